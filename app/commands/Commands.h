@@ -1,0 +1,19 @@
+// The umbrafex program's subcommands for scripts. Each takes the arguments
+// after its name and returns the process exit status: 0 success, 1 usage
+// error, 2 a failure reported with the system's own message.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+using CommandArgs = std::vector<std::string>;
+
+int RunSolarsCommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
+int RunInfoCommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
+int RunTableCommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
+int RunExportCommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
+int RunClockCommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
+
+// Runs the subcommand named by args[0]; -1 when there is no such command.
+int RunCommand(const CommandArgs& args, std::ostream& out, std::ostream& err);

@@ -1,0 +1,16 @@
+find_package(GTest REQUIRED)
+
+# umbrafex_test(NAME n LABEL unit|render|gui SOURCES ... LIBS ...)
+# One GoogleTest executable registered as one CTest test.
+function(umbrafex_test)
+  cmake_parse_arguments(T "" "NAME;LABEL" "SOURCES;LIBS" ${ARGN})
+  add_executable(${T_NAME} ${T_SOURCES})
+  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
+  target_compile_definitions(${T_NAME} PRIVATE
+    UMBRAFEX_RESOURCES_DIR="${UMBRAFEX_RESOURCES_DIR}"
+    UMBRAFEX_TEST_DATA_DIR="${CMAKE_SOURCE_DIR}/tests/data")
+  add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+  set_tests_properties(${T_NAME} PROPERTIES
+    LABELS ${T_LABEL}
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;ASAN_OPTIONS=detect_leaks=1")
+endfunction()

@@ -1,0 +1,50 @@
+// The dial routines: each draws one element of a sundial onto a DrawTarget
+// and returns kTrue, or the error number with the last-error record filled.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+
+#include "DrawTarget.h"
+
+class MainModel;
+
+// Positions one drawing pass; radii always in the ratio 75 : 65 : 30.
+struct DialLayout {
+  double CenterX = 0;
+  double CenterY = 0;
+  double OuterRadius = 0;
+  double MiddleRadius = 0;
+  double InnerRadius = 0;
+  double GnomonX = 0;
+  double GnomonY = 0;
+};
+
+// What the clock routines need of the desktop sundial window.
+class ClockView {
+public:
+  virtual ~ClockView() = default;
+  virtual DrawTarget& picClock() = 0;
+  virtual int32_t ClockState() const = 0;  // 0 day, 1 night
+};
+
+int32_t DrawDialRings(MainModel& main, DrawTarget& target, const DialLayout& layout, double zoom);
+int32_t DrawBackPicture(MainModel& main, DrawTarget& target, const DialLayout& layout);
+int32_t DrawDialFace(MainModel& main, DrawTarget& target, const DialLayout& layout, double zoom);
+int32_t DrawGnomon(MainModel& main, DrawTarget& target, const DialLayout& layout, double zoom,
+                   double paperFactor);
+int32_t DrawDialMarks(MainModel& main, DrawTarget& target, const DialLayout& layout, double zoom);
+int32_t DrawGnomonMarks(MainModel& main, DrawTarget& target, const DialLayout& layout, double zoom);
+int32_t DrawInformation(MainModel& main, DrawTarget& target, const DialLayout& layout, double zoom);
+int32_t DrawPageTitle(MainModel& main, DrawTarget& target, const DialLayout& layout, double zoom,
+                      int16_t page, int16_t pageCount);
+int32_t DrawMarginFrame(MainModel& main, DrawTarget& target);
+
+int32_t DrawClockStateIcon(MainModel& main, ClockView& clock, const DialLayout& layout);
+int32_t DrawClockDateTime(MainModel& main, ClockView& clock, const DialLayout& layout,
+                          std::chrono::local_seconds dateTime, double hour);
+int32_t DrawClockShadow(MainModel& main, ClockView& clock, const DialLayout& layout, double time,
+                        int32_t mode, bool invert, double lengthLimit);
+int32_t DrawNightState(MainModel& main, ClockView& clock, const DialLayout& layout);
+
+ColorRef InvertColor(ColorRef color);

@@ -1,0 +1,22 @@
+// The engine-wide state that one chart owns and lends to its location,
+// season and sun positions, so that two charts never disturb each other.
+#pragma once
+
+#include <cstdint>
+
+#include "clsChartLocation.h"
+#include "clsChartSeason.h"
+#include "mdlChartCommon.h"
+
+struct ChartState {
+  ChartState() : Location(*this), Season(*this) {}
+  ChartState(const ChartState&) = delete;
+  ChartState& operator=(const ChartState&) = delete;
+
+  bool Compatible = true;
+  bool LeapYear = false;
+  int32_t TimeSystem = 0;
+  EngineErrorRecord Error;
+  clsChartLocation Location;
+  clsChartSeason Season;
+};

@@ -1,0 +1,45 @@
+// The series of sun positions built by clsChart::AddSolars: an ordered
+// collection keyed "1", "2", ... in insertion order.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "clsChartSolar.h"
+
+struct ChartState;
+
+class clsChartSolars {
+public:
+  explicit clsChartSolars(ChartState& state);
+
+  double StartTime() const;  // in the current TimeSystem
+  double EndTime() const;
+  int16_t Interval() const;
+
+  // 1-based position or key; raise "不正なインデックスキーが指定されています。" when absent.
+  const clsChartSolar& Solar(int32_t position) const;
+  const clsChartSolar& Solar(std::string_view key) const;
+  int32_t CountSolars() const;
+  bool SolarExists(int32_t position) const;
+  bool SolarExists(std::string_view key) const;
+  void RemoveSolar(int32_t position);
+  void RemoveSolar(std::string_view key);
+
+  // Engine-internal: computes and appends one item (kind 0 sunrise, 1 sunset, else ordinary).
+  int32_t AddSolar(double time, int16_t kind);
+
+  // NewEnum: iteration in insertion order.
+  std::vector<clsChartSolar>::const_iterator begin() const;
+  std::vector<clsChartSolar>::const_iterator end() const;
+
+private:
+  friend class clsChart;
+  ChartState& state_;
+  std::vector<clsChartSolar> items_;
+  double startTime_ = -1;  // held as true solar time
+  double endTime_ = -1;
+  int16_t interval_ = -1;
+};

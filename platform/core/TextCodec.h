@@ -1,0 +1,15 @@
+// Text at the file boundary: files are CP932 (the Japanese ANSI code page),
+// the program's texts are UTF-8.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// CP932 bytes to UTF-8; bytes that are not CP932 become U+FFFD.
+std::string Cp932ToUtf8(std::string_view cp932);
+// UTF-8 to CP932; characters CP932 lacks become "?". nullopt for invalid UTF-8.
+std::optional<std::string> Utf8ToCp932(std::string_view utf8);
+// Bytes read from a file: UTF-8 (a byte-order mark removed) when they are
+// valid UTF-8, otherwise CP932. The result is UTF-8.
+std::string DecodeFileText(std::string_view bytes);
