@@ -1,1 +1,64 @@
-// placeholder
+#include "MainModel.h"
+
+#include "LocalDate.h"
+#include "Paths.h"
+#include "TimeZone.h"
+
+namespace {
+
+// Start-up steps are independent: one that the engine refuses keeps the
+// engine's own default and the next one still runs.
+template <typename Step>
+void IgnoringErrors(Step step) {
+  try {
+    step();
+  } catch (const RaisedError&) {
+  }
+}
+
+}  // namespace
+
+MainModel::MainModel() {
+  const CalendarDate today = Today();
+  Season.AdjustEquation = false;
+  Season.SeasonDate = today;
+  General.DebugMode = false;
+  DialOption.Picture = JoinPath(AppFolder(), "bkgcolor.wmf");
+
+  IgnoringErrors([&] { chart_.setCompatible(true); });
+  IgnoringErrors([&] { chart_.setLeapYear(chart_.IsLeapYear(static_cast<int16_t>(today.Year))); });
+  IgnoringErrors([&] { chart_.setTimeSystem(1); });
+  IgnoringErrors([&] { chart_.setIncludeRiseSet(true); });
+
+  clsChartLocation& location = chart_.Location();
+  IgnoringErrors([&] { location.setName("兵庫県明石市"); });
+  IgnoringErrors([&] { location.setLatitude(34.65); });
+  IgnoringErrors([&] { location.setLongitude(135); });
+  IgnoringErrors([&] { location.setTimeZone(GetSystemTimeZone()); });
+
+  IgnoringErrors([&] { chart_.Season().setCalcSeason(location.Latitude() < 0 ? 8 : 4); });
+  IgnoringErrors([&] { chart_.Season().setEquationOfTime(0); });
+}
+
+int32_t MainModel::ApplySeason() {
+  ClearLastError();
+  try {
+    clsChartSeason& season = chart_.Season();
+    if (Season.AdjustEquation) {
+      const CalcDateArray monthDay{static_cast<int16_t>(Season.SeasonDate.Month),
+                                   static_cast<int16_t>(Season.SeasonDate.Day)};
+      int16_t dayNumber = 0;
+      if (chart_.ConvTotalDays(monthDay, dayNumber) != kTrue) {
+        throw RaisedError(chart_.ErrNumber(), chart_.ErrSource(), chart_.ErrDescription());
+      }
+      season.setCalcDate(dayNumber);
+    } else {
+      // Without a chosen day the dial is laid out for the local summer solstice.
+      season.setCalcSeason(chart_.Location().Latitude() < 0 ? 8 : 4);
+      season.setEquationOfTime(0);
+    }
+    return kTrue;
+  } catch (const RaisedError& error) {
+    return SaveLastError(error);
+  }
+}

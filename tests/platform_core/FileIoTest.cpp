@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "FileIo.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class FileIoTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = fs::temp_directory_path() /
+              ("umbrafex-fileio-" + std::to_string(::getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+  }
+  void TearDown() override {
+    fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::add);
+    fs::remove_all(folder_);
+  }
+  std::string Path(const std::string& name) const { return (folder_ / name).string(); }
+  std::size_t FilesInFolder() const {
+    return static_cast<std::size_t>(
+        std::distance(fs::directory_iterator(folder_), fs::directory_iterator()));
+  }
+
+  fs::path folder_;
+};
+
+TEST_F(FileIoTest, WritesAndReadsBytesExactly) {
+  const std::string bytes("a\r\nb\0c\xFF", 7);
+  ASSERT_TRUE(WriteFileAtomically(Path("f.ufx"), bytes));
+  EXPECT_EQ(ReadFileBytes(Path("f.ufx")), bytes);
+  ASSERT_TRUE(WriteFileAtomically(Path("f.ufx"), "shorter"));
+  EXPECT_EQ(ReadFileBytes(Path("f.ufx")), "shorter");
+  EXPECT_EQ(FilesInFolder(), 1u);  // no temporary left behind
+}
+
+TEST_F(FileIoTest, ReadingRefusesMissingFoldersAndOversizedFiles) {
+  EXPECT_EQ(ReadFileBytes(Path("none")), std::nullopt);
+  EXPECT_EQ(ReadFileBytes(folder_.string()), std::nullopt);
+  ASSERT_TRUE(WriteFileAtomically(Path("big"), std::string(1000, 'x')));
+  EXPECT_EQ(ReadFileBytes(Path("big"), 999), std::nullopt);
+  EXPECT_EQ(ReadFileBytes(Path("big"), 1000)->size(), 1000u);
+}
+
+TEST_F(FileIoTest, FailedWriteLeavesThePreviousFile) {
+  ASSERT_TRUE(WriteFileAtomically(Path("f.ufx"), "old"));
+  // A folder standing at the target's name cannot be replaced.
+  fs::create_directory(Path("dir.ufx"));
+  EXPECT_FALSE(WriteFileAtomically(Path("dir.ufx"), "new"));
+  EXPECT_TRUE(fs::is_directory(Path("dir.ufx")));
+  EXPECT_FALSE(WriteFileAtomically(Path("missing/f.ufx"), "new"));
+  if (::geteuid() != 0) {  // root writes into read-only folders anyway
+    fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_FALSE(WriteFileAtomically(Path("f.ufx"), "new"));
+    fs::permissions(folder_, fs::perms::owner_all);
+  }
+  EXPECT_EQ(ReadFileBytes(Path("f.ufx")), "old");
+  EXPECT_EQ(FilesInFolder(), 2u);
+}
+
+TEST_F(FileIoTest, ReplacingKeepsPermissionsAndSymbolicLinks) {
+  ASSERT_TRUE(WriteFileAtomically(Path("f.ufx"), "old"));
+  fs::permissions(Path("f.ufx"),
+                  fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  fs::create_symlink(Path("f.ufx"), Path("link.ufx"));
+  ASSERT_TRUE(WriteFileAtomically(Path("link.ufx"), "new"));
+  EXPECT_TRUE(fs::is_symlink(Path("link.ufx")));
+  EXPECT_EQ(ReadFileBytes(Path("f.ufx")), "new");
+  EXPECT_EQ(fs::status(Path("f.ufx")).permissions(),
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+}  // namespace
