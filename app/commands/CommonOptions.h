@@ -1,0 +1,83 @@
+// The options every subcommand shares: an optional settings document, the
+// place and modes, the date basis, engine overrides of the day and the time
+// range of the hour lines. A command parses its arguments here, naming the
+// options of its own, and then prepares the model in one fixed order.
+#pragma once
+
+#include <cstdint>
+#include <iosfwd>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "Commands.h"
+
+class MainModel;
+
+// Exit statuses of a subcommand.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitUsage = 1;
+inline constexpr int kExitFailure = 2;
+
+// An option that one command adds to the shared ones ("--save", "-o").
+struct ExtraOptionSpec {
+  std::string_view name;
+  bool takesValue = true;
+};
+
+// The shared options as given; absent ones leave the start-up state alone.
+struct CommonOptions {
+  std::optional<std::string> document;  // a path ending in ".ufx"
+
+  std::optional<double> latitude;
+  std::optional<double> longitude;
+  std::optional<double> timeZone;
+  std::optional<std::string> name;
+  std::optional<bool> compatible;
+  std::optional<bool> leapYear;
+  std::optional<int32_t> timeSystem;
+  std::optional<bool> includeRiseSet;
+
+  std::optional<bool> adjustEquation;
+  std::optional<std::pair<int, int>> seasonDate;  // month, day
+
+  std::optional<int32_t> season;
+  std::optional<int16_t> day;
+
+  std::optional<double> startTime;
+  std::optional<double> endTime;
+  std::optional<int16_t> interval;
+};
+
+struct ParsedCommandLine {
+  CommonOptions common;
+  // The command's own options in the order given, with their values ("" for flags).
+  std::vector<std::pair<std::string, std::string>> extras;
+  // Words that are neither options nor the document ("eot").
+  std::vector<std::string> positionals;
+
+  // The value of the last occurrence of an extra option, if given.
+  std::optional<std::string> Extra(std::string_view name) const;
+};
+
+// Parses the arguments after the command's name. On a usage error (unknown
+// option, missing or malformed value, a second document) returns nullopt and
+// sets `error` to a one-line reason.
+std::optional<ParsedCommandLine> ParseCommandLine(const CommandArgs& args,
+                                                  std::span<const ExtraOptionSpec> extras,
+                                                  std::string& error);
+
+// Brings a model from its start-up state to what the options describe:
+// document, place and modes, date basis, ApplySeason, engine overrides of the
+// day, time range. Failures print the system's description on `err` and give
+// kExitFailure; success gives kExitOk.
+int PrepareModel(MainModel& model, const CommonOptions& options, std::ostream& err);
+
+// The lines describing the shared options, for a command's usage text.
+std::string_view CommonOptionsUsage();
+
+// Prints "usage: <synopsis>", the reason and the shared options; kExitUsage.
+int PrintUsage(std::ostream& err, std::string_view synopsis, std::string_view reason);
