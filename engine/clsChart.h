@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -16,11 +17,8 @@
 #include "clsChartSolars.h"
 #include "mdlChartCommon.h"
 
-using DmsAngle = std::array<int16_t, 3>;  // degrees (or hours), minutes, seconds
-using CalcDateArray = std::array<int16_t, 2>;  // month, day
-
 class clsChart {
-public:
+ public:
   clsChart();
   ~clsChart();
   clsChart(const clsChart&) = delete;
@@ -56,7 +54,8 @@ public:
   // Raises when the array has fewer than three elements.
   std::string FormatDmsAngle(std::span<const int16_t> intDmsAngle, std::string_view strPrefix,
                              std::string_view strUnits);
-  std::string FormatDegAngle(double dblDegAngle, std::string_view strPrefix, std::string_view strUnits);
+  std::string FormatDegAngle(double dblDegAngle, std::string_view strPrefix,
+                             std::string_view strUnits);
   std::string FormatDegAngleS(double dblDegAngle, int32_t lngDmsMember, std::string_view strPrefix);
 
   int32_t ConvCalcDate(int16_t intTotalDays, CalcDateArray& intCalcDate);
@@ -64,7 +63,10 @@ public:
   bool IsLeapYear(int16_t intYear);  // raises for a year outside 1..9999
   bool IsJapanArea(double dblLatitude, double dblLongitude) const;
 
-private:
+ private:
+  void BuildSolars(double StartTime, double EndTime, int16_t Interval);
+  static size_t EstimatedCount(double start, double end, int16_t Interval);
+
   std::unique_ptr<ChartState> state_;
   bool includeRiseSet_ = false;
   std::unique_ptr<clsChartSolars> solars_;

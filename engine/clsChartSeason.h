@@ -7,23 +7,23 @@
 struct ChartState;
 
 class clsChartSeason {
-public:
+ public:
   explicit clsChartSeason(ChartState& state);
 
   int32_t CalcSeason() const;
-  void setCalcSeason(int32_t value);        // raises outside 0..8
+  void setCalcSeason(int32_t value);  // raises outside 0..8
   int16_t CalcDate() const;
-  void setCalcDate(int16_t value);          // raises outside 1..365/366
+  void setCalcDate(int16_t value);  // raises outside 1..365/366
   double SolarDeclination() const;
-  void setSolarDeclination(double value);   // raises outside -23.45..23.45
+  void setSolarDeclination(double value);  // raises outside -23.45..23.45
   double EquationOfTime() const;
-  void setEquationOfTime(double value);     // raises at or beyond +-20
+  void setEquationOfTime(double value);  // raises at or beyond +-20
   double TimeDiff() const;
-  double SunRiseTime() const;               // raises on polar night
-  double SunSetTime() const;                // raises on polar night
+  double SunRiseTime() const;  // raises on polar night
+  double SunSetTime() const;   // raises on polar night
   int32_t NightState() const;
 
-private:
+ private:
   ChartState& state_;
   int32_t calcSeason_ = 8;
   int16_t calcDate_ = 356;

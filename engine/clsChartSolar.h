@@ -7,7 +7,7 @@
 struct ChartState;
 
 class clsChartSolar {
-public:
+ public:
   explicit clsChartSolar(const ChartState& state);
 
   int32_t Index() const { return index_; }
@@ -18,7 +18,7 @@ public:
   double Azimuth() const { return azimuth_; }
   double Magnification() const { return magnification_; }
 
-private:
+ private:
   friend class clsChartSolars;
   const ChartState* state_;
   int32_t index_ = 1;

@@ -2,6 +2,7 @@
 // collection keyed "1", "2", ... in insertion order.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -12,7 +13,7 @@
 struct ChartState;
 
 class clsChartSolars {
-public:
+ public:
   explicit clsChartSolars(ChartState& state);
 
   double StartTime() const;  // in the current TimeSystem
@@ -35,11 +36,19 @@ public:
   std::vector<clsChartSolar>::const_iterator begin() const;
   std::vector<clsChartSolar>::const_iterator end() const;
 
-private:
+ private:
   friend class clsChart;
+  // Times are written in the current TimeSystem and kept as true solar time.
+  void setStartTime(double time);
+  void setEndTime(double time);
+  ptrdiff_t FindKey(std::string_view key) const;
+  size_t PositionOrRaise(int32_t position, const char* source) const;
+  size_t KeyOrRaise(std::string_view key, const char* source) const;
+
   ChartState& state_;
   std::vector<clsChartSolar> items_;
-  double startTime_ = -1;  // held as true solar time
+  bool removedAny_ = false;  // keys stay "1".."n" until an item is removed
+  double startTime_ = -1;    // held as true solar time
   double endTime_ = -1;
   int16_t interval_ = -1;
 };

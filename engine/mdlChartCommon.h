@@ -2,6 +2,7 @@
 // from the point of failure to the member that reports it.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <stdexcept>
 #include <string>
@@ -11,18 +12,23 @@ inline constexpr int32_t kTrue = -1;
 // The number of every error the engine detects itself (0x800405E9).
 inline constexpr int32_t kEngineErrorNumber = static_cast<int32_t>(0x800405E9u);
 
+using DmsAngle = std::array<int16_t, 3>;       // degrees (or hours), minutes, seconds
+using CalcDateArray = std::array<int16_t, 2>;  // month, day
+
 // A raised error: number, source and description, as the user will see them.
 class RaisedError : public std::runtime_error {
-public:
+ public:
   RaisedError(int32_t number, std::string source, std::string description)
-      : std::runtime_error(description), number_(number), source_(std::move(source)),
+      : std::runtime_error(description),
+        number_(number),
+        source_(std::move(source)),
         description_(std::move(description)) {}
 
   int32_t Number() const { return number_; }
   const std::string& Source() const { return source_; }
   const std::string& Description() const { return description_; }
 
-private:
+ private:
   int32_t number_;
   std::string source_;
   std::string description_;
@@ -33,6 +39,65 @@ struct EngineErrorRecord {
   std::string Source;
   std::string Description;
 
-  void Clear() { *this = EngineErrorRecord{}; }
-  void Record(const RaisedError& e) { Number = e.Number(); Source = e.Source(); Description = e.Description(); }
+  // Keeps the strings' storage: the record is cleared on every engine call.
+  void Clear() {
+    Number = 0;
+    Source.clear();
+    Description.clear();
+  }
+  void Record(const RaisedError& e) {
+    Number = e.Number();
+    Source = e.Source();
+    Description = e.Description();
+  }
 };
+
+// Runtime errors the engine can meet besides its own (numbered as the
+// runtime numbers them).
+inline constexpr int32_t kInvalidCallNumber = 5;  // a domain error, an absent key
+inline constexpr int32_t kOverflowNumber = 6;     // a value beyond a 16-bit integer
+inline constexpr int32_t kOutOfMemoryNumber = 7;
+inline constexpr int32_t kSubscriptRangeNumber = 9;  // an absent position, a short array
+inline constexpr int32_t kDuplicateKeyNumber = 457;  // a key already in a collection
+
+inline constexpr const char* kInvalidCallText = "プロシージャの呼び出し、または引数が不正です。";
+inline constexpr const char* kOverflowText = "オーバーフローしました。";
+inline constexpr const char* kOutOfMemoryText = "メモリが不足しています。";
+inline constexpr const char* kSubscriptRangeText = "インデックスが有効範囲にありません。";
+inline constexpr const char* kDuplicateKeyText =
+    "このキーは既にこのコレクションの要素に割り当てられています。";
+
+// Fills the record and raises the error.
+[[noreturn]] void RaiseEngineError(EngineErrorRecord& record, int32_t number, std::string source,
+                                   std::string description);
+// Raises the error the record holds again.
+[[noreturn]] void RaiseRecorded(const EngineErrorRecord& record);
+
+// Runs a routine inside an error trap: kTrue when it finishes, otherwise the
+// number of the error it raised, with the record filled.
+template <typename Body>
+int32_t TrapStatus(EngineErrorRecord& record, Body&& body) noexcept {
+  try {
+    body();
+    return kTrue;
+  } catch (const RaisedError& e) {
+    record.Record(e);
+    return e.Number();
+  } catch (const std::bad_alloc&) {
+    record.Number = kOutOfMemoryNumber;
+    record.Source.clear();
+    record.Description = kOutOfMemoryText;
+    return kOutOfMemoryNumber;
+  }
+}
+
+// Runs a routine inside a trap that records the error and raises it again.
+template <typename Body>
+auto TrapRaise(EngineErrorRecord& record, Body&& body) -> decltype(body()) {
+  try {
+    return body();
+  } catch (const RaisedError& e) {
+    record.Record(e);
+    throw;
+  }
+}

@@ -1,0 +1,142 @@
+#include "clsChartSolars.h"
+
+#include <cmath>
+#include <string>
+
+#include "ChartState.h"
+#include "mdlChartMathLib.h"
+#include "mdlChartSolarLib.h"
+
+namespace {
+
+constexpr const char* kBadKeyText = "不正なインデックスキーが指定されています。";
+
+}  // namespace
+
+clsChartSolars::clsChartSolars(ChartState& state) : state_(state) {}
+
+double clsChartSolars::StartTime() const {
+  return gFromSolarTime(state_, startTime_);
+}
+double clsChartSolars::EndTime() const {
+  return gFromSolarTime(state_, endTime_);
+}
+int16_t clsChartSolars::Interval() const {
+  return interval_;
+}
+
+void clsChartSolars::setStartTime(double time) {
+  gToSolarTime(state_, time, startTime_);
+}
+void clsChartSolars::setEndTime(double time) {
+  gToSolarTime(state_, time, endTime_);
+}
+
+// The collection's position of a key; -1 when absent.
+ptrdiff_t clsChartSolars::FindKey(std::string_view key) const {
+  for (size_t i = 0; i < items_.size(); ++i) {
+    if (items_[i].indexKey_ == key) return static_cast<ptrdiff_t>(i);
+  }
+  return -1;
+}
+
+// Absent positions and keys raise as the collection numbers them (9 for a
+// position, 5 for a key) with the member's own source and text.
+size_t clsChartSolars::PositionOrRaise(int32_t position, const char* source) const {
+  if (position < 1 || static_cast<size_t>(position) > items_.size()) {
+    RaiseEngineError(state_.Error, kSubscriptRangeNumber, source, kBadKeyText);
+  }
+  return static_cast<size_t>(position - 1);
+}
+
+size_t clsChartSolars::KeyOrRaise(std::string_view key, const char* source) const {
+  const ptrdiff_t found = FindKey(key);
+  if (found < 0) RaiseEngineError(state_.Error, kInvalidCallNumber, source, kBadKeyText);
+  return static_cast<size_t>(found);
+}
+
+const clsChartSolar& clsChartSolars::Solar(int32_t position) const {
+  state_.Error.Clear();
+  return items_[PositionOrRaise(position, "Solars.Solar")];
+}
+
+const clsChartSolar& clsChartSolars::Solar(std::string_view key) const {
+  state_.Error.Clear();
+  return items_[KeyOrRaise(key, "Solars.Solar")];
+}
+
+int32_t clsChartSolars::CountSolars() const {
+  return static_cast<int32_t>(items_.size());
+}
+
+bool clsChartSolars::SolarExists(int32_t position) const {
+  return position >= 1 && static_cast<size_t>(position) <= items_.size();
+}
+
+bool clsChartSolars::SolarExists(std::string_view key) const {
+  return FindKey(key) >= 0;
+}
+
+void clsChartSolars::RemoveSolar(int32_t position) {
+  state_.Error.Clear();
+  items_.erase(items_.begin() +
+               static_cast<ptrdiff_t>(PositionOrRaise(position, "Solars.RemoveSolar")));
+  removedAny_ = true;
+}
+
+void clsChartSolars::RemoveSolar(std::string_view key) {
+  state_.Error.Clear();
+  items_.erase(items_.begin() + static_cast<ptrdiff_t>(KeyOrRaise(key, "Solars.RemoveSolar")));
+  removedAny_ = true;
+}
+
+int32_t clsChartSolars::AddSolar(double time, int16_t kind) {
+  state_.Error.Clear();
+  return TrapStatus(state_.Error, [&] {
+    const clsChartLocation& location = state_.Location;
+    const clsChartSeason& season = state_.Season;
+    clsChartSolar item(state_);
+
+    double solarTime = 0;  // a time system without times keeps 0
+    gToSolarTime(state_, time, solarTime);
+    const double hourAngle = gConvTimeToHourAngle(solarTime);
+    const double latitude = location.Latitude();
+    const double declination = season.SolarDeclination();
+
+    // A sunrise or sunset point sits on the horizon, unless the sun never sets.
+    double altitude = 0;
+    double supplement = 180;
+    double magnification = -1;
+    const bool onHorizon = (kind == 0 || kind == 1) && season.NightState() != 1;
+    if (!onHorizon) {
+      const double p = DegToRad(latitude);
+      const double d = DegToRad(declination);
+      const auto [b, piMinusB] = ArcSinPair(
+          std::sin(p) * std::sin(d) + std::cos(p) * std::cos(d) * std::cos(DegToRad(hourAngle)));
+      altitude = RadToDeg(b);
+      supplement = RadToDeg(piMinusB);
+      magnification = gGetMagnification(latitude < 0 ? supplement : altitude);
+    }
+    const auto [minusA, plusA] = gGetSolarAzimuth(latitude, declination, altitude);
+
+    const size_t n = items_.size() + 1;
+    std::string key = std::to_string(n);
+    if (removedAny_ && FindKey(key) >= 0)
+      RaiseEngineError(state_.Error, kDuplicateKeyNumber, "Solars.AddSolar", kDuplicateKeyText);
+    item.index_ = static_cast<int32_t>(n);
+    item.indexKey_ = std::move(key);
+    item.solarTime_ = solarTime;
+    item.hourAngle_ = hourAngle;
+    item.altitude_ = latitude >= 0 ? altitude : supplement;
+    item.azimuth_ = hourAngle >= 0 ? plusA : minusA;
+    item.magnification_ = magnification;
+    items_.push_back(std::move(item));
+  });
+}
+
+std::vector<clsChartSolar>::const_iterator clsChartSolars::begin() const {
+  return items_.begin();
+}
+std::vector<clsChartSolar>::const_iterator clsChartSolars::end() const {
+  return items_.end();
+}
