@@ -1,0 +1,66 @@
+#include "AppIni.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "Paths.h"
+#include "ProfileFile.h"
+
+namespace {
+
+constexpr const char* kIniName = "umbrafex.ini";
+
+std::string& OverridePath() {
+  static std::string path;
+  return path;
+}
+
+std::string UserConfigFolder() {
+  const char* xdg = std::getenv("XDG_CONFIG_HOME");
+  if (xdg != nullptr && xdg[0] == '/') return JoinPath(xdg, "umbrafex");
+  const char* home = std::getenv("HOME");
+  return JoinPath(JoinPath(home != nullptr ? home : "", ".config"), "umbrafex");
+}
+
+}  // namespace
+
+std::string AppIniPath() {
+  if (!OverridePath().empty()) return OverridePath();
+  const std::string folder = AppFolder();
+  if (::access(folder.c_str(), W_OK) == 0) return JoinPath(folder, kIniName);
+  return JoinPath(UserConfigFolder(), kIniName);
+}
+
+void SetAppIniPath(std::string path) {
+  OverridePath() = std::move(path);
+}
+
+int32_t GetIniInt(std::string_view section, std::string_view key, int32_t fallback) {
+  try {
+    return ReadProfileInt(AppIniPath(), section, key, fallback);
+  } catch (...) {
+    return fallback;
+  }
+}
+
+std::string GetIniString(std::string_view section, std::string_view key,
+                         std::string_view fallback) {
+  try {
+    return ReadProfileString(AppIniPath(), section, key, fallback);
+  } catch (...) {
+    return std::string(fallback);
+  }
+}
+
+int32_t PutIniString(std::string_view section, std::string_view key, std::string_view value) {
+  try {
+    const std::string path = AppIniPath();
+    std::error_code ignored;
+    std::filesystem::create_directories(GetFolderName(path), ignored);
+    return WriteProfileString(path, section, key, value);
+  } catch (...) {
+    return 0;
+  }
+}

@@ -1,0 +1,20 @@
+// The application's own ini file: preferences and window placements.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// umbrafex.ini in AppFolder when that folder is writable, otherwise in
+// $XDG_CONFIG_HOME/umbrafex (~/.config/umbrafex); or the path last set.
+std::string AppIniPath();
+// Points the routines below at another file; an empty path restores the default.
+void SetAppIniPath(std::string path);
+
+// The integer under section/key, `fallback` when absent or on any failure.
+int32_t GetIniInt(std::string_view section, std::string_view key, int32_t fallback);
+// The text under section/key (one pair of enclosing quotes removed, at most
+// 1023 CP932 bytes), `fallback` when absent or on any failure.
+std::string GetIniString(std::string_view section, std::string_view key, std::string_view fallback);
+// Stores the text; nonzero on success, 0 on failure (never reported).
+int32_t PutIniString(std::string_view section, std::string_view key, std::string_view value);

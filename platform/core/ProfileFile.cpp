@@ -1,0 +1,239 @@
+#include "ProfileFile.h"
+
+#include "FileIo.h"
+#include "Paths.h"
+#include "TextCodec.h"
+
+namespace {
+
+// A profile file that is larger than this is taken as damaged.
+constexpr std::size_t kMaxProfileBytes = 16u * 1024u * 1024u;
+
+std::string_view Trim(std::string_view s) {
+  constexpr std::string_view kBlank = " \t";
+  auto first = s.find_first_not_of(kBlank);
+  if (first == std::string_view::npos) return {};
+  auto last = s.find_last_not_of(kBlank);
+  return s.substr(first, last - first + 1);
+}
+
+char LowerAscii(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool EqualIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
+  }
+  return true;
+}
+
+bool IsSectionLine(std::string_view trimmed) {
+  return trimmed.starts_with('[');
+}
+
+// "[name]" gives name; a header without its closing bracket runs to the end.
+std::string_view SectionName(std::string_view trimmed) {
+  std::string_view inner = trimmed.substr(1);
+  auto close = inner.rfind(']');
+  if (close != std::string_view::npos) inner = inner.substr(0, close);
+  return Trim(inner);
+}
+
+bool IsComment(std::string_view trimmed) {
+  return trimmed.starts_with(';');
+}
+
+struct KeyLine {
+  std::string_view key;
+  std::string_view value;
+};
+
+std::optional<KeyLine> SplitKeyLine(std::string_view line) {
+  std::string_view trimmed = Trim(line);
+  if (IsSectionLine(trimmed) || IsComment(trimmed)) return std::nullopt;
+  auto equals = trimmed.find('=');
+  if (equals == std::string_view::npos) return std::nullopt;
+  return KeyLine{Trim(trimmed.substr(0, equals)), Trim(trimmed.substr(equals + 1))};
+}
+
+std::vector<std::string> SplitLines(std::string_view text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\r' && text[i] != '\n') continue;
+    lines.emplace_back(text.substr(start, i - start));
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    start = i + 1;
+  }
+  if (start < text.size()) lines.emplace_back(text.substr(start));
+  return lines;
+}
+
+// Line breaks inside a value would make new lines of the file.
+std::string SingleLine(std::string_view text) {
+  std::string line(text);
+  for (char& c : line) {
+    if (c == '\r' || c == '\n') c = ' ';
+  }
+  return line;
+}
+
+// Cuts at the first NUL and to the byte limit in CP932, never inside a
+// double-byte character.
+std::string LimitValue(std::string_view value) {
+  value = value.substr(0, value.find('\0'));
+  std::optional<std::string> cp932 = Utf8ToCp932(value);
+  if (!cp932 || cp932->size() <= kProfileValueLimit) return std::string(value);
+  std::size_t end = 0;
+  while (end < cp932->size()) {
+    unsigned char lead = static_cast<unsigned char>((*cp932)[end]);
+    bool doubleByte = (lead >= 0x81 && lead <= 0x9F) || (lead >= 0xE0 && lead <= 0xFC);
+    std::size_t next = end + (doubleByte ? 2 : 1);
+    if (next > kProfileValueLimit) break;
+    end = next;
+  }
+  return Cp932ToUtf8(std::string_view(*cp932).substr(0, end));
+}
+
+std::string_view RemoveEnclosingQuotes(std::string_view value) {
+  if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+    return value.substr(1, value.size() - 2);
+  return value;
+}
+
+// Reads a leading integer as the Windows profile reader does: optional sign,
+// then decimal digits or "0x" and hexadecimal digits; 32-bit wrap-around.
+std::optional<int32_t> LeadingInteger(std::string_view text) {
+  text = Trim(text);
+  bool negative = false;
+  if (!text.empty() && (text[0] == '-' || text[0] == '+')) {
+    negative = text[0] == '-';
+    text.remove_prefix(1);
+  }
+  uint32_t base = 10;
+  if (text.size() > 2 && text[0] == '0' && LowerAscii(text[1]) == 'x') {
+    base = 16;
+    text.remove_prefix(2);
+  }
+  uint32_t value = 0;
+  std::size_t digits = 0;
+  for (char c : text) {
+    char lower = LowerAscii(c);
+    uint32_t digit = 0;
+    if (c >= '0' && c <= '9')
+      digit = static_cast<uint32_t>(c - '0');
+    else if (base == 16 && lower >= 'a' && lower <= 'f')
+      digit = static_cast<uint32_t>(lower - 'a' + 10);
+    else
+      break;
+    value = value * base + digit;
+    ++digits;
+  }
+  if (digits == 0) return std::nullopt;
+  if (negative) value = 0u - value;
+  return static_cast<int32_t>(value);
+}
+
+}  // namespace
+
+ProfileFile::ProfileFile(std::string_view text) : lines_(SplitLines(text)) {}
+
+std::optional<ProfileFile> ProfileFile::Load(const std::string& path) {
+  if (!FileExists(path)) return ProfileFile();
+  std::optional<std::string> bytes = ReadFileBytes(path, kMaxProfileBytes);
+  if (!bytes) return std::nullopt;
+  return ProfileFile(DecodeFileText(*bytes));
+}
+
+bool ProfileFile::Save(const std::string& path) const {
+  std::optional<std::string> cp932 = Utf8ToCp932(Text());
+  return cp932 && WriteFileAtomically(path, *cp932);
+}
+
+std::size_t ProfileFile::FindSection(std::string_view section) const {
+  for (std::size_t i = 0; i < lines_.size(); ++i) {
+    std::string_view trimmed = Trim(lines_[i]);
+    if (IsSectionLine(trimmed) && EqualIgnoringCase(SectionName(trimmed), Trim(section))) return i;
+  }
+  return lines_.size();
+}
+
+std::optional<std::size_t> ProfileFile::FindKey(std::size_t header, std::string_view key) const {
+  for (std::size_t i = header + 1; i < lines_.size() && !IsSectionLine(Trim(lines_[i])); ++i) {
+    std::optional<KeyLine> line = SplitKeyLine(lines_[i]);
+    if (line && EqualIgnoringCase(line->key, Trim(key))) return i;
+  }
+  return std::nullopt;
+}
+
+std::size_t ProfileFile::SectionEnd(std::size_t header) const {
+  std::size_t end = header + 1;
+  for (std::size_t i = header + 1; i < lines_.size() && !IsSectionLine(Trim(lines_[i])); ++i) {
+    if (!Trim(lines_[i]).empty()) end = i + 1;
+  }
+  return end;
+}
+
+std::optional<std::string> ProfileFile::Find(std::string_view section, std::string_view key) const {
+  std::size_t header = FindSection(section);
+  if (header == lines_.size()) return std::nullopt;
+  std::optional<std::size_t> index = FindKey(header, key);
+  if (!index) return std::nullopt;
+  return LimitValue(RemoveEnclosingQuotes(SplitKeyLine(lines_[*index])->value));
+}
+
+void ProfileFile::Set(std::string_view section, std::string_view key, std::string_view value) {
+  const std::string cleanKey = SingleLine(Trim(key));
+  const std::string cleanValue = SingleLine(value);
+  std::size_t header = FindSection(section);
+  if (header == lines_.size()) {
+    if (!lines_.empty() && !Trim(lines_.back()).empty()) lines_.emplace_back();
+    lines_.push_back("[" + SingleLine(Trim(section)) + "]");
+    lines_.push_back(cleanKey + "=" + cleanValue);
+    return;
+  }
+  if (std::optional<std::size_t> index = FindKey(header, key)) {
+    // The stored spelling of the key is kept.
+    std::string storedKey(SplitKeyLine(lines_[*index])->key);
+    lines_[*index] = storedKey + "=" + cleanValue;
+    return;
+  }
+  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(SectionEnd(header)),
+                cleanKey + "=" + cleanValue);
+}
+
+std::string ProfileFile::Text() const {
+  std::string text;
+  for (const std::string& line : lines_) {
+    text += line;
+    text += "\r\n";
+  }
+  return text;
+}
+
+std::string ReadProfileString(const std::string& path, std::string_view section,
+                              std::string_view key, std::string_view fallback) {
+  std::optional<ProfileFile> file = ProfileFile::Load(path);
+  std::optional<std::string> value = file ? file->Find(section, key) : std::nullopt;
+  return value ? *value : LimitValue(fallback);
+}
+
+int32_t ReadProfileInt(const std::string& path, std::string_view section, std::string_view key,
+                       int32_t fallback) {
+  std::optional<ProfileFile> file = ProfileFile::Load(path);
+  std::optional<std::string> value = file ? file->Find(section, key) : std::nullopt;
+  if (!value) return fallback;
+  return LeadingInteger(*value).value_or(fallback);
+}
+
+int32_t WriteProfileString(const std::string& path, std::string_view section, std::string_view key,
+                           std::string_view value) {
+  if (Trim(section).empty() || Trim(key).empty()) return 0;
+  // A file that exists but cannot be read is left alone rather than replaced.
+  std::optional<ProfileFile> file = ProfileFile::Load(path);
+  if (!file) return 0;
+  file->Set(section, key, value);
+  return file->Save(path) ? 1 : 0;
+}
