@@ -25,9 +25,9 @@ enum class ScaleUnit : int32_t {
   Millimeters = 6,
 };
 
-enum class PenMode : int32_t { CopyPen = 13, Invert = 6 };           // DrawMode
+enum class PenMode : int32_t { CopyPen = 13, Invert = 6 };                    // DrawMode
 enum class PenStyle : int32_t { Solid = 0, Dash = 1, Dot = 2, DashDot = 3 };  // DrawStyle
-enum class BrushStyle : int32_t { Solid = 0, Transparent = 1 };       // FillStyle
+enum class BrushStyle : int32_t { Solid = 0, Transparent = 1 };               // FillStyle
 
 struct DevicePoint {
   int32_t x = 0;
@@ -47,7 +47,7 @@ struct DeviceFont {
 };
 
 class DrawTarget {
-public:
+ public:
   virtual ~DrawTarget() = default;
 
   virtual DrawTargetKind Kind() const = 0;
@@ -60,8 +60,15 @@ public:
   virtual double ScaleHeight() const = 0;
   virtual double ScaleLeft() const = 0;
   virtual double ScaleTop() const = 0;
-  virtual double Width() const = 0;   // outer size in twips
+  virtual double Width() const = 0;  // outer size in twips
   virtual double Height() const = 0;
+  // Distance in device pixels from the paper's edge to the first printable
+  // pixel; 0 on surfaces without unprintable borders. A device that cannot
+  // tell raises RaisedError.
+  virtual int32_t PhysicalOffsetX() const { return 0; }
+  virtual int32_t PhysicalOffsetY() const { return 0; }
+  // The desktop's button-face colour (a frame drawn in it is meant to vanish).
+  virtual ColorRef ButtonFaceColor() const { return 15790320; }  // 240, 240, 240
 
   // Text extent in user units with the current font; CR LF separates lines.
   virtual double TextWidth(std::string_view text) const = 0;

@@ -22,7 +22,7 @@ struct DialLayout {
 
 // What the clock routines need of the desktop sundial window.
 class ClockView {
-public:
+ public:
   virtual ~ClockView() = default;
   virtual DrawTarget& picClock() = 0;
   virtual int32_t ClockState() const = 0;  // 0 day, 1 night
@@ -39,6 +39,12 @@ int32_t DrawInformation(MainModel& main, DrawTarget& target, const DialLayout& l
 int32_t DrawPageTitle(MainModel& main, DrawTarget& target, const DialLayout& layout, double zoom,
                       int16_t page, int16_t pageCount);
 int32_t DrawMarginFrame(MainModel& main, DrawTarget& target);
+
+// The same face on the desktop sundial's picture, in the clock colours of the
+// window's ClockState. (The plain forms above take the day colours when the
+// target is a clock picture.)
+int32_t DrawDialRings(MainModel& main, ClockView& clock, const DialLayout& layout, double zoom);
+int32_t DrawDialFace(MainModel& main, ClockView& clock, const DialLayout& layout, double zoom);
 
 int32_t DrawClockStateIcon(MainModel& main, ClockView& clock, const DialLayout& layout);
 int32_t DrawClockDateTime(MainModel& main, ClockView& clock, const DialLayout& layout,

@@ -1,0 +1,142 @@
+// What only the desktop sundial draws: the day or night picture, the date
+// and time caption, the gnomon's shadow and the midnight-sun or polar-night
+// words. Each routine draws on the window's clock picture in the clock
+// colours of the window's ClockState.
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+#include "mdlDraw.h"
+#include "mdlDrawCommon.h"
+
+namespace {
+
+constexpr double kStateIconPixels = 48;
+
+void SetCaptionPen(DrawTarget& t, const ClockColorSettings* colors) {
+  SetPen(t, PenMode::CopyPen, PenStyle::Solid, 1);
+  t.setFillStyle(BrushStyle::Transparent);
+  if (colors) t.setForeColor(colors->ClockFont);
+}
+
+void CentredText(DrawTarget& t, double x, double y, const std::string& text) {
+  RotatedText(t, x - t.TextWidth(text) / 2, y - t.TextHeight(text) / 2, text, 0);
+}
+
+// A drawing hour beyond the day of the shown date moves into the next (or
+// previous) day; within 0 to 24 the shown date-time itself is captioned.
+std::chrono::local_seconds CaptionTime(std::chrono::local_seconds shown, double hour) {
+  using namespace std::chrono;
+  if (!(hour > 24 || hour < 0)) return shown;
+  const local_days day = floor<days>(shown);
+  const double offsetSeconds = hour > 24 ? (hour - 24) * 3600 : (hour + 24) * 3600;
+  if (!(std::fabs(offsetSeconds) < 1e12)) RaiseOverflow();
+  const local_days base = hour > 24 ? day + days{1} : day - days{1};
+  return base + seconds{std::llround(offsetSeconds)};
+}
+
+// "m/dd h:nn", as 3/05 9:07.
+std::string CaptionText(std::chrono::local_seconds time) {
+  using namespace std::chrono;
+  const local_days day = floor<days>(time);
+  const year_month_day date{day};
+  const hh_mm_ss<seconds> clock{time - day};
+  char text[32];
+  std::snprintf(text, sizeof text, "%u/%02u %d:%02d", static_cast<unsigned>(date.month()),
+                static_cast<unsigned>(date.day()), static_cast<int>(clock.hours().count()),
+                static_cast<int>(clock.minutes().count()));
+  return text;
+}
+
+void SetShadowPen(DrawTarget& t, int32_t mode, bool invert) {
+  if (mode == 0 || mode == 2) {
+    SetPen(t, invert ? PenMode::Invert : PenMode::CopyPen, PenStyle::Solid, 1);
+    t.setFillStyle(BrushStyle::Solid);
+  } else if (mode == 1) {
+    SetPen(t, PenMode::CopyPen, PenStyle::Solid, 1);
+    t.setFillStyle(BrushStyle::Transparent);
+  }
+}
+
+void DrawShadow(MainModel& main, ClockView& clock, const DialLayout& l, double time, int32_t mode,
+                bool invert, double lengthLimit) {
+  DrawTarget& t = clock.picClock();
+  SolarsLease lease(main.Chart());
+  const clsChartSolars& solars = lease.Add(time, time, 0);
+  const double latitude = main.Chart().Location().Latitude();
+  const double s = SignOf(latitude);
+  const double r = l.MiddleRadius;
+  const double edgeHeight = r * std::tan(latitude * kRadiansPerDegree);
+  const clsChartSolar& sun = solars.Solar(1);
+  const double m = sun.Magnification();
+  if (m < 0) return;  // the sun is not above the horizon
+
+  const double alpha = ToCompassAngle(sun.Azimuth()) * kRadiansPerDegree;
+  const auto tip = [&](double length) {
+    return UserPoint{l.CenterX + s * std::cos(alpha) * length,
+                     l.CenterY - s * std::sin(alpha) * length - s * r};
+  };
+  SetShadowPen(t, mode, invert);
+  if (const ClockColorSettings* colors = ClockColorsFor(main, clock.ClockState())) {
+    t.setForeColor(colors->ShadowFill);
+    t.setFillColor(colors->ShadowFill);
+  }
+
+  const UserPoint foot{l.CenterX, l.CenterY - s * r};
+  const UserPoint centre{l.CenterX, l.CenterY};
+  const double length = m * edgeHeight;
+  if (std::fabs(length) <= lengthLimit) {
+    const UserPoint triangle[] = {foot, tip(length), centre};
+    PixelPolygon(t, triangle);
+  } else {
+    // A very low sun: the shadow is cut at the limit, its sides parallel to
+    // the noon line.
+    const UserPoint cut = tip(lengthLimit * SignOf(length));
+    const UserPoint quadrilateral[] = {foot, {cut.x, cut.y - s * r}, cut, centre};
+    PixelPolygon(t, quadrilateral);
+  }
+}
+
+}  // namespace
+
+int32_t DrawClockStateIcon(MainModel& main, ClockView& clock, const DialLayout& /*layout*/) {
+  return RunDrawRoutine(main, [&] {
+    DrawTarget& t = clock.picClock();
+    const int32_t state = clock.ClockState();
+    if (state != 0 && state != 1) return;
+    const double w = t.ScaleX(kStateIconPixels, ScaleUnit::Pixels, t.ScaleMode());
+    const double h = t.ScaleY(kStateIconPixels, ScaleUnit::Pixels, t.ScaleMode());
+    t.PaintPicture(state == 0 ? "#801" : "#802", t.ScaleLeft() + t.ScaleWidth() - w, t.ScaleTop(),
+                   w, h);
+  });
+}
+
+int32_t DrawClockDateTime(MainModel& main, ClockView& clock, const DialLayout& layout,
+                          std::chrono::local_seconds dateTime, double hour) {
+  return RunDrawRoutine(main, [&] {
+    DrawTarget& t = clock.picClock();
+    t.setFont(main.ClockClockFont);
+    const std::string text = CaptionText(CaptionTime(dateTime, hour));
+    SetCaptionPen(t, ClockColorsFor(main, clock.ClockState()));
+    // Halfway between the dial centre and the inner end of the hour lines.
+    CentredText(t, layout.CenterX, layout.CenterY + layout.InnerRadius / 2, text);
+  });
+}
+
+int32_t DrawClockShadow(MainModel& main, ClockView& clock, const DialLayout& layout, double time,
+                        int32_t mode, bool invert, double lengthLimit) {
+  return RunDrawRoutine(main,
+                        [&] { DrawShadow(main, clock, layout, time, mode, invert, lengthLimit); });
+}
+
+int32_t DrawNightState(MainModel& main, ClockView& clock, const DialLayout& layout) {
+  return RunDrawRoutine(main, [&] {
+    DrawTarget& t = clock.picClock();
+    t.setFont(main.ClockClockFont);
+    SetCaptionPen(t, ClockColorsFor(main, clock.ClockState()));
+    const int32_t night = main.Chart().Season().NightState();
+    if (night != 1 && night != 2) return;
+    CentredText(t, layout.CenterX, layout.CenterY, night == 1 ? "Midnight Sun" : "Polar Night");
+  });
+}

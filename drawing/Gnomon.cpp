@@ -1,0 +1,67 @@
+#include "Gnomon.h"
+
+#include <cmath>
+
+#include "mdlDrawCommon.h"
+
+GnomonOutline GnomonOutlineFor(const DialLayout& layout, double latitude, double paperFactor) {
+  const double phi = latitude * kRadiansPerDegree;
+  const double sigma = SignOf(latitude);
+  const double x = layout.GnomonX;
+  const double r = layout.MiddleRadius;
+  const double style = r / std::cos(phi);
+  const double ya = layout.GnomonY + sigma * style;
+  const double a = r * std::sin(phi);
+  const double b = r * std::cos(phi);
+  const double flap = 10 * paperFactor;
+  const double u = flap * std::cos(phi);
+  const double v = flap * std::sin(phi);
+  return {{{
+      {x, layout.GnomonY},
+      {x - a, ya - sigma * b},
+      {x - a - sigma * u, ya - sigma * b + v},
+      {x - sigma * u, ya + v},
+      {x, ya},
+      {x + sigma * u, ya + v},
+      {x + a + sigma * u, ya - sigma * b + v},
+      {x + a, ya - sigma * b},
+  }}};
+}
+
+namespace {
+
+// Fold lines are dashed (style) and dash-dotted (flaps) when line styles
+// apply, otherwise solid with the dial pen.
+void SetFoldPen(const DrawPass& pass, PenStyle styled) {
+  if (pass.main.DialOption.LineStyle) {
+    pass.target.setDrawStyle(styled);
+    pass.target.setDrawWidth(1);
+  } else {
+    pass.target.setDrawStyle(PenStyle::Solid);
+    pass.target.setDrawWidth(DialPenWidth(pass));
+  }
+}
+
+void DrawPattern(const DrawPass& pass, const DialLayout& layout, double paperFactor) {
+  DrawTarget& t = pass.target;
+  const GnomonOutline g = GnomonOutlineFor(layout, pass.Latitude(), paperFactor);
+  SetDialPen(pass);
+  t.setFillStyle(BrushStyle::Solid);
+  t.setForeColor(pass.main.DialColor.GnomonLine);
+  t.setFillColor(pass.main.DialColor.GnomonFill);
+  PixelPolygon(t, g.points);
+
+  SetFoldPen(pass, PenStyle::Dash);
+  PixelLine(t, g.Top().x, g.Top().y, g.Root().x, g.Root().y);
+  SetFoldPen(pass, PenStyle::DashDot);
+  PixelLine(t, g.LeftFoot().x, g.LeftFoot().y, g.Root().x, g.Root().y);
+  PixelLine(t, g.RightFoot().x, g.RightFoot().y, g.Root().x, g.Root().y);
+}
+
+}  // namespace
+
+int32_t DrawGnomon(MainModel& main, DrawTarget& target, const DialLayout& layout, double zoom,
+                   double paperFactor) {
+  const DrawPass pass(main, target, zoom);
+  return RunDrawRoutine(main, [&] { DrawPattern(pass, layout, paperFactor); });
+}

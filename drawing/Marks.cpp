@@ -1,0 +1,56 @@
+// Placement marks: where the gnomon's root and the foot of its vertical edge
+// meet the dial, on the dial and on the gnomon pattern alike.
+#include "Gnomon.h"
+#include "mdlDrawCommon.h"
+
+namespace {
+
+constexpr double kRingRadius = 1.5;
+constexpr double kDotRadius = 0.75;
+
+void SetMarkPen(const DrawPass& pass) {
+  SetDialPen(pass);
+  pass.target.setFillStyle(BrushStyle::Transparent);
+  pass.target.setForeColor(pass.main.DialColor.MarkLine);
+  pass.target.setFillColor(pass.main.DialColor.MarkLine);
+}
+
+// A ring with a filled dot: the foot of the vertical edge.
+void FootMark(DrawTarget& t, UserPoint p) {
+  PixelCircle(t, p.x, p.y, kRingRadius);
+  t.setFillStyle(BrushStyle::Solid);
+  PixelCircle(t, p.x, p.y, kDotRadius);
+  t.setFillStyle(BrushStyle::Transparent);
+}
+
+// A plain ring: the root of the style.
+void RootMark(DrawTarget& t, UserPoint p) {
+  PixelCircle(t, p.x, p.y, kRingRadius);
+}
+
+}  // namespace
+
+int32_t DrawDialMarks(MainModel& main, DrawTarget& target, const DialLayout& layout, double zoom) {
+  const DrawPass pass(main, target, zoom);
+  return RunDrawRoutine(main, [&] {
+    if (!main.DialOption.PrintMark) return;
+    SetMarkPen(pass);
+    const double s = SignOf(pass.Latitude());
+    FootMark(target, {layout.CenterX, layout.CenterY - s * layout.MiddleRadius});
+    RootMark(target, {layout.CenterX, layout.CenterY});
+  });
+}
+
+int32_t DrawGnomonMarks(MainModel& main, DrawTarget& target, const DialLayout& layout,
+                        double zoom) {
+  const DrawPass pass(main, target, zoom);
+  return RunDrawRoutine(main, [&] {
+    if (!main.DialOption.PrintMark) return;
+    SetMarkPen(pass);
+    // The flap width plays no part in the marked points.
+    const GnomonOutline g = GnomonOutlineFor(layout, pass.Latitude(), 1.0);
+    FootMark(target, g.LeftFoot());
+    FootMark(target, g.RightFoot());
+    RootMark(target, g.Root());
+  });
+}

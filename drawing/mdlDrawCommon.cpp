@@ -1,0 +1,160 @@
+#include "mdlDrawCommon.h"
+
+#include <cmath>
+#include <limits>
+#include <new>
+#include <vector>
+
+#include "Version.h"
+
+namespace {
+
+// Lengths reach the device in single precision, as the surfaces take them.
+float Single(double value) {
+  return static_cast<float>(value);
+}
+
+int32_t DeviceX(const DrawTarget& target, double x) {
+  return RoundToInt32(Single(target.ScaleX(Single(x), target.ScaleMode(), ScaleUnit::Pixels)));
+}
+
+int32_t DeviceY(const DrawTarget& target, double y) {
+  return RoundToInt32(Single(target.ScaleY(Single(y), target.ScaleMode(), ScaleUnit::Pixels)));
+}
+
+DevicePoint DeviceXY(const DrawTarget& target, double x, double y) {
+  return {DeviceX(target, x), DeviceY(target, y)};
+}
+
+int32_t FontWeight(const FontSpec& font) {
+  return font.Bold ? 700 : 400;
+}
+
+}  // namespace
+
+void RaiseOverflow() {
+  throw RaisedError(kOverflowErrorNumber, kProductName, "オーバーフローしました。");
+}
+
+int32_t RoundToInt32(double value) {
+  const double rounded = std::nearbyint(value);
+  if (!(rounded >= std::numeric_limits<int32_t>::min() &&
+        rounded <= std::numeric_limits<int32_t>::max())) {
+    RaiseOverflow();
+  }
+  return static_cast<int32_t>(rounded);
+}
+
+double RoundFontSize(double points) {
+  return std::nearbyint(points * 10000) / 10000;
+}
+
+double SignOf(double value) {
+  return value > 0 ? 1.0 : (value < 0 ? -1.0 : 0.0);
+}
+
+int32_t DialPenWidth(const DrawPass& pass) {
+  if (pass.OnClock()) return 1;
+  const float pointsAsPixels = Single(pass.target.ScaleX(Single(pass.main.DialOption.LineWidth),
+                                                         ScaleUnit::Points, ScaleUnit::Pixels));
+  double width = pointsAsPixels * pass.zoom;
+  if (width < 1) width = 1;
+  return RoundToInt32(width);
+}
+
+void SetPen(DrawTarget& target, PenMode mode, PenStyle style, int32_t width) {
+  target.setDrawMode(mode);
+  target.setDrawStyle(style);
+  target.setDrawWidth(width);
+}
+
+void SetDialPen(const DrawPass& pass) {
+  SetPen(pass.target, PenMode::CopyPen, PenStyle::Solid, DialPenWidth(pass));
+}
+
+FontSpec ScaledFont(const FontSpec& font, const DrawPass& pass) {
+  FontSpec copy = font;
+  if (!pass.OnClock()) copy.Size = RoundFontSize(font.Size * pass.zoom);
+  return copy;
+}
+
+const ClockColorSettings* ClockColorsFor(const Settings& settings, int32_t clockState) {
+  if (clockState == 0) return &settings.ClockDayColor;
+  if (clockState == 1) return &settings.ClockNightColor;
+  return nullptr;
+}
+
+std::optional<FaceColors> FaceColorsFor(const DrawPass& pass) {
+  if (pass.OnPaper()) {
+    const DialColorSettings& c = pass.main.DialColor;
+    return FaceColors{c.TimeLine, c.OrientationLine, c.HourLine,        c.MinuteLine,
+                      c.TimeFill, c.InnerFill,       c.OrientationFont, c.TimeFont};
+  }
+  if (pass.OnClock()) {
+    if (const ClockColorSettings* c = ClockColorsFor(pass.main, pass.clockState)) {
+      return FaceColors{c->TimeLine, c->OrientationLine, c->HourLine,        c->MinuteLine,
+                        c->TimeFill, c->InnerFill,       c->OrientationFont, c->TimeFont};
+    }
+  }
+  return std::nullopt;
+}
+
+void PixelLine(DrawTarget& target, double x1, double y1, double x2, double y2) {
+  const DevicePoint from = DeviceXY(target, x1, y1);
+  const DevicePoint to = DeviceXY(target, x2, y2);
+  target.DeviceLine(from, to);
+}
+
+void PixelCircle(DrawTarget& target, double x, double y, double r) {
+  const float cx = Single(target.ScaleX(Single(x), target.ScaleMode(), ScaleUnit::Pixels));
+  const float cy = Single(target.ScaleY(Single(y), target.ScaleMode(), ScaleUnit::Pixels));
+  const float cr = Single(target.ScaleX(Single(r), target.ScaleMode(), ScaleUnit::Pixels));
+  const DevicePoint topLeft{RoundToInt32(cx - cr), RoundToInt32(cy - cr)};
+  const DevicePoint bottomRight{RoundToInt32(cx + cr), RoundToInt32(cy + cr)};
+  target.DeviceEllipse(topLeft, bottomRight);
+}
+
+void PixelRectangle(DrawTarget& target, double x1, double y1, double x2, double y2) {
+  const DevicePoint topLeft = DeviceXY(target, x1, y1);
+  const DevicePoint bottomRight = DeviceXY(target, x2, y2);
+  target.DeviceRectangle(topLeft, bottomRight);
+}
+
+void PixelPolygon(DrawTarget& target, std::span<const UserPoint> points) {
+  std::vector<DevicePoint> device;
+  device.reserve(points.size());
+  for (const UserPoint& p : points) device.push_back(DeviceXY(target, p.x, p.y));
+  target.DevicePolygon(device);
+}
+
+void RotatedText(DrawTarget& target, double x, double y, std::string_view text, double angle) {
+  const FontSpec& current = target.Font();
+  DeviceFont font;
+  font.Name = current.Name;
+  font.HeightPixels = RoundToInt32(Single(
+      target.ScaleY(Single(target.TextHeight(text)), target.ScaleMode(), ScaleUnit::Pixels)));
+  font.EscapementTenths = RoundToInt32(angle * 10);
+  font.Weight = FontWeight(current);
+  font.Italic = current.Italic;
+  font.Underline = current.Underline;
+  font.Strikethrough = current.Strikethrough;
+  target.DeviceText(DeviceXY(target, x, y), text, font);
+}
+
+void RaiseChartError(const clsChart& chart) {
+  throw RaisedError(chart.ErrNumber(), chart.ErrSource(), chart.ErrDescription());
+}
+
+const clsChartSolars& SolarsLease::Add(double startTime, double endTime, int16_t interval) {
+  if (chart_.AddSolars(startTime, endTime, interval) != kTrue || chart_.Solars() == nullptr) {
+    RaiseChartError(chart_);
+  }
+  return *chart_.Solars();
+}
+
+RaisedError FaultAsRaisedError(const std::exception& fault) {
+  if (dynamic_cast<const std::bad_alloc*>(&fault) != nullptr) {
+    return RaisedError(kOutOfMemoryErrorNumber, kProductName, "メモリが不足しています。");
+  }
+  return RaisedError(kInternalErrorNumber, kProductName, "内部エラーです。");
+}
