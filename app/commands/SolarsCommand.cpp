@@ -1,8 +1,66 @@
+// umbrafex solars: the sun positions of a design's hour lines, as the dial
+// face asks the engine for them, in comma-separated form.
 #include <ostream>
+#include <sstream>
+#include <string>
 
 #include "Commands.h"
+#include "CommonOptions.h"
+#include "MainModel.h"
+#include "NumberText.h"
 
-int RunSolarsCommand(const CommandArgs&, std::ostream&, std::ostream& err) {
-  err << "umbrafex solars: not available yet\n";
-  return 1;
+namespace {
+
+constexpr std::string_view kSynopsis = "umbrafex solars [DOC.ufx] [options]";
+
+// The series that the model's time range asks for; raises the engine's error.
+const clsChartSolars& BuildSeries(MainModel& model) {
+  clsChart& chart = model.Chart();
+  chart.RemoveSolars();
+  if (chart.AddSolars(model.CalcTime.StartTime, model.CalcTime.EndTime, model.CalcTime.Interval) !=
+      kTrue) {
+    throw RaisedError(chart.ErrNumber(), chart.ErrSource(), chart.ErrDescription());
+  }
+  return *chart.Solars();
+}
+
+// Summary line, header and one line per point in collection order.
+std::string SeriesText(const clsChartSolars& solars) {
+  std::ostringstream text;
+  text << "# StartTime=" << FormatGeneralNumber(solars.StartTime())
+       << ",EndTime=" << FormatGeneralNumber(solars.EndTime()) << ",Interval=" << solars.Interval()
+       << ",Count=" << solars.CountSolars() << '\n';
+  text << "Index,IndexKey,CalcTime,HourAngle,Altitude,Azimuth,Magnification\n";
+  for (const clsChartSolar& solar : solars) {
+    text << solar.Index() << ',' << solar.IndexKey() << ',' << FormatGeneralNumber(solar.CalcTime())
+         << ',' << FormatGeneralNumber(solar.HourAngle()) << ','
+         << FormatGeneralNumber(solar.Altitude()) << ',' << FormatGeneralNumber(solar.Azimuth())
+         << ',' << FormatGeneralNumber(solar.Magnification()) << '\n';
+  }
+  return text.str();
+}
+
+}  // namespace
+
+int RunSolarsCommand(const CommandArgs& args, std::ostream& out, std::ostream& err) {
+  std::string reason;
+  const auto parsed = ParseCommandLine(args, {}, reason);
+  if (!parsed) return PrintUsage(err, kSynopsis, reason);
+  if (!parsed->positionals.empty()) {
+    return PrintUsage(err, kSynopsis, "unexpected argument " + parsed->positionals.front());
+  }
+
+  MainModel model;
+  if (const int status = PrepareModel(model, parsed->common, err); status != kExitOk) {
+    return status;
+  }
+  std::string text;
+  try {
+    text = SeriesText(BuildSeries(model));
+  } catch (const RaisedError& error) {
+    err << error.Description() << '\n';
+    return kExitFailure;
+  }
+  out << text;
+  return kExitOk;
 }
