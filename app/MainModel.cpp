@@ -62,3 +62,7 @@ int32_t MainModel::ApplySeason() {
     return SaveLastError(error);
   }
 }
+
+void MainModel::setPrinter(std::shared_ptr<PrinterSetup> printer) {
+  printer_ = printer ? std::move(printer) : std::make_shared<NoPrinterSetup>();
+}

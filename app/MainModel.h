@@ -4,14 +4,17 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "LastError.h"
+#include "PrinterSettings.h"
 #include "Settings.h"
+#include "WindowPlacement.h"
 #include "clsChart.h"
 
 class MainModel : public Settings, public LastErrorRecord {
-public:
+ public:
   // The start-up state: engine modes, default location with the computer's
   // time zone, today's date basis, every group at its default.
   MainModel();
@@ -27,10 +30,18 @@ public:
   int32_t lOpenUfxAll(const std::string& path);
   int32_t lSaveUfxAll(const std::string& path);
 
+  // The printer set-up the document's printer section reads and writes;
+  // a set-up without any usable printer until one is given.
+  PrinterSetup& Printer() const { return *printer_; }
+  void setPrinter(std::shared_ptr<PrinterSetup> printer);
+
   std::string DocumentPath;
   std::string LastDir;
   bool Modified = false;
+  // The main window's place on the screen, kept in the preferences.
+  WindowPlacement MainWindow;
 
-private:
+ private:
   clsChart chart_;
+  std::shared_ptr<PrinterSetup> printer_ = std::make_shared<NoPrinterSetup>();
 };

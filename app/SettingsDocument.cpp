@@ -1,14 +1,486 @@
-#include "MainModel.h"
+// The settings document (.ufx): a header line and sections of key=value
+// lines, CP932 with CR LF. Opening merges the file into the current
+// settings; saving writes every group.
+#include <functional>
+#include <vector>
 
-// Reading and writing of the settings document. Not written yet.
+#include "FileIo.h"
+#include "LocalDate.h"
+#include "MainModel.h"
+#include "Paths.h"
+#include "SettingsKeys.h"
+#include "TextCodec.h"
+#include "ValueText.h"
+#include "Version.h"
+
+namespace {
+
+constexpr int32_t kFormatError = static_cast<int32_t>(0x80040201u);
+constexpr int32_t kFileNotFoundError = 53;
+constexpr int32_t kFileAccessError = 75;
+constexpr int32_t kOutOfMemoryError = 7;
+constexpr int32_t kPastEndOfFileError = 62;
+constexpr const char* kOpenSource = "frmMain.lOpenUfxAll";
+constexpr const char* kSaveSource = "frmMain.lSaveUfxAll";
+constexpr const char* kFormatMessage = "この形式のファイルは開くことができません。";
+constexpr const char* kOpenFailed = "を開くことができません。";
+constexpr const char* kSaveFailed = "を保存することができません。";
+// Far beyond any real document; larger files are refused unread.
+constexpr std::size_t kMaxDocumentBytes = 64u * 1024u * 1024u;
+
+std::string HeaderPrefix() {
+  return std::string("[") + kProductName;
+}
+
+// The document's lines, read one after another with one step back.
+class LineCursor {
+ public:
+  explicit LineCursor(std::string_view text) {
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+      if (text[i] != '\r' && text[i] != '\n') continue;
+      lines_.push_back(text.substr(start, i - start));
+      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+      start = i + 1;
+    }
+    if (start < text.size()) lines_.push_back(text.substr(start));
+  }
+
+  bool AtEnd() const { return next_ == lines_.size(); }
+  std::string_view Next() { return lines_[next_++]; }
+  void Back() { --next_; }
+
+ private:
+  std::vector<std::string_view> lines_;
+  std::size_t next_ = 0;
+};
+
+using KeyReader = std::function<void(std::string_view key, std::string_view value)>;
+
+// Reads the key=value lines of one section up to the next section line
+// (left for the caller) or the end; lines without "=" are skipped.
+void ReadSectionLines(LineCursor& lines, const KeyReader& read) {
+  while (!lines.AtEnd()) {
+    std::string_view line = TrimText(lines.Next());
+    auto equals = line.find('=');
+    if (equals == std::string_view::npos) {
+      if (line.starts_with('[')) {
+        lines.Back();
+        return;
+      }
+      continue;
+    }
+    read(TrimText(line.substr(0, equals)), TrimText(line.substr(equals + 1)));
+  }
+}
+
+// Reads a section into a group through its key table; unknown keys are skipped.
+template <typename Group>
+void ReadGroupSection(LineCursor& lines, Group& group,
+                      bool (*apply)(Group&, std::string_view, std::string_view)) {
+  ReadSectionLines(lines,
+                   [&](std::string_view key, std::string_view value) { apply(group, key, value); });
+}
+
+[[noreturn]] void RaiseChartError(const clsChart& chart) {
+  throw RaisedError(chart.ErrNumber(), chart.ErrSource(), chart.ErrDescription());
+}
+
+// Reading of the sections that go into the chart or need more than a key table.
+class DocumentReader {
+ public:
+  explicit DocumentReader(MainModel& model) : model_(model), chart_(model.Chart()) {}
+
+  void Read(LineCursor& lines) {
+    while (!lines.AtEnd()) {
+      std::string_view line = TrimText(lines.Next());
+      if (!line.starts_with('[')) continue;
+      ReadSection(line, lines);
+    }
+  }
+
+ private:
+  void ReadSection(std::string_view name, LineCursor& lines) {
+    auto is = [&](std::string_view section) { return EqualsIgnoringCase(name, section); };
+    if (is("[General]"))
+      ReadGeneral(lines);
+    else if (is("[Location]"))
+      ReadLocation(lines);
+    else if (is("[Season]"))
+      ReadSeason(lines);
+    else if (is("[CalcTime]"))
+      ReadCalcTime(lines);
+    else if (is("[DialOption]") || is("[Option]") || is("[Drawing]"))
+      ReadDialOption(lines);
+    else if (is("[DialColor]") || is("[Color]"))
+      ReadGroupSection(lines, model_.DialColor, ApplyDialColorKey);
+    else if (is("[Font]"))
+      ReadOldFontSection(lines);
+    else if (is("[ClockOption]"))
+      ReadGroupSection(lines, model_.ClockOption, ApplyClockOptionKey);
+    else if (is("[ClockDayColor]"))
+      ReadGroupSection(lines, model_.ClockDayColor, ApplyClockColorKey);
+    else if (is("[ClockNightColor]"))
+      ReadGroupSection(lines, model_.ClockNightColor, ApplyClockColorKey);
+    else if (is("[Printer]"))
+      ReadPrinter(lines);
+    else
+      ReadFontSection(name, lines);
+  }
+
+  void ReadFontSection(std::string_view name, LineCursor& lines) {
+    auto fonts = DialFonts(static_cast<Settings&>(model_));
+    auto clockFonts = ClockFonts(static_cast<Settings&>(model_));
+    fonts.insert(fonts.end(), clockFonts.begin(), clockFonts.end());
+    for (const auto& font : fonts) {
+      if (EqualsIgnoringCase(name, "[" + std::string(font.section) + "]")) {
+        ReadGroupSection(lines, *font.font, ApplyFontKey);
+        return;
+      }
+    }
+  }
+
+  void ReadGeneral(LineCursor& lines) {
+    ReadSectionLines(lines, [&](std::string_view key, std::string_view value) {
+      if (EqualsIgnoringCase(key, "Compatible"))
+        chart_.setCompatible(ParseBoolText(value));
+      else if (EqualsIgnoringCase(key, "TimeSystem"))
+        chart_.setTimeSystem(ParseInt32Text(value));
+      else if (EqualsIgnoringCase(key, "IncludeRiseSet"))
+        chart_.setIncludeRiseSet(ParseBoolText(value));
+      else if (EqualsIgnoringCase(key, "LeapYear"))
+        chart_.setLeapYear(ParseBoolText(value));
+      else if (EqualsIgnoringCase(key, "DebugMode"))
+        model_.General.DebugMode = ParseBoolText(value);
+    });
+  }
+
+  void ReadLocation(LineCursor& lines) {
+    clsChartLocation& location = chart_.Location();
+    ReadSectionLines(lines, [&](std::string_view key, std::string_view value) {
+      if (EqualsIgnoringCase(key, "Name"))
+        location.setName(std::string(value));
+      else if (EqualsIgnoringCase(key, "Latitude"))
+        location.setLatitude(ParseRealText(value));
+      else if (EqualsIgnoringCase(key, "Longitude"))
+        location.setLongitude(ParseRealText(value));
+      else if (EqualsIgnoringCase(key, "TimeZone"))
+        location.setTimeZone(ParseRealText(value));
+    });
+  }
+
+  void ReadSeason(LineCursor& lines) {
+    bool adjustEquation = false;
+    int32_t calcSeason = 0;
+    int16_t calcDate = 0;
+    double solarDeclination = 0;
+    double equationOfTime = 0;
+    ReadSectionLines(lines, [&](std::string_view key, std::string_view value) {
+      if (EqualsIgnoringCase(key, "AdjustEquation"))
+        adjustEquation = ParseBoolText(value);
+      else if (EqualsIgnoringCase(key, "CalcSeason"))
+        calcSeason = ParseInt32Text(value);
+      else if (EqualsIgnoringCase(key, "CalcDate"))
+        calcDate = ParseInt16Text(value);
+      else if (EqualsIgnoringCase(key, "SolarDeclination"))
+        solarDeclination = ParseRealText(value);
+      else if (EqualsIgnoringCase(key, "EquationOfTime"))
+        equationOfTime = ParseRealText(value);
+    });
+
+    clsChartSeason& season = chart_.Season();
+    if (calcSeason != 0) {
+      season.setCalcSeason(calcSeason);
+    } else {
+      if (!chart_.LeapYear() && calcDate == 366) calcDate = 365;
+      season.setCalcDate(calcDate);
+      season.setSolarDeclination(solarDeclination);
+      CalcDateArray monthDay{};
+      if (chart_.ConvCalcDate(calcDate, monthDay) != kTrue) RaiseChartError(chart_);
+      model_.Season.SeasonDate = CalendarDate{Today().Year, monthDay[0], monthDay[1]};
+    }
+    model_.Season.AdjustEquation = adjustEquation;
+    season.setEquationOfTime(adjustEquation ? equationOfTime : 0);
+  }
+
+  void ReadCalcTime(LineCursor& lines) {
+    // -1 is the older way of saying "from sunrise" or "to sunset".
+    auto time = [](std::string_view value) {
+      double t = ParseRealText(value);
+      return t == -1 ? -999.0 : t;
+    };
+    ReadSectionLines(lines, [&](std::string_view key, std::string_view value) {
+      if (EqualsIgnoringCase(key, "StartTime"))
+        model_.CalcTime.StartTime = time(value);
+      else if (EqualsIgnoringCase(key, "EndTime"))
+        model_.CalcTime.EndTime = time(value);
+      else if (EqualsIgnoringCase(key, "Interval"))
+        model_.CalcTime.Interval = ParseInt16Text(value);
+    });
+  }
+
+  void ReadDialOption(LineCursor& lines) {
+    ReadSectionLines(lines, [&](std::string_view key, std::string_view value) {
+      if (EqualsIgnoringCase(key, "Picture") || EqualsIgnoringCase(key, "BackPicture")) {
+        model_.DialOption.Picture = PicturePath(value);
+      } else {
+        ApplyDialOptionKey(model_.DialOption, key, value);
+      }
+    });
+  }
+
+  // "$(AppPath)" stands for the program's folder. Documents written on
+  // Windows separate folders with "\", which becomes "/" here.
+  static std::string PicturePath(std::string_view value) {
+    constexpr std::string_view kAppPath = "$(AppPath)";
+    std::string path(value);
+    if (StartsWithIgnoringCase(value, kAppPath)) {
+      path = JoinPath(AppFolder(), TrimText(value.substr(kAppPath.size())));
+      for (char& c : path) {
+        if (c == '\\') c = '/';
+      }
+    }
+    return UnquotePath(path);
+  }
+
+  // The older single font section: the three dial fonts with prefixed keys.
+  void ReadOldFontSection(LineCursor& lines) {
+    const std::pair<std::string_view, FontSpec*> prefixes[] = {
+        {"Ori", &model_.DialOrientationFont},
+        {"Tim", &model_.DialTimeFont},
+        {"Inf", &model_.DialInformationFont}};
+    ReadSectionLines(lines, [&](std::string_view key, std::string_view value) {
+      for (const auto& [prefix, font] : prefixes) {
+        if (StartsWithIgnoringCase(key, prefix)) {
+          ApplyFontKey(*font, key.substr(prefix.size()), value);
+          return;
+        }
+      }
+    });
+  }
+
+  void ReadPrinter(LineCursor& lines) {
+    PrinterSetup& printer = model_.Printer();
+    // Without a usable printer the section's lines are left to the main loop.
+    if (!printer.IsPrinterAvailable()) return;
+    PrinterProperties wanted = printer.Current();
+    ReadSectionLines(lines, [&](std::string_view key, std::string_view value) {
+      if (EqualsIgnoringCase(key, "DeviceName") || EqualsIgnoringCase(key, "Device"))
+        wanted.DeviceName = std::string(value);
+      else if (EqualsIgnoringCase(key, "PaperSize"))
+        wanted.PaperSize = ParseInt16Text(value);
+      else if (EqualsIgnoringCase(key, "PaperBin"))
+        wanted.PaperBin = ParseInt16Text(value);
+      else if (EqualsIgnoringCase(key, "PrintQuality"))
+        wanted.PrintQuality = ParseInt16Text(value);
+      else if (EqualsIgnoringCase(key, "ColorMode"))
+        wanted.ColorMode = ParseInt16Text(value);
+      else if (EqualsIgnoringCase(key, "Duplex"))
+        wanted.Duplex = ParseInt16Text(value);
+      else if (EqualsIgnoringCase(key, "Orientation"))
+        wanted.Orientation = ParseInt16Text(value);
+      else if (EqualsIgnoringCase(key, "Zoom"))
+        wanted.Zoom = ParseInt32Text(value);  // written as int32
+      else if (EqualsIgnoringCase(key, "Copies"))
+        wanted.Copies = ParseInt16Text(value);
+    });
+    printer.SelectPrinter(wanted.DeviceName);
+    // Each value by itself: one the printer refuses is skipped silently.
+    printer.setPaperSize(wanted.PaperSize);
+    printer.setPaperBin(wanted.PaperBin);
+    printer.setPrintQuality(wanted.PrintQuality);
+    printer.setColorMode(wanted.ColorMode);
+    printer.setDuplex(wanted.Duplex);
+    printer.setOrientation(wanted.Orientation);
+    printer.setZoom(wanted.Zoom);
+    printer.setCopies(wanted.Copies);
+  }
+
+  MainModel& model_;
+  clsChart& chart_;
+};
+
+// The lines of a document, joined with CR LF at the end.
+class DocumentWriter {
+ public:
+  explicit DocumentWriter(const MainModel& model) : model_(model), chart_(model.Chart()) {}
+
+  std::string Write() {
+    Line("[" + std::string(kProductName) + " " + VersionText() + "]");
+    WriteGeneral();
+    WriteLocation();
+    WriteSeason();
+    WriteCalcTime();
+    Section("DialOption");
+    Line("// $(AppPath)はUmbrafexのインストールフォルダ。");
+    Entries(DialOptionEntries(model_.DialOption));
+    Section("DialColor");
+    Entries(DialColorEntries(model_.DialColor));
+    for (const auto& font : DialFonts(static_cast<const Settings&>(model_))) {
+      Section(font.section);
+      Entries(FontEntries(*font.font));
+    }
+    Section("ClockOption");
+    Entries(ClockOptionEntries(model_.ClockOption));
+    Section("ClockDayColor");
+    Entries(ClockColorEntries(model_.ClockDayColor));
+    Section("ClockNightColor");
+    Entries(ClockColorEntries(model_.ClockNightColor));
+    for (const auto& font : ClockFonts(static_cast<const Settings&>(model_))) {
+      Section(font.section);
+      Entries(FontEntries(*font.font));
+    }
+    WritePrinter();
+    return std::move(text_);
+  }
+
+ private:
+  void Line(const std::string& line) {
+    text_ += line;
+    text_ += "\r\n";
+  }
+  void Section(const std::string& name) {
+    Line("");
+    Line("[" + name + "]");
+  }
+  void Key(const std::string& key, const std::string& value) { Line(key + "=" + value); }
+  void Entries(const KeyValueTexts& entries) {
+    for (const auto& [key, value] : entries) Key(key, value);
+  }
+
+  void WriteGeneral() {
+    Section("General");
+    Key("Compatible", BoolText(chart_.Compatible()));
+    Key("TimeSystem", std::to_string(chart_.TimeSystem()));
+    Key("IncludeRiseSet", BoolText(chart_.IncludeRiseSet()));
+    Key("// LeapYear", BoolText(chart_.LeapYear()));
+    Key("// DebugMode", BoolText(model_.General.DebugMode));
+  }
+
+  void WriteLocation() {
+    const clsChartLocation& location = chart_.Location();
+    Section("Location");
+    Key("Name", location.Name());
+    Key("Latitude", RealText(location.Latitude()));
+    Key("Longitude", RealText(location.Longitude()));
+    if (chart_.IsJapanArea(location.Latitude(), location.Longitude())) {
+      Key("// NorthDiff", RealText(location.NorthDiff()));
+    } else {
+      Key("// NorthDiff", "計算対象外地域");
+    }
+    Key("TimeZone", RealText(location.TimeZone()));
+    Key("// StandardMeridian", RealText(location.StandardMeridian()));
+  }
+
+  void WriteSeason() {
+    const clsChartSeason& season = chart_.Season();
+    Section("Season");
+    Key("AdjustEquation", BoolText(model_.Season.AdjustEquation));
+    Key("CalcSeason", std::to_string(season.CalcSeason()));
+    Key("CalcDate", std::to_string(season.CalcDate()));
+    Key("SolarDeclination", RealText(season.SolarDeclination()));
+    Key("EquationOfTime", RealText(season.EquationOfTime()));
+    const int32_t nightState = season.NightState();
+    auto riseSet = [&](auto time) {
+      if (nightState == 1) return std::string("白夜");
+      if (nightState == 2) return std::string("極夜");
+      return RealText(time());
+    };
+    Key("// SunRiseTime", riseSet([&] { return season.SunRiseTime(); }));
+    Key("// SunSetTime", riseSet([&] { return season.SunSetTime(); }));
+    Key("// TimeDiff", RealText(season.TimeDiff()));
+    Key("// NightState", std::to_string(nightState));
+  }
+
+  void WriteCalcTime() {
+    Section("CalcTime");
+    Key("// StartTime", RealText(model_.CalcTime.StartTime));
+    Key("// EndTime", RealText(model_.CalcTime.EndTime));
+    Key("Interval", std::to_string(model_.CalcTime.Interval));
+  }
+
+  void WritePrinter() {
+    Section("Printer");
+    const PrinterSetup& printer = model_.Printer();
+    if (!printer.IsPrinterAvailable()) return;
+    const PrinterProperties current = printer.Current();
+    Key("DeviceName", current.DeviceName);
+    Key("PaperSize", std::to_string(current.PaperSize));
+    Key("PaperBin", std::to_string(current.PaperBin));
+    Key("PrintQuality", std::to_string(current.PrintQuality));
+    Key("ColorMode", std::to_string(current.ColorMode));
+    Key("Duplex", std::to_string(current.Duplex));
+    Key("Orientation", std::to_string(current.Orientation));
+    Key("Zoom", std::to_string(current.Zoom));
+    Key("Copies", std::to_string(current.Copies));
+  }
+
+  const MainModel& model_;
+  const clsChart& chart_;
+  std::string text_;
+};
+
+bool HasUfxExtension(const std::string& path) {
+  return path.size() >= 4 &&
+         EqualsIgnoringCase(std::string_view(path).substr(path.size() - 4), ".ufx");
+}
+
+std::string ReadDocumentText(const std::string& path) {
+  std::optional<std::string> bytes = ReadFileBytes(path, kMaxDocumentBytes);
+  if (!bytes) {
+    bool missing = !FileExists(path);
+    throw RaisedError(missing ? kFileNotFoundError : kFileAccessError, kOpenSource,
+                      missing ? "ファイルが見つかりません。" : "パス名が無効です。");
+  }
+  return DecodeFileText(*bytes);
+}
+
+// Records a failed open: the file-type error keeps its own text, every other
+// error names the file.
+int32_t OpenFailed(LastErrorRecord& record, const RaisedError& error, const std::string& path) {
+  if (error.Number() == kFormatError) return record.SaveLastError(error);
+  return record.SaveLastError(RaisedError(error.Number(), error.Source(), path + kOpenFailed));
+}
+
+}  // namespace
+
 int32_t MainModel::lOpenUfxAll(const std::string& path) {
   ClearLastError();
-  return SaveLastError(RaisedError(static_cast<int32_t>(0x80004001u), "frmMain.lOpenUfxAll",
-                                   path + "を開くことができません。"));
+  try {
+    if (!HasUfxExtension(path)) throw RaisedError(kFormatError, kOpenSource, kFormatMessage);
+    const std::string text = ReadDocumentText(path);
+    LineCursor lines(text);
+    if (lines.AtEnd())
+      throw RaisedError(kPastEndOfFileError, kOpenSource, "ファイルにこれ以上データがありません。");
+    if (!StartsWithIgnoringCase(TrimText(lines.Next()), HeaderPrefix())) {
+      throw RaisedError(kFormatError, kOpenSource, kFormatMessage);
+    }
+    DocumentReader(*this).Read(lines);
+  } catch (const RaisedError& error) {
+    return OpenFailed(*this, error, path);
+  } catch (const std::exception&) {
+    return OpenFailed(*this, RaisedError(kOutOfMemoryError, kOpenSource, ""), path);
+  }
+  DocumentPath = path;
+  LastDir = GetFolderName(path);
+  return kTrue;
 }
 
 int32_t MainModel::lSaveUfxAll(const std::string& path) {
   ClearLastError();
-  return SaveLastError(RaisedError(static_cast<int32_t>(0x80004001u), "frmMain.lSaveUfxAll",
-                                   path + "を保存することができません。"));
+  try {
+    std::optional<std::string> bytes = Utf8ToCp932(DocumentWriter(*this).Write());
+    // Written beside the old document and moved over it only when complete,
+    // so a failed save leaves the previous document as it was.
+    if (!bytes || !WriteFileAtomically(path, *bytes)) {
+      throw RaisedError(kFileAccessError, kSaveSource, "パス名が無効です。");
+    }
+  } catch (const RaisedError& error) {
+    return SaveLastError(RaisedError(error.Number(), error.Source(), path + kSaveFailed));
+  } catch (const std::exception&) {
+    return SaveLastError(RaisedError(kOutOfMemoryError, kSaveSource, path + kSaveFailed));
+  }
+  DocumentPath = path;
+  LastDir = GetFolderName(path);
+  return kTrue;
 }

@@ -23,5 +23,5 @@ double GetSystemTimeZone() {
   if (!SystemNamesATimeZone()) return kUnknownTimeZone;
   ::tzset();
   // `timezone` holds the standard time's seconds west of UTC.
-  return -static_cast<double>(::timezone) / 3600.0;
+  return static_cast<double>(-::timezone) / 3600.0;  // never -0
 }

@@ -1,0 +1,58 @@
+// The printer set-up as the settings document stores it. The print
+// subsystem implements it for the real printers; without one there is no
+// usable printer.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// The current printer's set-up values, named as the document's keys.
+struct PrinterProperties {
+  std::string DeviceName;
+  int16_t PaperSize = 0;
+  int16_t PaperBin = 0;
+  int16_t PrintQuality = 0;
+  int16_t ColorMode = 0;
+  int16_t Duplex = 0;
+  int16_t Orientation = 0;
+  int32_t Zoom = 0;
+  int16_t Copies = 0;
+};
+
+class PrinterSetup {
+ public:
+  virtual ~PrinterSetup() = default;
+
+  // False when no printer is installed (or only a rendering stand-in).
+  virtual bool IsPrinterAvailable() const = 0;
+  // The current printer's values.
+  virtual PrinterProperties Current() const = 0;
+  // Makes the installed printer of that device name (letter case ignored)
+  // the current one; false when there is none.
+  virtual bool SelectPrinter(const std::string& deviceName) = 0;
+  // Each setter returns false when the printer refuses the value.
+  virtual bool setPaperSize(int16_t value) = 0;
+  virtual bool setPaperBin(int16_t value) = 0;
+  virtual bool setPrintQuality(int16_t value) = 0;
+  virtual bool setColorMode(int16_t value) = 0;
+  virtual bool setDuplex(int16_t value) = 0;
+  virtual bool setOrientation(int16_t value) = 0;
+  virtual bool setZoom(int32_t value) = 0;
+  virtual bool setCopies(int16_t value) = 0;
+};
+
+// The set-up of a system without a usable printer.
+class NoPrinterSetup : public PrinterSetup {
+ public:
+  bool IsPrinterAvailable() const override { return false; }
+  PrinterProperties Current() const override { return {}; }
+  bool SelectPrinter(const std::string&) override { return false; }
+  bool setPaperSize(int16_t) override { return false; }
+  bool setPaperBin(int16_t) override { return false; }
+  bool setPrintQuality(int16_t) override { return false; }
+  bool setColorMode(int16_t) override { return false; }
+  bool setDuplex(int16_t) override { return false; }
+  bool setOrientation(int16_t) override { return false; }
+  bool setZoom(int32_t) override { return false; }
+  bool setCopies(int16_t) override { return false; }
+};

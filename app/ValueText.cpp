@@ -1,0 +1,144 @@
+#include "ValueText.h"
+
+#include <locale.h>
+
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+
+#include "NumberText.h"
+
+namespace {
+
+constexpr const char* kSource = "Umbrafex";
+constexpr double kMaxFontSize = 2048;
+
+[[noreturn]] void RaiseTypeMismatch() {
+  throw RaisedError(kTypeMismatchError, kSource, "型が一致しません。");
+}
+[[noreturn]] void RaiseOverflow() {
+  throw RaisedError(kOverflowError, kSource, "オーバーフローしました。");
+}
+
+char LowerAscii(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+std::size_t SkipDigits(std::string_view s, std::size_t i) {
+  while (i < s.size() && IsDigit(s[i])) ++i;
+  return i;
+}
+
+// [+-] digits [. digits] [(e|E) [+-] digits], at least one mantissa digit.
+bool IsDecimalNumber(std::string_view s) {
+  std::size_t i = 0;
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+  std::size_t intEnd = SkipDigits(s, i);
+  std::size_t mantissaDigits = intEnd - i;
+  i = intEnd;
+  if (i < s.size() && s[i] == '.') {
+    std::size_t fracEnd = SkipDigits(s, i + 1);
+    mantissaDigits += fracEnd - i - 1;
+    i = fracEnd;
+  }
+  if (mantissaDigits == 0) return false;
+  if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+    ++i;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+    std::size_t expEnd = SkipDigits(s, i);
+    if (expEnd == i) return false;
+    i = expEnd;
+  }
+  return i == s.size();
+}
+
+// strtod in the C locale, whatever locale the program runs in.
+double ParseCLocale(const std::string& text, bool& outOfRange) {
+  static locale_t cLocale = ::newlocale(LC_ALL_MASK, "C", nullptr);
+  errno = 0;
+  double value = ::strtod_l(text.c_str(), nullptr, cLocale);
+  outOfRange = errno == ERANGE;
+  return value;
+}
+
+double RoundHalfEven(double value) {
+  double floor = std::floor(value);
+  double diff = value - floor;
+  if (diff > 0.5) return floor + 1;
+  if (diff < 0.5) return floor;
+  return std::fmod(floor, 2.0) == 0 ? floor : floor + 1;
+}
+
+}  // namespace
+
+std::string BoolText(bool value) {
+  return value ? "True" : "False";
+}
+
+std::string RealText(double value) {
+  return FormatGeneralNumber(value);
+}
+
+std::string SizeText(double points) {
+  return FormatGeneralNumber(points);
+}
+
+bool ParseBoolText(std::string_view text) {
+  text = TrimText(text);
+  if (EqualsIgnoringCase(text, "True")) return true;
+  if (EqualsIgnoringCase(text, "False")) return false;
+  return ParseRealText(text) != 0;
+}
+
+double ParseRealText(std::string_view text) {
+  text = TrimText(text);
+  if (!IsDecimalNumber(text)) RaiseTypeMismatch();
+  bool outOfRange = false;
+  double value = ParseCLocale(std::string(text), outOfRange);
+  if (outOfRange && std::fabs(value) >= 1) RaiseOverflow();
+  return outOfRange ? 0.0 : value;  // an underflow reads as zero
+}
+
+int32_t ParseInt32Text(std::string_view text) {
+  double value = RoundHalfEven(ParseRealText(text));
+  if (value < -2147483648.0 || value > 2147483647.0) RaiseOverflow();
+  return static_cast<int32_t>(value);
+}
+
+int16_t ParseInt16Text(std::string_view text) {
+  double value = RoundHalfEven(ParseRealText(text));
+  if (value < -32768.0 || value > 32767.0) RaiseOverflow();
+  return static_cast<int16_t>(value);
+}
+
+double ParseSizeText(std::string_view text) {
+  double value = ParseRealText(text);
+  if (!(value > 0 && value <= kMaxFontSize)) {
+    throw RaisedError(kInvalidPropertyValueError, kSource, "プロパティの値が不正です。");
+  }
+  return RoundHalfEven(value * 10000) / 10000;
+}
+
+std::string_view TrimText(std::string_view text) {
+  constexpr std::string_view kBlank = " \t";
+  auto first = text.find_first_not_of(kBlank);
+  if (first == std::string_view::npos) return {};
+  auto last = text.find_last_not_of(kBlank);
+  return text.substr(first, last - first + 1);
+}
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && StartsWithIgnoringCase(a, b);
+}
+
+bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
+  if (text.size() < prefix.size()) return false;
+  for (std::size_t i = 0; i < prefix.size(); ++i) {
+    if (LowerAscii(text[i]) != LowerAscii(prefix[i])) return false;
+  }
+  return true;
+}

@@ -1,0 +1,41 @@
+// Conversions between setting values and their text in documents and
+// preferences. A text that is not a value of the wanted kind raises.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "mdlChartCommon.h"
+
+// "型が一致しません。": a text that is no value of the wanted kind.
+inline constexpr int32_t kTypeMismatchError = 13;
+// "オーバーフローしました。": a number outside the kind's range.
+inline constexpr int32_t kOverflowError = 6;
+// "プロパティの値が不正です。": a value the setting cannot take.
+inline constexpr int32_t kInvalidPropertyValueError = 380;
+
+// "True" or "False".
+std::string BoolText(bool value);
+// The general number-to-text form (34.65, 135, -999).
+std::string RealText(double value);
+// A font size: the shortest decimal form of its four-decimal value.
+std::string SizeText(double points);
+
+// Either word in any letter case, or a number (0 false, anything else true).
+bool ParseBoolText(std::string_view text);
+// A decimal number with "." and an optional exponent.
+double ParseRealText(std::string_view text);
+// A number rounded to the nearest integer, halves to even.
+int32_t ParseInt32Text(std::string_view text);
+int16_t ParseInt16Text(std::string_view text);
+// A font size in points, rounded to four decimals; must be above 0 and at
+// most 2048.
+double ParseSizeText(std::string_view text);
+
+// Spaces and tabs removed at both ends.
+std::string_view TrimText(std::string_view text);
+// Whether the two texts are equal ignoring ASCII letter case.
+bool EqualsIgnoringCase(std::string_view a, std::string_view b);
+// Whether text begins with prefix, ignoring ASCII letter case.
+bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix);

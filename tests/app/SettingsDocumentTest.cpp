@@ -1,0 +1,545 @@
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
+
+#include "FileIo.h"
+#include "LocalDate.h"
+#include "MainModel.h"
+#include "Paths.h"
+#include "TextCodec.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int32_t kFormatError = static_cast<int32_t>(0x80040201u);
+const std::string kFormatMessage = "この形式のファイルは開くことができません。";
+
+class SettingsDocumentTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = fs::temp_directory_path() /
+              ("umbrafex-doc-" + std::to_string(::getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+  }
+  void TearDown() override {
+    fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::add);
+    fs::remove_all(folder_);
+  }
+
+  std::string Path(const std::string& name) const { return (folder_ / name).string(); }
+
+  // Writes a document given in UTF-8 as CP932 with CR LF and returns its path.
+  std::string WriteDocument(const std::string& name, const std::string& utf8Lines) {
+    std::string crlf;
+    for (char c : utf8Lines) {
+      if (c == '\n') crlf += '\r';
+      crlf += c;
+    }
+    const std::string path = Path(name);
+    EXPECT_TRUE(WriteFileAtomically(path, *Utf8ToCp932(crlf)));
+    return path;
+  }
+
+  std::string ReadUtf8(const std::string& path) { return Cp932ToUtf8(*ReadFileBytes(path)); }
+
+  fs::path folder_;
+};
+
+std::string WithoutComments(const std::string& text) {
+  std::string kept;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find('\n', start);
+    end = end == std::string::npos ? text.size() : end + 1;
+    if (text.compare(start, 3, "// ") != 0) kept += text.substr(start, end - start);
+    start = end;
+  }
+  return kept;
+}
+
+// A model with a value other than the default in every stored group.
+void ChangeEverything(MainModel& model) {
+  model.Chart().setCompatible(false);
+  model.Chart().setTimeSystem(0);
+  model.Chart().setIncludeRiseSet(false);
+  model.Chart().Location().setName("東京都 = 新宿区");
+  model.Chart().Location().setLatitude(-33.8675);
+  model.Chart().Location().setLongitude(151.2069);
+  model.Chart().Location().setTimeZone(10);
+  model.Season.AdjustEquation = true;
+  model.Season.SeasonDate = {Today().Year, 2, 14};
+  ASSERT_EQ(model.ApplySeason(), kTrue);
+  model.CalcTime.Interval = 15;
+  model.DialOption = {false, false, false, "/opt/my pictures/dial.png", 0.25, false, 0, 2};
+  model.DialColor.HourLine = 65280;
+  model.DialColor.InformationFont = 123456;
+  model.DialInformationFont = {"IPAゴシック", 10.5, true, true, true, true};
+  model.ClockOption = {false, 1, false};
+  model.ClockNightColor.Background = 42;
+  model.ClockClockFont.Size = 7.25;
+}
+
+TEST_F(SettingsDocumentTest, SavedDocumentReopensToTheSameBytes) {
+  MainModel first;
+  ChangeEverything(first);
+  const std::string a = Path("a.ufx");
+  ASSERT_EQ(first.lSaveUfxAll(a), kTrue);
+  EXPECT_EQ(first.DocumentPath, a);
+  EXPECT_EQ(first.LastDir, folder_.string());
+
+  MainModel second;
+  ASSERT_EQ(second.lOpenUfxAll(a), kTrue) << second.LastErrDescription();
+  EXPECT_EQ(second.Chart().Location().Name(), "東京都 = 新宿区");
+  EXPECT_DOUBLE_EQ(second.Chart().Location().Latitude(), -33.8675);
+  EXPECT_EQ(second.Chart().TimeSystem(), 0);
+  EXPECT_FALSE(second.Chart().Compatible());
+  EXPECT_TRUE(second.Season.AdjustEquation);
+  EXPECT_EQ(second.Season.SeasonDate, (CalendarDate{Today().Year, 2, 14}));
+  EXPECT_EQ(second.DialOption.Picture, "/opt/my pictures/dial.png");
+  EXPECT_EQ(second.DialOption.MaxPages, 2);
+  EXPECT_EQ(second.DialInformationFont, first.DialInformationFont);
+  EXPECT_EQ(second.ClockClockFont.Size, 7.25);
+  EXPECT_EQ(second.ClockNightColor.Background, 42);
+  EXPECT_EQ(second.DialColor.HourLine, 65280);
+  EXPECT_EQ(second.ClockOption.TimeFormat, 1);
+
+  // The day's declination comes back to 15 digits, so computed comment
+  // values may move in their last digit once; from then on nothing moves.
+  const std::string b = Path("b.ufx");
+  ASSERT_EQ(second.lSaveUfxAll(b), kTrue);
+  EXPECT_EQ(WithoutComments(*ReadFileBytes(a)), WithoutComments(*ReadFileBytes(b)));
+  MainModel third;
+  ASSERT_EQ(third.lOpenUfxAll(b), kTrue);
+  const std::string c = Path("c.ufx");
+  ASSERT_EQ(third.lSaveUfxAll(c), kTrue);
+  EXPECT_EQ(ReadFileBytes(b), ReadFileBytes(c));
+}
+
+TEST_F(SettingsDocumentTest, SeasonModeDocumentReopensToTheSameBytesAtOnce) {
+  MainModel first;
+  first.Chart().Location().setLatitude(-20);
+  ASSERT_EQ(first.ApplySeason(), kTrue);
+  ASSERT_EQ(first.lSaveUfxAll(Path("a.ufx")), kTrue);
+  MainModel second;
+  ASSERT_EQ(second.lOpenUfxAll(Path("a.ufx")), kTrue);
+  EXPECT_EQ(second.Chart().Season().CalcSeason(), 8);
+  ASSERT_EQ(second.lSaveUfxAll(Path("b.ufx")), kTrue);
+  EXPECT_EQ(ReadFileBytes(Path("a.ufx")), ReadFileBytes(Path("b.ufx")));
+}
+
+TEST_F(SettingsDocumentTest, WrittenLayoutIsCp932WithOneBlankLineBeforeEachSection) {
+  MainModel model;
+  model.Chart().Location().setTimeZone(9);
+  const std::string path = Path("layout.ufx");
+  ASSERT_EQ(model.lSaveUfxAll(path), kTrue);
+  const std::string bytes = *ReadFileBytes(path);
+  EXPECT_NE(bytes.find("Name=\x95\xBA\x8C\xC9\x8C\xA7\x96\xBE\x90\xCE\x8E\x73\r\n"),
+            std::string::npos);
+
+  const std::string text = Cp932ToUtf8(bytes);
+  EXPECT_TRUE(
+      text.starts_with("[Umbrafex 3.04.00]\r\n\r\n[General]\r\nCompatible=True\r\nTimeSystem=1\r\n"
+                       "IncludeRiseSet=True\r\n// LeapYear="));
+  EXPECT_NE(
+      text.find("\r\n\r\n[Location]\r\nName=兵庫県明石市\r\nLatitude=34.65\r\nLongitude=135\r\n"
+                "// NorthDiff="),
+      std::string::npos);
+  EXPECT_NE(text.find("TimeZone=9\r\n// StandardMeridian=135\r\n\r\n[Season]\r\n"
+                      "AdjustEquation=False\r\nCalcSeason=4\r\n"),
+            std::string::npos);
+  EXPECT_NE(
+      text.find("\r\n\r\n[CalcTime]\r\n// StartTime=-999\r\n// EndTime=-999\r\nInterval=30\r\n"),
+      std::string::npos);
+  EXPECT_NE(
+      text.find("[DialOption]\r\n// $(AppPath)はUmbrafexのインストールフォルダ。\r\nPicture="),
+      std::string::npos);
+  EXPECT_NE(text.find("[DialInformationFont]\r\nName=ＭＳ Ｐゴシック\r\nSize=10\r\nBold=False\r\n"),
+            std::string::npos);
+  EXPECT_NE(
+      text.find(
+          "[ClockDayColor]\r\nTimeLine=0\r\nTimeFill=16744576\r\nInnerFill=16777215\r\n"
+          "OrientationLine=0\r\nOrientationFont=0\r\nHourLine=255\r\nMinuteLine=8421504\r\n"
+          "TimeFont=16777215\r\nShadowFill=4210752\r\nClockFont=0\r\nBackground=16777215\r\n"),
+      std::string::npos);
+  // No usable printer: the section stands empty at the end.
+  EXPECT_TRUE(text.ends_with("Strikethrough=False\r\n\r\n[Printer]\r\n"));
+
+  const char* sections[] = {"General",
+                            "Location",
+                            "Season",
+                            "CalcTime",
+                            "DialOption",
+                            "DialColor",
+                            "DialOrientationFont",
+                            "DialTimeFont",
+                            "DialInformationFont",
+                            "ClockOption",
+                            "ClockDayColor",
+                            "ClockNightColor",
+                            "ClockOrientationFont",
+                            "ClockTimeFont",
+                            "ClockClockFont",
+                            "Printer"};
+  std::size_t at = 0;
+  for (const char* section : sections) {
+    std::size_t found = text.find(std::string("\r\n\r\n[") + section + "]\r\n", at);
+    ASSERT_NE(found, std::string::npos) << section;
+    at = found + 1;
+  }
+  EXPECT_EQ(text.find("\r\n\r\n\r\n"), std::string::npos);
+}
+
+TEST_F(SettingsDocumentTest, ComputedValuesAreCommentsNamingTheirState) {
+  MainModel model;
+  model.Chart().Location().setLatitude(75);  // midnight sun at the June solstice
+  model.Chart().Location().setLongitude(20);
+  ASSERT_EQ(model.ApplySeason(), kTrue);
+  const std::string path = Path("arctic.ufx");
+  ASSERT_EQ(model.lSaveUfxAll(path), kTrue);
+  const std::string text = ReadUtf8(path);
+  EXPECT_NE(text.find("// NorthDiff=計算対象外地域\r\n"), std::string::npos);
+  EXPECT_NE(text.find("// SunRiseTime=白夜\r\n// SunSetTime=白夜\r\n"), std::string::npos);
+  EXPECT_NE(text.find("// NightState=1\r\n"), std::string::npos);
+}
+
+TEST_F(SettingsDocumentTest, ExtensionAndHeaderDecideWhetherAFileIsADocument) {
+  const std::string body = "\n[CalcTime]\nInterval=20\n";
+  MainModel model;
+  EXPECT_EQ(model.lOpenUfxAll(WriteDocument("upper.UFX", "[Umbrafex 3.04.00]" + body)), kTrue);
+  EXPECT_EQ(model.CalcTime.Interval, 20);
+  EXPECT_EQ(model.lOpenUfxAll(
+                WriteDocument("lower.ufx", "  [umbrafex 9.99]  \n[CalcTime]\nInterval=10\n")),
+            kTrue);
+  EXPECT_EQ(model.CalcTime.Interval, 10);
+
+  model.DocumentPath = "/before.ufx";
+  const std::string spaced = WriteDocument("spaced.ufx ", "[Umbrafex 3.04.00]" + body);
+  EXPECT_EQ(model.lOpenUfxAll(spaced), kFormatError);
+  EXPECT_EQ(model.LastErrDescription(), kFormatMessage);
+  EXPECT_EQ(model.LastErrSource(), "frmMain.lOpenUfxAll");
+  EXPECT_EQ(model.lOpenUfxAll(WriteDocument("nobracket.ufx", "Umbrafex 3.04.00" + body)),
+            kFormatError);
+  EXPECT_EQ(model.LastErrDescription(), kFormatMessage);
+  EXPECT_EQ(model.lOpenUfxAll(WriteDocument("other.ufx", "[Sundial 1.0]" + body)), kFormatError);
+  EXPECT_EQ(model.CalcTime.Interval, 10);
+  EXPECT_EQ(model.DocumentPath, "/before.ufx");
+
+  // A file that cannot be read names itself.
+  const std::string missing = Path("missing.ufx");
+  EXPECT_NE(model.lOpenUfxAll(missing), kTrue);
+  EXPECT_EQ(model.LastErrDescription(), missing + "を開くことができません。");
+  const std::string empty = WriteDocument("empty.ufx", "");
+  EXPECT_NE(model.lOpenUfxAll(empty), kTrue);
+  EXPECT_EQ(model.LastErrDescription(), empty + "を開くことができません。");
+}
+
+TEST_F(SettingsDocumentTest, OpeningMergesSectionsIntoTheCurrentSettings) {
+  MainModel model;
+  model.DialColor.HourLine = 1;
+  model.DialTimeFont.Name = "Keep";
+  const std::string path = WriteDocument("merge.ufx",
+                                         "[Umbrafex 3.04.00]\n"
+                                         "[Location]\n"
+                                         "Name =  札幌市  \n"
+                                         "Latitude = 43.06\n"
+                                         "Longitude=141.35\n"
+                                         "// NorthDiff=-9\n"
+                                         "StandardMeridian=0\n"
+                                         "Unknown=1\n"
+                                         "\n"
+                                         "[General]\n"
+                                         "// LeapYear=True\n"
+                                         "[CalcTime]\n"
+                                         "Interval = 15\n"
+                                         "StartTime=-1\n"
+                                         "EndTime=8.5\n");
+  model.Chart().setLeapYear(false);
+  model.Chart().Location().setTimeZone(9);
+  ASSERT_EQ(model.lOpenUfxAll(path), kTrue) << model.LastErrDescription();
+  EXPECT_EQ(model.Chart().Location().Name(), "札幌市");
+  EXPECT_DOUBLE_EQ(model.Chart().Location().Latitude(), 43.06);
+  EXPECT_DOUBLE_EQ(model.Chart().Location().StandardMeridian(), 135);
+  EXPECT_FALSE(model.Chart().LeapYear());  // a comment line is never applied
+  EXPECT_EQ(model.CalcTime.Interval, 15);
+  EXPECT_EQ(model.CalcTime.StartTime, -999);
+  EXPECT_EQ(model.CalcTime.EndTime, 8.5);
+  EXPECT_EQ(model.DialColor.HourLine, 1);
+  EXPECT_EQ(model.DialTimeFont.Name, "Keep");
+  EXPECT_EQ(model.DocumentPath, path);
+
+  ASSERT_EQ(model.lOpenUfxAll(WriteDocument("leap.ufx", "[Umbrafex]\n[general]\nleapyear=TRUE\n")),
+            kTrue);
+  EXPECT_TRUE(model.Chart().LeapYear());
+}
+
+TEST_F(SettingsDocumentTest, SeasonSectionSetsTheDayOrTheSeason) {
+  MainModel model;
+  model.Chart().setLeapYear(false);
+  ASSERT_EQ(model.lOpenUfxAll(WriteDocument("day.ufx",
+                                            "[Umbrafex 3.04.00]\n[Season]\nAdjustEquation=True\n"
+                                            "CalcSeason=0\nCalcDate=366\nSolarDeclination=-23\n"
+                                            "EquationOfTime=0.05\n// SunRiseTime=7\n")),
+            kTrue)
+      << model.LastErrDescription();
+  EXPECT_EQ(model.Chart().Season().CalcDate(), 365);
+  EXPECT_DOUBLE_EQ(model.Chart().Season().SolarDeclination(), -23);
+  EXPECT_DOUBLE_EQ(model.Chart().Season().EquationOfTime(), 0.05);
+  EXPECT_TRUE(model.Season.AdjustEquation);
+  EXPECT_EQ(model.Season.SeasonDate, (CalendarDate{Today().Year, 12, 31}));
+
+  ASSERT_EQ(model.lOpenUfxAll(WriteDocument("season.ufx",
+                                            "[Umbrafex 3.04.00]\n[Season]\nCalcSeason=2\n"
+                                            "EquationOfTime=0.05\n")),
+            kTrue);
+  EXPECT_EQ(model.Chart().Season().CalcSeason(), 2);
+  EXPECT_FALSE(model.Season.AdjustEquation);
+  EXPECT_EQ(model.Chart().Season().EquationOfTime(), 0);
+  EXPECT_EQ(model.Season.SeasonDate, (CalendarDate{Today().Year, 12, 31}));
+
+  // A day the engine refuses fails the open with the file's name.
+  const std::string bad =
+      WriteDocument("badday.ufx", "[Umbrafex 3.04.00]\n[Season]\nCalcDate=400\n");
+  EXPECT_NE(model.lOpenUfxAll(bad), kTrue);
+  EXPECT_EQ(model.LastErrDescription(), bad + "を開くことができません。");
+}
+
+TEST_F(SettingsDocumentTest, PicturePathsExpandTheProgramFolderAndLoseQuotes) {
+  MainModel model;
+  ASSERT_EQ(model.lOpenUfxAll(WriteDocument("app.ufx",
+                                            "[Umbrafex 3.04.00]\n[DialOption]\n"
+                                            "Picture=$(apppath)\\bkgcolor.wmf\n")),
+            kTrue);
+  EXPECT_EQ(model.DialOption.Picture, AppFolder() + "//bkgcolor.wmf");
+  ASSERT_EQ(model.lOpenUfxAll(WriteDocument("quoted.ufx",
+                                            "[Umbrafex 3.04.00]\n[Option]\n"
+                                            "BackPicture=\"/home/a b/p.bmp\"\nLineWidth=0.5\n")),
+            kTrue);
+  EXPECT_EQ(model.DialOption.Picture, "/home/a b/p.bmp");
+  EXPECT_EQ(model.DialOption.LineWidth, 0.5);
+  ASSERT_EQ(model.lOpenUfxAll(WriteDocument("drawing.ufx",
+                                            "[Umbrafex 3.04.00]\n[Drawing]\nPicture=\n"
+                                            "PrintMark=0\nPrintInfo=-1\nPrintTitle=false\n")),
+            kTrue);
+  EXPECT_EQ(model.DialOption.Picture, "");
+  EXPECT_FALSE(model.DialOption.PrintMark);
+  EXPECT_TRUE(model.DialOption.PrintInfo);
+  EXPECT_FALSE(model.DialOption.PrintTitle);
+}
+
+TEST_F(SettingsDocumentTest, OlderSectionAndKeyNamesStillOpen) {
+  MainModel model;
+  ASSERT_EQ(
+      model.lOpenUfxAll(WriteDocument("old.ufx",
+                                      "[Umbrafex 2.00]\n"
+                                      "[Color]\nHorLine=255\nCirLine=1\nTimFill=2\nCirFill=3\n"
+                                      "OriLine=4\nOriFont=5\nMinLine=6\nTimFont=7\nNmnLine=8\n"
+                                      "NmnFill=9\nMrkLine=10\nInfFont=11\n"
+                                      "[Font]\nOriName=Times\nOriSize=20\nTimBold=False\n"
+                                      "InfItalic=True\nInfName=Courier\n"
+                                      "[Printer]\nDevice=Old printer\n")),
+      kTrue)
+      << model.LastErrDescription();
+  const DialColorSettings& c = model.DialColor;
+  EXPECT_EQ((std::array{c.HourLine, c.TimeLine, c.TimeFill, c.InnerFill, c.OrientationLine,
+                        c.OrientationFont, c.MinuteLine, c.TimeFont, c.GnomonLine, c.GnomonFill,
+                        c.MarkLine, c.InformationFont}),
+            (std::array{255, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
+  EXPECT_EQ(model.DialOrientationFont.Name, "Times");
+  EXPECT_EQ(model.DialOrientationFont.Size, 20);
+  EXPECT_FALSE(model.DialTimeFont.Bold);
+  EXPECT_EQ(model.DialInformationFont.Name, "Courier");
+  EXPECT_TRUE(model.DialInformationFont.Italic);
+}
+
+TEST_F(SettingsDocumentTest, ValueConversions) {
+  MainModel model;
+  auto open = [&](const std::string& lines) {
+    return model.lOpenUfxAll(WriteDocument("values.ufx", "[Umbrafex 3.04.00]\n" + lines));
+  };
+  ASSERT_EQ(open("[CalcTime]\nInterval=14.5\n"), kTrue);
+  EXPECT_EQ(model.CalcTime.Interval, 14);  // halves go to the even neighbour
+  ASSERT_EQ(open("[CalcTime]\nInterval=15.5\n"), kTrue);
+  EXPECT_EQ(model.CalcTime.Interval, 16);
+  ASSERT_EQ(open("[DialColor]\nHourLine=1.5e3\n[DialTimeFont]\nSize=10.123456\n"), kTrue);
+  EXPECT_EQ(model.DialColor.HourLine, 1500);
+  EXPECT_DOUBLE_EQ(model.DialTimeFont.Size, 10.1235);
+  ASSERT_EQ(open("[Location]\nLatitude=+35.000000000000000000000000000000000000001\n"), kTrue);
+  EXPECT_DOUBLE_EQ(model.Chart().Location().Latitude(), 35);
+
+  const std::string failing[] = {
+      "[CalcTime]\nInterval=40000\n",   // beyond 16 bits
+      "[DialOption]\nPrintMark=yes\n",  // neither a boolean word nor a number
+      "[DialColor]\nHourLine=\n",       // empty number
+      "[DialColor]\nHourLine=0x10\n",   // not decimal
+      "[DialColor]\nHourLine=1,5\n",    // comma is no decimal point
+      "[Location]\nLatitude=nan\n",     // not a number
+      "[Location]\nLatitude=1e400\n",   // too large for a real
+      "[Location]\nLatitude=" + std::string(400, '9') + "\n",
+      "[Location]\nLatitude=95\n",  // refused by the engine
+      "[DialTimeFont]\nSize=0\n",   // not a font size
+  };
+  for (const std::string& lines : failing) {
+    EXPECT_NE(open(lines), kTrue) << lines;
+    EXPECT_EQ(model.LastErrDescription(), Path("values.ufx") + "を開くことができません。") << lines;
+  }
+}
+
+TEST_F(SettingsDocumentTest, FailureKeepsTheSectionsAppliedBeforeIt) {
+  MainModel model;
+  const std::string path =
+      WriteDocument("partial.ufx",
+                    "[Umbrafex 3.04.00]\n[CalcTime]\nInterval=20\n"
+                    "[DialOption]\nMaxPages=2\nPrintMark=maybe\nPrintInfo=False\n"
+                    "[ClockOption]\nTimeFormat=1\n");
+  EXPECT_NE(model.lOpenUfxAll(path), kTrue);
+  EXPECT_EQ(model.LastErrDescription(), path + "を開くことができません。");
+  EXPECT_EQ(model.CalcTime.Interval, 20);
+  EXPECT_EQ(model.DialOption.MaxPages, 2);
+  EXPECT_TRUE(model.DialOption.PrintInfo);
+  EXPECT_EQ(model.ClockOption.TimeFormat, 0);
+  EXPECT_EQ(model.DocumentPath, "");
+}
+
+TEST_F(SettingsDocumentTest, FailedSaveLeavesThePreviousDocument) {
+  MainModel model;
+  const std::string path = Path("keep.ufx");
+  ASSERT_EQ(model.lSaveUfxAll(path), kTrue);
+  const auto before = ReadFileBytes(path);
+  model.DocumentPath = "/elsewhere.ufx";
+  model.CalcTime.Interval = 60;
+
+  if (::geteuid() != 0) {
+    fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_NE(model.lSaveUfxAll(path), kTrue);
+    EXPECT_EQ(model.LastErrDescription(), path + "を保存することができません。");
+    EXPECT_EQ(model.LastErrSource(), "frmMain.lSaveUfxAll");
+    fs::permissions(folder_, fs::perms::owner_all);
+    EXPECT_EQ(ReadFileBytes(path), before);
+  }
+  {
+    // A disk that fills up halfway through the document.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = 100;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    const int32_t result = model.lSaveUfxAll(path);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    EXPECT_NE(result, kTrue);
+    EXPECT_EQ(model.LastErrDescription(), path + "を保存することができません。");
+    EXPECT_EQ(ReadFileBytes(path), before);
+  }
+  const std::string intoMissingFolder = Path("no/such.ufx");
+  EXPECT_NE(model.lSaveUfxAll(intoMissingFolder), kTrue);
+  EXPECT_EQ(model.LastErrDescription(), intoMissingFolder + "を保存することができません。");
+  EXPECT_EQ(model.DocumentPath, "/elsewhere.ufx");
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
+}
+
+TEST_F(SettingsDocumentTest, BadInputNeverCrashes) {
+  MainModel model;
+  const std::string openFailed = "を開くことができません。";
+  // Binary bytes after a good header; invalid CP932; a section running to the end.
+  std::string binary = "[Umbrafex]\r\n[DialOption]\r\n";
+  for (int i = 0; i < 4096; ++i) binary += static_cast<char>((i * 131) & 0xFF);
+  ASSERT_TRUE(WriteFileAtomically(Path("binary.ufx"), binary));
+  model.lOpenUfxAll(Path("binary.ufx"));
+  ASSERT_TRUE(WriteFileAtomically(Path("cp932.ufx"),
+                                  "[Umbrafex]\r\n[Location]\r\nName=\x81\xFF\x80\xA0\xFD"));
+  ASSERT_EQ(model.lOpenUfxAll(Path("cp932.ufx")), kTrue);
+  EXPECT_EQ(model.Chart().Location().Name(), "\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD");
+  // Unknown sections and keys and a 1 MB line are skipped.
+  ASSERT_TRUE(WriteFileAtomically(Path("long.ufx"),
+                                  "[Umbrafex]\r\n[Nothing]\r\nA=" + std::string(1 << 20, 'x') +
+                                      "\r\n[CalcTime]\r\nInterval=60"));
+  ASSERT_EQ(model.lOpenUfxAll(Path("long.ufx")), kTrue);
+  EXPECT_EQ(model.CalcTime.Interval, 60);
+
+  // A file beyond any document's size is refused unread.
+  const std::string huge = Path("huge.ufx");
+  ASSERT_TRUE(WriteFileAtomically(huge, "[Umbrafex]\r\n"));
+  fs::resize_file(huge, 65u * 1024u * 1024u);
+  EXPECT_NE(model.lOpenUfxAll(huge), kTrue);
+  EXPECT_EQ(model.LastErrDescription(), huge + openFailed);
+  // A folder named like a document.
+  fs::create_directory(Path("dir.ufx"));
+  EXPECT_NE(model.lOpenUfxAll(Path("dir.ufx")), kTrue);
+  EXPECT_EQ(model.LastErrDescription(), Path("dir.ufx") + openFailed);
+}
+
+TEST_F(SettingsDocumentTest, Utf8DocumentsOpenToo) {
+  MainModel model;
+  ASSERT_TRUE(WriteFileAtomically(Path("utf8.ufx"),
+                                  "\xEF\xBB\xBF[Umbrafex 3.04.00]\n[Location]\nName=那覇市\n"));
+  ASSERT_EQ(model.lOpenUfxAll(Path("utf8.ufx")), kTrue);
+  EXPECT_EQ(model.Chart().Location().Name(), "那覇市");
+}
+
+// A printer that records what the document asks of it.
+class FakePrinter : public PrinterSetup {
+ public:
+  bool IsPrinterAvailable() const override { return true; }
+  PrinterProperties Current() const override { return current; }
+  bool SelectPrinter(const std::string& name) override {
+    selected = name;
+    return true;
+  }
+  bool setPaperSize(int16_t v) override { return Set(current.PaperSize, v); }
+  bool setPaperBin(int16_t v) override { return Set(current.PaperBin, v); }
+  bool setPrintQuality(int16_t v) override { return Set(current.PrintQuality, v); }
+  bool setColorMode(int16_t v) override { return Set(current.ColorMode, v); }
+  bool setDuplex(int16_t v) override { return Set(current.Duplex, v); }
+  bool setOrientation(int16_t v) override { return Set(current.Orientation, v); }
+  bool setZoom(int32_t v) override { return Set(current.Zoom, v); }
+  bool setCopies(int16_t v) override { return Set(current.Copies, v); }
+
+  PrinterProperties current{"Office Laser", 9, 7, -4, 2, 1, 1, 100, 1};
+  std::string selected;
+
+ private:
+  template <typename T>
+  bool Set(T& field, T value) {
+    if (value < 0) return false;  // refused, like a driver would
+    field = value;
+    return true;
+  }
+};
+
+TEST_F(SettingsDocumentTest, PrinterSectionGoesThroughThePrinterSetUp) {
+  MainModel model;
+  auto printer = std::make_shared<FakePrinter>();
+  model.setPrinter(printer);
+  const std::string path = Path("printer.ufx");
+  ASSERT_EQ(model.lSaveUfxAll(path), kTrue);
+  EXPECT_TRUE(ReadUtf8(path).ends_with(
+      "[Printer]\r\nDeviceName=Office Laser\r\nPaperSize=9\r\nPaperBin=7\r\nPrintQuality=-4\r\n"
+      "ColorMode=2\r\nDuplex=1\r\nOrientation=1\r\nZoom=100\r\nCopies=1\r\n"));
+
+  ASSERT_EQ(
+      model.lOpenUfxAll(WriteDocument("other.ufx",
+                                      "[Umbrafex]\n[Printer]\nDeviceName=Photo\nPaperSize=8\n"
+                                      "Orientation=-2\nZoom=40000\n[CalcTime]\nInterval=20\n")),
+      kTrue)
+      << model.LastErrDescription();
+  EXPECT_EQ(printer->selected, "Photo");
+  EXPECT_EQ(printer->current.PaperSize, 8);
+  EXPECT_EQ(printer->current.Orientation, 1);  // refused value skipped
+  EXPECT_EQ(printer->current.Zoom, 40000);
+  EXPECT_EQ(model.CalcTime.Interval, 20);
+
+  // Without a usable printer the keys are skipped, not applied or refused.
+  model.setPrinter(nullptr);
+  ASSERT_EQ(model.lOpenUfxAll(WriteDocument(
+                "none.ufx", "[Umbrafex]\n[Printer]\nPaperSize=bad\n[CalcTime]\nInterval=10\n")),
+            kTrue);
+  EXPECT_EQ(model.CalcTime.Interval, 10);
+}
+
+}  // namespace
