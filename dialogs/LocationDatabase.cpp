@@ -1,1 +1,131 @@
-// placeholder
+#include "LocationDatabase.h"
+
+#include "FileIo.h"
+#include "LocationFields.h"
+#include "Paths.h"
+#include "TextCodec.h"
+
+namespace {
+
+// The real files are a few dozen kilobytes; anything far larger is not ours.
+constexpr std::size_t kMaxFileBytes = 8u * 1024u * 1024u;
+
+std::optional<RegionRecord> ReadRegionRecord(LocationFieldReader& reader) {
+  RegionRecord region;
+  const auto code = reader.ReadInteger();
+  if (!code) return std::nullopt;
+  auto english = reader.ReadText();
+  auto prefix = english ? reader.ReadText() : std::nullopt;
+  auto japanese = prefix ? reader.ReadText() : std::nullopt;
+  if (!japanese) return std::nullopt;
+  return RegionRecord{*code, std::move(*english), std::move(*prefix), std::move(*japanese)};
+}
+
+std::optional<DmsTriple> ReadTriple(LocationFieldReader& reader) {
+  DmsTriple triple{};
+  for (int16_t& member : triple) {
+    const auto value = reader.ReadInteger();
+    if (!value) return std::nullopt;
+    member = *value;
+  }
+  return triple;
+}
+
+// Reads one whole city record, keeping the coordinates of the chosen set.
+std::optional<CityRecord> ReadCityRecord(LocationFieldReader& reader, CoordinateSet set) {
+  CityRecord city;
+  const auto region = reader.ReadInteger();
+  const auto number = region ? reader.ReadInteger() : std::nullopt;
+  auto english = number ? reader.ReadText() : std::nullopt;
+  auto japanese = english ? reader.ReadText() : std::nullopt;
+  if (!japanese) return std::nullopt;
+  std::array<DmsTriple, 4> triples{};
+  for (DmsTriple& triple : triples) {
+    const auto read = ReadTriple(reader);
+    if (!read) return std::nullopt;
+    triple = *read;
+  }
+  const auto timeZone = reader.ReadReal();
+  auto remarks = timeZone ? reader.ReadText() : std::nullopt;
+  if (!remarks) return std::nullopt;
+  const std::size_t first = set == CoordinateSet::Default ? 0 : 2;
+  return CityRecord{*region,
+                    *number,
+                    std::move(*english),
+                    std::move(*japanese),
+                    triples[first],
+                    triples[first + 1],
+                    *timeZone,
+                    std::move(*remarks)};
+}
+
+std::optional<std::string> ReadDatabaseText(const std::string& folder, std::string_view name) {
+  const auto bytes = ReadFileBytes(JoinPath(folder, name), kMaxFileBytes);
+  if (!bytes) return std::nullopt;
+  return DecodeFileText(*bytes);
+}
+
+}  // namespace
+
+std::optional<std::vector<RegionRecord>> ParseRegions(std::string_view text) {
+  LocationFieldReader reader(text);
+  std::vector<RegionRecord> regions;
+  while (regions.size() < kMaxRegions && reader.HasData()) {
+    auto region = ReadRegionRecord(reader);
+    if (!region || region->Code != static_cast<int>(regions.size()) + 1) return std::nullopt;
+    regions.push_back(std::move(*region));
+  }
+  return regions;
+}
+
+std::optional<std::vector<CityRecord>> ParseCities(std::string_view text, int16_t regionCode,
+                                                   CoordinateSet set) {
+  LocationFieldReader reader(text);
+  std::vector<CityRecord> cities;
+  while (reader.HasData()) {
+    auto city = ReadCityRecord(reader, set);
+    if (!city) return std::nullopt;
+    if (city->RegionCode > regionCode) break;
+    if (city->RegionCode < regionCode) continue;
+    // The list position of a city is its code - 1; a gap would select the
+    // wrong city or none.
+    if (city->CityCode != static_cast<int>(cities.size()) + 1) return std::nullopt;
+    cities.push_back(std::move(*city));
+  }
+  return cities;
+}
+
+std::optional<std::vector<RegionRecord>> ReadRegionFile(const std::string& folder) {
+  const auto text = ReadDatabaseText(folder, kRegionFileName);
+  if (!text) return std::nullopt;
+  return ParseRegions(*text);
+}
+
+std::optional<std::vector<CityRecord>> ReadCityFile(const std::string& folder, int16_t regionCode,
+                                                    CoordinateSet set) {
+  const auto text = ReadDatabaseText(folder, kCityFileName);
+  if (!text) return std::nullopt;
+  auto cities = ParseCities(*text, regionCode, set);
+  if (!cities || cities->empty()) return std::nullopt;
+  return cities;
+}
+
+std::string LocationDatabaseFolder() {
+  return GetFolderName(FindDataFile(kRegionFileName));
+}
+
+std::string RegionListText(const RegionRecord& region, bool english) {
+  if (!english) return region.JapaneseName;
+  if (region.Code <= kLastPrefectureCode) return region.EnglishPrefix + "," + region.EnglishName;
+  return region.EnglishName;
+}
+
+std::string CityListText(const CityRecord& city, bool english) {
+  return english ? city.EnglishName : city.JapaneseName;
+}
+
+std::string PlaceName(const RegionRecord& region, const CityRecord& city, bool english) {
+  if (english) return city.EnglishName + ", " + region.EnglishName;
+  if (region.Code <= kLastPrefectureCode) return region.JapaneseName + city.JapaneseName;
+  return city.JapaneseName + ", " + region.JapaneseName;
+}

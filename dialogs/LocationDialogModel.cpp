@@ -1,0 +1,161 @@
+#include "LocationDialogModel.h"
+
+#include <utility>
+
+#include "clsChart.h"
+
+LocationDialogModel::LocationDialogModel(std::string folder, LocationChoice choice)
+    : folder_(std::move(folder)), choice_(choice) {}
+
+bool LocationDialogModel::Load() {
+  failed_ = false;
+  return ReadRegions() && ReadCities();
+}
+
+bool LocationDialogModel::Fail() {
+  regions_.clear();
+  cities_.clear();
+  failed_ = true;
+  return false;
+}
+
+bool LocationDialogModel::ReadRegions() {
+  auto regions = ReadRegionFile(folder_);
+  if (!regions || regions->empty()) return Fail();
+  regions_ = std::move(*regions);
+  // A stored region the database does not hold (a smaller database put in
+  // place) falls back to the default rather than locking the dialog in its
+  // failed state, from which no choice could ever be stored again.
+  const auto count = static_cast<int>(regions_.size());
+  if (choice_.SelectPref < 1 || choice_.SelectPref > count) {
+    choice_.SelectPref = kDefaultRegionCode <= count ? kDefaultRegionCode : int16_t{1};
+    choice_.SelectCity = 1;
+  }
+  return true;
+}
+
+bool LocationDialogModel::ReadCities() {
+  const auto set = choice_.JGD2000 ? CoordinateSet::Jgd2000 : CoordinateSet::Default;
+  auto cities = ReadCityFile(folder_, choice_.SelectPref, set);
+  if (!cities) return Fail();
+  cities_ = std::move(*cities);
+  if (choice_.SelectCity < 1 || choice_.SelectCity > static_cast<int>(cities_.size())) {
+    choice_.SelectCity = 1;
+  }
+  return true;
+}
+
+std::vector<std::string> LocationDialogModel::RegionItems() const {
+  std::vector<std::string> items;
+  items.reserve(regions_.size());
+  for (const RegionRecord& region : regions_)
+    items.push_back(RegionListText(region, choice_.English));
+  return items;
+}
+
+std::vector<std::string> LocationDialogModel::CityItems() const {
+  std::vector<std::string> items;
+  items.reserve(cities_.size());
+  for (const CityRecord& city : cities_) items.push_back(CityListText(city, choice_.English));
+  return items;
+}
+
+int LocationDialogModel::RegionIndex() const {
+  return failed_ ? -1 : choice_.SelectPref - 1;
+}
+
+int LocationDialogModel::CityIndex() const {
+  return failed_ ? -1 : choice_.SelectCity - 1;
+}
+
+bool LocationDialogModel::Jgd2000Enabled() const {
+  return !failed_ && choice_.SelectPref <= kLastPrefectureCode;
+}
+
+bool LocationDialogModel::ChooseRegion(int16_t regionCode) {
+  if (failed_ || regionCode == choice_.SelectPref) return !failed_;
+  if (regionCode < 1 || regionCode > static_cast<int>(regions_.size())) return true;
+  choice_.SelectPref = regionCode;
+  choice_.SelectCity = 1;
+  return ReadCities();
+}
+
+void LocationDialogModel::ChooseCity(int16_t cityCode) {
+  if (failed_ || cityCode < 1 || cityCode > static_cast<int>(cities_.size())) return;
+  choice_.SelectCity = cityCode;
+}
+
+bool LocationDialogModel::SetEnglish(bool english) {
+  if (english == choice_.English) return !failed_;
+  choice_.English = english;
+  return Load();
+}
+
+bool LocationDialogModel::SetJgd2000(bool jgd2000) {
+  if (jgd2000 == choice_.JGD2000) return !failed_;
+  choice_.JGD2000 = jgd2000;
+  if (failed_) return false;
+  return ReadCities();
+}
+
+const RegionRecord* LocationDialogModel::SelectedRegion() const {
+  if (failed_ || choice_.SelectPref < 1 || choice_.SelectPref > static_cast<int>(regions_.size())) {
+    return nullptr;
+  }
+  return &regions_[static_cast<std::size_t>(choice_.SelectPref - 1)];
+}
+
+CityDetails LocationDialogModel::Details(clsChart& chart) const {
+  const int index = CityIndex();
+  if (index < 0 || index >= static_cast<int>(cities_.size())) return {};
+  const CityRecord& city = cities_[static_cast<std::size_t>(index)];
+  return {chart.FormatDmsAngle(city.Latitude, "+-", "度分秒"),
+          chart.FormatDmsAngle(city.Longitude, "+-", "度分秒"), city.Remarks};
+}
+
+std::optional<ChosenPlace> LocationDialogModel::Chosen() const {
+  const RegionRecord* region = SelectedRegion();
+  const int index = CityIndex();
+  if (region == nullptr || index < 0 || index >= static_cast<int>(cities_.size())) {
+    return std::nullopt;
+  }
+  const CityRecord& city = cities_[static_cast<std::size_t>(index)];
+  return ChosenPlace{PlaceName(*region, city, choice_.English), city.Latitude, city.Longitude,
+                     city.TimeZone};
+}
+
+namespace {
+
+double ConvertOrRaise(clsChart& chart, const DmsTriple& triple) {
+  double degrees = 0;
+  if (chart.ConvDegAngle(triple, degrees) != kTrue) {
+    throw RaisedError(chart.ErrNumber(), chart.ErrSource(), chart.ErrDescription());
+  }
+  return degrees;
+}
+
+}  // namespace
+
+void ApplyChosenPlace(clsChart& chart, const ChosenPlace& place) {
+  const double latitude = ConvertOrRaise(chart, place.Latitude);
+  const double longitude = ConvertOrRaise(chart, place.Longitude);
+  clsChartLocation& location = chart.Location();
+  const std::string oldName = location.Name();
+  const double oldLatitude = location.Latitude();
+  const double oldLongitude = location.Longitude();
+  const double oldMeridian = location.StandardMeridian();
+  try {
+    location.setName(place.Name);
+    location.setLatitude(latitude);
+    location.setLongitude(longitude);
+    location.setTimeZone(place.TimeZone);
+  } catch (const RaisedError&) {
+    // A refused value must not leave half a place behind: the dialog stays
+    // open and may still be cancelled.
+    location.setName(oldName);
+    location.setLatitude(oldLatitude);
+    location.setLongitude(oldLongitude);
+    location.setStandardMeridian(oldMeridian);
+    throw;
+  }
+}
