@@ -1,0 +1,138 @@
+// The desktop sundial's own elements: shadow, caption, night words, icon.
+#include <chrono>
+
+#include "DrawTestSupport.h"
+
+namespace {
+
+using namespace std::chrono;
+
+class Clock : public ::testing::Test {
+ protected:
+  void SetUp() override { PrepareModel(main); }
+  int32_t Shadow(double time, int32_t mode, bool invert, double limit = 100000) {
+    return DrawClockShadow(main, clock, clock.Layout(), time, mode, invert, limit);
+  }
+  double Angle(DevicePoint from, DevicePoint to) {
+    return std::atan2(-(to.y - from.y), to.x - from.x) * kDegrees;
+  }
+  MainModel main;
+  TestClock clock;
+};
+
+// Foot of the vertical edge, shadow tip, dial centre: the style's shadow
+// lies on the hour line of that time.
+TEST_F(Clock, ShadowTriangleFollowsTheHourLine) {
+  ASSERT_EQ(Shadow(15, 2, true), kTrue);
+  const Record shadow = clock.target.Of(RecordOp::Polygon).at(0);
+  ASSERT_EQ(shadow.Points.size(), 3u);
+  const DialLayout l = clock.Layout();
+  ExpectAt(clock.target, shadow.Points[0], l.CenterX, l.CenterY - l.MiddleRadius);
+  ExpectAt(clock.target, shadow.Points[2], l.CenterX, l.CenterY);
+  EXPECT_NEAR(Angle(shadow.Points[2], shadow.Points[1]), 60.4, 0.5);
+  EXPECT_EQ(shadow.State.DrawMode, PenMode::Invert);
+  EXPECT_EQ(shadow.State.FillStyle, BrushStyle::Solid);
+  EXPECT_EQ(shadow.State.FillColor, main.ClockDayColor.ShadowFill);
+  EXPECT_FALSE(main.Chart().SolarsExists());
+
+  clock.target.Log.clear();
+  clock.setState(1);
+  ASSERT_EQ(Shadow(15, 1, true), kTrue);
+  const Record outline = clock.target.Of(RecordOp::Polygon).at(0);
+  EXPECT_EQ(outline.State.DrawMode, PenMode::CopyPen);
+  EXPECT_EQ(outline.State.FillStyle, BrushStyle::Transparent);
+  EXPECT_EQ(outline.State.ForeColor, main.ClockNightColor.ShadowFill);
+
+  clock.target.Log.clear();
+  ASSERT_EQ(Shadow(15, 9, true), kTrue);  // pen and brush left as they were
+  EXPECT_TRUE(clock.target.Of(RecordOp::DrawMode).empty());
+}
+
+// A long shadow is cut at the limit: a parallelogram whose two sides run
+// parallel to the noon line, each MiddleRadius long.
+TEST_F(Clock, LongShadowIsCutAtTheLimit) {
+  ASSERT_EQ(Shadow(15, 0, false, 200), kTrue);
+  const Record shadow = clock.target.Of(RecordOp::Polygon).at(0);
+  ASSERT_EQ(shadow.Points.size(), 4u);
+  const auto p = shadow.Points;
+  EXPECT_EQ(p[1].x, p[2].x);
+  EXPECT_NEAR(p[2].y - p[1].y, clock.target.PixelY(650), 1.0);
+  // The edge's shadow from the foot is as long as the limit; the style's
+  // shadow from the centre runs parallel to it.
+  EXPECT_NEAR(std::hypot(p[2].x - p[0].x, p[2].y - p[0].y), clock.target.PixelX(200), 1.5);
+  EXPECT_NEAR(p[1].x - p[0].x, p[2].x - p[3].x, 1.0);
+  EXPECT_NEAR(p[1].y - p[0].y, p[2].y - p[3].y, 1.0);
+  EXPECT_EQ(shadow.State.DrawMode, PenMode::CopyPen);
+}
+
+TEST_F(Clock, NoShadowWithoutSunAndFailuresLeaveNoSunPositions) {
+  const double sunrise = main.Chart().Season().SunRiseTime();
+  EXPECT_EQ(Shadow(sunrise, 0, false), kTrue);  // the sun on the horizon
+  EXPECT_TRUE(clock.target.Of(RecordOp::Polygon).empty());
+  EXPECT_FALSE(main.Chart().SolarsExists());
+
+  EXPECT_EQ(Shadow(2, 0, false), kEngineErrorNumber);  // before sunrise
+  EXPECT_EQ(main.LastErrSource(), "Chart.AddSolars");
+  EXPECT_FALSE(main.Chart().SolarsExists());
+
+  clock.target.RefuseAfter(RecordOp::Polygon, 0);
+  EXPECT_EQ(Shadow(15, 0, false), RecordingTarget::kRefusedNumber);
+  EXPECT_FALSE(main.Chart().SolarsExists());
+}
+
+TEST_F(Clock, CaptionDateMovesWithHoursBeyondTheDay) {
+  const local_days march5 = local_days{2024y / March / 5};
+  struct Case {
+    local_seconds shown;
+    double hour;
+    const char* text;
+  };
+  for (const Case& c : {Case{march5 + 23h, 25.5, "3/06 1:30"}, Case{march5, -0.5, "3/04 23:30"},
+                        Case{march5 + 9h + 7min, 9.1166, "3/05 9:07"},
+                        Case{local_days{2024y / February / 28} + 12h, 48.25, "3/01 0:15"}}) {
+    clock.target.Log.clear();
+    ASSERT_EQ(DrawClockDateTime(main, clock, clock.Layout(), c.shown, c.hour), kTrue);
+    EXPECT_EQ(clock.target.Texts(), std::vector<std::string>{c.text}) << c.hour;
+  }
+  const DialLayout l = clock.Layout();
+  const std::string text = "3/01 0:15";
+  ExpectAt(clock.target, clock.target.Of(RecordOp::Text)[0].Points[0],
+           l.CenterX - clock.target.TextWidth(text) / 2,
+           l.CenterY + 150 - clock.target.TextHeight(text) / 2);
+  EXPECT_EQ(clock.target.State().Font, main.ClockClockFont);
+  EXPECT_EQ(clock.target.State().ForeColor, main.ClockDayColor.ClockFont);
+}
+
+TEST_F(Clock, NightStateWordsAndStateIcon) {
+  const DialLayout l = clock.Layout();
+  ASSERT_EQ(DrawNightState(main, clock, l), kTrue);
+  EXPECT_TRUE(clock.target.Of(RecordOp::Text).empty());
+  for (auto [season, words] : {std::pair{4, "Midnight Sun"}, std::pair{8, "Polar Night"}}) {
+    PrepareModel(main, 70, season);
+    clock.target.Log.clear();
+    ASSERT_EQ(DrawNightState(main, clock, l), kTrue);
+    ASSERT_EQ(clock.target.Texts(), std::vector<std::string>{words});
+    ExpectAt(clock.target, clock.target.Of(RecordOp::Text)[0].Points[0],
+             l.CenterX - clock.target.TextWidth(words) / 2,
+             l.CenterY - clock.target.TextHeight(words) / 2);
+  }
+
+  // 48 pixels in the top right corner: 160 units at 0.3 pixels per unit.
+  const double side = 48 / 0.3;
+  for (auto [state, source] : {std::pair{0, "#801"}, std::pair{1, "#802"}}) {
+    clock.target.Log.clear();
+    clock.setState(state);
+    ASSERT_EQ(DrawClockStateIcon(main, clock, l), kTrue);
+    const Record icon = clock.target.Of(RecordOp::Picture).at(0);
+    EXPECT_EQ(icon.Text, source);
+    EXPECT_NEAR(icon.X, clock.target.ScaleWidth() - side, 1e-9);
+    EXPECT_EQ(icon.Y, 0);
+    EXPECT_NEAR(icon.Width, side, 1e-9);
+  }
+  clock.target.Log.clear();
+  clock.setState(2);
+  ASSERT_EQ(DrawClockStateIcon(main, clock, l), kTrue);
+  EXPECT_TRUE(clock.target.Log.empty());
+}
+
+}  // namespace

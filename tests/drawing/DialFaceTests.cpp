@@ -1,0 +1,181 @@
+// The hour lines of the dial face, checked against the classical
+// horizontal-dial formula and the rules for labels, pens and failures.
+#include <map>
+
+#include "DrawTestSupport.h"
+
+namespace {
+
+class DialFace : public ::testing::Test {
+ protected:
+  void SetUp() override { PrepareModel(main); }
+  int32_t Draw(double zoom = 1.0) { return DrawDialFace(main, page, A4Layout(), zoom); }
+  MainModel main;
+  RecordingTarget page;
+};
+
+// theta = 90 - atan(sin(phi) tan(h)) for every hour, whatever the date.
+TEST_F(DialFace, HourLinesFollowTheHorizontalDialFormula) {
+  for (int32_t season : {4, 8}) {
+    page.Log.clear();
+    main.Chart().Season().setCalcSeason(season);
+    ASSERT_EQ(Draw(), kTrue);
+    const auto lines = DrawnLines(page);
+    const std::map<std::string, double> expected{{"8:00", 134.6}, {"9:00", 119.6}, {"11:00", 98.7},
+                                                 {"13:00", 81.3}, {"15:00", 60.4}, {"16:00", 45.4}};
+    for (const auto& [label, theta] : expected) {
+      const DrawnLine* line = LineLabelled(lines, label);
+      ASSERT_NE(line, nullptr) << label;
+      EXPECT_NEAR(LineAngle(line->line), theta, 0.1) << label << " season " << season;
+    }
+  }
+  EXPECT_FALSE(main.Chart().SolarsExists());
+}
+
+TEST_F(DialFace, NoonLinePointsNorthWithAnUprightLabelInTheTimeRing) {
+  ASSERT_EQ(Draw(), kTrue);
+  const auto lines = DrawnLines(page);
+  const DrawnLine* noon = LineLabelled(lines, "12:00");
+  ASSERT_NE(noon, nullptr);
+  const DialLayout l = A4Layout();
+  ExpectAt(page, noon->line.Points[0], l.CenterX, l.CenterY - l.InnerRadius);
+  ExpectAt(page, noon->line.Points[1], l.CenterX, l.CenterY - l.MiddleRadius);
+  const Record* label = page.FindText("12:00");
+  EXPECT_EQ(label->Font.EscapementTenths, 0);
+  const double w = page.TextWidth("12:00") / 2, h = page.TextHeight("12:00") / 2;
+  ExpectAt(page, label->Points[0], l.CenterX - w, l.CenterY - 70 - h);
+}
+
+TEST_F(DialFace, SouthernDialIsTheMirrorImage) {
+  PrepareModel(main, -34.65, 8);
+  ASSERT_EQ(Draw(), kTrue);
+  const auto lines = DrawnLines(page);
+  EXPECT_NEAR(LineAngle(LineLabelled(lines, "12:00")->line), -90, 0.01);
+  EXPECT_NEAR(LineAngle(LineLabelled(lines, "13:00")->line), -81.3, 0.1);
+  EXPECT_NEAR(LineAngle(LineLabelled(lines, "15:00")->line), -60.4, 0.1);
+  // Upside down against the page: its top faces outwards.
+  EXPECT_EQ(std::abs(page.FindText("12:00")->Font.EscapementTenths), 1800);
+}
+
+// With no gnomon height every shadow falls on the centre: lines with the
+// sun up point east; the sunrise hour (sun not up) follows the azimuth.
+TEST_F(DialFace, EquatorLinesPointEastUnlessTheSunIsDown) {
+  PrepareModel(main, 0);
+  ASSERT_EQ(Draw(), kTrue);
+  const auto lines = DrawnLines(page);
+  ASSERT_GT(lines.size(), 10u);
+  for (const DrawnLine& l : lines) {
+    if (l.label == "6:00" || l.label == "18:00") continue;
+    EXPECT_EQ(LineAngle(l.line), 0) << l.label;
+  }
+  // Sunrise due east-north-east (azimuth -113.45) on the June solstice.
+  EXPECT_NEAR(LineAngle(LineLabelled(lines, "6:00")->line), -156.55, 0.1);
+}
+
+// Sunrise and sunset points are marked "RS" and skipped; half hours are
+// unlabelled minute lines, dashed and thin when line styles apply.
+TEST_F(DialFace, RiseSetPointsAreSkippedAndMinuteLinesUnlabelled) {
+  main.CalcTime.Interval = 30;
+  ASSERT_EQ(main.Chart().AddSolars(-999, -999, 30), kTrue);
+  const int32_t positions = main.Chart().Solars()->CountSolars();
+  ASSERT_EQ(Draw(), kTrue);
+  const auto lines = DrawnLines(page);
+  EXPECT_EQ(static_cast<int32_t>(lines.size()), positions - 2);
+  EXPECT_EQ(page.FindText("RS"), nullptr);
+  for (const DrawnLine& l : lines) {
+    const bool hour = !l.label.empty();
+    EXPECT_EQ(l.line.State.DrawStyle, hour ? PenStyle::Solid : PenStyle::Dash);
+    EXPECT_EQ(l.line.State.DrawWidth, hour ? 8 : 1);  // 1 pt at 600 dpi
+    EXPECT_EQ(l.line.State.ForeColor, hour ? main.DialColor.HourLine : main.DialColor.MinuteLine);
+  }
+
+  page.Log.clear();
+  main.DialOption.LineStyle = false;
+  main.DialOption.TimeFormat = 0;
+  ASSERT_EQ(Draw(), kTrue);
+  for (const DrawnLine& l : DrawnLines(page)) {
+    EXPECT_EQ(l.line.State.DrawStyle, PenStyle::Solid);
+    EXPECT_EQ(l.line.State.DrawWidth, 8);
+  }
+  EXPECT_NE(page.FindText("12"), nullptr);
+}
+
+// A range from 0:00 to 24:00 ends where it began: one line and one label.
+TEST_F(DialFace, MidnightSunRangeDrawsItsLastLineOnce) {
+  PrepareModel(main, 70);
+  main.CalcTime = {0, 24, 60};
+  ASSERT_EQ(Draw(), kTrue);
+  const auto texts = page.Texts();
+  EXPECT_EQ(texts.size(), 24u);
+  EXPECT_EQ(std::count(texts.begin(), texts.end(), "0:00"), 1);
+  EXPECT_EQ(std::count(texts.begin(), texts.end(), "23:00"), 1);
+}
+
+TEST_F(DialFace, ALonePositionIsDrawn) {
+  main.CalcTime = {12, 12, 60};
+  ASSERT_EQ(Draw(), kTrue);
+  EXPECT_EQ(page.Texts(), std::vector<std::string>{"12:00"});
+}
+
+// Foot of the vertical edge to the shadow point, shadow point to the centre.
+TEST_F(DialFace, DebugModeAddsTheShadowConstruction) {
+  main.General.DebugMode = true;
+  main.CalcTime = {15, 15, 60};
+  ASSERT_EQ(Draw(), kTrue);
+  const auto lines = page.Of(RecordOp::Line);
+  ASSERT_EQ(lines.size(), 3u);
+  const DialLayout l = A4Layout();
+  ExpectAt(page, lines[0].Points[0], l.CenterX, l.CenterY - l.MiddleRadius);
+  EXPECT_EQ(lines[0].Points[1], lines[1].Points[0]);
+  ExpectAt(page, lines[1].Points[1], l.CenterX, l.CenterY);
+  // The style's shadow runs along the hour line.
+  const DevicePoint p = lines[1].Points[0], c = lines[1].Points[1];
+  EXPECT_NEAR(std::atan2(-(p.y - c.y), p.x - c.x) * kDegrees, LineAngle(lines[2]), 0.15);
+}
+
+TEST_F(DialFace, ClockFaceUsesTheColoursOfTheClockState) {
+  TestClock clock(1);
+  ASSERT_EQ(DrawDialFace(main, clock, clock.Layout(), 2.0), kTrue);
+  const auto lines = DrawnLines(clock.target);
+  EXPECT_EQ(clock.target.State().Font, main.ClockTimeFont);  // not scaled
+  EXPECT_EQ(LineLabelled(lines, "12")->line.State.ForeColor, main.ClockNightColor.HourLine);
+  EXPECT_EQ(clock.target.FindText("12")->State.ForeColor, main.ClockNightColor.TimeFont);
+
+  TestClock unknown(7);
+  ASSERT_EQ(DrawDialFace(main, unknown, unknown.Layout(), 1.0), kTrue);
+  EXPECT_TRUE(unknown.target.Of(RecordOp::ForeColor).empty());
+}
+
+TEST_F(DialFace, OtherSurfacesKeepTheirPenButGetTheFont) {
+  SurfaceSetup setup = SurfaceSetup::PrinterA4();
+  setup.Kind = DrawTargetKind::Other;
+  RecordingTarget other(setup);
+  ASSERT_EQ(DrawDialFace(main, other, A4Layout(), 1.0), kTrue);
+  for (const Record& r : other.Log) {
+    EXPECT_TRUE(r.IsPrimitive() || r.Op == RecordOp::Font) << static_cast<int>(r.Op);
+  }
+  EXPECT_FALSE(other.Of(RecordOp::Text).empty());
+}
+
+TEST_F(DialFace, FailuresAreRecordedAndLeaveNoSunPositions) {
+  PrepareModel(main, 70, 8);  // polar night
+  EXPECT_EQ(Draw(), kEngineErrorNumber);
+  EXPECT_EQ(main.LastErrSource(), "mdlChartSolarlib.gGetSunRiseSet");
+  EXPECT_EQ(main.LastErrDescription(), "極夜です。日の出・日の入時刻を算出できません。");
+  EXPECT_FALSE(main.Chart().SolarsExists());
+
+  // A surface that refuses the third label keeps what was drawn before.
+  PrepareModel(main);
+  page.RefuseAfter(RecordOp::Text, 2);
+  EXPECT_EQ(Draw(), RecordingTarget::kRefusedNumber);
+  EXPECT_EQ(main.LastErrNumber(), RecordingTarget::kRefusedNumber);
+  EXPECT_EQ(page.Of(RecordOp::Text).size(), 2u);
+  EXPECT_FALSE(main.Chart().SolarsExists());
+
+  // Success clears the record.
+  page.RefuseAfter(RecordOp::Text, -1);
+  EXPECT_EQ(Draw(), kTrue);
+  EXPECT_EQ(main.LastErrNumber(), 0);
+}
+
+}  // namespace

@@ -1,0 +1,119 @@
+// The information block, the corner sentences, the page caption and the
+// margin frame, with the page margins of printer and preview.
+#include "DrawTestSupport.h"
+
+namespace {
+
+class Information : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    PrepareModel(main);
+    main.Chart().Location().setTimeZone(9);
+    main.Chart().Season().setEquationOfTime(0);
+  }
+  int32_t Draw() { return DrawInformation(main, page, A4Layout(), 1.0); }
+  MainModel main;
+  RecordingTarget page;  // margins 15 - 4.2333 mm inside the printable area
+  const double margin = 15 - 100 * 25.4 / 600;
+};
+
+TEST_F(Information, BlockTextsAndPlacement) {
+  ASSERT_EQ(Draw(), kTrue);
+  const auto texts = page.Texts();
+  ASSERT_EQ(texts.size(), 10u);
+  const std::vector<std::string> block(texts.begin(), texts.begin() + 7);
+  EXPECT_EQ(block, (std::vector<std::string>{"日付 : 指定なし", "地域 : 兵庫県明石市",
+                                             "緯度 : +34度39分00秒", "経度 : +135度00分00秒",
+                                             "表示時刻 : 真太陽時", "磁気偏角 : +7度03分27秒",
+                                             "均時差 : 指定なし"}));
+  EXPECT_EQ(texts[7], "日時計の時刻+0時間00分00秒が中央標準時です。");
+  EXPECT_EQ(texts[8], "ただし、観測日の均時差による補正が必要です。");
+  EXPECT_EQ(texts[9], "磁北に対して東に7度03分27秒回転して設置します。");
+  EXPECT_EQ(page.State().Font, main.DialInformationFont);
+  EXPECT_EQ(page.Log.back().State.ForeColor, main.DialColor.InformationFont);
+
+  // Centred in the inner disc on the south side, lines left-aligned.
+  const DialLayout l = A4Layout();
+  std::string joined;
+  for (const std::string& line : block) joined += (joined.empty() ? "" : "\r\n") + line;
+  const double lineHeight = page.TextHeight("x");
+  const double top = (47.5 - lineHeight) + l.CenterY - 3.5 * lineHeight;
+  const auto records = page.Of(RecordOp::Text);
+  for (size_t i = 0; i < 7; ++i) {
+    ExpectAt(page, records[i].Points[0], l.CenterX - page.TextWidth(joined) / 2,
+             top + i * lineHeight);
+  }
+  // Right-aligned as a whole at the top right; the turning sentence bottom left.
+  const double right = page.ScaleWidth() - margin - page.TextWidth(texts[7] + "\r\n" + texts[8]);
+  ExpectAt(page, records[7].Points[0], right, margin);
+  ExpectAt(page, records[8].Points[0], right, margin + lineHeight);
+  ExpectAt(page, records[9].Points[0], margin, page.ScaleHeight() - margin - lineHeight);
+}
+
+TEST_F(Information, DateBasisTimeSystemAndPlace) {
+  main.Season.AdjustEquation = true;
+  main.Season.SeasonDate = {2024, 3, 5};
+  main.Chart().Season().setEquationOfTime(-0.2);
+  main.Chart().setTimeSystem(1);
+  main.Chart().Location().setLatitude(-33.9);  // outside the magnetic area
+  ASSERT_EQ(Draw(), kTrue);
+  const auto texts = page.Texts();
+  ASSERT_EQ(texts.size(), 9u);  // no turning sentence
+  EXPECT_EQ(texts[0], "日付 : 3月5日");
+  EXPECT_EQ(texts[4], "表示時刻 : 中央標準時");
+  EXPECT_EQ(texts[5], "磁気偏角 : 計算対象外地域");
+  EXPECT_EQ(texts[6], "均時差 : -0時間12分00秒");
+  EXPECT_EQ(texts[7], "日時計の時刻は中央標準時です。");
+  EXPECT_EQ(texts[8], "3月5日の均時差による補正を行っています。");
+  // North of the centre in the southern hemisphere.
+  EXPECT_LT(page.Of(RecordOp::Text)[6].Points[0].y, page.PixelY(A4Layout().CenterY));
+
+  page.Log.clear();
+  main.Chart().setTimeSystem(0);
+  main.Chart().Season().setEquationOfTime(0);
+  main.Chart().Location().setLongitude(130.5);  // dial 18 minutes behind the clock
+  ASSERT_EQ(Draw(), kTrue);
+  EXPECT_EQ(page.Texts()[7], "日時計の時刻+0時間18分00秒が中央標準時です。");
+}
+
+TEST_F(Information, NothingWithoutPrintInfoAndFailureOnAMuteDevice) {
+  main.DialOption.PrintInfo = false;
+  EXPECT_EQ(Draw(), kTrue);
+  EXPECT_TRUE(page.Log.empty());
+
+  main.DialOption.PrintInfo = true;
+  page.OffsetUnknown = true;
+  EXPECT_EQ(Draw(), RecordingTarget::kRefusedNumber);
+  EXPECT_EQ(main.LastErrDescription(), "プロパティの値が不正です。");
+  EXPECT_TRUE(page.Log.empty());
+}
+
+// 15 mm from every paper edge, whatever the printer cannot reach.
+TEST_F(Information, MarginFrameOnPrinterAndPreview) {
+  main.General.DebugMode = true;
+  ASSERT_EQ(DrawMarginFrame(main, page), kTrue);
+  const Record frame = page.Of(RecordOp::Rectangle).at(0);
+  EXPECT_EQ(frame.Points, (std::vector<DevicePoint>{{254, 254}, {4506, 6561}}));
+  EXPECT_EQ(frame.State.ForeColor, 0);
+  EXPECT_EQ(frame.State.FillStyle, BrushStyle::Transparent);
+
+  RecordingTarget preview(SurfaceSetup::PreviewA4());
+  main.General.DebugMode = false;
+  ASSERT_EQ(DrawMarginFrame(main, preview), kTrue);
+  const Record screenFrame = preview.Of(RecordOp::Rectangle).at(0);
+  EXPECT_EQ(screenFrame.Points, (std::vector<DevicePoint>{{57, 57}, {737, 1066}}));
+  EXPECT_EQ(screenFrame.State.ForeColor, preview.ButtonFaceColor());
+}
+
+TEST_F(Information, PageTitle) {
+  ASSERT_EQ(DrawPageTitle(main, page, A4Layout(), 2.0, 1, 2), kTrue);
+  EXPECT_EQ(page.Texts(), (std::vector<std::string>{"Umbrafex Version 3.04", "Page 1/2"}));
+  EXPECT_EQ(page.State().Font, (FontSpec{"Arial", 20, true, false, false, false}));
+  EXPECT_EQ(page.State().ForeColor, 0);
+  const auto texts = page.Of(RecordOp::Text);
+  ExpectAt(page, texts[0].Points[0], margin, margin);
+  ExpectAt(page, texts[1].Points[0], page.ScaleWidth() - margin - page.TextWidth("Page 1/2"),
+           page.ScaleHeight() - margin - page.TextHeight("Page 1/2"));
+}
+
+}  // namespace
