@@ -2,6 +2,7 @@
 // says otherwise; pi is taken with the engine's fixed 15 digits.
 #pragma once
 
+#include <limits>
 #include <utility>
 
 inline constexpr double kPi = 3.14159265358979;

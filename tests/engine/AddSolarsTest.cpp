@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "ExpectRaised.h"
 #include "clsChart.h"
 
 namespace {
@@ -257,23 +258,42 @@ TEST(SolarsCollection, AbsentItemsRaiseWithTheCollectionsNumber) {
   clsChart chart;
   ASSERT_EQ(chart.AddSolars(9, 10, 60), kTrue);
   clsChartSolars& solars = *chart.Solars();
-  const auto expectRaise = [&](auto&& call, int32_t number, const char* source) {
-    try {
-      call();
-      ADD_FAILURE() << source;
-    } catch (const RaisedError& e) {
-      EXPECT_EQ(e.Number(), number);
-      EXPECT_EQ(e.Source(), source);
-      EXPECT_EQ(e.Description(), "不正なインデックスキーが指定されています。");
-      EXPECT_EQ(chart.ErrNumber(), number);
-      EXPECT_EQ(chart.ErrSource(), source);
-    }
-  };
-  expectRaise([&] { solars.Solar(3); }, 9, "Solars.Solar");
-  expectRaise([&] { solars.Solar(0); }, 9, "Solars.Solar");
-  expectRaise([&] { solars.Solar("x"); }, 5, "Solars.Solar");
-  expectRaise([&] { solars.RemoveSolar(-1); }, 9, "Solars.RemoveSolar");
-  expectRaise([&] { solars.RemoveSolar("3"); }, 5, "Solars.RemoveSolar");
+  const std::string text = "不正なインデックスキーが指定されています。";
+  ExpectRaised(
+      chart,
+      [&] {
+        solars.Solar(3);
+        ;
+      },
+      "Solars.Solar", text, 9);
+  ExpectRaised(
+      chart,
+      [&] {
+        solars.Solar(0);
+        ;
+      },
+      "Solars.Solar", text, 9);
+  ExpectRaised(
+      chart,
+      [&] {
+        solars.Solar("x");
+        ;
+      },
+      "Solars.Solar", text, 5);
+  ExpectRaised(
+      chart,
+      [&] {
+        solars.RemoveSolar(-1);
+        ;
+      },
+      "Solars.RemoveSolar", text, 9);
+  ExpectRaised(
+      chart,
+      [&] {
+        solars.RemoveSolar("3");
+        ;
+      },
+      "Solars.RemoveSolar", text, 5);
   EXPECT_EQ(solars.CountSolars(), 2);
 }
 

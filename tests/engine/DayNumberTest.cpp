@@ -1,6 +1,7 @@
 // Day numbers <-> month/day and the leap-year rule.
 #include <gtest/gtest.h>
 
+#include "ExpectRaised.h"
 #include "clsChart.h"
 
 namespace {
@@ -97,15 +98,9 @@ TEST(DayNumbers, LeapYearRuleAndItsRange) {
   EXPECT_FALSE(chart.IsLeapYear(1));
   EXPECT_FALSE(chart.IsLeapYear(9999));
   for (int16_t year : {int16_t{0}, int16_t{10000}, int16_t{-4}}) {
-    try {
-      chart.IsLeapYear(year);
-      ADD_FAILURE() << year << " did not raise";
-    } catch (const RaisedError& e) {
-      EXPECT_EQ(e.Number(), kEngineErrorNumber);
-      EXPECT_EQ(e.Source(), "Chart.IsLeapYear");
-      EXPECT_EQ(e.Description(), "不正な年(西暦)が指定されています。");
-      EXPECT_EQ(chart.ErrSource(), "Chart.IsLeapYear") << "recorded before it is raised";
-    }
+    ExpectRaised(
+        chart, [&] { chart.IsLeapYear(year); }, "Chart.IsLeapYear",
+        "不正な年(西暦)が指定されています。");
   }
 }
 

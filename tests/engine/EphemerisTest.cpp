@@ -1,9 +1,9 @@
 // Declination, equation of time and the season table through clsChartSeason.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 
+#include "ExpectRaised.h"
 #include "clsChart.h"
 
 namespace {
@@ -116,18 +116,6 @@ TEST(Season, StoredValuesAreNotRecomputedWhenModesChange) {
   EXPECT_NE(chart.Season().EquationOfTime(), before);
 }
 
-void ExpectRaise(const std::function<void()>& write, const std::string& source,
-                 const std::string& text) {
-  try {
-    write();
-    ADD_FAILURE() << source << " accepted";
-  } catch (const RaisedError& e) {
-    EXPECT_EQ(e.Number(), kEngineErrorNumber);
-    EXPECT_EQ(e.Source(), source);
-    EXPECT_EQ(e.Description(), text);
-  }
-}
-
 TEST(Season, InvalidWritesRaiseAndStoreNothing) {
   clsChart chart;
   clsChartSeason& season = chart.Season();
@@ -138,14 +126,16 @@ TEST(Season, InvalidWritesRaiseAndStoreNothing) {
     EXPECT_EQ(season.SolarDeclination(), 16.3333333333333);
   };
   for (int32_t bad : {9, -1}) {
-    ExpectRaise([&] { season.setCalcSeason(bad); }, "mdlChartSolarlib.gGetSeasonSpec",
-                "不正な季節番号が指定されています。");
+    ExpectRaised(
+        chart, [&] { season.setCalcSeason(bad); }, "mdlChartSolarlib.gGetSeasonSpec",
+        "不正な季節番号が指定されています。");
     unchanged();
     EXPECT_EQ(chart.ErrSource(), "mdlChartSolarlib.gGetSeasonSpec");
   }
   for (int16_t bad : {int16_t{0}, int16_t{366}}) {
-    ExpectRaise([&] { season.setCalcDate(bad); }, "Season.CalcDate",
-                "不正な通算日数が指定されています。");
+    ExpectRaised(
+        chart, [&] { season.setCalcDate(bad); }, "Season.CalcDate",
+        "不正な通算日数が指定されています。");
     unchanged();
   }
   chart.setLeapYear(true);
@@ -154,14 +144,16 @@ TEST(Season, InvalidWritesRaiseAndStoreNothing) {
 
   season.setSolarDeclination(-23.45);
   season.setSolarDeclination(23.45);
-  ExpectRaise([&] { season.setSolarDeclination(-23.46); }, "Season.SolarDeclination",
-              "不正な太陽赤緯の値が指定されています。");
+  ExpectRaised(
+      chart, [&] { season.setSolarDeclination(-23.46); }, "Season.SolarDeclination",
+      "不正な太陽赤緯の値が指定されています。");
   EXPECT_EQ(season.SolarDeclination(), 23.45);
   season.setEquationOfTime(19.99);
   season.setEquationOfTime(-19.99);
   for (double bad : {20.0, -20.0}) {
-    ExpectRaise([&] { season.setEquationOfTime(bad); }, "Season.EquationOfTime",
-                "不正な均時差の値が指定されています。");
+    ExpectRaised(
+        chart, [&] { season.setEquationOfTime(bad); }, "Season.EquationOfTime",
+        "不正な均時差の値が指定されています。");
   }
   EXPECT_EQ(season.EquationOfTime(), -19.99);
 }

@@ -1,27 +1,12 @@
 // The location: defaults, range checks, meridian and time zone, magnetic declination.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 
+#include "ExpectRaised.h"
 #include "clsChart.h"
 
 namespace {
-
-void ExpectRejected(clsChart& chart, const std::function<void()>& write, const std::string& source,
-                    const std::string& text) {
-  try {
-    write();
-    ADD_FAILURE() << source << " accepted";
-  } catch (const RaisedError& e) {
-    EXPECT_EQ(e.Number(), kEngineErrorNumber);
-    EXPECT_EQ(e.Source(), source);
-    EXPECT_EQ(e.Description(), text);
-    EXPECT_EQ(chart.ErrNumber(), kEngineErrorNumber);
-    EXPECT_EQ(chart.ErrSource(), source);
-    EXPECT_EQ(chart.ErrDescription(), text);
-  }
-}
 
 TEST(Location, Defaults) {
   clsChart chart;
@@ -45,7 +30,7 @@ TEST(Location, RangesAndTheirEnds) {
   clsChartLocation& location = chart.Location();
   const std::string latText = "不正な緯度の値が指定されています。";
   for (double bad : {90.0, -90.0, 90.5}) {
-    ExpectRejected(
+    ExpectRaised(
         chart, [&] { location.setLatitude(bad); }, "Location.Latitude", latText);
   }
   EXPECT_EQ(location.Latitude(), 34.65);
@@ -54,21 +39,21 @@ TEST(Location, RangesAndTheirEnds) {
 
   location.setLongitude(180);
   EXPECT_EQ(location.Longitude(), 180);
-  ExpectRejected(
+  ExpectRaised(
       chart, [&] { location.setLongitude(-180); }, "Location.Longitude",
       "不正な経度の値が指定されています。");
-  ExpectRejected(
+  ExpectRaised(
       chart, [&] { location.setLongitude(180.01); }, "Location.Longitude",
       "不正な経度の値が指定されています。");
   EXPECT_EQ(location.Longitude(), 180);
 
-  ExpectRejected(
+  ExpectRaised(
       chart, [&] { location.setStandardMeridian(180.5); }, "Location.StandardMeridian",
       "不正な標準時子午線の値が指定されています。");
-  ExpectRejected(
+  ExpectRaised(
       chart, [&] { location.setTimeZone(-12.5); }, "Location.TimeZone",
       "不正なタイムゾーンの値が指定されています。");
-  ExpectRejected(
+  ExpectRaised(
       chart, [&] { location.setTimeZone(12.01); }, "Location.TimeZone",
       "不正なタイムゾーンの値が指定されています。");
   EXPECT_EQ(location.StandardMeridian(), 135);

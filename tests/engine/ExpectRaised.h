@@ -1,0 +1,26 @@
+// Checks that a call raises the engine's error with the given source and
+// text, and that the chart's record holds the same error afterwards.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "clsChart.h"
+
+inline void ExpectRaised(const clsChart& chart, const std::function<void()>& call,
+                         const std::string& source, const std::string& text,
+                         int32_t number = kEngineErrorNumber) {
+  try {
+    call();
+    ADD_FAILURE() << source << " did not raise";
+  } catch (const RaisedError& e) {
+    EXPECT_EQ(e.Number(), number);
+    EXPECT_EQ(e.Source(), source);
+    EXPECT_EQ(e.Description(), text);
+    EXPECT_EQ(chart.ErrNumber(), number);
+    EXPECT_EQ(chart.ErrSource(), source);
+    EXPECT_EQ(chart.ErrDescription(), text);
+  }
+}
