@@ -1,6 +1,7 @@
 // umbrafex solars: the series the dial face would draw, as CSV.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -91,9 +92,15 @@ TEST(SolarsCommand, TimeRangeAndDayOptions) {
   ASSERT_EQ(r.status, 0) << r.err;
   lines = Lines(r.out);
   EXPECT_EQ(lines[0], "# StartTime=12,EndTime=12,Interval=0,Count=1");
-  // Equinox noon at 34.65 N: altitude 55.35, shadow tan 34.65.
+  // Equinox noon at 34.65 N: altitude 55.35, azimuth 0, shadow tan 34.65.
   EXPECT_EQ(Fields(lines[2], 4), "1,1,12,0");
-  EXPECT_EQ(lines[2].substr(lines[2].size() - 19), ",0,0.691142532223105");
+  double altitude = 0, azimuth = -1, magnification = 0;
+  ASSERT_EQ(std::sscanf(lines[2].c_str() + Fields(lines[2], 4).size(), ",%lf,%lf,%lf", &altitude,
+                        &azimuth, &magnification),
+            3);
+  EXPECT_NEAR(altitude, 55.35, 1e-12);
+  EXPECT_EQ(azimuth, 0);
+  EXPECT_NEAR(magnification, 0.6911425322231051, 1e-14);
 }
 
 TEST(SolarsCommand, EngineErrorsGoToStderrOnly) {
