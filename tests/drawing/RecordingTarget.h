@@ -192,47 +192,21 @@ class RecordingTarget : public DrawTarget {
   }
 
   const FontSpec& Font() const override { return state_.Font; }
-  void setFont(const FontSpec& font) override {
-    Change(RecordOp::Font);
-    state_.Font = font;
-    Push(RecordOp::Font);
-  }
+  void setFont(const FontSpec& font) override { Set(RecordOp::Font, state_.Font, font); }
   ColorRef ForeColor() const override { return state_.ForeColor; }
-  void setForeColor(ColorRef color) override {
-    Change(RecordOp::ForeColor);
-    state_.ForeColor = color;
-    Push(RecordOp::ForeColor);
-  }
+  void setForeColor(ColorRef color) override { Set(RecordOp::ForeColor, state_.ForeColor, color); }
   ColorRef FillColor() const override { return state_.FillColor; }
-  void setFillColor(ColorRef color) override {
-    Change(RecordOp::FillColor);
-    state_.FillColor = color;
-    Push(RecordOp::FillColor);
-  }
+  void setFillColor(ColorRef color) override { Set(RecordOp::FillColor, state_.FillColor, color); }
   BrushStyle FillStyle() const override { return state_.FillStyle; }
   void setFillStyle(BrushStyle style) override {
-    Change(RecordOp::FillStyle);
-    state_.FillStyle = style;
-    Push(RecordOp::FillStyle);
+    Set(RecordOp::FillStyle, state_.FillStyle, style);
   }
   PenMode DrawMode() const override { return state_.DrawMode; }
-  void setDrawMode(PenMode mode) override {
-    Change(RecordOp::DrawMode);
-    state_.DrawMode = mode;
-    Push(RecordOp::DrawMode);
-  }
+  void setDrawMode(PenMode mode) override { Set(RecordOp::DrawMode, state_.DrawMode, mode); }
   PenStyle DrawStyle() const override { return state_.DrawStyle; }
-  void setDrawStyle(PenStyle style) override {
-    Change(RecordOp::DrawStyle);
-    state_.DrawStyle = style;
-    Push(RecordOp::DrawStyle);
-  }
+  void setDrawStyle(PenStyle style) override { Set(RecordOp::DrawStyle, state_.DrawStyle, style); }
   int32_t DrawWidth() const override { return state_.DrawWidth; }
-  void setDrawWidth(int32_t pixels) override {
-    Change(RecordOp::DrawWidth);
-    state_.DrawWidth = pixels;
-    Push(RecordOp::DrawWidth);
-  }
+  void setDrawWidth(int32_t pixels) override { Set(RecordOp::DrawWidth, state_.DrawWidth, pixels); }
 
   void PaintPicture(std::string_view source, double x, double y, double width,
                     double height) override {
@@ -314,6 +288,12 @@ class RecordingTarget : public DrawTarget {
     if (refuseCountdown_-- == 0) {
       throw RaisedError(kRefusedNumber, "RecordingTarget", "プロパティの値が不正です。");
     }
+  }
+  template <typename T>
+  void Set(RecordOp op, T& field, const T& value) {
+    Change(op);
+    field = value;
+    Push(op);
   }
   Record& Push(RecordOp op) {
     Log.push_back(Record{op, state_, {}, {}, {}});
