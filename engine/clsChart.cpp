@@ -92,16 +92,15 @@ void clsChart::BuildSolars(double StartTime, double EndTime, int16_t Interval) {
   clsChartSeason& season = state_->Season;
 
   // Times below -100 stand for sunrise and sunset; others are kept inside them.
+  const auto [sunRise, sunSet] = season.SunRiseSetTimes();
   double start = StartTime;
   bool atSunrise = false;
-  const double sunRise = season.SunRiseTime();
   if (StartTime < -100 || Single(sunRise) >= Single(StartTime)) {
     start = sunRise;
     atSunrise = true;
   }
   double end = EndTime;
   bool atSunset = false;
-  const double sunSet = season.SunSetTime();
   if (EndTime < -100 || !(Single(sunSet) > Single(EndTime))) {
     end = sunSet;
     atSunset = true;

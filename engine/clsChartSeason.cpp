@@ -100,6 +100,11 @@ double clsChartSeason::SunSetTime() const {
   return gFromSolarTime(state_, SolarRiseSet(state_).second);
 }
 
+std::pair<double, double> clsChartSeason::SunRiseSetTimes() const {
+  const auto [rise, set] = SolarRiseSet(state_);
+  return {gFromSolarTime(state_, rise), gFromSolarTime(state_, set)};
+}
+
 int32_t clsChartSeason::NightState() const {
   return gGetNightState(solarDeclination_, state_.Location.Latitude());
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
 
 struct ChartState;
 
@@ -21,6 +22,8 @@ class clsChartSeason {
   double TimeDiff() const;
   double SunRiseTime() const;  // raises on polar night
   double SunSetTime() const;   // raises on polar night
+  // SunRiseTime and SunSetTime from one computation; raises on polar night.
+  std::pair<double, double> SunRiseSetTimes() const;
   int32_t NightState() const;
 
  private:

@@ -108,16 +108,17 @@ int32_t clsChartSolars::AddSolar(double time, int16_t kind) {
     double supplement = 180;
     double magnification = -1;
     const bool onHorizon = (kind == 0 || kind == 1) && season.NightState() != 1;
+    // The day's sines and cosines are kept while place and day stay the same.
+    if (dayAngles_.latitude != latitude || dayAngles_.declination != declination) {
+      dayAngles_ = SolarDayAngles(latitude, declination);
+    }
     if (!onHorizon) {
-      const double p = DegToRad(latitude);
-      const double d = DegToRad(declination);
-      const auto [b, piMinusB] = ArcSinPair(
-          std::sin(p) * std::sin(d) + std::cos(p) * std::cos(d) * std::cos(DegToRad(hourAngle)));
+      const auto [b, piMinusB] = ArcSinPair(gGetSinAltitude(dayAngles_, hourAngle));
       altitude = RadToDeg(b);
       supplement = RadToDeg(piMinusB);
       magnification = gGetMagnification(latitude < 0 ? supplement : altitude);
     }
-    const auto [minusA, plusA] = gGetSolarAzimuth(latitude, declination, altitude);
+    const auto [minusA, plusA] = gGetSolarAzimuth(dayAngles_, altitude);
 
     const size_t n = items_.size() + 1;
     std::string key = std::to_string(n);

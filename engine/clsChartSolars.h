@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "clsChartSolar.h"
+#include "mdlChartSolarLib.h"
 
 struct ChartState;
 
@@ -47,8 +48,9 @@ class clsChartSolars {
 
   ChartState& state_;
   std::vector<clsChartSolar> items_;
-  bool removedAny_ = false;  // keys stay "1".."n" until an item is removed
-  double startTime_ = -1;    // held as true solar time
+  bool removedAny_ = false;
+  SolarDayAngles dayAngles_;  // keys stay "1".."n" until an item is removed
+  double startTime_ = -1;     // held as true solar time
   double endTime_ = -1;
   int16_t interval_ = -1;
 };

@@ -266,14 +266,30 @@ double gGetMagnification(double altitude) {
   return Cot(DegToRad(a));
 }
 
-std::pair<double, double> gGetSolarAzimuth(double latitude, double declination, double altitude) {
-  if (Single(altitude) == 90.0f) return {0, 0};
+SolarDayAngles::SolarDayAngles(double latitudeDeg, double declinationDeg)
+    : latitude(latitudeDeg), declination(declinationDeg) {
   const double p = DegToRad(latitude);
   const double d = DegToRad(declination);
+  sinP = std::sin(p);
+  cosP = std::cos(p);
+  sinD = std::sin(d);
+  cosD = std::cos(d);
+}
+
+double gGetSinAltitude(const SolarDayAngles& day, double hourAngle) {
+  return day.sinP * day.sinD + day.cosP * day.cosD * std::cos(DegToRad(hourAngle));
+}
+
+std::pair<double, double> gGetSolarAzimuth(const SolarDayAngles& day, double altitude) {
+  if (Single(altitude) == 90.0f) return {0, 0};
   const double a = DegToRad(altitude);
   const auto [minusA, plusA] =
-      ArcCosPair((std::sin(a) * std::sin(p) - std::sin(d)) / (std::cos(p) * std::cos(a)));
+      ArcCosPair((std::sin(a) * day.sinP - day.sinD) / (day.cosP * std::cos(a)));
   return {RadToDeg(minusA), RadToDeg(plusA)};
+}
+
+std::pair<double, double> gGetSolarAzimuth(double latitude, double declination, double altitude) {
+  return gGetSolarAzimuth(SolarDayAngles(latitude, declination), altitude);
 }
 
 // ---- Magnetic declination --------------------------------------------------

@@ -57,6 +57,17 @@ double gFromSolarTime(const ChartState& state, double solarTime);
 double gGetMagnification(double altitude);
 std::pair<double, double> gGetSolarAzimuth(double latitude, double declination, double altitude);
 
+// Sines and cosines of a latitude and a declination, shared by the points of a series.
+struct SolarDayAngles {
+  SolarDayAngles() = default;
+  SolarDayAngles(double latitude, double declination);
+  double latitude = 0, declination = 0;
+  double sinP = 0, cosP = 1, sinD = 0, cosD = 1;
+};
+// The altitude's sine: sin p sin d + cos p cos d cos h (h in degrees).
+double gGetSinAltitude(const SolarDayAngles& day, double hourAngle);
+std::pair<double, double> gGetSolarAzimuth(const SolarDayAngles& day, double altitude);
+
 // Angles.
 int32_t gConvDmsAngle(EngineErrorRecord& error, double dblDegAngle, DmsAngle& intDmsAngle);
 int32_t gConvDegAngle(EngineErrorRecord& error, const DmsAngle& intDmsAngle, double& dblDegAngle);
