@@ -24,6 +24,11 @@ std::string UserConfigFolder() {
   return JoinPath(JoinPath(home != nullptr ? home : "", ".config"), "umbrafex");
 }
 
+void EnsureFolder(const std::string& path) {
+  std::error_code ignored;
+  std::filesystem::create_directories(GetFolderName(path), ignored);
+}
+
 }  // namespace
 
 std::string AppIniPath() {
@@ -56,11 +61,26 @@ std::string GetIniString(std::string_view section, std::string_view key,
 
 int32_t PutIniString(std::string_view section, std::string_view key, std::string_view value) {
   try {
-    const std::string path = AppIniPath();
-    std::error_code ignored;
-    std::filesystem::create_directories(GetFolderName(path), ignored);
-    return WriteProfileString(path, section, key, value);
+    EnsureFolder(AppIniPath());
+    return WriteProfileString(AppIniPath(), section, key, value);
   } catch (...) {
     return 0;
+  }
+}
+
+std::optional<ProfileFile> LoadAppIni() {
+  try {
+    return ProfileFile::Load(AppIniPath());
+  } catch (...) {
+    return std::nullopt;
+  }
+}
+
+bool SaveAppIni(const ProfileFile& file) {
+  try {
+    EnsureFolder(AppIniPath());
+    return file.Save(AppIniPath());
+  } catch (...) {
+    return false;
   }
 }

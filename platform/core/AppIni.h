@@ -2,8 +2,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "ProfileFile.h"
 
 // umbrafex.ini in AppFolder when that folder is writable, otherwise in
 // $XDG_CONFIG_HOME/umbrafex (~/.config/umbrafex); or the path last set.
@@ -18,3 +21,9 @@ int32_t GetIniInt(std::string_view section, std::string_view key, int32_t fallba
 std::string GetIniString(std::string_view section, std::string_view key, std::string_view fallback);
 // Stores the text; nonzero on success, 0 on failure (never reported).
 int32_t PutIniString(std::string_view section, std::string_view key, std::string_view value);
+
+// The whole file at once, for reading or writing many keys: nullopt when it
+// exists but cannot be read (a missing file is an empty profile).
+std::optional<ProfileFile> LoadAppIni();
+// Writes the file, creating its folder as needed. False on failure.
+bool SaveAppIni(const ProfileFile& file);

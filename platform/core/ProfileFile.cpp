@@ -213,19 +213,26 @@ std::string ProfileFile::Text() const {
   return text;
 }
 
+std::string ProfileFile::GetString(std::string_view section, std::string_view key,
+                                   std::string_view fallback) const {
+  std::optional<std::string> value = Find(section, key);
+  return value ? *value : LimitValue(fallback);
+}
+
+int32_t ProfileFile::GetInt(std::string_view section, std::string_view key,
+                            int32_t fallback) const {
+  std::optional<std::string> value = Find(section, key);
+  return value ? LeadingInteger(*value).value_or(fallback) : fallback;
+}
+
 std::string ReadProfileString(const std::string& path, std::string_view section,
                               std::string_view key, std::string_view fallback) {
-  std::optional<ProfileFile> file = ProfileFile::Load(path);
-  std::optional<std::string> value = file ? file->Find(section, key) : std::nullopt;
-  return value ? *value : LimitValue(fallback);
+  return ProfileFile::Load(path).value_or(ProfileFile()).GetString(section, key, fallback);
 }
 
 int32_t ReadProfileInt(const std::string& path, std::string_view section, std::string_view key,
                        int32_t fallback) {
-  std::optional<ProfileFile> file = ProfileFile::Load(path);
-  std::optional<std::string> value = file ? file->Find(section, key) : std::nullopt;
-  if (!value) return fallback;
-  return LeadingInteger(*value).value_or(fallback);
+  return ProfileFile::Load(path).value_or(ProfileFile()).GetInt(section, key, fallback);
 }
 
 int32_t WriteProfileString(const std::string& path, std::string_view section, std::string_view key,

@@ -30,6 +30,12 @@ class ProfileFile {
   // The value, trimmed, with one pair of enclosing double quotes removed,
   // cut at a NUL and to kProfileValueLimit CP932 bytes. nullopt when absent.
   std::optional<std::string> Find(std::string_view section, std::string_view key) const;
+  // Find, or `fallback` (limited the same way) when absent.
+  std::string GetString(std::string_view section, std::string_view key,
+                        std::string_view fallback) const;
+  // The integer at the start of the stored text (decimal, or hexadecimal
+  // after "0x"), or `fallback` when the key is absent or holds no number.
+  int32_t GetInt(std::string_view section, std::string_view key, int32_t fallback) const;
   // Replaces the key's value, or adds the key (and its section) when absent.
   // Every other line stays as it was.
   void Set(std::string_view section, std::string_view key, std::string_view value);

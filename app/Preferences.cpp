@@ -1,0 +1,270 @@
+#include "Preferences.h"
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+
+#include "AppIni.h"
+#include "Paths.h"
+#include "SettingsKeys.h"
+#include "TimeZone.h"
+#include "ValueText.h"
+#include "Version.h"
+
+namespace {
+
+constexpr const char* kMain = "Main";
+
+// Keys of the option groups that hold integers (read as the profile reader
+// reads integers, from the leading digits).
+bool IsIntegerOptionKey(std::string_view key) {
+  return key == "MaxPages" || key == "TimeFormat";
+}
+
+// Runs one loading step; a value in the wrong form or one the engine
+// refuses leaves the start-up value.
+void Step(const std::function<void()>& step) {
+  try {
+    step();
+  } catch (const RaisedError&) {
+  }
+}
+
+// Reading of the stored preferences from one loaded file.
+class PreferenceReader {
+ public:
+  explicit PreferenceReader(ProfileFile file) : file_(std::move(file)) {}
+
+  std::string Text(std::string_view section, std::string_view key,
+                   std::string_view fallback) const {
+    return file_.GetString(section, key, fallback);
+  }
+  int32_t Int(std::string_view section, std::string_view key, int32_t fallback) const {
+    return file_.GetInt(section, key, fallback);
+  }
+  bool Bool(std::string_view section, std::string_view key, bool fallback) const {
+    return ParseBoolText(Text(section, key, BoolText(fallback)));
+  }
+  double Real(std::string_view section, std::string_view key, double fallback) const {
+    return ParseRealText(Text(section, key, RealText(fallback)));
+  }
+
+  // Reads every key of a group, each as its own step, over the defaults'
+  // texts. `isInteger` tells the keys stored as integers.
+  template <typename Group>
+  void ReadGroup(std::string_view section, Group& group, const KeyValueTexts& defaults,
+                 bool (*apply)(Group&, std::string_view, std::string_view),
+                 const std::function<bool(std::string_view)>& isInteger) const {
+    for (const auto& [key, fallback] : defaults) {
+      Step([&] {
+        std::string value = isInteger(key)
+                                ? std::to_string(Int(section, key, ParseInt32Text(fallback)))
+                                : Text(section, key, UnquotePath(fallback));
+        apply(group, key, value);
+      });
+    }
+  }
+
+ private:
+  ProfileFile file_;
+};
+
+bool NoIntegers(std::string_view) {
+  return false;
+}
+bool AllIntegers(std::string_view) {
+  return true;
+}
+
+void ReadMainSection(const PreferenceReader& ini, MainModel& model) {
+  clsChart& chart = model.Chart();
+  clsChartLocation& location = chart.Location();
+  Step([&] {
+    double position[2] = {model.MainWindow.Left, model.MainWindow.Top};
+    ParsePositionText(ini.Text(kMain, "Position", "0, 0"), position, 2);
+    model.MainWindow.Left = position[0];
+    model.MainWindow.Top = position[1];
+  });
+  Step([&] { chart.setCompatible(ini.Bool(kMain, "Compatible", true)); });
+  Step([&] { chart.setTimeSystem(ini.Int(kMain, "TimeSystem", 1)); });
+  Step([&] { chart.setIncludeRiseSet(ini.Bool(kMain, "IncludeRiseSet", true)); });
+  Step([&] { location.setName(ini.Text(kMain, "Name", "兵庫県明石市")); });
+  Step([&] { location.setLatitude(ini.Real(kMain, "Latitude", 34.65)); });
+  Step([&] { location.setLongitude(ini.Real(kMain, "Longitude", 135)); });
+  Step([&] { location.setTimeZone(ini.Real(kMain, "TimeZone", GetSystemTimeZone())); });
+  Step([&] {
+    model.CalcTime.Interval = ParseInt16Text(std::to_string(ini.Int(kMain, "Interval", 30)));
+  });
+  Step([&] { model.Season.AdjustEquation = ini.Bool(kMain, "AdjustEquation", false); });
+  Step([&] { model.LastDir = ini.Text(kMain, "LastDir", UnquotePath("")); });
+  Step([&] { model.General.DebugMode = ini.Bool(kMain, "DebugMode", false); });
+}
+
+void ReadGroups(const PreferenceReader& ini, MainModel& model) {
+  DialOptionSettings dialOptionDefaults;
+  dialOptionDefaults.Picture = UnquotePath(JoinPath(AppFolder(), "bkgcolor.wmf"));
+  ini.ReadGroup("DialOption", model.DialOption, DialOptionEntries(dialOptionDefaults),
+                ApplyDialOptionKey, IsIntegerOptionKey);
+  ini.ReadGroup("DialColor", model.DialColor, DialColorEntries(DialColorSettings{}),
+                ApplyDialColorKey, AllIntegers);
+  const Settings defaults;
+  auto fontDefaults = DialFonts(defaults);
+  auto fonts = DialFonts(static_cast<Settings&>(model));
+  for (std::size_t i = 0; i < fonts.size(); ++i) {
+    ini.ReadGroup(fonts[i].section, *fonts[i].font, FontEntries(*fontDefaults[i].font),
+                  ApplyFontKey, NoIntegers);
+  }
+  ini.ReadGroup("ClockOption", model.ClockOption, ClockOptionEntries(ClockOptionSettings{}),
+                ApplyClockOptionKey, IsIntegerOptionKey);
+  ini.ReadGroup("ClockDayColor", model.ClockDayColor, ClockColorEntries(kClockDayColorDefaults),
+                ApplyClockColorKey, AllIntegers);
+  ini.ReadGroup("ClockNightColor", model.ClockNightColor,
+                ClockColorEntries(kClockNightColorDefaults), ApplyClockColorKey, AllIntegers);
+  fontDefaults = ClockFonts(defaults);
+  fonts = ClockFonts(static_cast<Settings&>(model));
+  for (std::size_t i = 0; i < fonts.size(); ++i) {
+    ini.ReadGroup(fonts[i].section, *fonts[i].font, FontEntries(*fontDefaults[i].font),
+                  ApplyFontKey, NoIntegers);
+  }
+}
+
+void PutEntries(ProfileFile& file, std::string_view section, const KeyValueTexts& entries) {
+  for (const auto& [key, value] : entries) file.Set(section, key, value);
+}
+
+void WriteMainSection(ProfileFile& file, const MainModel& model) {
+  const clsChart& chart = model.Chart();
+  const clsChartLocation& location = chart.Location();
+  file.Set("Umbrafex", "Version", VersionText());
+  if (!model.MainWindow.IsMinimized()) {
+    const double position[2] = {model.MainWindow.Left, model.MainWindow.Top};
+    file.Set(kMain, "Position", FormatPositionText(position, 2));
+  }
+  PutEntries(file, kMain,
+             {{"Compatible", BoolText(chart.Compatible())},
+              {"TimeSystem", std::to_string(chart.TimeSystem())},
+              {"IncludeRiseSet", BoolText(chart.IncludeRiseSet())},
+              {"Name", location.Name()},
+              {"Latitude", RealText(location.Latitude())},
+              {"Longitude", RealText(location.Longitude())},
+              {"TimeZone", RealText(location.TimeZone())},
+              {"AdjustEquation", BoolText(model.Season.AdjustEquation)},
+              {"LastDir", QuotePath(model.LastDir)},
+              {"DebugMode", BoolText(model.General.DebugMode)},
+              {"Interval", std::to_string(model.CalcTime.Interval)}});
+}
+
+void WriteGroups(ProfileFile& file, const MainModel& model) {
+  PutEntries(file, "DialOption", DialOptionEntries(model.DialOption));
+  PutEntries(file, "DialColor", DialColorEntries(model.DialColor));
+  for (const auto& font : DialFonts(static_cast<const Settings&>(model))) {
+    PutEntries(file, font.section, FontEntries(*font.font));
+  }
+  PutEntries(file, "ClockOption", ClockOptionEntries(model.ClockOption));
+  PutEntries(file, "ClockDayColor", ClockColorEntries(model.ClockDayColor));
+  PutEntries(file, "ClockNightColor", ClockColorEntries(model.ClockNightColor));
+  for (const auto& font : ClockFonts(static_cast<const Settings&>(model))) {
+    PutEntries(file, font.section, FontEntries(*font.font));
+  }
+}
+
+bool KeepsSize(PlacementKeys keys) {
+  return keys == PlacementKeys::PositionAndSize || keys == PlacementKeys::PositionSizeAndState;
+}
+
+bool KeepsState(PlacementKeys keys) {
+  return keys == PlacementKeys::PositionAndState || keys == PlacementKeys::PositionSizeAndState;
+}
+
+}  // namespace
+
+void LoadPreferences(MainModel& model) {
+  // A missing or unreadable file leaves every start-up value.
+  const PreferenceReader ini(LoadAppIni().value_or(ProfileFile()));
+  ReadMainSection(ini, model);
+  ReadGroups(ini, model);
+}
+
+void SavePreferences(const MainModel& model) {
+  // An unreadable file is left alone rather than replaced by one without
+  // the other windows' sections.
+  std::optional<ProfileFile> file = LoadAppIni();
+  if (!file) return;
+  try {
+    WriteMainSection(*file, model);
+    WriteGroups(*file, model);
+    SaveAppIni(*file);
+  } catch (const std::exception&) {
+  }
+}
+
+bool GetIniBool(std::string_view section, std::string_view key, bool fallback) {
+  try {
+    return ParseBoolText(GetIniString(section, key, BoolText(fallback)));
+  } catch (const RaisedError&) {
+    return fallback;
+  }
+}
+
+double GetIniReal(std::string_view section, std::string_view key, double fallback) {
+  try {
+    return ParseRealText(GetIniString(section, key, RealText(fallback)));
+  } catch (const RaisedError&) {
+    return fallback;
+  }
+}
+
+int32_t PutIniBool(std::string_view section, std::string_view key, bool value) {
+  return PutIniString(section, key, BoolText(value));
+}
+
+int32_t PutIniReal(std::string_view section, std::string_view key, double value) {
+  return PutIniString(section, key, RealText(value));
+}
+
+void LoadWindowPlacement(std::string_view section, PlacementKeys keys, WindowPlacement& placement) {
+  double items[4] = {placement.Left, placement.Top, placement.Width, placement.Height};
+  const std::size_t count = KeepsSize(keys) ? 4 : 2;
+  ParsePositionText(GetIniString(section, "Position", FormatPositionText(items, count)), items,
+                    count);
+  placement.Left = items[0];
+  placement.Top = items[1];
+  if (KeepsSize(keys)) {
+    placement.Width = items[2];
+    placement.Height = items[3];
+  }
+  if (KeepsState(keys))
+    placement.WindowState = GetIniInt(section, "WindowState", placement.WindowState);
+}
+
+void SaveWindowPlacement(std::string_view section, PlacementKeys keys,
+                         const WindowPlacement& placement) {
+  if (KeepsState(keys)) PutIniString(section, "WindowState", std::to_string(placement.WindowState));
+  if (placement.IsMinimized()) return;
+  const double items[4] = {placement.Left, placement.Top, placement.Width, placement.Height};
+  PutIniString(section, "Position", FormatPositionText(items, KeepsSize(keys) ? 4 : 2));
+}
+
+void ParsePositionText(std::string_view text, double* items, std::size_t count) {
+  for (std::size_t i = 0; i < count && !text.empty(); ++i) {
+    const auto comma = text.find(',');
+    const std::string_view part = text.substr(0, comma);
+    text = comma == std::string_view::npos ? std::string_view() : text.substr(comma + 1);
+    try {
+      items[i] = ParseRealText(part);
+    } catch (const RaisedError&) {
+    }
+  }
+}
+
+std::string FormatPositionText(const double* items, std::size_t count) {
+  std::string text;
+  for (std::size_t i = 0; i < count; ++i) {
+    if (i > 0) text += ", ";
+    // Whole pixels, halves to the even neighbour; out-of-range values pinned.
+    const double rounded = std::isfinite(items[i]) ? std::nearbyint(items[i]) : 0.0;
+    const double pixels = std::clamp(rounded, -2147483648.0, 2147483647.0);
+    text += std::to_string(static_cast<int64_t>(pixels));
+  }
+  return text;
+}

@@ -1,0 +1,209 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "AppIni.h"
+#include "FileIo.h"
+#include "Paths.h"
+#include "Preferences.h"
+#include "TextCodec.h"
+#include "TimeZone.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class PreferencesTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = fs::temp_directory_path() /
+              ("umbrafex-prefs-" + std::to_string(::getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(folder_);
+    path_ = (folder_ / "config" / "umbrafex.ini").string();
+    SetAppIniPath(path_);
+  }
+  void TearDown() override {
+    SetAppIniPath("");
+    fs::remove_all(folder_);
+  }
+
+  void WriteIni(const std::string& utf8) {
+    fs::create_directories(folder_ / "config");
+    ASSERT_TRUE(WriteFileAtomically(path_, *Utf8ToCp932(utf8)));
+  }
+  std::string IniText() { return Cp932ToUtf8(ReadFileBytes(path_).value_or("")); }
+
+  fs::path folder_;
+  std::string path_;
+};
+
+TEST_F(PreferencesTest, FirstStartShowsTheDefaultPlace) {
+  MainModel model;
+  model.Chart().Location().setTimeZone(3);  // the ini's default is the system's zone
+  LoadPreferences(model);
+  const clsChartLocation& location = model.Chart().Location();
+  EXPECT_EQ(location.Name(), "兵庫県明石市");
+  EXPECT_EQ(location.Latitude(), 34.65);
+  EXPECT_EQ(location.Longitude(), 135);
+  EXPECT_EQ(location.TimeZone(), GetSystemTimeZone());
+  EXPECT_EQ(model.Chart().TimeSystem(), 1);
+  EXPECT_EQ(model.CalcTime.Interval, 30);
+  EXPECT_EQ(model.DialOption.Picture, AppFolder() + "/bkgcolor.wmf");
+  EXPECT_EQ(model.MainWindow.Left, 0);
+  EXPECT_FALSE(fs::exists(path_));
+}
+
+TEST_F(PreferencesTest, SavedPreferencesComeBackAtTheNextStart) {
+  MainModel first;
+  first.Chart().setTimeSystem(0);
+  first.Chart().setCompatible(false);
+  first.Chart().Location().setName("沖縄県那覇市");
+  first.Chart().Location().setLatitude(26.2125);
+  first.Chart().Location().setLongitude(127.68111);
+  first.Chart().Location().setTimeZone(9);
+  first.CalcTime.Interval = 10;
+  first.Season.AdjustEquation = true;
+  first.LastDir = "/home/user/My Dials";
+  first.General.DebugMode = true;
+  first.MainWindow.Left = 120.5;
+  first.MainWindow.Top = 80.4;
+  first.DialOption.Picture = "/opt/bkg color.wmf";
+  first.DialOption.LineWidth = 0.75;
+  first.DialOption.MaxPages = 2;
+  first.DialColor.GnomonFill = 32768;
+  first.DialTimeFont = {"Noto Sans CJK JP", 13.5, false, true, false, true};
+  first.ClockOption.InvertShadow = false;
+  first.ClockNightColor.ShadowFill = 255;
+  first.ClockTimeFont.Bold = false;
+  SavePreferences(first);
+
+  const std::string text = IniText();
+  EXPECT_TRUE(
+      text.starts_with("[Umbrafex]\r\nVersion=3.04.00\r\n\r\n[Main]\r\nPosition=120, 80\r\n"));
+  EXPECT_NE(text.find("LastDir=\"/home/user/My Dials\"\r\n"), std::string::npos);
+  EXPECT_NE(text.find("[DialOption]\r\nPicture=\"/opt/bkg color.wmf\"\r\nMaxPages=2\r\n"),
+            std::string::npos);
+
+  MainModel second;
+  LoadPreferences(second);
+  EXPECT_EQ(second.Chart().TimeSystem(), 0);
+  EXPECT_FALSE(second.Chart().Compatible());
+  EXPECT_EQ(second.Chart().Location().Name(), "沖縄県那覇市");
+  EXPECT_EQ(second.Chart().Location().Longitude(), 127.68111);
+  EXPECT_EQ(second.CalcTime.Interval, 10);
+  EXPECT_TRUE(second.Season.AdjustEquation);
+  EXPECT_EQ(second.LastDir, "/home/user/My Dials");
+  EXPECT_TRUE(second.General.DebugMode);
+  EXPECT_EQ(second.MainWindow.Left, 120);
+  EXPECT_EQ(second.MainWindow.Top, 80);
+  EXPECT_EQ(second.DialOption.Picture, "/opt/bkg color.wmf");
+  EXPECT_EQ(second.DialOption.LineWidth, 0.75);
+  EXPECT_EQ(second.DialOption.MaxPages, 2);
+  EXPECT_EQ(second.DialColor.GnomonFill, 32768);
+  EXPECT_EQ(second.DialTimeFont, first.DialTimeFont);
+  EXPECT_FALSE(second.ClockOption.InvertShadow);
+  EXPECT_EQ(second.ClockNightColor.ShadowFill, 255);
+  EXPECT_FALSE(second.ClockTimeFont.Bold);
+
+  // Saving again changes nothing.
+  SavePreferences(second);
+  EXPECT_EQ(IniText(), text);
+}
+
+TEST_F(PreferencesTest, ValueInTheWrongFormFailsOnlyItsOwnStep) {
+  WriteIni(
+      "[Main]\r\nPosition=300\r\nCompatible=maybe\r\nTimeSystem=abc\r\nLatitude=north\r\nLongitude="
+      "139.7\r\n"
+      "Interval=15\r\nTimeZone=99\r\nDebugMode=1\r\n"
+      "[DialColor]\r\nHourLine=12abc\r\nMinuteLine=x\r\n"
+      "[DialTimeFont]\r\nSize=big\r\nName=\"Quoted Name\"\r\n"
+      "[DialOption]\r\nMaxPages=70000\r\nPrintMark=False\r\n");
+  MainModel model;
+  model.MainWindow.Top = 33;
+  LoadPreferences(model);
+  EXPECT_EQ(model.MainWindow.Left, 300);  // a single number moves the left only
+  EXPECT_EQ(model.MainWindow.Top, 33);
+  EXPECT_TRUE(model.Chart().Compatible());
+  EXPECT_EQ(model.Chart().TimeSystem(), 1);
+  EXPECT_EQ(model.Chart().Location().Latitude(), 34.65);
+  EXPECT_EQ(model.Chart().Location().Longitude(), 139.7);
+  EXPECT_EQ(model.Chart().Location().TimeZone(), GetSystemTimeZone());  // 99 refused by the engine
+  EXPECT_EQ(model.CalcTime.Interval, 15);
+  EXPECT_TRUE(model.General.DebugMode);
+  EXPECT_EQ(model.DialColor.HourLine, 12);  // integers are read from the leading digits
+  EXPECT_EQ(model.DialColor.MinuteLine, 8421504);
+  EXPECT_EQ(model.DialTimeFont.Size, 12);
+  EXPECT_EQ(model.DialTimeFont.Name, "Quoted Name");
+  EXPECT_EQ(model.DialOption.MaxPages, 1);
+  EXPECT_FALSE(model.DialOption.PrintMark);
+}
+
+TEST_F(PreferencesTest, SavingKeepsOtherWindowsAndAMinimisedPosition) {
+  WriteIni(
+      "; written by hand\r\n[PreviewWindow]\r\nPosition=10, 10, 320, 420\r\nShowGuide=True\r\n\r\n"
+      "[Main]\r\nPosition=5, 6\r\n");
+  MainModel model;
+  model.MainWindow = {700, 800, 0, 0, 1};
+  SavePreferences(model);
+  const std::string text = IniText();
+  EXPECT_TRUE(text.starts_with(
+      "; written by hand\r\n[PreviewWindow]\r\nPosition=10, 10, 320, 420\r\nShowGuide=True\r\n\r\n"
+      "[Main]\r\nPosition=5, 6\r\nCompatible=True\r\n"));
+}
+
+TEST_F(PreferencesTest, UnreadableIniIsNeitherUsedNorReplaced) {
+  fs::create_directories(path_);  // a folder where the file should be
+  MainModel model;
+  LoadPreferences(model);
+  EXPECT_EQ(model.Chart().Location().Name(), "兵庫県明石市");
+  SavePreferences(model);
+  EXPECT_TRUE(fs::is_directory(path_));
+}
+
+TEST_F(PreferencesTest, WindowPlacementKeepsWhatEachWindowStores) {
+  WriteIni(
+      "[InfoWindow]\r\nPosition=15, x, 250\r\nWindowState=2\r\n[LocationDialog]\r\nPosition=1, 2, "
+      "3, 4\r\n");
+  WindowPlacement info{0, 7, 200, 200, 0};
+  LoadWindowPlacement("InfoWindow", PlacementKeys::PositionSizeAndState, info);
+  EXPECT_EQ(info.Left, 15);
+  EXPECT_EQ(info.Top, 7);  // unreadable part: the previous value
+  EXPECT_EQ(info.Width, 250);
+  EXPECT_EQ(info.Height, 200);
+  EXPECT_EQ(info.WindowState, 2);
+
+  WindowPlacement dialog{10, 10, 99, 99, 0};
+  LoadWindowPlacement("LocationDialog", PlacementKeys::Position, dialog);
+  EXPECT_EQ(dialog.Left, 1);
+  EXPECT_EQ(dialog.Top, 2);
+  EXPECT_EQ(dialog.Width, 99);
+
+  SaveWindowPlacement("InfoWindow", PlacementKeys::PositionSizeAndState,
+                      {1.5, 2.5, 300.49, -4.5, 0});
+  EXPECT_EQ(GetIniString("InfoWindow", "Position", ""), "2, 2, 300, -4");
+  SaveWindowPlacement("InfoWindow", PlacementKeys::PositionSizeAndState, {9, 9, 9, 9, 1});
+  EXPECT_EQ(GetIniString("InfoWindow", "Position", ""), "2, 2, 300, -4");
+  EXPECT_EQ(GetIniInt("InfoWindow", "WindowState", 0), 1);
+  SaveWindowPlacement("LocationDialog", PlacementKeys::Position, {3, 4, 5, 6, 0});
+  EXPECT_EQ(GetIniString("LocationDialog", "Position", ""), "3, 4");
+  EXPECT_EQ(GetIniInt("LocationDialog", "WindowState", -1), -1);
+}
+
+TEST_F(PreferencesTest, BooleansAndRealsFallBackOnWrongForms) {
+  WriteIni("[W]\r\nA=true\r\nB=0\r\nC=perhaps\r\nD=2.5\r\nE=2,5\r\n");
+  EXPECT_TRUE(GetIniBool("W", "A", false));
+  EXPECT_FALSE(GetIniBool("W", "B", true));
+  EXPECT_TRUE(GetIniBool("W", "C", true));
+  EXPECT_TRUE(GetIniBool("W", "Missing", true));
+  EXPECT_EQ(GetIniReal("W", "D", 1), 2.5);
+  EXPECT_EQ(GetIniReal("W", "E", 1), 1);
+  PutIniBool("W", "F", false);
+  PutIniReal("W", "G", 1.25);
+  EXPECT_EQ(GetIniString("W", "F", ""), "False");
+  EXPECT_EQ(GetIniString("W", "G", ""), "1.25");
+}
+
+}  // namespace

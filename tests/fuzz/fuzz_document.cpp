@@ -1,0 +1,40 @@
+// Settings documents of any content: opening ends in success or the
+// system's message, and whatever was opened saves and opens again.
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <unistd.h>
+
+#include "FileIo.h"
+#include "MainModel.h"
+
+namespace {
+
+std::string ScratchPath(const char* role) {
+  return "/dev/shm/umbrafex-fuzz-" + std::string(role) + "-" + std::to_string(::getpid()) + ".ufx";
+}
+
+bool EndsWith(const std::string& text, const std::string& tail) {
+  return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  static const std::string input = ScratchPath("in");
+  static const std::string saved = ScratchPath("saved");
+  if (!WriteFileAtomically(input, std::string(reinterpret_cast<const char*>(data), size))) return 0;
+
+  MainModel model;
+  if (model.lOpenUfxAll(input) != kTrue) {
+    const std::string& text = model.LastErrDescription();
+    if (text != "この形式のファイルは開くことができません。" && !EndsWith(text, "を開くことができません。")) {
+      std::abort();
+    }
+    return 0;
+  }
+  if (model.lSaveUfxAll(saved) != kTrue) std::abort();
+  MainModel reopened;
+  if (reopened.lOpenUfxAll(saved) != kTrue) std::abort();
+  return 0;
+}
