@@ -1,1 +1,188 @@
-// placeholder
+#include "mdlPrint.h"
+
+#include <cmath>
+#include <functional>
+#include <initializer_list>
+
+#include "MainModel.h"
+#include "PrintDocument.h"
+#include "mdlChartCommon.h"
+
+namespace {
+
+constexpr double kPi = 3.14159265358979;
+
+// A4 lengths in millimetres, scaled by the paper factor.
+constexpr double kOuterRadius = 75;
+constexpr double kMiddleRadius = 65;
+constexpr double kInnerRadius = 30;
+constexpr double kGap = 10;
+
+double Sign(double value) {
+  return value > 0 ? 1.0 : (value < 0 ? -1.0 : 0.0);
+}
+
+bool IsFinite(const DialLayout& l) {
+  for (double v :
+       {l.CenterX, l.CenterY, l.OuterRadius, l.MiddleRadius, l.InnerRadius, l.GnomonX, l.GnomonY}) {
+    if (!std::isfinite(v)) return false;
+  }
+  return true;
+}
+
+// Runs the steps in order and stops at the first that does not return kTrue.
+int32_t RunInOrder(std::initializer_list<std::function<int32_t()>> steps) {
+  for (const auto& step : steps) {
+    const int32_t status = step();
+    if (status != kTrue) return status;
+  }
+  return kTrue;
+}
+
+}  // namespace
+
+double PaperFactor(int32_t paperSize) {
+  switch (paperSize) {
+    case kPaperA3:
+      return 1.41;
+    case kPaperA4:
+      return 1.0;
+    case kPaperB4:
+      return 1.23;
+    case kPaperB5:
+      return 0.87;
+    default:
+      return 1.0;
+  }
+}
+
+bool IsSupportedPaper(int32_t paperSize) {
+  return paperSize == kPaperA3 || paperSize == kPaperA4 || paperSize == kPaperB4 ||
+         paperSize == kPaperB5;
+}
+
+SheetSize PaperSheetSize(int32_t paperSize, int32_t orientation) {
+  SheetSize portrait{210, 297};
+  switch (paperSize) {
+    case kPaperA3:
+      portrait = {297, 420};
+      break;
+    case kPaperB4:
+      portrait = {257, 364};
+      break;
+    case kPaperB5:
+      portrait = {182, 257};
+      break;
+    default:
+      break;
+  }
+  if (orientation == kPortrait) return portrait;
+  return {portrait.Height, portrait.Width};
+}
+
+DialLayout LayoutPage(double paperFactor, int32_t orientation, int16_t pageCount, double latitude,
+                      double width, double height) {
+  const double f = paperFactor;
+  const double r1 = kOuterRadius * f;
+  const double r2 = kMiddleRadius * f;
+  const double gap = kGap * f;
+  const double phi = std::fabs(latitude) * kPi / 180.0;
+  const double s = Sign(latitude);
+  const bool onePage = pageCount < 2;
+
+  DialLayout layout;
+  layout.OuterRadius = r1;
+  layout.MiddleRadius = r2;
+  layout.InnerRadius = kInnerRadius * f;
+
+  if (orientation == kPortrait) {
+    const double g = r2 / std::cos(phi);  // the gnomon's length down the page
+    const double t = gap * std::sin(phi);
+    const double margin = (height - 2 * r1 - 2 * gap - g - t) / 2;
+    layout.CenterX = width / 2;
+    layout.GnomonX = layout.CenterX;
+    if (onePage) {
+      layout.CenterY = margin + gap + r1;
+      layout.GnomonY = layout.CenterY + r1 + gap;
+      if (s < 0) layout.GnomonY += g + t;
+    } else {
+      layout.CenterY = height / 2;
+      layout.GnomonY = layout.CenterY - s * g / 2;
+    }
+  } else {
+    const double a = r2 * std::sin(phi);  // the gnomon's width across the page
+    const double b = gap * std::cos(phi);
+    const double margin = (width - 2 * r1 - 2 * gap - 2 * (a + b)) / 2;
+    layout.CenterY = height / 2;
+    if (onePage) {
+      layout.CenterX = margin + gap + r1;
+      layout.GnomonX = layout.CenterX + r1 + gap + a + b;
+      layout.GnomonY = layout.CenterY - s * (r2 / std::cos(phi) + gap * std::sin(phi)) / 2;
+    } else {
+      layout.CenterX = width / 2;
+      layout.GnomonX = layout.CenterX;
+      layout.GnomonY = layout.CenterY - s * (r2 / std::cos(phi)) / 2;
+    }
+  }
+  if (!IsFinite(layout)) throw RaisedError(kOverflowNumber, "mdlPrint.PrintSundial", kOverflowText);
+  return layout;
+}
+
+int32_t DrawSundialPage(MainModel& main, DrawTarget& target, const DialLayout& layout, double zoom,
+                        double paperFactor, int16_t page, int16_t pageCount,
+                        const SundialRoutines& r) {
+  auto rings = [&] { return r.DialRings(main, target, layout, zoom); };
+  auto picture = [&] { return r.BackPicture(main, target, layout); };
+  auto face = [&] { return r.DialFace(main, target, layout, zoom); };
+  auto gnomon = [&] { return r.Gnomon(main, target, layout, zoom, paperFactor); };
+  auto dialMarks = [&] { return r.DialMarks(main, target, layout, zoom); };
+  auto gnomonMarks = [&] { return r.GnomonMarks(main, target, layout, zoom); };
+  auto information = [&] { return r.Information(main, target, layout, zoom); };
+
+  int32_t status;
+  if (pageCount < 2) {
+    status = RunInOrder({rings, picture, face, gnomon, dialMarks, gnomonMarks, information});
+  } else if (page == 1) {
+    status = RunInOrder({rings, picture, face, dialMarks, information});
+  } else {
+    status = RunInOrder({gnomon, gnomonMarks});
+  }
+  if (status != kTrue || !main.DialOption.PrintTitle) return status;
+  // The title counts the pages actually printed (a count above 2 still prints two).
+  const int16_t printedPages = pageCount < 2 ? 1 : 2;
+  return r.PageTitle(main, target, layout, zoom, page, printedPages);
+}
+
+int32_t PrintSundial(MainModel& main, PrintDocument& document, int16_t pageCount,
+                     const SundialRoutines& routines) {
+  main.ClearLastError();
+  bool started = false;
+  try {
+    const double factor = PaperFactor(document.PaperSize());
+    document.StartDoc();
+    started = true;
+    const DrawTarget& sheet = document.Page();
+    const DialLayout layout =
+        LayoutPage(factor, document.Orientation(), pageCount, main.Chart().Location().Latitude(),
+                   sheet.ScaleWidth(), sheet.ScaleHeight());
+
+    const int16_t pages = pageCount < 2 ? 1 : 2;
+    for (int16_t page = 1; page <= pages; ++page) {
+      DrawTarget& target = document.Page();
+      int32_t status =
+          DrawSundialPage(main, target, layout, 1.0, factor, page, pageCount, routines);
+      // Read afresh for every page, as the title switch is.
+      if (status == kTrue && main.General.DebugMode) status = routines.MarginFrame(main, target);
+      if (status != kTrue) {
+        document.KillDoc();
+        return status;
+      }
+      if (page < pages) document.NewPage();
+    }
+    document.EndDoc();
+    return kTrue;
+  } catch (const RaisedError& e) {
+    if (started) document.KillDoc();
+    return main.SaveLastError(e);
+  }
+}

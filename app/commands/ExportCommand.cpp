@@ -1,8 +1,186 @@
+// umbrafex export: the printed pages of a design as a PDF file (every page)
+// or as a PNG or SVG picture (one page).
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <memory>
 #include <ostream>
+#include <string>
 
 #include "Commands.h"
+#include "CommonOptions.h"
+#include "ExportPrinter.h"
+#include "GuiSession.h"
+#include "ImageExport.h"
+#include "MainModel.h"
+#include "OutputChecks.h"
+#include "PdfExport.h"
+#include "mdlPrint.h"
 
-int RunExportCommand(const CommandArgs&, std::ostream&, std::ostream& err) {
-  err << "umbrafex export: not available yet\n";
-  return 1;
+namespace {
+
+constexpr std::string_view kSynopsis =
+    "umbrafex export [DOC.ufx] [options] -o OUT.pdf|OUT.svg|OUT.png [--paper A3|A4|B4|B5]\n"
+    "       [--orientation portrait|landscape] [--pages 1|2] [--page N] [--dpi N]";
+constexpr ExtraOptionSpec kExportOptions[] = {
+    {"-o", true},      {"--paper", true}, {"--orientation", true},
+    {"--pages", true}, {"--page", true},  {"--dpi", true}};
+constexpr double kDefaultDpi = 150;
+constexpr double kMinDpi = 10;
+constexpr double kMaxDpi = 2400;
+
+enum class OutputKind { Pdf, Svg, Png };
+
+std::string Lower(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return text;
+}
+
+std::optional<OutputKind> KindOfPath(const std::string& path) {
+  const std::string lower = Lower(path);
+  auto endsWith = [&](std::string_view suffix) {
+    return lower.size() > suffix.size() && lower.ends_with(suffix);
+  };
+  if (endsWith(".pdf")) return OutputKind::Pdf;
+  if (endsWith(".svg")) return OutputKind::Svg;
+  if (endsWith(".png")) return OutputKind::Png;
+  return std::nullopt;
+}
+
+std::optional<int16_t> PaperCode(const std::string& name) {
+  const std::string lower = Lower(name);
+  if (lower == "a3") return kPaperA3;
+  if (lower == "a4") return kPaperA4;
+  if (lower == "b4") return kPaperB4;
+  if (lower == "b5") return kPaperB5;
+  return std::nullopt;
+}
+
+std::optional<int16_t> OrientationCode(const std::string& name) {
+  const std::string lower = Lower(name);
+  if (lower == "portrait") return kPortrait;
+  if (lower == "landscape") return kLandscape;
+  return std::nullopt;
+}
+
+std::optional<long> WholeNumber(const std::string& text) {
+  long value = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+// The command's own options, checked.
+struct ExportRequest {
+  std::string path;
+  OutputKind kind = OutputKind::Pdf;
+  std::optional<int16_t> paper;
+  std::optional<int16_t> orientation;
+  std::optional<int16_t> pages;
+  int16_t page = 1;
+  double dpi = kDefaultDpi;
+};
+
+std::optional<ExportRequest> ReadRequest(const ParsedCommandLine& parsed, std::string& reason) {
+  ExportRequest request;
+  const auto out = parsed.Extra("-o");
+  if (!out) {
+    reason = "an output file is needed (-o OUT.pdf|OUT.svg|OUT.png)";
+    return std::nullopt;
+  }
+  const auto kind = KindOfPath(*out);
+  if (!kind) {
+    reason = "the output file must end in .pdf, .svg or .png: " + *out;
+    return std::nullopt;
+  }
+  request.path = *out;
+  request.kind = *kind;
+  if (const auto paper = parsed.Extra("--paper")) {
+    request.paper = PaperCode(*paper);
+    if (!request.paper) {
+      reason = "--paper must be A3, A4, B4 or B5";
+      return std::nullopt;
+    }
+  }
+  if (const auto orientation = parsed.Extra("--orientation")) {
+    request.orientation = OrientationCode(*orientation);
+    if (!request.orientation) {
+      reason = "--orientation must be portrait or landscape";
+      return std::nullopt;
+    }
+  }
+  if (const auto pages = parsed.Extra("--pages")) {
+    const auto value = WholeNumber(*pages);
+    if (!value || (*value != 1 && *value != 2)) {
+      reason = "--pages must be 1 or 2";
+      return std::nullopt;
+    }
+    request.pages = static_cast<int16_t>(*value);
+  }
+  if (const auto page = parsed.Extra("--page")) {
+    const auto value = WholeNumber(*page);
+    if (!value || (*value != 1 && *value != 2)) {
+      reason = "--page must be 1 or 2";
+      return std::nullopt;
+    }
+    request.page = static_cast<int16_t>(*value);
+  }
+  if (const auto dpi = parsed.Extra("--dpi")) {
+    const auto value = WholeNumber(*dpi);
+    if (!value || *value < kMinDpi || *value > kMaxDpi) {
+      reason = "--dpi must be a whole number from 10 to 2400";
+      return std::nullopt;
+    }
+    request.dpi = static_cast<double>(*value);
+  }
+  return request;
+}
+
+}  // namespace
+
+int RunExportCommand(const CommandArgs& args, std::ostream&, std::ostream& err) {
+  std::string reason;
+  const auto parsed = ParseCommandLine(args, kExportOptions, reason);
+  if (!parsed) return PrintUsage(err, kSynopsis, reason);
+  if (!parsed->positionals.empty()) {
+    return PrintUsage(err, kSynopsis, "unexpected argument " + parsed->positionals.front());
+  }
+  const auto request = ReadRequest(*parsed, reason);
+  if (!request) return PrintUsage(err, kSynopsis, reason);
+
+  EnsureGuiSession();
+  MainModel model;
+  auto printer = std::make_shared<ExportPrinterSetup>();
+  model.setPrinter(printer);
+  // Includes ApplySeason, which the print command runs first.
+  if (const int status = PrepareModel(model, parsed->common, err); status != kExitOk) {
+    return status;
+  }
+  if (request->paper) printer->setPaperSize(*request->paper);
+  if (request->orientation) printer->setOrientation(*request->orientation);
+  const int16_t paper = printer->Current().PaperSize;
+  const int16_t orientation = printer->Current().Orientation;
+  const int16_t pageCount = request->pages.value_or(model.DialOption.MaxPages) < 2 ? 1 : 2;
+  if (request->page > pageCount) {
+    return PrintUsage(err, kSynopsis, "--page 2 needs a two-page job (--pages 2)");
+  }
+
+  if (!CheckOutputForScript(model, paper, orientation, pageCount, err)) return kExitFailure;
+
+  int32_t status;
+  if (request->kind == OutputKind::Pdf) {
+    status = ExportPdf(model, request->path, paper, orientation, pageCount);
+  } else {
+    const PageRequest page{paper, orientation, pageCount, request->page, request->dpi};
+    const auto format =
+        request->kind == OutputKind::Png ? PageImageFormat::Png : PageImageFormat::Svg;
+    status = ExportPageImage(model, request->path, format, page);
+  }
+  if (status != kTrue) {
+    err << model.LastErrDescription() << '\n';
+    return kExitFailure;
+  }
+  return kExitOk;
 }

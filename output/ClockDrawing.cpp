@@ -1,0 +1,122 @@
+#include "ClockDrawing.h"
+
+#include <initializer_list>
+
+#include "MainModel.h"
+#include "clsChart.h"
+
+namespace {
+
+constexpr int32_t kOrdinaryDay = 0;
+constexpr int32_t kMidnightSun = 1;
+constexpr int32_t kPolarNight = 2;
+
+constexpr double kClockOuterRadius = 750;
+constexpr double kClockMiddleRadius = 650;
+constexpr double kClockInnerRadius = 300;
+
+int32_t RunInOrder(std::initializer_list<std::function<int32_t()>> steps) {
+  for (const auto& step : steps) {
+    if (!step) continue;
+    const int32_t status = step();
+    if (status != kTrue) return status;
+  }
+  return kTrue;
+}
+
+}  // namespace
+
+int32_t RecomputeClockSeason(MainModel& main, std::chrono::local_seconds shown) {
+  main.ClearLastError();
+  try {
+    const std::chrono::year_month_day date{std::chrono::floor<std::chrono::days>(shown)};
+    const CalcDateArray monthDay{static_cast<int16_t>(static_cast<unsigned>(date.month())),
+                                 static_cast<int16_t>(static_cast<unsigned>(date.day()))};
+    clsChart& chart = main.Chart();
+    int16_t dayNumber = 0;
+    if (chart.ConvTotalDays(monthDay, dayNumber) != kTrue) {
+      throw RaisedError(chart.ErrNumber(), chart.ErrSource(), chart.ErrDescription());
+    }
+    chart.Season().setCalcDate(dayNumber);
+    return kTrue;
+  } catch (const RaisedError& e) {
+    return main.SaveLastError(e);
+  }
+}
+
+double HourOfDay(std::chrono::local_seconds dateTime) {
+  const auto sinceMidnight = dateTime - std::chrono::floor<std::chrono::days>(dateTime);
+  return std::chrono::duration<double, std::ratio<3600>>(sinceMidnight).count();
+}
+
+int32_t ClockStateAt(const clsChart& chart, double hour) {
+  const clsChartSeason& season = chart.Season();
+  switch (season.NightState()) {
+    case kMidnightSun:
+      return kClockDay;
+    case kPolarNight:
+      return kClockNight;
+    default:
+      break;
+  }
+  // Compared in single precision, as the window always has.
+  const float h = static_cast<float>(hour);
+  const bool night =
+      static_cast<float>(season.SunRiseTime()) >= h || static_cast<float>(season.SunSetTime()) <= h;
+  return night ? kClockNight : kClockDay;
+}
+
+DialLayout ClockLayout(const DrawTarget& picture) {
+  DialLayout layout;
+  layout.CenterX = picture.ScaleLeft() + picture.ScaleWidth() / 2;
+  layout.CenterY = picture.ScaleTop() + picture.ScaleHeight() / 2;
+  layout.OuterRadius = kClockOuterRadius;
+  layout.MiddleRadius = kClockMiddleRadius;
+  layout.InnerRadius = kClockInnerRadius;
+  return layout;
+}
+
+int32_t DrawClock(MainModel& main, ClockCanvas& canvas, std::chrono::local_seconds shown,
+                  double hour, double maxMagnify, const ClockRoutines& r) {
+  main.ClearLastError();
+  int32_t nightState = kOrdinaryDay;
+  int32_t state = kClockDay;
+  try {
+    nightState = main.Chart().Season().NightState();
+    state = ClockStateAt(main.Chart(), hour);
+  } catch (const RaisedError& e) {
+    return main.SaveLastError(e);
+  }
+  canvas.setClockState(state);
+  canvas.Clear(state == kClockDay ? main.ClockDayColor.Background
+                                  : main.ClockNightColor.Background);
+
+  const DialLayout layout = ClockLayout(canvas.picClock());
+  const bool invert = main.ClockOption.InvertShadow;
+  const bool shadow =
+      nightState == kMidnightSun || (nightState == kOrdinaryDay && state == kClockDay);
+  const bool face = nightState != kPolarNight;
+  const bool caption = nightState == kMidnightSun || nightState == kPolarNight;
+  auto when = [](bool condition, std::function<int32_t()> step) {
+    return condition ? step : std::function<int32_t()>{};
+  };
+
+  auto icon = when(main.ClockOption.Picture, [&] { return r.StateIcon(main, canvas, layout); });
+  auto rings = [&] { return r.DialRings(main, canvas, layout, 1.0); };
+  auto dialFace = when(face, [&] { return r.DialFace(main, canvas, layout, 1.0); });
+  auto dateTime = [&] { return r.DateTime(main, canvas, layout, shown, hour); };
+  auto nightText = when(caption, [&] { return r.NightState(main, canvas, layout); });
+
+  if (invert) {
+    // Filled and inverted over the face, then outlined.
+    auto shadows = when(shadow, [&] {
+      const int32_t status = r.Shadow(main, canvas, layout, hour, 2, invert, maxMagnify);
+      if (status != kTrue) return status;
+      return r.Shadow(main, canvas, layout, hour, 1, invert, maxMagnify);
+    });
+    return RunInOrder({icon, rings, dialFace, dateTime, shadows, nightText});
+  }
+  auto plainShadow =
+      when(shadow, [&] { return r.Shadow(main, canvas, layout, hour, 0, invert, maxMagnify); });
+  return RunInOrder({icon, rings, plainShadow, dialFace, dateTime, nightText});
+}
