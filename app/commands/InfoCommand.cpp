@@ -1,8 +1,51 @@
+// umbrafex info: the calculation-conditions listing of a design, and the
+// design itself saved as a settings document.
 #include <ostream>
 
 #include "Commands.h"
+#include "CommonOptions.h"
+#include "InfoListing.h"
+#include "MainModel.h"
 
-int RunInfoCommand(const CommandArgs&, std::ostream&, std::ostream& err) {
-  err << "umbrafex info: not available yet\n";
-  return 1;
+namespace {
+
+constexpr std::string_view kSynopsis = "umbrafex info [DOC.ufx] [options] [--save OUT.ufx]";
+constexpr ExtraOptionSpec kInfoOptions[] = {{"--save", true}};
+
+std::string WithLfLineEnds(const std::string& text) {
+  std::string lf;
+  lf.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    lf += text[i];
+  }
+  return lf;
+}
+
+}  // namespace
+
+int RunInfoCommand(const CommandArgs& args, std::ostream& out, std::ostream& err) {
+  std::string reason;
+  const auto parsed = ParseCommandLine(args, kInfoOptions, reason);
+  if (!parsed) return PrintUsage(err, kSynopsis, reason);
+  if (!parsed->positionals.empty()) {
+    return PrintUsage(err, kSynopsis, "unexpected argument " + parsed->positionals.front());
+  }
+
+  MainModel model;
+  if (const int status = PrepareModel(model, parsed->common, err); status != kExitOk) {
+    return status;
+  }
+  try {
+    out << WithLfLineEnds(BuildInfoListing(model.Chart()));
+  } catch (const RaisedError& error) {
+    err << error.Description() << '\n';
+    return kExitFailure;
+  }
+  if (const auto savePath = parsed->Extra("--save");
+      savePath && model.lSaveUfxAll(*savePath) != kTrue) {
+    err << model.LastErrDescription() << '\n';
+    return kExitFailure;
+  }
+  return kExitOk;
 }

@@ -1,8 +1,60 @@
+// umbrafex table: the yearly table of the equation of time or of the solar
+// declination, as a CSV file or as a workbook with a chart.
+#include <algorithm>
+#include <cctype>
 #include <ostream>
 
 #include "Commands.h"
+#include "CommonOptions.h"
+#include "MainModel.h"
+#include "mdlGraph.h"
 
-int RunTableCommand(const CommandArgs&, std::ostream&, std::ostream& err) {
-  err << "umbrafex table: not available yet\n";
-  return 1;
+namespace {
+
+constexpr std::string_view kSynopsis =
+    "umbrafex table eot|declination [DOC.ufx] [options] -o FILE.csv|FILE.xlsx";
+constexpr ExtraOptionSpec kTableOptions[] = {{"-o", true}};
+
+std::optional<TableKind> KindNamed(std::string_view word) {
+  if (word == "eot") return TableKind::EquationOfTime;
+  if (word == "declination") return TableKind::SolarDeclination;
+  return std::nullopt;
+}
+
+bool HasExtension(std::string_view path, std::string_view extension) {
+  if (path.size() < extension.size()) return false;
+  return std::equal(extension.begin(), extension.end(), path.end() - extension.size(),
+                    [](char a, char b) {
+                      return std::tolower(static_cast<unsigned char>(a)) ==
+                             std::tolower(static_cast<unsigned char>(b));
+                    });
+}
+
+}  // namespace
+
+int RunTableCommand(const CommandArgs& args, std::ostream&, std::ostream& err) {
+  std::string reason;
+  const auto parsed = ParseCommandLine(args, kTableOptions, reason);
+  if (!parsed) return PrintUsage(err, kSynopsis, reason);
+  if (parsed->positionals.size() != 1 || !KindNamed(parsed->positionals.front())) {
+    return PrintUsage(err, kSynopsis, "name the table: eot or declination");
+  }
+  const TableKind kind = *KindNamed(parsed->positionals.front());
+  const auto output = parsed->Extra("-o");
+  const bool workbook = output && HasExtension(*output, ".xlsx");
+  if (!output || (!workbook && !HasExtension(*output, ".csv"))) {
+    return PrintUsage(err, kSynopsis, "give the output file with -o, ending in .csv or .xlsx");
+  }
+
+  MainModel model;
+  if (const int status = PrepareModel(model, parsed->common, err); status != kExitOk) {
+    return status;
+  }
+  const int32_t status =
+      workbook ? lWriteTableWorkbook(model, kind, *output) : lWriteTableFile(model, kind, *output);
+  if (status != kTrue) {
+    err << model.LastErrDescription() << '\n';
+    return kExitFailure;
+  }
+  return kExitOk;
 }
