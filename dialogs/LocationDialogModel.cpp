@@ -105,12 +105,17 @@ const RegionRecord* LocationDialogModel::SelectedRegion() const {
   return &regions_[static_cast<std::size_t>(choice_.SelectPref - 1)];
 }
 
-CityDetails LocationDialogModel::Details(clsChart& chart) const {
+CityDetails LocationDialogModel::Details(clsChart& chart) {
   const int index = CityIndex();
   if (index < 0 || index >= static_cast<int>(cities_.size())) return {};
   const CityRecord& city = cities_[static_cast<std::size_t>(index)];
-  return {chart.FormatDmsAngle(city.Latitude, "+-", "度分秒"),
-          chart.FormatDmsAngle(city.Longitude, "+-", "度分秒"), city.Remarks};
+  try {
+    return {chart.FormatDmsAngle(city.Latitude, "+-", "度分秒"),
+            chart.FormatDmsAngle(city.Longitude, "+-", "度分秒"), city.Remarks};
+  } catch (const RaisedError&) {
+    Fail();
+    return {};
+  }
 }
 
 std::optional<ChosenPlace> LocationDialogModel::Chosen() const {

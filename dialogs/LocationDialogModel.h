@@ -78,8 +78,10 @@ class LocationDialogModel {
   bool SetJgd2000(bool jgd2000);
 
   // The three boxes for the selected city; empty in the failed state. The
-  // chart formats the angles (signs "+-", units "度分秒").
-  CityDetails Details(clsChart& chart) const;
+  // chart formats the angles (signs "+-", units "度分秒"); an angle it
+  // cannot format puts the model into the failed state, like any other
+  // failure while the cities are shown.
+  CityDetails Details(clsChart& chart);
   // The selected place; nullopt in the failed state.
   std::optional<ChosenPlace> Chosen() const;
 

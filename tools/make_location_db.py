@@ -334,8 +334,7 @@ def standard_offset(zone_name):
 
 
 def format_hours(value):
-    text = format(value.normalize(), "f")
-    return text
+    return format(value.normalize(), "f")  # 9, 5.5, -3.5, 5.75
 
 
 # --- selection -------------------------------------------------------------

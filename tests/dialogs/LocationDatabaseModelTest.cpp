@@ -183,6 +183,16 @@ TEST_F(LocationDialogModelTest, MissingOrDamagedFilesFail) {
   EXPECT_FALSE(LocationDialogModel(Folder(), LocationChoice{}).Load()) << "a short city record";
 }
 
+TEST_F(LocationDialogModelTest, AnAngleTheChartCannotShowFailsLikeTheDatabase) {
+  Write("prefs.dat", Regions(1));
+  Write("cities.dat", City(1, 1, "-32768,0,0,1,0,0", "1,0,0,1,0,0"));
+  LocationDialogModel model(Folder(), LocationChoice{false, false, 1, 1});
+  ASSERT_TRUE(model.Load());
+  clsChart chart;
+  EXPECT_EQ(model.Details(chart).Latitude, "");
+  EXPECT_TRUE(model.Failed());
+}
+
 TEST_F(LocationDialogModelTest, ReadsCp932Files) {
   // 兵庫県 / 明石市 in CP932.
   Write("prefs.dat", "1,\"Hyogo\",\"Kinki\",\"\x95\xba\x8c\xc9\x8c\xa7\"\r\n");
