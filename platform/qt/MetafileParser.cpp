@@ -392,6 +392,7 @@ class Builder {
 class WmfBuilder : public Builder {
  public:
   bool frameKnown = false;
+  bool extentSet = false;  // by the placeable header or a window extent record
 
   Point Map(Point p) const override {
     if (!frameKnown) return {p.x - dc.windowOrg.x, p.y - dc.windowOrg.y};
@@ -401,7 +402,7 @@ class WmfBuilder : public Builder {
   }
 
   void EstablishFrame() {
-    if (frameKnown || dc.windowExt.x == 0 || dc.windowExt.y == 0) return;
+    if (frameKnown || !extentSet || dc.windowExt.x == 0 || dc.windowExt.y == 0) return;
     list.width = std::abs(dc.windowExt.x);
     list.height = std::abs(dc.windowExt.y);
     frameKnown = true;
@@ -479,6 +480,7 @@ void PlayWmfRecord(WmfBuilder& b, uint16_t function, const Record& r) {
       break;      // SETWINDOWORG
     case 0x020C:  // SETWINDOWEXT
       b.dc.windowExt = WmfPoint(r, p);
+      b.extentSet = true;
       b.EstablishFrame();
       break;
     case 0x020F: {  // OFFSETWINDOWORG
@@ -614,6 +616,7 @@ DisplayList ParseWmf(std::string_view bytes) {
       const double inch = file.U16(14);
       b.dc.windowOrg = {left, top};
       b.dc.windowExt = {right - left, bottom - top};
+      b.extentSet = true;
       b.EstablishFrame();
       if (inch > 0 && b.frameKnown) {
         b.list.widthMm = b.list.width / inch * 25.4;

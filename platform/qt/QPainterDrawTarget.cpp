@@ -102,6 +102,7 @@ QFont FontForPixelHeight(const QString& family, double heightPixels, int weight,
   font.setItalic(italic);
   font.setUnderline(underline);
   font.setStrikeOut(strikeOut);
+  font.setHintingPreference(QFont::PreferNoHinting);
   const double dpiY = std::max(1, device->logicalDpiY());
   constexpr double kProbePoints = 100;
   font.setPointSizeF(kProbePoints);
@@ -227,19 +228,33 @@ double QPainterDrawTarget::ScaleY(double value, ScaleUnit from, ScaleUnit to) co
   return FromPixels(pixels, to, dpiY_, devicePixels_.height(), scale_.Height);
 }
 
+// Text is measured on an enlarged copy of the font and scaled back: small
+// sizes have their advances rounded to whole pixels, which would make the
+// layout depend on the resolution and the preview's zoom.
+QFontMetricsF QPainterDrawTarget::MeasuringMetrics(double& scale) const {
+  constexpr double kMeasuringEmPixels = 512;
+  const double emPixels = qfont_.pointSizeF() * dpiY_ / kPointsPerInch;
+  scale = std::max(1.0, kMeasuringEmPixels / std::max(emPixels, 1e-3));
+  QFont large(qfont_);
+  large.setPointSizeF(qfont_.pointSizeF() * scale);
+  return QFontMetricsF(QFont(large, painter_->device()), painter_->device());
+}
+
 double QPainterDrawTarget::TextWidth(std::string_view text) const {
-  const QFontMetricsF metrics(qfont_, painter_->device());
+  double scale = 1;
+  const QFontMetricsF metrics = MeasuringMetrics(scale);
   double widest = 0;
   for (const QString& line : SplitLines(text)) {
     widest = std::max(widest, metrics.horizontalAdvance(line));
   }
-  return ScaleX(widest, ScaleUnit::Pixels, ScaleUnit::User);
+  return ScaleX(widest / scale, ScaleUnit::Pixels, ScaleUnit::User);
 }
 
 double QPainterDrawTarget::TextHeight(std::string_view text) const {
-  const QFontMetricsF metrics(qfont_, painter_->device());
+  double scale = 1;
+  const QFontMetricsF metrics = MeasuringMetrics(scale);
   const auto lines = static_cast<double>(SplitLines(text).size());
-  return ScaleY(lines * metrics.height(), ScaleUnit::Pixels, ScaleUnit::User);
+  return ScaleY(lines * metrics.height() / scale, ScaleUnit::Pixels, ScaleUnit::User);
 }
 
 void QPainterDrawTarget::setFont(const FontSpec& font) {
@@ -253,6 +268,9 @@ void QPainterDrawTarget::setFont(const FontSpec& font) {
   qfont.setItalic(font.Italic);
   qfont.setUnderline(font.Underline);
   qfont.setStrikeOut(font.Strikethrough);
+  // Unhinted outlines keep text widths proportional to the size, so the
+  // zoomed preview lays text out as the printed page does.
+  qfont.setHintingPreference(QFont::PreferNoHinting);
   qfont_ = QFont(qfont, painter_->device());
 }
 

@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPen>
 #include <memory>
 
@@ -101,6 +102,7 @@ class QPainterDrawTarget : public DrawTarget {
                   double userExtent) const;
   double FromPixels(double pixels, ScaleUnit unit, double dpi, double devicePixels,
                     double userExtent) const;
+  QFontMetricsF MeasuringMetrics(double& scale) const;
   // Selects pen, brush and raster mode for one primitive.
   void PreparePrimitive();
   void DrawShape(const QPainterPath& path, bool closed);

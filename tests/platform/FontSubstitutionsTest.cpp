@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include <QFontInfo>
+#include <QPainter>
+#include <QRawFont>
+
+#include "FontSubstitutions.h"
+#include "PaintSupport.h"
+#include "QPainterDrawTarget.h"
+
+namespace {
+
+TEST(FontSubstitutions, WindowsFontsResolveToMetricCompatibleFamilies) {
+  EXPECT_EQ(ResolvedFontFamily("ＭＳ Ｐゴシック"), "IPAPGothic");
+  EXPECT_EQ(ResolvedFontFamily("ＭＳ ゴシック"), "IPAGothic");
+  EXPECT_EQ(ResolvedFontFamily("ＭＳ Ｐ明朝"), "IPAPMincho");
+  EXPECT_EQ(ResolvedFontFamily("ＭＳ 明朝"), "IPAMincho");
+  EXPECT_EQ(ResolvedFontFamily("Arial"), "Liberation Sans");
+  EXPECT_EQ(ResolvedFontFamily("Times New Roman"), "Liberation Serif");
+  EXPECT_EQ(ResolvedFontFamily("Courier New"), "Liberation Mono");
+}
+
+// Renders one character and returns its pixels.
+QImage Glyph(const QString& text, const char* family) {
+  QImage image = WhiteImage(80, 80);
+  QPainter painter(&image);
+  auto target = QPainterDrawTarget::ForPage(painter);
+  DeviceFont font;
+  font.Name = family;
+  font.HeightPixels = 60;
+  target->DeviceText({5, 5}, text.toStdString(), font);
+  return image;
+}
+
+TEST(FontSubstitutions, JapaneseTextHasRealGlyphsInEveryDialFont) {
+  for (const char* family : {"ＭＳ Ｐゴシック", "ＭＳ 明朝", "Arial", "Times New Roman"}) {
+    SCOPED_TRACE(family);
+    const QImage day = Glyph(QStringLiteral("日"), family);
+    const QImage time = Glyph(QStringLiteral("時"), family);
+    const QImage meter = Glyph(QStringLiteral("計"), family);
+    EXPECT_FALSE(InkBox(day).isEmpty());
+    // A missing glyph would be the same box for every character.
+    EXPECT_NE(day, time);
+    EXPECT_NE(time, meter);
+  }
+  QFont gothic(QStringLiteral("ＭＳ ゴシック"));
+  const QRawFont raw = QRawFont::fromFont(gothic);
+  EXPECT_TRUE(raw.supportsCharacter(QChar(0x65E5)));  // 日
+  EXPECT_TRUE(raw.supportsCharacter(QChar(0x8A08)));  // 計
+}
+
+TEST(FontSubstitutions, DialFontsOnTheTargetUseTheSubstitute) {
+  QImage image = WhiteImage(10, 10);
+  QPainter painter(&image);
+  auto target = QPainterDrawTarget::ForPage(painter);
+  FontSpec spec;
+  spec.Name = "ＭＳ Ｐ明朝";
+  spec.Size = 9;
+  spec.Bold = true;
+  target->setFont(spec);
+  const QFontInfo info(target->DeviceQFont());
+  EXPECT_EQ(info.family(), "IPAPMincho");
+  EXPECT_TRUE(target->DeviceQFont().bold());
+  EXPECT_EQ(target->Font(), spec);
+}
+
+}  // namespace
