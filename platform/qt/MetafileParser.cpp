@@ -342,6 +342,38 @@ class Builder {
     return {{a.x, a.y}, {b.x, a.y}, {b.x, b.y}, {a.x, b.y}};
   }
 
+  // The elliptic arc in the box from the ray through `start` to the ray
+  // through `end`, counter-clockwise as seen on the page.
+  static std::vector<Point> ArcPoints(Point a, Point b, Point start, Point end) {
+    const Point c{(a.x + b.x) / 2, (a.y + b.y) / 2};
+    const double rx = std::abs(b.x - a.x) / 2;
+    const double ry = std::abs(b.y - a.y) / 2;
+    if (rx == 0 || ry == 0) return {};
+    const double from = std::atan2(-(start.y - c.y) / ry, (start.x - c.x) / rx);
+    double to = std::atan2(-(end.y - c.y) / ry, (end.x - c.x) / rx);
+    if (to <= from) to += 2 * std::numbers::pi;
+    const int steps = 1 + static_cast<int>(kEllipseSegments * (to - from) / (2 * std::numbers::pi));
+    std::vector<Point> points;
+    for (int i = 0; i <= steps; ++i) {
+      const double t = from + (to - from) * i / steps;
+      points.push_back({c.x + rx * std::cos(t), c.y - ry * std::sin(t)});
+    }
+    return points;
+  }
+
+  enum class ArcKind { Arc, Chord, Pie };
+  void AddArc(ArcKind kind, Point a, Point b, Point start, Point end) {
+    std::vector<Point> points = ArcPoints(a, b, start, end);
+    if (points.empty()) return;
+    if (kind == ArcKind::Arc) {
+      AddFigures(Shape::Polyline, {std::move(points)});
+      return;
+    }
+    if (kind == ArcKind::Pie)
+      points.insert(points.begin(), Point{(a.x + b.x) / 2, (a.y + b.y) / 2});
+    AddFigures(Shape::Polygon, {std::move(points)});
+  }
+
   void SelectObject(const GdiObject& object) {
     if (const auto* pen = std::get_if<LogicalPen>(&object)) dc.pen = *pen;
     if (const auto* brush = std::get_if<Brush>(&object)) dc.brush = *brush;
@@ -460,24 +492,24 @@ void PlayWmfRecord(WmfBuilder& b, uint16_t function, const Record& r) {
     b.AddBox(shape, a, c);
   };
   switch (function) {
-    case 0x0201:
+    case 0x0201:  // SETBKCOLOR
       b.dc.backgroundColor = r.Color(p);
-      break;  // SETBKCOLOR
-    case 0x0102:
+      break;
+    case 0x0102:  // SETBKMODE
       b.dc.opaque = r.U16(p) == 2;
-      break;  // SETBKMODE
-    case 0x0106:
+      break;
+    case 0x0106:  // SETPOLYFILLMODE
       b.dc.winding = r.U16(p) == 2;
-      break;  // SETPOLYFILLMODE
-    case 0x012E:
+      break;
+    case 0x012E:  // SETTEXTALIGN
       b.dc.align = r.U16(p);
-      break;  // SETTEXTALIGN
-    case 0x0209:
+      break;
+    case 0x0209:  // SETTEXTCOLOR
       b.dc.textColor = r.Color(p);
-      break;  // SETTEXTCOLOR
-    case 0x020B:
+      break;
+    case 0x020B:  // SETWINDOWORG
       b.dc.windowOrg = WmfPoint(r, p);
-      break;      // SETWINDOWORG
+      break;
     case 0x020C:  // SETWINDOWEXT
       b.dc.windowExt = WmfPoint(r, p);
       b.extentSet = true;
@@ -497,12 +529,12 @@ void PlayWmfRecord(WmfBuilder& b, uint16_t function, const Record& r) {
       }
       break;
     }
-    case 0x001E:
+    case 0x001E:  // SAVEDC
       b.Save();
-      break;  // SAVEDC
-    case 0x0127:
+      break;
+    case 0x0127:  // RESTOREDC
       b.Restore(r.S16(p));
-      break;        // RESTOREDC
+      break;
     case 0x02FA: {  // CREATEPENINDIRECT
       LogicalPen pen;
       pen.pen = PenFromStyle(r.U16(p), r.S16(p + 2), r.Color(p + 6), pen.visible);
@@ -513,9 +545,9 @@ void PlayWmfRecord(WmfBuilder& b, uint16_t function, const Record& r) {
     case 0x02FC:  // CREATEBRUSHINDIRECT
       b.Create(BrushFromStyle(r.U16(p), r.Color(p + 2), r.U16(p + 6)));
       break;
-    case 0x02FB:
+    case 0x02FB:  // CREATEFONTINDIRECT
       b.Create(WmfFont(r, p));
-      break;      // CREATEFONTINDIRECT
+      break;
     case 0x00F7:  // CREATEPALETTE
     case 0x01F9:  // CREATEPATTERNBRUSH
     case 0x06FF:  // CREATEREGION
@@ -534,9 +566,9 @@ void PlayWmfRecord(WmfBuilder& b, uint16_t function, const Record& r) {
       if (index < b.objects.size()) b.objects[index].reset();
       break;
     }
-    case 0x0214:
+    case 0x0214:  // MOVETO
       b.dc.position = WmfPoint(r, p);
-      break;        // MOVETO
+      break;
     case 0x0213: {  // LINETO
       const Point to = WmfPoint(r, p);
       b.EstablishFrame();
@@ -544,12 +576,24 @@ void PlayWmfRecord(WmfBuilder& b, uint16_t function, const Record& r) {
       b.dc.position = to;
       break;
     }
-    case 0x041B:
+    case 0x041B:  // RECTANGLE
       box(Shape::Rectangle);
-      break;  // RECTANGLE
-    case 0x0418:
+      break;
+    case 0x0418:  // ELLIPSE
       box(Shape::Ellipse);
-      break;        // ELLIPSE
+      break;
+    case 0x0817:    // ARC
+    case 0x081A:    // PIE
+    case 0x0830: {  // CHORD: end, start, bottom-right, top-left, each y then x
+      const Point end = WmfPoint(r, p), start = WmfPoint(r, p + 4);
+      const Point c = WmfPoint(r, p + 8), a = WmfPoint(r, p + 12);
+      b.EstablishFrame();
+      b.AddArc(function == 0x0817   ? Builder::ArcKind::Arc
+               : function == 0x081A ? Builder::ArcKind::Pie
+                                    : Builder::ArcKind::Chord,
+               a, c, start, end);
+      break;
+    }
     case 0x061C: {  // ROUNDRECT
       const Point corner{static_cast<double>(r.S16(p + 2)), static_cast<double>(r.S16(p))};
       const Point a{static_cast<double>(r.S16(p + 10)), static_cast<double>(r.S16(p + 8))};
@@ -734,7 +778,7 @@ class EmfBuilder : public Builder {
         pen.pen.style = LineStyle::None;
         return pen;
       }
-      case 18:
+      case 18:  // SETBKMODE
         return BrushFromStyle(0, {255, 255, 255}, 0);
       default:
         return LogicalFont{};
@@ -941,44 +985,44 @@ void PlayEmfRecord(EmfBuilder& b, uint32_t type, const Record& r) {
     case 91:
       EmfPolyPolyRecord(b, type, r);
       break;
-    case 9:
+    case 9:  // SETWINDOWEXTEX
       b.dc.windowExt = point(8);
       break;
-    case 10:
+    case 10:  // SETWINDOWORGEX
       b.dc.windowOrg = point(8);
       break;
-    case 11:
+    case 11:  // SETVIEWPORTEXTEX
       b.dc.viewportExt = point(8);
       break;
-    case 12:
+    case 12:  // SETVIEWPORTORGEX
       b.dc.viewportOrg = point(8);
       break;
-    case 17:
+    case 17:  // SETMAPMODE
       b.dc.mapMode = static_cast<int>(r.U32(8));
       break;
-    case 18:
+    case 18:  // SETBKMODE
       b.dc.opaque = r.U32(8) == 2;
       break;
-    case 19:
+    case 19:  // SETPOLYFILLMODE
       b.dc.winding = r.U32(8) == 2;
       break;
-    case 22:
+    case 22:  // SETTEXTALIGN
       b.dc.align = r.U32(8);
       break;
-    case 24:
+    case 24:  // SETTEXTCOLOR
       b.dc.textColor = r.Color(8);
       break;
-    case 25:
+    case 25:  // SETBKCOLOR
       b.dc.backgroundColor = r.Color(8);
       break;
     case 27:  // MOVETOEX
       b.dc.position = point(8);
       if (b.inPath) b.Figure({b.dc.position}, false, false);
       break;
-    case 33:
+    case 33:  // SAVEDC
       b.Save();
       break;
-    case 34:
+    case 34:  // RESTOREDC
       b.Restore(r.S32(8));
       break;
     case 35: {  // SETWORLDTRANSFORM
@@ -1040,16 +1084,26 @@ void PlayEmfRecord(EmfBuilder& b, uint32_t type, const Record& r) {
       if (index < kMaxEmfObjectIndex) b.objects[index] = EmfFont(r);
       break;
     }
-    case 40:
+    case 40:  // DELETEOBJECT
       b.objects.erase(r.U32(8));
-      break;  // DELETEOBJECT
-    case 42:
+      break;
+    case 45:    // ARC
+    case 46:    // CHORD
+    case 47: {  // PIE
+      const Point a = point(8), c = point(16);
+      b.AddArc(type == 45   ? Builder::ArcKind::Arc
+               : type == 46 ? Builder::ArcKind::Chord
+                            : Builder::ArcKind::Pie,
+               a, c, point(24), point(32));
+      break;
+    }
+    case 42:  // ELLIPSE
       EmfBox(b, Shape::Ellipse, r);
       break;
-    case 43:
+    case 43:  // RECTANGLE
       EmfBox(b, Shape::Rectangle, r);
       break;
-    case 44:
+    case 44:  // ROUNDRECT
       EmfBox(b, Shape::RoundRect, r);
       break;
     case 54: {  // LINETO
@@ -1066,30 +1120,30 @@ void PlayEmfRecord(EmfBuilder& b, uint32_t type, const Record& r) {
       b.path.clear();
       b.pathClosed.clear();
       break;
-    case 60:
+    case 60:  // ENDPATH
       b.inPath = false;
-      break;  // ENDPATH
+      break;
     case 61:  // CLOSEFIGURE
       if (!b.pathClosed.empty()) b.pathClosed.back() = true;
       break;
-    case 62:
+    case 62:  // FILLPATH
       b.PathOps(true, false);
-      break;  // FILLPATH
-    case 63:
+      break;
+    case 63:  // STROKEANDFILLPATH
       b.PathOps(true, true);
-      break;  // STROKEANDFILLPATH
-    case 64:
+      break;
+    case 64:  // STROKEPATH
       b.PathOps(false, true);
-      break;  // STROKEPATH
+      break;
     case 68:  // ABORTPATH
       b.inPath = false;
       b.path.clear();
       b.pathClosed.clear();
       break;
-    case 83:
+    case 83:  // EXTTEXTOUTA
       EmfText(b, r, false);
       break;
-    case 84:
+    case 84:  // EXTTEXTOUTW
       EmfText(b, r, true);
       break;
     default:

@@ -178,8 +178,12 @@ void QPainterDrawTarget::Initialise(DrawTargetKind kind, ScaleUnit mode, const U
   dpiY_ = std::max(1, device->logicalDpiY());
   devicePixels_ = QSizeF(std::max(1, device->width()), std::max(1, device->height()));
   if (auto* paged = dynamic_cast<QPagedPaintDevice*>(device)) {
-    const QRectF paper = paged->pageLayout().fullRectPoints();
+    const QPageLayout layout = paged->pageLayout();
+    const QRectF paper = layout.fullRectPoints();
     outerTwips_ = QRectF(0, 0, paper.width() * 20, paper.height() * 20);
+    // In full-page mode the painted rectangle is the paper and the offset 0.
+    physicalOffset_ = layout.paintRectPixels(static_cast<int>(std::lround(dpiX_))).topLeft() -
+                      layout.fullRectPixels(static_cast<int>(std::lround(dpiX_))).topLeft();
   } else {
     outerTwips_ = QRectF(0, 0, devicePixels_.width() * kTwipsPerInch / dpiX_,
                          devicePixels_.height() * kTwipsPerInch / dpiY_);
@@ -188,6 +192,11 @@ void QPainterDrawTarget::Initialise(DrawTargetKind kind, ScaleUnit mode, const U
   canInvert_ = engine != nullptr &&
                (engine->type() == QPaintEngine::Raster || engine->type() == QPaintEngine::OpenGL2);
   setFont(font_);
+}
+
+ColorRef QPainterDrawTarget::ButtonFaceColor() const {
+  const QColor face = QGuiApplication::palette().color(QPalette::Button);
+  return static_cast<ColorRef>(face.red() | (face.green() << 8) | (face.blue() << 16));
 }
 
 double QPainterDrawTarget::ToPixels(double value, ScaleUnit unit, double dpi, double devicePixels,

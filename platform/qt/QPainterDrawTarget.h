@@ -61,6 +61,11 @@ class QPainterDrawTarget : public DrawTarget {
   double ScaleTop() const override { return scale_.Top; }
   double Width() const override { return outerTwips_.width(); }
   double Height() const override { return outerTwips_.height(); }
+  // Where the device's origin lies on the paper (the margins of a printer or
+  // PDF page that is not full-page); 0 for every other device.
+  int32_t PhysicalOffsetX() const override { return physicalOffset_.x(); }
+  int32_t PhysicalOffsetY() const override { return physicalOffset_.y(); }
+  ColorRef ButtonFaceColor() const override;
 
   double TextWidth(std::string_view text) const override;
   double TextHeight(std::string_view text) const override;
@@ -114,6 +119,7 @@ class QPainterDrawTarget : public DrawTarget {
   UserScale scale_;
   QSizeF devicePixels_;
   QRectF outerTwips_;
+  QPoint physicalOffset_;
   double dpiX_ = 96;
   double dpiY_ = 96;
   bool canInvert_ = false;

@@ -94,6 +94,20 @@ TEST_F(PictureFiles, WmfWithoutPlaceableHeaderUsesItsWindowOrItsDrawing) {
   EXPECT_EQ(image.pixelColor(190, 190), kGreenColor);
 }
 
+TEST_F(PictureFiles, WmfPieRunsCounterClockwiseFromStartToEnd) {
+  WmfWriter wmf;
+  wmf.Record(0x02FC, {0, WmfWriter::Low(kGreen), WmfWriter::High(kGreen), 0});
+  wmf.Record(0x02FA, {5, 0, 0, 0, 0});
+  wmf.Record(0x012D, {0});
+  wmf.Record(0x012D, {1});
+  // From east (100, 50) to north (50, 0): the upper right quarter.
+  wmf.Record(0x081A, {0, 50, 50, 100, 100, 100, 0, 0});
+  const QImage image = Painted(*LoadPicture(Write("pie.wmf", wmf.Bytes(0, 0, 100, 100))));
+  EXPECT_EQ(image.pixelColor(140, 60), kGreenColor);
+  EXPECT_EQ(image.pixelColor(60, 60), QColor(Qt::white));
+  EXPECT_EQ(image.pixelColor(140, 140), QColor(Qt::white));
+}
+
 TEST_F(PictureFiles, WmfTextAndFontsAreReadInTheJapaneseCodePage) {
   const std::string face = *Utf8ToCp932("ＭＳ ゴシック");
   const std::string text = *Utf8ToCp932("日時計");

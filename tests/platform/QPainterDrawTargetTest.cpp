@@ -93,9 +93,28 @@ TEST(QPainterDrawTargetScale, PdfPageReportsThePaperInTwipsAndCannotInvert) {
   EXPECT_NEAR(page->Height(), 842 * 20, 1);
   EXPECT_NEAR(page->ScaleWidth(), 210, 0.2);
   EXPECT_FALSE(page->CanInvert());
+  EXPECT_EQ(page->PhysicalOffsetX(), 0);
   // Invert on a surface that cannot invert still draws.
   page->setDrawMode(PenMode::Invert);
   EXPECT_NO_THROW(page->DeviceLine({10, 10}, {500, 500}));
+}
+
+TEST(QPainterDrawTargetScale, PageWithMarginsReportsItsOriginOnThePaper) {
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  QPdfWriter pdf(&buffer);
+  pdf.setResolution(300);
+  pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                QMarginsF(5, 8, 5, 8), QPageLayout::Millimeter));
+  QPainter painter(&pdf);
+  const auto page = QPainterDrawTarget::ForPage(painter);
+  EXPECT_NEAR(page->ScaleX(page->PhysicalOffsetX(), ScaleUnit::Pixels, ScaleUnit::Millimeters), 5,
+              0.2);
+  EXPECT_NEAR(page->ScaleY(page->PhysicalOffsetY(), ScaleUnit::Pixels, ScaleUnit::Millimeters), 8,
+              0.2);  // Qt keeps margins in whole points
+  // The user area is the printable part; the outer size stays the paper.
+  EXPECT_NEAR(page->ScaleWidth(), 200, 0.2);
+  EXPECT_NEAR(page->Width(), 595 * 20, 1);
 }
 
 TEST(QPainterDrawTargetText, MultiLineTextIsTheWidestLineByAllLines) {
