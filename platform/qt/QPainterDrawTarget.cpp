@@ -271,7 +271,9 @@ void QPainterDrawTarget::setFont(const FontSpec& font) {
   QFont qfont(ToQString(font.Name));
   // Sizes are points on paper: resolving against the device's own
   // resolution keeps them physically right on screen, image, PDF and printer.
-  const double points = std::isfinite(font.Size) ? std::clamp(font.Size, 1.0, 16384.0) : 10.0;
+  // The preview multiplies sizes by its zoom, down to a tenth: tiny sizes
+  // are real sizes there.
+  const double points = std::isfinite(font.Size) ? std::clamp(font.Size, 0.01, 16384.0) : 10.0;
   qfont.setPointSizeF(points);
   qfont.setBold(font.Bold);
   qfont.setItalic(font.Italic);
@@ -302,7 +304,7 @@ void QPainterDrawTarget::PaintPicture(std::string_view source, double x, double 
   painter_->save();
   painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
   // A negative width or height mirrors the picture, as the classic call does.
-  painter_->translate(px, py);
+  painter_->translate(std::round(px), std::round(py));  // whole pixels: bitmaps stay unblurred
   painter_->scale(pw < 0 ? -1 : 1, ph < 0 ? -1 : 1);
   picture->Paint(*painter_, QRectF(0, 0, std::round(std::abs(pw)), std::round(std::abs(ph))));
   painter_->restore();

@@ -169,6 +169,7 @@ TEST(QPainterDrawTargetText, ZoomedFontOnTheZoomedPreviewMeasuresLikeThePage) {
   };
   EXPECT_NEAR(widthAt(2.0), widthAt(1.0), widthAt(1.0) * 0.01);
   EXPECT_NEAR(widthAt(0.5), widthAt(1.0), widthAt(1.0) * 0.01);
+  EXPECT_NEAR(widthAt(0.1), widthAt(1.0), widthAt(1.0) * 0.01);
 }
 
 TEST(QPainterDrawTargetText, DeviceTextCellHeightIsTheRequestedPixelHeight) {
