@@ -229,6 +229,20 @@ int PrepareModel(MainModel& model, const CommonOptions& options, std::ostream& e
   return kExitOk;
 }
 
+int StartCommand(const CommandArgs& args, std::span<const ExtraOptionSpec> extras,
+                 std::size_t wordCount, std::string_view synopsis, MainModel& model,
+                 ParsedCommandLine& parsed, std::ostream& err) {
+  std::string reason;
+  auto result = ParseCommandLine(args, extras, reason);
+  if (!result) return PrintUsage(err, synopsis, reason);
+  if (result->positionals.size() > wordCount) {
+    return PrintUsage(err, synopsis, "unexpected argument " + result->positionals[wordCount]);
+  }
+  if (result->positionals.size() < wordCount) return PrintUsage(err, synopsis, "missing argument");
+  parsed = std::move(*result);
+  return PrepareModel(model, parsed.common, err);
+}
+
 std::string_view CommonOptionsUsage() {
   return "options:\n"
          "  DOC.ufx             settings document to start from\n"

@@ -4,6 +4,7 @@
 // options of its own, and then prepares the model in one fixed order.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <iosfwd>
 #include <optional>
@@ -75,6 +76,13 @@ std::optional<ParsedCommandLine> ParseCommandLine(const CommandArgs& args,
 // day, time range. Failures print the system's description on `err` and give
 // kExitFailure; success gives kExitOk.
 int PrepareModel(MainModel& model, const CommonOptions& options, std::ostream& err);
+
+// The start every command shares: parse with the command's own options,
+// insist on exactly `wordCount` words besides them, prepare the model. Gives
+// kExitOk with `parsed` filled, or the status the command ends with.
+int StartCommand(const CommandArgs& args, std::span<const ExtraOptionSpec> extras,
+                 std::size_t wordCount, std::string_view synopsis, MainModel& model,
+                 ParsedCommandLine& parsed, std::ostream& err);
 
 // The lines describing the shared options, for a command's usage text.
 std::string_view CommonOptionsUsage();

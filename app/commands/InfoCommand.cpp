@@ -25,15 +25,10 @@ std::string WithLfLineEnds(const std::string& text) {
 }  // namespace
 
 int RunInfoCommand(const CommandArgs& args, std::ostream& out, std::ostream& err) {
-  std::string reason;
-  const auto parsed = ParseCommandLine(args, kInfoOptions, reason);
-  if (!parsed) return PrintUsage(err, kSynopsis, reason);
-  if (!parsed->positionals.empty()) {
-    return PrintUsage(err, kSynopsis, "unexpected argument " + parsed->positionals.front());
-  }
-
   MainModel model;
-  if (const int status = PrepareModel(model, parsed->common, err); status != kExitOk) {
+  ParsedCommandLine parsed;
+  if (const int status = StartCommand(args, kInfoOptions, 0, kSynopsis, model, parsed, err);
+      status != kExitOk) {
     return status;
   }
   try {
@@ -42,7 +37,7 @@ int RunInfoCommand(const CommandArgs& args, std::ostream& out, std::ostream& err
     err << error.Description() << '\n';
     return kExitFailure;
   }
-  if (const auto savePath = parsed->Extra("--save");
+  if (const auto savePath = parsed.Extra("--save");
       savePath && model.lSaveUfxAll(*savePath) != kTrue) {
     err << model.LastErrDescription() << '\n';
     return kExitFailure;

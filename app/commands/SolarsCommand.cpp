@@ -43,15 +43,10 @@ std::string SeriesText(const clsChartSolars& solars) {
 }  // namespace
 
 int RunSolarsCommand(const CommandArgs& args, std::ostream& out, std::ostream& err) {
-  std::string reason;
-  const auto parsed = ParseCommandLine(args, {}, reason);
-  if (!parsed) return PrintUsage(err, kSynopsis, reason);
-  if (!parsed->positionals.empty()) {
-    return PrintUsage(err, kSynopsis, "unexpected argument " + parsed->positionals.front());
-  }
-
   MainModel model;
-  if (const int status = PrepareModel(model, parsed->common, err); status != kExitOk) {
+  ParsedCommandLine parsed;
+  if (const int status = StartCommand(args, {}, 0, kSynopsis, model, parsed, err);
+      status != kExitOk) {
     return status;
   }
   std::string text;

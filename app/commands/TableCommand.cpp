@@ -33,25 +33,22 @@ bool HasExtension(std::string_view path, std::string_view extension) {
 }  // namespace
 
 int RunTableCommand(const CommandArgs& args, std::ostream&, std::ostream& err) {
-  std::string reason;
-  const auto parsed = ParseCommandLine(args, kTableOptions, reason);
-  if (!parsed) return PrintUsage(err, kSynopsis, reason);
-  if (parsed->positionals.size() != 1 || !KindNamed(parsed->positionals.front())) {
-    return PrintUsage(err, kSynopsis, "name the table: eot or declination");
+  MainModel model;
+  ParsedCommandLine parsed;
+  if (const int status = StartCommand(args, kTableOptions, 1, kSynopsis, model, parsed, err);
+      status != kExitOk) {
+    return status;
   }
-  const TableKind kind = *KindNamed(parsed->positionals.front());
-  const auto output = parsed->Extra("-o");
+  const auto kind = KindNamed(parsed.positionals.front());
+  if (!kind) return PrintUsage(err, kSynopsis, "name the table: eot or declination");
+  const auto output = parsed.Extra("-o");
   const bool workbook = output && HasExtension(*output, ".xlsx");
   if (!output || (!workbook && !HasExtension(*output, ".csv"))) {
     return PrintUsage(err, kSynopsis, "give the output file with -o, ending in .csv or .xlsx");
   }
 
-  MainModel model;
-  if (const int status = PrepareModel(model, parsed->common, err); status != kExitOk) {
-    return status;
-  }
-  const int32_t status =
-      workbook ? lWriteTableWorkbook(model, kind, *output) : lWriteTableFile(model, kind, *output);
+  const int32_t status = workbook ? lWriteTableWorkbook(model, *kind, *output)
+                                  : lWriteTableFile(model, *kind, *output);
   if (status != kTrue) {
     err << model.LastErrDescription() << '\n';
     return kExitFailure;
