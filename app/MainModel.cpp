@@ -23,7 +23,7 @@ MainModel::MainModel() {
   Season.AdjustEquation = false;
   Season.SeasonDate = today;
   General.DebugMode = false;
-  DialOption.Picture = JoinPath(AppFolder(), "bkgcolor.wmf");
+  DialOption.Picture = FindDataFile("bkgcolor.wmf");
 
   IgnoringErrors([&] { chart_.setCompatible(true); });
   IgnoringErrors([&] { chart_.setLeapYear(chart_.IsLeapYear(static_cast<int16_t>(today.Year))); });

@@ -102,7 +102,7 @@ void ReadMainSection(const PreferenceReader& ini, MainModel& model) {
 
 void ReadGroups(const PreferenceReader& ini, MainModel& model) {
   DialOptionSettings dialOptionDefaults;
-  dialOptionDefaults.Picture = UnquotePath(JoinPath(AppFolder(), "bkgcolor.wmf"));
+  dialOptionDefaults.Picture = UnquotePath(FindDataFile("bkgcolor.wmf"));
   ini.ReadGroup("DialOption", model.DialOption, DialOptionEntries(dialOptionDefaults),
                 ApplyDialOptionKey, IsIntegerOptionKey);
   ini.ReadGroup("DialColor", model.DialColor, DialColorEntries(DialColorSettings{}),

@@ -138,18 +138,37 @@ std::optional<int32_t> LeadingInteger(std::string_view text) {
 
 }  // namespace
 
-ProfileFile::ProfileFile(std::string_view text) : lines_(SplitLines(text)) {}
+ProfileFile::ProfileFile(std::string_view text) : lines_(SplitLines(text)), raw_(lines_.size()) {}
+
+ProfileFile ProfileFile::FromBytes(std::string_view bytes) {
+  std::string_view body = WithoutByteOrderMark(bytes);
+  if (IsValidUtf8(body)) return ProfileFile(body);
+  // CP932 never uses CR or LF inside a character, so the byte lines are the
+  // text lines.
+  ProfileFile file;
+  for (std::string& line : SplitLines(bytes)) {
+    file.lines_.push_back(Cp932ToUtf8(line));
+    file.raw_.push_back(std::move(line));
+  }
+  return file;
+}
 
 std::optional<ProfileFile> ProfileFile::Load(const std::string& path) {
   if (!FileExists(path)) return ProfileFile();
   std::optional<std::string> bytes = ReadFileBytes(path, kMaxProfileBytes);
   if (!bytes) return std::nullopt;
-  return ProfileFile(DecodeFileText(*bytes));
+  return FromBytes(*bytes);
 }
 
 bool ProfileFile::Save(const std::string& path) const {
-  std::optional<std::string> cp932 = Utf8ToCp932(Text());
-  return cp932 && WriteFileAtomically(path, *cp932);
+  std::string bytes;
+  for (std::size_t i = 0; i < lines_.size(); ++i) {
+    std::optional<std::string> line = raw_[i] ? raw_[i] : Utf8ToCp932(lines_[i]);
+    if (!line) return false;
+    bytes += *line;
+    bytes += "\r\n";
+  }
+  return WriteFileAtomically(path, bytes);
 }
 
 std::size_t ProfileFile::FindSection(std::string_view section) const {
@@ -189,19 +208,25 @@ void ProfileFile::Set(std::string_view section, std::string_view key, std::strin
   const std::string cleanValue = SingleLine(value);
   std::size_t header = FindSection(section);
   if (header == lines_.size()) {
-    if (!lines_.empty() && !Trim(lines_.back()).empty()) lines_.emplace_back();
+    if (!lines_.empty() && !Trim(lines_.back()).empty()) {
+      lines_.emplace_back();
+      raw_.emplace_back();
+    }
     lines_.push_back("[" + SingleLine(Trim(section)) + "]");
     lines_.push_back(cleanKey + "=" + cleanValue);
+    raw_.resize(lines_.size());
     return;
   }
   if (std::optional<std::size_t> index = FindKey(header, key)) {
     // The stored spelling of the key is kept.
     std::string storedKey(SplitKeyLine(lines_[*index])->key);
     lines_[*index] = storedKey + "=" + cleanValue;
+    raw_[*index].reset();
     return;
   }
-  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(SectionEnd(header)),
-                cleanKey + "=" + cleanValue);
+  const auto at = static_cast<std::ptrdiff_t>(SectionEnd(header));
+  lines_.insert(lines_.begin() + at, cleanKey + "=" + cleanValue);
+  raw_.insert(raw_.begin() + at, std::nullopt);
 }
 
 std::string ProfileFile::Text() const {

@@ -19,6 +19,9 @@ class ProfileFile {
   ProfileFile() = default;
   // Decoded (UTF-8) text of a file.
   explicit ProfileFile(std::string_view text);
+  // The bytes of a file: UTF-8 when valid, otherwise CP932, whose lines are
+  // then written back byte for byte unless changed.
+  static ProfileFile FromBytes(std::string_view bytes);
 
   // The file's profile; an empty one when the file does not exist;
   // nullopt when it exists but cannot be read.
@@ -52,6 +55,8 @@ class ProfileFile {
   std::size_t SectionEnd(std::size_t header) const;
 
   std::vector<std::string> lines_;
+  // The file's own CP932 bytes of each line not changed since loading.
+  std::vector<std::optional<std::string>> raw_;
 };
 
 // The text stored under the key of the file at path, or `fallback` when

@@ -9,7 +9,6 @@ namespace {
 constexpr const char* kCp932 = "CP932";
 constexpr const char* kUtf8 = "UTF-8";
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // Owns one iconv conversion descriptor.
 class Converter {
@@ -67,15 +66,6 @@ std::size_t Utf8SequenceLength(std::string_view s) {
   return 0;
 }
 
-bool IsValidUtf8(std::string_view s) {
-  while (!s.empty()) {
-    std::size_t n = Utf8SequenceLength(s);
-    if (n == 0) return false;
-    s.remove_prefix(n);
-  }
-  return true;
-}
-
 }  // namespace
 
 std::string Cp932ToUtf8(std::string_view cp932) {
@@ -122,9 +112,23 @@ std::optional<std::string> Utf8ToCp932(std::string_view utf8) {
   return out;
 }
 
+bool IsValidUtf8(std::string_view s) {
+  while (!s.empty()) {
+    std::size_t n = Utf8SequenceLength(s);
+    if (n == 0) return false;
+    s.remove_prefix(n);
+  }
+  return true;
+}
+
 std::string DecodeFileText(std::string_view bytes) {
-  std::string_view body = bytes;
-  if (body.starts_with(kByteOrderMark)) body.remove_prefix(kByteOrderMark.size());
+  std::string_view body = WithoutByteOrderMark(bytes);
   if (IsValidUtf8(body)) return std::string(body);
   return Cp932ToUtf8(bytes);
+}
+
+std::string_view WithoutByteOrderMark(std::string_view bytes) {
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
+  return bytes;
 }

@@ -10,6 +10,10 @@
 std::string Cp932ToUtf8(std::string_view cp932);
 // UTF-8 to CP932; characters CP932 lacks become "?". nullopt for invalid UTF-8.
 std::optional<std::string> Utf8ToCp932(std::string_view utf8);
+// Whether the bytes are well-formed UTF-8.
+bool IsValidUtf8(std::string_view bytes);
 // Bytes read from a file: UTF-8 (a byte-order mark removed) when they are
 // valid UTF-8, otherwise CP932. The result is UTF-8.
 std::string DecodeFileText(std::string_view bytes);
+// The bytes without a leading UTF-8 byte-order mark.
+std::string_view WithoutByteOrderMark(std::string_view bytes);

@@ -112,6 +112,14 @@ TEST_F(AppIniTest, IntegersAreReadFromTheLeadingDigits) {
   EXPECT_EQ(GetIniInt("N", "G", 5), 7);
 }
 
+TEST_F(AppIniTest, LinesNotWrittenKeepTheirBytes) {
+  // Bytes that are no CP932 character survive a write to another key.
+  const std::string other = "[Other]\r\nKey=\xF4\xFF\x95\xBA\r\n";
+  ASSERT_TRUE(WriteFileAtomically(path_, other + "[Main]\nName=x\n"));
+  EXPECT_NE(PutIniString("Main", "Name", "兵庫"), 0);
+  EXPECT_EQ(ReadFileBytes(path_), other + "[Main]\r\nName=\x95\xBA\x8C\xC9\r\n");
+}
+
 TEST_F(AppIniTest, UnreadableFileIsNeitherReadNorReplaced) {
   fs::create_directory(path_);  // a folder where the file should be
   EXPECT_EQ(GetIniString("Main", "Name", "d"), "d");
