@@ -1,0 +1,8 @@
+# Export and preview: the one-page A4 PDF as a whole process against a
+# program that only opens the same PDF page and draws one line, and one A4
+# page rendered at the preview's 200 % zoom.
+add_executable(bench_pdf_floor ${CMAKE_CURRENT_LIST_DIR}/export_pdf_floor.cpp)
+target_link_libraries(bench_pdf_floor PRIVATE Qt6::Gui)
+
+add_executable(preview_render_bench ${CMAKE_CURRENT_LIST_DIR}/preview_render_bench.cpp)
+target_link_libraries(preview_render_bench PRIVATE umbrafex_output benchmark::benchmark)
