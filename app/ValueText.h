@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "AsciiText.h"
 #include "mdlChartCommon.h"
 
 // "型が一致しません。": a text that is no value of the wanted kind.
@@ -32,10 +33,3 @@ int16_t ParseInt16Text(std::string_view text);
 // A font size in points, rounded to four decimals; must be above 0 and at
 // most 2048.
 double ParseSizeText(std::string_view text);
-
-// Spaces and tabs removed at both ends.
-std::string_view TrimText(std::string_view text);
-// Whether the two texts are equal ignoring ASCII letter case.
-bool EqualsIgnoringCase(std::string_view a, std::string_view b);
-// Whether text begins with prefix, ignoring ASCII letter case.
-bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix);

@@ -1,5 +1,6 @@
 #include "ProfileFile.h"
 
+#include "AsciiText.h"
 #include "FileIo.h"
 #include "Paths.h"
 #include "TextCodec.h"
@@ -8,26 +9,6 @@ namespace {
 
 // A profile file that is larger than this is taken as damaged.
 constexpr std::size_t kMaxProfileBytes = 16u * 1024u * 1024u;
-
-std::string_view Trim(std::string_view s) {
-  constexpr std::string_view kBlank = " \t";
-  auto first = s.find_first_not_of(kBlank);
-  if (first == std::string_view::npos) return {};
-  auto last = s.find_last_not_of(kBlank);
-  return s.substr(first, last - first + 1);
-}
-
-char LowerAscii(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
-  }
-  return true;
-}
 
 bool IsSectionLine(std::string_view trimmed) {
   return trimmed.starts_with('[');
@@ -38,7 +19,7 @@ std::string_view SectionName(std::string_view trimmed) {
   std::string_view inner = trimmed.substr(1);
   auto close = inner.rfind(']');
   if (close != std::string_view::npos) inner = inner.substr(0, close);
-  return Trim(inner);
+  return TrimText(inner);
 }
 
 bool IsComment(std::string_view trimmed) {
@@ -51,11 +32,11 @@ struct KeyLine {
 };
 
 std::optional<KeyLine> SplitKeyLine(std::string_view line) {
-  std::string_view trimmed = Trim(line);
+  std::string_view trimmed = TrimText(line);
   if (IsSectionLine(trimmed) || IsComment(trimmed)) return std::nullopt;
   auto equals = trimmed.find('=');
   if (equals == std::string_view::npos) return std::nullopt;
-  return KeyLine{Trim(trimmed.substr(0, equals)), Trim(trimmed.substr(equals + 1))};
+  return KeyLine{TrimText(trimmed.substr(0, equals)), TrimText(trimmed.substr(equals + 1))};
 }
 
 std::vector<std::string> SplitLines(std::string_view text) {
@@ -106,7 +87,7 @@ std::string_view RemoveEnclosingQuotes(std::string_view value) {
 // Reads a leading integer as the Windows profile reader does: optional sign,
 // then decimal digits or "0x" and hexadecimal digits; 32-bit wrap-around.
 std::optional<int32_t> LeadingInteger(std::string_view text) {
-  text = Trim(text);
+  text = TrimText(text);
   bool negative = false;
   if (!text.empty() && (text[0] == '-' || text[0] == '+')) {
     negative = text[0] == '-';
@@ -173,24 +154,25 @@ bool ProfileFile::Save(const std::string& path) const {
 
 std::size_t ProfileFile::FindSection(std::string_view section) const {
   for (std::size_t i = 0; i < lines_.size(); ++i) {
-    std::string_view trimmed = Trim(lines_[i]);
-    if (IsSectionLine(trimmed) && EqualIgnoringCase(SectionName(trimmed), Trim(section))) return i;
+    std::string_view trimmed = TrimText(lines_[i]);
+    if (IsSectionLine(trimmed) && EqualsIgnoringCase(SectionName(trimmed), TrimText(section)))
+      return i;
   }
   return lines_.size();
 }
 
 std::optional<std::size_t> ProfileFile::FindKey(std::size_t header, std::string_view key) const {
-  for (std::size_t i = header + 1; i < lines_.size() && !IsSectionLine(Trim(lines_[i])); ++i) {
+  for (std::size_t i = header + 1; i < lines_.size() && !IsSectionLine(TrimText(lines_[i])); ++i) {
     std::optional<KeyLine> line = SplitKeyLine(lines_[i]);
-    if (line && EqualIgnoringCase(line->key, Trim(key))) return i;
+    if (line && EqualsIgnoringCase(line->key, TrimText(key))) return i;
   }
   return std::nullopt;
 }
 
 std::size_t ProfileFile::SectionEnd(std::size_t header) const {
   std::size_t end = header + 1;
-  for (std::size_t i = header + 1; i < lines_.size() && !IsSectionLine(Trim(lines_[i])); ++i) {
-    if (!Trim(lines_[i]).empty()) end = i + 1;
+  for (std::size_t i = header + 1; i < lines_.size() && !IsSectionLine(TrimText(lines_[i])); ++i) {
+    if (!TrimText(lines_[i]).empty()) end = i + 1;
   }
   return end;
 }
@@ -204,15 +186,15 @@ std::optional<std::string> ProfileFile::Find(std::string_view section, std::stri
 }
 
 void ProfileFile::Set(std::string_view section, std::string_view key, std::string_view value) {
-  const std::string cleanKey = SingleLine(Trim(key));
+  const std::string cleanKey = SingleLine(TrimText(key));
   const std::string cleanValue = SingleLine(value);
   std::size_t header = FindSection(section);
   if (header == lines_.size()) {
-    if (!lines_.empty() && !Trim(lines_.back()).empty()) {
+    if (!lines_.empty() && !TrimText(lines_.back()).empty()) {
       lines_.emplace_back();
       raw_.emplace_back();
     }
-    lines_.push_back("[" + SingleLine(Trim(section)) + "]");
+    lines_.push_back("[" + SingleLine(TrimText(section)) + "]");
     lines_.push_back(cleanKey + "=" + cleanValue);
     raw_.resize(lines_.size());
     return;
@@ -262,7 +244,7 @@ int32_t ReadProfileInt(const std::string& path, std::string_view section, std::s
 
 int32_t WriteProfileString(const std::string& path, std::string_view section, std::string_view key,
                            std::string_view value) {
-  if (Trim(section).empty() || Trim(key).empty()) return 0;
+  if (TrimText(section).empty() || TrimText(key).empty()) return 0;
   // A file that exists but cannot be read is left alone rather than replaced.
   std::optional<ProfileFile> file = ProfileFile::Load(path);
   if (!file) return 0;

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "../platform_core/ScratchFolder.h"
 #include "AppIni.h"
 #include "FileIo.h"
 #include "Paths.h"
@@ -17,18 +18,8 @@ namespace {
 
 class PreferencesTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("umbrafex-prefs-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder_);
-    path_ = (folder_ / "config" / "umbrafex.ini").string();
-    SetAppIniPath(path_);
-  }
-  void TearDown() override {
-    SetAppIniPath("");
-    fs::remove_all(folder_);
-  }
+  void SetUp() override { SetAppIniPath(path_); }
+  void TearDown() override { SetAppIniPath(""); }
 
   void WriteIni(const std::string& utf8) {
     fs::create_directories(folder_ / "config");
@@ -36,8 +27,9 @@ class PreferencesTest : public ::testing::Test {
   }
   std::string IniText() { return Cp932ToUtf8(ReadFileBytes(path_).value_or("")); }
 
-  fs::path folder_;
-  std::string path_;
+  ScratchFolder scratch_{"prefs"};
+  const fs::path& folder_ = scratch_.path();
+  std::string path_ = scratch_.Path("config/umbrafex.ini");
 };
 
 TEST_F(PreferencesTest, FirstStartShowsTheDefaultPlace) {

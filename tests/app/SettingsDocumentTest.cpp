@@ -5,6 +5,7 @@
 #include <csignal>
 #include <filesystem>
 
+#include "../platform_core/ScratchFolder.h"
 #include "FileIo.h"
 #include "LocalDate.h"
 #include "MainModel.h"
@@ -20,19 +21,7 @@ const std::string kFormatMessage = "この形式のファイルは開くこと�
 
 class SettingsDocumentTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("umbrafex-doc-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-  }
-  void TearDown() override {
-    fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::add);
-    fs::remove_all(folder_);
-  }
-
-  std::string Path(const std::string& name) const { return (folder_ / name).string(); }
+  std::string Path(const std::string& name) const { return scratch_.Path(name); }
 
   // Writes a document given in UTF-8 as CP932 with CR LF and returns its path.
   std::string WriteDocument(const std::string& name, const std::string& utf8Lines) {
@@ -48,7 +37,8 @@ class SettingsDocumentTest : public ::testing::Test {
 
   std::string ReadUtf8(const std::string& path) { return Cp932ToUtf8(*ReadFileBytes(path)); }
 
-  fs::path folder_;
+  ScratchFolder scratch_{"doc"};
+  const fs::path& folder_ = scratch_.path();
 };
 
 std::string WithoutComments(const std::string& text) {

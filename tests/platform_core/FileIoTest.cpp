@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "FileIo.h"
+#include "ScratchFolder.h"
 
 namespace fs = std::filesystem;
 
@@ -12,24 +13,14 @@ namespace {
 
 class FileIoTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("umbrafex-fileio-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-  }
-  void TearDown() override {
-    fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::add);
-    fs::remove_all(folder_);
-  }
-  std::string Path(const std::string& name) const { return (folder_ / name).string(); }
+  std::string Path(const std::string& name) const { return scratch_.Path(name); }
   std::size_t FilesInFolder() const {
     return static_cast<std::size_t>(
         std::distance(fs::directory_iterator(folder_), fs::directory_iterator()));
   }
 
-  fs::path folder_;
+  ScratchFolder scratch_{"fileio"};
+  const fs::path& folder_ = scratch_.path();
 };
 
 TEST_F(FileIoTest, WritesAndReadsBytesExactly) {

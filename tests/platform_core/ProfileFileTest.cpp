@@ -6,6 +6,7 @@
 #include "AppIni.h"
 #include "FileIo.h"
 #include "ProfileFile.h"
+#include "ScratchFolder.h"
 
 namespace fs = std::filesystem;
 
@@ -71,21 +72,11 @@ TEST(ProfileFile, WritingKeepsEveryOtherLine) {
 
 class AppIniTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() / ("umbrafex-ini-" + std::to_string(::getpid()));
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-    path_ = (folder_ / "umbrafex.ini").string();
-    SetAppIniPath(path_);
-  }
-  void TearDown() override {
-    SetAppIniPath("");
-    fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::add);
-    fs::remove_all(folder_);
-  }
+  void SetUp() override { SetAppIniPath(path_); }
+  void TearDown() override { SetAppIniPath(""); }
 
-  fs::path folder_;
-  std::string path_;
+  ScratchFolder scratch_{"ini"};
+  std::string path_ = scratch_.Path("umbrafex.ini");
 };
 
 TEST_F(AppIniTest, AbsentFileGivesDefaultsAndWritingCreatesIt) {

@@ -1,0 +1,13 @@
+// Small text helpers for file formats whose keywords are ASCII.
+#pragma once
+
+#include <string_view>
+
+// Spaces and tabs removed at both ends.
+std::string_view TrimText(std::string_view text);
+// Whether the two texts are equal ignoring ASCII letter case.
+bool EqualsIgnoringCase(std::string_view a, std::string_view b);
+// Whether text begins with prefix, ignoring ASCII letter case.
+bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix);
+// The character in lower case when it is an ASCII capital.
+char LowerAscii(char c);
