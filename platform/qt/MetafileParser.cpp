@@ -16,7 +16,7 @@ namespace {
 
 // Bounds that keep a hostile file from exhausting memory or time.
 constexpr std::size_t kMaxPoints = 4'000'000;
-constexpr std::size_t kMaxOps = 500'000;
+constexpr std::size_t kMaxOps = 200'000;
 constexpr std::size_t kMaxSavedStates = 1024;
 constexpr std::size_t kMaxWmfObjects = 65535;
 constexpr uint32_t kMaxEmfObjectIndex = 1u << 20;
@@ -286,13 +286,24 @@ class Builder {
     return mapped;
   }
 
+  // Only ops whose every coordinate is a number: a hostile transform must
+  // not hand infinities to the painter.
+  void Push(Op op) {
+    auto finite = [](Point p) { return std::isfinite(p.x) && std::isfinite(p.y); };
+    for (const auto& f : op.figures)
+      for (const Point& p : f)
+        if (!finite(p)) return;
+    if (!finite(op.a) || !finite(op.b) || !finite(op.corner)) return;
+    list.ops.push_back(std::move(op));
+  }
+
   void AddFigures(Shape shape, std::vector<std::vector<Point>> logicalFigures) {
     std::size_t total = 0;
     for (const auto& f : logicalFigures) total += f.size();
     if (total == 0 || !Room(total)) return;
     Op op = NewOp(shape);
     for (auto& f : logicalFigures) op.figures.push_back(MapAll(f));
-    list.ops.push_back(std::move(op));
+    Push(std::move(op));
   }
 
   void AddBox(Shape shape, Point a, Point b, Point corner = {}) {
@@ -303,13 +314,13 @@ class Builder {
       // A turned box: drawn as the polygon it has become.
       op.shape = Shape::Polygon;
       op.figures.push_back(MapAll(BoxOutline(shape, a, b)));
-      list.ops.push_back(std::move(op));
+      Push(std::move(op));
       return;
     }
     op.a = Map(a);
     op.b = Map(b);
     op.corner = {std::abs(corner.x) * ScaleX(), std::abs(corner.y) * ScaleY()};
-    list.ops.push_back(std::move(op));
+    Push(std::move(op));
   }
 
   void AddText(Point at, std::string text) {
@@ -317,7 +328,7 @@ class Builder {
     Op op = NewOp(Shape::Text);
     op.a = Map(at);
     op.text = std::move(text);
-    list.ops.push_back(std::move(op));
+    Push(std::move(op));
   }
 
   Xform LinearPart() const {

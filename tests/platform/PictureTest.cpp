@@ -225,6 +225,21 @@ TEST_F(PictureFiles, DamagedMetafilesDrawWhatTheyHave) {
     EXPECT_NO_THROW(metafile::ParseMetafile(whole.substr(0, cut)));
   }
   EXPECT_THROW(metafile::ParseMetafile(whole.substr(0, 25)), metafile::NotAMetafile);
+  // A world transform that overflows: nothing infinite reaches the painter.
+  EmfWriter emf;
+  const float huge = 3e38f, zero = 0.0f;
+  int32_t hugeBits, zeroBits;
+  std::memcpy(&hugeBits, &huge, 4);
+  std::memcpy(&zeroBits, &zero, 4);
+  emf.Record(35, {hugeBits, zeroBits, zeroBits, hugeBits, zeroBits, zeroBits});
+  emf.Record(43, {10, 10, 100, 100});
+  emf.Record(3, {0, 0, 0, 0, 2, 5, 5, 50, 50});
+  const metafile::DisplayList list = metafile::ParseMetafile(emf.Bytes(25000, 25000));
+  for (const metafile::Op& op : list.ops) {
+    EXPECT_TRUE(std::isfinite(op.a.x) && std::isfinite(op.b.y));
+    for (const auto& figure : op.figures)
+      for (const metafile::Point& p : figure) EXPECT_TRUE(std::isfinite(p.x) && std::isfinite(p.y));
+  }
 }
 
 TEST_F(PictureFiles, RasterAndSvgPicturesLoadByContent) {
