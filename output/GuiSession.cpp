@@ -1,6 +1,9 @@
 #include "GuiSession.h"
 
 #include <QGuiApplication>
+#include <QString>
+#include <QtGlobal>
+#include <cstdio>
 #include <cstdlib>
 
 #include "FontSubstitutions.h"
@@ -13,6 +16,19 @@ bool HasDisplay() {
   return (x11 != nullptr && *x11 != '\0') || (wayland != nullptr && *wayland != '\0');
 }
 
+// Without a login session Qt notes on every start that XDG_RUNTIME_DIR is
+// unset; scripts read our standard error, so that one note is dropped.
+QtMessageHandler previousHandler = nullptr;
+
+void FilterMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths:"))) return;
+  if (previousHandler != nullptr) {
+    previousHandler(type, context, message);
+  } else {
+    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+  }
+}
+
 }  // namespace
 
 void EnsureGuiSession() {
@@ -20,6 +36,7 @@ void EnsureGuiSession() {
   if (ready) return;
   if (QGuiApplication::instance() == nullptr) {
     if (!HasDisplay()) setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    previousHandler = qInstallMessageHandler(FilterMessages);
     // Qt keeps references to argc and argv for the application's lifetime.
     static int argc = 1;
     static char name[] = "umbrafex";
