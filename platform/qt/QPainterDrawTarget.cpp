@@ -12,6 +12,7 @@
 #include <QPolygon>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "Picture.h"
 #include "mdlChartCommon.h"
@@ -327,18 +328,16 @@ void QPainterDrawTarget::PreparePrimitive() {
                                       : QPainter::CompositionMode_SourceOver);
 }
 
-void QPainterDrawTarget::DrawShape(const QPainterPath& path, bool closed) {
+void QPainterDrawTarget::DrawClosedShape(const QPainterPath& area,
+                                         const std::function<void(QPainter&)>& draw) {
   PreparePrimitive();
-  const bool invertFilled =
-      closed && drawMode_ == PenMode::Invert && canInvert_ && fillStyle_ == BrushStyle::Solid;
-  if (invertFilled) {
+  if (drawMode_ == PenMode::Invert && canInvert_ && fillStyle_ == BrushStyle::Solid) {
     // Outline and interior inverted as one area: where they overlap a pixel
     // must flip once, not twice.
     QPainterPathStroker stroker(painter_->pen());
-    const QPainterPath area = path.united(stroker.createStroke(path));
-    painter_->fillPath(area, Qt::black);
+    painter_->fillPath(area.united(stroker.createStroke(area)), Qt::black);
   } else {
-    painter_->drawPath(path);
+    draw(*painter_);
   }
   painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
@@ -350,31 +349,17 @@ void QPainterDrawTarget::DeviceLine(DevicePoint from, DevicePoint to) {
 }
 
 void QPainterDrawTarget::DeviceEllipse(DevicePoint topLeft, DevicePoint bottomRight) {
-  const bool invertFilled =
-      drawMode_ == PenMode::Invert && canInvert_ && fillStyle_ == BrushStyle::Solid;
-  if (invertFilled) {
-    QPainterPath path;
-    path.addEllipse(GdiBox(topLeft, bottomRight));
-    DrawShape(path, true);
-    return;
-  }
-  PreparePrimitive();
-  painter_->drawEllipse(GdiBox(topLeft, bottomRight));
-  painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
+  const QRect box = GdiBox(topLeft, bottomRight);
+  QPainterPath area;
+  area.addEllipse(box);
+  DrawClosedShape(area, [&](QPainter& painter) { painter.drawEllipse(box); });
 }
 
 void QPainterDrawTarget::DeviceRectangle(DevicePoint topLeft, DevicePoint bottomRight) {
-  const bool invertFilled =
-      drawMode_ == PenMode::Invert && canInvert_ && fillStyle_ == BrushStyle::Solid;
-  if (invertFilled) {
-    QPainterPath path;
-    path.addRect(GdiBox(topLeft, bottomRight));
-    DrawShape(path, true);
-    return;
-  }
-  PreparePrimitive();
-  painter_->drawRect(GdiBox(topLeft, bottomRight));
-  painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
+  const QRect box = GdiBox(topLeft, bottomRight);
+  QPainterPath area;
+  area.addRect(box);
+  DrawClosedShape(area, [&](QPainter& painter) { painter.drawRect(box); });
 }
 
 void QPainterDrawTarget::DevicePolygon(const std::vector<DevicePoint>& points) {
@@ -382,19 +367,11 @@ void QPainterDrawTarget::DevicePolygon(const std::vector<DevicePoint>& points) {
   QPolygon polygon;
   polygon.reserve(static_cast<qsizetype>(points.size()));
   for (const DevicePoint& p : points) polygon << QPoint(p.x, p.y);
-  const bool invertFilled =
-      drawMode_ == PenMode::Invert && canInvert_ && fillStyle_ == BrushStyle::Solid;
-  if (invertFilled) {
-    QPainterPath path;
-    path.addPolygon(QPolygonF(polygon));
-    path.closeSubpath();
-    path.setFillRule(Qt::OddEvenFill);
-    DrawShape(path, true);
-    return;
-  }
-  PreparePrimitive();
-  painter_->drawPolygon(polygon, Qt::OddEvenFill);
-  painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
+  QPainterPath area;
+  area.addPolygon(QPolygonF(polygon));
+  area.closeSubpath();
+  area.setFillRule(Qt::OddEvenFill);
+  DrawClosedShape(area, [&](QPainter& painter) { painter.drawPolygon(polygon, Qt::OddEvenFill); });
 }
 
 void QPainterDrawTarget::DeviceText(DevicePoint at, std::string_view text, const DeviceFont& font) {

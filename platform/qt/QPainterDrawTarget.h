@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPen>
+#include <functional>
 #include <memory>
 
 #include "DrawTarget.h"
@@ -110,7 +111,8 @@ class QPainterDrawTarget : public DrawTarget {
   QFontMetricsF MeasuringMetrics(double& scale) const;
   // Selects pen, brush and raster mode for one primitive.
   void PreparePrimitive();
-  void DrawShape(const QPainterPath& path, bool closed);
+  // Draws an outlined, filled shape through `draw`, or inverts its area.
+  void DrawClosedShape(const QPainterPath& area, const std::function<void(QPainter&)>& draw);
 
   std::unique_ptr<QPainter> ownPainter_;
   QPainter* painter_ = nullptr;

@@ -36,12 +36,17 @@ class PictureFiles : public ::testing::Test {
 constexpr uint32_t kGreen = 10 | (200 << 8) | (30 << 16);  // RGB(10, 200, 30)
 const QColor kGreenColor(10, 200, 30);
 
-// A green square with no outline over the middle half of the frame.
-void GreenSquare(WmfWriter& wmf, int left, int top, int right, int bottom) {
-  wmf.Record(0x02FC, {0, WmfWriter::Low(kGreen), WmfWriter::High(kGreen), 0});  // brush -> 0
-  wmf.Record(0x02FA, {5, 0, 0, 0, 0});                                          // null pen -> 1
+// A solid green brush (object 0) and a null pen (object 1), selected.
+void SelectGreenFillWithoutOutline(WmfWriter& wmf) {
+  wmf.Record(0x02FC, {0, WmfWriter::Low(kGreen), WmfWriter::High(kGreen), 0});
+  wmf.Record(0x02FA, {5, 0, 0, 0, 0});
   wmf.Record(0x012D, {0});
   wmf.Record(0x012D, {1});
+}
+
+// A green square with no outline.
+void GreenSquare(WmfWriter& wmf, int left, int top, int right, int bottom) {
+  SelectGreenFillWithoutOutline(wmf);
   wmf.Record(0x041B, {bottom, right, top, left});
 }
 
@@ -96,10 +101,7 @@ TEST_F(PictureFiles, WmfWithoutPlaceableHeaderUsesItsWindowOrItsDrawing) {
 
 TEST_F(PictureFiles, WmfPieRunsCounterClockwiseFromStartToEnd) {
   WmfWriter wmf;
-  wmf.Record(0x02FC, {0, WmfWriter::Low(kGreen), WmfWriter::High(kGreen), 0});
-  wmf.Record(0x02FA, {5, 0, 0, 0, 0});
-  wmf.Record(0x012D, {0});
-  wmf.Record(0x012D, {1});
+  SelectGreenFillWithoutOutline(wmf);
   // From east (100, 50) to north (50, 0): the upper right quarter.
   wmf.Record(0x081A, {0, 50, 50, 100, 100, 100, 0, 0});
   const QImage image = Painted(*LoadPicture(Write("pie.wmf", wmf.Bytes(0, 0, 100, 100))));
@@ -271,10 +273,7 @@ TEST_F(PictureFiles, RasterAndSvgPicturesLoadByContent) {
 
 TEST_F(PictureFiles, PaintPictureStretchesIntoTheUserRectangle) {
   WmfWriter wmf;
-  wmf.Record(0x02FC, {0, WmfWriter::Low(kGreen), WmfWriter::High(kGreen), 0});
-  wmf.Record(0x02FA, {5, 0, 0, 0, 0});
-  wmf.Record(0x012D, {0});
-  wmf.Record(0x012D, {1});
+  SelectGreenFillWithoutOutline(wmf);
   wmf.Record(0x041B, {100, 100, 0, 0});
   const std::string path = Write("full.wmf", wmf.Bytes(0, 0, 100, 100));
   QImage image = WhiteImage(300, 300);
