@@ -41,8 +41,8 @@ void EnsureGuiSession() {
     static int argc = 1;
     static char name[] = "umbrafex";
     static char* argv[] = {name, nullptr};
-    static QGuiApplication* application = new QGuiApplication(argc, argv);
-    (void)application;
+    // Destroyed at exit, which also lets the font libraries release their caches.
+    static QGuiApplication application(argc, argv);
   }
   InstallFontSubstitutions();
   ready = true;
