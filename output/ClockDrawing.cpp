@@ -3,6 +3,7 @@
 #include <initializer_list>
 
 #include "MainModel.h"
+#include "RunInOrder.h"
 #include "clsChart.h"
 
 namespace {
@@ -14,15 +15,6 @@ constexpr int32_t kPolarNight = 2;
 constexpr double kClockOuterRadius = 750;
 constexpr double kClockMiddleRadius = 650;
 constexpr double kClockInnerRadius = 300;
-
-int32_t RunInOrder(std::initializer_list<std::function<int32_t()>> steps) {
-  for (const auto& step : steps) {
-    if (!step) continue;
-    const int32_t status = step();
-    if (status != kTrue) return status;
-  }
-  return kTrue;
-}
 
 }  // namespace
 

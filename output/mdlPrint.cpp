@@ -6,6 +6,7 @@
 
 #include "MainModel.h"
 #include "PrintDocument.h"
+#include "RunInOrder.h"
 #include "mdlChartCommon.h"
 
 namespace {
@@ -28,15 +29,6 @@ bool IsFinite(const DialLayout& l) {
     if (!std::isfinite(v)) return false;
   }
   return true;
-}
-
-// Runs the steps in order and stops at the first that does not return kTrue.
-int32_t RunInOrder(std::initializer_list<std::function<int32_t()>> steps) {
-  for (const auto& step : steps) {
-    const int32_t status = step();
-    if (status != kTrue) return status;
-  }
-  return kTrue;
 }
 
 }  // namespace
