@@ -258,7 +258,7 @@ TEST_F(PictureFiles, RasterAndSvgPicturesLoadByContent) {
   paths.push_back(
       Write("red.gif", std::string("GIF89a\x01\x00\x01\x00\x80\x00\x00\xdc\x14\x14\x00\x00\x00"
                                    ",\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00;",
-                                   42)));
+                                   35)));
   paths.push_back(Write("red.svg",
                         "<svg xmlns='http://www.w3.org/2000/svg' width='10' height='10'>"
                         "<rect width='10' height='10' fill='rgb(220,20,20)'/></svg>"));
