@@ -219,6 +219,31 @@ Brush BrushFromStyle(uint32_t style, Rgb color, uint32_t hatch) {
   return brush;
 }
 
+// Where the bits of a packed bitmap (info header, colour table, bits)
+// begin, or 0 when the header makes no sense.
+int32_t PackedBitsOffset(std::string_view dib) {
+  const Record r(reinterpret_cast<const uint8_t*>(dib.data()), dib.size());
+  try {
+    const uint32_t headerSize = r.U32(0);
+    if (headerSize == 12) {  // core header: three-byte colours
+      const uint16_t bits = r.U16(10);
+      const uint32_t colours = bits <= 8 ? (1u << bits) : 0;
+      const uint64_t offset = 12 + uint64_t{colours} * 3;
+      return offset < dib.size() ? static_cast<int32_t>(offset) : 0;
+    }
+    if (headerSize < 40 || headerSize > 256) return 0;
+    const uint16_t bits = r.U16(14);
+    const uint32_t compression = r.U32(16);
+    uint64_t colours = r.U32(32);
+    if (colours == 0 && bits <= 8) colours = 1u << bits;
+    const uint64_t masks = (headerSize == 40 && (compression == 3 || compression == 6)) ? 12 : 0;
+    const uint64_t offset = headerSize + masks + colours * 4;
+    return offset < dib.size() ? static_cast<int32_t>(offset) : 0;
+  } catch (const RecordTooShort&) {
+    return 0;
+  }
+}
+
 // Collects ops in frame units; the two file kinds differ in how logical
 // coordinates reach the frame.
 class Builder {
@@ -320,6 +345,20 @@ class Builder {
     op.a = Map(a);
     op.b = Map(b);
     op.corner = {std::abs(corner.x) * ScaleX(), std::abs(corner.y) * ScaleY()};
+    Push(std::move(op));
+  }
+
+  void AddBitmap(Point a, Point b, std::string dib, int32_t bitsOffset, Point sourceTopLeft,
+                 Point sourceSize, bool sourceFromBottom) {
+    if (dib.empty() || !Room(2)) return;
+    Op op = NewOp(Shape::Bitmap);
+    op.a = Map(a);
+    op.b = Map(b);
+    op.bitmap = std::move(dib);
+    op.bitsOffset = bitsOffset;
+    op.sourceTopLeft = sourceTopLeft;
+    op.sourceSize = sourceSize;
+    op.sourceFromBottom = sourceFromBottom;
     Push(std::move(op));
   }
 
@@ -643,6 +682,32 @@ void PlayWmfRecord(WmfBuilder& b, uint16_t function, const Record& r) {
                      static_cast<double>(r.S16(p + 2 + padded))};
       b.EstablishFrame();
       b.AddText(at, AnsiText(text));
+      break;
+    }
+    case 0x0F43:    // STRETCHDIB: rop, usage, source h w y x, destination h w y x, bitmap
+    case 0x0B41:    // DIBSTRETCHBLT: rop, source h w y x, destination h w y x, bitmap
+    case 0x0940: {  // DIBBITBLT: rop, source y x, height, width, destination y x, bitmap
+      std::size_t at = p + 4 + (function == 0x0F43 ? 2 : 0);
+      Point sourceSize, sourceTopLeft, destSize, dest;
+      if (function == 0x0940) {
+        sourceTopLeft = WmfPoint(r, at);
+        destSize = sourceSize = WmfPoint(r, at + 4);
+        dest = WmfPoint(r, at + 8);
+        at += 12;
+      } else {
+        sourceSize = WmfPoint(r, at);
+        sourceTopLeft = WmfPoint(r, at + 4);
+        destSize = WmfPoint(r, at + 8);
+        dest = WmfPoint(r, at + 12);
+        at += 16;
+      }
+      if (at >= r.size()) break;  // a blit without a bitmap paints a pattern: not read
+      std::string dib(r.Bytes(at, r.size() - at));
+      const int32_t offset = PackedBitsOffset(dib);
+      if (offset == 0) break;
+      b.EstablishFrame();
+      b.AddBitmap(dest, {dest.x + destSize.x, dest.y + destSize.y}, std::move(dib), offset,
+                  sourceTopLeft, sourceSize, function == 0x0F43);
       break;
     }
     case 0x0A32: {  // EXTTEXTOUT: y, x, count, options, [rect], string
@@ -973,6 +1038,35 @@ void EmfBox(EmfBuilder& b, Shape shape, const Record& r) {
   b.AddBox(shape, a, c, corner);
 }
 
+// STRETCHDIBITS (81), BITBLT (76) and STRETCHBLT (77): a bitmap stretched
+// into a destination rectangle; a blit without a bitmap is skipped.
+void EmfBitmap(EmfBuilder& b, uint32_t type, const Record& r) {
+  auto point = [&](std::size_t at) {
+    return Point{static_cast<double>(r.S32(at)), static_cast<double>(r.S32(at + 4))};
+  };
+  const Point dest = point(24);
+  Point destSize, sourceTopLeft, sourceSize;
+  std::size_t infoAt;
+  if (type == 81) {
+    sourceTopLeft = point(32);
+    sourceSize = point(40);
+    destSize = point(72);
+    infoAt = 48;
+  } else {
+    destSize = point(32);
+    sourceTopLeft = point(44);
+    sourceSize = type == 77 ? point(100) : destSize;
+    infoAt = 84;
+  }
+  const std::size_t infoOffset = r.U32(infoAt), infoSize = r.U32(infoAt + 4);
+  const std::size_t bitsOffset = r.U32(infoAt + 8), bitsSize = r.U32(infoAt + 12);
+  if (infoSize == 0 || bitsSize == 0) return;
+  std::string dib(r.Bytes(infoOffset, infoSize));
+  dib += r.Bytes(bitsOffset, bitsSize);
+  b.AddBitmap(dest, {dest.x + destSize.x, dest.y + destSize.y}, std::move(dib),
+              static_cast<int32_t>(infoSize), sourceTopLeft, sourceSize, type == 81);
+}
+
 void PlayEmfRecord(EmfBuilder& b, uint32_t type, const Record& r) {
   auto point = [&](std::size_t at) {
     return Point{static_cast<double>(r.S32(at)), static_cast<double>(r.S32(at + 4))};
@@ -1150,6 +1244,11 @@ void PlayEmfRecord(EmfBuilder& b, uint32_t type, const Record& r) {
       b.inPath = false;
       b.path.clear();
       b.pathClosed.clear();
+      break;
+    case 76:  // BITBLT
+    case 77:  // STRETCHBLT
+    case 81:  // STRETCHDIBITS
+      EmfBitmap(b, type, r);
       break;
     case 83:  // EXTTEXTOUTA
       EmfText(b, r, false);

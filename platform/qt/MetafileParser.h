@@ -57,7 +57,7 @@ struct Font {
   bool strikeout = false;
 };
 
-enum class Shape { Polygon, Polyline, Rectangle, RoundRect, Ellipse, Text };
+enum class Shape { Polygon, Polyline, Rectangle, RoundRect, Ellipse, Text, Bitmap };
 
 // Text alignment bits as in the files.
 inline constexpr uint32_t kAlignRight = 2;
@@ -73,6 +73,13 @@ struct Op {
   Point b;           // opposite box corner
   Point corner;      // round rectangle corner ellipse size
   std::string text;  // UTF-8
+  // Bitmap: a device-independent bitmap (info header, colours, then bits)
+  // stretched from its source rectangle (pixels) into a..b.
+  std::string bitmap;
+  int32_t bitsOffset = 0;  // where the bits start in `bitmap`
+  Point sourceTopLeft;
+  Point sourceSize;
+  bool sourceFromBottom = false;  // source y counts up from the bitmap's last row
   Pen pen;
   bool penVisible = true;
   Brush brush;

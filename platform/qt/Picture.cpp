@@ -146,6 +146,31 @@ void PaintText(QPainter& painter, const metafile::Op& op, QPointF at, double sca
   painter.restore();
 }
 
+// A packed bitmap of a metafile, decoded by giving it a file header.
+void PaintBitmap(QPainter& painter, const metafile::Op& op, QPointF a, QPointF b) {
+  auto put32 = [](QByteArray& bytes, uint32_t v) {
+    for (int i = 0; i < 4; ++i) bytes.append(static_cast<char>((v >> (8 * i)) & 0xFF));
+  };
+  QByteArray file("BM");
+  put32(file, static_cast<uint32_t>(14 + op.bitmap.size()));
+  put32(file, 0);
+  put32(file, static_cast<uint32_t>(14 + op.bitsOffset));
+  file.append(op.bitmap.data(), static_cast<qsizetype>(op.bitmap.size()));
+  QImage image;
+  if (!image.loadFromData(file, "BMP")) return;
+  QRectF source(op.sourceTopLeft.x, op.sourceTopLeft.y, op.sourceSize.x, op.sourceSize.y);
+  if (op.sourceFromBottom) source.moveTop(image.height() - source.y() - source.height());
+  source = source.intersected(QRectF(image.rect()));
+  if (source.isEmpty()) source = QRectF(image.rect());
+  // A negative destination size mirrors the bitmap.
+  painter.save();
+  painter.translate(a);
+  painter.scale(b.x() < a.x() ? -1 : 1, b.y() < a.y() ? -1 : 1);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+  painter.drawImage(QRectF(0, 0, std::abs(b.x() - a.x()), std::abs(b.y() - a.y())), image, source);
+  painter.restore();
+}
+
 class MetafilePicture : public Picture {
  public:
   explicit MetafilePicture(metafile::DisplayList list) : list_(std::move(list)) {}
@@ -195,6 +220,9 @@ class MetafilePicture : public Picture {
           break;
         case metafile::Shape::Ellipse:
           painter.drawEllipse(box);
+          break;
+        case metafile::Shape::Bitmap:
+          PaintBitmap(painter, op, map(op.a), map(op.b));
           break;
         case metafile::Shape::Text:
           PaintText(painter, op, map(op.a), std::abs(sy));

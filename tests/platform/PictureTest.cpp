@@ -187,6 +187,58 @@ TEST_F(PictureFiles, EmfMappingModesAndWorldTransform) {
   EXPECT_EQ(image.pixelColor(90, 90), QColor(Qt::white));
 }
 
+// A 2 x 2 bitmap, stored bottom row first: red, green over blue, white.
+std::string QuadrantBitmapInfo() {
+  std::string info = WmfWriter::Word(40) + WmfWriter::Word(0);  // header size
+  info += WmfWriter::Word(2) + WmfWriter::Word(0);              // width
+  info += WmfWriter::Word(2) + WmfWriter::Word(0);              // height: bottom-up
+  info += WmfWriter::Word(1) + WmfWriter::Word(24);             // planes, bits
+  info += std::string(24, '\0');                                // no compression ...
+  return info;
+}
+std::string QuadrantBitmapBits() {
+  return std::string(
+      "\xff\x00\x00\xff\xff\xff\0\0"   // blue, white
+      "\x00\x00\xff\x00\xff\x00\0\0",  // red, green
+      16);
+}
+
+void ExpectQuadrants(const QImage& image) {
+  auto near = [](QColor c, QColor expected) {
+    return std::abs(c.red() - expected.red()) < 16 && std::abs(c.green() - expected.green()) < 16 &&
+           std::abs(c.blue() - expected.blue()) < 16;
+  };
+  EXPECT_TRUE(near(image.pixelColor(50, 50), Qt::red));
+  EXPECT_TRUE(near(image.pixelColor(150, 50), Qt::green));
+  EXPECT_TRUE(near(image.pixelColor(50, 150), Qt::blue));
+  EXPECT_TRUE(near(image.pixelColor(150, 150), Qt::white));
+}
+
+TEST_F(PictureFiles, BitmapsInsideMetafilesAreDrawnUpright) {
+  WmfWriter wmf;
+  std::string stretch = WmfWriter::Word(0x0020) + WmfWriter::Word(0x00CC);   // copy
+  stretch += WmfWriter::Word(0);                                             // RGB colours
+  for (int v : {2, 2, 0, 0, 100, 100, 0, 0}) stretch += WmfWriter::Word(v);  // source, destination
+  wmf.RawRecord(0x0F43, stretch + QuadrantBitmapInfo() + QuadrantBitmapBits());
+  ExpectQuadrants(Painted(*LoadPicture(Write("bitmap.wmf", wmf.Bytes(0, 0, 100, 100)))));
+
+  EmfWriter emf;
+  std::string record(72, '\0');
+  auto set = [&](std::size_t at, int32_t v) {
+    for (int i = 0; i < 4; ++i) record[at - 8 + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+  };
+  set(40, 2);     // source width
+  set(44, 2);     // source height
+  set(48, 80);    // info at
+  set(52, 40);    // info size
+  set(56, 120);   // bits at
+  set(60, 16);    // bits size
+  set(72, 1000);  // destination size
+  set(76, 1000);
+  emf.RawRecord(81, record + QuadrantBitmapInfo() + QuadrantBitmapBits());
+  ExpectQuadrants(Painted(*LoadPicture(Write("bitmap.emf", emf.Bytes(25000, 25000)))));
+}
+
 TEST_F(PictureFiles, UnreadableFilesRaiseErrors) {
   try {
     LoadPicture(dir_.path().toStdString() + "/missing.wmf");
