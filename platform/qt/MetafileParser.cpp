@@ -220,25 +220,43 @@ Brush BrushFromStyle(uint32_t style, Rgb color, uint32_t hatch) {
 }
 
 // Where the bits of a packed bitmap (info header, colour table, bits)
-// begin, or 0 when the header makes no sense.
+// begin, or 0 when the header makes no sense or promises more pixels than
+// the bytes hold (a decoder would allocate the whole image first).
 int32_t PackedBitsOffset(std::string_view dib) {
+  constexpr uint64_t kMaxPixels = uint64_t{1} << 26;
   const Record r(reinterpret_cast<const uint8_t*>(dib.data()), dib.size());
   try {
     const uint32_t headerSize = r.U32(0);
+    uint64_t width, height, colours;
+    uint16_t bits;
+    uint32_t compression = 0;
+    uint64_t offset;
     if (headerSize == 12) {  // core header: three-byte colours
-      const uint16_t bits = r.U16(10);
-      const uint32_t colours = bits <= 8 ? (1u << bits) : 0;
-      const uint64_t offset = 12 + uint64_t{colours} * 3;
-      return offset < dib.size() ? static_cast<int32_t>(offset) : 0;
+      width = r.U16(4);
+      height = r.U16(6);
+      bits = r.U16(10);
+      colours = bits <= 8 ? (1u << bits) : 0;
+      offset = 12 + colours * 3;
+    } else if (headerSize >= 40 && headerSize <= 256) {
+      width = static_cast<uint64_t>(std::abs(static_cast<int64_t>(r.S32(4))));
+      height = static_cast<uint64_t>(std::abs(static_cast<int64_t>(r.S32(8))));
+      bits = r.U16(14);
+      compression = r.U32(16);
+      colours = r.U32(32);
+      if (colours == 0 && bits <= 8) colours = 1u << bits;
+      if (colours > 65536) return 0;
+      const uint64_t masks = (headerSize == 40 && (compression == 3 || compression == 6)) ? 12 : 0;
+      offset = headerSize + masks + colours * 4;
+    } else {
+      return 0;
     }
-    if (headerSize < 40 || headerSize > 256) return 0;
-    const uint16_t bits = r.U16(14);
-    const uint32_t compression = r.U32(16);
-    uint64_t colours = r.U32(32);
-    if (colours == 0 && bits <= 8) colours = 1u << bits;
-    const uint64_t masks = (headerSize == 40 && (compression == 3 || compression == 6)) ? 12 : 0;
-    const uint64_t offset = headerSize + masks + colours * 4;
-    return offset < dib.size() ? static_cast<int32_t>(offset) : 0;
+    if (width == 0 || height == 0 || bits == 0 || bits > 32 || width * height > kMaxPixels)
+      return 0;
+    if (offset >= dib.size()) return 0;
+    const uint64_t rowBytes = (width * bits + 31) / 32 * 4;
+    const bool uncompressed = compression == 0 || compression == 3 || compression == 6;
+    if (uncompressed && rowBytes * height > dib.size() - offset) return 0;
+    return static_cast<int32_t>(offset);
   } catch (const RecordTooShort&) {
     return 0;
   }
@@ -1063,6 +1081,7 @@ void EmfBitmap(EmfBuilder& b, uint32_t type, const Record& r) {
   if (infoSize == 0 || bitsSize == 0) return;
   std::string dib(r.Bytes(infoOffset, infoSize));
   dib += r.Bytes(bitsOffset, bitsSize);
+  if (PackedBitsOffset(dib) == 0) return;
   b.AddBitmap(dest, {dest.x + destSize.x, dest.y + destSize.y}, std::move(dib),
               static_cast<int32_t>(infoSize), sourceTopLeft, sourceSize, type == 81);
 }

@@ -221,6 +221,13 @@ TEST_F(PictureFiles, BitmapsInsideMetafilesAreDrawnUpright) {
   for (int v : {2, 2, 0, 0, 100, 100, 0, 0}) stretch += WmfWriter::Word(v);  // source, destination
   wmf.RawRecord(0x0F43, stretch + QuadrantBitmapInfo() + QuadrantBitmapBits());
   ExpectQuadrants(Painted(*LoadPicture(Write("bitmap.wmf", wmf.Bytes(0, 0, 100, 100)))));
+  // A header promising far more pixels than the record holds is not decoded.
+  std::string huge = QuadrantBitmapInfo();
+  huge[4] = huge[8] = '\x60';
+  huge[5] = huge[9] = '\xEA';  // 60000 x 60000
+  WmfWriter bomb;
+  bomb.RawRecord(0x0F43, stretch + huge + QuadrantBitmapBits());
+  EXPECT_TRUE(metafile::ParseMetafile(bomb.Bytes(0, 0, 100, 100)).ops.empty());
 
   EmfWriter emf;
   std::string record(72, '\0');
