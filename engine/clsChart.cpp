@@ -105,7 +105,9 @@ void clsChart::BuildSolars(double StartTime, double EndTime, int16_t Interval) {
     end = sunSet;
     atSunset = true;
   }
-  if (Single(start) > Single(end))
+  // A time that is not a number orders with nothing: it fails here as a
+  // start after the end rather than stepping without end.
+  if (!(Single(start) <= Single(end)))
     RaiseAddSolars(error, "計算終了時刻が計算開始時刻以前に指定されています。");
   if (Interval < 0 || Interval > 60)
     RaiseAddSolars(error, "計算時間間隔に不正な時間が指定されています。");

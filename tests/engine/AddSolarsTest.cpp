@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -129,6 +130,16 @@ TEST(AddSolars, ZeroIntervalFromSunriseEndsWithTheSunrisePoint) {
   EXPECT_EQ(chart.Solars()->Interval(), 0);
   ASSERT_EQ(chart.AddSolars(kSunRise, kSunRise, 0), kTrue);
   ExpectTimes(chart, {kSunRise});
+}
+
+TEST(AddSolars, TimesThatAreNotNumbersFailInsteadOfLooping) {
+  for (int32_t timeSystem : {0, 1, 3}) {
+    clsChart chart;
+    chart.setTimeSystem(timeSystem);
+    ExpectFailure(chart, chart.AddSolars(std::nan(""), -999, 7), kEndBeforeStart);
+    ExpectFailure(chart, chart.AddSolars(std::numeric_limits<double>::infinity(), -999, 7),
+                  kEndBeforeStart);
+  }
 }
 
 TEST(AddSolars, IntervalRange) {
