@@ -2,7 +2,8 @@
 // angles in degrees counted counter-clockwise as seen on the page.
 #pragma once
 
-inline constexpr double kPi = 3.14159265358979;
+#include "mdlChartMathLib.h"
+
 inline constexpr double kRadiansPerDegree = kPi / 180;
 
 struct UserPoint {

@@ -9,11 +9,8 @@
 
 namespace {
 
-// Lengths reach the device in single precision, as the surfaces take them.
-float Single(double value) {
-  return static_cast<float>(value);
-}
-
+// Lengths reach the device in single precision (Single), as the surfaces take
+// them.
 int32_t DeviceX(const DrawTarget& target, double x) {
   return RoundToInt32(Single(target.ScaleX(Single(x), target.ScaleMode(), ScaleUnit::Pixels)));
 }

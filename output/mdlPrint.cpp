@@ -8,20 +8,16 @@
 #include "PrintDocument.h"
 #include "RunInOrder.h"
 #include "mdlChartCommon.h"
+#include "mdlChartMathLib.h"
+#include "mdlDrawCommon.h"
 
 namespace {
-
-constexpr double kPi = 3.14159265358979;
 
 // A4 lengths in millimetres, scaled by the paper factor.
 constexpr double kOuterRadius = 75;
 constexpr double kMiddleRadius = 65;
 constexpr double kInnerRadius = 30;
 constexpr double kGap = 10;
-
-double Sign(double value) {
-  return value > 0 ? 1.0 : (value < 0 ? -1.0 : 0.0);
-}
 
 bool IsFinite(const DialLayout& l) {
   for (double v :
@@ -78,8 +74,8 @@ DialLayout LayoutPage(double paperFactor, int32_t orientation, int16_t pageCount
   const double r1 = kOuterRadius * f;
   const double r2 = kMiddleRadius * f;
   const double gap = kGap * f;
-  const double phi = std::fabs(latitude) * kPi / 180.0;
-  const double s = Sign(latitude);
+  const double phi = DegToRad(std::fabs(latitude));
+  const double s = SignOf(latitude);
   const bool onePage = pageCount < 2;
 
   DialLayout layout;

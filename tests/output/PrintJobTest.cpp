@@ -9,14 +9,10 @@
 
 #include "FakeSheet.h"
 #include "MainModel.h"
+#include "mdlChartMathLib.h"
 #include "mdlPrint.h"
 
 namespace {
-
-constexpr double kPi = 3.14159265358979;
-double Rad(double degrees) {
-  return degrees * kPi / 180;
-}
 
 TEST(PaperTest, FactorsAndSheetsOfTheFourPapers) {
   EXPECT_DOUBLE_EQ(PaperFactor(kPaperA3), 1.41);
@@ -49,7 +45,7 @@ TEST(LayoutTest, OnePagePortraitNorthAndSouth) {
 
   // The south moves the gnomon's reference down by its whole extent G + T.
   const DialLayout south = LayoutPage(1.0, kPortrait, 1, -34.65, 210, 297);
-  const double extent = 65 / std::cos(Rad(34.65)) + 10 * std::sin(Rad(34.65));
+  const double extent = 65 / std::cos(DegToRad(34.65)) + 10 * std::sin(DegToRad(34.65));
   EXPECT_DOUBLE_EQ(south.CenterY, north.CenterY);
   EXPECT_NEAR(south.GnomonY - north.GnomonY, extent, 1e-9);
   EXPECT_NEAR(south.GnomonY, 275.84974, 1e-4);
@@ -61,7 +57,7 @@ TEST(LayoutTest, OnePagePortraitLeavesEqualSpaceAboveAndBelowOnEveryPaper) {
     const SheetSize sheet = PaperSheetSize(paper, kPortrait);
     for (double latitude : {0.0, 20.0, 43.0, 60.0}) {
       const DialLayout l = LayoutPage(f, kPortrait, 1, latitude, sheet.Width, sheet.Height);
-      const double phi = Rad(latitude);
+      const double phi = DegToRad(latitude);
       const double above = l.CenterY - 75 * f - 10 * f;
       const double below =
           sheet.Height - (l.GnomonY + 65 * f / std::cos(phi) + 10 * f * std::sin(phi));
