@@ -420,11 +420,6 @@ class DocumentWriter {
   std::string text_;
 };
 
-bool HasUfxExtension(const std::string& path) {
-  return path.size() >= 4 &&
-         EqualsIgnoringCase(std::string_view(path).substr(path.size() - 4), ".ufx");
-}
-
 std::string ReadDocumentText(const std::string& path) {
   std::optional<std::string> bytes = ReadFileBytes(path, kMaxDocumentBytes);
   if (!bytes) {
@@ -447,7 +442,8 @@ int32_t OpenFailed(LastErrorRecord& record, const RaisedError& error, const std:
 int32_t MainModel::lOpenUfxAll(const std::string& path) {
   ClearLastError();
   try {
-    if (!HasUfxExtension(path)) throw RaisedError(kFormatError, kOpenSource, kFormatMessage);
+    if (!EndsWithIgnoringCase(path, ".ufx"))
+      throw RaisedError(kFormatError, kOpenSource, kFormatMessage);
     const std::string text = ReadDocumentText(path);
     LineCursor lines(text);
     if (lines.AtEnd())

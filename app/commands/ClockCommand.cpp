@@ -2,14 +2,13 @@
 // PNG file.
 #include <QSaveFile>
 #include <QString>
-#include <algorithm>
-#include <cctype>
 #include <charconv>
 #include <chrono>
 #include <ctime>
 #include <ostream>
 #include <string>
 
+#include "AsciiText.h"
 #include "ClockPicture.h"
 #include "Commands.h"
 #include "CommonOptions.h"
@@ -69,10 +68,9 @@ std::chrono::local_seconds Now() {
          std::chrono::minutes(local.tm_min) + std::chrono::seconds(local.tm_sec);
 }
 
-bool EndsWithPng(std::string path) {
-  std::transform(path.begin(), path.end(), path.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return path.size() > 4 && path.ends_with(".png");
+// A name before the extension is needed too.
+bool EndsWithPng(std::string_view path) {
+  return path.size() > 4 && EndsWithIgnoringCase(path, ".png");
 }
 
 }  // namespace

@@ -1,13 +1,13 @@
 #include "CommonOptions.h"
 
 #include <algorithm>
-#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <functional>
 #include <limits>
 #include <ostream>
 
+#include "AsciiText.h"
 #include "MainModel.h"
 
 namespace {
@@ -101,14 +101,6 @@ const std::vector<CommonOptionEntry>& CommonOptionTable() {
   return table;
 }
 
-bool EndsWithUfx(std::string_view path) {
-  if (path.size() < 4) return false;
-  std::string tail(path.substr(path.size() - 4));
-  std::transform(tail.begin(), tail.end(), tail.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return tail == ".ufx";
-}
-
 // The location and mode options; the engine raises on values it refuses.
 void ApplyPlaceAndModes(clsChart& chart, const CommonOptions& o) {
   auto& location = chart.Location();
@@ -195,7 +187,7 @@ std::optional<ParsedCommandLine> ParseCommandLine(const CommandArgs& args,
       error = "unknown option " + word;
       return std::nullopt;
     }
-    if (EndsWithUfx(word)) {
+    if (EndsWithIgnoringCase(word, ".ufx")) {
       if (parsed.common.document) {
         error = "only one document may be given";
         return std::nullopt;

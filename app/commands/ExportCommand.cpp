@@ -1,13 +1,12 @@
 // umbrafex export: the printed pages of a design as a PDF file (every page)
 // or as a PNG or SVG picture (one page).
-#include <algorithm>
-#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <memory>
 #include <ostream>
 #include <string>
 
+#include "AsciiText.h"
 #include "Commands.h"
 #include "CommonOptions.h"
 #include "ExportPrinter.h"
@@ -32,17 +31,13 @@ constexpr double kMaxDpi = 2400;
 
 enum class OutputKind { Pdf, Svg, Png };
 
-std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return text;
+// A name before the extension is needed too.
+bool HasExtension(std::string_view path, std::string_view extension) {
+  return path.size() > extension.size() && EndsWithIgnoringCase(path, extension);
 }
 
 std::optional<OutputKind> KindOfPath(const std::string& path) {
-  const std::string lower = Lower(path);
-  auto endsWith = [&](std::string_view suffix) {
-    return lower.size() > suffix.size() && lower.ends_with(suffix);
-  };
+  auto endsWith = [&](std::string_view extension) { return HasExtension(path, extension); };
   if (endsWith(".pdf")) return OutputKind::Pdf;
   if (endsWith(".svg")) return OutputKind::Svg;
   if (endsWith(".png")) return OutputKind::Png;
@@ -50,18 +45,16 @@ std::optional<OutputKind> KindOfPath(const std::string& path) {
 }
 
 std::optional<int16_t> PaperCode(const std::string& name) {
-  const std::string lower = Lower(name);
-  if (lower == "a3") return kPaperA3;
-  if (lower == "a4") return kPaperA4;
-  if (lower == "b4") return kPaperB4;
-  if (lower == "b5") return kPaperB5;
+  if (EqualsIgnoringCase(name, "a3")) return kPaperA3;
+  if (EqualsIgnoringCase(name, "a4")) return kPaperA4;
+  if (EqualsIgnoringCase(name, "b4")) return kPaperB4;
+  if (EqualsIgnoringCase(name, "b5")) return kPaperB5;
   return std::nullopt;
 }
 
 std::optional<int16_t> OrientationCode(const std::string& name) {
-  const std::string lower = Lower(name);
-  if (lower == "portrait") return kPortrait;
-  if (lower == "landscape") return kLandscape;
+  if (EqualsIgnoringCase(name, "portrait")) return kPortrait;
+  if (EqualsIgnoringCase(name, "landscape")) return kLandscape;
   return std::nullopt;
 }
 

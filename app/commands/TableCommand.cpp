@@ -1,9 +1,8 @@
 // umbrafex table: the yearly table of the equation of time or of the solar
 // declination, as a CSV file or as a workbook with a chart.
-#include <algorithm>
-#include <cctype>
 #include <ostream>
 
+#include "AsciiText.h"
 #include "Commands.h"
 #include "CommonOptions.h"
 #include "MainModel.h"
@@ -21,15 +20,6 @@ std::optional<TableKind> KindNamed(std::string_view word) {
   return std::nullopt;
 }
 
-bool HasExtension(std::string_view path, std::string_view extension) {
-  if (path.size() < extension.size()) return false;
-  return std::equal(extension.begin(), extension.end(), path.end() - extension.size(),
-                    [](char a, char b) {
-                      return std::tolower(static_cast<unsigned char>(a)) ==
-                             std::tolower(static_cast<unsigned char>(b));
-                    });
-}
-
 }  // namespace
 
 int RunTableCommand(const CommandArgs& args, std::ostream&, std::ostream& err) {
@@ -42,8 +32,8 @@ int RunTableCommand(const CommandArgs& args, std::ostream&, std::ostream& err) {
   const auto kind = KindNamed(parsed.positionals.front());
   if (!kind) return PrintUsage(err, kSynopsis, "name the table: eot or declination");
   const auto output = parsed.Extra("-o");
-  const bool workbook = output && HasExtension(*output, ".xlsx");
-  if (!output || (!workbook && !HasExtension(*output, ".csv"))) {
+  const bool workbook = output && EndsWithIgnoringCase(*output, ".xlsx");
+  if (!output || (!workbook && !EndsWithIgnoringCase(*output, ".csv"))) {
     return PrintUsage(err, kSynopsis, "give the output file with -o, ending in .csv or .xlsx");
   }
 

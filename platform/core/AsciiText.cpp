@@ -20,6 +20,11 @@ bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
   return true;
 }
 
+bool EndsWithIgnoringCase(std::string_view text, std::string_view suffix) {
+  return text.size() >= suffix.size() &&
+         EqualsIgnoringCase(text.substr(text.size() - suffix.size()), suffix);
+}
+
 char LowerAscii(char c) {
   return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }

@@ -9,5 +9,7 @@ std::string_view TrimText(std::string_view text);
 bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 // Whether text begins with prefix, ignoring ASCII letter case.
 bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix);
+// Whether text ends with suffix, ignoring ASCII letter case.
+bool EndsWithIgnoringCase(std::string_view text, std::string_view suffix);
 // The character in lower case when it is an ASCII capital.
 char LowerAscii(char c);

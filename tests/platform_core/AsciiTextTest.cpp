@@ -1,0 +1,34 @@
+// The keyword helpers that documents, profiles and commands match names with.
+#include <gtest/gtest.h>
+
+#include "AsciiText.h"
+
+namespace {
+
+TEST(AsciiTextTest, LetterCaseIgnoredOnlyForAsciiLetters) {
+  EXPECT_TRUE(EqualsIgnoringCase("[DialOption]", "[dialoption]"));
+  EXPECT_FALSE(EqualsIgnoringCase("Name", "Names"));
+  EXPECT_TRUE(StartsWithIgnoringCase("$(APPPATH)\\x.wmf", "$(AppPath)"));
+  EXPECT_FALSE(StartsWithIgnoringCase("$(App", "$(AppPath)"));
+  // Bytes of a multi-byte character are never folded onto one another.
+  EXPECT_FALSE(EqualsIgnoringCase("\xC3\x80", "\xC3\xA0"));
+  EXPECT_EQ(LowerAscii('Q'), 'q');
+  EXPECT_EQ(LowerAscii('@'), '@');
+  EXPECT_EQ(LowerAscii('['), '[');
+}
+
+TEST(AsciiTextTest, EndingsComparedOnTheirLastCharacters) {
+  EXPECT_TRUE(EndsWithIgnoringCase("dial.UFX", ".ufx"));
+  EXPECT_TRUE(EndsWithIgnoringCase(".ufx", ".ufx"));
+  EXPECT_FALSE(EndsWithIgnoringCase("ufx", ".ufx"));
+  EXPECT_FALSE(EndsWithIgnoringCase("dial.ufx.bak", ".ufx"));
+  EXPECT_TRUE(EndsWithIgnoringCase("anything", ""));
+}
+
+TEST(AsciiTextTest, TrimRemovesSpacesAndTabsAtBothEndsOnly) {
+  EXPECT_EQ(TrimText(" \tKey = value\t "), "Key = value");
+  EXPECT_EQ(TrimText(" \t "), "");
+  EXPECT_EQ(TrimText("\r\nx"), "\r\nx");
+}
+
+}  // namespace
