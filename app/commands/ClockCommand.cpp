@@ -76,18 +76,17 @@ bool EndsWithPng(std::string_view path) {
 }  // namespace
 
 int RunClockCommand(const CommandArgs& args, std::ostream&, std::ostream& err) {
-  std::string reason;
-  const auto parsed = ParseCommandLine(args, kClockOptions, reason);
-  if (!parsed) return PrintUsage(err, kSynopsis, reason);
-  if (!parsed->positionals.empty()) {
-    return PrintUsage(err, kSynopsis, "unexpected argument " + parsed->positionals.front());
+  ParsedCommandLine parsed;
+  if (const int status = ReadCommandWords(args, kClockOptions, 0, kSynopsis, parsed, err);
+      status != kExitOk) {
+    return status;
   }
-  const auto out = parsed->Extra("-o");
+  const auto out = parsed.Extra("-o");
   if (!out || !EndsWithPng(*out)) {
     return PrintUsage(err, kSynopsis, "an output file ending in .png is needed (-o OUT.png)");
   }
   std::chrono::local_seconds shown;
-  if (const auto at = parsed->Extra("--at")) {
+  if (const auto at = parsed.Extra("--at")) {
     const auto parsedAt = ParseDateTime(*at);
     if (!parsedAt) return PrintUsage(err, kSynopsis, "--at must read \"YYYY-MM-DD HH:MM\"");
     shown = *parsedAt;
@@ -95,7 +94,7 @@ int RunClockCommand(const CommandArgs& args, std::ostream&, std::ostream& err) {
     shown = Now();
   }
   int size = kDefaultSize;
-  if (const auto text = parsed->Extra("--size")) {
+  if (const auto text = parsed.Extra("--size")) {
     const auto value = Number(*text);
     if (!value || *value < kMinSize || *value > kMaxSize) {
       return PrintUsage(err, kSynopsis, "--size must be a whole number from 32 to 8000");
@@ -104,7 +103,7 @@ int RunClockCommand(const CommandArgs& args, std::ostream&, std::ostream& err) {
   }
 
   MainModel model;
-  if (const int status = PrepareModel(model, parsed->common, err); status != kExitOk) {
+  if (const int status = PrepareModel(model, parsed.common, err); status != kExitOk) {
     return status;
   }
   CheckClockForScript(model, err);

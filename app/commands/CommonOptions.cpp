@@ -221,9 +221,9 @@ int PrepareModel(MainModel& model, const CommonOptions& options, std::ostream& e
   return kExitOk;
 }
 
-int StartCommand(const CommandArgs& args, std::span<const ExtraOptionSpec> extras,
-                 std::size_t wordCount, std::string_view synopsis, MainModel& model,
-                 ParsedCommandLine& parsed, std::ostream& err) {
+int ReadCommandWords(const CommandArgs& args, std::span<const ExtraOptionSpec> extras,
+                     std::size_t wordCount, std::string_view synopsis, ParsedCommandLine& parsed,
+                     std::ostream& err) {
   std::string reason;
   auto result = ParseCommandLine(args, extras, reason);
   if (!result) return PrintUsage(err, synopsis, reason);
@@ -232,6 +232,16 @@ int StartCommand(const CommandArgs& args, std::span<const ExtraOptionSpec> extra
   }
   if (result->positionals.size() < wordCount) return PrintUsage(err, synopsis, "missing argument");
   parsed = std::move(*result);
+  return kExitOk;
+}
+
+int StartCommand(const CommandArgs& args, std::span<const ExtraOptionSpec> extras,
+                 std::size_t wordCount, std::string_view synopsis, MainModel& model,
+                 ParsedCommandLine& parsed, std::ostream& err) {
+  if (const int status = ReadCommandWords(args, extras, wordCount, synopsis, parsed, err);
+      status != kExitOk) {
+    return status;
+  }
   return PrepareModel(model, parsed.common, err);
 }
 

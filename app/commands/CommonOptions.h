@@ -80,6 +80,11 @@ int PrepareModel(MainModel& model, const CommonOptions& options, std::ostream& e
 // The start every command shares: parse with the command's own options,
 // insist on exactly `wordCount` words besides them, prepare the model. Gives
 // kExitOk with `parsed` filled, or the status the command ends with.
+// ReadCommandWords is its first half, for a command that checks its own
+// options (or sets the model up) before PrepareModel.
+int ReadCommandWords(const CommandArgs& args, std::span<const ExtraOptionSpec> extras,
+                     std::size_t wordCount, std::string_view synopsis, ParsedCommandLine& parsed,
+                     std::ostream& err);
 int StartCommand(const CommandArgs& args, std::span<const ExtraOptionSpec> extras,
                  std::size_t wordCount, std::string_view synopsis, MainModel& model,
                  ParsedCommandLine& parsed, std::ostream& err);

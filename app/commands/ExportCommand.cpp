@@ -134,13 +134,13 @@ std::optional<ExportRequest> ReadRequest(const ParsedCommandLine& parsed, std::s
 }  // namespace
 
 int RunExportCommand(const CommandArgs& args, std::ostream&, std::ostream& err) {
-  std::string reason;
-  const auto parsed = ParseCommandLine(args, kExportOptions, reason);
-  if (!parsed) return PrintUsage(err, kSynopsis, reason);
-  if (!parsed->positionals.empty()) {
-    return PrintUsage(err, kSynopsis, "unexpected argument " + parsed->positionals.front());
+  ParsedCommandLine parsed;
+  if (const int status = ReadCommandWords(args, kExportOptions, 0, kSynopsis, parsed, err);
+      status != kExitOk) {
+    return status;
   }
-  const auto request = ReadRequest(*parsed, reason);
+  std::string reason;
+  const auto request = ReadRequest(parsed, reason);
   if (!request) return PrintUsage(err, kSynopsis, reason);
 
   EnsureGuiSession();
@@ -148,7 +148,7 @@ int RunExportCommand(const CommandArgs& args, std::ostream&, std::ostream& err) 
   auto printer = std::make_shared<ExportPrinterSetup>();
   model.setPrinter(printer);
   // Includes ApplySeason, which the print command runs first.
-  if (const int status = PrepareModel(model, parsed->common, err); status != kExitOk) {
+  if (const int status = PrepareModel(model, parsed.common, err); status != kExitOk) {
     return status;
   }
   if (request->paper) printer->setPaperSize(*request->paper);
