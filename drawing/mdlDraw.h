@@ -20,6 +20,14 @@ struct DialLayout {
   double GnomonY = 0;
 };
 
+// Sets the three radii of the ratio in a unit: millimetres times the paper
+// factor on a printed page, tens of the picture's units on the clock.
+inline void SetDialRadii(DialLayout& layout, double unit) {
+  layout.OuterRadius = 75 * unit;
+  layout.MiddleRadius = 65 * unit;
+  layout.InnerRadius = 30 * unit;
+}
+
 // What the clock routines need of the desktop sundial window.
 class ClockView {
  public:

@@ -12,9 +12,8 @@ constexpr int32_t kOrdinaryDay = 0;
 constexpr int32_t kMidnightSun = 1;
 constexpr int32_t kPolarNight = 2;
 
-constexpr double kClockOuterRadius = 750;
-constexpr double kClockMiddleRadius = 650;
-constexpr double kClockInnerRadius = 300;
+// The picture's units per unit of the dial radii.
+constexpr double kClockRadiusUnit = 10;
 
 }  // namespace
 
@@ -62,9 +61,7 @@ DialLayout ClockLayout(const DrawTarget& picture) {
   DialLayout layout;
   layout.CenterX = picture.ScaleLeft() + picture.ScaleWidth() / 2;
   layout.CenterY = picture.ScaleTop() + picture.ScaleHeight() / 2;
-  layout.OuterRadius = kClockOuterRadius;
-  layout.MiddleRadius = kClockMiddleRadius;
-  layout.InnerRadius = kClockInnerRadius;
+  SetDialRadii(layout, kClockRadiusUnit);
   return layout;
 }
 

@@ -13,10 +13,7 @@
 
 namespace {
 
-// A4 lengths in millimetres, scaled by the paper factor.
-constexpr double kOuterRadius = 75;
-constexpr double kMiddleRadius = 65;
-constexpr double kInnerRadius = 30;
+// The A4 gap around dial and gnomon in millimetres, scaled by the paper factor.
 constexpr double kGap = 10;
 
 bool IsFinite(const DialLayout& l) {
@@ -70,18 +67,14 @@ SheetSize PaperSheetSize(int32_t paperSize, int32_t orientation) {
 
 DialLayout LayoutPage(double paperFactor, int32_t orientation, int16_t pageCount, double latitude,
                       double width, double height) {
-  const double f = paperFactor;
-  const double r1 = kOuterRadius * f;
-  const double r2 = kMiddleRadius * f;
-  const double gap = kGap * f;
+  DialLayout layout;
+  SetDialRadii(layout, paperFactor);
+  const double r1 = layout.OuterRadius;
+  const double r2 = layout.MiddleRadius;
+  const double gap = kGap * paperFactor;
   const double phi = DegToRad(std::fabs(latitude));
   const double s = SignOf(latitude);
   const bool onePage = pageCount < 2;
-
-  DialLayout layout;
-  layout.OuterRadius = r1;
-  layout.MiddleRadius = r2;
-  layout.InnerRadius = kInnerRadius * f;
 
   if (orientation == kPortrait) {
     const double g = r2 / std::cos(phi);  // the gnomon's length down the page
