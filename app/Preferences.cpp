@@ -15,12 +15,6 @@ namespace {
 
 constexpr const char* kMain = "Main";
 
-// Keys of the option groups that hold integers (read as the profile reader
-// reads integers, from the leading digits).
-bool IsIntegerOptionKey(std::string_view key) {
-  return key == "MaxPages" || key == "TimeFormat";
-}
-
 // Runs one loading step; a value in the wrong form or one the engine
 // refuses leaves the start-up value.
 void Step(const std::function<void()>& step) {
@@ -50,17 +44,16 @@ class PreferenceReader {
   }
 
   // Reads every key of a group, each as its own step, over the defaults'
-  // texts. `isInteger` tells the keys stored as integers.
-  template <typename Group>
-  void ReadGroup(std::string_view section, Group& group, const KeyValueTexts& defaults,
-                 bool (*apply)(Group&, std::string_view, std::string_view),
-                 const std::function<bool(std::string_view)>& isInteger) const {
-    for (const auto& [key, fallback] : defaults) {
+  // texts; integers are read as the profile reader reads them, from the
+  // leading digits.
+  void ReadGroup(const SettingsSection& section, Settings& settings,
+                 const Settings& defaults) const {
+    for (const auto& [key, fallback] : section.entries(defaults)) {
       Step([&] {
-        std::string value = isInteger(key)
-                                ? std::to_string(Int(section, key, ParseInt32Text(fallback)))
-                                : Text(section, key, UnquotePath(fallback));
-        apply(group, key, value);
+        std::string value = section.isIntegerKey(key)
+                                ? std::to_string(Int(section.name, key, ParseInt32Text(fallback)))
+                                : Text(section.name, key, UnquotePath(fallback));
+        section.apply(settings, key, value);
       });
     }
   }
@@ -68,13 +61,6 @@ class PreferenceReader {
  private:
   ProfileFile file_;
 };
-
-bool NoIntegers(std::string_view) {
-  return false;
-}
-bool AllIntegers(std::string_view) {
-  return true;
-}
 
 void ReadMainSection(const PreferenceReader& ini, MainModel& model) {
   clsChart& chart = model.Chart();
@@ -101,31 +87,9 @@ void ReadMainSection(const PreferenceReader& ini, MainModel& model) {
 }
 
 void ReadGroups(const PreferenceReader& ini, MainModel& model) {
-  DialOptionSettings dialOptionDefaults;
-  dialOptionDefaults.Picture = UnquotePath(FindDataFile("bkgcolor.wmf"));
-  ini.ReadGroup("DialOption", model.DialOption, DialOptionEntries(dialOptionDefaults),
-                ApplyDialOptionKey, IsIntegerOptionKey);
-  ini.ReadGroup("DialColor", model.DialColor, DialColorEntries(DialColorSettings{}),
-                ApplyDialColorKey, AllIntegers);
-  const Settings defaults;
-  auto fontDefaults = DialFonts(defaults);
-  auto fonts = DialFonts(static_cast<Settings&>(model));
-  for (std::size_t i = 0; i < fonts.size(); ++i) {
-    ini.ReadGroup(fonts[i].section, *fonts[i].font, FontEntries(*fontDefaults[i].font),
-                  ApplyFontKey, NoIntegers);
-  }
-  ini.ReadGroup("ClockOption", model.ClockOption, ClockOptionEntries(ClockOptionSettings{}),
-                ApplyClockOptionKey, IsIntegerOptionKey);
-  ini.ReadGroup("ClockDayColor", model.ClockDayColor, ClockColorEntries(kClockDayColorDefaults),
-                ApplyClockColorKey, AllIntegers);
-  ini.ReadGroup("ClockNightColor", model.ClockNightColor,
-                ClockColorEntries(kClockNightColorDefaults), ApplyClockColorKey, AllIntegers);
-  fontDefaults = ClockFonts(defaults);
-  fonts = ClockFonts(static_cast<Settings&>(model));
-  for (std::size_t i = 0; i < fonts.size(); ++i) {
-    ini.ReadGroup(fonts[i].section, *fonts[i].font, FontEntries(*fontDefaults[i].font),
-                  ApplyFontKey, NoIntegers);
-  }
+  Settings defaults;
+  defaults.DialOption.Picture = UnquotePath(FindDataFile("bkgcolor.wmf"));
+  for (const SettingsSection& section : SettingsSections()) ini.ReadGroup(section, model, defaults);
 }
 
 void PutEntries(ProfileFile& file, std::string_view section, const KeyValueTexts& entries) {
@@ -155,16 +119,8 @@ void WriteMainSection(ProfileFile& file, const MainModel& model) {
 }
 
 void WriteGroups(ProfileFile& file, const MainModel& model) {
-  PutEntries(file, "DialOption", DialOptionEntries(model.DialOption));
-  PutEntries(file, "DialColor", DialColorEntries(model.DialColor));
-  for (const auto& font : DialFonts(static_cast<const Settings&>(model))) {
-    PutEntries(file, font.section, FontEntries(*font.font));
-  }
-  PutEntries(file, "ClockOption", ClockOptionEntries(model.ClockOption));
-  PutEntries(file, "ClockDayColor", ClockColorEntries(model.ClockDayColor));
-  PutEntries(file, "ClockNightColor", ClockColorEntries(model.ClockNightColor));
-  for (const auto& font : ClockFonts(static_cast<const Settings&>(model))) {
-    PutEntries(file, font.section, FontEntries(*font.font));
+  for (const SettingsSection& section : SettingsSections()) {
+    PutEntries(file, section.name, section.entries(model));
   }
 }
 

@@ -74,12 +74,12 @@ void ReadSectionLines(LineCursor& lines, const KeyReader& read) {
   }
 }
 
-// Reads a section into a group through its key table; unknown keys are skipped.
-template <typename Group>
-void ReadGroupSection(LineCursor& lines, Group& group,
-                      bool (*apply)(Group&, std::string_view, std::string_view)) {
-  ReadSectionLines(lines,
-                   [&](std::string_view key, std::string_view value) { apply(group, key, value); });
+// The settings group of a section line ("[DialColor]"), if any.
+const SettingsSection* GroupSectionNamed(std::string_view line) {
+  for (const SettingsSection& section : SettingsSections()) {
+    if (EqualsIgnoringCase(line, "[" + std::string(section.name) + "]")) return &section;
+  }
+  return nullptr;
 }
 
 [[noreturn]] void RaiseChartError(const clsChart& chart) {
@@ -112,32 +112,23 @@ class DocumentReader {
       ReadCalcTime(lines);
     else if (is("[DialOption]") || is("[Option]") || is("[Drawing]"))
       ReadDialOption(lines);
-    else if (is("[DialColor]") || is("[Color]"))
-      ReadGroupSection(lines, model_.DialColor, ApplyDialColorKey);
+    else if (is("[Color]"))  // the older name of [DialColor]
+      ReadGroupSection(GroupSectionNamed("[DialColor]"), lines);
     else if (is("[Font]"))
       ReadOldFontSection(lines);
-    else if (is("[ClockOption]"))
-      ReadGroupSection(lines, model_.ClockOption, ApplyClockOptionKey);
-    else if (is("[ClockDayColor]"))
-      ReadGroupSection(lines, model_.ClockDayColor, ApplyClockColorKey);
-    else if (is("[ClockNightColor]"))
-      ReadGroupSection(lines, model_.ClockNightColor, ApplyClockColorKey);
     else if (is("[Printer]"))
       ReadPrinter(lines);
     else
-      ReadFontSection(name, lines);
+      ReadGroupSection(GroupSectionNamed(name), lines);
   }
 
-  void ReadFontSection(std::string_view name, LineCursor& lines) {
-    auto fonts = DialFonts(static_cast<Settings&>(model_));
-    auto clockFonts = ClockFonts(static_cast<Settings&>(model_));
-    fonts.insert(fonts.end(), clockFonts.begin(), clockFonts.end());
-    for (const auto& font : fonts) {
-      if (EqualsIgnoringCase(name, "[" + std::string(font.section) + "]")) {
-        ReadGroupSection(lines, *font.font, ApplyFontKey);
-        return;
-      }
-    }
+  // Reads a section into its group; unknown keys (and sections of no group)
+  // are skipped.
+  void ReadGroupSection(const SettingsSection* section, LineCursor& lines) {
+    if (!section) return;
+    ReadSectionLines(lines, [&](std::string_view key, std::string_view value) {
+      section->apply(model_, key, value);
+    });
   }
 
   void ReadGeneral(LineCursor& lines) {
@@ -311,24 +302,12 @@ class DocumentWriter {
     WriteLocation();
     WriteSeason();
     WriteCalcTime();
-    Section("DialOption");
-    Line("// $(AppPath)はUmbrafexのインストールフォルダ。");
-    Entries(DialOptionEntries(model_.DialOption));
-    Section("DialColor");
-    Entries(DialColorEntries(model_.DialColor));
-    for (const auto& font : DialFonts(static_cast<const Settings&>(model_))) {
-      Section(font.section);
-      Entries(FontEntries(*font.font));
-    }
-    Section("ClockOption");
-    Entries(ClockOptionEntries(model_.ClockOption));
-    Section("ClockDayColor");
-    Entries(ClockColorEntries(model_.ClockDayColor));
-    Section("ClockNightColor");
-    Entries(ClockColorEntries(model_.ClockNightColor));
-    for (const auto& font : ClockFonts(static_cast<const Settings&>(model_))) {
-      Section(font.section);
-      Entries(FontEntries(*font.font));
+    for (const SettingsSection& section : SettingsSections()) {
+      Section(section.name);
+      if (std::string_view(section.name) == "DialOption") {
+        Line("// $(AppPath)はUmbrafexのインストールフォルダ。");
+      }
+      Entries(section.entries(model_));
     }
     WritePrinter();
     return std::move(text_);

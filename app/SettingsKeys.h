@@ -1,8 +1,9 @@
 // The settings groups as key/value texts, shared by the settings document
-// and the preferences: the keys in their written order, and the reading of
-// one key (current and older names).
+// and the preferences: each group's section, its keys in their written order,
+// and the reading of one key (current and older names).
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -12,35 +13,24 @@
 
 using KeyValueTexts = std::vector<std::pair<std::string, std::string>>;
 
-// Each *Entries gives the group's keys and value texts in written order.
-// Each Apply*Key sets the value of a known key (letter case ignored) and
-// returns true, returns false for a key the group does not have, and raises
-// when the value cannot be converted.
-KeyValueTexts DialOptionEntries(const DialOptionSettings& group);
-bool ApplyDialOptionKey(DialOptionSettings& group, std::string_view key, std::string_view value);
-
-KeyValueTexts DialColorEntries(const DialColorSettings& group);
-bool ApplyDialColorKey(DialColorSettings& group, std::string_view key, std::string_view value);
-
-KeyValueTexts ClockOptionEntries(const ClockOptionSettings& group);
-bool ApplyClockOptionKey(ClockOptionSettings& group, std::string_view key, std::string_view value);
-
-KeyValueTexts ClockColorEntries(const ClockColorSettings& group);
-bool ApplyClockColorKey(ClockColorSettings& group, std::string_view key, std::string_view value);
-
-KeyValueTexts FontEntries(const FontSpec& font);
-bool ApplyFontKey(FontSpec& font, std::string_view key, std::string_view value);
-
-// A settings font group with its section (and key prefix in the old "[Font]").
-template <typename Font>
-struct NamedFont {
-  const char* section;
-  Font font;
+// One settings group as a section of key=value lines.
+struct SettingsSection {
+  const char* name;  // without the brackets
+  // The group's keys and value texts in written order.
+  KeyValueTexts (*entries)(const Settings& settings);
+  // Sets the value of a known key (letter case ignored) and returns true,
+  // returns false for a key the group does not have, and raises when the
+  // value cannot be converted.
+  bool (*apply)(Settings& settings, std::string_view key, std::string_view value);
+  // Whether the key holds a whole number (profiles read those from their
+  // leading digits).
+  bool (*isIntegerKey)(std::string_view key);
 };
 
-// The three dial fonts and the three clock fonts of a settings set, in
-// written order.
-std::vector<NamedFont<FontSpec*>> DialFonts(Settings& settings);
-std::vector<NamedFont<const FontSpec*>> DialFonts(const Settings& settings);
-std::vector<NamedFont<FontSpec*>> ClockFonts(Settings& settings);
-std::vector<NamedFont<const FontSpec*>> ClockFonts(const Settings& settings);
+// The groups in written order: DialOption, DialColor, the three dial fonts,
+// ClockOption, ClockDayColor, ClockNightColor, the three clock fonts.
+std::span<const SettingsSection> SettingsSections();
+
+// The key readers of two groups, for sections older documents name otherwise.
+bool ApplyDialOptionKey(DialOptionSettings& group, std::string_view key, std::string_view value);
+bool ApplyFontKey(FontSpec& font, std::string_view key, std::string_view value);

@@ -133,6 +133,18 @@ TEST_F(PreferencesTest, ValueInTheWrongFormFailsOnlyItsOwnStep) {
   EXPECT_FALSE(model.DialOption.PrintMark);
 }
 
+TEST_F(PreferencesTest, OnlyWholeNumberKeysAreReadFromTheirLeadingDigits) {
+  WriteIni(
+      "[DialOption]\r\nTimeFormat=2nd\r\nLineWidth=2.5pt\r\n"
+      "[ClockOption]\r\nTimeFormat=1x\r\nInvertShadow=0x\r\n");
+  MainModel model;
+  LoadPreferences(model);
+  EXPECT_EQ(model.DialOption.TimeFormat, 2);
+  EXPECT_EQ(model.DialOption.LineWidth, 1.0);
+  EXPECT_EQ(model.ClockOption.TimeFormat, 1);
+  EXPECT_TRUE(model.ClockOption.InvertShadow);
+}
+
 TEST_F(PreferencesTest, SavingKeepsOtherWindowsAndAMinimisedPosition) {
   WriteIni(
       "; written by hand\r\n[PreviewWindow]\r\nPosition=10, 10, 320, 420\r\nShowGuide=True\r\n\r\n"
