@@ -48,9 +48,7 @@ int32_t MainModel::ApplySeason() {
       const CalcDateArray monthDay{static_cast<int16_t>(Season.SeasonDate.Month),
                                    static_cast<int16_t>(Season.SeasonDate.Day)};
       int16_t dayNumber = 0;
-      if (chart_.ConvTotalDays(monthDay, dayNumber) != kTrue) {
-        throw RaisedError(chart_.ErrNumber(), chart_.ErrSource(), chart_.ErrDescription());
-      }
+      if (chart_.ConvTotalDays(monthDay, dayNumber) != kTrue) RaiseChartError(chart_);
       season.setCalcDate(dayNumber);
     } else {
       // Without a chosen day the dial is laid out for the local summer solstice.

@@ -82,10 +82,6 @@ const SettingsSection* GroupSectionNamed(std::string_view line) {
   return nullptr;
 }
 
-[[noreturn]] void RaiseChartError(const clsChart& chart) {
-  throw RaisedError(chart.ErrNumber(), chart.ErrSource(), chart.ErrDescription());
-}
-
 // Reading of the sections that go into the chart or need more than a key table.
 class DocumentReader {
  public:

@@ -67,9 +67,7 @@ YearTable BuildYearTable(clsChart& chart, TableKind kind) {
     chart.Season().setCalcDate(day);
     const double value = ValueOfDay(chart, kind);
     CalcDateArray monthDay{};
-    if (chart.ConvCalcDate(day, monthDay) != kTrue) {
-      throw RaisedError(chart.ErrNumber(), chart.ErrSource(), chart.ErrDescription());
-    }
+    if (chart.ConvCalcDate(day, monthDay) != kTrue) RaiseChartError(chart);
     table.rows.push_back({monthDay[0], monthDay[1], value});
   }
   return table;

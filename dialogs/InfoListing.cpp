@@ -79,9 +79,7 @@ std::string DayLine(clsChart& chart) {
       "季節: 立秋(", "季節: 秋分(", "季節: 立冬(", "季節: 冬至("};
   const auto& season = chart.Season();
   CalcDateArray monthDay{};
-  if (chart.ConvCalcDate(season.CalcDate(), monthDay) != kTrue) {
-    throw RaisedError(chart.ErrNumber(), chart.ErrSource(), chart.ErrDescription());
-  }
+  if (chart.ConvCalcDate(season.CalcDate(), monthDay) != kTrue) RaiseChartError(chart);
   char date[16];
   std::snprintf(date, sizeof date, "%d/%02d", monthDay[0], monthDay[1]);
 

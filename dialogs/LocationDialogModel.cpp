@@ -133,9 +133,7 @@ namespace {
 
 double ConvertOrRaise(clsChart& chart, const DmsTriple& triple) {
   double degrees = 0;
-  if (chart.ConvDegAngle(triple, degrees) != kTrue) {
-    throw RaisedError(chart.ErrNumber(), chart.ErrSource(), chart.ErrDescription());
-  }
+  if (chart.ConvDegAngle(triple, degrees) != kTrue) RaiseChartError(chart);
   return degrees;
 }
 

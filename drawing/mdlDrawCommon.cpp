@@ -138,10 +138,6 @@ void RotatedText(DrawTarget& target, double x, double y, std::string_view text, 
   target.DeviceText(DeviceXY(target, x, y), text, font);
 }
 
-void RaiseChartError(const clsChart& chart) {
-  throw RaisedError(chart.ErrNumber(), chart.ErrSource(), chart.ErrDescription());
-}
-
 const clsChartSolars& SolarsLease::Add(double startTime, double endTime, int16_t interval) {
   if (chart_.AddSolars(startTime, endTime, interval) != kTrue || chart_.Solars() == nullptr) {
     RaiseChartError(chart_);

@@ -87,9 +87,6 @@ void PixelPolygon(DrawTarget& target, std::span<const UserPoint> points);
 // Text turned counter-clockwise by the angle about its top-left corner (x, y).
 void RotatedText(DrawTarget& target, double x, double y, std::string_view text, double angle);
 
-// Raises the chart's recorded error.
-[[noreturn]] void RaiseChartError(const clsChart& chart);
-
 // Empties the chart's sun positions when the routine that filled them ends,
 // on success and on failure alike.
 class SolarsLease {

@@ -227,3 +227,7 @@ bool clsChart::IsLeapYear(int16_t intYear) {
 bool clsChart::IsJapanArea(double dblLatitude, double dblLongitude) const {
   return gIsJapanArea(dblLatitude, dblLongitude);
 }
+
+void RaiseChartError(const clsChart& chart) {
+  throw RaisedError(chart.ErrNumber(), chart.ErrSource(), chart.ErrDescription());
+}

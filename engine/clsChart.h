@@ -71,3 +71,7 @@ class clsChart {
   bool includeRiseSet_ = false;
   std::unique_ptr<clsChartSolars> solars_;
 };
+
+// Raises the error that the chart's last failing routine recorded, for
+// callers that go on by exception.
+[[noreturn]] void RaiseChartError(const clsChart& chart);

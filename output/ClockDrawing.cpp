@@ -25,9 +25,7 @@ int32_t RecomputeClockSeason(MainModel& main, std::chrono::local_seconds shown) 
                                  static_cast<int16_t>(static_cast<unsigned>(date.day()))};
     clsChart& chart = main.Chart();
     int16_t dayNumber = 0;
-    if (chart.ConvTotalDays(monthDay, dayNumber) != kTrue) {
-      throw RaisedError(chart.ErrNumber(), chart.ErrSource(), chart.ErrDescription());
-    }
+    if (chart.ConvTotalDays(monthDay, dayNumber) != kTrue) RaiseChartError(chart);
     chart.Season().setCalcDate(dayNumber);
     return kTrue;
   } catch (const RaisedError& e) {

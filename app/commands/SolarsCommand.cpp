@@ -18,9 +18,8 @@ const clsChartSolars& BuildSeries(MainModel& model) {
   clsChart& chart = model.Chart();
   chart.RemoveSolars();
   if (chart.AddSolars(model.CalcTime.StartTime, model.CalcTime.EndTime, model.CalcTime.Interval) !=
-      kTrue) {
-    throw RaisedError(chart.ErrNumber(), chart.ErrSource(), chart.ErrDescription());
-  }
+      kTrue)
+    RaiseChartError(chart);
   return *chart.Solars();
 }
 
