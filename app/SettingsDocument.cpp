@@ -16,9 +16,6 @@
 namespace {
 
 constexpr int32_t kFormatError = static_cast<int32_t>(0x80040201u);
-constexpr int32_t kFileNotFoundError = 53;
-constexpr int32_t kFileAccessError = 75;
-constexpr int32_t kOutOfMemoryError = 7;
 constexpr int32_t kPastEndOfFileError = 62;
 constexpr const char* kOpenSource = "frmMain.lOpenUfxAll";
 constexpr const char* kSaveSource = "frmMain.lSaveUfxAll";
@@ -399,7 +396,7 @@ std::string ReadDocumentText(const std::string& path) {
   std::optional<std::string> bytes = ReadFileBytes(path, kMaxDocumentBytes);
   if (!bytes) {
     bool missing = !FileExists(path);
-    throw RaisedError(missing ? kFileNotFoundError : kFileAccessError, kOpenSource,
+    throw RaisedError(missing ? kFileNotFoundNumber : kFileAccessNumber, kOpenSource,
                       missing ? "ファイルが見つかりません。" : "パス名が無効です。");
   }
   return DecodeFileText(*bytes);
@@ -430,7 +427,7 @@ int32_t MainModel::lOpenUfxAll(const std::string& path) {
   } catch (const RaisedError& error) {
     return OpenFailed(*this, error, path);
   } catch (const std::exception&) {
-    return OpenFailed(*this, RaisedError(kOutOfMemoryError, kOpenSource, ""), path);
+    return OpenFailed(*this, RaisedError(kOutOfMemoryNumber, kOpenSource, ""), path);
   }
   DocumentPath = path;
   LastDir = GetFolderName(path);
@@ -444,12 +441,12 @@ int32_t MainModel::lSaveUfxAll(const std::string& path) {
     // Written beside the old document and moved over it only when complete,
     // so a failed save leaves the previous document as it was.
     if (!bytes || !WriteFileAtomically(path, *bytes)) {
-      throw RaisedError(kFileAccessError, kSaveSource, "パス名が無効です。");
+      throw RaisedError(kFileAccessNumber, kSaveSource, "パス名が無効です。");
     }
   } catch (const RaisedError& error) {
     return SaveLastError(RaisedError(error.Number(), error.Source(), path + kSaveFailed));
   } catch (const std::exception&) {
-    return SaveLastError(RaisedError(kOutOfMemoryError, kSaveSource, path + kSaveFailed));
+    return SaveLastError(RaisedError(kOutOfMemoryNumber, kSaveSource, path + kSaveFailed));
   }
   DocumentPath = path;
   LastDir = GetFolderName(path);

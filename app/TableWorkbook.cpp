@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr int32_t kWorkbookError = 75;
 constexpr const char* kChartFont = "ＭＳ Ｐゴシック";
 constexpr const char* kValueFormat = "+#,##0.000;-#,##0.000;#,##0.000";
 constexpr lxw_row_t kHeaderRow = 2;  // row 3
@@ -131,7 +130,7 @@ int32_t lWriteTableWorkbook(MainModel& model, TableKind kind, const std::string&
       bytes = ReadFileBytes(scratch.Path());
     }
     if (!bytes || !WriteFileAtomically(path, *bytes)) {
-      throw RaisedError(kWorkbookError, "mdlGraph.lWriteTableWorkbook", CannotSaveMessage(path));
+      throw RaisedError(kFileAccessNumber, "mdlGraph.lWriteTableWorkbook", CannotSaveMessage(path));
     }
     return kTrue;
   } catch (const RaisedError& error) {

@@ -16,9 +16,14 @@ constexpr double kMaxFontSize = 2048;
 [[noreturn]] void RaiseTypeMismatch() {
   throw RaisedError(kTypeMismatchError, kSource, "型が一致しません。");
 }
-[[noreturn]] void RaiseOverflow() {
-  throw RaisedError(kOverflowError, kSource, "オーバーフローしました。");
+
+}  // namespace
+
+void RaiseOverflow() {
+  throw RaisedError(kOverflowNumber, kSource, kOverflowText);
 }
+
+namespace {
 
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';

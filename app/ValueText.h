@@ -11,10 +11,12 @@
 
 // "型が一致しません。": a text that is no value of the wanted kind.
 inline constexpr int32_t kTypeMismatchError = 13;
-// "オーバーフローしました。": a number outside the kind's range.
-inline constexpr int32_t kOverflowError = 6;
 // "プロパティの値が不正です。": a value the setting cannot take.
 inline constexpr int32_t kInvalidPropertyValueError = 380;
+
+// The program's own overflow error (kOverflowNumber): a number outside the
+// range of its kind.
+[[noreturn]] void RaiseOverflow();
 
 // "True" or "False".
 std::string BoolText(bool value);

@@ -43,9 +43,6 @@ constexpr TableTexts kSolarDeclinationTexts{
     5,
 };
 
-// The number a failed file output carries (the runtime's file-access error).
-constexpr int32_t kFileAccessError = 75;
-
 double ValueOfDay(const clsChart& chart, TableKind kind) {
   const auto& season = chart.Season();
   return kind == TableKind::EquationOfTime ? season.EquationOfTime() * 60
@@ -116,7 +113,7 @@ int32_t lWriteTableFile(MainModel& model, TableKind kind, const std::string& pat
     const std::string text = FormatTableFile(kind, BuildYearTable(model.Chart(), kind));
     const std::optional<std::string> bytes = Utf8ToCp932(text);
     if (!bytes || !WriteFileAtomically(path, *bytes)) {
-      throw RaisedError(kFileAccessError, "mdlGraph.lWriteTableFile", CannotSaveMessage(path));
+      throw RaisedError(kFileAccessNumber, "mdlGraph.lWriteTableFile", CannotSaveMessage(path));
     }
     return kTrue;
   } catch (const RaisedError& error) {

@@ -29,10 +29,6 @@ int32_t FontWeight(const FontSpec& font) {
 
 }  // namespace
 
-void RaiseOverflow() {
-  throw RaisedError(kOverflowErrorNumber, kProductName, "オーバーフローしました。");
-}
-
 int32_t RoundToInt32(double value) {
   const double rounded = std::nearbyint(value);
   if (!(rounded >= std::numeric_limits<int32_t>::min() &&
@@ -147,7 +143,7 @@ const clsChartSolars& SolarsLease::Add(double startTime, double endTime, int16_t
 
 RaisedError FaultAsRaisedError(const std::exception& fault) {
   if (dynamic_cast<const std::bad_alloc*>(&fault) != nullptr) {
-    return RaisedError(kOutOfMemoryErrorNumber, kProductName, "メモリが不足しています。");
+    return RaisedError(kOutOfMemoryNumber, kProductName, kOutOfMemoryText);
   }
   return RaisedError(kInternalErrorNumber, kProductName, "内部エラーです。");
 }

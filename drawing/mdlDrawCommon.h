@@ -11,15 +11,12 @@
 #include "DrawTarget.h"
 #include "Geometry.h"
 #include "MainModel.h"
+#include "ValueText.h"
 #include "mdlChartCommon.h"
 
-// Numbers of the run-time faults a routine can meet on its own.
-inline constexpr int32_t kOverflowErrorNumber = 6;
-inline constexpr int32_t kOutOfMemoryErrorNumber = 7;
+// The run-time fault a routine meets when its own logic fails.
 inline constexpr int32_t kInternalErrorNumber = 51;
 
-// The run-time overflow error.
-[[noreturn]] void RaiseOverflow();
 // Nearest integer, halves to the even neighbour; a value outside the 32-bit
 // range (or not a number) raises the overflow error.
 int32_t RoundToInt32(double value);

@@ -52,13 +52,15 @@ struct EngineErrorRecord {
   }
 };
 
-// Runtime errors the engine can meet besides its own (numbered as the
-// runtime numbers them).
+// Runtime errors the engine can meet besides its own, and the file errors
+// of the layers above it (numbered as the runtime numbers them).
 inline constexpr int32_t kInvalidCallNumber = 5;  // a domain error, an absent key
 inline constexpr int32_t kOverflowNumber = 6;     // a value beyond a 16-bit integer
 inline constexpr int32_t kOutOfMemoryNumber = 7;
 inline constexpr int32_t kSubscriptRangeNumber = 9;  // an absent position, a short array
 inline constexpr int32_t kDuplicateKeyNumber = 457;  // a key already in a collection
+inline constexpr int32_t kFileNotFoundNumber = 53;
+inline constexpr int32_t kFileAccessNumber = 75;  // a path or file that cannot be used
 
 inline constexpr const char* kInvalidCallText = "プロシージャの呼び出し、または引数が不正です。";
 inline constexpr const char* kOverflowText = "オーバーフローしました。";

@@ -5,9 +5,6 @@
 
 #include "mdlChartCommon.h"
 
-// The runtime's "path/file access error" number.
-inline constexpr int32_t kFileAccessErrorNumber = 75;
-
 [[noreturn]] inline void RaiseCannotWrite(const std::string& source, const std::string& path) {
-  throw RaisedError(kFileAccessErrorNumber, source, "ファイルに書き込めません。(" + path + ")");
+  throw RaisedError(kFileAccessNumber, source, "ファイルに書き込めません。(" + path + ")");
 }

@@ -277,7 +277,7 @@ std::shared_ptr<const Picture> PictureFromBytes(const QByteArray& bytes) {
 
 std::shared_ptr<const Picture> LoadPicture(const std::string& path) {
   const std::optional<std::string> bytes = ReadFileBytes(path);
-  if (!bytes) throw RaisedError(kFileNotFoundError, "LoadPicture", "ファイルが見つかりません。");
+  if (!bytes) throw RaisedError(kFileNotFoundNumber, "LoadPicture", "ファイルが見つかりません。");
   return PictureFromBytes(QByteArray(bytes->data(), static_cast<qsizetype>(bytes->size())));
 }
 

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "mdlChartCommon.h"
+
 class QPainter;
 
 class Picture {
@@ -20,7 +22,6 @@ class Picture {
   virtual QSizeF NaturalSize() const = 0;
 };
 
-inline constexpr int32_t kFileNotFoundError = 53;
 inline constexpr int32_t kInvalidPictureError = 481;
 
 // Loads a picture file, recognised by its content. Throws RaisedError 53

@@ -55,7 +55,7 @@ TEST(Primitives, UserUnitsRoundToEvenDevicePixels) {
     PixelLine(page, 0, 0, 0, std::nan(""));
     ADD_FAILURE() << "not a number reached the device";
   } catch (const RaisedError& e) {
-    EXPECT_EQ(e.Number(), kOverflowErrorNumber);
+    EXPECT_EQ(e.Number(), kOverflowNumber);
   }
 }
 

@@ -251,7 +251,7 @@ TEST_F(PictureFiles, UnreadableFilesRaiseErrors) {
     LoadPicture(dir_.path().toStdString() + "/missing.wmf");
     FAIL();
   } catch (const RaisedError& e) {
-    EXPECT_EQ(e.Number(), kFileNotFoundError);
+    EXPECT_EQ(e.Number(), kFileNotFoundNumber);
   }
   std::string garbage;
   for (int i = 0; i < 4000; ++i) garbage += static_cast<char>((i * 7919) % 251);
