@@ -64,28 +64,21 @@ void DrawShadow(MainModel& main, ClockView& clock, const DialLayout& l, double t
   DrawTarget& t = clock.picClock();
   SolarsLease lease(main.Chart());
   const clsChartSolars& solars = lease.Add(time, time, 0);
-  const double latitude = main.Chart().Location().Latitude();
-  const double s = SignOf(latitude);
-  const double r = l.MiddleRadius;
-  const double edgeHeight = r * std::tan(latitude * kRadiansPerDegree);
+  const DialGeometry dial = DialGeometryOf(l, main.Chart().Location().Latitude());
   const clsChartSolar& sun = solars.Solar(1);
   const double m = sun.Magnification();
   if (m < 0) return;  // the sun is not above the horizon
 
-  const double alpha = ToCompassAngle(sun.Azimuth()) * kRadiansPerDegree;
-  const auto tip = [&](double length) {
-    return UserPoint{l.CenterX + s * std::cos(alpha) * length,
-                     l.CenterY - s * std::sin(alpha) * length - s * r};
-  };
+  const auto tip = [&](double length) { return dial.ShadowTip(sun.Azimuth(), length); };
   SetShadowPen(t, mode, invert);
   if (const ClockColorSettings* colors = ClockColorsFor(main, clock.ClockState())) {
     t.setForeColor(colors->ShadowFill);
     t.setFillColor(colors->ShadowFill);
   }
 
-  const UserPoint foot{l.CenterX, l.CenterY - s * r};
-  const UserPoint centre{l.CenterX, l.CenterY};
-  const double length = m * edgeHeight;
+  const UserPoint foot = dial.Foot();
+  const UserPoint centre = dial.centre;
+  const double length = m * dial.edgeHeight;
   if (std::fabs(length) <= lengthLimit) {
     const UserPoint triangle[] = {foot, tip(length), centre};
     PixelPolygon(t, triangle);
@@ -93,7 +86,8 @@ void DrawShadow(MainModel& main, ClockView& clock, const DialLayout& l, double t
     // A very low sun: the shadow is cut at the limit, its sides parallel to
     // the noon line.
     const UserPoint cut = tip(lengthLimit * SignOf(length));
-    const UserPoint quadrilateral[] = {foot, {cut.x, cut.y - s * r}, cut, centre};
+    const UserPoint quadrilateral[] = {
+        foot, {cut.x, cut.y - dial.sign * dial.middleRadius}, cut, centre};
     PixelPolygon(t, quadrilateral);
   }
 }

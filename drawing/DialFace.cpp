@@ -32,28 +32,6 @@ TimeLabel LabelOf(clsChart& chart, double time, double magnification, int32_t ti
   return {text.empty() ? PositionKind::Minute : PositionKind::Hour, text};
 }
 
-struct DialGeometry {
-  UserPoint centre;
-  double sign;          // of the latitude
-  double middleRadius;  // also the gnomon's base
-  double edgeHeight;    // the gnomon's vertical edge, negative in the south
-
-  UserPoint Foot() const { return {centre.x, centre.y - sign * middleRadius}; }
-
-  // Where the top of the vertical edge throws its shadow.
-  UserPoint ShadowPoint(double azimuth, double magnification) const {
-    const double length = magnification * edgeHeight;
-    const double alpha = ToCompassAngle(azimuth) * kRadiansPerDegree;
-    return {centre.x + sign * std::cos(alpha) * length,
-            centre.y - sign * std::sin(alpha) * length - sign * middleRadius};
-  }
-
-  UserPoint AtRadius(double theta, double radius) const {
-    const double r = theta * kRadiansPerDegree;
-    return {centre.x + std::cos(r) * radius, centre.y - std::sin(r) * radius};
-  }
-};
-
 void SetLinePen(const DrawPass& pass, PositionKind kind, const std::optional<FaceColors>& colors) {
   DrawTarget& t = pass.target;
   const bool hour = kind == PositionKind::Hour;
@@ -102,11 +80,7 @@ void DrawFace(const DrawPass& pass, const DialLayout& l) {
       pass.OnClock() ? main.ClockOption.TimeFormat : main.DialOption.TimeFormat;
   const std::optional<FaceColors> colors = FaceColorsFor(pass);
 
-  const double latitude = pass.Latitude();
-  const DialGeometry dial{{l.CenterX, l.CenterY},
-                          SignOf(latitude),
-                          l.MiddleRadius,
-                          l.MiddleRadius * std::tan(latitude * kRadiansPerDegree)};
+  const DialGeometry dial = DialGeometryOf(l, pass.Latitude());
   const int32_t count = solars.CountSolars();
   int32_t k = 0;
   UserPoint first;
@@ -118,7 +92,7 @@ void DrawFace(const DrawPass& pass, const DialLayout& l) {
     double theta = 0;
     UserPoint shadow;
     if (m >= 0) {
-      shadow = dial.ShadowPoint(solar.Azimuth(), m);
+      shadow = dial.ShadowTip(solar.Azimuth(), m * dial.edgeHeight);
       theta = VectorAngle(dial.centre, {shadow.x, 2 * l.CenterY - shadow.y});
     } else {
       theta = ToCompassAngle(solar.Azimuth());

@@ -46,6 +46,24 @@ double SignOf(double value) {
   return value > 0 ? 1.0 : (value < 0 ? -1.0 : 0.0);
 }
 
+UserPoint DialGeometry::ShadowTip(double azimuth, double length) const {
+  const double alpha = ToCompassAngle(azimuth) * kRadiansPerDegree;
+  return {centre.x + sign * std::cos(alpha) * length,
+          centre.y - sign * std::sin(alpha) * length - sign * middleRadius};
+}
+
+UserPoint DialGeometry::AtRadius(double theta, double radius) const {
+  const double r = theta * kRadiansPerDegree;
+  return {centre.x + std::cos(r) * radius, centre.y - std::sin(r) * radius};
+}
+
+DialGeometry DialGeometryOf(const DialLayout& layout, double latitude) {
+  return {{layout.CenterX, layout.CenterY},
+          SignOf(latitude),
+          layout.MiddleRadius,
+          layout.MiddleRadius * std::tan(latitude * kRadiansPerDegree)};
+}
+
 int32_t DialPenWidth(const DrawPass& pass) {
   if (pass.OnClock()) return 1;
   const float pointsAsPixels = Single(pass.target.ScaleX(Single(pass.main.DialOption.LineWidth),

@@ -13,6 +13,7 @@
 #include "MainModel.h"
 #include "ValueText.h"
 #include "mdlChartCommon.h"
+#include "mdlDraw.h"
 
 // The run-time fault a routine meets when its own logic fails.
 inline constexpr int32_t kInternalErrorNumber = 51;
@@ -45,6 +46,24 @@ struct DrawPass {
 
 // Sign of a value: -1, 0 or +1.
 double SignOf(double value);
+
+// The dial's plane for a latitude: the root of the style at the centre, the
+// foot of the gnomon's vertical edge on the middle ring.
+struct DialGeometry {
+  UserPoint centre;
+  double sign;          // of the latitude
+  double middleRadius;  // also the gnomon's base
+  double edgeHeight;    // the gnomon's vertical edge, negative in the south
+
+  UserPoint Foot() const { return {centre.x, centre.y - sign * middleRadius}; }
+  // The end of a shadow of the given length that the top of the vertical
+  // edge throws away from the sun's azimuth (magnification x edgeHeight for
+  // the whole shadow).
+  UserPoint ShadowTip(double azimuth, double length) const;
+  // The point at a radius in the page direction theta (degrees).
+  UserPoint AtRadius(double theta, double radius) const;
+};
+DialGeometry DialGeometryOf(const DialLayout& layout, double latitude);
 
 // The dial pen in device pixels: DialOption.LineWidth (points) times zoom,
 // at least one pixel; one pixel on the clock picture.
