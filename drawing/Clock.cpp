@@ -15,8 +15,7 @@ namespace {
 constexpr double kStateIconPixels = 48;
 
 void SetCaptionPen(DrawTarget& t, const ClockColorSettings* colors) {
-  SetPen(t, PenMode::CopyPen, PenStyle::Solid, 1);
-  t.setFillStyle(BrushStyle::Transparent);
+  SetThinPen(t);
   if (colors) t.setForeColor(colors->ClockFont);
 }
 
@@ -54,8 +53,7 @@ void SetShadowPen(DrawTarget& t, int32_t mode, bool invert) {
     SetPen(t, invert ? PenMode::Invert : PenMode::CopyPen, PenStyle::Solid, 1);
     t.setFillStyle(BrushStyle::Solid);
   } else if (mode == 1) {
-    SetPen(t, PenMode::CopyPen, PenStyle::Solid, 1);
-    t.setFillStyle(BrushStyle::Transparent);
+    SetThinPen(t);
   }
 }
 

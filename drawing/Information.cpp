@@ -64,8 +64,7 @@ std::string Join(const std::string* lines, size_t count) {
 }
 
 void SetTextPen(DrawTarget& t, ColorRef color) {
-  SetPen(t, PenMode::CopyPen, PenStyle::Solid, 1);
-  t.setFillStyle(BrushStyle::Transparent);
+  SetThinPen(t);
   t.setForeColor(color);
 }
 
@@ -186,8 +185,7 @@ int32_t DrawPageTitle(MainModel& main, DrawTarget& target, const DialLayout& /*l
 int32_t DrawMarginFrame(MainModel& main, DrawTarget& target) {
   return RunDrawRoutine(main, [&] {
     const PageMargins margins = PageMarginsOf(target);
-    SetPen(target, PenMode::CopyPen, PenStyle::Solid, 1);
-    target.setFillStyle(BrushStyle::Transparent);
+    SetThinPen(target);
     target.setForeColor(main.General.DebugMode ? 0 : target.ButtonFaceColor());
     PixelRectangle(target, margins.left, margins.top, target.ScaleWidth() - margins.right,
                    target.ScaleHeight() - margins.bottom);

@@ -83,6 +83,11 @@ void SetDialPen(const DrawPass& pass) {
   SetPen(pass.target, PenMode::CopyPen, PenStyle::Solid, DialPenWidth(pass));
 }
 
+void SetThinPen(DrawTarget& target) {
+  SetPen(target, PenMode::CopyPen, PenStyle::Solid, 1);
+  target.setFillStyle(BrushStyle::Transparent);
+}
+
 FontSpec ScaledFont(const FontSpec& font, const DrawPass& pass) {
   FontSpec copy = font;
   if (!pass.OnClock()) copy.Size = RoundFontSize(font.Size * pass.zoom);

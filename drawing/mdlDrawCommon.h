@@ -71,6 +71,8 @@ int32_t DialPenWidth(const DrawPass& pass);
 void SetPen(DrawTarget& target, PenMode mode, PenStyle style, int32_t width);
 // The standard set-up: copy pen, solid, the dial pen.
 void SetDialPen(const DrawPass& pass);
+// Texts and frames: a solid one-pixel copy pen and no fill.
+void SetThinPen(DrawTarget& target);
 
 // A settings font as a routine assigns it: size times zoom on paper (and on
 // other surfaces), unchanged on the clock picture.
