@@ -16,6 +16,33 @@ namespace {
 // The A4 gap around dial and gnomon in millimetres, scaled by the paper factor.
 constexpr double kGap = 10;
 
+struct Paper {
+  int16_t code;
+  double factor;
+  SheetSize portrait;  // millimetres
+};
+
+constexpr Paper kPapers[] = {
+    {kPaperA3, 1.41, {297, 420}},
+    {kPaperA4, 1.0, {210, 297}},
+    {kPaperB4, 1.23, {257, 364}},
+    {kPaperB5, 0.87, {182, 257}},
+};
+
+// The supported paper of that code, or nullptr.
+const Paper* FindPaper(int32_t paperSize) {
+  for (const Paper& paper : kPapers) {
+    if (paper.code == paperSize) return &paper;
+  }
+  return nullptr;
+}
+
+// A4 stands in for any paper that is not supported.
+const Paper& PaperOrA4(int32_t paperSize) {
+  const Paper* paper = FindPaper(paperSize);
+  return paper ? *paper : *FindPaper(kPaperA4);
+}
+
 bool IsFinite(const DialLayout& l) {
   for (double v :
        {l.CenterX, l.CenterY, l.OuterRadius, l.MiddleRadius, l.InnerRadius, l.GnomonX, l.GnomonY}) {
@@ -27,40 +54,15 @@ bool IsFinite(const DialLayout& l) {
 }  // namespace
 
 double PaperFactor(int32_t paperSize) {
-  switch (paperSize) {
-    case kPaperA3:
-      return 1.41;
-    case kPaperA4:
-      return 1.0;
-    case kPaperB4:
-      return 1.23;
-    case kPaperB5:
-      return 0.87;
-    default:
-      return 1.0;
-  }
+  return PaperOrA4(paperSize).factor;
 }
 
 bool IsSupportedPaper(int32_t paperSize) {
-  return paperSize == kPaperA3 || paperSize == kPaperA4 || paperSize == kPaperB4 ||
-         paperSize == kPaperB5;
+  return FindPaper(paperSize) != nullptr;
 }
 
 SheetSize PaperSheetSize(int32_t paperSize, int32_t orientation) {
-  SheetSize portrait{210, 297};
-  switch (paperSize) {
-    case kPaperA3:
-      portrait = {297, 420};
-      break;
-    case kPaperB4:
-      portrait = {257, 364};
-      break;
-    case kPaperB5:
-      portrait = {182, 257};
-      break;
-    default:
-      break;
-  }
+  const SheetSize portrait = PaperOrA4(paperSize).portrait;
   if (orientation == kPortrait) return portrait;
   return {portrait.Height, portrait.Width};
 }
