@@ -889,6 +889,16 @@ class EmfBuilder : public Builder {
     if (closed) pathClosed.back() = true;
   }
 
+  // The figures of a poly record: collected while a path is open, drawn
+  // otherwise.
+  void PolyFigures(std::vector<std::vector<Point>> figures, bool closed) {
+    if (inPath) {
+      for (auto& figure : figures) Figure(std::move(figure), closed, false);
+    } else {
+      AddFigures(closed ? Shape::Polygon : Shape::Polyline, std::move(figures));
+    }
+  }
+
   void PathOps(bool fill, bool stroke) {
     std::vector<std::vector<Point>> closedFigures, allFigures;
     for (std::size_t i = 0; i < path.size(); ++i) {
@@ -961,23 +971,14 @@ void EmfPolyRecord(EmfBuilder& b, uint32_t type, const Record& r) {
       const std::vector<Point> rest(points.begin() + 1, points.end());
       const std::vector<Point> flat = FlattenBeziers(points.front(), rest);
       line.insert(line.end(), flat.begin(), flat.end());
-      if (b.inPath)
-        b.Figure(std::move(line), false, false);
-      else
-        b.AddFigures(Shape::Polyline, {std::move(line)});
+      b.PolyFigures({std::move(line)}, false);
       break;
     }
     case 3:  // POLYGON
-      if (b.inPath)
-        b.Figure(std::move(points), true, false);
-      else
-        b.AddFigures(Shape::Polygon, {std::move(points)});
+      b.PolyFigures({std::move(points)}, true);
       break;
     case 4:  // POLYLINE
-      if (b.inPath)
-        b.Figure(std::move(points), false, false);
-      else
-        b.AddFigures(Shape::Polyline, {std::move(points)});
+      b.PolyFigures({std::move(points)}, false);
       break;
     case 5:    // POLYBEZIERTO
     case 6: {  // POLYLINETO
@@ -1013,11 +1014,7 @@ void EmfPolyPolyRecord(EmfBuilder& b, uint32_t type, const Record& r) {
     all.push_back(EmfPoints(r, at, count, shortPoints));
     at += count * (shortPoints ? 4 : 8);
   }
-  if (b.inPath) {
-    for (auto& f : all) b.Figure(std::move(f), polygon, false);
-  } else {
-    b.AddFigures(polygon ? Shape::Polygon : Shape::Polyline, std::move(all));
-  }
+  b.PolyFigures(std::move(all), polygon);
 }
 
 LogicalFont EmfFont(const Record& r) {
