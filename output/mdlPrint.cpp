@@ -132,8 +132,7 @@ int32_t DrawSundialPage(MainModel& main, DrawTarget& target, const DialLayout& l
   }
   if (status != kTrue || !main.DialOption.PrintTitle) return status;
   // The title counts the pages actually printed (a count above 2 still prints two).
-  const int16_t printedPages = pageCount < 2 ? 1 : 2;
-  return r.PageTitle(main, target, layout, zoom, page, printedPages);
+  return r.PageTitle(main, target, layout, zoom, page, PrintedPageCount(pageCount));
 }
 
 int32_t PrintSundial(MainModel& main, PrintDocument& document, int16_t pageCount,
@@ -149,7 +148,7 @@ int32_t PrintSundial(MainModel& main, PrintDocument& document, int16_t pageCount
         LayoutPage(factor, document.Orientation(), pageCount, main.Chart().Location().Latitude(),
                    sheet.ScaleWidth(), sheet.ScaleHeight());
 
-    const int16_t pages = pageCount < 2 ? 1 : 2;
+    const int16_t pages = PrintedPageCount(pageCount);
     for (int16_t page = 1; page <= pages; ++page) {
       DrawTarget& target = document.Page();
       int32_t status =

@@ -41,6 +41,11 @@ SheetSize PaperSheetSize(int32_t paperSize, int32_t orientation);
 DialLayout LayoutPage(double paperFactor, int32_t orientation, int16_t pageCount, double latitude,
                       double width, double height);
 
+// The pages a job asked for pageCount pages prints: one below 2, else two.
+inline int16_t PrintedPageCount(int16_t pageCount) {
+  return pageCount < 2 ? 1 : 2;
+}
+
 // The dial routines a page is drawn with; tests replace them.
 struct SundialRoutines {
   using Element = std::function<int32_t(MainModel&, DrawTarget&, const DialLayout&, double)>;

@@ -155,7 +155,7 @@ int RunExportCommand(const CommandArgs& args, std::ostream&, std::ostream& err) 
   if (request->orientation) printer->setOrientation(*request->orientation);
   const int16_t paper = printer->Current().PaperSize;
   const int16_t orientation = printer->Current().Orientation;
-  const int16_t pageCount = request->pages.value_or(model.DialOption.MaxPages) < 2 ? 1 : 2;
+  const int16_t pageCount = PrintedPageCount(request->pages.value_or(model.DialOption.MaxPages));
   if (request->page > pageCount) {
     return PrintUsage(err, kSynopsis, "--page 2 needs a two-page job (--pages 2)");
   }
