@@ -16,6 +16,12 @@ void IgnoringErrors(Step step) {
   }
 }
 
+// Without a chosen day the dial is laid out for the local summer solstice:
+// season 4 in the north, 8 in the south.
+int32_t SummerSolsticeSeason(double latitude) {
+  return latitude < 0 ? 8 : 4;
+}
+
 }  // namespace
 
 MainModel::MainModel() {
@@ -36,7 +42,7 @@ MainModel::MainModel() {
   IgnoringErrors([&] { location.setLongitude(135); });
   IgnoringErrors([&] { location.setTimeZone(GetSystemTimeZone()); });
 
-  IgnoringErrors([&] { chart_.Season().setCalcSeason(location.Latitude() < 0 ? 8 : 4); });
+  IgnoringErrors([&] { chart_.Season().setCalcSeason(SummerSolsticeSeason(location.Latitude())); });
   IgnoringErrors([&] { chart_.Season().setEquationOfTime(0); });
 }
 
@@ -51,8 +57,7 @@ int32_t MainModel::ApplySeason() {
       if (chart_.ConvTotalDays(monthDay, dayNumber) != kTrue) RaiseChartError(chart_);
       season.setCalcDate(dayNumber);
     } else {
-      // Without a chosen day the dial is laid out for the local summer solstice.
-      season.setCalcSeason(chart_.Location().Latitude() < 0 ? 8 : 4);
+      season.setCalcSeason(SummerSolsticeSeason(chart_.Location().Latitude()));
       season.setEquationOfTime(0);
     }
     return kTrue;

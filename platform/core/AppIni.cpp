@@ -61,8 +61,9 @@ std::string GetIniString(std::string_view section, std::string_view key,
 
 int32_t PutIniString(std::string_view section, std::string_view key, std::string_view value) {
   try {
-    EnsureFolder(AppIniPath());
-    return WriteProfileString(AppIniPath(), section, key, value);
+    const std::string path = AppIniPath();
+    EnsureFolder(path);
+    return WriteProfileString(path, section, key, value);
   } catch (...) {
     return 0;
   }
@@ -78,8 +79,9 @@ std::optional<ProfileFile> LoadAppIni() {
 
 bool SaveAppIni(const ProfileFile& file) {
   try {
-    EnsureFolder(AppIniPath());
-    return file.Save(AppIniPath());
+    const std::string path = AppIniPath();
+    EnsureFolder(path);
+    return file.Save(path);
   } catch (...) {
     return false;
   }
