@@ -92,14 +92,3 @@ int32_t TrapStatus(EngineErrorRecord& record, Body&& body) noexcept {
     return kOutOfMemoryNumber;
   }
 }
-
-// Runs a routine inside a trap that records the error and raises it again.
-template <typename Body>
-auto TrapRaise(EngineErrorRecord& record, Body&& body) -> decltype(body()) {
-  try {
-    return body();
-  } catch (const RaisedError& e) {
-    record.Record(e);
-    throw;
-  }
-}
