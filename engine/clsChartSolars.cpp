@@ -1,6 +1,5 @@
 #include "clsChartSolars.h"
 
-#include <cmath>
 #include <string>
 
 #include "ChartState.h"

@@ -1,7 +1,6 @@
 #include "mdlPrint.h"
 
 #include <cmath>
-#include <functional>
 #include <initializer_list>
 
 #include "MainModel.h"

@@ -1,7 +1,6 @@
 // umbrafex export: the printed pages of a design as a PDF file (every page)
 // or as a PNG or SVG picture (one page).
 #include <charconv>
-#include <cmath>
 #include <memory>
 #include <ostream>
 #include <string>
