@@ -32,16 +32,7 @@ std::string HeaderPrefix() {
 // The document's lines, read one after another with one step back.
 class LineCursor {
  public:
-  explicit LineCursor(std::string_view text) {
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-      if (text[i] != '\r' && text[i] != '\n') continue;
-      lines_.push_back(text.substr(start, i - start));
-      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-      start = i + 1;
-    }
-    if (start < text.size()) lines_.push_back(text.substr(start));
-  }
+  explicit LineCursor(std::string_view text) : lines_(SplitLines(text)) {}
 
   bool AtEnd() const { return next_ == lines_.size(); }
   std::string_view Next() { return lines_[next_++]; }

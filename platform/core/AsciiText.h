@@ -2,7 +2,11 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
+// The lines of a text, ended by CR LF, CR or LF; a last line without an end
+// counts too, an empty text has none.
+std::vector<std::string_view> SplitLines(std::string_view text);
 // Spaces and tabs removed at both ends.
 std::string_view TrimText(std::string_view text);
 // Whether the two texts are equal ignoring ASCII letter case.

@@ -39,17 +39,9 @@ std::optional<KeyLine> SplitKeyLine(std::string_view line) {
   return KeyLine{TrimText(trimmed.substr(0, equals)), TrimText(trimmed.substr(equals + 1))};
 }
 
-std::vector<std::string> SplitLines(std::string_view text) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != '\r' && text[i] != '\n') continue;
-    lines.emplace_back(text.substr(start, i - start));
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    start = i + 1;
-  }
-  if (start < text.size()) lines.emplace_back(text.substr(start));
-  return lines;
+std::vector<std::string> OwnedLines(std::string_view text) {
+  const std::vector<std::string_view> views = SplitLines(text);
+  return {views.begin(), views.end()};
 }
 
 // Line breaks inside a value would make new lines of the file.
@@ -119,7 +111,7 @@ std::optional<int32_t> LeadingInteger(std::string_view text) {
 
 }  // namespace
 
-ProfileFile::ProfileFile(std::string_view text) : lines_(SplitLines(text)), raw_(lines_.size()) {}
+ProfileFile::ProfileFile(std::string_view text) : lines_(OwnedLines(text)), raw_(lines_.size()) {}
 
 ProfileFile ProfileFile::FromBytes(std::string_view bytes) {
   std::string_view body = WithoutByteOrderMark(bytes);
@@ -127,9 +119,9 @@ ProfileFile ProfileFile::FromBytes(std::string_view bytes) {
   // CP932 never uses CR or LF inside a character, so the byte lines are the
   // text lines.
   ProfileFile file;
-  for (std::string& line : SplitLines(bytes)) {
+  for (std::string_view line : SplitLines(bytes)) {
     file.lines_.push_back(Cp932ToUtf8(line));
-    file.raw_.push_back(std::move(line));
+    file.raw_.emplace_back(line);
   }
   return file;
 }

@@ -25,6 +25,14 @@ TEST(AsciiTextTest, EndingsComparedOnTheirLastCharacters) {
   EXPECT_TRUE(EndsWithIgnoringCase("anything", ""));
 }
 
+TEST(AsciiTextTest, LinesEndAtCrLfCrOrLf) {
+  using Lines = std::vector<std::string_view>;
+  EXPECT_EQ(SplitLines("a\r\nb\rc\nd"), (Lines{"a", "b", "c", "d"}));
+  EXPECT_EQ(SplitLines("a\r\n\r\n"), (Lines{"a", ""}));
+  EXPECT_EQ(SplitLines("\n\r"), (Lines{"", ""}));
+  EXPECT_TRUE(SplitLines("").empty());
+}
+
 TEST(AsciiTextTest, TrimRemovesSpacesAndTabsAtBothEndsOnly) {
   EXPECT_EQ(TrimText(" \tKey = value\t "), "Key = value");
   EXPECT_EQ(TrimText(" \t "), "");
