@@ -17,14 +17,6 @@ constexpr double kMaxFontSize = 2048;
   throw RaisedError(kTypeMismatchError, kSource, "型が一致しません。");
 }
 
-}  // namespace
-
-void RaiseOverflow() {
-  throw RaisedError(kOverflowNumber, kSource, kOverflowText);
-}
-
-namespace {
-
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
@@ -76,6 +68,14 @@ double RoundHalfEven(double value) {
 
 }  // namespace
 
+void RaiseOverflow() {
+  throw RaisedError(kOverflowNumber, kSource, kOverflowText);
+}
+
+double RoundFontSize(double points) {
+  return RoundHalfEven(points * 10000) / 10000;
+}
+
 std::string BoolText(bool value) {
   return value ? "True" : "False";
 }
@@ -121,5 +121,5 @@ double ParseSizeText(std::string_view text) {
   if (!(value > 0 && value <= kMaxFontSize)) {
     throw RaisedError(kInvalidPropertyValueError, kSource, "プロパティの値が不正です。");
   }
-  return RoundHalfEven(value * 10000) / 10000;
+  return RoundFontSize(value);
 }

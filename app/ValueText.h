@@ -17,6 +17,8 @@ inline constexpr int32_t kInvalidPropertyValueError = 380;
 // The program's own overflow error (kOverflowNumber): a number outside the
 // range of its kind.
 [[noreturn]] void RaiseOverflow();
+// Font sizes are kept to four decimals (halves to the even neighbour).
+double RoundFontSize(double points);
 
 // "True" or "False".
 std::string BoolText(bool value);

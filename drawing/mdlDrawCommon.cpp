@@ -38,10 +38,6 @@ int32_t RoundToInt32(double value) {
   return static_cast<int32_t>(rounded);
 }
 
-double RoundFontSize(double points) {
-  return std::nearbyint(points * 10000) / 10000;
-}
-
 double SignOf(double value) {
   return value > 0 ? 1.0 : (value < 0 ? -1.0 : 0.0);
 }

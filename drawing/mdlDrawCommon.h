@@ -21,8 +21,6 @@ inline constexpr int32_t kInternalErrorNumber = 51;
 // Nearest integer, halves to the even neighbour; a value outside the 32-bit
 // range (or not a number) raises the overflow error.
 int32_t RoundToInt32(double value);
-// Font sizes are kept to four decimals.
-double RoundFontSize(double points);
 
 // One call of a dial routine: where it draws and how.
 struct DrawPass {
