@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "../platform_core/ScratchFolder.h"
 #include "FileIo.h"
 #include "MainModel.h"
 #include "TextCodec.h"
@@ -14,21 +15,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-class ScratchFolder {
- public:
-  ScratchFolder() {
-    path_ = fs::temp_directory_path() /
-            ("umbrafex-table-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
-    fs::create_directories(path_);
-  }
-  ~ScratchFolder() { fs::remove_all(path_); }
-  std::string File(const std::string& name) const { return (path_ / name).string(); }
-  std::string Path() const { return path_.string(); }
-
- private:
-  fs::path path_;
-};
 
 std::size_t CountOf(const std::string& text, const std::string& part) {
   std::size_t count = 0;
@@ -83,13 +69,13 @@ TEST(TableFile, TextHasHeaderAndOneCrLfLinePerDay) {
 }
 
 TEST(TableFile, WrittenInCp932WithOneLinePerDayAndLastDirFollows) {
-  ScratchFolder folder;
+  ScratchFolder folder{"table"};
   MainModel model;
   for (const bool leap : {false, true}) {
     model.Chart().setLeapYear(leap);
-    const std::string path = folder.File(leap ? "leap.csv" : "common.csv");
+    const std::string path = folder.Path(leap ? "leap.csv" : "common.csv");
     ASSERT_EQ(lWriteTableFile(model, TableKind::EquationOfTime, path), kTrue);
-    EXPECT_EQ(model.LastDir, folder.Path());
+    EXPECT_EQ(model.LastDir, folder.path().string());
 
     const auto bytes = ReadFileBytes(path);
     ASSERT_TRUE(bytes);
@@ -102,9 +88,9 @@ TEST(TableFile, WrittenInCp932WithOneLinePerDayAndLastDirFollows) {
 }
 
 TEST(TableFile, UnwritablePathIsReportedAndLeavesNothingBehind) {
-  ScratchFolder folder;
+  ScratchFolder folder{"table"};
   MainModel model;
-  const std::string path = folder.File("missing/t.csv");
+  const std::string path = folder.Path("missing/t.csv");
   const int32_t status = lWriteTableFile(model, TableKind::SolarDeclination, path);
   EXPECT_NE(status, kTrue);
   EXPECT_EQ(model.LastErrNumber(), status);
@@ -140,10 +126,10 @@ std::optional<std::string> ZipMember(const std::string& zip, const std::string& 
 }
 
 TEST(TableWorkbook, ChartCoversEveryDayAndSheetsCarryTheirTexts) {
-  ScratchFolder folder;
+  ScratchFolder folder{"table"};
   MainModel model;
   model.Chart().setLeapYear(true);
-  const std::string path = folder.File("t.xlsx");
+  const std::string path = folder.Path("t.xlsx");
   ASSERT_EQ(lWriteTableWorkbook(model, TableKind::EquationOfTime, path), kTrue);
   const auto bytes = ReadFileBytes(path);
   ASSERT_TRUE(bytes);
@@ -177,17 +163,17 @@ TEST(TableWorkbook, ChartCoversEveryDayAndSheetsCarryTheirTexts) {
 }
 
 TEST(TableWorkbook, CommonYearEndsInRow368AndFailuresAreReported) {
-  ScratchFolder folder;
+  ScratchFolder folder{"table"};
   MainModel model;
   model.Chart().setLeapYear(false);
-  const std::string path = folder.File("d.xlsx");
+  const std::string path = folder.Path("d.xlsx");
   ASSERT_EQ(lWriteTableWorkbook(model, TableKind::SolarDeclination, path), kTrue);
   if (const auto chart = ZipMember(path, "xl/charts/chart1.xml")) {
     EXPECT_NE(chart->find("$A$4:$A$368"), std::string::npos);
     EXPECT_NE(chart->find("<c:min val=\"-25\"/>"), std::string::npos);
   }
 
-  const std::string bad = folder.File("missing/d.xlsx");
+  const std::string bad = folder.Path("missing/d.xlsx");
   EXPECT_NE(lWriteTableWorkbook(model, TableKind::SolarDeclination, bad), kTrue);
   EXPECT_EQ(model.LastErrDescription(), bad + "を保存することができません。");
   EXPECT_FALSE(fs::exists(bad));
