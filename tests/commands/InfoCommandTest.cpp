@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "../platform_core/ScratchFolder.h"
 #include "Commands.h"
 #include "FileIo.h"
 
@@ -68,8 +69,8 @@ TEST(InfoCommand, UsageAndEngineErrorsHaveTheirOwnStatus) {
 }
 
 TEST(InfoCommand, SavedDocumentReadsBackToTheSameBytes) {
-  const fs::path folder = fs::temp_directory_path() / "umbrafex-info-command";
-  fs::create_directories(folder);
+  const ScratchFolder scratch("info-command");
+  const fs::path& folder = scratch.path();
   const std::string first = (folder / "x.ufx").string();
   const std::string second = (folder / "y.ufx").string();
 
@@ -89,7 +90,6 @@ TEST(InfoCommand, SavedDocumentReadsBackToTheSameBytes) {
   r = Invoke({"info", "--save", (folder / "missing" / "z.ufx").string()});
   EXPECT_EQ(r.status, 2);
   EXPECT_NE(r.err.find("を保存することができません。"), std::string::npos);
-  fs::remove_all(folder);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "../platform_core/ScratchFolder.h"
 #include "Commands.h"
 #include "FileIo.h"
 #include "TextCodec.h"
@@ -13,12 +14,6 @@ namespace {
 
 class TableCommandTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() / "umbrafex-table-command";
-    fs::create_directories(folder_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-
   int Invoke(const CommandArgs& args) {
     std::ostringstream out;
     std::ostringstream err;
@@ -28,7 +23,8 @@ class TableCommandTest : public ::testing::Test {
   }
   std::string File(const std::string& name) const { return (folder_ / name).string(); }
 
-  fs::path folder_;
+  ScratchFolder scratch_{"table-command"};
+  const fs::path& folder_ = scratch_.path();
   std::string err_;
 };
 

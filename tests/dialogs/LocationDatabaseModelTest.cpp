@@ -1,11 +1,11 @@
 // The dialog's behaviour on small databases written for each case.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "../platform_core/ScratchFolder.h"
 #include "LocationDialogModel.h"
 #include "clsChart.h"
 
@@ -32,14 +32,6 @@ std::string City(int region, int number, const std::string& defaultSet, const st
 
 class LocationDialogModelTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("umbrafex-location-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(folder_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-
   void Write(const std::string& name, const std::string& text) {
     std::ofstream(folder_ / name, std::ios::binary) << text;
   }
@@ -58,7 +50,8 @@ class LocationDialogModelTest : public ::testing::Test {
   }
   std::string Folder() const { return folder_.string(); }
 
-  fs::path folder_;
+  ScratchFolder scratch_{"location"};
+  const fs::path& folder_ = scratch_.path();
 };
 
 TEST_F(LocationDialogModelTest, NoStoredChoiceSelectsTheDefaultPlace) {
