@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string_view>
 
+#include "AsciiText.h"
 #include "clsChart.h"
 
 namespace {
@@ -34,14 +35,6 @@ std::string FormatDecimal(double value, std::string_view unit, bool signedForm) 
     sign = "+";
   }
   return "(" + sign + text + std::string(unit) + ")";
-}
-
-std::string ReplaceAll(std::string text, std::string_view from, std::string_view to) {
-  for (std::size_t at = text.find(from); at != std::string::npos;
-       at = text.find(from, at + to.size())) {
-    text.replace(at, from.size(), to);
-  }
-  return text;
 }
 
 // Hours spelled out as "時間" in the value of a line (the label keeps its own).

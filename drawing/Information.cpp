@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 
+#include "AsciiText.h"
 #include "Version.h"
 #include "mdlDraw.h"
 #include "mdlDrawCommon.h"
@@ -37,17 +38,9 @@ PageMargins PageMarginsOf(const DrawTarget& t) {
   return m;
 }
 
-void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
-  for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
-    text.replace(at, from.size(), to);
-  }
-}
-
 // An hours text of the chart with "時" spelled "時間".
 std::string HoursText(clsChart& chart, double hours) {
-  std::string text = chart.FormatDegAngle(hours, "+-", "時分秒");
-  ReplaceAll(text, "時", "時間");
-  return text;
+  return ReplaceAll(chart.FormatDegAngle(hours, "+-", "時分秒"), "時", "時間");
 }
 
 std::string MonthDayText(const CalendarDate& date) {

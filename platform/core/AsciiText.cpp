@@ -38,6 +38,15 @@ bool EndsWithIgnoringCase(std::string_view text, std::string_view suffix) {
          EqualsIgnoringCase(text.substr(text.size() - suffix.size()), suffix);
 }
 
+std::string ReplaceAll(std::string text, std::string_view from, std::string_view to) {
+  if (from.empty()) return text;
+  for (std::size_t at = text.find(from); at != std::string::npos;
+       at = text.find(from, at + to.size())) {
+    text.replace(at, from.size(), to);
+  }
+  return text;
+}
+
 char LowerAscii(char c) {
   return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }

@@ -1,6 +1,7 @@
 // Small text helpers for file formats whose keywords are ASCII.
 #pragma once
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -15,5 +16,8 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix);
 // Whether text ends with suffix, ignoring ASCII letter case.
 bool EndsWithIgnoringCase(std::string_view text, std::string_view suffix);
+// Every occurrence of `from` replaced by `to`, left to right. Works on
+// bytes, so UTF-8 texts may be searched for UTF-8 words.
+std::string ReplaceAll(std::string text, std::string_view from, std::string_view to);
 // The character in lower case when it is an ASCII capital.
 char LowerAscii(char c);

@@ -33,6 +33,12 @@ TEST(AsciiTextTest, LinesEndAtCrLfCrOrLf) {
   EXPECT_TRUE(SplitLines("").empty());
 }
 
+TEST(AsciiTextTest, ReplacementsAreNotSearchedAgain) {
+  EXPECT_EQ(ReplaceAll("1時2分 3時", "時", "時間"), "1時間2分 3時間");
+  EXPECT_EQ(ReplaceAll("aaa", "a", "aa"), "aaaaaa");
+  EXPECT_EQ(ReplaceAll("abc", "", "x"), "abc");
+}
+
 TEST(AsciiTextTest, TrimRemovesSpacesAndTabsAtBothEndsOnly) {
   EXPECT_EQ(TrimText(" \tKey = value\t "), "Key = value");
   EXPECT_EQ(TrimText(" \t "), "");
