@@ -1,27 +1,19 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
 
 #include "../platform_core/ScratchFolder.h"
-#include "Commands.h"
+#include "CommandRun.h"
 #include "FileIo.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-struct Result {
-  int status;
-  std::string out;
-  std::string err;
-};
+using Result = CommandResult;
 
 Result Invoke(const CommandArgs& args) {
-  std::ostringstream out;
-  std::ostringstream err;
-  const int status = RunCommand(args, out, err);
-  return {status, out.str(), err.str()};
+  return RunCommandLine(args);
 }
 
 TEST(InfoCommand, EngineDefaultsPrintExactlyWithLfLineEnds) {

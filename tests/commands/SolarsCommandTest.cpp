@@ -6,23 +6,16 @@
 #include <string>
 #include <vector>
 
-#include "Commands.h"
+#include "CommandRun.h"
 
 namespace {
 
-struct Result {
-  int status;
-  std::string out;
-  std::string err;
-};
+using Result = CommandResult;
 
 Result RunSolars(const CommandArgs& args) {
-  std::ostringstream out;
-  std::ostringstream err;
   CommandArgs full{"solars"};
   full.insert(full.end(), args.begin(), args.end());
-  const int status = RunCommand(full, out, err);
-  return {status, out.str(), err.str()};
+  return RunCommandLine(full);
 }
 
 std::vector<std::string> Lines(const std::string& text) {

@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
 
 #include "../platform_core/ScratchFolder.h"
-#include "Commands.h"
+#include "CommandRun.h"
 #include "FileIo.h"
 #include "TextCodec.h"
 
@@ -15,11 +14,9 @@ namespace {
 class TableCommandTest : public ::testing::Test {
  protected:
   int Invoke(const CommandArgs& args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunCommand(args, out, err);
-    err_ = err.str();
-    return status;
+    const CommandResult result = RunCommandLine(args);
+    err_ = result.err;
+    return result.status;
   }
   std::string File(const std::string& name) const { return (folder_ / name).string(); }
 
