@@ -43,6 +43,19 @@ class Converter {
   iconv_t cd_;
 };
 
+// One descriptor per direction and thread, opened on first use: profiles
+// convert line by line, and opening iconv for every line costs more than the
+// conversion. Each conversion leaves the descriptor in its initial state.
+Converter& ToUtf8() {
+  thread_local Converter converter(kUtf8, kCp932);
+  return converter;
+}
+
+Converter& ToCp932() {
+  thread_local Converter converter(kCp932, kUtf8);
+  return converter;
+}
+
 // Length of the well-formed UTF-8 sequence at the start of s, 0 when none.
 std::size_t Utf8SequenceLength(std::string_view s) {
   auto byte = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
@@ -71,7 +84,7 @@ std::size_t Utf8SequenceLength(std::string_view s) {
 std::string Cp932ToUtf8(std::string_view cp932) {
   std::string out;
   out.reserve(cp932.size() + cp932.size() / 2);
-  Converter converter(kUtf8, kCp932);
+  Converter& converter = ToUtf8();
   if (!converter.ok()) {
     for (unsigned char c : cp932)
       out += c < 0x80 ? std::string(1, static_cast<char>(c)) : std::string(kReplacement);
@@ -92,7 +105,7 @@ std::optional<std::string> Utf8ToCp932(std::string_view utf8) {
   if (!IsValidUtf8(utf8)) return std::nullopt;
   std::string out;
   out.reserve(utf8.size());
-  Converter converter(kCp932, kUtf8);
+  Converter& converter = ToCp932();
   if (!converter.ok()) {
     while (!utf8.empty()) {
       std::size_t n = Utf8SequenceLength(utf8);
