@@ -2,7 +2,6 @@
 // PNG file.
 #include <QSaveFile>
 #include <QString>
-#include <charconv>
 #include <chrono>
 #include <ctime>
 #include <ostream>
@@ -26,10 +25,7 @@ constexpr int kMinSize = 32;
 constexpr int kMaxSize = 8000;
 
 std::optional<int> Number(std::string_view text) {
-  int value = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  return value;
+  return ParseWholeNumber<int>(text);
 }
 
 // "YYYY-MM-DD HH:MM" with optional ":SS"; a "T" may stand for the space.

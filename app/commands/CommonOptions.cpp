@@ -21,10 +21,9 @@ bool ParseDouble(std::string_view text, double& value) {
 
 template <typename Int>
 bool ParseInteger(std::string_view text, Int& value) {
-  if (text.empty()) return false;
-  const char* last = text.data() + text.size();
-  const auto [end, ec] = std::from_chars(text.data(), last, value);
-  return ec == std::errc{} && end == last;
+  const std::optional<Int> parsed = ParseWholeNumber<Int>(text);
+  if (parsed) value = *parsed;
+  return parsed.has_value();
 }
 
 bool ParseYesNo(std::string_view text, bool& value) {

@@ -4,6 +4,7 @@
 // options of its own, and then prepares the model in one fixed order.
 #pragma once
 
+#include <charconv>
 #include <cstddef>
 #include <cstdint>
 #include <iosfwd>
@@ -22,6 +23,17 @@ class MainModel;
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitUsage = 1;
 inline constexpr int kExitFailure = 2;
+
+// The whole text as a decimal integer of the type (sign allowed), or nullopt
+// for anything else, an empty text included, or a number out of the type's range.
+template <typename Int>
+std::optional<Int> ParseWholeNumber(std::string_view text) {
+  Int value{};
+  const char* last = text.data() + text.size();
+  const auto [end, ec] = std::from_chars(text.data(), last, value);
+  if (text.empty() || ec != std::errc{} || end != last) return std::nullopt;
+  return value;
+}
 
 // An option that one command adds to the shared ones ("--save", "-o").
 struct ExtraOptionSpec {

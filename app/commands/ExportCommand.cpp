@@ -1,6 +1,5 @@
 // umbrafex export: the printed pages of a design as a PDF file (every page)
 // or as a PNG or SVG picture (one page).
-#include <charconv>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -57,13 +56,6 @@ std::optional<int16_t> OrientationCode(const std::string& name) {
   return std::nullopt;
 }
 
-std::optional<long> WholeNumber(const std::string& text) {
-  long value = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  return value;
-}
-
 // The command's own options, checked.
 struct ExportRequest {
   std::string path;
@@ -104,7 +96,7 @@ std::optional<ExportRequest> ReadRequest(const ParsedCommandLine& parsed, std::s
     }
   }
   if (const auto pages = parsed.Extra("--pages")) {
-    const auto value = WholeNumber(*pages);
+    const auto value = ParseWholeNumber<long>(*pages);
     if (!value || (*value != 1 && *value != 2)) {
       reason = "--pages must be 1 or 2";
       return std::nullopt;
@@ -112,7 +104,7 @@ std::optional<ExportRequest> ReadRequest(const ParsedCommandLine& parsed, std::s
     request.pages = static_cast<int16_t>(*value);
   }
   if (const auto page = parsed.Extra("--page")) {
-    const auto value = WholeNumber(*page);
+    const auto value = ParseWholeNumber<long>(*page);
     if (!value || (*value != 1 && *value != 2)) {
       reason = "--page must be 1 or 2";
       return std::nullopt;
@@ -120,7 +112,7 @@ std::optional<ExportRequest> ReadRequest(const ParsedCommandLine& parsed, std::s
     request.page = static_cast<int16_t>(*value);
   }
   if (const auto dpi = parsed.Extra("--dpi")) {
-    const auto value = WholeNumber(*dpi);
+    const auto value = ParseWholeNumber<long>(*dpi);
     if (!value || *value < kMinDpi || *value > kMaxDpi) {
       reason = "--dpi must be a whole number from 10 to 2400";
       return std::nullopt;
