@@ -240,24 +240,7 @@ class DocumentReader {
     if (!printer.IsPrinterAvailable()) return;
     PrinterProperties wanted = printer.Current();
     ReadSectionLines(lines, [&](std::string_view key, std::string_view value) {
-      if (EqualsIgnoringCase(key, "DeviceName") || EqualsIgnoringCase(key, "Device"))
-        wanted.DeviceName = std::string(value);
-      else if (EqualsIgnoringCase(key, "PaperSize"))
-        wanted.PaperSize = ParseInt16Text(value);
-      else if (EqualsIgnoringCase(key, "PaperBin"))
-        wanted.PaperBin = ParseInt16Text(value);
-      else if (EqualsIgnoringCase(key, "PrintQuality"))
-        wanted.PrintQuality = ParseInt16Text(value);
-      else if (EqualsIgnoringCase(key, "ColorMode"))
-        wanted.ColorMode = ParseInt16Text(value);
-      else if (EqualsIgnoringCase(key, "Duplex"))
-        wanted.Duplex = ParseInt16Text(value);
-      else if (EqualsIgnoringCase(key, "Orientation"))
-        wanted.Orientation = ParseInt16Text(value);
-      else if (EqualsIgnoringCase(key, "Zoom"))
-        wanted.Zoom = ParseInt32Text(value);  // written as int32
-      else if (EqualsIgnoringCase(key, "Copies"))
-        wanted.Copies = ParseInt16Text(value);
+      ApplyPrinterKey(wanted, key, value);
     });
     printer.SelectPrinter(wanted.DeviceName);
     // Each value by itself: one the printer refuses is skipped silently.
@@ -366,16 +349,7 @@ class DocumentWriter {
     Section("Printer");
     const PrinterSetup& printer = model_.Printer();
     if (!printer.IsPrinterAvailable()) return;
-    const PrinterProperties current = printer.Current();
-    Key("DeviceName", current.DeviceName);
-    Key("PaperSize", std::to_string(current.PaperSize));
-    Key("PaperBin", std::to_string(current.PaperBin));
-    Key("PrintQuality", std::to_string(current.PrintQuality));
-    Key("ColorMode", std::to_string(current.ColorMode));
-    Key("Duplex", std::to_string(current.Duplex));
-    Key("Orientation", std::to_string(current.Orientation));
-    Key("Zoom", std::to_string(current.Zoom));
-    Key("Copies", std::to_string(current.Copies));
+    Entries(PrinterEntries(printer.Current()));
   }
 
   const MainModel& model_;

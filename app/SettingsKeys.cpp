@@ -127,6 +127,18 @@ constexpr KeyField<FontSpec> kFontKeys[] = {
     Field<&FontSpec::Strikethrough, BoolValue>("Strikethrough"),
 };
 
+constexpr KeyField<PrinterProperties> kPrinterKeys[] = {
+    Field<&PrinterProperties::DeviceName, PlainText>("DeviceName", "Device"),
+    Field<&PrinterProperties::PaperSize, Int16Value>("PaperSize"),
+    Field<&PrinterProperties::PaperBin, Int16Value>("PaperBin"),
+    Field<&PrinterProperties::PrintQuality, Int16Value>("PrintQuality"),
+    Field<&PrinterProperties::ColorMode, Int16Value>("ColorMode"),
+    Field<&PrinterProperties::Duplex, Int16Value>("Duplex"),
+    Field<&PrinterProperties::Orientation, Int16Value>("Orientation"),
+    Field<&PrinterProperties::Zoom, Int32Value>("Zoom"),
+    Field<&PrinterProperties::Copies, Int16Value>("Copies"),
+};
+
 template <typename Group, std::size_t N>
 KeyValueTexts EntriesOf(const Group& group, const KeyField<Group> (&keys)[N]) {
   KeyValueTexts entries;
@@ -193,4 +205,12 @@ bool ApplyDialOptionKey(DialOptionSettings& group, std::string_view key, std::st
 
 bool ApplyFontKey(FontSpec& font, std::string_view key, std::string_view value) {
   return ApplyKey(font, kFontKeys, key, value);
+}
+
+KeyValueTexts PrinterEntries(const PrinterProperties& printer) {
+  return EntriesOf(printer, kPrinterKeys);
+}
+
+bool ApplyPrinterKey(PrinterProperties& printer, std::string_view key, std::string_view value) {
+  return ApplyKey(printer, kPrinterKeys, key, value);
 }

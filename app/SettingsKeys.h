@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "PrinterSettings.h"
 #include "Settings.h"
 
 using KeyValueTexts = std::vector<std::pair<std::string, std::string>>;
@@ -34,3 +35,8 @@ std::span<const SettingsSection> SettingsSections();
 // The key readers of two groups, for sections older documents name otherwise.
 bool ApplyDialOptionKey(DialOptionSettings& group, std::string_view key, std::string_view value);
 bool ApplyFontKey(FontSpec& font, std::string_view key, std::string_view value);
+
+// The printer section's keys, read into and written from the printer's
+// values (the section holds only what a usable printer reports).
+KeyValueTexts PrinterEntries(const PrinterProperties& printer);
+bool ApplyPrinterKey(PrinterProperties& printer, std::string_view key, std::string_view value);
