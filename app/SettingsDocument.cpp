@@ -328,8 +328,8 @@ class DocumentWriter {
     Key("EquationOfTime", RealText(season.EquationOfTime()));
     const int32_t nightState = season.NightState();
     auto riseSet = [&](auto time) {
-      if (nightState == 1) return std::string("白夜");
-      if (nightState == 2) return std::string("極夜");
+      if (nightState == kNightStateMidnightSun) return std::string("白夜");
+      if (nightState == kNightStatePolarNight) return std::string("極夜");
       return RealText(time());
     };
     Key("// SunRiseTime", riseSet([&] { return season.SunRiseTime(); }));

@@ -90,12 +90,12 @@ void AppendSunLines(clsChart& chart, std::string& text) {
     text += kLineEnd;
   };
   switch (season.NightState()) {
-    case 2:
+    case kNightStatePolarNight:
       line("日の出時刻: 極夜");
       line("日の入時刻: 極夜");
       line("可照時間: 0時間00分00秒");
       return;
-    case 1:
+    case kNightStateMidnightSun:
       line("日の出時刻: 白夜");
       line("日の入時刻: 白夜");
       break;

@@ -128,7 +128,9 @@ int32_t DrawNightState(MainModel& main, ClockView& clock, const DialLayout& layo
     t.setFont(main.ClockClockFont);
     SetCaptionPen(t, ClockColorsFor(main, clock.ClockState()));
     const int32_t night = main.Chart().Season().NightState();
-    if (night != 1 && night != 2) return;
-    CentredText(t, layout.CenterX, layout.CenterY, night == 1 ? "Midnight Sun" : "Polar Night");
+    if (night == kNightStateMidnightSun)
+      CentredText(t, layout.CenterX, layout.CenterY, "Midnight Sun");
+    if (night == kNightStatePolarNight)
+      CentredText(t, layout.CenterX, layout.CenterY, "Polar Night");
   });
 }

@@ -7,6 +7,11 @@
 
 struct ChartState;
 
+// The values of NightState.
+inline constexpr int32_t kNightStateDayAndNight = 0;  // the sun rises and sets
+inline constexpr int32_t kNightStateMidnightSun = 1;  // the sun stays up all day
+inline constexpr int32_t kNightStatePolarNight = 2;   // the sun stays down all day
+
 class clsChartSeason {
  public:
   explicit clsChartSeason(ChartState& state);

@@ -106,7 +106,8 @@ int32_t clsChartSolars::AddSolar(double time, int16_t kind) {
     double altitude = 0;
     double supplement = 180;
     double magnification = -1;
-    const bool onHorizon = (kind == 0 || kind == 1) && season.NightState() != 1;
+    const bool onHorizon =
+        (kind == 0 || kind == 1) && season.NightState() != kNightStateMidnightSun;
     // The day's sines and cosines are kept while place and day stay the same.
     if (dayAngles_.latitude != latitude || dayAngles_.declination != declination) {
       dayAngles_ = SolarDayAngles(latitude, declination);

@@ -166,16 +166,16 @@ int32_t gGetNightState(double declination, double latitude) {
   const double d = declination;
   const double p = latitude;
   if (d > 0) {
-    if (p >= 90 - d) return 1;
-    if (p <= d - 90) return 2;
-    return 0;
+    if (p >= 90 - d) return kNightStateMidnightSun;
+    if (p <= d - 90) return kNightStatePolarNight;
+    return kNightStateDayAndNight;
   }
   if (d < 0) {
-    if (p <= -90 - d) return 1;
-    if (p >= 90 + d) return 2;
-    return 0;
+    if (p <= -90 - d) return kNightStateMidnightSun;
+    if (p >= 90 + d) return kNightStatePolarNight;
+    return kNightStateDayAndNight;
   }
-  return (p == -90 || p == 90) ? 1 : 0;
+  return (p == -90 || p == 90) ? kNightStateMidnightSun : kNightStateDayAndNight;
 }
 
 int32_t gGetSunRiseSet(EngineErrorRecord& error, double latitude, double declination,
@@ -183,11 +183,11 @@ int32_t gGetSunRiseSet(EngineErrorRecord& error, double latitude, double declina
   error.Clear();
   return TrapStatus(error, [&] {
     switch (gGetNightState(declination, latitude)) {
-      case 1:
+      case kNightStateMidnightSun:
         sunRise = 0;
         sunSet = 24;
         return;
-      case 2:
+      case kNightStatePolarNight:
         RaiseEngineError(error, kEngineErrorNumber, "mdlChartSolarlib.gGetSunRiseSet",
                          "極夜です。日の出・日の入時刻を算出できません。");
       default:

@@ -8,10 +8,6 @@
 
 namespace {
 
-constexpr int32_t kOrdinaryDay = 0;
-constexpr int32_t kMidnightSun = 1;
-constexpr int32_t kPolarNight = 2;
-
 // The picture's units per unit of the dial radii.
 constexpr double kClockRadiusUnit = 10;
 
@@ -41,9 +37,9 @@ double HourOfDay(std::chrono::local_seconds dateTime) {
 int32_t ClockStateAt(const clsChart& chart, double hour) {
   const clsChartSeason& season = chart.Season();
   switch (season.NightState()) {
-    case kMidnightSun:
+    case kNightStateMidnightSun:
       return kClockDay;
-    case kPolarNight:
+    case kNightStatePolarNight:
       return kClockNight;
     default:
       break;
@@ -66,7 +62,7 @@ DialLayout ClockLayout(const DrawTarget& picture) {
 int32_t DrawClock(MainModel& main, ClockCanvas& canvas, std::chrono::local_seconds shown,
                   double hour, double maxMagnify, const ClockRoutines& r) {
   main.ClearLastError();
-  int32_t nightState = kOrdinaryDay;
+  int32_t nightState = kNightStateDayAndNight;
   int32_t state = kClockDay;
   try {
     nightState = main.Chart().Season().NightState();
@@ -80,10 +76,10 @@ int32_t DrawClock(MainModel& main, ClockCanvas& canvas, std::chrono::local_secon
 
   const DialLayout layout = ClockLayout(canvas.picClock());
   const bool invert = main.ClockOption.InvertShadow;
-  const bool shadow =
-      nightState == kMidnightSun || (nightState == kOrdinaryDay && state == kClockDay);
-  const bool face = nightState != kPolarNight;
-  const bool caption = nightState == kMidnightSun || nightState == kPolarNight;
+  const bool shadow = nightState == kNightStateMidnightSun ||
+                      (nightState == kNightStateDayAndNight && state == kClockDay);
+  const bool face = nightState != kNightStatePolarNight;
+  const bool caption = nightState == kNightStateMidnightSun || nightState == kNightStatePolarNight;
   auto when = [](bool condition, std::function<int32_t()> step) {
     return condition ? step : std::function<int32_t()>{};
   };

@@ -9,13 +9,12 @@
 
 namespace {
 
-constexpr int32_t kPolarNight = 2;
 constexpr double kHighLatitude = 66.55;
 constexpr double kLowLatitude = 23.45;
 constexpr double kMaxMeridianDistance = 15;
 
 bool IsPolarNightDial(const MainModel& main) {
-  return main.Chart().Season().NightState() == kPolarNight && main.Season.AdjustEquation;
+  return main.Chart().Season().NightState() == kNightStatePolarNight && main.Season.AdjustEquation;
 }
 
 void NoteTimeZone(const MainModel& main, std::ostream& err) {
