@@ -554,8 +554,7 @@ LogicalFont WmfFont(const Record& r, std::size_t at) {
 void PlayWmfRecord(WmfBuilder& b, uint16_t function, const Record& r) {
   constexpr std::size_t p = 6;  // parameters follow size and function
   auto box = [&](Shape shape) {
-    const Point a{static_cast<double>(r.S16(p + 6)), static_cast<double>(r.S16(p + 4))};
-    const Point c{static_cast<double>(r.S16(p + 2)), static_cast<double>(r.S16(p))};
+    const Point a = WmfPoint(r, p + 4), c = WmfPoint(r, p);
     b.EstablishFrame();
     b.AddBox(shape, a, c);
   };
@@ -663,9 +662,8 @@ void PlayWmfRecord(WmfBuilder& b, uint16_t function, const Record& r) {
       break;
     }
     case 0x061C: {  // ROUNDRECT
-      const Point corner{static_cast<double>(r.S16(p + 2)), static_cast<double>(r.S16(p))};
-      const Point a{static_cast<double>(r.S16(p + 10)), static_cast<double>(r.S16(p + 8))};
-      const Point c{static_cast<double>(r.S16(p + 6)), static_cast<double>(r.S16(p + 4))};
+      const Point corner = WmfPoint(r, p);
+      const Point a = WmfPoint(r, p + 8), c = WmfPoint(r, p + 4);
       b.EstablishFrame();
       b.AddBox(Shape::RoundRect, a, c, corner);
       break;
@@ -696,8 +694,7 @@ void PlayWmfRecord(WmfBuilder& b, uint16_t function, const Record& r) {
       const std::size_t count = r.U16(p);
       const std::size_t padded = (count + 1) & ~std::size_t{1};
       const std::string_view text = r.Bytes(p + 2, count);
-      const Point at{static_cast<double>(r.S16(p + 2 + padded + 2)),
-                     static_cast<double>(r.S16(p + 2 + padded))};
+      const Point at = WmfPoint(r, p + 2 + padded);
       b.EstablishFrame();
       b.AddText(at, AnsiText(text));
       break;
@@ -729,7 +726,7 @@ void PlayWmfRecord(WmfBuilder& b, uint16_t function, const Record& r) {
       break;
     }
     case 0x0A32: {  // EXTTEXTOUT: y, x, count, options, [rect], string
-      const Point at{static_cast<double>(r.S16(p + 2)), static_cast<double>(r.S16(p))};
+      const Point at = WmfPoint(r, p);
       const std::size_t count = r.U16(p + 4);
       const uint16_t options = r.U16(p + 6);
       const std::size_t textAt = p + 8 + ((options & 0x0006) ? 8 : 0);
@@ -920,6 +917,10 @@ class EmfBuilder : public Builder {
   }
 };
 
+Point EmfPoint(const Record& r, std::size_t at) {  // stored as x, y
+  return {static_cast<double>(r.S32(at)), static_cast<double>(r.S32(at + 4))};
+}
+
 std::vector<Point> EmfPoints(const Record& r, std::size_t at, std::size_t count, bool shortPoints) {
   const std::size_t size = shortPoints ? 4 : 8;
   r.Need(at, count * size);
@@ -930,8 +931,7 @@ std::vector<Point> EmfPoints(const Record& r, std::size_t at, std::size_t count,
       points.push_back(
           {static_cast<double>(r.S16(at + 4 * i)), static_cast<double>(r.S16(at + 4 * i + 2))});
     } else {
-      points.push_back(
-          {static_cast<double>(r.S32(at + 8 * i)), static_cast<double>(r.S32(at + 8 * i + 4))});
+      points.push_back(EmfPoint(r, at + 8 * i));
     }
   }
   return points;
@@ -1031,7 +1031,7 @@ LogicalFont EmfFont(const Record& r) {
 }
 
 void EmfText(EmfBuilder& b, const Record& r, bool wide) {
-  const Point at{static_cast<double>(r.S32(36)), static_cast<double>(r.S32(40))};
+  const Point at = EmfPoint(r, 36);
   const std::size_t count = r.U32(44);
   const std::size_t offset = r.U32(48);
   if (count > r.size()) return;
@@ -1040,25 +1040,21 @@ void EmfText(EmfBuilder& b, const Record& r, bool wide) {
 }
 
 void EmfBox(EmfBuilder& b, Shape shape, const Record& r) {
-  const Point a{static_cast<double>(r.S32(8)), static_cast<double>(r.S32(12))};
-  const Point c{static_cast<double>(r.S32(16)), static_cast<double>(r.S32(20))};
+  const Point a = EmfPoint(r, 8), c = EmfPoint(r, 16);
   if (b.inPath) {
     b.Figure(Builder::BoxOutline(shape == Shape::Ellipse ? Shape::Ellipse : Shape::Rectangle, a, c),
              true, false);
     return;
   }
   Point corner;
-  if (shape == Shape::RoundRect)
-    corner = {static_cast<double>(r.S32(24)), static_cast<double>(r.S32(28))};
+  if (shape == Shape::RoundRect) corner = EmfPoint(r, 24);
   b.AddBox(shape, a, c, corner);
 }
 
 // STRETCHDIBITS (81), BITBLT (76) and STRETCHBLT (77): a bitmap stretched
 // into a destination rectangle; a blit without a bitmap is skipped.
 void EmfBitmap(EmfBuilder& b, uint32_t type, const Record& r) {
-  auto point = [&](std::size_t at) {
-    return Point{static_cast<double>(r.S32(at)), static_cast<double>(r.S32(at + 4))};
-  };
+  const auto point = [&](std::size_t at) { return EmfPoint(r, at); };
   const Point dest = point(24);
   Point destSize, sourceTopLeft, sourceSize;
   std::size_t infoAt;
@@ -1084,9 +1080,7 @@ void EmfBitmap(EmfBuilder& b, uint32_t type, const Record& r) {
 }
 
 void PlayEmfRecord(EmfBuilder& b, uint32_t type, const Record& r) {
-  auto point = [&](std::size_t at) {
-    return Point{static_cast<double>(r.S32(at)), static_cast<double>(r.S32(at + 4))};
-  };
+  const auto point = [&](std::size_t at) { return EmfPoint(r, at); };
   switch (type) {
     case 2:
     case 3:
