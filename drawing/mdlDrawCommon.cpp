@@ -27,6 +27,13 @@ int32_t FontWeight(const FontSpec& font) {
   return font.Bold ? 700 : 400;
 }
 
+// The face's colours of the dial colours or of a clock state's colours.
+template <typename Colors>
+FaceColors FaceColorsOf(const Colors& c) {
+  return {c.TimeLine, c.OrientationLine, c.HourLine,        c.MinuteLine,
+          c.TimeFill, c.InnerFill,       c.OrientationFont, c.TimeFont};
+}
+
 }  // namespace
 
 int32_t RoundToInt32(double value) {
@@ -97,15 +104,10 @@ const ClockColorSettings* ClockColorsFor(const Settings& settings, int32_t clock
 }
 
 std::optional<FaceColors> FaceColorsFor(const DrawPass& pass) {
-  if (pass.OnPaper()) {
-    const DialColorSettings& c = pass.main.DialColor;
-    return FaceColors{c.TimeLine, c.OrientationLine, c.HourLine,        c.MinuteLine,
-                      c.TimeFill, c.InnerFill,       c.OrientationFont, c.TimeFont};
-  }
+  if (pass.OnPaper()) return FaceColorsOf(pass.main.DialColor);
   if (pass.OnClock()) {
     if (const ClockColorSettings* c = ClockColorsFor(pass.main, pass.clockState)) {
-      return FaceColors{c->TimeLine, c->OrientationLine, c->HourLine,        c->MinuteLine,
-                        c->TimeFill, c->InnerFill,       c->OrientationFont, c->TimeFont};
+      return FaceColorsOf(*c);
     }
   }
   return std::nullopt;
