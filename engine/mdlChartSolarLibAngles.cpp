@@ -173,18 +173,23 @@ int32_t gConvDegAngle(EngineErrorRecord& error, const DmsAngle& intDmsAngle, dou
   error.Clear();
   return TrapStatus(error, [&] {
     constexpr const char* kSource = "mdlChartSolarlib.gConvDegAngle";
-    int32_t d = std::abs(int32_t{intDmsAngle[0]});
-    int32_t m = std::abs(int32_t{intDmsAngle[1]});
-    int32_t s = std::abs(int32_t{intDmsAngle[2]});
+    // Every member is a 16-bit value: the magnitude of -32768 and a carry
+    // into 32767 overflow, before any carry could hide them.
+    const auto fitted = [&](int32_t value) {
+      if (value > kMaxInt16) RaiseOverflow(error, kSource);
+      return value;
+    };
+    int32_t d = fitted(std::abs(int32_t{intDmsAngle[0]}));
+    int32_t m = fitted(std::abs(int32_t{intDmsAngle[1]}));
+    int32_t s = fitted(std::abs(int32_t{intDmsAngle[2]}));
     if (s >= 100) {
       s = 0;
-      ++m;
+      m = fitted(m + 1);
     }
     if (m >= 100) {
       m = 0;
-      ++d;
+      d = fitted(d + 1);
     }
-    if (d > kMaxInt16 || m > kMaxInt16 || s > kMaxInt16) RaiseOverflow(error, kSource);
     const bool negative = intDmsAngle[0] < 0 || intDmsAngle[1] < 0 || intDmsAngle[2] < 0;
     dblDegAngle = (m / 60.0 + d + s / 3600.0) * (negative ? -1 : 1);
   });

@@ -50,10 +50,20 @@ TEST(Angles, SixteenBitOverflow) {
     EXPECT_EQ(chart.FormatDegAngle(big, "+-", ": "), "");
     EXPECT_EQ(chart.FormatDegAngleS(big, 0, "+-"), "");
   }
+  // Any member's magnitude or carry beyond 32767 overflows, whichever member
+  // it is and even where a later carry would reset it.
+  for (const DmsAngle& big :
+       {DmsAngle{-32768, 0, 0}, DmsAngle{32767, 100, 0}, DmsAngle{0, -32768, 0},
+        DmsAngle{0, 0, -32768}, DmsAngle{0, 32767, 100}}) {
+    double degrees = 12.5;
+    EXPECT_EQ(chart.ConvDegAngle(big, degrees), 6) << big[0] << " " << big[1] << " " << big[2];
+    EXPECT_EQ(chart.ErrNumber(), 6);
+    EXPECT_EQ(degrees, 12.5);
+  }
   double degrees = 0;
-  EXPECT_EQ(chart.ConvDegAngle({-32768, 0, 0}, degrees), 6);
-  EXPECT_EQ(chart.ConvDegAngle({32767, 100, 0}, degrees), 6);
   EXPECT_EQ(chart.ConvDegAngle({32767, 59, 0}, degrees), kTrue);
+  EXPECT_EQ(chart.ConvDegAngle({0, 32767, 0}, degrees), kTrue) << "32767 minutes carry a degree";
+  EXPECT_EQ(degrees, 1);
 }
 
 TEST(Angles, SexagesimalToDecimal) {
