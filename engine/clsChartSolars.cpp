@@ -116,7 +116,10 @@ int32_t clsChartSolars::AddSolar(double time, int16_t kind) {
       const auto [b, piMinusB] = ArcSinPair(gGetSinAltitude(dayAngles_, hourAngle));
       altitude = RadToDeg(b);
       supplement = RadToDeg(piMinusB);
-      magnification = gGetMagnification(latitude < 0 ? supplement : altitude);
+      // South of the equator the supplement gives the same shadow, but only
+      // while the sun is up: at or below the horizon it is no shadow (-1).
+      const bool sunUp = Single(altitude) > 0.0f;
+      magnification = gGetMagnification(latitude < 0 && sunUp ? supplement : altitude);
     }
     const auto [minusA, plusA] = gGetSolarAzimuth(dayAngles_, altitude);
 

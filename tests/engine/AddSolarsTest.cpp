@@ -193,6 +193,17 @@ TEST(SunPosition, NoonAndHemispheres) {
   EXPECT_NEAR(south.Altitude(), 180 - 78.45, 1e-9) << "a = 90 - |-35 - -23.45|";
   EXPECT_NEAR(std::fabs(south.Azimuth()), 180, 1e-6) << "the sun culminates in the north";
   EXPECT_NEAR(south.Magnification(), 1.0 / std::tan(78.45 * M_PI / 180), 1e-9);
+
+  // A sun below the horizon casts no shadow (-1) in either hemisphere, though
+  // the southern altitude is kept as its supplement.
+  for (double latitude : {35.0, -35.0}) {
+    chart.Location().setLatitude(latitude);
+    ASSERT_EQ(chart.AddSolars(12, 12, 0), kTrue);
+    ASSERT_EQ(chart.Solars()->AddSolar(0, 2), kTrue);
+    const clsChartSolar& midnight = chart.Solars()->Solar(2);
+    EXPECT_EQ(midnight.Magnification(), -1) << latitude;
+    EXPECT_NEAR(midnight.Altitude(), latitude > 0 ? -78.45 : 180 + 31.55, 1e-9);
+  }
 }
 
 TEST(SunPosition, MorningIsEastAndAfternoonWest) {
