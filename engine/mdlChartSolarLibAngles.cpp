@@ -198,6 +198,7 @@ int32_t gConvDegAngle(EngineErrorRecord& error, const DmsAngle& intDmsAngle, dou
 std::string gFormatDmsAngle(EngineErrorRecord& error, std::span<const int16_t> intDmsAngle,
                             std::string_view strPrefix, std::string_view strUnits) {
   constexpr const char* kSource = "mdlChartSolarlib.gFormatDmsAngle";
+  error.Clear();
   if (intDmsAngle.size() < 3) {
     RaiseEngineError(error, kSubscriptRangeNumber, kSource, kSubscriptRangeText);
   }

@@ -125,14 +125,16 @@ TEST(AngleText, SexagesimalArrays) {
   EXPECT_EQ(chart.FormatDmsAngle(zero, "+-+", ": "), "+0:00");
   EXPECT_EQ(chart.FormatDmsAngle(zero, "+-", ""), "00000");
   const std::vector<int16_t> plain{5, 7, 9};
-  EXPECT_EQ(chart.FormatDmsAngle(plain, "EW", "度分秒"), "E5度07分09秒");
   const std::vector<int16_t> shortArray{1, 2};
   try {
     chart.FormatDmsAngle(shortArray, "", "");
     ADD_FAILURE() << "a short array was formatted";
   } catch (const RaisedError& e) {
     EXPECT_EQ(e.Number(), 9);
+    EXPECT_EQ(chart.ErrNumber(), 9);
   }
+  EXPECT_EQ(chart.FormatDmsAngle(plain, "EW", "度分秒"), "E5度07分09秒");
+  EXPECT_EQ(chart.ErrNumber(), 0) << "a success leaves no earlier error behind";
 }
 
 }  // namespace
