@@ -172,7 +172,8 @@ class DocumentReader {
       season.setSolarDeclination(solarDeclination);
       CalcDateArray monthDay{};
       if (chart_.ConvCalcDate(calcDate, monthDay) != kTrue) RaiseChartError(chart_);
-      model_.Season.SeasonDate = CalendarDate{Today().Year, monthDay[0], monthDay[1]};
+      // 29 February of a leap-year chart falls on 1 March of a common year.
+      model_.Season.SeasonDate = DateOfYear(Today().Year, monthDay[0], monthDay[1]);
     }
     model_.Season.AdjustEquation = adjustEquation;
     season.setEquationOfTime(adjustEquation ? equationOfTime : 0);

@@ -52,6 +52,14 @@ TEST(MainModel, StartsWithTheDefaultDesignForToday) {
   EXPECT_FALSE(model.Printer().IsPrinterAvailable());
 }
 
+TEST(MainModel, DatesBeyondTheirMonthRunOnLikeTheCalendar) {
+  EXPECT_EQ(DateOfYear(2025, 2, 29), (CalendarDate{2025, 3, 1}));
+  EXPECT_EQ(DateOfYear(2024, 2, 29), (CalendarDate{2024, 2, 29}));
+  EXPECT_EQ(DateOfYear(2025, 12, 32), (CalendarDate{2026, 1, 1}));
+  EXPECT_EQ(DateOfYear(2025, 13, 1), (CalendarDate{2026, 1, 1}));
+  EXPECT_EQ(DateOfYear(2025, 1, 0), (CalendarDate{2024, 12, 31}));
+}
+
 TEST(MainModel, ZoneTheEngineRefusesKeepsItsDefault) {
   ScopedTimeZone tz("Pacific/Kiritimati");  // UTC+14
   MainModel model;

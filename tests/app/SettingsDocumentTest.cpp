@@ -292,6 +292,17 @@ TEST_F(SettingsDocumentTest, SeasonSectionSetsTheDayOrTheSeason) {
   EXPECT_EQ(model.Chart().Season().EquationOfTime(), 0);
   EXPECT_EQ(model.Season.SeasonDate, (CalendarDate{Today().Year, 12, 31}));
 
+  // Day 60 of a leap-year chart is 29 February, a date the current year has
+  // only when it is a leap year itself; otherwise the date is 1 March.
+  ASSERT_EQ(model.lOpenUfxAll(WriteDocument("leapday.ufx",
+                                            "[Umbrafex 3.04.00]\n[General]\nLeapYear=True\n"
+                                            "[Season]\nAdjustEquation=True\nCalcDate=60\n")),
+            kTrue);
+  const int year = Today().Year;
+  const bool leapYear = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+  const CalendarDate expected = leapYear ? CalendarDate{year, 2, 29} : CalendarDate{year, 3, 1};
+  EXPECT_EQ(model.Season.SeasonDate, expected);
+
   // A day the engine refuses fails the open with the file's name.
   const std::string bad =
       WriteDocument("badday.ufx", "[Umbrafex 3.04.00]\n[Season]\nCalcDate=400\n");
