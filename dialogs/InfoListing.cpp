@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "AsciiText.h"
+#include "Preferences.h"
 #include "clsChart.h"
 
 namespace {
@@ -140,4 +141,14 @@ std::string BuildInfoListing(clsChart& chart) {
       break;
   }
   return text;
+}
+
+WindowPlacement LoadInfoWindowPlacement() {
+  WindowPlacement placement{0, 0, 200, 200, 0};
+  LoadWindowPlacement(kInfoWindowSection, PlacementKeys::PositionSizeAndState, placement);
+  return placement;
+}
+
+void SaveInfoWindowPlacement(const WindowPlacement& placement) {
+  SaveWindowPlacement(kInfoWindowSection, PlacementKeys::PositionSizeAndState, placement);
 }

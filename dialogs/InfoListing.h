@@ -5,9 +5,19 @@
 #pragma once
 
 #include <string>
+#include <string_view>
+
+#include "WindowPlacement.h"
 
 class clsChart;
 
 // Every line ends with CR LF, the last one included. Raises the engine's
 // error when a chart read fails (the caller shows its description).
 std::string BuildInfoListing(clsChart& chart);
+
+// The window's placement in the preferences: left, top, width and height
+// ("0, 0, 200, 200" at first) and the window state.
+inline constexpr std::string_view kInfoWindowSection = "InfoWindow";
+WindowPlacement LoadInfoWindowPlacement();
+// The state always, the place unless minimised.
+void SaveInfoWindowPlacement(const WindowPlacement& placement);

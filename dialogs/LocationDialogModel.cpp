@@ -1,7 +1,10 @@
 #include "LocationDialogModel.h"
 
+#include <cstdint>
 #include <utility>
 
+#include "AppIni.h"
+#include "Preferences.h"
 #include "clsChart.h"
 
 LocationDialogModel::LocationDialogModel(std::string folder, LocationChoice choice)
@@ -161,4 +164,39 @@ void ApplyChosenPlace(clsChart& chart, const ChosenPlace& place) {
     location.setStandardMeridian(oldMeridian);
     throw;
   }
+}
+
+namespace {
+
+// A stored code beyond 16 bits is no code at all.
+int16_t GetIniCode(std::string_view key, int16_t fallback) {
+  const int32_t code = GetIniInt(kLocationDialogSection, key, fallback);
+  return code >= INT16_MIN && code <= INT16_MAX ? static_cast<int16_t>(code) : fallback;
+}
+
+}  // namespace
+
+LocationChoice LoadLocationChoice() {
+  LocationChoice choice;
+  choice.JGD2000 = GetIniBool(kLocationDialogSection, "JGD2000", choice.JGD2000);
+  choice.English = GetIniBool(kLocationDialogSection, "English", choice.English);
+  choice.SelectPref = GetIniCode("SelectPref", choice.SelectPref);
+  choice.SelectCity = GetIniCode("SelectCity", choice.SelectCity);
+  return choice;
+}
+
+WindowPlacement LoadLocationDialogPlacement() {
+  WindowPlacement placement{10, 10};
+  LoadWindowPlacement(kLocationDialogSection, PlacementKeys::Position, placement);
+  return placement;
+}
+
+void SaveLocationDialog(const WindowPlacement& placement, const LocationChoice& choice,
+                        bool cancelled) {
+  SaveWindowPlacement(kLocationDialogSection, PlacementKeys::Position, placement);
+  if (cancelled) return;
+  PutIniBool(kLocationDialogSection, "JGD2000", choice.JGD2000);
+  PutIniBool(kLocationDialogSection, "English", choice.English);
+  PutIniString(kLocationDialogSection, "SelectPref", std::to_string(choice.SelectPref));
+  PutIniString(kLocationDialogSection, "SelectCity", std::to_string(choice.SelectCity));
 }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "LocationDatabase.h"
+#include "WindowPlacement.h"
 
 class clsChart;
 
@@ -25,6 +26,15 @@ struct LocationChoice {
   int16_t SelectPref = kDefaultRegionCode;
   int16_t SelectCity = kDefaultCityCode;
 };
+
+// The dialog's section of the preferences: the stored choice (defaults above
+// for absent or unreadable keys) and the dialog's place, "10, 10" at first.
+inline constexpr std::string_view kLocationDialogSection = "LocationDialog";
+LocationChoice LoadLocationChoice();
+WindowPlacement LoadLocationDialogPlacement();
+// On closing: the place unless minimised; the choice only after OK.
+void SaveLocationDialog(const WindowPlacement& placement, const LocationChoice& choice,
+                        bool cancelled);
 
 // The three read-only boxes: latitude, longitude, remarks.
 struct CityDetails {

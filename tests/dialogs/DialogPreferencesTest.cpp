@@ -1,0 +1,77 @@
+// What the location dialog and the listing window keep in the preferences.
+#include <gtest/gtest.h>
+
+#include <array>
+
+#include "../platform_core/ScratchFolder.h"
+#include "AppIni.h"
+#include "FileIo.h"
+#include "InfoListing.h"
+#include "LocationDialogModel.h"
+
+namespace {
+
+class DialogPreferencesTest : public ::testing::Test {
+ protected:
+  void SetUp() override { SetAppIniPath(path_); }
+  void TearDown() override { SetAppIniPath(""); }
+
+  ScratchFolder scratch_{"dialogprefs"};
+  std::string path_ = scratch_.Path("umbrafex.ini");
+};
+
+TEST_F(DialogPreferencesTest, FirstOpeningUsesTheDefaults) {
+  const LocationChoice choice = LoadLocationChoice();
+  EXPECT_FALSE(choice.JGD2000);
+  EXPECT_FALSE(choice.English);
+  EXPECT_EQ(choice.SelectPref, 28);
+  EXPECT_EQ(choice.SelectCity, 6);
+  const WindowPlacement dialog = LoadLocationDialogPlacement();
+  EXPECT_EQ(dialog.Left, 10);
+  EXPECT_EQ(dialog.Top, 10);
+  const WindowPlacement info = LoadInfoWindowPlacement();
+  EXPECT_EQ((std::array{info.Left, info.Top, info.Width, info.Height}),
+            (std::array{0.0, 0.0, 200.0, 200.0}));
+  EXPECT_EQ(info.WindowState, 0);
+}
+
+TEST_F(DialogPreferencesTest, CancelKeepsOnlyThePlaceAndOkKeepsTheChoice) {
+  const LocationChoice chosen{true, true, 48, 2};
+  SaveLocationDialog({40, 50}, chosen, true);
+  EXPECT_EQ(GetIniString("LocationDialog", "Position", ""), "40, 50");
+  EXPECT_EQ(LoadLocationChoice().SelectPref, 28);
+
+  SaveLocationDialog({41, 51, 0, 0, 1}, chosen, false);  // minimised: place kept
+  EXPECT_EQ(GetIniString("LocationDialog", "Position", ""), "40, 50");
+  EXPECT_EQ(GetIniString("LocationDialog", "JGD2000", ""), "True");
+  const LocationChoice stored = LoadLocationChoice();
+  EXPECT_TRUE(stored.JGD2000);
+  EXPECT_TRUE(stored.English);
+  EXPECT_EQ(stored.SelectPref, 48);
+  EXPECT_EQ(stored.SelectCity, 2);
+}
+
+TEST_F(DialogPreferencesTest, UnreadableValuesFallBackOneByOne) {
+  ASSERT_TRUE(WriteFileAtomically(path_,
+                                  "[LocationDialog]\r\nJGD2000=maybe\r\nEnglish=1\r\n"
+                                  "SelectPref=70000\r\nSelectCity=3\r\nPosition=7\r\n"
+                                  "[InfoWindow]\r\nPosition=5, 6, x\r\nWindowState=2\r\n"));
+  const LocationChoice choice = LoadLocationChoice();
+  EXPECT_FALSE(choice.JGD2000);
+  EXPECT_TRUE(choice.English);
+  EXPECT_EQ(choice.SelectPref, 28);
+  EXPECT_EQ(choice.SelectCity, 3);
+  const WindowPlacement dialog = LoadLocationDialogPlacement();
+  EXPECT_EQ(dialog.Left, 7);
+  EXPECT_EQ(dialog.Top, 10);
+  const WindowPlacement info = LoadInfoWindowPlacement();
+  EXPECT_EQ((std::array{info.Left, info.Top, info.Width, info.Height}),
+            (std::array{5.0, 6.0, 200.0, 200.0}));
+  EXPECT_EQ(info.WindowState, 2);
+
+  SaveInfoWindowPlacement({1, 2, 300, 400, 0});
+  EXPECT_EQ(GetIniString("InfoWindow", "Position", ""), "1, 2, 300, 400");
+  EXPECT_EQ(GetIniInt("InfoWindow", "WindowState", -1), 0);
+}
+
+}  // namespace
