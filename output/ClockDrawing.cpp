@@ -34,6 +34,15 @@ double HourOfDay(std::chrono::local_seconds dateTime) {
   return std::chrono::duration<double, std::ratio<3600>>(sinceMidnight).count();
 }
 
+std::chrono::local_seconds ClockOpeningTime(const MainModel& main, std::chrono::local_seconds now) {
+  using namespace std::chrono;
+  if (!main.Season.AdjustEquation) return now;
+  const CalendarDate& d = main.Season.SeasonDate;
+  const year_month_day day{year(d.Year), month(static_cast<unsigned>(d.Month)),
+                           std::chrono::day(static_cast<unsigned>(d.Day))};
+  return local_days(day) + (now - floor<days>(now));
+}
+
 int32_t ClockStateAt(const clsChart& chart, double hour) {
   const clsChartSeason& season = chart.Season();
   switch (season.NightState()) {

@@ -33,6 +33,11 @@ int32_t RecomputeClockSeason(MainModel& main, std::chrono::local_seconds shown);
 // The time of day in decimal hours (0 <= h < 24).
 double HourOfDay(std::chrono::local_seconds dateTime);
 
+// The date and time the desktop sundial opens at: the present, or for a dial
+// corrected for one day (Season.AdjustEquation) that day at the present
+// time of day.
+std::chrono::local_seconds ClockOpeningTime(const MainModel& main, std::chrono::local_seconds now);
+
 // Day (0) or night (1) at hour h of the chart's current day.
 int32_t ClockStateAt(const clsChart& chart, double hour);
 

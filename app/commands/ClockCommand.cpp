@@ -4,6 +4,7 @@
 #include <QString>
 #include <chrono>
 #include <ctime>
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -81,13 +82,10 @@ int RunClockCommand(const CommandArgs& args, std::ostream&, std::ostream& err) {
   if (!out || !EndsWithPng(*out)) {
     return PrintUsage(err, kSynopsis, "an output file ending in .png is needed (-o OUT.png)");
   }
-  std::chrono::local_seconds shown;
-  if (const auto at = parsed.Extra("--at")) {
-    const auto parsedAt = ParseDateTime(*at);
-    if (!parsedAt) return PrintUsage(err, kSynopsis, "--at must read \"YYYY-MM-DD HH:MM\"");
-    shown = *parsedAt;
-  } else {
-    shown = Now();
+  std::optional<std::chrono::local_seconds> at;
+  if (const auto text = parsed.Extra("--at")) {
+    at = ParseDateTime(*text);
+    if (!at) return PrintUsage(err, kSynopsis, "--at must read \"YYYY-MM-DD HH:MM\"");
   }
   int size = kDefaultSize;
   if (const auto text = parsed.Extra("--size")) {
@@ -103,6 +101,9 @@ int RunClockCommand(const CommandArgs& args, std::ostream&, std::ostream& err) {
     return status;
   }
   CheckClockForScript(model, err);
+  // Without --at the picture opens as the window does: now, or the date
+  // basis's day at the present time of day.
+  const std::chrono::local_seconds shown = at ? *at : ClockOpeningTime(model, Now());
 
   EnsureGuiSession();
   ClockPicture picture(size, size);

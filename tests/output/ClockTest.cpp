@@ -167,6 +167,18 @@ TEST(ClockSeasonTest, SeasonFollowsTheShownDate) {
   EXPECT_DOUBLE_EQ(HourOfDay(At(2026, 3, 5, 10, 30) + seconds(36)), 10.51);
 }
 
+// A dial for no particular day opens at the present; a dial corrected for
+// one day opens on that day at the present time of day.
+TEST(ClockSeasonTest, OpensNowOrOnTheDayOfTheDateBasis) {
+  MainModel main;
+  const local_seconds now = At(2026, 12, 7, 9, 41) + seconds(7);
+  main.Season.AdjustEquation = false;
+  main.Season.SeasonDate = {2026, 3, 5};
+  EXPECT_EQ(ClockOpeningTime(main, now), now);
+  main.Season.AdjustEquation = true;
+  EXPECT_EQ(ClockOpeningTime(main, now), At(2026, 3, 5, 9, 41) + seconds(7));
+}
+
 // Counts shadow pixels (dark on the white day face) left and right of the
 // noon axis, between the centre and the middle ring.
 struct ShadowSides {
