@@ -202,6 +202,24 @@ TEST_F(PrintSequenceTest, SwitchesOffLeaveNoTitleAndCountsAboveTwoPrintTwoPages)
   EXPECT_EQ(log[8], "frame");
 }
 
+// The title and debug switches are read again for every page: a switch
+// changed while page 1 is printed holds for what follows.
+TEST_F(PrintSequenceTest, SwitchesAreReadAfreshForEveryPage) {
+  main.DialOption.PrintTitle = true;
+  main.General.DebugMode = false;
+  SundialRoutines table = routines.Table();
+  const auto title = table.PageTitle;
+  table.PageTitle = [title](MainModel& m, DrawTarget& t, const DialLayout& l, double z,
+                            int16_t page, int16_t count) {
+    m.DialOption.PrintTitle = false;
+    m.General.DebugMode = true;
+    return title(m, t, l, z, page, count);
+  };
+  EXPECT_EQ(PrintSundial(main, document, 2, table), kTrue);
+  EXPECT_EQ(log, (Log{"start", "rings", "picture", "face", "dial marks", "information", "title 1/2",
+                      "frame", "new page", "gnomon", "gnomon marks", "frame", "end"}));
+}
+
 TEST_F(PrintSequenceTest, AFailingRoutineAbortsTheJobWithItsOwnError) {
   main.DialOption.PrintTitle = true;
   routines.failAt = "face";
