@@ -134,12 +134,24 @@ TEST_F(DialFace, DebugModeAddsTheShadowConstruction) {
 }
 
 TEST_F(DialFace, ClockFaceUsesTheColoursOfTheClockState) {
+  main.CalcTime.Interval = 30;
+  main.DialOption.LineWidth = 5;
+  main.DialOption.LineStyle = false;
   TestClock clock(1);
   ASSERT_EQ(DrawDialFace(main, clock, clock.Layout(), 2.0), kTrue);
   const auto lines = DrawnLines(clock.target);
   EXPECT_EQ(clock.target.State().Font, main.ClockTimeFont);  // not scaled
   EXPECT_EQ(LineLabelled(lines, "12")->line.State.ForeColor, main.ClockNightColor.HourLine);
   EXPECT_EQ(clock.target.FindText("12")->State.ForeColor, main.ClockNightColor.TimeFont);
+  // One-pixel pens on the clock: solid hour lines, dotted minute lines,
+  // whatever the dial's line width and style.
+  for (const DrawnLine& l : lines) {
+    const bool hour = !l.label.empty();
+    EXPECT_EQ(l.line.State.DrawWidth, 1);
+    EXPECT_EQ(l.line.State.DrawStyle, hour ? PenStyle::Solid : PenStyle::Dot);
+    EXPECT_EQ(l.line.State.ForeColor,
+              hour ? main.ClockNightColor.HourLine : main.ClockNightColor.MinuteLine);
+  }
 
   TestClock unknown(7);
   ASSERT_EQ(DrawDialFace(main, unknown, unknown.Layout(), 1.0), kTrue);
