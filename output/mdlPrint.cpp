@@ -165,5 +165,9 @@ int32_t PrintSundial(MainModel& main, PrintDocument& document, int16_t pageCount
   } catch (const RaisedError& e) {
     if (started) document.KillDoc();
     return main.SaveLastError(e);
+  } catch (const std::exception& fault) {
+    // A fault of the platform (memory, a device) still aborts the job and is reported.
+    if (started) document.KillDoc();
+    return main.SaveLastError(FaultAsRaisedError(fault));
   }
 }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -250,8 +251,17 @@ TEST_F(PrintSequenceTest, DocumentFailuresAreRecordedAndNothingIsKept) {
   EXPECT_EQ(log.back(), "kill");
   EXPECT_EQ(main.LastErrSource(), "Printer");
 
-  // A success afterwards clears the record.
+  // A fault of the platform, not an error of ours, still aborts and is recorded.
   document.failEnd = false;
+  log.clear();
+  SundialRoutines table = routines.Table();
+  table.DialFace = [](MainModel&, DrawTarget&, const DialLayout&, double) -> int32_t {
+    throw std::bad_alloc();
+  };
+  EXPECT_EQ(PrintSundial(main, document, 1, table), 7);
+  EXPECT_EQ(log.back(), "kill");
+
+  // A success afterwards clears the record.
   EXPECT_EQ(PrintSundial(main, document, 1, routines.Table()), kTrue);
   EXPECT_EQ(main.LastErrNumber(), 0);
 }
