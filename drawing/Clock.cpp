@@ -57,19 +57,19 @@ void SetShadowPen(DrawTarget& t, int32_t mode, bool invert) {
   }
 }
 
-void DrawShadow(MainModel& main, ClockView& clock, const DialLayout& l, double time, int32_t mode,
+void DrawShadow(DialDesign design, ClockView& clock, const DialLayout& l, double time, int32_t mode,
                 bool invert, double lengthLimit) {
   DrawTarget& t = clock.picClock();
-  SolarsLease lease(main.Chart());
+  SolarsLease lease(design.chart);
   const clsChartSolars& solars = lease.Add(time, time, 0);
-  const DialGeometry dial = DialGeometryOf(l, main.Chart().Location().Latitude());
+  const DialGeometry dial = DialGeometryOf(l, design.chart.Location().Latitude());
   const clsChartSolar& sun = solars.Solar(1);
   const double m = sun.Magnification();
   if (m < 0) return;  // the sun is not above the horizon
 
   const auto tip = [&](double length) { return dial.ShadowTip(sun.Azimuth(), length); };
   SetShadowPen(t, mode, invert);
-  if (const ClockColorSettings* colors = ClockColorsFor(main, clock.ClockState())) {
+  if (const ClockColorSettings* colors = ClockColorsFor(design.settings, clock.ClockState())) {
     t.setForeColor(colors->ShadowFill);
     t.setFillColor(colors->ShadowFill);
   }
@@ -92,8 +92,8 @@ void DrawShadow(MainModel& main, ClockView& clock, const DialLayout& l, double t
 
 }  // namespace
 
-int32_t DrawClockStateIcon(MainModel& main, ClockView& clock, const DialLayout& /*layout*/) {
-  return RunDrawRoutine(main, [&] {
+int32_t DrawClockStateIcon(DialDesign design, ClockView& clock, const DialLayout& /*layout*/) {
+  return RunDrawRoutine(design, [&] {
     DrawTarget& t = clock.picClock();
     const int32_t state = clock.ClockState();
     if (state != 0 && state != 1) return;
@@ -104,30 +104,30 @@ int32_t DrawClockStateIcon(MainModel& main, ClockView& clock, const DialLayout& 
   });
 }
 
-int32_t DrawClockDateTime(MainModel& main, ClockView& clock, const DialLayout& layout,
+int32_t DrawClockDateTime(DialDesign design, ClockView& clock, const DialLayout& layout,
                           std::chrono::local_seconds dateTime, double hour) {
-  return RunDrawRoutine(main, [&] {
+  return RunDrawRoutine(design, [&] {
     DrawTarget& t = clock.picClock();
-    t.setFont(main.ClockClockFont);
+    t.setFont(design.settings.ClockClockFont);
     const std::string text = CaptionText(CaptionTime(dateTime, hour));
-    SetCaptionPen(t, ClockColorsFor(main, clock.ClockState()));
+    SetCaptionPen(t, ClockColorsFor(design.settings, clock.ClockState()));
     // Halfway between the dial centre and the inner end of the hour lines.
     CentredText(t, layout.CenterX, layout.CenterY + layout.InnerRadius / 2, text);
   });
 }
 
-int32_t DrawClockShadow(MainModel& main, ClockView& clock, const DialLayout& layout, double time,
+int32_t DrawClockShadow(DialDesign design, ClockView& clock, const DialLayout& layout, double time,
                         int32_t mode, bool invert, double lengthLimit) {
-  return RunDrawRoutine(main,
-                        [&] { DrawShadow(main, clock, layout, time, mode, invert, lengthLimit); });
+  return RunDrawRoutine(
+      design, [&] { DrawShadow(design, clock, layout, time, mode, invert, lengthLimit); });
 }
 
-int32_t DrawNightState(MainModel& main, ClockView& clock, const DialLayout& layout) {
-  return RunDrawRoutine(main, [&] {
+int32_t DrawNightState(DialDesign design, ClockView& clock, const DialLayout& layout) {
+  return RunDrawRoutine(design, [&] {
     DrawTarget& t = clock.picClock();
-    t.setFont(main.ClockClockFont);
-    SetCaptionPen(t, ClockColorsFor(main, clock.ClockState()));
-    const int32_t night = main.Chart().Season().NightState();
+    t.setFont(design.settings.ClockClockFont);
+    SetCaptionPen(t, ClockColorsFor(design.settings, clock.ClockState()));
+    const int32_t night = design.chart.Season().NightState();
     if (night == kNightStateMidnightSun)
       CentredText(t, layout.CenterX, layout.CenterY, "Midnight Sun");
     if (night == kNightStatePolarNight)

@@ -40,7 +40,7 @@ void SetLinePen(const DrawPass& pass, PositionKind kind, const std::optional<Fac
       SetDialPen(pass);
     } else if (pass.OnClock()) {
       SetPen(t, PenMode::CopyPen, PenStyle::Dot, 1);
-    } else if (pass.main.DialOption.LineStyle) {
+    } else if (pass.design.settings.DialOption.LineStyle) {
       SetPen(t, PenMode::CopyPen, PenStyle::Dash, 1);
     } else {
       SetDialPen(pass);
@@ -68,16 +68,18 @@ void DrawLabel(const DrawPass& pass, const DialLayout& l, const DialGeometry& di
 }
 
 void DrawFace(const DrawPass& pass, const DialLayout& l) {
-  MainModel& main = pass.main;
+  const DialDesign& design = pass.design;
   DrawTarget& t = pass.target;
-  clsChart& chart = main.Chart();
+  clsChart& chart = design.chart;
   SolarsLease lease(chart);
   const clsChartSolars& solars =
-      lease.Add(main.CalcTime.StartTime, main.CalcTime.EndTime, main.CalcTime.Interval);
+      lease.Add(design.settings.CalcTime.StartTime, design.settings.CalcTime.EndTime,
+                design.settings.CalcTime.Interval);
 
-  t.setFont(ScaledFont(pass.OnClock() ? main.ClockTimeFont : main.DialTimeFont, pass));
-  const int32_t timeFormat =
-      pass.OnClock() ? main.ClockOption.TimeFormat : main.DialOption.TimeFormat;
+  t.setFont(ScaledFont(
+      pass.OnClock() ? design.settings.ClockTimeFont : design.settings.DialTimeFont, pass));
+  const int32_t timeFormat = pass.OnClock() ? design.settings.ClockOption.TimeFormat
+                                            : design.settings.DialOption.TimeFormat;
   const std::optional<FaceColors> colors = FaceColorsFor(pass);
 
   const DialGeometry dial = DialGeometryOf(l, pass.Latitude());
@@ -102,7 +104,7 @@ void DrawFace(const DrawPass& pass, const DialLayout& l) {
     if (label.kind == PositionKind::RiseSet) continue;
 
     SetLinePen(pass, label.kind, colors);
-    if (main.General.DebugMode && m >= 0) {
+    if (design.settings.General.DebugMode && m >= 0) {
       const UserPoint foot = dial.Foot();
       PixelLine(t, foot.x, foot.y, shadow.x, shadow.y);
       PixelLine(t, shadow.x, shadow.y, l.CenterX, l.CenterY);
@@ -124,12 +126,12 @@ void DrawFace(const DrawPass& pass, const DialLayout& l) {
 
 }  // namespace
 
-int32_t DrawDialFace(MainModel& main, DrawTarget& target, const DialLayout& layout, double zoom) {
-  const DrawPass pass(main, target, zoom);
-  return RunDrawRoutine(main, [&] { DrawFace(pass, layout); });
+int32_t DrawDialFace(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom) {
+  const DrawPass pass(design, target, zoom);
+  return RunDrawRoutine(design, [&] { DrawFace(pass, layout); });
 }
 
-int32_t DrawDialFace(MainModel& main, ClockView& clock, const DialLayout& layout, double zoom) {
-  const DrawPass pass(main, clock.picClock(), zoom, clock.ClockState());
-  return RunDrawRoutine(main, [&] { DrawFace(pass, layout); });
+int32_t DrawDialFace(DialDesign design, ClockView& clock, const DialLayout& layout, double zoom) {
+  const DrawPass pass(design, clock.picClock(), zoom, clock.ClockState());
+  return RunDrawRoutine(design, [&] { DrawFace(pass, layout); });
 }

@@ -39,8 +39,8 @@ void DrawTicks(const DrawPass& pass, const DialLayout& l, const std::optional<Fa
 void DrawLetters(const DrawPass& pass, const DialLayout& l,
                  const std::optional<FaceColors>& colors) {
   DrawTarget& t = pass.target;
-  const FontSpec& font =
-      pass.OnClock() ? pass.main.ClockOrientationFont : pass.main.DialOrientationFont;
+  const FontSpec& font = pass.OnClock() ? pass.design.settings.ClockOrientationFont
+                                        : pass.design.settings.DialOrientationFont;
   t.setFont(ScaledFont(font, pass));
   if (colors) t.setForeColor(colors->OrientationFont);
 
@@ -53,7 +53,7 @@ void DrawLetters(const DrawPass& pass, const DialLayout& l,
 }
 
 int32_t DrawDialRingsPass(const DrawPass& pass, const DialLayout& layout) {
-  return RunDrawRoutine(pass.main, [&] {
+  return RunDrawRoutine(pass.design, [&] {
     const std::optional<FaceColors> colors = FaceColorsFor(pass);
     DrawRings(pass, layout, colors);
     DrawTicks(pass, layout, colors);
@@ -63,10 +63,11 @@ int32_t DrawDialRingsPass(const DrawPass& pass, const DialLayout& layout) {
 
 }  // namespace
 
-int32_t DrawDialRings(MainModel& main, DrawTarget& target, const DialLayout& layout, double zoom) {
-  return DrawDialRingsPass(DrawPass(main, target, zoom), layout);
+int32_t DrawDialRings(DialDesign design, DrawTarget& target, const DialLayout& layout,
+                      double zoom) {
+  return DrawDialRingsPass(DrawPass(design, target, zoom), layout);
 }
 
-int32_t DrawDialRings(MainModel& main, ClockView& clock, const DialLayout& layout, double zoom) {
-  return DrawDialRingsPass(DrawPass(main, clock.picClock(), zoom, clock.ClockState()), layout);
+int32_t DrawDialRings(DialDesign design, ClockView& clock, const DialLayout& layout, double zoom) {
+  return DrawDialRingsPass(DrawPass(design, clock.picClock(), zoom, clock.ClockState()), layout);
 }

@@ -33,7 +33,7 @@ namespace {
 // Fold lines are dashed (style) and dash-dotted (flaps) when line styles
 // apply, otherwise solid with the dial pen.
 void SetFoldPen(const DrawPass& pass, PenStyle styled) {
-  if (pass.main.DialOption.LineStyle) {
+  if (pass.design.settings.DialOption.LineStyle) {
     pass.target.setDrawStyle(styled);
     pass.target.setDrawWidth(1);
   } else {
@@ -47,8 +47,8 @@ void DrawPattern(const DrawPass& pass, const DialLayout& layout, double paperFac
   const GnomonOutline g = GnomonOutlineFor(layout, pass.Latitude(), paperFactor);
   SetDialPen(pass);
   t.setFillStyle(BrushStyle::Solid);
-  t.setForeColor(pass.main.DialColor.GnomonLine);
-  t.setFillColor(pass.main.DialColor.GnomonFill);
+  t.setForeColor(pass.design.settings.DialColor.GnomonLine);
+  t.setFillColor(pass.design.settings.DialColor.GnomonFill);
   PixelPolygon(t, g.points);
 
   SetFoldPen(pass, PenStyle::Dash);
@@ -60,8 +60,8 @@ void DrawPattern(const DrawPass& pass, const DialLayout& layout, double paperFac
 
 }  // namespace
 
-int32_t DrawGnomon(MainModel& main, DrawTarget& target, const DialLayout& layout, double zoom,
+int32_t DrawGnomon(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom,
                    double paperFactor) {
-  const DrawPass pass(main, target, zoom);
-  return RunDrawRoutine(main, [&] { DrawPattern(pass, layout, paperFactor); });
+  const DrawPass pass(design, target, zoom);
+  return RunDrawRoutine(design, [&] { DrawPattern(pass, layout, paperFactor); });
 }

@@ -61,13 +61,13 @@ void SetTextPen(DrawTarget& t, ColorRef color) {
   t.setForeColor(color);
 }
 
-std::array<std::string, 7> InformationLines(MainModel& main) {
-  clsChart& chart = main.Chart();
+std::array<std::string, 7> InformationLines(DialDesign design) {
+  clsChart& chart = design.chart;
   const clsChartLocation& place = chart.Location();
-  const bool adjusted = main.Season.AdjustEquation;
+  const bool adjusted = design.settings.Season.AdjustEquation;
   std::array<std::string, 7> lines;
-  lines[0] =
-      "日付 : " + (adjusted ? MonthDayText(main.Season.SeasonDate) : std::string("指定なし"));
+  lines[0] = "日付 : " +
+             (adjusted ? MonthDayText(design.settings.Season.SeasonDate) : std::string("指定なし"));
   lines[1] = "地域 : " + place.Name();
   lines[2] = "緯度 : " + chart.FormatDegAngle(place.Latitude(), "+-", "度分秒");
   lines[3] = "経度 : " + chart.FormatDegAngle(place.Longitude(), "+-", "度分秒");
@@ -87,7 +87,7 @@ std::array<std::string, 7> InformationLines(MainModel& main) {
 // The block sits in the inner disc on the side away from the gnomon.
 void DrawInformationBlock(const DrawPass& pass, const DialLayout& l) {
   DrawTarget& t = pass.target;
-  const std::array<std::string, 7> lines = InformationLines(pass.main);
+  const std::array<std::string, 7> lines = InformationLines(pass.design);
   const std::string block = Join(lines.data(), lines.size());
   const double height = t.TextHeight(block);
   const double width = t.TextWidth(block);
@@ -105,8 +105,8 @@ void DrawInformationBlock(const DrawPass& pass, const DialLayout& l) {
 // How to read the dial against clock time, at the top right corner.
 void DrawReadingSentences(const DrawPass& pass, const PageMargins& margins) {
   DrawTarget& t = pass.target;
-  MainModel& main = pass.main;
-  clsChart& chart = main.Chart();
+  const DialDesign& design = pass.design;
+  clsChart& chart = design.chart;
   std::string clock;
   if (chart.TimeSystem() == 0) {
     const double diff = chart.Season().TimeDiff();
@@ -116,8 +116,8 @@ void DrawReadingSentences(const DrawPass& pass, const PageMargins& margins) {
   }
   const std::array<std::string, 2> sentences{
       "日時計の時刻" + clock + "中央標準時です。",
-      main.Season.AdjustEquation
-          ? MonthDayText(main.Season.SeasonDate) + "の均時差による補正を行っています。"
+      design.settings.Season.AdjustEquation
+          ? MonthDayText(design.settings.Season.SeasonDate) + "の均時差による補正を行っています。"
           : std::string("ただし、観測日の均時差による補正が必要です。")};
   const double x = t.ScaleWidth() - t.TextWidth(Join(sentences.data(), 2)) - margins.right;
   RotatedText(t, x, margins.top, sentences[0], 0);
@@ -128,7 +128,7 @@ void DrawReadingSentences(const DrawPass& pass, const PageMargins& margins) {
 // where the magnetic declination is known.
 void DrawTurningSentence(const DrawPass& pass, const PageMargins& margins) {
   DrawTarget& t = pass.target;
-  clsChart& chart = pass.main.Chart();
+  clsChart& chart = pass.design.chart;
   const clsChartLocation& place = chart.Location();
   if (!chart.IsJapanArea(place.Latitude(), place.Longitude())) return;
   const double declination = place.NorthDiff2();
@@ -148,23 +148,23 @@ std::string ProductLine() {
 
 }  // namespace
 
-int32_t DrawInformation(MainModel& main, DrawTarget& target, const DialLayout& layout,
+int32_t DrawInformation(DialDesign design, DrawTarget& target, const DialLayout& layout,
                         double zoom) {
-  const DrawPass pass(main, target, zoom);
-  return RunDrawRoutine(main, [&] {
+  const DrawPass pass(design, target, zoom);
+  return RunDrawRoutine(design, [&] {
     const PageMargins margins = PageMarginsOf(target);
-    if (!main.DialOption.PrintInfo) return;
-    target.setFont(ScaledFont(main.DialInformationFont, pass));
-    SetTextPen(target, main.DialColor.InformationFont);
+    if (!design.settings.DialOption.PrintInfo) return;
+    target.setFont(ScaledFont(design.settings.DialInformationFont, pass));
+    SetTextPen(target, design.settings.DialColor.InformationFont);
     DrawInformationBlock(pass, layout);
     DrawReadingSentences(pass, margins);
     DrawTurningSentence(pass, margins);
   });
 }
 
-int32_t DrawPageTitle(MainModel& main, DrawTarget& target, const DialLayout& /*layout*/,
+int32_t DrawPageTitle(DialDesign design, DrawTarget& target, const DialLayout& /*layout*/,
                       double zoom, int16_t page, int16_t pageCount) {
-  return RunDrawRoutine(main, [&] {
+  return RunDrawRoutine(design, [&] {
     const PageMargins margins = PageMarginsOf(target);
     target.setFont(FontSpec{"Arial", RoundFontSize(10 * zoom), true, false, false, false});
     SetTextPen(target, 0);
@@ -175,11 +175,11 @@ int32_t DrawPageTitle(MainModel& main, DrawTarget& target, const DialLayout& /*l
   });
 }
 
-int32_t DrawMarginFrame(MainModel& main, DrawTarget& target) {
-  return RunDrawRoutine(main, [&] {
+int32_t DrawMarginFrame(DialDesign design, DrawTarget& target) {
+  return RunDrawRoutine(design, [&] {
     const PageMargins margins = PageMarginsOf(target);
     SetThinPen(target);
-    target.setForeColor(main.General.DebugMode ? 0 : target.ButtonFaceColor());
+    target.setForeColor(design.settings.General.DebugMode ? 0 : target.ButtonFaceColor());
     PixelRectangle(target, margins.left, margins.top, target.ScaleWidth() - margins.right,
                    target.ScaleHeight() - margins.bottom);
   });

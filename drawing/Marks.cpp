@@ -11,8 +11,8 @@ constexpr double kDotRadius = 0.75;
 void SetMarkPen(const DrawPass& pass) {
   SetDialPen(pass);
   pass.target.setFillStyle(BrushStyle::Transparent);
-  pass.target.setForeColor(pass.main.DialColor.MarkLine);
-  pass.target.setFillColor(pass.main.DialColor.MarkLine);
+  pass.target.setForeColor(pass.design.settings.DialColor.MarkLine);
+  pass.target.setFillColor(pass.design.settings.DialColor.MarkLine);
 }
 
 // A ring with a filled dot: the foot of the vertical edge.
@@ -30,10 +30,11 @@ void RootMark(DrawTarget& t, UserPoint p) {
 
 }  // namespace
 
-int32_t DrawDialMarks(MainModel& main, DrawTarget& target, const DialLayout& layout, double zoom) {
-  const DrawPass pass(main, target, zoom);
-  return RunDrawRoutine(main, [&] {
-    if (!main.DialOption.PrintMark) return;
+int32_t DrawDialMarks(DialDesign design, DrawTarget& target, const DialLayout& layout,
+                      double zoom) {
+  const DrawPass pass(design, target, zoom);
+  return RunDrawRoutine(design, [&] {
+    if (!design.settings.DialOption.PrintMark) return;
     SetMarkPen(pass);
     const double s = SignOf(pass.Latitude());
     FootMark(target, {layout.CenterX, layout.CenterY - s * layout.MiddleRadius});
@@ -41,11 +42,11 @@ int32_t DrawDialMarks(MainModel& main, DrawTarget& target, const DialLayout& lay
   });
 }
 
-int32_t DrawGnomonMarks(MainModel& main, DrawTarget& target, const DialLayout& layout,
+int32_t DrawGnomonMarks(DialDesign design, DrawTarget& target, const DialLayout& layout,
                         double zoom) {
-  const DrawPass pass(main, target, zoom);
-  return RunDrawRoutine(main, [&] {
-    if (!main.DialOption.PrintMark) return;
+  const DrawPass pass(design, target, zoom);
+  return RunDrawRoutine(design, [&] {
+    if (!design.settings.DialOption.PrintMark) return;
     SetMarkPen(pass);
     // The flap width plays no part in the marked points.
     const GnomonOutline g = GnomonOutlineFor(layout, pass.Latitude(), 1.0);

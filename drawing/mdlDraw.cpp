@@ -3,9 +3,9 @@
 
 #include "mdlDrawCommon.h"
 
-int32_t DrawBackPicture(MainModel& main, DrawTarget& target, const DialLayout& layout) {
-  main.ClearLastError();
-  const std::string& picture = main.DialOption.Picture;
+int32_t DrawBackPicture(DialDesign design, DrawTarget& target, const DialLayout& layout) {
+  design.errors.ClearLastError();
+  const std::string& picture = design.settings.DialOption.Picture;
   if (picture.empty()) return kTrue;
   // A missing or unreadable picture leaves the dial without one; the main
   // window has warned about it before drawing.
@@ -15,7 +15,7 @@ int32_t DrawBackPicture(MainModel& main, DrawTarget& target, const DialLayout& l
     const float side = static_cast<float>(2 * layout.InnerRadius);
     target.PaintPicture(picture, left, top, side, side);
   } catch (...) {
-    main.ClearLastError();
+    design.errors.ClearLastError();
   }
   return kTrue;
 }

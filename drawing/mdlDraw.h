@@ -7,7 +7,7 @@
 
 #include "DrawTarget.h"
 
-class MainModel;
+struct DialDesign;
 
 // Positions one drawing pass; radii always in the ratio 75 : 65 : 30.
 struct DialLayout {
@@ -36,29 +36,31 @@ class ClockView {
   virtual int32_t ClockState() const = 0;  // 0 day, 1 night
 };
 
-int32_t DrawDialRings(MainModel& main, DrawTarget& target, const DialLayout& layout, double zoom);
-int32_t DrawBackPicture(MainModel& main, DrawTarget& target, const DialLayout& layout);
-int32_t DrawDialFace(MainModel& main, DrawTarget& target, const DialLayout& layout, double zoom);
-int32_t DrawGnomon(MainModel& main, DrawTarget& target, const DialLayout& layout, double zoom,
+int32_t DrawDialRings(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom);
+int32_t DrawBackPicture(DialDesign design, DrawTarget& target, const DialLayout& layout);
+int32_t DrawDialFace(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom);
+int32_t DrawGnomon(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom,
                    double paperFactor);
-int32_t DrawDialMarks(MainModel& main, DrawTarget& target, const DialLayout& layout, double zoom);
-int32_t DrawGnomonMarks(MainModel& main, DrawTarget& target, const DialLayout& layout, double zoom);
-int32_t DrawInformation(MainModel& main, DrawTarget& target, const DialLayout& layout, double zoom);
-int32_t DrawPageTitle(MainModel& main, DrawTarget& target, const DialLayout& layout, double zoom,
+int32_t DrawDialMarks(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom);
+int32_t DrawGnomonMarks(DialDesign design, DrawTarget& target, const DialLayout& layout,
+                        double zoom);
+int32_t DrawInformation(DialDesign design, DrawTarget& target, const DialLayout& layout,
+                        double zoom);
+int32_t DrawPageTitle(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom,
                       int16_t page, int16_t pageCount);
-int32_t DrawMarginFrame(MainModel& main, DrawTarget& target);
+int32_t DrawMarginFrame(DialDesign design, DrawTarget& target);
 
 // The same face on the desktop sundial's picture, in the clock colours of the
 // window's ClockState. (The plain forms above take the day colours when the
 // target is a clock picture.)
-int32_t DrawDialRings(MainModel& main, ClockView& clock, const DialLayout& layout, double zoom);
-int32_t DrawDialFace(MainModel& main, ClockView& clock, const DialLayout& layout, double zoom);
+int32_t DrawDialRings(DialDesign design, ClockView& clock, const DialLayout& layout, double zoom);
+int32_t DrawDialFace(DialDesign design, ClockView& clock, const DialLayout& layout, double zoom);
 
-int32_t DrawClockStateIcon(MainModel& main, ClockView& clock, const DialLayout& layout);
-int32_t DrawClockDateTime(MainModel& main, ClockView& clock, const DialLayout& layout,
+int32_t DrawClockStateIcon(DialDesign design, ClockView& clock, const DialLayout& layout);
+int32_t DrawClockDateTime(DialDesign design, ClockView& clock, const DialLayout& layout,
                           std::chrono::local_seconds dateTime, double hour);
-int32_t DrawClockShadow(MainModel& main, ClockView& clock, const DialLayout& layout, double time,
+int32_t DrawClockShadow(DialDesign design, ClockView& clock, const DialLayout& layout, double time,
                         int32_t mode, bool invert, double lengthLimit);
-int32_t DrawNightState(MainModel& main, ClockView& clock, const DialLayout& layout);
+int32_t DrawNightState(DialDesign design, ClockView& clock, const DialLayout& layout);
 
 ColorRef InvertColor(ColorRef color);

@@ -69,8 +69,8 @@ DialGeometry DialGeometryOf(const DialLayout& layout, double latitude) {
 
 int32_t DialPenWidth(const DrawPass& pass) {
   if (pass.OnClock()) return 1;
-  const float pointsAsPixels = Single(pass.target.ScaleX(Single(pass.main.DialOption.LineWidth),
-                                                         ScaleUnit::Points, ScaleUnit::Pixels));
+  const float pointsAsPixels = Single(pass.target.ScaleX(
+      Single(pass.design.settings.DialOption.LineWidth), ScaleUnit::Points, ScaleUnit::Pixels));
   double width = pointsAsPixels * pass.zoom;
   if (width < 1) width = 1;
   return RoundToInt32(width);
@@ -104,9 +104,9 @@ const ClockColorSettings* ClockColorsFor(const Settings& settings, int32_t clock
 }
 
 std::optional<FaceColors> FaceColorsFor(const DrawPass& pass) {
-  if (pass.OnPaper()) return FaceColorsOf(pass.main.DialColor);
+  if (pass.OnPaper()) return FaceColorsOf(pass.design.settings.DialColor);
   if (pass.OnClock()) {
-    if (const ClockColorSettings* c = ClockColorsFor(pass.main, pass.clockState)) {
+    if (const ClockColorSettings* c = ClockColorsFor(pass.design.settings, pass.clockState)) {
       return FaceColorsOf(*c);
     }
   }

@@ -8,9 +8,9 @@
 #include <span>
 #include <string_view>
 
+#include "DialDesign.h"
 #include "DrawTarget.h"
 #include "Geometry.h"
-#include "MainModel.h"
 #include "ValueText.h"
 #include "mdlChartCommon.h"
 #include "mdlDraw.h"
@@ -24,14 +24,14 @@ int32_t RoundToInt32(double value);
 
 // One call of a dial routine: where it draws and how.
 struct DrawPass {
-  MainModel& main;
+  DialDesign design;
   DrawTarget& target;
   DrawTargetKind kind;
   double zoom;
   int32_t clockState;  // only meaningful on the clock picture
 
-  DrawPass(MainModel& m, DrawTarget& t, double z, int32_t state = 0)
-      : main(m), target(t), kind(t.Kind()), zoom(z), clockState(state) {}
+  DrawPass(DialDesign d, DrawTarget& t, double z, int32_t state = 0)
+      : design(d), target(t), kind(t.Kind()), zoom(z), clockState(state) {}
 
   bool OnPaper() const {
     return kind == DrawTargetKind::PrinterPage || kind == DrawTargetKind::PreviewPicture;
@@ -39,7 +39,7 @@ struct DrawPass {
   bool OnClock() const { return kind == DrawTargetKind::ClockPicture; }
   // Any other surface is drawn on with the pen, brush and colours it has.
   bool SetsPens() const { return OnPaper() || OnClock(); }
-  double Latitude() const { return main.Chart().Location().Latitude(); }
+  double Latitude() const { return design.chart.Location().Latitude(); }
 };
 
 // Sign of a value: -1, 0 or +1.
@@ -124,14 +124,14 @@ RaisedError FaultAsRaisedError(const std::exception& fault);
 // The routine convention: clear the last-error record, run the body, and on
 // any failure record the error and return its number.
 template <typename Body>
-int32_t RunDrawRoutine(MainModel& main, Body&& body) {
-  main.ClearLastError();
+int32_t RunDrawRoutine(DialDesign design, Body&& body) {
+  design.errors.ClearLastError();
   try {
     body();
     return kTrue;
   } catch (const RaisedError& e) {
-    return main.SaveLastError(e);
+    return design.errors.SaveLastError(e);
   } catch (const std::exception& e) {
-    return main.SaveLastError(FaultAsRaisedError(e));
+    return design.errors.SaveLastError(FaultAsRaisedError(e));
   }
 }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "DialDesign.h"
 #include "mdlDraw.h"
 
 class MainModel;
@@ -46,20 +47,20 @@ DialLayout ClockLayout(const DrawTarget& picture);
 
 // The routines the picture is drawn with; tests replace them.
 struct ClockRoutines {
-  using Plain = std::function<int32_t(MainModel&, ClockView&, const DialLayout&)>;
-  using Face = std::function<int32_t(MainModel&, ClockView&, const DialLayout&, double)>;
+  using Plain = std::function<int32_t(DialDesign, ClockView&, const DialLayout&)>;
+  using Face = std::function<int32_t(DialDesign, ClockView&, const DialLayout&, double)>;
   static constexpr auto kClockRings =
-      static_cast<int32_t (*)(MainModel&, ClockView&, const DialLayout&, double)>(DrawDialRings);
+      static_cast<int32_t (*)(DialDesign, ClockView&, const DialLayout&, double)>(DrawDialRings);
   static constexpr auto kClockFace =
-      static_cast<int32_t (*)(MainModel&, ClockView&, const DialLayout&, double)>(DrawDialFace);
+      static_cast<int32_t (*)(DialDesign, ClockView&, const DialLayout&, double)>(DrawDialFace);
 
   Plain StateIcon = DrawClockStateIcon;
   Face DialRings = kClockRings;
   Face DialFace = kClockFace;
-  std::function<int32_t(MainModel&, ClockView&, const DialLayout&, std::chrono::local_seconds,
+  std::function<int32_t(DialDesign, ClockView&, const DialLayout&, std::chrono::local_seconds,
                         double)>
       DateTime = DrawClockDateTime;
-  std::function<int32_t(MainModel&, ClockView&, const DialLayout&, double, int32_t, bool, double)>
+  std::function<int32_t(DialDesign, ClockView&, const DialLayout&, double, int32_t, bool, double)>
       Shadow = DrawClockShadow;
   Plain NightState = DrawNightState;
 };

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "DialDesign.h"
 #include "mdlDraw.h"
 
 class MainModel;
@@ -48,24 +49,24 @@ inline int16_t PrintedPageCount(int16_t pageCount) {
 
 // The dial routines a page is drawn with; tests replace them.
 struct SundialRoutines {
-  using Element = std::function<int32_t(MainModel&, DrawTarget&, const DialLayout&, double)>;
+  using Element = std::function<int32_t(DialDesign, DrawTarget&, const DialLayout&, double)>;
   // The paper forms of the two routines that the clock draws too.
   static constexpr auto kPaperRings =
-      static_cast<int32_t (*)(MainModel&, DrawTarget&, const DialLayout&, double)>(DrawDialRings);
+      static_cast<int32_t (*)(DialDesign, DrawTarget&, const DialLayout&, double)>(DrawDialRings);
   static constexpr auto kPaperFace =
-      static_cast<int32_t (*)(MainModel&, DrawTarget&, const DialLayout&, double)>(DrawDialFace);
+      static_cast<int32_t (*)(DialDesign, DrawTarget&, const DialLayout&, double)>(DrawDialFace);
 
   Element DialRings = kPaperRings;
-  std::function<int32_t(MainModel&, DrawTarget&, const DialLayout&)> BackPicture = DrawBackPicture;
+  std::function<int32_t(DialDesign, DrawTarget&, const DialLayout&)> BackPicture = DrawBackPicture;
   Element DialFace = kPaperFace;
-  std::function<int32_t(MainModel&, DrawTarget&, const DialLayout&, double, double)> Gnomon =
+  std::function<int32_t(DialDesign, DrawTarget&, const DialLayout&, double, double)> Gnomon =
       DrawGnomon;
   Element DialMarks = DrawDialMarks;
   Element GnomonMarks = DrawGnomonMarks;
   Element Information = DrawInformation;
-  std::function<int32_t(MainModel&, DrawTarget&, const DialLayout&, double, int16_t, int16_t)>
+  std::function<int32_t(DialDesign, DrawTarget&, const DialLayout&, double, int16_t, int16_t)>
       PageTitle = DrawPageTitle;
-  std::function<int32_t(MainModel&, DrawTarget&)> MarginFrame = DrawMarginFrame;
+  std::function<int32_t(DialDesign, DrawTarget&)> MarginFrame = DrawMarginFrame;
 };
 
 // Draws the elements of one page of a job of pageCount pages (below 2: the

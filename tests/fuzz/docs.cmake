@@ -4,11 +4,11 @@
 file(GLOB DOCS_FUZZ_ENGINE CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/engine/*.cpp)
 file(GLOB DOCS_FUZZ_CORE CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/platform/core/*.cpp)
 set(DOCS_FUZZ_APP
-  ${CMAKE_SOURCE_DIR}/app/MainModel.cpp
-  ${CMAKE_SOURCE_DIR}/app/LocalDate.cpp
-  ${CMAKE_SOURCE_DIR}/app/SettingsDocument.cpp
-  ${CMAKE_SOURCE_DIR}/app/SettingsKeys.cpp
-  ${CMAKE_SOURCE_DIR}/app/ValueText.cpp)
+  ${CMAKE_SOURCE_DIR}/model/MainModel.cpp
+  ${CMAKE_SOURCE_DIR}/model/LocalDate.cpp
+  ${CMAKE_SOURCE_DIR}/model/SettingsDocument.cpp
+  ${CMAKE_SOURCE_DIR}/model/SettingsKeys.cpp
+  ${CMAKE_SOURCE_DIR}/model/ValueText.cpp)
 set(DOCS_FUZZ_FLAGS -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined)
 
 function(docs_fuzz_target name)

@@ -50,14 +50,14 @@ class ClockOrderTest : public ::testing::Test {
   ClockRoutines Logging() {
     ClockRoutines r;
     auto plain = [this](std::string name) {
-      return [this, name](MainModel&, ClockView&, const DialLayout& l) {
+      return [this, name](DialDesign, ClockView&, const DialLayout& l) {
         layouts.push_back(l);
         log.push_back(name);
         return kTrue;
       };
     };
     auto face = [this](std::string name) {
-      return [this, name](MainModel&, ClockView&, const DialLayout&, double) {
+      return [this, name](DialDesign, ClockView&, const DialLayout&, double) {
         log.push_back(name);
         return kTrue;
       };
@@ -65,11 +65,11 @@ class ClockOrderTest : public ::testing::Test {
     r.StateIcon = plain("icon");
     r.DialRings = face("rings");
     r.DialFace = face("face");
-    r.DateTime = [this](MainModel&, ClockView&, const DialLayout&, local_seconds, double) {
+    r.DateTime = [this](DialDesign, ClockView&, const DialLayout&, local_seconds, double) {
       log.push_back("caption");
       return kTrue;
     };
-    r.Shadow = [this](MainModel&, ClockView&, const DialLayout&, double, int32_t mode, bool invert,
+    r.Shadow = [this](DialDesign, ClockView&, const DialLayout&, double, int32_t mode, bool invert,
                       double limit) {
       log.push_back("shadow " + std::to_string(mode) + (invert ? " inverted" : "") +
                     (limit == kDefaultMaxMagnify ? "" : " limit?"));
@@ -145,9 +145,9 @@ TEST_F(ClockOrderTest, MidnightSunAndPolarNight) {
 TEST_F(ClockOrderTest, AFailingRoutineStopsTheDrawingWithItsError) {
   Day(34.65, At(2026, 6, 21, 10, 30));
   ClockRoutines r = Logging();
-  r.DialFace = [this](MainModel& m, ClockView&, const DialLayout&, double) {
+  r.DialFace = [this](DialDesign m, ClockView&, const DialLayout&, double) {
     log.push_back("face");
-    return m.SaveLastError(RaisedError(5, "mdlDraw.DrawDialFace", "bad"));
+    return m.errors.SaveLastError(RaisedError(5, "mdlDraw.DrawDialFace", "bad"));
   };
   EXPECT_EQ(DrawClock(main, canvas, At(2026, 6, 21, 10, 30), 10.5, kDefaultMaxMagnify, r), 5);
   EXPECT_EQ(log.back(), "face");

@@ -129,37 +129,38 @@ struct LoggingRoutines {
   std::vector<DialLayout> layouts;
   std::vector<double> gnomonFactors;
 
-  int32_t Step(MainModel& main, const std::string& name) {
+  int32_t Step(DialDesign design, const std::string& name) {
     log.push_back(name);
     if (name != failAt) return kTrue;
-    return main.SaveLastError(RaisedError(1004, "mdlDraw." + name, "描画できません: " + name));
+    return design.errors.SaveLastError(
+        RaisedError(1004, "mdlDraw." + name, "描画できません: " + name));
   }
 
   SundialRoutines Table() {
     SundialRoutines r;
     auto element = [this](std::string name) {
-      return [this, name](MainModel& m, DrawTarget&, const DialLayout& l, double) {
+      return [this, name](DialDesign m, DrawTarget&, const DialLayout& l, double) {
         layouts.push_back(l);
         return Step(m, name);
       };
     };
     r.DialRings = element("rings");
-    r.BackPicture = [this](MainModel& m, DrawTarget&, const DialLayout&) {
+    r.BackPicture = [this](DialDesign m, DrawTarget&, const DialLayout&) {
       return Step(m, "picture");
     };
     r.DialFace = element("face");
-    r.Gnomon = [this](MainModel& m, DrawTarget&, const DialLayout&, double, double f) {
+    r.Gnomon = [this](DialDesign m, DrawTarget&, const DialLayout&, double, double f) {
       gnomonFactors.push_back(f);
       return Step(m, "gnomon");
     };
     r.DialMarks = element("dial marks");
     r.GnomonMarks = element("gnomon marks");
     r.Information = element("information");
-    r.PageTitle = [this](MainModel& m, DrawTarget&, const DialLayout&, double, int16_t page,
+    r.PageTitle = [this](DialDesign m, DrawTarget&, const DialLayout&, double, int16_t page,
                          int16_t count) {
       return Step(m, "title " + std::to_string(page) + "/" + std::to_string(count));
     };
-    r.MarginFrame = [this](MainModel& m, DrawTarget&) { return Step(m, "frame"); };
+    r.MarginFrame = [this](DialDesign m, DrawTarget&) { return Step(m, "frame"); };
     return r;
   }
 };
@@ -210,10 +211,10 @@ TEST_F(PrintSequenceTest, SwitchesAreReadAfreshForEveryPage) {
   main.General.DebugMode = false;
   SundialRoutines table = routines.Table();
   const auto title = table.PageTitle;
-  table.PageTitle = [title](MainModel& m, DrawTarget& t, const DialLayout& l, double z,
-                            int16_t page, int16_t count) {
-    m.DialOption.PrintTitle = false;
-    m.General.DebugMode = true;
+  table.PageTitle = [this, title](DialDesign m, DrawTarget& t, const DialLayout& l, double z,
+                                  int16_t page, int16_t count) {
+    main.DialOption.PrintTitle = false;
+    main.General.DebugMode = true;
     return title(m, t, l, z, page, count);
   };
   EXPECT_EQ(PrintSundial(main, document, 2, table), kTrue);
@@ -255,7 +256,7 @@ TEST_F(PrintSequenceTest, DocumentFailuresAreRecordedAndNothingIsKept) {
   document.failEnd = false;
   log.clear();
   SundialRoutines table = routines.Table();
-  table.DialFace = [](MainModel&, DrawTarget&, const DialLayout&, double) -> int32_t {
+  table.DialFace = [](DialDesign, DrawTarget&, const DialLayout&, double) -> int32_t {
     throw std::bad_alloc();
   };
   EXPECT_EQ(PrintSundial(main, document, 1, table), 7);

@@ -205,8 +205,8 @@ TEST_F(PdfExportTest, AnAbandonedJobLeavesTheEarlierFileAsItWas) {
   const std::string path = dir.filePath("kept.pdf").toStdString();
   { std::ofstream(path) << "earlier"; }
   SundialRoutines failing;
-  failing.Gnomon = [](MainModel& m, DrawTarget&, const DialLayout&, double, double) {
-    return m.SaveLastError(RaisedError(380, "mdlDraw.DrawGnomon", "refused"));
+  failing.Gnomon = [](DialDesign m, DrawTarget&, const DialLayout&, double, double) {
+    return m.errors.SaveLastError(RaisedError(380, "mdlDraw.DrawGnomon", "refused"));
   };
   PdfDocument document(path, kPaperA4, kPortrait);
   EXPECT_EQ(PrintSundial(main, document, 2, failing), 380);

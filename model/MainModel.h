@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "DialDesign.h"
 #include "LastError.h"
 #include "PrinterSettings.h"
 #include "Settings.h"
@@ -21,6 +22,9 @@ class MainModel : public Settings, public LastErrorRecord {
 
   clsChart& Chart() { return chart_; }
   const clsChart& Chart() const { return chart_; }
+
+  // What the dial routines read: the settings, the chart, this error record.
+  operator DialDesign() { return {*this, chart_, *this}; }
 
   // Pushes the date basis (Season.AdjustEquation, Season.SeasonDate, the
   // latitude's hemisphere) into the chart. True or the error number.

@@ -1,0 +1,13 @@
+// What the dial routines read of a design: its settings, its chart, and the
+// record where a failed routine leaves its error.
+#pragma once
+
+#include "LastError.h"
+#include "Settings.h"
+#include "clsChart.h"
+
+struct DialDesign {
+  const Settings& settings;
+  clsChart& chart;
+  LastErrorRecord& errors;
+};
