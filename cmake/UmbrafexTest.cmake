@@ -14,3 +14,20 @@ function(umbrafex_test)
     LABELS ${T_LABEL}
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;ASAN_OPTIONS=detect_leaks=1")
 endfunction()
+
+# umbrafex_gui_test(NAME n SOURCES ... LIBS ...)
+# One Qt Test program of window tests (QTEST_MAIN), run on the offscreen
+# platform, registered as one CTest test with the label gui.
+function(umbrafex_gui_test)
+  cmake_parse_arguments(T "" "NAME" "SOURCES;LIBS" ${ARGN})
+  add_executable(${T_NAME} ${T_SOURCES})
+  set_target_properties(${T_NAME} PROPERTIES AUTOMOC ON)
+  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} Qt6::Test Qt6::Widgets)
+  target_compile_definitions(${T_NAME} PRIVATE
+    UMBRAFEX_RESOURCES_DIR="${UMBRAFEX_RESOURCES_DIR}"
+    UMBRAFEX_TEST_DATA_DIR="${CMAKE_SOURCE_DIR}/tests/data")
+  add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+  set_tests_properties(${T_NAME} PROPERTIES
+    LABELS gui
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;ASAN_OPTIONS=detect_leaks=1")
+endfunction()

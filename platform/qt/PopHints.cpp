@@ -1,0 +1,48 @@
+#include "PopHints.h"
+
+#include <QAction>
+#include <QFile>
+#include <QHash>
+#include <QWidget>
+
+namespace {
+
+// One line a hint: "window.control<TAB>text", with "\n" for a line break.
+QHash<QString, QString> LoadHints() {
+  QHash<QString, QString> hints;
+  QFile file(QStringLiteral(":/umbrafex/help/pophints.tsv"));
+  if (!file.open(QIODevice::ReadOnly)) return hints;
+  const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+  for (const QString& line : lines) {
+    const qsizetype tab = line.indexOf(QLatin1Char('\t'));
+    if (line.startsWith(QLatin1Char('#')) || tab <= 0) continue;
+    QString text = line.mid(tab + 1).trimmed();
+    text.replace(QLatin1String("\\n"), QLatin1String("\n"));
+    hints.insert(line.left(tab), text);
+  }
+  return hints;
+}
+
+const QHash<QString, QString>& Hints() {
+  static const QHash<QString, QString> hints = LoadHints();
+  return hints;
+}
+
+}  // namespace
+
+QString PopHintText(const QString& window, const QString& control) {
+  return Hints().value(window + QLatin1Char('.') + control);
+}
+
+void ApplyPopHints(QWidget* window) {
+  if (window == nullptr) return;
+  const QString name = window->objectName();
+  for (QWidget* child : window->findChildren<QWidget*>()) {
+    const QString text = PopHintText(name, child->objectName());
+    if (!text.isEmpty()) child->setWhatsThis(text);
+  }
+  for (QAction* action : window->findChildren<QAction*>()) {
+    const QString text = PopHintText(name, action->objectName());
+    if (!text.isEmpty()) action->setWhatsThis(text);
+  }
+}
