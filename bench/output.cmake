@@ -6,3 +6,7 @@ target_link_libraries(bench_pdf_floor PRIVATE Qt6::Gui)
 
 add_executable(preview_render_bench ${CMAKE_CURRENT_LIST_DIR}/preview_render_bench.cpp)
 target_link_libraries(preview_render_bench PRIVATE umbrafex_output benchmark::benchmark)
+
+# Start-up: the floor program the desktop program's start is compared with.
+add_executable(bench_startup_floor ${CMAKE_CURRENT_LIST_DIR}/startup_floor.cpp)
+target_link_libraries(bench_startup_floor PRIVATE Qt6::Widgets)
