@@ -1,11 +1,15 @@
 # make run   installs what is missing, builds and starts umbrafex
 # make test  installs what is missing, builds and runs every test, plain and
 #            under AddressSanitizer + UndefinedBehaviorSanitizer
+# make install [PREFIX=/usr/local] [DESTDIR=/staging]
+#            builds and installs the program, its data, help, desktop entry,
+#            icon and document type (CMAKE_INSTALL_PREFIX= works as PREFIX=)
 JOBS ?= 2
 BUILD ?= build
 ARGS ?=
+PREFIX ?= $(or $(CMAKE_INSTALL_PREFIX),/usr/local)
 
-.PHONY: deps build run test test-plain test-asan fuzz
+.PHONY: deps build run install test test-plain test-asan fuzz
 
 deps:
 	bash scripts/install-deps
@@ -16,6 +20,9 @@ build: deps
 
 run: build
 	$(BUILD)/release/bin/umbrafex $(ARGS)
+
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD)/release --prefix "$(PREFIX)"
 
 test: deps test-plain test-asan
 

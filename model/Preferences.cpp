@@ -48,7 +48,11 @@ class PreferenceReader {
   // leading digits.
   void ReadGroup(const SettingsSection& section, Settings& settings,
                  const Settings& defaults) const {
-    for (const auto& [key, fallback] : section.entries(defaults)) {
+    for (const auto& entry : section.entries(defaults)) {
+      // Named references rather than a structured binding: clang before 16
+      // cannot capture bindings in a lambda.
+      const auto& key = entry.first;
+      const auto& fallback = entry.second;
       Step([&] {
         std::string value = section.isIntegerKey(key)
                                 ? std::to_string(Int(section.name, key, ParseInt32Text(fallback)))

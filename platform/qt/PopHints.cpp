@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QFile>
 #include <QHash>
+#include <QRegularExpression>
 #include <QWidget>
 
 namespace {
@@ -31,7 +32,15 @@ const QHash<QString, QString>& Hints() {
 }  // namespace
 
 QString PopHintText(const QString& window, const QString& control) {
-  return Hints().value(window + QLatin1Char('.') + control);
+  const QString prefix = window + QLatin1Char('.');
+  if (auto found = Hints().constFind(prefix + control); found != Hints().constEnd()) return *found;
+  // A member of a control array ("txtLatitude_2", "txtLatitude2", "txtLatitude(2)") takes
+  // the hint of its own index ("optTimeSystem_1") or else the array's ("txtLatitude").
+  static const QRegularExpression member(QStringLiteral("^(\\D+?)[_(\\[]?(\\d+)[)\\]]?$"));
+  const QRegularExpressionMatch match = member.match(control);
+  if (!match.hasMatch()) return {};
+  const QString base = prefix + match.captured(1);
+  return Hints().value(base + QLatin1Char('_') + match.captured(2), Hints().value(base));
 }
 
 void ApplyPopHints(QWidget* window) {

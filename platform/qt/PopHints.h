@@ -6,7 +6,8 @@
 
 class QWidget;
 
-// The hint of one control, or empty when the table has none.
+// The hint of one control, or empty when the table has none. A member of a
+// control array ("txtLatitude_2") falls back to "txtLatitude".
 QString PopHintText(const QString& window, const QString& control);
 
 // Gives every named child of the window (and the window itself) its hint.

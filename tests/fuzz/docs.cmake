@@ -14,7 +14,7 @@ set(DOCS_FUZZ_FLAGS -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=un
 function(docs_fuzz_target name)
   add_executable(${name} ${ARGN})
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/engine ${CMAKE_SOURCE_DIR}/platform/core
-    ${CMAKE_SOURCE_DIR}/app)
+    ${CMAKE_SOURCE_DIR}/model)
   target_compile_options(${name} PRIVATE ${DOCS_FUZZ_FLAGS})
   target_link_options(${name} PRIVATE ${DOCS_FUZZ_FLAGS})
 endfunction()
