@@ -32,9 +32,10 @@ QFont ToQFont(const FontSpec& spec) {
   return font;
 }
 
-// The document's own font name stays unless another family was picked: the
-// substitution only decides what is drawn.
-FontSpec ToFontSpec(const QFont& font, const FontSpec& before) {
+}  // namespace
+
+// The substitution only decides what is drawn; the name is the document's.
+FontSpec FontSpecFromQFont(const QFont& font, const FontSpec& before) {
   FontSpec spec;
   const QString resolved = ResolvedFontFamily(QString::fromStdString(before.Name));
   spec.Name = font.family().compare(resolved, Qt::CaseInsensitive) == 0
@@ -47,6 +48,8 @@ FontSpec ToFontSpec(const QFont& font, const FontSpec& before) {
   spec.Strikethrough = font.strikeOut();
   return spec;
 }
+
+namespace {
 
 std::optional<ColorRef> PickColor(QWidget* parent, ColorRef initial) {
   const QColor color = QColorDialog::getColor(ToQColor(initial), parent, QObject::tr("色の設定"));
@@ -87,7 +90,7 @@ std::optional<FontChoice> PickFont(QWidget* parent, const FontChoice& initial) {
   layout->addLayout(colorRow);
   layout->addWidget(buttons);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-  return FontChoice{ToFontSpec(fonts->currentFont(), initial.Font), color};
+  return FontChoice{FontSpecFromQFont(fonts->currentFont(), initial.Font), color};
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "Settings.h"
 
+class QFont;
 class QWidget;
 
 struct FontChoice {
@@ -19,6 +20,10 @@ struct OptionPickers {
   std::function<std::optional<ColorRef>(QWidget* parent, ColorRef initial)> PickColor;
   std::function<std::optional<FontChoice>(QWidget* parent, const FontChoice& initial)> PickFont;
 };
+
+// The font a font dialog returned, as the design keeps it: the document's
+// own font name stays when the family picked is the one it is drawn with.
+FontSpec FontSpecFromQFont(const QFont& font, const FontSpec& before);
 
 // The desktop's colour dialog, and its font dialog with a colour row below.
 OptionPickers DesktopOptionPickers();
