@@ -59,6 +59,12 @@ std::optional<CityRecord> ReadCityRecord(LocationFieldReader& reader, Coordinate
                     std::move(*remarks)};
 }
 
+// The region code a record starts with, read again from its first field.
+std::optional<int16_t> RegionOfRecordAt(std::string_view text, std::size_t start) {
+  LocationFieldReader reader(text.substr(start));
+  return reader.ReadInteger();
+}
+
 std::optional<std::string> ReadDatabaseText(const std::string& folder, std::string_view name) {
   const auto bytes = ReadFileBytes(JoinPath(folder, name), kMaxFileBytes);
   if (!bytes) return std::nullopt;
@@ -83,14 +89,36 @@ std::optional<std::vector<CityRecord>> ParseCities(std::string_view text, int16_
   LocationFieldReader reader(text);
   std::vector<CityRecord> cities;
   while (reader.HasData()) {
+    const std::size_t start = reader.Position();
     auto city = ReadCityRecord(reader, set);
-    if (!city) return std::nullopt;
-    if (city->RegionCode > regionCode) break;
+    const auto region = city ? std::optional(city->RegionCode) : RegionOfRecordAt(text, start);
+    if (region && *region > regionCode) break;
+    if (!city) {
+      // A damaged record spoils its own region only.
+      if (region == regionCode) return std::nullopt;
+      reader.SkipToLineAfter(start);
+      continue;
+    }
     if (city->RegionCode < regionCode) continue;
     // The list position of a city is its code - 1; a gap would select the
     // wrong city or none.
     if (city->CityCode != static_cast<int>(cities.size()) + 1) return std::nullopt;
     cities.push_back(std::move(*city));
+  }
+  return cities;
+}
+
+std::vector<CityRecord> ParseAllCities(std::string_view text, CoordinateSet set) {
+  LocationFieldReader reader(text);
+  std::vector<CityRecord> cities;
+  while (reader.HasData()) {
+    const std::size_t start = reader.Position();
+    auto city = ReadCityRecord(reader, set);
+    if (city) {
+      cities.push_back(std::move(*city));
+    } else {
+      reader.SkipToLineAfter(start);
+    }
   }
   return cities;
 }
@@ -105,9 +133,13 @@ std::optional<std::vector<CityRecord>> ReadCityFile(const std::string& folder, i
                                                     CoordinateSet set) {
   const auto text = ReadDatabaseText(folder, kCityFileName);
   if (!text) return std::nullopt;
-  auto cities = ParseCities(*text, regionCode, set);
-  if (!cities || cities->empty()) return std::nullopt;
-  return cities;
+  return ParseCities(*text, regionCode, set);
+}
+
+std::vector<CityRecord> ReadAllCities(const std::string& folder, CoordinateSet set) {
+  const auto text = ReadDatabaseText(folder, kCityFileName);
+  if (!text) return {};
+  return ParseAllCities(*text, set);
 }
 
 std::string LocationDatabaseFolder() {

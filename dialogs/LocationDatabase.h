@@ -51,17 +51,23 @@ std::optional<std::vector<RegionRecord>> ParseRegions(std::string_view text);
 
 // The cities of one region, read from the start of the text up to the first
 // record of a higher region code; their city codes must run 1, 2, ... in file
-// order. nullopt when a record read on the way is malformed or misnumbered.
+// order. nullopt when one of the region's own records is malformed or
+// misnumbered; a damaged record of another region is skipped up to the next
+// line, so that it spoils its own region only. A region without cities is an
+// empty list.
 std::optional<std::vector<CityRecord>> ParseCities(std::string_view text, int16_t regionCode,
                                                    CoordinateSet set);
+// Every readable city record of the text, in file order (for searching).
+std::vector<CityRecord> ParseAllCities(std::string_view text, CoordinateSet set);
 
 // The same read from the files in the given folder (decoded from CP932, or
 // UTF-8 when the bytes are valid UTF-8). nullopt also when the file cannot be
-// read. A region without cities is a failure too: the dialog cannot select
-// its first city.
+// read.
 std::optional<std::vector<RegionRecord>> ReadRegionFile(const std::string& folder);
 std::optional<std::vector<CityRecord>> ReadCityFile(const std::string& folder, int16_t regionCode,
                                                     CoordinateSet set);
+// Empty when the file cannot be read.
+std::vector<CityRecord> ReadAllCities(const std::string& folder, CoordinateSet set);
 
 // The folder the program's database files are read from: the program's
 // folder, else ../share/umbrafex beside it.

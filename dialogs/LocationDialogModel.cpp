@@ -1,5 +1,6 @@
 #include "LocationDialogModel.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <utility>
 
@@ -12,6 +13,7 @@ LocationDialogModel::LocationDialogModel(std::string folder, LocationChoice choi
 
 bool LocationDialogModel::Load() {
   failed_ = false;
+  everyCity_.reset();
   return ReadRegions() && ReadCities();
 }
 
@@ -19,6 +21,13 @@ bool LocationDialogModel::Fail() {
   regions_.clear();
   cities_.clear();
   failed_ = true;
+  regionDamaged_ = false;
+  return false;
+}
+
+bool LocationDialogModel::DamageRegion() {
+  cities_.clear();
+  regionDamaged_ = true;
   return false;
 }
 
@@ -40,7 +49,8 @@ bool LocationDialogModel::ReadRegions() {
 bool LocationDialogModel::ReadCities() {
   const auto set = choice_.JGD2000 ? CoordinateSet::Jgd2000 : CoordinateSet::Default;
   auto cities = ReadCityFile(folder_, choice_.SelectPref, set);
-  if (!cities) return Fail();
+  if (!cities) return DamageRegion();
+  regionDamaged_ = false;
   cities_ = std::move(*cities);
   if (choice_.SelectCity < 1 || choice_.SelectCity > static_cast<int>(cities_.size())) {
     choice_.SelectCity = 1;
@@ -68,7 +78,7 @@ int LocationDialogModel::RegionIndex() const {
 }
 
 int LocationDialogModel::CityIndex() const {
-  return failed_ ? -1 : choice_.SelectCity - 1;
+  return failed_ || cities_.empty() ? -1 : choice_.SelectCity - 1;
 }
 
 bool LocationDialogModel::Jgd2000Enabled() const {
@@ -76,7 +86,8 @@ bool LocationDialogModel::Jgd2000Enabled() const {
 }
 
 bool LocationDialogModel::ChooseRegion(int16_t regionCode) {
-  if (failed_ || regionCode == choice_.SelectPref) return !failed_;
+  if (failed_) return false;
+  if (regionCode == choice_.SelectPref) return !regionDamaged_;
   if (regionCode < 1 || regionCode > static_cast<int>(regions_.size())) return true;
   choice_.SelectPref = regionCode;
   choice_.SelectCity = 1;
@@ -116,7 +127,7 @@ CityDetails LocationDialogModel::Details(clsChart& chart) {
     return {chart.FormatDmsAngle(city.Latitude, "+-", "度分秒"),
             chart.FormatDmsAngle(city.Longitude, "+-", "度分秒"), city.Remarks};
   } catch (const RaisedError&) {
-    Fail();
+    DamageRegion();
     return {};
   }
 }
@@ -134,6 +145,45 @@ std::optional<ChosenPlace> LocationDialogModel::Chosen() const {
 
 namespace {
 
+char FoldCase(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// Byte-wise search in UTF-8 text: a match always starts on a character.
+bool Contains(std::string_view text, std::string_view part) {
+  const auto it = std::search(text.begin(), text.end(), part.begin(), part.end(),
+                              [](char a, char b) { return FoldCase(a) == FoldCase(b); });
+  return it != text.end();
+}
+
+}  // namespace
+
+std::vector<LocationDialogModel::CityMatch> LocationDialogModel::FindCities(std::string_view text) {
+  std::vector<CityMatch> matches;
+  if (failed_ || text.empty()) return matches;
+  if (!everyCity_) everyCity_ = ReadAllCities(folder_, CoordinateSet::Default);
+  for (const CityRecord& city : *everyCity_) {
+    if (city.RegionCode < 1 || city.RegionCode > static_cast<int>(regions_.size())) continue;
+    const RegionRecord& region = regions_[static_cast<std::size_t>(city.RegionCode - 1)];
+    if (!Contains(city.JapaneseName, text) && !Contains(city.EnglishName, text) &&
+        !Contains(region.JapaneseName, text) && !Contains(region.EnglishName, text)) {
+      continue;
+    }
+    const std::string regionName = choice_.English ? region.EnglishName : region.JapaneseName;
+    matches.push_back({city.RegionCode, city.CityCode,
+                       CityListText(city, choice_.English) + " (" + regionName + ")"});
+  }
+  return matches;
+}
+
+bool LocationDialogModel::ChooseFound(const CityMatch& match) {
+  if (!ChooseRegion(match.RegionCode)) return false;
+  ChooseCity(match.CityCode);
+  return true;
+}
+
+namespace {
+
 double ConvertOrRaise(clsChart& chart, const DmsTriple& triple) {
   double degrees = 0;
   if (chart.ConvDegAngle(triple, degrees) != kTrue) RaiseChartError(chart);
@@ -144,6 +194,10 @@ double ConvertOrRaise(clsChart& chart, const DmsTriple& triple) {
 
 void ApplyChosenPlace(clsChart& chart, const ChosenPlace& place) {
   const double latitude = ConvertOrRaise(chart, place.Latitude);
+  if (latitude == 0) {
+    throw RaisedError(kEngineErrorNumber, "Location.Latitude",
+                      "不正な緯度の値が指定されています。");
+  }
   const double longitude = ConvertOrRaise(chart, place.Longitude);
   clsChartLocation& location = chart.Location();
   const std::string oldName = location.Name();

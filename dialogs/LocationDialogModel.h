@@ -56,18 +56,24 @@ class LocationDialogModel {
   LocationDialogModel(std::string folder, LocationChoice choice);
 
   // Reads the regions, then the cities of the selected region. False when
-  // the database cannot be read: the model is then in its failed state
-  // (lists empty, only Cancel and the English switch usable) and
-  // FailureMessage() is the text to show.
+  // the database cannot be read: when the region list itself cannot be read
+  // the model is in its failed state (lists empty, only Cancel and the
+  // English switch usable); when only the selected region's cities cannot,
+  // that region is damaged (see RegionDamaged). FailureMessage() is the text
+  // to show in either case.
   bool Load();
   bool Failed() const { return failed_; }
+  // The selected region's records could not be read: its city list is empty
+  // while every other region can still be chosen.
+  bool RegionDamaged() const { return regionDamaged_; }
   std::string_view FailureMessage() const { return kLocationDatabaseError; }
 
   const std::vector<RegionRecord>& Regions() const { return regions_; }
   const std::vector<CityRecord>& Cities() const { return cities_; }
   std::vector<std::string> RegionItems() const;
   std::vector<std::string> CityItems() const;
-  // List positions of the selection (code - 1); -1 in the failed state.
+  // List positions of the selection (code - 1); -1 in the failed state, and
+  // for the city while the region lists none.
   int RegionIndex() const;
   int CityIndex() const;
   const LocationChoice& Choice() const { return choice_; }
@@ -77,7 +83,7 @@ class LocationDialogModel {
   bool Jgd2000Enabled() const;
 
   // Region list click: a different region reads its cities and selects the
-  // first. False on a database failure.
+  // first. False when its records cannot be read (the region is damaged).
   bool ChooseRegion(int16_t regionCode);
   // City list click: selects the city with that code when it is listed.
   void ChooseCity(int16_t cityCode);
@@ -87,28 +93,47 @@ class LocationDialogModel {
   bool SetEnglish(bool english);
   bool SetJgd2000(bool jgd2000);
 
-  // The three boxes for the selected city; empty in the failed state. The
-  // chart formats the angles (signs "+-", units "度分秒"); an angle it
-  // cannot format puts the model into the failed state, like any other
-  // failure while the cities are shown.
+  // The three boxes for the selected city; empty while none is selected.
+  // The chart formats the angles (signs "+-", units "度分秒"); an angle it
+  // cannot format damages the region, like any other failure while its
+  // cities are shown.
   CityDetails Details(clsChart& chart);
-  // The selected place; nullopt in the failed state.
+  // The selected place; nullopt while no city is selected.
   std::optional<ChosenPlace> Chosen() const;
+
+  // Searching: the cities of every region whose name, or whose region's
+  // name, contains the text in either language (Latin letters compared
+  // without regard to case). Listed in the current language as
+  // "city (region)". Nothing for an empty text.
+  struct CityMatch {
+    int16_t RegionCode = 0;
+    int16_t CityCode = 0;
+    std::string Text;
+  };
+  std::vector<CityMatch> FindCities(std::string_view text);
+  // Selects a found city: its region (reading its cities) and the city.
+  // False when its region cannot be read.
+  bool ChooseFound(const CityMatch& match);
 
  private:
   bool ReadRegions();
   bool ReadCities();
   bool Fail();
+  bool DamageRegion();
   const RegionRecord* SelectedRegion() const;
 
   std::string folder_;
   LocationChoice choice_;
   std::vector<RegionRecord> regions_;
   std::vector<CityRecord> cities_;
+  std::optional<std::vector<CityRecord>> everyCity_;  // read on the first search
   bool failed_ = false;
+  bool regionDamaged_ = false;
 };
 
 // Writes the place into the chart's Location (name, latitude, longitude, time
 // zone). Raises the engine's error when an angle does not convert or a value
-// is refused; the chart's location is then left as it was.
+// is refused; the chart's location is then left as it was. The main window's
+// own rule holds here too: a latitude of exactly 0 is refused with the
+// chart's latitude message, since the dial has no style angle there.
 void ApplyChosenPlace(clsChart& chart, const ChosenPlace& place);

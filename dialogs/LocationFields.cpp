@@ -36,6 +36,12 @@ bool LocationFieldReader::HasData() const {
   return false;
 }
 
+void LocationFieldReader::SkipToLineAfter(std::size_t position) {
+  pos_ = position;
+  while (pos_ < text_.size() && !IsLineEnd(text_[pos_])) ++pos_;
+  SkipDelimiter();
+}
+
 void LocationFieldReader::SkipBlanks() {
   while (pos_ < text_.size() && IsBlank(text_[pos_])) ++pos_;
 }

@@ -25,6 +25,11 @@ class LocationFieldReader {
   std::optional<int16_t> ReadInteger();
   std::optional<double> ReadReal();
 
+  // Where the next field starts, and a way back to the start of the line
+  // after a given position: a damaged record is skipped line by line.
+  std::size_t Position() const { return pos_; }
+  void SkipToLineAfter(std::size_t position);
+
  private:
   // The field's characters (quotes removed); leaves the position after the
   // field's delimiter.

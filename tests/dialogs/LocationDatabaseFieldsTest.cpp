@@ -103,11 +103,16 @@ TEST(ParseCities, SelectsOneRegionAndOneCoordinateSet) {
   EXPECT_TRUE(none->empty());
 }
 
-TEST(ParseCities, MalformedRecordsOnTheWayFail) {
-  // A short record before the region asked for.
-  EXPECT_EQ(ParseCities("1,1,\"A\",\"a\",1,2,3\r\n2,1,\"B\",\"b\",0,0,0,0,0,0,0,0,0,0,0,0,9,\"\"",
-                        2, CoordinateSet::Default),
-            std::nullopt);
+TEST(ParseCities, ADamagedRecordSpoilsOnlyItsOwnRegion) {
+  // A short record of region 1 runs into the next line; region 2 still reads.
+  const std::string_view shortFirst =
+      "1,1,\"A\",\"a\",1,2,3\r\n2,1,\"B\",\"b\",0,0,0,0,0,0,0,0,0,0,0,0,9,\"\"";
+  const auto second = ParseCities(shortFirst, 2, CoordinateSet::Default);
+  ASSERT_TRUE(second);
+  ASSERT_EQ(second->size(), 1u);
+  EXPECT_EQ((*second)[0].EnglishName, "B");
+  EXPECT_EQ(ParseCities(shortFirst, 1, CoordinateSet::Default), std::nullopt);
+  EXPECT_EQ(ParseAllCities(shortFirst, CoordinateSet::Default).size(), 1u);
   // City codes must run 1, 2, ... within the region.
   EXPECT_EQ(
       ParseCities("5,2,\"A\",\"a\",0,0,0,0,0,0,0,0,0,0,0,0,9,\"\"", 5, CoordinateSet::Default),

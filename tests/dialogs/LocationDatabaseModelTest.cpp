@@ -134,30 +134,64 @@ TEST_F(LocationDialogModelTest, SwitchesPickColumnsAndNames) {
   EXPECT_EQ(model.Chosen()->Latitude, (DmsTriple{0, -30, 0}));
 }
 
-TEST_F(LocationDialogModelTest, FailuresEnterTheDisabledStateAndEnglishRetries) {
+TEST_F(LocationDialogModelTest, ARegionWithoutCitiesOrWithADamagedRecordLocksOnlyItself) {
   WriteStandard();
   LocationDialogModel model(Folder(), LocationChoice{});
   ASSERT_TRUE(model.Load());
-  EXPECT_FALSE(model.ChooseRegion(2)) << "a region without cities cannot select its first city";
-  EXPECT_TRUE(model.Failed());
-  EXPECT_EQ(model.FailureMessage(), "経緯度情報データベースを開くことができません。");
-  EXPECT_TRUE(model.RegionItems().empty());
+  EXPECT_TRUE(model.ChooseRegion(2)) << "no cities is no failure";
+  EXPECT_FALSE(model.Failed());
   EXPECT_TRUE(model.CityItems().empty());
-  EXPECT_EQ(model.RegionIndex(), -1);
-  EXPECT_FALSE(model.Chosen());
-  EXPECT_FALSE(model.Jgd2000Enabled());
+  EXPECT_EQ(model.CityIndex(), -1);
+  EXPECT_FALSE(model.Chosen()) << "nothing to hand back";
   clsChart chart;
   EXPECT_EQ(model.Details(chart).Latitude, "");
-  EXPECT_FALSE(model.SetJgd2000(true)) << "only the English switch retries";
-  EXPECT_TRUE(model.Failed());
+  ASSERT_TRUE(model.ChooseRegion(28));
+  EXPECT_EQ(model.Chosen()->Name, "県28市28-1");
 
-  // Region 2 gets a city; the English switch reads both files again.
-  Write("cities.dat",
-        City(1, 1, "1,0,0,1,0,0", "1,0,0,1,0,0") + City(2, 1, "2,0,0,2,0,0", "2,0,10,2,0,10"));
+  // A damaged record in region 1: that region fails, the others work.
+  Write("cities.dat", City(1, 1, "1,0,0,1,0,0", "1,0,0,1,0,0") + "1,2,\"X\",\"x\",1,2\r\n" +
+                          City(2, 1, "2,0,0,2,0,0", "2,0,10,2,0,10"));
+  EXPECT_FALSE(model.ChooseRegion(1));
+  EXPECT_TRUE(model.RegionDamaged());
+  EXPECT_FALSE(model.Failed());
+  EXPECT_EQ(model.FailureMessage(), "経緯度情報データベースを開くことができません。");
+  EXPECT_EQ(model.RegionItems().size(), 50u) << "the region list stays usable";
+  EXPECT_FALSE(model.Chosen());
+  ASSERT_TRUE(model.ChooseRegion(2));
+  EXPECT_FALSE(model.RegionDamaged());
+  EXPECT_EQ(model.Chosen()->Latitude, (DmsTriple{2, 0, 0}));
+}
+
+TEST_F(LocationDialogModelTest, AnUnreadableRegionFileFailsAllAndEnglishRetries) {
+  WriteStandard();
+  Write("prefs.dat", "\"unterminated");
+  LocationDialogModel model(Folder(), LocationChoice{});
+  EXPECT_FALSE(model.Load());
+  EXPECT_TRUE(model.Failed());
+  EXPECT_TRUE(model.RegionItems().empty());
+  EXPECT_EQ(model.RegionIndex(), -1);
+  EXPECT_FALSE(model.Jgd2000Enabled());
+  EXPECT_FALSE(model.SetJgd2000(true)) << "only the English switch retries";
+
+  Write("prefs.dat", Regions(50));
   ASSERT_TRUE(model.SetEnglish(true));
   EXPECT_FALSE(model.Failed());
-  EXPECT_EQ(model.RegionIndex(), 1);
-  EXPECT_EQ(model.Chosen()->Latitude, (DmsTriple{2, 0, 10}));
+  EXPECT_EQ(model.RegionIndex(), 27);
+  EXPECT_EQ(model.Chosen()->Latitude, (DmsTriple{34, 39, 12})) << "the JGD2000 tick kept";
+}
+
+TEST_F(LocationDialogModelTest, FindsCitiesInEitherLanguageAcrossRegions) {
+  WriteStandard();
+  LocationDialogModel model(Folder(), LocationChoice{});
+  ASSERT_TRUE(model.Load());
+  EXPECT_TRUE(model.FindCities("").empty());
+  const auto byEnglish = model.FindCities("city48-");
+  ASSERT_EQ(byEnglish.size(), 2u) << "letters match without regard to case";
+  EXPECT_EQ(byEnglish[1].Text, "市48-2 (県48)");
+  EXPECT_EQ(model.FindCities("県1").size(), 3u) << "a region's name lists its cities";
+  ASSERT_TRUE(model.ChooseFound(byEnglish[1]));
+  EXPECT_EQ(model.RegionIndex(), 47);
+  EXPECT_EQ(model.Chosen()->Name, "市48-2, 県48");
 }
 
 TEST_F(LocationDialogModelTest, MissingOrDamagedFilesFail) {
@@ -183,7 +217,8 @@ TEST_F(LocationDialogModelTest, AnAngleTheChartCannotShowFailsLikeTheDatabase) {
   ASSERT_TRUE(model.Load());
   clsChart chart;
   EXPECT_EQ(model.Details(chart).Latitude, "");
-  EXPECT_TRUE(model.Failed());
+  EXPECT_TRUE(model.RegionDamaged());
+  EXPECT_FALSE(model.Chosen());
 }
 
 TEST_F(LocationDialogModelTest, ReadsCp932Files) {
@@ -220,6 +255,13 @@ TEST(ApplyChosenPlace, RefusedValuesLeaveTheChartAsItWas) {
     EXPECT_FALSE(e.Description().empty());
   }
   EXPECT_EQ(chart.Location().Name(), name);
+
+  // The main window's rule: no dial at exactly 0 degrees latitude.
+  place = {"Equator", {0, 0, 0}, {20, 0, 0}, 9};
+  EXPECT_THROW(ApplyChosenPlace(chart, place), RaisedError);
+  EXPECT_EQ(chart.Location().Name(), name);
+  place.Latitude = {0, 0, 1};
+  EXPECT_NO_THROW(ApplyChosenPlace(chart, place));
 }
 
 }  // namespace

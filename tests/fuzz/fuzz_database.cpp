@@ -22,6 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
       (void)RegionListText(r, false);
     }
   }
+  (void)ParseAllCities(text, set);
   const auto cities = ParseCities(text, region, set);
   if (cities) {
     const RegionRecord someRegion{region, "R", "P", "J"};

@@ -1,0 +1,89 @@
+#include "InfoWindow.h"
+
+#include <QClipboard>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "DialogPlacement.h"
+#include "InfoListing.h"
+#include "PopHints.h"
+#include "UiIcons.h"
+
+InfoWindow::InfoWindow(QWidget* parent, const QString& listing)
+    : QDialog(parent), listing_(listing) {
+  setObjectName(QStringLiteral("frmInfo"));
+  setWindowTitle(tr("計算条件一覧"));
+  setWindowIcon(UiIcon(QStringLiteral("info"), QStringLiteral("dialog-information")));
+  setWindowFlag(Qt::WindowMaximizeButtonHint, true);
+  setSizeGripEnabled(true);
+  setMinimumSize(200, 200);
+
+  txtInfo_ = new QPlainTextEdit(this);
+  txtInfo_->setObjectName(QStringLiteral("txtInfo"));
+  txtInfo_->setReadOnly(true);
+  txtInfo_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  txtInfo_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  // The box shows lines; the clipboard gets the text with its CR LF as built.
+  QString shown = listing;
+  shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  txtInfo_->setPlainText(shown);
+  txtInfo_->moveCursor(QTextCursor::Start);
+
+  auto* ok = new QPushButton(tr("OK"), this);
+  ok->setObjectName(QStringLiteral("cmdOk"));
+  ok->setDefault(true);
+  auto* copy = new QPushButton(tr("コピー"), this);
+  copy->setObjectName(QStringLiteral("cmdCopy"));
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  connect(copy, &QPushButton::clicked, this, &InfoWindow::Copy);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(ok);
+  buttons->addSpacing(6);
+  buttons->addWidget(copy);
+  buttons->addStretch();
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(txtInfo_, 1);
+  layout->addLayout(buttons);
+
+  RestorePlacement();
+  ApplyPopHints(this);
+}
+
+void InfoWindow::RestorePlacement() {
+  const WindowPlacement placement = LoadInfoWindowPlacement();
+  // The first opening (200 x 200 at the corner) would hide most lines.
+  QSize size(static_cast<int>(placement.Width), static_cast<int>(placement.Height));
+  if (size.width() <= 200 && size.height() <= 200) size = QSize(420, 440);
+  PlaceWindow(this, QRect(QPoint(static_cast<int>(placement.Left), static_cast<int>(placement.Top)),
+                          size.expandedTo(minimumSize())));
+  if (placement.WindowState == 2) setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void InfoWindow::Copy() {
+  if (listing_.isEmpty()) return;
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  clipboard->clear();
+  clipboard->setText(listing_);
+}
+
+void InfoWindow::done(int result) {
+  WindowPlacement placement;
+  const QRect normal = isMaximized() ? normalGeometry() : geometry();
+  placement.Left = pos().x();
+  placement.Top = pos().y();
+  placement.Width = normal.width();
+  placement.Height = normal.height();
+  placement.WindowState = isMinimized() ? 1 : isMaximized() ? 2 : 0;
+  if (isMaximized()) {
+    placement.Left = normal.x();
+    placement.Top = normal.y();
+  }
+  SaveInfoWindowPlacement(placement);
+  QDialog::done(result);
+}

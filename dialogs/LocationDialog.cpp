@@ -1,0 +1,264 @@
+#include "LocationDialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "Busy.h"
+#include "DialogPlacement.h"
+#include "MainModel.h"
+#include "PopHints.h"
+#include "UiIcons.h"
+#include "UiServices.h"
+
+namespace {
+
+QString Text(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+LocationDialog::LocationDialog(QWidget* parent, MainModel& model, std::string databaseFolder)
+    : QDialog(parent), model_(model), location_(std::move(databaseFolder), LoadLocationChoice()) {
+  setObjectName(QStringLiteral("frmLocation"));
+  setWindowTitle(tr("地域の選択"));
+  setWindowIcon(UiIcon(QStringLiteral("location"), QStringLiteral("mark-location")));
+  Build();
+  const WindowPlacement placement = LoadLocationDialogPlacement();
+  adjustSize();
+  setFixedSize(sizeHint());
+  PlaceWindow(this, QRect(static_cast<int>(placement.Left), static_cast<int>(placement.Top),
+                          width(), height()));
+  ApplyPopHints(this);
+}
+
+void LocationDialog::Build() {
+  auto* frame = new QGroupBox(tr("地域と都市"), this);
+  frame->setObjectName(QStringLiteral("picFrame"));
+  auto* form = new QFormLayout(frame);
+
+  cmbPrefs_ = new QComboBox(frame);
+  cmbPrefs_->setObjectName(QStringLiteral("cmbPrefs"));
+  cmbPrefs_->setMaxVisibleItems(20);
+  form->addRow(tr("地域(&R):"), cmbPrefs_);
+
+  txtFilter_ = new QLineEdit(frame);
+  txtFilter_->setObjectName(QStringLiteral("txtFilter"));
+  txtFilter_->setPlaceholderText(tr("都市名の一部 (日本語または英語)"));
+  txtFilter_->setClearButtonEnabled(true);
+  form->addRow(tr("検索(&S):"), txtFilter_);
+
+  lstCities_ = new QListWidget(frame);
+  lstCities_->setObjectName(QStringLiteral("lstCities"));
+  lstCities_->setMinimumSize(300, 200);
+  form->addRow(tr("都市(&C):"), lstCities_);
+
+  const char* labels[3] = {QT_TR_NOOP("緯度:"), QT_TR_NOOP("経度:"), QT_TR_NOOP("備考:")};
+  for (int i = 0; i < 3; ++i) {
+    txtLocation_[i] = new QLineEdit(frame);
+    txtLocation_[i]->setObjectName(QStringLiteral("txtLocation"));
+    txtLocation_[i]->setProperty("index", i);
+    txtLocation_[i]->setReadOnly(true);
+    form->addRow(tr(labels[i]), txtLocation_[i]);
+  }
+
+  chkEnglish_ = new QCheckBox(tr("都市名を英語表記する(&E)"), frame);
+  chkEnglish_->setObjectName(QStringLiteral("chkEnglish"));
+  chkJGD2000_ = new QCheckBox(tr("世界測地系に変換する(&W)"), frame);
+  chkJGD2000_->setObjectName(QStringLiteral("chkJGD2000"));
+  form->addRow(chkEnglish_);
+  form->addRow(chkJGD2000_);
+
+  auto* buttons = new QDialogButtonBox(this);
+  cmdOk_ = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
+  cmdOk_->setObjectName(QStringLiteral("cmdLocation"));
+  cmdOk_->setProperty("index", 0);
+  cmdOk_->setDefault(true);
+  QPushButton* cancel = buttons->addButton(tr("キャンセル"), QDialogButtonBox::RejectRole);
+  cancel->setObjectName(QStringLiteral("cmdLocation"));
+  cancel->setProperty("index", 1);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(frame);
+  layout->addWidget(buttons);
+
+  const LocationChoice& choice = location_.Choice();
+  chkEnglish_->setChecked(choice.English);
+  chkJGD2000_->setChecked(choice.JGD2000);
+
+  connect(cmbPrefs_, &QComboBox::activated, this, &LocationDialog::OnRegionChosen);
+  connect(lstCities_, &QListWidget::currentRowChanged, this, &LocationDialog::OnCityRow);
+  connect(lstCities_, &QListWidget::itemActivated, this, [this] { Accept(); });
+  connect(txtFilter_, &QLineEdit::textChanged, this, &LocationDialog::OnFilterEdited);
+  connect(chkEnglish_, &QCheckBox::toggled, this, &LocationDialog::OnEnglishToggled);
+  connect(chkJGD2000_, &QCheckBox::toggled, this, &LocationDialog::OnJgd2000Toggled);
+  connect(buttons, &QDialogButtonBox::accepted, this, &LocationDialog::Accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &LocationDialog::reject);
+}
+
+void LocationDialog::Load() {
+  bool loaded = false;
+  {
+    BusyScope busy(this);
+    loaded = location_.Load();
+  }
+  ShowRegions();
+  if (!loaded) ShowFailure();
+}
+
+void LocationDialog::ShowFailure() {
+  ShowMessage(this, MessageIcon::Exclamation, Text(location_.FailureMessage()), tr("地域の選択"));
+}
+
+void LocationDialog::ShowRegions() {
+  {
+    const QSignalBlocker block(cmbPrefs_);
+    cmbPrefs_->clear();
+    for (std::size_t i = 0; i < location_.Regions().size(); ++i) {
+      cmbPrefs_->addItem(Text(location_.RegionItems()[i]), location_.Regions()[i].Code);
+    }
+    cmbPrefs_->setCurrentIndex(location_.RegionIndex());
+  }
+  const bool failed = location_.Failed();
+  cmbPrefs_->setEnabled(!failed);
+  txtFilter_->setEnabled(!failed);
+  lstCities_->setEnabled(!failed);
+  for (QLineEdit* box : txtLocation_) box->setEnabled(!failed);
+  ShowCities();
+}
+
+void LocationDialog::ShowCities() {
+  filling_ = true;
+  lstCities_->clear();
+  const QString filter = txtFilter_->text().trimmed();
+  if (filter.isEmpty()) {
+    matches_.clear();
+    for (const std::string& item : location_.CityItems()) lstCities_->addItem(Text(item));
+    lstCities_->setCurrentRow(location_.CityIndex());
+  } else {
+    matches_ = location_.FindCities(filter.toStdString());
+    const LocationChoice& choice = location_.Choice();
+    for (std::size_t i = 0; i < matches_.size(); ++i) {
+      lstCities_->addItem(Text(matches_[i].Text));
+      if (matches_[i].RegionCode == choice.SelectPref &&
+          matches_[i].CityCode == choice.SelectCity && !location_.RegionDamaged()) {
+        lstCities_->setCurrentRow(static_cast<int>(i));
+      }
+    }
+  }
+  filling_ = false;
+  if (lstCities_->currentItem() != nullptr) lstCities_->scrollToItem(lstCities_->currentItem());
+  ShowDetails();
+}
+
+void LocationDialog::ShowDetails() {
+  const bool listed = lstCities_->currentRow() >= 0;
+  const CityDetails details = listed ? location_.Details(model_.Chart()) : CityDetails{};
+  txtLocation_[0]->setText(Text(details.Latitude));
+  txtLocation_[1]->setText(Text(details.Longitude));
+  txtLocation_[2]->setText(Text(details.Remarks));
+  UpdateButtons();
+}
+
+void LocationDialog::UpdateButtons() {
+  chkJGD2000_->setEnabled(location_.Jgd2000Enabled());
+  cmdOk_->setEnabled(lstCities_->currentRow() >= 0 && location_.Chosen().has_value());
+}
+
+void LocationDialog::OnRegionChosen(int index) {
+  const int code = cmbPrefs_->itemData(index).toInt();
+  {
+    const QSignalBlocker block(txtFilter_);
+    txtFilter_->clear();
+  }
+  bool read = false;
+  {
+    BusyScope busy(this);
+    read = location_.ChooseRegion(static_cast<int16_t>(code));
+  }
+  ShowCities();
+  if (!read) ShowFailure();
+}
+
+void LocationDialog::OnCityRow(int row) {
+  if (filling_ || row < 0) return;
+  if (matches_.empty()) {
+    location_.ChooseCity(static_cast<int16_t>(row + 1));
+    ShowDetails();
+    return;
+  }
+  const auto match = matches_[static_cast<std::size_t>(row)];
+  bool read = false;
+  {
+    BusyScope busy(this);
+    read = location_.ChooseFound(match);
+  }
+  {
+    const QSignalBlocker block(cmbPrefs_);
+    cmbPrefs_->setCurrentIndex(location_.RegionIndex());
+  }
+  if (!read) {
+    lstCities_->setCurrentRow(-1);
+    ShowDetails();
+    ShowFailure();
+    return;
+  }
+  ShowDetails();
+}
+
+void LocationDialog::OnFilterEdited(const QString&) {
+  ShowCities();
+}
+
+void LocationDialog::OnEnglishToggled(bool on) {
+  bool read = false;
+  {
+    BusyScope busy(this);
+    read = location_.SetEnglish(on);
+  }
+  ShowRegions();
+  if (!read) ShowFailure();
+}
+
+void LocationDialog::OnJgd2000Toggled(bool on) {
+  bool read = false;
+  {
+    BusyScope busy(this);
+    read = location_.SetJgd2000(on);
+  }
+  ShowCities();
+  if (!read && !location_.Failed()) ShowFailure();
+}
+
+void LocationDialog::Accept() {
+  if (!cmdOk_->isEnabled()) return;
+  const auto place = location_.Chosen();
+  if (!place) return;
+  model_.ClearLastError();
+  try {
+    ApplyChosenPlace(model_.Chart(), *place);
+  } catch (const RaisedError& error) {
+    model_.SaveLastError(error);
+    ShowMessage(this, MessageIcon::Exclamation, Text(error.Description()), tr("地域の選択"));
+    return;
+  }
+  chosen_ = true;
+  accept();
+}
+
+void LocationDialog::done(int result) {
+  WindowPlacement placement{static_cast<double>(pos().x()), static_cast<double>(pos().y())};
+  placement.WindowState = isMinimized() ? 1 : 0;
+  SaveLocationDialog(placement, location_.Choice(), !chosen_);
+  QDialog::done(result);
+}

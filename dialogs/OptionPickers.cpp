@@ -1,0 +1,100 @@
+#include "OptionPickers.h"
+
+#include <QColorDialog>
+#include <QDialogButtonBox>
+#include <QFontDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "FontSubstitutions.h"
+#include "QPainterDrawTarget.h"
+
+namespace {
+
+ColorRef ToColorRef(const QColor& color) {
+  return color.red() | (color.green() << 8) | (color.blue() << 16);
+}
+
+void PaintSwatch(QPushButton* button, ColorRef color) {
+  const QColor fill = ToQColor(color);
+  button->setStyleSheet(QStringLiteral("background-color: %1; min-width: 60px;").arg(fill.name()));
+}
+
+QFont ToQFont(const FontSpec& spec) {
+  QFont font(ResolvedFontFamily(QString::fromStdString(spec.Name)));
+  if (spec.Size > 0) font.setPointSizeF(spec.Size);
+  font.setBold(spec.Bold);
+  font.setItalic(spec.Italic);
+  font.setUnderline(spec.Underline);
+  font.setStrikeOut(spec.Strikethrough);
+  return font;
+}
+
+}  // namespace
+
+// The substitution only decides what is drawn; the name is the document's.
+FontSpec FontSpecFromQFont(const QFont& font, const FontSpec& before) {
+  FontSpec spec;
+  const QString resolved = ResolvedFontFamily(QString::fromStdString(before.Name));
+  spec.Name = font.family().compare(resolved, Qt::CaseInsensitive) == 0
+                  ? before.Name
+                  : font.family().toStdString();
+  spec.Size = font.pointSizeF() > 0 ? font.pointSizeF() : before.Size;
+  spec.Bold = font.bold();
+  spec.Italic = font.italic();
+  spec.Underline = font.underline();
+  spec.Strikethrough = font.strikeOut();
+  return spec;
+}
+
+namespace {
+
+std::optional<ColorRef> PickColor(QWidget* parent, ColorRef initial) {
+  const QColor color = QColorDialog::getColor(ToQColor(initial), parent, QObject::tr("色の設定"));
+  if (!color.isValid()) return std::nullopt;
+  return ToColorRef(color);
+}
+
+std::optional<FontChoice> PickFont(QWidget* parent, const FontChoice& initial) {
+  QDialog dialog(parent);
+  dialog.setWindowTitle(QObject::tr("フォント"));
+  auto* fonts = new QFontDialog(ToQFont(initial.Font), &dialog);
+  fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
+  fonts->setWindowFlags(Qt::Widget);
+
+  ColorRef color = initial.Color;
+  auto* colorButton = new QPushButton(&dialog);
+  colorButton->setObjectName(QStringLiteral("cmdFontColor"));
+  PaintSwatch(colorButton, color);
+  QObject::connect(colorButton, &QPushButton::clicked, &dialog, [&] {
+    if (const auto picked = PickColor(&dialog, color)) {
+      color = *picked;
+      PaintSwatch(colorButton, color);
+    }
+  });
+  auto* colorRow = new QHBoxLayout;
+  colorRow->addWidget(new QLabel(QObject::tr("文字の色(&C):"), &dialog));
+  colorRow->addWidget(colorButton);
+  colorRow->addStretch();
+
+  auto* buttons = new QDialogButtonBox(&dialog);
+  buttons->addButton(QObject::tr("OK"), QDialogButtonBox::AcceptRole);
+  buttons->addButton(QObject::tr("キャンセル"), QDialogButtonBox::RejectRole);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+
+  auto* layout = new QVBoxLayout(&dialog);
+  layout->addWidget(fonts);
+  layout->addLayout(colorRow);
+  layout->addWidget(buttons);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return FontChoice{FontSpecFromQFont(fonts->currentFont(), initial.Font), color};
+}
+
+}  // namespace
+
+OptionPickers DesktopOptionPickers() {
+  return {PickColor, PickFont};
+}

@@ -1,0 +1,145 @@
+#include "OptionsModel.h"
+
+#include <charconv>
+#include <cstdlib>
+
+#include "Paths.h"
+#include "clsChart.h"
+
+const std::array<DialItem, 8> kDialItems = {{
+    {"文字盤(外部)", &DialColorSettings::TimeLine, &DialColorSettings::TimeFill, nullptr, nullptr},
+    {"文字盤(内部)", &DialColorSettings::TimeLine, &DialColorSettings::InnerFill, nullptr, nullptr},
+    {"方位", &DialColorSettings::OrientationLine, nullptr, &OptionSettings::DialOrientationFont,
+     &DialColorSettings::OrientationFont},
+    {"時刻(時)", &DialColorSettings::HourLine, nullptr, &OptionSettings::DialTimeFont,
+     &DialColorSettings::TimeFont},
+    {"時刻(分)", &DialColorSettings::MinuteLine, nullptr, &OptionSettings::DialTimeFont,
+     &DialColorSettings::TimeFont},
+    {"ノーモン", &DialColorSettings::GnomonLine, &DialColorSettings::GnomonFill, nullptr, nullptr},
+    {"配置マーク", &DialColorSettings::MarkLine, nullptr, nullptr, nullptr},
+    {"各種情報", nullptr, nullptr, &OptionSettings::DialInformationFont,
+     &DialColorSettings::InformationFont},
+}};
+
+const std::array<ClockItem, 8> kClockItems = {{
+    {"文字盤(外部)", &ClockColorSettings::TimeLine, &ClockColorSettings::TimeFill, nullptr,
+     nullptr},
+    {"文字盤(内部)", nullptr, &ClockColorSettings::InnerFill, nullptr, nullptr},
+    {"方位", &ClockColorSettings::OrientationLine, nullptr, &OptionSettings::ClockOrientationFont,
+     &ClockColorSettings::OrientationFont},
+    {"時刻(時)", &ClockColorSettings::HourLine, nullptr, &OptionSettings::ClockTimeFont,
+     &ClockColorSettings::TimeFont},
+    {"時刻(分)", &ClockColorSettings::MinuteLine, nullptr, &OptionSettings::ClockTimeFont,
+     &ClockColorSettings::TimeFont},
+    {"影", &ClockColorSettings::ShadowFill, nullptr, nullptr, nullptr},
+    {"時計", &ClockColorSettings::ClockFont, nullptr, &OptionSettings::ClockClockFont,
+     &ClockColorSettings::ClockFont},
+    {"背景", &ClockColorSettings::Background, nullptr, nullptr, nullptr},
+}};
+
+OptionSettings LoadOptions(const Settings& s, const clsChart& chart) {
+  return {s.DialOption,    s.DialColor,           s.DialOrientationFont,
+          s.DialTimeFont,  s.DialInformationFont, s.ClockOption,
+          s.ClockDayColor, s.ClockNightColor,     s.ClockOrientationFont,
+          s.ClockTimeFont, s.ClockClockFont,      chart.Location().TimeZone()};
+}
+
+bool StoreOptions(const OptionSettings& o, Settings& s, clsChart& chart) {
+  s.DialOption = o.DialOption;
+  s.DialColor = o.DialColor;
+  s.DialOrientationFont = o.DialOrientationFont;
+  s.DialTimeFont = o.DialTimeFont;
+  s.DialInformationFont = o.DialInformationFont;
+  s.ClockOption = o.ClockOption;
+  s.ClockDayColor = o.ClockDayColor;
+  s.ClockNightColor = o.ClockNightColor;
+  s.ClockOrientationFont = o.ClockOrientationFont;
+  s.ClockTimeFont = o.ClockTimeFont;
+  s.ClockClockFont = o.ClockClockFont;
+  try {
+    chart.Location().setTimeZone(o.TimeZone);
+    return true;
+  } catch (const RaisedError&) {
+    return false;
+  }
+}
+
+OptionSettings DefaultOptions(double timeZone) {
+  const Settings defaults;
+  OptionSettings options = LoadOptions(defaults, clsChart());
+  options.DialOption.Picture = FindDataFile("bkgcolor.wmf");
+  options.TimeZone = timeZone;
+  return options;
+}
+
+namespace {
+
+std::string_view Trimmed(std::string_view text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+  return text;
+}
+
+bool IsDigits(std::string_view text) {
+  if (text.empty()) return false;
+  for (char c : text) {
+    if (c < '0' || c > '9') return false;
+  }
+  return true;
+}
+
+// A whole number with an optional sign; its magnitude (capped, so that
+// long digit runs cannot overflow and are refused by the ranges instead).
+std::optional<int> WholeMagnitude(std::string_view text) {
+  text = Trimmed(text);
+  if (!text.empty() && (text.front() == '+' || text.front() == '-')) text.remove_prefix(1);
+  if (!IsDigits(text)) return std::nullopt;
+  const std::size_t first = text.find_first_not_of('0');
+  if (first == std::string_view::npos) return 0;
+  text.remove_prefix(first);
+  if (text.size() > 6) return 1000000;
+  return std::atoi(std::string(text).c_str());
+}
+
+}  // namespace
+
+TimeZoneTexts FormatTimeZone(clsChart& chart, double zone) {
+  const double meridian = zone == -12 ? 180 : 15 * zone;
+  return {chart.FormatDegAngleS(zone, 0, "+-"), chart.FormatDegAngleS(zone, 1, ""),
+          chart.FormatDegAngle(meridian, "+-", "度分秒")};
+}
+
+std::optional<double> ParseTimeZone(std::string_view hours, std::string_view minutes) {
+  const auto h = WholeMagnitude(hours);
+  const auto m = WholeMagnitude(minutes);
+  if (!h || !m || *h > 12 || *m > 59) return std::nullopt;
+  // Whole minutes only, so 12:00 is the last zone and 12:01 is beyond it.
+  if (*h * 60 + *m > 12 * 60) return std::nullopt;
+  const double sign = hours.find('-') != std::string_view::npos ? -1 : 1;
+  return sign * (*h + *m / 60.0);
+}
+
+std::optional<double> ParseLineWidth(std::string_view text) {
+  text = Trimmed(text);
+  std::string_view number = text;
+  if (!number.empty() && number.front() == '+') number.remove_prefix(1);
+  const std::size_t point = number.find('.');
+  const std::string_view whole = number.substr(0, point);
+  const std::string_view fraction =
+      point == std::string_view::npos ? std::string_view{} : number.substr(point + 1);
+  const bool wholeOk = whole.empty() || IsDigits(whole);
+  const bool fractionOk = fraction.empty() || IsDigits(fraction);
+  if (!wholeOk || !fractionOk || (whole.empty() && fraction.empty())) return std::nullopt;
+  if (whole.size() > 6) return std::nullopt;
+  double value = 0;
+  std::from_chars(number.data(), number.data() + number.size(), value, std::chars_format::fixed);
+  if (!(value >= 0 && value < 100)) return std::nullopt;
+  return value;
+}
+
+std::string FormatLineWidth(double width) {
+  // Not printf: the desktop's locale may use a decimal comma.
+  char text[32];
+  const auto result = std::to_chars(text, text + sizeof text, width, std::chars_format::fixed, 2);
+  return std::string(text, result.ptr);
+}

@@ -1,0 +1,95 @@
+// What the options dialog edits, without the window: a working copy of the
+// dial's and the desktop sundial's drawing groups and of the time zone, the
+// tables that tie each list item to its colour and font keys, the checks of
+// the typed values with their messages, and the defaults. Nothing reaches
+// the design until StoreOptions runs on OK.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "Settings.h"
+
+class clsChart;
+
+inline constexpr std::string_view kOptionsCaption = "オプション";
+inline constexpr std::string_view kTimeZoneMessage =
+    "-12:00以上12:00以下の時間を入力してください。";
+inline constexpr std::string_view kLineWidthMessage =
+    "0.0ポイント以上100.0ポイント未満の線幅を入力してください。";
+inline constexpr std::string_view kNoFontMessage = "フォントが選択されていません。";
+inline constexpr std::string_view kNoFontSource = "frmMain.cmdDialFont";
+
+inline constexpr int kOptionPageCount = 4;
+inline constexpr std::array<std::string_view, kOptionPageCount> kOptionPageNames = {
+    "日時計1", "日時計2", "デスクトップ日時計", "タイムゾーン"};
+inline constexpr int kTimeZoneOptionPage = 3;
+
+struct OptionSettings {
+  DialOptionSettings DialOption;
+  DialColorSettings DialColor;
+  FontSpec DialOrientationFont;
+  FontSpec DialTimeFont;
+  FontSpec DialInformationFont;
+  ClockOptionSettings ClockOption;
+  ClockColorSettings ClockDayColor = kClockDayColorDefaults;
+  ClockColorSettings ClockNightColor = kClockNightColorDefaults;
+  FontSpec ClockOrientationFont;
+  FontSpec ClockTimeFont;
+  FontSpec ClockClockFont;
+  double TimeZone = 9;  // hours
+};
+
+// The design's current options.
+OptionSettings LoadOptions(const Settings& settings, const clsChart& chart);
+// Writes every group back, then the time zone. False when the chart refused
+// the zone: it then keeps its old one, and the groups are written all the same.
+bool StoreOptions(const OptionSettings& options, Settings& settings, clsChart& chart);
+// The groups' defaults with the dial's own background picture and the given
+// (the computer's) time zone.
+OptionSettings DefaultOptions(double timeZone);
+
+// One entry of a colour and font list: the keys of its line colour, fill
+// colour, font and font colour; null where the item has none.
+template <typename Colors>
+struct ColorFontItem {
+  std::string_view Name;
+  ColorRef Colors::*Line;
+  ColorRef Colors::*Fill;
+  FontSpec OptionSettings::*Font;
+  ColorRef Colors::*FontColor;
+};
+using DialItem = ColorFontItem<DialColorSettings>;
+using ClockItem = ColorFontItem<ClockColorSettings>;
+
+extern const std::array<DialItem, 8> kDialItems;
+extern const std::array<ClockItem, 8> kClockItems;
+inline constexpr std::array<std::string_view, 2> kClockRecordNames = {"昼の設定", "夜の設定"};
+
+inline ClockColorSettings& ClockColors(OptionSettings& options, bool night) {
+  return night ? options.ClockNightColor : options.ClockDayColor;
+}
+
+// The time-zone group: signed whole hours, minutes, and the standard
+// meridian ("+82度30分00秒"); a zone of -12 lies on +180.
+struct TimeZoneTexts {
+  std::string Hours;
+  std::string Minutes;
+  std::string Meridian;
+};
+TimeZoneTexts FormatTimeZone(clsChart& chart, double zone);
+// Whole hours (the sign taken from a "-" anywhere in the hours text, so
+// "-0" and 30 is -0.5) and minutes 0..59; nullopt for anything that is no
+// number or lies beyond -12:00..12:00.
+std::optional<double> ParseTimeZone(std::string_view hours, std::string_view minutes);
+
+// 0 <= width < 100 points; nullopt otherwise.
+std::optional<double> ParseLineWidth(std::string_view text);
+std::string FormatLineWidth(double width);  // "0.00"
+
+// The page-arrangement box: ticked for one page.
+inline bool MergesPages(const DialOptionSettings& option) {
+  return option.MaxPages <= 1;
+}

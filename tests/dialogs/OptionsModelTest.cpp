@@ -1,0 +1,103 @@
+// The options dialog's working copy: keys of the list items, the checks of
+// typed values at their limits, the defaults and writing back.
+#include <gtest/gtest.h>
+
+#include "MainModel.h"
+#include "OptionsModel.h"
+#include "clsChart.h"
+
+namespace {
+
+TEST(OptionItems, SharedKeysAndMissingSamples) {
+  // The outer and inner ring of the dial draw with one line colour.
+  EXPECT_EQ(kDialItems[0].Line, kDialItems[1].Line);
+  EXPECT_NE(kDialItems[0].Fill, kDialItems[1].Fill);
+  // Hours and minutes share one font and its colour; only their lines differ.
+  EXPECT_EQ(kDialItems[3].Font, kDialItems[4].Font);
+  EXPECT_EQ(kDialItems[3].FontColor, kDialItems[4].FontColor);
+  EXPECT_EQ(kDialItems[7].Line, nullptr);
+  EXPECT_EQ(kDialItems[7].Font, &OptionSettings::DialInformationFont);
+  // The clock's inner ring has no line; its clock text uses one colour for
+  // line and font.
+  EXPECT_EQ(kClockItems[1].Line, nullptr);
+  EXPECT_EQ(kClockItems[6].Line, kClockItems[6].FontColor);
+
+  OptionSettings options;
+  options.DialColor.*kDialItems[1].Line = 0x123456;
+  EXPECT_EQ(options.DialColor.TimeLine, 0x123456);
+  ClockColors(options, true).*kClockItems[5].Line = 7;
+  EXPECT_EQ(options.ClockNightColor.ShadowFill, 7);
+  EXPECT_EQ(options.ClockDayColor.ShadowFill, kClockDayColorDefaults.ShadowFill);
+}
+
+TEST(OptionTimeZone, AcceptsExactlyMinus12To12) {
+  EXPECT_EQ(ParseTimeZone("5", "30"), 5.5);
+  EXPECT_EQ(ParseTimeZone("-0", "30"), -0.5) << "the sign is the hours text's";
+  EXPECT_EQ(ParseTimeZone(" +9", "0"), 9);
+  EXPECT_EQ(ParseTimeZone("-12", "0"), -12);
+  EXPECT_EQ(ParseTimeZone("12", "00"), 12);
+  for (const auto& [hours, minutes] : {std::pair{"12", "1"},
+                                       {"-12", "59"},
+                                       {"13", "0"},
+                                       {"0", "60"},
+                                       {"abc", "0"},
+                                       {"", "0"},
+                                       {"5", ""},
+                                       {"5.5", "0"},
+                                       {"--5", "0"},
+                                       {"99999999999", "0"}}) {
+    EXPECT_EQ(ParseTimeZone(hours, minutes), std::nullopt) << hours << ":" << minutes;
+  }
+
+  clsChart chart;
+  const TimeZoneTexts india = FormatTimeZone(chart, 5.5);
+  EXPECT_EQ(india.Hours, "+5");
+  EXPECT_EQ(india.Minutes, "30");
+  EXPECT_EQ(india.Meridian, "+82度30分00秒");
+  EXPECT_EQ(FormatTimeZone(chart, -12).Meridian, "+180度00分00秒");
+  EXPECT_EQ(FormatTimeZone(chart, -3.5).Hours, "-3");
+}
+
+TEST(OptionLineWidth, FromZeroToBelowHundred) {
+  EXPECT_EQ(ParseLineWidth("0"), 0);
+  EXPECT_EQ(ParseLineWidth("99.99"), 99.99);
+  EXPECT_EQ(ParseLineWidth(".5"), 0.5);
+  for (const char* refused : {"100", "100.0", "-1", "abc", "", ".", "1.2.3", "1e1"}) {
+    EXPECT_EQ(ParseLineWidth(refused), std::nullopt) << refused;
+  }
+  EXPECT_EQ(FormatLineWidth(1), "1.00");
+  EXPECT_EQ(FormatLineWidth(0.255), "0.26");
+}
+
+TEST(OptionSettingsCopy, DefaultsAndWritingBack) {
+  const OptionSettings defaults = DefaultOptions(-3.5);
+  EXPECT_TRUE(defaults.DialOption.Picture.ends_with("/bkgcolor.wmf"));
+  EXPECT_EQ(defaults.DialOption.LineWidth, 1.0);
+  EXPECT_EQ(defaults.DialOrientationFont.Name, "Arial");
+  EXPECT_EQ(defaults.DialTimeFont.Name, "Arial");
+  EXPECT_EQ(defaults.DialInformationFont.Name, "ＭＳ Ｐゴシック");
+  EXPECT_EQ(defaults.ClockClockFont.Name, "Arial");
+  EXPECT_EQ(defaults.ClockNightColor.Background, kClockNightColorDefaults.Background);
+  EXPECT_EQ(defaults.TimeZone, -3.5);
+
+  MainModel model;
+  model.Chart().Location().setTimeZone(9);
+  OptionSettings options = LoadOptions(model, model.Chart());
+  options.DialColor.HourLine = 0x00ff00;
+  options.ClockTimeFont.Name = "Serif";
+  options.TimeZone = 5.5;
+  ASSERT_TRUE(StoreOptions(options, model, model.Chart()));
+  EXPECT_EQ(model.DialColor.HourLine, 0x00ff00);
+  EXPECT_EQ(model.ClockTimeFont.Name, "Serif");
+  EXPECT_EQ(model.Chart().Location().TimeZone(), 5.5);
+  EXPECT_EQ(model.Chart().Location().StandardMeridian(), 82.5);
+
+  // A zone the chart refuses keeps the old one, and says so.
+  options.TimeZone = 12.5;
+  options.DialColor.HourLine = 1;
+  EXPECT_FALSE(StoreOptions(options, model, model.Chart()));
+  EXPECT_EQ(model.Chart().Location().TimeZone(), 5.5);
+  EXPECT_EQ(model.DialColor.HourLine, 1);
+}
+
+}  // namespace

@@ -1,0 +1,286 @@
+// The three dialogs driven as a user would: choose a city, copy the listing,
+// change an option; and Cancel, which must leave the design alone.
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <fstream>
+#include <functional>
+
+#include "AppIni.h"
+#include "Dialogs.h"
+#include "FontSubstitutions.h"
+#include "InfoListing.h"
+#include "InfoWindow.h"
+#include "LocationDatabase.h"
+#include "LocationDialog.h"
+#include "MainModel.h"
+#include "OptionsDialog.h"
+#include "UiServices.h"
+
+namespace {
+
+const std::string kDatabase = UMBRAFEX_RESOURCES_DIR;
+
+template <typename T>
+T* Indexed(QWidget* window, const char* name, int index) {
+  for (T* child : window->findChildren<T*>(QString::fromLatin1(name))) {
+    if (child->property("index").toInt() == index) return child;
+  }
+  return nullptr;
+}
+
+// Runs `step` on the modal dialog once the event loop shows it; a step that
+// failed half-way still closes the dialog.
+void WhenShown(std::function<void(QWidget*)> step) {
+  QTimer::singleShot(0, [step] {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (dialog == nullptr) return;
+    step(dialog);
+    if (dialog->isVisible()) dialog->reject();
+  });
+}
+
+void ChooseRegion(QWidget* dialog, int index) {
+  auto* regions = dialog->findChild<QComboBox*>(QStringLiteral("cmbPrefs"));
+  regions->setCurrentIndex(index);
+  emit regions->activated(index);
+}
+
+QByteArray FileBytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class DialogsGuiTest : public QObject {
+  Q_OBJECT
+
+ private:
+  QTemporaryDir scratch_;
+  ScriptedMessages messages_;
+  std::unique_ptr<ScopedUiServices> services_;
+
+ private slots:
+  void initTestCase() {
+    InstallFontSubstitutions();
+    SetAppIniPath(scratch_.filePath(QStringLiteral("umbrafex.ini")).toStdString());
+    services_ = std::make_unique<ScopedUiServices>(&messages_);
+  }
+  void cleanupTestCase() {
+    services_.reset();
+    SetAppIniPath("");
+  }
+  void init() { messages_.asked.clear(); }
+
+  void locationOkHandsThePlaceOverAndKeepsTheChoice() {
+    MainModel model;
+    LocationDialog dialog(nullptr, model, kDatabase);
+    dialog.Load();
+    ChooseRegion(&dialog, 0);
+    dialog.findChild<QListWidget*>(QStringLiteral("lstCities"))->setCurrentRow(1);
+    QCOMPARE(Indexed<QLineEdit>(&dialog, "txtLocation", 0)->text().isEmpty(), false);
+    QTest::mouseClick(Indexed<QPushButton>(&dialog, "cmdLocation", 0), Qt::LeftButton);
+
+    const auto cities = ReadCityFile(kDatabase, 1, CoordinateSet::Default);
+    QVERIFY(dialog.Chosen());
+    QCOMPARE(model.Chart().Location().Name(), "北海道" + (*cities)[1].JapaneseName);
+    QCOMPARE(GetIniString("LocationDialog", "SelectPref", ""), std::string("1"));
+    QCOMPARE(GetIniString("LocationDialog", "SelectCity", ""), std::string("2"));
+    QVERIFY(messages_.asked.empty());
+  }
+
+  void locationSearchAndDoubleClickThroughTheEntryPoint() {
+    MainModel model;
+    model.Chart().Location().setName("somewhere");
+    model.Chart().Location().setLatitude(10);
+    WhenShown([](QWidget* dialog) {
+      QCOMPARE(dialog->objectName(), QStringLiteral("frmLocation"));
+      QCOMPARE(dialog->windowTitle(), QStringLiteral("地域の選択"));
+      dialog->findChild<QLineEdit*>(QStringLiteral("txtFilter"))->setText(QStringLiteral("明石"));
+      auto* cities = dialog->findChild<QListWidget*>(QStringLiteral("lstCities"));
+      QCOMPARE(cities->count(), 1);
+      cities->setCurrentRow(0);
+      QCOMPARE(dialog->findChild<QComboBox*>(QStringLiteral("cmbPrefs"))->currentText(),
+               QStringLiteral("兵庫県"));
+      emit cities->itemActivated(cities->item(0));
+    });
+    QVERIFY(ShowLocationDialog(nullptr, model));
+    QCOMPARE(model.Chart().Location().Name(), std::string("兵庫県明石市"));
+    QCOMPARE(model.Chart().Location().Latitude(), 34.65);
+    QCOMPARE(model.Chart().Location().TimeZone(), 9.0);
+    const QString saved = scratch_.filePath(QStringLiteral("akashi.ufx"));
+    QCOMPARE(model.lSaveUfxAll(saved.toStdString()), kTrue);
+    QVERIFY(FileBytes(saved).contains("34.65"));
+  }
+
+  void locationCancelChangesNothing() {
+    MainModel model;
+    const std::string before = model.Chart().Location().Name();
+    PutIniString("LocationDialog", "SelectPref", "28");
+    WhenShown([](QWidget* dialog) {
+      ChooseRegion(dialog, 0);
+      Indexed<QPushButton>(dialog, "cmdLocation", 1)->click();
+    });
+    QVERIFY(!ShowLocationDialog(nullptr, model));
+    QCOMPARE(model.Chart().Location().Name(), before);
+    QCOMPARE(GetIniString("LocationDialog", "SelectPref", ""), std::string("28"));
+    QVERIFY(!GetIniString("LocationDialog", "Position", "").empty());
+  }
+
+  void locationRegionWithoutCitiesKeepsTheDialogUsable() {
+    QTemporaryDir folder;
+    std::ofstream(folder.filePath(QStringLiteral("prefs.dat")).toStdString())
+        << "1,\"A\",\"a\",\"甲県\"\r\n2,\"B\",\"b\",\"乙県\"\r\n";
+    std::ofstream(folder.filePath(QStringLiteral("cities.dat")).toStdString())
+        << "1,1,\"X\",\"甲市\",35,0,0,135,0,0,35,0,10,134,59,50,9,\"\"\r\n";
+    PutIniString("LocationDialog", "SelectPref", "2");
+    MainModel model;
+    LocationDialog dialog(nullptr, model, folder.path().toStdString());
+    dialog.Load();
+    auto* ok = Indexed<QPushButton>(&dialog, "cmdLocation", 0);
+    QCOMPARE(dialog.findChild<QListWidget*>(QStringLiteral("lstCities"))->count(), 0);
+    QVERIFY(!ok->isEnabled());
+    QVERIFY(dialog.findChild<QComboBox*>(QStringLiteral("cmbPrefs"))->isEnabled());
+    ChooseRegion(&dialog, 0);
+    QVERIFY(ok->isEnabled());
+    QVERIFY(messages_.asked.empty());
+    dialog.reject();
+  }
+
+  void infoCopiesTheListingAsBuilt() {
+    MainModel model;
+    const QString listing = QString::fromStdString(BuildInfoListing(model.Chart()));
+    QApplication::clipboard()->setText(QStringLiteral("before"));
+    WhenShown([](QWidget* window) {
+      QCOMPARE(window->windowTitle(), QStringLiteral("計算条件一覧"));
+      window->findChild<QPushButton*>(QStringLiteral("cmdCopy"))->click();
+      window->findChild<QPushButton*>(QStringLiteral("cmdOk"))->click();
+    });
+    ShowInfoWindow(nullptr, model);
+    QCOMPARE(QApplication::clipboard()->text(), listing);
+    QVERIFY(listing.contains(QStringLiteral("\r\n")));
+    QVERIFY(!GetIniString("InfoWindow", "Position", "").empty());
+
+    InfoWindow empty(nullptr, QString());
+    empty.Copy();
+    QCOMPARE(QApplication::clipboard()->text(), listing);
+  }
+
+  void optionsOkWritesEveryChangeBack() {
+    MainModel model;
+    OptionPickers pickers;
+    pickers.PickColor = [](QWidget*, ColorRef) { return std::optional<ColorRef>(0x00ff00); };
+    pickers.PickFont = [](QWidget*, const FontChoice& initial) {
+      FontChoice choice = initial;
+      choice.Font.Size = 20;
+      choice.Color = 0x0000ff;
+      return std::optional<FontChoice>(choice);
+    };
+    OptionsDialog dialog(nullptr, model, pickers);
+    dialog.findChild<QListWidget*>(QStringLiteral("lstDialOptions"))->setCurrentRow(3);
+    Indexed<QPushButton>(&dialog, "lblDialColor", 0)->click();
+    QVERIFY(!Indexed<QPushButton>(&dialog, "lblDialColor", 1)->isEnabled());
+    dialog.findChild<QListWidget*>(QStringLiteral("lstDialOptions"))->setCurrentRow(7);
+    dialog.findChild<QPushButton*>(QStringLiteral("lblDialFont"))->click();
+    dialog.findChild<QCheckBox*>(QStringLiteral("chkMergePages"))->setChecked(false);
+    dialog.findChild<QComboBox*>(QStringLiteral("cmbClockOptions"))->setCurrentIndex(1);
+    dialog.findChild<QListWidget*>(QStringLiteral("lstClockOptions"))->setCurrentRow(7);
+    Indexed<QPushButton>(&dialog, "lblClockColor", 0)->click();
+    Indexed<QLineEdit>(&dialog, "txtTimeZone", 0)->setText(QStringLiteral("5"));
+    Indexed<QLineEdit>(&dialog, "txtTimeZone", 1)->setText(QStringLiteral("30"));
+    Indexed<QPushButton>(&dialog, "cmdOption", 0)->click();
+
+    QVERIFY(dialog.Stored());
+    QCOMPARE(model.DialColor.HourLine, 0x00ff00);
+    QCOMPARE(model.DialInformationFont.Name, std::string("ＭＳ Ｐゴシック"));
+    QCOMPARE(model.DialInformationFont.Size, 20.0);
+    QCOMPARE(model.DialColor.InformationFont, 0x0000ff);
+    QCOMPARE(model.DialOption.MaxPages, int16_t{2});
+    QCOMPARE(model.ClockNightColor.Background, 0x00ff00);
+    QCOMPARE(model.ClockDayColor.Background, kClockDayColorDefaults.Background);
+    QCOMPARE(model.Chart().Location().TimeZone(), 5.5);
+
+    const QString saved = scratch_.filePath(QStringLiteral("options.ufx"));
+    QCOMPARE(model.lSaveUfxAll(saved.toStdString()), kTrue);
+    QVERIFY(FileBytes(saved).contains("HourLine=65280"));
+  }
+
+  void optionsCancelAfterDefaultsChangesNothing() {
+    MainModel model;
+    model.DialOption.LineWidth = 2.5;
+    model.DialTimeFont.Name = "ＭＳ 明朝";
+    model.Chart().Location().setTimeZone(-3.5);
+    OptionPickers pickers;
+    pickers.PickColor = [](QWidget*, ColorRef) { return std::optional<ColorRef>(0x123456); };
+    WhenShown([](QWidget* dialog) {
+      QCOMPARE(dialog->findChild<QComboBox*>(QStringLiteral("cmbPalette"))->currentIndex(), 3);
+      QVERIFY(Indexed<QPushButton>(dialog, "cmdOption", 2)->isEnabled());
+      QVERIFY(!Indexed<QPushButton>(dialog, "cmdOption", 3)->isEnabled());
+      Indexed<QPushButton>(dialog, "cmdOption", 4)->click();
+      QCOMPARE(dialog->findChild<QLineEdit*>(QStringLiteral("txtDialLine"))->text(),
+               QStringLiteral("1.00"));
+      Indexed<QPushButton>(dialog, "cmdOption", 1)->click();
+    });
+    QVERIFY(!ShowOptionsDialog(nullptr, model, 3));
+    QCOMPARE(model.DialOption.LineWidth, 2.5);
+    QCOMPARE(model.DialTimeFont.Name, std::string("ＭＳ 明朝"));
+    QCOMPARE(model.Chart().Location().TimeZone(), -3.5);
+  }
+
+  void optionsRefuseZonesBeyondTwelveAndBadWidths() {
+    MainModel model;
+    model.Chart().Location().setTimeZone(9);
+    OptionsDialog dialog(nullptr, model, {});
+    dialog.ShowPage(3);
+    Indexed<QLineEdit>(&dialog, "txtTimeZone", 0)->setText(QStringLiteral("12"));
+    Indexed<QLineEdit>(&dialog, "txtTimeZone", 1)->setText(QStringLiteral("30"));
+    auto* ok = Indexed<QPushButton>(&dialog, "cmdOption", 0);
+    ok->click();
+    QVERIFY(!dialog.Stored());
+    QCOMPARE(messages_.asked.size(), std::size_t{1});
+    QCOMPARE(messages_.asked[0].text,
+             QStringLiteral("-12:00以上12:00以下の時間を入力してください。"));
+    QCOMPARE(messages_.asked[0].caption, QStringLiteral("オプション"));
+
+    Indexed<QLineEdit>(&dialog, "txtTimeZone", 0)->setText(QStringLiteral("-12"));
+    Indexed<QLineEdit>(&dialog, "txtTimeZone", 1)->setText(QStringLiteral("0"));
+    dialog.findChild<QLineEdit*>(QStringLiteral("txtDialLine"))->setText(QStringLiteral("100"));
+    ok->click();
+    QVERIFY(!dialog.Stored());
+    QCOMPARE(messages_.asked.back().text,
+             QStringLiteral("0.0ポイント以上100.0ポイント未満の線幅を入力してください。"));
+    QCOMPARE(dialog.Page(), 1);
+
+    dialog.findChild<QLineEdit*>(QStringLiteral("txtDialLine"))->setText(QStringLiteral("0"));
+    ok->click();
+    QVERIFY(dialog.Stored());
+    QCOMPARE(model.Chart().Location().TimeZone(), -12.0);
+    QCOMPARE(model.Chart().Location().StandardMeridian(), 180.0);
+    QCOMPARE(model.DialOption.LineWidth, 0.0);
+  }
+
+  void aFontPickedKeepsTheDocumentsName() {
+    const FontSpec document{"ＭＳ Ｐゴシック", 10, false, false, false, false};
+    QFont drawn(ResolvedFontFamily(QString::fromStdString(document.Name)));
+    drawn.setPointSizeF(12);
+    drawn.setStrikeOut(true);
+    const FontSpec kept = FontSpecFromQFont(drawn, document);
+    QCOMPARE(kept.Name, document.Name);
+    QCOMPARE(kept.Size, 12.0);
+    QVERIFY(kept.Strikethrough);
+    QCOMPARE(FontSpecFromQFont(QFont(QStringLiteral("DejaVu Serif")), document).Name,
+             std::string("DejaVu Serif"));
+  }
+};
+
+QTEST_MAIN(DialogsGuiTest)
+#include "DialogsGuiTest.moc"
