@@ -187,5 +187,5 @@ int32_t ClockModel::MoveTrack(int position) {
 
 int32_t ClockModel::Draw(ClockCanvas& canvas) {
   if (const int32_t status = Guarded([&] { FollowShownDate(); }); status != kTrue) return status;
-  return DrawClock(main_, canvas, shown_, hour_, maxMagnify_);
+  return DrawClock(main_, canvas, shown_, hour_, maxMagnify_, routines_);
 }

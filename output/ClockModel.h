@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <utility>
 
 #include "ClockDrawing.h"
 
@@ -64,6 +65,8 @@ class ClockModel {
 
   // The picture of the shown time; the season follows the shown date first.
   int32_t Draw(ClockCanvas& canvas);
+  // The drawing routines the picture is made with (tests replace them).
+  void UseRoutines(ClockRoutines routines) { routines_ = std::move(routines); }
 
   ClockMode Mode() const { return mode_; }
   bool TimerOn() const { return mode_ == ClockMode::RealTime; }
@@ -91,6 +94,7 @@ class ClockModel {
   MainModel& main_;
   double maxMagnify_;
   UtcClock utcNow_;
+  ClockRoutines routines_;
   ClockMode mode_ = ClockMode::RealTime;
   std::chrono::local_seconds shown_{};
   std::chrono::local_seconds opening_{};

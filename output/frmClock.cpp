@@ -54,7 +54,8 @@ frmClock::frmClock(MainModel& main, QWidget* parent, ClockModel::UtcClock utcNow
     : QDialog(parent),
       main_(main),
       preferences_(LoadClockPreferences()),
-      model_(main, preferences_.maxMagnify, std::move(utcNow)) {
+      model_(main, preferences_.maxMagnify, std::move(utcNow)),
+      tmrClock_(this) {
   setObjectName("frmClock");
   setWindowTitle(tr("デスクトップ日時計"));
   setWindowFlags((windowFlags() | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint) &

@@ -33,6 +33,8 @@ class frmClock : public QDialog {
   bool Open();
 
   const ClockModel& Model() const { return model_; }
+  ClockModel& Model() { return model_; }
+  bool TimerRunning() const { return tmrClock_.isActive(); }
 
  protected:
   void done(int result) override;

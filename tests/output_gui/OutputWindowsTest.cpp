@@ -128,6 +128,34 @@ class OutputWindowsTest : public QObject {
     Keep(&window, "clock-polar-night");
   }
 
+  // A failing picture is said once, with the window's caption, and the
+  // timer stops instead of failing again every second.
+  void clockFailuresAreShownOnceAndStopTheTimer() {
+    main_->Season.AdjustEquation = false;
+    utc_ = Utc(2026, 6, 21, 10, 0);
+    ScriptedMessages messages;
+    ScopedUiServices services(&messages);
+    frmClock window(*main_, nullptr, [this] { return utc_; });
+    QVERIFY(window.Open());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(window.TimerRunning());
+    ClockRoutines broken;
+    broken.DialRings = [](DialDesign design, ClockView&, const DialLayout&, double) {
+      return design.errors.SaveLastError(RaisedError(5, "mdlDraw.DrawDialRings", "broken"));
+    };
+    window.Model().UseRoutines(broken);
+    utc_ += minutes(1);
+    window.findChild<QTimer*>("tmrClock")->setInterval(5);
+    QTRY_COMPARE(messages.asked.size(), size_t(1));
+    QCOMPARE(messages.asked[0].caption, QString("デスクトップ日時計"));
+    QCOMPARE(messages.asked[0].text, QString("broken"));
+    QVERIFY(!window.TimerRunning());
+    window.resize(window.width() + 40, window.height());
+    QTest::qWait(20);
+    QCOMPARE(messages.asked.size(), size_t(1));
+  }
+
   void graphShowsTheYearAndSaves() {
     YearGraphData data;
     QCOMPARE(BuildYearGraphData(*main_, year(2026) / 3 / 5, data), kTrue);
