@@ -69,6 +69,25 @@ frmClock::frmClock(MainModel& main, QWidget* parent, ClockModel::UtcClock utcNow
 frmClock::~frmClock() = default;
 
 void frmClock::BuildControls() {
+  QToolBar* toolBar = BuildToolBar();
+  BuildPicture();
+  QWidget* strip = BuildTrackBar();
+  QStatusBar* statusBar = BuildStatusBar();
+
+  tmrClock_.setObjectName("tmrClock");
+  tmrClock_.setInterval(kTickMilliseconds);
+  connect(&tmrClock_, &QTimer::timeout, this, &frmClock::TimerTick);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(toolBar);
+  layout->addWidget(picture_, 1);
+  layout->addWidget(strip);
+  layout->addWidget(statusBar);
+}
+
+QToolBar* frmClock::BuildToolBar() {
   auto* toolBar = new QToolBar(this);
   toolBar->setObjectName("picToolBar");
   toolBar->setIconSize(QSize(16, 16));
@@ -98,7 +117,10 @@ void frmClock::BuildControls() {
   popup_->setObjectName("mnuPopup");
   popup_->addAction(real_);
   popup_->addAction(free_);
+  return toolBar;
+}
 
+void frmClock::BuildPicture() {
   picture_ = new ClockPictureView(this);
   picture_->setObjectName("picClock");
   connect(picture_, &ClockPictureView::popupRequested, this,
@@ -110,7 +132,9 @@ void frmClock::BuildControls() {
           this, [this] { ReportFailure(FailureCaption()); }, Qt::QueuedConnection);
     }
   });
+}
 
+QWidget* frmClock::BuildTrackBar() {
   auto* strip = new QWidget(this);
   strip->setObjectName("picTrackBar");
   track_ = new DaylightTrackBar(strip);
@@ -126,25 +150,17 @@ void frmClock::BuildControls() {
   stripLayout->addWidget(track_);
   strip->setFocusProxy(track_);
   connect(track_, &QSlider::valueChanged, this, &frmClock::TrackMoved);
+  return strip;
+}
 
+QStatusBar* frmClock::BuildStatusBar() {
   auto* statusBar = new QStatusBar(this);
   statusBar->setObjectName("sbrClock");
   statusIcon_ = new QLabel(statusBar);
   statusText_ = new QLabel(statusBar);
   statusBar->addWidget(statusIcon_);
   statusBar->addWidget(statusText_, 1);
-
-  tmrClock_.setObjectName("tmrClock");
-  tmrClock_.setInterval(kTickMilliseconds);
-  connect(&tmrClock_, &QTimer::timeout, this, &frmClock::TimerTick);
-
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
-  layout->addWidget(toolBar);
-  layout->addWidget(picture_, 1);
-  layout->addWidget(strip);
-  layout->addWidget(statusBar);
+  return statusBar;
 }
 
 void frmClock::ApplyPlacement() {

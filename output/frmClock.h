@@ -13,6 +13,8 @@ class MainModel;
 class QAction;
 class QLabel;
 class QMenu;
+class QStatusBar;
+class QToolBar;
 class ClockPictureView;
 class DaylightTrackBar;
 
@@ -41,6 +43,10 @@ class frmClock : public QDialog {
 
  private:
   void BuildControls();
+  QToolBar* BuildToolBar();
+  void BuildPicture();
+  QWidget* BuildTrackBar();
+  QStatusBar* BuildStatusBar();
   void ApplyPlacement();
   void KeepPlacement();
 

@@ -86,6 +86,7 @@ class OutputWindowsTest : public QObject {
     QCOMPARE(window.Model().Mode(), ClockMode::RealTime);
     QVERIFY(!track->isEnabled());
     QCOMPARE(track->value(), window.Model().Track().position);
+    Keep(&window, "clock-real-time");
   }
 
   void clockKeepsItsDialRoundWhenResized() {
@@ -170,7 +171,7 @@ class OutputWindowsTest : public QObject {
     QVERIFY(ColourCount(graph->grab().toImage()) > 4);
     const double x = YearGraphLayout(graph->rect(), 365).XOfDay(183);
     QTest::mouseMove(graph, QPoint(qRound(x), graph->height() / 2));
-    QCOMPARE(graph->HoverDay(), std::optional<int>(183));
+    QTRY_COMPARE(graph->HoverDay(), std::optional<int>(183));
     Keep(&window, "graph");
 
     files.savePaths = {ini_.path() + "/year"};
