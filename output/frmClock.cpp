@@ -236,6 +236,7 @@ void frmClock::TimerTick() {
 }
 
 void frmClock::TrackMoved(int position) {
+  if (!model_.TrackEnabled()) return;
   if (model_.MoveTrack(position) != kTrue || !DrawPicture()) ReportFailure(FailureCaption());
 }
 
