@@ -1,6 +1,7 @@
 #include "ClockPicture.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "MainModel.h"
 #include "QPainterDrawTarget.h"
@@ -9,11 +10,29 @@ namespace {
 
 constexpr double kShortSideUnits = 2000;
 
+double UsableRatio(double ratio) {
+  return std::isfinite(ratio) && ratio >= 1 ? std::min(ratio, 8.0) : 1.0;
+}
+
+int DevicePixels(int pixels, double ratio) {
+  return std::max(1, static_cast<int>(std::lround(pixels * ratio)));
+}
+
 }  // namespace
 
-ClockPicture::ClockPicture(int widthPixels, int heightPixels)
-    : image_(std::max(1, widthPixels), std::max(1, heightPixels), QImage::Format_RGB32) {
+ClockPicture::ClockPicture(int widthPixels, int heightPixels, double devicePixelRatio)
+    : devicePixelRatio_(UsableRatio(devicePixelRatio)),
+      image_(DevicePixels(widthPixels, devicePixelRatio_),
+             DevicePixels(heightPixels, devicePixelRatio_), QImage::Format_RGB32) {
   image_.fill(Qt::white);
+  // Fonts are sized in points: proportionally more dots per inch keep text
+  // and dial in proportion when the image has more device pixels.
+  if (devicePixelRatio_ != 1) {
+    image_.setDotsPerMeterX(
+        static_cast<int>(std::lround(image_.dotsPerMeterX() * devicePixelRatio_)));
+    image_.setDotsPerMeterY(
+        static_cast<int>(std::lround(image_.dotsPerMeterY() * devicePixelRatio_)));
+  }
   painter_.begin(&image_);
   target_ = QPainterDrawTarget::ForUserScale(
       painter_, DrawTargetKind::ClockPicture,

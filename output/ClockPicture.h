@@ -14,7 +14,9 @@ class QPainterDrawTarget;
 class ClockPicture : public ClockCanvas {
  public:
   // A picture of the given size in pixels; its shorter side is 2000 units.
-  ClockPicture(int widthPixels, int heightPixels);
+  // With a device pixel ratio above 1 the image holds that many device
+  // pixels per pixel and its text is sized for them, for high-DPI screens.
+  ClockPicture(int widthPixels, int heightPixels, double devicePixelRatio = 1.0);
   ~ClockPicture() override;
   ClockPicture(const ClockPicture&) = delete;
   ClockPicture& operator=(const ClockPicture&) = delete;
@@ -29,10 +31,13 @@ class ClockPicture : public ClockCanvas {
   int32_t Render(MainModel& main, std::chrono::local_seconds shown,
                  double maxMagnify = kDefaultMaxMagnify);
 
-  // The picture as drawn so far (valid while the picture lives).
+  // The picture as drawn so far (valid while the picture lives), in device
+  // pixels.
   const QImage& Image() const { return image_; }
+  double DevicePixelRatio() const { return devicePixelRatio_; }
 
  private:
+  double devicePixelRatio_;
   QImage image_;
   QPainter painter_;
   std::unique_ptr<QPainterDrawTarget> target_;
