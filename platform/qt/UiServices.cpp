@@ -3,6 +3,8 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QMimeDatabase>
+#include <QProcess>
 
 namespace {
 
@@ -84,9 +86,26 @@ class DesktopFileDialogs : public FileDialogService {
   }
 };
 
+// The desktop's opener reports success as soon as it starts, even when no
+// program is registered for the file's type; ask the desktop first so the
+// caller can say so instead of silently doing nothing.
+bool HasProgramFor(const QUrl& url) {
+  if (!url.isLocalFile()) return true;
+  const QString type = QMimeDatabase().mimeTypeForFile(url.toLocalFile()).name();
+  QProcess query;
+  query.start(QStringLiteral("xdg-mime"),
+              {QStringLiteral("query"), QStringLiteral("default"), type});
+  if (!query.waitForFinished(5000) || query.exitStatus() != QProcess::NormalExit) {
+    return true;  // cannot ask: leave it to the opener
+  }
+  return !query.readAllStandardOutput().trimmed().isEmpty();
+}
+
 class DesktopOpener : public DesktopService {
  public:
-  bool OpenUrl(const QUrl& url) override { return QDesktopServices::openUrl(url); }
+  bool OpenUrl(const QUrl& url) override {
+    return HasProgramFor(url) && QDesktopServices::openUrl(url);
+  }
 };
 
 DesktopMessages desktopMessages;
