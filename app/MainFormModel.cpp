@@ -66,6 +66,7 @@ void MainFormModel::Enter(FormBox box) {
 
 void MainFormModel::Edit(FormBox box, std::string text) {
   text_[Index(box)] = std::move(text);
+  editing_ = box;
 }
 
 void MainFormModel::Undo(FormBox box) {

@@ -49,7 +49,8 @@ class MainFormModel {
   bool Load();
 
   // Editing a box: entering it keeps its text as the "before" value; Edit
-  // takes every change of its text; Undo (Esc) puts the "before" text back.
+  // takes every change of its text (the box is then the one being edited);
+  // Undo (Esc) puts the "before" text back.
   void Enter(FormBox box);
   void Edit(FormBox box, std::string text);
   void Undo(FormBox box);
