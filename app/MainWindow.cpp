@@ -88,7 +88,7 @@ void MainWindow::AddRow(QGridLayout* grid, int row, const QString& caption, Form
     QLineEdit* box = NewBox(name, part, readOnly, this);
     box->setAlignment(Qt::AlignRight);
     box->setFixedWidth(box->fontMetrics().horizontalAdvance(part == 0 ? u"-000"_qs : u"000"_qs) +
-                       10);
+                       14);
     boxes_[static_cast<std::size_t>(BoxAt(formRow, part))] = box;
     boxes.push_back(box);
   }
