@@ -2,6 +2,7 @@
 // messages for a wrong value, documents through the file dialogs, closing.
 #include <QAction>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -102,6 +103,20 @@ class MainWindowTest : public QObject {
     QCOMPARE(messages.asked.size(), std::size_t{1});
     QVERIFY(window_->isVisible());
     QCOMPARE(model_->Chart().Location().Latitude(), 41.65);
+  }
+
+  void AFailedLoadReportsAndAPlaceOffScreenComesBack() {
+    MainModel broken;
+    broken.Season.AdjustEquation = true;
+    broken.Season.SeasonDate = {2026, 13, 1};
+    MainWindow window(broken, WindowHooks{});
+    QVERIFY(!window.Load());
+    QVERIFY(!broken.LastErrDescription().empty());
+
+    model_->MainWindow.Left = 50000;
+    window_->PlaceOnScreen();
+    QCOMPARE(window_->pos(), QGuiApplication::primaryScreen()->availableGeometry().topLeft());
+    QCOMPARE(model_->MainWindow.Left, 50000.0);
   }
 
   void CommandsWithoutTheirWindowStayDisabled() {
