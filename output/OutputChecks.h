@@ -1,23 +1,78 @@
-// The checks the main window runs before its output commands, in the form
-// a script can use. What stops the command there (polar night) stops it
-// here with the same message; the questions become warnings, and the
-// command goes on as the user's usual answer would let it.
+// The checks that run before print, preview and the desktop sundial, as one
+// sequence. Each check that speaks hands a structured item (a stop, a
+// question with its default, a note) to a responder: the main window asks
+// the user through message boxes, the scripting commands print notes and
+// answer as a script would.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <iosfwd>
 #include <optional>
+#include <string>
+#include <string_view>
 
 class MainModel;
 
-// Before export: polar night stops it; a page split that may overflow the
-// paper, a missing background picture (then left out), a time zone far from
-// the longitude and a high or low latitude are reported on `err`.
+enum class OutputCommand { Print, Preview, Clock };
+
+// "印刷", "印刷プレビュー", "デスクトップ日時計": message caption and the word
+// spliced into the questions.
+std::string_view OutputCommandCaption(OutputCommand command);
+
+enum class CheckStep { PolarNight, Printer, PaperSize, PageSplit, BackPicture, TimeZone, Latitude };
+enum class CheckKind {
+  Stop,  // shown, then the command ends
+  Ask,   // a question; the answer decides
+  Note,  // shown, then the command goes on
+};
+enum class CheckAnswer { Yes, No, Cancel };
+
+struct CheckItem {
+  CheckStep step;
+  CheckKind kind;
+  std::string text;  // lines separated by "\n"
+  std::string caption;
+  bool withCancel = false;  // Yes/No/Cancel instead of Yes/No
+  CheckAnswer defaultAnswer = CheckAnswer::Yes;
+};
+
+// What the checks read besides the design: the printer's state and the
+// page count the command starts from.
+struct OutputRequest {
+  OutputCommand command = OutputCommand::Preview;
+  bool printerAvailable = false;
+  int16_t paperSize = 0;
+  int16_t orientation = 0;
+  int16_t pageCount = 1;
+};
+
+// The request as the main window makes it: the current printer's paper and
+// orientation, and DialOption.MaxPages.
+OutputRequest RequestFromModel(const MainModel& main, OutputCommand command);
+
+struct CheckOutcome {
+  bool proceed = false;
+  int16_t pageCount = 1;  // two after a Yes to the page-split question
+};
+
+// Answers a question item; its answer is ignored for stops and notes.
+using CheckResponder = std::function<CheckAnswer(const CheckItem&)>;
+
+// Runs the checks of the command in their fixed order. A Yes to the
+// missing-picture question clears DialOption.Picture; nothing else changes
+// the design.
+CheckOutcome RunOutputChecks(MainModel& main, const OutputRequest& request,
+                             const CheckResponder& respond);
+
+// Before export (the preview's checks): polar night stops it; the other
+// items are printed on `err` as notes and answered so that the export goes
+// on (one page, without a missing background picture).
 bool CheckOutputForScript(MainModel& main, int16_t paperSize, int16_t orientation,
                           int16_t pageCount, std::ostream& err);
 
 // Before the desktop sundial's picture: the time-zone and latitude notes.
-void CheckClockForScript(const MainModel& main, std::ostream& err);
+void CheckClockForScript(MainModel& main, std::ostream& err);
 
 // The latitude from which one page may not hold dial and gnomon; none for
 // unsupported papers and orientations.

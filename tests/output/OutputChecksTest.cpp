@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <vector>
 
 #include "MainModel.h"
 #include "OutputChecks.h"
@@ -48,6 +49,117 @@ TEST(OutputChecksTest, MissingBackgroundPictureIsLeftOutWithANote) {
   EXPECT_TRUE(CheckOutputForScript(main, kPaperA4, kPortrait, 2, err));
   EXPECT_NE(err.str().find("指定された背景画像が見つかりません。"), std::string::npos);
   EXPECT_TRUE(main.DialOption.Picture.empty());
+}
+
+}  // namespace
+
+namespace {
+
+// Answers every question from a queue (Yes when it runs dry) and keeps
+// every item in order.
+struct Responder {
+  std::vector<CheckAnswer> answers;
+  std::vector<CheckItem> items;
+  CheckResponder Fn() {
+    return [this](const CheckItem& item) {
+      items.push_back(item);
+      if (item.kind != CheckKind::Ask || answers.empty()) return CheckAnswer::Yes;
+      const CheckAnswer answer = answers.front();
+      answers.erase(answers.begin());
+      return answer;
+    };
+  }
+};
+
+MainModel& At(MainModel& main, double latitude, double longitude = 135) {
+  main.DialOption.Picture.clear();
+  main.Chart().Location().setLatitude(latitude);
+  main.Chart().Location().setLongitude(longitude);
+  main.Chart().Location().setTimeZone(9);
+  return main;
+}
+
+TEST(OutputSequenceTest, ItemsComeInOrderWithTheCommandsCaptionSpliced) {
+  MainModel main;
+  At(main, 66.55, 160.5);
+  main.DialOption.Picture = "/no/such/picture.wmf";
+  Responder r;
+  const OutputRequest print{OutputCommand::Print, true, 5, kPortrait, 1};
+  const CheckOutcome outcome = RunOutputChecks(main, print, r.Fn());
+  ASSERT_EQ(r.items.size(), 4u);
+  EXPECT_EQ(r.items[0].step, CheckStep::PaperSize);
+  EXPECT_EQ(
+      r.items[0].text,
+      "選択された用紙サイズはサポートしていません。\n現在の用紙サイズのまま印刷を実行しますか?");
+  EXPECT_EQ(r.items[1].step, CheckStep::BackPicture);
+  EXPECT_EQ(r.items[2].step, CheckStep::TimeZone);
+  EXPECT_EQ(r.items[2].text,
+            "経度と標準時子午線との差が15度を超えています。\n"
+            "タイムゾーンが正しく設定されていない可能性があります。\n"
+            "現在のタイムゾーン設定のまま印刷を実行しますか?");
+  EXPECT_EQ(r.items[3].step, CheckStep::Latitude);
+  EXPECT_EQ(r.items[3].kind, CheckKind::Note);
+  EXPECT_EQ(r.items[3].text.substr(0, r.items[3].text.find('\n')),
+            "水平型日時計の仕組み上、高緯度地域では");
+  EXPECT_EQ(r.items[3].caption, "印刷");
+  EXPECT_TRUE(outcome.proceed);
+  EXPECT_TRUE(main.DialOption.Picture.empty());
+}
+
+TEST(OutputSequenceTest, PrintStopsWithoutPrinterAndAnswersEndOrSplitTheCommand) {
+  MainModel main;
+  At(main, 45);
+  Responder none;
+  EXPECT_FALSE(
+      RunOutputChecks(main, {OutputCommand::Print, false, kPaperA4, kPortrait, 1}, none.Fn())
+          .proceed);
+  ASSERT_EQ(none.items.size(), 1u);
+  EXPECT_EQ(none.items[0].text, "有効なプリンタが見つかりません。");
+  EXPECT_EQ(none.items[0].kind, CheckKind::Stop);
+
+  const OutputRequest preview{OutputCommand::Preview, false, kPaperA4, kPortrait, 1};
+  Responder yes;
+  const CheckOutcome split = RunOutputChecks(main, preview, yes.Fn());
+  EXPECT_TRUE(split.proceed);
+  EXPECT_EQ(split.pageCount, 2);
+  EXPECT_TRUE(yes.items.at(0).withCancel);
+  EXPECT_EQ(yes.items[0].text,
+            "印刷範囲からはみ出る可能性があります。\n文字盤とノーモンを2ページに分けて"
+            "印刷プレビューしますか?");
+  Responder no{{CheckAnswer::No}, {}};
+  EXPECT_EQ(RunOutputChecks(main, preview, no.Fn()).pageCount, 1);
+  Responder cancel{{CheckAnswer::Cancel}, {}};
+  EXPECT_FALSE(RunOutputChecks(main, preview, cancel.Fn()).proceed);
+  EXPECT_EQ(main.DialOption.MaxPages, 1);
+
+  At(main, 34, 160.5);
+  Responder zoneNo{{CheckAnswer::No}, {}};
+  EXPECT_FALSE(RunOutputChecks(main, preview, zoneNo.Fn()).proceed);
+  EXPECT_EQ(zoneNo.items.size(), 1u);  // the latitude note is not reached
+}
+
+TEST(OutputSequenceTest, BoundariesOfTheTimeZoneAndLatitudeNotes) {
+  struct Case {
+    double latitude, longitude;
+    int32_t timeSystem;
+    std::vector<CheckStep> steps;
+  };
+  const std::vector<Case> cases{
+      {23.45, 135, 1, {CheckStep::Latitude}},  {23.46, 135, 1, {}},
+      {-66.55, 135, 1, {CheckStep::Latitude}}, {66.54, 150, 1, {}},
+      {40, 150.01, 1, {CheckStep::TimeZone}},  {40, 150.01, 0, {}},
+      {40, 119.99, 1, {CheckStep::TimeZone}},
+  };
+  for (const Case& c : cases) {
+    MainModel main;
+    At(main, c.latitude, c.longitude);
+    main.Chart().setTimeSystem(c.timeSystem);
+    Responder r;
+    EXPECT_TRUE(RunOutputChecks(main, {OutputCommand::Clock}, r.Fn()).proceed);
+    std::vector<CheckStep> steps;
+    for (const CheckItem& item : r.items) steps.push_back(item.step);
+    EXPECT_EQ(steps, c.steps) << c.latitude << " " << c.longitude << " " << c.timeSystem;
+  }
 }
 
 }  // namespace

@@ -1,0 +1,281 @@
+#include "MainFormModel.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+
+#include "LocalDate.h"
+#include "Paths.h"
+#include "TimeZone.h"
+#include "ValueText.h"
+
+namespace {
+
+constexpr const char* kLatitudeMessage =
+    "-89度59分59秒以上89度59分59秒以でかつ\n0度00分00秒以外の緯度を入力してください。";
+constexpr const char* kLongitudeMessage =
+    "-180度00分00秒以上180度00分00秒以下の経度を入力してください。";
+constexpr const char* kDateMessage = "1月1日から12月31日までの正しい日付を入力してください。";
+constexpr const char* kUnitStrip = "度    分    秒";
+constexpr const char* kOutsideArea = "計算対象外地域";
+constexpr int kMaxLatitudeDegrees = 89;
+constexpr int kMaxLongitudeDegrees = 180;
+constexpr int kMaxMinutes = 59;
+
+// A box's whole number as the conversion reads it: a text that is no
+// number raises the type error, one beyond 16 bits the overflow.
+int32_t WholeNumberOf(const std::string& text) {
+  return ParseInt16Text(NarrowDigits(text));
+}
+
+int DaysInMonth(int month, bool leapYear) {
+  switch (month) {
+    case 2:
+      return leapYear ? 29 : 28;
+    case 4:
+    case 6:
+    case 9:
+    case 11:
+      return 30;
+    default:
+      return 31;
+  }
+}
+
+std::string TwoDigits(int value) {
+  return (value < 10 ? "0" : "") + std::to_string(value);
+}
+
+}  // namespace
+
+MainFormModel::MainFormModel(MainModel& model, FormUi& ui) : model_(model), ui_(ui) {}
+
+bool MainFormModel::Load() {
+  model_.ClearLastError();
+  UpdateTitle();
+  if (model_.ApplySeason() != kTrue || !FillAll()) return false;
+  UpdateStatusBar();
+  model_.Modified = false;
+  return true;
+}
+
+void MainFormModel::Enter(FormBox box) {
+  before_[Index(box)] = text_[Index(box)];
+  editing_ = box;
+}
+
+void MainFormModel::Edit(FormBox box, std::string text) {
+  text_[Index(box)] = std::move(text);
+  editing_ = box;
+}
+
+void MainFormModel::Undo(FormBox box) {
+  text_[Index(box)] = before_[Index(box)];
+}
+
+bool MainFormModel::Leave(FormBox box) {
+  if (editing_ == box) editing_.reset();
+  if (Text(box) == Before(box)) return true;
+  if (!IsEditable(box) || (RowOf(box) == FormRow::Date && !DateEnabled())) {
+    Undo(box);
+    return true;
+  }
+  if (AcceptRow(box)) return true;
+  editing_ = box;
+  return false;
+}
+
+bool MainFormModel::ValidateEditing() {
+  return !editing_ || Leave(*editing_);
+}
+
+bool MainFormModel::AcceptRow(FormBox box) {
+  switch (RowOf(box)) {
+    case FormRow::Location:
+      model_.Chart().Location().setName(Text(box));
+      before_[Index(box)] = Text(box);
+      model_.Modified = true;
+      return true;
+    case FormRow::Date:
+      return AcceptDate(box);
+    default:
+      return AcceptAngle(box);
+  }
+}
+
+bool MainFormModel::Refuse(FormBox box, FormIcon icon, const std::string& text) {
+  ui_.Ask({icon, text, kProductCaption});
+  Undo(box);
+  return false;
+}
+
+bool MainFormModel::AcceptAngle(FormBox box) {
+  const FormRow row = RowOf(box);
+  const bool latitude = row == FormRow::Latitude;
+  const char* rangeMessage = latitude ? kLatitudeMessage : kLongitudeMessage;
+  const auto changed = ReadNumber(Text(box));
+  if (!changed) return Refuse(box, FormIcon::Information, rangeMessage);
+  const double whole = std::nearbyint(*changed);
+  const int maxDegrees = latitude ? kMaxLatitudeDegrees : kMaxLongitudeDegrees;
+  const bool partInRange =
+      PartOf(box) == 0 ? std::fabs(whole) <= maxDegrees : whole >= 0 && whole <= kMaxMinutes;
+  if (!partInRange) return Refuse(box, FormIcon::Information, rangeMessage);
+
+  // The sign is the degrees box's: a minus anywhere in it, so that minus
+  // zero degrees with minutes is south or west.
+  const bool negative = NarrowDigits(Text(BoxAt(row, 0))).find('-') != std::string::npos;
+  DmsAngle dms{};
+  clsChart& chart = model_.Chart();
+  double degrees = 0;
+  try {
+    for (int part = 0; part < 3; ++part) {
+      const int32_t magnitude = std::abs(WholeNumberOf(Text(BoxAt(row, part))));
+      if (magnitude > INT16_MAX) RaiseOverflow();
+      dms[static_cast<std::size_t>(part)] = static_cast<int16_t>(negative ? -magnitude : magnitude);
+    }
+    if (chart.ConvDegAngle(dms, degrees) != kTrue) RaiseChartError(chart);
+    const bool inRange = latitude ? degrees > -90 && degrees < 90 && degrees != 0
+                                  : degrees >= -180 && degrees <= 180;
+    if (!inRange) return Refuse(box, FormIcon::Information, rangeMessage);
+    // The chart refuses what the window lets pass (a longitude of -180):
+    // its message, and the box back to the value the chart keeps.
+    if (latitude) {
+      chart.Location().setLatitude(degrees);
+    } else {
+      chart.Location().setLongitude(degrees);
+    }
+  } catch (const RaisedError& error) {
+    return Refuse(box, FormIcon::Exclamation, error.Description());
+  }
+  ShowChart();
+  model_.Modified = true;
+  return true;
+}
+
+bool MainFormModel::AcceptDate(FormBox box) {
+  if (!ReadNumber(Text(box))) return Refuse(box, FormIcon::Information, kDateMessage);
+  int32_t month = 0;
+  int32_t day = 0;
+  try {
+    month = WholeNumberOf(Text(FormBox::Date0));
+    day = WholeNumberOf(Text(FormBox::Date1));
+  } catch (const RaisedError& error) {
+    return Refuse(box, FormIcon::Exclamation, error.Description());
+  }
+  if (month < 1 || month > 12 || day < 1 || day > DaysInMonth(month, model_.Chart().LeapYear())) {
+    return Refuse(box, FormIcon::Information, kDateMessage);
+  }
+  model_.Season.SeasonDate = DateOfYear(Today().Year, month, day);
+  ApplySeason();
+  ShowChart();
+  model_.Modified = true;
+  return true;
+}
+
+void MainFormModel::ChooseInterval(int index) {
+  if (index < 0 || index >= static_cast<int>(kIntervalMinutes.size()) || index == intervalIndex_) {
+    return;
+  }
+  intervalIndex_ = index;
+  model_.CalcTime.Interval = kIntervalMinutes[static_cast<std::size_t>(index)];
+  model_.Modified = true;
+}
+
+void MainFormModel::ChooseTimeSystem(int option) {
+  const int32_t timeSystem = option == 0 ? 0 : 1;
+  if (timeSystem == model_.Chart().TimeSystem()) return;
+  model_.Chart().setTimeSystem(timeSystem);
+  ShowChart();
+  UpdateStatusBar();
+  model_.Modified = true;
+}
+
+void MainFormModel::ChooseDateMode(int option) {
+  const bool adjust = option != 0;
+  if (adjust == model_.Season.AdjustEquation) return;
+  model_.Season.AdjustEquation = adjust;
+  ApplySeason();
+  ShowChart();
+  UpdateStatusBar();
+  model_.Modified = true;
+}
+
+void MainFormModel::ShowError(const std::string& description, const std::string& caption) {
+  ui_.Ask({FormIcon::Exclamation, description, caption});
+}
+
+bool MainFormModel::ApplySeason() {
+  if (model_.ApplySeason() == kTrue) return true;
+  ShowError(model_.LastErrDescription(), kProductCaption);
+  return false;
+}
+
+bool MainFormModel::ShowChart() {
+  if (FillAll()) return true;
+  ShowError(model_.LastErrDescription(), kProductCaption);
+  return false;
+}
+
+void MainFormModel::SetShown(FormBox box, std::string text) {
+  before_[Index(box)] = text;
+  text_[Index(box)] = std::move(text);
+}
+
+void MainFormModel::FillAngleRow(FormRow row, double value, bool signedParts) {
+  clsChart& chart = model_.Chart();
+  for (int part = 0; part < 3; ++part) {
+    std::string text = chart.FormatDegAngleS(value, part, part == 0 || signedParts ? "+-" : "");
+    if (chart.ErrNumber() != 0) RaiseChartError(chart);
+    SetShown(BoxAt(row, part), std::move(text));
+  }
+}
+
+bool MainFormModel::FillAll() {
+  try {
+    clsChart& chart = model_.Chart();
+    const clsChartLocation& location = chart.Location();
+    SetShown(FormBox::Location, location.Name());
+    FillAngleRow(FormRow::Latitude, location.Latitude(), false);
+    FillAngleRow(FormRow::Longitude, location.Longitude(), false);
+    northDiffApplies_ = chart.IsJapanArea(location.Latitude(), location.Longitude());
+    northDiffStrip_ = northDiffApplies_ ? kUnitStrip : kOutsideArea;
+    if (northDiffApplies_) {
+      FillAngleRow(FormRow::NorthDiff, location.NorthDiff2(), false);
+    } else {
+      for (int part = 0; part < 3; ++part) SetShown(BoxAt(FormRow::NorthDiff, part), "");
+    }
+    FillAngleRow(FormRow::TimeDiff, chart.Season().TimeDiff(), true);
+    FillAngleRow(FormRow::Equation, chart.Season().EquationOfTime(), false);
+
+    intervalIndex_ = -1;
+    for (std::size_t i = 0; i < kIntervalMinutes.size(); ++i) {
+      if (kIntervalMinutes[i] == model_.CalcTime.Interval) intervalIndex_ = static_cast<int>(i);
+    }
+    SetShown(FormBox::Date0, std::to_string(model_.Season.SeasonDate.Month));
+    SetShown(FormBox::Date1, TwoDigits(model_.Season.SeasonDate.Day));
+    dateOption_ = model_.Season.AdjustEquation ? 1 : 0;
+    timeSystemOption_ = chart.TimeSystem() == 0 ? 0 : 1;
+    return true;
+  } catch (const RaisedError& error) {
+    model_.SaveLastError(error);
+    return false;
+  }
+}
+
+void MainFormModel::UpdateTitle() {
+  title_ = kProductCaption;
+  if (!model_.DocumentPath.empty()) title_ += " - [" + GetFileName(model_.DocumentPath) + "]";
+}
+
+void MainFormModel::UpdateStatusBar() {
+  clsChart& chart = model_.Chart();
+  if (chart.TimeSystem() == 0) {
+    status_[0] = {"true-solar", "表示時刻 : 真太陽時"};
+  } else {
+    status_[0] = {"mean-time", std::string("表示時刻 : 中央標準時 / 均時差 : ") +
+                                   (model_.Season.AdjustEquation ? "補正あり" : "補正なし")};
+  }
+  const double zone = chart.Location().TimeZone();
+  status_[1] = {zone == GetSystemTimeZone() ? "" : "zone-differs",
+                "GMT" + chart.FormatDegAngle(zone, "+-+", ": ")};
+}

@@ -1,0 +1,122 @@
+// The main window without its widgets: the texts of every box with their
+// "before" values, the choices, the title and status texts, validation of
+// each edit, and the document and output commands. The window binds its
+// controls to this and shows what it says; everything here runs without a
+// display.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "FormBoxes.h"
+#include "FormUi.h"
+#include "MainModel.h"
+#include "OutputChecks.h"
+
+inline constexpr const char* kProductCaption = "Umbrafex";
+inline constexpr const char* kDocumentFilter = "Umbrafex設定ファイル (*.ufx)";
+inline constexpr std::array<int16_t, 5> kIntervalMinutes{10, 15, 20, 30, 60};
+
+// One status panel: an icon name (empty for none) and its text.
+struct StatusPanel {
+  std::string icon;
+  std::string text;
+};
+
+class MainFormModel {
+ public:
+  MainFormModel(MainModel& model, FormUi& ui);
+
+  MainModel& Model() { return model_; }
+  const std::string& Text(FormBox box) const { return text_[Index(box)]; }
+  const std::string& Before(FormBox box) const { return before_[Index(box)]; }
+  // "度    分    秒", or "計算対象外地域" with the three boxes emptied.
+  const std::string& NorthDiffStrip() const { return northDiffStrip_; }
+  bool NorthDiffApplies() const { return northDiffApplies_; }
+  // The interval list's selection, -1 for none.
+  int IntervalIndex() const { return intervalIndex_; }
+  int TimeSystemOption() const { return timeSystemOption_; }
+  int DateOption() const { return dateOption_; }
+  bool DateEnabled() const { return dateOption_ == 1; }
+  const std::string& Title() const { return title_; }
+  const StatusPanel& Status(int panel) const { return status_[panel == 0 ? 0 : 1]; }
+  std::optional<FormBox> Editing() const { return editing_; }
+
+  // Start-up: fills the window from the design (the date basis applied).
+  // False after a failure, whose description is in the last-error record.
+  bool Load();
+
+  // Editing a box: entering it keeps its text as the "before" value; Edit
+  // takes every change of its text (the box is then the one being edited);
+  // Undo (Esc) puts the "before" text back.
+  void Enter(FormBox box);
+  void Edit(FormBox box, std::string text);
+  void Undo(FormBox box);
+  // Validates the box's row when its text has changed. A refused value has
+  // been answered with its message and the box's text undone: the window
+  // keeps the focus in the box. True when the box may be left.
+  bool Leave(FormBox box);
+  // Validates the box being edited, if any: every command and the close
+  // run this first and stop when it refuses.
+  bool ValidateEditing();
+
+  void ChooseInterval(int index);
+  void ChooseTimeSystem(int option);
+  void ChooseDateMode(int option);
+
+  // The routines of the window, each showing its own failure message.
+  bool ApplySeason();
+  bool ShowChart();
+  void UpdateTitle();
+  void UpdateStatusBar();
+
+  // Documents.
+  bool ConfirmDiscard();
+  void Open();
+  void Save();
+  // kTrue, 0 when cancelled, or the error number.
+  int32_t SaveDocumentAs();
+  // A path named at start-up: its failure message names the path whatever
+  // the reason. True when the document was taken over.
+  bool OpenAtStartup(const std::string& path);
+
+  // Print, preview and the desktop sundial: the date basis and the checks.
+  // The page count to go on with, or none when the command ends here.
+  std::optional<int16_t> PrepareOutput(OutputCommand command);
+  // After the location dialog's or the options dialog's OK.
+  void AfterLocationChosen();
+  void AfterOptionsChanged();
+  // After the tables, the year graph and the desktop sundial, which move
+  // the chart's day: the design's own day again.
+  void RestoreDateBasis();
+
+ private:
+  static std::size_t Index(FormBox box) { return static_cast<std::size_t>(box); }
+  void SetShown(FormBox box, std::string text);
+  void ShowError(const std::string& description, const std::string& caption);
+  bool Refuse(FormBox box, FormIcon icon, const std::string& text);
+  bool AcceptRow(FormBox box);
+  bool AcceptAngle(FormBox box);
+  bool AcceptDate(FormBox box);
+  void FillAngleRow(FormRow row, double value, bool signedParts);
+  bool FillAll();
+  // Opens into a copy of the design and takes it over only on success.
+  int32_t OpenDocument(const std::string& path);
+  void AfterOpen();
+  int32_t SaveTo(const std::string& path, const char* caption);
+
+  MainModel& model_;
+  FormUi& ui_;
+  std::array<std::string, kFormBoxCount> text_;
+  std::array<std::string, kFormBoxCount> before_;
+  std::optional<FormBox> editing_;
+  std::string northDiffStrip_;
+  bool northDiffApplies_ = true;
+  int intervalIndex_ = -1;
+  int timeSystemOption_ = 1;
+  int dateOption_ = 0;
+  std::string title_ = kProductCaption;
+  std::array<StatusPanel, 2> status_;
+};

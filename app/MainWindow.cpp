@@ -1,0 +1,246 @@
+#include "MainWindow.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <QtMath>
+#include <algorithm>
+
+#include "MainWindowUi.h"
+#include "PopHints.h"
+#include "UnitRow.h"
+
+namespace {
+
+constexpr int kTwipsPerInch = 1440;
+// The client area: 6420 twips wide; 3885 twips high with the toolbar
+// strip, less 300, plus the status bar.
+constexpr int kClientWidthTwips = 6420;
+constexpr int kClientHeightTwips = 3885 - 300;
+
+QLineEdit* NewBox(const QString& name, int index, bool readOnly, QWidget* parent) {
+  auto* box = new QLineEdit(parent);
+  box->setObjectName(name);
+  box->setProperty("index", index);
+  box->setReadOnly(readOnly);
+  if (readOnly) box->setFocusPolicy(Qt::NoFocus);
+  return box;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(MainModel& model, WindowHooks hooks, QWidget* parent)
+    : QMainWindow(parent),
+      model_(model),
+      hooks_(std::move(hooks)),
+      ui_(std::make_unique<MainWindowUi>(*this)),
+      form_(model, *ui_) {
+  setObjectName(QStringLiteral("frmMain"));
+  setWindowTitle(tr("Umbrafex"));
+  BuildControls();
+  BuildMenus();
+  BuildToolBar();
+  BuildStatusBar();
+  EnableCommands();
+  ApplyPopHints(this);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::BuildControls() {
+  auto* central = new QWidget(this);
+  auto* columns = new QHBoxLayout(central);
+  columns->setContentsMargins(6, 4, 6, 4);
+  columns->addWidget(BuildPlaceFrame(), 1);
+  auto* right = new QVBoxLayout;
+  right->addWidget(BuildTimeFrame());
+  right->addWidget(BuildDateFrame());
+  right->addStretch(1);
+  columns->addLayout(right);
+  setCentralWidget(central);
+  for (QLineEdit* box : boxes_) {
+    if (box == nullptr || box->isReadOnly()) continue;
+    box->installEventFilter(this);
+    const FormBox which = *BoxOf(box);
+    connect(box, &QLineEdit::textEdited, this,
+            [this, which](const QString& text) { form_.Edit(which, text.toStdString()); });
+  }
+}
+
+void MainWindow::AddRow(QGridLayout* grid, int row, const QString& caption, FormRow formRow,
+                        const QString& stripName, const QString& units, int parts) {
+  const QString name = QString::fromUtf8(RowName(formRow).data());
+  const bool readOnly = !IsEditable(BoxAt(formRow, 0));
+  std::vector<QLineEdit*> boxes;
+  for (int part = 0; part < parts; ++part) {
+    QLineEdit* box = NewBox(name, part, readOnly, this);
+    box->setAlignment(Qt::AlignRight);
+    box->setFixedWidth(box->fontMetrics().horizontalAdvance(part == 0 ? u"-000"_qs : u"000"_qs) +
+                       14);
+    boxes_[static_cast<std::size_t>(BoxAt(formRow, part))] = box;
+    boxes.push_back(box);
+  }
+  auto* strip = new UnitRow(stripName, boxes, this);
+  strip->setText(units);
+  auto* label = new QLabel(caption, this);
+  label->setObjectName(u"lbl"_qs + name.mid(3));
+  label->setBuddy(boxes.front());
+  grid->addWidget(label, row, 0);
+  grid->addWidget(strip, row, 1);
+  if (formRow == FormRow::NorthDiff) northDiffRow_ = strip;
+}
+
+QGroupBox* MainWindow::BuildPlaceFrame() {
+  auto* frame = new QGroupBox(tr("地域"), this);
+  frame->setObjectName(u"picFrame"_qs);
+  frame->setProperty("index", 0);
+  auto* grid = new QGridLayout(frame);
+  grid->setVerticalSpacing(4);
+  QLineEdit* name = NewBox(u"txtLocation"_qs, 0, false, this);
+  boxes_[static_cast<std::size_t>(FormBox::Location)] = name;
+  auto* nameLabel = new QLabel(tr("名前(&N):"), this);
+  nameLabel->setObjectName(u"lblLocation"_qs);
+  nameLabel->setBuddy(name);
+  grid->addWidget(nameLabel, 0, 0);
+  grid->addWidget(name, 0, 1);
+  const QString degrees = tr("度    分    秒");
+  AddRow(grid, 1, tr("緯度(&L):"), FormRow::Latitude, u"txtLabelLatitude"_qs, degrees, 3);
+  AddRow(grid, 2, tr("経度(&G) :"), FormRow::Longitude, u"txtLabelLongitude"_qs, degrees, 3);
+  AddRow(grid, 3, tr("標準時差(&I):"), FormRow::TimeDiff, u"txtLabelTImeDiff"_qs,
+         tr("時    分    秒"), 3);
+  AddRow(grid, 4, tr("磁気偏角(&M):"), FormRow::NorthDiff, u"txtLabelNorthDiff"_qs, degrees, 3);
+  grid->setRowStretch(5, 1);
+  return frame;
+}
+
+QGroupBox* MainWindow::BuildTimeFrame() {
+  auto* frame = new QGroupBox(tr("表示方法"), this);
+  frame->setObjectName(u"picFrame"_qs);
+  frame->setProperty("index", 1);
+  auto* grid = new QGridLayout(frame);
+  grid->setVerticalSpacing(4);
+  timeSystem_ = new QButtonGroup(this);
+  const QString systems[] = {tr("真太陽時(&S)"), tr("中央標準時(&C)")};
+  for (int i = 0; i < 2; ++i) {
+    auto* option = new QRadioButton(systems[i], this);
+    option->setObjectName(u"optTimeSystem"_qs);
+    option->setProperty("index", i);
+    timeSystem_->addButton(option, i);
+    grid->addWidget(option, i, 0, 1, 2);
+  }
+  connect(timeSystem_, &QButtonGroup::idClicked, this, [this](int id) {
+    if (!ValidateEditing()) return ShowForm();
+    form_.ChooseTimeSystem(id);
+    ShowForm();
+  });
+  interval_ = new QComboBox(this);
+  interval_->setObjectName(u"cmbCalcTime"_qs);
+  for (int16_t minutes : kIntervalMinutes) interval_->addItem(tr("%1分").arg(minutes), minutes);
+  auto* label = new QLabel(tr("時間間隔(&P):"), this);
+  label->setObjectName(u"lblCalcTime"_qs);
+  label->setBuddy(interval_);
+  grid->addWidget(label, 2, 0);
+  grid->addWidget(interval_, 2, 1);
+  connect(interval_, &QComboBox::activated, this, [this](int index) {
+    if (!ValidateEditing()) return ShowForm();
+    form_.ChooseInterval(index);
+    ShowForm();
+  });
+  dateMode_ = new QButtonGroup(this);
+  const QString modes[] = {tr("日付指定なし/現在時刻モード"), tr("日付指定あり/自由設定モード")};
+  for (int i = 0; i < 2; ++i) {
+    auto* option = new QRadioButton(modes[i], this);
+    option->setObjectName(u"optDate"_qs);
+    option->setProperty("index", i);
+    dateMode_->addButton(option, i);
+    grid->addWidget(option, 3 + i, 0, 1, 2);
+  }
+  connect(dateMode_, &QButtonGroup::idClicked, this, [this](int id) {
+    if (!ValidateEditing()) return ShowForm();
+    form_.ChooseDateMode(id);
+    ShowForm();
+  });
+  return frame;
+}
+
+QGroupBox* MainWindow::BuildDateFrame() {
+  dateFrame_ = new QGroupBox(tr("日付"), this);
+  dateFrame_->setObjectName(u"picFrame"_qs);
+  dateFrame_->setProperty("index", 2);
+  auto* grid = new QGridLayout(dateFrame_);
+  grid->setVerticalSpacing(4);
+  AddRow(grid, 0, tr("日付(&D):"), FormRow::Date, u"txtLabelDate"_qs, tr("月    日"), 2);
+  AddRow(grid, 1, tr("均時差(&E):"), FormRow::Equation, u"txtLabelEquation"_qs,
+         tr("時    分    秒"), 3);
+  return dateFrame_;
+}
+
+bool MainWindow::Load() {
+  const bool loaded = form_.Load();
+  ShowForm();
+  FixClientSize();
+  return loaded;
+}
+
+// The client size in twips at the screen's logical DPI; where the captions
+// need more room in the fonts at hand, both sides grow by the same factor.
+void MainWindow::FixClientSize() {
+  const double dpiX = logicalDpiX();
+  const double dpiY = logicalDpiY();
+  const int statusHeight = statusBar()->sizeHint().height();
+  const int menuHeight = menuBar()->sizeHint().height();
+  const QSize twips(qRound(kClientWidthTwips * dpiX / kTwipsPerInch),
+                    qRound(kClientHeightTwips * dpiY / kTwipsPerInch) + statusHeight + menuHeight);
+  // The toolbar folds what does not fit into its extension menu, so only
+  // the controls and the menu bar set the width.
+  const QToolBar* tools = findChild<QToolBar*>();
+  const int toolHeight = tools != nullptr ? tools->sizeHint().height() : 0;
+  const QSize controls = centralWidget()->sizeHint();
+  const QSize needed(std::max(controls.width(), menuBar()->sizeHint().width()),
+                     controls.height() + toolHeight + statusHeight + menuHeight);
+  const double grow = std::max(
+      {1.0, double(needed.width()) / twips.width(), double(needed.height()) / twips.height()});
+  setFixedSize(qCeil(twips.width() * grow), qCeil(twips.height() * grow));
+}
+
+void MainWindow::PlaceOnScreen() {
+  const WindowPlacement& stored = model_.MainWindow;
+  QPoint place(qRound(stored.Left), qRound(stored.Top));
+  // Enough of the title bar to take hold of must lie on some screen.
+  const QRect grip(place, QSize(std::min(width(), 100), 24));
+  bool visible = false;
+  for (const QScreen* screen : QGuiApplication::screens()) {
+    if (screen->availableGeometry().intersects(grip)) visible = true;
+  }
+  if (!visible && QGuiApplication::primaryScreen() != nullptr) {
+    place = QGuiApplication::primaryScreen()->availableGeometry().topLeft();
+  }
+  move(place);
+  if (stored.WindowState == 1) setWindowState(Qt::WindowMinimized);
+}
+
+bool MainWindow::OpenAtStartup(const QString& path) {
+  const bool opened = form_.OpenAtStartup(path.toStdString());
+  ShowForm();
+  return opened;
+}
+
+void MainWindow::RememberPlacement() {
+  WindowPlacement& stored = model_.MainWindow;
+  stored.WindowState = isMinimized() ? 1 : 0;
+  if (isMinimized()) return;
+  stored.Left = pos().x();
+  stored.Top = pos().y();
+}

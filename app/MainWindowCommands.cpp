@@ -1,0 +1,202 @@
+// The main window's commands. Each first validates the box being edited,
+// then runs its window through the hooks and refreshes what it changed.
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QWhatsThis>
+
+#include "MainWindow.h"
+#include "MainWindowUi.h"
+#include "UiServices.h"
+
+namespace {
+
+constexpr const char* kInfoCaption = "計算条件一覧";
+constexpr const char* kPrintCaption = "印刷";
+
+}  // namespace
+
+StatusShower MainWindow::StatusCallback() {
+  return [this](const QString& icon, const QString& text) { ShowBusyStatus(icon, text); };
+}
+
+void MainWindow::EnableCommands() {
+  auto enable = [this](std::initializer_list<const char*> names, bool on) {
+    for (const char* name : names) {
+      if (QAction* action = actions_.value(QString::fromLatin1(name))) action->setEnabled(on);
+    }
+  };
+  enable({"mnuFilePrint", "Print"}, bool(hooks_.print));
+  enable({"mnuFileSetup", "Setup"}, bool(hooks_.printerSetup));
+  enable({"mnuFilePreview", "Preview"}, bool(hooks_.preview));
+  enable({"mnuFileExport"}, bool(hooks_.exportPages));
+  enable({"mnuToolLocation", "Location"}, bool(hooks_.location));
+  enable({"mnuToolInfo", "Info"}, bool(hooks_.info));
+  enable({"mnuToolClock", "Clock"}, bool(hooks_.clock));
+  enable({"mnuToolOption", "Option"}, bool(hooks_.options));
+  enable({"mnuTableEquationExcel", "mnuTableDeclinationExcel", "tbrEquationExcel",
+          "tbrDeclinationExcel", "Equation", "Declination"},
+         bool(hooks_.tableToSpreadsheet));
+  enable({"mnuTableEquationCsv", "mnuTableDeclinationCsv", "tbrEquationCsv", "tbrDeclinationCsv"},
+         bool(hooks_.tableToFile));
+  enable({"mnuTableGraph"}, bool(hooks_.yearGraph));
+  enable({"mnuHelpTopic", "Help"}, bool(hooks_.helpContents));
+  enable({"mnuHelpAbout"}, bool(hooks_.about));
+}
+
+void MainWindow::OpenCommand() {
+  if (!ValidateEditing()) return;
+  form_.Open();
+  ShowForm();
+}
+
+void MainWindow::SaveCommand() {
+  if (!ValidateEditing()) return;
+  form_.Save();
+  ShowForm();
+}
+
+void MainWindow::SaveAsCommand() {
+  if (!ValidateEditing()) return;
+  form_.SaveDocumentAs();
+  ShowForm();
+}
+
+void MainWindow::PrintCommand() {
+  if (!hooks_.print || !ValidateEditing()) return;
+  const auto pages = form_.PrepareOutput(OutputCommand::Print);
+  ShowForm();
+  if (!pages) return;
+  model_.ClearLastError();
+  const int32_t status = hooks_.print(this, model_, *pages, StatusCallback());
+  UpdateStatusBar();
+  if (status != kTrue && !model_.LastErrDescription().empty()) {
+    ShowMessage(this, MessageIcon::Exclamation, MainText(model_.LastErrDescription()),
+                MainText(kPrintCaption));
+  }
+}
+
+void MainWindow::SetupCommand() {
+  if (!hooks_.printerSetup || !ValidateEditing()) return;
+  hooks_.printerSetup(this, model_, StatusCallback());
+  UpdateStatusBar();
+}
+
+void MainWindow::PreviewCommand() {
+  if (!hooks_.preview || !ValidateEditing()) return;
+  const auto pages = form_.PrepareOutput(OutputCommand::Preview);
+  ShowForm();
+  if (pages) hooks_.preview(this, model_, *pages);
+}
+
+void MainWindow::ExportCommand() {
+  if (!hooks_.exportPages || !ValidateEditing()) return;
+  if (!form_.ApplySeason()) return;
+  hooks_.exportPages(this, model_);
+  form_.RestoreDateBasis();
+  UpdateStatusBar();
+}
+
+void MainWindow::ExitCommand() {
+  if (!ValidateEditing() || !form_.ConfirmDiscard()) return ShowForm();
+  closeConfirmed_ = true;
+  close();
+}
+
+bool MainWindow::ConfirmClose() {
+  const bool confirmed = closeConfirmed_ || (ValidateEditing() && form_.ConfirmDiscard());
+  ShowForm();
+  closeConfirmed_ = confirmed;
+  return confirmed;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!ConfirmClose()) {
+    event->ignore();
+    return;
+  }
+  RememberPlacement();
+  event->accept();
+  // Any other top-level window (help) goes with the main window.
+  QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+void MainWindow::LocationCommand() {
+  if (!hooks_.location || !ValidateEditing()) return;
+  if (hooks_.location(this, model_)) form_.AfterLocationChosen();
+  ShowForm();
+}
+
+void MainWindow::InfoCommand() {
+  if (!hooks_.info || !ValidateEditing()) return;
+  if (model_.ApplySeason() != kTrue) {
+    ShowMessage(this, MessageIcon::Exclamation, MainText(model_.LastErrDescription()),
+                MainText(kInfoCaption));
+    return;
+  }
+  hooks_.info(this, model_);
+}
+
+void MainWindow::ClockCommand() {
+  if (!hooks_.clock || !ValidateEditing()) return;
+  const auto pages = form_.PrepareOutput(OutputCommand::Clock);
+  if (pages) {
+    hooks_.clock(this, model_);
+    form_.RestoreDateBasis();
+  }
+  ShowForm();
+}
+
+void MainWindow::OptionCommand() {
+  ShowOptions(0);
+}
+
+void MainWindow::ShowOptions(int page) {
+  if (!hooks_.options || !ValidateEditing()) return;
+  if (hooks_.options(this, model_, page)) form_.AfterOptionsChanged();
+  ShowForm();
+}
+
+void MainWindow::EquationToSpreadsheet() {
+  RunTable(0, true);
+}
+void MainWindow::EquationToFile() {
+  RunTable(0, false);
+}
+void MainWindow::DeclinationToSpreadsheet() {
+  RunTable(1, true);
+}
+void MainWindow::DeclinationToFile() {
+  RunTable(1, false);
+}
+
+void MainWindow::RunTable(int kind, bool spreadsheet) {
+  const auto& hook = spreadsheet ? hooks_.tableToSpreadsheet : hooks_.tableToFile;
+  if (!hook || !ValidateEditing()) return;
+  hook(this, model_, kind, StatusCallback());
+  form_.RestoreDateBasis();
+  UpdateStatusBar();
+  ShowForm();
+}
+
+void MainWindow::YearGraphCommand() {
+  if (!hooks_.yearGraph || !ValidateEditing()) return;
+  hooks_.yearGraph(this, model_);
+  form_.RestoreDateBasis();
+  ShowForm();
+}
+
+void MainWindow::PopHintCommand() {
+  if (!ValidateEditing()) return;
+  QWhatsThis::enterWhatsThisMode();
+}
+
+void MainWindow::HelpCommand() {
+  if (!hooks_.helpContents || !ValidateEditing()) return;
+  hooks_.helpContents(this);
+}
+
+void MainWindow::AboutCommand() {
+  if (!hooks_.about || !ValidateEditing()) return;
+  hooks_.about(this);
+}

@@ -1,0 +1,226 @@
+// The main window's command table: menus, toolbar and status bar.
+#include <QAction>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "MainWindow.h"
+#include "MainWindowUi.h"
+#include "UiIcons.h"
+
+namespace {
+
+constexpr int kToolIconSize = 20;
+constexpr int kStatusIconSize = 16;
+
+// The desktop theme's icon where a standard one fits our own.
+QIcon ToolIcon(const QString& name) {
+  static const QHash<QString, QString> theme{{u"open"_qs, u"document-open"_qs},
+                                             {u"save"_qs, u"document-save"_qs},
+                                             {u"print"_qs, u"document-print"_qs},
+                                             {u"setup"_qs, u"document-page-setup"_qs},
+                                             {u"preview"_qs, u"document-print-preview"_qs},
+                                             {u"location"_qs, u"find-location"_qs},
+                                             {u"info"_qs, u"dialog-information"_qs},
+                                             {u"clock"_qs, u"appointment-soon"_qs},
+                                             {u"option"_qs, u"preferences-system"_qs},
+                                             {u"equation"_qs, u"x-office-spreadsheet"_qs},
+                                             {u"declination"_qs, u"x-office-spreadsheet"_qs},
+                                             {u"pophint"_qs, u"help-whatsthis"_qs},
+                                             {u"help"_qs, u"help-contents"_qs},
+                                             {u"export-pdf"_qs, u"document-export"_qs},
+                                             {u"export-file"_qs, u"document-save-as"_qs},
+                                             {u"export-spreadsheet"_qs, u"x-office-spreadsheet"_qs},
+                                             {u"graph"_qs, u"x-office-presentation"_qs},
+                                             {u"zone-differs"_qs, u"dialog-warning"_qs}};
+  return UiIcon(name, theme.value(name));
+}
+
+}  // namespace
+
+QAction* MainWindow::NewAction(const QString& name, const QString& text,
+                               void (MainWindow::*slot)()) {
+  auto* action = new QAction(text, this);
+  action->setObjectName(name);
+  connect(action, &QAction::triggered, this, slot);
+  actions_.insert(name, action);
+  return action;
+}
+
+void MainWindow::BuildMenus() {
+  QMenuBar* bar = menuBar();
+  auto addMenu = [&](const QString& name, const QString& title) {
+    QMenu* menu = bar->addMenu(title);
+    menu->setObjectName(name);
+    // Opening a menu first validates the box being edited; a refused value
+    // keeps the menu from staying open.
+    connect(menu, &QMenu::aboutToShow, this, [this, menu] {
+      if (!ValidateEditing()) QTimer::singleShot(0, menu, &QMenu::close);
+    });
+    return menu;
+  };
+
+  QMenu* file = addMenu(u"mnuFile"_qs, tr("ファイル(&F)"));
+  file->addAction(NewAction(u"mnuFileOpen"_qs, tr("開く(&O)..."), &MainWindow::OpenCommand));
+  file->addAction(NewAction(u"mnuFileSave"_qs, tr("上書き保存(&S)"), &MainWindow::SaveCommand));
+  file->addAction(
+      NewAction(u"mnuFileSaveAs"_qs, tr("名前を付けて保存(&A)..."), &MainWindow::SaveAsCommand));
+  file->addSeparator();
+  file->addAction(NewAction(u"mnuFilePrint"_qs, tr("印刷(&P)"), &MainWindow::PrintCommand));
+  file->addAction(
+      NewAction(u"mnuFileSetup"_qs, tr("プリンタの設定(&U)..."), &MainWindow::SetupCommand));
+  file->addAction(
+      NewAction(u"mnuFilePreview"_qs, tr("印刷プレビュー(&V)..."), &MainWindow::PreviewCommand));
+  file->addAction(
+      NewAction(u"mnuFileExport"_qs, tr("PDF/SVG/PNGに書き出し..."), &MainWindow::ExportCommand));
+  file->addSeparator();
+  file->addAction(NewAction(u"mnuFileExit"_qs, tr("終了(&X)"), &MainWindow::ExitCommand));
+  actions_[u"mnuFileOpen"_qs]->setShortcut(QKeySequence::Open);
+  actions_[u"mnuFileSave"_qs]->setShortcut(QKeySequence::Save);
+  actions_[u"mnuFilePrint"_qs]->setShortcut(QKeySequence::Print);
+  actions_[u"mnuFileExport"_qs]->setIcon(ToolIcon(u"export-pdf"_qs));
+
+  QMenu* tool = addMenu(u"mnuTool"_qs, tr("ツール(&T)"));
+  tool->addAction(
+      NewAction(u"mnuToolLocation"_qs, tr("地域の選択(&L)..."), &MainWindow::LocationCommand));
+  tool->addAction(
+      NewAction(u"mnuToolInfo"_qs, tr("計算条件一覧(&I)..."), &MainWindow::InfoCommand));
+  tool->addAction(
+      NewAction(u"mnuToolClock"_qs, tr("デスクトップ日時計(&C)..."), &MainWindow::ClockCommand));
+  tool->addAction(
+      NewAction(u"mnuToolOption"_qs, tr("オプション(&O)..."), &MainWindow::OptionCommand));
+
+  QMenu* table = addMenu(u"mnuTable"_qs, tr("表・グラフ(&V)"));
+  QMenu* equation = table->addMenu(tr("均時差(&E)"));
+  equation->setObjectName(u"mnuTableEquation"_qs);
+  equation->addAction(NewAction(u"mnuTableEquationExcel"_qs, tr("Excelに出力(X)..."),
+                                &MainWindow::EquationToSpreadsheet));
+  equation->addAction(NewAction(u"mnuTableEquationCsv"_qs, tr("ファイルに出力(F)..."),
+                                &MainWindow::EquationToFile));
+  QMenu* declination = table->addMenu(tr("太陽赤緯(&S)"));
+  declination->setObjectName(u"mnuTableDeclination"_qs);
+  declination->addAction(NewAction(u"mnuTableDeclinationExcel"_qs, tr("Excelに出力(X)..."),
+                                   &MainWindow::DeclinationToSpreadsheet));
+  declination->addAction(NewAction(u"mnuTableDeclinationCsv"_qs, tr("ファイルに出力(F)..."),
+                                   &MainWindow::DeclinationToFile));
+  table->addSeparator();
+  table->addAction(NewAction(u"mnuTableGraph"_qs, tr("均時差・太陽赤緯のグラフ..."),
+                             &MainWindow::YearGraphCommand));
+
+  QMenu* help = addMenu(u"mnuHelp"_qs, tr("ヘルプ(&H)"));
+  help->addAction(NewAction(u"mnuHelpTopic"_qs, tr("目次(&C)..."), &MainWindow::HelpCommand));
+  help->addAction(
+      NewAction(u"mnuHelpAbout"_qs, tr("バージョン情報(&A)..."), &MainWindow::AboutCommand));
+  actions_[u"mnuHelpTopic"_qs]->setShortcut(QKeySequence::HelpContents);
+}
+
+void MainWindow::BuildToolBar() {
+  QToolBar* bar = addToolBar(tr("ツールバー"));
+  bar->setObjectName(u"picToolBar"_qs);
+  bar->setMovable(false);
+  bar->setFloatable(false);
+  bar->setIconSize(QSize(kToolIconSize, kToolIconSize));
+  bar->setContextMenuPolicy(Qt::PreventContextMenu);
+  auto button = [&](const QString& key, const QString& icon, const QString& tip,
+                    void (MainWindow::*slot)()) {
+    QAction* action = NewAction(key, tip, slot);
+    action->setIcon(ToolIcon(icon));
+    action->setToolTip(tip);
+    bar->addAction(action);
+    bar->widgetForAction(action)->setObjectName(key);
+    return action;
+  };
+  auto separator = [&](const QString& key) { bar->addSeparator()->setObjectName(key); };
+  auto dropDown = [&](const QString& key, const QString& icon, const QString& tip,
+                      void (MainWindow::*slot)(), const QString& menuName,
+                      std::array<std::pair<QString, QString>, 2> items,
+                      std::array<void (MainWindow::*)(), 2> handlers) {
+    QAction* action = button(key, icon, tip, slot);
+    auto* menu = new QMenu(this);
+    menu->setObjectName(menuName);
+    for (std::size_t i = 0; i < 2; ++i)
+      menu->addAction(NewAction(items[i].first, items[i].second, handlers[i]));
+    auto* tool = qobject_cast<QToolButton*>(bar->widgetForAction(action));
+    tool->setMenu(menu);
+    tool->setPopupMode(QToolButton::MenuButtonPopup);
+  };
+
+  button(u"Open"_qs, u"open"_qs, tr("開く"), &MainWindow::OpenCommand);
+  button(u"Save"_qs, u"save"_qs, tr("上書き保存"), &MainWindow::SaveCommand);
+  separator(u"Sep1"_qs);
+  button(u"Print"_qs, u"print"_qs, tr("印刷"), &MainWindow::PrintCommand);
+  button(u"Setup"_qs, u"setup"_qs, tr("プリンタの設定"), &MainWindow::SetupCommand);
+  button(u"Preview"_qs, u"preview"_qs, tr("印刷プレビュー"), &MainWindow::PreviewCommand);
+  separator(u"Sep2"_qs);
+  button(u"Location"_qs, u"location"_qs, tr("地域の選択"), &MainWindow::LocationCommand);
+  button(u"Info"_qs, u"info"_qs, tr("計算条件一覧"), &MainWindow::InfoCommand);
+  button(u"Clock"_qs, u"clock"_qs, tr("デスクトップ日時計"), &MainWindow::ClockCommand);
+  button(u"Option"_qs, u"option"_qs, tr("オプション"), &MainWindow::OptionCommand);
+  separator(u"Sep3"_qs);
+  dropDown(u"Equation"_qs, u"equation"_qs, tr("均時差"), &MainWindow::EquationToSpreadsheet,
+           u"tbrEquation"_qs,
+           {{{u"tbrEquationExcel"_qs, tr("Excelに出力(X)...")},
+             {u"tbrEquationCsv"_qs, tr("ファイルに出力(F)...")}}},
+           {&MainWindow::EquationToSpreadsheet, &MainWindow::EquationToFile});
+  dropDown(u"Declination"_qs, u"declination"_qs, tr("太陽赤緯"),
+           &MainWindow::DeclinationToSpreadsheet, u"tbrDeclination"_qs,
+           {{{u"tbrDeclinationExcel"_qs, tr("Excelに出力(X)...")},
+             {u"tbrDeclinationCsv"_qs, tr("ファイルに出力(&F)...")}}},
+           {&MainWindow::DeclinationToSpreadsheet, &MainWindow::DeclinationToFile});
+  separator(u"Sep4"_qs);
+  button(u"PopHint"_qs, u"pophint"_qs, tr("ポップヒント"), &MainWindow::PopHintCommand)
+      ->setShortcut(QKeySequence::WhatsThis);
+  button(u"Help"_qs, u"help"_qs, tr("ヘルプ"), &MainWindow::HelpCommand);
+}
+
+void MainWindow::BuildStatusBar() {
+  QStatusBar* bar = statusBar();
+  bar->setObjectName(u"sbrStatus"_qs);
+  bar->setSizeGripEnabled(false);
+  for (int i = 0; i < 2; ++i) {
+    auto* panel = new QWidget(bar);
+    panel->setObjectName(u"sbrPanel%1"_qs.arg(i));
+    auto* layout = new QHBoxLayout(panel);
+    layout->setContentsMargins(2, 0, 8, 0);
+    layout->setSpacing(4);
+    statusIcons_[i] = new QLabel(panel);
+    statusIcons_[i]->setFixedSize(kStatusIconSize, kStatusIconSize);
+    statusTexts_[i] = new QLabel(panel);
+    layout->addWidget(statusIcons_[i]);
+    layout->addWidget(statusTexts_[i], 1);
+    bar->addPermanentWidget(panel, i == 0 ? 1 : 0);
+  }
+  // A double click on the time-zone panel opens the options at that page.
+  timeZonePanel_ = statusIcons_[1]->parentWidget();
+  for (QWidget* w : {timeZonePanel_, static_cast<QWidget*>(statusIcons_[1]),
+                     static_cast<QWidget*>(statusTexts_[1])}) {
+    w->installEventFilter(this);
+  }
+}
+
+void MainWindow::ShowBusyStatus(const QString& icon, const QString& text) {
+  const QIcon image = icon.isEmpty() ? QIcon() : ToolIcon(icon);
+  statusIcons_[0]->setPixmap(image.pixmap(kStatusIconSize, kStatusIconSize));
+  statusTexts_[0]->setText(text);
+  statusTexts_[0]->repaint();
+}
+
+void MainWindow::UpdateStatusBar() {
+  form_.UpdateStatusBar();
+  ShowStatusPanels();
+}
+
+void MainWindow::ShowStatusPanels() {
+  for (int i = 0; i < 2; ++i) {
+    const StatusPanel& panel = form_.Status(i);
+    const QString icon = QString::fromStdString(panel.icon);
+    statusIcons_[i]->setPixmap(
+        icon.isEmpty() ? QPixmap() : ToolIcon(icon).pixmap(kStatusIconSize, kStatusIconSize));
+    statusTexts_[i]->setText(MainText(panel.text));
+  }
+}

@@ -1,0 +1,48 @@
+// The other windows as the main window starts them. Each program fills in
+// the ones it has; a command whose entry is empty stays disabled.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+class MainModel;
+class PrinterSetup;
+class QWidget;
+
+// Shows a long operation's icon name and text in the first status panel.
+using StatusShower = std::function<void(const QString& icon, const QString& text)>;
+
+struct WindowHooks {
+  // True after OK.
+  std::function<bool(QWidget* parent, MainModel& model)> location;
+  std::function<void(QWidget* parent, MainModel& model)> info;
+  // True after OK; page 0 first, 3 the time zone.
+  std::function<bool(QWidget* parent, MainModel& model, int page)> options;
+  // True (-1) or the error number, with the model's last-error record filled.
+  std::function<int32_t(QWidget* window, MainModel& model, int16_t pageCount,
+                        const StatusShower& showStatus)>
+      print;
+  std::function<bool(QWidget* parent, MainModel& model, const StatusShower& showStatus)>
+      printerSetup;
+  std::function<void(QWidget* parent, MainModel& model, int16_t pageCount)> preview;
+  // File menu "PDF/SVG/PNGに書き出し...".
+  std::function<void(QWidget* parent, MainModel& model)> exportPages;
+  std::function<void(QWidget* parent, MainModel& model)> clock;
+  // kind 0 the equation of time, 1 the solar declination.
+  std::function<void(QWidget* parent, MainModel& model, int kind, const StatusShower& showStatus)>
+      tableToFile;
+  std::function<void(QWidget* parent, MainModel& model, int kind, const StatusShower& showStatus)>
+      tableToSpreadsheet;
+  // Tables menu "均時差・太陽赤緯のグラフ...".
+  std::function<void(QWidget* parent, MainModel& model)> yearGraph;
+  std::function<void(QWidget* parent)> helpContents;
+  std::function<void(QWidget* parent)> about;
+  // The printer set-up the model starts with; none keeps the model's own.
+  std::function<std::shared_ptr<PrinterSetup>()> makePrinter;
+};
+
+// The hooks of this build of the program, filled where the windows are
+// linked in (InstalledHooks.cpp).
+WindowHooks InstalledHooks();

@@ -1,0 +1,147 @@
+// The main window as the user drives it: typing and leaving a box, the
+// messages for a wrong value, documents through the file dialogs, closing.
+#include <QAction>
+#include <QLineEdit>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "AppIni.h"
+#include "MainWindow.h"
+#include "UiServices.h"
+
+namespace {
+
+QLineEdit* BoxNamed(QWidget& window, const char* name, int index) {
+  for (QLineEdit* box : window.findChildren<QLineEdit*>(QString::fromLatin1(name))) {
+    if (box->property("index").toInt() == index) return box;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    SetAppIniPath(dir_.filePath(QStringLiteral("umbrafex.ini")).toStdString());
+    model_ = std::make_unique<MainModel>();
+    window_ = std::make_unique<MainWindow>(*model_, WindowHooks{});
+    QVERIFY(window_->Load());
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+  }
+  void cleanup() {
+    model_->Modified = false;
+    window_.reset();
+    SetAppIniPath("");
+  }
+
+  void TypingALatitudeAndLeavingUpdatesTheDesign() {
+    QLineEdit* degrees = BoxNamed(*window_, "txtLatitude", 0);
+    QLineEdit* minutes = BoxNamed(*window_, "txtLatitude", 1);
+    const QString northDiff = BoxNamed(*window_, "txtNorthDiff", 0)->text();
+    Type(degrees, QStringLiteral("4a0"));  // the letter is filtered out
+    minutes->setFocus();
+    QCOMPARE(model_->Chart().Location().Latitude(), 40.65);
+    QCOMPARE(degrees->text(), QStringLiteral("+40"));
+    QVERIFY(model_->Modified);
+    QVERIFY(BoxNamed(*window_, "txtNorthDiff", 0)->text() != northDiff);  // the chart follows
+
+    ScriptedMessages messages;
+    ScopedUiServices services(&messages);
+    Type(degrees, QStringLiteral("95"));
+    minutes->setFocus();
+    QTRY_VERIFY(degrees->hasFocus());
+    QCOMPARE(messages.asked.size(), std::size_t{1});
+    QVERIFY(messages.asked[0].text.startsWith(QStringLiteral("-89度59分59秒以上")));
+    QCOMPARE(messages.asked[0].caption, QStringLiteral("Umbrafex"));
+    QCOMPARE(degrees->text(), QStringLiteral("+40"));
+    QCOMPARE(model_->Chart().Location().Latitude(), 40.65);
+  }
+
+  void ToolbarSaveTakesTheBoxBeingEditedAndTheTitleFollows() {
+    ScriptedMessages messages;
+    ScriptedFileDialogs files;
+    ScopedUiServices services(&messages, &files);
+    const QString path = dir_.filePath(QStringLiteral("dial.ufx"));
+    files.savePaths.push_back(path);
+    Type(BoxNamed(*window_, "txtLongitude", 0), QStringLiteral("140"));
+    Action("Save")->trigger();  // a toolbar button takes no focus
+    QCOMPARE(model_->Chart().Location().Longitude(), 140.0);
+    QCOMPARE(window_->windowTitle(), QStringLiteral("Umbrafex - [dial.ufx]"));
+    QVERIFY(!model_->Modified);
+    QCOMPARE(files.asked.at(0).caption, QStringLiteral("名前を付けて保存"));
+    QCOMPARE(files.asked.at(0).filter, QStringLiteral("Umbrafex設定ファイル (*.ufx)"));
+
+    Type(BoxNamed(*window_, "txtLocation", 0), QStringLiteral("Sendai"));
+    files.openPaths.push_back(path);
+    messages.answers = {MessageAnswer::No};
+    Action("mnuFileOpen")->trigger();
+    QCOMPARE(messages.asked.at(0).caption, QStringLiteral("保存の確認"));
+    QCOMPARE(BoxNamed(*window_, "txtLocation", 0)->text(), QStringLiteral("兵庫県明石市"));
+    QCOMPARE(BoxNamed(*window_, "txtLongitude", 0)->text(), QStringLiteral("+140"));
+  }
+
+  void StartupWithAPathThatCannotOpenNamesIt() {
+    ScriptedMessages messages;
+    ScopedUiServices services(&messages);
+    const QString path = dir_.filePath(QStringLiteral("my dial.txt"));
+    QVERIFY(!window_->OpenAtStartup(path));
+    QCOMPARE(messages.asked.at(0).text, path + QStringLiteral("を開くことができません。"));
+    QCOMPARE(window_->windowTitle(), QStringLiteral("Umbrafex"));
+  }
+
+  void ClosingWithUnsavedChangesCanBeCancelled() {
+    ScriptedMessages messages;
+    ScopedUiServices services(&messages);
+    Type(BoxNamed(*window_, "txtLatitude", 0), QStringLiteral("41"));
+    messages.answers = {MessageAnswer::Cancel};
+    QVERIFY(!window_->close());  // the close box validates the edit first
+    QCOMPARE(messages.asked.size(), std::size_t{1});
+    QVERIFY(window_->isVisible());
+    QCOMPARE(model_->Chart().Location().Latitude(), 41.65);
+  }
+
+  void AFailedLoadReportsAndAPlaceOffScreenComesBack() {
+    MainModel broken;
+    broken.Season.AdjustEquation = true;
+    broken.Season.SeasonDate = {2026, 13, 1};
+    MainWindow window(broken, WindowHooks{});
+    QVERIFY(!window.Load());
+    QVERIFY(!broken.LastErrDescription().empty());
+
+    model_->MainWindow.Left = 50000;
+    window_->PlaceOnScreen();
+    QCOMPARE(window_->pos(), QGuiApplication::primaryScreen()->availableGeometry().topLeft());
+    QCOMPARE(model_->MainWindow.Left, 50000.0);
+  }
+
+  void CommandsWithoutTheirWindowStayDisabled() {
+    QVERIFY(!Action("Print")->isEnabled());
+    QVERIFY(!Action("mnuToolOption")->isEnabled());
+    QVERIFY(Action("mnuFileOpen")->isEnabled());
+    QVERIFY(window_->findChild<QWidget*>(QStringLiteral("txtLabelTImeDiff")) != nullptr);
+  }
+
+ private:
+  void Type(QLineEdit* box, const QString& text) {
+    box->setFocus();
+    QTRY_VERIFY(box->hasFocus());
+    QCoreApplication::processEvents();
+    box->selectAll();
+    QTest::keyClicks(box, text);
+  }
+  QAction* Action(const char* name) {
+    return window_->findChild<QAction*>(QString::fromLatin1(name));
+  }
+
+  QTemporaryDir dir_;
+  std::unique_ptr<MainModel> model_;
+  std::unique_ptr<MainWindow> window_;
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"
