@@ -10,6 +10,7 @@
 #include "MainWindow.h"
 #include "MainWindowUi.h"
 #include "Preferences.h"
+#include "UiIcons.h"
 #include "UiServices.h"
 
 namespace {
@@ -33,6 +34,7 @@ int RunDesktopProgram(int& argc, char** argv, const std::string& documentPath,
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Umbrafex"));
   QApplication::setDesktopFileName(QStringLiteral("umbrafex"));
+  QApplication::setWindowIcon(UiIcon(QStringLiteral("umbrafex")));
   InstallQtTranslation(app);
   InstallFontSubstitutions();
 

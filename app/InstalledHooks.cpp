@@ -1,8 +1,37 @@
+#include "AboutBox.h"
+#include "Dialogs.h"
+#include "HelpWindow.h"
+#include "TableCommands.h"
 #include "WindowHooks.h"
+#include "frmClock.h"
+#include "frmGraph.h"
+#include "mdlGraph.h"
+
+namespace {
+
+TableKind TableOf(int kind) {
+  return kind == 0 ? TableKind::EquationOfTime : TableKind::SolarDeclination;
+}
+
+}  // namespace
 
 // The windows built into this program. An entry left empty keeps its
 // command disabled.
 WindowHooks InstalledHooks() {
   WindowHooks hooks;
+  hooks.location = ShowLocationDialog;
+  hooks.info = ShowInfoWindow;
+  hooks.options = ShowOptionsDialog;
+  hooks.clock = ShowClockWindow;
+  hooks.tableToFile = [](QWidget* parent, MainModel& model, int kind, const StatusShower& status) {
+    SaveTableToFile(parent, model, TableOf(kind), status);
+  };
+  hooks.tableToSpreadsheet = [](QWidget* parent, MainModel& model, int kind,
+                                const StatusShower& status) {
+    OpenTableInSpreadsheet(parent, model, TableOf(kind), status);
+  };
+  hooks.yearGraph = ShowYearGraph;
+  hooks.helpContents = ShowHelpContents;
+  hooks.about = ShowAboutBox;
   return hooks;
 }
