@@ -237,12 +237,16 @@ class DocumentReader {
 
   void ReadPrinter(LineCursor& lines) {
     PrinterSetup& printer = model_.Printer();
-    // Without a usable printer the section's lines are left to the main loop.
-    if (!printer.IsPrinterAvailable()) return;
     PrinterProperties wanted = printer.Current();
     ReadSectionLines(lines, [&](std::string_view key, std::string_view value) {
       ApplyPrinterKey(wanted, key, value);
     });
+    if (!printer.IsPrinterAvailable()) {
+      // No printer to set up; the paper still gives the preview its sheet.
+      printer.setPaperSize(wanted.PaperSize);
+      printer.setOrientation(wanted.Orientation);
+      return;
+    }
     printer.SelectPrinter(wanted.DeviceName);
     // Each value by itself: one the printer refuses is skipped silently.
     printer.setPaperSize(wanted.PaperSize);
