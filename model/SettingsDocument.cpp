@@ -238,15 +238,22 @@ class DocumentReader {
   void ReadPrinter(LineCursor& lines) {
     PrinterSetup& printer = model_.Printer();
     PrinterProperties wanted = printer.Current();
-    ReadSectionLines(lines, [&](std::string_view key, std::string_view value) {
-      ApplyPrinterKey(wanted, key, value);
-    });
     if (!printer.IsPrinterAvailable()) {
-      // No printer to set up; the paper still gives the preview its sheet.
+      // No printer to set up, so nothing here can fail the document; the
+      // paper still gives the preview its sheet.
+      ReadSectionLines(lines, [&](std::string_view key, std::string_view value) {
+        try {
+          ApplyPrinterKey(wanted, key, value);
+        } catch (const RaisedError&) {
+        }
+      });
       printer.setPaperSize(wanted.PaperSize);
       printer.setOrientation(wanted.Orientation);
       return;
     }
+    ReadSectionLines(lines, [&](std::string_view key, std::string_view value) {
+      ApplyPrinterKey(wanted, key, value);
+    });
     printer.SelectPrinter(wanted.DeviceName);
     // Each value by itself: one the printer refuses is skipped silently.
     printer.setPaperSize(wanted.PaperSize);
