@@ -402,6 +402,16 @@ QString PreviewWindow::StatusText(int panel) const {
   return panel >= 0 && panel < 3 ? panels_[panel]->text() : QString();
 }
 
+StatusFunction PreviewWindow::PanelStatus() {
+  return [this](const QString&, const QString& text) {
+    if (text.isEmpty()) {
+      UpdateStatus();
+    } else {
+      panels_[0]->setText(text);
+    }
+  };
+}
+
 void PreviewWindow::Print() {
   main_.ClearLastError();
   const QString caption = Tr("印刷");
@@ -416,25 +426,12 @@ void PreviewWindow::Print() {
                   caption, MessageButtons::YesNo, MessageAnswer::Yes) != MessageAnswer::Yes) {
     return;
   }
-  RunPrintCommand(this, main_, model_.PageCount(), [this](const QString&, const QString& text) {
-    if (text.isEmpty()) {
-      UpdateStatus();
-    } else {
-      panels_[0]->setText(text);
-    }
-  });
+  RunPrintCommand(this, main_, model_.PageCount(), PanelStatus());
   UpdateStatus();
 }
 
 void PreviewWindow::Setup() {
-  const bool changed =
-      PrinterSetupCommand(this, main_, [this](const QString&, const QString& text) {
-        if (text.isEmpty()) {
-          UpdateStatus();
-        } else {
-          panels_[0]->setText(text);
-        }
-      });
+  const bool changed = PrinterSetupCommand(this, main_, PanelStatus(), setupDialog_);
   // Whatever paper was chosen, the preview shows the sheet printing will use.
   if (changed) {
     ReadSheet();

@@ -9,6 +9,7 @@
 
 #include "PreviewModel.h"
 #include "PreviewSheet.h"
+#include "PrinterSetupCommand.h"
 #include "WindowPlacement.h"
 
 class MainModel;
@@ -51,6 +52,8 @@ class PreviewWindow : public QDialog {
   PreviewModel& Model() { return model_; }
   PreviewPicture* Picture() const { return picture_; }
   QString StatusText(int panel) const;
+  // Tests answer the set-up dialog themselves.
+  void setSetupDialog(SetupDialog dialog) { setupDialog_ = std::move(dialog); }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -72,6 +75,8 @@ class PreviewWindow : public QDialog {
   void PlacePicture();
   void UpdateButtons();
   void UpdateStatus();
+  // Long commands' texts in the first panel.
+  StatusFunction PanelStatus();
   double TwipsPerPixel() const;
 
   void Print();
@@ -92,6 +97,7 @@ class PreviewWindow : public QDialog {
   bool laidOut_ = false;
   bool resizing_ = false;
   bool scrolling_ = false;
+  SetupDialog setupDialog_ = ShowPrintSetupDialog;
 
   QToolBar* toolBar_ = nullptr;
   QWidget* background_ = nullptr;
