@@ -6,3 +6,7 @@ target_link_libraries(bench_pdf_floor PRIVATE Qt6::Gui)
 
 add_executable(preview_render_bench ${CMAKE_CURRENT_LIST_DIR}/preview_render_bench.cpp)
 target_link_libraries(preview_render_bench PRIVATE umbrafex_output benchmark::benchmark)
+
+# The preview window: zoom or page change and scrolling at A3 200 %.
+add_executable(preview_window_bench ${CMAKE_CURRENT_LIST_DIR}/preview_window_bench.cpp)
+target_link_libraries(preview_window_bench PRIVATE umbrafex_output benchmark::benchmark Qt6::Widgets)
