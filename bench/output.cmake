@@ -10,3 +10,7 @@ target_link_libraries(preview_render_bench PRIVATE umbrafex_output benchmark::be
 # Start-up: the floor program the desktop program's start is compared with.
 add_executable(bench_startup_floor ${CMAKE_CURRENT_LIST_DIR}/startup_floor.cpp)
 target_link_libraries(bench_startup_floor PRIVATE Qt6::Widgets)
+
+# The preview window: zoom or page change and scrolling at A3 200 %.
+add_executable(preview_window_bench ${CMAKE_CURRENT_LIST_DIR}/preview_window_bench.cpp)
+target_link_libraries(preview_window_bench PRIVATE umbrafex_output benchmark::benchmark Qt6::Widgets)

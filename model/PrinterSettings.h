@@ -41,18 +41,38 @@ class PrinterSetup {
   virtual bool setCopies(int16_t value) = 0;
 };
 
-// The set-up of a system without a usable printer.
+// The set-up of a system without a usable printer. Nothing prints, but the
+// preview and the paper checks still need a sheet: A4 portrait, or one of
+// the four supported papers and an orientation that a document names.
 class NoPrinterSetup : public PrinterSetup {
  public:
   bool IsPrinterAvailable() const override { return false; }
-  PrinterProperties Current() const override { return {}; }
+  PrinterProperties Current() const override {
+    PrinterProperties sheet;
+    sheet.PaperSize = paperSize_;
+    sheet.Orientation = orientation_;
+    return sheet;
+  }
   bool SelectPrinter(const std::string&) override { return false; }
-  bool setPaperSize(int16_t) override { return false; }
+  bool setPaperSize(int16_t value) override {
+    // A3, A4, JIS B4, JIS B5.
+    if (value != 8 && value != 9 && value != 12 && value != 13) return false;
+    paperSize_ = value;
+    return true;
+  }
+  bool setOrientation(int16_t value) override {
+    if (value != 1 && value != 2) return false;
+    orientation_ = value;
+    return true;
+  }
   bool setPaperBin(int16_t) override { return false; }
   bool setPrintQuality(int16_t) override { return false; }
   bool setColorMode(int16_t) override { return false; }
   bool setDuplex(int16_t) override { return false; }
-  bool setOrientation(int16_t) override { return false; }
   bool setZoom(int32_t) override { return false; }
   bool setCopies(int16_t) override { return false; }
+
+ private:
+  int16_t paperSize_ = 9;    // A4
+  int16_t orientation_ = 1;  // portrait
 };

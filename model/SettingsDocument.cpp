@@ -237,9 +237,20 @@ class DocumentReader {
 
   void ReadPrinter(LineCursor& lines) {
     PrinterSetup& printer = model_.Printer();
-    // Without a usable printer the section's lines are left to the main loop.
-    if (!printer.IsPrinterAvailable()) return;
     PrinterProperties wanted = printer.Current();
+    if (!printer.IsPrinterAvailable()) {
+      // No printer to set up, so nothing here can fail the document; the
+      // paper still gives the preview its sheet.
+      ReadSectionLines(lines, [&](std::string_view key, std::string_view value) {
+        try {
+          ApplyPrinterKey(wanted, key, value);
+        } catch (const RaisedError&) {
+        }
+      });
+      printer.setPaperSize(wanted.PaperSize);
+      printer.setOrientation(wanted.Orientation);
+      return;
+    }
     ReadSectionLines(lines, [&](std::string_view key, std::string_view value) {
       ApplyPrinterKey(wanted, key, value);
     });

@@ -107,9 +107,14 @@ int32_t ExportPageImage(MainModel& main, const std::string& path, PageImageForma
 
 int32_t RenderPreviewPage(MainModel& main, QPainter& painter, const PageRequest& request,
                           double zoom, bool showGuide) {
+  return RenderPreviewPage(main, painter, request, zoom, showGuide,
+                           PaperSheetSize(request.PaperSize, request.Orientation));
+}
+
+int32_t RenderPreviewPage(MainModel& main, QPainter& painter, const PageRequest& request,
+                          double zoom, bool showGuide, const SheetSize& sheet) {
   main.ClearLastError();
   try {
-    const SheetSize sheet = PaperSheetSize(request.PaperSize, request.Orientation);
     const auto target = QPainterDrawTarget::ForPreview(painter, sheet.Width, sheet.Height);
     return DrawPage(main, *target, request, zoom, showGuide);
   } catch (const RaisedError& e) {

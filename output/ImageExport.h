@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "mdlPrint.h"
+
 class MainModel;
 class QPainter;
 
@@ -31,3 +33,7 @@ int32_t ExportPageImage(MainModel& main, const std::string& path, PageImageForma
 // kTrue, or the error number with the last-error record filled.
 int32_t RenderPreviewPage(MainModel& main, QPainter& painter, const PageRequest& request,
                           double zoom, bool showGuide);
+// The same on a sheet of the given millimetres (a printer's paper that is
+// not one of the four, drawn at the A4 size).
+int32_t RenderPreviewPage(MainModel& main, QPainter& painter, const PageRequest& request,
+                          double zoom, bool showGuide, const SheetSize& sheet);

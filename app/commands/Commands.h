@@ -14,6 +14,7 @@ int RunInfoCommand(const CommandArgs& args, std::ostream& out, std::ostream& err
 int RunTableCommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
 int RunExportCommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
 int RunClockCommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
+int RunPrintCommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
 
 // Runs the subcommand named by args[0]; -1 when there is no such command.
 int RunCommand(const CommandArgs& args, std::ostream& out, std::ostream& err);

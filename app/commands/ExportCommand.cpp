@@ -9,10 +9,9 @@
 #include "CommonOptions.h"
 #include "ExportPrinter.h"
 #include "GuiSession.h"
-#include "ImageExport.h"
 #include "MainModel.h"
 #include "OutputChecks.h"
-#include "PdfExport.h"
+#include "PageExport.h"
 #include "mdlPrint.h"
 
 namespace {
@@ -27,39 +26,10 @@ constexpr double kDefaultDpi = 150;
 constexpr double kMinDpi = 10;
 constexpr double kMaxDpi = 2400;
 
-enum class OutputKind { Pdf, Svg, Png };
-
-// A name before the extension is needed too.
-bool HasExtension(std::string_view path, std::string_view extension) {
-  return path.size() > extension.size() && EndsWithIgnoringCase(path, extension);
-}
-
-std::optional<OutputKind> KindOfPath(const std::string& path) {
-  auto endsWith = [&](std::string_view extension) { return HasExtension(path, extension); };
-  if (endsWith(".pdf")) return OutputKind::Pdf;
-  if (endsWith(".svg")) return OutputKind::Svg;
-  if (endsWith(".png")) return OutputKind::Png;
-  return std::nullopt;
-}
-
-std::optional<int16_t> PaperCode(const std::string& name) {
-  if (EqualsIgnoringCase(name, "a3")) return kPaperA3;
-  if (EqualsIgnoringCase(name, "a4")) return kPaperA4;
-  if (EqualsIgnoringCase(name, "b4")) return kPaperB4;
-  if (EqualsIgnoringCase(name, "b5")) return kPaperB5;
-  return std::nullopt;
-}
-
-std::optional<int16_t> OrientationCode(const std::string& name) {
-  if (EqualsIgnoringCase(name, "portrait")) return kPortrait;
-  if (EqualsIgnoringCase(name, "landscape")) return kLandscape;
-  return std::nullopt;
-}
-
 // The command's own options, checked.
 struct ExportRequest {
   std::string path;
-  OutputKind kind = OutputKind::Pdf;
+  ExportKind kind = ExportKind::Pdf;
   std::optional<int16_t> paper;
   std::optional<int16_t> orientation;
   std::optional<int16_t> pages;
@@ -74,7 +44,7 @@ std::optional<ExportRequest> ReadRequest(const ParsedCommandLine& parsed, std::s
     reason = "an output file is needed (-o OUT.pdf|OUT.svg|OUT.png)";
     return std::nullopt;
   }
-  const auto kind = KindOfPath(*out);
+  const auto kind = ExportKindOfPath(*out);
   if (!kind) {
     reason = "the output file must end in .pdf, .svg or .png: " + *out;
     return std::nullopt;
@@ -82,14 +52,14 @@ std::optional<ExportRequest> ReadRequest(const ParsedCommandLine& parsed, std::s
   request.path = *out;
   request.kind = *kind;
   if (const auto paper = parsed.Extra("--paper")) {
-    request.paper = PaperCode(*paper);
+    request.paper = PaperCodeOfName(*paper);
     if (!request.paper) {
       reason = "--paper must be A3, A4, B4 or B5";
       return std::nullopt;
     }
   }
   if (const auto orientation = parsed.Extra("--orientation")) {
-    request.orientation = OrientationCode(*orientation);
+    request.orientation = OrientationCodeOfName(*orientation);
     if (!request.orientation) {
       reason = "--orientation must be portrait or landscape";
       return std::nullopt;
@@ -153,15 +123,8 @@ int RunExportCommand(const CommandArgs& args, std::ostream&, std::ostream& err) 
 
   if (!CheckOutputForScript(model, paper, orientation, pageCount, err)) return kExitFailure;
 
-  int32_t status;
-  if (request->kind == OutputKind::Pdf) {
-    status = ExportPdf(model, request->path, paper, orientation, pageCount);
-  } else {
-    const PageRequest page{paper, orientation, pageCount, request->page, request->dpi};
-    const auto format =
-        request->kind == OutputKind::Png ? PageImageFormat::Png : PageImageFormat::Svg;
-    status = ExportPageImage(model, request->path, format, page);
-  }
+  const ExportPages pages{paper, orientation, pageCount, request->page, request->dpi};
+  const int32_t status = ExportPagesToFile(model, request->path, request->kind, pages);
   if (status != kTrue) {
     err << model.LastErrDescription() << '\n';
     return kExitFailure;

@@ -12,7 +12,7 @@ struct CommandEntry {
 
 constexpr CommandEntry kCommands[] = {
     {"solars", RunSolarsCommand}, {"info", RunInfoCommand},   {"table", RunTableCommand},
-    {"export", RunExportCommand}, {"clock", RunClockCommand},
+    {"export", RunExportCommand}, {"clock", RunClockCommand}, {"print", RunPrintCommand},
 };
 
 }  // namespace

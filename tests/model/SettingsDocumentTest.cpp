@@ -535,12 +535,25 @@ TEST_F(SettingsDocumentTest, PrinterSectionGoesThroughThePrinterSetUp) {
   EXPECT_EQ(printer->current.Zoom, 40000);
   EXPECT_EQ(model.CalcTime.Interval, 20);
 
-  // Without a usable printer the keys are skipped, not applied or refused.
+  // Without a usable printer a bad value is skipped, and only a supported
+  // paper and the orientation are kept, as the sheet of the preview.
   model.setPrinter(nullptr);
+  EXPECT_EQ(model.Printer().Current().PaperSize, 9);
+  EXPECT_EQ(model.Printer().Current().Orientation, 1);
   ASSERT_EQ(model.lOpenUfxAll(WriteDocument(
                 "none.ufx", "[Umbrafex]\n[Printer]\nPaperSize=bad\n[CalcTime]\nInterval=10\n")),
             kTrue);
   EXPECT_EQ(model.CalcTime.Interval, 10);
+  EXPECT_EQ(model.Printer().Current().PaperSize, 9);
+  ASSERT_EQ(model.lOpenUfxAll(WriteDocument(
+                "a3.ufx", "[Umbrafex]\n[Printer]\nPaperSize=8\nOrientation=2\nCopies=3\n")),
+            kTrue);
+  EXPECT_EQ(model.Printer().Current().PaperSize, 8);
+  EXPECT_EQ(model.Printer().Current().Orientation, 2);
+  EXPECT_FALSE(model.Printer().IsPrinterAvailable());
+  ASSERT_EQ(model.lOpenUfxAll(WriteDocument("letter.ufx", "[Umbrafex]\n[Printer]\nPaperSize=1\n")),
+            kTrue);
+  EXPECT_EQ(model.Printer().Current().PaperSize, 8);  // an unsupported paper is no sheet
 }
 
 }  // namespace

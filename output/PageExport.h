@@ -1,0 +1,35 @@
+// The printed pages written to a file, as a PDF (every page) or as PNG or
+// SVG pictures: what `umbrafex export` and the File menu's export share.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+class MainModel;
+
+enum class ExportKind { Pdf, Svg, Png };
+
+// The kind a file name's extension asks for (a name is needed before it).
+std::optional<ExportKind> ExportKindOfPath(std::string_view path);
+
+struct ExportPages {
+  int16_t PaperSize = 9;
+  int16_t Orientation = 1;
+  int16_t PageCount = 1;  // below 2 one page, otherwise two
+  int16_t Page = 1;       // the page a picture shows
+  double Dpi = 150;       // of a picture
+};
+
+// Writes the file. kTrue, or the error number with the last-error record filled.
+int32_t ExportPagesToFile(MainModel& main, const std::string& path, ExportKind kind,
+                          const ExportPages& pages);
+
+// "A3", "A4", "B4", "B5" and "portrait", "landscape" (any letter case) as
+// the platform's codes.
+std::optional<int16_t> PaperCodeOfName(std::string_view name);
+std::optional<int16_t> OrientationCodeOfName(std::string_view name);
+
+// "dial.png" with its page 2 as "dial-2.png".
+std::string PagePicturePath(const std::string& path, int16_t page);

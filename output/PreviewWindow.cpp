@@ -1,0 +1,514 @@
+#include "PreviewWindow.h"
+
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "Busy.h"
+#include "ImageExport.h"
+#include "MainModel.h"
+#include "PopHints.h"
+#include "Preferences.h"
+#include "PreviewCursors.h"
+#include "PrintCommand.h"
+#include "PrinterSetupCommand.h"
+#include "UiIcons.h"
+#include "UiServices.h"
+
+namespace {
+
+constexpr const char* kSection = "PreviewWindow";
+constexpr int kToolBarHeight = 28;  // 420 twips
+
+QString Tr(const char* text) {
+  return QCoreApplication::translate("frmPreview", text);
+}
+
+int Pixels(double twips, double twipsPerPixel) {
+  return static_cast<int>(std::lround(twips / twipsPerPixel));
+}
+
+}  // namespace
+
+PreviewPicture::PreviewPicture(QWidget* parent) : QWidget(parent) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PreviewPicture::setPage(QPixmap page) {
+  page_ = std::move(page);
+  update();
+}
+
+void PreviewPicture::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  const QRect exposed = event->rect();
+  painter.fillRect(exposed, Qt::white);
+  if (!page_.isNull()) painter.drawPixmap(exposed, page_, exposed);
+}
+
+PreviewWindow::PreviewWindow(MainModel& main, QWidget* parent) : QDialog(parent), main_(main) {
+  setObjectName(QStringLiteral("frmPreview"));
+  setWindowTitle(Tr("印刷プレビュー"));
+  setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
+  setSizeGripEnabled(true);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  BuildToolBar();
+  layout->addWidget(toolBar_);
+
+  auto* area = new QWidget(this);
+  auto* grid = new QGridLayout(area);
+  grid->setContentsMargins(0, 0, 0, 0);
+  grid->setSpacing(0);
+  background_ = new QWidget(area);
+  background_->setObjectName(QStringLiteral("picBckgrnd"));
+  background_->setAutoFillBackground(true);
+  QPalette grey = background_->palette();
+  grey.setColor(QPalette::Window, QColor(128, 128, 128));
+  background_->setPalette(grey);
+  background_->installEventFilter(this);
+  picture_ = new PreviewPicture(background_);
+  picture_->setObjectName(QStringLiteral("picPreview"));
+  hBar_ = new QScrollBar(Qt::Horizontal, area);
+  hBar_->setObjectName(QStringLiteral("hscPreview"));
+  vBar_ = new QScrollBar(Qt::Vertical, area);
+  vBar_->setObjectName(QStringLiteral("vscPreview"));
+  // The bars' room stays reserved while they are hidden.
+  for (QScrollBar* bar : {hBar_, vBar_}) {
+    QSizePolicy policy = bar->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    bar->setSizePolicy(policy);
+    bar->hide();
+    connect(bar, &QScrollBar::actionTriggered, this,
+            [this, bar](int action) { ScrollAction(bar, action); });
+  }
+  grid->addWidget(background_, 0, 0);
+  grid->addWidget(vBar_, 0, 1);
+  grid->addWidget(hBar_, 1, 0);
+  layout->addWidget(area, 1);
+  BuildStatusBar();
+  BuildPopupMenu();
+
+  connect(picture_, &PreviewPicture::pressed, this, &PreviewWindow::MousePressed);
+  connect(picture_, &PreviewPicture::moved, this, &PreviewWindow::MouseMoved);
+  connect(picture_, &PreviewPicture::released, this, &PreviewWindow::MouseReleased);
+
+  ReadSheet();
+  LoadPlacement();
+  SetMouseMode(model_.Mouse());
+  UpdateButtons();
+  UpdateStatus();
+  ApplyPopHints(this);
+}
+
+QAction* PreviewWindow::AddAction(const QString& key, const QString& icon, const QString& fallback,
+                                  const QString& text, bool checkable) {
+  QAction* action = toolBar_->addAction(UiIcon(icon, fallback), text);
+  action->setObjectName(QStringLiteral("act") + key);
+  action->setCheckable(checkable);
+  toolBar_->widgetForAction(action)->setObjectName(key);
+  return action;
+}
+
+void PreviewWindow::BuildToolBar() {
+  toolBar_ = new QToolBar(this);
+  toolBar_->setObjectName(QStringLiteral("picToolBar"));
+  toolBar_->setIconSize(QSize(16, 16));
+  toolBar_->setFixedHeight(kToolBarHeight);
+  toolBar_->setFloatable(false);
+  toolBar_->setMovable(false);
+  print_ = AddAction("Print", "print", "document-print", Tr("印刷"));
+  setup_ = AddAction("Setup", "setup", "document-properties", Tr("プリンタの設定"));
+  toolBar_->addSeparator();
+  divide_ = AddAction("DividePages", "divide-pages", "view-dual", Tr("ページの分割"), true);
+  toolBar_->addSeparator();
+  prev_ = AddAction("Prev", "prev-page", "go-previous", Tr("前のページ"));
+  next_ = AddAction("Next", "next-page", "go-next", Tr("次のページ"));
+  toolBar_->addSeparator();
+  moving_ = AddAction("Moving", "move", "transform-move", Tr("移動"), true);
+  zoomIn_ = AddAction("ZoomIn", "zoom-in", "zoom-in", Tr("ズームイン"), true);
+  zoomOut_ = AddAction("ZoomOut", "zoom-out", "zoom-out", Tr("ズームアウト"), true);
+  toolBar_->addSeparator();
+  wholePage_ = AddAction("WholePage", "whole-page", "zoom-fit-best", Tr("ページ全体表示"));
+  pageWidth_ = AddAction("PageWidth", "page-width", "zoom-fit-width", Tr("ページ幅に合わせる"));
+  toolBar_->addSeparator();
+  guide_ = AddAction("Guide", "guide", "view-grid", Tr("余白の表示"), true);
+  toolBar_->addSeparator();
+  exit_ = AddAction("Exit", "close", "window-close", Tr("閉じる"));
+
+  connect(print_, &QAction::triggered, this, &PreviewWindow::Print);
+  connect(setup_, &QAction::triggered, this, &PreviewWindow::Setup);
+  connect(divide_, &QAction::triggered, this, &PreviewWindow::DividePages);
+  connect(prev_, &QAction::triggered, this, [this] { ChangePage(false); });
+  connect(next_, &QAction::triggered, this, [this] { ChangePage(true); });
+  connect(moving_, &QAction::triggered, this, [this] { SetMouseMode(MouseMode::Move); });
+  connect(zoomIn_, &QAction::triggered, this, [this] { SetMouseMode(MouseMode::ZoomIn); });
+  connect(zoomOut_, &QAction::triggered, this, [this] { SetMouseMode(MouseMode::ZoomOut); });
+  connect(wholePage_, &QAction::triggered, this,
+          [this] { LayOut(ZoomMode::WholePage, Tr("ページ全体表示")); });
+  connect(pageWidth_, &QAction::triggered, this,
+          [this] { LayOut(ZoomMode::PageWidth, Tr("ページ幅に合わせる")); });
+  connect(guide_, &QAction::triggered, this, &PreviewWindow::ToggleGuide);
+  connect(exit_, &QAction::triggered, this, &QDialog::reject);
+}
+
+void PreviewWindow::BuildPopupMenu() {
+  popup_ = new QMenu(this);
+  popup_->setObjectName(QStringLiteral("mnuPopup"));
+  // The click that closes the menu stays with the menu, so the next click
+  // on the page is the user's own.
+  popup_->setAttribute(Qt::WA_NoMouseReplay);
+  auto item = [this](const char* name, const QString& text, QAction* same) {
+    QAction* action = popup_->addAction(text);
+    action->setObjectName(QString::fromLatin1(name));
+    connect(action, &QAction::triggered, same, &QAction::trigger);
+    return action;
+  };
+  popupPrev_ = item("mnuPopupPrev", Tr("前のページ(&P)"), prev_);
+  popupNext_ = item("mnuPopupNext", Tr("次のページ(&N)"), next_);
+  popup_->addSeparator();
+  popupMoving_ = item("mnuPopupMoving", Tr("移動(&M)"), moving_);
+  popupZoomIn_ = item("mnuPopupZoomIn", Tr("ズームイン(&I)"), zoomIn_);
+  popupZoomOut_ = item("mnuPopupZoomOut", Tr("ズームアウト(&O)"), zoomOut_);
+  popup_->addSeparator();
+  item("mnuPopupWholePage", Tr("ページ全体(&A)"), wholePage_);
+  item("mnuPopupPageWidth", Tr("ページ幅に合わせる(&W)"), pageWidth_);
+  popup_->addSeparator();
+  popupGuide_ = item("mnuPopupGuide", Tr("余白の表示(&G)"), guide_);
+  for (QAction* action : {popupMoving_, popupZoomIn_, popupZoomOut_, popupGuide_}) {
+    action->setCheckable(true);
+  }
+  connect(popup_, &QMenu::aboutToHide, this, [this] { model_.PopupClosed(); });
+}
+
+void PreviewWindow::BuildStatusBar() {
+  auto* status = new QStatusBar(this);
+  status->setObjectName(QStringLiteral("sbrStatus"));
+  status->setSizeGripEnabled(false);
+  printerIcon_ = new QLabel(status);
+  printerIcon_->setPixmap(UiIcon("print", "document-print").pixmap(16, 16));
+  status->addWidget(printerIcon_);
+  const char* names[] = {"pnlPrinter", "pnlPage", "pnlZoom"};
+  for (int i = 0; i < 3; ++i) {
+    panels_[i] = new QLabel(status);
+    panels_[i]->setObjectName(QString::fromLatin1(names[i]));
+    if (i == 0) {
+      status->addWidget(panels_[i], 1);
+    } else {
+      panels_[i]->setMinimumWidth(70);
+      panels_[i]->setAlignment(Qt::AlignCenter);
+      status->addPermanentWidget(panels_[i]);
+    }
+  }
+  layout()->addWidget(status);
+}
+
+void PreviewWindow::LoadPlacement() {
+  placement_ = {10, 10, 320, 420, 0};
+  LoadWindowPlacement(kSection, PlacementKeys::PositionSizeAndState, placement_);
+  model_.setShowGuide(GetIniBool(kSection, "ShowGuide", true));
+  resize(std::max(1, static_cast<int>(std::lround(placement_.Width))),
+         std::max(1, static_cast<int>(std::lround(placement_.Height))));
+  move(static_cast<int>(std::lround(placement_.Left)),
+       static_cast<int>(std::lround(placement_.Top)));
+  if (placement_.WindowState == 2) setWindowState(Qt::WindowMaximized);
+}
+
+void PreviewWindow::SavePlacement() {
+  const QRect normal = isMaximized() || isMinimized() ? normalGeometry() : geometry();
+  const QRect frame = frameGeometry();
+  placement_.WindowState = isMinimized() ? 1 : (isMaximized() ? 2 : 0);
+  placement_.Left = frame.left();
+  placement_.Top = frame.top();
+  placement_.Width = normal.width();
+  placement_.Height = normal.height();
+  SaveWindowPlacement(kSection, PlacementKeys::PositionSizeAndState, placement_);
+  PutIniBool(kSection, "ShowGuide", model_.ShowGuide());
+}
+
+void PreviewWindow::done(int result) {
+  SavePlacement();
+  QDialog::done(result);
+}
+
+void PreviewWindow::setPageCount(int16_t count) {
+  model_.setPageCount(count);
+  UpdateButtons();
+  UpdateStatus();
+}
+
+double PreviewWindow::TwipsPerPixel() const {
+  return 1440.0 / std::max(1, logicalDpiX());
+}
+
+void PreviewWindow::ReadSheet() {
+  sheet_ = CurrentPreviewSheet(main_.Printer());
+  model_.setPageSize(sheet_.Millimeters.Width * kTwipsPerMillimeter,
+                     sheet_.Millimeters.Height * kTwipsPerMillimeter);
+}
+
+bool PreviewWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == background_) {
+    if (event->type() == QEvent::Resize) {
+      AreaResized();
+    } else if (event->type() == QEvent::Wheel) {
+      QCoreApplication::sendEvent(vBar_->isVisible() ? vBar_ : hBar_, event);
+      return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void PreviewWindow::AreaResized() {
+  if (resizing_) return;
+  resizing_ = true;
+  const double tpp = TwipsPerPixel();
+  const bool newSize = model_.Resize(background_->width() * tpp, background_->height() * tpp);
+  // The picture is laid out before it is drawn, so the page shows at once.
+  laidOut_ = true;
+  const bool drawn = !newSize && !picture_->Page().isNull() ? true : Render(Tr("印刷プレビュー"));
+  if (!drawn) laidOut_ = false;
+  PlacePicture();
+  UpdateStatus();
+  resizing_ = false;
+}
+
+void PreviewWindow::LayOut(ZoomMode mode, const QString& caption) {
+  main_.ClearLastError();
+  model_.FitPage(mode);
+  Render(caption);
+  PlacePicture();
+  UpdateStatus();
+}
+
+bool PreviewWindow::Render(const QString& caption) {
+  if (!laidOut_) return true;
+  const double tpp = TwipsPerPixel();
+  const PictureRect& rect = model_.Picture();
+  QPixmap page(std::max(1, Pixels(rect.Width, tpp)), std::max(1, Pixels(rect.Height, tpp)));
+  page.fill(Qt::white);
+  const PageRequest request{sheet_.Printer.PaperSize, sheet_.Printer.Orientation,
+                            model_.PageCount(), model_.Page(), static_cast<double>(logicalDpiX())};
+  int32_t status;
+  {
+    QPainter painter(&page);
+    status = RenderPreviewPage(main_, painter, request, model_.Zoom(), model_.ShowGuide(),
+                               sheet_.Millimeters);
+  }
+  picture_->setPage(page);
+  if (status != kTrue) {
+    ShowMessage(this, MessageIcon::Exclamation, QString::fromStdString(main_.LastErrDescription()),
+                caption);
+    return false;
+  }
+  return true;
+}
+
+void PreviewWindow::PlacePicture() {
+  const double tpp = TwipsPerPixel();
+  const PictureRect& rect = model_.Picture();
+  picture_->setGeometry(Pixels(rect.Left, tpp), Pixels(rect.Top, tpp),
+                        std::max(1, Pixels(rect.Width, tpp)),
+                        std::max(1, Pixels(rect.Height, tpp)));
+  scrolling_ = true;
+  auto sync = [](QScrollBar* bar, const ScrollState& state, int32_t line) {
+    bar->setVisible(state.Visible);
+    if (!state.Visible) return;
+    // Whole twips: an A3 sheet at 200 % lies far beyond 16 bits.
+    bar->setRange(0, std::max(0, state.Maximum - state.PageSize));
+    bar->setPageStep(std::max(1, state.PageSize));
+    bar->setSingleStep(std::max(1, line));
+    bar->setValue(state.Position);
+  };
+  sync(hBar_, model_.HorizontalBar(), model_.LineStep());
+  sync(vBar_, model_.VerticalBar(), model_.LineStep());
+  scrolling_ = false;
+}
+
+void PreviewWindow::ScrollAction(QScrollBar* bar, int action) {
+  if (scrolling_) return;
+  ScrollRequest request;
+  int32_t thumb = bar->sliderPosition();
+  switch (action) {
+    case QAbstractSlider::SliderSingleStepSub:
+      request = ScrollRequest::LineBack;
+      break;
+    case QAbstractSlider::SliderSingleStepAdd:
+      request = ScrollRequest::LineForward;
+      break;
+    case QAbstractSlider::SliderPageStepSub:
+      request = ScrollRequest::PageBack;
+      break;
+    case QAbstractSlider::SliderPageStepAdd:
+      request = ScrollRequest::PageForward;
+      break;
+    case QAbstractSlider::SliderToMinimum:
+    case QAbstractSlider::SliderToMaximum:
+      request = ScrollRequest::ThumbReleased;
+      break;
+    case QAbstractSlider::SliderMove:
+      request = ScrollRequest::ThumbTrack;
+      break;
+    default:
+      return;
+  }
+  const bool horizontal = bar == hBar_;
+  model_.Scroll(horizontal, request, thumb);
+  const ScrollState& state = horizontal ? model_.HorizontalBar() : model_.VerticalBar();
+  scrolling_ = true;
+  bar->setSliderPosition(state.Position);  // the model's steps, not the bar's own
+  scrolling_ = false;
+  const double tpp = TwipsPerPixel();
+  picture_->move(Pixels(model_.Picture().Left, tpp), Pixels(model_.Picture().Top, tpp));
+}
+
+void PreviewWindow::UpdateButtons() {
+  const bool divided = model_.IsDivided();
+  divide_->setChecked(divided);
+  prev_->setEnabled(model_.CanGoBack());
+  next_->setEnabled(model_.CanGoForward());
+  popupPrev_->setEnabled(model_.CanGoBack());
+  popupNext_->setEnabled(model_.CanGoForward());
+  const MouseMode mode = model_.Mouse();
+  moving_->setChecked(mode == MouseMode::Move);
+  zoomIn_->setChecked(mode == MouseMode::ZoomIn);
+  zoomOut_->setChecked(mode == MouseMode::ZoomOut);
+  popupMoving_->setChecked(mode == MouseMode::Move);
+  popupZoomIn_->setChecked(mode == MouseMode::ZoomIn);
+  popupZoomOut_->setChecked(mode == MouseMode::ZoomOut);
+  guide_->setChecked(model_.ShowGuide());
+  popupGuide_->setChecked(model_.ShowGuide());
+}
+
+void PreviewWindow::UpdateStatus() {
+  panels_[0]->setText(PrinterStatusText(sheet_.PrinterAvailable, sheet_.Printer));
+  panels_[1]->setText(model_.PageText());
+  panels_[2]->setText(model_.ZoomText());
+}
+
+QString PreviewWindow::StatusText(int panel) const {
+  return panel >= 0 && panel < 3 ? panels_[panel]->text() : QString();
+}
+
+StatusFunction PreviewWindow::PanelStatus() {
+  return [this](const QString&, const QString& text) {
+    if (text.isEmpty()) {
+      UpdateStatus();
+    } else {
+      panels_[0]->setText(text);
+    }
+  };
+}
+
+void PreviewWindow::Print() {
+  main_.ClearLastError();
+  const QString caption = Tr("印刷");
+  if (!main_.Printer().IsPrinterAvailable()) {
+    ShowMessage(this, MessageIcon::Information, Tr(kNoPrinterText), caption);
+    return;
+  }
+  if (!IsSupportedPaper(main_.Printer().Current().PaperSize) &&
+      ShowMessage(this, MessageIcon::Question,
+                  Tr("選択された用紙サイズはサポートしていません。\n"
+                     "現在の用紙サイズのまま印刷を実行しますか?"),
+                  caption, MessageButtons::YesNo, MessageAnswer::Yes) != MessageAnswer::Yes) {
+    return;
+  }
+  RunPrintCommand(this, main_, model_.PageCount(), PanelStatus());
+  UpdateStatus();
+}
+
+void PreviewWindow::Setup() {
+  const bool changed = PrinterSetupCommand(this, main_, PanelStatus(), setupDialog_);
+  // Whatever paper was chosen, the preview shows the sheet printing will use.
+  if (changed) {
+    ReadSheet();
+    LayOut(ZoomMode::WholePage, Tr("プリンタの設定"));
+  }
+  UpdateStatus();
+}
+
+void PreviewWindow::DividePages() {
+  main_.ClearLastError();
+  model_.DividePages();
+  UpdateButtons();
+  Render(Tr("ページ分割"));
+  UpdateStatus();
+}
+
+void PreviewWindow::ChangePage(bool forward) {
+  main_.ClearLastError();
+  const bool changed = forward ? model_.NextPage() : model_.PreviousPage();
+  UpdateButtons();
+  if (changed) Render(forward ? Tr("次のページ") : Tr("前のページ"));
+  UpdateStatus();
+}
+
+void PreviewWindow::SetMouseMode(MouseMode mode) {
+  model_.setMouseMode(mode);
+  picture_->setCursor(PreviewCursor(mode));
+  UpdateButtons();
+}
+
+void PreviewWindow::ToggleGuide() {
+  main_.ClearLastError();
+  model_.ToggleGuide();
+  UpdateButtons();
+  Render(Tr("余白の表示"));
+}
+
+void PreviewWindow::MousePressed(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  const double tpp = TwipsPerPixel();
+  if (model_.LeftPress(event->position().x() * tpp, event->position().y() * tpp)) {
+    picture_->setCursor(DraggingCursor());
+  }
+}
+
+void PreviewWindow::MouseMoved(QMouseEvent* event) {
+  if (!(event->buttons() & Qt::LeftButton)) return;
+  const double tpp = TwipsPerPixel();
+  if (model_.LeftMove(event->position().x() * tpp, event->position().y() * tpp)) PlacePicture();
+}
+
+void PreviewWindow::MouseReleased(QMouseEvent* event) {
+  const double tpp = TwipsPerPixel();
+  switch (event->button()) {
+    case Qt::LeftButton: {
+      main_.ClearLastError();
+      const ReleaseAction action =
+          model_.LeftRelease(event->position().x() * tpp, event->position().y() * tpp);
+      if (action == ReleaseAction::OpenHand) picture_->setCursor(PreviewCursor(model_.Mouse()));
+      if (action == ReleaseAction::Rendered) {
+        Render(Tr("印刷プレビュー"));
+        PlacePicture();
+        UpdateStatus();
+      }
+      break;
+    }
+    case Qt::RightButton:
+      model_.RightRelease();
+      popup_->popup(event->globalPosition().toPoint());
+      break;
+    default:
+      model_.OtherRelease();
+  }
+}
+
+void ShowPreviewWindow(QWidget* parent, MainModel& model, int16_t pageCount) {
+  PreviewWindow window(model, parent);
+  window.setPageCount(pageCount);
+  window.exec();
+}

@@ -1,0 +1,184 @@
+#include "PrinterSetupQt.h"
+
+#include <QPageLayout>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace {
+
+constexpr int16_t kUserPaper = 256;
+
+struct PaperCode {
+  int16_t code;
+  QPageSize::PageSizeId id;
+};
+
+constexpr PaperCode kPaperCodes[] = {
+    {1, QPageSize::Letter},      {3, QPageSize::Tabloid},     {4, QPageSize::Ledger},
+    {5, QPageSize::Legal},       {7, QPageSize::Executive},   {8, QPageSize::A3},
+    {9, QPageSize::A4},          {11, QPageSize::A5},         {12, QPageSize::JisB4},
+    {13, QPageSize::JisB5},      {20, QPageSize::Envelope10}, {27, QPageSize::EnvelopeDL},
+    {28, QPageSize::EnvelopeC5}, {66, QPageSize::A2},         {70, QPageSize::A6},
+};
+
+// Colour modes and duplex settings as the document stores them.
+constexpr int16_t kMonochrome = 1;
+constexpr int16_t kColor = 2;
+constexpr int16_t kSimplex = 1;
+constexpr int16_t kDuplexLongEdge = 2;
+constexpr int16_t kDuplexShortEdge = 3;
+constexpr int16_t kPortraitCode = 1;
+constexpr int16_t kLandscapeCode = 2;
+
+QString DefaultPrinterName() {
+  const QString name = QPrinterInfo::defaultPrinterName();
+  if (!name.isEmpty()) return name;
+  const QStringList installed = QtPrinterSetup::InstalledPrinters();
+  return installed.isEmpty() ? QString() : installed.front();
+}
+
+}  // namespace
+
+int16_t PaperCodeOf(QPageSize::PageSizeId id) {
+  for (const PaperCode& paper : kPaperCodes) {
+    if (paper.id == id) return paper.code;
+  }
+  return kUserPaper;
+}
+
+QPageSize::PageSizeId PageSizeOfCode(int16_t code) {
+  for (const PaperCode& paper : kPaperCodes) {
+    if (paper.code == code) return paper.id;
+  }
+  return QPageSize::Custom;
+}
+
+bool IsUsablePrinterSet(const QStringList& installed, const QString& current) {
+  if (installed.isEmpty()) return false;
+  return !(installed.size() <= 1 &&
+           current.compare(QLatin1String("Rendering Subsystem"), Qt::CaseInsensitive) == 0);
+}
+
+QtPrinterSetup::QtPrinterSetup() : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
+  const QString name = DefaultPrinterName();
+  if (!name.isEmpty()) printer_->setPrinterName(name);
+  kept_.Zoom = 100;
+}
+
+QtPrinterSetup::~QtPrinterSetup() = default;
+
+QStringList QtPrinterSetup::InstalledPrinters() {
+  return QPrinterInfo::availablePrinterNames();
+}
+
+bool QtPrinterSetup::IsPrinterAvailable() const {
+  // A printer added after start-up is taken up once none was current.
+  const QStringList installed = InstalledPrinters();
+  if (printer_->printerName().isEmpty() && !installed.isEmpty()) {
+    printer_->setPrinterName(DefaultPrinterName());
+  }
+  return IsUsablePrinterSet(installed, printer_->printerName()) &&
+         installed.contains(printer_->printerName());
+}
+
+PrinterProperties QtPrinterSetup::Current() const {
+  if (!IsPrinterAvailable()) return sheet_.Current();
+  PrinterProperties p = kept_;
+  const QPageLayout layout = printer_->pageLayout();
+  p.DeviceName = printer_->printerName().toStdString();
+  p.PaperSize = PaperCodeOf(layout.pageSize().id());
+  p.Orientation = layout.orientation() == QPageLayout::Portrait ? kPortraitCode : kLandscapeCode;
+  p.Copies = static_cast<int16_t>(printer_->copyCount());
+  p.ColorMode = printer_->colorMode() == QPrinter::Color ? kColor : kMonochrome;
+  switch (printer_->duplex()) {
+    case QPrinter::DuplexLongSide:
+      p.Duplex = kDuplexLongEdge;
+      break;
+    case QPrinter::DuplexShortSide:
+      p.Duplex = kDuplexShortEdge;
+      break;
+    default:
+      p.Duplex = kSimplex;
+  }
+  return p;
+}
+
+bool QtPrinterSetup::SelectPrinter(const std::string& deviceName) {
+  const QString wanted = QString::fromStdString(deviceName);
+  for (const QString& name : InstalledPrinters()) {
+    if (name.compare(wanted, Qt::CaseInsensitive) == 0) {
+      printer_->setPrinterName(name);
+      return true;
+    }
+  }
+  return false;
+}
+
+bool QtPrinterSetup::setPaperSize(int16_t value) {
+  if (!IsPrinterAvailable()) return sheet_.setPaperSize(value);
+  const QPageSize::PageSizeId id = PageSizeOfCode(value);
+  if (id == QPageSize::Custom) return false;
+  return printer_->setPageSize(QPageSize(id));
+}
+
+bool QtPrinterSetup::setOrientation(int16_t value) {
+  if (!IsPrinterAvailable()) return sheet_.setOrientation(value);
+  if (value != kPortraitCode && value != kLandscapeCode) return false;
+  return printer_->setPageOrientation(value == kPortraitCode ? QPageLayout::Portrait
+                                                             : QPageLayout::Landscape);
+}
+
+bool QtPrinterSetup::setColorMode(int16_t value) {
+  if (!IsPrinterAvailable() || (value != kMonochrome && value != kColor)) return false;
+  printer_->setColorMode(value == kColor ? QPrinter::Color : QPrinter::GrayScale);
+  return true;
+}
+
+bool QtPrinterSetup::setDuplex(int16_t value) {
+  if (!IsPrinterAvailable()) return false;
+  switch (value) {
+    case kSimplex:
+      printer_->setDuplex(QPrinter::DuplexNone);
+      return true;
+    case kDuplexLongEdge:
+      printer_->setDuplex(QPrinter::DuplexLongSide);
+      return true;
+    case kDuplexShortEdge:
+      printer_->setDuplex(QPrinter::DuplexShortSide);
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool QtPrinterSetup::setCopies(int16_t value) {
+  if (!IsPrinterAvailable() || value < 1) return false;
+  printer_->setCopyCount(value);
+  return true;
+}
+
+bool QtPrinterSetup::setPaperBin(int16_t value) {
+  if (!IsPrinterAvailable()) return false;
+  kept_.PaperBin = value;
+  return true;
+}
+
+bool QtPrinterSetup::setPrintQuality(int16_t value) {
+  if (!IsPrinterAvailable()) return false;
+  kept_.PrintQuality = value;
+  return true;
+}
+
+bool QtPrinterSetup::setZoom(int32_t value) {
+  if (!IsPrinterAvailable()) return false;
+  kept_.Zoom = value;
+  return true;
+}
+
+QSizeF QtPrinterSetup::SheetMillimeters() const {
+  return printer_->pageLayout().fullRect(QPageLayout::Millimeter).size();
+}
+
+std::shared_ptr<PrinterSetup> MakeSystemPrinterSetup() {
+  return std::make_shared<QtPrinterSetup>();
+}

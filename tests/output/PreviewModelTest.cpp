@@ -1,0 +1,186 @@
+// The preview's zoom, placement, scrolling, page switching and status texts.
+#include <gtest/gtest.h>
+
+#include "PreviewModel.h"
+
+namespace {
+
+constexpr double kA4Width = 11906;
+constexpr double kA4Height = 16838;
+
+PreviewModel A4In(double areaWidth, double areaHeight) {
+  PreviewModel model;
+  model.setPageSize(kA4Width, kA4Height);
+  model.Resize(areaWidth, areaHeight);
+  return model;
+}
+
+TEST(PreviewZoomTest, FitModesClampsAndMinimum) {
+  // A tall area fits the page to its width with 100 twips either side.
+  PreviewModel tall = A4In(6000, 20000);
+  EXPECT_DOUBLE_EQ(tall.Picture().Left, 100);
+  EXPECT_DOUBLE_EQ(tall.Picture().Width, 5800);
+  EXPECT_DOUBLE_EQ(tall.Picture().Top, (20000 - tall.Picture().Height) / 2);
+  EXPECT_FALSE(tall.VerticalBar().Visible);
+  // A wide one fits its height.
+  PreviewModel wide = A4In(20000, 6000);
+  EXPECT_DOUBLE_EQ(wide.Picture().Top, 100);
+  EXPECT_DOUBLE_EQ(wide.Picture().Height, 5800);
+  EXPECT_NEAR(wide.Picture().Left, (20000 - 5800 * kA4Width / kA4Height) / 2, 1e-9);
+
+  // Page width in a wide window shows the top edge with the vertical bar.
+  wide.FitPage(ZoomMode::PageWidth);
+  EXPECT_DOUBLE_EQ(wide.Picture().Left, 0);
+  EXPECT_DOUBLE_EQ(wide.Picture().Top, 0);
+  EXPECT_TRUE(wide.VerticalBar().Visible);
+  EXPECT_FALSE(wide.HorizontalBar().Visible);
+  EXPECT_EQ(wide.VerticalBar().Position, 0);
+
+  // A tiny window never shows the page below 10 %, and scrolls instead.
+  PreviewModel tiny = A4In(300, 300);
+  EXPECT_DOUBLE_EQ(tiny.Zoom(), 0.1);
+  EXPECT_EQ(tiny.ZoomText(), "10.00%");
+  EXPECT_TRUE(tiny.HorizontalBar().Visible);
+  EXPECT_TRUE(tiny.VerticalBar().Visible);
+  EXPECT_DOUBLE_EQ(tiny.Picture().Left, 0);  // held at the area's start
+
+  // Clicks zoom in up to 2.0 and out down to 0.1.
+  PreviewModel model = A4In(6000, 8000);
+  for (int i = 0; i < 30; ++i) model.ZoomAt(ZoomMode::In, 100, 100);
+  EXPECT_DOUBLE_EQ(model.Zoom(), 2.0);
+  EXPECT_EQ(model.ZoomText(), "200.00%");
+  for (int i = 0; i < 30; ++i) model.ZoomAt(ZoomMode::Out, 100, 100);
+  EXPECT_NEAR(model.Zoom(), 0.1, 1e-12);
+  EXPECT_EQ(model.Mode(), ZoomMode::Out);
+
+  // A page fitted above 200 % in a big window is not shrunk by "zoom in".
+  PreviewModel big = A4In(40000, 60000);
+  const double fitted = big.Zoom();
+  ASSERT_GT(fitted, 2.0);
+  big.ZoomAt(ZoomMode::In, 1000, 1000);
+  EXPECT_DOUBLE_EQ(big.Zoom(), fitted);
+}
+
+TEST(PreviewZoomTest, ZoomInKeepsTheClickedPointUnderThePointer) {
+  PreviewModel model = A4In(6000, 8000);
+  model.ZoomAt(ZoomMode::In, 0, 0);  // now larger than the area
+  for (int i = 0; i < 4; ++i) {
+    const PictureRect before = model.Picture();
+    const double oldZoom = model.Zoom();
+    // A point well inside, so that the limits do not move the page.
+    const double x = -before.Left + 3000;
+    const double y = -before.Top + 4000;
+    model.ZoomAt(ZoomMode::In, x, y);
+    const double ratio = model.Zoom() / oldZoom;
+    EXPECT_NEAR(model.Picture().Left + x * ratio, before.Left + x, 1e-6);
+    EXPECT_NEAR(model.Picture().Top + y * ratio, before.Top + y, 1e-6);
+  }
+  // A size change after a click keeps the zoom and only places the page.
+  const double zoom = model.Zoom();
+  EXPECT_FALSE(model.Resize(7000, 9000));
+  EXPECT_DOUBLE_EQ(model.Zoom(), zoom);
+  EXPECT_TRUE(A4In(100, 100).Resize(7000, 9000));
+}
+
+TEST(PreviewScrollTest, StepsStopAtBothEndsAndTheThumbUsesTheFullRange) {
+  // A3 at 200 % is 47622 twips tall: past 16 bits.
+  PreviewModel model;
+  model.setPageSize(16838, 23811);
+  model.Resize(8000, 8000);
+  while (model.Zoom() < 2.0) model.ZoomAt(ZoomMode::In, 0, 0);
+  const ScrollState& bar = model.VerticalBar();
+  ASSERT_TRUE(bar.Visible);
+  EXPECT_EQ(bar.Maximum, 47622);
+  EXPECT_EQ(bar.PageSize, 8000);
+  EXPECT_EQ(model.PageStep(), 4762);
+  EXPECT_EQ(model.LineStep(), 476);
+
+  model.Scroll(false, ScrollRequest::ThumbTrack, 0);
+  model.Scroll(false, ScrollRequest::LineBack);
+  EXPECT_EQ(model.VerticalBar().Position, 0);
+  EXPECT_DOUBLE_EQ(model.Picture().Top, 0);
+  model.Scroll(false, ScrollRequest::PageForward);
+  EXPECT_EQ(bar.Position, 4762);
+  model.Scroll(false, ScrollRequest::LineForward);
+  EXPECT_EQ(bar.Position, 5238);
+  model.Scroll(false, ScrollRequest::ThumbTrack, 40000);
+  EXPECT_EQ(bar.Position, 39622);  // maximum - page
+  EXPECT_DOUBLE_EQ(model.Picture().Top, -39622);
+  model.Scroll(false, ScrollRequest::ThumbTrack, 35000);
+  EXPECT_DOUBLE_EQ(model.Picture().Top, -35000);
+  model.Scroll(false, ScrollRequest::EndScroll);
+  EXPECT_EQ(bar.Position, 35000);
+  model.Scroll(false, ScrollRequest::PageForward);
+  model.Scroll(false, ScrollRequest::PageForward);
+  EXPECT_EQ(bar.Position, 39622);
+  model.Scroll(false, ScrollRequest::ThumbReleased, 120);
+  EXPECT_DOUBLE_EQ(model.Picture().Top, -120);
+  model.Scroll(false, ScrollRequest::PageBack);
+  EXPECT_EQ(bar.Position, 0);
+}
+
+TEST(PreviewMouseTest, DraggingPopupAndZoomClicks) {
+  PreviewModel model = A4In(6000, 4000);
+  model.setMouseMode(MouseMode::Move);
+  // Nothing moves while the whole page lies inside the area.
+  EXPECT_TRUE(model.LeftPress(1000, 1000));
+  EXPECT_FALSE(model.LeftMove(1500, 1500));
+  EXPECT_EQ(model.LeftRelease(1500, 1500), ReleaseAction::OpenHand);
+
+  model.FitPage(ZoomMode::PageWidth);  // overhangs downwards only
+  model.LeftPress(1000, 1000);
+  EXPECT_TRUE(model.LeftMove(1400, 400));
+  EXPECT_DOUBLE_EQ(model.Picture().Left, 0);
+  EXPECT_DOUBLE_EQ(model.Picture().Top, -600);
+  EXPECT_EQ(model.VerticalBar().Position, 600);
+  model.LeftMove(1000, -100000);  // held at the end
+  EXPECT_DOUBLE_EQ(model.Picture().Top, 4000 - model.Picture().Height);
+
+  // The release that follows the popup menu does not zoom; the popup
+  // closing clears the flag so the next click is the user's.
+  model.setMouseMode(MouseMode::ZoomIn);
+  const double zoom = model.Zoom();
+  model.RightRelease();
+  EXPECT_FALSE(model.LeftPress(100, 100));
+  EXPECT_EQ(model.LeftRelease(100, 100), ReleaseAction::None);
+  EXPECT_DOUBLE_EQ(model.Zoom(), zoom);
+  model.RightRelease();
+  model.PopupClosed();
+  EXPECT_EQ(model.LeftRelease(100, 100), ReleaseAction::Rendered);
+  EXPECT_GT(model.Zoom(), zoom);
+}
+
+TEST(PreviewPagesTest, ButtonsAndTextsForOneAndTwoPages) {
+  PreviewModel model;
+  model.setPageCount(1);
+  EXPECT_FALSE(model.IsDivided());
+  EXPECT_FALSE(model.CanGoBack());
+  EXPECT_FALSE(model.CanGoForward());
+  EXPECT_FALSE(model.NextPage());
+  EXPECT_EQ(model.PageText(), "Page1/1");
+
+  EXPECT_TRUE(model.DividePages());
+  EXPECT_TRUE(model.IsDivided());
+  EXPECT_FALSE(model.CanGoBack());
+  EXPECT_TRUE(model.NextPage());
+  EXPECT_EQ(model.PageText(), "Page2/2");
+  EXPECT_TRUE(model.CanGoBack());
+  EXPECT_FALSE(model.CanGoForward());
+  EXPECT_FALSE(model.NextPage());
+  EXPECT_EQ(model.Page(), 2);
+  // Dividing again always comes back to page 1.
+  model.DividePages();
+  model.DividePages();
+  EXPECT_EQ(model.PageText(), "Page1/2");
+  EXPECT_EQ(model.ZoomText(), "100.00%");
+
+  EXPECT_EQ(PrinterStatusText(false, PrinterProperties{"", 9, 0, 0, 0, 0, 1, 0, 0}),
+            "プリンタ : 無効 / 用紙 : A4 縦");
+  EXPECT_EQ(PrinterStatusText(false, NoPrinterSetup().Current()), "プリンタ : 無効 / 用紙 : A4 縦");
+  EXPECT_EQ(PrinterStatusText(true, PrinterProperties{"PDF", 8, 0, 0, 0, 0, 2, 0, 1}),
+            "プリンタ : PDF / 用紙 : A3 横");
+  EXPECT_EQ(PrinterStatusText(true, PrinterProperties{"Office", 1, 0, 0, 0, 0, 1, 0, 1}),
+            "プリンタ : Office / 用紙 : その他 縦");
+}
+
+}  // namespace
