@@ -1,6 +1,11 @@
 #include "AboutBox.h"
 #include "Dialogs.h"
+#include "ExportPagesCommand.h"
 #include "HelpWindow.h"
+#include "PreviewWindow.h"
+#include "PrintCommand.h"
+#include "PrinterSetupCommand.h"
+#include "PrinterSetupQt.h"
 #include "TableCommands.h"
 #include "WindowHooks.h"
 #include "frmClock.h"
@@ -22,6 +27,16 @@ WindowHooks InstalledHooks() {
   hooks.location = ShowLocationDialog;
   hooks.info = ShowInfoWindow;
   hooks.options = ShowOptionsDialog;
+  hooks.print = [](QWidget* window, MainModel& model, int16_t pageCount,
+                   const StatusShower& status) {
+    return RunPrintCommand(window, model, pageCount, status);
+  };
+  hooks.printerSetup = [](QWidget* parent, MainModel& model, const StatusShower& status) {
+    return PrinterSetupCommand(parent, model, status);
+  };
+  hooks.preview = ShowPreviewWindow;
+  hooks.exportPages = ExportPagesCommand;
+  hooks.makePrinter = MakeSystemPrinterSetup;
   hooks.clock = ShowClockWindow;
   hooks.tableToFile = [](QWidget* parent, MainModel& model, int kind, const StatusShower& status) {
     SaveTableToFile(parent, model, TableOf(kind), status);
