@@ -12,7 +12,6 @@
 namespace {
 
 constexpr const char* kInfoCaption = "計算条件一覧";
-constexpr const char* kPrintCaption = "印刷";
 
 }  // namespace
 
@@ -68,12 +67,9 @@ void MainWindow::PrintCommand() {
   ShowForm();
   if (!pages) return;
   model_.ClearLastError();
-  const int32_t status = hooks_.print(this, model_, *pages, StatusCallback());
+  // The print command shows its own failure message.
+  hooks_.print(this, model_, *pages, StatusCallback());
   UpdateStatusBar();
-  if (status != kTrue && !model_.LastErrDescription().empty()) {
-    ShowMessage(this, MessageIcon::Exclamation, MainText(model_.LastErrDescription()),
-                MainText(kPrintCaption));
-  }
 }
 
 void MainWindow::SetupCommand() {
