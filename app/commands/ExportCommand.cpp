@@ -12,6 +12,7 @@
 #include "MainModel.h"
 #include "OutputChecks.h"
 #include "PageExport.h"
+#include "SheetOptions.h"
 #include "mdlPrint.h"
 
 namespace {
@@ -27,12 +28,9 @@ constexpr double kMinDpi = 10;
 constexpr double kMaxDpi = 2400;
 
 // The command's own options, checked.
-struct ExportRequest {
+struct ExportRequest : SheetOptions {
   std::string path;
   ExportKind kind = ExportKind::Pdf;
-  std::optional<int16_t> paper;
-  std::optional<int16_t> orientation;
-  std::optional<int16_t> pages;
   int16_t page = 1;
   double dpi = kDefaultDpi;
 };
@@ -51,28 +49,7 @@ std::optional<ExportRequest> ReadRequest(const ParsedCommandLine& parsed, std::s
   }
   request.path = *out;
   request.kind = *kind;
-  if (const auto paper = parsed.Extra("--paper")) {
-    request.paper = PaperCodeOfName(*paper);
-    if (!request.paper) {
-      reason = "--paper must be A3, A4, B4 or B5";
-      return std::nullopt;
-    }
-  }
-  if (const auto orientation = parsed.Extra("--orientation")) {
-    request.orientation = OrientationCodeOfName(*orientation);
-    if (!request.orientation) {
-      reason = "--orientation must be portrait or landscape";
-      return std::nullopt;
-    }
-  }
-  if (const auto pages = parsed.Extra("--pages")) {
-    const auto value = ParseWholeNumber<long>(*pages);
-    if (!value || (*value != 1 && *value != 2)) {
-      reason = "--pages must be 1 or 2";
-      return std::nullopt;
-    }
-    request.pages = static_cast<int16_t>(*value);
-  }
+  if (!ReadSheetOptions(parsed, request, reason)) return std::nullopt;
   if (const auto page = parsed.Extra("--page")) {
     const auto value = ParseWholeNumber<long>(*page);
     if (!value || (*value != 1 && *value != 2)) {

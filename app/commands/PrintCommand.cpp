@@ -13,6 +13,7 @@
 #include "OutputChecks.h"
 #include "PageExport.h"
 #include "PrinterSetupQt.h"
+#include "SheetOptions.h"
 #include "mdlPrint.h"
 
 namespace {
@@ -27,39 +28,15 @@ constexpr ExtraOptionSpec kPrintOptions[] = {{"--printer", true},
                                              {"--copies", true}};
 constexpr long kMaxCopies = 999;
 
-struct PrintRequest {
+struct PrintRequest : SheetOptions {
   std::optional<std::string> printer;
-  std::optional<int16_t> paper;
-  std::optional<int16_t> orientation;
-  std::optional<int16_t> pages;
   std::optional<int16_t> copies;
 };
 
 std::optional<PrintRequest> ReadRequest(const ParsedCommandLine& parsed, std::string& reason) {
   PrintRequest request;
   request.printer = parsed.Extra("--printer");
-  if (const auto paper = parsed.Extra("--paper")) {
-    request.paper = PaperCodeOfName(*paper);
-    if (!request.paper) {
-      reason = "--paper must be A3, A4, B4 or B5";
-      return std::nullopt;
-    }
-  }
-  if (const auto orientation = parsed.Extra("--orientation")) {
-    request.orientation = OrientationCodeOfName(*orientation);
-    if (!request.orientation) {
-      reason = "--orientation must be portrait or landscape";
-      return std::nullopt;
-    }
-  }
-  if (const auto pages = parsed.Extra("--pages")) {
-    const auto value = ParseWholeNumber<long>(*pages);
-    if (!value || (*value != 1 && *value != 2)) {
-      reason = "--pages must be 1 or 2";
-      return std::nullopt;
-    }
-    request.pages = static_cast<int16_t>(*value);
-  }
+  if (!ReadSheetOptions(parsed, request, reason)) return std::nullopt;
   if (const auto copies = parsed.Extra("--copies")) {
     const auto value = ParseWholeNumber<long>(*copies);
     if (!value || *value < 1 || *value > kMaxCopies) {
