@@ -1,5 +1,6 @@
 // The document commands of the main window: open, save, save as, the
 // unsaved-changes question and the document named at start-up.
+#include "AsciiText.h"
 #include "DesignCopy.h"
 #include "MainFormModel.h"
 #include "Paths.h"
@@ -15,10 +16,12 @@ std::string StartFolder(const MainModel& model) {
   return model.LastDir.empty() ? AppFolder() : model.LastDir;
 }
 
-// A name typed without any extension gets the document's.
-std::string WithDocumentExtension(const std::string& path) {
-  const std::string name = GetFileName(path);
-  return name.find('.') == std::string::npos ? path + ".ufx" : path;
+constexpr std::string_view kDocumentExtension = ".ufx";
+
+// Only documents named *.ufx open again, so any other name gets the
+// extension added.
+bool HasDocumentExtension(const std::string& path) {
+  return EndsWithIgnoringCase(path, kDocumentExtension);
 }
 
 }  // namespace
@@ -83,9 +86,9 @@ int32_t MainFormModel::SaveDocumentAs() {
   const std::string initial = model_.DocumentPath.empty()
                                   ? JoinPath(StartFolder(model_), kDefaultName)
                                   : model_.DocumentPath;
-  const std::string path = ui_.SaveFileName({kSaveAsCaption, initial, kDocumentFilter});
+  const std::string path = ChooseSavePath(initial);
   if (path.empty()) return 0;
-  return SaveTo(WithDocumentExtension(path), kSaveAsCaption);
+  return SaveTo(path, kSaveAsCaption);
 }
 
 int32_t MainFormModel::SaveTo(const std::string& path, const char* caption) {
@@ -103,4 +106,21 @@ int32_t MainFormModel::SaveTo(const std::string& path, const char* caption) {
   model_.Modified = false;
   UpdateTitle();
   return kTrue;
+}
+
+// The save dialog confirms replacing only the name it was given; a name to
+// which the extension was added is asked about here.
+std::string MainFormModel::ChooseSavePath(const std::string& initial) {
+  std::string suggested = initial;
+  for (;;) {
+    const std::string chosen = ui_.SaveFileName({kSaveAsCaption, suggested, kDocumentFilter});
+    if (chosen.empty() || HasDocumentExtension(chosen)) return chosen;
+    const std::string path = chosen + std::string(kDocumentExtension);
+    if (!FileExists(path)) return path;
+    const FormAnswer answer =
+        ui_.Ask({FormIcon::Question, GetFileName(path) + " は既に存在します。\n上書きしますか?",
+                 kSaveAsCaption, FormButtons::YesNo, FormAnswer::No});
+    if (answer == FormAnswer::Yes) return path;
+    suggested = path;
+  }
 }

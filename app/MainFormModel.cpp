@@ -104,8 +104,11 @@ bool MainFormModel::AcceptRow(FormBox box) {
 }
 
 bool MainFormModel::Refuse(FormBox box, FormIcon icon, const std::string& text) {
-  ui_.Ask({icon, text, kProductCaption});
+  // Undone before the message: the focus coming back to the box while the
+  // message is up takes the undone text as its "before" value, not the
+  // refused one.
   Undo(box);
+  ui_.Ask({icon, text, kProductCaption});
   return false;
 }
 

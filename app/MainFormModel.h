@@ -106,6 +106,9 @@ class MainFormModel {
   int32_t OpenDocument(const std::string& path);
   void AfterOpen();
   int32_t SaveTo(const std::string& path, const char* caption);
+  // The save dialog's path with the document's extension; empty when the
+  // user cancelled.
+  std::string ChooseSavePath(const std::string& initial);
 
   MainModel& model_;
   FormUi& ui_;

@@ -35,7 +35,9 @@ QLineEdit* NewBox(const QString& name, int index, bool readOnly, QWidget* parent
   box->setObjectName(name);
   box->setProperty("index", index);
   box->setReadOnly(readOnly);
-  if (readOnly) box->setFocusPolicy(Qt::NoFocus);
+  // A value shown is reached by its label's mnemonic or a click (to copy
+  // it), but Tab passes it by.
+  if (readOnly) box->setFocusPolicy(Qt::ClickFocus);
   return box;
 }
 
@@ -226,6 +228,7 @@ void MainWindow::PlaceOnScreen() {
   }
   if (!visible && QGuiApplication::primaryScreen() != nullptr) {
     place = QGuiApplication::primaryScreen()->availableGeometry().topLeft();
+    broughtBackTo_ = place;
   }
   move(place);
   if (stored.WindowState == 1) setWindowState(Qt::WindowMinimized);
@@ -241,6 +244,9 @@ void MainWindow::RememberPlacement() {
   WindowPlacement& stored = model_.MainWindow;
   stored.WindowState = isMinimized() ? 1 : 0;
   if (isMinimized()) return;
+  // Brought back from a screen that is not there now and not moved since:
+  // the stored place stays for when that screen is back.
+  if (broughtBackTo_ && pos() == *broughtBackTo_) return;
   stored.Left = pos().x();
   stored.Top = pos().y();
 }

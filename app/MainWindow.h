@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPoint>
 #include <QPointer>
 #include <array>
 #include <memory>
@@ -121,6 +122,8 @@ class MainWindow : public QMainWindow {
   std::array<QLabel*, 2> statusTexts_{};
   QWidget* timeZonePanel_ = nullptr;
   QHash<QString, QAction*> actions_;
+  // Where PlaceOnScreen put a window whose stored place was off every screen.
+  std::optional<QPoint> broughtBackTo_;
   bool validating_ = false;
   bool closeConfirmed_ = false;
 };

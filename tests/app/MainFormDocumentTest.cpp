@@ -72,6 +72,27 @@ TEST_F(MainFormDocumentTest, TitleAndStatusTexts) {
   EXPECT_EQ(ui.busyDepth, 0);
 }
 
+TEST_F(MainFormDocumentTest, SaveAsAddsTheExtensionAndAsksBeforeReplacingThatFile) {
+  const std::string existing = scratch.Path("dial.ufx");
+  WriteFile(existing, "kept");
+  ui.savePaths = {scratch.Path("dial"), ""};
+  ui.answers = {FormAnswer::No};
+  EXPECT_EQ(form.SaveDocumentAs(), 0);
+  ASSERT_EQ(ui.asked.size(), 1u);
+  EXPECT_EQ(ui.asked[0].text, "dial.ufx は既に存在します。\n上書きしますか?");
+  EXPECT_EQ(ui.asked[0].defaultAnswer, FormAnswer::No);
+  EXPECT_EQ(ui.choices.back().initialPath, existing);   // the dialog asked again
+  EXPECT_EQ(std::filesystem::file_size(existing), 4u);  // not replaced
+
+  ui.savePaths = {scratch.Path("dial")};
+  ui.answers = {FormAnswer::Yes};
+  EXPECT_EQ(form.SaveDocumentAs(), kTrue);
+  EXPECT_EQ(model.DocumentPath, existing);
+  ui.savePaths = {scratch.Path("my.dial")};
+  EXPECT_EQ(form.SaveDocumentAs(), kTrue);
+  EXPECT_EQ(model.DocumentPath, scratch.Path("my.dial.ufx"));
+}
+
 TEST_F(MainFormDocumentTest, ConfirmDiscardYesWithACancelledSaveKeepsTheWindow) {
   EXPECT_TRUE(form.ConfirmDiscard());  // nothing to save
   model.Modified = true;

@@ -100,6 +100,15 @@ TEST_F(MainFormTest, LongitudeMinus180RefusedByTheChartIsUndoneAndKeepsTheFocus)
   EXPECT_DOUBLE_EQ(model.Chart().Location().Longitude(), 170);
 }
 
+TEST_F(MainFormTest, ARefusalStaysUndoneWhenTheFocusComesBackDuringItsMessage) {
+  ui.whileAsking = [this] { form.Enter(FormBox::Latitude0); };
+  EXPECT_FALSE(Type(FormBox::Latitude0, "95"));
+  ui.whileAsking = nullptr;
+  EXPECT_EQ(form.Text(FormBox::Latitude0), "+34");
+  EXPECT_TRUE(form.Leave(FormBox::Latitude0));
+  EXPECT_DOUBLE_EQ(Latitude(), 34.65);
+}
+
 TEST_F(MainFormTest, ANeighbourWithoutANumberFailsWithTheConversionsMessage) {
   form.Edit(FormBox::Latitude1, "x");  // pasted, never left
   EXPECT_FALSE(Type(FormBox::Latitude0, "40"));

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@ class ScriptedFormUi : public FormUi {
  public:
   FormAnswer Ask(const FormMessage& message) override {
     asked.push_back(message);
+    if (whileAsking) whileAsking();
     return Take(answers, message.defaultAnswer);
   }
   std::string OpenFileName(const FileChoice& choice) override {
@@ -29,6 +31,8 @@ class ScriptedFormUi : public FormUi {
   // The last message's text, or empty.
   std::string LastText() const { return asked.empty() ? std::string() : asked.back().text; }
 
+  // Runs while a message is up, as the desktop may (focus coming back).
+  std::function<void()> whileAsking;
   std::deque<FormAnswer> answers;
   std::deque<std::string> openPaths;
   std::deque<std::string> savePaths;

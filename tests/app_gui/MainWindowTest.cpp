@@ -116,7 +116,13 @@ class MainWindowTest : public QObject {
     model_->MainWindow.Left = 50000;
     window_->PlaceOnScreen();
     QCOMPARE(window_->pos(), QGuiApplication::primaryScreen()->availableGeometry().topLeft());
-    QCOMPARE(model_->MainWindow.Left, 50000.0);
+    window_->RememberPlacement();
+    QCOMPARE(model_->MainWindow.Left, 50000.0);  // written back as it was
+  }
+
+  void ShownValuesAreReachedByTheirLabelsMnemonics() {
+    QTest::keyClick(window_.get(), Qt::Key_I, Qt::AltModifier);
+    QTRY_VERIFY(BoxNamed(*window_, "txtTimeDiff", 0)->hasFocus());
   }
 
   void CommandsWithoutTheirWindowStayDisabled() {

@@ -145,9 +145,13 @@ TEST(OutputSequenceTest, BoundariesOfTheTimeZoneAndLatitudeNotes) {
     std::vector<CheckStep> steps;
   };
   const std::vector<Case> cases{
-      {23.45, 135, 1, {CheckStep::Latitude}},  {23.46, 135, 1, {}},
-      {-66.55, 135, 1, {CheckStep::Latitude}}, {66.54, 150, 1, {}},
-      {40, 150.01, 1, {CheckStep::TimeZone}},  {40, 150.01, 0, {}},
+      {23.45, 135, 1, {CheckStep::Latitude}},
+      {23.46, 135, 1, {}},
+      {-66.55, 135, 1, {CheckStep::Latitude}},
+      {66.54, 150, 1, {}},
+      {40, 150.01, 1, {CheckStep::TimeZone}},
+      {40, 150.01, 0, {}},
+      {40, 150, 1, {}},
       {40, 119.99, 1, {CheckStep::TimeZone}},
   };
   for (const Case& c : cases) {
