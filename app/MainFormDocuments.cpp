@@ -13,7 +13,7 @@ constexpr const char* kSaveAsCaption = "名前を付けて保存";
 constexpr const char* kDefaultName = "umbrafex.ufx";
 
 std::string StartFolder(const MainModel& model) {
-  return model.LastDir.empty() ? AppFolder() : model.LastDir;
+  return model.LastDir.empty() ? DocumentFolder() : model.LastDir;
 }
 
 constexpr std::string_view kDocumentExtension = ".ufx";

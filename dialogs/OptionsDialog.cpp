@@ -508,7 +508,7 @@ void OptionsDialog::PickClockFont() {
 void OptionsDialog::PickPicture() {
   const std::string& current = working_.DialOption.Picture;
   const QString folder =
-      QString::fromStdString(current.empty() ? AppFolder() : GetFolderName(current));
+      QString::fromStdString(current.empty() ? DocumentFolder() : GetFolderName(current));
   const QString patterns = QStringLiteral(
       "*.wmf *.emf *.bmp *.jpg *.jpeg *.gif *.png *.svg "
       "*.WMF *.EMF *.BMP *.JPG *.JPEG *.GIF *.PNG *.SVG");

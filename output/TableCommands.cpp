@@ -41,7 +41,7 @@ int32_t WriteWithSeasonKept(QWidget* parent, MainModel& model, Writer writer) {
 }  // namespace
 
 FileRequest TableSaveRequest(const MainModel& model, TableKind kind) {
-  const std::string folder = SuggestedTableFolder(model.DocumentPath, model.LastDir, AppFolder());
+  const std::string folder = SuggestedTableFolder(model.DocumentPath, model.LastDir, DocumentFolder());
   const std::string name = SuggestedTableFileName(kind, model.DocumentPath);
   return {Translated(TableTextsOf(kind).fileCaption), FromStd(JoinPath(folder, name)),
           QCoreApplication::translate(kContext, "カンマ区切りファイル (*.csv)")};

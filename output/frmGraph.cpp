@@ -122,7 +122,7 @@ frmGraph::frmGraph(MainModel& main, YearGraphData data, QWidget* parent)
 }
 
 void frmGraph::SaveCommand() {
-  const std::string folder = SuggestedTableFolder(main_.DocumentPath, main_.LastDir, AppFolder());
+  const std::string folder = SuggestedTableFolder(main_.DocumentPath, main_.LastDir, DocumentFolder());
   const QString name = tr("均時差・太陽赤緯のグラフ") + QStringLiteral(".png");
   const FileRequest request{tr("グラフの保存"),
                             QString::fromStdString(JoinPath(folder, name.toStdString())),

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <climits>
+#include <cstdlib>
 
 namespace {
 
@@ -23,6 +24,13 @@ std::string AppFolder() {
   ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
   if (n <= 0) return CurrentFolder();
   return GetFolderName(std::string_view(buffer, static_cast<std::size_t>(n)));
+}
+
+std::string DocumentFolder() {
+  std::string folder = AppFolder();
+  if (::access(folder.c_str(), W_OK) == 0) return folder;
+  const char* home = std::getenv("HOME");
+  return home != nullptr && *home != '\0' ? std::string(home) : folder;
 }
 
 std::string JoinPath(std::string_view folder, std::string_view name) {
