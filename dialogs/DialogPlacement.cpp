@@ -4,6 +4,18 @@
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double kFarthestPixel = 100000;
+
+}  // namespace
+
+int StoredPixels(double value, int fallback) {
+  if (!std::isfinite(value) || std::fabs(value) > kFarthestPixel) return fallback;
+  return static_cast<int>(std::lround(value));
+}
 
 QRect KeptOnScreen(const QRect& wanted) {
   QScreen* screen = QGuiApplication::screenAt(wanted.center());

@@ -11,5 +11,9 @@ class QWidget;
 // screen nearest to it.
 QRect KeptOnScreen(const QRect& wanted);
 
+// A stored pixel value as a whole number; a value no screen could have (an
+// edited ini) gives the fallback instead of overflowing.
+int StoredPixels(double value, int fallback);
+
 // Places a window at its stored left and top (and size, when given).
 void PlaceWindow(QWidget* window, const QRect& wanted);

@@ -58,9 +58,9 @@ InfoWindow::InfoWindow(QWidget* parent, const QString& listing)
 void InfoWindow::RestorePlacement() {
   const WindowPlacement placement = LoadInfoWindowPlacement();
   // The first opening (200 x 200 at the corner) would hide most lines.
-  QSize size(static_cast<int>(placement.Width), static_cast<int>(placement.Height));
+  QSize size(StoredPixels(placement.Width, 200), StoredPixels(placement.Height, 200));
   if (size.width() <= 200 && size.height() <= 200) size = QSize(420, 440);
-  PlaceWindow(this, QRect(QPoint(static_cast<int>(placement.Left), static_cast<int>(placement.Top)),
+  PlaceWindow(this, QRect(QPoint(StoredPixels(placement.Left, 0), StoredPixels(placement.Top, 0)),
                           size.expandedTo(minimumSize())));
   if (placement.WindowState == 2) setWindowState(windowState() | Qt::WindowMaximized);
 }

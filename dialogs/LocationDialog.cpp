@@ -37,7 +37,7 @@ LocationDialog::LocationDialog(QWidget* parent, MainModel& model, std::string da
   const WindowPlacement placement = LoadLocationDialogPlacement();
   adjustSize();
   setFixedSize(sizeHint());
-  PlaceWindow(this, QRect(static_cast<int>(placement.Left), static_cast<int>(placement.Top),
+  PlaceWindow(this, QRect(StoredPixels(placement.Left, 10), StoredPixels(placement.Top, 10),
                           width(), height()));
   ApplyPopHints(this);
 }
@@ -98,7 +98,9 @@ void LocationDialog::Build() {
 
   connect(cmbPrefs_, &QComboBox::activated, this, &LocationDialog::OnRegionChosen);
   connect(lstCities_, &QListWidget::currentRowChanged, this, &LocationDialog::OnCityRow);
-  connect(lstCities_, &QListWidget::itemActivated, this, [this] { Accept(); });
+  // Double click only: desktops that activate items on a single click must
+  // not close the dialog on every click in the list (Enter reaches OK).
+  connect(lstCities_, &QListWidget::itemDoubleClicked, this, [this] { Accept(); });
   connect(txtFilter_, &QLineEdit::textChanged, this, &LocationDialog::OnFilterEdited);
   connect(chkEnglish_, &QCheckBox::toggled, this, &LocationDialog::OnEnglishToggled);
   connect(chkJGD2000_, &QCheckBox::toggled, this, &LocationDialog::OnJgd2000Toggled);

@@ -203,7 +203,6 @@ void ApplyChosenPlace(clsChart& chart, const ChosenPlace& place) {
   const std::string oldName = location.Name();
   const double oldLatitude = location.Latitude();
   const double oldLongitude = location.Longitude();
-  const double oldMeridian = location.StandardMeridian();
   try {
     location.setName(place.Name);
     location.setLatitude(latitude);
@@ -211,11 +210,12 @@ void ApplyChosenPlace(clsChart& chart, const ChosenPlace& place) {
     location.setTimeZone(place.TimeZone);
   } catch (const RaisedError&) {
     // A refused value must not leave half a place behind: the dialog stays
-    // open and may still be cancelled.
+    // open and may still be cancelled. The zone is the last value and its
+    // setter refuses before changing anything; setting the meridian back
+    // instead would turn a zone of -12 into +12.
     location.setName(oldName);
     location.setLatitude(oldLatitude);
     location.setLongitude(oldLongitude);
-    location.setStandardMeridian(oldMeridian);
     throw;
   }
 }

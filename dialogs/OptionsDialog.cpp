@@ -337,7 +337,12 @@ QWidget* OptionsDialog::BuildTimeZonePage() {
     connect(box, &QLineEdit::editingFinished, this, [this, box] { CommitTimeZone(box, false); });
   }
   connect(system, &QPushButton::clicked, this, [this] {
-    working_.TimeZone = GetSystemTimeZone();
+    const double zone = GetSystemTimeZone();
+    if (!IsSettableTimeZone(zone)) {
+      ShowMessage(this, MessageIcon::Information, Text(kTimeZoneMessage), tr("オプション"));
+      return;
+    }
+    working_.TimeZone = zone;
     ShowTimeZone();
   });
   return page;
@@ -580,6 +585,13 @@ void OptionsDialog::StoreAndClose() {
   QLineEdit* zoneBox = txtTimeZone_[1]->hasFocus() ? txtTimeZone_[1] : txtTimeZone_[0];
   if (!CommitTimeZone(zoneBox, true)) {
     ShowPage(kTimeZoneOptionPage);
+    return;
+  }
+  // The defaults take the computer's zone, which the design may not take:
+  // refused here rather than dropped silently by the chart.
+  if (!IsSettableTimeZone(working_.TimeZone)) {
+    ShowPage(kTimeZoneOptionPage);
+    Refuse(txtTimeZone_[0], kTimeZoneMessage, false);
     return;
   }
   model_.ClearLastError();

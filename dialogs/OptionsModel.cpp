@@ -113,6 +113,9 @@ std::optional<double> ParseTimeZone(std::string_view hours, std::string_view min
   const auto h = WholeMagnitude(hours);
   const auto m = WholeMagnitude(minutes);
   if (!h || !m || *h > 12 || *m > 59) return std::nullopt;
+  // Minutes run from 0 to 59; only the hours carry the sign (a pasted
+  // "-30" is no minute count).
+  if (*m > 0 && minutes.find('-') != std::string_view::npos) return std::nullopt;
   // Whole minutes only, so 12:00 is the last zone and 12:01 is beyond it.
   if (*h * 60 + *m > 12 * 60) return std::nullopt;
   const double sign = hours.find('-') != std::string_view::npos ? -1 : 1;

@@ -85,6 +85,12 @@ TimeZoneTexts FormatTimeZone(clsChart& chart, double zone);
 // number or lies beyond -12:00..12:00.
 std::optional<double> ParseTimeZone(std::string_view hours, std::string_view minutes);
 
+// The zones a design takes, -12:00 to 12:00. The computer's own zone may lie
+// beyond them (+13, +14 in the Pacific).
+inline bool IsSettableTimeZone(double zone) {
+  return zone >= -12 && zone <= 12;
+}
+
 // 0 <= width < 100 points; nullopt otherwise.
 std::optional<double> ParseLineWidth(std::string_view text);
 std::string FormatLineWidth(double width);  // "0.00"

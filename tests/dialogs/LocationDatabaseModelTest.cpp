@@ -245,6 +245,11 @@ TEST(ApplyChosenPlace, RefusedValuesLeaveTheChartAsItWas) {
   EXPECT_EQ(chart.Location().Latitude(), latitude);
   EXPECT_EQ(chart.Location().StandardMeridian(), meridian);
 
+  // A zone of -12 lies on the same meridian as +12 and must stay -12.
+  chart.Location().setTimeZone(-12);
+  EXPECT_THROW(ApplyChosenPlace(chart, place), RaisedError);
+  EXPECT_EQ(chart.Location().TimeZone(), -12);
+
   // An angle that does not convert raises the engine's own error.
   place = {"Nowhere", {32767, 100, 0}, {20, 0, 0}, 9};
   try {

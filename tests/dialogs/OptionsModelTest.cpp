@@ -36,6 +36,7 @@ TEST(OptionTimeZone, AcceptsExactlyMinus12To12) {
   EXPECT_EQ(ParseTimeZone(" +9", "0"), 9);
   EXPECT_EQ(ParseTimeZone("-12", "0"), -12);
   EXPECT_EQ(ParseTimeZone("12", "00"), 12);
+  EXPECT_EQ(ParseTimeZone("-5", "-0"), -5);
   for (const auto& [hours, minutes] : {std::pair{"12", "1"},
                                        {"-12", "59"},
                                        {"13", "0"},
@@ -44,6 +45,7 @@ TEST(OptionTimeZone, AcceptsExactlyMinus12To12) {
                                        {"", "0"},
                                        {"5", ""},
                                        {"5.5", "0"},
+                                       {"5", "-30"},
                                        {"--5", "0"},
                                        {"99999999999", "0"}}) {
     EXPECT_EQ(ParseTimeZone(hours, minutes), std::nullopt) << hours << ":" << minutes;

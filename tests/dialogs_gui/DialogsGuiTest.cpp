@@ -111,7 +111,10 @@ class DialogsGuiTest : public QObject {
       cities->setCurrentRow(0);
       QCOMPARE(dialog->findChild<QComboBox*>(QStringLiteral("cmbPrefs"))->currentText(),
                QStringLiteral("兵庫県"));
+      // A desktop that activates items on a single click does not close it.
       emit cities->itemActivated(cities->item(0));
+      QVERIFY(dialog->isVisible());
+      emit cities->itemDoubleClicked(cities->item(0));
     });
     QVERIFY(ShowLocationDialog(nullptr, model));
     QCOMPARE(model.Chart().Location().Name(), std::string("兵庫県明石市"));
@@ -266,6 +269,38 @@ class DialogsGuiTest : public QObject {
     QCOMPARE(model.Chart().Location().TimeZone(), -12.0);
     QCOMPARE(model.Chart().Location().StandardMeridian(), 180.0);
     QCOMPARE(model.DialOption.LineWidth, 0.0);
+  }
+
+  void optionsRefuseTheComputersZoneBeyondTwelve() {
+    const QByteArray oldTz = qgetenv("TZ");
+    const bool hadTz = qEnvironmentVariableIsSet("TZ");
+    qputenv("TZ", "XYZ-14");  // 14 hours east of Greenwich
+    MainModel model;
+    model.Chart().Location().setTimeZone(9);
+    OptionsDialog dialog(nullptr, model, {});
+    dialog.ShowPage(3);
+    auto* hours = Indexed<QLineEdit>(&dialog, "txtTimeZone", 0);
+    const QString shown = hours->text();
+    dialog.findChild<QPushButton*>(QStringLiteral("cmdTimeZone"))->click();
+    QCOMPARE(messages_.asked.size(), std::size_t{1});
+    QCOMPARE(messages_.asked[0].text,
+             QStringLiteral("-12:00以上12:00以下の時間を入力してください。"));
+    QCOMPARE(hours->text(), shown);
+
+    // The defaults take the computer's zone; OK refuses it instead of
+    // closing while the chart keeps the old one.
+    Indexed<QPushButton>(&dialog, "cmdOption", 4)->click();
+    dialog.ShowPage(0);
+    Indexed<QPushButton>(&dialog, "cmdOption", 0)->click();
+    QVERIFY(!dialog.Stored());
+    QCOMPARE(messages_.asked.size(), std::size_t{2});
+    QCOMPARE(dialog.Page(), 3);
+    QCOMPARE(model.Chart().Location().TimeZone(), 9.0);
+    if (hadTz) {
+      qputenv("TZ", oldTz);
+    } else {
+      qunsetenv("TZ");
+    }
   }
 
   void aFontPickedKeepsTheDocumentsName() {

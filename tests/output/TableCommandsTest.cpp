@@ -90,6 +90,26 @@ TEST_F(TableCommandsTest, CancelWritesNothingAndAFailureIsShownWithTheDialogsCap
   EXPECT_EQ(messages.asked[0].icon, MessageIcon::Exclamation);
 }
 
+TEST_F(TableCommandsTest, AnAddedExtensionReplacesAFileOnlyWhenTheUserSaysSo) {
+  const std::string existing = scratch.Path("x.csv");
+  ASSERT_TRUE(WriteFileAtomically(existing, "kept"));
+  const QString typed = QString::fromStdString(scratch.Path("x"));
+  files.savePaths = {typed};  // then the dialog again, cancelled
+  messages.answers = {MessageAnswer::No};
+  SaveTableToFile(nullptr, model, TableKind::EquationOfTime, Recorder());
+  EXPECT_EQ(ReadFileBytes(existing).value_or(""), "kept");
+  ASSERT_EQ(messages.asked.size(), 1u);
+  EXPECT_EQ(messages.asked[0].icon, MessageIcon::Question);
+  EXPECT_EQ(messages.asked[0].caption, "名前を付けて均時差表の保存");
+  ASSERT_EQ(files.asked.size(), 2u);
+  EXPECT_EQ(files.asked[1].initialPath, QString::fromStdString(existing));
+
+  files.savePaths = {typed};
+  messages.answers = {MessageAnswer::Yes};
+  SaveTableToFile(nullptr, model, TableKind::EquationOfTime, Recorder());
+  EXPECT_EQ(LineCount(existing), 366);
+}
+
 TEST_F(TableCommandsTest, WorkbookGoesToTheCacheAndOpensWithTheDesktopsProgram) {
   const char* old = std::getenv("XDG_CACHE_HOME");
   const std::string saved = old ? old : "";
