@@ -38,36 +38,14 @@ int32_t WriteWithSeasonKept(QWidget* parent, MainModel& model, Writer writer) {
   return writer();
 }
 
-// The save dialog confirms replacing only the name it returned; a name that
-// gets ".csv" added here is asked about the same way, so that typing "x"
-// never silently replaces an existing x.csv.
-QString ChooseTablePath(QWidget* parent, FileRequest request) {
-  for (;;) {
-    const QString chosen = FileDialogs().SaveFileName(parent, request);
-    if (chosen.isEmpty()) return chosen;
-    const QString path = WithDefaultExtension(chosen, QStringLiteral(".csv"));
-    if (path == chosen || !QFileInfo::exists(path)) return path;
-    const MessageAnswer answer = ShowMessage(
-        parent, MessageIcon::Question,
-        QFileInfo(path).fileName() +
-            QCoreApplication::translate(kContext, " は既に存在します。\n上書きしますか?"),
-        request.caption, MessageButtons::YesNo, MessageAnswer::No);
-    if (answer == MessageAnswer::Yes) return path;
-    request.initialPath = path;
-  }
-}
-
 }  // namespace
 
 FileRequest TableSaveRequest(const MainModel& model, TableKind kind) {
-  const std::string folder = SuggestedTableFolder(model.DocumentPath, model.LastDir, DocumentFolder());
+  const std::string folder =
+      SuggestedTableFolder(model.DocumentPath, model.LastDir, DocumentFolder());
   const std::string name = SuggestedTableFileName(kind, model.DocumentPath);
   return {Translated(TableTextsOf(kind).fileCaption), FromStd(JoinPath(folder, name)),
           QCoreApplication::translate(kContext, "カンマ区切りファイル (*.csv)")};
-}
-
-QString WithDefaultExtension(const QString& path, const QString& extension) {
-  return QFileInfo(path).suffix().isEmpty() ? path + extension : path;
 }
 
 QString SpreadsheetWorkbookPath(const MainModel& model, TableKind kind) {
@@ -81,7 +59,7 @@ void SaveTableToFile(QWidget* parent, MainModel& model, TableKind kind,
                      const StatusShower& showStatus) {
   model.ClearLastError();
   const FileRequest request = TableSaveRequest(model, kind);
-  const QString chosen = ChooseTablePath(parent, request);
+  const QString chosen = ChooseSavePath(parent, request, QStringLiteral(".csv"));
   if (chosen.isEmpty()) return;
   const std::string path = chosen.toStdString();
   if (showStatus) {

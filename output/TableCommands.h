@@ -27,7 +27,6 @@ void OpenTableInSpreadsheet(QWidget* parent, MainModel& model, TableKind kind,
 
 // The save dialog's caption, starting folder and suggested name, and filter.
 FileRequest TableSaveRequest(const MainModel& model, TableKind kind);
-// A chosen name without an extension gets the default one.
-QString WithDefaultExtension(const QString& path, const QString& extension);
+
 // $XDG_CACHE_HOME/umbrafex/ and the suggested name ending in ".xlsx".
 QString SpreadsheetWorkbookPath(const MainModel& model, TableKind kind);

@@ -122,14 +122,14 @@ frmGraph::frmGraph(MainModel& main, YearGraphData data, QWidget* parent)
 }
 
 void frmGraph::SaveCommand() {
-  const std::string folder = SuggestedTableFolder(main_.DocumentPath, main_.LastDir, DocumentFolder());
+  const std::string folder =
+      SuggestedTableFolder(main_.DocumentPath, main_.LastDir, DocumentFolder());
   const QString name = tr("均時差・太陽赤緯のグラフ") + QStringLiteral(".png");
   const FileRequest request{tr("グラフの保存"),
                             QString::fromStdString(JoinPath(folder, name.toStdString())),
                             tr("PNG 画像 (*.png);;SVG 画像 (*.svg)")};
-  const QString chosen = FileDialogs().SaveFileName(this, request);
-  if (chosen.isEmpty()) return;
-  const QString path = WithDefaultExtension(chosen, QStringLiteral(".png"));
+  const QString path = ChooseSavePath(this, request, QStringLiteral(".png"));
+  if (path.isEmpty()) return;
   main_.LastDir = GetFolderName(path.toStdString());
   if (!SaveYearGraph(graph_->Data(), path)) {
     ShowMessage(this, MessageIcon::Exclamation,

@@ -1,7 +1,9 @@
 #include "UiServices.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QMimeDatabase>
 #include <QProcess>
@@ -132,6 +134,22 @@ MessageAnswer ShowMessage(QWidget* parent, MessageIcon icon, const QString& text
                           const QString& caption, MessageButtons buttons,
                           MessageAnswer defaultAnswer) {
   return Messages().Ask(parent, {icon, buttons, text, caption, defaultAnswer});
+}
+
+QString ChooseSavePath(QWidget* parent, FileRequest request, const QString& extension) {
+  for (;;) {
+    const QString chosen = FileDialogs().SaveFileName(parent, request);
+    if (chosen.isEmpty() || !QFileInfo(chosen).suffix().isEmpty()) return chosen;
+    const QString path = chosen + extension;
+    if (!QFileInfo::exists(path)) return path;
+    const MessageAnswer answer = ShowMessage(
+        parent, MessageIcon::Question,
+        QFileInfo(path).fileName() +
+            QCoreApplication::translate("FileDialogs", " は既に存在します。\n上書きしますか?"),
+        request.caption, MessageButtons::YesNo, MessageAnswer::No);
+    if (answer == MessageAnswer::Yes) return path;
+    request.initialPath = path;
+  }
 }
 
 ScopedUiServices::ScopedUiServices(MessageService* messages, FileDialogService* files,

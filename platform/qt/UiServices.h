@@ -54,6 +54,12 @@ MessageService& Messages();
 FileDialogService& FileDialogs();
 DesktopService& Desktop();
 
+// The save dialog, with `extension` (".csv") added to a name typed without
+// one. The dialog confirms replacing only the name it returned, so a file
+// that the added extension names is asked about here; No opens the dialog
+// again. Empty when the user cancelled.
+QString ChooseSavePath(QWidget* parent, FileRequest request, const QString& extension);
+
 // Shows a message through the current service.
 MessageAnswer ShowMessage(QWidget* parent, MessageIcon icon, const QString& text,
                           const QString& caption, MessageButtons buttons = MessageButtons::Ok,
