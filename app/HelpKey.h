@@ -1,0 +1,8 @@
+// F1 in any window of the program opens the help page of that window.
+#pragma once
+
+class QObject;
+
+// Installs the F1 key on the application; the filter lives as long as
+// `owner`.
+void InstallHelpKey(QObject* owner);
