@@ -59,6 +59,7 @@ void PreviewPicture::paintEvent(QPaintEvent* event) {
 PreviewWindow::PreviewWindow(MainModel& main, QWidget* parent) : QDialog(parent), main_(main) {
   setObjectName(QStringLiteral("frmPreview"));
   setWindowTitle(Tr("印刷プレビュー"));
+  setWindowIcon(UiIcon("preview", "document-print-preview"));
   setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
   setSizeGripEnabled(true);
 
