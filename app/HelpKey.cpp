@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QWhatsThis>
 #include <QWidget>
 
 #include "HelpWindow.h"
@@ -29,7 +30,12 @@ class HelpKeyFilter : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
     const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->key() != Qt::Key_F1 || key->modifiers() != Qt::NoModifier) return false;
+    if (key->key() != Qt::Key_F1) return false;
+    if (key->modifiers() == Qt::ShiftModifier) {
+      QWhatsThis::enterWhatsThisMode();
+      return true;
+    }
+    if (key->modifiers() != Qt::NoModifier) return false;
     QWidget* window = WindowWithPage(static_cast<QWidget*>(watched));
     ShowHelpTopic(window, window->objectName());
     return true;

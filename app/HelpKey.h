@@ -1,4 +1,5 @@
-// F1 in any window of the program opens the help page of that window.
+// F1 in any window of the program opens the help page of that window;
+// Shift+F1 starts the pop hints, as the main window's button does.
 #pragma once
 
 class QObject;

@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QToolButton>
+#include <QWhatsThis>
 #include <QtTest>
 #include <functional>
 #include <memory>
@@ -176,7 +177,8 @@ class WindowHelpTest : public QObject {
   }
 
   // F1 where the user is typing opens the window's page, also from Qt's own
-  // dialogs, which lead to the window that opened them.
+  // dialogs, which lead to the window that opened them; Shift+F1 starts the
+  // pop hints in every window.
   void F1OpensTheWindowsPage() {
     InstallHelpKey(this);
     MainModel model;
@@ -197,6 +199,9 @@ class WindowHelpTest : public QObject {
       QVERIFY2(help != nullptr, qPrintable(window->objectName()));
       QCOMPARE(help->CurrentPage().fileName(), pages[qsizetype(i)]);
       help->close();
+      QTest::keyClick(focus, Qt::Key_F1, Qt::ShiftModifier);
+      QVERIFY2(QWhatsThis::inWhatsThisMode(), qPrintable(window->objectName()));
+      QWhatsThis::leaveWhatsThisMode();
       if (i == 3) {  // a colour dialog opened by the options dialog
         QWidget dialog(window.get(), Qt::Dialog);
         dialog.show();
