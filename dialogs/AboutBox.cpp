@@ -90,6 +90,6 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(body);
   layout->addWidget(buttons);
-  setFixedWidth(440);
+  setFixedWidth(500);
   ApplyPopHints(this);
 }
