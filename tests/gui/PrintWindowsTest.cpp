@@ -1,7 +1,11 @@
 // The print and set-up commands, the preview window and the export command
 // on the offscreen platform, with scripted messages and file dialogs.
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFileInfo>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -191,6 +195,23 @@ class PrintWindowsTest : public QObject {
     QCOMPARE(PageSizeOfCode(13), QPageSize::JisB5);
     QCOMPARE(PaperCodeOf(QPageSize::B4), int16_t{256});  // ISO B4 is not the dial's B4
     QCOMPARE(PageSizeOfCode(999), QPageSize::Custom);
+  }
+
+  // The set-up dialog reaches the paper and orientation (Qt's "properties"
+  // button) and is confirmed with OK, not with a "Print" that prints nothing.
+  void setupDialogOffersPaperAndSaysOk() {
+    QPrinter printer;
+    QPrintDialog dialog(&printer);
+    MakeSetupDialog(dialog);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto* properties = dialog.findChild<QPushButton*>(QStringLiteral("properties"));
+    QVERIFY(properties != nullptr && properties->isVisible());
+    auto* buttons = dialog.findChild<QDialogButtonBox*>();
+    QCOMPARE(buttons->button(QDialogButtonBox::Ok)->text(), QString("OK"));
+    QVERIFY(!dialog.testOption(QAbstractPrintDialog::PrintToFile));
+    QVERIFY(!dialog.testOption(QAbstractPrintDialog::PrintPageRange));
+    dialog.reject();
   }
 
  private:
