@@ -36,8 +36,10 @@ class HelpKeyFilter : public QObject {
       return true;
     }
     if (key->modifiers() != Qt::NoModifier) return false;
-    QWidget* window = WindowWithPage(static_cast<QWidget*>(watched));
-    ShowHelpTopic(window, window->objectName());
+    // The help window goes with the window in front (a modal dialog would
+    // block it otherwise); the page is that of the window with a page.
+    auto* widget = static_cast<QWidget*>(watched);
+    ShowHelpTopic(widget->window(), WindowWithPage(widget)->objectName());
     return true;
   }
 };
