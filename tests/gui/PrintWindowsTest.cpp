@@ -138,6 +138,17 @@ class PrintWindowsTest : public QObject {
     QVERIFY(window.Picture()->Page().cacheKey() != before);
     QVERIFY(window.Model().Zoom() > 0.1);
     SaveScreenshot(window, "preview-zoomed.png");
+
+    // The keys scroll as the bars' arrows and pages do.
+    const int top = window.Picture()->y();
+    QTest::keyClick(&window, Qt::Key_Down);
+    const int lineDown = window.Picture()->y();
+    QVERIFY(lineDown < top);
+    QTest::keyClick(&window, Qt::Key_PageDown);
+    const int pageDown = window.Picture()->y();
+    QVERIFY(top - pageDown > 2 * (top - lineDown));
+    QTest::keyClick(&window, Qt::Key_Up);
+    QVERIFY(window.Picture()->y() > pageDown);
     window.close();
   }
 
