@@ -7,6 +7,7 @@
 #include <QTranslator>
 
 #include "FontSubstitutions.h"
+#include "HelpKey.h"
 #include "MainWindow.h"
 #include "MainWindowUi.h"
 #include "Preferences.h"
@@ -37,6 +38,7 @@ int RunDesktopProgram(int& argc, char** argv, const std::string& documentPath,
   QApplication::setWindowIcon(UiIcon(QStringLiteral("umbrafex")));
   InstallQtTranslation(app);
   InstallFontSubstitutions();
+  InstallHelpKey(&app);
 
   MainModel model;
   if (hooks.makePrinter) model.setPrinter(hooks.makePrinter());

@@ -72,6 +72,8 @@ void MainWindow::BuildControls() {
   right->addStretch(1);
   columns->addLayout(right);
   setCentralWidget(central);
+  // Typing starts in the first box, as the tab order runs.
+  Box(FormBox::Location)->setFocus();
   for (QLineEdit* box : boxes_) {
     if (box == nullptr || box->isReadOnly()) continue;
     box->installEventFilter(this);

@@ -83,7 +83,6 @@ void MainWindow::BuildMenus() {
   actions_[u"mnuFileOpen"_qs]->setShortcut(QKeySequence::Open);
   actions_[u"mnuFileSave"_qs]->setShortcut(QKeySequence::Save);
   actions_[u"mnuFilePrint"_qs]->setShortcut(QKeySequence::Print);
-  actions_[u"mnuFileExport"_qs]->setIcon(ToolIcon(u"export-pdf"_qs));
 
   QMenu* tool = addMenu(u"mnuTool"_qs, tr("ツール(&T)"));
   tool->addAction(
@@ -109,7 +108,7 @@ void MainWindow::BuildMenus() {
   declination->addAction(NewAction(u"mnuTableDeclinationCsv"_qs, tr("ファイルに出力(F)..."),
                                    &MainWindow::DeclinationToFile));
   table->addSeparator();
-  table->addAction(NewAction(u"mnuTableGraph"_qs, tr("均時差・太陽赤緯のグラフ..."),
+  table->addAction(NewAction(u"mnuTableGraph"_qs, tr("均時差・太陽赤緯のグラフ(&G)..."),
                              &MainWindow::YearGraphCommand));
 
   QMenu* help = addMenu(u"mnuHelp"_qs, tr("ヘルプ(&H)"));
@@ -117,6 +116,31 @@ void MainWindow::BuildMenus() {
   help->addAction(
       NewAction(u"mnuHelpAbout"_qs, tr("バージョン情報(&A)..."), &MainWindow::AboutCommand));
   actions_[u"mnuHelpTopic"_qs]->setShortcut(QKeySequence::HelpContents);
+
+  // A menu command shows the picture of its toolbar button, so the two are
+  // recognised as one.
+  static const std::pair<const char*, const char*> pictures[] = {
+      {"mnuFileOpen", "open"},
+      {"mnuFileSave", "save"},
+      {"mnuFilePrint", "print"},
+      {"mnuFileSetup", "setup"},
+      {"mnuFilePreview", "preview"},
+      {"mnuFileExport", "export-pdf"},
+      {"mnuToolLocation", "location"},
+      {"mnuToolInfo", "info"},
+      {"mnuToolClock", "clock"},
+      {"mnuToolOption", "option"},
+      {"mnuTableEquationExcel", "export-spreadsheet"},
+      {"mnuTableEquationCsv", "export-file"},
+      {"mnuTableDeclinationExcel", "export-spreadsheet"},
+      {"mnuTableDeclinationCsv", "export-file"},
+      {"mnuTableGraph", "graph"},
+      {"mnuHelpTopic", "help"},
+  };
+  for (const auto& [action, picture] : pictures)
+    actions_[QLatin1String(action)]->setIcon(ToolIcon(QLatin1String(picture)));
+  equation->setIcon(ToolIcon(u"equation"_qs));
+  declination->setIcon(ToolIcon(u"declination"_qs));
 }
 
 void MainWindow::BuildToolBar() {
@@ -143,8 +167,11 @@ void MainWindow::BuildToolBar() {
     QAction* action = button(key, icon, tip, slot);
     auto* menu = new QMenu(this);
     menu->setObjectName(menuName);
-    for (std::size_t i = 0; i < 2; ++i)
-      menu->addAction(NewAction(items[i].first, items[i].second, handlers[i]));
+    for (std::size_t i = 0; i < 2; ++i) {
+      QAction* item = NewAction(items[i].first, items[i].second, handlers[i]);
+      item->setIcon(ToolIcon(i == 0 ? u"export-spreadsheet"_qs : u"export-file"_qs));
+      menu->addAction(item);
+    }
     auto* tool = qobject_cast<QToolButton*>(bar->widgetForAction(action));
     tool->setMenu(menu);
     tool->setPopupMode(QToolButton::MenuButtonPopup);

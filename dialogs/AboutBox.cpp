@@ -84,10 +84,12 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
   buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("cmdOk"));
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  // The selectable texts would otherwise take the first focus.
+  buttons->button(QDialogButtonBox::Ok)->setFocus();
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(body);
   layout->addWidget(buttons);
-  setFixedWidth(440);
+  setFixedWidth(500);
   ApplyPopHints(this);
 }

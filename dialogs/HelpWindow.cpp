@@ -172,6 +172,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   layout->addWidget(BuildToolBar());
   layout->addWidget(splitter, 1);
   resize(860, 620);
+  // The page takes the keys first: arrows and Page Down read on.
+  browser_->setFocus();
   ApplyPopHints(this);
 }
 

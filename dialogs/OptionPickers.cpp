@@ -63,6 +63,9 @@ std::optional<FontChoice> PickFont(QWidget* parent, const FontChoice& initial) {
   auto* fonts = new QFontDialog(ToQFont(initial.Font), &dialog);
   fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
   fonts->setWindowFlags(Qt::Widget);
+  // The grip belongs to the outer dialog's corner, not the middle of it.
+  fonts->setSizeGripEnabled(false);
+  dialog.setSizeGripEnabled(true);
 
   ColorRef color = initial.Color;
   auto* colorButton = new QPushButton(&dialog);
@@ -75,7 +78,9 @@ std::optional<FontChoice> PickFont(QWidget* parent, const FontChoice& initial) {
     }
   });
   auto* colorRow = new QHBoxLayout;
-  colorRow->addWidget(new QLabel(QObject::tr("文字の色(&C):"), &dialog));
+  auto* colorLabel = new QLabel(QObject::tr("文字の色(&C):"), &dialog);
+  colorLabel->setBuddy(colorButton);  // shows the mnemonic instead of a literal "&"
+  colorRow->addWidget(colorLabel);
   colorRow->addWidget(colorButton);
   colorRow->addStretch();
 

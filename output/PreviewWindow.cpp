@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
@@ -59,6 +60,7 @@ void PreviewPicture::paintEvent(QPaintEvent* event) {
 PreviewWindow::PreviewWindow(MainModel& main, QWidget* parent) : QDialog(parent), main_(main) {
   setObjectName(QStringLiteral("frmPreview"));
   setWindowTitle(Tr("印刷プレビュー"));
+  setWindowIcon(UiIcon("preview", "document-print-preview"));
   setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
   setSizeGripEnabled(true);
 
@@ -269,6 +271,31 @@ bool PreviewWindow::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return QDialog::eventFilter(watched, event);
+}
+
+// The arrow and page keys work the scroll bars, as their buttons and
+// troughs do; nothing else in the window takes the keyboard.
+void PreviewWindow::keyPressEvent(QKeyEvent* event) {
+  struct KeyStep {
+    int key;
+    bool vertical;
+    QAbstractSlider::SliderAction action;
+  };
+  static constexpr KeyStep steps[] = {
+      {Qt::Key_Up, true, QAbstractSlider::SliderSingleStepSub},
+      {Qt::Key_Down, true, QAbstractSlider::SliderSingleStepAdd},
+      {Qt::Key_Left, false, QAbstractSlider::SliderSingleStepSub},
+      {Qt::Key_Right, false, QAbstractSlider::SliderSingleStepAdd},
+      {Qt::Key_PageUp, true, QAbstractSlider::SliderPageStepSub},
+      {Qt::Key_PageDown, true, QAbstractSlider::SliderPageStepAdd},
+  };
+  for (const KeyStep& step : steps) {
+    if (event->key() != step.key || event->modifiers() != Qt::NoModifier) continue;
+    QScrollBar* bar = step.vertical ? vBar_ : hBar_;
+    if (bar->isVisible()) bar->triggerAction(step.action);
+    return;
+  }
+  QDialog::keyPressEvent(event);
 }
 
 void PreviewWindow::AreaResized() {

@@ -57,6 +57,7 @@ class PreviewWindow : public QDialog {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void done(int result) override;
 
  private:

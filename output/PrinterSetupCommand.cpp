@@ -1,7 +1,9 @@
 #include "PrinterSetupCommand.h"
 
 #include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QPrintDialog>
+#include <QPushButton>
 
 #include "Busy.h"
 #include "MainModel.h"
@@ -17,13 +19,21 @@ QString Tr(const char* text) {
 
 }  // namespace
 
+void MakeSetupDialog(QPrintDialog& dialog) {
+  dialog.setWindowTitle(Tr("プリンタの設定"));
+  // Set-up only: no page ranges, selection or output to a file; the page
+  // size option is what shows the button to the paper and orientation.
+  dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
+  if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
+    if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText(Tr("OK"));
+  }
+}
+
 bool ShowPrintSetupDialog(QWidget* parent, PrinterSetup& printer) {
   auto* desktop = dynamic_cast<QtPrinterSetup*>(&printer);
   if (desktop == nullptr) return false;
   QPrintDialog dialog(&desktop->Printer(), parent);
-  dialog.setWindowTitle(Tr("プリンタの設定"));
-  // Set-up only: no page ranges, selection or output to a file.
-  dialog.setOptions(QAbstractPrintDialog::PrintDialogOptions());
+  MakeSetupDialog(dialog);
   return dialog.exec() == QDialog::Accepted;
 }
 

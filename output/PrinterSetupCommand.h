@@ -14,8 +14,14 @@ class QWidget;
 // Lets the user change the printer set-up; false when the user cancelled.
 using SetupDialog = std::function<bool(QWidget* parent, PrinterSetup& printer)>;
 
+class QPrintDialog;
+
 // The Qt print dialog with page ranges and printing to a file hidden.
 bool ShowPrintSetupDialog(QWidget* parent, PrinterSetup& printer);
+// Turns Qt's print dialog into a set-up dialog: the printer's properties
+// (paper and orientation) reachable, and "OK" instead of "Print", which
+// would promise a print the set-up does not start.
+void MakeSetupDialog(QPrintDialog& dialog);
 
 // True unless the user cancelled (or there is no printer to set up, which
 // is said with the caption "プリンタの設定"). A paper other than A3, A4, B4 or

@@ -58,6 +58,7 @@ frmClock::frmClock(MainModel& main, QWidget* parent, ClockModel::UtcClock utcNow
       tmrClock_(this) {
   setObjectName("frmClock");
   setWindowTitle(tr("デスクトップ日時計"));
+  setWindowIcon(UiIcon("clock", "appointment-soon"));
   setWindowFlags((windowFlags() | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint) &
                  ~Qt::WindowContextHelpButtonHint);
   setSizeGripEnabled(false);

@@ -101,6 +101,7 @@ frmGraph::frmGraph(MainModel& main, YearGraphData data, QWidget* parent)
     : QDialog(parent), main_(main) {
   setObjectName("frmGraph");
   setWindowTitle(tr("均時差・太陽赤緯のグラフ"));
+  setWindowIcon(UiIcon("graph", "x-office-presentation"));
   setWindowFlags((windowFlags() | Qt::WindowMinMaxButtonsHint) & ~Qt::WindowContextHelpButtonHint);
   graph_ = new YearGraphView(std::move(data), this);
   graph_->setObjectName("picGraph");
@@ -108,9 +109,12 @@ frmGraph::frmGraph(MainModel& main, YearGraphData data, QWidget* parent)
   auto* buttons = new QDialogButtonBox(this);
   auto* save = buttons->addButton(tr("保存(&S)..."), QDialogButtonBox::ActionRole);
   save->setObjectName("cmdSave");
-  save->setIcon(UiIcon("graph", "document-save"));
+  save->setIcon(UiIcon("export-file", "document-save"));
   auto* close = buttons->addButton(tr("閉じる"), QDialogButtonBox::RejectRole);
   close->setObjectName("cmdClose");
+  // Enter closes the window, as in any viewer; saving asks for a name first.
+  save->setAutoDefault(false);
+  close->setDefault(true);
   connect(save, &QPushButton::clicked, this, &frmGraph::SaveCommand);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QHash>
 #include <QRegularExpression>
+#include <QToolButton>
 #include <QWidget>
 
 namespace {
@@ -43,15 +44,35 @@ QString PopHintText(const QString& window, const QString& control) {
   return Hints().value(base + QLatin1Char('_') + match.captured(2), Hints().value(base));
 }
 
+namespace {
+
+// Members of a control array share one object name and tell themselves
+// apart by their "index" property.
+QString ControlName(const QObject* control) {
+  const QVariant index = control->property("index");
+  if (!index.isValid()) return control->objectName();
+  return control->objectName() + QLatin1Char('_') + QString::number(index.toInt());
+}
+
+}  // namespace
+
 void ApplyPopHints(QWidget* window) {
   if (window == nullptr) return;
   const QString name = window->objectName();
   for (QWidget* child : window->findChildren<QWidget*>()) {
-    const QString text = PopHintText(name, child->objectName());
+    const QString text = PopHintText(name, ControlName(child));
     if (!text.isEmpty()) child->setWhatsThis(text);
   }
   for (QAction* action : window->findChildren<QAction*>()) {
-    const QString text = PopHintText(name, action->objectName());
+    const QString text = PopHintText(name, ControlName(action));
     if (!text.isEmpty()) action->setWhatsThis(text);
+  }
+  // A tool button copies its action's hint whenever the action changes
+  // (enabled, checked), so both must carry the same text.
+  for (QToolButton* button : window->findChildren<QToolButton*>()) {
+    QAction* action = button->defaultAction();
+    if (action == nullptr) continue;
+    if (action->whatsThis().isEmpty()) action->setWhatsThis(button->whatsThis());
+    button->setWhatsThis(action->whatsThis());
   }
 }

@@ -1,7 +1,11 @@
 // The print and set-up commands, the preview window and the export command
 // on the offscreen platform, with scripted messages and file dialogs.
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFileInfo>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -134,6 +138,17 @@ class PrintWindowsTest : public QObject {
     QVERIFY(window.Picture()->Page().cacheKey() != before);
     QVERIFY(window.Model().Zoom() > 0.1);
     SaveScreenshot(window, "preview-zoomed.png");
+
+    // The keys scroll as the bars' arrows and pages do.
+    const int top = window.Picture()->y();
+    QTest::keyClick(&window, Qt::Key_Down);
+    const int lineDown = window.Picture()->y();
+    QVERIFY(lineDown < top);
+    QTest::keyClick(&window, Qt::Key_PageDown);
+    const int pageDown = window.Picture()->y();
+    QVERIFY(top - pageDown > 2 * (top - lineDown));
+    QTest::keyClick(&window, Qt::Key_Up);
+    QVERIFY(window.Picture()->y() > pageDown);
     window.close();
   }
 
@@ -191,6 +206,23 @@ class PrintWindowsTest : public QObject {
     QCOMPARE(PageSizeOfCode(13), QPageSize::JisB5);
     QCOMPARE(PaperCodeOf(QPageSize::B4), int16_t{256});  // ISO B4 is not the dial's B4
     QCOMPARE(PageSizeOfCode(999), QPageSize::Custom);
+  }
+
+  // The set-up dialog reaches the paper and orientation (Qt's "properties"
+  // button) and is confirmed with OK, not with a "Print" that prints nothing.
+  void setupDialogOffersPaperAndSaysOk() {
+    QPrinter printer;
+    QPrintDialog dialog(&printer);
+    MakeSetupDialog(dialog);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto* properties = dialog.findChild<QPushButton*>(QStringLiteral("properties"));
+    QVERIFY(properties != nullptr && properties->isVisible());
+    auto* buttons = dialog.findChild<QDialogButtonBox*>();
+    QCOMPARE(buttons->button(QDialogButtonBox::Ok)->text(), QString("OK"));
+    QVERIFY(!dialog.testOption(QAbstractPrintDialog::PrintToFile));
+    QVERIFY(!dialog.testOption(QAbstractPrintDialog::PrintPageRange));
+    dialog.reject();
   }
 
  private:
