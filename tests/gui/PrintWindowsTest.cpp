@@ -2,6 +2,7 @@
 // on the offscreen platform, with scripted messages and file dialogs.
 #include <QApplication>
 #include <QFileInfo>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -45,6 +46,7 @@ class PrintWindowsTest : public QObject {
     MainModel model;
     model.setPrinter(std::make_shared<FakePrinter>());
     QWidget window;
+    window.show();
     ScriptedMessages messages;
     ScopedUiServices services(&messages);
     QStringList shown;
@@ -53,11 +55,13 @@ class PrintWindowsTest : public QObject {
     int32_t inner = 0;
     int16_t printedPages = 0;
     bool busy = false;
+    bool closed = true;
     const int32_t result =
         RunPrintCommand(&window, model, 2, status, [&](MainModel& m, int16_t pages) {
           ++jobs;
           printedPages = pages;
           busy = !window.isEnabled();
+          closed = window.close();  // the window manager's close button
           inner = RunPrintCommand(&window, m, 1, status, [&](MainModel&, int16_t) {
             ++jobs;
             return kTrue;
@@ -67,6 +71,8 @@ class PrintWindowsTest : public QObject {
     QCOMPARE(jobs, 1);
     QCOMPARE(printedPages, int16_t{2});
     QVERIFY(busy);
+    QVERIFY(!closed);
+    QVERIFY(window.isVisible());
     QCOMPARE(inner, kInvalidCallNumber);
     QCOMPARE(result, 482);
     QVERIFY(window.isEnabled());
@@ -79,6 +85,24 @@ class PrintWindowsTest : public QObject {
     model.setPrinter(nullptr);
     QCOMPARE_NE(PrintOnPrinter(model, 1), kTrue);
     QCOMPARE(model.LastErrDescription(), std::string(kNoPrinterText));
+  }
+
+  // Qt cannot withdraw a job once begun; a failing page must stop it first.
+  void aFailingPageSendsNothingToThePrinter() {
+    MainModel model;
+    QVERIFY(model.ApplySeason() == kTrue);
+    const QString out = dir_.filePath("printer.pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(out);
+    SundialRoutines failing;
+    failing.GnomonMarks = [](DialDesign design, DrawTarget&, const DialLayout&, double) {
+      return design.errors.SaveLastError(RaisedError(1004, "mdlDraw", "描画できません。"));
+    };
+    QCOMPARE(PrintRehearsed(model, printer, kPaperA4, kPortrait, 2, failing), 1004);
+    QVERIFY(!QFileInfo::exists(out));
+    QCOMPARE(PrintRehearsed(model, printer, kPaperA4, kPortrait, 2), kTrue);
+    QVERIFY(QFileInfo(out).size() > 1000);
   }
 
   void setupWarnsAboutUnsupportedPaperAndCancelChangesNothing() {
