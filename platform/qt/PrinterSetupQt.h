@@ -42,6 +42,12 @@ class QtPrinterSetup : public PrinterSetup {
   bool setOrientation(int16_t value) override;
   bool setZoom(int32_t value) override;
   bool setCopies(int16_t value) override;
+  void KeepDocumentValues(const PrinterProperties& values) override {
+    sheet_.KeepDocumentValues(values);
+  }
+  std::optional<PrinterProperties> DocumentValues() const override {
+    return sheet_.DocumentValues();
+  }
 
   // The current printer, for the print job and the set-up dialog.
   QPrinter& Printer() { return *printer_; }
