@@ -23,6 +23,11 @@ QPageSize::PageSizeId PageSizeOfCode(int16_t code);
 // nor a single one named "Rendering Subsystem" (letter case ignored).
 bool IsUsablePrinterSet(const QStringList& installed, const QString& current);
 
+// The printer to use: the current one while it is installed; once it is
+// gone (or none was chosen), the desktop's default, else the first one.
+QString PrinterToUse(const QStringList& installed, const QString& current,
+                     const QString& defaultName);
+
 class QtPrinterSetup : public PrinterSetup {
  public:
   // Starts on the desktop's default printer, or the first installed one.

@@ -210,6 +210,11 @@ class PrintWindowsTest : public QObject {
     QVERIFY(!IsUsablePrinterSet({"Rendering Subsystem"}, "rendering subsystem"));
     QVERIFY(IsUsablePrinterSet({"Rendering Subsystem", "Laser"}, "Rendering Subsystem"));
     QVERIFY(IsUsablePrinterSet({"Laser"}, "Laser"));
+    // A printer removed while the program runs gives way to the default.
+    QCOMPARE(PrinterToUse({"Laser", "Photo"}, "Gone", "Photo"), QString("Photo"));
+    QCOMPARE(PrinterToUse({"Laser", "Photo"}, "", "Gone too"), QString("Laser"));
+    QCOMPARE(PrinterToUse({"Laser", "Photo"}, "Laser", "Photo"), QString("Laser"));
+    QCOMPARE(PrinterToUse({}, "Gone", ""), QString("Gone"));
     for (int16_t code : {1, 5, 8, 9, 11, 12, 13}) QCOMPARE(PaperCodeOf(PageSizeOfCode(code)), code);
     QCOMPARE(PageSizeOfCode(12), QPageSize::JisB4);
     QCOMPARE(PageSizeOfCode(13), QPageSize::JisB5);
