@@ -93,6 +93,12 @@ PreviewWindow::PreviewWindow(MainModel& main, QWidget* parent) : QDialog(parent)
     bar->hide();
     connect(bar, &QScrollBar::actionTriggered, this,
             [this, bar](int action) { ScrollAction(bar, action); });
+    // The bar's context menu ("Scroll here") sets the value directly.
+    connect(bar, &QScrollBar::valueChanged, this, [this, bar](int value) {
+      const bool horizontal = bar == hBar_;
+      const ScrollState& state = horizontal ? model_.HorizontalBar() : model_.VerticalBar();
+      if (!scrolling_ && value != state.Position) Scroll(bar, ScrollRequest::ThumbReleased, value);
+    });
   }
   grid->addWidget(background_, 0, 0);
   grid->addWidget(vBar_, 0, 1);
@@ -364,6 +370,10 @@ void PreviewWindow::ScrollAction(QScrollBar* bar, int action) {
     default:
       return;
   }
+  Scroll(bar, request, thumb);
+}
+
+void PreviewWindow::Scroll(QScrollBar* bar, ScrollRequest request, int32_t thumb) {
   const bool horizontal = bar == hBar_;
   model_.Scroll(horizontal, request, thumb);
   const ScrollState& state = horizontal ? model_.HorizontalBar() : model_.VerticalBar();

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QPrinter>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -158,6 +159,29 @@ class PrintWindowsTest : public QObject {
     QVERIFY(window.Picture()->Page().cacheKey() != before);
     QVERIFY(window.Model().Zoom() > 0.1);
     SaveScreenshot(window, "preview-zoomed.png");
+    window.close();
+  }
+
+  void scrollBarsMoveThePictureByTheirOwnSteps() {
+    MainModel model;
+    QVERIFY(model.ApplySeason() == kTrue);
+    PreviewWindow window(model);
+    window.resize(400, 250);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.findChild<QAction*>("actPageWidth")->trigger();
+    auto* bar = window.findChild<QScrollBar*>("vscPreview");
+    QVERIFY(bar->isVisible());
+    const double twipsPerPixel = 1440.0 / window.logicalDpiX();
+    // "Scroll here" from the bar's menu sets the value directly.
+    bar->setValue(1500);
+    QCOMPARE(window.Model().VerticalBar().Position, 1500);
+    QCOMPARE(window.Picture()->y(), -qRound(1500 / twipsPerPixel));
+    bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    const int32_t stepped = 1500 + window.Model().PageStep();
+    QCOMPARE(window.Model().VerticalBar().Position, stepped);
+    QCOMPARE(bar->value(), stepped);
+    QCOMPARE(window.Picture()->y(), -qRound(stepped / twipsPerPixel));
     window.close();
   }
 
