@@ -6,6 +6,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -15,6 +16,7 @@
 #include "ExportPagesCommand.h"
 #include "FontSubstitutions.h"
 #include "MainModel.h"
+#include "Preferences.h"
 #include "PreviewWindow.h"
 #include "PrintCommand.h"
 #include "PrinterSetupCommand.h"
@@ -200,6 +202,33 @@ class PrintWindowsTest : public QObject {
     QCOMPARE(bar->value(), stepped);
     QCOMPARE(window.Picture()->y(), -qRound(stepped / twipsPerPixel));
     window.close();
+  }
+
+  void placementComesBackOnScreenAndIsWrittenAtClose() {
+    MainModel model;
+    QVERIFY(model.ApplySeason() == kTrue);
+    PutIniString("PreviewWindow", "Position", "-40000, -40000, 300, 400");
+    PutIniString("PreviewWindow", "ShowGuide", "True");
+    QSize size;
+    {
+      PreviewWindow window(model);
+      window.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&window));
+      const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+      QVERIFY(screen.intersects(window.frameGeometry()));
+      size = window.size();
+      window.findChild<QAction*>("actGuide")->trigger();
+      window.move(screen.topLeft() + QPoint(30, 40));
+      window.close();
+    }
+    const QPoint place = QGuiApplication::primaryScreen()->availableGeometry().topLeft();
+    QCOMPARE(QString::fromStdString(GetIniString("PreviewWindow", "Position", "")),
+             QString("%1, %2, %3, %4")
+                 .arg(place.x() + 30)
+                 .arg(place.y() + 40)
+                 .arg(size.width())
+                 .arg(size.height()));
+    QVERIFY(!GetIniBool("PreviewWindow", "ShowGuide", true));
   }
 
   void setupOfAnUnsupportedPaperShowsTheNewSheet() {
