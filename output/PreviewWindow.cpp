@@ -59,6 +59,9 @@ int Pixels(double twips, double twipsPerPixel) {
 
 PreviewPicture::PreviewPicture(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
+  // The right button's release opens the page's own menu; the dialog's
+  // "What's This?" menu must not open on the press as well.
+  setContextMenuPolicy(Qt::PreventContextMenu);
 }
 
 void PreviewPicture::setPage(QPixmap page) {

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFileInfo>
+#include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -229,6 +230,31 @@ class PrintWindowsTest : public QObject {
                  .arg(size.width())
                  .arg(size.height()));
     QVERIFY(!GetIniBool("PreviewWindow", "ShowGuide", true));
+  }
+
+  // The click that closes the popup menu does not zoom; the next one does.
+  void clickClosingThePopupIsNotAZoom() {
+    MainModel model;
+    QVERIFY(model.ApplySeason() == kTrue);
+    PreviewWindow window(model);
+    window.resize(500, 600);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QWindow* handle = window.windowHandle();
+    const QPoint onPage = window.Picture()->mapTo(&window, QPoint(40, 40));
+    const double zoom = window.Model().Zoom();
+    QTest::mouseClick(handle, Qt::RightButton, {}, onPage);
+    auto* popup = window.findChild<QMenu*>("mnuPopup");
+    QTRY_VERIFY(popup->isVisible());
+    QTest::mouseMove(popup->windowHandle(), QPoint(20, 10));
+    const QPoint outside = onPage - QPoint(20, 20);
+    QTest::mouseClick(popup->windowHandle(), Qt::LeftButton, {},
+                      popup->mapFromGlobal(window.mapToGlobal(outside)));
+    QTRY_VERIFY(!popup->isVisible());
+    QCOMPARE(window.Model().Zoom(), zoom);
+    QTest::mouseClick(handle, Qt::LeftButton, {}, onPage);
+    QVERIFY(window.Model().Zoom() > zoom);
+    window.close();
   }
 
   void setupOfAnUnsupportedPaperShowsTheNewSheet() {
