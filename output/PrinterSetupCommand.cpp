@@ -1,9 +1,7 @@
 #include "PrinterSetupCommand.h"
 
 #include <QCoreApplication>
-#include <QDialogButtonBox>
 #include <QPrintDialog>
-#include <QPushButton>
 
 #include "Busy.h"
 #include "MainModel.h"
@@ -26,10 +24,6 @@ bool ShowPrintSetupDialog(QWidget* parent, PrinterSetup& printer) {
   dialog.setWindowTitle(Tr("プリンタの設定"));
   // Set-up only: no page ranges, selection or output to a file.
   dialog.setOptions(QAbstractPrintDialog::PrintDialogOptions());
-  // Accepting only keeps the set-up; a button named "Print" would promise more.
-  for (auto* buttons : dialog.findChildren<QDialogButtonBox*>()) {
-    if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText(Tr("OK"));
-  }
   return dialog.exec() == QDialog::Accepted;
 }
 

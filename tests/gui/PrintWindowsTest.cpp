@@ -1,17 +1,13 @@
 // The print and set-up commands, the preview window and the export command
 // on the offscreen platform, with scripted messages and file dialogs.
 #include <QApplication>
-#include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QMenu>
-#include <QPrintDialog>
 #include <QPrinter>
-#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include "AppIni.h"
 #include "ExportPagesCommand.h"
@@ -141,19 +137,6 @@ class PrintWindowsTest : public QObject {
     QCOMPARE(messages.asked.size(), size_t{2});
     QCOMPARE(messages.asked[1].text, QString("選択された用紙サイズはサポートしていません。"));
     QCOMPARE(shown, (QStringList{"プリンタの設定を変更しています...", ""}));
-  }
-
-  void setupDialogDoesNotOfferToPrint() {
-    QtPrinterSetup printer;
-    QString okText = "not shown";
-    QTimer::singleShot(0, [&] {
-      auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
-      if (dialog == nullptr) return;
-      okText = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->text();
-      dialog->reject();
-    });
-    QVERIFY(!ShowPrintSetupDialog(nullptr, printer));
-    QCOMPARE(okText, QString("OK"));
   }
 
   void previewShowsThePageAtOnceWithoutAPrinter() {
