@@ -1,8 +1,8 @@
 #include "PreviewWindow.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
