@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 // The current printer's set-up values, named as the document's keys.
@@ -39,6 +40,12 @@ class PrinterSetup {
   virtual bool setOrientation(int16_t value) = 0;
   virtual bool setZoom(int32_t value) = 0;
   virtual bool setCopies(int16_t value) = 0;
+
+  // Without a usable printer: the [Printer] values of the document last
+  // read, written back when it is saved so that moving a document through a
+  // machine without a printer does not lose its paper and printer.
+  virtual void KeepDocumentValues(const PrinterProperties&) {}
+  virtual std::optional<PrinterProperties> DocumentValues() const { return std::nullopt; }
 };
 
 // The set-up of a system without a usable printer. Nothing prints, but the
@@ -71,8 +78,11 @@ class NoPrinterSetup : public PrinterSetup {
   bool setDuplex(int16_t) override { return false; }
   bool setZoom(int32_t) override { return false; }
   bool setCopies(int16_t) override { return false; }
+  void KeepDocumentValues(const PrinterProperties& values) override { kept_ = values; }
+  std::optional<PrinterProperties> DocumentValues() const override { return kept_; }
 
  private:
   int16_t paperSize_ = 9;    // A4
   int16_t orientation_ = 1;  // portrait
+  std::optional<PrinterProperties> kept_;
 };

@@ -240,15 +240,18 @@ class DocumentReader {
     PrinterProperties wanted = printer.Current();
     if (!printer.IsPrinterAvailable()) {
       // No printer to set up, so nothing here can fail the document; the
-      // paper still gives the preview its sheet.
+      // paper still gives the preview its sheet, and the values are kept
+      // for saving the document again.
+      bool any = false;
       ReadSectionLines(lines, [&](std::string_view key, std::string_view value) {
         try {
-          ApplyPrinterKey(wanted, key, value);
+          any = ApplyPrinterKey(wanted, key, value) || any;
         } catch (const RaisedError&) {
         }
       });
       printer.setPaperSize(wanted.PaperSize);
       printer.setOrientation(wanted.Orientation);
+      if (any) printer.KeepDocumentValues(wanted);
       return;
     }
     ReadSectionLines(lines, [&](std::string_view key, std::string_view value) {
@@ -360,8 +363,11 @@ class DocumentWriter {
   void WritePrinter() {
     Section("Printer");
     const PrinterSetup& printer = model_.Printer();
-    if (!printer.IsPrinterAvailable()) return;
-    Entries(PrinterEntries(printer.Current()));
+    if (printer.IsPrinterAvailable()) {
+      Entries(PrinterEntries(printer.Current()));
+    } else if (const auto kept = printer.DocumentValues()) {
+      Entries(PrinterEntries(*kept));
+    }
   }
 
   const MainModel& model_;

@@ -1,5 +1,6 @@
 #include "PreviewWindow.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -30,6 +31,22 @@ namespace {
 
 constexpr const char* kSection = "PreviewWindow";
 constexpr int kToolBarHeight = 28;  // 420 twips
+const QSize kMinimumWindow(160, 120);
+
+// A stored length, or the default when the ini holds nothing sensible.
+int PixelsOr(double value, int fallback, int minimum) {
+  if (!std::isfinite(value) || std::fabs(value) > 100000) return fallback;
+  return std::max(minimum, static_cast<int>(std::lround(value)));
+}
+
+// A stored place where no screen is any more moves onto the primary screen.
+QPoint OnSomeScreen(const QRect& frame) {
+  for (const QScreen* screen : QGuiApplication::screens()) {
+    if (screen->availableGeometry().intersects(frame)) return frame.topLeft();
+  }
+  const QScreen* primary = QGuiApplication::primaryScreen();
+  return primary ? primary->availableGeometry().topLeft() + QPoint(10, 10) : QPoint(10, 10);
+}
 
 QString Tr(const char* text) {
   return QCoreApplication::translate("frmPreview", text);
@@ -43,6 +60,9 @@ int Pixels(double twips, double twipsPerPixel) {
 
 PreviewPicture::PreviewPicture(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
+  // The right button's release opens the page's own menu; the dialog's
+  // "What's This?" menu must not open on the press as well.
+  setContextMenuPolicy(Qt::PreventContextMenu);
 }
 
 void PreviewPicture::setPage(QPixmap page) {
@@ -95,6 +115,12 @@ PreviewWindow::PreviewWindow(MainModel& main, QWidget* parent) : QDialog(parent)
     bar->hide();
     connect(bar, &QScrollBar::actionTriggered, this,
             [this, bar](int action) { ScrollAction(bar, action); });
+    // The bar's context menu ("Scroll here") sets the value directly.
+    connect(bar, &QScrollBar::valueChanged, this, [this, bar](int value) {
+      const bool horizontal = bar == hBar_;
+      const ScrollState& state = horizontal ? model_.HorizontalBar() : model_.VerticalBar();
+      if (!scrolling_ && value != state.Position) Scroll(bar, ScrollRequest::ThumbReleased, value);
+    });
   }
   grid->addWidget(background_, 0, 0);
   grid->addWidget(vBar_, 0, 1);
@@ -221,21 +247,26 @@ void PreviewWindow::LoadPlacement() {
   placement_ = {10, 10, 320, 420, 0};
   LoadWindowPlacement(kSection, PlacementKeys::PositionSizeAndState, placement_);
   model_.setShowGuide(GetIniBool(kSection, "ShowGuide", true));
-  resize(std::max(1, static_cast<int>(std::lround(placement_.Width))),
-         std::max(1, static_cast<int>(std::lround(placement_.Height))));
-  move(static_cast<int>(std::lround(placement_.Left)),
-       static_cast<int>(std::lround(placement_.Top)));
+  const QSize size(PixelsOr(placement_.Width, 320, kMinimumWindow.width()),
+                   PixelsOr(placement_.Height, 420, kMinimumWindow.height()));
+  resize(size);
+  move(OnSomeScreen(
+      QRect(QPoint(PixelsOr(placement_.Left, 10, -100000), PixelsOr(placement_.Top, 10, -100000)),
+            size)));
+  // A modal window that opened minimised would leave the program looking
+  // frozen, so only the maximised state is taken back.
   if (placement_.WindowState == 2) setWindowState(Qt::WindowMaximized);
 }
 
 void PreviewWindow::SavePlacement() {
-  const QRect normal = isMaximized() || isMinimized() ? normalGeometry() : geometry();
-  const QRect frame = frameGeometry();
-  placement_.WindowState = isMinimized() ? 1 : (isMaximized() ? 2 : 0);
-  placement_.Left = frame.left();
-  placement_.Top = frame.top();
-  placement_.Width = normal.width();
-  placement_.Height = normal.height();
+  if (isMinimized()) {
+    placement_.WindowState = 1;
+  } else if (isMaximized()) {
+    placement_.WindowState = 2;  // the normal place stays the one stored
+  } else {
+    placement_ = {static_cast<double>(pos().x()), static_cast<double>(pos().y()),
+                  static_cast<double>(width()), static_cast<double>(height()), 0};
+  }
   SaveWindowPlacement(kSection, PlacementKeys::PositionSizeAndState, placement_);
   PutIniBool(kSection, "ShowGuide", model_.ShowGuide());
 }
@@ -391,6 +422,10 @@ void PreviewWindow::ScrollAction(QScrollBar* bar, int action) {
     default:
       return;
   }
+  Scroll(bar, request, thumb);
+}
+
+void PreviewWindow::Scroll(QScrollBar* bar, ScrollRequest request, int32_t thumb) {
   const bool horizontal = bar == hBar_;
   model_.Scroll(horizontal, request, thumb);
   const ScrollState& state = horizontal ? model_.HorizontalBar() : model_.VerticalBar();

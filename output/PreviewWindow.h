@@ -87,6 +87,7 @@ class PreviewWindow : public QDialog {
   void SetMouseMode(MouseMode mode);
   void ToggleGuide();
   void ScrollAction(QScrollBar* bar, int action);
+  void Scroll(QScrollBar* bar, ScrollRequest request, int32_t thumb);
   void MousePressed(QMouseEvent* event);
   void MouseMoved(QMouseEvent* event);
   void MouseReleased(QMouseEvent* event);

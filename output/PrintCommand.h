@@ -6,7 +6,10 @@
 #include <cstdint>
 #include <functional>
 
+#include "mdlPrint.h"
+
 class MainModel;
+class QPrinter;
 class QWidget;
 
 inline constexpr const char* kNoPrinterText = "有効なプリンタが見つかりません。";
@@ -19,6 +22,13 @@ using StatusFunction = std::function<void(const QString& icon, const QString& te
 // otherwise dial and gnomon on two). kTrue, or the error number with the
 // last-error record filled; without a usable printer that is kNoPrinterText.
 int32_t PrintOnPrinter(MainModel& model, int16_t pageCount);
+
+// The job on this printer. A job handed to CUPS cannot be withdrawn once
+// begun, so the pages are first rehearsed into a scratch PDF of the same
+// sheet: a routine that fails there stops the job before the printer sees
+// any of it.
+int32_t PrintRehearsed(MainModel& model, QPrinter& printer, int16_t paperSize, int16_t orientation,
+                       int16_t pageCount, const SundialRoutines& routines = {});
 
 using PrintJob = std::function<int32_t(MainModel&, int16_t)>;
 

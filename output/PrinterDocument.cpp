@@ -58,7 +58,9 @@ void PrinterDocument::EndDoc() {
 void PrinterDocument::KillDoc() noexcept {
   target_.reset();
   if (painter_ && painter_->isActive()) {
-    printer_.abort();  // nothing of the unfinished job reaches the printer
+    // Qt's PDF and CUPS engines cannot abort: what was drawn is still sent.
+    // The print command rehearses the job first for that reason.
+    printer_.abort();
     painter_->end();
   }
   painter_.reset();

@@ -30,13 +30,6 @@ constexpr int16_t kDuplexShortEdge = 3;
 constexpr int16_t kPortraitCode = 1;
 constexpr int16_t kLandscapeCode = 2;
 
-QString DefaultPrinterName() {
-  const QString name = QPrinterInfo::defaultPrinterName();
-  if (!name.isEmpty()) return name;
-  const QStringList installed = QtPrinterSetup::InstalledPrinters();
-  return installed.isEmpty() ? QString() : installed.front();
-}
-
 }  // namespace
 
 int16_t PaperCodeOf(QPageSize::PageSizeId id) {
@@ -59,9 +52,14 @@ bool IsUsablePrinterSet(const QStringList& installed, const QString& current) {
            current.compare(QLatin1String("Rendering Subsystem"), Qt::CaseInsensitive) == 0);
 }
 
+QString PrinterToUse(const QStringList& installed, const QString& current,
+                     const QString& defaultName) {
+  if (installed.isEmpty() || installed.contains(current)) return current;
+  return installed.contains(defaultName) ? defaultName : installed.front();
+}
+
 QtPrinterSetup::QtPrinterSetup() : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
-  const QString name = DefaultPrinterName();
-  if (!name.isEmpty()) printer_->setPrinterName(name);
+  IsPrinterAvailable();  // starts on the desktop's default printer
   kept_.Zoom = 100;
 }
 
@@ -72,10 +70,13 @@ QStringList QtPrinterSetup::InstalledPrinters() {
 }
 
 bool QtPrinterSetup::IsPrinterAvailable() const {
-  // A printer added after start-up is taken up once none was current.
+  // A printer added after start-up is taken up once none was current, and
+  // one removed is replaced, so that the set-up can still choose another.
   const QStringList installed = InstalledPrinters();
-  if (printer_->printerName().isEmpty() && !installed.isEmpty()) {
-    printer_->setPrinterName(DefaultPrinterName());
+  const QString use =
+      PrinterToUse(installed, printer_->printerName(), QPrinterInfo::defaultPrinterName());
+  if (use != printer_->printerName() && printer_->printerState() != QPrinter::Active) {
+    printer_->setPrinterName(use);
   }
   return IsUsablePrinterSet(installed, printer_->printerName()) &&
          installed.contains(printer_->printerName());

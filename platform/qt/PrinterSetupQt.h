@@ -23,6 +23,11 @@ QPageSize::PageSizeId PageSizeOfCode(int16_t code);
 // nor a single one named "Rendering Subsystem" (letter case ignored).
 bool IsUsablePrinterSet(const QStringList& installed, const QString& current);
 
+// The printer to use: the current one while it is installed; once it is
+// gone (or none was chosen), the desktop's default, else the first one.
+QString PrinterToUse(const QStringList& installed, const QString& current,
+                     const QString& defaultName);
+
 class QtPrinterSetup : public PrinterSetup {
  public:
   // Starts on the desktop's default printer, or the first installed one.
@@ -42,6 +47,12 @@ class QtPrinterSetup : public PrinterSetup {
   bool setOrientation(int16_t value) override;
   bool setZoom(int32_t value) override;
   bool setCopies(int16_t value) override;
+  void KeepDocumentValues(const PrinterProperties& values) override {
+    sheet_.KeepDocumentValues(values);
+  }
+  std::optional<PrinterProperties> DocumentValues() const override {
+    return sheet_.DocumentValues();
+  }
 
   // The current printer, for the print job and the set-up dialog.
   QPrinter& Printer() { return *printer_; }

@@ -3,9 +3,12 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFileInfo>
+#include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -13,6 +16,7 @@
 #include "ExportPagesCommand.h"
 #include "FontSubstitutions.h"
 #include "MainModel.h"
+#include "Preferences.h"
 #include "PreviewWindow.h"
 #include "PrintCommand.h"
 #include "PrinterSetupCommand.h"
@@ -49,6 +53,7 @@ class PrintWindowsTest : public QObject {
     MainModel model;
     model.setPrinter(std::make_shared<FakePrinter>());
     QWidget window;
+    window.show();
     ScriptedMessages messages;
     ScopedUiServices services(&messages);
     QStringList shown;
@@ -57,11 +62,13 @@ class PrintWindowsTest : public QObject {
     int32_t inner = 0;
     int16_t printedPages = 0;
     bool busy = false;
+    bool closed = true;
     const int32_t result =
         RunPrintCommand(&window, model, 2, status, [&](MainModel& m, int16_t pages) {
           ++jobs;
           printedPages = pages;
           busy = !window.isEnabled();
+          closed = window.close();  // the window manager's close button
           inner = RunPrintCommand(&window, m, 1, status, [&](MainModel&, int16_t) {
             ++jobs;
             return kTrue;
@@ -71,6 +78,8 @@ class PrintWindowsTest : public QObject {
     QCOMPARE(jobs, 1);
     QCOMPARE(printedPages, int16_t{2});
     QVERIFY(busy);
+    QVERIFY(!closed);
+    QVERIFY(window.isVisible());
     QCOMPARE(inner, kInvalidCallNumber);
     QCOMPARE(result, 482);
     QVERIFY(window.isEnabled());
@@ -83,6 +92,24 @@ class PrintWindowsTest : public QObject {
     model.setPrinter(nullptr);
     QCOMPARE_NE(PrintOnPrinter(model, 1), kTrue);
     QCOMPARE(model.LastErrDescription(), std::string(kNoPrinterText));
+  }
+
+  // Qt cannot withdraw a job once begun; a failing page must stop it first.
+  void aFailingPageSendsNothingToThePrinter() {
+    MainModel model;
+    QVERIFY(model.ApplySeason() == kTrue);
+    const QString out = dir_.filePath("printer.pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(out);
+    SundialRoutines failing;
+    failing.GnomonMarks = [](DialDesign design, DrawTarget&, const DialLayout&, double) {
+      return design.errors.SaveLastError(RaisedError(1004, "mdlDraw", "描画できません。"));
+    };
+    QCOMPARE(PrintRehearsed(model, printer, kPaperA4, kPortrait, 2, failing), 1004);
+    QVERIFY(!QFileInfo::exists(out));
+    QCOMPARE(PrintRehearsed(model, printer, kPaperA4, kPortrait, 2), kTrue);
+    QVERIFY(QFileInfo(out).size() > 1000);
   }
 
   void setupWarnsAboutUnsupportedPaperAndCancelChangesNothing() {
@@ -152,6 +179,81 @@ class PrintWindowsTest : public QObject {
     window.close();
   }
 
+  void scrollBarsMoveThePictureByTheirOwnSteps() {
+    MainModel model;
+    QVERIFY(model.ApplySeason() == kTrue);
+    PreviewWindow window(model);
+    window.resize(400, 250);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.findChild<QAction*>("actPageWidth")->trigger();
+    auto* bar = window.findChild<QScrollBar*>("vscPreview");
+    QVERIFY(bar->isVisible());
+    const double twipsPerPixel = 1440.0 / window.logicalDpiX();
+    // "Scroll here" from the bar's menu sets the value directly.
+    bar->setValue(1500);
+    QCOMPARE(window.Model().VerticalBar().Position, 1500);
+    QCOMPARE(window.Picture()->y(), -qRound(1500 / twipsPerPixel));
+    bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    const int32_t stepped = 1500 + window.Model().PageStep();
+    QCOMPARE(window.Model().VerticalBar().Position, stepped);
+    QCOMPARE(bar->value(), stepped);
+    QCOMPARE(window.Picture()->y(), -qRound(stepped / twipsPerPixel));
+    window.close();
+  }
+
+  void placementComesBackOnScreenAndIsWrittenAtClose() {
+    MainModel model;
+    QVERIFY(model.ApplySeason() == kTrue);
+    PutIniString("PreviewWindow", "Position", "-40000, -40000, 300, 400");
+    PutIniString("PreviewWindow", "ShowGuide", "True");
+    QSize size;
+    {
+      PreviewWindow window(model);
+      window.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&window));
+      const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+      QVERIFY(screen.intersects(window.frameGeometry()));
+      size = window.size();
+      window.findChild<QAction*>("actGuide")->trigger();
+      window.move(screen.topLeft() + QPoint(30, 40));
+      window.close();
+    }
+    const QPoint place = QGuiApplication::primaryScreen()->availableGeometry().topLeft();
+    QCOMPARE(QString::fromStdString(GetIniString("PreviewWindow", "Position", "")),
+             QString("%1, %2, %3, %4")
+                 .arg(place.x() + 30)
+                 .arg(place.y() + 40)
+                 .arg(size.width())
+                 .arg(size.height()));
+    QVERIFY(!GetIniBool("PreviewWindow", "ShowGuide", true));
+  }
+
+  // The click that closes the popup menu does not zoom; the next one does.
+  void clickClosingThePopupIsNotAZoom() {
+    MainModel model;
+    QVERIFY(model.ApplySeason() == kTrue);
+    PreviewWindow window(model);
+    window.resize(500, 600);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QWindow* handle = window.windowHandle();
+    const QPoint onPage = window.Picture()->mapTo(&window, QPoint(40, 40));
+    const double zoom = window.Model().Zoom();
+    QTest::mouseClick(handle, Qt::RightButton, {}, onPage);
+    auto* popup = window.findChild<QMenu*>("mnuPopup");
+    QTRY_VERIFY(popup->isVisible());
+    QTest::mouseMove(popup->windowHandle(), QPoint(20, 10));
+    const QPoint outside = onPage - QPoint(20, 20);
+    QTest::mouseClick(popup->windowHandle(), Qt::LeftButton, {},
+                      popup->mapFromGlobal(window.mapToGlobal(outside)));
+    QTRY_VERIFY(!popup->isVisible());
+    QCOMPARE(window.Model().Zoom(), zoom);
+    QTest::mouseClick(handle, Qt::LeftButton, {}, onPage);
+    QVERIFY(window.Model().Zoom() > zoom);
+    window.close();
+  }
+
   void setupOfAnUnsupportedPaperShowsTheNewSheet() {
     MainModel model;
     QVERIFY(model.ApplySeason() == kTrue);
@@ -201,6 +303,11 @@ class PrintWindowsTest : public QObject {
     QVERIFY(!IsUsablePrinterSet({"Rendering Subsystem"}, "rendering subsystem"));
     QVERIFY(IsUsablePrinterSet({"Rendering Subsystem", "Laser"}, "Rendering Subsystem"));
     QVERIFY(IsUsablePrinterSet({"Laser"}, "Laser"));
+    // A printer removed while the program runs gives way to the default.
+    QCOMPARE(PrinterToUse({"Laser", "Photo"}, "Gone", "Photo"), QString("Photo"));
+    QCOMPARE(PrinterToUse({"Laser", "Photo"}, "", "Gone too"), QString("Laser"));
+    QCOMPARE(PrinterToUse({"Laser", "Photo"}, "Laser", "Photo"), QString("Laser"));
+    QCOMPARE(PrinterToUse({}, "Gone", ""), QString("Gone"));
     for (int16_t code : {1, 5, 8, 9, 11, 12, 13}) QCOMPARE(PaperCodeOf(PageSizeOfCode(code)), code);
     QCOMPARE(PageSizeOfCode(12), QPageSize::JisB4);
     QCOMPARE(PageSizeOfCode(13), QPageSize::JisB5);

@@ -554,6 +554,14 @@ TEST_F(SettingsDocumentTest, PrinterSectionGoesThroughThePrinterSetUp) {
   ASSERT_EQ(model.lOpenUfxAll(WriteDocument("letter.ufx", "[Umbrafex]\n[Printer]\nPaperSize=1\n")),
             kTrue);
   EXPECT_EQ(model.Printer().Current().PaperSize, 8);  // an unsupported paper is no sheet
+
+  // Saved again on this machine, the document keeps what it came with.
+  ASSERT_EQ(model.lOpenUfxAll(path), kTrue);
+  const std::string again = Path("again.ufx");
+  ASSERT_EQ(model.lSaveUfxAll(again), kTrue);
+  EXPECT_TRUE(ReadUtf8(again).ends_with(
+      "[Printer]\r\nDeviceName=Office Laser\r\nPaperSize=9\r\nPaperBin=7\r\nPrintQuality=-4\r\n"
+      "ColorMode=2\r\nDuplex=1\r\nOrientation=1\r\nZoom=100\r\nCopies=1\r\n"));
 }
 
 }  // namespace

@@ -167,3 +167,24 @@ TEST(OutputSequenceTest, BoundariesOfTheTimeZoneAndLatitudeNotes) {
 }
 
 }  // namespace
+
+// Without a printer the checks before the preview read the preview's sheet:
+// A4 portrait, or the paper and orientation a document named.
+TEST(OutputSequenceTest, WithoutPrinterThePreviewChecksItsOwnSheet) {
+  MainModel main;
+  OutputRequest request = RequestFromModel(main, OutputCommand::Preview);
+  EXPECT_FALSE(request.printerAvailable);
+  EXPECT_EQ(request.paperSize, kPaperA4);
+  EXPECT_EQ(request.orientation, kPortrait);
+  ASSERT_TRUE(main.Printer().setPaperSize(kPaperB5));
+  ASSERT_TRUE(main.Printer().setOrientation(kLandscape));
+  request = RequestFromModel(main, OutputCommand::Preview);
+  EXPECT_EQ(request.paperSize, kPaperB5);
+  EXPECT_EQ(request.orientation, kLandscape);
+  // 36 degrees is within A4 portrait but beyond B5 landscape.
+  At(main, 36);
+  Responder yes;
+  EXPECT_TRUE(RunOutputChecks(main, request, yes.Fn()).proceed);
+  ASSERT_FALSE(yes.items.empty());
+  EXPECT_EQ(yes.items[0].step, CheckStep::PageSplit);
+}
