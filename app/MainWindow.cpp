@@ -20,6 +20,7 @@
 
 #include "MainWindowUi.h"
 #include "PopHints.h"
+#include "ScreenPlacement.h"
 #include "UnitRow.h"
 
 namespace {
@@ -221,17 +222,9 @@ void MainWindow::FixClientSize() {
 
 void MainWindow::PlaceOnScreen() {
   const WindowPlacement& stored = model_.MainWindow;
-  QPoint place(qRound(stored.Left), qRound(stored.Top));
-  // Enough of the title bar to take hold of must lie on some screen.
-  const QRect grip(place, QSize(std::min(width(), 100), 24));
-  bool visible = false;
-  for (const QScreen* screen : QGuiApplication::screens()) {
-    if (screen->availableGeometry().intersects(grip)) visible = true;
-  }
-  if (!visible && QGuiApplication::primaryScreen() != nullptr) {
-    place = QGuiApplication::primaryScreen()->availableGeometry().topLeft();
-    broughtBackTo_ = place;
-  }
+  const QPoint wanted(StoredPixels(stored.Left, 0), StoredPixels(stored.Top, 0));
+  const QPoint place = ReachablePosition(QRect(wanted, size()));
+  if (place != wanted) broughtBackTo_ = place;
   move(place);
   if (stored.WindowState == 1) setWindowState(Qt::WindowMinimized);
 }

@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "DialogPlacement.h"
 #include "InfoListing.h"
 #include "PopHints.h"
+#include "ScreenPlacement.h"
 #include "UiIcons.h"
 
 InfoWindow::InfoWindow(QWidget* parent, const QString& listing)

@@ -14,9 +14,9 @@
 #include <QVBoxLayout>
 
 #include "Busy.h"
-#include "DialogPlacement.h"
 #include "MainModel.h"
 #include "PopHints.h"
+#include "ScreenPlacement.h"
 #include "UiIcons.h"
 #include "UiServices.h"
 

@@ -24,6 +24,7 @@
 #include "PreviewCursors.h"
 #include "PrintCommand.h"
 #include "PrinterSetupCommand.h"
+#include "ScreenPlacement.h"
 #include "UiIcons.h"
 #include "UiServices.h"
 
@@ -32,21 +33,6 @@ namespace {
 constexpr const char* kSection = "PreviewWindow";
 constexpr int kToolBarHeight = 28;  // 420 twips
 const QSize kMinimumWindow(160, 120);
-
-// A stored length, or the default when the ini holds nothing sensible.
-int PixelsOr(double value, int fallback, int minimum) {
-  if (!std::isfinite(value) || std::fabs(value) > 100000) return fallback;
-  return std::max(minimum, static_cast<int>(std::lround(value)));
-}
-
-// A stored place where no screen is any more moves onto the primary screen.
-QPoint OnSomeScreen(const QRect& frame) {
-  for (const QScreen* screen : QGuiApplication::screens()) {
-    if (screen->availableGeometry().intersects(frame)) return frame.topLeft();
-  }
-  const QScreen* primary = QGuiApplication::primaryScreen();
-  return primary ? primary->availableGeometry().topLeft() + QPoint(10, 10) : QPoint(10, 10);
-}
 
 QString Tr(const char* text) {
   return QCoreApplication::translate("frmPreview", text);
@@ -247,15 +233,7 @@ void PreviewWindow::LoadPlacement() {
   placement_ = {10, 10, 320, 420, 0};
   LoadWindowPlacement(kSection, PlacementKeys::PositionSizeAndState, placement_);
   model_.setShowGuide(GetIniBool(kSection, "ShowGuide", true));
-  const QSize size(PixelsOr(placement_.Width, 320, kMinimumWindow.width()),
-                   PixelsOr(placement_.Height, 420, kMinimumWindow.height()));
-  resize(size);
-  move(OnSomeScreen(
-      QRect(QPoint(PixelsOr(placement_.Left, 10, -100000), PixelsOr(placement_.Top, 10, -100000)),
-            size)));
-  // A modal window that opened minimised would leave the program looking
-  // frozen, so only the maximised state is taken back.
-  if (placement_.WindowState == 2) setWindowState(Qt::WindowMaximized);
+  RestorePlacement(this, placement_, QSize(320, 420), kMinimumWindow);
 }
 
 void PreviewWindow::SavePlacement() {

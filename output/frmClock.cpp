@@ -17,6 +17,7 @@
 #include "DaylightTrackBar.h"
 #include "MainModel.h"
 #include "PopHints.h"
+#include "ScreenPlacement.h"
 #include "SeasonGuard.h"
 #include "UiIcons.h"
 #include "UiServices.h"
@@ -26,20 +27,6 @@ namespace {
 constexpr int kTickMilliseconds = 1000;
 constexpr int kStatusIconSize = 16;
 const QSize kMinimumWindow(160, 160);
-
-int PixelsOr(double value, int fallback, int minimum) {
-  if (!std::isfinite(value) || std::fabs(value) > 100000) return fallback;
-  return std::max(minimum, static_cast<int>(std::lround(value)));
-}
-
-// A stored place where no screen is any more moves onto the primary screen.
-QPoint OnSomeScreen(const QRect& frame) {
-  for (const QScreen* screen : QGuiApplication::screens()) {
-    if (screen->availableGeometry().intersects(frame)) return frame.topLeft();
-  }
-  const QScreen* primary = QGuiApplication::primaryScreen();
-  return primary ? primary->availableGeometry().topLeft() + QPoint(10, 10) : QPoint(10, 10);
-}
 
 }  // namespace
 
@@ -166,14 +153,7 @@ QStatusBar* frmClock::BuildStatusBar() {
 
 void frmClock::ApplyPlacement() {
   const WindowPlacement& p = preferences_.placement;
-  const QSize size(PixelsOr(p.Width, 260, kMinimumWindow.width()),
-                   PixelsOr(p.Height, 320, kMinimumWindow.height()));
-  resize(size);
-  move(OnSomeScreen(
-      QRect(QPoint(PixelsOr(p.Left, 10, -100000), PixelsOr(p.Top, 10, -100000)), size)));
-  // A modal window that opened minimised would leave the program looking
-  // frozen, so only the maximised state is taken back.
-  if (p.WindowState == 2) setWindowState(Qt::WindowMaximized);
+  RestorePlacement(this, p, QSize(260, 320), kMinimumWindow);
 }
 
 void frmClock::KeepPlacement() {

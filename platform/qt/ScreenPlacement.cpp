@@ -1,0 +1,43 @@
+#include "ScreenPlacement.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Enough of the title bar to take hold of.
+constexpr int kGripWidth = 100;
+constexpr int kGripHeight = 24;
+
+}  // namespace
+
+int StoredPixels(double value, int fallback, int minimum) {
+  if (!std::isfinite(value) || std::fabs(value) > kFarthestStoredPixel) return fallback;
+  return std::max(minimum, static_cast<int>(std::lround(value)));
+}
+
+QPoint ReachablePosition(const QRect& frame) {
+  const QRect grip(frame.topLeft(), QSize(std::min(frame.width(), kGripWidth), kGripHeight));
+  for (const QScreen* screen : QGuiApplication::screens()) {
+    if (screen->availableGeometry().intersects(grip)) return frame.topLeft();
+  }
+  const QScreen* primary = QGuiApplication::primaryScreen();
+  return primary != nullptr ? primary->availableGeometry().topLeft() : frame.topLeft();
+}
+
+void PlaceWindow(QWidget* window, const QRect& frame) {
+  window->resize(frame.size());
+  window->move(ReachablePosition(frame));
+}
+
+void RestorePlacement(QWidget* window, const WindowPlacement& stored, QSize fallbackSize,
+                      QSize minimum) {
+  const QSize size(StoredPixels(stored.Width, fallbackSize.width(), minimum.width()),
+                   StoredPixels(stored.Height, fallbackSize.height(), minimum.height()));
+  PlaceWindow(window,
+              QRect(QPoint(StoredPixels(stored.Left, 10), StoredPixels(stored.Top, 10)), size));
+  if (stored.WindowState == 2) window->setWindowState(Qt::WindowMaximized);
+}

@@ -1,0 +1,32 @@
+// Bringing a stored window placement back where the user can reach it: a
+// place kept from a monitor that is gone, or an edited ini, must not open a
+// window out of reach or of no size.
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+#include "WindowPlacement.h"
+
+class QWidget;
+
+// A stored pixel value as a whole number of at least `minimum`; a value no
+// screen could have (not a number, or beyond any screen) gives the fallback.
+inline constexpr int kFarthestStoredPixel = 100000;
+int StoredPixels(double value, int fallback, int minimum = -kFarthestStoredPixel);
+
+// Where a window with this stored frame opens: where it was while some
+// screen still shows the top strip it is taken hold of by, otherwise the
+// primary screen's top-left corner.
+QPoint ReachablePosition(const QRect& frame);
+
+// Gives the window the frame's size and its reachable position.
+void PlaceWindow(QWidget* window, const QRect& frame);
+
+// A window's stored placement taken back: the size (the fallback where the
+// ini holds nothing sensible, never below `minimum`), the reachable position,
+// and a maximised state. A minimised state is not taken back: a modal window
+// that opened minimised would leave the program looking frozen.
+void RestorePlacement(QWidget* window, const WindowPlacement& stored, QSize fallbackSize,
+                      QSize minimum);
