@@ -87,8 +87,10 @@ void MainWindow::PreviewCommand() {
 
 void MainWindow::ExportCommand() {
   if (!hooks_.exportPages || !ValidateEditing()) return;
-  if (!form_.ApplySeason()) return;
-  hooks_.exportPages(this, model_);
+  const auto pages = form_.PrepareOutput(OutputCommand::Export);
+  ShowForm();
+  if (!pages) return;
+  hooks_.exportPages(this, model_, *pages);
   form_.RestoreDateBasis();
   UpdateStatusBar();
 }

@@ -28,7 +28,7 @@ struct WindowHooks {
       printerSetup;
   std::function<void(QWidget* parent, MainModel& model, int16_t pageCount)> preview;
   // File menu "PDF/SVG/PNGに書き出し...".
-  std::function<void(QWidget* parent, MainModel& model)> exportPages;
+  std::function<void(QWidget* parent, MainModel& model, int16_t pageCount)> exportPages;
   std::function<void(QWidget* parent, MainModel& model)> clock;
   // kind 0 the equation of time, 1 the solar declination.
   std::function<void(QWidget* parent, MainModel& model, int kind, const StatusShower& showStatus)>

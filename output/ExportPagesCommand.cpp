@@ -26,12 +26,12 @@ QString SuggestedPath(const MainModel& model) {
   return QDir(folder).filePath(QStringLiteral("sundial.pdf"));
 }
 
-int32_t WritePages(MainModel& model, const std::string& path, ExportKind kind) {
+int32_t WritePages(MainModel& model, const std::string& path, ExportKind kind, int16_t pageCount) {
   const PrinterProperties printer = model.Printer().Current();
   ExportPages pages;
   pages.PaperSize = IsSupportedPaper(printer.PaperSize) ? printer.PaperSize : kPaperA4;
   pages.Orientation = printer.Orientation == kLandscape ? kLandscape : kPortrait;
-  pages.PageCount = PrintedPageCount(model.DialOption.MaxPages);
+  pages.PageCount = PrintedPageCount(pageCount);
   if (const int32_t status = model.ApplySeason(); status != kTrue) return status;
   if (kind == ExportKind::Pdf) return ExportPagesToFile(model, path, kind, pages);
   for (int16_t page = 1; page <= pages.PageCount; ++page) {
@@ -44,7 +44,7 @@ int32_t WritePages(MainModel& model, const std::string& path, ExportKind kind) {
 
 }  // namespace
 
-void ExportPagesCommand(QWidget* parent, MainModel& model) {
+void ExportPagesCommand(QWidget* parent, MainModel& model, int16_t pageCount) {
   const QString caption = Tr("PDF/SVG/PNGに書き出し");
   const QString chosen = FileDialogs().SaveFileName(
       parent, {caption, SuggestedPath(model),
@@ -61,7 +61,7 @@ void ExportPagesCommand(QWidget* parent, MainModel& model) {
   int32_t status;
   {
     BusyScope busy(parent);
-    status = WritePages(model, path, *kind);
+    status = WritePages(model, path, *kind, pageCount);
   }
   if (status != kTrue) {
     ShowMessage(parent, MessageIcon::Exclamation,

@@ -167,6 +167,8 @@ std::string_view OutputCommandCaption(OutputCommand command) {
       return "印刷プレビュー";
     case OutputCommand::Clock:
       return "デスクトップ日時計";
+    case OutputCommand::Export:
+      return "PDF/SVG/PNGに書き出し";
   }
   return "";
 }

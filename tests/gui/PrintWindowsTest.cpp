@@ -286,14 +286,13 @@ class PrintWindowsTest : public QObject {
     ScopedUiServices services(&messages, &files);
     files.savePaths = {dir_.filePath("dial.pdf"), dir_.filePath("dial.png"),
                        dir_.filePath("dial.txt")};
-    ExportPagesCommand(nullptr, model);
+    ExportPagesCommand(nullptr, model, 1);
     QVERIFY(QFileInfo(dir_.filePath("dial.pdf")).size() > 1000);
-    model.DialOption.MaxPages = 2;
-    ExportPagesCommand(nullptr, model);
+    ExportPagesCommand(nullptr, model, 2);
     QVERIFY(QFileInfo::exists(dir_.filePath("dial.png")));
     QVERIFY(QFileInfo::exists(dir_.filePath("dial-2.png")));
     QVERIFY(messages.asked.empty());
-    ExportPagesCommand(nullptr, model);
+    ExportPagesCommand(nullptr, model, 1);
     QCOMPARE(messages.asked.size(), size_t{1});
     QCOMPARE(messages.asked[0].caption, QString("PDF/SVG/PNGに書き出し"));
   }

@@ -132,6 +132,14 @@ TEST(OutputSequenceTest, PrintStopsWithoutPrinterAndAnswersEndOrSplitTheCommand)
   EXPECT_FALSE(RunOutputChecks(main, preview, cancel.Fn()).proceed);
   EXPECT_EQ(main.DialOption.MaxPages, 1);
 
+  // Writing the pages to a file is checked as the preview is, with its own
+  // caption: the same split question, and no printer needed.
+  Responder exportYes;
+  const CheckOutcome exported =
+      RunOutputChecks(main, {OutputCommand::Export, false, kPaperA4, kPortrait, 1}, exportYes.Fn());
+  EXPECT_EQ(exported.pageCount, 2);
+  EXPECT_EQ(exportYes.items.at(0).caption, "PDF/SVG/PNGに書き出し");
+
   At(main, 34, 160.5);
   Responder zoneNo{{CheckAnswer::No}, {}};
   EXPECT_FALSE(RunOutputChecks(main, preview, zoneNo.Fn()).proceed);
