@@ -1,12 +1,8 @@
 #include "OptionsDialog.h"
 
 #include <QApplication>
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileInfo>
-#include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -36,16 +32,6 @@ namespace {
 
 QString Text(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-constexpr QSize kPreviewSize(120, 90);
-
-QPushButton* NewSample(const QString& name, int index, QWidget* parent) {
-  auto* sample = new QPushButton(parent);
-  sample->setObjectName(name);
-  if (index >= 0) sample->setProperty("index", index);
-  sample->setMinimumSize(110, 28);
-  return sample;
 }
 
 // A colour sample: the colour behind its caption drawn in the inverse colour.
@@ -91,15 +77,6 @@ void ShowItem(const ColorFontItem<Colors>& item, Colors& colors, OptionSettings&
            item.FontColor ? &(colors.*item.FontColor) : nullptr);
 }
 
-QLineEdit* NewNumberBox(const QString& name, int index, int width, QWidget* parent) {
-  auto* box = new QLineEdit(parent);
-  box->setObjectName(name);
-  if (index >= 0) box->setProperty("index", index);
-  box->setFixedWidth(width);
-  box->setAlignment(Qt::AlignRight);
-  return box;
-}
-
 }  // namespace
 
 OptionsDialog::OptionsDialog(QWidget* parent, MainModel& model, OptionPickers pickers)
@@ -134,246 +111,6 @@ OptionsDialog::OptionsDialog(QWidget* parent, MainModel& model, OptionPickers pi
   ShowAll();
   ShowPage(0);
   ApplyPopHints(this);
-}
-
-QWidget* OptionsDialog::BuildDialPage1() {
-  auto* page = new QWidget(this);
-  auto* colors = new QGroupBox(tr("色・フォント"), page);
-  lstDialOptions_ = new QListWidget(colors);
-  lstDialOptions_->setObjectName(QStringLiteral("lstDialOptions"));
-  for (const DialItem& item : kDialItems) lstDialOptions_->addItem(tr(item.Name.data()));
-  lstDialOptions_->setCurrentRow(0);
-  lblDialColor_[0] = NewSample(QStringLiteral("lblDialColor"), 0, colors);
-  lblDialColor_[1] = NewSample(QStringLiteral("lblDialColor"), 1, colors);
-  lblDialFont_ = NewSample(QStringLiteral("lblDialFont"), -1, colors);
-  auto* grid = new QGridLayout(colors);
-  grid->addWidget(lstDialOptions_, 0, 0, 4, 1);
-  grid->addWidget(new QLabel(tr("色:"), colors), 0, 1);
-  grid->addWidget(lblDialColor_[0], 0, 2);
-  grid->addWidget(lblDialColor_[1], 1, 2);
-  grid->addWidget(new QLabel(tr("フォント:"), colors), 2, 1);
-  grid->addWidget(lblDialFont_, 2, 2);
-  grid->setRowStretch(3, 1);
-
-  auto* picture = new QGroupBox(tr("背景画像"), page);
-  txtDialPicture_ = new QLineEdit(picture);
-  txtDialPicture_->setObjectName(QStringLiteral("txtDialPicture"));
-  auto* browse = new QPushButton(tr("ファイルの参照"), picture);
-  browse->setObjectName(QStringLiteral("cmdDialPicture"));
-  picDialPicture_ = new QLabel(picture);
-  picDialPicture_->setObjectName(QStringLiteral("picDialPicture"));
-  picDialPicture_->setFixedSize(kPreviewSize);
-  picDialPicture_->setFrameShape(QFrame::StyledPanel);
-  picDialPicture_->setAlignment(Qt::AlignCenter);
-  auto* pictureGrid = new QGridLayout(picture);
-  pictureGrid->addWidget(txtDialPicture_, 0, 0);
-  pictureGrid->addWidget(browse, 0, 1);
-  pictureGrid->addWidget(picDialPicture_, 1, 0, 1, 2, Qt::AlignLeft);
-
-  auto* layout = new QVBoxLayout(page);
-  layout->addWidget(colors, 1);
-  layout->addWidget(picture);
-
-  connect(lstDialOptions_, &QListWidget::currentRowChanged, this, &OptionsDialog::ShowDialSamples);
-  connect(lblDialColor_[0], &QPushButton::clicked, this, [this] { PickDialColor(0); });
-  connect(lblDialColor_[1], &QPushButton::clicked, this, [this] { PickDialColor(1); });
-  connect(lblDialFont_, &QPushButton::clicked, this, &OptionsDialog::PickDialFont);
-  connect(browse, &QPushButton::clicked, this, &OptionsDialog::PickPicture);
-  connect(txtDialPicture_, &QLineEdit::textEdited, this, [this](const QString& text) {
-    working_.DialOption.Picture = text.toStdString();
-    ShowPicture();
-  });
-  return page;
-}
-
-QWidget* OptionsDialog::BuildDialPage2() {
-  auto* page = new QWidget(this);
-  auto* options = new QGroupBox(tr("表示オプション"), page);
-  chkMergePages_ = new QCheckBox(tr("文字盤とノーモンを&1ページに配置"), options);
-  chkMergePages_->setObjectName(QStringLiteral("chkMergePages"));
-  chkDialMark_ = new QCheckBox(tr("配置マーク(&A)"), options);
-  chkDialMark_->setObjectName(QStringLiteral("chkDialMark"));
-  chkDialInfo_ = new QCheckBox(tr("各種情報(&F)"), options);
-  chkDialInfo_->setObjectName(QStringLiteral("chkDialInfo"));
-  chkDialLine_ = new QCheckBox(tr("線種適用(&S)"), options);
-  chkDialLine_->setObjectName(QStringLiteral("chkDialLine"));
-  txtDialLine_ = NewNumberBox(QStringLiteral("txtDialLine"), -1, 70, options);
-  txtDialLine_->installEventFilter(this);
-  auto* widthLabel = new QLabel(tr("線幅(&W):"), options);
-  widthLabel->setBuddy(txtDialLine_);
-  auto* widthRow = new QHBoxLayout;
-  widthRow->addWidget(widthLabel);
-  widthRow->addWidget(txtDialLine_);
-  widthRow->addWidget(new QLabel(tr("ポイント"), options));
-  widthRow->addStretch();
-  auto* optionsLayout = new QVBoxLayout(options);
-  for (QCheckBox* box : {chkMergePages_, chkDialMark_, chkDialInfo_, chkDialLine_}) {
-    optionsLayout->addWidget(box);
-  }
-  optionsLayout->addLayout(widthRow);
-
-  auto* format = new QGroupBox(tr("時刻表示"), page);
-  optDialFormat_[0] = new QRadioButton(tr("短い形式(&S)"), format);
-  optDialFormat_[1] = new QRadioButton(tr("長い形式(&L)"), format);
-  auto* group = new QButtonGroup(format);
-  auto* formatLayout = new QVBoxLayout(format);
-  for (int i = 0; i < 2; ++i) {
-    optDialFormat_[i]->setObjectName(QStringLiteral("optDialFormat"));
-    optDialFormat_[i]->setProperty("index", i);
-    group->addButton(optDialFormat_[i], i);
-    formatLayout->addWidget(optDialFormat_[i]);
-  }
-
-  auto* layout = new QVBoxLayout(page);
-  layout->addWidget(options);
-  layout->addWidget(format);
-  layout->addStretch();
-
-  connect(chkMergePages_, &QCheckBox::toggled, this,
-          [this](bool on) { working_.DialOption.MaxPages = on ? 1 : 2; });
-  connect(chkDialMark_, &QCheckBox::toggled, this,
-          [this](bool on) { working_.DialOption.PrintMark = on; });
-  connect(chkDialInfo_, &QCheckBox::toggled, this,
-          [this](bool on) { working_.DialOption.PrintInfo = on; });
-  connect(chkDialLine_, &QCheckBox::toggled, this,
-          [this](bool on) { working_.DialOption.LineStyle = on; });
-  connect(group, &QButtonGroup::idClicked, this,
-          [this](int id) { working_.DialOption.TimeFormat = id; });
-  connect(txtDialLine_, &QLineEdit::editingFinished, this, [this] { CommitLineWidth(false); });
-  return page;
-}
-
-QWidget* OptionsDialog::BuildClockPage() {
-  auto* page = new QWidget(this);
-  auto* colors = new QGroupBox(tr("色・フォント"), page);
-  cmbClockOptions_ = new QComboBox(colors);
-  cmbClockOptions_->setObjectName(QStringLiteral("cmbClockOptions"));
-  for (std::string_view name : kClockRecordNames) cmbClockOptions_->addItem(tr(name.data()));
-  lstClockOptions_ = new QListWidget(colors);
-  lstClockOptions_->setObjectName(QStringLiteral("lstClockOptions"));
-  for (const ClockItem& item : kClockItems) lstClockOptions_->addItem(tr(item.Name.data()));
-  lstClockOptions_->setCurrentRow(0);
-  lblClockColor_[0] = NewSample(QStringLiteral("lblClockColor"), 0, colors);
-  lblClockColor_[1] = NewSample(QStringLiteral("lblClockColor"), 1, colors);
-  lblClockFont_ = NewSample(QStringLiteral("lblClockFont"), -1, colors);
-  auto* grid = new QGridLayout(colors);
-  grid->addWidget(cmbClockOptions_, 0, 0);
-  grid->addWidget(lstClockOptions_, 1, 0, 4, 1);
-  grid->addWidget(new QLabel(tr("色:"), colors), 1, 1);
-  grid->addWidget(lblClockColor_[0], 1, 2);
-  grid->addWidget(lblClockColor_[1], 2, 2);
-  grid->addWidget(new QLabel(tr("フォント:"), colors), 3, 1);
-  grid->addWidget(lblClockFont_, 3, 2);
-  grid->setRowStretch(4, 1);
-
-  auto* options = new QGroupBox(tr("表示オプション"), page);
-  chkClockPicture_ = new QCheckBox(tr("画像の表示(&V)"), options);
-  chkClockPicture_->setObjectName(QStringLiteral("chkClockPicture"));
-  chkClockInvert_ = new QCheckBox(tr("影を反転色(&I)"), options);
-  chkClockInvert_->setObjectName(QStringLiteral("chkClockInvert"));
-  auto* optionsLayout = new QVBoxLayout(options);
-  optionsLayout->addWidget(chkClockPicture_);
-  optionsLayout->addWidget(chkClockInvert_);
-
-  auto* layout = new QVBoxLayout(page);
-  layout->addWidget(colors, 1);
-  layout->addWidget(options);
-
-  connect(cmbClockOptions_, &QComboBox::currentIndexChanged, this,
-          &OptionsDialog::ShowClockSamples);
-  connect(lstClockOptions_, &QListWidget::currentRowChanged, this,
-          &OptionsDialog::ShowClockSamples);
-  connect(lblClockColor_[0], &QPushButton::clicked, this, [this] { PickClockColor(0); });
-  connect(lblClockColor_[1], &QPushButton::clicked, this, [this] { PickClockColor(1); });
-  connect(lblClockFont_, &QPushButton::clicked, this, &OptionsDialog::PickClockFont);
-  connect(chkClockPicture_, &QCheckBox::toggled, this,
-          [this](bool on) { working_.ClockOption.Picture = on; });
-  connect(chkClockInvert_, &QCheckBox::toggled, this,
-          [this](bool on) { working_.ClockOption.InvertShadow = on; });
-  return page;
-}
-
-QWidget* OptionsDialog::BuildTimeZonePage() {
-  auto* page = new QWidget(this);
-  auto* zone = new QGroupBox(tr("タイムゾーン"), page);
-  auto* picture = new QLabel(zone);
-  picture->setPixmap(UiIcon(QStringLiteral("time-zone"), QStringLiteral("preferences-system-time"))
-                         .pixmap(QSize(48, 48)));
-  txtTimeZone_[0] = NewNumberBox(QStringLiteral("txtTimeZone"), 0, 50, zone);
-  txtTimeZone_[1] = NewNumberBox(QStringLiteral("txtTimeZone"), 1, 40, zone);
-  txtMeridian_ = new QLineEdit(zone);
-  txtMeridian_->setObjectName(QStringLiteral("txtMeridian"));
-  txtMeridian_->setReadOnly(true);
-  txtMeridian_->setFocusPolicy(Qt::NoFocus);
-  auto* system = new QPushButton(tr("システム設定に合わせる"), zone);
-  system->setObjectName(QStringLiteral("cmdTimeZone"));
-
-  auto* gmt = new QLabel(tr("GMT"), zone);
-  gmt->setBuddy(txtTimeZone_[0]);
-  auto* row = new QHBoxLayout;
-  row->addWidget(gmt);
-  row->addWidget(txtTimeZone_[0]);
-  row->addWidget(new QLabel(QStringLiteral(":"), zone));
-  row->addWidget(txtTimeZone_[1]);
-  row->addStretch();
-  auto* meridianRow = new QHBoxLayout;
-  meridianRow->addWidget(new QLabel(tr("標準時子午線:"), zone));
-  meridianRow->addWidget(txtMeridian_, 1);
-  auto* fields = new QVBoxLayout;
-  fields->addWidget(new QLabel(tr("時差(時間:分):"), zone));
-  fields->addLayout(row);
-  fields->addLayout(meridianRow);
-  fields->addWidget(system, 0, Qt::AlignLeft);
-  auto* zoneLayout = new QHBoxLayout(zone);
-  zoneLayout->addWidget(picture, 0, Qt::AlignTop);
-  zoneLayout->addLayout(fields, 1);
-
-  auto* layout = new QVBoxLayout(page);
-  layout->addWidget(zone);
-  layout->addStretch();
-
-  for (QLineEdit* box : txtTimeZone_) {
-    box->installEventFilter(this);
-    connect(box, &QLineEdit::editingFinished, this, [this, box] { CommitTimeZone(box, false); });
-  }
-  connect(system, &QPushButton::clicked, this, [this] {
-    const double zone = GetSystemTimeZone();
-    if (!IsSettableTimeZone(zone)) {
-      ShowMessage(this, MessageIcon::Information, Text(kTimeZoneMessage), tr("オプション"));
-      return;
-    }
-    working_.TimeZone = zone;
-    ShowTimeZone();
-  });
-  return page;
-}
-
-void OptionsDialog::BuildButtons() {
-  static const char* const captions[5] = {QT_TR_NOOP("OK"), QT_TR_NOOP("キャンセル"),
-                                          QT_TR_NOOP("前へ"), QT_TR_NOOP("次へ"),
-                                          QT_TR_NOOP("標準に戻す")};
-  for (int i = 0; i < 5; ++i) {
-    cmdOption_[i] = new QPushButton(tr(captions[i]), this);
-    cmdOption_[i]->setObjectName(QStringLiteral("cmdOption"));
-    cmdOption_[i]->setProperty("index", i);
-    cmdOption_[i]->setAutoDefault(false);
-  }
-  cmdOption_[0]->setDefault(true);
-  auto* row = new QHBoxLayout;
-  row->addWidget(cmdOption_[2]);
-  row->addWidget(cmdOption_[3]);
-  row->addSpacing(12);
-  row->addWidget(cmdOption_[4]);
-  row->addStretch();
-  row->addWidget(cmdOption_[0]);
-  row->addWidget(cmdOption_[1]);
-  static_cast<QVBoxLayout*>(layout())->addLayout(row);
-
-  connect(cmdOption_[0], &QPushButton::clicked, this, &OptionsDialog::StoreAndClose);
-  connect(cmdOption_[1], &QPushButton::clicked, this, &QDialog::reject);
-  connect(cmdOption_[2], &QPushButton::clicked, this, [this] { ShowPage(Page() - 1); });
-  connect(cmdOption_[3], &QPushButton::clicked, this, [this] { ShowPage(Page() + 1); });
-  connect(cmdOption_[4], &QPushButton::clicked, this, &OptionsDialog::RestoreDefaults);
 }
 
 void OptionsDialog::ShowPage(int page) {
@@ -430,18 +167,18 @@ void OptionsDialog::ShowClockSamples() {
 
 void OptionsDialog::ShowPicture() {
   const std::string& path = working_.DialOption.Picture;
-  QPixmap preview(kPreviewSize);
+  QPixmap preview(kPicturePreviewSize);
   preview.fill(Qt::white);
   bool shown = false;
   if (!path.empty() && IsLoadablePicture(path)) {
     try {
       const auto picture = LoadPicture(path);
       QSizeF size = picture->NaturalSize();
-      if (size.isEmpty()) size = QSizeF(kPreviewSize);
-      size.scale(QSizeF(kPreviewSize) - QSizeF(8, 8), Qt::KeepAspectRatio);
+      if (size.isEmpty()) size = QSizeF(kPicturePreviewSize);
+      size.scale(QSizeF(kPicturePreviewSize) - QSizeF(8, 8), Qt::KeepAspectRatio);
       QPainter painter(&preview);
-      const QPointF corner((kPreviewSize.width() - size.width()) / 2,
-                           (kPreviewSize.height() - size.height()) / 2);
+      const QPointF corner((kPicturePreviewSize.width() - size.width()) / 2,
+                           (kPicturePreviewSize.height() - size.height()) / 2);
       picture->Paint(painter, QRectF(corner, size));
       shown = true;
     } catch (const RaisedError&) {
@@ -461,6 +198,17 @@ void OptionsDialog::ShowTimeZone() {
   txtTimeZone_[1]->setText(QString::fromStdString(texts.Minutes));
   txtMeridian_->setText(QString::fromStdString(texts.Meridian));
   refusedText_.clear();
+}
+
+// The computer's zone, unless it lies beyond what the chart takes.
+void OptionsDialog::TakeSystemTimeZone() {
+  const double zone = GetSystemTimeZone();
+  if (!IsSettableTimeZone(zone)) {
+    ShowMessage(this, MessageIcon::Information, Text(kTimeZoneMessage), tr("オプション"));
+    return;
+  }
+  working_.TimeZone = zone;
+  ShowTimeZone();
 }
 
 void OptionsDialog::PickDialColor(int part) {

@@ -18,6 +18,9 @@ class QPushButton;
 class QRadioButton;
 class QStackedWidget;
 
+// The size of the background picture's preview.
+inline constexpr QSize kPicturePreviewSize(120, 90);
+
 class OptionsDialog : public QDialog {
   Q_OBJECT
 
@@ -44,6 +47,7 @@ class OptionsDialog : public QDialog {
   void ShowClockSamples();
   void ShowPicture();
   void ShowTimeZone();
+  void TakeSystemTimeZone();
 
   void PickDialColor(int part);
   void PickDialFont();
