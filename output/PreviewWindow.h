@@ -61,6 +61,7 @@ class PreviewWindow : public QDialog {
   void done(int result) override;
 
  private:
+  static QString Tr(const char* text);
   void BuildToolBar();
   void BuildPopupMenu();
   void BuildStatusBar();
