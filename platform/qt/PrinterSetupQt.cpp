@@ -59,10 +59,19 @@ bool IsUsablePrinterSet(const QStringList& installed, const QString& current) {
            current.compare(QLatin1String("Rendering Subsystem"), Qt::CaseInsensitive) == 0);
 }
 
-QtPrinterSetup::QtPrinterSetup() : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
-  const QString name = DefaultPrinterName();
-  if (!name.isEmpty()) printer_->setPrinterName(name);
+QtPrinterSetup::QtPrinterSetup() {
   kept_.Zoom = 100;
+}
+
+// Made on first use: a QPrinter loads the print system (CUPS and its
+// libraries), which the start of the program need not wait for.
+QPrinter& QtPrinterSetup::Device() const {
+  if (!printer_) {
+    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    const QString name = DefaultPrinterName();
+    if (!name.isEmpty()) printer_->setPrinterName(name);
+  }
+  return *printer_;
 }
 
 QtPrinterSetup::~QtPrinterSetup() = default;
@@ -74,23 +83,23 @@ QStringList QtPrinterSetup::InstalledPrinters() {
 bool QtPrinterSetup::IsPrinterAvailable() const {
   // A printer added after start-up is taken up once none was current.
   const QStringList installed = InstalledPrinters();
-  if (printer_->printerName().isEmpty() && !installed.isEmpty()) {
-    printer_->setPrinterName(DefaultPrinterName());
+  if (Device().printerName().isEmpty() && !installed.isEmpty()) {
+    Device().setPrinterName(DefaultPrinterName());
   }
-  return IsUsablePrinterSet(installed, printer_->printerName()) &&
-         installed.contains(printer_->printerName());
+  return IsUsablePrinterSet(installed, Device().printerName()) &&
+         installed.contains(Device().printerName());
 }
 
 PrinterProperties QtPrinterSetup::Current() const {
   if (!IsPrinterAvailable()) return sheet_.Current();
   PrinterProperties p = kept_;
-  const QPageLayout layout = printer_->pageLayout();
-  p.DeviceName = printer_->printerName().toStdString();
+  const QPageLayout layout = Device().pageLayout();
+  p.DeviceName = Device().printerName().toStdString();
   p.PaperSize = PaperCodeOf(layout.pageSize().id());
   p.Orientation = layout.orientation() == QPageLayout::Portrait ? kPortraitCode : kLandscapeCode;
-  p.Copies = static_cast<int16_t>(printer_->copyCount());
-  p.ColorMode = printer_->colorMode() == QPrinter::Color ? kColor : kMonochrome;
-  switch (printer_->duplex()) {
+  p.Copies = static_cast<int16_t>(Device().copyCount());
+  p.ColorMode = Device().colorMode() == QPrinter::Color ? kColor : kMonochrome;
+  switch (Device().duplex()) {
     case QPrinter::DuplexLongSide:
       p.Duplex = kDuplexLongEdge;
       break;
@@ -107,7 +116,7 @@ bool QtPrinterSetup::SelectPrinter(const std::string& deviceName) {
   const QString wanted = QString::fromStdString(deviceName);
   for (const QString& name : InstalledPrinters()) {
     if (name.compare(wanted, Qt::CaseInsensitive) == 0) {
-      printer_->setPrinterName(name);
+      Device().setPrinterName(name);
       return true;
     }
   }
@@ -118,19 +127,19 @@ bool QtPrinterSetup::setPaperSize(int16_t value) {
   if (!IsPrinterAvailable()) return sheet_.setPaperSize(value);
   const QPageSize::PageSizeId id = PageSizeOfCode(value);
   if (id == QPageSize::Custom) return false;
-  return printer_->setPageSize(QPageSize(id));
+  return Device().setPageSize(QPageSize(id));
 }
 
 bool QtPrinterSetup::setOrientation(int16_t value) {
   if (!IsPrinterAvailable()) return sheet_.setOrientation(value);
   if (value != kPortraitCode && value != kLandscapeCode) return false;
-  return printer_->setPageOrientation(value == kPortraitCode ? QPageLayout::Portrait
-                                                             : QPageLayout::Landscape);
+  return Device().setPageOrientation(value == kPortraitCode ? QPageLayout::Portrait
+                                                            : QPageLayout::Landscape);
 }
 
 bool QtPrinterSetup::setColorMode(int16_t value) {
   if (!IsPrinterAvailable() || (value != kMonochrome && value != kColor)) return false;
-  printer_->setColorMode(value == kColor ? QPrinter::Color : QPrinter::GrayScale);
+  Device().setColorMode(value == kColor ? QPrinter::Color : QPrinter::GrayScale);
   return true;
 }
 
@@ -138,13 +147,13 @@ bool QtPrinterSetup::setDuplex(int16_t value) {
   if (!IsPrinterAvailable()) return false;
   switch (value) {
     case kSimplex:
-      printer_->setDuplex(QPrinter::DuplexNone);
+      Device().setDuplex(QPrinter::DuplexNone);
       return true;
     case kDuplexLongEdge:
-      printer_->setDuplex(QPrinter::DuplexLongSide);
+      Device().setDuplex(QPrinter::DuplexLongSide);
       return true;
     case kDuplexShortEdge:
-      printer_->setDuplex(QPrinter::DuplexShortSide);
+      Device().setDuplex(QPrinter::DuplexShortSide);
       return true;
     default:
       return false;
@@ -153,7 +162,7 @@ bool QtPrinterSetup::setDuplex(int16_t value) {
 
 bool QtPrinterSetup::setCopies(int16_t value) {
   if (!IsPrinterAvailable() || value < 1) return false;
-  printer_->setCopyCount(value);
+  Device().setCopyCount(value);
   return true;
 }
 
@@ -176,7 +185,7 @@ bool QtPrinterSetup::setZoom(int32_t value) {
 }
 
 QSizeF QtPrinterSetup::SheetMillimeters() const {
-  return printer_->pageLayout().fullRect(QPageLayout::Millimeter).size();
+  return Device().pageLayout().fullRect(QPageLayout::Millimeter).size();
 }
 
 std::shared_ptr<PrinterSetup> MakeSystemPrinterSetup() {
