@@ -94,8 +94,8 @@ bool IsOrdinaryWindow(const QWidget* w) {
 }  // namespace
 
 MonkeyDriver::MonkeyDriver(Dice& dice, RandomMessages& messages, Watchdog& watchdog,
-                           std::chrono::seconds duration)
-    : dice_(dice), messages_(messages), watchdog_(watchdog), duration_(duration) {
+                           std::chrono::seconds duration, int dwell)
+    : dice_(dice), messages_(messages), watchdog_(watchdog), duration_(duration), dwell_(dwell) {
   timer_.setInterval(1);
   connect(&timer_, &QTimer::timeout, this, &MonkeyDriver::Tick);
 }
@@ -147,7 +147,7 @@ MonkeyDriver::Budget& MonkeyDriver::BudgetOf(QWidget* window) {
   }
   ++Stats().modals[NameOf(window)];
   Note("window appears: " + NameOf(window));
-  budgets_.push_back({window, dice_.Between(2, 40), 0});
+  budgets_.push_back({window, dice_.Between(2, dwell_), 0});
   return budgets_.back();
 }
 

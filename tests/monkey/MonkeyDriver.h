@@ -22,7 +22,7 @@ class MonkeyDriver : public QObject {
 
  public:
   MonkeyDriver(Dice& dice, RandomMessages& messages, Watchdog& watchdog,
-               std::chrono::seconds duration);
+               std::chrono::seconds duration, int dwell);
   void Start();
   // The time is up and every window the run opened is closed.
   bool Finished() const { return finished_; }
@@ -63,6 +63,7 @@ class MonkeyDriver : public QObject {
   RandomMessages& messages_;
   Watchdog& watchdog_;
   std::chrono::seconds duration_;
+  int dwell_;  // the most events a modal window or a popup gets
   QElapsedTimer clock_;
   QTimer timer_;
   std::vector<Budget> budgets_;

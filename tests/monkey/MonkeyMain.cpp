@@ -1,9 +1,11 @@
-// umbrafex_monkey [--seconds N] [--seed S] [--scratch DIR] [--stall SECONDS] [--trace]
+// umbrafex_monkey [--seconds N] [--seed S] [--scratch DIR] [--stall SECONDS]
+//                 [--dwell EVENTS] [--trace]
 // Opens the program's main window with the windows this build installs and
 // drives it at random for N seconds; every question is answered at random
 // and every file lands in the scratch folder. Closing the main window
 // starts it again, as a user restarts the program. Exits 0 after a clean
-// run, 1 when it saw faults; a crash, a sanitizer report or a stall (no
+// run, 1 when it saw faults; --dwell is the most events a modal window gets
+// before it is closed (default 40); a crash, a sanitizer report or a stall (no
 // answer from the event loop for --stall seconds) ends it at once with the
 // last actions.
 #include <QApplication>
@@ -13,6 +15,7 @@
 #include <QLocale>
 #include <QTemporaryDir>
 #include <QTranslator>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -40,6 +43,7 @@ struct Options {
   std::uint64_t seed = 0;
   std::string scratch;
   long stall = 60;
+  int dwell = 40;
   bool trace = false;
 };
 
@@ -83,7 +87,7 @@ std::map<std::string, long>& QtWarnings() {
 void KeepQtMessage(QtMsgType type, const QMessageLogContext&, const QString& text) {
   if (type == QtDebugMsg || type == QtInfoMsg) return;
   // The test library's note about a click nobody took is not the program's.
-  if (text.startsWith(u"Mouse event"_qs)) return;
+  if (text.startsWith(u"Mouse event"_qs) || text.startsWith(u"Keyboard event"_qs)) return;
   // Font coverage and what the offscreen platform cannot do are not faults.
   if (text.contains(u"OpenType support missing"_qs) || text.startsWith(u"This plugin does not"_qs))
     return;
@@ -134,7 +138,7 @@ bool RunSession(const WindowHooks& hooks, Dice& dice, RandomFileDialogs& files) 
     return false;
   }
   window.PlaceOnScreen();
-  const QString document = dice.Chance(0.3) ? files.SavedFile() : QString();
+  const QString document = dice.Chance(0.3) ? files.StartupDocument() : QString();
   if (!document.isEmpty()) {
     Note("opens at start-up: " + document.toStdString());
     window.OpenAtStartup(document);
@@ -171,7 +175,7 @@ int main(int argc, char** argv) {
   const std::optional<Options> options = ReadOptions(argc, argv);
   if (!options) {
     std::cerr << "usage: umbrafex_monkey [--seconds N] [--seed S] [--scratch DIR] "
-                 "[--stall SECONDS] [--trace]\n";
+                 "[--stall SECONDS] [--dwell EVENTS] [--trace]\n";
     return 2;
   }
   std::unique_ptr<QTemporaryDir> temporary;
@@ -202,7 +206,8 @@ int main(int argc, char** argv) {
   RandomDesktop desktop(dice);
   ScopedUiServices services(&messages, &files, &desktop);
   Watchdog watchdog{std::chrono::seconds(options->stall)};
-  MonkeyDriver driver(dice, messages, watchdog, std::chrono::seconds(options->seconds));
+  MonkeyDriver driver(dice, messages, watchdog, std::chrono::seconds(options->seconds),
+                      options->dwell);
 
   WindowHooks hooks = InstalledHooks();
   const QString printed = scratch + u"/printed.pdf"_qs;

@@ -83,6 +83,17 @@ QString RandomFileDialogs::SavedFile() {
   return saved_.isEmpty() ? QString() : saved_.at(dice_.Below(int(saved_.size())));
 }
 
+QString RandomFileDialogs::StartupDocument() {
+  switch (dice_.Weighted({60, 25, 15})) {
+    case 0:
+      return SavedFile();
+    case 1:
+      return BrokenCopy(u"ufx"_qs);
+    default:
+      return Odd(u"ufx"_qs);
+  }
+}
+
 QString RandomFileDialogs::BrokenCopy(const QString& extension) {
   const QString source = SavedFile();
   QByteArray bytes;

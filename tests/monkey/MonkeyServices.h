@@ -31,6 +31,9 @@ class RandomFileDialogs : public FileDialogService {
   QString SaveFileName(QWidget* parent, const FileRequest& request) override;
   // A file saved earlier, if any is left.
   QString SavedFile();
+  // What a user may name on the command line: a saved document, a broken
+  // one, one that is not there.
+  QString StartupDocument();
 
  private:
   QString BrokenCopy(const QString& extension);
