@@ -63,6 +63,8 @@ std::optional<Options> ReadOptions(int argc, char** argv) {
       options.scratch = argv[++i];
     else if (arg == "--stall" && hasValue)
       options.stall = std::atol(argv[++i]);
+    else if (arg == "--dwell" && hasValue)
+      options.dwell = std::max(2, std::atoi(argv[++i]));
     else
       return std::nullopt;
   }
