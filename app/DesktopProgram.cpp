@@ -4,6 +4,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QSessionManager>
+#include <QTimer>
 #include <QTranslator>
 
 #include "FontSubstitutions.h"
@@ -27,6 +28,25 @@ void InstallQtTranslation(QApplication& app) {
     QApplication::installTranslator(translator);
   }
 }
+
+// For the start-up benchmark only: with UMBRAFEX_QUIT_AFTER_FIRST_PAINT=1 in
+// the environment the program ends once its main window has painted, so the
+// whole process from start to the first painted window can be timed.
+class QuitAfterFirstPaint : public QObject {
+ public:
+  using QObject::QObject;
+
+  static void InstallOn(QWidget& window) {
+    if (qEnvironmentVariableIntValue("UMBRAFEX_QUIT_AFTER_FIRST_PAINT") == 1)
+      window.installEventFilter(new QuitAfterFirstPaint(&window));
+  }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    return false;
+  }
+};
 
 }  // namespace
 
@@ -62,6 +82,7 @@ int RunDesktopProgram(int& argc, char** argv, const std::string& documentPath,
                      manager.release();
                      if (!confirmed) manager.cancel();
                    });
+  QuitAfterFirstPaint::InstallOn(window);
   window.show();
   const int status = QApplication::exec();
   window.RememberPlacement();

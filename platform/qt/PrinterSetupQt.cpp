@@ -58,9 +58,20 @@ QString PrinterToUse(const QStringList& installed, const QString& current,
   return installed.contains(defaultName) ? defaultName : installed.front();
 }
 
-QtPrinterSetup::QtPrinterSetup() : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
-  IsPrinterAvailable();  // starts on the desktop's default printer
+QtPrinterSetup::QtPrinterSetup() {
   kept_.Zoom = 100;
+}
+
+// Made on first use: a QPrinter loads the print system (CUPS and its
+// libraries), which the start of the program need not wait for.
+QPrinter& QtPrinterSetup::Device() const {
+  if (!printer_) {
+    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    const QString name =
+        PrinterToUse(InstalledPrinters(), QString(), QPrinterInfo::defaultPrinterName());
+    if (!name.isEmpty()) printer_->setPrinterName(name);
+  }
+  return *printer_;
 }
 
 QtPrinterSetup::~QtPrinterSetup() = default;
@@ -73,25 +84,26 @@ bool QtPrinterSetup::IsPrinterAvailable() const {
   // A printer added after start-up is taken up once none was current, and
   // one removed is replaced, so that the set-up can still choose another.
   const QStringList installed = InstalledPrinters();
+  QPrinter& device = Device();
   const QString use =
-      PrinterToUse(installed, printer_->printerName(), QPrinterInfo::defaultPrinterName());
-  if (use != printer_->printerName() && printer_->printerState() != QPrinter::Active) {
-    printer_->setPrinterName(use);
+      PrinterToUse(installed, device.printerName(), QPrinterInfo::defaultPrinterName());
+  if (use != device.printerName() && device.printerState() != QPrinter::Active) {
+    device.setPrinterName(use);
   }
-  return IsUsablePrinterSet(installed, printer_->printerName()) &&
-         installed.contains(printer_->printerName());
+  return IsUsablePrinterSet(installed, Device().printerName()) &&
+         installed.contains(Device().printerName());
 }
 
 PrinterProperties QtPrinterSetup::Current() const {
   if (!IsPrinterAvailable()) return sheet_.Current();
   PrinterProperties p = kept_;
-  const QPageLayout layout = printer_->pageLayout();
-  p.DeviceName = printer_->printerName().toStdString();
+  const QPageLayout layout = Device().pageLayout();
+  p.DeviceName = Device().printerName().toStdString();
   p.PaperSize = PaperCodeOf(layout.pageSize().id());
   p.Orientation = layout.orientation() == QPageLayout::Portrait ? kPortraitCode : kLandscapeCode;
-  p.Copies = static_cast<int16_t>(printer_->copyCount());
-  p.ColorMode = printer_->colorMode() == QPrinter::Color ? kColor : kMonochrome;
-  switch (printer_->duplex()) {
+  p.Copies = static_cast<int16_t>(Device().copyCount());
+  p.ColorMode = Device().colorMode() == QPrinter::Color ? kColor : kMonochrome;
+  switch (Device().duplex()) {
     case QPrinter::DuplexLongSide:
       p.Duplex = kDuplexLongEdge;
       break;
@@ -108,7 +120,7 @@ bool QtPrinterSetup::SelectPrinter(const std::string& deviceName) {
   const QString wanted = QString::fromStdString(deviceName);
   for (const QString& name : InstalledPrinters()) {
     if (name.compare(wanted, Qt::CaseInsensitive) == 0) {
-      printer_->setPrinterName(name);
+      Device().setPrinterName(name);
       return true;
     }
   }
@@ -119,19 +131,19 @@ bool QtPrinterSetup::setPaperSize(int16_t value) {
   if (!IsPrinterAvailable()) return sheet_.setPaperSize(value);
   const QPageSize::PageSizeId id = PageSizeOfCode(value);
   if (id == QPageSize::Custom) return false;
-  return printer_->setPageSize(QPageSize(id));
+  return Device().setPageSize(QPageSize(id));
 }
 
 bool QtPrinterSetup::setOrientation(int16_t value) {
   if (!IsPrinterAvailable()) return sheet_.setOrientation(value);
   if (value != kPortraitCode && value != kLandscapeCode) return false;
-  return printer_->setPageOrientation(value == kPortraitCode ? QPageLayout::Portrait
-                                                             : QPageLayout::Landscape);
+  return Device().setPageOrientation(value == kPortraitCode ? QPageLayout::Portrait
+                                                            : QPageLayout::Landscape);
 }
 
 bool QtPrinterSetup::setColorMode(int16_t value) {
   if (!IsPrinterAvailable() || (value != kMonochrome && value != kColor)) return false;
-  printer_->setColorMode(value == kColor ? QPrinter::Color : QPrinter::GrayScale);
+  Device().setColorMode(value == kColor ? QPrinter::Color : QPrinter::GrayScale);
   return true;
 }
 
@@ -139,13 +151,13 @@ bool QtPrinterSetup::setDuplex(int16_t value) {
   if (!IsPrinterAvailable()) return false;
   switch (value) {
     case kSimplex:
-      printer_->setDuplex(QPrinter::DuplexNone);
+      Device().setDuplex(QPrinter::DuplexNone);
       return true;
     case kDuplexLongEdge:
-      printer_->setDuplex(QPrinter::DuplexLongSide);
+      Device().setDuplex(QPrinter::DuplexLongSide);
       return true;
     case kDuplexShortEdge:
-      printer_->setDuplex(QPrinter::DuplexShortSide);
+      Device().setDuplex(QPrinter::DuplexShortSide);
       return true;
     default:
       return false;
@@ -154,7 +166,7 @@ bool QtPrinterSetup::setDuplex(int16_t value) {
 
 bool QtPrinterSetup::setCopies(int16_t value) {
   if (!IsPrinterAvailable() || value < 1) return false;
-  printer_->setCopyCount(value);
+  Device().setCopyCount(value);
   return true;
 }
 
@@ -177,7 +189,7 @@ bool QtPrinterSetup::setZoom(int32_t value) {
 }
 
 QSizeF QtPrinterSetup::SheetMillimeters() const {
-  return printer_->pageLayout().fullRect(QPageLayout::Millimeter).size();
+  return Device().pageLayout().fullRect(QPageLayout::Millimeter).size();
 }
 
 std::shared_ptr<PrinterSetup> MakeSystemPrinterSetup() {

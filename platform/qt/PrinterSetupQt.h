@@ -55,14 +55,16 @@ class QtPrinterSetup : public PrinterSetup {
   }
 
   // The current printer, for the print job and the set-up dialog.
-  QPrinter& Printer() { return *printer_; }
+  QPrinter& Printer() { return Device(); }
   // The whole sheet in millimetres as it lies (orientation applied).
   QSizeF SheetMillimeters() const;
 
   static QStringList InstalledPrinters();
 
  private:
-  std::unique_ptr<QPrinter> printer_;
+  QPrinter& Device() const;
+
+  mutable std::unique_ptr<QPrinter> printer_;
   NoPrinterSetup sheet_;    // the sheet while no printer is usable
   PrinterProperties kept_;  // bin, quality and zoom: Qt has no place for them
 };
