@@ -121,6 +121,9 @@ void PaintDayLine(QPainter& p, const YearGraphLayout& layout, int day, const QCo
   const double width = metrics.horizontalAdvance(label);
   const double left = std::clamp(x - width / 2, layout.EquationPlot().left(),
                                  layout.EquationPlot().right() - width);
+  // A light ground keeps the label readable where it meets a curve.
+  const QRectF ground(left - 2, labelY - metrics.ascent() - 1, width + 4, metrics.height() + 2);
+  p.fillRect(ground, QColor(255, 255, 255, 220));
   p.setPen(colour);
   p.drawText(QPointF(left, labelY), label);
 }
