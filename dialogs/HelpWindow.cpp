@@ -209,6 +209,8 @@ QWidget* HelpWindow::BuildToolBar() {
   connect(browser_, &QTextBrowser::backwardAvailable, back_, &QToolButton::setEnabled);
   connect(browser_, &QTextBrowser::forwardAvailable, forward_, &QToolButton::setEnabled);
   new QShortcut(QKeySequence::Close, this, this, &QWidget::close);
+  // Esc closes it as it closes every dialog of the program.
+  new QShortcut(Qt::Key_Escape, this, this, &QWidget::close);
   return bar;
 }
 

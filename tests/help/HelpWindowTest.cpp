@@ -75,6 +75,10 @@ void HelpWindowTest::OneWindowFollowsLinksAndHistory() {
   QCOMPARE(window->CurrentPage().fileName(), HelpContents().at(1).file);
   window->findChild<QToolButton*>("cmdHome")->click();
   QCOMPARE(window->CurrentPage().fileName(), QStringLiteral("index.html"));
+  window->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(window));
+  QTest::keyClick(browser, Qt::Key_Escape);
+  QVERIFY(!window->isVisible());
 }
 
 void HelpWindowTest::HelpFromAModalDialogIsNotBlocked() {
