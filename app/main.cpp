@@ -5,13 +5,13 @@
 #include <vector>
 
 #include "CommandLine.h"
-#include "Commands.h"
+#include "Subcommands.h"
 #include "DesktopProgram.h"
 #include "WindowHooks.h"
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
-  const int status = RunCommand(args, std::cout, std::cerr);
+  const int status = RunSubcommand(args, std::cout, std::cerr);
   if (status >= 0) return status;
 
   const DesktopRequest request = ReadDesktopCommandLine(args);

@@ -3,7 +3,7 @@
 
 #include <fstream>
 
-#include "../platform_core/ScratchFolder.h"
+#include "../platform/ScratchFolder.h"
 #include "MainFormModel.h"
 #include "Paths.h"
 #include "ScriptedFormUi.h"

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "../platform_core/ScratchFolder.h"
+#include "../platform/ScratchFolder.h"
 #include "CommandRun.h"
 #include "FileIo.h"
 

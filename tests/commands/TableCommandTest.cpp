@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "../platform_core/ScratchFolder.h"
+#include "../platform/ScratchFolder.h"
 #include "CommandRun.h"
 #include "FileIo.h"
 #include "TextCodec.h"

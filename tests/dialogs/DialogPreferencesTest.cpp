@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "../platform_core/ScratchFolder.h"
+#include "../platform/ScratchFolder.h"
 #include "AppIni.h"
 #include "FileIo.h"
 #include "InfoListing.h"

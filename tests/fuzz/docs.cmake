@@ -2,7 +2,7 @@
 # The sources they exercise are compiled into each target so that libFuzzer
 # sees their coverage.
 file(GLOB DOCS_FUZZ_ENGINE CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/engine/*.cpp)
-file(GLOB DOCS_FUZZ_CORE CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/platform/core/*.cpp)
+file(GLOB DOCS_FUZZ_CORE CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/platform/*.cpp)
 set(DOCS_FUZZ_APP
   ${CMAKE_SOURCE_DIR}/model/MainModel.cpp
   ${CMAKE_SOURCE_DIR}/model/LocalDate.cpp
@@ -13,7 +13,7 @@ set(DOCS_FUZZ_FLAGS -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=un
 
 function(docs_fuzz_target name)
   add_executable(${name} ${ARGN})
-  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/engine ${CMAKE_SOURCE_DIR}/platform/core
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/engine ${CMAKE_SOURCE_DIR}/platform
     ${CMAKE_SOURCE_DIR}/model)
   target_compile_options(${name} PRIVATE ${DOCS_FUZZ_FLAGS})
   target_link_options(${name} PRIVATE ${DOCS_FUZZ_FLAGS})

@@ -1,0 +1,60 @@
+// umbrafex solars: the sun positions of a design's hour lines, as the dial
+// face asks the engine for them, in comma-separated form.
+#include <ostream>
+#include <sstream>
+#include <string>
+
+#include "Subcommands.h"
+#include "CommonOptions.h"
+#include "MainModel.h"
+#include "NumberText.h"
+
+namespace {
+
+constexpr std::string_view kSynopsis = "umbrafex solars [DOC.ufx] [options]";
+
+// The series that the model's time range asks for; raises the engine's error.
+const ChartSolars& BuildSeries(MainModel& model) {
+  Chart& chart = model.Chart();
+  chart.RemoveSolars();
+  if (chart.AddSolars(model.CalcTime.StartTime, model.CalcTime.EndTime, model.CalcTime.Interval) !=
+      kTrue)
+    RaiseChartError(chart);
+  return *chart.Solars();
+}
+
+// Summary line, header and one line per point in collection order.
+std::string SeriesText(const ChartSolars& solars) {
+  std::ostringstream text;
+  text << "# StartTime=" << FormatGeneralNumber(solars.StartTime())
+       << ",EndTime=" << FormatGeneralNumber(solars.EndTime()) << ",Interval=" << solars.Interval()
+       << ",Count=" << solars.CountSolars() << '\n';
+  text << "Index,IndexKey,CalcTime,HourAngle,Altitude,Azimuth,Magnification\n";
+  for (const ChartSolar& solar : solars) {
+    text << solar.Index() << ',' << solar.IndexKey() << ',' << FormatGeneralNumber(solar.CalcTime())
+         << ',' << FormatGeneralNumber(solar.HourAngle()) << ','
+         << FormatGeneralNumber(solar.Altitude()) << ',' << FormatGeneralNumber(solar.Azimuth())
+         << ',' << FormatGeneralNumber(solar.Magnification()) << '\n';
+  }
+  return text.str();
+}
+
+}  // namespace
+
+int RunSolarsSubcommand(const CommandArgs& args, std::ostream& out, std::ostream& err) {
+  MainModel model;
+  ParsedCommandLine parsed;
+  if (const int status = StartCommand(args, {}, 0, kSynopsis, model, parsed, err);
+      status != kExitOk) {
+    return status;
+  }
+  std::string text;
+  try {
+    text = SeriesText(BuildSeries(model));
+  } catch (const RaisedError& error) {
+    err << error.Description() << '\n';
+    return kExitFailure;
+  }
+  out << text;
+  return kExitOk;
+}

@@ -1,0 +1,74 @@
+// How the desktop sundial draws its picture for a date and time: the season
+// follows the shown date, the time decides day or night, and the shadow
+// goes over an inverted face or under a plain one.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+
+#include "DialDesign.h"
+#include "DialRoutines.h"
+
+class MainModel;
+class Chart;
+
+// The window side of the picture: the clock routines' view plus the two
+// things the window itself does to its picture.
+class ClockCanvas : public ClockView {
+ public:
+  virtual void setClockState(int32_t state) = 0;
+  // Fills the whole picture with the background colour.
+  virtual void Clear(ColorRef background) = 0;
+};
+
+// The shadow length limit the window hands to the shadow routine.
+inline constexpr double kDefaultMaxMagnify = 100000;
+inline constexpr int32_t kClockDay = 0;
+inline constexpr int32_t kClockNight = 1;
+
+// Sets Season.CalcDate to the shown date's day number. kTrue, or the engine's
+// error number with the last-error record filled.
+int32_t RecomputeClockSeason(MainModel& main, std::chrono::local_seconds shown);
+
+// The time of day in decimal hours (0 <= h < 24).
+double HourOfDay(std::chrono::local_seconds dateTime);
+
+// The date and time the desktop sundial opens at: the present, or for a dial
+// corrected for one day (Season.AdjustEquation) that day at the present
+// time of day.
+std::chrono::local_seconds ClockOpeningTime(const MainModel& main, std::chrono::local_seconds now);
+
+// Day (0) or night (1) at hour h of the chart's current day.
+int32_t ClockStateAt(const Chart& chart, double hour);
+
+// Centre in the middle of the picture; radii 750, 650 and 300 of its units.
+DialLayout ClockLayout(const DrawTarget& picture);
+
+// The routines the picture is drawn with; tests replace them.
+struct ClockRoutines {
+  using Plain = std::function<int32_t(DialDesign, ClockView&, const DialLayout&)>;
+  using Face = std::function<int32_t(DialDesign, ClockView&, const DialLayout&, double)>;
+  static constexpr auto kClockRings =
+      static_cast<int32_t (*)(DialDesign, ClockView&, const DialLayout&, double)>(DrawDialRings);
+  static constexpr auto kClockFace =
+      static_cast<int32_t (*)(DialDesign, ClockView&, const DialLayout&, double)>(DrawDialFace);
+
+  Plain StateIcon = DrawClockStateIcon;
+  Face DialRings = kClockRings;
+  Face DialFace = kClockFace;
+  std::function<int32_t(DialDesign, ClockView&, const DialLayout&, std::chrono::local_seconds,
+                        double)>
+      DateTime = DrawClockDateTime;
+  std::function<int32_t(DialDesign, ClockView&, const DialLayout&, double, int32_t, bool, double)>
+      Shadow = DrawClockShadow;
+  Plain NightState = DrawNightState;
+};
+
+// Draws the picture for the shown date-time at hour h (in the chart's time
+// system) on the canvas: day or night, background, then the elements in the
+// window's order. The season must already follow the shown date. kTrue, or
+// the error number with the last-error record filled.
+int32_t DrawClock(MainModel& main, ClockCanvas& canvas, std::chrono::local_seconds shown,
+                  double hour, double maxMagnify = kDefaultMaxMagnify,
+                  const ClockRoutines& routines = {});

@@ -1,0 +1,271 @@
+#include "CommonOptions.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <functional>
+#include <limits>
+#include <ostream>
+
+#include "AsciiText.h"
+#include "MainModel.h"
+
+namespace {
+
+bool ParseDouble(std::string_view text, double& value) {
+  if (text.empty()) return false;
+  const char* last = text.data() + text.size();
+  const auto [end, ec] = std::from_chars(text.data(), last, value);
+  return ec == std::errc{} && end == last && std::isfinite(value);
+}
+
+template <typename Int>
+bool ParseInteger(std::string_view text, Int& value) {
+  const std::optional<Int> parsed = ParseWholeNumber<Int>(text);
+  if (parsed) value = *parsed;
+  return parsed.has_value();
+}
+
+bool ParseYesNo(std::string_view text, bool& value) {
+  if (text == "yes") {
+    value = true;
+    return true;
+  }
+  if (text == "no") {
+    value = false;
+    return true;
+  }
+  return false;
+}
+
+bool ParseMonthDay(std::string_view text, std::pair<int, int>& monthDay) {
+  const auto slash = text.find('/');
+  if (slash == std::string_view::npos) return false;
+  return ParseInteger(text.substr(0, slash), monthDay.first) &&
+         ParseInteger(text.substr(slash + 1), monthDay.second);
+}
+
+// Each shared option reads its value into the options; false for a value
+// that is not of the option's kind.
+using ValueReader = std::function<bool(std::string_view, CommonOptions&)>;
+
+template <typename T, typename Parse>
+ValueReader Into(std::optional<T> CommonOptions::*member, Parse parse) {
+  return [member, parse](std::string_view text, CommonOptions& options) {
+    T value{};
+    if (!parse(text, value)) return false;
+    options.*member = value;
+    return true;
+  };
+}
+
+ValueReader DoubleInto(std::optional<double> CommonOptions::*member) {
+  return Into(member, ParseDouble);
+}
+
+ValueReader BoolInto(std::optional<bool> CommonOptions::*member) {
+  return Into(member, ParseYesNo);
+}
+
+struct CommonOptionEntry {
+  std::string_view name;
+  ValueReader read;
+};
+
+const std::vector<CommonOptionEntry>& CommonOptionTable() {
+  static const std::vector<CommonOptionEntry> table = {
+      {"--lat", DoubleInto(&CommonOptions::latitude)},
+      {"--lon", DoubleInto(&CommonOptions::longitude)},
+      {"--tz", DoubleInto(&CommonOptions::timeZone)},
+      {"--name",
+       [](std::string_view text, CommonOptions& o) {
+         o.name = std::string(text);
+         return true;
+       }},
+      {"--compatible", BoolInto(&CommonOptions::compatible)},
+      {"--leap", BoolInto(&CommonOptions::leapYear)},
+      {"--time-system", Into(&CommonOptions::timeSystem,
+                             [](std::string_view text, int32_t& value) {
+                               return ParseInteger(text, value) && (value == 0 || value == 1);
+                             })},
+      {"--rise-set", BoolInto(&CommonOptions::includeRiseSet)},
+      {"--adjust", BoolInto(&CommonOptions::adjustEquation)},
+      {"--date", Into(&CommonOptions::seasonDate, ParseMonthDay)},
+      {"--season", Into(&CommonOptions::season, ParseInteger<int32_t>)},
+      {"--day", Into(&CommonOptions::day, ParseInteger<int16_t>)},
+      {"--start", DoubleInto(&CommonOptions::startTime)},
+      {"--end", DoubleInto(&CommonOptions::endTime)},
+      {"--interval", Into(&CommonOptions::interval, ParseInteger<int16_t>)},
+  };
+  return table;
+}
+
+// The location and mode options; the engine raises on values it refuses.
+void ApplyPlaceAndModes(Chart& chart, const CommonOptions& o) {
+  auto& location = chart.Location();
+  if (o.latitude) location.setLatitude(*o.latitude);
+  if (o.longitude) location.setLongitude(*o.longitude);
+  if (o.timeZone) location.setTimeZone(*o.timeZone);
+  if (o.name) location.setName(*o.name);
+  if (o.compatible) chart.setCompatible(*o.compatible);
+  if (o.leapYear) chart.setLeapYear(*o.leapYear);
+  if (o.timeSystem) chart.setTimeSystem(*o.timeSystem);
+  if (o.includeRiseSet) chart.setIncludeRiseSet(*o.includeRiseSet);
+}
+
+void ApplyDateBasis(MainModel& model, const CommonOptions& o) {
+  if (o.adjustEquation) model.Season.AdjustEquation = *o.adjustEquation;
+  if (o.seasonDate) {
+    model.Season.SeasonDate.Month = o.seasonDate->first;
+    model.Season.SeasonDate.Day = o.seasonDate->second;
+  }
+}
+
+void ApplyDayOverrides(Chart& chart, const CommonOptions& o) {
+  if (o.season) chart.Season().setCalcSeason(*o.season);
+  if (o.day) chart.Season().setCalcDate(*o.day);
+}
+
+void ApplyTimeRange(MainModel& model, const CommonOptions& o) {
+  if (o.startTime) model.CalcTime.StartTime = *o.startTime;
+  if (o.endTime) model.CalcTime.EndTime = *o.endTime;
+  if (o.interval) model.CalcTime.Interval = *o.interval;
+}
+
+const std::string& ModelErrorText(const MainModel& model) {
+  return model.LastErrDescription().empty() ? model.Chart().ErrDescription()
+                                            : model.LastErrDescription();
+}
+
+}  // namespace
+
+std::optional<std::string> ParsedCommandLine::Extra(std::string_view name) const {
+  std::optional<std::string> value;
+  for (const auto& [option, text] : extras) {
+    if (option == name) value = text;
+  }
+  return value;
+}
+
+std::optional<ParsedCommandLine> ParseCommandLine(const CommandArgs& args,
+                                                  std::span<const ExtraOptionSpec> extras,
+                                                  std::string& error) {
+  ParsedCommandLine parsed;
+  const auto& table = CommonOptionTable();
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& word = args[i];
+    const bool hasNext = i + 1 < args.size();
+
+    const auto common = std::find_if(table.begin(), table.end(),
+                                     [&](const CommonOptionEntry& e) { return e.name == word; });
+    if (common != table.end()) {
+      if (!hasNext) {
+        error = "option " + word + " needs a value";
+        return std::nullopt;
+      }
+      const std::string& value = args[++i];
+      if (!common->read(value, parsed.common)) {
+        error = "option " + word + ": invalid value \"" + value + "\"";
+        return std::nullopt;
+      }
+      continue;
+    }
+
+    const auto extra = std::find_if(extras.begin(), extras.end(),
+                                    [&](const ExtraOptionSpec& e) { return e.name == word; });
+    if (extra != extras.end()) {
+      if (extra->takesValue && !hasNext) {
+        error = "option " + word + " needs a value";
+        return std::nullopt;
+      }
+      parsed.extras.emplace_back(word, extra->takesValue ? args[++i] : std::string());
+      continue;
+    }
+
+    if (word.size() > 1 && word[0] == '-') {
+      error = "unknown option " + word;
+      return std::nullopt;
+    }
+    if (EndsWithIgnoringCase(word, ".ufx")) {
+      if (parsed.common.document) {
+        error = "only one document may be given";
+        return std::nullopt;
+      }
+      parsed.common.document = word;
+      continue;
+    }
+    parsed.positionals.push_back(word);
+  }
+  return parsed;
+}
+
+int PrepareModel(MainModel& model, const CommonOptions& options, std::ostream& err) {
+  if (options.document && model.OpenDocument(*options.document) != kTrue) {
+    err << model.LastErrDescription() << '\n';
+    return kExitFailure;
+  }
+  try {
+    ApplyPlaceAndModes(model.Chart(), options);
+    ApplyDateBasis(model, options);
+    if (model.ApplySeason() != kTrue) {
+      err << ModelErrorText(model) << '\n';
+      return kExitFailure;
+    }
+    ApplyDayOverrides(model.Chart(), options);
+  } catch (const RaisedError& e) {
+    err << e.Description() << '\n';
+    return kExitFailure;
+  }
+  ApplyTimeRange(model, options);
+  return kExitOk;
+}
+
+int ReadCommandWords(const CommandArgs& args, std::span<const ExtraOptionSpec> extras,
+                     std::size_t wordCount, std::string_view synopsis, ParsedCommandLine& parsed,
+                     std::ostream& err) {
+  std::string reason;
+  auto result = ParseCommandLine(args, extras, reason);
+  if (!result) return PrintUsage(err, synopsis, reason);
+  if (result->positionals.size() > wordCount) {
+    return PrintUsage(err, synopsis, "unexpected argument " + result->positionals[wordCount]);
+  }
+  if (result->positionals.size() < wordCount) return PrintUsage(err, synopsis, "missing argument");
+  parsed = std::move(*result);
+  return kExitOk;
+}
+
+int StartCommand(const CommandArgs& args, std::span<const ExtraOptionSpec> extras,
+                 std::size_t wordCount, std::string_view synopsis, MainModel& model,
+                 ParsedCommandLine& parsed, std::ostream& err) {
+  if (const int status = ReadCommandWords(args, extras, wordCount, synopsis, parsed, err);
+      status != kExitOk) {
+    return status;
+  }
+  return PrepareModel(model, parsed.common, err);
+}
+
+std::string_view CommonOptionsUsage() {
+  return "options:\n"
+         "  DOC.ufx             settings document to start from\n"
+         "  --lat DEG           latitude, north positive\n"
+         "  --lon DEG           longitude, east positive\n"
+         "  --tz HOURS          time zone, hours ahead of UTC\n"
+         "  --name TEXT         place name\n"
+         "  --compatible yes|no compatible equation-of-time formula\n"
+         "  --leap yes|no       the year has 366 days\n"
+         "  --time-system 0|1   0 true solar time, 1 mean standard time\n"
+         "  --rise-set yes|no   include the sunrise and sunset points\n"
+         "  --adjust yes|no     correct the dial by the equation of time of --date\n"
+         "  --date M/D          the day of the date basis\n"
+         "  --season N          season 1..8, or 0 to keep the day\n"
+         "  --day N             day number 1..365 (366)\n"
+         "  --start H           first hour line (-999: sunrise)\n"
+         "  --end H             last hour line (-999: sunset)\n"
+         "  --interval MIN      minutes between hour lines\n";
+}
+
+int PrintUsage(std::ostream& err, std::string_view synopsis, std::string_view reason) {
+  if (!reason.empty()) err << "umbrafex: " << reason << '\n';
+  err << "usage: " << synopsis << '\n' << CommonOptionsUsage();
+  return kExitUsage;
+}

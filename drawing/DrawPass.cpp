@@ -1,0 +1,170 @@
+#include "DrawPass.h"
+
+#include <cmath>
+#include <limits>
+#include <new>
+#include <vector>
+
+#include "Version.h"
+
+namespace {
+
+// Lengths reach the device in single precision (Single), as the surfaces take
+// them.
+int32_t DeviceX(const DrawTarget& target, double x) {
+  return RoundToInt32(Single(target.ScaleX(Single(x), target.ScaleMode(), ScaleUnit::Pixels)));
+}
+
+int32_t DeviceY(const DrawTarget& target, double y) {
+  return RoundToInt32(Single(target.ScaleY(Single(y), target.ScaleMode(), ScaleUnit::Pixels)));
+}
+
+DevicePoint DeviceXY(const DrawTarget& target, double x, double y) {
+  return {DeviceX(target, x), DeviceY(target, y)};
+}
+
+int32_t FontWeight(const FontSpec& font) {
+  return font.Bold ? 700 : 400;
+}
+
+// The face's colours of the dial colours or of a clock state's colours.
+template <typename Colors>
+FaceColors FaceColorsOf(const Colors& c) {
+  return {c.TimeLine, c.OrientationLine, c.HourLine,        c.MinuteLine,
+          c.TimeFill, c.InnerFill,       c.OrientationFont, c.TimeFont};
+}
+
+}  // namespace
+
+int32_t RoundToInt32(double value) {
+  const double rounded = std::nearbyint(value);
+  if (!(rounded >= std::numeric_limits<int32_t>::min() &&
+        rounded <= std::numeric_limits<int32_t>::max())) {
+    RaiseOverflow();
+  }
+  return static_cast<int32_t>(rounded);
+}
+
+double SignOf(double value) {
+  return value > 0 ? 1.0 : (value < 0 ? -1.0 : 0.0);
+}
+
+UserPoint DialGeometry::ShadowTip(double azimuth, double length) const {
+  const double alpha = ToCompassAngle(azimuth) * kRadiansPerDegree;
+  return {centre.x + sign * std::cos(alpha) * length,
+          centre.y - sign * std::sin(alpha) * length - sign * middleRadius};
+}
+
+UserPoint DialGeometry::AtRadius(double theta, double radius) const {
+  const double r = theta * kRadiansPerDegree;
+  return {centre.x + std::cos(r) * radius, centre.y - std::sin(r) * radius};
+}
+
+DialGeometry DialGeometryOf(const DialLayout& layout, double latitude) {
+  return {{layout.CenterX, layout.CenterY},
+          SignOf(latitude),
+          layout.MiddleRadius,
+          layout.MiddleRadius * std::tan(latitude * kRadiansPerDegree)};
+}
+
+int32_t DialPenWidth(const DrawPass& pass) {
+  if (pass.OnClock()) return 1;
+  const float pointsAsPixels = Single(pass.target.ScaleX(
+      Single(pass.design.settings.DialOption.LineWidth), ScaleUnit::Points, ScaleUnit::Pixels));
+  double width = pointsAsPixels * pass.zoom;
+  if (width < 1) width = 1;
+  return RoundToInt32(width);
+}
+
+void SetPen(DrawTarget& target, PenMode mode, PenStyle style, int32_t width) {
+  target.setDrawMode(mode);
+  target.setDrawStyle(style);
+  target.setDrawWidth(width);
+}
+
+void SetDialPen(const DrawPass& pass) {
+  SetPen(pass.target, PenMode::CopyPen, PenStyle::Solid, DialPenWidth(pass));
+}
+
+void SetThinPen(DrawTarget& target) {
+  SetPen(target, PenMode::CopyPen, PenStyle::Solid, 1);
+  target.setFillStyle(BrushStyle::Transparent);
+}
+
+FontSpec ScaledFont(const FontSpec& font, const DrawPass& pass) {
+  FontSpec copy = font;
+  if (!pass.OnClock()) copy.Size = RoundFontSize(font.Size * pass.zoom);
+  return copy;
+}
+
+const ClockColorSettings* ClockColorsFor(const Settings& settings, int32_t clockState) {
+  if (clockState == 0) return &settings.ClockDayColor;
+  if (clockState == 1) return &settings.ClockNightColor;
+  return nullptr;
+}
+
+std::optional<FaceColors> FaceColorsFor(const DrawPass& pass) {
+  if (pass.OnPaper()) return FaceColorsOf(pass.design.settings.DialColor);
+  if (pass.OnClock()) {
+    if (const ClockColorSettings* c = ClockColorsFor(pass.design.settings, pass.clockState)) {
+      return FaceColorsOf(*c);
+    }
+  }
+  return std::nullopt;
+}
+
+void PixelLine(DrawTarget& target, double x1, double y1, double x2, double y2) {
+  const DevicePoint from = DeviceXY(target, x1, y1);
+  const DevicePoint to = DeviceXY(target, x2, y2);
+  target.DeviceLine(from, to);
+}
+
+void PixelCircle(DrawTarget& target, double x, double y, double r) {
+  const float cx = Single(target.ScaleX(Single(x), target.ScaleMode(), ScaleUnit::Pixels));
+  const float cy = Single(target.ScaleY(Single(y), target.ScaleMode(), ScaleUnit::Pixels));
+  const float cr = Single(target.ScaleX(Single(r), target.ScaleMode(), ScaleUnit::Pixels));
+  const DevicePoint topLeft{RoundToInt32(cx - cr), RoundToInt32(cy - cr)};
+  const DevicePoint bottomRight{RoundToInt32(cx + cr), RoundToInt32(cy + cr)};
+  target.DeviceEllipse(topLeft, bottomRight);
+}
+
+void PixelRectangle(DrawTarget& target, double x1, double y1, double x2, double y2) {
+  const DevicePoint topLeft = DeviceXY(target, x1, y1);
+  const DevicePoint bottomRight = DeviceXY(target, x2, y2);
+  target.DeviceRectangle(topLeft, bottomRight);
+}
+
+void PixelPolygon(DrawTarget& target, std::span<const UserPoint> points) {
+  std::vector<DevicePoint> device;
+  device.reserve(points.size());
+  for (const UserPoint& p : points) device.push_back(DeviceXY(target, p.x, p.y));
+  target.DevicePolygon(device);
+}
+
+void RotatedText(DrawTarget& target, double x, double y, std::string_view text, double angle) {
+  const FontSpec& current = target.Font();
+  DeviceFont font;
+  font.Name = current.Name;
+  font.HeightPixels = RoundToInt32(Single(
+      target.ScaleY(Single(target.TextHeight(text)), target.ScaleMode(), ScaleUnit::Pixels)));
+  font.EscapementTenths = RoundToInt32(angle * 10);
+  font.Weight = FontWeight(current);
+  font.Italic = current.Italic;
+  font.Underline = current.Underline;
+  font.Strikethrough = current.Strikethrough;
+  target.DeviceText(DeviceXY(target, x, y), text, font);
+}
+
+const ChartSolars& SolarsLease::Add(double startTime, double endTime, int16_t interval) {
+  if (chart_.AddSolars(startTime, endTime, interval) != kTrue || chart_.Solars() == nullptr) {
+    RaiseChartError(chart_);
+  }
+  return *chart_.Solars();
+}
+
+RaisedError FaultAsRaisedError(const std::exception& fault) {
+  if (dynamic_cast<const std::bad_alloc*>(&fault) != nullptr) {
+    return RaisedError(kOutOfMemoryNumber, kProductName, kOutOfMemoryText);
+  }
+  return RaisedError(kInternalErrorNumber, kProductName, "内部エラーです。");
+}

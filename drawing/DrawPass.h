@@ -1,0 +1,137 @@
+// What every dial routine shares: the drawing pass, pens, fonts, colours by
+// target kind, the primitives that draw in device pixels, rotated text and
+// the error convention.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include "DialDesign.h"
+#include "DrawTarget.h"
+#include "Geometry.h"
+#include "ValueText.h"
+#include "EngineErrors.h"
+#include "DialRoutines.h"
+
+// The run-time fault a routine meets when its own logic fails.
+inline constexpr int32_t kInternalErrorNumber = 51;
+
+// Nearest integer, halves to the even neighbour; a value outside the 32-bit
+// range (or not a number) raises the overflow error.
+int32_t RoundToInt32(double value);
+
+// One call of a dial routine: where it draws and how.
+struct DrawPass {
+  DialDesign design;
+  DrawTarget& target;
+  DrawTargetKind kind;
+  double zoom;
+  int32_t clockState;  // only meaningful on the clock picture
+
+  DrawPass(DialDesign d, DrawTarget& t, double z, int32_t state = 0)
+      : design(d), target(t), kind(t.Kind()), zoom(z), clockState(state) {}
+
+  bool OnPaper() const {
+    return kind == DrawTargetKind::PrinterPage || kind == DrawTargetKind::PreviewPicture;
+  }
+  bool OnClock() const { return kind == DrawTargetKind::ClockPicture; }
+  // Any other surface is drawn on with the pen, brush and colours it has.
+  bool SetsPens() const { return OnPaper() || OnClock(); }
+  double Latitude() const { return design.chart.Location().Latitude(); }
+};
+
+// Sign of a value: -1, 0 or +1.
+double SignOf(double value);
+
+// The dial's plane for a latitude: the root of the style at the centre, the
+// foot of the gnomon's vertical edge on the middle ring.
+struct DialGeometry {
+  UserPoint centre;
+  double sign;          // of the latitude
+  double middleRadius;  // also the gnomon's base
+  double edgeHeight;    // the gnomon's vertical edge, negative in the south
+
+  UserPoint Foot() const { return {centre.x, centre.y - sign * middleRadius}; }
+  // The end of a shadow of the given length that the top of the vertical
+  // edge throws away from the sun's azimuth (magnification x edgeHeight for
+  // the whole shadow).
+  UserPoint ShadowTip(double azimuth, double length) const;
+  // The point at a radius in the page direction theta (degrees).
+  UserPoint AtRadius(double theta, double radius) const;
+};
+DialGeometry DialGeometryOf(const DialLayout& layout, double latitude);
+
+// The dial pen in device pixels: DialOption.LineWidth (points) times zoom,
+// at least one pixel; one pixel on the clock picture.
+int32_t DialPenWidth(const DrawPass& pass);
+void SetPen(DrawTarget& target, PenMode mode, PenStyle style, int32_t width);
+// The standard set-up: copy pen, solid, the dial pen.
+void SetDialPen(const DrawPass& pass);
+// Texts and frames: a solid one-pixel copy pen and no fill.
+void SetThinPen(DrawTarget& target);
+
+// A settings font as a routine assigns it: size times zoom on paper (and on
+// other surfaces), unchanged on the clock picture.
+FontSpec ScaledFont(const FontSpec& font, const DrawPass& pass);
+
+// The clock colours of a ClockState: day for 0, night for 1, none otherwise.
+const ClockColorSettings* ClockColorsFor(const Settings& settings, int32_t clockState);
+
+// The colours that the dial face shares with the clock face.
+struct FaceColors {
+  ColorRef TimeLine;
+  ColorRef OrientationLine;
+  ColorRef HourLine;
+  ColorRef MinuteLine;
+  ColorRef TimeFill;
+  ColorRef InnerFill;
+  ColorRef OrientationFont;
+  ColorRef TimeFont;
+};
+// DialColor on paper, the clock colours of the state on the clock picture,
+// nothing on any other surface (or for an unknown clock state).
+std::optional<FaceColors> FaceColorsFor(const DrawPass& pass);
+
+// Device primitives in user units: every value converted with ScaleX (x and
+// radii) or ScaleY (y) in single precision and rounded.
+void PixelLine(DrawTarget& target, double x1, double y1, double x2, double y2);
+void PixelCircle(DrawTarget& target, double x, double y, double r);
+void PixelRectangle(DrawTarget& target, double x1, double y1, double x2, double y2);
+void PixelPolygon(DrawTarget& target, std::span<const UserPoint> points);
+// Text turned counter-clockwise by the angle about its top-left corner (x, y).
+void RotatedText(DrawTarget& target, double x, double y, std::string_view text, double angle);
+
+// Empties the chart's sun positions when the routine that filled them ends,
+// on success and on failure alike.
+class SolarsLease {
+ public:
+  explicit SolarsLease(Chart& chart) : chart_(chart) { chart_.RemoveSolars(); }
+  ~SolarsLease() { chart_.RemoveSolars(); }
+  SolarsLease(const SolarsLease&) = delete;
+  SolarsLease& operator=(const SolarsLease&) = delete;
+
+  // AddSolars, raising the chart's error on failure.
+  const ChartSolars& Add(double startTime, double endTime, int16_t interval);
+
+ private:
+  Chart& chart_;
+};
+
+RaisedError FaultAsRaisedError(const std::exception& fault);
+
+// The routine convention: clear the last-error record, run the body, and on
+// any failure record the error and return its number.
+template <typename Body>
+int32_t RunDrawRoutine(DialDesign design, Body&& body) {
+  design.errors.ClearLastError();
+  try {
+    body();
+    return kTrue;
+  } catch (const RaisedError& e) {
+    return design.errors.SaveLastError(e);
+  } catch (const std::exception& e) {
+    return design.errors.SaveLastError(FaultAsRaisedError(e));
+  }
+}

@@ -1,0 +1,75 @@
+#include "ChartLocation.h"
+
+#include "ChartState.h"
+#include "SolarFormulas.h"
+
+ChartLocation::ChartLocation(ChartState& state) : state_(state) {}
+
+const std::string& ChartLocation::Name() const {
+  return name_;
+}
+void ChartLocation::setName(std::string value) {
+  name_ = std::move(value);
+}
+
+double ChartLocation::Latitude() const {
+  return latitude_;
+}
+
+void ChartLocation::setLatitude(double value) {
+  state_.Error.Clear();
+  if (!(value > -90 && value < 90)) {
+    RaiseEngineError(state_.Error, kEngineErrorNumber, "Location.Latitude",
+                     "不正な緯度の値が指定されています。");
+  }
+  latitude_ = value;
+}
+
+double ChartLocation::Longitude() const {
+  return longitude_;
+}
+
+void ChartLocation::setLongitude(double value) {
+  state_.Error.Clear();
+  if (!(value > -180 && value <= 180)) {
+    RaiseEngineError(state_.Error, kEngineErrorNumber, "Location.Longitude",
+                     "不正な経度の値が指定されています。");
+  }
+  longitude_ = value;
+}
+
+double ChartLocation::StandardMeridian() const {
+  return standardMeridian_;
+}
+
+void ChartLocation::setStandardMeridian(double value) {
+  state_.Error.Clear();
+  if (!(value >= -180 && value <= 180)) {
+    RaiseEngineError(state_.Error, kEngineErrorNumber, "Location.StandardMeridian",
+                     "不正な標準時子午線の値が指定されています。");
+  }
+  // -180 and 180 are the same meridian; the engine keeps it as 180.
+  standardMeridian_ = value == -180 ? 180 : value;
+  timeZone_ = value / 15;
+}
+
+double ChartLocation::TimeZone() const {
+  return timeZone_;
+}
+
+void ChartLocation::setTimeZone(double value) {
+  state_.Error.Clear();
+  if (!(value >= -12 && value <= 12)) {
+    RaiseEngineError(state_.Error, kEngineErrorNumber, "Location.TimeZone",
+                     "不正なタイムゾーンの値が指定されています。");
+  }
+  timeZone_ = value;
+  standardMeridian_ = value == -12 ? 180 : 15 * value;
+}
+
+double ChartLocation::NorthDiff() const {
+  return GetNorthDiff(latitude_, longitude_);
+}
+double ChartLocation::NorthDiff2() const {
+  return GetNorthDiff2(latitude_, longitude_);
+}

@@ -1,0 +1,110 @@
+#include "ChartSeason.h"
+
+#include "ChartState.h"
+#include "SolarFormulas.h"
+
+namespace {
+
+// Sunrise and sunset of the state's day and place, in true solar time;
+// raises the recorded error on polar night.
+std::pair<double, double> SolarRiseSet(ChartState& state) {
+  state.Error.Clear();
+  double rise = 0;
+  double set = 0;
+  if (GetSunRiseSet(state.Error, state.Location.Latitude(), state.Season.SolarDeclination(), rise,
+                     set) != kTrue) {
+    RaiseRecorded(state.Error);
+  }
+  return {rise, set};
+}
+
+}  // namespace
+
+ChartSeason::ChartSeason(ChartState& state) : state_(state) {}
+
+int32_t ChartSeason::CalcSeason() const {
+  return calcSeason_;
+}
+
+void ChartSeason::setCalcSeason(int32_t value) {
+  state_.Error.Clear();
+  if (value != 0) {
+    int16_t totalDays = 0;
+    double declination = 0;
+    if (GetSeasonSpec(state_.Error, value, totalDays, declination) != kTrue)
+      RaiseRecorded(state_.Error);
+    double equation = 0;
+    GetEquationOfTime(totalDays, ToFlag(state_.LeapYear), ToFlag(state_.Compatible), equation);
+    solarDeclination_ = declination;
+    calcDate_ = totalDays;
+    equationOfTime_ = equation;
+  }
+  calcSeason_ = value;
+}
+
+int16_t ChartSeason::CalcDate() const {
+  return calcDate_;
+}
+
+void ChartSeason::setCalcDate(int16_t value) {
+  state_.Error.Clear();
+  const int16_t maximum = state_.LeapYear ? 366 : 365;
+  if (value < 1 || value > maximum) {
+    RaiseEngineError(state_.Error, kEngineErrorNumber, "Season.CalcDate",
+                     "不正な通算日数が指定されています。");
+  }
+  calcSeason_ = 0;
+  GetSolarDeclination(value, ToFlag(state_.LeapYear), solarDeclination_);
+  GetEquationOfTime(value, ToFlag(state_.LeapYear), ToFlag(state_.Compatible), equationOfTime_);
+  calcDate_ = value;
+}
+
+double ChartSeason::SolarDeclination() const {
+  return solarDeclination_;
+}
+
+void ChartSeason::setSolarDeclination(double value) {
+  state_.Error.Clear();
+  if (!(value >= -23.45 && value <= 23.45)) {
+    RaiseEngineError(state_.Error, kEngineErrorNumber, "Season.SolarDeclination",
+                     "不正な太陽赤緯の値が指定されています。");
+  }
+  solarDeclination_ = value;
+}
+
+double ChartSeason::EquationOfTime() const {
+  return equationOfTime_;
+}
+
+void ChartSeason::setEquationOfTime(double value) {
+  state_.Error.Clear();
+  if (!(value > -20 && value < 20)) {
+    RaiseEngineError(state_.Error, kEngineErrorNumber, "Season.EquationOfTime",
+                     "不正な均時差の値が指定されています。");
+  }
+  equationOfTime_ = value;
+}
+
+double ChartSeason::TimeDiff() const {
+  const double meridian = state_.Location.StandardMeridian();
+  const double longitude = UnwrapLongitude(meridian, state_.Location.Longitude());
+  const double noon = 12 - (longitude - meridian) / 15 - equationOfTime_;
+  return noon - 12;
+}
+
+double ChartSeason::SunRiseTime() const {
+  return FromSolarTime(state_, SolarRiseSet(state_).first);
+}
+
+double ChartSeason::SunSetTime() const {
+  return FromSolarTime(state_, SolarRiseSet(state_).second);
+}
+
+std::pair<double, double> ChartSeason::SunRiseSetTimes() const {
+  const auto [rise, set] = SolarRiseSet(state_);
+  return {FromSolarTime(state_, rise), FromSolarTime(state_, set)};
+}
+
+int32_t ChartSeason::NightState() const {
+  return GetNightState(solarDeclination_, state_.Location.Latitude());
+}

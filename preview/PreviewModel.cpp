@@ -1,0 +1,267 @@
+#include "PreviewModel.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+#include <cmath>
+
+#include "PrintJob.h"
+
+namespace {
+
+constexpr double kFitMargin = 100;  // twips around a whole page
+constexpr double kMinZoom = 0.1;    // also the smallest fitted page
+constexpr double kMaxClickZoom = 2.0;
+constexpr double kZoomStep = 0.1;
+
+int32_t Round(double value) {
+  return static_cast<int32_t>(std::lround(value));
+}
+
+bool Overhangs(double start, double extent, double area) {
+  return start < -0.5 || start + extent > area + 0.5;
+}
+
+QString Tr(const char* text) {
+  return QCoreApplication::translate("frmPreview", text);
+}
+
+QString PaperLabel(int16_t paperSize) {
+  switch (paperSize) {
+    case kPaperA3:
+      return QStringLiteral("A3 ");
+    case kPaperA4:
+      return QStringLiteral("A4 ");
+    case kPaperB4:
+      return QStringLiteral("B4 ");
+    case kPaperB5:
+      return QStringLiteral("B5 ");
+    default:
+      return Tr("その他 ");
+  }
+}
+
+}  // namespace
+
+void PreviewModel::setPageSize(double width, double height) {
+  pageWidth_ = std::max(width, 1.0);
+  pageHeight_ = std::max(height, 1.0);
+}
+
+void PreviewModel::setArea(double width, double height) {
+  areaWidth_ = std::max(width, 1.0);
+  areaHeight_ = std::max(height, 1.0);
+}
+
+void PreviewModel::PlaceAxis(double& start, double extent, double area) const {
+  if (extent <= area) {
+    start = (area - extent) / 2;
+  } else {
+    start = std::clamp(start, area - extent, 0.0);
+  }
+}
+
+void PreviewModel::KeepCentre(double& start, double oldExtent, double extent, double area) const {
+  start += (oldExtent - extent) / 2;
+  PlaceAxis(start, extent, area);
+}
+
+void PreviewModel::SizeToZoom(double zoom) {
+  picture_.Width = pageWidth_ * zoom;
+  picture_.Height = pageHeight_ * zoom;
+}
+
+void PreviewModel::FitToArea() {
+  const double a = areaWidth_;
+  const double h = areaHeight_;
+  const double r = pageHeight_ / pageWidth_;
+  PictureRect& p = picture_;
+  if (zoomMode_ == ZoomMode::PageWidth) {
+    p.Width = a;
+    p.Height = r * p.Width;
+    p.Left = 0;
+    p.Top = h / a >= r ? (h - p.Height) / 2 : 0;
+  } else if (h / a >= r) {
+    p.Left = kFitMargin;
+    p.Width = a - 2 * kFitMargin;
+    p.Height = r * p.Width;
+    p.Top = (h - p.Height) / 2;
+  } else {
+    p.Top = kFitMargin;
+    p.Height = h - 2 * kFitMargin;
+    p.Width = p.Height / r;
+    p.Left = (a - p.Width) / 2;
+  }
+  if (p.Width / pageWidth_ < kMinZoom) SizeToZoom(kMinZoom);
+  PlaceAxis(p.Left, p.Width, a);
+  PlaceAxis(p.Top, p.Height, h);
+}
+
+bool PreviewModel::Resize(double areaWidth, double areaHeight) {
+  setArea(areaWidth, areaHeight);
+  const bool fits = zoomMode_ == ZoomMode::WholePage || zoomMode_ == ZoomMode::PageWidth;
+  if (fits) {
+    FitToArea();
+  } else {
+    PlaceAxis(picture_.Left, picture_.Width, areaWidth_);
+    PlaceAxis(picture_.Top, picture_.Height, areaHeight_);
+  }
+  UpdateBars();
+  return fits;
+}
+
+void PreviewModel::FitPage(ZoomMode mode) {
+  zoomMode_ = mode;
+  FitToArea();
+  UpdateBars();
+}
+
+void PreviewModel::ZoomAt(ZoomMode mode, double x, double y) {
+  zoomMode_ = mode;
+  const double oldZoom = zoom_;
+  const double oldWidth = picture_.Width;
+  const double oldHeight = picture_.Height;
+  if (mode == ZoomMode::In) {
+    // A page already shown above the click limit is not made smaller.
+    const double zoom =
+        oldZoom >= kMaxClickZoom ? oldZoom : std::min(oldZoom + kZoomStep, kMaxClickZoom);
+    const double ratio = zoom / oldZoom;
+    // The clicked point of the page stays under the pointer.
+    picture_.Left += x - x * ratio;
+    picture_.Top += y - y * ratio;
+    SizeToZoom(zoom);
+    PlaceAxis(picture_.Left, picture_.Width, areaWidth_);
+    PlaceAxis(picture_.Top, picture_.Height, areaHeight_);
+  } else {
+    SizeToZoom(std::max(oldZoom - kZoomStep, kMinZoom));
+    KeepCentre(picture_.Left, oldWidth, picture_.Width, areaWidth_);
+    KeepCentre(picture_.Top, oldHeight, picture_.Height, areaHeight_);
+  }
+  UpdateBars();
+}
+
+void PreviewModel::UpdateBars() {
+  zoom_ = picture_.Width / pageWidth_;
+  auto update = [this](ScrollState& bar, double start, double extent, double area) {
+    bar.Visible = Overhangs(start, extent, area);
+    bar.Maximum = Round(extent);
+    bar.PageSize = Round(area);
+    bar.Position = Round(-start);
+    if (!bar.Visible) return;
+    // One pair of steps serves both bars; the vertical one's stays.
+    pageStep_ = Round(bar.Maximum / 10.0);
+    lineStep_ = Round(pageStep_ / 10.0);
+  };
+  update(hBar_, picture_.Left, picture_.Width, areaWidth_);
+  update(vBar_, picture_.Top, picture_.Height, areaHeight_);
+}
+
+void PreviewModel::Scroll(bool horizontal, ScrollRequest request, int32_t thumb) {
+  ScrollState& bar = horizontal ? hBar_ : vBar_;
+  if (!bar.Visible) return;
+  // 64-bit so that no step or thumb position can wrap.
+  int64_t position = bar.Position;
+  switch (request) {
+    case ScrollRequest::LineBack:
+      position -= lineStep_;
+      break;
+    case ScrollRequest::LineForward:
+      position += lineStep_;
+      break;
+    case ScrollRequest::PageBack:
+      position -= pageStep_;
+      break;
+    case ScrollRequest::PageForward:
+      position += pageStep_;
+      break;
+    case ScrollRequest::ThumbReleased:
+    case ScrollRequest::ThumbTrack:
+      position = thumb;
+      break;
+    default:
+      break;
+  }
+  const int64_t last = static_cast<int64_t>(bar.Maximum) - bar.PageSize;
+  if (position < 0) {
+    position = 0;
+  } else if (position > last) {
+    position = last;
+  }
+  bar.Position = static_cast<int32_t>(position);
+  (horizontal ? picture_.Left : picture_.Top) = -static_cast<double>(bar.Position);
+}
+
+bool PreviewModel::LeftPress(double x, double y) {
+  dragX_ = x;
+  dragY_ = y;
+  return mouseMode_ == MouseMode::Move && !popupOpen_;
+}
+
+bool PreviewModel::LeftMove(double x, double y) {
+  if (mouseMode_ != MouseMode::Move || popupOpen_) return false;
+  bool moved = false;
+  auto drag = [&](double& start, double extent, double area, double by, ScrollState& bar) {
+    if (extent <= area) return;
+    start = std::clamp(start + by, area - extent, 0.0);
+    bar.Position = Round(-start);
+    moved = true;
+  };
+  drag(picture_.Left, picture_.Width, areaWidth_, x - dragX_, hBar_);
+  drag(picture_.Top, picture_.Height, areaHeight_, y - dragY_, vBar_);
+  return moved;
+}
+
+ReleaseAction PreviewModel::LeftRelease(double x, double y) {
+  if (popupOpen_) {
+    popupOpen_ = false;
+    return ReleaseAction::None;
+  }
+  switch (mouseMode_) {
+    case MouseMode::Move:
+      return ReleaseAction::OpenHand;
+    case MouseMode::ZoomIn:
+      ZoomAt(ZoomMode::In, x, y);
+      return ReleaseAction::Rendered;
+    case MouseMode::ZoomOut:
+      ZoomAt(ZoomMode::Out, x, y);
+      return ReleaseAction::Rendered;
+  }
+  return ReleaseAction::None;
+}
+
+void PreviewModel::setPageCount(int16_t count) {
+  pageCount_ = count;
+  page_ = 1;
+}
+
+bool PreviewModel::DividePages() {
+  pageCount_ = pageCount_ <= 1 ? 2 : 1;
+  page_ = 1;
+  return true;
+}
+
+bool PreviewModel::PreviousPage() {
+  if (!CanGoBack()) return false;
+  --page_;
+  return true;
+}
+
+bool PreviewModel::NextPage() {
+  if (!CanGoForward()) return false;
+  ++page_;
+  return true;
+}
+
+QString PreviewModel::PageText() const {
+  return QStringLiteral("Page%1/%2").arg(page_).arg(pageCount_);
+}
+
+QString PreviewModel::ZoomText() const {
+  return QString::number(zoom_ * 100, 'f', 2) + QLatin1Char('%');
+}
+
+QString PrinterStatusText(bool available, const PrinterProperties& printer) {
+  const QString device = available ? QString::fromStdString(printer.DeviceName) : Tr("無効");
+  const QString orientation = printer.Orientation == kPortrait ? Tr("縦") : Tr("横");
+  return Tr("プリンタ : ") + device + QStringLiteral(" / ") + Tr("用紙 : ") +
+         PaperLabel(printer.PaperSize) + orientation;
+}

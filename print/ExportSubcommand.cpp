@@ -1,0 +1,110 @@
+// umbrafex export: the printed pages of a design as a PDF file (every page)
+// or as a PNG or SVG picture (one page).
+#include <memory>
+#include <ostream>
+#include <string>
+
+#include "AsciiText.h"
+#include "PrintSubcommands.h"
+#include "CommonOptions.h"
+#include "ExportPrinter.h"
+#include "GuiSession.h"
+#include "MainModel.h"
+#include "OutputChecks.h"
+#include "PageExport.h"
+#include "SheetOptions.h"
+#include "PrintJob.h"
+
+namespace {
+
+constexpr std::string_view kSynopsis =
+    "umbrafex export [DOC.ufx] [options] -o OUT.pdf|OUT.svg|OUT.png [--paper A3|A4|B4|B5]\n"
+    "       [--orientation portrait|landscape] [--pages 1|2] [--page N] [--dpi N]";
+constexpr ExtraOptionSpec kExportOptions[] = {
+    {"-o", true},      {"--paper", true}, {"--orientation", true},
+    {"--pages", true}, {"--page", true},  {"--dpi", true}};
+constexpr double kDefaultDpi = 150;
+constexpr double kMinDpi = 10;
+constexpr double kMaxDpi = 2400;
+
+// The command's own options, checked.
+struct ExportRequest : SheetOptions {
+  std::string path;
+  ExportKind kind = ExportKind::Pdf;
+  int16_t page = 1;
+  double dpi = kDefaultDpi;
+};
+
+std::optional<ExportRequest> ReadRequest(const ParsedCommandLine& parsed, std::string& reason) {
+  ExportRequest request;
+  const auto out = parsed.Extra("-o");
+  if (!out) {
+    reason = "an output file is needed (-o OUT.pdf|OUT.svg|OUT.png)";
+    return std::nullopt;
+  }
+  const auto kind = ExportKindOfPath(*out);
+  if (!kind) {
+    reason = "the output file must end in .pdf, .svg or .png: " + *out;
+    return std::nullopt;
+  }
+  request.path = *out;
+  request.kind = *kind;
+  if (!ReadSheetOptions(parsed, request, reason)) return std::nullopt;
+  if (const auto page = parsed.Extra("--page")) {
+    const auto value = ParseWholeNumber<long>(*page);
+    if (!value || (*value != 1 && *value != 2)) {
+      reason = "--page must be 1 or 2";
+      return std::nullopt;
+    }
+    request.page = static_cast<int16_t>(*value);
+  }
+  if (const auto dpi = parsed.Extra("--dpi")) {
+    const auto value = ParseWholeNumber<long>(*dpi);
+    if (!value || *value < kMinDpi || *value > kMaxDpi) {
+      reason = "--dpi must be a whole number from 10 to 2400";
+      return std::nullopt;
+    }
+    request.dpi = static_cast<double>(*value);
+  }
+  return request;
+}
+
+}  // namespace
+
+int RunExportSubcommand(const CommandArgs& args, std::ostream&, std::ostream& err) {
+  ParsedCommandLine parsed;
+  if (const int status = ReadCommandWords(args, kExportOptions, 0, kSynopsis, parsed, err);
+      status != kExitOk) {
+    return status;
+  }
+  std::string reason;
+  const auto request = ReadRequest(parsed, reason);
+  if (!request) return PrintUsage(err, kSynopsis, reason);
+
+  EnsureGuiSession();
+  MainModel model;
+  auto printer = std::make_shared<ExportPrinterSetup>();
+  model.setPrinter(printer);
+  // Includes ApplySeason, which the print command runs first.
+  if (const int status = PrepareModel(model, parsed.common, err); status != kExitOk) {
+    return status;
+  }
+  if (request->paper) printer->setPaperSize(*request->paper);
+  if (request->orientation) printer->setOrientation(*request->orientation);
+  const int16_t paper = printer->Current().PaperSize;
+  const int16_t orientation = printer->Current().Orientation;
+  const int16_t pageCount = PrintedPageCount(request->pages.value_or(model.DialOption.MaxPages));
+  if (request->page > pageCount) {
+    return PrintUsage(err, kSynopsis, "--page 2 needs a two-page job (--pages 2)");
+  }
+
+  if (!CheckOutputForScript(model, paper, orientation, pageCount, err)) return kExitFailure;
+
+  const ExportPages pages{paper, orientation, pageCount, request->page, request->dpi};
+  const int32_t status = ExportPagesToFile(model, request->path, request->kind, pages);
+  if (status != kTrue) {
+    err << model.LastErrDescription() << '\n';
+    return kExitFailure;
+  }
+  return kExitOk;
+}

@@ -1,0 +1,39 @@
+// One printed page as a picture file (PNG or SVG), and the preview's
+// rendering of a page at a zoom.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "PrintJob.h"
+
+class MainModel;
+class QPainter;
+
+enum class PageImageFormat { Png, Svg };
+
+// Which page of which job, on which sheet.
+struct PageRequest {
+  int16_t PaperSize = 9;    // the platform's paper-size code
+  int16_t Orientation = 1;  // 1 portrait, 2 landscape
+  int16_t PageCount = 1;    // below 2 one page, otherwise two
+  int16_t Page = 1;         // 1, or 2 of a two-page job
+  double Dpi = 150;         // pixels per inch of the picture
+};
+
+// Draws the requested page as the print job draws it (the whole sheet is
+// the printable area; the margin frame in debug mode) and writes it to the
+// file. kTrue, or the error number with the last-error record filled.
+int32_t ExportPageImage(MainModel& main, const std::string& path, PageImageFormat format,
+                        const PageRequest& request);
+
+// Draws the requested page onto an active painter whose device shows the
+// whole sheet at `zoom` times its real size, as the preview picture does:
+// the preview's kind and zoom, the margin guide when showGuide is on.
+// kTrue, or the error number with the last-error record filled.
+int32_t RenderPreviewPage(MainModel& main, QPainter& painter, const PageRequest& request,
+                          double zoom, bool showGuide);
+// The same on a sheet of the given millimetres (a printer's paper that is
+// not one of the four, drawn at the A4 size).
+int32_t RenderPreviewPage(MainModel& main, QPainter& painter, const PageRequest& request,
+                          double zoom, bool showGuide, const SheetSize& sheet);

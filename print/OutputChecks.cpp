@@ -1,0 +1,213 @@
+#include "OutputChecks.h"
+
+#include <cmath>
+#include <ostream>
+
+#include "MainModel.h"
+#include "Paths.h"
+#include "PrintJob.h"
+
+namespace {
+
+constexpr double kHighLatitude = 66.55;
+constexpr double kLowLatitude = 23.45;
+constexpr double kMaxMeridianDistance = 15;
+
+std::string Joined(std::string_view a, std::string_view b, std::string_view c) {
+  return std::string(a) + std::string(b) + std::string(c);
+}
+
+// Collects the items of one run and stops at the first that ends it.
+class CheckRun {
+ public:
+  CheckRun(MainModel& main, const OutputRequest& request, const CheckResponder& respond)
+      : main_(main),
+        request_(request),
+        respond_(respond),
+        caption_(OutputCommandCaption(request.command)),
+        outcome_{true, request.pageCount} {}
+
+  CheckOutcome Run() {
+    const bool clock = request_.command == OutputCommand::Clock;
+    if (!clock) {
+      PolarNight();
+      if (request_.command == OutputCommand::Print) Printer();
+      PaperSize();
+      PageSplit();
+      BackPicture();
+    }
+    TimeZone();
+    Latitude();
+    return outcome_;
+  }
+
+ private:
+  const ChartLocation& Location() const { return main_.Chart().Location(); }
+
+  void Stop(CheckStep step, std::string text) {
+    if (!outcome_.proceed) return;
+    respond_({step, CheckKind::Stop, std::move(text), caption_});
+    outcome_.proceed = false;
+  }
+  void Note(CheckStep step, std::string text) {
+    if (!outcome_.proceed) return;
+    respond_({step, CheckKind::Note, std::move(text), caption_});
+  }
+  // The answer, or nothing when an earlier check has ended the command.
+  std::optional<CheckAnswer> Ask(CheckStep step, std::string text, bool withCancel = false) {
+    if (!outcome_.proceed) return std::nullopt;
+    return respond_({step, CheckKind::Ask, std::move(text), caption_, withCancel});
+  }
+
+  void PolarNight() {
+    if (main_.Chart().Season().NightState() == kNightStatePolarNight &&
+        main_.Season.AdjustEquation) {
+      Stop(CheckStep::PolarNight,
+           "極夜(1日中太陽が昇らない)のため、\n日時計を作成することはできません。");
+    }
+  }
+
+  void Printer() {
+    if (!request_.printerAvailable) Stop(CheckStep::Printer, "有効なプリンタが見つかりません。");
+  }
+
+  void PaperSize() {
+    if (IsSupportedPaper(request_.paperSize)) return;
+    const auto answer =
+        Ask(CheckStep::PaperSize,
+            Joined("選択された用紙サイズはサポートしていません。\n現在の用紙サイズのまま", caption_,
+                   "を実行しますか?"));
+    if (answer == CheckAnswer::No || answer == CheckAnswer::Cancel) outcome_.proceed = false;
+  }
+
+  // Signed on purpose: southern latitudes never reach the limits.
+  void PageSplit() {
+    if (outcome_.pageCount > 1) return;
+    const auto limit = PageSplitLimit(request_.paperSize, request_.orientation);
+    if (!limit || Location().Latitude() < *limit) return;
+    const auto answer = Ask(CheckStep::PageSplit,
+                            Joined("印刷範囲からはみ出る可能性があります。\n"
+                                   "文字盤とノーモンを2ページに分けて",
+                                   caption_, "しますか?"),
+                            true);
+    if (answer == CheckAnswer::Yes) outcome_.pageCount = 2;
+    if (answer == CheckAnswer::Cancel) outcome_.proceed = false;
+  }
+
+  void BackPicture() {
+    const std::string& picture = main_.DialOption.Picture;
+    if (picture.empty() || FileExists(picture)) return;
+    const auto answer =
+        Ask(CheckStep::BackPicture, Joined("指定された背景画像が見つかりません。\n背景画像なしで",
+                                           caption_, "を実行しますか?"));
+    if (answer == CheckAnswer::Yes) main_.DialOption.Picture.clear();
+    if (answer == CheckAnswer::No || answer == CheckAnswer::Cancel) outcome_.proceed = false;
+  }
+
+  void TimeZone() {
+    if (std::fabs(Location().Longitude() - Location().StandardMeridian()) <= kMaxMeridianDistance ||
+        main_.Chart().TimeSystem() != 1) {
+      return;
+    }
+    const auto answer =
+        Ask(CheckStep::TimeZone, Joined("経度と標準時子午線との差が15度を超えています。\n"
+                                        "タイムゾーンが正しく設定されていない可能性があります。\n"
+                                        "現在のタイムゾーン設定のまま",
+                                        caption_, "を実行しますか?"));
+    if (answer == CheckAnswer::No || answer == CheckAnswer::Cancel) outcome_.proceed = false;
+  }
+
+  void Latitude() {
+    const double latitude = std::fabs(Location().Latitude());
+    constexpr const char* kSecondLine = "正常な日時計が作成できない場合があります。";
+    if (latitude >= kHighLatitude) {
+      Note(CheckStep::Latitude,
+           Joined("水平型日時計の仕組み上、高緯度地域では\n", kSecondLine, ""));
+    } else if (latitude <= kLowLatitude) {
+      Note(CheckStep::Latitude,
+           Joined("水平型日時計の仕組み上、低緯度地域では\n", kSecondLine, ""));
+    }
+  }
+
+  MainModel& main_;
+  const OutputRequest& request_;
+  const CheckResponder& respond_;
+  std::string caption_;
+  CheckOutcome outcome_;
+};
+
+// A script cannot answer: a question is printed without its last line (the
+// question itself), with a hint where the command has an option for it.
+std::string ScriptNote(const CheckItem& item) {
+  if (item.kind != CheckKind::Ask) return item.text;
+  std::string note = item.text.substr(0, item.text.rfind('\n'));
+  if (item.step == CheckStep::PageSplit) {
+    note += "\n(--pages 2 puts the dial and the gnomon on two pages)";
+  } else if (item.step == CheckStep::BackPicture) {
+    note += "\n(exporting without it)";
+  }
+  return note;
+}
+
+// Goes on wherever a script can: one page, no missing picture.
+CheckResponder ScriptResponder(std::ostream& err) {
+  return [&err](const CheckItem& item) {
+    err << ScriptNote(item) << '\n';
+    return item.step == CheckStep::PageSplit ? CheckAnswer::No : CheckAnswer::Yes;
+  };
+}
+
+}  // namespace
+
+std::string_view OutputCommandCaption(OutputCommand command) {
+  switch (command) {
+    case OutputCommand::Print:
+      return "印刷";
+    case OutputCommand::Preview:
+      return "印刷プレビュー";
+    case OutputCommand::Clock:
+      return "デスクトップ日時計";
+    case OutputCommand::Export:
+      return "PDF/SVG/PNGに書き出し";
+  }
+  return "";
+}
+
+std::optional<double> PageSplitLimit(int16_t paperSize, int16_t orientation) {
+  const bool portrait = orientation == kPortrait;
+  if (!portrait && orientation != kLandscape) return std::nullopt;
+  switch (paperSize) {
+    case kPaperB5:
+      return portrait ? 40 : 35;
+    case kPaperB4:
+      return portrait ? 47 : 42;
+    case kPaperA4:
+      return portrait ? 45 : 40;
+    case kPaperA3:
+      return portrait ? 50 : 45;
+    default:
+      return std::nullopt;
+  }
+}
+
+OutputRequest RequestFromModel(const MainModel& main, OutputCommand command) {
+  const PrinterSetup& printer = main.Printer();
+  const PrinterProperties current = printer.Current();
+  return {command, printer.IsPrinterAvailable(), current.PaperSize, current.Orientation,
+          main.DialOption.MaxPages};
+}
+
+CheckOutcome RunOutputChecks(MainModel& main, const OutputRequest& request,
+                             const CheckResponder& respond) {
+  return CheckRun(main, request, respond).Run();
+}
+
+bool CheckOutputForScript(MainModel& main, int16_t paperSize, int16_t orientation,
+                          int16_t pageCount, std::ostream& err) {
+  const OutputRequest request{OutputCommand::Preview, true, paperSize, orientation, pageCount};
+  return RunOutputChecks(main, request, ScriptResponder(err)).proceed;
+}
+
+void CheckClockForScript(MainModel& main, std::ostream& err) {
+  RunOutputChecks(main, {OutputCommand::Clock}, ScriptResponder(err));
+}

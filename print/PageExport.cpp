@@ -1,0 +1,56 @@
+#include "PageExport.h"
+
+#include "AsciiText.h"
+#include "ImageExport.h"
+#include "PdfExport.h"
+#include "PrintJob.h"
+
+namespace {
+
+bool HasExtension(std::string_view path, std::string_view extension) {
+  return path.size() > extension.size() && EndsWithIgnoringCase(path, extension);
+}
+
+}  // namespace
+
+std::optional<ExportKind> ExportKindOfPath(std::string_view path) {
+  if (HasExtension(path, ".pdf")) return ExportKind::Pdf;
+  if (HasExtension(path, ".svg")) return ExportKind::Svg;
+  if (HasExtension(path, ".png")) return ExportKind::Png;
+  return std::nullopt;
+}
+
+std::optional<int16_t> PaperCodeOfName(std::string_view name) {
+  if (EqualsIgnoringCase(name, "a3")) return kPaperA3;
+  if (EqualsIgnoringCase(name, "a4")) return kPaperA4;
+  if (EqualsIgnoringCase(name, "b4")) return kPaperB4;
+  if (EqualsIgnoringCase(name, "b5")) return kPaperB5;
+  return std::nullopt;
+}
+
+std::optional<int16_t> OrientationCodeOfName(std::string_view name) {
+  if (EqualsIgnoringCase(name, "portrait")) return kPortrait;
+  if (EqualsIgnoringCase(name, "landscape")) return kLandscape;
+  return std::nullopt;
+}
+
+int32_t ExportPagesToFile(MainModel& main, const std::string& path, ExportKind kind,
+                          const ExportPages& pages) {
+  if (kind == ExportKind::Pdf) {
+    return ExportPdf(main, path, pages.PaperSize, pages.Orientation, pages.PageCount);
+  }
+  const PageRequest request{pages.PaperSize, pages.Orientation, pages.PageCount, pages.Page,
+                            pages.Dpi};
+  const auto format = kind == ExportKind::Png ? PageImageFormat::Png : PageImageFormat::Svg;
+  return ExportPageImage(main, path, format, request);
+}
+
+std::string PagePicturePath(const std::string& path, int16_t page) {
+  if (page < 2) return path;
+  const std::size_t dot = path.rfind('.');
+  const std::size_t slash = path.rfind('/');
+  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) {
+    return path + "-" + std::to_string(page);
+  }
+  return path.substr(0, dot) + "-" + std::to_string(page) + path.substr(dot);
+}

@@ -1,0 +1,100 @@
+#include "PdfExport.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+#include "MainModel.h"
+#include "OutputErrors.h"
+#include "QPainterDrawTarget.h"
+#include "Version.h"
+#include "PrintJob.h"
+
+namespace {
+
+constexpr const char* kSource = "PdfExport";
+
+QPageSize::PageSizeId QtPageSize(int16_t paperSize) {
+  switch (paperSize) {
+    case kPaperA3:
+      return QPageSize::A3;
+    case kPaperB4:
+      return QPageSize::JisB4;
+    case kPaperB5:
+      return QPageSize::JisB5;
+    default:
+      return QPageSize::A4;  // unsupported papers print on A4 at factor 1.0
+  }
+}
+
+}  // namespace
+
+PdfDevice::PdfDevice(std::string path, int16_t paperSize, int16_t orientation, int resolution)
+    : path_(std::move(path)),
+      paperSize_(paperSize),
+      orientation_(orientation),
+      resolution_(resolution) {}
+
+PdfDevice::~PdfDevice() {
+  KillDoc();
+}
+
+void PdfDevice::StartDoc() {
+  Close();
+  file_ = std::make_unique<QSaveFile>(QString::fromStdString(path_));
+  if (!file_->open(QIODevice::WriteOnly)) RaiseCannotWrite(kSource, path_);
+  writer_ = std::make_unique<QPdfWriter>(file_.get());
+  writer_->setCreator(kProductName);
+  writer_->setTitle(kProductName);
+  writer_->setResolution(resolution_);
+  const QPageLayout::Orientation orientation =
+      orientation_ == kPortrait ? QPageLayout::Portrait : QPageLayout::Landscape;
+  writer_->setPageLayout(QPageLayout(QPageSize(QtPageSize(paperSize_)), orientation,
+                                     QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+  painter_ = std::make_unique<QPainter>();
+  if (!painter_->begin(writer_.get())) RaiseCannotWrite(kSource, path_);
+  target_ = QPainterDrawTarget::ForPage(*painter_, DrawTargetKind::PrinterPage);
+}
+
+DrawTarget& PdfDevice::Page() {
+  if (!target_) throw RaisedError(kInvalidCallNumber, kSource, kInvalidCallText);
+  return *target_;
+}
+
+void PdfDevice::NewPage() {
+  if (!writer_ || !writer_->newPage()) RaiseCannotWrite(kSource, path_);
+}
+
+void PdfDevice::EndDoc() {
+  if (!painter_) throw RaisedError(kInvalidCallNumber, kSource, kInvalidCallText);
+  target_.reset();
+  const bool painted = painter_->end();
+  painter_.reset();
+  writer_.reset();  // flushes the PDF into the file
+  if (!painted || !file_->commit()) {
+    file_.reset();
+    RaiseCannotWrite(kSource, path_);
+  }
+  file_.reset();
+}
+
+void PdfDevice::KillDoc() noexcept {
+  Close();
+}
+
+void PdfDevice::Close() noexcept {
+  target_.reset();
+  if (painter_ && painter_->isActive()) painter_->end();
+  painter_.reset();
+  writer_.reset();
+  if (file_) file_->cancelWriting();
+  file_.reset();  // an uncommitted save file removes its temporary
+}
+
+int32_t ExportPdf(MainModel& main, const std::string& path, int16_t paperSize, int16_t orientation,
+                  int16_t pageCount) {
+  PdfDevice document(path, paperSize, orientation);
+  return PrintSundial(main, document, pageCount);
+}

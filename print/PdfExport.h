@@ -1,0 +1,47 @@
+// The print job written to a PDF file: one PDF page per printed page, at the
+// paper's size, drawn in millimetres as on the printer.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "PrintDevice.h"
+
+class MainModel;
+class QPainter;
+class QPainterDrawTarget;
+class QPdfWriter;
+class QSaveFile;
+
+// The file appears only when the job ends; an abandoned job leaves any
+// earlier file of that name as it was.
+class PdfDevice : public PrintDevice {
+ public:
+  PdfDevice(std::string path, int16_t paperSize, int16_t orientation, int resolution = 600);
+  ~PdfDevice() override;
+
+  int16_t PaperSize() const override { return paperSize_; }
+  int16_t Orientation() const override { return orientation_; }
+  void StartDoc() override;
+  DrawTarget& Page() override;
+  void NewPage() override;
+  void EndDoc() override;
+  void KillDoc() noexcept override;
+
+ private:
+  void Close() noexcept;
+
+  std::string path_;
+  int16_t paperSize_;
+  int16_t orientation_;
+  int resolution_;
+  std::unique_ptr<QSaveFile> file_;
+  std::unique_ptr<QPdfWriter> writer_;
+  std::unique_ptr<QPainter> painter_;
+  std::unique_ptr<QPainterDrawTarget> target_;
+};
+
+// Prints the design into a PDF file (PrintSundial on a PdfDevice).
+int32_t ExportPdf(MainModel& main, const std::string& path, int16_t paperSize, int16_t orientation,
+                  int16_t pageCount);

@@ -1,0 +1,123 @@
+#include "PrintCommand.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QPointer>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include "Busy.h"
+#include "MainModel.h"
+#include "PrinterDevice.h"
+#include "PrinterSetupQt.h"
+#include "UiServices.h"
+#include "PrintJob.h"
+
+namespace {
+
+constexpr const char* kSource = "Printer";
+bool jobRunning = false;
+
+// Marks the one job that may run, whichever way the command ends.
+class JobGuard {
+ public:
+  JobGuard() { jobRunning = true; }
+  ~JobGuard() { jobRunning = false; }
+  JobGuard(const JobGuard&) = delete;
+  JobGuard& operator=(const JobGuard&) = delete;
+};
+
+// Holds the window's close requests back while its job runs: the window
+// manager's close button still reaches a disabled window.
+class CloseBlocker : public QObject {
+ public:
+  explicit CloseBlocker(QWidget* window) : window_(window) {
+    if (window_) window_->installEventFilter(this);
+  }
+  ~CloseBlocker() override {
+    if (window_) window_->removeEventFilter(this);
+  }
+  CloseBlocker(const CloseBlocker&) = delete;
+  CloseBlocker& operator=(const CloseBlocker&) = delete;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() != QEvent::Close) return false;
+    event->ignore();
+    return true;
+  }
+
+ private:
+  QPointer<QWidget> window_;
+};
+
+QString Tr(const char* text) {
+  return QCoreApplication::translate("PrintCommand", text);
+}
+
+// Lets the status text paint; the busy window takes no input meanwhile.
+void ShowPendingPaint() {
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+// Clicks and keys that came during the job reach the still disabled window
+// and are dropped, rather than starting a second job once it is enabled.
+void DropInputOfTheJob() {
+  QCoreApplication::processEvents();
+}
+
+}  // namespace
+
+int32_t PrintOnPrinter(MainModel& model, int16_t pageCount) {
+  model.ClearLastError();
+  auto* printer = dynamic_cast<QtPrinterSetup*>(&model.Printer());
+  if (printer == nullptr || !printer->IsPrinterAvailable()) {
+    return model.SaveLastError(RaisedError(kInvalidCallNumber, kSource, kNoPrinterText));
+  }
+  const PrinterProperties current = printer->Current();
+  return PrintRehearsed(model, printer->Printer(), current.PaperSize, current.Orientation,
+                        pageCount);
+}
+
+int32_t PrintRehearsed(MainModel& model, QPrinter& printer, int16_t paperSize, int16_t orientation,
+                       int16_t pageCount, const SundialRoutines& routines) {
+  const QTemporaryDir scratch;
+  if (scratch.isValid()) {
+    // Same sheet, margins and resolution, so the pages draw exactly alike.
+    QPrinter rehearsal(QPrinter::HighResolution);
+    rehearsal.setOutputFormat(QPrinter::PdfFormat);
+    rehearsal.setOutputFileName(scratch.filePath(QStringLiteral("rehearsal.pdf")));
+    rehearsal.setResolution(printer.resolution());
+    rehearsal.setPageLayout(printer.pageLayout());
+    PrinterDevice document(rehearsal, paperSize, orientation);
+    if (const int32_t status = PrintSundial(model, document, pageCount, routines);
+        status != kTrue) {
+      return status;
+    }
+  }
+  PrinterDevice document(printer, paperSize, orientation);
+  return PrintSundial(model, document, pageCount, routines);
+}
+
+int32_t RunPrintCommand(QWidget* window, MainModel& model, int16_t pageCount,
+                        const StatusFunction& showStatus, const PrintJob& job) {
+  if (jobRunning) return kInvalidCallNumber;
+  int32_t status;
+  {
+    JobGuard guard;
+    BusyScope busy(window);
+    const CloseBlocker blocker(window);
+    const QString device = QString::fromStdString(model.Printer().Current().DeviceName);
+    if (showStatus) showStatus(QStringLiteral("print"), device + Tr("に印刷しています..."));
+    ShowPendingPaint();
+    status = job(model, pageCount);
+    DropInputOfTheJob();
+    if (showStatus) showStatus({}, {});
+  }
+  if (status != kTrue) {
+    ShowMessage(window, MessageIcon::Exclamation,
+                QString::fromStdString(model.LastErrDescription()), Tr("印刷"));
+  }
+  return status;
+}

@@ -1,0 +1,40 @@
+// Printing the design on the current printer: the job itself, and the print
+// command of the main window and the preview around it.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+#include "PrintJob.h"
+
+class MainModel;
+class QPrinter;
+class QWidget;
+
+inline constexpr const char* kNoPrinterText = "有効なプリンタが見つかりません。";
+
+// Shows a long command's text and icon name in the window's first status
+// panel; an empty text puts the window's usual status back.
+using StatusFunction = std::function<void(const QString& icon, const QString& text)>;
+
+// Prints the design on the current printer (pageCount below 2: one page,
+// otherwise dial and gnomon on two). kTrue, or the error number with the
+// last-error record filled; without a usable printer that is kNoPrinterText.
+int32_t PrintOnPrinter(MainModel& model, int16_t pageCount);
+
+// The job on this printer. A job handed to CUPS cannot be withdrawn once
+// begun, so the pages are first rehearsed into a scratch PDF of the same
+// sheet: a routine that fails there stops the job before the printer sees
+// any of it.
+int32_t PrintRehearsed(MainModel& model, QPrinter& printer, int16_t paperSize, int16_t orientation,
+                       int16_t pageCount, const SundialRoutines& routines = {});
+
+using PrintJob = std::function<int32_t(MainModel&, int16_t)>;
+
+// The print command after the calling window's checks: the device name in
+// the status, the window busy (no command re-enters) until the job ends,
+// then the failure's description with the caption "印刷". kTrue or the error
+// number; a call while a job runs does nothing and gives kInvalidCallNumber.
+int32_t RunPrintCommand(QWidget* window, MainModel& model, int16_t pageCount,
+                        const StatusFunction& showStatus, const PrintJob& job = PrintOnPrinter);

@@ -1,0 +1,173 @@
+#include "PrintJob.h"
+
+#include <cmath>
+#include <initializer_list>
+
+#include "MainModel.h"
+#include "PrintDevice.h"
+#include "RunInOrder.h"
+#include "EngineErrors.h"
+#include "MathFunctions.h"
+#include "DrawPass.h"
+
+namespace {
+
+// The A4 gap around dial and gnomon in millimetres, scaled by the paper factor.
+constexpr double kGap = 10;
+
+struct Paper {
+  int16_t code;
+  double factor;
+  SheetSize portrait;  // millimetres
+};
+
+constexpr Paper kPapers[] = {
+    {kPaperA3, 1.41, {297, 420}},
+    {kPaperA4, 1.0, {210, 297}},
+    {kPaperB4, 1.23, {257, 364}},
+    {kPaperB5, 0.87, {182, 257}},
+};
+
+// The supported paper of that code, or nullptr.
+const Paper* FindPaper(int32_t paperSize) {
+  for (const Paper& paper : kPapers) {
+    if (paper.code == paperSize) return &paper;
+  }
+  return nullptr;
+}
+
+// A4 stands in for any paper that is not supported.
+const Paper& PaperOrA4(int32_t paperSize) {
+  const Paper* paper = FindPaper(paperSize);
+  return paper ? *paper : *FindPaper(kPaperA4);
+}
+
+bool IsFinite(const DialLayout& l) {
+  for (double v :
+       {l.CenterX, l.CenterY, l.OuterRadius, l.MiddleRadius, l.InnerRadius, l.GnomonX, l.GnomonY}) {
+    if (!std::isfinite(v)) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+double PaperFactor(int32_t paperSize) {
+  return PaperOrA4(paperSize).factor;
+}
+
+bool IsSupportedPaper(int32_t paperSize) {
+  return FindPaper(paperSize) != nullptr;
+}
+
+SheetSize PaperSheetSize(int32_t paperSize, int32_t orientation) {
+  const SheetSize portrait = PaperOrA4(paperSize).portrait;
+  if (orientation == kPortrait) return portrait;
+  return {portrait.Height, portrait.Width};
+}
+
+DialLayout LayoutPage(double paperFactor, int32_t orientation, int16_t pageCount, double latitude,
+                      double width, double height) {
+  DialLayout layout;
+  SetDialRadii(layout, paperFactor);
+  const double r1 = layout.OuterRadius;
+  const double r2 = layout.MiddleRadius;
+  const double gap = kGap * paperFactor;
+  const double phi = DegToRad(std::fabs(latitude));
+  const double s = SignOf(latitude);
+  const bool onePage = pageCount < 2;
+
+  if (orientation == kPortrait) {
+    const double g = r2 / std::cos(phi);  // the gnomon's length down the page
+    const double t = gap * std::sin(phi);
+    const double margin = (height - 2 * r1 - 2 * gap - g - t) / 2;
+    layout.CenterX = width / 2;
+    layout.GnomonX = layout.CenterX;
+    if (onePage) {
+      layout.CenterY = margin + gap + r1;
+      layout.GnomonY = layout.CenterY + r1 + gap;
+      if (s < 0) layout.GnomonY += g + t;
+    } else {
+      layout.CenterY = height / 2;
+      layout.GnomonY = layout.CenterY - s * g / 2;
+    }
+  } else {
+    const double a = r2 * std::sin(phi);  // the gnomon's width across the page
+    const double b = gap * std::cos(phi);
+    const double margin = (width - 2 * r1 - 2 * gap - 2 * (a + b)) / 2;
+    layout.CenterY = height / 2;
+    if (onePage) {
+      layout.CenterX = margin + gap + r1;
+      layout.GnomonX = layout.CenterX + r1 + gap + a + b;
+      layout.GnomonY = layout.CenterY - s * (r2 / std::cos(phi) + gap * std::sin(phi)) / 2;
+    } else {
+      layout.CenterX = width / 2;
+      layout.GnomonX = layout.CenterX;
+      layout.GnomonY = layout.CenterY - s * (r2 / std::cos(phi)) / 2;
+    }
+  }
+  if (!IsFinite(layout)) throw RaisedError(kOverflowNumber, "mdlPrint.PrintSundial", kOverflowText);
+  return layout;
+}
+
+int32_t DrawSundialPage(MainModel& main, DrawTarget& target, const DialLayout& layout, double zoom,
+                        double paperFactor, int16_t page, int16_t pageCount,
+                        const SundialRoutines& r) {
+  auto rings = [&] { return r.DialRings(main, target, layout, zoom); };
+  auto picture = [&] { return r.BackPicture(main, target, layout); };
+  auto face = [&] { return r.DialFace(main, target, layout, zoom); };
+  auto gnomon = [&] { return r.Gnomon(main, target, layout, zoom, paperFactor); };
+  auto dialMarks = [&] { return r.DialMarks(main, target, layout, zoom); };
+  auto gnomonMarks = [&] { return r.GnomonMarks(main, target, layout, zoom); };
+  auto information = [&] { return r.Information(main, target, layout, zoom); };
+
+  int32_t status;
+  if (pageCount < 2) {
+    status = RunInOrder({rings, picture, face, gnomon, dialMarks, gnomonMarks, information});
+  } else if (page == 1) {
+    status = RunInOrder({rings, picture, face, dialMarks, information});
+  } else {
+    status = RunInOrder({gnomon, gnomonMarks});
+  }
+  if (status != kTrue || !main.DialOption.PrintTitle) return status;
+  // The title counts the pages actually printed (a count above 2 still prints two).
+  return r.PageTitle(main, target, layout, zoom, page, PrintedPageCount(pageCount));
+}
+
+int32_t PrintSundial(MainModel& main, PrintDevice& document, int16_t pageCount,
+                     const SundialRoutines& routines) {
+  main.ClearLastError();
+  bool started = false;
+  try {
+    const double factor = PaperFactor(document.PaperSize());
+    document.StartDoc();
+    started = true;
+    const DrawTarget& sheet = document.Page();
+    const DialLayout layout =
+        LayoutPage(factor, document.Orientation(), pageCount, main.Chart().Location().Latitude(),
+                   sheet.ScaleWidth(), sheet.ScaleHeight());
+
+    const int16_t pages = PrintedPageCount(pageCount);
+    for (int16_t page = 1; page <= pages; ++page) {
+      DrawTarget& target = document.Page();
+      int32_t status =
+          DrawSundialPage(main, target, layout, 1.0, factor, page, pageCount, routines);
+      // Read afresh for every page, as the title switch is.
+      if (status == kTrue && main.General.DebugMode) status = routines.MarginFrame(main, target);
+      if (status != kTrue) {
+        document.KillDoc();
+        return status;
+      }
+      if (page < pages) document.NewPage();
+    }
+    document.EndDoc();
+    return kTrue;
+  } catch (const RaisedError& e) {
+    if (started) document.KillDoc();
+    return main.SaveLastError(e);
+  } catch (const std::exception& fault) {
+    // A fault of the platform (memory, a device) still aborts the job and is reported.
+    if (started) document.KillDoc();
+    return main.SaveLastError(FaultAsRaisedError(fault));
+  }
+}

@@ -1,0 +1,86 @@
+// The print job: paper factor, where dial and gnomon go on the sheet, and
+// which dial routines draw each page. The PDF export, the image export, the
+// preview and the printer all run these.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+#include "DialDesign.h"
+#include "DialRoutines.h"
+
+class MainModel;
+class PrintDevice;
+
+// The platform's paper-size codes of the four supported papers.
+inline constexpr int16_t kPaperA3 = 8;
+inline constexpr int16_t kPaperA4 = 9;
+inline constexpr int16_t kPaperB4 = 12;
+inline constexpr int16_t kPaperB5 = 13;
+
+// Printer orientations.
+inline constexpr int16_t kPortrait = 1;
+inline constexpr int16_t kLandscape = 2;
+
+// Every printed length is its A4 length times this: 1.41 A3, 1.0 A4,
+// 1.23 B4, 0.87 B5, 1.0 for any other paper.
+double PaperFactor(int32_t paperSize);
+bool IsSupportedPaper(int32_t paperSize);
+
+// The sheet in millimetres as it lies in the given orientation (A4 for an
+// unsupported paper). B4 and B5 are the JIS sizes.
+struct SheetSize {
+  double Width = 0;
+  double Height = 0;
+};
+SheetSize PaperSheetSize(int32_t paperSize, int32_t orientation);
+
+// Places dial and gnomon on a printable area of width x height millimetres.
+// One page holds both (gnomon below the dial in portrait, to its right in
+// landscape); two pages centre the dial on the first and the gnomon on the
+// second. Raises RaisedError when the latitude gives no finite layout.
+DialLayout LayoutPage(double paperFactor, int32_t orientation, int16_t pageCount, double latitude,
+                      double width, double height);
+
+// The pages a job asked for pageCount pages prints: one below 2, else two.
+inline int16_t PrintedPageCount(int16_t pageCount) {
+  return pageCount < 2 ? 1 : 2;
+}
+
+// The dial routines a page is drawn with; tests replace them.
+struct SundialRoutines {
+  using Element = std::function<int32_t(DialDesign, DrawTarget&, const DialLayout&, double)>;
+  // The paper forms of the two routines that the clock draws too.
+  static constexpr auto kPaperRings =
+      static_cast<int32_t (*)(DialDesign, DrawTarget&, const DialLayout&, double)>(DrawDialRings);
+  static constexpr auto kPaperFace =
+      static_cast<int32_t (*)(DialDesign, DrawTarget&, const DialLayout&, double)>(DrawDialFace);
+
+  Element DialRings = kPaperRings;
+  std::function<int32_t(DialDesign, DrawTarget&, const DialLayout&)> BackPicture = DrawBackPicture;
+  Element DialFace = kPaperFace;
+  std::function<int32_t(DialDesign, DrawTarget&, const DialLayout&, double, double)> Gnomon =
+      DrawGnomon;
+  Element DialMarks = DrawDialMarks;
+  Element GnomonMarks = DrawGnomonMarks;
+  Element Information = DrawInformation;
+  std::function<int32_t(DialDesign, DrawTarget&, const DialLayout&, double, int16_t, int16_t)>
+      PageTitle = DrawPageTitle;
+  std::function<int32_t(DialDesign, DrawTarget&)> MarginFrame = DrawMarginFrame;
+};
+
+// Draws the elements of one page of a job of pageCount pages (below 2: the
+// single page with everything; otherwise page 1 the dial, page 2 the
+// gnomon), then the page title when DialOption.PrintTitle is on. The margin
+// frame is the caller's. kTrue, or the failing routine's error number with
+// its record left in the last-error record.
+int32_t DrawSundialPage(MainModel& main, DrawTarget& target, const DialLayout& layout, double zoom,
+                        double paperFactor, int16_t page, int16_t pageCount,
+                        const SundialRoutines& routines = {});
+
+// Prints the design on the document: one page when pageCount is below 2,
+// otherwise dial and gnomon on two pages; the margin frame on every page in
+// debug mode. kTrue, or the number of the error that stopped the job (the
+// document is then abandoned and the last-error record filled).
+int32_t PrintSundial(MainModel& main, PrintDevice& document, int16_t pageCount,
+                     const SundialRoutines& routines = {});

@@ -1,0 +1,102 @@
+// umbrafex print: the design on a printer of the desktop, through the same
+// job as the window's Print.
+#include "PrintCommand.h"
+
+#include <memory>
+#include <ostream>
+#include <string>
+
+#include "PrintSubcommands.h"
+#include "CommonOptions.h"
+#include "GuiSession.h"
+#include "MainModel.h"
+#include "OutputChecks.h"
+#include "PageExport.h"
+#include "PrinterSetupQt.h"
+#include "SheetOptions.h"
+#include "PrintJob.h"
+
+namespace {
+
+constexpr std::string_view kSynopsis =
+    "umbrafex print [DOC.ufx] [options] [--printer NAME] [--paper A3|A4|B4|B5]\n"
+    "       [--orientation portrait|landscape] [--pages 1|2] [--copies N]";
+constexpr ExtraOptionSpec kPrintOptions[] = {{"--printer", true},
+                                             {"--paper", true},
+                                             {"--orientation", true},
+                                             {"--pages", true},
+                                             {"--copies", true}};
+constexpr long kMaxCopies = 999;
+
+struct PrintRequest : SheetOptions {
+  std::optional<std::string> printer;
+  std::optional<int16_t> copies;
+};
+
+std::optional<PrintRequest> ReadRequest(const ParsedCommandLine& parsed, std::string& reason) {
+  PrintRequest request;
+  request.printer = parsed.Extra("--printer");
+  if (!ReadSheetOptions(parsed, request, reason)) return std::nullopt;
+  if (const auto copies = parsed.Extra("--copies")) {
+    const auto value = ParseWholeNumber<long>(*copies);
+    if (!value || *value < 1 || *value > kMaxCopies) {
+      reason = "--copies must be a whole number from 1 to 999";
+      return std::nullopt;
+    }
+    request.copies = static_cast<int16_t>(*value);
+  }
+  return request;
+}
+
+// The options over what the document's printer section set.
+bool ApplyRequest(PrinterSetup& printer, const PrintRequest& request, std::ostream& err) {
+  if (request.printer && !printer.SelectPrinter(*request.printer)) {
+    err << "no printer named " << *request.printer << '\n';
+    return false;
+  }
+  if (request.paper && !printer.setPaperSize(*request.paper)) {
+    err << "the printer refuses the paper\n";
+    return false;
+  }
+  if (request.orientation) printer.setOrientation(*request.orientation);
+  if (request.copies) printer.setCopies(*request.copies);
+  return true;
+}
+
+}  // namespace
+
+int RunPrintSubcommand(const CommandArgs& args, std::ostream&, std::ostream& err) {
+  ParsedCommandLine parsed;
+  if (const int status = ReadCommandWords(args, kPrintOptions, 0, kSynopsis, parsed, err);
+      status != kExitOk) {
+    return status;
+  }
+  std::string reason;
+  const auto request = ReadRequest(parsed, reason);
+  if (!request) return PrintUsage(err, kSynopsis, reason);
+
+  EnsureGuiSession();
+  MainModel model;
+  model.setPrinter(MakeSystemPrinterSetup());
+  // The document's printer section selects and sets the printer, as on opening.
+  if (const int status = PrepareModel(model, parsed.common, err); status != kExitOk) {
+    return status;
+  }
+  PrinterSetup& printer = model.Printer();
+  if (!printer.IsPrinterAvailable()) {
+    err << kNoPrinterText << '\n';
+    return kExitFailure;
+  }
+  if (!ApplyRequest(printer, *request, err)) return kExitFailure;
+
+  const PrinterProperties current = printer.Current();
+  const int16_t pageCount = PrintedPageCount(request->pages.value_or(model.DialOption.MaxPages));
+  if (!CheckOutputForScript(model, current.PaperSize, current.Orientation, pageCount, err)) {
+    return kExitFailure;
+  }
+  if (PrintOnPrinter(model, pageCount) != kTrue) {
+    err << model.LastErrDescription() << '\n';
+    return kExitFailure;
+  }
+  return kExitOk;
+}

@@ -1,0 +1,63 @@
+#include "PrinterSetupCommand.h"
+
+#include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QPrintDialog>
+#include <QPushButton>
+
+#include "Busy.h"
+#include "MainModel.h"
+#include "PrinterSetupQt.h"
+#include "UiServices.h"
+#include "PrintJob.h"
+
+namespace {
+
+QString Tr(const char* text) {
+  return QCoreApplication::translate("PrinterSetupCommand", text);
+}
+
+}  // namespace
+
+void MakeSetupDialog(QPrintDialog& dialog) {
+  dialog.setWindowTitle(Tr("プリンタの設定"));
+  // Set-up only: no page ranges, selection or output to a file; the page
+  // size option is what shows the button to the paper and orientation.
+  dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
+  if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
+    if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText(Tr("OK"));
+  }
+}
+
+bool ShowPrintSetupDialog(QWidget* parent, PrinterSetup& printer) {
+  auto* desktop = dynamic_cast<QtPrinterSetup*>(&printer);
+  if (desktop == nullptr) return false;
+  QPrintDialog dialog(&desktop->Printer(), parent);
+  MakeSetupDialog(dialog);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+bool PrinterSetupCommand(QWidget* parent, MainModel& model, const StatusFunction& showStatus,
+                         const SetupDialog& dialog) {
+  model.ClearLastError();
+  const QString caption = Tr("プリンタの設定");
+  if (!model.Printer().IsPrinterAvailable()) {
+    ShowMessage(parent, MessageIcon::Information, Tr(kNoPrinterText), caption);
+    return false;
+  }
+  if (!dialog(parent, model.Printer())) return false;
+
+  if (showStatus) showStatus(QStringLiteral("setup"), Tr("プリンタの設定を変更しています..."));
+  bool supported;
+  {
+    BusyScope busy(parent);
+    supported = IsSupportedPaper(model.Printer().Current().PaperSize);
+  }
+  if (showStatus) showStatus({}, {});
+  if (!supported) {
+    // The choice stays in force; the dial then prints at the A4 size.
+    ShowMessage(parent, MessageIcon::Exclamation,
+                Tr("選択された用紙サイズはサポートしていません。"), caption);
+  }
+  return true;
+}

@@ -1,0 +1,98 @@
+#include "TableCommands.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QUrl>
+#include <string>
+
+#include "Busy.h"
+#include "MainModel.h"
+#include "Paths.h"
+#include "SeasonGuard.h"
+
+namespace {
+
+constexpr const char* kContext = "Tables";
+
+QString Translated(std::string_view source) {
+  return QCoreApplication::translate(kContext, std::string(source).c_str());
+}
+
+QString FromStd(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+void ShowFailure(QWidget* parent, const MainModel& model, const QString& caption) {
+  ShowMessage(parent, MessageIcon::Exclamation, FromStd(model.LastErrDescription()), caption);
+}
+
+// The table as a file of the given kind; the chart's season is put back
+// afterwards, as the main window and the document still describe the
+// design's own day.
+template <typename Writer>
+int32_t WriteWithSeasonKept(QWidget* parent, MainModel& model, Writer writer) {
+  const BusyScope busy(parent);
+  const SeasonGuard season(model.Chart());
+  return writer();
+}
+
+}  // namespace
+
+FileRequest TableSaveRequest(const MainModel& model, TableKind kind) {
+  const std::string folder =
+      SuggestedTableFolder(model.DocumentPath, model.LastDir, DocumentFolder());
+  const std::string name = SuggestedTableFileName(kind, model.DocumentPath);
+  return {Translated(TableTextsOf(kind).fileCaption), FromStd(JoinPath(folder, name)),
+          QCoreApplication::translate(kContext, "カンマ区切りファイル (*.csv)")};
+}
+
+QString SpreadsheetWorkbookPath(const MainModel& model, TableKind kind) {
+  const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+  QString name = FromStd(SuggestedTableFileName(kind, model.DocumentPath));
+  name.chop(QStringLiteral(".csv").size());
+  return QDir(cache).filePath(QStringLiteral("umbrafex/") + name + QStringLiteral(".xlsx"));
+}
+
+void SaveTableToFile(QWidget* parent, MainModel& model, TableKind kind,
+                     const StatusShower& showStatus) {
+  model.ClearLastError();
+  const FileRequest request = TableSaveRequest(model, kind);
+  const QString chosen = ChooseSavePath(parent, request, QStringLiteral(".csv"));
+  if (chosen.isEmpty()) return;
+  const std::string path = chosen.toStdString();
+  if (showStatus) {
+    showStatus(QStringLiteral("export-file"),
+               QCoreApplication::translate(kContext, "ファイルに出力しています..."));
+  }
+  const int32_t status =
+      WriteWithSeasonKept(parent, model, [&] { return WriteTableFile(model, kind, path); });
+  if (status != kTrue) ShowFailure(parent, model, request.caption);
+}
+
+void OpenTableInSpreadsheet(QWidget* parent, MainModel& model, TableKind kind,
+                            const StatusShower& showStatus) {
+  model.ClearLastError();
+  const QString caption = Translated(TableTextsOf(kind).spreadsheetCaption);
+  const QString path = SpreadsheetWorkbookPath(model, kind);
+  if (showStatus) {
+    showStatus(QStringLiteral("export-spreadsheet"),
+               QCoreApplication::translate(kContext, "Excelに出力しています..."));
+  }
+  QDir().mkpath(QFileInfo(path).absolutePath());  // a failure shows as the file's
+  const int32_t status = WriteWithSeasonKept(
+      parent, model, [&] { return WriteTableWorkbook(model, kind, path.toStdString()); });
+  if (status != kTrue) {
+    ShowFailure(parent, model, caption);
+    return;
+  }
+  if (!Desktop().OpenUrl(QUrl::fromLocalFile(path))) {
+    ShowMessage(parent, MessageIcon::Exclamation,
+                QCoreApplication::translate(kContext, "Excelが応答しないか、起動できません。") +
+                    QStringLiteral("\n\n") +
+                    QCoreApplication::translate(kContext, "表は次のファイルに保存してあります:") +
+                    QStringLiteral("\n") + QDir::toNativeSeparators(path),
+                caption);
+  }
+}

@@ -1,0 +1,47 @@
+// umbrafex table: the yearly table of the equation of time or of the solar
+// declination, as a CSV file or as a workbook with a chart.
+#include <ostream>
+
+#include "AsciiText.h"
+#include "TableSubcommand.h"
+#include "CommonOptions.h"
+#include "MainModel.h"
+#include "YearTables.h"
+
+namespace {
+
+constexpr std::string_view kSynopsis =
+    "umbrafex table eot|declination [DOC.ufx] [options] -o FILE.csv|FILE.xlsx";
+constexpr ExtraOptionSpec kTableOptions[] = {{"-o", true}};
+
+std::optional<TableKind> KindNamed(std::string_view word) {
+  if (word == "eot") return TableKind::EquationOfTime;
+  if (word == "declination") return TableKind::SolarDeclination;
+  return std::nullopt;
+}
+
+}  // namespace
+
+int RunTableSubcommand(const CommandArgs& args, std::ostream&, std::ostream& err) {
+  MainModel model;
+  ParsedCommandLine parsed;
+  if (const int status = StartCommand(args, kTableOptions, 1, kSynopsis, model, parsed, err);
+      status != kExitOk) {
+    return status;
+  }
+  const auto kind = KindNamed(parsed.positionals.front());
+  if (!kind) return PrintUsage(err, kSynopsis, "name the table: eot or declination");
+  const auto output = parsed.Extra("-o");
+  const bool workbook = output && EndsWithIgnoringCase(*output, ".xlsx");
+  if (!output || (!workbook && !EndsWithIgnoringCase(*output, ".csv"))) {
+    return PrintUsage(err, kSynopsis, "give the output file with -o, ending in .csv or .xlsx");
+  }
+
+  const int32_t status = workbook ? WriteTableWorkbook(model, *kind, *output)
+                                  : WriteTableFile(model, *kind, *output);
+  if (status != kTrue) {
+    err << model.LastErrDescription() << '\n';
+    return kExitFailure;
+  }
+  return kExitOk;
+}

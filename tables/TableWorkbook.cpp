@@ -1,0 +1,139 @@
+// The workbook form of the tables: instead of driving a running spreadsheet
+// application, the same sheet and chart are written as an .xlsx file.
+#include <unistd.h>
+#include <xlsxwriter.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "FileIo.h"
+#include "MainModel.h"
+#include "Paths.h"
+#include "YearTables.h"
+
+namespace {
+
+constexpr const char* kChartFont = "ＭＳ Ｐゴシック";
+constexpr const char* kValueFormat = "+#,##0.000;-#,##0.000;#,##0.000";
+constexpr lxw_row_t kHeaderRow = 2;  // row 3
+constexpr lxw_row_t kFirstDataRow = kHeaderRow + 1;
+
+// A temporary file that is removed when it goes out of scope.
+class TemporaryFile {
+ public:
+  TemporaryFile() {
+    std::error_code ec;
+    std::string pattern = (std::filesystem::temp_directory_path(ec) / "umbrafex-XXXXXX").string();
+    const int fd = mkstemp(pattern.data());
+    if (fd >= 0) {
+      close(fd);
+      path_ = pattern;
+    }
+  }
+  ~TemporaryFile() {
+    if (!path_.empty()) std::remove(path_.c_str());
+  }
+  TemporaryFile(const TemporaryFile&) = delete;
+  TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+  const std::string& Path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+struct ChartFonts {
+  lxw_chart_font font{};
+
+  ChartFonts() {
+    font.name = const_cast<char*>(kChartFont);
+    font.bold = LXW_EXPLICIT_FALSE;  // style "標準"
+  }
+};
+
+void WriteTableSheet(lxw_workbook* workbook, lxw_worksheet* sheet, const TableTexts& texts,
+                     const YearTable& table) {
+  lxw_format* centred = workbook_add_format(workbook);
+  format_set_align(centred, LXW_ALIGN_CENTER);
+  lxw_format* dateFormat = workbook_add_format(workbook);
+  format_set_num_format(dateFormat, "mm/dd");
+  lxw_format* valueFormat = workbook_add_format(workbook);
+  format_set_num_format(valueFormat, kValueFormat);
+
+  worksheet_write_string(sheet, 0, 0, std::string(texts.finishedText).c_str(), nullptr);
+  worksheet_write_string(sheet, kHeaderRow, 0, "日付", centred);
+  worksheet_write_string(sheet, kHeaderRow, 1, std::string(texts.columnHeader).c_str(), centred);
+  lxw_row_t row = kFirstDataRow;
+  for (const TableRow& day : table.rows) {
+    lxw_datetime date{table.year, day.month, day.day, 0, 0, 0};
+    worksheet_write_datetime(sheet, row, 0, &date, dateFormat);
+    worksheet_write_number(sheet, row, 1, day.value, valueFormat);
+    ++row;
+  }
+}
+
+void AddChartSheet(lxw_workbook* workbook, const TableTexts& texts, const YearTable& table) {
+  const std::string sheetName(texts.sheetName);
+  lxw_chart* chart = workbook_add_chart(workbook, LXW_CHART_LINE);
+  // Every day of the table, the leap day's 31 December included.
+  const auto lastRow = static_cast<lxw_row_t>(kFirstDataRow + table.rows.size() - 1);
+  lxw_chart_series* series = chart_add_series(chart, nullptr, nullptr);
+  chart_series_set_categories(series, sheetName.c_str(), kFirstDataRow, 0, lastRow, 0);
+  chart_series_set_values(series, sheetName.c_str(), kFirstDataRow, 1, lastRow, 1);
+  chart_series_set_name_range(series, sheetName.c_str(), kHeaderRow, 1);
+
+  ChartFonts fonts;
+  chart_title_set_name(chart, std::string(texts.chartTitle).c_str());
+  chart_title_set_name_font(chart, &fonts.font);
+  chart_legend_set_position(chart, LXW_CHART_LEGEND_NONE);
+
+  chart_axis_set_num_format(chart->x_axis, "m月d日");
+  chart_axis_set_num_font(chart->x_axis, &fonts.font);
+
+  chart_axis_set_min(chart->y_axis, texts.axisMinimum);
+  chart_axis_set_max(chart->y_axis, texts.axisMaximum);
+  chart_axis_set_major_unit(chart->y_axis, texts.axisMajorUnit);
+  chart_axis_set_num_format(chart->y_axis, kValueFormat);
+  chart_axis_set_num_font(chart->y_axis, &fonts.font);
+
+  lxw_chartsheet* chartSheet =
+      workbook_add_chartsheet(workbook, std::string(texts.chartSheetName).c_str());
+  chartsheet_set_chart(chartSheet, chart);
+  chartsheet_activate(chartSheet);
+}
+
+// Writes the workbook to `path`; false when the library cannot.
+bool WriteWorkbook(const std::string& path, TableKind kind, const YearTable& table) {
+  const TableTexts& texts = TableTextsOf(kind);
+  lxw_workbook* workbook = workbook_new(path.c_str());
+  if (workbook == nullptr) return false;
+  lxw_worksheet* sheet = workbook_add_worksheet(workbook, std::string(texts.sheetName).c_str());
+  if (sheet != nullptr) {
+    WriteTableSheet(workbook, sheet, texts, table);
+    AddChartSheet(workbook, texts, table);
+  }
+  const lxw_error status = workbook_close(workbook);  // frees the workbook
+  return sheet != nullptr && status == LXW_NO_ERROR;
+}
+
+}  // namespace
+
+int32_t WriteTableWorkbook(MainModel& model, TableKind kind, const std::string& path) {
+  model.ClearLastError();
+  try {
+    const YearTable table = BuildYearTable(model.Chart(), kind);
+    // The library writes where it is told; it writes to a scratch file
+    // first so that the target is replaced only by a complete workbook.
+    const TemporaryFile scratch;
+    std::optional<std::string> bytes;
+    if (!scratch.Path().empty() && WriteWorkbook(scratch.Path(), kind, table)) {
+      bytes = ReadFileBytes(scratch.Path());
+    }
+    if (!bytes || !WriteFileAtomically(path, *bytes)) {
+      throw RaisedError(kFileAccessNumber, "mdlGraph.lWriteTableWorkbook", CannotSaveMessage(path));
+    }
+    return kTrue;
+  } catch (const RaisedError& error) {
+    return model.SaveLastError(error);
+  }
+}

@@ -1,0 +1,142 @@
+#include "YearGraphWindow.h"
+
+#include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QSvgGenerator>
+#include <QVBoxLayout>
+
+#include "ClockModel.h"
+#include "MainModel.h"
+#include "Paths.h"
+#include "PopHints.h"
+#include "TableCommands.h"
+#include "UiIcons.h"
+#include "UiServices.h"
+#include "YearTables.h"
+
+namespace {
+
+const QSize kSavedSize(1200, 760);
+
+std::chrono::year_month_day TodayAtTheDialsPlace(const Chart& chart) {
+  return std::chrono::year_month_day(
+      std::chrono::floor<std::chrono::days>(ZoneStandardTime(chart, SystemUtcNow())));
+}
+
+bool IsSvg(const QString& path) {
+  return QFileInfo(path).suffix().compare(QStringLiteral("svg"), Qt::CaseInsensitive) == 0;
+}
+
+}  // namespace
+
+void ShowYearGraph(QWidget* parent, MainModel& model) {
+  YearGraphData data;
+  if (BuildYearGraphData(model, TodayAtTheDialsPlace(model.Chart()), data) != kTrue) {
+    ShowMessage(parent, MessageIcon::Exclamation,
+                QString::fromStdString(model.LastErrDescription()),
+                QCoreApplication::translate("frmGraph", "均時差・太陽赤緯のグラフ"));
+    return;
+  }
+  YearGraphWindow window(model, std::move(data), parent);
+  window.exec();
+}
+
+bool SaveYearGraph(const YearGraphData& data, const QString& path) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  const QRectF area(QPointF(0, 0), kSavedSize);
+  if (IsSvg(path)) {
+    QSvgGenerator svg;
+    svg.setOutputDevice(&file);
+    svg.setSize(kSavedSize);
+    svg.setViewBox(area);
+    svg.setTitle(QCoreApplication::translate("frmGraph", "均時差・太陽赤緯のグラフ"));
+    QPainter painter;
+    if (!painter.begin(&svg)) return false;
+    PaintYearGraph(painter, area, data);
+    painter.end();
+  } else {
+    QImage image(kSavedSize, QImage::Format_RGB32);
+    QPainter painter(&image);
+    PaintYearGraph(painter, area, data);
+    painter.end();
+    if (!image.save(&file, "PNG")) return false;
+  }
+  return file.commit();
+}
+
+YearGraphView::YearGraphView(YearGraphData data, QWidget* parent)
+    : QWidget(parent), data_(std::move(data)) {
+  setMouseTracking(true);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setMinimumSize(480, 320);
+}
+
+void YearGraphView::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  PaintYearGraph(painter, rect(), data_, hoverDay_);
+}
+
+void YearGraphView::mouseMoveEvent(QMouseEvent* event) {
+  const std::optional<int> day =
+      YearGraphLayout(rect(), data_.DayCount()).DayAt(event->position().x());
+  if (day == hoverDay_) return;
+  hoverDay_ = day;
+  update();
+}
+
+void YearGraphView::leaveEvent(QEvent*) {
+  if (!hoverDay_) return;
+  hoverDay_.reset();
+  update();
+}
+
+YearGraphWindow::YearGraphWindow(MainModel& main, YearGraphData data, QWidget* parent)
+    : QDialog(parent), main_(main) {
+  setObjectName("frmGraph");
+  setWindowTitle(tr("均時差・太陽赤緯のグラフ"));
+  setWindowIcon(UiIcon("graph", "x-office-presentation"));
+  setWindowFlags((windowFlags() | Qt::WindowMinMaxButtonsHint) & ~Qt::WindowContextHelpButtonHint);
+  graph_ = new YearGraphView(std::move(data), this);
+  graph_->setObjectName("picGraph");
+
+  auto* buttons = new QDialogButtonBox(this);
+  auto* save = buttons->addButton(tr("保存(&S)..."), QDialogButtonBox::ActionRole);
+  save->setObjectName("cmdSave");
+  save->setIcon(UiIcon("export-file", "document-save"));
+  auto* close = buttons->addButton(tr("閉じる"), QDialogButtonBox::RejectRole);
+  close->setObjectName("cmdClose");
+  // Enter closes the window, as in any viewer; saving asks for a name first.
+  save->setAutoDefault(false);
+  close->setDefault(true);
+  connect(save, &QPushButton::clicked, this, &YearGraphWindow::SaveCommand);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(graph_, 1);
+  layout->addWidget(buttons);
+  resize(820, 600);
+  ApplyPopHints(this);
+}
+
+void YearGraphWindow::SaveCommand() {
+  const std::string folder =
+      SuggestedTableFolder(main_.DocumentPath, main_.LastDir, DocumentFolder());
+  const QString name = tr("均時差・太陽赤緯のグラフ") + QStringLiteral(".png");
+  const FileRequest request{tr("グラフの保存"),
+                            QString::fromStdString(JoinPath(folder, name.toStdString())),
+                            tr("PNG 画像 (*.png);;SVG 画像 (*.svg)")};
+  const QString path = ChooseSavePath(this, request, QStringLiteral(".png"));
+  if (path.isEmpty()) return;
+  main_.LastDir = GetFolderName(path.toStdString());
+  if (!SaveYearGraph(graph_->Data(), path)) {
+    ShowMessage(this, MessageIcon::Exclamation,
+                QString::fromStdString(CannotSaveMessage(path.toStdString())), windowTitle());
+  }
+}

@@ -1,0 +1,198 @@
+// What the export checks before it prints: polar night stops it, the rest
+// only warns.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <vector>
+
+#include "MainModel.h"
+#include "OutputChecks.h"
+#include "PrintJob.h"
+
+namespace {
+
+TEST(OutputChecksTest, PolarNightStopsAndPageSplitWarnsOnlyNorthOfTheLimit) {
+  MainModel main;
+  main.DialOption.Picture.clear();
+  main.Chart().Location().setLatitude(75);
+  main.Season.AdjustEquation = true;
+  main.Season.SeasonDate = {2026, 12, 21};
+  ASSERT_EQ(main.ApplySeason(), kTrue);
+  std::ostringstream err;
+  EXPECT_FALSE(CheckOutputForScript(main, kPaperA4, kPortrait, 1, err));
+  EXPECT_NE(err.str().find("日時計を作成することはできません。"), std::string::npos);
+
+  struct Case {
+    double latitude;
+    int16_t paper, orientation, pages;
+    bool warns;
+  };
+  for (const Case& c :
+       {Case{45, kPaperA4, kPortrait, 1, true}, Case{44.99, kPaperA4, kPortrait, 1, false},
+        Case{-60, kPaperA4, kPortrait, 1, false}, Case{45, kPaperA4, kPortrait, 2, false},
+        Case{35, kPaperB5, kLandscape, 1, true}, Case{49, kPaperA3, kPortrait, 1, false}}) {
+    main.Season.AdjustEquation = false;
+    main.Chart().Location().setLatitude(c.latitude);
+    ASSERT_EQ(main.ApplySeason(), kTrue);
+    std::ostringstream notes;
+    EXPECT_TRUE(CheckOutputForScript(main, c.paper, c.orientation, c.pages, notes));
+    EXPECT_EQ(notes.str().find("印刷範囲からはみ出る可能性があります。") != std::string::npos,
+              c.warns)
+        << c.latitude << " " << c.paper << " " << c.orientation;
+  }
+}
+
+TEST(OutputChecksTest, MissingBackgroundPictureIsLeftOutWithANote) {
+  MainModel main;
+  main.DialOption.Picture = "/no/such/picture.wmf";
+  std::ostringstream err;
+  EXPECT_TRUE(CheckOutputForScript(main, kPaperA4, kPortrait, 2, err));
+  EXPECT_NE(err.str().find("指定された背景画像が見つかりません。"), std::string::npos);
+  EXPECT_TRUE(main.DialOption.Picture.empty());
+}
+
+}  // namespace
+
+namespace {
+
+// Answers every question from a queue (Yes when it runs dry) and keeps
+// every item in order.
+struct Responder {
+  std::vector<CheckAnswer> answers;
+  std::vector<CheckItem> items;
+  CheckResponder Fn() {
+    return [this](const CheckItem& item) {
+      items.push_back(item);
+      if (item.kind != CheckKind::Ask || answers.empty()) return CheckAnswer::Yes;
+      const CheckAnswer answer = answers.front();
+      answers.erase(answers.begin());
+      return answer;
+    };
+  }
+};
+
+MainModel& At(MainModel& main, double latitude, double longitude = 135) {
+  main.DialOption.Picture.clear();
+  main.Chart().Location().setLatitude(latitude);
+  main.Chart().Location().setLongitude(longitude);
+  main.Chart().Location().setTimeZone(9);
+  return main;
+}
+
+TEST(OutputSequenceTest, ItemsComeInOrderWithTheCommandsCaptionSpliced) {
+  MainModel main;
+  At(main, 66.55, 160.5);
+  main.DialOption.Picture = "/no/such/picture.wmf";
+  Responder r;
+  const OutputRequest print{OutputCommand::Print, true, 5, kPortrait, 1};
+  const CheckOutcome outcome = RunOutputChecks(main, print, r.Fn());
+  ASSERT_EQ(r.items.size(), 4u);
+  EXPECT_EQ(r.items[0].step, CheckStep::PaperSize);
+  EXPECT_EQ(
+      r.items[0].text,
+      "選択された用紙サイズはサポートしていません。\n現在の用紙サイズのまま印刷を実行しますか?");
+  EXPECT_EQ(r.items[1].step, CheckStep::BackPicture);
+  EXPECT_EQ(r.items[2].step, CheckStep::TimeZone);
+  EXPECT_EQ(r.items[2].text,
+            "経度と標準時子午線との差が15度を超えています。\n"
+            "タイムゾーンが正しく設定されていない可能性があります。\n"
+            "現在のタイムゾーン設定のまま印刷を実行しますか?");
+  EXPECT_EQ(r.items[3].step, CheckStep::Latitude);
+  EXPECT_EQ(r.items[3].kind, CheckKind::Note);
+  EXPECT_EQ(r.items[3].text.substr(0, r.items[3].text.find('\n')),
+            "水平型日時計の仕組み上、高緯度地域では");
+  EXPECT_EQ(r.items[3].caption, "印刷");
+  EXPECT_TRUE(outcome.proceed);
+  EXPECT_TRUE(main.DialOption.Picture.empty());
+}
+
+TEST(OutputSequenceTest, PrintStopsWithoutPrinterAndAnswersEndOrSplitTheCommand) {
+  MainModel main;
+  At(main, 45);
+  Responder none;
+  EXPECT_FALSE(
+      RunOutputChecks(main, {OutputCommand::Print, false, kPaperA4, kPortrait, 1}, none.Fn())
+          .proceed);
+  ASSERT_EQ(none.items.size(), 1u);
+  EXPECT_EQ(none.items[0].text, "有効なプリンタが見つかりません。");
+  EXPECT_EQ(none.items[0].kind, CheckKind::Stop);
+
+  const OutputRequest preview{OutputCommand::Preview, false, kPaperA4, kPortrait, 1};
+  Responder yes;
+  const CheckOutcome split = RunOutputChecks(main, preview, yes.Fn());
+  EXPECT_TRUE(split.proceed);
+  EXPECT_EQ(split.pageCount, 2);
+  EXPECT_TRUE(yes.items.at(0).withCancel);
+  EXPECT_EQ(yes.items[0].text,
+            "印刷範囲からはみ出る可能性があります。\n文字盤とノーモンを2ページに分けて"
+            "印刷プレビューしますか?");
+  Responder no{{CheckAnswer::No}, {}};
+  EXPECT_EQ(RunOutputChecks(main, preview, no.Fn()).pageCount, 1);
+  Responder cancel{{CheckAnswer::Cancel}, {}};
+  EXPECT_FALSE(RunOutputChecks(main, preview, cancel.Fn()).proceed);
+  EXPECT_EQ(main.DialOption.MaxPages, 1);
+
+  // Writing the pages to a file is checked as the preview is, with its own
+  // caption: the same split question, and no printer needed.
+  Responder exportYes;
+  const CheckOutcome exported =
+      RunOutputChecks(main, {OutputCommand::Export, false, kPaperA4, kPortrait, 1}, exportYes.Fn());
+  EXPECT_EQ(exported.pageCount, 2);
+  EXPECT_EQ(exportYes.items.at(0).caption, "PDF/SVG/PNGに書き出し");
+
+  At(main, 34, 160.5);
+  Responder zoneNo{{CheckAnswer::No}, {}};
+  EXPECT_FALSE(RunOutputChecks(main, preview, zoneNo.Fn()).proceed);
+  EXPECT_EQ(zoneNo.items.size(), 1u);  // the latitude note is not reached
+}
+
+TEST(OutputSequenceTest, BoundariesOfTheTimeZoneAndLatitudeNotes) {
+  struct Case {
+    double latitude, longitude;
+    int32_t timeSystem;
+    std::vector<CheckStep> steps;
+  };
+  const std::vector<Case> cases{
+      {23.45, 135, 1, {CheckStep::Latitude}},
+      {23.46, 135, 1, {}},
+      {-66.55, 135, 1, {CheckStep::Latitude}},
+      {66.54, 150, 1, {}},
+      {40, 150.01, 1, {CheckStep::TimeZone}},
+      {40, 150.01, 0, {}},
+      {40, 150, 1, {}},
+      {40, 119.99, 1, {CheckStep::TimeZone}},
+  };
+  for (const Case& c : cases) {
+    MainModel main;
+    At(main, c.latitude, c.longitude);
+    main.Chart().setTimeSystem(c.timeSystem);
+    Responder r;
+    EXPECT_TRUE(RunOutputChecks(main, {OutputCommand::Clock}, r.Fn()).proceed);
+    std::vector<CheckStep> steps;
+    for (const CheckItem& item : r.items) steps.push_back(item.step);
+    EXPECT_EQ(steps, c.steps) << c.latitude << " " << c.longitude << " " << c.timeSystem;
+  }
+}
+
+}  // namespace
+
+// Without a printer the checks before the preview read the preview's sheet:
+// A4 portrait, or the paper and orientation a document named.
+TEST(OutputSequenceTest, WithoutPrinterThePreviewChecksItsOwnSheet) {
+  MainModel main;
+  OutputRequest request = RequestFromModel(main, OutputCommand::Preview);
+  EXPECT_FALSE(request.printerAvailable);
+  EXPECT_EQ(request.paperSize, kPaperA4);
+  EXPECT_EQ(request.orientation, kPortrait);
+  ASSERT_TRUE(main.Printer().setPaperSize(kPaperB5));
+  ASSERT_TRUE(main.Printer().setOrientation(kLandscape));
+  request = RequestFromModel(main, OutputCommand::Preview);
+  EXPECT_EQ(request.paperSize, kPaperB5);
+  EXPECT_EQ(request.orientation, kLandscape);
+  // 36 degrees is within A4 portrait but beyond B5 landscape.
+  At(main, 36);
+  Responder yes;
+  EXPECT_TRUE(RunOutputChecks(main, request, yes.Fn()).proceed);
+  ASSERT_FALSE(yes.items.empty());
+  EXPECT_EQ(yes.items[0].step, CheckStep::PageSplit);
+}

@@ -1,0 +1,285 @@
+// Paper factors, the sheet layout and the order in which a print job draws
+// its pages.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <new>
+#include <string>
+#include <vector>
+
+#include "FakeSheet.h"
+#include "MainModel.h"
+#include "MathFunctions.h"
+#include "PrintJob.h"
+
+namespace {
+
+TEST(PaperTest, FactorsAndSheetsOfTheFourPapers) {
+  EXPECT_DOUBLE_EQ(PaperFactor(kPaperA3), 1.41);
+  EXPECT_DOUBLE_EQ(PaperFactor(kPaperA4), 1.0);
+  EXPECT_DOUBLE_EQ(PaperFactor(kPaperB4), 1.23);
+  EXPECT_DOUBLE_EQ(PaperFactor(kPaperB5), 0.87);
+  for (int other : {0, 1, 11, 14, 256, -9}) {  // letter (1), A5 (11), ...
+    EXPECT_DOUBLE_EQ(PaperFactor(other), 1.0) << other;
+    EXPECT_FALSE(IsSupportedPaper(other)) << other;
+  }
+  // B4 and B5 are the JIS sizes, not the ISO ones (250 x 353, 176 x 250).
+  EXPECT_DOUBLE_EQ(PaperSheetSize(kPaperB4, kPortrait).Width, 257);
+  EXPECT_DOUBLE_EQ(PaperSheetSize(kPaperB4, kPortrait).Height, 364);
+  EXPECT_DOUBLE_EQ(PaperSheetSize(kPaperB5, kPortrait).Width, 182);
+  EXPECT_DOUBLE_EQ(PaperSheetSize(kPaperB5, kPortrait).Height, 257);
+  EXPECT_DOUBLE_EQ(PaperSheetSize(kPaperA3, kLandscape).Width, 420);
+  EXPECT_DOUBLE_EQ(PaperSheetSize(kPaperA3, kLandscape).Height, 297);
+  EXPECT_DOUBLE_EQ(PaperSheetSize(kPaperA4, kLandscape).Width, 297);
+}
+
+TEST(LayoutTest, OnePagePortraitNorthAndSouth) {
+  const DialLayout north = LayoutPage(1.0, kPortrait, 1, 34.65, 210, 297);
+  EXPECT_DOUBLE_EQ(north.CenterX, 105);
+  EXPECT_NEAR(north.CenterY, 106.15026, 1e-4);
+  EXPECT_DOUBLE_EQ(north.GnomonX, 105);
+  EXPECT_NEAR(north.GnomonY, 191.15026, 1e-4);
+  EXPECT_DOUBLE_EQ(north.OuterRadius, 75);
+  EXPECT_DOUBLE_EQ(north.MiddleRadius, 65);
+  EXPECT_DOUBLE_EQ(north.InnerRadius, 30);
+
+  // The south moves the gnomon's reference down by its whole extent G + T.
+  const DialLayout south = LayoutPage(1.0, kPortrait, 1, -34.65, 210, 297);
+  const double extent = 65 / std::cos(DegToRad(34.65)) + 10 * std::sin(DegToRad(34.65));
+  EXPECT_DOUBLE_EQ(south.CenterY, north.CenterY);
+  EXPECT_NEAR(south.GnomonY - north.GnomonY, extent, 1e-9);
+  EXPECT_NEAR(south.GnomonY, 275.84974, 1e-4);
+}
+
+TEST(LayoutTest, OnePagePortraitLeavesEqualSpaceAboveAndBelowOnEveryPaper) {
+  for (int16_t paper : {kPaperA3, kPaperA4, kPaperB4, kPaperB5}) {
+    const double f = PaperFactor(paper);
+    const SheetSize sheet = PaperSheetSize(paper, kPortrait);
+    for (double latitude : {0.0, 20.0, 43.0, 60.0}) {
+      const DialLayout l = LayoutPage(f, kPortrait, 1, latitude, sheet.Width, sheet.Height);
+      const double phi = DegToRad(latitude);
+      const double above = l.CenterY - 75 * f - 10 * f;
+      const double below =
+          sheet.Height - (l.GnomonY + 65 * f / std::cos(phi) + 10 * f * std::sin(phi));
+      EXPECT_NEAR(above, below, 1e-9) << paper << " " << latitude;
+      EXPECT_DOUBLE_EQ(l.OuterRadius, 75 * f);
+      EXPECT_DOUBLE_EQ(l.MiddleRadius, 65 * f);
+      EXPECT_DOUBLE_EQ(l.InnerRadius, 30 * f);
+      EXPECT_DOUBLE_EQ(l.CenterX, sheet.Width / 2);
+    }
+  }
+}
+
+TEST(LayoutTest, OnePageLandscapePutsTheGnomonRightOfTheDial) {
+  const DialLayout l = LayoutPage(1.41, kLandscape, 1, 34.65, 420, 297);
+  EXPECT_NEAR(l.CenterX, 146.29208, 1e-4);
+  EXPECT_DOUBLE_EQ(l.CenterY, 148.5);
+  EXPECT_NEAR(l.GnomonX, 329.85, 1e-4);
+  EXPECT_NEAR(l.GnomonY, 88.78687, 1e-4);
+  // Half the gnomon's length above the centre line in the north, below in the south.
+  const DialLayout south = LayoutPage(1.41, kLandscape, 1, -34.65, 420, 297);
+  EXPECT_NEAR(south.GnomonY - 148.5, 148.5 - l.GnomonY, 1e-9);
+  EXPECT_DOUBLE_EQ(south.GnomonX, l.GnomonX);
+}
+
+TEST(LayoutTest, TwoPagesCentreTheDialAndShiftTheGnomonAgainstTheHemisphere) {
+  const DialLayout b5 = LayoutPage(0.87, kPortrait, 2, -35, 182, 257);
+  EXPECT_DOUBLE_EQ(b5.CenterX, 91);
+  EXPECT_DOUBLE_EQ(b5.CenterY, 128.5);
+  EXPECT_DOUBLE_EQ(b5.GnomonX, 91);
+  EXPECT_NEAR(b5.GnomonY, 163.01740, 1e-4);
+
+  const DialLayout b4 = LayoutPage(1.23, kLandscape, 2, 50, 364, 257);
+  EXPECT_DOUBLE_EQ(b4.CenterX, 182);
+  EXPECT_NEAR(b4.GnomonY, 66.30994, 1e-4);
+
+  // Any count of two or more is two pages; the equator puts the gnomon in the middle.
+  for (int16_t count : {2, 3, 100}) {
+    const DialLayout l = LayoutPage(1.0, kPortrait, count, 0.0, 210, 297);
+    EXPECT_DOUBLE_EQ(l.GnomonY, 148.5) << count;
+    EXPECT_DOUBLE_EQ(l.CenterY, 148.5) << count;
+  }
+  // Zero and negative counts are one page.
+  for (int16_t count : {1, 0, -4}) {
+    EXPECT_NEAR(LayoutPage(1.0, kPortrait, count, 34.65, 210, 297).CenterY, 106.15026, 1e-4);
+  }
+}
+
+TEST(LayoutTest, EquatorPortraitOnePageUsesTheBareBaseLength) {
+  const DialLayout l = LayoutPage(1.0, kPortrait, 1, 0.0, 210, 297);
+  // margin = (297 - 150 - 20 - 65 - 0) / 2 = 31
+  EXPECT_DOUBLE_EQ(l.CenterY, 31 + 10 + 75);
+  EXPECT_DOUBLE_EQ(l.GnomonY, l.CenterY + 85);
+}
+
+TEST(LayoutTest, ALatitudeWithoutFiniteLayoutRaises) {
+  try {
+    LayoutPage(1.0, kPortrait, 1, std::nan(""), 210, 297);
+    FAIL() << "no error";
+  } catch (const RaisedError& e) {
+    EXPECT_EQ(e.Number(), 6);
+  }
+}
+
+// Routines that log their calls ("rings", "title 1/2", ...) and fail on request.
+struct LoggingRoutines {
+  std::vector<std::string>& log;
+  std::string failAt;
+  std::vector<DialLayout> layouts;
+  std::vector<double> gnomonFactors;
+
+  int32_t Step(DialDesign design, const std::string& name) {
+    log.push_back(name);
+    if (name != failAt) return kTrue;
+    return design.errors.SaveLastError(
+        RaisedError(1004, "mdlDraw." + name, "描画できません: " + name));
+  }
+
+  SundialRoutines Table() {
+    SundialRoutines r;
+    auto element = [this](std::string name) {
+      return [this, name](DialDesign m, DrawTarget&, const DialLayout& l, double) {
+        layouts.push_back(l);
+        return Step(m, name);
+      };
+    };
+    r.DialRings = element("rings");
+    r.BackPicture = [this](DialDesign m, DrawTarget&, const DialLayout&) {
+      return Step(m, "picture");
+    };
+    r.DialFace = element("face");
+    r.Gnomon = [this](DialDesign m, DrawTarget&, const DialLayout&, double, double f) {
+      gnomonFactors.push_back(f);
+      return Step(m, "gnomon");
+    };
+    r.DialMarks = element("dial marks");
+    r.GnomonMarks = element("gnomon marks");
+    r.Information = element("information");
+    r.PageTitle = [this](DialDesign m, DrawTarget&, const DialLayout&, double, int16_t page,
+                         int16_t count) {
+      return Step(m, "title " + std::to_string(page) + "/" + std::to_string(count));
+    };
+    r.MarginFrame = [this](DialDesign m, DrawTarget&) { return Step(m, "frame"); };
+    return r;
+  }
+};
+
+class PrintSequenceTest : public ::testing::Test {
+ protected:
+  std::vector<std::string> log;
+  MainModel main;
+  LoggingRoutines routines{log, {}, {}, {}};
+  FakeDocument document{log, kPaperA4, kPortrait, 210, 297};
+
+  using Log = std::vector<std::string>;
+};
+
+TEST_F(PrintSequenceTest, OnePageDrawsEverythingThenTitleAndEnds) {
+  main.DialOption.PrintTitle = true;
+  main.General.DebugMode = false;
+  EXPECT_EQ(PrintSundial(main, document, 1, routines.Table()), kTrue);
+  EXPECT_EQ(log, (Log{"start", "rings", "picture", "face", "gnomon", "dial marks", "gnomon marks",
+                      "information", "title 1/1", "end"}));
+}
+
+TEST_F(PrintSequenceTest, TwoPagesSplitDialAndGnomonWithOneBreakBetween) {
+  main.DialOption.PrintTitle = true;
+  main.General.DebugMode = true;
+  EXPECT_EQ(PrintSundial(main, document, 2, routines.Table()), kTrue);
+  EXPECT_EQ(log, (Log{"start", "rings", "picture", "face", "dial marks", "information", "title 1/2",
+                      "frame", "new page", "gnomon", "gnomon marks", "title 2/2", "frame", "end"}));
+}
+
+TEST_F(PrintSequenceTest, SwitchesOffLeaveNoTitleAndCountsAboveTwoPrintTwoPages) {
+  main.DialOption.PrintTitle = false;
+  main.General.DebugMode = false;
+  EXPECT_EQ(PrintSundial(main, document, 7, routines.Table()), kTrue);
+  EXPECT_EQ(log, (Log{"start", "rings", "picture", "face", "dial marks", "information", "new page",
+                      "gnomon", "gnomon marks", "end"}));
+  log.clear();
+  main.General.DebugMode = true;
+  EXPECT_EQ(PrintSundial(main, document, -1, routines.Table()), kTrue);
+  EXPECT_EQ(log.size(), 10u);
+  EXPECT_EQ(log[8], "frame");
+}
+
+// The title and debug switches are read again for every page: a switch
+// changed while page 1 is printed holds for what follows.
+TEST_F(PrintSequenceTest, SwitchesAreReadAfreshForEveryPage) {
+  main.DialOption.PrintTitle = true;
+  main.General.DebugMode = false;
+  SundialRoutines table = routines.Table();
+  const auto title = table.PageTitle;
+  table.PageTitle = [this, title](DialDesign m, DrawTarget& t, const DialLayout& l, double z,
+                                  int16_t page, int16_t count) {
+    main.DialOption.PrintTitle = false;
+    main.General.DebugMode = true;
+    return title(m, t, l, z, page, count);
+  };
+  EXPECT_EQ(PrintSundial(main, document, 2, table), kTrue);
+  EXPECT_EQ(log, (Log{"start", "rings", "picture", "face", "dial marks", "information", "title 1/2",
+                      "frame", "new page", "gnomon", "gnomon marks", "frame", "end"}));
+}
+
+TEST_F(PrintSequenceTest, AFailingRoutineAbortsTheJobWithItsOwnError) {
+  main.DialOption.PrintTitle = true;
+  routines.failAt = "face";
+  const int32_t status = PrintSundial(main, document, 2, routines.Table());
+  EXPECT_EQ(status, 1004);
+  EXPECT_EQ(log, (Log{"start", "rings", "picture", "face", "kill"}));
+  EXPECT_EQ(main.LastErrNumber(), 1004);
+  EXPECT_EQ(main.LastErrSource(), "mdlDraw.face");
+  EXPECT_EQ(main.LastErrDescription(), "描画できません: face");
+
+  log.clear();
+  routines.failAt = "gnomon marks";
+  EXPECT_EQ(PrintSundial(main, document, 2, routines.Table()), 1004);
+  EXPECT_EQ(log.back(), "kill");
+  EXPECT_EQ(std::count(log.begin(), log.end(), "end"), 0);
+  EXPECT_EQ(std::count(log.begin(), log.end(), "title 2/2"), 0);
+}
+
+TEST_F(PrintSequenceTest, DocumentFailuresAreRecordedAndNothingIsKept) {
+  document.failStart = true;
+  EXPECT_EQ(PrintSundial(main, document, 1, routines.Table()), 482);
+  EXPECT_EQ(main.LastErrDescription(), "start refused");
+  EXPECT_TRUE(log.empty());  // nothing drawn, nothing to abandon
+
+  document.failStart = false;
+  document.failEnd = true;
+  EXPECT_EQ(PrintSundial(main, document, 1, routines.Table()), 75);
+  EXPECT_EQ(log.back(), "kill");
+  EXPECT_EQ(main.LastErrSource(), "Printer");
+
+  // A fault of the platform, not an error of ours, still aborts and is recorded.
+  document.failEnd = false;
+  log.clear();
+  SundialRoutines table = routines.Table();
+  table.DialFace = [](DialDesign, DrawTarget&, const DialLayout&, double) -> int32_t {
+    throw std::bad_alloc();
+  };
+  EXPECT_EQ(PrintSundial(main, document, 1, table), 7);
+  EXPECT_EQ(log.back(), "kill");
+
+  // A success afterwards clears the record.
+  EXPECT_EQ(PrintSundial(main, document, 1, routines.Table()), kTrue);
+  EXPECT_EQ(main.LastErrNumber(), 0);
+}
+
+TEST_F(PrintSequenceTest, LayoutFollowsTheDocumentsPaperOrientationAndLatitude) {
+  std::vector<std::string> other;
+  FakeDocument b5Landscape{other, kPaperB5, kLandscape, 257, 182};
+  main.Chart().Location().setLatitude(-35);
+  ASSERT_EQ(PrintSundial(main, b5Landscape, 1, routines.Table()), kTrue);
+  ASSERT_FALSE(routines.layouts.empty());
+  const DialLayout expected = LayoutPage(0.87, kLandscape, 1, -35, 257, 182);
+  for (const DialLayout& l : routines.layouts) {
+    EXPECT_DOUBLE_EQ(l.CenterX, expected.CenterX);
+    EXPECT_DOUBLE_EQ(l.GnomonY, expected.GnomonY);
+    EXPECT_DOUBLE_EQ(l.OuterRadius, 75 * 0.87);
+  }
+  EXPECT_EQ(routines.gnomonFactors, std::vector<double>{0.87});
+}
+
+}  // namespace
