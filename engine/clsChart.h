@@ -1,5 +1,7 @@
 // The entry point of the solar engine: modes, location, season and the
-// series of sun positions of one dial.
+// series of sun positions of one dial. Status-returning members give kTrue
+// or the error number, with ErrNumber/ErrSource/ErrDescription filled; they
+// never raise. Units and formulas: mdlChartSolarLib.h.
 #pragma once
 
 #include <array>
@@ -24,12 +26,16 @@ class clsChart {
   clsChart(const clsChart&) = delete;
   clsChart& operator=(const clsChart&) = delete;
 
+  // Which equation-of-time formula: true the compatible one, false the Fourier one.
   bool Compatible() const;
   void setCompatible(bool value);
-  bool LeapYear() const;
+  bool LeapYear() const;  // the year has 366 days
   void setLeapYear(bool value);
+  // 0 true solar time, 1 mean standard time; any other value makes every
+  // time read 0.
   int32_t TimeSystem() const;
   void setTimeSystem(int32_t value);
+  // Whether AddSolars adds points at sunrise and sunset.
   bool IncludeRiseSet() const;
   void setIncludeRiseSet(bool value);
 
@@ -45,10 +51,15 @@ class clsChart {
   const std::string& ErrSource() const;
   int32_t ErrNumber() const;
 
+  // Sun positions from StartTime to EndTime (hours in the time system; below
+  // -100 means sunrise or sunset; kept inside daylight), every Interval
+  // minutes (0..60) on whole-hour multiples. kTrue or kEngineErrorNumber
+  // (start after end, bad interval, polar night); no series after a failure.
   int32_t AddSolars(double StartTime, double EndTime, int16_t Interval);
   void RemoveSolars();
   bool SolarsExists() const;
 
+  // Angles and their text: see gConvDmsAngle and the formatters in mdlChartSolarLib.h.
   int32_t ConvDmsAngle(double dblDegAngle, DmsAngle& intDmsAngle);
   int32_t ConvDegAngle(const DmsAngle& intDmsAngle, double& dblDegAngle);
   // Raises when the array has fewer than three elements.
@@ -58,9 +69,11 @@ class clsChart {
                              std::string_view strUnits);
   std::string FormatDegAngleS(double dblDegAngle, int32_t lngDmsMember, std::string_view strPrefix);
 
+  // Day number 1..365/366 (by LeapYear) <-> {month, day}; kTrue or kEngineErrorNumber.
   int32_t ConvCalcDate(int16_t intTotalDays, CalcDateArray& intCalcDate);
   int32_t ConvTotalDays(const CalcDateArray& intCalcDate, int16_t& intTotalDays);
   bool IsLeapYear(int16_t intYear);  // raises for a year outside 1..9999
+  // Degrees; the area of the magnetic declination formulas.
   bool IsJapanArea(double dblLatitude, double dblLongitude) const;
 
  private:

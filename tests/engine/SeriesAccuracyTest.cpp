@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 
 #include "mdlChartSolarLib.h"
 
@@ -30,8 +31,7 @@ SunAt Almanac(double n) {
   const double g = (357.528 + 0.9856003 * n) * kDeg;
   const double lambda = (mean + 1.915 * std::sin(g) + 0.020 * std::sin(2 * g)) * kDeg;
   const double epsilon = (23.439 - 0.0000004 * n) * kDeg;
-  const double alpha =
-      std::atan2(std::cos(epsilon) * std::sin(lambda), std::cos(lambda)) / kDeg;
+  const double alpha = std::atan2(std::cos(epsilon) * std::sin(lambda), std::cos(lambda)) / kDeg;
   const double e = std::remainder(mean - alpha, 360.0);
   return {std::asin(std::sin(epsilon) * std::sin(lambda)) / kDeg, e / 15};
 }
@@ -50,7 +50,8 @@ void ForEachDay(Body&& body) {
 // Sunrise in true solar hours for the sun's centre at altitude h0 (degrees).
 double Rise(double latitude, double declination, double h0) {
   const double p = latitude * kDeg, d = declination * kDeg;
-  const double cosH = (std::sin(h0 * kDeg) - std::sin(p) * std::sin(d)) / (std::cos(p) * std::cos(d));
+  const double cosH =
+      (std::sin(h0 * kDeg) - std::sin(p) * std::sin(d)) / (std::cos(p) * std::cos(d));
   return 12 - std::acos(cosH) / kDeg / 15;
 }
 
@@ -77,7 +78,7 @@ TEST(SeriesAccuracy, DeclinationAndEquationOfTimeOverTwoCenturies) {
 // refraction): always later than the almanac's, which takes h0 = -0.833 deg.
 // Every fifth day, latitudes -60..60 in steps of 5.
 TEST(SeriesAccuracy, SunriseAgainstTheAlmanacsHorizon) {
-  double japanMin = 99, japanMax = 0, wideMin = 99, wideMax = 0;
+  double temperateMin = 99, temperateMax = 0, wideMin = 99, wideMax = 0;  // minutes
   ForEachDay([&](double n, int16_t day, int16_t leap) {
     if (day % 5 != 0) return;
     double d = 0;
@@ -90,15 +91,15 @@ TEST(SeriesAccuracy, SunriseAgainstTheAlmanacsHorizon) {
       const double late = (rise - Rise(latitude, reference, -0.833)) * 60;
       wideMin = std::min(wideMin, late);
       wideMax = std::max(wideMax, late);
-      if (latitude >= 20 && latitude <= 45) {
-        japanMin = std::min(japanMin, late);
-        japanMax = std::max(japanMax, late);
+      if (std::abs(latitude) >= 20 && std::abs(latitude) <= 45) {
+        temperateMin = std::min(temperateMin, late);
+        temperateMax = std::max(temperateMax, late);
       }
     }
   });
   // Minutes later at sunrise (and, by symmetry, earlier at sunset).
-  EXPECT_GT(japanMin, 3.0);
-  EXPECT_LT(japanMax, 6.6);
+  EXPECT_GT(temperateMin, 2.9);
+  EXPECT_LT(temperateMax, 6.6);
   EXPECT_GT(wideMin, 2.9);
   EXPECT_LT(wideMax, 11.7);
 }
