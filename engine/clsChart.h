@@ -51,10 +51,11 @@ class clsChart {
   const std::string& ErrSource() const;
   int32_t ErrNumber() const;
 
-  // Sun positions from StartTime to EndTime (hours in the time system; below
+  // Sun positions from StartTime to EndTime (hours in TimeSystem; below
   // -100 means sunrise or sunset; kept inside daylight), every Interval
-  // minutes (0..60) on whole-hour multiples. kTrue or kEngineErrorNumber
-  // (start after end, bad interval, polar night); no series after a failure.
+  // minutes (0..60) on whole-hour multiples. kTrue or the error number
+  // (kEngineErrorNumber for start after end, a bad interval or polar night);
+  // no series after a failure.
   int32_t AddSolars(double StartTime, double EndTime, int16_t Interval);
   void RemoveSolars();
   bool SolarsExists() const;
