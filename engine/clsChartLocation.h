@@ -7,9 +7,9 @@
 
 struct ChartState;
 
-class clsChartLocation {
+class ChartLocation {
  public:
-  explicit clsChartLocation(ChartState& state);
+  explicit ChartLocation(ChartState& state);
 
   const std::string& Name() const;
   void setName(std::string value);
@@ -22,7 +22,7 @@ class clsChartLocation {
   double TimeZone() const;                 // hours ahead of UTC
   void setTimeZone(double value);          // raises outside -12..12; also sets StandardMeridian
   // Magnetic declination in degrees, west positive; kNoNorthDiff (-999)
-  // outside the area of gIsJapanArea. Sources and caveats: mdlChartSolarLib.h.
+  // outside the area of IsJapanArea. Sources and caveats: SolarFormulas.h.
   double NorthDiff() const;   // magnetic declination, epoch 1990.0; -999 outside the area
   double NorthDiff2() const;  // epoch 2000.0
 

@@ -1,7 +1,7 @@
 // Which day: season or day number, with the declination and equation of time
 // derived from it, and the day's sunrise, sunset and night state. Writers
 // fill the chart's error record and raise kEngineErrorNumber; nothing is
-// stored then. The formulas and their accuracy: mdlChartSolarLib.h.
+// stored then. The formulas and their accuracy: SolarFormulas.h.
 #pragma once
 
 #include <cstdint>
@@ -14,9 +14,9 @@ inline constexpr int32_t kNightStateDayAndNight = 0;  // the sun rises and sets
 inline constexpr int32_t kNightStateMidnightSun = 1;  // the sun stays up all day
 inline constexpr int32_t kNightStatePolarNight = 2;   // the sun stays down all day
 
-class clsChartSeason {
+class ChartSeason {
  public:
-  explicit clsChartSeason(ChartState& state);
+  explicit ChartSeason(ChartState& state);
 
   // Season 1..8 (立春 .. 冬至) sets the day number, the table's declination and
   // the equation of time; 0 means none and changes nothing else.

@@ -1,7 +1,7 @@
 // Accuracy of the engine's short series against the low-precision solar
 // coordinates of the Astronomical Almanac (good to 0.01 deg, about 2 s of
 // time), taken at noon at 135 E (03h UT) of every day of 2000-2100. The
-// bounds are the figures that mdlChartSolarLib.h states; a changed
+// bounds are the figures that SolarFormulas.h states; a changed
 // coefficient or day count breaks them.
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "mdlChartSolarLib.h"
+#include "SolarFormulas.h"
 
 namespace {
 
@@ -62,9 +62,9 @@ TEST(SeriesAccuracy, DeclinationAndEquationOfTimeOverTwoCenturies) {
   ForEachDay([&](double n, int16_t day, int16_t leap) {
     const SunAt sun = Almanac(n);
     double d = 0, e = 0, c = 0;
-    gGetSolarDeclination(day, leap, d);
-    gGetEquationOfTime(day, leap, kFlagFalse, e);
-    gGetEquationOfTime(day, leap, kFlagTrue, c);
+    GetSolarDeclination(day, leap, d);
+    GetEquationOfTime(day, leap, kFlagFalse, e);
+    GetEquationOfTime(day, leap, kFlagTrue, c);
     declination = std::max(declination, std::fabs(d - sun.declination));
     fourier = std::max(fourier, std::fabs(e - sun.equation) * 60);
     compatible = std::max(compatible, std::fabs(c - sun.equation) * 60);
@@ -82,12 +82,12 @@ TEST(SeriesAccuracy, SunriseAgainstTheAlmanacsHorizon) {
   ForEachDay([&](double n, int16_t day, int16_t leap) {
     if (day % 5 != 0) return;
     double d = 0;
-    gGetSolarDeclination(day, leap, d);
+    GetSolarDeclination(day, leap, d);
     const double reference = Almanac(n).declination;
     for (int latitude = -60; latitude <= 60; latitude += 5) {
       EngineErrorRecord error;
       double rise = 0, set = 0;
-      ASSERT_EQ(gGetSunRiseSet(error, latitude, d, rise, set), kTrue);
+      ASSERT_EQ(GetSunRiseSet(error, latitude, d, rise, set), kTrue);
       const double late = (rise - Rise(latitude, reference, -0.833)) * 60;
       wideMin = std::min(wideMin, late);
       wideMax = std::max(wideMax, late);
@@ -107,5 +107,5 @@ TEST(SeriesAccuracy, SunriseAgainstTheAlmanacsHorizon) {
 // The survey's own worked example for its 2000.0 formula: Tokyo (35.68 N,
 // 139.70 E) has 6 deg 55.1 min west.
 TEST(SeriesAccuracy, MagneticDeclinationMatchesTheSurveysExample) {
-  EXPECT_NEAR(gGetNorthDiff2(35.68, 139.70) * 60, 6 * 60 + 55.1, 0.05);
+  EXPECT_NEAR(GetNorthDiff2(35.68, 139.70) * 60, 6 * 60 + 55.1, 0.05);
 }
