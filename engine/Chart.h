@@ -1,5 +1,7 @@
 // The entry point of the solar engine: modes, location, season and the
-// series of sun positions of one dial.
+// series of sun positions of one dial. Status-returning members give kTrue
+// or the error number, with ErrNumber/ErrSource/ErrDescription filled; they
+// never raise. Units and formulas: SolarFormulas.h.
 #pragma once
 
 #include <array>
@@ -24,12 +26,16 @@ class Chart {
   Chart(const Chart&) = delete;
   Chart& operator=(const Chart&) = delete;
 
+  // Which equation-of-time formula: true the compatible one, false the Fourier one.
   bool Compatible() const;
   void setCompatible(bool value);
-  bool LeapYear() const;
+  bool LeapYear() const;  // the year has 366 days
   void setLeapYear(bool value);
+  // 0 true solar time, 1 mean standard time; any other value makes every
+  // time read 0.
   int32_t TimeSystem() const;
   void setTimeSystem(int32_t value);
+  // Whether AddSolars adds points at sunrise and sunset.
   bool IncludeRiseSet() const;
   void setIncludeRiseSet(bool value);
 
@@ -45,10 +51,16 @@ class Chart {
   const std::string& ErrSource() const;
   int32_t ErrNumber() const;
 
+  // Sun positions from StartTime to EndTime (hours in TimeSystem; below
+  // -100 means sunrise or sunset; kept inside daylight), every Interval
+  // minutes (0..60) on whole-hour multiples. kTrue or the error number
+  // (kEngineErrorNumber for start after end, a bad interval or polar night);
+  // no series after a failure.
   int32_t AddSolars(double StartTime, double EndTime, int16_t Interval);
   void RemoveSolars();
   bool SolarsExists() const;
 
+  // Angles and their text: see ConvDmsAngle and the formatters in SolarFormulas.h.
   int32_t ConvDmsAngle(double degAngle, DmsAngle& dmsAngle);
   int32_t ConvDegAngle(const DmsAngle& dmsAngle, double& degAngle);
   // Raises when the array has fewer than three elements.
@@ -58,9 +70,11 @@ class Chart {
                              std::string_view units);
   std::string FormatDegAngleS(double degAngle, int32_t dmsMember, std::string_view prefix);
 
+  // Day number 1..365/366 (by LeapYear) <-> {month, day}; kTrue or kEngineErrorNumber.
   int32_t ConvCalcDate(int16_t totalDays, CalcDateArray& calcDate);
   int32_t ConvTotalDays(const CalcDateArray& calcDate, int16_t& totalDays);
   bool IsLeapYear(int16_t year);  // raises for a year outside 1..9999
+  // Degrees; the area of the magnetic declination formulas.
   bool IsJapanArea(double latitude, double longitude) const;
 
  private:

@@ -1,4 +1,6 @@
 // Where the dial stands: name, coordinates, standard meridian and time zone.
+// Angles in degrees, north and east positive. Writers fill the chart's error
+// record and raise kEngineErrorNumber; nothing is stored then.
 #pragma once
 
 #include <string>
@@ -17,10 +19,12 @@ class ChartLocation {
   void setLongitude(double value);  // raises outside -180 < x <= 180
   double StandardMeridian() const;
   void setStandardMeridian(double value);  // raises outside -180..180; also sets TimeZone
-  double TimeZone() const;
-  void setTimeZone(double value);  // raises outside -12..12; also sets StandardMeridian
-  double NorthDiff() const;        // magnetic declination, epoch 1990.0; -999 outside the area
-  double NorthDiff2() const;       // epoch 2000.0
+  double TimeZone() const;                 // hours ahead of UTC
+  void setTimeZone(double value);          // raises outside -12..12; also sets StandardMeridian
+  // Magnetic declination in degrees, west positive; kNoNorthDiff (-999)
+  // outside the area of IsJapanArea. Sources and caveats: SolarFormulas.h.
+  double NorthDiff() const;   // magnetic declination, epoch 1990.0; -999 outside the area
+  double NorthDiff2() const;  // epoch 2000.0
 
  private:
   ChartState& state_;

@@ -1,5 +1,7 @@
 // Which day: season or day number, with the declination and equation of time
-// derived from it, and the day's sunrise, sunset and night state.
+// derived from it, and the day's sunrise, sunset and night state. Writers
+// fill the chart's error record and raise kEngineErrorNumber; nothing is
+// stored then. The formulas and their accuracy: SolarFormulas.h.
 #pragma once
 
 #include <cstdint>
@@ -16,20 +18,28 @@ class ChartSeason {
  public:
   explicit ChartSeason(ChartState& state);
 
+  // Season 1..8 (立春 .. 冬至) sets the day number, the table's declination and
+  // the equation of time; 0 means none and changes nothing else.
   int32_t CalcSeason() const;
   void setCalcSeason(int32_t value);  // raises outside 0..8
+  // Day number 1..365 (366 in a leap year); sets declination and equation of
+  // time from the series and CalcSeason to 0.
   int16_t CalcDate() const;
-  void setCalcDate(int16_t value);  // raises outside 1..365/366
-  double SolarDeclination() const;
-  void setSolarDeclination(double value);  // raises outside -23.45..23.45
-  double EquationOfTime() const;
-  void setEquationOfTime(double value);  // raises at or beyond +-20
+  void setCalcDate(int16_t value);         // raises outside 1..365/366
+  double SolarDeclination() const;         // degrees, north positive
+  void setSolarDeclination(double value);  // raises outside -23.45..23.45 degrees
+  double EquationOfTime() const;           // hours, true minus mean solar time
+  void setEquationOfTime(double value);    // raises at or beyond +-20 hours
+  // Hours to add to true solar time for standard time (true noon falls at
+  // 12 + TimeDiff standard time), whatever the time system.
   double TimeDiff() const;
+  // Hours in the chart's time system; 0 for a system other than 0 or 1;
+  // (0, 24) before conversion under midnight sun.
   double SunRiseTime() const;  // raises on polar night
   double SunSetTime() const;   // raises on polar night
   // SunRiseTime and SunSetTime from one computation; raises on polar night.
   std::pair<double, double> SunRiseSetTimes() const;
-  int32_t NightState() const;
+  int32_t NightState() const;  // kNightState*
 
  private:
   ChartState& state_;

@@ -1,4 +1,5 @@
-// One sun position of a series: a snapshot taken by AddSolar.
+// One sun position of a series: a snapshot taken by AddSolar. Angles in
+// degrees; a southern latitude gives the supplements noted below.
 #pragma once
 
 #include <cstdint>
@@ -12,10 +13,17 @@ class ChartSolar {
 
   int32_t Index() const { return index_; }
   const std::string& IndexKey() const { return indexKey_; }
-  double CalcTime() const;  // in the current TimeSystem; raises like the engine's computed reads
+  // Hours in the current TimeSystem; raises like the engine's computed reads.
+  double CalcTime() const;
+  // 15 * (true solar hour - 12): 0 at true noon, negative in the morning.
   double HourAngle() const { return hourAngle_; }
+  // Above the horizon, 0..90; for a southern latitude 180 - altitude.
   double Altitude() const { return altitude_; }
+  // From due south, negative toward the east (morning), positive toward the
+  // west; 180 for a sun culminating in the north.
   double Azimuth() const { return azimuth_; }
+  // Shadow length per unit gnomon height (cot altitude); -1 with the sun
+  // down, 0 at the zenith.
   double Magnification() const { return magnification_; }
 
  private:

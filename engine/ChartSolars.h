@@ -17,9 +17,9 @@ class ChartSolars {
  public:
   explicit ChartSolars(ChartState& state);
 
-  double StartTime() const;  // in the current TimeSystem
+  double StartTime() const;  // hours in the current TimeSystem; -1 until set
   double EndTime() const;
-  int16_t Interval() const;
+  int16_t Interval() const;  // minutes, 0..60; -1 until set
 
   // 1-based position or key; raise "不正なインデックスキーが指定されています。" when absent.
   const ChartSolar& Solar(int32_t position) const;
@@ -31,6 +31,7 @@ class ChartSolars {
   void RemoveSolar(std::string_view key);
 
   // Engine-internal: computes and appends one item (kind 0 sunrise, 1 sunset, else ordinary).
+  // time in hours of the current TimeSystem; kTrue or the error number.
   int32_t AddSolar(double time, int16_t kind);
 
   // NewEnum: iteration in insertion order.

@@ -12,8 +12,9 @@ inline constexpr int32_t kTrue = -1;
 // The number of every error the engine detects itself (0x800405E9).
 inline constexpr int32_t kEngineErrorNumber = static_cast<int32_t>(0x800405E9u);
 
+// The sign sits on the first non-zero member; the others are not negative.
 using DmsAngle = std::array<int16_t, 3>;       // degrees (or hours), minutes, seconds
-using CalcDateArray = std::array<int16_t, 2>;  // month, day
+using CalcDateArray = std::array<int16_t, 2>;  // month 1..12, day 1..31
 
 // A raised error: number, source and description, as the user will see them.
 class RaisedError : public std::runtime_error {
