@@ -1,4 +1,4 @@
-// The print job written to a PDF file: one PDF page per printed page, at the
+// The print device of a PDF file: one PDF page per printed page, at the
 // paper's size, drawn in millimetres as on the printer.
 #pragma once
 

@@ -1,5 +1,5 @@
-// Printing the design on the current printer: the job itself, and the print
-// command of the main window and the preview around it.
+// The print command of the main window and the preview: the output checks,
+// then the job on the current printer, drawn first into a scratch PDF.
 #pragma once
 
 #include <QString>

@@ -1,7 +1,6 @@
-// A print job as the page sequence sees it: a sheet to draw on in
-// millimetres, page breaks, and an end that either keeps or discards what
-// was drawn. A PDF file stands for the printer today; a real printer can
-// stand behind the same interface later.
+// Where the print job's pages go: a sheet to draw on in millimetres, page
+// breaks, and an end that either keeps or discards what was drawn. A printer
+// (PrinterDevice) and a PDF file (PdfDevice) stand behind it.
 #pragma once
 
 #include <cstdint>

@@ -1,6 +1,6 @@
-// The print job on a real printer: Qt Print Support, which hands the pages
-// to the desktop's print system (CUPS). The pages are drawn on the printable
-// area in millimetres; the printer's margins give the physical offsets.
+// The print device of a real printer: Qt Print Support, which hands the
+// pages to the desktop's print system (CUPS). The pages are drawn on the
+// printable area in millimetres; the printer's margins give the offsets.
 #pragma once
 
 #include <cstdint>

@@ -39,7 +39,7 @@ void Keep(QWidget* widget, const QString& name) {
 
 }  // namespace
 
-class OutputWindowsTest : public QObject {
+class ClockGraphWindowsTest : public QObject {
   Q_OBJECT
 
  private slots:
@@ -187,5 +187,5 @@ class OutputWindowsTest : public QObject {
   sys_seconds utc_{};
 };
 
-QTEST_MAIN(OutputWindowsTest)
+QTEST_MAIN(ClockGraphWindowsTest)
 #include "ClockGraphWindowsTest.moc"
