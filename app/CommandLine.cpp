@@ -59,7 +59,8 @@ std::string MistypedCommandMessage(const std::vector<std::string>& args, const F
   bool optionFollows = false;
   for (std::size_t i = 1; i < args.size(); ++i) optionFollows |= args[i].starts_with('-');
   if (!optionFollows || exists(args.front()) || exists(JoinedPath(args))) return {};
-  return SuggestionFor(args.front()) + "usage: umbrafex COMMAND [options]; umbrafex --help lists them\n";
+  return SuggestionFor(args.front()) +
+         "usage: umbrafex COMMAND [options]; umbrafex --help lists them\n";
 }
 
 std::string NoDisplayMessage(const std::vector<std::string>& args, std::string_view reason,

@@ -31,6 +31,9 @@ install(FILES ${CMAKE_SOURCE_DIR}/resources/desktop/org.umbrafex.Umbrafex.metain
   DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${package_dir}/copyright ${staged}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
+# CPack packs what was built (the Makefile builds the program first) rather
+# than building every test and benchmark of the tree again.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME umbrafex)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})

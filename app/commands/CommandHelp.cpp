@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 
 #include "CommonOptions.h"
 
@@ -92,8 +93,9 @@ std::string_view CommandSummary(std::string_view command) {
 std::optional<std::string> CommandHelpText(std::string_view command) {
   const CommandPage* page = FindPage(command);
   if (page == nullptr) return std::nullopt;
-  std::string text = "usage: " + std::string(page->synopsis) + "\n\n" + std::string(page->summary);
-  text += ".\n\n";
+  std::string summary(page->summary);
+  summary[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(summary[0])));
+  std::string text = "usage: " + std::string(page->synopsis) + "\n\n" + summary + ".\n\n";
   if (!page->ownOptions.empty()) {
     text += "options of " + std::string(page->name) + ":\n" + std::string(page->ownOptions) + '\n';
   }

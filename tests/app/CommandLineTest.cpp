@@ -33,7 +33,8 @@ TEST(CommandLineTest, OptionsAreHelpVersionOrAUsageError) {
 
 TEST(CommandLineTest, UsageListsEveryCommand) {
   for (const char* name : {"solars", "info", "table", "export", "clock", "print"}) {
-    EXPECT_NE(DesktopUsage().find("         " + std::string(name) + " "), std::string::npos) << name;
+    EXPECT_NE(DesktopUsage().find("         " + std::string(name) + " "), std::string::npos)
+        << name;
   }
 }
 
@@ -72,8 +73,10 @@ class DisplayEnvironment : public ::testing::Test {
   }
   void TearDown() override {
     for (std::size_t i = 0; i < saved_.size(); ++i) {
-      if (saved_[i]) setenv(kNames[i], saved_[i]->c_str(), 1);
-      else unsetenv(kNames[i]);
+      if (saved_[i])
+        setenv(kNames[i], saved_[i]->c_str(), 1);
+      else
+        unsetenv(kNames[i]);
     }
   }
   static constexpr const char* kNames[] = {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"};
