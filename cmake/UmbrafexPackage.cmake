@@ -30,6 +30,8 @@ install(FILES ${CMAKE_SOURCE_DIR}/resources/completion/umbrafex
 install(FILES ${CMAKE_SOURCE_DIR}/resources/desktop/org.umbrafex.Umbrafex.metainfo.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${package_dir}/copyright ${staged}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${package_dir}/lintian-overrides
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME umbrafex)
 
 # CPack packs what was built (the Makefile builds the program first) rather
 # than building every test and benchmark of the tree again.
@@ -39,9 +41,10 @@ set(CPACK_PACKAGE_NAME umbrafex)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "${UMBRAFEX_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "design horizontal sundials and print them as paper models")
+# CPack puts the summary before this as the first line.
 file(READ ${package_dir}/description.txt CPACK_DEBIAN_PACKAGE_DESCRIPTION)
-string(STRIP "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}\n${CPACK_DEBIAN_PACKAGE_DESCRIPTION}"
-  CPACK_DEBIAN_PACKAGE_DESCRIPTION)
+string(STRIP "${CPACK_DEBIAN_PACKAGE_DESCRIPTION}" CPACK_DEBIAN_PACKAGE_DESCRIPTION)
+set(CPACK_INSTALL_PREFIX /usr)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 # Staged with DESTDIR, so the desktop entry names /usr/bin/umbrafex and the
 # desktop's caches are left to the system's triggers.
