@@ -1,15 +1,18 @@
-# make run   installs what is missing, builds and starts umbrafex
+# make run   installs what is missing, builds the program alone and starts it
 # make test  installs what is missing, builds and runs every test, plain and
 #            under AddressSanitizer + UndefinedBehaviorSanitizer
 # make install [PREFIX=/usr/local] [DESTDIR=/staging]
 #            builds and installs the program, its data, help, desktop entry,
 #            icon and document type (CMAKE_INSTALL_PREFIX= works as PREFIX=)
+# make package
+#            builds umbrafex_<version>_<arch>.deb in $(BUILD)/package, with
+#            Debian's hardening flags and without tests or benchmarks
 JOBS ?= 2
 BUILD ?= build
 ARGS ?=
 PREFIX ?= $(or $(CMAKE_INSTALL_PREFIX),/usr/local)
 
-.PHONY: deps build run install test test-plain test-asan fuzz
+.PHONY: deps build run install package test test-plain test-asan fuzz
 
 deps:
 	bash scripts/install-deps
@@ -18,8 +21,20 @@ build: deps
 	cmake -S . -B $(BUILD)/release -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD)/release -j$(JOBS)
 
-run: build
+# Only the program and its data: a first run need not wait for the tests.
+run: deps
+	cmake -S . -B $(BUILD)/release -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD)/release -j$(JOBS) --target umbrafex
 	$(BUILD)/release/bin/umbrafex $(ARGS)
+
+package: deps
+	CFLAGS="$$(dpkg-buildflags --get CFLAGS)" CXXFLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
+	  LDFLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
+	  cmake -S . -B $(BUILD)/package -DCMAKE_BUILD_TYPE=Release -DUMBRAFEX_BENCH=OFF \
+	  -DUMBRAFEX_TESTS=OFF
+	cmake --build $(BUILD)/package -j$(JOBS) --target umbrafex umbrafex_package_files
+	cd $(BUILD)/package && cpack -G DEB
+	@ls $(BUILD)/package/umbrafex_*.deb
 
 install: build
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD)/release --prefix "$(PREFIX)"

@@ -1,17 +1,34 @@
 #include "CommandLine.h"
 
+#include "CommandHelp.h"
 #include "Version.h"
+
+namespace {
+
+std::string JoinedPath(const std::vector<std::string>& args) {
+  std::string path = args.empty() ? std::string() : args.front();
+  for (std::size_t i = 1; i < args.size(); ++i) path += " " + args[i];
+  return path;
+}
+
+std::string SuggestionFor(std::string_view word) {
+  const std::string nearest = NearestCommandName(word);
+  std::string text = "umbrafex: unknown command '" + std::string(word) + "'";
+  if (!nearest.empty()) text += " \u2014 did you mean '" + nearest + "'?";
+  return text + '\n';
+}
+
+}  // namespace
 
 DesktopRequest ReadDesktopCommandLine(const std::vector<std::string>& args) {
   if (args.empty()) return {};
   const std::string& first = args.front();
-  if (first == "--help") return {DesktopRequest::Kind::Help, {}, {}};
+  if (first == "--help" || first == "-h") return {DesktopRequest::Kind::Help, {}, {}};
   if (first == "--version") return {DesktopRequest::Kind::Version, {}, {}};
   if (first.starts_with('-')) {
     return {DesktopRequest::Kind::UsageError, {}, "unknown option: " + first};
   }
-  std::string path = first;
-  for (std::size_t i = 1; i < args.size(); ++i) path += " " + args[i];
+  std::string path = JoinedPath(args);
   if (path.size() >= 2 && path.front() == '"' && path.back() == '"') {
     path = path.substr(1, path.size() - 2);
   }
@@ -19,17 +36,41 @@ DesktopRequest ReadDesktopCommandLine(const std::vector<std::string>& args) {
 }
 
 std::string DesktopUsage() {
-  return "usage: umbrafex [DOC.ufx]           open the sundial designer's window\n"
-         "       umbrafex COMMAND [options]   run a command for scripts:\n"
-         "         solars   sun positions of the dial's hour lines\n"
-         "         info     the calculation conditions listing\n"
-         "         table    equation-of-time or declination table\n"
-         "         export   the printed pages as PDF, SVG or PNG\n"
-         "         clock    the desktop sundial's picture as PNG\n"
-         "       umbrafex --help | --version\n";
+  std::string text =
+      "usage: umbrafex [DOC.ufx]           open the sundial designer's window\n"
+      "       umbrafex COMMAND [options]   run a command for scripts:\n";
+  for (const std::string_view name : CommandNames()) {
+    text += "         " + std::string(name) + std::string(9 - name.size(), ' ') +
+            std::string(CommandSummary(name)) + '\n';
+  }
+  text +=
+      "       umbrafex COMMAND --help      the command's options\n"
+      "       umbrafex -h | --help | --version\n";
+  return text;
 }
 
 std::string DesktopVersion() {
   return std::string(kProductName) + " Version " + std::to_string(kVersionMajor) + "." +
          (kVersionMinor < 10 ? "0" : "") + std::to_string(kVersionMinor) + "\n";
+}
+
+std::string MistypedCommandMessage(const std::vector<std::string>& args, const FileProbe& exists) {
+  if (args.size() < 2 || args.front().starts_with('-')) return {};
+  bool optionFollows = false;
+  for (std::size_t i = 1; i < args.size(); ++i) optionFollows |= args[i].starts_with('-');
+  if (!optionFollows || exists(args.front()) || exists(JoinedPath(args))) return {};
+  return SuggestionFor(args.front()) +
+         "usage: umbrafex COMMAND [options]; umbrafex --help lists them\n";
+}
+
+std::string NoDisplayMessage(const std::vector<std::string>& args, std::string_view reason,
+                             const FileProbe& exists) {
+  std::string text;
+  if (!args.empty() && !exists(args.front()) && !exists(JoinedPath(args)) &&
+      !NearestCommandName(args.front()).empty()) {
+    text = SuggestionFor(args.front());
+  }
+  text += "umbrafex: ウィンドウを開くディスプレイがありません。(" + std::string(reason) + ")\n";
+  text += "画面を使わないコマンドは umbrafex --help をご覧ください。\n";
+  return text;
 }

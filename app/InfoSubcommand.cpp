@@ -2,6 +2,7 @@
 // design itself saved as a settings document.
 #include <ostream>
 
+#include "CommandHelp.h"
 #include "Subcommands.h"
 #include "CommonOptions.h"
 #include "InfoListing.h"
@@ -9,7 +10,7 @@
 
 namespace {
 
-constexpr std::string_view kSynopsis = "umbrafex info [DOC.ufx] [options] [--save OUT.ufx]";
+constexpr std::string_view kSynopsis = kInfoSynopsis;
 constexpr ExtraOptionSpec kInfoOptions[] = {{"--save", true}};
 
 std::string WithLfLineEnds(const std::string& text) {

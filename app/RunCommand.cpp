@@ -1,6 +1,7 @@
 #include <ostream>
 #include <string_view>
 
+#include "CommandHelp.h"
 #include "ClockSubcommand.h"
 #include "PrintSubcommands.h"
 #include "Subcommands.h"
@@ -25,6 +26,10 @@ int RunSubcommand(const CommandArgs& args, std::ostream& out, std::ostream& err)
   for (const auto& command : kCommands) {
     if (args[0] == command.name) {
       const CommandArgs rest(args.begin() + 1, args.end());
+      if (AsksForHelp(rest)) {
+        out << *CommandHelpText(command.name);
+        return 0;
+      }
       return command.run(rest, out, err);
     }
   }

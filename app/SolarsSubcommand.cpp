@@ -4,6 +4,7 @@
 #include <sstream>
 #include <string>
 
+#include "CommandHelp.h"
 #include "Subcommands.h"
 #include "CommonOptions.h"
 #include "MainModel.h"
@@ -11,7 +12,7 @@
 
 namespace {
 
-constexpr std::string_view kSynopsis = "umbrafex solars [DOC.ufx] [options]";
+constexpr std::string_view kSynopsis = kSolarsSynopsis;
 
 // The series that the model's time range asks for; raises the engine's error.
 const ChartSolars& BuildSeries(MainModel& model) {

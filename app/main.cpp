@@ -7,6 +7,8 @@
 #include "CommandLine.h"
 #include "Subcommands.h"
 #include "DesktopProgram.h"
+#include "DisplayCheck.h"
+#include "Paths.h"
 #include "WindowHooks.h"
 
 int main(int argc, char** argv) {
@@ -27,6 +29,16 @@ int main(int argc, char** argv) {
       return 1;
     case DesktopRequest::Kind::Window:
       break;
+  }
+  const FileProbe exists = [](const std::string& path) { return FileExists(path); };
+  if (const std::string message = MistypedCommandMessage(args, exists); !message.empty()) {
+    std::cerr << message;
+    return 1;
+  }
+  // Qt would abort (status 134) on finding no display; say so and stop.
+  if (const std::string problem = DisplayProblem(); !problem.empty()) {
+    std::cerr << NoDisplayMessage(args, problem, exists);
+    return 1;
   }
   // Qt reads (and may take away) its own options; the document is ours.
   int qtArgc = 1;

@@ -10,6 +10,7 @@
 
 #include "AsciiText.h"
 #include "ClockPicture.h"
+#include "CommandHelp.h"
 #include "ClockSubcommand.h"
 #include "CommonOptions.h"
 #include "GuiSession.h"
@@ -18,8 +19,7 @@
 
 namespace {
 
-constexpr std::string_view kSynopsis =
-    "umbrafex clock [DOC.ufx] [options] [--at \"YYYY-MM-DD HH:MM\"] -o OUT.png [--size PX]";
+constexpr std::string_view kSynopsis = kClockSynopsis;
 constexpr ExtraOptionSpec kClockOptions[] = {{"--at", true}, {"-o", true}, {"--size", true}};
 constexpr int kDefaultSize = 500;
 constexpr int kMinSize = 32;

@@ -1,4 +1,6 @@
 find_package(GTest REQUIRED)
+# Preferences that tests write stay in the build tree, away from the user's.
+set(UMBRAFEX_TEST_CONFIG "XDG_CONFIG_HOME=${CMAKE_BINARY_DIR}/test-config")
 
 # umbrafex_test(NAME n LABEL unit|render|gui SOURCES ... LIBS ...)
 # One GoogleTest executable registered as one CTest test.
@@ -12,7 +14,7 @@ function(umbrafex_test)
   add_test(NAME ${T_NAME} COMMAND ${T_NAME})
   set_tests_properties(${T_NAME} PROPERTIES
     LABELS ${T_LABEL}
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;ASAN_OPTIONS=detect_leaks=1")
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;ASAN_OPTIONS=detect_leaks=1;${UMBRAFEX_TEST_CONFIG}")
 endfunction()
 
 # umbrafex_gui_test(NAME n SOURCES ... LIBS ...)
@@ -29,5 +31,5 @@ function(umbrafex_gui_test)
   add_test(NAME ${T_NAME} COMMAND ${T_NAME})
   set_tests_properties(${T_NAME} PROPERTIES
     LABELS gui
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;ASAN_OPTIONS=detect_leaks=1")
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;ASAN_OPTIONS=detect_leaks=1;${UMBRAFEX_TEST_CONFIG}")
 endfunction()

@@ -30,6 +30,8 @@ QLabel* TextLabel(const QString& text, const char* name) {
 
 QString CreditsHtml() {
   return Tr(
+      "<p>このプログラムはフリーソフトウェアです。GNU General Public License バージョン3"
+      "またはそれ以降 (GPL-3.0-or-later) の条件で再配布・改変できます。無保証です。</p>"
       "<p>地域データ: <a href=\"https://www.geonames.org/\">GeoNames</a> "
       "(CC BY 4.0)、Unicode CLDR (Unicode License)、IANA タイムゾーン データベース、"
       "iso-codes、PROJ をもとに作成しています。</p>"

@@ -1,7 +1,5 @@
 #include "AppIni.h"
 
-#include <unistd.h>
-
 #include <cstdlib>
 #include <filesystem>
 
@@ -33,8 +31,8 @@ void EnsureFolder(const std::string& path) {
 
 std::string AppIniPath() {
   if (!OverridePath().empty()) return OverridePath();
-  const std::string folder = AppFolder();
-  if (::access(folder.c_str(), W_OK) == 0) return JoinPath(folder, kIniName);
+  const std::string portable = JoinPath(AppFolder(), kIniName);
+  if (FileExists(portable)) return portable;
   return JoinPath(UserConfigFolder(), kIniName);
 }
 

@@ -8,8 +8,9 @@
 
 #include "ProfileFile.h"
 
-// umbrafex.ini in AppFolder when that folder is writable, otherwise in
-// $XDG_CONFIG_HOME/umbrafex (~/.config/umbrafex); or the path last set.
+// umbrafex.ini in $XDG_CONFIG_HOME/umbrafex (~/.config/umbrafex), or in
+// AppFolder when one already exists there (a portable copy of the program);
+// or the path last set. An installed program never writes beside itself.
 std::string AppIniPath();
 // Points the routines below at another file; an empty path restores the default.
 void SetAppIniPath(std::string path);

@@ -27,10 +27,8 @@ std::string AppFolder() {
 }
 
 std::string DocumentFolder() {
-  std::string folder = AppFolder();
-  if (::access(folder.c_str(), W_OK) == 0) return folder;
   const char* home = std::getenv("HOME");
-  return home != nullptr && *home != '\0' ? std::string(home) : folder;
+  return home != nullptr && *home != '\0' ? std::string(home) : CurrentFolder();
 }
 
 std::string JoinPath(std::string_view folder, std::string_view name) {

@@ -7,10 +7,8 @@
 
 // The folder that holds the program file (no trailing separator).
 std::string AppFolder();
-// Where file dialogs start when the user has not chosen a folder yet:
-// AppFolder when it is writable (a program run from its own folder keeps its
-// designs beside it), otherwise the user's home folder — an installed
-// program's folder takes no files.
+// Where file dialogs start when the user has not chosen a folder yet: the
+// user's home folder (the current folder without one), never the program's.
 std::string DocumentFolder();
 // folder + "/" + name, or folder + name when the folder already ends with a
 // separator; just name when the folder is empty.

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "AsciiText.h"
+#include "CommandHelp.h"
 #include "PrintSubcommands.h"
 #include "CommonOptions.h"
 #include "ExportPrinter.h"
@@ -17,9 +18,7 @@
 
 namespace {
 
-constexpr std::string_view kSynopsis =
-    "umbrafex export [DOC.ufx] [options] -o OUT.pdf|OUT.svg|OUT.png [--paper A3|A4|B4|B5]\n"
-    "       [--orientation portrait|landscape] [--pages 1|2] [--page N] [--dpi N]";
+constexpr std::string_view kSynopsis = kExportSynopsis;
 constexpr ExtraOptionSpec kExportOptions[] = {
     {"-o", true},      {"--paper", true}, {"--orientation", true},
     {"--pages", true}, {"--page", true},  {"--dpi", true}};

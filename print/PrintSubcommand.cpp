@@ -6,6 +6,7 @@
 #include <ostream>
 #include <string>
 
+#include "CommandHelp.h"
 #include "PrintSubcommands.h"
 #include "CommonOptions.h"
 #include "GuiSession.h"
@@ -18,9 +19,7 @@
 
 namespace {
 
-constexpr std::string_view kSynopsis =
-    "umbrafex print [DOC.ufx] [options] [--printer NAME] [--paper A3|A4|B4|B5]\n"
-    "       [--orientation portrait|landscape] [--pages 1|2] [--copies N]";
+constexpr std::string_view kSynopsis = kPrintSynopsis;
 constexpr ExtraOptionSpec kPrintOptions[] = {{"--printer", true},
                                              {"--paper", true},
                                              {"--orientation", true},
@@ -51,11 +50,11 @@ std::optional<PrintRequest> ReadRequest(const ParsedCommandLine& parsed, std::st
 // The options over what the document's printer section set.
 bool ApplyRequest(PrinterSetup& printer, const PrintRequest& request, std::ostream& err) {
   if (request.printer && !printer.SelectPrinter(*request.printer)) {
-    err << "no printer named " << *request.printer << '\n';
+    err << "プリンタ「" << *request.printer << "」が見つかりません。\n";
     return false;
   }
   if (request.paper && !printer.setPaperSize(*request.paper)) {
-    err << "the printer refuses the paper\n";
+    err << "プリンタがこの用紙に対応していません。\n";
     return false;
   }
   if (request.orientation) printer.setOrientation(*request.orientation);

@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "AsciiText.h"
+#include "CommandHelp.h"
 #include "TableSubcommand.h"
 #include "CommonOptions.h"
 #include "MainModel.h"
@@ -10,8 +11,7 @@
 
 namespace {
 
-constexpr std::string_view kSynopsis =
-    "umbrafex table eot|declination [DOC.ufx] [options] -o FILE.csv|FILE.xlsx";
+constexpr std::string_view kSynopsis = kTableSynopsis;
 constexpr ExtraOptionSpec kTableOptions[] = {{"-o", true}};
 
 std::optional<TableKind> KindNamed(std::string_view word) {

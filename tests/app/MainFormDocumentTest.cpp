@@ -67,7 +67,7 @@ TEST_F(MainFormDocumentTest, TitleAndStatusTexts) {
   EXPECT_EQ(form.Title(), "Umbrafex - [my dial.ufx]");
   EXPECT_FALSE(model.Modified);
   EXPECT_EQ(ui.choices.back().filter, "Umbrafex設定ファイル (*.ufx)");
-  EXPECT_EQ(ui.choices.back().initialPath, AppFolder() + "/umbrafex.ufx");
+  EXPECT_EQ(ui.choices.back().initialPath, DocumentFolder() + "/umbrafex.ufx");
   EXPECT_EQ(ui.statusTexts.back(), "ファイルを保存しています...");
   EXPECT_EQ(ui.busyDepth, 0);
 }

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "AppIni.h"
 #include "FileIo.h"
+#include "Paths.h"
 #include "ProfileFile.h"
 #include "ScratchFolder.h"
 
@@ -121,6 +123,29 @@ TEST_F(AppIniTest, UnreadableFileIsNeitherReadNorReplaced) {
 TEST_F(AppIniTest, Utf8FilesAreReadToo) {
   ASSERT_TRUE(WriteFileAtomically(path_, "\xEF\xBB\xBF[Main]\nName=兵庫県明石市\n"));
   EXPECT_EQ(GetIniString("Main", "Name", ""), "兵庫県明石市");
+}
+
+// The preferences live in the user's config folder; the program's folder
+// only when a portable copy already keeps them there. Dialogs start at home.
+TEST(AppIniPlace, ConfigFolderUnlessAPortableFileExists) {
+  ScratchFolder scratch("xdg");
+  const std::string savedXdg = std::getenv("XDG_CONFIG_HOME") ? std::getenv("XDG_CONFIG_HOME") : "";
+  const std::string savedHome = std::getenv("HOME") ? std::getenv("HOME") : "";
+  setenv("XDG_CONFIG_HOME", scratch.path().c_str(), 1);
+  setenv("HOME", scratch.Path("home").c_str(), 1);
+  EXPECT_EQ(AppIniPath(), scratch.Path("umbrafex/umbrafex.ini"));
+  EXPECT_EQ(DocumentFolder(), scratch.Path("home"));
+
+  const std::string portable = JoinPath(AppFolder(), "umbrafex.ini");
+  ASSERT_FALSE(FileExists(portable));
+  ASSERT_TRUE(WriteFileAtomically(portable, "[Main]\n"));
+  EXPECT_EQ(AppIniPath(), portable);
+  fs::remove(portable);
+  EXPECT_NE(DocumentFolder(), AppFolder());
+
+  setenv("XDG_CONFIG_HOME", savedXdg.c_str(), 1);
+  if (savedXdg.empty()) unsetenv("XDG_CONFIG_HOME");
+  setenv("HOME", savedHome.c_str(), 1);
 }
 
 }  // namespace

@@ -1,0 +1,129 @@
+#include "CommandHelp.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+
+#include "CommonOptions.h"
+
+namespace {
+
+struct CommandPage {
+  std::string_view name;
+  std::string_view summary;
+  std::string_view synopsis;
+  std::string_view ownOptions;  // "" when the command has none
+};
+
+constexpr std::string_view kSheetOptions =
+    "  --paper A3|A4|B4|B5 paper size (default: the document's or the printer's)\n"
+    "  --orientation portrait|landscape\n"
+    "                      paper orientation\n"
+    "  --pages 1|2         print the dial on one sheet or divide it over two\n";
+
+const std::array<CommandPage, 6>& Pages() {
+  static const std::string exportOptions =
+      "  -o OUT              output file; .pdf holds every page, .svg and .png one\n" +
+      std::string(kSheetOptions) +
+      "  --page N            the page of a PNG or SVG picture, 1 or 2 (default 1)\n"
+      "  --dpi N             resolution of a PNG picture, 10 to 2400 (default 150)\n";
+  static const std::string printOptions =
+      "  --printer NAME      the printer (default: the document's, or the system's default)\n" +
+      std::string(kSheetOptions) + "  --copies N          number of copies, 1 to 999\n";
+  static const std::array<CommandPage, 6> pages = {{
+      {"solars", "sun positions of the dial's hour lines", kSolarsSynopsis, ""},
+      {"info", "the calculation conditions listing", kInfoSynopsis,
+       "  --save OUT.ufx      also save the design as a settings document\n"},
+      {"table", "equation-of-time or declination table", kTableSynopsis,
+       "  eot|declination     the table: equation of time or solar declination\n"
+       "  -o FILE             output file, .csv (text) or .xlsx (workbook with a chart)\n"},
+      {"export", "the printed pages as PDF, SVG or PNG", kExportSynopsis, exportOptions},
+      {"clock", "the desktop sundial's picture as PNG", kClockSynopsis,
+       "  --at \"YYYY-MM-DD HH:MM\"\n"
+       "                      the local date and time shown (default: now)\n"
+       "  -o OUT.png          output file\n"
+       "  --size PX           width and height in pixels, 32 to 8000 (default 500)\n"},
+      {"print", "the printed pages on a printer", kPrintSynopsis, printOptions},
+  }};
+  return pages;
+}
+
+const CommandPage* FindPage(std::string_view command) {
+  for (const CommandPage& page : Pages()) {
+    if (page.name == command) return &page;
+  }
+  return nullptr;
+}
+
+bool IsNegativeNumber(std::string_view word) {
+  return word.size() > 1 && word[0] == '-' &&
+         ((word[1] >= '0' && word[1] <= '9') || word[1] == '.');
+}
+
+// Levenshtein distance with adjacent transpositions counted as one edit.
+std::size_t EditDistance(std::string_view a, std::string_view b) {
+  std::vector<std::vector<std::size_t>> d(a.size() + 1, std::vector<std::size_t>(b.size() + 1));
+  for (std::size_t i = 0; i <= a.size(); ++i) d[i][0] = i;
+  for (std::size_t j = 0; j <= b.size(); ++j) d[0][j] = j;
+  for (std::size_t i = 1; i <= a.size(); ++i) {
+    for (std::size_t j = 1; j <= b.size(); ++j) {
+      const std::size_t cost = a[i - 1] == b[j - 1] ? 0 : 1;
+      d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + cost});
+      if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1]) {
+        d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
+      }
+    }
+  }
+  return d[a.size()][b.size()];
+}
+
+}  // namespace
+
+std::vector<std::string_view> CommandNames() {
+  std::vector<std::string_view> names;
+  for (const CommandPage& page : Pages()) names.push_back(page.name);
+  return names;
+}
+
+std::string_view CommandSummary(std::string_view command) {
+  const CommandPage* page = FindPage(command);
+  return page != nullptr ? page->summary : std::string_view();
+}
+
+std::optional<std::string> CommandHelpText(std::string_view command) {
+  const CommandPage* page = FindPage(command);
+  if (page == nullptr) return std::nullopt;
+  std::string summary(page->summary);
+  summary[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(summary[0])));
+  std::string text = "usage: " + std::string(page->synopsis) + "\n\n" + summary + ".\n\n";
+  if (!page->ownOptions.empty()) {
+    text += "options of " + std::string(page->name) + ":\n" + std::string(page->ownOptions) + '\n';
+  }
+  text += CommonOptionsUsage();
+  text += "  -h, --help          show this help\n";
+  return text;
+}
+
+bool AsksForHelp(const CommandArgs& args) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& word = args[i];
+    if (word == "-h" || word == "--help") return true;
+    // Every other option of the commands takes a value, which may be "-h".
+    if (word.size() > 1 && word[0] == '-' && !IsNegativeNumber(word)) ++i;
+  }
+  return false;
+}
+
+std::string NearestCommandName(std::string_view word) {
+  constexpr std::size_t kMostEdits = 2;
+  std::string best;
+  std::size_t bestDistance = kMostEdits + 1;
+  for (const CommandPage& page : Pages()) {
+    const std::size_t distance = EditDistance(word, page.name);
+    if (distance < bestDistance && distance < page.name.size()) {
+      best = page.name;
+      bestDistance = distance;
+    }
+  }
+  return best;
+}
