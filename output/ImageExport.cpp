@@ -1,8 +1,8 @@
 #include "ImageExport.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <cmath>
 #include <memory>
@@ -10,6 +10,7 @@
 #include "MainModel.h"
 #include "OutputErrors.h"
 #include "QPainterDrawTarget.h"
+#include "SavedImage.h"
 #include "Version.h"
 #include "mdlPrint.h"
 
@@ -59,16 +60,14 @@ int32_t WritePng(MainModel& main, const std::string& path, const PageRequest& re
     const int32_t status = DrawPage(main, *target, request, 1.0, main.General.DebugMode);
     if (status != kTrue) return status;
   }
-  QSaveFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
-    RaiseCannotWrite(kSource, path);
-  }
+  if (!WriteImageFile(path, image, "PNG")) RaiseCannotWrite(kSource, path);
   return kTrue;
 }
 
 int32_t WriteSvg(MainModel& main, const std::string& path, const PageRequest& request) {
   const QSize size = PixelSize(PaperSheetSize(request.PaperSize, request.Orientation), request.Dpi);
-  QSaveFile file(QString::fromStdString(path));
+  QByteArray bytes;
+  QBuffer file(&bytes);
   if (!file.open(QIODevice::WriteOnly)) RaiseCannotWrite(kSource, path);
   {
     QSvgGenerator generator;
@@ -83,12 +82,10 @@ int32_t WriteSvg(MainModel& main, const std::string& path, const PageRequest& re
     const auto target = QPainterDrawTarget::ForPage(painter, DrawTargetKind::PrinterPage);
     const int32_t status = DrawPage(main, *target, request, 1.0, main.General.DebugMode);
     painter.end();
-    if (status != kTrue) {
-      file.cancelWriting();
-      return status;
-    }
+    if (status != kTrue) return status;
   }
-  if (!file.commit()) RaiseCannotWrite(kSource, path);
+  file.close();
+  if (!WriteEncodedFile(path, bytes)) RaiseCannotWrite(kSource, path);
   return kTrue;
 }
 

@@ -1,7 +1,5 @@
 // umbrafex clock: the desktop sundial's picture for a date and time, as a
 // PNG file.
-#include <QSaveFile>
-#include <QString>
 #include <chrono>
 #include <ctime>
 #include <optional>
@@ -15,6 +13,7 @@
 #include "GuiSession.h"
 #include "MainModel.h"
 #include "OutputChecks.h"
+#include "SavedImage.h"
 
 namespace {
 
@@ -111,8 +110,7 @@ int RunClockCommand(const CommandArgs& args, std::ostream&, std::ostream& err) {
     err << model.LastErrDescription() << '\n';
     return kExitFailure;
   }
-  QSaveFile file(QString::fromStdString(*out));
-  if (!file.open(QIODevice::WriteOnly) || !picture.Image().save(&file, "PNG") || !file.commit()) {
+  if (!WriteImageFile(*out, picture.Image(), "PNG")) {
     err << "ファイルに書き込めません。(" << *out << ")\n";
     return kExitFailure;
   }

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "../platform_core/FileSizeLimit.h"
 #include "../platform_core/ScratchFolder.h"
 #include "CommandRun.h"
 #include "FileIo.h"
@@ -58,6 +59,29 @@ TEST(ClockCommand, WritesThePictureOfTheGivenMoment) {
   const auto bytes = ReadFileBytes(path);
   ASSERT_TRUE(bytes);
   EXPECT_TRUE(bytes->starts_with("\x89PNG\r\n\x1a\n"));
+}
+
+// A picture cut short by a full disk is an error, and the good picture of
+// an earlier run stays as it was.
+TEST(PictureCommands, WriteCutShortFailsAndKeepsTheOldPicture) {
+  const ScratchFolder scratch("picture-limit");
+  const CommandArgs outputs[] = {
+      {"clock", "--at", "2024-06-21 12:00", "--size", "200", "-o", scratch.Path("c.png")},
+      {"export", "--dpi", "20", "-o", scratch.Path("p.png")},
+      {"export", "-o", scratch.Path("p.svg")},
+      {"export", "-o", scratch.Path("p.pdf")},
+  };
+  for (const CommandArgs& args : outputs) {
+    const std::string& path = args.back();
+    ASSERT_EQ(RunCommandLine(args).status, 0) << path;
+    const auto good = ReadFileBytes(path);
+    ASSERT_TRUE(good && good->size() > 1024) << path;
+    EXPECT_EQ(RunWithFileSizeLimit(1024, [&] { return RunCommandLine(args).status; }), 2) << path;
+    EXPECT_TRUE(ReadFileBytes(path) == good) << path;  // not printed: megabytes
+  }
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(scratch.path()),
+                          std::filesystem::directory_iterator()),
+            4);
 }
 
 }  // namespace
