@@ -18,3 +18,6 @@ int RunPrintCommand(const CommandArgs& args, std::ostream& out, std::ostream& er
 
 // Runs the subcommand named by args[0]; -1 when there is no such command.
 int RunCommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
+// Flushes standard output; when anything written there was lost (a full
+// disk, /dev/full) prints why and turns a success into kExitFailure.
+int FinishStandardOutput(int status, std::ostream& err);
