@@ -6,6 +6,7 @@
 
 #include "AppIni.h"
 #include "Paths.h"
+#include "SettingChecks.h"
 #include "SettingsKeys.h"
 #include "TimeZone.h"
 #include "ValueText.h"
@@ -76,14 +77,20 @@ void ReadMainSection(const PreferenceReader& ini, MainModel& model) {
     model.MainWindow.Top = position[1];
   });
   Step([&] { chart.setCompatible(ini.Bool(kMain, "Compatible", true)); });
-  Step([&] { chart.setTimeSystem(ini.Int(kMain, "TimeSystem", 1)); });
+  Step([&] {
+    const int32_t timeSystem = ini.Int(kMain, "TimeSystem", 1);
+    RequireValidValue(IsTimeSystem(timeSystem));
+    chart.setTimeSystem(timeSystem);
+  });
   Step([&] { chart.setIncludeRiseSet(ini.Bool(kMain, "IncludeRiseSet", true)); });
   Step([&] { location.setName(ini.Text(kMain, "Name", "兵庫県明石市")); });
   Step([&] { location.setLatitude(ini.Real(kMain, "Latitude", 34.65)); });
   Step([&] { location.setLongitude(ini.Real(kMain, "Longitude", 135)); });
   Step([&] { location.setTimeZone(ini.Real(kMain, "TimeZone", GetSystemTimeZone())); });
   Step([&] {
-    model.CalcTime.Interval = ParseInt16Text(std::to_string(ini.Int(kMain, "Interval", 30)));
+    const int32_t interval = ini.Int(kMain, "Interval", 30);
+    RequireValidValue(IsDialInterval(interval));
+    model.CalcTime.Interval = static_cast<int16_t>(interval);
   });
   Step([&] { model.Season.AdjustEquation = ini.Bool(kMain, "AdjustEquation", false); });
   Step([&] { model.LastDir = ini.Text(kMain, "LastDir", UnquotePath("")); });

@@ -135,14 +135,34 @@ TEST_F(PreferencesTest, ValueInTheWrongFormFailsOnlyItsOwnStep) {
 
 TEST_F(PreferencesTest, OnlyWholeNumberKeysAreReadFromTheirLeadingDigits) {
   WriteIni(
-      "[DialOption]\r\nTimeFormat=2nd\r\nLineWidth=2.5pt\r\n"
+      "[DialOption]\r\nTimeFormat=0th\r\nLineWidth=2.5pt\r\n"
       "[ClockOption]\r\nTimeFormat=1x\r\nInvertShadow=0x\r\n");
   MainModel model;
   LoadPreferences(model);
-  EXPECT_EQ(model.DialOption.TimeFormat, 2);
+  EXPECT_EQ(model.DialOption.TimeFormat, 0);
   EXPECT_EQ(model.DialOption.LineWidth, 1.0);
   EXPECT_EQ(model.ClockOption.TimeFormat, 1);
   EXPECT_TRUE(model.ClockOption.InvertShadow);
+}
+
+// Numbers of the right kind that the setting cannot take fall back as a
+// wrong form does, and are never written back.
+TEST_F(PreferencesTest, ValuesOutOfTheirRangeLeaveTheDefault) {
+  for (const char* timeSystem : {"2", "-1", "-99999999999"}) {
+    WriteIni(std::string("[Main]\r\nTimeSystem=") + timeSystem +
+             "\r\nInterval=61\r\n[DialOption]\r\nMaxPages=0\r\nTimeFormat=7\r\n"
+             "[DialColor]\r\nHourLine=-5\r\n[ClockDayColor]\r\nBackground=99999999\r\n");
+    MainModel model;
+    LoadPreferences(model);
+    EXPECT_EQ(model.Chart().TimeSystem(), 1) << timeSystem;
+    EXPECT_EQ(model.CalcTime.Interval, 30);
+    EXPECT_EQ(model.DialOption.MaxPages, 1);
+    EXPECT_EQ(model.DialOption.TimeFormat, 1);
+    EXPECT_EQ(model.DialColor.HourLine, 255);
+    EXPECT_EQ(model.ClockDayColor.Background, 16777215);
+    SavePreferences(model);
+    EXPECT_NE(IniText().find("TimeSystem=1\r\n"), std::string::npos) << timeSystem;
+  }
 }
 
 TEST_F(PreferencesTest, SavingKeepsOtherWindowsAndAMinimisedPosition) {

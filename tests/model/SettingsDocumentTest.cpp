@@ -363,10 +363,10 @@ TEST_F(SettingsDocumentTest, ValueConversions) {
   auto open = [&](const std::string& lines) {
     return model.lOpenUfxAll(WriteDocument("values.ufx", "[Umbrafex 3.04.00]\n" + lines));
   };
-  ASSERT_EQ(open("[CalcTime]\nInterval=14.5\n"), kTrue);
-  EXPECT_EQ(model.CalcTime.Interval, 14);  // halves go to the even neighbour
-  ASSERT_EQ(open("[CalcTime]\nInterval=15.5\n"), kTrue);
-  EXPECT_EQ(model.CalcTime.Interval, 16);
+  ASSERT_EQ(open("[CalcTime]\nInterval=10.5\n"), kTrue);
+  EXPECT_EQ(model.CalcTime.Interval, 10);  // halves go to the even neighbour
+  ASSERT_EQ(open("[CalcTime]\nInterval=29.5\n"), kTrue);
+  EXPECT_EQ(model.CalcTime.Interval, 30);
   ASSERT_EQ(open("[DialColor]\nHourLine=1.5e3\n[DialTimeFont]\nSize=10.123456\n"), kTrue);
   EXPECT_EQ(model.DialColor.HourLine, 1500);
   EXPECT_DOUBLE_EQ(model.DialTimeFont.Size, 10.1235);
@@ -384,6 +384,18 @@ TEST_F(SettingsDocumentTest, ValueConversions) {
       "[Location]\nLatitude=" + std::string(400, '9') + "\n",
       "[Location]\nLatitude=95\n",  // refused by the engine
       "[DialTimeFont]\nSize=0\n",   // not a font size
+      // Numbers of their kind that the setting cannot take.
+      "[General]\nTimeSystem=2\n",
+      "[General]\nTimeSystem=-1\n",
+      "[CalcTime]\nInterval=0\n",
+      "[CalcTime]\nInterval=61\n",
+      "[CalcTime]\nInterval=25\n",
+      "[DialOption]\nMaxPages=3\n",
+      "[DialOption]\nTimeFormat=2\n",
+      "[DialOption]\nLineWidth=100\n",
+      "[ClockOption]\nTimeFormat=-1\n",
+      "[DialColor]\nHourLine=-1\n",
+      "[ClockNightColor]\nBackground=16777216\n",
   };
   for (const std::string& lines : failing) {
     EXPECT_NE(open(lines), kTrue) << lines;
