@@ -317,7 +317,11 @@ class DocumentWriter {
     Line("");
     Line("[" + name + "]");
   }
-  void Key(const std::string& key, const std::string& value) { Line(key + "=" + value); }
+  // A control character in a text (a line break above all) would make
+  // structure of the file; it is written as a space.
+  void Key(const std::string& key, const std::string& value) {
+    Line(key + "=" + WithoutControlCharacters(value));
+  }
   void Entries(const KeyValueTexts& entries) {
     for (const auto& [key, value] : entries) Key(key, value);
   }

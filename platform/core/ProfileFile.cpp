@@ -44,11 +44,13 @@ std::vector<std::string> OwnedLines(std::string_view text) {
   return {views.begin(), views.end()};
 }
 
-// Line breaks inside a value would make new lines of the file.
+// Line breaks inside a value would make new lines of the file; they and
+// the other control characters are written as spaces.
 std::string SingleLine(std::string_view text) {
   std::string line(text);
   for (char& c : line) {
-    if (c == '\r' || c == '\n') c = ' ';
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte == 0x7F) c = ' ';
   }
   return line;
 }

@@ -84,4 +84,26 @@ TEST(InfoCommand, SavedDocumentReadsBackToTheSameBytes) {
   EXPECT_NE(r.err.find("を保存することができません。"), std::string::npos);
 }
 
+// What a command would save or draw is checked first: no file is written.
+TEST(InfoCommand, RefusesIntervalsAndNamesThatNoDocumentMayHold) {
+  const ScratchFolder scratch("info-refusals");
+  const std::string path = scratch.Path("out.ufx");
+  const CommandArgs refused[] = {
+      {"info", "--interval", "61", "--save", path},
+      {"info", "--interval", "0", "--save", path},
+      {"export", "--interval", "0", "-o", scratch.Path("dial.pdf")},
+      {"clock", "--interval", "25", "-o", scratch.Path("clock.png")},
+      {"info", "--name", "evil\r\nLatitude=80\r\n[Location]\r\nLatitude=-80", "--save", path},
+      {"info", "--name", "tab\there", "--save", path},
+  };
+  for (const CommandArgs& args : refused) {
+    const Result r = Invoke(args);
+    EXPECT_EQ(r.status, 1) << args[2];
+    EXPECT_TRUE(r.out.empty());
+  }
+  EXPECT_TRUE(fs::is_empty(scratch.path()));
+  EXPECT_EQ(Invoke({"info", "--interval", "10", "--save", path}).status, 0);
+  EXPECT_EQ(Invoke({"solars", "--interval", "7"}).status, 0);  // the engine's own rule
+}
+
 }  // namespace

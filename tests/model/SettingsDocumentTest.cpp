@@ -403,6 +403,22 @@ TEST_F(SettingsDocumentTest, ValueConversions) {
   }
 }
 
+// A name holding line breaks must not add lines or sections to the file.
+TEST_F(SettingsDocumentTest, TextsWithLineBreaksStayOnTheirLine) {
+  MainModel model;
+  model.Chart().Location().setName("evil\r\nLatitude=80\r\n[Location]\r\nLatitude=-80");
+  model.DialTimeFont.Name = "Arial\n[General]";
+  ASSERT_EQ(model.lSaveUfxAll(Path("inj.ufx")), kTrue);
+  const std::string text = ReadUtf8(Path("inj.ufx"));
+  EXPECT_EQ(text.find("\n[Location]"), text.rfind("\n[Location]"));
+  EXPECT_EQ(text.find("\n[General]"), text.rfind("\n[General]"));
+  EXPECT_EQ(text.find("\nLatitude=80"), std::string::npos);
+  MainModel reopened;
+  ASSERT_EQ(reopened.lOpenUfxAll(Path("inj.ufx")), kTrue);
+  EXPECT_EQ(reopened.Chart().Location().Latitude(), 34.65);
+  EXPECT_EQ(reopened.Chart().Location().Name(), "evil  Latitude=80  [Location]  Latitude=-80");
+}
+
 TEST_F(SettingsDocumentTest, FailureKeepsTheSectionsAppliedBeforeIt) {
   MainModel model;
   const std::string path =
