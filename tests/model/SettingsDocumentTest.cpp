@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -227,6 +228,11 @@ TEST_F(SettingsDocumentTest, ExtensionAndHeaderDecideWhetherAFileIsADocument) {
   const std::string empty = WriteDocument("empty.ufx", "");
   EXPECT_NE(model.lOpenUfxAll(empty), kTrue);
   EXPECT_EQ(model.LastErrDescription(), empty + "を開くことができません。");
+  // A FIFO is refused at once instead of waiting for a writer.
+  const std::string fifo = Path("fifo.ufx");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_NE(model.lOpenUfxAll(fifo), kTrue);
+  EXPECT_EQ(model.LastErrDescription(), fifo + "を開くことができません。");
 }
 
 TEST_F(SettingsDocumentTest, OpeningMergesSectionsIntoTheCurrentSettings) {
@@ -465,6 +471,11 @@ TEST_F(SettingsDocumentTest, FailedSaveLeavesThePreviousDocument) {
     EXPECT_EQ(model.LastErrDescription(), path + "を保存することができません。");
     EXPECT_EQ(ReadFileBytes(path), before);
   }
+  // A document made read-only is not replaced, even where the folder allows it.
+  fs::permissions(path, fs::perms::owner_read | fs::perms::group_read);
+  EXPECT_NE(model.lSaveUfxAll(path), kTrue);
+  EXPECT_EQ(model.LastErrDescription(), path + "を保存することができません。");
+  EXPECT_EQ(ReadFileBytes(path), before);
   const std::string intoMissingFolder = Path("no/such.ufx");
   EXPECT_NE(model.lSaveUfxAll(intoMissingFolder), kTrue);
   EXPECT_EQ(model.LastErrDescription(), intoMissingFolder + "を保存することができません。");
