@@ -64,11 +64,6 @@ std::chrono::local_seconds Now() {
          std::chrono::minutes(local.tm_min) + std::chrono::seconds(local.tm_sec);
 }
 
-// A name before the extension is needed too.
-bool EndsWithPng(std::string_view path) {
-  return path.size() > 4 && EndsWithIgnoringCase(path, ".png");
-}
-
 }  // namespace
 
 int RunClockCommand(const CommandArgs& args, std::ostream&, std::ostream& err) {
@@ -78,7 +73,7 @@ int RunClockCommand(const CommandArgs& args, std::ostream&, std::ostream& err) {
     return status;
   }
   const auto out = parsed.Extra("-o");
-  if (!out || !EndsWithPng(*out)) {
+  if (!out || !NamesFileWithExtension(*out, ".png")) {
     return PrintUsage(err, kSynopsis, "an output file ending in .png is needed (-o OUT.png)");
   }
   std::optional<std::chrono::local_seconds> at;

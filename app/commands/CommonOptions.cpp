@@ -9,6 +9,7 @@
 
 #include "AsciiText.h"
 #include "MainModel.h"
+#include "Paths.h"
 #include "SettingChecks.h"
 
 namespace {
@@ -253,6 +254,11 @@ int StartCommand(const CommandArgs& args, std::span<const ExtraOptionSpec> extra
     return status;
   }
   return PrepareModel(model, parsed.common, err);
+}
+
+bool NamesFileWithExtension(std::string_view path, std::string_view extension) {
+  const std::string name = GetFileName(path);
+  return name.size() > extension.size() && EndsWithIgnoringCase(name, extension);
 }
 
 std::string_view CommonOptionsUsage() {

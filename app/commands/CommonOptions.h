@@ -107,6 +107,10 @@ int StartCommand(const CommandArgs& args, std::span<const ExtraOptionSpec> extra
                  ParsedCommandLine& parsed, std::ostream& err,
                  IntervalRule intervals = IntervalRule::Dial);
 
+// Whether the path's file name ends in the extension (any letter case) and
+// has a name before it: ".csv" or "out/.csv" would make a hidden file.
+bool NamesFileWithExtension(std::string_view path, std::string_view extension);
+
 // The lines describing the shared options, for a command's usage text.
 std::string_view CommonOptionsUsage();
 

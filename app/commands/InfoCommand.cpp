@@ -31,14 +31,17 @@ int RunInfoCommand(const CommandArgs& args, std::ostream& out, std::ostream& err
       status != kExitOk) {
     return status;
   }
+  const auto savePath = parsed.Extra("--save");
+  if (savePath && !NamesFileWithExtension(*savePath, ".ufx")) {
+    return PrintUsage(err, kSynopsis, "--save needs a file name ending in .ufx");
+  }
   try {
     out << WithLfLineEnds(BuildInfoListing(model.Chart()));
   } catch (const RaisedError& error) {
     err << error.Description() << '\n';
     return kExitFailure;
   }
-  if (const auto savePath = parsed.Extra("--save");
-      savePath && model.lSaveUfxAll(*savePath) != kTrue) {
+  if (savePath && model.lSaveUfxAll(*savePath) != kTrue) {
     err << model.LastErrDescription() << '\n';
     return kExitFailure;
   }

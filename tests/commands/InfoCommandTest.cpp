@@ -95,6 +95,9 @@ TEST(InfoCommand, RefusesIntervalsAndNamesThatNoDocumentMayHold) {
       {"clock", "--interval", "25", "-o", scratch.Path("clock.png")},
       {"info", "--name", "evil\r\nLatitude=80\r\n[Location]\r\nLatitude=-80", "--save", path},
       {"info", "--name", "tab\there", "--save", path},
+      {"info", "--save", ""},  // no name to report a failure with
+      {"info", "--save", scratch.Path(".ufx")},
+      {"info", "--save", scratch.Path("out.txt")},  // could not be opened again
   };
   for (const CommandArgs& args : refused) {
     const Result r = Invoke(args);

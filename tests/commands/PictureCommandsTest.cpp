@@ -25,6 +25,7 @@ TEST(ExportCommand, RefusesOutputsAndOptionsItCannotHonour) {
   ExpectUsage({"export"}, "an output file is needed");
   ExpectUsage({"export", "-o", "dial.txt"}, "must end in .pdf, .svg or .png");
   ExpectUsage({"export", "-o", ".pdf"}, "must end in .pdf, .svg or .png");
+  ExpectUsage({"export", "-o", "out/.svg"}, "must end in .pdf, .svg or .png");
   ExpectUsage({"export", "stray", "-o", "dial.pdf"}, "unexpected argument stray");
   ExpectUsage({"export", "-o", "dial.PDF", "--paper", "letter"}, "--paper must be");
   ExpectUsage({"export", "-o", "dial.pdf", "--orientation", "sideways"}, "--orientation must be");
@@ -39,6 +40,7 @@ TEST(ExportCommand, RefusesOutputsAndOptionsItCannotHonour) {
 TEST(ClockCommand, RefusesOutputsAndMomentsItCannotDraw) {
   ExpectUsage({"clock"}, "ending in .png is needed");
   ExpectUsage({"clock", "-o", ".png"}, "ending in .png is needed");
+  ExpectUsage({"clock", "-o", "out/.PNG"}, "ending in .png is needed");
   ExpectUsage({"clock", "-o", "clock.svg"}, "ending in .png is needed");
   ExpectUsage({"clock", "-o", "clock.png", "extra"}, "unexpected argument extra");
   ExpectUsage({"clock", "-o", "clock.png", "--at", "2024-02-30 10:00"}, "--at must read");
