@@ -1,6 +1,8 @@
 // umbrafex info: the calculation-conditions listing of a design, and the
 // design itself saved as a settings document.
 #include <ostream>
+#include <string>
+#include <utility>
 
 #include "Commands.h"
 #include "CommonOptions.h"
@@ -9,7 +11,10 @@
 
 namespace {
 
-constexpr std::string_view kSynopsis = "umbrafex info [DOC.ufx] [options] [--save OUT.ufx]";
+constexpr std::string_view kSynopsis =
+    "umbrafex info [DOC.ufx] [options] [--save OUT.ufx]\n"
+    "       (a document keeps neither --leap, --start, --end, --season nor --day:\n"
+    "        it holds them only as comments, or the date basis decides them)";
 constexpr ExtraOptionSpec kInfoOptions[] = {{"--save", true}};
 
 std::string WithLfLineEnds(const std::string& text) {
@@ -20,6 +25,20 @@ std::string WithLfLineEnds(const std::string& text) {
     lf += text[i];
   }
   return lf;
+}
+
+// The options given whose values the saved document will not bring back.
+std::string OptionsNotKept(const CommonOptions& o) {
+  std::string names;
+  const std::pair<bool, const char*> options[] = {{o.leapYear.has_value(), "--leap"},
+                                                  {o.startTime.has_value(), "--start"},
+                                                  {o.endTime.has_value(), "--end"},
+                                                  {o.season.has_value(), "--season"},
+                                                  {o.day.has_value(), "--day"}};
+  for (const auto& [given, name] : options) {
+    if (given) names += std::string(names.empty() ? "" : ", ") + name;
+  }
+  return names;
 }
 
 }  // namespace
@@ -44,6 +63,10 @@ int RunInfoCommand(const CommandArgs& args, std::ostream& out, std::ostream& err
   if (savePath && model.lSaveUfxAll(*savePath) != kTrue) {
     err << model.LastErrDescription() << '\n';
     return kExitFailure;
+  }
+  if (const std::string lost = OptionsNotKept(parsed.common); savePath && !lost.empty()) {
+    err << "umbrafex: note: " << *savePath << " does not keep " << lost
+        << "; opening it gives the document's own values\n";
   }
   return kExitOk;
 }

@@ -79,6 +79,12 @@ TEST(InfoCommand, SavedDocumentReadsBackToTheSameBytes) {
   EXPECT_EQ(*a, *b);
   EXPECT_NE(a->find("\r\n"), std::string::npos);
 
+  EXPECT_TRUE(r.err.empty()) << r.err;
+  // Values that a document holds only as comments are named when saved.
+  r = Invoke({"info", "--leap", "yes", "--start", "7.5", "--end", "17", "--save", second});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_NE(r.err.find("does not keep --leap, --start, --end;"), std::string::npos) << r.err;
+
   r = Invoke({"info", "--save", (folder / "missing" / "z.ufx").string()});
   EXPECT_EQ(r.status, 2);
   EXPECT_NE(r.err.find("を保存することができません。"), std::string::npos);
