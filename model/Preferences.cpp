@@ -83,7 +83,8 @@ void ReadMainSection(const PreferenceReader& ini, MainModel& model) {
     chart.setTimeSystem(timeSystem);
   });
   Step([&] { chart.setIncludeRiseSet(ini.Bool(kMain, "IncludeRiseSet", true)); });
-  Step([&] { location.setName(ini.Text(kMain, "Name", "兵庫県明石市")); });
+  Step(
+      [&] { location.setName(WithoutControlCharacters(ini.Text(kMain, "Name", "兵庫県明石市"))); });
   Step([&] { location.setLatitude(ini.Real(kMain, "Latitude", 34.65)); });
   Step([&] { location.setLongitude(ini.Real(kMain, "Longitude", 135)); });
   Step([&] { location.setTimeZone(ini.Real(kMain, "TimeZone", GetSystemTimeZone())); });

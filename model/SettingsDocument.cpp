@@ -147,7 +147,7 @@ class DocumentReader {
     clsChartLocation& location = chart_.Location();
     ReadSectionLines(lines, [&](std::string_view key, std::string_view value) {
       if (EqualsIgnoringCase(key, "Name"))
-        location.setName(std::string(value));
+        location.setName(WithoutControlCharacters(value));
       else if (EqualsIgnoringCase(key, "Latitude"))
         location.setLatitude(ParseRealText(value));
       else if (EqualsIgnoringCase(key, "Longitude"))

@@ -35,7 +35,8 @@ struct FontSizeValue {
 struct PlainText {
   static constexpr bool kInteger = false;
   static std::string Text(const std::string& value) { return value; }
-  static std::string Parse(std::string_view text) { return std::string(text); }
+  // A tab or another control character read is kept out of the design.
+  static std::string Parse(std::string_view text) { return WithoutControlCharacters(text); }
 };
 // The kinds above, limited to what the setting means; a value outside
 // raises as a value of the wrong kind does.
