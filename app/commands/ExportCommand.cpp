@@ -9,6 +9,7 @@
 #include "CommonOptions.h"
 #include "ExportPrinter.h"
 #include "GuiSession.h"
+#include "ImageExport.h"
 #include "MainModel.h"
 #include "OutputChecks.h"
 #include "PageExport.h"
@@ -19,7 +20,9 @@ namespace {
 
 constexpr std::string_view kSynopsis =
     "umbrafex export [DOC.ufx] [options] -o OUT.pdf|OUT.svg|OUT.png [--paper A3|A4|B4|B5]\n"
-    "       [--orientation portrait|landscape] [--pages 1|2] [--page N] [--dpi N]";
+    "       [--orientation portrait|landscape] [--pages 1|2] [--page N] [--dpi N]\n"
+    "       (--dpi 10 to 2400; a PNG at most 20000 pixels a side: A3 1209, B4 1395,\n"
+    "        A4 1710, B5 1976 dpi)";
 constexpr ExtraOptionSpec kExportOptions[] = {
     {"-o", true},      {"--paper", true}, {"--orientation", true},
     {"--pages", true}, {"--page", true},  {"--dpi", true}};
@@ -98,6 +101,13 @@ int RunExportCommand(const CommandArgs& args, std::ostream&, std::ostream& err) 
     return PrintUsage(err, kSynopsis, "--page 2 needs a two-page job (--pages 2)");
   }
 
+  if (const int maxDpi = MaxPngDpi(paper, orientation);
+      request->kind == ExportKind::Png && request->dpi > maxDpi) {
+    return PrintUsage(
+        err, kSynopsis,
+        "--dpi must be at most " + std::to_string(maxDpi) +
+            " for a PNG of this paper (20000 pixels a side); an SVG takes up to 2400");
+  }
   if (!CheckOutputForScript(model, paper, orientation, pageCount, err)) return kExitFailure;
 
   const ExportPages pages{paper, orientation, pageCount, request->page, request->dpi};

@@ -34,6 +34,11 @@ TEST(ExportCommand, RefusesOutputsAndOptionsItCannotHonour) {
   ExpectUsage({"export", "-o", "dial.png", "--dpi", "9"}, "--dpi must be");
   ExpectUsage({"export", "-o", "dial.png", "--dpi", "2401"}, "--dpi must be");
   ExpectUsage({"export", "-o", "dial.png", "--dpi", "1e2"}, "--dpi must be");
+  // A PNG is made whole in memory: 20000 pixels a side.
+  ExpectUsage({"export", "-o", "dial.png", "--dpi", "1210", "--paper", "A3"},
+              "--dpi must be at most 1209 for a PNG");
+  ExpectUsage({"export", "-o", "dial.png", "--dpi", "2400", "--paper", "b5"},
+              "--dpi must be at most 1976 for a PNG");
   ExpectUsage({"export", "-o", "dial.pdf", "--lat", "north"}, "invalid value \"north\"");
 }
 
@@ -70,7 +75,7 @@ TEST(PictureCommands, WriteCutShortFailsAndKeepsTheOldPicture) {
   const CommandArgs outputs[] = {
       {"clock", "--at", "2024-06-21 12:00", "--size", "200", "-o", scratch.Path("c.png")},
       {"export", "--dpi", "20", "-o", scratch.Path("p.png")},
-      {"export", "-o", scratch.Path("p.svg")},
+      {"export", "--dpi", "2400", "--paper", "A3", "-o", scratch.Path("p.svg")},
       {"export", "-o", scratch.Path("p.pdf")},
   };
   for (const CommandArgs& args : outputs) {
