@@ -153,17 +153,36 @@ void LoadPreferences(MainModel& model) {
   ReadGroups(ini, model);
 }
 
-void SavePreferences(const MainModel& model) {
+bool SavePreferences(const MainModel& model) {
   // An unreadable file is left alone rather than replaced by one without
   // the other windows' sections.
   std::optional<ProfileFile> file = LoadAppIni();
-  if (!file) return;
+  if (!file) return false;
   try {
     WriteMainSection(*file, model);
     WriteGroups(*file, model);
-    SaveAppIni(*file);
+    return SaveAppIni(*file);
   } catch (const std::exception&) {
+    return false;
   }
+}
+
+std::string PreferencesProblemMessage() {
+  const std::string reason = AppIniProblem();
+  if (reason.empty()) return "";
+  // A file that reads but cannot be written still gives its values.
+  if (LoadAppIni()) {
+    return "設定ファイル " + AppIniPath() + " に設定を保存できません(" + reason +
+           ")。\n終了するときの設定は保存されません。";
+  }
+  return "設定ファイル " + AppIniPath() + " を使えません(" + reason +
+         ")。\n既定の設定で続けます。設定は保存されません。";
+}
+
+std::string PreferencesNotSavedMessage() {
+  const std::string reason = AppIniProblem();
+  return "設定ファイル " + AppIniPath() + " に設定を保存できません" +
+         (reason.empty() ? std::string() : "(" + reason + ")") + "。";
 }
 
 bool GetIniBool(std::string_view section, std::string_view key, bool fallback) {

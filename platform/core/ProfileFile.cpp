@@ -7,9 +7,6 @@
 
 namespace {
 
-// A profile file that is larger than this is taken as damaged.
-constexpr std::size_t kMaxProfileBytes = 16u * 1024u * 1024u;
-
 bool IsSectionLine(std::string_view trimmed) {
   return trimmed.starts_with('[');
 }
