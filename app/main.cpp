@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
   // signal ending the program in the middle of it.
   std::signal(SIGXFSZ, SIG_IGN);
   const std::vector<std::string> args(argv + 1, argv + argc);
-  const int status = RunCommand(args, std::cout, std::cerr);
+  const int status = RunSubcommand(args, std::cout, std::cerr);
   if (status >= 0) return FinishStandardOutput(status, std::cerr);
 
   const DesktopRequest request = ReadDesktopCommandLine(args);

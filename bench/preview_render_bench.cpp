@@ -8,7 +8,7 @@
 #include "GuiSession.h"
 #include "ImageExport.h"
 #include "MainModel.h"
-#include "mdlPrint.h"
+#include "PrintJob.h"
 
 namespace {
 

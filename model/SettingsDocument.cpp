@@ -144,7 +144,7 @@ class DocumentReader {
   }
 
   void ReadLocation(LineCursor& lines) {
-    clsChartLocation& location = chart_.Location();
+    ChartLocation& location = chart_.Location();
     ReadSectionLines(lines, [&](std::string_view key, std::string_view value) {
       if (EqualsIgnoringCase(key, "Name"))
         location.setName(WithoutControlCharacters(value));
@@ -176,7 +176,7 @@ class DocumentReader {
         equationOfTime = ParseRealText(value);
     });
 
-    clsChartSeason& season = chart_.Season();
+    ChartSeason& season = chart_.Season();
     if (calcSeason != 0) {
       season.setCalcSeason(calcSeason);
     } else {
@@ -283,7 +283,7 @@ class DocumentReader {
   }
 
   MainModel& model_;
-  clsChart& chart_;
+  Chart& chart_;
 };
 
 // The lines of a document, joined with CR LF at the end.
@@ -336,7 +336,7 @@ class DocumentWriter {
   }
 
   void WriteLocation() {
-    const clsChartLocation& location = chart_.Location();
+    const ChartLocation& location = chart_.Location();
     Section("Location");
     Key("Name", location.Name());
     Key("Latitude", RealText(location.Latitude()));
@@ -351,7 +351,7 @@ class DocumentWriter {
   }
 
   void WriteSeason() {
-    const clsChartSeason& season = chart_.Season();
+    const ChartSeason& season = chart_.Season();
     Section("Season");
     Key("AdjustEquation", BoolText(model_.Season.AdjustEquation));
     Key("CalcSeason", std::to_string(season.CalcSeason()));
@@ -388,7 +388,7 @@ class DocumentWriter {
   }
 
   const MainModel& model_;
-  const clsChart& chart_;
+  const Chart& chart_;
   std::string text_;
 };
 
@@ -411,7 +411,7 @@ int32_t OpenFailed(LastErrorRecord& record, const RaisedError& error, const std:
 
 }  // namespace
 
-int32_t MainModel::lOpenUfxAll(const std::string& path) {
+int32_t MainModel::OpenDocument(const std::string& path) {
   ClearLastError();
   try {
     if (!EndsWithIgnoringCase(path, ".ufx"))
@@ -434,7 +434,7 @@ int32_t MainModel::lOpenUfxAll(const std::string& path) {
   return kTrue;
 }
 
-int32_t MainModel::lSaveUfxAll(const std::string& path) {
+int32_t MainModel::SaveDocument(const std::string& path) {
   ClearLastError();
   try {
     std::optional<std::string> bytes = Utf8ToCp932(DocumentWriter(*this).Write());

@@ -13,7 +13,7 @@
 #include "QPainterDrawTarget.h"
 #include "SavedImage.h"
 #include "Version.h"
-#include "mdlPrint.h"
+#include "PrintJob.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "MainModel.h"
 #include "Paths.h"
-#include "mdlPrint.h"
+#include "PrintJob.h"
 
 namespace {
 
@@ -42,7 +42,7 @@ class CheckRun {
   }
 
  private:
-  const clsChartLocation& Location() const { return main_.Chart().Location(); }
+  const ChartLocation& Location() const { return main_.Chart().Location(); }
 
   void Stop(CheckStep step, std::string text) {
     if (!outcome_.proceed) return;

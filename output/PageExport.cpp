@@ -4,7 +4,7 @@
 #include "ImageExport.h"
 #include "Paths.h"
 #include "PdfExport.h"
-#include "mdlPrint.h"
+#include "PrintJob.h"
 
 namespace {
 

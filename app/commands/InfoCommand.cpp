@@ -43,7 +43,7 @@ std::string OptionsNotKept(const CommonOptions& o) {
 
 }  // namespace
 
-int RunInfoCommand(const CommandArgs& args, std::ostream& out, std::ostream& err) {
+int RunInfoSubcommand(const CommandArgs& args, std::ostream& out, std::ostream& err) {
   MainModel model;
   ParsedCommandLine parsed;
   if (const int status = StartCommand(args, kInfoOptions, 0, kSynopsis, model, parsed, err);
@@ -60,7 +60,7 @@ int RunInfoCommand(const CommandArgs& args, std::ostream& out, std::ostream& err
     err << error.Description() << '\n';
     return kExitFailure;
   }
-  if (savePath && model.lSaveUfxAll(*savePath) != kTrue) {
+  if (savePath && model.SaveDocument(*savePath) != kTrue) {
     err << model.LastErrDescription() << '\n';
     return kExitFailure;
   }

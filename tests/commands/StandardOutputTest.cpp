@@ -19,7 +19,7 @@ int RunInto(const std::string& path, const CommandArgs& args, rlim_t limit) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     if (fd < 0 || ::dup2(fd, STDOUT_FILENO) < 0) return 99;
     std::cerr.setstate(std::ios::badbit);  // keeps the test log quiet
-    return FinishStandardOutput(RunCommand(args, std::cout, std::cerr), std::cerr);
+    return FinishStandardOutput(RunSubcommand(args, std::cout, std::cerr), std::cerr);
   });
 }
 

@@ -30,7 +30,7 @@ bool EndsWith(const std::string& text, std::string_view tail) {
 
 // The values whose range the readers check.
 void RequireHoldableDesign(const MainModel& model) {
-  const clsChart& chart = model.Chart();
+  const Chart& chart = model.Chart();
   if (!IsTimeSystem(chart.TimeSystem()) || !IsDialInterval(model.CalcTime.Interval) ||
       !IsColorValue(model.DialColor.HourLine) || !IsColorValue(model.ClockNightColor.Background) ||
       model.DialOption.MaxPages < 1 || model.DialOption.MaxPages > 2 ||
@@ -57,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   MainModel model;
   LoadPreferences(model);
   RequireHoldableDesign(model);
-  if (model.lOpenUfxAll(document) != kTrue) {
+  if (model.OpenDocument(document) != kTrue) {
     const std::string& text = model.LastErrDescription();
     if (text != "この形式のファイルは開くことができません。" &&
         !EndsWith(text, "を開くことができません。")) {
@@ -65,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
   } else {
     RequireHoldableDesign(model);
-    if (model.lSaveUfxAll(saved) != kTrue) std::abort();
+    if (model.SaveDocument(saved) != kTrue) std::abort();
   }
 
   // The preferences written at exit come back at the next start.
