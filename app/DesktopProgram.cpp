@@ -63,6 +63,8 @@ int RunDesktopProgram(int& argc, char** argv, const std::string& documentPath,
   MainModel model;
   if (hooks.makePrinter) model.setPrinter(hooks.makePrinter());
   LoadPreferences(model);
+  // Told once, at start-up, when the file is there; otherwise at exit.
+  const QString iniProblem = QString::fromStdString(PreferencesProblemMessage());
   MainWindow window(model, hooks);
   if (!window.Load()) {
     ShowMessage(nullptr, MessageIcon::Critical, MainText(model.LastErrDescription()),
@@ -84,8 +86,16 @@ int RunDesktopProgram(int& argc, char** argv, const std::string& documentPath,
                    });
   QuitAfterFirstPaint::InstallOn(window);
   window.show();
+  if (!iniProblem.isEmpty()) {
+    QTimer::singleShot(0, &window, [&window, &iniProblem] {
+      ShowMessage(&window, MessageIcon::Exclamation, iniProblem, QStringLiteral("Umbrafex"));
+    });
+  }
   const int status = QApplication::exec();
   window.RememberPlacement();
-  SavePreferences(model);
+  if (!SavePreferences(model) && iniProblem.isEmpty()) {
+    ShowMessage(nullptr, MessageIcon::Exclamation,
+                QString::fromStdString(PreferencesNotSavedMessage()), QStringLiteral("Umbrafex"));
+  }
   return status;
 }

@@ -1,6 +1,8 @@
 // umbrafex info: the calculation-conditions listing of a design, and the
 // design itself saved as a settings document.
 #include <ostream>
+#include <string>
+#include <utility>
 
 #include "CommandHelp.h"
 #include "Subcommands.h"
@@ -23,6 +25,20 @@ std::string WithLfLineEnds(const std::string& text) {
   return lf;
 }
 
+// The options given whose values the saved document will not bring back.
+std::string OptionsNotKept(const CommonOptions& o) {
+  std::string names;
+  const std::pair<bool, const char*> options[] = {{o.leapYear.has_value(), "--leap"},
+                                                  {o.startTime.has_value(), "--start"},
+                                                  {o.endTime.has_value(), "--end"},
+                                                  {o.season.has_value(), "--season"},
+                                                  {o.day.has_value(), "--day"}};
+  for (const auto& [given, name] : options) {
+    if (given) names += std::string(names.empty() ? "" : ", ") + name;
+  }
+  return names;
+}
+
 }  // namespace
 
 int RunInfoSubcommand(const CommandArgs& args, std::ostream& out, std::ostream& err) {
@@ -32,16 +48,23 @@ int RunInfoSubcommand(const CommandArgs& args, std::ostream& out, std::ostream& 
       status != kExitOk) {
     return status;
   }
+  const auto savePath = parsed.Extra("--save");
+  if (savePath && !NamesFileWithExtension(*savePath, ".ufx")) {
+    return PrintUsage(err, kSynopsis, "--save needs a file name ending in .ufx");
+  }
   try {
     out << WithLfLineEnds(BuildInfoListing(model.Chart()));
   } catch (const RaisedError& error) {
     err << error.Description() << '\n';
     return kExitFailure;
   }
-  if (const auto savePath = parsed.Extra("--save");
-      savePath && model.SaveDocument(*savePath) != kTrue) {
+  if (savePath && model.SaveDocument(*savePath) != kTrue) {
     err << model.LastErrDescription() << '\n';
     return kExitFailure;
+  }
+  if (const std::string lost = OptionsNotKept(parsed.common); savePath && !lost.empty()) {
+    err << "umbrafex: note: " << *savePath << " does not keep " << lost
+        << "; opening it gives the document's own values\n";
   }
   return kExitOk;
 }

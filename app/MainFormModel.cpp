@@ -6,6 +6,7 @@
 
 #include "LocalDate.h"
 #include "Paths.h"
+#include "SettingChecks.h"
 #include "TimeZone.h"
 #include "ValueText.h"
 
@@ -92,7 +93,8 @@ bool MainFormModel::ValidateEditing() {
 bool MainFormModel::AcceptRow(FormBox box) {
   switch (RowOf(box)) {
     case FormRow::Location:
-      model_.Chart().Location().setName(Text(box));
+      // A pasted line break or tab would otherwise reach the saved files.
+      model_.Chart().Location().setName(WithoutControlCharacters(Text(box)));
       before_[Index(box)] = Text(box);
       model_.Modified = true;
       return true;

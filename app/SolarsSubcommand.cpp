@@ -45,7 +45,9 @@ std::string SeriesText(const ChartSolars& solars) {
 int RunSolarsSubcommand(const CommandArgs& args, std::ostream& out, std::ostream& err) {
   MainModel model;
   ParsedCommandLine parsed;
-  if (const int status = StartCommand(args, {}, 0, kSynopsis, model, parsed, err);
+  // Sun positions follow the engine's own rules for the interval.
+  if (const int status =
+          StartCommand(args, {}, 0, kSynopsis, model, parsed, err, IntervalRule::Engine);
       status != kExitOk) {
     return status;
   }

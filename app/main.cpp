@@ -1,5 +1,6 @@
 // umbrafex: the sundial designer. With a subcommand it is a command-line tool
 // for scripts; otherwise it starts the desktop program.
+#include <csignal>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -12,18 +13,22 @@
 #include "WindowHooks.h"
 
 int main(int argc, char** argv) {
+  // Past a file-size limit a write then fails and is reported, and the
+  // temporary file of an unfinished save is removed, rather than the
+  // signal ending the program in the middle of it.
+  std::signal(SIGXFSZ, SIG_IGN);
   const std::vector<std::string> args(argv + 1, argv + argc);
   const int status = RunSubcommand(args, std::cout, std::cerr);
-  if (status >= 0) return status;
+  if (status >= 0) return FinishStandardOutput(status, std::cerr);
 
   const DesktopRequest request = ReadDesktopCommandLine(args);
   switch (request.kind) {
     case DesktopRequest::Kind::Help:
       std::cout << DesktopUsage();
-      return 0;
+      return FinishStandardOutput(0, std::cerr);
     case DesktopRequest::Kind::Version:
       std::cout << DesktopVersion();
-      return 0;
+      return FinishStandardOutput(0, std::cerr);
     case DesktopRequest::Kind::UsageError:
       std::cerr << "umbrafex: " << request.reason << '\n' << DesktopUsage();
       return 1;

@@ -1,7 +1,5 @@
 // umbrafex clock: the desktop sundial's picture for a date and time, as a
 // PNG file.
-#include <QSaveFile>
-#include <QString>
 #include <chrono>
 #include <ctime>
 #include <optional>
@@ -16,6 +14,7 @@
 #include "GuiSession.h"
 #include "MainModel.h"
 #include "OutputChecks.h"
+#include "SavedImage.h"
 
 namespace {
 
@@ -65,11 +64,6 @@ std::chrono::local_seconds Now() {
          std::chrono::minutes(local.tm_min) + std::chrono::seconds(local.tm_sec);
 }
 
-// A name before the extension is needed too.
-bool EndsWithPng(std::string_view path) {
-  return path.size() > 4 && EndsWithIgnoringCase(path, ".png");
-}
-
 }  // namespace
 
 int RunClockSubcommand(const CommandArgs& args, std::ostream&, std::ostream& err) {
@@ -79,7 +73,7 @@ int RunClockSubcommand(const CommandArgs& args, std::ostream&, std::ostream& err
     return status;
   }
   const auto out = parsed.Extra("-o");
-  if (!out || !EndsWithPng(*out)) {
+  if (!out || !NamesFileWithExtension(*out, ".png")) {
     return PrintUsage(err, kSynopsis, "an output file ending in .png is needed (-o OUT.png)");
   }
   std::optional<std::chrono::local_seconds> at;
@@ -111,8 +105,7 @@ int RunClockSubcommand(const CommandArgs& args, std::ostream&, std::ostream& err
     err << model.LastErrDescription() << '\n';
     return kExitFailure;
   }
-  QSaveFile file(QString::fromStdString(*out));
-  if (!file.open(QIODevice::WriteOnly) || !picture.Image().save(&file, "PNG") || !file.commit()) {
+  if (!WriteImageFile(*out, picture.Image(), "PNG")) {
     err << "ファイルに書き込めません。(" << *out << ")\n";
     return kExitFailure;
   }

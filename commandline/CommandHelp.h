@@ -12,12 +12,16 @@
 
 inline constexpr std::string_view kSolarsSynopsis = "umbrafex solars [DOC.ufx] [options]";
 inline constexpr std::string_view kInfoSynopsis =
-    "umbrafex info [DOC.ufx] [options] [--save OUT.ufx]";
+    "umbrafex info [DOC.ufx] [options] [--save OUT.ufx]\n"
+    "       (a document keeps neither --leap, --start, --end, --season nor --day:\n"
+    "        it holds them only as comments, or the date basis decides them)";
 inline constexpr std::string_view kTableSynopsis =
     "umbrafex table eot|declination [DOC.ufx] [options] -o FILE.csv|FILE.xlsx";
 inline constexpr std::string_view kExportSynopsis =
     "umbrafex export [DOC.ufx] [options] -o OUT.pdf|OUT.svg|OUT.png [--paper A3|A4|B4|B5]\n"
-    "       [--orientation portrait|landscape] [--pages 1|2] [--page N] [--dpi N]";
+    "       [--orientation portrait|landscape] [--pages 1|2] [--page N] [--dpi N]\n"
+    "       (--dpi 10 to 2400; a PNG at most 20000 pixels a side: A3 1209, B4 1395,\n"
+    "        A4 1710, B5 1976 dpi)";
 inline constexpr std::string_view kClockSynopsis =
     "umbrafex clock [DOC.ufx] [options] [--at \"YYYY-MM-DD HH:MM\"] -o OUT.png [--size PX]";
 inline constexpr std::string_view kPrintSynopsis =

@@ -9,3 +9,7 @@
 
 using CommandArgs = std::vector<std::string>;
 using SubcommandFunction = int (*)(const CommandArgs&, std::ostream& out, std::ostream& err);
+
+// Flushes standard output; when anything written there was lost (a full
+// disk, /dev/full) prints why and turns a success into kExitFailure.
+int FinishStandardOutput(int status, std::ostream& err);

@@ -9,6 +9,8 @@
 
 #include "AsciiText.h"
 #include "MainModel.h"
+#include "Paths.h"
+#include "SettingChecks.h"
 
 namespace {
 
@@ -164,6 +166,11 @@ std::optional<ParsedCommandLine> ParseCommandLine(const CommandArgs& args,
         return std::nullopt;
       }
       const std::string& value = args[++i];
+      // Such a text would become lines of a saved document.
+      if (HasControlCharacters(value)) {
+        error = "option " + word + ": line breaks and other control characters are not allowed";
+        return std::nullopt;
+      }
       if (!common->read(value, parsed.common)) {
         error = "option " + word + ": invalid value \"" + value + "\"";
         return std::nullopt;
@@ -222,10 +229,14 @@ int PrepareModel(MainModel& model, const CommonOptions& options, std::ostream& e
 
 int ReadCommandWords(const CommandArgs& args, std::span<const ExtraOptionSpec> extras,
                      std::size_t wordCount, std::string_view synopsis, ParsedCommandLine& parsed,
-                     std::ostream& err) {
+                     std::ostream& err, IntervalRule intervals) {
   std::string reason;
   auto result = ParseCommandLine(args, extras, reason);
   if (!result) return PrintUsage(err, synopsis, reason);
+  if (const auto interval = result->common.interval;
+      interval && intervals == IntervalRule::Dial && !IsDialInterval(*interval)) {
+    return PrintUsage(err, synopsis, "--interval must be 10, 15, 20, 30 or 60 for a dial");
+  }
   if (result->positionals.size() > wordCount) {
     return PrintUsage(err, synopsis, "unexpected argument " + result->positionals[wordCount]);
   }
@@ -236,12 +247,18 @@ int ReadCommandWords(const CommandArgs& args, std::span<const ExtraOptionSpec> e
 
 int StartCommand(const CommandArgs& args, std::span<const ExtraOptionSpec> extras,
                  std::size_t wordCount, std::string_view synopsis, MainModel& model,
-                 ParsedCommandLine& parsed, std::ostream& err) {
-  if (const int status = ReadCommandWords(args, extras, wordCount, synopsis, parsed, err);
+                 ParsedCommandLine& parsed, std::ostream& err, IntervalRule intervals) {
+  if (const int status =
+          ReadCommandWords(args, extras, wordCount, synopsis, parsed, err, intervals);
       status != kExitOk) {
     return status;
   }
   return PrepareModel(model, parsed.common, err);
+}
+
+bool NamesFileWithExtension(std::string_view path, std::string_view extension) {
+  const std::string name = GetFileName(path);
+  return name.size() > extension.size() && EndsWithIgnoringCase(name, extension);
 }
 
 std::string_view CommonOptionsUsage() {
@@ -261,7 +278,8 @@ std::string_view CommonOptionsUsage() {
          "  --day N             day number 1..365 (366)\n"
          "  --start H           first hour line (-999: sunrise)\n"
          "  --end H             last hour line (-999: sunset)\n"
-         "  --interval MIN      minutes between hour lines\n";
+         "  --interval MIN      minutes between hour lines: 10, 15, 20, 30 or 60\n"
+         "                      (solars: 0 to 60)\n";
 }
 
 int PrintUsage(std::ostream& err, std::string_view synopsis, std::string_view reason) {

@@ -89,6 +89,11 @@ std::optional<ParsedCommandLine> ParseCommandLine(const CommandArgs& args,
 // kExitFailure; success gives kExitOk.
 int PrepareModel(MainModel& model, const CommonOptions& options, std::ostream& err);
 
+// Which --interval values a command takes: a dial's (10, 15, 20, 30, 60
+// minutes) for every command that draws or saves a design, or the engine's
+// (0 to 60) for the sun positions alone.
+enum class IntervalRule { Dial, Engine };
+
 // The start every command shares: parse with the command's own options,
 // insist on exactly `wordCount` words besides them, prepare the model. Gives
 // kExitOk with `parsed` filled, or the status the command ends with.
@@ -96,10 +101,15 @@ int PrepareModel(MainModel& model, const CommonOptions& options, std::ostream& e
 // options (or sets the model up) before PrepareModel.
 int ReadCommandWords(const CommandArgs& args, std::span<const ExtraOptionSpec> extras,
                      std::size_t wordCount, std::string_view synopsis, ParsedCommandLine& parsed,
-                     std::ostream& err);
+                     std::ostream& err, IntervalRule intervals = IntervalRule::Dial);
 int StartCommand(const CommandArgs& args, std::span<const ExtraOptionSpec> extras,
                  std::size_t wordCount, std::string_view synopsis, MainModel& model,
-                 ParsedCommandLine& parsed, std::ostream& err);
+                 ParsedCommandLine& parsed, std::ostream& err,
+                 IntervalRule intervals = IntervalRule::Dial);
+
+// Whether the path's file name ends in the extension (any letter case) and
+// has a name before it: ".csv" or "out/.csv" would make a hidden file.
+bool NamesFileWithExtension(std::string_view path, std::string_view extension);
 
 // The lines describing the shared options, for a command's usage text.
 std::string_view CommonOptionsUsage();

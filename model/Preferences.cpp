@@ -6,6 +6,7 @@
 
 #include "AppIni.h"
 #include "Paths.h"
+#include "SettingChecks.h"
 #include "SettingsKeys.h"
 #include "TimeZone.h"
 #include "ValueText.h"
@@ -76,14 +77,21 @@ void ReadMainSection(const PreferenceReader& ini, MainModel& model) {
     model.MainWindow.Top = position[1];
   });
   Step([&] { chart.setCompatible(ini.Bool(kMain, "Compatible", true)); });
-  Step([&] { chart.setTimeSystem(ini.Int(kMain, "TimeSystem", 1)); });
+  Step([&] {
+    const int32_t timeSystem = ini.Int(kMain, "TimeSystem", 1);
+    RequireValidValue(IsTimeSystem(timeSystem));
+    chart.setTimeSystem(timeSystem);
+  });
   Step([&] { chart.setIncludeRiseSet(ini.Bool(kMain, "IncludeRiseSet", true)); });
-  Step([&] { location.setName(ini.Text(kMain, "Name", "兵庫県明石市")); });
+  Step(
+      [&] { location.setName(WithoutControlCharacters(ini.Text(kMain, "Name", "兵庫県明石市"))); });
   Step([&] { location.setLatitude(ini.Real(kMain, "Latitude", 34.65)); });
   Step([&] { location.setLongitude(ini.Real(kMain, "Longitude", 135)); });
   Step([&] { location.setTimeZone(ini.Real(kMain, "TimeZone", GetSystemTimeZone())); });
   Step([&] {
-    model.CalcTime.Interval = ParseInt16Text(std::to_string(ini.Int(kMain, "Interval", 30)));
+    const int32_t interval = ini.Int(kMain, "Interval", 30);
+    RequireValidValue(IsDialInterval(interval));
+    model.CalcTime.Interval = static_cast<int16_t>(interval);
   });
   Step([&] { model.Season.AdjustEquation = ini.Bool(kMain, "AdjustEquation", false); });
   Step([&] { model.LastDir = ini.Text(kMain, "LastDir", UnquotePath("")); });
@@ -145,17 +153,36 @@ void LoadPreferences(MainModel& model) {
   ReadGroups(ini, model);
 }
 
-void SavePreferences(const MainModel& model) {
+bool SavePreferences(const MainModel& model) {
   // An unreadable file is left alone rather than replaced by one without
   // the other windows' sections.
   std::optional<ProfileFile> file = LoadAppIni();
-  if (!file) return;
+  if (!file) return false;
   try {
     WriteMainSection(*file, model);
     WriteGroups(*file, model);
-    SaveAppIni(*file);
+    return SaveAppIni(*file);
   } catch (const std::exception&) {
+    return false;
   }
+}
+
+std::string PreferencesProblemMessage() {
+  const std::string reason = AppIniProblem();
+  if (reason.empty()) return "";
+  // A file that reads but cannot be written still gives its values.
+  if (LoadAppIni()) {
+    return "設定ファイル " + AppIniPath() + " に設定を保存できません(" + reason +
+           ")。\n終了するときの設定は保存されません。";
+  }
+  return "設定ファイル " + AppIniPath() + " を使えません(" + reason +
+         ")。\n既定の設定で続けます。設定は保存されません。";
+}
+
+std::string PreferencesNotSavedMessage() {
+  const std::string reason = AppIniProblem();
+  return "設定ファイル " + AppIniPath() + " に設定を保存できません" +
+         (reason.empty() ? std::string() : "(" + reason + ")") + "。";
 }
 
 bool GetIniBool(std::string_view section, std::string_view key, bool fallback) {

@@ -14,8 +14,14 @@
 // is read by itself: an absent key or one in the wrong form leaves the
 // start-up value.
 void LoadPreferences(MainModel& model);
-// Writes the main window's sections. Failures are silent.
-void SavePreferences(const MainModel& model);
+// Writes the main window's sections; false when they could not be saved.
+bool SavePreferences(const MainModel& model);
+
+// For a preferences file that cannot be used (AppIniProblem), the message
+// that names the file and the reason; "" when it can be used.
+std::string PreferencesProblemMessage();
+// The message for preferences that could not be saved at exit.
+std::string PreferencesNotSavedMessage();
 
 // Booleans and reals stored as text: the stored value, or `fallback` when
 // the key is absent or its text is not a value of the kind.

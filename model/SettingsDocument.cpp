@@ -8,6 +8,7 @@
 #include "LocalDate.h"
 #include "MainModel.h"
 #include "Paths.h"
+#include "SettingChecks.h"
 #include "SettingsKeys.h"
 #include "TextCodec.h"
 #include "ValueText.h"
@@ -42,6 +43,18 @@ class LineCursor {
   std::vector<std::string_view> lines_;
   std::size_t next_ = 0;
 };
+
+int32_t CheckedTimeSystem(std::string_view text) {
+  const int32_t value = ParseInt32Text(text);
+  RequireValidValue(IsTimeSystem(value));
+  return value;
+}
+
+int16_t CheckedInterval(std::string_view text) {
+  const int16_t value = ParseInt16Text(text);
+  RequireValidValue(IsDialInterval(value));
+  return value;
+}
 
 using KeyReader = std::function<void(std::string_view key, std::string_view value)>;
 
@@ -120,7 +133,7 @@ class DocumentReader {
       if (EqualsIgnoringCase(key, "Compatible"))
         chart_.setCompatible(ParseBoolText(value));
       else if (EqualsIgnoringCase(key, "TimeSystem"))
-        chart_.setTimeSystem(ParseInt32Text(value));
+        chart_.setTimeSystem(CheckedTimeSystem(value));
       else if (EqualsIgnoringCase(key, "IncludeRiseSet"))
         chart_.setIncludeRiseSet(ParseBoolText(value));
       else if (EqualsIgnoringCase(key, "LeapYear"))
@@ -134,7 +147,7 @@ class DocumentReader {
     ChartLocation& location = chart_.Location();
     ReadSectionLines(lines, [&](std::string_view key, std::string_view value) {
       if (EqualsIgnoringCase(key, "Name"))
-        location.setName(std::string(value));
+        location.setName(WithoutControlCharacters(value));
       else if (EqualsIgnoringCase(key, "Latitude"))
         location.setLatitude(ParseRealText(value));
       else if (EqualsIgnoringCase(key, "Longitude"))
@@ -191,7 +204,7 @@ class DocumentReader {
       else if (EqualsIgnoringCase(key, "EndTime"))
         model_.CalcTime.EndTime = time(value);
       else if (EqualsIgnoringCase(key, "Interval"))
-        model_.CalcTime.Interval = ParseInt16Text(value);
+        model_.CalcTime.Interval = CheckedInterval(value);
     });
   }
 
@@ -304,7 +317,11 @@ class DocumentWriter {
     Line("");
     Line("[" + name + "]");
   }
-  void Key(const std::string& key, const std::string& value) { Line(key + "=" + value); }
+  // A control character in a text (a line break above all) would make
+  // structure of the file; it is written as a space.
+  void Key(const std::string& key, const std::string& value) {
+    Line(key + "=" + WithoutControlCharacters(value));
+  }
   void Entries(const KeyValueTexts& entries) {
     for (const auto& [key, value] : entries) Key(key, value);
   }

@@ -1,6 +1,7 @@
 #include "SettingsKeys.h"
 
 #include "Paths.h"
+#include "SettingChecks.h"
 #include "ValueText.h"
 
 namespace {
@@ -34,7 +35,37 @@ struct FontSizeValue {
 struct PlainText {
   static constexpr bool kInteger = false;
   static std::string Text(const std::string& value) { return value; }
-  static std::string Parse(std::string_view text) { return std::string(text); }
+  // A tab or another control character read is kept out of the design.
+  static std::string Parse(std::string_view text) { return WithoutControlCharacters(text); }
+};
+// The kinds above, limited to what the setting means; a value outside
+// raises as a value of the wrong kind does.
+template <int16_t Low, int16_t High>
+struct Int16Between : Int16Value {
+  static int16_t Parse(std::string_view text) {
+    const int16_t value = ParseInt16Text(text);
+    RequireValidValue(value >= Low && value <= High);
+    return value;
+  }
+};
+template <int32_t Low, int32_t High>
+struct Int32Between : Int32Value {
+  static int32_t Parse(std::string_view text) {
+    const int32_t value = ParseInt32Text(text);
+    RequireValidValue(value >= Low && value <= High);
+    return value;
+  }
+};
+using PageCountValue = Int16Between<1, 2>;
+using TimeFormatValue = Int32Between<0, 1>;
+using ColorValue = Int32Between<0, 0xFFFFFF>;
+// The options dialog's range: from 0 up to, not including, 100 points.
+struct LineWidthValue : RealValue {
+  static double Parse(std::string_view text) {
+    const double value = ParseRealText(text);
+    RequireValidValue(value >= 0 && value < 100);
+    return value;
+  }
 };
 // Written in quotes, read as given.
 struct PathText {
@@ -71,51 +102,51 @@ constexpr auto Field(const char* name, const char* oldName = nullptr) {
 using DialOption = DialOptionSettings;
 constexpr KeyField<DialOption> kDialOptionKeys[] = {
     Field<&DialOption::Picture, PathText>("Picture"),
-    Field<&DialOption::MaxPages, Int16Value>("MaxPages"),
+    Field<&DialOption::MaxPages, PageCountValue>("MaxPages"),
     Field<&DialOption::PrintMark, BoolValue>("PrintMark"),
     Field<&DialOption::PrintInfo, BoolValue>("PrintInfo"),
     Field<&DialOption::LineStyle, BoolValue>("LineStyle"),
-    Field<&DialOption::LineWidth, RealValue>("LineWidth"),
-    Field<&DialOption::TimeFormat, Int32Value>("TimeFormat"),
+    Field<&DialOption::LineWidth, LineWidthValue>("LineWidth"),
+    Field<&DialOption::TimeFormat, TimeFormatValue>("TimeFormat"),
     Field<&DialOption::PrintTitle, BoolValue>("PrintTitle"),
 };
 
 using DialColor = DialColorSettings;
 constexpr KeyField<DialColor> kDialColorKeys[] = {
-    Field<&DialColor::TimeLine, Int32Value>("TimeLine", "CirLine"),
-    Field<&DialColor::TimeFill, Int32Value>("TimeFill", "TimFill"),
-    Field<&DialColor::InnerFill, Int32Value>("InnerFill", "CirFill"),
-    Field<&DialColor::OrientationLine, Int32Value>("OrientationLine", "OriLine"),
-    Field<&DialColor::OrientationFont, Int32Value>("OrientationFont", "OriFont"),
-    Field<&DialColor::HourLine, Int32Value>("HourLine", "HorLine"),
-    Field<&DialColor::MinuteLine, Int32Value>("MinuteLine", "MinLine"),
-    Field<&DialColor::TimeFont, Int32Value>("TimeFont", "TimFont"),
-    Field<&DialColor::GnomonLine, Int32Value>("GnomonLine", "NmnLine"),
-    Field<&DialColor::GnomonFill, Int32Value>("GnomonFill", "NmnFill"),
-    Field<&DialColor::MarkLine, Int32Value>("MarkLine", "MrkLine"),
-    Field<&DialColor::InformationFont, Int32Value>("InformationFont", "InfFont"),
+    Field<&DialColor::TimeLine, ColorValue>("TimeLine", "CirLine"),
+    Field<&DialColor::TimeFill, ColorValue>("TimeFill", "TimFill"),
+    Field<&DialColor::InnerFill, ColorValue>("InnerFill", "CirFill"),
+    Field<&DialColor::OrientationLine, ColorValue>("OrientationLine", "OriLine"),
+    Field<&DialColor::OrientationFont, ColorValue>("OrientationFont", "OriFont"),
+    Field<&DialColor::HourLine, ColorValue>("HourLine", "HorLine"),
+    Field<&DialColor::MinuteLine, ColorValue>("MinuteLine", "MinLine"),
+    Field<&DialColor::TimeFont, ColorValue>("TimeFont", "TimFont"),
+    Field<&DialColor::GnomonLine, ColorValue>("GnomonLine", "NmnLine"),
+    Field<&DialColor::GnomonFill, ColorValue>("GnomonFill", "NmnFill"),
+    Field<&DialColor::MarkLine, ColorValue>("MarkLine", "MrkLine"),
+    Field<&DialColor::InformationFont, ColorValue>("InformationFont", "InfFont"),
 };
 
 using ClockOption = ClockOptionSettings;
 constexpr KeyField<ClockOption> kClockOptionKeys[] = {
     Field<&ClockOption::Picture, BoolValue>("Picture"),
     Field<&ClockOption::InvertShadow, BoolValue>("InvertShadow"),
-    Field<&ClockOption::TimeFormat, Int32Value>("TimeFormat"),
+    Field<&ClockOption::TimeFormat, TimeFormatValue>("TimeFormat"),
 };
 
 using ClockColor = ClockColorSettings;
 constexpr KeyField<ClockColor> kClockColorKeys[] = {
-    Field<&ClockColor::TimeLine, Int32Value>("TimeLine"),
-    Field<&ClockColor::TimeFill, Int32Value>("TimeFill"),
-    Field<&ClockColor::InnerFill, Int32Value>("InnerFill"),
-    Field<&ClockColor::OrientationLine, Int32Value>("OrientationLine"),
-    Field<&ClockColor::OrientationFont, Int32Value>("OrientationFont"),
-    Field<&ClockColor::HourLine, Int32Value>("HourLine"),
-    Field<&ClockColor::MinuteLine, Int32Value>("MinuteLine"),
-    Field<&ClockColor::TimeFont, Int32Value>("TimeFont"),
-    Field<&ClockColor::ShadowFill, Int32Value>("ShadowFill"),
-    Field<&ClockColor::ClockFont, Int32Value>("ClockFont"),
-    Field<&ClockColor::Background, Int32Value>("Background"),
+    Field<&ClockColor::TimeLine, ColorValue>("TimeLine"),
+    Field<&ClockColor::TimeFill, ColorValue>("TimeFill"),
+    Field<&ClockColor::InnerFill, ColorValue>("InnerFill"),
+    Field<&ClockColor::OrientationLine, ColorValue>("OrientationLine"),
+    Field<&ClockColor::OrientationFont, ColorValue>("OrientationFont"),
+    Field<&ClockColor::HourLine, ColorValue>("HourLine"),
+    Field<&ClockColor::MinuteLine, ColorValue>("MinuteLine"),
+    Field<&ClockColor::TimeFont, ColorValue>("TimeFont"),
+    Field<&ClockColor::ShadowFill, ColorValue>("ShadowFill"),
+    Field<&ClockColor::ClockFont, ColorValue>("ClockFont"),
+    Field<&ClockColor::Background, ColorValue>("Background"),
 };
 
 constexpr KeyField<FontSpec> kFontKeys[] = {

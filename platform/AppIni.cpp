@@ -1,8 +1,14 @@
 #include "AppIni.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 
+#include "AsciiText.h"
+#include "FileIo.h"
 #include "Paths.h"
 #include "ProfileFile.h"
 
@@ -20,6 +26,24 @@ std::string UserConfigFolder() {
   if (xdg != nullptr && xdg[0] == '/') return JoinPath(xdg, "umbrafex");
   const char* home = std::getenv("HOME");
   return JoinPath(JoinPath(home != nullptr ? home : "", ".config"), "umbrafex");
+}
+
+// A UTF-16 file starts with its byte order mark, or has a zero byte in
+// every ASCII character of its first line.
+bool LooksLikeUtf16(const std::string& bytes) {
+  if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) return true;
+  const std::string_view head = std::string_view(bytes).substr(0, 64);
+  const auto zeros = static_cast<std::size_t>(std::count(head.begin(), head.end(), '\0'));
+  return head.size() >= 4 && zeros * 3 >= head.size();
+}
+
+// The nearest folder of the path that exists: where a missing ini file and
+// its folders would be made.
+std::string ExistingFolder(std::string path) {
+  do {
+    path = GetFolderName(path);
+  } while (path.size() > 1 && !FileExists(path));
+  return path;
 }
 
 void EnsureFolder(const std::string& path) {
@@ -40,9 +64,11 @@ void SetAppIniPath(std::string path) {
   OverridePath() = std::move(path);
 }
 
+// Every reader and writer goes through LoadAppIni, so a file it refuses
+// (UTF-16 above all) is neither misread nor rewritten.
 int32_t GetIniInt(std::string_view section, std::string_view key, int32_t fallback) {
   try {
-    return ReadProfileInt(AppIniPath(), section, key, fallback);
+    return LoadAppIni().value_or(ProfileFile()).GetInt(section, key, fallback);
   } catch (...) {
     return fallback;
   }
@@ -51,7 +77,7 @@ int32_t GetIniInt(std::string_view section, std::string_view key, int32_t fallba
 std::string GetIniString(std::string_view section, std::string_view key,
                          std::string_view fallback) {
   try {
-    return ReadProfileString(AppIniPath(), section, key, fallback);
+    return LoadAppIni().value_or(ProfileFile()).GetString(section, key, fallback);
   } catch (...) {
     return std::string(fallback);
   }
@@ -59,17 +85,44 @@ std::string GetIniString(std::string_view section, std::string_view key,
 
 int32_t PutIniString(std::string_view section, std::string_view key, std::string_view value) {
   try {
-    const std::string path = AppIniPath();
-    EnsureFolder(path);
-    return WriteProfileString(path, section, key, value);
+    if (TrimText(section).empty() || TrimText(key).empty()) return 0;
+    std::optional<ProfileFile> file = LoadAppIni();
+    if (!file) return 0;
+    file->Set(section, key, value);
+    return SaveAppIni(*file) ? 1 : 0;
   } catch (...) {
     return 0;
   }
 }
 
+std::string AppIniProblem() {
+  const std::string path = AppIniPath();
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) {
+    const std::string folder = ExistingFolder(path);
+    return ::access(folder.c_str(), W_OK | X_OK) == 0 ? ""
+                                                      : "フォルダ " + folder + " に書き込めません";
+  }
+  if (S_ISDIR(info.st_mode)) return "同じ名前のフォルダがあります";
+  if (!S_ISREG(info.st_mode)) return "通常のファイルではありません";
+  if (static_cast<std::size_t>(info.st_size) > kMaxProfileBytes) return "16 MB を超えています";
+  const std::optional<std::string> bytes = ReadFileBytes(path, kMaxProfileBytes);
+  if (!bytes) return "読み込めません";
+  if (LooksLikeUtf16(*bytes)) return "UTF-16 で書かれていて読み込めません";
+  if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(path.c_str(), W_OK) != 0)
+    return "読み取り専用で、設定を保存できません";
+  return "";
+}
+
 std::optional<ProfileFile> LoadAppIni() {
   try {
-    return ProfileFile::Load(AppIniPath());
+    const std::string path = AppIniPath();
+    if (FileExists(path)) {
+      const std::optional<std::string> bytes = ReadFileBytes(path, kMaxProfileBytes);
+      if (!bytes || LooksLikeUtf16(*bytes)) return std::nullopt;
+      return ProfileFile::FromBytes(*bytes);
+    }
+    return ProfileFile();
   } catch (...) {
     return std::nullopt;
   }

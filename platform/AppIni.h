@@ -23,8 +23,15 @@ std::string GetIniString(std::string_view section, std::string_view key, std::st
 // Stores the text; nonzero on success, 0 on failure (never reported).
 int32_t PutIniString(std::string_view section, std::string_view key, std::string_view value);
 
+// Why the file cannot hold the preferences ("" when it can, a missing file
+// included): a folder or other non-file at its name, no permission to read
+// or write it, more than kMaxProfileBytes, or UTF-16 text, which the profile
+// routines cannot read.
+std::string AppIniProblem();
+
 // The whole file at once, for reading or writing many keys: nullopt when it
-// exists but cannot be read (a missing file is an empty profile).
+// exists but cannot be read, UTF-16 text included (a missing file is an
+// empty profile).
 std::optional<ProfileFile> LoadAppIni();
 // Writes the file, creating its folder as needed. False on failure.
 bool SaveAppIni(const ProfileFile& file);

@@ -43,15 +43,29 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
-// A symbolic link is replaced by writing through to the file it names, so
-// the link itself survives the save.
+std::string FolderOf(const std::string& path);
+
+// A symbolic link is saved by writing through to the file it names, so the
+// link itself survives the save; a link whose file does not exist yet makes
+// that file, as a shell's redirection does.
 std::string ResolveTarget(const std::string& path) {
-  struct stat info {};
-  if (::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) {
-    char resolved[PATH_MAX];
-    if (::realpath(path.c_str(), resolved) != nullptr) return resolved;
+  std::string target = path;
+  for (int hop = 0; hop < 40; ++hop) {
+    struct stat info {};
+    if (::lstat(target.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return target;
+    char link[PATH_MAX];
+    const ssize_t n = ::readlink(target.c_str(), link, sizeof link - 1);
+    if (n <= 0) return target;
+    const std::string named(link, static_cast<std::size_t>(n));
+    target = named.front() == '/' ? named : FolderOf(target) + "/" + named;
   }
-  return path;
+  return target;
+}
+
+// A file the user has made read-only is not replaced, not even by root:
+// the save is refused as it would be on a read-only document.
+bool IsReadOnlyFile(const struct stat& info, const std::string& path) {
+  return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(path.c_str(), W_OK) != 0;
 }
 
 std::string FolderOf(const std::string& path) {
@@ -76,12 +90,13 @@ void FlushFolder(const std::string& folder) {
 }  // namespace
 
 std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t maxBytes) {
-  FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  // Opened without waiting, so a FIFO or a device cannot hold the program up;
+  // only plain files are read.
+  FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
   if (file.get() < 0) return std::nullopt;
   struct stat info {};
-  if (::fstat(file.get(), &info) != 0 || S_ISDIR(info.st_mode)) return std::nullopt;
-  if (S_ISREG(info.st_mode) && static_cast<std::size_t>(info.st_size) > maxBytes)
-    return std::nullopt;
+  if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
+  if (static_cast<std::size_t>(info.st_size) > maxBytes) return std::nullopt;
 
   std::string bytes;
   char buffer[65536];
@@ -103,11 +118,13 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
   const std::string target = ResolveTarget(path);
   const std::string folder = FolderOf(target);
   std::string temp = target + ".XXXXXX";
+  struct stat existing {};
+  const bool exists = ::stat(target.c_str(), &existing) == 0;
+  if (exists && (!S_ISREG(existing.st_mode) || IsReadOnlyFile(existing, target))) return false;
   FileDescriptor file(::mkstemp(temp.data()));
   if (file.get() < 0) return false;
 
-  struct stat existing {};
-  mode_t mode = ::stat(target.c_str(), &existing) == 0 ? (existing.st_mode & 07777) : NewFileMode();
+  mode_t mode = exists ? (existing.st_mode & 07777) : NewFileMode();
   bool ok =
       ::fchmod(file.get(), mode) == 0 && WriteAll(file.get(), bytes) && ::fsync(file.get()) == 0;
   ok = file.close() && ok;

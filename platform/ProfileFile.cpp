@@ -7,9 +7,6 @@
 
 namespace {
 
-// A profile file that is larger than this is taken as damaged.
-constexpr std::size_t kMaxProfileBytes = 16u * 1024u * 1024u;
-
 bool IsSectionLine(std::string_view trimmed) {
   return trimmed.starts_with('[');
 }
@@ -44,11 +41,13 @@ std::vector<std::string> OwnedLines(std::string_view text) {
   return {views.begin(), views.end()};
 }
 
-// Line breaks inside a value would make new lines of the file.
+// Line breaks inside a value would make new lines of the file; they and
+// the other control characters are written as spaces.
 std::string SingleLine(std::string_view text) {
   std::string line(text);
   for (char& c : line) {
-    if (c == '\r' || c == '\n') c = ' ';
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte == 0x7F) c = ' ';
   }
   return line;
 }

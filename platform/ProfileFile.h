@@ -9,6 +9,9 @@
 #include <string_view>
 #include <vector>
 
+// A profile file that is larger than this is taken as damaged.
+inline constexpr std::size_t kMaxProfileBytes = 16u * 1024u * 1024u;
+
 // The most bytes (CP932) a stored text yields when read.
 inline constexpr std::size_t kProfileValueLimit = 1023;
 

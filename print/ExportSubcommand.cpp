@@ -10,6 +10,7 @@
 #include "CommonOptions.h"
 #include "ExportPrinter.h"
 #include "GuiSession.h"
+#include "ImageExport.h"
 #include "MainModel.h"
 #include "OutputChecks.h"
 #include "PageExport.h"
@@ -97,6 +98,13 @@ int RunExportSubcommand(const CommandArgs& args, std::ostream&, std::ostream& er
     return PrintUsage(err, kSynopsis, "--page 2 needs a two-page job (--pages 2)");
   }
 
+  if (const int maxDpi = MaxPngDpi(paper, orientation);
+      request->kind == ExportKind::Png && request->dpi > maxDpi) {
+    return PrintUsage(
+        err, kSynopsis,
+        "--dpi must be at most " + std::to_string(maxDpi) +
+            " for a PNG of this paper (20000 pixels a side); an SVG takes up to 2400");
+  }
   if (!CheckOutputForScript(model, paper, orientation, pageCount, err)) return kExitFailure;
 
   const ExportPages pages{paper, orientation, pageCount, request->page, request->dpi};

@@ -1,15 +1,17 @@
 #include "ImageExport.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSvgGenerator>
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
 #include "MainModel.h"
 #include "OutputErrors.h"
 #include "QPainterDrawTarget.h"
+#include "SavedImage.h"
 #include "Version.h"
 #include "PrintJob.h"
 
@@ -37,17 +39,21 @@ int32_t DrawPage(MainModel& main, DrawTarget& target, const PageRequest& request
   return DrawMarginFrame(main, target);
 }
 
-QSize PixelSize(const SheetSize& sheet, double dpi) {
+// A PNG is made whole in memory, so its sides are limited; an SVG is drawn
+// in vector form and takes any resolution.
+QSize PixelSize(const SheetSize& sheet, double dpi, PageImageFormat format) {
   const double width = std::round(sheet.Width / kMillimetersPerInch * dpi);
   const double height = std::round(sheet.Height / kMillimetersPerInch * dpi);
-  if (!(width >= 1 && height >= 1 && width <= kMaxPixelsPerSide && height <= kMaxPixelsPerSide)) {
+  const double limit = format == PageImageFormat::Png ? kMaxPixelsPerSide : 1e6;
+  if (!(width >= 1 && height >= 1 && width <= limit && height <= limit)) {
     throw RaisedError(kInvalidCallNumber, kSource, kInvalidCallText);
   }
   return QSize(static_cast<int>(width), static_cast<int>(height));
 }
 
 int32_t WritePng(MainModel& main, const std::string& path, const PageRequest& request) {
-  const QSize size = PixelSize(PaperSheetSize(request.PaperSize, request.Orientation), request.Dpi);
+  const QSize size = PixelSize(PaperSheetSize(request.PaperSize, request.Orientation), request.Dpi,
+                               PageImageFormat::Png);
   QImage image(size, QImage::Format_RGB32);
   const int dotsPerMeter = static_cast<int>(std::lround(request.Dpi / kMillimetersPerInch * 1000));
   image.setDotsPerMeterX(dotsPerMeter);
@@ -59,16 +65,15 @@ int32_t WritePng(MainModel& main, const std::string& path, const PageRequest& re
     const int32_t status = DrawPage(main, *target, request, 1.0, main.General.DebugMode);
     if (status != kTrue) return status;
   }
-  QSaveFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
-    RaiseCannotWrite(kSource, path);
-  }
+  if (!WriteImageFile(path, image, "PNG")) RaiseCannotWrite(kSource, path);
   return kTrue;
 }
 
 int32_t WriteSvg(MainModel& main, const std::string& path, const PageRequest& request) {
-  const QSize size = PixelSize(PaperSheetSize(request.PaperSize, request.Orientation), request.Dpi);
-  QSaveFile file(QString::fromStdString(path));
+  const QSize size = PixelSize(PaperSheetSize(request.PaperSize, request.Orientation), request.Dpi,
+                               PageImageFormat::Svg);
+  QByteArray bytes;
+  QBuffer file(&bytes);
   if (!file.open(QIODevice::WriteOnly)) RaiseCannotWrite(kSource, path);
   {
     QSvgGenerator generator;
@@ -83,16 +88,20 @@ int32_t WriteSvg(MainModel& main, const std::string& path, const PageRequest& re
     const auto target = QPainterDrawTarget::ForPage(painter, DrawTargetKind::PrinterPage);
     const int32_t status = DrawPage(main, *target, request, 1.0, main.General.DebugMode);
     painter.end();
-    if (status != kTrue) {
-      file.cancelWriting();
-      return status;
-    }
+    if (status != kTrue) return status;
   }
-  if (!file.commit()) RaiseCannotWrite(kSource, path);
+  file.close();
+  if (!WriteEncodedFile(path, bytes)) RaiseCannotWrite(kSource, path);
   return kTrue;
 }
 
 }  // namespace
+
+int MaxPngDpi(int16_t paperSize, int16_t orientation) {
+  const SheetSize sheet = PaperSheetSize(paperSize, orientation);
+  return static_cast<int>(
+      std::floor(kMaxPixelsPerSide * kMillimetersPerInch / std::max(sheet.Width, sheet.Height)));
+}
 
 int32_t ExportPageImage(MainModel& main, const std::string& path, PageImageFormat format,
                         const PageRequest& request) {

@@ -21,6 +21,10 @@ struct PageRequest {
   double Dpi = 150;         // pixels per inch of the picture
 };
 
+// The highest resolution of a PNG of the sheet: its longer side may have at
+// most 20000 pixels (1209 dpi on A3, 1710 on A4).
+int MaxPngDpi(int16_t paperSize, int16_t orientation);
+
 // Draws the requested page as the print job draws it (the whole sheet is
 // the printable area; the margin frame in debug mode) and writes it to the
 // file. kTrue, or the error number with the last-error record filled.

@@ -2,13 +2,16 @@
 
 #include "AsciiText.h"
 #include "ImageExport.h"
+#include "Paths.h"
 #include "PdfExport.h"
 #include "PrintJob.h"
 
 namespace {
 
+// A name is needed before the extension: "out/.pdf" would be a hidden file.
 bool HasExtension(std::string_view path, std::string_view extension) {
-  return path.size() > extension.size() && EndsWithIgnoringCase(path, extension);
+  const std::string name = GetFileName(path);
+  return name.size() > extension.size() && EndsWithIgnoringCase(name, extension);
 }
 
 }  // namespace

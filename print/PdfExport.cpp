@@ -1,14 +1,15 @@
 #include "PdfExport.h"
 
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include "MainModel.h"
 #include "OutputErrors.h"
 #include "QPainterDrawTarget.h"
+#include "SavedImage.h"
 #include "Version.h"
 #include "PrintJob.h"
 
@@ -43,7 +44,7 @@ PdfDevice::~PdfDevice() {
 
 void PdfDevice::StartDoc() {
   Close();
-  file_ = std::make_unique<QSaveFile>(QString::fromStdString(path_));
+  file_ = std::make_unique<QBuffer>();
   if (!file_->open(QIODevice::WriteOnly)) RaiseCannotWrite(kSource, path_);
   writer_ = std::make_unique<QPdfWriter>(file_.get());
   writer_->setCreator(kProductName);
@@ -73,11 +74,9 @@ void PdfDevice::EndDoc() {
   const bool painted = painter_->end();
   painter_.reset();
   writer_.reset();  // flushes the PDF into the file
-  if (!painted || !file_->commit()) {
-    file_.reset();
-    RaiseCannotWrite(kSource, path_);
-  }
+  const bool written = painted && WriteEncodedFile(path_, file_->buffer());
   file_.reset();
+  if (!written) RaiseCannotWrite(kSource, path_);
 }
 
 void PdfDevice::KillDoc() noexcept {
@@ -89,8 +88,7 @@ void PdfDevice::Close() noexcept {
   if (painter_ && painter_->isActive()) painter_->end();
   painter_.reset();
   writer_.reset();
-  if (file_) file_->cancelWriting();
-  file_.reset();  // an uncommitted save file removes its temporary
+  file_.reset();  // nothing reaches the disk before EndDoc
 }
 
 int32_t ExportPdf(MainModel& main, const std::string& path, int16_t paperSize, int16_t orientation,

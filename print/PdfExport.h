@@ -12,7 +12,7 @@ class MainModel;
 class QPainter;
 class QPainterDrawTarget;
 class QPdfWriter;
-class QSaveFile;
+class QBuffer;
 
 // The file appears only when the job ends; an abandoned job leaves any
 // earlier file of that name as it was.
@@ -36,7 +36,7 @@ class PdfDevice : public PrintDevice {
   int16_t paperSize_;
   int16_t orientation_;
   int resolution_;
-  std::unique_ptr<QSaveFile> file_;
+  std::unique_ptr<QBuffer> file_;  // the PDF in memory until the job ends
   std::unique_ptr<QPdfWriter> writer_;
   std::unique_ptr<QPainter> painter_;
   std::unique_ptr<QPainterDrawTarget> target_;

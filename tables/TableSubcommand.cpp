@@ -32,8 +32,8 @@ int RunTableSubcommand(const CommandArgs& args, std::ostream&, std::ostream& err
   const auto kind = KindNamed(parsed.positionals.front());
   if (!kind) return PrintUsage(err, kSynopsis, "name the table: eot or declination");
   const auto output = parsed.Extra("-o");
-  const bool workbook = output && EndsWithIgnoringCase(*output, ".xlsx");
-  if (!output || (!workbook && !EndsWithIgnoringCase(*output, ".csv"))) {
+  const bool workbook = output && NamesFileWithExtension(*output, ".xlsx");
+  if (!output || (!workbook && !NamesFileWithExtension(*output, ".csv"))) {
     return PrintUsage(err, kSynopsis, "give the output file with -o, ending in .csv or .xlsx");
   }
 

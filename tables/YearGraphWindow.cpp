@@ -1,5 +1,6 @@
 #include "YearGraphWindow.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileInfo>
@@ -7,7 +8,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <QVBoxLayout>
 
@@ -15,6 +15,7 @@
 #include "MainModel.h"
 #include "Paths.h"
 #include "PopHints.h"
+#include "SavedImage.h"
 #include "TableCommands.h"
 #include "UiIcons.h"
 #include "UiServices.h"
@@ -48,10 +49,19 @@ void ShowYearGraph(QWidget* parent, MainModel& model) {
 }
 
 bool SaveYearGraph(const YearGraphData& data, const QString& path) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
   const QRectF area(QPointF(0, 0), kSavedSize);
-  if (IsSvg(path)) {
+  const std::string target = path.toStdString();
+  if (!IsSvg(path)) {
+    QImage image(kSavedSize, QImage::Format_RGB32);
+    QPainter painter(&image);
+    PaintYearGraph(painter, area, data);
+    painter.end();
+    return WriteImageFile(target, image, "PNG");
+  }
+  QByteArray bytes;
+  QBuffer file(&bytes);
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  {
     QSvgGenerator svg;
     svg.setOutputDevice(&file);
     svg.setSize(kSavedSize);
@@ -61,14 +71,9 @@ bool SaveYearGraph(const YearGraphData& data, const QString& path) {
     if (!painter.begin(&svg)) return false;
     PaintYearGraph(painter, area, data);
     painter.end();
-  } else {
-    QImage image(kSavedSize, QImage::Format_RGB32);
-    QPainter painter(&image);
-    PaintYearGraph(painter, area, data);
-    painter.end();
-    if (!image.save(&file, "PNG")) return false;
   }
-  return file.commit();
+  file.close();
+  return WriteEncodedFile(target, bytes);
 }
 
 YearGraphView::YearGraphView(YearGraphData data, QWidget* parent)

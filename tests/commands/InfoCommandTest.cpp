@@ -79,9 +79,40 @@ TEST(InfoCommand, SavedDocumentReadsBackToTheSameBytes) {
   EXPECT_EQ(*a, *b);
   EXPECT_NE(a->find("\r\n"), std::string::npos);
 
+  EXPECT_TRUE(r.err.empty()) << r.err;
+  // Values that a document holds only as comments are named when saved.
+  r = Invoke({"info", "--leap", "yes", "--start", "7.5", "--end", "17", "--save", second});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_NE(r.err.find("does not keep --leap, --start, --end;"), std::string::npos) << r.err;
+
   r = Invoke({"info", "--save", (folder / "missing" / "z.ufx").string()});
   EXPECT_EQ(r.status, 2);
   EXPECT_NE(r.err.find("を保存することができません。"), std::string::npos);
+}
+
+// What a command would save or draw is checked first: no file is written.
+TEST(InfoCommand, RefusesIntervalsAndNamesThatNoDocumentMayHold) {
+  const ScratchFolder scratch("info-refusals");
+  const std::string path = scratch.Path("out.ufx");
+  const CommandArgs refused[] = {
+      {"info", "--interval", "61", "--save", path},
+      {"info", "--interval", "0", "--save", path},
+      {"export", "--interval", "0", "-o", scratch.Path("dial.pdf")},
+      {"clock", "--interval", "25", "-o", scratch.Path("clock.png")},
+      {"info", "--name", "evil\r\nLatitude=80\r\n[Location]\r\nLatitude=-80", "--save", path},
+      {"info", "--name", "tab\there", "--save", path},
+      {"info", "--save", ""},  // no name to report a failure with
+      {"info", "--save", scratch.Path(".ufx")},
+      {"info", "--save", scratch.Path("out.txt")},  // could not be opened again
+  };
+  for (const CommandArgs& args : refused) {
+    const Result r = Invoke(args);
+    EXPECT_EQ(r.status, 1) << args[2];
+    EXPECT_TRUE(r.out.empty());
+  }
+  EXPECT_TRUE(fs::is_empty(scratch.path()));
+  EXPECT_EQ(Invoke({"info", "--interval", "10", "--save", path}).status, 0);
+  EXPECT_EQ(Invoke({"solars", "--interval", "7"}).status, 0);  // the engine's own rule
 }
 
 }  // namespace

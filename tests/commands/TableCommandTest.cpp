@@ -63,6 +63,9 @@ TEST_F(TableCommandTest, WrongArgumentsAndUnwritableFiles) {
   EXPECT_EQ(Invoke({"table", "eot"}), 1);
   EXPECT_EQ(Invoke({"table", "eot", "-o", File("t.txt")}), 1);
   EXPECT_NE(err_.find("usage: umbrafex table"), std::string::npos);
+  EXPECT_EQ(Invoke({"table", "eot", "-o", File(".csv")}), 1);  // would be a hidden file
+  EXPECT_EQ(Invoke({"table", "eot", "-o", File(".XLSX")}), 1);
+  EXPECT_TRUE(fs::is_empty(File("")));
   EXPECT_FALSE(fs::exists(File("t.csv")));
 
   const std::string unwritable = File("missing/t.csv");

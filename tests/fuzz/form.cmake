@@ -8,6 +8,7 @@ add_executable(fuzz_form_input ${CMAKE_CURRENT_SOURCE_DIR}/fuzz_form_input.cpp
   ${CMAKE_SOURCE_DIR}/app/FormBoxes.cpp
   ${CMAKE_SOURCE_DIR}/model/MainModel.cpp
   ${CMAKE_SOURCE_DIR}/model/LocalDate.cpp
+  ${CMAKE_SOURCE_DIR}/model/SettingChecks.cpp
   ${CMAKE_SOURCE_DIR}/model/ValueText.cpp
   ${FORM_FUZZ_CORE} ${FORM_FUZZ_ENGINE})
 target_include_directories(fuzz_form_input PRIVATE ${CMAKE_SOURCE_DIR}/engine

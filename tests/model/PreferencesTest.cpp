@@ -25,6 +25,10 @@ class PreferencesTest : public ::testing::Test {
     fs::create_directories(folder_ / "config");
     ASSERT_TRUE(WriteFileAtomically(path_, *Utf8ToCp932(utf8)));
   }
+  const std::string& WriteIniAndPath() {
+    WriteIni("");
+    return path_;
+  }
   std::string IniText() { return Cp932ToUtf8(ReadFileBytes(path_).value_or("")); }
 
   ScratchFolder scratch_{"prefs"};
@@ -135,14 +139,34 @@ TEST_F(PreferencesTest, ValueInTheWrongFormFailsOnlyItsOwnStep) {
 
 TEST_F(PreferencesTest, OnlyWholeNumberKeysAreReadFromTheirLeadingDigits) {
   WriteIni(
-      "[DialOption]\r\nTimeFormat=2nd\r\nLineWidth=2.5pt\r\n"
+      "[DialOption]\r\nTimeFormat=0th\r\nLineWidth=2.5pt\r\n"
       "[ClockOption]\r\nTimeFormat=1x\r\nInvertShadow=0x\r\n");
   MainModel model;
   LoadPreferences(model);
-  EXPECT_EQ(model.DialOption.TimeFormat, 2);
+  EXPECT_EQ(model.DialOption.TimeFormat, 0);
   EXPECT_EQ(model.DialOption.LineWidth, 1.0);
   EXPECT_EQ(model.ClockOption.TimeFormat, 1);
   EXPECT_TRUE(model.ClockOption.InvertShadow);
+}
+
+// Numbers of the right kind that the setting cannot take fall back as a
+// wrong form does, and are never written back.
+TEST_F(PreferencesTest, ValuesOutOfTheirRangeLeaveTheDefault) {
+  for (const char* timeSystem : {"2", "-1", "-99999999999"}) {
+    WriteIni(std::string("[Main]\r\nTimeSystem=") + timeSystem +
+             "\r\nInterval=61\r\n[DialOption]\r\nMaxPages=0\r\nTimeFormat=7\r\n"
+             "[DialColor]\r\nHourLine=-5\r\n[ClockDayColor]\r\nBackground=99999999\r\n");
+    MainModel model;
+    LoadPreferences(model);
+    EXPECT_EQ(model.Chart().TimeSystem(), 1) << timeSystem;
+    EXPECT_EQ(model.CalcTime.Interval, 30);
+    EXPECT_EQ(model.DialOption.MaxPages, 1);
+    EXPECT_EQ(model.DialOption.TimeFormat, 1);
+    EXPECT_EQ(model.DialColor.HourLine, 255);
+    EXPECT_EQ(model.ClockDayColor.Background, 16777215);
+    SavePreferences(model);
+    EXPECT_NE(IniText().find("TimeSystem=1\r\n"), std::string::npos) << timeSystem;
+  }
 }
 
 TEST_F(PreferencesTest, SavingKeepsOtherWindowsAndAMinimisedPosition) {
@@ -163,8 +187,40 @@ TEST_F(PreferencesTest, UnreadableIniIsNeitherUsedNorReplaced) {
   MainModel model;
   LoadPreferences(model);
   EXPECT_EQ(model.Chart().Location().Name(), "兵庫県明石市");
-  SavePreferences(model);
+  EXPECT_FALSE(SavePreferences(model));
   EXPECT_TRUE(fs::is_directory(path_));
+  EXPECT_EQ(PreferencesProblemMessage(), "設定ファイル " + path_ +
+                                             " を使えません(同じ名前のフォルダがあります)。\n"
+                                             "既定の設定で続けます。設定は保存されません。");
+}
+
+// Each file the preferences cannot live in is named with its reason, its
+// values are not used, and it stays as it was.
+TEST_F(PreferencesTest, IniProblemsAreNamedAndTheFileIsKept) {
+  MainModel model;
+  EXPECT_EQ(PreferencesProblemMessage(), "");  // a missing file is made at exit
+  const std::string utf16("\xFF\xFE[\0M\0a\0i\0n\0]\0\r\0\n\0N\0a\0m\0e\0=\0x\0", 26);
+  const std::string plain = *Utf8ToCp932("[Main]\r\nName=札幌\r\n");
+  const std::pair<std::string, std::string> cases[] = {
+      {utf16, "UTF-16"}, {std::string(utf16).substr(2), "UTF-16"}, {plain, "読み取り専用"}};
+  for (const auto& [bytes, reason] : cases) {
+    fs::remove(path_);
+    WriteIni("");
+    ASSERT_TRUE(WriteFileAtomically(path_, bytes));
+    if (reason == "読み取り専用") fs::permissions(path_, fs::perms::owner_read);
+    EXPECT_NE(PreferencesProblemMessage().find(reason), std::string::npos) << reason;
+    LoadPreferences(model);
+    if (reason == "UTF-16") {
+      EXPECT_EQ(model.Chart().Location().Name(), "兵庫県明石市");
+    }
+    EXPECT_FALSE(SavePreferences(model)) << reason;
+    EXPECT_EQ(PutIniString("Other", "Key", "1"), 0);
+    EXPECT_EQ(ReadFileBytes(path_), bytes) << reason;
+    EXPECT_NE(PreferencesNotSavedMessage().find(path_), std::string::npos);
+  }
+  fs::remove(path_);
+  fs::resize_file(fs::path(WriteIniAndPath()), kMaxProfileBytes + 1);
+  EXPECT_NE(PreferencesProblemMessage().find("16 MB"), std::string::npos);
 }
 
 TEST_F(PreferencesTest, WindowPlacementKeepsWhatEachWindowStores) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -227,6 +228,11 @@ TEST_F(SettingsDocumentTest, ExtensionAndHeaderDecideWhetherAFileIsADocument) {
   const std::string empty = WriteDocument("empty.ufx", "");
   EXPECT_NE(model.OpenDocument(empty), kTrue);
   EXPECT_EQ(model.LastErrDescription(), empty + "を開くことができません。");
+  // A FIFO is refused at once instead of waiting for a writer.
+  const std::string fifo = Path("fifo.ufx");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_NE(model.OpenDocument(fifo), kTrue);
+  EXPECT_EQ(model.LastErrDescription(), fifo + "を開くことができません。");
 }
 
 TEST_F(SettingsDocumentTest, OpeningMergesSectionsIntoTheCurrentSettings) {
@@ -363,10 +369,10 @@ TEST_F(SettingsDocumentTest, ValueConversions) {
   auto open = [&](const std::string& lines) {
     return model.OpenDocument(WriteDocument("values.ufx", "[Umbrafex 3.04.00]\n" + lines));
   };
-  ASSERT_EQ(open("[CalcTime]\nInterval=14.5\n"), kTrue);
-  EXPECT_EQ(model.CalcTime.Interval, 14);  // halves go to the even neighbour
-  ASSERT_EQ(open("[CalcTime]\nInterval=15.5\n"), kTrue);
-  EXPECT_EQ(model.CalcTime.Interval, 16);
+  ASSERT_EQ(open("[CalcTime]\nInterval=10.5\n"), kTrue);
+  EXPECT_EQ(model.CalcTime.Interval, 10);  // halves go to the even neighbour
+  ASSERT_EQ(open("[CalcTime]\nInterval=29.5\n"), kTrue);
+  EXPECT_EQ(model.CalcTime.Interval, 30);
   ASSERT_EQ(open("[DialColor]\nHourLine=1.5e3\n[DialTimeFont]\nSize=10.123456\n"), kTrue);
   EXPECT_EQ(model.DialColor.HourLine, 1500);
   EXPECT_DOUBLE_EQ(model.DialTimeFont.Size, 10.1235);
@@ -384,11 +390,39 @@ TEST_F(SettingsDocumentTest, ValueConversions) {
       "[Location]\nLatitude=" + std::string(400, '9') + "\n",
       "[Location]\nLatitude=95\n",  // refused by the engine
       "[DialTimeFont]\nSize=0\n",   // not a font size
+      // Numbers of their kind that the setting cannot take.
+      "[General]\nTimeSystem=2\n",
+      "[General]\nTimeSystem=-1\n",
+      "[CalcTime]\nInterval=0\n",
+      "[CalcTime]\nInterval=61\n",
+      "[CalcTime]\nInterval=25\n",
+      "[DialOption]\nMaxPages=3\n",
+      "[DialOption]\nTimeFormat=2\n",
+      "[DialOption]\nLineWidth=100\n",
+      "[ClockOption]\nTimeFormat=-1\n",
+      "[DialColor]\nHourLine=-1\n",
+      "[ClockNightColor]\nBackground=16777216\n",
   };
   for (const std::string& lines : failing) {
     EXPECT_NE(open(lines), kTrue) << lines;
     EXPECT_EQ(model.LastErrDescription(), Path("values.ufx") + "を開くことができません。") << lines;
   }
+}
+
+// A name holding line breaks must not add lines or sections to the file.
+TEST_F(SettingsDocumentTest, TextsWithLineBreaksStayOnTheirLine) {
+  MainModel model;
+  model.Chart().Location().setName("evil\r\nLatitude=80\r\n[Location]\r\nLatitude=-80");
+  model.DialTimeFont.Name = "Arial\n[General]";
+  ASSERT_EQ(model.SaveDocument(Path("inj.ufx")), kTrue);
+  const std::string text = ReadUtf8(Path("inj.ufx"));
+  EXPECT_EQ(text.find("\n[Location]"), text.rfind("\n[Location]"));
+  EXPECT_EQ(text.find("\n[General]"), text.rfind("\n[General]"));
+  EXPECT_EQ(text.find("\nLatitude=80"), std::string::npos);
+  MainModel reopened;
+  ASSERT_EQ(reopened.OpenDocument(Path("inj.ufx")), kTrue);
+  EXPECT_EQ(reopened.Chart().Location().Latitude(), 34.65);
+  EXPECT_EQ(reopened.Chart().Location().Name(), "evil  Latitude=80  [Location]  Latitude=-80");
 }
 
 TEST_F(SettingsDocumentTest, FailureKeepsTheSectionsAppliedBeforeIt) {
@@ -437,6 +471,11 @@ TEST_F(SettingsDocumentTest, FailedSaveLeavesThePreviousDocument) {
     EXPECT_EQ(model.LastErrDescription(), path + "を保存することができません。");
     EXPECT_EQ(ReadFileBytes(path), before);
   }
+  // A document made read-only is not replaced, even where the folder allows it.
+  fs::permissions(path, fs::perms::owner_read | fs::perms::group_read);
+  EXPECT_NE(model.SaveDocument(path), kTrue);
+  EXPECT_EQ(model.LastErrDescription(), path + "を保存することができません。");
+  EXPECT_EQ(ReadFileBytes(path), before);
   const std::string intoMissingFolder = Path("no/such.ufx");
   EXPECT_NE(model.SaveDocument(intoMissingFolder), kTrue);
   EXPECT_EQ(model.LastErrDescription(), intoMissingFolder + "を保存することができません。");

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "FileIo.h"
+#include "FileSizeLimit.h"
 #include "ScratchFolder.h"
 
 namespace fs = std::filesystem;
@@ -56,6 +57,29 @@ TEST_F(FileIoTest, FailedWriteLeavesThePreviousFile) {
   EXPECT_EQ(FilesInFolder(), 2u);
 }
 
+TEST_F(FileIoTest, WriteCutShortByTheFileSizeLimitFailsAndKeepsTheOldFile) {
+  ASSERT_TRUE(WriteFileAtomically(Path("f.png"), "old"));
+  const std::string big(10000, 'x');
+  EXPECT_EQ(RunWithFileSizeLimit(2048, [&] { return WriteFileAtomically(Path("f.png"), big); }), 0);
+  EXPECT_EQ(ReadFileBytes(Path("f.png")), "old");
+  EXPECT_EQ(FilesInFolder(), 1u);
+}
+
+TEST_F(FileIoTest, RefusesReadOnlyFilesAndFilesThatAreNotPlain) {
+  ASSERT_TRUE(WriteFileAtomically(Path("ro.ufx"), "old"));
+  fs::permissions(Path("ro.ufx"), fs::perms::owner_read | fs::perms::group_read);
+  EXPECT_FALSE(WriteFileAtomically(Path("ro.ufx"), "new"));
+  EXPECT_EQ(ReadFileBytes(Path("ro.ufx")), "old");
+
+  // Neither reading nor writing may wait for a FIFO's other end.
+  ASSERT_EQ(::mkfifo(Path("fifo.ufx").c_str(), 0600), 0);
+  EXPECT_EQ(ReadFileBytes(Path("fifo.ufx")), std::nullopt);
+  EXPECT_FALSE(WriteFileAtomically(Path("fifo.ufx"), "new"));
+  EXPECT_EQ(ReadFileBytes("/dev/zero"), std::nullopt);
+  EXPECT_FALSE(WriteFileAtomically("/dev/full", "new"));
+  EXPECT_EQ(FilesInFolder(), 2u);
+}
+
 TEST_F(FileIoTest, ReplacingKeepsPermissionsAndSymbolicLinks) {
   ASSERT_TRUE(WriteFileAtomically(Path("f.ufx"), "old"));
   fs::permissions(Path("f.ufx"),
@@ -66,6 +90,13 @@ TEST_F(FileIoTest, ReplacingKeepsPermissionsAndSymbolicLinks) {
   EXPECT_EQ(ReadFileBytes(Path("f.ufx")), "new");
   EXPECT_EQ(fs::status(Path("f.ufx")).permissions(),
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+
+  // A relative link to a file not made yet makes that file.
+  fs::create_directory(Path("sub"));
+  fs::create_symlink("../new.csv", Path("sub/dangling.csv"));
+  ASSERT_TRUE(WriteFileAtomically(Path("sub/dangling.csv"), "made"));
+  EXPECT_TRUE(fs::is_symlink(Path("sub/dangling.csv")));
+  EXPECT_EQ(ReadFileBytes(Path("new.csv")), "made");
 }
 
 }  // namespace

@@ -58,7 +58,7 @@ TEST(ProfileFile, WritingKeepsEveryOtherLine) {
       "hourline=1\r\n");
   file.Set("main", "LastDir", "/tmp");
   file.Set("DIALCOLOR", "HourLine", "255");
-  file.Set("New", "Key", "a\r\nb");
+  file.Set("New", "Key", "a\r\nb\t\x1b");
   EXPECT_EQ(file.Text(),
             "; keep me\r\n"
             "[Main]\r\n"
@@ -69,7 +69,7 @@ TEST(ProfileFile, WritingKeepsEveryOtherLine) {
             "hourline=255\r\n"
             "\r\n"
             "[New]\r\n"
-            "Key=a  b\r\n");
+            "Key=a  b  \r\n");
 }
 
 class AppIniTest : public ::testing::Test {
