@@ -8,7 +8,7 @@
 
 #include "../platform/FileSizeLimit.h"
 #include "../platform/ScratchFolder.h"
-#include "Commands.h"
+#include "Subcommands.h"
 #include "FileIo.h"
 
 namespace {
