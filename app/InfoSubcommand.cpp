@@ -32,7 +32,7 @@ int RunInfoSubcommand(const CommandArgs& args, std::ostream& out, std::ostream& 
     return status;
   }
   try {
-    out << WithLfLineEnds(BuildInfoListing(model.Chart()));
+    out << WithLfLineEnds(BuildInfoListing(model.Chart(), model.Season.SeasonDate.Year));
   } catch (const RaisedError& error) {
     err << error.Description() << '\n';
     return kExitFailure;
