@@ -7,9 +7,9 @@
 #include "AppIni.h"
 #include "Paths.h"
 #include "SettingsKeys.h"
-#include "TimeZone.h"
 #include "ValueText.h"
 #include "Version.h"
+#include "ZonePlace.h"
 
 namespace {
 
@@ -78,10 +78,13 @@ void ReadMainSection(const PreferenceReader& ini, MainModel& model) {
   Step([&] { chart.setCompatible(ini.Bool(kMain, "Compatible", true)); });
   Step([&] { chart.setTimeSystem(ini.Int(kMain, "TimeSystem", 1)); });
   Step([&] { chart.setIncludeRiseSet(ini.Bool(kMain, "IncludeRiseSet", true)); });
-  Step([&] { location.setName(ini.Text(kMain, "Name", "兵庫県明石市")); });
-  Step([&] { location.setLatitude(ini.Real(kMain, "Latitude", 34.65)); });
-  Step([&] { location.setLongitude(ini.Real(kMain, "Longitude", 135)); });
-  Step([&] { location.setTimeZone(ini.Real(kMain, "TimeZone", GetSystemTimeZone())); });
+  // Absent keys (the first start) keep the new design's place, which the
+  // computer's time zone chose.
+  const ZonePlace place = DefaultDesignPlace();
+  Step([&] { location.setName(ini.Text(kMain, "Name", place.JapaneseName)); });
+  Step([&] { location.setLatitude(ini.Real(kMain, "Latitude", place.Latitude)); });
+  Step([&] { location.setLongitude(ini.Real(kMain, "Longitude", place.Longitude)); });
+  Step([&] { location.setTimeZone(ini.Real(kMain, "TimeZone", place.TimeZone)); });
   Step([&] {
     model.CalcTime.Interval = ParseInt16Text(std::to_string(ini.Int(kMain, "Interval", 30)));
   });
