@@ -60,6 +60,8 @@ void LocationDialog::Build() {
 
   lstCities_ = new QListWidget(frame);
   lstCities_->setObjectName(QStringLiteral("lstCities"));
+  // A list takes no name from its label.
+  lstCities_->setAccessibleName(tr("都市"));
   lstCities_->setMinimumSize(300, 200);
   form->addRow(tr("都市(&C):"), lstCities_);
 
