@@ -53,7 +53,7 @@ int RunInfoSubcommand(const CommandArgs& args, std::ostream& out, std::ostream& 
     return PrintUsage(err, kSynopsis, "--save needs a file name ending in .ufx");
   }
   try {
-    out << WithLfLineEnds(BuildInfoListing(model.Chart()));
+    out << WithLfLineEnds(BuildInfoListing(model.Chart(), model.Season.SeasonDate.Year));
   } catch (const RaisedError& error) {
     err << error.Description() << '\n';
     return kExitFailure;

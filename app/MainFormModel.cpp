@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "CompassDeclination.h"
 #include "LocalDate.h"
 #include "Paths.h"
 #include "SettingChecks.h"
@@ -18,7 +19,6 @@ constexpr const char* kLongitudeMessage =
     "-180度00分00秒以上180度00分00秒以下の経度を入力してください。";
 constexpr const char* kDateMessage = "1月1日から12月31日までの正しい日付を入力してください。";
 constexpr const char* kUnitStrip = "度    分    秒";
-constexpr const char* kOutsideArea = "計算対象外地域";
 constexpr int kMaxLatitudeDegrees = 89;
 constexpr int kMaxLongitudeDegrees = 180;
 constexpr int kMaxMinutes = 59;
@@ -242,13 +242,12 @@ bool MainFormModel::FillAll() {
     SetShown(FormBox::Location, location.Name());
     FillAngleRow(FormRow::Latitude, location.Latitude(), false);
     FillAngleRow(FormRow::Longitude, location.Longitude(), false);
-    northDiffApplies_ = chart.IsJapanArea(location.Latitude(), location.Longitude());
-    northDiffStrip_ = northDiffApplies_ ? kUnitStrip : kOutsideArea;
-    if (northDiffApplies_) {
-      FillAngleRow(FormRow::NorthDiff, location.NorthDiff2(), false);
-    } else {
-      for (int part = 0; part < 3; ++part) SetShown(BoxAt(FormRow::NorthDiff, part), "");
-    }
+    // Outside the Japan area the model's name follows the last unit word.
+    const CompassDeclination declination =
+        CompassDeclinationOf(chart, model_.Season.SeasonDate.Year);
+    northDiffStrip_ = kUnitStrip;
+    if (!declination.model.empty()) northDiffStrip_ += "(" + std::string(declination.model) + ")";
+    FillAngleRow(FormRow::NorthDiff, declination.west, false);
     FillAngleRow(FormRow::TimeDiff, chart.Season().TimeDiff(), true);
     FillAngleRow(FormRow::Equation, chart.Season().EquationOfTime(), false);
 

@@ -32,9 +32,8 @@ class MainFormModel {
   MainModel& Model() { return model_; }
   const std::string& Text(FormBox box) const { return text_[Index(box)]; }
   const std::string& Before(FormBox box) const { return before_[Index(box)]; }
-  // "度    分    秒", or "計算対象外地域" with the three boxes emptied.
+  // "度    分    秒", outside the Japan area "度    分    秒(WMM2025)".
   const std::string& NorthDiffStrip() const { return northDiffStrip_; }
-  bool NorthDiffApplies() const { return northDiffApplies_; }
   // The interval list's selection, -1 for none.
   int IntervalIndex() const { return intervalIndex_; }
   int TimeSystemOption() const { return timeSystemOption_; }
@@ -116,7 +115,6 @@ class MainFormModel {
   std::array<std::string, kFormBoxCount> before_;
   std::optional<FormBox> editing_;
   std::string northDiffStrip_;
-  bool northDiffApplies_ = true;
   int intervalIndex_ = -1;
   int timeSystemOption_ = 1;
   int dateOption_ = 0;

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
@@ -97,6 +98,12 @@ void MainWindow::AddRow(QGridLayout* grid, int row, const QString& caption, Form
     boxes_[static_cast<std::size_t>(BoxAt(formRow, part))] = box;
     boxes.push_back(box);
   }
+  // A screen reader names each box by its row and unit ("緯度 度", "緯度 分").
+  QString rowName = caption;
+  rowName.remove(QRegularExpression(u"\\(&.\\)|\\s*:$"_qs));
+  const QStringList unitWords = units.split(u' ', Qt::SkipEmptyParts);
+  for (int part = 0; part < parts && part < unitWords.size(); ++part)
+    boxes[static_cast<std::size_t>(part)]->setAccessibleName(rowName + u' ' + unitWords[part]);
   auto* strip = new UnitRow(stripName, boxes, this);
   strip->setText(units);
   auto* label = new QLabel(caption, this);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Chart.h"
+#include "MagneticModel.h"
 #include "MathFunctions.h"
 
 namespace {
@@ -136,5 +137,18 @@ void BM_Libnova_FullDay(benchmark::State& state) {
 BENCHMARK(BM_Libnova_FullDay);
 
 }  // namespace
+
+// One magnetic declination of the World Magnetic Model (degree 12), at
+// places spread over the globe so that no value is computed twice in a row.
+void BM_Wmm2025Declination(benchmark::State& state) {
+  double latitude = -80, longitude = -180, sum = 0;
+  for (auto _ : state) {
+    sum += Wmm2025Declination(latitude, longitude, 2027.5);
+    latitude = latitude >= 80 ? -80 : latitude + 7.3;
+    longitude = longitude >= 170 ? -180 : longitude + 13.1;
+  }
+  benchmark::DoNotOptimize(sum);
+}
+BENCHMARK(BM_Wmm2025Declination)->Unit(benchmark::kMicrosecond);
 
 BENCHMARK_MAIN();

@@ -43,7 +43,7 @@ void ShowInfoWindow(QWidget* parent, MainModel& model) {
     std::string listing;
     model.ClearLastError();
     try {
-      listing = BuildInfoListing(model.Chart());
+      listing = BuildInfoListing(model.Chart(), model.Season.SeasonDate.Year);
     } catch (const RaisedError& error) {
       // The window still opens, empty, after the engine's message.
       model.SaveLastError(error);

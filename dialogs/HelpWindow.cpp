@@ -156,6 +156,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 
   browser_ = new QTextBrowser;
   browser_->setObjectName(QStringLiteral("txtHelp"));
+  browser_->setAccessibleName(Tr("ヘルプの本文"));
   browser_->setOpenLinks(false);
   connect(browser_, &QTextBrowser::anchorClicked, this, &HelpWindow::FollowLink);
   connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::MarkContentsEntry);
@@ -217,6 +218,7 @@ QWidget* HelpWindow::BuildToolBar() {
 void HelpWindow::BuildContents() {
   contents_ = new QListWidget;
   contents_->setObjectName(QStringLiteral("lstContents"));
+  contents_->setAccessibleName(Tr("目次"));
   for (const HelpPage& page : HelpContents()) contents_->addItem(page.title);
   connect(contents_, &QListWidget::currentRowChanged, this, &HelpWindow::ChooseContentsEntry);
 }

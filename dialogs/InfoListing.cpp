@@ -8,6 +8,7 @@
 #include "AsciiText.h"
 #include "Preferences.h"
 #include "Chart.h"
+#include "CompassDeclination.h"
 
 namespace {
 
@@ -59,12 +60,11 @@ std::string DaylightValue(Chart& chart, double hours) {
   return InHours(chart.FormatDegAngle(hours, "-", "時分秒") + FormatDecimal(hours, "時", false));
 }
 
-std::string MagneticDeclinationLine(Chart& chart) {
-  const auto& location = chart.Location();
-  if (!chart.IsJapanArea(location.Latitude(), location.Longitude())) {
-    return "磁気偏角: 計算対象外地域";
-  }
-  return "磁気偏角: " + DegreesValue(chart, location.NorthDiff2(), "+-");
+std::string MagneticDeclinationLine(Chart& chart, int year) {
+  const CompassDeclination declination = CompassDeclinationOf(chart, year);
+  std::string text = "磁気偏角: " + DegreesValue(chart, declination.west, "+-");
+  if (!declination.model.empty()) text += " (" + std::string(declination.model) + ")";
+  return text;
 }
 
 std::string DayLine(Chart& chart) {
@@ -110,7 +110,7 @@ void AppendSunLines(Chart& chart, std::string& text) {
 
 }  // namespace
 
-std::string BuildInfoListing(Chart& chart) {
+std::string BuildInfoListing(Chart& chart, int year) {
   const auto& location = chart.Location();
   const auto& season = chart.Season();
   std::string text;
@@ -122,7 +122,7 @@ std::string BuildInfoListing(Chart& chart) {
   line("地域: " + location.Name());
   line("緯度: " + DegreesValue(chart, location.Latitude(), "南北"));
   line("経度: " + DegreesValue(chart, location.Longitude(), "東西"));
-  line(MagneticDeclinationLine(chart));
+  line(MagneticDeclinationLine(chart, year));
   line("タイムゾーン: GMT" + chart.FormatDegAngle(location.TimeZone(), "+-", ": "));
   line("");
   line(DayLine(chart));

@@ -11,9 +11,10 @@
 
 class Chart;
 
-// Every line ends with CR LF, the last one included. Raises the engine's
+// Every line ends with CR LF, the last one included. `year` is the design's,
+// for the magnetic declination outside the Japan area. Raises the engine's
 // error when a chart read fails (the caller shows its description).
-std::string BuildInfoListing(Chart& chart);
+std::string BuildInfoListing(Chart& chart, int year);
 
 // The window's placement in the preferences: left, top, width and height
 // ("0, 0, 200, 200" at first) and the window state.

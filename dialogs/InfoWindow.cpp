@@ -24,6 +24,7 @@ InfoWindow::InfoWindow(QWidget* parent, const QString& listing)
 
   txtInfo_ = new QPlainTextEdit(this);
   txtInfo_->setObjectName(QStringLiteral("txtInfo"));
+  txtInfo_->setAccessibleName(tr("計算条件一覧"));
   txtInfo_->setReadOnly(true);
   txtInfo_->setLineWrapMode(QPlainTextEdit::NoWrap);
   txtInfo_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);

@@ -17,7 +17,7 @@ inline constexpr std::string_view kCityFileName = "cities.dat";
 // Shown for every failure to read either file.
 inline constexpr std::string_view kLocationDatabaseError =
     "経緯度情報データベースを開くことができません。";
-inline constexpr std::size_t kMaxRegions = 100;
+inline constexpr std::size_t kMaxRegions = 1000;
 // Codes up to this one are prefectures: English prefix shown, names joined
 // without a separator in Japanese, the JGD2000 switch available.
 inline constexpr int16_t kLastPrefectureCode = 47;

@@ -60,6 +60,8 @@ void LocationDialog::Build() {
 
   lstCities_ = new QListWidget(frame);
   lstCities_->setObjectName(QStringLiteral("lstCities"));
+  // A list takes no name from its label.
+  lstCities_->setAccessibleName(tr("都市"));
   lstCities_->setMinimumSize(300, 200);
   form->addRow(tr("都市(&C):"), lstCities_);
 
@@ -126,8 +128,9 @@ void LocationDialog::ShowRegions() {
   {
     const QSignalBlocker block(cmbPrefs_);
     cmbPrefs_->clear();
-    for (std::size_t i = 0; i < location_.Regions().size(); ++i) {
-      cmbPrefs_->addItem(Text(location_.RegionItems()[i]), location_.Regions()[i].Code);
+    const std::vector<std::string> items = location_.RegionItems();
+    for (std::size_t i = 0; i < items.size(); ++i) {
+      cmbPrefs_->addItem(Text(items[i]), location_.Regions()[i].Code);
     }
     cmbPrefs_->setCurrentIndex(location_.RegionIndex());
   }
@@ -145,18 +148,25 @@ void LocationDialog::ShowCities() {
   const QString filter = txtFilter_->text().trimmed();
   if (filter.isEmpty()) {
     matches_.clear();
-    for (const std::string& item : location_.CityItems()) lstCities_->addItem(Text(item));
+    // One call for the whole list: a country lists up to some 3000 cities.
+    QStringList items;
+    for (const std::string& item : location_.CityItems()) items.append(Text(item));
+    lstCities_->addItems(items);
     lstCities_->setCurrentRow(location_.CityIndex());
   } else {
     matches_ = location_.FindCities(filter.toStdString());
     const LocationChoice& choice = location_.Choice();
+    QStringList items;
+    int current = -1;
     for (std::size_t i = 0; i < matches_.size(); ++i) {
-      lstCities_->addItem(Text(matches_[i].Text));
+      items.append(Text(matches_[i].Text));
       if (matches_[i].RegionCode == choice.SelectPref &&
           matches_[i].CityCode == choice.SelectCity && !location_.RegionDamaged()) {
-        lstCities_->setCurrentRow(static_cast<int>(i));
+        current = static_cast<int>(i);
       }
     }
+    lstCities_->addItems(items);
+    if (current >= 0) lstCities_->setCurrentRow(current);
   }
   filling_ = false;
   if (lstCities_->currentItem() != nullptr) lstCities_->scrollToItem(lstCities_->currentItem());

@@ -1,6 +1,7 @@
 #include "LocationDialogModel.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <utility>
 
@@ -156,22 +157,38 @@ bool Contains(std::string_view text, std::string_view part) {
   return it != text.end();
 }
 
+bool StartsWith(std::string_view text, std::string_view part) {
+  return text.size() >= part.size() && Contains(text.substr(0, part.size()), part);
+}
+
 }  // namespace
 
 std::vector<LocationDialogModel::CityMatch> LocationDialogModel::FindCities(std::string_view text) {
   std::vector<CityMatch> matches;
   if (failed_ || text.empty()) return matches;
   if (!everyCity_) everyCity_ = ReadAllCities(folder_, CoordinateSet::Default);
+  // Cities whose own name holds the text come before those found by their
+  // region's name, names that begin with it first of all.
+  std::array<std::vector<const CityRecord*>, 3> ranked;
   for (const CityRecord& city : *everyCity_) {
     if (city.RegionCode < 1 || city.RegionCode > static_cast<int>(regions_.size())) continue;
     const RegionRecord& region = regions_[static_cast<std::size_t>(city.RegionCode - 1)];
-    if (!Contains(city.JapaneseName, text) && !Contains(city.EnglishName, text) &&
-        !Contains(region.JapaneseName, text) && !Contains(region.EnglishName, text)) {
-      continue;
+    if (StartsWith(city.JapaneseName, text) || StartsWith(city.EnglishName, text)) {
+      ranked[0].push_back(&city);
+    } else if (Contains(city.JapaneseName, text) || Contains(city.EnglishName, text)) {
+      ranked[1].push_back(&city);
+    } else if (Contains(region.JapaneseName, text) || Contains(region.EnglishName, text)) {
+      ranked[2].push_back(&city);
     }
-    const std::string regionName = choice_.English ? region.EnglishName : region.JapaneseName;
-    matches.push_back({city.RegionCode, city.CityCode,
-                       CityListText(city, choice_.English) + " (" + regionName + ")"});
+  }
+  for (const auto& rank : ranked) {
+    for (const CityRecord* city : rank) {
+      if (matches.size() == kMaxFoundCities) return matches;
+      const RegionRecord& region = regions_[static_cast<std::size_t>(city->RegionCode - 1)];
+      const std::string& regionName = choice_.English ? region.EnglishName : region.JapaneseName;
+      matches.push_back({city->RegionCode, city->CityCode,
+                         CityListText(*city, choice_.English) + " (" + regionName + ")"});
+    }
   }
   return matches;
 }

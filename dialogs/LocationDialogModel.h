@@ -18,6 +18,8 @@ class Chart;
 inline constexpr std::string_view kLocationDialogCaption = "地域の選択";
 inline constexpr int16_t kDefaultRegionCode = 28;  // 兵庫県
 inline constexpr int16_t kDefaultCityCode = 6;     // 明石市
+// A list longer than this helps no one find a city and would slow each key.
+inline constexpr std::size_t kMaxFoundCities = 300;
 
 // The dialog's stored choice (preferences section "LocationDialog").
 struct LocationChoice {
@@ -103,7 +105,9 @@ class LocationDialogModel {
 
   // Searching: the cities of every region whose name, or whose region's
   // name, contains the text in either language (Latin letters compared
-  // without regard to case). Listed in the current language as
+  // without regard to case): names that begin with it first, then names
+  // that hold it, then cities of matching regions, each in file order, at
+  // most kMaxFoundCities of them. Listed in the current language as
   // "city (region)". Nothing for an empty text.
   struct CityMatch {
     int16_t RegionCode = 0;

@@ -41,6 +41,7 @@ QWidget* OptionsDialog::BuildDialPage1() {
   auto* colors = new QGroupBox(tr("色・フォント"), page);
   lstDialOptions_ = new QListWidget(colors);
   lstDialOptions_->setObjectName(QStringLiteral("lstDialOptions"));
+  lstDialOptions_->setAccessibleName(tr("色・フォントを設定する項目"));
   for (const DialItem& item : kDialItems) lstDialOptions_->addItem(tr(item.Name.data()));
   lstDialOptions_->setCurrentRow(0);
   lblDialColor_[0] = NewSample(QStringLiteral("lblDialColor"), 0, colors);
@@ -58,6 +59,7 @@ QWidget* OptionsDialog::BuildDialPage1() {
   auto* picture = new QGroupBox(tr("背景画像"), page);
   txtDialPicture_ = new QLineEdit(picture);
   txtDialPicture_->setObjectName(QStringLiteral("txtDialPicture"));
+  txtDialPicture_->setAccessibleName(tr("背景画像のファイル"));
   auto* browse = new QPushButton(tr("ファイルの参照"), picture);
   browse->setObjectName(QStringLiteral("cmdDialPicture"));
   picDialPicture_ = new QLabel(picture);
@@ -148,9 +150,11 @@ QWidget* OptionsDialog::BuildClockPage() {
   auto* colors = new QGroupBox(tr("色・フォント"), page);
   cmbClockOptions_ = new QComboBox(colors);
   cmbClockOptions_->setObjectName(QStringLiteral("cmbClockOptions"));
+  cmbClockOptions_->setAccessibleName(tr("昼または夜の設定"));
   for (std::string_view name : kClockRecordNames) cmbClockOptions_->addItem(tr(name.data()));
   lstClockOptions_ = new QListWidget(colors);
   lstClockOptions_->setObjectName(QStringLiteral("lstClockOptions"));
+  lstClockOptions_->setAccessibleName(tr("色・フォントを設定する項目"));
   for (const ClockItem& item : kClockItems) lstClockOptions_->addItem(tr(item.Name.data()));
   lstClockOptions_->setCurrentRow(0);
   lblClockColor_[0] = NewSample(QStringLiteral("lblClockColor"), 0, colors);
@@ -210,6 +214,9 @@ QWidget* OptionsDialog::BuildTimeZonePage() {
 
   auto* gmt = new QLabel(tr("GMT"), zone);
   gmt->setBuddy(txtTimeZone_[0]);
+  // The two boxes share the label "時差(時間:分):".
+  txtTimeZone_[0]->setAccessibleName(tr("時差 時間"));
+  txtTimeZone_[1]->setAccessibleName(tr("時差 分"));
   auto* row = new QHBoxLayout;
   row->addWidget(gmt);
   row->addWidget(txtTimeZone_[0]);
@@ -217,7 +224,9 @@ QWidget* OptionsDialog::BuildTimeZonePage() {
   row->addWidget(txtTimeZone_[1]);
   row->addStretch();
   auto* meridianRow = new QHBoxLayout;
-  meridianRow->addWidget(new QLabel(tr("標準時子午線:"), zone));
+  auto* meridianLabel = new QLabel(tr("標準時子午線:"), zone);
+  meridianLabel->setBuddy(txtMeridian_);
+  meridianRow->addWidget(meridianLabel);
   meridianRow->addWidget(txtMeridian_, 1);
   auto* fields = new QVBoxLayout;
   fields->addWidget(new QLabel(tr("時差(時間:分):"), zone));

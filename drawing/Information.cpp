@@ -6,6 +6,7 @@
 #include <string>
 
 #include "AsciiText.h"
+#include "CompassDeclination.h"
 #include "Version.h"
 #include "DialRoutines.h"
 #include "DrawPass.h"
@@ -61,6 +62,12 @@ void SetTextPen(DrawTarget& t, ColorRef color) {
   t.setForeColor(color);
 }
 
+// The model's name after a declination that does not come from the
+// Japan-area formula: " (WMM2025)".
+std::string ModelNote(const CompassDeclination& declination) {
+  return declination.model.empty() ? std::string() : " (" + std::string(declination.model) + ")";
+}
+
 std::array<std::string, 7> InformationLines(DialDesign design) {
   Chart& chart = design.chart;
   const ChartLocation& place = chart.Location();
@@ -73,12 +80,10 @@ std::array<std::string, 7> InformationLines(DialDesign design) {
   lines[3] = "経度 : " + chart.FormatDegAngle(place.Longitude(), "+-", "度分秒");
   if (chart.TimeSystem() == 0) lines[4] = "表示時刻 : 真太陽時";
   if (chart.TimeSystem() == 1) lines[4] = "表示時刻 : 中央標準時";
-  lines[5] = "磁気偏角 : ";
-  if (chart.IsJapanArea(place.Latitude(), place.Longitude())) {
-    lines[5] += chart.FormatDegAngle(place.NorthDiff2(), "+- ", "度分秒");
-  } else {
-    lines[5] += "計算対象外地域";
-  }
+  const CompassDeclination declination =
+      CompassDeclinationOf(chart, design.settings.Season.SeasonDate.Year);
+  lines[5] = "磁気偏角 : " + chart.FormatDegAngle(declination.west, "+- ", "度分秒") +
+             ModelNote(declination);
   lines[6] = "均時差 : " + (adjusted ? HoursText(chart, chart.Season().EquationOfTime())
                                      : std::string("指定なし"));
   return lines;
@@ -124,18 +129,16 @@ void DrawReadingSentences(const DrawPass& pass, const PageMargins& margins) {
   RotatedText(t, x, margins.top + t.TextHeight(sentences[0]), sentences[1], 0);
 }
 
-// How far to turn the dial against magnetic north, at the bottom left; only
-// where the magnetic declination is known.
+// How far to turn the dial against magnetic north, at the bottom left.
 void DrawTurningSentence(const DrawPass& pass, const PageMargins& margins) {
   DrawTarget& t = pass.target;
   Chart& chart = pass.design.chart;
-  const ChartLocation& place = chart.Location();
-  if (!chart.IsJapanArea(place.Latitude(), place.Longitude())) return;
-  const double declination = place.NorthDiff2();
-  std::string angle = chart.FormatDegAngle(declination, "+- ", "度分秒");
+  const CompassDeclination declination =
+      CompassDeclinationOf(chart, pass.design.settings.Season.SeasonDate.Year);
+  std::string angle = chart.FormatDegAngle(declination.west, "+- ", "度分秒");
   if (!angle.empty()) angle.erase(0, 1);  // the sign
-  const std::string sentence =
-      (declination >= 0 ? "磁北に対して東に" : "磁北に対して西に") + angle + "回転して設置します。";
+  const std::string sentence = (declination.west >= 0 ? "磁北に対して東に" : "磁北に対して西に") +
+                               angle + ModelNote(declination) + "回転して設置します。";
   RotatedText(t, margins.left, t.ScaleHeight() - t.TextHeight(sentence) - margins.bottom, sentence,
               0);
 }

@@ -2,7 +2,7 @@
 
 #include "LocalDate.h"
 #include "Paths.h"
-#include "TimeZone.h"
+#include "ZonePlace.h"
 
 namespace {
 
@@ -36,11 +36,14 @@ MainModel::MainModel() {
   IgnoringErrors([&] { chart_.setTimeSystem(1); });
   IgnoringErrors([&] { chart_.setIncludeRiseSet(true); });
 
+  // Akashi unless the computer's zone names a place elsewhere: a dial for
+  // Akashi on a computer in Berlin would read its noon at 3:00.
   ChartLocation& location = chart_.Location();
-  IgnoringErrors([&] { location.setName("兵庫県明石市"); });
-  IgnoringErrors([&] { location.setLatitude(34.65); });
-  IgnoringErrors([&] { location.setLongitude(135); });
-  IgnoringErrors([&] { location.setTimeZone(GetSystemTimeZone()); });
+  const ZonePlace place = DefaultDesignPlace();
+  IgnoringErrors([&] { location.setName(place.JapaneseName); });
+  IgnoringErrors([&] { location.setLatitude(place.Latitude); });
+  IgnoringErrors([&] { location.setLongitude(place.Longitude); });
+  IgnoringErrors([&] { location.setTimeZone(place.TimeZone); });
 
   IgnoringErrors([&] { chart_.Season().setCalcSeason(SummerSolsticeSeason(location.Latitude())); });
   IgnoringErrors([&] { chart_.Season().setEquationOfTime(0); });

@@ -8,9 +8,9 @@
 #include "Paths.h"
 #include "SettingChecks.h"
 #include "SettingsKeys.h"
-#include "TimeZone.h"
 #include "ValueText.h"
 #include "Version.h"
+#include "ZonePlace.h"
 
 namespace {
 
@@ -83,11 +83,13 @@ void ReadMainSection(const PreferenceReader& ini, MainModel& model) {
     chart.setTimeSystem(timeSystem);
   });
   Step([&] { chart.setIncludeRiseSet(ini.Bool(kMain, "IncludeRiseSet", true)); });
-  Step(
-      [&] { location.setName(WithoutControlCharacters(ini.Text(kMain, "Name", "兵庫県明石市"))); });
-  Step([&] { location.setLatitude(ini.Real(kMain, "Latitude", 34.65)); });
-  Step([&] { location.setLongitude(ini.Real(kMain, "Longitude", 135)); });
-  Step([&] { location.setTimeZone(ini.Real(kMain, "TimeZone", GetSystemTimeZone())); });
+  // Absent keys (the first start) keep the new design's place, which the
+  // computer's time zone chose.
+  const ZonePlace place = DefaultDesignPlace();
+  Step([&] { location.setName(WithoutControlCharacters(ini.Text(kMain, "Name", place.JapaneseName))); });
+  Step([&] { location.setLatitude(ini.Real(kMain, "Latitude", place.Latitude)); });
+  Step([&] { location.setLongitude(ini.Real(kMain, "Longitude", place.Longitude)); });
+  Step([&] { location.setTimeZone(ini.Real(kMain, "TimeZone", place.TimeZone)); });
   Step([&] {
     const int32_t interval = ini.Int(kMain, "Interval", 30);
     RequireValidValue(IsDialInterval(interval));

@@ -437,7 +437,7 @@ int32_t MainModel::OpenDocument(const std::string& path) {
 int32_t MainModel::SaveDocument(const std::string& path) {
   ClearLastError();
   try {
-    std::optional<std::string> bytes = Utf8ToCp932(DocumentWriter(*this).Write());
+    std::optional<std::string> bytes = EncodeFileText(DocumentWriter(*this).Write());
     // Written beside the old document and moved over it only when complete,
     // so a failed save leaves the previous document as it was.
     if (!bytes || !WriteFileAtomically(path, *bytes)) {

@@ -52,12 +52,19 @@ std::string SingleLine(std::string_view text) {
   return line;
 }
 
-// Cuts at the first NUL and to the byte limit in CP932, never inside a
-// double-byte character.
+// Cuts at the first NUL and to the byte limit in CP932 (in UTF-8 for text
+// beyond it), never inside a character.
 std::string LimitValue(std::string_view value) {
   value = value.substr(0, value.find('\0'));
-  std::optional<std::string> cp932 = Utf8ToCp932(value);
-  if (!cp932 || cp932->size() <= kProfileValueLimit) return std::string(value);
+  std::optional<std::string> cp932 = Utf8ToCp932Exactly(value);
+  if (!cp932) {
+    // Text beyond CP932 (kept in UTF-8): cut at a character boundary.
+    if (value.size() <= kProfileValueLimit || !IsValidUtf8(value)) return std::string(value);
+    std::size_t end = kProfileValueLimit;
+    while (end > 0 && (static_cast<unsigned char>(value[end]) & 0xC0) == 0x80) --end;
+    return std::string(value.substr(0, end));
+  }
+  if (cp932->size() <= kProfileValueLimit) return std::string(value);
   std::size_t end = 0;
   while (end < cp932->size()) {
     unsigned char lead = static_cast<unsigned char>((*cp932)[end]);
@@ -133,11 +140,23 @@ std::optional<ProfileFile> ProfileFile::Load(const std::string& path) {
 }
 
 bool ProfileFile::Save(const std::string& path) const {
+  // CP932 as older versions read it, lines read from the file kept byte for
+  // byte; UTF-8 with a byte-order mark as soon as one value does not fit.
   std::string bytes;
   for (std::size_t i = 0; i < lines_.size(); ++i) {
-    std::optional<std::string> line = raw_[i] ? raw_[i] : Utf8ToCp932(lines_[i]);
-    if (!line) return false;
+    std::optional<std::string> line = raw_[i] ? raw_[i] : Utf8ToCp932Exactly(lines_[i]);
+    if (!line) return SaveAsUtf8(path);
     bytes += *line;
+    bytes += "\r\n";
+  }
+  return WriteFileAtomically(path, bytes);
+}
+
+bool ProfileFile::SaveAsUtf8(const std::string& path) const {
+  std::string bytes = "\xEF\xBB\xBF";
+  for (const std::string& line : lines_) {
+    if (!IsValidUtf8(line)) return false;
+    bytes += line;
     bytes += "\r\n";
   }
   return WriteFileAtomically(path, bytes);

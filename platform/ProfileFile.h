@@ -29,8 +29,9 @@ class ProfileFile {
   // The file's profile; an empty one when the file does not exist;
   // nullopt when it exists but cannot be read.
   static std::optional<ProfileFile> Load(const std::string& path);
-  // Writes the profile in CP932 with CR LF. False on failure (the old file
-  // then stays as it was).
+  // Writes the profile with CR LF: in CP932 while every line fits it, else
+  // in UTF-8 after a byte-order mark. False on failure (the old file then
+  // stays as it was).
   bool Save(const std::string& path) const;
 
   // The value, trimmed, with one pair of enclosing double quotes removed,
@@ -56,6 +57,7 @@ class ProfileFile {
   std::optional<std::size_t> FindKey(std::size_t header, std::string_view key) const;
   // One past the section's last line that is not blank.
   std::size_t SectionEnd(std::size_t header) const;
+  bool SaveAsUtf8(const std::string& path) const;
 
   std::vector<std::string> lines_;
   // The file's own CP932 bytes of each line not changed since loading.

@@ -125,6 +125,24 @@ std::optional<std::string> Utf8ToCp932(std::string_view utf8) {
   return out;
 }
 
+std::optional<std::string> Utf8ToCp932Exactly(std::string_view utf8) {
+  if (!IsValidUtf8(utf8)) return std::nullopt;
+  std::string out;
+  out.reserve(utf8.size());
+  Converter& converter = ToCp932();
+  if (!converter.ok() || converter.convert(utf8, out) != utf8.size()) return std::nullopt;
+  // Some characters have a CP932 form that reads back as another (WAVE DASH
+  // U+301C becomes FULLWIDTH TILDE U+FF5E): those do not fit either.
+  if (Cp932ToUtf8(out) != utf8) return std::nullopt;
+  return out;
+}
+
+std::optional<std::string> EncodeFileText(std::string_view utf8) {
+  if (auto cp932 = Utf8ToCp932Exactly(utf8)) return cp932;
+  if (!IsValidUtf8(utf8)) return std::nullopt;
+  return "\xEF\xBB\xBF" + std::string(utf8);
+}
+
 bool IsValidUtf8(std::string_view s) {
   while (!s.empty()) {
     std::size_t n = Utf8SequenceLength(s);

@@ -87,7 +87,12 @@ LARGE_COUNTRIES = {"US": 9, "CA": 7, "RU": 12, "CN": 7, "IN": 7, "BR": 7, "AU": 
 CITIES_PER_COUNTRY = 3
 
 CONTINENTS = {"AS": "Asia", "EU": "Europe", "AF": "Africa", "NA": "North America",
-              "SA": "South America", "OC": "Oceania"}
+              "SA": "South America", "OC": "Oceania", "AN": "Antarctica"}
+# Countries where a city whose zone differs from the usual zone of its
+# province is a GeoNames slip (Zhongshan in Guangdong with Asia/Urumqi); it
+# takes the province's zone. Elsewhere such a city may well lie across a zone
+# border (El Paso in Texas) and keeps its own.
+ZONE_SLIP_COUNTRIES = {"CN"}
 JAPANESE_SUFFIXES = ("市", "町", "村", "区")
 G20_CAPITALS = {"Buenos Aires", "Canberra", "Brasilia", "Ottawa", "Beijing", "Paris",
                 "Berlin", "New Delhi", "Jakarta", "Rome", "Mexico City", "Moscow",
@@ -333,6 +338,13 @@ def standard_offset(zone_name):
     return Decimal(int(min(offsets).total_seconds())) / 3600
 
 
+def dial_offset(zone_name):
+    """The standard offset as the program takes it (-12..12): an offset beyond
+    +12 (Tonga, Samoa at +13) is the same clock time a day apart, -11."""
+    offset = standard_offset(zone_name)
+    return offset - 24 if offset > 12 else offset
+
+
 def format_hours(value):
     return format(value.normalize(), "f")  # 9, 5.5, -3.5, 5.75
 
@@ -380,6 +392,31 @@ def select_japan(cities, catalogue, iso_by_admin1, prefectures):
     return selected
 
 
+def add_every_japanese_city(selected, cities, catalogue, iso_by_admin1):
+    """After a prefecture's six, every other city of the list by population.
+    Tokyo's own point, listed first as the seat 新宿区, comes again as 東京."""
+    listed = {entry[0].id for entries in selected.values() for entry in entries}
+    by_prefecture = defaultdict(list)
+    for city in cities:
+        if city.country != "JP":
+            continue
+        iso = ADMIN1_FIXES.get(city.id) or iso_by_admin1.get(city.admin1)
+        if iso and (city.id not in listed or city.id in TOKYO_SEAT):
+            by_prefecture[int(iso[3:])].append(city)
+    for code, candidates in by_prefecture.items():
+        for city in sorted(candidates, key=lambda c: -c.population):
+            japanese = japanese_city_name(city, catalogue, False, code == 13)
+            if japanese is None:
+                base = catalogue.get(city.id)
+                japanese = base if base and all_japanese(base) else None
+            if japanese is None or not cp932_ok(japanese):
+                japanese = ascii_name(city.asciiname)
+                english = japanese
+            else:
+                english = english_city_name(city, japanese)
+            selected[code].append((city, english, japanese))
+
+
 def place_default(chosen, candidates, catalogue):
     """Puts the default place at its fixed position; the others keep their
     population order."""
@@ -422,33 +459,79 @@ def pick_country_cities(code, candidates, catalogue, exemplars, zones):
     return [capital] + rest
 
 
-def select_world(cities, catalogue, country_info, cldr):
+def english_world_name(city):
+    return ascii_name(city.name) or ascii_name(city.asciiname)
+
+
+def select_world(cities, catalogue, country_info, cldr, admin1_names):
+    """The countries of WORLD_COUNTRIES first with their chosen cities, as
+    older versions listed them; then every other city of each country by
+    population, and every other country by English name."""
     territories, exemplars = cldr
     zones = plausible_zones(cities)
     by_country = defaultdict(list)
     for city in cities:
-        by_country[city.country].append(city)
+        if city.country != "JP":
+            by_country[city.country].append(city)
+    others = sorted((c for c in by_country if c not in WORLD_COUNTRIES),
+                    key=lambda c: ascii_name(country_info[c]["name"]))
     regions = []
-    for code in WORLD_COUNTRIES:
+    for code in WORLD_COUNTRIES + others:
         english = ascii_name(country_info[code]["name"])
-        japanese = territories[code]
-        assert cp932_ok(english) and cp932_ok(japanese), code
-        picks = pick_country_cities(code, by_country[code], catalogue, exemplars, zones)
+        japanese = territories.get(code)
+        if not japanese or not cp932_ok(japanese):
+            japanese = english
+        assert cp932_ok(english), code
+        picks = []
+        if code in WORLD_COUNTRIES:
+            picks = pick_country_cities(code, by_country[code], catalogue, exemplars, zones)
         entries = []
         seen = set()
         for city in picks:
-            name = ascii_name(city.name)
+            name = english_world_name(city)
             if name in seen:
                 continue
             seen.add(name)
             japanese_name = world_japanese_name(city, catalogue, exemplars) or name
-            entries.append((city, name, japanese_name))
+            entries.append((city, name, japanese_name, "首都" if not entries else ""))
+        listed = {entry[0].id for entry in entries}
+        rest = sorted((c for c in by_country[code] if c.id not in listed),
+                      key=lambda c: (c.feature != "PPLC", -c.population))
+        names = defaultdict(int)
+        for city in by_country[code]:
+            names[english_world_name(city)] += 1
+        for city in rest:
+            name = english_world_name(city)
+            japanese_name = world_japanese_name(city, catalogue, exemplars) or name
+            # Several places of one name: the province tells them apart.
+            remarks = "首都" if city.feature == "PPLC" else \
+                admin1_names.get(f"{city.country}.{city.admin1}", "") if names[name] > 1 else ""
+            entries.append((city, name, japanese_name, ascii_name(remarks) or remarks))
         regions.append({"english": english, "prefix": CONTINENTS[country_info[code]["continent"]],
                         "japanese": japanese, "cities": entries})
     return regions
 
 
 # --- output ----------------------------------------------------------------
+
+def zone_lines(zone_places):
+    """A place for every IANA zone of the world's cities: the city the zone is
+    named after, else the zone's most populous city. Japan's zone is left out:
+    there the program keeps its own default place."""
+    lines = []
+    for zone in sorted(zone_places):
+        places = zone_places[zone]
+        named = zone.rsplit("/", 1)[-1].replace("_", " ")
+        matching = [p for p in places if p[1] == named or ascii_name(p[0].name) == named]
+        city, english, japanese, region, point, hours = (matching or
+                                                         sorted(places, key=lambda p: -p[0].population))[0]
+        numbers = to_dms(point[0]) + to_dms(point[1])
+        fields = [quoted(zone), quoted(f"{english}, {region['english']}"),
+                  quoted(f"{japanese}, {region['japanese']}")]
+        fields += [str(n) for n in numbers] + [format_hours(hours)]
+        lines.append(",".join(fields))
+    return lines
+
 
 def quoted(text):
     assert '"' not in text and "\r" not in text and "\n" not in text
@@ -481,16 +564,18 @@ def main():
     cities = load_cities()
     catalogue = load_catalogue()
     prefectures = load_prefectures()
-    iso_by_admin1 = admin1_to_iso(prefectures, load_admin1_names())
+    admin1_names = load_admin1_names()
+    iso_by_admin1 = admin1_to_iso(prefectures, admin1_names)
     japan = select_japan(cities, catalogue, iso_by_admin1, prefectures)
-    world = select_world(cities, catalogue, load_country_info(), load_cldr_names())
+    add_every_japanese_city(japan, cities, catalogue, iso_by_admin1)
+    world = select_world(cities, catalogue, load_country_info(), load_cldr_names(), admin1_names)
 
     region_lines = [",".join([str(p["code"]), quoted(p["english"]), quoted(p["prefix"]),
                               quoted(p["japanese"])]) for p in prefectures]
     for index, region in enumerate(world):
         region_lines.append(",".join([str(48 + index), quoted(region["english"]),
                                       quoted(region["prefix"]), quoted(region["japanese"])]))
-    assert len(region_lines) <= 100
+    assert len(region_lines) <= 1000
 
     # Japan: GeoNames gives JGD2000; the Tokyo datum comes from the inverted
     # transformation.  The default place is fixed in the Tokyo datum instead.
@@ -504,19 +589,28 @@ def main():
     for (code, number, (city, english, japanese)), tokyo, world_point in zip(
             japanese_entries, tokyo_points, world_points):
         remarks = capital_remarks(prefectures[code - 1]["japanese"]) if number == 1 else ""
+        if city.id in TOKYO_SEAT and number > 1:
+            english, japanese, remarks = "Tokyo", "東京", ""
         if city.id == DEFAULT_PLACE_ID:
             tokyo, world_point, remarks = DEFAULT_PLACE_TOKYO, default_world, DEFAULT_PLACE_REMARKS
         city_lines.append(city_line(code, number, english, japanese, tokyo, world_point,
                                     standard_offset(city.zone), remarks))
+    zone_places = {}
+    province_zones = plausible_zones(cities)
     for index, region in enumerate(world):
-        for number, (city, english, japanese) in enumerate(region["cities"], start=1):
+        for number, (city, english, japanese, remarks) in enumerate(region["cities"], start=1):
             point = (city.lat, city.lon)
-            remarks = "首都" if number == 1 else ""
+            zone = province_zones[(city.country, city.admin1)] \
+                if city.country in ZONE_SLIP_COUNTRIES else city.zone
+            hours = dial_offset(zone)
             city_lines.append(city_line(48 + index, number, english, japanese, point, point,
-                                        standard_offset(city.zone), remarks))
+                                        hours, remarks))
+            zone_places.setdefault(city.zone, []).append(
+                (city, english, japanese, region, point, hours))
 
     write_cp932(os.path.join(out_dir, "prefs.dat"), region_lines)
     write_cp932(os.path.join(out_dir, "cities.dat"), city_lines)
+    write_cp932(os.path.join(out_dir, "zones.dat"), zone_lines(zone_places))
 
     world_count = sum(len(r["cities"]) for r in world)
     names = {e[1] for r in world for e in r["cities"]}

@@ -26,7 +26,7 @@ TEST(InfoListing, EngineDefaultsInTrueSolarTimeComeOutExactly) {
   chart.setTimeSystem(0);
   chart.setCompatible(true);
 
-  EXPECT_EQ(BuildInfoListing(chart),
+  EXPECT_EQ(BuildInfoListing(chart, 2026),
             "地域: 兵庫県明石市\r\n"
             "緯度: 北緯34度39分00秒(+34.65度)\r\n"
             "経度: 東経135度00分00秒(+135.0度)\r\n"
@@ -49,11 +49,12 @@ TEST(InfoListing, PlaceOutsideTheModelAreaAndZoneZero) {
   chart.Location().setLongitude(-70.25);
   chart.Location().setTimeZone(0);
 
-  const auto lines = LinesOf(BuildInfoListing(chart));
+  const auto lines = LinesOf(BuildInfoListing(chart, 2026));
   ASSERT_EQ(lines.size(), 14u);
   EXPECT_EQ(lines[1], "緯度: 南緯33度30分00秒(-33.5度)");
   EXPECT_EQ(lines[2], "経度: 西経70度15分00秒(-70.25度)");
-  EXPECT_EQ(lines[3], "磁気偏角: 計算対象外地域");
+  // The world model's value for the winter solstice of 2026.
+  EXPECT_EQ(lines[3], "磁気偏角: +0度17分10秒(+0.28607127度) (WMM2025)");
   EXPECT_EQ(lines[4], "タイムゾーン: GMT0:00");
 }
 
@@ -62,14 +63,14 @@ TEST(InfoListing, PolarNightAndMidnightSunNeedNoSunrise) {
   chart.Location().setLatitude(80);
 
   chart.Season().setCalcSeason(8);
-  auto lines = LinesOf(BuildInfoListing(chart));
+  auto lines = LinesOf(BuildInfoListing(chart, 2026));
   ASSERT_EQ(lines.size(), 14u);
   EXPECT_EQ(lines[10], "日の出時刻: 極夜");
   EXPECT_EQ(lines[11], "日の入時刻: 極夜");
   EXPECT_EQ(lines[12], "可照時間: 0時間00分00秒");
 
   chart.Season().setCalcSeason(4);
-  lines = LinesOf(BuildInfoListing(chart));
+  lines = LinesOf(BuildInfoListing(chart, 2026));
   ASSERT_EQ(lines.size(), 14u);
   EXPECT_EQ(lines[6], "季節: 夏至(6/21)");
   EXPECT_EQ(lines[10], "日の出時刻: 白夜");
@@ -82,7 +83,7 @@ TEST(InfoListing, DayNumberAndTimeSystemLines) {
   chart.Season().setCalcDate(100);
   chart.setTimeSystem(1);
 
-  const auto lines = LinesOf(BuildInfoListing(chart));
+  const auto lines = LinesOf(BuildInfoListing(chart, 2026));
   ASSERT_EQ(lines.size(), 14u);
   EXPECT_EQ(lines[6], "日付: 4/10");
   EXPECT_EQ(lines[13], "時刻方式: 中央標準時");
@@ -96,7 +97,7 @@ TEST(InfoListing, DecimalsRoundToEightPlacesAndKeepOne) {
   chart.Location().setLatitude(35.123456789);
   chart.Location().setLongitude(139);
 
-  const auto lines = LinesOf(BuildInfoListing(chart));
+  const auto lines = LinesOf(BuildInfoListing(chart, 2026));
   ASSERT_GE(lines.size(), 3u);
   EXPECT_EQ(lines[1], "緯度: 北緯35度07分24秒(+35.12345679度)");
   EXPECT_EQ(lines[2], "経度: 東経139度00分00秒(+139.0度)");

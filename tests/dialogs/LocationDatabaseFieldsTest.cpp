@@ -55,13 +55,13 @@ TEST(ParseRegions, RecordsMayLackTheFinalLineEndOrSpanLines) {
   EXPECT_EQ((*regions)[1].JapaneseName, "青森県");
 }
 
-TEST(ParseRegions, OnlyTheFirstHundredRecordsAreRead) {
+TEST(ParseRegions, OnlyTheFirstThousandRecordsAreRead) {
   std::string text;
-  for (int code = 1; code <= 100; ++code) text += std::to_string(code) + ",\"e\",\"p\",\"j\"\r\n";
+  for (int code = 1; code <= 1000; ++code) text += std::to_string(code) + ",\"e\",\"p\",\"j\"\r\n";
   text += "garbage that is never read,\"";
   const auto regions = ParseRegions(text);
   ASSERT_TRUE(regions);
-  EXPECT_EQ(regions->size(), 100u);
+  EXPECT_EQ(regions->size(), kMaxRegions);
 }
 
 TEST(ParseRegions, MalformedOrMisnumberedFilesFail) {

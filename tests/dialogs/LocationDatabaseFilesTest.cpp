@@ -65,55 +65,71 @@ TEST(ShippedLocationDatabase, DefaultPlaceIsAkashiOnTheStandardMeridian) {
 }
 
 // Every city of every region, in both coordinate sets, as the dialog would
-// hand it to the chart.
+// hand it to the chart. The file is read once: region by region it would be
+// read some 600 times.
 TEST(ShippedLocationDatabase, EveryCityLoadsInBothSetsAndReachesTheChart) {
   const auto regions = ReadRegionFile(kFolder);
   ASSERT_TRUE(regions);
+  const auto byDefault = ReadAllCities(kFolder, CoordinateSet::Default);
+  const auto byWorld = ReadAllCities(kFolder, CoordinateSet::Jgd2000);
+  ASSERT_EQ(byDefault.size(), byWorld.size());
   std::size_t japanese = 0, world = 0;
+  int16_t region = 1, expectedCode = 1;
   Chart chart;
-  for (const RegionRecord& region : *regions) {
-    const auto byDefault = ReadCityFile(kFolder, region.Code, CoordinateSet::Default);
-    const auto byWorld = ReadCityFile(kFolder, region.Code, CoordinateSet::Jgd2000);
-    ASSERT_TRUE(byDefault && byWorld) << "region " << region.Code;
-    ASSERT_EQ(byDefault->size(), byWorld->size());
-    const bool prefecture = region.Code <= kLastPrefectureCode;
-    if (prefecture) {
-      EXPECT_GE(byDefault->size(), 4u) << region.JapaneseName;
-      EXPECT_TRUE(EndsWith((*byDefault)[0].Remarks, "庁所在地")) << region.JapaneseName;
+  for (std::size_t i = 0; i < byDefault.size(); ++i) {
+    const CityRecord& a = byDefault[i];
+    const CityRecord& b = byWorld[i];
+    // Sorted by region, numbered 1, 2, ... within it, no region left empty.
+    if (a.RegionCode != region) {
+      ASSERT_EQ(a.RegionCode, region + 1) << "after region " << region;
+      region = a.RegionCode;
+      expectedCode = 1;
     }
-    (prefecture ? japanese : world) += byDefault->size();
-    for (std::size_t i = 0; i < byDefault->size(); ++i) {
-      const CityRecord& a = (*byDefault)[i];
-      const CityRecord& b = (*byWorld)[i];
-      const std::string label = a.JapaneseName + " in " + region.JapaneseName;
-      EXPECT_EQ(a.EnglishName, b.EnglishName);
-      EXPECT_FALSE(a.EnglishName.empty() || a.JapaneseName.empty()) << label;
-      EXPECT_TRUE(SignOnFirstNonZero(a.Latitude) && SignOnFirstNonZero(a.Longitude) &&
-                  SignOnFirstNonZero(b.Latitude) && SignOnFirstNonZero(b.Longitude))
-          << label;
-      if (prefecture) {
-        EXPECT_TRUE(EndsWith(a.JapaneseName, "市") || EndsWith(a.JapaneseName, "町") ||
-                    EndsWith(a.JapaneseName, "村") || EndsWith(a.JapaneseName, "区"))
-            << label;
-        EXPECT_EQ(a.TimeZone, 9) << label;
-        // The Tokyo datum lies south-east of JGD2000 in Japan by some seconds.
-        const int north = Seconds(b.Latitude) - Seconds(a.Latitude);
-        const int east = Seconds(b.Longitude) - Seconds(a.Longitude);
-        EXPECT_TRUE(north >= 5 && north <= 20 && east <= -5 && east >= -20)
-            << label << " shift " << north << "″N " << east << "″E";
-      } else {
-        EXPECT_EQ(a.Latitude, b.Latitude) << label;
-        EXPECT_EQ(a.Longitude, b.Longitude) << label;
+    ASSERT_EQ(a.CityCode, expectedCode++) << "region " << region;
+    const RegionRecord& r = (*regions)[static_cast<std::size_t>(region - 1)];
+    const bool prefecture = region <= kLastPrefectureCode;
+    (prefecture ? japanese : world) += 1;
+    const std::string label = a.JapaneseName + " in " + r.JapaneseName;
+    EXPECT_EQ(a.EnglishName, b.EnglishName);
+    EXPECT_FALSE(a.EnglishName.empty() || a.JapaneseName.empty()) << label;
+    EXPECT_TRUE(SignOnFirstNonZero(a.Latitude) && SignOnFirstNonZero(a.Longitude) &&
+                SignOnFirstNonZero(b.Latitude) && SignOnFirstNonZero(b.Longitude))
+        << label;
+    if (prefecture) {
+      if (a.CityCode == 1) {
+        EXPECT_TRUE(EndsWith(a.Remarks, "庁所在地")) << label;
       }
-      for (const CityRecord* city : {&a, &b}) {
-        const ChosenPlace place{PlaceName(region, *city, false), city->Latitude, city->Longitude,
-                                city->TimeZone};
-        EXPECT_NO_THROW(ApplyChosenPlace(chart, place)) << label;
-      }
+      EXPECT_EQ(a.TimeZone, 9) << label;
+      // The Tokyo datum lies south-east of JGD2000 in Japan by some seconds.
+      const int north = Seconds(b.Latitude) - Seconds(a.Latitude);
+      const int east = Seconds(b.Longitude) - Seconds(a.Longitude);
+      EXPECT_TRUE(north >= 5 && north <= 20 && east <= -5 && east >= -20)
+          << label << " shift " << north << "″N " << east << "″E";
+    } else {
+      EXPECT_EQ(a.Latitude, b.Latitude) << label;
+      EXPECT_EQ(a.Longitude, b.Longitude) << label;
+    }
+    for (const CityRecord* city : {&a, &b}) {
+      const ChosenPlace place{PlaceName(r, *city, false), city->Latitude, city->Longitude,
+                              city->TimeZone};
+      EXPECT_NO_THROW(ApplyChosenPlace(chart, place)) << label;
     }
   }
-  EXPECT_GE(japanese, 200u);
-  EXPECT_GE(world, 150u);
+  EXPECT_EQ(region, static_cast<int16_t>(regions->size()));
+  EXPECT_GE(japanese, 700u);
+  EXPECT_GE(world, 20000u);
+}
+
+TEST(ShippedLocationDatabase, SearchFindsCitiesInEitherLanguage) {
+  LocationDialogModel model(kFolder, LocationChoice{});
+  ASSERT_TRUE(model.Load());
+  const auto tokyo = model.FindCities("tokyo");
+  ASSERT_FALSE(tokyo.empty());
+  EXPECT_EQ(tokyo[0].Text, "東京 (東京都)");
+  const auto berlin = model.FindCities("ベルリン");
+  ASSERT_FALSE(berlin.empty());
+  EXPECT_EQ(berlin[0].Text, "ベルリン (ドイツ)");
+  EXPECT_EQ(model.FindCities("a").size(), kMaxFoundCities);
 }
 
 TEST(ShippedLocationDatabase, ListsInBothLanguages) {

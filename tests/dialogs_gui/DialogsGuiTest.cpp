@@ -161,7 +161,8 @@ class DialogsGuiTest : public QObject {
 
   void infoCopiesTheListingAsBuilt() {
     MainModel model;
-    const QString listing = QString::fromStdString(BuildInfoListing(model.Chart()));
+    const QString listing =
+        QString::fromStdString(BuildInfoListing(model.Chart(), model.Season.SeasonDate.Year));
     QApplication::clipboard()->setText(QStringLiteral("before"));
     WhenShown([](QWidget* window) {
       QCOMPARE(window->windowTitle(), QStringLiteral("計算条件一覧"));

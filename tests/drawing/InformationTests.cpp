@@ -58,10 +58,12 @@ TEST_F(Information, DateBasisTimeSystemAndPlace) {
   main.Chart().Location().setLatitude(-33.9);  // outside the magnetic area
   ASSERT_EQ(Draw(), kTrue);
   const auto texts = page.Texts();
-  ASSERT_EQ(texts.size(), 9u);  // no turning sentence
+  ASSERT_EQ(texts.size(), 10u);
   EXPECT_EQ(texts[0], "日付 : 3月5日");
   EXPECT_EQ(texts[4], "表示時刻 : 中央標準時");
-  EXPECT_EQ(texts[5], "磁気偏角 : 計算対象外地域");
+  // The world model's value for 2025.0, the start of its span, east of north.
+  EXPECT_EQ(texts[5], "磁気偏角 : -6度18分40秒 (WMM2025)");
+  EXPECT_EQ(texts[9], "磁北に対して西に6度18分40秒 (WMM2025)回転して設置します。");
   EXPECT_EQ(texts[6], "均時差 : -0時間12分00秒");
   EXPECT_EQ(texts[7], "日時計の時刻は中央標準時です。");
   EXPECT_EQ(texts[8], "3月5日の均時差による補正を行っています。");

@@ -5,6 +5,8 @@
 #include "LocalDate.h"
 #include "MainModel.h"
 #include "Paths.h"
+#include "TimeZone.h"
+#include "ZonePlace.h"
 
 namespace {
 
@@ -36,10 +38,11 @@ TEST(MainModel, StartsWithTheDefaultDesignForToday) {
             today.Year % 4 == 0 && (today.Year % 100 != 0 || today.Year % 400 == 0));
   EXPECT_EQ(chart.TimeSystem(), 1);
   EXPECT_TRUE(chart.IncludeRiseSet());
-  EXPECT_EQ(chart.Location().Name(), "兵庫県明石市");
-  EXPECT_EQ(chart.Location().Latitude(), 34.65);
-  EXPECT_EQ(chart.Location().Longitude(), 135);
-  EXPECT_EQ(chart.Location().TimeZone(), -5);  // standard time, not daylight saving
+  // The zone's own city, at its standard time (not daylight saving).
+  EXPECT_EQ(chart.Location().Name(), "ニューヨーク, アメリカ合衆国");
+  EXPECT_NEAR(chart.Location().Latitude(), 40.714, 0.001);
+  EXPECT_NEAR(chart.Location().Longitude(), -74.006, 0.001);
+  EXPECT_EQ(chart.Location().TimeZone(), -5);
   EXPECT_EQ(chart.Season().CalcSeason(), 4);
   EXPECT_EQ(chart.Season().EquationOfTime(), 0);
   EXPECT_FALSE(model.Season.AdjustEquation);
@@ -50,6 +53,42 @@ TEST(MainModel, StartsWithTheDefaultDesignForToday) {
   EXPECT_EQ(model.DialInformationFont.Name, "ＭＳ Ｐゴシック");
   EXPECT_EQ(model.DocumentPath, "");
   EXPECT_FALSE(model.Printer().IsPrinterAvailable());
+}
+
+TEST(MainModel, NewDesignsStartAtTheTimeZonesPlaceOrAtAkashi) {
+  {
+    ScopedTimeZone tz(":Europe/Berlin");
+    EXPECT_EQ(GetSystemTimeZoneName(), "Europe/Berlin");
+    const ZonePlace place = DefaultDesignPlace();
+    EXPECT_EQ(place.EnglishName, "Berlin, Germany");
+    EXPECT_EQ(MainModel().Chart().Location().Name(), "ベルリン, ドイツ");
+    EXPECT_EQ(MainModel().Chart().Location().TimeZone(), 1);
+  }
+  // Japan's zone, a rule without a name, a zone of no listed city.
+  for (const char* zone : {"Asia/Tokyo", "JST-9", "/usr/share/zoneinfo/Etc/UTC"}) {
+    ScopedTimeZone tz(zone);
+    const MainModel model;
+    const ChartLocation& location = model.Chart().Location();
+    EXPECT_EQ(location.Name(), "兵庫県明石市") << zone;
+    EXPECT_EQ(location.Latitude(), 34.65) << zone;
+    EXPECT_EQ(location.Longitude(), 135) << zone;
+  }
+  ScopedTimeZone tz("/usr/share/zoneinfo/Europe/Berlin");
+  EXPECT_EQ(GetSystemTimeZoneName(), "Europe/Berlin");
+}
+
+TEST(MainModel, ZoneLinesAreReadWithTheirSigns) {
+  const std::string text =
+      "\"America/Lima\",\"Lima, Peru\",\"リマ, ペルー\",-12,2,36,-77,-2,-0,-5\r\n"
+      "\"America/Bogota\",\"Bogota\",\"x\",4,36\r\n";
+  const auto lima = FindZonePlace(text, "America/Lima");
+  ASSERT_TRUE(lima);
+  EXPECT_EQ(lima->JapaneseName, "リマ, ペルー");
+  EXPECT_NEAR(lima->Latitude, -(12 + 2 / 60.0 + 36 / 3600.0), 1e-12);
+  EXPECT_NEAR(lima->Longitude, -(77 + 2 / 60.0), 1e-12);
+  EXPECT_EQ(lima->TimeZone, -5);
+  EXPECT_FALSE(FindZonePlace(text, "America/Bogota")) << "a short line";
+  EXPECT_FALSE(FindZonePlace(text, "America"));
 }
 
 TEST(MainModel, DatesBeyondTheirMonthRunOnLikeTheCalendar) {

@@ -5,6 +5,7 @@
 
 #include <csignal>
 #include <filesystem>
+#include <set>
 
 #include "../platform/ScratchFolder.h"
 #include "FileIo.h"
@@ -110,6 +111,28 @@ TEST_F(SettingsDocumentTest, SavedDocumentReopensToTheSameBytes) {
   const std::string c = Path("c.ufx");
   ASSERT_EQ(third.SaveDocument(c), kTrue);
   EXPECT_EQ(ReadFileBytes(b), ReadFileBytes(c));
+}
+
+// Names beyond CP932 make the document UTF-8 after a byte-order mark; a name
+// that fits keeps it CP932, as older versions wrote and read it.
+TEST_F(SettingsDocumentTest, NamesBeyondCp932SurviveASave) {
+  // Cyrillic and plain Greek are in CP932; accented Latin and Greek are not.
+  const std::set<std::string> fitting = {"Москва", "兵庫県明石市"};
+  for (const std::string name : {"Zürich · São Paulo", "Москва", "Αθήνα", "𠮷野家 北京 丟",
+                                 "Sundial ☀️🌍", "兵庫県明石市"}) {
+    MainModel first;
+    first.Chart().Location().setName(name);
+    const std::string path = Path("names.ufx");
+    ASSERT_EQ(first.SaveDocument(path), kTrue) << name;
+    const std::string bytes = *ReadFileBytes(path);
+    EXPECT_EQ(bytes.starts_with("\xEF\xBB\xBF"), !fitting.contains(name)) << name;
+    EXPECT_EQ(bytes.find('?'), std::string::npos) << name;
+    MainModel second;
+    ASSERT_EQ(second.OpenDocument(path), kTrue) << name;
+    EXPECT_EQ(second.Chart().Location().Name(), name);
+    ASSERT_EQ(second.SaveDocument(Path("again.ufx")), kTrue);
+    EXPECT_EQ(*ReadFileBytes(Path("again.ufx")), bytes) << name;
+  }
 }
 
 TEST_F(SettingsDocumentTest, SeasonModeDocumentReopensToTheSameBytesAtOnce) {

@@ -120,6 +120,20 @@ TEST_F(AppIniTest, UnreadableFileIsNeitherReadNorReplaced) {
   EXPECT_TRUE(fs::is_directory(path_));
 }
 
+TEST_F(AppIniTest, ValuesBeyondCp932TurnTheFileToUtf8) {
+  const std::string other = "[Other]\r\nKey=\x95\xBA\x8C\xC9\r\n";
+  ASSERT_TRUE(WriteFileAtomically(path_, other));
+  EXPECT_NE(PutIniString("Main", "Name", "Москва · Zürich 😀"), 0);
+  EXPECT_EQ(ReadFileBytes(path_),
+            "\xEF\xBB\xBF[Other]\r\nKey=兵庫\r\n\r\n[Main]\r\nName=Москва · Zürich 😀\r\n");
+  EXPECT_EQ(GetIniString("Main", "Name", ""), "Москва · Zürich 😀");
+  EXPECT_EQ(GetIniString("Other", "Key", ""), "兵庫");
+  // Long text beyond CP932 is cut at a character, never inside one.
+  const std::string longName(kProfileValueLimit - 2, 'a');
+  EXPECT_NE(PutIniString("Main", "Name", longName + "😀"), 0);
+  EXPECT_EQ(GetIniString("Main", "Name", ""), longName);
+}
+
 TEST_F(AppIniTest, Utf8FilesAreReadToo) {
   ASSERT_TRUE(WriteFileAtomically(path_, "\xEF\xBB\xBF[Main]\nName=兵庫県明石市\n"));
   EXPECT_EQ(GetIniString("Main", "Name", ""), "兵庫県明石市");

@@ -31,6 +31,18 @@ TEST(TextCodec, BadInputIsReplacedNotLost) {
   EXPECT_EQ(Utf8ToCp932("\xE3\x81"), std::nullopt);      // cut short
 }
 
+TEST(TextCodec, FileTextIsCp932WhenItFitsElseUtf8WithAMark) {
+  EXPECT_EQ(EncodeFileText(kAkashi), kAkashiCp932);
+  EXPECT_EQ(EncodeFileText("plain"), "plain");
+  // The euro sign, and WAVE DASH, whose CP932 form reads back as FULLWIDTH TILDE.
+  for (const std::string text : {"a€b", "1〜2", "Αθήνα 😀", "𠮷"}) {
+    EXPECT_EQ(Utf8ToCp932Exactly(text), std::nullopt) << text;
+    EXPECT_EQ(EncodeFileText(text), "\xEF\xBB\xBF" + text);
+    EXPECT_EQ(DecodeFileText(*EncodeFileText(text)), text);
+  }
+  EXPECT_EQ(EncodeFileText("\xC0\xAF"), std::nullopt);
+}
+
 TEST(TextCodec, FileTextIsUtf8WhenValidElseCp932) {
   EXPECT_EQ(DecodeFileText("\xEF\xBB\xBF" + kAkashi), kAkashi);
   EXPECT_EQ(DecodeFileText(kAkashi), kAkashi);

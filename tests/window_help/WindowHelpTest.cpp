@@ -6,6 +6,8 @@
 #include <QAbstractItemView>
 #include <QAbstractScrollArea>
 #include <QAbstractSlider>
+#include <QAbstractSpinBox>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -23,6 +25,7 @@
 
 #include "AboutBox.h"
 #include "AppIni.h"
+#include "ClockWindow.h"
 #include "HelpKey.h"
 #include "HelpWindow.h"
 #include "InfoWindow.h"
@@ -33,7 +36,6 @@
 #include "PopHints.h"
 #include "PreviewWindow.h"
 #include "YearGraph.h"
-#include "ClockWindow.h"
 #include "YearGraphWindow.h"
 
 namespace {
@@ -89,6 +91,24 @@ QStringList MissingHints(QWidget* window) {
   }
   missing.removeDuplicates();
   return missing;
+}
+
+// The inputs, lists, combo boxes and read-only texts a screen reader would
+// read out without a name: neither an accessible name of their own nor a
+// label whose buddy they are.
+QStringList UnnamedInputs(QWidget* window) {
+  QStringList unnamed;
+  for (QWidget* child : window->findChildren<QWidget*>()) {
+    const bool input = qobject_cast<QLineEdit*>(child) || qobject_cast<QComboBox*>(child) ||
+                       qobject_cast<QAbstractItemView*>(child) || qobject_cast<QTextEdit*>(child) ||
+                       qobject_cast<QPlainTextEdit*>(child) ||
+                       qobject_cast<QAbstractSpinBox*>(child);
+    if (!input || !IsOwnControl(child, window)) continue;
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(child);
+    if (accessible == nullptr || accessible->text(QAccessible::Name).trimmed().isEmpty())
+      unnamed << NameOf(child);
+  }
+  return unnamed;
 }
 
 // The table's lines for controls the window does not have: a renamed
@@ -174,6 +194,22 @@ class WindowHelpTest : public QObject {
     }
     QVERIFY2(missing.isEmpty(), qPrintable(u"no hint: "_qs + missing.join(u", "_qs)));
     QVERIFY2(unknown.isEmpty(), qPrintable(u"no such control: "_qs + unknown.join(u", "_qs)));
+  }
+
+  void EveryInputOfEveryWindowHasAnAccessibleName() {
+    MainModel model;
+    YearGraphData year;
+    QCOMPARE(BuildYearGraphData(model, std::chrono::year{2024} / 6 / 21, year), kTrue);
+    QStringList unnamed;
+    for (const auto& make : Windows(model, year)) {
+      std::unique_ptr<QWidget> window = make();
+      window->show();
+      QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+      for (const QString& name : UnnamedInputs(window.get()))
+        unnamed << window->objectName() + u"."_qs + name;
+      window->close();
+    }
+    QVERIFY2(unnamed.isEmpty(), qPrintable(u"no accessible name: "_qs + unnamed.join(u", "_qs)));
   }
 
   // F1 where the user is typing opens the window's page, also from Qt's own
