@@ -4,8 +4,12 @@
 #include <array>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "AsciiText.h"
+#include "DialTexts.h"
+#include "NodusLines.h"
+#include "PageMargins.h"
 #include "Version.h"
 #include "mdlDraw.h"
 #include "mdlDrawCommon.h"
@@ -15,12 +19,7 @@ namespace {
 constexpr const char* kLineBreak = "\r\n";
 constexpr double kPageMargin = 15;  // millimetres from every paper edge
 
-struct PageMargins {
-  double left = kPageMargin;
-  double top = kPageMargin;
-  double right = kPageMargin;
-  double bottom = kPageMargin;
-};
+}  // namespace
 
 // Distances from the edges of the user area. On the printer the user area
 // starts at the physical offset, so the text area still ends 15 mm inside
@@ -37,6 +36,8 @@ PageMargins PageMarginsOf(const DrawTarget& t) {
       (t.ScaleHeight() - m.top) - (t.ScaleY(t.Height(), ScaleUnit::Twips, mm) - 2 * kPageMargin);
   return m;
 }
+
+namespace {
 
 // An hours text of the chart with "時" spelled "時間".
 std::string HoursText(clsChart& chart, double hours) {
@@ -61,11 +62,11 @@ void SetTextPen(DrawTarget& t, ColorRef color) {
   t.setForeColor(color);
 }
 
-std::array<std::string, 7> InformationLines(DialDesign design) {
+std::vector<std::string> InformationLines(DialDesign design, double faceRadius) {
   clsChart& chart = design.chart;
   const clsChartLocation& place = chart.Location();
   const bool adjusted = design.settings.Season.AdjustEquation;
-  std::array<std::string, 7> lines;
+  std::vector<std::string> lines(7);
   lines[0] = "日付 : " +
              (adjusted ? MonthDayText(design.settings.Season.SeasonDate) : std::string("指定なし"));
   lines[1] = "地域 : " + place.Name();
@@ -81,13 +82,19 @@ std::array<std::string, 7> InformationLines(DialDesign design) {
   }
   lines[6] = "均時差 : " + (adjusted ? HoursText(chart, chart.Season().EquationOfTime())
                                      : std::string("指定なし"));
+  const NodusPlan nodus = PlanNodus(design.settings, chart, faceRadius);
+  if (nodus.Wanted()) {
+    char height[32];
+    std::snprintf(height, sizeof height, "%.1f mm", nodus.height);
+    lines.push_back(DialText("Nodus height") + " : " + height);
+  }
   return lines;
 }
 
 // The block sits in the inner disc on the side away from the gnomon.
 void DrawInformationBlock(const DrawPass& pass, const DialLayout& l) {
   DrawTarget& t = pass.target;
-  const std::array<std::string, 7> lines = InformationLines(pass.design);
+  const std::vector<std::string> lines = InformationLines(pass.design, l.MiddleRadius);
   const std::string block = Join(lines.data(), lines.size());
   const double height = t.TextHeight(block);
   const double width = t.TextWidth(block);

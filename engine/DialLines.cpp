@@ -247,7 +247,7 @@ std::vector<double> WholeHoursOf(clsChart& chart, double startTime, double endTi
   for (const clsChartSolar& solar : *chart.Solars()) {
     const double rounded = std::nearbyint(solar.CalcTime() * 1000) / 1000;
     if (rounded != std::floor(rounded)) continue;
-    const double hour = std::fmod(rounded, 24);
+    const double hour = std::fmod(std::fmod(rounded, 24) + 24, 24);
     if (std::find(hours.begin(), hours.end(), hour) == hours.end()) hours.push_back(hour);
   }
   chart.RemoveSolars();

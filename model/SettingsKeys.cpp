@@ -78,6 +78,10 @@ constexpr KeyField<DialOption> kDialOptionKeys[] = {
     Field<&DialOption::LineWidth, RealValue>("LineWidth"),
     Field<&DialOption::TimeFormat, Int32Value>("TimeFormat"),
     Field<&DialOption::PrintTitle, BoolValue>("PrintTitle"),
+    Field<&DialOption::DateLines, Int32Value>("DateLines"),
+    Field<&DialOption::HourCurves, Int32Value>("HourCurves"),
+    Field<&DialOption::NodusHeight, RealValue>("NodusHeight"),
+    Field<&DialOption::ScaleBar, BoolValue>("ScaleBar"),
 };
 
 using DialColor = DialColorSettings;

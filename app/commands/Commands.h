@@ -15,6 +15,7 @@ int RunTableCommand(const CommandArgs& args, std::ostream& out, std::ostream& er
 int RunExportCommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
 int RunClockCommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
 int RunPrintCommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
+int RunLinesCommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
 
 // Runs the subcommand named by args[0]; -1 when there is no such command.
 int RunCommand(const CommandArgs& args, std::ostream& out, std::ostream& err);

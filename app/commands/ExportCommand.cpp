@@ -19,10 +19,13 @@ namespace {
 
 constexpr std::string_view kSynopsis =
     "umbrafex export [DOC.ufx] [options] -o OUT.pdf|OUT.svg|OUT.png [--paper A3|A4|B4|B5]\n"
-    "       [--orientation portrait|landscape] [--pages 1|2] [--page N] [--dpi N]";
+    "       [--orientation portrait|landscape] [--pages 1|2] [--page N] [--dpi N]\n"
+    "       [--date-lines none|seasons|terms|months|day] [--hour-curves none|full|halves]\n"
+    "       [--nodus MM|auto] [--scale-bar on|off]";
 constexpr ExtraOptionSpec kExportOptions[] = {
-    {"-o", true},      {"--paper", true}, {"--orientation", true},
-    {"--pages", true}, {"--page", true},  {"--dpi", true}};
+    {"-o", true},      {"--paper", true},    {"--orientation", true}, {"--pages", true},
+    {"--page", true},  {"--dpi", true},      {"--date-lines", true},  {"--hour-curves", true},
+    {"--nodus", true}, {"--scale-bar", true}};
 constexpr double kDefaultDpi = 150;
 constexpr double kMinDpi = 10;
 constexpr double kMaxDpi = 2400;
@@ -89,6 +92,7 @@ int RunExportCommand(const CommandArgs& args, std::ostream&, std::ostream& err) 
   if (const int status = PrepareModel(model, parsed.common, err); status != kExitOk) {
     return status;
   }
+  ApplyDialLineOptions(model, request->lines);
   if (request->paper) printer->setPaperSize(*request->paper);
   if (request->orientation) printer->setOrientation(*request->orientation);
   const int16_t paper = printer->Current().PaperSize;

@@ -20,12 +20,13 @@ namespace {
 
 constexpr std::string_view kSynopsis =
     "umbrafex print [DOC.ufx] [options] [--printer NAME] [--paper A3|A4|B4|B5]\n"
-    "       [--orientation portrait|landscape] [--pages 1|2] [--copies N]";
-constexpr ExtraOptionSpec kPrintOptions[] = {{"--printer", true},
-                                             {"--paper", true},
-                                             {"--orientation", true},
-                                             {"--pages", true},
-                                             {"--copies", true}};
+    "       [--orientation portrait|landscape] [--pages 1|2] [--copies N]\n"
+    "       [--date-lines none|seasons|terms|months|day] [--hour-curves none|full|halves]\n"
+    "       [--nodus MM|auto] [--scale-bar on|off]";
+constexpr ExtraOptionSpec kPrintOptions[] = {
+    {"--printer", true},     {"--paper", true},  {"--orientation", true},
+    {"--pages", true},       {"--copies", true}, {"--date-lines", true},
+    {"--hour-curves", true}, {"--nodus", true},  {"--scale-bar", true}};
 constexpr long kMaxCopies = 999;
 
 struct PrintRequest : SheetOptions {
@@ -82,6 +83,7 @@ int RunPrintCommand(const CommandArgs& args, std::ostream&, std::ostream& err) {
   if (const int status = PrepareModel(model, parsed.common, err); status != kExitOk) {
     return status;
   }
+  ApplyDialLineOptions(model, request->lines);
   PrinterSetup& printer = model.Printer();
   if (!printer.IsPrinterAvailable()) {
     err << kNoPrinterText << '\n';

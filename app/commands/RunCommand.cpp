@@ -13,6 +13,7 @@ struct CommandEntry {
 constexpr CommandEntry kCommands[] = {
     {"solars", RunSolarsCommand}, {"info", RunInfoCommand},   {"table", RunTableCommand},
     {"export", RunExportCommand}, {"clock", RunClockCommand}, {"print", RunPrintCommand},
+    {"lines", RunLinesCommand},
 };
 
 }  // namespace
