@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <vector>
 
 #include "DialTexts.h"
 #include "Gnomon.h"
@@ -20,42 +21,60 @@ struct FaceMap {
   UserPoint At(const PlanePoint& p) const { return {cx + p.x * scale, cy - p.y * scale}; }
 };
 
-// Draws a polyline solid, or dashed in lengths of the face, carrying the dash
+// Draws a line solid, or dashed in lengths of the face, carrying the dash
 // phase from one segment to the next so that short segments still show it.
+// What is drawn goes out as polylines, one for each unbroken stretch.
 class Stroker {
  public:
   Stroker(DrawTarget& target, double faceRadius)
       : t_(target), on_(faceRadius / 30), off_(faceRadius / 50) {}
+  ~Stroker() { Flush(); }
+  Stroker(const Stroker&) = delete;
+  Stroker& operator=(const Stroker&) = delete;
 
   void Segment(UserPoint a, UserPoint b, bool dashed) {
     if (!dashed) {
-      PixelLine(t_, a.x, a.y, b.x, b.y);
+      Draw(a, b);
       return;
     }
     const double length = std::hypot(b.x - a.x, b.y - a.y);
     double done = 0;
     while (done < length) {
-      const double left = (drawing_ ? on_ : off_) - phase_;
-      const double step = std::min(left, length - done);
-      if (drawing_) {
-        const double f0 = done / length, f1 = (done + step) / length;
-        PixelLine(t_, a.x + (b.x - a.x) * f0, a.y + (b.y - a.y) * f0, a.x + (b.x - a.x) * f1,
-                  a.y + (b.y - a.y) * f1);
-      }
+      const double step = std::min((drawing_ ? on_ : off_) - phase_, length - done);
+      if (drawing_) Draw(Along(a, b, done / length), Along(a, b, (done + step) / length));
       done += step;
       phase_ += step;
       if (phase_ >= (drawing_ ? on_ : off_)) {
         phase_ = 0;
         drawing_ = !drawing_;
+        if (!drawing_) Flush();
       }
     }
   }
 
+  // Ends the stretch: the next segment starts a new polyline.
+  void Flush() {
+    if (points_.size() >= 2) PixelPolyline(t_, points_);
+    points_.clear();
+  }
+
  private:
+  static UserPoint Along(UserPoint a, UserPoint b, double f) {
+    return {a.x + (b.x - a.x) * f, a.y + (b.y - a.y) * f};
+  }
+  void Draw(UserPoint a, UserPoint b) {
+    if (points_.empty() || points_.back().x != a.x || points_.back().y != a.y) {
+      Flush();
+      points_.push_back(a);
+    }
+    points_.push_back(b);
+  }
+
   DrawTarget& t_;
   double on_, off_;
   double phase_ = 0;
   bool drawing_ = true;
+  std::vector<UserPoint> points_;
 };
 
 struct LinePens {
@@ -111,6 +130,7 @@ void DrawCurve(const FaceMap& map, Stroker& stroker, const clsChart& chart, cons
     for (size_t i = 1; i < run.size(); ++i) {
       stroker.Segment(map.At(run[i - 1].at), map.At(run[i].at), dashed(run[i - 1]));
     }
+    stroker.Flush();
   }
   if (curve.wrapsYear) {
     const LinePoint& last = curve.runs.back().back();
@@ -129,8 +149,10 @@ void DrawCurveKey(const DrawPass& pass, const DialLayout& l, const LinePens& pen
   for (int row = 0; row < 2; ++row) {
     const double h = t.TextHeight(rows[row]);
     UsePen(pass, pens.curve, pens.width);
-    Stroker stroker(t, l.MiddleRadius);
-    stroker.Segment({x, y + h / 2}, {x + sample, y + h / 2}, row == 1);
+    {
+      Stroker stroker(t, l.MiddleRadius);
+      stroker.Segment({x, y + h / 2}, {x + sample, y + h / 2}, row == 1);
+    }
     if (pass.SetsPens()) t.setForeColor(pens.text);
     RotatedText(t, x + sample + h / 2, y, rows[row], 0);
     y += h * 1.2;
@@ -146,12 +168,12 @@ void DrawLines(const DrawPass& pass, const DialLayout& l, double faceRadius) {
   const LinePens pens = PensOf(pass);
 
   UsePen(pass, pens.dateLine, pens.width);
+  std::vector<UserPoint> points;
   for (const DateLine& line : curves.dates) {
     for (const LineRun& run : line.runs) {
-      for (size_t i = 1; i < run.size(); ++i) {
-        const UserPoint a = map.At(run[i - 1].at), b = map.At(run[i].at);
-        PixelLine(t, a.x, a.y, b.x, b.y);
-      }
+      points.clear();
+      for (const LinePoint& p : run) points.push_back(map.At(p.at));
+      PixelPolyline(t, points);
     }
   }
   const bool halves = curves.plan.curves == HourCurveStyle::Halves;
