@@ -26,6 +26,7 @@ std::string DesktopUsage() {
          "         table    equation-of-time or declination table\n"
          "         export   the printed pages as PDF, SVG or PNG\n"
          "         clock    the desktop sundial's picture as PNG\n"
+         "         lines    the points of the date lines and hour curves as CSV\n"
          "       umbrafex --help | --version\n";
 }
 
