@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "clsChart.h"
+#include "mdlChartMathLib.h"
 #include "mdlChartSolarLib.h"
 
 namespace {
@@ -42,7 +43,7 @@ NodusPlan PlanNodus(const Settings& settings, const clsChart& chart, double face
   if (chart.TimeSystem() == 1) plan.curves = Choice<HourCurveStyle>(option.HourCurves, 2);
   plan.faceRadius = faceRadius;
   const double latitude = chart.Location().Latitude();
-  plan.styleTop = faceRadius * std::tan(std::fabs(latitude) * 3.14159265358979 / 180);
+  plan.styleTop = faceRadius * std::tan(DegToRad(std::fabs(latitude)));
   plan.automatic = !(option.NodusHeight > 0);
   plan.height = plan.automatic
                     ? AutomaticNodusHeight(HorizontalPlane(), latitude, faceRadius, plan.styleTop)

@@ -9,7 +9,8 @@
 
 namespace {
 
-constexpr double kHourAngleStep = 1.25;  // degrees: five minutes of time
+constexpr double kHourAngleStep = 2.5;  // degrees: ten minutes of time
+constexpr int kDayStep = 2;             // days between the points of an hour curve
 constexpr int kBisections = 40;
 // The auto nodus puts its lowest arc's noon point this far out on the face.
 constexpr double kAutoReach = 0.85;
@@ -218,7 +219,7 @@ HourCurve TraceHourCurve(const clsChart& chart, const NodusSetting& s, const Vec
   const int16_t leap = ToFlag(chart.LeapYear());
   const int16_t days = DaysInYear(chart);
   LineRun run;
-  for (int16_t day = 1; day <= days; ++day) {
+  for (int16_t day = 1; day <= days; day = static_cast<int16_t>(day + kDayStep)) {
     double declination = 0;
     double equation = 0;
     gGetSolarDeclination(day, leap, declination);
@@ -235,7 +236,7 @@ HourCurve TraceHourCurve(const clsChart& chart, const NodusSetting& s, const Vec
   }
   if (!run.empty()) curve.runs.push_back(std::move(run));
   curve.wrapsYear = !curve.runs.empty() && curve.runs.front().front().day == 1 &&
-                    curve.runs.back().back().day == days;
+                    curve.runs.back().back().day > days - kDayStep;
   return curve;
 }
 

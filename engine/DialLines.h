@@ -68,11 +68,11 @@ struct NodusSetting {
 double AutomaticNodusHeight(const DialPlane& plane, double latitude, double faceRadius,
                             double highest);
 
-// Sampled every 1.25 degrees of hour angle, with the points where the line
+// Sampled every 2.5 degrees of hour angle (ten minutes), with the points where the line
 // leaves the face found exactly.
 DateLine TraceDateLine(const NodusSetting& setting, const Vector3& nodus, const DateArc& arc);
 
-// One point a day, using the chart's equation of time, longitude and
+// A point every other day, using the chart's equation of time, longitude and
 // standard meridian.
 HourCurve TraceHourCurve(const clsChart& chart, const NodusSetting& setting, const Vector3& nodus,
                          double clockTime);
