@@ -2,6 +2,7 @@
 // on the gnomon and its moving shadow on the desktop sundial.
 #include "NodusDrawing.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <vector>
@@ -109,15 +110,17 @@ std::string ArcLabel(const clsChart& chart, const DateArc& arc) {
   return label;
 }
 
-// The label sits inside the face at the line's morning end.
+// The label sits inside the face at one end of the line: neighbouring lines
+// take turns between the morning and the evening end, so that labels of arcs
+// that run close together do not cover each other.
 void LabelDateLine(DrawTarget& t, const FaceMap& map, const DateLine& line,
-                   const std::string& label) {
+                   const std::string& label, bool evening) {
   const LineRun* longest = nullptr;
   for (const LineRun& run : line.runs) {
     if (!longest || run.size() > longest->size()) longest = &run;
   }
   if (!longest || longest->empty()) return;
-  const UserPoint end = map.At(longest->front().at);
+  const UserPoint end = map.At(evening ? longest->back().at : longest->front().at);
   const double gap = t.TextHeight(label) / 3;
   const double x = end.x < map.cx ? end.x + gap : end.x - gap - t.TextWidth(label);
   RotatedText(t, x, end.y - t.TextHeight(label) / 2, label, 0);
@@ -189,8 +192,15 @@ void DrawLines(const DrawPass& pass, const DialLayout& l, double faceRadius) {
       pass.OnClock() ? design.settings.ClockTimeFont : design.settings.DialInformationFont, pass));
   if (pass.SetsPens()) SetThinPen(t);
   if (pass.SetsPens()) t.setForeColor(pens.text);
-  for (const DateLine& line : curves.dates) {
-    LabelDateLine(t, map, line, ArcLabel(design.chart, line.arc));
+  // By declination, so that neighbours on the face alternate.
+  std::vector<const DateLine*> byDeclination;
+  for (const DateLine& line : curves.dates) byDeclination.push_back(&line);
+  std::sort(byDeclination.begin(), byDeclination.end(), [](const DateLine* a, const DateLine* b) {
+    return a->arc.declination < b->arc.declination;
+  });
+  for (size_t i = 0; i < byDeclination.size(); ++i) {
+    const DateLine& line = *byDeclination[i];
+    LabelDateLine(t, map, line, ArcLabel(design.chart, line.arc), i % 2 == 1);
   }
   if (halves && anyCurve) DrawCurveKey(pass, l, pens);
 }
