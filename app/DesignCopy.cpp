@@ -67,13 +67,13 @@ class DeferredPrinterSetup : public PrinterSetup {
 
 void CopyDesign(const MainModel& from, MainModel& to) {
   static_cast<Settings&>(to) = static_cast<const Settings&>(from);
-  const clsChart& source = from.Chart();
-  clsChart& target = to.Chart();
+  const Chart& source = from.Chart();
+  Chart& target = to.Chart();
   target.setCompatible(source.Compatible());
   target.setLeapYear(source.LeapYear());
   target.setTimeSystem(source.TimeSystem());
   target.setIncludeRiseSet(source.IncludeRiseSet());
-  const clsChartLocation& place = source.Location();
+  const ChartLocation& place = source.Location();
   target.Location().setName(place.Name());
   target.Location().setLatitude(place.Latitude());
   target.Location().setLongitude(place.Longitude());
@@ -87,7 +87,7 @@ int32_t OpenIntoCopy(MainModel& model, const std::string& path) {
   CopyDesign(model, copy);
   auto printer = std::make_shared<DeferredPrinterSetup>(model.Printer());
   copy.setPrinter(printer);
-  const int32_t status = copy.lOpenUfxAll(path);
+  const int32_t status = copy.OpenDocument(path);
   model.ClearLastError();
   if (status != kTrue) {
     return model.SaveLastError(

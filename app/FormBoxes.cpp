@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "ValueText.h"
-#include "mdlChartCommon.h"
+#include "EngineErrors.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include "PrinterSetupQt.h"
 #include "TableCommands.h"
 #include "WindowHooks.h"
-#include "frmClock.h"
-#include "frmGraph.h"
-#include "mdlGraph.h"
+#include "ClockWindow.h"
+#include "YearGraphWindow.h"
+#include "YearTables.h"
 
 namespace {
 

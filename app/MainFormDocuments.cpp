@@ -96,7 +96,7 @@ int32_t MainFormModel::SaveTo(const std::string& path, const char* caption) {
   int32_t status;
   {
     FormBusy busy(ui_);
-    status = model_.lSaveUfxAll(path);
+    status = model_.SaveDocument(path);
   }
   UpdateStatusBar();
   if (status != kTrue) {

@@ -128,7 +128,7 @@ bool MainFormModel::AcceptAngle(FormBox box) {
   // zero degrees with minutes is south or west.
   const bool negative = NarrowDigits(Text(BoxAt(row, 0))).find('-') != std::string::npos;
   DmsAngle dms{};
-  clsChart& chart = model_.Chart();
+  Chart& chart = model_.Chart();
   double degrees = 0;
   try {
     for (int part = 0; part < 3; ++part) {
@@ -225,7 +225,7 @@ void MainFormModel::SetShown(FormBox box, std::string text) {
 }
 
 void MainFormModel::FillAngleRow(FormRow row, double value, bool signedParts) {
-  clsChart& chart = model_.Chart();
+  Chart& chart = model_.Chart();
   for (int part = 0; part < 3; ++part) {
     std::string text = chart.FormatDegAngleS(value, part, part == 0 || signedParts ? "+-" : "");
     if (chart.ErrNumber() != 0) RaiseChartError(chart);
@@ -235,8 +235,8 @@ void MainFormModel::FillAngleRow(FormRow row, double value, bool signedParts) {
 
 bool MainFormModel::FillAll() {
   try {
-    clsChart& chart = model_.Chart();
-    const clsChartLocation& location = chart.Location();
+    Chart& chart = model_.Chart();
+    const ChartLocation& location = chart.Location();
     SetShown(FormBox::Location, location.Name());
     FillAngleRow(FormRow::Latitude, location.Latitude(), false);
     FillAngleRow(FormRow::Longitude, location.Longitude(), false);
@@ -271,7 +271,7 @@ void MainFormModel::UpdateTitle() {
 }
 
 void MainFormModel::UpdateStatusBar() {
-  clsChart& chart = model_.Chart();
+  Chart& chart = model_.Chart();
   if (chart.TimeSystem() == 0) {
     status_[0] = {"true-solar", "表示時刻 : 真太陽時"};
   } else {

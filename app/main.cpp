@@ -11,7 +11,7 @@
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
-  const int status = RunCommand(args, std::cout, std::cerr);
+  const int status = RunSubcommand(args, std::cout, std::cerr);
   if (status >= 0) return status;
 
   const DesktopRequest request = ReadDesktopCommandLine(args);

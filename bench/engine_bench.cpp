@@ -8,8 +8,8 @@
 #include <cmath>
 #include <vector>
 
-#include "clsChart.h"
-#include "mdlChartMathLib.h"
+#include "Chart.h"
+#include "MathFunctions.h"
 
 namespace {
 
@@ -27,16 +27,16 @@ void CountPositions(benchmark::State& state, int64_t positionsPerIteration) {
 
 // The times of the full-day series at 10-minute steps, in true solar hours.
 std::vector<double> FullDayTimes() {
-  clsChart chart;
+  Chart chart;
   chart.setIncludeRiseSet(true);
   chart.AddSolars(-999, -999, 10);
   std::vector<double> times;
-  for (const clsChartSolar& solar : *chart.Solars()) times.push_back(solar.CalcTime());
+  for (const ChartSolar& solar : *chart.Solars()) times.push_back(solar.CalcTime());
   return times;
 }
 
 void BM_Engine_AddSolarsFullDay(benchmark::State& state) {
-  clsChart chart;
+  Chart chart;
   chart.setIncludeRiseSet(true);
   int64_t count = 0;
   for (auto _ : state) {
@@ -50,7 +50,7 @@ void BM_Engine_AddSolarsFullDay(benchmark::State& state) {
 BENCHMARK(BM_Engine_AddSolarsFullDay);
 
 void BM_Engine_AddSolarsSingle(benchmark::State& state) {
-  clsChart chart;
+  Chart chart;
   double t = 9.5;
   for (auto _ : state) {
     chart.RemoveSolars();
@@ -63,7 +63,7 @@ void BM_Engine_AddSolarsSingle(benchmark::State& state) {
 BENCHMARK(BM_Engine_AddSolarsSingle);
 
 void BM_Engine_EquationOfTimeYear(benchmark::State& state) {
-  clsChart chart;
+  Chart chart;
   for (auto _ : state) {
     double sum = 0;
     for (int16_t day = 1; day <= 365; ++day) {

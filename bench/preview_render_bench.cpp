@@ -9,7 +9,7 @@
 #include "GuiSession.h"
 #include "ImageExport.h"
 #include "MainModel.h"
-#include "mdlPrint.h"
+#include "PrintJob.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "FontSubstitutions.h"
 #include "MainModel.h"
 #include "PreviewWindow.h"
-#include "mdlPrint.h"
+#include "PrintJob.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "AsciiText.h"
 #include "Preferences.h"
-#include "clsChart.h"
+#include "Chart.h"
 
 namespace {
 
@@ -43,23 +43,23 @@ std::string InHours(std::string text) {
   return ReplaceAll(std::move(text), "時", "時間");
 }
 
-std::string DegreesValue(clsChart& chart, double value, std::string_view prefix) {
+std::string DegreesValue(Chart& chart, double value, std::string_view prefix) {
   return chart.FormatDegAngle(value, prefix, "度分秒") + FormatDecimal(value, "度", true);
 }
 
-std::string HoursValue(clsChart& chart, double value) {
+std::string HoursValue(Chart& chart, double value) {
   return InHours(chart.FormatDegAngle(value, "+-", "時分秒") + FormatDecimal(value, "時", true));
 }
 
-std::string ClockValue(clsChart& chart, double time) {
+std::string ClockValue(Chart& chart, double time) {
   return chart.FormatDegAngle(time, "-", ":: ") + FormatDecimal(time, "時", true);
 }
 
-std::string DaylightValue(clsChart& chart, double hours) {
+std::string DaylightValue(Chart& chart, double hours) {
   return InHours(chart.FormatDegAngle(hours, "-", "時分秒") + FormatDecimal(hours, "時", false));
 }
 
-std::string MagneticDeclinationLine(clsChart& chart) {
+std::string MagneticDeclinationLine(Chart& chart) {
   const auto& location = chart.Location();
   if (!chart.IsJapanArea(location.Latitude(), location.Longitude())) {
     return "磁気偏角: 計算対象外地域";
@@ -67,7 +67,7 @@ std::string MagneticDeclinationLine(clsChart& chart) {
   return "磁気偏角: " + DegreesValue(chart, location.NorthDiff2(), "+-");
 }
 
-std::string DayLine(clsChart& chart) {
+std::string DayLine(Chart& chart) {
   static constexpr std::array<std::string_view, 8> kSeasonPrefixes = {
       "季節: 立春(", "季節: 春分(", "季節: 立夏(", "季節: 夏至(",
       "季節: 立秋(", "季節: 秋分(", "季節: 立冬(", "季節: 冬至("};
@@ -84,7 +84,7 @@ std::string DayLine(clsChart& chart) {
   return std::string("日付: ") + date;
 }
 
-void AppendSunLines(clsChart& chart, std::string& text) {
+void AppendSunLines(Chart& chart, std::string& text) {
   const auto& season = chart.Season();
   const auto line = [&text](std::string_view content) {
     text += content;
@@ -110,7 +110,7 @@ void AppendSunLines(clsChart& chart, std::string& text) {
 
 }  // namespace
 
-std::string BuildInfoListing(clsChart& chart) {
+std::string BuildInfoListing(Chart& chart) {
   const auto& location = chart.Location();
   const auto& season = chart.Season();
   std::string text;

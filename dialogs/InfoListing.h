@@ -9,11 +9,11 @@
 
 #include "WindowPlacement.h"
 
-class clsChart;
+class Chart;
 
 // Every line ends with CR LF, the last one included. Raises the engine's
 // error when a chart read fails (the caller shows its description).
-std::string BuildInfoListing(clsChart& chart);
+std::string BuildInfoListing(Chart& chart);
 
 // The window's placement in the preferences: left, top, width and height
 // ("0, 0, 200, 200" at first) and the window state.

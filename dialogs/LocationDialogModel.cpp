@@ -6,7 +6,7 @@
 
 #include "AppIni.h"
 #include "Preferences.h"
-#include "clsChart.h"
+#include "Chart.h"
 
 LocationDialogModel::LocationDialogModel(std::string folder, LocationChoice choice)
     : folder_(std::move(folder)), choice_(choice) {}
@@ -119,7 +119,7 @@ const RegionRecord* LocationDialogModel::SelectedRegion() const {
   return &regions_[static_cast<std::size_t>(choice_.SelectPref - 1)];
 }
 
-CityDetails LocationDialogModel::Details(clsChart& chart) {
+CityDetails LocationDialogModel::Details(Chart& chart) {
   const int index = CityIndex();
   if (index < 0 || index >= static_cast<int>(cities_.size())) return {};
   const CityRecord& city = cities_[static_cast<std::size_t>(index)];
@@ -184,7 +184,7 @@ bool LocationDialogModel::ChooseFound(const CityMatch& match) {
 
 namespace {
 
-double ConvertOrRaise(clsChart& chart, const DmsTriple& triple) {
+double ConvertOrRaise(Chart& chart, const DmsTriple& triple) {
   double degrees = 0;
   if (chart.ConvDegAngle(triple, degrees) != kTrue) RaiseChartError(chart);
   return degrees;
@@ -192,14 +192,14 @@ double ConvertOrRaise(clsChart& chart, const DmsTriple& triple) {
 
 }  // namespace
 
-void ApplyChosenPlace(clsChart& chart, const ChosenPlace& place) {
+void ApplyChosenPlace(Chart& chart, const ChosenPlace& place) {
   const double latitude = ConvertOrRaise(chart, place.Latitude);
   if (latitude == 0) {
     throw RaisedError(kEngineErrorNumber, "Location.Latitude",
                       "不正な緯度の値が指定されています。");
   }
   const double longitude = ConvertOrRaise(chart, place.Longitude);
-  clsChartLocation& location = chart.Location();
+  ChartLocation& location = chart.Location();
   const std::string oldName = location.Name();
   const double oldLatitude = location.Latitude();
   const double oldLongitude = location.Longitude();

@@ -13,7 +13,7 @@
 #include "LocationDatabase.h"
 #include "WindowPlacement.h"
 
-class clsChart;
+class Chart;
 
 inline constexpr std::string_view kLocationDialogCaption = "地域の選択";
 inline constexpr int16_t kDefaultRegionCode = 28;  // 兵庫県
@@ -97,7 +97,7 @@ class LocationDialogModel {
   // The chart formats the angles (signs "+-", units "度分秒"); an angle it
   // cannot format damages the region, like any other failure while its
   // cities are shown.
-  CityDetails Details(clsChart& chart);
+  CityDetails Details(Chart& chart);
   // The selected place; nullopt while no city is selected.
   std::optional<ChosenPlace> Chosen() const;
 
@@ -136,4 +136,4 @@ class LocationDialogModel {
 // is refused; the chart's location is then left as it was. The main window's
 // own rule holds here too: a latitude of exactly 0 is refused with the
 // chart's latitude message, since the dial has no style angle there.
-void ApplyChosenPlace(clsChart& chart, const ChosenPlace& place);
+void ApplyChosenPlace(Chart& chart, const ChosenPlace& place);

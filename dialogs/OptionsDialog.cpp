@@ -26,7 +26,7 @@
 #include "TimeZone.h"
 #include "UiIcons.h"
 #include "UiServices.h"
-#include "mdlDraw.h"
+#include "DialRoutines.h"
 
 namespace {
 

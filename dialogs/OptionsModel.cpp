@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "Paths.h"
-#include "clsChart.h"
+#include "Chart.h"
 
 const std::array<DialItem, 8> kDialItems = {{
     {"文字盤(外部)", &DialColorSettings::TimeLine, &DialColorSettings::TimeFill, nullptr, nullptr},
@@ -37,14 +37,14 @@ const std::array<ClockItem, 8> kClockItems = {{
     {"背景", &ClockColorSettings::Background, nullptr, nullptr, nullptr},
 }};
 
-OptionSettings LoadOptions(const Settings& s, const clsChart& chart) {
+OptionSettings LoadOptions(const Settings& s, const Chart& chart) {
   return {s.DialOption,    s.DialColor,           s.DialOrientationFont,
           s.DialTimeFont,  s.DialInformationFont, s.ClockOption,
           s.ClockDayColor, s.ClockNightColor,     s.ClockOrientationFont,
           s.ClockTimeFont, s.ClockClockFont,      chart.Location().TimeZone()};
 }
 
-bool StoreOptions(const OptionSettings& o, Settings& s, clsChart& chart) {
+bool StoreOptions(const OptionSettings& o, Settings& s, Chart& chart) {
   s.DialOption = o.DialOption;
   s.DialColor = o.DialColor;
   s.DialOrientationFont = o.DialOrientationFont;
@@ -66,7 +66,7 @@ bool StoreOptions(const OptionSettings& o, Settings& s, clsChart& chart) {
 
 OptionSettings DefaultOptions(double timeZone) {
   const Settings defaults;
-  OptionSettings options = LoadOptions(defaults, clsChart());
+  OptionSettings options = LoadOptions(defaults, Chart());
   options.DialOption.Picture = FindDataFile("bkgcolor.wmf");
   options.TimeZone = timeZone;
   return options;
@@ -103,7 +103,7 @@ std::optional<int> WholeMagnitude(std::string_view text) {
 
 }  // namespace
 
-TimeZoneTexts FormatTimeZone(clsChart& chart, double zone) {
+TimeZoneTexts FormatTimeZone(Chart& chart, double zone) {
   const double meridian = zone == -12 ? 180 : 15 * zone;
   return {chart.FormatDegAngleS(zone, 0, "+-"), chart.FormatDegAngleS(zone, 1, ""),
           chart.FormatDegAngle(meridian, "+-", "度分秒")};

@@ -12,7 +12,7 @@
 
 #include "Settings.h"
 
-class clsChart;
+class Chart;
 
 inline constexpr std::string_view kOptionsCaption = "オプション";
 inline constexpr std::string_view kTimeZoneMessage =
@@ -43,10 +43,10 @@ struct OptionSettings {
 };
 
 // The design's current options.
-OptionSettings LoadOptions(const Settings& settings, const clsChart& chart);
+OptionSettings LoadOptions(const Settings& settings, const Chart& chart);
 // Writes every group back, then the time zone. False when the chart refused
 // the zone: it then keeps its old one, and the groups are written all the same.
-bool StoreOptions(const OptionSettings& options, Settings& settings, clsChart& chart);
+bool StoreOptions(const OptionSettings& options, Settings& settings, Chart& chart);
 // The groups' defaults with the dial's own background picture and the given
 // (the computer's) time zone.
 OptionSettings DefaultOptions(double timeZone);
@@ -79,7 +79,7 @@ struct TimeZoneTexts {
   std::string Minutes;
   std::string Meridian;
 };
-TimeZoneTexts FormatTimeZone(clsChart& chart, double zone);
+TimeZoneTexts FormatTimeZone(Chart& chart, double zone);
 // Whole hours (the sign taken from a "-" anywhere in the hours text, so
 // "-0" and 30 is -0.5) and minutes 0..59; nullopt for anything that is no
 // number or lies beyond -12:00..12:00.

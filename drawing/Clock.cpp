@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <string>
 
-#include "mdlDraw.h"
-#include "mdlDrawCommon.h"
+#include "DialRoutines.h"
+#include "DrawPass.h"
 
 namespace {
 
@@ -61,9 +61,9 @@ void DrawShadow(DialDesign design, ClockView& clock, const DialLayout& l, double
                 bool invert, double lengthLimit) {
   DrawTarget& t = clock.picClock();
   SolarsLease lease(design.chart);
-  const clsChartSolars& solars = lease.Add(time, time, 0);
+  const ChartSolars& solars = lease.Add(time, time, 0);
   const DialGeometry dial = DialGeometryOf(l, design.chart.Location().Latitude());
-  const clsChartSolar& sun = solars.Solar(1);
+  const ChartSolar& sun = solars.Solar(1);
   const double m = sun.Magnification();
   if (m < 0) return;  // the sun is not above the horizon
 

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <string>
 
-#include "mdlDraw.h"
-#include "mdlDrawCommon.h"
+#include "DialRoutines.h"
+#include "DrawPass.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ struct TimeLabel {
 
 // Whole hours (to three decimals) carry a label; other times are minute
 // lines, or sunrise and sunset points ("RS") when the sun is down.
-TimeLabel LabelOf(clsChart& chart, double time, double magnification, int32_t timeFormat) {
+TimeLabel LabelOf(Chart& chart, double time, double magnification, int32_t timeFormat) {
   const double rounded = std::nearbyint(time * 1000) / 1000;
   if (rounded - std::floor(rounded) != 0) {
     if (magnification < 0) return {PositionKind::RiseSet, "RS"};
@@ -70,9 +70,9 @@ void DrawLabel(const DrawPass& pass, const DialLayout& l, const DialGeometry& di
 void DrawFace(const DrawPass& pass, const DialLayout& l) {
   const DialDesign& design = pass.design;
   DrawTarget& t = pass.target;
-  clsChart& chart = design.chart;
+  Chart& chart = design.chart;
   SolarsLease lease(chart);
-  const clsChartSolars& solars =
+  const ChartSolars& solars =
       lease.Add(design.settings.CalcTime.StartTime, design.settings.CalcTime.EndTime,
                 design.settings.CalcTime.Interval);
 
@@ -87,7 +87,7 @@ void DrawFace(const DrawPass& pass, const DialLayout& l) {
   int32_t k = 0;
   UserPoint first;
 
-  for (const clsChartSolar& solar : solars) {
+  for (const ChartSolar& solar : solars) {
     const double m = solar.Magnification();
     const TimeLabel label = LabelOf(chart, solar.CalcTime(), m, timeFormat);
 

@@ -1,7 +1,7 @@
 // The dial's base: time ring, inner disc, orientation ticks and the letters
 // N S E W, on paper and on the clock picture.
-#include "mdlDraw.h"
-#include "mdlDrawCommon.h"
+#include "DialRoutines.h"
+#include "DrawPass.h"
 
 namespace {
 

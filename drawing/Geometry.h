@@ -2,7 +2,7 @@
 // angles in degrees counted counter-clockwise as seen on the page.
 #pragma once
 
-#include "mdlChartMathLib.h"
+#include "MathFunctions.h"
 
 inline constexpr double kRadiansPerDegree = kPi / 180;
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "mdlDrawCommon.h"
+#include "DrawPass.h"
 
 GnomonOutline GnomonOutlineFor(const DialLayout& layout, double latitude, double paperFactor) {
   const double phi = latitude * kRadiansPerDegree;

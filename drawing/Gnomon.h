@@ -5,7 +5,7 @@
 #include <array>
 
 #include "Geometry.h"
-#include "mdlDraw.h"
+#include "DialRoutines.h"
 
 struct GnomonOutline {
   // P0 top of the vertical edge, P1 left foot, P2/P3 left flap, P4 root of

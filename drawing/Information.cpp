@@ -11,8 +11,8 @@
 #include "NodusLines.h"
 #include "PageMargins.h"
 #include "Version.h"
-#include "mdlDraw.h"
-#include "mdlDrawCommon.h"
+#include "DialRoutines.h"
+#include "DrawPass.h"
 
 namespace {
 
@@ -40,7 +40,7 @@ PageMargins PageMarginsOf(const DrawTarget& t) {
 namespace {
 
 // An hours text of the chart with "時" spelled "時間".
-std::string HoursText(clsChart& chart, double hours) {
+std::string HoursText(Chart& chart, double hours) {
   return ReplaceAll(chart.FormatDegAngle(hours, "+-", "時分秒"), "時", "時間");
 }
 
@@ -63,8 +63,8 @@ void SetTextPen(DrawTarget& t, ColorRef color) {
 }
 
 std::vector<std::string> InformationLines(DialDesign design, double faceRadius) {
-  clsChart& chart = design.chart;
-  const clsChartLocation& place = chart.Location();
+  Chart& chart = design.chart;
+  const ChartLocation& place = chart.Location();
   const bool adjusted = design.settings.Season.AdjustEquation;
   std::vector<std::string> lines(7);
   lines[0] = "日付 : " +
@@ -113,7 +113,7 @@ void DrawInformationBlock(const DrawPass& pass, const DialLayout& l) {
 void DrawReadingSentences(const DrawPass& pass, const PageMargins& margins) {
   DrawTarget& t = pass.target;
   const DialDesign& design = pass.design;
-  clsChart& chart = design.chart;
+  Chart& chart = design.chart;
   std::string clock;
   if (chart.TimeSystem() == 0) {
     const double diff = chart.Season().TimeDiff();
@@ -135,8 +135,8 @@ void DrawReadingSentences(const DrawPass& pass, const PageMargins& margins) {
 // where the magnetic declination is known.
 void DrawTurningSentence(const DrawPass& pass, const PageMargins& margins) {
   DrawTarget& t = pass.target;
-  clsChart& chart = pass.design.chart;
-  const clsChartLocation& place = chart.Location();
+  Chart& chart = pass.design.chart;
+  const ChartLocation& place = chart.Location();
   if (!chart.IsJapanArea(place.Latitude(), place.Longitude())) return;
   const double declination = place.NorthDiff2();
   std::string angle = chart.FormatDegAngle(declination, "+- ", "度分秒");

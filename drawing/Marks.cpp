@@ -1,7 +1,7 @@
 // Placement marks: where the gnomon's root and the foot of its vertical edge
 // meet the dial, on the dial and on the gnomon pattern alike.
 #include "Gnomon.h"
-#include "mdlDrawCommon.h"
+#include "DrawPass.h"
 
 namespace {
 

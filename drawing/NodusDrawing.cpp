@@ -10,7 +10,7 @@
 #include "DialTexts.h"
 #include "Gnomon.h"
 #include "NodusLines.h"
-#include "mdlDrawCommon.h"
+#include "DrawPass.h"
 
 namespace {
 
@@ -101,7 +101,7 @@ void UsePen(const DrawPass& pass, ColorRef color, int32_t width) {
   pass.target.setForeColor(color);
 }
 
-std::string ArcLabel(const clsChart& chart, const DateArc& arc) {
+std::string ArcLabel(const Chart& chart, const DateArc& arc) {
   std::string label;
   for (int16_t day : arc.days) {
     if (!label.empty()) label += "・";
@@ -126,7 +126,7 @@ void LabelDateLine(DrawTarget& t, const FaceMap& map, const DateLine& line,
   RotatedText(t, x, end.y - t.TextHeight(label) / 2, label, 0);
 }
 
-void DrawCurve(const FaceMap& map, Stroker& stroker, const clsChart& chart, const HourCurve& curve,
+void DrawCurve(const FaceMap& map, Stroker& stroker, const Chart& chart, const HourCurve& curve,
                bool halves) {
   auto dashed = [&](const LinePoint& p) { return halves && !InFirstHalf(chart, p.day); };
   for (const LineRun& run : curve.runs) {
@@ -260,7 +260,7 @@ int32_t DrawNodusShadow(DialDesign design, ClockView& clock, const DialLayout& l
     const auto nodus = NodusOnStyle(HorizontalPlane(), latitude, plan.height);
     if (!nodus) return;
     SolarsLease lease(design.chart);
-    const clsChartSolar& solar = *lease.Add(time, time, 0).begin();
+    const ChartSolar& solar = *lease.Add(time, time, 0).begin();
     const Vector3 sun =
         SunDirection(latitude, design.chart.Season().SolarDeclination(), solar.HourAngle());
     const auto at = ShadowOnPlane(HorizontalPlane(), *nodus, sun);

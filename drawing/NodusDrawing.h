@@ -1,12 +1,12 @@
 // The nodus's part of a dial: date lines with their labels, mean-time hour
 // curves with their key, the nodus's mark on the gnomon, its shadow on the
 // desktop sundial, and the scale bar of a printed page. Same conventions as
-// the routines of mdlDraw.h.
+// the routines of DialRoutines.h.
 #pragma once
 
 #include <cstdint>
 
-#include "mdlDraw.h"
+#include "DialRoutines.h"
 
 // On paper the face is the disc inside the time ring, in millimetres.
 int32_t DrawDialLines(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom);

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <cstdio>
 
-#include "clsChart.h"
-#include "mdlChartMathLib.h"
-#include "mdlChartSolarLib.h"
+#include "Chart.h"
+#include "MathFunctions.h"
+#include "SolarFormulas.h"
 
 namespace {
 
@@ -17,26 +17,26 @@ Enum Choice(int32_t value, int32_t last) {
   return value >= 0 && value <= last ? static_cast<Enum>(value) : Enum{};
 }
 
-std::optional<int16_t> DesignDay(const Settings& settings, const clsChart& chart) {
+std::optional<int16_t> DesignDay(const Settings& settings, const Chart& chart) {
   if (!settings.Season.AdjustEquation) return std::nullopt;
   EngineErrorRecord error;
   int16_t day = 0;
   const CalcDateArray date{static_cast<int16_t>(settings.Season.SeasonDate.Month),
                            static_cast<int16_t>(settings.Season.SeasonDate.Day)};
-  if (gConvTotalDays(error, date, day, ToFlag(chart.LeapYear())) != kTrue) return std::nullopt;
+  if (ConvTotalDays(error, date, day, ToFlag(chart.LeapYear())) != kTrue) return std::nullopt;
   return day;
 }
 
-CalcDateArray MonthDay(const clsChart& chart, int16_t day) {
+CalcDateArray MonthDay(const Chart& chart, int16_t day) {
   EngineErrorRecord error;
   CalcDateArray date{0, 0};
-  if (gConvCalcDate(error, day, date, ToFlag(chart.LeapYear())) != kTrue) RaiseRecorded(error);
+  if (ConvCalcDate(error, day, date, ToFlag(chart.LeapYear())) != kTrue) RaiseRecorded(error);
   return date;
 }
 
 }  // namespace
 
-NodusPlan PlanNodus(const Settings& settings, const clsChart& chart, double faceRadius) {
+NodusPlan PlanNodus(const Settings& settings, const Chart& chart, double faceRadius) {
   const DialOptionSettings& option = settings.DialOption;
   NodusPlan plan;
   plan.dates = Choice<DateLineSet>(option.DateLines, 4);
@@ -51,7 +51,7 @@ NodusPlan PlanNodus(const Settings& settings, const clsChart& chart, double face
   return plan;
 }
 
-NodusCurves TraceNodusCurves(const Settings& settings, clsChart& chart, double faceRadius) {
+NodusCurves TraceNodusCurves(const Settings& settings, Chart& chart, double faceRadius) {
   NodusCurves result;
   result.plan = PlanNodus(settings, chart, faceRadius);
   const NodusPlan& plan = result.plan;
@@ -71,19 +71,19 @@ NodusCurves TraceNodusCurves(const Settings& settings, clsChart& chart, double f
   return result;
 }
 
-std::string MonthDayKey(const clsChart& chart, int16_t day) {
+std::string MonthDayKey(const Chart& chart, int16_t day) {
   const CalcDateArray date = MonthDay(chart, day);
   char text[8];
   std::snprintf(text, sizeof text, "%02d-%02d", date[0] % 100, date[1] % 100);
   return text;
 }
 
-std::string DateLabel(const clsChart& chart, int16_t day) {
+std::string DateLabel(const Chart& chart, int16_t day) {
   EngineErrorRecord error;
   for (int season = 1; season <= 8; ++season) {
     int16_t seasonDay = 0;
     double declination = 0;
-    if (gGetSeasonSpec(error, season, seasonDay, declination) == kTrue && seasonDay == day) {
+    if (GetSeasonSpec(error, season, seasonDay, declination) == kTrue && seasonDay == day) {
       return kSeasonNames[season - 1];
     }
   }
@@ -91,6 +91,6 @@ std::string DateLabel(const clsChart& chart, int16_t day) {
   return std::to_string(date[0]) + "/" + std::to_string(date[1]);
 }
 
-bool InFirstHalf(const clsChart& chart, int16_t day) {
+bool InFirstHalf(const Chart& chart, int16_t day) {
   return MonthDay(chart, day)[0] <= 6;
 }

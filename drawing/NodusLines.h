@@ -9,7 +9,7 @@
 #include "DialLines.h"
 #include "Settings.h"
 
-class clsChart;
+class Chart;
 
 struct NodusPlan {
   DateLineSet dates = DateLineSet::None;
@@ -26,7 +26,7 @@ struct NodusPlan {
 };
 
 // The plan for a face of that radius (65 mm times the paper factor on paper).
-NodusPlan PlanNodus(const Settings& settings, const clsChart& chart, double faceRadius);
+NodusPlan PlanNodus(const Settings& settings, const Chart& chart, double faceRadius);
 
 struct NodusCurves {
   NodusPlan plan;
@@ -41,12 +41,12 @@ struct NodusCurves {
 
 // Traces the plan's curves; the hour curves take the whole hours of the
 // design's hour lines. Raises the chart's error.
-NodusCurves TraceNodusCurves(const Settings& settings, clsChart& chart, double faceRadius);
+NodusCurves TraceNodusCurves(const Settings& settings, Chart& chart, double faceRadius);
 
 // A day number as "MM-DD", or as the label a date line carries ("M/D", or a
 // season's name on the eight season days).
-std::string MonthDayKey(const clsChart& chart, int16_t day);
-std::string DateLabel(const clsChart& chart, int16_t day);
+std::string MonthDayKey(const Chart& chart, int16_t day);
+std::string DateLabel(const Chart& chart, int16_t day);
 
 // The half of the year a day belongs to in the halved hour curves.
-bool InFirstHalf(const clsChart& chart, int16_t day);
+bool InFirstHalf(const Chart& chart, int16_t day);

@@ -3,7 +3,7 @@
 #include "DialTexts.h"
 #include "NodusDrawing.h"
 #include "PageMargins.h"
-#include "mdlDrawCommon.h"
+#include "DrawPass.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The background picture and the colour helper of the options dialog.
-#include "mdlDraw.h"
+#include "DialRoutines.h"
 
-#include "mdlDrawCommon.h"
+#include "DrawPass.h"
 
 int32_t DrawBackPicture(DialDesign design, DrawTarget& target, const DialLayout& layout) {
   design.errors.ClearLastError();

@@ -1,4 +1,4 @@
-#include "mdlDrawCommon.h"
+#include "DrawPass.h"
 
 #include <cmath>
 #include <limits>
@@ -162,7 +162,7 @@ void RotatedText(DrawTarget& target, double x, double y, std::string_view text, 
   target.DeviceText(DeviceXY(target, x, y), text, font);
 }
 
-const clsChartSolars& SolarsLease::Add(double startTime, double endTime, int16_t interval) {
+const ChartSolars& SolarsLease::Add(double startTime, double endTime, int16_t interval) {
   if (chart_.AddSolars(startTime, endTime, interval) != kTrue || chart_.Solars() == nullptr) {
     RaiseChartError(chart_);
   }

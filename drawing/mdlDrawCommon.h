@@ -12,8 +12,8 @@
 #include "DrawTarget.h"
 #include "Geometry.h"
 #include "ValueText.h"
-#include "mdlChartCommon.h"
-#include "mdlDraw.h"
+#include "EngineErrors.h"
+#include "DialRoutines.h"
 
 // The run-time fault a routine meets when its own logic fails.
 inline constexpr int32_t kInternalErrorNumber = 51;
@@ -108,16 +108,16 @@ void RotatedText(DrawTarget& target, double x, double y, std::string_view text, 
 // on success and on failure alike.
 class SolarsLease {
  public:
-  explicit SolarsLease(clsChart& chart) : chart_(chart) { chart_.RemoveSolars(); }
+  explicit SolarsLease(Chart& chart) : chart_(chart) { chart_.RemoveSolars(); }
   ~SolarsLease() { chart_.RemoveSolars(); }
   SolarsLease(const SolarsLease&) = delete;
   SolarsLease& operator=(const SolarsLease&) = delete;
 
   // AddSolars, raising the chart's error on failure.
-  const clsChartSolars& Add(double startTime, double endTime, int16_t interval);
+  const ChartSolars& Add(double startTime, double endTime, int16_t interval);
 
  private:
-  clsChart& chart_;
+  Chart& chart_;
 };
 
 RaisedError FaultAsRaisedError(const std::exception& fault);

@@ -4,9 +4,9 @@
 
 #include <cstdint>
 
-#include "clsChartLocation.h"
-#include "clsChartSeason.h"
-#include "mdlChartCommon.h"
+#include "ChartLocation.h"
+#include "ChartSeason.h"
+#include "EngineErrors.h"
 
 struct ChartState {
   ChartState() : Location(*this), Season(*this) {}
@@ -17,6 +17,6 @@ struct ChartState {
   bool LeapYear = false;
   int32_t TimeSystem = 0;
   EngineErrorRecord Error;
-  clsChartLocation Location;
-  clsChartSeason Season;
+  ChartLocation Location;
+  ChartSeason Season;
 };

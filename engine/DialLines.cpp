@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "clsChart.h"
-#include "mdlChartMathLib.h"
-#include "mdlChartSolarLib.h"
+#include "Chart.h"
+#include "MathFunctions.h"
+#include "SolarFormulas.h"
 
 namespace {
 
@@ -32,13 +32,13 @@ std::vector<SeasonDay> SeasonDays() {
   for (int season = 1; season <= 8; ++season) {
     int16_t day = 0;
     double declination = 0;
-    if (gGetSeasonSpec(error, season, day, declination) != kTrue) RaiseRecorded(error);
+    if (GetSeasonSpec(error, season, day, declination) != kTrue) RaiseRecorded(error);
     seasons.push_back({kLongitudes[season - 1], day, declination});
   }
   return seasons;
 }
 
-int16_t DaysInYear(const clsChart& chart) {
+int16_t DaysInYear(const Chart& chart) {
   return chart.LeapYear() ? 366 : 365;
 }
 
@@ -66,9 +66,9 @@ std::vector<DateArc> Merged(std::vector<std::pair<int16_t, double>> days) {
   return arcs;
 }
 
-double DeclinationOfDay(const clsChart& chart, int16_t day) {
+double DeclinationOfDay(const Chart& chart, int16_t day) {
   double declination = 0;
-  gGetSolarDeclination(day, ToFlag(chart.LeapYear()), declination);
+  GetSolarDeclination(day, ToFlag(chart.LeapYear()), declination);
   return declination;
 }
 
@@ -129,7 +129,7 @@ int16_t SolarTermDay(int longitude) {
   return 0;
 }
 
-std::vector<DateArc> DateArcsOf(const clsChart& chart, DateLineSet set,
+std::vector<DateArc> DateArcsOf(const Chart& chart, DateLineSet set,
                                 std::optional<int16_t> designDay) {
   std::vector<std::pair<int16_t, double>> days;
   switch (set) {
@@ -146,7 +146,7 @@ std::vector<DateArc> DateArcsOf(const clsChart& chart, DateLineSet set,
       EngineErrorRecord error;
       for (int16_t month = 1; month <= 12; ++month) {
         int16_t day = 0;
-        if (gConvTotalDays(error, {month, 1}, day, ToFlag(chart.LeapYear())) != kTrue) {
+        if (ConvTotalDays(error, {month, 1}, day, ToFlag(chart.LeapYear())) != kTrue) {
           RaiseRecorded(error);
         }
         days.emplace_back(day, DeclinationOfDay(chart, day));
@@ -212,21 +212,21 @@ DateLine TraceDateLine(const NodusSetting& s, const Vector3& nodus, const DateAr
   return line;
 }
 
-HourCurve TraceHourCurve(const clsChart& chart, const NodusSetting& s, const Vector3& nodus,
+HourCurve TraceHourCurve(const Chart& chart, const NodusSetting& s, const Vector3& nodus,
                          double clockTime) {
   HourCurve curve{clockTime, {}, false};
-  const clsChartLocation& place = chart.Location();
+  const ChartLocation& place = chart.Location();
   const int16_t leap = ToFlag(chart.LeapYear());
   const int16_t days = DaysInYear(chart);
   LineRun run;
   for (int16_t day = 1; day <= days; day = static_cast<int16_t>(day + kDayStep)) {
     double declination = 0;
     double equation = 0;
-    gGetSolarDeclination(day, leap, declination);
-    gGetEquationOfTime(day, leap, ToFlag(chart.Compatible()), equation);
+    GetSolarDeclination(day, leap, declination);
+    GetEquationOfTime(day, leap, ToFlag(chart.Compatible()), equation);
     const double solar =
-        gConvStandardToSolar(clockTime, place.StandardMeridian(), place.Longitude(), equation);
-    const double h = NormalizedHourAngle(gConvTimeToHourAngle(solar));
+        ConvStandardToSolar(clockTime, place.StandardMeridian(), place.Longitude(), equation);
+    const double h = NormalizedHourAngle(ConvTimeToHourAngle(solar));
     if (const auto at = FacePoint(s, nodus, declination, h)) {
       run.push_back({day, declination, h, *at});
     } else if (!run.empty()) {
@@ -240,12 +240,12 @@ HourCurve TraceHourCurve(const clsChart& chart, const NodusSetting& s, const Vec
   return curve;
 }
 
-std::vector<double> WholeHoursOf(clsChart& chart, double startTime, double endTime,
+std::vector<double> WholeHoursOf(Chart& chart, double startTime, double endTime,
                                  int16_t interval) {
   chart.RemoveSolars();
   if (chart.AddSolars(startTime, endTime, interval) != kTrue) RaiseChartError(chart);
   std::vector<double> hours;
-  for (const clsChartSolar& solar : *chart.Solars()) {
+  for (const ChartSolar& solar : *chart.Solars()) {
     const double rounded = std::nearbyint(solar.CalcTime() * 1000) / 1000;
     if (rounded != std::floor(rounded)) continue;
     const double hour = std::fmod(std::fmod(rounded, 24) + 24, 24);

@@ -9,7 +9,7 @@
 
 #include "PlaneProjection.h"
 
-class clsChart;
+class Chart;
 
 enum class DateLineSet : int32_t { None = 0, Seasons = 1, Terms = 2, Months = 3, DesignDay = 4 };
 enum class HourCurveStyle : int32_t { None = 0, Full = 1, Halves = 2 };
@@ -22,7 +22,7 @@ struct DateArc {
 
 // The arcs of a set, in the order of their key days. `designDay` is the
 // design's own day (DesignDay gives nothing without it).
-std::vector<DateArc> DateArcsOf(const clsChart& chart, DateLineSet set,
+std::vector<DateArc> DateArcsOf(const Chart& chart, DateLineSet set,
                                 std::optional<int16_t> designDay);
 
 // The declination of the solar term at the sun's longitude (a multiple of
@@ -74,10 +74,10 @@ DateLine TraceDateLine(const NodusSetting& setting, const Vector3& nodus, const 
 
 // A point every other day, using the chart's equation of time, longitude and
 // standard meridian.
-HourCurve TraceHourCurve(const clsChart& chart, const NodusSetting& setting, const Vector3& nodus,
+HourCurve TraceHourCurve(const Chart& chart, const NodusSetting& setting, const Vector3& nodus,
                          double clockTime);
 
 // The whole hours among the chart's hour lines for the time range, in their
 // order, 24:00 folded onto 0:00. Raises the chart's error.
-std::vector<double> WholeHoursOf(clsChart& chart, double startTime, double endTime,
+std::vector<double> WholeHoursOf(Chart& chart, double startTime, double endTime,
                                  int16_t interval);

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "mdlChartMathLib.h"
+#include "MathFunctions.h"
 
 namespace {
 

@@ -1,66 +1,66 @@
-#include "clsChart.h"
+#include "Chart.h"
 
 #include <cmath>
 
-#include "mdlChartMathLib.h"
-#include "mdlChartSolarLib.h"
+#include "MathFunctions.h"
+#include "SolarFormulas.h"
 
-clsChart::clsChart() : state_(std::make_unique<ChartState>()) {
+Chart::Chart() : state_(std::make_unique<ChartState>()) {
   state_->Error.Clear();
 }
-clsChart::~clsChart() = default;
+Chart::~Chart() = default;
 
-bool clsChart::Compatible() const {
+bool Chart::Compatible() const {
   return state_->Compatible;
 }
-void clsChart::setCompatible(bool value) {
+void Chart::setCompatible(bool value) {
   state_->Compatible = value;
 }
-bool clsChart::LeapYear() const {
+bool Chart::LeapYear() const {
   return state_->LeapYear;
 }
-void clsChart::setLeapYear(bool value) {
+void Chart::setLeapYear(bool value) {
   state_->LeapYear = value;
 }
-int32_t clsChart::TimeSystem() const {
+int32_t Chart::TimeSystem() const {
   return state_->TimeSystem;
 }
-void clsChart::setTimeSystem(int32_t value) {
+void Chart::setTimeSystem(int32_t value) {
   state_->TimeSystem = value;
 }
-bool clsChart::IncludeRiseSet() const {
+bool Chart::IncludeRiseSet() const {
   return includeRiseSet_;
 }
-void clsChart::setIncludeRiseSet(bool value) {
+void Chart::setIncludeRiseSet(bool value) {
   includeRiseSet_ = value;
 }
 
-clsChartLocation& clsChart::Location() {
+ChartLocation& Chart::Location() {
   return state_->Location;
 }
-const clsChartLocation& clsChart::Location() const {
+const ChartLocation& Chart::Location() const {
   return state_->Location;
 }
-clsChartSeason& clsChart::Season() {
+ChartSeason& Chart::Season() {
   return state_->Season;
 }
-const clsChartSeason& clsChart::Season() const {
+const ChartSeason& Chart::Season() const {
   return state_->Season;
 }
-clsChartSolars* clsChart::Solars() {
+ChartSolars* Chart::Solars() {
   return solars_.get();
 }
-const clsChartSolars* clsChart::Solars() const {
+const ChartSolars* Chart::Solars() const {
   return solars_.get();
 }
 
-const std::string& clsChart::ErrDescription() const {
+const std::string& Chart::ErrDescription() const {
   return state_->Error.Description;
 }
-const std::string& clsChart::ErrSource() const {
+const std::string& Chart::ErrSource() const {
   return state_->Error.Source;
 }
-int32_t clsChart::ErrNumber() const {
+int32_t Chart::ErrNumber() const {
   return state_->Error.Number;
 }
 
@@ -78,7 +78,7 @@ double Round3(double x) {
 
 }  // namespace
 
-int32_t clsChart::AddSolars(double StartTime, double EndTime, int16_t Interval) {
+int32_t Chart::AddSolars(double StartTime, double EndTime, int16_t Interval) {
   EngineErrorRecord& error = state_->Error;
   error.Clear();
   const int32_t status = TrapStatus(error, [&] { BuildSolars(StartTime, EndTime, Interval); });
@@ -87,9 +87,9 @@ int32_t clsChart::AddSolars(double StartTime, double EndTime, int16_t Interval) 
   return status;
 }
 
-void clsChart::BuildSolars(double StartTime, double EndTime, int16_t Interval) {
+void Chart::BuildSolars(double StartTime, double EndTime, int16_t Interval) {
   EngineErrorRecord& error = state_->Error;
-  clsChartSeason& season = state_->Season;
+  ChartSeason& season = state_->Season;
 
   // Times below -100 stand for sunrise and sunset; others are kept inside them.
   const auto [sunRise, sunSet] = season.SunRiseSetTimes();
@@ -112,8 +112,8 @@ void clsChart::BuildSolars(double StartTime, double EndTime, int16_t Interval) {
   if (Interval < 0 || Interval > 60)
     RaiseAddSolars(error, "計算時間間隔に不正な時間が指定されています。");
 
-  solars_ = std::make_unique<clsChartSolars>(*state_);
-  clsChartSolars& solars = *solars_;
+  solars_ = std::make_unique<ChartSolars>(*state_);
+  ChartSolars& solars = *solars_;
   solars.items_.reserve(EstimatedCount(start, end, Interval));
   const auto add = [&](double time, int16_t kind) {
     if (solars.AddSolar(time, kind) != kTrue) RaiseRecorded(error);
@@ -173,61 +173,61 @@ void clsChart::BuildSolars(double StartTime, double EndTime, int16_t Interval) {
 }
 
 // Room for the points of a series, so that building it allocates once.
-size_t clsChart::EstimatedCount(double start, double end, int16_t Interval) {
+size_t Chart::EstimatedCount(double start, double end, int16_t Interval) {
   if (Interval <= 0 || !(end > start) || end - start > 48) return 3;
   return static_cast<size_t>((end - start) * 60 / Interval) + 4;
 }
 
-void clsChart::RemoveSolars() {
+void Chart::RemoveSolars() {
   solars_.reset();
 }
-bool clsChart::SolarsExists() const {
+bool Chart::SolarsExists() const {
   return solars_ != nullptr;
 }
 
-int32_t clsChart::ConvDmsAngle(double dblDegAngle, DmsAngle& intDmsAngle) {
-  return gConvDmsAngle(state_->Error, dblDegAngle, intDmsAngle);
+int32_t Chart::ConvDmsAngle(double degAngle, DmsAngle& dmsAngle) {
+  return ::ConvDmsAngle(state_->Error, degAngle, dmsAngle);
 }
 
-int32_t clsChart::ConvDegAngle(const DmsAngle& intDmsAngle, double& dblDegAngle) {
-  return gConvDegAngle(state_->Error, intDmsAngle, dblDegAngle);
+int32_t Chart::ConvDegAngle(const DmsAngle& dmsAngle, double& degAngle) {
+  return ::ConvDegAngle(state_->Error, dmsAngle, degAngle);
 }
 
-std::string clsChart::FormatDmsAngle(std::span<const int16_t> intDmsAngle,
-                                     std::string_view strPrefix, std::string_view strUnits) {
-  return gFormatDmsAngle(state_->Error, intDmsAngle, strPrefix, strUnits);
+std::string Chart::FormatDmsAngle(std::span<const int16_t> dmsAngle,
+                                     std::string_view prefix, std::string_view units) {
+  return ::FormatDmsAngle(state_->Error, dmsAngle, prefix, units);
 }
 
-std::string clsChart::FormatDegAngle(double dblDegAngle, std::string_view strPrefix,
-                                     std::string_view strUnits) {
-  return gFormatDegAngle(state_->Error, dblDegAngle, strPrefix, strUnits);
+std::string Chart::FormatDegAngle(double degAngle, std::string_view prefix,
+                                     std::string_view units) {
+  return ::FormatDegAngle(state_->Error, degAngle, prefix, units);
 }
 
-std::string clsChart::FormatDegAngleS(double dblDegAngle, int32_t lngDmsMember,
-                                      std::string_view strPrefix) {
-  return gFormatDegAngleS(state_->Error, dblDegAngle, lngDmsMember, strPrefix);
+std::string Chart::FormatDegAngleS(double degAngle, int32_t dmsMember,
+                                      std::string_view prefix) {
+  return ::FormatDegAngleS(state_->Error, degAngle, dmsMember, prefix);
 }
 
-int32_t clsChart::ConvCalcDate(int16_t intTotalDays, CalcDateArray& intCalcDate) {
+int32_t Chart::ConvCalcDate(int16_t totalDays, CalcDateArray& calcDate) {
   CalcDateArray result{};
   const int32_t status =
-      gConvCalcDate(state_->Error, intTotalDays, result, ToFlag(state_->LeapYear));
-  if (status == kTrue) intCalcDate = result;
+      ::ConvCalcDate(state_->Error, totalDays, result, ToFlag(state_->LeapYear));
+  if (status == kTrue) calcDate = result;
   return status;
 }
 
-int32_t clsChart::ConvTotalDays(const CalcDateArray& intCalcDate, int16_t& intTotalDays) {
-  return gConvTotalDays(state_->Error, intCalcDate, intTotalDays, ToFlag(state_->LeapYear));
+int32_t Chart::ConvTotalDays(const CalcDateArray& calcDate, int16_t& totalDays) {
+  return ::ConvTotalDays(state_->Error, calcDate, totalDays, ToFlag(state_->LeapYear));
 }
 
-bool clsChart::IsLeapYear(int16_t intYear) {
-  return gIsLeapYear(state_->Error, intYear);
+bool Chart::IsLeapYear(int16_t year) {
+  return ::IsLeapYear(state_->Error, year);
 }
 
-bool clsChart::IsJapanArea(double dblLatitude, double dblLongitude) const {
-  return gIsJapanArea(dblLatitude, dblLongitude);
+bool Chart::IsJapanArea(double latitude, double longitude) const {
+  return ::IsJapanArea(latitude, longitude);
 }
 
-void RaiseChartError(const clsChart& chart) {
+void RaiseChartError(const Chart& chart) {
   throw RaisedError(chart.ErrNumber(), chart.ErrSource(), chart.ErrDescription());
 }

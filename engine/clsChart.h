@@ -11,18 +11,18 @@
 #include <string_view>
 
 #include "ChartState.h"
-#include "clsChartLocation.h"
-#include "clsChartSeason.h"
-#include "clsChartSolar.h"
-#include "clsChartSolars.h"
-#include "mdlChartCommon.h"
+#include "ChartLocation.h"
+#include "ChartSeason.h"
+#include "ChartSolar.h"
+#include "ChartSolars.h"
+#include "EngineErrors.h"
 
-class clsChart {
+class Chart {
  public:
-  clsChart();
-  ~clsChart();
-  clsChart(const clsChart&) = delete;
-  clsChart& operator=(const clsChart&) = delete;
+  Chart();
+  ~Chart();
+  Chart(const Chart&) = delete;
+  Chart& operator=(const Chart&) = delete;
 
   bool Compatible() const;
   void setCompatible(bool value);
@@ -33,13 +33,13 @@ class clsChart {
   bool IncludeRiseSet() const;
   void setIncludeRiseSet(bool value);
 
-  clsChartLocation& Location();
-  const clsChartLocation& Location() const;
-  clsChartSeason& Season();
-  const clsChartSeason& Season() const;
+  ChartLocation& Location();
+  const ChartLocation& Location() const;
+  ChartSeason& Season();
+  const ChartSeason& Season() const;
   // nullptr until AddSolars succeeds.
-  clsChartSolars* Solars();
-  const clsChartSolars* Solars() const;
+  ChartSolars* Solars();
+  const ChartSolars* Solars() const;
 
   const std::string& ErrDescription() const;
   const std::string& ErrSource() const;
@@ -49,19 +49,19 @@ class clsChart {
   void RemoveSolars();
   bool SolarsExists() const;
 
-  int32_t ConvDmsAngle(double dblDegAngle, DmsAngle& intDmsAngle);
-  int32_t ConvDegAngle(const DmsAngle& intDmsAngle, double& dblDegAngle);
+  int32_t ConvDmsAngle(double degAngle, DmsAngle& dmsAngle);
+  int32_t ConvDegAngle(const DmsAngle& dmsAngle, double& degAngle);
   // Raises when the array has fewer than three elements.
-  std::string FormatDmsAngle(std::span<const int16_t> intDmsAngle, std::string_view strPrefix,
-                             std::string_view strUnits);
-  std::string FormatDegAngle(double dblDegAngle, std::string_view strPrefix,
-                             std::string_view strUnits);
-  std::string FormatDegAngleS(double dblDegAngle, int32_t lngDmsMember, std::string_view strPrefix);
+  std::string FormatDmsAngle(std::span<const int16_t> dmsAngle, std::string_view prefix,
+                             std::string_view units);
+  std::string FormatDegAngle(double degAngle, std::string_view prefix,
+                             std::string_view units);
+  std::string FormatDegAngleS(double degAngle, int32_t dmsMember, std::string_view prefix);
 
-  int32_t ConvCalcDate(int16_t intTotalDays, CalcDateArray& intCalcDate);
-  int32_t ConvTotalDays(const CalcDateArray& intCalcDate, int16_t& intTotalDays);
-  bool IsLeapYear(int16_t intYear);  // raises for a year outside 1..9999
-  bool IsJapanArea(double dblLatitude, double dblLongitude) const;
+  int32_t ConvCalcDate(int16_t totalDays, CalcDateArray& calcDate);
+  int32_t ConvTotalDays(const CalcDateArray& calcDate, int16_t& totalDays);
+  bool IsLeapYear(int16_t year);  // raises for a year outside 1..9999
+  bool IsJapanArea(double latitude, double longitude) const;
 
  private:
   void BuildSolars(double StartTime, double EndTime, int16_t Interval);
@@ -69,9 +69,9 @@ class clsChart {
 
   std::unique_ptr<ChartState> state_;
   bool includeRiseSet_ = false;
-  std::unique_ptr<clsChartSolars> solars_;
+  std::unique_ptr<ChartSolars> solars_;
 };
 
 // Raises the error that the chart's last failing routine recorded, for
 // callers that go on by exception.
-[[noreturn]] void RaiseChartError(const clsChart& chart);
+[[noreturn]] void RaiseChartError(const Chart& chart);

@@ -1,22 +1,22 @@
-#include "clsChartLocation.h"
+#include "ChartLocation.h"
 
 #include "ChartState.h"
-#include "mdlChartSolarLib.h"
+#include "SolarFormulas.h"
 
-clsChartLocation::clsChartLocation(ChartState& state) : state_(state) {}
+ChartLocation::ChartLocation(ChartState& state) : state_(state) {}
 
-const std::string& clsChartLocation::Name() const {
+const std::string& ChartLocation::Name() const {
   return name_;
 }
-void clsChartLocation::setName(std::string value) {
+void ChartLocation::setName(std::string value) {
   name_ = std::move(value);
 }
 
-double clsChartLocation::Latitude() const {
+double ChartLocation::Latitude() const {
   return latitude_;
 }
 
-void clsChartLocation::setLatitude(double value) {
+void ChartLocation::setLatitude(double value) {
   state_.Error.Clear();
   if (!(value > -90 && value < 90)) {
     RaiseEngineError(state_.Error, kEngineErrorNumber, "Location.Latitude",
@@ -25,11 +25,11 @@ void clsChartLocation::setLatitude(double value) {
   latitude_ = value;
 }
 
-double clsChartLocation::Longitude() const {
+double ChartLocation::Longitude() const {
   return longitude_;
 }
 
-void clsChartLocation::setLongitude(double value) {
+void ChartLocation::setLongitude(double value) {
   state_.Error.Clear();
   if (!(value > -180 && value <= 180)) {
     RaiseEngineError(state_.Error, kEngineErrorNumber, "Location.Longitude",
@@ -38,11 +38,11 @@ void clsChartLocation::setLongitude(double value) {
   longitude_ = value;
 }
 
-double clsChartLocation::StandardMeridian() const {
+double ChartLocation::StandardMeridian() const {
   return standardMeridian_;
 }
 
-void clsChartLocation::setStandardMeridian(double value) {
+void ChartLocation::setStandardMeridian(double value) {
   state_.Error.Clear();
   if (!(value >= -180 && value <= 180)) {
     RaiseEngineError(state_.Error, kEngineErrorNumber, "Location.StandardMeridian",
@@ -53,11 +53,11 @@ void clsChartLocation::setStandardMeridian(double value) {
   timeZone_ = value / 15;
 }
 
-double clsChartLocation::TimeZone() const {
+double ChartLocation::TimeZone() const {
   return timeZone_;
 }
 
-void clsChartLocation::setTimeZone(double value) {
+void ChartLocation::setTimeZone(double value) {
   state_.Error.Clear();
   if (!(value >= -12 && value <= 12)) {
     RaiseEngineError(state_.Error, kEngineErrorNumber, "Location.TimeZone",
@@ -67,9 +67,9 @@ void clsChartLocation::setTimeZone(double value) {
   standardMeridian_ = value == -12 ? 180 : 15 * value;
 }
 
-double clsChartLocation::NorthDiff() const {
-  return gGetNorthDiff(latitude_, longitude_);
+double ChartLocation::NorthDiff() const {
+  return GetNorthDiff(latitude_, longitude_);
 }
-double clsChartLocation::NorthDiff2() const {
-  return gGetNorthDiff2(latitude_, longitude_);
+double ChartLocation::NorthDiff2() const {
+  return GetNorthDiff2(latitude_, longitude_);
 }

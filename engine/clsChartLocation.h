@@ -5,9 +5,9 @@
 
 struct ChartState;
 
-class clsChartLocation {
+class ChartLocation {
  public:
-  explicit clsChartLocation(ChartState& state);
+  explicit ChartLocation(ChartState& state);
 
   const std::string& Name() const;
   void setName(std::string value);

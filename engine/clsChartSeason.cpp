@@ -1,7 +1,7 @@
-#include "clsChartSeason.h"
+#include "ChartSeason.h"
 
 #include "ChartState.h"
-#include "mdlChartSolarLib.h"
+#include "SolarFormulas.h"
 
 namespace {
 
@@ -11,7 +11,7 @@ std::pair<double, double> SolarRiseSet(ChartState& state) {
   state.Error.Clear();
   double rise = 0;
   double set = 0;
-  if (gGetSunRiseSet(state.Error, state.Location.Latitude(), state.Season.SolarDeclination(), rise,
+  if (GetSunRiseSet(state.Error, state.Location.Latitude(), state.Season.SolarDeclination(), rise,
                      set) != kTrue) {
     RaiseRecorded(state.Error);
   }
@@ -20,21 +20,21 @@ std::pair<double, double> SolarRiseSet(ChartState& state) {
 
 }  // namespace
 
-clsChartSeason::clsChartSeason(ChartState& state) : state_(state) {}
+ChartSeason::ChartSeason(ChartState& state) : state_(state) {}
 
-int32_t clsChartSeason::CalcSeason() const {
+int32_t ChartSeason::CalcSeason() const {
   return calcSeason_;
 }
 
-void clsChartSeason::setCalcSeason(int32_t value) {
+void ChartSeason::setCalcSeason(int32_t value) {
   state_.Error.Clear();
   if (value != 0) {
     int16_t totalDays = 0;
     double declination = 0;
-    if (gGetSeasonSpec(state_.Error, value, totalDays, declination) != kTrue)
+    if (GetSeasonSpec(state_.Error, value, totalDays, declination) != kTrue)
       RaiseRecorded(state_.Error);
     double equation = 0;
-    gGetEquationOfTime(totalDays, ToFlag(state_.LeapYear), ToFlag(state_.Compatible), equation);
+    GetEquationOfTime(totalDays, ToFlag(state_.LeapYear), ToFlag(state_.Compatible), equation);
     solarDeclination_ = declination;
     calcDate_ = totalDays;
     equationOfTime_ = equation;
@@ -42,11 +42,11 @@ void clsChartSeason::setCalcSeason(int32_t value) {
   calcSeason_ = value;
 }
 
-int16_t clsChartSeason::CalcDate() const {
+int16_t ChartSeason::CalcDate() const {
   return calcDate_;
 }
 
-void clsChartSeason::setCalcDate(int16_t value) {
+void ChartSeason::setCalcDate(int16_t value) {
   state_.Error.Clear();
   const int16_t maximum = state_.LeapYear ? 366 : 365;
   if (value < 1 || value > maximum) {
@@ -54,16 +54,16 @@ void clsChartSeason::setCalcDate(int16_t value) {
                      "不正な通算日数が指定されています。");
   }
   calcSeason_ = 0;
-  gGetSolarDeclination(value, ToFlag(state_.LeapYear), solarDeclination_);
-  gGetEquationOfTime(value, ToFlag(state_.LeapYear), ToFlag(state_.Compatible), equationOfTime_);
+  GetSolarDeclination(value, ToFlag(state_.LeapYear), solarDeclination_);
+  GetEquationOfTime(value, ToFlag(state_.LeapYear), ToFlag(state_.Compatible), equationOfTime_);
   calcDate_ = value;
 }
 
-double clsChartSeason::SolarDeclination() const {
+double ChartSeason::SolarDeclination() const {
   return solarDeclination_;
 }
 
-void clsChartSeason::setSolarDeclination(double value) {
+void ChartSeason::setSolarDeclination(double value) {
   state_.Error.Clear();
   if (!(value >= -23.45 && value <= 23.45)) {
     RaiseEngineError(state_.Error, kEngineErrorNumber, "Season.SolarDeclination",
@@ -72,11 +72,11 @@ void clsChartSeason::setSolarDeclination(double value) {
   solarDeclination_ = value;
 }
 
-double clsChartSeason::EquationOfTime() const {
+double ChartSeason::EquationOfTime() const {
   return equationOfTime_;
 }
 
-void clsChartSeason::setEquationOfTime(double value) {
+void ChartSeason::setEquationOfTime(double value) {
   state_.Error.Clear();
   if (!(value > -20 && value < 20)) {
     RaiseEngineError(state_.Error, kEngineErrorNumber, "Season.EquationOfTime",
@@ -85,26 +85,26 @@ void clsChartSeason::setEquationOfTime(double value) {
   equationOfTime_ = value;
 }
 
-double clsChartSeason::TimeDiff() const {
+double ChartSeason::TimeDiff() const {
   const double meridian = state_.Location.StandardMeridian();
-  const double longitude = gUnwrapLongitude(meridian, state_.Location.Longitude());
+  const double longitude = UnwrapLongitude(meridian, state_.Location.Longitude());
   const double noon = 12 - (longitude - meridian) / 15 - equationOfTime_;
   return noon - 12;
 }
 
-double clsChartSeason::SunRiseTime() const {
-  return gFromSolarTime(state_, SolarRiseSet(state_).first);
+double ChartSeason::SunRiseTime() const {
+  return FromSolarTime(state_, SolarRiseSet(state_).first);
 }
 
-double clsChartSeason::SunSetTime() const {
-  return gFromSolarTime(state_, SolarRiseSet(state_).second);
+double ChartSeason::SunSetTime() const {
+  return FromSolarTime(state_, SolarRiseSet(state_).second);
 }
 
-std::pair<double, double> clsChartSeason::SunRiseSetTimes() const {
+std::pair<double, double> ChartSeason::SunRiseSetTimes() const {
   const auto [rise, set] = SolarRiseSet(state_);
-  return {gFromSolarTime(state_, rise), gFromSolarTime(state_, set)};
+  return {FromSolarTime(state_, rise), FromSolarTime(state_, set)};
 }
 
-int32_t clsChartSeason::NightState() const {
-  return gGetNightState(solarDeclination_, state_.Location.Latitude());
+int32_t ChartSeason::NightState() const {
+  return GetNightState(solarDeclination_, state_.Location.Latitude());
 }

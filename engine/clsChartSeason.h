@@ -12,9 +12,9 @@ inline constexpr int32_t kNightStateDayAndNight = 0;  // the sun rises and sets
 inline constexpr int32_t kNightStateMidnightSun = 1;  // the sun stays up all day
 inline constexpr int32_t kNightStatePolarNight = 2;   // the sun stays down all day
 
-class clsChartSeason {
+class ChartSeason {
  public:
-  explicit clsChartSeason(ChartState& state);
+  explicit ChartSeason(ChartState& state);
 
   int32_t CalcSeason() const;
   void setCalcSeason(int32_t value);  // raises outside 0..8

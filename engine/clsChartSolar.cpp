@@ -1,10 +1,10 @@
-#include "clsChartSolar.h"
+#include "ChartSolar.h"
 
 #include "ChartState.h"
-#include "mdlChartSolarLib.h"
+#include "SolarFormulas.h"
 
-clsChartSolar::clsChartSolar(const ChartState& state) : state_(&state) {}
+ChartSolar::ChartSolar(const ChartState& state) : state_(&state) {}
 
-double clsChartSolar::CalcTime() const {
-  return gFromSolarTime(*state_, solarTime_);
+double ChartSolar::CalcTime() const {
+  return FromSolarTime(*state_, solarTime_);
 }

@@ -6,9 +6,9 @@
 
 struct ChartState;
 
-class clsChartSolar {
+class ChartSolar {
  public:
-  explicit clsChartSolar(const ChartState& state);
+  explicit ChartSolar(const ChartState& state);
 
   int32_t Index() const { return index_; }
   const std::string& IndexKey() const { return indexKey_; }
@@ -19,7 +19,7 @@ class clsChartSolar {
   double Magnification() const { return magnification_; }
 
  private:
-  friend class clsChartSolars;
+  friend class ChartSolars;
   const ChartState* state_;
   int32_t index_ = 1;
   std::string indexKey_ = "1";

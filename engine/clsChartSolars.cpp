@@ -1,10 +1,10 @@
-#include "clsChartSolars.h"
+#include "ChartSolars.h"
 
 #include <string>
 
 #include "ChartState.h"
-#include "mdlChartMathLib.h"
-#include "mdlChartSolarLib.h"
+#include "MathFunctions.h"
+#include "SolarFormulas.h"
 
 namespace {
 
@@ -12,27 +12,27 @@ constexpr const char* kBadKeyText = "不正なインデックスキーが指定�
 
 }  // namespace
 
-clsChartSolars::clsChartSolars(ChartState& state) : state_(state) {}
+ChartSolars::ChartSolars(ChartState& state) : state_(state) {}
 
-double clsChartSolars::StartTime() const {
-  return gFromSolarTime(state_, startTime_);
+double ChartSolars::StartTime() const {
+  return FromSolarTime(state_, startTime_);
 }
-double clsChartSolars::EndTime() const {
-  return gFromSolarTime(state_, endTime_);
+double ChartSolars::EndTime() const {
+  return FromSolarTime(state_, endTime_);
 }
-int16_t clsChartSolars::Interval() const {
+int16_t ChartSolars::Interval() const {
   return interval_;
 }
 
-void clsChartSolars::setStartTime(double time) {
-  gToSolarTime(state_, time, startTime_);
+void ChartSolars::setStartTime(double time) {
+  ToSolarTime(state_, time, startTime_);
 }
-void clsChartSolars::setEndTime(double time) {
-  gToSolarTime(state_, time, endTime_);
+void ChartSolars::setEndTime(double time) {
+  ToSolarTime(state_, time, endTime_);
 }
 
 // The collection's position of a key; -1 when absent.
-ptrdiff_t clsChartSolars::FindKey(std::string_view key) const {
+ptrdiff_t ChartSolars::FindKey(std::string_view key) const {
   for (size_t i = 0; i < items_.size(); ++i) {
     if (items_[i].indexKey_ == key) return static_cast<ptrdiff_t>(i);
   }
@@ -41,64 +41,64 @@ ptrdiff_t clsChartSolars::FindKey(std::string_view key) const {
 
 // Absent positions and keys raise as the collection numbers them (9 for a
 // position, 5 for a key) with the member's own source and text.
-size_t clsChartSolars::PositionOrRaise(int32_t position, const char* source) const {
+size_t ChartSolars::PositionOrRaise(int32_t position, const char* source) const {
   if (position < 1 || static_cast<size_t>(position) > items_.size()) {
     RaiseEngineError(state_.Error, kSubscriptRangeNumber, source, kBadKeyText);
   }
   return static_cast<size_t>(position - 1);
 }
 
-size_t clsChartSolars::KeyOrRaise(std::string_view key, const char* source) const {
+size_t ChartSolars::KeyOrRaise(std::string_view key, const char* source) const {
   const ptrdiff_t found = FindKey(key);
   if (found < 0) RaiseEngineError(state_.Error, kInvalidCallNumber, source, kBadKeyText);
   return static_cast<size_t>(found);
 }
 
-const clsChartSolar& clsChartSolars::Solar(int32_t position) const {
+const ChartSolar& ChartSolars::Solar(int32_t position) const {
   state_.Error.Clear();
   return items_[PositionOrRaise(position, "Solars.Solar")];
 }
 
-const clsChartSolar& clsChartSolars::Solar(std::string_view key) const {
+const ChartSolar& ChartSolars::Solar(std::string_view key) const {
   state_.Error.Clear();
   return items_[KeyOrRaise(key, "Solars.Solar")];
 }
 
-int32_t clsChartSolars::CountSolars() const {
+int32_t ChartSolars::CountSolars() const {
   return static_cast<int32_t>(items_.size());
 }
 
-bool clsChartSolars::SolarExists(int32_t position) const {
+bool ChartSolars::SolarExists(int32_t position) const {
   return position >= 1 && static_cast<size_t>(position) <= items_.size();
 }
 
-bool clsChartSolars::SolarExists(std::string_view key) const {
+bool ChartSolars::SolarExists(std::string_view key) const {
   return FindKey(key) >= 0;
 }
 
-void clsChartSolars::RemoveSolar(int32_t position) {
+void ChartSolars::RemoveSolar(int32_t position) {
   state_.Error.Clear();
   items_.erase(items_.begin() +
                static_cast<ptrdiff_t>(PositionOrRaise(position, "Solars.RemoveSolar")));
   removedAny_ = true;
 }
 
-void clsChartSolars::RemoveSolar(std::string_view key) {
+void ChartSolars::RemoveSolar(std::string_view key) {
   state_.Error.Clear();
   items_.erase(items_.begin() + static_cast<ptrdiff_t>(KeyOrRaise(key, "Solars.RemoveSolar")));
   removedAny_ = true;
 }
 
-int32_t clsChartSolars::AddSolar(double time, int16_t kind) {
+int32_t ChartSolars::AddSolar(double time, int16_t kind) {
   state_.Error.Clear();
   return TrapStatus(state_.Error, [&] {
-    const clsChartLocation& location = state_.Location;
-    const clsChartSeason& season = state_.Season;
-    clsChartSolar item(state_);
+    const ChartLocation& location = state_.Location;
+    const ChartSeason& season = state_.Season;
+    ChartSolar item(state_);
 
     double solarTime = 0;  // a time system without times keeps 0
-    gToSolarTime(state_, time, solarTime);
-    const double hourAngle = gConvTimeToHourAngle(solarTime);
+    ToSolarTime(state_, time, solarTime);
+    const double hourAngle = ConvTimeToHourAngle(solarTime);
     const double latitude = location.Latitude();
     const double declination = season.SolarDeclination();
 
@@ -113,15 +113,15 @@ int32_t clsChartSolars::AddSolar(double time, int16_t kind) {
       dayAngles_ = SolarDayAngles(latitude, declination);
     }
     if (!onHorizon) {
-      const auto [b, piMinusB] = ArcSinPair(gGetSinAltitude(dayAngles_, hourAngle));
+      const auto [b, piMinusB] = ArcSinPair(GetSinAltitude(dayAngles_, hourAngle));
       altitude = RadToDeg(b);
       supplement = RadToDeg(piMinusB);
       // South of the equator the supplement gives the same shadow, but only
       // while the sun is up: at or below the horizon it is no shadow (-1).
       const bool sunUp = Single(altitude) > 0.0f;
-      magnification = gGetMagnification(latitude < 0 && sunUp ? supplement : altitude);
+      magnification = GetMagnification(latitude < 0 && sunUp ? supplement : altitude);
     }
-    const auto [minusA, plusA] = gGetSolarAzimuth(dayAngles_, altitude);
+    const auto [minusA, plusA] = GetSolarAzimuth(dayAngles_, altitude);
 
     const size_t n = items_.size() + 1;
     std::string key = std::to_string(n);
@@ -138,9 +138,9 @@ int32_t clsChartSolars::AddSolar(double time, int16_t kind) {
   });
 }
 
-std::vector<clsChartSolar>::const_iterator clsChartSolars::begin() const {
+std::vector<ChartSolar>::const_iterator ChartSolars::begin() const {
   return items_.begin();
 }
-std::vector<clsChartSolar>::const_iterator clsChartSolars::end() const {
+std::vector<ChartSolar>::const_iterator ChartSolars::end() const {
   return items_.end();
 }

@@ -1,4 +1,4 @@
-// The series of sun positions built by clsChart::AddSolars: an ordered
+// The series of sun positions built by Chart::AddSolars: an ordered
 // collection keyed "1", "2", ... in insertion order.
 #pragma once
 
@@ -8,22 +8,22 @@
 #include <string_view>
 #include <vector>
 
-#include "clsChartSolar.h"
-#include "mdlChartSolarLib.h"
+#include "ChartSolar.h"
+#include "SolarFormulas.h"
 
 struct ChartState;
 
-class clsChartSolars {
+class ChartSolars {
  public:
-  explicit clsChartSolars(ChartState& state);
+  explicit ChartSolars(ChartState& state);
 
   double StartTime() const;  // in the current TimeSystem
   double EndTime() const;
   int16_t Interval() const;
 
   // 1-based position or key; raise "不正なインデックスキーが指定されています。" when absent.
-  const clsChartSolar& Solar(int32_t position) const;
-  const clsChartSolar& Solar(std::string_view key) const;
+  const ChartSolar& Solar(int32_t position) const;
+  const ChartSolar& Solar(std::string_view key) const;
   int32_t CountSolars() const;
   bool SolarExists(int32_t position) const;
   bool SolarExists(std::string_view key) const;
@@ -34,11 +34,11 @@ class clsChartSolars {
   int32_t AddSolar(double time, int16_t kind);
 
   // NewEnum: iteration in insertion order.
-  std::vector<clsChartSolar>::const_iterator begin() const;
-  std::vector<clsChartSolar>::const_iterator end() const;
+  std::vector<ChartSolar>::const_iterator begin() const;
+  std::vector<ChartSolar>::const_iterator end() const;
 
  private:
-  friend class clsChart;
+  friend class Chart;
   // Times are written in the current TimeSystem and kept as true solar time.
   void setStartTime(double time);
   void setEndTime(double time);
@@ -47,7 +47,7 @@ class clsChartSolars {
   size_t KeyOrRaise(std::string_view key, const char* source) const;
 
   ChartState& state_;
-  std::vector<clsChartSolar> items_;
+  std::vector<ChartSolar> items_;
   bool removedAny_ = false;
   SolarDayAngles dayAngles_;  // keys stay "1".."n" until an item is removed
   double startTime_ = -1;     // held as true solar time

@@ -1,4 +1,4 @@
-#include "mdlChartCommon.h"
+#include "EngineErrors.h"
 
 void RaiseEngineError(EngineErrorRecord& record, int32_t number, std::string source,
                       std::string description) {

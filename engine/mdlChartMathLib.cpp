@@ -1,8 +1,8 @@
-#include "mdlChartMathLib.h"
+#include "MathFunctions.h"
 
 #include <cmath>
 
-#include "mdlChartCommon.h"
+#include "EngineErrors.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 // Day numbers, ephemeris, sunrise and sunset, time systems, sun position
 // helpers and magnetic declination.
-#include "mdlChartSolarLib.h"
+#include "SolarFormulas.h"
 
 #include <cmath>
 
 #include "ChartState.h"
-#include "mdlChartMathLib.h"
+#include "MathFunctions.h"
 
 namespace {
 
@@ -53,37 +53,37 @@ constexpr std::array<SeasonSpec, 8> kSeasons = {{{36, -16.3333333333333},
 
 // ---- Day numbers -----------------------------------------------------------
 
-int32_t gConvCalcDate(EngineErrorRecord& error, int16_t intTotalDays, CalcDateArray& intCalcDate,
+int32_t ConvCalcDate(EngineErrorRecord& error, int16_t totalDays, CalcDateArray& calcDate,
                       int16_t leapFlag) {
   error.Clear();
   return TrapStatus(error, [&] {
     const int16_t leap = LeapDay(leapFlag);
-    if (intTotalDays > MaxTotalDays(leapFlag)) {
+    if (totalDays > MaxTotalDays(leapFlag)) {
       RaiseEngineError(error, kEngineErrorNumber, kCalcDateSource,
                        "不正な通算日数が指定されています。");
     }
     // From December backwards: the first month whose offset the day exceeds.
     for (int month = 12; month >= 2; --month) {
       const int threshold = kDaysBeforeMonth[month - 1] + (month >= 3 ? leap : 0);
-      if (intTotalDays > threshold) {
-        intCalcDate = {static_cast<int16_t>(month), static_cast<int16_t>(intTotalDays - threshold)};
+      if (totalDays > threshold) {
+        calcDate = {static_cast<int16_t>(month), static_cast<int16_t>(totalDays - threshold)};
         return;
       }
     }
-    if (intTotalDays < 1) {
+    if (totalDays < 1) {
       RaiseEngineError(error, kEngineErrorNumber, kCalcDateSource,
                        "不正な通算日数が指定されています。");
     }
-    intCalcDate = {1, intTotalDays};
+    calcDate = {1, totalDays};
   });
 }
 
-int32_t gConvTotalDays(EngineErrorRecord& error, const CalcDateArray& intCalcDate,
-                       int16_t& intTotalDays, int16_t leapFlag) {
+int32_t ConvTotalDays(EngineErrorRecord& error, const CalcDateArray& calcDate,
+                       int16_t& totalDays, int16_t leapFlag) {
   error.Clear();
   return TrapStatus(error, [&] {
-    const int month = intCalcDate[0];
-    const int day = intCalcDate[1];
+    const int month = calcDate[0];
+    const int day = calcDate[1];
     if (month < 1 || month > 12) {
       RaiseEngineError(error, kEngineErrorNumber, kTotalDaysSource,
                        "不正な日付が指定されています。");
@@ -94,23 +94,23 @@ int32_t gConvTotalDays(EngineErrorRecord& error, const CalcDateArray& intCalcDat
       RaiseEngineError(error, kEngineErrorNumber, kTotalDaysSource,
                        "不正な日付が指定されています。");
     }
-    intTotalDays = static_cast<int16_t>(day + kDaysBeforeMonth[month - 1] +
+    totalDays = static_cast<int16_t>(day + kDaysBeforeMonth[month - 1] +
                                         (month >= 3 ? LeapDay(leapFlag) : 0));
   });
 }
 
-bool gIsLeapYear(EngineErrorRecord& error, int16_t intYear) {
+bool IsLeapYear(EngineErrorRecord& error, int16_t year) {
   error.Clear();
-  if (intYear < 1 || intYear > 9999) {
+  if (year < 1 || year > 9999) {
     RaiseEngineError(error, kEngineErrorNumber, "Chart.IsLeapYear",
                      "不正な年(西暦)が指定されています。");
   }
-  return intYear % 400 == 0 || (intYear % 4 == 0 && intYear % 100 != 0);
+  return year % 400 == 0 || (year % 4 == 0 && year % 100 != 0);
 }
 
 // ---- Ephemeris -------------------------------------------------------------
 
-int32_t gGetSeasonSpec(EngineErrorRecord& error, int32_t season, int16_t& totalDays,
+int32_t GetSeasonSpec(EngineErrorRecord& error, int32_t season, int16_t& totalDays,
                        double& declination) {
   error.Clear();
   return TrapStatus(error, [&] {
@@ -123,7 +123,7 @@ int32_t gGetSeasonSpec(EngineErrorRecord& error, int32_t season, int16_t& totalD
   });
 }
 
-int32_t gGetSolarDeclination(int16_t totalDays, int16_t leapFlag, double& declination) {
+int32_t GetSolarDeclination(int16_t totalDays, int16_t leapFlag, double& declination) {
   const double wj = YearRate(leapFlag) * (totalDays + 0.5);
   const double d = 0.33281 - 22.984 * std::cos(wj) - 0.3499 * std::cos(2 * wj) -
                    0.1398 * std::cos(3 * wj) + 3.7872 * std::sin(wj) + 0.0325 * std::sin(2 * wj) +
@@ -138,7 +138,7 @@ int32_t gGetSolarDeclination(int16_t totalDays, int16_t leapFlag, double& declin
   return kTrue;
 }
 
-int32_t gGetEquationOfTime(int16_t totalDays, int16_t leapFlag, int16_t compatibleFlag,
+int32_t GetEquationOfTime(int16_t totalDays, int16_t leapFlag, int16_t compatibleFlag,
                            double& equation) {
   double e = 0;
   if (compatibleFlag == kFlagTrue) {
@@ -162,7 +162,7 @@ int32_t gGetEquationOfTime(int16_t totalDays, int16_t leapFlag, int16_t compatib
 
 // ---- Sunrise, sunset and time systems --------------------------------------
 
-int32_t gGetNightState(double declination, double latitude) {
+int32_t GetNightState(double declination, double latitude) {
   const double d = declination;
   const double p = latitude;
   if (d > 0) {
@@ -178,11 +178,11 @@ int32_t gGetNightState(double declination, double latitude) {
   return (p == -90 || p == 90) ? kNightStateMidnightSun : kNightStateDayAndNight;
 }
 
-int32_t gGetSunRiseSet(EngineErrorRecord& error, double latitude, double declination,
+int32_t GetSunRiseSet(EngineErrorRecord& error, double latitude, double declination,
                        double& sunRise, double& sunSet) {
   error.Clear();
   return TrapStatus(error, [&] {
-    switch (gGetNightState(declination, latitude)) {
+    switch (GetNightState(declination, latitude)) {
       case kNightStateMidnightSun:
         sunRise = 0;
         sunSet = 24;
@@ -204,14 +204,14 @@ int32_t gGetSunRiseSet(EngineErrorRecord& error, double latitude, double declina
   });
 }
 
-double gConvTimeToHourAngle(double solarTime) {
+double ConvTimeToHourAngle(double solarTime) {
   return 15 * solarTime - 180;
 }
-double gConvHourAngleToTime(double hourAngle) {
+double ConvHourAngleToTime(double hourAngle) {
   return (hourAngle + 180) / 15;
 }
 
-double gUnwrapLongitude(double standardMeridian, double longitude) {
+double UnwrapLongitude(double standardMeridian, double longitude) {
   if (standardMeridian <= -90 || standardMeridian >= 90) {
     if (standardMeridian >= 0 && longitude < 0) return longitude + 360;
     if (standardMeridian < 0 && longitude >= 0) return longitude - 360;
@@ -219,25 +219,25 @@ double gUnwrapLongitude(double standardMeridian, double longitude) {
   return longitude;
 }
 
-double gConvStandardToSolar(double standardTime, double standardMeridian, double longitude,
+double ConvStandardToSolar(double standardTime, double standardMeridian, double longitude,
                             double equationOfTime) {
-  return standardTime + (gUnwrapLongitude(standardMeridian, longitude) - standardMeridian) / 15 +
+  return standardTime + (UnwrapLongitude(standardMeridian, longitude) - standardMeridian) / 15 +
          equationOfTime;
 }
 
-double gConvSolarToStandard(double solarTime, double standardMeridian, double longitude,
+double ConvSolarToStandard(double solarTime, double standardMeridian, double longitude,
                             double equationOfTime) {
-  return solarTime - (gUnwrapLongitude(standardMeridian, longitude) - standardMeridian) / 15 -
+  return solarTime - (UnwrapLongitude(standardMeridian, longitude) - standardMeridian) / 15 -
          equationOfTime;
 }
 
-bool gToSolarTime(const ChartState& state, double time, double& solarTime) {
+bool ToSolarTime(const ChartState& state, double time, double& solarTime) {
   switch (state.TimeSystem) {
     case 0:
       solarTime = time;
       return true;
     case 1:
-      solarTime = gConvStandardToSolar(time, state.Location.StandardMeridian(),
+      solarTime = ConvStandardToSolar(time, state.Location.StandardMeridian(),
                                        state.Location.Longitude(), state.Season.EquationOfTime());
       return true;
     default:
@@ -245,12 +245,12 @@ bool gToSolarTime(const ChartState& state, double time, double& solarTime) {
   }
 }
 
-double gFromSolarTime(const ChartState& state, double solarTime) {
+double FromSolarTime(const ChartState& state, double solarTime) {
   switch (state.TimeSystem) {
     case 0:
       return solarTime;
     case 1:
-      return gConvSolarToStandard(solarTime, state.Location.StandardMeridian(),
+      return ConvSolarToStandard(solarTime, state.Location.StandardMeridian(),
                                   state.Location.Longitude(), state.Season.EquationOfTime());
     default:
       return 0;
@@ -259,7 +259,7 @@ double gFromSolarTime(const ChartState& state, double solarTime) {
 
 // ---- Sun position helpers --------------------------------------------------
 
-double gGetMagnification(double altitude) {
+double GetMagnification(double altitude) {
   if (Single(altitude) <= 0.0f) return -1;
   if (Single(altitude) == 90.0f) return 0;
   const double a = Single(altitude) > 90.0f ? 180 - altitude : altitude;
@@ -276,11 +276,11 @@ SolarDayAngles::SolarDayAngles(double latitudeDeg, double declinationDeg)
   cosD = std::cos(d);
 }
 
-double gGetSinAltitude(const SolarDayAngles& day, double hourAngle) {
+double GetSinAltitude(const SolarDayAngles& day, double hourAngle) {
   return day.sinP * day.sinD + day.cosP * day.cosD * std::cos(DegToRad(hourAngle));
 }
 
-std::pair<double, double> gGetSolarAzimuth(const SolarDayAngles& day, double altitude) {
+std::pair<double, double> GetSolarAzimuth(const SolarDayAngles& day, double altitude) {
   if (Single(altitude) == 90.0f) return {0, 0};
   const double a = DegToRad(altitude);
   const auto [minusA, plusA] =
@@ -288,26 +288,26 @@ std::pair<double, double> gGetSolarAzimuth(const SolarDayAngles& day, double alt
   return {RadToDeg(minusA), RadToDeg(plusA)};
 }
 
-std::pair<double, double> gGetSolarAzimuth(double latitude, double declination, double altitude) {
-  return gGetSolarAzimuth(SolarDayAngles(latitude, declination), altitude);
+std::pair<double, double> GetSolarAzimuth(double latitude, double declination, double altitude) {
+  return GetSolarAzimuth(SolarDayAngles(latitude, declination), altitude);
 }
 
 // ---- Magnetic declination --------------------------------------------------
 
-bool gIsJapanArea(double latitude, double longitude) {
+bool IsJapanArea(double latitude, double longitude) {
   return latitude > 20.5 && latitude < 45.5 && longitude > 123 && longitude < 154;
 }
 
-double gGetNorthDiff(double latitude, double longitude) {
-  if (!gIsJapanArea(latitude, longitude)) return kNoNorthDiff;
+double GetNorthDiff(double latitude, double longitude) {
+  if (!IsJapanArea(latitude, longitude)) return kNoNorthDiff;
   const double p = latitude - 37;
   const double l = longitude - 138;
   return 7 + 22.82 / 60 + (21.01 / 60) * p - (7.36 / 60) * l - (0.197 / 60) * p * p +
          (0.587 / 60) * p * l - (0.961 / 60) * l * l;
 }
 
-double gGetNorthDiff2(double latitude, double longitude) {
-  if (!gIsJapanArea(latitude, longitude)) return kNoNorthDiff;
+double GetNorthDiff2(double latitude, double longitude) {
+  if (!IsJapanArea(latitude, longitude)) return kNoNorthDiff;
   const double p = latitude - 37;
   const double l = longitude - 138;
   return 7 + 37.142 / 60 + (21.622 / 60) * p - (7.672 / 60) * l + (0.442 / 60) * p * p -

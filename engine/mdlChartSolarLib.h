@@ -10,7 +10,7 @@
 #include <string_view>
 #include <utility>
 
-#include "mdlChartCommon.h"
+#include "EngineErrors.h"
 
 struct ChartState;
 
@@ -22,40 +22,40 @@ inline int16_t ToFlag(bool value) {
 }
 
 // Day numbers.
-int32_t gConvCalcDate(EngineErrorRecord& error, int16_t intTotalDays, CalcDateArray& intCalcDate,
+int32_t ConvCalcDate(EngineErrorRecord& error, int16_t totalDays, CalcDateArray& calcDate,
                       int16_t leapFlag);
-int32_t gConvTotalDays(EngineErrorRecord& error, const CalcDateArray& intCalcDate,
-                       int16_t& intTotalDays, int16_t leapFlag);
-bool gIsLeapYear(EngineErrorRecord& error, int16_t intYear);  // raises outside 1..9999
+int32_t ConvTotalDays(EngineErrorRecord& error, const CalcDateArray& calcDate,
+                       int16_t& totalDays, int16_t leapFlag);
+bool IsLeapYear(EngineErrorRecord& error, int16_t year);  // raises outside 1..9999
 
 // Ephemeris.
-int32_t gGetSeasonSpec(EngineErrorRecord& error, int32_t season, int16_t& totalDays,
+int32_t GetSeasonSpec(EngineErrorRecord& error, int32_t season, int16_t& totalDays,
                        double& declination);
-int32_t gGetSolarDeclination(int16_t totalDays, int16_t leapFlag, double& declination);
-int32_t gGetEquationOfTime(int16_t totalDays, int16_t leapFlag, int16_t compatibleFlag,
+int32_t GetSolarDeclination(int16_t totalDays, int16_t leapFlag, double& declination);
+int32_t GetEquationOfTime(int16_t totalDays, int16_t leapFlag, int16_t compatibleFlag,
                            double& equation);
 
 // Sunrise, sunset and time systems.
-int32_t gGetNightState(double declination, double latitude);
-int32_t gGetSunRiseSet(EngineErrorRecord& error, double latitude, double declination,
+int32_t GetNightState(double declination, double latitude);
+int32_t GetSunRiseSet(EngineErrorRecord& error, double latitude, double declination,
                        double& sunRise, double& sunSet);
-double gConvTimeToHourAngle(double solarTime);
-double gConvHourAngleToTime(double hourAngle);
+double ConvTimeToHourAngle(double solarTime);
+double ConvHourAngleToTime(double hourAngle);
 // The longitude seen from the standard meridian's side of the 180th meridian.
-double gUnwrapLongitude(double standardMeridian, double longitude);
-double gConvStandardToSolar(double standardTime, double standardMeridian, double longitude,
+double UnwrapLongitude(double standardMeridian, double longitude);
+double ConvStandardToSolar(double standardTime, double standardMeridian, double longitude,
                             double equationOfTime);
-double gConvSolarToStandard(double solarTime, double standardMeridian, double longitude,
+double ConvSolarToStandard(double solarTime, double standardMeridian, double longitude,
                             double equationOfTime);
 // The chart's own time system <-> true solar time, with its current
 // location and equation of time. A system other than 0 or 1 has no times:
 // reads give 0 and ToSolarTime reports false.
-bool gToSolarTime(const ChartState& state, double time, double& solarTime);
-double gFromSolarTime(const ChartState& state, double solarTime);
+bool ToSolarTime(const ChartState& state, double time, double& solarTime);
+double FromSolarTime(const ChartState& state, double solarTime);
 
 // Sun position helpers (degrees).
-double gGetMagnification(double altitude);
-std::pair<double, double> gGetSolarAzimuth(double latitude, double declination, double altitude);
+double GetMagnification(double altitude);
+std::pair<double, double> GetSolarAzimuth(double latitude, double declination, double altitude);
 
 // Sines and cosines of a latitude and a declination, shared by the points of a series.
 struct SolarDayAngles {
@@ -65,21 +65,21 @@ struct SolarDayAngles {
   double sinP = 0, cosP = 1, sinD = 0, cosD = 1;
 };
 // The altitude's sine: sin p sin d + cos p cos d cos h (h in degrees).
-double gGetSinAltitude(const SolarDayAngles& day, double hourAngle);
-std::pair<double, double> gGetSolarAzimuth(const SolarDayAngles& day, double altitude);
+double GetSinAltitude(const SolarDayAngles& day, double hourAngle);
+std::pair<double, double> GetSolarAzimuth(const SolarDayAngles& day, double altitude);
 
 // Angles.
-int32_t gConvDmsAngle(EngineErrorRecord& error, double dblDegAngle, DmsAngle& intDmsAngle);
-int32_t gConvDegAngle(EngineErrorRecord& error, const DmsAngle& intDmsAngle, double& dblDegAngle);
-std::string gFormatDmsAngle(EngineErrorRecord& error, std::span<const int16_t> intDmsAngle,
-                            std::string_view strPrefix, std::string_view strUnits);
-std::string gFormatDegAngle(EngineErrorRecord& error, double dblDegAngle,
-                            std::string_view strPrefix, std::string_view strUnits);
-std::string gFormatDegAngleS(EngineErrorRecord& error, double dblDegAngle, int32_t lngDmsMember,
-                             std::string_view strPrefix);
+int32_t ConvDmsAngle(EngineErrorRecord& error, double degAngle, DmsAngle& dmsAngle);
+int32_t ConvDegAngle(EngineErrorRecord& error, const DmsAngle& dmsAngle, double& degAngle);
+std::string FormatDmsAngle(EngineErrorRecord& error, std::span<const int16_t> dmsAngle,
+                            std::string_view prefix, std::string_view units);
+std::string FormatDegAngle(EngineErrorRecord& error, double degAngle,
+                            std::string_view prefix, std::string_view units);
+std::string FormatDegAngleS(EngineErrorRecord& error, double degAngle, int32_t dmsMember,
+                             std::string_view prefix);
 
 // Magnetic declination around Japan; -999 outside the area.
 inline constexpr double kNoNorthDiff = -999;
-bool gIsJapanArea(double latitude, double longitude);
-double gGetNorthDiff(double latitude, double longitude);   // epoch 1990.0
-double gGetNorthDiff2(double latitude, double longitude);  // epoch 2000.0
+bool IsJapanArea(double latitude, double longitude);
+double GetNorthDiff(double latitude, double longitude);   // epoch 1990.0
+double GetNorthDiff2(double latitude, double longitude);  // epoch 2000.0

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "mdlChartSolarLib.h"
+#include "SolarFormulas.h"
 
 namespace {
 
@@ -131,18 +131,18 @@ std::string_view SignOfValue(double x, const SignWords& words) {
 // The decimal angle converted, raising any conversion error.
 DmsAngle ConvertOrRaise(EngineErrorRecord& error, double x) {
   DmsAngle dms{};
-  if (gConvDmsAngle(error, x, dms) != kTrue) RaiseRecorded(error);
+  if (ConvDmsAngle(error, x, dms) != kTrue) RaiseRecorded(error);
   return dms;
 }
 
 }  // namespace
 
-int32_t gConvDmsAngle(EngineErrorRecord& error, double dblDegAngle, DmsAngle& intDmsAngle) {
+int32_t ConvDmsAngle(EngineErrorRecord& error, double degAngle, DmsAngle& dmsAngle) {
   error.Clear();
   return TrapStatus(error, [&] {
     constexpr const char* kSource = "mdlChartSolarlib.gConvDmsAngle";
-    const int32_t sign = dblDegAngle > 0 ? 1 : (dblDegAngle < 0 ? -1 : 0);
-    const double a = std::fabs(dblDegAngle);
+    const int32_t sign = degAngle > 0 ? 1 : (degAngle < 0 ? -1 : 0);
+    const double a = std::fabs(degAngle);
     if (!(a < kMaxInt16 + 1)) RaiseOverflow(error, kSource);
     int32_t d = static_cast<int32_t>(std::trunc(a));
     const double minutes = (a - d) * 60;
@@ -159,17 +159,17 @@ int32_t gConvDmsAngle(EngineErrorRecord& error, double dblDegAngle, DmsAngle& in
     }
     if (d > kMaxInt16) RaiseOverflow(error, kSource);
     if (d != 0) {
-      intDmsAngle = {static_cast<int16_t>(sign * d), static_cast<int16_t>(m),
+      dmsAngle = {static_cast<int16_t>(sign * d), static_cast<int16_t>(m),
                      static_cast<int16_t>(s)};
     } else if (m != 0) {
-      intDmsAngle = {0, static_cast<int16_t>(sign * m), static_cast<int16_t>(s)};
+      dmsAngle = {0, static_cast<int16_t>(sign * m), static_cast<int16_t>(s)};
     } else {
-      intDmsAngle = {0, 0, static_cast<int16_t>(sign * s)};
+      dmsAngle = {0, 0, static_cast<int16_t>(sign * s)};
     }
   });
 }
 
-int32_t gConvDegAngle(EngineErrorRecord& error, const DmsAngle& intDmsAngle, double& dblDegAngle) {
+int32_t ConvDegAngle(EngineErrorRecord& error, const DmsAngle& dmsAngle, double& degAngle) {
   error.Clear();
   return TrapStatus(error, [&] {
     constexpr const char* kSource = "mdlChartSolarlib.gConvDegAngle";
@@ -179,9 +179,9 @@ int32_t gConvDegAngle(EngineErrorRecord& error, const DmsAngle& intDmsAngle, dou
       if (value > kMaxInt16) RaiseOverflow(error, kSource);
       return value;
     };
-    int32_t d = fitted(std::abs(int32_t{intDmsAngle[0]}));
-    int32_t m = fitted(std::abs(int32_t{intDmsAngle[1]}));
-    int32_t s = fitted(std::abs(int32_t{intDmsAngle[2]}));
+    int32_t d = fitted(std::abs(int32_t{dmsAngle[0]}));
+    int32_t m = fitted(std::abs(int32_t{dmsAngle[1]}));
+    int32_t s = fitted(std::abs(int32_t{dmsAngle[2]}));
     if (s >= 100) {
       s = 0;
       m = fitted(m + 1);
@@ -190,50 +190,50 @@ int32_t gConvDegAngle(EngineErrorRecord& error, const DmsAngle& intDmsAngle, dou
       m = 0;
       d = fitted(d + 1);
     }
-    const bool negative = intDmsAngle[0] < 0 || intDmsAngle[1] < 0 || intDmsAngle[2] < 0;
-    dblDegAngle = (m / 60.0 + d + s / 3600.0) * (negative ? -1 : 1);
+    const bool negative = dmsAngle[0] < 0 || dmsAngle[1] < 0 || dmsAngle[2] < 0;
+    degAngle = (m / 60.0 + d + s / 3600.0) * (negative ? -1 : 1);
   });
 }
 
-std::string gFormatDmsAngle(EngineErrorRecord& error, std::span<const int16_t> intDmsAngle,
-                            std::string_view strPrefix, std::string_view strUnits) {
+std::string FormatDmsAngle(EngineErrorRecord& error, std::span<const int16_t> dmsAngle,
+                            std::string_view prefix, std::string_view units) {
   constexpr const char* kSource = "mdlChartSolarlib.gFormatDmsAngle";
   error.Clear();
-  if (intDmsAngle.size() < 3) {
+  if (dmsAngle.size() < 3) {
     RaiseEngineError(error, kSubscriptRangeNumber, kSource, kSubscriptRangeText);
   }
-  const int32_t d = intDmsAngle[0], m = intDmsAngle[1], s = intDmsAngle[2];
-  const SignWords words = SignWordsOf(strPrefix);
+  const int32_t d = dmsAngle[0], m = dmsAngle[1], s = dmsAngle[2];
+  const SignWords words = SignWordsOf(prefix);
   std::string_view sign = words.zero;
   if (d != 0 || m != 0 || s != 0)
     sign = (d < 0 || m < 0 || s < 0) ? words.negative : words.positive;
-  return Assemble(sign, PartsOf(error, d, m, s, kSource), strUnits);
+  return Assemble(sign, PartsOf(error, d, m, s, kSource), units);
 }
 
-std::string gFormatDegAngle(EngineErrorRecord& error, double dblDegAngle,
-                            std::string_view strPrefix, std::string_view strUnits) {
+std::string FormatDegAngle(EngineErrorRecord& error, double degAngle,
+                            std::string_view prefix, std::string_view units) {
   std::string text;
   TrapStatus(error, [&] {
-    const DmsAngle dms = ConvertOrRaise(error, dblDegAngle);
-    const SignWords words = SignWordsOf(strPrefix);
-    text = Assemble(SignOfValue(dblDegAngle, words),
+    const DmsAngle dms = ConvertOrRaise(error, degAngle);
+    const SignWords words = SignWordsOf(prefix);
+    text = Assemble(SignOfValue(degAngle, words),
                     PartsOf(error, dms[0], dms[1], dms[2], "mdlChartSolarlib.gFormatDegAngle"),
-                    strUnits);
+                    units);
   });
   return text;
 }
 
-std::string gFormatDegAngleS(EngineErrorRecord& error, double dblDegAngle, int32_t lngDmsMember,
-                             std::string_view strPrefix) {
+std::string FormatDegAngleS(EngineErrorRecord& error, double degAngle, int32_t dmsMember,
+                             std::string_view prefix) {
   std::string text;
   TrapStatus(error, [&] {
-    const DmsAngle dms = ConvertOrRaise(error, dblDegAngle);
-    const SignWords words = SignWordsOf(strPrefix);
+    const DmsAngle dms = ConvertOrRaise(error, degAngle);
+    const SignWords words = SignWordsOf(prefix);
     const DmsParts parts =
         PartsOf(error, dms[0], dms[1], dms[2], "mdlChartSolarlib.gFormatDegAngleS");
-    switch (lngDmsMember) {
+    switch (dmsMember) {
       case 0:
-        text = std::string(SignOfValue(dblDegAngle, words)) + parts.dd;
+        text = std::string(SignOfValue(degAngle, words)) + parts.dd;
         break;
       case 1:
         text = parts.mm;

@@ -4,10 +4,10 @@
 
 #include "LastError.h"
 #include "Settings.h"
-#include "clsChart.h"
+#include "Chart.h"
 
 struct DialDesign {
   const Settings& settings;
-  clsChart& chart;
+  Chart& chart;
   LastErrorRecord& errors;
 };

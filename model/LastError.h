@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "mdlChartCommon.h"
+#include "EngineErrors.h"
 
 class LastErrorRecord {
 public:

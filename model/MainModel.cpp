@@ -36,7 +36,7 @@ MainModel::MainModel() {
   IgnoringErrors([&] { chart_.setTimeSystem(1); });
   IgnoringErrors([&] { chart_.setIncludeRiseSet(true); });
 
-  clsChartLocation& location = chart_.Location();
+  ChartLocation& location = chart_.Location();
   IgnoringErrors([&] { location.setName("兵庫県明石市"); });
   IgnoringErrors([&] { location.setLatitude(34.65); });
   IgnoringErrors([&] { location.setLongitude(135); });
@@ -49,7 +49,7 @@ MainModel::MainModel() {
 int32_t MainModel::ApplySeason() {
   ClearLastError();
   try {
-    clsChartSeason& season = chart_.Season();
+    ChartSeason& season = chart_.Season();
     if (Season.AdjustEquation) {
       const CalcDateArray monthDay{static_cast<int16_t>(Season.SeasonDate.Month),
                                    static_cast<int16_t>(Season.SeasonDate.Day)};

@@ -12,7 +12,7 @@
 #include "PrinterSettings.h"
 #include "Settings.h"
 #include "WindowPlacement.h"
-#include "clsChart.h"
+#include "Chart.h"
 
 class MainModel : public Settings, public LastErrorRecord {
  public:
@@ -20,8 +20,8 @@ class MainModel : public Settings, public LastErrorRecord {
   // time zone, today's date basis, every group at its default.
   MainModel();
 
-  clsChart& Chart() { return chart_; }
-  const clsChart& Chart() const { return chart_; }
+  ::Chart& Chart() { return chart_; }
+  const ::Chart& Chart() const { return chart_; }
 
   // What the dial routines read: the settings, the chart, this error record.
   operator DialDesign() { return {*this, chart_, *this}; }
@@ -31,8 +31,8 @@ class MainModel : public Settings, public LastErrorRecord {
   int32_t ApplySeason();
 
   // The settings document. True or the error number (last-error record filled).
-  int32_t lOpenUfxAll(const std::string& path);
-  int32_t lSaveUfxAll(const std::string& path);
+  int32_t OpenDocument(const std::string& path);
+  int32_t SaveDocument(const std::string& path);
 
   // The printer set-up the document's printer section reads and writes;
   // a set-up without any usable printer until one is given.
@@ -46,6 +46,6 @@ class MainModel : public Settings, public LastErrorRecord {
   WindowPlacement MainWindow;
 
  private:
-  clsChart chart_;
+  ::Chart chart_;
   std::shared_ptr<PrinterSetup> printer_ = std::make_shared<NoPrinterSetup>();
 };

@@ -67,8 +67,8 @@ class PreferenceReader {
 };
 
 void ReadMainSection(const PreferenceReader& ini, MainModel& model) {
-  clsChart& chart = model.Chart();
-  clsChartLocation& location = chart.Location();
+  Chart& chart = model.Chart();
+  ChartLocation& location = chart.Location();
   Step([&] {
     double position[2] = {model.MainWindow.Left, model.MainWindow.Top};
     ParsePositionText(ini.Text(kMain, "Position", "0, 0"), position, 2);
@@ -101,8 +101,8 @@ void PutEntries(ProfileFile& file, std::string_view section, const KeyValueTexts
 }
 
 void WriteMainSection(ProfileFile& file, const MainModel& model) {
-  const clsChart& chart = model.Chart();
-  const clsChartLocation& location = chart.Location();
+  const Chart& chart = model.Chart();
+  const ChartLocation& location = chart.Location();
   file.Set("Umbrafex", "Version", VersionText());
   if (!model.MainWindow.IsMinimized()) {
     const double position[2] = {model.MainWindow.Left, model.MainWindow.Top};

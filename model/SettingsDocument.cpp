@@ -131,7 +131,7 @@ class DocumentReader {
   }
 
   void ReadLocation(LineCursor& lines) {
-    clsChartLocation& location = chart_.Location();
+    ChartLocation& location = chart_.Location();
     ReadSectionLines(lines, [&](std::string_view key, std::string_view value) {
       if (EqualsIgnoringCase(key, "Name"))
         location.setName(std::string(value));
@@ -163,7 +163,7 @@ class DocumentReader {
         equationOfTime = ParseRealText(value);
     });
 
-    clsChartSeason& season = chart_.Season();
+    ChartSeason& season = chart_.Season();
     if (calcSeason != 0) {
       season.setCalcSeason(calcSeason);
     } else {
@@ -270,7 +270,7 @@ class DocumentReader {
   }
 
   MainModel& model_;
-  clsChart& chart_;
+  Chart& chart_;
 };
 
 // The lines of a document, joined with CR LF at the end.
@@ -319,7 +319,7 @@ class DocumentWriter {
   }
 
   void WriteLocation() {
-    const clsChartLocation& location = chart_.Location();
+    const ChartLocation& location = chart_.Location();
     Section("Location");
     Key("Name", location.Name());
     Key("Latitude", RealText(location.Latitude()));
@@ -334,7 +334,7 @@ class DocumentWriter {
   }
 
   void WriteSeason() {
-    const clsChartSeason& season = chart_.Season();
+    const ChartSeason& season = chart_.Season();
     Section("Season");
     Key("AdjustEquation", BoolText(model_.Season.AdjustEquation));
     Key("CalcSeason", std::to_string(season.CalcSeason()));
@@ -371,7 +371,7 @@ class DocumentWriter {
   }
 
   const MainModel& model_;
-  const clsChart& chart_;
+  const Chart& chart_;
   std::string text_;
 };
 
@@ -394,7 +394,7 @@ int32_t OpenFailed(LastErrorRecord& record, const RaisedError& error, const std:
 
 }  // namespace
 
-int32_t MainModel::lOpenUfxAll(const std::string& path) {
+int32_t MainModel::OpenDocument(const std::string& path) {
   ClearLastError();
   try {
     if (!EndsWithIgnoringCase(path, ".ufx"))
@@ -417,7 +417,7 @@ int32_t MainModel::lOpenUfxAll(const std::string& path) {
   return kTrue;
 }
 
-int32_t MainModel::lSaveUfxAll(const std::string& path) {
+int32_t MainModel::SaveDocument(const std::string& path) {
   ClearLastError();
   try {
     std::optional<std::string> bytes = Utf8ToCp932(DocumentWriter(*this).Write());

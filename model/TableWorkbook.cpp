@@ -9,7 +9,7 @@
 #include "FileIo.h"
 #include "MainModel.h"
 #include "Paths.h"
-#include "mdlGraph.h"
+#include "YearTables.h"
 
 namespace {
 
@@ -118,7 +118,7 @@ bool WriteWorkbook(const std::string& path, TableKind kind, const YearTable& tab
 
 }  // namespace
 
-int32_t lWriteTableWorkbook(MainModel& model, TableKind kind, const std::string& path) {
+int32_t WriteTableWorkbook(MainModel& model, TableKind kind, const std::string& path) {
   model.ClearLastError();
   try {
     const YearTable table = BuildYearTable(model.Chart(), kind);

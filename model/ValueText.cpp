@@ -30,9 +30,9 @@ std::size_t SkipDigits(std::string_view s, std::size_t i) {
 bool IsDecimalNumber(std::string_view s) {
   std::size_t i = 0;
   if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
-  std::size_t intEnd = SkipDigits(s, i);
-  std::size_t mantissaDigits = intEnd - i;
-  i = intEnd;
+  std::size_t end = SkipDigits(s, i);
+  std::size_t mantissaDigits = end - i;
+  i = end;
   if (i < s.size() && s[i] == '.') {
     std::size_t fracEnd = SkipDigits(s, i + 1);
     mantissaDigits += fracEnd - i - 1;

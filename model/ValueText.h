@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "AsciiText.h"
-#include "mdlChartCommon.h"
+#include "EngineErrors.h"
 
 // "型が一致しません。": a text that is no value of the wanted kind.
 inline constexpr int32_t kTypeMismatchError = 13;

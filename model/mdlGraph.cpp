@@ -1,11 +1,11 @@
-#include "mdlGraph.h"
+#include "YearTables.h"
 
 #include "FileIo.h"
 #include "MainModel.h"
 #include "NumberText.h"
 #include "Paths.h"
 #include "TextCodec.h"
-#include "clsChart.h"
+#include "Chart.h"
 
 namespace {
 
@@ -43,7 +43,7 @@ constexpr TableTexts kSolarDeclinationTexts{
     5,
 };
 
-double ValueOfDay(const clsChart& chart, TableKind kind) {
+double ValueOfDay(const Chart& chart, TableKind kind) {
   const auto& season = chart.Season();
   return kind == TableKind::EquationOfTime ? season.EquationOfTime() * 60
                                            : season.SolarDeclination();
@@ -55,7 +55,7 @@ const TableTexts& TableTextsOf(TableKind kind) {
   return kind == TableKind::EquationOfTime ? kEquationOfTimeTexts : kSolarDeclinationTexts;
 }
 
-YearTable BuildYearTable(clsChart& chart, TableKind kind) {
+YearTable BuildYearTable(Chart& chart, TableKind kind) {
   const bool leap = chart.LeapYear();
   const int16_t days = leap ? 366 : 365;
   YearTable table{leap ? 2000 : 2001, {}};
@@ -104,7 +104,7 @@ std::string CannotSaveMessage(std::string_view path) {
   return std::string(path) + "を保存することができません。";
 }
 
-int32_t lWriteTableFile(MainModel& model, TableKind kind, const std::string& path) {
+int32_t WriteTableFile(MainModel& model, TableKind kind, const std::string& path) {
   model.ClearLastError();
   model.LastDir = GetFolderName(path);
   try {

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-class clsChart;
+class Chart;
 class MainModel;
 
 enum class TableKind { EquationOfTime, SolarDeclination };
@@ -47,7 +47,7 @@ struct YearTable {
 // Walks the chart's season through every day of the year (leaving it at the
 // last day) and collects the values. Raises the chart's error when a day
 // number cannot be turned into a date.
-YearTable BuildYearTable(clsChart& chart, TableKind kind);
+YearTable BuildYearTable(Chart& chart, TableKind kind);
 
 // "2001/1/1": year, month and day without leading zeros.
 std::string TableDateText(int year, const TableRow& row);
@@ -66,12 +66,12 @@ std::string SuggestedTableFolder(std::string_view documentPath, std::string_view
 // The file output to a chosen path: LastDir becomes the path's folder; the
 // file is written in CP932 as a whole or not at all. True or the error
 // number, with the last-error record filled.
-int32_t lWriteTableFile(MainModel& model, TableKind kind, const std::string& path);
+int32_t WriteTableFile(MainModel& model, TableKind kind, const std::string& path);
 
 // The workbook output (.xlsx): the formatted table sheet and the line chart
 // on its own sheet. True or the error number, with the last-error record
 // filled. Written as a whole or not at all.
-int32_t lWriteTableWorkbook(MainModel& model, TableKind kind, const std::string& path);
+int32_t WriteTableWorkbook(MainModel& model, TableKind kind, const std::string& path);
 
 // The description a failed output ends in: path + "を保存することができません。".
 std::string CannotSaveMessage(std::string_view path);

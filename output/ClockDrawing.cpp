@@ -4,8 +4,8 @@
 
 #include "MainModel.h"
 #include "RunInOrder.h"
-#include "clsChart.h"
-#include "mdlPrint.h"
+#include "Chart.h"
+#include "PrintJob.h"
 
 namespace {
 
@@ -20,7 +20,7 @@ int32_t RecomputeClockSeason(MainModel& main, std::chrono::local_seconds shown) 
     const std::chrono::year_month_day date{std::chrono::floor<std::chrono::days>(shown)};
     const CalcDateArray monthDay{static_cast<int16_t>(static_cast<unsigned>(date.month())),
                                  static_cast<int16_t>(static_cast<unsigned>(date.day()))};
-    clsChart& chart = main.Chart();
+    Chart& chart = main.Chart();
     int16_t dayNumber = 0;
     if (chart.ConvTotalDays(monthDay, dayNumber) != kTrue) RaiseChartError(chart);
     chart.Season().setCalcDate(dayNumber);
@@ -44,8 +44,8 @@ std::chrono::local_seconds ClockOpeningTime(const MainModel& main, std::chrono::
   return local_days(day) + (now - floor<days>(now));
 }
 
-int32_t ClockStateAt(const clsChart& chart, double hour) {
-  const clsChartSeason& season = chart.Season();
+int32_t ClockStateAt(const Chart& chart, double hour) {
+  const ChartSeason& season = chart.Season();
   switch (season.NightState()) {
     case kNightStateMidnightSun:
       return kClockDay;

@@ -9,10 +9,10 @@
 
 #include "DialDesign.h"
 #include "NodusDrawing.h"
-#include "mdlDraw.h"
+#include "DialRoutines.h"
 
 class MainModel;
-class clsChart;
+class Chart;
 
 // The window side of the picture: the clock routines' view plus the two
 // things the window itself does to its picture.
@@ -41,7 +41,7 @@ double HourOfDay(std::chrono::local_seconds dateTime);
 std::chrono::local_seconds ClockOpeningTime(const MainModel& main, std::chrono::local_seconds now);
 
 // Day (0) or night (1) at hour h of the chart's current day.
-int32_t ClockStateAt(const clsChart& chart, double hour);
+int32_t ClockStateAt(const Chart& chart, double hour);
 
 // Centre in the middle of the picture; radii 750, 650 and 300 of its units.
 DialLayout ClockLayout(const DrawTarget& picture);

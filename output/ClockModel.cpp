@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "MainModel.h"
-#include "clsChart.h"
+#include "Chart.h"
 
 namespace {
 
@@ -40,7 +40,7 @@ local_seconds DateWithTimeOf(local_seconds date, local_seconds time) {
 // Sets the season to the date's day. The 29th of February has no day
 // number in a common-year chart; the 28th's sun stands in for it, so that
 // a live clock keeps running on a leap day.
-void SeasonOfDate(clsChart& chart, local_seconds date) {
+void SeasonOfDate(Chart& chart, local_seconds date) {
   const year_month_day ymd{floor<days>(date)};
   auto day = static_cast<int16_t>(static_cast<unsigned>(ymd.day()));
   const auto month = static_cast<int16_t>(static_cast<unsigned>(ymd.month()));
@@ -60,7 +60,7 @@ sys_seconds SystemUtcNow() {
   return floor<seconds>(system_clock::now());
 }
 
-local_seconds ZoneStandardTime(const clsChart& chart, sys_seconds utc) {
+local_seconds ZoneStandardTime(const Chart& chart, sys_seconds utc) {
   const auto offset = seconds(std::llround(chart.Location().TimeZone() * kSecondsPerHour));
   return local_seconds(utc.time_since_epoch()) + offset;
 }
@@ -89,7 +89,7 @@ bool ClockModel::TrackEnabled() const {
 }
 
 local_seconds ClockModel::Present() {
-  clsChart& chart = main_.Chart();
+  Chart& chart = main_.Chart();
   const local_seconds standard = ZoneStandardTime(chart, utcNow_());
   if (chart.TimeSystem() == kMeanStandardTime) return standard;
   // True solar time = standard time - TimeDiff of that day.
@@ -115,8 +115,8 @@ void ClockModel::SetShown(local_seconds shown) {
 }
 
 void ClockModel::Synchronise() {
-  const clsChart& chart = main_.Chart();
-  const clsChartSeason& season = chart.Season();
+  const Chart& chart = main_.Chart();
+  const ChartSeason& season = chart.Season();
   const double diff = chart.TimeSystem() == kMeanStandardTime ? season.TimeDiff() : 0;
   const int position = TrackMinutesOf(std::clamp(HourOfDay(shown_) - diff, 0.0, 24.0));
   switch (season.NightState()) {

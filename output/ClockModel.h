@@ -38,7 +38,7 @@ std::chrono::sys_seconds SystemUtcNow();
 
 // The standard time of the dial's zone at a moment: UTC plus the design's
 // TimeZone, without summer time (a sundial knows none).
-std::chrono::local_seconds ZoneStandardTime(const clsChart& chart, std::chrono::sys_seconds utc);
+std::chrono::local_seconds ZoneStandardTime(const Chart& chart, std::chrono::sys_seconds utc);
 
 class ClockModel {
  public:

@@ -8,7 +8,7 @@
 #include "PageExport.h"
 #include "Paths.h"
 #include "UiServices.h"
-#include "mdlPrint.h"
+#include "PrintJob.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "PrinterSettings.h"
-#include "mdlPrint.h"
+#include "PrintJob.h"
 
 class ExportPrinterSetup : public PrinterSetup {
  public:

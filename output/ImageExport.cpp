@@ -11,7 +11,7 @@
 #include "OutputErrors.h"
 #include "QPainterDrawTarget.h"
 #include "Version.h"
-#include "mdlPrint.h"
+#include "PrintJob.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "mdlPrint.h"
+#include "PrintJob.h"
 
 class MainModel;
 class QPainter;

@@ -5,7 +5,7 @@
 
 #include "MainModel.h"
 #include "NodusLines.h"
-#include "mdlPrint.h"
+#include "PrintJob.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "MainModel.h"
 #include "NodusChecks.h"
 #include "Paths.h"
-#include "mdlPrint.h"
+#include "PrintJob.h"
 
 namespace {
 
@@ -44,7 +44,7 @@ class CheckRun {
   }
 
  private:
-  const clsChartLocation& Location() const { return main_.Chart().Location(); }
+  const ChartLocation& Location() const { return main_.Chart().Location(); }
 
   void Stop(CheckStep step, std::string text) {
     if (!outcome_.proceed) return;

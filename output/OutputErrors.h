@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "mdlChartCommon.h"
+#include "EngineErrors.h"
 
 [[noreturn]] inline void RaiseCannotWrite(const std::string& source, const std::string& path) {
   throw RaisedError(kFileAccessNumber, source, "ファイルに書き込めません。(" + path + ")");

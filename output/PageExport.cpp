@@ -3,7 +3,7 @@
 #include "AsciiText.h"
 #include "ImageExport.h"
 #include "PdfExport.h"
-#include "mdlPrint.h"
+#include "PrintJob.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "OutputErrors.h"
 #include "QPainterDrawTarget.h"
 #include "Version.h"
-#include "mdlPrint.h"
+#include "PrintJob.h"
 
 namespace {
 
@@ -31,17 +31,17 @@ QPageSize::PageSizeId QtPageSize(int16_t paperSize) {
 
 }  // namespace
 
-PdfDocument::PdfDocument(std::string path, int16_t paperSize, int16_t orientation, int resolution)
+PdfDevice::PdfDevice(std::string path, int16_t paperSize, int16_t orientation, int resolution)
     : path_(std::move(path)),
       paperSize_(paperSize),
       orientation_(orientation),
       resolution_(resolution) {}
 
-PdfDocument::~PdfDocument() {
+PdfDevice::~PdfDevice() {
   KillDoc();
 }
 
-void PdfDocument::StartDoc() {
+void PdfDevice::StartDoc() {
   Close();
   file_ = std::make_unique<QSaveFile>(QString::fromStdString(path_));
   if (!file_->open(QIODevice::WriteOnly)) RaiseCannotWrite(kSource, path_);
@@ -58,16 +58,16 @@ void PdfDocument::StartDoc() {
   target_ = QPainterDrawTarget::ForPage(*painter_, DrawTargetKind::PrinterPage);
 }
 
-DrawTarget& PdfDocument::Page() {
+DrawTarget& PdfDevice::Page() {
   if (!target_) throw RaisedError(kInvalidCallNumber, kSource, kInvalidCallText);
   return *target_;
 }
 
-void PdfDocument::NewPage() {
+void PdfDevice::NewPage() {
   if (!writer_ || !writer_->newPage()) RaiseCannotWrite(kSource, path_);
 }
 
-void PdfDocument::EndDoc() {
+void PdfDevice::EndDoc() {
   if (!painter_) throw RaisedError(kInvalidCallNumber, kSource, kInvalidCallText);
   target_.reset();
   const bool painted = painter_->end();
@@ -80,11 +80,11 @@ void PdfDocument::EndDoc() {
   file_.reset();
 }
 
-void PdfDocument::KillDoc() noexcept {
+void PdfDevice::KillDoc() noexcept {
   Close();
 }
 
-void PdfDocument::Close() noexcept {
+void PdfDevice::Close() noexcept {
   target_.reset();
   if (painter_ && painter_->isActive()) painter_->end();
   painter_.reset();
@@ -95,6 +95,6 @@ void PdfDocument::Close() noexcept {
 
 int32_t ExportPdf(MainModel& main, const std::string& path, int16_t paperSize, int16_t orientation,
                   int16_t pageCount) {
-  PdfDocument document(path, paperSize, orientation);
+  PdfDevice document(path, paperSize, orientation);
   return PrintSundial(main, document, pageCount);
 }

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "PrintDocument.h"
+#include "PrintDevice.h"
 
 class MainModel;
 class QPainter;
@@ -16,10 +16,10 @@ class QSaveFile;
 
 // The file appears only when the job ends; an abandoned job leaves any
 // earlier file of that name as it was.
-class PdfDocument : public PrintDocument {
+class PdfDevice : public PrintDevice {
  public:
-  PdfDocument(std::string path, int16_t paperSize, int16_t orientation, int resolution = 600);
-  ~PdfDocument() override;
+  PdfDevice(std::string path, int16_t paperSize, int16_t orientation, int resolution = 600);
+  ~PdfDevice() override;
 
   int16_t PaperSize() const override { return paperSize_; }
   int16_t Orientation() const override { return orientation_; }
@@ -42,6 +42,6 @@ class PdfDocument : public PrintDocument {
   std::unique_ptr<QPainterDrawTarget> target_;
 };
 
-// Prints the design into a PDF file (PrintSundial on a PdfDocument).
+// Prints the design into a PDF file (PrintSundial on a PdfDevice).
 int32_t ExportPdf(MainModel& main, const std::string& path, int16_t paperSize, int16_t orientation,
                   int16_t pageCount);

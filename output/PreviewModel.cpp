@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "mdlPrint.h"
+#include "PrintJob.h"
 
 namespace {
 

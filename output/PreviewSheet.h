@@ -3,7 +3,7 @@
 #pragma once
 
 #include "PrinterSettings.h"
-#include "mdlPrint.h"
+#include "PrintJob.h"
 
 struct PreviewSheet {
   bool PrinterAvailable = false;

@@ -9,10 +9,10 @@
 
 #include "Busy.h"
 #include "MainModel.h"
-#include "PrinterDocument.h"
+#include "PrinterDevice.h"
 #include "PrinterSetupQt.h"
 #include "UiServices.h"
-#include "mdlPrint.h"
+#include "PrintJob.h"
 
 namespace {
 
@@ -90,13 +90,13 @@ int32_t PrintRehearsed(MainModel& model, QPrinter& printer, int16_t paperSize, i
     rehearsal.setOutputFileName(scratch.filePath(QStringLiteral("rehearsal.pdf")));
     rehearsal.setResolution(printer.resolution());
     rehearsal.setPageLayout(printer.pageLayout());
-    PrinterDocument document(rehearsal, paperSize, orientation);
+    PrinterDevice document(rehearsal, paperSize, orientation);
     if (const int32_t status = PrintSundial(model, document, pageCount, routines);
         status != kTrue) {
       return status;
     }
   }
-  PrinterDocument document(printer, paperSize, orientation);
+  PrinterDevice document(printer, paperSize, orientation);
   return PrintSundial(model, document, pageCount, routines);
 }
 

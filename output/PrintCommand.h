@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "mdlPrint.h"
+#include "PrintJob.h"
 
 class MainModel;
 class QPrinter;

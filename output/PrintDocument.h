@@ -8,9 +8,9 @@
 
 #include "DrawTarget.h"
 
-class PrintDocument {
+class PrintDevice {
  public:
-  virtual ~PrintDocument() = default;
+  virtual ~PrintDevice() = default;
 
   // The platform's paper-size code (8 A3, 9 A4, 12 B4, 13 B5, others
   // unsupported) and orientation (1 portrait, 2 landscape).

@@ -1,32 +1,32 @@
-#include "PrinterDocument.h"
+#include "PrinterDevice.h"
 
 #include <QPainter>
 #include <QPrinter>
 
 #include "QPainterDrawTarget.h"
-#include "mdlChartCommon.h"
+#include "EngineErrors.h"
 
 namespace {
 constexpr const char* kSource = "PrinterDocument";
 }
 
-PrinterDocument::PrinterDocument(QPrinter& printer, int16_t paperSize, int16_t orientation,
+PrinterDevice::PrinterDevice(QPrinter& printer, int16_t paperSize, int16_t orientation,
                                  std::string title)
     : printer_(printer),
       paperSize_(paperSize),
       orientation_(orientation),
       title_(std::move(title)) {}
 
-PrinterDocument::~PrinterDocument() {
+PrinterDevice::~PrinterDevice() {
   KillDoc();
 }
 
-void PrinterDocument::RaiseCannotPrint() const {
+void PrinterDevice::RaiseCannotPrint() const {
   throw RaisedError(kFileAccessNumber, kSource,
                     "プリンタに出力できません。(" + printer_.printerName().toStdString() + ")");
 }
 
-void PrinterDocument::StartDoc() {
+void PrinterDevice::StartDoc() {
   KillDoc();
   printer_.setFullPage(false);  // the printable area, origin at its corner
   printer_.setDocName(QString::fromStdString(title_));
@@ -38,16 +38,16 @@ void PrinterDocument::StartDoc() {
   target_ = QPainterDrawTarget::ForPage(*painter_, DrawTargetKind::PrinterPage);
 }
 
-DrawTarget& PrinterDocument::Page() {
+DrawTarget& PrinterDevice::Page() {
   if (!target_) throw RaisedError(kInvalidCallNumber, kSource, kInvalidCallText);
   return *target_;
 }
 
-void PrinterDocument::NewPage() {
+void PrinterDevice::NewPage() {
   if (!painter_ || !printer_.newPage()) RaiseCannotPrint();
 }
 
-void PrinterDocument::EndDoc() {
+void PrinterDevice::EndDoc() {
   if (!painter_) throw RaisedError(kInvalidCallNumber, kSource, kInvalidCallText);
   target_.reset();
   const bool ended = painter_->end();
@@ -55,7 +55,7 @@ void PrinterDocument::EndDoc() {
   if (!ended || printer_.printerState() == QPrinter::Error) RaiseCannotPrint();
 }
 
-void PrinterDocument::KillDoc() noexcept {
+void PrinterDevice::KillDoc() noexcept {
   target_.reset();
   if (painter_ && painter_->isActive()) {
     // Qt's PDF and CUPS engines cannot abort: what was drawn is still sent.

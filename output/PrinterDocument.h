@@ -7,17 +7,17 @@
 #include <memory>
 #include <string>
 
-#include "PrintDocument.h"
+#include "PrintDevice.h"
 
 class QPainter;
 class QPainterDrawTarget;
 class QPrinter;
 
-class PrinterDocument : public PrintDocument {
+class PrinterDevice : public PrintDevice {
  public:
-  PrinterDocument(QPrinter& printer, int16_t paperSize, int16_t orientation,
+  PrinterDevice(QPrinter& printer, int16_t paperSize, int16_t orientation,
                   std::string title = "Umbrafex");
-  ~PrinterDocument() override;
+  ~PrinterDevice() override;
 
   int16_t PaperSize() const override { return paperSize_; }
   int16_t Orientation() const override { return orientation_; }

@@ -9,7 +9,7 @@
 #include "MainModel.h"
 #include "PrinterSetupQt.h"
 #include "UiServices.h"
-#include "mdlPrint.h"
+#include "PrintJob.h"
 
 namespace {
 

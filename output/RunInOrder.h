@@ -5,7 +5,7 @@
 #include <functional>
 #include <initializer_list>
 
-#include "mdlChartCommon.h"
+#include "EngineErrors.h"
 
 using DrawStep = std::function<int32_t()>;
 

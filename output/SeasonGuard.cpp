@@ -1,8 +1,8 @@
 #include "SeasonGuard.h"
 
-#include "clsChart.h"
+#include "Chart.h"
 
-SeasonGuard::SeasonGuard(clsChart& chart)
+SeasonGuard::SeasonGuard(Chart& chart)
     : chart_(chart),
       calcSeason_(chart.Season().CalcSeason()),
       calcDate_(chart.Season().CalcDate()),
@@ -10,7 +10,7 @@ SeasonGuard::SeasonGuard(clsChart& chart)
       solarDeclination_(chart.Season().SolarDeclination()) {}
 
 SeasonGuard::~SeasonGuard() {
-  clsChartSeason& season = chart_.Season();
+  ChartSeason& season = chart_.Season();
   // The values were the chart's own, so the engine takes them back; the
   // equation and declination last, as a dial for no particular day keeps
   // its own equation of time.

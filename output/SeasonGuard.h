@@ -5,17 +5,17 @@
 
 #include <cstdint>
 
-class clsChart;
+class Chart;
 
 class SeasonGuard {
  public:
-  explicit SeasonGuard(clsChart& chart);
+  explicit SeasonGuard(Chart& chart);
   ~SeasonGuard();
   SeasonGuard(const SeasonGuard&) = delete;
   SeasonGuard& operator=(const SeasonGuard&) = delete;
 
  private:
-  clsChart& chart_;
+  Chart& chart_;
   int32_t calcSeason_;
   int16_t calcDate_;
   double equationOfTime_;

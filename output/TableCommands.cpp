@@ -67,7 +67,7 @@ void SaveTableToFile(QWidget* parent, MainModel& model, TableKind kind,
                QCoreApplication::translate(kContext, "ファイルに出力しています..."));
   }
   const int32_t status =
-      WriteWithSeasonKept(parent, model, [&] { return lWriteTableFile(model, kind, path); });
+      WriteWithSeasonKept(parent, model, [&] { return WriteTableFile(model, kind, path); });
   if (status != kTrue) ShowFailure(parent, model, request.caption);
 }
 
@@ -82,7 +82,7 @@ void OpenTableInSpreadsheet(QWidget* parent, MainModel& model, TableKind kind,
   }
   QDir().mkpath(QFileInfo(path).absolutePath());  // a failure shows as the file's
   const int32_t status = WriteWithSeasonKept(
-      parent, model, [&] { return lWriteTableWorkbook(model, kind, path.toStdString()); });
+      parent, model, [&] { return WriteTableWorkbook(model, kind, path.toStdString()); });
   if (status != kTrue) {
     ShowFailure(parent, model, caption);
     return;

@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "UiServices.h"
-#include "mdlGraph.h"
+#include "YearTables.h"
 
 class MainModel;
 class QWidget;

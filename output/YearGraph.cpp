@@ -9,7 +9,7 @@
 
 #include "MainModel.h"
 #include "SeasonGuard.h"
-#include "mdlGraph.h"
+#include "YearTables.h"
 
 namespace {
 
@@ -52,7 +52,7 @@ QString Signed(double value, int decimals) {
   return (value > 0 ? QStringLiteral("+") : QString()) + QString::number(value, 'f', decimals);
 }
 
-std::optional<int> DayNumberOf(clsChart& chart, int month, int day) {
+std::optional<int> DayNumberOf(Chart& chart, int month, int day) {
   int16_t number = 0;
   const CalcDateArray monthDay{static_cast<int16_t>(month), static_cast<int16_t>(day)};
   if (chart.ConvTotalDays(monthDay, number) != kTrue) return std::nullopt;
@@ -166,7 +166,7 @@ int32_t BuildYearGraphData(MainModel& model, std::chrono::year_month_day today,
                            YearGraphData& data) {
   model.ClearLastError();
   try {
-    clsChart& chart = model.Chart();
+    Chart& chart = model.Chart();
     const SeasonGuard season(chart);
     const YearTable equation = BuildYearTable(chart, TableKind::EquationOfTime);
     const YearTable declination = BuildYearTable(chart, TableKind::SolarDeclination);

@@ -1,4 +1,4 @@
-#include "frmClock.h"
+#include "ClockWindow.h"
 
 #include <QActionGroup>
 #include <QGuiApplication>
@@ -32,12 +32,12 @@ const QSize kMinimumWindow(160, 160);
 
 void ShowClockWindow(QWidget* parent, MainModel& model) {
   const SeasonGuard season(model.Chart());
-  frmClock window(model, parent);
+  ClockWindow window(model, parent);
   if (!window.Open()) return;
   window.exec();
 }
 
-frmClock::frmClock(MainModel& main, QWidget* parent, ClockModel::UtcClock utcNow)
+ClockWindow::ClockWindow(MainModel& main, QWidget* parent, ClockModel::UtcClock utcNow)
     : QDialog(parent),
       main_(main),
       preferences_(LoadClockPreferences()),
@@ -54,9 +54,9 @@ frmClock::frmClock(MainModel& main, QWidget* parent, ClockModel::UtcClock utcNow
   ApplyPopHints(this);
 }
 
-frmClock::~frmClock() = default;
+ClockWindow::~ClockWindow() = default;
 
-void frmClock::BuildControls() {
+void ClockWindow::BuildControls() {
   QToolBar* toolBar = BuildToolBar();
   BuildPicture();
   QWidget* strip = BuildTrackBar();
@@ -64,7 +64,7 @@ void frmClock::BuildControls() {
 
   tmrClock_.setObjectName("tmrClock");
   tmrClock_.setInterval(kTickMilliseconds);
-  connect(&tmrClock_, &QTimer::timeout, this, &frmClock::TimerTick);
+  connect(&tmrClock_, &QTimer::timeout, this, &ClockWindow::TimerTick);
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -75,7 +75,7 @@ void frmClock::BuildControls() {
   layout->addWidget(statusBar);
 }
 
-QToolBar* frmClock::BuildToolBar() {
+QToolBar* ClockWindow::BuildToolBar() {
   auto* toolBar = new QToolBar(this);
   toolBar->setObjectName("picToolBar");
   toolBar->setIconSize(QSize(16, 16));
@@ -97,8 +97,8 @@ QToolBar* frmClock::BuildToolBar() {
   toolBar->widgetForAction(real_)->setObjectName("Real");
   toolBar->widgetForAction(free_)->setObjectName("Free");
   toolBar->widgetForAction(exit)->setObjectName("Exit");
-  connect(real_, &QAction::triggered, this, &frmClock::RealTimeCommand);
-  connect(free_, &QAction::triggered, this, &frmClock::FreeCommand);
+  connect(real_, &QAction::triggered, this, &ClockWindow::RealTimeCommand);
+  connect(free_, &QAction::triggered, this, &ClockWindow::FreeCommand);
   connect(exit, &QAction::triggered, this, &QDialog::close);
 
   popup_ = new QMenu(this);
@@ -108,7 +108,7 @@ QToolBar* frmClock::BuildToolBar() {
   return toolBar;
 }
 
-void frmClock::BuildPicture() {
+void ClockWindow::BuildPicture() {
   picture_ = new ClockPictureView(this);
   picture_->setObjectName("picClock");
   connect(picture_, &ClockPictureView::popupRequested, this,
@@ -122,7 +122,7 @@ void frmClock::BuildPicture() {
   });
 }
 
-QWidget* frmClock::BuildTrackBar() {
+QWidget* ClockWindow::BuildTrackBar() {
   auto* strip = new QWidget(this);
   strip->setObjectName("picTrackBar");
   track_ = new DaylightTrackBar(strip);
@@ -137,11 +137,11 @@ QWidget* frmClock::BuildTrackBar() {
   stripLayout->setContentsMargins(6, 2, 6, 2);
   stripLayout->addWidget(track_);
   strip->setFocusProxy(track_);
-  connect(track_, &QSlider::valueChanged, this, &frmClock::TrackMoved);
+  connect(track_, &QSlider::valueChanged, this, &ClockWindow::TrackMoved);
   return strip;
 }
 
-QStatusBar* frmClock::BuildStatusBar() {
+QStatusBar* ClockWindow::BuildStatusBar() {
   auto* statusBar = new QStatusBar(this);
   statusBar->setObjectName("sbrClock");
   statusIcon_ = new QLabel(statusBar);
@@ -151,12 +151,12 @@ QStatusBar* frmClock::BuildStatusBar() {
   return statusBar;
 }
 
-void frmClock::ApplyPlacement() {
+void ClockWindow::ApplyPlacement() {
   const WindowPlacement& p = preferences_.placement;
   RestorePlacement(this, p, QSize(260, 320), kMinimumWindow);
 }
 
-void frmClock::KeepPlacement() {
+void ClockWindow::KeepPlacement() {
   WindowPlacement& p = preferences_.placement;
   if (isMinimized()) {
     p.WindowState = 1;
@@ -168,7 +168,7 @@ void frmClock::KeepPlacement() {
   }
 }
 
-bool frmClock::Open() {
+bool ClockWindow::Open() {
   if (model_.Open() != kTrue) {
     ReportFailure(FailureCaption());
     return false;
@@ -180,14 +180,14 @@ bool frmClock::Open() {
   return true;
 }
 
-void frmClock::done(int result) {
+void ClockWindow::done(int result) {
   tmrClock_.stop();
   KeepPlacement();
   SaveClockPreferences(preferences_);
   QDialog::done(result);
 }
 
-void frmClock::RealTimeCommand() {
+void ClockWindow::RealTimeCommand() {
   failureShown_ = false;  // a command of the user's always answers
   const bool ok = model_.RealTimeCommand() == kTrue;
   ShowModeControls();
@@ -196,7 +196,7 @@ void frmClock::RealTimeCommand() {
   if (!ok || !DrawPicture()) ReportFailure(tr("デスクトップ日時計"));
 }
 
-void frmClock::FreeCommand() {
+void ClockWindow::FreeCommand() {
   failureShown_ = false;
   const bool ok = model_.FreeCommand() == kTrue;
   ShowModeControls();
@@ -205,7 +205,7 @@ void frmClock::FreeCommand() {
   if (!ok || !DrawPicture()) ReportFailure(tr("デスクトップ日時計"));
 }
 
-void frmClock::TimerTick() {
+void ClockWindow::TimerTick() {
   bool redraw = false;
   if (model_.Tick(redraw) != kTrue) {
     ReportFailure(tr("デスクトップ日時計"));
@@ -216,12 +216,12 @@ void frmClock::TimerTick() {
   if (!DrawPicture()) ReportFailure(tr("デスクトップ日時計"));
 }
 
-void frmClock::TrackMoved(int position) {
+void ClockWindow::TrackMoved(int position) {
   if (!model_.TrackEnabled()) return;
   if (model_.MoveTrack(position) != kTrue || !DrawPicture()) ReportFailure(FailureCaption());
 }
 
-bool frmClock::DrawPicture() {
+bool ClockWindow::DrawPicture() {
   if (!opened_) return true;
   const bool ok = model_.Draw(picture_->Picture()) == kTrue;
   picture_->update();
@@ -229,7 +229,7 @@ bool frmClock::DrawPicture() {
   return ok;
 }
 
-void frmClock::ShowModeControls() {
+void ClockWindow::ShowModeControls() {
   const bool realTime = model_.Mode() == ClockMode::RealTime;
   real_->setChecked(realTime);
   free_->setChecked(!realTime);
@@ -241,7 +241,7 @@ void frmClock::ShowModeControls() {
   track_->setEnabled(model_.TrackEnabled());
 }
 
-void frmClock::ShowTrack() {
+void ClockWindow::ShowTrack() {
   // Setting the position is not a move of the user's.
   const QSignalBlocker blocker(track_);
   const TrackBarState& state = model_.Track();
@@ -253,7 +253,7 @@ void frmClock::ShowTrack() {
   track_->setValue(state.position);
 }
 
-void frmClock::ShowStatus() {
+void ClockWindow::ShowStatus() {
   const bool trueSolar = model_.TimeSystem() == 0;
   const QIcon icon =
       trueSolar ? UiIcon("true-solar", "weather-clear") : UiIcon("mean-time", "clock");
@@ -263,11 +263,11 @@ void frmClock::ShowStatus() {
                        (model_.Mode() == ClockMode::RealTime ? tr("現在時刻") : tr("自由設定")));
 }
 
-QString frmClock::FailureCaption() const {
+QString ClockWindow::FailureCaption() const {
   return model_.SeasonFailed() ? QStringLiteral("Umbrafex") : tr("デスクトップ日時計");
 }
 
-void frmClock::ReportFailure(const QString& caption) {
+void ClockWindow::ReportFailure(const QString& caption) {
   // A stopped timer cannot repeat the failure every second.
   tmrClock_.stop();
   if (failureShown_) return;

@@ -22,13 +22,13 @@ class DaylightTrackBar;
 // its checks) and returns when it closes. The chart's season is as before.
 void ShowClockWindow(QWidget* parent, MainModel& model);
 
-class frmClock : public QDialog {
+class ClockWindow : public QDialog {
   Q_OBJECT
 
  public:
-  explicit frmClock(MainModel& main, QWidget* parent = nullptr,
+  explicit ClockWindow(MainModel& main, QWidget* parent = nullptr,
                     ClockModel::UtcClock utcNow = SystemUtcNow);
-  ~frmClock() override;
+  ~ClockWindow() override;
 
   // Hands over the opening date and mode. False, with the failure shown,
   // when the window cannot open.

@@ -1,4 +1,4 @@
-#include "frmGraph.h"
+#include "YearGraphWindow.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
@@ -18,13 +18,13 @@
 #include "TableCommands.h"
 #include "UiIcons.h"
 #include "UiServices.h"
-#include "mdlGraph.h"
+#include "YearTables.h"
 
 namespace {
 
 const QSize kSavedSize(1200, 760);
 
-std::chrono::year_month_day TodayAtTheDialsPlace(const clsChart& chart) {
+std::chrono::year_month_day TodayAtTheDialsPlace(const Chart& chart) {
   return std::chrono::year_month_day(
       std::chrono::floor<std::chrono::days>(ZoneStandardTime(chart, SystemUtcNow())));
 }
@@ -43,7 +43,7 @@ void ShowYearGraph(QWidget* parent, MainModel& model) {
                 QCoreApplication::translate("frmGraph", "均時差・太陽赤緯のグラフ"));
     return;
   }
-  frmGraph window(model, std::move(data), parent);
+  YearGraphWindow window(model, std::move(data), parent);
   window.exec();
 }
 
@@ -97,7 +97,7 @@ void YearGraphView::leaveEvent(QEvent*) {
   update();
 }
 
-frmGraph::frmGraph(MainModel& main, YearGraphData data, QWidget* parent)
+YearGraphWindow::YearGraphWindow(MainModel& main, YearGraphData data, QWidget* parent)
     : QDialog(parent), main_(main) {
   setObjectName("frmGraph");
   setWindowTitle(tr("均時差・太陽赤緯のグラフ"));
@@ -115,7 +115,7 @@ frmGraph::frmGraph(MainModel& main, YearGraphData data, QWidget* parent)
   // Enter closes the window, as in any viewer; saving asks for a name first.
   save->setAutoDefault(false);
   close->setDefault(true);
-  connect(save, &QPushButton::clicked, this, &frmGraph::SaveCommand);
+  connect(save, &QPushButton::clicked, this, &YearGraphWindow::SaveCommand);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
   auto* layout = new QVBoxLayout(this);
@@ -125,7 +125,7 @@ frmGraph::frmGraph(MainModel& main, YearGraphData data, QWidget* parent)
   ApplyPopHints(this);
 }
 
-void frmGraph::SaveCommand() {
+void YearGraphWindow::SaveCommand() {
   const std::string folder =
       SuggestedTableFolder(main_.DocumentPath, main_.LastDir, DocumentFolder());
   const QString name = tr("均時差・太陽赤緯のグラフ") + QStringLiteral(".png");

@@ -34,11 +34,11 @@ class YearGraphView : public QWidget {
   std::optional<int> hoverDay_;
 };
 
-class frmGraph : public QDialog {
+class YearGraphWindow : public QDialog {
   Q_OBJECT
 
  public:
-  frmGraph(MainModel& main, YearGraphData data, QWidget* parent = nullptr);
+  YearGraphWindow(MainModel& main, YearGraphData data, QWidget* parent = nullptr);
 
   // The save dialog, then the picture as PNG or SVG (by the name's ending).
   void SaveCommand();

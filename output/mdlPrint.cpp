@@ -1,14 +1,14 @@
-#include "mdlPrint.h"
+#include "PrintJob.h"
 
 #include <cmath>
 #include <initializer_list>
 
 #include "MainModel.h"
-#include "PrintDocument.h"
+#include "PrintDevice.h"
 #include "RunInOrder.h"
-#include "mdlChartCommon.h"
-#include "mdlChartMathLib.h"
-#include "mdlDrawCommon.h"
+#include "EngineErrors.h"
+#include "MathFunctions.h"
+#include "DrawPass.h"
 
 namespace {
 
@@ -138,7 +138,7 @@ int32_t DrawSundialPage(MainModel& main, DrawTarget& target, const DialLayout& l
   return r.PageTitle(main, target, layout, zoom, page, PrintedPageCount(pageCount));
 }
 
-int32_t PrintSundial(MainModel& main, PrintDocument& document, int16_t pageCount,
+int32_t PrintSundial(MainModel& main, PrintDevice& document, int16_t pageCount,
                      const SundialRoutines& routines) {
   main.ClearLastError();
   bool started = false;

@@ -8,10 +8,10 @@
 
 #include "DialDesign.h"
 #include "NodusDrawing.h"
-#include "mdlDraw.h"
+#include "DialRoutines.h"
 
 class MainModel;
-class PrintDocument;
+class PrintDevice;
 
 // The platform's paper-size codes of the four supported papers.
 inline constexpr int16_t kPaperA3 = 8;
@@ -88,5 +88,5 @@ int32_t DrawSundialPage(MainModel& main, DrawTarget& target, const DialLayout& l
 // otherwise dial and gnomon on two pages; the margin frame on every page in
 // debug mode. kTrue, or the number of the error that stopped the job (the
 // document is then abandoned and the last-error record filled).
-int32_t PrintSundial(MainModel& main, PrintDocument& document, int16_t pageCount,
+int32_t PrintSundial(MainModel& main, PrintDevice& document, int16_t pageCount,
                      const SundialRoutines& routines = {});

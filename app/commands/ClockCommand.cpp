@@ -72,7 +72,7 @@ bool EndsWithPng(std::string_view path) {
 
 }  // namespace
 
-int RunClockCommand(const CommandArgs& args, std::ostream&, std::ostream& err) {
+int RunClockSubcommand(const CommandArgs& args, std::ostream&, std::ostream& err) {
   ParsedCommandLine parsed;
   if (const int status = ReadCommandWords(args, kClockOptions, 0, kSynopsis, parsed, err);
       status != kExitOk) {

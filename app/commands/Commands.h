@@ -9,13 +9,13 @@
 
 using CommandArgs = std::vector<std::string>;
 
-int RunSolarsCommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
-int RunInfoCommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
-int RunTableCommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
-int RunExportCommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
-int RunClockCommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
-int RunPrintCommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
+int RunSolarsSubcommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
+int RunInfoSubcommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
+int RunTableSubcommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
+int RunExportSubcommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
+int RunClockSubcommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
+int RunPrintSubcommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
 int RunLinesCommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
 
 // Runs the subcommand named by args[0]; -1 when there is no such command.
-int RunCommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
+int RunSubcommand(const CommandArgs& args, std::ostream& out, std::ostream& err);

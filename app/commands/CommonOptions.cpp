@@ -101,7 +101,7 @@ const std::vector<CommonOptionEntry>& CommonOptionTable() {
 }
 
 // The location and mode options; the engine raises on values it refuses.
-void ApplyPlaceAndModes(clsChart& chart, const CommonOptions& o) {
+void ApplyPlaceAndModes(Chart& chart, const CommonOptions& o) {
   auto& location = chart.Location();
   if (o.latitude) location.setLatitude(*o.latitude);
   if (o.longitude) location.setLongitude(*o.longitude);
@@ -121,7 +121,7 @@ void ApplyDateBasis(MainModel& model, const CommonOptions& o) {
   }
 }
 
-void ApplyDayOverrides(clsChart& chart, const CommonOptions& o) {
+void ApplyDayOverrides(Chart& chart, const CommonOptions& o) {
   if (o.season) chart.Season().setCalcSeason(*o.season);
   if (o.day) chart.Season().setCalcDate(*o.day);
 }
@@ -200,7 +200,7 @@ std::optional<ParsedCommandLine> ParseCommandLine(const CommandArgs& args,
 }
 
 int PrepareModel(MainModel& model, const CommonOptions& options, std::ostream& err) {
-  if (options.document && model.lOpenUfxAll(*options.document) != kTrue) {
+  if (options.document && model.OpenDocument(*options.document) != kTrue) {
     err << model.LastErrDescription() << '\n';
     return kExitFailure;
   }

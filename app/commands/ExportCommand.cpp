@@ -13,7 +13,7 @@
 #include "OutputChecks.h"
 #include "PageExport.h"
 #include "SheetOptions.h"
-#include "mdlPrint.h"
+#include "PrintJob.h"
 
 namespace {
 
@@ -74,7 +74,7 @@ std::optional<ExportRequest> ReadRequest(const ParsedCommandLine& parsed, std::s
 
 }  // namespace
 
-int RunExportCommand(const CommandArgs& args, std::ostream&, std::ostream& err) {
+int RunExportSubcommand(const CommandArgs& args, std::ostream&, std::ostream& err) {
   ParsedCommandLine parsed;
   if (const int status = ReadCommandWords(args, kExportOptions, 0, kSynopsis, parsed, err);
       status != kExitOk) {

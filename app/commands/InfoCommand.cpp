@@ -24,7 +24,7 @@ std::string WithLfLineEnds(const std::string& text) {
 
 }  // namespace
 
-int RunInfoCommand(const CommandArgs& args, std::ostream& out, std::ostream& err) {
+int RunInfoSubcommand(const CommandArgs& args, std::ostream& out, std::ostream& err) {
   MainModel model;
   ParsedCommandLine parsed;
   if (const int status = StartCommand(args, kInfoOptions, 0, kSynopsis, model, parsed, err);
@@ -38,7 +38,7 @@ int RunInfoCommand(const CommandArgs& args, std::ostream& out, std::ostream& err
     return kExitFailure;
   }
   if (const auto savePath = parsed.Extra("--save");
-      savePath && model.lSaveUfxAll(*savePath) != kTrue) {
+      savePath && model.SaveDocument(*savePath) != kTrue) {
     err << model.LastErrDescription() << '\n';
     return kExitFailure;
   }

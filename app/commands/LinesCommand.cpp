@@ -16,7 +16,7 @@
 #include "NodusLines.h"
 #include "NumberText.h"
 #include "PageExport.h"
-#include "mdlPrint.h"
+#include "PrintJob.h"
 
 namespace {
 
@@ -39,13 +39,13 @@ std::string ClockKey(double hours) {
   return text;
 }
 
-void Row(std::ostringstream& text, const char* kind, const std::string& key, const clsChart& chart,
+void Row(std::ostringstream& text, const char* kind, const std::string& key, const Chart& chart,
          const LinePoint& p) {
   text << kind << ',' << key << ',' << MonthDayKey(chart, p.day) << ',' << Number(p.declination)
        << ',' << Number(p.hourAngle) << ',' << Number(p.at.x) << ',' << Number(p.at.y) << '\n';
 }
 
-std::string LinesText(const NodusCurves& curves, const clsChart& chart) {
+std::string LinesText(const NodusCurves& curves, const Chart& chart) {
   std::ostringstream text;
   const PlanePoint foot = curves.Foot();
   text << "# Nodus=" << Number(foot.x) << ',' << Number(foot.y) << ',' << Number(curves.plan.height)

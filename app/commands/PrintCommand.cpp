@@ -14,7 +14,7 @@
 #include "PageExport.h"
 #include "PrinterSetupQt.h"
 #include "SheetOptions.h"
-#include "mdlPrint.h"
+#include "PrintJob.h"
 
 namespace {
 
@@ -66,7 +66,7 @@ bool ApplyRequest(PrinterSetup& printer, const PrintRequest& request, std::ostre
 
 }  // namespace
 
-int RunPrintCommand(const CommandArgs& args, std::ostream&, std::ostream& err) {
+int RunPrintSubcommand(const CommandArgs& args, std::ostream&, std::ostream& err) {
   ParsedCommandLine parsed;
   if (const int status = ReadCommandWords(args, kPrintOptions, 0, kSynopsis, parsed, err);
       status != kExitOk) {

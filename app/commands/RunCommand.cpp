@@ -11,14 +11,14 @@ struct CommandEntry {
 };
 
 constexpr CommandEntry kCommands[] = {
-    {"solars", RunSolarsCommand}, {"info", RunInfoCommand},   {"table", RunTableCommand},
-    {"export", RunExportCommand}, {"clock", RunClockCommand}, {"print", RunPrintCommand},
+    {"solars", RunSolarsSubcommand}, {"info", RunInfoSubcommand},   {"table", RunTableSubcommand},
+    {"export", RunExportSubcommand}, {"clock", RunClockSubcommand}, {"print", RunPrintSubcommand},
     {"lines", RunLinesCommand},
 };
 
 }  // namespace
 
-int RunCommand(const CommandArgs& args, std::ostream& out, std::ostream& err) {
+int RunSubcommand(const CommandArgs& args, std::ostream& out, std::ostream& err) {
   if (args.empty()) return -1;
   for (const auto& command : kCommands) {
     if (args[0] == command.name) {

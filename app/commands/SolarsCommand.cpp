@@ -14,8 +14,8 @@ namespace {
 constexpr std::string_view kSynopsis = "umbrafex solars [DOC.ufx] [options]";
 
 // The series that the model's time range asks for; raises the engine's error.
-const clsChartSolars& BuildSeries(MainModel& model) {
-  clsChart& chart = model.Chart();
+const ChartSolars& BuildSeries(MainModel& model) {
+  Chart& chart = model.Chart();
   chart.RemoveSolars();
   if (chart.AddSolars(model.CalcTime.StartTime, model.CalcTime.EndTime, model.CalcTime.Interval) !=
       kTrue)
@@ -24,13 +24,13 @@ const clsChartSolars& BuildSeries(MainModel& model) {
 }
 
 // Summary line, header and one line per point in collection order.
-std::string SeriesText(const clsChartSolars& solars) {
+std::string SeriesText(const ChartSolars& solars) {
   std::ostringstream text;
   text << "# StartTime=" << FormatGeneralNumber(solars.StartTime())
        << ",EndTime=" << FormatGeneralNumber(solars.EndTime()) << ",Interval=" << solars.Interval()
        << ",Count=" << solars.CountSolars() << '\n';
   text << "Index,IndexKey,CalcTime,HourAngle,Altitude,Azimuth,Magnification\n";
-  for (const clsChartSolar& solar : solars) {
+  for (const ChartSolar& solar : solars) {
     text << solar.Index() << ',' << solar.IndexKey() << ',' << FormatGeneralNumber(solar.CalcTime())
          << ',' << FormatGeneralNumber(solar.HourAngle()) << ','
          << FormatGeneralNumber(solar.Altitude()) << ',' << FormatGeneralNumber(solar.Azimuth())
@@ -41,7 +41,7 @@ std::string SeriesText(const clsChartSolars& solars) {
 
 }  // namespace
 
-int RunSolarsCommand(const CommandArgs& args, std::ostream& out, std::ostream& err) {
+int RunSolarsSubcommand(const CommandArgs& args, std::ostream& out, std::ostream& err) {
   MainModel model;
   ParsedCommandLine parsed;
   if (const int status = StartCommand(args, {}, 0, kSynopsis, model, parsed, err);

@@ -6,7 +6,7 @@
 #include "Commands.h"
 #include "CommonOptions.h"
 #include "MainModel.h"
-#include "mdlGraph.h"
+#include "YearTables.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ std::optional<TableKind> KindNamed(std::string_view word) {
 
 }  // namespace
 
-int RunTableCommand(const CommandArgs& args, std::ostream&, std::ostream& err) {
+int RunTableSubcommand(const CommandArgs& args, std::ostream&, std::ostream& err) {
   MainModel model;
   ParsedCommandLine parsed;
   if (const int status = StartCommand(args, kTableOptions, 1, kSynopsis, model, parsed, err);
@@ -37,8 +37,8 @@ int RunTableCommand(const CommandArgs& args, std::ostream&, std::ostream& err) {
     return PrintUsage(err, kSynopsis, "give the output file with -o, ending in .csv or .xlsx");
   }
 
-  const int32_t status = workbook ? lWriteTableWorkbook(model, *kind, *output)
-                                  : lWriteTableFile(model, *kind, *output);
+  const int32_t status = workbook ? WriteTableWorkbook(model, *kind, *output)
+                                  : WriteTableFile(model, *kind, *output);
   if (status != kTrue) {
     err << model.LastErrDescription() << '\n';
     return kExitFailure;

@@ -13,7 +13,7 @@
 #include "FileIo.h"
 #include "MetafileParser.h"
 #include "QPainterDrawTarget.h"
-#include "mdlChartCommon.h"
+#include "EngineErrors.h"
 
 // Resources must be registered from the global namespace; the static
 // library's registration object would otherwise never be linked in.

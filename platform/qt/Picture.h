@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "mdlChartCommon.h"
+#include "EngineErrors.h"
 
 class QPainter;
 

@@ -15,7 +15,7 @@
 #include <functional>
 
 #include "Picture.h"
-#include "mdlChartCommon.h"
+#include "EngineErrors.h"
 
 namespace {
 

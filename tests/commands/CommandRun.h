@@ -15,6 +15,6 @@ struct CommandResult {
 inline CommandResult RunCommandLine(const CommandArgs& args) {
   std::ostringstream out;
   std::ostringstream err;
-  const int status = RunCommand(args, out, err);
+  const int status = RunSubcommand(args, out, err);
   return {status, out.str(), err.str()};
 }

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "InfoListing.h"
-#include "clsChart.h"
+#include "Chart.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ std::vector<std::string> LinesOf(const std::string& text) {
 }
 
 TEST(InfoListing, EngineDefaultsInTrueSolarTimeComeOutExactly) {
-  clsChart chart;
+  Chart chart;
   chart.setTimeSystem(0);
   chart.setCompatible(true);
 
@@ -44,7 +44,7 @@ TEST(InfoListing, EngineDefaultsInTrueSolarTimeComeOutExactly) {
 }
 
 TEST(InfoListing, PlaceOutsideTheModelAreaAndZoneZero) {
-  clsChart chart;
+  Chart chart;
   chart.Location().setLatitude(-33.5);
   chart.Location().setLongitude(-70.25);
   chart.Location().setTimeZone(0);
@@ -58,7 +58,7 @@ TEST(InfoListing, PlaceOutsideTheModelAreaAndZoneZero) {
 }
 
 TEST(InfoListing, PolarNightAndMidnightSunNeedNoSunrise) {
-  clsChart chart;
+  Chart chart;
   chart.Location().setLatitude(80);
 
   chart.Season().setCalcSeason(8);
@@ -78,7 +78,7 @@ TEST(InfoListing, PolarNightAndMidnightSunNeedNoSunrise) {
 }
 
 TEST(InfoListing, DayNumberAndTimeSystemLines) {
-  clsChart chart;
+  Chart chart;
   chart.Season().setCalcDate(100);
   chart.setTimeSystem(1);
 
@@ -92,7 +92,7 @@ TEST(InfoListing, DayNumberAndTimeSystemLines) {
 }
 
 TEST(InfoListing, DecimalsRoundToEightPlacesAndKeepOne) {
-  clsChart chart;
+  Chart chart;
   chart.Location().setLatitude(35.123456789);
   chart.Location().setLongitude(139);
 

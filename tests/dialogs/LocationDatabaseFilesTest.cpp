@@ -6,7 +6,7 @@
 
 #include "LocationDatabase.h"
 #include "LocationDialogModel.h"
-#include "clsChart.h"
+#include "Chart.h"
 
 namespace {
 
@@ -70,7 +70,7 @@ TEST(ShippedLocationDatabase, EveryCityLoadsInBothSetsAndReachesTheChart) {
   const auto regions = ReadRegionFile(kFolder);
   ASSERT_TRUE(regions);
   std::size_t japanese = 0, world = 0;
-  clsChart chart;
+  Chart chart;
   for (const RegionRecord& region : *regions) {
     const auto byDefault = ReadCityFile(kFolder, region.Code, CoordinateSet::Default);
     const auto byWorld = ReadCityFile(kFolder, region.Code, CoordinateSet::Jgd2000);

@@ -7,7 +7,7 @@
 
 #include "../platform_core/ScratchFolder.h"
 #include "LocationDialogModel.h"
-#include "clsChart.h"
+#include "Chart.h"
 
 namespace {
 
@@ -64,7 +64,7 @@ TEST_F(LocationDialogModelTest, NoStoredChoiceSelectsTheDefaultPlace) {
   EXPECT_EQ(model.CityItems().size(), 6u);
   EXPECT_TRUE(model.Jgd2000Enabled());
 
-  clsChart chart;
+  Chart chart;
   const CityDetails details = model.Details(chart);
   EXPECT_EQ(details.Latitude, "+34度39分00秒");
   EXPECT_EQ(details.Longitude, "+135度00分00秒");
@@ -143,7 +143,7 @@ TEST_F(LocationDialogModelTest, ARegionWithoutCitiesOrWithADamagedRecordLocksOnl
   EXPECT_TRUE(model.CityItems().empty());
   EXPECT_EQ(model.CityIndex(), -1);
   EXPECT_FALSE(model.Chosen()) << "nothing to hand back";
-  clsChart chart;
+  Chart chart;
   EXPECT_EQ(model.Details(chart).Latitude, "");
   ASSERT_TRUE(model.ChooseRegion(28));
   EXPECT_EQ(model.Chosen()->Name, "県28市28-1");
@@ -215,7 +215,7 @@ TEST_F(LocationDialogModelTest, AnAngleTheChartCannotShowFailsLikeTheDatabase) {
   Write("cities.dat", City(1, 1, "-32768,0,0,1,0,0", "1,0,0,1,0,0"));
   LocationDialogModel model(Folder(), LocationChoice{false, false, 1, 1});
   ASSERT_TRUE(model.Load());
-  clsChart chart;
+  Chart chart;
   EXPECT_EQ(model.Details(chart).Latitude, "");
   EXPECT_TRUE(model.RegionDamaged());
   EXPECT_FALSE(model.Chosen());
@@ -233,7 +233,7 @@ TEST_F(LocationDialogModelTest, ReadsCp932Files) {
 }
 
 TEST(ApplyChosenPlace, RefusedValuesLeaveTheChartAsItWas) {
-  clsChart chart;
+  Chart chart;
   const std::string name = chart.Location().Name();
   const double latitude = chart.Location().Latitude();
   const double meridian = chart.Location().StandardMeridian();

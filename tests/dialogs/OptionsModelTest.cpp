@@ -4,7 +4,7 @@
 
 #include "MainModel.h"
 #include "OptionsModel.h"
-#include "clsChart.h"
+#include "Chart.h"
 
 namespace {
 
@@ -51,7 +51,7 @@ TEST(OptionTimeZone, AcceptsExactlyMinus12To12) {
     EXPECT_EQ(ParseTimeZone(hours, minutes), std::nullopt) << hours << ":" << minutes;
   }
 
-  clsChart chart;
+  Chart chart;
   const TimeZoneTexts india = FormatTimeZone(chart, 5.5);
   EXPECT_EQ(india.Hours, "+5");
   EXPECT_EQ(india.Minutes, "30");

@@ -11,8 +11,8 @@
 
 #include "MainModel.h"
 #include "RecordingTarget.h"
-#include "mdlDraw.h"
-#include "mdlDrawCommon.h"
+#include "DialRoutines.h"
+#include "DrawPass.h"
 
 inline constexpr double kDegrees = 180 / 3.14159265358979;
 

@@ -2,7 +2,7 @@
 // background picture and InvertColor.
 #include "DrawTestSupport.h"
 #include "Geometry.h"
-#include "mdlDrawCommon.h"
+#include "DrawPass.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "DrawTarget.h"
-#include "mdlChartCommon.h"
+#include "EngineErrors.h"
 
 enum class RecordOp {
   Font,

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "ExpectRaised.h"
-#include "clsChart.h"
+#include "Chart.h"
 
 namespace {
 
@@ -16,20 +16,20 @@ constexpr double kSunSet = 16.8369588656522;
 constexpr const char* kEndBeforeStart = "計算終了時刻が計算開始時刻以前に指定されています。";
 constexpr const char* kBadInterval = "計算時間間隔に不正な時間が指定されています。";
 
-std::vector<double> TimesOf(const clsChart& chart) {
+std::vector<double> TimesOf(const Chart& chart) {
   std::vector<double> times;
-  for (const clsChartSolar& solar : *chart.Solars()) times.push_back(solar.CalcTime());
+  for (const ChartSolar& solar : *chart.Solars()) times.push_back(solar.CalcTime());
   return times;
 }
 
-void ExpectTimes(const clsChart& chart, const std::vector<double>& expected) {
+void ExpectTimes(const Chart& chart, const std::vector<double>& expected) {
   ASSERT_TRUE(chart.SolarsExists());
   const std::vector<double> times = TimesOf(chart);
   ASSERT_EQ(times.size(), expected.size());
   for (size_t i = 0; i < times.size(); ++i) EXPECT_NEAR(times[i], expected[i], 1e-9) << i;
 }
 
-void ExpectFailure(clsChart& chart, int32_t status, const char* text) {
+void ExpectFailure(Chart& chart, int32_t status, const char* text) {
   EXPECT_EQ(status, kEngineErrorNumber);
   EXPECT_EQ(chart.ErrNumber(), kEngineErrorNumber);
   EXPECT_EQ(chart.ErrSource(), "Chart.AddSolars");
@@ -38,35 +38,35 @@ void ExpectFailure(clsChart& chart, int32_t status, const char* text) {
 }
 
 TEST(AddSolars, SunriseToSunsetWithRiseAndSet) {
-  clsChart chart;
+  Chart chart;
   chart.setIncludeRiseSet(true);
   ASSERT_EQ(chart.AddSolars(-999, -999, 60), kTrue);
   ExpectTimes(chart, {kSunRise, 8, 9, 10, 11, 12, 13, 14, 15, 16, kSunSet});
-  const clsChartSolars& solars = *chart.Solars();
+  const ChartSolars& solars = *chart.Solars();
   EXPECT_NEAR(solars.StartTime(), kSunRise, 1e-13);
   EXPECT_NEAR(solars.EndTime(), kSunSet, 1e-13);
   EXPECT_EQ(solars.Interval(), 60);
   EXPECT_EQ(solars.CountSolars(), 11);
   int32_t position = 1;
-  for (const clsChartSolar& solar : solars) {
+  for (const ChartSolar& solar : solars) {
     EXPECT_EQ(solar.Index(), position);
     EXPECT_EQ(solar.IndexKey(), std::to_string(position));
     ++position;
   }
   // Rise and set points lie on the horizon, east and west of south.
-  const clsChartSolar& rise = solars.Solar(1);
+  const ChartSolar& rise = solars.Solar(1);
   EXPECT_EQ(rise.Altitude(), 0);
   EXPECT_EQ(rise.Magnification(), -1);
   EXPECT_LT(rise.Azimuth(), -60);
   EXPECT_GT(rise.Azimuth(), -62);
-  const clsChartSolar& set = solars.Solar("11");
+  const ChartSolar& set = solars.Solar("11");
   EXPECT_EQ(set.Altitude(), 0);
   EXPECT_NEAR(set.Azimuth(), -rise.Azimuth(), 1e-9);
   EXPECT_NEAR(set.HourAngle(), -rise.HourAngle(), 1e-9);
 }
 
 TEST(AddSolars, WithoutRiseAndSetTheSeriesIsAligned) {
-  clsChart chart;
+  Chart chart;
   ASSERT_EQ(chart.AddSolars(-999, -999, 60), kTrue);
   ExpectTimes(chart, {8, 9, 10, 11, 12, 13, 14, 15, 16});
   EXPECT_EQ(chart.Solars()->StartTime(), 8) << "the first aligned point";
@@ -75,7 +75,7 @@ TEST(AddSolars, WithoutRiseAndSetTheSeriesIsAligned) {
 }
 
 TEST(AddSolars, ExplicitEndsAreAddedOnceEach) {
-  clsChart chart;
+  Chart chart;
   ASSERT_EQ(chart.AddSolars(9.25, 11, 30), kTrue);
   ExpectTimes(chart, {9.25, 9.5, 10, 10.5, 11});
   EXPECT_EQ(chart.Solars()->StartTime(), 9.25);
@@ -93,7 +93,7 @@ TEST(AddSolars, ExplicitEndsAreAddedOnceEach) {
 }
 
 TEST(AddSolars, TimesBeyondTheDayAreClippedToSunriseAndSunset) {
-  clsChart chart;
+  Chart chart;
   chart.setIncludeRiseSet(true);
   ASSERT_EQ(chart.AddSolars(5, 20, 60), kTrue);
   ExpectTimes(chart, {kSunRise, 8, 9, 10, 11, 12, 13, 14, 15, 16, kSunSet});
@@ -104,7 +104,7 @@ TEST(AddSolars, TimesBeyondTheDayAreClippedToSunriseAndSunset) {
 }
 
 TEST(AddSolars, SinglePoints) {
-  clsChart chart;
+  Chart chart;
   ASSERT_EQ(chart.AddSolars(10.5, 10.5, 0), kTrue);
   ExpectTimes(chart, {10.5});
   EXPECT_EQ(chart.Solars()->StartTime(), 10.5);
@@ -123,7 +123,7 @@ TEST(AddSolars, SinglePoints) {
 TEST(AddSolars, ZeroIntervalFromSunriseEndsWithTheSunrisePoint) {
   // Without IncludeRiseSet no later point can replace the sunrise, so the
   // series is the sunrise alone instead of stepping forever.
-  clsChart chart;
+  Chart chart;
   ASSERT_EQ(chart.AddSolars(-999, -999, 0), kTrue);
   ExpectTimes(chart, {kSunRise});
   EXPECT_EQ(chart.Solars()->Solar(1).Altitude(), 0);
@@ -134,7 +134,7 @@ TEST(AddSolars, ZeroIntervalFromSunriseEndsWithTheSunrisePoint) {
 
 TEST(AddSolars, TimesThatAreNotNumbersFailInsteadOfLooping) {
   for (int32_t timeSystem : {0, 1, 3}) {
-    clsChart chart;
+    Chart chart;
     chart.setTimeSystem(timeSystem);
     ExpectFailure(chart, chart.AddSolars(std::nan(""), -999, 7), kEndBeforeStart);
     ExpectFailure(chart, chart.AddSolars(std::numeric_limits<double>::infinity(), -999, 7),
@@ -143,7 +143,7 @@ TEST(AddSolars, TimesThatAreNotNumbersFailInsteadOfLooping) {
 }
 
 TEST(AddSolars, IntervalRange) {
-  clsChart chart;
+  Chart chart;
   ASSERT_EQ(chart.AddSolars(9, 10, 60), kTrue);
   ExpectFailure(chart, chart.AddSolars(9, 10, 61), kBadInterval);
   ExpectFailure(chart, chart.AddSolars(9, 10, -1), kBadInterval);
@@ -153,7 +153,7 @@ TEST(AddSolars, IntervalRange) {
 }
 
 TEST(AddSolars, PolarNightFailsAndLeavesNoSeries) {
-  clsChart chart;
+  Chart chart;
   chart.Location().setLatitude(-70);
   chart.Season().setSolarDeclination(23.45);
   ASSERT_EQ(chart.AddSolars(-999, -999, 60), kEngineErrorNumber);
@@ -162,15 +162,15 @@ TEST(AddSolars, PolarNightFailsAndLeavesNoSeries) {
 }
 
 TEST(AddSolars, MidnightSunRunsAroundTheClock) {
-  clsChart chart;
+  Chart chart;
   chart.setIncludeRiseSet(true);
   chart.Location().setLatitude(70);
   chart.Season().setSolarDeclination(23.45);
   ASSERT_EQ(chart.AddSolars(-999, -999, 60), kTrue);
-  const clsChartSolars& solars = *chart.Solars();
+  const ChartSolars& solars = *chart.Solars();
   EXPECT_EQ(solars.CountSolars(), 25);
   // The midnight "sunrise" is a real position above the horizon, in the north.
-  const clsChartSolar& midnight = solars.Solar(1);
+  const ChartSolar& midnight = solars.Solar(1);
   EXPECT_EQ(midnight.CalcTime(), 0);
   EXPECT_NEAR(midnight.Altitude(), 23.45 - 20, 1e-9);
   EXPECT_NEAR(std::fabs(midnight.Azimuth()), 180, 1e-6);
@@ -178,9 +178,9 @@ TEST(AddSolars, MidnightSunRunsAroundTheClock) {
 }
 
 TEST(SunPosition, NoonAndHemispheres) {
-  clsChart chart;
+  Chart chart;
   ASSERT_EQ(chart.AddSolars(12, 12, 0), kTrue);
-  const clsChartSolar& noon = chart.Solars()->Solar(1);
+  const ChartSolar& noon = chart.Solars()->Solar(1);
   EXPECT_EQ(noon.HourAngle(), 0);
   EXPECT_EQ(noon.Azimuth(), 0);
   EXPECT_NEAR(noon.Altitude(), 31.9, 1e-9);
@@ -189,7 +189,7 @@ TEST(SunPosition, NoonAndHemispheres) {
 
   chart.Location().setLatitude(-35);
   ASSERT_EQ(chart.AddSolars(12, 12, 0), kTrue);
-  const clsChartSolar& south = chart.Solars()->Solar(1);
+  const ChartSolar& south = chart.Solars()->Solar(1);
   EXPECT_NEAR(south.Altitude(), 180 - 78.45, 1e-9) << "a = 90 - |-35 - -23.45|";
   EXPECT_NEAR(std::fabs(south.Azimuth()), 180, 1e-6) << "the sun culminates in the north";
   EXPECT_NEAR(south.Magnification(), 1.0 / std::tan(78.45 * M_PI / 180), 1e-9);
@@ -200,18 +200,18 @@ TEST(SunPosition, NoonAndHemispheres) {
     chart.Location().setLatitude(latitude);
     ASSERT_EQ(chart.AddSolars(12, 12, 0), kTrue);
     ASSERT_EQ(chart.Solars()->AddSolar(0, 2), kTrue);
-    const clsChartSolar& midnight = chart.Solars()->Solar(2);
+    const ChartSolar& midnight = chart.Solars()->Solar(2);
     EXPECT_EQ(midnight.Magnification(), -1) << latitude;
     EXPECT_NEAR(midnight.Altitude(), latitude > 0 ? -78.45 : 180 + 31.55, 1e-9);
   }
 }
 
 TEST(SunPosition, MorningIsEastAndAfternoonWest) {
-  clsChart chart;
+  Chart chart;
   ASSERT_EQ(chart.AddSolars(9, 9, 0), kTrue);
-  const clsChartSolar morning = chart.Solars()->Solar(1);
+  const ChartSolar morning = chart.Solars()->Solar(1);
   ASSERT_EQ(chart.AddSolars(15, 15, 0), kTrue);
-  const clsChartSolar afternoon = chart.Solars()->Solar(1);
+  const ChartSolar afternoon = chart.Solars()->Solar(1);
   EXPECT_EQ(morning.HourAngle(), -45);
   EXPECT_EQ(afternoon.HourAngle(), 45);
   EXPECT_LT(morning.Azimuth(), 0);
@@ -225,13 +225,13 @@ TEST(SunPosition, MorningIsEastAndAfternoonWest) {
 }
 
 TEST(AddSolars, StandardTimeIsConvertedAtEveryRead) {
-  clsChart chart;
+  Chart chart;
   chart.setTimeSystem(1);
   chart.Location().setLongitude(139.75);
   const double offset = 4.75 / 15 + chart.Season().EquationOfTime();  // solar - standard
   ASSERT_EQ(chart.AddSolars(10, 11, 30), kTrue);
   ExpectTimes(chart, {10, 10.5, 11});
-  const clsChartSolar& first = chart.Solars()->Solar(1);
+  const ChartSolar& first = chart.Solars()->Solar(1);
   EXPECT_NEAR(first.HourAngle(), 15 * (10 + offset) - 180, 1e-9) << "computed from true solar time";
   // Switching the time system re-expresses the stored times, the angles stay.
   chart.setTimeSystem(0);
@@ -247,9 +247,9 @@ TEST(AddSolars, StandardTimeIsConvertedAtEveryRead) {
 }
 
 TEST(SolarsCollection, PositionsKeysAndRemoval) {
-  clsChart chart;
+  Chart chart;
   ASSERT_EQ(chart.AddSolars(9, 12, 60), kTrue);  // 9, 10, 11, 12
-  clsChartSolars& solars = *chart.Solars();
+  ChartSolars& solars = *chart.Solars();
   EXPECT_TRUE(solars.SolarExists(4));
   EXPECT_FALSE(solars.SolarExists(5));
   EXPECT_FALSE(solars.SolarExists(0));
@@ -265,7 +265,7 @@ TEST(SolarsCollection, PositionsKeysAndRemoval) {
   solars.RemoveSolar(1);
   EXPECT_EQ(solars.Solar(1).IndexKey(), "3");
   std::vector<std::string> keys;
-  for (const clsChartSolar& solar : solars) keys.push_back(solar.IndexKey());
+  for (const ChartSolar& solar : solars) keys.push_back(solar.IndexKey());
   EXPECT_EQ(keys, (std::vector<std::string>{"3", "4"}));
 
   // Appending after a removal would reuse the key of the count: refused.
@@ -277,9 +277,9 @@ TEST(SolarsCollection, PositionsKeysAndRemoval) {
 }
 
 TEST(SolarsCollection, AbsentItemsRaiseWithTheCollectionsNumber) {
-  clsChart chart;
+  Chart chart;
   ASSERT_EQ(chart.AddSolars(9, 10, 60), kTrue);
-  clsChartSolars& solars = *chart.Solars();
+  ChartSolars& solars = *chart.Solars();
   const std::string text = "不正なインデックスキーが指定されています。";
   ExpectRaised(
       chart,
@@ -320,7 +320,7 @@ TEST(SolarsCollection, AbsentItemsRaiseWithTheCollectionsNumber) {
 }
 
 TEST(AddSolars, RemoveSolarsReleasesTheSeries) {
-  clsChart chart;
+  Chart chart;
   ASSERT_EQ(chart.AddSolars(9, 10, 60), kTrue);
   EXPECT_TRUE(chart.SolarsExists());
   chart.RemoveSolars();

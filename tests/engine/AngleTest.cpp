@@ -3,24 +3,24 @@
 
 #include <vector>
 
-#include "clsChart.h"
+#include "Chart.h"
 
 namespace {
 
-DmsAngle DmsOf(clsChart& chart, double degrees) {
+DmsAngle DmsOf(Chart& chart, double degrees) {
   DmsAngle dms{99, 99, 99};
   EXPECT_EQ(chart.ConvDmsAngle(degrees, dms), kTrue) << degrees;
   return dms;
 }
 
-double DegreesOf(clsChart& chart, DmsAngle dms) {
+double DegreesOf(Chart& chart, DmsAngle dms) {
   double degrees = -12345;
   EXPECT_EQ(chart.ConvDegAngle(dms, degrees), kTrue);
   return degrees;
 }
 
 TEST(Angles, DecimalToSexagesimal) {
-  clsChart chart;
+  Chart chart;
   EXPECT_EQ(DmsOf(chart, 34.65), (DmsAngle{34, 39, 0})) << "not 34 38 60";
   EXPECT_EQ(DmsOf(chart, -0.5), (DmsAngle{0, -30, 0}));
   EXPECT_EQ(DmsOf(chart, -0.0001), (DmsAngle{0, 0, 0}));
@@ -33,7 +33,7 @@ TEST(Angles, DecimalToSexagesimal) {
 }
 
 TEST(Angles, SecondsRoundHalfToEven) {
-  clsChart chart;
+  Chart chart;
   // 1/32 degree is 1' 52.5" and 3/32 is 5' 37.5", both exact in binary.
   EXPECT_EQ(DmsOf(chart, 1.0 / 32), (DmsAngle{0, 1, 52}));
   EXPECT_EQ(DmsOf(chart, 3.0 / 32), (DmsAngle{0, 5, 38}));
@@ -41,7 +41,7 @@ TEST(Angles, SecondsRoundHalfToEven) {
 }
 
 TEST(Angles, SixteenBitOverflow) {
-  clsChart chart;
+  Chart chart;
   for (double big : {32768.0, -32768.0, 40000.0, 32767.99999999}) {
     DmsAngle dms{1, 2, 3};
     EXPECT_EQ(chart.ConvDmsAngle(big, dms), 6) << big;
@@ -67,7 +67,7 @@ TEST(Angles, SixteenBitOverflow) {
 }
 
 TEST(Angles, SexagesimalToDecimal) {
-  clsChart chart;
+  Chart chart;
   EXPECT_NEAR(DegreesOf(chart, {0, -30, 15}), -(30 / 60.0 + 15 / 3600.0), 1e-15);
   EXPECT_NEAR(DegreesOf(chart, {1, 0, 100}), 1 + 1 / 60.0, 1e-15) << "100 seconds carry a minute";
   EXPECT_NEAR(DegreesOf(chart, {0, 0, 75}), 75 / 3600.0, 1e-15) << "60..99 taken at face value";
@@ -78,7 +78,7 @@ TEST(Angles, SexagesimalToDecimal) {
 }
 
 TEST(AngleText, SignWordsAndUnits) {
-  clsChart chart;
+  Chart chart;
   EXPECT_EQ(chart.FormatDegAngle(34.65, "北南", "度分秒"), "北緯34度39分00秒");
   EXPECT_EQ(chart.FormatDegAngle(-34.65, "南北", "度分秒"), "南緯34度39分00秒");
   EXPECT_EQ(chart.FormatDegAngle(135, "東西", "度分秒"), "東経135度00分00秒");
@@ -95,7 +95,7 @@ TEST(AngleText, SignWordsAndUnits) {
 }
 
 TEST(AngleText, TimesAndTheZeroSign) {
-  clsChart chart;
+  Chart chart;
   EXPECT_EQ(chart.FormatDegAngle(9, "+-+", ": "), "+9:00");
   EXPECT_EQ(chart.FormatDegAngle(9.5, "+-", ": "), "+9:30");
   EXPECT_EQ(chart.FormatDegAngle(-3.5, "-+", ": "), "-3:30");
@@ -107,7 +107,7 @@ TEST(AngleText, TimesAndTheZeroSign) {
 }
 
 TEST(AngleText, SingleMembers) {
-  clsChart chart;
+  Chart chart;
   EXPECT_EQ(chart.FormatDegAngleS(-9.5, 0, "+-"), "-9");
   EXPECT_EQ(chart.FormatDegAngleS(-9.5, 1, "+-"), "30");
   EXPECT_EQ(chart.FormatDegAngleS(-9.5, 2, "+-"), "00");
@@ -118,7 +118,7 @@ TEST(AngleText, SingleMembers) {
 }
 
 TEST(AngleText, SexagesimalArrays) {
-  clsChart chart;
+  Chart chart;
   const std::vector<int16_t> southern{0, -30, 15};
   EXPECT_EQ(chart.FormatDmsAngle(southern, "NS", "度分秒"), "S0度30分15秒");
   const std::vector<int16_t> zero{0, 0, 0};

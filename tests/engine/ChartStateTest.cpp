@@ -1,13 +1,13 @@
 // Two charts in one process keep their own modes, place, day and errors.
 #include <gtest/gtest.h>
 
-#include "clsChart.h"
+#include "Chart.h"
 
 namespace {
 
 TEST(ChartState, TwoChartsDoNotDisturbEachOther) {
-  clsChart first;
-  clsChart second;
+  Chart first;
+  Chart second;
   first.setTimeSystem(1);
   first.setLeapYear(true);
   first.setCompatible(false);
@@ -35,8 +35,8 @@ TEST(ChartState, TwoChartsDoNotDisturbEachOther) {
 }
 
 TEST(ChartState, SeasonFollowsItsOwnChartsModes) {
-  clsChart leap;
-  clsChart common;
+  Chart leap;
+  Chart common;
   leap.setLeapYear(true);
   leap.Season().setCalcDate(79);
   common.Season().setCalcDate(79);

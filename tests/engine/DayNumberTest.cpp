@@ -2,27 +2,27 @@
 #include <gtest/gtest.h>
 
 #include "ExpectRaised.h"
-#include "clsChart.h"
+#include "Chart.h"
 
 namespace {
 
 constexpr const char* kBadDayNumber = "不正な通算日数が指定されています。";
 constexpr const char* kBadDate = "不正な日付が指定されています。";
 
-CalcDateArray MonthDayOf(clsChart& chart, int16_t totalDays) {
+CalcDateArray MonthDayOf(Chart& chart, int16_t totalDays) {
   CalcDateArray monthDay{-7, -7};
   EXPECT_EQ(chart.ConvCalcDate(totalDays, monthDay), kTrue) << totalDays;
   return monthDay;
 }
 
-int16_t DayNumberOf(clsChart& chart, int16_t month, int16_t day) {
+int16_t DayNumberOf(Chart& chart, int16_t month, int16_t day) {
   int16_t totalDays = -7;
   EXPECT_EQ(chart.ConvTotalDays({month, day}, totalDays), kTrue) << month << "/" << day;
   return totalDays;
 }
 
 TEST(DayNumbers, MonthBoundariesMoveWithTheLeapDay) {
-  clsChart chart;
+  Chart chart;
   EXPECT_EQ(MonthDayOf(chart, 1), (CalcDateArray{1, 1}));
   EXPECT_EQ(MonthDayOf(chart, 31), (CalcDateArray{1, 31}));
   EXPECT_EQ(MonthDayOf(chart, 32), (CalcDateArray{2, 1}));
@@ -45,7 +45,7 @@ TEST(DayNumbers, MonthBoundariesMoveWithTheLeapDay) {
 
 TEST(DayNumbers, EveryDayOfBothYearKindsRoundTrips) {
   for (bool leap : {false, true}) {
-    clsChart chart;
+    Chart chart;
     chart.setLeapYear(leap);
     for (int16_t day = 1; day <= (leap ? 366 : 365); ++day) {
       const CalcDateArray monthDay = MonthDayOf(chart, day);
@@ -55,7 +55,7 @@ TEST(DayNumbers, EveryDayOfBothYearKindsRoundTrips) {
 }
 
 TEST(DayNumbers, OutOfRangeDayNumbersFailWithTheRecordFilled) {
-  clsChart chart;
+  Chart chart;
   for (int16_t day : {int16_t{0}, int16_t{-1}, int16_t{366}, int16_t{-32768}}) {
     CalcDateArray monthDay{4, 5};
     EXPECT_EQ(chart.ConvCalcDate(day, monthDay), kEngineErrorNumber) << day;
@@ -74,7 +74,7 @@ TEST(DayNumbers, OutOfRangeDayNumbersFailWithTheRecordFilled) {
 }
 
 TEST(DayNumbers, InvalidDatesFail) {
-  clsChart chart;
+  Chart chart;
   const CalcDateArray bad[] = {{2, 29}, {0, 1}, {13, 1}, {4, 31}, {1, 0}, {1, 32}, {-1, 5}};
   for (const auto& monthDay : bad) {
     int16_t totalDays = 77;
@@ -89,7 +89,7 @@ TEST(DayNumbers, InvalidDatesFail) {
 }
 
 TEST(DayNumbers, LeapYearRuleAndItsRange) {
-  clsChart chart;
+  Chart chart;
   EXPECT_TRUE(chart.IsLeapYear(2000));
   EXPECT_TRUE(chart.IsLeapYear(2004));
   EXPECT_TRUE(chart.IsLeapYear(1600));

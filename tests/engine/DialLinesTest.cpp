@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "DialLines.h"
-#include "clsChart.h"
+#include "Chart.h"
 
 namespace {
 
@@ -54,7 +54,7 @@ TEST(PlaneProjection, NodusStandsAtItsHeightAndSunBehindTheWallCastsNothing) {
 }
 
 TEST(DateLines, SetsHaveTheirDistinctArcs) {
-  clsChart chart;
+  Chart chart;
   EXPECT_EQ(DateArcsOf(chart, DateLineSet::Seasons, {}).size(), 5u);
   EXPECT_EQ(DateArcsOf(chart, DateLineSet::Terms, {}).size(), 13u);
   EXPECT_EQ(DateArcsOf(chart, DateLineSet::Months, {}).size(), 12u);
@@ -102,7 +102,7 @@ TEST(DateLines, EquinoxIsStraightSolsticesSymmetricAndTheSouthMirrors) {
 }
 
 TEST(HourCurves, FollowMeanTimeThroughTheYear) {
-  clsChart chart;
+  Chart chart;
   chart.setCompatible(false);
   chart.Location().setLongitude(139.7);
   chart.Location().setTimeZone(9);

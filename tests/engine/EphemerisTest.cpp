@@ -1,24 +1,24 @@
-// Declination, equation of time and the season table through clsChartSeason.
+// Declination, equation of time and the season table through ChartSeason.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "ExpectRaised.h"
-#include "clsChart.h"
+#include "Chart.h"
 
 namespace {
 
 constexpr double kTol = 1e-9;
 
 double DeclinationOf(int16_t day, bool leap) {
-  clsChart chart;
+  Chart chart;
   chart.setLeapYear(leap);
   chart.Season().setCalcDate(day);
   return chart.Season().SolarDeclination();
 }
 
 double EquationOf(int16_t day, bool compatible, bool leap = false) {
-  clsChart chart;
+  Chart chart;
   chart.setCompatible(compatible);
   chart.setLeapYear(leap);
   chart.Season().setCalcDate(day);
@@ -26,8 +26,8 @@ double EquationOf(int16_t day, bool compatible, bool leap = false) {
 }
 
 TEST(Season, DefaultsAreTheWinterSolstice) {
-  clsChart chart;
-  const clsChartSeason& season = chart.Season();
+  Chart chart;
+  const ChartSeason& season = chart.Season();
   EXPECT_EQ(season.CalcSeason(), 8);
   EXPECT_EQ(season.CalcDate(), 356);
   EXPECT_EQ(season.SolarDeclination(), -23.45);
@@ -37,8 +37,8 @@ TEST(Season, DefaultsAreTheWinterSolstice) {
 }
 
 TEST(Season, SeasonsTakeTheTableDeclinationAndTheFormulaEquation) {
-  clsChart chart;
-  clsChartSeason& season = chart.Season();
+  Chart chart;
+  ChartSeason& season = chart.Season();
   season.setCalcSeason(4);
   EXPECT_EQ(season.CalcSeason(), 4);
   EXPECT_EQ(season.CalcDate(), 172);
@@ -68,8 +68,8 @@ TEST(Season, SeasonsTakeTheTableDeclinationAndTheFormulaEquation) {
 }
 
 TEST(Season, DayNumbersUseTheFormulasAndClearTheSeason) {
-  clsChart chart;
-  clsChartSeason& season = chart.Season();
+  Chart chart;
+  ChartSeason& season = chart.Season();
   season.setCalcDate(356);
   EXPECT_EQ(season.CalcSeason(), 0);
   EXPECT_EQ(season.SolarDeclination(), -23.45) << "-23.4592 is limited";
@@ -106,7 +106,7 @@ TEST(Season, EquationOfTimeFormulas) {
 }
 
 TEST(Season, StoredValuesAreNotRecomputedWhenModesChange) {
-  clsChart chart;
+  Chart chart;
   chart.Season().setCalcDate(100);
   const double before = chart.Season().EquationOfTime();
   chart.setCompatible(false);
@@ -117,8 +117,8 @@ TEST(Season, StoredValuesAreNotRecomputedWhenModesChange) {
 }
 
 TEST(Season, InvalidWritesRaiseAndStoreNothing) {
-  clsChart chart;
-  clsChartSeason& season = chart.Season();
+  Chart chart;
+  ChartSeason& season = chart.Season();
   season.setCalcSeason(3);
   const auto unchanged = [&] {
     EXPECT_EQ(season.CalcSeason(), 3);
@@ -159,8 +159,8 @@ TEST(Season, InvalidWritesRaiseAndStoreNothing) {
 }
 
 TEST(Season, SeasonZeroOnlyStoresTheNumber) {
-  clsChart chart;
-  clsChartSeason& season = chart.Season();
+  Chart chart;
+  ChartSeason& season = chart.Season();
   season.setCalcDate(100);
   const double declination = season.SolarDeclination();
   const double equation = season.EquationOfTime();

@@ -7,9 +7,9 @@
 #include <functional>
 #include <string>
 
-#include "clsChart.h"
+#include "Chart.h"
 
-inline void ExpectRaised(const clsChart& chart, const std::function<void()>& call,
+inline void ExpectRaised(const Chart& chart, const std::function<void()>& call,
                          const std::string& source, const std::string& text,
                          int32_t number = kEngineErrorNumber) {
   try {

@@ -4,13 +4,13 @@
 #include <string>
 
 #include "ExpectRaised.h"
-#include "clsChart.h"
+#include "Chart.h"
 
 namespace {
 
 TEST(Location, Defaults) {
-  clsChart chart;
-  const clsChartLocation& location = chart.Location();
+  Chart chart;
+  const ChartLocation& location = chart.Location();
   EXPECT_EQ(location.Name(), "兵庫県明石市");
   EXPECT_EQ(location.Latitude(), 34.65);
   EXPECT_EQ(location.Longitude(), 135);
@@ -26,8 +26,8 @@ TEST(Location, Defaults) {
 }
 
 TEST(Location, RangesAndTheirEnds) {
-  clsChart chart;
-  clsChartLocation& location = chart.Location();
+  Chart chart;
+  ChartLocation& location = chart.Location();
   const std::string latText = "不正な緯度の値が指定されています。";
   for (double bad : {90.0, -90.0, 90.5}) {
     ExpectRaised(
@@ -63,8 +63,8 @@ TEST(Location, RangesAndTheirEnds) {
 }
 
 TEST(Location, MeridianAndTimeZoneStayCoupled) {
-  clsChart chart;
-  clsChartLocation& location = chart.Location();
+  Chart chart;
+  ChartLocation& location = chart.Location();
   location.setTimeZone(9.5);
   EXPECT_EQ(location.StandardMeridian(), 142.5);
   location.setStandardMeridian(-75);
@@ -82,8 +82,8 @@ TEST(Location, MeridianAndTimeZoneStayCoupled) {
 }
 
 TEST(MagneticDeclination, PolynomialsAtKnownPlaces) {
-  clsChart chart;
-  clsChartLocation& location = chart.Location();
+  Chart chart;
+  ChartLocation& location = chart.Location();
   EXPECT_NEAR(location.NorthDiff2(), 7.0576040833333, 1e-10);
   location.setLatitude(37);
   location.setLongitude(138);
@@ -100,7 +100,7 @@ TEST(MagneticDeclination, PolynomialsAtKnownPlaces) {
 }
 
 TEST(MagneticDeclination, OutsideTheRectangleThereIsNoValue) {
-  clsChart chart;
+  Chart chart;
   const struct {
     double latitude, longitude;
   } outside[] = {{45.5, 140}, {20.5, 140}, {35, 123}, {35, 154}, {-35, 140}, {35, 100}};

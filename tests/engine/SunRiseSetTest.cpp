@@ -3,9 +3,9 @@
 
 #include <cmath>
 
-#include "clsChart.h"
-#include "mdlChartMathLib.h"
-#include "mdlChartSolarLib.h"
+#include "Chart.h"
+#include "MathFunctions.h"
+#include "SolarFormulas.h"
 
 namespace {
 
@@ -17,11 +17,11 @@ struct SolarChart {
     chart.Location().setLatitude(latitude);
     chart.Season().setSolarDeclination(declination);
   }
-  clsChart chart;
+  Chart chart;
 };
 
 TEST(SunRiseSet, DefaultPlaceAndDay) {
-  clsChart chart;
+  Chart chart;
   EXPECT_NEAR(chart.Season().SunRiseTime(), 7.16304113434783, 1e-13);
   EXPECT_NEAR(chart.Season().SunSetTime(), 16.8369588656522, 1e-13);
   EXPECT_EQ(chart.Season().NightState(), 0);
@@ -57,17 +57,17 @@ TEST(SunRiseSet, MidnightSunAndPolarNight) {
 
 TEST(SunRiseSet, NightStateBoundariesAreInclusive) {
   // Both signs of the declination, both hemispheres; the boundaries use >= / <=.
-  EXPECT_EQ(gGetNightState(23.45, 66.55), 1);
-  EXPECT_EQ(gGetNightState(23.45, 66.54), 0);
-  EXPECT_EQ(gGetNightState(23.45, -66.55), 2);
-  EXPECT_EQ(gGetNightState(23.45, -66.54), 0);
-  EXPECT_EQ(gGetNightState(-23.45, -66.55), 1);
-  EXPECT_EQ(gGetNightState(-23.45, -66.54), 0);
-  EXPECT_EQ(gGetNightState(-23.45, 66.55), 2);
-  EXPECT_EQ(gGetNightState(-23.45, 66.54), 0);
-  EXPECT_EQ(gGetNightState(0, 90), 1);
-  EXPECT_EQ(gGetNightState(0, -90), 1);
-  EXPECT_EQ(gGetNightState(0, 89.999), 0);
+  EXPECT_EQ(GetNightState(23.45, 66.55), 1);
+  EXPECT_EQ(GetNightState(23.45, 66.54), 0);
+  EXPECT_EQ(GetNightState(23.45, -66.55), 2);
+  EXPECT_EQ(GetNightState(23.45, -66.54), 0);
+  EXPECT_EQ(GetNightState(-23.45, -66.55), 1);
+  EXPECT_EQ(GetNightState(-23.45, -66.54), 0);
+  EXPECT_EQ(GetNightState(-23.45, 66.55), 2);
+  EXPECT_EQ(GetNightState(-23.45, 66.54), 0);
+  EXPECT_EQ(GetNightState(0, 90), 1);
+  EXPECT_EQ(GetNightState(0, -90), 1);
+  EXPECT_EQ(GetNightState(0, 89.999), 0);
 
   SolarChart boundary(66.55, 23.45);
   EXPECT_EQ(boundary.chart.Season().NightState(), 1);
@@ -83,10 +83,10 @@ TEST(SunRiseSet, RightAtTheBoundaryTheSunStillRises) {
     const double latitude = 66 + i * (23.99999 / 4000);
     for (double declination = 90 - latitude, k = 0; k < 3; ++k) {
       declination = std::nextafter(declination, 0.0);
-      if (gGetNightState(declination, latitude) != 0) continue;
+      if (GetNightState(declination, latitude) != 0) continue;
       double rise = -1, set = -1;
       EngineErrorRecord error;
-      ASSERT_EQ(gGetSunRiseSet(error, latitude, declination, rise, set), kTrue)
+      ASSERT_EQ(GetSunRiseSet(error, latitude, declination, rise, set), kTrue)
           << latitude << " " << declination;
       EXPECT_LT(rise, 0.1);
       EXPECT_GT(set, 23.9);
@@ -109,9 +109,9 @@ TEST(SunRiseSet, ArcPairsAcceptTheirEndsAndRejectBeyond) {
 }
 
 TEST(TimeSystems, StandardTimeFollowsMeridianLongitudeAndEquation) {
-  clsChart chart;
+  Chart chart;
   chart.setTimeSystem(1);
-  clsChartSeason& season = chart.Season();
+  ChartSeason& season = chart.Season();
   const double e = season.EquationOfTime();
   EXPECT_NEAR(season.SunRiseTime(), 7.16304113434783 - e, 1e-12);
   EXPECT_NEAR(season.TimeDiff(), -e, 1e-15);
@@ -130,28 +130,28 @@ TEST(TimeSystems, StandardTimeFollowsMeridianLongitudeAndEquation) {
 }
 
 TEST(TimeSystems, LongitudeIsUnwrappedAcrossTheDateLine) {
-  clsChart chart;
+  Chart chart;
   chart.Location().setStandardMeridian(180);
   chart.Location().setLongitude(-175);
   chart.Season().setEquationOfTime(0);
   EXPECT_NEAR(chart.Season().TimeDiff(), -1.0 / 3, 1e-12);
 
-  EXPECT_EQ(gUnwrapLongitude(-165, 175), -185);
-  EXPECT_EQ(gUnwrapLongitude(-90, 10), -350);
-  EXPECT_EQ(gUnwrapLongitude(90, -10), 350);
-  EXPECT_EQ(gUnwrapLongitude(89, -10), -10) << "only meridians at or beyond 90 unwrap";
-  EXPECT_EQ(gUnwrapLongitude(-89, 10), 10);
-  EXPECT_EQ(gUnwrapLongitude(135, 139), 139);
+  EXPECT_EQ(UnwrapLongitude(-165, 175), -185);
+  EXPECT_EQ(UnwrapLongitude(-90, 10), -350);
+  EXPECT_EQ(UnwrapLongitude(90, -10), 350);
+  EXPECT_EQ(UnwrapLongitude(89, -10), -10) << "only meridians at or beyond 90 unwrap";
+  EXPECT_EQ(UnwrapLongitude(-89, 10), 10);
+  EXPECT_EQ(UnwrapLongitude(135, 139), 139);
   // The two conversions undo each other.
-  const double solar = gConvStandardToSolar(10.25, -165, 175, 0.1);
-  EXPECT_NEAR(gConvSolarToStandard(solar, -165, 175, 0.1), 10.25, 1e-12);
+  const double solar = ConvStandardToSolar(10.25, -165, 175, 0.1);
+  EXPECT_NEAR(ConvSolarToStandard(solar, -165, 175, 0.1), 10.25, 1e-12);
   EXPECT_NEAR(solar, 10.25 + (-185.0 + 165) / 15 + 0.1, 1e-12);
 }
 
 TEST(TimeSystems, HourAngles) {
-  EXPECT_EQ(gConvTimeToHourAngle(12), 0);
-  EXPECT_EQ(gConvTimeToHourAngle(6), -90);
-  EXPECT_EQ(gConvHourAngleToTime(45), 15);
+  EXPECT_EQ(ConvTimeToHourAngle(12), 0);
+  EXPECT_EQ(ConvTimeToHourAngle(6), -90);
+  EXPECT_EQ(ConvHourAngleToTime(45), 15);
 }
 
 }  // namespace

@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (!WriteFileAtomically(input, std::string(reinterpret_cast<const char*>(data), size))) return 0;
 
   MainModel model;
-  if (model.lOpenUfxAll(input) != kTrue) {
+  if (model.OpenDocument(input) != kTrue) {
     const std::string& text = model.LastErrDescription();
     if (text != "この形式のファイルは開くことができません。" &&
         !EndsWith(text, "を開くことができません。")) {
@@ -37,16 +37,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     return 0;
   }
-  if (model.lSaveUfxAll(saved) != kTrue) std::abort();
+  if (model.SaveDocument(saved) != kTrue) std::abort();
   // Reals are written to 15 significant digits, which may carry a value
   // just inside an open range onto its limit (89.99999999999999 becomes 90).
-  const clsChart& chart = model.Chart();
+  const Chart& chart = model.Chart();
   if (std::fabs(chart.Location().Latitude()) > 89.9999999999 ||
       chart.Location().Longitude() < -179.9999999999 ||
       std::fabs(chart.Season().EquationOfTime()) > 19.9999999999) {
     return 0;
   }
   MainModel reopened;
-  if (reopened.lOpenUfxAll(saved) != kTrue) std::abort();
+  if (reopened.OpenDocument(saved) != kTrue) std::abort();
   return 0;
 }

@@ -22,7 +22,7 @@
 #include "PrinterSetupCommand.h"
 #include "PrinterSetupQt.h"
 #include "UiServices.h"
-#include "mdlPrint.h"
+#include "PrintJob.h"
 
 namespace {
 

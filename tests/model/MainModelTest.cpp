@@ -29,7 +29,7 @@ class ScopedTimeZone {
 TEST(MainModel, StartsWithTheDefaultDesignForToday) {
   ScopedTimeZone tz("America/New_York");
   MainModel model;
-  const clsChart& chart = model.Chart();
+  const Chart& chart = model.Chart();
   const CalendarDate today = Today();
   EXPECT_TRUE(chart.Compatible());
   EXPECT_EQ(chart.LeapYear(),

@@ -36,7 +36,7 @@ TEST_F(PreferencesTest, FirstStartShowsTheDefaultPlace) {
   MainModel model;
   model.Chart().Location().setTimeZone(3);  // the ini's default is the system's zone
   LoadPreferences(model);
-  const clsChartLocation& location = model.Chart().Location();
+  const ChartLocation& location = model.Chart().Location();
   EXPECT_EQ(location.Name(), "兵庫県明石市");
   EXPECT_EQ(location.Latitude(), 34.65);
   EXPECT_EQ(location.Longitude(), 135);

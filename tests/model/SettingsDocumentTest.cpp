@@ -79,12 +79,12 @@ TEST_F(SettingsDocumentTest, SavedDocumentReopensToTheSameBytes) {
   MainModel first;
   ChangeEverything(first);
   const std::string a = Path("a.ufx");
-  ASSERT_EQ(first.lSaveUfxAll(a), kTrue);
+  ASSERT_EQ(first.SaveDocument(a), kTrue);
   EXPECT_EQ(first.DocumentPath, a);
   EXPECT_EQ(first.LastDir, folder_.string());
 
   MainModel second;
-  ASSERT_EQ(second.lOpenUfxAll(a), kTrue) << second.LastErrDescription();
+  ASSERT_EQ(second.OpenDocument(a), kTrue) << second.LastErrDescription();
   EXPECT_EQ(second.Chart().Location().Name(), "東京都 = 新宿区");
   EXPECT_DOUBLE_EQ(second.Chart().Location().Latitude(), -33.8675);
   EXPECT_EQ(second.Chart().TimeSystem(), 0);
@@ -102,12 +102,12 @@ TEST_F(SettingsDocumentTest, SavedDocumentReopensToTheSameBytes) {
   // The day's declination comes back to 15 digits, so computed comment
   // values may move in their last digit once; from then on nothing moves.
   const std::string b = Path("b.ufx");
-  ASSERT_EQ(second.lSaveUfxAll(b), kTrue);
+  ASSERT_EQ(second.SaveDocument(b), kTrue);
   EXPECT_EQ(WithoutComments(*ReadFileBytes(a)), WithoutComments(*ReadFileBytes(b)));
   MainModel third;
-  ASSERT_EQ(third.lOpenUfxAll(b), kTrue);
+  ASSERT_EQ(third.OpenDocument(b), kTrue);
   const std::string c = Path("c.ufx");
-  ASSERT_EQ(third.lSaveUfxAll(c), kTrue);
+  ASSERT_EQ(third.SaveDocument(c), kTrue);
   EXPECT_EQ(ReadFileBytes(b), ReadFileBytes(c));
 }
 
@@ -115,11 +115,11 @@ TEST_F(SettingsDocumentTest, SeasonModeDocumentReopensToTheSameBytesAtOnce) {
   MainModel first;
   first.Chart().Location().setLatitude(-20);
   ASSERT_EQ(first.ApplySeason(), kTrue);
-  ASSERT_EQ(first.lSaveUfxAll(Path("a.ufx")), kTrue);
+  ASSERT_EQ(first.SaveDocument(Path("a.ufx")), kTrue);
   MainModel second;
-  ASSERT_EQ(second.lOpenUfxAll(Path("a.ufx")), kTrue);
+  ASSERT_EQ(second.OpenDocument(Path("a.ufx")), kTrue);
   EXPECT_EQ(second.Chart().Season().CalcSeason(), 8);
-  ASSERT_EQ(second.lSaveUfxAll(Path("b.ufx")), kTrue);
+  ASSERT_EQ(second.SaveDocument(Path("b.ufx")), kTrue);
   EXPECT_EQ(ReadFileBytes(Path("a.ufx")), ReadFileBytes(Path("b.ufx")));
 }
 
@@ -127,7 +127,7 @@ TEST_F(SettingsDocumentTest, WrittenLayoutIsCp932WithOneBlankLineBeforeEachSecti
   MainModel model;
   model.Chart().Location().setTimeZone(9);
   const std::string path = Path("layout.ufx");
-  ASSERT_EQ(model.lSaveUfxAll(path), kTrue);
+  ASSERT_EQ(model.SaveDocument(path), kTrue);
   const std::string bytes = *ReadFileBytes(path);
   EXPECT_NE(bytes.find("Name=\x95\xBA\x8C\xC9\x8C\xA7\x96\xBE\x90\xCE\x8E\x73\r\n"),
             std::string::npos);
@@ -191,7 +191,7 @@ TEST_F(SettingsDocumentTest, ComputedValuesAreCommentsNamingTheirState) {
   model.Chart().Location().setLongitude(20);
   ASSERT_EQ(model.ApplySeason(), kTrue);
   const std::string path = Path("arctic.ufx");
-  ASSERT_EQ(model.lSaveUfxAll(path), kTrue);
+  ASSERT_EQ(model.SaveDocument(path), kTrue);
   const std::string text = ReadUtf8(path);
   EXPECT_NE(text.find("// NorthDiff=計算対象外地域\r\n"), std::string::npos);
   EXPECT_NE(text.find("// SunRiseTime=白夜\r\n// SunSetTime=白夜\r\n"), std::string::npos);
@@ -201,31 +201,31 @@ TEST_F(SettingsDocumentTest, ComputedValuesAreCommentsNamingTheirState) {
 TEST_F(SettingsDocumentTest, ExtensionAndHeaderDecideWhetherAFileIsADocument) {
   const std::string body = "\n[CalcTime]\nInterval=20\n";
   MainModel model;
-  EXPECT_EQ(model.lOpenUfxAll(WriteDocument("upper.UFX", "[Umbrafex 3.04.00]" + body)), kTrue);
+  EXPECT_EQ(model.OpenDocument(WriteDocument("upper.UFX", "[Umbrafex 3.04.00]" + body)), kTrue);
   EXPECT_EQ(model.CalcTime.Interval, 20);
-  EXPECT_EQ(model.lOpenUfxAll(
+  EXPECT_EQ(model.OpenDocument(
                 WriteDocument("lower.ufx", "  [umbrafex 9.99]  \n[CalcTime]\nInterval=10\n")),
             kTrue);
   EXPECT_EQ(model.CalcTime.Interval, 10);
 
   model.DocumentPath = "/before.ufx";
   const std::string spaced = WriteDocument("spaced.ufx ", "[Umbrafex 3.04.00]" + body);
-  EXPECT_EQ(model.lOpenUfxAll(spaced), kFormatError);
+  EXPECT_EQ(model.OpenDocument(spaced), kFormatError);
   EXPECT_EQ(model.LastErrDescription(), kFormatMessage);
   EXPECT_EQ(model.LastErrSource(), "frmMain.lOpenUfxAll");
-  EXPECT_EQ(model.lOpenUfxAll(WriteDocument("nobracket.ufx", "Umbrafex 3.04.00" + body)),
+  EXPECT_EQ(model.OpenDocument(WriteDocument("nobracket.ufx", "Umbrafex 3.04.00" + body)),
             kFormatError);
   EXPECT_EQ(model.LastErrDescription(), kFormatMessage);
-  EXPECT_EQ(model.lOpenUfxAll(WriteDocument("other.ufx", "[Sundial 1.0]" + body)), kFormatError);
+  EXPECT_EQ(model.OpenDocument(WriteDocument("other.ufx", "[Sundial 1.0]" + body)), kFormatError);
   EXPECT_EQ(model.CalcTime.Interval, 10);
   EXPECT_EQ(model.DocumentPath, "/before.ufx");
 
   // A file that cannot be read names itself.
   const std::string missing = Path("missing.ufx");
-  EXPECT_NE(model.lOpenUfxAll(missing), kTrue);
+  EXPECT_NE(model.OpenDocument(missing), kTrue);
   EXPECT_EQ(model.LastErrDescription(), missing + "を開くことができません。");
   const std::string empty = WriteDocument("empty.ufx", "");
-  EXPECT_NE(model.lOpenUfxAll(empty), kTrue);
+  EXPECT_NE(model.OpenDocument(empty), kTrue);
   EXPECT_EQ(model.LastErrDescription(), empty + "を開くことができません。");
 }
 
@@ -251,7 +251,7 @@ TEST_F(SettingsDocumentTest, OpeningMergesSectionsIntoTheCurrentSettings) {
                                          "EndTime=8.5\n");
   model.Chart().setLeapYear(false);
   model.Chart().Location().setTimeZone(9);
-  ASSERT_EQ(model.lOpenUfxAll(path), kTrue) << model.LastErrDescription();
+  ASSERT_EQ(model.OpenDocument(path), kTrue) << model.LastErrDescription();
   EXPECT_EQ(model.Chart().Location().Name(), "札幌市");
   EXPECT_DOUBLE_EQ(model.Chart().Location().Latitude(), 43.06);
   EXPECT_DOUBLE_EQ(model.Chart().Location().StandardMeridian(), 135);
@@ -263,7 +263,7 @@ TEST_F(SettingsDocumentTest, OpeningMergesSectionsIntoTheCurrentSettings) {
   EXPECT_EQ(model.DialTimeFont.Name, "Keep");
   EXPECT_EQ(model.DocumentPath, path);
 
-  ASSERT_EQ(model.lOpenUfxAll(WriteDocument("leap.ufx", "[Umbrafex]\n[general]\nleapyear=TRUE\n")),
+  ASSERT_EQ(model.OpenDocument(WriteDocument("leap.ufx", "[Umbrafex]\n[general]\nleapyear=TRUE\n")),
             kTrue);
   EXPECT_TRUE(model.Chart().LeapYear());
 }
@@ -271,7 +271,7 @@ TEST_F(SettingsDocumentTest, OpeningMergesSectionsIntoTheCurrentSettings) {
 TEST_F(SettingsDocumentTest, SeasonSectionSetsTheDayOrTheSeason) {
   MainModel model;
   model.Chart().setLeapYear(false);
-  ASSERT_EQ(model.lOpenUfxAll(WriteDocument("day.ufx",
+  ASSERT_EQ(model.OpenDocument(WriteDocument("day.ufx",
                                             "[Umbrafex 3.04.00]\n[Season]\nAdjustEquation=True\n"
                                             "CalcSeason=0\nCalcDate=366\nSolarDeclination=-23\n"
                                             "EquationOfTime=0.05\n// SunRiseTime=7\n")),
@@ -283,7 +283,7 @@ TEST_F(SettingsDocumentTest, SeasonSectionSetsTheDayOrTheSeason) {
   EXPECT_TRUE(model.Season.AdjustEquation);
   EXPECT_EQ(model.Season.SeasonDate, (CalendarDate{Today().Year, 12, 31}));
 
-  ASSERT_EQ(model.lOpenUfxAll(WriteDocument("season.ufx",
+  ASSERT_EQ(model.OpenDocument(WriteDocument("season.ufx",
                                             "[Umbrafex 3.04.00]\n[Season]\nCalcSeason=2\n"
                                             "EquationOfTime=0.05\n")),
             kTrue);
@@ -294,7 +294,7 @@ TEST_F(SettingsDocumentTest, SeasonSectionSetsTheDayOrTheSeason) {
 
   // Day 60 of a leap-year chart is 29 February, a date the current year has
   // only when it is a leap year itself; otherwise the date is 1 March.
-  ASSERT_EQ(model.lOpenUfxAll(WriteDocument("leapday.ufx",
+  ASSERT_EQ(model.OpenDocument(WriteDocument("leapday.ufx",
                                             "[Umbrafex 3.04.00]\n[General]\nLeapYear=True\n"
                                             "[Season]\nAdjustEquation=True\nCalcDate=60\n")),
             kTrue);
@@ -306,24 +306,24 @@ TEST_F(SettingsDocumentTest, SeasonSectionSetsTheDayOrTheSeason) {
   // A day the engine refuses fails the open with the file's name.
   const std::string bad =
       WriteDocument("badday.ufx", "[Umbrafex 3.04.00]\n[Season]\nCalcDate=400\n");
-  EXPECT_NE(model.lOpenUfxAll(bad), kTrue);
+  EXPECT_NE(model.OpenDocument(bad), kTrue);
   EXPECT_EQ(model.LastErrDescription(), bad + "を開くことができません。");
 }
 
 TEST_F(SettingsDocumentTest, PicturePathsExpandTheProgramFolderAndLoseQuotes) {
   MainModel model;
-  ASSERT_EQ(model.lOpenUfxAll(WriteDocument("app.ufx",
+  ASSERT_EQ(model.OpenDocument(WriteDocument("app.ufx",
                                             "[Umbrafex 3.04.00]\n[DialOption]\n"
                                             "Picture=$(apppath)\\bkgcolor.wmf\n")),
             kTrue);
   EXPECT_EQ(model.DialOption.Picture, AppFolder() + "//bkgcolor.wmf");
-  ASSERT_EQ(model.lOpenUfxAll(WriteDocument("quoted.ufx",
+  ASSERT_EQ(model.OpenDocument(WriteDocument("quoted.ufx",
                                             "[Umbrafex 3.04.00]\n[Option]\n"
                                             "BackPicture=\"/home/a b/p.bmp\"\nLineWidth=0.5\n")),
             kTrue);
   EXPECT_EQ(model.DialOption.Picture, "/home/a b/p.bmp");
   EXPECT_EQ(model.DialOption.LineWidth, 0.5);
-  ASSERT_EQ(model.lOpenUfxAll(WriteDocument("drawing.ufx",
+  ASSERT_EQ(model.OpenDocument(WriteDocument("drawing.ufx",
                                             "[Umbrafex 3.04.00]\n[Drawing]\nPicture=\n"
                                             "PrintMark=0\nPrintInfo=-1\nPrintTitle=false\n")),
             kTrue);
@@ -336,7 +336,7 @@ TEST_F(SettingsDocumentTest, PicturePathsExpandTheProgramFolderAndLoseQuotes) {
 TEST_F(SettingsDocumentTest, OlderSectionAndKeyNamesStillOpen) {
   MainModel model;
   ASSERT_EQ(
-      model.lOpenUfxAll(WriteDocument("old.ufx",
+      model.OpenDocument(WriteDocument("old.ufx",
                                       "[Umbrafex 2.00]\n"
                                       "[Color]\nHorLine=255\nCirLine=1\nTimFill=2\nCirFill=3\n"
                                       "OriLine=4\nOriFont=5\nMinLine=6\nTimFont=7\nNmnLine=8\n"
@@ -361,7 +361,7 @@ TEST_F(SettingsDocumentTest, OlderSectionAndKeyNamesStillOpen) {
 TEST_F(SettingsDocumentTest, ValueConversions) {
   MainModel model;
   auto open = [&](const std::string& lines) {
-    return model.lOpenUfxAll(WriteDocument("values.ufx", "[Umbrafex 3.04.00]\n" + lines));
+    return model.OpenDocument(WriteDocument("values.ufx", "[Umbrafex 3.04.00]\n" + lines));
   };
   ASSERT_EQ(open("[CalcTime]\nInterval=14.5\n"), kTrue);
   EXPECT_EQ(model.CalcTime.Interval, 14);  // halves go to the even neighbour
@@ -398,7 +398,7 @@ TEST_F(SettingsDocumentTest, FailureKeepsTheSectionsAppliedBeforeIt) {
                     "[Umbrafex 3.04.00]\n[CalcTime]\nInterval=20\n"
                     "[DialOption]\nMaxPages=2\nPrintMark=maybe\nPrintInfo=False\n"
                     "[ClockOption]\nTimeFormat=1\n");
-  EXPECT_NE(model.lOpenUfxAll(path), kTrue);
+  EXPECT_NE(model.OpenDocument(path), kTrue);
   EXPECT_EQ(model.LastErrDescription(), path + "を開くことができません。");
   EXPECT_EQ(model.CalcTime.Interval, 20);
   EXPECT_EQ(model.DialOption.MaxPages, 2);
@@ -410,14 +410,14 @@ TEST_F(SettingsDocumentTest, FailureKeepsTheSectionsAppliedBeforeIt) {
 TEST_F(SettingsDocumentTest, FailedSaveLeavesThePreviousDocument) {
   MainModel model;
   const std::string path = Path("keep.ufx");
-  ASSERT_EQ(model.lSaveUfxAll(path), kTrue);
+  ASSERT_EQ(model.SaveDocument(path), kTrue);
   const auto before = ReadFileBytes(path);
   model.DocumentPath = "/elsewhere.ufx";
   model.CalcTime.Interval = 60;
 
   if (::geteuid() != 0) {
     fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_NE(model.lSaveUfxAll(path), kTrue);
+    EXPECT_NE(model.SaveDocument(path), kTrue);
     EXPECT_EQ(model.LastErrDescription(), path + "を保存することができません。");
     EXPECT_EQ(model.LastErrSource(), "frmMain.lSaveUfxAll");
     fs::permissions(folder_, fs::perms::owner_all);
@@ -431,14 +431,14 @@ TEST_F(SettingsDocumentTest, FailedSaveLeavesThePreviousDocument) {
     rlimit small = saved;
     small.rlim_cur = 100;
     ::setrlimit(RLIMIT_FSIZE, &small);
-    const int32_t result = model.lSaveUfxAll(path);
+    const int32_t result = model.SaveDocument(path);
     ::setrlimit(RLIMIT_FSIZE, &saved);
     EXPECT_NE(result, kTrue);
     EXPECT_EQ(model.LastErrDescription(), path + "を保存することができません。");
     EXPECT_EQ(ReadFileBytes(path), before);
   }
   const std::string intoMissingFolder = Path("no/such.ufx");
-  EXPECT_NE(model.lSaveUfxAll(intoMissingFolder), kTrue);
+  EXPECT_NE(model.SaveDocument(intoMissingFolder), kTrue);
   EXPECT_EQ(model.LastErrDescription(), intoMissingFolder + "を保存することができません。");
   EXPECT_EQ(model.DocumentPath, "/elsewhere.ufx");
   EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
@@ -451,27 +451,27 @@ TEST_F(SettingsDocumentTest, BadInputNeverCrashes) {
   std::string binary = "[Umbrafex]\r\n[DialOption]\r\n";
   for (int i = 0; i < 4096; ++i) binary += static_cast<char>((i * 131) & 0xFF);
   ASSERT_TRUE(WriteFileAtomically(Path("binary.ufx"), binary));
-  model.lOpenUfxAll(Path("binary.ufx"));
+  model.OpenDocument(Path("binary.ufx"));
   ASSERT_TRUE(WriteFileAtomically(Path("cp932.ufx"),
                                   "[Umbrafex]\r\n[Location]\r\nName=\x81\xFF\x80\xA0\xFD"));
-  ASSERT_EQ(model.lOpenUfxAll(Path("cp932.ufx")), kTrue);
+  ASSERT_EQ(model.OpenDocument(Path("cp932.ufx")), kTrue);
   EXPECT_EQ(model.Chart().Location().Name(), "\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD");
   // Unknown sections and keys and a 1 MB line are skipped.
   ASSERT_TRUE(WriteFileAtomically(Path("long.ufx"),
                                   "[Umbrafex]\r\n[Nothing]\r\nA=" + std::string(1 << 20, 'x') +
                                       "\r\n[CalcTime]\r\nInterval=60"));
-  ASSERT_EQ(model.lOpenUfxAll(Path("long.ufx")), kTrue);
+  ASSERT_EQ(model.OpenDocument(Path("long.ufx")), kTrue);
   EXPECT_EQ(model.CalcTime.Interval, 60);
 
   // A file beyond any document's size is refused unread.
   const std::string huge = Path("huge.ufx");
   ASSERT_TRUE(WriteFileAtomically(huge, "[Umbrafex]\r\n"));
   fs::resize_file(huge, 65u * 1024u * 1024u);
-  EXPECT_NE(model.lOpenUfxAll(huge), kTrue);
+  EXPECT_NE(model.OpenDocument(huge), kTrue);
   EXPECT_EQ(model.LastErrDescription(), huge + openFailed);
   // A folder named like a document.
   fs::create_directory(Path("dir.ufx"));
-  EXPECT_NE(model.lOpenUfxAll(Path("dir.ufx")), kTrue);
+  EXPECT_NE(model.OpenDocument(Path("dir.ufx")), kTrue);
   EXPECT_EQ(model.LastErrDescription(), Path("dir.ufx") + openFailed);
 }
 
@@ -479,7 +479,7 @@ TEST_F(SettingsDocumentTest, Utf8DocumentsOpenToo) {
   MainModel model;
   ASSERT_TRUE(WriteFileAtomically(Path("utf8.ufx"),
                                   "\xEF\xBB\xBF[Umbrafex 3.04.00]\n[Location]\nName=那覇市\n"));
-  ASSERT_EQ(model.lOpenUfxAll(Path("utf8.ufx")), kTrue);
+  ASSERT_EQ(model.OpenDocument(Path("utf8.ufx")), kTrue);
   EXPECT_EQ(model.Chart().Location().Name(), "那覇市");
 }
 
@@ -518,13 +518,13 @@ TEST_F(SettingsDocumentTest, PrinterSectionGoesThroughThePrinterSetUp) {
   auto printer = std::make_shared<FakePrinter>();
   model.setPrinter(printer);
   const std::string path = Path("printer.ufx");
-  ASSERT_EQ(model.lSaveUfxAll(path), kTrue);
+  ASSERT_EQ(model.SaveDocument(path), kTrue);
   EXPECT_TRUE(ReadUtf8(path).ends_with(
       "[Printer]\r\nDeviceName=Office Laser\r\nPaperSize=9\r\nPaperBin=7\r\nPrintQuality=-4\r\n"
       "ColorMode=2\r\nDuplex=1\r\nOrientation=1\r\nZoom=100\r\nCopies=1\r\n"));
 
   ASSERT_EQ(
-      model.lOpenUfxAll(WriteDocument("other.ufx",
+      model.OpenDocument(WriteDocument("other.ufx",
                                       "[Umbrafex]\n[Printer]\nDeviceName=Photo\nPaperSize=8\n"
                                       "Orientation=-2\nZoom=40000\n[CalcTime]\nInterval=20\n")),
       kTrue)
@@ -540,25 +540,25 @@ TEST_F(SettingsDocumentTest, PrinterSectionGoesThroughThePrinterSetUp) {
   model.setPrinter(nullptr);
   EXPECT_EQ(model.Printer().Current().PaperSize, 9);
   EXPECT_EQ(model.Printer().Current().Orientation, 1);
-  ASSERT_EQ(model.lOpenUfxAll(WriteDocument(
+  ASSERT_EQ(model.OpenDocument(WriteDocument(
                 "none.ufx", "[Umbrafex]\n[Printer]\nPaperSize=bad\n[CalcTime]\nInterval=10\n")),
             kTrue);
   EXPECT_EQ(model.CalcTime.Interval, 10);
   EXPECT_EQ(model.Printer().Current().PaperSize, 9);
-  ASSERT_EQ(model.lOpenUfxAll(WriteDocument(
+  ASSERT_EQ(model.OpenDocument(WriteDocument(
                 "a3.ufx", "[Umbrafex]\n[Printer]\nPaperSize=8\nOrientation=2\nCopies=3\n")),
             kTrue);
   EXPECT_EQ(model.Printer().Current().PaperSize, 8);
   EXPECT_EQ(model.Printer().Current().Orientation, 2);
   EXPECT_FALSE(model.Printer().IsPrinterAvailable());
-  ASSERT_EQ(model.lOpenUfxAll(WriteDocument("letter.ufx", "[Umbrafex]\n[Printer]\nPaperSize=1\n")),
+  ASSERT_EQ(model.OpenDocument(WriteDocument("letter.ufx", "[Umbrafex]\n[Printer]\nPaperSize=1\n")),
             kTrue);
   EXPECT_EQ(model.Printer().Current().PaperSize, 8);  // an unsupported paper is no sheet
 
   // Saved again on this machine, the document keeps what it came with.
-  ASSERT_EQ(model.lOpenUfxAll(path), kTrue);
+  ASSERT_EQ(model.OpenDocument(path), kTrue);
   const std::string again = Path("again.ufx");
-  ASSERT_EQ(model.lSaveUfxAll(again), kTrue);
+  ASSERT_EQ(model.SaveDocument(again), kTrue);
   EXPECT_TRUE(ReadUtf8(again).ends_with(
       "[Printer]\r\nDeviceName=Office Laser\r\nPaperSize=9\r\nPaperBin=7\r\nPrintQuality=-4\r\n"
       "ColorMode=2\r\nDuplex=1\r\nOrientation=1\r\nZoom=100\r\nCopies=1\r\n"));

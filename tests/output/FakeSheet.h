@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "DrawTarget.h"
-#include "PrintDocument.h"
-#include "mdlChartCommon.h"
+#include "PrintDevice.h"
+#include "EngineErrors.h"
 
 class FakeSheet : public DrawTarget {
  public:
@@ -53,7 +53,7 @@ class FakeSheet : public DrawTarget {
 };
 
 // Records the job's steps into a shared log ("start", "new page", "end", "kill").
-class FakeDocument : public PrintDocument {
+class FakeDocument : public PrintDevice {
  public:
   FakeDocument(std::vector<std::string>& log, int16_t paper, int16_t orientation, double width,
                double height)

@@ -8,7 +8,7 @@
 
 #include "FakeSheet.h"
 #include "MainModel.h"
-#include "mdlPrint.h"
+#include "PrintJob.h"
 
 namespace {
 
@@ -60,7 +60,7 @@ TEST(NodusPage, DocumentsWithoutTheNewKeysDrawAsBeforeWithTheScaleBarHidden) {
     MainModel main;
     std::string path = UMBRAFEX_TEST_DATA_DIR;  // tests/data: the samples sit beside it
     path = path.substr(0, path.rfind('/')) + "/fuzz/corpus/document/" + name;
-    ASSERT_EQ(main.lOpenUfxAll(path), kTrue) << name << ": " << main.LastErrDescription();
+    ASSERT_EQ(main.OpenDocument(path), kTrue) << name << ": " << main.LastErrDescription();
     ASSERT_EQ(main.ApplySeason(), kTrue);
     EXPECT_TRUE(main.DialOption.ScaleBar) << "shown unless the design hides it";
     main.DialOption.ScaleBar = false;

@@ -7,7 +7,7 @@
 
 #include "MainModel.h"
 #include "OutputChecks.h"
-#include "mdlPrint.h"
+#include "PrintJob.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 
 #include "FakeSheet.h"
 #include "MainModel.h"
-#include "mdlChartMathLib.h"
-#include "mdlPrint.h"
+#include "MathFunctions.h"
+#include "PrintJob.h"
 
 namespace {
 

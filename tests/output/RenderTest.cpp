@@ -16,7 +16,7 @@
 #include "ImageExport.h"
 #include "MainModel.h"
 #include "PdfExport.h"
-#include "mdlPrint.h"
+#include "PrintJob.h"
 
 namespace {
 
@@ -208,7 +208,7 @@ TEST_F(PdfExportTest, AnAbandonedJobLeavesTheEarlierFileAsItWas) {
   failing.Gnomon = [](DialDesign m, DrawTarget&, const DialLayout&, double, double) {
     return m.errors.SaveLastError(RaisedError(380, "mdlDraw.DrawGnomon", "refused"));
   };
-  PdfDocument document(path, kPaperA4, kPortrait);
+  PdfDevice document(path, kPaperA4, kPortrait);
   EXPECT_EQ(PrintSundial(main, document, 2, failing), 380);
   std::ifstream in(path);
   std::string content;

@@ -13,7 +13,7 @@
 #include "MainModel.h"
 #include "TableCommands.h"
 #include "YearGraph.h"
-#include "frmGraph.h"
+#include "YearGraphWindow.h"
 
 namespace {
 

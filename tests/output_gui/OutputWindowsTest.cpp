@@ -12,8 +12,8 @@
 #include "GuiSession.h"
 #include "MainModel.h"
 #include "UiServices.h"
-#include "frmClock.h"
-#include "frmGraph.h"
+#include "ClockWindow.h"
+#include "YearGraphWindow.h"
 
 namespace {
 
@@ -59,7 +59,7 @@ class OutputWindowsTest : public QObject {
 
   void clockOpensDrawnAndFollowsTheTrackBar() {
     utc_ = Utc(2026, 6, 21, 14, 0);
-    frmClock window(*main_, nullptr, [this] { return utc_; });
+    ClockWindow window(*main_, nullptr, [this] { return utc_; });
     QVERIFY(window.Open());
     window.resize(360, 420);
     window.show();
@@ -91,7 +91,7 @@ class OutputWindowsTest : public QObject {
 
   void clockKeepsItsDialRoundWhenResized() {
     utc_ = Utc(2026, 6, 21, 10, 0);
-    frmClock window(*main_, nullptr, [this] { return utc_; });
+    ClockWindow window(*main_, nullptr, [this] { return utc_; });
     QVERIFY(window.Open());
     window.resize(600, 360);
     window.show();
@@ -119,7 +119,7 @@ class OutputWindowsTest : public QObject {
     main_->Chart().Location().setLatitude(80);
     main_->Season.SeasonDate = {2026, 12, 21};
     utc_ = Utc(2026, 12, 21, 12, 0);
-    frmClock window(*main_, nullptr, [this] { return utc_; });
+    ClockWindow window(*main_, nullptr, [this] { return utc_; });
     QVERIFY(window.Open());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -136,7 +136,7 @@ class OutputWindowsTest : public QObject {
     utc_ = Utc(2026, 6, 21, 10, 0);
     ScriptedMessages messages;
     ScopedUiServices services(&messages);
-    frmClock window(*main_, nullptr, [this] { return utc_; });
+    ClockWindow window(*main_, nullptr, [this] { return utc_; });
     QVERIFY(window.Open());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -164,7 +164,7 @@ class OutputWindowsTest : public QObject {
     ScriptedFileDialogs files;
     ScopedUiServices services(&messages, &files);
     main_->LastDir = ini_.path().toStdString();
-    frmGraph window(*main_, std::move(data));
+    YearGraphWindow window(*main_, std::move(data));
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     auto* graph = window.findChild<YearGraphView*>("picGraph");

@@ -12,7 +12,7 @@
 #include "Picture.h"
 #include "QPainterDrawTarget.h"
 #include "TextCodec.h"
-#include "mdlChartCommon.h"
+#include "EngineErrors.h"
 
 namespace {
 

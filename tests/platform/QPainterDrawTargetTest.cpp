@@ -7,7 +7,7 @@
 
 #include "PaintSupport.h"
 #include "QPainterDrawTarget.h"
-#include "mdlChartCommon.h"
+#include "EngineErrors.h"
 
 namespace {
 

@@ -33,8 +33,8 @@
 #include "PopHints.h"
 #include "PreviewWindow.h"
 #include "YearGraph.h"
-#include "frmClock.h"
-#include "frmGraph.h"
+#include "ClockWindow.h"
+#include "YearGraphWindow.h"
 
 namespace {
 
@@ -129,8 +129,8 @@ std::vector<WindowMaker> Windows(MainModel& model, const YearGraphData& year) {
       [&] { return std::make_unique<InfoWindow>(nullptr, u"地域: 兵庫県明石市"_qs); },
       [&] { return std::make_unique<OptionsDialog>(nullptr, model); },
       [&] { return std::make_unique<PreviewWindow>(model); },
-      [&] { return std::make_unique<frmClock>(model); },
-      [&] { return std::make_unique<frmGraph>(model, year); },
+      [&] { return std::make_unique<ClockWindow>(model); },
+      [&] { return std::make_unique<YearGraphWindow>(model, year); },
       [&] { return std::make_unique<HelpWindow>(); },
       [&] { return std::make_unique<AboutBox>(); },
   };
