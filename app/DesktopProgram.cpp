@@ -8,6 +8,7 @@
 #include <QTranslator>
 
 #include "FontSubstitutions.h"
+#include "GuiSession.h"
 #include "HelpKey.h"
 #include "MainWindow.h"
 #include "MainWindowUi.h"
@@ -58,6 +59,7 @@ int RunDesktopProgram(int& argc, char** argv, const std::string& documentPath,
   QApplication::setWindowIcon(UiIcon(QStringLiteral("umbrafex")));
   InstallQtTranslation(app);
   InstallFontSubstitutions();
+  InstallDialTextTranslation();
   InstallHelpKey(&app);
 
   MainModel model;

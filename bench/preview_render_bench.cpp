@@ -1,5 +1,6 @@
-// One A4 page of the default design drawn onto an A4 image at the preview's
-// 200 % zoom (the page at twice its real size on a 96 dpi screen).
+// One page drawn onto an image at the preview's 200 % zoom (the page at twice
+// its real size on a 96 dpi screen): the default design on A4, and on A3 a
+// design with every line of the nodus (solar terms, halved hour curves).
 #include <benchmark/benchmark.h>
 
 #include <QImage>
@@ -15,17 +16,23 @@ namespace {
 constexpr double kScreenDpi = 96;
 constexpr double kZoom = 2.0;
 
-void BM_PreviewRenderA4At200(benchmark::State& state) {
+void RenderAt200(benchmark::State& state, int16_t paper, bool allLines) {
   EnsureGuiSession();
   MainModel main;
+  if (allLines) {
+    main.Chart().Location().setTimeZone(9);
+    main.Chart().setTimeSystem(1);
+    main.DialOption.DateLines = 2;
+    main.DialOption.HourCurves = 2;
+  }
   if (main.ApplySeason() != kTrue) {
     state.SkipWithError("ApplySeason failed");
     return;
   }
-  const SheetSize sheet = PaperSheetSize(kPaperA4, kPortrait);
+  const SheetSize sheet = PaperSheetSize(paper, kPortrait);
   QImage image(static_cast<int>(sheet.Width / 25.4 * kScreenDpi * kZoom),
                static_cast<int>(sheet.Height / 25.4 * kScreenDpi * kZoom), QImage::Format_RGB32);
-  const PageRequest page{kPaperA4, kPortrait, 1, 1, kScreenDpi};
+  const PageRequest page{paper, kPortrait, 1, 1, kScreenDpi};
   for (auto _ : state) {
     image.fill(Qt::white);
     QPainter painter(&image);
@@ -39,7 +46,16 @@ void BM_PreviewRenderA4At200(benchmark::State& state) {
   state.counters["width_px"] = image.width();
   state.counters["height_px"] = image.height();
 }
+
+void BM_PreviewRenderA4At200(benchmark::State& state) {
+  RenderAt200(state, kPaperA4, false);
+}
 BENCHMARK(BM_PreviewRenderA4At200)->Unit(benchmark::kMillisecond);
+
+void BM_PreviewRenderA3At200AllNodusLines(benchmark::State& state) {
+  RenderAt200(state, kPaperA3, true);
+}
+BENCHMARK(BM_PreviewRenderA3At200AllNodusLines)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

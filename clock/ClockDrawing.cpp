@@ -5,6 +5,7 @@
 #include "MainModel.h"
 #include "RunInOrder.h"
 #include "Chart.h"
+#include "PrintJob.h"
 
 namespace {
 
@@ -96,6 +97,10 @@ int32_t DrawClock(MainModel& main, ClockCanvas& canvas, std::chrono::local_secon
   auto icon = when(main.ClockOption.Picture, [&] { return r.StateIcon(main, canvas, layout); });
   auto rings = [&] { return r.DialRings(main, canvas, layout, 1.0); };
   auto dialFace = when(face, [&] { return r.DialFace(main, canvas, layout, 1.0); });
+  // The nodus's curves and shadow follow the design's paper, as printed.
+  const double paper = PaperFactor(main.Printer().Current().PaperSize);
+  auto lines = when(face, [&] { return r.DialLines(main, canvas, layout, paper); });
+  auto nodus = when(shadow, [&] { return r.NodusShadow(main, canvas, layout, hour, paper); });
   auto dateTime = [&] { return r.DateTime(main, canvas, layout, shown, hour); };
   auto nightText = when(caption, [&] { return r.NightState(main, canvas, layout); });
 
@@ -106,9 +111,9 @@ int32_t DrawClock(MainModel& main, ClockCanvas& canvas, std::chrono::local_secon
       if (status != kTrue) return status;
       return r.Shadow(main, canvas, layout, hour, 1, invert, maxMagnify);
     });
-    return RunInOrder({icon, rings, dialFace, dateTime, shadows, nightText});
+    return RunInOrder({icon, rings, dialFace, lines, dateTime, shadows, nodus, nightText});
   }
   auto plainShadow =
       when(shadow, [&] { return r.Shadow(main, canvas, layout, hour, 0, invert, maxMagnify); });
-  return RunInOrder({icon, rings, plainShadow, dialFace, dateTime, nightText});
+  return RunInOrder({icon, rings, plainShadow, dialFace, lines, dateTime, nodus, nightText});
 }

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "DialDesign.h"
+#include "NodusDrawing.h"
 #include "DialRoutines.h"
 
 class MainModel;
@@ -56,6 +57,9 @@ struct ClockRoutines {
 
   Plain StateIcon = DrawClockStateIcon;
   Face DialRings = kClockRings;
+  static constexpr auto kClockDialLines =
+      static_cast<int32_t (*)(DialDesign, ClockView&, const DialLayout&, double)>(DrawDialLines);
+
   Face DialFace = kClockFace;
   std::function<int32_t(DialDesign, ClockView&, const DialLayout&, std::chrono::local_seconds,
                         double)>
@@ -63,6 +67,11 @@ struct ClockRoutines {
   std::function<int32_t(DialDesign, ClockView&, const DialLayout&, double, int32_t, bool, double)>
       Shadow = DrawClockShadow;
   Plain NightState = DrawNightState;
+  // The nodus's curves and its shadow, for a face of 65 mm times the factor.
+  std::function<int32_t(DialDesign, ClockView&, const DialLayout&, double)> DialLines =
+      kClockDialLines;
+  std::function<int32_t(DialDesign, ClockView&, const DialLayout&, double, double)> NodusShadow =
+      DrawNodusShadow;
 };
 
 // Draws the picture for the shown date-time at hour h (in the chart's time

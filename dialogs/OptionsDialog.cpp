@@ -148,6 +148,7 @@ void OptionsDialog::ShowAll() {
   ShowDialSamples();
   ShowClockSamples();
   ShowTimeZone();
+  ShowNodus();
 }
 
 void OptionsDialog::ShowDialSamples() {
@@ -326,7 +327,7 @@ void OptionsDialog::RestoreDefaults() {
 }
 
 void OptionsDialog::StoreAndClose() {
-  if (!CommitLineWidth(true)) {
+  if (!CommitLineWidth(true) || !CommitNodusHeight(true)) {
     ShowPage(1);
     return;
   }
@@ -358,7 +359,7 @@ bool OptionsDialog::eventFilter(QObject* watched, QEvent* event) {
   }
   QString allowed = QStringLiteral("0123456789");
   if (watched == txtTimeZone_[0]) allowed += QStringLiteral("-+");
-  if (watched == txtDialLine_) allowed += QStringLiteral(".");
+  if (watched == txtDialLine_ || watched == txtNodusHeight_) allowed += QStringLiteral(".");
   for (const QChar c : text) {
     if (!allowed.contains(c)) return true;
   }

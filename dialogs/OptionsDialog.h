@@ -11,6 +11,7 @@
 class MainModel;
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -59,6 +60,9 @@ class OptionsDialog : public QDialog {
   // in the box. `quiet` skips a message already shown for the same text.
   bool CommitTimeZone(QLineEdit* box, bool quiet);
   bool CommitLineWidth(bool quiet);
+  QGroupBox* BuildNodusGroup(QWidget* page);
+  void ShowNodus();
+  bool CommitNodusHeight(bool quiet);
   bool Refuse(QLineEdit* box, std::string_view message, bool quiet);
   void RestoreDefaults();
   void StoreAndClose();
@@ -85,6 +89,10 @@ class OptionsDialog : public QDialog {
   QCheckBox* chkDialLine_ = nullptr;
   QLineEdit* txtDialLine_ = nullptr;
   QRadioButton* optDialFormat_[2] = {};
+  QComboBox* cmbDateLines_ = nullptr;
+  QComboBox* cmbHourCurves_ = nullptr;
+  QLineEdit* txtNodusHeight_ = nullptr;
+  QCheckBox* chkScaleBar_ = nullptr;
 
   QComboBox* cmbClockOptions_ = nullptr;
   QListWidget* lstClockOptions_ = nullptr;

@@ -146,3 +146,27 @@ std::string FormatLineWidth(double width) {
   const auto result = std::to_chars(text, text + sizeof text, width, std::chars_format::fixed, 2);
   return std::string(text, result.ptr);
 }
+
+std::optional<double> ParseNodusHeight(std::string_view text) {
+  text = Trimmed(text);
+  if (text.empty()) return 0.0;
+  const std::size_t point = text.find('.');
+  const std::string_view whole = text.substr(0, point);
+  const std::string_view fraction =
+      point == std::string_view::npos ? std::string_view{} : text.substr(point + 1);
+  if ((!whole.empty() && !IsDigits(whole)) || (!fraction.empty() && !IsDigits(fraction)) ||
+      (whole.empty() && fraction.empty()) || whole.size() > 4) {
+    return std::nullopt;
+  }
+  double value = 0;
+  std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+  if (!(value >= 0 && value <= 1000)) return std::nullopt;
+  return value;
+}
+
+std::string FormatNodusHeight(double height) {
+  if (!(height > 0)) return {};
+  char text[32];
+  const auto result = std::to_chars(text, text + sizeof text, height, std::chars_format::fixed, 1);
+  return std::string(text, result.ptr);
+}

@@ -99,3 +99,11 @@ std::string FormatLineWidth(double width);  // "0.00"
 inline bool MergesPages(const DialOptionSettings& option) {
   return option.MaxPages <= 1;
 }
+
+// The nodus's height box: empty (or 0) for the automatic height, otherwise
+// millimetres above 0 and at most 1000; nullopt for anything else.
+std::optional<double> ParseNodusHeight(std::string_view text);
+std::string FormatNodusHeight(double height);  // "" when automatic, else "12.5"
+// The choices of the date-line and hour-curve lists, in stored order.
+inline constexpr int kDateLineChoices = 5;
+inline constexpr int kHourCurveChoices = 3;

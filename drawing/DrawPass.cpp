@@ -141,6 +141,13 @@ void PixelPolygon(DrawTarget& target, std::span<const UserPoint> points) {
   target.DevicePolygon(device);
 }
 
+void PixelPolyline(DrawTarget& target, std::span<const UserPoint> points) {
+  std::vector<DevicePoint> device;
+  device.reserve(points.size());
+  for (const UserPoint& p : points) device.push_back(DeviceXY(target, p.x, p.y));
+  target.DevicePolyline(device);
+}
+
 void RotatedText(DrawTarget& target, double x, double y, std::string_view text, double angle) {
   const FontSpec& current = target.Font();
   DeviceFont font;

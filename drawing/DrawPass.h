@@ -100,6 +100,7 @@ void PixelLine(DrawTarget& target, double x1, double y1, double x2, double y2);
 void PixelCircle(DrawTarget& target, double x, double y, double r);
 void PixelRectangle(DrawTarget& target, double x1, double y1, double x2, double y2);
 void PixelPolygon(DrawTarget& target, std::span<const UserPoint> points);
+void PixelPolyline(DrawTarget& target, std::span<const UserPoint> points);
 // Text turned counter-clockwise by the angle about its top-left corner (x, y).
 void RotatedText(DrawTarget& target, double x, double y, std::string_view text, double angle);
 

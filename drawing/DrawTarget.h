@@ -100,6 +100,11 @@ class DrawTarget {
   virtual void DeviceEllipse(DevicePoint topLeft, DevicePoint bottomRight) = 0;
   virtual void DeviceRectangle(DevicePoint topLeft, DevicePoint bottomRight) = 0;
   virtual void DevicePolygon(const std::vector<DevicePoint>& points) = 0;
+  // An open line through the points; surfaces that can draw it as one path
+  // (a PDF's content shrinks much) say so by overriding.
+  virtual void DevicePolyline(const std::vector<DevicePoint>& points) {
+    for (size_t i = 1; i < points.size(); ++i) DeviceLine(points[i - 1], points[i]);
+  }
   // Text with its unrotated top-left corner at the point, in ForeColor.
   virtual void DeviceText(DevicePoint at, std::string_view text, const DeviceFont& font) = 0;
 };

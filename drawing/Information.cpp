@@ -4,9 +4,13 @@
 #include <array>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "AsciiText.h"
 #include "CompassDeclination.h"
+#include "DialTexts.h"
+#include "NodusLines.h"
+#include "PageMargins.h"
 #include "Version.h"
 #include "DialRoutines.h"
 #include "DrawPass.h"
@@ -16,12 +20,7 @@ namespace {
 constexpr const char* kLineBreak = "\r\n";
 constexpr double kPageMargin = 15;  // millimetres from every paper edge
 
-struct PageMargins {
-  double left = kPageMargin;
-  double top = kPageMargin;
-  double right = kPageMargin;
-  double bottom = kPageMargin;
-};
+}  // namespace
 
 // Distances from the edges of the user area. On the printer the user area
 // starts at the physical offset, so the text area still ends 15 mm inside
@@ -38,6 +37,8 @@ PageMargins PageMarginsOf(const DrawTarget& t) {
       (t.ScaleHeight() - m.top) - (t.ScaleY(t.Height(), ScaleUnit::Twips, mm) - 2 * kPageMargin);
   return m;
 }
+
+namespace {
 
 // An hours text of the chart with "時" spelled "時間".
 std::string HoursText(Chart& chart, double hours) {
@@ -68,11 +69,11 @@ std::string ModelNote(const CompassDeclination& declination) {
   return declination.model.empty() ? std::string() : " (" + std::string(declination.model) + ")";
 }
 
-std::array<std::string, 7> InformationLines(DialDesign design) {
+std::vector<std::string> InformationLines(DialDesign design, double faceRadius) {
   Chart& chart = design.chart;
   const ChartLocation& place = chart.Location();
   const bool adjusted = design.settings.Season.AdjustEquation;
-  std::array<std::string, 7> lines;
+  std::vector<std::string> lines(7);
   lines[0] = "日付 : " +
              (adjusted ? MonthDayText(design.settings.Season.SeasonDate) : std::string("指定なし"));
   lines[1] = "地域 : " + place.Name();
@@ -86,13 +87,19 @@ std::array<std::string, 7> InformationLines(DialDesign design) {
              ModelNote(declination);
   lines[6] = "均時差 : " + (adjusted ? HoursText(chart, chart.Season().EquationOfTime())
                                      : std::string("指定なし"));
+  const NodusPlan nodus = PlanNodus(design.settings, chart, faceRadius);
+  if (nodus.Wanted()) {
+    char height[32];
+    std::snprintf(height, sizeof height, "%.1f mm", nodus.height);
+    lines.push_back(DialText("Nodus height") + " : " + height);
+  }
   return lines;
 }
 
 // The block sits in the inner disc on the side away from the gnomon.
 void DrawInformationBlock(const DrawPass& pass, const DialLayout& l) {
   DrawTarget& t = pass.target;
-  const std::array<std::string, 7> lines = InformationLines(pass.design);
+  const std::vector<std::string> lines = InformationLines(pass.design, l.MiddleRadius);
   const std::string block = Join(lines.data(), lines.size());
   const double height = t.TextHeight(block);
   const double width = t.TextWidth(block);

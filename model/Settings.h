@@ -50,6 +50,13 @@ struct DialOptionSettings {
   bool LineStyle = true;
   int32_t TimeFormat = 1;
   int16_t MaxPages = 1;
+  // The nodus's curves: date lines 0 none, 1 season days, 2 solar terms,
+  // 3 first days of the months, 4 the design's own day; hour curves 0 none,
+  // 1 whole, 2 in two halves of the year. A nodus height of 0 is automatic.
+  int32_t DateLines = 0;
+  int32_t HourCurves = 0;
+  double NodusHeight = 0;  // millimetres
+  bool ScaleBar = true;
 };
 
 struct DialColorSettings {

@@ -109,6 +109,10 @@ constexpr KeyField<DialOption> kDialOptionKeys[] = {
     Field<&DialOption::LineWidth, LineWidthValue>("LineWidth"),
     Field<&DialOption::TimeFormat, TimeFormatValue>("TimeFormat"),
     Field<&DialOption::PrintTitle, BoolValue>("PrintTitle"),
+    Field<&DialOption::DateLines, Int32Value>("DateLines"),
+    Field<&DialOption::HourCurves, Int32Value>("HourCurves"),
+    Field<&DialOption::NodusHeight, RealValue>("NodusHeight"),
+    Field<&DialOption::ScaleBar, BoolValue>("ScaleBar"),
 };
 
 using DialColor = DialColorSettings;

@@ -21,8 +21,9 @@ namespace {
 
 constexpr std::string_view kSynopsis = kExportSynopsis;
 constexpr ExtraOptionSpec kExportOptions[] = {
-    {"-o", true},      {"--paper", true}, {"--orientation", true},
-    {"--pages", true}, {"--page", true},  {"--dpi", true}};
+    {"-o", true},      {"--paper", true},    {"--orientation", true}, {"--pages", true},
+    {"--page", true},  {"--dpi", true},      {"--date-lines", true},  {"--hour-curves", true},
+    {"--nodus", true}, {"--scale-bar", true}};
 constexpr double kDefaultDpi = 150;
 constexpr double kMinDpi = 10;
 constexpr double kMaxDpi = 2400;
@@ -89,6 +90,7 @@ int RunExportSubcommand(const CommandArgs& args, std::ostream&, std::ostream& er
   if (const int status = PrepareModel(model, parsed.common, err); status != kExitOk) {
     return status;
   }
+  ApplyDialLineOptions(model, request->lines);
   if (request->paper) printer->setPaperSize(*request->paper);
   if (request->orientation) printer->setOrientation(*request->orientation);
   const int16_t paper = printer->Current().PaperSize;

@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "MainModel.h"
+#include "NodusChecks.h"
 #include "Paths.h"
 #include "PrintJob.h"
 
@@ -38,6 +39,7 @@ class CheckRun {
     }
     TimeZone();
     Latitude();
+    if (!clock) Nodus();
     return outcome_;
   }
 
@@ -128,6 +130,18 @@ class CheckRun {
            Joined("水平型日時計の仕組み上、低緯度地域では\n", kSecondLine, ""));
     }
   }
+
+  // The date lines and hour curves need a nodus whose arcs reach the face.
+  void Nodus() {
+    const NodusFindings found = CheckNodus(main_, request_.paperSize);
+    if (found.question) {
+      const auto answer = Ask(CheckStep::Nodus, *found.question + "\n" + ContinueQuestion());
+      if (answer == CheckAnswer::No || answer == CheckAnswer::Cancel) outcome_.proceed = false;
+    }
+    if (found.note) Note(CheckStep::NearEquator, *found.note);
+  }
+
+  std::string ContinueQuestion() const { return NodusContinueQuestion(caption_); }
 
   MainModel& main_;
   const OutputRequest& request_;

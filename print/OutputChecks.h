@@ -21,7 +21,17 @@ enum class OutputCommand { Print, Preview, Clock, Export };
 // pages is checked as the preview is: the file is the printed page.
 std::string_view OutputCommandCaption(OutputCommand command);
 
-enum class CheckStep { PolarNight, Printer, PaperSize, PageSplit, BackPicture, TimeZone, Latitude };
+enum class CheckStep {
+  PolarNight,
+  Printer,
+  PaperSize,
+  PageSplit,
+  BackPicture,
+  TimeZone,
+  Latitude,
+  Nodus,       // no date line fits the face, or the nodus stands above the gnomon
+  NearEquator  // date lines run off the face
+};
 enum class CheckKind {
   Stop,  // shown, then the command ends
   Ask,   // a question; the answer decides

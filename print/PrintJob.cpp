@@ -120,14 +120,18 @@ int32_t DrawSundialPage(MainModel& main, DrawTarget& target, const DialLayout& l
   auto dialMarks = [&] { return r.DialMarks(main, target, layout, zoom); };
   auto gnomonMarks = [&] { return r.GnomonMarks(main, target, layout, zoom); };
   auto information = [&] { return r.Information(main, target, layout, zoom); };
+  auto lines = [&] { return r.DialLines(main, target, layout, zoom); };
+  auto nodus = [&] { return r.NodusMark(main, target, layout, zoom); };
+  auto scaleBar = [&] { return r.ScaleBar(main, target, zoom); };
 
   int32_t status;
   if (pageCount < 2) {
-    status = RunInOrder({rings, picture, face, gnomon, dialMarks, gnomonMarks, information});
+    status = RunInOrder({rings, picture, face, lines, gnomon, dialMarks, gnomonMarks, nodus,
+                         information, scaleBar});
   } else if (page == 1) {
-    status = RunInOrder({rings, picture, face, dialMarks, information});
+    status = RunInOrder({rings, picture, face, lines, dialMarks, information, scaleBar});
   } else {
-    status = RunInOrder({gnomon, gnomonMarks});
+    status = RunInOrder({gnomon, gnomonMarks, nodus, scaleBar});
   }
   if (status != kTrue || !main.DialOption.PrintTitle) return status;
   // The title counts the pages actually printed (a count above 2 still prints two).

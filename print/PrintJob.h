@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "DialDesign.h"
+#include "NodusDrawing.h"
 #include "DialRoutines.h"
 
 class MainModel;
@@ -55,6 +56,8 @@ struct SundialRoutines {
       static_cast<int32_t (*)(DialDesign, DrawTarget&, const DialLayout&, double)>(DrawDialRings);
   static constexpr auto kPaperFace =
       static_cast<int32_t (*)(DialDesign, DrawTarget&, const DialLayout&, double)>(DrawDialFace);
+  static constexpr auto kPaperDialLines =
+      static_cast<int32_t (*)(DialDesign, DrawTarget&, const DialLayout&, double)>(DrawDialLines);
 
   Element DialRings = kPaperRings;
   std::function<int32_t(DialDesign, DrawTarget&, const DialLayout&)> BackPicture = DrawBackPicture;
@@ -64,6 +67,9 @@ struct SundialRoutines {
   Element DialMarks = DrawDialMarks;
   Element GnomonMarks = DrawGnomonMarks;
   Element Information = DrawInformation;
+  Element DialLines = kPaperDialLines;
+  Element NodusMark = DrawNodusMark;
+  std::function<int32_t(DialDesign, DrawTarget&, double)> ScaleBar = DrawScaleBar;
   std::function<int32_t(DialDesign, DrawTarget&, const DialLayout&, double, int16_t, int16_t)>
       PageTitle = DrawPageTitle;
   std::function<int32_t(DialDesign, DrawTarget&)> MarginFrame = DrawMarginFrame;
@@ -71,7 +77,7 @@ struct SundialRoutines {
 
 // Draws the elements of one page of a job of pageCount pages (below 2: the
 // single page with everything; otherwise page 1 the dial, page 2 the
-// gnomon), then the page title when DialOption.PrintTitle is on. The margin
+// gnomon), the scale bar, then the page title when DialOption.PrintTitle is on. The margin
 // frame is the caller's. kTrue, or the failing routine's error number with
 // its record left in the last-error record.
 int32_t DrawSundialPage(MainModel& main, DrawTarget& target, const DialLayout& layout, double zoom,

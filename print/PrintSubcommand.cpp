@@ -20,11 +20,10 @@
 namespace {
 
 constexpr std::string_view kSynopsis = kPrintSynopsis;
-constexpr ExtraOptionSpec kPrintOptions[] = {{"--printer", true},
-                                             {"--paper", true},
-                                             {"--orientation", true},
-                                             {"--pages", true},
-                                             {"--copies", true}};
+constexpr ExtraOptionSpec kPrintOptions[] = {
+    {"--printer", true},     {"--paper", true},  {"--orientation", true},
+    {"--pages", true},       {"--copies", true}, {"--date-lines", true},
+    {"--hour-curves", true}, {"--nodus", true},  {"--scale-bar", true}};
 constexpr long kMaxCopies = 999;
 
 struct PrintRequest : SheetOptions {
@@ -81,6 +80,7 @@ int RunPrintSubcommand(const CommandArgs& args, std::ostream&, std::ostream& err
   if (const int status = PrepareModel(model, parsed.common, err); status != kExitOk) {
     return status;
   }
+  ApplyDialLineOptions(model, request->lines);
   PrinterSetup& printer = model.Printer();
   if (!printer.IsPrinterAvailable()) {
     err << kNoPrinterText << '\n';

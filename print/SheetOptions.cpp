@@ -25,5 +25,5 @@ bool ReadSheetOptions(const ParsedCommandLine& parsed, SheetOptions& sheet, std:
     }
     sheet.pages = static_cast<int16_t>(*value);
   }
-  return true;
+  return ReadDialLineOptions(parsed, sheet.lines, reason);
 }

@@ -1,11 +1,13 @@
 #include "GuiSession.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QString>
 #include <QtGlobal>
 #include <cstdio>
 #include <cstdlib>
 
+#include "DialTexts.h"
 #include "FontSubstitutions.h"
 
 namespace {
@@ -45,5 +47,12 @@ void EnsureGuiSession() {
     static QGuiApplication application(argc, argv);
   }
   InstallFontSubstitutions();
+  InstallDialTextTranslation();
   ready = true;
+}
+
+void InstallDialTextTranslation() {
+  SetDialTextTranslator([](const char* source) {
+    return QCoreApplication::translate("DialTexts", source).toStdString();
+  });
 }

@@ -348,6 +348,16 @@ void QPainterDrawTarget::DeviceLine(DevicePoint from, DevicePoint to) {
   painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
+void QPainterDrawTarget::DevicePolyline(const std::vector<DevicePoint>& points) {
+  if (points.size() < 2) return;
+  QPolygon line;
+  line.reserve(static_cast<qsizetype>(points.size()));
+  for (const DevicePoint& p : points) line << QPoint(p.x, p.y);
+  PreparePrimitive();
+  painter_->drawPolyline(line);
+  painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
 void QPainterDrawTarget::DeviceEllipse(DevicePoint topLeft, DevicePoint bottomRight) {
   const QRect box = GdiBox(topLeft, bottomRight);
   QPainterPath area;

@@ -93,6 +93,7 @@ class QPainterDrawTarget : public DrawTarget {
   void DeviceEllipse(DevicePoint topLeft, DevicePoint bottomRight) override;
   void DeviceRectangle(DevicePoint topLeft, DevicePoint bottomRight) override;
   void DevicePolygon(const std::vector<DevicePoint>& points) override;
+  void DevicePolyline(const std::vector<DevicePoint>& points) override;
   void DeviceText(DevicePoint at, std::string_view text, const DeviceFont& font) override;
 
   // Device resolution in pixels per inch, and whether DrawMode 6 can invert.

@@ -103,3 +103,14 @@ TEST(OptionSettingsCopy, DefaultsAndWritingBack) {
 }
 
 }  // namespace
+
+TEST(OptionsModelNodus, HeightBoxTakesMillimetresOrEmptyForAutomatic) {
+  EXPECT_EQ(ParseNodusHeight(""), 0.0);
+  EXPECT_EQ(ParseNodusHeight(" 12.5 "), 12.5);
+  EXPECT_EQ(ParseNodusHeight("1000"), 1000.0);
+  for (const char* bad : {"1000.1", "-3", "1e2", "12,5", ".", "abc", "99999"}) {
+    EXPECT_FALSE(ParseNodusHeight(bad)) << bad;
+  }
+  EXPECT_EQ(FormatNodusHeight(0), "");
+  EXPECT_EQ(FormatNodusHeight(18.0943), "18.1");
+}

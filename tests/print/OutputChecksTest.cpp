@@ -196,3 +196,39 @@ TEST(OutputSequenceTest, WithoutPrinterThePreviewChecksItsOwnSheet) {
   ASSERT_FALSE(yes.items.empty());
   EXPECT_EQ(yes.items[0].step, CheckStep::PageSplit);
 }
+
+namespace {
+
+// The nodus speaks only when the design draws with it.
+TEST(OutputSequenceTest, NodusTooHighOrUselessAndTheEquatorAreReported) {
+  struct Case {
+    double latitude;
+    int32_t dateLines;
+    double nodus;
+    std::vector<CheckStep> steps;
+  };
+  const std::vector<Case> cases{
+      {35, 0, 500, {}},                 // nothing drawn, nothing said
+      {35, 1, 0, {}},                   // automatic height fits
+      {35, 1, 60, {CheckStep::Nodus}},  // above the 45.5 mm gnomon
+      {35, 1, 2, {CheckStep::Nodus}},   // every arc inside the inner disc
+      {3, 1, 0, {CheckStep::Latitude, CheckStep::NearEquator}},
+  };
+  for (const Case& c : cases) {
+    MainModel main;
+    At(main, c.latitude);
+    main.DialOption.DateLines = c.dateLines;
+    main.DialOption.NodusHeight = c.nodus;
+    ASSERT_EQ(main.ApplySeason(), kTrue);
+    Responder r{{CheckAnswer::No}, {}};
+    const bool asked = !c.steps.empty() && c.steps.front() == CheckStep::Nodus;
+    EXPECT_EQ(RunOutputChecks(main, {OutputCommand::Preview, false, kPaperA4, kPortrait, 1}, r.Fn())
+                  .proceed,
+              !asked);
+    std::vector<CheckStep> steps;
+    for (const CheckItem& item : r.items) steps.push_back(item.step);
+    EXPECT_EQ(steps, c.steps) << c.latitude << " " << c.nodus;
+  }
+}
+
+}  // namespace

@@ -156,6 +156,9 @@ struct LoggingRoutines {
     r.DialMarks = element("dial marks");
     r.GnomonMarks = element("gnomon marks");
     r.Information = element("information");
+    r.DialLines = element("lines");
+    r.NodusMark = element("nodus");
+    r.ScaleBar = [this](DialDesign m, DrawTarget&, double) { return Step(m, "scale bar"); };
     r.PageTitle = [this](DialDesign m, DrawTarget&, const DialLayout&, double, int16_t page,
                          int16_t count) {
       return Step(m, "title " + std::to_string(page) + "/" + std::to_string(count));
@@ -179,29 +182,31 @@ TEST_F(PrintSequenceTest, OnePageDrawsEverythingThenTitleAndEnds) {
   main.DialOption.PrintTitle = true;
   main.General.DebugMode = false;
   EXPECT_EQ(PrintSundial(main, document, 1, routines.Table()), kTrue);
-  EXPECT_EQ(log, (Log{"start", "rings", "picture", "face", "gnomon", "dial marks", "gnomon marks",
-                      "information", "title 1/1", "end"}));
+  EXPECT_EQ(log, (Log{"start", "rings", "picture", "face", "lines", "gnomon", "dial marks",
+                      "gnomon marks", "nodus", "information", "scale bar", "title 1/1", "end"}));
 }
 
 TEST_F(PrintSequenceTest, TwoPagesSplitDialAndGnomonWithOneBreakBetween) {
   main.DialOption.PrintTitle = true;
   main.General.DebugMode = true;
   EXPECT_EQ(PrintSundial(main, document, 2, routines.Table()), kTrue);
-  EXPECT_EQ(log, (Log{"start", "rings", "picture", "face", "dial marks", "information", "title 1/2",
-                      "frame", "new page", "gnomon", "gnomon marks", "title 2/2", "frame", "end"}));
+  EXPECT_EQ(log, (Log{"start", "rings", "picture", "face", "lines", "dial marks", "information",
+                      "scale bar", "title 1/2", "frame", "new page", "gnomon", "gnomon marks",
+                      "nodus", "scale bar", "title 2/2", "frame", "end"}));
 }
 
 TEST_F(PrintSequenceTest, SwitchesOffLeaveNoTitleAndCountsAboveTwoPrintTwoPages) {
   main.DialOption.PrintTitle = false;
   main.General.DebugMode = false;
   EXPECT_EQ(PrintSundial(main, document, 7, routines.Table()), kTrue);
-  EXPECT_EQ(log, (Log{"start", "rings", "picture", "face", "dial marks", "information", "new page",
-                      "gnomon", "gnomon marks", "end"}));
+  EXPECT_EQ(log,
+            (Log{"start", "rings", "picture", "face", "lines", "dial marks", "information",
+                 "scale bar", "new page", "gnomon", "gnomon marks", "nodus", "scale bar", "end"}));
   log.clear();
   main.General.DebugMode = true;
   EXPECT_EQ(PrintSundial(main, document, -1, routines.Table()), kTrue);
-  EXPECT_EQ(log.size(), 10u);
-  EXPECT_EQ(log[8], "frame");
+  EXPECT_EQ(log.size(), 13u);
+  EXPECT_EQ(log[11], "frame");
 }
 
 // The title and debug switches are read again for every page: a switch
@@ -218,8 +223,9 @@ TEST_F(PrintSequenceTest, SwitchesAreReadAfreshForEveryPage) {
     return title(m, t, l, z, page, count);
   };
   EXPECT_EQ(PrintSundial(main, document, 2, table), kTrue);
-  EXPECT_EQ(log, (Log{"start", "rings", "picture", "face", "dial marks", "information", "title 1/2",
-                      "frame", "new page", "gnomon", "gnomon marks", "frame", "end"}));
+  EXPECT_EQ(log, (Log{"start", "rings", "picture", "face", "lines", "dial marks", "information",
+                      "scale bar", "title 1/2", "frame", "new page", "gnomon", "gnomon marks",
+                      "nodus", "scale bar", "frame", "end"}));
 }
 
 TEST_F(PrintSequenceTest, AFailingRoutineAbortsTheJobWithItsOwnError) {

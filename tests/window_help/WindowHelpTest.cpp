@@ -36,6 +36,7 @@
 #include "PopHints.h"
 #include "PreviewWindow.h"
 #include "YearGraph.h"
+#include "ClockWindow.h"
 #include "YearGraphWindow.h"
 
 namespace {

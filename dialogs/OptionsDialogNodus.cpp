@@ -1,0 +1,88 @@
+// The options of the nodus's curves and the scale bar, on the second dial page.
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "OptionsDialog.h"
+
+QGroupBox* OptionsDialog::BuildNodusGroup(QWidget* page) {
+  auto* group = new QGroupBox(tr("Date lines and hour curves"), page);
+  cmbDateLines_ = new QComboBox(group);
+  cmbDateLines_->setObjectName(QStringLiteral("cmbDateLines"));
+  static const char* const kDateSets[] = {
+      QT_TR_NOOP("None"), QT_TR_NOOP("Solstices, equinoxes and the days between"),
+      QT_TR_NOOP("The 24 solar terms"), QT_TR_NOOP("First day of each month"),
+      QT_TR_NOOP("The design's own day (when it has one)")};
+  for (const char* name : kDateSets) cmbDateLines_->addItem(tr(name));
+  cmbHourCurves_ = new QComboBox(group);
+  cmbHourCurves_->setObjectName(QStringLiteral("cmbHourCurves"));
+  static const char* const kCurveStyles[] = {
+      QT_TR_NOOP("None"), QT_TR_NOOP("Whole figure eights"),
+      QT_TR_NOOP("Two halves: January to June, July to December")};
+  for (const char* name : kCurveStyles) cmbHourCurves_->addItem(tr(name));
+  auto* curvesNote = new QLabel(
+      tr("Hour curves show mean standard time on every day. In true solar time the straight\n"
+         "hour lines are already exact, so no curves are drawn."),
+      group);
+  txtNodusHeight_ = new QLineEdit(group);
+  txtNodusHeight_->setObjectName(QStringLiteral("txtNodusHeight"));
+  txtNodusHeight_->setFixedWidth(70);
+  txtNodusHeight_->setAlignment(Qt::AlignRight);
+  txtNodusHeight_->setPlaceholderText(tr("auto"));
+  txtNodusHeight_->installEventFilter(this);
+  chkScaleBar_ = new QCheckBox(tr("100 mm scale bar on every page"), group);
+  chkScaleBar_->setObjectName(QStringLiteral("chkScaleBar"));
+
+  auto* grid = new QGridLayout(group);
+  grid->addWidget(new QLabel(tr("Date lines:"), group), 0, 0);
+  grid->addWidget(cmbDateLines_, 0, 1, 1, 2);
+  grid->addWidget(new QLabel(tr("Hour curves:"), group), 1, 0);
+  grid->addWidget(cmbHourCurves_, 1, 1, 1, 2);
+  grid->addWidget(curvesNote, 2, 0, 1, 3);
+  grid->addWidget(new QLabel(tr("Nodus height:"), group), 3, 0);
+  grid->addWidget(txtNodusHeight_, 3, 1);
+  grid->addWidget(new QLabel(tr("mm (empty: fits the solstice arcs to the face)"), group), 3, 2);
+  grid->addWidget(chkScaleBar_, 4, 0, 1, 3);
+
+  connect(cmbDateLines_, &QComboBox::activated, this,
+          [this](int index) { working_.DialOption.DateLines = index; });
+  connect(cmbHourCurves_, &QComboBox::activated, this,
+          [this](int index) { working_.DialOption.HourCurves = index; });
+  connect(chkScaleBar_, &QCheckBox::toggled, this,
+          [this](bool on) { working_.DialOption.ScaleBar = on; });
+  connect(txtNodusHeight_, &QLineEdit::editingFinished, this, [this] { CommitNodusHeight(false); });
+  return group;
+}
+
+void OptionsDialog::ShowNodus() {
+  const DialOptionSettings& dial = working_.DialOption;
+  // A value no list has (from a newer document) shows as none and stays stored.
+  const bool knownDates = dial.DateLines >= 0 && dial.DateLines < kDateLineChoices;
+  const bool knownCurves = dial.HourCurves >= 0 && dial.HourCurves < kHourCurveChoices;
+  cmbDateLines_->setCurrentIndex(knownDates ? dial.DateLines : 0);
+  cmbHourCurves_->setCurrentIndex(knownCurves ? dial.HourCurves : 0);
+  txtNodusHeight_->setText(QString::fromStdString(FormatNodusHeight(dial.NodusHeight)));
+  const QSignalBlocker block(chkScaleBar_);
+  chkScaleBar_->setChecked(dial.ScaleBar);
+}
+
+bool OptionsDialog::CommitNodusHeight(bool quiet) {
+  const QString text = txtNodusHeight_->text();
+  if (text.toStdString() == FormatNodusHeight(working_.DialOption.NodusHeight)) return true;
+  if (!quiet && QApplication::focusWidget() == cmdOption_[1]) return true;
+  const auto height = ParseNodusHeight(text.toStdString());
+  if (!height) {
+    const std::string message =
+        tr("Enter the nodus height in millimetres, up to 1000, or leave it empty.").toStdString();
+    return Refuse(txtNodusHeight_, message, quiet);
+  }
+  working_.DialOption.NodusHeight = *height;
+  txtNodusHeight_->setText(QString::fromStdString(FormatNodusHeight(*height)));
+  refusedText_.clear();
+  return true;
+}

@@ -1,0 +1,278 @@
+// Date lines, hour curves and their key on the dial face; the nodus's mark
+// on the gnomon and its moving shadow on the desktop sundial.
+#include "NodusDrawing.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+#include "DialTexts.h"
+#include "Gnomon.h"
+#include "NodusLines.h"
+#include "DrawPass.h"
+
+namespace {
+
+// Plane millimetres to the target's user units, north up.
+struct FaceMap {
+  double cx = 0;
+  double cy = 0;
+  double scale = 1;
+  UserPoint At(const PlanePoint& p) const { return {cx + p.x * scale, cy - p.y * scale}; }
+};
+
+// Draws a line solid, or dashed in lengths of the face, carrying the dash
+// phase from one segment to the next so that short segments still show it.
+// What is drawn goes out as polylines, one for each unbroken stretch.
+class Stroker {
+ public:
+  Stroker(DrawTarget& target, double faceRadius)
+      : t_(target), on_(faceRadius / 30), off_(faceRadius / 50) {}
+  ~Stroker() { Flush(); }
+  Stroker(const Stroker&) = delete;
+  Stroker& operator=(const Stroker&) = delete;
+
+  void Segment(UserPoint a, UserPoint b, bool dashed) {
+    if (!dashed) {
+      Draw(a, b);
+      return;
+    }
+    const double length = std::hypot(b.x - a.x, b.y - a.y);
+    double done = 0;
+    while (done < length) {
+      const double step = std::min((drawing_ ? on_ : off_) - phase_, length - done);
+      if (drawing_) Draw(Along(a, b, done / length), Along(a, b, (done + step) / length));
+      done += step;
+      phase_ += step;
+      if (phase_ >= (drawing_ ? on_ : off_)) {
+        phase_ = 0;
+        drawing_ = !drawing_;
+        if (!drawing_) Flush();
+      }
+    }
+  }
+
+  // Ends the stretch: the next segment starts a new polyline.
+  void Flush() {
+    if (points_.size() >= 2) PixelPolyline(t_, points_);
+    points_.clear();
+  }
+
+ private:
+  static UserPoint Along(UserPoint a, UserPoint b, double f) {
+    return {a.x + (b.x - a.x) * f, a.y + (b.y - a.y) * f};
+  }
+  void Draw(UserPoint a, UserPoint b) {
+    if (points_.empty() || points_.back().x != a.x || points_.back().y != a.y) {
+      Flush();
+      points_.push_back(a);
+    }
+    points_.push_back(b);
+  }
+
+  DrawTarget& t_;
+  double on_, off_;
+  double phase_ = 0;
+  bool drawing_ = true;
+  std::vector<UserPoint> points_;
+};
+
+struct LinePens {
+  ColorRef dateLine = 0;
+  ColorRef curve = 0;
+  ColorRef text = 0;
+  int32_t width = 1;
+};
+
+LinePens PensOf(const DrawPass& pass) {
+  LinePens pens;
+  if (const auto colors = FaceColorsFor(pass)) {
+    pens = {colors->TimeLine, colors->HourLine, colors->TimeFont, 1};
+  }
+  if (!pass.OnClock()) pens.width = std::max(1, DialPenWidth(pass) / 2);
+  return pens;
+}
+
+void UsePen(const DrawPass& pass, ColorRef color, int32_t width) {
+  if (!pass.SetsPens()) return;
+  SetPen(pass.target, PenMode::CopyPen, PenStyle::Solid, width);
+  pass.target.setFillStyle(BrushStyle::Transparent);
+  pass.target.setForeColor(color);
+}
+
+std::string ArcLabel(const Chart& chart, const DateArc& arc) {
+  std::string label;
+  for (int16_t day : arc.days) {
+    if (!label.empty()) label += "・";
+    label += DateLabel(chart, day);
+  }
+  return label;
+}
+
+// The label sits inside the face at one end of the line: neighbouring lines
+// take turns between the morning and the evening end, so that labels of arcs
+// that run close together do not cover each other.
+void LabelDateLine(DrawTarget& t, const FaceMap& map, const DateLine& line,
+                   const std::string& label, bool evening) {
+  const LineRun* longest = nullptr;
+  for (const LineRun& run : line.runs) {
+    if (!longest || run.size() > longest->size()) longest = &run;
+  }
+  if (!longest || longest->empty()) return;
+  const UserPoint end = map.At(evening ? longest->back().at : longest->front().at);
+  const double gap = t.TextHeight(label) / 3;
+  const double x = end.x < map.cx ? end.x + gap : end.x - gap - t.TextWidth(label);
+  RotatedText(t, x, end.y - t.TextHeight(label) / 2, label, 0);
+}
+
+void DrawCurve(const FaceMap& map, Stroker& stroker, const Chart& chart, const HourCurve& curve,
+               bool halves) {
+  auto dashed = [&](const LinePoint& p) { return halves && !InFirstHalf(chart, p.day); };
+  for (const LineRun& run : curve.runs) {
+    for (size_t i = 1; i < run.size(); ++i) {
+      stroker.Segment(map.At(run[i - 1].at), map.At(run[i].at), dashed(run[i - 1]));
+    }
+    stroker.Flush();
+  }
+  if (curve.wrapsYear) {
+    const LinePoint& last = curve.runs.back().back();
+    stroker.Segment(map.At(last.at), map.At(curve.runs.front().front().at), dashed(last));
+  }
+}
+
+// Which half of the year each line style shows, at the top left of the dial.
+void DrawCurveKey(const DrawPass& pass, const DialLayout& l, const LinePens& pens) {
+  DrawTarget& t = pass.target;
+  // Short enough to stay in the corner outside the time ring.
+  const std::string rows[2] = {DialText("Jan–Jun"), DialText("Jul–Dec")};
+  const double sample = l.OuterRadius * 0.12;
+  const double x = l.CenterX - l.OuterRadius;
+  double y = l.CenterY - l.OuterRadius;
+  for (int row = 0; row < 2; ++row) {
+    const double h = t.TextHeight(rows[row]);
+    UsePen(pass, pens.curve, pens.width);
+    {
+      Stroker stroker(t, l.MiddleRadius);
+      stroker.Segment({x, y + h / 2}, {x + sample, y + h / 2}, row == 1);
+    }
+    if (pass.SetsPens()) t.setForeColor(pens.text);
+    RotatedText(t, x + sample + h / 2, y, rows[row], 0);
+    y += h * 1.2;
+  }
+}
+
+void DrawLines(const DrawPass& pass, const DialLayout& l, double faceRadius) {
+  const DialDesign& design = pass.design;
+  DrawTarget& t = pass.target;
+  const NodusCurves curves = TraceNodusCurves(design.settings, design.chart, faceRadius);
+  if (!curves.nodus) return;
+  const FaceMap map{l.CenterX, l.CenterY, l.MiddleRadius / faceRadius};
+  const LinePens pens = PensOf(pass);
+
+  UsePen(pass, pens.dateLine, pens.width);
+  std::vector<UserPoint> points;
+  for (const DateLine& line : curves.dates) {
+    for (const LineRun& run : line.runs) {
+      points.clear();
+      for (const LinePoint& p : run) points.push_back(map.At(p.at));
+      PixelPolyline(t, points);
+    }
+  }
+  const bool halves = curves.plan.curves == HourCurveStyle::Halves;
+  UsePen(pass, pens.curve, pens.width);
+  bool anyCurve = false;
+  for (const HourCurve& curve : curves.curves) {
+    Stroker stroker(t, l.MiddleRadius);
+    DrawCurve(map, stroker, design.chart, curve, halves);
+    anyCurve = anyCurve || !curve.runs.empty();
+  }
+
+  t.setFont(ScaledFont(
+      pass.OnClock() ? design.settings.ClockTimeFont : design.settings.DialInformationFont, pass));
+  if (pass.SetsPens()) SetThinPen(t);
+  if (pass.SetsPens()) t.setForeColor(pens.text);
+  // By declination, so that neighbours on the face alternate.
+  std::vector<const DateLine*> byDeclination;
+  for (const DateLine& line : curves.dates) byDeclination.push_back(&line);
+  std::sort(byDeclination.begin(), byDeclination.end(), [](const DateLine* a, const DateLine* b) {
+    return a->arc.declination < b->arc.declination;
+  });
+  for (size_t i = 0; i < byDeclination.size(); ++i) {
+    const DateLine& line = *byDeclination[i];
+    LabelDateLine(t, map, line, ArcLabel(design.chart, line.arc), i % 2 == 1);
+  }
+  if (halves && anyCurve) DrawCurveKey(pass, l, pens);
+}
+
+std::string HeightText(double millimetres) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.1f mm", millimetres);
+  return text;
+}
+
+}  // namespace
+
+int32_t DrawDialLines(DialDesign design, DrawTarget& target, const DialLayout& layout,
+                      double zoom) {
+  const DrawPass pass(design, target, zoom);
+  return RunDrawRoutine(design, [&] { DrawLines(pass, layout, layout.MiddleRadius); });
+}
+
+int32_t DrawDialLines(DialDesign design, ClockView& clock, const DialLayout& layout,
+                      double paperFactor) {
+  const DrawPass pass(design, clock.picClock(), 1.0, clock.ClockState());
+  return RunDrawRoutine(design, [&] { DrawLines(pass, layout, 65 * paperFactor); });
+}
+
+int32_t DrawNodusMark(DialDesign design, DrawTarget& target, const DialLayout& layout,
+                      double zoom) {
+  const DrawPass pass(design, target, zoom);
+  return RunDrawRoutine(design, [&] {
+    const NodusPlan plan = PlanNodus(design.settings, design.chart, layout.MiddleRadius);
+    if (!plan.Wanted() || !plan.OnStyle()) return;
+    const GnomonOutline g = GnomonOutlineFor(layout, pass.Latitude(), 1.0);
+    const double f = plan.height / plan.styleTop;
+    const UserPoint root = g.Root(), top = g.Top();
+    const UserPoint p{root.x + (top.x - root.x) * f, root.y + (top.y - root.y) * f};
+    SetDialPen(pass);
+    target.setFillStyle(BrushStyle::Transparent);
+    target.setForeColor(design.settings.DialColor.MarkLine);
+    // The style runs up the page; the notch crosses it.
+    PixelLine(target, p.x - 2.5, p.y, p.x + 2.5, p.y);
+    PixelCircle(target, p.x, p.y, 1.0);
+    target.setFont(ScaledFont(design.settings.DialInformationFont, pass));
+    SetThinPen(target);
+    target.setForeColor(design.settings.DialColor.InformationFont);
+    const std::string label = DialText("Nodus") + " " + HeightText(plan.height);
+    RotatedText(target, p.x + 3.5, p.y - target.TextHeight(label) / 2, label, 0);
+  });
+}
+
+int32_t DrawNodusShadow(DialDesign design, ClockView& clock, const DialLayout& layout, double time,
+                        double paperFactor) {
+  const DrawPass pass(design, clock.picClock(), 1.0, clock.ClockState());
+  return RunDrawRoutine(design, [&] {
+    const double faceRadius = 65 * paperFactor;
+    const NodusPlan plan = PlanNodus(design.settings, design.chart, faceRadius);
+    if (!plan.Wanted() || !(plan.height > 0)) return;
+    const double latitude = pass.Latitude();
+    const auto nodus = NodusOnStyle(HorizontalPlane(), latitude, plan.height);
+    if (!nodus) return;
+    SolarsLease lease(design.chart);
+    const ChartSolar& solar = *lease.Add(time, time, 0).begin();
+    const Vector3 sun =
+        SunDirection(latitude, design.chart.Season().SolarDeclination(), solar.HourAngle());
+    const auto at = ShadowOnPlane(HorizontalPlane(), *nodus, sun);
+    if (!at || std::hypot(at->x, at->y) > faceRadius) return;
+    const FaceMap map{layout.CenterX, layout.CenterY, layout.MiddleRadius / faceRadius};
+    const UserPoint p = map.At(*at);
+    DrawTarget& t = pass.target;
+    SetPen(t, PenMode::CopyPen, PenStyle::Solid, 1);
+    t.setFillStyle(BrushStyle::Solid);
+    const ColorRef color = PensOf(pass).curve;
+    t.setForeColor(color);
+    t.setFillColor(color);
+    PixelCircle(t, p.x, p.y, layout.MiddleRadius / 60);
+  });
+}

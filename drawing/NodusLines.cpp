@@ -1,0 +1,96 @@
+#include "NodusLines.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "Chart.h"
+#include "MathFunctions.h"
+#include "SolarFormulas.h"
+
+namespace {
+
+constexpr const char* kSeasonNames[8] = {"立春", "春分", "立夏", "夏至",
+                                         "立秋", "秋分", "立冬", "冬至"};
+
+template <typename Enum>
+Enum Choice(int32_t value, int32_t last) {
+  return value >= 0 && value <= last ? static_cast<Enum>(value) : Enum{};
+}
+
+std::optional<int16_t> DesignDay(const Settings& settings, const Chart& chart) {
+  if (!settings.Season.AdjustEquation) return std::nullopt;
+  EngineErrorRecord error;
+  int16_t day = 0;
+  const CalcDateArray date{static_cast<int16_t>(settings.Season.SeasonDate.Month),
+                           static_cast<int16_t>(settings.Season.SeasonDate.Day)};
+  if (ConvTotalDays(error, date, day, ToFlag(chart.LeapYear())) != kTrue) return std::nullopt;
+  return day;
+}
+
+CalcDateArray MonthDay(const Chart& chart, int16_t day) {
+  EngineErrorRecord error;
+  CalcDateArray date{0, 0};
+  if (ConvCalcDate(error, day, date, ToFlag(chart.LeapYear())) != kTrue) RaiseRecorded(error);
+  return date;
+}
+
+}  // namespace
+
+NodusPlan PlanNodus(const Settings& settings, const Chart& chart, double faceRadius) {
+  const DialOptionSettings& option = settings.DialOption;
+  NodusPlan plan;
+  plan.dates = Choice<DateLineSet>(option.DateLines, 4);
+  if (chart.TimeSystem() == 1) plan.curves = Choice<HourCurveStyle>(option.HourCurves, 2);
+  plan.faceRadius = faceRadius;
+  const double latitude = chart.Location().Latitude();
+  plan.styleTop = faceRadius * std::tan(DegToRad(std::fabs(latitude)));
+  plan.automatic = !(option.NodusHeight > 0);
+  plan.height = plan.automatic
+                    ? AutomaticNodusHeight(HorizontalPlane(), latitude, faceRadius, plan.styleTop)
+                    : option.NodusHeight;
+  return plan;
+}
+
+NodusCurves TraceNodusCurves(const Settings& settings, Chart& chart, double faceRadius) {
+  NodusCurves result;
+  result.plan = PlanNodus(settings, chart, faceRadius);
+  const NodusPlan& plan = result.plan;
+  result.setting = {HorizontalPlane(), chart.Location().Latitude(), plan.height, faceRadius};
+  if (!plan.Wanted() || !(plan.height > 0)) return result;
+  result.nodus = NodusOnStyle(result.setting.plane, result.setting.latitude, plan.height);
+  if (!result.nodus) return result;
+  for (const DateArc& arc : DateArcsOf(chart, plan.dates, DesignDay(settings, chart))) {
+    result.dates.push_back(TraceDateLine(result.setting, *result.nodus, arc));
+  }
+  if (plan.curves != HourCurveStyle::None) {
+    const CalcTimeSettings& range = settings.CalcTime;
+    for (double hour : WholeHoursOf(chart, range.StartTime, range.EndTime, range.Interval)) {
+      result.curves.push_back(TraceHourCurve(chart, result.setting, *result.nodus, hour));
+    }
+  }
+  return result;
+}
+
+std::string MonthDayKey(const Chart& chart, int16_t day) {
+  const CalcDateArray date = MonthDay(chart, day);
+  char text[8];
+  std::snprintf(text, sizeof text, "%02d-%02d", date[0] % 100, date[1] % 100);
+  return text;
+}
+
+std::string DateLabel(const Chart& chart, int16_t day) {
+  EngineErrorRecord error;
+  for (int season = 1; season <= 8; ++season) {
+    int16_t seasonDay = 0;
+    double declination = 0;
+    if (GetSeasonSpec(error, season, seasonDay, declination) == kTrue && seasonDay == day) {
+      return kSeasonNames[season - 1];
+    }
+  }
+  const CalcDateArray date = MonthDay(chart, day);
+  return std::to_string(date[0]) + "/" + std::to_string(date[1]);
+}
+
+bool InFirstHalf(const Chart& chart, int16_t day) {
+  return MonthDay(chart, day)[0] <= 6;
+}

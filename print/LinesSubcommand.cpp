@@ -1,0 +1,115 @@
+// umbrafex lines: every point of the nodus's date lines and hour curves as
+// they are drawn, in millimetres on the printed dial, for scripts.
+#include <cmath>
+#include <cstdio>
+#include <ostream>
+#include <sstream>
+#include <string>
+
+#include "AsciiText.h"
+#include "PrintSubcommands.h"
+#include "CommandHelp.h"
+#include "CommonOptions.h"
+#include "DialLineOptions.h"
+#include "ExportPrinter.h"
+#include "FileIo.h"
+#include "MainModel.h"
+#include "NodusLines.h"
+#include "NumberText.h"
+#include "PageExport.h"
+#include "PrintJob.h"
+
+namespace {
+
+constexpr std::string_view kSynopsis = kLinesSynopsis;
+constexpr ExtraOptionSpec kLinesOptions[] = {{"-o", true},           {"--paper", true},
+                                             {"--date-lines", true}, {"--hour-curves", true},
+                                             {"--nodus", true},      {"--scale-bar", true}};
+
+std::string Number(double value) {
+  return FormatGeneralNumber(value);
+}
+
+std::string ClockKey(double hours) {
+  const int minutes = static_cast<int>(std::lround(hours * 60)) % (24 * 60);
+  char text[8];
+  std::snprintf(text, sizeof text, "%02d:%02d", minutes / 60, minutes % 60);
+  return text;
+}
+
+void Row(std::ostringstream& text, const char* kind, const std::string& key, const Chart& chart,
+         const LinePoint& p) {
+  text << kind << ',' << key << ',' << MonthDayKey(chart, p.day) << ',' << Number(p.declination)
+       << ',' << Number(p.hourAngle) << ',' << Number(p.at.x) << ',' << Number(p.at.y) << '\n';
+}
+
+std::string LinesText(const NodusCurves& curves, const Chart& chart) {
+  std::ostringstream text;
+  const PlanePoint foot = curves.Foot();
+  text << "# Nodus=" << Number(foot.x) << ',' << Number(foot.y) << ',' << Number(curves.plan.height)
+       << '\n';
+  text << "Kind,Key,Day,Declination,HourAngle,X,Y\n";
+  for (const DateLine& line : curves.dates) {
+    const std::string key = MonthDayKey(chart, line.arc.days.front());
+    for (const LineRun& run : line.runs) {
+      for (const LinePoint& p : run) Row(text, "dateline", key, chart, p);
+    }
+  }
+  for (const HourCurve& curve : curves.curves) {
+    const std::string key = ClockKey(curve.clockTime);
+    for (const LineRun& run : curve.runs) {
+      for (const LinePoint& p : run) Row(text, "hourcurve", key, chart, p);
+    }
+  }
+  return text.str();
+}
+
+}  // namespace
+
+int RunLinesSubcommand(const CommandArgs& args, std::ostream& out, std::ostream& err) {
+  ParsedCommandLine parsed;
+  if (const int status = ReadCommandWords(args, kLinesOptions, 0, kSynopsis, parsed, err);
+      status != kExitOk) {
+    return status;
+  }
+  DialLineOptions lineOptions;
+  std::string reason;
+  if (!ReadDialLineOptions(parsed, lineOptions, reason)) return PrintUsage(err, kSynopsis, reason);
+  int16_t paper = kPaperA4;
+  if (const auto name = parsed.Extra("--paper")) {
+    const auto code = PaperCodeOfName(*name);
+    if (!code) return PrintUsage(err, kSynopsis, "--paper must be A3, A4, B4 or B5");
+    paper = *code;
+  }
+  const auto output = parsed.Extra("-o");
+  if (output && !EndsWithIgnoringCase(*output, ".csv")) {
+    return PrintUsage(err, kSynopsis, "the output file must end in .csv: " + *output);
+  }
+
+  MainModel model;
+  auto printer = std::make_shared<ExportPrinterSetup>();
+  model.setPrinter(printer);
+  if (const int status = PrepareModel(model, parsed.common, err); status != kExitOk) {
+    return status;
+  }
+  ApplyDialLineOptions(model, lineOptions);
+  // A paper named here wins over the document's printer section.
+  if (parsed.Extra("--paper")) printer->setPaperSize(paper);
+  std::string text;
+  try {
+    const double face = 65 * PaperFactor(printer->Current().PaperSize);
+    text = LinesText(TraceNodusCurves(model, model.Chart(), face), model.Chart());
+  } catch (const RaisedError& error) {
+    err << error.Description() << '\n';
+    return kExitFailure;
+  }
+  if (!output) {
+    out << text;
+    return kExitOk;
+  }
+  if (!WriteFileAtomically(*output, text)) {
+    err << "umbrafex: cannot write " << *output << '\n';
+    return kExitFailure;
+  }
+  return kExitOk;
+}

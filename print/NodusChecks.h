@@ -1,0 +1,22 @@
+// What the output checks say about the nodus: a height at which no date line
+// fits the face, a nodus above the gnomon's top, and a place so near the
+// equator that the lines run off the face.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+class MainModel;
+
+struct NodusFindings {
+  std::optional<std::string> question;  // asked: go on anyway?
+  std::optional<std::string> note;
+};
+
+// Nothing when the design draws no date lines or hour curves.
+NodusFindings CheckNodus(MainModel& main, int16_t paperSize);
+
+// The closing line of the nodus question, for the command's caption.
+std::string NodusContinueQuestion(std::string_view caption);

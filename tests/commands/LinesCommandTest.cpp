@@ -1,0 +1,154 @@
+// umbrafex lines: every drawn point of the nodus's date lines and hour
+// curves, checked against the sun's ray through the nodus.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "CommandRun.h"
+
+namespace {
+
+constexpr double kDeg = 3.14159265358979 / 180;
+
+struct Row {
+  std::string kind, key, day;
+  double declination = 0, hourAngle = 0, x = 0, y = 0;
+};
+
+struct Listing {
+  double nodusX = 0, nodusY = 0, height = 0;
+  std::vector<Row> rows;
+};
+
+Listing Parse(const std::string& text) {
+  Listing listing;
+  std::istringstream in(text);
+  std::string line;
+  std::getline(in, line);
+  EXPECT_EQ(std::sscanf(line.c_str(), "# Nodus=%lf,%lf,%lf", &listing.nodusX, &listing.nodusY,
+                        &listing.height),
+            3)
+      << line;
+  std::getline(in, line);
+  EXPECT_EQ(line, "Kind,Key,Day,Declination,HourAngle,X,Y");
+  while (std::getline(in, line)) {
+    Row r;
+    std::istringstream fields(line);
+    std::string value[7];
+    for (auto& v : value) std::getline(fields, v, ',');
+    r.kind = value[0];
+    r.key = value[1];
+    r.day = value[2];
+    r.declination = std::stod(value[3]);
+    r.hourAngle = std::stod(value[4]);
+    r.x = std::stod(value[5]);
+    r.y = std::stod(value[6]);
+    listing.rows.push_back(r);
+  }
+  return listing;
+}
+
+Listing RunLines(const CommandArgs& args) {
+  CommandArgs full{"lines", "--tz", "9", "--lon", "139.7"};
+  full.insert(full.end(), args.begin(), args.end());
+  const CommandResult r = RunCommandLine(full);
+  EXPECT_EQ(r.status, 0) << r.err;
+  return Parse(r.out);
+}
+
+// Where the ray from the sun through the nodus meets the ground, found by
+// turning the sun's hour-angle frame (east, equator on the meridian, pole)
+// into the horizon frame of the latitude.
+void ExpectOnRay(const Listing& l, const Row& r, double latitude) {
+  const double d = r.declination * kDeg, h = r.hourAngle * kDeg, p = latitude * kDeg;
+  const double east = -std::cos(d) * std::sin(h);
+  const double equator = std::cos(d) * std::cos(h);
+  const double pole = std::sin(d);
+  const double sun[3] = {east, equator * -std::sin(p) + pole * std::cos(p),
+                         equator * std::cos(p) + pole * std::sin(p)};
+  ASSERT_GT(sun[2], 0) << "the sun is up at every listed point";
+  const double t = l.height / sun[2];
+  EXPECT_NEAR(r.x, l.nodusX - t * sun[0], 0.05) << r.kind << ' ' << r.key << ' ' << r.day;
+  EXPECT_NEAR(r.y, l.nodusY - t * sun[1], 0.05) << r.kind << ' ' << r.key << ' ' << r.day;
+}
+
+TEST(LinesCommand, EveryPointLiesOnTheSunsRayInsideTheFaceAndIsCloselySpaced) {
+  for (const char* paper : {"A4", "A3"}) {
+    const double face = std::string(paper) == "A4" ? 65 : 65 * 1.41;
+    const Listing l = RunLines({"--lat", "35.7", "--time-system", "1", "--date-lines", "terms",
+                                "--hour-curves", "halves", "--paper", paper});
+    EXPECT_NEAR(l.nodusY, l.height / std::tan(35.7 * kDeg), 1e-9);
+    std::map<std::string, int> arcs;
+    const Row* previous = nullptr;
+    for (const Row& r : l.rows) {
+      ExpectOnRay(l, r, 35.7);
+      EXPECT_LE(std::hypot(r.x, r.y), face + 1e-6);
+      const bool sameLine = previous && previous->kind == r.kind && previous->key == r.key;
+      if (r.kind == "dateline") {
+        ++arcs[r.key];
+        EXPECT_EQ(r.day, r.key);
+        if (sameLine) {
+          EXPECT_LE(r.hourAngle - previous->hourAngle, 2.5 + 1e-9) << r.key;
+        }
+      } else {
+        ASSERT_EQ(r.kind, "hourcurve");
+        EXPECT_EQ(r.key.size(), 5u);
+        EXPECT_EQ(r.key[2], ':');
+      }
+      previous = &r;
+    }
+    EXPECT_EQ(arcs.size(), 13u) << paper;
+  }
+}
+
+TEST(LinesCommand, SouthernDialMirrorsTheNorthernOne) {
+  const Listing north =
+      RunLines({"--lat", "34.65", "--time-system", "0", "--date-lines", "seasons"});
+  const Listing south =
+      RunLines({"--lat", "-34.65", "--time-system", "0", "--date-lines", "seasons"});
+  EXPECT_NEAR(south.height, north.height, 1e-9);
+  EXPECT_NEAR(south.nodusY, -north.nodusY, 1e-9);
+  std::map<std::pair<long, long>, const Row*> mirrored;
+  for (const Row& r : south.rows) {
+    mirrored[{std::lround(-r.declination * 1e6), std::lround(r.hourAngle * 1e6)}] = &r;
+  }
+  ASSERT_EQ(mirrored.size(), north.rows.size());
+  for (const Row& r : north.rows) {
+    const Row* m = mirrored[{std::lround(r.declination * 1e6), std::lround(r.hourAngle * 1e6)}];
+    ASSERT_NE(m, nullptr) << r.key << ' ' << r.hourAngle;
+    EXPECT_NEAR(m->x, r.x, 1e-6);
+    EXPECT_NEAR(m->y, -r.y, 1e-6);
+  }
+}
+
+TEST(LinesCommand, NoCurvesInTrueSolarTimeAndWrongOptionsAreUsageErrors) {
+  const Listing solar = RunLines({"--time-system", "0", "--hour-curves", "full"});
+  EXPECT_TRUE(solar.rows.empty());
+  for (const CommandArgs& bad :
+       {CommandArgs{"lines", "--date-lines", "weeks"},
+        CommandArgs{"lines", "--hour-curves", "thirds"}, CommandArgs{"lines", "--nodus", "-3"},
+        CommandArgs{"lines", "--scale-bar", "maybe"}, CommandArgs{"lines", "-o", "points.txt"},
+        CommandArgs{"export", "--nodus", "x", "-o", "a.pdf"}}) {
+    EXPECT_EQ(RunCommandLine(bad).status, 1) << bad[1];
+  }
+}
+
+TEST(LinesCommand, WritesTheFileWhole) {
+  const std::string path = ::testing::TempDir() + "lines-test.csv";
+  const CommandResult r =
+      RunCommandLine({"lines", "--date-lines", "months", "--nodus", "12.5", "-o", path});
+  ASSERT_EQ(r.status, 0) << r.err;
+  std::ifstream file(path);
+  std::stringstream text;
+  text << file.rdbuf();
+  EXPECT_EQ(Parse(text.str()).height, 12.5);
+  EXPECT_EQ(RunCommandLine({"lines", "-o", "/nonexistent/dir/x.csv"}).status, 2);
+}
+
+}  // namespace

@@ -1,0 +1,105 @@
+// The nodus's additions to a printed page: nothing at all for a design that
+// does not ask for them, a 100 mm scale bar, and curves when asked.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <sstream>
+#include <string>
+
+#include "FakeSheet.h"
+#include "MainModel.h"
+#include "PrintJob.h"
+
+namespace {
+
+// A millimetre sheet that writes down every primitive it is given.
+class RecordingSheet : public FakeSheet {
+ public:
+  RecordingSheet() : FakeSheet(210, 297) {}
+  std::ostringstream log;
+  std::vector<std::pair<DevicePoint, DevicePoint>> lines;
+
+  void DeviceLine(DevicePoint a, DevicePoint b) override {
+    log << "L" << a.x << ',' << a.y << ',' << b.x << ',' << b.y << ';';
+    lines.emplace_back(a, b);
+  }
+  void DeviceEllipse(DevicePoint a, DevicePoint b) override {
+    log << "E" << a.x << ',' << a.y << ',' << b.x << ',' << b.y << ';';
+  }
+  void DevicePolygon(const std::vector<DevicePoint>& points) override {
+    log << "P";
+    for (const DevicePoint& p : points) log << p.x << ',' << p.y << ',';
+  }
+  void DeviceText(DevicePoint at, std::string_view text, const DeviceFont& font) override {
+    log << "T" << at.x << ',' << at.y << ',' << font.EscapementTenths << text << ';';
+  }
+};
+
+// Records a whole single page; `plain` leaves out the nodus's routines.
+std::string DrawPage(MainModel& main, bool plain, RecordingSheet& sheet) {
+  const DialLayout layout =
+      LayoutPage(1.0, kPortrait, 1, main.Chart().Location().Latitude(), 210, 297);
+  SundialRoutines routines;
+  if (plain) {
+    routines.DialLines = [](DialDesign, DrawTarget&, const DialLayout&, double) { return kTrue; };
+    routines.NodusMark = routines.DialLines;
+    routines.ScaleBar = [](DialDesign, DrawTarget&, double) { return kTrue; };
+  }
+  EXPECT_EQ(DrawSundialPage(main, sheet, layout, 1.0, 1.0, 1, 1, routines), kTrue)
+      << main.LastErrDescription();
+  return sheet.log.str();
+}
+
+std::string DrawPage(MainModel& main, bool plain) {
+  RecordingSheet sheet;
+  return DrawPage(main, plain, sheet);
+}
+
+TEST(NodusPage, DocumentsWithoutTheNewKeysDrawAsBeforeWithTheScaleBarHidden) {
+  for (const char* name : {"default.ufx", "south-date.ufx", "old-names.ufx"}) {
+    MainModel main;
+    std::string path = UMBRAFEX_TEST_DATA_DIR;  // tests/data: the samples sit beside it
+    path = path.substr(0, path.rfind('/')) + "/fuzz/corpus/document/" + name;
+    ASSERT_EQ(main.OpenDocument(path), kTrue) << name << ": " << main.LastErrDescription();
+    ASSERT_EQ(main.ApplySeason(), kTrue);
+    EXPECT_TRUE(main.DialOption.ScaleBar) << "shown unless the design hides it";
+    main.DialOption.ScaleBar = false;
+    EXPECT_EQ(DrawPage(main, false), DrawPage(main, true)) << name;
+  }
+}
+
+TEST(NodusPage, ScaleBarIsOneHundredMillimetresWithATickEveryTen) {
+  MainModel main;
+  ASSERT_EQ(main.ApplySeason(), kTrue);
+  RecordingSheet sheet;
+  DrawPage(main, false, sheet);
+  int bars = 0, ticks = 0;
+  for (const auto& [a, b] : sheet.lines) {
+    if (a.x == 15 && b.x == 15 && std::abs(a.y - b.y) == 100) ++bars;
+    if (a.x == 15 && a.y == b.y && b.x > 15 && b.x <= 18) ++ticks;
+  }
+  EXPECT_EQ(bars, 1);
+  EXPECT_EQ(ticks, 11);
+}
+
+TEST(NodusPage, CurvesNodusMarkAndHeightAppearWhenAsked) {
+  MainModel main;
+  main.Chart().setTimeSystem(1);
+  ASSERT_EQ(main.ApplySeason(), kTrue);
+  main.DialOption.ScaleBar = false;
+  const std::string plain = DrawPage(main, false);
+  main.DialOption.DateLines = 1;
+  main.DialOption.HourCurves = 2;
+  main.DialOption.NodusHeight = 15;
+  const std::string drawn = DrawPage(main, false);
+  EXPECT_GT(drawn.size(), plain.size() + 10000);
+  for (const char* text :
+       {"夏至", "立春・立冬", "Nodus height : 15.0 mm", "Nodus 15.0 mm", "Jan–Jun", "Jul–Dec"}) {
+    EXPECT_NE(drawn.find(text), std::string::npos) << text;
+  }
+  main.DialOption.HourCurves = 7;  // an unknown value from a document draws no curves
+  main.DialOption.DateLines = -1;
+  EXPECT_EQ(DrawPage(main, false), plain);
+}
+
+}  // namespace
