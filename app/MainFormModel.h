@@ -118,7 +118,7 @@ class MainFormModel {
   std::string northDiffStrip_;
   bool northDiffApplies_ = true;
   int intervalIndex_ = -1;
-  int timeSystemOption_ = 1;
+  int timeSystemOption_ = kMeanStandardTime;
   int dateOption_ = 0;
   std::string title_ = kProductCaption;
   std::array<StatusPanel, 2> status_;

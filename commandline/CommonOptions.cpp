@@ -86,7 +86,8 @@ const std::vector<CommonOptionEntry>& CommonOptionTable() {
       {"--leap", BoolInto(&CommonOptions::leapYear)},
       {"--time-system", Into(&CommonOptions::timeSystem,
                              [](std::string_view text, int32_t& value) {
-                               return ParseInteger(text, value) && (value == 0 || value == 1);
+                               return ParseInteger(text, value) &&
+                                      (value == kTrueSolarTime || value == kMeanStandardTime);
                              })},
       {"--rise-set", BoolInto(&CommonOptions::includeRiseSet)},
       {"--adjust", BoolInto(&CommonOptions::adjustEquation)},
@@ -220,9 +221,9 @@ int PrepareModel(MainModel& model, const CommonOptions& options, std::ostream& e
   return kExitOk;
 }
 
-int ReadCommandWords(const CommandArgs& args, std::span<const ExtraOptionSpec> extras,
-                     std::size_t wordCount, std::string_view synopsis, ParsedCommandLine& parsed,
-                     std::ostream& err) {
+int StartCommand(const CommandArgs& args, std::span<const ExtraOptionSpec> extras,
+                 std::size_t wordCount, std::string_view synopsis, MainModel& model,
+                 ParsedCommandLine& parsed, std::ostream& err, const CommandSetUp& setUp) {
   std::string reason;
   auto result = ParseCommandLine(args, extras, reason);
   if (!result) return PrintUsage(err, synopsis, reason);
@@ -231,15 +232,8 @@ int ReadCommandWords(const CommandArgs& args, std::span<const ExtraOptionSpec> e
   }
   if (result->positionals.size() < wordCount) return PrintUsage(err, synopsis, "missing argument");
   parsed = std::move(*result);
-  return kExitOk;
-}
-
-int StartCommand(const CommandArgs& args, std::span<const ExtraOptionSpec> extras,
-                 std::size_t wordCount, std::string_view synopsis, MainModel& model,
-                 ParsedCommandLine& parsed, std::ostream& err) {
-  if (const int status = ReadCommandWords(args, extras, wordCount, synopsis, parsed, err);
-      status != kExitOk) {
-    return status;
+  if (const std::string refused = setUp ? setUp(parsed) : ""; !refused.empty()) {
+    return PrintUsage(err, synopsis, refused);
   }
   return PrepareModel(model, parsed.common, err);
 }

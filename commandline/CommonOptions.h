@@ -7,6 +7,7 @@
 #include <charconv>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <iosfwd>
 #include <optional>
 #include <span>
@@ -89,17 +90,19 @@ std::optional<ParsedCommandLine> ParseCommandLine(const CommandArgs& args,
 // kExitFailure; success gives kExitOk.
 int PrepareModel(MainModel& model, const CommonOptions& options, std::ostream& err);
 
+// A command's own step between reading the arguments and preparing the
+// model: it checks the command's own options and may set the model up (a
+// printer) before the document is read. A non-empty reason ends the command
+// with its usage.
+using CommandSetUp = std::function<std::string(const ParsedCommandLine& parsed)>;
+
 // The start every command shares: parse with the command's own options,
-// insist on exactly `wordCount` words besides them, prepare the model. Gives
-// kExitOk with `parsed` filled, or the status the command ends with.
-// ReadCommandWords is its first half, for a command that checks its own
-// options (or sets the model up) before PrepareModel.
-int ReadCommandWords(const CommandArgs& args, std::span<const ExtraOptionSpec> extras,
-                     std::size_t wordCount, std::string_view synopsis, ParsedCommandLine& parsed,
-                     std::ostream& err);
+// insist on exactly `wordCount` words besides them, run the set-up, prepare
+// the model. Gives kExitOk with `parsed` filled, or the status the command
+// ends with.
 int StartCommand(const CommandArgs& args, std::span<const ExtraOptionSpec> extras,
                  std::size_t wordCount, std::string_view synopsis, MainModel& model,
-                 ParsedCommandLine& parsed, std::ostream& err);
+                 ParsedCommandLine& parsed, std::ostream& err, const CommandSetUp& setUp = {});
 
 // The lines describing the shared options, for a command's usage text.
 std::string_view CommonOptionsUsage();

@@ -142,22 +142,9 @@ void LocationDialog::ShowRegions() {
 void LocationDialog::ShowCities() {
   filling_ = true;
   lstCities_->clear();
-  const QString filter = txtFilter_->text().trimmed();
-  if (filter.isEmpty()) {
-    matches_.clear();
-    for (const std::string& item : location_.CityItems()) lstCities_->addItem(Text(item));
-    lstCities_->setCurrentRow(location_.CityIndex());
-  } else {
-    matches_ = location_.FindCities(filter.toStdString());
-    const LocationChoice& choice = location_.Choice();
-    for (std::size_t i = 0; i < matches_.size(); ++i) {
-      lstCities_->addItem(Text(matches_[i].Text));
-      if (matches_[i].RegionCode == choice.SelectPref &&
-          matches_[i].CityCode == choice.SelectCity && !location_.RegionDamaged()) {
-        lstCities_->setCurrentRow(static_cast<int>(i));
-      }
-    }
-  }
+  location_.setFilter(txtFilter_->text().trimmed().toStdString());
+  for (const std::string& item : location_.ListItems()) lstCities_->addItem(Text(item));
+  lstCities_->setCurrentRow(location_.ListIndex());
   filling_ = false;
   if (lstCities_->currentItem() != nullptr) lstCities_->scrollToItem(lstCities_->currentItem());
   ShowDetails();
@@ -194,16 +181,15 @@ void LocationDialog::OnRegionChosen(int index) {
 
 void LocationDialog::OnCityRow(int row) {
   if (filling_ || row < 0) return;
-  if (matches_.empty()) {
+  if (!location_.Searching()) {
     location_.ChooseCity(static_cast<int16_t>(row + 1));
     ShowDetails();
     return;
   }
-  const auto match = matches_[static_cast<std::size_t>(row)];
   bool read = false;
   {
     BusyScope busy(this);
-    read = location_.ChooseFound(match);
+    read = location_.ChooseMatch(row);
   }
   {
     const QSignalBlocker block(cmbPrefs_);
@@ -260,7 +246,7 @@ void LocationDialog::Accept() {
 
 void LocationDialog::done(int result) {
   WindowPlacement placement{static_cast<double>(pos().x()), static_cast<double>(pos().y())};
-  placement.WindowState = isMinimized() ? 1 : 0;
+  placement.WindowState = isMinimized() ? kWindowMinimized : kWindowNormal;
   SaveLocationDialog(placement, location_.Choice(), !chosen_);
   QDialog::done(result);
 }

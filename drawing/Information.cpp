@@ -71,8 +71,8 @@ std::array<std::string, 7> InformationLines(DialDesign design) {
   lines[1] = "地域 : " + place.Name();
   lines[2] = "緯度 : " + chart.FormatDegAngle(place.Latitude(), "+-", "度分秒");
   lines[3] = "経度 : " + chart.FormatDegAngle(place.Longitude(), "+-", "度分秒");
-  if (chart.TimeSystem() == 0) lines[4] = "表示時刻 : 真太陽時";
-  if (chart.TimeSystem() == 1) lines[4] = "表示時刻 : 中央標準時";
+  if (chart.TimeSystem() == kTrueSolarTime) lines[4] = "表示時刻 : 真太陽時";
+  if (chart.TimeSystem() == kMeanStandardTime) lines[4] = "表示時刻 : 中央標準時";
   lines[5] = "磁気偏角 : ";
   if (chart.IsJapanArea(place.Latitude(), place.Longitude())) {
     lines[5] += chart.FormatDegAngle(place.NorthDiff2(), "+- ", "度分秒");
@@ -108,10 +108,10 @@ void DrawReadingSentences(const DrawPass& pass, const PageMargins& margins) {
   const DialDesign& design = pass.design;
   Chart& chart = design.chart;
   std::string clock;
-  if (chart.TimeSystem() == 0) {
+  if (chart.TimeSystem() == kTrueSolarTime) {
     const double diff = chart.Season().TimeDiff();
     clock = (diff == 0 ? "+" : "") + HoursText(chart, diff) + "が";
-  } else if (chart.TimeSystem() == 1) {
+  } else if (chart.TimeSystem() == kMeanStandardTime) {
     clock = "は";
   }
   const std::array<std::string, 2> sentences{

@@ -76,7 +76,7 @@ void ReadMainSection(const PreferenceReader& ini, MainModel& model) {
     model.MainWindow.Top = position[1];
   });
   Step([&] { chart.setCompatible(ini.Bool(kMain, "Compatible", true)); });
-  Step([&] { chart.setTimeSystem(ini.Int(kMain, "TimeSystem", 1)); });
+  Step([&] { chart.setTimeSystem(ini.Int(kMain, "TimeSystem", kMeanStandardTime)); });
   Step([&] { chart.setIncludeRiseSet(ini.Bool(kMain, "IncludeRiseSet", true)); });
   Step([&] { location.setName(ini.Text(kMain, "Name", "兵庫県明石市")); });
   Step([&] { location.setLatitude(ini.Real(kMain, "Latitude", 34.65)); });

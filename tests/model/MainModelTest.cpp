@@ -34,7 +34,7 @@ TEST(MainModel, StartsWithTheDefaultDesignForToday) {
   EXPECT_TRUE(chart.Compatible());
   EXPECT_EQ(chart.LeapYear(),
             today.Year % 4 == 0 && (today.Year % 100 != 0 || today.Year % 400 == 0));
-  EXPECT_EQ(chart.TimeSystem(), 1);
+  EXPECT_EQ(chart.TimeSystem(), kMeanStandardTime);
   EXPECT_TRUE(chart.IncludeRiseSet());
   EXPECT_EQ(chart.Location().Name(), "兵庫県明石市");
   EXPECT_EQ(chart.Location().Latitude(), 34.65);
