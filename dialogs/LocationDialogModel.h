@@ -123,7 +123,7 @@ class LocationDialogModel {
   // The selected city's row; -1 when it is not listed.
   int ListIndex() const;
   // ChooseFound for the found city of that row.
-  bool ChooseMatch(int row) { return ChooseFound(matches_.at(static_cast<std::size_t>(row))); }
+  bool ChooseMatch(int row) { return ChooseFound(matches_[static_cast<std::size_t>(row)]); }
 
  private:
   bool ReadRegions();
