@@ -12,14 +12,6 @@
 #include "YearGraphWindow.h"
 #include "YearTables.h"
 
-namespace {
-
-TableKind TableOf(int kind) {
-  return kind == 0 ? TableKind::EquationOfTime : TableKind::SolarDeclination;
-}
-
-}  // namespace
-
 // The windows built into this program. An entry left empty keeps its
 // command disabled.
 WindowHooks InstalledHooks() {
@@ -38,13 +30,8 @@ WindowHooks InstalledHooks() {
   hooks.exportPages = ExportPagesCommand;
   hooks.makePrinter = MakeSystemPrinterSetup;
   hooks.clock = ShowClockWindow;
-  hooks.tableToFile = [](QWidget* parent, MainModel& model, int kind, const StatusShower& status) {
-    SaveTableToFile(parent, model, TableOf(kind), status);
-  };
-  hooks.tableToSpreadsheet = [](QWidget* parent, MainModel& model, int kind,
-                                const StatusShower& status) {
-    OpenTableInSpreadsheet(parent, model, TableOf(kind), status);
-  };
+  hooks.tableToFile = SaveTableToFile;
+  hooks.tableToSpreadsheet = OpenTableInSpreadsheet;
   hooks.yearGraph = ShowYearGraph;
   hooks.helpContents = ShowHelpContents;
   hooks.about = ShowAboutBox;

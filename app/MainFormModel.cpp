@@ -187,7 +187,7 @@ void MainFormModel::ChooseInterval(int index) {
 }
 
 void MainFormModel::ChooseTimeSystem(int option) {
-  const int32_t timeSystem = option == 0 ? 0 : 1;
+  const int32_t timeSystem = option == kTrueSolarTime ? kTrueSolarTime : kMeanStandardTime;
   if (timeSystem == model_.Chart().TimeSystem()) return;
   model_.Chart().setTimeSystem(timeSystem);
   ShowChart();
@@ -258,7 +258,7 @@ bool MainFormModel::FillAll() {
     SetShown(FormBox::Date0, std::to_string(model_.Season.SeasonDate.Month));
     SetShown(FormBox::Date1, TwoDigits(model_.Season.SeasonDate.Day));
     dateOption_ = model_.Season.AdjustEquation ? 1 : 0;
-    timeSystemOption_ = chart.TimeSystem() == 0 ? 0 : 1;
+    timeSystemOption_ = chart.TimeSystem() == kTrueSolarTime ? kTrueSolarTime : kMeanStandardTime;
     return true;
   } catch (const RaisedError& error) {
     model_.SaveLastError(error);
@@ -273,7 +273,7 @@ void MainFormModel::UpdateTitle() {
 
 void MainFormModel::UpdateStatusBar() {
   Chart& chart = model_.Chart();
-  if (chart.TimeSystem() == 0) {
+  if (chart.TimeSystem() == kTrueSolarTime) {
     status_[0] = {"true-solar", "表示時刻 : 真太陽時"};
   } else {
     status_[0] = {"mean-time", std::string("表示時刻 : 中央標準時 / 均時差 : ") +

@@ -116,7 +116,7 @@ class MainFormModel {
   std::optional<FormBox> editing_;
   std::string northDiffStrip_;
   int intervalIndex_ = -1;
-  int timeSystemOption_ = 1;
+  int timeSystemOption_ = kMeanStandardTime;
   int dateOption_ = 0;
   std::string title_ = kProductCaption;
   std::array<StatusPanel, 2> status_;

@@ -233,7 +233,7 @@ void MainWindow::PlaceOnScreen() {
   const QPoint place = ReachablePosition(QRect(wanted, size()));
   if (place != wanted) broughtBackTo_ = place;
   move(place);
-  if (stored.WindowState == 1) setWindowState(Qt::WindowMinimized);
+  if (stored.WindowState == kWindowMinimized) setWindowState(Qt::WindowMinimized);
 }
 
 bool MainWindow::OpenAtStartup(const QString& path) {
@@ -244,7 +244,7 @@ bool MainWindow::OpenAtStartup(const QString& path) {
 
 void MainWindow::RememberPlacement() {
   WindowPlacement& stored = model_.MainWindow;
-  stored.WindowState = isMinimized() ? 1 : 0;
+  stored.WindowState = isMinimized() ? kWindowMinimized : kWindowNormal;
   if (isMinimized()) return;
   // Brought back from a screen that is not there now and not moved since:
   // the stored place stays for when that screen is back.

@@ -98,7 +98,7 @@ class MainWindow : public QMainWindow {
   void EquationToFile();
   void DeclinationToSpreadsheet();
   void DeclinationToFile();
-  void RunTable(int kind, bool spreadsheet);
+  void RunTable(TableKind kind, bool spreadsheet);
   void YearGraphCommand();
   void PopHintCommand();
   void HelpCommand();

@@ -8,6 +8,7 @@
 #include "MainWindow.h"
 #include "MainWindowUi.h"
 #include "UiServices.h"
+#include "YearTables.h"
 
 namespace {
 
@@ -156,19 +157,19 @@ void MainWindow::ShowOptions(int page) {
 }
 
 void MainWindow::EquationToSpreadsheet() {
-  RunTable(0, true);
+  RunTable(TableKind::EquationOfTime, true);
 }
 void MainWindow::EquationToFile() {
-  RunTable(0, false);
+  RunTable(TableKind::EquationOfTime, false);
 }
 void MainWindow::DeclinationToSpreadsheet() {
-  RunTable(1, true);
+  RunTable(TableKind::SolarDeclination, true);
 }
 void MainWindow::DeclinationToFile() {
-  RunTable(1, false);
+  RunTable(TableKind::SolarDeclination, false);
 }
 
-void MainWindow::RunTable(int kind, bool spreadsheet) {
+void MainWindow::RunTable(TableKind kind, bool spreadsheet) {
   const auto& hook = spreadsheet ? hooks_.tableToSpreadsheet : hooks_.tableToFile;
   if (!hook || !ValidateEditing()) return;
   hook(this, model_, kind, StatusCallback());

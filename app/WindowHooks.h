@@ -10,6 +10,7 @@
 class MainModel;
 class PrinterSetup;
 class QWidget;
+enum class TableKind;
 
 // Shows a long operation's icon name and text in the first status panel.
 using StatusShower = std::function<void(const QString& icon, const QString& text)>;
@@ -30,10 +31,11 @@ struct WindowHooks {
   // File menu "PDF/SVG/PNGに書き出し...".
   std::function<void(QWidget* parent, MainModel& model, int16_t pageCount)> exportPages;
   std::function<void(QWidget* parent, MainModel& model)> clock;
-  // kind 0 the equation of time, 1 the solar declination.
-  std::function<void(QWidget* parent, MainModel& model, int kind, const StatusShower& showStatus)>
+  std::function<void(QWidget* parent, MainModel& model, TableKind kind,
+                     const StatusShower& showStatus)>
       tableToFile;
-  std::function<void(QWidget* parent, MainModel& model, int kind, const StatusShower& showStatus)>
+  std::function<void(QWidget* parent, MainModel& model, TableKind kind,
+                     const StatusShower& showStatus)>
       tableToSpreadsheet;
   // Tables menu "均時差・太陽赤緯のグラフ...".
   std::function<void(QWidget* parent, MainModel& model)> yearGraph;

@@ -10,7 +10,6 @@ namespace {
 
 using namespace std::chrono;
 
-constexpr int kMeanStandardTime = 1;
 constexpr double kSecondsPerHour = 3600;
 
 // Whole hours, halves to the even hour (10.5 -> 10, 11.5 -> 12).

@@ -6,7 +6,7 @@
 #include "WindowPlacement.h"
 
 struct ClockPreferences {
-  WindowPlacement placement{10, 10, 260, 320, 0};
+  WindowPlacement placement{10, 10, 260, 320, kWindowNormal};
   double maxMagnify = kDefaultMaxMagnify;
 };
 

@@ -67,31 +67,34 @@ std::chrono::local_seconds Now() {
 }  // namespace
 
 int RunClockSubcommand(const CommandArgs& args, std::ostream&, std::ostream& err) {
-  ParsedCommandLine parsed;
-  if (const int status = ReadCommandWords(args, kClockOptions, 0, kSynopsis, parsed, err);
-      status != kExitOk) {
-    return status;
-  }
-  const auto out = parsed.Extra("-o");
-  if (!out || !NamesFileWithExtension(*out, ".png")) {
-    return PrintUsage(err, kSynopsis, "an output file ending in .png is needed (-o OUT.png)");
-  }
+  std::string out;
   std::optional<std::chrono::local_seconds> at;
-  if (const auto text = parsed.Extra("--at")) {
-    at = ParseDateTime(*text);
-    if (!at) return PrintUsage(err, kSynopsis, "--at must read \"YYYY-MM-DD HH:MM\"");
-  }
   int size = kDefaultSize;
-  if (const auto text = parsed.Extra("--size")) {
-    const auto value = Number(*text);
-    if (!value || *value < kMinSize || *value > kMaxSize) {
-      return PrintUsage(err, kSynopsis, "--size must be a whole number from 32 to 8000");
+  const auto readOptions = [&](const ParsedCommandLine& parsed) -> std::string {
+    const auto path = parsed.Extra("-o");
+    if (!path || !NamesFileWithExtension(*path, ".png")) {
+      return "an output file ending in .png is needed (-o OUT.png)";
     }
-    size = *value;
-  }
-
+    out = *path;
+    if (const auto text = parsed.Extra("--at")) {
+      at = ParseDateTime(*text);
+      if (!at) return "--at must read \"YYYY-MM-DD HH:MM\"";
+    }
+    if (const auto text = parsed.Extra("--size")) {
+      const auto value = Number(*text);
+      if (!value || *value < kMinSize || *value > kMaxSize) {
+        return "--size must be a whole number from 32 to 8000";
+      }
+      size = *value;
+    }
+    return {};
+  };
   MainModel model;
-  if (const int status = PrepareModel(model, parsed.common, err); status != kExitOk) {
+  ParsedCommandLine parsed;
+  if (const int status =
+          StartCommand(args, kClockOptions, 0, kSynopsis, model, parsed, err,
+                       IntervalRule::Dial, readOptions);
+      status != kExitOk) {
     return status;
   }
   CheckClockForScript(model, err);
@@ -105,8 +108,8 @@ int RunClockSubcommand(const CommandArgs& args, std::ostream&, std::ostream& err
     err << model.LastErrDescription() << '\n';
     return kExitFailure;
   }
-  if (!WriteImageFile(*out, picture.Image(), "PNG")) {
-    err << "ファイルに書き込めません。(" << *out << ")\n";
+  if (!WriteImageFile(out, picture.Image(), "PNG")) {
+    err << "ファイルに書き込めません。(" << out << ")\n";
     return kExitFailure;
   }
   return kExitOk;

@@ -156,18 +156,6 @@ void ClockWindow::ApplyPlacement() {
   RestorePlacement(this, p, QSize(260, 320), kMinimumWindow);
 }
 
-void ClockWindow::KeepPlacement() {
-  WindowPlacement& p = preferences_.placement;
-  if (isMinimized()) {
-    p.WindowState = 1;
-  } else if (isMaximized()) {
-    p.WindowState = 2;  // the normal place stays the one stored
-  } else {
-    p = {static_cast<double>(pos().x()), static_cast<double>(pos().y()),
-         static_cast<double>(width()), static_cast<double>(height()), 0};
-  }
-}
-
 bool ClockWindow::Open() {
   if (model_.Open() != kTrue) {
     ReportFailure(FailureCaption());
@@ -182,7 +170,7 @@ bool ClockWindow::Open() {
 
 void ClockWindow::done(int result) {
   tmrClock_.stop();
-  KeepPlacement();
+  KeepPlacement(this, preferences_.placement);
   SaveClockPreferences(preferences_);
   QDialog::done(result);
 }
@@ -254,7 +242,7 @@ void ClockWindow::ShowTrack() {
 }
 
 void ClockWindow::ShowStatus() {
-  const bool trueSolar = model_.TimeSystem() == 0;
+  const bool trueSolar = model_.TimeSystem() == kTrueSolarTime;
   const QIcon icon =
       trueSolar ? UiIcon("true-solar", "weather-clear") : UiIcon("mean-time", "clock");
   statusIcon_->setPixmap(icon.pixmap(kStatusIconSize, kStatusIconSize));

@@ -48,7 +48,6 @@ class ClockWindow : public QDialog {
   QWidget* BuildTrackBar();
   QStatusBar* BuildStatusBar();
   void ApplyPlacement();
-  void KeepPlacement();
 
   void RealTimeCommand();
   void FreeCommand();

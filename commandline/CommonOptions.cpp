@@ -88,7 +88,8 @@ const std::vector<CommonOptionEntry>& CommonOptionTable() {
       {"--leap", BoolInto(&CommonOptions::leapYear)},
       {"--time-system", Into(&CommonOptions::timeSystem,
                              [](std::string_view text, int32_t& value) {
-                               return ParseInteger(text, value) && (value == 0 || value == 1);
+                               return ParseInteger(text, value) &&
+                                      (value == kTrueSolarTime || value == kMeanStandardTime);
                              })},
       {"--rise-set", BoolInto(&CommonOptions::includeRiseSet)},
       {"--adjust", BoolInto(&CommonOptions::adjustEquation)},
@@ -247,11 +248,15 @@ int ReadCommandWords(const CommandArgs& args, std::span<const ExtraOptionSpec> e
 
 int StartCommand(const CommandArgs& args, std::span<const ExtraOptionSpec> extras,
                  std::size_t wordCount, std::string_view synopsis, MainModel& model,
-                 ParsedCommandLine& parsed, std::ostream& err, IntervalRule intervals) {
+                 ParsedCommandLine& parsed, std::ostream& err, IntervalRule intervals,
+                 const CommandSetUp& setUp) {
   if (const int status =
           ReadCommandWords(args, extras, wordCount, synopsis, parsed, err, intervals);
       status != kExitOk) {
     return status;
+  }
+  if (const std::string refused = setUp ? setUp(parsed) : ""; !refused.empty()) {
+    return PrintUsage(err, synopsis, refused);
   }
   return PrepareModel(model, parsed.common, err);
 }

@@ -7,6 +7,7 @@
 #include <charconv>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <iosfwd>
 #include <optional>
 #include <span>
@@ -89,6 +90,12 @@ std::optional<ParsedCommandLine> ParseCommandLine(const CommandArgs& args,
 // kExitFailure; success gives kExitOk.
 int PrepareModel(MainModel& model, const CommonOptions& options, std::ostream& err);
 
+// A command's own step between reading the arguments and preparing the
+// model: it checks the command's own options and may set the model up (a
+// printer) before the document is read. A non-empty reason ends the command
+// with its usage.
+using CommandSetUp = std::function<std::string(const ParsedCommandLine& parsed)>;
+
 // Which --interval values a command takes: a dial's (10, 15, 20, 30, 60
 // minutes) for every command that draws or saves a design, or the engine's
 // (0 to 60) for the sun positions alone.
@@ -97,15 +104,15 @@ enum class IntervalRule { Dial, Engine };
 // The start every command shares: parse with the command's own options,
 // insist on exactly `wordCount` words besides them, prepare the model. Gives
 // kExitOk with `parsed` filled, or the status the command ends with.
-// ReadCommandWords is its first half, for a command that checks its own
-// options (or sets the model up) before PrepareModel.
+// ReadCommandWords is its first half. The set-up, when given, runs between
+// the two halves.
 int ReadCommandWords(const CommandArgs& args, std::span<const ExtraOptionSpec> extras,
                      std::size_t wordCount, std::string_view synopsis, ParsedCommandLine& parsed,
                      std::ostream& err, IntervalRule intervals = IntervalRule::Dial);
 int StartCommand(const CommandArgs& args, std::span<const ExtraOptionSpec> extras,
                  std::size_t wordCount, std::string_view synopsis, MainModel& model,
                  ParsedCommandLine& parsed, std::ostream& err,
-                 IntervalRule intervals = IntervalRule::Dial);
+                 IntervalRule intervals = IntervalRule::Dial, const CommandSetUp& setUp = {});
 
 // Whether the path's file name ends in the extension (any letter case) and
 // has a name before it: ".csv" or "out/.csv" would make a hidden file.

@@ -131,10 +131,10 @@ std::string BuildInfoListing(Chart& chart, int year) {
   line("標準時差: " + HoursValue(chart, season.TimeDiff()));
   AppendSunLines(chart, text);
   switch (chart.TimeSystem()) {
-    case 0:
+    case kTrueSolarTime:
       line("時刻方式: 真太陽時");
       break;
-    case 1:
+    case kMeanStandardTime:
       line("時刻方式: 中央標準時");
       break;
     default:
@@ -144,7 +144,7 @@ std::string BuildInfoListing(Chart& chart, int year) {
 }
 
 WindowPlacement LoadInfoWindowPlacement() {
-  WindowPlacement placement{0, 0, 200, 200, 0};
+  WindowPlacement placement{0, 0, 200, 200, kWindowNormal};
   LoadWindowPlacement(kInfoWindowSection, PlacementKeys::PositionSizeAndState, placement);
   return placement;
 }

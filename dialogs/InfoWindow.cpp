@@ -63,7 +63,8 @@ void InfoWindow::RestorePlacement() {
   if (size.width() <= 200 && size.height() <= 200) size = QSize(420, 440);
   PlaceWindow(this, QRect(QPoint(StoredPixels(placement.Left, 0), StoredPixels(placement.Top, 0)),
                           size.expandedTo(minimumSize())));
-  if (placement.WindowState == 2) setWindowState(windowState() | Qt::WindowMaximized);
+  if (placement.WindowState == kWindowMaximized)
+    setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 void InfoWindow::Copy() {
@@ -80,7 +81,9 @@ void InfoWindow::done(int result) {
   placement.Top = pos().y();
   placement.Width = normal.width();
   placement.Height = normal.height();
-  placement.WindowState = isMinimized() ? 1 : isMaximized() ? 2 : 0;
+  placement.WindowState = isMinimized()   ? kWindowMinimized
+                          : isMaximized() ? kWindowMaximized
+                                          : kWindowNormal;
   if (isMaximized()) {
     placement.Left = normal.x();
     placement.Top = normal.y();

@@ -145,29 +145,12 @@ void LocationDialog::ShowRegions() {
 void LocationDialog::ShowCities() {
   filling_ = true;
   lstCities_->clear();
-  const QString filter = txtFilter_->text().trimmed();
-  if (filter.isEmpty()) {
-    matches_.clear();
-    // One call for the whole list: a country lists up to some 3000 cities.
-    QStringList items;
-    for (const std::string& item : location_.CityItems()) items.append(Text(item));
-    lstCities_->addItems(items);
-    lstCities_->setCurrentRow(location_.CityIndex());
-  } else {
-    matches_ = location_.FindCities(filter.toStdString());
-    const LocationChoice& choice = location_.Choice();
-    QStringList items;
-    int current = -1;
-    for (std::size_t i = 0; i < matches_.size(); ++i) {
-      items.append(Text(matches_[i].Text));
-      if (matches_[i].RegionCode == choice.SelectPref &&
-          matches_[i].CityCode == choice.SelectCity && !location_.RegionDamaged()) {
-        current = static_cast<int>(i);
-      }
-    }
-    lstCities_->addItems(items);
-    if (current >= 0) lstCities_->setCurrentRow(current);
-  }
+  location_.setFilter(txtFilter_->text().trimmed().toStdString());
+  // One call for the whole list: a country lists up to some 3000 cities.
+  QStringList items;
+  for (const std::string& item : location_.ListItems()) items.append(Text(item));
+  lstCities_->addItems(items);
+  lstCities_->setCurrentRow(location_.ListIndex());
   filling_ = false;
   if (lstCities_->currentItem() != nullptr) lstCities_->scrollToItem(lstCities_->currentItem());
   ShowDetails();
@@ -204,16 +187,15 @@ void LocationDialog::OnRegionChosen(int index) {
 
 void LocationDialog::OnCityRow(int row) {
   if (filling_ || row < 0) return;
-  if (matches_.empty()) {
+  if (!location_.Searching()) {
     location_.ChooseCity(static_cast<int16_t>(row + 1));
     ShowDetails();
     return;
   }
-  const auto match = matches_[static_cast<std::size_t>(row)];
   bool read = false;
   {
     BusyScope busy(this);
-    read = location_.ChooseFound(match);
+    read = location_.ChooseMatch(row);
   }
   {
     const QSignalBlocker block(cmbPrefs_);
@@ -270,7 +252,7 @@ void LocationDialog::Accept() {
 
 void LocationDialog::done(int result) {
   WindowPlacement placement{static_cast<double>(pos().x()), static_cast<double>(pos().y())};
-  placement.WindowState = isMinimized() ? 1 : 0;
+  placement.WindowState = isMinimized() ? kWindowMinimized : kWindowNormal;
   SaveLocationDialog(placement, location_.Choice(), !chosen_);
   QDialog::done(result);
 }

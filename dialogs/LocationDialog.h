@@ -5,7 +5,6 @@
 
 #include <QDialog>
 #include <string>
-#include <vector>
 
 #include "LocationDialogModel.h"
 
@@ -46,7 +45,6 @@ class LocationDialog : public QDialog {
 
   MainModel& model_;
   LocationDialogModel location_;
-  std::vector<LocationDialogModel::CityMatch> matches_;
   bool filling_ = false;  // lists being refilled: their signals are no choice
   bool chosen_ = false;
 

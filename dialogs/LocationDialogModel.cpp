@@ -199,6 +199,25 @@ bool LocationDialogModel::ChooseFound(const CityMatch& match) {
   return true;
 }
 
+std::vector<std::string> LocationDialogModel::ListItems() const {
+  if (!Searching()) return CityItems();
+  std::vector<std::string> items;
+  for (const CityMatch& match : matches_) items.push_back(match.Text);
+  return items;
+}
+
+int LocationDialogModel::ListIndex() const {
+  if (!Searching()) return CityIndex();
+  int index = -1;
+  for (std::size_t i = 0; i < matches_.size() && !regionDamaged_; ++i) {
+    if (matches_[i].RegionCode == choice_.SelectPref &&
+        matches_[i].CityCode == choice_.SelectCity) {
+      index = static_cast<int>(i);
+    }
+  }
+  return index;
+}
+
 namespace {
 
 double ConvertOrRaise(Chart& chart, const DmsTriple& triple) {

@@ -119,6 +119,16 @@ class LocationDialogModel {
   // False when its region cannot be read.
   bool ChooseFound(const CityMatch& match);
 
+  // The search box's text: while it finds cities, the city list shows them
+  // instead of the region's cities.
+  void setFilter(std::string_view text) { matches_ = FindCities(text); }
+  bool Searching() const { return !matches_.empty(); }
+  std::vector<std::string> ListItems() const;
+  // The selected city's row; -1 when it is not listed.
+  int ListIndex() const;
+  // ChooseFound for the found city of that row.
+  bool ChooseMatch(int row) { return ChooseFound(matches_[static_cast<std::size_t>(row)]); }
+
  private:
   bool ReadRegions();
   bool ReadCities();
@@ -131,6 +141,7 @@ class LocationDialogModel {
   std::vector<RegionRecord> regions_;
   std::vector<CityRecord> cities_;
   std::optional<std::vector<CityRecord>> everyCity_;  // read on the first search
+  std::vector<CityMatch> matches_;
   bool failed_ = false;
   bool regionDamaged_ = false;
 };

@@ -174,13 +174,11 @@ void OptionsDialog::ShowPicture() {
   if (!path.empty() && IsLoadablePicture(path)) {
     try {
       const auto picture = LoadPicture(path);
-      QSizeF size = picture->NaturalSize();
-      if (size.isEmpty()) size = QSizeF(kPicturePreviewSize);
-      size.scale(QSizeF(kPicturePreviewSize) - QSizeF(8, 8), Qt::KeepAspectRatio);
+      const QSizeF natural = picture->NaturalSize();
+      const PreviewFrame frame =
+          PicturePreviewFrame(natural.width(), natural.height(), preview.width(), preview.height());
       QPainter painter(&preview);
-      const QPointF corner((kPicturePreviewSize.width() - size.width()) / 2,
-                           (kPicturePreviewSize.height() - size.height()) / 2);
-      picture->Paint(painter, QRectF(corner, size));
+      picture->Paint(painter, QRectF(frame.left, frame.top, frame.width, frame.height));
       shown = true;
     } catch (const RaisedError&) {
     }
@@ -189,7 +187,7 @@ void OptionsDialog::ShowPicture() {
     picDialPicture_->setPixmap(preview);
   } else {
     picDialPicture_->setPixmap(QPixmap());
-    picDialPicture_->setText(path.empty() ? tr("(なし)") : tr("表示できません"));
+    picDialPicture_->setText(tr((path.empty() ? kNoPictureText : kUnshownPictureText).data()));
   }
 }
 
@@ -296,28 +294,37 @@ bool OptionsDialog::Refuse(QLineEdit* box, std::string_view message, bool quiet)
   return false;
 }
 
-bool OptionsDialog::CommitTimeZone(QLineEdit* box, bool quiet) {
-  const TimeZoneTexts shown = FormatTimeZone(model_.Chart(), working_.TimeZone);
-  const QString hours = txtTimeZone_[0]->text(), minutes = txtTimeZone_[1]->text();
-  if (hours.toStdString() == shown.Hours && minutes.toStdString() == shown.Minutes) return true;
-  // Leaving for Cancel is no reason to complain about what was typed.
-  if (!quiet && QApplication::focusWidget() == cmdOption_[1]) return true;
-  const auto zone = ParseTimeZone(hours.toStdString(), minutes.toStdString());
-  if (!zone) return Refuse(box, kTimeZoneMessage, quiet);
-  working_.TimeZone = *zone;
-  ShowTimeZone();
-  return true;
+TypedOptions OptionsDialog::Typed() const {
+  return {txtDialLine_->text().toStdString(), txtTimeZone_[0]->text().toStdString(),
+          txtTimeZone_[1]->text().toStdString()};
 }
 
-bool OptionsDialog::CommitLineWidth(bool quiet) {
-  const QString text = txtDialLine_->text();
-  if (text.toStdString() == FormatLineWidth(working_.DialOption.LineWidth)) return true;
-  if (!quiet && QApplication::focusWidget() == cmdOption_[1]) return true;
-  const auto width = ParseLineWidth(text.toStdString());
-  if (!width) return Refuse(txtDialLine_, kLineWidthMessage, quiet);
-  working_.DialOption.LineWidth = *width;
-  txtDialLine_->setText(QString::fromStdString(FormatLineWidth(*width)));
-  refusedText_.clear();
+// Leaving a box for Cancel is no reason to complain about what was typed.
+bool OptionsDialog::LeavingForCancel() const {
+  return QApplication::focusWidget() == cmdOption_[1];
+}
+
+void OptionsDialog::CommitTimeZone(QLineEdit* box) {
+  if (LeavingForCancel()) return;
+  const TypedOptions typed = Typed();
+  ShowTyped(box, TakeTimeZone(working_, model_.Chart(), typed.zoneHours, typed.zoneMinutes), false);
+}
+
+void OptionsDialog::CommitLineWidth() {
+  if (LeavingForCancel()) return;
+  ShowTyped(txtDialLine_, TakeLineWidth(working_, Typed().lineWidth), false);
+}
+
+bool OptionsDialog::ShowTyped(QLineEdit* box, TypedValue value, bool quiet) {
+  if (value == TypedValue::Refused) {
+    return Refuse(box, box == txtDialLine_ ? kLineWidthMessage : kTimeZoneMessage, quiet);
+  }
+  if (value == TypedValue::Taken && box == txtDialLine_) {
+    txtDialLine_->setText(QString::fromStdString(FormatLineWidth(working_.DialOption.LineWidth)));
+    refusedText_.clear();
+  } else if (value == TypedValue::Taken) {
+    ShowTimeZone();
+  }
   return true;
 }
 
@@ -327,18 +334,13 @@ void OptionsDialog::RestoreDefaults() {
 }
 
 void OptionsDialog::StoreAndClose() {
-  if (!CommitLineWidth(true) || !CommitNodusHeight(true)) {
-    ShowPage(1);
-    return;
-  }
+  if (!CommitNodusHeight(true)) return ShowPage(1);
   QLineEdit* zoneBox = txtTimeZone_[1]->hasFocus() ? txtTimeZone_[1] : txtTimeZone_[0];
-  if (!CommitTimeZone(zoneBox, true)) {
-    ShowPage(kTimeZoneOptionPage);
-    return;
-  }
-  // The defaults take the computer's zone, which the design may not take:
-  // refused here rather than dropped silently by the chart.
-  if (!IsSettableTimeZone(working_.TimeZone)) {
+  const TypedOutcome outcome = TakeTypedOptions(working_, model_.Chart(), Typed());
+  if (!ShowTyped(txtDialLine_, outcome.lineWidth, true)) return ShowPage(1);
+  if (!ShowTyped(zoneBox, outcome.timeZone, true)) return ShowPage(kTimeZoneOptionPage);
+  if (!outcome.settableZone) {
+    // Refused here rather than dropped silently by the chart.
     ShowPage(kTimeZoneOptionPage);
     Refuse(txtTimeZone_[0], kTimeZoneMessage, false);
     return;

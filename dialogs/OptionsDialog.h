@@ -56,10 +56,15 @@ class OptionsDialog : public QDialog {
   void PickClockFont();
   bool ApplyFont(FontSpec& font, ColorRef& color);
   void PickPicture();
-  // The typed values: taken when valid, else the message and the focus back
-  // in the box. `quiet` skips a message already shown for the same text.
-  bool CommitTimeZone(QLineEdit* box, bool quiet);
-  bool CommitLineWidth(bool quiet);
+  // The typed values on leaving their boxes: taken when valid, else the
+  // message and the focus back in the box.
+  TypedOptions Typed() const;
+  bool LeavingForCancel() const;
+  void CommitTimeZone(QLineEdit* box);
+  void CommitLineWidth();
+  // Shows a typed value's outcome; false when refused. `quiet` skips a
+  // message already shown for the same text.
+  bool ShowTyped(QLineEdit* box, TypedValue value, bool quiet);
   QGroupBox* BuildNodusGroup(QWidget* page);
   void ShowNodus();
   bool CommitNodusHeight(bool quiet);

@@ -142,7 +142,7 @@ QWidget* OptionsDialog::BuildDialPage2() {
           [this](bool on) { working_.DialOption.LineStyle = on; });
   connect(group, &QButtonGroup::idClicked, this,
           [this](int id) { working_.DialOption.TimeFormat = id; });
-  connect(txtDialLine_, &QLineEdit::editingFinished, this, [this] { CommitLineWidth(false); });
+  connect(txtDialLine_, &QLineEdit::editingFinished, this, [this] { CommitLineWidth(); });
   return page;
 }
 
@@ -244,7 +244,7 @@ QWidget* OptionsDialog::BuildTimeZonePage() {
 
   for (QLineEdit* box : txtTimeZone_) {
     box->installEventFilter(this);
-    connect(box, &QLineEdit::editingFinished, this, [this, box] { CommitTimeZone(box, false); });
+    connect(box, &QLineEdit::editingFinished, this, [this, box] { CommitTimeZone(box); });
   }
   connect(system, &QPushButton::clicked, this, &OptionsDialog::TakeSystemTimeZone);
   return page;

@@ -140,6 +140,51 @@ std::optional<double> ParseLineWidth(std::string_view text) {
   return value;
 }
 
+TypedValue TakeLineWidth(OptionSettings& options, std::string_view text) {
+  double& width = options.DialOption.LineWidth;
+  if (text == FormatLineWidth(width)) return TypedValue::Unchanged;
+  const auto typed = ParseLineWidth(text);
+  if (!typed) return TypedValue::Refused;
+  width = *typed;
+  return TypedValue::Taken;
+}
+
+TypedValue TakeTimeZone(OptionSettings& options, Chart& chart, std::string_view hours,
+                        std::string_view minutes) {
+  const TimeZoneTexts shown = FormatTimeZone(chart, options.TimeZone);
+  if (hours == shown.Hours && minutes == shown.Minutes) return TypedValue::Unchanged;
+  const auto zone = ParseTimeZone(hours, minutes);
+  if (!zone) return TypedValue::Refused;
+  options.TimeZone = *zone;
+  return TypedValue::Taken;
+}
+
+TypedOutcome TakeTypedOptions(OptionSettings& options, Chart& chart, const TypedOptions& typed) {
+  TypedOutcome outcome;
+  outcome.lineWidth = TakeLineWidth(options, typed.lineWidth);
+  if (outcome.lineWidth == TypedValue::Refused) return outcome;
+  outcome.timeZone = TakeTimeZone(options, chart, typed.zoneHours, typed.zoneMinutes);
+  if (outcome.timeZone == TypedValue::Refused) return outcome;
+  outcome.settableZone = IsSettableTimeZone(options.TimeZone);
+  return outcome;
+}
+
+PreviewFrame PicturePreviewFrame(double width, double height, double boxWidth, double boxHeight) {
+  constexpr double kMargin = 4;
+  if (width <= 0 || height <= 0) {
+    width = boxWidth;
+    height = boxHeight;
+  }
+  const double fitWidth = boxWidth - 2 * kMargin, fitHeight = boxHeight - 2 * kMargin;
+  // The whole height when the width then still fits, else the whole width.
+  double scaledWidth = fitHeight * width / height, scaledHeight = fitHeight;
+  if (scaledWidth > fitWidth) {
+    scaledWidth = fitWidth;
+    scaledHeight = fitWidth * height / width;
+  }
+  return {(boxWidth - scaledWidth) / 2, (boxHeight - scaledHeight) / 2, scaledWidth, scaledHeight};
+}
+
 std::string FormatLineWidth(double width) {
   // Not printf: the desktop's locale may use a decimal comma.
   char text[32];

@@ -95,6 +95,44 @@ inline bool IsSettableTimeZone(double zone) {
 std::optional<double> ParseLineWidth(std::string_view text);
 std::string FormatLineWidth(double width);  // "0.00"
 
+// A typed value against the working copy: the text already shown for it, a
+// new value taken into the copy, or refused (the copy kept as it was).
+enum class TypedValue { Unchanged, Taken, Refused };
+TypedValue TakeLineWidth(OptionSettings& options, std::string_view text);
+TypedValue TakeTimeZone(OptionSettings& options, Chart& chart, std::string_view hours,
+                        std::string_view minutes);
+
+// The boxes' texts when OK is pressed.
+struct TypedOptions {
+  std::string lineWidth;
+  std::string zoneHours;
+  std::string zoneMinutes;
+};
+// What OK found, in the order it looks: the line width, then the time zone
+// (not looked at after a refused width), then whether the design takes the
+// zone (the defaults take the computer's, which it may not). OK stores only
+// when none is refused.
+struct TypedOutcome {
+  TypedValue lineWidth = TypedValue::Unchanged;
+  TypedValue timeZone = TypedValue::Unchanged;
+  bool settableZone = true;
+};
+TypedOutcome TakeTypedOptions(OptionSettings& options, Chart& chart, const TypedOptions& typed);
+
+// Where the background picture's preview draws a picture of that natural
+// size (none: the whole box): scaled to fit the box less a 4-pixel margin,
+// keeping its proportions, and centred.
+struct PreviewFrame {
+  double left = 0;
+  double top = 0;
+  double width = 0;
+  double height = 0;
+};
+PreviewFrame PicturePreviewFrame(double width, double height, double boxWidth, double boxHeight);
+// What the preview says when it shows no picture.
+inline constexpr std::string_view kNoPictureText = "(なし)";
+inline constexpr std::string_view kUnshownPictureText = "表示できません";
+
 // The page-arrangement box: ticked for one page.
 inline bool MergesPages(const DialOptionSettings& option) {
   return option.MaxPages <= 1;

@@ -21,8 +21,6 @@ int32_t DrawBackPicture(DialDesign design, DrawTarget& target, const DialLayout&
 }
 
 ColorRef InvertColor(ColorRef color) {
-  constexpr ColorRef kMidGrey = 0x808080;
-  constexpr ColorRef kWhite = 0xFFFFFF;
-  if ((color & kWhite) == kMidGrey) return kWhite;
-  return kWhite - (color & kWhite);
+  if ((color & kColorWhite) == kColorGrey) return kColorWhite;
+  return kColorWhite - (color & kColorWhite);
 }

@@ -68,7 +68,7 @@ class DrawTarget {
   virtual int32_t PhysicalOffsetX() const { return 0; }
   virtual int32_t PhysicalOffsetY() const { return 0; }
   // The desktop's button-face colour (a frame drawn in it is meant to vanish).
-  virtual ColorRef ButtonFaceColor() const { return 15790320; }  // 240, 240, 240
+  virtual ColorRef ButtonFaceColor() const { return kColorButtonFace; }
 
   // Text extent in user units with the current font; CR LF separates lines.
   virtual double TextWidth(std::string_view text) const = 0;

@@ -79,8 +79,8 @@ std::vector<std::string> InformationLines(DialDesign design, double faceRadius) 
   lines[1] = "地域 : " + place.Name();
   lines[2] = "緯度 : " + chart.FormatDegAngle(place.Latitude(), "+-", "度分秒");
   lines[3] = "経度 : " + chart.FormatDegAngle(place.Longitude(), "+-", "度分秒");
-  if (chart.TimeSystem() == 0) lines[4] = "表示時刻 : 真太陽時";
-  if (chart.TimeSystem() == 1) lines[4] = "表示時刻 : 中央標準時";
+  if (chart.TimeSystem() == kTrueSolarTime) lines[4] = "表示時刻 : 真太陽時";
+  if (chart.TimeSystem() == kMeanStandardTime) lines[4] = "表示時刻 : 中央標準時";
   const CompassDeclination declination =
       CompassDeclinationOf(chart, design.settings.Season.SeasonDate.Year);
   lines[5] = "磁気偏角 : " + chart.FormatDegAngle(declination.west, "+- ", "度分秒") +
@@ -120,10 +120,10 @@ void DrawReadingSentences(const DrawPass& pass, const PageMargins& margins) {
   const DialDesign& design = pass.design;
   Chart& chart = design.chart;
   std::string clock;
-  if (chart.TimeSystem() == 0) {
+  if (chart.TimeSystem() == kTrueSolarTime) {
     const double diff = chart.Season().TimeDiff();
     clock = (diff == 0 ? "+" : "") + HoursText(chart, diff) + "が";
-  } else if (chart.TimeSystem() == 1) {
+  } else if (chart.TimeSystem() == kMeanStandardTime) {
     clock = "は";
   }
   const std::array<std::string, 2> sentences{

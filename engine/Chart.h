@@ -31,8 +31,7 @@ class Chart {
   void setCompatible(bool value);
   bool LeapYear() const;  // the year has 366 days
   void setLeapYear(bool value);
-  // 0 true solar time, 1 mean standard time; any other value makes every
-  // time read 0.
+  // kTrueSolarTime or kMeanStandardTime; any other value makes every time read 0.
   int32_t TimeSystem() const;
   void setTimeSystem(int32_t value);
   // Whether AddSolars adds points at sunrise and sunset.

@@ -8,6 +8,11 @@
 #include "ChartSeason.h"
 #include "EngineErrors.h"
 
+// The time systems a chart's times are read and written in; any other
+// value makes every time read 0.
+inline constexpr int32_t kTrueSolarTime = 0;
+inline constexpr int32_t kMeanStandardTime = 1;
+
 struct ChartState {
   ChartState() : Location(*this), Season(*this) {}
   ChartState(const ChartState&) = delete;
@@ -15,7 +20,7 @@ struct ChartState {
 
   bool Compatible = true;
   bool LeapYear = false;
-  int32_t TimeSystem = 0;  // 0 true solar time, 1 mean standard time
+  int32_t TimeSystem = kTrueSolarTime;
   EngineErrorRecord Error;
   ChartLocation Location;
   ChartSeason Season;

@@ -233,10 +233,10 @@ double ConvSolarToStandard(double solarTime, double standardMeridian, double lon
 
 bool ToSolarTime(const ChartState& state, double time, double& solarTime) {
   switch (state.TimeSystem) {
-    case 0:
+    case kTrueSolarTime:
       solarTime = time;
       return true;
-    case 1:
+    case kMeanStandardTime:
       solarTime = ConvStandardToSolar(time, state.Location.StandardMeridian(),
                                        state.Location.Longitude(), state.Season.EquationOfTime());
       return true;
@@ -247,9 +247,9 @@ bool ToSolarTime(const ChartState& state, double time, double& solarTime) {
 
 double FromSolarTime(const ChartState& state, double solarTime) {
   switch (state.TimeSystem) {
-    case 0:
+    case kTrueSolarTime:
       return solarTime;
-    case 1:
+    case kMeanStandardTime:
       return ConvSolarToStandard(solarTime, state.Location.StandardMeridian(),
                                   state.Location.Longitude(), state.Season.EquationOfTime());
     default:

@@ -33,7 +33,7 @@ MainModel::MainModel() {
 
   IgnoringErrors([&] { chart_.setCompatible(true); });
   IgnoringErrors([&] { chart_.setLeapYear(chart_.IsLeapYear(static_cast<int16_t>(today.Year))); });
-  IgnoringErrors([&] { chart_.setTimeSystem(1); });
+  IgnoringErrors([&] { chart_.setTimeSystem(kMeanStandardTime); });
   IgnoringErrors([&] { chart_.setIncludeRiseSet(true); });
 
   // Akashi unless the computer's zone names a place elsewhere: a dial for

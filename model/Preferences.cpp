@@ -78,7 +78,7 @@ void ReadMainSection(const PreferenceReader& ini, MainModel& model) {
   });
   Step([&] { chart.setCompatible(ini.Bool(kMain, "Compatible", true)); });
   Step([&] {
-    const int32_t timeSystem = ini.Int(kMain, "TimeSystem", 1);
+    const int32_t timeSystem = ini.Int(kMain, "TimeSystem", kMeanStandardTime);
     RequireValidValue(IsTimeSystem(timeSystem));
     chart.setTimeSystem(timeSystem);
   });

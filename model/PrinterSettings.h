@@ -7,6 +7,16 @@
 #include <optional>
 #include <string>
 
+// The platform's paper-size codes of the four supported papers.
+inline constexpr int16_t kPaperA3 = 8;
+inline constexpr int16_t kPaperA4 = 9;
+inline constexpr int16_t kPaperB4 = 12;
+inline constexpr int16_t kPaperB5 = 13;
+
+// Printer orientations.
+inline constexpr int16_t kPortrait = 1;
+inline constexpr int16_t kLandscape = 2;
+
 // The current printer's set-up values, named as the document's keys.
 struct PrinterProperties {
   std::string DeviceName;
@@ -62,13 +72,14 @@ class NoPrinterSetup : public PrinterSetup {
   }
   bool SelectPrinter(const std::string&) override { return false; }
   bool setPaperSize(int16_t value) override {
-    // A3, A4, JIS B4, JIS B5.
-    if (value != 8 && value != 9 && value != 12 && value != 13) return false;
+    if (value != kPaperA3 && value != kPaperA4 && value != kPaperB4 && value != kPaperB5) {
+      return false;
+    }
     paperSize_ = value;
     return true;
   }
   bool setOrientation(int16_t value) override {
-    if (value != 1 && value != 2) return false;
+    if (value != kPortrait && value != kLandscape) return false;
     orientation_ = value;
     return true;
   }
@@ -82,7 +93,7 @@ class NoPrinterSetup : public PrinterSetup {
   std::optional<PrinterProperties> DocumentValues() const override { return kept_; }
 
  private:
-  int16_t paperSize_ = 9;    // A4
-  int16_t orientation_ = 1;  // portrait
+  int16_t paperSize_ = kPaperA4;
+  int16_t orientation_ = kPortrait;
   std::optional<PrinterProperties> kept_;
 };

@@ -7,6 +7,20 @@
 
 using ColorRef = int32_t;  // red in the low byte, then green, then blue
 
+inline constexpr ColorRef kColorBlack = 0x000000;
+inline constexpr ColorRef kColorWhite = 0xFFFFFF;
+inline constexpr ColorRef kColorRed = 0x0000FF;
+inline constexpr ColorRef kColorMaroon = 0x000080;
+inline constexpr ColorRef kColorGreen = 0x00FF00;
+inline constexpr ColorRef kColorDarkGreen = 0x008000;
+inline constexpr ColorRef kColorNavy = 0x800000;
+inline constexpr ColorRef kColorCyan = 0xFFFF00;
+inline constexpr ColorRef kColorSkyBlue = 0xFF8080;
+inline constexpr ColorRef kColorDarkGrey = 0x404040;
+inline constexpr ColorRef kColorGrey = 0x808080;
+inline constexpr ColorRef kColorSilver = 0xC0C0C0;
+inline constexpr ColorRef kColorButtonFace = 0xF0F0F0;  // the desktop's usual one
+
 struct FontSpec {
   std::string Name = "Arial";
   double Size = 10;  // points, kept to four decimals
@@ -60,18 +74,18 @@ struct DialOptionSettings {
 };
 
 struct DialColorSettings {
-  ColorRef TimeLine = 0;
-  ColorRef OrientationLine = 0;
-  ColorRef HourLine = 255;
-  ColorRef MinuteLine = 8421504;
-  ColorRef GnomonLine = 0;
-  ColorRef MarkLine = 0;
-  ColorRef TimeFill = 16777215;
-  ColorRef InnerFill = 16777215;
-  ColorRef GnomonFill = 16777215;
-  ColorRef OrientationFont = 0;
-  ColorRef TimeFont = 0;
-  ColorRef InformationFont = 0;
+  ColorRef TimeLine = kColorBlack;
+  ColorRef OrientationLine = kColorBlack;
+  ColorRef HourLine = kColorRed;
+  ColorRef MinuteLine = kColorGrey;
+  ColorRef GnomonLine = kColorBlack;
+  ColorRef MarkLine = kColorBlack;
+  ColorRef TimeFill = kColorWhite;
+  ColorRef InnerFill = kColorWhite;
+  ColorRef GnomonFill = kColorWhite;
+  ColorRef OrientationFont = kColorBlack;
+  ColorRef TimeFont = kColorBlack;
+  ColorRef InformationFont = kColorBlack;
 };
 
 struct ClockOptionSettings {
@@ -94,11 +108,12 @@ struct ClockColorSettings {
   ColorRef ClockFont;
 };
 
-inline constexpr ClockColorSettings kClockDayColorDefaults{0, 0, 255, 8421504, 16744576, 16777215,
-                                                           4210752, 16777215, 0, 16777215, 0};
-inline constexpr ClockColorSettings kClockNightColorDefaults{16777215, 16777215, 255, 12632256,
-                                                             16744576, 8388608, 0, 8388608,
-                                                             16777215, 16777215, 16777215};
+inline constexpr ClockColorSettings kClockDayColorDefaults{
+    kColorBlack,    kColorBlack, kColorRed,   kColorGrey,  kColorSkyBlue, kColorWhite,
+    kColorDarkGrey, kColorWhite, kColorBlack, kColorWhite, kColorBlack};
+inline constexpr ClockColorSettings kClockNightColorDefaults{
+    kColorWhite, kColorWhite, kColorRed,   kColorSilver, kColorSkyBlue, kColorNavy,
+    kColorBlack, kColorNavy,  kColorWhite, kColorWhite,  kColorWhite};
 
 inline FontSpec DefaultDialOrientationFont() { return {"Arial", 16, true, false, false, false}; }
 inline FontSpec DefaultDialTimeFont() { return {"Arial", 12, true, false, false, false}; }

@@ -1,7 +1,7 @@
 #include "PreviewModel.h"
 
-#include <QCoreApplication>
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 
 #include "PrintJob.h"
@@ -21,22 +21,18 @@ bool Overhangs(double start, double extent, double area) {
   return start < -0.5 || start + extent > area + 0.5;
 }
 
-QString Tr(const char* text) {
-  return QCoreApplication::translate("frmPreview", text);
-}
-
-QString PaperLabel(int16_t paperSize) {
+const char* PaperLabel(int16_t paperSize) {
   switch (paperSize) {
     case kPaperA3:
-      return QStringLiteral("A3 ");
+      return "A3 ";
     case kPaperA4:
-      return QStringLiteral("A4 ");
+      return "A4 ";
     case kPaperB4:
-      return QStringLiteral("B4 ");
+      return "B4 ";
     case kPaperB5:
-      return QStringLiteral("B5 ");
+      return "B5 ";
     default:
-      return Tr("その他 ");
+      return "その他 ";
   }
 }
 
@@ -251,17 +247,20 @@ bool PreviewModel::NextPage() {
   return true;
 }
 
-QString PreviewModel::PageText() const {
-  return QStringLiteral("Page%1/%2").arg(page_).arg(pageCount_);
+std::string PreviewModel::PageText() const {
+  return "Page" + std::to_string(page_) + "/" + std::to_string(pageCount_);
 }
 
-QString PreviewModel::ZoomText() const {
-  return QString::number(zoom_ * 100, 'f', 2) + QLatin1Char('%');
+std::string PreviewModel::ZoomText() const {
+  // Not printf: the desktop's locale may use a decimal comma.
+  char text[32];
+  const auto end =
+      std::to_chars(text, text + sizeof text, zoom_ * 100, std::chars_format::fixed, 2);
+  return std::string(text, end.ptr) + "%";
 }
 
-QString PrinterStatusText(bool available, const PrinterProperties& printer) {
-  const QString device = available ? QString::fromStdString(printer.DeviceName) : Tr("無効");
-  const QString orientation = printer.Orientation == kPortrait ? Tr("縦") : Tr("横");
-  return Tr("プリンタ : ") + device + QStringLiteral(" / ") + Tr("用紙 : ") +
-         PaperLabel(printer.PaperSize) + orientation;
+std::string PrinterStatusText(bool available, const PrinterProperties& printer) {
+  return "プリンタ : " + (available ? printer.DeviceName : std::string("無効")) +
+         " / 用紙 : " + PaperLabel(printer.PaperSize) +
+         (printer.Orientation == kPortrait ? "縦" : "横");
 }

@@ -3,8 +3,8 @@
 // modes and the status texts. Lengths are twips (1440 per inch on screen).
 #pragma once
 
-#include <QString>
 #include <cstdint>
+#include <string>
 
 #include "PrinterSettings.h"
 
@@ -99,8 +99,8 @@ class PreviewModel {
   bool IsPopupOpen() const { return popupOpen_; }
 
   // "Page1/2" and "100.00%".
-  QString PageText() const;
-  QString ZoomText() const;
+  std::string PageText() const;
+  std::string ZoomText() const;
 
  private:
   void SizeToZoom(double zoom);
@@ -131,4 +131,4 @@ class PreviewModel {
 
 // The first status panel: "プリンタ : NAME / 用紙 : A4 縦" with a usable
 // printer; without one "プリンタ : 無効 / 用紙 : " and the preview's sheet.
-QString PrinterStatusText(bool available, const PrinterProperties& printer);
+std::string PrinterStatusText(bool available, const PrinterProperties& printer);

@@ -15,6 +15,7 @@
 #include "Busy.h"
 #include "ImageExport.h"
 #include "MainModel.h"
+#include "OutputChecks.h"
 #include "PopHints.h"
 #include "Preferences.h"
 #include "PreviewCursors.h"
@@ -123,21 +124,14 @@ PreviewWindow::PreviewWindow(MainModel& main, QWidget* parent) : QDialog(parent)
 }
 
 void PreviewWindow::LoadPlacement() {
-  placement_ = {10, 10, 320, 420, 0};
+  placement_ = {10, 10, 320, 420, kWindowNormal};
   LoadWindowPlacement(kSection, PlacementKeys::PositionSizeAndState, placement_);
   model_.setShowGuide(GetIniBool(kSection, "ShowGuide", true));
   RestorePlacement(this, placement_, QSize(320, 420), kMinimumWindow);
 }
 
 void PreviewWindow::SavePlacement() {
-  if (isMinimized()) {
-    placement_.WindowState = 1;
-  } else if (isMaximized()) {
-    placement_.WindowState = 2;  // the normal place stays the one stored
-  } else {
-    placement_ = {static_cast<double>(pos().x()), static_cast<double>(pos().y()),
-                  static_cast<double>(width()), static_cast<double>(height()), 0};
-  }
+  KeepPlacement(this, placement_);
   SaveWindowPlacement(kSection, PlacementKeys::PositionSizeAndState, placement_);
   PutIniBool(kSection, "ShowGuide", model_.ShowGuide());
 }
@@ -326,9 +320,10 @@ void PreviewWindow::UpdateButtons() {
 }
 
 void PreviewWindow::UpdateStatus() {
-  panels_[0]->setText(PrinterStatusText(sheet_.PrinterAvailable, sheet_.Printer));
-  panels_[1]->setText(model_.PageText());
-  panels_[2]->setText(model_.ZoomText());
+  panels_[0]->setText(
+      QString::fromStdString(PrinterStatusText(sheet_.PrinterAvailable, sheet_.Printer)));
+  panels_[1]->setText(QString::fromStdString(model_.PageText()));
+  panels_[2]->setText(QString::fromStdString(model_.ZoomText()));
 }
 
 QString PreviewWindow::StatusText(int panel) const {
@@ -347,18 +342,18 @@ StatusFunction PreviewWindow::PanelStatus() {
 
 void PreviewWindow::Print() {
   main_.ClearLastError();
-  const QString caption = Tr("印刷");
-  if (!main_.Printer().IsPrinterAvailable()) {
-    ShowMessage(this, MessageIcon::Information, Tr(kNoPrinterText), caption);
-    return;
-  }
-  if (!IsSupportedPaper(main_.Printer().Current().PaperSize) &&
-      ShowMessage(this, MessageIcon::Question,
-                  Tr("選択された用紙サイズはサポートしていません。\n"
-                     "現在の用紙サイズのまま印刷を実行しますか?"),
-                  caption, MessageButtons::YesNo, MessageAnswer::Yes) != MessageAnswer::Yes) {
-    return;
-  }
+  const auto respond = [this](const CheckItem& item) {
+    const QString text = Tr(item.text.c_str()), caption = Tr(item.caption.c_str());
+    if (item.kind != CheckKind::Ask) {
+      ShowMessage(this, MessageIcon::Information, text, caption);
+      return CheckAnswer::Yes;
+    }
+    return ShowMessage(this, MessageIcon::Question, text, caption, MessageButtons::YesNo,
+                       MessageAnswer::Yes) == MessageAnswer::Yes
+               ? CheckAnswer::Yes
+               : CheckAnswer::No;
+  };
+  if (!RunPrinterChecks(main_, respond).proceed) return;
   RunPrintCommand(this, main_, model_.PageCount(), PanelStatus());
   UpdateStatus();
 }

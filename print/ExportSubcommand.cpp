@@ -73,21 +73,24 @@ std::optional<ExportRequest> ReadRequest(const ParsedCommandLine& parsed, std::s
 }  // namespace
 
 int RunExportSubcommand(const CommandArgs& args, std::ostream&, std::ostream& err) {
-  ParsedCommandLine parsed;
-  if (const int status = ReadCommandWords(args, kExportOptions, 0, kSynopsis, parsed, err);
-      status != kExitOk) {
-    return status;
-  }
-  std::string reason;
-  const auto request = ReadRequest(parsed, reason);
-  if (!request) return PrintUsage(err, kSynopsis, reason);
-
-  EnsureGuiSession();
   MainModel model;
   auto printer = std::make_shared<ExportPrinterSetup>();
-  model.setPrinter(printer);
-  // Includes ApplySeason, which the print command runs first.
-  if (const int status = PrepareModel(model, parsed.common, err); status != kExitOk) {
+  std::optional<ExportRequest> request;
+  const auto setUp = [&](const ParsedCommandLine& parsed) {
+    std::string reason;
+    request = ReadRequest(parsed, reason);
+    if (request) {
+      EnsureGuiSession();
+      model.setPrinter(printer);
+    }
+    return reason;
+  };
+  // Preparing includes ApplySeason, which the print command runs first.
+  ParsedCommandLine parsed;
+  if (const int status =
+          StartCommand(args, kExportOptions, 0, kSynopsis, model, parsed, err,
+                       IntervalRule::Dial, setUp);
+      status != kExitOk) {
     return status;
   }
   ApplyDialLineOptions(model, request->lines);

@@ -14,8 +14,8 @@ enum class PageImageFormat { Png, Svg };
 
 // Which page of which job, on which sheet.
 struct PageRequest {
-  int16_t PaperSize = 9;    // the platform's paper-size code
-  int16_t Orientation = 1;  // 1 portrait, 2 landscape
+  int16_t PaperSize = kPaperA4;     // the platform's paper-size code
+  int16_t Orientation = kPortrait;  // or kLandscape
   int16_t PageCount = 1;    // below 2 one page, otherwise two
   int16_t Page = 1;         // 1, or 2 of a two-page job
   double Dpi = 150;         // pixels per inch of the picture

@@ -43,6 +43,12 @@ class CheckRun {
     return outcome_;
   }
 
+  CheckOutcome RunPrinterChecks() {
+    Printer();
+    PaperSize();
+    return outcome_;
+  }
+
  private:
   const ChartLocation& Location() const { return main_.Chart().Location(); }
 
@@ -108,7 +114,7 @@ class CheckRun {
 
   void TimeZone() {
     if (std::fabs(Location().Longitude() - Location().StandardMeridian()) <= kMaxMeridianDistance ||
-        main_.Chart().TimeSystem() != 1) {
+        main_.Chart().TimeSystem() != kMeanStandardTime) {
       return;
     }
     const auto answer =
@@ -214,6 +220,11 @@ OutputRequest RequestFromModel(const MainModel& main, OutputCommand command) {
 CheckOutcome RunOutputChecks(MainModel& main, const OutputRequest& request,
                              const CheckResponder& respond) {
   return CheckRun(main, request, respond).Run();
+}
+
+CheckOutcome RunPrinterChecks(MainModel& main, const CheckResponder& respond) {
+  const OutputRequest request = RequestFromModel(main, OutputCommand::Print);
+  return CheckRun(main, request, respond).RunPrinterChecks();
 }
 
 bool CheckOutputForScript(MainModel& main, int16_t paperSize, int16_t orientation,

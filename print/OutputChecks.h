@@ -75,6 +75,9 @@ using CheckResponder = std::function<CheckAnswer(const CheckItem&)>;
 // the design.
 CheckOutcome RunOutputChecks(MainModel& main, const OutputRequest& request,
                              const CheckResponder& respond);
+// Printing from the preview, whose other checks ran when it opened: the
+// printer and the paper of the current printer alone.
+CheckOutcome RunPrinterChecks(MainModel& main, const CheckResponder& respond);
 
 // Before export (the preview's checks): polar night stops it; the other
 // items are printed on `err` as notes and answered so that the export goes

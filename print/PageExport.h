@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "PrinterSettings.h"
+
 class MainModel;
 
 enum class ExportKind { Pdf, Svg, Png };
@@ -15,8 +17,8 @@ enum class ExportKind { Pdf, Svg, Png };
 std::optional<ExportKind> ExportKindOfPath(std::string_view path);
 
 struct ExportPages {
-  int16_t PaperSize = 9;
-  int16_t Orientation = 1;
+  int16_t PaperSize = kPaperA4;
+  int16_t Orientation = kPortrait;
   int16_t PageCount = 1;  // below 2 one page, otherwise two
   int16_t Page = 1;       // the page a picture shows
   double Dpi = 150;       // of a picture

@@ -9,19 +9,10 @@
 #include "DialDesign.h"
 #include "NodusDrawing.h"
 #include "DialRoutines.h"
+#include "PrinterSettings.h"
 
 class MainModel;
 class PrintDevice;
-
-// The platform's paper-size codes of the four supported papers.
-inline constexpr int16_t kPaperA3 = 8;
-inline constexpr int16_t kPaperA4 = 9;
-inline constexpr int16_t kPaperB4 = 12;
-inline constexpr int16_t kPaperB5 = 13;
-
-// Printer orientations.
-inline constexpr int16_t kPortrait = 1;
-inline constexpr int16_t kLandscape = 2;
 
 // Every printed length is its A4 length times this: 1.41 A3, 1.0 A4,
 // 1.23 B4, 0.87 B5, 1.0 for any other paper.

@@ -64,20 +64,22 @@ bool ApplyRequest(PrinterSetup& printer, const PrintRequest& request, std::ostre
 }  // namespace
 
 int RunPrintSubcommand(const CommandArgs& args, std::ostream&, std::ostream& err) {
-  ParsedCommandLine parsed;
-  if (const int status = ReadCommandWords(args, kPrintOptions, 0, kSynopsis, parsed, err);
-      status != kExitOk) {
-    return status;
-  }
-  std::string reason;
-  const auto request = ReadRequest(parsed, reason);
-  if (!request) return PrintUsage(err, kSynopsis, reason);
-
-  EnsureGuiSession();
   MainModel model;
-  model.setPrinter(MakeSystemPrinterSetup());
+  std::optional<PrintRequest> request;
+  const auto setUp = [&](const ParsedCommandLine& parsed) {
+    std::string reason;
+    request = ReadRequest(parsed, reason);
+    if (request) {
+      EnsureGuiSession();
+      model.setPrinter(MakeSystemPrinterSetup());
+    }
+    return reason;
+  };
   // The document's printer section selects and sets the printer, as on opening.
-  if (const int status = PrepareModel(model, parsed.common, err); status != kExitOk) {
+  ParsedCommandLine parsed;
+  if (const int status = StartCommand(args, kPrintOptions, 0, kSynopsis, model, parsed, err,
+                                      IntervalRule::Dial, setUp);
+      status != kExitOk) {
     return status;
   }
   ApplyDialLineOptions(model, request->lines);

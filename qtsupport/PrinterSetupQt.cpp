@@ -14,11 +14,11 @@ struct PaperCode {
 };
 
 constexpr PaperCode kPaperCodes[] = {
-    {1, QPageSize::Letter},      {3, QPageSize::Tabloid},     {4, QPageSize::Ledger},
-    {5, QPageSize::Legal},       {7, QPageSize::Executive},   {8, QPageSize::A3},
-    {9, QPageSize::A4},          {11, QPageSize::A5},         {12, QPageSize::JisB4},
-    {13, QPageSize::JisB5},      {20, QPageSize::Envelope10}, {27, QPageSize::EnvelopeDL},
-    {28, QPageSize::EnvelopeC5}, {66, QPageSize::A2},         {70, QPageSize::A6},
+    {1, QPageSize::Letter},       {3, QPageSize::Tabloid},     {4, QPageSize::Ledger},
+    {5, QPageSize::Legal},        {7, QPageSize::Executive},   {kPaperA3, QPageSize::A3},
+    {kPaperA4, QPageSize::A4},    {11, QPageSize::A5},         {kPaperB4, QPageSize::JisB4},
+    {kPaperB5, QPageSize::JisB5}, {20, QPageSize::Envelope10}, {27, QPageSize::EnvelopeDL},
+    {28, QPageSize::EnvelopeC5},  {66, QPageSize::A2},         {70, QPageSize::A6},
 };
 
 // Colour modes and duplex settings as the document stores them.
@@ -27,8 +27,6 @@ constexpr int16_t kColor = 2;
 constexpr int16_t kSimplex = 1;
 constexpr int16_t kDuplexLongEdge = 2;
 constexpr int16_t kDuplexShortEdge = 3;
-constexpr int16_t kPortraitCode = 1;
-constexpr int16_t kLandscapeCode = 2;
 
 }  // namespace
 
@@ -100,7 +98,7 @@ PrinterProperties QtPrinterSetup::Current() const {
   const QPageLayout layout = Device().pageLayout();
   p.DeviceName = Device().printerName().toStdString();
   p.PaperSize = PaperCodeOf(layout.pageSize().id());
-  p.Orientation = layout.orientation() == QPageLayout::Portrait ? kPortraitCode : kLandscapeCode;
+  p.Orientation = layout.orientation() == QPageLayout::Portrait ? kPortrait : kLandscape;
   p.Copies = static_cast<int16_t>(Device().copyCount());
   p.ColorMode = Device().colorMode() == QPrinter::Color ? kColor : kMonochrome;
   switch (Device().duplex()) {
@@ -136,9 +134,9 @@ bool QtPrinterSetup::setPaperSize(int16_t value) {
 
 bool QtPrinterSetup::setOrientation(int16_t value) {
   if (!IsPrinterAvailable()) return sheet_.setOrientation(value);
-  if (value != kPortraitCode && value != kLandscapeCode) return false;
-  return Device().setPageOrientation(value == kPortraitCode ? QPageLayout::Portrait
-                                                            : QPageLayout::Landscape);
+  if (value != kPortrait && value != kLandscape) return false;
+  return Device().setPageOrientation(value == kPortrait ? QPageLayout::Portrait
+                                                        : QPageLayout::Landscape);
 }
 
 bool QtPrinterSetup::setColorMode(int16_t value) {

@@ -39,5 +39,18 @@ void RestorePlacement(QWidget* window, const WindowPlacement& stored, QSize fall
                    StoredPixels(stored.Height, fallbackSize.height(), minimum.height()));
   PlaceWindow(window,
               QRect(QPoint(StoredPixels(stored.Left, 10), StoredPixels(stored.Top, 10)), size));
-  if (stored.WindowState == 2) window->setWindowState(Qt::WindowMaximized);
+  if (stored.WindowState == kWindowMaximized) window->setWindowState(Qt::WindowMaximized);
+}
+
+void KeepPlacement(const QWidget* window, WindowPlacement& stored) {
+  if (window->isMinimized()) {
+    stored.WindowState = kWindowMinimized;
+  } else if (window->isMaximized()) {
+    stored.WindowState = kWindowMaximized;
+  } else {
+    const QPoint place = window->pos();
+    stored = {static_cast<double>(place.x()), static_cast<double>(place.y()),
+              static_cast<double>(window->width()), static_cast<double>(window->height()),
+              kWindowNormal};
+  }
 }

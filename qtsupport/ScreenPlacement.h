@@ -30,3 +30,8 @@ void PlaceWindow(QWidget* window, const QRect& frame);
 // that opened minimised would leave the program looking frozen.
 void RestorePlacement(QWidget* window, const WindowPlacement& stored, QSize fallbackSize,
                       QSize minimum);
+
+// The placement a sized window leaves behind: minimised or maximised, only
+// the state changes (the normal place stays the one stored); otherwise its
+// place and size now.
+void KeepPlacement(const QWidget* window, WindowPlacement& stored);

@@ -53,10 +53,10 @@ TEST_F(MainFormDocumentTest, TitleAndStatusTexts) {
   EXPECT_EQ(form.Status(0).icon, "mean-time");
   form.ChooseDateMode(1);
   EXPECT_EQ(form.Status(0).text, "表示時刻 : 中央標準時 / 均時差 : 補正あり");
-  form.ChooseTimeSystem(0);
+  form.ChooseTimeSystem(kTrueSolarTime);
   EXPECT_EQ(form.Status(0).text, "表示時刻 : 真太陽時");
   EXPECT_EQ(form.Status(0).icon, "true-solar");
-  EXPECT_EQ(form.TimeSystemOption(), 0);
+  EXPECT_EQ(form.TimeSystemOption(), kTrueSolarTime);
 
   model.Chart().Location().setTimeZone(GetSystemTimeZone() == 9 ? -3.5 : 9);
   form.UpdateStatusBar();
@@ -121,7 +121,7 @@ TEST_F(MainFormDocumentTest, AFailedOpenLeavesTheDesignAsItWas) {
   EXPECT_EQ(ui.asked.back().caption, "開く");
   EXPECT_EQ(model.Chart().Location().Name(), "兵庫県明石市");
   EXPECT_DOUBLE_EQ(model.Chart().Location().Latitude(), 34.65);
-  EXPECT_EQ(model.Chart().TimeSystem(), 1);
+  EXPECT_EQ(model.Chart().TimeSystem(), kMeanStandardTime);
   EXPECT_TRUE(model.DocumentPath.empty());
   EXPECT_EQ(ui.busyDepth, 0);
 

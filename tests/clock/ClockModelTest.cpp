@@ -29,7 +29,7 @@ class ClockModelTest : public ::testing::Test {
  protected:
   void SetUp() override {
     main.Chart().setLeapYear(false);
-    main.Chart().setTimeSystem(0);
+    main.Chart().setTimeSystem(kTrueSolarTime);
     main.Chart().Location().setLatitude(34.65);
     main.Chart().Location().setLongitude(135);
     main.Chart().Location().setTimeZone(9);
@@ -54,7 +54,7 @@ class ClockModelTest : public ::testing::Test {
 };
 
 TEST_F(ClockModelTest, OpensInTheModeOfTheDateBasisAndSwitchesModes) {
-  main.Chart().setTimeSystem(1);  // shown time = the zone's standard time
+  main.Chart().setTimeSystem(kMeanStandardTime);  // shown time = the zone's standard time
   SetStandardTime(At(2026, 12, 7, 9, 41, 7));
   ASSERT_EQ(clock.Open(), kTrue);
   EXPECT_EQ(clock.Mode(), ClockMode::RealTime);
@@ -126,7 +126,7 @@ TEST_F(ClockModelTest, TrackBarStandsOnWholeHoursAndMarksDaylight) {
 
   // The track bar runs in true solar time; in mean standard time the shown
   // time is that plus TimeDiff, keeping its date even below midnight.
-  main.Chart().setTimeSystem(1);
+  main.Chart().setTimeSystem(kMeanStandardTime);
   main.Chart().Location().setLongitude(140);
   ASSERT_EQ(clock.Open(), kTrue);
   ASSERT_EQ(clock.MoveTrack(0), kTrue);
@@ -141,7 +141,7 @@ TEST_F(ClockModelTest, TrackBarStandsOnWholeHoursAndMarksDaylight) {
 }
 
 TEST_F(ClockModelTest, RedrawsOncePerMinuteAndFollowsTheDayAtMidnight) {
-  main.Chart().setTimeSystem(1);
+  main.Chart().setTimeSystem(kMeanStandardTime);
   SetStandardTime(At(2026, 3, 5, 10, 30, 59));
   ASSERT_EQ(clock.Open(), kTrue);
   bool redraw = true;
@@ -195,21 +195,21 @@ TEST_F(ClockModelTest, RealTimeIsTheDialsZoneWithoutTheComputersSummerTime) {
   setenv("TZ", "America/New_York", 1);
   tzset();
 
-  main.Chart().setTimeSystem(1);
+  main.Chart().setTimeSystem(kMeanStandardTime);
   utc = sys_days(year_month_day(year(2026), month(7), day(1))) + hours(15);  // 11:00 EDT
   ASSERT_EQ(clock.Open(), kTrue);
   EXPECT_EQ(clock.Shown(), At(2026, 7, 2, 0, 0));
   EXPECT_EQ(main.Chart().Season().CalcDate(), 183);  // the dial's date, not New York's
 
   // In true solar time: standard time less that day's TimeDiff.
-  main.Chart().setTimeSystem(0);
+  main.Chart().setTimeSystem(kTrueSolarTime);
   main.Chart().Location().setLongitude(140);
   ASSERT_EQ(clock.RealTimeCommand(), kTrue);
   const double diff = main.Chart().Season().TimeDiff();
   EXPECT_NEAR(duration<double>(clock.Shown() - At(2026, 7, 2, 0, 0)).count(), -diff * 3600, 1);
 
   // And with the computer's own clock.
-  main.Chart().setTimeSystem(1);
+  main.Chart().setTimeSystem(kMeanStandardTime);
   ClockModel live(main);
   ASSERT_EQ(live.Open(), kTrue);
   const auto expected = local_seconds(SystemUtcNow().time_since_epoch()) + hours(9);
@@ -238,11 +238,11 @@ TEST(ClockPreferencesTest, UnusableShadowLimitsFallBackToTheDefault) {
   // A minimised close keeps the stored place.
   ClockPreferences preferences = LoadClockPreferences();
   EXPECT_EQ(preferences.placement.Width, 260);
-  preferences.placement = {50, 60, 400, 500, 1};
+  preferences.placement = {50, 60, 400, 500, kWindowMinimized};
   SaveClockPreferences(preferences);
   const ClockPreferences again = LoadClockPreferences();
   EXPECT_EQ(again.placement.Left, 10);
-  EXPECT_EQ(again.placement.WindowState, 1);
+  EXPECT_EQ(again.placement.WindowState, kWindowMinimized);
   SetAppIniPath("");
 }
 

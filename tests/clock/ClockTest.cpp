@@ -43,7 +43,7 @@ class ClockOrderTest : public ::testing::Test {
   std::vector<DialLayout> layouts;
 
   void SetUp() override {
-    main.Chart().setTimeSystem(0);
+    main.Chart().setTimeSystem(kTrueSolarTime);
     main.ClockOption.Picture = true;
   }
 
@@ -202,7 +202,7 @@ ShadowSides CountShadow(const QImage& image, bool aboveCentre) {
 
 TEST(ClockPictureTest, ShadowFallsWestInTheMorningEastInTheAfternoonOnTheGnomonsSide) {
   MainModel main;
-  main.Chart().setTimeSystem(0);
+  main.Chart().setTimeSystem(kTrueSolarTime);
   struct Case {
     double latitude;
     int hour;
@@ -234,9 +234,9 @@ TEST(ClockPictureTest, ShadowFallsWestInTheMorningEastInTheAfternoonOnTheGnomons
 
 TEST(ClockPictureTest, BackgroundTakesTheDayOrNightColour) {
   MainModel main;
-  main.Chart().setTimeSystem(0);
-  main.ClockDayColor.Background = 0x00FF00;    // blue 0, green 255, red 0 -> green... as BGR
-  main.ClockNightColor.Background = 0x000080;  // red 128
+  main.Chart().setTimeSystem(kTrueSolarTime);
+  main.ClockDayColor.Background = kColorGreen;
+  main.ClockNightColor.Background = kColorMaroon;
   ClockPicture picture(300, 300);
   ASSERT_EQ(picture.Render(main, At(2026, 6, 21, 12, 0)), kTrue);
   EXPECT_EQ(QColor(picture.Image().pixel(2, 297)), QColor(0, 255, 0));

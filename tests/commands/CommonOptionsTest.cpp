@@ -23,7 +23,7 @@ TEST(CommonOptionsParse, SortsSharedOptionsExtrasDocumentAndWords) {
   EXPECT_EQ(parsed->common.document, "design.UFX");
   EXPECT_EQ(parsed->common.latitude, -35.5);
   EXPECT_EQ(parsed->common.seasonDate, std::make_pair(3, 14));
-  EXPECT_EQ(parsed->common.timeSystem, 0);
+  EXPECT_EQ(parsed->common.timeSystem, kTrueSolarTime);
   EXPECT_EQ(parsed->common.includeRiseSet, false);
   // A name may look like an option; it is the value of --name.
   EXPECT_EQ(parsed->common.name, "--lat");

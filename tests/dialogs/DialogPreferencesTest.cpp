@@ -32,7 +32,7 @@ TEST_F(DialogPreferencesTest, FirstOpeningUsesTheDefaults) {
   const WindowPlacement info = LoadInfoWindowPlacement();
   EXPECT_EQ((std::array{info.Left, info.Top, info.Width, info.Height}),
             (std::array{0.0, 0.0, 200.0, 200.0}));
-  EXPECT_EQ(info.WindowState, 0);
+  EXPECT_EQ(info.WindowState, kWindowNormal);
 }
 
 TEST_F(DialogPreferencesTest, CancelKeepsOnlyThePlaceAndOkKeepsTheChoice) {
@@ -67,11 +67,11 @@ TEST_F(DialogPreferencesTest, UnreadableValuesFallBackOneByOne) {
   const WindowPlacement info = LoadInfoWindowPlacement();
   EXPECT_EQ((std::array{info.Left, info.Top, info.Width, info.Height}),
             (std::array{5.0, 6.0, 200.0, 200.0}));
-  EXPECT_EQ(info.WindowState, 2);
+  EXPECT_EQ(info.WindowState, kWindowMaximized);
 
-  SaveInfoWindowPlacement({1, 2, 300, 400, 0});
+  SaveInfoWindowPlacement({1, 2, 300, 400, kWindowNormal});
   EXPECT_EQ(GetIniString("InfoWindow", "Position", ""), "1, 2, 300, 400");
-  EXPECT_EQ(GetIniInt("InfoWindow", "WindowState", -1), 0);
+  EXPECT_EQ(GetIniInt("InfoWindow", "WindowState", -1), kWindowNormal);
 }
 
 }  // namespace

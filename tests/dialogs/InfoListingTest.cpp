@@ -23,7 +23,7 @@ std::vector<std::string> LinesOf(const std::string& text) {
 
 TEST(InfoListing, EngineDefaultsInTrueSolarTimeComeOutExactly) {
   Chart chart;
-  chart.setTimeSystem(0);
+  chart.setTimeSystem(kTrueSolarTime);
   chart.setCompatible(true);
 
   EXPECT_EQ(BuildInfoListing(chart, 2026),
@@ -81,7 +81,7 @@ TEST(InfoListing, PolarNightAndMidnightSunNeedNoSunrise) {
 TEST(InfoListing, DayNumberAndTimeSystemLines) {
   Chart chart;
   chart.Season().setCalcDate(100);
-  chart.setTimeSystem(1);
+  chart.setTimeSystem(kMeanStandardTime);
 
   const auto lines = LinesOf(BuildInfoListing(chart, 2026));
   ASSERT_EQ(lines.size(), 14u);

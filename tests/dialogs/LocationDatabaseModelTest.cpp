@@ -192,6 +192,15 @@ TEST_F(LocationDialogModelTest, FindsCitiesInEitherLanguageAcrossRegions) {
   ASSERT_TRUE(model.ChooseFound(byEnglish[1]));
   EXPECT_EQ(model.RegionIndex(), 47);
   EXPECT_EQ(model.Chosen()->Name, "市48-2, 県48");
+
+  model.setFilter("city48-");
+  EXPECT_EQ(model.ListItems().at(1), "市48-2 (県48)");
+  EXPECT_EQ(model.ListIndex(), 1) << "the chosen city stays selected among the found";
+  ASSERT_TRUE(model.ChooseMatch(0));
+  EXPECT_EQ(model.ListIndex(), 0);
+  model.setFilter("");
+  EXPECT_FALSE(model.Searching());
+  EXPECT_EQ(model.ListItems(), model.CityItems());
 }
 
 TEST_F(LocationDialogModelTest, MissingOrDamagedFilesFail) {

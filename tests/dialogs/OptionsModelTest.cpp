@@ -71,6 +71,38 @@ TEST(OptionLineWidth, FromZeroToBelowHundred) {
   EXPECT_EQ(FormatLineWidth(0.255), "0.26");
 }
 
+TEST(OptionTypedValues, OkTakesInOrderAndStopsAtTheFirstRefusal) {
+  Chart chart;
+  OptionSettings options;
+  options.TimeZone = 13;  // the computer's, beyond what a design takes
+  TypedOutcome outcome = TakeTypedOptions(options, chart, {"x", "5", "30"});
+  EXPECT_EQ(outcome.lineWidth, TypedValue::Refused);
+  EXPECT_EQ(outcome.timeZone, TypedValue::Unchanged) << "not looked at";
+  EXPECT_EQ(options.TimeZone, 13);
+  const TimeZoneTexts shown = FormatTimeZone(chart, 13);
+  outcome = TakeTypedOptions(options, chart, {"1.00", shown.Hours, shown.Minutes});
+  EXPECT_EQ(outcome.lineWidth, TypedValue::Unchanged);
+  EXPECT_EQ(outcome.timeZone, TypedValue::Unchanged);
+  EXPECT_FALSE(outcome.settableZone);
+  outcome = TakeTypedOptions(options, chart, {"2.5", "5", "30"});
+  EXPECT_EQ(outcome.lineWidth, TypedValue::Taken);
+  EXPECT_EQ(outcome.timeZone, TypedValue::Taken);
+  EXPECT_TRUE(outcome.settableZone);
+  EXPECT_EQ(options.DialOption.LineWidth, 2.5);
+  EXPECT_EQ(options.TimeZone, 5.5);
+}
+
+TEST(OptionPicturePreview, FitsInsideTheMarginAndCentres) {
+  const PreviewFrame wide = PicturePreviewFrame(400, 100, 120, 90);
+  EXPECT_EQ((std::array{wide.left, wide.top, wide.width, wide.height}),
+            (std::array{4.0, 31.0, 112.0, 28.0}));
+  const PreviewFrame tall = PicturePreviewFrame(10, 20, 120, 90);
+  EXPECT_EQ((std::array{tall.left, tall.top, tall.width, tall.height}),
+            (std::array{39.5, 4.0, 41.0, 82.0}));
+  const PreviewFrame none = PicturePreviewFrame(0, 0, 120, 90);
+  EXPECT_EQ(none.width / none.height, 120.0 / 90);
+}
+
 TEST(OptionSettingsCopy, DefaultsAndWritingBack) {
   const OptionSettings defaults = DefaultOptions(-3.5);
   EXPECT_TRUE(defaults.DialOption.Picture.ends_with("/bkgcolor.wmf"));

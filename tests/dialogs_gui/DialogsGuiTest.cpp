@@ -182,7 +182,7 @@ class DialogsGuiTest : public QObject {
   void optionsOkWritesEveryChangeBack() {
     MainModel model;
     OptionPickers pickers;
-    pickers.PickColor = [](QWidget*, ColorRef) { return std::optional<ColorRef>(0x00ff00); };
+    pickers.PickColor = [](QWidget*, ColorRef) { return std::optional<ColorRef>(kColorGreen); };
     pickers.PickFont = [](QWidget*, const FontChoice& initial) {
       FontChoice choice = initial;
       choice.Font.Size = 20;

@@ -23,7 +23,7 @@ inline DialLayout A4Layout() {
 
 // True solar time, the whole daylight range in hours.
 inline void PrepareModel(MainModel& main, double latitude = 34.65, int32_t season = 4) {
-  main.Chart().setTimeSystem(0);
+  main.Chart().setTimeSystem(kTrueSolarTime);
   main.Chart().Location().setLatitude(latitude);
   main.Chart().Season().setCalcSeason(season);
   main.CalcTime = {-999, -999, 60};

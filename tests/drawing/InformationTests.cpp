@@ -54,7 +54,7 @@ TEST_F(Information, DateBasisTimeSystemAndPlace) {
   main.Season.AdjustEquation = true;
   main.Season.SeasonDate = {2024, 3, 5};
   main.Chart().Season().setEquationOfTime(-0.2);
-  main.Chart().setTimeSystem(1);
+  main.Chart().setTimeSystem(kMeanStandardTime);
   main.Chart().Location().setLatitude(-33.9);  // outside the magnetic area
   ASSERT_EQ(Draw(), kTrue);
   const auto texts = page.Texts();
@@ -71,7 +71,7 @@ TEST_F(Information, DateBasisTimeSystemAndPlace) {
   EXPECT_LT(page.Of(RecordOp::Text)[6].Points[0].y, page.PixelY(A4Layout().CenterY));
 
   page.Log.clear();
-  main.Chart().setTimeSystem(0);
+  main.Chart().setTimeSystem(kTrueSolarTime);
   main.Chart().Season().setEquationOfTime(0);
   main.Chart().Location().setLongitude(130.5);  // dial 18 minutes behind the clock
   ASSERT_EQ(Draw(), kTrue);

@@ -28,10 +28,10 @@ TEST(Geometry, CompassAngleVectorAngleAndRotation) {
 }
 
 TEST(Geometry, InvertColor) {
-  EXPECT_EQ(InvertColor(8421504), 16777215);  // mid grey would stay grey
-  EXPECT_EQ(InvertColor(0), 16777215);
-  EXPECT_EQ(InvertColor(255), 16776960);
-  EXPECT_EQ(InvertColor(16777215), 0);
+  EXPECT_EQ(InvertColor(kColorGrey), kColorWhite);  // mid grey would stay grey
+  EXPECT_EQ(InvertColor(kColorBlack), kColorWhite);
+  EXPECT_EQ(InvertColor(kColorRed), kColorCyan);
+  EXPECT_EQ(InvertColor(kColorWhite), kColorBlack);
   EXPECT_EQ(InvertColor(0x123456), 0xEDCBA9);
 }
 

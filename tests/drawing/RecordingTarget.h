@@ -32,7 +32,7 @@ enum class RecordOp {
 struct RecordedState {
   FontSpec Font;
   ColorRef ForeColor = 0;
-  ColorRef FillColor = 16777215;
+  ColorRef FillColor = kColorWhite;
   BrushStyle FillStyle = BrushStyle::Transparent;
   PenMode DrawMode = PenMode::CopyPen;
   PenStyle DrawStyle = PenStyle::Solid;

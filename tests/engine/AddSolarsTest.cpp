@@ -133,7 +133,7 @@ TEST(AddSolars, ZeroIntervalFromSunriseEndsWithTheSunrisePoint) {
 }
 
 TEST(AddSolars, TimesThatAreNotNumbersFailInsteadOfLooping) {
-  for (int32_t timeSystem : {0, 1, 3}) {
+  for (int32_t timeSystem : {kTrueSolarTime, kMeanStandardTime, 3}) {
     Chart chart;
     chart.setTimeSystem(timeSystem);
     ExpectFailure(chart, chart.AddSolars(std::nan(""), -999, 7), kEndBeforeStart);
@@ -226,7 +226,7 @@ TEST(SunPosition, MorningIsEastAndAfternoonWest) {
 
 TEST(AddSolars, StandardTimeIsConvertedAtEveryRead) {
   Chart chart;
-  chart.setTimeSystem(1);
+  chart.setTimeSystem(kMeanStandardTime);
   chart.Location().setLongitude(139.75);
   const double offset = 4.75 / 15 + chart.Season().EquationOfTime();  // solar - standard
   ASSERT_EQ(chart.AddSolars(10, 11, 30), kTrue);
@@ -234,12 +234,12 @@ TEST(AddSolars, StandardTimeIsConvertedAtEveryRead) {
   const ChartSolar& first = chart.Solars()->Solar(1);
   EXPECT_NEAR(first.HourAngle(), 15 * (10 + offset) - 180, 1e-9) << "computed from true solar time";
   // Switching the time system re-expresses the stored times, the angles stay.
-  chart.setTimeSystem(0);
+  chart.setTimeSystem(kTrueSolarTime);
   EXPECT_NEAR(first.CalcTime(), 10 + offset, 1e-12);
   EXPECT_NEAR(chart.Solars()->StartTime(), 10 + offset, 1e-12);
   EXPECT_NEAR(chart.Solars()->EndTime(), 11 + offset, 1e-12);
   chart.Location().setLongitude(135);
-  chart.setTimeSystem(1);
+  chart.setTimeSystem(kMeanStandardTime);
   EXPECT_NEAR(first.CalcTime(), 10 + 4.75 / 15, 1e-12) << "read with the current longitude";
   chart.setTimeSystem(7);
   EXPECT_EQ(first.CalcTime(), 0);

@@ -8,13 +8,13 @@ namespace {
 TEST(ChartState, TwoChartsDoNotDisturbEachOther) {
   Chart first;
   Chart second;
-  first.setTimeSystem(1);
+  first.setTimeSystem(kMeanStandardTime);
   first.setLeapYear(true);
   first.setCompatible(false);
   first.Location().setLatitude(-35);
   first.Season().setCalcDate(366);
 
-  EXPECT_EQ(second.TimeSystem(), 0);
+  EXPECT_EQ(second.TimeSystem(), kTrueSolarTime);
   EXPECT_FALSE(second.LeapYear());
   EXPECT_TRUE(second.Compatible());
   EXPECT_EQ(second.Location().Latitude(), 34.65);

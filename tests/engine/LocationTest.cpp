@@ -18,7 +18,7 @@ TEST(Location, Defaults) {
   EXPECT_EQ(location.TimeZone(), 9);
   EXPECT_TRUE(chart.Compatible());
   EXPECT_FALSE(chart.LeapYear());
-  EXPECT_EQ(chart.TimeSystem(), 0);
+  EXPECT_EQ(chart.TimeSystem(), kTrueSolarTime);
   EXPECT_FALSE(chart.IncludeRiseSet());
   EXPECT_FALSE(chart.SolarsExists());
   EXPECT_EQ(chart.Solars(), nullptr);

@@ -110,7 +110,7 @@ TEST(SunRiseSet, ArcPairsAcceptTheirEndsAndRejectBeyond) {
 
 TEST(TimeSystems, StandardTimeFollowsMeridianLongitudeAndEquation) {
   Chart chart;
-  chart.setTimeSystem(1);
+  chart.setTimeSystem(kMeanStandardTime);
   ChartSeason& season = chart.Season();
   const double e = season.EquationOfTime();
   EXPECT_NEAR(season.SunRiseTime(), 7.16304113434783 - e, 1e-12);
@@ -120,7 +120,7 @@ TEST(TimeSystems, StandardTimeFollowsMeridianLongitudeAndEquation) {
   EXPECT_NEAR(season.TimeDiff(), -(4.75 / 15) - e, 1e-12);
   EXPECT_NEAR(season.SunRiseTime(), 7.16304113434783 - 4.75 / 15 - e, 1e-12);
 
-  chart.setTimeSystem(0);
+  chart.setTimeSystem(kTrueSolarTime);
   EXPECT_NEAR(season.SunRiseTime(), 7.16304113434783, 1e-13);
   EXPECT_NEAR(season.TimeDiff(), -(4.75 / 15) - e, 1e-12) << "TimeDiff ignores the time system";
 

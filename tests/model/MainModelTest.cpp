@@ -36,7 +36,7 @@ TEST(MainModel, StartsWithTheDefaultDesignForToday) {
   EXPECT_TRUE(chart.Compatible());
   EXPECT_EQ(chart.LeapYear(),
             today.Year % 4 == 0 && (today.Year % 100 != 0 || today.Year % 400 == 0));
-  EXPECT_EQ(chart.TimeSystem(), 1);
+  EXPECT_EQ(chart.TimeSystem(), kMeanStandardTime);
   EXPECT_TRUE(chart.IncludeRiseSet());
   // The zone's own city, at its standard time (not daylight saving).
   EXPECT_EQ(chart.Location().Name(), "ニューヨーク, アメリカ合衆国");

@@ -45,7 +45,7 @@ TEST_F(PreferencesTest, FirstStartShowsTheDefaultPlace) {
   EXPECT_EQ(location.Latitude(), 34.65);
   EXPECT_EQ(location.Longitude(), 135);
   EXPECT_EQ(location.TimeZone(), GetSystemTimeZone());
-  EXPECT_EQ(model.Chart().TimeSystem(), 1);
+  EXPECT_EQ(model.Chart().TimeSystem(), kMeanStandardTime);
   EXPECT_EQ(model.CalcTime.Interval, 30);
   EXPECT_EQ(model.DialOption.Picture, AppFolder() + "/bkgcolor.wmf");
   EXPECT_EQ(model.MainWindow.Left, 0);
@@ -54,7 +54,7 @@ TEST_F(PreferencesTest, FirstStartShowsTheDefaultPlace) {
 
 TEST_F(PreferencesTest, SavedPreferencesComeBackAtTheNextStart) {
   MainModel first;
-  first.Chart().setTimeSystem(0);
+  first.Chart().setTimeSystem(kTrueSolarTime);
   first.Chart().setCompatible(false);
   first.Chart().Location().setName("沖縄県那覇市");
   first.Chart().Location().setLatitude(26.2125);
@@ -69,10 +69,10 @@ TEST_F(PreferencesTest, SavedPreferencesComeBackAtTheNextStart) {
   first.DialOption.Picture = "/opt/bkg color.wmf";
   first.DialOption.LineWidth = 0.75;
   first.DialOption.MaxPages = 2;
-  first.DialColor.GnomonFill = 32768;
+  first.DialColor.GnomonFill = kColorDarkGreen;
   first.DialTimeFont = {"Noto Sans CJK JP", 13.5, false, true, false, true};
   first.ClockOption.InvertShadow = false;
-  first.ClockNightColor.ShadowFill = 255;
+  first.ClockNightColor.ShadowFill = kColorRed;
   first.ClockTimeFont.Bold = false;
   SavePreferences(first);
 
@@ -85,7 +85,7 @@ TEST_F(PreferencesTest, SavedPreferencesComeBackAtTheNextStart) {
 
   MainModel second;
   LoadPreferences(second);
-  EXPECT_EQ(second.Chart().TimeSystem(), 0);
+  EXPECT_EQ(second.Chart().TimeSystem(), kTrueSolarTime);
   EXPECT_FALSE(second.Chart().Compatible());
   EXPECT_EQ(second.Chart().Location().Name(), "沖縄県那覇市");
   EXPECT_EQ(second.Chart().Location().Longitude(), 127.68111);
@@ -98,10 +98,10 @@ TEST_F(PreferencesTest, SavedPreferencesComeBackAtTheNextStart) {
   EXPECT_EQ(second.DialOption.Picture, "/opt/bkg color.wmf");
   EXPECT_EQ(second.DialOption.LineWidth, 0.75);
   EXPECT_EQ(second.DialOption.MaxPages, 2);
-  EXPECT_EQ(second.DialColor.GnomonFill, 32768);
+  EXPECT_EQ(second.DialColor.GnomonFill, kColorDarkGreen);
   EXPECT_EQ(second.DialTimeFont, first.DialTimeFont);
   EXPECT_FALSE(second.ClockOption.InvertShadow);
-  EXPECT_EQ(second.ClockNightColor.ShadowFill, 255);
+  EXPECT_EQ(second.ClockNightColor.ShadowFill, kColorRed);
   EXPECT_FALSE(second.ClockTimeFont.Bold);
 
   // Saving again changes nothing.
@@ -123,14 +123,14 @@ TEST_F(PreferencesTest, ValueInTheWrongFormFailsOnlyItsOwnStep) {
   EXPECT_EQ(model.MainWindow.Left, 300);  // a single number moves the left only
   EXPECT_EQ(model.MainWindow.Top, 33);
   EXPECT_TRUE(model.Chart().Compatible());
-  EXPECT_EQ(model.Chart().TimeSystem(), 1);
+  EXPECT_EQ(model.Chart().TimeSystem(), kMeanStandardTime);
   EXPECT_EQ(model.Chart().Location().Latitude(), 34.65);
   EXPECT_EQ(model.Chart().Location().Longitude(), 139.7);
   EXPECT_EQ(model.Chart().Location().TimeZone(), GetSystemTimeZone());  // 99 refused by the engine
   EXPECT_EQ(model.CalcTime.Interval, 15);
   EXPECT_TRUE(model.General.DebugMode);
   EXPECT_EQ(model.DialColor.HourLine, 12);  // integers are read from the leading digits
-  EXPECT_EQ(model.DialColor.MinuteLine, 8421504);
+  EXPECT_EQ(model.DialColor.MinuteLine, kColorGrey);
   EXPECT_EQ(model.DialTimeFont.Size, 12);
   EXPECT_EQ(model.DialTimeFont.Name, "Quoted Name");
   EXPECT_EQ(model.DialOption.MaxPages, 1);
@@ -227,27 +227,28 @@ TEST_F(PreferencesTest, WindowPlacementKeepsWhatEachWindowStores) {
   WriteIni(
       "[InfoWindow]\r\nPosition=15, x, 250\r\nWindowState=2\r\n[LocationDialog]\r\nPosition=1, 2, "
       "3, 4\r\n");
-  WindowPlacement info{0, 7, 200, 200, 0};
+  WindowPlacement info{0, 7, 200, 200, kWindowNormal};
   LoadWindowPlacement("InfoWindow", PlacementKeys::PositionSizeAndState, info);
   EXPECT_EQ(info.Left, 15);
   EXPECT_EQ(info.Top, 7);  // unreadable part: the previous value
   EXPECT_EQ(info.Width, 250);
   EXPECT_EQ(info.Height, 200);
-  EXPECT_EQ(info.WindowState, 2);
+  EXPECT_EQ(info.WindowState, kWindowMaximized);
 
-  WindowPlacement dialog{10, 10, 99, 99, 0};
+  WindowPlacement dialog{10, 10, 99, 99, kWindowNormal};
   LoadWindowPlacement("LocationDialog", PlacementKeys::Position, dialog);
   EXPECT_EQ(dialog.Left, 1);
   EXPECT_EQ(dialog.Top, 2);
   EXPECT_EQ(dialog.Width, 99);
 
   SaveWindowPlacement("InfoWindow", PlacementKeys::PositionSizeAndState,
-                      {1.5, 2.5, 300.49, -4.5, 0});
+                      {1.5, 2.5, 300.49, -4.5, kWindowNormal});
   EXPECT_EQ(GetIniString("InfoWindow", "Position", ""), "2, 2, 300, -4");
-  SaveWindowPlacement("InfoWindow", PlacementKeys::PositionSizeAndState, {9, 9, 9, 9, 1});
+  SaveWindowPlacement("InfoWindow", PlacementKeys::PositionSizeAndState,
+                      {9, 9, 9, 9, kWindowMinimized});
   EXPECT_EQ(GetIniString("InfoWindow", "Position", ""), "2, 2, 300, -4");
-  EXPECT_EQ(GetIniInt("InfoWindow", "WindowState", 0), 1);
-  SaveWindowPlacement("LocationDialog", PlacementKeys::Position, {3, 4, 5, 6, 0});
+  EXPECT_EQ(GetIniInt("InfoWindow", "WindowState", 0), kWindowMinimized);
+  SaveWindowPlacement("LocationDialog", PlacementKeys::Position, {3, 4, 5, 6, kWindowNormal});
   EXPECT_EQ(GetIniString("LocationDialog", "Position", ""), "3, 4");
   EXPECT_EQ(GetIniInt("LocationDialog", "WindowState", -1), -1);
 }

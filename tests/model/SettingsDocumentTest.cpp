@@ -58,7 +58,7 @@ std::string WithoutComments(const std::string& text) {
 // A model with a value other than the default in every stored group.
 void ChangeEverything(MainModel& model) {
   model.Chart().setCompatible(false);
-  model.Chart().setTimeSystem(0);
+  model.Chart().setTimeSystem(kTrueSolarTime);
   model.Chart().setIncludeRiseSet(false);
   model.Chart().Location().setName("東京都 = 新宿区");
   model.Chart().Location().setLatitude(-33.8675);
@@ -69,7 +69,7 @@ void ChangeEverything(MainModel& model) {
   ASSERT_EQ(model.ApplySeason(), kTrue);
   model.CalcTime.Interval = 15;
   model.DialOption = {false, false, false, "/opt/my pictures/dial.png", 0.25, false, 0, 2};
-  model.DialColor.HourLine = 65280;
+  model.DialColor.HourLine = kColorGreen;
   model.DialColor.InformationFont = 123456;
   model.DialInformationFont = {"IPAゴシック", 10.5, true, true, true, true};
   model.ClockOption = {false, 1, false};
@@ -89,7 +89,7 @@ TEST_F(SettingsDocumentTest, SavedDocumentReopensToTheSameBytes) {
   ASSERT_EQ(second.OpenDocument(a), kTrue) << second.LastErrDescription();
   EXPECT_EQ(second.Chart().Location().Name(), "東京都 = 新宿区");
   EXPECT_DOUBLE_EQ(second.Chart().Location().Latitude(), -33.8675);
-  EXPECT_EQ(second.Chart().TimeSystem(), 0);
+  EXPECT_EQ(second.Chart().TimeSystem(), kTrueSolarTime);
   EXPECT_FALSE(second.Chart().Compatible());
   EXPECT_TRUE(second.Season.AdjustEquation);
   EXPECT_EQ(second.Season.SeasonDate, (CalendarDate{Today().Year, 2, 14}));
@@ -98,7 +98,7 @@ TEST_F(SettingsDocumentTest, SavedDocumentReopensToTheSameBytes) {
   EXPECT_EQ(second.DialInformationFont, first.DialInformationFont);
   EXPECT_EQ(second.ClockClockFont.Size, 7.25);
   EXPECT_EQ(second.ClockNightColor.Background, 42);
-  EXPECT_EQ(second.DialColor.HourLine, 65280);
+  EXPECT_EQ(second.DialColor.HourLine, kColorGreen);
   EXPECT_EQ(second.ClockOption.TimeFormat, 1);
 
   // The day's declination comes back to 15 digits, so computed comment
@@ -563,7 +563,7 @@ class FakePrinter : public PrinterSetup {
   bool setZoom(int32_t v) override { return Set(current.Zoom, v); }
   bool setCopies(int16_t v) override { return Set(current.Copies, v); }
 
-  PrinterProperties current{"Office Laser", 9, 7, -4, 2, 1, 1, 100, 1};
+  PrinterProperties current{"Office Laser", kPaperA4, 7, -4, 2, 1, kPortrait, 100, 1};
   std::string selected;
 
  private:
@@ -592,30 +592,30 @@ TEST_F(SettingsDocumentTest, PrinterSectionGoesThroughThePrinterSetUp) {
       kTrue)
       << model.LastErrDescription();
   EXPECT_EQ(printer->selected, "Photo");
-  EXPECT_EQ(printer->current.PaperSize, 8);
-  EXPECT_EQ(printer->current.Orientation, 1);  // refused value skipped
+  EXPECT_EQ(printer->current.PaperSize, kPaperA3);
+  EXPECT_EQ(printer->current.Orientation, kPortrait);  // refused value skipped
   EXPECT_EQ(printer->current.Zoom, 40000);
   EXPECT_EQ(model.CalcTime.Interval, 20);
 
   // Without a usable printer a bad value is skipped, and only a supported
   // paper and the orientation are kept, as the sheet of the preview.
   model.setPrinter(nullptr);
-  EXPECT_EQ(model.Printer().Current().PaperSize, 9);
-  EXPECT_EQ(model.Printer().Current().Orientation, 1);
+  EXPECT_EQ(model.Printer().Current().PaperSize, kPaperA4);
+  EXPECT_EQ(model.Printer().Current().Orientation, kPortrait);
   ASSERT_EQ(model.OpenDocument(WriteDocument(
                 "none.ufx", "[Umbrafex]\n[Printer]\nPaperSize=bad\n[CalcTime]\nInterval=10\n")),
             kTrue);
   EXPECT_EQ(model.CalcTime.Interval, 10);
-  EXPECT_EQ(model.Printer().Current().PaperSize, 9);
+  EXPECT_EQ(model.Printer().Current().PaperSize, kPaperA4);
   ASSERT_EQ(model.OpenDocument(WriteDocument(
                 "a3.ufx", "[Umbrafex]\n[Printer]\nPaperSize=8\nOrientation=2\nCopies=3\n")),
             kTrue);
-  EXPECT_EQ(model.Printer().Current().PaperSize, 8);
-  EXPECT_EQ(model.Printer().Current().Orientation, 2);
+  EXPECT_EQ(model.Printer().Current().PaperSize, kPaperA3);
+  EXPECT_EQ(model.Printer().Current().Orientation, kLandscape);
   EXPECT_FALSE(model.Printer().IsPrinterAvailable());
   ASSERT_EQ(model.OpenDocument(WriteDocument("letter.ufx", "[Umbrafex]\n[Printer]\nPaperSize=1\n")),
             kTrue);
-  EXPECT_EQ(model.Printer().Current().PaperSize, 8);  // an unsupported paper is no sheet
+  EXPECT_EQ(model.Printer().Current().PaperSize, kPaperA3);  // an unsupported paper is no sheet
 
   // Saved again on this machine, the document keeps what it came with.
   ASSERT_EQ(model.OpenDocument(path), kTrue);

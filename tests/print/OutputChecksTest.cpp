@@ -153,14 +153,14 @@ TEST(OutputSequenceTest, BoundariesOfTheTimeZoneAndLatitudeNotes) {
     std::vector<CheckStep> steps;
   };
   const std::vector<Case> cases{
-      {23.45, 135, 1, {CheckStep::Latitude}},
-      {23.46, 135, 1, {}},
-      {-66.55, 135, 1, {CheckStep::Latitude}},
-      {66.54, 150, 1, {}},
-      {40, 150.01, 1, {CheckStep::TimeZone}},
-      {40, 150.01, 0, {}},
-      {40, 150, 1, {}},
-      {40, 119.99, 1, {CheckStep::TimeZone}},
+      {23.45, 135, kMeanStandardTime, {CheckStep::Latitude}},
+      {23.46, 135, kMeanStandardTime, {}},
+      {-66.55, 135, kMeanStandardTime, {CheckStep::Latitude}},
+      {66.54, 150, kMeanStandardTime, {}},
+      {40, 150.01, kMeanStandardTime, {CheckStep::TimeZone}},
+      {40, 150.01, kTrueSolarTime, {}},
+      {40, 150, kMeanStandardTime, {}},
+      {40, 119.99, kMeanStandardTime, {CheckStep::TimeZone}},
   };
   for (const Case& c : cases) {
     MainModel main;

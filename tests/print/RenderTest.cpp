@@ -34,7 +34,7 @@ bool IsDark(QRgb c) {
 
 // A design whose noon line lies on the dial's north-south axis.
 void PrepareNoonOnAxis(MainModel& main, double latitude) {
-  main.Chart().setTimeSystem(0);
+  main.Chart().setTimeSystem(kTrueSolarTime);
   main.Chart().Location().setLatitude(latitude);
   main.DialOption.Picture.clear();
   ASSERT_EQ(main.ApplySeason(), kTrue);

@@ -307,9 +307,10 @@ class PrintWindowsTest : public QObject {
     QCOMPARE(PrinterToUse({"Laser", "Photo"}, "", "Gone too"), QString("Laser"));
     QCOMPARE(PrinterToUse({"Laser", "Photo"}, "Laser", "Photo"), QString("Laser"));
     QCOMPARE(PrinterToUse({}, "Gone", ""), QString("Gone"));
-    for (int16_t code : {1, 5, 8, 9, 11, 12, 13}) QCOMPARE(PaperCodeOf(PageSizeOfCode(code)), code);
-    QCOMPARE(PageSizeOfCode(12), QPageSize::JisB4);
-    QCOMPARE(PageSizeOfCode(13), QPageSize::JisB5);
+    const int16_t codes[] = {1, 5, kPaperA3, kPaperA4, 11, kPaperB4, kPaperB5};
+    for (int16_t code : codes) QCOMPARE(PaperCodeOf(PageSizeOfCode(code)), code);
+    QCOMPARE(PageSizeOfCode(kPaperB4), QPageSize::JisB4);
+    QCOMPARE(PageSizeOfCode(kPaperB5), QPageSize::JisB5);
     QCOMPARE(PaperCodeOf(QPageSize::B4), int16_t{256});  // ISO B4 is not the dial's B4
     QCOMPARE(PageSizeOfCode(999), QPageSize::Custom);
   }

@@ -212,7 +212,7 @@ TEST(QPainterDrawTargetText, RotatedTextTurnsCounterClockwiseAboutItsTopLeftCorn
     {
       QPainter painter(&image);
       auto target = QPainterDrawTarget::ForPage(painter);
-      target->setForeColor(0);
+      target->setForeColor(kColorBlack);
       font.EscapementTenths = c.tenths;
       target->DeviceText({100, 100}, "Sundial", font);
     }
@@ -228,7 +228,7 @@ TEST(QPainterDrawTargetText, TextIsDrawnInTheForeColourOnATransparentBackground)
   {
     QPainter painter(&image);
     auto target = QPainterDrawTarget::ForPage(painter);
-    target->setForeColor(255);  // red
+    target->setForeColor(kColorRed);
     target->setDrawMode(PenMode::Invert);
     DeviceFont font;
     font.Name = "Arial";
@@ -259,8 +259,8 @@ TEST(QPainterDrawTargetPrimitives, InvertingTwiceRestoresThePicture) {
   ASSERT_TRUE(target->CanInvert());
   target->setDrawMode(PenMode::Invert);
   target->setFillStyle(BrushStyle::Solid);
-  target->setFillColor(4210752);
-  target->setForeColor(4210752);
+  target->setFillColor(kColorDarkGrey);
+  target->setForeColor(kColorDarkGrey);
   const std::vector<DevicePoint> shadow{{60, 10}, {100, 90}, {60, 110}, {20, 40}};
   target->DevicePolygon(shadow);
   target->DeviceLine({0, 0}, {119, 119});
@@ -290,7 +290,7 @@ TEST(QPainterDrawTargetPrimitives, SvgCannotInvertAndDrawsWithTheCopyPen) {
     auto target = QPainterDrawTarget::ForPage(painter);
     EXPECT_FALSE(target->CanInvert());
     target->setDrawMode(PenMode::Invert);
-    target->setForeColor(0x00FF00);  // green
+    target->setForeColor(kColorGreen);
     target->DeviceLine({10, 10}, {90, 90});
   }
   const QByteArray text = buffer.data();
@@ -302,8 +302,8 @@ TEST(QPainterDrawTargetPrimitives, ShapesCoverTheClassicDevicePixels) {
   {
     QPainter painter(&image);
     auto target = QPainterDrawTarget::ForPage(painter);
-    target->setForeColor(0);
-    target->setFillColor(255);
+    target->setForeColor(kColorBlack);
+    target->setFillColor(kColorRed);
     target->setFillStyle(BrushStyle::Solid);
     target->DeviceRectangle({10, 10}, {20, 30});
     target->setFillStyle(BrushStyle::Transparent);
@@ -350,7 +350,7 @@ TEST(QPainterDrawTargetPrimitives, ColourReferencesHaveRedInTheLowByte) {
   EXPECT_EQ(ToQColor(0x0000FF), QColor(255, 0, 0));
   EXPECT_EQ(ToQColor(0x00FF00), QColor(0, 255, 0));
   EXPECT_EQ(ToQColor(0xFF0000), QColor(0, 0, 255));
-  EXPECT_EQ(ToQColor(8421504), QColor(128, 128, 128));
+  EXPECT_EQ(ToQColor(kColorGrey), QColor(128, 128, 128));
   // A system colour (button face) comes from the palette, not from its bits.
   EXPECT_TRUE(ToQColor(static_cast<ColorRef>(0x8000000Fu)).isValid());
 }
