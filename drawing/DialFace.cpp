@@ -16,6 +16,14 @@ struct TimeLabel {
   std::string text;
 };
 
+// A drawing time as the hour a clock shows: times before midnight or past
+// the day's end (a zone far from the place) wrap into 0 to 23.
+double ClockHour(double time) {
+  if (time >= 0 && time < 24) return time;
+  const double wrapped = std::fmod(std::nearbyint(time * 1000) / 1000, 24.0);
+  return wrapped < 0 ? wrapped + 24 : wrapped + 0.0;  // no "-0"
+}
+
 // Whole hours (to three decimals) carry a label; other times are minute
 // lines, or sunrise and sunset points ("RS") when the sun is down.
 TimeLabel LabelOf(Chart& chart, double time, double magnification, int32_t timeFormat) {
@@ -24,7 +32,7 @@ TimeLabel LabelOf(Chart& chart, double time, double magnification, int32_t timeF
     if (magnification < 0) return {PositionKind::RiseSet, "RS"};
     return {PositionKind::Minute, ""};
   }
-  const double hour = time >= 24 ? 0 : time;
+  const double hour = ClockHour(time);
   std::string text = chart.FormatDegAngleS(hour, 0, "+- ");
   if (timeFormat == 1) text += ":" + chart.FormatDegAngleS(hour, 1, "");
   if (!text.empty()) text.erase(0, 1);  // the sign, a blank for 0
