@@ -15,7 +15,10 @@ void DrawRings(const DrawPass& pass, const DialLayout& l, const std::optional<Fa
     t.setForeColor(colors->TimeLine);
     t.setFillColor(colors->TimeFill);
   }
+  // The dial is cut out along its outer ring.
+  if (pass.OnPaper()) t.setDrawWidth(SheetPenWidth(t, kCutLineMm));
   PixelCircle(t, l.CenterX, l.CenterY, l.OuterRadius);
+  if (pass.OnPaper()) t.setDrawWidth(DialPenWidth(pass));
 
   if (colors) {
     t.setForeColor(colors->TimeLine);

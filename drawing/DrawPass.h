@@ -64,9 +64,20 @@ struct DialGeometry {
 DialGeometry DialGeometryOf(const DialLayout& layout, double latitude);
 
 // The dial pen in device pixels: DialOption.LineWidth (points) times zoom,
-// at least one pixel; one pixel on the clock picture.
+// at least ThinnestPenWidth; one pixel on the clock picture.
 int32_t DialPenWidth(const DrawPass& pass);
 void SetPen(DrawTarget& target, PenMode mode, PenStyle style, int32_t width);
+// Line weights on the sheet in millimetres: a device hairline (a twentieth
+// of a millimetre on a printer) is too faint to cut or fold by.
+inline constexpr double kCutLineMm = 0.3;
+inline constexpr double kFoldLineMm = 0.25;
+inline constexpr double kThinnestLineMm = 0.2;
+// A length on the sheet as a pen width in device pixels, at least one. On
+// paper the user unit is the sheet's millimetre (the preview's included).
+int32_t SheetPenWidth(const DrawTarget& target, double millimetres);
+// The thinnest pen a pass draws with: kThinnestLineMm on paper, one pixel
+// elsewhere.
+int32_t ThinnestPenWidth(const DrawPass& pass);
 // The standard set-up: copy pen, solid, the dial pen.
 void SetDialPen(const DrawPass& pass);
 // Texts and frames: a solid one-pixel copy pen and no fill.

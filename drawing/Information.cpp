@@ -9,34 +9,11 @@
 #include "Version.h"
 #include "DialRoutines.h"
 #include "DrawPass.h"
+#include "SheetArea.h"
 
 namespace {
 
 constexpr const char* kLineBreak = "\r\n";
-constexpr double kPageMargin = 15;  // millimetres from every paper edge
-
-struct PageMargins {
-  double left = kPageMargin;
-  double top = kPageMargin;
-  double right = kPageMargin;
-  double bottom = kPageMargin;
-};
-
-// Distances from the edges of the user area. On the printer the user area
-// starts at the physical offset, so the text area still ends 15 mm inside
-// every edge of the paper.
-PageMargins PageMarginsOf(const DrawTarget& t) {
-  PageMargins m;
-  if (t.Kind() != DrawTargetKind::PrinterPage) return m;
-  const auto mm = ScaleUnit::Millimeters;
-  m.left = kPageMargin - t.ScaleX(t.PhysicalOffsetX(), ScaleUnit::Pixels, mm);
-  m.top = kPageMargin - t.ScaleY(t.PhysicalOffsetY(), ScaleUnit::Pixels, mm);
-  m.right =
-      (t.ScaleWidth() - m.left) - (t.ScaleX(t.Width(), ScaleUnit::Twips, mm) - 2 * kPageMargin);
-  m.bottom =
-      (t.ScaleHeight() - m.top) - (t.ScaleY(t.Height(), ScaleUnit::Twips, mm) - 2 * kPageMargin);
-  return m;
-}
 
 // An hours text of the chart with "時" spelled "時間".
 std::string HoursText(Chart& chart, double hours) {
@@ -179,6 +156,7 @@ int32_t DrawMarginFrame(DialDesign design, DrawTarget& target) {
   return RunDrawRoutine(design, [&] {
     const PageMargins margins = PageMarginsOf(target);
     SetThinPen(target);
+    target.setDrawWidth(SheetPenWidth(target, kThinnestLineMm));
     target.setForeColor(design.settings.General.DebugMode ? 0 : target.ButtonFaceColor());
     PixelRectangle(target, margins.left, margins.top, target.ScaleWidth() - margins.right,
                    target.ScaleHeight() - margins.bottom);

@@ -85,7 +85,7 @@ TEST_F(DialFace, RiseSetPointsAreSkippedAndMinuteLinesUnlabelled) {
   for (const DrawnLine& l : lines) {
     const bool hour = !l.label.empty();
     EXPECT_EQ(l.line.State.DrawStyle, hour ? PenStyle::Solid : PenStyle::Dash);
-    EXPECT_EQ(l.line.State.DrawWidth, hour ? 8 : 1);  // 1 pt at 600 dpi
+    EXPECT_EQ(l.line.State.DrawWidth, hour ? 8 : 5);  // 1 pt, 0.2 mm at 600 dpi
     EXPECT_EQ(l.line.State.ForeColor, hour ? main.DialColor.HourLine : main.DialColor.MinuteLine);
   }
 

@@ -28,7 +28,7 @@ TEST_F(Pattern, GnomonOutlineAndFoldLines) {
   EXPECT_EQ(outline.State.FillStyle, BrushStyle::Solid);
   EXPECT_EQ(outline.State.ForeColor, main.DialColor.GnomonLine);
   EXPECT_EQ(outline.State.FillColor, main.DialColor.GnomonFill);
-  EXPECT_EQ(outline.State.DrawWidth, 8);
+  EXPECT_EQ(outline.State.DrawWidth, 7);  // cut: 0.3 mm at 600 dpi
 
   const auto folds = page.Of(RecordOp::Line);
   ASSERT_EQ(folds.size(), 3u);
@@ -38,7 +38,7 @@ TEST_F(Pattern, GnomonOutlineAndFoldLines) {
   EXPECT_EQ(folds[2].Points, (std::vector<DevicePoint>{outline.Points[7], outline.Points[4]}));
   for (const Record& fold : {folds[1], folds[2]}) {
     EXPECT_EQ(fold.State.DrawStyle, PenStyle::DashDot);
-    EXPECT_EQ(fold.State.DrawWidth, 1);
+    EXPECT_EQ(fold.State.DrawWidth, 6);  // fold: 0.25 mm
   }
 
   page.Log.clear();
@@ -46,7 +46,7 @@ TEST_F(Pattern, GnomonOutlineAndFoldLines) {
   ASSERT_EQ(DrawGnomon(main, page, A4Layout(), 1.0, 1.41), kTrue);
   for (const Record& fold : page.Of(RecordOp::Line)) {
     EXPECT_EQ(fold.State.DrawStyle, PenStyle::Solid);
-    EXPECT_EQ(fold.State.DrawWidth, 8);
+    EXPECT_EQ(fold.State.DrawWidth, 6);
   }
 }
 

@@ -1,0 +1,107 @@
+// Line weights a paper model is cut and folded by, the key to them and the
+// gnomon's labels.
+#include <algorithm>
+
+#include "DrawTestSupport.h"
+#include "SheetArea.h"
+#include "SheetKey.h"
+
+namespace {
+
+constexpr double kPixelsPerMm = 600 / 25.4;
+
+// The whole one-page A4 sheet at a latitude, as the print job lays it out.
+struct Sheet {
+  explicit Sheet(double latitude) {
+    PrepareModel(main, latitude);
+    layout = {105, 110, 75, 65, 30, 105, 200};
+  }
+  int32_t Draw() {
+    for (int32_t status :
+         {DrawDialRings(main, page, layout, 1.0), DrawDialFace(main, page, layout, 1.0),
+          DrawGnomon(main, page, layout, 1.0, 1.0), DrawDialMarks(main, page, layout, 1.0),
+          DrawGnomonLabels(main, page, layout, 1.0, 1.0),
+          DrawSheetKey(main, page, layout, 1.0, 1.0, 1, 1)}) {
+      if (status != kTrue) return status;
+    }
+    return kTrue;
+  }
+  MainModel main;
+  RecordingTarget page;
+  DialLayout layout;
+};
+
+TEST(SheetLines, NothingOnPaperIsAHairlineAndCutsAreHeavierThanFolds) {
+  Sheet sheet(35);
+  sheet.main.DialOption.LineWidth = 0.1;  // a dial pen thinner than paper takes
+  sheet.main.CalcTime.Interval = 20;
+  ASSERT_EQ(sheet.Draw(), kTrue);
+  for (const Record& r : sheet.page.Primitives()) {
+    if (r.Op == RecordOp::Text) continue;
+    EXPECT_GE(r.State.DrawWidth, 0.2 * kPixelsPerMm - 0.5) << static_cast<int>(r.Op);
+  }
+  const Record outer = sheet.page.Of(RecordOp::Ellipse).at(0);
+  const Record pattern = sheet.page.Of(RecordOp::Polygon).at(0);
+  EXPECT_EQ(outer.State.DrawWidth, 7);  // 0.3 mm
+  EXPECT_EQ(pattern.State.DrawWidth, 7);
+
+  // The clock keeps its one-pixel pens.
+  TestClock clock;
+  ASSERT_EQ(DrawDialFace(sheet.main, clock, clock.Layout(), 1.0), kTrue);
+  for (const Record& r : clock.target.Of(RecordOp::Line)) EXPECT_EQ(r.State.DrawWidth, 1);
+}
+
+// The key lies inside the margins and clear of the dial and the pattern;
+// its samples are drawn as the lines they explain.
+TEST(SheetLines, KeyNamesCutFoldAndGlueInAFreeCorner) {
+  for (double latitude : {5.0, 35.0, -35.0, 44.0}) {
+    Sheet sheet(latitude);
+    ASSERT_EQ(sheet.Draw(), kTrue);
+    RecordingTarget& page = sheet.page;
+    const PageMargins m = PageMarginsOf(page);
+    for (const char* word : {"切り取り線", "山折り線", "谷折り線", "のりしろ"}) {
+      const Record* text = page.FindText(word);
+      ASSERT_NE(text, nullptr) << word;
+      const double x = text->Points[0].x / kPixelsPerMm, y = text->Points[0].y / kPixelsPerMm;
+      EXPECT_GE(x, m.left) << word;
+      EXPECT_LE(x + page.TextWidth(word), page.ScaleWidth() - m.right + 0.1) << word;
+      EXPECT_LE(y, page.ScaleHeight() - m.bottom) << word;
+      if (std::string(word) == "のりしろ") continue;  // also on the flaps
+      const double dx = x - sheet.layout.CenterX, dy = y - sheet.layout.CenterY;
+      EXPECT_GT(std::hypot(dx, dy), sheet.layout.OuterRadius) << word << " " << latitude;
+    }
+    // Samples: the last lines drawn, a cut, then a dashed and a dash-dotted fold.
+    const auto lines = page.Of(RecordOp::Line);
+    ASSERT_GE(lines.size(), 3u);
+    EXPECT_EQ(lines[lines.size() - 3].State.DrawWidth, 7);
+    EXPECT_EQ(lines[lines.size() - 2].State.DrawStyle, PenStyle::Dash);
+    EXPECT_EQ(lines[lines.size() - 1].State.DrawStyle, PenStyle::DashDot);
+    EXPECT_EQ(lines[lines.size() - 1].State.DrawWidth, 6);
+  }
+}
+
+// Upright along the style, inside the left triangle where it is wide
+// enough (35 degrees), beside the pattern where it is not (5 degrees).
+TEST(SheetLines, GnomonLabelNamesTheFoldAndTheLatitude) {
+  for (const auto& [latitude, inside] : {std::pair{35.0, true}, std::pair{5.0, false}}) {
+    Sheet sheet(latitude);
+    ASSERT_EQ(DrawGnomonLabels(sheet.main, sheet.page, sheet.layout, 1.0, 1.0), kTrue);
+    const auto texts = sheet.page.Of(RecordOp::Text);
+    ASSERT_EQ(texts.size(), 3u);
+    const Record& label = texts[0];
+    EXPECT_EQ(label.Text.rfind("ノーモン — 山折り", 0), 0u) << label.Text;
+    EXPECT_NE(label.Text.find(latitude > 30 ? "北緯35度" : "北緯5度"), std::string::npos);
+    EXPECT_EQ(label.Font.EscapementTenths, 900);
+    const double x = label.Points[0].x / kPixelsPerMm;
+    if (inside) {
+      EXPECT_LT(x, sheet.layout.GnomonX);
+      EXPECT_GT(x, sheet.layout.GnomonX - 65 * std::sin(35 / kDegrees));
+    } else {
+      EXPECT_GT(x, sheet.layout.GnomonX + 65 * std::sin(5 / kDegrees) + 5);
+    }
+    EXPECT_EQ(texts[1].Text, "のりしろ");
+    EXPECT_EQ(texts[2].Text, "のりしろ");
+  }
+}
+
+}  // namespace
