@@ -35,6 +35,12 @@ QString PaperLabel(int16_t paperSize) {
       return QStringLiteral("B4 ");
     case kPaperB5:
       return QStringLiteral("B5 ");
+    case kPaperA5:
+      return QStringLiteral("A5 ");
+    case kPaperLetter:
+      return QStringLiteral("Letter ");
+    case kPaperLegal:
+      return QStringLiteral("Legal ");
     default:
       return Tr("その他 ");
   }

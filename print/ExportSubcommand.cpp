@@ -18,7 +18,7 @@
 namespace {
 
 constexpr std::string_view kSynopsis =
-    "umbrafex export [DOC.ufx] [options] -o OUT.pdf|OUT.svg|OUT.png [--paper A3|A4|B4|B5]\n"
+    "umbrafex export [DOC.ufx] [options] -o OUT.pdf|OUT.svg|OUT.png [--paper A3|A4|A5|B4|B5|Letter|Legal]\n"
     "       [--orientation portrait|landscape] [--pages 1|2] [--page N] [--dpi N]";
 constexpr ExtraOptionSpec kExportOptions[] = {
     {"-o", true},      {"--paper", true}, {"--orientation", true},

@@ -26,6 +26,9 @@ constexpr Paper kPapers[] = {
     {kPaperA4, 1.0, {210, 297}},
     {kPaperB4, 1.23, {257, 364}},
     {kPaperB5, 0.87, {182, 257}},
+    {kPaperA5, 0.70, {148, 210}},
+    {kPaperLetter, 0.94, {215.9, 279.4}},
+    {kPaperLegal, 1.03, {215.9, 355.6}},
 };
 
 // The supported paper of that code, or nullptr.
@@ -120,14 +123,17 @@ int32_t DrawSundialPage(MainModel& main, DrawTarget& target, const DialLayout& l
   auto dialMarks = [&] { return r.DialMarks(main, target, layout, zoom); };
   auto gnomonMarks = [&] { return r.GnomonMarks(main, target, layout, zoom); };
   auto information = [&] { return r.Information(main, target, layout, zoom); };
+  auto labels = [&] { return r.GnomonLabels(main, target, layout, zoom, paperFactor); };
+  auto key = [&] { return r.SheetKey(main, target, layout, zoom, paperFactor, page, pageCount); };
 
   int32_t status;
   if (pageCount < 2) {
-    status = RunInOrder({rings, picture, face, gnomon, dialMarks, gnomonMarks, information});
+    status = RunInOrder(
+        {rings, picture, face, gnomon, dialMarks, gnomonMarks, information, labels, key});
   } else if (page == 1) {
-    status = RunInOrder({rings, picture, face, dialMarks, information});
+    status = RunInOrder({rings, picture, face, dialMarks, information, key});
   } else {
-    status = RunInOrder({gnomon, gnomonMarks});
+    status = RunInOrder({gnomon, gnomonMarks, labels, key});
   }
   if (status != kTrue || !main.DialOption.PrintTitle) return status;
   // The title counts the pages actually printed (a count above 2 still prints two).

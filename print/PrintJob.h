@@ -8,13 +8,17 @@
 
 #include "DialDesign.h"
 #include "DialRoutines.h"
+#include "SheetKey.h"
 
 class MainModel;
 class PrintDevice;
 
-// The platform's paper-size codes of the four supported papers.
+// The platform's paper-size codes of the supported papers.
+inline constexpr int16_t kPaperLetter = 1;
+inline constexpr int16_t kPaperLegal = 5;
 inline constexpr int16_t kPaperA3 = 8;
 inline constexpr int16_t kPaperA4 = 9;
+inline constexpr int16_t kPaperA5 = 11;
 inline constexpr int16_t kPaperB4 = 12;
 inline constexpr int16_t kPaperB5 = 13;
 
@@ -23,12 +27,14 @@ inline constexpr int16_t kPortrait = 1;
 inline constexpr int16_t kLandscape = 2;
 
 // Every printed length is its A4 length times this: 1.41 A3, 1.0 A4,
-// 1.23 B4, 0.87 B5, 1.0 for any other paper.
+// 1.23 B4, 0.87 B5, 0.70 A5, 0.94 Letter, 1.03 Legal (the sheet's sides
+// against A4's, the tighter one), 1.0 for any other paper.
 double PaperFactor(int32_t paperSize);
 bool IsSupportedPaper(int32_t paperSize);
 
 // The sheet in millimetres as it lies in the given orientation (A4 for an
-// unsupported paper). B4 and B5 are the JIS sizes.
+// unsupported paper). B4 and B5 are the JIS sizes; Letter and Legal are
+// 8.5 x 11 and 8.5 x 14 inches.
 struct SheetSize {
   double Width = 0;
   double Height = 0;
@@ -67,11 +73,16 @@ struct SundialRoutines {
   std::function<int32_t(DialDesign, DrawTarget&, const DialLayout&, double, int16_t, int16_t)>
       PageTitle = DrawPageTitle;
   std::function<int32_t(DialDesign, DrawTarget&)> MarginFrame = DrawMarginFrame;
+  std::function<int32_t(DialDesign, DrawTarget&, const DialLayout&, double, double)> GnomonLabels =
+      DrawGnomonLabels;
+  std::function<int32_t(DialDesign, DrawTarget&, const DialLayout&, double, double, int16_t,
+                        int16_t)>
+      SheetKey = DrawSheetKey;
 };
 
 // Draws the elements of one page of a job of pageCount pages (below 2: the
 // single page with everything; otherwise page 1 the dial, page 2 the
-// gnomon), then the page title when DialOption.PrintTitle is on. The margin
+// gnomon) and the key to its lines, then the page title when DialOption.PrintTitle is on. The margin
 // frame is the caller's. kTrue, or the failing routine's error number with
 // its record left in the last-error record.
 int32_t DrawSundialPage(MainModel& main, DrawTarget& target, const DialLayout& layout, double zoom,

@@ -19,7 +19,7 @@
 namespace {
 
 constexpr std::string_view kSynopsis =
-    "umbrafex print [DOC.ufx] [options] [--printer NAME] [--paper A3|A4|B4|B5]\n"
+    "umbrafex print [DOC.ufx] [options] [--printer NAME] [--paper A3|A4|A5|B4|B5|Letter|Legal]\n"
     "       [--orientation portrait|landscape] [--pages 1|2] [--copies N]";
 constexpr ExtraOptionSpec kPrintOptions[] = {{"--printer", true},
                                              {"--paper", true},

@@ -264,7 +264,7 @@ class PrintWindowsTest : public QObject {
     PreviewWindow window(model);
     window.setSetupDialog([](QWidget*, PrinterSetup& p) {
       p.setPaperSize(kPaperA3);
-      p.setPaperSize(1);  // letter, not made for the dial
+      p.setPaperSize(3);  // tabloid, not made for the dial
       return true;
     });
     window.resize(500, 500);
