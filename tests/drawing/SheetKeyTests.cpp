@@ -104,4 +104,63 @@ TEST(SheetLines, GnomonLabelNamesTheFoldAndTheLatitude) {
   }
 }
 
+// A recorded text's box as four corners in pixels, turned as it is drawn.
+std::vector<UserPoint> TextCorners(RecordingTarget& page, const Record& text) {
+  page.setFont(text.State.Font);
+  const double w = page.PixelX(page.TextWidth(text.Text));
+  const double h = page.PixelY(page.TextHeight(text.Text));
+  const UserPoint at{double(text.Points[0].x), double(text.Points[0].y)};
+  std::vector<UserPoint> corners;
+  for (const UserPoint p :
+       {at, UserPoint{at.x + w, at.y}, UserPoint{at.x + w, at.y + h}, UserPoint{at.x, at.y + h}}) {
+    corners.push_back(RotatePoint(at, text.Font.EscapementTenths / 10.0, p));
+  }
+  return corners;
+}
+
+// Separating axes of two convex quadrilaterals.
+bool Apart(const std::vector<UserPoint>& a, const std::vector<UserPoint>& b) {
+  for (const auto* poly : {&a, &b}) {
+    for (size_t i = 0; i < 4; ++i) {
+      const UserPoint p = (*poly)[i], q = (*poly)[(i + 1) % 4];
+      const double nx = q.y - p.y, ny = p.x - q.x;
+      double minA = 1e300, maxA = -1e300, minB = 1e300, maxB = -1e300;
+      for (const UserPoint& c : a) {
+        minA = std::min(minA, c.x * nx + c.y * ny);
+        maxA = std::max(maxA, c.x * nx + c.y * ny);
+      }
+      for (const UserPoint& c : b) {
+        minB = std::min(minB, c.x * nx + c.y * ny);
+        maxB = std::max(maxB, c.x * nx + c.y * ny);
+      }
+      if (maxA <= minB || maxB <= minA) return true;
+    }
+  }
+  return false;
+}
+
+// Crowded faces (low latitudes, short intervals) shrink their labels to no
+// less than 6 pt and drop the lesser hours; none of the rest touch.
+TEST(HourLabels, NeverTouchAndStayReadable) {
+  for (double latitude : {5.0, 20.0, 34.65, 60.0, -5.0, -45.0}) {
+    for (int16_t interval : {10, 60}) {
+      Sheet sheet(latitude);
+      sheet.main.CalcTime.Interval = interval;
+      ASSERT_EQ(DrawDialFace(sheet.main, sheet.page, sheet.layout, 1.0), kTrue);
+      const auto texts = sheet.page.Of(RecordOp::Text);
+      ASSERT_GE(texts.size(), 3u) << latitude;
+      EXPECT_NE(sheet.page.FindText("12:00"), nullptr) << latitude;
+      std::vector<std::vector<UserPoint>> boxes;
+      for (const Record& t : texts) {
+        EXPECT_GE(t.State.Font.Size, 6) << latitude;
+        boxes.push_back(TextCorners(sheet.page, t));
+      }
+      for (size_t i = 0; i < boxes.size(); ++i)
+        for (size_t j = i + 1; j < boxes.size(); ++j)
+          EXPECT_TRUE(Apart(boxes[i], boxes[j]))
+              << texts[i].Text << " " << texts[j].Text << " at " << latitude;
+    }
+  }
+}
+
 }  // namespace
