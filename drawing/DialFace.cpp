@@ -1,6 +1,7 @@
 // The hour and minute lines of the dial with their time labels. Each line is
 // found as a shadow falls: the shadow of the top of the gnomon's vertical
 // edge on the dial plane, seen from the root of the style.
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -8,6 +9,7 @@
 
 #include "DialRoutines.h"
 #include "DrawPass.h"
+#include "FaceLines.h"
 #include "LabelFit.h"
 
 namespace {
@@ -138,8 +140,14 @@ void FitLabels(const DrawPass& pass, const DialLayout& l, std::vector<FacePositi
   const FontSpec nominal = t.Font();
   const double readable = kSmallestLabelPoints * (pass.OnClock() ? 1.0 : pass.zoom);
   const double minScale = nominal.Size > 0 ? readable / nominal.Size : 1.0;
-  const RingFit fit = FitRingLabels(labels, l.MiddleRadius + (l.OuterRadius - l.MiddleRadius) / 2,
-                                    labels[0].height / 4, minScale);
+  double tallest = 0;
+  for (const RingLabel& label : labels) tallest = std::max(tallest, label.height);
+  // On paper a label keeps clear of the placement marks' rings on the
+  // middle circle; on the clock, a tenth of the ring from either circle.
+  const double ring = l.OuterRadius - l.MiddleRadius;
+  const double room = pass.OnPaper() ? ring - 2 * (kMarkRingRadius + 0.5) : 0.8 * ring;
+  const RingFit fit = FitRingLabels(labels, l.MiddleRadius + ring / 2, labels[0].height / 4,
+                                    minScale, room / tallest);
   if (fit.scale < 1) {
     FontSpec smaller = nominal;
     smaller.Size = RoundFontSize(nominal.Size * fit.scale);
@@ -183,6 +191,17 @@ void DrawFace(const DrawPass& pass, const DialLayout& l) {
 }
 
 }  // namespace
+
+std::vector<double> FaceLineDirections(const DrawPass& pass, const DialLayout& layout) {
+  SolarsLease lease(pass.design.chart);
+  const CalcTimeSettings& range = pass.design.settings.CalcTime;
+  const ChartSolars& solars = lease.Add(range.StartTime, range.EndTime, range.Interval);
+  std::vector<double> directions;
+  for (const FacePosition& p : FacePositions(pass, layout, solars, 0)) {
+    if (p.drawn) directions.push_back(p.theta);
+  }
+  return directions;
+}
 
 int32_t DrawDialFace(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom) {
   const DrawPass pass(design, target, zoom);

@@ -68,6 +68,16 @@ DialGeometry DialGeometryOf(const DialLayout& layout, double latitude) {
           layout.MiddleRadius * std::tan(latitude * kRadiansPerDegree)};
 }
 
+FontSpec OrientationLetterFont(const DrawPass& pass, const DialLayout& layout) {
+  if (pass.OnClock()) return ScaledFont(pass.design.settings.ClockOrientationFont, pass);
+  FontSpec font = ScaledFont(pass.design.settings.DialOrientationFont, pass);
+  constexpr double kA4OuterRadius = 75;
+  if (pass.OnPaper() && layout.OuterRadius < kA4OuterRadius) {
+    font.Size = RoundFontSize(font.Size * layout.OuterRadius / kA4OuterRadius);
+  }
+  return font;
+}
+
 int32_t DialPenWidth(const DrawPass& pass) {
   if (pass.OnClock()) return 1;
   const float pointsAsPixels = Single(pass.target.ScaleX(

@@ -72,6 +72,8 @@ void SetPen(DrawTarget& target, PenMode mode, PenStyle style, int32_t width);
 inline constexpr double kCutLineMm = 0.3;
 inline constexpr double kFoldLineMm = 0.25;
 inline constexpr double kThinnestLineMm = 0.2;
+// The placement marks' rings, in millimetres (the dot inside is half).
+inline constexpr double kMarkRingRadius = 1.5;
 // A length on the sheet as a pen width in device pixels, at least one. On
 // paper the user unit is the sheet's millimetre (the preview's included).
 int32_t SheetPenWidth(const DrawTarget& target, double millimetres);
@@ -86,6 +88,11 @@ void SetThinPen(DrawTarget& target);
 // A settings font as a routine assigns it: size times zoom on paper (and on
 // other surfaces), unchanged on the clock picture.
 FontSpec ScaledFont(const FontSpec& font, const DrawPass& pass);
+
+// The letters N S E W: the clock's font on the clock picture; on paper the
+// dial's, smaller with a dial smaller than A4's so that they keep to the
+// gap between dial and gnomon.
+FontSpec OrientationLetterFont(const DrawPass& pass, const DialLayout& layout);
 
 // The clock colours of a ClockState: day for 0, night for 1, none otherwise.
 const ClockColorSettings* ClockColorsFor(const Settings& settings, int32_t clockState);

@@ -52,10 +52,10 @@ int Rank(int hour) {
 }  // namespace
 
 RingFit FitRingLabels(const std::vector<RingLabel>& labels, double radius, double gap,
-                      double minScale) {
+                      double minScale, double maxScale) {
   RingFit fit;
   fit.shown.assign(labels.size(), true);
-  for (double scale = 1; scale > minScale; scale -= 0.05) {
+  for (double scale = std::min(1.0, maxScale); scale > minScale; scale -= 0.05) {
     if (AllClear(labels, scale, radius, gap)) {
       fit.scale = scale;
       return fit;

@@ -20,6 +20,7 @@ struct RingFit {
 };
 
 // Labels centred on a ring of the radius; gap is the least clear space
-// between neighbours, minScale the smallest readable size.
+// between neighbours, minScale the smallest readable size and maxScale the
+// largest that the ring's width holds.
 RingFit FitRingLabels(const std::vector<RingLabel>& labels, double radius, double gap,
-                      double minScale);
+                      double minScale, double maxScale = 1);

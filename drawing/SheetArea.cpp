@@ -22,6 +22,27 @@ bool SheetBox::Meets(UserPoint centre, double radius) const {
   return dx * dx + dy * dy < radius * radius;
 }
 
+bool SheetBox::Meets(UserPoint a, UserPoint b) const {
+  // Clips the segment's parameter range against each side in turn.
+  double from = 0, to = 1;
+  const double dx = b.x - a.x, dy = b.y - a.y;
+  const double steps[4] = {-dx, dx, -dy, dy};
+  const double room[4] = {a.x - left, right - a.x, a.y - top, bottom - a.y};
+  for (int i = 0; i < 4; ++i) {
+    if (steps[i] == 0) {
+      if (room[i] < 0) return false;
+      continue;
+    }
+    const double t = room[i] / steps[i];
+    if (steps[i] < 0)
+      from = std::max(from, t);
+    else
+      to = std::min(to, t);
+    if (from > to) return false;
+  }
+  return true;
+}
+
 SheetBox BoxAround(std::span<const UserPoint> points) {
   SheetBox box{points[0].x, points[0].y, points[0].x, points[0].y};
   for (const UserPoint& p : points) {

@@ -35,6 +35,8 @@ struct SheetBox {
   }
   // The circle comes nearer than its radius to the box.
   bool Meets(UserPoint centre, double radius) const;
+  // The segment from a to b passes through the box.
+  bool Meets(UserPoint a, UserPoint b) const;
 };
 
 SheetBox BoxAround(std::span<const UserPoint> points);

@@ -64,7 +64,7 @@ TakenAreas TakenAreasOf(const DrawPass& pass, const DialLayout& l, double paperF
   taken.dial = dial;
   taken.gnomon = gnomon;
   if (dial) {
-    t.setFont(ScaledFont(pass.design.settings.DialOrientationFont, pass));
+    t.setFont(OrientationLetterFont(pass, l));
     const double letters = 1.25 * t.TextHeight("N") + t.TextWidth("W");
     taken.centre = {l.CenterX, l.CenterY};
     taken.radius = l.OuterRadius + letters;
@@ -184,10 +184,14 @@ void DrawStyleLabel(const DrawPass& pass, const GnomonOutline& g, const std::str
     RotatedText(t, top.x - needed, middle + length / 2, label, 90);
     return;
   }
+  // Beside the pattern: on its right, or on its left where the margin is near.
   t.setFont(KeyFont(pass, kKeyPoints));
   const SheetBox box = BoxAround(g.points);
   const double middle = (top.y + root.y) / 2;
-  RotatedText(t, box.right + kTextGap, middle + t.TextWidth(label) / 2, label, 90);
+  const double height = t.TextHeight(label);
+  double x = box.right + kTextGap;
+  if (x + height > t.ScaleWidth() - PageMarginsOf(t).right) x = box.left - kTextGap - height;
+  RotatedText(t, x, middle + t.TextWidth(label) / 2, label, 90);
 }
 
 void DrawLabels(const DrawPass& pass, const DialLayout& l, double paperFactor) {

@@ -3,12 +3,13 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "DrawPass.h"
+#include "EngineErrors.h"
 #include "MainModel.h"
+#include "MathFunctions.h"
 #include "PrintDevice.h"
 #include "RunInOrder.h"
-#include "EngineErrors.h"
-#include "MathFunctions.h"
-#include "DrawPass.h"
+#include "SheetFit.h"
 
 namespace {
 
@@ -113,6 +114,26 @@ DialLayout LayoutPage(double paperFactor, int32_t orientation, int16_t pageCount
   return layout;
 }
 
+double FittedPaperFactor(MainModel& main, DrawTarget& sheet, double paperFactor,
+                         int32_t orientation, int16_t pageCount, double zoom) {
+  constexpr double kStep = 0.01;     // of the paper's factor
+  constexpr double kSmallest = 0.5;  // a dial still worth cutting out
+  const double latitude = main.Chart().Location().Latitude();
+  const bool onePage = pageCount < 2;
+  for (double scale = 1; scale > kSmallest; scale -= kStep) {
+    const double factor = paperFactor * scale;
+    const DialLayout layout = LayoutPage(factor, orientation, pageCount, latitude,
+                                         sheet.ScaleWidth(), sheet.ScaleHeight());
+    const int16_t pages = PrintedPageCount(pageCount);
+    const bool fits = onePage
+                          ? SheetHolds(main, sheet, layout, zoom, factor, true, true, pages)
+                          : SheetHolds(main, sheet, layout, zoom, factor, true, false, pages) &&
+                                SheetHolds(main, sheet, layout, zoom, factor, false, true, pages);
+    if (fits) return factor;
+  }
+  return paperFactor * kSmallest;
+}
+
 int32_t DrawSundialPage(MainModel& main, DrawTarget& target, const DialLayout& layout, double zoom,
                         double paperFactor, int16_t page, int16_t pageCount,
                         const SundialRoutines& r) {
@@ -145,10 +166,11 @@ int32_t PrintSundial(MainModel& main, PrintDevice& document, int16_t pageCount,
   main.ClearLastError();
   bool started = false;
   try {
-    const double factor = PaperFactor(document.PaperSize());
     document.StartDoc();
     started = true;
-    const DrawTarget& sheet = document.Page();
+    DrawTarget& sheet = document.Page();
+    const double factor = FittedPaperFactor(main, sheet, PaperFactor(document.PaperSize()),
+                                            document.Orientation(), pageCount);
     const DialLayout layout =
         LayoutPage(factor, document.Orientation(), pageCount, main.Chart().Location().Latitude(),
                    sheet.ScaleWidth(), sheet.ScaleHeight());

@@ -48,6 +48,13 @@ SheetSize PaperSheetSize(int32_t paperSize, int32_t orientation);
 DialLayout LayoutPage(double paperFactor, int32_t orientation, int16_t pageCount, double latitude,
                       double width, double height);
 
+// The paper factor a job draws with: the paper's own, or less where the
+// sheet cannot hold the dial with its letters and the gnomon inside its
+// margins at that size (a long gnomon at a high latitude). Dial and gnomon
+// share it, so that the gnomon still fits its dial.
+double FittedPaperFactor(MainModel& main, DrawTarget& sheet, double paperFactor,
+                         int32_t orientation, int16_t pageCount, double zoom = 1.0);
+
 // The pages a job asked for pageCount pages prints: one below 2, else two.
 inline int16_t PrintedPageCount(int16_t pageCount) {
   return pageCount < 2 ? 1 : 2;
@@ -82,9 +89,9 @@ struct SundialRoutines {
 
 // Draws the elements of one page of a job of pageCount pages (below 2: the
 // single page with everything; otherwise page 1 the dial, page 2 the
-// gnomon) and the key to its lines, then the page title when DialOption.PrintTitle is on. The margin
-// frame is the caller's. kTrue, or the failing routine's error number with
-// its record left in the last-error record.
+// gnomon) and the key to its lines, then the page title when
+// DialOption.PrintTitle is on. The margin frame is the caller's. kTrue, or the failing routine's
+// error number with its record left in the last-error record.
 int32_t DrawSundialPage(MainModel& main, DrawTarget& target, const DialLayout& layout, double zoom,
                         double paperFactor, int16_t page, int16_t pageCount,
                         const SundialRoutines& routines = {});
