@@ -84,6 +84,17 @@ void DrawInformationBlock(const DrawPass& pass, const DialLayout& l) {
   }
 }
 
+// The corner texts stand a little inside the margin frame, so that the
+// guide drawn along it touches no letter (the "g" of "Page").
+PageMargins TextMargins(const DrawTarget& t) {
+  PageMargins m = PageMarginsOf(t);
+  m.left += kCornerGap;
+  m.top += kCornerGap;
+  m.right += kCornerGap;
+  m.bottom += kCornerGap;
+  return m;
+}
+
 std::string ProductLine() {
   char minor[8];
   std::snprintf(minor, sizeof minor, "%02d", kVersionMinor);
@@ -257,7 +268,7 @@ int32_t DrawInformation(DialDesign design, DrawTarget& target, const DialLayout&
                         double zoom) {
   const DrawPass pass(design, target, zoom);
   return RunDrawRoutine(design, [&] {
-    const PageMargins margins = PageMarginsOf(target);
+    const PageMargins margins = TextMargins(target);
     if (!design.settings.DialOption.PrintInfo) return;
     SetTextPen(target, design.settings.DialColor.InformationFont);
     DrawInformationBlock(pass, layout);
@@ -269,7 +280,7 @@ int32_t DrawInformation(DialDesign design, DrawTarget& target, const DialLayout&
 
 std::vector<SheetBox> CornerTextBoxes(const DrawPass& pass, int16_t page, int16_t pageCount) {
   DrawTarget& t = pass.target;
-  const PageMargins margins = PageMarginsOf(t);
+  const PageMargins margins = TextMargins(t);
   const DialOptionSettings& options = pass.design.settings.DialOption;
   std::vector<SheetBox> boxes;
   if (options.PrintInfo) {
@@ -288,7 +299,7 @@ std::vector<SheetBox> CornerTextBoxes(const DrawPass& pass, int16_t page, int16_
 int32_t DrawPageTitle(DialDesign design, DrawTarget& target, const DialLayout& /*layout*/,
                       double zoom, int16_t page, int16_t pageCount) {
   return RunDrawRoutine(design, [&] {
-    const PageMargins margins = PageMarginsOf(target);
+    const PageMargins margins = TextMargins(target);
     const SheetBox title = TitleBox(target, margins, zoom);
     SetTextPen(target, 0);
     RotatedText(target, title.left, title.top, ProductLine(), 0);
