@@ -27,7 +27,9 @@ WindowHooks InstalledHooks() {
     return PrinterSetupCommand(parent, model, status);
   };
   hooks.preview = ShowPreviewWindow;
-  hooks.exportPages = ExportPagesCommand;
+  hooks.exportPages = [](QWidget* parent, MainModel& model, int16_t pageCount) {
+    ExportPagesCommand(parent, model, pageCount);
+  };
   hooks.makePrinter = MakeSystemPrinterSetup;
   hooks.clock = ShowClockWindow;
   hooks.tableToFile = SaveTableToFile;

@@ -16,7 +16,8 @@ struct CommandPage {
 };
 
 constexpr std::string_view kSheetOptions =
-    "  --paper A3|A4|B4|B5 paper size (default: the document's or the printer's)\n"
+    "  --paper A3|A4|A5|B4|B5|Letter|Legal\n"
+    "                      paper size (default: the document's or the printer's)\n"
     "  --orientation portrait|landscape\n"
     "                      paper orientation\n"
     "  --pages 1|2         print the dial on one sheet or divide it over two\n";
@@ -43,7 +44,8 @@ const std::array<CommandPage, 7>& Pages() {
       std::string(kDialLineOptions);
   static const std::string linesOptions =
       "  -o FILE.csv         output file (default: standard output)\n"
-      "  --paper A3|A4|B4|B5 the paper whose scale gives the millimetres\n" +
+      "  --paper A3|A4|A5|B4|B5|Letter|Legal\n"
+      "                      the paper whose scale gives the millimetres\n" +
       std::string(kDialLineOptions);
   static const std::array<CommandPage, 7> pages = {{
       {"solars", "sun positions of the dial's hour lines", kSolarsSynopsis, ""},

@@ -18,7 +18,7 @@ inline constexpr std::string_view kInfoSynopsis =
 inline constexpr std::string_view kTableSynopsis =
     "umbrafex table eot|declination [DOC.ufx] [options] -o FILE.csv|FILE.xlsx";
 inline constexpr std::string_view kExportSynopsis =
-    "umbrafex export [DOC.ufx] [options] -o OUT.pdf|OUT.svg|OUT.png [--paper A3|A4|B4|B5]\n"
+    "umbrafex export [DOC.ufx] [options] -o OUT.pdf|OUT.svg|OUT.png [--paper A3|A4|A5|B4|B5|Letter|Legal]\n"
     "       [--orientation portrait|landscape] [--pages 1|2] [--page N] [--dpi N]\n"
     "       [--date-lines none|seasons|terms|months|day] [--hour-curves none|full|halves]\n"
     "       [--nodus MM|auto] [--scale-bar on|off]\n"
@@ -27,12 +27,12 @@ inline constexpr std::string_view kExportSynopsis =
 inline constexpr std::string_view kClockSynopsis =
     "umbrafex clock [DOC.ufx] [options] [--at \"YYYY-MM-DD HH:MM\"] -o OUT.png [--size PX]";
 inline constexpr std::string_view kPrintSynopsis =
-    "umbrafex print [DOC.ufx] [options] [--printer NAME] [--paper A3|A4|B4|B5]\n"
+    "umbrafex print [DOC.ufx] [options] [--printer NAME] [--paper A3|A4|A5|B4|B5|Letter|Legal]\n"
     "       [--orientation portrait|landscape] [--pages 1|2] [--copies N]\n"
     "       [--date-lines none|seasons|terms|months|day] [--hour-curves none|full|halves]\n"
     "       [--nodus MM|auto] [--scale-bar on|off]";
 inline constexpr std::string_view kLinesSynopsis =
-    "umbrafex lines [DOC.ufx] [options] [--paper A3|A4|B4|B5] [-o FILE.csv]\n"
+    "umbrafex lines [DOC.ufx] [options] [--paper A3|A4|A5|B4|B5|Letter|Legal] [-o FILE.csv]\n"
     "       [--date-lines none|seasons|terms|months|day] [--hour-curves none|full|halves]\n"
     "       [--nodus MM|auto] [--scale-bar on|off]";
 

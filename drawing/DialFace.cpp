@@ -1,20 +1,35 @@
 // The hour and minute lines of the dial with their time labels. Each line is
 // found as a shadow falls: the shadow of the top of the gnomon's vertical
 // edge on the dial plane, seen from the root of the style.
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "DialRoutines.h"
 #include "DrawPass.h"
+#include "FaceLines.h"
+#include "LabelFit.h"
 
 namespace {
 
 enum class PositionKind { Hour, Minute, RiseSet };
 
+constexpr double kSmallestLabelPoints = 6;  // still read without a lens
+
 struct TimeLabel {
   PositionKind kind;
   std::string text;
 };
+
+// A drawing time as the hour a clock shows: times before midnight or past
+// the day's end (a zone far from the place) wrap into 0 to 23.
+double ClockHour(double time) {
+  if (time >= 0 && time < 24) return time;
+  const double wrapped = std::fmod(std::nearbyint(time * 1000) / 1000, 24.0);
+  return wrapped < 0 ? wrapped + 24 : wrapped + 0.0;  // no "-0"
+}
 
 // Whole hours (to three decimals) carry a label; other times are minute
 // lines, or sunrise and sunset points ("RS") when the sun is down.
@@ -24,7 +39,7 @@ TimeLabel LabelOf(Chart& chart, double time, double magnification, int32_t timeF
     if (magnification < 0) return {PositionKind::RiseSet, "RS"};
     return {PositionKind::Minute, ""};
   }
-  const double hour = time >= 24 ? 0 : time;
+  const double hour = ClockHour(time);
   std::string text = chart.FormatDegAngleS(hour, 0, "+- ");
   if (timeFormat == 1) text += ":" + chart.FormatDegAngleS(hour, 1, "");
   if (!text.empty()) text.erase(0, 1);  // the sign, a blank for 0
@@ -41,7 +56,7 @@ void SetLinePen(const DrawPass& pass, PositionKind kind, const std::optional<Fac
     } else if (pass.OnClock()) {
       SetPen(t, PenMode::CopyPen, PenStyle::Dot, 1);
     } else if (pass.design.settings.DialOption.LineStyle) {
-      SetPen(t, PenMode::CopyPen, PenStyle::Dash, 1);
+      SetPen(t, PenMode::CopyPen, PenStyle::Dash, ThinnestPenWidth(pass));
     } else {
       SetDialPen(pass);
     }
@@ -67,11 +82,86 @@ void DrawLabel(const DrawPass& pass, const DialLayout& l, const DialGeometry& di
   RotatedText(t, turned.x, turned.y, label, turn);
 }
 
+// One line of the face as the first pass finds it.
+struct FacePosition {
+  TimeLabel label;
+  double theta = 0;
+  double magnification = 0;
+  UserPoint shadow, inner, outer;
+  bool drawn = false;
+};
+
+std::vector<FacePosition> FacePositions(const DrawPass& pass, const DialLayout& l,
+                                        const ChartSolars& solars, int32_t timeFormat) {
+  const DialGeometry dial = DialGeometryOf(l, pass.Latitude());
+  const int32_t count = solars.CountSolars();
+  std::vector<FacePosition> positions;
+  int32_t k = 0;
+  UserPoint first;
+  for (const ChartSolar& solar : solars) {
+    FacePosition p;
+    p.magnification = solar.Magnification();
+    p.label = LabelOf(pass.design.chart, solar.CalcTime(), p.magnification, timeFormat);
+    if (p.magnification >= 0) {
+      p.shadow = dial.ShadowTip(solar.Azimuth(), p.magnification * dial.edgeHeight);
+      p.theta = VectorAngle(dial.centre, {p.shadow.x, 2 * l.CenterY - p.shadow.y});
+    } else {
+      p.theta = ToCompassAngle(solar.Azimuth());
+    }
+    p.inner = dial.AtRadius(p.theta, l.InnerRadius);
+    p.outer = dial.AtRadius(p.theta, l.MiddleRadius);
+    if (p.label.kind == PositionKind::RiseSet) continue;
+    if (k == 0) first = p.inner;
+    // A range that ends where it began (0:00 to 24:00) draws its last line
+    // once only; a lone position is its own first and is drawn.
+    const bool last = k >= count - 1;
+    const bool repeatsFirst = static_cast<float>(p.inner.x) == static_cast<float>(first.x) &&
+                              static_cast<float>(p.inner.y) == static_cast<float>(first.y);
+    p.drawn = !last || k == 0 || !repeatsFirst;
+    positions.push_back(p);
+    ++k;
+  }
+  return positions;
+}
+
+// Fits the drawn hour labels into the time ring; the target keeps the font
+// they are drawn in. Labels that give way lose their text.
+void FitLabels(const DrawPass& pass, const DialLayout& l, std::vector<FacePosition>& positions) {
+  DrawTarget& t = pass.target;
+  std::vector<RingLabel> labels;
+  std::vector<FacePosition*> labelled;
+  for (FacePosition& p : positions) {
+    if (!p.drawn || p.label.kind != PositionKind::Hour) continue;
+    labels.push_back({p.theta, t.TextWidth(p.label.text), t.TextHeight(p.label.text),
+                      std::atoi(p.label.text.c_str())});
+    labelled.push_back(&p);
+  }
+  if (labels.empty()) return;
+  const FontSpec nominal = t.Font();
+  const double readable = kSmallestLabelPoints * (pass.OnClock() ? 1.0 : pass.zoom);
+  const double minScale = nominal.Size > 0 ? readable / nominal.Size : 1.0;
+  double tallest = 0;
+  for (const RingLabel& label : labels) tallest = std::max(tallest, label.height);
+  // On paper a label keeps clear of the placement marks' rings on the
+  // middle circle; on the clock, a tenth of the ring from either circle.
+  const double ring = l.OuterRadius - l.MiddleRadius;
+  const double room = pass.OnPaper() ? ring - 2 * (kMarkRingRadius + 0.5) : 0.8 * ring;
+  const RingFit fit = FitRingLabels(labels, l.MiddleRadius + ring / 2, labels[0].height / 4,
+                                    minScale, room / tallest);
+  if (fit.scale < 1) {
+    FontSpec smaller = nominal;
+    smaller.Size = RoundFontSize(nominal.Size * fit.scale);
+    t.setFont(smaller);
+  }
+  for (size_t i = 0; i < labelled.size(); ++i) {
+    if (!fit.shown[i]) labelled[i]->label.kind = PositionKind::Minute;
+  }
+}
+
 void DrawFace(const DrawPass& pass, const DialLayout& l) {
   const DialDesign& design = pass.design;
   DrawTarget& t = pass.target;
-  Chart& chart = design.chart;
-  SolarsLease lease(chart);
+  SolarsLease lease(design.chart);
   const ChartSolars& solars =
       lease.Add(design.settings.CalcTime.StartTime, design.settings.CalcTime.EndTime,
                 design.settings.CalcTime.Interval);
@@ -81,50 +171,37 @@ void DrawFace(const DrawPass& pass, const DialLayout& l) {
   const int32_t timeFormat = pass.OnClock() ? design.settings.ClockOption.TimeFormat
                                             : design.settings.DialOption.TimeFormat;
   const std::optional<FaceColors> colors = FaceColorsFor(pass);
-
   const DialGeometry dial = DialGeometryOf(l, pass.Latitude());
-  const int32_t count = solars.CountSolars();
-  int32_t k = 0;
-  UserPoint first;
+  std::vector<FacePosition> positions = FacePositions(pass, l, solars, timeFormat);
+  FitLabels(pass, l, positions);
 
-  for (const ChartSolar& solar : solars) {
-    const double m = solar.Magnification();
-    const TimeLabel label = LabelOf(chart, solar.CalcTime(), m, timeFormat);
-
-    double theta = 0;
-    UserPoint shadow;
-    if (m >= 0) {
-      shadow = dial.ShadowTip(solar.Azimuth(), m * dial.edgeHeight);
-      theta = VectorAngle(dial.centre, {shadow.x, 2 * l.CenterY - shadow.y});
-    } else {
-      theta = ToCompassAngle(solar.Azimuth());
-    }
-    const UserPoint inner = dial.AtRadius(theta, l.InnerRadius);
-    const UserPoint outer = dial.AtRadius(theta, l.MiddleRadius);
-    if (label.kind == PositionKind::RiseSet) continue;
-
-    SetLinePen(pass, label.kind, colors);
-    if (design.settings.General.DebugMode && m >= 0) {
+  for (const FacePosition& p : positions) {
+    // An hour whose label gave way keeps its hour line's pen.
+    const bool hourLine = p.label.kind == PositionKind::Hour || !p.label.text.empty();
+    SetLinePen(pass, hourLine ? PositionKind::Hour : PositionKind::Minute, colors);
+    if (design.settings.General.DebugMode && p.magnification >= 0) {
       const UserPoint foot = dial.Foot();
-      PixelLine(t, foot.x, foot.y, shadow.x, shadow.y);
-      PixelLine(t, shadow.x, shadow.y, l.CenterX, l.CenterY);
+      PixelLine(t, foot.x, foot.y, p.shadow.x, p.shadow.y);
+      PixelLine(t, p.shadow.x, p.shadow.y, l.CenterX, l.CenterY);
     }
-    if (k == 0) first = inner;
-
-    // A range that ends where it began (0:00 to 24:00) draws its last line
-    // once only; a lone position is its own first and is drawn.
-    const bool last = k >= count - 1;
-    const bool repeatsFirst = static_cast<float>(inner.x) == static_cast<float>(first.x) &&
-                              static_cast<float>(inner.y) == static_cast<float>(first.y);
-    if (!last || k == 0 || !repeatsFirst) {
-      PixelLine(t, inner.x, inner.y, outer.x, outer.y);
-      if (label.kind == PositionKind::Hour) DrawLabel(pass, l, dial, theta, label.text, colors);
-    }
-    ++k;
+    if (!p.drawn) continue;
+    PixelLine(t, p.inner.x, p.inner.y, p.outer.x, p.outer.y);
+    if (p.label.kind == PositionKind::Hour) DrawLabel(pass, l, dial, p.theta, p.label.text, colors);
   }
 }
 
 }  // namespace
+
+std::vector<double> FaceLineDirections(const DrawPass& pass, const DialLayout& layout) {
+  SolarsLease lease(pass.design.chart);
+  const CalcTimeSettings& range = pass.design.settings.CalcTime;
+  const ChartSolars& solars = lease.Add(range.StartTime, range.EndTime, range.Interval);
+  std::vector<double> directions;
+  for (const FacePosition& p : FacePositions(pass, layout, solars, 0)) {
+    if (p.drawn) directions.push_back(p.theta);
+  }
+  return directions;
+}
 
 int32_t DrawDialFace(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom) {
   const DrawPass pass(design, target, zoom);

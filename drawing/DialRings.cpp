@@ -1,7 +1,10 @@
 // The dial's base: time ring, inner disc, orientation ticks and the letters
 // N S E W, on paper and on the clock picture.
+#include <algorithm>
+
 #include "DialRoutines.h"
 #include "DrawPass.h"
+#include "InformationBlock.h"
 
 namespace {
 
@@ -15,7 +18,10 @@ void DrawRings(const DrawPass& pass, const DialLayout& l, const std::optional<Fa
     t.setForeColor(colors->TimeLine);
     t.setFillColor(colors->TimeFill);
   }
+  // The dial is cut out along its outer ring.
+  if (pass.OnPaper()) t.setDrawWidth(SheetPenWidth(t, kCutLineMm));
   PixelCircle(t, l.CenterX, l.CenterY, l.OuterRadius);
+  if (pass.OnPaper()) t.setDrawWidth(DialPenWidth(pass));
 
   if (colors) {
     t.setForeColor(colors->TimeLine);
@@ -24,10 +30,39 @@ void DrawRings(const DrawPass& pass, const DialLayout& l, const std::optional<Fa
   PixelCircle(t, l.CenterX, l.CenterY, l.MiddleRadius);
 }
 
+// A tick along the north-south line from y1 to y2 (y1 < y2), broken where
+// it would cross the box.
+void TickAround(DrawTarget& t, double x, double y1, double y2, const SheetBox& box) {
+  constexpr double kClearance = 1;  // millimetres between the block and a line
+  if (x <= box.left - kClearance || x >= box.right + kClearance) {
+    PixelLine(t, x, y1, x, y2);
+    return;
+  }
+  if (box.top - kClearance > y1) PixelLine(t, x, y1, x, std::min(y2, box.top - kClearance));
+  if (box.bottom + kClearance < y2) PixelLine(t, x, std::max(y1, box.bottom + kClearance), x, y2);
+}
+
+// On paper the ticks keep to the inner band: the time ring holds the hour
+// labels, and the north-south tick breaks around the information block.
+void DrawPaperTicks(const DrawPass& pass, const DialLayout& l) {
+  DrawTarget& t = pass.target;
+  const double cx = l.CenterX, cy = l.CenterY;
+  SheetBox block{cx, cy, cx, cy};  // nothing to keep clear of
+  if (pass.design.settings.DialOption.PrintInfo) block = InformationBlockBox(pass, l);
+  TickAround(t, cx, cy - l.MiddleRadius, cy - l.InnerRadius, block);  // north
+  TickAround(t, cx, cy + l.InnerRadius, cy + l.MiddleRadius, block);  // south
+  PixelLine(t, cx + l.InnerRadius, cy, cx + l.MiddleRadius, cy);      // east
+  PixelLine(t, cx - l.MiddleRadius, cy, cx - l.InnerRadius, cy);      // west
+}
+
 void DrawTicks(const DrawPass& pass, const DialLayout& l, const std::optional<FaceColors>& colors) {
   DrawTarget& t = pass.target;
   if (pass.SetsPens()) t.setFillStyle(BrushStyle::Transparent);
   if (colors) t.setForeColor(colors->OrientationLine);
+  if (pass.OnPaper()) {
+    DrawPaperTicks(pass, l);
+    return;
+  }
   const double cx = l.CenterX, cy = l.CenterY;
   PixelLine(t, cx, cy - l.OuterRadius, cx, cy - l.InnerRadius);  // north
   PixelLine(t, cx, cy + l.InnerRadius, cx, cy + l.OuterRadius);  // south
@@ -39,9 +74,7 @@ void DrawTicks(const DrawPass& pass, const DialLayout& l, const std::optional<Fa
 void DrawLetters(const DrawPass& pass, const DialLayout& l,
                  const std::optional<FaceColors>& colors) {
   DrawTarget& t = pass.target;
-  const FontSpec& font = pass.OnClock() ? pass.design.settings.ClockOrientationFont
-                                        : pass.design.settings.DialOrientationFont;
-  t.setFont(ScaledFont(font, pass));
+  t.setFont(OrientationLetterFont(pass, l));
   if (colors) t.setForeColor(colors->OrientationFont);
 
   const double gap = t.TextHeight("N") * 0.25;

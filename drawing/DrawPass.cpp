@@ -1,5 +1,6 @@
 #include "DrawPass.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <new>
@@ -67,13 +68,31 @@ DialGeometry DialGeometryOf(const DialLayout& layout, double latitude) {
           layout.MiddleRadius * std::tan(latitude * kRadiansPerDegree)};
 }
 
+FontSpec OrientationLetterFont(const DrawPass& pass, const DialLayout& layout) {
+  if (pass.OnClock()) return ScaledFont(pass.design.settings.ClockOrientationFont, pass);
+  FontSpec font = ScaledFont(pass.design.settings.DialOrientationFont, pass);
+  constexpr double kA4OuterRadius = 75;
+  if (pass.OnPaper() && layout.OuterRadius < kA4OuterRadius) {
+    font.Size = RoundFontSize(font.Size * layout.OuterRadius / kA4OuterRadius);
+  }
+  return font;
+}
+
 int32_t DialPenWidth(const DrawPass& pass) {
   if (pass.OnClock()) return 1;
   const float pointsAsPixels = Single(pass.target.ScaleX(
       Single(pass.design.settings.DialOption.LineWidth), ScaleUnit::Points, ScaleUnit::Pixels));
-  double width = pointsAsPixels * pass.zoom;
-  if (width < 1) width = 1;
-  return RoundToInt32(width);
+  const double width = pointsAsPixels * pass.zoom;
+  return std::max(RoundToInt32(width), ThinnestPenWidth(pass));
+}
+
+int32_t SheetPenWidth(const DrawTarget& target, double millimetres) {
+  const double pixels = target.ScaleX(millimetres, target.ScaleMode(), ScaleUnit::Pixels);
+  return std::max(RoundToInt32(pixels), 1);
+}
+
+int32_t ThinnestPenWidth(const DrawPass& pass) {
+  return pass.OnPaper() ? SheetPenWidth(pass.target, kThinnestLineMm) : 1;
 }
 
 void SetPen(DrawTarget& target, PenMode mode, PenStyle style, int32_t width) {

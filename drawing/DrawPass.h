@@ -64,9 +64,22 @@ struct DialGeometry {
 DialGeometry DialGeometryOf(const DialLayout& layout, double latitude);
 
 // The dial pen in device pixels: DialOption.LineWidth (points) times zoom,
-// at least one pixel; one pixel on the clock picture.
+// at least ThinnestPenWidth; one pixel on the clock picture.
 int32_t DialPenWidth(const DrawPass& pass);
 void SetPen(DrawTarget& target, PenMode mode, PenStyle style, int32_t width);
+// Line weights on the sheet in millimetres: a device hairline (a twentieth
+// of a millimetre on a printer) is too faint to cut or fold by.
+inline constexpr double kCutLineMm = 0.3;
+inline constexpr double kFoldLineMm = 0.25;
+inline constexpr double kThinnestLineMm = 0.2;
+// The placement marks' rings, in millimetres (the dot inside is half).
+inline constexpr double kMarkRingRadius = 1.5;
+// A length on the sheet as a pen width in device pixels, at least one. On
+// paper the user unit is the sheet's millimetre (the preview's included).
+int32_t SheetPenWidth(const DrawTarget& target, double millimetres);
+// The thinnest pen a pass draws with: kThinnestLineMm on paper, one pixel
+// elsewhere.
+int32_t ThinnestPenWidth(const DrawPass& pass);
 // The standard set-up: copy pen, solid, the dial pen.
 void SetDialPen(const DrawPass& pass);
 // Texts and frames: a solid one-pixel copy pen and no fill.
@@ -75,6 +88,11 @@ void SetThinPen(DrawTarget& target);
 // A settings font as a routine assigns it: size times zoom on paper (and on
 // other surfaces), unchanged on the clock picture.
 FontSpec ScaledFont(const FontSpec& font, const DrawPass& pass);
+
+// The letters N S E W: the clock's font on the clock picture; on paper the
+// dial's, smaller with a dial smaller than A4's so that they keep to the
+// gap between dial and gnomon.
+FontSpec OrientationLetterFont(const DrawPass& pass, const DialLayout& layout);
 
 // The clock colours of a ClockState: day for 0, night for 1, none otherwise.
 const ClockColorSettings* ClockColorsFor(const Settings& settings, int32_t clockState);

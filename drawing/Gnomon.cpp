@@ -31,14 +31,14 @@ GnomonOutline GnomonOutlineFor(const DialLayout& layout, double latitude, double
 namespace {
 
 // Fold lines are dashed (style) and dash-dotted (flaps) when line styles
-// apply, otherwise solid with the dial pen.
+// apply, otherwise solid; on paper they are fold-line wide.
 void SetFoldPen(const DrawPass& pass, PenStyle styled) {
-  if (pass.design.settings.DialOption.LineStyle) {
-    pass.target.setDrawStyle(styled);
-    pass.target.setDrawWidth(1);
+  const bool styles = pass.design.settings.DialOption.LineStyle;
+  pass.target.setDrawStyle(styles ? styled : PenStyle::Solid);
+  if (pass.OnPaper()) {
+    pass.target.setDrawWidth(SheetPenWidth(pass.target, kFoldLineMm));
   } else {
-    pass.target.setDrawStyle(PenStyle::Solid);
-    pass.target.setDrawWidth(DialPenWidth(pass));
+    pass.target.setDrawWidth(styles ? 1 : DialPenWidth(pass));
   }
 }
 
@@ -46,6 +46,7 @@ void DrawPattern(const DrawPass& pass, const DialLayout& layout, double paperFac
   DrawTarget& t = pass.target;
   const GnomonOutline g = GnomonOutlineFor(layout, pass.Latitude(), paperFactor);
   SetDialPen(pass);
+  if (pass.OnPaper()) t.setDrawWidth(SheetPenWidth(t, kCutLineMm));  // cut out along it
   t.setFillStyle(BrushStyle::Solid);
   t.setForeColor(pass.design.settings.DialColor.GnomonLine);
   t.setFillColor(pass.design.settings.DialColor.GnomonFill);

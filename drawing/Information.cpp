@@ -1,44 +1,29 @@
 // The texts of a printed dial: the information block in the inner disc, the
 // reading and turning sentences at the page corners, the page caption, and
 // the margin frame.
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "AsciiText.h"
 #include "CompassDeclination.h"
 #include "DialTexts.h"
-#include "NodusLines.h"
-#include "PageMargins.h"
-#include "Version.h"
 #include "DialRoutines.h"
 #include "DrawPass.h"
+#include "FaceLines.h"
+#include "InformationBlock.h"
+#include "NodusLines.h"
+#include "SheetArea.h"
+#include "Version.h"
 
 namespace {
 
 constexpr const char* kLineBreak = "\r\n";
-constexpr double kPageMargin = 15;  // millimetres from every paper edge
-
-}  // namespace
-
-// Distances from the edges of the user area. On the printer the user area
-// starts at the physical offset, so the text area still ends 15 mm inside
-// every edge of the paper.
-PageMargins PageMarginsOf(const DrawTarget& t) {
-  PageMargins m;
-  if (t.Kind() != DrawTargetKind::PrinterPage) return m;
-  const auto mm = ScaleUnit::Millimeters;
-  m.left = kPageMargin - t.ScaleX(t.PhysicalOffsetX(), ScaleUnit::Pixels, mm);
-  m.top = kPageMargin - t.ScaleY(t.PhysicalOffsetY(), ScaleUnit::Pixels, mm);
-  m.right =
-      (t.ScaleWidth() - m.left) - (t.ScaleX(t.Width(), ScaleUnit::Twips, mm) - 2 * kPageMargin);
-  m.bottom =
-      (t.ScaleHeight() - m.top) - (t.ScaleY(t.Height(), ScaleUnit::Twips, mm) - 2 * kPageMargin);
-  return m;
-}
-
-namespace {
+constexpr double kCornerGap = 1;  // millimetres between corner texts
 
 // An hours text of the chart with "時" spelled "時間".
 std::string HoursText(Chart& chart, double hours) {
@@ -96,58 +81,32 @@ std::vector<std::string> InformationLines(DialDesign design, double faceRadius) 
   return lines;
 }
 
-// The block sits in the inner disc on the side away from the gnomon.
+// The block's lines are measured one by one: they are drawn so.
+double BlockWidth(DrawTarget& t, const std::vector<std::string>& lines) {
+  double width = 0;
+  for (const std::string& line : lines) width = std::max(width, t.TextWidth(line));
+  return width;
+}
+
 void DrawInformationBlock(const DrawPass& pass, const DialLayout& l) {
   DrawTarget& t = pass.target;
-  const std::vector<std::string> lines = InformationLines(pass.design, l.MiddleRadius);
-  const std::string block = Join(lines.data(), lines.size());
-  const double height = t.TextHeight(block);
-  const double width = t.TextWidth(block);
-  const double firstHeight = t.TextHeight(lines[0]);
-  const double r = l.InnerRadius + (l.MiddleRadius - l.InnerRadius) / 2;
-  const double middle = (r - firstHeight) * SignOf(pass.Latitude()) + l.CenterY;
-  const double x = l.CenterX - width / 2;
-  double y = middle - height / 2;
-  for (const std::string& line : lines) {
-    RotatedText(t, x, y, line, 0);
+  const SheetBox box = InformationBlockBox(pass, l);
+  double y = box.top;
+  for (const std::string& line : InformationLines(pass.design, l.MiddleRadius)) {
+    RotatedText(t, box.left, y, line, 0);
     y += t.TextHeight(line);
   }
 }
 
-// How to read the dial against clock time, at the top right corner.
-void DrawReadingSentences(const DrawPass& pass, const PageMargins& margins) {
-  DrawTarget& t = pass.target;
-  const DialDesign& design = pass.design;
-  Chart& chart = design.chart;
-  std::string clock;
-  if (chart.TimeSystem() == kTrueSolarTime) {
-    const double diff = chart.Season().TimeDiff();
-    clock = (diff == 0 ? "+" : "") + HoursText(chart, diff) + "が";
-  } else if (chart.TimeSystem() == kMeanStandardTime) {
-    clock = "は";
-  }
-  const std::array<std::string, 2> sentences{
-      "日時計の時刻" + clock + "中央標準時です。",
-      design.settings.Season.AdjustEquation
-          ? MonthDayText(design.settings.Season.SeasonDate) + "の均時差による補正を行っています。"
-          : std::string("ただし、観測日の均時差による補正が必要です。")};
-  const double x = t.ScaleWidth() - t.TextWidth(Join(sentences.data(), 2)) - margins.right;
-  RotatedText(t, x, margins.top, sentences[0], 0);
-  RotatedText(t, x, margins.top + t.TextHeight(sentences[0]), sentences[1], 0);
-}
-
-// How far to turn the dial against magnetic north, at the bottom left.
-void DrawTurningSentence(const DrawPass& pass, const PageMargins& margins) {
-  DrawTarget& t = pass.target;
-  Chart& chart = pass.design.chart;
-  const CompassDeclination declination =
-      CompassDeclinationOf(chart, pass.design.settings.Season.SeasonDate.Year);
-  std::string angle = chart.FormatDegAngle(declination.west, "+- ", "度分秒");
-  if (!angle.empty()) angle.erase(0, 1);  // the sign
-  const std::string sentence = (declination.west >= 0 ? "磁北に対して東に" : "磁北に対して西に") +
-                               angle + ModelNote(declination) + "回転して設置します。";
-  RotatedText(t, margins.left, t.ScaleHeight() - t.TextHeight(sentence) - margins.bottom, sentence,
-              0);
+// The corner texts stand a little inside the margin frame, so that the
+// guide drawn along it touches no letter (the "g" of "Page").
+PageMargins TextMargins(const DrawTarget& t) {
+  PageMargins m = PageMarginsOf(t);
+  m.left += kCornerGap;
+  m.top += kCornerGap;
+  m.right += kCornerGap;
+  m.bottom += kCornerGap;
+  return m;
 }
 
 std::string ProductLine() {
@@ -156,32 +115,209 @@ std::string ProductLine() {
   return std::string(kProductName) + " Version " + std::to_string(kVersionMajor) + "." + minor;
 }
 
+FontSpec TitleFont(double zoom) {
+  return FontSpec{"Arial", RoundFontSize(10 * zoom), true, false, false, false};
+}
+
+// The title line at the top left, in the title font (left on the target).
+SheetBox TitleBox(DrawTarget& t, const PageMargins& margins, double zoom) {
+  t.setFont(TitleFont(zoom));
+  const std::string line = ProductLine();
+  return {margins.left, margins.top, margins.left + t.TextWidth(line),
+          margins.top + t.TextHeight(line)};
+}
+
+// "Page 1/2" at the bottom right, in the title font (left on the target).
+SheetBox CaptionBox(DrawTarget& t, const PageMargins& margins, double zoom,
+                    const std::string& caption) {
+  t.setFont(TitleFont(zoom));
+  const double right = t.ScaleWidth() - margins.right;
+  const double bottom = t.ScaleHeight() - margins.bottom;
+  return {right - t.TextWidth(caption), bottom - t.TextHeight(caption), right, bottom};
+}
+
+// How to read the dial against clock time.
+std::array<std::string, 2> ReadingSentences(const DialDesign& design) {
+  Chart& chart = design.chart;
+  std::string clock;
+  if (chart.TimeSystem() == kTrueSolarTime) {
+    const double diff = chart.Season().TimeDiff();
+    clock = (diff == 0 ? "+" : "") + HoursText(chart, diff) + "が";
+  } else if (chart.TimeSystem() == kMeanStandardTime) {
+    clock = "は";
+  }
+  return {
+      "日時計の時刻" + clock + "中央標準時です。",
+      design.settings.Season.AdjustEquation
+          ? MonthDayText(design.settings.Season.SeasonDate) + "の均時差による補正を行っています。"
+          : std::string("ただし、観測日の均時差による補正が必要です。")};
+}
+
+// The reading sentences at the top right, below the title where the page is
+// too narrow for both on one line; sets the information font.
+SheetBox ReadingBox(const DrawPass& pass, const PageMargins& margins) {
+  DrawTarget& t = pass.target;
+  double top = margins.top;
+  std::optional<SheetBox> title;
+  if (pass.design.settings.DialOption.PrintTitle) title = TitleBox(t, margins, pass.zoom);
+  t.setFont(ScaledFont(pass.design.settings.DialInformationFont, pass));
+  const std::array<std::string, 2> sentences = ReadingSentences(pass.design);
+  const double width = std::max(t.TextWidth(sentences[0]), t.TextWidth(sentences[1]));
+  const double height = t.TextHeight(sentences[0]) + t.TextHeight(sentences[1]);
+  const double right = t.ScaleWidth() - margins.right;
+  if (title && right - width < title->right + kCornerGap) top = title->bottom + kCornerGap;
+  return {right - width, top, right, top + height};
+}
+
+void DrawReadingSentences(const DrawPass& pass, const PageMargins& margins) {
+  DrawTarget& t = pass.target;
+  const SheetBox box = ReadingBox(pass, margins);
+  const std::array<std::string, 2> sentences = ReadingSentences(pass.design);
+  RotatedText(t, box.left, box.top, sentences[0], 0);
+  RotatedText(t, box.left, box.top + t.TextHeight(sentences[0]), sentences[1], 0);
+}
+
+// How far to turn the dial against magnetic north.
+std::optional<std::string> TurningSentence(const DialDesign& design) {
+  Chart& chart = design.chart;
+  const CompassDeclination declination =
+      CompassDeclinationOf(chart, design.settings.Season.SeasonDate.Year);
+  std::string angle = chart.FormatDegAngle(declination.west, "+- ", "度分秒");
+  if (!angle.empty()) angle.erase(0, 1);  // the sign
+  return (declination.west >= 0 ? "磁北に対して東に" : "磁北に対して西に") + angle +
+         ModelNote(declination) + "回転して設置します。";
+}
+
+// The turning sentence at the bottom left, in the current font.
+SheetBox TurningBox(DrawTarget& t, const PageMargins& margins, const std::string& sentence) {
+  const double bottom = t.ScaleHeight() - margins.bottom;
+  return {margins.left, bottom - t.TextHeight(sentence), margins.left + t.TextWidth(sentence),
+          bottom};
+}
+
+void DrawTurningSentence(const DrawPass& pass, const PageMargins& margins) {
+  const std::optional<std::string> sentence = TurningSentence(pass.design);
+  if (!sentence) return;
+  const SheetBox box = TurningBox(pass.target, margins, *sentence);
+  RotatedText(pass.target, box.left, box.top, *sentence, 0);
+}
+
+std::string CaptionText(int16_t page, int16_t pageCount) {
+  return "Page " + std::to_string(page) + "/" + std::to_string(pageCount);
+}
+
+constexpr double kSmallestBlockPoints = 6;  // still read without a lens
+constexpr double kBlockClearance = 1;       // millimetres from lines and rings
+
+// The inner disc and band on the side away from the gnomon, with the lines
+// the face draws across the band.
+struct BlockRoom {
+  const DialLayout& l;
+  double side;  // +1 below the centre, -1 above it
+  std::vector<double> directions;
+
+  // The block with its near edge `near` from the centre, across the axis.
+  SheetBox Box(double width, double height, double near) const {
+    const double top = side > 0 ? l.CenterY + near : l.CenterY - near - height;
+    return {l.CenterX - width / 2, top, l.CenterX + width / 2, top + height};
+  }
+
+  bool Clear(const SheetBox& box) const {
+    const double c = kBlockClearance;
+    const SheetBox wide{box.left - c, box.top - c, box.right + c, box.bottom + c};
+    const double limit = l.MiddleRadius - c;
+    for (double x : {wide.left, wide.right}) {
+      for (double y : {wide.top, wide.bottom}) {
+        if (std::hypot(x - l.CenterX, y - l.CenterY) > limit) return false;
+      }
+    }
+    const DialGeometry dial = DialGeometryOf(l, side);
+    for (double theta : directions) {
+      if (wide.Meets(dial.AtRadius(theta, l.InnerRadius), dial.AtRadius(theta, l.MiddleRadius))) {
+        return false;
+      }
+    }
+    return true;
+  }
+
+  // The usual place when it is clear, else the clear place nearest to it
+  // between the root's mark and the middle ring.
+  std::optional<SheetBox> Place(double width, double height, double usual) const {
+    constexpr double kStep = 0.5;
+    const double nearest = 2.5;  // clear of the mark at the centre
+    if (usual >= nearest && Clear(Box(width, height, usual))) return Box(width, height, usual);
+    for (double offset = kStep; offset < l.MiddleRadius; offset += kStep) {
+      for (double near : {usual - offset, usual + offset}) {
+        if (near >= nearest && Clear(Box(width, height, near))) return Box(width, height, near);
+      }
+    }
+    return std::nullopt;
+  }
+};
+
 }  // namespace
+
+SheetBox InformationBlockBox(const DrawPass& pass, const DialLayout& l) {
+  DrawTarget& t = pass.target;
+  const std::vector<std::string> lines = InformationLines(pass.design, l.MiddleRadius);
+  const BlockRoom room{l, pass.Latitude() < 0 ? -1.0 : 1.0, FaceLineDirections(pass, l)};
+  FontSpec font = ScaledFont(pass.design.settings.DialInformationFont, pass);
+  const double smallest = std::min(font.Size, RoundFontSize(kSmallestBlockPoints * pass.zoom));
+  for (double size = font.Size;; size = std::max(smallest, size - 0.5)) {
+    font.Size = RoundFontSize(size);
+    t.setFont(font);
+    const double width = BlockWidth(t, lines);
+    const double height = t.TextHeight(Join(lines.data(), lines.size()));
+    // Where it always stood first: centred a line above the band's middle.
+    const double r = l.InnerRadius + (l.MiddleRadius - l.InnerRadius) / 2;
+    const double usual = r - t.TextHeight(lines[0]) - height / 2;
+    if (const auto box = room.Place(width, height, usual)) return *box;
+    if (size <= smallest) return room.Box(width, height, usual);
+  }
+}
 
 int32_t DrawInformation(DialDesign design, DrawTarget& target, const DialLayout& layout,
                         double zoom) {
   const DrawPass pass(design, target, zoom);
   return RunDrawRoutine(design, [&] {
-    const PageMargins margins = PageMarginsOf(target);
+    const PageMargins margins = TextMargins(target);
     if (!design.settings.DialOption.PrintInfo) return;
-    target.setFont(ScaledFont(design.settings.DialInformationFont, pass));
     SetTextPen(target, design.settings.DialColor.InformationFont);
     DrawInformationBlock(pass, layout);
+    target.setFont(ScaledFont(design.settings.DialInformationFont, pass));
     DrawReadingSentences(pass, margins);
     DrawTurningSentence(pass, margins);
   });
 }
 
+std::vector<SheetBox> CornerTextBoxes(const DrawPass& pass, int16_t page, int16_t pageCount) {
+  DrawTarget& t = pass.target;
+  const PageMargins margins = TextMargins(t);
+  const DialOptionSettings& options = pass.design.settings.DialOption;
+  std::vector<SheetBox> boxes;
+  if (options.PrintInfo) {
+    boxes.push_back(ReadingBox(pass, margins));
+    if (const auto sentence = TurningSentence(pass.design)) {
+      boxes.push_back(TurningBox(t, margins, *sentence));
+    }
+  }
+  if (options.PrintTitle) {
+    boxes.push_back(TitleBox(t, margins, pass.zoom));
+    boxes.push_back(CaptionBox(t, margins, pass.zoom, CaptionText(page, pageCount)));
+  }
+  return boxes;
+}
+
 int32_t DrawPageTitle(DialDesign design, DrawTarget& target, const DialLayout& /*layout*/,
                       double zoom, int16_t page, int16_t pageCount) {
   return RunDrawRoutine(design, [&] {
-    const PageMargins margins = PageMarginsOf(target);
-    target.setFont(FontSpec{"Arial", RoundFontSize(10 * zoom), true, false, false, false});
+    const PageMargins margins = TextMargins(target);
+    const SheetBox title = TitleBox(target, margins, zoom);
     SetTextPen(target, 0);
-    RotatedText(target, margins.left, margins.top, ProductLine(), 0);
-    const std::string pageLine = "Page " + std::to_string(page) + "/" + std::to_string(pageCount);
-    RotatedText(target, target.ScaleWidth() - target.TextWidth(pageLine) - margins.right,
-                target.ScaleHeight() - target.TextHeight(pageLine) - margins.bottom, pageLine, 0);
+    RotatedText(target, title.left, title.top, ProductLine(), 0);
+    const std::string caption = CaptionText(page, pageCount);
+    const SheetBox box = CaptionBox(target, margins, zoom, caption);
+    RotatedText(target, box.left, box.top, caption, 0);
   });
 }
 
@@ -189,6 +325,7 @@ int32_t DrawMarginFrame(DialDesign design, DrawTarget& target) {
   return RunDrawRoutine(design, [&] {
     const PageMargins margins = PageMarginsOf(target);
     SetThinPen(target);
+    target.setDrawWidth(SheetPenWidth(target, kThinnestLineMm));
     target.setForeColor(design.settings.General.DebugMode ? 0 : target.ButtonFaceColor());
     PixelRectangle(target, margins.left, margins.top, target.ScaleWidth() - margins.right,
                    target.ScaleHeight() - margins.bottom);

@@ -5,8 +5,8 @@
 
 namespace {
 
-constexpr double kRingRadius = 1.5;
-constexpr double kDotRadius = 0.75;
+constexpr double kRingRadius = kMarkRingRadius;
+constexpr double kDotRadius = kMarkRingRadius / 2;
 
 void SetMarkPen(const DrawPass& pass) {
   SetDialPen(pass);

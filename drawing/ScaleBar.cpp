@@ -2,7 +2,7 @@
 // tell whether the printer scaled the page.
 #include "DialTexts.h"
 #include "NodusDrawing.h"
-#include "PageMargins.h"
+#include "SheetArea.h"
 #include "DrawPass.h"
 
 namespace {

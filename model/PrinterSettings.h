@@ -3,13 +3,19 @@
 // usable printer.
 #pragma once
 
+#include <algorithm>
+#include <iterator>
+
 #include <cstdint>
 #include <optional>
 #include <string>
 
-// The platform's paper-size codes of the four supported papers.
+// The platform's paper-size codes of the supported papers.
+inline constexpr int16_t kPaperLetter = 1;
+inline constexpr int16_t kPaperLegal = 5;
 inline constexpr int16_t kPaperA3 = 8;
 inline constexpr int16_t kPaperA4 = 9;
+inline constexpr int16_t kPaperA5 = 11;
 inline constexpr int16_t kPaperB4 = 12;
 inline constexpr int16_t kPaperB5 = 13;
 
@@ -72,7 +78,9 @@ class NoPrinterSetup : public PrinterSetup {
   }
   bool SelectPrinter(const std::string&) override { return false; }
   bool setPaperSize(int16_t value) override {
-    if (value != kPaperA3 && value != kPaperA4 && value != kPaperB4 && value != kPaperB5) {
+    constexpr int16_t kPapers[] = {kPaperA3,    kPaperA4,     kPaperB4,   kPaperB5,
+                                   kPaperA5,    kPaperLetter, kPaperLegal};
+    if (std::find(std::begin(kPapers), std::end(kPapers), value) == std::end(kPapers)) {
       return false;
     }
     paperSize_ = value;

@@ -31,6 +31,12 @@ const char* PaperLabel(int16_t paperSize) {
       return "B4 ";
     case kPaperB5:
       return "B5 ";
+    case kPaperA5:
+      return "A5 ";
+    case kPaperLetter:
+      return "Letter ";
+    case kPaperLegal:
+      return "Legal ";
     default:
       return "その他 ";
   }

@@ -26,17 +26,10 @@ QString SuggestedPath(const MainModel& model) {
   return QDir(folder).filePath(QStringLiteral("sundial.pdf"));
 }
 
-int32_t WritePages(MainModel& model, const std::string& path, ExportKind kind, int16_t pageCount) {
-  const PrinterProperties printer = model.Printer().Current();
-  ExportPages pages;
-  pages.PaperSize = IsSupportedPaper(printer.PaperSize) ? printer.PaperSize : kPaperA4;
-  pages.Orientation = printer.Orientation == kLandscape ? kLandscape : kPortrait;
-  pages.PageCount = PrintedPageCount(pageCount);
+int32_t WritePages(MainModel& model, const std::string& path, const ExportChoice& choice) {
   if (const int32_t status = model.ApplySeason(); status != kTrue) return status;
-  if (kind == ExportKind::Pdf) return ExportPagesToFile(model, path, kind, pages);
-  for (int16_t page = 1; page <= pages.PageCount; ++page) {
-    pages.Page = page;
-    const int32_t status = ExportPagesToFile(model, PagePicturePath(path, page), kind, pages);
+  for (const ExportChoice::File& file : choice.Files(path)) {
+    const int32_t status = ExportPagesToFile(model, file.path, choice.Kind(), file.pages);
     if (status != kTrue) return status;
   }
   return kTrue;
@@ -45,6 +38,11 @@ int32_t WritePages(MainModel& model, const std::string& path, ExportKind kind, i
 }  // namespace
 
 void ExportPagesCommand(QWidget* parent, MainModel& model, int16_t pageCount) {
+  ExportPagesCommand(parent, model, pageCount, ShowExportOptionsDialog);
+}
+
+void ExportPagesCommand(QWidget* parent, MainModel& model, int16_t pageCount,
+                        const ExportOptionsDialog& askOptions) {
   const QString caption = Tr("PDF/SVG/PNGに書き出し");
   const QString chosen = FileDialogs().SaveFileName(
       parent, {caption, SuggestedPath(model),
@@ -57,11 +55,14 @@ void ExportPagesCommand(QWidget* parent, MainModel& model, int16_t pageCount) {
                 Tr("ファイル名の拡張子は .pdf、.svg、.png のいずれかにしてください。"), caption);
     return;
   }
+  const PrinterProperties printer = model.Printer().Current();
+  ExportChoice choice(*kind, printer.PaperSize, printer.Orientation, pageCount);
+  if (!askOptions(parent, choice)) return;
   model.ClearLastError();
   int32_t status;
   {
     BusyScope busy(parent);
-    status = WritePages(model, path, *kind, pageCount);
+    status = WritePages(model, path, choice);
   }
   if (status != kTrue) {
     ShowMessage(parent, MessageIcon::Exclamation,

@@ -4,12 +4,17 @@
 
 #include <cstdint>
 
+#include "ExportOptionsDialog.h"
+
 class MainModel;
 class QWidget;
 
-// Asks for the file; its extension gives the kind. A PDF holds every page;
-// a picture of a two-page job is written as NAME.EXT and NAME-2.EXT. The
-// paper is the current printer's (or the preview's sheet), A4 when the
-// dial is not made for it. The page count is the one the output checks
-// settled on.
+// Asks for the file (its extension gives the kind), then for paper,
+// orientation, sheets, the page a picture shows and its resolution, starting
+// from the current printer's paper (A4 when the dial is not made for it)
+// and the page count the output checks settled on. A PDF holds every page;
+// a picture of both pages of a two-page job is written as NAME.EXT and
+// NAME-2.EXT.
 void ExportPagesCommand(QWidget* parent, MainModel& model, int16_t pageCount);
+void ExportPagesCommand(QWidget* parent, MainModel& model, int16_t pageCount,
+                        const ExportOptionsDialog& askOptions);

@@ -10,10 +10,11 @@
 
 #include "MainModel.h"
 #include "OutputErrors.h"
+#include "PrintJob.h"
 #include "QPainterDrawTarget.h"
 #include "SavedImage.h"
+#include "SvgFontNames.h"
 #include "Version.h"
-#include "PrintJob.h"
 
 namespace {
 
@@ -29,7 +30,8 @@ int16_t PageOf(const PageRequest& request) {
 // Layout and the page's routines on a sheet whose user area is the paper.
 int32_t DrawPage(MainModel& main, DrawTarget& target, const PageRequest& request, double zoom,
                  bool frame) {
-  const double factor = PaperFactor(request.PaperSize);
+  const double factor = FittedPaperFactor(main, target, PaperFactor(request.PaperSize),
+                                          request.Orientation, request.PageCount, zoom);
   const DialLayout layout =
       LayoutPage(factor, request.Orientation, request.PageCount, main.Chart().Location().Latitude(),
                  target.ScaleWidth(), target.ScaleHeight());
@@ -69,15 +71,16 @@ int32_t WritePng(MainModel& main, const std::string& path, const PageRequest& re
   return kTrue;
 }
 
+// The page is generated in memory, its font names made the installed ones,
+// then written whole.
 int32_t WriteSvg(MainModel& main, const std::string& path, const PageRequest& request) {
   const QSize size = PixelSize(PaperSheetSize(request.PaperSize, request.Orientation), request.Dpi,
                                PageImageFormat::Svg);
-  QByteArray bytes;
-  QBuffer file(&bytes);
-  if (!file.open(QIODevice::WriteOnly)) RaiseCannotWrite(kSource, path);
+  QBuffer generated;
+  generated.open(QIODevice::WriteOnly);
   {
     QSvgGenerator generator;
-    generator.setOutputDevice(&file);
+    generator.setOutputDevice(&generated);
     generator.setSize(size);
     generator.setViewBox(QRect(QPoint(0, 0), size));
     generator.setResolution(static_cast<int>(std::lround(request.Dpi)));
@@ -90,8 +93,9 @@ int32_t WriteSvg(MainModel& main, const std::string& path, const PageRequest& re
     painter.end();
     if (status != kTrue) return status;
   }
-  file.close();
-  if (!WriteEncodedFile(path, bytes)) RaiseCannotWrite(kSource, path);
+  if (!WriteEncodedFile(path, WithInstalledFontNames(generated.data()))) {
+    RaiseCannotWrite(kSource, path);
+  }
   return kTrue;
 }
 

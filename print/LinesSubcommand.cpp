@@ -78,7 +78,7 @@ int RunLinesSubcommand(const CommandArgs& args, std::ostream& out, std::ostream&
   int16_t paper = kPaperA4;
   if (const auto name = parsed.Extra("--paper")) {
     const auto code = PaperCodeOfName(*name);
-    if (!code) return PrintUsage(err, kSynopsis, "--paper must be A3, A4, B4 or B5");
+    if (!code) return PrintUsage(err, kSynopsis, "--paper must be A3, A4, A5, B4, B5, Letter or Legal");
     paper = *code;
   }
   const auto output = parsed.Extra("-o");

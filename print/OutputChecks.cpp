@@ -205,6 +205,14 @@ std::optional<double> PageSplitLimit(int16_t paperSize, int16_t orientation) {
       return portrait ? 45 : 40;
     case kPaperA3:
       return portrait ? 50 : 45;
+    // Where the margin around dial and gnomon falls below about 14 mm, as
+    // on the papers above.
+    case kPaperA5:
+      return portrait ? 39 : 34;
+    case kPaperLetter:
+      return portrait ? 44 : 39;
+    case kPaperLegal:
+      return portrait ? 62 : 65;
     default:
       return std::nullopt;
   }

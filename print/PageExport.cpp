@@ -28,6 +28,9 @@ std::optional<int16_t> PaperCodeOfName(std::string_view name) {
   if (EqualsIgnoringCase(name, "a4")) return kPaperA4;
   if (EqualsIgnoringCase(name, "b4")) return kPaperB4;
   if (EqualsIgnoringCase(name, "b5")) return kPaperB5;
+  if (EqualsIgnoringCase(name, "a5")) return kPaperA5;
+  if (EqualsIgnoringCase(name, "letter")) return kPaperLetter;
+  if (EqualsIgnoringCase(name, "legal")) return kPaperLegal;
   return std::nullopt;
 }
 

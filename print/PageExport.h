@@ -28,7 +28,8 @@ struct ExportPages {
 int32_t ExportPagesToFile(MainModel& main, const std::string& path, ExportKind kind,
                           const ExportPages& pages);
 
-// "A3", "A4", "B4", "B5" and "portrait", "landscape" (any letter case) as
+// "A3", "A4", "A5", "B4", "B5", "Letter", "Legal" and "portrait",
+// "landscape" (any letter case) as
 // the platform's codes.
 std::optional<int16_t> PaperCodeOfName(std::string_view name);
 std::optional<int16_t> OrientationCodeOfName(std::string_view name);

@@ -25,6 +25,12 @@ QPageSize::PageSizeId QtPageSize(int16_t paperSize) {
       return QPageSize::JisB4;
     case kPaperB5:
       return QPageSize::JisB5;
+    case kPaperA5:
+      return QPageSize::A5;
+    case kPaperLetter:
+      return QPageSize::Letter;
+    case kPaperLegal:
+      return QPageSize::Legal;
     default:
       return QPageSize::A4;  // unsupported papers print on A4 at factor 1.0
   }

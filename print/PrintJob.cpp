@@ -3,12 +3,13 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "DrawPass.h"
+#include "EngineErrors.h"
 #include "MainModel.h"
+#include "MathFunctions.h"
 #include "PrintDevice.h"
 #include "RunInOrder.h"
-#include "EngineErrors.h"
-#include "MathFunctions.h"
-#include "DrawPass.h"
+#include "SheetFit.h"
 
 namespace {
 
@@ -26,6 +27,9 @@ constexpr Paper kPapers[] = {
     {kPaperA4, 1.0, {210, 297}},
     {kPaperB4, 1.23, {257, 364}},
     {kPaperB5, 0.87, {182, 257}},
+    {kPaperA5, 0.70, {148, 210}},
+    {kPaperLetter, 0.94, {215.9, 279.4}},
+    {kPaperLegal, 1.03, {215.9, 355.6}},
 };
 
 // The supported paper of that code, or nullptr.
@@ -110,6 +114,26 @@ DialLayout LayoutPage(double paperFactor, int32_t orientation, int16_t pageCount
   return layout;
 }
 
+double FittedPaperFactor(MainModel& main, DrawTarget& sheet, double paperFactor,
+                         int32_t orientation, int16_t pageCount, double zoom) {
+  constexpr double kStep = 0.01;     // of the paper's factor
+  constexpr double kSmallest = 0.5;  // a dial still worth cutting out
+  const double latitude = main.Chart().Location().Latitude();
+  const bool onePage = pageCount < 2;
+  for (double scale = 1; scale > kSmallest; scale -= kStep) {
+    const double factor = paperFactor * scale;
+    const DialLayout layout = LayoutPage(factor, orientation, pageCount, latitude,
+                                         sheet.ScaleWidth(), sheet.ScaleHeight());
+    const int16_t pages = PrintedPageCount(pageCount);
+    const bool fits = onePage
+                          ? SheetHolds(main, sheet, layout, zoom, factor, true, true, pages)
+                          : SheetHolds(main, sheet, layout, zoom, factor, true, false, pages) &&
+                                SheetHolds(main, sheet, layout, zoom, factor, false, true, pages);
+    if (fits) return factor;
+  }
+  return paperFactor * kSmallest;
+}
+
 int32_t DrawSundialPage(MainModel& main, DrawTarget& target, const DialLayout& layout, double zoom,
                         double paperFactor, int16_t page, int16_t pageCount,
                         const SundialRoutines& r) {
@@ -123,15 +147,17 @@ int32_t DrawSundialPage(MainModel& main, DrawTarget& target, const DialLayout& l
   auto lines = [&] { return r.DialLines(main, target, layout, zoom); };
   auto nodus = [&] { return r.NodusMark(main, target, layout, zoom); };
   auto scaleBar = [&] { return r.ScaleBar(main, target, zoom); };
+  auto labels = [&] { return r.GnomonLabels(main, target, layout, zoom, paperFactor); };
+  auto key = [&] { return r.SheetKey(main, target, layout, zoom, paperFactor, page, pageCount); };
 
   int32_t status;
   if (pageCount < 2) {
     status = RunInOrder({rings, picture, face, lines, gnomon, dialMarks, gnomonMarks, nodus,
-                         information, scaleBar});
+                         information, labels, key, scaleBar});
   } else if (page == 1) {
-    status = RunInOrder({rings, picture, face, lines, dialMarks, information, scaleBar});
+    status = RunInOrder({rings, picture, face, lines, dialMarks, information, key, scaleBar});
   } else {
-    status = RunInOrder({gnomon, gnomonMarks, nodus, scaleBar});
+    status = RunInOrder({gnomon, gnomonMarks, nodus, labels, key, scaleBar});
   }
   if (status != kTrue || !main.DialOption.PrintTitle) return status;
   // The title counts the pages actually printed (a count above 2 still prints two).
@@ -143,10 +169,11 @@ int32_t PrintSundial(MainModel& main, PrintDevice& document, int16_t pageCount,
   main.ClearLastError();
   bool started = false;
   try {
-    const double factor = PaperFactor(document.PaperSize());
     document.StartDoc();
     started = true;
-    const DrawTarget& sheet = document.Page();
+    DrawTarget& sheet = document.Page();
+    const double factor = FittedPaperFactor(main, sheet, PaperFactor(document.PaperSize()),
+                                            document.Orientation(), pageCount);
     const DialLayout layout =
         LayoutPage(factor, document.Orientation(), pageCount, main.Chart().Location().Latitude(),
                    sheet.ScaleWidth(), sheet.ScaleHeight());

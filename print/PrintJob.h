@@ -10,17 +10,20 @@
 #include "NodusDrawing.h"
 #include "DialRoutines.h"
 #include "PrinterSettings.h"
+#include "SheetKey.h"
 
 class MainModel;
 class PrintDevice;
 
 // Every printed length is its A4 length times this: 1.41 A3, 1.0 A4,
-// 1.23 B4, 0.87 B5, 1.0 for any other paper.
+// 1.23 B4, 0.87 B5, 0.70 A5, 0.94 Letter, 1.03 Legal (the sheet's sides
+// against A4's, the tighter one), 1.0 for any other paper.
 double PaperFactor(int32_t paperSize);
 bool IsSupportedPaper(int32_t paperSize);
 
 // The sheet in millimetres as it lies in the given orientation (A4 for an
-// unsupported paper). B4 and B5 are the JIS sizes.
+// unsupported paper). B4 and B5 are the JIS sizes; Letter and Legal are
+// 8.5 x 11 and 8.5 x 14 inches.
 struct SheetSize {
   double Width = 0;
   double Height = 0;
@@ -33,6 +36,13 @@ SheetSize PaperSheetSize(int32_t paperSize, int32_t orientation);
 // second. Raises RaisedError when the latitude gives no finite layout.
 DialLayout LayoutPage(double paperFactor, int32_t orientation, int16_t pageCount, double latitude,
                       double width, double height);
+
+// The paper factor a job draws with: the paper's own, or less where the
+// sheet cannot hold the dial with its letters and the gnomon inside its
+// margins at that size (a long gnomon at a high latitude). Dial and gnomon
+// share it, so that the gnomon still fits its dial.
+double FittedPaperFactor(MainModel& main, DrawTarget& sheet, double paperFactor,
+                         int32_t orientation, int16_t pageCount, double zoom = 1.0);
 
 // The pages a job asked for pageCount pages prints: one below 2, else two.
 inline int16_t PrintedPageCount(int16_t pageCount) {
@@ -64,13 +74,19 @@ struct SundialRoutines {
   std::function<int32_t(DialDesign, DrawTarget&, const DialLayout&, double, int16_t, int16_t)>
       PageTitle = DrawPageTitle;
   std::function<int32_t(DialDesign, DrawTarget&)> MarginFrame = DrawMarginFrame;
+  std::function<int32_t(DialDesign, DrawTarget&, const DialLayout&, double, double)> GnomonLabels =
+      DrawGnomonLabels;
+  std::function<int32_t(DialDesign, DrawTarget&, const DialLayout&, double, double, int16_t,
+                        int16_t)>
+      SheetKey = DrawSheetKey;
 };
 
 // Draws the elements of one page of a job of pageCount pages (below 2: the
 // single page with everything; otherwise page 1 the dial, page 2 the
-// gnomon), the scale bar, then the page title when DialOption.PrintTitle is on. The margin
-// frame is the caller's. kTrue, or the failing routine's error number with
-// its record left in the last-error record.
+// gnomon), the scale bar and the key to its lines, then the page title
+// when DialOption.PrintTitle is on. The margin frame is the caller's. kTrue,
+// or the failing routine's error number with its record left in the
+// last-error record.
 int32_t DrawSundialPage(MainModel& main, DrawTarget& target, const DialLayout& layout, double zoom,
                         double paperFactor, int16_t page, int16_t pageCount,
                         const SundialRoutines& routines = {});

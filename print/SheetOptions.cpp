@@ -6,7 +6,7 @@ bool ReadSheetOptions(const ParsedCommandLine& parsed, SheetOptions& sheet, std:
   if (const auto paper = parsed.Extra("--paper")) {
     sheet.paper = PaperCodeOfName(*paper);
     if (!sheet.paper) {
-      reason = "--paper must be A3, A4, B4 or B5";
+      reason = "--paper must be A3, A4, A5, B4, B5, Letter or Legal";
       return false;
     }
   }

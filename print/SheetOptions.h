@@ -9,7 +9,7 @@
 #include "DialLineOptions.h"
 
 struct SheetOptions {
-  std::optional<int16_t> paper;        // --paper A3|A4|B4|B5
+  std::optional<int16_t> paper;        // --paper A3|A4|A5|B4|B5|Letter|Legal
   std::optional<int16_t> orientation;  // --orientation portrait|landscape
   std::optional<int16_t> pages;        // --pages 1|2
   DialLineOptions lines;               // the nodus's curves and the scale bar

@@ -42,7 +42,7 @@ QStringList SplitLines(std::string_view text) {
   return all.split(QLatin1Char('\n'));
 }
 
-// Dash patterns of the classic one-pixel cosmetic pens, in pen widths.
+// Dash patterns of the classic styled pens, in pen widths.
 QList<qreal> DashPattern(PenStyle style) {
   switch (style) {
     case PenStyle::Dash:
@@ -315,11 +315,10 @@ void QPainterDrawTarget::PreparePrimitive() {
   const bool invert = drawMode_ == PenMode::Invert && canInvert_;
   QPen pen(ToQColor(foreColor_));
   pen.setWidth(drawWidth_);
-  if (drawWidth_ <= 1 && drawStyle_ != PenStyle::Solid) {
-    // Styled lines exist only one pixel wide; wider pens draw solid.
-    pen.setDashPattern(DashPattern(drawStyle_));
-  }
-  pen.setCapStyle(drawWidth_ <= 1 ? Qt::FlatCap : Qt::RoundCap);
+  const bool styled = drawStyle_ != PenStyle::Solid;
+  // The pattern is in pen widths, so a wide fold line keeps its proportions.
+  if (styled) pen.setDashPattern(DashPattern(drawStyle_));
+  pen.setCapStyle(drawWidth_ <= 1 || styled ? Qt::FlatCap : Qt::RoundCap);
   pen.setJoinStyle(Qt::RoundJoin);
   painter_->setPen(pen);
   painter_->setBrush(fillStyle_ == BrushStyle::Solid ? QBrush(ToQColor(fillColor_)) : Qt::NoBrush);

@@ -27,7 +27,7 @@ TEST(ExportCommand, RefusesOutputsAndOptionsItCannotHonour) {
   ExpectUsage({"export", "-o", ".pdf"}, "must end in .pdf, .svg or .png");
   ExpectUsage({"export", "-o", "out/.svg"}, "must end in .pdf, .svg or .png");
   ExpectUsage({"export", "stray", "-o", "dial.pdf"}, "unexpected argument stray");
-  ExpectUsage({"export", "-o", "dial.PDF", "--paper", "letter"}, "--paper must be");
+  ExpectUsage({"export", "-o", "dial.PDF", "--paper", "tabloid"}, "--paper must be");
   ExpectUsage({"export", "-o", "dial.pdf", "--orientation", "sideways"}, "--orientation must be");
   ExpectUsage({"export", "-o", "dial.pdf", "--pages", "3"}, "--pages must be 1 or 2");
   ExpectUsage({"export", "-o", "dial.pdf", "--page", "0"}, "--page must be 1 or 2");

@@ -85,7 +85,7 @@ TEST_F(DialFace, RiseSetPointsAreSkippedAndMinuteLinesUnlabelled) {
   for (const DrawnLine& l : lines) {
     const bool hour = !l.label.empty();
     EXPECT_EQ(l.line.State.DrawStyle, hour ? PenStyle::Solid : PenStyle::Dash);
-    EXPECT_EQ(l.line.State.DrawWidth, hour ? 8 : 1);  // 1 pt at 600 dpi
+    EXPECT_EQ(l.line.State.DrawWidth, hour ? 8 : 5);  // 1 pt, 0.2 mm at 600 dpi
     EXPECT_EQ(l.line.State.ForeColor, hour ? main.DialColor.HourLine : main.DialColor.MinuteLine);
   }
 
@@ -115,6 +115,25 @@ TEST_F(DialFace, ALonePositionIsDrawn) {
   main.CalcTime = {12, 12, 60};
   ASSERT_EQ(Draw(), kTrue);
   EXPECT_EQ(page.Texts(), std::vector<std::string>{"12:00"});
+}
+
+// Standard time of a zone far from the place puts the drawing times before
+// midnight (Akashi's noon is 3:00 UTC and 15:00 the day before at UTC-12);
+// the labels read as a clock does, never with a sign.
+TEST_F(DialFace, ClockTimesWrapIntoTheDay) {
+  main.Chart().setTimeSystem(1);
+  for (const auto& [zone, wrapped] : {std::pair{0.0, "23:00"}, std::pair{-12.0, "15:00"}}) {
+    page.Log.clear();
+    main.Chart().Location().setTimeZone(zone);
+    ASSERT_EQ(Draw(), kTrue);
+    const auto texts = page.Texts();
+    ASSERT_GT(texts.size(), 10u);
+    for (const std::string& text : texts) {
+      const int hour = std::stoi(text);
+      EXPECT_TRUE(hour >= 0 && hour <= 23 && text[0] != '-') << text << " zone " << zone;
+    }
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), wrapped), 1) << zone;
+  }
 }
 
 // Foot of the vertical edge to the shadow point, shadow point to the centre.

@@ -15,6 +15,7 @@ class Information : public ::testing::Test {
   MainModel main;
   RecordingTarget page;  // margins 15 - 4.2333 mm inside the printable area
   const double margin = 15 - 100 * 25.4 / 600;
+  const double inside = margin + 1;  // corner texts keep a millimetre from the frame
 };
 
 TEST_F(Information, BlockTextsAndPlacement) {
@@ -44,10 +45,10 @@ TEST_F(Information, BlockTextsAndPlacement) {
              top + i * lineHeight);
   }
   // Right-aligned as a whole at the top right; the turning sentence bottom left.
-  const double right = page.ScaleWidth() - margin - page.TextWidth(texts[7] + "\r\n" + texts[8]);
-  ExpectAt(page, records[7].Points[0], right, margin);
-  ExpectAt(page, records[8].Points[0], right, margin + lineHeight);
-  ExpectAt(page, records[9].Points[0], margin, page.ScaleHeight() - margin - lineHeight);
+  const double right = page.ScaleWidth() - inside - page.TextWidth(texts[7] + "\r\n" + texts[8]);
+  ExpectAt(page, records[7].Points[0], right, inside);
+  ExpectAt(page, records[8].Points[0], right, inside + lineHeight);
+  ExpectAt(page, records[9].Points[0], inside, page.ScaleHeight() - inside - lineHeight);
 }
 
 TEST_F(Information, DateBasisTimeSystemAndPlace) {
@@ -113,9 +114,9 @@ TEST_F(Information, PageTitle) {
   EXPECT_EQ(page.State().Font, (FontSpec{"Arial", 20, true, false, false, false}));
   EXPECT_EQ(page.State().ForeColor, 0);
   const auto texts = page.Of(RecordOp::Text);
-  ExpectAt(page, texts[0].Points[0], margin, margin);
-  ExpectAt(page, texts[1].Points[0], page.ScaleWidth() - margin - page.TextWidth("Page 1/2"),
-           page.ScaleHeight() - margin - page.TextHeight("Page 1/2"));
+  ExpectAt(page, texts[0].Points[0], inside, inside);
+  ExpectAt(page, texts[1].Points[0], page.ScaleWidth() - inside - page.TextWidth("Page 1/2"),
+           page.ScaleHeight() - inside - page.TextHeight("Page 1/2"));
 }
 
 }  // namespace

@@ -82,7 +82,8 @@ TEST(Pens, DialPenWidthRules) {
     double lineWidth, zoom;
     int32_t pixels;
   };
-  for (const Case c : {Case{1, 1, 8}, Case{0, 1, 1}, Case{1, 0.5, 4}, Case{0.12, 0.5, 1},
+  // Never below 0.2 mm on paper (5 pixels at 600 dpi).
+  for (const Case c : {Case{1, 1, 8}, Case{0, 1, 5}, Case{1, 0.5, 5}, Case{0.12, 0.5, 5},
                        Case{1.5, 1, 12}, Case{4.5, 1, 38}, Case{0.75, 2, 12}}) {
     RecordingTarget page;
     main.DialOption.LineWidth = c.lineWidth;

@@ -177,10 +177,11 @@ TEST(PreviewPagesTest, ButtonsAndTextsForOneAndTwoPages) {
   EXPECT_EQ(PrinterStatusText(false, PrinterProperties{"", kPaperA4, 0, 0, 0, 0, kPortrait, 0, 0}),
             "プリンタ : 無効 / 用紙 : A4 縦");
   EXPECT_EQ(PrinterStatusText(false, NoPrinterSetup().Current()), "プリンタ : 無効 / 用紙 : A4 縦");
-  EXPECT_EQ(
-      PrinterStatusText(true, PrinterProperties{"PDF", kPaperA3, 0, 0, 0, 0, kLandscape, 0, 1}),
-      "プリンタ : PDF / 用紙 : A3 横");
-  EXPECT_EQ(PrinterStatusText(true, PrinterProperties{"Office", 1, 0, 0, 0, 0, kPortrait, 0, 1}),
+  EXPECT_EQ(PrinterStatusText(true, PrinterProperties{"PDF", 8, 0, 0, 0, 0, 2, 0, 1}),
+            "プリンタ : PDF / 用紙 : A3 横");
+  EXPECT_EQ(PrinterStatusText(true, PrinterProperties{"Office", 1, 0, 0, 0, 0, 1, 0, 1}),
+            "プリンタ : Office / 用紙 : Letter 縦");
+  EXPECT_EQ(PrinterStatusText(true, PrinterProperties{"Office", 3, 0, 0, 0, 0, 1, 0, 1}),
             "プリンタ : Office / 用紙 : その他 縦");
 }
 

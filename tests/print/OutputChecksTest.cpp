@@ -84,7 +84,7 @@ TEST(OutputSequenceTest, ItemsComeInOrderWithTheCommandsCaptionSpliced) {
   At(main, 66.55, 160.5);
   main.DialOption.Picture = "/no/such/picture.wmf";
   Responder r;
-  const OutputRequest print{OutputCommand::Print, true, 5, kPortrait, 1};
+  const OutputRequest print{OutputCommand::Print, true, 3, kPortrait, 1};  // tabloid
   const CheckOutcome outcome = RunOutputChecks(main, print, r.Fn());
   ASSERT_EQ(r.items.size(), 4u);
   EXPECT_EQ(r.items[0].step, CheckStep::PaperSize);

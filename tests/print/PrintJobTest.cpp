@@ -15,12 +15,15 @@
 
 namespace {
 
-TEST(PaperTest, FactorsAndSheetsOfTheFourPapers) {
+TEST(PaperTest, FactorsAndSheetsOfThePapers) {
   EXPECT_DOUBLE_EQ(PaperFactor(kPaperA3), 1.41);
   EXPECT_DOUBLE_EQ(PaperFactor(kPaperA4), 1.0);
   EXPECT_DOUBLE_EQ(PaperFactor(kPaperB4), 1.23);
   EXPECT_DOUBLE_EQ(PaperFactor(kPaperB5), 0.87);
-  for (int other : {0, 1, 11, 14, 256, -9}) {  // letter (1), A5 (11), ...
+  EXPECT_DOUBLE_EQ(PaperFactor(kPaperLetter), 0.94);
+  EXPECT_DOUBLE_EQ(PaperFactor(kPaperLegal), 1.03);
+  EXPECT_DOUBLE_EQ(PaperFactor(kPaperA5), 0.70);
+  for (int other : {0, 3, 7, 14, 256, -9}) {  // tabloid (3), executive (7), ...
     EXPECT_DOUBLE_EQ(PaperFactor(other), 1.0) << other;
     EXPECT_FALSE(IsSupportedPaper(other)) << other;
   }
@@ -32,6 +35,8 @@ TEST(PaperTest, FactorsAndSheetsOfTheFourPapers) {
   EXPECT_DOUBLE_EQ(PaperSheetSize(kPaperA3, kLandscape).Width, 420);
   EXPECT_DOUBLE_EQ(PaperSheetSize(kPaperA3, kLandscape).Height, 297);
   EXPECT_DOUBLE_EQ(PaperSheetSize(kPaperA4, kLandscape).Width, 297);
+  EXPECT_DOUBLE_EQ(PaperSheetSize(kPaperLetter, kPortrait).Height, 279.4);
+  EXPECT_DOUBLE_EQ(PaperSheetSize(kPaperLegal, kLandscape).Width, 355.6);
 }
 
 TEST(LayoutTest, OnePagePortraitNorthAndSouth) {

@@ -135,8 +135,8 @@ class PrintWindowsTest : public QObject {
     QStringList shown;
     QVERIFY(PrinterSetupCommand(
         nullptr, model, [&](const QString&, const QString& text) { shown << text; },
-        choose(1)));                                   // letter
-    QCOMPARE(printer->current.PaperSize, int16_t{1});  // stays chosen
+        choose(3)));                                   // tabloid
+    QCOMPARE(printer->current.PaperSize, int16_t{3});  // stays chosen
     QCOMPARE(messages.asked.size(), size_t{2});
     QCOMPARE(messages.asked[1].text, QString("選択された用紙サイズはサポートしていません。"));
     QCOMPARE(shown, (QStringList{"プリンタの設定を変更しています...", ""}));
@@ -264,7 +264,7 @@ class PrintWindowsTest : public QObject {
     PreviewWindow window(model);
     window.setSetupDialog([](QWidget*, PrinterSetup& p) {
       p.setPaperSize(kPaperA3);
-      p.setPaperSize(1);  // letter, not made for the dial
+      p.setPaperSize(3);  // tabloid, not made for the dial
       return true;
     });
     window.resize(500, 500);
@@ -279,20 +279,40 @@ class PrintWindowsTest : public QObject {
     window.close();
   }
 
-  void exportWritesEveryPageByExtension() {
+  // The options dialog starts from the printer and the checked page count;
+  // its choice decides the files.
+  void exportWritesTheChosenPagesByExtension() {
     MainModel model;
     ScriptedMessages messages;
     ScriptedFileDialogs files;
     ScopedUiServices services(&messages, &files);
     files.savePaths = {dir_.filePath("dial.pdf"), dir_.filePath("dial.png"),
+                       dir_.filePath("one.svg"), dir_.filePath("gone.pdf"),
                        dir_.filePath("dial.txt")};
-    ExportPagesCommand(nullptr, model, 1);
+    std::vector<ExportChoice> offered;
+    auto choose = [&offered](int16_t paper, int16_t page, bool ok) {
+      return [&offered, paper, page, ok](QWidget*, ExportChoice& choice) {
+        offered.push_back(choice);
+        choice.setPaper(paper);
+        choice.setPage(page);
+        return ok;
+      };
+    };
+    ExportPagesCommand(nullptr, model, 1, choose(kPaperLetter, 0, true));
     QVERIFY(QFileInfo(dir_.filePath("dial.pdf")).size() > 1000);
-    ExportPagesCommand(nullptr, model, 2);
+    ExportPagesCommand(nullptr, model, 2, choose(kPaperA4, 0, true));
     QVERIFY(QFileInfo::exists(dir_.filePath("dial.png")));
     QVERIFY(QFileInfo::exists(dir_.filePath("dial-2.png")));
+    ExportPagesCommand(nullptr, model, 2, choose(kPaperB5, 2, true));
+    QVERIFY(QFileInfo::exists(dir_.filePath("one.svg")));
+    QVERIFY(!QFileInfo::exists(dir_.filePath("one-2.svg")));
+    ExportPagesCommand(nullptr, model, 1, choose(kPaperA4, 0, false));
+    QVERIFY(!QFileInfo::exists(dir_.filePath("gone.pdf")));
+    QCOMPARE(offered.size(), size_t{4});
+    QCOMPARE(offered[0].Paper(), kPaperA4);
+    QCOMPARE(offered[1].PageCount(), int16_t{2});
     QVERIFY(messages.asked.empty());
-    ExportPagesCommand(nullptr, model, 1);
+    ExportPagesCommand(nullptr, model, 1, choose(kPaperA4, 0, true));
     QCOMPARE(messages.asked.size(), size_t{1});
     QCOMPARE(messages.asked[0].caption, QString("PDF/SVG/PNGに書き出し"));
   }

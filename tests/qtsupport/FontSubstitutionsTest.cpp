@@ -7,6 +7,7 @@
 #include "FontSubstitutions.h"
 #include "PaintSupport.h"
 #include "QPainterDrawTarget.h"
+#include "SvgFontNames.h"
 
 namespace {
 
@@ -62,6 +63,24 @@ TEST(FontSubstitutions, DialFontsOnTheTargetUseTheSubstitute) {
   EXPECT_EQ(info.family(), "IPAPMincho");
   EXPECT_TRUE(target->DeviceQFont().bold());
   EXPECT_EQ(target->Font(), spec);
+}
+
+// Other programs find the font the page was measured with, or at least one
+// of its kind.
+TEST(FontSubstitutions, SvgNamesTheInstalledFontAndAGenericFamily) {
+  const QByteArray svg = WithInstalledFontNames(
+      "<g font-family=\"ＭＳ Ｐゴシック\" font-size=\"9\">\n"
+      "<g font-family=\"Times New Roman\">\n<g font-family=\"Courier New\">\n"
+      "<text font-family=\"A&amp;B\">font-family=</text>");
+  const QString text = QString::fromUtf8(svg);
+  EXPECT_TRUE(text.contains("font-family=\"'IPAPGothic', sans-serif\" font-size=\"9\""))
+      << text.toStdString();
+  EXPECT_TRUE(text.contains("font-family=\"'Liberation Serif', serif\""));
+  EXPECT_TRUE(text.contains("font-family=\"'Liberation Mono', monospace\""));
+  EXPECT_FALSE(text.contains("ＭＳ"));
+  EXPECT_TRUE(text.contains(">font-family=</text>"));  // text itself is left alone
+  EXPECT_EQ(GenericFontFamily("IPAPMincho"), "serif");
+  EXPECT_EQ(GenericFontFamily("DejaVu Sans"), "sans-serif");
 }
 
 }  // namespace

@@ -1,0 +1,11 @@
+// The directions of the lines the dial face draws, for what must keep clear
+// of them.
+#pragma once
+
+#include <vector>
+
+#include "DrawPass.h"
+
+// Page directions (degrees, counter-clockwise) of the hour and minute lines
+// drawn from the inner to the middle ring.
+std::vector<double> FaceLineDirections(const DrawPass& pass, const DialLayout& layout);

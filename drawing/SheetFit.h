@@ -1,0 +1,14 @@
+// Whether a page's share of the model lies inside its margins and clear of
+// the corner texts: the dial with its letters N S E W, and the gnomon
+// pattern.
+#pragma once
+
+#include <cstdint>
+
+#include "DialRoutines.h"
+
+// The dial (when `dial`) and the gnomon pattern (when `gnomon`) of the layout
+// keep within the margins, clear of the page's corner texts and of each
+// other; pageCount as the page caption counts.
+bool SheetHolds(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom,
+                double paperFactor, bool dial, bool gnomon, int16_t pageCount);

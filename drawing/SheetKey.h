@@ -1,0 +1,17 @@
+// What the sheet says about making the model: a key to its cut, fold and
+// glue lines, the gnomon's label along its style and the glue flaps' word.
+#pragma once
+
+#include <cstdint>
+
+#include "DialRoutines.h"
+
+// The key in a corner of the page that neither the dial nor the gnomon
+// pattern takes (page as DrawSundialPage counts it).
+int32_t DrawSheetKey(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom,
+                     double paperFactor, int16_t page, int16_t pageCount);
+
+// "ノーモン — 山折り" and the latitude along the style, inside the pattern
+// where it fits and beside it otherwise; "のりしろ" on both flaps.
+int32_t DrawGnomonLabels(DialDesign design, DrawTarget& target, const DialLayout& layout,
+                         double zoom, double paperFactor);

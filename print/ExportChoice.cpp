@@ -1,0 +1,50 @@
+#include "ExportChoice.h"
+
+#include "PrintJob.h"
+
+const std::vector<PaperName>& ExportPapers() {
+  static const std::vector<PaperName> papers{
+      {kPaperA3, "A3"}, {kPaperA4, "A4"},         {kPaperA5, "A5"},       {kPaperB4, "B4"},
+      {kPaperB5, "B5"}, {kPaperLetter, "Letter"}, {kPaperLegal, "Legal"},
+  };
+  return papers;
+}
+
+ExportChoice::ExportChoice(ExportKind kind, int16_t paper, int16_t orientation, int16_t pageCount)
+    : kind_(kind),
+      paper_(IsSupportedPaper(paper) ? paper : kPaperA4),
+      orientation_(orientation == kLandscape ? kLandscape : kPortrait),
+      pageCount_(PrintedPageCount(pageCount)) {}
+
+void ExportChoice::setPageCount(int16_t count) {
+  pageCount_ = count;
+  if (page_ > count) page_ = 0;
+}
+
+std::string ExportChoice::Problem() const {
+  if (!IsSupportedPaper(paper_)) return "この用紙サイズには書き出せません。";
+  if (orientation_ != kPortrait && orientation_ != kLandscape)
+    return "用紙の向きを選んでください。";
+  if (pageCount_ != 1 && pageCount_ != 2) return "ページ数は 1 か 2 にしてください。";
+  if (page_ < 0 || page_ > pageCount_) return "書き出すページがありません。";
+  if (DpiApplies() && !(dpi_ >= kExportMinDpi && dpi_ <= kExportMaxDpi)) {
+    return "解像度は 10 から 2400 dpi にしてください。";
+  }
+  return {};
+}
+
+std::vector<ExportChoice::File> ExportChoice::Files(const std::string& path) const {
+  ExportPages pages{paper_, orientation_, pageCount_, 1, dpi_};
+  if (kind_ == ExportKind::Pdf) return {{path, pages}};
+  if (pageCount_ < 2) return {{path, pages}};
+  if (page_ != 0) {
+    pages.Page = page_;
+    return {{path, pages}};
+  }
+  std::vector<File> files;
+  for (int16_t page = 1; page <= pageCount_; ++page) {
+    pages.Page = page;
+    files.push_back({PagePicturePath(path, page), pages});
+  }
+  return files;
+}

@@ -1,0 +1,106 @@
+#include "ExportOptionsDialog.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+
+#include "PrintJob.h"
+
+namespace {
+
+QString Tr(const char* text) {
+  return QCoreApplication::translate("ExportOptionsDialog", text);
+}
+
+QComboBox* Combo(QWidget* parent, const char* objectName,
+                 const std::vector<std::pair<QString, int>>& items, int current) {
+  auto* combo = new QComboBox(parent);
+  combo->setObjectName(QString::fromLatin1(objectName));
+  for (const auto& [text, value] : items) combo->addItem(text, value);
+  combo->setCurrentIndex(std::max(0, combo->findData(current)));
+  return combo;
+}
+
+class OptionsView : public QDialog {
+ public:
+  OptionsView(QWidget* parent, const ExportChoice& choice) : QDialog(parent), choice_(choice) {
+    setWindowTitle(Tr("PDF/SVG/PNGに書き出し"));
+    auto* form = new QFormLayout(this);
+    std::vector<std::pair<QString, int>> papers;
+    for (const PaperName& p : ExportPapers()) {
+      papers.push_back({QString::fromLatin1(p.name.data(), qsizetype(p.name.size())), p.code});
+    }
+    paper_ = Combo(this, "cboPaper", papers, choice_.Paper());
+    orientation_ = Combo(this, "cboOrientation", {{Tr("縦"), kPortrait}, {Tr("横"), kLandscape}},
+                         choice_.Orientation());
+    pages_ = Combo(this, "cboPages",
+                   {{Tr("1枚 (文字盤とノーモン)"), 1}, {Tr("2枚 (文字盤 / ノーモン)"), 2}},
+                   choice_.PageCount());
+    page_ = Combo(
+        this, "cboPage",
+        {{Tr("すべて (ページごとのファイル)"), 0}, {Tr("1ページ目"), 1}, {Tr("2ページ目"), 2}},
+        choice_.Page());
+    dpi_ = new QSpinBox(this);
+    dpi_->setObjectName(QStringLiteral("spnDpi"));
+    dpi_->setRange(int(kExportMinDpi), int(kExportMaxDpi));
+    dpi_->setSuffix(QStringLiteral(" dpi"));
+    dpi_->setValue(int(choice_.Dpi()));
+    problem_ = new QLabel(this);
+    buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    form->addRow(Tr("用紙(&P):"), paper_);
+    form->addRow(Tr("向き(&O):"), orientation_);
+    form->addRow(Tr("枚数(&N):"), pages_);
+    form->addRow(Tr("ページ(&G):"), page_);
+    form->addRow(Tr("解像度(&R):"), dpi_);
+    form->addRow(problem_);
+    form->addRow(buttons_);
+    connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    for (QComboBox* combo : {paper_, orientation_, pages_, page_}) {
+      connect(combo, &QComboBox::currentIndexChanged, this, [this] { Update(); });
+    }
+    connect(dpi_, &QSpinBox::valueChanged, this, [this] { Update(); });
+    Update();
+  }
+
+  const ExportChoice& Choice() const { return choice_; }
+
+ private:
+  // The controls into the choice, and the choice's rules back onto them.
+  void Update() {
+    choice_.setPaper(static_cast<int16_t>(paper_->currentData().toInt()));
+    choice_.setOrientation(static_cast<int16_t>(orientation_->currentData().toInt()));
+    choice_.setPageCount(static_cast<int16_t>(pages_->currentData().toInt()));
+    choice_.setPage(static_cast<int16_t>(page_->currentData().toInt()));
+    choice_.setDpi(dpi_->value());
+    page_->setEnabled(choice_.PageApplies());
+    dpi_->setEnabled(choice_.DpiApplies());
+    const std::string problem = choice_.Problem();
+    problem_->setText(QString::fromStdString(problem));
+    problem_->setVisible(!problem.empty());
+    buttons_->button(QDialogButtonBox::Ok)->setEnabled(problem.empty());
+  }
+
+  ExportChoice choice_;
+  QComboBox* paper_;
+  QComboBox* orientation_;
+  QComboBox* pages_;
+  QComboBox* page_;
+  QSpinBox* dpi_;
+  QLabel* problem_;
+  QDialogButtonBox* buttons_;
+};
+
+}  // namespace
+
+bool ShowExportOptionsDialog(QWidget* parent, ExportChoice& choice) {
+  OptionsView view(parent, choice);
+  if (view.exec() != QDialog::Accepted) return false;
+  choice = view.Choice();
+  return true;
+}

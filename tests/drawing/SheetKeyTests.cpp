@@ -1,0 +1,166 @@
+// Line weights a paper model is cut and folded by, the key to them and the
+// gnomon's labels.
+#include <algorithm>
+
+#include "DrawTestSupport.h"
+#include "SheetArea.h"
+#include "SheetKey.h"
+
+namespace {
+
+constexpr double kPixelsPerMm = 600 / 25.4;
+
+// The whole one-page A4 sheet at a latitude, as the print job lays it out.
+struct Sheet {
+  explicit Sheet(double latitude) {
+    PrepareModel(main, latitude);
+    layout = {105, 110, 75, 65, 30, 105, 200};
+  }
+  int32_t Draw() {
+    for (int32_t status :
+         {DrawDialRings(main, page, layout, 1.0), DrawDialFace(main, page, layout, 1.0),
+          DrawGnomon(main, page, layout, 1.0, 1.0), DrawDialMarks(main, page, layout, 1.0),
+          DrawGnomonLabels(main, page, layout, 1.0, 1.0),
+          DrawSheetKey(main, page, layout, 1.0, 1.0, 1, 1)}) {
+      if (status != kTrue) return status;
+    }
+    return kTrue;
+  }
+  MainModel main;
+  RecordingTarget page;
+  DialLayout layout;
+};
+
+TEST(SheetLines, NothingOnPaperIsAHairlineAndCutsAreHeavierThanFolds) {
+  Sheet sheet(35);
+  sheet.main.DialOption.LineWidth = 0.1;  // a dial pen thinner than paper takes
+  sheet.main.CalcTime.Interval = 20;
+  ASSERT_EQ(sheet.Draw(), kTrue);
+  for (const Record& r : sheet.page.Primitives()) {
+    if (r.Op == RecordOp::Text) continue;
+    EXPECT_GE(r.State.DrawWidth, 0.2 * kPixelsPerMm - 0.5) << static_cast<int>(r.Op);
+  }
+  const Record outer = sheet.page.Of(RecordOp::Ellipse).at(0);
+  const Record pattern = sheet.page.Of(RecordOp::Polygon).at(0);
+  EXPECT_EQ(outer.State.DrawWidth, 7);  // 0.3 mm
+  EXPECT_EQ(pattern.State.DrawWidth, 7);
+
+  // The clock keeps its one-pixel pens.
+  TestClock clock;
+  ASSERT_EQ(DrawDialFace(sheet.main, clock, clock.Layout(), 1.0), kTrue);
+  for (const Record& r : clock.target.Of(RecordOp::Line)) EXPECT_EQ(r.State.DrawWidth, 1);
+}
+
+// The key lies inside the margins and clear of the dial and the pattern;
+// its samples are drawn as the lines they explain.
+TEST(SheetLines, KeyNamesCutFoldAndGlueInAFreeCorner) {
+  for (double latitude : {5.0, 35.0, -35.0, 44.0}) {
+    Sheet sheet(latitude);
+    ASSERT_EQ(sheet.Draw(), kTrue);
+    RecordingTarget& page = sheet.page;
+    const PageMargins m = PageMarginsOf(page);
+    for (const char* word : {"切り取り線", "山折り線", "谷折り線", "のりしろ"}) {
+      const Record* text = page.FindText(word);
+      ASSERT_NE(text, nullptr) << word;
+      const double x = text->Points[0].x / kPixelsPerMm, y = text->Points[0].y / kPixelsPerMm;
+      EXPECT_GE(x, m.left) << word;
+      EXPECT_LE(x + page.TextWidth(word), page.ScaleWidth() - m.right + 0.1) << word;
+      EXPECT_LE(y, page.ScaleHeight() - m.bottom) << word;
+      if (std::string(word) == "のりしろ") continue;  // also on the flaps
+      const double dx = x - sheet.layout.CenterX, dy = y - sheet.layout.CenterY;
+      EXPECT_GT(std::hypot(dx, dy), sheet.layout.OuterRadius) << word << " " << latitude;
+    }
+    // Samples: the last lines drawn, a cut, then a dashed and a dash-dotted fold.
+    const auto lines = page.Of(RecordOp::Line);
+    ASSERT_GE(lines.size(), 3u);
+    EXPECT_EQ(lines[lines.size() - 3].State.DrawWidth, 7);
+    EXPECT_EQ(lines[lines.size() - 2].State.DrawStyle, PenStyle::Dash);
+    EXPECT_EQ(lines[lines.size() - 1].State.DrawStyle, PenStyle::DashDot);
+    EXPECT_EQ(lines[lines.size() - 1].State.DrawWidth, 6);
+  }
+}
+
+// Upright along the style, inside the left triangle where it is wide
+// enough (35 degrees), beside the pattern where it is not (5 degrees).
+TEST(SheetLines, GnomonLabelNamesTheFoldAndTheLatitude) {
+  for (const auto& [latitude, inside] : {std::pair{35.0, true}, std::pair{5.0, false}}) {
+    Sheet sheet(latitude);
+    ASSERT_EQ(DrawGnomonLabels(sheet.main, sheet.page, sheet.layout, 1.0, 1.0), kTrue);
+    const auto texts = sheet.page.Of(RecordOp::Text);
+    ASSERT_EQ(texts.size(), 3u);
+    const Record& label = texts[0];
+    EXPECT_EQ(label.Text.rfind("ノーモン — 山折り", 0), 0u) << label.Text;
+    EXPECT_NE(label.Text.find(latitude > 30 ? "北緯35度" : "北緯5度"), std::string::npos);
+    EXPECT_EQ(label.Font.EscapementTenths, 900);
+    const double x = label.Points[0].x / kPixelsPerMm;
+    if (inside) {
+      EXPECT_LT(x, sheet.layout.GnomonX);
+      EXPECT_GT(x, sheet.layout.GnomonX - 65 * std::sin(35 / kDegrees));
+    } else {
+      EXPECT_GT(x, sheet.layout.GnomonX + 65 * std::sin(5 / kDegrees) + 5);
+    }
+    EXPECT_EQ(texts[1].Text, "のりしろ");
+    EXPECT_EQ(texts[2].Text, "のりしろ");
+  }
+}
+
+// A recorded text's box as four corners in pixels, turned as it is drawn.
+std::vector<UserPoint> TextCorners(RecordingTarget& page, const Record& text) {
+  page.setFont(text.State.Font);
+  const double w = page.PixelX(page.TextWidth(text.Text));
+  const double h = page.PixelY(page.TextHeight(text.Text));
+  const UserPoint at{double(text.Points[0].x), double(text.Points[0].y)};
+  std::vector<UserPoint> corners;
+  for (const UserPoint p :
+       {at, UserPoint{at.x + w, at.y}, UserPoint{at.x + w, at.y + h}, UserPoint{at.x, at.y + h}}) {
+    corners.push_back(RotatePoint(at, text.Font.EscapementTenths / 10.0, p));
+  }
+  return corners;
+}
+
+// Separating axes of two convex quadrilaterals.
+bool Apart(const std::vector<UserPoint>& a, const std::vector<UserPoint>& b) {
+  for (const auto* poly : {&a, &b}) {
+    for (size_t i = 0; i < 4; ++i) {
+      const UserPoint p = (*poly)[i], q = (*poly)[(i + 1) % 4];
+      const double nx = q.y - p.y, ny = p.x - q.x;
+      double minA = 1e300, maxA = -1e300, minB = 1e300, maxB = -1e300;
+      for (const UserPoint& c : a) {
+        minA = std::min(minA, c.x * nx + c.y * ny);
+        maxA = std::max(maxA, c.x * nx + c.y * ny);
+      }
+      for (const UserPoint& c : b) {
+        minB = std::min(minB, c.x * nx + c.y * ny);
+        maxB = std::max(maxB, c.x * nx + c.y * ny);
+      }
+      if (maxA <= minB || maxB <= minA) return true;
+    }
+  }
+  return false;
+}
+
+// Crowded faces (low latitudes, short intervals) shrink their labels to no
+// less than 6 pt and drop the lesser hours; none of the rest touch.
+TEST(HourLabels, NeverTouchAndStayReadable) {
+  for (double latitude : {5.0, 20.0, 34.65, 60.0, -5.0, -45.0}) {
+    for (int16_t interval : {10, 60}) {
+      Sheet sheet(latitude);
+      sheet.main.CalcTime.Interval = interval;
+      ASSERT_EQ(DrawDialFace(sheet.main, sheet.page, sheet.layout, 1.0), kTrue);
+      const auto texts = sheet.page.Of(RecordOp::Text);
+      ASSERT_GE(texts.size(), 3u) << latitude;
+      EXPECT_NE(sheet.page.FindText("12:00"), nullptr) << latitude;
+      std::vector<std::vector<UserPoint>> boxes;
+      for (const Record& t : texts) {
+        EXPECT_GE(t.State.Font.Size, 6) << latitude;
+        boxes.push_back(TextCorners(sheet.page, t));
+      }
+      for (size_t i = 0; i < boxes.size(); ++i)
+        for (size_t j = i + 1; j < boxes.size(); ++j)
+          EXPECT_TRUE(Apart(boxes[i], boxes[j]))
+              << texts[i].Text << " " << texts[j].Text << " at " << latitude;
+    }
+  }
+}
+
+}  // namespace

@@ -1,0 +1,60 @@
+// The export dialog's rules, without the dialog.
+#include <gtest/gtest.h>
+
+#include "ExportChoice.h"
+#include "PrintJob.h"
+
+namespace {
+
+TEST(ExportChoice, StartsFromThePrinterAndFallsBackToA4Portrait) {
+  const ExportChoice letter(ExportKind::Pdf, kPaperLetter, kLandscape, 1);
+  EXPECT_EQ(letter.Paper(), kPaperLetter);
+  EXPECT_EQ(letter.Orientation(), kLandscape);
+  const ExportChoice tabloid(ExportKind::Png, 3, 0, 5);
+  EXPECT_EQ(tabloid.Paper(), kPaperA4);
+  EXPECT_EQ(tabloid.Orientation(), kPortrait);
+  EXPECT_EQ(tabloid.PageCount(), 2);
+  EXPECT_EQ(ExportPapers().size(), 7u);
+  for (const PaperName& paper : ExportPapers()) EXPECT_TRUE(IsSupportedPaper(paper.code));
+}
+
+TEST(ExportChoice, PageAndResolutionApplyToPicturesOnly) {
+  ExportChoice pdf(ExportKind::Pdf, kPaperA4, kPortrait, 2);
+  EXPECT_FALSE(pdf.PageApplies());
+  EXPECT_FALSE(pdf.DpiApplies());
+  pdf.setDpi(0);  // not asked for, so no reason to refuse
+  EXPECT_EQ(pdf.Problem(), "");
+  ASSERT_EQ(pdf.Files("dial.pdf").size(), 1u);
+
+  ExportChoice png(ExportKind::Png, kPaperB5, kPortrait, 1);
+  EXPECT_FALSE(png.PageApplies());
+  png.setPageCount(2);
+  EXPECT_TRUE(png.PageApplies());
+  const auto both = png.Files("dial.png");
+  ASSERT_EQ(both.size(), 2u);
+  EXPECT_EQ(both[1].path, "dial-2.png");
+  EXPECT_EQ(both[1].pages.Page, 2);
+  EXPECT_EQ(both[1].pages.PaperSize, kPaperB5);
+  png.setPage(2);
+  ASSERT_EQ(png.Files("dial.png").size(), 1u);
+  EXPECT_EQ(png.Files("dial.png")[0].pages.Page, 2);
+  png.setPageCount(1);  // page 2 is gone: back to every page
+  EXPECT_EQ(png.Page(), 0);
+}
+
+TEST(ExportChoice, RefusesWhatCannotBeWritten) {
+  ExportChoice svg(ExportKind::Svg, kPaperA4, kPortrait, 1);
+  EXPECT_EQ(svg.Problem(), "");
+  for (double dpi : {9.0, 2401.0, -1.0}) {
+    svg.setDpi(dpi);
+    EXPECT_NE(svg.Problem(), "") << dpi;
+  }
+  svg.setDpi(300);
+  svg.setPage(2);
+  EXPECT_NE(svg.Problem(), "");
+  svg.setPage(0);
+  svg.setPaper(3);
+  EXPECT_NE(svg.Problem(), "");
+}
+
+}  // namespace
