@@ -95,7 +95,7 @@ QWidget* OptionsDialog::BuildDialPage2() {
   chkDialMark_->setObjectName(QStringLiteral("chkDialMark"));
   chkDialInfo_ = new QCheckBox(tr("各種情報(&F)"), options);
   chkDialInfo_->setObjectName(QStringLiteral("chkDialInfo"));
-  chkDialLine_ = new QCheckBox(tr("線種適用(&S)"), options);
+  chkDialLine_ = new QCheckBox(tr("線種適用(&T)"), options);
   chkDialLine_->setObjectName(QStringLiteral("chkDialLine"));
   txtDialLine_ = NewNumberBox(QStringLiteral("txtDialLine"), -1, 70, options);
   txtDialLine_->installEventFilter(this);
