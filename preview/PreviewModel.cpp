@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr double kFitMargin = 100;  // twips around a whole page
 constexpr double kMinZoom = 0.1;    // also the smallest fitted page
 constexpr double kMaxClickZoom = 2.0;
 constexpr double kZoomStep = 0.1;
@@ -81,13 +80,13 @@ void PreviewModel::FitToArea() {
     p.Left = 0;
     p.Top = h / a >= r ? (h - p.Height) / 2 : 0;
   } else if (h / a >= r) {
-    p.Left = kFitMargin;
-    p.Width = a - 2 * kFitMargin;
+    p.Left = kWholePageMargin;
+    p.Width = a - 2 * kWholePageMargin;
     p.Height = r * p.Width;
     p.Top = (h - p.Height) / 2;
   } else {
-    p.Top = kFitMargin;
-    p.Height = h - 2 * kFitMargin;
+    p.Top = kWholePageMargin;
+    p.Height = h - 2 * kWholePageMargin;
     p.Width = p.Height / r;
     p.Left = (a - p.Width) / 2;
   }
@@ -257,6 +256,16 @@ QString PreviewModel::PageText() const {
 
 QString PreviewModel::ZoomText() const {
   return QString::number(zoom_ * 100, 'f', 2) + QLatin1Char('%');
+}
+
+QSize OpeningPreviewSize(QSize available, double heightPerWidth, QSize around, int margin,
+                         int toolBarWidth) {
+  constexpr double kShareOfHeight = 0.8;
+  const int height = static_cast<int>(available.height() * kShareOfHeight);
+  const double pageHeight = std::max(1, height - around.height() - 2 * margin);
+  const int pageWidth = static_cast<int>(std::ceil(pageHeight / std::max(heightPerWidth, 0.01)));
+  const int width = std::max(toolBarWidth, pageWidth + 2 * margin + around.width());
+  return QSize(std::min(width, available.width()), height);
 }
 
 QString PrinterStatusText(bool available, const PrinterProperties& printer) {
