@@ -222,6 +222,10 @@ void MainWindow::BuildStatusBar() {
     layout->addWidget(statusTexts_[i], 1);
     bar->addPermanentWidget(panel, i == 0 ? 1 : 0);
   }
+  doneStatus_ = new QTimer(this);
+  doneStatus_->setSingleShot(true);
+  doneStatus_->setInterval(10000);
+  connect(doneStatus_, &QTimer::timeout, this, &MainWindow::ShowStatusPanels);
   // A double click on the time-zone panel opens the options at that page.
   timeZonePanel_ = statusIcons_[1]->parentWidget();
   for (QWidget* w : {timeZonePanel_, static_cast<QWidget*>(statusIcons_[1]),
@@ -235,6 +239,11 @@ void MainWindow::ShowBusyStatus(const QString& icon, const QString& text) {
   statusIcons_[0]->setPixmap(image.pixmap(kStatusIconSize, kStatusIconSize));
   statusTexts_[0]->setText(text);
   statusTexts_[0]->repaint();
+}
+
+void MainWindow::ShowDoneStatus(const QString& icon, const QString& text) {
+  ShowBusyStatus(icon, text);
+  doneStatus_->start();
 }
 
 void MainWindow::UpdateStatusBar() {

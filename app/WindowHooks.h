@@ -27,8 +27,8 @@ struct WindowHooks {
   std::function<bool(QWidget* parent, MainModel& model, const StatusShower& showStatus)>
       printerSetup;
   std::function<void(QWidget* parent, MainModel& model, int16_t pageCount)> preview;
-  // File menu "PDF/SVG/PNGに書き出し...".
-  std::function<void(QWidget* parent, MainModel& model, int16_t pageCount)> exportPages;
+  // File menu "PDF/SVG/PNGに書き出し..."; the file written, empty when none was.
+  std::function<QString(QWidget* parent, MainModel& model, int16_t pageCount)> exportPages;
   std::function<void(QWidget* parent, MainModel& model)> clock;
   // kind 0 the equation of time, 1 the solar declination.
   std::function<void(QWidget* parent, MainModel& model, int kind, const StatusShower& showStatus)>

@@ -44,18 +44,18 @@ int32_t WritePages(MainModel& model, const std::string& path, ExportKind kind, i
 
 }  // namespace
 
-void ExportPagesCommand(QWidget* parent, MainModel& model, int16_t pageCount) {
+QString ExportPagesCommand(QWidget* parent, MainModel& model, int16_t pageCount) {
   const QString caption = Tr("PDF/SVG/PNGに書き出し");
   const QString chosen = FileDialogs().SaveFileName(
       parent, {caption, SuggestedPath(model),
                Tr("PDF ファイル (*.pdf);;SVG 画像 (*.svg);;PNG 画像 (*.png)")});
-  if (chosen.isEmpty()) return;
+  if (chosen.isEmpty()) return {};
   const std::string path = chosen.toStdString();
   const auto kind = ExportKindOfPath(path);
   if (!kind) {
     ShowMessage(parent, MessageIcon::Information,
                 Tr("ファイル名の拡張子は .pdf、.svg、.png のいずれかにしてください。"), caption);
-    return;
+    return {};
   }
   model.ClearLastError();
   int32_t status;
@@ -66,5 +66,7 @@ void ExportPagesCommand(QWidget* parent, MainModel& model, int16_t pageCount) {
   if (status != kTrue) {
     ShowMessage(parent, MessageIcon::Exclamation,
                 QString::fromStdString(model.LastErrDescription()), caption);
+    return {};
   }
+  return chosen;
 }

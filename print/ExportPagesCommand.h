@@ -2,6 +2,7 @@
 // for users without a printer (a print shop takes the PDF).
 #pragma once
 
+#include <QString>
 #include <cstdint>
 
 class MainModel;
@@ -11,5 +12,5 @@ class QWidget;
 // a picture of a two-page job is written as NAME.EXT and NAME-2.EXT. The
 // paper is the current printer's (or the preview's sheet), A4 when the
 // dial is not made for it. The page count is the one the output checks
-// settled on.
-void ExportPagesCommand(QWidget* parent, MainModel& model, int16_t pageCount);
+// settled on. Gives the file chosen once written, empty otherwise.
+QString ExportPagesCommand(QWidget* parent, MainModel& model, int16_t pageCount);
