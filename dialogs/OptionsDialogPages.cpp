@@ -25,6 +25,12 @@ QPushButton* NewSample(const QString& name, int index, QWidget* parent) {
   return sample;
 }
 
+// The list of items whose colours and fonts are set is tall enough for
+// every item: a dialog held to a small or scaled screen would cut one in half.
+void ShowEveryRow(QListWidget* list) {
+  list->setMinimumHeight(list->sizeHintForRow(0) * list->count() + 2 * list->frameWidth());
+}
+
 QLineEdit* NewNumberBox(const QString& name, int index, int width, QWidget* parent) {
   auto* box = new QLineEdit(parent);
   box->setObjectName(name);
@@ -42,6 +48,7 @@ QWidget* OptionsDialog::BuildDialPage1() {
   lstDialOptions_ = new QListWidget(colors);
   lstDialOptions_->setObjectName(QStringLiteral("lstDialOptions"));
   for (const DialItem& item : kDialItems) lstDialOptions_->addItem(tr(item.Name.data()));
+  ShowEveryRow(lstDialOptions_);
   lstDialOptions_->setCurrentRow(0);
   lblDialColor_[0] = NewSample(QStringLiteral("lblDialColor"), 0, colors);
   lblDialColor_[1] = NewSample(QStringLiteral("lblDialColor"), 1, colors);
@@ -152,6 +159,7 @@ QWidget* OptionsDialog::BuildClockPage() {
   lstClockOptions_ = new QListWidget(colors);
   lstClockOptions_->setObjectName(QStringLiteral("lstClockOptions"));
   for (const ClockItem& item : kClockItems) lstClockOptions_->addItem(tr(item.Name.data()));
+  ShowEveryRow(lstClockOptions_);
   lstClockOptions_->setCurrentRow(0);
   lblClockColor_[0] = NewSample(QStringLiteral("lblClockColor"), 0, colors);
   lblClockColor_[1] = NewSample(QStringLiteral("lblClockColor"), 1, colors);

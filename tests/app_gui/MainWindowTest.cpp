@@ -131,6 +131,9 @@ class MainWindowTest : public QObject {
 
   // A finished export says so in the first status panel.
   void AnExportReportsInTheStatusBar() {
+    ScriptedMessages messages;  // the output checks' questions, answered yes
+    messages.answers.assign(4, MessageAnswer::Yes);
+    ScopedUiServices services(&messages);
     WindowHooks hooks;
     hooks.exportPages = [](QWidget*, MainModel&, int16_t) { return u"/tmp/dial.pdf"_qs; };
     MainWindow window(*model_, hooks);

@@ -1,10 +1,13 @@
 // Every window on a 1280 × 1024 screen at the scale the test is started
 // with (--scale 1 or 2, set before the application starts): the whole
 // window on the screen, its buttons inside it and no toolbar button folded
-// away, both at the window's own size and at a stored size too large.
+// away, no short list scrolled, both at the window's own size and at a
+// stored size too large.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QListWidget>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QtTest>
@@ -56,6 +59,12 @@ QStringList Misfits(QWidget* window) {
                   .arg(window->y())
                   .arg(screen.width())
                   .arg(screen.height());
+  }
+  // A short list shows every item without scrolling.
+  for (QListWidget* list : window->findChildren<QListWidget*>()) {
+    if (list->isVisible() && list->count() <= 12 && list->verticalScrollBar()->maximum() > 0) {
+      faults << u"%1: %2 cuts its items off"_qs.arg(name, list->objectName());
+    }
   }
   for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
     if (!button->isVisible()) continue;
