@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QPoint>
 #include <QPointer>
+#include <QTimer>
 #include <array>
 #include <memory>
 
@@ -50,6 +51,8 @@ class MainWindow : public QMainWindow {
 
   // Shows a long operation's icon and text in the first status panel.
   void ShowBusyStatus(const QString& icon, const QString& text);
+  // Tells in the first status panel what a command has done, for a while.
+  void ShowDoneStatus(const QString& icon, const QString& text);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -121,6 +124,7 @@ class MainWindow : public QMainWindow {
   std::array<QLabel*, 2> statusIcons_{};
   std::array<QLabel*, 2> statusTexts_{};
   QWidget* timeZonePanel_ = nullptr;
+  QTimer* doneStatus_ = nullptr;
   QHash<QString, QAction*> actions_;
   // Where PlaceOnScreen put a window whose stored place was off every screen.
   std::optional<QPoint> broughtBackTo_;

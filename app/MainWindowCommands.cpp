@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QWhatsThis>
 
 #include "MainWindow.h"
@@ -69,8 +70,12 @@ void MainWindow::PrintCommand() {
   if (!pages) return;
   model_.ClearLastError();
   // The print command shows its own failure message.
-  hooks_.print(this, model_, *pages, StatusCallback());
+  const int32_t status = hooks_.print(this, model_, *pages, StatusCallback());
   UpdateStatusBar();
+  if (status == kTrue) {
+    ShowDoneStatus(u"print"_qs,
+                   MainText(model_.Printer().Current().DeviceName) + tr(" に印刷しました"));
+  }
 }
 
 void MainWindow::SetupCommand() {
@@ -91,9 +96,12 @@ void MainWindow::ExportCommand() {
   const auto pages = form_.PrepareOutput(OutputCommand::Export);
   ShowForm();
   if (!pages) return;
-  hooks_.exportPages(this, model_, *pages);
+  const QString written = hooks_.exportPages(this, model_, *pages);
   form_.RestoreDateBasis();
   UpdateStatusBar();
+  if (!written.isEmpty()) {
+    ShowDoneStatus(u"export-file"_qs, QFileInfo(written).fileName() + tr(" に書き出しました"));
+  }
 }
 
 void MainWindow::ExitCommand() {

@@ -105,6 +105,10 @@ void MainWindow::ShowForm() {
   timeSystem_->button(form_.TimeSystemOption())->setChecked(true);
   dateMode_->button(form_.DateOption())->setChecked(true);
   dateFrame_->setEnabled(form_.DateEnabled());
-  setWindowTitle(MainText(form_.Title()));
+  // "[*]" marks unsaved changes; one in a file name is doubled to stay text.
+  QString title = MainText(form_.Title());
+  title.replace(u"[*]"_qs, u"[*][*]"_qs);
+  setWindowTitle(title + u"[*]"_qs);
+  setWindowModified(model_.Modified);
   ShowStatusPanels();
 }

@@ -97,15 +97,15 @@ void MainWindow::BuildMenus() {
   QMenu* table = addMenu(u"mnuTable"_qs, tr("表・グラフ(&V)"));
   QMenu* equation = table->addMenu(tr("均時差(&E)"));
   equation->setObjectName(u"mnuTableEquation"_qs);
-  equation->addAction(NewAction(u"mnuTableEquationExcel"_qs, tr("Excelに出力(X)..."),
+  equation->addAction(NewAction(u"mnuTableEquationExcel"_qs, tr("Excelに出力(&X)..."),
                                 &MainWindow::EquationToSpreadsheet));
-  equation->addAction(NewAction(u"mnuTableEquationCsv"_qs, tr("ファイルに出力(F)..."),
+  equation->addAction(NewAction(u"mnuTableEquationCsv"_qs, tr("ファイルに出力(&F)..."),
                                 &MainWindow::EquationToFile));
   QMenu* declination = table->addMenu(tr("太陽赤緯(&S)"));
   declination->setObjectName(u"mnuTableDeclination"_qs);
-  declination->addAction(NewAction(u"mnuTableDeclinationExcel"_qs, tr("Excelに出力(X)..."),
+  declination->addAction(NewAction(u"mnuTableDeclinationExcel"_qs, tr("Excelに出力(&X)..."),
                                    &MainWindow::DeclinationToSpreadsheet));
-  declination->addAction(NewAction(u"mnuTableDeclinationCsv"_qs, tr("ファイルに出力(F)..."),
+  declination->addAction(NewAction(u"mnuTableDeclinationCsv"_qs, tr("ファイルに出力(&F)..."),
                                    &MainWindow::DeclinationToFile));
   table->addSeparator();
   table->addAction(NewAction(u"mnuTableGraph"_qs, tr("均時差・太陽赤緯のグラフ(&G)..."),
@@ -191,12 +191,12 @@ void MainWindow::BuildToolBar() {
   separator(u"Sep3"_qs);
   dropDown(u"Equation"_qs, u"equation"_qs, tr("均時差"), &MainWindow::EquationToSpreadsheet,
            u"tbrEquation"_qs,
-           {{{u"tbrEquationExcel"_qs, tr("Excelに出力(X)...")},
-             {u"tbrEquationCsv"_qs, tr("ファイルに出力(F)...")}}},
+           {{{u"tbrEquationExcel"_qs, tr("Excelに出力(&X)...")},
+             {u"tbrEquationCsv"_qs, tr("ファイルに出力(&F)...")}}},
            {&MainWindow::EquationToSpreadsheet, &MainWindow::EquationToFile});
   dropDown(u"Declination"_qs, u"declination"_qs, tr("太陽赤緯"),
            &MainWindow::DeclinationToSpreadsheet, u"tbrDeclination"_qs,
-           {{{u"tbrDeclinationExcel"_qs, tr("Excelに出力(X)...")},
+           {{{u"tbrDeclinationExcel"_qs, tr("Excelに出力(&X)...")},
              {u"tbrDeclinationCsv"_qs, tr("ファイルに出力(&F)...")}}},
            {&MainWindow::DeclinationToSpreadsheet, &MainWindow::DeclinationToFile});
   separator(u"Sep4"_qs);
@@ -222,6 +222,10 @@ void MainWindow::BuildStatusBar() {
     layout->addWidget(statusTexts_[i], 1);
     bar->addPermanentWidget(panel, i == 0 ? 1 : 0);
   }
+  doneStatus_ = new QTimer(this);
+  doneStatus_->setSingleShot(true);
+  doneStatus_->setInterval(10000);
+  connect(doneStatus_, &QTimer::timeout, this, &MainWindow::ShowStatusPanels);
   // A double click on the time-zone panel opens the options at that page.
   timeZonePanel_ = statusIcons_[1]->parentWidget();
   for (QWidget* w : {timeZonePanel_, static_cast<QWidget*>(statusIcons_[1]),
@@ -235,6 +239,11 @@ void MainWindow::ShowBusyStatus(const QString& icon, const QString& text) {
   statusIcons_[0]->setPixmap(image.pixmap(kStatusIconSize, kStatusIconSize));
   statusTexts_[0]->setText(text);
   statusTexts_[0]->repaint();
+}
+
+void MainWindow::ShowDoneStatus(const QString& icon, const QString& text) {
+  ShowBusyStatus(icon, text);
+  doneStatus_->start();
 }
 
 void MainWindow::UpdateStatusBar() {

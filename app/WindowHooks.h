@@ -28,8 +28,8 @@ struct WindowHooks {
   std::function<bool(QWidget* parent, MainModel& model, const StatusShower& showStatus)>
       printerSetup;
   std::function<void(QWidget* parent, MainModel& model, int16_t pageCount)> preview;
-  // File menu "PDF/SVG/PNGに書き出し...".
-  std::function<void(QWidget* parent, MainModel& model, int16_t pageCount)> exportPages;
+  // File menu "PDF/SVG/PNGに書き出し..."; the file written, empty when none was.
+  std::function<QString(QWidget* parent, MainModel& model, int16_t pageCount)> exportPages;
   std::function<void(QWidget* parent, MainModel& model)> clock;
   std::function<void(QWidget* parent, MainModel& model, TableKind kind,
                      const StatusShower& showStatus)>

@@ -105,13 +105,14 @@ int32_t DrawClock(MainModel& main, ClockCanvas& canvas, std::chrono::local_secon
   auto nightText = when(caption, [&] { return r.NightState(main, canvas, layout); });
 
   if (invert) {
-    // Filled and inverted over the face, then outlined.
+    // Filled and inverted over the face, then outlined; the captions go on
+    // top, where the shadow cannot cross them.
     auto shadows = when(shadow, [&] {
       const int32_t status = r.Shadow(main, canvas, layout, hour, 2, invert, maxMagnify);
       if (status != kTrue) return status;
       return r.Shadow(main, canvas, layout, hour, 1, invert, maxMagnify);
     });
-    return RunInOrder({icon, rings, dialFace, lines, dateTime, shadows, nodus, nightText});
+    return RunInOrder({icon, rings, dialFace, lines, shadows, nodus, dateTime, nightText});
   }
   auto plainShadow =
       when(shadow, [&] { return r.Shadow(main, canvas, layout, hour, 0, invert, maxMagnify); });

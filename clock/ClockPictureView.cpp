@@ -1,6 +1,5 @@
 #include "ClockPictureView.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 
 ClockPictureView::ClockPictureView(QWidget* parent) : QWidget(parent) {
@@ -37,12 +36,4 @@ void ClockPictureView::paintEvent(QPaintEvent*) {
   } else {
     painter.fillRect(rect(), palette().window());
   }
-}
-
-void ClockPictureView::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() == Qt::RightButton) {
-    emit popupRequested(event->globalPosition().toPoint());
-    return;
-  }
-  QWidget::mouseReleaseEvent(event);
 }

@@ -21,12 +21,10 @@ class ClockPictureView : public QWidget {
  signals:
   // The picture no longer fits the view: draw it again.
   void pictureNeeded();
-  void popupRequested(const QPoint& globalPosition);
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
   bool Fits() const;

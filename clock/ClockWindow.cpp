@@ -1,6 +1,7 @@
 #include "ClockWindow.h"
 
 #include <QActionGroup>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -105,14 +106,19 @@ QToolBar* ClockWindow::BuildToolBar() {
   popup_->setObjectName("mnuPopup");
   popup_->addAction(real_);
   popup_->addAction(free_);
+  popup_->addSeparator();
+  popup_->addAction(exit);
   return toolBar;
+}
+
+void ClockWindow::contextMenuEvent(QContextMenuEvent* event) {
+  popup_->popup(event->globalPos());
+  event->accept();
 }
 
 void ClockWindow::BuildPicture() {
   picture_ = new ClockPictureView(this);
   picture_->setObjectName("picClock");
-  connect(picture_, &ClockPictureView::popupRequested, this,
-          [this](const QPoint& at) { popup_->popup(at); });
   connect(picture_, &ClockPictureView::pictureNeeded, this, [this] {
     // Also asked for while painting: the message waits for the event loop.
     if (!DrawPicture()) {

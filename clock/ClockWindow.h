@@ -40,6 +40,8 @@ class ClockWindow : public QDialog {
 
  protected:
   void done(int result) override;
+  // Anywhere in the window: the mode menu, not the dialog's "What's This?".
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   void BuildControls();

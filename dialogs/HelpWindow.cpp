@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "PopHints.h"
+#include "ScreenPlacement.h"
 #include "UiIcons.h"
 #include "UiServices.h"
 
@@ -172,7 +173,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   layout->setContentsMargins(6, 6, 6, 6);
   layout->addWidget(BuildToolBar());
   layout->addWidget(splitter, 1);
-  resize(860, 620);
+  ResizeToFit(this, QSize(860, 620));
   // The page takes the keys first: arrows and Page Down read on.
   browser_->setFocus();
   ApplyPopHints(this);

@@ -2,6 +2,7 @@
 
 #include <QColorDialog>
 #include <QDialogButtonBox>
+#include <QFontDatabase>
 #include <QFontDialog>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -22,6 +23,23 @@ void PaintSwatch(QPushButton* button, ColorRef color) {
   button->setStyleSheet(QStringLiteral("background-color: %1; min-width: 60px;").arg(fill.name()));
 }
 
+// The family's own name for the face of this weight and slant. The font
+// dialog looks a face up by name and, given none, composes one in the
+// translated language ("太字"), misses, and selects the family's first face
+// (often "Bold Italic"). The shortest name wins: "Bold" over "Condensed Bold".
+QString FaceStyleName(const QFont& font) {
+  const QString family = font.family();
+  QString best;
+  for (const QString& style : QFontDatabase::styles(family)) {
+    if (QFontDatabase::bold(family, style) != font.bold() ||
+        QFontDatabase::italic(family, style) != font.italic()) {
+      continue;
+    }
+    if (best.isEmpty() || style.size() < best.size()) best = style;
+  }
+  return best;
+}
+
 QFont ToQFont(const FontSpec& spec) {
   QFont font(ResolvedFontFamily(QString::fromStdString(spec.Name)));
   if (spec.Size > 0) font.setPointSizeF(spec.Size);
@@ -29,6 +47,7 @@ QFont ToQFont(const FontSpec& spec) {
   font.setItalic(spec.Italic);
   font.setUnderline(spec.Underline);
   font.setStrikeOut(spec.Strikethrough);
+  font.setStyleName(FaceStyleName(font));
   return font;
 }
 
@@ -63,6 +82,9 @@ std::optional<FontChoice> PickFont(QWidget* parent, const FontChoice& initial) {
   auto* fonts = new QFontDialog(ToQFont(initial.Font), &dialog);
   fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
   fonts->setWindowFlags(Qt::Widget);
+  // Escape in the lists closes the inner dialog, which would leave an empty
+  // frame; it cancels the whole dialog instead, as it does anywhere else.
+  QObject::connect(fonts, &QDialog::rejected, &dialog, &QDialog::reject);
   // The grip belongs to the outer dialog's corner, not the middle of it.
   fonts->setSizeGripEnabled(false);
   dialog.setSizeGripEnabled(true);

@@ -25,6 +25,12 @@ QPushButton* NewSample(const QString& name, int index, QWidget* parent) {
   return sample;
 }
 
+// The list of items whose colours and fonts are set is tall enough for
+// every item: a dialog held to a small or scaled screen would cut one in half.
+void ShowEveryRow(QListWidget* list) {
+  list->setMinimumHeight(list->sizeHintForRow(0) * list->count() + 2 * list->frameWidth());
+}
+
 QLineEdit* NewNumberBox(const QString& name, int index, int width, QWidget* parent) {
   auto* box = new QLineEdit(parent);
   box->setObjectName(name);
@@ -43,6 +49,7 @@ QWidget* OptionsDialog::BuildDialPage1() {
   lstDialOptions_->setObjectName(QStringLiteral("lstDialOptions"));
   lstDialOptions_->setAccessibleName(tr("色・フォントを設定する項目"));
   for (const DialItem& item : kDialItems) lstDialOptions_->addItem(tr(item.Name.data()));
+  ShowEveryRow(lstDialOptions_);
   lstDialOptions_->setCurrentRow(0);
   lblDialColor_[0] = NewSample(QStringLiteral("lblDialColor"), 0, colors);
   lblDialColor_[1] = NewSample(QStringLiteral("lblDialColor"), 1, colors);
@@ -97,7 +104,7 @@ QWidget* OptionsDialog::BuildDialPage2() {
   chkDialMark_->setObjectName(QStringLiteral("chkDialMark"));
   chkDialInfo_ = new QCheckBox(tr("各種情報(&F)"), options);
   chkDialInfo_->setObjectName(QStringLiteral("chkDialInfo"));
-  chkDialLine_ = new QCheckBox(tr("線種適用(&S)"), options);
+  chkDialLine_ = new QCheckBox(tr("線種適用(&T)"), options);
   chkDialLine_->setObjectName(QStringLiteral("chkDialLine"));
   txtDialLine_ = NewNumberBox(QStringLiteral("txtDialLine"), -1, 70, options);
   txtDialLine_->installEventFilter(this);
@@ -157,6 +164,7 @@ QWidget* OptionsDialog::BuildClockPage() {
   lstClockOptions_->setObjectName(QStringLiteral("lstClockOptions"));
   lstClockOptions_->setAccessibleName(tr("色・フォントを設定する項目"));
   for (const ClockItem& item : kClockItems) lstClockOptions_->addItem(tr(item.Name.data()));
+  ShowEveryRow(lstClockOptions_);
   lstClockOptions_->setCurrentRow(0);
   lblClockColor_[0] = NewSample(QStringLiteral("lblClockColor"), 0, colors);
   lblClockColor_[1] = NewSample(QStringLiteral("lblClockColor"), 1, colors);

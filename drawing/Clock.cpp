@@ -1,7 +1,7 @@
 // What only the desktop sundial draws: the day or night picture, the date
 // and time caption, the gnomon's shadow and the midnight-sun or polar-night
-// words. Each routine draws on the window's clock picture in the clock
-// colours of the window's ClockState.
+// words, the captions on top of the shadow. Each routine draws on the window's clock picture in the
+// clock colours of the window's ClockState.
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -12,15 +12,38 @@
 
 namespace {
 
-constexpr double kStateIconPixels = 48;
+// The day or night picture's side: 48 pixels on a screen of 96 dots per
+// inch, and as large to the eye on a scaled screen.
+constexpr double kStateIconPoints = 36;
 
 void SetCaptionPen(DrawTarget& t, const ClockColorSettings* colors) {
   SetThinPen(t);
   if (colors) t.setForeColor(colors->ClockFont);
 }
 
-void CentredText(DrawTarget& t, double x, double y, const std::string& text) {
-  RotatedText(t, x - t.TextWidth(text) / 2, y - t.TextHeight(text) / 2, text, 0);
+// Half the width of the ring drawn around a caption.
+constexpr double kHaloPoints = 1;
+
+// A caption centred on the point, drawn over the shadow and ringed in the
+// colour of the face beneath it, so that neither the shadow's fill nor its
+// edge makes it unreadable.
+void CentredText(DrawTarget& t, double x, double y, const std::string& text,
+                 const ClockColorSettings* colors) {
+  const double left = x - t.TextWidth(text) / 2;
+  const double top = y - t.TextHeight(text) / 2;
+  if (colors) {
+    const ColorRef ink = t.ForeColor();
+    const double dx = t.ScaleX(kHaloPoints, ScaleUnit::Points, t.ScaleMode());
+    const double dy = t.ScaleY(kHaloPoints, ScaleUnit::Points, t.ScaleMode());
+    t.setForeColor(colors->InnerFill);
+    for (int i = -1; i <= 1; ++i) {
+      for (int j = -1; j <= 1; ++j) {
+        if (i != 0 || j != 0) RotatedText(t, left + i * dx, top + j * dy, text, 0);
+      }
+    }
+    t.setForeColor(ink);
+  }
+  RotatedText(t, left, top, text, 0);
 }
 
 // A drawing hour beyond the day of the shown date moves into the next (or
@@ -97,8 +120,8 @@ int32_t DrawClockStateIcon(DialDesign design, ClockView& clock, const DialLayout
     DrawTarget& t = clock.picClock();
     const int32_t state = clock.ClockState();
     if (state != 0 && state != 1) return;
-    const double w = t.ScaleX(kStateIconPixels, ScaleUnit::Pixels, t.ScaleMode());
-    const double h = t.ScaleY(kStateIconPixels, ScaleUnit::Pixels, t.ScaleMode());
+    const double w = t.ScaleX(kStateIconPoints, ScaleUnit::Points, t.ScaleMode());
+    const double h = t.ScaleY(kStateIconPoints, ScaleUnit::Points, t.ScaleMode());
     t.PaintPicture(state == 0 ? "#801" : "#802", t.ScaleLeft() + t.ScaleWidth() - w, t.ScaleTop(),
                    w, h);
   });
@@ -110,9 +133,10 @@ int32_t DrawClockDateTime(DialDesign design, ClockView& clock, const DialLayout&
     DrawTarget& t = clock.picClock();
     t.setFont(design.settings.ClockClockFont);
     const std::string text = CaptionText(CaptionTime(dateTime, hour));
-    SetCaptionPen(t, ClockColorsFor(design.settings, clock.ClockState()));
+    const ClockColorSettings* colors = ClockColorsFor(design.settings, clock.ClockState());
+    SetCaptionPen(t, colors);
     // Halfway between the dial centre and the inner end of the hour lines.
-    CentredText(t, layout.CenterX, layout.CenterY + layout.InnerRadius / 2, text);
+    CentredText(t, layout.CenterX, layout.CenterY + layout.InnerRadius / 2, text, colors);
   });
 }
 
@@ -126,11 +150,12 @@ int32_t DrawNightState(DialDesign design, ClockView& clock, const DialLayout& la
   return RunDrawRoutine(design, [&] {
     DrawTarget& t = clock.picClock();
     t.setFont(design.settings.ClockClockFont);
-    SetCaptionPen(t, ClockColorsFor(design.settings, clock.ClockState()));
+    const ClockColorSettings* colors = ClockColorsFor(design.settings, clock.ClockState());
+    SetCaptionPen(t, colors);
     const int32_t night = design.chart.Season().NightState();
     if (night == kNightStateMidnightSun)
-      CentredText(t, layout.CenterX, layout.CenterY, "Midnight Sun");
+      CentredText(t, layout.CenterX, layout.CenterY, "Midnight Sun", colors);
     if (night == kNightStatePolarNight)
-      CentredText(t, layout.CenterX, layout.CenterY, "Polar Night");
+      CentredText(t, layout.CenterX, layout.CenterY, "Polar Night", colors);
   });
 }

@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr double kFitMargin = 100;  // twips around a whole page
 constexpr double kMinZoom = 0.1;    // also the smallest fitted page
 constexpr double kMaxClickZoom = 2.0;
 constexpr double kZoomStep = 0.1;
@@ -83,13 +82,13 @@ void PreviewModel::FitToArea() {
     p.Left = 0;
     p.Top = h / a >= r ? (h - p.Height) / 2 : 0;
   } else if (h / a >= r) {
-    p.Left = kFitMargin;
-    p.Width = a - 2 * kFitMargin;
+    p.Left = kWholePageMargin;
+    p.Width = a - 2 * kWholePageMargin;
     p.Height = r * p.Width;
     p.Top = (h - p.Height) / 2;
   } else {
-    p.Top = kFitMargin;
-    p.Height = h - 2 * kFitMargin;
+    p.Top = kWholePageMargin;
+    p.Height = h - 2 * kWholePageMargin;
     p.Width = p.Height / r;
     p.Left = (a - p.Width) / 2;
   }
@@ -263,6 +262,16 @@ std::string PreviewModel::ZoomText() const {
   const auto end =
       std::to_chars(text, text + sizeof text, zoom_ * 100, std::chars_format::fixed, 2);
   return std::string(text, end.ptr) + "%";
+}
+
+PixelSize OpeningPreviewSize(PixelSize available, double heightPerWidth, PixelSize around,
+                             int margin, int toolBarWidth) {
+  constexpr double kShareOfHeight = 0.8;
+  const int height = static_cast<int>(available.height * kShareOfHeight);
+  const double pageHeight = std::max(1, height - around.height - 2 * margin);
+  const int pageWidth = static_cast<int>(std::ceil(pageHeight / std::max(heightPerWidth, 0.01)));
+  const int width = std::max(toolBarWidth, pageWidth + 2 * margin + around.width);
+  return {std::min(width, available.width), height};
 }
 
 std::string PrinterStatusText(bool available, const PrinterProperties& printer) {

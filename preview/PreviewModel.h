@@ -10,6 +10,9 @@
 
 enum class ZoomMode : int32_t { In = 1, Out = 2, WholePage = 3, PageWidth = 4 };
 
+// The room on each side of a whole page, in twips.
+inline constexpr double kWholePageMargin = 100;
+
 // Also the cursors' identifiers: 102 is the closed hand while dragging.
 enum class MouseMode : int32_t { Move = 101, ZoomIn = 103, ZoomOut = 104 };
 
@@ -128,6 +131,18 @@ class PreviewModel {
   int32_t pageStep_ = 0;
   int32_t lineStep_ = 0;
 };
+
+// The window's size at its first opening: most of the available height,
+// wide enough for the whole page at that height and for every toolbar
+// button, and within the area. `around` is what the window adds to the
+// page's area (bars, borders), `margin` the room on each side of a whole
+// page; all in pixels.
+struct PixelSize {
+  int width = 0;
+  int height = 0;
+};
+PixelSize OpeningPreviewSize(PixelSize available, double heightPerWidth, PixelSize around,
+                             int margin, int toolBarWidth);
 
 // The first status panel: "プリンタ : NAME / 用紙 : A4 縦" with a usable
 // printer; without one "プリンタ : 無効 / 用紙 : " and the preview's sheet.

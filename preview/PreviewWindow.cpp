@@ -8,8 +8,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "Busy.h"
@@ -34,6 +36,14 @@ int Pixels(double twips, double twipsPerPixel) {
   return static_cast<int>(std::lround(twips / twipsPerPixel));
 }
 
+// The screen's pixel ratio, lowered where a large zoom would otherwise ask
+// for hundreds of megabytes.
+double PageRatio(double screenRatio, QSize logical) {
+  constexpr double kMostDevicePixels = 48e6;
+  const double pixels = double(logical.width()) * logical.height();
+  return std::clamp(std::min(screenRatio, std::sqrt(kMostDevicePixels / pixels)), 1.0, 4.0);
+}
+
 }  // namespace
 
 QString PreviewWindow::Tr(const char* text) {
@@ -56,7 +66,12 @@ void PreviewPicture::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   const QRect exposed = event->rect();
   painter.fillRect(exposed, Qt::white);
-  if (!page_.isNull()) painter.drawPixmap(exposed, page_, exposed);
+  if (page_.isNull()) return;
+  // The page holds device pixels; the exposed part is in the widget's own.
+  const double ratio = page_.devicePixelRatio();
+  const QRectF source(exposed.x() * ratio, exposed.y() * ratio, exposed.width() * ratio,
+                      exposed.height() * ratio);
+  painter.drawPixmap(QRectF(exposed), page_, source);
 }
 
 PreviewWindow::PreviewWindow(MainModel& main, QWidget* parent) : QDialog(parent), main_(main) {
@@ -124,10 +139,26 @@ PreviewWindow::PreviewWindow(MainModel& main, QWidget* parent) : QDialog(parent)
 }
 
 void PreviewWindow::LoadPlacement() {
-  placement_ = {10, 10, 320, 420, kWindowNormal};
+  // No button hides behind the toolbar's extension arrow.
+  toolBar_->setMinimumWidth(toolBar_->sizeHint().width());
+  const QSize opening = OpeningSize();
+  placement_ = {10, 10, static_cast<double>(opening.width()), static_cast<double>(opening.height()),
+                kWindowNormal};
   LoadWindowPlacement(kSection, PlacementKeys::PositionSizeAndState, placement_);
   model_.setShowGuide(GetIniBool(kSection, "ShowGuide", true));
-  RestorePlacement(this, placement_, QSize(320, 420), kMinimumWindow);
+  RestorePlacement(this, placement_, opening, kMinimumWindow);
+}
+
+QSize PreviewWindow::OpeningSize() const {
+  const QSize available = AvailableArea(this, pos()).size() - kFrameAllowance;
+  const QSize around(vBar_->sizeHint().width(), toolBar_->height() + hBar_->sizeHint().height() +
+                                                    statusBar_->sizeHint().height());
+  const PixelSize size = OpeningPreviewSize(
+      {available.width(), available.height()},
+      sheet_.Millimeters.Height / std::max(sheet_.Millimeters.Width, 1.0),
+      {around.width(), around.height()}, Pixels(kWholePageMargin, TwipsPerPixel()),
+      toolBar_->minimumWidth());
+  return QSize(size.width, size.height);
 }
 
 void PreviewWindow::SavePlacement() {
@@ -220,16 +251,22 @@ bool PreviewWindow::Render(const QString& caption) {
   if (!laidOut_) return true;
   const double tpp = TwipsPerPixel();
   const PictureRect& rect = model_.Picture();
-  QPixmap page(std::max(1, Pixels(rect.Width, tpp)), std::max(1, Pixels(rect.Height, tpp)));
+  const QSize logical(std::max(1, Pixels(rect.Width, tpp)), std::max(1, Pixels(rect.Height, tpp)));
+  // Drawn in the screen's own pixels, the page as it would be at that much
+  // more zoom, so that a scaled screen shows it sharp.
+  const double ratio = PageRatio(devicePixelRatioF(), logical);
+  QPixmap page(std::max(1, qRound(logical.width() * ratio)),
+               std::max(1, qRound(logical.height() * ratio)));
   page.fill(Qt::white);
   const PageRequest request{sheet_.Printer.PaperSize, sheet_.Printer.Orientation,
                             model_.PageCount(), model_.Page(), static_cast<double>(logicalDpiX())};
   int32_t status;
   {
     QPainter painter(&page);
-    status = RenderPreviewPage(main_, painter, request, model_.Zoom(), model_.ShowGuide(),
+    status = RenderPreviewPage(main_, painter, request, model_.Zoom() * ratio, model_.ShowGuide(),
                                sheet_.Millimeters);
   }
+  page.setDevicePixelRatio(ratio);
   picture_->setPage(page);
   if (status != kTrue) {
     ShowMessage(this, MessageIcon::Exclamation, QString::fromStdString(main_.LastErrDescription()),
@@ -354,8 +391,12 @@ void PreviewWindow::Print() {
                : CheckAnswer::No;
   };
   if (!RunPrinterChecks(main_, respond).proceed) return;
-  RunPrintCommand(this, main_, model_.PageCount(), PanelStatus());
+  const int32_t status = RunPrintCommand(this, main_, model_.PageCount(), PanelStatus());
   UpdateStatus();
+  if (status == kTrue) {
+    panels_[0]->setText(QString::fromStdString(main_.Printer().Current().DeviceName) +
+                        Tr(" に印刷しました"));
+  }
 }
 
 void PreviewWindow::Setup() {

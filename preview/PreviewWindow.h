@@ -17,6 +17,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class QScrollBar;
+class QStatusBar;
 class QToolBar;
 
 // The page picture: paints the cached page and reports the mouse.
@@ -68,6 +69,7 @@ class PreviewWindow : public QDialog {
   QAction* AddAction(const QString& key, const QString& icon, const QString& fallback,
                      const QString& text, bool checkable = false);
   void LoadPlacement();
+  QSize OpeningSize() const;
   void SavePlacement();
 
   void AreaResized();
@@ -108,6 +110,7 @@ class PreviewWindow : public QDialog {
   QScrollBar* hBar_ = nullptr;
   QScrollBar* vBar_ = nullptr;
   QMenu* popup_ = nullptr;
+  QStatusBar* statusBar_ = nullptr;
   QLabel* printerIcon_ = nullptr;
   QLabel* panels_[3] = {};
   QAction* print_ = nullptr;

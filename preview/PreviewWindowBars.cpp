@@ -115,4 +115,5 @@ void PreviewWindow::BuildStatusBar() {
     }
   }
   layout()->addWidget(status);
+  statusBar_ = status;
 }

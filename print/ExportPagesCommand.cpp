@@ -37,27 +37,27 @@ int32_t WritePages(MainModel& model, const std::string& path, const ExportChoice
 
 }  // namespace
 
-void ExportPagesCommand(QWidget* parent, MainModel& model, int16_t pageCount) {
-  ExportPagesCommand(parent, model, pageCount, ShowExportOptionsDialog);
+QString ExportPagesCommand(QWidget* parent, MainModel& model, int16_t pageCount) {
+  return ExportPagesCommand(parent, model, pageCount, ShowExportOptionsDialog);
 }
 
-void ExportPagesCommand(QWidget* parent, MainModel& model, int16_t pageCount,
+QString ExportPagesCommand(QWidget* parent, MainModel& model, int16_t pageCount,
                         const ExportOptionsDialog& askOptions) {
   const QString caption = Tr("PDF/SVG/PNGに書き出し");
   const QString chosen = FileDialogs().SaveFileName(
       parent, {caption, SuggestedPath(model),
                Tr("PDF ファイル (*.pdf);;SVG 画像 (*.svg);;PNG 画像 (*.png)")});
-  if (chosen.isEmpty()) return;
+  if (chosen.isEmpty()) return {};
   const std::string path = chosen.toStdString();
   const auto kind = ExportKindOfPath(path);
   if (!kind) {
     ShowMessage(parent, MessageIcon::Information,
                 Tr("ファイル名の拡張子は .pdf、.svg、.png のいずれかにしてください。"), caption);
-    return;
+    return {};
   }
   const PrinterProperties printer = model.Printer().Current();
   ExportChoice choice(*kind, printer.PaperSize, printer.Orientation, pageCount);
-  if (!askOptions(parent, choice)) return;
+  if (!askOptions(parent, choice)) return {};
   model.ClearLastError();
   int32_t status;
   {
@@ -67,5 +67,7 @@ void ExportPagesCommand(QWidget* parent, MainModel& model, int16_t pageCount,
   if (status != kTrue) {
     ShowMessage(parent, MessageIcon::Exclamation,
                 QString::fromStdString(model.LastErrDescription()), caption);
+    return {};
   }
+  return chosen;
 }

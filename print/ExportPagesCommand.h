@@ -2,6 +2,7 @@
 // for users without a printer (a print shop takes the PDF).
 #pragma once
 
+#include <QString>
 #include <cstdint>
 
 #include "ExportOptionsDialog.h"
@@ -14,7 +15,7 @@ class QWidget;
 // from the current printer's paper (A4 when the dial is not made for it)
 // and the page count the output checks settled on. A PDF holds every page;
 // a picture of both pages of a two-page job is written as NAME.EXT and
-// NAME-2.EXT.
-void ExportPagesCommand(QWidget* parent, MainModel& model, int16_t pageCount);
-void ExportPagesCommand(QWidget* parent, MainModel& model, int16_t pageCount,
+// NAME-2.EXT. Gives the file chosen once written, empty otherwise.
+QString ExportPagesCommand(QWidget* parent, MainModel& model, int16_t pageCount);
+QString ExportPagesCommand(QWidget* parent, MainModel& model, int16_t pageCount,
                         const ExportOptionsDialog& askOptions);

@@ -28,9 +28,35 @@ QPoint ReachablePosition(const QRect& frame) {
   return primary != nullptr ? primary->availableGeometry().topLeft() : frame.topLeft();
 }
 
+QSize FitSize(QSize wanted, const QRect& area) {
+  const QSize room = (area.size() - kFrameAllowance).expandedTo(QSize(1, 1));
+  return wanted.boundedTo(room);
+}
+
+QPoint FitPosition(const QRect& frame, const QRect& area) {
+  const QSize outer = frame.size() + kFrameAllowance;
+  const int x = std::max(area.left(), std::min(frame.left(), area.right() + 1 - outer.width()));
+  const int y = std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - outer.height()));
+  return {x, y};
+}
+
+QRect AvailableArea(const QWidget* window, QPoint point) {
+  if (const QScreen* screen = QGuiApplication::screenAt(point)) return screen->availableGeometry();
+  const QScreen* own = window != nullptr ? window->screen() : nullptr;
+  if (own == nullptr) own = QGuiApplication::primaryScreen();
+  return own != nullptr ? own->availableGeometry() : QRect(point, QSize(640, 480));
+}
+
+void ResizeToFit(QWidget* window, QSize wanted) {
+  window->resize(FitSize(wanted, AvailableArea(window, window->pos())));
+}
+
 void PlaceWindow(QWidget* window, const QRect& frame) {
-  window->resize(frame.size());
-  window->move(ReachablePosition(frame));
+  const QPoint reachable = ReachablePosition(frame);
+  const QRect area = AvailableArea(window, reachable);
+  window->resize(FitSize(frame.size(), area));
+  // resize() keeps to the window's minimum, which may exceed the area.
+  window->move(FitPosition(QRect(reachable, window->size()), area));
 }
 
 void RestorePlacement(QWidget* window, const WindowPlacement& stored, QSize fallbackSize,

@@ -21,7 +21,27 @@ int StoredPixels(double value, int fallback, int minimum = -kFarthestStoredPixel
 // primary screen's top-left corner.
 QPoint ReachablePosition(const QRect& frame);
 
-// Gives the window the frame's size and its reachable position.
+// Room left around a window's client area for the title bar and borders,
+// which the window system adds only once the window shows.
+inline constexpr QSize kFrameAllowance(16, 40);
+
+// The size made to fit the area with its frame: a window larger than the
+// screen hides its own buttons (閉じる, OK) beyond the edge.
+QSize FitSize(QSize wanted, const QRect& area);
+
+// The frame moved, no farther than needed, to lie inside the area with its
+// window frame; a frame larger than the area keeps its top-left inside.
+QPoint FitPosition(const QRect& frame, const QRect& area);
+
+// The available area of the screen showing the point, else the window's own
+// screen, else the primary screen.
+QRect AvailableArea(const QWidget* window, QPoint point);
+
+// A window's size of its own choosing, made to fit its screen.
+void ResizeToFit(QWidget* window, QSize wanted);
+
+// Gives the window the frame's size and its reachable position, both made to
+// fit the screen it opens on.
 void PlaceWindow(QWidget* window, const QRect& frame);
 
 // A window's stored placement taken back: the size (the fallback where the

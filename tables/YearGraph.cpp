@@ -110,6 +110,14 @@ void PaintMonths(QPainter& p, const YearGraphLayout& layout, const YearGraphData
   }
 }
 
+// A light ground keeps the label readable where it meets a line.
+void PaintLabel(QPainter& p, const QRectF& ground, const QColor& colour, const QString& label) {
+  p.fillRect(ground, QColor(255, 255, 255, 220));
+  p.setPen(colour);
+  p.drawText(QPointF(ground.left() + 2, ground.top() + 1 + QFontMetricsF(p.font()).ascent()),
+             label);
+}
+
 void PaintDayLine(QPainter& p, const YearGraphLayout& layout, int day, const QColor& colour,
                   Qt::PenStyle style, const QString& label, double labelY) {
   const double x = layout.XOfDay(day);
@@ -121,11 +129,8 @@ void PaintDayLine(QPainter& p, const YearGraphLayout& layout, int day, const QCo
   const double width = metrics.horizontalAdvance(label);
   const double left = std::clamp(x - width / 2, layout.EquationPlot().left(),
                                  layout.EquationPlot().right() - width);
-  // A light ground keeps the label readable where it meets a curve.
-  const QRectF ground(left - 2, labelY - metrics.ascent() - 1, width + 4, metrics.height() + 2);
-  p.fillRect(ground, QColor(255, 255, 255, 220));
-  p.setPen(colour);
-  p.drawText(QPointF(left, labelY), label);
+  PaintLabel(p, QRectF(left - 2, labelY - metrics.ascent() - 1, width + 4, metrics.height() + 2),
+             colour, label);
 }
 
 void PaintReadout(QPainter& p, const YearGraphLayout& layout, const YearGraphData& data, int day) {
@@ -218,6 +223,38 @@ double YearGraphLayout::YOf(const QRectF& plot, double value, double minimum, do
   return plot.bottom() - (value - minimum) * plot.height() / (maximum - minimum);
 }
 
+QRectF TodayLabelBox(const YearGraphLayout& layout, const YearGraphData& data, int day, QSizeF size,
+                     const QRectF& avoid) {
+  const QRectF& plot = layout.DeclinationPlot();
+  const Axis axis = AxisOf(TableKind::SolarDeclination);
+  const double left =
+      std::clamp(layout.XOfDay(day) - size.width() / 2, plot.left(), plot.right() - size.width());
+  // How high and low the curve runs under the label (and a day either side).
+  double high = plot.bottom();
+  double low = plot.top();
+  const double margin = plot.width() / std::max(1, data.DayCount() - 1) + 2;
+  for (int n = 1; n <= data.DayCount(); ++n) {
+    const double x = layout.XOfDay(n);
+    if (x < left - margin || x > left + size.width() + margin) continue;
+    const double y =
+        YearGraphLayout::YOf(plot, data.days[static_cast<std::size_t>(n - 1)].declinationDegrees,
+                             axis.minimum, axis.maximum);
+    high = std::min(high, y);
+    low = std::max(low, y);
+  }
+  // The curve's pen and a little air.
+  constexpr double kClear = 4;
+  const double tops[] = {plot.bottom() - 2 - size.height(), plot.top() + 2,
+                         high - kClear - size.height(), low + kClear};
+  for (const double top : tops) {
+    const QRectF box(QPointF(left, top), size);
+    const bool inside = box.top() >= plot.top() && box.bottom() <= plot.bottom();
+    const bool clear = box.bottom() <= high - kClear || box.top() >= low + kClear;
+    if (inside && clear && !box.intersects(avoid)) return box;
+  }
+  return QRectF(QPointF(left, tops[0]), size);
+}
+
 QString YearGraphReadout(const YearGraphData& data, int dayNumber) {
   if (dayNumber < 1 || dayNumber > data.DayCount()) return {};
   const YearGraphDay& d = data.days[static_cast<std::size_t>(dayNumber - 1)];
@@ -254,8 +291,13 @@ void PaintYearGraph(QPainter& p, const QRectF& area, const YearGraphData& data,
   }
   if (data.today) {
     // Inside the lower plot, so that it never meets the design day's label.
-    PaintDayLine(p, layout, *data.today, kTodayColour, Qt::SolidLine, Tr("今日"),
-                 layout.DeclinationPlot().bottom() - metrics.descent() - 3);
+    PaintDayLine(p, layout, *data.today, kTodayColour, Qt::SolidLine, {}, 0);
+    const QString label = Tr("今日");
+    const QSizeF ground(metrics.horizontalAdvance(label) + 4, metrics.height() + 2);
+    const QString title = Tr("太陽赤緯(度)");
+    const QRectF titleBox(layout.DeclinationPlot().topLeft() + QPointF(6, 3),
+                          QSizeF(metrics.horizontalAdvance(title), metrics.height()));
+    PaintLabel(p, TodayLabelBox(layout, data, *data.today, ground, titleBox), kTodayColour, label);
   }
   PaintCurve(p, layout, layout.EquationPlot(), eq, data, &YearGraphDay::equationMinutes,
              kEquationColour);

@@ -55,6 +55,12 @@ class YearGraphLayout {
   int dayCount_;
 };
 
+// Where the label of `day`'s line stands in the declination plot, a box of
+// `size` clear of the curve and of `avoid` (the plot's title): at the foot,
+// else at the head, else just above or below the curve.
+QRectF TodayLabelBox(const YearGraphLayout& layout, const YearGraphData& data, int day, QSizeF size,
+                     const QRectF& avoid);
+
 // "3月5日  均時差 -11.6 分  太陽赤緯 -6.12 度"
 QString YearGraphReadout(const YearGraphData& data, int dayNumber);
 

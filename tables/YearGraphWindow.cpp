@@ -16,6 +16,7 @@
 #include "Paths.h"
 #include "PopHints.h"
 #include "SavedImage.h"
+#include "ScreenPlacement.h"
 #include "TableCommands.h"
 #include "UiIcons.h"
 #include "UiServices.h"
@@ -126,7 +127,7 @@ YearGraphWindow::YearGraphWindow(MainModel& main, YearGraphData data, QWidget* p
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(graph_, 1);
   layout->addWidget(buttons);
-  resize(820, 600);
+  ResizeToFit(this, QSize(820, 600));
   ApplyPopHints(this);
 }
 

@@ -1,6 +1,7 @@
 // The main window as the user drives it: typing and leaving a box, the
 // messages for a wrong value, documents through the file dialogs, closing.
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -69,10 +70,13 @@ class MainWindowTest : public QObject {
     const QString path = dir_.filePath(QStringLiteral("dial.ufx"));
     files.savePaths.push_back(path);
     Type(BoxNamed(*window_, "txtLongitude", 0), QStringLiteral("140"));
+    BoxNamed(*window_, "txtLongitude", 1)->setFocus();
+    QTRY_VERIFY(window_->isWindowModified());
     Action("Save")->trigger();  // a toolbar button takes no focus
     QCOMPARE(model_->Chart().Location().Longitude(), 140.0);
-    QCOMPARE(window_->windowTitle(), QStringLiteral("Umbrafex - [dial.ufx]"));
+    QCOMPARE(window_->windowTitle(), QStringLiteral("Umbrafex - [dial.ufx][*]"));
     QVERIFY(!model_->Modified);
+    QVERIFY(!window_->isWindowModified());
     QCOMPARE(files.asked.at(0).caption, QStringLiteral("名前を付けて保存"));
     QCOMPARE(files.asked.at(0).filter, QStringLiteral("Umbrafex設定ファイル (*.ufx)"));
 
@@ -91,7 +95,7 @@ class MainWindowTest : public QObject {
     const QString path = dir_.filePath(QStringLiteral("my dial.txt"));
     QVERIFY(!window_->OpenAtStartup(path));
     QCOMPARE(messages.asked.at(0).text, path + QStringLiteral("を開くことができません。"));
-    QCOMPARE(window_->windowTitle(), QStringLiteral("Umbrafex"));
+    QCOMPARE(window_->windowTitle(), QStringLiteral("Umbrafex[*]"));
   }
 
   void ClosingWithUnsavedChangesCanBeCancelled() {
@@ -123,6 +127,21 @@ class MainWindowTest : public QObject {
   void ShownValuesAreReachedByTheirLabelsMnemonics() {
     QTest::keyClick(window_.get(), Qt::Key_I, Qt::AltModifier);
     QTRY_VERIFY(BoxNamed(*window_, "txtTimeDiff", 0)->hasFocus());
+  }
+
+  // A finished export says so in the first status panel.
+  void AnExportReportsInTheStatusBar() {
+    ScriptedMessages messages;  // the output checks' questions, answered yes
+    messages.answers.assign(4, MessageAnswer::Yes);
+    ScopedUiServices services(&messages);
+    WindowHooks hooks;
+    hooks.exportPages = [](QWidget*, MainModel&, int16_t) { return u"/tmp/dial.pdf"_qs; };
+    MainWindow window(*model_, hooks);
+    QVERIFY(window.Load());
+    window.findChild<QAction*>(u"mnuFileExport"_qs)->trigger();
+    const QList<QLabel*> panel =
+        window.findChild<QWidget*>(u"sbrPanel0"_qs)->findChildren<QLabel*>();
+    QCOMPARE(panel.value(1)->text(), u"dial.pdf に書き出しました"_qs);
   }
 
   void CommandsWithoutTheirWindowStayDisabled() {

@@ -87,13 +87,14 @@ class ClockOrderTest : public ::testing::Test {
   using Log = std::vector<std::string>;
 };
 
+// Either way the caption comes last, on top of the shadow.
 TEST_F(ClockOrderTest, InvertedShadowGoesOverTheFacePlainShadowUnderIt) {
   Day(34.65, At(2026, 6, 21, 10, 30));
   main.ClockOption.InvertShadow = true;
   ASSERT_EQ(DrawClock(main, canvas, At(2026, 6, 21, 10, 30), 10.5, kDefaultMaxMagnify, Logging()),
             kTrue);
   EXPECT_EQ(log, (Log{"clear " + std::to_string(main.ClockDayColor.Background), "icon", "rings",
-                      "face", "caption", "shadow 2 inverted", "shadow 1 inverted"}));
+                      "face", "shadow 2 inverted", "shadow 1 inverted", "caption"}));
   EXPECT_EQ(canvas.ClockState(), kClockDay);
   // The layout is centred on the picture whatever its proportions.
   EXPECT_DOUBLE_EQ(layouts.at(0).CenterX, 1500);

@@ -1,7 +1,9 @@
 // The desktop sundial and year graph windows on the offscreen platform.
 // With UMBRAFEX_SCREENSHOT_DIR set, the pictures looked at are kept there.
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QImage>
+#include <QMenu>
 #include <QSet>
 #include <QSlider>
 #include <QTemporaryDir>
@@ -9,10 +11,10 @@
 
 #include "AppIni.h"
 #include "ClockPictureView.h"
+#include "ClockWindow.h"
 #include "GuiSession.h"
 #include "MainModel.h"
 #include "UiServices.h"
-#include "ClockWindow.h"
 #include "YearGraphWindow.h"
 
 namespace {
@@ -87,6 +89,18 @@ class ClockGraphWindowsTest : public QObject {
     QVERIFY(!track->isEnabled());
     QCOMPARE(track->value(), window.Model().Track().position);
     Keep(&window, "clock-real-time");
+
+    // A right click on the picture opens the mode menu, not the dialog's
+    // "What's This?": Real, Free and Exit.
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(20, 20),
+                            picture->mapToGlobal(QPoint(20, 20)));
+    QApplication::sendEvent(picture, &click);
+    auto* menu = window.findChild<QMenu*>("mnuPopup");
+    QTRY_VERIFY(menu->isVisible());
+    QStringList items;
+    for (QAction* action : menu->actions()) items << action->text();
+    QCOMPARE(items, (QStringList{"現在時刻", "自由設定", "", "閉じる"}));
+    menu->close();
   }
 
   void clockKeepsItsDialRoundWhenResized() {

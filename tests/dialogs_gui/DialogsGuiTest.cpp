@@ -5,11 +5,15 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
+#include <QFontDatabase>
+#include <QFontDialog>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTranslator>
 #include <QtTest>
 #include <fstream>
 #include <functional>
@@ -302,6 +306,36 @@ class DialogsGuiTest : public QObject {
     } else {
       qunsetenv("TZ");
     }
+  }
+
+  // Under Qt's Japanese texts the dialog shows the stored face (bold, not
+  // the family's first, "Bold Italic"), and Escape cancels it all rather
+  // than emptying it.
+  void theFontDialogShowsTheStoredFaceAndEscapeCancels() {
+    QTranslator japanese;
+    QVERIFY(japanese.load(QLocale(QLocale::Japanese, QLocale::Japan), u"qtbase"_qs, u"_"_qs,
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
+    QCoreApplication::installTranslator(&japanese);
+    QFont shown;
+    bool escapeLeftItOpen = false;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, this, [&] {
+      auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      if (dialog == nullptr) return;
+      poll.stop();
+      auto* fonts = dialog->findChild<QFontDialog*>();
+      shown = fonts->currentFont();
+      QTest::keyClick(fonts, Qt::Key_Escape);
+      escapeLeftItOpen = dialog->isVisible();
+      if (escapeLeftItOpen) dialog->reject();
+    });
+    poll.start(20);
+    const FontChoice bold{{"Arial", 12, true, false, false, false}, 0};
+    QVERIFY(!DesktopOptionPickers().PickFont(nullptr, bold));
+    QCoreApplication::removeTranslator(&japanese);
+    QVERIFY(!escapeLeftItOpen);
+    QVERIFY(!shown.italic());
+    if (QFontDatabase::styles(shown.family()).size() > 1) QVERIFY(shown.bold());
   }
 
   void aFontPickedKeepsTheDocumentsName() {

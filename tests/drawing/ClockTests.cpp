@@ -7,6 +7,23 @@ namespace {
 
 using namespace std::chrono;
 
+// A caption: eight copies in the face's colour ring it, then the caption
+// itself in its own colour; gives the caption's record.
+Record Haloed(const RecordingTarget& target, const std::string& text, ColorRef ink, ColorRef halo) {
+  const std::vector<Record> texts = target.Of(RecordOp::Text);
+  EXPECT_EQ(texts.size(), 9u) << text;
+  if (texts.size() != 9u) return {};
+  for (std::size_t i = 0; i < 8; ++i) {
+    EXPECT_EQ(texts[i].Text, text);
+    EXPECT_EQ(texts[i].State.ForeColor, halo);
+    EXPECT_LE(std::abs(texts[i].Points[0].x - texts[8].Points[0].x), 2);
+    EXPECT_LE(std::abs(texts[i].Points[0].y - texts[8].Points[0].y), 2);
+  }
+  EXPECT_EQ(texts[8].Text, text);
+  EXPECT_EQ(texts[8].State.ForeColor, ink);
+  return texts[8];
+}
+
 class Clock : public ::testing::Test {
  protected:
   void SetUp() override { PrepareModel(main); }
@@ -92,11 +109,11 @@ TEST_F(Clock, CaptionDateMovesWithHoursBeyondTheDay) {
                         Case{local_days{2024y / February / 28} + 12h, 48.25, "3/01 0:15"}}) {
     clock.target.Log.clear();
     ASSERT_EQ(DrawClockDateTime(main, clock, clock.Layout(), c.shown, c.hour), kTrue);
-    EXPECT_EQ(clock.target.Texts(), std::vector<std::string>{c.text}) << c.hour;
+    Haloed(clock.target, c.text, main.ClockDayColor.ClockFont, main.ClockDayColor.InnerFill);
   }
   const DialLayout l = clock.Layout();
   const std::string text = "3/01 0:15";
-  ExpectAt(clock.target, clock.target.Of(RecordOp::Text)[0].Points[0],
+  ExpectAt(clock.target, clock.target.Of(RecordOp::Text).back().Points[0],
            l.CenterX - clock.target.TextWidth(text) / 2,
            l.CenterY + 150 - clock.target.TextHeight(text) / 2);
   EXPECT_EQ(clock.target.State().Font, main.ClockClockFont);
@@ -111,9 +128,9 @@ TEST_F(Clock, NightStateWordsAndStateIcon) {
     PrepareModel(main, 70, season);
     clock.target.Log.clear();
     ASSERT_EQ(DrawNightState(main, clock, l), kTrue);
-    ASSERT_EQ(clock.target.Texts(), std::vector<std::string>{words});
-    ExpectAt(clock.target, clock.target.Of(RecordOp::Text)[0].Points[0],
-             l.CenterX - clock.target.TextWidth(words) / 2,
+    const Record caption =
+        Haloed(clock.target, words, main.ClockDayColor.ClockFont, main.ClockDayColor.InnerFill);
+    ExpectAt(clock.target, caption.Points[0], l.CenterX - clock.target.TextWidth(words) / 2,
              l.CenterY - clock.target.TextHeight(words) / 2);
   }
 

@@ -186,3 +186,22 @@ TEST(PreviewPagesTest, ButtonsAndTextsForOneAndTwoPages) {
 }
 
 }  // namespace
+
+// The first opening: most of the screen's height, the whole page beside
+// the bars at that height, never narrower than the toolbar nor wider than
+// the screen.
+TEST(PreviewOpeningTest, TallEnoughForTheWholePageWithinTheScreen) {
+  const double a4 = 297.0 / 210;
+  const PixelSize around{17, 28 + 17 + 22};
+  const PixelSize portrait = OpeningPreviewSize({1264, 984}, a4, around, 7, 380);
+  EXPECT_GE(portrait.height, 0.7 * 984);
+  EXPECT_LE(portrait.height, 984);
+  const double pageHeight = portrait.height - around.height - 14;
+  EXPECT_GE(portrait.width, pageHeight / a4 + 14 + around.width);
+  EXPECT_LT(portrait.width, 1264);
+  // On a small screen the toolbar sets the width; a landscape sheet on a
+  // narrow one is held to the screen's width, and then fits by width.
+  EXPECT_EQ(OpeningPreviewSize({624, 472}, a4, around, 7, 380).width, 380);
+  EXPECT_EQ(OpeningPreviewSize({400, 472}, 1 / a4, around, 7, 300).width, 400);
+  EXPECT_GT(OpeningPreviewSize({800, 600}, 0, around, 7, 380).height, 0);
+}

@@ -14,6 +14,7 @@
 #include "TableCommands.h"
 #include "YearGraph.h"
 #include "YearGraphWindow.h"
+#include "YearTables.h"
 
 namespace {
 
@@ -171,6 +172,32 @@ TEST(YearGraphTest, TheYearTheSeasonsAndTheMarkedDays) {
   for (int n = 1; n <= data.DayCount(); ++n) ASSERT_EQ(layout.DayAt(layout.XOfDay(n)), n);
   EXPECT_FALSE(layout.DayAt(layout.EquationPlot().left() - 5));
   EXPECT_FALSE(layout.DayAt(layout.EquationPlot().right() + 5));
+}
+
+// Today's label in the declination plot stays clear of the curve and of
+// the plot's title on every day of the year, in a small and a large window.
+TEST(YearGraphTest, TodaysLabelNeverMeetsTheCurve) {
+  MainModel model;
+  YearGraphData data;
+  ASSERT_EQ(BuildYearGraphData(model, std::chrono::year(2026) / 6 / 1, data), kTrue);
+  const QSizeF label(28, 17);
+  const TableTexts& axis = TableTextsOf(TableKind::SolarDeclination);
+  for (const QRectF area : {QRectF(0, 0, 470, 330), QRectF(0, 0, 1200, 760)}) {
+    const YearGraphLayout layout(area, data.DayCount());
+    const QRectF& plot = layout.DeclinationPlot();
+    const QRectF title(plot.topLeft() + QPointF(6, 3), QSizeF(80, 17));
+    for (int day = 1; day <= data.DayCount(); ++day) {
+      const QRectF box = TodayLabelBox(layout, data, day, label, title);
+      ASSERT_TRUE(plot.contains(box)) << day;
+      ASSERT_FALSE(box.intersects(title)) << day;
+      for (int n = 1; n <= data.DayCount(); ++n) {
+        const QPointF point(layout.XOfDay(n),
+                            YearGraphLayout::YOf(plot, data.days[n - 1].declinationDegrees,
+                                                 axis.axisMinimum, axis.axisMaximum));
+        ASSERT_FALSE(box.adjusted(-1, -1, 1, 1).contains(point)) << day << " " << n;
+      }
+    }
+  }
 }
 
 TEST(YearGraphTest, SavesAsPngOrSvg) {
