@@ -96,6 +96,7 @@ OptionsDialog::OptionsDialog(QWidget* parent, MainModel& model, OptionPickers pi
   pages_->addWidget(BuildDialPage2());
   pages_->addWidget(BuildClockPage());
   pages_->addWidget(BuildTimeZonePage());
+  pages_->addWidget(BuildNodusPage());
 
   auto* top = new QHBoxLayout;
   auto* pageLabel = new QLabel(tr("設定項目(&P):"), this);
@@ -334,7 +335,7 @@ void OptionsDialog::RestoreDefaults() {
 }
 
 void OptionsDialog::StoreAndClose() {
-  if (!CommitNodusHeight(true)) return ShowPage(1);
+  if (!CommitNodusHeight(true)) return ShowPage(kNodusOptionPage);
   QLineEdit* zoneBox = txtTimeZone_[1]->hasFocus() ? txtTimeZone_[1] : txtTimeZone_[0];
   const TypedOutcome outcome = TakeTypedOptions(working_, model_.Chart(), Typed());
   if (!ShowTyped(txtDialLine_, outcome.lineWidth, true)) return ShowPage(1);

@@ -65,6 +65,7 @@ class OptionsDialog : public QDialog {
   // Shows a typed value's outcome; false when refused. `quiet` skips a
   // message already shown for the same text.
   bool ShowTyped(QLineEdit* box, TypedValue value, bool quiet);
+  QWidget* BuildNodusPage();
   QGroupBox* BuildNodusGroup(QWidget* page);
   void ShowNodus();
   bool CommitNodusHeight(bool quiet);

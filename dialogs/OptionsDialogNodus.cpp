@@ -1,4 +1,4 @@
-// The options of the nodus's curves and the scale bar, on the second dial page.
+// The options of the nodus's curves and the scale bar, on a page of their own.
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -7,8 +7,17 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "OptionsDialog.h"
+
+QWidget* OptionsDialog::BuildNodusPage() {
+  auto* page = new QWidget(this);
+  auto* layout = new QVBoxLayout(page);
+  layout->addWidget(BuildNodusGroup(page));
+  layout->addStretch();
+  return page;
+}
 
 QGroupBox* OptionsDialog::BuildNodusGroup(QWidget* page) {
   auto* group = new QGroupBox(tr("Date lines and hour curves"), page);

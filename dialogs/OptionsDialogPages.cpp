@@ -136,7 +136,6 @@ QWidget* OptionsDialog::BuildDialPage2() {
   auto* layout = new QVBoxLayout(page);
   layout->addWidget(options);
   layout->addWidget(format);
-  layout->addWidget(BuildNodusGroup(page));
   layout->addStretch();
 
   connect(chkMergePages_, &QCheckBox::toggled, this,

@@ -22,10 +22,11 @@ inline constexpr std::string_view kLineWidthMessage =
 inline constexpr std::string_view kNoFontMessage = "フォントが選択されていません。";
 inline constexpr std::string_view kNoFontSource = "frmMain.cmdDialFont";
 
-inline constexpr int kOptionPageCount = 4;
+inline constexpr int kOptionPageCount = 5;
 inline constexpr std::array<std::string_view, kOptionPageCount> kOptionPageNames = {
-    "日時計1", "日時計2", "デスクトップ日時計", "タイムゾーン"};
+    "日時計1", "日時計2", "デスクトップ日時計", "タイムゾーン", "日付線と時刻曲線"};
 inline constexpr int kTimeZoneOptionPage = 3;
+inline constexpr int kNodusOptionPage = 4;
 
 struct OptionSettings {
   DialOptionSettings DialOption;
