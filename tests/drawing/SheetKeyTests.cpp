@@ -4,6 +4,7 @@
 
 #include "DrawTestSupport.h"
 #include "SheetArea.h"
+#include "QuadsApart.h"
 #include "SheetKey.h"
 
 namespace {
@@ -118,26 +119,6 @@ std::vector<UserPoint> TextCorners(RecordingTarget& page, const Record& text) {
   return corners;
 }
 
-// Separating axes of two convex quadrilaterals.
-bool Apart(const std::vector<UserPoint>& a, const std::vector<UserPoint>& b) {
-  for (const auto* poly : {&a, &b}) {
-    for (size_t i = 0; i < 4; ++i) {
-      const UserPoint p = (*poly)[i], q = (*poly)[(i + 1) % 4];
-      const double nx = q.y - p.y, ny = p.x - q.x;
-      double minA = 1e300, maxA = -1e300, minB = 1e300, maxB = -1e300;
-      for (const UserPoint& c : a) {
-        minA = std::min(minA, c.x * nx + c.y * ny);
-        maxA = std::max(maxA, c.x * nx + c.y * ny);
-      }
-      for (const UserPoint& c : b) {
-        minB = std::min(minB, c.x * nx + c.y * ny);
-        maxB = std::max(maxB, c.x * nx + c.y * ny);
-      }
-      if (maxA <= minB || maxB <= minA) return true;
-    }
-  }
-  return false;
-}
 
 // Crowded faces (low latitudes, short intervals) shrink their labels to no
 // less than 6 pt and drop the lesser hours; none of the rest touch.
@@ -157,7 +138,7 @@ TEST(HourLabels, NeverTouchAndStayReadable) {
       }
       for (size_t i = 0; i < boxes.size(); ++i)
         for (size_t j = i + 1; j < boxes.size(); ++j)
-          EXPECT_TRUE(Apart(boxes[i], boxes[j]))
+          EXPECT_TRUE(QuadsApart(boxes[i], boxes[j]))
               << texts[i].Text << " " << texts[j].Text << " at " << latitude;
     }
   }

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "../drawing/QuadsApart.h"
 #include "../drawing/RecordingTarget.h"
 #include "ExportChoice.h"
 #include "Geometry.h"
@@ -158,25 +159,6 @@ bool Meets(const Quad& q, const Circle& c) {
   return nearest < c.radius && c.radius < farthest;
 }
 
-bool Apart(const Quad& a, const Quad& b) {
-  for (const Quad* poly : {&a, &b}) {
-    for (size_t i = 0; i < 4; ++i) {
-      const UserPoint p = (*poly)[i], q = (*poly)[(i + 1) % 4];
-      const double nx = q.y - p.y, ny = p.x - q.x;
-      double minA = 1e300, maxA = -1e300, minB = 1e300, maxB = -1e300;
-      for (const UserPoint& c : a) {
-        minA = std::min(minA, c.x * nx + c.y * ny);
-        maxA = std::max(maxA, c.x * nx + c.y * ny);
-      }
-      for (const UserPoint& c : b) {
-        minB = std::min(minB, c.x * nx + c.y * ny);
-        maxB = std::max(maxB, c.x * nx + c.y * ny);
-      }
-      if (maxA <= minB || maxB <= minA) return true;
-    }
-  }
-  return false;
-}
 
 // A device point in millimetres, for messages.
 std::string Mm(RecordingTarget& page, UserPoint p) {
@@ -203,7 +185,7 @@ std::vector<std::string> PageFaults(RecordingTarget& page) {
       }
     }
     for (size_t j = i + 1; j < s.boxes.size(); ++j) {
-      if (!Apart(s.boxes[i], s.boxes[j])) faults.push_back(text + " touches " + s.texts[j]);
+      if (!QuadsApart(s.boxes[i], s.boxes[j])) faults.push_back(text + " touches " + s.texts[j]);
     }
     for (const Segment& line : s.segments) {
       if (Meets(s.boxes[i], line)) {

@@ -25,6 +25,7 @@
 
 #include "AboutBox.h"
 #include "AppIni.h"
+#include "EveryWindow.h"
 #include "ClockWindow.h"
 #include "HelpKey.h"
 #include "HelpWindow.h"
@@ -141,21 +142,6 @@ void ChangeEveryAction(QWidget* window) {
   }
 }
 
-using WindowMaker = std::function<std::unique_ptr<QWidget>()>;
-
-std::vector<WindowMaker> Windows(MainModel& model, const YearGraphData& year) {
-  return {
-      [&] { return std::make_unique<MainWindow>(model, InstalledHooks()); },
-      [&] { return std::make_unique<LocationDialog>(nullptr, model, UMBRAFEX_RESOURCES_DIR); },
-      [&] { return std::make_unique<InfoWindow>(nullptr, u"地域: 兵庫県明石市"_qs); },
-      [&] { return std::make_unique<OptionsDialog>(nullptr, model); },
-      [&] { return std::make_unique<PreviewWindow>(model); },
-      [&] { return std::make_unique<ClockWindow>(model); },
-      [&] { return std::make_unique<YearGraphWindow>(model, year); },
-      [&] { return std::make_unique<HelpWindow>(); },
-      [&] { return std::make_unique<AboutBox>(); },
-  };
-}
 
 // The help window F1 opened, which is not the window under test.
 HelpWindow* OpenHelpWindow(const QWidget* tested = nullptr) {
@@ -183,7 +169,7 @@ class WindowHelpTest : public QObject {
     QCOMPARE(BuildYearGraphData(model, std::chrono::year{2024} / 6 / 21, year), kTrue);
     QStringList missing;
     QStringList unknown;
-    for (const auto& make : Windows(model, year)) {
+    for (const auto& make : EveryWindow(model, year)) {
       std::unique_ptr<QWidget> window = make();
       window->show();
       QVERIFY(QTest::qWaitForWindowExposed(window.get()));
@@ -202,7 +188,7 @@ class WindowHelpTest : public QObject {
     YearGraphData year;
     QCOMPARE(BuildYearGraphData(model, std::chrono::year{2024} / 6 / 21, year), kTrue);
     QStringList unnamed;
-    for (const auto& make : Windows(model, year)) {
+    for (const auto& make : EveryWindow(model, year)) {
       std::unique_ptr<QWidget> window = make();
       window->show();
       QVERIFY(QTest::qWaitForWindowExposed(window.get()));
@@ -225,7 +211,7 @@ class WindowHelpTest : public QObject {
     const QStringList pages = {u"index.html"_qs,   u"location.html"_qs, u"info.html"_qs,
                                u"options.html"_qs, u"preview.html"_qs,  u"clock.html"_qs,
                                u"tables.html"_qs,  u"index.html"_qs,    u"credits.html"_qs};
-    const std::vector<WindowMaker> windows = Windows(model, year);
+    const std::vector<WindowMaker> windows = EveryWindow(model, year);
     for (std::size_t i = 0; i < windows.size(); ++i) {
       std::unique_ptr<QWidget> window = windows[i]();
       window->show();

@@ -16,6 +16,7 @@
 
 #include "AboutBox.h"
 #include "AppIni.h"
+#include "../window_help/EveryWindow.h"
 #include "ClockWindow.h"
 #include "HelpWindow.h"
 #include "InfoWindow.h"
@@ -30,21 +31,6 @@
 
 namespace {
 
-using WindowMaker = std::function<std::unique_ptr<QWidget>()>;
-
-std::vector<WindowMaker> Windows(MainModel& model, const YearGraphData& year) {
-  return {
-      [&] { return std::make_unique<MainWindow>(model, InstalledHooks()); },
-      [&] { return std::make_unique<LocationDialog>(nullptr, model, UMBRAFEX_RESOURCES_DIR); },
-      [&] { return std::make_unique<InfoWindow>(nullptr, u"地域: 兵庫県明石市"_qs); },
-      [&] { return std::make_unique<OptionsDialog>(nullptr, model); },
-      [&] { return std::make_unique<PreviewWindow>(model); },
-      [&] { return std::make_unique<ClockWindow>(model); },
-      [&] { return std::make_unique<YearGraphWindow>(model, year); },
-      [&] { return std::make_unique<HelpWindow>(); },
-      [&] { return std::make_unique<AboutBox>(); },
-  };
-}
 
 // What does not fit, one line per fault.
 QStringList Misfits(QWidget* window) {
@@ -110,7 +96,7 @@ class WindowSizesTest : public QObject {
     YearGraphData year;
     QCOMPARE(BuildYearGraphData(model, std::chrono::year{2024} / 6 / 21, year), kTrue);
     QStringList faults;
-    for (const auto& make : Windows(model, year)) {
+    for (const auto& make : EveryWindow(model, year)) {
       std::unique_ptr<QWidget> window = make();
       window->show();
       QVERIFY(QTest::qWaitForWindowExposed(window.get()));
