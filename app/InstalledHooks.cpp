@@ -28,7 +28,7 @@ WindowHooks InstalledHooks() {
   };
   hooks.preview = ShowPreviewWindow;
   hooks.exportPages = [](QWidget* parent, MainModel& model, int16_t pageCount) {
-    ExportPagesCommand(parent, model, pageCount);
+    return ExportPagesCommand(parent, model, pageCount);
   };
   hooks.makePrinter = MakeSystemPrinterSetup;
   hooks.clock = ShowClockWindow;
