@@ -232,7 +232,7 @@ class DialogsGuiTest : public QObject {
     WhenShown([](QWidget* dialog) {
       QCOMPARE(dialog->findChild<QComboBox*>(QStringLiteral("cmbPalette"))->currentIndex(), 3);
       QVERIFY(Indexed<QPushButton>(dialog, "cmdOption", 2)->isEnabled());
-      QVERIFY(!Indexed<QPushButton>(dialog, "cmdOption", 3)->isEnabled());
+      QVERIFY(Indexed<QPushButton>(dialog, "cmdOption", 3)->isEnabled());  // the date-line page follows
       Indexed<QPushButton>(dialog, "cmdOption", 4)->click();
       QCOMPARE(dialog->findChild<QLineEdit*>(QStringLiteral("txtDialLine"))->text(),
                QStringLiteral("1.00"));

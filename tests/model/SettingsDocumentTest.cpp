@@ -613,9 +613,12 @@ TEST_F(SettingsDocumentTest, PrinterSectionGoesThroughThePrinterSetUp) {
   EXPECT_EQ(model.Printer().Current().PaperSize, kPaperA3);
   EXPECT_EQ(model.Printer().Current().Orientation, kLandscape);
   EXPECT_FALSE(model.Printer().IsPrinterAvailable());
-  ASSERT_EQ(model.OpenDocument(WriteDocument("letter.ufx", "[Umbrafex]\n[Printer]\nPaperSize=1\n")),
+  ASSERT_EQ(model.OpenDocument(WriteDocument("tabloid.ufx", "[Umbrafex]\n[Printer]\nPaperSize=3\n")),
             kTrue);
   EXPECT_EQ(model.Printer().Current().PaperSize, kPaperA3);  // an unsupported paper is no sheet
+  ASSERT_EQ(model.OpenDocument(WriteDocument("letter.ufx", "[Umbrafex]\n[Printer]\nPaperSize=1\n")),
+            kTrue);
+  EXPECT_EQ(model.Printer().Current().PaperSize, kPaperLetter);
 
   // Saved again on this machine, the document keeps what it came with.
   ASSERT_EQ(model.OpenDocument(path), kTrue);
