@@ -54,8 +54,9 @@ std::vector<DateArc> Merged(std::vector<std::pair<int16_t, double>> days) {
   std::sort(days.begin(), days.end());
   std::vector<DateArc> arcs;
   for (const auto& [day, declination] : days) {
-    auto same = std::find_if(arcs.begin(), arcs.end(), [&](const DateArc& a) {
-      return Single(a.declination) == Single(declination);
+    const float single = Single(declination);  // a binding no lambda may capture
+    auto same = std::find_if(arcs.begin(), arcs.end(), [single](const DateArc& a) {
+      return Single(a.declination) == single;
     });
     if (same != arcs.end()) {
       same->days.push_back(day);
@@ -240,8 +241,7 @@ HourCurve TraceHourCurve(const Chart& chart, const NodusSetting& s, const Vector
   return curve;
 }
 
-std::vector<double> WholeHoursOf(Chart& chart, double startTime, double endTime,
-                                 int16_t interval) {
+std::vector<double> WholeHoursOf(Chart& chart, double startTime, double endTime, int16_t interval) {
   chart.RemoveSolars();
   if (chart.AddSolars(startTime, endTime, interval) != kTrue) RaiseChartError(chart);
   std::vector<double> hours;
