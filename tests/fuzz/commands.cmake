@@ -5,6 +5,7 @@ file(GLOB RUN_FUZZ_ENGINE CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/engine/*.cpp)
 file(GLOB RUN_FUZZ_CORE CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/platform/*.cpp)
 set(RUN_FUZZ_MODEL
   ${CMAKE_SOURCE_DIR}/model/MainModel.cpp
+  ${CMAKE_SOURCE_DIR}/model/ZonePlace.cpp
   ${CMAKE_SOURCE_DIR}/model/LocalDate.cpp
   ${CMAKE_SOURCE_DIR}/model/Preferences.cpp
   ${CMAKE_SOURCE_DIR}/model/SettingChecks.cpp

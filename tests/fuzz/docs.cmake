@@ -5,6 +5,7 @@ file(GLOB DOCS_FUZZ_ENGINE CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/engine/*.cpp)
 file(GLOB DOCS_FUZZ_CORE CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/platform/*.cpp)
 set(DOCS_FUZZ_APP
   ${CMAKE_SOURCE_DIR}/model/MainModel.cpp
+  ${CMAKE_SOURCE_DIR}/model/ZonePlace.cpp
   ${CMAKE_SOURCE_DIR}/model/LocalDate.cpp
   ${CMAKE_SOURCE_DIR}/model/SettingChecks.cpp
   ${CMAKE_SOURCE_DIR}/model/SettingsDocument.cpp

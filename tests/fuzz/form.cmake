@@ -7,6 +7,7 @@ add_executable(fuzz_form_input ${CMAKE_CURRENT_SOURCE_DIR}/fuzz_form_input.cpp
   ${CMAKE_SOURCE_DIR}/app/MainFormModel.cpp
   ${CMAKE_SOURCE_DIR}/app/FormBoxes.cpp
   ${CMAKE_SOURCE_DIR}/model/MainModel.cpp
+  ${CMAKE_SOURCE_DIR}/model/ZonePlace.cpp
   ${CMAKE_SOURCE_DIR}/model/LocalDate.cpp
   ${CMAKE_SOURCE_DIR}/model/SettingChecks.cpp
   ${CMAKE_SOURCE_DIR}/model/ValueText.cpp
