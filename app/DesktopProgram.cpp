@@ -1,11 +1,8 @@
 #include "DesktopProgram.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QSessionManager>
 #include <QTimer>
-#include <QTranslator>
 
 #include "FontSubstitutions.h"
 #include "GuiSession.h"
@@ -14,21 +11,12 @@
 #include "MainWindowUi.h"
 #include "Preferences.h"
 #include "UiIcons.h"
+#include "UiLanguage.h"
 #include "UiServices.h"
 
 namespace {
 
 constexpr int kLoadFailed = 2;
-
-// Qt's own texts (standard buttons, file dialogs) in Japanese, whatever
-// the desktop's language: the program's texts are Japanese too.
-void InstallQtTranslation(QApplication& app) {
-  auto* translator = new QTranslator(&app);
-  if (translator->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
-                       QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    QApplication::installTranslator(translator);
-  }
-}
 
 // For the start-up benchmark only: with UMBRAFEX_QUIT_AFTER_FIRST_PAINT=1 in
 // the environment the program ends once its main window has painted, so the
@@ -57,9 +45,8 @@ int RunDesktopProgram(int& argc, char** argv, const std::string& documentPath,
   QApplication::setApplicationName(QStringLiteral("Umbrafex"));
   QApplication::setDesktopFileName(QStringLiteral("umbrafex"));
   QApplication::setWindowIcon(UiIcon(QStringLiteral("umbrafex")));
-  InstallQtTranslation(app);
+  InstallUiLanguageIntoApplication();
   InstallFontSubstitutions();
-  InstallDialTextTranslation();
   InstallHelpKey(&app);
 
   MainModel model;

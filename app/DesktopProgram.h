@@ -1,4 +1,4 @@
-// The desktop program from start to end: the Qt application in Japanese,
+// The desktop program from start to end: the Qt application in the chosen language,
 // the preferences, the main window with the document named at start-up,
 // and writing the preferences when the window closes.
 #pragma once

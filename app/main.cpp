@@ -6,10 +6,11 @@
 #include <vector>
 
 #include "CommandLine.h"
-#include "Subcommands.h"
 #include "DesktopProgram.h"
 #include "DisplayCheck.h"
 #include "Paths.h"
+#include "Subcommands.h"
+#include "UiLanguage.h"
 #include "WindowHooks.h"
 
 int main(int argc, char** argv) {
@@ -17,6 +18,9 @@ int main(int argc, char** argv) {
   // temporary file of an unfinished save is removed, rather than the
   // signal ending the program in the middle of it.
   std::signal(SIGXFSZ, SIG_IGN);
+  // Scripts and the desktop alike speak the language of the locale; the
+  // desktop program may switch to the one chosen in its preferences.
+  InstallUiLanguage(LanguageFromLocale());
   const std::vector<std::string> args(argv + 1, argv + argc);
   const int status = RunSubcommand(args, std::cout, std::cerr);
   if (status >= 0) return FinishStandardOutput(status, std::cerr);

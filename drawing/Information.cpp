@@ -11,7 +11,7 @@
 
 #include "AsciiText.h"
 #include "CompassDeclination.h"
-#include "DialTexts.h"
+#include "UiText.h"
 #include "DialRoutines.h"
 #include "DrawPass.h"
 #include "FaceLines.h"
@@ -76,7 +76,7 @@ std::vector<std::string> InformationLines(DialDesign design, double faceRadius) 
   if (nodus.Wanted()) {
     char height[32];
     std::snprintf(height, sizeof height, "%.1f mm", nodus.height);
-    lines.push_back(DialText("Nodus height") + " : " + height);
+    lines.push_back(TranslateText("DialTexts", "Nodus height") + " : " + height);
   }
   return lines;
 }

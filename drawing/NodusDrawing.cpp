@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "DialTexts.h"
+#include "UiText.h"
 #include "Gnomon.h"
 #include "NodusLines.h"
 #include "DrawPass.h"
@@ -145,7 +145,7 @@ void DrawCurve(const FaceMap& map, Stroker& stroker, const Chart& chart, const H
 void DrawCurveKey(const DrawPass& pass, const DialLayout& l, const LinePens& pens) {
   DrawTarget& t = pass.target;
   // Short enough to stay in the corner outside the time ring.
-  const std::string rows[2] = {DialText("Jan–Jun"), DialText("Jul–Dec")};
+  const std::string rows[2] = {TranslateText("DialTexts", "Jan–Jun"), TranslateText("DialTexts", "Jul–Dec")};
   const double sample = l.OuterRadius * 0.12;
   const double x = l.CenterX - l.OuterRadius;
   double y = l.CenterY - l.OuterRadius;
@@ -244,7 +244,7 @@ int32_t DrawNodusMark(DialDesign design, DrawTarget& target, const DialLayout& l
     target.setFont(ScaledFont(design.settings.DialInformationFont, pass));
     SetThinPen(target);
     target.setForeColor(design.settings.DialColor.InformationFont);
-    const std::string label = DialText("Nodus") + " " + HeightText(plan.height);
+    const std::string label = TranslateText("DialTexts", "Nodus") + " " + HeightText(plan.height);
     RotatedText(target, p.x + 3.5, p.y - target.TextHeight(label) / 2, label, 0);
   });
 }

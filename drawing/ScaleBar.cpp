@@ -1,6 +1,6 @@
 // A bar of exactly 100 mm along the page's left margin, so that the user can
 // tell whether the printer scaled the page.
-#include "DialTexts.h"
+#include "UiText.h"
 #include "NodusDrawing.h"
 #include "SheetArea.h"
 #include "DrawPass.h"
@@ -29,7 +29,7 @@ void DrawBar(const DrawPass& pass) {
   FontSpec font = pass.design.settings.DialInformationFont;
   font.Size = kTextPoints;
   t.setFont(ScaledFont(font, pass));
-  const std::string text = "100 mm   " + DialText("Print at 100 % if this bar is not 100 mm long.");
+  const std::string text = "100 mm   " + TranslateText("DialTexts", "Print at 100 % if this bar is not 100 mm long.");
   RotatedText(t, x + kLongTick + 0.5, bottom, text, 90);
 }
 

@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "DialTexts.h"
 #include "FontSubstitutions.h"
+#include "UiLanguage.h"
 
 namespace {
 
@@ -47,12 +47,6 @@ void EnsureGuiSession() {
     static QGuiApplication application(argc, argv);
   }
   InstallFontSubstitutions();
-  InstallDialTextTranslation();
+  InstallUiLanguageIntoApplication();
   ready = true;
-}
-
-void InstallDialTextTranslation() {
-  SetDialTextTranslator([](const char* source) {
-    return QCoreApplication::translate("DialTexts", source).toStdString();
-  });
 }
