@@ -52,7 +52,7 @@
     </message>
     <message>
         <source>Nodus</source>
-        <translation>ノーモン</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Print at 100 % if this bar is not 100 mm long.</source>
