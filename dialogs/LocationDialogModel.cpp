@@ -5,9 +5,10 @@
 #include <cstdint>
 #include <utility>
 
+#include "AngleMarks.h"
 #include "AppIni.h"
-#include "Preferences.h"
 #include "Chart.h"
+#include "Preferences.h"
 
 LocationDialogModel::LocationDialogModel(std::string folder, LocationChoice choice)
     : folder_(std::move(folder)), choice_(choice) {}
@@ -125,8 +126,8 @@ CityDetails LocationDialogModel::Details(Chart& chart) {
   if (index < 0 || index >= static_cast<int>(cities_.size())) return {};
   const CityRecord& city = cities_[static_cast<std::size_t>(index)];
   try {
-    return {chart.FormatDmsAngle(city.Latitude, "+-", "度分秒"),
-            chart.FormatDmsAngle(city.Longitude, "+-", "度分秒"), city.Remarks};
+    return {chart.FormatDmsAngle(city.Latitude, "+-", AngleMarks()),
+            chart.FormatDmsAngle(city.Longitude, "+-", AngleMarks()), city.Remarks};
   } catch (const RaisedError&) {
     DamageRegion();
     return {};
@@ -232,7 +233,7 @@ void ApplyChosenPlace(Chart& chart, const ChosenPlace& place) {
   const double latitude = ConvertOrRaise(chart, place.Latitude);
   if (latitude == 0) {
     throw RaisedError(kEngineErrorNumber, "Location.Latitude",
-                      "不正な緯度の値が指定されています。");
+                      TranslateText("LocationDialog", "The latitude is not valid."));
   }
   const double longitude = ConvertOrRaise(chart, place.Longitude);
   ChartLocation& location = chart.Location();
@@ -269,7 +270,8 @@ int16_t GetIniCode(std::string_view key, int16_t fallback) {
 LocationChoice LoadLocationChoice() {
   LocationChoice choice;
   choice.JGD2000 = GetIniBool(kLocationDialogSection, "JGD2000", choice.JGD2000);
-  choice.English = GetIniBool(kLocationDialogSection, "English", choice.English);
+  choice.English =
+      GetIniBool(kLocationDialogSection, "English", TextLanguage() == UiLanguage::English);
   choice.SelectPref = GetIniCode("SelectPref", choice.SelectPref);
   choice.SelectCity = GetIniCode("SelectCity", choice.SelectCity);
   return choice;

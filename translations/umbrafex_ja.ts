@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>AboutBox</name>
+    <message>
+        <source>&lt;p&gt;This program is free software: you may redistribute and modify it under the GNU General Public License, version 3 or later (GPL-3.0-or-later). It comes with no warranty.&lt;/p&gt;&lt;p&gt;Place data: built from &lt;a href=&quot;https://www.geonames.org/&quot;&gt;GeoNames&lt;/a&gt; (CC BY 4.0), Unicode CLDR (Unicode License), the IANA time zone database, iso-codes and PROJ.&lt;/p&gt;&lt;p&gt;Uses Qt 6 (LGPL v3) and libxlsxwriter (BSD 2-Clause). See &lt;a href=&quot;help:credits&quot;&gt;Data Sources and Licenses&lt;/a&gt; for details.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;このプログラムはフリーソフトウェアです。GNU General Public License バージョン3またはそれ以降 (GPL-3.0-or-later) の条件で再配布・改変できます。無保証です。&lt;/p&gt;&lt;p&gt;地域データ: &lt;a href=&quot;https://www.geonames.org/&quot;&gt;GeoNames&lt;/a&gt; (CC BY 4.0)、Unicode CLDR (Unicode License)、IANA タイムゾーン データベース、iso-codes、PROJ をもとに作成しています。&lt;/p&gt;&lt;p&gt;Qt 6 (LGPL v3)、libxlsxwriter (BSD 2-Clause) を使用しています。詳しくは&lt;a href=&quot;help:credits&quot;&gt;データの出典とライセンス&lt;/a&gt;をご覧ください。&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>About Umbrafex</source>
+        <translation>バージョン情報</translation>
+    </message>
+    <message>
+        <source>Designs horizontal sundials and prints them as paper models.</source>
+        <translation>水平型日時計を設計し、紙の模型として印刷するプログラムです。</translation>
+    </message>
+</context>
+<context>
     <name>ClockWindow</name>
     <message>
         <source>デスクトップ日時計</source>
@@ -68,77 +83,196 @@
     </message>
 </context>
 <context>
+    <name>InfoListing</name>
+    <message>
+        <source>Magnetic declination</source>
+        <translation>磁気偏角</translation>
+    </message>
+    <message>
+        <source>Start of spring</source>
+        <translation>立春</translation>
+    </message>
+    <message>
+        <source>Spring equinox</source>
+        <translation>春分</translation>
+    </message>
+    <message>
+        <source>Start of summer</source>
+        <translation>立夏</translation>
+    </message>
+    <message>
+        <source>Summer solstice</source>
+        <translation>夏至</translation>
+    </message>
+    <message>
+        <source>Start of autumn</source>
+        <translation>立秋</translation>
+    </message>
+    <message>
+        <source>Autumn equinox</source>
+        <translation>秋分</translation>
+    </message>
+    <message>
+        <source>Start of winter</source>
+        <translation>立冬</translation>
+    </message>
+    <message>
+        <source>Winter solstice</source>
+        <translation>冬至</translation>
+    </message>
+    <message>
+        <source>Season</source>
+        <translation>季節</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>Sunrise</source>
+        <translation>日の出時刻</translation>
+    </message>
+    <message>
+        <source>Sunset</source>
+        <translation>日の入時刻</translation>
+    </message>
+    <message>
+        <source>Day length</source>
+        <translation>可照時間</translation>
+    </message>
+    <message>
+        <source>Polar night</source>
+        <translation>極夜</translation>
+    </message>
+    <message>
+        <source>Midnight sun</source>
+        <translation>白夜</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>地域</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>緯度</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>経度</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>タイムゾーン</translation>
+    </message>
+    <message>
+        <source>Solar declination</source>
+        <translation>太陽赤緯</translation>
+    </message>
+    <message>
+        <source>Equation of time</source>
+        <translation>均時差</translation>
+    </message>
+    <message>
+        <source>Difference from standard time</source>
+        <translation>標準時差</translation>
+    </message>
+    <message>
+        <source>Time system</source>
+        <translation>時刻方式</translation>
+    </message>
+    <message>
+        <source>True solar time</source>
+        <translation>真太陽時</translation>
+    </message>
+    <message>
+        <source>Mean standard time</source>
+        <translation>中央標準時</translation>
+    </message>
+</context>
+<context>
     <name>InfoWindow</name>
     <message>
-        <source>計算条件一覧</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
-        <source>コピー</source>
-        <translation type="unfinished"></translation>
+        <source>Calculation Conditions</source>
+        <translation>計算条件一覧</translation>
+    </message>
+    <message>
+        <source>Calculation conditions</source>
+        <translation>計算条件一覧</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>コピー</translation>
     </message>
 </context>
 <context>
     <name>LocationDialog</name>
     <message>
-        <source>地域の選択</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>地域と都市</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>地域(&amp;R):</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>都市名の一部 (日本語または英語)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>検索(&amp;S):</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>都市</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>都市(&amp;C):</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>緯度:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>経度:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>備考:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>都市名を英語表記する(&amp;E)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>世界測地系に変換する(&amp;W)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
-        <source>キャンセル</source>
-        <translation type="unfinished"></translation>
+        <source>The location database cannot be opened.</source>
+        <translation>経緯度情報データベースを開くことができません。</translation>
+    </message>
+    <message>
+        <source>Region and city</source>
+        <translation>地域と都市</translation>
+    </message>
+    <message>
+        <source>&amp;Region:</source>
+        <translation>地域(&amp;R):</translation>
+    </message>
+    <message>
+        <source>Part of a city name, in Japanese or English</source>
+        <translation>都市名の一部 (日本語または英語)</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>検索(&amp;S):</translation>
+    </message>
+    <message>
+        <source>Cities</source>
+        <translation>都市</translation>
+    </message>
+    <message>
+        <source>&amp;City:</source>
+        <translation>都市(&amp;C):</translation>
+    </message>
+    <message>
+        <source>Latitude:</source>
+        <translation>緯度:</translation>
+    </message>
+    <message>
+        <source>Longitude:</source>
+        <translation>経度:</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>備考:</translation>
+    </message>
+    <message>
+        <source>Show city names in &amp;English</source>
+        <translation>都市名を英語表記する(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Use the &amp;world geodetic system</source>
+        <translation>世界測地系に変換する(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>The latitude is not valid.</source>
+        <translation>不正な緯度の値が指定されています。</translation>
+    </message>
+    <message>
+        <source>Choose Location</source>
+        <translation>地域の選択</translation>
     </message>
 </context>
 <context>
@@ -381,286 +515,355 @@
     </message>
 </context>
 <context>
+    <name>OptionPickers</name>
+    <message>
+        <source>Choose Colour</source>
+        <translation>色の設定</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>フォント</translation>
+    </message>
+    <message>
+        <source>Text &amp;colour:</source>
+        <translation>文字の色(&amp;C):</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
     <name>OptionsDialog</name>
     <message>
-        <source>オプション</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>設定項目(&amp;P):</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>フォントが選択されていません。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>サポートする全ての画像形式</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>メタファイル</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ビットマップ</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>JPEGファイル</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>GIFファイル</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>拡張メタファイル</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>PNGファイル</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>SVGファイル</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ファイルの参照</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Date lines and hour curves</source>
-        <translation type="unfinished"></translation>
+        <translation>日付線と時刻曲線</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>なし</translation>
     </message>
     <message>
         <source>Solstices, equinoxes and the days between</source>
-        <translation type="unfinished"></translation>
+        <translation>二至二分と四立</translation>
     </message>
     <message>
         <source>The 24 solar terms</source>
-        <translation type="unfinished"></translation>
+        <translation>二十四節気</translation>
     </message>
     <message>
         <source>First day of each month</source>
-        <translation type="unfinished"></translation>
+        <translation>毎月1日</translation>
     </message>
     <message>
         <source>The design&apos;s own day (when it has one)</source>
-        <translation type="unfinished"></translation>
+        <translation>設計の日付 (指定がある場合)</translation>
     </message>
     <message>
         <source>Whole figure eights</source>
-        <translation type="unfinished"></translation>
+        <translation>8の字全体</translation>
     </message>
     <message>
         <source>Two halves: January to June, July to December</source>
-        <translation type="unfinished"></translation>
+        <translation>前後半に分割 (1月～6月と7月～12月)</translation>
     </message>
     <message>
         <source>Hour curves show mean standard time on every day. In true solar time the straight
 hour lines are already exact, so no curves are drawn.</source>
-        <translation type="unfinished"></translation>
+        <translation>時刻曲線は毎日の中央標準時を示します。真太陽時では直線の時刻線が
+そのまま正確なため、曲線は描きません。</translation>
     </message>
     <message>
         <source>auto</source>
-        <translation type="unfinished"></translation>
+        <translation>自動</translation>
     </message>
     <message>
         <source>100 mm scale bar on every page</source>
-        <translation type="unfinished"></translation>
+        <translation>各ページに100 mmのスケールバー</translation>
     </message>
     <message>
         <source>Date lines:</source>
-        <translation type="unfinished"></translation>
+        <translation>日付線:</translation>
     </message>
     <message>
         <source>Hour curves:</source>
-        <translation type="unfinished"></translation>
+        <translation>時刻曲線:</translation>
     </message>
     <message>
         <source>Nodus height:</source>
-        <translation type="unfinished"></translation>
+        <translation>ノーダスの高さ:</translation>
     </message>
     <message>
         <source>mm (empty: fits the solstice arcs to the face)</source>
-        <translation type="unfinished"></translation>
+        <translation>mm (空欄: 夏至・冬至の曲線を文字盤に合わせる)</translation>
     </message>
     <message>
         <source>Enter the nodus height in millimetres, up to 1000, or leave it empty.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>色・フォント</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>色・フォントを設定する項目</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>色:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>フォント:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>背景画像</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>背景画像のファイル</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>表示オプション</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>文字盤とノーモンを&amp;1ページに配置</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>配置マーク(&amp;A)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>各種情報(&amp;F)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>線種適用(&amp;T)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>線幅(&amp;W):</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ポイント</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>時刻表示</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>短い形式(&amp;S)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>長い形式(&amp;L)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>昼または夜の設定</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>画像の表示(&amp;V)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>影を反転色(&amp;I)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>タイムゾーン</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>システム設定に合わせる</source>
-        <translation type="unfinished"></translation>
+        <translation>ノーダスの高さを1000 mm以下で入力するか、空欄にしてください。</translation>
     </message>
     <message>
         <source>GMT</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>時差 時間</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>時差 分</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>標準時子午線:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>時差(時間:分):</source>
-        <translation type="unfinished"></translation>
+        <translation>GMT</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
-        <source>キャンセル</source>
-        <translation type="unfinished"></translation>
+        <source>Line</source>
+        <translation>ライン</translation>
     </message>
     <message>
-        <source>前へ</source>
-        <translation type="unfinished"></translation>
+        <source>Background</source>
+        <translation>背景</translation>
     </message>
     <message>
-        <source>次へ</source>
-        <translation type="unfinished"></translation>
+        <source>&amp;Page:</source>
+        <translation>設定項目(&amp;P):</translation>
     </message>
     <message>
-        <source>標準に戻す</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>QObject</name>
-    <message>
-        <source>地域の選択</source>
-        <translation type="unfinished"></translation>
+        <source>All supported pictures</source>
+        <translation>サポートする全ての画像形式</translation>
     </message>
     <message>
-        <source>計算条件一覧</source>
-        <translation type="unfinished"></translation>
+        <source>Metafiles</source>
+        <translation>メタファイル</translation>
     </message>
     <message>
-        <source>オプション</source>
-        <translation type="unfinished"></translation>
+        <source>Bitmaps</source>
+        <translation>ビットマップ</translation>
     </message>
     <message>
-        <source>色の設定</source>
-        <translation type="unfinished"></translation>
+        <source>JPEG files</source>
+        <translation>JPEGファイル</translation>
     </message>
     <message>
-        <source>フォント</source>
-        <translation type="unfinished"></translation>
+        <source>GIF files</source>
+        <translation>GIFファイル</translation>
     </message>
     <message>
-        <source>文字の色(&amp;C):</source>
-        <translation type="unfinished"></translation>
+        <source>Enhanced metafiles</source>
+        <translation>拡張メタファイル</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation type="unfinished"></translation>
+        <source>PNG files</source>
+        <translation>PNGファイル</translation>
     </message>
     <message>
-        <source>キャンセル</source>
-        <translation type="unfinished"></translation>
+        <source>SVG files</source>
+        <translation>SVGファイル</translation>
     </message>
     <message>
-        <source>ライン</source>
-        <translation type="unfinished"></translation>
+        <source>Choose a Background Picture</source>
+        <translation>ファイルの参照</translation>
     </message>
     <message>
-        <source>背景</source>
-        <translation type="unfinished"></translation>
+        <source>Colours and fonts</source>
+        <translation>色・フォント</translation>
+    </message>
+    <message>
+        <source>Items with colours and fonts</source>
+        <translation>色・フォントを設定する項目</translation>
+    </message>
+    <message>
+        <source>Colour:</source>
+        <translation>色:</translation>
+    </message>
+    <message>
+        <source>Font:</source>
+        <translation>フォント:</translation>
+    </message>
+    <message>
+        <source>Background picture</source>
+        <translation>背景画像</translation>
+    </message>
+    <message>
+        <source>Background picture file</source>
+        <translation>背景画像のファイル</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>ファイルの参照</translation>
+    </message>
+    <message>
+        <source>Display options</source>
+        <translation>表示オプション</translation>
+    </message>
+    <message>
+        <source>Dial and gnomon on &amp;1 page</source>
+        <translation>文字盤とノーモンを&amp;1ページに配置</translation>
+    </message>
+    <message>
+        <source>Pl&amp;acement marks</source>
+        <translation>配置マーク(&amp;A)</translation>
+    </message>
+    <message>
+        <source>In&amp;formation</source>
+        <translation>各種情報(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Apply line &amp;types</source>
+        <translation>線種適用(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Line &amp;width:</source>
+        <translation>線幅(&amp;W):</translation>
+    </message>
+    <message>
+        <source>points</source>
+        <translation>ポイント</translation>
+    </message>
+    <message>
+        <source>Time format</source>
+        <translation>時刻表示</translation>
+    </message>
+    <message>
+        <source>&amp;Short form</source>
+        <translation>短い形式(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Long form</source>
+        <translation>長い形式(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Day or night settings</source>
+        <translation>昼または夜の設定</translation>
+    </message>
+    <message>
+        <source>Show pict&amp;ure</source>
+        <translation>画像の表示(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Invert the shadow</source>
+        <translation>影を反転色(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>タイムゾーン</translation>
+    </message>
+    <message>
+        <source>Use the computer&apos;s setting</source>
+        <translation>システム設定に合わせる</translation>
+    </message>
+    <message>
+        <source>Time difference, hours</source>
+        <translation>時差 時間</translation>
+    </message>
+    <message>
+        <source>Time difference, minutes</source>
+        <translation>時差 分</translation>
+    </message>
+    <message>
+        <source>Standard meridian:</source>
+        <translation>標準時子午線:</translation>
+    </message>
+    <message>
+        <source>Time difference (hours:minutes):</source>
+        <translation>時差(時間:分):</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>前へ</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>次へ</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>標準に戻す</translation>
+    </message>
+    <message>
+        <source>Dial face (outer)</source>
+        <translation>文字盤(外部)</translation>
+    </message>
+    <message>
+        <source>Dial face (inner)</source>
+        <translation>文字盤(内部)</translation>
+    </message>
+    <message>
+        <source>Compass points</source>
+        <translation>方位</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>時刻(時)</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>時刻(分)</translation>
+    </message>
+    <message>
+        <source>Gnomon</source>
+        <translation>ノーモン</translation>
+    </message>
+    <message>
+        <source>Placement marks</source>
+        <translation>配置マーク</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>各種情報</translation>
+    </message>
+    <message>
+        <source>Shadow</source>
+        <translation>影</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>時計</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>オプション</translation>
+    </message>
+    <message>
+        <source>Enter a time from -12:00 to 12:00.</source>
+        <translation>-12:00以上12:00以下の時間を入力してください。</translation>
+    </message>
+    <message>
+        <source>Enter a line width of at least 0.0 points and less than 100.0 points.</source>
+        <translation>0.0ポイント以上100.0ポイント未満の線幅を入力してください。</translation>
+    </message>
+    <message>
+        <source>No font is selected.</source>
+        <translation>フォントが選択されていません。</translation>
+    </message>
+    <message>
+        <source>Sundial 1</source>
+        <translation>日時計1</translation>
+    </message>
+    <message>
+        <source>Sundial 2</source>
+        <translation>日時計2</translation>
+    </message>
+    <message>
+        <source>Desktop sundial</source>
+        <translation>デスクトップ日時計</translation>
+    </message>
+    <message>
+        <source>Daytime settings</source>
+        <translation>昼の設定</translation>
+    </message>
+    <message>
+        <source>Night settings</source>
+        <translation>夜の設定</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(なし)</translation>
+    </message>
+    <message>
+        <source>Cannot be shown</source>
+        <translation>表示できません</translation>
     </message>
 </context>
 <context>
@@ -691,6 +894,33 @@ hour lines are already exact, so no curves are drawn.</source>
     <message>
         <source>均時差・太陽赤緯のグラフ</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmHelp</name>
+    <message>
+        <source>Umbrafex Help</source>
+        <translation>Umbrafex ヘルプ</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>ヘルプの本文</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>進む</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>目次</translation>
+    </message>
+    <message>
+        <source>The link cannot be opened.</source>
+        <translation>リンク先を開くことができません。</translation>
     </message>
 </context>
 </TS>
