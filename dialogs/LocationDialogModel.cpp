@@ -121,13 +121,34 @@ const RegionRecord* LocationDialogModel::SelectedRegion() const {
   return &regions_[static_cast<std::size_t>(choice_.SelectPref - 1)];
 }
 
+namespace {
+
+// The database's remarks on Japanese cities and capitals are Japanese; under
+// English texts the few it uses are shown in English, others as they are.
+std::string RemarksText(const std::string& remarks) {
+  static constexpr std::pair<std::string_view, std::string_view> kEnglish[] = {
+      {"首都", "Capital"},
+      {"都庁所在地", "Prefectural capital"},
+      {"道庁所在地", "Prefectural capital"},
+      {"府庁所在地", "Prefectural capital"},
+      {"県庁所在地", "Prefectural capital"},
+      {"日本標準時子午線 (東経135度)", "On Japan's standard time meridian (135° E)"}};
+  if (TextLanguage() == UiLanguage::Japanese) return remarks;
+  for (const auto& [japanese, english] : kEnglish) {
+    if (remarks == japanese) return std::string(english);
+  }
+  return remarks;
+}
+
+}  // namespace
+
 CityDetails LocationDialogModel::Details(Chart& chart) {
   const int index = CityIndex();
   if (index < 0 || index >= static_cast<int>(cities_.size())) return {};
   const CityRecord& city = cities_[static_cast<std::size_t>(index)];
   try {
     return {chart.FormatDmsAngle(city.Latitude, "+-", AngleMarks()),
-            chart.FormatDmsAngle(city.Longitude, "+-", AngleMarks()), city.Remarks};
+            chart.FormatDmsAngle(city.Longitude, "+-", AngleMarks()), RemarksText(city.Remarks)};
   } catch (const RaisedError&) {
     DamageRegion();
     return {};

@@ -102,7 +102,8 @@ class LocationDialogModel {
   // The three boxes for the selected city; empty while none is selected.
   // The chart formats the angles (signs "+-", AngleMarks); an angle it
   // cannot format damages the region, like any other failure while its
-  // cities are shown.
+  // cities are shown. The database's Japanese remarks read in English under
+  // English texts.
   CityDetails Details(Chart& chart);
   // The selected place; nullopt while no city is selected.
   std::optional<ChosenPlace> Chosen() const;
