@@ -243,6 +243,7 @@ class DialogsGuiTest : public QObject {
     QCOMPARE(CjkTexts(&location), QStringList());
     OptionsDialog options(nullptr, model, {});
     QCOMPARE(CjkTexts(&options), QStringList());
+    // The listing starts with the new design's place, in English too.
     InfoWindow info(nullptr, QString::fromStdString(BuildInfoListing(model.Chart(), 2026)));
     QCOMPARE(CjkTexts(&info), QStringList());
     AboutBox about(nullptr);
