@@ -7,6 +7,8 @@
 #include "NodusChecks.h"
 #include "Paths.h"
 #include "PrintJob.h"
+#include "TextArgument.h"
+#include "UiText.h"
 
 namespace {
 
@@ -14,8 +16,8 @@ constexpr double kHighLatitude = 66.55;
 constexpr double kLowLatitude = 23.45;
 constexpr double kMaxMeridianDistance = 15;
 
-std::string Joined(std::string_view a, std::string_view b, std::string_view c) {
-  return std::string(a) + std::string(b) + std::string(c);
+std::string Text(const char* source) {
+  return TranslateText("OutputChecks", source);
 }
 
 // Collects the items of one run and stops at the first that ends it.
@@ -71,20 +73,20 @@ class CheckRun {
     if (main_.Chart().Season().NightState() == kNightStatePolarNight &&
         main_.Season.AdjustEquation) {
       Stop(CheckStep::PolarNight,
-           "極夜(1日中太陽が昇らない)のため、\n日時計を作成することはできません。");
+           Text("Polar night (the sun does not rise all day):\nno sundial can be made."));
     }
   }
 
   void Printer() {
-    if (!request_.printerAvailable) Stop(CheckStep::Printer, "有効なプリンタが見つかりません。");
+    if (!request_.printerAvailable) Stop(CheckStep::Printer, Text("No usable printer was found."));
   }
 
   void PaperSize() {
     if (IsSupportedPaper(request_.paperSize)) return;
     const auto answer =
-        Ask(CheckStep::PaperSize,
-            Joined("選択された用紙サイズはサポートしていません。\n現在の用紙サイズのまま", caption_,
-                   "を実行しますか?"));
+        Ask(CheckStep::PaperSize, WithArgument(Text("The selected paper size is not supported.\n"
+                                                    "Continue with %1 on the current paper size?"),
+                                               caption_));
     if (answer == CheckAnswer::No || answer == CheckAnswer::Cancel) outcome_.proceed = false;
   }
 
@@ -94,9 +96,9 @@ class CheckRun {
     const auto limit = PageSplitLimit(request_.paperSize, request_.orientation);
     if (!limit || Location().Latitude() < *limit) return;
     const auto answer = Ask(CheckStep::PageSplit,
-                            Joined("印刷範囲からはみ出る可能性があります。\n"
-                                   "文字盤とノーモンを2ページに分けて",
-                                   caption_, "しますか?"),
+                            WithArgument(Text("The dial may not fit the printable area.\n"
+                                              "Split dial and gnomon onto two pages for %1?"),
+                                         caption_),
                             true);
     if (answer == CheckAnswer::Yes) outcome_.pageCount = 2;
     if (answer == CheckAnswer::Cancel) outcome_.proceed = false;
@@ -106,8 +108,9 @@ class CheckRun {
     const std::string& picture = main_.DialOption.Picture;
     if (picture.empty() || FileExists(picture)) return;
     const auto answer =
-        Ask(CheckStep::BackPicture, Joined("指定された背景画像が見つかりません。\n背景画像なしで",
-                                           caption_, "を実行しますか?"));
+        Ask(CheckStep::BackPicture, WithArgument(Text("The background picture was not found.\n"
+                                                      "Continue with %1 without it?"),
+                                                 caption_));
     if (answer == CheckAnswer::Yes) main_.DialOption.Picture.clear();
     if (answer == CheckAnswer::No || answer == CheckAnswer::Cancel) outcome_.proceed = false;
   }
@@ -118,22 +121,22 @@ class CheckRun {
       return;
     }
     const auto answer =
-        Ask(CheckStep::TimeZone, Joined("経度と標準時子午線との差が15度を超えています。\n"
-                                        "タイムゾーンが正しく設定されていない可能性があります。\n"
-                                        "現在のタイムゾーン設定のまま",
-                                        caption_, "を実行しますか?"));
+        Ask(CheckStep::TimeZone,
+            WithArgument(Text("The longitude is more than 15° from the standard meridian.\n"
+                              "The time zone may be set wrongly.\n"
+                              "Continue with %1 in the current time zone?"),
+                         caption_));
     if (answer == CheckAnswer::No || answer == CheckAnswer::Cancel) outcome_.proceed = false;
   }
 
   void Latitude() {
     const double latitude = std::fabs(Location().Latitude());
-    constexpr const char* kSecondLine = "正常な日時計が作成できない場合があります。";
     if (latitude >= kHighLatitude) {
       Note(CheckStep::Latitude,
-           Joined("水平型日時計の仕組み上、高緯度地域では\n", kSecondLine, ""));
+           Text("At high latitudes a horizontal sundial\nmay not work properly."));
     } else if (latitude <= kLowLatitude) {
       Note(CheckStep::Latitude,
-           Joined("水平型日時計の仕組み上、低緯度地域では\n", kSecondLine, ""));
+           Text("At low latitudes a horizontal sundial\nmay not work properly."));
     }
   }
 
@@ -179,16 +182,16 @@ CheckResponder ScriptResponder(std::ostream& err) {
 
 }  // namespace
 
-std::string_view OutputCommandCaption(OutputCommand command) {
+std::string OutputCommandCaption(OutputCommand command) {
   switch (command) {
     case OutputCommand::Print:
-      return "印刷";
+      return Text("Print");
     case OutputCommand::Preview:
-      return "印刷プレビュー";
+      return Text("Print Preview");
     case OutputCommand::Clock:
-      return "デスクトップ日時計";
+      return Text("Desktop Sundial");
     case OutputCommand::Export:
-      return "PDF/SVG/PNGに書き出し";
+      return Text("Export to PDF/SVG/PNG");
   }
   return "";
 }
