@@ -16,10 +16,6 @@ constexpr double kHighLatitude = 66.55;
 constexpr double kLowLatitude = 23.45;
 constexpr double kMaxMeridianDistance = 15;
 
-std::string Text(const char* source) {
-  return TranslateText("OutputChecks", source);
-}
-
 // Collects the items of one run and stops at the first that ends it.
 class CheckRun {
  public:
@@ -73,20 +69,24 @@ class CheckRun {
     if (main_.Chart().Season().NightState() == kNightStatePolarNight &&
         main_.Season.AdjustEquation) {
       Stop(CheckStep::PolarNight,
-           Text("Polar night (the sun does not rise all day):\nno sundial can be made."));
+           TranslateText("OutputChecks",
+                         "Polar night (the sun does not rise all day):\nno sundial can be made."));
     }
   }
 
   void Printer() {
-    if (!request_.printerAvailable) Stop(CheckStep::Printer, Text("No usable printer was found."));
+    if (!request_.printerAvailable)
+      Stop(CheckStep::Printer, TranslateText("OutputChecks", "No usable printer was found."));
   }
 
   void PaperSize() {
     if (IsSupportedPaper(request_.paperSize)) return;
     const auto answer =
-        Ask(CheckStep::PaperSize, WithArgument(Text("The selected paper size is not supported.\n"
-                                                    "Continue with %1 on the current paper size?"),
-                                               caption_));
+        Ask(CheckStep::PaperSize,
+            WithArgument(TranslateText("OutputChecks",
+                                       "The selected paper size is not supported.\n"
+                                       "Continue with %1 on the current paper size?"),
+                         caption_));
     if (answer == CheckAnswer::No || answer == CheckAnswer::Cancel) outcome_.proceed = false;
   }
 
@@ -95,11 +95,13 @@ class CheckRun {
     if (outcome_.pageCount > 1) return;
     const auto limit = PageSplitLimit(request_.paperSize, request_.orientation);
     if (!limit || Location().Latitude() < *limit) return;
-    const auto answer = Ask(CheckStep::PageSplit,
-                            WithArgument(Text("The dial may not fit the printable area.\n"
-                                              "Split dial and gnomon onto two pages for %1?"),
-                                         caption_),
-                            true);
+    const auto answer =
+        Ask(CheckStep::PageSplit,
+            WithArgument(TranslateText("OutputChecks",
+                                       "The dial may not fit the printable area.\n"
+                                       "Split dial and gnomon onto two pages for %1?"),
+                         caption_),
+            true);
     if (answer == CheckAnswer::Yes) outcome_.pageCount = 2;
     if (answer == CheckAnswer::Cancel) outcome_.proceed = false;
   }
@@ -107,10 +109,11 @@ class CheckRun {
   void BackPicture() {
     const std::string& picture = main_.DialOption.Picture;
     if (picture.empty() || FileExists(picture)) return;
-    const auto answer =
-        Ask(CheckStep::BackPicture, WithArgument(Text("The background picture was not found.\n"
-                                                      "Continue with %1 without it?"),
-                                                 caption_));
+    const auto answer = Ask(CheckStep::BackPicture,
+                            WithArgument(TranslateText("OutputChecks",
+                                                       "The background picture was not found.\n"
+                                                       "Continue with %1 without it?"),
+                                         caption_));
     if (answer == CheckAnswer::Yes) main_.DialOption.Picture.clear();
     if (answer == CheckAnswer::No || answer == CheckAnswer::Cancel) outcome_.proceed = false;
   }
@@ -120,12 +123,13 @@ class CheckRun {
         main_.Chart().TimeSystem() != kMeanStandardTime) {
       return;
     }
-    const auto answer =
-        Ask(CheckStep::TimeZone,
-            WithArgument(Text("The longitude is more than 15° from the standard meridian.\n"
-                              "The time zone may be set wrongly.\n"
-                              "Continue with %1 in the current time zone?"),
-                         caption_));
+    const auto answer = Ask(
+        CheckStep::TimeZone,
+        WithArgument(TranslateText("OutputChecks",
+                                   "The longitude is more than 15° from the standard meridian.\n"
+                                   "The time zone may be set wrongly.\n"
+                                   "Continue with %1 in the current time zone?"),
+                     caption_));
     if (answer == CheckAnswer::No || answer == CheckAnswer::Cancel) outcome_.proceed = false;
   }
 
@@ -133,10 +137,12 @@ class CheckRun {
     const double latitude = std::fabs(Location().Latitude());
     if (latitude >= kHighLatitude) {
       Note(CheckStep::Latitude,
-           Text("At high latitudes a horizontal sundial\nmay not work properly."));
+           TranslateText("OutputChecks",
+                         "At high latitudes a horizontal sundial\nmay not work properly."));
     } else if (latitude <= kLowLatitude) {
       Note(CheckStep::Latitude,
-           Text("At low latitudes a horizontal sundial\nmay not work properly."));
+           TranslateText("OutputChecks",
+                         "At low latitudes a horizontal sundial\nmay not work properly."));
     }
   }
 
@@ -185,13 +191,13 @@ CheckResponder ScriptResponder(std::ostream& err) {
 std::string OutputCommandCaption(OutputCommand command) {
   switch (command) {
     case OutputCommand::Print:
-      return Text("Print");
+      return TranslateText("OutputChecks", "Print");
     case OutputCommand::Preview:
-      return Text("Print Preview");
+      return TranslateText("OutputChecks", "Print Preview");
     case OutputCommand::Clock:
-      return Text("Desktop Sundial");
+      return TranslateText("OutputChecks", "Desktop Sundial");
     case OutputCommand::Export:
-      return Text("Export to PDF/SVG/PNG");
+      return TranslateText("OutputChecks", "Export to PDF/SVG/PNG");
   }
   return "";
 }
