@@ -222,7 +222,8 @@ class ClockGraphWindowsTest : public QObject {
     YearGraphData data;
     QCOMPARE(BuildYearGraphData(*main_, year(2026) / 3 / 5, data), kTrue);
     const QString readout = YearGraphReadout(data, 64);
-    QVERIFY2(readout.startsWith("March 5  Equation of time -11.") && readout.endsWith("°"),
+    QVERIFY2(readout.startsWith("March 5  Equation of time -12.0 min  Solar declination -6.1") &&
+                 readout.endsWith("°"),
              qPrintable(readout));
     YearGraphWindow graph(*main_, std::move(data));
     graph.show();
