@@ -14,7 +14,8 @@
 
 namespace {
 
-constexpr const char* kChartFont = "ＭＳ Ｐゴシック";
+constexpr const char* kJapaneseChartFont = "ＭＳ Ｐゴシック";
+constexpr const char* kChartFont = "Arial";
 constexpr const char* kValueFormat = "+#,##0.000;-#,##0.000;#,##0.000";
 constexpr lxw_row_t kHeaderRow = 2;  // row 3
 constexpr lxw_row_t kFirstDataRow = kHeaderRow + 1;
@@ -47,7 +48,9 @@ struct ChartFonts {
   lxw_chart_font font{};
 
   ChartFonts() {
-    font.name = const_cast<char*>(kChartFont);
+    // The font a Japanese spreadsheet has; elsewhere the commonest sans.
+    const bool japanese = TextLanguage() == UiLanguage::Japanese;
+    font.name = const_cast<char*>(japanese ? kJapaneseChartFont : kChartFont);
     font.bold = LXW_EXPLICIT_FALSE;  // style "標準"
   }
 };

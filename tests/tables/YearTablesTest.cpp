@@ -206,6 +206,7 @@ TEST(TableFile, EnglishTablesAreUtf8WithAByteOrderMark) {
   const auto chart = ZipMember(book, "xl/charts/chart1.xml");
   if (!chart) GTEST_SKIP() << "unzip is not installed";
   EXPECT_NE(chart->find("'Solar Declination (Table)'!$A$4:$A$368"), std::string::npos);
+  EXPECT_FALSE(HasJapanese(*chart));
   EXPECT_FALSE(HasJapanese(*ZipMember(book, "xl/sharedStrings.xml")));
 }
 
