@@ -160,6 +160,10 @@ QStatusBar* ClockWindow::BuildStatusBar() {
 void ClockWindow::ApplyPlacement() {
   const WindowPlacement& p = preferences_.placement;
   RestorePlacement(this, p, QSize(260, 320), kMinimumWindow);
+  // Opens wide enough for the toolbar's words in the desktop's language and
+  // font, so that no button folds away; narrower by hand stays possible.
+  const int toolBarWidth = findChild<QToolBar*>("picToolBar")->sizeHint().width();
+  if (!isMaximized() && width() < toolBarWidth) resize(toolBarWidth, height());
 }
 
 bool ClockWindow::Open() {
