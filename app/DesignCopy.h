@@ -16,4 +16,4 @@ void CopyDesign(const MainModel& from, MainModel& to);
 // opens completely, the printer section included. True or the error
 // number; on failure `model`'s last-error record holds the reason and
 // nothing else of it has changed.
-int32_t OpenIntoCopy(MainModel& model, const std::string& path);
+Status OpenIntoCopy(MainModel& model, const std::string& path);

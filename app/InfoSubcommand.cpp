@@ -38,8 +38,8 @@ int RunInfoSubcommand(const CommandArgs& args, std::ostream& out, std::ostream& 
     return kExitFailure;
   }
   if (const auto savePath = parsed.Extra("--save");
-      savePath && model.SaveDocument(*savePath) != kTrue) {
-    err << model.LastErrDescription() << '\n';
+      savePath && !model.SaveDocument(*savePath).ok()) {
+    err << model.LastError.Description << '\n';
     return kExitFailure;
   }
   return kExitOk;

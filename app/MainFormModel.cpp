@@ -51,9 +51,9 @@ std::string TwoDigits(int value) {
 MainFormModel::MainFormModel(MainModel& model, FormUi& ui) : model_(model), ui_(ui) {}
 
 bool MainFormModel::Load() {
-  model_.ClearLastError();
+  model_.LastError.Clear();
   UpdateTitle();
-  if (model_.ApplySeason() != kTrue || !FillAll()) return false;
+  if (!model_.ApplySeason().ok() || !FillAll()) return false;
   UpdateStatusBar();
   model_.Modified = false;
   return true;
@@ -136,7 +136,7 @@ bool MainFormModel::AcceptAngle(FormBox box) {
       if (magnitude > INT16_MAX) RaiseOverflow();
       dms[static_cast<std::size_t>(part)] = static_cast<int16_t>(negative ? -magnitude : magnitude);
     }
-    if (chart.ConvDegAngle(dms, degrees) != kTrue) RaiseChartError(chart);
+    if (!chart.ConvDegAngle(dms, degrees).ok()) RaiseChartError(chart);
     const bool inRange = latitude ? degrees > -90 && degrees < 90 && degrees != 0
                                   : degrees >= -180 && degrees <= 180;
     if (!inRange) return Refuse(box, FormIcon::Information, rangeMessage);
@@ -208,14 +208,14 @@ void MainFormModel::ShowError(const std::string& description, const std::string&
 }
 
 bool MainFormModel::ApplySeason() {
-  if (model_.ApplySeason() == kTrue) return true;
-  ShowError(model_.LastErrDescription(), kProductCaption);
+  if (model_.ApplySeason().ok()) return true;
+  ShowError(model_.LastError.Description, kProductCaption);
   return false;
 }
 
 bool MainFormModel::ShowChart() {
   if (FillAll()) return true;
-  ShowError(model_.LastErrDescription(), kProductCaption);
+  ShowError(model_.LastError.Description, kProductCaption);
   return false;
 }
 
@@ -260,7 +260,7 @@ bool MainFormModel::FillAll() {
     timeSystemOption_ = chart.TimeSystem() == 0 ? 0 : 1;
     return true;
   } catch (const RaisedError& error) {
-    model_.SaveLastError(error);
+    model_.LastError.Record(error);
     return false;
   }
 }

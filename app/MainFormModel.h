@@ -76,7 +76,7 @@ class MainFormModel {
   bool ConfirmDiscard();
   void Open();
   void Save();
-  // kTrue, 0 when cancelled, or the error number.
+  // Status::Ok(), 0 when cancelled, or the error number.
   int32_t SaveDocumentAs();
   // A path named at start-up: its failure message names the path whatever
   // the reason. True when the document was taken over.
@@ -103,9 +103,9 @@ class MainFormModel {
   void FillAngleRow(FormRow row, double value, bool signedParts);
   bool FillAll();
   // Opens into a copy of the design and takes it over only on success.
-  int32_t OpenDocument(const std::string& path);
+  Status OpenDocument(const std::string& path);
   void AfterOpen();
-  int32_t SaveTo(const std::string& path, const char* caption);
+  Status SaveTo(const std::string& path, const char* caption);
   // The save dialog's path with the document's extension; empty when the
   // user cancelled.
   std::string ChooseSavePath(const std::string& initial);

@@ -66,7 +66,7 @@ void MainWindow::PrintCommand() {
   const auto pages = form_.PrepareOutput(OutputCommand::Print);
   ShowForm();
   if (!pages) return;
-  model_.ClearLastError();
+  model_.LastError.Clear();
   // The print command shows its own failure message.
   hooks_.print(this, model_, *pages, StatusCallback());
   UpdateStatusBar();
@@ -127,8 +127,8 @@ void MainWindow::LocationCommand() {
 
 void MainWindow::InfoCommand() {
   if (!hooks_.info || !ValidateEditing()) return;
-  if (model_.ApplySeason() != kTrue) {
-    ShowMessage(this, MessageIcon::Exclamation, MainText(model_.LastErrDescription()),
+  if (!model_.ApplySeason().ok()) {
+    ShowMessage(this, MessageIcon::Exclamation, MainText(model_.LastError.Description),
                 MainText(kInfoCaption));
     return;
   }

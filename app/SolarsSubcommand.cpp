@@ -17,8 +17,7 @@ constexpr std::string_view kSynopsis = "umbrafex solars [DOC.ufx] [options]";
 const ChartSolars& BuildSeries(MainModel& model) {
   Chart& chart = model.Chart();
   chart.RemoveSolars();
-  if (chart.AddSolars(model.CalcTime.StartTime, model.CalcTime.EndTime, model.CalcTime.Interval) !=
-      kTrue)
+  if (!chart.AddSolars(model.CalcTime.StartTime, model.CalcTime.EndTime, model.CalcTime.Interval).ok())
     RaiseChartError(chart);
   return *chart.Solars();
 }

@@ -18,7 +18,7 @@ constexpr double kZoom = 2.0;
 void BM_PreviewRenderA4At200(benchmark::State& state) {
   EnsureGuiSession();
   MainModel main;
-  if (main.ApplySeason() != kTrue) {
+  if (!main.ApplySeason().ok()) {
     state.SkipWithError("ApplySeason failed");
     return;
   }
@@ -29,8 +29,8 @@ void BM_PreviewRenderA4At200(benchmark::State& state) {
   for (auto _ : state) {
     image.fill(Qt::white);
     QPainter painter(&image);
-    if (RenderPreviewPage(main, painter, page, kZoom, true) != kTrue) {
-      state.SkipWithError(main.LastErrDescription().c_str());
+    if (!RenderPreviewPage(main, painter, page, kZoom, true).ok()) {
+      state.SkipWithError(main.LastError.Description.c_str());
       break;
     }
     painter.end();

@@ -13,19 +13,19 @@ constexpr double kClockRadiusUnit = 10;
 
 }  // namespace
 
-int32_t RecomputeClockSeason(MainModel& main, std::chrono::local_seconds shown) {
-  main.ClearLastError();
+Status RecomputeClockSeason(MainModel& main, std::chrono::local_seconds shown) {
+  main.LastError.Clear();
   try {
     const std::chrono::year_month_day date{std::chrono::floor<std::chrono::days>(shown)};
     const CalcDateArray monthDay{static_cast<int16_t>(static_cast<unsigned>(date.month())),
                                  static_cast<int16_t>(static_cast<unsigned>(date.day()))};
     Chart& chart = main.Chart();
     int16_t dayNumber = 0;
-    if (chart.ConvTotalDays(monthDay, dayNumber) != kTrue) RaiseChartError(chart);
+    if (!chart.ConvTotalDays(monthDay, dayNumber).ok()) RaiseChartError(chart);
     chart.Season().setCalcDate(dayNumber);
-    return kTrue;
+    return Status::Ok();
   } catch (const RaisedError& e) {
-    return main.SaveLastError(e);
+    return main.LastError.Record(e);
   }
 }
 
@@ -68,16 +68,16 @@ DialLayout ClockLayout(const DrawTarget& picture) {
   return layout;
 }
 
-int32_t DrawClock(MainModel& main, ClockCanvas& canvas, std::chrono::local_seconds shown,
+Status DrawClock(MainModel& main, ClockCanvas& canvas, std::chrono::local_seconds shown,
                   double hour, double maxMagnify, const ClockRoutines& r) {
-  main.ClearLastError();
+  main.LastError.Clear();
   int32_t nightState = kNightStateDayAndNight;
   int32_t state = kClockDay;
   try {
     nightState = main.Chart().Season().NightState();
     state = ClockStateAt(main.Chart(), hour);
   } catch (const RaisedError& e) {
-    return main.SaveLastError(e);
+    return main.LastError.Record(e);
   }
   canvas.setClockState(state);
   canvas.Clear(state == kClockDay ? main.ClockDayColor.Background
@@ -89,8 +89,8 @@ int32_t DrawClock(MainModel& main, ClockCanvas& canvas, std::chrono::local_secon
                       (nightState == kNightStateDayAndNight && state == kClockDay);
   const bool face = nightState != kNightStatePolarNight;
   const bool caption = nightState == kNightStateMidnightSun || nightState == kNightStatePolarNight;
-  auto when = [](bool condition, std::function<int32_t()> step) {
-    return condition ? step : std::function<int32_t()>{};
+  auto when = [](bool condition, std::function<Status()> step) {
+    return condition ? step : std::function<Status()>{};
   };
 
   auto icon = when(main.ClockOption.Picture, [&] { return r.StateIcon(main, canvas, layout); });
@@ -102,8 +102,8 @@ int32_t DrawClock(MainModel& main, ClockCanvas& canvas, std::chrono::local_secon
   if (invert) {
     // Filled and inverted over the face, then outlined.
     auto shadows = when(shadow, [&] {
-      const int32_t status = r.Shadow(main, canvas, layout, hour, 2, invert, maxMagnify);
-      if (status != kTrue) return status;
+      const Status status = r.Shadow(main, canvas, layout, hour, 2, invert, maxMagnify);
+      if (!status.ok()) return status;
       return r.Shadow(main, canvas, layout, hour, 1, invert, maxMagnify);
     });
     return RunInOrder({icon, rings, dialFace, dateTime, shadows, nightText});

@@ -46,7 +46,7 @@ void SeasonOfDate(Chart& chart, local_seconds date) {
   const auto month = static_cast<int16_t>(static_cast<unsigned>(ymd.month()));
   if (month == 2 && day == 29 && !chart.LeapYear()) day = 28;
   int16_t dayNumber = 0;
-  if (chart.ConvTotalDays(CalcDateArray{month, day}, dayNumber) != kTrue) RaiseChartError(chart);
+  if (!chart.ConvTotalDays(CalcDateArray{month, day}, dayNumber).ok()) RaiseChartError(chart);
   chart.Season().setCalcDate(dayNumber);
 }
 
@@ -69,14 +69,14 @@ ClockModel::ClockModel(MainModel& main, double maxMagnify, UtcClock utcNow)
     : main_(main), maxMagnify_(ValidMaxMagnify(maxMagnify)), utcNow_(std::move(utcNow)) {}
 
 template <typename Step>
-int32_t ClockModel::Guarded(Step step) {
-  main_.ClearLastError();
+Status ClockModel::Guarded(Step step) {
+  main_.LastError.Clear();
   seasonFailed_ = false;
   try {
     step();
-    return kTrue;
+    return Status::Ok();
   } catch (const RaisedError& error) {
-    return main_.SaveLastError(error);
+    return main_.LastError.Record(error);
   }
 }
 
@@ -134,7 +134,7 @@ void ClockModel::Synchronise() {
   }
 }
 
-int32_t ClockModel::Open() {
+Status ClockModel::Open() {
   return Guarded([&] {
     opening_ = ClockOpeningTime(main_, Present());
     SetShown(opening_);
@@ -143,7 +143,7 @@ int32_t ClockModel::Open() {
   });
 }
 
-int32_t ClockModel::RealTimeCommand() {
+Status ClockModel::RealTimeCommand() {
   return Guarded([&] {
     mode_ = ClockMode::RealTime;
     SetShown(Present());
@@ -151,7 +151,7 @@ int32_t ClockModel::RealTimeCommand() {
   });
 }
 
-int32_t ClockModel::FreeCommand() {
+Status ClockModel::FreeCommand() {
   return Guarded([&] {
     mode_ = ClockMode::Free;
     SetShown(main_.Season.AdjustEquation ? DateWithTimeOf(opening_, Present()) : shown_);
@@ -159,9 +159,9 @@ int32_t ClockModel::FreeCommand() {
   });
 }
 
-int32_t ClockModel::Tick(bool& redraw) {
+Status ClockModel::Tick(bool& redraw) {
   redraw = false;
-  if (mode_ != ClockMode::RealTime) return kTrue;
+  if (mode_ != ClockMode::RealTime) return Status::Ok();
   return Guarded([&] {
     const local_seconds present = Present();
     // The whole date and minute: after a sleep of exactly an hour the
@@ -173,8 +173,8 @@ int32_t ClockModel::Tick(bool& redraw) {
   });
 }
 
-int32_t ClockModel::MoveTrack(int position) {
-  if (!TrackEnabled()) return kTrue;
+Status ClockModel::MoveTrack(int position) {
+  if (!TrackEnabled()) return Status::Ok();
   return Guarded([&] {
     FollowShownDate();
     double hour = std::clamp(position / 60.0, 0.0, 24.0);
@@ -185,7 +185,7 @@ int32_t ClockModel::MoveTrack(int position) {
   });
 }
 
-int32_t ClockModel::Draw(ClockCanvas& canvas) {
-  if (const int32_t status = Guarded([&] { FollowShownDate(); }); status != kTrue) return status;
+Status ClockModel::Draw(ClockCanvas& canvas) {
+  if (const Status status = Guarded([&] { FollowShownDate(); }); !status.ok()) return status;
   return DrawClock(main_, canvas, shown_, hour_, maxMagnify_, routines_);
 }

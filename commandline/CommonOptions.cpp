@@ -133,8 +133,8 @@ void ApplyTimeRange(MainModel& model, const CommonOptions& o) {
 }
 
 const std::string& ModelErrorText(const MainModel& model) {
-  return model.LastErrDescription().empty() ? model.Chart().ErrDescription()
-                                            : model.LastErrDescription();
+  return model.LastError.Description.empty() ? model.Chart().ErrDescription()
+                                            : model.LastError.Description;
 }
 
 }  // namespace
@@ -200,14 +200,14 @@ std::optional<ParsedCommandLine> ParseCommandLine(const CommandArgs& args,
 }
 
 int PrepareModel(MainModel& model, const CommonOptions& options, std::ostream& err) {
-  if (options.document && model.OpenDocument(*options.document) != kTrue) {
-    err << model.LastErrDescription() << '\n';
+  if (options.document && !model.OpenDocument(*options.document).ok()) {
+    err << model.LastError.Description << '\n';
     return kExitFailure;
   }
   try {
     ApplyPlaceAndModes(model.Chart(), options);
     ApplyDateBasis(model, options);
-    if (model.ApplySeason() != kTrue) {
+    if (!model.ApplySeason().ok()) {
       err << ModelErrorText(model) << '\n';
       return kExitFailure;
     }

@@ -41,14 +41,14 @@ bool ShowLocationDialog(QWidget* parent, MainModel& model) {
 void ShowInfoWindow(QWidget* parent, MainModel& model) {
   ShowingFailures(parent, QObject::tr("計算条件一覧"), [&] {
     std::string listing;
-    model.ClearLastError();
+    model.LastError.Clear();
     try {
       listing = BuildInfoListing(model.Chart());
     } catch (const RaisedError& error) {
       // The window still opens, empty, after the engine's message.
-      model.SaveLastError(error);
+      model.LastError.Record(error);
       ShowMessage(parent, MessageIcon::Exclamation,
-                  QString::fromStdString(model.LastErrDescription()), QStringLiteral("Umbrafex"));
+                  QString::fromStdString(model.LastError.Description), QStringLiteral("Umbrafex"));
     }
     InfoWindow window(parent, QString::fromStdString(listing));
     window.exec();

@@ -246,11 +246,11 @@ void LocationDialog::Accept() {
   if (!cmdOk_->isEnabled()) return;
   const auto place = location_.Chosen();
   if (!place) return;
-  model_.ClearLastError();
+  model_.LastError.Clear();
   try {
     ApplyChosenPlace(model_.Chart(), *place);
   } catch (const RaisedError& error) {
-    model_.SaveLastError(error);
+    model_.LastError.Record(error);
     ShowMessage(this, MessageIcon::Exclamation, Text(error.Description()), tr("地域の選択"));
     return;
   }

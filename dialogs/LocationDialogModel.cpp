@@ -186,7 +186,7 @@ namespace {
 
 double ConvertOrRaise(Chart& chart, const DmsTriple& triple) {
   double degrees = 0;
-  if (chart.ConvDegAngle(triple, degrees) != kTrue) RaiseChartError(chart);
+  if (!chart.ConvDegAngle(triple, degrees).ok()) RaiseChartError(chart);
   return degrees;
 }
 
@@ -195,7 +195,7 @@ double ConvertOrRaise(Chart& chart, const DmsTriple& triple) {
 void ApplyChosenPlace(Chart& chart, const ChosenPlace& place) {
   const double latitude = ConvertOrRaise(chart, place.Latitude);
   if (latitude == 0) {
-    throw RaisedError(kEngineErrorNumber, "Location.Latitude",
+    RaiseError(kEngineErrorNumber, "Location.Latitude",
                       "不正な緯度の値が指定されています。");
   }
   const double longitude = ConvertOrRaise(chart, place.Longitude);

@@ -342,7 +342,7 @@ void OptionsDialog::StoreAndClose() {
     Refuse(txtTimeZone_[0], kTimeZoneMessage, false);
     return;
   }
-  model_.ClearLastError();
+  model_.LastError.Clear();
   StoreOptions(working_, model_, model_.Chart());
   stored_ = true;
   accept();

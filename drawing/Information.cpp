@@ -148,7 +148,7 @@ std::string ProductLine() {
 
 }  // namespace
 
-int32_t DrawInformation(DialDesign design, DrawTarget& target, const DialLayout& layout,
+Status DrawInformation(DialDesign design, DrawTarget& target, const DialLayout& layout,
                         double zoom) {
   const DrawPass pass(design, target, zoom);
   return RunDrawRoutine(design, [&] {
@@ -162,7 +162,7 @@ int32_t DrawInformation(DialDesign design, DrawTarget& target, const DialLayout&
   });
 }
 
-int32_t DrawPageTitle(DialDesign design, DrawTarget& target, const DialLayout& /*layout*/,
+Status DrawPageTitle(DialDesign design, DrawTarget& target, const DialLayout& /*layout*/,
                       double zoom, int16_t page, int16_t pageCount) {
   return RunDrawRoutine(design, [&] {
     const PageMargins margins = PageMarginsOf(target);
@@ -175,7 +175,7 @@ int32_t DrawPageTitle(DialDesign design, DrawTarget& target, const DialLayout& /
   });
 }
 
-int32_t DrawMarginFrame(DialDesign design, DrawTarget& target) {
+Status DrawMarginFrame(DialDesign design, DrawTarget& target) {
   return RunDrawRoutine(design, [&] {
     const PageMargins margins = PageMarginsOf(target);
     SetThinPen(target);

@@ -30,7 +30,7 @@ void RootMark(DrawTarget& t, UserPoint p) {
 
 }  // namespace
 
-int32_t DrawDialMarks(DialDesign design, DrawTarget& target, const DialLayout& layout,
+Status DrawDialMarks(DialDesign design, DrawTarget& target, const DialLayout& layout,
                       double zoom) {
   const DrawPass pass(design, target, zoom);
   return RunDrawRoutine(design, [&] {
@@ -42,7 +42,7 @@ int32_t DrawDialMarks(DialDesign design, DrawTarget& target, const DialLayout& l
   });
 }
 
-int32_t DrawGnomonMarks(DialDesign design, DrawTarget& target, const DialLayout& layout,
+Status DrawGnomonMarks(DialDesign design, DrawTarget& target, const DialLayout& layout,
                         double zoom) {
   const DrawPass pass(design, target, zoom);
   return RunDrawRoutine(design, [&] {

@@ -16,7 +16,7 @@ struct ChartState {
   bool Compatible = true;
   bool LeapYear = false;
   int32_t TimeSystem = 0;  // 0 true solar time, 1 mean standard time
-  EngineErrorRecord Error;
+  ErrorRecord Error;
   ChartLocation Location;
   ChartSeason Season;
 };

@@ -215,7 +215,7 @@ void PreviewWindow::AreaResized() {
 }
 
 void PreviewWindow::LayOut(ZoomMode mode, const QString& caption) {
-  main_.ClearLastError();
+  main_.LastError.Clear();
   model_.FitPage(mode);
   Render(caption);
   PlacePicture();
@@ -230,15 +230,15 @@ bool PreviewWindow::Render(const QString& caption) {
   page.fill(Qt::white);
   const PageRequest request{sheet_.Printer.PaperSize, sheet_.Printer.Orientation,
                             model_.PageCount(), model_.Page(), static_cast<double>(logicalDpiX())};
-  int32_t status;
+  Status status;
   {
     QPainter painter(&page);
     status = RenderPreviewPage(main_, painter, request, model_.Zoom(), model_.ShowGuide(),
                                sheet_.Millimeters);
   }
   picture_->setPage(page);
-  if (status != kTrue) {
-    ShowMessage(this, MessageIcon::Exclamation, QString::fromStdString(main_.LastErrDescription()),
+  if (!status.ok()) {
+    ShowMessage(this, MessageIcon::Exclamation, QString::fromStdString(main_.LastError.Description),
                 caption);
     return false;
   }
@@ -346,7 +346,7 @@ StatusFunction PreviewWindow::PanelStatus() {
 }
 
 void PreviewWindow::Print() {
-  main_.ClearLastError();
+  main_.LastError.Clear();
   const QString caption = Tr("印刷");
   if (!main_.Printer().IsPrinterAvailable()) {
     ShowMessage(this, MessageIcon::Information, Tr(kNoPrinterText), caption);
@@ -374,7 +374,7 @@ void PreviewWindow::Setup() {
 }
 
 void PreviewWindow::DividePages() {
-  main_.ClearLastError();
+  main_.LastError.Clear();
   model_.DividePages();
   UpdateButtons();
   Render(Tr("ページ分割"));
@@ -382,7 +382,7 @@ void PreviewWindow::DividePages() {
 }
 
 void PreviewWindow::ChangePage(bool forward) {
-  main_.ClearLastError();
+  main_.LastError.Clear();
   const bool changed = forward ? model_.NextPage() : model_.PreviousPage();
   UpdateButtons();
   if (changed) Render(forward ? Tr("次のページ") : Tr("前のページ"));
@@ -396,7 +396,7 @@ void PreviewWindow::SetMouseMode(MouseMode mode) {
 }
 
 void PreviewWindow::ToggleGuide() {
-  main_.ClearLastError();
+  main_.LastError.Clear();
   model_.ToggleGuide();
   UpdateButtons();
   Render(Tr("余白の表示"));
@@ -420,7 +420,7 @@ void PreviewWindow::MouseReleased(QMouseEvent* event) {
   const double tpp = TwipsPerPixel();
   switch (event->button()) {
     case Qt::LeftButton: {
-      main_.ClearLastError();
+      main_.LastError.Clear();
       const ReleaseAction action =
           model_.LeftRelease(event->position().x() * tpp, event->position().y() * tpp);
       if (action == ReleaseAction::OpenHand) picture_->setCursor(PreviewCursor(model_.Mouse()));

@@ -32,14 +32,14 @@ int32_t WritePages(MainModel& model, const std::string& path, ExportKind kind, i
   pages.PaperSize = IsSupportedPaper(printer.PaperSize) ? printer.PaperSize : kPaperA4;
   pages.Orientation = printer.Orientation == kLandscape ? kLandscape : kPortrait;
   pages.PageCount = PrintedPageCount(pageCount);
-  if (const int32_t status = model.ApplySeason(); status != kTrue) return status;
+  if (const Status status = model.ApplySeason(); !status.ok()) return status;
   if (kind == ExportKind::Pdf) return ExportPagesToFile(model, path, kind, pages);
   for (int16_t page = 1; page <= pages.PageCount; ++page) {
     pages.Page = page;
-    const int32_t status = ExportPagesToFile(model, PagePicturePath(path, page), kind, pages);
-    if (status != kTrue) return status;
+    const Status status = ExportPagesToFile(model, PagePicturePath(path, page), kind, pages);
+    if (!status.ok()) return status;
   }
-  return kTrue;
+  return Status::Ok();
 }
 
 }  // namespace
@@ -57,14 +57,14 @@ void ExportPagesCommand(QWidget* parent, MainModel& model, int16_t pageCount) {
                 Tr("ファイル名の拡張子は .pdf、.svg、.png のいずれかにしてください。"), caption);
     return;
   }
-  model.ClearLastError();
-  int32_t status;
+  model.LastError.Clear();
+  Status status;
   {
     BusyScope busy(parent);
     status = WritePages(model, path, *kind, pageCount);
   }
-  if (status != kTrue) {
+  if (!status.ok()) {
     ShowMessage(parent, MessageIcon::Exclamation,
-                QString::fromStdString(model.LastErrDescription()), caption);
+                QString::fromStdString(model.LastError.Description), caption);
   }
 }

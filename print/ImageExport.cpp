@@ -31,9 +31,9 @@ int32_t DrawPage(MainModel& main, DrawTarget& target, const PageRequest& request
   const DialLayout layout =
       LayoutPage(factor, request.Orientation, request.PageCount, main.Chart().Location().Latitude(),
                  target.ScaleWidth(), target.ScaleHeight());
-  const int32_t status =
+  const Status status =
       DrawSundialPage(main, target, layout, zoom, factor, PageOf(request), request.PageCount);
-  if (status != kTrue || !frame) return status;
+  if (!status.ok() || !frame) return status;
   return DrawMarginFrame(main, target);
 }
 
@@ -41,7 +41,7 @@ QSize PixelSize(const SheetSize& sheet, double dpi) {
   const double width = std::round(sheet.Width / kMillimetersPerInch * dpi);
   const double height = std::round(sheet.Height / kMillimetersPerInch * dpi);
   if (!(width >= 1 && height >= 1 && width <= kMaxPixelsPerSide && height <= kMaxPixelsPerSide)) {
-    throw RaisedError(kInvalidCallNumber, kSource, kInvalidCallText);
+    RaiseError(kInvalidCallNumber, kSource, kInvalidCallText);
   }
   return QSize(static_cast<int>(width), static_cast<int>(height));
 }
@@ -56,14 +56,14 @@ int32_t WritePng(MainModel& main, const std::string& path, const PageRequest& re
   {
     QPainter painter(&image);
     const auto target = QPainterDrawTarget::ForPage(painter, DrawTargetKind::PrinterPage);
-    const int32_t status = DrawPage(main, *target, request, 1.0, main.General.DebugMode);
-    if (status != kTrue) return status;
+    const Status status = DrawPage(main, *target, request, 1.0, main.General.DebugMode);
+    if (!status.ok()) return status;
   }
   QSaveFile file(QString::fromStdString(path));
   if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
     RaiseCannotWrite(kSource, path);
   }
-  return kTrue;
+  return Status::Ok();
 }
 
 int32_t WriteSvg(MainModel& main, const std::string& path, const PageRequest& request) {
@@ -81,43 +81,43 @@ int32_t WriteSvg(MainModel& main, const std::string& path, const PageRequest& re
     if (!painter.begin(&generator)) RaiseCannotWrite(kSource, path);
     painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
     const auto target = QPainterDrawTarget::ForPage(painter, DrawTargetKind::PrinterPage);
-    const int32_t status = DrawPage(main, *target, request, 1.0, main.General.DebugMode);
+    const Status status = DrawPage(main, *target, request, 1.0, main.General.DebugMode);
     painter.end();
-    if (status != kTrue) {
+    if (!status.ok()) {
       file.cancelWriting();
       return status;
     }
   }
   if (!file.commit()) RaiseCannotWrite(kSource, path);
-  return kTrue;
+  return Status::Ok();
 }
 
 }  // namespace
 
-int32_t ExportPageImage(MainModel& main, const std::string& path, PageImageFormat format,
+Status ExportPageImage(MainModel& main, const std::string& path, PageImageFormat format,
                         const PageRequest& request) {
-  main.ClearLastError();
+  main.LastError.Clear();
   try {
     return format == PageImageFormat::Png ? WritePng(main, path, request)
                                           : WriteSvg(main, path, request);
   } catch (const RaisedError& e) {
-    return main.SaveLastError(e);
+    return main.LastError.Record(e);
   }
 }
 
-int32_t RenderPreviewPage(MainModel& main, QPainter& painter, const PageRequest& request,
+Status RenderPreviewPage(MainModel& main, QPainter& painter, const PageRequest& request,
                           double zoom, bool showGuide) {
   return RenderPreviewPage(main, painter, request, zoom, showGuide,
                            PaperSheetSize(request.PaperSize, request.Orientation));
 }
 
-int32_t RenderPreviewPage(MainModel& main, QPainter& painter, const PageRequest& request,
+Status RenderPreviewPage(MainModel& main, QPainter& painter, const PageRequest& request,
                           double zoom, bool showGuide, const SheetSize& sheet) {
-  main.ClearLastError();
+  main.LastError.Clear();
   try {
     const auto target = QPainterDrawTarget::ForPreview(painter, sheet.Width, sheet.Height);
     return DrawPage(main, *target, request, zoom, showGuide);
   } catch (const RaisedError& e) {
-    return main.SaveLastError(e);
+    return main.LastError.Record(e);
   }
 }

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "EngineErrors.h"
+
 class MainModel;
 
 enum class ExportKind { Pdf, Svg, Png };
@@ -22,8 +24,8 @@ struct ExportPages {
   double Dpi = 150;       // of a picture
 };
 
-// Writes the file. kTrue, or the error number with the last-error record filled.
-int32_t ExportPagesToFile(MainModel& main, const std::string& path, ExportKind kind,
+// Writes the file. Status::Ok(), or the error number with the last-error record filled.
+Status ExportPagesToFile(MainModel& main, const std::string& path, ExportKind kind,
                           const ExportPages& pages);
 
 // "A3", "A4", "B4", "B5" and "portrait", "landscape" (any letter case) as

@@ -106,11 +106,11 @@ DialLayout LayoutPage(double paperFactor, int32_t orientation, int16_t pageCount
       layout.GnomonY = layout.CenterY - s * (r2 / std::cos(phi)) / 2;
     }
   }
-  if (!IsFinite(layout)) throw RaisedError(kOverflowNumber, "mdlPrint.PrintSundial", kOverflowText);
+  if (!IsFinite(layout)) RaiseError(kOverflowNumber, "mdlPrint.PrintSundial", kOverflowText);
   return layout;
 }
 
-int32_t DrawSundialPage(MainModel& main, DrawTarget& target, const DialLayout& layout, double zoom,
+Status DrawSundialPage(MainModel& main, DrawTarget& target, const DialLayout& layout, double zoom,
                         double paperFactor, int16_t page, int16_t pageCount,
                         const SundialRoutines& r) {
   auto rings = [&] { return r.DialRings(main, target, layout, zoom); };
@@ -121,7 +121,7 @@ int32_t DrawSundialPage(MainModel& main, DrawTarget& target, const DialLayout& l
   auto gnomonMarks = [&] { return r.GnomonMarks(main, target, layout, zoom); };
   auto information = [&] { return r.Information(main, target, layout, zoom); };
 
-  int32_t status;
+  Status status;
   if (pageCount < 2) {
     status = RunInOrder({rings, picture, face, gnomon, dialMarks, gnomonMarks, information});
   } else if (page == 1) {
@@ -129,14 +129,14 @@ int32_t DrawSundialPage(MainModel& main, DrawTarget& target, const DialLayout& l
   } else {
     status = RunInOrder({gnomon, gnomonMarks});
   }
-  if (status != kTrue || !main.DialOption.PrintTitle) return status;
+  if (!status.ok() || !main.DialOption.PrintTitle) return status;
   // The title counts the pages actually printed (a count above 2 still prints two).
   return r.PageTitle(main, target, layout, zoom, page, PrintedPageCount(pageCount));
 }
 
-int32_t PrintSundial(MainModel& main, PrintDevice& document, int16_t pageCount,
+Status PrintSundial(MainModel& main, PrintDevice& document, int16_t pageCount,
                      const SundialRoutines& routines) {
-  main.ClearLastError();
+  main.LastError.Clear();
   bool started = false;
   try {
     const double factor = PaperFactor(document.PaperSize());
@@ -150,24 +150,24 @@ int32_t PrintSundial(MainModel& main, PrintDevice& document, int16_t pageCount,
     const int16_t pages = PrintedPageCount(pageCount);
     for (int16_t page = 1; page <= pages; ++page) {
       DrawTarget& target = document.Page();
-      int32_t status =
+      Status status =
           DrawSundialPage(main, target, layout, 1.0, factor, page, pageCount, routines);
       // Read afresh for every page, as the title switch is.
-      if (status == kTrue && main.General.DebugMode) status = routines.MarginFrame(main, target);
-      if (status != kTrue) {
+      if (status.ok() && main.General.DebugMode) status = routines.MarginFrame(main, target);
+      if (!status.ok()) {
         document.KillDoc();
         return status;
       }
       if (page < pages) document.NewPage();
     }
     document.EndDoc();
-    return kTrue;
+    return Status::Ok();
   } catch (const RaisedError& e) {
     if (started) document.KillDoc();
-    return main.SaveLastError(e);
+    return main.LastError.Record(e);
   } catch (const std::exception& fault) {
     // A fault of the platform (memory, a device) still aborts the job and is reported.
     if (started) document.KillDoc();
-    return main.SaveLastError(FaultAsRaisedError(fault));
+    return main.LastError.Record(FaultAsRaisedError(fault));
   }
 }

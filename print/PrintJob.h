@@ -8,6 +8,7 @@
 
 #include "DialDesign.h"
 #include "DialRoutines.h"
+#include "EngineErrors.h"
 
 class MainModel;
 class PrintDevice;
@@ -49,7 +50,7 @@ inline int16_t PrintedPageCount(int16_t pageCount) {
 
 // The dial routines a page is drawn with; tests replace them.
 struct SundialRoutines {
-  using Element = std::function<int32_t(DialDesign, DrawTarget&, const DialLayout&, double)>;
+  using Element = std::function<Status(DialDesign, DrawTarget&, const DialLayout&, double)>;
   // The paper forms of the two routines that the clock draws too.
   static constexpr auto kPaperRings =
       static_cast<int32_t (*)(DialDesign, DrawTarget&, const DialLayout&, double)>(DrawDialRings);
@@ -57,30 +58,30 @@ struct SundialRoutines {
       static_cast<int32_t (*)(DialDesign, DrawTarget&, const DialLayout&, double)>(DrawDialFace);
 
   Element DialRings = kPaperRings;
-  std::function<int32_t(DialDesign, DrawTarget&, const DialLayout&)> BackPicture = DrawBackPicture;
+  std::function<Status(DialDesign, DrawTarget&, const DialLayout&)> BackPicture = DrawBackPicture;
   Element DialFace = kPaperFace;
-  std::function<int32_t(DialDesign, DrawTarget&, const DialLayout&, double, double)> Gnomon =
+  std::function<Status(DialDesign, DrawTarget&, const DialLayout&, double, double)> Gnomon =
       DrawGnomon;
   Element DialMarks = DrawDialMarks;
   Element GnomonMarks = DrawGnomonMarks;
   Element Information = DrawInformation;
-  std::function<int32_t(DialDesign, DrawTarget&, const DialLayout&, double, int16_t, int16_t)>
+  std::function<Status(DialDesign, DrawTarget&, const DialLayout&, double, int16_t, int16_t)>
       PageTitle = DrawPageTitle;
-  std::function<int32_t(DialDesign, DrawTarget&)> MarginFrame = DrawMarginFrame;
+  std::function<Status(DialDesign, DrawTarget&)> MarginFrame = DrawMarginFrame;
 };
 
 // Draws the elements of one page of a job of pageCount pages (below 2: the
 // single page with everything; otherwise page 1 the dial, page 2 the
 // gnomon), then the page title when DialOption.PrintTitle is on. The margin
-// frame is the caller's. kTrue, or the failing routine's error number with
+// frame is the caller's. Status::Ok(), or the failing routine's error number with
 // its record left in the last-error record.
-int32_t DrawSundialPage(MainModel& main, DrawTarget& target, const DialLayout& layout, double zoom,
+Status DrawSundialPage(MainModel& main, DrawTarget& target, const DialLayout& layout, double zoom,
                         double paperFactor, int16_t page, int16_t pageCount,
                         const SundialRoutines& routines = {});
 
 // Prints the design on the document: one page when pageCount is below 2,
 // otherwise dial and gnomon on two pages; the margin frame on every page in
-// debug mode. kTrue, or the number of the error that stopped the job (the
+// debug mode. Status::Ok(), or the number of the error that stopped the job (the
 // document is then abandoned and the last-error record filled).
-int32_t PrintSundial(MainModel& main, PrintDevice& document, int16_t pageCount,
+Status PrintSundial(MainModel& main, PrintDevice& document, int16_t pageCount,
                      const SundialRoutines& routines = {});

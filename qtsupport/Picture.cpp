@@ -26,7 +26,7 @@ namespace {
 constexpr double kPixelsPerMm96 = 96 / 25.4;
 
 [[noreturn]] void RaiseInvalidPicture() {
-  throw RaisedError(kInvalidPictureError, "LoadPicture", "ピクチャが不正です。");
+  RaiseError(kInvalidPictureError, "LoadPicture", "ピクチャが不正です。");
 }
 
 class ImagePicture : public Picture {
@@ -277,7 +277,7 @@ std::shared_ptr<const Picture> PictureFromBytes(const QByteArray& bytes) {
 
 std::shared_ptr<const Picture> LoadPicture(const std::string& path) {
   const std::optional<std::string> bytes = ReadFileBytes(path);
-  if (!bytes) throw RaisedError(kFileNotFoundNumber, "LoadPicture", "ファイルが見つかりません。");
+  if (!bytes) RaiseError(kFileNotFoundNumber, "LoadPicture", "ファイルが見つかりません。");
   return PictureFromBytes(QByteArray(bytes->data(), static_cast<qsizetype>(bytes->size())));
 }
 

@@ -118,8 +118,8 @@ bool WriteWorkbook(const std::string& path, TableKind kind, const YearTable& tab
 
 }  // namespace
 
-int32_t WriteTableWorkbook(MainModel& model, TableKind kind, const std::string& path) {
-  model.ClearLastError();
+Status WriteTableWorkbook(MainModel& model, TableKind kind, const std::string& path) {
+  model.LastError.Clear();
   try {
     const YearTable table = BuildYearTable(model.Chart(), kind);
     // The library writes where it is told; it writes to a scratch file
@@ -130,10 +130,10 @@ int32_t WriteTableWorkbook(MainModel& model, TableKind kind, const std::string& 
       bytes = ReadFileBytes(scratch.Path());
     }
     if (!bytes || !WriteFileAtomically(path, *bytes)) {
-      throw RaisedError(kFileAccessNumber, "mdlGraph.lWriteTableWorkbook", CannotSaveMessage(path));
+      RaiseError(kFileAccessNumber, "mdlGraph.lWriteTableWorkbook", CannotSaveMessage(path));
     }
-    return kTrue;
+    return Status::Ok();
   } catch (const RaisedError& error) {
-    return model.SaveLastError(error);
+    return model.LastError.Record(error);
   }
 }

@@ -11,6 +11,8 @@
 #include <optional>
 #include <vector>
 
+#include "EngineErrors.h"
+
 class MainModel;
 class QFont;
 class QPainter;
@@ -32,9 +34,9 @@ struct YearGraphData {
 };
 
 // The two tables and the eight season days from the chart, with the design's
-// day and `today` as day numbers. The chart's season is put back. kTrue, or
+// day and `today` as day numbers. The chart's season is put back. Status::Ok(), or
 // the error number with the last-error record filled.
-int32_t BuildYearGraphData(MainModel& model, std::chrono::year_month_day today,
+Status BuildYearGraphData(MainModel& model, std::chrono::year_month_day today,
                            YearGraphData& data);
 
 // Where the two plots and each day stand within the picture's rectangle.

@@ -63,7 +63,7 @@ TEST_F(MainFormDocumentTest, TitleAndStatusTexts) {
   EXPECT_EQ(form.Status(1).text, GetSystemTimeZone() == 9 ? "GMT-3:30" : "GMT+9:00");
 
   ui.savePaths.push_back(scratch.Path("my dial"));
-  EXPECT_EQ(form.SaveDocumentAs(), kTrue);
+  EXPECT_EQ(form.SaveDocumentAs(), Status::Ok());
   EXPECT_EQ(form.Title(), "Umbrafex - [my dial.ufx]");
   EXPECT_FALSE(model.Modified);
   EXPECT_EQ(ui.choices.back().filter, "Umbrafex設定ファイル (*.ufx)");
@@ -86,10 +86,10 @@ TEST_F(MainFormDocumentTest, SaveAsAddsTheExtensionAndAsksBeforeReplacingThatFil
 
   ui.savePaths = {scratch.Path("dial")};
   ui.answers = {FormAnswer::Yes};
-  EXPECT_EQ(form.SaveDocumentAs(), kTrue);
+  EXPECT_EQ(form.SaveDocumentAs(), Status::Ok());
   EXPECT_EQ(model.DocumentPath, existing);
   ui.savePaths = {scratch.Path("my.dial")};
-  EXPECT_EQ(form.SaveDocumentAs(), kTrue);
+  EXPECT_EQ(form.SaveDocumentAs(), Status::Ok());
   EXPECT_EQ(model.DocumentPath, scratch.Path("my.dial.ufx"));
 }
 

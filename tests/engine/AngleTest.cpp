@@ -9,13 +9,13 @@ namespace {
 
 DmsAngle DmsOf(Chart& chart, double degrees) {
   DmsAngle dms{99, 99, 99};
-  EXPECT_EQ(chart.ConvDmsAngle(degrees, dms), kTrue) << degrees;
+  EXPECT_EQ(chart.ConvDmsAngle(degrees, dms), Status::Ok()) << degrees;
   return dms;
 }
 
 double DegreesOf(Chart& chart, DmsAngle dms) {
   double degrees = -12345;
-  EXPECT_EQ(chart.ConvDegAngle(dms, degrees), kTrue);
+  EXPECT_EQ(chart.ConvDegAngle(dms, degrees), Status::Ok());
   return degrees;
 }
 
@@ -61,8 +61,8 @@ TEST(Angles, SixteenBitOverflow) {
     EXPECT_EQ(degrees, 12.5);
   }
   double degrees = 0;
-  EXPECT_EQ(chart.ConvDegAngle({32767, 59, 0}, degrees), kTrue);
-  EXPECT_EQ(chart.ConvDegAngle({0, 32767, 0}, degrees), kTrue) << "32767 minutes carry a degree";
+  EXPECT_EQ(chart.ConvDegAngle({32767, 59, 0}, degrees), Status::Ok());
+  EXPECT_EQ(chart.ConvDegAngle({0, 32767, 0}, degrees), Status::Ok()) << "32767 minutes carry a degree";
   EXPECT_EQ(degrees, 1);
 }
 

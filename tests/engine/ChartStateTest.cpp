@@ -26,8 +26,8 @@ TEST(ChartState, TwoChartsDoNotDisturbEachOther) {
   EXPECT_EQ(second.ErrNumber(), 0);
   EXPECT_EQ(second.ErrSource(), "");
 
-  ASSERT_EQ(second.AddSolars(12, 12, 0), kTrue);
-  ASSERT_EQ(first.AddSolars(12, 14, 60), kTrue);
+  ASSERT_EQ(second.AddSolars(12, 12, 0), Status::Ok());
+  ASSERT_EQ(first.AddSolars(12, 14, 60), Status::Ok());
   EXPECT_EQ(second.Solars()->CountSolars(), 1);
   EXPECT_NEAR(second.Solars()->Solar(1).Altitude(), 31.9, 1e-9);
   EXPECT_EQ(second.Solars()->Solar(1).CalcTime(), 12) << "read in the second chart's time system";

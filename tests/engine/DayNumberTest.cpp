@@ -11,13 +11,13 @@ constexpr const char* kBadDate = "不正な日付が指定されています。"
 
 CalcDateArray MonthDayOf(Chart& chart, int16_t totalDays) {
   CalcDateArray monthDay{-7, -7};
-  EXPECT_EQ(chart.ConvCalcDate(totalDays, monthDay), kTrue) << totalDays;
+  EXPECT_EQ(chart.ConvCalcDate(totalDays, monthDay), Status::Ok()) << totalDays;
   return monthDay;
 }
 
 int16_t DayNumberOf(Chart& chart, int16_t month, int16_t day) {
   int16_t totalDays = -7;
-  EXPECT_EQ(chart.ConvTotalDays({month, day}, totalDays), kTrue) << month << "/" << day;
+  EXPECT_EQ(chart.ConvTotalDays({month, day}, totalDays), Status::Ok()) << month << "/" << day;
   return totalDays;
 }
 
@@ -68,7 +68,7 @@ TEST(DayNumbers, OutOfRangeDayNumbersFailWithTheRecordFilled) {
   CalcDateArray monthDay{};
   EXPECT_EQ(chart.ConvCalcDate(367, monthDay), kEngineErrorNumber);
   // A success clears the record again.
-  EXPECT_EQ(chart.ConvCalcDate(1, monthDay), kTrue);
+  EXPECT_EQ(chart.ConvCalcDate(1, monthDay), Status::Ok());
   EXPECT_EQ(chart.ErrNumber(), 0);
   EXPECT_EQ(chart.ErrSource(), "");
 }

@@ -85,8 +85,8 @@ TEST(SunRiseSet, RightAtTheBoundaryTheSunStillRises) {
       declination = std::nextafter(declination, 0.0);
       if (GetNightState(declination, latitude) != 0) continue;
       double rise = -1, set = -1;
-      EngineErrorRecord error;
-      ASSERT_EQ(GetSunRiseSet(error, latitude, declination, rise, set), kTrue)
+      ErrorRecord error;
+      ASSERT_EQ(GetSunRiseSet(error, latitude, declination, rise, set), Status::Ok())
           << latitude << " " << declination;
       EXPECT_LT(rise, 0.1);
       EXPECT_GT(set, 23.9);

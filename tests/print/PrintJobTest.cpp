@@ -131,8 +131,8 @@ struct LoggingRoutines {
 
   int32_t Step(DialDesign design, const std::string& name) {
     log.push_back(name);
-    if (name != failAt) return kTrue;
-    return design.errors.SaveLastError(
+    if (name != failAt) return Status::Ok();
+    return design.errors.Record(
         RaisedError(1004, "mdlDraw." + name, "描画できません: " + name));
   }
 
@@ -178,7 +178,7 @@ class PrintSequenceTest : public ::testing::Test {
 TEST_F(PrintSequenceTest, OnePageDrawsEverythingThenTitleAndEnds) {
   main.DialOption.PrintTitle = true;
   main.General.DebugMode = false;
-  EXPECT_EQ(PrintSundial(main, document, 1, routines.Table()), kTrue);
+  EXPECT_EQ(PrintSundial(main, document, 1, routines.Table()), Status::Ok());
   EXPECT_EQ(log, (Log{"start", "rings", "picture", "face", "gnomon", "dial marks", "gnomon marks",
                       "information", "title 1/1", "end"}));
 }
@@ -186,7 +186,7 @@ TEST_F(PrintSequenceTest, OnePageDrawsEverythingThenTitleAndEnds) {
 TEST_F(PrintSequenceTest, TwoPagesSplitDialAndGnomonWithOneBreakBetween) {
   main.DialOption.PrintTitle = true;
   main.General.DebugMode = true;
-  EXPECT_EQ(PrintSundial(main, document, 2, routines.Table()), kTrue);
+  EXPECT_EQ(PrintSundial(main, document, 2, routines.Table()), Status::Ok());
   EXPECT_EQ(log, (Log{"start", "rings", "picture", "face", "dial marks", "information", "title 1/2",
                       "frame", "new page", "gnomon", "gnomon marks", "title 2/2", "frame", "end"}));
 }
@@ -194,12 +194,12 @@ TEST_F(PrintSequenceTest, TwoPagesSplitDialAndGnomonWithOneBreakBetween) {
 TEST_F(PrintSequenceTest, SwitchesOffLeaveNoTitleAndCountsAboveTwoPrintTwoPages) {
   main.DialOption.PrintTitle = false;
   main.General.DebugMode = false;
-  EXPECT_EQ(PrintSundial(main, document, 7, routines.Table()), kTrue);
+  EXPECT_EQ(PrintSundial(main, document, 7, routines.Table()), Status::Ok());
   EXPECT_EQ(log, (Log{"start", "rings", "picture", "face", "dial marks", "information", "new page",
                       "gnomon", "gnomon marks", "end"}));
   log.clear();
   main.General.DebugMode = true;
-  EXPECT_EQ(PrintSundial(main, document, -1, routines.Table()), kTrue);
+  EXPECT_EQ(PrintSundial(main, document, -1, routines.Table()), Status::Ok());
   EXPECT_EQ(log.size(), 10u);
   EXPECT_EQ(log[8], "frame");
 }
@@ -217,7 +217,7 @@ TEST_F(PrintSequenceTest, SwitchesAreReadAfreshForEveryPage) {
     main.General.DebugMode = true;
     return title(m, t, l, z, page, count);
   };
-  EXPECT_EQ(PrintSundial(main, document, 2, table), kTrue);
+  EXPECT_EQ(PrintSundial(main, document, 2, table), Status::Ok());
   EXPECT_EQ(log, (Log{"start", "rings", "picture", "face", "dial marks", "information", "title 1/2",
                       "frame", "new page", "gnomon", "gnomon marks", "frame", "end"}));
 }
@@ -225,12 +225,12 @@ TEST_F(PrintSequenceTest, SwitchesAreReadAfreshForEveryPage) {
 TEST_F(PrintSequenceTest, AFailingRoutineAbortsTheJobWithItsOwnError) {
   main.DialOption.PrintTitle = true;
   routines.failAt = "face";
-  const int32_t status = PrintSundial(main, document, 2, routines.Table());
+  const Status status = PrintSundial(main, document, 2, routines.Table());
   EXPECT_EQ(status, 1004);
   EXPECT_EQ(log, (Log{"start", "rings", "picture", "face", "kill"}));
-  EXPECT_EQ(main.LastErrNumber(), 1004);
-  EXPECT_EQ(main.LastErrSource(), "mdlDraw.face");
-  EXPECT_EQ(main.LastErrDescription(), "描画できません: face");
+  EXPECT_EQ(main.LastError.Number, 1004);
+  EXPECT_EQ(main.LastError.Source, "mdlDraw.face");
+  EXPECT_EQ(main.LastError.Description, "描画できません: face");
 
   log.clear();
   routines.failAt = "gnomon marks";
@@ -243,14 +243,14 @@ TEST_F(PrintSequenceTest, AFailingRoutineAbortsTheJobWithItsOwnError) {
 TEST_F(PrintSequenceTest, DocumentFailuresAreRecordedAndNothingIsKept) {
   document.failStart = true;
   EXPECT_EQ(PrintSundial(main, document, 1, routines.Table()), 482);
-  EXPECT_EQ(main.LastErrDescription(), "start refused");
+  EXPECT_EQ(main.LastError.Description, "start refused");
   EXPECT_TRUE(log.empty());  // nothing drawn, nothing to abandon
 
   document.failStart = false;
   document.failEnd = true;
   EXPECT_EQ(PrintSundial(main, document, 1, routines.Table()), 75);
   EXPECT_EQ(log.back(), "kill");
-  EXPECT_EQ(main.LastErrSource(), "Printer");
+  EXPECT_EQ(main.LastError.Source, "Printer");
 
   // A fault of the platform, not an error of ours, still aborts and is recorded.
   document.failEnd = false;
@@ -263,15 +263,15 @@ TEST_F(PrintSequenceTest, DocumentFailuresAreRecordedAndNothingIsKept) {
   EXPECT_EQ(log.back(), "kill");
 
   // A success afterwards clears the record.
-  EXPECT_EQ(PrintSundial(main, document, 1, routines.Table()), kTrue);
-  EXPECT_EQ(main.LastErrNumber(), 0);
+  EXPECT_EQ(PrintSundial(main, document, 1, routines.Table()), Status::Ok());
+  EXPECT_EQ(main.LastError.Number, 0);
 }
 
 TEST_F(PrintSequenceTest, LayoutFollowsTheDocumentsPaperOrientationAndLatitude) {
   std::vector<std::string> other;
   FakeDocument b5Landscape{other, kPaperB5, kLandscape, 257, 182};
   main.Chart().Location().setLatitude(-35);
-  ASSERT_EQ(PrintSundial(main, b5Landscape, 1, routines.Table()), kTrue);
+  ASSERT_EQ(PrintSundial(main, b5Landscape, 1, routines.Table()), Status::Ok());
   ASSERT_FALSE(routines.layouts.empty());
   const DialLayout expected = LayoutPage(0.87, kLandscape, 1, -35, 257, 182);
   for (const DialLayout& l : routines.layouts) {
