@@ -89,10 +89,7 @@ Status OpenIntoCopy(MainModel& model, const std::string& path) {
   copy.setPrinter(printer);
   const Status status = copy.OpenDocument(path);
   model.LastError.Clear();
-  if (!status.ok()) {
-    return model.LastError.Record(
-        RaisedError(copy.LastError.Number, copy.LastError.Source, copy.LastError.Description));
-  }
+  if (!status.ok()) return model.LastError.Record(copy.LastError);
   CopyDesign(copy, model);
   printer->Commit();
   return Status::Ok();

@@ -31,12 +31,12 @@ int RunInfoSubcommand(const CommandArgs& args, std::ostream& out, std::ostream& 
       status != kExitOk) {
     return status;
   }
-  try {
-    out << WithLfLineEnds(BuildInfoListing(model.Chart()));
-  } catch (const RaisedError& error) {
-    err << error.Description() << '\n';
+  std::string listing;
+  if (!TrapStatus(model.LastError, [&] { listing = BuildInfoListing(model.Chart()); }).ok()) {
+    err << model.LastError.Description << '\n';
     return kExitFailure;
   }
+  out << WithLfLineEnds(listing);
   if (const auto savePath = parsed.Extra("--save");
       savePath && !model.SaveDocument(*savePath).ok()) {
     err << model.LastError.Description << '\n';

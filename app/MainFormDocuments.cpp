@@ -31,7 +31,7 @@ bool MainFormModel::ConfirmDiscard() {
   const FormAnswer answer =
       ui_.Ask({FormIcon::Question, "現在の設定はまだ保存されていません。保存しますか?",
                "保存の確認", FormButtons::YesNoCancel, FormAnswer::Yes});
-  if (answer == FormAnswer::Yes) return SaveDocumentAs().ok();
+  if (answer == FormAnswer::Yes) return SaveDocumentAs();
   return answer == FormAnswer::No;
 }
 
@@ -79,16 +79,16 @@ void MainFormModel::Save() {
     SaveDocumentAs();
     return;
   }
-  SaveTo(model_.DocumentPath, kSaveCaption);
+  static_cast<void>(SaveTo(model_.DocumentPath, kSaveCaption));  // shows its own failure
 }
 
-int32_t MainFormModel::SaveDocumentAs() {
+bool MainFormModel::SaveDocumentAs() {
   const std::string initial = model_.DocumentPath.empty()
                                   ? JoinPath(StartFolder(model_), kDefaultName)
                                   : model_.DocumentPath;
   const std::string path = ChooseSavePath(initial);
-  if (path.empty()) return 0;
-  return SaveTo(path, kSaveAsCaption);
+  if (path.empty()) return false;
+  return SaveTo(path, kSaveAsCaption).ok();
 }
 
 Status MainFormModel::SaveTo(const std::string& path, const char* caption) {

@@ -130,16 +130,18 @@ bool MainFormModel::AcceptAngle(FormBox box) {
   DmsAngle dms{};
   Chart& chart = model_.Chart();
   double degrees = 0;
-  try {
+  bool inRange = false;
+  ErrorRecord refused;
+  const Status status = TrapStatus(refused, [&] {
     for (int part = 0; part < 3; ++part) {
       const int32_t magnitude = std::abs(WholeNumberOf(Text(BoxAt(row, part))));
       if (magnitude > INT16_MAX) RaiseOverflow();
       dms[static_cast<std::size_t>(part)] = static_cast<int16_t>(negative ? -magnitude : magnitude);
     }
     if (!chart.ConvDegAngle(dms, degrees).ok()) RaiseChartError(chart);
-    const bool inRange = latitude ? degrees > -90 && degrees < 90 && degrees != 0
-                                  : degrees >= -180 && degrees <= 180;
-    if (!inRange) return Refuse(box, FormIcon::Information, rangeMessage);
+    inRange = latitude ? degrees > -90 && degrees < 90 && degrees != 0
+                       : degrees >= -180 && degrees <= 180;
+    if (!inRange) return;
     // The chart refuses what the window lets pass (a longitude of -180):
     // its message, and the box back to the value the chart keeps.
     if (latitude) {
@@ -147,9 +149,9 @@ bool MainFormModel::AcceptAngle(FormBox box) {
     } else {
       chart.Location().setLongitude(degrees);
     }
-  } catch (const RaisedError& error) {
-    return Refuse(box, FormIcon::Exclamation, error.Description());
-  }
+  });
+  if (!status.ok()) return Refuse(box, FormIcon::Exclamation, refused.Description);
+  if (!inRange) return Refuse(box, FormIcon::Information, rangeMessage);
   ShowChart();
   model_.Modified = true;
   return true;
@@ -159,12 +161,12 @@ bool MainFormModel::AcceptDate(FormBox box) {
   if (!ReadNumber(Text(box))) return Refuse(box, FormIcon::Information, kDateMessage);
   int32_t month = 0;
   int32_t day = 0;
-  try {
+  ErrorRecord refused;
+  const Status status = TrapStatus(refused, [&] {
     month = WholeNumberOf(Text(FormBox::Date0));
     day = WholeNumberOf(Text(FormBox::Date1));
-  } catch (const RaisedError& error) {
-    return Refuse(box, FormIcon::Exclamation, error.Description());
-  }
+  });
+  if (!status.ok()) return Refuse(box, FormIcon::Exclamation, refused.Description);
   if (month < 1 || month > 12 || day < 1 || day > DaysInMonth(month, model_.Chart().LeapYear())) {
     return Refuse(box, FormIcon::Information, kDateMessage);
   }
@@ -234,7 +236,7 @@ void MainFormModel::FillAngleRow(FormRow row, double value, bool signedParts) {
 }
 
 bool MainFormModel::FillAll() {
-  try {
+  return TrapStatus(model_.LastError, [&] {
     Chart& chart = model_.Chart();
     const ChartLocation& location = chart.Location();
     SetShown(FormBox::Location, location.Name());
@@ -258,11 +260,7 @@ bool MainFormModel::FillAll() {
     SetShown(FormBox::Date1, TwoDigits(model_.Season.SeasonDate.Day));
     dateOption_ = model_.Season.AdjustEquation ? 1 : 0;
     timeSystemOption_ = chart.TimeSystem() == 0 ? 0 : 1;
-    return true;
-  } catch (const RaisedError& error) {
-    model_.LastError.Record(error);
-    return false;
-  }
+  }).ok();
 }
 
 void MainFormModel::UpdateTitle() {

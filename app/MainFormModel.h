@@ -41,7 +41,7 @@ class MainFormModel {
   int DateOption() const { return dateOption_; }
   bool DateEnabled() const { return dateOption_ == 1; }
   const std::string& Title() const { return title_; }
-  const StatusPanel& Status(int panel) const { return status_[panel == 0 ? 0 : 1]; }
+  const StatusPanel& StatusPanelAt(int panel) const { return status_[panel == 0 ? 0 : 1]; }
   std::optional<FormBox> Editing() const { return editing_; }
 
   // Start-up: fills the window from the design (the date basis applied).
@@ -76,8 +76,8 @@ class MainFormModel {
   bool ConfirmDiscard();
   void Open();
   void Save();
-  // Status::Ok(), 0 when cancelled, or the error number.
-  int32_t SaveDocumentAs();
+  // True when the document was saved; false when cancelled or failed.
+  bool SaveDocumentAs();
   // A path named at start-up: its failure message names the path whatever
   // the reason. True when the document was taken over.
   bool OpenAtStartup(const std::string& path);

@@ -68,7 +68,7 @@ void MainWindow::PrintCommand() {
   if (!pages) return;
   model_.LastError.Clear();
   // The print command shows its own failure message.
-  hooks_.print(this, model_, *pages, StatusCallback());
+  static_cast<void>(hooks_.print(this, model_, *pages, StatusCallback()));
   UpdateStatusBar();
 }
 

@@ -48,10 +48,8 @@ int RunSolarsSubcommand(const CommandArgs& args, std::ostream& out, std::ostream
     return status;
   }
   std::string text;
-  try {
-    text = SeriesText(BuildSeries(model));
-  } catch (const RaisedError& error) {
-    err << error.Description() << '\n';
+  if (!TrapStatus(model.LastError, [&] { text = SeriesText(BuildSeries(model)); }).ok()) {
+    err << model.LastError.Description << '\n';
     return kExitFailure;
   }
   out << text;

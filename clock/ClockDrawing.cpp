@@ -15,7 +15,7 @@ constexpr double kClockRadiusUnit = 10;
 
 Status RecomputeClockSeason(MainModel& main, std::chrono::local_seconds shown) {
   main.LastError.Clear();
-  try {
+  return TrapStatus(main.LastError, [&] {
     const std::chrono::year_month_day date{std::chrono::floor<std::chrono::days>(shown)};
     const CalcDateArray monthDay{static_cast<int16_t>(static_cast<unsigned>(date.month())),
                                  static_cast<int16_t>(static_cast<unsigned>(date.day()))};
@@ -23,10 +23,7 @@ Status RecomputeClockSeason(MainModel& main, std::chrono::local_seconds shown) {
     int16_t dayNumber = 0;
     if (!chart.ConvTotalDays(monthDay, dayNumber).ok()) RaiseChartError(chart);
     chart.Season().setCalcDate(dayNumber);
-    return Status::Ok();
-  } catch (const RaisedError& e) {
-    return main.LastError.Record(e);
-  }
+  });
 }
 
 double HourOfDay(std::chrono::local_seconds dateTime) {
@@ -73,12 +70,11 @@ Status DrawClock(MainModel& main, ClockCanvas& canvas, std::chrono::local_second
   main.LastError.Clear();
   int32_t nightState = kNightStateDayAndNight;
   int32_t state = kClockDay;
-  try {
+  const Status status = TrapStatus(main.LastError, [&] {
     nightState = main.Chart().Season().NightState();
     state = ClockStateAt(main.Chart(), hour);
-  } catch (const RaisedError& e) {
-    return main.LastError.Record(e);
-  }
+  });
+  if (!status.ok()) return status;
   canvas.setClockState(state);
   canvas.Clear(state == kClockDay ? main.ClockDayColor.Background
                                   : main.ClockNightColor.Background);

@@ -51,9 +51,9 @@ struct ClockRoutines {
   using Plain = std::function<Status(DialDesign, ClockView&, const DialLayout&)>;
   using Face = std::function<Status(DialDesign, ClockView&, const DialLayout&, double)>;
   static constexpr auto kClockRings =
-      static_cast<int32_t (*)(DialDesign, ClockView&, const DialLayout&, double)>(DrawDialRings);
+      static_cast<Status (*)(DialDesign, ClockView&, const DialLayout&, double)>(DrawDialRings);
   static constexpr auto kClockFace =
-      static_cast<int32_t (*)(DialDesign, ClockView&, const DialLayout&, double)>(DrawDialFace);
+      static_cast<Status (*)(DialDesign, ClockView&, const DialLayout&, double)>(DrawDialFace);
 
   Plain StateIcon = DrawClockStateIcon;
   Face DialRings = kClockRings;

@@ -72,12 +72,7 @@ template <typename Step>
 Status ClockModel::Guarded(Step step) {
   main_.LastError.Clear();
   seasonFailed_ = false;
-  try {
-    step();
-    return Status::Ok();
-  } catch (const RaisedError& error) {
-    return main_.LastError.Record(error);
-  }
+  return TrapStatus(main_.LastError, step);
 }
 
 int32_t ClockModel::TimeSystem() const {
@@ -99,11 +94,10 @@ local_seconds ClockModel::Present() {
 }
 
 void ClockModel::FollowShownDate() {
-  try {
-    SeasonOfDate(main_.Chart(), shown_);
-  } catch (const RaisedError&) {
+  ErrorRecord failure;
+  if (!TrapStatus(failure, [&] { SeasonOfDate(main_.Chart(), shown_); }).ok()) {
     seasonFailed_ = true;
-    throw;
+    RaiseRecorded(failure);
   }
   polarNight_ = main_.Chart().Season().NightState() == kNightStatePolarNight;
 }

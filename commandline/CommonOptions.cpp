@@ -204,16 +204,20 @@ int PrepareModel(MainModel& model, const CommonOptions& options, std::ostream& e
     err << model.LastError.Description << '\n';
     return kExitFailure;
   }
-  try {
+  ErrorRecord refused;
+  bool seasonApplied = false;
+  const Status status = TrapStatus(refused, [&] {
     ApplyPlaceAndModes(model.Chart(), options);
     ApplyDateBasis(model, options);
-    if (!model.ApplySeason().ok()) {
-      err << ModelErrorText(model) << '\n';
-      return kExitFailure;
-    }
-    ApplyDayOverrides(model.Chart(), options);
-  } catch (const RaisedError& e) {
-    err << e.Description() << '\n';
+    seasonApplied = model.ApplySeason().ok();
+    if (seasonApplied) ApplyDayOverrides(model.Chart(), options);
+  });
+  if (!status.ok()) {
+    err << refused.Description << '\n';
+    return kExitFailure;
+  }
+  if (!seasonApplied) {
+    err << ModelErrorText(model) << '\n';
     return kExitFailure;
   }
   ApplyTimeRange(model, options);

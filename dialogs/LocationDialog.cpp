@@ -247,11 +247,9 @@ void LocationDialog::Accept() {
   const auto place = location_.Chosen();
   if (!place) return;
   model_.LastError.Clear();
-  try {
-    ApplyChosenPlace(model_.Chart(), *place);
-  } catch (const RaisedError& error) {
-    model_.LastError.Record(error);
-    ShowMessage(this, MessageIcon::Exclamation, Text(error.Description()), tr("地域の選択"));
+  if (!TrapStatus(model_.LastError, [&] { ApplyChosenPlace(model_.Chart(), *place); }).ok()) {
+    ShowMessage(this, MessageIcon::Exclamation, Text(model_.LastError.Description),
+                tr("地域の選択"));
     return;
   }
   chosen_ = true;

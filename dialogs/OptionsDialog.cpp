@@ -171,7 +171,7 @@ void OptionsDialog::ShowPicture() {
   preview.fill(Qt::white);
   bool shown = false;
   if (!path.empty() && IsLoadablePicture(path)) {
-    try {
+    static_cast<void>(TrapStatus([&] {
       const auto picture = LoadPicture(path);
       QSizeF size = picture->NaturalSize();
       if (size.isEmpty()) size = QSizeF(kPicturePreviewSize);
@@ -181,8 +181,7 @@ void OptionsDialog::ShowPicture() {
                            (kPicturePreviewSize.height() - size.height()) / 2);
       picture->Paint(painter, QRectF(corner, size));
       shown = true;
-    } catch (const RaisedError&) {
-    }
+    }));
   }
   if (shown) {
     picDialPicture_->setPixmap(preview);

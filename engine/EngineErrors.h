@@ -11,6 +11,7 @@
 #include <new>
 #include <stdexcept>
 #include <string>
+#include <type_traits>
 #include <utility>
 
 // The number of every error the engine detects itself (0x800405E9).
@@ -112,16 +113,21 @@ inline constexpr const char* kDuplicateKeyText =
 // std::exception that is not a RaisedError).
 using FaultRecorder = ErrorRecord (*)(const std::exception& fault);
 
-// The trapping bridge. Runs a routine: Ok when it finishes, otherwise the
-// status of the error it raised, with the record filled. Running out of
+// The trapping bridge. Runs a routine: Ok when it finishes (or the status it
+// returns, if it returns one), otherwise the status of the error it raised,
+// with the record filled. Running out of
 // memory is recorded as kOutOfMemoryNumber without a source; with a
 // FaultRecorder every other std::exception is recorded as it says, without
 // one it passes on.
 template <typename Body>
 Status TrapStatus(ErrorRecord& record, Body&& body, FaultRecorder onFault = nullptr) {
   try {
-    body();
-    return Status::Ok();
+    if constexpr (std::is_same_v<std::invoke_result_t<Body>, Status>) {
+      return body();
+    } else {
+      body();
+      return Status::Ok();
+    }
   } catch (const RaisedError& e) {
     return record.Record(e);
   } catch (const std::exception& fault) {

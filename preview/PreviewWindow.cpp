@@ -359,7 +359,8 @@ void PreviewWindow::Print() {
                   caption, MessageButtons::YesNo, MessageAnswer::Yes) != MessageAnswer::Yes) {
     return;
   }
-  RunPrintCommand(this, main_, model_.PageCount(), PanelStatus());
+  // The command shows its own failure message.
+  static_cast<void>(RunPrintCommand(this, main_, model_.PageCount(), PanelStatus()));
   UpdateStatus();
 }
 

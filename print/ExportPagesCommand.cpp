@@ -26,7 +26,7 @@ QString SuggestedPath(const MainModel& model) {
   return QDir(folder).filePath(QStringLiteral("sundial.pdf"));
 }
 
-int32_t WritePages(MainModel& model, const std::string& path, ExportKind kind, int16_t pageCount) {
+Status WritePages(MainModel& model, const std::string& path, ExportKind kind, int16_t pageCount) {
   const PrinterProperties printer = model.Printer().Current();
   ExportPages pages;
   pages.PaperSize = IsSupportedPaper(printer.PaperSize) ? printer.PaperSize : kPaperA4;

@@ -9,9 +9,9 @@
 
 #include "MainModel.h"
 #include "OutputErrors.h"
+#include "PrintJob.h"
 #include "QPainterDrawTarget.h"
 #include "Version.h"
-#include "PrintJob.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ int16_t PageOf(const PageRequest& request) {
 }
 
 // Layout and the page's routines on a sheet whose user area is the paper.
-int32_t DrawPage(MainModel& main, DrawTarget& target, const PageRequest& request, double zoom,
+Status DrawPage(MainModel& main, DrawTarget& target, const PageRequest& request, double zoom,
                  bool frame) {
   const double factor = PaperFactor(request.PaperSize);
   const DialLayout layout =
@@ -46,7 +46,7 @@ QSize PixelSize(const SheetSize& sheet, double dpi) {
   return QSize(static_cast<int>(width), static_cast<int>(height));
 }
 
-int32_t WritePng(MainModel& main, const std::string& path, const PageRequest& request) {
+Status WritePng(MainModel& main, const std::string& path, const PageRequest& request) {
   const QSize size = PixelSize(PaperSheetSize(request.PaperSize, request.Orientation), request.Dpi);
   QImage image(size, QImage::Format_RGB32);
   const int dotsPerMeter = static_cast<int>(std::lround(request.Dpi / kMillimetersPerInch * 1000));
@@ -66,7 +66,7 @@ int32_t WritePng(MainModel& main, const std::string& path, const PageRequest& re
   return Status::Ok();
 }
 
-int32_t WriteSvg(MainModel& main, const std::string& path, const PageRequest& request) {
+Status WriteSvg(MainModel& main, const std::string& path, const PageRequest& request) {
   const QSize size = PixelSize(PaperSheetSize(request.PaperSize, request.Orientation), request.Dpi);
   QSaveFile file(QString::fromStdString(path));
   if (!file.open(QIODevice::WriteOnly)) RaiseCannotWrite(kSource, path);
@@ -95,29 +95,25 @@ int32_t WriteSvg(MainModel& main, const std::string& path, const PageRequest& re
 }  // namespace
 
 Status ExportPageImage(MainModel& main, const std::string& path, PageImageFormat format,
-                        const PageRequest& request) {
+                       const PageRequest& request) {
   main.LastError.Clear();
-  try {
+  return TrapStatus(main.LastError, [&] {
     return format == PageImageFormat::Png ? WritePng(main, path, request)
                                           : WriteSvg(main, path, request);
-  } catch (const RaisedError& e) {
-    return main.LastError.Record(e);
-  }
+  });
 }
 
 Status RenderPreviewPage(MainModel& main, QPainter& painter, const PageRequest& request,
-                          double zoom, bool showGuide) {
+                         double zoom, bool showGuide) {
   return RenderPreviewPage(main, painter, request, zoom, showGuide,
                            PaperSheetSize(request.PaperSize, request.Orientation));
 }
 
 Status RenderPreviewPage(MainModel& main, QPainter& painter, const PageRequest& request,
-                          double zoom, bool showGuide, const SheetSize& sheet) {
+                         double zoom, bool showGuide, const SheetSize& sheet) {
   main.LastError.Clear();
-  try {
+  return TrapStatus(main.LastError, [&] {
     const auto target = QPainterDrawTarget::ForPreview(painter, sheet.Width, sheet.Height);
     return DrawPage(main, *target, request, zoom, showGuide);
-  } catch (const RaisedError& e) {
-    return main.LastError.Record(e);
-  }
+  });
 }

@@ -102,7 +102,7 @@ Status PrintRehearsed(MainModel& model, QPrinter& printer, int16_t paperSize, in
 
 Status RunPrintCommand(QWidget* window, MainModel& model, int16_t pageCount,
                         const StatusFunction& showStatus, const PrintJob& job) {
-  if (jobRunning) return kInvalidCallNumber;
+  if (jobRunning) return Status::Error(kInvalidCallNumber);
   Status status;
   {
     JobGuard guard;

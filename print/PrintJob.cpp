@@ -111,8 +111,8 @@ DialLayout LayoutPage(double paperFactor, int32_t orientation, int16_t pageCount
 }
 
 Status DrawSundialPage(MainModel& main, DrawTarget& target, const DialLayout& layout, double zoom,
-                        double paperFactor, int16_t page, int16_t pageCount,
-                        const SundialRoutines& r) {
+                       double paperFactor, int16_t page, int16_t pageCount,
+                       const SundialRoutines& r) {
   auto rings = [&] { return r.DialRings(main, target, layout, zoom); };
   auto picture = [&] { return r.BackPicture(main, target, layout); };
   auto face = [&] { return r.DialFace(main, target, layout, zoom); };
@@ -135,39 +135,38 @@ Status DrawSundialPage(MainModel& main, DrawTarget& target, const DialLayout& la
 }
 
 Status PrintSundial(MainModel& main, PrintDevice& document, int16_t pageCount,
-                     const SundialRoutines& routines) {
+                    const SundialRoutines& routines) {
   main.LastError.Clear();
   bool started = false;
-  try {
-    const double factor = PaperFactor(document.PaperSize());
-    document.StartDoc();
-    started = true;
-    const DrawTarget& sheet = document.Page();
-    const DialLayout layout =
-        LayoutPage(factor, document.Orientation(), pageCount, main.Chart().Location().Latitude(),
-                   sheet.ScaleWidth(), sheet.ScaleHeight());
+  Status drawn;  // a routine's failure, which has ended the job itself
+  // A fault of the platform (memory, a device) still aborts the job and is reported.
+  const Status status = TrapStatus(
+      main.LastError,
+      [&] {
+        const double factor = PaperFactor(document.PaperSize());
+        document.StartDoc();
+        started = true;
+        const DrawTarget& sheet = document.Page();
+        const DialLayout layout =
+            LayoutPage(factor, document.Orientation(), pageCount,
+                       main.Chart().Location().Latitude(), sheet.ScaleWidth(), sheet.ScaleHeight());
 
-    const int16_t pages = PrintedPageCount(pageCount);
-    for (int16_t page = 1; page <= pages; ++page) {
-      DrawTarget& target = document.Page();
-      Status status =
-          DrawSundialPage(main, target, layout, 1.0, factor, page, pageCount, routines);
-      // Read afresh for every page, as the title switch is.
-      if (status.ok() && main.General.DebugMode) status = routines.MarginFrame(main, target);
-      if (!status.ok()) {
-        document.KillDoc();
-        return status;
-      }
-      if (page < pages) document.NewPage();
-    }
-    document.EndDoc();
-    return Status::Ok();
-  } catch (const RaisedError& e) {
-    if (started) document.KillDoc();
-    return main.LastError.Record(e);
-  } catch (const std::exception& fault) {
-    // A fault of the platform (memory, a device) still aborts the job and is reported.
-    if (started) document.KillDoc();
-    return main.LastError.Record(FaultAsRaisedError(fault));
-  }
+        const int16_t pages = PrintedPageCount(pageCount);
+        for (int16_t page = 1; page <= pages; ++page) {
+          DrawTarget& target = document.Page();
+          drawn = DrawSundialPage(main, target, layout, 1.0, factor, page, pageCount, routines);
+          // Read afresh for every page, as the title switch is.
+          if (drawn.ok() && main.General.DebugMode) drawn = routines.MarginFrame(main, target);
+          if (!drawn.ok()) {
+            document.KillDoc();
+            return drawn;
+          }
+          if (page < pages) document.NewPage();
+        }
+        document.EndDoc();
+        return Status::Ok();
+      },
+      RecordFault);
+  if (!status.ok() && started && drawn.ok()) document.KillDoc();
+  return status;
 }

@@ -53,9 +53,9 @@ struct SundialRoutines {
   using Element = std::function<Status(DialDesign, DrawTarget&, const DialLayout&, double)>;
   // The paper forms of the two routines that the clock draws too.
   static constexpr auto kPaperRings =
-      static_cast<int32_t (*)(DialDesign, DrawTarget&, const DialLayout&, double)>(DrawDialRings);
+      static_cast<Status (*)(DialDesign, DrawTarget&, const DialLayout&, double)>(DrawDialRings);
   static constexpr auto kPaperFace =
-      static_cast<int32_t (*)(DialDesign, DrawTarget&, const DialLayout&, double)>(DrawDialFace);
+      static_cast<Status (*)(DialDesign, DrawTarget&, const DialLayout&, double)>(DrawDialFace);
 
   Element DialRings = kPaperRings;
   std::function<Status(DialDesign, DrawTarget&, const DialLayout&)> BackPicture = DrawBackPicture;

@@ -282,11 +282,10 @@ std::shared_ptr<const Picture> LoadPicture(const std::string& path) {
 }
 
 bool IsLoadablePicture(const std::string& path) noexcept {
-  try {
-    return LoadPicture(path) != nullptr;
-  } catch (...) {
-    return false;
-  }
+  bool loaded = false;
+  const auto refused = [](const std::exception&) { return ErrorRecord{kInvalidPictureError, {}, {}}; };
+  const Status status = TrapStatus([&] { loaded = LoadPicture(path) != nullptr; }, refused);
+  return status.ok() && loaded;
 }
 
 std::shared_ptr<const Picture> BuiltInPicture(int id) {

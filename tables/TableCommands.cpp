@@ -32,7 +32,7 @@ void ShowFailure(QWidget* parent, const MainModel& model, const QString& caption
 // afterwards, as the main window and the document still describe the
 // design's own day.
 template <typename Writer>
-int32_t WriteWithSeasonKept(QWidget* parent, MainModel& model, Writer writer) {
+Status WriteWithSeasonKept(QWidget* parent, MainModel& model, Writer writer) {
   const BusyScope busy(parent);
   const SeasonGuard season(model.Chart());
   return writer();

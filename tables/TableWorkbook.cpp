@@ -120,7 +120,7 @@ bool WriteWorkbook(const std::string& path, TableKind kind, const YearTable& tab
 
 Status WriteTableWorkbook(MainModel& model, TableKind kind, const std::string& path) {
   model.LastError.Clear();
-  try {
+  return TrapStatus(model.LastError, [&] {
     const YearTable table = BuildYearTable(model.Chart(), kind);
     // The library writes where it is told; it writes to a scratch file
     // first so that the target is replaced only by a complete workbook.
@@ -132,8 +132,5 @@ Status WriteTableWorkbook(MainModel& model, TableKind kind, const std::string& p
     if (!bytes || !WriteFileAtomically(path, *bytes)) {
       RaiseError(kFileAccessNumber, "mdlGraph.lWriteTableWorkbook", CannotSaveMessage(path));
     }
-    return Status::Ok();
-  } catch (const RaisedError& error) {
-    return model.LastError.Record(error);
-  }
+  });
 }

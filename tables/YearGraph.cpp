@@ -165,7 +165,7 @@ void PaintReadout(QPainter& p, const YearGraphLayout& layout, const YearGraphDat
 Status BuildYearGraphData(MainModel& model, std::chrono::year_month_day today,
                            YearGraphData& data) {
   model.LastError.Clear();
-  try {
+  return TrapStatus(model.LastError, [&] {
     Chart& chart = model.Chart();
     const SeasonGuard season(chart);
     const YearTable equation = BuildYearTable(chart, TableKind::EquationOfTime);
@@ -187,10 +187,7 @@ Status BuildYearGraphData(MainModel& model, std::chrono::year_month_day today,
     built.today = DayNumberOf(chart, static_cast<int>(static_cast<unsigned>(today.month())),
                               static_cast<int>(static_cast<unsigned>(today.day())));
     data = std::move(built);
-    return Status::Ok();
-  } catch (const RaisedError& error) {
-    return model.LastError.Record(error);
-  }
+  });
 }
 
 YearGraphLayout::YearGraphLayout(const QRectF& area, int dayCount)

@@ -107,7 +107,7 @@ std::string CannotSaveMessage(std::string_view path) {
 Status WriteTableFile(MainModel& model, TableKind kind, const std::string& path) {
   model.LastError.Clear();
   model.LastDir = GetFolderName(path);
-  try {
+  return TrapStatus(model.LastError, [&] {
     // The whole table is made before the file is touched, so a failing day
     // leaves any earlier file as it was.
     const std::string text = FormatTableFile(kind, BuildYearTable(model.Chart(), kind));
@@ -115,8 +115,5 @@ Status WriteTableFile(MainModel& model, TableKind kind, const std::string& path)
     if (!bytes || !WriteFileAtomically(path, *bytes)) {
       RaiseError(kFileAccessNumber, "mdlGraph.lWriteTableFile", CannotSaveMessage(path));
     }
-    return Status::Ok();
-  } catch (const RaisedError& error) {
-    return model.LastError.Record(error);
-  }
+  });
 }
