@@ -28,8 +28,8 @@ inline constexpr double kDefaultMaxMagnify = 100000;
 inline constexpr int32_t kClockDay = 0;
 inline constexpr int32_t kClockNight = 1;
 
-// Sets Season.CalcDate to the shown date's day number. Status::Ok(), or the engine's
-// error number with the last-error record filled.
+// Sets Season.CalcDate to the shown date's day number. Ok, or the engine's
+// failure status with the last-error record filled.
 Status RecomputeClockSeason(MainModel& main, std::chrono::local_seconds shown);
 
 // The time of day in decimal hours (0 <= h < 24).
@@ -68,8 +68,8 @@ struct ClockRoutines {
 
 // Draws the picture for the shown date-time at hour h (in the chart's time
 // system) on the canvas: day or night, background, then the elements in the
-// window's order. The season must already follow the shown date. Status::Ok(), or
-// the error number with the last-error record filled.
+// window's order. The season must already follow the shown date. Ok, or
+// the failure's status with the last-error record filled.
 Status DrawClock(MainModel& main, ClockCanvas& canvas, std::chrono::local_seconds shown,
                   double hour, double maxMagnify = kDefaultMaxMagnify,
                   const ClockRoutines& routines = {});

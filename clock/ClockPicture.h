@@ -28,7 +28,7 @@ class ClockPicture : public ClockCanvas {
   void Clear(ColorRef background) override;
 
   // The season from the shown date, then the picture for its time of day.
-  // Status::Ok(), or the error number with the last-error record filled.
+  // Ok, or the failure's status with the last-error record filled.
   Status Render(MainModel& main, std::chrono::local_seconds shown,
                  double maxMagnify = kDefaultMaxMagnify);
 

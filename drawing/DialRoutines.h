@@ -1,5 +1,5 @@
 // The dial routines: each draws one element of a sundial onto a DrawTarget
-// and returns Status::Ok(), or the error number with the last-error record filled.
+// and returns Ok, or the failure's status with the last-error record filled.
 #pragma once
 
 #include <chrono>

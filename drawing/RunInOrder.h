@@ -10,7 +10,7 @@
 using DrawStep = std::function<Status()>;
 
 // Runs the steps in order, skipping empty ones, and stops at the first that
-// does not return Status::Ok(), giving its status.
+// fails, giving its status.
 inline Status RunInOrder(std::initializer_list<DrawStep> steps) {
   for (const DrawStep& step : steps) {
     if (!step) continue;

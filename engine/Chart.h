@@ -1,6 +1,6 @@
 // The entry point of the solar engine: modes, location, season and the
-// series of sun positions of one dial. Status-returning members give Status::Ok()
-// or the error number, with ErrNumber/ErrSource/ErrDescription filled; they
+// series of sun positions of one dial. Status-returning members give Ok
+// or the failure's status, with ErrNumber/ErrSource/ErrDescription filled; they
 // never raise. Units and formulas: SolarFormulas.h.
 #pragma once
 
@@ -53,7 +53,7 @@ class Chart {
 
   // Sun positions from StartTime to EndTime (hours in TimeSystem; below
   // -100 means sunrise or sunset; kept inside daylight), every Interval
-  // minutes (0..60) on whole-hour multiples. Status::Ok() or the error number
+  // minutes (0..60) on whole-hour multiples. Ok or the failure's status
   // (kEngineErrorNumber for start after end, a bad interval or polar night);
   // no series after a failure.
   Status AddSolars(double StartTime, double EndTime, int16_t Interval);
@@ -70,7 +70,7 @@ class Chart {
                              std::string_view units);
   std::string FormatDegAngleS(double degAngle, int32_t dmsMember, std::string_view prefix);
 
-  // Day number 1..365/366 (by LeapYear) <-> {month, day}; Status::Ok() or kEngineErrorNumber.
+  // Day number 1..365/366 (by LeapYear) <-> {month, day}; Ok or an error of kEngineErrorNumber.
   Status ConvCalcDate(int16_t totalDays, CalcDateArray& calcDate);
   Status ConvTotalDays(const CalcDateArray& calcDate, int16_t& totalDays);
   bool IsLeapYear(int16_t year);  // raises for a year outside 1..9999

@@ -32,7 +32,7 @@ class ChartSolars {
   void RemoveSolar(std::string_view key);
 
   // Engine-internal: computes and appends one item (kind 0 sunrise, 1 sunset, else ordinary).
-  // time in hours of the current TimeSystem; Status::Ok() or the error number.
+  // time in hours of the current TimeSystem; Ok or the failure's status.
   Status AddSolar(double time, int16_t kind);
 
   // NewEnum: iteration in insertion order.

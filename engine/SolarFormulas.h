@@ -1,7 +1,7 @@
 // The engine's calculation library: day numbers, solar ephemeris, sunrise
 // and sunset, time systems, sun positions, angle text and magnetic
-// declination. Routines that return a status give Status::Ok() or the error
-// number with the record filled; the others raise.
+// declination. Routines that return a status give Ok or the failure's
+// status with the record filled; the others raise.
 //
 // Units throughout: angles in degrees (latitude north positive, longitude
 // and meridian east positive); times of day and the equation of time in
@@ -27,7 +27,7 @@ inline int16_t ToFlag(bool value) {
 }
 
 // Day numbers. ConvCalcDate: day 1..365/366 -> {month 1..12, day 1..31};
-// ConvTotalDays the reverse. Both give Status::Ok() or kEngineErrorNumber (day
+// ConvTotalDays the reverse. Both give Ok or an error of kEngineErrorNumber (day
 // number, month or day out of range; a leap flag that is neither admits
 // nothing).
 Status ConvCalcDate(ErrorRecord& error, int16_t totalDays, CalcDateArray& calcDate,
@@ -41,11 +41,11 @@ bool IsLeapYear(ErrorRecord& error, int16_t year);
 //
 // Season 1..8 (立春, 春分, 立夏, 夏至, 立秋, 秋分, 立冬, 冬至) -> its day number
 // and a fixed declination in degrees (+-16.333, 0, +-23.45), not the series'.
-// Status::Ok(), or kEngineErrorNumber for another season number.
+// Ok, or an error of kEngineErrorNumber for another season number.
 Status GetSeasonSpec(ErrorRecord& error, int32_t season, int16_t& totalDays,
                        double& declination);
 // The sun's declination in degrees, north positive, limited to
-// -23.45..23.45; always Status::Ok(). A six-term Fourier series in the day angle
+// -23.45..23.45. A six-term Fourier series in the day angle
 // w*(day + 0.5), w = 2 pi / 365 (366 with the leap flag, 0 for a flag that is
 // neither). Source: the coefficients are quoted in Japanese solar-energy and
 // building-climate references, but no original author or year could be
@@ -58,7 +58,7 @@ Status GetSeasonSpec(ErrorRecord& error, int32_t season, int16_t& totalDays,
 void GetSolarDeclination(int16_t totalDays, int16_t leapFlag, double& declination);
 // The equation of time in hours: true minus mean solar time, positive when
 // the sundial runs ahead of the clock; about -0.241..+0.275 h (-14.5..+16.5
-// min), limited to -0.25..0.28333. Always Status::Ok(). compatibleFlag picks the
+// min), limited to -0.25..0.28333. compatibleFlag picks the
 // formula:
 // - kFlagTrue: three harmonics in amplitude-phase form of v = day * 2 pi /
 //   366 (always 366, no half day). Source not found: its constant and
@@ -80,7 +80,7 @@ int32_t GetNightState(double declination, double latitude);
 // Sunrise and sunset in true solar hours (0..24) for a latitude strictly
 // inside -90..90 and a declination in degrees: 12 -+ H/15 with
 // cos H = -tan(latitude) tan(declination). Midnight sun gives (0, 24);
-// polar night gives kEngineErrorNumber; otherwise Status::Ok(). This is the
+// polar night gives kEngineErrorNumber; otherwise Ok. This is the
 // geometric rise of the sun's centre on the true horizon, without
 // refraction or semi-diameter: the rising and setting formula of spherical
 // astronomy (e.g. Meeus, Astronomical Algorithms, 2nd ed. 1998, ch. 15)
@@ -134,7 +134,7 @@ std::pair<double, double> GetSolarAzimuth(const SolarDayAngles& day, double alti
 
 // Angles: decimal degrees (or hours) <-> {degrees, minutes, seconds}, the
 // sign on the first non-zero member, seconds rounded half to even. Both
-// give Status::Ok() or kOverflowNumber (a member beyond 16 bits, |x| >= 32768).
+// give Ok or an error of kOverflowNumber (a member beyond 16 bits, |x| >= 32768).
 Status ConvDmsAngle(ErrorRecord& error, double degAngle, DmsAngle& dmsAngle);
 Status ConvDegAngle(ErrorRecord& error, const DmsAngle& dmsAngle, double& degAngle);
 // Text of an angle: prefix names the sign words ("+-", "NS", "EW", "北南",

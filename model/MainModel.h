@@ -27,10 +27,10 @@ class MainModel : public Settings {
   operator DialDesign() { return {*this, chart_, LastError}; }
 
   // Pushes the date basis (Season.AdjustEquation, Season.SeasonDate, the
-  // latitude's hemisphere) into the chart. True or the error number.
+  // latitude's hemisphere) into the chart. Ok or the failure's status.
   Status ApplySeason();
 
-  // The settings document. True or the error number (last-error record filled).
+  // The settings document. Ok or the failure's status (last-error record filled).
   Status OpenDocument(const std::string& path);
   Status SaveDocument(const std::string& path);
 

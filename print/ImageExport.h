@@ -24,14 +24,14 @@ struct PageRequest {
 
 // Draws the requested page as the print job draws it (the whole sheet is
 // the printable area; the margin frame in debug mode) and writes it to the
-// file. Status::Ok(), or the error number with the last-error record filled.
+// file. Ok, or the failure's status with the last-error record filled.
 Status ExportPageImage(MainModel& main, const std::string& path, PageImageFormat format,
                         const PageRequest& request);
 
 // Draws the requested page onto an active painter whose device shows the
 // whole sheet at `zoom` times its real size, as the preview picture does:
 // the preview's kind and zoom, the margin guide when showGuide is on.
-// Status::Ok(), or the error number with the last-error record filled.
+// Ok, or the failure's status with the last-error record filled.
 Status RenderPreviewPage(MainModel& main, QPainter& painter, const PageRequest& request,
                           double zoom, bool showGuide);
 // The same on a sheet of the given millimetres (a printer's paper that is

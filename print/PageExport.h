@@ -24,7 +24,7 @@ struct ExportPages {
   double Dpi = 150;       // of a picture
 };
 
-// Writes the file. Status::Ok(), or the error number with the last-error record filled.
+// Writes the file. Ok, or the failure's status with the last-error record filled.
 Status ExportPagesToFile(MainModel& main, const std::string& path, ExportKind kind,
                           const ExportPages& pages);
 

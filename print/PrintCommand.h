@@ -20,7 +20,7 @@ inline constexpr const char* kNoPrinterText = "有効なプリンタが見つか
 using StatusFunction = std::function<void(const QString& icon, const QString& text)>;
 
 // Prints the design on the current printer (pageCount below 2: one page,
-// otherwise dial and gnomon on two). Status::Ok(), or the error number with the
+// otherwise dial and gnomon on two). Ok, or the failure's status with the
 // last-error record filled; without a usable printer that is kNoPrinterText.
 Status PrintOnPrinter(MainModel& model, int16_t pageCount);
 
@@ -35,7 +35,8 @@ using PrintJob = std::function<Status(MainModel&, int16_t)>;
 
 // The print command after the calling window's checks: the device name in
 // the status, the window busy (no command re-enters) until the job ends,
-// then the failure's description with the caption "印刷". Status::Ok() or the error
-// number; a call while a job runs does nothing and gives kInvalidCallNumber.
+// then the failure's description with the caption "印刷". Ok or the failure's
+// status; a call while a job runs does nothing and gives an error of
+// kInvalidCallNumber.
 Status RunPrintCommand(QWidget* window, MainModel& model, int16_t pageCount,
                         const StatusFunction& showStatus, const PrintJob& job = PrintOnPrinter);

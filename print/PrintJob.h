@@ -73,7 +73,7 @@ struct SundialRoutines {
 // Draws the elements of one page of a job of pageCount pages (below 2: the
 // single page with everything; otherwise page 1 the dial, page 2 the
 // gnomon), then the page title when DialOption.PrintTitle is on. The margin
-// frame is the caller's. Status::Ok(), or the failing routine's error number with
+// frame is the caller's. Ok, or the failing routine's status with
 // its record left in the last-error record.
 Status DrawSundialPage(MainModel& main, DrawTarget& target, const DialLayout& layout, double zoom,
                         double paperFactor, int16_t page, int16_t pageCount,
@@ -81,7 +81,7 @@ Status DrawSundialPage(MainModel& main, DrawTarget& target, const DialLayout& la
 
 // Prints the design on the document: one page when pageCount is below 2,
 // otherwise dial and gnomon on two pages; the margin frame on every page in
-// debug mode. Status::Ok(), or the number of the error that stopped the job (the
+// debug mode. Ok, or the status of the error that stopped the job (the
 // document is then abandoned and the last-error record filled).
 Status PrintSundial(MainModel& main, PrintDevice& document, int16_t pageCount,
                      const SundialRoutines& routines = {});

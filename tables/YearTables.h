@@ -66,12 +66,12 @@ std::string SuggestedTableFolder(std::string_view documentPath, std::string_view
                                  std::string_view appFolder);
 
 // The file output to a chosen path: LastDir becomes the path's folder; the
-// file is written in CP932 as a whole or not at all. True or the error
-// number, with the last-error record filled.
+// file is written in CP932 as a whole or not at all. Ok or the failure's
+// status, with the last-error record filled.
 Status WriteTableFile(MainModel& model, TableKind kind, const std::string& path);
 
 // The workbook output (.xlsx): the formatted table sheet and the line chart
-// on its own sheet. True or the error number, with the last-error record
+// on its own sheet. Ok or the failure's status, with the last-error record
 // filled. Written as a whole or not at all.
 Status WriteTableWorkbook(MainModel& model, TableKind kind, const std::string& path);
 

@@ -10,7 +10,7 @@ using namespace std::chrono;
 class Clock : public ::testing::Test {
  protected:
   void SetUp() override { PrepareModel(main); }
-  int32_t Shadow(double time, int32_t mode, bool invert, double limit = 100000) {
+  Status Shadow(double time, int32_t mode, bool invert, double limit = 100000) {
     return DrawClockShadow(main, clock, clock.Layout(), time, mode, invert, limit);
   }
   double Angle(DevicePoint from, DevicePoint to) {
@@ -71,12 +71,12 @@ TEST_F(Clock, NoShadowWithoutSunAndFailuresLeaveNoSunPositions) {
   EXPECT_TRUE(clock.target.Of(RecordOp::Polygon).empty());
   EXPECT_FALSE(main.Chart().SolarsExists());
 
-  EXPECT_EQ(Shadow(2, 0, false), kEngineErrorNumber);  // before sunrise
+  EXPECT_EQ(Shadow(2, 0, false), Status::Error(kEngineErrorNumber));  // before sunrise
   EXPECT_EQ(main.LastError.Source, "Chart.AddSolars");
   EXPECT_FALSE(main.Chart().SolarsExists());
 
   clock.target.RefuseAfter(RecordOp::Polygon, 0);
-  EXPECT_EQ(Shadow(15, 0, false), RecordingTarget::kRefusedNumber);
+  EXPECT_EQ(Shadow(15, 0, false), Status::Error(RecordingTarget::kRefusedNumber));
   EXPECT_FALSE(main.Chart().SolarsExists());
 }
 

@@ -9,7 +9,7 @@ namespace {
 class DialFace : public ::testing::Test {
  protected:
   void SetUp() override { PrepareModel(main); }
-  int32_t Draw(double zoom = 1.0) { return DrawDialFace(main, page, A4Layout(), zoom); }
+  Status Draw(double zoom = 1.0) { return DrawDialFace(main, page, A4Layout(), zoom); }
   MainModel main;
   RecordingTarget page;
 };
@@ -171,7 +171,7 @@ TEST_F(DialFace, OtherSurfacesKeepTheirPenButGetTheFont) {
 
 TEST_F(DialFace, FailuresAreRecordedAndLeaveNoSunPositions) {
   PrepareModel(main, 70, 8);  // polar night
-  EXPECT_EQ(Draw(), kEngineErrorNumber);
+  EXPECT_EQ(Draw(), Status::Error(kEngineErrorNumber));
   EXPECT_EQ(main.LastError.Source, "mdlChartSolarlib.gGetSunRiseSet");
   EXPECT_EQ(main.LastError.Description, "極夜です。日の出・日の入時刻を算出できません。");
   EXPECT_FALSE(main.Chart().SolarsExists());
@@ -179,7 +179,7 @@ TEST_F(DialFace, FailuresAreRecordedAndLeaveNoSunPositions) {
   // A surface that refuses the third label keeps what was drawn before.
   PrepareModel(main);
   page.RefuseAfter(RecordOp::Text, 2);
-  EXPECT_EQ(Draw(), RecordingTarget::kRefusedNumber);
+  EXPECT_EQ(Draw(), Status::Error(RecordingTarget::kRefusedNumber));
   EXPECT_EQ(main.LastError.Number, RecordingTarget::kRefusedNumber);
   EXPECT_EQ(page.Of(RecordOp::Text).size(), 2u);
   EXPECT_FALSE(main.Chart().SolarsExists());

@@ -61,7 +61,7 @@ TEST_F(Pattern, SouthernGnomonIsMirroredTopToBottom) {
 
 TEST_F(Pattern, NearPoleSizesOverflowInsteadOfReachingTheDevice) {
   main.Chart().Location().setLatitude(89.9999999);
-  EXPECT_EQ(DrawGnomon(main, page, A4Layout(), 1.0, 1.0), kOverflowNumber);
+  EXPECT_EQ(DrawGnomon(main, page, A4Layout(), 1.0, 1.0), Status::Error(kOverflowNumber));
   EXPECT_EQ(main.LastError.Description, "オーバーフローしました。");
   EXPECT_TRUE(page.Of(RecordOp::Polygon).empty());
 }

@@ -11,7 +11,7 @@ class Information : public ::testing::Test {
     main.Chart().Location().setTimeZone(9);
     main.Chart().Season().setEquationOfTime(0);
   }
-  int32_t Draw() { return DrawInformation(main, page, A4Layout(), 1.0); }
+  Status Draw() { return DrawInformation(main, page, A4Layout(), 1.0); }
   MainModel main;
   RecordingTarget page;  // margins 15 - 4.2333 mm inside the printable area
   const double margin = 15 - 100 * 25.4 / 600;
@@ -83,7 +83,7 @@ TEST_F(Information, NothingWithoutPrintInfoAndFailureOnAMuteDevice) {
 
   main.DialOption.PrintInfo = true;
   page.OffsetUnknown = true;
-  EXPECT_EQ(Draw(), RecordingTarget::kRefusedNumber);
+  EXPECT_EQ(Draw(), Status::Error(RecordingTarget::kRefusedNumber));
   EXPECT_EQ(main.LastError.Description, "プロパティの値が不正です。");
   EXPECT_TRUE(page.Log.empty());
 }

@@ -30,7 +30,7 @@ void ExpectTimes(const Chart& chart, const std::vector<double>& expected) {
 }
 
 void ExpectFailure(Chart& chart, Status status, const char* text) {
-  EXPECT_EQ(status, kEngineErrorNumber);
+  EXPECT_EQ(status, Status::Error(kEngineErrorNumber));
   EXPECT_EQ(chart.ErrNumber(), kEngineErrorNumber);
   EXPECT_EQ(chart.ErrSource(), "Chart.AddSolars");
   EXPECT_EQ(chart.ErrDescription(), text);
@@ -156,7 +156,7 @@ TEST(AddSolars, PolarNightFailsAndLeavesNoSeries) {
   Chart chart;
   chart.Location().setLatitude(-70);
   chart.Season().setSolarDeclination(23.45);
-  ASSERT_EQ(chart.AddSolars(-999, -999, 60), kEngineErrorNumber);
+  ASSERT_EQ(chart.AddSolars(-999, -999, 60), Status::Error(kEngineErrorNumber));
   EXPECT_EQ(chart.ErrSource(), "mdlChartSolarlib.gGetSunRiseSet");
   EXPECT_FALSE(chart.SolarsExists());
 }
@@ -269,7 +269,7 @@ TEST(SolarsCollection, PositionsKeysAndRemoval) {
   EXPECT_EQ(keys, (std::vector<std::string>{"3", "4"}));
 
   // Appending after a removal would reuse the key of the count: refused.
-  EXPECT_EQ(solars.AddSolar(13, 2), 457);
+  EXPECT_EQ(solars.AddSolar(13, 2), Status::Error(457));
   EXPECT_EQ(solars.CountSolars(), 2);
   solars.RemoveSolar("4");
   EXPECT_EQ(solars.AddSolar(13, 2), Status::Ok());

@@ -82,7 +82,7 @@ TEST(MainModel, ApplySeasonUsesTheDayOrTheLocalSummerSolstice) {
 
   // 29 February on a chart without leap year: the engine's error is recorded.
   model.Season.SeasonDate = {2025, 2, 29};
-  EXPECT_EQ(model.ApplySeason(), kEngineErrorNumber);
+  EXPECT_EQ(model.ApplySeason(), Status::Error(kEngineErrorNumber));
   EXPECT_EQ(model.LastError.Number, kEngineErrorNumber);
   EXPECT_FALSE(model.LastError.Description.empty());
   EXPECT_EQ(model.Chart().Season().CalcDate(), 60);

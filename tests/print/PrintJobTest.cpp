@@ -114,12 +114,8 @@ TEST(LayoutTest, EquatorPortraitOnePageUsesTheBareBaseLength) {
 }
 
 TEST(LayoutTest, ALatitudeWithoutFiniteLayoutRaises) {
-  try {
-    LayoutPage(1.0, kPortrait, 1, std::nan(""), 210, 297);
-    FAIL() << "no error";
-  } catch (const RaisedError& e) {
-    EXPECT_EQ(e.Number(), 6);
-  }
+  EXPECT_EQ(TrapStatus([&] { LayoutPage(1.0, kPortrait, 1, std::nan(""), 210, 297); }),
+            Status::Error(6));
 }
 
 // Routines that log their calls ("rings", "title 1/2", ...) and fail on request.
@@ -129,11 +125,10 @@ struct LoggingRoutines {
   std::vector<DialLayout> layouts;
   std::vector<double> gnomonFactors;
 
-  int32_t Step(DialDesign design, const std::string& name) {
+  Status Step(DialDesign design, const std::string& name) {
     log.push_back(name);
     if (name != failAt) return Status::Ok();
-    return design.errors.Record(
-        RaisedError(1004, "mdlDraw." + name, "描画できません: " + name));
+    return design.errors.Record(1004, "mdlDraw." + name, "描画できません: " + name);
   }
 
   SundialRoutines Table() {
@@ -234,7 +229,7 @@ TEST_F(PrintSequenceTest, AFailingRoutineAbortsTheJobWithItsOwnError) {
 
   log.clear();
   routines.failAt = "gnomon marks";
-  EXPECT_EQ(PrintSundial(main, document, 2, routines.Table()), 1004);
+  EXPECT_EQ(PrintSundial(main, document, 2, routines.Table()), Status::Error(1004));
   EXPECT_EQ(log.back(), "kill");
   EXPECT_EQ(std::count(log.begin(), log.end(), "end"), 0);
   EXPECT_EQ(std::count(log.begin(), log.end(), "title 2/2"), 0);
@@ -242,13 +237,13 @@ TEST_F(PrintSequenceTest, AFailingRoutineAbortsTheJobWithItsOwnError) {
 
 TEST_F(PrintSequenceTest, DocumentFailuresAreRecordedAndNothingIsKept) {
   document.failStart = true;
-  EXPECT_EQ(PrintSundial(main, document, 1, routines.Table()), 482);
+  EXPECT_EQ(PrintSundial(main, document, 1, routines.Table()), Status::Error(482));
   EXPECT_EQ(main.LastError.Description, "start refused");
   EXPECT_TRUE(log.empty());  // nothing drawn, nothing to abandon
 
   document.failStart = false;
   document.failEnd = true;
-  EXPECT_EQ(PrintSundial(main, document, 1, routines.Table()), 75);
+  EXPECT_EQ(PrintSundial(main, document, 1, routines.Table()), Status::Error(75));
   EXPECT_EQ(log.back(), "kill");
   EXPECT_EQ(main.LastError.Source, "Printer");
 
@@ -259,7 +254,7 @@ TEST_F(PrintSequenceTest, DocumentFailuresAreRecordedAndNothingIsKept) {
   table.DialFace = [](DialDesign, DrawTarget&, const DialLayout&, double) -> int32_t {
     throw std::bad_alloc();
   };
-  EXPECT_EQ(PrintSundial(main, document, 1, table), 7);
+  EXPECT_EQ(PrintSundial(main, document, 1, table), Status::Error(7));
   EXPECT_EQ(log.back(), "kill");
 
   // A success afterwards clears the record.

@@ -148,9 +148,9 @@ TEST_F(PageImageTest, SvgIsWrittenAtThePapersSize) {
 TEST_F(PageImageTest, UnwritableFileIsReportedNotCrashed) {
   PrepareNoonOnAxis(main, 34.65);
   const std::string path = dir.filePath("no/such/folder/page.png").toStdString();
-  EXPECT_EQ(ExportPageImage(main, path, PageImageFormat::Png, {kPaperA4, kPortrait, 1, 1, 50}), 75);
+  EXPECT_EQ(ExportPageImage(main, path, PageImageFormat::Png, {kPaperA4, kPortrait, 1, 1, 50}), Status::Error(75));
   EXPECT_NE(main.LastError.Description.find(path), std::string::npos);
-  EXPECT_EQ(ExportPdf(main, dir.filePath("none/x.pdf").toStdString(), kPaperA4, kPortrait, 1), 75);
+  EXPECT_EQ(ExportPdf(main, dir.filePath("none/x.pdf").toStdString(), kPaperA4, kPortrait, 1), Status::Error(75));
 }
 
 // The pages and sheet sizes a PDF declares.
@@ -209,7 +209,7 @@ TEST_F(PdfExportTest, AnAbandonedJobLeavesTheEarlierFileAsItWas) {
     return m.errors.Record(380, "mdlDraw.DrawGnomon", "refused");
   };
   PdfDevice document(path, kPaperA4, kPortrait);
-  EXPECT_EQ(PrintSundial(main, document, 2, failing), 380);
+  EXPECT_EQ(PrintSundial(main, document, 2, failing), Status::Error(380));
   std::ifstream in(path);
   std::string content;
   std::getline(in, content);

@@ -59,11 +59,11 @@ class PrintWindowsTest : public QObject {
     QStringList shown;
     const auto status = [&](const QString&, const QString& text) { shown << text; };
     int jobs = 0;
-    int32_t inner = 0;
+    Status inner;
     int16_t printedPages = 0;
     bool busy = false;
     bool closed = true;
-    const int32_t result =
+    const Status result =
         RunPrintCommand(&window, model, 2, status, [&](MainModel& m, int16_t pages) {
           ++jobs;
           printedPages = pages;
@@ -80,8 +80,8 @@ class PrintWindowsTest : public QObject {
     QVERIFY(busy);
     QVERIFY(!closed);
     QVERIFY(window.isVisible());
-    QCOMPARE(inner, kInvalidCallNumber);
-    QCOMPARE(result, 482);
+    QCOMPARE(inner, Status::Error(kInvalidCallNumber));
+    QCOMPARE(result, Status::Error(482));
     QVERIFY(window.isEnabled());
     QCOMPARE(shown, (QStringList{"Office Laserに印刷しています...", ""}));
     QCOMPARE(messages.asked.size(), size_t{1});
