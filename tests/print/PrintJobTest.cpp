@@ -221,7 +221,7 @@ TEST_F(PrintSequenceTest, AFailingRoutineAbortsTheJobWithItsOwnError) {
   main.DialOption.PrintTitle = true;
   routines.failAt = "face";
   const Status status = PrintSundial(main, document, 2, routines.Table());
-  EXPECT_EQ(status, 1004);
+  EXPECT_EQ(status, Status::Error(1004));
   EXPECT_EQ(log, (Log{"start", "rings", "picture", "face", "kill"}));
   EXPECT_EQ(main.LastError.Number, 1004);
   EXPECT_EQ(main.LastError.Source, "mdlDraw.face");
@@ -251,7 +251,7 @@ TEST_F(PrintSequenceTest, DocumentFailuresAreRecordedAndNothingIsKept) {
   document.failEnd = false;
   log.clear();
   SundialRoutines table = routines.Table();
-  table.DialFace = [](DialDesign, DrawTarget&, const DialLayout&, double) -> int32_t {
+  table.DialFace = [](DialDesign, DrawTarget&, const DialLayout&, double) -> Status {
     throw std::bad_alloc();
   };
   EXPECT_EQ(PrintSundial(main, document, 1, table), Status::Error(7));

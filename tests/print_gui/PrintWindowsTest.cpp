@@ -106,7 +106,7 @@ class PrintWindowsTest : public QObject {
     failing.GnomonMarks = [](DialDesign design, DrawTarget&, const DialLayout&, double) {
       return design.errors.Record(1004, "mdlDraw", "描画できません。");
     };
-    QCOMPARE(PrintRehearsed(model, printer, kPaperA4, kPortrait, 2, failing), 1004);
+    QCOMPARE(PrintRehearsed(model, printer, kPaperA4, kPortrait, 2, failing), Status::Error(1004));
     QVERIFY(!QFileInfo::exists(out));
     QCOMPARE(PrintRehearsed(model, printer, kPaperA4, kPortrait, 2), Status::Ok());
     QVERIFY(QFileInfo(out).size() > 1000);

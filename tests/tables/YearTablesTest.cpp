@@ -93,7 +93,7 @@ TEST(TableFile, UnwritablePathIsReportedAndLeavesNothingBehind) {
   const std::string path = folder.Path("missing/t.csv");
   const Status status = WriteTableFile(model, TableKind::SolarDeclination, path);
   EXPECT_NE(status, Status::Ok());
-  EXPECT_EQ(model.LastError.Number, status);
+  EXPECT_EQ(model.LastError.Number, status.number());
   EXPECT_EQ(model.LastError.Description, path + "を保存することができません。");
   EXPECT_FALSE(fs::exists(path));
   EXPECT_EQ(ReadFileBytes(path), std::nullopt);
