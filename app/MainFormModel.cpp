@@ -236,7 +236,7 @@ void MainFormModel::FillAngleRow(FormRow row, double value, bool signedParts) {
 }
 
 bool MainFormModel::FillAll() {
-  return TrapStatus(model_.LastError, [&] {
+  const Status status = TrapStatus(model_.LastError, [&] {
     Chart& chart = model_.Chart();
     const ChartLocation& location = chart.Location();
     SetShown(FormBox::Location, location.Name());
@@ -260,7 +260,8 @@ bool MainFormModel::FillAll() {
     SetShown(FormBox::Date1, TwoDigits(model_.Season.SeasonDate.Day));
     dateOption_ = model_.Season.AdjustEquation ? 1 : 0;
     timeSystemOption_ = chart.TimeSystem() == 0 ? 0 : 1;
-  }).ok();
+  });
+  return status.ok();
 }
 
 void MainFormModel::UpdateTitle() {

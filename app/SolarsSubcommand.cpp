@@ -17,8 +17,8 @@ constexpr std::string_view kSynopsis = "umbrafex solars [DOC.ufx] [options]";
 const ChartSolars& BuildSeries(MainModel& model) {
   Chart& chart = model.Chart();
   chart.RemoveSolars();
-  if (!chart.AddSolars(model.CalcTime.StartTime, model.CalcTime.EndTime, model.CalcTime.Interval).ok())
-    RaiseChartError(chart);
+  const CalcTimeSettings& range = model.CalcTime;
+  if (!chart.AddSolars(range.StartTime, range.EndTime, range.Interval).ok()) RaiseChartError(chart);
   return *chart.Solars();
 }
 

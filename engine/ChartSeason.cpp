@@ -11,10 +11,10 @@ std::pair<double, double> SolarRiseSet(ChartState& state) {
   state.Error.Clear();
   double rise = 0;
   double set = 0;
-  if (!GetSunRiseSet(state.Error, state.Location.Latitude(), state.Season.SolarDeclination(), rise,
-                     set).ok()) {
-    RaiseRecorded(state.Error);
-  }
+  const Status status =
+      GetSunRiseSet(state.Error, state.Location.Latitude(), state.Season.SolarDeclination(), rise,
+                    set);
+  if (!status.ok()) RaiseRecorded(state.Error);
   return {rise, set};
 }
 
