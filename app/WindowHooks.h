@@ -24,7 +24,7 @@ struct WindowHooks {
   std::function<bool(QWidget* parent, MainModel& model, int page)> options;
   // Ok or the failure's status, with the model's last-error record filled.
   std::function<Status(QWidget* window, MainModel& model, int16_t pageCount,
-                        const StatusShower& showStatus)>
+                       const StatusShower& showStatus)>
       print;
   std::function<bool(QWidget* parent, MainModel& model, const StatusShower& showStatus)>
       printerSetup;

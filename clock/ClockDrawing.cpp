@@ -66,7 +66,7 @@ DialLayout ClockLayout(const DrawTarget& picture) {
 }
 
 Status DrawClock(MainModel& main, ClockCanvas& canvas, std::chrono::local_seconds shown,
-                  double hour, double maxMagnify, const ClockRoutines& r) {
+                 double hour, double maxMagnify, const ClockRoutines& r) {
   main.LastError.Clear();
   int32_t nightState = kNightStateDayAndNight;
   int32_t state = kClockDay;

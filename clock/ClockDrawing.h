@@ -59,7 +59,7 @@ struct ClockRoutines {
   Face DialRings = kClockRings;
   Face DialFace = kClockFace;
   std::function<Status(DialDesign, ClockView&, const DialLayout&, std::chrono::local_seconds,
-                        double)>
+                       double)>
       DateTime = DrawClockDateTime;
   std::function<Status(DialDesign, ClockView&, const DialLayout&, double, int32_t, bool, double)>
       Shadow = DrawClockShadow;
@@ -71,5 +71,5 @@ struct ClockRoutines {
 // window's order. The season must already follow the shown date. Ok, or
 // the failure's status with the last-error record filled.
 Status DrawClock(MainModel& main, ClockCanvas& canvas, std::chrono::local_seconds shown,
-                  double hour, double maxMagnify = kDefaultMaxMagnify,
-                  const ClockRoutines& routines = {});
+                 double hour, double maxMagnify = kDefaultMaxMagnify,
+                 const ClockRoutines& routines = {});

@@ -30,7 +30,7 @@ class ClockPicture : public ClockCanvas {
   // The season from the shown date, then the picture for its time of day.
   // Ok, or the failure's status with the last-error record filled.
   Status Render(MainModel& main, std::chrono::local_seconds shown,
-                 double maxMagnify = kDefaultMaxMagnify);
+                double maxMagnify = kDefaultMaxMagnify);
 
   // The picture as drawn so far (valid while the picture lives), in device
   // pixels.

@@ -134,7 +134,7 @@ void ApplyTimeRange(MainModel& model, const CommonOptions& o) {
 
 const std::string& ModelErrorText(const MainModel& model) {
   return model.LastError.Description.empty() ? model.Chart().ErrDescription()
-                                            : model.LastError.Description;
+                                             : model.LastError.Description;
 }
 
 }  // namespace

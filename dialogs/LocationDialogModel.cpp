@@ -198,8 +198,7 @@ double ConvertOrRaise(Chart& chart, const DmsTriple& triple) {
 void ApplyChosenPlace(Chart& chart, const ChosenPlace& place) {
   const double latitude = ConvertOrRaise(chart, place.Latitude);
   if (latitude == 0) {
-    RaiseError(kEngineErrorNumber, "Location.Latitude",
-                      "不正な緯度の値が指定されています。");
+    RaiseError(kEngineErrorNumber, "Location.Latitude", "不正な緯度の値が指定されています。");
   }
   const double longitude = ConvertOrRaise(chart, place.Longitude);
   ChartLocation& location = chart.Location();

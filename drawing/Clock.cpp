@@ -105,7 +105,7 @@ Status DrawClockStateIcon(DialDesign design, ClockView& clock, const DialLayout&
 }
 
 Status DrawClockDateTime(DialDesign design, ClockView& clock, const DialLayout& layout,
-                          std::chrono::local_seconds dateTime, double hour) {
+                         std::chrono::local_seconds dateTime, double hour) {
   return RunDrawRoutine(design, [&] {
     DrawTarget& t = clock.picClock();
     t.setFont(design.settings.ClockClockFont);
@@ -117,7 +117,7 @@ Status DrawClockDateTime(DialDesign design, ClockView& clock, const DialLayout& 
 }
 
 Status DrawClockShadow(DialDesign design, ClockView& clock, const DialLayout& layout, double time,
-                        int32_t mode, bool invert, double lengthLimit) {
+                       int32_t mode, bool invert, double lengthLimit) {
   return RunDrawRoutine(
       design, [&] { DrawShadow(design, clock, layout, time, mode, invert, lengthLimit); });
 }

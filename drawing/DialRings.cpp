@@ -63,8 +63,7 @@ Status DrawDialRingsPass(const DrawPass& pass, const DialLayout& layout) {
 
 }  // namespace
 
-Status DrawDialRings(DialDesign design, DrawTarget& target, const DialLayout& layout,
-                      double zoom) {
+Status DrawDialRings(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom) {
   return DrawDialRingsPass(DrawPass(design, target, zoom), layout);
 }
 

@@ -41,14 +41,14 @@ Status DrawDialRings(DialDesign design, DrawTarget& target, const DialLayout& la
 Status DrawBackPicture(DialDesign design, DrawTarget& target, const DialLayout& layout);
 Status DrawDialFace(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom);
 Status DrawGnomon(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom,
-                   double paperFactor);
+                  double paperFactor);
 Status DrawDialMarks(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom);
 Status DrawGnomonMarks(DialDesign design, DrawTarget& target, const DialLayout& layout,
-                        double zoom);
+                       double zoom);
 Status DrawInformation(DialDesign design, DrawTarget& target, const DialLayout& layout,
-                        double zoom);
+                       double zoom);
 Status DrawPageTitle(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom,
-                      int16_t page, int16_t pageCount);
+                     int16_t page, int16_t pageCount);
 Status DrawMarginFrame(DialDesign design, DrawTarget& target);
 
 // The same face on the desktop sundial's picture, in the clock colours of the
@@ -59,9 +59,9 @@ Status DrawDialFace(DialDesign design, ClockView& clock, const DialLayout& layou
 
 Status DrawClockStateIcon(DialDesign design, ClockView& clock, const DialLayout& layout);
 Status DrawClockDateTime(DialDesign design, ClockView& clock, const DialLayout& layout,
-                          std::chrono::local_seconds dateTime, double hour);
+                         std::chrono::local_seconds dateTime, double hour);
 Status DrawClockShadow(DialDesign design, ClockView& clock, const DialLayout& layout, double time,
-                        int32_t mode, bool invert, double lengthLimit);
+                       int32_t mode, bool invert, double lengthLimit);
 Status DrawNightState(DialDesign design, ClockView& clock, const DialLayout& layout);
 
 ColorRef InvertColor(ColorRef color);

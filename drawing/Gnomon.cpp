@@ -61,7 +61,7 @@ void DrawPattern(const DrawPass& pass, const DialLayout& layout, double paperFac
 }  // namespace
 
 Status DrawGnomon(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom,
-                   double paperFactor) {
+                  double paperFactor) {
   const DrawPass pass(design, target, zoom);
   return RunDrawRoutine(design, [&] { DrawPattern(pass, layout, paperFactor); });
 }

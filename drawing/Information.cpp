@@ -149,7 +149,7 @@ std::string ProductLine() {
 }  // namespace
 
 Status DrawInformation(DialDesign design, DrawTarget& target, const DialLayout& layout,
-                        double zoom) {
+                       double zoom) {
   const DrawPass pass(design, target, zoom);
   return RunDrawRoutine(design, [&] {
     const PageMargins margins = PageMarginsOf(target);
@@ -163,7 +163,7 @@ Status DrawInformation(DialDesign design, DrawTarget& target, const DialLayout& 
 }
 
 Status DrawPageTitle(DialDesign design, DrawTarget& target, const DialLayout& /*layout*/,
-                      double zoom, int16_t page, int16_t pageCount) {
+                     double zoom, int16_t page, int16_t pageCount) {
   return RunDrawRoutine(design, [&] {
     const PageMargins margins = PageMarginsOf(target);
     target.setFont(FontSpec{"Arial", RoundFontSize(10 * zoom), true, false, false, false});

@@ -30,8 +30,7 @@ void RootMark(DrawTarget& t, UserPoint p) {
 
 }  // namespace
 
-Status DrawDialMarks(DialDesign design, DrawTarget& target, const DialLayout& layout,
-                      double zoom) {
+Status DrawDialMarks(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom) {
   const DrawPass pass(design, target, zoom);
   return RunDrawRoutine(design, [&] {
     if (!design.settings.DialOption.PrintMark) return;
@@ -43,7 +42,7 @@ Status DrawDialMarks(DialDesign design, DrawTarget& target, const DialLayout& la
 }
 
 Status DrawGnomonMarks(DialDesign design, DrawTarget& target, const DialLayout& layout,
-                        double zoom) {
+                       double zoom) {
   const DrawPass pass(design, target, zoom);
   return RunDrawRoutine(design, [&] {
     if (!design.settings.DialOption.PrintMark) return;

@@ -210,8 +210,7 @@ std::string Chart::FormatDegAngleS(double degAngle, int32_t dmsMember,
 
 Status Chart::ConvCalcDate(int16_t totalDays, CalcDateArray& calcDate) {
   CalcDateArray result{};
-  const Status status =
-      ::ConvCalcDate(state_->Error, totalDays, result, ToFlag(state_->LeapYear));
+  const Status status = ::ConvCalcDate(state_->Error, totalDays, result, ToFlag(state_->LeapYear));
   if (status.ok()) calcDate = result;
   return status;
 }

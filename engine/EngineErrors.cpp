@@ -15,8 +15,7 @@ void RaiseError(int32_t number, std::string source, std::string description) {
   throw RaisedError(number, std::move(source), std::move(description));
 }
 
-void RaiseError(ErrorRecord& record, int32_t number, std::string source,
-                std::string description) {
+void RaiseError(ErrorRecord& record, int32_t number, std::string source, std::string description) {
   record.Number = number;
   record.Source = std::move(source);
   record.Description = std::move(description);

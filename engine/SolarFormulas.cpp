@@ -54,13 +54,12 @@ constexpr std::array<SeasonSpec, 8> kSeasons = {{{36, -16.3333333333333},
 // ---- Day numbers -----------------------------------------------------------
 
 Status ConvCalcDate(ErrorRecord& error, int16_t totalDays, CalcDateArray& calcDate,
-                      int16_t leapFlag) {
+                    int16_t leapFlag) {
   error.Clear();
   return TrapStatus(error, [&] {
     const int16_t leap = LeapDay(leapFlag);
     if (totalDays > MaxTotalDays(leapFlag)) {
-      RaiseError(error, kEngineErrorNumber, kCalcDateSource,
-                       "不正な通算日数が指定されています。");
+      RaiseError(error, kEngineErrorNumber, kCalcDateSource, "不正な通算日数が指定されています。");
     }
     // From December backwards: the first month whose offset the day exceeds.
     for (int month = 12; month >= 2; --month) {
@@ -71,28 +70,25 @@ Status ConvCalcDate(ErrorRecord& error, int16_t totalDays, CalcDateArray& calcDa
       }
     }
     if (totalDays < 1) {
-      RaiseError(error, kEngineErrorNumber, kCalcDateSource,
-                       "不正な通算日数が指定されています。");
+      RaiseError(error, kEngineErrorNumber, kCalcDateSource, "不正な通算日数が指定されています。");
     }
     calcDate = {1, totalDays};
   });
 }
 
-Status ConvTotalDays(ErrorRecord& error, const CalcDateArray& calcDate,
-                       int16_t& totalDays, int16_t leapFlag) {
+Status ConvTotalDays(ErrorRecord& error, const CalcDateArray& calcDate, int16_t& totalDays,
+                     int16_t leapFlag) {
   error.Clear();
   return TrapStatus(error, [&] {
     const int month = calcDate[0];
     const int day = calcDate[1];
     if (month < 1 || month > 12) {
-      RaiseError(error, kEngineErrorNumber, kTotalDaysSource,
-                       "不正な日付が指定されています。");
+      RaiseError(error, kEngineErrorNumber, kTotalDaysSource, "不正な日付が指定されています。");
     }
     int length = kMonthLength[month - 1];
     if (month == 2) length = leapFlag == kFlagTrue ? 29 : (leapFlag == kFlagFalse ? 28 : 0);
     if (day < 1 || day > length) {
-      RaiseError(error, kEngineErrorNumber, kTotalDaysSource,
-                       "不正な日付が指定されています。");
+      RaiseError(error, kEngineErrorNumber, kTotalDaysSource, "不正な日付が指定されています。");
     }
     totalDays = static_cast<int16_t>(day + kDaysBeforeMonth[month - 1] +
                                         (month >= 3 ? LeapDay(leapFlag) : 0));
@@ -102,21 +98,19 @@ Status ConvTotalDays(ErrorRecord& error, const CalcDateArray& calcDate,
 bool IsLeapYear(ErrorRecord& error, int16_t year) {
   error.Clear();
   if (year < 1 || year > 9999) {
-    RaiseError(error, kEngineErrorNumber, "Chart.IsLeapYear",
-                     "不正な年(西暦)が指定されています。");
+    RaiseError(error, kEngineErrorNumber, "Chart.IsLeapYear", "不正な年(西暦)が指定されています。");
   }
   return year % 400 == 0 || (year % 4 == 0 && year % 100 != 0);
 }
 
 // ---- Ephemeris -------------------------------------------------------------
 
-Status GetSeasonSpec(ErrorRecord& error, int32_t season, int16_t& totalDays,
-                       double& declination) {
+Status GetSeasonSpec(ErrorRecord& error, int32_t season, int16_t& totalDays, double& declination) {
   error.Clear();
   return TrapStatus(error, [&] {
     if (season < 1 || season > 8) {
       RaiseError(error, kEngineErrorNumber, "mdlChartSolarlib.gGetSeasonSpec",
-                       "不正な季節番号が指定されています。");
+                 "不正な季節番号が指定されています。");
     }
     totalDays = kSeasons[season - 1].totalDays;
     declination = kSeasons[season - 1].declination;
@@ -138,7 +132,7 @@ void GetSolarDeclination(int16_t totalDays, int16_t leapFlag, double& declinatio
 }
 
 void GetEquationOfTime(int16_t totalDays, int16_t leapFlag, int16_t compatibleFlag,
-                           double& equation) {
+                       double& equation) {
   double e = 0;
   if (compatibleFlag == kFlagTrue) {
     const double v = totalDays * kTwoPi / 366;
@@ -176,8 +170,8 @@ int32_t GetNightState(double declination, double latitude) {
   return (p == -90 || p == 90) ? kNightStateMidnightSun : kNightStateDayAndNight;
 }
 
-Status GetSunRiseSet(ErrorRecord& error, double latitude, double declination,
-                       double& sunRise, double& sunSet) {
+Status GetSunRiseSet(ErrorRecord& error, double latitude, double declination, double& sunRise,
+                     double& sunSet) {
   error.Clear();
   return TrapStatus(error, [&] {
     switch (GetNightState(declination, latitude)) {
@@ -187,7 +181,7 @@ Status GetSunRiseSet(ErrorRecord& error, double latitude, double declination,
         return;
       case kNightStatePolarNight:
         RaiseError(error, kEngineErrorNumber, "mdlChartSolarlib.gGetSunRiseSet",
-                         "極夜です。日の出・日の入時刻を算出できません。");
+                   "極夜です。日の出・日の入時刻を算出できません。");
       default:
         break;
     }

@@ -31,9 +31,9 @@ inline int16_t ToFlag(bool value) {
 // number, month or day out of range; a leap flag that is neither admits
 // nothing).
 Status ConvCalcDate(ErrorRecord& error, int16_t totalDays, CalcDateArray& calcDate,
-                      int16_t leapFlag);
-Status ConvTotalDays(ErrorRecord& error, const CalcDateArray& calcDate,
-                       int16_t& totalDays, int16_t leapFlag);
+                    int16_t leapFlag);
+Status ConvTotalDays(ErrorRecord& error, const CalcDateArray& calcDate, int16_t& totalDays,
+                     int16_t leapFlag);
 // Gregorian rule for every year; raises kEngineErrorNumber outside 1..9999.
 bool IsLeapYear(ErrorRecord& error, int16_t year);
 
@@ -42,8 +42,7 @@ bool IsLeapYear(ErrorRecord& error, int16_t year);
 // Season 1..8 (立春, 春分, 立夏, 夏至, 立秋, 秋分, 立冬, 冬至) -> its day number
 // and a fixed declination in degrees (+-16.333, 0, +-23.45), not the series'.
 // Ok, or an error of kEngineErrorNumber for another season number.
-Status GetSeasonSpec(ErrorRecord& error, int32_t season, int16_t& totalDays,
-                       double& declination);
+Status GetSeasonSpec(ErrorRecord& error, int32_t season, int16_t& totalDays, double& declination);
 // The sun's declination in degrees, north positive, limited to
 // -23.45..23.45. A six-term Fourier series in the day angle
 // w*(day + 0.5), w = 2 pi / 365 (366 with the leap flag, 0 for a flag that is
@@ -70,7 +69,7 @@ void GetSolarDeclination(int16_t totalDays, int16_t leapFlag, double& declinatio
 // Accuracy as for the declination: |error| < 0.75 min (kFlagFalse) and
 // < 0.91 min (kFlagTrue).
 void GetEquationOfTime(int16_t totalDays, int16_t leapFlag, int16_t compatibleFlag,
-                           double& equation);
+                       double& equation);
 
 // Sunrise, sunset and time systems.
 //
@@ -88,8 +87,8 @@ int32_t GetNightState(double declination, double latitude);
 // sunrise with h0 = -0.833 deg and its own declination, every fifth day of
 // 2000-2100: the sun rises 2.9..6.6 min later and sets as much earlier at
 // latitudes 20..45 north or south, 2.9..11.7 min at |latitude| <= 60.
-Status GetSunRiseSet(ErrorRecord& error, double latitude, double declination,
-                       double& sunRise, double& sunSet);
+Status GetSunRiseSet(ErrorRecord& error, double latitude, double declination, double& sunRise,
+                     double& sunSet);
 // True solar hours <-> hour angle in degrees: 15 * (t - 12), 0 at true noon,
 // negative in the morning.
 double ConvTimeToHourAngle(double solarTime);
@@ -144,11 +143,11 @@ Status ConvDegAngle(ErrorRecord& error, const DmsAngle& dmsAngle, double& degAng
 // the decimal forms give "" on failure. FormatDegAngleS gives one member:
 // 0 signed degrees, 1 minutes, 2 seconds, else "".
 std::string FormatDmsAngle(ErrorRecord& error, std::span<const int16_t> dmsAngle,
-                            std::string_view prefix, std::string_view units);
-std::string FormatDegAngle(ErrorRecord& error, double degAngle,
-                            std::string_view prefix, std::string_view units);
+                           std::string_view prefix, std::string_view units);
+std::string FormatDegAngle(ErrorRecord& error, double degAngle, std::string_view prefix,
+                           std::string_view units);
 std::string FormatDegAngleS(ErrorRecord& error, double degAngle, int32_t dmsMember,
-                             std::string_view prefix);
+                            std::string_view prefix);
 
 // Magnetic declination around Japan; -999 outside the area.
 //

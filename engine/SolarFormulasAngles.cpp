@@ -196,7 +196,7 @@ Status ConvDegAngle(ErrorRecord& error, const DmsAngle& dmsAngle, double& degAng
 }
 
 std::string FormatDmsAngle(ErrorRecord& error, std::span<const int16_t> dmsAngle,
-                            std::string_view prefix, std::string_view units) {
+                           std::string_view prefix, std::string_view units) {
   constexpr const char* kSource = "mdlChartSolarlib.gFormatDmsAngle";
   error.Clear();
   if (dmsAngle.size() < 3) {
@@ -210,8 +210,8 @@ std::string FormatDmsAngle(ErrorRecord& error, std::span<const int16_t> dmsAngle
   return Assemble(sign, PartsOf(error, d, m, s, kSource), units);
 }
 
-std::string FormatDegAngle(ErrorRecord& error, double degAngle,
-                            std::string_view prefix, std::string_view units) {
+std::string FormatDegAngle(ErrorRecord& error, double degAngle, std::string_view prefix,
+                           std::string_view units) {
   std::string text;
   const Status status = TrapStatus(error, [&] {
     const DmsAngle dms = ConvertOrRaise(error, degAngle);
@@ -224,7 +224,7 @@ std::string FormatDegAngle(ErrorRecord& error, double degAngle,
 }
 
 std::string FormatDegAngleS(ErrorRecord& error, double degAngle, int32_t dmsMember,
-                             std::string_view prefix) {
+                            std::string_view prefix) {
   std::string text;
   const Status status = TrapStatus(error, [&] {
     const DmsAngle dms = ConvertOrRaise(error, degAngle);

@@ -2,9 +2,9 @@
 // record where a failed routine leaves its error.
 #pragma once
 
+#include "Chart.h"
 #include "EngineErrors.h"
 #include "Settings.h"
-#include "Chart.h"
 
 struct DialDesign {
   const Settings& settings;

@@ -7,12 +7,12 @@
 #include <memory>
 #include <string>
 
+#include "Chart.h"
 #include "DialDesign.h"
 #include "EngineErrors.h"
 #include "PrinterSettings.h"
 #include "Settings.h"
 #include "WindowPlacement.h"
-#include "Chart.h"
 
 class MainModel : public Settings {
  public:

@@ -26,7 +26,7 @@ int16_t PageOf(const PageRequest& request) {
 
 // Layout and the page's routines on a sheet whose user area is the paper.
 Status DrawPage(MainModel& main, DrawTarget& target, const PageRequest& request, double zoom,
-                 bool frame) {
+                bool frame) {
   const double factor = PaperFactor(request.PaperSize);
   const DialLayout layout =
       LayoutPage(factor, request.Orientation, request.PageCount, main.Chart().Location().Latitude(),

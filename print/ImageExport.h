@@ -26,15 +26,15 @@ struct PageRequest {
 // the printable area; the margin frame in debug mode) and writes it to the
 // file. Ok, or the failure's status with the last-error record filled.
 Status ExportPageImage(MainModel& main, const std::string& path, PageImageFormat format,
-                        const PageRequest& request);
+                       const PageRequest& request);
 
 // Draws the requested page onto an active painter whose device shows the
 // whole sheet at `zoom` times its real size, as the preview picture does:
 // the preview's kind and zoom, the margin guide when showGuide is on.
 // Ok, or the failure's status with the last-error record filled.
 Status RenderPreviewPage(MainModel& main, QPainter& painter, const PageRequest& request,
-                          double zoom, bool showGuide);
+                         double zoom, bool showGuide);
 // The same on a sheet of the given millimetres (a printer's paper that is
 // not one of the four, drawn at the A4 size).
 Status RenderPreviewPage(MainModel& main, QPainter& painter, const PageRequest& request,
-                          double zoom, bool showGuide, const SheetSize& sheet);
+                         double zoom, bool showGuide, const SheetSize& sheet);

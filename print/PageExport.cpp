@@ -35,7 +35,7 @@ std::optional<int16_t> OrientationCodeOfName(std::string_view name) {
 }
 
 Status ExportPagesToFile(MainModel& main, const std::string& path, ExportKind kind,
-                          const ExportPages& pages) {
+                         const ExportPages& pages) {
   if (kind == ExportKind::Pdf) {
     return ExportPdf(main, path, pages.PaperSize, pages.Orientation, pages.PageCount);
   }

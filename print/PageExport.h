@@ -26,7 +26,7 @@ struct ExportPages {
 
 // Writes the file. Ok, or the failure's status with the last-error record filled.
 Status ExportPagesToFile(MainModel& main, const std::string& path, ExportKind kind,
-                          const ExportPages& pages);
+                         const ExportPages& pages);
 
 // "A3", "A4", "B4", "B5" and "portrait", "landscape" (any letter case) as
 // the platform's codes.

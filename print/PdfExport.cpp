@@ -94,7 +94,7 @@ void PdfDevice::Close() noexcept {
 }
 
 Status ExportPdf(MainModel& main, const std::string& path, int16_t paperSize, int16_t orientation,
-                  int16_t pageCount) {
+                 int16_t pageCount) {
   PdfDevice document(path, paperSize, orientation);
   return PrintSundial(main, document, pageCount);
 }

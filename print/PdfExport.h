@@ -45,4 +45,4 @@ class PdfDevice : public PrintDevice {
 
 // Prints the design into a PDF file (PrintSundial on a PdfDevice).
 Status ExportPdf(MainModel& main, const std::string& path, int16_t paperSize, int16_t orientation,
-                  int16_t pageCount);
+                 int16_t pageCount);

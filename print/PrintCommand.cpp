@@ -81,7 +81,7 @@ Status PrintOnPrinter(MainModel& model, int16_t pageCount) {
 }
 
 Status PrintRehearsed(MainModel& model, QPrinter& printer, int16_t paperSize, int16_t orientation,
-                       int16_t pageCount, const SundialRoutines& routines) {
+                      int16_t pageCount, const SundialRoutines& routines) {
   const QTemporaryDir scratch;
   if (scratch.isValid()) {
     // Same sheet, margins and resolution, so the pages draw exactly alike.
@@ -91,8 +91,7 @@ Status PrintRehearsed(MainModel& model, QPrinter& printer, int16_t paperSize, in
     rehearsal.setResolution(printer.resolution());
     rehearsal.setPageLayout(printer.pageLayout());
     PrinterDevice document(rehearsal, paperSize, orientation);
-    if (const Status status = PrintSundial(model, document, pageCount, routines);
-        !status.ok()) {
+    if (const Status status = PrintSundial(model, document, pageCount, routines); !status.ok()) {
       return status;
     }
   }
@@ -101,7 +100,7 @@ Status PrintRehearsed(MainModel& model, QPrinter& printer, int16_t paperSize, in
 }
 
 Status RunPrintCommand(QWidget* window, MainModel& model, int16_t pageCount,
-                        const StatusFunction& showStatus, const PrintJob& job) {
+                       const StatusFunction& showStatus, const PrintJob& job) {
   if (jobRunning) return Status::Error(kInvalidCallNumber);
   Status status;
   {

@@ -29,7 +29,7 @@ Status PrintOnPrinter(MainModel& model, int16_t pageCount);
 // sheet: a routine that fails there stops the job before the printer sees
 // any of it.
 Status PrintRehearsed(MainModel& model, QPrinter& printer, int16_t paperSize, int16_t orientation,
-                       int16_t pageCount, const SundialRoutines& routines = {});
+                      int16_t pageCount, const SundialRoutines& routines = {});
 
 using PrintJob = std::function<Status(MainModel&, int16_t)>;
 
@@ -39,4 +39,4 @@ using PrintJob = std::function<Status(MainModel&, int16_t)>;
 // status; a call while a job runs does nothing and gives an error of
 // kInvalidCallNumber.
 Status RunPrintCommand(QWidget* window, MainModel& model, int16_t pageCount,
-                        const StatusFunction& showStatus, const PrintJob& job = PrintOnPrinter);
+                       const StatusFunction& showStatus, const PrintJob& job = PrintOnPrinter);

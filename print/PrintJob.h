@@ -76,12 +76,12 @@ struct SundialRoutines {
 // frame is the caller's. Ok, or the failing routine's status with
 // its record left in the last-error record.
 Status DrawSundialPage(MainModel& main, DrawTarget& target, const DialLayout& layout, double zoom,
-                        double paperFactor, int16_t page, int16_t pageCount,
-                        const SundialRoutines& routines = {});
+                       double paperFactor, int16_t page, int16_t pageCount,
+                       const SundialRoutines& routines = {});
 
 // Prints the design on the document: one page when pageCount is below 2,
 // otherwise dial and gnomon on two pages; the margin frame on every page in
 // debug mode. Ok, or the status of the error that stopped the job (the
 // document is then abandoned and the last-error record filled).
 Status PrintSundial(MainModel& main, PrintDevice& document, int16_t pageCount,
-                     const SundialRoutines& routines = {});
+                    const SundialRoutines& routines = {});

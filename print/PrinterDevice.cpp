@@ -23,7 +23,7 @@ PrinterDevice::~PrinterDevice() {
 
 void PrinterDevice::RaiseCannotPrint() const {
   RaiseError(kFileAccessNumber, kSource,
-                    "プリンタに出力できません。(" + printer_.printerName().toStdString() + ")");
+             "プリンタに出力できません。(" + printer_.printerName().toStdString() + ")");
 }
 
 void PrinterDevice::StartDoc() {

@@ -283,7 +283,9 @@ std::shared_ptr<const Picture> LoadPicture(const std::string& path) {
 
 bool IsLoadablePicture(const std::string& path) noexcept {
   bool loaded = false;
-  const auto refused = [](const std::exception&) { return ErrorRecord{kInvalidPictureError, {}, {}}; };
+  const auto refused = [](const std::exception&) {
+    return ErrorRecord{kInvalidPictureError, {}, {}};
+  };
   const Status status = TrapStatus([&] { loaded = LoadPicture(path) != nullptr; }, refused);
   return status.ok() && loaded;
 }

@@ -28,7 +28,7 @@ constexpr int32_t kCentimetersUnit = 7;
 
 [[noreturn]] void RaiseInvalid(const char* what) {
   RaiseError(kInvalidPropertyValue, "DrawTarget",
-                    std::string("プロパティの値が不正です。 (") + what + ")");
+             std::string("プロパティの値が不正です。 (") + what + ")");
 }
 
 QString ToQString(std::string_view text) {

@@ -37,8 +37,8 @@ int RunTableSubcommand(const CommandArgs& args, std::ostream&, std::ostream& err
     return PrintUsage(err, kSynopsis, "give the output file with -o, ending in .csv or .xlsx");
   }
 
-  const Status status = workbook ? WriteTableWorkbook(model, *kind, *output)
-                                  : WriteTableFile(model, *kind, *output);
+  const Status status =
+      workbook ? WriteTableWorkbook(model, *kind, *output) : WriteTableFile(model, *kind, *output);
   if (!status.ok()) {
     err << model.LastError.Description << '\n';
     return kExitFailure;

@@ -163,7 +163,7 @@ void PaintReadout(QPainter& p, const YearGraphLayout& layout, const YearGraphDat
 }  // namespace
 
 Status BuildYearGraphData(MainModel& model, std::chrono::year_month_day today,
-                           YearGraphData& data) {
+                          YearGraphData& data) {
   model.LastError.Clear();
   return TrapStatus(model.LastError, [&] {
     Chart& chart = model.Chart();

@@ -36,8 +36,7 @@ struct YearGraphData {
 // The two tables and the eight season days from the chart, with the design's
 // day and `today` as day numbers. The chart's season is put back. Ok, or
 // the failure's status with the last-error record filled.
-Status BuildYearGraphData(MainModel& model, std::chrono::year_month_day today,
-                           YearGraphData& data);
+Status BuildYearGraphData(MainModel& model, std::chrono::year_month_day today, YearGraphData& data);
 
 // Where the two plots and each day stand within the picture's rectangle.
 class YearGraphLayout {

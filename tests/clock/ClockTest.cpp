@@ -149,7 +149,8 @@ TEST_F(ClockOrderTest, AFailingRoutineStopsTheDrawingWithItsError) {
     log.push_back("face");
     return m.errors.Record(5, "mdlDraw.DrawDialFace", "bad");
   };
-  EXPECT_EQ(DrawClock(main, canvas, At(2026, 6, 21, 10, 30), 10.5, kDefaultMaxMagnify, r), Status::Error(5));
+  EXPECT_EQ(DrawClock(main, canvas, At(2026, 6, 21, 10, 30), 10.5, kDefaultMaxMagnify, r),
+            Status::Error(5));
   EXPECT_EQ(log.back(), "face");
   EXPECT_EQ(main.LastError.Source, "mdlDraw.DrawDialFace");
 }

@@ -279,8 +279,7 @@ class RecordingTarget : public DrawTarget {
   }
 
   int32_t Offset(int32_t pixels) const {
-    if (OffsetUnknown)
-      RaiseError(kRefusedNumber, "RecordingTarget", "プロパティの値が不正です。");
+    if (OffsetUnknown) RaiseError(kRefusedNumber, "RecordingTarget", "プロパティの値が不正です。");
     return pixels;
   }
   void Change(RecordOp op) {

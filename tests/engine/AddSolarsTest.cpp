@@ -97,7 +97,8 @@ TEST(AddSolars, TimesBeyondTheDayAreClippedToSunriseAndSunset) {
   chart.setIncludeRiseSet(true);
   ASSERT_EQ(chart.AddSolars(5, 20, 60), Status::Ok());
   ExpectTimes(chart, {kSunRise, 8, 9, 10, 11, 12, 13, 14, 15, 16, kSunSet});
-  ASSERT_EQ(chart.AddSolars(kSunRise, 9, 60), Status::Ok());  // a start equal to sunrise is a sunrise
+  // A start equal to sunrise is a sunrise.
+  ASSERT_EQ(chart.AddSolars(kSunRise, 9, 60), Status::Ok());
   EXPECT_EQ(chart.Solars()->CountSolars(), 3);
   ASSERT_EQ(chart.AddSolars(15, kSunSet, 60), Status::Ok());  // an end equal to sunset is a sunset
   ExpectTimes(chart, {15, 16, kSunSet});

@@ -56,13 +56,15 @@ TEST(Angles, SixteenBitOverflow) {
        {DmsAngle{-32768, 0, 0}, DmsAngle{32767, 100, 0}, DmsAngle{0, -32768, 0},
         DmsAngle{0, 0, -32768}, DmsAngle{0, 32767, 100}}) {
     double degrees = 12.5;
-    EXPECT_EQ(chart.ConvDegAngle(big, degrees), Status::Error(6)) << big[0] << " " << big[1] << " " << big[2];
+    EXPECT_EQ(chart.ConvDegAngle(big, degrees), Status::Error(6))
+        << big[0] << " " << big[1] << " " << big[2];
     EXPECT_EQ(chart.ErrNumber(), 6);
     EXPECT_EQ(degrees, 12.5);
   }
   double degrees = 0;
   EXPECT_EQ(chart.ConvDegAngle({32767, 59, 0}, degrees), Status::Ok());
-  EXPECT_EQ(chart.ConvDegAngle({0, 32767, 0}, degrees), Status::Ok()) << "32767 minutes carry a degree";
+  EXPECT_EQ(chart.ConvDegAngle({0, 32767, 0}, degrees), Status::Ok())
+      << "32767 minutes carry a degree";
   EXPECT_EQ(degrees, 1);
 }
 

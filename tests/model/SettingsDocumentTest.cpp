@@ -201,7 +201,8 @@ TEST_F(SettingsDocumentTest, ComputedValuesAreCommentsNamingTheirState) {
 TEST_F(SettingsDocumentTest, ExtensionAndHeaderDecideWhetherAFileIsADocument) {
   const std::string body = "\n[CalcTime]\nInterval=20\n";
   MainModel model;
-  EXPECT_EQ(model.OpenDocument(WriteDocument("upper.UFX", "[Umbrafex 3.04.00]" + body)), Status::Ok());
+  EXPECT_EQ(model.OpenDocument(WriteDocument("upper.UFX", "[Umbrafex 3.04.00]" + body)),
+            Status::Ok());
   EXPECT_EQ(model.CalcTime.Interval, 20);
   EXPECT_EQ(model.OpenDocument(
                 WriteDocument("lower.ufx", "  [umbrafex 9.99]  \n[CalcTime]\nInterval=10\n")),
@@ -213,9 +214,11 @@ TEST_F(SettingsDocumentTest, ExtensionAndHeaderDecideWhetherAFileIsADocument) {
   EXPECT_EQ(model.OpenDocument(spaced), Status::Error(kFormatError));
   EXPECT_EQ(model.LastError.Description, kFormatMessage);
   EXPECT_EQ(model.LastError.Source, "frmMain.lOpenUfxAll");
-  EXPECT_EQ(model.OpenDocument(WriteDocument("nobracket.ufx", "Umbrafex 3.04.00" + body)), Status::Error(kFormatError));
+  EXPECT_EQ(model.OpenDocument(WriteDocument("nobracket.ufx", "Umbrafex 3.04.00" + body)),
+            Status::Error(kFormatError));
   EXPECT_EQ(model.LastError.Description, kFormatMessage);
-  EXPECT_EQ(model.OpenDocument(WriteDocument("other.ufx", "[Sundial 1.0]" + body)), Status::Error(kFormatError));
+  EXPECT_EQ(model.OpenDocument(WriteDocument("other.ufx", "[Sundial 1.0]" + body)),
+            Status::Error(kFormatError));
   EXPECT_EQ(model.CalcTime.Interval, 10);
   EXPECT_EQ(model.DocumentPath, "/before.ufx");
 
@@ -271,9 +274,9 @@ TEST_F(SettingsDocumentTest, SeasonSectionSetsTheDayOrTheSeason) {
   MainModel model;
   model.Chart().setLeapYear(false);
   ASSERT_EQ(model.OpenDocument(WriteDocument("day.ufx",
-                                            "[Umbrafex 3.04.00]\n[Season]\nAdjustEquation=True\n"
-                                            "CalcSeason=0\nCalcDate=366\nSolarDeclination=-23\n"
-                                            "EquationOfTime=0.05\n// SunRiseTime=7\n")),
+                                             "[Umbrafex 3.04.00]\n[Season]\nAdjustEquation=True\n"
+                                             "CalcSeason=0\nCalcDate=366\nSolarDeclination=-23\n"
+                                             "EquationOfTime=0.05\n// SunRiseTime=7\n")),
             Status::Ok())
       << model.LastError.Description;
   EXPECT_EQ(model.Chart().Season().CalcDate(), 365);
@@ -283,8 +286,8 @@ TEST_F(SettingsDocumentTest, SeasonSectionSetsTheDayOrTheSeason) {
   EXPECT_EQ(model.Season.SeasonDate, (CalendarDate{Today().Year, 12, 31}));
 
   ASSERT_EQ(model.OpenDocument(WriteDocument("season.ufx",
-                                            "[Umbrafex 3.04.00]\n[Season]\nCalcSeason=2\n"
-                                            "EquationOfTime=0.05\n")),
+                                             "[Umbrafex 3.04.00]\n[Season]\nCalcSeason=2\n"
+                                             "EquationOfTime=0.05\n")),
             Status::Ok());
   EXPECT_EQ(model.Chart().Season().CalcSeason(), 2);
   EXPECT_FALSE(model.Season.AdjustEquation);
@@ -294,8 +297,8 @@ TEST_F(SettingsDocumentTest, SeasonSectionSetsTheDayOrTheSeason) {
   // Day 60 of a leap-year chart is 29 February, a date the current year has
   // only when it is a leap year itself; otherwise the date is 1 March.
   ASSERT_EQ(model.OpenDocument(WriteDocument("leapday.ufx",
-                                            "[Umbrafex 3.04.00]\n[General]\nLeapYear=True\n"
-                                            "[Season]\nAdjustEquation=True\nCalcDate=60\n")),
+                                             "[Umbrafex 3.04.00]\n[General]\nLeapYear=True\n"
+                                             "[Season]\nAdjustEquation=True\nCalcDate=60\n")),
             Status::Ok());
   const int year = Today().Year;
   const bool leapYear = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
@@ -312,19 +315,19 @@ TEST_F(SettingsDocumentTest, SeasonSectionSetsTheDayOrTheSeason) {
 TEST_F(SettingsDocumentTest, PicturePathsExpandTheProgramFolderAndLoseQuotes) {
   MainModel model;
   ASSERT_EQ(model.OpenDocument(WriteDocument("app.ufx",
-                                            "[Umbrafex 3.04.00]\n[DialOption]\n"
-                                            "Picture=$(apppath)\\bkgcolor.wmf\n")),
+                                             "[Umbrafex 3.04.00]\n[DialOption]\n"
+                                             "Picture=$(apppath)\\bkgcolor.wmf\n")),
             Status::Ok());
   EXPECT_EQ(model.DialOption.Picture, AppFolder() + "//bkgcolor.wmf");
   ASSERT_EQ(model.OpenDocument(WriteDocument("quoted.ufx",
-                                            "[Umbrafex 3.04.00]\n[Option]\n"
-                                            "BackPicture=\"/home/a b/p.bmp\"\nLineWidth=0.5\n")),
+                                             "[Umbrafex 3.04.00]\n[Option]\n"
+                                             "BackPicture=\"/home/a b/p.bmp\"\nLineWidth=0.5\n")),
             Status::Ok());
   EXPECT_EQ(model.DialOption.Picture, "/home/a b/p.bmp");
   EXPECT_EQ(model.DialOption.LineWidth, 0.5);
   ASSERT_EQ(model.OpenDocument(WriteDocument("drawing.ufx",
-                                            "[Umbrafex 3.04.00]\n[Drawing]\nPicture=\n"
-                                            "PrintMark=0\nPrintInfo=-1\nPrintTitle=false\n")),
+                                             "[Umbrafex 3.04.00]\n[Drawing]\nPicture=\n"
+                                             "PrintMark=0\nPrintInfo=-1\nPrintTitle=false\n")),
             Status::Ok());
   EXPECT_EQ(model.DialOption.Picture, "");
   EXPECT_FALSE(model.DialOption.PrintMark);
@@ -336,13 +339,13 @@ TEST_F(SettingsDocumentTest, OlderSectionAndKeyNamesStillOpen) {
   MainModel model;
   ASSERT_EQ(
       model.OpenDocument(WriteDocument("old.ufx",
-                                      "[Umbrafex 2.00]\n"
-                                      "[Color]\nHorLine=255\nCirLine=1\nTimFill=2\nCirFill=3\n"
-                                      "OriLine=4\nOriFont=5\nMinLine=6\nTimFont=7\nNmnLine=8\n"
-                                      "NmnFill=9\nMrkLine=10\nInfFont=11\n"
-                                      "[Font]\nOriName=Times\nOriSize=20\nTimBold=False\n"
-                                      "InfItalic=True\nInfName=Courier\n"
-                                      "[Printer]\nDevice=Old printer\n")),
+                                       "[Umbrafex 2.00]\n"
+                                       "[Color]\nHorLine=255\nCirLine=1\nTimFill=2\nCirFill=3\n"
+                                       "OriLine=4\nOriFont=5\nMinLine=6\nTimFont=7\nNmnLine=8\n"
+                                       "NmnFill=9\nMrkLine=10\nInfFont=11\n"
+                                       "[Font]\nOriName=Times\nOriSize=20\nTimBold=False\n"
+                                       "InfItalic=True\nInfName=Courier\n"
+                                       "[Printer]\nDevice=Old printer\n")),
       Status::Ok())
       << model.LastError.Description;
   const DialColorSettings& c = model.DialColor;
@@ -369,7 +372,8 @@ TEST_F(SettingsDocumentTest, ValueConversions) {
   ASSERT_EQ(open("[DialColor]\nHourLine=1.5e3\n[DialTimeFont]\nSize=10.123456\n"), Status::Ok());
   EXPECT_EQ(model.DialColor.HourLine, 1500);
   EXPECT_DOUBLE_EQ(model.DialTimeFont.Size, 10.1235);
-  ASSERT_EQ(open("[Location]\nLatitude=+35.000000000000000000000000000000000000001\n"), Status::Ok());
+  ASSERT_EQ(open("[Location]\nLatitude=+35.000000000000000000000000000000000000001\n"),
+            Status::Ok());
   EXPECT_DOUBLE_EQ(model.Chart().Location().Latitude(), 35);
 
   const std::string failing[] = {
@@ -386,7 +390,8 @@ TEST_F(SettingsDocumentTest, ValueConversions) {
   };
   for (const std::string& lines : failing) {
     EXPECT_NE(open(lines), Status::Ok()) << lines;
-    EXPECT_EQ(model.LastError.Description, Path("values.ufx") + "を開くことができません。") << lines;
+    EXPECT_EQ(model.LastError.Description, Path("values.ufx") + "を開くことができません。")
+        << lines;
   }
 }
 
@@ -524,8 +529,8 @@ TEST_F(SettingsDocumentTest, PrinterSectionGoesThroughThePrinterSetUp) {
 
   ASSERT_EQ(
       model.OpenDocument(WriteDocument("other.ufx",
-                                      "[Umbrafex]\n[Printer]\nDeviceName=Photo\nPaperSize=8\n"
-                                      "Orientation=-2\nZoom=40000\n[CalcTime]\nInterval=20\n")),
+                                       "[Umbrafex]\n[Printer]\nDeviceName=Photo\nPaperSize=8\n"
+                                       "Orientation=-2\nZoom=40000\n[CalcTime]\nInterval=20\n")),
       Status::Ok())
       << model.LastError.Description;
   EXPECT_EQ(printer->selected, "Photo");

@@ -121,7 +121,8 @@ TEST_F(PageImageTest, PreviewAtDoubleZoomShowsTheSamePageTwiceAsLarge) {
   QImage image(static_cast<int>(Px(210) * 2), static_cast<int>(Px(297) * 2), QImage::Format_RGB32);
   image.fill(Qt::white);
   QPainter painter(&image);
-  ASSERT_EQ(RenderPreviewPage(main, painter, {kPaperA4, kPortrait, 1, 1, kDpi}, 2.0, false), Status::Ok());
+  ASSERT_EQ(RenderPreviewPage(main, painter, {kPaperA4, kPortrait, 1, 1, kDpi}, 2.0, false),
+            Status::Ok());
   painter.end();
   const DialLayout l = LayoutPage(1.0, kPortrait, 1, 34.65, 210, 297);
   const double scale = image.width() / 210.0;
@@ -148,9 +149,11 @@ TEST_F(PageImageTest, SvgIsWrittenAtThePapersSize) {
 TEST_F(PageImageTest, UnwritableFileIsReportedNotCrashed) {
   PrepareNoonOnAxis(main, 34.65);
   const std::string path = dir.filePath("no/such/folder/page.png").toStdString();
-  EXPECT_EQ(ExportPageImage(main, path, PageImageFormat::Png, {kPaperA4, kPortrait, 1, 1, 50}), Status::Error(75));
+  EXPECT_EQ(ExportPageImage(main, path, PageImageFormat::Png, {kPaperA4, kPortrait, 1, 1, 50}),
+            Status::Error(75));
   EXPECT_NE(main.LastError.Description.find(path), std::string::npos);
-  EXPECT_EQ(ExportPdf(main, dir.filePath("none/x.pdf").toStdString(), kPaperA4, kPortrait, 1), Status::Error(75));
+  EXPECT_EQ(ExportPdf(main, dir.filePath("none/x.pdf").toStdString(), kPaperA4, kPortrait, 1),
+            Status::Error(75));
 }
 
 // The pages and sheet sizes a PDF declares.

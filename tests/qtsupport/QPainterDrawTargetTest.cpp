@@ -72,7 +72,10 @@ TEST(QPainterDrawTargetScale, ClockUsesItsOwnUnitsWithTheOriginWhereTheScaleSays
 TEST(QPainterDrawTargetScale, RefusesAnEmptyScaleAndAnInactivePainter) {
   QImage image = WhiteImage(10, 10);
   QPainter painter(&image);
-  EXPECT_FALSE(TrapStatus([&] { QPainterDrawTarget(painter, DrawTargetKind::Other, ScaleUnit::User, UserScale{0, 0, 0, 10}); }).ok());
+  EXPECT_FALSE(
+      TrapStatus([&] {
+        QPainterDrawTarget(painter, DrawTargetKind::Other, ScaleUnit::User, UserScale{0, 0, 0, 10});
+      }).ok());
   painter.end();
   EXPECT_FALSE(TrapStatus([&] { QPainterDrawTarget::ForPage(painter); }).ok());
 }
