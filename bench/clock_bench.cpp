@@ -50,8 +50,8 @@ void BM_ClockRedrawAfterTrackMove(benchmark::State& state) {
   int position = 6 * 60;
   for (auto _ : state) {
     position = position >= 18 * 60 ? 6 * 60 : position + kTrackLineStep;
-    if (clock.MoveTrack(position) != kTrue || clock.Draw(picture) != kTrue) {
-      state.SkipWithError(main.LastErrDescription().c_str());
+    if (!clock.MoveTrack(position).ok() || !clock.Draw(picture).ok()) {
+      state.SkipWithError(main.LastError.Description.c_str());
       break;
     }
     benchmark::DoNotOptimize(picture.Image().constBits());
@@ -77,8 +77,8 @@ void BM_FreeModeDayOfMinuteSteps(benchmark::State& state) {
   const double currentBefore = CurrentRssKib();
   for (auto _ : state) {
     for (int minute = 0; minute < kTrackMinutes; ++minute) {
-      if (clock.MoveTrack(minute) != kTrue || clock.Draw(picture) != kTrue) {
-        state.SkipWithError(main.LastErrDescription().c_str());
+      if (!clock.MoveTrack(minute).ok() || !clock.Draw(picture).ok()) {
+        state.SkipWithError(main.LastError.Description.c_str());
         return;
       }
     }

@@ -73,7 +73,7 @@ std::string DayLine(Chart& chart) {
       "季節: 立秋(", "季節: 秋分(", "季節: 立冬(", "季節: 冬至("};
   const auto& season = chart.Season();
   CalcDateArray monthDay{};
-  if (chart.ConvCalcDate(season.CalcDate(), monthDay) != kTrue) RaiseChartError(chart);
+  if (!chart.ConvCalcDate(season.CalcDate(), monthDay).ok()) RaiseChartError(chart);
   char date[16];
   std::snprintf(date, sizeof date, "%d/%02d", monthDay[0], monthDay[1]);
 

@@ -238,12 +238,10 @@ void LocationDialog::Accept() {
   if (!cmdOk_->isEnabled()) return;
   const auto place = location_.Chosen();
   if (!place) return;
-  model_.ClearLastError();
-  try {
-    ApplyChosenPlace(model_.Chart(), *place);
-  } catch (const RaisedError& error) {
-    model_.SaveLastError(error);
-    ShowMessage(this, MessageIcon::Exclamation, Text(error.Description()), tr("地域の選択"));
+  model_.LastError.Clear();
+  if (!TrapStatus(model_.LastError, [&] { ApplyChosenPlace(model_.Chart(), *place); }).ok()) {
+    ShowMessage(this, MessageIcon::Exclamation, Text(model_.LastError.Description),
+                tr("地域の選択"));
     return;
   }
   chosen_ = true;

@@ -124,13 +124,16 @@ CityDetails LocationDialogModel::Details(Chart& chart) {
   const int index = CityIndex();
   if (index < 0 || index >= static_cast<int>(cities_.size())) return {};
   const CityRecord& city = cities_[static_cast<std::size_t>(index)];
-  try {
-    return {chart.FormatDmsAngle(city.Latitude, "+-", "度分秒"),
-            chart.FormatDmsAngle(city.Longitude, "+-", "度分秒"), city.Remarks};
-  } catch (const RaisedError&) {
+  CityDetails details;
+  const Status status = TrapStatus([&] {
+    details = {chart.FormatDmsAngle(city.Latitude, "+-", "度分秒"),
+               chart.FormatDmsAngle(city.Longitude, "+-", "度分秒"), city.Remarks};
+  });
+  if (!status.ok()) {
     DamageRegion();
     return {};
   }
+  return details;
 }
 
 std::optional<ChosenPlace> LocationDialogModel::Chosen() const {
@@ -222,7 +225,7 @@ namespace {
 
 double ConvertOrRaise(Chart& chart, const DmsTriple& triple) {
   double degrees = 0;
-  if (chart.ConvDegAngle(triple, degrees) != kTrue) RaiseChartError(chart);
+  if (!chart.ConvDegAngle(triple, degrees).ok()) RaiseChartError(chart);
   return degrees;
 }
 
@@ -231,20 +234,21 @@ double ConvertOrRaise(Chart& chart, const DmsTriple& triple) {
 void ApplyChosenPlace(Chart& chart, const ChosenPlace& place) {
   const double latitude = ConvertOrRaise(chart, place.Latitude);
   if (latitude == 0) {
-    throw RaisedError(kEngineErrorNumber, "Location.Latitude",
-                      "不正な緯度の値が指定されています。");
+    RaiseError(kEngineErrorNumber, "Location.Latitude", "不正な緯度の値が指定されています。");
   }
   const double longitude = ConvertOrRaise(chart, place.Longitude);
   ChartLocation& location = chart.Location();
   const std::string oldName = location.Name();
   const double oldLatitude = location.Latitude();
   const double oldLongitude = location.Longitude();
-  try {
+  ErrorRecord refused;
+  const Status status = TrapStatus(refused, [&] {
     location.setName(place.Name);
     location.setLatitude(latitude);
     location.setLongitude(longitude);
     location.setTimeZone(place.TimeZone);
-  } catch (const RaisedError&) {
+  });
+  if (!status.ok()) {
     // A refused value must not leave half a place behind: the dialog stays
     // open and may still be cancelled. The zone is the last value and its
     // setter refuses before changing anything; setting the meridian back
@@ -252,7 +256,7 @@ void ApplyChosenPlace(Chart& chart, const ChosenPlace& place) {
     location.setName(oldName);
     location.setLatitude(oldLatitude);
     location.setLongitude(oldLongitude);
-    throw;
+    RaiseRecorded(refused);
   }
 }
 

@@ -173,7 +173,7 @@ void OptionsDialog::ShowPicture() {
   preview.fill(Qt::white);
   bool shown = false;
   if (!path.empty() && IsLoadablePicture(path)) {
-    try {
+    static_cast<void>(TrapStatus([&] {
       const auto picture = LoadPicture(path);
       const QSizeF natural = picture->NaturalSize();
       const PreviewFrame frame =
@@ -181,8 +181,7 @@ void OptionsDialog::ShowPicture() {
       QPainter painter(&preview);
       picture->Paint(painter, QRectF(frame.left, frame.top, frame.width, frame.height));
       shown = true;
-    } catch (const RaisedError&) {
-    }
+    }));
   }
   if (shown) {
     picDialPicture_->setPixmap(preview);
@@ -346,7 +345,7 @@ void OptionsDialog::StoreAndClose() {
     Refuse(txtTimeZone_[0], kTimeZoneMessage, false);
     return;
   }
-  model_.ClearLastError();
+  model_.LastError.Clear();
   StoreOptions(working_, model_, model_.Chart());
   stored_ = true;
   accept();

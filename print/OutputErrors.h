@@ -6,5 +6,5 @@
 #include "EngineErrors.h"
 
 [[noreturn]] inline void RaiseCannotWrite(const std::string& source, const std::string& path) {
-  throw RaisedError(kFileAccessNumber, source, "ファイルに書き込めません。(" + path + ")");
+  RaiseError(kFileAccessNumber, source, "ファイルに書き込めません。(" + path + ")");
 }

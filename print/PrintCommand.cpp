@@ -69,19 +69,19 @@ void DropInputOfTheJob() {
 
 }  // namespace
 
-int32_t PrintOnPrinter(MainModel& model, int16_t pageCount) {
-  model.ClearLastError();
+Status PrintOnPrinter(MainModel& model, int16_t pageCount) {
+  model.LastError.Clear();
   auto* printer = dynamic_cast<QtPrinterSetup*>(&model.Printer());
   if (printer == nullptr || !printer->IsPrinterAvailable()) {
-    return model.SaveLastError(RaisedError(kInvalidCallNumber, kSource, kNoPrinterText));
+    return model.LastError.Record(kInvalidCallNumber, kSource, kNoPrinterText);
   }
   const PrinterProperties current = printer->Current();
   return PrintRehearsed(model, printer->Printer(), current.PaperSize, current.Orientation,
                         pageCount);
 }
 
-int32_t PrintRehearsed(MainModel& model, QPrinter& printer, int16_t paperSize, int16_t orientation,
-                       int16_t pageCount, const SundialRoutines& routines) {
+Status PrintRehearsed(MainModel& model, QPrinter& printer, int16_t paperSize, int16_t orientation,
+                      int16_t pageCount, const SundialRoutines& routines) {
   const QTemporaryDir scratch;
   if (scratch.isValid()) {
     // Same sheet, margins and resolution, so the pages draw exactly alike.
@@ -91,8 +91,7 @@ int32_t PrintRehearsed(MainModel& model, QPrinter& printer, int16_t paperSize, i
     rehearsal.setResolution(printer.resolution());
     rehearsal.setPageLayout(printer.pageLayout());
     PrinterDevice document(rehearsal, paperSize, orientation);
-    if (const int32_t status = PrintSundial(model, document, pageCount, routines);
-        status != kTrue) {
+    if (const Status status = PrintSundial(model, document, pageCount, routines); !status.ok()) {
       return status;
     }
   }
@@ -100,10 +99,10 @@ int32_t PrintRehearsed(MainModel& model, QPrinter& printer, int16_t paperSize, i
   return PrintSundial(model, document, pageCount, routines);
 }
 
-int32_t RunPrintCommand(QWidget* window, MainModel& model, int16_t pageCount,
-                        const StatusFunction& showStatus, const PrintJob& job) {
-  if (jobRunning) return kInvalidCallNumber;
-  int32_t status;
+Status RunPrintCommand(QWidget* window, MainModel& model, int16_t pageCount,
+                       const StatusFunction& showStatus, const PrintJob& job) {
+  if (jobRunning) return Status::Error(kInvalidCallNumber);
+  Status status;
   {
     JobGuard guard;
     BusyScope busy(window);
@@ -115,9 +114,9 @@ int32_t RunPrintCommand(QWidget* window, MainModel& model, int16_t pageCount,
     DropInputOfTheJob();
     if (showStatus) showStatus({}, {});
   }
-  if (status != kTrue) {
+  if (!status.ok()) {
     ShowMessage(window, MessageIcon::Exclamation,
-                QString::fromStdString(model.LastErrDescription()), Tr("印刷"));
+                QString::fromStdString(model.LastError.Description), Tr("印刷"));
   }
   return status;
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "EngineErrors.h"
 #include "PrintJob.h"
 
 class MainModel;
@@ -19,22 +20,23 @@ inline constexpr const char* kNoPrinterText = "有効なプリンタが見つか
 using StatusFunction = std::function<void(const QString& icon, const QString& text)>;
 
 // Prints the design on the current printer (pageCount below 2: one page,
-// otherwise dial and gnomon on two). kTrue, or the error number with the
+// otherwise dial and gnomon on two). Ok, or the failure's status with the
 // last-error record filled; without a usable printer that is kNoPrinterText.
-int32_t PrintOnPrinter(MainModel& model, int16_t pageCount);
+Status PrintOnPrinter(MainModel& model, int16_t pageCount);
 
 // The job on this printer. A job handed to CUPS cannot be withdrawn once
 // begun, so the pages are first rehearsed into a scratch PDF of the same
 // sheet: a routine that fails there stops the job before the printer sees
 // any of it.
-int32_t PrintRehearsed(MainModel& model, QPrinter& printer, int16_t paperSize, int16_t orientation,
-                       int16_t pageCount, const SundialRoutines& routines = {});
+Status PrintRehearsed(MainModel& model, QPrinter& printer, int16_t paperSize, int16_t orientation,
+                      int16_t pageCount, const SundialRoutines& routines = {});
 
-using PrintJob = std::function<int32_t(MainModel&, int16_t)>;
+using PrintJob = std::function<Status(MainModel&, int16_t)>;
 
 // The print command after the calling window's checks: the device name in
 // the status, the window busy (no command re-enters) until the job ends,
-// then the failure's description with the caption "印刷". kTrue or the error
-// number; a call while a job runs does nothing and gives kInvalidCallNumber.
-int32_t RunPrintCommand(QWidget* window, MainModel& model, int16_t pageCount,
-                        const StatusFunction& showStatus, const PrintJob& job = PrintOnPrinter);
+// then the failure's description with the caption "印刷". Ok or the failure's
+// status; a call while a job runs does nothing and gives an error of
+// kInvalidCallNumber.
+Status RunPrintCommand(QWidget* window, MainModel& model, int16_t pageCount,
+                       const StatusFunction& showStatus, const PrintJob& job = PrintOnPrinter);

@@ -22,8 +22,8 @@ PrinterDevice::~PrinterDevice() {
 }
 
 void PrinterDevice::RaiseCannotPrint() const {
-  throw RaisedError(kFileAccessNumber, kSource,
-                    "プリンタに出力できません。(" + printer_.printerName().toStdString() + ")");
+  RaiseError(kFileAccessNumber, kSource,
+             "プリンタに出力できません。(" + printer_.printerName().toStdString() + ")");
 }
 
 void PrinterDevice::StartDoc() {
@@ -39,7 +39,7 @@ void PrinterDevice::StartDoc() {
 }
 
 DrawTarget& PrinterDevice::Page() {
-  if (!target_) throw RaisedError(kInvalidCallNumber, kSource, kInvalidCallText);
+  if (!target_) RaiseError(kInvalidCallNumber, kSource, kInvalidCallText);
   return *target_;
 }
 
@@ -48,7 +48,7 @@ void PrinterDevice::NewPage() {
 }
 
 void PrinterDevice::EndDoc() {
-  if (!painter_) throw RaisedError(kInvalidCallNumber, kSource, kInvalidCallText);
+  if (!painter_) RaiseError(kInvalidCallNumber, kSource, kInvalidCallText);
   target_.reset();
   const bool ended = painter_->end();
   painter_.reset();

@@ -157,7 +157,7 @@ class ClockGraphWindowsTest : public QObject {
     QVERIFY(window.TimerRunning());
     ClockRoutines broken;
     broken.DialRings = [](DialDesign design, ClockView&, const DialLayout&, double) {
-      return design.errors.SaveLastError(RaisedError(5, "mdlDraw.DrawDialRings", "broken"));
+      return design.errors.Record(5, "mdlDraw.DrawDialRings", "broken");
     };
     window.Model().UseRoutines(broken);
     utc_ += minutes(1);
@@ -173,7 +173,7 @@ class ClockGraphWindowsTest : public QObject {
 
   void graphShowsTheYearAndSaves() {
     YearGraphData data;
-    QCOMPARE(BuildYearGraphData(*main_, year(2026) / 3 / 5, data), kTrue);
+    QCOMPARE(BuildYearGraphData(*main_, year(2026) / 3 / 5, data), Status::Ok());
     ScriptedMessages messages;
     ScriptedFileDialogs files;
     ScopedUiServices services(&messages, &files);

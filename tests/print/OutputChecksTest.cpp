@@ -17,7 +17,7 @@ TEST(OutputChecksTest, PolarNightStopsAndPageSplitWarnsOnlyNorthOfTheLimit) {
   main.Chart().Location().setLatitude(75);
   main.Season.AdjustEquation = true;
   main.Season.SeasonDate = {2026, 12, 21};
-  ASSERT_EQ(main.ApplySeason(), kTrue);
+  ASSERT_EQ(main.ApplySeason(), Status::Ok());
   std::ostringstream err;
   EXPECT_FALSE(CheckOutputForScript(main, kPaperA4, kPortrait, 1, err));
   EXPECT_NE(err.str().find("日時計を作成することはできません。"), std::string::npos);
@@ -33,7 +33,7 @@ TEST(OutputChecksTest, PolarNightStopsAndPageSplitWarnsOnlyNorthOfTheLimit) {
         Case{35, kPaperB5, kLandscape, 1, true}, Case{49, kPaperA3, kPortrait, 1, false}}) {
     main.Season.AdjustEquation = false;
     main.Chart().Location().setLatitude(c.latitude);
-    ASSERT_EQ(main.ApplySeason(), kTrue);
+    ASSERT_EQ(main.ApplySeason(), Status::Ok());
     std::ostringstream notes;
     EXPECT_TRUE(CheckOutputForScript(main, c.paper, c.orientation, c.pages, notes));
     EXPECT_EQ(notes.str().find("印刷範囲からはみ出る可能性があります。") != std::string::npos,
