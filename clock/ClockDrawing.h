@@ -59,7 +59,7 @@ struct ClockRoutines {
   Plain StateIcon = DrawClockStateIcon;
   Face DialRings = kClockRings;
   static constexpr auto kClockDialLines =
-      static_cast<int32_t (*)(DialDesign, ClockView&, const DialLayout&, double)>(DrawDialLines);
+      static_cast<Status (*)(DialDesign, ClockView&, const DialLayout&, double)>(DrawDialLines);
 
   Face DialFace = kClockFace;
   std::function<Status(DialDesign, ClockView&, const DialLayout&, std::chrono::local_seconds,
@@ -69,9 +69,9 @@ struct ClockRoutines {
       Shadow = DrawClockShadow;
   Plain NightState = DrawNightState;
   // The nodus's curves and its shadow, for a face of 65 mm times the factor.
-  std::function<int32_t(DialDesign, ClockView&, const DialLayout&, double)> DialLines =
+  std::function<Status(DialDesign, ClockView&, const DialLayout&, double)> DialLines =
       kClockDialLines;
-  std::function<int32_t(DialDesign, ClockView&, const DialLayout&, double, double)> NodusShadow =
+  std::function<Status(DialDesign, ClockView&, const DialLayout&, double, double)> NodusShadow =
       DrawNodusShadow;
 };
 

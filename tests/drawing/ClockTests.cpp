@@ -108,7 +108,7 @@ TEST_F(Clock, CaptionDateMovesWithHoursBeyondTheDay) {
                         Case{march5 + 9h + 7min, 9.1166, "3/05 9:07"},
                         Case{local_days{2024y / February / 28} + 12h, 48.25, "3/01 0:15"}}) {
     clock.target.Log.clear();
-    ASSERT_EQ(DrawClockDateTime(main, clock, clock.Layout(), c.shown, c.hour), kTrue);
+    ASSERT_EQ(DrawClockDateTime(main, clock, clock.Layout(), c.shown, c.hour), Status::Ok());
     Haloed(clock.target, c.text, main.ClockDayColor.ClockFont, main.ClockDayColor.InnerFill);
   }
   const DialLayout l = clock.Layout();
@@ -127,7 +127,7 @@ TEST_F(Clock, NightStateWordsAndStateIcon) {
   for (auto [season, words] : {std::pair{4, "Midnight Sun"}, std::pair{8, "Polar Night"}}) {
     PrepareModel(main, 70, season);
     clock.target.Log.clear();
-    ASSERT_EQ(DrawNightState(main, clock, l), kTrue);
+    ASSERT_EQ(DrawNightState(main, clock, l), Status::Ok());
     const Record caption =
         Haloed(clock.target, words, main.ClockDayColor.ClockFont, main.ClockDayColor.InnerFill);
     ExpectAt(clock.target, caption.Points[0], l.CenterX - clock.target.TextWidth(words) / 2,

@@ -125,7 +125,7 @@ TEST_F(DialFace, ClockTimesWrapIntoTheDay) {
   for (const auto& [zone, wrapped] : {std::pair{0.0, "23:00"}, std::pair{-12.0, "15:00"}}) {
     page.Log.clear();
     main.Chart().Location().setTimeZone(zone);
-    ASSERT_EQ(Draw(), kTrue);
+    ASSERT_EQ(Draw(), Status::Ok());
     const auto texts = page.Texts();
     ASSERT_GT(texts.size(), 10u);
     for (const std::string& text : texts) {

@@ -106,7 +106,7 @@ TEST_F(Pattern, PlacementMarksOnDialAndGnomon) {
 TEST_F(Pattern, RingsTicksAndLetters) {
   const DialLayout l = A4Layout();
   main.Chart().Location().setLatitude(-35);  // N stays at the top
-  ASSERT_EQ(DrawDialRings(main, page, l, 1.0), kTrue);
+  ASSERT_EQ(DrawDialRings(main, page, l, 1.0), Status::Ok());
   const double h = page.TextHeight("N"), w = page.TextWidth("N");
   const auto rings = page.Of(RecordOp::Ellipse);
   ASSERT_EQ(rings.size(), 2u);

@@ -123,14 +123,14 @@ TEST_F(SettingsDocumentTest, NamesBeyondCp932SurviveASave) {
     MainModel first;
     first.Chart().Location().setName(name);
     const std::string path = Path("names.ufx");
-    ASSERT_EQ(first.SaveDocument(path), kTrue) << name;
+    ASSERT_EQ(first.SaveDocument(path), Status::Ok()) << name;
     const std::string bytes = *ReadFileBytes(path);
     EXPECT_EQ(bytes.starts_with("\xEF\xBB\xBF"), !fitting.contains(name)) << name;
     EXPECT_EQ(bytes.find('?'), std::string::npos) << name;
     MainModel second;
-    ASSERT_EQ(second.OpenDocument(path), kTrue) << name;
+    ASSERT_EQ(second.OpenDocument(path), Status::Ok()) << name;
     EXPECT_EQ(second.Chart().Location().Name(), name);
-    ASSERT_EQ(second.SaveDocument(Path("again.ufx")), kTrue);
+    ASSERT_EQ(second.SaveDocument(Path("again.ufx")), Status::Ok());
     EXPECT_EQ(*ReadFileBytes(Path("again.ufx")), bytes) << name;
   }
 }
@@ -251,13 +251,13 @@ TEST_F(SettingsDocumentTest, ExtensionAndHeaderDecideWhetherAFileIsADocument) {
   EXPECT_NE(model.OpenDocument(missing), Status::Ok());
   EXPECT_EQ(model.LastError.Description, missing + "を開くことができません。");
   const std::string empty = WriteDocument("empty.ufx", "");
-  EXPECT_NE(model.OpenDocument(empty), kTrue);
-  EXPECT_EQ(model.LastErrDescription(), empty + "を開くことができません。");
+  EXPECT_NE(model.OpenDocument(empty), Status::Ok());
+  EXPECT_EQ(model.LastError.Description, empty + "を開くことができません。");
   // A FIFO is refused at once instead of waiting for a writer.
   const std::string fifo = Path("fifo.ufx");
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-  EXPECT_NE(model.OpenDocument(fifo), kTrue);
-  EXPECT_EQ(model.LastErrDescription(), fifo + "を開くことができません。");
+  EXPECT_NE(model.OpenDocument(fifo), Status::Ok());
+  EXPECT_EQ(model.LastError.Description, fifo + "を開くことができません。");
 }
 
 TEST_F(SettingsDocumentTest, OpeningMergesSectionsIntoTheCurrentSettings) {
@@ -394,11 +394,11 @@ TEST_F(SettingsDocumentTest, ValueConversions) {
   auto open = [&](const std::string& lines) {
     return model.OpenDocument(WriteDocument("values.ufx", "[Umbrafex 3.04.00]\n" + lines));
   };
-  ASSERT_EQ(open("[CalcTime]\nInterval=10.5\n"), kTrue);
+  ASSERT_EQ(open("[CalcTime]\nInterval=10.5\n"), Status::Ok());
   EXPECT_EQ(model.CalcTime.Interval, 10);  // halves go to the even neighbour
-  ASSERT_EQ(open("[CalcTime]\nInterval=29.5\n"), kTrue);
+  ASSERT_EQ(open("[CalcTime]\nInterval=29.5\n"), Status::Ok());
   EXPECT_EQ(model.CalcTime.Interval, 30);
-  ASSERT_EQ(open("[DialColor]\nHourLine=1.5e3\n[DialTimeFont]\nSize=10.123456\n"), kTrue);
+  ASSERT_EQ(open("[DialColor]\nHourLine=1.5e3\n[DialTimeFont]\nSize=10.123456\n"), Status::Ok());
   EXPECT_EQ(model.DialColor.HourLine, 1500);
   EXPECT_DOUBLE_EQ(model.DialTimeFont.Size, 10.1235);
   ASSERT_EQ(open("[Location]\nLatitude=+35.000000000000000000000000000000000000001\n"),
@@ -441,13 +441,13 @@ TEST_F(SettingsDocumentTest, TextsWithLineBreaksStayOnTheirLine) {
   MainModel model;
   model.Chart().Location().setName("evil\r\nLatitude=80\r\n[Location]\r\nLatitude=-80");
   model.DialTimeFont.Name = "Arial\n[General]";
-  ASSERT_EQ(model.SaveDocument(Path("inj.ufx")), kTrue);
+  ASSERT_EQ(model.SaveDocument(Path("inj.ufx")), Status::Ok());
   const std::string text = ReadUtf8(Path("inj.ufx"));
   EXPECT_EQ(text.find("\n[Location]"), text.rfind("\n[Location]"));
   EXPECT_EQ(text.find("\n[General]"), text.rfind("\n[General]"));
   EXPECT_EQ(text.find("\nLatitude=80"), std::string::npos);
   MainModel reopened;
-  ASSERT_EQ(reopened.OpenDocument(Path("inj.ufx")), kTrue);
+  ASSERT_EQ(reopened.OpenDocument(Path("inj.ufx")), Status::Ok());
   EXPECT_EQ(reopened.Chart().Location().Latitude(), 34.65);
   EXPECT_EQ(reopened.Chart().Location().Name(), "evil  Latitude=80  [Location]  Latitude=-80");
 }
@@ -500,8 +500,8 @@ TEST_F(SettingsDocumentTest, FailedSaveLeavesThePreviousDocument) {
   }
   // A document made read-only is not replaced, even where the folder allows it.
   fs::permissions(path, fs::perms::owner_read | fs::perms::group_read);
-  EXPECT_NE(model.SaveDocument(path), kTrue);
-  EXPECT_EQ(model.LastErrDescription(), path + "を保存することができません。");
+  EXPECT_NE(model.SaveDocument(path), Status::Ok());
+  EXPECT_EQ(model.LastError.Description, path + "を保存することができません。");
   EXPECT_EQ(ReadFileBytes(path), before);
   const std::string intoMissingFolder = Path("no/such.ufx");
   EXPECT_NE(model.SaveDocument(intoMissingFolder), Status::Ok());
@@ -613,15 +613,15 @@ TEST_F(SettingsDocumentTest, PrinterSectionGoesThroughThePrinterSetUp) {
   EXPECT_EQ(model.Printer().Current().PaperSize, kPaperA4);
   ASSERT_EQ(model.OpenDocument(WriteDocument(
                 "a3.ufx", "[Umbrafex]\n[Printer]\nPaperSize=8\nOrientation=2\nCopies=3\n")),
-            kTrue);
+            Status::Ok());
   EXPECT_EQ(model.Printer().Current().PaperSize, kPaperA3);
   EXPECT_EQ(model.Printer().Current().Orientation, kLandscape);
   EXPECT_FALSE(model.Printer().IsPrinterAvailable());
   ASSERT_EQ(model.OpenDocument(WriteDocument("tabloid.ufx", "[Umbrafex]\n[Printer]\nPaperSize=3\n")),
-            kTrue);
+            Status::Ok());
   EXPECT_EQ(model.Printer().Current().PaperSize, kPaperA3);  // an unsupported paper is no sheet
   ASSERT_EQ(model.OpenDocument(WriteDocument("letter.ufx", "[Umbrafex]\n[Printer]\nPaperSize=1\n")),
-            kTrue);
+            Status::Ok());
   EXPECT_EQ(model.Printer().Current().PaperSize, kPaperLetter);
 
   // Saved again on this machine, the document keeps what it came with.

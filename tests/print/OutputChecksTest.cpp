@@ -219,7 +219,7 @@ TEST(OutputSequenceTest, NodusTooHighOrUselessAndTheEquatorAreReported) {
     At(main, c.latitude);
     main.DialOption.DateLines = c.dateLines;
     main.DialOption.NodusHeight = c.nodus;
-    ASSERT_EQ(main.ApplySeason(), kTrue);
+    ASSERT_EQ(main.ApplySeason(), Status::Ok());
     Responder r{{CheckAnswer::No}, {}};
     const bool asked = !c.steps.empty() && c.steps.front() == CheckStep::Nodus;
     EXPECT_EQ(RunOutputChecks(main, {OutputCommand::Preview, false, kPaperA4, kPortrait, 1}, r.Fn())

@@ -181,7 +181,7 @@ class PrintSequenceTest : public ::testing::Test {
 TEST_F(PrintSequenceTest, OnePageDrawsEverythingThenTitleAndEnds) {
   main.DialOption.PrintTitle = true;
   main.General.DebugMode = false;
-  EXPECT_EQ(PrintSundial(main, document, 1, routines.Table()), kTrue);
+  EXPECT_EQ(PrintSundial(main, document, 1, routines.Table()), Status::Ok());
   EXPECT_EQ(log, (Log{"start", "rings", "picture", "face", "lines", "gnomon", "dial marks",
                       "gnomon marks", "nodus", "information", "scale bar", "title 1/1", "end"}));
 }
@@ -189,7 +189,7 @@ TEST_F(PrintSequenceTest, OnePageDrawsEverythingThenTitleAndEnds) {
 TEST_F(PrintSequenceTest, TwoPagesSplitDialAndGnomonWithOneBreakBetween) {
   main.DialOption.PrintTitle = true;
   main.General.DebugMode = true;
-  EXPECT_EQ(PrintSundial(main, document, 2, routines.Table()), kTrue);
+  EXPECT_EQ(PrintSundial(main, document, 2, routines.Table()), Status::Ok());
   EXPECT_EQ(log, (Log{"start", "rings", "picture", "face", "lines", "dial marks", "information",
                       "scale bar", "title 1/2", "frame", "new page", "gnomon", "gnomon marks",
                       "nodus", "scale bar", "title 2/2", "frame", "end"}));
@@ -198,13 +198,13 @@ TEST_F(PrintSequenceTest, TwoPagesSplitDialAndGnomonWithOneBreakBetween) {
 TEST_F(PrintSequenceTest, SwitchesOffLeaveNoTitleAndCountsAboveTwoPrintTwoPages) {
   main.DialOption.PrintTitle = false;
   main.General.DebugMode = false;
-  EXPECT_EQ(PrintSundial(main, document, 7, routines.Table()), kTrue);
+  EXPECT_EQ(PrintSundial(main, document, 7, routines.Table()), Status::Ok());
   EXPECT_EQ(log,
             (Log{"start", "rings", "picture", "face", "lines", "dial marks", "information",
                  "scale bar", "new page", "gnomon", "gnomon marks", "nodus", "scale bar", "end"}));
   log.clear();
   main.General.DebugMode = true;
-  EXPECT_EQ(PrintSundial(main, document, -1, routines.Table()), kTrue);
+  EXPECT_EQ(PrintSundial(main, document, -1, routines.Table()), Status::Ok());
   EXPECT_EQ(log.size(), 13u);
   EXPECT_EQ(log[11], "frame");
 }
@@ -222,7 +222,7 @@ TEST_F(PrintSequenceTest, SwitchesAreReadAfreshForEveryPage) {
     main.General.DebugMode = true;
     return title(m, t, l, z, page, count);
   };
-  EXPECT_EQ(PrintSundial(main, document, 2, table), kTrue);
+  EXPECT_EQ(PrintSundial(main, document, 2, table), Status::Ok());
   EXPECT_EQ(log, (Log{"start", "rings", "picture", "face", "lines", "dial marks", "information",
                       "scale bar", "title 1/2", "frame", "new page", "gnomon", "gnomon marks",
                       "nodus", "scale bar", "frame", "end"}));

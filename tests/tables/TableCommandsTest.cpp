@@ -179,7 +179,7 @@ TEST(YearGraphTest, TheYearTheSeasonsAndTheMarkedDays) {
 TEST(YearGraphTest, TodaysLabelNeverMeetsTheCurve) {
   MainModel model;
   YearGraphData data;
-  ASSERT_EQ(BuildYearGraphData(model, std::chrono::year(2026) / 6 / 1, data), kTrue);
+  ASSERT_EQ(BuildYearGraphData(model, std::chrono::year(2026) / 6 / 1, data), Status::Ok());
   const QSizeF label(28, 17);
   const TableTexts& axis = TableTextsOf(TableKind::SolarDeclination);
   for (const QRectF area : {QRectF(0, 0, 470, 330), QRectF(0, 0, 1200, 760)}) {
