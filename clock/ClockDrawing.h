@@ -8,9 +8,9 @@
 #include <functional>
 
 #include "DialDesign.h"
-#include "NodusDrawing.h"
 #include "DialRoutines.h"
 #include "EngineErrors.h"
+#include "NodusDrawing.h"
 
 class MainModel;
 class Chart;

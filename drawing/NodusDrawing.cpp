@@ -213,20 +213,18 @@ std::string HeightText(double millimetres) {
 
 }  // namespace
 
-Status DrawDialLines(DialDesign design, DrawTarget& target, const DialLayout& layout,
-                      double zoom) {
+Status DrawDialLines(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom) {
   const DrawPass pass(design, target, zoom);
   return RunDrawRoutine(design, [&] { DrawLines(pass, layout, layout.MiddleRadius); });
 }
 
 Status DrawDialLines(DialDesign design, ClockView& clock, const DialLayout& layout,
-                      double paperFactor) {
+                     double paperFactor) {
   const DrawPass pass(design, clock.picClock(), 1.0, clock.ClockState());
   return RunDrawRoutine(design, [&] { DrawLines(pass, layout, 65 * paperFactor); });
 }
 
-Status DrawNodusMark(DialDesign design, DrawTarget& target, const DialLayout& layout,
-                      double zoom) {
+Status DrawNodusMark(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom) {
   const DrawPass pass(design, target, zoom);
   return RunDrawRoutine(design, [&] {
     const NodusPlan plan = PlanNodus(design.settings, design.chart, layout.MiddleRadius);
@@ -250,7 +248,7 @@ Status DrawNodusMark(DialDesign design, DrawTarget& target, const DialLayout& la
 }
 
 Status DrawNodusShadow(DialDesign design, ClockView& clock, const DialLayout& layout, double time,
-                        double paperFactor) {
+                       double paperFactor) {
   const DrawPass pass(design, clock.picClock(), 1.0, clock.ClockState());
   return RunDrawRoutine(design, [&] {
     const double faceRadius = 65 * paperFactor;

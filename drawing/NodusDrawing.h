@@ -12,12 +12,12 @@
 Status DrawDialLines(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom);
 // On the desktop sundial the curves of a face of 65 mm times the paper factor.
 Status DrawDialLines(DialDesign design, ClockView& clock, const DialLayout& layout,
-                      double paperFactor);
+                     double paperFactor);
 // A hole mark and a notch on the style of the gnomon pattern, with the height.
 Status DrawNodusMark(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom);
 // A dot where the nodus's shadow falls at that time (in the chart's time
 // system); nothing when the sun is down or the shadow leaves the face.
 Status DrawNodusShadow(DialDesign design, ClockView& clock, const DialLayout& layout, double time,
-                        double paperFactor);
+                       double paperFactor);
 // 100 mm with ticks every 10 mm at the page's left margin, and how to check it.
 Status DrawScaleBar(DialDesign design, DrawTarget& target, double zoom);

@@ -209,7 +209,7 @@ void DrawLabels(const DrawPass& pass, const DialLayout& l, double paperFactor) {
 }  // namespace
 
 Status DrawSheetKey(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom,
-                     double paperFactor, int16_t page, int16_t pageCount) {
+                    double paperFactor, int16_t page, int16_t pageCount) {
   const DrawPass pass(design, target, zoom);
   return RunDrawRoutine(design, [&] {
     const bool onePage = pageCount < 2;
@@ -218,7 +218,7 @@ Status DrawSheetKey(DialDesign design, DrawTarget& target, const DialLayout& lay
 }
 
 Status DrawGnomonLabels(DialDesign design, DrawTarget& target, const DialLayout& layout,
-                         double zoom, double paperFactor) {
+                        double zoom, double paperFactor) {
   const DrawPass pass(design, target, zoom);
   return RunDrawRoutine(design, [&] { DrawLabels(pass, layout, paperFactor); });
 }

@@ -9,9 +9,9 @@
 // The key in a corner of the page that neither the dial nor the gnomon
 // pattern takes (page as DrawSundialPage counts it).
 Status DrawSheetKey(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom,
-                     double paperFactor, int16_t page, int16_t pageCount);
+                    double paperFactor, int16_t page, int16_t pageCount);
 
 // "ノーモン — 山折り" and the latitude along the style, inside the pattern
 // where it fits and beside it otherwise; "のりしろ" on both flaps.
 Status DrawGnomonLabels(DialDesign design, DrawTarget& target, const DialLayout& layout,
-                         double zoom, double paperFactor);
+                        double zoom, double paperFactor);

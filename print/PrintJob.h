@@ -7,9 +7,9 @@
 #include <functional>
 
 #include "DialDesign.h"
-#include "NodusDrawing.h"
 #include "DialRoutines.h"
 #include "EngineErrors.h"
+#include "NodusDrawing.h"
 #include "PrinterSettings.h"
 #include "SheetKey.h"
 

@@ -617,8 +617,9 @@ TEST_F(SettingsDocumentTest, PrinterSectionGoesThroughThePrinterSetUp) {
   EXPECT_EQ(model.Printer().Current().PaperSize, kPaperA3);
   EXPECT_EQ(model.Printer().Current().Orientation, kLandscape);
   EXPECT_FALSE(model.Printer().IsPrinterAvailable());
-  ASSERT_EQ(model.OpenDocument(WriteDocument("tabloid.ufx", "[Umbrafex]\n[Printer]\nPaperSize=3\n")),
-            Status::Ok());
+  ASSERT_EQ(
+      model.OpenDocument(WriteDocument("tabloid.ufx", "[Umbrafex]\n[Printer]\nPaperSize=3\n")),
+      Status::Ok());
   EXPECT_EQ(model.Printer().Current().PaperSize, kPaperA3);  // an unsupported paper is no sheet
   ASSERT_EQ(model.OpenDocument(WriteDocument("letter.ufx", "[Umbrafex]\n[Printer]\nPaperSize=1\n")),
             Status::Ok());

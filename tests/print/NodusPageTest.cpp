@@ -41,7 +41,9 @@ std::string DrawPage(MainModel& main, bool plain, RecordingSheet& sheet) {
       LayoutPage(1.0, kPortrait, 1, main.Chart().Location().Latitude(), 210, 297);
   SundialRoutines routines;
   if (plain) {
-    routines.DialLines = [](DialDesign, DrawTarget&, const DialLayout&, double) { return Status::Ok(); };
+    routines.DialLines = [](DialDesign, DrawTarget&, const DialLayout&, double) {
+      return Status::Ok();
+    };
     routines.NodusMark = routines.DialLines;
     routines.ScaleBar = [](DialDesign, DrawTarget&, double) { return Status::Ok(); };
   }

@@ -224,7 +224,8 @@ int MatrixFaults(const std::vector<PaperName>& papers, const std::vector<double>
             main.CalcTime = {-999, -999, interval};
             EXPECT_EQ(main.ApplySeason(), Status::Ok());
             RecordingDocument document(paper.code, orientation);
-            EXPECT_EQ(PrintSundial(main, document, pages), Status::Ok()) << main.LastError.Description;
+            EXPECT_EQ(PrintSundial(main, document, pages), Status::Ok())
+                << main.LastError.Description;
             for (size_t page = 0; page < document.pages.size(); ++page) {
               for (const std::string& fault : PageFaults(*document.pages[page])) {
                 if (++failures > 40) continue;  // enough to see the pattern
