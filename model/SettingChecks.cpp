@@ -27,7 +27,7 @@ bool IsColorValue(int32_t value) {
 
 void RequireValidValue(bool valid) {
   if (!valid) {
-    throw RaisedError(kInvalidPropertyValueError, "Umbrafex", "プロパティの値が不正です。");
+    RaiseError(kInvalidPropertyValueError, "Umbrafex", "プロパティの値が不正です。");
   }
 }
 

@@ -14,7 +14,7 @@ constexpr const char* kSource = "Umbrafex";
 constexpr double kMaxFontSize = 2048;
 
 [[noreturn]] void RaiseTypeMismatch() {
-  throw RaisedError(kTypeMismatchError, kSource, "型が一致しません。");
+  RaiseError(kTypeMismatchError, kSource, "型が一致しません。");
 }
 
 bool IsDigit(char c) {
@@ -69,7 +69,7 @@ double RoundHalfEven(double value) {
 }  // namespace
 
 void RaiseOverflow() {
-  throw RaisedError(kOverflowNumber, kSource, kOverflowText);
+  RaiseError(kOverflowNumber, kSource, kOverflowText);
 }
 
 double RoundFontSize(double points) {
@@ -119,7 +119,7 @@ int16_t ParseInt16Text(std::string_view text) {
 double ParseSizeText(std::string_view text) {
   double value = ParseRealText(text);
   if (!(value > 0 && value <= kMaxFontSize)) {
-    throw RaisedError(kInvalidPropertyValueError, kSource, "プロパティの値が不正です。");
+    RaiseError(kInvalidPropertyValueError, kSource, "プロパティの値が不正です。");
   }
   return RoundFontSize(value);
 }
