@@ -7,12 +7,12 @@
 #include <memory>
 #include <string>
 
+#include "Chart.h"
 #include "DialDesign.h"
 #include "LastError.h"
 #include "PrinterSettings.h"
 #include "Settings.h"
 #include "WindowPlacement.h"
-#include "Chart.h"
 
 class MainModel : public Settings, public LastErrorRecord {
  public:
@@ -41,6 +41,9 @@ class MainModel : public Settings, public LastErrorRecord {
 
   std::string DocumentPath;
   std::string LastDir;
+  // The language chosen in the Help menu, "ja" or "en"; empty to follow the
+  // locale. Kept in the preferences, not in documents.
+  std::string Language;
   bool Modified = false;
   // The main window's place on the screen, kept in the preferences.
   WindowPlacement MainWindow;
