@@ -94,7 +94,7 @@
     </message>
     <message>
         <source>Nodus</source>
-        <translation>ノーモン</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Print at 100 % if this bar is not 100 mm long.</source>
@@ -885,6 +885,85 @@ hour lines are already exact, so no curves are drawn.</source>
     <message>
         <source>均時差・太陽赤緯のグラフ</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmHelp</name>
+    <message>
+        <source>Introduction</source>
+        <translation>はじめに</translation>
+    </message>
+    <message>
+        <source>What Is a Horizontal Sundial?</source>
+        <translation>水平型日時計とは</translation>
+    </message>
+    <message>
+        <source>Making a Sundial Step by Step</source>
+        <translation>日時計を作る手順</translation>
+    </message>
+    <message>
+        <source>Solar Time and Standard Time</source>
+        <translation>真太陽時と中央標準時</translation>
+    </message>
+    <message>
+        <source>The Equation of Time and the Date</source>
+        <translation>均時差と日付指定</translation>
+    </message>
+    <message>
+        <source>Printing and Splitting Pages</source>
+        <translation>印刷とページの分割</translation>
+    </message>
+    <message>
+        <source>Cutting Out and Assembling</source>
+        <translation>切り抜きと組み立て</translation>
+    </message>
+    <message>
+        <source>Setting Up the Sundial</source>
+        <translation>日時計の設置</translation>
+    </message>
+    <message>
+        <source>The Main Window</source>
+        <translation>メイン画面</translation>
+    </message>
+    <message>
+        <source>Menus and Toolbar</source>
+        <translation>メニューとツールバー</translation>
+    </message>
+    <message>
+        <source>Choosing a Location</source>
+        <translation>地域の選択</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>印刷プレビュー</translation>
+    </message>
+    <message>
+        <source>The Desktop Sundial</source>
+        <translation>デスクトップ日時計</translation>
+    </message>
+    <message>
+        <source>Tables and Graph</source>
+        <translation>均時差・太陽赤緯の表とグラフ</translation>
+    </message>
+    <message>
+        <source>The Summary</source>
+        <translation>計算条件一覧</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>オプション</translation>
+    </message>
+    <message>
+        <source>Files and the Command Line</source>
+        <translation>設定ファイルとコマンドライン</translation>
+    </message>
+    <message>
+        <source>Troubleshooting</source>
+        <translation>困ったときは</translation>
+    </message>
+    <message>
+        <source>Data Sources and Licenses</source>
+        <translation>データの出典とライセンス</translation>
     </message>
 </context>
 </TS>
