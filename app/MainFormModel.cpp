@@ -16,15 +16,16 @@ namespace {
 
 std::string LatitudeMessage() {
   return TranslateText("MainFormModel",
-                       "Enter a latitude from -89°59′59″ to 89°59′59″, other than 0°00′00″.");
+                       "The latitude must be from −89°59′59″ to 89°59′59″ and not 0°00′00″.");
 }
 
 std::string LongitudeMessage() {
-  return TranslateText("MainFormModel", "Enter a longitude from -180°00′00″ to 180°00′00″.");
+  return TranslateText("MainFormModel", "The longitude must be from −180°00′00″ to 180°00′00″.");
 }
 
 std::string DateMessage() {
-  return TranslateText("MainFormModel", "Enter a valid date from January 1 to December 31.");
+  return TranslateText("MainFormModel",
+                       "The date must be a valid date from January 1 to December 31.");
 }
 
 constexpr int kMaxLatitudeDegrees = 89;

@@ -255,19 +255,6 @@ Do you want to replace it?</source>
 上書きしますか?</translation>
     </message>
     <message>
-        <source>Enter a latitude from -89°59′59″ to 89°59′59″, other than 0°00′00″.</source>
-        <translation>-89度59分59秒以上89度59分59秒以下でかつ
-0度00分00秒以外の緯度を入力してください。</translation>
-    </message>
-    <message>
-        <source>Enter a longitude from -180°00′00″ to 180°00′00″.</source>
-        <translation>-180度00分00秒以上180度00分00秒以下の経度を入力してください。</translation>
-    </message>
-    <message>
-        <source>Enter a valid date from January 1 to December 31.</source>
-        <translation>1月1日から12月31日までの正しい日付を入力してください。</translation>
-    </message>
-    <message>
         <source>°    ′    ″</source>
         <translation>度    分    秒</translation>
     </message>
@@ -282,6 +269,19 @@ Do you want to replace it?</source>
     <message>
         <source>Time shown: standard time / equation of time: not corrected</source>
         <translation>表示時刻 : 中央標準時 / 均時差 : 補正なし</translation>
+    </message>
+    <message>
+        <source>The latitude must be from −89°59′59″ to 89°59′59″ and not 0°00′00″.</source>
+        <translation>-89度59分59秒以上89度59分59秒以下でかつ
+0度00分00秒以外の緯度を入力してください。</translation>
+    </message>
+    <message>
+        <source>The longitude must be from −180°00′00″ to 180°00′00″.</source>
+        <translation>-180度00分00秒以上180度00分00秒以下の経度を入力してください。</translation>
+    </message>
+    <message>
+        <source>The date must be a valid date from January 1 to December 31.</source>
+        <translation>1月1日から12月31日までの正しい日付を入力してください。</translation>
     </message>
 </context>
 <context>
