@@ -169,7 +169,7 @@ void ShowHelpTopic(QWidget* parent, const QString& topic) {
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("frmHelp"));
-  setWindowTitle(Tr("Umbrafex ヘルプ"));
+  setWindowTitle(QCoreApplication::translate("frmHelp", "Umbrafex Help"));
   setWindowIcon(UiIcon(QStringLiteral("help"), QStringLiteral("help-contents")));
   // An open help window never keeps the program running after its main window.
   setAttribute(Qt::WA_QuitOnClose, false);
@@ -177,7 +177,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 
   browser_ = new QTextBrowser;
   browser_->setObjectName(QStringLiteral("txtHelp"));
-  browser_->setAccessibleName(Tr("ヘルプの本文"));
+  browser_->setAccessibleName(QCoreApplication::translate("frmHelp", "Help text"));
   browser_->setOpenLinks(false);
   connect(browser_, &QTextBrowser::anchorClicked, this, &HelpWindow::FollowLink);
   connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::MarkContentsEntry);
@@ -216,11 +216,12 @@ QWidget* HelpWindow::BuildToolBar() {
     row->addWidget(b);
     return b;
   };
-  back_ = button("cmdBack", QStringLiteral("help-back"), QStringLiteral("go-previous"), Tr("戻る"),
-                 QKeySequence::Back);
+  back_ = button("cmdBack", QStringLiteral("help-back"), QStringLiteral("go-previous"),
+                 QCoreApplication::translate("frmHelp", "Back"), QKeySequence::Back);
   forward_ = button("cmdForward", QStringLiteral("help-forward"), QStringLiteral("go-next"),
-                    Tr("進む"), QKeySequence::Forward);
-  home_ = button("cmdHome", QStringLiteral("help-home"), QStringLiteral("go-home"), Tr("目次"),
+                    QCoreApplication::translate("frmHelp", "Forward"), QKeySequence::Forward);
+  home_ = button("cmdHome", QStringLiteral("help-home"), QStringLiteral("go-home"),
+                 QCoreApplication::translate("frmHelp", "Contents"),
                  QKeySequence(Qt::ALT | Qt::Key_Home));
   row->addStretch(1);
   back_->setEnabled(false);
@@ -239,7 +240,7 @@ QWidget* HelpWindow::BuildToolBar() {
 void HelpWindow::BuildContents() {
   contents_ = new QListWidget;
   contents_->setObjectName(QStringLiteral("lstContents"));
-  contents_->setAccessibleName(Tr("目次"));
+  contents_->setAccessibleName(QCoreApplication::translate("frmHelp", "Contents"));
   for (const HelpPage& page : HelpContents()) contents_->addItem(page.title);
   connect(contents_, &QListWidget::currentRowChanged, this, &HelpWindow::ChooseContentsEntry);
 }
@@ -265,7 +266,8 @@ void HelpWindow::FollowLink(const QUrl& link) {
   // Web addresses and mail go to the desktop's own programs.
   if (!Desktop().OpenUrl(url)) {
     ShowMessage(this, MessageIcon::Exclamation,
-                Tr("リンク先を開くことができません。") + QLatin1Char('\n') + url.toString(),
+                QCoreApplication::translate("frmHelp", "The link cannot be opened.") +
+                    QLatin1Char('\n') + url.toString(),
                 windowTitle());
   }
 }

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "../print/EnglishTexts.h"
 #include "CommandLine.h"
 #include "DisplayCheck.h"
-#include "EnglishTexts.h"
 
 namespace {
 

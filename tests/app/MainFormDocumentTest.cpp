@@ -4,7 +4,7 @@
 #include <fstream>
 
 #include "../platform/ScratchFolder.h"
-#include "EnglishTexts.h"
+#include "../print/EnglishTexts.h"
 #include "MainFormModel.h"
 #include "Paths.h"
 #include "ScriptedFormUi.h"

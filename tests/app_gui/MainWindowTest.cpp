@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "../app/EnglishTexts.h"
+#include "../print/EnglishTexts.h"
 #include "AppIni.h"
 #include "MainWindow.h"
 #include "UiServices.h"
@@ -189,7 +189,7 @@ class MainWindowTest : public QObject {
       if (action->objectName() != u"mnuHelpLanguageJapanese"_qs)
         texts << action->text() << action->toolTip();
     }
-    for (const QString& text : texts) QVERIFY2(!HasJapanese(text.toStdString()), qPrintable(text));
+    for (const QString& text : texts) QVERIFY2(!HasJapanese(text), qPrintable(text));
     QCOMPARE(BoxNamed(window, "txtLatitude", 0)->accessibleName(), u"Latitude, degrees"_qs);
   }
 
