@@ -109,6 +109,22 @@ TEST_F(PreferencesTest, SavedPreferencesComeBackAtTheNextStart) {
   EXPECT_EQ(IniText(), text);
 }
 
+// No key until a language is chosen, so the file stays as older versions
+// write it; a chosen one sits beside the version and comes back.
+TEST_F(PreferencesTest, TheChosenLanguageIsKeptOnlyOnceChosen) {
+  MainModel model;
+  LoadPreferences(model);
+  EXPECT_EQ(model.Language, "");
+  SavePreferences(model);
+  EXPECT_EQ(IniText().find("Language"), std::string::npos);
+  model.Language = "en";
+  SavePreferences(model);
+  EXPECT_TRUE(IniText().starts_with("[Umbrafex]\r\nVersion=3.04.00\r\nLanguage=en\r\n\r\n"));
+  MainModel next;
+  LoadPreferences(next);
+  EXPECT_EQ(next.Language, "en");
+}
+
 TEST_F(PreferencesTest, ValueInTheWrongFormFailsOnlyItsOwnStep) {
   WriteIni(
       "[Main]\r\nPosition=300\r\nCompatible=maybe\r\nTimeSystem=abc\r\nLatitude=north\r\nLongitude="
