@@ -44,8 +44,12 @@ int32_t DrawGnomon(DialDesign design, DrawTarget& target, const DialLayout& layo
 int32_t DrawDialMarks(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom);
 int32_t DrawGnomonMarks(DialDesign design, DrawTarget& target, const DialLayout& layout,
                         double zoom);
+// The information block (on the face, or off it where the face has no clear
+// place), the reading and turning sentences; page as a job of pageCount
+// pages counts it.
 int32_t DrawInformation(DialDesign design, DrawTarget& target, const DialLayout& layout,
-                        double zoom);
+                        double zoom, double paperFactor = 1, int16_t page = 1,
+                        int16_t pageCount = 1);
 int32_t DrawPageTitle(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom,
                       int16_t page, int16_t pageCount);
 int32_t DrawMarginFrame(DialDesign design, DrawTarget& target);

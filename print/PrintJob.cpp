@@ -131,6 +131,10 @@ double FittedPaperFactor(MainModel& main, DrawTarget& sheet, double paperFactor,
                                 SheetHolds(main, sheet, layout, zoom, factor, false, true, pages);
     if (fits) return factor;
   }
+  // A5 is offered where the model fits it; elsewhere a larger paper does.
+  if (paperFactor == PaperFactor(kPaperA5)) {
+    throw RaisedError(kInvalidCallNumber, "mdlPrint.PrintSundial", kCrowdedPaperText);
+  }
   return paperFactor * kSmallest;
 }
 
@@ -143,10 +147,14 @@ int32_t DrawSundialPage(MainModel& main, DrawTarget& target, const DialLayout& l
   auto gnomon = [&] { return r.Gnomon(main, target, layout, zoom, paperFactor); };
   auto dialMarks = [&] { return r.DialMarks(main, target, layout, zoom); };
   auto gnomonMarks = [&] { return r.GnomonMarks(main, target, layout, zoom); };
-  auto information = [&] { return r.Information(main, target, layout, zoom); };
+  auto information = [&] {
+    return r.Information(main, target, layout, zoom, paperFactor, page, pageCount);
+  };
   auto lines = [&] { return r.DialLines(main, target, layout, zoom); };
   auto nodus = [&] { return r.NodusMark(main, target, layout, zoom); };
-  auto scaleBar = [&] { return r.ScaleBar(main, target, zoom); };
+  auto scaleBar = [&] {
+    return r.ScaleBar(main, target, layout, zoom, paperFactor, page, pageCount);
+  };
   auto labels = [&] { return r.GnomonLabels(main, target, layout, zoom, paperFactor); };
   auto key = [&] { return r.SheetKey(main, target, layout, zoom, paperFactor, page, pageCount); };
 

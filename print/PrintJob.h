@@ -40,7 +40,10 @@ DialLayout LayoutPage(double paperFactor, int32_t orientation, int16_t pageCount
 // The paper factor a job draws with: the paper's own, or less where the
 // sheet cannot hold the dial with its letters and the gnomon inside its
 // margins at that size (a long gnomon at a high latitude). Dial and gnomon
-// share it, so that the gnomon still fits its dial.
+// share it, so that the gnomon still fits its dial. Raises RaisedError with
+// kCrowdedPaperText where no size holds the model on A5.
+inline constexpr const char* kCrowdedPaperText =
+    "この日時計はA5用紙に収まりません。\nより大きな用紙を選択してください。";
 double FittedPaperFactor(MainModel& main, DrawTarget& sheet, double paperFactor,
                          int32_t orientation, int16_t pageCount, double zoom = 1.0);
 
@@ -52,6 +55,9 @@ inline int16_t PrintedPageCount(int16_t pageCount) {
 // The dial routines a page is drawn with; tests replace them.
 struct SundialRoutines {
   using Element = std::function<int32_t(DialDesign, DrawTarget&, const DialLayout&, double)>;
+  // With the paper factor and the page of the job: the page's texts and the scale bar and the key keep clear of what else the page shows.
+  using PageElement = std::function<int32_t(DialDesign, DrawTarget&, const DialLayout&, double,
+                                            double, int16_t, int16_t)>;
   // The paper forms of the two routines that the clock draws too.
   static constexpr auto kPaperRings =
       static_cast<int32_t (*)(DialDesign, DrawTarget&, const DialLayout&, double)>(DrawDialRings);
@@ -67,18 +73,16 @@ struct SundialRoutines {
       DrawGnomon;
   Element DialMarks = DrawDialMarks;
   Element GnomonMarks = DrawGnomonMarks;
-  Element Information = DrawInformation;
+  PageElement Information = DrawInformation;
   Element DialLines = kPaperDialLines;
   Element NodusMark = DrawNodusMark;
-  std::function<int32_t(DialDesign, DrawTarget&, double)> ScaleBar = DrawScaleBar;
+  PageElement ScaleBar = DrawScaleBar;
   std::function<int32_t(DialDesign, DrawTarget&, const DialLayout&, double, int16_t, int16_t)>
       PageTitle = DrawPageTitle;
   std::function<int32_t(DialDesign, DrawTarget&)> MarginFrame = DrawMarginFrame;
   std::function<int32_t(DialDesign, DrawTarget&, const DialLayout&, double, double)> GnomonLabels =
       DrawGnomonLabels;
-  std::function<int32_t(DialDesign, DrawTarget&, const DialLayout&, double, double, int16_t,
-                        int16_t)>
-      SheetKey = DrawSheetKey;
+  PageElement SheetKey = DrawSheetKey;
 };
 
 // Draws the elements of one page of a job of pageCount pages (below 2: the

@@ -43,7 +43,8 @@ std::string DrawPage(MainModel& main, bool plain, RecordingSheet& sheet) {
   if (plain) {
     routines.DialLines = [](DialDesign, DrawTarget&, const DialLayout&, double) { return kTrue; };
     routines.NodusMark = routines.DialLines;
-    routines.ScaleBar = [](DialDesign, DrawTarget&, double) { return kTrue; };
+    routines.ScaleBar = [](DialDesign, DrawTarget&, const DialLayout&, double, double, int16_t,
+                           int16_t) { return kTrue; };
   }
   EXPECT_EQ(DrawSundialPage(main, sheet, layout, 1.0, 1.0, 1, 1, routines), kTrue)
       << main.LastErrDescription();
