@@ -8,6 +8,7 @@
 #include "Gnomon.h"
 #include "InformationBlock.h"
 #include "ScaleBar.h"
+#include "SheetKey.h"
 #include "SheetArea.h"
 #include "SheetRoom.h"
 
@@ -43,10 +44,12 @@ bool RingHoldsLabels(const DrawPass& pass, const DialLayout& l) {
   return pass.target.TextHeight("0") <= room;
 }
 
-// A block that finds no clear place on the face, and a scale bar that
-// finds none along the left margin, need a free place elsewhere on the page.
+// The key needs a free corner; a block that finds no clear place on the
+// face, and a scale bar that finds none along the left margin, need a free
+// place elsewhere on the page.
 bool RoomForBlockAndBar(const DrawPass& pass, const PageShare& share) {
   const DialOptionSettings& options = pass.design.settings.DialOption;
+  if (!PlaceKey(pass, share.layout, share.paperFactor, share.dial, share.gnomon).free) return false;
   if (share.dial && options.PrintInfo) {
     const BlockPlace block = PlaceBlock(pass, share);
     if (!block.box) return false;

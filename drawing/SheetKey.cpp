@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -94,8 +95,8 @@ bool ClearOf(const std::vector<SheetBox>& texts, const SheetBox& box) {
 // The corners inside the margins and clear of the corner sentences: bottom
 // right first, where the page caption is short. Where a narrow page stacks
 // its corner texts higher, a corner moves inwards until it is clear.
-SheetBox KeyBox(const DrawPass& pass, const TakenAreas& taken, const std::vector<SheetBox>& texts,
-                double width, double height) {
+std::optional<SheetBox> KeyBox(const DrawPass& pass, const TakenAreas& taken,
+                               const std::vector<SheetBox>& texts, double width, double height) {
   DrawTarget& t = pass.target;
   const PageMargins m = PageMarginsOf(t);
   const double band = 2.5 * t.TextHeight("Ag");  // a corner's sentences
@@ -119,7 +120,7 @@ SheetBox KeyBox(const DrawPass& pass, const TakenAreas& taken, const std::vector
       if (IsFree(taken, box) && ClearOf(texts, box)) return box;
     }
   }
-  return corners[0];
+  return std::nullopt;
 }
 
 void DrawKeyRow(const DrawPass& pass, const KeyRow& row, double x, double y, double rowHeight) {
@@ -146,7 +147,7 @@ double KeyRowHeight(DrawTarget& t) {
 
 void DrawKey(const DrawPass& pass, const DialLayout& l, double paperFactor, bool dial,
              bool gnomon) {
-  const SheetBox box = KeyArea(pass, l, paperFactor, dial, gnomon);
+  const SheetBox box = PlaceKey(pass, l, paperFactor, dial, gnomon).box;
   const double rowHeight = KeyRowHeight(pass.target);
   double y = box.top;
   for (const KeyRow& row : KeyRows(pass)) {
@@ -230,8 +231,8 @@ void DrawLabels(const DrawPass& pass, const DialLayout& l, double paperFactor) {
 
 }  // namespace
 
-SheetBox KeyArea(const DrawPass& pass, const DialLayout& l, double paperFactor, bool dial,
-                 bool gnomon) {
+KeyPlace PlaceKey(const DrawPass& pass, const DialLayout& l, double paperFactor, bool dial,
+                  bool gnomon) {
   DrawTarget& t = pass.target;
   const TakenAreas taken = TakenAreasOf(pass, l, paperFactor, dial, gnomon);
   const std::vector<SheetBox> texts = CornerTextBoxes(pass, 1, 2);
@@ -240,7 +241,13 @@ SheetBox KeyArea(const DrawPass& pass, const DialLayout& l, double paperFactor, 
   double textWidth = 0;
   for (const KeyRow& row : rows) textWidth = std::max(textWidth, t.TextWidth(row.text));
   const double width = kSampleLength + 2 * kTextGap + textWidth;
-  return KeyBox(pass, taken, texts, width, KeyRowHeight(t) * static_cast<double>(rows.size()));
+  const double height = KeyRowHeight(t) * static_cast<double>(rows.size());
+  if (const auto box = KeyBox(pass, taken, texts, width, height)) return {*box, true};
+  // The sheet's fitting leaves room for the key; without it, bottom right.
+  const PageMargins m = PageMarginsOf(t);
+  const double right = t.ScaleWidth() - m.right;
+  const double bottom = t.ScaleHeight() - m.bottom - 2.5 * t.TextHeight("Ag");
+  return {{right - width, bottom - height, right, bottom}, false};
 }
 
 int32_t DrawSheetKey(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom,

@@ -93,6 +93,6 @@ SheetRoom SheetRoomOf(const DrawPass& pass, const PageShare& share) {
     room.pattern.right += kStyleLabelRoom;
   }
   room.texts = CornerTextBoxes(pass, share.page, share.pageCount);
-  room.texts.push_back(KeyArea(pass, l, share.paperFactor, share.dial, share.gnomon));
+  room.texts.push_back(PlaceKey(pass, l, share.paperFactor, share.dial, share.gnomon).box);
   return room;
 }
