@@ -190,7 +190,8 @@ void DrawFace(const DrawPass& pass, const DialLayout& l) {
     }
     if (!p.drawn) continue;
     PixelLine(t, p.inner.x, p.inner.y, p.outer.x, p.outer.y);
-    if (p.label.kind == PositionKind::Hour) DrawLabel(pass, labelRadius, dial, p.theta, p.label.text, colors);
+    if (p.label.kind == PositionKind::Hour)
+      DrawLabel(pass, labelRadius, dial, p.theta, p.label.text, colors);
   }
 }
 

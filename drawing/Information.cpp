@@ -11,14 +11,14 @@
 
 #include "AsciiText.h"
 #include "CompassDeclination.h"
-#include "DialTexts.h"
 #include "DialRoutines.h"
+#include "DialTexts.h"
 #include "DrawPass.h"
 #include "FaceLines.h"
 #include "InformationBlock.h"
 #include "NodusLines.h"
-#include "SheetArea.h"
 #include "ScaleBar.h"
+#include "SheetArea.h"
 #include "SheetRoom.h"
 #include "Version.h"
 
@@ -201,8 +201,7 @@ std::string CaptionText(int16_t page, int16_t pageCount) {
 // The turning sentence at the bottom left, above the page caption where the
 // page is too narrow for both on one line; in the information font (left
 // on the target).
-SheetBox TurningBox(const DrawPass& pass, const PageMargins& margins,
-                    const std::string& sentence) {
+SheetBox TurningBox(const DrawPass& pass, const PageMargins& margins, const std::string& sentence) {
   DrawTarget& t = pass.target;
   const FontSpec font = ScaledFont(pass.design.settings.DialInformationFont, pass);
   double bottom = t.ScaleHeight() - margins.bottom;

@@ -9,7 +9,6 @@
 
 #include "DrawPass.h"
 #include "SheetArea.h"
-
 #include "SheetRoom.h"
 
 // The block in the inner disc and band on the side away from the gnomon,

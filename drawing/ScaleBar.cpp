@@ -63,8 +63,8 @@ BarPlace PlaceAt(const DrawPass& pass, BarSide side, double start) {
 // The free place along the side whose start lies nearest to its middle.
 std::optional<BarPlace> FreeAlong(const DrawPass& pass, const SheetRoom& room, BarSide side) {
   const DrawTarget& t = pass.target;
-  const double middle = Upright(side) ? (t.ScaleHeight() + kBarLength) / 2
-                                      : (t.ScaleWidth() - kBarLength) / 2;
+  const double middle =
+      Upright(side) ? (t.ScaleHeight() + kBarLength) / 2 : (t.ScaleWidth() - kBarLength) / 2;
   const double span = Upright(side) ? t.ScaleHeight() : t.ScaleWidth();
   for (double offset = 0; offset < span / 2; offset += kSlideStep) {
     for (double start : {middle - offset, middle + offset}) {

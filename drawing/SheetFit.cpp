@@ -8,8 +8,8 @@
 #include "Gnomon.h"
 #include "InformationBlock.h"
 #include "ScaleBar.h"
-#include "SheetKey.h"
 #include "SheetArea.h"
+#include "SheetKey.h"
 #include "SheetRoom.h"
 
 namespace {
@@ -92,6 +92,6 @@ bool SheetHolds(DialDesign design, DrawTarget& target, const DialLayout& layout,
       if (MeetsOutline(text, g)) return false;
     }
   }
-  return RoomForBlockAndBar(pass, {layout, paperFactor, dial, gnomon, dial ? int16_t{1} : int16_t{2},
-                                   pageCount});
+  return RoomForBlockAndBar(
+      pass, {layout, paperFactor, dial, gnomon, dial ? int16_t{1} : int16_t{2}, pageCount});
 }

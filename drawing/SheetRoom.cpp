@@ -21,7 +21,11 @@ SheetBox Widened(const SheetBox& box, double by) {
 PageShare ShareOfPage(const DialLayout& layout, double paperFactor, int16_t page,
                       int16_t pageCount) {
   const bool onePage = pageCount < 2;
-  return {layout, paperFactor, onePage || page == 1, onePage || page == 2, page,
+  return {layout,
+          paperFactor,
+          onePage || page == 1,
+          onePage || page == 2,
+          page,
           static_cast<int16_t>(onePage ? 1 : 2)};
 }
 
@@ -55,14 +59,12 @@ bool SheetRoom::IsFree(const SheetBox& box) const {
   return true;
 }
 
-std::optional<SheetBox> SheetRoom::FreeBoxNear(double width, double height,
-                                               UserPoint near) const {
+std::optional<SheetBox> SheetRoom::FreeBoxNear(double width, double height, UserPoint near) const {
   std::optional<SheetBox> best;
   double nearest = std::numeric_limits<double>::infinity();
   for (double top = area.top; top + height <= area.bottom; top += kScanStep) {
     for (double left = area.left; left + width <= area.right; left += kScanStep) {
-      const double distance =
-          std::hypot(left + width / 2 - near.x, top + height / 2 - near.y);
+      const double distance = std::hypot(left + width / 2 - near.x, top + height / 2 - near.y);
       if (distance >= nearest) continue;
       const SheetBox box{left, top, left + width, top + height};
       if (!IsFree(box)) continue;

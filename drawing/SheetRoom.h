@@ -37,7 +37,7 @@ struct SheetRoom {
   double radius = 0;  // the outer ring
   std::array<SheetBox, 4> letters;
   bool gnomon = false;
-  SheetBox pattern;            // with room for a label on either side
+  SheetBox pattern;             // with room for a label on either side
   std::vector<SheetBox> texts;  // the corner texts and the key
 
   // Inside the margins, and a clearance away from the model and every text.

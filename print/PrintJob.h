@@ -55,7 +55,8 @@ inline int16_t PrintedPageCount(int16_t pageCount) {
 // The dial routines a page is drawn with; tests replace them.
 struct SundialRoutines {
   using Element = std::function<int32_t(DialDesign, DrawTarget&, const DialLayout&, double)>;
-  // With the paper factor and the page of the job: the page's texts and the scale bar and the key keep clear of what else the page shows.
+  // With the paper factor and the page of the job: the page's texts and the scale bar and the key
+  // keep clear of what else the page shows.
   using PageElement = std::function<int32_t(DialDesign, DrawTarget&, const DialLayout&, double,
                                             double, int16_t, int16_t)>;
   // The paper forms of the two routines that the clock draws too.

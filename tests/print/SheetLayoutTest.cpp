@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstdio>
 #include <initializer_list>
 #include <memory>
 #include <sstream>
@@ -270,11 +269,11 @@ TEST(SheetLayout, EveryTextInsideTheMarginsApartAndUncrossed) {
 // on the face; the gnomon's label beside the pattern in the south; and the
 // scale bar against the letter W in landscape.
 TEST(SheetLayout, CrowdedSheetsAsWell) {
+  // A5 holds every design of the common latitudes and may refuse others.
   int refusedA5 = 0;
-  EXPECT_EQ(MatrixFaults({{kPaperA5, "A5"}}, {5, 23, 35, 50, 60, 66, -5, -35, -60, -66}, false,
-                         &refusedA5),
-            0);
-  std::printf("A5 refused %d of 240 sheets\n", refusedA5);
+  EXPECT_EQ(MatrixFaults({{kPaperA5, "A5"}}, {23, 35, 50, -35}, false, &refusedA5), 0);
+  EXPECT_EQ(refusedA5, 0);
+  EXPECT_EQ(MatrixFaults({{kPaperA5, "A5"}}, {5, 60, 66, -5, -60, -66}, false, &refusedA5), 0);
   EXPECT_EQ(MatrixFaults(PapersBut({kPaperA5}), {66, -60, -66}), 0);
   EXPECT_EQ(MatrixFaults({{kPaperB5, "B5"}}, {60}), 0);
   EXPECT_EQ(MatrixFaults(PapersBut({kPaperA5}), {35, 50, 60}, true), 0);
