@@ -1380,6 +1380,15 @@ may not work properly.</source>
     </message>
 </context>
 <context>
+    <name>PrintJob</name>
+    <message>
+        <source>This sundial does not fit on A5 paper.
+Choose a larger paper.</source>
+        <translation>この日時計はA5用紙に収まりません。
+より大きな用紙を選択してください。</translation>
+    </message>
+</context>
+<context>
     <name>PrintSubcommand</name>
     <message>
         <source>The printer &quot;%1&quot; was not found.</source>
