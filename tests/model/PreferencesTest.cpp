@@ -9,6 +9,7 @@
 #include "FileIo.h"
 #include "Paths.h"
 #include "Preferences.h"
+#include "ZonePlace.h"
 #include "TextCodec.h"
 #include "TimeZone.h"
 
@@ -38,13 +39,13 @@ class PreferencesTest : public ::testing::Test {
 
 TEST_F(PreferencesTest, FirstStartShowsTheDefaultPlace) {
   MainModel model;
-  model.Chart().Location().setTimeZone(3);  // the ini's default is the system's zone
+  model.Chart().Location().setTimeZone(3);  // the ini's default is the default place's zone
   LoadPreferences(model);
   const ChartLocation& location = model.Chart().Location();
   EXPECT_EQ(location.Name(), "兵庫県明石市");
   EXPECT_EQ(location.Latitude(), 34.65);
   EXPECT_EQ(location.Longitude(), 135);
-  EXPECT_EQ(location.TimeZone(), GetSystemTimeZone());
+  EXPECT_EQ(location.TimeZone(), DefaultDesignPlace().TimeZone);
   EXPECT_EQ(model.Chart().TimeSystem(), kMeanStandardTime);
   EXPECT_EQ(model.CalcTime.Interval, 30);
   EXPECT_EQ(model.DialOption.Picture, AppFolder() + "/bkgcolor.wmf");
@@ -142,7 +143,7 @@ TEST_F(PreferencesTest, ValueInTheWrongFormFailsOnlyItsOwnStep) {
   EXPECT_EQ(model.Chart().TimeSystem(), kMeanStandardTime);
   EXPECT_EQ(model.Chart().Location().Latitude(), 34.65);
   EXPECT_EQ(model.Chart().Location().Longitude(), 139.7);
-  EXPECT_EQ(model.Chart().Location().TimeZone(), GetSystemTimeZone());  // 99 refused by the engine
+  EXPECT_EQ(model.Chart().Location().TimeZone(), DefaultDesignPlace().TimeZone);  // 99 refused
   EXPECT_EQ(model.CalcTime.Interval, 15);
   EXPECT_TRUE(model.General.DebugMode);
   EXPECT_EQ(model.DialColor.HourLine, 12);  // integers are read from the leading digits
