@@ -257,7 +257,7 @@ bool MainFormModel::FillAll() {
     const CompassDeclination declination =
         CompassDeclinationOf(chart, model_.Season.SeasonDate.Year);
     northDiffStrip_ = TranslateText("MainFormModel", "°    ′    ″");
-    if (!declination.model.empty()) northDiffStrip_ += "(" + std::string(declination.model) + ")";
+    northDiffModel_ = declination.model.empty() ? "" : "(" + std::string(declination.model) + ")";
     FillAngleRow(FormRow::NorthDiff, declination.west, false);
     FillAngleRow(FormRow::TimeDiff, chart.Season().TimeDiff(), true);
     FillAngleRow(FormRow::Equation, chart.Season().EquationOfTime(), false);

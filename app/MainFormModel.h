@@ -31,9 +31,10 @@ class MainFormModel {
   MainModel& Model() { return model_; }
   const std::string& Text(FormBox box) const { return text_[Index(box)]; }
   const std::string& Before(FormBox box) const { return before_[Index(box)]; }
-  // The unit strip of the magnetic declination, outside the Japan area with
-  // the field model's name after it ("(WMM2025)").
+  // The unit strip of the magnetic declination, and outside the Japan area
+  // the field model's name shown under it ("(WMM2025)"; "" inside).
   const std::string& NorthDiffStrip() const { return northDiffStrip_; }
+  const std::string& NorthDiffModel() const { return northDiffModel_; }
   // The interval list's selection, -1 for none.
   int IntervalIndex() const { return intervalIndex_; }
   int TimeSystemOption() const { return timeSystemOption_; }
@@ -115,6 +116,7 @@ class MainFormModel {
   std::array<std::string, kFormBoxCount> before_;
   std::optional<FormBox> editing_;
   std::string northDiffStrip_;
+  std::string northDiffModel_;
   int intervalIndex_ = -1;
   int timeSystemOption_ = kMeanStandardTime;
   int dateOption_ = 0;

@@ -154,7 +154,12 @@ QGroupBox* MainWindow::BuildPlaceFrame() {
          TimeUnitNames());
   AddRow(grid, 4, tr("&Magnetic declination:"), FormRow::NorthDiff, u"txtLabelNorthDiff"_qs,
          DegreeUnits(), DegreeUnitNames());
-  grid->setRowStretch(5, 1);
+  // Under the value rather than beside it, so that the row stays as wide as
+  // the others.
+  northDiffModel_ = new QLabel(this);
+  northDiffModel_->setObjectName(u"lblNorthDiffModel"_qs);
+  grid->addWidget(northDiffModel_, 5, 1);
+  grid->setRowStretch(6, 1);
   return frame;
 }
 

@@ -125,6 +125,7 @@ class MainWindow : public QMainWindow {
   MainFormModel form_;
   std::array<QLineEdit*, kFormBoxCount> boxes_{};
   UnitRow* northDiffRow_ = nullptr;
+  QLabel* northDiffModel_ = nullptr;
   QComboBox* interval_ = nullptr;
   QButtonGroup* timeSystem_ = nullptr;
   QButtonGroup* dateMode_ = nullptr;

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
 
@@ -101,6 +102,7 @@ void MainWindow::ShowForm() {
     if (boxes_[i] != nullptr && boxes_[i]->text() != text) boxes_[i]->setText(text);
   }
   northDiffRow_->setText(MainText(form_.NorthDiffStrip()));
+  northDiffModel_->setText(MainText(form_.NorthDiffModel()));
   interval_->setCurrentIndex(form_.IntervalIndex());
   timeSystem_->button(form_.TimeSystemOption())->setChecked(true);
   dateMode_->button(form_.DateOption())->setChecked(true);
