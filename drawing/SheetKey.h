@@ -11,7 +11,7 @@
 int32_t DrawSheetKey(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom,
                      double paperFactor, int16_t page, int16_t pageCount);
 
-// "ノーモン — 山折り" and the latitude along the style, inside the pattern
-// where it fits and beside it otherwise; "のりしろ" on both flaps.
+// "Gnomon — mountain fold" and the latitude along the style, inside the
+// pattern where it fits and beside it otherwise; "Glue flap" on both flaps.
 int32_t DrawGnomonLabels(DialDesign design, DrawTarget& target, const DialLayout& layout,
                          double zoom, double paperFactor);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "UiText.h"
 #include "ValueText.h"
 
 namespace {
@@ -27,7 +28,8 @@ bool IsColorValue(int32_t value) {
 
 void RequireValidValue(bool valid) {
   if (!valid) {
-    throw RaisedError(kInvalidPropertyValueError, "Umbrafex", "プロパティの値が不正です。");
+    throw RaisedError(kInvalidPropertyValueError, "Umbrafex",
+                      TranslateText("Settings", "Invalid property value."));
   }
 }
 

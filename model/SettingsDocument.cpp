@@ -11,6 +11,8 @@
 #include "SettingChecks.h"
 #include "SettingsKeys.h"
 #include "TextCodec.h"
+#include "TextPattern.h"
+#include "UiText.h"
 #include "ValueText.h"
 #include "Version.h"
 
@@ -20,9 +22,8 @@ constexpr int32_t kFormatError = static_cast<int32_t>(0x80040201u);
 constexpr int32_t kPastEndOfFileError = 62;
 constexpr const char* kOpenSource = "frmMain.lOpenUfxAll";
 constexpr const char* kSaveSource = "frmMain.lSaveUfxAll";
-constexpr const char* kFormatMessage = "この形式のファイルは開くことができません。";
-constexpr const char* kOpenFailed = "を開くことができません。";
-constexpr const char* kSaveFailed = "を保存することができません。";
+constexpr const char* kFormatMessage =
+    UMBRAFEX_TEXT_NOOP("Documents", "This type of file cannot be opened.");
 // Far beyond any real document; larger files are refused unread.
 constexpr std::size_t kMaxDocumentBytes = 64u * 1024u * 1024u;
 
@@ -397,7 +398,8 @@ std::string ReadDocumentText(const std::string& path) {
   if (!bytes) {
     bool missing = !FileExists(path);
     throw RaisedError(missing ? kFileNotFoundNumber : kFileAccessNumber, kOpenSource,
-                      missing ? "ファイルが見つかりません。" : "パス名が無効です。");
+                      missing ? TranslateText("Documents", "File not found.")
+                              : TranslateText("Documents", "Invalid path."));
   }
   return DecodeFileText(*bytes);
 }
@@ -406,7 +408,13 @@ std::string ReadDocumentText(const std::string& path) {
 // error names the file.
 int32_t OpenFailed(LastErrorRecord& record, const RaisedError& error, const std::string& path) {
   if (error.Number() == kFormatError) return record.SaveLastError(error);
-  return record.SaveLastError(RaisedError(error.Number(), error.Source(), path + kOpenFailed));
+  return record.SaveLastError(
+      RaisedError(error.Number(), error.Source(),
+                  FillText(TranslateText("Documents", "Cannot open %1."), {path})));
+}
+
+std::string SaveFailedText(const std::string& path) {
+  return FillText(TranslateText("Documents", "Cannot save %1."), {path});
 }
 
 }  // namespace
@@ -415,13 +423,14 @@ int32_t MainModel::OpenDocument(const std::string& path) {
   ClearLastError();
   try {
     if (!EndsWithIgnoringCase(path, ".ufx"))
-      throw RaisedError(kFormatError, kOpenSource, kFormatMessage);
+      throw RaisedError(kFormatError, kOpenSource, TranslateText("Documents", kFormatMessage));
     const std::string text = ReadDocumentText(path);
     LineCursor lines(text);
     if (lines.AtEnd())
-      throw RaisedError(kPastEndOfFileError, kOpenSource, "ファイルにこれ以上データがありません。");
+      throw RaisedError(kPastEndOfFileError, kOpenSource,
+                        TranslateText("Documents", "The file is empty."));
     if (!StartsWithIgnoringCase(TrimText(lines.Next()), HeaderPrefix())) {
-      throw RaisedError(kFormatError, kOpenSource, kFormatMessage);
+      throw RaisedError(kFormatError, kOpenSource, TranslateText("Documents", kFormatMessage));
     }
     DocumentReader(*this).Read(lines);
   } catch (const RaisedError& error) {
@@ -441,12 +450,13 @@ int32_t MainModel::SaveDocument(const std::string& path) {
     // Written beside the old document and moved over it only when complete,
     // so a failed save leaves the previous document as it was.
     if (!bytes || !WriteFileAtomically(path, *bytes)) {
-      throw RaisedError(kFileAccessNumber, kSaveSource, "パス名が無効です。");
+      throw RaisedError(kFileAccessNumber, kSaveSource,
+                        TranslateText("Documents", "Invalid path."));
     }
   } catch (const RaisedError& error) {
-    return SaveLastError(RaisedError(error.Number(), error.Source(), path + kSaveFailed));
+    return SaveLastError(RaisedError(error.Number(), error.Source(), SaveFailedText(path)));
   } catch (const std::exception&) {
-    return SaveLastError(RaisedError(kOutOfMemoryNumber, kSaveSource, path + kSaveFailed));
+    return SaveLastError(RaisedError(kOutOfMemoryNumber, kSaveSource, SaveFailedText(path)));
   }
   DocumentPath = path;
   LastDir = GetFolderName(path);
