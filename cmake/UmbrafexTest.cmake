@@ -1,7 +1,9 @@
 # The locale of the test runs: Japanese, as the texts the tests check are;
-# the English runs use UMBRAFEX_ENGLISH_LOCALE.
-set(UMBRAFEX_JAPANESE_LOCALE "LANGUAGE=ja;LC_ALL=ja_JP.UTF-8")
-set(UMBRAFEX_ENGLISH_LOCALE "LANGUAGE=en;LC_ALL=en_US.UTF-8")
+# the English runs use UMBRAFEX_ENGLISH_LOCALE. Fontconfig would otherwise
+# name the fonts in the locale's language ("IPA Pゴシック"); the tests expect
+# the same family names whatever the locale.
+set(UMBRAFEX_JAPANESE_LOCALE "LANGUAGE=ja;LC_ALL=ja_JP.UTF-8;FC_LANG=en")
+set(UMBRAFEX_ENGLISH_LOCALE "LANGUAGE=en;LC_ALL=en_US.UTF-8;FC_LANG=en")
 
 find_package(GTest REQUIRED)
 # Preferences that tests write stay in the build tree, away from the user's.
