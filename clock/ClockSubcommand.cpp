@@ -15,6 +15,8 @@
 #include "MainModel.h"
 #include "OutputChecks.h"
 #include "SavedImage.h"
+#include "TextArgument.h"
+#include "UiText.h"
 
 namespace {
 
@@ -109,7 +111,7 @@ int RunClockSubcommand(const CommandArgs& args, std::ostream&, std::ostream& err
     return kExitFailure;
   }
   if (!WriteImageFile(out, picture.Image(), "PNG")) {
-    err << "ファイルに書き込めません。(" << out << ")\n";
+    err << WithArgument(TranslateText("ClockSubcommand", "Cannot write the file %1."), out) << '\n';
     return kExitFailure;
   }
   return kExitOk;

@@ -45,7 +45,7 @@ ClockWindow::ClockWindow(MainModel& main, QWidget* parent, ClockModel::UtcClock 
       model_(main, preferences_.maxMagnify, std::move(utcNow)),
       tmrClock_(this) {
   setObjectName("frmClock");
-  setWindowTitle(tr("デスクトップ日時計"));
+  setWindowTitle(tr("Desktop Sundial"));
   setWindowIcon(UiIcon("clock", "appointment-soon"));
   setWindowFlags((windowFlags() | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint) &
                  ~Qt::WindowContextHelpButtonHint);
@@ -85,12 +85,12 @@ QToolBar* ClockWindow::BuildToolBar() {
   toolBar->setMovable(false);
 
   auto* modes = new QActionGroup(this);
-  real_ = new QAction(UiIcon("real-time", "media-playback-start"), tr("現在時刻"), modes);
+  real_ = new QAction(UiIcon("real-time", "media-playback-start"), tr("Real Time"), modes);
   real_->setObjectName("mnuPopupReal");
-  free_ = new QAction(UiIcon("free-time", "media-playback-pause"), tr("自由設定"), modes);
+  free_ = new QAction(UiIcon("free-time", "media-playback-pause"), tr("Manual"), modes);
   free_->setObjectName("mnuPopupFree");
   for (QAction* action : {real_, free_}) action->setCheckable(true);
-  auto* exit = new QAction(UiIcon("close", "window-close"), tr("閉じる"), this);
+  auto* exit = new QAction(UiIcon("close", "window-close"), tr("Close"), this);
   toolBar->addAction(real_);
   toolBar->addAction(free_);
   toolBar->addSeparator();
@@ -160,6 +160,10 @@ QStatusBar* ClockWindow::BuildStatusBar() {
 void ClockWindow::ApplyPlacement() {
   const WindowPlacement& p = preferences_.placement;
   RestorePlacement(this, p, QSize(260, 320), kMinimumWindow);
+  // Opens wide enough for the toolbar's words in the desktop's language and
+  // font, so that no button folds away; narrower by hand stays possible.
+  const int toolBarWidth = findChild<QToolBar*>("picToolBar")->sizeHint().width();
+  if (!isMaximized() && width() < toolBarWidth) resize(toolBarWidth, height());
 }
 
 bool ClockWindow::Open() {
@@ -187,7 +191,7 @@ void ClockWindow::RealTimeCommand() {
   ShowModeControls();
   ShowTrack();
   ShowStatus();
-  if (!ok || !DrawPicture()) ReportFailure(tr("デスクトップ日時計"));
+  if (!ok || !DrawPicture()) ReportFailure(tr("Desktop Sundial"));
 }
 
 void ClockWindow::FreeCommand() {
@@ -196,18 +200,18 @@ void ClockWindow::FreeCommand() {
   ShowModeControls();
   ShowTrack();
   ShowStatus();
-  if (!ok || !DrawPicture()) ReportFailure(tr("デスクトップ日時計"));
+  if (!ok || !DrawPicture()) ReportFailure(tr("Desktop Sundial"));
 }
 
 void ClockWindow::TimerTick() {
   bool redraw = false;
   if (model_.Tick(redraw) != kTrue) {
-    ReportFailure(tr("デスクトップ日時計"));
+    ReportFailure(tr("Desktop Sundial"));
     return;
   }
   if (!redraw) return;
   ShowTrack();
-  if (!DrawPicture()) ReportFailure(tr("デスクトップ日時計"));
+  if (!DrawPicture()) ReportFailure(tr("Desktop Sundial"));
 }
 
 void ClockWindow::TrackMoved(int position) {
@@ -252,13 +256,13 @@ void ClockWindow::ShowStatus() {
   const QIcon icon =
       trueSolar ? UiIcon("true-solar", "weather-clear") : UiIcon("mean-time", "clock");
   statusIcon_->setPixmap(icon.pixmap(kStatusIconSize, kStatusIconSize));
-  statusText_->setText(tr("表示時刻 : ") + (trueSolar ? tr("真太陽時 / ") : tr("中央標準時 / ")) +
-                       tr("動作モード : ") +
-                       (model_.Mode() == ClockMode::RealTime ? tr("現在時刻") : tr("自由設定")));
+  const QString time = trueSolar ? tr("True solar time") : tr("Standard time");
+  const QString mode = model_.Mode() == ClockMode::RealTime ? tr("Real Time") : tr("Manual");
+  statusText_->setText(tr("Time shown: %1 / Mode: %2").arg(time, mode));
 }
 
 QString ClockWindow::FailureCaption() const {
-  return model_.SeasonFailed() ? QStringLiteral("Umbrafex") : tr("デスクトップ日時計");
+  return model_.SeasonFailed() ? QStringLiteral("Umbrafex") : tr("Desktop Sundial");
 }
 
 void ClockWindow::ReportFailure(const QString& caption) {

@@ -1,6 +1,5 @@
 #include "AboutBox.h"
 
-#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -16,10 +15,6 @@
 
 namespace {
 
-QString Tr(const char* text) {
-  return QCoreApplication::translate("frmAbout", text);
-}
-
 QLabel* TextLabel(const QString& text, const char* name) {
   auto* label = new QLabel(text);
   label->setObjectName(QLatin1String(name));
@@ -29,14 +24,15 @@ QLabel* TextLabel(const QString& text, const char* name) {
 }
 
 QString CreditsHtml() {
-  return Tr(
-      "<p>このプログラムはフリーソフトウェアです。GNU General Public License バージョン3"
-      "またはそれ以降 (GPL-3.0-or-later) の条件で再配布・改変できます。無保証です。</p>"
-      "<p>地域データ: <a href=\"https://www.geonames.org/\">GeoNames</a> "
-      "(CC BY 4.0)、Unicode CLDR (Unicode License)、IANA タイムゾーン データベース、"
-      "iso-codes、PROJ をもとに作成しています。</p>"
-      "<p>Qt 6 (LGPL v3)、libxlsxwriter (BSD 2-Clause) を使用しています。"
-      "詳しくは<a href=\"help:credits\">データの出典とライセンス</a>をご覧ください。</p>");
+  return AboutBox::tr(
+      "<p>This program is free software: you may redistribute and modify it under the GNU "
+      "General Public License, version 3 or later (GPL-3.0-or-later). It comes with no "
+      "warranty.</p>"
+      "<p>Place data: built from <a href=\"https://www.geonames.org/\">GeoNames</a> "
+      "(CC BY 4.0), Unicode CLDR (Unicode License), the IANA time zone database, "
+      "iso-codes and PROJ.</p>"
+      "<p>Uses Qt 6 (LGPL v3) and libxlsxwriter (BSD 2-Clause). "
+      "See <a href=\"help:credits\">Data Sources and Licenses</a> for details.</p>");
 }
 
 }  // namespace
@@ -53,7 +49,7 @@ void ShowAboutBox(QWidget* parent) {
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("frmAbout"));
-  setWindowTitle(Tr("バージョン情報"));
+  setWindowTitle(tr("About Umbrafex"));
 
   auto* icon = new QLabel;
   icon->setObjectName(QStringLiteral("picIcon"));
@@ -64,7 +60,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
                                 .arg(QLatin1String(kProductName), AboutVersionText()),
                             "lblProduct");
   auto* summary =
-      TextLabel(Tr("水平型日時計を設計し、紙の模型として印刷するプログラムです。"), "lblSummary");
+      TextLabel(tr("Designs horizontal sundials and prints them as paper models."), "lblSummary");
   auto* credits = TextLabel(CreditsHtml(), "lblCredits");
   credits->setOpenExternalLinks(false);
   connect(credits, &QLabel::linkActivated, this, [this](const QString& link) {

@@ -1,5 +1,6 @@
 #include "Dialogs.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <exception>
 
@@ -30,7 +31,9 @@ auto ShowingFailures(QWidget* parent, const QString& caption, Run run) -> declty
 }  // namespace
 
 bool ShowLocationDialog(QWidget* parent, MainModel& model) {
-  return ShowingFailures(parent, QObject::tr("地域の選択"), [&] {
+  const QString caption =
+      QCoreApplication::translate("LocationDialog", kLocationDialogCaption.data());
+  return ShowingFailures(parent, caption, [&] {
     LocationDialog dialog(parent, model, LocationDatabaseFolder());
     dialog.Load();
     dialog.exec();
@@ -39,7 +42,7 @@ bool ShowLocationDialog(QWidget* parent, MainModel& model) {
 }
 
 void ShowInfoWindow(QWidget* parent, MainModel& model) {
-  ShowingFailures(parent, QObject::tr("計算条件一覧"), [&] {
+  ShowingFailures(parent, InfoWindow::tr("Calculation Conditions"), [&] {
     std::string listing;
     model.ClearLastError();
     try {
@@ -56,7 +59,8 @@ void ShowInfoWindow(QWidget* parent, MainModel& model) {
 }
 
 bool ShowOptionsDialog(QWidget* parent, MainModel& model, int page) {
-  return ShowingFailures(parent, QObject::tr("オプション"), [&] {
+  const QString caption = QCoreApplication::translate("OptionsDialog", kOptionsCaption.data());
+  return ShowingFailures(parent, caption, [&] {
     OptionsDialog dialog(parent, model);
     dialog.ShowPage(page);
     dialog.exec();

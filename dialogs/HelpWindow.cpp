@@ -17,10 +17,15 @@
 #include "ScreenPlacement.h"
 #include "UiIcons.h"
 #include "UiServices.h"
+#include "UiText.h"
 
 namespace {
 
-const QString kHelpFolder = QStringLiteral("qrc:/umbrafex/help/");
+// The English pages sit beside the Japanese ones under the same file names.
+QString HelpFolder() {
+  return TextLanguage() == UiLanguage::Japanese ? QStringLiteral("qrc:/umbrafex/help/")
+                                                : QStringLiteral("qrc:/umbrafex/help/en/");
+}
 
 QString Tr(const char* text) {
   return QCoreApplication::translate("frmHelp", text);
@@ -99,31 +104,46 @@ void Present(HelpWindow* window) {
   window->activateWindow();
 }
 
+// The contents list's titles, collected for translation here and
+// translated when the list is made.
+QList<HelpPage> TranslatedContents() {
+  static const std::pair<const char*, const char*> pages[] = {
+      {"index.html", QT_TRANSLATE_NOOP("frmHelp", "Introduction")},
+      {"sundial.html", QT_TRANSLATE_NOOP("frmHelp", "What Is a Horizontal Sundial?")},
+      {"design.html", QT_TRANSLATE_NOOP("frmHelp", "Making a Sundial Step by Step")},
+      {"timesystem.html", QT_TRANSLATE_NOOP("frmHelp", "Solar Time and Standard Time")},
+      {"equation.html", QT_TRANSLATE_NOOP("frmHelp", "The Equation of Time and the Date")},
+      {"print.html", QT_TRANSLATE_NOOP("frmHelp", "Printing and Splitting Pages")},
+      {"assemble.html", QT_TRANSLATE_NOOP("frmHelp", "Cutting Out and Assembling")},
+      {"install.html", QT_TRANSLATE_NOOP("frmHelp", "Setting Up the Sundial")},
+      {"mainwindow.html", QT_TRANSLATE_NOOP("frmHelp", "The Main Window")},
+      {"commands.html", QT_TRANSLATE_NOOP("frmHelp", "Menus and Toolbar")},
+      {"location.html", QT_TRANSLATE_NOOP("frmHelp", "Choosing a Location")},
+      {"preview.html", QT_TRANSLATE_NOOP("frmHelp", "Print Preview")},
+      {"clock.html", QT_TRANSLATE_NOOP("frmHelp", "The Desktop Sundial")},
+      {"tables.html", QT_TRANSLATE_NOOP("frmHelp", "Tables and Graph")},
+      {"info.html", QT_TRANSLATE_NOOP("frmHelp", "The Summary")},
+      {"options.html", QT_TRANSLATE_NOOP("frmHelp", "Options")},
+      {"files.html", QT_TRANSLATE_NOOP("frmHelp", "Files and the Command Line")},
+      {"trouble.html", QT_TRANSLATE_NOOP("frmHelp", "Troubleshooting")},
+      {"credits.html", QT_TRANSLATE_NOOP("frmHelp", "Data Sources and Licenses")},
+  };
+  QList<HelpPage> contents;
+  for (const auto& [file, title] : pages)
+    contents.append({QLatin1String(file), QCoreApplication::translate("frmHelp", title)});
+  return contents;
+}
+
 }  // namespace
 
 const QList<HelpPage>& HelpContents() {
-  static const QList<HelpPage> pages = {
-      {QStringLiteral("index.html"), Tr("はじめに")},
-      {QStringLiteral("sundial.html"), Tr("水平型日時計とは")},
-      {QStringLiteral("design.html"), Tr("日時計を作る手順")},
-      {QStringLiteral("timesystem.html"), Tr("真太陽時と中央標準時")},
-      {QStringLiteral("equation.html"), Tr("均時差と日付指定")},
-      {QStringLiteral("print.html"), Tr("印刷とページの分割")},
-      {QStringLiteral("assemble.html"), Tr("切り抜きと組み立て")},
-      {QStringLiteral("install.html"), Tr("日時計の設置")},
-      {QStringLiteral("mainwindow.html"), Tr("メイン画面")},
-      {QStringLiteral("commands.html"), Tr("メニューとツールバー")},
-      {QStringLiteral("location.html"), Tr("地域の選択")},
-      {QStringLiteral("preview.html"), Tr("印刷プレビュー")},
-      {QStringLiteral("clock.html"), Tr("デスクトップ日時計")},
-      {QStringLiteral("tables.html"), Tr("均時差・太陽赤緯の表とグラフ")},
-      {QStringLiteral("info.html"), Tr("計算条件一覧")},
-      {QStringLiteral("options.html"), Tr("オプション")},
-      {QStringLiteral("files.html"), Tr("設定ファイルとコマンドライン")},
-      {QStringLiteral("trouble.html"), Tr("困ったときは")},
-      {QStringLiteral("credits.html"), Tr("データの出典とライセンス")},
-  };
-  return pages;
+  // Kept per language: the titles are fixed once the language is installed.
+  if (TextLanguage() == UiLanguage::Japanese) {
+    static const QList<HelpPage> japanese = TranslatedContents();
+    return japanese;
+  }
+  static const QList<HelpPage> english = TranslatedContents();
+  return english;
 }
 
 QUrl HelpTopicUrl(const QString& topic) {
@@ -131,8 +151,8 @@ QUrl HelpTopicUrl(const QString& topic) {
   const QString anchor = topic.section(QLatin1Char('#'), 1);
   if (const QString page = PageOfWindow(file); !page.isEmpty()) file = page;
   if (!file.isEmpty() && !file.endsWith(QLatin1String(".html"))) file += QLatin1String(".html");
-  if (!IsHelpPage(file)) return QUrl(kHelpFolder + HelpContents().first().file);
-  QUrl url(kHelpFolder + file);
+  if (!IsHelpPage(file)) return QUrl(HelpFolder() + HelpContents().first().file);
+  QUrl url(HelpFolder() + file);
   if (!anchor.isEmpty()) url.setFragment(anchor);
   return url;
 }
@@ -149,7 +169,7 @@ void ShowHelpTopic(QWidget* parent, const QString& topic) {
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("frmHelp"));
-  setWindowTitle(Tr("Umbrafex ヘルプ"));
+  setWindowTitle(QCoreApplication::translate("frmHelp", "Umbrafex Help"));
   setWindowIcon(UiIcon(QStringLiteral("help"), QStringLiteral("help-contents")));
   // An open help window never keeps the program running after its main window.
   setAttribute(Qt::WA_QuitOnClose, false);
@@ -157,7 +177,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 
   browser_ = new QTextBrowser;
   browser_->setObjectName(QStringLiteral("txtHelp"));
-  browser_->setAccessibleName(Tr("ヘルプの本文"));
+  browser_->setAccessibleName(QCoreApplication::translate("frmHelp", "Help text"));
   browser_->setOpenLinks(false);
   connect(browser_, &QTextBrowser::anchorClicked, this, &HelpWindow::FollowLink);
   connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::MarkContentsEntry);
@@ -196,11 +216,12 @@ QWidget* HelpWindow::BuildToolBar() {
     row->addWidget(b);
     return b;
   };
-  back_ = button("cmdBack", QStringLiteral("help-back"), QStringLiteral("go-previous"), Tr("戻る"),
-                 QKeySequence::Back);
+  back_ = button("cmdBack", QStringLiteral("help-back"), QStringLiteral("go-previous"),
+                 QCoreApplication::translate("frmHelp", "Back"), QKeySequence::Back);
   forward_ = button("cmdForward", QStringLiteral("help-forward"), QStringLiteral("go-next"),
-                    Tr("進む"), QKeySequence::Forward);
-  home_ = button("cmdHome", QStringLiteral("help-home"), QStringLiteral("go-home"), Tr("目次"),
+                    QCoreApplication::translate("frmHelp", "Forward"), QKeySequence::Forward);
+  home_ = button("cmdHome", QStringLiteral("help-home"), QStringLiteral("go-home"),
+                 QCoreApplication::translate("frmHelp", "Contents"),
                  QKeySequence(Qt::ALT | Qt::Key_Home));
   row->addStretch(1);
   back_->setEnabled(false);
@@ -219,7 +240,7 @@ QWidget* HelpWindow::BuildToolBar() {
 void HelpWindow::BuildContents() {
   contents_ = new QListWidget;
   contents_->setObjectName(QStringLiteral("lstContents"));
-  contents_->setAccessibleName(Tr("目次"));
+  contents_->setAccessibleName(QCoreApplication::translate("frmHelp", "Contents"));
   for (const HelpPage& page : HelpContents()) contents_->addItem(page.title);
   connect(contents_, &QListWidget::currentRowChanged, this, &HelpWindow::ChooseContentsEntry);
 }
@@ -245,14 +266,15 @@ void HelpWindow::FollowLink(const QUrl& link) {
   // Web addresses and mail go to the desktop's own programs.
   if (!Desktop().OpenUrl(url)) {
     ShowMessage(this, MessageIcon::Exclamation,
-                Tr("リンク先を開くことができません。") + QLatin1Char('\n') + url.toString(),
+                QCoreApplication::translate("frmHelp", "The link cannot be opened.") +
+                    QLatin1Char('\n') + url.toString(),
                 windowTitle());
   }
 }
 
 void HelpWindow::ChooseContentsEntry(int row) {
   if (row < 0 || row >= HelpContents().size()) return;
-  ShowPage(QUrl(kHelpFolder + HelpContents().at(row).file));
+  ShowPage(QUrl(HelpFolder() + HelpContents().at(row).file));
 }
 
 void HelpWindow::MarkContentsEntry(const QUrl& url) {

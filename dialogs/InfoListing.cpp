@@ -5,14 +5,31 @@
 #include <cstdio>
 #include <string_view>
 
+#include "AngleMarks.h"
 #include "AsciiText.h"
-#include "Preferences.h"
 #include "Chart.h"
 #include "CompassDeclination.h"
+#include "Preferences.h"
+#include "UiText.h"
 
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
+
+// The listing's units, in the forms of the program's language; English puts
+// the hemisphere after the angle and a space before every parenthesis.
+struct ListingForms {
+  bool english;
+  std::string_view degree;  // after a decimal angle
+  std::string_view hour;    // after decimal hours
+  std::string_view hours;   // after decimal hours of a length of time
+  std::string_view open;    // before a parenthesis
+};
+
+ListingForms Forms() {
+  if (TextLanguage() == UiLanguage::Japanese) return {false, "度", "時", "時間", "("};
+  return {true, "°", " h", " h", " ("};
+}
 
 // The decimal after an angle text: "0.0#######" (one to eight decimals)
 // followed by the unit, in parentheses. With `signedForm` a positive value
@@ -36,76 +53,135 @@ std::string FormatDecimal(double value, std::string_view unit, bool signedForm) 
   } else if (!isZero && signedForm) {
     sign = "+";
   }
-  return "(" + sign + text + std::string(unit) + ")";
+  return std::string(Forms().open) + sign + text + std::string(unit) + ")";
 }
 
-// Hours spelled out as "時間" in the value of a line (the label keeps its own).
-std::string InHours(std::string text) {
-  return ReplaceAll(std::move(text), "時", "時間");
+enum class AngleSign { Signed, Latitude, Longitude };
+
+std::string AngleText(Chart& chart, double value, AngleSign style) {
+  const ListingForms forms = Forms();
+  if (!forms.english) {
+    const std::string_view prefix = style == AngleSign::Latitude    ? "南北"
+                                    : style == AngleSign::Longitude ? "東西"
+                                                                    : "+-";
+    return chart.FormatDegAngle(value, prefix, AngleMarks());
+  }
+  if (style == AngleSign::Signed) return chart.FormatDegAngle(value, "+-", AngleMarks());
+  std::string text = chart.FormatDegAngle(std::fabs(value), "", AngleMarks());
+  if (value != 0) {
+    const bool north = style == AngleSign::Latitude;
+    text += value > 0 ? (north ? " N" : " E") : (north ? " S" : " W");
+  }
+  return text;
 }
 
-std::string DegreesValue(Chart& chart, double value, std::string_view prefix) {
-  return chart.FormatDegAngle(value, prefix, "度分秒") + FormatDecimal(value, "度", true);
+std::string DegreesValue(Chart& chart, double value, AngleSign style) {
+  return AngleText(chart, value, style) + FormatDecimal(value, Forms().degree, true);
+}
+
+// A length of time in hours, minutes and seconds: "+0時間02分08秒" or
+// "+0 h 02 min 08 s".
+std::string Duration(Chart& chart, double hours, bool signedForm) {
+  const std::string_view prefix = signedForm ? "+-" : "-";
+  if (!Forms().english) {
+    return ReplaceAll(chart.FormatDegAngle(hours, prefix, "時分秒"), "時", "時間");
+  }
+  return chart.FormatDegAngleS(hours, 0, prefix) + " h " + chart.FormatDegAngleS(hours, 1, "") +
+         " min " + chart.FormatDegAngleS(hours, 2, "") + " s";
 }
 
 std::string HoursValue(Chart& chart, double value) {
-  return InHours(chart.FormatDegAngle(value, "+-", "時分秒") + FormatDecimal(value, "時", true));
+  return Duration(chart, value, true) + FormatDecimal(value, Forms().hours, true);
 }
 
 std::string ClockValue(Chart& chart, double time) {
-  return chart.FormatDegAngle(time, "-", ":: ") + FormatDecimal(time, "時", true);
+  return chart.FormatDegAngle(time, "-", ":: ") + FormatDecimal(time, Forms().hour, true);
 }
 
 std::string DaylightValue(Chart& chart, double hours) {
-  return InHours(chart.FormatDegAngle(hours, "-", "時分秒") + FormatDecimal(hours, "時", false));
+  return Duration(chart, hours, false) + FormatDecimal(hours, Forms().hours, false);
+}
+
+std::string Labelled(const std::string& label, std::string_view value) {
+  return label + ": " + std::string(value);
 }
 
 std::string MagneticDeclinationLine(Chart& chart, int year) {
   const CompassDeclination declination = CompassDeclinationOf(chart, year);
-  std::string text = "磁気偏角: " + DegreesValue(chart, declination.west, "+-");
+  std::string text = Labelled(TranslateText("InfoListing", "Magnetic declination"),
+                              DegreesValue(chart, declination.west, AngleSign::Signed));
   if (!declination.model.empty()) text += " (" + std::string(declination.model) + ")";
   return text;
 }
 
+// "12/22" in Japanese, "December 22" in English.
+std::string DateText(const CalcDateArray& monthDay) {
+  static constexpr std::array<std::string_view, 12> kMonths = {
+      "January", "February", "March",     "April",   "May",      "June",
+      "July",    "August",   "September", "October", "November", "December"};
+  char text[32];
+  if (!Forms().english || monthDay[0] < 1 || monthDay[0] > 12) {
+    std::snprintf(text, sizeof text, "%d/%02d", monthDay[0], monthDay[1]);
+  } else {
+    std::snprintf(text, sizeof text, "%s %d",
+                  kMonths[static_cast<std::size_t>(monthDay[0] - 1)].data(), monthDay[1]);
+  }
+  return text;
+}
+
 std::string DayLine(Chart& chart) {
-  static constexpr std::array<std::string_view, 8> kSeasonPrefixes = {
-      "季節: 立春(", "季節: 春分(", "季節: 立夏(", "季節: 夏至(",
-      "季節: 立秋(", "季節: 秋分(", "季節: 立冬(", "季節: 冬至("};
+  static constexpr std::array<const char*, 8> kSeasons = {
+      UMBRAFEX_TEXT_NOOP("InfoListing", "Start of spring"),
+      UMBRAFEX_TEXT_NOOP("InfoListing", "Spring equinox"),
+      UMBRAFEX_TEXT_NOOP("InfoListing", "Start of summer"),
+      UMBRAFEX_TEXT_NOOP("InfoListing", "Summer solstice"),
+      UMBRAFEX_TEXT_NOOP("InfoListing", "Start of autumn"),
+      UMBRAFEX_TEXT_NOOP("InfoListing", "Autumn equinox"),
+      UMBRAFEX_TEXT_NOOP("InfoListing", "Start of winter"),
+      UMBRAFEX_TEXT_NOOP("InfoListing", "Winter solstice")};
   const auto& season = chart.Season();
   CalcDateArray monthDay{};
   if (chart.ConvCalcDate(season.CalcDate(), monthDay) != kTrue) RaiseChartError(chart);
-  char date[16];
-  std::snprintf(date, sizeof date, "%d/%02d", monthDay[0], monthDay[1]);
+  const std::string date = DateText(monthDay);
 
   const int32_t calcSeason = season.CalcSeason();
   if (calcSeason >= 1 && calcSeason <= 8) {
-    return std::string(kSeasonPrefixes[static_cast<std::size_t>(calcSeason - 1)]) + date + ")";
+    const char* name = kSeasons[static_cast<std::size_t>(calcSeason - 1)];
+    return Labelled(TranslateText("InfoListing", "Season"),
+                    TranslateText("InfoListing", name) + std::string(Forms().open) + date + ")");
   }
-  return std::string("日付: ") + date;
+  return Labelled(TranslateText("InfoListing", "Date"), date);
 }
 
 void AppendSunLines(Chart& chart, std::string& text) {
   const auto& season = chart.Season();
-  const auto line = [&text](std::string_view content) {
-    text += content;
+  const auto line = [&text](const std::string& label, std::string_view value) {
+    text += Labelled(label, value);
     text += kLineEnd;
   };
+  const std::string sunrise = TranslateText("InfoListing", "Sunrise");
+  const std::string sunset = TranslateText("InfoListing", "Sunset");
+  const std::string daylight = TranslateText("InfoListing", "Day length");
   switch (season.NightState()) {
-    case kNightStatePolarNight:
-      line("日の出時刻: 極夜");
-      line("日の入時刻: 極夜");
-      line("可照時間: 0時間00分00秒");
+    case kNightStatePolarNight: {
+      const std::string polarNight = TranslateText("InfoListing", "Polar night");
+      line(sunrise, polarNight);
+      line(sunset, polarNight);
+      line(daylight, Duration(chart, 0, false));
       return;
-    case kNightStateMidnightSun:
-      line("日の出時刻: 白夜");
-      line("日の入時刻: 白夜");
+    }
+    case kNightStateMidnightSun: {
+      const std::string midnightSun = TranslateText("InfoListing", "Midnight sun");
+      line(sunrise, midnightSun);
+      line(sunset, midnightSun);
       break;
+    }
     default:
-      line("日の出時刻: " + ClockValue(chart, season.SunRiseTime()));
-      line("日の入時刻: " + ClockValue(chart, season.SunSetTime()));
+      line(sunrise, ClockValue(chart, season.SunRiseTime()));
+      line(sunset, ClockValue(chart, season.SunSetTime()));
       break;
   }
-  line("可照時間: " + DaylightValue(chart, season.SunSetTime() - season.SunRiseTime()));
+  line(daylight, DaylightValue(chart, season.SunSetTime() - season.SunRiseTime()));
 }
 
 }  // namespace
@@ -119,23 +195,31 @@ std::string BuildInfoListing(Chart& chart, int year) {
     text += kLineEnd;
   };
 
-  line("地域: " + location.Name());
-  line("緯度: " + DegreesValue(chart, location.Latitude(), "南北"));
-  line("経度: " + DegreesValue(chart, location.Longitude(), "東西"));
+  line(Labelled(TranslateText("InfoListing", "Place"), location.Name()));
+  line(Labelled(TranslateText("InfoListing", "Latitude"),
+                DegreesValue(chart, location.Latitude(), AngleSign::Latitude)));
+  line(Labelled(TranslateText("InfoListing", "Longitude"),
+                DegreesValue(chart, location.Longitude(), AngleSign::Longitude)));
   line(MagneticDeclinationLine(chart, year));
-  line("タイムゾーン: GMT" + chart.FormatDegAngle(location.TimeZone(), "+-", ": "));
+  line(Labelled(TranslateText("InfoListing", "Time zone"),
+                "GMT" + chart.FormatDegAngle(location.TimeZone(), "+-", ": ")));
   line("");
   line(DayLine(chart));
-  line("太陽赤緯: " + DegreesValue(chart, season.SolarDeclination(), "+-"));
-  line("均時差: " + HoursValue(chart, season.EquationOfTime()));
-  line("標準時差: " + HoursValue(chart, season.TimeDiff()));
+  line(Labelled(TranslateText("InfoListing", "Solar declination"),
+                DegreesValue(chart, season.SolarDeclination(), AngleSign::Signed)));
+  line(Labelled(TranslateText("InfoListing", "Equation of time"),
+                HoursValue(chart, season.EquationOfTime())));
+  line(Labelled(TranslateText("InfoListing", "Difference from standard time"),
+                HoursValue(chart, season.TimeDiff())));
   AppendSunLines(chart, text);
   switch (chart.TimeSystem()) {
     case kTrueSolarTime:
-      line("時刻方式: 真太陽時");
+      line(Labelled(TranslateText("InfoListing", "Time system"),
+                    TranslateText("InfoListing", "True solar time")));
       break;
     case kMeanStandardTime:
-      line("時刻方式: 中央標準時");
+      line(Labelled(TranslateText("InfoListing", "Time system"),
+                    TranslateText("InfoListing", "Mean standard time")));
       break;
     default:
       break;

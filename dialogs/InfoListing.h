@@ -1,7 +1,8 @@
 // The text of the calculation-conditions window: place, coordinates,
 // magnetic declination, time zone, the day, declination, equation of time,
 // standard time difference, sunrise, sunset, daylight and time system, read
-// from the chart at the moment it is built.
+// from the chart at the moment it is built. The labels are translated; under
+// English the values take English forms (34°39′00″ N, December 22, 0 h 02 min).
 #pragma once
 
 #include <string>

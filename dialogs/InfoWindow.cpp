@@ -16,7 +16,7 @@
 InfoWindow::InfoWindow(QWidget* parent, const QString& listing)
     : QDialog(parent), listing_(listing) {
   setObjectName(QStringLiteral("frmInfo"));
-  setWindowTitle(tr("計算条件一覧"));
+  setWindowTitle(tr("Calculation Conditions"));
   setWindowIcon(UiIcon(QStringLiteral("info"), QStringLiteral("dialog-information")));
   setWindowFlag(Qt::WindowMaximizeButtonHint, true);
   setSizeGripEnabled(true);
@@ -24,7 +24,7 @@ InfoWindow::InfoWindow(QWidget* parent, const QString& listing)
 
   txtInfo_ = new QPlainTextEdit(this);
   txtInfo_->setObjectName(QStringLiteral("txtInfo"));
-  txtInfo_->setAccessibleName(tr("計算条件一覧"));
+  txtInfo_->setAccessibleName(tr("Calculation conditions"));
   txtInfo_->setReadOnly(true);
   txtInfo_->setLineWrapMode(QPlainTextEdit::NoWrap);
   txtInfo_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -37,7 +37,7 @@ InfoWindow::InfoWindow(QWidget* parent, const QString& listing)
   auto* ok = new QPushButton(tr("OK"), this);
   ok->setObjectName(QStringLiteral("cmdOk"));
   ok->setDefault(true);
-  auto* copy = new QPushButton(tr("コピー"), this);
+  auto* copy = new QPushButton(tr("Copy"), this);
   copy->setObjectName(QStringLiteral("cmdCopy"));
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   connect(copy, &QPushButton::clicked, this, &InfoWindow::Copy);

@@ -12,11 +12,13 @@
 #include <string_view>
 #include <vector>
 
+#include "UiText.h"
+
 inline constexpr std::string_view kRegionFileName = "prefs.dat";
 inline constexpr std::string_view kCityFileName = "cities.dat";
-// Shown for every failure to read either file.
+// Shown (translated) for every failure to read either file.
 inline constexpr std::string_view kLocationDatabaseError =
-    "経緯度情報データベースを開くことができません。";
+    UMBRAFEX_TEXT_NOOP("LocationDialog", "The location database cannot be opened.");
 inline constexpr std::size_t kMaxRegions = 1000;
 // Codes up to this one are prefectures: English prefix shown, names joined
 // without a separator in Japanese, the JGD2000 switch available.

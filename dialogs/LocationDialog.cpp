@@ -26,12 +26,16 @@ QString Text(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+QString Caption() {
+  return LocationDialog::tr(kLocationDialogCaption.data());
+}
+
 }  // namespace
 
 LocationDialog::LocationDialog(QWidget* parent, MainModel& model, std::string databaseFolder)
     : QDialog(parent), model_(model), location_(std::move(databaseFolder), LoadLocationChoice()) {
   setObjectName(QStringLiteral("frmLocation"));
-  setWindowTitle(tr("地域の選択"));
+  setWindowTitle(Caption());
   setWindowIcon(UiIcon(QStringLiteral("location"), QStringLiteral("mark-location")));
   Build();
   const WindowPlacement placement = LoadLocationDialogPlacement();
@@ -43,29 +47,29 @@ LocationDialog::LocationDialog(QWidget* parent, MainModel& model, std::string da
 }
 
 void LocationDialog::Build() {
-  auto* frame = new QGroupBox(tr("地域と都市"), this);
+  auto* frame = new QGroupBox(tr("Region and city"), this);
   frame->setObjectName(QStringLiteral("picFrame"));
   auto* form = new QFormLayout(frame);
 
   cmbPrefs_ = new QComboBox(frame);
   cmbPrefs_->setObjectName(QStringLiteral("cmbPrefs"));
   cmbPrefs_->setMaxVisibleItems(20);
-  form->addRow(tr("地域(&R):"), cmbPrefs_);
+  form->addRow(tr("&Region:"), cmbPrefs_);
 
   txtFilter_ = new QLineEdit(frame);
   txtFilter_->setObjectName(QStringLiteral("txtFilter"));
-  txtFilter_->setPlaceholderText(tr("都市名の一部 (日本語または英語)"));
+  txtFilter_->setPlaceholderText(tr("Part of a city name, in Japanese or English"));
   txtFilter_->setClearButtonEnabled(true);
-  form->addRow(tr("検索(&S):"), txtFilter_);
+  form->addRow(tr("&Search:"), txtFilter_);
 
   lstCities_ = new QListWidget(frame);
   lstCities_->setObjectName(QStringLiteral("lstCities"));
   // A list takes no name from its label.
-  lstCities_->setAccessibleName(tr("都市"));
+  lstCities_->setAccessibleName(tr("Cities"));
   lstCities_->setMinimumSize(300, 200);
-  form->addRow(tr("都市(&C):"), lstCities_);
+  form->addRow(tr("&City:"), lstCities_);
 
-  const char* labels[3] = {QT_TR_NOOP("緯度:"), QT_TR_NOOP("経度:"), QT_TR_NOOP("備考:")};
+  const char* labels[3] = {QT_TR_NOOP("Latitude:"), QT_TR_NOOP("Longitude:"), QT_TR_NOOP("Notes:")};
   for (int i = 0; i < 3; ++i) {
     txtLocation_[i] = new QLineEdit(frame);
     txtLocation_[i]->setObjectName(QStringLiteral("txtLocation"));
@@ -74,9 +78,9 @@ void LocationDialog::Build() {
     form->addRow(tr(labels[i]), txtLocation_[i]);
   }
 
-  chkEnglish_ = new QCheckBox(tr("都市名を英語表記する(&E)"), frame);
+  chkEnglish_ = new QCheckBox(tr("Show city names in &English"), frame);
   chkEnglish_->setObjectName(QStringLiteral("chkEnglish"));
-  chkJGD2000_ = new QCheckBox(tr("世界測地系に変換する(&W)"), frame);
+  chkJGD2000_ = new QCheckBox(tr("Use the &world geodetic system"), frame);
   chkJGD2000_->setObjectName(QStringLiteral("chkJGD2000"));
   form->addRow(chkEnglish_);
   form->addRow(chkJGD2000_);
@@ -86,7 +90,7 @@ void LocationDialog::Build() {
   cmdOk_->setObjectName(QStringLiteral("cmdLocation"));
   cmdOk_->setProperty("index", 0);
   cmdOk_->setDefault(true);
-  QPushButton* cancel = buttons->addButton(tr("キャンセル"), QDialogButtonBox::RejectRole);
+  QPushButton* cancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
   cancel->setObjectName(QStringLiteral("cmdLocation"));
   cancel->setProperty("index", 1);
 
@@ -121,7 +125,7 @@ void LocationDialog::Load() {
 }
 
 void LocationDialog::ShowFailure() {
-  ShowMessage(this, MessageIcon::Exclamation, Text(location_.FailureMessage()), tr("地域の選択"));
+  ShowMessage(this, MessageIcon::Exclamation, Text(location_.FailureMessage()), Caption());
 }
 
 void LocationDialog::ShowRegions() {
@@ -243,7 +247,7 @@ void LocationDialog::Accept() {
     ApplyChosenPlace(model_.Chart(), *place);
   } catch (const RaisedError& error) {
     model_.SaveLastError(error);
-    ShowMessage(this, MessageIcon::Exclamation, Text(error.Description()), tr("地域の選択"));
+    ShowMessage(this, MessageIcon::Exclamation, Text(error.Description()), Caption());
     return;
   }
   chosen_ = true;

@@ -5,9 +5,10 @@
 #include <cstdint>
 #include <utility>
 
+#include "AngleMarks.h"
 #include "AppIni.h"
-#include "Preferences.h"
 #include "Chart.h"
+#include "Preferences.h"
 
 LocationDialogModel::LocationDialogModel(std::string folder, LocationChoice choice)
     : folder_(std::move(folder)), choice_(choice) {}
@@ -120,13 +121,34 @@ const RegionRecord* LocationDialogModel::SelectedRegion() const {
   return &regions_[static_cast<std::size_t>(choice_.SelectPref - 1)];
 }
 
+namespace {
+
+// The database's remarks on Japanese cities and capitals are Japanese; under
+// English texts the few it uses are shown in English, others as they are.
+std::string RemarksText(const std::string& remarks) {
+  static constexpr std::pair<std::string_view, std::string_view> kEnglish[] = {
+      {"首都", "Capital"},
+      {"都庁所在地", "Prefectural capital"},
+      {"道庁所在地", "Prefectural capital"},
+      {"府庁所在地", "Prefectural capital"},
+      {"県庁所在地", "Prefectural capital"},
+      {"日本標準時子午線 (東経135度)", "On Japan's standard time meridian (135° E)"}};
+  if (TextLanguage() == UiLanguage::Japanese) return remarks;
+  for (const auto& [japanese, english] : kEnglish) {
+    if (remarks == japanese) return std::string(english);
+  }
+  return remarks;
+}
+
+}  // namespace
+
 CityDetails LocationDialogModel::Details(Chart& chart) {
   const int index = CityIndex();
   if (index < 0 || index >= static_cast<int>(cities_.size())) return {};
   const CityRecord& city = cities_[static_cast<std::size_t>(index)];
   try {
-    return {chart.FormatDmsAngle(city.Latitude, "+-", "度分秒"),
-            chart.FormatDmsAngle(city.Longitude, "+-", "度分秒"), city.Remarks};
+    return {chart.FormatDmsAngle(city.Latitude, "+-", AngleMarks()),
+            chart.FormatDmsAngle(city.Longitude, "+-", AngleMarks()), RemarksText(city.Remarks)};
   } catch (const RaisedError&) {
     DamageRegion();
     return {};
@@ -232,7 +254,7 @@ void ApplyChosenPlace(Chart& chart, const ChosenPlace& place) {
   const double latitude = ConvertOrRaise(chart, place.Latitude);
   if (latitude == 0) {
     throw RaisedError(kEngineErrorNumber, "Location.Latitude",
-                      "不正な緯度の値が指定されています。");
+                      TranslateText("LocationDialog", "The latitude is not valid."));
   }
   const double longitude = ConvertOrRaise(chart, place.Longitude);
   ChartLocation& location = chart.Location();
@@ -269,7 +291,8 @@ int16_t GetIniCode(std::string_view key, int16_t fallback) {
 LocationChoice LoadLocationChoice() {
   LocationChoice choice;
   choice.JGD2000 = GetIniBool(kLocationDialogSection, "JGD2000", choice.JGD2000);
-  choice.English = GetIniBool(kLocationDialogSection, "English", choice.English);
+  choice.English =
+      GetIniBool(kLocationDialogSection, "English", TextLanguage() == UiLanguage::English);
   choice.SelectPref = GetIniCode("SelectPref", choice.SelectPref);
   choice.SelectCity = GetIniCode("SelectCity", choice.SelectCity);
   return choice;

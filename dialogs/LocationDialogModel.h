@@ -15,13 +15,15 @@
 
 class Chart;
 
-inline constexpr std::string_view kLocationDialogCaption = "地域の選択";
+inline constexpr std::string_view kLocationDialogCaption =
+    UMBRAFEX_TEXT_NOOP("LocationDialog", "Choose Location");
 inline constexpr int16_t kDefaultRegionCode = 28;  // 兵庫県
 inline constexpr int16_t kDefaultCityCode = 6;     // 明石市
 // A list longer than this helps no one find a city and would slow each key.
 inline constexpr std::size_t kMaxFoundCities = 300;
 
-// The dialog's stored choice (preferences section "LocationDialog").
+// The dialog's stored choice (preferences section "LocationDialog"). Before
+// one is stored, English names are shown under English texts.
 struct LocationChoice {
   bool JGD2000 = false;
   bool English = false;
@@ -68,7 +70,9 @@ class LocationDialogModel {
   // The selected region's records could not be read: its city list is empty
   // while every other region can still be chosen.
   bool RegionDamaged() const { return regionDamaged_; }
-  std::string_view FailureMessage() const { return kLocationDatabaseError; }
+  std::string FailureMessage() const {
+    return TranslateText("LocationDialog", kLocationDatabaseError.data());
+  }
 
   const std::vector<RegionRecord>& Regions() const { return regions_; }
   const std::vector<CityRecord>& Cities() const { return cities_; }
@@ -96,9 +100,10 @@ class LocationDialogModel {
   bool SetJgd2000(bool jgd2000);
 
   // The three boxes for the selected city; empty while none is selected.
-  // The chart formats the angles (signs "+-", units "度分秒"); an angle it
+  // The chart formats the angles (signs "+-", AngleMarks); an angle it
   // cannot format damages the region, like any other failure while its
-  // cities are shown.
+  // cities are shown. The database's Japanese remarks read in English under
+  // English texts.
   CityDetails Details(Chart& chart);
   // The selected place; nullopt while no city is selected.
   std::optional<ChosenPlace> Chosen() const;

@@ -1,6 +1,7 @@
 #include "OptionPickers.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QFontDialog>
@@ -71,14 +72,15 @@ FontSpec FontSpecFromQFont(const QFont& font, const FontSpec& before) {
 namespace {
 
 std::optional<ColorRef> PickColor(QWidget* parent, ColorRef initial) {
-  const QColor color = QColorDialog::getColor(ToQColor(initial), parent, QObject::tr("色の設定"));
+  const QColor color = QColorDialog::getColor(
+      ToQColor(initial), parent, QCoreApplication::translate("OptionPickers", "Choose Colour"));
   if (!color.isValid()) return std::nullopt;
   return ToColorRef(color);
 }
 
 std::optional<FontChoice> PickFont(QWidget* parent, const FontChoice& initial) {
   QDialog dialog(parent);
-  dialog.setWindowTitle(QObject::tr("フォント"));
+  dialog.setWindowTitle(QCoreApplication::translate("OptionPickers", "Font"));
   auto* fonts = new QFontDialog(ToQFont(initial.Font), &dialog);
   fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
   fonts->setWindowFlags(Qt::Widget);
@@ -100,15 +102,18 @@ std::optional<FontChoice> PickFont(QWidget* parent, const FontChoice& initial) {
     }
   });
   auto* colorRow = new QHBoxLayout;
-  auto* colorLabel = new QLabel(QObject::tr("文字の色(&C):"), &dialog);
+  auto* colorLabel =
+      new QLabel(QCoreApplication::translate("OptionPickers", "Text &colour:"), &dialog);
   colorLabel->setBuddy(colorButton);  // shows the mnemonic instead of a literal "&"
   colorRow->addWidget(colorLabel);
   colorRow->addWidget(colorButton);
   colorRow->addStretch();
 
   auto* buttons = new QDialogButtonBox(&dialog);
-  buttons->addButton(QObject::tr("OK"), QDialogButtonBox::AcceptRole);
-  buttons->addButton(QObject::tr("キャンセル"), QDialogButtonBox::RejectRole);
+  buttons->addButton(QCoreApplication::translate("OptionPickers", "OK"),
+                     QDialogButtonBox::AcceptRole);
+  buttons->addButton(QCoreApplication::translate("OptionPickers", "Cancel"),
+                     QDialogButtonBox::RejectRole);
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
 

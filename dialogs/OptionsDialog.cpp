@@ -30,8 +30,9 @@
 
 namespace {
 
+// A text of the model's tables, translated.
 QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  return OptionsDialog::tr(text.data());
 }
 
 // A colour sample: the colour behind its caption drawn in the inverse colour.
@@ -71,8 +72,9 @@ void ShowFont(QPushButton* sample, const FontSpec* font, const ColorRef* color) 
 template <typename Colors>
 void ShowItem(const ColorFontItem<Colors>& item, Colors& colors, OptionSettings& options,
               QPushButton* const (&samples)[2], QPushButton* font) {
-  ShowColor(samples[0], QObject::tr("ライン"), item.Line ? &(colors.*item.Line) : nullptr);
-  ShowColor(samples[1], QObject::tr("背景"), item.Fill ? &(colors.*item.Fill) : nullptr);
+  ShowColor(samples[0], OptionsDialog::tr("Line"), item.Line ? &(colors.*item.Line) : nullptr);
+  ShowColor(samples[1], OptionsDialog::tr("Background"),
+            item.Fill ? &(colors.*item.Fill) : nullptr);
   ShowFont(font, item.Font ? &(options.*item.Font) : nullptr,
            item.FontColor ? &(colors.*item.FontColor) : nullptr);
 }
@@ -85,12 +87,12 @@ OptionsDialog::OptionsDialog(QWidget* parent, MainModel& model, OptionPickers pi
       pickers_(std::move(pickers)),
       working_(LoadOptions(model, model.Chart())) {
   setObjectName(QStringLiteral("frmOption"));
-  setWindowTitle(tr("オプション"));
+  setWindowTitle(Text(kOptionsCaption));
   setWindowIcon(UiIcon(QStringLiteral("option"), QStringLiteral("preferences-system")));
 
   cmbPalette_ = new QComboBox(this);
   cmbPalette_->setObjectName(QStringLiteral("cmbPalette"));
-  for (std::string_view name : kOptionPageNames) cmbPalette_->addItem(tr(name.data()));
+  for (std::string_view name : kOptionPageNames) cmbPalette_->addItem(Text(name));
   pages_ = new QStackedWidget(this);
   pages_->addWidget(BuildDialPage1());
   pages_->addWidget(BuildDialPage2());
@@ -99,7 +101,7 @@ OptionsDialog::OptionsDialog(QWidget* parent, MainModel& model, OptionPickers pi
   pages_->addWidget(BuildNodusPage());
 
   auto* top = new QHBoxLayout;
-  auto* pageLabel = new QLabel(tr("設定項目(&P):"), this);
+  auto* pageLabel = new QLabel(tr("&Page:"), this);
   pageLabel->setBuddy(cmbPalette_);
   top->addWidget(pageLabel);
   top->addWidget(cmbPalette_, 1);
@@ -188,7 +190,7 @@ void OptionsDialog::ShowPicture() {
     picDialPicture_->setPixmap(preview);
   } else {
     picDialPicture_->setPixmap(QPixmap());
-    picDialPicture_->setText(tr((path.empty() ? kNoPictureText : kUnshownPictureText).data()));
+    picDialPicture_->setText(Text(path.empty() ? kNoPictureText : kUnshownPictureText));
   }
 }
 
@@ -204,7 +206,7 @@ void OptionsDialog::ShowTimeZone() {
 void OptionsDialog::TakeSystemTimeZone() {
   const double zone = GetSystemTimeZone();
   if (!IsSettableTimeZone(zone)) {
-    ShowMessage(this, MessageIcon::Information, Text(kTimeZoneMessage), tr("オプション"));
+    ShowMessage(this, MessageIcon::Information, Text(kTimeZoneMessage), Text(kOptionsCaption));
     return;
   }
   working_.TimeZone = zone;
@@ -236,8 +238,7 @@ bool OptionsDialog::ApplyFont(FontSpec& font, ColorRef& color) {
   const auto choice = pickers_.PickFont(this, FontChoice{font, color});
   if (!choice) return false;
   if (choice->Font.Name.empty()) {
-    ShowMessage(this, MessageIcon::Exclamation, tr("フォントが選択されていません。"),
-                tr("オプション"));
+    ShowMessage(this, MessageIcon::Exclamation, Text(kNoFontMessage), Text(kOptionsCaption));
     return false;
   }
   font = choice->Font;
@@ -266,25 +267,26 @@ void OptionsDialog::PickPicture() {
       "*.wmf *.emf *.bmp *.jpg *.jpeg *.gif *.png *.svg "
       "*.WMF *.EMF *.BMP *.JPG *.JPEG *.GIF *.PNG *.SVG");
   const QString filter =
-      tr("サポートする全ての画像形式") + QStringLiteral(" (") + patterns + QStringLiteral(");;") +
-      tr("メタファイル") + QStringLiteral(" (*.wmf *.WMF);;") + tr("ビットマップ") +
-      QStringLiteral(" (*.bmp *.BMP);;") + tr("JPEGファイル") +
-      QStringLiteral(" (*.jpg *.jpeg *.JPG *.JPEG);;") + tr("GIFファイル") +
-      QStringLiteral(" (*.gif *.GIF);;") + tr("拡張メタファイル") +
-      QStringLiteral(" (*.emf *.EMF);;") + tr("PNGファイル") + QStringLiteral(" (*.png *.PNG);;") +
-      tr("SVGファイル") + QStringLiteral(" (*.svg *.SVG)");
-  const QString chosen = FileDialogs().OpenFileName(this, {tr("ファイルの参照"), folder, filter});
+      tr("All supported pictures") + QStringLiteral(" (") + patterns + QStringLiteral(");;") +
+      tr("Metafiles") + QStringLiteral(" (*.wmf *.WMF);;") + tr("Bitmaps") +
+      QStringLiteral(" (*.bmp *.BMP);;") + tr("JPEG files") +
+      QStringLiteral(" (*.jpg *.jpeg *.JPG *.JPEG);;") + tr("GIF files") +
+      QStringLiteral(" (*.gif *.GIF);;") + tr("Enhanced metafiles") +
+      QStringLiteral(" (*.emf *.EMF);;") + tr("PNG files") + QStringLiteral(" (*.png *.PNG);;") +
+      tr("SVG files") + QStringLiteral(" (*.svg *.SVG)");
+  const QString chosen =
+      FileDialogs().OpenFileName(this, {tr("Choose a Background Picture"), folder, filter});
   if (chosen.isEmpty()) return;
   working_.DialOption.Picture = chosen.toStdString();
   txtDialPicture_->setText(chosen);
   ShowPicture();
 }
 
-bool OptionsDialog::Refuse(QLineEdit* box, std::string_view message, bool quiet) {
+bool OptionsDialog::Refuse(QLineEdit* box, const QString& message, bool quiet) {
   const bool alreadyShown = quiet && refusedText_ == box->text();
   refusedText_ = box->text();
   if (!alreadyShown) {
-    ShowMessage(this, MessageIcon::Information, Text(message), tr("オプション"));
+    ShowMessage(this, MessageIcon::Information, message, Text(kOptionsCaption));
   }
   // Queued: the message box and the click that left the box move the focus
   // after this returns.
@@ -318,7 +320,7 @@ void OptionsDialog::CommitLineWidth() {
 
 bool OptionsDialog::ShowTyped(QLineEdit* box, TypedValue value, bool quiet) {
   if (value == TypedValue::Refused) {
-    return Refuse(box, box == txtDialLine_ ? kLineWidthMessage : kTimeZoneMessage, quiet);
+    return Refuse(box, Text(box == txtDialLine_ ? kLineWidthMessage : kTimeZoneMessage), quiet);
   }
   if (value == TypedValue::Taken && box == txtDialLine_) {
     txtDialLine_->setText(QString::fromStdString(FormatLineWidth(working_.DialOption.LineWidth)));
@@ -343,7 +345,7 @@ void OptionsDialog::StoreAndClose() {
   if (!outcome.settableZone) {
     // Refused here rather than dropped silently by the chart.
     ShowPage(kTimeZoneOptionPage);
-    Refuse(txtTimeZone_[0], kTimeZoneMessage, false);
+    Refuse(txtTimeZone_[0], Text(kTimeZoneMessage), false);
     return;
   }
   model_.ClearLastError();

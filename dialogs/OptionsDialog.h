@@ -69,7 +69,7 @@ class OptionsDialog : public QDialog {
   QGroupBox* BuildNodusGroup(QWidget* page);
   void ShowNodus();
   bool CommitNodusHeight(bool quiet);
-  bool Refuse(QLineEdit* box, std::string_view message, bool quiet);
+  bool Refuse(QLineEdit* box, const QString& message, bool quiet);
   void RestoreDefaults();
   void StoreAndClose();
 

@@ -86,9 +86,9 @@ bool OptionsDialog::CommitNodusHeight(bool quiet) {
   if (!quiet && QApplication::focusWidget() == cmdOption_[1]) return true;
   const auto height = ParseNodusHeight(text.toStdString());
   if (!height) {
-    const std::string message =
-        tr("Enter the nodus height in millimetres, up to 1000, or leave it empty.").toStdString();
-    return Refuse(txtNodusHeight_, message, quiet);
+    return Refuse(txtNodusHeight_,
+                  tr("Enter the nodus height in millimetres, up to 1000, or leave it empty."),
+                  quiet);
   }
   working_.DialOption.NodusHeight = *height;
   txtNodusHeight_->setText(QString::fromStdString(FormatNodusHeight(*height)));

@@ -44,10 +44,10 @@ QLineEdit* NewNumberBox(const QString& name, int index, int width, QWidget* pare
 
 QWidget* OptionsDialog::BuildDialPage1() {
   auto* page = new QWidget(this);
-  auto* colors = new QGroupBox(tr("色・フォント"), page);
+  auto* colors = new QGroupBox(tr("Colours and fonts"), page);
   lstDialOptions_ = new QListWidget(colors);
   lstDialOptions_->setObjectName(QStringLiteral("lstDialOptions"));
-  lstDialOptions_->setAccessibleName(tr("色・フォントを設定する項目"));
+  lstDialOptions_->setAccessibleName(tr("Items with colours and fonts"));
   for (const DialItem& item : kDialItems) lstDialOptions_->addItem(tr(item.Name.data()));
   ShowEveryRow(lstDialOptions_);
   lstDialOptions_->setCurrentRow(0);
@@ -56,18 +56,18 @@ QWidget* OptionsDialog::BuildDialPage1() {
   lblDialFont_ = NewSample(QStringLiteral("lblDialFont"), -1, colors);
   auto* grid = new QGridLayout(colors);
   grid->addWidget(lstDialOptions_, 0, 0, 4, 1);
-  grid->addWidget(new QLabel(tr("色:"), colors), 0, 1);
+  grid->addWidget(new QLabel(tr("Colour:"), colors), 0, 1);
   grid->addWidget(lblDialColor_[0], 0, 2);
   grid->addWidget(lblDialColor_[1], 1, 2);
-  grid->addWidget(new QLabel(tr("フォント:"), colors), 2, 1);
+  grid->addWidget(new QLabel(tr("Font:"), colors), 2, 1);
   grid->addWidget(lblDialFont_, 2, 2);
   grid->setRowStretch(3, 1);
 
-  auto* picture = new QGroupBox(tr("背景画像"), page);
+  auto* picture = new QGroupBox(tr("Background picture"), page);
   txtDialPicture_ = new QLineEdit(picture);
   txtDialPicture_->setObjectName(QStringLiteral("txtDialPicture"));
-  txtDialPicture_->setAccessibleName(tr("背景画像のファイル"));
-  auto* browse = new QPushButton(tr("ファイルの参照"), picture);
+  txtDialPicture_->setAccessibleName(tr("Background picture file"));
+  auto* browse = new QPushButton(tr("Browse..."), picture);
   browse->setObjectName(QStringLiteral("cmdDialPicture"));
   picDialPicture_ = new QLabel(picture);
   picDialPicture_->setObjectName(QStringLiteral("picDialPicture"));
@@ -97,23 +97,23 @@ QWidget* OptionsDialog::BuildDialPage1() {
 
 QWidget* OptionsDialog::BuildDialPage2() {
   auto* page = new QWidget(this);
-  auto* options = new QGroupBox(tr("表示オプション"), page);
-  chkMergePages_ = new QCheckBox(tr("文字盤とノーモンを&1ページに配置"), options);
+  auto* options = new QGroupBox(tr("Display options"), page);
+  chkMergePages_ = new QCheckBox(tr("Dial and gnomon on &1 page"), options);
   chkMergePages_->setObjectName(QStringLiteral("chkMergePages"));
-  chkDialMark_ = new QCheckBox(tr("配置マーク(&A)"), options);
+  chkDialMark_ = new QCheckBox(tr("Pl&acement marks"), options);
   chkDialMark_->setObjectName(QStringLiteral("chkDialMark"));
-  chkDialInfo_ = new QCheckBox(tr("各種情報(&F)"), options);
+  chkDialInfo_ = new QCheckBox(tr("In&formation"), options);
   chkDialInfo_->setObjectName(QStringLiteral("chkDialInfo"));
-  chkDialLine_ = new QCheckBox(tr("線種適用(&T)"), options);
+  chkDialLine_ = new QCheckBox(tr("Apply line &types"), options);
   chkDialLine_->setObjectName(QStringLiteral("chkDialLine"));
   txtDialLine_ = NewNumberBox(QStringLiteral("txtDialLine"), -1, 70, options);
   txtDialLine_->installEventFilter(this);
-  auto* widthLabel = new QLabel(tr("線幅(&W):"), options);
+  auto* widthLabel = new QLabel(tr("Line &width:"), options);
   widthLabel->setBuddy(txtDialLine_);
   auto* widthRow = new QHBoxLayout;
   widthRow->addWidget(widthLabel);
   widthRow->addWidget(txtDialLine_);
-  widthRow->addWidget(new QLabel(tr("ポイント"), options));
+  widthRow->addWidget(new QLabel(tr("points"), options));
   widthRow->addStretch();
   auto* optionsLayout = new QVBoxLayout(options);
   for (QCheckBox* box : {chkMergePages_, chkDialMark_, chkDialInfo_, chkDialLine_}) {
@@ -121,9 +121,9 @@ QWidget* OptionsDialog::BuildDialPage2() {
   }
   optionsLayout->addLayout(widthRow);
 
-  auto* format = new QGroupBox(tr("時刻表示"), page);
-  optDialFormat_[0] = new QRadioButton(tr("短い形式(&S)"), format);
-  optDialFormat_[1] = new QRadioButton(tr("長い形式(&L)"), format);
+  auto* format = new QGroupBox(tr("Time format"), page);
+  optDialFormat_[0] = new QRadioButton(tr("&Short form"), format);
+  optDialFormat_[1] = new QRadioButton(tr("&Long form"), format);
   auto* group = new QButtonGroup(format);
   auto* formatLayout = new QVBoxLayout(format);
   for (int i = 0; i < 2; ++i) {
@@ -154,14 +154,14 @@ QWidget* OptionsDialog::BuildDialPage2() {
 
 QWidget* OptionsDialog::BuildClockPage() {
   auto* page = new QWidget(this);
-  auto* colors = new QGroupBox(tr("色・フォント"), page);
+  auto* colors = new QGroupBox(tr("Colours and fonts"), page);
   cmbClockOptions_ = new QComboBox(colors);
   cmbClockOptions_->setObjectName(QStringLiteral("cmbClockOptions"));
-  cmbClockOptions_->setAccessibleName(tr("昼または夜の設定"));
+  cmbClockOptions_->setAccessibleName(tr("Day or night settings"));
   for (std::string_view name : kClockRecordNames) cmbClockOptions_->addItem(tr(name.data()));
   lstClockOptions_ = new QListWidget(colors);
   lstClockOptions_->setObjectName(QStringLiteral("lstClockOptions"));
-  lstClockOptions_->setAccessibleName(tr("色・フォントを設定する項目"));
+  lstClockOptions_->setAccessibleName(tr("Items with colours and fonts"));
   for (const ClockItem& item : kClockItems) lstClockOptions_->addItem(tr(item.Name.data()));
   ShowEveryRow(lstClockOptions_);
   lstClockOptions_->setCurrentRow(0);
@@ -171,17 +171,17 @@ QWidget* OptionsDialog::BuildClockPage() {
   auto* grid = new QGridLayout(colors);
   grid->addWidget(cmbClockOptions_, 0, 0);
   grid->addWidget(lstClockOptions_, 1, 0, 4, 1);
-  grid->addWidget(new QLabel(tr("色:"), colors), 1, 1);
+  grid->addWidget(new QLabel(tr("Colour:"), colors), 1, 1);
   grid->addWidget(lblClockColor_[0], 1, 2);
   grid->addWidget(lblClockColor_[1], 2, 2);
-  grid->addWidget(new QLabel(tr("フォント:"), colors), 3, 1);
+  grid->addWidget(new QLabel(tr("Font:"), colors), 3, 1);
   grid->addWidget(lblClockFont_, 3, 2);
   grid->setRowStretch(4, 1);
 
-  auto* options = new QGroupBox(tr("表示オプション"), page);
-  chkClockPicture_ = new QCheckBox(tr("画像の表示(&V)"), options);
+  auto* options = new QGroupBox(tr("Display options"), page);
+  chkClockPicture_ = new QCheckBox(tr("Show pict&ure"), options);
   chkClockPicture_->setObjectName(QStringLiteral("chkClockPicture"));
-  chkClockInvert_ = new QCheckBox(tr("影を反転色(&I)"), options);
+  chkClockInvert_ = new QCheckBox(tr("&Invert the shadow"), options);
   chkClockInvert_->setObjectName(QStringLiteral("chkClockInvert"));
   auto* optionsLayout = new QVBoxLayout(options);
   optionsLayout->addWidget(chkClockPicture_);
@@ -207,7 +207,7 @@ QWidget* OptionsDialog::BuildClockPage() {
 
 QWidget* OptionsDialog::BuildTimeZonePage() {
   auto* page = new QWidget(this);
-  auto* zone = new QGroupBox(tr("タイムゾーン"), page);
+  auto* zone = new QGroupBox(tr("Time zone"), page);
   auto* picture = new QLabel(zone);
   picture->setPixmap(UiIcon(QStringLiteral("time-zone"), QStringLiteral("preferences-system-time"))
                          .pixmap(QSize(48, 48)));
@@ -217,14 +217,14 @@ QWidget* OptionsDialog::BuildTimeZonePage() {
   txtMeridian_->setObjectName(QStringLiteral("txtMeridian"));
   txtMeridian_->setReadOnly(true);
   txtMeridian_->setFocusPolicy(Qt::NoFocus);
-  auto* system = new QPushButton(tr("システム設定に合わせる"), zone);
+  auto* system = new QPushButton(tr("Use the computer's setting"), zone);
   system->setObjectName(QStringLiteral("cmdTimeZone"));
 
   auto* gmt = new QLabel(tr("GMT"), zone);
   gmt->setBuddy(txtTimeZone_[0]);
-  // The two boxes share the label "時差(時間:分):".
-  txtTimeZone_[0]->setAccessibleName(tr("時差 時間"));
-  txtTimeZone_[1]->setAccessibleName(tr("時差 分"));
+  // The two boxes share the time difference label.
+  txtTimeZone_[0]->setAccessibleName(tr("Time difference, hours"));
+  txtTimeZone_[1]->setAccessibleName(tr("Time difference, minutes"));
   auto* row = new QHBoxLayout;
   row->addWidget(gmt);
   row->addWidget(txtTimeZone_[0]);
@@ -232,12 +232,12 @@ QWidget* OptionsDialog::BuildTimeZonePage() {
   row->addWidget(txtTimeZone_[1]);
   row->addStretch();
   auto* meridianRow = new QHBoxLayout;
-  auto* meridianLabel = new QLabel(tr("標準時子午線:"), zone);
+  auto* meridianLabel = new QLabel(tr("Standard meridian:"), zone);
   meridianLabel->setBuddy(txtMeridian_);
   meridianRow->addWidget(meridianLabel);
   meridianRow->addWidget(txtMeridian_, 1);
   auto* fields = new QVBoxLayout;
-  fields->addWidget(new QLabel(tr("時差(時間:分):"), zone));
+  fields->addWidget(new QLabel(tr("Time difference (hours:minutes):"), zone));
   fields->addLayout(row);
   fields->addLayout(meridianRow);
   fields->addWidget(system, 0, Qt::AlignLeft);
@@ -258,9 +258,9 @@ QWidget* OptionsDialog::BuildTimeZonePage() {
 }
 
 void OptionsDialog::BuildButtons() {
-  static const char* const captions[5] = {QT_TR_NOOP("OK"), QT_TR_NOOP("キャンセル"),
-                                          QT_TR_NOOP("前へ"), QT_TR_NOOP("次へ"),
-                                          QT_TR_NOOP("標準に戻す")};
+  static const char* const captions[5] = {QT_TR_NOOP("OK"), QT_TR_NOOP("Cancel"),
+                                          QT_TR_NOOP("Previous"), QT_TR_NOOP("Next"),
+                                          QT_TR_NOOP("Restore Defaults")};
   for (int i = 0; i < 5; ++i) {
     cmdOption_[i] = new QPushButton(tr(captions[i]), this);
     cmdOption_[i]->setObjectName(QStringLiteral("cmdOption"));

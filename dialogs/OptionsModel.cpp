@@ -3,38 +3,46 @@
 #include <charconv>
 #include <cstdlib>
 
-#include "Paths.h"
+#include "AngleMarks.h"
 #include "Chart.h"
+#include "Paths.h"
 
 const std::array<DialItem, 8> kDialItems = {{
-    {"文字盤(外部)", &DialColorSettings::TimeLine, &DialColorSettings::TimeFill, nullptr, nullptr},
-    {"文字盤(内部)", &DialColorSettings::TimeLine, &DialColorSettings::InnerFill, nullptr, nullptr},
-    {"方位", &DialColorSettings::OrientationLine, nullptr, &OptionSettings::DialOrientationFont,
-     &DialColorSettings::OrientationFont},
-    {"時刻(時)", &DialColorSettings::HourLine, nullptr, &OptionSettings::DialTimeFont,
-     &DialColorSettings::TimeFont},
-    {"時刻(分)", &DialColorSettings::MinuteLine, nullptr, &OptionSettings::DialTimeFont,
-     &DialColorSettings::TimeFont},
-    {"ノーモン", &DialColorSettings::GnomonLine, &DialColorSettings::GnomonFill, nullptr, nullptr},
-    {"配置マーク", &DialColorSettings::MarkLine, nullptr, nullptr, nullptr},
-    {"各種情報", nullptr, nullptr, &OptionSettings::DialInformationFont,
-     &DialColorSettings::InformationFont},
+    {UMBRAFEX_TEXT_NOOP("OptionsDialog", "Dial face (outer)"), &DialColorSettings::TimeLine,
+     &DialColorSettings::TimeFill, nullptr, nullptr},
+    {UMBRAFEX_TEXT_NOOP("OptionsDialog", "Dial face (inner)"), &DialColorSettings::TimeLine,
+     &DialColorSettings::InnerFill, nullptr, nullptr},
+    {UMBRAFEX_TEXT_NOOP("OptionsDialog", "Compass points"), &DialColorSettings::OrientationLine,
+     nullptr, &OptionSettings::DialOrientationFont, &DialColorSettings::OrientationFont},
+    {UMBRAFEX_TEXT_NOOP("OptionsDialog", "Hours"), &DialColorSettings::HourLine, nullptr,
+     &OptionSettings::DialTimeFont, &DialColorSettings::TimeFont},
+    {UMBRAFEX_TEXT_NOOP("OptionsDialog", "Minutes"), &DialColorSettings::MinuteLine, nullptr,
+     &OptionSettings::DialTimeFont, &DialColorSettings::TimeFont},
+    {UMBRAFEX_TEXT_NOOP("OptionsDialog", "Gnomon"), &DialColorSettings::GnomonLine,
+     &DialColorSettings::GnomonFill, nullptr, nullptr},
+    {UMBRAFEX_TEXT_NOOP("OptionsDialog", "Placement marks"), &DialColorSettings::MarkLine, nullptr,
+     nullptr, nullptr},
+    {UMBRAFEX_TEXT_NOOP("OptionsDialog", "Information"), nullptr, nullptr,
+     &OptionSettings::DialInformationFont, &DialColorSettings::InformationFont},
 }};
 
 const std::array<ClockItem, 8> kClockItems = {{
-    {"文字盤(外部)", &ClockColorSettings::TimeLine, &ClockColorSettings::TimeFill, nullptr,
-     nullptr},
-    {"文字盤(内部)", nullptr, &ClockColorSettings::InnerFill, nullptr, nullptr},
-    {"方位", &ClockColorSettings::OrientationLine, nullptr, &OptionSettings::ClockOrientationFont,
-     &ClockColorSettings::OrientationFont},
-    {"時刻(時)", &ClockColorSettings::HourLine, nullptr, &OptionSettings::ClockTimeFont,
-     &ClockColorSettings::TimeFont},
-    {"時刻(分)", &ClockColorSettings::MinuteLine, nullptr, &OptionSettings::ClockTimeFont,
-     &ClockColorSettings::TimeFont},
-    {"影", &ClockColorSettings::ShadowFill, nullptr, nullptr, nullptr},
-    {"時計", &ClockColorSettings::ClockFont, nullptr, &OptionSettings::ClockClockFont,
-     &ClockColorSettings::ClockFont},
-    {"背景", &ClockColorSettings::Background, nullptr, nullptr, nullptr},
+    {UMBRAFEX_TEXT_NOOP("OptionsDialog", "Dial face (outer)"), &ClockColorSettings::TimeLine,
+     &ClockColorSettings::TimeFill, nullptr, nullptr},
+    {UMBRAFEX_TEXT_NOOP("OptionsDialog", "Dial face (inner)"), nullptr,
+     &ClockColorSettings::InnerFill, nullptr, nullptr},
+    {UMBRAFEX_TEXT_NOOP("OptionsDialog", "Compass points"), &ClockColorSettings::OrientationLine,
+     nullptr, &OptionSettings::ClockOrientationFont, &ClockColorSettings::OrientationFont},
+    {UMBRAFEX_TEXT_NOOP("OptionsDialog", "Hours"), &ClockColorSettings::HourLine, nullptr,
+     &OptionSettings::ClockTimeFont, &ClockColorSettings::TimeFont},
+    {UMBRAFEX_TEXT_NOOP("OptionsDialog", "Minutes"), &ClockColorSettings::MinuteLine, nullptr,
+     &OptionSettings::ClockTimeFont, &ClockColorSettings::TimeFont},
+    {UMBRAFEX_TEXT_NOOP("OptionsDialog", "Shadow"), &ClockColorSettings::ShadowFill, nullptr,
+     nullptr, nullptr},
+    {UMBRAFEX_TEXT_NOOP("OptionsDialog", "Clock"), &ClockColorSettings::ClockFont, nullptr,
+     &OptionSettings::ClockClockFont, &ClockColorSettings::ClockFont},
+    {UMBRAFEX_TEXT_NOOP("OptionsDialog", "Background"), &ClockColorSettings::Background, nullptr,
+     nullptr, nullptr},
 }};
 
 OptionSettings LoadOptions(const Settings& s, const Chart& chart) {
@@ -106,7 +114,7 @@ std::optional<int> WholeMagnitude(std::string_view text) {
 TimeZoneTexts FormatTimeZone(Chart& chart, double zone) {
   const double meridian = zone == -12 ? 180 : 15 * zone;
   return {chart.FormatDegAngleS(zone, 0, "+-"), chart.FormatDegAngleS(zone, 1, ""),
-          chart.FormatDegAngle(meridian, "+-", "度分秒")};
+          chart.FormatDegAngle(meridian, "+-", AngleMarks())};
 }
 
 std::optional<double> ParseTimeZone(std::string_view hours, std::string_view minutes) {

@@ -11,20 +11,27 @@
 #include <string_view>
 
 #include "Settings.h"
+#include "UiText.h"
 
 class Chart;
 
-inline constexpr std::string_view kOptionsCaption = "オプション";
+// The dialog's texts, translated where they are shown.
+inline constexpr std::string_view kOptionsCaption = UMBRAFEX_TEXT_NOOP("OptionsDialog", "Options");
 inline constexpr std::string_view kTimeZoneMessage =
-    "-12:00以上12:00以下の時間を入力してください。";
-inline constexpr std::string_view kLineWidthMessage =
-    "0.0ポイント以上100.0ポイント未満の線幅を入力してください。";
-inline constexpr std::string_view kNoFontMessage = "フォントが選択されていません。";
+    UMBRAFEX_TEXT_NOOP("OptionsDialog", "Enter a time from -12:00 to 12:00.");
+inline constexpr std::string_view kLineWidthMessage = UMBRAFEX_TEXT_NOOP(
+    "OptionsDialog", "Enter a line width of at least 0.0 points and less than 100.0 points.");
+inline constexpr std::string_view kNoFontMessage =
+    UMBRAFEX_TEXT_NOOP("OptionsDialog", "No font is selected.");
 inline constexpr std::string_view kNoFontSource = "frmMain.cmdDialFont";
 
 inline constexpr int kOptionPageCount = 5;
 inline constexpr std::array<std::string_view, kOptionPageCount> kOptionPageNames = {
-    "日時計1", "日時計2", "デスクトップ日時計", "タイムゾーン", "日付線と時刻曲線"};
+    UMBRAFEX_TEXT_NOOP("OptionsDialog", "Sundial 1"),
+    UMBRAFEX_TEXT_NOOP("OptionsDialog", "Sundial 2"),
+    UMBRAFEX_TEXT_NOOP("OptionsDialog", "Desktop sundial"),
+    UMBRAFEX_TEXT_NOOP("OptionsDialog", "Time zone"),
+    UMBRAFEX_TEXT_NOOP("OptionsDialog", "Date lines and hour curves")};
 inline constexpr int kTimeZoneOptionPage = 3;
 inline constexpr int kNodusOptionPage = 4;
 
@@ -67,14 +74,16 @@ using ClockItem = ColorFontItem<ClockColorSettings>;
 
 extern const std::array<DialItem, 8> kDialItems;
 extern const std::array<ClockItem, 8> kClockItems;
-inline constexpr std::array<std::string_view, 2> kClockRecordNames = {"昼の設定", "夜の設定"};
+inline constexpr std::array<std::string_view, 2> kClockRecordNames = {
+    UMBRAFEX_TEXT_NOOP("OptionsDialog", "Daytime settings"),
+    UMBRAFEX_TEXT_NOOP("OptionsDialog", "Night settings")};
 
 inline ClockColorSettings& ClockColors(OptionSettings& options, bool night) {
   return night ? options.ClockNightColor : options.ClockDayColor;
 }
 
 // The time-zone group: signed whole hours, minutes, and the standard
-// meridian ("+82度30分00秒"); a zone of -12 lies on +180.
+// meridian ("+82度30分00秒", "+82°30′00″"); a zone of -12 lies on +180.
 struct TimeZoneTexts {
   std::string Hours;
   std::string Minutes;
@@ -131,8 +140,9 @@ struct PreviewFrame {
 };
 PreviewFrame PicturePreviewFrame(double width, double height, double boxWidth, double boxHeight);
 // What the preview says when it shows no picture.
-inline constexpr std::string_view kNoPictureText = "(なし)";
-inline constexpr std::string_view kUnshownPictureText = "表示できません";
+inline constexpr std::string_view kNoPictureText = UMBRAFEX_TEXT_NOOP("OptionsDialog", "(none)");
+inline constexpr std::string_view kUnshownPictureText =
+    UMBRAFEX_TEXT_NOOP("OptionsDialog", "Cannot be shown");
 
 // The page-arrangement box: ticked for one page.
 inline bool MergesPages(const DialOptionSettings& option) {

@@ -40,7 +40,7 @@ MainModel::MainModel() {
   // Akashi on a computer in Berlin would read its noon at 3:00.
   ChartLocation& location = chart_.Location();
   const ZonePlace place = DefaultDesignPlace();
-  IgnoringErrors([&] { location.setName(place.JapaneseName); });
+  IgnoringErrors([&] { location.setName(place.Name()); });
   IgnoringErrors([&] { location.setLatitude(place.Latitude); });
   IgnoringErrors([&] { location.setLongitude(place.Longitude); });
   IgnoringErrors([&] { location.setTimeZone(place.TimeZone); });

@@ -88,7 +88,7 @@ void ReadMainSection(const PreferenceReader& ini, MainModel& model) {
   // Absent keys (the first start) keep the new design's place, which the
   // computer's time zone chose.
   const ZonePlace place = DefaultDesignPlace();
-  Step([&] { location.setName(WithoutControlCharacters(ini.Text(kMain, "Name", place.JapaneseName))); });
+  Step([&] { location.setName(WithoutControlCharacters(ini.Text(kMain, "Name", place.Name()))); });
   Step([&] { location.setLatitude(ini.Real(kMain, "Latitude", place.Latitude)); });
   Step([&] { location.setLongitude(ini.Real(kMain, "Longitude", place.Longitude)); });
   Step([&] { location.setTimeZone(ini.Real(kMain, "TimeZone", place.TimeZone)); });

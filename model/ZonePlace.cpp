@@ -7,6 +7,7 @@
 #include "Paths.h"
 #include "TextCodec.h"
 #include "TimeZone.h"
+#include "UiText.h"
 
 namespace {
 
@@ -51,6 +52,10 @@ std::optional<double> Angle(const std::vector<std::string>& fields, std::size_t 
 }
 
 }  // namespace
+
+const std::string& ZonePlace::Name() const {
+  return TextLanguage() == UiLanguage::Japanese ? JapaneseName : EnglishName;
+}
 
 std::optional<ZonePlace> FindZonePlace(std::string_view text, std::string_view zone) {
   const std::string key = "\"" + std::string(zone) + "\",";

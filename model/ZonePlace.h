@@ -16,6 +16,9 @@ struct ZonePlace {
   double Latitude = 0;       // degrees, north positive
   double Longitude = 0;      // degrees, east positive
   double TimeZone = 0;       // standard hours ahead of UTC
+
+  // The name a new design takes: English unless the program speaks Japanese.
+  const std::string& Name() const;
 };
 
 // The place of `zone` in the text of zones.dat (UTF-8); nullopt when the zone

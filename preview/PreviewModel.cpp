@@ -5,6 +5,8 @@
 #include <cmath>
 
 #include "PrintJob.h"
+#include "TextArgument.h"
+#include "UiText.h"
 
 namespace {
 
@@ -20,24 +22,24 @@ bool Overhangs(double start, double extent, double area) {
   return start < -0.5 || start + extent > area + 0.5;
 }
 
-const char* PaperLabel(int16_t paperSize) {
+std::string PaperLabel(int16_t paperSize) {
   switch (paperSize) {
     case kPaperA3:
-      return "A3 ";
+      return "A3";
     case kPaperA4:
-      return "A4 ";
+      return "A4";
     case kPaperB4:
-      return "B4 ";
+      return "B4";
     case kPaperB5:
-      return "B5 ";
+      return "B5";
     case kPaperA5:
-      return "A5 ";
+      return "A5";
     case kPaperLetter:
-      return "Letter ";
+      return "Letter";
     case kPaperLegal:
-      return "Legal ";
+      return "Legal";
     default:
-      return "その他 ";
+      return TranslateText("PreviewModel", "Other");
   }
 }
 
@@ -275,7 +277,10 @@ PixelSize OpeningPreviewSize(PixelSize available, double heightPerWidth, PixelSi
 }
 
 std::string PrinterStatusText(bool available, const PrinterProperties& printer) {
-  return "プリンタ : " + (available ? printer.DeviceName : std::string("無効")) +
-         " / 用紙 : " + PaperLabel(printer.PaperSize) +
-         (printer.Orientation == kPortrait ? "縦" : "横");
+  const std::string name = available ? printer.DeviceName : TranslateText("PreviewModel", "none");
+  const std::string orientation = printer.Orientation == kPortrait
+                                      ? TranslateText("PreviewModel", "Portrait")
+                                      : TranslateText("PreviewModel", "Landscape");
+  return WithArguments(TranslateText("PreviewModel", "Printer: %1 / Paper: %2 %3"),
+                       {name, PaperLabel(printer.PaperSize), orientation});
 }

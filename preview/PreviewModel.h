@@ -144,6 +144,7 @@ struct PixelSize {
 PixelSize OpeningPreviewSize(PixelSize available, double heightPerWidth, PixelSize around,
                              int margin, int toolBarWidth);
 
-// The first status panel: "プリンタ : NAME / 用紙 : A4 縦" with a usable
-// printer; without one "プリンタ : 無効 / 用紙 : " and the preview's sheet.
+// The first status panel: "Printer: NAME / Paper: A4 Portrait" with a
+// usable printer; without one "Printer: none / Paper: " and the preview's
+// sheet.
 std::string PrinterStatusText(bool available, const PrinterProperties& printer);

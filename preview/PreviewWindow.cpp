@@ -46,10 +46,6 @@ double PageRatio(double screenRatio, QSize logical) {
 
 }  // namespace
 
-QString PreviewWindow::Tr(const char* text) {
-  return QCoreApplication::translate("frmPreview", text);
-}
-
 PreviewPicture::PreviewPicture(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   // The right button's release opens the page's own menu; the dialog's
@@ -76,7 +72,7 @@ void PreviewPicture::paintEvent(QPaintEvent* event) {
 
 PreviewWindow::PreviewWindow(MainModel& main, QWidget* parent) : QDialog(parent), main_(main) {
   setObjectName(QStringLiteral("frmPreview"));
-  setWindowTitle(Tr("印刷プレビュー"));
+  setWindowTitle(tr("Print Preview"));
   setWindowIcon(UiIcon("preview", "document-print-preview"));
   setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
   setSizeGripEnabled(true);
@@ -232,7 +228,7 @@ void PreviewWindow::AreaResized() {
   const bool newSize = model_.Resize(background_->width() * tpp, background_->height() * tpp);
   // The picture is laid out before it is drawn, so the page shows at once.
   laidOut_ = true;
-  const bool drawn = !newSize && !picture_->Page().isNull() ? true : Render(Tr("印刷プレビュー"));
+  const bool drawn = !newSize && !picture_->Page().isNull() ? true : Render(tr("Print Preview"));
   if (!drawn) laidOut_ = false;
   PlacePicture();
   UpdateStatus();
@@ -380,7 +376,8 @@ StatusFunction PreviewWindow::PanelStatus() {
 void PreviewWindow::Print() {
   main_.ClearLastError();
   const auto respond = [this](const CheckItem& item) {
-    const QString text = Tr(item.text.c_str()), caption = Tr(item.caption.c_str());
+    const QString text = QString::fromStdString(item.text),
+                  caption = QString::fromStdString(item.caption);
     if (item.kind != CheckKind::Ask) {
       ShowMessage(this, MessageIcon::Information, text, caption);
       return CheckAnswer::Yes;
@@ -394,8 +391,8 @@ void PreviewWindow::Print() {
   const int32_t status = RunPrintCommand(this, main_, model_.PageCount(), PanelStatus());
   UpdateStatus();
   if (status == kTrue) {
-    panels_[0]->setText(QString::fromStdString(main_.Printer().Current().DeviceName) +
-                        Tr(" に印刷しました"));
+    panels_[0]->setText(
+        tr("Printed on %1").arg(QString::fromStdString(main_.Printer().Current().DeviceName)));
   }
 }
 
@@ -404,7 +401,7 @@ void PreviewWindow::Setup() {
   // Whatever paper was chosen, the preview shows the sheet printing will use.
   if (changed) {
     ReadSheet();
-    LayOut(ZoomMode::WholePage, Tr("プリンタの設定"));
+    LayOut(ZoomMode::WholePage, tr("Printer Setup"));
   }
   UpdateStatus();
 }
@@ -413,7 +410,7 @@ void PreviewWindow::DividePages() {
   main_.ClearLastError();
   model_.DividePages();
   UpdateButtons();
-  Render(Tr("ページ分割"));
+  Render(tr("Page Split"));
   UpdateStatus();
 }
 
@@ -421,7 +418,7 @@ void PreviewWindow::ChangePage(bool forward) {
   main_.ClearLastError();
   const bool changed = forward ? model_.NextPage() : model_.PreviousPage();
   UpdateButtons();
-  if (changed) Render(forward ? Tr("次のページ") : Tr("前のページ"));
+  if (changed) Render(forward ? tr("Next Page") : tr("Previous Page"));
   UpdateStatus();
 }
 
@@ -435,7 +432,7 @@ void PreviewWindow::ToggleGuide() {
   main_.ClearLastError();
   model_.ToggleGuide();
   UpdateButtons();
-  Render(Tr("余白の表示"));
+  Render(tr("Show Margins"));
 }
 
 void PreviewWindow::MousePressed(QMouseEvent* event) {
@@ -461,7 +458,7 @@ void PreviewWindow::MouseReleased(QMouseEvent* event) {
           model_.LeftRelease(event->position().x() * tpp, event->position().y() * tpp);
       if (action == ReleaseAction::OpenHand) picture_->setCursor(PreviewCursor(model_.Mouse()));
       if (action == ReleaseAction::Rendered) {
-        Render(Tr("印刷プレビュー"));
+        Render(tr("Print Preview"));
         PlacePicture();
         UpdateStatus();
       }

@@ -62,7 +62,6 @@ class PreviewWindow : public QDialog {
   void done(int result) override;
 
  private:
-  static QString Tr(const char* text);
   void BuildToolBar();
   void BuildPopupMenu();
   void BuildStatusBar();

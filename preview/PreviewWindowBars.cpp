@@ -31,24 +31,24 @@ void PreviewWindow::BuildToolBar() {
   toolBar_->setFixedHeight(kToolBarHeight);
   toolBar_->setFloatable(false);
   toolBar_->setMovable(false);
-  print_ = AddAction("Print", "print", "document-print", Tr("印刷"));
-  setup_ = AddAction("Setup", "setup", "document-properties", Tr("プリンタの設定"));
+  print_ = AddAction("Print", "print", "document-print", tr("Print"));
+  setup_ = AddAction("Setup", "setup", "document-properties", tr("Printer Setup"));
   toolBar_->addSeparator();
-  divide_ = AddAction("DividePages", "divide-pages", "view-dual", Tr("ページの分割"), true);
+  divide_ = AddAction("DividePages", "divide-pages", "view-dual", tr("Split Pages"), true);
   toolBar_->addSeparator();
-  prev_ = AddAction("Prev", "prev-page", "go-previous", Tr("前のページ"));
-  next_ = AddAction("Next", "next-page", "go-next", Tr("次のページ"));
+  prev_ = AddAction("Prev", "prev-page", "go-previous", tr("Previous Page"));
+  next_ = AddAction("Next", "next-page", "go-next", tr("Next Page"));
   toolBar_->addSeparator();
-  moving_ = AddAction("Moving", "move", "transform-move", Tr("移動"), true);
-  zoomIn_ = AddAction("ZoomIn", "zoom-in", "zoom-in", Tr("ズームイン"), true);
-  zoomOut_ = AddAction("ZoomOut", "zoom-out", "zoom-out", Tr("ズームアウト"), true);
+  moving_ = AddAction("Moving", "move", "transform-move", tr("Move"), true);
+  zoomIn_ = AddAction("ZoomIn", "zoom-in", "zoom-in", tr("Zoom In"), true);
+  zoomOut_ = AddAction("ZoomOut", "zoom-out", "zoom-out", tr("Zoom Out"), true);
   toolBar_->addSeparator();
-  wholePage_ = AddAction("WholePage", "whole-page", "zoom-fit-best", Tr("ページ全体表示"));
-  pageWidth_ = AddAction("PageWidth", "page-width", "zoom-fit-width", Tr("ページ幅に合わせる"));
+  wholePage_ = AddAction("WholePage", "whole-page", "zoom-fit-best", tr("Whole Page"));
+  pageWidth_ = AddAction("PageWidth", "page-width", "zoom-fit-width", tr("Fit Page Width"));
   toolBar_->addSeparator();
-  guide_ = AddAction("Guide", "guide", "view-grid", Tr("余白の表示"), true);
+  guide_ = AddAction("Guide", "guide", "view-grid", tr("Show Margins"), true);
   toolBar_->addSeparator();
-  exit_ = AddAction("Exit", "close", "window-close", Tr("閉じる"));
+  exit_ = AddAction("Exit", "close", "window-close", tr("Close"));
 
   connect(print_, &QAction::triggered, this, &PreviewWindow::Print);
   connect(setup_, &QAction::triggered, this, &PreviewWindow::Setup);
@@ -59,9 +59,9 @@ void PreviewWindow::BuildToolBar() {
   connect(zoomIn_, &QAction::triggered, this, [this] { SetMouseMode(MouseMode::ZoomIn); });
   connect(zoomOut_, &QAction::triggered, this, [this] { SetMouseMode(MouseMode::ZoomOut); });
   connect(wholePage_, &QAction::triggered, this,
-          [this] { LayOut(ZoomMode::WholePage, Tr("ページ全体表示")); });
+          [this] { LayOut(ZoomMode::WholePage, tr("Whole Page")); });
   connect(pageWidth_, &QAction::triggered, this,
-          [this] { LayOut(ZoomMode::PageWidth, Tr("ページ幅に合わせる")); });
+          [this] { LayOut(ZoomMode::PageWidth, tr("Fit Page Width")); });
   connect(guide_, &QAction::triggered, this, &PreviewWindow::ToggleGuide);
   connect(exit_, &QAction::triggered, this, &QDialog::reject);
 }
@@ -78,17 +78,17 @@ void PreviewWindow::BuildPopupMenu() {
     connect(action, &QAction::triggered, same, &QAction::trigger);
     return action;
   };
-  popupPrev_ = item("mnuPopupPrev", Tr("前のページ(&P)"), prev_);
-  popupNext_ = item("mnuPopupNext", Tr("次のページ(&N)"), next_);
+  popupPrev_ = item("mnuPopupPrev", tr("&Previous Page"), prev_);
+  popupNext_ = item("mnuPopupNext", tr("&Next Page"), next_);
   popup_->addSeparator();
-  popupMoving_ = item("mnuPopupMoving", Tr("移動(&M)"), moving_);
-  popupZoomIn_ = item("mnuPopupZoomIn", Tr("ズームイン(&I)"), zoomIn_);
-  popupZoomOut_ = item("mnuPopupZoomOut", Tr("ズームアウト(&O)"), zoomOut_);
+  popupMoving_ = item("mnuPopupMoving", tr("&Move"), moving_);
+  popupZoomIn_ = item("mnuPopupZoomIn", tr("Zoom &In"), zoomIn_);
+  popupZoomOut_ = item("mnuPopupZoomOut", tr("Zoom &Out"), zoomOut_);
   popup_->addSeparator();
-  item("mnuPopupWholePage", Tr("ページ全体(&A)"), wholePage_);
-  item("mnuPopupPageWidth", Tr("ページ幅に合わせる(&W)"), pageWidth_);
+  item("mnuPopupWholePage", tr("&Whole Page"), wholePage_);
+  item("mnuPopupPageWidth", tr("Fit Page Wi&dth"), pageWidth_);
   popup_->addSeparator();
-  popupGuide_ = item("mnuPopupGuide", Tr("余白の表示(&G)"), guide_);
+  popupGuide_ = item("mnuPopupGuide", tr("Show Mar&gins"), guide_);
   for (QAction* action : {popupMoving_, popupZoomIn_, popupZoomOut_, popupGuide_}) {
     action->setCheckable(true);
   }

@@ -1,6 +1,7 @@
 #include "ExportChoice.h"
 
 #include "PrintJob.h"
+#include "UiText.h"
 
 const std::vector<PaperName>& ExportPapers() {
   static const std::vector<PaperName> papers{
@@ -22,13 +23,16 @@ void ExportChoice::setPageCount(int16_t count) {
 }
 
 std::string ExportChoice::Problem() const {
-  if (!IsSupportedPaper(paper_)) return "この用紙サイズには書き出せません。";
+  if (!IsSupportedPaper(paper_))
+    return TranslateText("ExportChoice", "The dial cannot be exported on this paper size.");
   if (orientation_ != kPortrait && orientation_ != kLandscape)
-    return "用紙の向きを選んでください。";
-  if (pageCount_ != 1 && pageCount_ != 2) return "ページ数は 1 か 2 にしてください。";
-  if (page_ < 0 || page_ > pageCount_) return "書き出すページがありません。";
+    return TranslateText("ExportChoice", "Choose the paper orientation.");
+  if (pageCount_ != 1 && pageCount_ != 2)
+    return TranslateText("ExportChoice", "The number of pages must be 1 or 2.");
+  if (page_ < 0 || page_ > pageCount_)
+    return TranslateText("ExportChoice", "There is no such page to export.");
   if (DpiApplies() && !(dpi_ >= kExportMinDpi && dpi_ <= kExportMaxDpi)) {
-    return "解像度は 10 から 2400 dpi にしてください。";
+    return TranslateText("ExportChoice", "The resolution must be from 10 to 2400 dpi.");
   }
   return {};
 }

@@ -13,10 +13,6 @@
 
 namespace {
 
-QString Tr(const char* text) {
-  return QCoreApplication::translate("ExportOptionsDialog", text);
-}
-
 QComboBox* Combo(QWidget* parent, const char* objectName,
                  const std::vector<std::pair<QString, int>>& items, int current) {
   auto* combo = new QComboBox(parent);
@@ -27,24 +23,26 @@ QComboBox* Combo(QWidget* parent, const char* objectName,
 }
 
 class OptionsView : public QDialog {
+  Q_DECLARE_TR_FUNCTIONS(ExportOptionsDialog)
+
  public:
   OptionsView(QWidget* parent, const ExportChoice& choice) : QDialog(parent), choice_(choice) {
-    setWindowTitle(Tr("PDF/SVG/PNGに書き出し"));
+    setWindowTitle(tr("Export to PDF/SVG/PNG"));
     auto* form = new QFormLayout(this);
     std::vector<std::pair<QString, int>> papers;
     for (const PaperName& p : ExportPapers()) {
       papers.push_back({QString::fromLatin1(p.name.data(), qsizetype(p.name.size())), p.code});
     }
     paper_ = Combo(this, "cboPaper", papers, choice_.Paper());
-    orientation_ = Combo(this, "cboOrientation", {{Tr("縦"), kPortrait}, {Tr("横"), kLandscape}},
-                         choice_.Orientation());
+    orientation_ =
+        Combo(this, "cboOrientation", {{tr("Portrait"), kPortrait}, {tr("Landscape"), kLandscape}},
+              choice_.Orientation());
     pages_ = Combo(this, "cboPages",
-                   {{Tr("1枚 (文字盤とノーモン)"), 1}, {Tr("2枚 (文字盤 / ノーモン)"), 2}},
+                   {{tr("1 sheet (dial and gnomon)"), 1}, {tr("2 sheets (dial / gnomon)"), 2}},
                    choice_.PageCount());
-    page_ = Combo(
-        this, "cboPage",
-        {{Tr("すべて (ページごとのファイル)"), 0}, {Tr("1ページ目"), 1}, {Tr("2ページ目"), 2}},
-        choice_.Page());
+    page_ = Combo(this, "cboPage",
+                  {{tr("All (one file per page)"), 0}, {tr("Page 1"), 1}, {tr("Page 2"), 2}},
+                  choice_.Page());
     dpi_ = new QSpinBox(this);
     dpi_->setObjectName(QStringLiteral("spnDpi"));
     dpi_->setRange(int(kExportMinDpi), int(kExportMaxDpi));
@@ -52,11 +50,11 @@ class OptionsView : public QDialog {
     dpi_->setValue(int(choice_.Dpi()));
     problem_ = new QLabel(this);
     buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    form->addRow(Tr("用紙(&P):"), paper_);
-    form->addRow(Tr("向き(&O):"), orientation_);
-    form->addRow(Tr("枚数(&N):"), pages_);
-    form->addRow(Tr("ページ(&G):"), page_);
-    form->addRow(Tr("解像度(&R):"), dpi_);
+    form->addRow(tr("&Paper:"), paper_);
+    form->addRow(tr("&Orientation:"), orientation_);
+    form->addRow(tr("&Sheets:"), pages_);
+    form->addRow(tr("Pa&ge:"), page_);
+    form->addRow(tr("&Resolution:"), dpi_);
     form->addRow(problem_);
     form->addRow(buttons_);
     connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -12,9 +12,9 @@
 
 namespace {
 
-QString Tr(const char* text) {
-  return QCoreApplication::translate("ExportPagesCommand", text);
-}
+struct Texts {
+  Q_DECLARE_TR_FUNCTIONS(ExportPagesCommand)
+};
 
 QString SuggestedPath(const MainModel& model) {
   const std::string& document = model.DocumentPath;
@@ -43,16 +43,16 @@ QString ExportPagesCommand(QWidget* parent, MainModel& model, int16_t pageCount)
 
 QString ExportPagesCommand(QWidget* parent, MainModel& model, int16_t pageCount,
                         const ExportOptionsDialog& askOptions) {
-  const QString caption = Tr("PDF/SVG/PNGに書き出し");
+  const QString caption = Texts::tr("Export to PDF/SVG/PNG");
   const QString chosen = FileDialogs().SaveFileName(
       parent, {caption, SuggestedPath(model),
-               Tr("PDF ファイル (*.pdf);;SVG 画像 (*.svg);;PNG 画像 (*.png)")});
+               Texts::tr("PDF files (*.pdf);;SVG pictures (*.svg);;PNG pictures (*.png)")});
   if (chosen.isEmpty()) return {};
   const std::string path = chosen.toStdString();
   const auto kind = ExportKindOfPath(path);
   if (!kind) {
     ShowMessage(parent, MessageIcon::Information,
-                Tr("ファイル名の拡張子は .pdf、.svg、.png のいずれかにしてください。"), caption);
+                Texts::tr("The file name must end in .pdf, .svg or .png."), caption);
     return {};
   }
   const PrinterProperties printer = model.Printer().Current();

@@ -1,4 +1,4 @@
-// The File menu's "PDF/SVG/PNGに書き出し...": the printed pages into a file
+// The File menu's "Export to PDF/SVG/PNG...": the printed pages into a file
 // for users without a printer (a print shop takes the PDF).
 #pragma once
 

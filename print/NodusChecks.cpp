@@ -12,9 +12,9 @@ namespace {
 // Nearer the equator than this the style lies almost flat and the arcs run off.
 constexpr double kNearEquator = 5;
 
-QString Tr(const char* text) {
-  return QCoreApplication::translate("NodusChecks", text);
-}
+struct Texts {
+  Q_DECLARE_TR_FUNCTIONS(NodusChecks)
+};
 
 std::string Millimetres(double value) {
   return QString::number(value, 'f', 1).toStdString();
@@ -49,20 +49,22 @@ NodusFindings CheckNodus(MainModel& main, int16_t paperSize) {
   if (!plan.Wanted()) return found;
   const double latitude = main.Chart().Location().Latitude();
   if (std::fabs(latitude) < kNearEquator) {
-    found.note = Tr("Near the equator the gnomon's style lies almost flat:\n"
-                    "the date lines and hour curves run off the dial face.")
+    found.note = Texts::tr(
+                     "Near the equator the gnomon's style lies almost flat:\n"
+                     "the date lines and hour curves run off the dial face.")
                      .toStdString();
   }
   if (!(plan.height > 0)) return found;
   if (!plan.OnStyle()) {
-    found.question = Tr("The nodus at %1 mm stands higher than the gnomon (%2 mm).")
+    found.question = Texts::tr("The nodus at %1 mm stands higher than the gnomon (%2 mm).")
                          .arg(QString::fromStdString(Millimetres(plan.height)),
                               QString::fromStdString(Millimetres(plan.styleTop)))
                          .toStdString();
   } else if (plan.dates != DateLineSet::None && !curves.dates.empty() &&
              !AnyArcFits(curves, 30 * factor)) {
-    found.question = Tr("With the nodus at %1 mm no date line crosses the noon line\n"
-                        "between the hour lines' inner ends and the rim.")
+    found.question = Texts::tr(
+                         "With the nodus at %1 mm no date line crosses the noon line\n"
+                         "between the hour lines' inner ends and the rim.")
                          .arg(QString::fromStdString(Millimetres(plan.height)))
                          .toStdString();
   }
@@ -70,7 +72,7 @@ NodusFindings CheckNodus(MainModel& main, int16_t paperSize) {
 }
 
 std::string NodusContinueQuestion(std::string_view caption) {
-  return Tr("Go on with %1 anyway?")
+  return Texts::tr("Go on with %1 anyway?")
       .arg(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())))
       .toStdString();
 }

@@ -7,16 +7,14 @@
 #include "NodusChecks.h"
 #include "Paths.h"
 #include "PrintJob.h"
+#include "TextArgument.h"
+#include "UiText.h"
 
 namespace {
 
 constexpr double kHighLatitude = 66.55;
 constexpr double kLowLatitude = 23.45;
 constexpr double kMaxMeridianDistance = 15;
-
-std::string Joined(std::string_view a, std::string_view b, std::string_view c) {
-  return std::string(a) + std::string(b) + std::string(c);
-}
 
 // Collects the items of one run and stops at the first that ends it.
 class CheckRun {
@@ -71,20 +69,24 @@ class CheckRun {
     if (main_.Chart().Season().NightState() == kNightStatePolarNight &&
         main_.Season.AdjustEquation) {
       Stop(CheckStep::PolarNight,
-           "極夜(1日中太陽が昇らない)のため、\n日時計を作成することはできません。");
+           TranslateText("OutputChecks",
+                         "Polar night (the sun does not rise all day):\nno sundial can be made."));
     }
   }
 
   void Printer() {
-    if (!request_.printerAvailable) Stop(CheckStep::Printer, "有効なプリンタが見つかりません。");
+    if (!request_.printerAvailable)
+      Stop(CheckStep::Printer, TranslateText("OutputChecks", "No usable printer was found."));
   }
 
   void PaperSize() {
     if (IsSupportedPaper(request_.paperSize)) return;
     const auto answer =
         Ask(CheckStep::PaperSize,
-            Joined("選択された用紙サイズはサポートしていません。\n現在の用紙サイズのまま", caption_,
-                   "を実行しますか?"));
+            WithArgument(TranslateText("OutputChecks",
+                                       "The selected paper size is not supported.\n"
+                                       "Continue with %1 on the current paper size?"),
+                         caption_));
     if (answer == CheckAnswer::No || answer == CheckAnswer::Cancel) outcome_.proceed = false;
   }
 
@@ -93,11 +95,13 @@ class CheckRun {
     if (outcome_.pageCount > 1) return;
     const auto limit = PageSplitLimit(request_.paperSize, request_.orientation);
     if (!limit || Location().Latitude() < *limit) return;
-    const auto answer = Ask(CheckStep::PageSplit,
-                            Joined("印刷範囲からはみ出る可能性があります。\n"
-                                   "文字盤とノーモンを2ページに分けて",
-                                   caption_, "しますか?"),
-                            true);
+    const auto answer =
+        Ask(CheckStep::PageSplit,
+            WithArgument(TranslateText("OutputChecks",
+                                       "The dial may not fit the printable area.\n"
+                                       "Split dial and gnomon onto two pages for %1?"),
+                         caption_),
+            true);
     if (answer == CheckAnswer::Yes) outcome_.pageCount = 2;
     if (answer == CheckAnswer::Cancel) outcome_.proceed = false;
   }
@@ -105,9 +109,11 @@ class CheckRun {
   void BackPicture() {
     const std::string& picture = main_.DialOption.Picture;
     if (picture.empty() || FileExists(picture)) return;
-    const auto answer =
-        Ask(CheckStep::BackPicture, Joined("指定された背景画像が見つかりません。\n背景画像なしで",
-                                           caption_, "を実行しますか?"));
+    const auto answer = Ask(CheckStep::BackPicture,
+                            WithArgument(TranslateText("OutputChecks",
+                                                       "The background picture was not found.\n"
+                                                       "Continue with %1 without it?"),
+                                         caption_));
     if (answer == CheckAnswer::Yes) main_.DialOption.Picture.clear();
     if (answer == CheckAnswer::No || answer == CheckAnswer::Cancel) outcome_.proceed = false;
   }
@@ -117,23 +123,26 @@ class CheckRun {
         main_.Chart().TimeSystem() != kMeanStandardTime) {
       return;
     }
-    const auto answer =
-        Ask(CheckStep::TimeZone, Joined("経度と標準時子午線との差が15度を超えています。\n"
-                                        "タイムゾーンが正しく設定されていない可能性があります。\n"
-                                        "現在のタイムゾーン設定のまま",
-                                        caption_, "を実行しますか?"));
+    const auto answer = Ask(
+        CheckStep::TimeZone,
+        WithArgument(TranslateText("OutputChecks",
+                                   "The longitude is more than 15° from the standard meridian.\n"
+                                   "The time zone may be set wrongly.\n"
+                                   "Continue with %1 in the current time zone?"),
+                     caption_));
     if (answer == CheckAnswer::No || answer == CheckAnswer::Cancel) outcome_.proceed = false;
   }
 
   void Latitude() {
     const double latitude = std::fabs(Location().Latitude());
-    constexpr const char* kSecondLine = "正常な日時計が作成できない場合があります。";
     if (latitude >= kHighLatitude) {
       Note(CheckStep::Latitude,
-           Joined("水平型日時計の仕組み上、高緯度地域では\n", kSecondLine, ""));
+           TranslateText("OutputChecks",
+                         "At high latitudes a horizontal sundial\nmay not work properly."));
     } else if (latitude <= kLowLatitude) {
       Note(CheckStep::Latitude,
-           Joined("水平型日時計の仕組み上、低緯度地域では\n", kSecondLine, ""));
+           TranslateText("OutputChecks",
+                         "At low latitudes a horizontal sundial\nmay not work properly."));
     }
   }
 
@@ -179,16 +188,16 @@ CheckResponder ScriptResponder(std::ostream& err) {
 
 }  // namespace
 
-std::string_view OutputCommandCaption(OutputCommand command) {
+std::string OutputCommandCaption(OutputCommand command) {
   switch (command) {
     case OutputCommand::Print:
-      return "印刷";
+      return TranslateText("OutputChecks", "Print");
     case OutputCommand::Preview:
-      return "印刷プレビュー";
+      return TranslateText("OutputChecks", "Print Preview");
     case OutputCommand::Clock:
-      return "デスクトップ日時計";
+      return TranslateText("OutputChecks", "Desktop Sundial");
     case OutputCommand::Export:
-      return "PDF/SVG/PNGに書き出し";
+      return TranslateText("OutputChecks", "Export to PDF/SVG/PNG");
   }
   return "";
 }

@@ -16,10 +16,11 @@ class MainModel;
 
 enum class OutputCommand { Print, Preview, Clock, Export };
 
-// "印刷", "印刷プレビュー", "デスクトップ日時計", "PDF/SVG/PNGに書き出し":
-// message caption and the word spliced into the questions. Exporting the
-// pages is checked as the preview is: the file is the printed page.
-std::string_view OutputCommandCaption(OutputCommand command);
+// "Print", "Print Preview", "Desktop Sundial", "Export to PDF/SVG/PNG", in
+// the user's language: message caption and the name put into the questions.
+// Exporting the pages is checked as the preview is: the file is the printed
+// page.
+std::string OutputCommandCaption(OutputCommand command);
 
 enum class CheckStep {
   PolarNight,

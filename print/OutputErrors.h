@@ -4,7 +4,10 @@
 #include <string>
 
 #include "EngineErrors.h"
+#include "TextArgument.h"
+#include "UiText.h"
 
 [[noreturn]] inline void RaiseCannotWrite(const std::string& source, const std::string& path) {
-  throw RaisedError(kFileAccessNumber, source, "ファイルに書き込めません。(" + path + ")");
+  throw RaisedError(kFileAccessNumber, source,
+                    WithArgument(TranslateText("OutputErrors", "Cannot write the file %1."), path));
 }

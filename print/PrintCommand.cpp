@@ -12,6 +12,7 @@
 #include "PrinterDevice.h"
 #include "PrinterSetupQt.h"
 #include "UiServices.h"
+#include "UiText.h"
 #include "PrintJob.h"
 
 namespace {
@@ -52,9 +53,9 @@ class CloseBlocker : public QObject {
   QPointer<QWidget> window_;
 };
 
-QString Tr(const char* text) {
-  return QCoreApplication::translate("PrintCommand", text);
-}
+struct Texts {
+  Q_DECLARE_TR_FUNCTIONS(PrintCommand)
+};
 
 // Lets the status text paint; the busy window takes no input meanwhile.
 void ShowPendingPaint() {
@@ -69,11 +70,15 @@ void DropInputOfTheJob() {
 
 }  // namespace
 
+std::string NoPrinterText() {
+  return TranslateText("PrintCommand", "No usable printer was found.");
+}
+
 int32_t PrintOnPrinter(MainModel& model, int16_t pageCount) {
   model.ClearLastError();
   auto* printer = dynamic_cast<QtPrinterSetup*>(&model.Printer());
   if (printer == nullptr || !printer->IsPrinterAvailable()) {
-    return model.SaveLastError(RaisedError(kInvalidCallNumber, kSource, kNoPrinterText));
+    return model.SaveLastError(RaisedError(kInvalidCallNumber, kSource, NoPrinterText()));
   }
   const PrinterProperties current = printer->Current();
   return PrintRehearsed(model, printer->Printer(), current.PaperSize, current.Orientation,
@@ -109,7 +114,7 @@ int32_t RunPrintCommand(QWidget* window, MainModel& model, int16_t pageCount,
     BusyScope busy(window);
     const CloseBlocker blocker(window);
     const QString device = QString::fromStdString(model.Printer().Current().DeviceName);
-    if (showStatus) showStatus(QStringLiteral("print"), device + Tr("に印刷しています..."));
+    if (showStatus) showStatus(QStringLiteral("print"), Texts::tr("Printing on %1...").arg(device));
     ShowPendingPaint();
     status = job(model, pageCount);
     DropInputOfTheJob();
@@ -117,7 +122,7 @@ int32_t RunPrintCommand(QWidget* window, MainModel& model, int16_t pageCount,
   }
   if (status != kTrue) {
     ShowMessage(window, MessageIcon::Exclamation,
-                QString::fromStdString(model.LastErrDescription()), Tr("印刷"));
+                QString::fromStdString(model.LastErrDescription()), Texts::tr("Print"));
   }
   return status;
 }

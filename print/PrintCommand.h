@@ -5,6 +5,7 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <string>
 
 #include "PrintJob.h"
 
@@ -12,7 +13,8 @@ class MainModel;
 class QPrinter;
 class QWidget;
 
-inline constexpr const char* kNoPrinterText = "有効なプリンタが見つかりません。";
+// What the print commands say when no printer can be used.
+std::string NoPrinterText();
 
 // Shows a long command's text and icon name in the window's first status
 // panel; an empty text puts the window's usual status back.
@@ -20,7 +22,7 @@ using StatusFunction = std::function<void(const QString& icon, const QString& te
 
 // Prints the design on the current printer (pageCount below 2: one page,
 // otherwise dial and gnomon on two). kTrue, or the error number with the
-// last-error record filled; without a usable printer that is kNoPrinterText.
+// last-error record filled; without a usable printer that is NoPrinterText().
 int32_t PrintOnPrinter(MainModel& model, int16_t pageCount);
 
 // The job on this printer. A job handed to CUPS cannot be withdrawn once
@@ -34,7 +36,7 @@ using PrintJob = std::function<int32_t(MainModel&, int16_t)>;
 
 // The print command after the calling window's checks: the device name in
 // the status, the window busy (no command re-enters) until the job ends,
-// then the failure's description with the caption "印刷". kTrue or the error
+// then the failure's description with the caption "Print". kTrue or the error
 // number; a call while a job runs does nothing and gives kInvalidCallNumber.
 int32_t RunPrintCommand(QWidget* window, MainModel& model, int16_t pageCount,
                         const StatusFunction& showStatus, const PrintJob& job = PrintOnPrinter);

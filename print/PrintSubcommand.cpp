@@ -15,6 +15,8 @@
 #include "PageExport.h"
 #include "PrinterSetupQt.h"
 #include "SheetOptions.h"
+#include "TextArgument.h"
+#include "UiText.h"
 #include "PrintJob.h"
 
 namespace {
@@ -49,11 +51,13 @@ std::optional<PrintRequest> ReadRequest(const ParsedCommandLine& parsed, std::st
 // The options over what the document's printer section set.
 bool ApplyRequest(PrinterSetup& printer, const PrintRequest& request, std::ostream& err) {
   if (request.printer && !printer.SelectPrinter(*request.printer)) {
-    err << "プリンタ「" << *request.printer << "」が見つかりません。\n";
+    err << WithArgument(TranslateText("PrintSubcommand", "The printer \"%1\" was not found."),
+                        *request.printer)
+        << '\n';
     return false;
   }
   if (request.paper && !printer.setPaperSize(*request.paper)) {
-    err << "プリンタがこの用紙に対応していません。\n";
+    err << TranslateText("PrintSubcommand", "The printer does not take this paper.") << '\n';
     return false;
   }
   if (request.orientation) printer.setOrientation(*request.orientation);
@@ -85,7 +89,7 @@ int RunPrintSubcommand(const CommandArgs& args, std::ostream&, std::ostream& err
   ApplyDialLineOptions(model, request->lines);
   PrinterSetup& printer = model.Printer();
   if (!printer.IsPrinterAvailable()) {
-    err << kNoPrinterText << '\n';
+    err << NoPrinterText() << '\n';
     return kExitFailure;
   }
   if (!ApplyRequest(printer, *request, err)) return kExitFailure;

@@ -1,5 +1,6 @@
 #include "PrinterDevice.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPrinter>
 
@@ -22,8 +23,8 @@ PrinterDevice::~PrinterDevice() {
 }
 
 void PrinterDevice::RaiseCannotPrint() const {
-  throw RaisedError(kFileAccessNumber, kSource,
-                    "プリンタに出力できません。(" + printer_.printerName().toStdString() + ")");
+  const QString text = QCoreApplication::translate("PrinterDevice", "Cannot print on %1.");
+  throw RaisedError(kFileAccessNumber, kSource, text.arg(printer_.printerName()).toStdString());
 }
 
 void PrinterDevice::StartDoc() {

@@ -13,19 +13,19 @@
 
 namespace {
 
-QString Tr(const char* text) {
-  return QCoreApplication::translate("PrinterSetupCommand", text);
-}
+struct Texts {
+  Q_DECLARE_TR_FUNCTIONS(PrinterSetupCommand)
+};
 
 }  // namespace
 
 void MakeSetupDialog(QPrintDialog& dialog) {
-  dialog.setWindowTitle(Tr("プリンタの設定"));
+  dialog.setWindowTitle(Texts::tr("Printer Setup"));
   // Set-up only: no page ranges, selection or output to a file; the page
   // size option is what shows the button to the paper and orientation.
   dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
   if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
-    if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText(Tr("OK"));
+    if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText(Texts::tr("OK"));
   }
 }
 
@@ -40,14 +40,15 @@ bool ShowPrintSetupDialog(QWidget* parent, PrinterSetup& printer) {
 bool PrinterSetupCommand(QWidget* parent, MainModel& model, const StatusFunction& showStatus,
                          const SetupDialog& dialog) {
   model.ClearLastError();
-  const QString caption = Tr("プリンタの設定");
+  const QString caption = Texts::tr("Printer Setup");
   if (!model.Printer().IsPrinterAvailable()) {
-    ShowMessage(parent, MessageIcon::Information, Tr(kNoPrinterText), caption);
+    ShowMessage(parent, MessageIcon::Information, QString::fromStdString(NoPrinterText()), caption);
     return false;
   }
   if (!dialog(parent, model.Printer())) return false;
 
-  if (showStatus) showStatus(QStringLiteral("setup"), Tr("プリンタの設定を変更しています..."));
+  if (showStatus)
+    showStatus(QStringLiteral("setup"), Texts::tr("Changing the printer settings..."));
   bool supported;
   {
     BusyScope busy(parent);
@@ -57,7 +58,7 @@ bool PrinterSetupCommand(QWidget* parent, MainModel& model, const StatusFunction
   if (!supported) {
     // The choice stays in force; the dial then prints at the A4 size.
     ShowMessage(parent, MessageIcon::Exclamation,
-                Tr("選択された用紙サイズはサポートしていません。"), caption);
+                Texts::tr("The selected paper size is not supported."), caption);
   }
   return true;
 }

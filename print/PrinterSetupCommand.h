@@ -24,7 +24,7 @@ bool ShowPrintSetupDialog(QWidget* parent, PrinterSetup& printer);
 void MakeSetupDialog(QPrintDialog& dialog);
 
 // True unless the user cancelled (or there is no printer to set up, which
-// is said with the caption "プリンタの設定"). A paper other than A3, A4, A5,
+// is said with the caption "Printer Setup"). A paper other than A3, A4, A5,
 // B4, B5, Letter or Legal stays chosen and is warned about.
 bool PrinterSetupCommand(QWidget* parent, MainModel& model, const StatusFunction& showStatus,
                          const SetupDialog& dialog = ShowPrintSetupDialog);

@@ -7,12 +7,15 @@
 #include <QToolButton>
 #include <QWidget>
 
+#include "UiText.h"
+
 namespace {
 
 // One line a hint: "window.control<TAB>text", with "\n" for a line break.
-QHash<QString, QString> LoadHints() {
+// Each language has its own table with the same keys.
+QHash<QString, QString> LoadHints(const QString& path) {
   QHash<QString, QString> hints;
-  QFile file(QStringLiteral(":/umbrafex/help/pophints.tsv"));
+  QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return hints;
   const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
   for (const QString& line : lines) {
@@ -26,8 +29,14 @@ QHash<QString, QString> LoadHints() {
 }
 
 const QHash<QString, QString>& Hints() {
-  static const QHash<QString, QString> hints = LoadHints();
-  return hints;
+  if (TextLanguage() == UiLanguage::Japanese) {
+    static const QHash<QString, QString> japanese =
+        LoadHints(QStringLiteral(":/umbrafex/help/pophints.tsv"));
+    return japanese;
+  }
+  static const QHash<QString, QString> english =
+      LoadHints(QStringLiteral(":/umbrafex/help/en/pophints.tsv"));
+  return english;
 }
 
 }  // namespace

@@ -14,10 +14,12 @@
 
 namespace {
 
-constexpr const char* kContext = "Tables";
+struct Texts {
+  Q_DECLARE_TR_FUNCTIONS(TableCommands)
+};
 
 QString Translated(std::string_view source) {
-  return QCoreApplication::translate(kContext, std::string(source).c_str());
+  return QString::fromStdString(TableText(source));
 }
 
 QString FromStd(const std::string& text) {
@@ -45,7 +47,7 @@ FileRequest TableSaveRequest(const MainModel& model, TableKind kind) {
       SuggestedTableFolder(model.DocumentPath, model.LastDir, DocumentFolder());
   const std::string name = SuggestedTableFileName(kind, model.DocumentPath);
   return {Translated(TableTextsOf(kind).fileCaption), FromStd(JoinPath(folder, name)),
-          QCoreApplication::translate(kContext, "カンマ区切りファイル (*.csv)")};
+          Texts::tr("Comma-separated files (*.csv)")};
 }
 
 QString SpreadsheetWorkbookPath(const MainModel& model, TableKind kind) {
@@ -63,8 +65,7 @@ void SaveTableToFile(QWidget* parent, MainModel& model, TableKind kind,
   if (chosen.isEmpty()) return;
   const std::string path = chosen.toStdString();
   if (showStatus) {
-    showStatus(QStringLiteral("export-file"),
-               QCoreApplication::translate(kContext, "ファイルに出力しています..."));
+    showStatus(QStringLiteral("export-file"), Texts::tr("Writing the file..."));
   }
   const int32_t status =
       WriteWithSeasonKept(parent, model, [&] { return WriteTableFile(model, kind, path); });
@@ -77,8 +78,7 @@ void OpenTableInSpreadsheet(QWidget* parent, MainModel& model, TableKind kind,
   const QString caption = Translated(TableTextsOf(kind).spreadsheetCaption);
   const QString path = SpreadsheetWorkbookPath(model, kind);
   if (showStatus) {
-    showStatus(QStringLiteral("export-spreadsheet"),
-               QCoreApplication::translate(kContext, "Excelに出力しています..."));
+    showStatus(QStringLiteral("export-spreadsheet"), Texts::tr("Writing the spreadsheet..."));
   }
   QDir().mkpath(QFileInfo(path).absolutePath());  // a failure shows as the file's
   const int32_t status = WriteWithSeasonKept(
@@ -89,10 +89,9 @@ void OpenTableInSpreadsheet(QWidget* parent, MainModel& model, TableKind kind,
   }
   if (!Desktop().OpenUrl(QUrl::fromLocalFile(path))) {
     ShowMessage(parent, MessageIcon::Exclamation,
-                QCoreApplication::translate(kContext, "Excelが応答しないか、起動できません。") +
-                    QStringLiteral("\n\n") +
-                    QCoreApplication::translate(kContext, "表は次のファイルに保存してあります:") +
-                    QStringLiteral("\n") + QDir::toNativeSeparators(path),
+                Texts::tr("No spreadsheet program responded or could be started.\n\n"
+                          "The table was saved in this file:\n%1")
+                    .arg(QDir::toNativeSeparators(path)),
                 caption);
   }
 }

@@ -15,13 +15,14 @@ class QWidget;
 // Shows a text with an icon (by name) in the main window's first status panel.
 using StatusShower = std::function<void(const QString& icon, const QString& text)>;
 
-// "ファイルに出力": the save dialog, then the file. The chart's season is
-// as before; LastDir becomes the chosen folder.
+// The table as a CSV file: the save dialog, then the file. The chart's
+// season is as before; LastDir becomes the chosen folder.
 void SaveTableToFile(QWidget* parent, MainModel& model, TableKind kind,
                      const StatusShower& showStatus);
 
-// "Excelに出力": the workbook into the user's cache folder, replacing an
-// older one of the same name, opened with the desktop's program for it.
+// The table in a spreadsheet: the workbook into the user's cache folder,
+// replacing an older one of the same name, opened with the desktop's
+// program for it.
 void OpenTableInSpreadsheet(QWidget* parent, MainModel& model, TableKind kind,
                             const StatusShower& showStatus);
 

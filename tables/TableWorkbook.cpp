@@ -9,11 +9,13 @@
 #include "FileIo.h"
 #include "MainModel.h"
 #include "Paths.h"
+#include "UiText.h"
 #include "YearTables.h"
 
 namespace {
 
-constexpr const char* kChartFont = "ＭＳ Ｐゴシック";
+constexpr const char* kJapaneseChartFont = "ＭＳ Ｐゴシック";
+constexpr const char* kChartFont = "Arial";
 constexpr const char* kValueFormat = "+#,##0.000;-#,##0.000;#,##0.000";
 constexpr lxw_row_t kHeaderRow = 2;  // row 3
 constexpr lxw_row_t kFirstDataRow = kHeaderRow + 1;
@@ -46,7 +48,9 @@ struct ChartFonts {
   lxw_chart_font font{};
 
   ChartFonts() {
-    font.name = const_cast<char*>(kChartFont);
+    // The font a Japanese spreadsheet has; elsewhere the commonest sans.
+    const bool japanese = TextLanguage() == UiLanguage::Japanese;
+    font.name = const_cast<char*>(japanese ? kJapaneseChartFont : kChartFont);
     font.bold = LXW_EXPLICIT_FALSE;  // style "標準"
   }
 };
@@ -60,9 +64,10 @@ void WriteTableSheet(lxw_workbook* workbook, lxw_worksheet* sheet, const TableTe
   lxw_format* valueFormat = workbook_add_format(workbook);
   format_set_num_format(valueFormat, kValueFormat);
 
-  worksheet_write_string(sheet, 0, 0, std::string(texts.finishedText).c_str(), nullptr);
-  worksheet_write_string(sheet, kHeaderRow, 0, "日付", centred);
-  worksheet_write_string(sheet, kHeaderRow, 1, std::string(texts.columnHeader).c_str(), centred);
+  worksheet_write_string(sheet, 0, 0, TableText(texts.finishedText).c_str(), nullptr);
+  worksheet_write_string(sheet, kHeaderRow, 0, TranslateText("TableWorkbook", "Date").c_str(),
+                         centred);
+  worksheet_write_string(sheet, kHeaderRow, 1, TableText(texts.columnHeader).c_str(), centred);
   lxw_row_t row = kFirstDataRow;
   for (const TableRow& day : table.rows) {
     lxw_datetime date{table.year, day.month, day.day, 0, 0, 0};
@@ -73,7 +78,7 @@ void WriteTableSheet(lxw_workbook* workbook, lxw_worksheet* sheet, const TableTe
 }
 
 void AddChartSheet(lxw_workbook* workbook, const TableTexts& texts, const YearTable& table) {
-  const std::string sheetName(texts.sheetName);
+  const std::string sheetName = TableText(texts.sheetName);
   lxw_chart* chart = workbook_add_chart(workbook, LXW_CHART_LINE);
   // Every day of the table, the leap day's 31 December included.
   const auto lastRow = static_cast<lxw_row_t>(kFirstDataRow + table.rows.size() - 1);
@@ -83,11 +88,13 @@ void AddChartSheet(lxw_workbook* workbook, const TableTexts& texts, const YearTa
   chart_series_set_name_range(series, sheetName.c_str(), kHeaderRow, 1);
 
   ChartFonts fonts;
-  chart_title_set_name(chart, std::string(texts.chartTitle).c_str());
+  chart_title_set_name(chart, TableText(texts.chartTitle).c_str());
   chart_title_set_name_font(chart, &fonts.font);
   chart_legend_set_position(chart, LXW_CHART_LEGEND_NONE);
 
-  chart_axis_set_num_format(chart->x_axis, "m月d日");
+  // A number format: the day as the user's language writes it.
+  const std::string dayFormat = TranslateText("TableWorkbook", "mmm d");
+  chart_axis_set_num_format(chart->x_axis, dayFormat.c_str());
   chart_axis_set_num_font(chart->x_axis, &fonts.font);
 
   chart_axis_set_min(chart->y_axis, texts.axisMinimum);
@@ -97,7 +104,7 @@ void AddChartSheet(lxw_workbook* workbook, const TableTexts& texts, const YearTa
   chart_axis_set_num_font(chart->y_axis, &fonts.font);
 
   lxw_chartsheet* chartSheet =
-      workbook_add_chartsheet(workbook, std::string(texts.chartSheetName).c_str());
+      workbook_add_chartsheet(workbook, TableText(texts.chartSheetName).c_str());
   chartsheet_set_chart(chartSheet, chart);
   chartsheet_activate(chartSheet);
 }
@@ -107,7 +114,7 @@ bool WriteWorkbook(const std::string& path, TableKind kind, const YearTable& tab
   const TableTexts& texts = TableTextsOf(kind);
   lxw_workbook* workbook = workbook_new(path.c_str());
   if (workbook == nullptr) return false;
-  lxw_worksheet* sheet = workbook_add_worksheet(workbook, std::string(texts.sheetName).c_str());
+  lxw_worksheet* sheet = workbook_add_worksheet(workbook, TableText(texts.sheetName).c_str());
   if (sheet != nullptr) {
     WriteTableSheet(workbook, sheet, texts, table);
     AddChartSheet(workbook, texts, table);

@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr const char* kContext = "frmGraph";
-
 // Room for the value labels on the left, season names above, month names
 // below, and a gap between the two plots.
 constexpr double kLeftMargin = 52;
@@ -30,11 +28,50 @@ const QColor kTodayColour(0x2e, 0x7d, 0x32);
 const QColor kInkColour(0x37, 0x47, 0x4f);
 const QColor kGridColour(0xdd, 0xe3, 0xe6);
 
-constexpr std::array<const char*, 8> kSeasonNames = {"立春", "春分", "立夏", "夏至",
-                                                     "立秋", "秋分", "立冬", "冬至"};
+struct Texts {
+  Q_DECLARE_TR_FUNCTIONS(YearGraph)
+};
 
-QString Tr(const char* text) {
-  return QCoreApplication::translate(kContext, text);
+constexpr std::array<const char*, 12> kMonthLabels = {
+    QT_TRANSLATE_NOOP("YearGraph", "Jan"), QT_TRANSLATE_NOOP("YearGraph", "Feb"),
+    QT_TRANSLATE_NOOP("YearGraph", "Mar"), QT_TRANSLATE_NOOP("YearGraph", "Apr"),
+    QT_TRANSLATE_NOOP("YearGraph", "May"), QT_TRANSLATE_NOOP("YearGraph", "Jun"),
+    QT_TRANSLATE_NOOP("YearGraph", "Jul"), QT_TRANSLATE_NOOP("YearGraph", "Aug"),
+    QT_TRANSLATE_NOOP("YearGraph", "Sep"), QT_TRANSLATE_NOOP("YearGraph", "Oct"),
+    QT_TRANSLATE_NOOP("YearGraph", "Nov"), QT_TRANSLATE_NOOP("YearGraph", "Dec")};
+constexpr std::array<const char*, 12> kMonthNames = {
+    QT_TRANSLATE_NOOP("YearGraph", "January"),   QT_TRANSLATE_NOOP("YearGraph", "February"),
+    QT_TRANSLATE_NOOP("YearGraph", "March"),     QT_TRANSLATE_NOOP("YearGraph", "April"),
+    QT_TRANSLATE_NOOP("YearGraph", "May"),       QT_TRANSLATE_NOOP("YearGraph", "June"),
+    QT_TRANSLATE_NOOP("YearGraph", "July"),      QT_TRANSLATE_NOOP("YearGraph", "August"),
+    QT_TRANSLATE_NOOP("YearGraph", "September"), QT_TRANSLATE_NOOP("YearGraph", "October"),
+    QT_TRANSLATE_NOOP("YearGraph", "November"),  QT_TRANSLATE_NOOP("YearGraph", "December")};
+
+QString MonthText(const std::array<const char*, 12>& names, int month) {
+  return Texts::tr(names[static_cast<std::size_t>(std::clamp(month, 1, 12) - 1)]);
+}
+
+// The four seasons' starts of the old calendar and the equinoxes and
+// solstices; short, as the labels share the top edge.
+QString SeasonName(std::size_t season) {
+  switch (season) {
+    case 0:
+      return Texts::tr("Spring", "start of spring, early February");
+    case 1:
+      return Texts::tr("Equinox", "March equinox");
+    case 2:
+      return Texts::tr("Summer", "start of summer, early May");
+    case 3:
+      return Texts::tr("Solstice", "June solstice");
+    case 4:
+      return Texts::tr("Autumn", "start of autumn, early August");
+    case 5:
+      return Texts::tr("Equinox", "September equinox");
+    case 6:
+      return Texts::tr("Winter", "start of winter, early November");
+    default:
+      return Texts::tr("Solstice", "December solstice");
+  }
 }
 
 struct Axis {
@@ -106,7 +143,7 @@ void PaintMonths(QPainter& p, const YearGraphLayout& layout, const YearGraphData
     }
     p.setPen(kInkColour);
     p.drawText(QPointF(x + 3, whole.bottom() - kBottomMargin + metrics.ascent() + 4),
-               Tr("%1月").arg(data.days[n - 1].month));
+               MonthText(kMonthLabels, data.days[n - 1].month));
   }
 }
 
@@ -258,9 +295,11 @@ QRectF TodayLabelBox(const YearGraphLayout& layout, const YearGraphData& data, i
 QString YearGraphReadout(const YearGraphData& data, int dayNumber) {
   if (dayNumber < 1 || dayNumber > data.DayCount()) return {};
   const YearGraphDay& d = data.days[static_cast<std::size_t>(dayNumber - 1)];
-  return Tr("%1月%2日").arg(d.month).arg(d.day) + QStringLiteral("  ") +
-         Tr("均時差 %1 分").arg(Signed(d.equationMinutes, 1)) + QStringLiteral("  ") +
-         Tr("太陽赤緯 %1 度").arg(Signed(d.declinationDegrees, 2));
+  return Texts::tr("%1 %2", "month name, day").arg(MonthText(kMonthNames, d.month)).arg(d.day) +
+         QStringLiteral("  ") +
+         Texts::tr("Equation of time %1 min").arg(Signed(d.equationMinutes, 1)) +
+         QStringLiteral("  ") +
+         Texts::tr("Solar declination %1°").arg(Signed(d.declinationDegrees, 2));
 }
 
 void PaintYearGraph(QPainter& p, const QRectF& area, const YearGraphData& data,
@@ -275,26 +314,26 @@ void PaintYearGraph(QPainter& p, const QRectF& area, const YearGraphData& data,
   const YearGraphLayout layout(area, data.DayCount());
   const Axis eq = AxisOf(TableKind::EquationOfTime);
   const Axis dec = AxisOf(TableKind::SolarDeclination);
-  PaintValueGrid(p, layout.EquationPlot(), eq, Tr("均時差(分)"));
-  PaintValueGrid(p, layout.DeclinationPlot(), dec, Tr("太陽赤緯(度)"));
+  PaintValueGrid(p, layout.EquationPlot(), eq, Texts::tr("Equation of time (min)"));
+  PaintValueGrid(p, layout.DeclinationPlot(), dec, Texts::tr("Solar declination (°)"));
   PaintMonths(p, layout, data, area);
 
   const QFontMetricsF metrics(p.font());
   const double seasonY = layout.EquationPlot().top() - 8;
   for (std::size_t s = 0; s < data.seasonDays.size(); ++s) {
-    PaintDayLine(p, layout, data.seasonDays[s], kInkColour, Qt::DotLine, Tr(kSeasonNames[s]),
-                 seasonY);
+    PaintDayLine(p, layout, data.seasonDays[s], kInkColour, Qt::DotLine, SeasonName(s), seasonY);
   }
   const double markY = layout.DeclinationPlot().top() - 8;
   if (data.designDay) {
-    PaintDayLine(p, layout, *data.designDay, kDesignDayColour, Qt::SolidLine, Tr("設計日"), markY);
+    PaintDayLine(p, layout, *data.designDay, kDesignDayColour, Qt::SolidLine,
+                 Texts::tr("Design day"), markY);
   }
   if (data.today) {
     // Inside the lower plot, so that it never meets the design day's label.
     PaintDayLine(p, layout, *data.today, kTodayColour, Qt::SolidLine, {}, 0);
-    const QString label = Tr("今日");
+    const QString label = Texts::tr("Today");
     const QSizeF ground(metrics.horizontalAdvance(label) + 4, metrics.height() + 2);
-    const QString title = Tr("太陽赤緯(度)");
+    const QString title = Texts::tr("Solar declination (°)");
     const QRectF titleBox(layout.DeclinationPlot().topLeft() + QPointF(6, 3),
                           QSizeF(metrics.horizontalAdvance(title), metrics.height()));
     PaintLabel(p, TodayLabelBox(layout, data, *data.today, ground, titleBox), kTodayColour, label);

@@ -24,7 +24,7 @@ struct YearGraphDay {
 
 struct YearGraphData {
   std::vector<YearGraphDay> days;   // day number n at index n - 1
-  std::array<int, 8> seasonDays{};  // 立春 … 冬至
+  std::array<int, 8> seasonDays{};  // start of spring … winter solstice
   std::optional<int> designDay;     // the day a dial corrected for one day is made for
   std::optional<int> today;
 
@@ -61,7 +61,7 @@ class YearGraphLayout {
 QRectF TodayLabelBox(const YearGraphLayout& layout, const YearGraphData& data, int day, QSizeF size,
                      const QRectF& avoid);
 
-// "3月5日  均時差 -11.6 分  太陽赤緯 -6.12 度"
+// "March 5  Equation of time -11.6 min  Solar declination -6.12°"
 QString YearGraphReadout(const YearGraphData& data, int dayNumber);
 
 // Paints the whole picture into `area`, with the read-out of `hoverDay`.

@@ -42,7 +42,7 @@ void ShowYearGraph(QWidget* parent, MainModel& model) {
   if (BuildYearGraphData(model, TodayAtTheDialsPlace(model.Chart()), data) != kTrue) {
     ShowMessage(parent, MessageIcon::Exclamation,
                 QString::fromStdString(model.LastErrDescription()),
-                QCoreApplication::translate("frmGraph", "均時差・太陽赤緯のグラフ"));
+                YearGraphWindow::tr("Equation of Time and Solar Declination"));
     return;
   }
   YearGraphWindow window(model, std::move(data), parent);
@@ -67,7 +67,7 @@ bool SaveYearGraph(const YearGraphData& data, const QString& path) {
     svg.setOutputDevice(&file);
     svg.setSize(kSavedSize);
     svg.setViewBox(area);
-    svg.setTitle(QCoreApplication::translate("frmGraph", "均時差・太陽赤緯のグラフ"));
+    svg.setTitle(YearGraphWindow::tr("Equation of Time and Solar Declination"));
     QPainter painter;
     if (!painter.begin(&svg)) return false;
     PaintYearGraph(painter, area, data);
@@ -106,17 +106,17 @@ void YearGraphView::leaveEvent(QEvent*) {
 YearGraphWindow::YearGraphWindow(MainModel& main, YearGraphData data, QWidget* parent)
     : QDialog(parent), main_(main) {
   setObjectName("frmGraph");
-  setWindowTitle(tr("均時差・太陽赤緯のグラフ"));
+  setWindowTitle(tr("Equation of Time and Solar Declination"));
   setWindowIcon(UiIcon("graph", "x-office-presentation"));
   setWindowFlags((windowFlags() | Qt::WindowMinMaxButtonsHint) & ~Qt::WindowContextHelpButtonHint);
   graph_ = new YearGraphView(std::move(data), this);
   graph_->setObjectName("picGraph");
 
   auto* buttons = new QDialogButtonBox(this);
-  auto* save = buttons->addButton(tr("保存(&S)..."), QDialogButtonBox::ActionRole);
+  auto* save = buttons->addButton(tr("&Save..."), QDialogButtonBox::ActionRole);
   save->setObjectName("cmdSave");
   save->setIcon(UiIcon("export-file", "document-save"));
-  auto* close = buttons->addButton(tr("閉じる"), QDialogButtonBox::RejectRole);
+  auto* close = buttons->addButton(tr("Close"), QDialogButtonBox::RejectRole);
   close->setObjectName("cmdClose");
   // Enter closes the window, as in any viewer; saving asks for a name first.
   save->setAutoDefault(false);
@@ -134,10 +134,10 @@ YearGraphWindow::YearGraphWindow(MainModel& main, YearGraphData data, QWidget* p
 void YearGraphWindow::SaveCommand() {
   const std::string folder =
       SuggestedTableFolder(main_.DocumentPath, main_.LastDir, DocumentFolder());
-  const QString name = tr("均時差・太陽赤緯のグラフ") + QStringLiteral(".png");
-  const FileRequest request{tr("グラフの保存"),
+  const QString name = tr("Equation of Time and Solar Declination") + QStringLiteral(".png");
+  const FileRequest request{tr("Save Graph"),
                             QString::fromStdString(JoinPath(folder, name.toStdString())),
-                            tr("PNG 画像 (*.png);;SVG 画像 (*.svg)")};
+                            tr("PNG pictures (*.png);;SVG pictures (*.svg)")};
   const QString path = ChooseSavePath(this, request, QStringLiteral(".png"));
   if (path.isEmpty()) return;
   main_.LastDir = GetFolderName(path.toStdString());

@@ -1,6 +1,6 @@
-// The window "均時差・太陽赤緯のグラフ": the year's equation of time and solar
-// declination, with a read-out of the day under the pointer, saved as PNG or
-// SVG.
+// The window "Equation of Time and Solar Declination": the year's equation
+// of time and solar declination, with a read-out of the day under the
+// pointer, saved as PNG or SVG.
 #pragma once
 
 #include <QDialog>

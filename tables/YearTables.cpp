@@ -6,42 +6,53 @@
 #include "Paths.h"
 #include "TextCodec.h"
 #include "Chart.h"
+#include "TextArgument.h"
+#include "UiText.h"
 
 namespace {
 
+// English sources, translated where they are used (TableText).
 constexpr TableTexts kEquationOfTimeTexts{
-    "名前を付けて均時差表の保存",
-    "均時差表",
-    "日付,均時差(分)",
-    "均時差(表)",
-    "均時差の表を作成しています。しばらくお待ち下さい...",
-    "均時差(分)",
-    "均時差のグラフを作成しています。しばらくお待ち下さい...",
-    "均時差(グラフ)",
-    "近似計算による均時差(単位:分)のグラフ",
-    "近似計算による均時差",
-    "Excelに均時差グラフの出力",
+    UMBRAFEX_TEXT_NOOP("YearTables", "Save Equation of Time Table As"),
+    UMBRAFEX_TEXT_NOOP("YearTables", "equation-of-time"),
+    UMBRAFEX_TEXT_NOOP("YearTables", "Date,Equation of time (min)"),
+    UMBRAFEX_TEXT_NOOP("YearTables", "Equation of Time (Table)"),
+    UMBRAFEX_TEXT_NOOP("YearTables", "Making the equation of time table. Please wait..."),
+    UMBRAFEX_TEXT_NOOP("YearTables", "Equation of time (min)"),
+    UMBRAFEX_TEXT_NOOP("YearTables", "Making the equation of time chart. Please wait..."),
+    UMBRAFEX_TEXT_NOOP("YearTables", "Equation of Time (Chart)"),
+    UMBRAFEX_TEXT_NOOP("YearTables", "Equation of time by approximation (minutes)"),
+    UMBRAFEX_TEXT_NOOP("YearTables", "Equation of time by approximation"),
+    UMBRAFEX_TEXT_NOOP("YearTables", "Equation of Time Chart in a Spreadsheet"),
     -15,
     20,
     5,
 };
 
 constexpr TableTexts kSolarDeclinationTexts{
-    "名前を付けて太陽赤緯表の保存",
-    "太陽赤緯表",
-    "日付,太陽赤緯(度)",
-    "太陽赤緯(表)",
-    "太陽赤緯の表を作成しています。しばらくお待ち下さい...",
-    "太陽赤緯(度)",
-    "太陽赤緯のグラフを作成しています。しばらくお待ち下さい...",
-    "太陽赤緯(グラフ)",
-    "近似計算による太陽赤緯(単位:度)のグラフ",
-    "近似計算による太陽赤緯",
-    "Excelに太陽赤緯グラフの出力",
+    UMBRAFEX_TEXT_NOOP("YearTables", "Save Solar Declination Table As"),
+    UMBRAFEX_TEXT_NOOP("YearTables", "solar-declination"),
+    UMBRAFEX_TEXT_NOOP("YearTables", "Date,Solar declination (deg)"),
+    UMBRAFEX_TEXT_NOOP("YearTables", "Solar Declination (Table)"),
+    UMBRAFEX_TEXT_NOOP("YearTables", "Making the solar declination table. Please wait..."),
+    UMBRAFEX_TEXT_NOOP("YearTables", "Solar declination (deg)"),
+    UMBRAFEX_TEXT_NOOP("YearTables", "Making the solar declination chart. Please wait..."),
+    UMBRAFEX_TEXT_NOOP("YearTables", "Solar Declination (Chart)"),
+    UMBRAFEX_TEXT_NOOP("YearTables", "Solar declination by approximation (degrees)"),
+    UMBRAFEX_TEXT_NOOP("YearTables", "Solar declination by approximation"),
+    UMBRAFEX_TEXT_NOOP("YearTables", "Solar Declination Chart in a Spreadsheet"),
     -25,
     25,
     5,
 };
+
+// Spreadsheet programs of a Japanese desktop read CP932; elsewhere they
+// recognise UTF-8 by its byte-order mark.
+std::optional<std::string> TableFileBytes(const std::string& text) {
+  if (TextLanguage() == UiLanguage::Japanese) return Utf8ToCp932(text);
+  if (!IsValidUtf8(text)) return std::nullopt;
+  return "\xEF\xBB\xBF" + text;
+}
 
 double ValueOfDay(const Chart& chart, TableKind kind) {
   const auto& season = chart.Season();
@@ -50,6 +61,10 @@ double ValueOfDay(const Chart& chart, TableKind kind) {
 }
 
 }  // namespace
+
+std::string TableText(std::string_view source) {
+  return TranslateText("YearTables", std::string(source).c_str());
+}
 
 const TableTexts& TableTextsOf(TableKind kind) {
   return kind == TableKind::EquationOfTime ? kEquationOfTimeTexts : kSolarDeclinationTexts;
@@ -75,7 +90,7 @@ std::string TableDateText(int year, const TableRow& row) {
 }
 
 std::string FormatTableFile(TableKind kind, const YearTable& table) {
-  std::string text(TableTextsOf(kind).fileHeader);
+  std::string text = TableText(TableTextsOf(kind).fileHeader);
   text += "\r\n";
   for (const TableRow& row : table.rows) {
     text += TableDateText(table.year, row);
@@ -87,7 +102,7 @@ std::string FormatTableFile(TableKind kind, const YearTable& table) {
 }
 
 std::string SuggestedTableFileName(TableKind kind, std::string_view documentPath) {
-  std::string name(TableTextsOf(kind).fileStem);
+  std::string name = TableText(TableTextsOf(kind).fileStem);
   if (!documentPath.empty()) {
     name += "-" + RemoveExtension(GetFileName(documentPath));
   }
@@ -101,7 +116,7 @@ std::string SuggestedTableFolder(std::string_view documentPath, std::string_view
 }
 
 std::string CannotSaveMessage(std::string_view path) {
-  return std::string(path) + "を保存することができません。";
+  return WithArgument(TranslateText("YearTables", "Cannot save %1."), path);
 }
 
 int32_t WriteTableFile(MainModel& model, TableKind kind, const std::string& path) {
@@ -111,7 +126,7 @@ int32_t WriteTableFile(MainModel& model, TableKind kind, const std::string& path
     // The whole table is made before the file is touched, so a failing day
     // leaves any earlier file as it was.
     const std::string text = FormatTableFile(kind, BuildYearTable(model.Chart(), kind));
-    const std::optional<std::string> bytes = Utf8ToCp932(text);
+    const std::optional<std::string> bytes = TableFileBytes(text);
     if (!bytes || !WriteFileAtomically(path, *bytes)) {
       throw RaisedError(kFileAccessNumber, "mdlGraph.lWriteTableFile", CannotSaveMessage(path));
     }

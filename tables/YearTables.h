@@ -13,7 +13,8 @@ class MainModel;
 
 enum class TableKind { EquationOfTime, SolarDeclination };
 
-// What tells the two tables apart: their texts and the chart's value scale.
+// What tells the two tables apart: their texts (English sources, given in
+// the user's language by TableText) and the chart's value scale.
 struct TableTexts {
   std::string_view fileCaption;  // save dialog and messages of the file output
   std::string_view fileStem;     // suggested file name without ".csv"
@@ -32,6 +33,7 @@ struct TableTexts {
 };
 
 const TableTexts& TableTextsOf(TableKind kind);
+std::string TableText(std::string_view source);
 
 struct TableRow {
   int month;
@@ -53,10 +55,11 @@ YearTable BuildYearTable(Chart& chart, TableKind kind);
 std::string TableDateText(int year, const TableRow& row);
 
 // The file as text (UTF-8): header line, then date and value per day, each
-// line ended by CR LF.
+// line ended by CR LF. The header is in the user's language.
 std::string FormatTableFile(TableKind kind, const YearTable& table);
 
-// "均時差表-x.csv" for the document x.ufx, "均時差表.csv" without one.
+// "equation-of-time-x.csv" for the document x.ufx, "equation-of-time.csv"
+// without one (in the user's language).
 std::string SuggestedTableFileName(TableKind kind, std::string_view documentPath);
 // The folder the save dialog starts in: the document's, else LastDir, else
 // the program's folder.
@@ -64,7 +67,8 @@ std::string SuggestedTableFolder(std::string_view documentPath, std::string_view
                                  std::string_view appFolder);
 
 // The file output to a chosen path: LastDir becomes the path's folder; the
-// file is written in CP932 as a whole or not at all. True or the error
+// file is written as a whole or not at all, in CP932 under Japanese and
+// otherwise in UTF-8 after a byte-order mark. True or the error
 // number, with the last-error record filled.
 int32_t WriteTableFile(MainModel& model, TableKind kind, const std::string& path);
 
@@ -73,5 +77,5 @@ int32_t WriteTableFile(MainModel& model, TableKind kind, const std::string& path
 // filled. Written as a whole or not at all.
 int32_t WriteTableWorkbook(MainModel& model, TableKind kind, const std::string& path);
 
-// The description a failed output ends in: path + "を保存することができません。".
+// The description of a failed output: "Cannot save PATH.".
 std::string CannotSaveMessage(std::string_view path);

@@ -2,38 +2,56 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>AboutBox</name>
+    <message>
+        <source>&lt;p&gt;This program is free software: you may redistribute and modify it under the GNU General Public License, version 3 or later (GPL-3.0-or-later). It comes with no warranty.&lt;/p&gt;&lt;p&gt;Place data: built from &lt;a href=&quot;https://www.geonames.org/&quot;&gt;GeoNames&lt;/a&gt; (CC BY 4.0), Unicode CLDR (Unicode License), the IANA time zone database, iso-codes and PROJ.&lt;/p&gt;&lt;p&gt;Uses Qt 6 (LGPL v3) and libxlsxwriter (BSD 2-Clause). See &lt;a href=&quot;help:credits&quot;&gt;Data Sources and Licenses&lt;/a&gt; for details.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;このプログラムはフリーソフトウェアです。GNU General Public License バージョン3またはそれ以降 (GPL-3.0-or-later) の条件で再配布・改変できます。無保証です。&lt;/p&gt;&lt;p&gt;地域データ: &lt;a href=&quot;https://www.geonames.org/&quot;&gt;GeoNames&lt;/a&gt; (CC BY 4.0)、Unicode CLDR (Unicode License)、IANA タイムゾーン データベース、iso-codes、PROJ をもとに作成しています。&lt;/p&gt;&lt;p&gt;Qt 6 (LGPL v3)、libxlsxwriter (BSD 2-Clause) を使用しています。詳しくは&lt;a href=&quot;help:credits&quot;&gt;データの出典とライセンス&lt;/a&gt;をご覧ください。&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>About Umbrafex</source>
+        <translation>バージョン情報</translation>
+    </message>
+    <message>
+        <source>Designs horizontal sundials and prints them as paper models.</source>
+        <translation>水平型日時計を設計し、紙の模型として印刷するプログラムです。</translation>
+    </message>
+</context>
+<context>
+    <name>ClockSubcommand</name>
+    <message>
+        <source>Cannot write the file %1.</source>
+        <translation>ファイルに書き込めません。(%1)</translation>
+    </message>
+</context>
+<context>
     <name>ClockWindow</name>
     <message>
-        <source>デスクトップ日時計</source>
-        <translation type="unfinished"></translation>
+        <source>Desktop Sundial</source>
+        <translation>デスクトップ日時計</translation>
     </message>
     <message>
-        <source>現在時刻</source>
-        <translation type="unfinished"></translation>
+        <source>Real Time</source>
+        <translation>現在時刻</translation>
     </message>
     <message>
-        <source>自由設定</source>
-        <translation type="unfinished"></translation>
+        <source>Manual</source>
+        <translation>自由設定</translation>
     </message>
     <message>
-        <source>閉じる</source>
-        <translation type="unfinished"></translation>
+        <source>Close</source>
+        <translation>閉じる</translation>
     </message>
     <message>
-        <source>表示時刻 : </source>
-        <translation type="unfinished"></translation>
+        <source>True solar time</source>
+        <translation>真太陽時</translation>
     </message>
     <message>
-        <source>真太陽時 / </source>
-        <translation type="unfinished"></translation>
+        <source>Standard time</source>
+        <translation>中央標準時</translation>
     </message>
     <message>
-        <source>中央標準時 / </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>動作モード : </source>
-        <translation type="unfinished"></translation>
+        <source>Time shown: %1 / Mode: %2</source>
+        <translation>表示時刻 : %1 / 動作モード : %2</translation>
     </message>
 </context>
 <context>
@@ -71,47 +89,6 @@
     <message>
         <source>%1 S</source>
         <translation>南緯%1</translation>
-    </message>
-    <message>
-        <source>%1 / %2</source>
-        <extracomment>Two days whose date lines coincide.</extracomment>
-        <translation>%1・%2</translation>
-    </message>
-    <message>
-        <source>Start of spring</source>
-        <translation>立春</translation>
-    </message>
-    <message>
-        <source>Spring equinox</source>
-        <translation>春分</translation>
-    </message>
-    <message>
-        <source>Start of summer</source>
-        <translation>立夏</translation>
-    </message>
-    <message>
-        <source>Summer solstice</source>
-        <translation>夏至</translation>
-    </message>
-    <message>
-        <source>Start of autumn</source>
-        <translation>立秋</translation>
-    </message>
-    <message>
-        <source>Autumn equinox</source>
-        <translation>秋分</translation>
-    </message>
-    <message>
-        <source>Start of winter</source>
-        <translation>立冬</translation>
-    </message>
-    <message>
-        <source>Winter solstice</source>
-        <translation>冬至</translation>
-    </message>
-    <message>
-        <source>Glue flap</source>
-        <translation>のりしろ</translation>
     </message>
     <message>
         <source>Not set</source>
@@ -182,6 +159,47 @@
         <translation>Page %1/%2</translation>
     </message>
     <message>
+        <source>%1 / %2</source>
+        <extracomment>Two days whose date lines coincide.</extracomment>
+        <translation>%1・%2</translation>
+    </message>
+    <message>
+        <source>Start of spring</source>
+        <translation>立春</translation>
+    </message>
+    <message>
+        <source>Spring equinox</source>
+        <translation>春分</translation>
+    </message>
+    <message>
+        <source>Start of summer</source>
+        <translation>立夏</translation>
+    </message>
+    <message>
+        <source>Summer solstice</source>
+        <translation>夏至</translation>
+    </message>
+    <message>
+        <source>Start of autumn</source>
+        <translation>立秋</translation>
+    </message>
+    <message>
+        <source>Autumn equinox</source>
+        <translation>秋分</translation>
+    </message>
+    <message>
+        <source>Start of winter</source>
+        <translation>立冬</translation>
+    </message>
+    <message>
+        <source>Winter solstice</source>
+        <translation>冬至</translation>
+    </message>
+    <message>
+        <source>Glue flap</source>
+        <translation>のりしろ</translation>
+    </message>
+    <message>
         <source>Cut line</source>
         <translation>切り取り線</translation>
     </message>
@@ -237,6 +255,99 @@
     </message>
 </context>
 <context>
+    <name>ExportChoice</name>
+    <message>
+        <source>The dial cannot be exported on this paper size.</source>
+        <translation>この用紙サイズには書き出せません。</translation>
+    </message>
+    <message>
+        <source>Choose the paper orientation.</source>
+        <translation>用紙の向きを選んでください。</translation>
+    </message>
+    <message>
+        <source>The number of pages must be 1 or 2.</source>
+        <translation>ページ数は 1 か 2 にしてください。</translation>
+    </message>
+    <message>
+        <source>There is no such page to export.</source>
+        <translation>書き出すページがありません。</translation>
+    </message>
+    <message>
+        <source>The resolution must be from 10 to 2400 dpi.</source>
+        <translation>解像度は 10 から 2400 dpi にしてください。</translation>
+    </message>
+</context>
+<context>
+    <name>ExportOptionsDialog</name>
+    <message>
+        <source>Export to PDF/SVG/PNG</source>
+        <translation>PDF/SVG/PNGに書き出し</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>縦</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>横</translation>
+    </message>
+    <message>
+        <source>1 sheet (dial and gnomon)</source>
+        <translation>1枚 (文字盤とノーモン)</translation>
+    </message>
+    <message>
+        <source>2 sheets (dial / gnomon)</source>
+        <translation>2枚 (文字盤 / ノーモン)</translation>
+    </message>
+    <message>
+        <source>All (one file per page)</source>
+        <translation>すべて (ページごとのファイル)</translation>
+    </message>
+    <message>
+        <source>Page 1</source>
+        <translation>1ページ目</translation>
+    </message>
+    <message>
+        <source>Page 2</source>
+        <translation>2ページ目</translation>
+    </message>
+    <message>
+        <source>&amp;Paper:</source>
+        <translation>用紙(&amp;P):</translation>
+    </message>
+    <message>
+        <source>&amp;Orientation:</source>
+        <translation>向き(&amp;O):</translation>
+    </message>
+    <message>
+        <source>&amp;Sheets:</source>
+        <translation>枚数(&amp;N):</translation>
+    </message>
+    <message>
+        <source>Pa&amp;ge:</source>
+        <translation>ページ(&amp;G):</translation>
+    </message>
+    <message>
+        <source>&amp;Resolution:</source>
+        <translation>解像度(&amp;R):</translation>
+    </message>
+</context>
+<context>
+    <name>ExportPagesCommand</name>
+    <message>
+        <source>Export to PDF/SVG/PNG</source>
+        <translation>PDF/SVG/PNGに書き出し</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf);;SVG pictures (*.svg);;PNG pictures (*.png)</source>
+        <translation>PDF ファイル (*.pdf);;SVG 画像 (*.svg);;PNG 画像 (*.png)</translation>
+    </message>
+    <message>
+        <source>The file name must end in .pdf, .svg or .png.</source>
+        <translation>ファイル名の拡張子は .pdf、.svg、.png のいずれかにしてください。</translation>
+    </message>
+</context>
+<context>
     <name>FileDialogs</name>
     <message>
         <source> は既に存在します。
@@ -245,77 +356,196 @@
     </message>
 </context>
 <context>
+    <name>InfoListing</name>
+    <message>
+        <source>Magnetic declination</source>
+        <translation>磁気偏角</translation>
+    </message>
+    <message>
+        <source>Start of spring</source>
+        <translation>立春</translation>
+    </message>
+    <message>
+        <source>Spring equinox</source>
+        <translation>春分</translation>
+    </message>
+    <message>
+        <source>Start of summer</source>
+        <translation>立夏</translation>
+    </message>
+    <message>
+        <source>Summer solstice</source>
+        <translation>夏至</translation>
+    </message>
+    <message>
+        <source>Start of autumn</source>
+        <translation>立秋</translation>
+    </message>
+    <message>
+        <source>Autumn equinox</source>
+        <translation>秋分</translation>
+    </message>
+    <message>
+        <source>Start of winter</source>
+        <translation>立冬</translation>
+    </message>
+    <message>
+        <source>Winter solstice</source>
+        <translation>冬至</translation>
+    </message>
+    <message>
+        <source>Season</source>
+        <translation>季節</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>Sunrise</source>
+        <translation>日の出時刻</translation>
+    </message>
+    <message>
+        <source>Sunset</source>
+        <translation>日の入時刻</translation>
+    </message>
+    <message>
+        <source>Day length</source>
+        <translation>可照時間</translation>
+    </message>
+    <message>
+        <source>Polar night</source>
+        <translation>極夜</translation>
+    </message>
+    <message>
+        <source>Midnight sun</source>
+        <translation>白夜</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>地域</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>緯度</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>経度</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>タイムゾーン</translation>
+    </message>
+    <message>
+        <source>Solar declination</source>
+        <translation>太陽赤緯</translation>
+    </message>
+    <message>
+        <source>Equation of time</source>
+        <translation>均時差</translation>
+    </message>
+    <message>
+        <source>Difference from standard time</source>
+        <translation>標準時差</translation>
+    </message>
+    <message>
+        <source>Time system</source>
+        <translation>時刻方式</translation>
+    </message>
+    <message>
+        <source>True solar time</source>
+        <translation>真太陽時</translation>
+    </message>
+    <message>
+        <source>Mean standard time</source>
+        <translation>中央標準時</translation>
+    </message>
+</context>
+<context>
     <name>InfoWindow</name>
     <message>
-        <source>計算条件一覧</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
-        <source>コピー</source>
-        <translation type="unfinished"></translation>
+        <source>Calculation Conditions</source>
+        <translation>計算条件一覧</translation>
+    </message>
+    <message>
+        <source>Calculation conditions</source>
+        <translation>計算条件一覧</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>コピー</translation>
     </message>
 </context>
 <context>
     <name>LocationDialog</name>
     <message>
-        <source>地域の選択</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>地域と都市</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>地域(&amp;R):</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>都市名の一部 (日本語または英語)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>検索(&amp;S):</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>都市</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>都市(&amp;C):</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>緯度:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>経度:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>備考:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>都市名を英語表記する(&amp;E)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>世界測地系に変換する(&amp;W)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
-        <source>キャンセル</source>
-        <translation type="unfinished"></translation>
+        <source>The location database cannot be opened.</source>
+        <translation>経緯度情報データベースを開くことができません。</translation>
+    </message>
+    <message>
+        <source>Region and city</source>
+        <translation>地域と都市</translation>
+    </message>
+    <message>
+        <source>&amp;Region:</source>
+        <translation>地域(&amp;R):</translation>
+    </message>
+    <message>
+        <source>Part of a city name, in Japanese or English</source>
+        <translation>都市名の一部 (日本語または英語)</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>検索(&amp;S):</translation>
+    </message>
+    <message>
+        <source>Cities</source>
+        <translation>都市</translation>
+    </message>
+    <message>
+        <source>&amp;City:</source>
+        <translation>都市(&amp;C):</translation>
+    </message>
+    <message>
+        <source>Latitude:</source>
+        <translation>緯度:</translation>
+    </message>
+    <message>
+        <source>Longitude:</source>
+        <translation>経度:</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>備考:</translation>
+    </message>
+    <message>
+        <source>Show city names in &amp;English</source>
+        <translation>都市名を英語表記する(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Use the &amp;world geodetic system</source>
+        <translation>世界測地系に変換する(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>The latitude is not valid.</source>
+        <translation>不正な緯度の値が指定されています。</translation>
+    </message>
+    <message>
+        <source>Choose Location</source>
+        <translation>地域の選択</translation>
     </message>
 </context>
 <context>
@@ -370,7 +600,7 @@
     </message>
     <message>
         <source>%1分</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1%2日 {1分?}</translation>
     </message>
     <message>
         <source>時間間隔(&amp;P):</source>
@@ -558,243 +788,452 @@
     </message>
 </context>
 <context>
+    <name>NodusChecks</name>
+    <message>
+        <source>Near the equator the gnomon&apos;s style lies almost flat:
+the date lines and hour curves run off the dial face.</source>
+        <translation>赤道付近ではノーモンの斜辺がほぼ水平になるため、
+日付線と時刻曲線が文字盤からはみ出します。</translation>
+    </message>
+    <message>
+        <source>The nodus at %1 mm stands higher than the gnomon (%2 mm).</source>
+        <translation>指時点の高さ %1 mm がノーモンの高さ (%2 mm) を超えています。</translation>
+    </message>
+    <message>
+        <source>With the nodus at %1 mm no date line crosses the noon line
+between the hour lines&apos; inner ends and the rim.</source>
+        <translation>指時点の高さが %1 mm では、時刻線の内側の端から外周までの間で
+正午線と交わる日付線がありません。</translation>
+    </message>
+    <message>
+        <source>Go on with %1 anyway?</source>
+        <translation>このまま%1を実行しますか?</translation>
+    </message>
+</context>
+<context>
+    <name>OptionPickers</name>
+    <message>
+        <source>Choose Colour</source>
+        <translation>色の設定</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>フォント</translation>
+    </message>
+    <message>
+        <source>Text &amp;colour:</source>
+        <translation>文字の色(&amp;C):</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
     <name>OptionsDialog</name>
     <message>
-        <source>オプション</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>設定項目(&amp;P):</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>フォントが選択されていません。</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>サポートする全ての画像形式</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>メタファイル</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ビットマップ</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>JPEGファイル</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>GIFファイル</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>拡張メタファイル</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>PNGファイル</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>SVGファイル</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ファイルの参照</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Date lines and hour curves</source>
-        <translation type="unfinished"></translation>
+        <translation>日付線と時刻曲線</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>なし</translation>
     </message>
     <message>
         <source>Solstices, equinoxes and the days between</source>
-        <translation type="unfinished"></translation>
+        <translation>二至二分と四立</translation>
     </message>
     <message>
         <source>The 24 solar terms</source>
-        <translation type="unfinished"></translation>
+        <translation>二十四節気</translation>
     </message>
     <message>
         <source>First day of each month</source>
-        <translation type="unfinished"></translation>
+        <translation>毎月1日</translation>
     </message>
     <message>
         <source>The design&apos;s own day (when it has one)</source>
-        <translation type="unfinished"></translation>
+        <translation>設計の日付 (指定がある場合)</translation>
     </message>
     <message>
         <source>Whole figure eights</source>
-        <translation type="unfinished"></translation>
+        <translation>8の字全体</translation>
     </message>
     <message>
         <source>Two halves: January to June, July to December</source>
-        <translation type="unfinished"></translation>
+        <translation>前後半に分割 (1月～6月と7月～12月)</translation>
     </message>
     <message>
         <source>Hour curves show mean standard time on every day. In true solar time the straight
 hour lines are already exact, so no curves are drawn.</source>
-        <translation type="unfinished"></translation>
+        <translation>時刻曲線は毎日の中央標準時を示します。真太陽時では直線の時刻線が
+そのまま正確なため、曲線は描きません。</translation>
     </message>
     <message>
         <source>auto</source>
-        <translation type="unfinished"></translation>
+        <translation>自動</translation>
     </message>
     <message>
         <source>100 mm scale bar on every page</source>
-        <translation type="unfinished"></translation>
+        <translation>各ページに100 mmのスケールバー</translation>
     </message>
     <message>
         <source>Date lines:</source>
-        <translation type="unfinished"></translation>
+        <translation>日付線:</translation>
     </message>
     <message>
         <source>Hour curves:</source>
-        <translation type="unfinished"></translation>
+        <translation>時刻曲線:</translation>
     </message>
     <message>
         <source>Nodus height:</source>
-        <translation type="unfinished"></translation>
+        <translation>ノーダスの高さ:</translation>
     </message>
     <message>
         <source>mm (empty: fits the solstice arcs to the face)</source>
-        <translation type="unfinished"></translation>
+        <translation>mm (空欄: 夏至・冬至の曲線を文字盤に合わせる)</translation>
     </message>
     <message>
         <source>Enter the nodus height in millimetres, up to 1000, or leave it empty.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>色・フォント</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>色・フォントを設定する項目</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>色:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>フォント:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>背景画像</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>背景画像のファイル</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>表示オプション</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>文字盤とノーモンを&amp;1ページに配置</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>配置マーク(&amp;A)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>各種情報(&amp;F)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>線種適用(&amp;T)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>線幅(&amp;W):</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ポイント</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>時刻表示</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>短い形式(&amp;S)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>長い形式(&amp;L)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>昼または夜の設定</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>画像の表示(&amp;V)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>影を反転色(&amp;I)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>タイムゾーン</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>システム設定に合わせる</source>
-        <translation type="unfinished"></translation>
+        <translation>ノーダスの高さを1000 mm以下で入力するか、空欄にしてください。</translation>
     </message>
     <message>
         <source>GMT</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>時差 時間</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>時差 分</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>標準時子午線:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>時差(時間:分):</source>
-        <translation type="unfinished"></translation>
+        <translation>GMT</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
-        <source>キャンセル</source>
-        <translation type="unfinished"></translation>
+        <source>Line</source>
+        <translation>ライン</translation>
     </message>
     <message>
-        <source>前へ</source>
-        <translation type="unfinished"></translation>
+        <source>Background</source>
+        <translation>背景</translation>
     </message>
     <message>
-        <source>次へ</source>
-        <translation type="unfinished"></translation>
+        <source>&amp;Page:</source>
+        <translation>設定項目(&amp;P):</translation>
     </message>
     <message>
-        <source>標準に戻す</source>
-        <translation type="unfinished"></translation>
+        <source>All supported pictures</source>
+        <translation>サポートする全ての画像形式</translation>
+    </message>
+    <message>
+        <source>Metafiles</source>
+        <translation>メタファイル</translation>
+    </message>
+    <message>
+        <source>Bitmaps</source>
+        <translation>ビットマップ</translation>
+    </message>
+    <message>
+        <source>JPEG files</source>
+        <translation>JPEGファイル</translation>
+    </message>
+    <message>
+        <source>GIF files</source>
+        <translation>GIFファイル</translation>
+    </message>
+    <message>
+        <source>Enhanced metafiles</source>
+        <translation>拡張メタファイル</translation>
+    </message>
+    <message>
+        <source>PNG files</source>
+        <translation>PNGファイル</translation>
+    </message>
+    <message>
+        <source>SVG files</source>
+        <translation>SVGファイル</translation>
+    </message>
+    <message>
+        <source>Choose a Background Picture</source>
+        <translation>ファイルの参照</translation>
+    </message>
+    <message>
+        <source>Colours and fonts</source>
+        <translation>色・フォント</translation>
+    </message>
+    <message>
+        <source>Items with colours and fonts</source>
+        <translation>色・フォントを設定する項目</translation>
+    </message>
+    <message>
+        <source>Colour:</source>
+        <translation>色:</translation>
+    </message>
+    <message>
+        <source>Font:</source>
+        <translation>フォント:</translation>
+    </message>
+    <message>
+        <source>Background picture</source>
+        <translation>背景画像</translation>
+    </message>
+    <message>
+        <source>Background picture file</source>
+        <translation>背景画像のファイル</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>ファイルの参照</translation>
+    </message>
+    <message>
+        <source>Display options</source>
+        <translation>表示オプション</translation>
+    </message>
+    <message>
+        <source>Dial and gnomon on &amp;1 page</source>
+        <translation>文字盤とノーモンを&amp;1ページに配置</translation>
+    </message>
+    <message>
+        <source>Pl&amp;acement marks</source>
+        <translation>配置マーク(&amp;A)</translation>
+    </message>
+    <message>
+        <source>In&amp;formation</source>
+        <translation>各種情報(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Apply line &amp;types</source>
+        <translation>線種適用(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Line &amp;width:</source>
+        <translation>線幅(&amp;W):</translation>
+    </message>
+    <message>
+        <source>points</source>
+        <translation>ポイント</translation>
+    </message>
+    <message>
+        <source>Time format</source>
+        <translation>時刻表示</translation>
+    </message>
+    <message>
+        <source>&amp;Short form</source>
+        <translation>短い形式(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Long form</source>
+        <translation>長い形式(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Day or night settings</source>
+        <translation>昼または夜の設定</translation>
+    </message>
+    <message>
+        <source>Show pict&amp;ure</source>
+        <translation>画像の表示(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Invert the shadow</source>
+        <translation>影を反転色(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>タイムゾーン</translation>
+    </message>
+    <message>
+        <source>Use the computer&apos;s setting</source>
+        <translation>システム設定に合わせる</translation>
+    </message>
+    <message>
+        <source>Time difference, hours</source>
+        <translation>時差 時間</translation>
+    </message>
+    <message>
+        <source>Time difference, minutes</source>
+        <translation>時差 分</translation>
+    </message>
+    <message>
+        <source>Standard meridian:</source>
+        <translation>標準時子午線:</translation>
+    </message>
+    <message>
+        <source>Time difference (hours:minutes):</source>
+        <translation>時差(時間:分):</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>前へ</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>次へ</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>標準に戻す</translation>
+    </message>
+    <message>
+        <source>Dial face (outer)</source>
+        <translation>文字盤(外部)</translation>
+    </message>
+    <message>
+        <source>Dial face (inner)</source>
+        <translation>文字盤(内部)</translation>
+    </message>
+    <message>
+        <source>Compass points</source>
+        <translation>方位</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>時刻(時)</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>時刻(分)</translation>
+    </message>
+    <message>
+        <source>Gnomon</source>
+        <translation>ノーモン</translation>
+    </message>
+    <message>
+        <source>Placement marks</source>
+        <translation>配置マーク</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>各種情報</translation>
+    </message>
+    <message>
+        <source>Shadow</source>
+        <translation>影</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>時計</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>オプション</translation>
+    </message>
+    <message>
+        <source>Enter a time from -12:00 to 12:00.</source>
+        <translation>-12:00以上12:00以下の時間を入力してください。</translation>
+    </message>
+    <message>
+        <source>Enter a line width of at least 0.0 points and less than 100.0 points.</source>
+        <translation>0.0ポイント以上100.0ポイント未満の線幅を入力してください。</translation>
+    </message>
+    <message>
+        <source>No font is selected.</source>
+        <translation>フォントが選択されていません。</translation>
+    </message>
+    <message>
+        <source>Sundial 1</source>
+        <translation>日時計1</translation>
+    </message>
+    <message>
+        <source>Sundial 2</source>
+        <translation>日時計2</translation>
+    </message>
+    <message>
+        <source>Desktop sundial</source>
+        <translation>デスクトップ日時計</translation>
+    </message>
+    <message>
+        <source>Daytime settings</source>
+        <translation>昼の設定</translation>
+    </message>
+    <message>
+        <source>Night settings</source>
+        <translation>夜の設定</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(なし)</translation>
+    </message>
+    <message>
+        <source>Cannot be shown</source>
+        <translation>表示できません</translation>
+    </message>
+</context>
+<context>
+    <name>OutputChecks</name>
+    <message>
+        <source>Polar night (the sun does not rise all day):
+no sundial can be made.</source>
+        <translation>極夜(1日中太陽が昇らない)のため、
+日時計を作成することはできません。</translation>
+    </message>
+    <message>
+        <source>No usable printer was found.</source>
+        <translation>有効なプリンタが見つかりません。</translation>
+    </message>
+    <message>
+        <source>The selected paper size is not supported.
+Continue with %1 on the current paper size?</source>
+        <translation>選択された用紙サイズはサポートしていません。
+現在の用紙サイズのまま%1を実行しますか?</translation>
+    </message>
+    <message>
+        <source>The dial may not fit the printable area.
+Split dial and gnomon onto two pages for %1?</source>
+        <translation>印刷範囲からはみ出る可能性があります。
+文字盤とノーモンを2ページに分けて%1しますか?</translation>
+    </message>
+    <message>
+        <source>The background picture was not found.
+Continue with %1 without it?</source>
+        <translation>指定された背景画像が見つかりません。
+背景画像なしで%1を実行しますか?</translation>
+    </message>
+    <message>
+        <source>The longitude is more than 15° from the standard meridian.
+The time zone may be set wrongly.
+Continue with %1 in the current time zone?</source>
+        <translation>経度と標準時子午線との差が15度を超えています。
+タイムゾーンが正しく設定されていない可能性があります。
+現在のタイムゾーン設定のまま%1を実行しますか?</translation>
+    </message>
+    <message>
+        <source>At high latitudes a horizontal sundial
+may not work properly.</source>
+        <translation>水平型日時計の仕組み上、高緯度地域では
+正常な日時計が作成できない場合があります。</translation>
+    </message>
+    <message>
+        <source>At low latitudes a horizontal sundial
+may not work properly.</source>
+        <translation>水平型日時計の仕組み上、低緯度地域では
+正常な日時計が作成できない場合があります。</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>印刷</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>印刷プレビュー</translation>
+    </message>
+    <message>
+        <source>Desktop Sundial</source>
+        <translation>デスクトップ日時計</translation>
+    </message>
+    <message>
+        <source>Export to PDF/SVG/PNG</source>
+        <translation>PDF/SVG/PNGに書き出し</translation>
+    </message>
+</context>
+<context>
+    <name>OutputErrors</name>
+    <message>
+        <source>Cannot write the file %1.</source>
+        <translation>ファイルに書き込めません。(%1)</translation>
     </message>
 </context>
 <context>
@@ -821,46 +1260,173 @@ Continuing with the default settings, which will not be saved.</source>
     </message>
 </context>
 <context>
-    <name>QObject</name>
+    <name>PreviewModel</name>
     <message>
-        <source>地域の選択</source>
-        <translation type="unfinished"></translation>
+        <source>Other</source>
+        <translation>その他</translation>
     </message>
     <message>
-        <source>計算条件一覧</source>
-        <translation type="unfinished"></translation>
+        <source>none</source>
+        <translation>無効</translation>
     </message>
     <message>
-        <source>オプション</source>
-        <translation type="unfinished"></translation>
+        <source>Portrait</source>
+        <translation>縦</translation>
     </message>
     <message>
-        <source>色の設定</source>
-        <translation type="unfinished"></translation>
+        <source>Landscape</source>
+        <translation>横</translation>
     </message>
     <message>
-        <source>フォント</source>
-        <translation type="unfinished"></translation>
+        <source>Printer: %1 / Paper: %2 %3</source>
+        <translation>プリンタ : %1 / 用紙 : %2 %3</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewWindow</name>
+    <message>
+        <source>Print Preview</source>
+        <translation>印刷プレビュー</translation>
     </message>
     <message>
-        <source>文字の色(&amp;C):</source>
-        <translation type="unfinished"></translation>
+        <source>Printed on %1</source>
+        <translation>%1 に印刷しました</translation>
+    </message>
+    <message>
+        <source>Printer Setup</source>
+        <translation>プリンタの設定</translation>
+    </message>
+    <message>
+        <source>Page Split</source>
+        <translation>ページ分割</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>次のページ</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>前のページ</translation>
+    </message>
+    <message>
+        <source>Show Margins</source>
+        <translation>余白の表示</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>印刷</translation>
+    </message>
+    <message>
+        <source>Split Pages</source>
+        <translation>ページの分割</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>移動</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>ズームイン</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>ズームアウト</translation>
+    </message>
+    <message>
+        <source>Whole Page</source>
+        <translation>ページ全体表示</translation>
+    </message>
+    <message>
+        <source>Fit Page Width</source>
+        <translation>ページ幅に合わせる</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Page</source>
+        <translation>前のページ(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Next Page</source>
+        <translation>次のページ(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Move</source>
+        <translation>移動(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>ズームイン(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>ズームアウト(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Whole Page</source>
+        <translation>ページ全体(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Fit Page Wi&amp;dth</source>
+        <translation>ページ幅に合わせる(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Show Mar&amp;gins</source>
+        <translation>余白の表示(&amp;G)</translation>
+    </message>
+</context>
+<context>
+    <name>PrintCommand</name>
+    <message>
+        <source>No usable printer was found.</source>
+        <translation>有効なプリンタが見つかりません。</translation>
+    </message>
+    <message>
+        <source>Printing on %1...</source>
+        <translation>%1に印刷しています...</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>印刷</translation>
+    </message>
+</context>
+<context>
+    <name>PrintSubcommand</name>
+    <message>
+        <source>The printer &quot;%1&quot; was not found.</source>
+        <translation>プリンタ「%1」が見つかりません。</translation>
+    </message>
+    <message>
+        <source>The printer does not take this paper.</source>
+        <translation>プリンタがこの用紙に対応していません。</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterDevice</name>
+    <message>
+        <source>Cannot print on %1.</source>
+        <translation>プリンタに出力できません。(%1)</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterSetupCommand</name>
+    <message>
+        <source>Printer Setup</source>
+        <translation>プリンタの設定</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
-        <source>キャンセル</source>
-        <translation type="unfinished"></translation>
+        <source>Changing the printer settings...</source>
+        <translation>プリンタの設定を変更しています...</translation>
     </message>
     <message>
-        <source>ライン</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>背景</source>
-        <translation type="unfinished"></translation>
+        <source>The selected paper size is not supported.</source>
+        <translation>選択された用紙サイズはサポートしていません。</translation>
     </message>
 </context>
 <context>
@@ -875,33 +1441,424 @@ Continuing with the default settings, which will not be saved.</source>
     </message>
 </context>
 <context>
-    <name>YearGraphWindow</name>
+    <name>TableCommands</name>
     <message>
-        <source>均時差・太陽赤緯のグラフ</source>
-        <translation type="unfinished"></translation>
+        <source>Comma-separated files (*.csv)</source>
+        <translation>カンマ区切りファイル (*.csv)</translation>
     </message>
     <message>
-        <source>保存(&amp;S)...</source>
-        <translation type="unfinished"></translation>
+        <source>Writing the file...</source>
+        <translation>ファイルに出力しています...</translation>
     </message>
     <message>
-        <source>閉じる</source>
-        <translation type="unfinished"></translation>
+        <source>Writing the spreadsheet...</source>
+        <translation>Excelに出力しています...</translation>
     </message>
     <message>
-        <source>グラフの保存</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>PNG 画像 (*.png);;SVG 画像 (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <source>No spreadsheet program responded or could be started.
+
+The table was saved in this file:
+%1</source>
+        <translation>Excelが応答しないか、起動できません。
+
+表は次のファイルに保存してあります:
+%1</translation>
     </message>
 </context>
 <context>
-    <name>frmGraph</name>
+    <name>TableWorkbook</name>
     <message>
-        <source>均時差・太陽赤緯のグラフ</source>
-        <translation type="unfinished"></translation>
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>mmm d</source>
+        <translation>m月d日</translation>
+    </message>
+</context>
+<context>
+    <name>YearGraph</name>
+    <message>
+        <source>Jan</source>
+        <translation>1月</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation>2月</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <translation>3月</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation>4月</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>5月</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation>6月</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation>7月</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation>8月</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation>9月</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <translation>10月</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation>11月</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation>12月</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation>1月</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>2月</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>3月</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>4月</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>6月</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>7月</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>8月</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>9月</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>10月</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>11月</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>12月</translation>
+    </message>
+    <message>
+        <source>Spring</source>
+        <comment>start of spring, early February</comment>
+        <translation>立春</translation>
+    </message>
+    <message>
+        <source>Equinox</source>
+        <comment>March equinox</comment>
+        <translation>春分</translation>
+    </message>
+    <message>
+        <source>Summer</source>
+        <comment>start of summer, early May</comment>
+        <translation>立夏</translation>
+    </message>
+    <message>
+        <source>Solstice</source>
+        <comment>June solstice</comment>
+        <translation>夏至</translation>
+    </message>
+    <message>
+        <source>Autumn</source>
+        <comment>start of autumn, early August</comment>
+        <translation>立秋</translation>
+    </message>
+    <message>
+        <source>Equinox</source>
+        <comment>September equinox</comment>
+        <translation>秋分</translation>
+    </message>
+    <message>
+        <source>Winter</source>
+        <comment>start of winter, early November</comment>
+        <translation>立冬</translation>
+    </message>
+    <message>
+        <source>Solstice</source>
+        <comment>December solstice</comment>
+        <translation>冬至</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>month name, day</comment>
+        <translation>%1%2日</translation>
+    </message>
+    <message>
+        <source>Equation of time %1 min</source>
+        <translation>均時差 %1 分</translation>
+    </message>
+    <message>
+        <source>Solar declination %1°</source>
+        <translation>太陽赤緯 %1 度</translation>
+    </message>
+    <message>
+        <source>Equation of time (min)</source>
+        <translation>均時差(分)</translation>
+    </message>
+    <message>
+        <source>Solar declination (°)</source>
+        <translation>太陽赤緯(度)</translation>
+    </message>
+    <message>
+        <source>Design day</source>
+        <translation>設計日</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>今日</translation>
+    </message>
+</context>
+<context>
+    <name>YearGraphWindow</name>
+    <message>
+        <source>Equation of Time and Solar Declination</source>
+        <translation>均時差・太陽赤緯のグラフ</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>保存(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Save Graph</source>
+        <translation>グラフの保存</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png);;SVG pictures (*.svg)</source>
+        <translation>PNG 画像 (*.png);;SVG 画像 (*.svg)</translation>
+    </message>
+</context>
+<context>
+    <name>YearTables</name>
+    <message>
+        <source>Save Equation of Time Table As</source>
+        <translation>名前を付けて均時差表の保存</translation>
+    </message>
+    <message>
+        <source>equation-of-time</source>
+        <translation>均時差表</translation>
+    </message>
+    <message>
+        <source>Date,Equation of time (min)</source>
+        <translation>日付,均時差(分)</translation>
+    </message>
+    <message>
+        <source>Equation of Time (Table)</source>
+        <translation>均時差(表)</translation>
+    </message>
+    <message>
+        <source>Making the equation of time table. Please wait...</source>
+        <translation>均時差の表を作成しています。しばらくお待ち下さい...</translation>
+    </message>
+    <message>
+        <source>Equation of time (min)</source>
+        <translation>均時差(分)</translation>
+    </message>
+    <message>
+        <source>Making the equation of time chart. Please wait...</source>
+        <translation>均時差のグラフを作成しています。しばらくお待ち下さい...</translation>
+    </message>
+    <message>
+        <source>Equation of Time (Chart)</source>
+        <translation>均時差(グラフ)</translation>
+    </message>
+    <message>
+        <source>Equation of time by approximation (minutes)</source>
+        <translation>近似計算による均時差(単位:分)のグラフ</translation>
+    </message>
+    <message>
+        <source>Equation of time by approximation</source>
+        <translation>近似計算による均時差</translation>
+    </message>
+    <message>
+        <source>Equation of Time Chart in a Spreadsheet</source>
+        <translation>Excelに均時差グラフの出力</translation>
+    </message>
+    <message>
+        <source>Save Solar Declination Table As</source>
+        <translation>名前を付けて太陽赤緯表の保存</translation>
+    </message>
+    <message>
+        <source>solar-declination</source>
+        <translation>太陽赤緯表</translation>
+    </message>
+    <message>
+        <source>Date,Solar declination (deg)</source>
+        <translation>日付,太陽赤緯(度)</translation>
+    </message>
+    <message>
+        <source>Solar Declination (Table)</source>
+        <translation>太陽赤緯(表)</translation>
+    </message>
+    <message>
+        <source>Making the solar declination table. Please wait...</source>
+        <translation>太陽赤緯の表を作成しています。しばらくお待ち下さい...</translation>
+    </message>
+    <message>
+        <source>Solar declination (deg)</source>
+        <translation>太陽赤緯(度)</translation>
+    </message>
+    <message>
+        <source>Making the solar declination chart. Please wait...</source>
+        <translation>太陽赤緯のグラフを作成しています。しばらくお待ち下さい...</translation>
+    </message>
+    <message>
+        <source>Solar Declination (Chart)</source>
+        <translation>太陽赤緯(グラフ)</translation>
+    </message>
+    <message>
+        <source>Solar declination by approximation (degrees)</source>
+        <translation>近似計算による太陽赤緯(単位:度)のグラフ</translation>
+    </message>
+    <message>
+        <source>Solar declination by approximation</source>
+        <translation>近似計算による太陽赤緯</translation>
+    </message>
+    <message>
+        <source>Solar Declination Chart in a Spreadsheet</source>
+        <translation>Excelに太陽赤緯グラフの出力</translation>
+    </message>
+    <message>
+        <source>Cannot save %1.</source>
+        <translation>%1を保存することができません。</translation>
+    </message>
+</context>
+<context>
+    <name>frmHelp</name>
+    <message>
+        <source>Introduction</source>
+        <translation>はじめに</translation>
+    </message>
+    <message>
+        <source>What Is a Horizontal Sundial?</source>
+        <translation>水平型日時計とは</translation>
+    </message>
+    <message>
+        <source>Making a Sundial Step by Step</source>
+        <translation>日時計を作る手順</translation>
+    </message>
+    <message>
+        <source>Solar Time and Standard Time</source>
+        <translation>真太陽時と中央標準時</translation>
+    </message>
+    <message>
+        <source>The Equation of Time and the Date</source>
+        <translation>均時差と日付指定</translation>
+    </message>
+    <message>
+        <source>Printing and Splitting Pages</source>
+        <translation>印刷とページの分割</translation>
+    </message>
+    <message>
+        <source>Cutting Out and Assembling</source>
+        <translation>切り抜きと組み立て</translation>
+    </message>
+    <message>
+        <source>Setting Up the Sundial</source>
+        <translation>日時計の設置</translation>
+    </message>
+    <message>
+        <source>The Main Window</source>
+        <translation>メイン画面</translation>
+    </message>
+    <message>
+        <source>Menus and Toolbar</source>
+        <translation>メニューとツールバー</translation>
+    </message>
+    <message>
+        <source>Choosing a Location</source>
+        <translation>地域の選択</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>印刷プレビュー</translation>
+    </message>
+    <message>
+        <source>The Desktop Sundial</source>
+        <translation>デスクトップ日時計</translation>
+    </message>
+    <message>
+        <source>Tables and Graph</source>
+        <translation>均時差・太陽赤緯の表とグラフ</translation>
+    </message>
+    <message>
+        <source>The Summary</source>
+        <translation>計算条件一覧</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>オプション</translation>
+    </message>
+    <message>
+        <source>Files and the Command Line</source>
+        <translation>設定ファイルとコマンドライン</translation>
+    </message>
+    <message>
+        <source>Troubleshooting</source>
+        <translation>困ったときは</translation>
+    </message>
+    <message>
+        <source>Data Sources and Licenses</source>
+        <translation>データの出典とライセンス</translation>
+    </message>
+    <message>
+        <source>Umbrafex Help</source>
+        <translation>Umbrafex ヘルプ</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>ヘルプの本文</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>進む</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>目次</translation>
+    </message>
+    <message>
+        <source>The link cannot be opened.</source>
+        <translation>リンク先を開くことができません。</translation>
     </message>
 </context>
 </TS>

@@ -1,14 +1,17 @@
 // The desktop sundial and year graph windows on the offscreen platform.
 // With UMBRAFEX_SCREENSHOT_DIR set, the pictures looked at are kept there.
+#include <QAbstractButton>
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QImage>
+#include <QLabel>
 #include <QMenu>
 #include <QSet>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "../print/EnglishTexts.h"
 #include "AppIni.h"
 #include "ClockPictureView.h"
 #include "ClockWindow.h"
@@ -37,6 +40,15 @@ int ColourCount(const QImage& image) {
 void Keep(QWidget* widget, const QString& name) {
   const QString folder = qEnvironmentVariable("UMBRAFEX_SCREENSHOT_DIR");
   if (!folder.isEmpty()) widget->grab().save(folder + "/" + name + ".png");
+}
+
+// What a window shows in words: title, labels, buttons and actions.
+QStringList TextsOf(const QWidget& window) {
+  QStringList texts{window.windowTitle()};
+  for (const auto* label : window.findChildren<QLabel*>()) texts << label->text();
+  for (const auto* button : window.findChildren<QAbstractButton*>()) texts << button->text();
+  for (const auto* action : window.findChildren<QAction*>()) texts << action->text();
+  return texts;
 }
 
 }  // namespace
@@ -193,6 +205,32 @@ class ClockGraphWindowsTest : public QObject {
     QCOMPARE(files.asked.at(0).initialPath, ini_.path() + "/均時差・太陽赤緯のグラフ.png");
     QVERIFY(QFile::exists(ini_.path() + "/year.png"));
     QVERIFY(messages.asked.empty());
+  }
+
+  void englishWindowsShowNoJapanese() {
+    const EnglishTexts english;
+    utc_ = Utc(2026, 6, 21, 14, 0);
+    ClockWindow clock(*main_, nullptr, [this] { return utc_; });
+    QVERIFY(clock.Open());
+    clock.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&clock));
+    const QStringList clockTexts = TextsOf(clock);
+    QVERIFY(!clockTexts.filter(QRegularExpression("^Time shown: .* / Mode: ")).isEmpty());
+    for (const QString& text : clockTexts) QVERIFY2(!HasJapanese(text), qPrintable(text));
+    Keep(&clock, "clock-english");
+
+    YearGraphData data;
+    QCOMPARE(BuildYearGraphData(*main_, year(2026) / 3 / 5, data), kTrue);
+    const QString readout = YearGraphReadout(data, 64);
+    QVERIFY2(readout.startsWith("March 5  Equation of time -12.0 min  Solar declination -6.1") &&
+                 readout.endsWith("°"),
+             qPrintable(readout));
+    YearGraphWindow graph(*main_, std::move(data));
+    graph.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&graph));
+    QCOMPARE(graph.windowTitle(), QString("Equation of Time and Solar Declination"));
+    for (const QString& text : TextsOf(graph)) QVERIFY2(!HasJapanese(text), qPrintable(text));
+    Keep(&graph, "graph-english");
   }
 
  private:

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontDialog>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QListWidget>
@@ -18,6 +20,7 @@
 #include <fstream>
 #include <functional>
 
+#include "AboutBox.h"
 #include "AppIni.h"
 #include "Dialogs.h"
 #include "FontSubstitutions.h"
@@ -27,6 +30,7 @@
 #include "LocationDialog.h"
 #include "MainModel.h"
 #include "OptionsDialog.h"
+#include "UiLanguage.h"
 #include "UiServices.h"
 
 namespace {
@@ -56,6 +60,41 @@ void ChooseRegion(QWidget* dialog, int index) {
   auto* regions = dialog->findChild<QComboBox*>(QStringLiteral("cmbPrefs"));
   regions->setCurrentIndex(index);
   emit regions->activated(index);
+}
+
+// The texts of a window that hold a CJK character (U+3000 on), with the
+// widget's name. Pop hints come from their own table; the document's font
+// names and the picture's path are the design's own.
+QStringList CjkTexts(QWidget* window) {
+  static const QStringList kDesignData = {QStringLiteral("lblDialFont"),
+                                          QStringLiteral("lblClockFont"),
+                                          QStringLiteral("txtDialPicture")};
+  QStringList found;
+  const auto check = [&found](QWidget* widget, const QString& text) {
+    if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x3000; }))
+      found << widget->objectName() + QStringLiteral(": ") + text;
+  };
+  QList<QWidget*> widgets = window->findChildren<QWidget*>();
+  widgets.prepend(window);
+  for (QWidget* widget : widgets) {
+    if (kDesignData.contains(widget->objectName())) continue;
+    check(widget, widget->windowTitle());
+    check(widget, widget->accessibleName());
+    if (auto* label = qobject_cast<QLabel*>(widget)) check(widget, label->text());
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) check(widget, button->text());
+    if (auto* group = qobject_cast<QGroupBox*>(widget)) check(widget, group->title());
+    if (auto* box = qobject_cast<QLineEdit*>(widget)) {
+      check(widget, box->text());
+      check(widget, box->placeholderText());
+    }
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+      for (int i = 0; i < combo->count(); ++i) check(widget, combo->itemText(i));
+    }
+    if (auto* list = qobject_cast<QListWidget*>(widget)) {
+      for (int i = 0; i < list->count(); ++i) check(widget, list->item(i)->text());
+    }
+  }
+  return found;
 }
 
 QByteArray FileBytes(const QString& path) {
@@ -181,6 +220,35 @@ class DialogsGuiTest : public QObject {
     InfoWindow empty(nullptr, QString());
     empty.Copy();
     QCOMPARE(QApplication::clipboard()->text(), listing);
+  }
+
+  void everyDialogSpeaksEnglishUnderEnglish() {
+    // Fresh preferences, and back to the locale's language and the common
+    // ones even when a check fails half-way.
+    struct EnglishScope {
+      explicit EnglishScope(const QTemporaryDir& scratch) : scratch_(scratch) {
+        SetAppIniPath(scratch_.filePath(QStringLiteral("english.ini")).toStdString());
+        InstallUiLanguage(UiLanguage::English);
+      }
+      ~EnglishScope() {
+        InstallUiLanguage(LanguageFromLocale());
+        SetAppIniPath(scratch_.filePath(QStringLiteral("umbrafex.ini")).toStdString());
+      }
+      const QTemporaryDir& scratch_;
+    } english(scratch_);
+    MainModel model;
+    LocationDialog location(nullptr, model, kDatabase);
+    location.Load();
+    QVERIFY(location.findChild<QCheckBox*>(QStringLiteral("chkEnglish"))->isChecked());
+    QCOMPARE(CjkTexts(&location), QStringList());
+    OptionsDialog options(nullptr, model, {});
+    QCOMPARE(CjkTexts(&options), QStringList());
+    // The listing starts with the new design's place, in English too.
+    InfoWindow info(nullptr, QString::fromStdString(BuildInfoListing(model.Chart(), 2026)));
+    QCOMPARE(CjkTexts(&info), QStringList());
+    AboutBox about(nullptr);
+    QCOMPARE(CjkTexts(&about), QStringList());
+    location.reject();
   }
 
   void optionsOkWritesEveryChangeBack() {

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QToolButton>
@@ -12,6 +13,7 @@
 #include "AboutBox.h"
 #include "HelpWindow.h"
 #include "PopHints.h"
+#include "UiLanguage.h"
 
 class HelpWindowTest : public QObject {
   Q_OBJECT
@@ -24,6 +26,7 @@ class HelpWindowTest : public QObject {
   void AboutBoxShowsTheVersion();
   void PopHintsCoverEveryListedControl();
   void IndexedControlsShareOrOwnTheirHints();
+  void EnglishHelpAndHintsHaveNoJapanese();
 };
 
 void HelpWindowTest::EveryPageAndLinkExists() {
@@ -147,6 +150,61 @@ void HelpWindowTest::IndexedControlsShareOrOwnTheirHints() {
   QVERIFY(!trueSolar->whatsThis().isEmpty());
   QVERIFY(trueSolar->whatsThis() != meanTime->whatsThis());
   QCOMPARE(meanTime->whatsThis(), PopHintText("frmMain", "optTimeSystem_1"));
+}
+
+namespace {
+
+// Japanese script or full-width forms, apart from the language's own name.
+bool HasJapanese(QString text) {
+  static const QRegularExpression cjk(QStringLiteral("[\\x{3000}-\\x{9fff}\\x{ff00}-\\x{ffef}]"));
+  return text.remove(QStringLiteral("日本語")).contains(cjk);
+}
+
+QString ResourceText(const QUrl& url) {
+  QFile file(QLatin1Char(':') + url.path());
+  return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+QStringList HintKeys(const QString& table) {
+  QStringList keys;
+  for (const QString& line : ResourceText(QUrl(table)).split(u'\n'))
+    if (!line.startsWith(u'#') && line.contains(u'\t')) keys << line.section(u'\t', 0, 0);
+  return keys;
+}
+
+}  // namespace
+
+void HelpWindowTest::EnglishHelpAndHintsHaveNoJapanese() {
+  const auto restore = qScopeGuard([] { InstallUiLanguage(LanguageFromLocale()); });
+  InstallUiLanguage(UiLanguage::English);
+  // Every page, the files it uses and the pages it links to, with their anchors.
+  static const QRegularExpression link(QStringLiteral("(?:href|src)=\"(?![a-z]+:)([^\"]+)\""));
+  for (const HelpPage& page : HelpContents()) {
+    const QUrl url = HelpTopicUrl(page.file);
+    QCOMPARE(url.fileName(), page.file);
+    const QString html = ResourceText(url);
+    QVERIFY2(!HasJapanese(html) && !HasJapanese(page.title), qPrintable(url.toString()));
+    QVERIFY2(html.contains(u"<title>"_qs + page.title + u"</title>"_qs), qPrintable(page.title));
+    for (const auto& match : link.globalMatch(html)) {
+      const QUrl target = url.resolved(QUrl(match.captured(1)));
+      const QString text = ResourceText(target);
+      const QString where = page.file + " -> " + match.captured(1);
+      QVERIFY2(!text.isEmpty() && !HasJapanese(text), qPrintable(where));
+      if (target.hasFragment())
+        QVERIFY2(text.contains(u"id=\""_qs + target.fragment() + u'"'), qPrintable(where));
+    }
+  }
+  const QStringList keys = HintKeys(u"/umbrafex/help/pophints.tsv"_qs);
+  QCOMPARE(HintKeys(u"/umbrafex/help/en/pophints.tsv"_qs), keys);
+  for (const QString& key : keys) {
+    const QString hint = PopHintText(key.section(u'.', 0, 0), key.section(u'.', 1));
+    QVERIFY2(!hint.isEmpty() && !HasJapanese(hint), qPrintable(key));
+  }
+  // Japanese keeps the pages and hints it always had.
+  InstallUiLanguage(UiLanguage::Japanese);
+  QCOMPARE(HelpTopicUrl(u"design"_qs).path(), u"/umbrafex/help/design.html"_qs);
+  QVERIFY(HasJapanese(PopHintText(u"frmMain"_qs, u"txtLatitude"_qs)));
+  QCOMPARE(HelpContents().first().title, u"はじめに"_qs);
 }
 
 QTEST_MAIN(HelpWindowTest)

@@ -1,6 +1,7 @@
 // The preview's zoom, placement, scrolling, page switching and status texts.
 #include <gtest/gtest.h>
 
+#include "../print/EnglishTexts.h"
 #include "PreviewModel.h"
 
 namespace {
@@ -183,6 +184,14 @@ TEST(PreviewPagesTest, ButtonsAndTextsForOneAndTwoPages) {
             "プリンタ : Office / 用紙 : Letter 縦");
   EXPECT_EQ(PrinterStatusText(true, PrinterProperties{"Office", 3, 0, 0, 0, 0, 1, 0, 1}),
             "プリンタ : Office / 用紙 : その他 縦");
+}
+
+TEST(PreviewPagesTest, EnglishPrinterStatus) {
+  const EnglishTexts english;
+  EXPECT_EQ(PrinterStatusText(false, PrinterProperties{"", kPaperA4, 0, 0, 0, 0, kPortrait, 0, 0}),
+            "Printer: none / Paper: A4 Portrait");
+  EXPECT_EQ(PrinterStatusText(true, PrinterProperties{"Office", 3, 0, 0, 0, 0, 2, 0, 1}),
+            "Printer: Office / Paper: Other Landscape");
 }
 
 }  // namespace

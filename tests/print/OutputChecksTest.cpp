@@ -5,8 +5,11 @@
 #include <sstream>
 #include <vector>
 
+#include "EnglishTexts.h"
+#include "ExportChoice.h"
 #include "MainModel.h"
 #include "OutputChecks.h"
+#include "OutputErrors.h"
 #include "PrintJob.h"
 
 namespace {
@@ -228,6 +231,34 @@ TEST(OutputSequenceTest, NodusTooHighOrUselessAndTheEquatorAreReported) {
     std::vector<CheckStep> steps;
     for (const CheckItem& item : r.items) steps.push_back(item.step);
     EXPECT_EQ(steps, c.steps) << c.latitude << " " << c.nodus;
+  }
+}
+
+// Under English every item, caption and output error reads without a
+// Japanese character, and the command's name still lands in the question.
+TEST(OutputSequenceTest, EnglishItemsCarryTheCaption) {
+  const EnglishTexts english;
+  MainModel main;
+  At(main, 3, 160.5);
+  main.DialOption.Picture = "/no/such/picture.wmf";
+  Responder r;
+  RunOutputChecks(main, {OutputCommand::Print, false, 3, kPortrait, 1}, r.Fn());
+  ASSERT_EQ(r.items.size(), 1u);  // no printer
+  RunOutputChecks(main, {OutputCommand::Export, true, 3, kPortrait, 1}, r.Fn());
+  ASSERT_EQ(r.items.size(), 5u);  // paper, picture, time zone, latitude
+  EXPECT_EQ(r.items[1].text,
+            "The selected paper size is not supported.\n"
+            "Continue with Export to PDF/SVG/PNG on the current paper size?");
+  for (const CheckItem& item : r.items)
+    EXPECT_FALSE(HasJapanese(item.text + item.caption)) << item.text;
+
+  ExportChoice choice(ExportKind::Png, kPaperA4, kPortrait, 1);
+  choice.setDpi(5);
+  EXPECT_EQ(choice.Problem(), "The resolution must be from 10 to 2400 dpi.");
+  try {
+    RaiseCannotWrite("PdfExport", "/x/d.pdf");
+  } catch (const RaisedError& error) {
+    EXPECT_EQ(error.Description(), "Cannot write the file /x/d.pdf.");
   }
 }
 

@@ -91,7 +91,7 @@ class PrintWindowsTest : public QObject {
     // Without a usable printer the job itself refuses.
     model.setPrinter(nullptr);
     QCOMPARE_NE(PrintOnPrinter(model, 1), kTrue);
-    QCOMPARE(model.LastErrDescription(), std::string(kNoPrinterText));
+    QCOMPARE(model.LastErrDescription(), NoPrinterText());
   }
 
   // Qt cannot withdraw a job once begun; a failing page must stop it first.
@@ -124,7 +124,7 @@ class PrintWindowsTest : public QObject {
       };
     };
     QVERIFY(!PrinterSetupCommand(nullptr, model, {}, choose(kPaperA3)));
-    QCOMPARE(messages.asked.at(0).text, QString(kNoPrinterText));
+    QCOMPARE(messages.asked.at(0).text, QString::fromStdString(NoPrinterText()));
     QCOMPARE(messages.asked.at(0).caption, QString("プリンタの設定"));
 
     auto printer = std::make_shared<FakePrinter>();

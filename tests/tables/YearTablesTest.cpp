@@ -7,6 +7,7 @@
 #include <string>
 
 #include "../platform/ScratchFolder.h"
+#include "EnglishTexts.h"
 #include "FileIo.h"
 #include "MainModel.h"
 #include "TextCodec.h"
@@ -177,6 +178,36 @@ TEST(TableWorkbook, CommonYearEndsInRow368AndFailuresAreReported) {
   EXPECT_NE(WriteTableWorkbook(model, TableKind::SolarDeclination, bad), kTrue);
   EXPECT_EQ(model.LastErrDescription(), bad + "を保存することができません。");
   EXPECT_FALSE(fs::exists(bad));
+}
+
+// Outside Japanese the tables speak English: the CSV is UTF-8 after a
+// byte-order mark, and the workbook's chart finds its sheet by a name with
+// spaces.
+TEST(TableFile, EnglishTablesAreUtf8WithAByteOrderMark) {
+  const EnglishTexts english;
+  ScratchFolder folder{"table"};
+  MainModel model;
+  model.Chart().setLeapYear(false);
+  const std::string path = folder.Path("d.csv");
+  ASSERT_EQ(WriteTableFile(model, TableKind::SolarDeclination, path), kTrue);
+  const auto bytes = ReadFileBytes(path);
+  ASSERT_TRUE(bytes);
+  EXPECT_EQ(bytes->rfind("\xEF\xBB\xBF"
+                         "Date,Solar declination (deg)\r\n2001/1/1,",
+                         0),
+            0u);
+  EXPECT_EQ(CountOf(*bytes, "\r\n"), 366u);
+  EXPECT_EQ(SuggestedTableFileName(TableKind::EquationOfTime, "/u/x.ufx"),
+            "equation-of-time-x.csv");
+  EXPECT_EQ(CannotSaveMessage("/x/t.csv"), "Cannot save /x/t.csv.");
+
+  const std::string book = folder.Path("d.xlsx");
+  ASSERT_EQ(WriteTableWorkbook(model, TableKind::SolarDeclination, book), kTrue);
+  const auto chart = ZipMember(book, "xl/charts/chart1.xml");
+  if (!chart) GTEST_SKIP() << "unzip is not installed";
+  EXPECT_NE(chart->find("'Solar Declination (Table)'!$A$4:$A$368"), std::string::npos);
+  EXPECT_FALSE(HasJapanese(*chart));
+  EXPECT_FALSE(HasJapanese(*ZipMember(book, "xl/sharedStrings.xml")));
 }
 
 }  // namespace
