@@ -27,10 +27,6 @@ QString HelpFolder() {
                                                 : QStringLiteral("qrc:/umbrafex/help/en/");
 }
 
-QString Tr(const char* text) {
-  return QCoreApplication::translate("frmHelp", text);
-}
-
 // Windows answer F1 with the page that describes them.
 QString PageOfWindow(const QString& name) {
   static const QHash<QString, QString> pages = {
