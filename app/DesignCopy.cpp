@@ -82,18 +82,15 @@ void CopyDesign(const MainModel& from, MainModel& to) {
   to.LastDir = from.LastDir;
 }
 
-int32_t OpenIntoCopy(MainModel& model, const std::string& path) {
+Status OpenIntoCopy(MainModel& model, const std::string& path) {
   MainModel copy;
   CopyDesign(model, copy);
   auto printer = std::make_shared<DeferredPrinterSetup>(model.Printer());
   copy.setPrinter(printer);
-  const int32_t status = copy.OpenDocument(path);
-  model.ClearLastError();
-  if (status != kTrue) {
-    return model.SaveLastError(
-        RaisedError(copy.LastErrNumber(), copy.LastErrSource(), copy.LastErrDescription()));
-  }
+  const Status status = copy.OpenDocument(path);
+  model.LastError.Clear();
+  if (!status.ok()) return model.LastError.Record(copy.LastError);
   CopyDesign(copy, model);
   printer->Commit();
-  return kTrue;
+  return Status::Ok();
 }

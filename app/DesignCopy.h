@@ -13,7 +13,7 @@
 void CopyDesign(const MainModel& from, MainModel& to);
 
 // Opens the document into a copy of `model` and takes it over only when it
-// opens completely, the printer section included. True or the error
-// number; on failure `model`'s last-error record holds the reason and
+// opens completely, the printer section included. Ok or the failure's
+// status; on failure `model`'s last-error record holds the reason and
 // nothing else of it has changed.
-int32_t OpenIntoCopy(MainModel& model, const std::string& path);
+Status OpenIntoCopy(MainModel& model, const std::string& path);

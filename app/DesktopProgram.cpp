@@ -56,7 +56,7 @@ int RunDesktopProgram(int& argc, char** argv, const std::string& documentPath,
   const QString iniProblem = QString::fromStdString(PreferencesProblemMessage());
   MainWindow window(model, hooks);
   if (!window.Load()) {
-    ShowMessage(nullptr, MessageIcon::Critical, MainText(model.LastErrDescription()),
+    ShowMessage(nullptr, MessageIcon::Critical, MainText(model.LastError.Description),
                 QStringLiteral("Umbrafex"));
     SavePreferences(model);
     return kLoadFailed;

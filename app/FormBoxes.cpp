@@ -123,11 +123,8 @@ std::string NarrowDigits(std::string_view text) {
 }
 
 std::optional<double> ReadNumber(std::string_view text) {
-  try {
-    const double value = ParseRealText(NarrowDigits(text));
-    if (!std::isfinite(value)) return std::nullopt;
-    return value;
-  } catch (const RaisedError&) {
-    return std::nullopt;
-  }
+  double value = 0;
+  if (!TrapStatus([&] { value = ParseRealText(NarrowDigits(text)); }).ok()) return std::nullopt;
+  if (!std::isfinite(value)) return std::nullopt;
+  return value;
 }

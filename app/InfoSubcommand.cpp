@@ -52,14 +52,16 @@ int RunInfoSubcommand(const CommandArgs& args, std::ostream& out, std::ostream& 
   if (savePath && !NamesFileWithExtension(*savePath, ".ufx")) {
     return PrintUsage(err, kSynopsis, "--save needs a file name ending in .ufx");
   }
-  try {
-    out << WithLfLineEnds(BuildInfoListing(model.Chart(), model.Season.SeasonDate.Year));
-  } catch (const RaisedError& error) {
-    err << error.Description() << '\n';
+  std::string listing;
+  if (!TrapStatus(model.LastError, [&] {
+         listing = BuildInfoListing(model.Chart(), model.Season.SeasonDate.Year);
+       }).ok()) {
+    err << model.LastError.Description << '\n';
     return kExitFailure;
   }
-  if (savePath && model.SaveDocument(*savePath) != kTrue) {
-    err << model.LastErrDescription() << '\n';
+  out << WithLfLineEnds(listing);
+  if (savePath && !model.SaveDocument(*savePath).ok()) {
+    err << model.LastError.Description << '\n';
     return kExitFailure;
   }
   if (const std::string lost = OptionsNotKept(parsed.common); savePath && !lost.empty()) {

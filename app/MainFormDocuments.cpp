@@ -31,7 +31,7 @@ bool MainFormModel::ConfirmDiscard() {
   const FormAnswer answer =
       ui_.Ask({FormIcon::Question, "現在の設定はまだ保存されていません。保存しますか?",
                "保存の確認", FormButtons::YesNoCancel, FormAnswer::Yes});
-  if (answer == FormAnswer::Yes) return SaveDocumentAs() == kTrue;
+  if (answer == FormAnswer::Yes) return SaveDocumentAs();
   return answer == FormAnswer::No;
 }
 
@@ -40,21 +40,21 @@ void MainFormModel::Open() {
   const std::string path = ui_.OpenFileName({kOpenCaption, StartFolder(model_), kDocumentFilter});
   if (path.empty()) return;
   ui_.ShowBusyStatus("open", "ファイルを開いています...");
-  int32_t status;
+  Status status;
   {
     FormBusy busy(ui_);
     status = OpenDocument(path);
   }
-  if (status != kTrue) {
+  if (!status.ok()) {
     UpdateStatusBar();
-    ShowError(model_.LastErrDescription(), kOpenCaption);
+    ShowError(model_.LastError.Description, kOpenCaption);
     return;
   }
   AfterOpen();
 }
 
 bool MainFormModel::OpenAtStartup(const std::string& path) {
-  if (OpenDocument(path) != kTrue) {
+  if (!OpenDocument(path).ok()) {
     ShowError(path + "を開くことができません。", kProductCaption);
     return false;
   }
@@ -62,7 +62,7 @@ bool MainFormModel::OpenAtStartup(const std::string& path) {
   return true;
 }
 
-int32_t MainFormModel::OpenDocument(const std::string& path) {
+Status MainFormModel::OpenDocument(const std::string& path) {
   return OpenIntoCopy(model_, path);
 }
 
@@ -79,33 +79,33 @@ void MainFormModel::Save() {
     SaveDocumentAs();
     return;
   }
-  SaveTo(model_.DocumentPath, kSaveCaption);
+  static_cast<void>(SaveTo(model_.DocumentPath, kSaveCaption));  // shows its own failure
 }
 
-int32_t MainFormModel::SaveDocumentAs() {
+bool MainFormModel::SaveDocumentAs() {
   const std::string initial = model_.DocumentPath.empty()
                                   ? JoinPath(StartFolder(model_), kDefaultName)
                                   : model_.DocumentPath;
   const std::string path = ChooseSavePath(initial);
-  if (path.empty()) return 0;
-  return SaveTo(path, kSaveAsCaption);
+  if (path.empty()) return false;
+  return SaveTo(path, kSaveAsCaption).ok();
 }
 
-int32_t MainFormModel::SaveTo(const std::string& path, const char* caption) {
+Status MainFormModel::SaveTo(const std::string& path, const char* caption) {
   ui_.ShowBusyStatus("save", "ファイルを保存しています...");
-  int32_t status;
+  Status status;
   {
     FormBusy busy(ui_);
     status = model_.SaveDocument(path);
   }
   UpdateStatusBar();
-  if (status != kTrue) {
-    ShowError(model_.LastErrDescription(), caption);
+  if (!status.ok()) {
+    ShowError(model_.LastError.Description, caption);
     return status;
   }
   model_.Modified = false;
   UpdateTitle();
-  return kTrue;
+  return Status::Ok();
 }
 
 // The save dialog confirms replacing only the name it was given; a name to

@@ -52,9 +52,9 @@ std::string TwoDigits(int value) {
 MainFormModel::MainFormModel(MainModel& model, FormUi& ui) : model_(model), ui_(ui) {}
 
 bool MainFormModel::Load() {
-  model_.ClearLastError();
+  model_.LastError.Clear();
   UpdateTitle();
-  if (model_.ApplySeason() != kTrue || !FillAll()) return false;
+  if (!model_.ApplySeason().ok() || !FillAll()) return false;
   UpdateStatusBar();
   model_.Modified = false;
   return true;
@@ -132,16 +132,18 @@ bool MainFormModel::AcceptAngle(FormBox box) {
   DmsAngle dms{};
   Chart& chart = model_.Chart();
   double degrees = 0;
-  try {
+  bool inRange = false;
+  ErrorRecord refused;
+  const Status status = TrapStatus(refused, [&] {
     for (int part = 0; part < 3; ++part) {
       const int32_t magnitude = std::abs(WholeNumberOf(Text(BoxAt(row, part))));
       if (magnitude > INT16_MAX) RaiseOverflow();
       dms[static_cast<std::size_t>(part)] = static_cast<int16_t>(negative ? -magnitude : magnitude);
     }
-    if (chart.ConvDegAngle(dms, degrees) != kTrue) RaiseChartError(chart);
-    const bool inRange = latitude ? degrees > -90 && degrees < 90 && degrees != 0
-                                  : degrees >= -180 && degrees <= 180;
-    if (!inRange) return Refuse(box, FormIcon::Information, rangeMessage);
+    if (!chart.ConvDegAngle(dms, degrees).ok()) RaiseChartError(chart);
+    inRange = latitude ? degrees > -90 && degrees < 90 && degrees != 0
+                       : degrees >= -180 && degrees <= 180;
+    if (!inRange) return;
     // The chart refuses what the window lets pass (a longitude of -180):
     // its message, and the box back to the value the chart keeps.
     if (latitude) {
@@ -149,9 +151,9 @@ bool MainFormModel::AcceptAngle(FormBox box) {
     } else {
       chart.Location().setLongitude(degrees);
     }
-  } catch (const RaisedError& error) {
-    return Refuse(box, FormIcon::Exclamation, error.Description());
-  }
+  });
+  if (!status.ok()) return Refuse(box, FormIcon::Exclamation, refused.Description);
+  if (!inRange) return Refuse(box, FormIcon::Information, rangeMessage);
   ShowChart();
   model_.Modified = true;
   return true;
@@ -161,12 +163,12 @@ bool MainFormModel::AcceptDate(FormBox box) {
   if (!ReadNumber(Text(box))) return Refuse(box, FormIcon::Information, kDateMessage);
   int32_t month = 0;
   int32_t day = 0;
-  try {
+  ErrorRecord refused;
+  const Status status = TrapStatus(refused, [&] {
     month = WholeNumberOf(Text(FormBox::Date0));
     day = WholeNumberOf(Text(FormBox::Date1));
-  } catch (const RaisedError& error) {
-    return Refuse(box, FormIcon::Exclamation, error.Description());
-  }
+  });
+  if (!status.ok()) return Refuse(box, FormIcon::Exclamation, refused.Description);
   if (month < 1 || month > 12 || day < 1 || day > DaysInMonth(month, model_.Chart().LeapYear())) {
     return Refuse(box, FormIcon::Information, kDateMessage);
   }
@@ -210,14 +212,14 @@ void MainFormModel::ShowError(const std::string& description, const std::string&
 }
 
 bool MainFormModel::ApplySeason() {
-  if (model_.ApplySeason() == kTrue) return true;
-  ShowError(model_.LastErrDescription(), kProductCaption);
+  if (model_.ApplySeason().ok()) return true;
+  ShowError(model_.LastError.Description, kProductCaption);
   return false;
 }
 
 bool MainFormModel::ShowChart() {
   if (FillAll()) return true;
-  ShowError(model_.LastErrDescription(), kProductCaption);
+  ShowError(model_.LastError.Description, kProductCaption);
   return false;
 }
 
@@ -236,7 +238,7 @@ void MainFormModel::FillAngleRow(FormRow row, double value, bool signedParts) {
 }
 
 bool MainFormModel::FillAll() {
-  try {
+  const Status status = TrapStatus(model_.LastError, [&] {
     Chart& chart = model_.Chart();
     const ChartLocation& location = chart.Location();
     SetShown(FormBox::Location, location.Name());
@@ -259,11 +261,8 @@ bool MainFormModel::FillAll() {
     SetShown(FormBox::Date1, TwoDigits(model_.Season.SeasonDate.Day));
     dateOption_ = model_.Season.AdjustEquation ? 1 : 0;
     timeSystemOption_ = chart.TimeSystem() == kTrueSolarTime ? kTrueSolarTime : kMeanStandardTime;
-    return true;
-  } catch (const RaisedError& error) {
-    model_.SaveLastError(error);
-    return false;
-  }
+  });
+  return status.ok();
 }
 
 void MainFormModel::UpdateTitle() {

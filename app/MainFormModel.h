@@ -40,7 +40,7 @@ class MainFormModel {
   int DateOption() const { return dateOption_; }
   bool DateEnabled() const { return dateOption_ == 1; }
   const std::string& Title() const { return title_; }
-  const StatusPanel& Status(int panel) const { return status_[panel == 0 ? 0 : 1]; }
+  const StatusPanel& StatusPanelAt(int panel) const { return status_[panel == 0 ? 0 : 1]; }
   std::optional<FormBox> Editing() const { return editing_; }
 
   // Start-up: fills the window from the design (the date basis applied).
@@ -75,8 +75,8 @@ class MainFormModel {
   bool ConfirmDiscard();
   void Open();
   void Save();
-  // kTrue, 0 when cancelled, or the error number.
-  int32_t SaveDocumentAs();
+  // True when the document was saved; false when cancelled or failed.
+  bool SaveDocumentAs();
   // A path named at start-up: its failure message names the path whatever
   // the reason. True when the document was taken over.
   bool OpenAtStartup(const std::string& path);
@@ -102,9 +102,9 @@ class MainFormModel {
   void FillAngleRow(FormRow row, double value, bool signedParts);
   bool FillAll();
   // Opens into a copy of the design and takes it over only on success.
-  int32_t OpenDocument(const std::string& path);
+  Status OpenDocument(const std::string& path);
   void AfterOpen();
-  int32_t SaveTo(const std::string& path, const char* caption);
+  Status SaveTo(const std::string& path, const char* caption);
   // The save dialog's path with the document's extension; empty when the
   // user cancelled.
   std::string ChooseSavePath(const std::string& initial);

@@ -68,11 +68,11 @@ void MainWindow::PrintCommand() {
   const auto pages = form_.PrepareOutput(OutputCommand::Print);
   ShowForm();
   if (!pages) return;
-  model_.ClearLastError();
+  model_.LastError.Clear();
   // The print command shows its own failure message.
-  const int32_t status = hooks_.print(this, model_, *pages, StatusCallback());
+  const Status status = hooks_.print(this, model_, *pages, StatusCallback());
   UpdateStatusBar();
-  if (status == kTrue) {
+  if (status.ok()) {
     ShowDoneStatus(u"print"_qs,
                    MainText(model_.Printer().Current().DeviceName) + tr(" に印刷しました"));
   }
@@ -136,8 +136,8 @@ void MainWindow::LocationCommand() {
 
 void MainWindow::InfoCommand() {
   if (!hooks_.info || !ValidateEditing()) return;
-  if (model_.ApplySeason() != kTrue) {
-    ShowMessage(this, MessageIcon::Exclamation, MainText(model_.LastErrDescription()),
+  if (!model_.ApplySeason().ok()) {
+    ShowMessage(this, MessageIcon::Exclamation, MainText(model_.LastError.Description),
                 MainText(kInfoCaption));
     return;
   }

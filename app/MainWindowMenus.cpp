@@ -253,7 +253,7 @@ void MainWindow::UpdateStatusBar() {
 
 void MainWindow::ShowStatusPanels() {
   for (int i = 0; i < 2; ++i) {
-    const StatusPanel& panel = form_.Status(i);
+    const StatusPanel& panel = form_.StatusPanelAt(i);
     const QString icon = QString::fromStdString(panel.icon);
     statusIcons_[i]->setPixmap(
         icon.isEmpty() ? QPixmap() : ToolIcon(icon).pixmap(kStatusIconSize, kStatusIconSize));

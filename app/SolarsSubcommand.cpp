@@ -18,9 +18,8 @@ constexpr std::string_view kSynopsis = kSolarsSynopsis;
 const ChartSolars& BuildSeries(MainModel& model) {
   Chart& chart = model.Chart();
   chart.RemoveSolars();
-  if (chart.AddSolars(model.CalcTime.StartTime, model.CalcTime.EndTime, model.CalcTime.Interval) !=
-      kTrue)
-    RaiseChartError(chart);
+  const CalcTimeSettings& range = model.CalcTime;
+  if (!chart.AddSolars(range.StartTime, range.EndTime, range.Interval).ok()) RaiseChartError(chart);
   return *chart.Solars();
 }
 
@@ -52,10 +51,8 @@ int RunSolarsSubcommand(const CommandArgs& args, std::ostream& out, std::ostream
     return status;
   }
   std::string text;
-  try {
-    text = SeriesText(BuildSeries(model));
-  } catch (const RaisedError& error) {
-    err << error.Description() << '\n';
+  if (!TrapStatus(model.LastError, [&] { text = SeriesText(BuildSeries(model)); }).ok()) {
+    err << model.LastError.Description << '\n';
     return kExitFailure;
   }
   out << text;

@@ -7,6 +7,8 @@
 #include <functional>
 #include <memory>
 
+#include "EngineErrors.h"
+
 class MainModel;
 class PrinterSetup;
 class QWidget;
@@ -21,9 +23,9 @@ struct WindowHooks {
   std::function<void(QWidget* parent, MainModel& model)> info;
   // True after OK; page 0 first, 3 the time zone.
   std::function<bool(QWidget* parent, MainModel& model, int page)> options;
-  // True (-1) or the error number, with the model's last-error record filled.
-  std::function<int32_t(QWidget* window, MainModel& model, int16_t pageCount,
-                        const StatusShower& showStatus)>
+  // Ok or the failure's status, with the model's last-error record filled.
+  std::function<Status(QWidget* window, MainModel& model, int16_t pageCount,
+                       const StatusShower& showStatus)>
       print;
   std::function<bool(QWidget* parent, MainModel& model, const StatusShower& showStatus)>
       printerSetup;

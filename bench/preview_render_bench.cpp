@@ -25,7 +25,7 @@ void RenderAt200(benchmark::State& state, int16_t paper, bool allLines) {
     main.DialOption.DateLines = 2;
     main.DialOption.HourCurves = 2;
   }
-  if (main.ApplySeason() != kTrue) {
+  if (!main.ApplySeason().ok()) {
     state.SkipWithError("ApplySeason failed");
     return;
   }
@@ -36,8 +36,8 @@ void RenderAt200(benchmark::State& state, int16_t paper, bool allLines) {
   for (auto _ : state) {
     image.fill(Qt::white);
     QPainter painter(&image);
-    if (RenderPreviewPage(main, painter, page, kZoom, true) != kTrue) {
-      state.SkipWithError(main.LastErrDescription().c_str());
+    if (!RenderPreviewPage(main, painter, page, kZoom, true).ok()) {
+      state.SkipWithError(main.LastError.Description.c_str());
       break;
     }
     painter.end();

@@ -1,6 +1,7 @@
 // The preview window at A3 and 200 %: a zoom or page change (layout and
 // drawing into the cached picture, then the repaint) and a scroll step
 // (the cached picture moved and repainted, the dial not drawn again).
+#include <cstdlib>
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -35,7 +36,7 @@ void Repaint(QWidget* widget) {
 
 void BM_PreviewPageChangeA3At200(benchmark::State& state) {
   MainModel main;
-  main.ApplySeason();
+  if (!main.ApplySeason().ok()) std::abort();
   auto window = OpenA3At200(main);
   QAction* divide = window->findChild<QAction*>("actDividePages");
   for (auto _ : state) {
@@ -49,7 +50,7 @@ BENCHMARK(BM_PreviewPageChangeA3At200)->Unit(benchmark::kMillisecond);
 
 void BM_PreviewScrollA3At200(benchmark::State& state) {
   MainModel main;
-  main.ApplySeason();
+  if (!main.ApplySeason().ok()) std::abort();
   auto window = OpenA3At200(main);
   QScrollBar* bar = window->findChild<QScrollBar*>("vscPreview");
   const qint64 page = window->Picture()->Page().cacheKey();

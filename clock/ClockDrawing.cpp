@@ -14,20 +14,17 @@ constexpr double kClockRadiusUnit = 10;
 
 }  // namespace
 
-int32_t RecomputeClockSeason(MainModel& main, std::chrono::local_seconds shown) {
-  main.ClearLastError();
-  try {
+Status RecomputeClockSeason(MainModel& main, std::chrono::local_seconds shown) {
+  main.LastError.Clear();
+  return TrapStatus(main.LastError, [&] {
     const std::chrono::year_month_day date{std::chrono::floor<std::chrono::days>(shown)};
     const CalcDateArray monthDay{static_cast<int16_t>(static_cast<unsigned>(date.month())),
                                  static_cast<int16_t>(static_cast<unsigned>(date.day()))};
     Chart& chart = main.Chart();
     int16_t dayNumber = 0;
-    if (chart.ConvTotalDays(monthDay, dayNumber) != kTrue) RaiseChartError(chart);
+    if (!chart.ConvTotalDays(monthDay, dayNumber).ok()) RaiseChartError(chart);
     chart.Season().setCalcDate(dayNumber);
-    return kTrue;
-  } catch (const RaisedError& e) {
-    return main.SaveLastError(e);
-  }
+  });
 }
 
 double HourOfDay(std::chrono::local_seconds dateTime) {
@@ -69,17 +66,16 @@ DialLayout ClockLayout(const DrawTarget& picture) {
   return layout;
 }
 
-int32_t DrawClock(MainModel& main, ClockCanvas& canvas, std::chrono::local_seconds shown,
-                  double hour, double maxMagnify, const ClockRoutines& r) {
-  main.ClearLastError();
+Status DrawClock(MainModel& main, ClockCanvas& canvas, std::chrono::local_seconds shown,
+                 double hour, double maxMagnify, const ClockRoutines& r) {
+  main.LastError.Clear();
   int32_t nightState = kNightStateDayAndNight;
   int32_t state = kClockDay;
-  try {
+  const Status status = TrapStatus(main.LastError, [&] {
     nightState = main.Chart().Season().NightState();
     state = ClockStateAt(main.Chart(), hour);
-  } catch (const RaisedError& e) {
-    return main.SaveLastError(e);
-  }
+  });
+  if (!status.ok()) return status;
   canvas.setClockState(state);
   canvas.Clear(state == kClockDay ? main.ClockDayColor.Background
                                   : main.ClockNightColor.Background);
@@ -90,8 +86,8 @@ int32_t DrawClock(MainModel& main, ClockCanvas& canvas, std::chrono::local_secon
                       (nightState == kNightStateDayAndNight && state == kClockDay);
   const bool face = nightState != kNightStatePolarNight;
   const bool caption = nightState == kNightStateMidnightSun || nightState == kNightStatePolarNight;
-  auto when = [](bool condition, std::function<int32_t()> step) {
-    return condition ? step : std::function<int32_t()>{};
+  auto when = [](bool condition, std::function<Status()> step) {
+    return condition ? step : std::function<Status()>{};
   };
 
   auto icon = when(main.ClockOption.Picture, [&] { return r.StateIcon(main, canvas, layout); });
@@ -108,8 +104,8 @@ int32_t DrawClock(MainModel& main, ClockCanvas& canvas, std::chrono::local_secon
     // Filled and inverted over the face, then outlined; the captions go on
     // top, where the shadow cannot cross them.
     auto shadows = when(shadow, [&] {
-      const int32_t status = r.Shadow(main, canvas, layout, hour, 2, invert, maxMagnify);
-      if (status != kTrue) return status;
+      const Status status = r.Shadow(main, canvas, layout, hour, 2, invert, maxMagnify);
+      if (!status.ok()) return status;
       return r.Shadow(main, canvas, layout, hour, 1, invert, maxMagnify);
     });
     return RunInOrder({icon, rings, dialFace, lines, shadows, nodus, dateTime, nightText});

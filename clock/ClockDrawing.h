@@ -8,8 +8,9 @@
 #include <functional>
 
 #include "DialDesign.h"
-#include "NodusDrawing.h"
 #include "DialRoutines.h"
+#include "EngineErrors.h"
+#include "NodusDrawing.h"
 
 class MainModel;
 class Chart;
@@ -28,9 +29,9 @@ inline constexpr double kDefaultMaxMagnify = 100000;
 inline constexpr int32_t kClockDay = 0;
 inline constexpr int32_t kClockNight = 1;
 
-// Sets Season.CalcDate to the shown date's day number. kTrue, or the engine's
-// error number with the last-error record filled.
-int32_t RecomputeClockSeason(MainModel& main, std::chrono::local_seconds shown);
+// Sets Season.CalcDate to the shown date's day number. Ok, or the engine's
+// failure status with the last-error record filled.
+Status RecomputeClockSeason(MainModel& main, std::chrono::local_seconds shown);
 
 // The time of day in decimal hours (0 <= h < 24).
 double HourOfDay(std::chrono::local_seconds dateTime);
@@ -48,36 +49,36 @@ DialLayout ClockLayout(const DrawTarget& picture);
 
 // The routines the picture is drawn with; tests replace them.
 struct ClockRoutines {
-  using Plain = std::function<int32_t(DialDesign, ClockView&, const DialLayout&)>;
-  using Face = std::function<int32_t(DialDesign, ClockView&, const DialLayout&, double)>;
+  using Plain = std::function<Status(DialDesign, ClockView&, const DialLayout&)>;
+  using Face = std::function<Status(DialDesign, ClockView&, const DialLayout&, double)>;
   static constexpr auto kClockRings =
-      static_cast<int32_t (*)(DialDesign, ClockView&, const DialLayout&, double)>(DrawDialRings);
+      static_cast<Status (*)(DialDesign, ClockView&, const DialLayout&, double)>(DrawDialRings);
   static constexpr auto kClockFace =
-      static_cast<int32_t (*)(DialDesign, ClockView&, const DialLayout&, double)>(DrawDialFace);
+      static_cast<Status (*)(DialDesign, ClockView&, const DialLayout&, double)>(DrawDialFace);
 
   Plain StateIcon = DrawClockStateIcon;
   Face DialRings = kClockRings;
   static constexpr auto kClockDialLines =
-      static_cast<int32_t (*)(DialDesign, ClockView&, const DialLayout&, double)>(DrawDialLines);
+      static_cast<Status (*)(DialDesign, ClockView&, const DialLayout&, double)>(DrawDialLines);
 
   Face DialFace = kClockFace;
-  std::function<int32_t(DialDesign, ClockView&, const DialLayout&, std::chrono::local_seconds,
-                        double)>
+  std::function<Status(DialDesign, ClockView&, const DialLayout&, std::chrono::local_seconds,
+                       double)>
       DateTime = DrawClockDateTime;
-  std::function<int32_t(DialDesign, ClockView&, const DialLayout&, double, int32_t, bool, double)>
+  std::function<Status(DialDesign, ClockView&, const DialLayout&, double, int32_t, bool, double)>
       Shadow = DrawClockShadow;
   Plain NightState = DrawNightState;
   // The nodus's curves and its shadow, for a face of 65 mm times the factor.
-  std::function<int32_t(DialDesign, ClockView&, const DialLayout&, double)> DialLines =
+  std::function<Status(DialDesign, ClockView&, const DialLayout&, double)> DialLines =
       kClockDialLines;
-  std::function<int32_t(DialDesign, ClockView&, const DialLayout&, double, double)> NodusShadow =
+  std::function<Status(DialDesign, ClockView&, const DialLayout&, double, double)> NodusShadow =
       DrawNodusShadow;
 };
 
 // Draws the picture for the shown date-time at hour h (in the chart's time
 // system) on the canvas: day or night, background, then the elements in the
-// window's order. The season must already follow the shown date. kTrue, or
-// the error number with the last-error record filled.
-int32_t DrawClock(MainModel& main, ClockCanvas& canvas, std::chrono::local_seconds shown,
-                  double hour, double maxMagnify = kDefaultMaxMagnify,
-                  const ClockRoutines& routines = {});
+// window's order. The season must already follow the shown date. Ok, or
+// the failure's status with the last-error record filled.
+Status DrawClock(MainModel& main, ClockCanvas& canvas, std::chrono::local_seconds shown,
+                 double hour, double maxMagnify = kDefaultMaxMagnify,
+                 const ClockRoutines& routines = {});

@@ -45,7 +45,7 @@ void SeasonOfDate(Chart& chart, local_seconds date) {
   const auto month = static_cast<int16_t>(static_cast<unsigned>(ymd.month()));
   if (month == 2 && day == 29 && !chart.LeapYear()) day = 28;
   int16_t dayNumber = 0;
-  if (chart.ConvTotalDays(CalcDateArray{month, day}, dayNumber) != kTrue) RaiseChartError(chart);
+  if (!chart.ConvTotalDays(CalcDateArray{month, day}, dayNumber).ok()) RaiseChartError(chart);
   chart.Season().setCalcDate(dayNumber);
 }
 
@@ -68,15 +68,10 @@ ClockModel::ClockModel(MainModel& main, double maxMagnify, UtcClock utcNow)
     : main_(main), maxMagnify_(ValidMaxMagnify(maxMagnify)), utcNow_(std::move(utcNow)) {}
 
 template <typename Step>
-int32_t ClockModel::Guarded(Step step) {
-  main_.ClearLastError();
+Status ClockModel::Guarded(Step step) {
+  main_.LastError.Clear();
   seasonFailed_ = false;
-  try {
-    step();
-    return kTrue;
-  } catch (const RaisedError& error) {
-    return main_.SaveLastError(error);
-  }
+  return TrapStatus(main_.LastError, step);
 }
 
 int32_t ClockModel::TimeSystem() const {
@@ -98,11 +93,10 @@ local_seconds ClockModel::Present() {
 }
 
 void ClockModel::FollowShownDate() {
-  try {
-    SeasonOfDate(main_.Chart(), shown_);
-  } catch (const RaisedError&) {
+  ErrorRecord failure;
+  if (!TrapStatus(failure, [&] { SeasonOfDate(main_.Chart(), shown_); }).ok()) {
     seasonFailed_ = true;
-    throw;
+    RaiseRecorded(failure);
   }
   polarNight_ = main_.Chart().Season().NightState() == kNightStatePolarNight;
 }
@@ -133,7 +127,7 @@ void ClockModel::Synchronise() {
   }
 }
 
-int32_t ClockModel::Open() {
+Status ClockModel::Open() {
   return Guarded([&] {
     opening_ = ClockOpeningTime(main_, Present());
     SetShown(opening_);
@@ -142,7 +136,7 @@ int32_t ClockModel::Open() {
   });
 }
 
-int32_t ClockModel::RealTimeCommand() {
+Status ClockModel::RealTimeCommand() {
   return Guarded([&] {
     mode_ = ClockMode::RealTime;
     SetShown(Present());
@@ -150,7 +144,7 @@ int32_t ClockModel::RealTimeCommand() {
   });
 }
 
-int32_t ClockModel::FreeCommand() {
+Status ClockModel::FreeCommand() {
   return Guarded([&] {
     mode_ = ClockMode::Free;
     SetShown(main_.Season.AdjustEquation ? DateWithTimeOf(opening_, Present()) : shown_);
@@ -158,9 +152,9 @@ int32_t ClockModel::FreeCommand() {
   });
 }
 
-int32_t ClockModel::Tick(bool& redraw) {
+Status ClockModel::Tick(bool& redraw) {
   redraw = false;
-  if (mode_ != ClockMode::RealTime) return kTrue;
+  if (mode_ != ClockMode::RealTime) return Status::Ok();
   return Guarded([&] {
     const local_seconds present = Present();
     // The whole date and minute: after a sleep of exactly an hour the
@@ -172,8 +166,8 @@ int32_t ClockModel::Tick(bool& redraw) {
   });
 }
 
-int32_t ClockModel::MoveTrack(int position) {
-  if (!TrackEnabled()) return kTrue;
+Status ClockModel::MoveTrack(int position) {
+  if (!TrackEnabled()) return Status::Ok();
   return Guarded([&] {
     FollowShownDate();
     double hour = std::clamp(position / 60.0, 0.0, 24.0);
@@ -184,7 +178,7 @@ int32_t ClockModel::MoveTrack(int position) {
   });
 }
 
-int32_t ClockModel::Draw(ClockCanvas& canvas) {
-  if (const int32_t status = Guarded([&] { FollowShownDate(); }); status != kTrue) return status;
+Status ClockModel::Draw(ClockCanvas& canvas) {
+  if (const Status status = Guarded([&] { FollowShownDate(); }); !status.ok()) return status;
   return DrawClock(main_, canvas, shown_, hour_, maxMagnify_, routines_);
 }

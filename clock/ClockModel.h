@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "ClockDrawing.h"
+#include "EngineErrors.h"
 
 class MainModel;
 
@@ -50,21 +51,21 @@ class ClockModel {
   // Hands over the opening date and mode: a dial corrected for one day opens
   // on that day in free mode, any other at the present in real-time mode; a
   // day of polar night always opens in real-time mode.
-  int32_t Open();
+  Status Open();
 
   // The toolbar and popup commands.
-  int32_t RealTimeCommand();
-  int32_t FreeCommand();
+  Status RealTimeCommand();
+  Status FreeCommand();
 
   // One timer tick: `redraw` becomes true when the present has reached
   // another minute than the one shown.
-  int32_t Tick(bool& redraw);
+  Status Tick(bool& redraw);
 
   // The track bar moved to a position (free mode only; ignored otherwise).
-  int32_t MoveTrack(int position);
+  Status MoveTrack(int position);
 
   // The picture of the shown time; the season follows the shown date first.
-  int32_t Draw(ClockCanvas& canvas);
+  Status Draw(ClockCanvas& canvas);
   // The drawing routines the picture is made with (tests replace them).
   void UseRoutines(ClockRoutines routines) { routines_ = std::move(routines); }
 
@@ -89,7 +90,7 @@ class ClockModel {
   void Synchronise();
   void SetShown(std::chrono::local_seconds shown);
   template <typename Step>
-  int32_t Guarded(Step step);
+  Status Guarded(Step step);
 
   MainModel& main_;
   double maxMagnify_;

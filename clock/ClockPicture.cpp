@@ -59,8 +59,8 @@ void ClockPicture::Clear(ColorRef background) {
   painter_.restore();
 }
 
-int32_t ClockPicture::Render(MainModel& main, std::chrono::local_seconds shown, double maxMagnify) {
-  const int32_t status = RecomputeClockSeason(main, shown);
-  if (status != kTrue) return status;
+Status ClockPicture::Render(MainModel& main, std::chrono::local_seconds shown, double maxMagnify) {
+  const Status status = RecomputeClockSeason(main, shown);
+  if (!status.ok()) return status;
   return DrawClock(main, *this, shown, HourOfDay(shown), maxMagnify);
 }

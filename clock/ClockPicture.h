@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "ClockDrawing.h"
+#include "EngineErrors.h"
 
 class QPainterDrawTarget;
 
@@ -27,9 +28,9 @@ class ClockPicture : public ClockCanvas {
   void Clear(ColorRef background) override;
 
   // The season from the shown date, then the picture for its time of day.
-  // kTrue, or the error number with the last-error record filled.
-  int32_t Render(MainModel& main, std::chrono::local_seconds shown,
-                 double maxMagnify = kDefaultMaxMagnify);
+  // Ok, or the failure's status with the last-error record filled.
+  Status Render(MainModel& main, std::chrono::local_seconds shown,
+                double maxMagnify = kDefaultMaxMagnify);
 
   // The picture as drawn so far (valid while the picture lives), in device
   // pixels.

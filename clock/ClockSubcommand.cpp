@@ -106,8 +106,8 @@ int RunClockSubcommand(const CommandArgs& args, std::ostream&, std::ostream& err
 
   EnsureGuiSession();
   ClockPicture picture(size, size);
-  if (picture.Render(model, shown) != kTrue) {
-    err << model.LastErrDescription() << '\n';
+  if (!picture.Render(model, shown).ok()) {
+    err << model.LastError.Description << '\n';
     return kExitFailure;
   }
   if (!WriteImageFile(out, picture.Image(), "PNG")) {

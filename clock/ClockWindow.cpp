@@ -167,7 +167,7 @@ void ClockWindow::ApplyPlacement() {
 }
 
 bool ClockWindow::Open() {
-  if (model_.Open() != kTrue) {
+  if (!model_.Open().ok()) {
     ReportFailure(FailureCaption());
     return false;
   }
@@ -187,7 +187,7 @@ void ClockWindow::done(int result) {
 
 void ClockWindow::RealTimeCommand() {
   failureShown_ = false;  // a command of the user's always answers
-  const bool ok = model_.RealTimeCommand() == kTrue;
+  const bool ok = model_.RealTimeCommand().ok();
   ShowModeControls();
   ShowTrack();
   ShowStatus();
@@ -196,7 +196,7 @@ void ClockWindow::RealTimeCommand() {
 
 void ClockWindow::FreeCommand() {
   failureShown_ = false;
-  const bool ok = model_.FreeCommand() == kTrue;
+  const bool ok = model_.FreeCommand().ok();
   ShowModeControls();
   ShowTrack();
   ShowStatus();
@@ -205,7 +205,7 @@ void ClockWindow::FreeCommand() {
 
 void ClockWindow::TimerTick() {
   bool redraw = false;
-  if (model_.Tick(redraw) != kTrue) {
+  if (!model_.Tick(redraw).ok()) {
     ReportFailure(tr("Desktop Sundial"));
     return;
   }
@@ -216,12 +216,12 @@ void ClockWindow::TimerTick() {
 
 void ClockWindow::TrackMoved(int position) {
   if (!model_.TrackEnabled()) return;
-  if (model_.MoveTrack(position) != kTrue || !DrawPicture()) ReportFailure(FailureCaption());
+  if (!model_.MoveTrack(position).ok() || !DrawPicture()) ReportFailure(FailureCaption());
 }
 
 bool ClockWindow::DrawPicture() {
   if (!opened_) return true;
-  const bool ok = model_.Draw(picture_->Picture()) == kTrue;
+  const bool ok = model_.Draw(picture_->Picture()).ok();
   picture_->update();
   if (ok) failureShown_ = false;
   return ok;
@@ -270,6 +270,6 @@ void ClockWindow::ReportFailure(const QString& caption) {
   tmrClock_.stop();
   if (failureShown_) return;
   failureShown_ = true;
-  ShowMessage(this, MessageIcon::Exclamation, QString::fromStdString(main_.LastErrDescription()),
+  ShowMessage(this, MessageIcon::Exclamation, QString::fromStdString(main_.LastError.Description),
               caption);
 }

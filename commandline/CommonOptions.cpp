@@ -136,8 +136,8 @@ void ApplyTimeRange(MainModel& model, const CommonOptions& o) {
 }
 
 const std::string& ModelErrorText(const MainModel& model) {
-  return model.LastErrDescription().empty() ? model.Chart().ErrDescription()
-                                            : model.LastErrDescription();
+  return model.LastError.Description.empty() ? model.Chart().ErrDescription()
+                                             : model.LastError.Description;
 }
 
 }  // namespace
@@ -208,20 +208,24 @@ std::optional<ParsedCommandLine> ParseCommandLine(const CommandArgs& args,
 }
 
 int PrepareModel(MainModel& model, const CommonOptions& options, std::ostream& err) {
-  if (options.document && model.OpenDocument(*options.document) != kTrue) {
-    err << model.LastErrDescription() << '\n';
+  if (options.document && !model.OpenDocument(*options.document).ok()) {
+    err << model.LastError.Description << '\n';
     return kExitFailure;
   }
-  try {
+  ErrorRecord refused;
+  bool seasonApplied = false;
+  const Status status = TrapStatus(refused, [&] {
     ApplyPlaceAndModes(model.Chart(), options);
     ApplyDateBasis(model, options);
-    if (model.ApplySeason() != kTrue) {
-      err << ModelErrorText(model) << '\n';
-      return kExitFailure;
-    }
-    ApplyDayOverrides(model.Chart(), options);
-  } catch (const RaisedError& e) {
-    err << e.Description() << '\n';
+    seasonApplied = model.ApplySeason().ok();
+    if (seasonApplied) ApplyDayOverrides(model.Chart(), options);
+  });
+  if (!status.ok()) {
+    err << refused.Description << '\n';
+    return kExitFailure;
+  }
+  if (!seasonApplied) {
+    err << ModelErrorText(model) << '\n';
     return kExitFailure;
   }
   ApplyTimeRange(model, options);

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QString>
 #include <exception>
+#include <type_traits>
 
 #include "InfoListing.h"
 #include "InfoWindow.h"
@@ -14,18 +15,29 @@
 
 namespace {
 
-// A failure while a dialog is made or shown ends it with its message.
+// Only the text of a fault is shown.
+ErrorRecord DescribeFault(const std::exception& fault) {
+  return {kInvalidCallNumber, {}, fault.what()};
+}
+
+// A failure while a dialog is made or shown ends it with its message; its
+// answer is then false.
 template <typename Run>
-auto ShowingFailures(QWidget* parent, const QString& caption, Run run) -> decltype(run()) {
-  try {
-    return run();
-  } catch (const RaisedError& error) {
-    ShowMessage(parent, MessageIcon::Exclamation, QString::fromStdString(error.Description()),
+bool ShowingFailures(QWidget* parent, const QString& caption, Run run) {
+  bool answer = false;
+  ErrorRecord failure;
+  const auto body = [&] {
+    if constexpr (std::is_void_v<decltype(run())>) {
+      run();
+    } else {
+      answer = run();
+    }
+  };
+  if (!TrapStatus(failure, body, DescribeFault).ok()) {
+    ShowMessage(parent, MessageIcon::Exclamation, QString::fromStdString(failure.Description),
                 caption);
-  } catch (const std::exception& error) {
-    ShowMessage(parent, MessageIcon::Exclamation, QString::fromUtf8(error.what()), caption);
   }
-  return decltype(run())();
+  return answer;
 }
 
 }  // namespace
@@ -44,14 +56,13 @@ bool ShowLocationDialog(QWidget* parent, MainModel& model) {
 void ShowInfoWindow(QWidget* parent, MainModel& model) {
   ShowingFailures(parent, InfoWindow::tr("Calculation Conditions"), [&] {
     std::string listing;
-    model.ClearLastError();
-    try {
-      listing = BuildInfoListing(model.Chart(), model.Season.SeasonDate.Year);
-    } catch (const RaisedError& error) {
+    model.LastError.Clear();
+    if (!TrapStatus(model.LastError, [&] {
+           listing = BuildInfoListing(model.Chart(), model.Season.SeasonDate.Year);
+         }).ok()) {
       // The window still opens, empty, after the engine's message.
-      model.SaveLastError(error);
       ShowMessage(parent, MessageIcon::Exclamation,
-                  QString::fromStdString(model.LastErrDescription()), QStringLiteral("Umbrafex"));
+                  QString::fromStdString(model.LastError.Description), QStringLiteral("Umbrafex"));
     }
     InfoWindow window(parent, QString::fromStdString(listing));
     window.exec();

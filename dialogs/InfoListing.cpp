@@ -141,7 +141,7 @@ std::string DayLine(Chart& chart) {
       UMBRAFEX_TEXT_NOOP("InfoListing", "Winter solstice")};
   const auto& season = chart.Season();
   CalcDateArray monthDay{};
-  if (chart.ConvCalcDate(season.CalcDate(), monthDay) != kTrue) RaiseChartError(chart);
+  if (!chart.ConvCalcDate(season.CalcDate(), monthDay).ok()) RaiseChartError(chart);
   const std::string date = DateText(monthDay);
 
   const int32_t calcSeason = season.CalcSeason();

@@ -242,12 +242,9 @@ void LocationDialog::Accept() {
   if (!cmdOk_->isEnabled()) return;
   const auto place = location_.Chosen();
   if (!place) return;
-  model_.ClearLastError();
-  try {
-    ApplyChosenPlace(model_.Chart(), *place);
-  } catch (const RaisedError& error) {
-    model_.SaveLastError(error);
-    ShowMessage(this, MessageIcon::Exclamation, Text(error.Description()), Caption());
+  model_.LastError.Clear();
+  if (!TrapStatus(model_.LastError, [&] { ApplyChosenPlace(model_.Chart(), *place); }).ok()) {
+    ShowMessage(this, MessageIcon::Exclamation, Text(model_.LastError.Description), Caption());
     return;
   }
   chosen_ = true;

@@ -146,13 +146,16 @@ CityDetails LocationDialogModel::Details(Chart& chart) {
   const int index = CityIndex();
   if (index < 0 || index >= static_cast<int>(cities_.size())) return {};
   const CityRecord& city = cities_[static_cast<std::size_t>(index)];
-  try {
-    return {chart.FormatDmsAngle(city.Latitude, "+-", AngleMarks()),
-            chart.FormatDmsAngle(city.Longitude, "+-", AngleMarks()), RemarksText(city.Remarks)};
-  } catch (const RaisedError&) {
+  CityDetails details;
+  const Status status = TrapStatus([&] {
+    details = {chart.FormatDmsAngle(city.Latitude, "+-", AngleMarks()),
+               chart.FormatDmsAngle(city.Longitude, "+-", AngleMarks()), RemarksText(city.Remarks)};
+  });
+  if (!status.ok()) {
     DamageRegion();
     return {};
   }
+  return details;
 }
 
 std::optional<ChosenPlace> LocationDialogModel::Chosen() const {
@@ -244,7 +247,7 @@ namespace {
 
 double ConvertOrRaise(Chart& chart, const DmsTriple& triple) {
   double degrees = 0;
-  if (chart.ConvDegAngle(triple, degrees) != kTrue) RaiseChartError(chart);
+  if (!chart.ConvDegAngle(triple, degrees).ok()) RaiseChartError(chart);
   return degrees;
 }
 
@@ -253,20 +256,22 @@ double ConvertOrRaise(Chart& chart, const DmsTriple& triple) {
 void ApplyChosenPlace(Chart& chart, const ChosenPlace& place) {
   const double latitude = ConvertOrRaise(chart, place.Latitude);
   if (latitude == 0) {
-    throw RaisedError(kEngineErrorNumber, "Location.Latitude",
-                      TranslateText("LocationDialog", "The latitude is not valid."));
+    RaiseError(kEngineErrorNumber, "Location.Latitude",
+               TranslateText("LocationDialog", "The latitude is not valid."));
   }
   const double longitude = ConvertOrRaise(chart, place.Longitude);
   ChartLocation& location = chart.Location();
   const std::string oldName = location.Name();
   const double oldLatitude = location.Latitude();
   const double oldLongitude = location.Longitude();
-  try {
+  ErrorRecord refused;
+  const Status status = TrapStatus(refused, [&] {
     location.setName(place.Name);
     location.setLatitude(latitude);
     location.setLongitude(longitude);
     location.setTimeZone(place.TimeZone);
-  } catch (const RaisedError&) {
+  });
+  if (!status.ok()) {
     // A refused value must not leave half a place behind: the dialog stays
     // open and may still be cancelled. The zone is the last value and its
     // setter refuses before changing anything; setting the meridian back
@@ -274,7 +279,7 @@ void ApplyChosenPlace(Chart& chart, const ChosenPlace& place) {
     location.setName(oldName);
     location.setLatitude(oldLatitude);
     location.setLongitude(oldLongitude);
-    throw;
+    RaiseRecorded(refused);
   }
 }
 

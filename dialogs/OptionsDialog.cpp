@@ -175,7 +175,7 @@ void OptionsDialog::ShowPicture() {
   preview.fill(Qt::white);
   bool shown = false;
   if (!path.empty() && IsLoadablePicture(path)) {
-    try {
+    static_cast<void>(TrapStatus([&] {
       const auto picture = LoadPicture(path);
       const QSizeF natural = picture->NaturalSize();
       const PreviewFrame frame =
@@ -183,8 +183,7 @@ void OptionsDialog::ShowPicture() {
       QPainter painter(&preview);
       picture->Paint(painter, QRectF(frame.left, frame.top, frame.width, frame.height));
       shown = true;
-    } catch (const RaisedError&) {
-    }
+    }));
   }
   if (shown) {
     picDialPicture_->setPixmap(preview);
@@ -348,7 +347,7 @@ void OptionsDialog::StoreAndClose() {
     Refuse(txtTimeZone_[0], Text(kTimeZoneMessage), false);
     return;
   }
-  model_.ClearLastError();
+  model_.LastError.Clear();
   StoreOptions(working_, model_, model_.Chart());
   stored_ = true;
   accept();

@@ -64,12 +64,7 @@ bool StoreOptions(const OptionSettings& o, Settings& s, Chart& chart) {
   s.ClockOrientationFont = o.ClockOrientationFont;
   s.ClockTimeFont = o.ClockTimeFont;
   s.ClockClockFont = o.ClockClockFont;
-  try {
-    chart.Location().setTimeZone(o.TimeZone);
-    return true;
-  } catch (const RaisedError&) {
-    return false;
-  }
+  return TrapStatus([&] { chart.Location().setTimeZone(o.TimeZone); }).ok();
 }
 
 OptionSettings DefaultOptions(double timeZone) {

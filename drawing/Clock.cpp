@@ -115,7 +115,7 @@ void DrawShadow(DialDesign design, ClockView& clock, const DialLayout& l, double
 
 }  // namespace
 
-int32_t DrawClockStateIcon(DialDesign design, ClockView& clock, const DialLayout& /*layout*/) {
+Status DrawClockStateIcon(DialDesign design, ClockView& clock, const DialLayout& /*layout*/) {
   return RunDrawRoutine(design, [&] {
     DrawTarget& t = clock.picClock();
     const int32_t state = clock.ClockState();
@@ -127,8 +127,8 @@ int32_t DrawClockStateIcon(DialDesign design, ClockView& clock, const DialLayout
   });
 }
 
-int32_t DrawClockDateTime(DialDesign design, ClockView& clock, const DialLayout& layout,
-                          std::chrono::local_seconds dateTime, double hour) {
+Status DrawClockDateTime(DialDesign design, ClockView& clock, const DialLayout& layout,
+                         std::chrono::local_seconds dateTime, double hour) {
   return RunDrawRoutine(design, [&] {
     DrawTarget& t = clock.picClock();
     t.setFont(design.settings.ClockClockFont);
@@ -140,13 +140,13 @@ int32_t DrawClockDateTime(DialDesign design, ClockView& clock, const DialLayout&
   });
 }
 
-int32_t DrawClockShadow(DialDesign design, ClockView& clock, const DialLayout& layout, double time,
-                        int32_t mode, bool invert, double lengthLimit) {
+Status DrawClockShadow(DialDesign design, ClockView& clock, const DialLayout& layout, double time,
+                       int32_t mode, bool invert, double lengthLimit) {
   return RunDrawRoutine(
       design, [&] { DrawShadow(design, clock, layout, time, mode, invert, lengthLimit); });
 }
 
-int32_t DrawNightState(DialDesign design, ClockView& clock, const DialLayout& layout) {
+Status DrawNightState(DialDesign design, ClockView& clock, const DialLayout& layout) {
   return RunDrawRoutine(design, [&] {
     DrawTarget& t = clock.picClock();
     t.setFont(design.settings.ClockClockFont);

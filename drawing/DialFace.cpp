@@ -203,12 +203,12 @@ std::vector<double> FaceLineDirections(const DrawPass& pass, const DialLayout& l
   return directions;
 }
 
-int32_t DrawDialFace(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom) {
+Status DrawDialFace(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom) {
   const DrawPass pass(design, target, zoom);
   return RunDrawRoutine(design, [&] { DrawFace(pass, layout); });
 }
 
-int32_t DrawDialFace(DialDesign design, ClockView& clock, const DialLayout& layout, double zoom) {
+Status DrawDialFace(DialDesign design, ClockView& clock, const DialLayout& layout, double zoom) {
   const DrawPass pass(design, clock.picClock(), zoom, clock.ClockState());
   return RunDrawRoutine(design, [&] { DrawFace(pass, layout); });
 }

@@ -85,7 +85,7 @@ void DrawLetters(const DrawPass& pass, const DialLayout& l,
   RotatedText(t, cx - r - t.TextWidth("W") - gap, cy - t.TextHeight("W") / 2, "W", 0);
 }
 
-int32_t DrawDialRingsPass(const DrawPass& pass, const DialLayout& layout) {
+Status DrawDialRingsPass(const DrawPass& pass, const DialLayout& layout) {
   return RunDrawRoutine(pass.design, [&] {
     const std::optional<FaceColors> colors = FaceColorsFor(pass);
     DrawRings(pass, layout, colors);
@@ -96,11 +96,10 @@ int32_t DrawDialRingsPass(const DrawPass& pass, const DialLayout& layout) {
 
 }  // namespace
 
-int32_t DrawDialRings(DialDesign design, DrawTarget& target, const DialLayout& layout,
-                      double zoom) {
+Status DrawDialRings(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom) {
   return DrawDialRingsPass(DrawPass(design, target, zoom), layout);
 }
 
-int32_t DrawDialRings(DialDesign design, ClockView& clock, const DialLayout& layout, double zoom) {
+Status DrawDialRings(DialDesign design, ClockView& clock, const DialLayout& layout, double zoom) {
   return DrawDialRingsPass(DrawPass(design, clock.picClock(), zoom, clock.ClockState()), layout);
 }

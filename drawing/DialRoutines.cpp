@@ -3,21 +3,23 @@
 
 #include "DrawPass.h"
 
-int32_t DrawBackPicture(DialDesign design, DrawTarget& target, const DialLayout& layout) {
-  design.errors.ClearLastError();
+Status DrawBackPicture(DialDesign design, DrawTarget& target, const DialLayout& layout) {
+  design.errors.Clear();
   const std::string& picture = design.settings.DialOption.Picture;
-  if (picture.empty()) return kTrue;
+  if (picture.empty()) return Status::Ok();
   // A missing or unreadable picture leaves the dial without one; the main
   // window has warned about it before drawing.
-  try {
-    const float left = static_cast<float>(layout.CenterX - layout.InnerRadius);
-    const float top = static_cast<float>(layout.CenterY - layout.InnerRadius);
-    const float side = static_cast<float>(2 * layout.InnerRadius);
-    target.PaintPicture(picture, left, top, side, side);
-  } catch (...) {
-    design.errors.ClearLastError();
-  }
-  return kTrue;
+  const Status painted = TrapStatus(
+      design.errors,
+      [&] {
+        const float left = static_cast<float>(layout.CenterX - layout.InnerRadius);
+        const float top = static_cast<float>(layout.CenterY - layout.InnerRadius);
+        const float side = static_cast<float>(2 * layout.InnerRadius);
+        target.PaintPicture(picture, left, top, side, side);
+      },
+      RecordFault);
+  if (!painted.ok()) design.errors.Clear();
+  return Status::Ok();
 }
 
 ColorRef InvertColor(ColorRef color) {

@@ -1,11 +1,12 @@
 // The dial routines: each draws one element of a sundial onto a DrawTarget
-// and returns kTrue, or the error number with the last-error record filled.
+// and returns Ok, or the failure's status with the last-error record filled.
 #pragma once
 
 #include <chrono>
 #include <cstdint>
 
 #include "DrawTarget.h"
+#include "EngineErrors.h"
 
 struct DialDesign;
 
@@ -36,31 +37,31 @@ class ClockView {
   virtual int32_t ClockState() const = 0;  // 0 day, 1 night
 };
 
-int32_t DrawDialRings(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom);
-int32_t DrawBackPicture(DialDesign design, DrawTarget& target, const DialLayout& layout);
-int32_t DrawDialFace(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom);
-int32_t DrawGnomon(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom,
-                   double paperFactor);
-int32_t DrawDialMarks(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom);
-int32_t DrawGnomonMarks(DialDesign design, DrawTarget& target, const DialLayout& layout,
-                        double zoom);
-int32_t DrawInformation(DialDesign design, DrawTarget& target, const DialLayout& layout,
-                        double zoom);
-int32_t DrawPageTitle(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom,
-                      int16_t page, int16_t pageCount);
-int32_t DrawMarginFrame(DialDesign design, DrawTarget& target);
+Status DrawDialRings(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom);
+Status DrawBackPicture(DialDesign design, DrawTarget& target, const DialLayout& layout);
+Status DrawDialFace(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom);
+Status DrawGnomon(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom,
+                  double paperFactor);
+Status DrawDialMarks(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom);
+Status DrawGnomonMarks(DialDesign design, DrawTarget& target, const DialLayout& layout,
+                       double zoom);
+Status DrawInformation(DialDesign design, DrawTarget& target, const DialLayout& layout,
+                       double zoom);
+Status DrawPageTitle(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom,
+                     int16_t page, int16_t pageCount);
+Status DrawMarginFrame(DialDesign design, DrawTarget& target);
 
 // The same face on the desktop sundial's picture, in the clock colours of the
 // window's ClockState. (The plain forms above take the day colours when the
 // target is a clock picture.)
-int32_t DrawDialRings(DialDesign design, ClockView& clock, const DialLayout& layout, double zoom);
-int32_t DrawDialFace(DialDesign design, ClockView& clock, const DialLayout& layout, double zoom);
+Status DrawDialRings(DialDesign design, ClockView& clock, const DialLayout& layout, double zoom);
+Status DrawDialFace(DialDesign design, ClockView& clock, const DialLayout& layout, double zoom);
 
-int32_t DrawClockStateIcon(DialDesign design, ClockView& clock, const DialLayout& layout);
-int32_t DrawClockDateTime(DialDesign design, ClockView& clock, const DialLayout& layout,
-                          std::chrono::local_seconds dateTime, double hour);
-int32_t DrawClockShadow(DialDesign design, ClockView& clock, const DialLayout& layout, double time,
-                        int32_t mode, bool invert, double lengthLimit);
-int32_t DrawNightState(DialDesign design, ClockView& clock, const DialLayout& layout);
+Status DrawClockStateIcon(DialDesign design, ClockView& clock, const DialLayout& layout);
+Status DrawClockDateTime(DialDesign design, ClockView& clock, const DialLayout& layout,
+                         std::chrono::local_seconds dateTime, double hour);
+Status DrawClockShadow(DialDesign design, ClockView& clock, const DialLayout& layout, double time,
+                       int32_t mode, bool invert, double lengthLimit);
+Status DrawNightState(DialDesign design, ClockView& clock, const DialLayout& layout);
 
 ColorRef InvertColor(ColorRef color);

@@ -192,16 +192,15 @@ void RotatedText(DrawTarget& target, double x, double y, std::string_view text, 
 }
 
 const ChartSolars& SolarsLease::Add(double startTime, double endTime, int16_t interval) {
-  if (chart_.AddSolars(startTime, endTime, interval) != kTrue || chart_.Solars() == nullptr) {
+  if (!chart_.AddSolars(startTime, endTime, interval).ok() || chart_.Solars() == nullptr) {
     RaiseChartError(chart_);
   }
   return *chart_.Solars();
 }
 
-RaisedError FaultAsRaisedError(const std::exception& fault) {
+ErrorRecord RecordFault(const std::exception& fault) {
   if (dynamic_cast<const std::bad_alloc*>(&fault) != nullptr) {
-    return RaisedError(kOutOfMemoryNumber, kProductName, kOutOfMemoryText);
+    return {kOutOfMemoryNumber, kProductName, kOutOfMemoryText};
   }
-  return RaisedError(kInternalErrorNumber, kProductName,
-                     TranslateText("Drawing", "Internal error."));
+  return {kInternalErrorNumber, kProductName, TranslateText("Drawing", "Internal error.")};
 }

@@ -141,19 +141,13 @@ class SolarsLease {
   Chart& chart_;
 };
 
-RaisedError FaultAsRaisedError(const std::exception& fault);
+// A fault of the platform (memory, a device) as the error a routine reports.
+ErrorRecord RecordFault(const std::exception& fault);
 
 // The routine convention: clear the last-error record, run the body, and on
-// any failure record the error and return its number.
+// any failure record the error and return its status.
 template <typename Body>
-int32_t RunDrawRoutine(DialDesign design, Body&& body) {
-  design.errors.ClearLastError();
-  try {
-    body();
-    return kTrue;
-  } catch (const RaisedError& e) {
-    return design.errors.SaveLastError(e);
-  } catch (const std::exception& e) {
-    return design.errors.SaveLastError(FaultAsRaisedError(e));
-  }
+Status RunDrawRoutine(DialDesign design, Body&& body) {
+  design.errors.Clear();
+  return TrapStatus(design.errors, std::forward<Body>(body), RecordFault);
 }

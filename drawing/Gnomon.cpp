@@ -61,8 +61,8 @@ void DrawPattern(const DrawPass& pass, const DialLayout& layout, double paperFac
 
 }  // namespace
 
-int32_t DrawGnomon(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom,
-                   double paperFactor) {
+Status DrawGnomon(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom,
+                  double paperFactor) {
   const DrawPass pass(design, target, zoom);
   return RunDrawRoutine(design, [&] { DrawPattern(pass, layout, paperFactor); });
 }

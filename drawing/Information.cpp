@@ -280,8 +280,8 @@ SheetBox InformationBlockBox(const DrawPass& pass, const DialLayout& l) {
   }
 }
 
-int32_t DrawInformation(DialDesign design, DrawTarget& target, const DialLayout& layout,
-                        double zoom) {
+Status DrawInformation(DialDesign design, DrawTarget& target, const DialLayout& layout,
+                       double zoom) {
   const DrawPass pass(design, target, zoom);
   return RunDrawRoutine(design, [&] {
     const PageMargins margins = TextMargins(target);
@@ -312,8 +312,8 @@ std::vector<SheetBox> CornerTextBoxes(const DrawPass& pass, int16_t page, int16_
   return boxes;
 }
 
-int32_t DrawPageTitle(DialDesign design, DrawTarget& target, const DialLayout& /*layout*/,
-                      double zoom, int16_t page, int16_t pageCount) {
+Status DrawPageTitle(DialDesign design, DrawTarget& target, const DialLayout& /*layout*/,
+                     double zoom, int16_t page, int16_t pageCount) {
   return RunDrawRoutine(design, [&] {
     const PageMargins margins = TextMargins(target);
     const SheetBox title = TitleBox(target, margins, zoom);
@@ -325,7 +325,7 @@ int32_t DrawPageTitle(DialDesign design, DrawTarget& target, const DialLayout& /
   });
 }
 
-int32_t DrawMarginFrame(DialDesign design, DrawTarget& target) {
+Status DrawMarginFrame(DialDesign design, DrawTarget& target) {
   return RunDrawRoutine(design, [&] {
     const PageMargins margins = PageMarginsOf(target);
     SetThinPen(target);

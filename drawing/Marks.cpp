@@ -30,8 +30,7 @@ void RootMark(DrawTarget& t, UserPoint p) {
 
 }  // namespace
 
-int32_t DrawDialMarks(DialDesign design, DrawTarget& target, const DialLayout& layout,
-                      double zoom) {
+Status DrawDialMarks(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom) {
   const DrawPass pass(design, target, zoom);
   return RunDrawRoutine(design, [&] {
     if (!design.settings.DialOption.PrintMark) return;
@@ -42,8 +41,8 @@ int32_t DrawDialMarks(DialDesign design, DrawTarget& target, const DialLayout& l
   });
 }
 
-int32_t DrawGnomonMarks(DialDesign design, DrawTarget& target, const DialLayout& layout,
-                        double zoom) {
+Status DrawGnomonMarks(DialDesign design, DrawTarget& target, const DialLayout& layout,
+                       double zoom) {
   const DrawPass pass(design, target, zoom);
   return RunDrawRoutine(design, [&] {
     if (!design.settings.DialOption.PrintMark) return;

@@ -215,20 +215,18 @@ std::string HeightText(double millimetres) {
 
 }  // namespace
 
-int32_t DrawDialLines(DialDesign design, DrawTarget& target, const DialLayout& layout,
-                      double zoom) {
+Status DrawDialLines(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom) {
   const DrawPass pass(design, target, zoom);
   return RunDrawRoutine(design, [&] { DrawLines(pass, layout, layout.MiddleRadius); });
 }
 
-int32_t DrawDialLines(DialDesign design, ClockView& clock, const DialLayout& layout,
-                      double paperFactor) {
+Status DrawDialLines(DialDesign design, ClockView& clock, const DialLayout& layout,
+                     double paperFactor) {
   const DrawPass pass(design, clock.picClock(), 1.0, clock.ClockState());
   return RunDrawRoutine(design, [&] { DrawLines(pass, layout, 65 * paperFactor); });
 }
 
-int32_t DrawNodusMark(DialDesign design, DrawTarget& target, const DialLayout& layout,
-                      double zoom) {
+Status DrawNodusMark(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom) {
   const DrawPass pass(design, target, zoom);
   return RunDrawRoutine(design, [&] {
     const NodusPlan plan = PlanNodus(design.settings, design.chart, layout.MiddleRadius);
@@ -251,8 +249,8 @@ int32_t DrawNodusMark(DialDesign design, DrawTarget& target, const DialLayout& l
   });
 }
 
-int32_t DrawNodusShadow(DialDesign design, ClockView& clock, const DialLayout& layout, double time,
-                        double paperFactor) {
+Status DrawNodusShadow(DialDesign design, ClockView& clock, const DialLayout& layout, double time,
+                       double paperFactor) {
   const DrawPass pass(design, clock.picClock(), 1.0, clock.ClockState());
   return RunDrawRoutine(design, [&] {
     const double faceRadius = 65 * paperFactor;

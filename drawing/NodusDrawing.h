@@ -9,15 +9,15 @@
 #include "DialRoutines.h"
 
 // On paper the face is the disc inside the time ring, in millimetres.
-int32_t DrawDialLines(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom);
+Status DrawDialLines(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom);
 // On the desktop sundial the curves of a face of 65 mm times the paper factor.
-int32_t DrawDialLines(DialDesign design, ClockView& clock, const DialLayout& layout,
-                      double paperFactor);
+Status DrawDialLines(DialDesign design, ClockView& clock, const DialLayout& layout,
+                     double paperFactor);
 // A hole mark and a notch on the style of the gnomon pattern, with the height.
-int32_t DrawNodusMark(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom);
+Status DrawNodusMark(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom);
 // A dot where the nodus's shadow falls at that time (in the chart's time
 // system); nothing when the sun is down or the shadow leaves the face.
-int32_t DrawNodusShadow(DialDesign design, ClockView& clock, const DialLayout& layout, double time,
-                        double paperFactor);
+Status DrawNodusShadow(DialDesign design, ClockView& clock, const DialLayout& layout, double time,
+                       double paperFactor);
 // 100 mm with ticks every 10 mm at the page's left margin, and how to check it.
-int32_t DrawScaleBar(DialDesign design, DrawTarget& target, double zoom);
+Status DrawScaleBar(DialDesign design, DrawTarget& target, double zoom);

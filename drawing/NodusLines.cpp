@@ -27,18 +27,18 @@ Enum Choice(int32_t value, int32_t last) {
 
 std::optional<int16_t> DesignDay(const Settings& settings, const Chart& chart) {
   if (!settings.Season.AdjustEquation) return std::nullopt;
-  EngineErrorRecord error;
+  ErrorRecord error;
   int16_t day = 0;
   const CalcDateArray date{static_cast<int16_t>(settings.Season.SeasonDate.Month),
                            static_cast<int16_t>(settings.Season.SeasonDate.Day)};
-  if (ConvTotalDays(error, date, day, ToFlag(chart.LeapYear())) != kTrue) return std::nullopt;
+  if (!ConvTotalDays(error, date, day, ToFlag(chart.LeapYear())).ok()) return std::nullopt;
   return day;
 }
 
 CalcDateArray MonthDay(const Chart& chart, int16_t day) {
-  EngineErrorRecord error;
+  ErrorRecord error;
   CalcDateArray date{0, 0};
-  if (ConvCalcDate(error, day, date, ToFlag(chart.LeapYear())) != kTrue) RaiseRecorded(error);
+  if (!ConvCalcDate(error, day, date, ToFlag(chart.LeapYear())).ok()) RaiseRecorded(error);
   return date;
 }
 
@@ -87,11 +87,11 @@ std::string MonthDayKey(const Chart& chart, int16_t day) {
 }
 
 std::string DateLabel(const Chart& chart, int16_t day) {
-  EngineErrorRecord error;
+  ErrorRecord error;
   for (int season = 1; season <= 8; ++season) {
     int16_t seasonDay = 0;
     double declination = 0;
-    if (GetSeasonSpec(error, season, seasonDay, declination) == kTrue && seasonDay == day) {
+    if (GetSeasonSpec(error, season, seasonDay, declination).ok() && seasonDay == day) {
       return TranslateText("DialTexts", kSeasonNames[season - 1]);
     }
   }

@@ -7,15 +7,15 @@
 
 #include "EngineErrors.h"
 
-using DrawStep = std::function<int32_t()>;
+using DrawStep = std::function<Status()>;
 
 // Runs the steps in order, skipping empty ones, and stops at the first that
-// does not return kTrue, giving its status.
-inline int32_t RunInOrder(std::initializer_list<DrawStep> steps) {
+// fails, giving its status.
+inline Status RunInOrder(std::initializer_list<DrawStep> steps) {
   for (const DrawStep& step : steps) {
     if (!step) continue;
-    const int32_t status = step();
-    if (status != kTrue) return status;
+    const Status status = step();
+    if (!status.ok()) return status;
   }
-  return kTrue;
+  return Status::Ok();
 }

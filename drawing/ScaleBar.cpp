@@ -35,7 +35,7 @@ void DrawBar(const DrawPass& pass) {
 
 }  // namespace
 
-int32_t DrawScaleBar(DialDesign design, DrawTarget& target, double zoom) {
+Status DrawScaleBar(DialDesign design, DrawTarget& target, double zoom) {
   const DrawPass pass(design, target, zoom);
   return RunDrawRoutine(design, [&] {
     if (!design.settings.DialOption.ScaleBar || !pass.OnPaper()) return;

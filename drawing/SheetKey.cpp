@@ -215,8 +215,8 @@ void DrawLabels(const DrawPass& pass, const DialLayout& l, double paperFactor) {
 
 }  // namespace
 
-int32_t DrawSheetKey(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom,
-                     double paperFactor, int16_t page, int16_t pageCount) {
+Status DrawSheetKey(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom,
+                    double paperFactor, int16_t page, int16_t pageCount) {
   const DrawPass pass(design, target, zoom);
   return RunDrawRoutine(design, [&] {
     const bool onePage = pageCount < 2;
@@ -224,8 +224,8 @@ int32_t DrawSheetKey(DialDesign design, DrawTarget& target, const DialLayout& la
   });
 }
 
-int32_t DrawGnomonLabels(DialDesign design, DrawTarget& target, const DialLayout& layout,
-                         double zoom, double paperFactor) {
+Status DrawGnomonLabels(DialDesign design, DrawTarget& target, const DialLayout& layout,
+                        double zoom, double paperFactor) {
   const DrawPass pass(design, target, zoom);
   return RunDrawRoutine(design, [&] { DrawLabels(pass, layout, paperFactor); });
 }

@@ -8,10 +8,10 @@
 
 // The key in a corner of the page that neither the dial nor the gnomon
 // pattern takes (page as DrawSundialPage counts it).
-int32_t DrawSheetKey(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom,
-                     double paperFactor, int16_t page, int16_t pageCount);
+Status DrawSheetKey(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom,
+                    double paperFactor, int16_t page, int16_t pageCount);
 
 // "Gnomon — mountain fold" and the latitude along the style, inside the
 // pattern where it fits and beside it otherwise; "Glue flap" on both flaps.
-int32_t DrawGnomonLabels(DialDesign design, DrawTarget& target, const DialLayout& layout,
-                         double zoom, double paperFactor);
+Status DrawGnomonLabels(DialDesign design, DrawTarget& target, const DialLayout& layout,
+                        double zoom, double paperFactor);

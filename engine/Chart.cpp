@@ -72,23 +72,23 @@ double Round3(double x) {
   return std::nearbyint(x * 1000) / 1000;
 }
 
-[[noreturn]] void RaiseAddSolars(EngineErrorRecord& error, const char* description) {
-  RaiseEngineError(error, kEngineErrorNumber, "Chart.AddSolars", description);
+[[noreturn]] void RaiseAddSolars(ErrorRecord& error, const char* description) {
+  RaiseError(error, kEngineErrorNumber, "Chart.AddSolars", description);
 }
 
 }  // namespace
 
-int32_t Chart::AddSolars(double StartTime, double EndTime, int16_t Interval) {
-  EngineErrorRecord& error = state_->Error;
+Status Chart::AddSolars(double StartTime, double EndTime, int16_t Interval) {
+  ErrorRecord& error = state_->Error;
   error.Clear();
-  const int32_t status = TrapStatus(error, [&] { BuildSolars(StartTime, EndTime, Interval); });
+  const Status status = TrapStatus(error, [&] { BuildSolars(StartTime, EndTime, Interval); });
   // A failure at any step leaves no series at all.
-  if (status != kTrue) solars_.reset();
+  if (!status.ok()) solars_.reset();
   return status;
 }
 
 void Chart::BuildSolars(double StartTime, double EndTime, int16_t Interval) {
-  EngineErrorRecord& error = state_->Error;
+  ErrorRecord& error = state_->Error;
   ChartSeason& season = state_->Season;
 
   // Times below -100 stand for sunrise and sunset; others are kept inside them.
@@ -116,7 +116,7 @@ void Chart::BuildSolars(double StartTime, double EndTime, int16_t Interval) {
   ChartSolars& solars = *solars_;
   solars.items_.reserve(EstimatedCount(start, end, Interval));
   const auto add = [&](double time, int16_t kind) {
-    if (solars.AddSolar(time, kind) != kTrue) RaiseRecorded(error);
+    if (!solars.AddSolar(time, kind).ok()) RaiseRecorded(error);
   };
 
   // A sunrise start without its point waits for the first stepped point.
@@ -185,11 +185,11 @@ bool Chart::SolarsExists() const {
   return solars_ != nullptr;
 }
 
-int32_t Chart::ConvDmsAngle(double degAngle, DmsAngle& dmsAngle) {
+Status Chart::ConvDmsAngle(double degAngle, DmsAngle& dmsAngle) {
   return ::ConvDmsAngle(state_->Error, degAngle, dmsAngle);
 }
 
-int32_t Chart::ConvDegAngle(const DmsAngle& dmsAngle, double& degAngle) {
+Status Chart::ConvDegAngle(const DmsAngle& dmsAngle, double& degAngle) {
   return ::ConvDegAngle(state_->Error, dmsAngle, degAngle);
 }
 
@@ -208,15 +208,14 @@ std::string Chart::FormatDegAngleS(double degAngle, int32_t dmsMember,
   return ::FormatDegAngleS(state_->Error, degAngle, dmsMember, prefix);
 }
 
-int32_t Chart::ConvCalcDate(int16_t totalDays, CalcDateArray& calcDate) {
+Status Chart::ConvCalcDate(int16_t totalDays, CalcDateArray& calcDate) {
   CalcDateArray result{};
-  const int32_t status =
-      ::ConvCalcDate(state_->Error, totalDays, result, ToFlag(state_->LeapYear));
-  if (status == kTrue) calcDate = result;
+  const Status status = ::ConvCalcDate(state_->Error, totalDays, result, ToFlag(state_->LeapYear));
+  if (status.ok()) calcDate = result;
   return status;
 }
 
-int32_t Chart::ConvTotalDays(const CalcDateArray& calcDate, int16_t& totalDays) {
+Status Chart::ConvTotalDays(const CalcDateArray& calcDate, int16_t& totalDays) {
   return ::ConvTotalDays(state_->Error, calcDate, totalDays, ToFlag(state_->LeapYear));
 }
 
@@ -229,5 +228,5 @@ bool Chart::IsJapanArea(double latitude, double longitude) const {
 }
 
 void RaiseChartError(const Chart& chart) {
-  throw RaisedError(chart.ErrNumber(), chart.ErrSource(), chart.ErrDescription());
+  RaiseError(chart.ErrNumber(), chart.ErrSource(), chart.ErrDescription());
 }

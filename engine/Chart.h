@@ -1,6 +1,6 @@
 // The entry point of the solar engine: modes, location, season and the
-// series of sun positions of one dial. Status-returning members give kTrue
-// or the error number, with ErrNumber/ErrSource/ErrDescription filled; they
+// series of sun positions of one dial. Status-returning members give Ok
+// or the failure's status, with ErrNumber/ErrSource/ErrDescription filled; they
 // never raise. Units and formulas: SolarFormulas.h.
 #pragma once
 
@@ -52,16 +52,16 @@ class Chart {
 
   // Sun positions from StartTime to EndTime (hours in TimeSystem; below
   // -100 means sunrise or sunset; kept inside daylight), every Interval
-  // minutes (0..60) on whole-hour multiples. kTrue or the error number
+  // minutes (0..60) on whole-hour multiples. Ok or the failure's status
   // (kEngineErrorNumber for start after end, a bad interval or polar night);
   // no series after a failure.
-  int32_t AddSolars(double StartTime, double EndTime, int16_t Interval);
+  Status AddSolars(double StartTime, double EndTime, int16_t Interval);
   void RemoveSolars();
   bool SolarsExists() const;
 
   // Angles and their text: see ConvDmsAngle and the formatters in SolarFormulas.h.
-  int32_t ConvDmsAngle(double degAngle, DmsAngle& dmsAngle);
-  int32_t ConvDegAngle(const DmsAngle& dmsAngle, double& degAngle);
+  Status ConvDmsAngle(double degAngle, DmsAngle& dmsAngle);
+  Status ConvDegAngle(const DmsAngle& dmsAngle, double& degAngle);
   // Raises when the array has fewer than three elements.
   std::string FormatDmsAngle(std::span<const int16_t> dmsAngle, std::string_view prefix,
                              std::string_view units);
@@ -69,9 +69,9 @@ class Chart {
                              std::string_view units);
   std::string FormatDegAngleS(double degAngle, int32_t dmsMember, std::string_view prefix);
 
-  // Day number 1..365/366 (by LeapYear) <-> {month, day}; kTrue or kEngineErrorNumber.
-  int32_t ConvCalcDate(int16_t totalDays, CalcDateArray& calcDate);
-  int32_t ConvTotalDays(const CalcDateArray& calcDate, int16_t& totalDays);
+  // Day number 1..365/366 (by LeapYear) <-> {month, day}; Ok or an error of kEngineErrorNumber.
+  Status ConvCalcDate(int16_t totalDays, CalcDateArray& calcDate);
+  Status ConvTotalDays(const CalcDateArray& calcDate, int16_t& totalDays);
   bool IsLeapYear(int16_t year);  // raises for a year outside 1..9999
   // Degrees; the area of the magnetic declination formulas.
   bool IsJapanArea(double latitude, double longitude) const;

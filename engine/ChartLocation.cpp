@@ -19,8 +19,8 @@ double ChartLocation::Latitude() const {
 void ChartLocation::setLatitude(double value) {
   state_.Error.Clear();
   if (!(value > -90 && value < 90)) {
-    RaiseEngineError(state_.Error, kEngineErrorNumber, "Location.Latitude",
-                     "不正な緯度の値が指定されています。");
+    RaiseError(state_.Error, kEngineErrorNumber, "Location.Latitude",
+               "不正な緯度の値が指定されています。");
   }
   latitude_ = value;
 }
@@ -32,8 +32,8 @@ double ChartLocation::Longitude() const {
 void ChartLocation::setLongitude(double value) {
   state_.Error.Clear();
   if (!(value > -180 && value <= 180)) {
-    RaiseEngineError(state_.Error, kEngineErrorNumber, "Location.Longitude",
-                     "不正な経度の値が指定されています。");
+    RaiseError(state_.Error, kEngineErrorNumber, "Location.Longitude",
+               "不正な経度の値が指定されています。");
   }
   longitude_ = value;
 }
@@ -45,8 +45,8 @@ double ChartLocation::StandardMeridian() const {
 void ChartLocation::setStandardMeridian(double value) {
   state_.Error.Clear();
   if (!(value >= -180 && value <= 180)) {
-    RaiseEngineError(state_.Error, kEngineErrorNumber, "Location.StandardMeridian",
-                     "不正な標準時子午線の値が指定されています。");
+    RaiseError(state_.Error, kEngineErrorNumber, "Location.StandardMeridian",
+               "不正な標準時子午線の値が指定されています。");
   }
   // -180 and 180 are the same meridian; the engine keeps it as 180.
   standardMeridian_ = value == -180 ? 180 : value;
@@ -60,8 +60,8 @@ double ChartLocation::TimeZone() const {
 void ChartLocation::setTimeZone(double value) {
   state_.Error.Clear();
   if (!(value >= -12 && value <= 12)) {
-    RaiseEngineError(state_.Error, kEngineErrorNumber, "Location.TimeZone",
-                     "不正なタイムゾーンの値が指定されています。");
+    RaiseError(state_.Error, kEngineErrorNumber, "Location.TimeZone",
+               "不正なタイムゾーンの値が指定されています。");
   }
   timeZone_ = value;
   standardMeridian_ = value == -12 ? 180 : 15 * value;

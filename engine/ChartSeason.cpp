@@ -11,10 +11,9 @@ std::pair<double, double> SolarRiseSet(ChartState& state) {
   state.Error.Clear();
   double rise = 0;
   double set = 0;
-  if (GetSunRiseSet(state.Error, state.Location.Latitude(), state.Season.SolarDeclination(), rise,
-                     set) != kTrue) {
-    RaiseRecorded(state.Error);
-  }
+  const Status status = GetSunRiseSet(state.Error, state.Location.Latitude(),
+                                      state.Season.SolarDeclination(), rise, set);
+  if (!status.ok()) RaiseRecorded(state.Error);
   return {rise, set};
 }
 
@@ -31,7 +30,7 @@ void ChartSeason::setCalcSeason(int32_t value) {
   if (value != 0) {
     int16_t totalDays = 0;
     double declination = 0;
-    if (GetSeasonSpec(state_.Error, value, totalDays, declination) != kTrue)
+    if (!GetSeasonSpec(state_.Error, value, totalDays, declination).ok())
       RaiseRecorded(state_.Error);
     double equation = 0;
     GetEquationOfTime(totalDays, ToFlag(state_.LeapYear), ToFlag(state_.Compatible), equation);
@@ -50,8 +49,8 @@ void ChartSeason::setCalcDate(int16_t value) {
   state_.Error.Clear();
   const int16_t maximum = state_.LeapYear ? 366 : 365;
   if (value < 1 || value > maximum) {
-    RaiseEngineError(state_.Error, kEngineErrorNumber, "Season.CalcDate",
-                     "不正な通算日数が指定されています。");
+    RaiseError(state_.Error, kEngineErrorNumber, "Season.CalcDate",
+               "不正な通算日数が指定されています。");
   }
   calcSeason_ = 0;
   GetSolarDeclination(value, ToFlag(state_.LeapYear), solarDeclination_);
@@ -66,8 +65,8 @@ double ChartSeason::SolarDeclination() const {
 void ChartSeason::setSolarDeclination(double value) {
   state_.Error.Clear();
   if (!(value >= -23.45 && value <= 23.45)) {
-    RaiseEngineError(state_.Error, kEngineErrorNumber, "Season.SolarDeclination",
-                     "不正な太陽赤緯の値が指定されています。");
+    RaiseError(state_.Error, kEngineErrorNumber, "Season.SolarDeclination",
+               "不正な太陽赤緯の値が指定されています。");
   }
   solarDeclination_ = value;
 }
@@ -79,8 +78,8 @@ double ChartSeason::EquationOfTime() const {
 void ChartSeason::setEquationOfTime(double value) {
   state_.Error.Clear();
   if (!(value > -20 && value < 20)) {
-    RaiseEngineError(state_.Error, kEngineErrorNumber, "Season.EquationOfTime",
-                     "不正な均時差の値が指定されています。");
+    RaiseError(state_.Error, kEngineErrorNumber, "Season.EquationOfTime",
+               "不正な均時差の値が指定されています。");
   }
   equationOfTime_ = value;
 }

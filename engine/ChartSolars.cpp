@@ -43,14 +43,14 @@ ptrdiff_t ChartSolars::FindKey(std::string_view key) const {
 // position, 5 for a key) with the member's own source and text.
 size_t ChartSolars::PositionOrRaise(int32_t position, const char* source) const {
   if (position < 1 || static_cast<size_t>(position) > items_.size()) {
-    RaiseEngineError(state_.Error, kSubscriptRangeNumber, source, kBadKeyText);
+    RaiseError(state_.Error, kSubscriptRangeNumber, source, kBadKeyText);
   }
   return static_cast<size_t>(position - 1);
 }
 
 size_t ChartSolars::KeyOrRaise(std::string_view key, const char* source) const {
   const ptrdiff_t found = FindKey(key);
-  if (found < 0) RaiseEngineError(state_.Error, kInvalidCallNumber, source, kBadKeyText);
+  if (found < 0) RaiseError(state_.Error, kInvalidCallNumber, source, kBadKeyText);
   return static_cast<size_t>(found);
 }
 
@@ -89,7 +89,7 @@ void ChartSolars::RemoveSolar(std::string_view key) {
   removedAny_ = true;
 }
 
-int32_t ChartSolars::AddSolar(double time, int16_t kind) {
+Status ChartSolars::AddSolar(double time, int16_t kind) {
   state_.Error.Clear();
   return TrapStatus(state_.Error, [&] {
     const ChartLocation& location = state_.Location;
@@ -126,7 +126,7 @@ int32_t ChartSolars::AddSolar(double time, int16_t kind) {
     const size_t n = items_.size() + 1;
     std::string key = std::to_string(n);
     if (removedAny_ && FindKey(key) >= 0)
-      RaiseEngineError(state_.Error, kDuplicateKeyNumber, "Solars.AddSolar", kDuplicateKeyText);
+      RaiseError(state_.Error, kDuplicateKeyNumber, "Solars.AddSolar", kDuplicateKeyText);
     item.index_ = static_cast<int32_t>(n);
     item.indexKey_ = std::move(key);
     item.solarTime_ = solarTime;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ChartSolar.h"
+#include "EngineErrors.h"
 #include "SolarFormulas.h"
 
 struct ChartState;
@@ -31,8 +32,8 @@ class ChartSolars {
   void RemoveSolar(std::string_view key);
 
   // Engine-internal: computes and appends one item (kind 0 sunrise, 1 sunset, else ordinary).
-  // time in hours of the current TimeSystem; kTrue or the error number.
-  int32_t AddSolar(double time, int16_t kind);
+  // time in hours of the current TimeSystem; Ok or the failure's status.
+  Status AddSolar(double time, int16_t kind);
 
   // NewEnum: iteration in insertion order.
   std::vector<ChartSolar>::const_iterator begin() const;

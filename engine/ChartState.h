@@ -21,7 +21,7 @@ struct ChartState {
   bool Compatible = true;
   bool LeapYear = false;
   int32_t TimeSystem = kTrueSolarTime;
-  EngineErrorRecord Error;
+  ErrorRecord Error;
   ChartLocation Location;
   ChartSeason Season;
 };

@@ -28,11 +28,11 @@ struct SeasonDay {
 std::vector<SeasonDay> SeasonDays() {
   static const int kLongitudes[8] = {315, 0, 45, 90, 135, 180, 225, 270};
   std::vector<SeasonDay> seasons;
-  EngineErrorRecord error;
+  ErrorRecord error;
   for (int season = 1; season <= 8; ++season) {
     int16_t day = 0;
     double declination = 0;
-    if (GetSeasonSpec(error, season, day, declination) != kTrue) RaiseRecorded(error);
+    if (!GetSeasonSpec(error, season, day, declination).ok()) RaiseRecorded(error);
     seasons.push_back({kLongitudes[season - 1], day, declination});
   }
   return seasons;
@@ -144,10 +144,10 @@ std::vector<DateArc> DateArcsOf(const Chart& chart, DateLineSet set,
       }
       break;
     case DateLineSet::Months: {
-      EngineErrorRecord error;
+      ErrorRecord error;
       for (int16_t month = 1; month <= 12; ++month) {
         int16_t day = 0;
-        if (ConvTotalDays(error, {month, 1}, day, ToFlag(chart.LeapYear())) != kTrue) {
+        if (!ConvTotalDays(error, {month, 1}, day, ToFlag(chart.LeapYear())).ok()) {
           RaiseRecorded(error);
         }
         days.emplace_back(day, DeclinationOfDay(chart, day));
@@ -243,7 +243,7 @@ HourCurve TraceHourCurve(const Chart& chart, const NodusSetting& s, const Vector
 
 std::vector<double> WholeHoursOf(Chart& chart, double startTime, double endTime, int16_t interval) {
   chart.RemoveSolars();
-  if (chart.AddSolars(startTime, endTime, interval) != kTrue) RaiseChartError(chart);
+  if (!chart.AddSolars(startTime, endTime, interval).ok()) RaiseChartError(chart);
   std::vector<double> hours;
   for (const ChartSolar& solar : *chart.Solars()) {
     const double rounded = std::nearbyint(solar.CalcTime() * 1000) / 1000;

@@ -1,14 +1,19 @@
-// Error record shared by the engine and the "raise" that carries an error
-// from the point of failure to the member that reports it.
+// The one status convention of the program. A routine that reports its
+// errors returns a Status and leaves the error's source and description in
+// an ErrorRecord. Errors travel as RaisedError only between the two
+// bridges: Raise/RaiseRecorded at the point of failure, TrapStatus where a
+// routine turns them back into a status.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <iosfwd>
+#include <new>
 #include <stdexcept>
 #include <string>
+#include <type_traits>
+#include <utility>
 
-// The status every status-returning routine gives on success (all bits set).
-inline constexpr int32_t kTrue = -1;
 // The number of every error the engine detects itself (0x800405E9).
 inline constexpr int32_t kEngineErrorNumber = static_cast<int32_t>(0x800405E9u);
 
@@ -16,7 +21,26 @@ inline constexpr int32_t kEngineErrorNumber = static_cast<int32_t>(0x800405E9u);
 using DmsAngle = std::array<int16_t, 3>;       // degrees (or hours), minutes, seconds
 using CalcDateArray = std::array<int16_t, 2>;  // month 1..12, day 1..31
 
-// A raised error: number, source and description, as the user will see them.
+// A routine's outcome: ok, or the number of the error that stopped it.
+class [[nodiscard]] Status {
+ public:
+  constexpr Status() = default;
+  static constexpr Status Ok() { return Status(); }
+  // number is not 0, which stands for no error.
+  static constexpr Status Error(int32_t number) { return Status(number); }
+
+  constexpr bool ok() const { return number_ == 0; }
+  constexpr int32_t number() const { return number_; }  // 0 when ok
+  friend constexpr bool operator==(Status, Status) = default;
+
+ private:
+  constexpr explicit Status(int32_t number) : number_(number) {}
+  int32_t number_ = 0;
+};
+// "ok" or "error <number>", also how GoogleTest prints a status.
+std::ostream& operator<<(std::ostream& out, Status status);
+
+// An error in flight between the two bridges.
 class RaisedError : public std::runtime_error {
  public:
   RaisedError(int32_t number, std::string source, std::string description)
@@ -35,7 +59,9 @@ class RaisedError : public std::runtime_error {
   std::string description_;
 };
 
-struct EngineErrorRecord {
+// The last error a routine met: number (0 none), source and description,
+// as the user will see them.
+struct ErrorRecord {
   int32_t Number = 0;
   std::string Source;
   std::string Description;
@@ -46,10 +72,16 @@ struct EngineErrorRecord {
     Source.clear();
     Description.clear();
   }
-  void Record(const RaisedError& e) {
-    Number = e.Number();
-    Source = e.Source();
-    Description = e.Description();
+  // Fills the record and gives the error's status.
+  Status Record(int32_t number, std::string source, std::string description) {
+    Number = number;
+    Source = std::move(source);
+    Description = std::move(description);
+    return Status::Error(number);
+  }
+  Status Record(const RaisedError& e) { return Record(e.Number(), e.Source(), e.Description()); }
+  Status Record(const ErrorRecord& other) {
+    return Record(other.Number, other.Source, other.Description);
   }
 };
 
@@ -70,26 +102,43 @@ inline constexpr const char* kSubscriptRangeText = "インデックスが有効�
 inline constexpr const char* kDuplicateKeyText =
     "このキーは既にこのコレクションの要素に割り当てられています。";
 
-// Fills the record and raises the error.
-[[noreturn]] void RaiseEngineError(EngineErrorRecord& record, int32_t number, std::string source,
-                                   std::string description);
-// Raises the error the record holds again.
-[[noreturn]] void RaiseRecorded(const EngineErrorRecord& record);
+// The raising bridge. Raises the error the record holds.
+[[noreturn]] void RaiseRecorded(const ErrorRecord& record);
+// Raises a new error, also filling the record when one is given.
+[[noreturn]] void RaiseError(int32_t number, std::string source, std::string description);
+[[noreturn]] void RaiseError(ErrorRecord& record, int32_t number, std::string source,
+                             std::string description);
 
-// Runs a routine inside an error trap: kTrue when it finishes, otherwise the
-// number of the error it raised, with the record filled.
+// How a trap records a fault of the platform or the library (a
+// std::exception that is not a RaisedError).
+using FaultRecorder = ErrorRecord (*)(const std::exception& fault);
+
+// The trapping bridge. Runs a routine: Ok when it finishes (or the status it
+// returns, if it returns one), otherwise the status of the error it raised,
+// with the record filled. Running out of
+// memory is recorded as kOutOfMemoryNumber without a source; with a
+// FaultRecorder every other std::exception is recorded as it says, without
+// one it passes on.
 template <typename Body>
-int32_t TrapStatus(EngineErrorRecord& record, Body&& body) noexcept {
+Status TrapStatus(ErrorRecord& record, Body&& body, FaultRecorder onFault = nullptr) {
   try {
-    body();
-    return kTrue;
+    if constexpr (std::is_same_v<std::invoke_result_t<Body>, Status>) {
+      return body();
+    } else {
+      body();
+      return Status::Ok();
+    }
   } catch (const RaisedError& e) {
-    record.Record(e);
-    return e.Number();
-  } catch (const std::bad_alloc&) {
-    record.Number = kOutOfMemoryNumber;
-    record.Source.clear();
-    record.Description = kOutOfMemoryText;
-    return kOutOfMemoryNumber;
+    return record.Record(e);
+  } catch (const std::exception& fault) {
+    if (onFault != nullptr) return record.Record(onFault(fault));
+    if (dynamic_cast<const std::bad_alloc*>(&fault) == nullptr) throw;
+    return record.Record(kOutOfMemoryNumber, std::string(), kOutOfMemoryText);
   }
+}
+// The same for a caller that needs only the outcome, not the record.
+template <typename Body>
+Status TrapStatus(Body&& body, FaultRecorder onFault = nullptr) {
+  ErrorRecord ignored;
+  return TrapStatus(ignored, std::forward<Body>(body), onFault);
 }

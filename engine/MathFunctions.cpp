@@ -10,7 +10,7 @@ namespace {
 // "invalid procedure call".
 double SqrtOneMinusSquare(double x, const char* source) {
   const double radicand = 1 - x * x;
-  if (!(radicand > 0)) throw RaisedError(kInvalidCallNumber, source, kInvalidCallText);
+  if (!(radicand > 0)) RaiseError(kInvalidCallNumber, source, kInvalidCallText);
   return std::sqrt(radicand);
 }
 

@@ -53,14 +53,13 @@ constexpr std::array<SeasonSpec, 8> kSeasons = {{{36, -16.3333333333333},
 
 // ---- Day numbers -----------------------------------------------------------
 
-int32_t ConvCalcDate(EngineErrorRecord& error, int16_t totalDays, CalcDateArray& calcDate,
-                      int16_t leapFlag) {
+Status ConvCalcDate(ErrorRecord& error, int16_t totalDays, CalcDateArray& calcDate,
+                    int16_t leapFlag) {
   error.Clear();
   return TrapStatus(error, [&] {
     const int16_t leap = LeapDay(leapFlag);
     if (totalDays > MaxTotalDays(leapFlag)) {
-      RaiseEngineError(error, kEngineErrorNumber, kCalcDateSource,
-                       "不正な通算日数が指定されています。");
+      RaiseError(error, kEngineErrorNumber, kCalcDateSource, "不正な通算日数が指定されています。");
     }
     // From December backwards: the first month whose offset the day exceeds.
     for (int month = 12; month >= 2; --month) {
@@ -71,59 +70,54 @@ int32_t ConvCalcDate(EngineErrorRecord& error, int16_t totalDays, CalcDateArray&
       }
     }
     if (totalDays < 1) {
-      RaiseEngineError(error, kEngineErrorNumber, kCalcDateSource,
-                       "不正な通算日数が指定されています。");
+      RaiseError(error, kEngineErrorNumber, kCalcDateSource, "不正な通算日数が指定されています。");
     }
     calcDate = {1, totalDays};
   });
 }
 
-int32_t ConvTotalDays(EngineErrorRecord& error, const CalcDateArray& calcDate,
-                       int16_t& totalDays, int16_t leapFlag) {
+Status ConvTotalDays(ErrorRecord& error, const CalcDateArray& calcDate, int16_t& totalDays,
+                     int16_t leapFlag) {
   error.Clear();
   return TrapStatus(error, [&] {
     const int month = calcDate[0];
     const int day = calcDate[1];
     if (month < 1 || month > 12) {
-      RaiseEngineError(error, kEngineErrorNumber, kTotalDaysSource,
-                       "不正な日付が指定されています。");
+      RaiseError(error, kEngineErrorNumber, kTotalDaysSource, "不正な日付が指定されています。");
     }
     int length = kMonthLength[month - 1];
     if (month == 2) length = leapFlag == kFlagTrue ? 29 : (leapFlag == kFlagFalse ? 28 : 0);
     if (day < 1 || day > length) {
-      RaiseEngineError(error, kEngineErrorNumber, kTotalDaysSource,
-                       "不正な日付が指定されています。");
+      RaiseError(error, kEngineErrorNumber, kTotalDaysSource, "不正な日付が指定されています。");
     }
     totalDays = static_cast<int16_t>(day + kDaysBeforeMonth[month - 1] +
                                         (month >= 3 ? LeapDay(leapFlag) : 0));
   });
 }
 
-bool IsLeapYear(EngineErrorRecord& error, int16_t year) {
+bool IsLeapYear(ErrorRecord& error, int16_t year) {
   error.Clear();
   if (year < 1 || year > 9999) {
-    RaiseEngineError(error, kEngineErrorNumber, "Chart.IsLeapYear",
-                     "不正な年(西暦)が指定されています。");
+    RaiseError(error, kEngineErrorNumber, "Chart.IsLeapYear", "不正な年(西暦)が指定されています。");
   }
   return year % 400 == 0 || (year % 4 == 0 && year % 100 != 0);
 }
 
 // ---- Ephemeris -------------------------------------------------------------
 
-int32_t GetSeasonSpec(EngineErrorRecord& error, int32_t season, int16_t& totalDays,
-                       double& declination) {
+Status GetSeasonSpec(ErrorRecord& error, int32_t season, int16_t& totalDays, double& declination) {
   error.Clear();
   return TrapStatus(error, [&] {
     if (season < 1 || season > 8) {
-      RaiseEngineError(error, kEngineErrorNumber, "mdlChartSolarlib.gGetSeasonSpec",
-                       "不正な季節番号が指定されています。");
+      RaiseError(error, kEngineErrorNumber, "mdlChartSolarlib.gGetSeasonSpec",
+                 "不正な季節番号が指定されています。");
     }
     totalDays = kSeasons[season - 1].totalDays;
     declination = kSeasons[season - 1].declination;
   });
 }
 
-int32_t GetSolarDeclination(int16_t totalDays, int16_t leapFlag, double& declination) {
+void GetSolarDeclination(int16_t totalDays, int16_t leapFlag, double& declination) {
   const double wj = YearRate(leapFlag) * (totalDays + 0.5);
   const double d = 0.33281 - 22.984 * std::cos(wj) - 0.3499 * std::cos(2 * wj) -
                    0.1398 * std::cos(3 * wj) + 3.7872 * std::sin(wj) + 0.0325 * std::sin(2 * wj) +
@@ -135,11 +129,10 @@ int32_t GetSolarDeclination(int16_t totalDays, int16_t leapFlag, double& declina
   } else {
     declination = d;
   }
-  return kTrue;
 }
 
-int32_t GetEquationOfTime(int16_t totalDays, int16_t leapFlag, int16_t compatibleFlag,
-                           double& equation) {
+void GetEquationOfTime(int16_t totalDays, int16_t leapFlag, int16_t compatibleFlag,
+                       double& equation) {
   double e = 0;
   if (compatibleFlag == kFlagTrue) {
     const double v = totalDays * kTwoPi / 366;
@@ -157,7 +150,6 @@ int32_t GetEquationOfTime(int16_t totalDays, int16_t leapFlag, int16_t compatibl
   } else {
     equation = e;
   }
-  return kTrue;
 }
 
 // ---- Sunrise, sunset and time systems --------------------------------------
@@ -178,8 +170,8 @@ int32_t GetNightState(double declination, double latitude) {
   return (p == -90 || p == 90) ? kNightStateMidnightSun : kNightStateDayAndNight;
 }
 
-int32_t GetSunRiseSet(EngineErrorRecord& error, double latitude, double declination,
-                       double& sunRise, double& sunSet) {
+Status GetSunRiseSet(ErrorRecord& error, double latitude, double declination, double& sunRise,
+                     double& sunSet) {
   error.Clear();
   return TrapStatus(error, [&] {
     switch (GetNightState(declination, latitude)) {
@@ -188,8 +180,8 @@ int32_t GetSunRiseSet(EngineErrorRecord& error, double latitude, double declinat
         sunSet = 24;
         return;
       case kNightStatePolarNight:
-        RaiseEngineError(error, kEngineErrorNumber, "mdlChartSolarlib.gGetSunRiseSet",
-                         "極夜です。日の出・日の入時刻を算出できません。");
+        RaiseError(error, kEngineErrorNumber, "mdlChartSolarlib.gGetSunRiseSet",
+                   "極夜です。日の出・日の入時刻を算出できません。");
       default:
         break;
     }

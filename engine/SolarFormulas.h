@@ -1,7 +1,7 @@
 // The engine's calculation library: day numbers, solar ephemeris, sunrise
 // and sunset, time systems, sun positions, angle text and magnetic
-// declination. Routines that return a status give kTrue or the error
-// number with the record filled; the others raise.
+// declination. Routines that return a status give Ok or the failure's
+// status with the record filled; the others raise.
 //
 // Units throughout: angles in degrees (latitude north positive, longitude
 // and meridian east positive); times of day and the equation of time in
@@ -27,25 +27,24 @@ inline int16_t ToFlag(bool value) {
 }
 
 // Day numbers. ConvCalcDate: day 1..365/366 -> {month 1..12, day 1..31};
-// ConvTotalDays the reverse. Both give kTrue or kEngineErrorNumber (day
+// ConvTotalDays the reverse. Both give Ok or an error of kEngineErrorNumber (day
 // number, month or day out of range; a leap flag that is neither admits
 // nothing).
-int32_t ConvCalcDate(EngineErrorRecord& error, int16_t totalDays, CalcDateArray& calcDate,
-                      int16_t leapFlag);
-int32_t ConvTotalDays(EngineErrorRecord& error, const CalcDateArray& calcDate,
-                       int16_t& totalDays, int16_t leapFlag);
+Status ConvCalcDate(ErrorRecord& error, int16_t totalDays, CalcDateArray& calcDate,
+                    int16_t leapFlag);
+Status ConvTotalDays(ErrorRecord& error, const CalcDateArray& calcDate, int16_t& totalDays,
+                     int16_t leapFlag);
 // Gregorian rule for every year; raises kEngineErrorNumber outside 1..9999.
-bool IsLeapYear(EngineErrorRecord& error, int16_t year);
+bool IsLeapYear(ErrorRecord& error, int16_t year);
 
 // Ephemeris. No year enters: a day number stands for that day of any year.
 //
 // Season 1..8 (立春, 春分, 立夏, 夏至, 立秋, 秋分, 立冬, 冬至) -> its day number
 // and a fixed declination in degrees (+-16.333, 0, +-23.45), not the series'.
-// kTrue, or kEngineErrorNumber for another season number.
-int32_t GetSeasonSpec(EngineErrorRecord& error, int32_t season, int16_t& totalDays,
-                       double& declination);
+// Ok, or an error of kEngineErrorNumber for another season number.
+Status GetSeasonSpec(ErrorRecord& error, int32_t season, int16_t& totalDays, double& declination);
 // The sun's declination in degrees, north positive, limited to
-// -23.45..23.45; always kTrue. A six-term Fourier series in the day angle
+// -23.45..23.45. A six-term Fourier series in the day angle
 // w*(day + 0.5), w = 2 pi / 365 (366 with the leap flag, 0 for a flag that is
 // neither). Source: the coefficients are quoted in Japanese solar-energy and
 // building-climate references, but no original author or year could be
@@ -55,10 +54,10 @@ int32_t GetSeasonSpec(EngineErrorRecord& error, int32_t season, int16_t& totalDa
 // 135 E, every day 2000-2100: |error| < 0.36 deg. Most of it is the calendar
 // drifting against the seasons through the leap-year cycle, which a series
 // without a year cannot follow (tests/engine/SeriesAccuracyTest.cpp).
-int32_t GetSolarDeclination(int16_t totalDays, int16_t leapFlag, double& declination);
+void GetSolarDeclination(int16_t totalDays, int16_t leapFlag, double& declination);
 // The equation of time in hours: true minus mean solar time, positive when
 // the sundial runs ahead of the clock; about -0.241..+0.275 h (-14.5..+16.5
-// min), limited to -0.25..0.28333. Always kTrue. compatibleFlag picks the
+// min), limited to -0.25..0.28333. compatibleFlag picks the
 // formula:
 // - kFlagTrue: three harmonics in amplitude-phase form of v = day * 2 pi /
 //   366 (always 366, no half day). Source not found: its constant and
@@ -69,8 +68,8 @@ int32_t GetSolarDeclination(int16_t totalDays, int16_t leapFlag, double& declina
 // - anything else: 0.
 // Accuracy as for the declination: |error| < 0.75 min (kFlagFalse) and
 // < 0.91 min (kFlagTrue).
-int32_t GetEquationOfTime(int16_t totalDays, int16_t leapFlag, int16_t compatibleFlag,
-                           double& equation);
+void GetEquationOfTime(int16_t totalDays, int16_t leapFlag, int16_t compatibleFlag,
+                       double& equation);
 
 // Sunrise, sunset and time systems.
 //
@@ -80,7 +79,7 @@ int32_t GetNightState(double declination, double latitude);
 // Sunrise and sunset in true solar hours (0..24) for a latitude strictly
 // inside -90..90 and a declination in degrees: 12 -+ H/15 with
 // cos H = -tan(latitude) tan(declination). Midnight sun gives (0, 24);
-// polar night gives kEngineErrorNumber; otherwise kTrue. This is the
+// polar night gives kEngineErrorNumber; otherwise Ok. This is the
 // geometric rise of the sun's centre on the true horizon, without
 // refraction or semi-diameter: the rising and setting formula of spherical
 // astronomy (e.g. Meeus, Astronomical Algorithms, 2nd ed. 1998, ch. 15)
@@ -88,8 +87,8 @@ int32_t GetNightState(double declination, double latitude);
 // sunrise with h0 = -0.833 deg and its own declination, every fifth day of
 // 2000-2100: the sun rises 2.9..6.6 min later and sets as much earlier at
 // latitudes 20..45 north or south, 2.9..11.7 min at |latitude| <= 60.
-int32_t GetSunRiseSet(EngineErrorRecord& error, double latitude, double declination,
-                       double& sunRise, double& sunSet);
+Status GetSunRiseSet(ErrorRecord& error, double latitude, double declination, double& sunRise,
+                     double& sunSet);
 // True solar hours <-> hour angle in degrees: 15 * (t - 12), 0 at true noon,
 // negative in the morning.
 double ConvTimeToHourAngle(double solarTime);
@@ -134,21 +133,21 @@ std::pair<double, double> GetSolarAzimuth(const SolarDayAngles& day, double alti
 
 // Angles: decimal degrees (or hours) <-> {degrees, minutes, seconds}, the
 // sign on the first non-zero member, seconds rounded half to even. Both
-// give kTrue or kOverflowNumber (a member beyond 16 bits, |x| >= 32768).
-int32_t ConvDmsAngle(EngineErrorRecord& error, double degAngle, DmsAngle& dmsAngle);
-int32_t ConvDegAngle(EngineErrorRecord& error, const DmsAngle& dmsAngle, double& degAngle);
+// give Ok or an error of kOverflowNumber (a member beyond 16 bits, |x| >= 32768).
+Status ConvDmsAngle(ErrorRecord& error, double degAngle, DmsAngle& dmsAngle);
+Status ConvDegAngle(ErrorRecord& error, const DmsAngle& dmsAngle, double& degAngle);
 // Text of an angle: prefix names the sign words ("+-", "NS", "EW", "北南",
 // "東西"; a third character is printed for zero), units holds up to three
 // marks after degrees, minutes and seconds. FormatDmsAngle raises
 // kSubscriptRangeNumber for fewer than three members and kOverflowNumber;
 // the decimal forms give "" on failure. FormatDegAngleS gives one member:
 // 0 signed degrees, 1 minutes, 2 seconds, else "".
-std::string FormatDmsAngle(EngineErrorRecord& error, std::span<const int16_t> dmsAngle,
-                            std::string_view prefix, std::string_view units);
-std::string FormatDegAngle(EngineErrorRecord& error, double degAngle,
-                            std::string_view prefix, std::string_view units);
-std::string FormatDegAngleS(EngineErrorRecord& error, double degAngle, int32_t dmsMember,
-                             std::string_view prefix);
+std::string FormatDmsAngle(ErrorRecord& error, std::span<const int16_t> dmsAngle,
+                           std::string_view prefix, std::string_view units);
+std::string FormatDegAngle(ErrorRecord& error, double degAngle, std::string_view prefix,
+                           std::string_view units);
+std::string FormatDegAngleS(ErrorRecord& error, double degAngle, int32_t dmsMember,
+                            std::string_view prefix);
 
 // Magnetic declination around Japan; -999 outside the area.
 //

@@ -11,8 +11,8 @@ namespace {
 
 constexpr int32_t kMaxInt16 = 32767;
 
-[[noreturn]] void RaiseOverflow(EngineErrorRecord& error, const char* source) {
-  RaiseEngineError(error, kOverflowNumber, source, kOverflowText);
+[[noreturn]] void RaiseOverflow(ErrorRecord& error, const char* source) {
+  RaiseError(error, kOverflowNumber, source, kOverflowText);
 }
 
 // Splits UTF-8 text into its characters (each a view of its bytes).
@@ -88,7 +88,7 @@ struct DmsParts {
 };
 
 // |d|, |m|, |s| as text; the absolute values must fit a 16-bit integer.
-DmsParts PartsOf(EngineErrorRecord& error, int32_t d, int32_t m, int32_t s, const char* source) {
+DmsParts PartsOf(ErrorRecord& error, int32_t d, int32_t m, int32_t s, const char* source) {
   const int32_t ad = std::abs(d), am = std::abs(m), as = std::abs(s);
   if (ad > kMaxInt16 || am > kMaxInt16 || as > kMaxInt16) RaiseOverflow(error, source);
   return {std::to_string(ad), TwoDigits(am), TwoDigits(as)};
@@ -129,15 +129,15 @@ std::string_view SignOfValue(double x, const SignWords& words) {
 }
 
 // The decimal angle converted, raising any conversion error.
-DmsAngle ConvertOrRaise(EngineErrorRecord& error, double x) {
+DmsAngle ConvertOrRaise(ErrorRecord& error, double x) {
   DmsAngle dms{};
-  if (ConvDmsAngle(error, x, dms) != kTrue) RaiseRecorded(error);
+  if (!ConvDmsAngle(error, x, dms).ok()) RaiseRecorded(error);
   return dms;
 }
 
 }  // namespace
 
-int32_t ConvDmsAngle(EngineErrorRecord& error, double degAngle, DmsAngle& dmsAngle) {
+Status ConvDmsAngle(ErrorRecord& error, double degAngle, DmsAngle& dmsAngle) {
   error.Clear();
   return TrapStatus(error, [&] {
     constexpr const char* kSource = "mdlChartSolarlib.gConvDmsAngle";
@@ -169,7 +169,7 @@ int32_t ConvDmsAngle(EngineErrorRecord& error, double degAngle, DmsAngle& dmsAng
   });
 }
 
-int32_t ConvDegAngle(EngineErrorRecord& error, const DmsAngle& dmsAngle, double& degAngle) {
+Status ConvDegAngle(ErrorRecord& error, const DmsAngle& dmsAngle, double& degAngle) {
   error.Clear();
   return TrapStatus(error, [&] {
     constexpr const char* kSource = "mdlChartSolarlib.gConvDegAngle";
@@ -195,12 +195,12 @@ int32_t ConvDegAngle(EngineErrorRecord& error, const DmsAngle& dmsAngle, double&
   });
 }
 
-std::string FormatDmsAngle(EngineErrorRecord& error, std::span<const int16_t> dmsAngle,
-                            std::string_view prefix, std::string_view units) {
+std::string FormatDmsAngle(ErrorRecord& error, std::span<const int16_t> dmsAngle,
+                           std::string_view prefix, std::string_view units) {
   constexpr const char* kSource = "mdlChartSolarlib.gFormatDmsAngle";
   error.Clear();
   if (dmsAngle.size() < 3) {
-    RaiseEngineError(error, kSubscriptRangeNumber, kSource, kSubscriptRangeText);
+    RaiseError(error, kSubscriptRangeNumber, kSource, kSubscriptRangeText);
   }
   const int32_t d = dmsAngle[0], m = dmsAngle[1], s = dmsAngle[2];
   const SignWords words = SignWordsOf(prefix);
@@ -210,23 +210,23 @@ std::string FormatDmsAngle(EngineErrorRecord& error, std::span<const int16_t> dm
   return Assemble(sign, PartsOf(error, d, m, s, kSource), units);
 }
 
-std::string FormatDegAngle(EngineErrorRecord& error, double degAngle,
-                            std::string_view prefix, std::string_view units) {
+std::string FormatDegAngle(ErrorRecord& error, double degAngle, std::string_view prefix,
+                           std::string_view units) {
   std::string text;
-  TrapStatus(error, [&] {
+  const Status status = TrapStatus(error, [&] {
     const DmsAngle dms = ConvertOrRaise(error, degAngle);
     const SignWords words = SignWordsOf(prefix);
     text = Assemble(SignOfValue(degAngle, words),
                     PartsOf(error, dms[0], dms[1], dms[2], "mdlChartSolarlib.gFormatDegAngle"),
                     units);
   });
-  return text;
+  return status.ok() ? text : std::string();
 }
 
-std::string FormatDegAngleS(EngineErrorRecord& error, double degAngle, int32_t dmsMember,
-                             std::string_view prefix) {
+std::string FormatDegAngleS(ErrorRecord& error, double degAngle, int32_t dmsMember,
+                            std::string_view prefix) {
   std::string text;
-  TrapStatus(error, [&] {
+  const Status status = TrapStatus(error, [&] {
     const DmsAngle dms = ConvertOrRaise(error, degAngle);
     const SignWords words = SignWordsOf(prefix);
     const DmsParts parts =
@@ -245,5 +245,5 @@ std::string FormatDegAngleS(EngineErrorRecord& error, double degAngle, int32_t d
         break;
     }
   });
-  return text;
+  return status.ok() ? text : std::string();
 }

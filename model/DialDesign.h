@@ -2,12 +2,12 @@
 // record where a failed routine leaves its error.
 #pragma once
 
-#include "LastError.h"
-#include "Settings.h"
 #include "Chart.h"
+#include "EngineErrors.h"
+#include "Settings.h"
 
 struct DialDesign {
   const Settings& settings;
   Chart& chart;
-  LastErrorRecord& errors;
+  ErrorRecord& errors;
 };

@@ -10,10 +10,7 @@ namespace {
 // engine's own default and the next one still runs.
 template <typename Step>
 void IgnoringErrors(Step step) {
-  try {
-    step();
-  } catch (const RaisedError&) {
-  }
+  static_cast<void>(TrapStatus(step));
 }
 
 // Without a chosen day the dial is laid out for the local summer solstice:
@@ -49,24 +46,21 @@ MainModel::MainModel() {
   IgnoringErrors([&] { chart_.Season().setEquationOfTime(0); });
 }
 
-int32_t MainModel::ApplySeason() {
-  ClearLastError();
-  try {
+Status MainModel::ApplySeason() {
+  LastError.Clear();
+  return TrapStatus(LastError, [&] {
     ChartSeason& season = chart_.Season();
     if (Season.AdjustEquation) {
       const CalcDateArray monthDay{static_cast<int16_t>(Season.SeasonDate.Month),
                                    static_cast<int16_t>(Season.SeasonDate.Day)};
       int16_t dayNumber = 0;
-      if (chart_.ConvTotalDays(monthDay, dayNumber) != kTrue) RaiseChartError(chart_);
+      if (!chart_.ConvTotalDays(monthDay, dayNumber).ok()) RaiseChartError(chart_);
       season.setCalcDate(dayNumber);
     } else {
       season.setCalcSeason(SummerSolsticeSeason(chart_.Location().Latitude()));
       season.setEquationOfTime(0);
     }
-    return kTrue;
-  } catch (const RaisedError& error) {
-    return SaveLastError(error);
-  }
+  });
 }
 
 void MainModel::setPrinter(std::shared_ptr<PrinterSetup> printer) {

@@ -7,14 +7,14 @@
 #include <memory>
 #include <string>
 
+#include "Chart.h"
 #include "DialDesign.h"
-#include "LastError.h"
+#include "EngineErrors.h"
 #include "PrinterSettings.h"
 #include "Settings.h"
 #include "WindowPlacement.h"
-#include "Chart.h"
 
-class MainModel : public Settings, public LastErrorRecord {
+class MainModel : public Settings {
  public:
   // The start-up state: engine modes, default location with the computer's
   // time zone, today's date basis, every group at its default.
@@ -24,15 +24,15 @@ class MainModel : public Settings, public LastErrorRecord {
   const ::Chart& Chart() const { return chart_; }
 
   // What the dial routines read: the settings, the chart, this error record.
-  operator DialDesign() { return {*this, chart_, *this}; }
+  operator DialDesign() { return {*this, chart_, LastError}; }
 
   // Pushes the date basis (Season.AdjustEquation, Season.SeasonDate, the
-  // latitude's hemisphere) into the chart. True or the error number.
-  int32_t ApplySeason();
+  // latitude's hemisphere) into the chart. Ok or the failure's status.
+  Status ApplySeason();
 
-  // The settings document. True or the error number (last-error record filled).
-  int32_t OpenDocument(const std::string& path);
-  int32_t SaveDocument(const std::string& path);
+  // The settings document. Ok or the failure's status (last-error record filled).
+  Status OpenDocument(const std::string& path);
+  Status SaveDocument(const std::string& path);
 
   // The printer set-up the document's printer section reads and writes;
   // a set-up without any usable printer until one is given.
@@ -42,6 +42,8 @@ class MainModel : public Settings, public LastErrorRecord {
   std::string DocumentPath;
   std::string LastDir;
   bool Modified = false;
+  // What the last failed routine leaves for its caller to show.
+  ErrorRecord LastError;
   // The main window's place on the screen, kept in the preferences.
   WindowPlacement MainWindow;
 

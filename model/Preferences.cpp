@@ -21,10 +21,7 @@ constexpr const char* kMain = "Main";
 // Runs one loading step; a value in the wrong form or one the engine
 // refuses leaves the start-up value.
 void Step(const std::function<void()>& step) {
-  try {
-    step();
-  } catch (const RaisedError&) {
-  }
+  static_cast<void>(TrapStatus(step));
 }
 
 // Reading of the stored preferences from one loaded file.
@@ -162,13 +159,16 @@ bool SavePreferences(const MainModel& model) {
   // the other windows' sections.
   std::optional<ProfileFile> file = LoadAppIni();
   if (!file) return false;
-  try {
-    WriteMainSection(*file, model);
-    WriteGroups(*file, model);
-    return SaveAppIni(*file);
-  } catch (const std::exception&) {
-    return false;
-  }
+  bool saved = false;
+  const auto silent = [](const std::exception&) { return ErrorRecord{kFileAccessNumber, {}, {}}; };
+  const Status status = TrapStatus(
+      [&] {
+        WriteMainSection(*file, model);
+        WriteGroups(*file, model);
+        saved = SaveAppIni(*file);
+      },
+      silent);
+  return status.ok() && saved;
 }
 
 std::string PreferencesProblemMessage() {
@@ -198,19 +198,17 @@ std::string PreferencesNotSavedMessage() {
 }
 
 bool GetIniBool(std::string_view section, std::string_view key, bool fallback) {
-  try {
-    return ParseBoolText(GetIniString(section, key, BoolText(fallback)));
-  } catch (const RaisedError&) {
-    return fallback;
-  }
+  bool value = fallback;
+  static_cast<void>(
+      TrapStatus([&] { value = ParseBoolText(GetIniString(section, key, BoolText(fallback))); }));
+  return value;
 }
 
 double GetIniReal(std::string_view section, std::string_view key, double fallback) {
-  try {
-    return ParseRealText(GetIniString(section, key, RealText(fallback)));
-  } catch (const RaisedError&) {
-    return fallback;
-  }
+  double value = fallback;
+  static_cast<void>(
+      TrapStatus([&] { value = ParseRealText(GetIniString(section, key, RealText(fallback))); }));
+  return value;
 }
 
 int32_t PutIniBool(std::string_view section, std::string_view key, bool value) {
@@ -249,10 +247,7 @@ void ParsePositionText(std::string_view text, double* items, std::size_t count) 
     const auto comma = text.find(',');
     const std::string_view part = text.substr(0, comma);
     text = comma == std::string_view::npos ? std::string_view() : text.substr(comma + 1);
-    try {
-      items[i] = ParseRealText(part);
-    } catch (const RaisedError&) {
-    }
+    static_cast<void>(TrapStatus([&] { items[i] = ParseRealText(part); }));
   }
 }
 

@@ -14,7 +14,7 @@ SeasonGuard::~SeasonGuard() {
   // The values were the chart's own, so the engine takes them back; the
   // equation and declination last, as a dial for no particular day keeps
   // its own equation of time.
-  try {
+  static_cast<void>(TrapStatus([&] {
     if (calcSeason_ != 0) {
       season.setCalcSeason(calcSeason_);
     } else {
@@ -22,6 +22,5 @@ SeasonGuard::~SeasonGuard() {
     }
     season.setEquationOfTime(equationOfTime_);
     season.setSolarDeclination(solarDeclination_);
-  } catch (const RaisedError&) {
-  }
+  }));
 }

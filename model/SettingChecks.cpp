@@ -28,8 +28,8 @@ bool IsColorValue(int32_t value) {
 
 void RequireValidValue(bool valid) {
   if (!valid) {
-    throw RaisedError(kInvalidPropertyValueError, "Umbrafex",
-                      TranslateText("Settings", "Invalid property value."));
+    RaiseError(kInvalidPropertyValueError, "Umbrafex",
+               TranslateText("Settings", "Invalid property value."));
   }
 }
 

@@ -185,7 +185,7 @@ class DocumentReader {
       season.setCalcDate(calcDate);
       season.setSolarDeclination(solarDeclination);
       CalcDateArray monthDay{};
-      if (chart_.ConvCalcDate(calcDate, monthDay) != kTrue) RaiseChartError(chart_);
+      if (!chart_.ConvCalcDate(calcDate, monthDay).ok()) RaiseChartError(chart_);
       // 29 February of a leap-year chart falls on 1 March of a common year.
       model_.Season.SeasonDate = DateOfYear(Today().Year, monthDay[0], monthDay[1]);
     }
@@ -258,10 +258,7 @@ class DocumentReader {
       // for saving the document again.
       bool any = false;
       ReadSectionLines(lines, [&](std::string_view key, std::string_view value) {
-        try {
-          any = ApplyPrinterKey(wanted, key, value) || any;
-        } catch (const RaisedError&) {
-        }
+        static_cast<void>(TrapStatus([&] { any = ApplyPrinterKey(wanted, key, value) || any; }));
       });
       printer.setPaperSize(wanted.PaperSize);
       printer.setOrientation(wanted.Orientation);
@@ -397,68 +394,74 @@ std::string ReadDocumentText(const std::string& path) {
   std::optional<std::string> bytes = ReadFileBytes(path, kMaxDocumentBytes);
   if (!bytes) {
     bool missing = !FileExists(path);
-    throw RaisedError(missing ? kFileNotFoundNumber : kFileAccessNumber, kOpenSource,
-                      missing ? TranslateText("Documents", "File not found.")
-                              : TranslateText("Documents", "Invalid path."));
+    RaiseError(missing ? kFileNotFoundNumber : kFileAccessNumber, kOpenSource,
+               missing ? TranslateText("Documents", "File not found.")
+                       : TranslateText("Documents", "Invalid path."));
   }
   return DecodeFileText(*bytes);
 }
 
-// Records a failed open: the file-type error keeps its own text, every other
-// error names the file.
-int32_t OpenFailed(LastErrorRecord& record, const RaisedError& error, const std::string& path) {
-  if (error.Number() == kFormatError) return record.SaveLastError(error);
-  return record.SaveLastError(
-      RaisedError(error.Number(), error.Source(),
-                  FillText(TranslateText("Documents", "Cannot open %1."), {path})));
+// Any other fault while the document is read or written is taken for
+// memory running out.
+ErrorRecord OpenFault(const std::exception&) {
+  return {kOutOfMemoryNumber, kOpenSource, ""};
+}
+ErrorRecord SaveFault(const std::exception&) {
+  return {kOutOfMemoryNumber, kSaveSource, ""};
 }
 
-std::string SaveFailedText(const std::string& path) {
-  return FillText(TranslateText("Documents", "Cannot save %1."), {path});
+// The failure's text names the file, except that a file-type error keeps
+// its own when opening.
+Status NameFile(ErrorRecord& record, const std::string& text) {
+  return record.Record(record.Number, record.Source, text);
 }
 
 }  // namespace
 
-int32_t MainModel::OpenDocument(const std::string& path) {
-  ClearLastError();
-  try {
-    if (!EndsWithIgnoringCase(path, ".ufx"))
-      throw RaisedError(kFormatError, kOpenSource, TranslateText("Documents", kFormatMessage));
-    const std::string text = ReadDocumentText(path);
-    LineCursor lines(text);
-    if (lines.AtEnd())
-      throw RaisedError(kPastEndOfFileError, kOpenSource,
-                        TranslateText("Documents", "The file is empty."));
-    if (!StartsWithIgnoringCase(TrimText(lines.Next()), HeaderPrefix())) {
-      throw RaisedError(kFormatError, kOpenSource, TranslateText("Documents", kFormatMessage));
-    }
-    DocumentReader(*this).Read(lines);
-  } catch (const RaisedError& error) {
-    return OpenFailed(*this, error, path);
-  } catch (const std::exception&) {
-    return OpenFailed(*this, RaisedError(kOutOfMemoryNumber, kOpenSource, ""), path);
+Status MainModel::OpenDocument(const std::string& path) {
+  LastError.Clear();
+  const Status status = TrapStatus(
+      LastError,
+      [&] {
+        if (!EndsWithIgnoringCase(path, ".ufx"))
+          RaiseError(kFormatError, kOpenSource, TranslateText("Documents", kFormatMessage));
+        const std::string text = ReadDocumentText(path);
+        LineCursor lines(text);
+        if (lines.AtEnd())
+          RaiseError(kPastEndOfFileError, kOpenSource,
+                     TranslateText("Documents", "The file is empty."));
+        if (!StartsWithIgnoringCase(TrimText(lines.Next()), HeaderPrefix())) {
+          RaiseError(kFormatError, kOpenSource, TranslateText("Documents", kFormatMessage));
+        }
+        DocumentReader(*this).Read(lines);
+      },
+      OpenFault);
+  if (status.number() == kFormatError) return status;
+  if (!status.ok()) {
+    return NameFile(LastError, FillText(TranslateText("Documents", "Cannot open %1."), {path}));
   }
   DocumentPath = path;
   LastDir = GetFolderName(path);
-  return kTrue;
+  return Status::Ok();
 }
 
-int32_t MainModel::SaveDocument(const std::string& path) {
-  ClearLastError();
-  try {
-    std::optional<std::string> bytes = EncodeFileText(DocumentWriter(*this).Write());
-    // Written beside the old document and moved over it only when complete,
-    // so a failed save leaves the previous document as it was.
-    if (!bytes || !WriteFileAtomically(path, *bytes)) {
-      throw RaisedError(kFileAccessNumber, kSaveSource,
-                        TranslateText("Documents", "Invalid path."));
-    }
-  } catch (const RaisedError& error) {
-    return SaveLastError(RaisedError(error.Number(), error.Source(), SaveFailedText(path)));
-  } catch (const std::exception&) {
-    return SaveLastError(RaisedError(kOutOfMemoryNumber, kSaveSource, SaveFailedText(path)));
+Status MainModel::SaveDocument(const std::string& path) {
+  LastError.Clear();
+  const Status status = TrapStatus(
+      LastError,
+      [&] {
+        std::optional<std::string> bytes = EncodeFileText(DocumentWriter(*this).Write());
+        // Written beside the old document and moved over it only when complete,
+        // so a failed save leaves the previous document as it was.
+        if (!bytes || !WriteFileAtomically(path, *bytes)) {
+          RaiseError(kFileAccessNumber, kSaveSource, TranslateText("Documents", "Invalid path."));
+        }
+      },
+      SaveFault);
+  if (!status.ok()) {
+    return NameFile(LastError, FillText(TranslateText("Documents", "Cannot save %1."), {path}));
   }
   DocumentPath = path;
   LastDir = GetFolderName(path);
-  return kTrue;
+  return Status::Ok();
 }

@@ -15,7 +15,7 @@ constexpr const char* kSource = "Umbrafex";
 constexpr double kMaxFontSize = 2048;
 
 [[noreturn]] void RaiseTypeMismatch() {
-  throw RaisedError(kTypeMismatchError, kSource, TranslateText("Settings", "Type mismatch."));
+  RaiseError(kTypeMismatchError, kSource, TranslateText("Settings", "Type mismatch."));
 }
 
 bool IsDigit(char c) {
@@ -70,7 +70,7 @@ double RoundHalfEven(double value) {
 }  // namespace
 
 void RaiseOverflow() {
-  throw RaisedError(kOverflowNumber, kSource, kOverflowText);
+  RaiseError(kOverflowNumber, kSource, kOverflowText);
 }
 
 double RoundFontSize(double points) {
@@ -120,8 +120,8 @@ int16_t ParseInt16Text(std::string_view text) {
 double ParseSizeText(std::string_view text) {
   double value = ParseRealText(text);
   if (!(value > 0 && value <= kMaxFontSize)) {
-    throw RaisedError(kInvalidPropertyValueError, kSource,
-                      TranslateText("Settings", "Invalid property value."));
+    RaiseError(kInvalidPropertyValueError, kSource,
+               TranslateText("Settings", "Invalid property value."));
   }
   return RoundFontSize(value);
 }

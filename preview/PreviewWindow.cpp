@@ -236,7 +236,7 @@ void PreviewWindow::AreaResized() {
 }
 
 void PreviewWindow::LayOut(ZoomMode mode, const QString& caption) {
-  main_.ClearLastError();
+  main_.LastError.Clear();
   model_.FitPage(mode);
   Render(caption);
   PlacePicture();
@@ -256,7 +256,7 @@ bool PreviewWindow::Render(const QString& caption) {
   page.fill(Qt::white);
   const PageRequest request{sheet_.Printer.PaperSize, sheet_.Printer.Orientation,
                             model_.PageCount(), model_.Page(), static_cast<double>(logicalDpiX())};
-  int32_t status;
+  Status status;
   {
     QPainter painter(&page);
     status = RenderPreviewPage(main_, painter, request, model_.Zoom() * ratio, model_.ShowGuide(),
@@ -264,8 +264,8 @@ bool PreviewWindow::Render(const QString& caption) {
   }
   page.setDevicePixelRatio(ratio);
   picture_->setPage(page);
-  if (status != kTrue) {
-    ShowMessage(this, MessageIcon::Exclamation, QString::fromStdString(main_.LastErrDescription()),
+  if (!status.ok()) {
+    ShowMessage(this, MessageIcon::Exclamation, QString::fromStdString(main_.LastError.Description),
                 caption);
     return false;
   }
@@ -374,7 +374,7 @@ StatusFunction PreviewWindow::PanelStatus() {
 }
 
 void PreviewWindow::Print() {
-  main_.ClearLastError();
+  main_.LastError.Clear();
   const auto respond = [this](const CheckItem& item) {
     const QString text = QString::fromStdString(item.text),
                   caption = QString::fromStdString(item.caption);
@@ -388,9 +388,10 @@ void PreviewWindow::Print() {
                : CheckAnswer::No;
   };
   if (!RunPrinterChecks(main_, respond).proceed) return;
-  const int32_t status = RunPrintCommand(this, main_, model_.PageCount(), PanelStatus());
+  // The command shows its own failure message.
+  const Status status = RunPrintCommand(this, main_, model_.PageCount(), PanelStatus());
   UpdateStatus();
-  if (status == kTrue) {
+  if (status.ok()) {
     panels_[0]->setText(
         tr("Printed on %1").arg(QString::fromStdString(main_.Printer().Current().DeviceName)));
   }
@@ -407,7 +408,7 @@ void PreviewWindow::Setup() {
 }
 
 void PreviewWindow::DividePages() {
-  main_.ClearLastError();
+  main_.LastError.Clear();
   model_.DividePages();
   UpdateButtons();
   Render(tr("Page Split"));
@@ -415,7 +416,7 @@ void PreviewWindow::DividePages() {
 }
 
 void PreviewWindow::ChangePage(bool forward) {
-  main_.ClearLastError();
+  main_.LastError.Clear();
   const bool changed = forward ? model_.NextPage() : model_.PreviousPage();
   UpdateButtons();
   if (changed) Render(forward ? tr("Next Page") : tr("Previous Page"));
@@ -429,7 +430,7 @@ void PreviewWindow::SetMouseMode(MouseMode mode) {
 }
 
 void PreviewWindow::ToggleGuide() {
-  main_.ClearLastError();
+  main_.LastError.Clear();
   model_.ToggleGuide();
   UpdateButtons();
   Render(tr("Show Margins"));
@@ -453,7 +454,7 @@ void PreviewWindow::MouseReleased(QMouseEvent* event) {
   const double tpp = TwipsPerPixel();
   switch (event->button()) {
     case Qt::LeftButton: {
-      main_.ClearLastError();
+      main_.LastError.Clear();
       const ReleaseAction action =
           model_.LeftRelease(event->position().x() * tpp, event->position().y() * tpp);
       if (action == ReleaseAction::OpenHand) picture_->setCursor(PreviewCursor(model_.Mouse()));

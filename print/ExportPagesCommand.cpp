@@ -26,13 +26,13 @@ QString SuggestedPath(const MainModel& model) {
   return QDir(folder).filePath(QStringLiteral("sundial.pdf"));
 }
 
-int32_t WritePages(MainModel& model, const std::string& path, const ExportChoice& choice) {
-  if (const int32_t status = model.ApplySeason(); status != kTrue) return status;
+Status WritePages(MainModel& model, const std::string& path, const ExportChoice& choice) {
+  if (const Status status = model.ApplySeason(); !status.ok()) return status;
   for (const ExportChoice::File& file : choice.Files(path)) {
-    const int32_t status = ExportPagesToFile(model, file.path, choice.Kind(), file.pages);
-    if (status != kTrue) return status;
+    const Status status = ExportPagesToFile(model, file.path, choice.Kind(), file.pages);
+    if (!status.ok()) return status;
   }
-  return kTrue;
+  return Status::Ok();
 }
 
 }  // namespace
@@ -58,15 +58,15 @@ QString ExportPagesCommand(QWidget* parent, MainModel& model, int16_t pageCount,
   const PrinterProperties printer = model.Printer().Current();
   ExportChoice choice(*kind, printer.PaperSize, printer.Orientation, pageCount);
   if (!askOptions(parent, choice)) return {};
-  model.ClearLastError();
-  int32_t status;
+  model.LastError.Clear();
+  Status status;
   {
     BusyScope busy(parent);
     status = WritePages(model, path, choice);
   }
-  if (status != kTrue) {
+  if (!status.ok()) {
     ShowMessage(parent, MessageIcon::Exclamation,
-                QString::fromStdString(model.LastErrDescription()), caption);
+                QString::fromStdString(model.LastError.Description), caption);
     return {};
   }
   return chosen;

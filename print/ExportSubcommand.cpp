@@ -113,9 +113,9 @@ int RunExportSubcommand(const CommandArgs& args, std::ostream&, std::ostream& er
   if (!CheckOutputForScript(model, paper, orientation, pageCount, err)) return kExitFailure;
 
   const ExportPages pages{paper, orientation, pageCount, request->page, request->dpi};
-  const int32_t status = ExportPagesToFile(model, request->path, request->kind, pages);
-  if (status != kTrue) {
-    err << model.LastErrDescription() << '\n';
+  const Status status = ExportPagesToFile(model, request->path, request->kind, pages);
+  if (!status.ok()) {
+    err << model.LastError.Description << '\n';
     return kExitFailure;
   }
   return kExitOk;

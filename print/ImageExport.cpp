@@ -28,16 +28,16 @@ int16_t PageOf(const PageRequest& request) {
 }
 
 // Layout and the page's routines on a sheet whose user area is the paper.
-int32_t DrawPage(MainModel& main, DrawTarget& target, const PageRequest& request, double zoom,
-                 bool frame) {
+Status DrawPage(MainModel& main, DrawTarget& target, const PageRequest& request, double zoom,
+                bool frame) {
   const double factor = FittedPaperFactor(main, target, PaperFactor(request.PaperSize),
                                           request.Orientation, request.PageCount, zoom);
   const DialLayout layout =
       LayoutPage(factor, request.Orientation, request.PageCount, main.Chart().Location().Latitude(),
                  target.ScaleWidth(), target.ScaleHeight());
-  const int32_t status =
+  const Status status =
       DrawSundialPage(main, target, layout, zoom, factor, PageOf(request), request.PageCount);
-  if (status != kTrue || !frame) return status;
+  if (!status.ok() || !frame) return status;
   return DrawMarginFrame(main, target);
 }
 
@@ -48,12 +48,12 @@ QSize PixelSize(const SheetSize& sheet, double dpi, PageImageFormat format) {
   const double height = std::round(sheet.Height / kMillimetersPerInch * dpi);
   const double limit = format == PageImageFormat::Png ? kMaxPixelsPerSide : 1e6;
   if (!(width >= 1 && height >= 1 && width <= limit && height <= limit)) {
-    throw RaisedError(kInvalidCallNumber, kSource, kInvalidCallText);
+    RaiseError(kInvalidCallNumber, kSource, kInvalidCallText);
   }
   return QSize(static_cast<int>(width), static_cast<int>(height));
 }
 
-int32_t WritePng(MainModel& main, const std::string& path, const PageRequest& request) {
+Status WritePng(MainModel& main, const std::string& path, const PageRequest& request) {
   const QSize size = PixelSize(PaperSheetSize(request.PaperSize, request.Orientation), request.Dpi,
                                PageImageFormat::Png);
   QImage image(size, QImage::Format_RGB32);
@@ -64,16 +64,16 @@ int32_t WritePng(MainModel& main, const std::string& path, const PageRequest& re
   {
     QPainter painter(&image);
     const auto target = QPainterDrawTarget::ForPage(painter, DrawTargetKind::PrinterPage);
-    const int32_t status = DrawPage(main, *target, request, 1.0, main.General.DebugMode);
-    if (status != kTrue) return status;
+    const Status status = DrawPage(main, *target, request, 1.0, main.General.DebugMode);
+    if (!status.ok()) return status;
   }
   if (!WriteImageFile(path, image, "PNG")) RaiseCannotWrite(kSource, path);
-  return kTrue;
+  return Status::Ok();
 }
 
 // The page is generated in memory, its font names made the installed ones,
 // then written whole.
-int32_t WriteSvg(MainModel& main, const std::string& path, const PageRequest& request) {
+Status WriteSvg(MainModel& main, const std::string& path, const PageRequest& request) {
   const QSize size = PixelSize(PaperSheetSize(request.PaperSize, request.Orientation), request.Dpi,
                                PageImageFormat::Svg);
   QBuffer generated;
@@ -89,14 +89,14 @@ int32_t WriteSvg(MainModel& main, const std::string& path, const PageRequest& re
     if (!painter.begin(&generator)) RaiseCannotWrite(kSource, path);
     painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
     const auto target = QPainterDrawTarget::ForPage(painter, DrawTargetKind::PrinterPage);
-    const int32_t status = DrawPage(main, *target, request, 1.0, main.General.DebugMode);
+    const Status status = DrawPage(main, *target, request, 1.0, main.General.DebugMode);
     painter.end();
-    if (status != kTrue) return status;
+    if (!status.ok()) return status;
   }
   if (!WriteEncodedFile(path, WithInstalledFontNames(generated.data()))) {
     RaiseCannotWrite(kSource, path);
   }
-  return kTrue;
+  return Status::Ok();
 }
 
 }  // namespace
@@ -107,30 +107,26 @@ int MaxPngDpi(int16_t paperSize, int16_t orientation) {
       std::floor(kMaxPixelsPerSide * kMillimetersPerInch / std::max(sheet.Width, sheet.Height)));
 }
 
-int32_t ExportPageImage(MainModel& main, const std::string& path, PageImageFormat format,
-                        const PageRequest& request) {
-  main.ClearLastError();
-  try {
+Status ExportPageImage(MainModel& main, const std::string& path, PageImageFormat format,
+                       const PageRequest& request) {
+  main.LastError.Clear();
+  return TrapStatus(main.LastError, [&] {
     return format == PageImageFormat::Png ? WritePng(main, path, request)
                                           : WriteSvg(main, path, request);
-  } catch (const RaisedError& e) {
-    return main.SaveLastError(e);
-  }
+  });
 }
 
-int32_t RenderPreviewPage(MainModel& main, QPainter& painter, const PageRequest& request,
-                          double zoom, bool showGuide) {
+Status RenderPreviewPage(MainModel& main, QPainter& painter, const PageRequest& request,
+                         double zoom, bool showGuide) {
   return RenderPreviewPage(main, painter, request, zoom, showGuide,
                            PaperSheetSize(request.PaperSize, request.Orientation));
 }
 
-int32_t RenderPreviewPage(MainModel& main, QPainter& painter, const PageRequest& request,
-                          double zoom, bool showGuide, const SheetSize& sheet) {
-  main.ClearLastError();
-  try {
+Status RenderPreviewPage(MainModel& main, QPainter& painter, const PageRequest& request,
+                         double zoom, bool showGuide, const SheetSize& sheet) {
+  main.LastError.Clear();
+  return TrapStatus(main.LastError, [&] {
     const auto target = QPainterDrawTarget::ForPreview(painter, sheet.Width, sheet.Height);
     return DrawPage(main, *target, request, zoom, showGuide);
-  } catch (const RaisedError& e) {
-    return main.SaveLastError(e);
-  }
+  });
 }

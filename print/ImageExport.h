@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "EngineErrors.h"
 #include "PrintJob.h"
 
 class MainModel;
@@ -27,17 +28,17 @@ int MaxPngDpi(int16_t paperSize, int16_t orientation);
 
 // Draws the requested page as the print job draws it (the whole sheet is
 // the printable area; the margin frame in debug mode) and writes it to the
-// file. kTrue, or the error number with the last-error record filled.
-int32_t ExportPageImage(MainModel& main, const std::string& path, PageImageFormat format,
-                        const PageRequest& request);
+// file. Ok, or the failure's status with the last-error record filled.
+Status ExportPageImage(MainModel& main, const std::string& path, PageImageFormat format,
+                       const PageRequest& request);
 
 // Draws the requested page onto an active painter whose device shows the
 // whole sheet at `zoom` times its real size, as the preview picture does:
 // the preview's kind and zoom, the margin guide when showGuide is on.
-// kTrue, or the error number with the last-error record filled.
-int32_t RenderPreviewPage(MainModel& main, QPainter& painter, const PageRequest& request,
-                          double zoom, bool showGuide);
+// Ok, or the failure's status with the last-error record filled.
+Status RenderPreviewPage(MainModel& main, QPainter& painter, const PageRequest& request,
+                         double zoom, bool showGuide);
 // The same on a sheet of the given millimetres (a printer's paper that is
 // not one of the four, drawn at the A4 size).
-int32_t RenderPreviewPage(MainModel& main, QPainter& painter, const PageRequest& request,
-                          double zoom, bool showGuide, const SheetSize& sheet);
+Status RenderPreviewPage(MainModel& main, QPainter& painter, const PageRequest& request,
+                         double zoom, bool showGuide, const SheetSize& sheet);

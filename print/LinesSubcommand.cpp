@@ -96,11 +96,12 @@ int RunLinesSubcommand(const CommandArgs& args, std::ostream& out, std::ostream&
   // A paper named here wins over the document's printer section.
   if (parsed.Extra("--paper")) printer->setPaperSize(paper);
   std::string text;
-  try {
+  const Status status = TrapStatus(model.LastError, [&] {
     const double face = 65 * PaperFactor(printer->Current().PaperSize);
     text = LinesText(TraceNodusCurves(model, model.Chart(), face), model.Chart());
-  } catch (const RaisedError& error) {
-    err << error.Description() << '\n';
+  });
+  if (!status.ok()) {
+    err << model.LastError.Description << '\n';
     return kExitFailure;
   }
   if (!output) {

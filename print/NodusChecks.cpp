@@ -40,9 +40,7 @@ NodusFindings CheckNodus(MainModel& main, int16_t paperSize) {
   NodusFindings found;
   const double factor = PaperFactor(paperSize);
   NodusCurves curves;
-  try {
-    curves = TraceNodusCurves(main, main.Chart(), 65 * factor);
-  } catch (const RaisedError&) {
+  if (!TrapStatus([&] { curves = TraceNodusCurves(main, main.Chart(), 65 * factor); }).ok()) {
     return found;  // a day without sun: the polar-night rules speak
   }
   const NodusPlan& plan = curves.plan;

@@ -8,6 +8,6 @@
 #include "UiText.h"
 
 [[noreturn]] inline void RaiseCannotWrite(const std::string& source, const std::string& path) {
-  throw RaisedError(kFileAccessNumber, source,
-                    WithArgument(TranslateText("OutputErrors", "Cannot write the file %1."), path));
+  RaiseError(kFileAccessNumber, source,
+             WithArgument(TranslateText("OutputErrors", "Cannot write the file %1."), path));
 }

@@ -40,8 +40,8 @@ std::optional<int16_t> OrientationCodeOfName(std::string_view name) {
   return std::nullopt;
 }
 
-int32_t ExportPagesToFile(MainModel& main, const std::string& path, ExportKind kind,
-                          const ExportPages& pages) {
+Status ExportPagesToFile(MainModel& main, const std::string& path, ExportKind kind,
+                         const ExportPages& pages) {
   if (kind == ExportKind::Pdf) {
     return ExportPdf(main, path, pages.PaperSize, pages.Orientation, pages.PageCount);
   }

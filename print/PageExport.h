@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "EngineErrors.h"
 #include "PrinterSettings.h"
 
 class MainModel;
@@ -24,9 +25,9 @@ struct ExportPages {
   double Dpi = 150;       // of a picture
 };
 
-// Writes the file. kTrue, or the error number with the last-error record filled.
-int32_t ExportPagesToFile(MainModel& main, const std::string& path, ExportKind kind,
-                          const ExportPages& pages);
+// Writes the file. Ok, or the failure's status with the last-error record filled.
+Status ExportPagesToFile(MainModel& main, const std::string& path, ExportKind kind,
+                         const ExportPages& pages);
 
 // "A3", "A4", "A5", "B4", "B5", "Letter", "Legal" and "portrait",
 // "landscape" (any letter case) as

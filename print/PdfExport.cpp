@@ -66,7 +66,7 @@ void PdfDevice::StartDoc() {
 }
 
 DrawTarget& PdfDevice::Page() {
-  if (!target_) throw RaisedError(kInvalidCallNumber, kSource, kInvalidCallText);
+  if (!target_) RaiseError(kInvalidCallNumber, kSource, kInvalidCallText);
   return *target_;
 }
 
@@ -75,7 +75,7 @@ void PdfDevice::NewPage() {
 }
 
 void PdfDevice::EndDoc() {
-  if (!painter_) throw RaisedError(kInvalidCallNumber, kSource, kInvalidCallText);
+  if (!painter_) RaiseError(kInvalidCallNumber, kSource, kInvalidCallText);
   target_.reset();
   const bool painted = painter_->end();
   painter_.reset();
@@ -97,8 +97,8 @@ void PdfDevice::Close() noexcept {
   file_.reset();  // nothing reaches the disk before EndDoc
 }
 
-int32_t ExportPdf(MainModel& main, const std::string& path, int16_t paperSize, int16_t orientation,
-                  int16_t pageCount) {
+Status ExportPdf(MainModel& main, const std::string& path, int16_t paperSize, int16_t orientation,
+                 int16_t pageCount) {
   PdfDevice document(path, paperSize, orientation);
   return PrintSundial(main, document, pageCount);
 }

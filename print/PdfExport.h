@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "EngineErrors.h"
 #include "PrintDevice.h"
 
 class MainModel;
@@ -43,5 +44,5 @@ class PdfDevice : public PrintDevice {
 };
 
 // Prints the design into a PDF file (PrintSundial on a PdfDevice).
-int32_t ExportPdf(MainModel& main, const std::string& path, int16_t paperSize, int16_t orientation,
-                  int16_t pageCount);
+Status ExportPdf(MainModel& main, const std::string& path, int16_t paperSize, int16_t orientation,
+                 int16_t pageCount);

@@ -74,19 +74,19 @@ std::string NoPrinterText() {
   return TranslateText("PrintCommand", "No usable printer was found.");
 }
 
-int32_t PrintOnPrinter(MainModel& model, int16_t pageCount) {
-  model.ClearLastError();
+Status PrintOnPrinter(MainModel& model, int16_t pageCount) {
+  model.LastError.Clear();
   auto* printer = dynamic_cast<QtPrinterSetup*>(&model.Printer());
   if (printer == nullptr || !printer->IsPrinterAvailable()) {
-    return model.SaveLastError(RaisedError(kInvalidCallNumber, kSource, NoPrinterText()));
+    return model.LastError.Record(kInvalidCallNumber, kSource, NoPrinterText());
   }
   const PrinterProperties current = printer->Current();
   return PrintRehearsed(model, printer->Printer(), current.PaperSize, current.Orientation,
                         pageCount);
 }
 
-int32_t PrintRehearsed(MainModel& model, QPrinter& printer, int16_t paperSize, int16_t orientation,
-                       int16_t pageCount, const SundialRoutines& routines) {
+Status PrintRehearsed(MainModel& model, QPrinter& printer, int16_t paperSize, int16_t orientation,
+                      int16_t pageCount, const SundialRoutines& routines) {
   const QTemporaryDir scratch;
   if (scratch.isValid()) {
     // Same sheet, margins and resolution, so the pages draw exactly alike.
@@ -96,8 +96,7 @@ int32_t PrintRehearsed(MainModel& model, QPrinter& printer, int16_t paperSize, i
     rehearsal.setResolution(printer.resolution());
     rehearsal.setPageLayout(printer.pageLayout());
     PrinterDevice document(rehearsal, paperSize, orientation);
-    if (const int32_t status = PrintSundial(model, document, pageCount, routines);
-        status != kTrue) {
+    if (const Status status = PrintSundial(model, document, pageCount, routines); !status.ok()) {
       return status;
     }
   }
@@ -105,10 +104,10 @@ int32_t PrintRehearsed(MainModel& model, QPrinter& printer, int16_t paperSize, i
   return PrintSundial(model, document, pageCount, routines);
 }
 
-int32_t RunPrintCommand(QWidget* window, MainModel& model, int16_t pageCount,
-                        const StatusFunction& showStatus, const PrintJob& job) {
-  if (jobRunning) return kInvalidCallNumber;
-  int32_t status;
+Status RunPrintCommand(QWidget* window, MainModel& model, int16_t pageCount,
+                       const StatusFunction& showStatus, const PrintJob& job) {
+  if (jobRunning) return Status::Error(kInvalidCallNumber);
+  Status status;
   {
     JobGuard guard;
     BusyScope busy(window);
@@ -120,9 +119,9 @@ int32_t RunPrintCommand(QWidget* window, MainModel& model, int16_t pageCount,
     DropInputOfTheJob();
     if (showStatus) showStatus({}, {});
   }
-  if (status != kTrue) {
+  if (!status.ok()) {
     ShowMessage(window, MessageIcon::Exclamation,
-                QString::fromStdString(model.LastErrDescription()), Texts::tr("Print"));
+                QString::fromStdString(model.LastError.Description), Texts::tr("Print"));
   }
   return status;
 }

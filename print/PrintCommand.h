@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "EngineErrors.h"
 #include "PrintJob.h"
 
 class MainModel;
@@ -21,22 +22,23 @@ std::string NoPrinterText();
 using StatusFunction = std::function<void(const QString& icon, const QString& text)>;
 
 // Prints the design on the current printer (pageCount below 2: one page,
-// otherwise dial and gnomon on two). kTrue, or the error number with the
+// otherwise dial and gnomon on two). Ok, or the failure's status with the
 // last-error record filled; without a usable printer that is NoPrinterText().
-int32_t PrintOnPrinter(MainModel& model, int16_t pageCount);
+Status PrintOnPrinter(MainModel& model, int16_t pageCount);
 
 // The job on this printer. A job handed to CUPS cannot be withdrawn once
 // begun, so the pages are first rehearsed into a scratch PDF of the same
 // sheet: a routine that fails there stops the job before the printer sees
 // any of it.
-int32_t PrintRehearsed(MainModel& model, QPrinter& printer, int16_t paperSize, int16_t orientation,
-                       int16_t pageCount, const SundialRoutines& routines = {});
+Status PrintRehearsed(MainModel& model, QPrinter& printer, int16_t paperSize, int16_t orientation,
+                      int16_t pageCount, const SundialRoutines& routines = {});
 
-using PrintJob = std::function<int32_t(MainModel&, int16_t)>;
+using PrintJob = std::function<Status(MainModel&, int16_t)>;
 
 // The print command after the calling window's checks: the device name in
 // the status, the window busy (no command re-enters) until the job ends,
-// then the failure's description with the caption "Print". kTrue or the error
-// number; a call while a job runs does nothing and gives kInvalidCallNumber.
-int32_t RunPrintCommand(QWidget* window, MainModel& model, int16_t pageCount,
-                        const StatusFunction& showStatus, const PrintJob& job = PrintOnPrinter);
+// then the failure's description with the caption "Print". Ok or the failure's
+// status; a call while a job runs does nothing and gives an error of
+// kInvalidCallNumber.
+Status RunPrintCommand(QWidget* window, MainModel& model, int16_t pageCount,
+                       const StatusFunction& showStatus, const PrintJob& job = PrintOnPrinter);

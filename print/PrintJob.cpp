@@ -110,7 +110,7 @@ DialLayout LayoutPage(double paperFactor, int32_t orientation, int16_t pageCount
       layout.GnomonY = layout.CenterY - s * (r2 / std::cos(phi)) / 2;
     }
   }
-  if (!IsFinite(layout)) throw RaisedError(kOverflowNumber, "mdlPrint.PrintSundial", kOverflowText);
+  if (!IsFinite(layout)) RaiseError(kOverflowNumber, "mdlPrint.PrintSundial", kOverflowText);
   return layout;
 }
 
@@ -134,9 +134,9 @@ double FittedPaperFactor(MainModel& main, DrawTarget& sheet, double paperFactor,
   return paperFactor * kSmallest;
 }
 
-int32_t DrawSundialPage(MainModel& main, DrawTarget& target, const DialLayout& layout, double zoom,
-                        double paperFactor, int16_t page, int16_t pageCount,
-                        const SundialRoutines& r) {
+Status DrawSundialPage(MainModel& main, DrawTarget& target, const DialLayout& layout, double zoom,
+                       double paperFactor, int16_t page, int16_t pageCount,
+                       const SundialRoutines& r) {
   auto rings = [&] { return r.DialRings(main, target, layout, zoom); };
   auto picture = [&] { return r.BackPicture(main, target, layout); };
   auto face = [&] { return r.DialFace(main, target, layout, zoom); };
@@ -150,7 +150,7 @@ int32_t DrawSundialPage(MainModel& main, DrawTarget& target, const DialLayout& l
   auto labels = [&] { return r.GnomonLabels(main, target, layout, zoom, paperFactor); };
   auto key = [&] { return r.SheetKey(main, target, layout, zoom, paperFactor, page, pageCount); };
 
-  int32_t status;
+  Status status;
   if (pageCount < 2) {
     status = RunInOrder({rings, picture, face, lines, gnomon, dialMarks, gnomonMarks, nodus,
                          information, labels, key, scaleBar});
@@ -159,46 +159,45 @@ int32_t DrawSundialPage(MainModel& main, DrawTarget& target, const DialLayout& l
   } else {
     status = RunInOrder({gnomon, gnomonMarks, nodus, labels, key, scaleBar});
   }
-  if (status != kTrue || !main.DialOption.PrintTitle) return status;
+  if (!status.ok() || !main.DialOption.PrintTitle) return status;
   // The title counts the pages actually printed (a count above 2 still prints two).
   return r.PageTitle(main, target, layout, zoom, page, PrintedPageCount(pageCount));
 }
 
-int32_t PrintSundial(MainModel& main, PrintDevice& document, int16_t pageCount,
-                     const SundialRoutines& routines) {
-  main.ClearLastError();
+Status PrintSundial(MainModel& main, PrintDevice& document, int16_t pageCount,
+                    const SundialRoutines& routines) {
+  main.LastError.Clear();
   bool started = false;
-  try {
-    document.StartDoc();
-    started = true;
-    DrawTarget& sheet = document.Page();
-    const double factor = FittedPaperFactor(main, sheet, PaperFactor(document.PaperSize()),
-                                            document.Orientation(), pageCount);
-    const DialLayout layout =
-        LayoutPage(factor, document.Orientation(), pageCount, main.Chart().Location().Latitude(),
-                   sheet.ScaleWidth(), sheet.ScaleHeight());
+  Status drawn;  // a routine's failure, which has ended the job itself
+  // A fault of the platform (memory, a device) still aborts the job and is reported.
+  const Status status = TrapStatus(
+      main.LastError,
+      [&] {
+        document.StartDoc();
+        started = true;
+        DrawTarget& sheet = document.Page();
+        const double factor = FittedPaperFactor(main, sheet, PaperFactor(document.PaperSize()),
+                                                document.Orientation(), pageCount);
+        const DialLayout layout =
+            LayoutPage(factor, document.Orientation(), pageCount,
+                       main.Chart().Location().Latitude(), sheet.ScaleWidth(), sheet.ScaleHeight());
 
-    const int16_t pages = PrintedPageCount(pageCount);
-    for (int16_t page = 1; page <= pages; ++page) {
-      DrawTarget& target = document.Page();
-      int32_t status =
-          DrawSundialPage(main, target, layout, 1.0, factor, page, pageCount, routines);
-      // Read afresh for every page, as the title switch is.
-      if (status == kTrue && main.General.DebugMode) status = routines.MarginFrame(main, target);
-      if (status != kTrue) {
-        document.KillDoc();
-        return status;
-      }
-      if (page < pages) document.NewPage();
-    }
-    document.EndDoc();
-    return kTrue;
-  } catch (const RaisedError& e) {
-    if (started) document.KillDoc();
-    return main.SaveLastError(e);
-  } catch (const std::exception& fault) {
-    // A fault of the platform (memory, a device) still aborts the job and is reported.
-    if (started) document.KillDoc();
-    return main.SaveLastError(FaultAsRaisedError(fault));
-  }
+        const int16_t pages = PrintedPageCount(pageCount);
+        for (int16_t page = 1; page <= pages; ++page) {
+          DrawTarget& target = document.Page();
+          drawn = DrawSundialPage(main, target, layout, 1.0, factor, page, pageCount, routines);
+          // Read afresh for every page, as the title switch is.
+          if (drawn.ok() && main.General.DebugMode) drawn = routines.MarginFrame(main, target);
+          if (!drawn.ok()) {
+            document.KillDoc();
+            return drawn;
+          }
+          if (page < pages) document.NewPage();
+        }
+        document.EndDoc();
+        return Status::Ok();
+      },
+      RecordFault);
+  if (!status.ok() && started && drawn.ok()) document.KillDoc();
+  return status;
 }

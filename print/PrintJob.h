@@ -7,8 +7,9 @@
 #include <functional>
 
 #include "DialDesign.h"
-#include "NodusDrawing.h"
 #include "DialRoutines.h"
+#include "EngineErrors.h"
+#include "NodusDrawing.h"
 #include "PrinterSettings.h"
 #include "SheetKey.h"
 
@@ -51,49 +52,49 @@ inline int16_t PrintedPageCount(int16_t pageCount) {
 
 // The dial routines a page is drawn with; tests replace them.
 struct SundialRoutines {
-  using Element = std::function<int32_t(DialDesign, DrawTarget&, const DialLayout&, double)>;
+  using Element = std::function<Status(DialDesign, DrawTarget&, const DialLayout&, double)>;
   // The paper forms of the two routines that the clock draws too.
   static constexpr auto kPaperRings =
-      static_cast<int32_t (*)(DialDesign, DrawTarget&, const DialLayout&, double)>(DrawDialRings);
+      static_cast<Status (*)(DialDesign, DrawTarget&, const DialLayout&, double)>(DrawDialRings);
   static constexpr auto kPaperFace =
-      static_cast<int32_t (*)(DialDesign, DrawTarget&, const DialLayout&, double)>(DrawDialFace);
+      static_cast<Status (*)(DialDesign, DrawTarget&, const DialLayout&, double)>(DrawDialFace);
   static constexpr auto kPaperDialLines =
-      static_cast<int32_t (*)(DialDesign, DrawTarget&, const DialLayout&, double)>(DrawDialLines);
+      static_cast<Status (*)(DialDesign, DrawTarget&, const DialLayout&, double)>(DrawDialLines);
 
   Element DialRings = kPaperRings;
-  std::function<int32_t(DialDesign, DrawTarget&, const DialLayout&)> BackPicture = DrawBackPicture;
+  std::function<Status(DialDesign, DrawTarget&, const DialLayout&)> BackPicture = DrawBackPicture;
   Element DialFace = kPaperFace;
-  std::function<int32_t(DialDesign, DrawTarget&, const DialLayout&, double, double)> Gnomon =
+  std::function<Status(DialDesign, DrawTarget&, const DialLayout&, double, double)> Gnomon =
       DrawGnomon;
   Element DialMarks = DrawDialMarks;
   Element GnomonMarks = DrawGnomonMarks;
   Element Information = DrawInformation;
   Element DialLines = kPaperDialLines;
   Element NodusMark = DrawNodusMark;
-  std::function<int32_t(DialDesign, DrawTarget&, double)> ScaleBar = DrawScaleBar;
-  std::function<int32_t(DialDesign, DrawTarget&, const DialLayout&, double, int16_t, int16_t)>
+  std::function<Status(DialDesign, DrawTarget&, double)> ScaleBar = DrawScaleBar;
+  std::function<Status(DialDesign, DrawTarget&, const DialLayout&, double, int16_t, int16_t)>
       PageTitle = DrawPageTitle;
-  std::function<int32_t(DialDesign, DrawTarget&)> MarginFrame = DrawMarginFrame;
-  std::function<int32_t(DialDesign, DrawTarget&, const DialLayout&, double, double)> GnomonLabels =
+  std::function<Status(DialDesign, DrawTarget&)> MarginFrame = DrawMarginFrame;
+  std::function<Status(DialDesign, DrawTarget&, const DialLayout&, double, double)> GnomonLabels =
       DrawGnomonLabels;
-  std::function<int32_t(DialDesign, DrawTarget&, const DialLayout&, double, double, int16_t,
-                        int16_t)>
+  std::function<Status(DialDesign, DrawTarget&, const DialLayout&, double, double, int16_t,
+                       int16_t)>
       SheetKey = DrawSheetKey;
 };
 
 // Draws the elements of one page of a job of pageCount pages (below 2: the
 // single page with everything; otherwise page 1 the dial, page 2 the
 // gnomon), the scale bar and the key to its lines, then the page title
-// when DialOption.PrintTitle is on. The margin frame is the caller's. kTrue,
-// or the failing routine's error number with its record left in the
-// last-error record.
-int32_t DrawSundialPage(MainModel& main, DrawTarget& target, const DialLayout& layout, double zoom,
-                        double paperFactor, int16_t page, int16_t pageCount,
-                        const SundialRoutines& routines = {});
+// when DialOption.PrintTitle is on. The margin frame is the caller's. Ok,
+// or the failing routine's status with its record left in the last-error
+// record.
+Status DrawSundialPage(MainModel& main, DrawTarget& target, const DialLayout& layout, double zoom,
+                       double paperFactor, int16_t page, int16_t pageCount,
+                       const SundialRoutines& routines = {});
 
 // Prints the design on the document: one page when pageCount is below 2,
 // otherwise dial and gnomon on two pages; the margin frame on every page in
-// debug mode. kTrue, or the number of the error that stopped the job (the
+// debug mode. Ok, or the status of the error that stopped the job (the
 // document is then abandoned and the last-error record filled).
-int32_t PrintSundial(MainModel& main, PrintDevice& document, int16_t pageCount,
-                     const SundialRoutines& routines = {});
+Status PrintSundial(MainModel& main, PrintDevice& document, int16_t pageCount,
+                    const SundialRoutines& routines = {});

@@ -99,8 +99,8 @@ int RunPrintSubcommand(const CommandArgs& args, std::ostream&, std::ostream& err
   if (!CheckOutputForScript(model, current.PaperSize, current.Orientation, pageCount, err)) {
     return kExitFailure;
   }
-  if (PrintOnPrinter(model, pageCount) != kTrue) {
-    err << model.LastErrDescription() << '\n';
+  if (!PrintOnPrinter(model, pageCount).ok()) {
+    err << model.LastError.Description << '\n';
     return kExitFailure;
   }
   return kExitOk;

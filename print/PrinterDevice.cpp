@@ -24,7 +24,7 @@ PrinterDevice::~PrinterDevice() {
 
 void PrinterDevice::RaiseCannotPrint() const {
   const QString text = QCoreApplication::translate("PrinterDevice", "Cannot print on %1.");
-  throw RaisedError(kFileAccessNumber, kSource, text.arg(printer_.printerName()).toStdString());
+  RaiseError(kFileAccessNumber, kSource, text.arg(printer_.printerName()).toStdString());
 }
 
 void PrinterDevice::StartDoc() {
@@ -40,7 +40,7 @@ void PrinterDevice::StartDoc() {
 }
 
 DrawTarget& PrinterDevice::Page() {
-  if (!target_) throw RaisedError(kInvalidCallNumber, kSource, kInvalidCallText);
+  if (!target_) RaiseError(kInvalidCallNumber, kSource, kInvalidCallText);
   return *target_;
 }
 
@@ -49,7 +49,7 @@ void PrinterDevice::NewPage() {
 }
 
 void PrinterDevice::EndDoc() {
-  if (!painter_) throw RaisedError(kInvalidCallNumber, kSource, kInvalidCallText);
+  if (!painter_) RaiseError(kInvalidCallNumber, kSource, kInvalidCallText);
   target_.reset();
   const bool ended = painter_->end();
   painter_.reset();

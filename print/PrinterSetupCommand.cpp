@@ -39,7 +39,7 @@ bool ShowPrintSetupDialog(QWidget* parent, PrinterSetup& printer) {
 
 bool PrinterSetupCommand(QWidget* parent, MainModel& model, const StatusFunction& showStatus,
                          const SetupDialog& dialog) {
-  model.ClearLastError();
+  model.LastError.Clear();
   const QString caption = Texts::tr("Printer Setup");
   if (!model.Printer().IsPrinterAvailable()) {
     ShowMessage(parent, MessageIcon::Information, QString::fromStdString(NoPrinterText()), caption);

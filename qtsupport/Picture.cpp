@@ -26,7 +26,7 @@ namespace {
 constexpr double kPixelsPerMm96 = 96 / 25.4;
 
 [[noreturn]] void RaiseInvalidPicture() {
-  throw RaisedError(kInvalidPictureError, "LoadPicture", "ピクチャが不正です。");
+  RaiseError(kInvalidPictureError, "LoadPicture", "ピクチャが不正です。");
 }
 
 class ImagePicture : public Picture {
@@ -277,16 +277,17 @@ std::shared_ptr<const Picture> PictureFromBytes(const QByteArray& bytes) {
 
 std::shared_ptr<const Picture> LoadPicture(const std::string& path) {
   const std::optional<std::string> bytes = ReadFileBytes(path);
-  if (!bytes) throw RaisedError(kFileNotFoundNumber, "LoadPicture", "ファイルが見つかりません。");
+  if (!bytes) RaiseError(kFileNotFoundNumber, "LoadPicture", "ファイルが見つかりません。");
   return PictureFromBytes(QByteArray(bytes->data(), static_cast<qsizetype>(bytes->size())));
 }
 
 bool IsLoadablePicture(const std::string& path) noexcept {
-  try {
-    return LoadPicture(path) != nullptr;
-  } catch (...) {
-    return false;
-  }
+  bool loaded = false;
+  const auto refused = [](const std::exception&) {
+    return ErrorRecord{kInvalidPictureError, {}, {}};
+  };
+  const Status status = TrapStatus([&] { loaded = LoadPicture(path) != nullptr; }, refused);
+  return status.ok() && loaded;
 }
 
 std::shared_ptr<const Picture> BuiltInPicture(int id) {

@@ -24,7 +24,7 @@ class Picture {
 
 inline constexpr int32_t kInvalidPictureError = 481;
 
-// Loads a picture file, recognised by its content. Throws RaisedError 53
+// Loads a picture file, recognised by its content. Raises error 53
 // when the file cannot be read and 481 when it is no picture we can draw.
 std::shared_ptr<const Picture> LoadPicture(const std::string& path);
 

@@ -27,8 +27,8 @@ constexpr int32_t kInchesUnit = 5;
 constexpr int32_t kCentimetersUnit = 7;
 
 [[noreturn]] void RaiseInvalid(const char* what) {
-  throw RaisedError(kInvalidPropertyValue, "DrawTarget",
-                    std::string("プロパティの値が不正です。 (") + what + ")");
+  RaiseError(kInvalidPropertyValue, "DrawTarget",
+             std::string("プロパティの値が不正です。 (") + what + ")");
 }
 
 QString ToQString(std::string_view text) {
@@ -218,7 +218,7 @@ double QPainterDrawTarget::ToPixels(double value, ScaleUnit unit, double dpi, do
     case kCentimetersUnit:
       return value * dpi / (kMillimetersPerInch / 10);
     default:
-      throw RaisedError(5, "ScaleX", "プロシージャの呼び出し、または引数が不正です。");
+      RaiseError(5, "ScaleX", "プロシージャの呼び出し、または引数が不正です。");
   }
 }
 

@@ -39,7 +39,7 @@ class QPainterDrawTarget : public DrawTarget {
   static std::unique_ptr<QPainterDrawTarget> ForUserScale(QPainter& painter, DrawTargetKind kind,
                                                           const UserScale& scale);
 
-  // Paints on an active painter that the caller owns. Throws RaisedError 380
+  // Paints on an active painter that the caller owns. Raises error 380
   // for an empty scale or an inactive painter.
   QPainterDrawTarget(QPainter& painter, DrawTargetKind kind, ScaleUnit mode,
                      const UserScale& scale);

@@ -27,14 +27,14 @@ QString FromStd(const std::string& text) {
 }
 
 void ShowFailure(QWidget* parent, const MainModel& model, const QString& caption) {
-  ShowMessage(parent, MessageIcon::Exclamation, FromStd(model.LastErrDescription()), caption);
+  ShowMessage(parent, MessageIcon::Exclamation, FromStd(model.LastError.Description), caption);
 }
 
 // The table as a file of the given kind; the chart's season is put back
 // afterwards, as the main window and the document still describe the
 // design's own day.
 template <typename Writer>
-int32_t WriteWithSeasonKept(QWidget* parent, MainModel& model, Writer writer) {
+Status WriteWithSeasonKept(QWidget* parent, MainModel& model, Writer writer) {
   const BusyScope busy(parent);
   const SeasonGuard season(model.Chart());
   return writer();
@@ -59,7 +59,7 @@ QString SpreadsheetWorkbookPath(const MainModel& model, TableKind kind) {
 
 void SaveTableToFile(QWidget* parent, MainModel& model, TableKind kind,
                      const StatusShower& showStatus) {
-  model.ClearLastError();
+  model.LastError.Clear();
   const FileRequest request = TableSaveRequest(model, kind);
   const QString chosen = ChooseSavePath(parent, request, QStringLiteral(".csv"));
   if (chosen.isEmpty()) return;
@@ -67,23 +67,23 @@ void SaveTableToFile(QWidget* parent, MainModel& model, TableKind kind,
   if (showStatus) {
     showStatus(QStringLiteral("export-file"), Texts::tr("Writing the file..."));
   }
-  const int32_t status =
+  const Status status =
       WriteWithSeasonKept(parent, model, [&] { return WriteTableFile(model, kind, path); });
-  if (status != kTrue) ShowFailure(parent, model, request.caption);
+  if (!status.ok()) ShowFailure(parent, model, request.caption);
 }
 
 void OpenTableInSpreadsheet(QWidget* parent, MainModel& model, TableKind kind,
                             const StatusShower& showStatus) {
-  model.ClearLastError();
+  model.LastError.Clear();
   const QString caption = Translated(TableTextsOf(kind).spreadsheetCaption);
   const QString path = SpreadsheetWorkbookPath(model, kind);
   if (showStatus) {
     showStatus(QStringLiteral("export-spreadsheet"), Texts::tr("Writing the spreadsheet..."));
   }
   QDir().mkpath(QFileInfo(path).absolutePath());  // a failure shows as the file's
-  const int32_t status = WriteWithSeasonKept(
+  const Status status = WriteWithSeasonKept(
       parent, model, [&] { return WriteTableWorkbook(model, kind, path.toStdString()); });
-  if (status != kTrue) {
+  if (!status.ok()) {
     ShowFailure(parent, model, caption);
     return;
   }

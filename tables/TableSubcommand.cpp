@@ -37,10 +37,10 @@ int RunTableSubcommand(const CommandArgs& args, std::ostream&, std::ostream& err
     return PrintUsage(err, kSynopsis, "give the output file with -o, ending in .csv or .xlsx");
   }
 
-  const int32_t status = workbook ? WriteTableWorkbook(model, *kind, *output)
-                                  : WriteTableFile(model, *kind, *output);
-  if (status != kTrue) {
-    err << model.LastErrDescription() << '\n';
+  const Status status =
+      workbook ? WriteTableWorkbook(model, *kind, *output) : WriteTableFile(model, *kind, *output);
+  if (!status.ok()) {
+    err << model.LastError.Description << '\n';
     return kExitFailure;
   }
   return kExitOk;

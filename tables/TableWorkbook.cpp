@@ -125,9 +125,9 @@ bool WriteWorkbook(const std::string& path, TableKind kind, const YearTable& tab
 
 }  // namespace
 
-int32_t WriteTableWorkbook(MainModel& model, TableKind kind, const std::string& path) {
-  model.ClearLastError();
-  try {
+Status WriteTableWorkbook(MainModel& model, TableKind kind, const std::string& path) {
+  model.LastError.Clear();
+  return TrapStatus(model.LastError, [&] {
     const YearTable table = BuildYearTable(model.Chart(), kind);
     // The library writes where it is told; it writes to a scratch file
     // first so that the target is replaced only by a complete workbook.
@@ -137,10 +137,7 @@ int32_t WriteTableWorkbook(MainModel& model, TableKind kind, const std::string& 
       bytes = ReadFileBytes(scratch.Path());
     }
     if (!bytes || !WriteFileAtomically(path, *bytes)) {
-      throw RaisedError(kFileAccessNumber, "mdlGraph.lWriteTableWorkbook", CannotSaveMessage(path));
+      RaiseError(kFileAccessNumber, "mdlGraph.lWriteTableWorkbook", CannotSaveMessage(path));
     }
-    return kTrue;
-  } catch (const RaisedError& error) {
-    return model.SaveLastError(error);
-  }
+  });
 }

@@ -92,7 +92,7 @@ QString Signed(double value, int decimals) {
 std::optional<int> DayNumberOf(Chart& chart, int month, int day) {
   int16_t number = 0;
   const CalcDateArray monthDay{static_cast<int16_t>(month), static_cast<int16_t>(day)};
-  if (chart.ConvTotalDays(monthDay, number) != kTrue) return std::nullopt;
+  if (!chart.ConvTotalDays(monthDay, number).ok()) return std::nullopt;
   return number;
 }
 
@@ -204,10 +204,10 @@ void PaintReadout(QPainter& p, const YearGraphLayout& layout, const YearGraphDat
 
 }  // namespace
 
-int32_t BuildYearGraphData(MainModel& model, std::chrono::year_month_day today,
-                           YearGraphData& data) {
-  model.ClearLastError();
-  try {
+Status BuildYearGraphData(MainModel& model, std::chrono::year_month_day today,
+                          YearGraphData& data) {
+  model.LastError.Clear();
+  return TrapStatus(model.LastError, [&] {
     Chart& chart = model.Chart();
     const SeasonGuard season(chart);
     const YearTable equation = BuildYearTable(chart, TableKind::EquationOfTime);
@@ -229,10 +229,7 @@ int32_t BuildYearGraphData(MainModel& model, std::chrono::year_month_day today,
     built.today = DayNumberOf(chart, static_cast<int>(static_cast<unsigned>(today.month())),
                               static_cast<int>(static_cast<unsigned>(today.day())));
     data = std::move(built);
-    return kTrue;
-  } catch (const RaisedError& error) {
-    return model.SaveLastError(error);
-  }
+  });
 }
 
 YearGraphLayout::YearGraphLayout(const QRectF& area, int dayCount)

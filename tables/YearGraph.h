@@ -11,6 +11,8 @@
 #include <optional>
 #include <vector>
 
+#include "EngineErrors.h"
+
 class MainModel;
 class QFont;
 class QPainter;
@@ -32,10 +34,9 @@ struct YearGraphData {
 };
 
 // The two tables and the eight season days from the chart, with the design's
-// day and `today` as day numbers. The chart's season is put back. kTrue, or
-// the error number with the last-error record filled.
-int32_t BuildYearGraphData(MainModel& model, std::chrono::year_month_day today,
-                           YearGraphData& data);
+// day and `today` as day numbers. The chart's season is put back. Ok, or
+// the failure's status with the last-error record filled.
+Status BuildYearGraphData(MainModel& model, std::chrono::year_month_day today, YearGraphData& data);
 
 // Where the two plots and each day stand within the picture's rectangle.
 class YearGraphLayout {

@@ -39,9 +39,9 @@ bool IsSvg(const QString& path) {
 
 void ShowYearGraph(QWidget* parent, MainModel& model) {
   YearGraphData data;
-  if (BuildYearGraphData(model, TodayAtTheDialsPlace(model.Chart()), data) != kTrue) {
+  if (!BuildYearGraphData(model, TodayAtTheDialsPlace(model.Chart()), data).ok()) {
     ShowMessage(parent, MessageIcon::Exclamation,
-                QString::fromStdString(model.LastErrDescription()),
+                QString::fromStdString(model.LastError.Description),
                 YearGraphWindow::tr("Equation of Time and Solar Declination"));
     return;
   }

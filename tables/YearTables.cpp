@@ -79,7 +79,7 @@ YearTable BuildYearTable(Chart& chart, TableKind kind) {
     chart.Season().setCalcDate(day);
     const double value = ValueOfDay(chart, kind);
     CalcDateArray monthDay{};
-    if (chart.ConvCalcDate(day, monthDay) != kTrue) RaiseChartError(chart);
+    if (!chart.ConvCalcDate(day, monthDay).ok()) RaiseChartError(chart);
     table.rows.push_back({monthDay[0], monthDay[1], value});
   }
   return table;
@@ -119,19 +119,16 @@ std::string CannotSaveMessage(std::string_view path) {
   return WithArgument(TranslateText("YearTables", "Cannot save %1."), path);
 }
 
-int32_t WriteTableFile(MainModel& model, TableKind kind, const std::string& path) {
-  model.ClearLastError();
+Status WriteTableFile(MainModel& model, TableKind kind, const std::string& path) {
+  model.LastError.Clear();
   model.LastDir = GetFolderName(path);
-  try {
+  return TrapStatus(model.LastError, [&] {
     // The whole table is made before the file is touched, so a failing day
     // leaves any earlier file as it was.
     const std::string text = FormatTableFile(kind, BuildYearTable(model.Chart(), kind));
     const std::optional<std::string> bytes = TableFileBytes(text);
     if (!bytes || !WriteFileAtomically(path, *bytes)) {
-      throw RaisedError(kFileAccessNumber, "mdlGraph.lWriteTableFile", CannotSaveMessage(path));
+      RaiseError(kFileAccessNumber, "mdlGraph.lWriteTableFile", CannotSaveMessage(path));
     }
-    return kTrue;
-  } catch (const RaisedError& error) {
-    return model.SaveLastError(error);
-  }
+  });
 }

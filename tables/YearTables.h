@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "EngineErrors.h"
+
 class Chart;
 class MainModel;
 
@@ -68,14 +70,14 @@ std::string SuggestedTableFolder(std::string_view documentPath, std::string_view
 
 // The file output to a chosen path: LastDir becomes the path's folder; the
 // file is written as a whole or not at all, in CP932 under Japanese and
-// otherwise in UTF-8 after a byte-order mark. True or the error
-// number, with the last-error record filled.
-int32_t WriteTableFile(MainModel& model, TableKind kind, const std::string& path);
+// otherwise in UTF-8 after a byte-order mark. Ok or the failure's status,
+// with the last-error record filled.
+Status WriteTableFile(MainModel& model, TableKind kind, const std::string& path);
 
 // The workbook output (.xlsx): the formatted table sheet and the line chart
-// on its own sheet. True or the error number, with the last-error record
+// on its own sheet. Ok or the failure's status, with the last-error record
 // filled. Written as a whole or not at all.
-int32_t WriteTableWorkbook(MainModel& model, TableKind kind, const std::string& path);
+Status WriteTableWorkbook(MainModel& model, TableKind kind, const std::string& path);
 
 // The description of a failed output: "Cannot save PATH.".
 std::string CannotSaveMessage(std::string_view path);

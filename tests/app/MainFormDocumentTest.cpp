@@ -49,22 +49,22 @@ TEST_F(MainFormDocumentTest, ShowChartForASouthernPlaceOutsideTheMagneticArea) {
 
 TEST_F(MainFormDocumentTest, TitleAndStatusTexts) {
   EXPECT_EQ(form.Title(), "Umbrafex");
-  EXPECT_EQ(form.Status(0).text, "表示時刻 : 中央標準時 / 均時差 : 補正なし");
-  EXPECT_EQ(form.Status(0).icon, "mean-time");
+  EXPECT_EQ(form.StatusPanelAt(0).text, "表示時刻 : 中央標準時 / 均時差 : 補正なし");
+  EXPECT_EQ(form.StatusPanelAt(0).icon, "mean-time");
   form.ChooseDateMode(1);
-  EXPECT_EQ(form.Status(0).text, "表示時刻 : 中央標準時 / 均時差 : 補正あり");
+  EXPECT_EQ(form.StatusPanelAt(0).text, "表示時刻 : 中央標準時 / 均時差 : 補正あり");
   form.ChooseTimeSystem(kTrueSolarTime);
-  EXPECT_EQ(form.Status(0).text, "表示時刻 : 真太陽時");
-  EXPECT_EQ(form.Status(0).icon, "true-solar");
+  EXPECT_EQ(form.StatusPanelAt(0).text, "表示時刻 : 真太陽時");
+  EXPECT_EQ(form.StatusPanelAt(0).icon, "true-solar");
   EXPECT_EQ(form.TimeSystemOption(), kTrueSolarTime);
 
   model.Chart().Location().setTimeZone(GetSystemTimeZone() == 9 ? -3.5 : 9);
   form.UpdateStatusBar();
-  EXPECT_EQ(form.Status(1).icon, "zone-differs");
-  EXPECT_EQ(form.Status(1).text, GetSystemTimeZone() == 9 ? "GMT-3:30" : "GMT+9:00");
+  EXPECT_EQ(form.StatusPanelAt(1).icon, "zone-differs");
+  EXPECT_EQ(form.StatusPanelAt(1).text, GetSystemTimeZone() == 9 ? "GMT-3:30" : "GMT+9:00");
 
   ui.savePaths.push_back(scratch.Path("my dial"));
-  EXPECT_EQ(form.SaveDocumentAs(), kTrue);
+  EXPECT_TRUE(form.SaveDocumentAs());
   EXPECT_EQ(form.Title(), "Umbrafex - [my dial.ufx]");
   EXPECT_FALSE(model.Modified);
   EXPECT_EQ(ui.choices.back().filter, "Umbrafex設定ファイル (*.ufx)");
@@ -78,7 +78,7 @@ TEST_F(MainFormDocumentTest, SaveAsAddsTheExtensionAndAsksBeforeReplacingThatFil
   WriteFile(existing, "kept");
   ui.savePaths = {scratch.Path("dial"), ""};
   ui.answers = {FormAnswer::No};
-  EXPECT_EQ(form.SaveDocumentAs(), 0);
+  EXPECT_FALSE(form.SaveDocumentAs());
   ASSERT_EQ(ui.asked.size(), 1u);
   EXPECT_EQ(ui.asked[0].text, "dial.ufx は既に存在します。\n上書きしますか?");
   EXPECT_EQ(ui.asked[0].defaultAnswer, FormAnswer::No);
@@ -87,10 +87,10 @@ TEST_F(MainFormDocumentTest, SaveAsAddsTheExtensionAndAsksBeforeReplacingThatFil
 
   ui.savePaths = {scratch.Path("dial")};
   ui.answers = {FormAnswer::Yes};
-  EXPECT_EQ(form.SaveDocumentAs(), kTrue);
+  EXPECT_TRUE(form.SaveDocumentAs());
   EXPECT_EQ(model.DocumentPath, existing);
   ui.savePaths = {scratch.Path("my.dial")};
-  EXPECT_EQ(form.SaveDocumentAs(), kTrue);
+  EXPECT_TRUE(form.SaveDocumentAs());
   EXPECT_EQ(model.DocumentPath, scratch.Path("my.dial.ufx"));
 }
 

@@ -115,7 +115,7 @@ class MainWindowTest : public QObject {
     broken.Season.SeasonDate = {2026, 13, 1};
     MainWindow window(broken, WindowHooks{});
     QVERIFY(!window.Load());
-    QVERIFY(!broken.LastErrDescription().empty());
+    QVERIFY(!broken.LastError.Description.empty());
 
     model_->MainWindow.Left = 50000;
     window_->PlaceOnScreen();

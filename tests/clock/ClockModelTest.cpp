@@ -56,7 +56,7 @@ class ClockModelTest : public ::testing::Test {
 TEST_F(ClockModelTest, OpensInTheModeOfTheDateBasisAndSwitchesModes) {
   main.Chart().setTimeSystem(kMeanStandardTime);  // shown time = the zone's standard time
   SetStandardTime(At(2026, 12, 7, 9, 41, 7));
-  ASSERT_EQ(clock.Open(), kTrue);
+  ASSERT_EQ(clock.Open(), Status::Ok());
   EXPECT_EQ(clock.Mode(), ClockMode::RealTime);
   EXPECT_TRUE(clock.TimerOn());
   EXPECT_FALSE(clock.TrackEnabled());
@@ -64,25 +64,25 @@ TEST_F(ClockModelTest, OpensInTheModeOfTheDateBasisAndSwitchesModes) {
 
   main.Season.AdjustEquation = true;
   main.Season.SeasonDate = {2026, 3, 5};
-  ASSERT_EQ(clock.Open(), kTrue);
+  ASSERT_EQ(clock.Open(), Status::Ok());
   EXPECT_EQ(clock.Mode(), ClockMode::Free);
   EXPECT_FALSE(clock.TimerOn());
   EXPECT_TRUE(clock.TrackEnabled());
   EXPECT_EQ(clock.Shown(), At(2026, 3, 5, 9, 41, 7));
 
   SetStandardTime(At(2026, 12, 7, 14, 0));
-  ASSERT_EQ(clock.RealTimeCommand(), kTrue);
+  ASSERT_EQ(clock.RealTimeCommand(), Status::Ok());
   EXPECT_EQ(clock.Mode(), ClockMode::RealTime);
   EXPECT_EQ(clock.Shown(), At(2026, 12, 7, 14, 0));
   // Back to free mode: the opening day again, at the present time of day.
-  ASSERT_EQ(clock.FreeCommand(), kTrue);
+  ASSERT_EQ(clock.FreeCommand(), Status::Ok());
   EXPECT_EQ(clock.Shown(), At(2026, 3, 5, 14, 0));
   EXPECT_TRUE(clock.TrackEnabled());
   // Without a date basis free mode keeps the shown time.
   main.Season.AdjustEquation = false;
-  ASSERT_EQ(clock.MoveTrack(600), kTrue);
+  ASSERT_EQ(clock.MoveTrack(600), Status::Ok());
   const local_seconds moved = clock.Shown();
-  ASSERT_EQ(clock.FreeCommand(), kTrue);
+  ASSERT_EQ(clock.FreeCommand(), Status::Ok());
   EXPECT_EQ(clock.Shown(), moved);
 }
 
@@ -91,20 +91,20 @@ TEST_F(ClockModelTest, PolarNightForcesRealTimeAndKeepsTheTrackBarStill) {
   main.Season.AdjustEquation = true;
   main.Season.SeasonDate = {2026, 12, 21};
   SetStandardTime(At(2026, 12, 21, 12, 0));
-  ASSERT_EQ(clock.Open(), kTrue);
+  ASSERT_EQ(clock.Open(), Status::Ok());
   EXPECT_EQ(clock.Mode(), ClockMode::RealTime);
   EXPECT_EQ(clock.Track(), TrackBarState{});
-  ASSERT_EQ(clock.FreeCommand(), kTrue);
+  ASSERT_EQ(clock.FreeCommand(), Status::Ok());
   EXPECT_EQ(clock.Mode(), ClockMode::Free);
   EXPECT_FALSE(clock.TrackEnabled());
   const local_seconds shown = clock.Shown();
-  ASSERT_EQ(clock.MoveTrack(300), kTrue);
+  ASSERT_EQ(clock.MoveTrack(300), Status::Ok());
   EXPECT_EQ(clock.Shown(), shown);
 
   // Midnight sun: the whole day is daylight.
   main.Season.SeasonDate = {2026, 6, 21};
   SetStandardTime(At(2026, 6, 21, 10, 40));
-  ASSERT_EQ(clock.Open(), kTrue);
+  ASSERT_EQ(clock.Open(), Status::Ok());
   EXPECT_EQ(clock.Mode(), ClockMode::Free);
   EXPECT_EQ(clock.Track(), (TrackBarState{true, 0, 1440, 660}));
 }
@@ -118,7 +118,7 @@ TEST_F(ClockModelTest, TrackBarStandsOnWholeHoursAndMarksDaylight) {
   // 10:40 -> 11:00; halves go to the even hour.
   for (const Case c : {Case{10, 40, 660}, Case{10, 30, 600}, Case{11, 30, 720}, Case{0, 10, 0}}) {
     SetMidsummerTrueSolarTime(c.hour, c.minute);
-    ASSERT_EQ(clock.Open(), kTrue);
+    ASSERT_EQ(clock.Open(), Status::Ok());
     EXPECT_EQ(clock.Track().position, c.position) << c.hour << ":" << c.minute;
   }
   // Midsummer at 34.65 N in true solar time: sunrise about 4:48, sunset 19:12.
@@ -128,14 +128,14 @@ TEST_F(ClockModelTest, TrackBarStandsOnWholeHoursAndMarksDaylight) {
   // time is that plus TimeDiff, keeping its date even below midnight.
   main.Chart().setTimeSystem(kMeanStandardTime);
   main.Chart().Location().setLongitude(140);
-  ASSERT_EQ(clock.Open(), kTrue);
-  ASSERT_EQ(clock.MoveTrack(0), kTrue);
+  ASSERT_EQ(clock.Open(), Status::Ok());
+  ASSERT_EQ(clock.MoveTrack(0), Status::Ok());
   const double diff = main.Chart().Season().TimeDiff();
   ASSERT_LT(diff, 0);
   EXPECT_DOUBLE_EQ(clock.Hour(), diff);
   EXPECT_EQ(floor<days>(clock.Shown()), floor<days>(At(2026, 6, 21, 0, 0)));
   EXPECT_NEAR(HourOfDay(clock.Shown()), 24 + diff, 1 / 3600.0);
-  ASSERT_EQ(clock.MoveTrack(1440), kTrue);
+  ASSERT_EQ(clock.MoveTrack(1440), Status::Ok());
   EXPECT_NEAR(HourOfDay(clock.Shown()), 24 + diff, 1 / 3600.0);
   EXPECT_EQ(floor<days>(clock.Shown()), floor<days>(At(2026, 6, 21, 0, 0)));
 }
@@ -143,28 +143,28 @@ TEST_F(ClockModelTest, TrackBarStandsOnWholeHoursAndMarksDaylight) {
 TEST_F(ClockModelTest, RedrawsOncePerMinuteAndFollowsTheDayAtMidnight) {
   main.Chart().setTimeSystem(kMeanStandardTime);
   SetStandardTime(At(2026, 3, 5, 10, 30, 59));
-  ASSERT_EQ(clock.Open(), kTrue);
+  ASSERT_EQ(clock.Open(), Status::Ok());
   bool redraw = true;
-  ASSERT_EQ(clock.Tick(redraw), kTrue);
+  ASSERT_EQ(clock.Tick(redraw), Status::Ok());
   EXPECT_FALSE(redraw);
   SetStandardTime(At(2026, 3, 5, 10, 31, 0));
-  ASSERT_EQ(clock.Tick(redraw), kTrue);
+  ASSERT_EQ(clock.Tick(redraw), Status::Ok());
   EXPECT_TRUE(redraw);
   EXPECT_EQ(clock.Shown(), At(2026, 3, 5, 10, 31, 0));
   SetStandardTime(At(2026, 3, 5, 10, 31, 30));
-  ASSERT_EQ(clock.Tick(redraw), kTrue);
+  ASSERT_EQ(clock.Tick(redraw), Status::Ok());
   EXPECT_FALSE(redraw);
   // After a sleep of exactly one hour the minute field alone is the same.
   SetStandardTime(At(2026, 3, 5, 11, 31, 5));
-  ASSERT_EQ(clock.Tick(redraw), kTrue);
+  ASSERT_EQ(clock.Tick(redraw), Status::Ok());
   EXPECT_TRUE(redraw);
 
   // Across midnight the sun of the new day: its day number and declination.
   SetStandardTime(At(2026, 3, 5, 23, 59, 30));
-  ASSERT_EQ(clock.Tick(redraw), kTrue);
+  ASSERT_EQ(clock.Tick(redraw), Status::Ok());
   const double declination = main.Chart().Season().SolarDeclination();
   SetStandardTime(At(2026, 3, 6, 0, 0, 10));
-  ASSERT_EQ(clock.Tick(redraw), kTrue);
+  ASSERT_EQ(clock.Tick(redraw), Status::Ok());
   EXPECT_TRUE(redraw);
   EXPECT_EQ(main.Chart().Season().CalcDate(), 65);
   EXPECT_GT(main.Chart().Season().SolarDeclination(), declination);
@@ -173,18 +173,18 @@ TEST_F(ClockModelTest, RedrawsOncePerMinuteAndFollowsTheDayAtMidnight) {
   // drawn for the shown date again.
   main.Chart().Season().setCalcDate(200);
   ClockPicture picture(120, 120);
-  ASSERT_EQ(clock.Draw(picture), kTrue);
+  ASSERT_EQ(clock.Draw(picture), Status::Ok());
   EXPECT_EQ(main.Chart().Season().CalcDate(), 65);
 
   // A leap day in a common-year chart keeps the clock running (28th's sun).
   SetStandardTime(At(2028, 2, 29, 12, 0));
-  ASSERT_EQ(clock.Tick(redraw), kTrue) << main.LastErrDescription();
+  ASSERT_EQ(clock.Tick(redraw), Status::Ok()) << main.LastError.Description;
   EXPECT_EQ(clock.Shown(), At(2028, 2, 29, 12, 0));
   EXPECT_EQ(main.Chart().Season().CalcDate(), 59);
   // Free mode has no timer.
-  ASSERT_EQ(clock.FreeCommand(), kTrue);
+  ASSERT_EQ(clock.FreeCommand(), Status::Ok());
   SetStandardTime(At(2028, 2, 29, 12, 5));
-  ASSERT_EQ(clock.Tick(redraw), kTrue);
+  ASSERT_EQ(clock.Tick(redraw), Status::Ok());
   EXPECT_FALSE(redraw);
 }
 
@@ -197,21 +197,21 @@ TEST_F(ClockModelTest, RealTimeIsTheDialsZoneWithoutTheComputersSummerTime) {
 
   main.Chart().setTimeSystem(kMeanStandardTime);
   utc = sys_days(year_month_day(year(2026), month(7), day(1))) + hours(15);  // 11:00 EDT
-  ASSERT_EQ(clock.Open(), kTrue);
+  ASSERT_EQ(clock.Open(), Status::Ok());
   EXPECT_EQ(clock.Shown(), At(2026, 7, 2, 0, 0));
   EXPECT_EQ(main.Chart().Season().CalcDate(), 183);  // the dial's date, not New York's
 
   // In true solar time: standard time less that day's TimeDiff.
   main.Chart().setTimeSystem(kTrueSolarTime);
   main.Chart().Location().setLongitude(140);
-  ASSERT_EQ(clock.RealTimeCommand(), kTrue);
+  ASSERT_EQ(clock.RealTimeCommand(), Status::Ok());
   const double diff = main.Chart().Season().TimeDiff();
   EXPECT_NEAR(duration<double>(clock.Shown() - At(2026, 7, 2, 0, 0)).count(), -diff * 3600, 1);
 
   // And with the computer's own clock.
   main.Chart().setTimeSystem(kMeanStandardTime);
   ClockModel live(main);
-  ASSERT_EQ(live.Open(), kTrue);
+  ASSERT_EQ(live.Open(), Status::Ok());
   const auto expected = local_seconds(SystemUtcNow().time_since_epoch()) + hours(9);
   EXPECT_LE(abs(live.Shown() - expected), seconds(2));
 
@@ -250,7 +250,7 @@ TEST(SeasonGuardTest, PutsTheDesignsSeasonBack) {
   MainModel main;
   main.Chart().setLeapYear(false);
   main.Season.AdjustEquation = false;
-  ASSERT_EQ(main.ApplySeason(), kTrue);  // summer solstice, equation of time 0
+  ASSERT_EQ(main.ApplySeason(), Status::Ok());  // summer solstice, equation of time 0
   {
     const SeasonGuard guard(main.Chart());
     main.Chart().Season().setCalcDate(1);
@@ -260,7 +260,7 @@ TEST(SeasonGuardTest, PutsTheDesignsSeasonBack) {
 
   main.Season.AdjustEquation = true;
   main.Season.SeasonDate = {2026, 3, 5};
-  ASSERT_EQ(main.ApplySeason(), kTrue);
+  ASSERT_EQ(main.ApplySeason(), Status::Ok());
   const double declination = main.Chart().Season().SolarDeclination();
   {
     const SeasonGuard guard(main.Chart());

@@ -53,13 +53,13 @@ class ClockOrderTest : public ::testing::Test {
       return [this, name](DialDesign, ClockView&, const DialLayout& l) {
         layouts.push_back(l);
         log.push_back(name);
-        return kTrue;
+        return Status::Ok();
       };
     };
     auto face = [this](std::string name) {
       return [this, name](DialDesign, ClockView&, const DialLayout&, double) {
         log.push_back(name);
-        return kTrue;
+        return Status::Ok();
       };
     };
     r.StateIcon = plain("icon");
@@ -67,13 +67,13 @@ class ClockOrderTest : public ::testing::Test {
     r.DialFace = face("face");
     r.DateTime = [this](DialDesign, ClockView&, const DialLayout&, local_seconds, double) {
       log.push_back("caption");
-      return kTrue;
+      return Status::Ok();
     };
     r.Shadow = [this](DialDesign, ClockView&, const DialLayout&, double, int32_t mode, bool invert,
                       double limit) {
       log.push_back("shadow " + std::to_string(mode) + (invert ? " inverted" : "") +
                     (limit == kDefaultMaxMagnify ? "" : " limit?"));
-      return kTrue;
+      return Status::Ok();
     };
     r.NightState = plain("night text");
     return r;
@@ -81,7 +81,7 @@ class ClockOrderTest : public ::testing::Test {
 
   void Day(double latitude, local_seconds date) {
     main.Chart().Location().setLatitude(latitude);
-    ASSERT_EQ(RecomputeClockSeason(main, date), kTrue);
+    ASSERT_EQ(RecomputeClockSeason(main, date), Status::Ok());
   }
 
   using Log = std::vector<std::string>;
@@ -92,7 +92,7 @@ TEST_F(ClockOrderTest, InvertedShadowGoesOverTheFacePlainShadowUnderIt) {
   Day(34.65, At(2026, 6, 21, 10, 30));
   main.ClockOption.InvertShadow = true;
   ASSERT_EQ(DrawClock(main, canvas, At(2026, 6, 21, 10, 30), 10.5, kDefaultMaxMagnify, Logging()),
-            kTrue);
+            Status::Ok());
   EXPECT_EQ(log, (Log{"clear " + std::to_string(main.ClockDayColor.Background), "icon", "rings",
                       "face", "shadow 2 inverted", "shadow 1 inverted", "caption"}));
   EXPECT_EQ(canvas.ClockState(), kClockDay);
@@ -105,7 +105,7 @@ TEST_F(ClockOrderTest, InvertedShadowGoesOverTheFacePlainShadowUnderIt) {
   main.ClockOption.InvertShadow = false;
   main.ClockOption.Picture = false;
   ASSERT_EQ(DrawClock(main, canvas, At(2026, 6, 21, 10, 30), 10.5, kDefaultMaxMagnify, Logging()),
-            kTrue);
+            Status::Ok());
   EXPECT_EQ(log, (Log{"clear " + std::to_string(main.ClockDayColor.Background), "rings", "shadow 0",
                       "face", "caption"}));
 }
@@ -113,7 +113,7 @@ TEST_F(ClockOrderTest, InvertedShadowGoesOverTheFacePlainShadowUnderIt) {
 TEST_F(ClockOrderTest, NightHasNightColoursAndNoShadow) {
   Day(34.65, At(2026, 6, 21, 23, 0));
   ASSERT_EQ(DrawClock(main, canvas, At(2026, 6, 21, 23, 0), 23.0, kDefaultMaxMagnify, Logging()),
-            kTrue);
+            Status::Ok());
   EXPECT_EQ(canvas.ClockState(), kClockNight);
   EXPECT_EQ(log, (Log{"clear " + std::to_string(main.ClockNightColor.Background), "icon", "rings",
                       "face", "caption"}));
@@ -128,7 +128,7 @@ TEST_F(ClockOrderTest, MidnightSunAndPolarNight) {
   Day(75, At(2026, 6, 21, 0, 0));
   ASSERT_EQ(main.Chart().Season().NightState(), 1);
   ASSERT_EQ(DrawClock(main, canvas, At(2026, 6, 21, 0, 0), 0.0, kDefaultMaxMagnify, Logging()),
-            kTrue);
+            Status::Ok());
   EXPECT_EQ(canvas.ClockState(), kClockDay);
   EXPECT_EQ(log.back(), "night text");
   EXPECT_EQ(std::count(log.begin(), log.end(), "shadow 2 inverted"), 1);
@@ -137,7 +137,7 @@ TEST_F(ClockOrderTest, MidnightSunAndPolarNight) {
   Day(75, At(2026, 12, 21, 12, 0));
   ASSERT_EQ(main.Chart().Season().NightState(), 2);
   ASSERT_EQ(DrawClock(main, canvas, At(2026, 12, 21, 12, 0), 12.0, kDefaultMaxMagnify, Logging()),
-            kTrue);
+            Status::Ok());
   EXPECT_EQ(canvas.ClockState(), kClockNight);
   EXPECT_EQ(log, (Log{"clear " + std::to_string(main.ClockNightColor.Background), "icon", "rings",
                       "caption", "night text"}));
@@ -148,23 +148,24 @@ TEST_F(ClockOrderTest, AFailingRoutineStopsTheDrawingWithItsError) {
   ClockRoutines r = Logging();
   r.DialFace = [this](DialDesign m, ClockView&, const DialLayout&, double) {
     log.push_back("face");
-    return m.errors.SaveLastError(RaisedError(5, "mdlDraw.DrawDialFace", "bad"));
+    return m.errors.Record(5, "mdlDraw.DrawDialFace", "bad");
   };
-  EXPECT_EQ(DrawClock(main, canvas, At(2026, 6, 21, 10, 30), 10.5, kDefaultMaxMagnify, r), 5);
+  EXPECT_EQ(DrawClock(main, canvas, At(2026, 6, 21, 10, 30), 10.5, kDefaultMaxMagnify, r),
+            Status::Error(5));
   EXPECT_EQ(log.back(), "face");
-  EXPECT_EQ(main.LastErrSource(), "mdlDraw.DrawDialFace");
+  EXPECT_EQ(main.LastError.Source, "mdlDraw.DrawDialFace");
 }
 
 TEST(ClockSeasonTest, SeasonFollowsTheShownDate) {
   MainModel main;
   main.Chart().setLeapYear(false);
-  ASSERT_EQ(RecomputeClockSeason(main, At(2026, 12, 21, 9, 0)), kTrue);
+  ASSERT_EQ(RecomputeClockSeason(main, At(2026, 12, 21, 9, 0)), Status::Ok());
   EXPECT_EQ(main.Chart().Season().CalcDate(), 355);
-  ASSERT_EQ(RecomputeClockSeason(main, At(2026, 1, 1, 0, 0)), kTrue);
+  ASSERT_EQ(RecomputeClockSeason(main, At(2026, 1, 1, 0, 0)), Status::Ok());
   EXPECT_EQ(main.Chart().Season().CalcDate(), 1);
   // 29 February does not exist in a dial's common year: the engine's error.
-  EXPECT_NE(RecomputeClockSeason(main, At(2028, 2, 29, 12, 0)), kTrue);
-  EXPECT_FALSE(main.LastErrDescription().empty());
+  EXPECT_NE(RecomputeClockSeason(main, At(2028, 2, 29, 12, 0)), Status::Ok());
+  EXPECT_FALSE(main.LastError.Description.empty());
   EXPECT_DOUBLE_EQ(HourOfDay(At(2026, 3, 5, 10, 30) + seconds(36)), 10.51);
 }
 
@@ -215,8 +216,8 @@ TEST(ClockPictureTest, ShadowFallsWestInTheMorningEastInTheAfternoonOnTheGnomons
     // Midsummer of the hemisphere, so the sun is high and the shadow short.
     const unsigned monthOfSummer = c.latitude > 0 ? 6 : 12;
     ClockPicture picture(400, 400);
-    ASSERT_EQ(picture.Render(main, At(2026, monthOfSummer, 21, c.hour, 0)), kTrue)
-        << main.LastErrDescription();
+    ASSERT_EQ(picture.Render(main, At(2026, monthOfSummer, 21, c.hour, 0)), Status::Ok())
+        << main.LastError.Description;
     EXPECT_EQ(picture.ClockState(), kClockDay);
     const ShadowSides sides = CountShadow(picture.Image(), c.latitude > 0);
     const ShadowSides wrongSide = CountShadow(picture.Image(), c.latitude < 0);
@@ -239,9 +240,9 @@ TEST(ClockPictureTest, BackgroundTakesTheDayOrNightColour) {
   main.ClockDayColor.Background = kColorGreen;
   main.ClockNightColor.Background = kColorMaroon;
   ClockPicture picture(300, 300);
-  ASSERT_EQ(picture.Render(main, At(2026, 6, 21, 12, 0)), kTrue);
+  ASSERT_EQ(picture.Render(main, At(2026, 6, 21, 12, 0)), Status::Ok());
   EXPECT_EQ(QColor(picture.Image().pixel(2, 297)), QColor(0, 255, 0));
-  ASSERT_EQ(picture.Render(main, At(2026, 6, 21, 1, 0)), kTrue);
+  ASSERT_EQ(picture.Render(main, At(2026, 6, 21, 1, 0)), Status::Ok());
   EXPECT_EQ(QColor(picture.Image().pixel(2, 297)), QColor(128, 0, 0));
 }
 

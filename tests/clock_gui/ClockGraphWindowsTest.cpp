@@ -169,7 +169,7 @@ class ClockGraphWindowsTest : public QObject {
     QVERIFY(window.TimerRunning());
     ClockRoutines broken;
     broken.DialRings = [](DialDesign design, ClockView&, const DialLayout&, double) {
-      return design.errors.SaveLastError(RaisedError(5, "mdlDraw.DrawDialRings", "broken"));
+      return design.errors.Record(5, "mdlDraw.DrawDialRings", "broken");
     };
     window.Model().UseRoutines(broken);
     utc_ += minutes(1);
@@ -185,7 +185,7 @@ class ClockGraphWindowsTest : public QObject {
 
   void graphShowsTheYearAndSaves() {
     YearGraphData data;
-    QCOMPARE(BuildYearGraphData(*main_, year(2026) / 3 / 5, data), kTrue);
+    QCOMPARE(BuildYearGraphData(*main_, year(2026) / 3 / 5, data), Status::Ok());
     ScriptedMessages messages;
     ScriptedFileDialogs files;
     ScopedUiServices services(&messages, &files);
@@ -220,7 +220,7 @@ class ClockGraphWindowsTest : public QObject {
     Keep(&clock, "clock-english");
 
     YearGraphData data;
-    QCOMPARE(BuildYearGraphData(*main_, year(2026) / 3 / 5, data), kTrue);
+    QCOMPARE(BuildYearGraphData(*main_, year(2026) / 3 / 5, data), Status::Ok());
     const QString readout = YearGraphReadout(data, 64);
     QVERIFY2(readout.startsWith("March 5  Equation of time -12.0 min  Solar declination -6.1") &&
                  readout.endsWith("°"),

@@ -164,7 +164,7 @@ class DialogsGuiTest : public QObject {
     QCOMPARE(model.Chart().Location().Latitude(), 34.65);
     QCOMPARE(model.Chart().Location().TimeZone(), 9.0);
     const QString saved = scratch_.filePath(QStringLiteral("akashi.ufx"));
-    QCOMPARE(model.SaveDocument(saved.toStdString()), kTrue);
+    QCOMPARE(model.SaveDocument(saved.toStdString()), Status::Ok());
     QVERIFY(FileBytes(saved).contains("34.65"));
   }
 
@@ -286,7 +286,7 @@ class DialogsGuiTest : public QObject {
     QCOMPARE(model.Chart().Location().TimeZone(), 5.5);
 
     const QString saved = scratch_.filePath(QStringLiteral("options.ufx"));
-    QCOMPARE(model.SaveDocument(saved.toStdString()), kTrue);
+    QCOMPARE(model.SaveDocument(saved.toStdString()), Status::Ok());
     QVERIFY(FileBytes(saved).contains("HourLine=65280"));
   }
 

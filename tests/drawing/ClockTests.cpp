@@ -27,7 +27,7 @@ Record Haloed(const RecordingTarget& target, const std::string& text, ColorRef i
 class Clock : public ::testing::Test {
  protected:
   void SetUp() override { PrepareModel(main); }
-  int32_t Shadow(double time, int32_t mode, bool invert, double limit = 100000) {
+  Status Shadow(double time, int32_t mode, bool invert, double limit = 100000) {
     return DrawClockShadow(main, clock, clock.Layout(), time, mode, invert, limit);
   }
   double Angle(DevicePoint from, DevicePoint to) {
@@ -40,7 +40,7 @@ class Clock : public ::testing::Test {
 // Foot of the vertical edge, shadow tip, dial centre: the style's shadow
 // lies on the hour line of that time.
 TEST_F(Clock, ShadowTriangleFollowsTheHourLine) {
-  ASSERT_EQ(Shadow(15, 2, true), kTrue);
+  ASSERT_EQ(Shadow(15, 2, true), Status::Ok());
   const Record shadow = clock.target.Of(RecordOp::Polygon).at(0);
   ASSERT_EQ(shadow.Points.size(), 3u);
   const DialLayout l = clock.Layout();
@@ -54,21 +54,21 @@ TEST_F(Clock, ShadowTriangleFollowsTheHourLine) {
 
   clock.target.Log.clear();
   clock.setState(1);
-  ASSERT_EQ(Shadow(15, 1, true), kTrue);
+  ASSERT_EQ(Shadow(15, 1, true), Status::Ok());
   const Record outline = clock.target.Of(RecordOp::Polygon).at(0);
   EXPECT_EQ(outline.State.DrawMode, PenMode::CopyPen);
   EXPECT_EQ(outline.State.FillStyle, BrushStyle::Transparent);
   EXPECT_EQ(outline.State.ForeColor, main.ClockNightColor.ShadowFill);
 
   clock.target.Log.clear();
-  ASSERT_EQ(Shadow(15, 9, true), kTrue);  // pen and brush left as they were
+  ASSERT_EQ(Shadow(15, 9, true), Status::Ok());  // pen and brush left as they were
   EXPECT_TRUE(clock.target.Of(RecordOp::DrawMode).empty());
 }
 
 // A long shadow is cut at the limit: a parallelogram whose two sides run
 // parallel to the noon line, each MiddleRadius long.
 TEST_F(Clock, LongShadowIsCutAtTheLimit) {
-  ASSERT_EQ(Shadow(15, 0, false, 200), kTrue);
+  ASSERT_EQ(Shadow(15, 0, false, 200), Status::Ok());
   const Record shadow = clock.target.Of(RecordOp::Polygon).at(0);
   ASSERT_EQ(shadow.Points.size(), 4u);
   const auto p = shadow.Points;
@@ -84,16 +84,16 @@ TEST_F(Clock, LongShadowIsCutAtTheLimit) {
 
 TEST_F(Clock, NoShadowWithoutSunAndFailuresLeaveNoSunPositions) {
   const double sunrise = main.Chart().Season().SunRiseTime();
-  EXPECT_EQ(Shadow(sunrise, 0, false), kTrue);  // the sun on the horizon
+  EXPECT_EQ(Shadow(sunrise, 0, false), Status::Ok());  // the sun on the horizon
   EXPECT_TRUE(clock.target.Of(RecordOp::Polygon).empty());
   EXPECT_FALSE(main.Chart().SolarsExists());
 
-  EXPECT_EQ(Shadow(2, 0, false), kEngineErrorNumber);  // before sunrise
-  EXPECT_EQ(main.LastErrSource(), "Chart.AddSolars");
+  EXPECT_EQ(Shadow(2, 0, false), Status::Error(kEngineErrorNumber));  // before sunrise
+  EXPECT_EQ(main.LastError.Source, "Chart.AddSolars");
   EXPECT_FALSE(main.Chart().SolarsExists());
 
   clock.target.RefuseAfter(RecordOp::Polygon, 0);
-  EXPECT_EQ(Shadow(15, 0, false), RecordingTarget::kRefusedNumber);
+  EXPECT_EQ(Shadow(15, 0, false), Status::Error(RecordingTarget::kRefusedNumber));
   EXPECT_FALSE(main.Chart().SolarsExists());
 }
 
@@ -108,7 +108,7 @@ TEST_F(Clock, CaptionDateMovesWithHoursBeyondTheDay) {
                         Case{march5 + 9h + 7min, 9.1166, "3/05 9:07"},
                         Case{local_days{2024y / February / 28} + 12h, 48.25, "3/01 0:15"}}) {
     clock.target.Log.clear();
-    ASSERT_EQ(DrawClockDateTime(main, clock, clock.Layout(), c.shown, c.hour), kTrue);
+    ASSERT_EQ(DrawClockDateTime(main, clock, clock.Layout(), c.shown, c.hour), Status::Ok());
     Haloed(clock.target, c.text, main.ClockDayColor.ClockFont, main.ClockDayColor.InnerFill);
   }
   const DialLayout l = clock.Layout();
@@ -122,12 +122,12 @@ TEST_F(Clock, CaptionDateMovesWithHoursBeyondTheDay) {
 
 TEST_F(Clock, NightStateWordsAndStateIcon) {
   const DialLayout l = clock.Layout();
-  ASSERT_EQ(DrawNightState(main, clock, l), kTrue);
+  ASSERT_EQ(DrawNightState(main, clock, l), Status::Ok());
   EXPECT_TRUE(clock.target.Of(RecordOp::Text).empty());
   for (auto [season, words] : {std::pair{4, "Midnight Sun"}, std::pair{8, "Polar Night"}}) {
     PrepareModel(main, 70, season);
     clock.target.Log.clear();
-    ASSERT_EQ(DrawNightState(main, clock, l), kTrue);
+    ASSERT_EQ(DrawNightState(main, clock, l), Status::Ok());
     const Record caption =
         Haloed(clock.target, words, main.ClockDayColor.ClockFont, main.ClockDayColor.InnerFill);
     ExpectAt(clock.target, caption.Points[0], l.CenterX - clock.target.TextWidth(words) / 2,
@@ -139,7 +139,7 @@ TEST_F(Clock, NightStateWordsAndStateIcon) {
   for (auto [state, source] : {std::pair{0, "#801"}, std::pair{1, "#802"}}) {
     clock.target.Log.clear();
     clock.setState(state);
-    ASSERT_EQ(DrawClockStateIcon(main, clock, l), kTrue);
+    ASSERT_EQ(DrawClockStateIcon(main, clock, l), Status::Ok());
     const Record icon = clock.target.Of(RecordOp::Picture).at(0);
     EXPECT_EQ(icon.Text, source);
     EXPECT_NEAR(icon.X, clock.target.ScaleWidth() - side, 1e-9);
@@ -148,7 +148,7 @@ TEST_F(Clock, NightStateWordsAndStateIcon) {
   }
   clock.target.Log.clear();
   clock.setState(2);
-  ASSERT_EQ(DrawClockStateIcon(main, clock, l), kTrue);
+  ASSERT_EQ(DrawClockStateIcon(main, clock, l), Status::Ok());
   EXPECT_TRUE(clock.target.Log.empty());
 }
 

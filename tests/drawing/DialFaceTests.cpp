@@ -9,7 +9,7 @@ namespace {
 class DialFace : public ::testing::Test {
  protected:
   void SetUp() override { PrepareModel(main); }
-  int32_t Draw(double zoom = 1.0) { return DrawDialFace(main, page, A4Layout(), zoom); }
+  Status Draw(double zoom = 1.0) { return DrawDialFace(main, page, A4Layout(), zoom); }
   MainModel main;
   RecordingTarget page;
 };
@@ -19,7 +19,7 @@ TEST_F(DialFace, HourLinesFollowTheHorizontalDialFormula) {
   for (int32_t season : {4, 8}) {
     page.Log.clear();
     main.Chart().Season().setCalcSeason(season);
-    ASSERT_EQ(Draw(), kTrue);
+    ASSERT_EQ(Draw(), Status::Ok());
     const auto lines = DrawnLines(page);
     const std::map<std::string, double> expected{{"8:00", 134.6}, {"9:00", 119.6}, {"11:00", 98.7},
                                                  {"13:00", 81.3}, {"15:00", 60.4}, {"16:00", 45.4}};
@@ -33,7 +33,7 @@ TEST_F(DialFace, HourLinesFollowTheHorizontalDialFormula) {
 }
 
 TEST_F(DialFace, NoonLinePointsNorthWithAnUprightLabelInTheTimeRing) {
-  ASSERT_EQ(Draw(), kTrue);
+  ASSERT_EQ(Draw(), Status::Ok());
   const auto lines = DrawnLines(page);
   const DrawnLine* noon = LineLabelled(lines, "12:00");
   ASSERT_NE(noon, nullptr);
@@ -48,7 +48,7 @@ TEST_F(DialFace, NoonLinePointsNorthWithAnUprightLabelInTheTimeRing) {
 
 TEST_F(DialFace, SouthernDialIsTheMirrorImage) {
   PrepareModel(main, -34.65, 8);
-  ASSERT_EQ(Draw(), kTrue);
+  ASSERT_EQ(Draw(), Status::Ok());
   const auto lines = DrawnLines(page);
   EXPECT_NEAR(LineAngle(LineLabelled(lines, "12:00")->line), -90, 0.01);
   EXPECT_NEAR(LineAngle(LineLabelled(lines, "13:00")->line), -81.3, 0.1);
@@ -61,7 +61,7 @@ TEST_F(DialFace, SouthernDialIsTheMirrorImage) {
 // sun up point east; the sunrise hour (sun not up) follows the azimuth.
 TEST_F(DialFace, EquatorLinesPointEastUnlessTheSunIsDown) {
   PrepareModel(main, 0);
-  ASSERT_EQ(Draw(), kTrue);
+  ASSERT_EQ(Draw(), Status::Ok());
   const auto lines = DrawnLines(page);
   ASSERT_GT(lines.size(), 10u);
   for (const DrawnLine& l : lines) {
@@ -76,9 +76,9 @@ TEST_F(DialFace, EquatorLinesPointEastUnlessTheSunIsDown) {
 // unlabelled minute lines, dashed and thin when line styles apply.
 TEST_F(DialFace, RiseSetPointsAreSkippedAndMinuteLinesUnlabelled) {
   main.CalcTime.Interval = 30;
-  ASSERT_EQ(main.Chart().AddSolars(-999, -999, 30), kTrue);
+  ASSERT_EQ(main.Chart().AddSolars(-999, -999, 30), Status::Ok());
   const int32_t positions = main.Chart().Solars()->CountSolars();
-  ASSERT_EQ(Draw(), kTrue);
+  ASSERT_EQ(Draw(), Status::Ok());
   const auto lines = DrawnLines(page);
   EXPECT_EQ(static_cast<int32_t>(lines.size()), positions - 2);
   EXPECT_EQ(page.FindText("RS"), nullptr);
@@ -92,7 +92,7 @@ TEST_F(DialFace, RiseSetPointsAreSkippedAndMinuteLinesUnlabelled) {
   page.Log.clear();
   main.DialOption.LineStyle = false;
   main.DialOption.TimeFormat = 0;
-  ASSERT_EQ(Draw(), kTrue);
+  ASSERT_EQ(Draw(), Status::Ok());
   for (const DrawnLine& l : DrawnLines(page)) {
     EXPECT_EQ(l.line.State.DrawStyle, PenStyle::Solid);
     EXPECT_EQ(l.line.State.DrawWidth, 8);
@@ -104,7 +104,7 @@ TEST_F(DialFace, RiseSetPointsAreSkippedAndMinuteLinesUnlabelled) {
 TEST_F(DialFace, MidnightSunRangeDrawsItsLastLineOnce) {
   PrepareModel(main, 70);
   main.CalcTime = {0, 24, 60};
-  ASSERT_EQ(Draw(), kTrue);
+  ASSERT_EQ(Draw(), Status::Ok());
   const auto texts = page.Texts();
   EXPECT_EQ(texts.size(), 24u);
   EXPECT_EQ(std::count(texts.begin(), texts.end(), "0:00"), 1);
@@ -113,7 +113,7 @@ TEST_F(DialFace, MidnightSunRangeDrawsItsLastLineOnce) {
 
 TEST_F(DialFace, ALonePositionIsDrawn) {
   main.CalcTime = {12, 12, 60};
-  ASSERT_EQ(Draw(), kTrue);
+  ASSERT_EQ(Draw(), Status::Ok());
   EXPECT_EQ(page.Texts(), std::vector<std::string>{"12:00"});
 }
 
@@ -125,7 +125,7 @@ TEST_F(DialFace, ClockTimesWrapIntoTheDay) {
   for (const auto& [zone, wrapped] : {std::pair{0.0, "23:00"}, std::pair{-12.0, "15:00"}}) {
     page.Log.clear();
     main.Chart().Location().setTimeZone(zone);
-    ASSERT_EQ(Draw(), kTrue);
+    ASSERT_EQ(Draw(), Status::Ok());
     const auto texts = page.Texts();
     ASSERT_GT(texts.size(), 10u);
     for (const std::string& text : texts) {
@@ -140,7 +140,7 @@ TEST_F(DialFace, ClockTimesWrapIntoTheDay) {
 TEST_F(DialFace, DebugModeAddsTheShadowConstruction) {
   main.General.DebugMode = true;
   main.CalcTime = {15, 15, 60};
-  ASSERT_EQ(Draw(), kTrue);
+  ASSERT_EQ(Draw(), Status::Ok());
   const auto lines = page.Of(RecordOp::Line);
   ASSERT_EQ(lines.size(), 3u);
   const DialLayout l = A4Layout();
@@ -157,7 +157,7 @@ TEST_F(DialFace, ClockFaceUsesTheColoursOfTheClockState) {
   main.DialOption.LineWidth = 5;
   main.DialOption.LineStyle = false;
   TestClock clock(1);
-  ASSERT_EQ(DrawDialFace(main, clock, clock.Layout(), 2.0), kTrue);
+  ASSERT_EQ(DrawDialFace(main, clock, clock.Layout(), 2.0), Status::Ok());
   const auto lines = DrawnLines(clock.target);
   EXPECT_EQ(clock.target.State().Font, main.ClockTimeFont);  // not scaled
   EXPECT_EQ(LineLabelled(lines, "12")->line.State.ForeColor, main.ClockNightColor.HourLine);
@@ -173,7 +173,7 @@ TEST_F(DialFace, ClockFaceUsesTheColoursOfTheClockState) {
   }
 
   TestClock unknown(7);
-  ASSERT_EQ(DrawDialFace(main, unknown, unknown.Layout(), 1.0), kTrue);
+  ASSERT_EQ(DrawDialFace(main, unknown, unknown.Layout(), 1.0), Status::Ok());
   EXPECT_TRUE(unknown.target.Of(RecordOp::ForeColor).empty());
 }
 
@@ -181,7 +181,7 @@ TEST_F(DialFace, OtherSurfacesKeepTheirPenButGetTheFont) {
   SurfaceSetup setup = SurfaceSetup::PrinterA4();
   setup.Kind = DrawTargetKind::Other;
   RecordingTarget other(setup);
-  ASSERT_EQ(DrawDialFace(main, other, A4Layout(), 1.0), kTrue);
+  ASSERT_EQ(DrawDialFace(main, other, A4Layout(), 1.0), Status::Ok());
   for (const Record& r : other.Log) {
     EXPECT_TRUE(r.IsPrimitive() || r.Op == RecordOp::Font) << static_cast<int>(r.Op);
   }
@@ -190,23 +190,23 @@ TEST_F(DialFace, OtherSurfacesKeepTheirPenButGetTheFont) {
 
 TEST_F(DialFace, FailuresAreRecordedAndLeaveNoSunPositions) {
   PrepareModel(main, 70, 8);  // polar night
-  EXPECT_EQ(Draw(), kEngineErrorNumber);
-  EXPECT_EQ(main.LastErrSource(), "mdlChartSolarlib.gGetSunRiseSet");
-  EXPECT_EQ(main.LastErrDescription(), "極夜です。日の出・日の入時刻を算出できません。");
+  EXPECT_EQ(Draw(), Status::Error(kEngineErrorNumber));
+  EXPECT_EQ(main.LastError.Source, "mdlChartSolarlib.gGetSunRiseSet");
+  EXPECT_EQ(main.LastError.Description, "極夜です。日の出・日の入時刻を算出できません。");
   EXPECT_FALSE(main.Chart().SolarsExists());
 
   // A surface that refuses the third label keeps what was drawn before.
   PrepareModel(main);
   page.RefuseAfter(RecordOp::Text, 2);
-  EXPECT_EQ(Draw(), RecordingTarget::kRefusedNumber);
-  EXPECT_EQ(main.LastErrNumber(), RecordingTarget::kRefusedNumber);
+  EXPECT_EQ(Draw(), Status::Error(RecordingTarget::kRefusedNumber));
+  EXPECT_EQ(main.LastError.Number, RecordingTarget::kRefusedNumber);
   EXPECT_EQ(page.Of(RecordOp::Text).size(), 2u);
   EXPECT_FALSE(main.Chart().SolarsExists());
 
   // Success clears the record.
   page.RefuseAfter(RecordOp::Text, -1);
-  EXPECT_EQ(Draw(), kTrue);
-  EXPECT_EQ(main.LastErrNumber(), 0);
+  EXPECT_EQ(Draw(), Status::Ok());
+  EXPECT_EQ(main.LastError.Number, 0);
 }
 
 }  // namespace

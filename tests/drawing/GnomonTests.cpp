@@ -21,7 +21,7 @@ class Pattern : public ::testing::Test {
 
 // Latitude 35, A4: base 65, style 79.35, flaps 10 wide.
 TEST_F(Pattern, GnomonOutlineAndFoldLines) {
-  ASSERT_EQ(DrawGnomon(main, page, A4Layout(), 1.0, 1.0), kTrue);
+  ASSERT_EQ(DrawGnomon(main, page, A4Layout(), 1.0, 1.0), Status::Ok());
   const Record outline = page.Of(RecordOp::Polygon).at(0);
   const UserPoint expected[] = {{100, 200},           {62.7176, 226.1058}, {54.5261, 231.8416},
                                 {91.8085, 285.0865},  {100, 279.3507},     {108.1915, 285.0865},
@@ -46,7 +46,7 @@ TEST_F(Pattern, GnomonOutlineAndFoldLines) {
 
   page.Log.clear();
   main.DialOption.LineStyle = false;
-  ASSERT_EQ(DrawGnomon(main, page, A4Layout(), 1.0, 1.41), kTrue);
+  ASSERT_EQ(DrawGnomon(main, page, A4Layout(), 1.0, 1.41), Status::Ok());
   for (const Record& fold : page.Of(RecordOp::Line)) {
     EXPECT_EQ(fold.State.DrawStyle, PenStyle::Solid);
     EXPECT_EQ(fold.State.DrawWidth, 6);
@@ -55,7 +55,7 @@ TEST_F(Pattern, GnomonOutlineAndFoldLines) {
 
 TEST_F(Pattern, SouthernGnomonIsMirroredTopToBottom) {
   main.Chart().Location().setLatitude(-35);
-  ASSERT_EQ(DrawGnomon(main, page, A4Layout(), 1.0, 1.0), kTrue);
+  ASSERT_EQ(DrawGnomon(main, page, A4Layout(), 1.0, 1.0), Status::Ok());
   const Record outline = page.Of(RecordOp::Polygon).at(0);
   ExpectAt(page, outline.Points[4], 100, 200 - 79.3507);  // root above the top
   ExpectAt(page, outline.Points[1], 137.2824, 173.8942);
@@ -64,14 +64,14 @@ TEST_F(Pattern, SouthernGnomonIsMirroredTopToBottom) {
 
 TEST_F(Pattern, NearPoleSizesOverflowInsteadOfReachingTheDevice) {
   main.Chart().Location().setLatitude(89.9999999);
-  EXPECT_EQ(DrawGnomon(main, page, A4Layout(), 1.0, 1.0), kOverflowNumber);
-  EXPECT_EQ(main.LastErrDescription(), "オーバーフローしました。");
+  EXPECT_EQ(DrawGnomon(main, page, A4Layout(), 1.0, 1.0), Status::Error(kOverflowNumber));
+  EXPECT_EQ(main.LastError.Description, "オーバーフローしました。");
   EXPECT_TRUE(page.Of(RecordOp::Polygon).empty());
 }
 
 TEST_F(Pattern, PlacementMarksOnDialAndGnomon) {
   const DialLayout l = A4Layout();
-  ASSERT_EQ(DrawDialMarks(main, page, l, 1.0), kTrue);
+  ASSERT_EQ(DrawDialMarks(main, page, l, 1.0), Status::Ok());
   auto marks = page.Of(RecordOp::Ellipse);
   ASSERT_EQ(marks.size(), 3u);
   ExpectCircle(marks[0], {l.CenterX, l.CenterY - l.MiddleRadius}, 1.5);
@@ -83,7 +83,7 @@ TEST_F(Pattern, PlacementMarksOnDialAndGnomon) {
   EXPECT_EQ(marks[1].State.FillColor, main.DialColor.MarkLine);
 
   page.Log.clear();
-  ASSERT_EQ(DrawGnomonMarks(main, page, l, 1.0), kTrue);
+  ASSERT_EQ(DrawGnomonMarks(main, page, l, 1.0), Status::Ok());
   marks = page.Of(RecordOp::Ellipse);
   ASSERT_EQ(marks.size(), 5u);
   ExpectCircle(marks[0], {62.7176, 226.1058}, 1.5);
@@ -93,20 +93,20 @@ TEST_F(Pattern, PlacementMarksOnDialAndGnomon) {
 
   page.Log.clear();
   main.Chart().Location().setLatitude(0);  // the foot falls on the centre
-  ASSERT_EQ(DrawDialMarks(main, page, l, 1.0), kTrue);
+  ASSERT_EQ(DrawDialMarks(main, page, l, 1.0), Status::Ok());
   EXPECT_EQ(page.Of(RecordOp::Ellipse)[0].Points, page.Of(RecordOp::Ellipse)[2].Points);
 
   page.Log.clear();
   main.DialOption.PrintMark = false;
-  EXPECT_EQ(DrawDialMarks(main, page, l, 1.0), kTrue);
-  EXPECT_EQ(DrawGnomonMarks(main, page, l, 1.0), kTrue);
+  EXPECT_EQ(DrawDialMarks(main, page, l, 1.0), Status::Ok());
+  EXPECT_EQ(DrawGnomonMarks(main, page, l, 1.0), Status::Ok());
   EXPECT_TRUE(page.Log.empty());
 }
 
 TEST_F(Pattern, RingsTicksAndLetters) {
   const DialLayout l = A4Layout();
   main.Chart().Location().setLatitude(-35);  // N stays at the top
-  ASSERT_EQ(DrawDialRings(main, page, l, 1.0), kTrue);
+  ASSERT_EQ(DrawDialRings(main, page, l, 1.0), Status::Ok());
   const double h = page.TextHeight("N"), w = page.TextWidth("N");
   const auto rings = page.Of(RecordOp::Ellipse);
   ASSERT_EQ(rings.size(), 2u);
@@ -142,7 +142,7 @@ TEST_F(Pattern, RingsTicksAndLetters) {
 
 TEST_F(Pattern, RingsOnTheClockAndOnOtherSurfaces) {
   TestClock clock(1);
-  ASSERT_EQ(DrawDialRings(main, clock, clock.Layout(), 3.0), kTrue);
+  ASSERT_EQ(DrawDialRings(main, clock, clock.Layout(), 3.0), Status::Ok());
   const auto rings = clock.target.Of(RecordOp::Ellipse);
   EXPECT_EQ(rings[0].State.FillColor, main.ClockNightColor.TimeFill);
   EXPECT_EQ(rings[1].State.FillColor, main.ClockNightColor.InnerFill);
@@ -156,7 +156,7 @@ TEST_F(Pattern, RingsOnTheClockAndOnOtherSurfaces) {
   SurfaceSetup setup = SurfaceSetup::PrinterA4();
   setup.Kind = DrawTargetKind::Other;
   RecordingTarget other(setup);
-  ASSERT_EQ(DrawDialRings(main, other, A4Layout(), 2.0), kTrue);
+  ASSERT_EQ(DrawDialRings(main, other, A4Layout(), 2.0), Status::Ok());
   for (const Record& r : other.Log) EXPECT_TRUE(r.IsPrimitive() || r.Op == RecordOp::Font);
   EXPECT_EQ(other.State().Font.Size, 32);
 }

@@ -11,7 +11,7 @@ class Information : public ::testing::Test {
     main.Chart().Location().setTimeZone(9);
     main.Chart().Season().setEquationOfTime(0);
   }
-  int32_t Draw() { return DrawInformation(main, page, A4Layout(), 1.0); }
+  Status Draw() { return DrawInformation(main, page, A4Layout(), 1.0); }
   MainModel main;
   RecordingTarget page;  // margins 15 - 4.2333 mm inside the printable area
   const double margin = 15 - 100 * 25.4 / 600;
@@ -19,7 +19,7 @@ class Information : public ::testing::Test {
 };
 
 TEST_F(Information, BlockTextsAndPlacement) {
-  ASSERT_EQ(Draw(), kTrue);
+  ASSERT_EQ(Draw(), Status::Ok());
   const auto texts = page.Texts();
   ASSERT_EQ(texts.size(), 10u);
   const std::vector<std::string> block(texts.begin(), texts.begin() + 7);
@@ -57,7 +57,7 @@ TEST_F(Information, DateBasisTimeSystemAndPlace) {
   main.Chart().Season().setEquationOfTime(-0.2);
   main.Chart().setTimeSystem(kMeanStandardTime);
   main.Chart().Location().setLatitude(-33.9);  // outside the magnetic area
-  ASSERT_EQ(Draw(), kTrue);
+  ASSERT_EQ(Draw(), Status::Ok());
   const auto texts = page.Texts();
   ASSERT_EQ(texts.size(), 10u);
   EXPECT_EQ(texts[0], "日付 : 3月5日");
@@ -75,7 +75,7 @@ TEST_F(Information, DateBasisTimeSystemAndPlace) {
   main.Chart().setTimeSystem(kTrueSolarTime);
   main.Chart().Season().setEquationOfTime(0);
   main.Chart().Location().setLongitude(130.5);  // dial 18 minutes behind the clock
-  ASSERT_EQ(Draw(), kTrue);
+  ASSERT_EQ(Draw(), Status::Ok());
   EXPECT_EQ(page.Texts()[7], "日時計の時刻+0時間18分00秒が中央標準時です。");
 }
 
@@ -106,20 +106,20 @@ TEST_F(Information, EnglishWordsDatesAndAnglesInALatinFace) {
 
 TEST_F(Information, NothingWithoutPrintInfoAndFailureOnAMuteDevice) {
   main.DialOption.PrintInfo = false;
-  EXPECT_EQ(Draw(), kTrue);
+  EXPECT_EQ(Draw(), Status::Ok());
   EXPECT_TRUE(page.Log.empty());
 
   main.DialOption.PrintInfo = true;
   page.OffsetUnknown = true;
-  EXPECT_EQ(Draw(), RecordingTarget::kRefusedNumber);
-  EXPECT_EQ(main.LastErrDescription(), "プロパティの値が不正です。");
+  EXPECT_EQ(Draw(), Status::Error(RecordingTarget::kRefusedNumber));
+  EXPECT_EQ(main.LastError.Description, "プロパティの値が不正です。");
   EXPECT_TRUE(page.Log.empty());
 }
 
 // 15 mm from every paper edge, whatever the printer cannot reach.
 TEST_F(Information, MarginFrameOnPrinterAndPreview) {
   main.General.DebugMode = true;
-  ASSERT_EQ(DrawMarginFrame(main, page), kTrue);
+  ASSERT_EQ(DrawMarginFrame(main, page), Status::Ok());
   const Record frame = page.Of(RecordOp::Rectangle).at(0);
   EXPECT_EQ(frame.Points, (std::vector<DevicePoint>{{254, 254}, {4506, 6561}}));
   EXPECT_EQ(frame.State.ForeColor, 0);
@@ -127,14 +127,14 @@ TEST_F(Information, MarginFrameOnPrinterAndPreview) {
 
   RecordingTarget preview(SurfaceSetup::PreviewA4());
   main.General.DebugMode = false;
-  ASSERT_EQ(DrawMarginFrame(main, preview), kTrue);
+  ASSERT_EQ(DrawMarginFrame(main, preview), Status::Ok());
   const Record screenFrame = preview.Of(RecordOp::Rectangle).at(0);
   EXPECT_EQ(screenFrame.Points, (std::vector<DevicePoint>{{57, 57}, {737, 1066}}));
   EXPECT_EQ(screenFrame.State.ForeColor, preview.ButtonFaceColor());
 }
 
 TEST_F(Information, PageTitle) {
-  ASSERT_EQ(DrawPageTitle(main, page, A4Layout(), 2.0, 1, 2), kTrue);
+  ASSERT_EQ(DrawPageTitle(main, page, A4Layout(), 2.0, 1, 2), Status::Ok());
   EXPECT_EQ(page.Texts(), (std::vector<std::string>{"Umbrafex Version 3.04", "Page 1/2"}));
   EXPECT_EQ(page.State().Font, (FontSpec{"Arial", 20, true, false, false, false}));
   EXPECT_EQ(page.State().ForeColor, 0);

@@ -212,7 +212,7 @@ class RecordingTarget : public DrawTarget {
                     double height) override {
     Change(RecordOp::Picture);
     for (const std::string& missing : MissingPictures) {
-      if (missing == source) throw RaisedError(481, "RecordingTarget", "ピクチャが不正です。");
+      if (missing == source) RaiseError(481, "RecordingTarget", "ピクチャが不正です。");
     }
     Record& r = Push(RecordOp::Picture);
     r.Text = source;
@@ -279,14 +279,13 @@ class RecordingTarget : public DrawTarget {
   }
 
   int32_t Offset(int32_t pixels) const {
-    if (OffsetUnknown)
-      throw RaisedError(kRefusedNumber, "RecordingTarget", "プロパティの値が不正です。");
+    if (OffsetUnknown) RaiseError(kRefusedNumber, "RecordingTarget", "プロパティの値が不正です。");
     return pixels;
   }
   void Change(RecordOp op) {
     if (op != refusedOp_ || refuseCountdown_ < 0) return;
     if (refuseCountdown_-- == 0) {
-      throw RaisedError(kRefusedNumber, "RecordingTarget", "プロパティの値が不正です。");
+      RaiseError(kRefusedNumber, "RecordingTarget", "プロパティの値が不正です。");
     }
   }
   template <typename T>

@@ -17,15 +17,15 @@ struct Sheet {
     PrepareModel(main, latitude);
     layout = {105, 110, 75, 65, 30, 105, 200};
   }
-  int32_t Draw() {
-    for (int32_t status :
+  Status Draw() {
+    for (Status status :
          {DrawDialRings(main, page, layout, 1.0), DrawDialFace(main, page, layout, 1.0),
           DrawGnomon(main, page, layout, 1.0, 1.0), DrawDialMarks(main, page, layout, 1.0),
           DrawGnomonLabels(main, page, layout, 1.0, 1.0),
           DrawSheetKey(main, page, layout, 1.0, 1.0, 1, 1)}) {
-      if (status != kTrue) return status;
+      if (!status.ok()) return status;
     }
-    return kTrue;
+    return Status::Ok();
   }
   MainModel main;
   RecordingTarget page;
@@ -36,7 +36,7 @@ TEST(SheetLines, NothingOnPaperIsAHairlineAndCutsAreHeavierThanFolds) {
   Sheet sheet(35);
   sheet.main.DialOption.LineWidth = 0.1;  // a dial pen thinner than paper takes
   sheet.main.CalcTime.Interval = 20;
-  ASSERT_EQ(sheet.Draw(), kTrue);
+  ASSERT_EQ(sheet.Draw(), Status::Ok());
   for (const Record& r : sheet.page.Primitives()) {
     if (r.Op == RecordOp::Text) continue;
     EXPECT_GE(r.State.DrawWidth, 0.2 * kPixelsPerMm - 0.5) << static_cast<int>(r.Op);
@@ -48,7 +48,7 @@ TEST(SheetLines, NothingOnPaperIsAHairlineAndCutsAreHeavierThanFolds) {
 
   // The clock keeps its one-pixel pens.
   TestClock clock;
-  ASSERT_EQ(DrawDialFace(sheet.main, clock, clock.Layout(), 1.0), kTrue);
+  ASSERT_EQ(DrawDialFace(sheet.main, clock, clock.Layout(), 1.0), Status::Ok());
   for (const Record& r : clock.target.Of(RecordOp::Line)) EXPECT_EQ(r.State.DrawWidth, 1);
 }
 
@@ -57,7 +57,7 @@ TEST(SheetLines, NothingOnPaperIsAHairlineAndCutsAreHeavierThanFolds) {
 TEST(SheetLines, KeyNamesCutFoldAndGlueInAFreeCorner) {
   for (double latitude : {5.0, 35.0, -35.0, 44.0}) {
     Sheet sheet(latitude);
-    ASSERT_EQ(sheet.Draw(), kTrue);
+    ASSERT_EQ(sheet.Draw(), Status::Ok());
     RecordingTarget& page = sheet.page;
     const PageMargins m = PageMarginsOf(page);
     for (const char* word : {"切り取り線", "山折り線", "谷折り線", "のりしろ"}) {
@@ -86,7 +86,7 @@ TEST(SheetLines, KeyNamesCutFoldAndGlueInAFreeCorner) {
 TEST(SheetLines, GnomonLabelNamesTheFoldAndTheLatitude) {
   for (const auto& [latitude, inside] : {std::pair{35.0, true}, std::pair{5.0, false}}) {
     Sheet sheet(latitude);
-    ASSERT_EQ(DrawGnomonLabels(sheet.main, sheet.page, sheet.layout, 1.0, 1.0), kTrue);
+    ASSERT_EQ(DrawGnomonLabels(sheet.main, sheet.page, sheet.layout, 1.0, 1.0), Status::Ok());
     const auto texts = sheet.page.Of(RecordOp::Text);
     ASSERT_EQ(texts.size(), 3u);
     const Record& label = texts[0];
@@ -145,7 +145,7 @@ TEST(HourLabels, NeverTouchAndStayReadable) {
     for (int16_t interval : {10, 60}) {
       Sheet sheet(latitude);
       sheet.main.CalcTime.Interval = interval;
-      ASSERT_EQ(DrawDialFace(sheet.main, sheet.page, sheet.layout, 1.0), kTrue);
+      ASSERT_EQ(DrawDialFace(sheet.main, sheet.page, sheet.layout, 1.0), Status::Ok());
       const auto texts = sheet.page.Of(RecordOp::Text);
       ASSERT_GE(texts.size(), 3u) << latitude;
       EXPECT_NE(sheet.page.FindText("12:00"), nullptr) << latitude;

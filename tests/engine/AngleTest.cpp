@@ -9,13 +9,13 @@ namespace {
 
 DmsAngle DmsOf(Chart& chart, double degrees) {
   DmsAngle dms{99, 99, 99};
-  EXPECT_EQ(chart.ConvDmsAngle(degrees, dms), kTrue) << degrees;
+  EXPECT_EQ(chart.ConvDmsAngle(degrees, dms), Status::Ok()) << degrees;
   return dms;
 }
 
 double DegreesOf(Chart& chart, DmsAngle dms) {
   double degrees = -12345;
-  EXPECT_EQ(chart.ConvDegAngle(dms, degrees), kTrue);
+  EXPECT_EQ(chart.ConvDegAngle(dms, degrees), Status::Ok());
   return degrees;
 }
 
@@ -44,7 +44,7 @@ TEST(Angles, SixteenBitOverflow) {
   Chart chart;
   for (double big : {32768.0, -32768.0, 40000.0, 32767.99999999}) {
     DmsAngle dms{1, 2, 3};
-    EXPECT_EQ(chart.ConvDmsAngle(big, dms), 6) << big;
+    EXPECT_EQ(chart.ConvDmsAngle(big, dms), Status::Error(6)) << big;
     EXPECT_EQ(chart.ErrNumber(), 6);
     EXPECT_EQ(dms, (DmsAngle{1, 2, 3}));
     EXPECT_EQ(chart.FormatDegAngle(big, "+-", ": "), "");
@@ -56,13 +56,15 @@ TEST(Angles, SixteenBitOverflow) {
        {DmsAngle{-32768, 0, 0}, DmsAngle{32767, 100, 0}, DmsAngle{0, -32768, 0},
         DmsAngle{0, 0, -32768}, DmsAngle{0, 32767, 100}}) {
     double degrees = 12.5;
-    EXPECT_EQ(chart.ConvDegAngle(big, degrees), 6) << big[0] << " " << big[1] << " " << big[2];
+    EXPECT_EQ(chart.ConvDegAngle(big, degrees), Status::Error(6))
+        << big[0] << " " << big[1] << " " << big[2];
     EXPECT_EQ(chart.ErrNumber(), 6);
     EXPECT_EQ(degrees, 12.5);
   }
   double degrees = 0;
-  EXPECT_EQ(chart.ConvDegAngle({32767, 59, 0}, degrees), kTrue);
-  EXPECT_EQ(chart.ConvDegAngle({0, 32767, 0}, degrees), kTrue) << "32767 minutes carry a degree";
+  EXPECT_EQ(chart.ConvDegAngle({32767, 59, 0}, degrees), Status::Ok());
+  EXPECT_EQ(chart.ConvDegAngle({0, 32767, 0}, degrees), Status::Ok())
+      << "32767 minutes carry a degree";
   EXPECT_EQ(degrees, 1);
 }
 
@@ -126,13 +128,8 @@ TEST(AngleText, SexagesimalArrays) {
   EXPECT_EQ(chart.FormatDmsAngle(zero, "+-", ""), "00000");
   const std::vector<int16_t> plain{5, 7, 9};
   const std::vector<int16_t> shortArray{1, 2};
-  try {
-    chart.FormatDmsAngle(shortArray, "", "");
-    ADD_FAILURE() << "a short array was formatted";
-  } catch (const RaisedError& e) {
-    EXPECT_EQ(e.Number(), 9);
-    EXPECT_EQ(chart.ErrNumber(), 9);
-  }
+  EXPECT_EQ(TrapStatus([&] { chart.FormatDmsAngle(shortArray, "", ""); }), Status::Error(9));
+  EXPECT_EQ(chart.ErrNumber(), 9);
   EXPECT_EQ(chart.FormatDmsAngle(plain, "EW", "度分秒"), "E5度07分09秒");
   EXPECT_EQ(chart.ErrNumber(), 0) << "a success leaves no earlier error behind";
 }

@@ -21,13 +21,13 @@ TEST(ChartState, TwoChartsDoNotDisturbEachOther) {
   EXPECT_EQ(second.Season().CalcDate(), 356);
   EXPECT_EQ(second.Season().EquationOfTime(), 0.0355813744882894);
 
-  EXPECT_THROW(first.Location().setLongitude(-200), RaisedError);
+  EXPECT_FALSE(TrapStatus([&] { first.Location().setLongitude(-200); }).ok());
   EXPECT_EQ(first.ErrSource(), "Location.Longitude");
   EXPECT_EQ(second.ErrNumber(), 0);
   EXPECT_EQ(second.ErrSource(), "");
 
-  ASSERT_EQ(second.AddSolars(12, 12, 0), kTrue);
-  ASSERT_EQ(first.AddSolars(12, 14, 60), kTrue);
+  ASSERT_EQ(second.AddSolars(12, 12, 0), Status::Ok());
+  ASSERT_EQ(first.AddSolars(12, 14, 60), Status::Ok());
   EXPECT_EQ(second.Solars()->CountSolars(), 1);
   EXPECT_NEAR(second.Solars()->Solar(1).Altitude(), 31.9, 1e-9);
   EXPECT_EQ(second.Solars()->Solar(1).CalcTime(), 12) << "read in the second chart's time system";
@@ -41,7 +41,7 @@ TEST(ChartState, SeasonFollowsItsOwnChartsModes) {
   leap.Season().setCalcDate(79);
   common.Season().setCalcDate(79);
   EXPECT_NE(leap.Season().SolarDeclination(), common.Season().SolarDeclination());
-  EXPECT_THROW(common.Season().setCalcDate(366), RaisedError);
+  EXPECT_FALSE(TrapStatus([&] { common.Season().setCalcDate(366); }).ok());
   leap.Season().setCalcDate(366);
 }
 

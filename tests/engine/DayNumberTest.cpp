@@ -11,13 +11,13 @@ constexpr const char* kBadDate = "不正な日付が指定されています。"
 
 CalcDateArray MonthDayOf(Chart& chart, int16_t totalDays) {
   CalcDateArray monthDay{-7, -7};
-  EXPECT_EQ(chart.ConvCalcDate(totalDays, monthDay), kTrue) << totalDays;
+  EXPECT_EQ(chart.ConvCalcDate(totalDays, monthDay), Status::Ok()) << totalDays;
   return monthDay;
 }
 
 int16_t DayNumberOf(Chart& chart, int16_t month, int16_t day) {
   int16_t totalDays = -7;
-  EXPECT_EQ(chart.ConvTotalDays({month, day}, totalDays), kTrue) << month << "/" << day;
+  EXPECT_EQ(chart.ConvTotalDays({month, day}, totalDays), Status::Ok()) << month << "/" << day;
   return totalDays;
 }
 
@@ -58,7 +58,7 @@ TEST(DayNumbers, OutOfRangeDayNumbersFailWithTheRecordFilled) {
   Chart chart;
   for (int16_t day : {int16_t{0}, int16_t{-1}, int16_t{366}, int16_t{-32768}}) {
     CalcDateArray monthDay{4, 5};
-    EXPECT_EQ(chart.ConvCalcDate(day, monthDay), kEngineErrorNumber) << day;
+    EXPECT_EQ(chart.ConvCalcDate(day, monthDay), Status::Error(kEngineErrorNumber)) << day;
     EXPECT_EQ(monthDay, (CalcDateArray{4, 5})) << "the caller's array is left alone";
     EXPECT_EQ(chart.ErrNumber(), kEngineErrorNumber);
     EXPECT_EQ(chart.ErrSource(), "mdlChartSolarlib.gConvCalcDate");
@@ -66,9 +66,9 @@ TEST(DayNumbers, OutOfRangeDayNumbersFailWithTheRecordFilled) {
   }
   chart.setLeapYear(true);
   CalcDateArray monthDay{};
-  EXPECT_EQ(chart.ConvCalcDate(367, monthDay), kEngineErrorNumber);
+  EXPECT_EQ(chart.ConvCalcDate(367, monthDay), Status::Error(kEngineErrorNumber));
   // A success clears the record again.
-  EXPECT_EQ(chart.ConvCalcDate(1, monthDay), kTrue);
+  EXPECT_EQ(chart.ConvCalcDate(1, monthDay), Status::Ok());
   EXPECT_EQ(chart.ErrNumber(), 0);
   EXPECT_EQ(chart.ErrSource(), "");
 }
@@ -78,14 +78,14 @@ TEST(DayNumbers, InvalidDatesFail) {
   const CalcDateArray bad[] = {{2, 29}, {0, 1}, {13, 1}, {4, 31}, {1, 0}, {1, 32}, {-1, 5}};
   for (const auto& monthDay : bad) {
     int16_t totalDays = 77;
-    EXPECT_EQ(chart.ConvTotalDays(monthDay, totalDays), kEngineErrorNumber);
+    EXPECT_EQ(chart.ConvTotalDays(monthDay, totalDays), Status::Error(kEngineErrorNumber));
     EXPECT_EQ(totalDays, 77);
     EXPECT_EQ(chart.ErrSource(), "mdlChartSolarlib.gConvTotalDays");
     EXPECT_EQ(chart.ErrDescription(), kBadDate);
   }
   chart.setLeapYear(true);
   int16_t totalDays = 0;
-  EXPECT_EQ(chart.ConvTotalDays({2, 30}, totalDays), kEngineErrorNumber);
+  EXPECT_EQ(chart.ConvTotalDays({2, 30}, totalDays), Status::Error(kEngineErrorNumber));
 }
 
 TEST(DayNumbers, LeapYearRuleAndItsRange) {

@@ -12,15 +12,11 @@
 inline void ExpectRaised(const Chart& chart, const std::function<void()>& call,
                          const std::string& source, const std::string& text,
                          int32_t number = kEngineErrorNumber) {
-  try {
-    call();
-    ADD_FAILURE() << source << " did not raise";
-  } catch (const RaisedError& e) {
-    EXPECT_EQ(e.Number(), number);
-    EXPECT_EQ(e.Source(), source);
-    EXPECT_EQ(e.Description(), text);
-    EXPECT_EQ(chart.ErrNumber(), number);
-    EXPECT_EQ(chart.ErrSource(), source);
-    EXPECT_EQ(chart.ErrDescription(), text);
-  }
+  ErrorRecord raised;
+  EXPECT_EQ(TrapStatus(raised, call), Status::Error(number)) << source;
+  EXPECT_EQ(raised.Source, source);
+  EXPECT_EQ(raised.Description, text);
+  EXPECT_EQ(chart.ErrNumber(), number);
+  EXPECT_EQ(chart.ErrSource(), source);
+  EXPECT_EQ(chart.ErrDescription(), text);
 }

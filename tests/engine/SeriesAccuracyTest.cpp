@@ -85,9 +85,9 @@ TEST(SeriesAccuracy, SunriseAgainstTheAlmanacsHorizon) {
     GetSolarDeclination(day, leap, d);
     const double reference = Almanac(n).declination;
     for (int latitude = -60; latitude <= 60; latitude += 5) {
-      EngineErrorRecord error;
+      ErrorRecord error;
       double rise = 0, set = 0;
-      ASSERT_EQ(GetSunRiseSet(error, latitude, d, rise, set), kTrue);
+      ASSERT_EQ(GetSunRiseSet(error, latitude, d, rise, set), Status::Ok());
       const double late = (rise - Rise(latitude, reference, -0.833)) * 60;
       wideMin = std::min(wideMin, late);
       wideMax = std::max(wideMax, late);

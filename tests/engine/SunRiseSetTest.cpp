@@ -43,16 +43,13 @@ TEST(SunRiseSet, MidnightSunAndPolarNight) {
 
   SolarChart south(-70, 23.45);
   EXPECT_EQ(south.chart.Season().NightState(), 2);
-  try {
-    south.chart.Season().SunRiseTime();
-    ADD_FAILURE() << "polar night gave a sunrise";
-  } catch (const RaisedError& e) {
-    EXPECT_EQ(e.Number(), kEngineErrorNumber);
-    EXPECT_EQ(e.Source(), "mdlChartSolarlib.gGetSunRiseSet");
-    EXPECT_EQ(e.Description(), kPolarNight);
-  }
+  ErrorRecord raised;
+  EXPECT_EQ(TrapStatus(raised, [&] { south.chart.Season().SunRiseTime(); }),
+            Status::Error(kEngineErrorNumber));
+  EXPECT_EQ(raised.Source, "mdlChartSolarlib.gGetSunRiseSet");
+  EXPECT_EQ(raised.Description, kPolarNight);
   EXPECT_EQ(south.chart.ErrDescription(), kPolarNight);
-  EXPECT_THROW(south.chart.Season().SunSetTime(), RaisedError);
+  EXPECT_FALSE(TrapStatus([&] { south.chart.Season().SunSetTime(); }).ok());
 }
 
 TEST(SunRiseSet, NightStateBoundariesAreInclusive) {
@@ -85,8 +82,8 @@ TEST(SunRiseSet, RightAtTheBoundaryTheSunStillRises) {
       declination = std::nextafter(declination, 0.0);
       if (GetNightState(declination, latitude) != 0) continue;
       double rise = -1, set = -1;
-      EngineErrorRecord error;
-      ASSERT_EQ(GetSunRiseSet(error, latitude, declination, rise, set), kTrue)
+      ErrorRecord error;
+      ASSERT_EQ(GetSunRiseSet(error, latitude, declination, rise, set), Status::Ok())
           << latitude << " " << declination;
       EXPECT_LT(rise, 0.1);
       EXPECT_GT(set, 23.9);
@@ -104,8 +101,8 @@ TEST(SunRiseSet, ArcPairsAcceptTheirEndsAndRejectBeyond) {
   EXPECT_EQ(ArcSinPair(1.00000001).first, 1.570796326794895) << "equal to 1 in single precision";
   EXPECT_NEAR(ArcCosPair(0.5).second, kPi / 3, 1e-14);
   EXPECT_NEAR(ArcSinPair(0.5).second, kPi - kPi / 6, 1e-14);
-  EXPECT_THROW(ArcCosPair(1.001), RaisedError);
-  EXPECT_THROW(ArcSinPair(-1.001), RaisedError);
+  EXPECT_FALSE(TrapStatus([&] { ArcCosPair(1.001); }).ok());
+  EXPECT_FALSE(TrapStatus([&] { ArcSinPair(-1.001); }).ok());
 }
 
 TEST(TimeSystems, StandardTimeFollowsMeridianLongitudeAndEquation) {

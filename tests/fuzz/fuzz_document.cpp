@@ -29,15 +29,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (!WriteFileAtomically(input, std::string(reinterpret_cast<const char*>(data), size))) return 0;
 
   MainModel model;
-  if (model.OpenDocument(input) != kTrue) {
-    const std::string& text = model.LastErrDescription();
+  if (!model.OpenDocument(input).ok()) {
+    const std::string& text = model.LastError.Description;
     if (text != "この形式のファイルは開くことができません。" &&
         !EndsWith(text, "を開くことができません。")) {
       std::abort();
     }
     return 0;
   }
-  if (model.SaveDocument(saved) != kTrue) std::abort();
+  if (!model.SaveDocument(saved).ok()) std::abort();
   // Reals are written to 15 significant digits, which may carry a value
   // just inside an open range onto its limit (89.99999999999999 becomes 90).
   const Chart& chart = model.Chart();
@@ -47,6 +47,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     return 0;
   }
   MainModel reopened;
-  if (reopened.OpenDocument(saved) != kTrue) std::abort();
+  if (!reopened.OpenDocument(saved).ok()) std::abort();
   return 0;
 }

@@ -57,15 +57,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   MainModel model;
   LoadPreferences(model);
   RequireHoldableDesign(model);
-  if (model.OpenDocument(document) != kTrue) {
-    const std::string& text = model.LastErrDescription();
+  if (!model.OpenDocument(document).ok()) {
+    const std::string& text = model.LastError.Description;
     if (text != "この形式のファイルは開くことができません。" &&
         !EndsWith(text, "を開くことができません。")) {
       std::abort();
     }
   } else {
     RequireHoldableDesign(model);
-    if (model.SaveDocument(saved) != kTrue) std::abort();
+    if (!model.SaveDocument(saved).ok()) std::abort();
   }
 
   // The preferences written at exit come back at the next start.

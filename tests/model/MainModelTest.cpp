@@ -108,26 +108,26 @@ TEST(MainModel, ZoneTheEngineRefusesKeepsItsDefault) {
 TEST(MainModel, ApplySeasonUsesTheDayOrTheLocalSummerSolstice) {
   MainModel model;
   model.Chart().Location().setLatitude(-35);
-  ASSERT_EQ(model.ApplySeason(), kTrue);
+  ASSERT_EQ(model.ApplySeason(), Status::Ok());
   EXPECT_EQ(model.Chart().Season().CalcSeason(), 8);
   EXPECT_EQ(model.Chart().Season().EquationOfTime(), 0);
 
   model.Season.AdjustEquation = true;
   model.Season.SeasonDate = {2025, 3, 1};
   model.Chart().setLeapYear(false);
-  ASSERT_EQ(model.ApplySeason(), kTrue);
+  ASSERT_EQ(model.ApplySeason(), Status::Ok());
   EXPECT_EQ(model.Chart().Season().CalcDate(), 60);
   EXPECT_NE(model.Chart().Season().EquationOfTime(), 0);
 
   // 29 February on a chart without leap year: the engine's error is recorded.
   model.Season.SeasonDate = {2025, 2, 29};
-  EXPECT_EQ(model.ApplySeason(), kEngineErrorNumber);
-  EXPECT_EQ(model.LastErrNumber(), kEngineErrorNumber);
-  EXPECT_FALSE(model.LastErrDescription().empty());
+  EXPECT_EQ(model.ApplySeason(), Status::Error(kEngineErrorNumber));
+  EXPECT_EQ(model.LastError.Number, kEngineErrorNumber);
+  EXPECT_FALSE(model.LastError.Description.empty());
   EXPECT_EQ(model.Chart().Season().CalcDate(), 60);
   model.Chart().setLeapYear(true);
-  EXPECT_EQ(model.ApplySeason(), kTrue);
-  EXPECT_EQ(model.LastErrNumber(), 0);
+  EXPECT_EQ(model.ApplySeason(), Status::Ok());
+  EXPECT_EQ(model.LastError.Number, 0);
   EXPECT_EQ(model.Chart().Season().CalcDate(), 60);
 }
 

@@ -136,7 +136,7 @@ bool RunSession(const WindowHooks& hooks, Dice& dice, RandomFileDialogs& files) 
   LoadPreferences(model);
   MainWindow window(model, hooks);
   if (!window.Load()) {
-    ++Stats().faults["the main window did not load: " + model.LastErrDescription()];
+    ++Stats().faults["the main window did not load: " + model.LastError.Description];
     return false;
   }
   window.PlaceOnScreen();

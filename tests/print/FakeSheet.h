@@ -62,13 +62,13 @@ class FakeDocument : public PrintDevice {
   int16_t PaperSize() const override { return paper_; }
   int16_t Orientation() const override { return orientation_; }
   void StartDoc() override {
-    if (failStart) throw RaisedError(482, "Printer", "start refused");
+    if (failStart) RaiseError(482, "Printer", "start refused");
     log_.push_back("start");
   }
   DrawTarget& Page() override { return sheet_; }
   void NewPage() override { log_.push_back("new page"); }
   void EndDoc() override {
-    if (failEnd) throw RaisedError(75, "Printer", "end refused");
+    if (failEnd) RaiseError(75, "Printer", "end refused");
     log_.push_back("end");
   }
   void KillDoc() noexcept override { log_.push_back("kill"); }

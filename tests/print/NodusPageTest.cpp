@@ -41,12 +41,14 @@ std::string DrawPage(MainModel& main, bool plain, RecordingSheet& sheet) {
       LayoutPage(1.0, kPortrait, 1, main.Chart().Location().Latitude(), 210, 297);
   SundialRoutines routines;
   if (plain) {
-    routines.DialLines = [](DialDesign, DrawTarget&, const DialLayout&, double) { return kTrue; };
+    routines.DialLines = [](DialDesign, DrawTarget&, const DialLayout&, double) {
+      return Status::Ok();
+    };
     routines.NodusMark = routines.DialLines;
-    routines.ScaleBar = [](DialDesign, DrawTarget&, double) { return kTrue; };
+    routines.ScaleBar = [](DialDesign, DrawTarget&, double) { return Status::Ok(); };
   }
-  EXPECT_EQ(DrawSundialPage(main, sheet, layout, 1.0, 1.0, 1, 1, routines), kTrue)
-      << main.LastErrDescription();
+  EXPECT_EQ(DrawSundialPage(main, sheet, layout, 1.0, 1.0, 1, 1, routines), Status::Ok())
+      << main.LastError.Description;
   return sheet.log.str();
 }
 
@@ -61,8 +63,8 @@ TEST(NodusPage, DocumentsWithoutTheNewKeysDrawAsBeforeWithTheScaleBarHidden) {
     MainModel main;
     std::string path = UMBRAFEX_TEST_DATA_DIR;  // tests/data: the samples sit beside it
     path = path.substr(0, path.rfind('/')) + "/fuzz/corpus/document/" + name;
-    ASSERT_EQ(main.OpenDocument(path), kTrue) << name << ": " << main.LastErrDescription();
-    ASSERT_EQ(main.ApplySeason(), kTrue);
+    ASSERT_EQ(main.OpenDocument(path), Status::Ok()) << name << ": " << main.LastError.Description;
+    ASSERT_EQ(main.ApplySeason(), Status::Ok());
     EXPECT_TRUE(main.DialOption.ScaleBar) << "shown unless the design hides it";
     main.DialOption.ScaleBar = false;
     EXPECT_EQ(DrawPage(main, false), DrawPage(main, true)) << name;
@@ -71,7 +73,7 @@ TEST(NodusPage, DocumentsWithoutTheNewKeysDrawAsBeforeWithTheScaleBarHidden) {
 
 TEST(NodusPage, ScaleBarIsOneHundredMillimetresWithATickEveryTen) {
   MainModel main;
-  ASSERT_EQ(main.ApplySeason(), kTrue);
+  ASSERT_EQ(main.ApplySeason(), Status::Ok());
   RecordingSheet sheet;
   DrawPage(main, false, sheet);
   int bars = 0, ticks = 0;
@@ -86,7 +88,7 @@ TEST(NodusPage, ScaleBarIsOneHundredMillimetresWithATickEveryTen) {
 TEST(NodusPage, CurvesNodusMarkAndHeightAppearWhenAsked) {
   MainModel main;
   main.Chart().setTimeSystem(1);
-  ASSERT_EQ(main.ApplySeason(), kTrue);
+  ASSERT_EQ(main.ApplySeason(), Status::Ok());
   main.DialOption.ScaleBar = false;
   const std::string plain = DrawPage(main, false);
   main.DialOption.DateLines = 1;

@@ -20,7 +20,7 @@ TEST(OutputChecksTest, PolarNightStopsAndPageSplitWarnsOnlyNorthOfTheLimit) {
   main.Chart().Location().setLatitude(75);
   main.Season.AdjustEquation = true;
   main.Season.SeasonDate = {2026, 12, 21};
-  ASSERT_EQ(main.ApplySeason(), kTrue);
+  ASSERT_EQ(main.ApplySeason(), Status::Ok());
   std::ostringstream err;
   EXPECT_FALSE(CheckOutputForScript(main, kPaperA4, kPortrait, 1, err));
   EXPECT_NE(err.str().find("日時計を作成することはできません。"), std::string::npos);
@@ -36,7 +36,7 @@ TEST(OutputChecksTest, PolarNightStopsAndPageSplitWarnsOnlyNorthOfTheLimit) {
         Case{35, kPaperB5, kLandscape, 1, true}, Case{49, kPaperA3, kPortrait, 1, false}}) {
     main.Season.AdjustEquation = false;
     main.Chart().Location().setLatitude(c.latitude);
-    ASSERT_EQ(main.ApplySeason(), kTrue);
+    ASSERT_EQ(main.ApplySeason(), Status::Ok());
     std::ostringstream notes;
     EXPECT_TRUE(CheckOutputForScript(main, c.paper, c.orientation, c.pages, notes));
     EXPECT_EQ(notes.str().find("印刷範囲からはみ出る可能性があります。") != std::string::npos,
@@ -222,7 +222,7 @@ TEST(OutputSequenceTest, NodusTooHighOrUselessAndTheEquatorAreReported) {
     At(main, c.latitude);
     main.DialOption.DateLines = c.dateLines;
     main.DialOption.NodusHeight = c.nodus;
-    ASSERT_EQ(main.ApplySeason(), kTrue);
+    ASSERT_EQ(main.ApplySeason(), Status::Ok());
     Responder r{{CheckAnswer::No}, {}};
     const bool asked = !c.steps.empty() && c.steps.front() == CheckStep::Nodus;
     EXPECT_EQ(RunOutputChecks(main, {OutputCommand::Preview, false, kPaperA4, kPortrait, 1}, r.Fn())
@@ -255,11 +255,9 @@ TEST(OutputSequenceTest, EnglishItemsCarryTheCaption) {
   ExportChoice choice(ExportKind::Png, kPaperA4, kPortrait, 1);
   choice.setDpi(5);
   EXPECT_EQ(choice.Problem(), "The resolution must be from 10 to 2400 dpi.");
-  try {
-    RaiseCannotWrite("PdfExport", "/x/d.pdf");
-  } catch (const RaisedError& error) {
-    EXPECT_EQ(error.Description(), "Cannot write the file /x/d.pdf.");
-  }
+  ErrorRecord error;
+  EXPECT_FALSE(TrapStatus(error, [] { RaiseCannotWrite("PdfExport", "/x/d.pdf"); }).ok());
+  EXPECT_EQ(error.Description, "Cannot write the file /x/d.pdf.");
 }
 
 }  // namespace

@@ -119,12 +119,8 @@ TEST(LayoutTest, EquatorPortraitOnePageUsesTheBareBaseLength) {
 }
 
 TEST(LayoutTest, ALatitudeWithoutFiniteLayoutRaises) {
-  try {
-    LayoutPage(1.0, kPortrait, 1, std::nan(""), 210, 297);
-    FAIL() << "no error";
-  } catch (const RaisedError& e) {
-    EXPECT_EQ(e.Number(), 6);
-  }
+  EXPECT_EQ(TrapStatus([&] { LayoutPage(1.0, kPortrait, 1, std::nan(""), 210, 297); }),
+            Status::Error(6));
 }
 
 // Routines that log their calls ("rings", "title 1/2", ...) and fail on request.
@@ -134,11 +130,10 @@ struct LoggingRoutines {
   std::vector<DialLayout> layouts;
   std::vector<double> gnomonFactors;
 
-  int32_t Step(DialDesign design, const std::string& name) {
+  Status Step(DialDesign design, const std::string& name) {
     log.push_back(name);
-    if (name != failAt) return kTrue;
-    return design.errors.SaveLastError(
-        RaisedError(1004, "mdlDraw." + name, "描画できません: " + name));
+    if (name != failAt) return Status::Ok();
+    return design.errors.Record(1004, "mdlDraw." + name, "描画できません: " + name);
   }
 
   SundialRoutines Table() {
@@ -186,7 +181,7 @@ class PrintSequenceTest : public ::testing::Test {
 TEST_F(PrintSequenceTest, OnePageDrawsEverythingThenTitleAndEnds) {
   main.DialOption.PrintTitle = true;
   main.General.DebugMode = false;
-  EXPECT_EQ(PrintSundial(main, document, 1, routines.Table()), kTrue);
+  EXPECT_EQ(PrintSundial(main, document, 1, routines.Table()), Status::Ok());
   EXPECT_EQ(log, (Log{"start", "rings", "picture", "face", "lines", "gnomon", "dial marks",
                       "gnomon marks", "nodus", "information", "scale bar", "title 1/1", "end"}));
 }
@@ -194,7 +189,7 @@ TEST_F(PrintSequenceTest, OnePageDrawsEverythingThenTitleAndEnds) {
 TEST_F(PrintSequenceTest, TwoPagesSplitDialAndGnomonWithOneBreakBetween) {
   main.DialOption.PrintTitle = true;
   main.General.DebugMode = true;
-  EXPECT_EQ(PrintSundial(main, document, 2, routines.Table()), kTrue);
+  EXPECT_EQ(PrintSundial(main, document, 2, routines.Table()), Status::Ok());
   EXPECT_EQ(log, (Log{"start", "rings", "picture", "face", "lines", "dial marks", "information",
                       "scale bar", "title 1/2", "frame", "new page", "gnomon", "gnomon marks",
                       "nodus", "scale bar", "title 2/2", "frame", "end"}));
@@ -203,13 +198,13 @@ TEST_F(PrintSequenceTest, TwoPagesSplitDialAndGnomonWithOneBreakBetween) {
 TEST_F(PrintSequenceTest, SwitchesOffLeaveNoTitleAndCountsAboveTwoPrintTwoPages) {
   main.DialOption.PrintTitle = false;
   main.General.DebugMode = false;
-  EXPECT_EQ(PrintSundial(main, document, 7, routines.Table()), kTrue);
+  EXPECT_EQ(PrintSundial(main, document, 7, routines.Table()), Status::Ok());
   EXPECT_EQ(log,
             (Log{"start", "rings", "picture", "face", "lines", "dial marks", "information",
                  "scale bar", "new page", "gnomon", "gnomon marks", "nodus", "scale bar", "end"}));
   log.clear();
   main.General.DebugMode = true;
-  EXPECT_EQ(PrintSundial(main, document, -1, routines.Table()), kTrue);
+  EXPECT_EQ(PrintSundial(main, document, -1, routines.Table()), Status::Ok());
   EXPECT_EQ(log.size(), 13u);
   EXPECT_EQ(log[11], "frame");
 }
@@ -227,7 +222,7 @@ TEST_F(PrintSequenceTest, SwitchesAreReadAfreshForEveryPage) {
     main.General.DebugMode = true;
     return title(m, t, l, z, page, count);
   };
-  EXPECT_EQ(PrintSundial(main, document, 2, table), kTrue);
+  EXPECT_EQ(PrintSundial(main, document, 2, table), Status::Ok());
   EXPECT_EQ(log, (Log{"start", "rings", "picture", "face", "lines", "dial marks", "information",
                       "scale bar", "title 1/2", "frame", "new page", "gnomon", "gnomon marks",
                       "nodus", "scale bar", "frame", "end"}));
@@ -236,16 +231,16 @@ TEST_F(PrintSequenceTest, SwitchesAreReadAfreshForEveryPage) {
 TEST_F(PrintSequenceTest, AFailingRoutineAbortsTheJobWithItsOwnError) {
   main.DialOption.PrintTitle = true;
   routines.failAt = "face";
-  const int32_t status = PrintSundial(main, document, 2, routines.Table());
-  EXPECT_EQ(status, 1004);
+  const Status status = PrintSundial(main, document, 2, routines.Table());
+  EXPECT_EQ(status, Status::Error(1004));
   EXPECT_EQ(log, (Log{"start", "rings", "picture", "face", "kill"}));
-  EXPECT_EQ(main.LastErrNumber(), 1004);
-  EXPECT_EQ(main.LastErrSource(), "mdlDraw.face");
-  EXPECT_EQ(main.LastErrDescription(), "描画できません: face");
+  EXPECT_EQ(main.LastError.Number, 1004);
+  EXPECT_EQ(main.LastError.Source, "mdlDraw.face");
+  EXPECT_EQ(main.LastError.Description, "描画できません: face");
 
   log.clear();
   routines.failAt = "gnomon marks";
-  EXPECT_EQ(PrintSundial(main, document, 2, routines.Table()), 1004);
+  EXPECT_EQ(PrintSundial(main, document, 2, routines.Table()), Status::Error(1004));
   EXPECT_EQ(log.back(), "kill");
   EXPECT_EQ(std::count(log.begin(), log.end(), "end"), 0);
   EXPECT_EQ(std::count(log.begin(), log.end(), "title 2/2"), 0);
@@ -253,36 +248,36 @@ TEST_F(PrintSequenceTest, AFailingRoutineAbortsTheJobWithItsOwnError) {
 
 TEST_F(PrintSequenceTest, DocumentFailuresAreRecordedAndNothingIsKept) {
   document.failStart = true;
-  EXPECT_EQ(PrintSundial(main, document, 1, routines.Table()), 482);
-  EXPECT_EQ(main.LastErrDescription(), "start refused");
+  EXPECT_EQ(PrintSundial(main, document, 1, routines.Table()), Status::Error(482));
+  EXPECT_EQ(main.LastError.Description, "start refused");
   EXPECT_TRUE(log.empty());  // nothing drawn, nothing to abandon
 
   document.failStart = false;
   document.failEnd = true;
-  EXPECT_EQ(PrintSundial(main, document, 1, routines.Table()), 75);
+  EXPECT_EQ(PrintSundial(main, document, 1, routines.Table()), Status::Error(75));
   EXPECT_EQ(log.back(), "kill");
-  EXPECT_EQ(main.LastErrSource(), "Printer");
+  EXPECT_EQ(main.LastError.Source, "Printer");
 
   // A fault of the platform, not an error of ours, still aborts and is recorded.
   document.failEnd = false;
   log.clear();
   SundialRoutines table = routines.Table();
-  table.DialFace = [](DialDesign, DrawTarget&, const DialLayout&, double) -> int32_t {
+  table.DialFace = [](DialDesign, DrawTarget&, const DialLayout&, double) -> Status {
     throw std::bad_alloc();
   };
-  EXPECT_EQ(PrintSundial(main, document, 1, table), 7);
+  EXPECT_EQ(PrintSundial(main, document, 1, table), Status::Error(7));
   EXPECT_EQ(log.back(), "kill");
 
   // A success afterwards clears the record.
-  EXPECT_EQ(PrintSundial(main, document, 1, routines.Table()), kTrue);
-  EXPECT_EQ(main.LastErrNumber(), 0);
+  EXPECT_EQ(PrintSundial(main, document, 1, routines.Table()), Status::Ok());
+  EXPECT_EQ(main.LastError.Number, 0);
 }
 
 TEST_F(PrintSequenceTest, LayoutFollowsTheDocumentsPaperOrientationAndLatitude) {
   std::vector<std::string> other;
   FakeDocument b5Landscape{other, kPaperB5, kLandscape, 257, 182};
   main.Chart().Location().setLatitude(-35);
-  ASSERT_EQ(PrintSundial(main, b5Landscape, 1, routines.Table()), kTrue);
+  ASSERT_EQ(PrintSundial(main, b5Landscape, 1, routines.Table()), Status::Ok());
   ASSERT_FALSE(routines.layouts.empty());
   const DialLayout expected = LayoutPage(0.87, kLandscape, 1, -35, 257, 182);
   for (const DialLayout& l : routines.layouts) {

@@ -37,7 +37,7 @@ void PrepareNoonOnAxis(MainModel& main, double latitude) {
   main.Chart().setTimeSystem(kTrueSolarTime);
   main.Chart().Location().setLatitude(latitude);
   main.DialOption.Picture.clear();
-  ASSERT_EQ(main.ApplySeason(), kTrue);
+  ASSERT_EQ(main.ApplySeason(), Status::Ok());
 }
 
 class PageImageTest : public ::testing::Test {
@@ -47,8 +47,8 @@ class PageImageTest : public ::testing::Test {
 
   QImage Export(const PageRequest& request) {
     const std::string path = dir.filePath("page.png").toStdString();
-    EXPECT_EQ(ExportPageImage(main, path, PageImageFormat::Png, request), kTrue)
-        << main.LastErrDescription();
+    EXPECT_EQ(ExportPageImage(main, path, PageImageFormat::Png, request), Status::Ok())
+        << main.LastError.Description;
     return QImage(QString::fromStdString(path));
   }
 
@@ -123,7 +123,8 @@ TEST_F(PageImageTest, PreviewAtDoubleZoomShowsTheSamePageTwiceAsLarge) {
   QImage image(static_cast<int>(Px(210) * 2), static_cast<int>(Px(297) * 2), QImage::Format_RGB32);
   image.fill(Qt::white);
   QPainter painter(&image);
-  ASSERT_EQ(RenderPreviewPage(main, painter, {kPaperA4, kPortrait, 1, 1, kDpi}, 2.0, false), kTrue);
+  ASSERT_EQ(RenderPreviewPage(main, painter, {kPaperA4, kPortrait, 1, 1, kDpi}, 2.0, false),
+            Status::Ok());
   painter.end();
   const DialLayout l = LayoutPage(1.0, kPortrait, 1, 34.65, 210, 297);
   const double scale = image.width() / 210.0;
@@ -135,7 +136,7 @@ TEST_F(PageImageTest, SvgIsWrittenAtThePapersSize) {
   PrepareNoonOnAxis(main, 34.65);
   const std::string path = dir.filePath("page.svg").toStdString();
   ASSERT_EQ(ExportPageImage(main, path, PageImageFormat::Svg, {kPaperB4, kLandscape, 1, 1, 90}),
-            kTrue);
+            Status::Ok());
   std::ifstream in(path);
   std::stringstream text;
   text << in.rdbuf();
@@ -150,9 +151,11 @@ TEST_F(PageImageTest, SvgIsWrittenAtThePapersSize) {
 TEST_F(PageImageTest, UnwritableFileIsReportedNotCrashed) {
   PrepareNoonOnAxis(main, 34.65);
   const std::string path = dir.filePath("no/such/folder/page.png").toStdString();
-  EXPECT_EQ(ExportPageImage(main, path, PageImageFormat::Png, {kPaperA4, kPortrait, 1, 1, 50}), 75);
-  EXPECT_NE(main.LastErrDescription().find(path), std::string::npos);
-  EXPECT_EQ(ExportPdf(main, dir.filePath("none/x.pdf").toStdString(), kPaperA4, kPortrait, 1), 75);
+  EXPECT_EQ(ExportPageImage(main, path, PageImageFormat::Png, {kPaperA4, kPortrait, 1, 1, 50}),
+            Status::Error(75));
+  EXPECT_NE(main.LastError.Description.find(path), std::string::npos);
+  EXPECT_EQ(ExportPdf(main, dir.filePath("none/x.pdf").toStdString(), kPaperA4, kPortrait, 1),
+            Status::Error(75));
 }
 
 // The pages and sheet sizes a PDF declares.
@@ -190,8 +193,8 @@ TEST_F(PdfExportTest, OnePdfPagePerPrintedPageAtThePapersSize) {
        {Case{kPaperA4, kPortrait, 1, 210, 297}, Case{kPaperA4, kPortrait, 2, 210, 297},
         Case{kPaperA3, kLandscape, 1, 420, 297}, Case{kPaperB5, kPortrait, 2, 182, 257}}) {
     const std::string path = dir.filePath("dial.pdf").toStdString();
-    ASSERT_EQ(ExportPdf(main, path, c.paper, c.orientation, c.pages), kTrue)
-        << main.LastErrDescription();
+    ASSERT_EQ(ExportPdf(main, path, c.paper, c.orientation, c.pages), Status::Ok())
+        << main.LastError.Description;
     const PdfSummary pdf = ReadPdf(path);
     EXPECT_EQ(pdf.pages, c.pages) << c.paper;
     ASSERT_EQ(pdf.mediaBoxes.size(), static_cast<size_t>(c.pages));
@@ -208,10 +211,10 @@ TEST_F(PdfExportTest, AnAbandonedJobLeavesTheEarlierFileAsItWas) {
   { std::ofstream(path) << "earlier"; }
   SundialRoutines failing;
   failing.Gnomon = [](DialDesign m, DrawTarget&, const DialLayout&, double, double) {
-    return m.errors.SaveLastError(RaisedError(380, "mdlDraw.DrawGnomon", "refused"));
+    return m.errors.Record(380, "mdlDraw.DrawGnomon", "refused");
   };
   PdfDevice document(path, kPaperA4, kPortrait);
-  EXPECT_EQ(PrintSundial(main, document, 2, failing), 380);
+  EXPECT_EQ(PrintSundial(main, document, 2, failing), Status::Error(380));
   std::ifstream in(path);
   std::string content;
   std::getline(in, content);

@@ -222,9 +222,10 @@ int MatrixFaults(const std::vector<PaperName>& papers, const std::vector<double>
           for (int16_t pages : {1, 2}) {
             main.Chart().Location().setLatitude(latitude);
             main.CalcTime = {-999, -999, interval};
-            EXPECT_EQ(main.ApplySeason(), kTrue);
+            EXPECT_EQ(main.ApplySeason(), Status::Ok());
             RecordingDocument document(paper.code, orientation);
-            EXPECT_EQ(PrintSundial(main, document, pages), kTrue) << main.LastErrDescription();
+            EXPECT_EQ(PrintSundial(main, document, pages), Status::Ok())
+                << main.LastError.Description;
             for (size_t page = 0; page < document.pages.size(); ++page) {
               for (const std::string& fault : PageFaults(*document.pages[page])) {
                 if (++failures > 40) continue;  // enough to see the pattern

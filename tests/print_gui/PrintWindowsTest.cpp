@@ -59,11 +59,11 @@ class PrintWindowsTest : public QObject {
     QStringList shown;
     const auto status = [&](const QString&, const QString& text) { shown << text; };
     int jobs = 0;
-    int32_t inner = 0;
+    Status inner;
     int16_t printedPages = 0;
     bool busy = false;
     bool closed = true;
-    const int32_t result =
+    const Status result =
         RunPrintCommand(&window, model, 2, status, [&](MainModel& m, int16_t pages) {
           ++jobs;
           printedPages = pages;
@@ -71,17 +71,17 @@ class PrintWindowsTest : public QObject {
           closed = window.close();  // the window manager's close button
           inner = RunPrintCommand(&window, m, 1, status, [&](MainModel&, int16_t) {
             ++jobs;
-            return kTrue;
+            return Status::Ok();
           });
-          return m.SaveLastError(RaisedError(482, "Printer", "プリンタエラーが発生しました。"));
+          return m.LastError.Record(482, "Printer", "プリンタエラーが発生しました。");
         });
     QCOMPARE(jobs, 1);
     QCOMPARE(printedPages, int16_t{2});
     QVERIFY(busy);
     QVERIFY(!closed);
     QVERIFY(window.isVisible());
-    QCOMPARE(inner, kInvalidCallNumber);
-    QCOMPARE(result, 482);
+    QCOMPARE(inner, Status::Error(kInvalidCallNumber));
+    QCOMPARE(result, Status::Error(482));
     QVERIFY(window.isEnabled());
     QCOMPARE(shown, (QStringList{"Office Laserに印刷しています...", ""}));
     QCOMPARE(messages.asked.size(), size_t{1});
@@ -90,25 +90,25 @@ class PrintWindowsTest : public QObject {
     QVERIFY(messages.asked[0].icon == MessageIcon::Exclamation);
     // Without a usable printer the job itself refuses.
     model.setPrinter(nullptr);
-    QCOMPARE_NE(PrintOnPrinter(model, 1), kTrue);
-    QCOMPARE(model.LastErrDescription(), NoPrinterText());
+    QCOMPARE_NE(PrintOnPrinter(model, 1), Status::Ok());
+    QCOMPARE(model.LastError.Description, NoPrinterText());
   }
 
   // Qt cannot withdraw a job once begun; a failing page must stop it first.
   void aFailingPageSendsNothingToThePrinter() {
     MainModel model;
-    QVERIFY(model.ApplySeason() == kTrue);
+    QVERIFY(model.ApplySeason().ok());
     const QString out = dir_.filePath("printer.pdf");
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(out);
     SundialRoutines failing;
     failing.GnomonMarks = [](DialDesign design, DrawTarget&, const DialLayout&, double) {
-      return design.errors.SaveLastError(RaisedError(1004, "mdlDraw", "描画できません。"));
+      return design.errors.Record(1004, "mdlDraw", "描画できません。");
     };
-    QCOMPARE(PrintRehearsed(model, printer, kPaperA4, kPortrait, 2, failing), 1004);
+    QCOMPARE(PrintRehearsed(model, printer, kPaperA4, kPortrait, 2, failing), Status::Error(1004));
     QVERIFY(!QFileInfo::exists(out));
-    QCOMPARE(PrintRehearsed(model, printer, kPaperA4, kPortrait, 2), kTrue);
+    QCOMPARE(PrintRehearsed(model, printer, kPaperA4, kPortrait, 2), Status::Ok());
     QVERIFY(QFileInfo(out).size() > 1000);
   }
 
@@ -144,7 +144,7 @@ class PrintWindowsTest : public QObject {
 
   void previewShowsThePageAtOnceWithoutAPrinter() {
     MainModel model;
-    QVERIFY(model.ApplySeason() == kTrue);
+    QVERIFY(model.ApplySeason().ok());
     PreviewWindow window(model);
     window.setPageCount(2);
     window.resize(500, 700);
@@ -181,7 +181,7 @@ class PrintWindowsTest : public QObject {
 
   void scrollBarsMoveThePictureByTheirOwnSteps() {
     MainModel model;
-    QVERIFY(model.ApplySeason() == kTrue);
+    QVERIFY(model.ApplySeason().ok());
     PreviewWindow window(model);
     window.resize(400, 250);
     window.show();
@@ -204,7 +204,7 @@ class PrintWindowsTest : public QObject {
 
   void placementComesBackOnScreenAndIsWrittenAtClose() {
     MainModel model;
-    QVERIFY(model.ApplySeason() == kTrue);
+    QVERIFY(model.ApplySeason().ok());
     PutIniString("PreviewWindow", "Position", "-40000, -40000, 300, 400");
     PutIniString("PreviewWindow", "ShowGuide", "True");
     QSize size;
@@ -232,7 +232,7 @@ class PrintWindowsTest : public QObject {
   // The click that closes the popup menu does not zoom; the next one does.
   void clickClosingThePopupIsNotAZoom() {
     MainModel model;
-    QVERIFY(model.ApplySeason() == kTrue);
+    QVERIFY(model.ApplySeason().ok());
     PreviewWindow window(model);
     window.resize(500, 600);
     window.show();
@@ -256,7 +256,7 @@ class PrintWindowsTest : public QObject {
 
   void setupOfAnUnsupportedPaperShowsTheNewSheet() {
     MainModel model;
-    QVERIFY(model.ApplySeason() == kTrue);
+    QVERIFY(model.ApplySeason().ok());
     auto printer = std::make_shared<FakePrinter>();
     model.setPrinter(printer);
     ScriptedMessages messages;

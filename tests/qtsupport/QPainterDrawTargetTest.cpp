@@ -72,11 +72,12 @@ TEST(QPainterDrawTargetScale, ClockUsesItsOwnUnitsWithTheOriginWhereTheScaleSays
 TEST(QPainterDrawTargetScale, RefusesAnEmptyScaleAndAnInactivePainter) {
   QImage image = WhiteImage(10, 10);
   QPainter painter(&image);
-  EXPECT_THROW(
-      QPainterDrawTarget(painter, DrawTargetKind::Other, ScaleUnit::User, UserScale{0, 0, 0, 10}),
-      RaisedError);
+  EXPECT_FALSE(
+      TrapStatus([&] {
+        QPainterDrawTarget(painter, DrawTargetKind::Other, ScaleUnit::User, UserScale{0, 0, 0, 10});
+      }).ok());
   painter.end();
-  EXPECT_THROW(QPainterDrawTarget::ForPage(painter), RaisedError);
+  EXPECT_FALSE(TrapStatus([&] { QPainterDrawTarget::ForPage(painter); }).ok());
 }
 
 TEST(QPainterDrawTargetScale, PdfPageReportsThePaperInTwipsAndCannotInvert) {
@@ -343,7 +344,7 @@ TEST(QPainterDrawTargetPrimitives, PenStyleAndWidth) {
   QImage image = WhiteImage(4, 4);
   QPainter painter(&image);
   auto target = QPainterDrawTarget::ForPage(painter);
-  EXPECT_THROW(target->setDrawWidth(0), RaisedError);
+  EXPECT_FALSE(TrapStatus([&] { target->setDrawWidth(0); }).ok());
 }
 
 TEST(QPainterDrawTargetPrimitives, ColourReferencesHaveRedInTheLowByte) {

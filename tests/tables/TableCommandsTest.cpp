@@ -31,7 +31,7 @@ class TableCommandsTest : public ::testing::Test {
   void SetUp() override {
     model.Chart().setLeapYear(false);
     model.LastDir = scratch.path().string();
-    ASSERT_EQ(model.ApplySeason(), kTrue);
+    ASSERT_EQ(model.ApplySeason(), Status::Ok());
   }
 
   StatusShower Recorder() {
@@ -145,10 +145,10 @@ TEST(YearGraphTest, TheYearTheSeasonsAndTheMarkedDays) {
   MainModel model;
   model.Chart().setLeapYear(false);
   model.Season.AdjustEquation = false;
-  ASSERT_EQ(model.ApplySeason(), kTrue);
+  ASSERT_EQ(model.ApplySeason(), Status::Ok());
   YearGraphData data;
   using namespace std::chrono;
-  ASSERT_EQ(BuildYearGraphData(model, year(2026) / 3 / 5, data), kTrue);
+  ASSERT_EQ(BuildYearGraphData(model, year(2026) / 3 / 5, data), Status::Ok());
   ASSERT_EQ(data.DayCount(), 365);
   EXPECT_EQ(data.seasonDays[1], 79);   // 春分
   EXPECT_EQ(data.seasonDays[7], 356);  // 冬至
@@ -163,7 +163,7 @@ TEST(YearGraphTest, TheYearTheSeasonsAndTheMarkedDays) {
   // has its day marked.
   model.Season.AdjustEquation = true;
   model.Season.SeasonDate = {2026, 11, 3};
-  ASSERT_EQ(BuildYearGraphData(model, year(2028) / 2 / 29, data), kTrue);
+  ASSERT_EQ(BuildYearGraphData(model, year(2028) / 2 / 29, data), Status::Ok());
   EXPECT_EQ(data.designDay, 307);
   EXPECT_FALSE(data.today);
 
@@ -179,7 +179,7 @@ TEST(YearGraphTest, TheYearTheSeasonsAndTheMarkedDays) {
 TEST(YearGraphTest, TodaysLabelNeverMeetsTheCurve) {
   MainModel model;
   YearGraphData data;
-  ASSERT_EQ(BuildYearGraphData(model, std::chrono::year(2026) / 6 / 1, data), kTrue);
+  ASSERT_EQ(BuildYearGraphData(model, std::chrono::year(2026) / 6 / 1, data), Status::Ok());
   const QSizeF label(28, 17);
   const TableTexts& axis = TableTextsOf(TableKind::SolarDeclination);
   for (const QRectF area : {QRectF(0, 0, 470, 330), QRectF(0, 0, 1200, 760)}) {
@@ -204,7 +204,7 @@ TEST(YearGraphTest, SavesAsPngOrSvg) {
   ScratchFolder scratch("graph");
   MainModel model;
   YearGraphData data;
-  ASSERT_EQ(BuildYearGraphData(model, std::chrono::year(2026) / 6 / 1, data), kTrue);
+  ASSERT_EQ(BuildYearGraphData(model, std::chrono::year(2026) / 6 / 1, data), Status::Ok());
   const QString png = QString::fromStdString(scratch.Path("g.png"));
   const QString svg = QString::fromStdString(scratch.Path("g.SVG"));
   ASSERT_TRUE(SaveYearGraph(data, png));

@@ -75,7 +75,7 @@ TEST(TableFile, WrittenInCp932WithOneLinePerDayAndLastDirFollows) {
   for (const bool leap : {false, true}) {
     model.Chart().setLeapYear(leap);
     const std::string path = folder.Path(leap ? "leap.csv" : "common.csv");
-    ASSERT_EQ(WriteTableFile(model, TableKind::EquationOfTime, path), kTrue);
+    ASSERT_EQ(WriteTableFile(model, TableKind::EquationOfTime, path), Status::Ok());
     EXPECT_EQ(model.LastDir, folder.path().string());
 
     const auto bytes = ReadFileBytes(path);
@@ -92,10 +92,10 @@ TEST(TableFile, UnwritablePathIsReportedAndLeavesNothingBehind) {
   ScratchFolder folder{"table"};
   MainModel model;
   const std::string path = folder.Path("missing/t.csv");
-  const int32_t status = WriteTableFile(model, TableKind::SolarDeclination, path);
-  EXPECT_NE(status, kTrue);
-  EXPECT_EQ(model.LastErrNumber(), status);
-  EXPECT_EQ(model.LastErrDescription(), path + "を保存することができません。");
+  const Status status = WriteTableFile(model, TableKind::SolarDeclination, path);
+  EXPECT_NE(status, Status::Ok());
+  EXPECT_EQ(model.LastError.Number, status.number());
+  EXPECT_EQ(model.LastError.Description, path + "を保存することができません。");
   EXPECT_FALSE(fs::exists(path));
   EXPECT_EQ(ReadFileBytes(path), std::nullopt);
 }
@@ -131,7 +131,7 @@ TEST(TableWorkbook, ChartCoversEveryDayAndSheetsCarryTheirTexts) {
   MainModel model;
   model.Chart().setLeapYear(true);
   const std::string path = folder.Path("t.xlsx");
-  ASSERT_EQ(WriteTableWorkbook(model, TableKind::EquationOfTime, path), kTrue);
+  ASSERT_EQ(WriteTableWorkbook(model, TableKind::EquationOfTime, path), Status::Ok());
   const auto bytes = ReadFileBytes(path);
   ASSERT_TRUE(bytes);
   ASSERT_EQ(bytes->rfind("PK", 0), 0u);
@@ -168,15 +168,15 @@ TEST(TableWorkbook, CommonYearEndsInRow368AndFailuresAreReported) {
   MainModel model;
   model.Chart().setLeapYear(false);
   const std::string path = folder.Path("d.xlsx");
-  ASSERT_EQ(WriteTableWorkbook(model, TableKind::SolarDeclination, path), kTrue);
+  ASSERT_EQ(WriteTableWorkbook(model, TableKind::SolarDeclination, path), Status::Ok());
   if (const auto chart = ZipMember(path, "xl/charts/chart1.xml")) {
     EXPECT_NE(chart->find("$A$4:$A$368"), std::string::npos);
     EXPECT_NE(chart->find("<c:min val=\"-25\"/>"), std::string::npos);
   }
 
   const std::string bad = folder.Path("missing/d.xlsx");
-  EXPECT_NE(WriteTableWorkbook(model, TableKind::SolarDeclination, bad), kTrue);
-  EXPECT_EQ(model.LastErrDescription(), bad + "を保存することができません。");
+  EXPECT_NE(WriteTableWorkbook(model, TableKind::SolarDeclination, bad), Status::Ok());
+  EXPECT_EQ(model.LastError.Description, bad + "を保存することができません。");
   EXPECT_FALSE(fs::exists(bad));
 }
 
@@ -189,7 +189,7 @@ TEST(TableFile, EnglishTablesAreUtf8WithAByteOrderMark) {
   MainModel model;
   model.Chart().setLeapYear(false);
   const std::string path = folder.Path("d.csv");
-  ASSERT_EQ(WriteTableFile(model, TableKind::SolarDeclination, path), kTrue);
+  ASSERT_EQ(WriteTableFile(model, TableKind::SolarDeclination, path), Status::Ok());
   const auto bytes = ReadFileBytes(path);
   ASSERT_TRUE(bytes);
   EXPECT_EQ(bytes->rfind("\xEF\xBB\xBF"
@@ -202,7 +202,7 @@ TEST(TableFile, EnglishTablesAreUtf8WithAByteOrderMark) {
   EXPECT_EQ(CannotSaveMessage("/x/t.csv"), "Cannot save /x/t.csv.");
 
   const std::string book = folder.Path("d.xlsx");
-  ASSERT_EQ(WriteTableWorkbook(model, TableKind::SolarDeclination, book), kTrue);
+  ASSERT_EQ(WriteTableWorkbook(model, TableKind::SolarDeclination, book), Status::Ok());
   const auto chart = ZipMember(book, "xl/charts/chart1.xml");
   if (!chart) GTEST_SKIP() << "unzip is not installed";
   EXPECT_NE(chart->find("'Solar Declination (Table)'!$A$4:$A$368"), std::string::npos);
