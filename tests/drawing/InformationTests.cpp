@@ -84,8 +84,8 @@ TEST_F(Information, EnglishWordsDatesAndAnglesInALatinFace) {
   main.Chart().Location().setName("Akashi, Hyogo");
   main.Season.AdjustEquation = true;
   main.Season.SeasonDate = {2024, 6, 21};
-  ASSERT_EQ(Draw(), kTrue);
-  ASSERT_EQ(DrawPageTitle(main, page, A4Layout(), 1.0, 1, 2), kTrue);
+  ASSERT_EQ(Draw(), Status::Ok());
+  ASSERT_EQ(DrawPageTitle(main, page, A4Layout(), 1.0, 1, 2), Status::Ok());
   const auto texts = page.Texts();
   ASSERT_EQ(texts.size(), 12u);
   EXPECT_EQ(texts[0], "Date: June 21");
@@ -100,7 +100,7 @@ TEST_F(Information, EnglishWordsDatesAndAnglesInALatinFace) {
   EXPECT_EQ(page.Of(RecordOp::Text)[0].Font.Name, "Arial");
   main.DialInformationFont.Name = "IPAPMincho";
   page.Log.clear();
-  ASSERT_EQ(Draw(), kTrue);
+  ASSERT_EQ(Draw(), Status::Ok());
   EXPECT_EQ(page.State().Font.Name, "IPAPMincho");
 }
 

@@ -108,7 +108,7 @@ TEST(SheetLines, GnomonLabelNamesTheFoldAndTheLatitude) {
 TEST(SheetLines, EnglishKeyAndGnomonLabel) {
   const EnglishTexts english;
   Sheet sheet(-35);
-  ASSERT_EQ(sheet.Draw(), kTrue);
+  ASSERT_EQ(sheet.Draw(), Status::Ok());
   RecordingTarget& page = sheet.page;
   for (const Record& text : page.Of(RecordOp::Text))
     EXPECT_FALSE(HasJapanese(text.Text)) << text.Text;

@@ -266,14 +266,15 @@ TEST_F(SettingsDocumentTest, ExtensionAndHeaderDecideWhetherAFileIsADocument) {
 TEST_F(SettingsDocumentTest, MessagesInEnglish) {
   InstallUiLanguage(UiLanguage::English);
   MainModel model;
-  EXPECT_EQ(model.OpenDocument(WriteDocument("other.ufx", "[Sundial 1.0]\n")), kFormatError);
-  EXPECT_EQ(model.LastErrDescription(), "This type of file cannot be opened.");
+  EXPECT_EQ(model.OpenDocument(WriteDocument("other.ufx", "[Sundial 1.0]\n")),
+            Status::Error(kFormatError));
+  EXPECT_EQ(model.LastError.Description, "This type of file cannot be opened.");
   const std::string missing = Path("missing %1.ufx");
-  EXPECT_NE(model.OpenDocument(missing), kTrue);
-  EXPECT_EQ(model.LastErrDescription(), "Cannot open " + missing + ".");
+  EXPECT_NE(model.OpenDocument(missing), Status::Ok());
+  EXPECT_EQ(model.LastError.Description, "Cannot open " + missing + ".");
   const std::string intoMissingFolder = Path("none/a.ufx");
-  EXPECT_NE(model.SaveDocument(intoMissingFolder), kTrue);
-  EXPECT_EQ(model.LastErrDescription(), "Cannot save " + intoMissingFolder + ".");
+  EXPECT_NE(model.SaveDocument(intoMissingFolder), Status::Ok());
+  EXPECT_EQ(model.LastError.Description, "Cannot save " + intoMissingFolder + ".");
   InstallUiLanguage(LanguageFromLocale());
 }
 
