@@ -255,6 +255,85 @@
     </message>
 </context>
 <context>
+    <name>EngineErrors</name>
+    <message>
+        <source>The end time is not after the start time.</source>
+        <translation>計算終了時刻が計算開始時刻以前に指定されています。</translation>
+    </message>
+    <message>
+        <source>Invalid time interval.</source>
+        <translation>計算時間間隔に不正な時間が指定されています。</translation>
+    </message>
+    <message>
+        <source>Invalid latitude.</source>
+        <translation>不正な緯度の値が指定されています。</translation>
+    </message>
+    <message>
+        <source>Invalid longitude.</source>
+        <translation>不正な経度の値が指定されています。</translation>
+    </message>
+    <message>
+        <source>Invalid standard meridian.</source>
+        <translation>不正な標準時子午線の値が指定されています。</translation>
+    </message>
+    <message>
+        <source>Invalid time zone.</source>
+        <translation>不正なタイムゾーンの値が指定されています。</translation>
+    </message>
+    <message>
+        <source>Invalid day of the year.</source>
+        <translation>不正な通算日数が指定されています。</translation>
+    </message>
+    <message>
+        <source>Invalid solar declination.</source>
+        <translation>不正な太陽赤緯の値が指定されています。</translation>
+    </message>
+    <message>
+        <source>Invalid equation of time.</source>
+        <translation>不正な均時差の値が指定されています。</translation>
+    </message>
+    <message>
+        <source>Invalid index or key.</source>
+        <translation>不正なインデックスキーが指定されています。</translation>
+    </message>
+    <message>
+        <source>Invalid call or argument.</source>
+        <translation>プロシージャの呼び出し、または引数が不正です。</translation>
+    </message>
+    <message>
+        <source>Overflow.</source>
+        <translation>オーバーフローしました。</translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation>メモリが不足しています。</translation>
+    </message>
+    <message>
+        <source>Index out of range.</source>
+        <translation>インデックスが有効範囲にありません。</translation>
+    </message>
+    <message>
+        <source>This key is already in the collection.</source>
+        <translation>このキーは既にこのコレクションの要素に割り当てられています。</translation>
+    </message>
+    <message>
+        <source>Invalid date.</source>
+        <translation>不正な日付が指定されています。</translation>
+    </message>
+    <message>
+        <source>Invalid year.</source>
+        <translation>不正な年(西暦)が指定されています。</translation>
+    </message>
+    <message>
+        <source>Invalid season number.</source>
+        <translation>不正な季節番号が指定されています。</translation>
+    </message>
+    <message>
+        <source>Polar night: the sun neither rises nor sets.</source>
+        <translation>極夜です。日の出・日の入時刻を算出できません。</translation>
+    </message>
+</context>
+<context>
     <name>ExportChoice</name>
     <message>
         <source>The dial cannot be exported on this paper size.</source>
