@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "CommandHelp.h"
+#include "UiText.h"
 #include "Version.h"
 
 namespace {
@@ -70,7 +71,12 @@ std::string NoDisplayMessage(const std::vector<std::string>& args, std::string_v
       !NearestCommandName(args.front()).empty()) {
     text = SuggestionFor(args.front());
   }
-  text += "umbrafex: ウィンドウを開くディスプレイがありません。(" + std::string(reason) + ")\n";
-  text += "画面を使わないコマンドは umbrafex --help をご覧ください。\n";
+  text += "umbrafex: " +
+          ArgText(TranslateText("CommandLine", "There is no display to open the window on. (%1)"),
+                  reason) +
+          '\n';
+  text +=
+      TranslateText("CommandLine", "For the commands that need no screen, see umbrafex --help.");
+  text += '\n';
   return text;
 }

@@ -46,12 +46,15 @@ int RunDesktopProgram(int& argc, char** argv, const std::string& documentPath,
   QApplication::setDesktopFileName(QStringLiteral("umbrafex"));
   QApplication::setWindowIcon(UiIcon(QStringLiteral("umbrafex")));
   InstallUiLanguageIntoApplication();
-  InstallFontSubstitutions();
-  InstallHelpKey(&app);
 
   MainModel model;
   if (hooks.makePrinter) model.setPrinter(hooks.makePrinter());
   LoadPreferences(model);
+  // The language chosen in the Help menu wins over the locale's; every
+  // window's texts are made after this.
+  if (const auto chosen = LanguageFromCode(model.Language)) InstallUiLanguage(*chosen);
+  InstallFontSubstitutions();
+  InstallHelpKey(&app);
   // Told once, at start-up, when the file is there; otherwise at exit.
   const QString iniProblem = QString::fromStdString(PreferencesProblemMessage());
   MainWindow window(model, hooks);

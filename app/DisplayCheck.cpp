@@ -7,6 +7,8 @@
 #include <sstream>
 #include <string_view>
 
+#include "UiText.h"
+
 namespace {
 
 std::string Variable(const char* name) {
@@ -76,8 +78,11 @@ std::string DisplayProblem() {
   const std::string x11Display = Variable("DISPLAY");
   if (xcb && !x11Display.empty()) {
     if (XServerAnswers(x11Display)) return {};
-    return "DISPLAY=" + x11Display + " に接続できません";
+    return ArgText(TranslateText("DisplayCheck", "cannot connect to DISPLAY=%1"), x11Display);
   }
-  if (!waylandDisplay.empty()) return "WAYLAND_DISPLAY=" + waylandDisplay + " に接続できません";
-  return "DISPLAY も WAYLAND_DISPLAY も設定されていません";
+  if (!waylandDisplay.empty()) {
+    return ArgText(TranslateText("DisplayCheck", "cannot connect to WAYLAND_DISPLAY=%1"),
+                   waylandDisplay);
+  }
+  return TranslateText("DisplayCheck", "neither DISPLAY nor WAYLAND_DISPLAY is set");
 }

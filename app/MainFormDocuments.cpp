@@ -4,13 +4,27 @@
 #include "DesignCopy.h"
 #include "MainFormModel.h"
 #include "Paths.h"
+#include "UiText.h"
 
 namespace {
 
-constexpr const char* kOpenCaption = "開く";
-constexpr const char* kSaveCaption = "上書き保存";
-constexpr const char* kSaveAsCaption = "名前を付けて保存";
 constexpr const char* kDefaultName = "umbrafex.ufx";
+
+std::string OpenCaption() {
+  return TranslateText("MainFormModel", "Open");
+}
+
+std::string SaveCaption() {
+  return TranslateText("MainFormModel", "Save");
+}
+
+std::string SaveAsCaption() {
+  return TranslateText("MainFormModel", "Save As");
+}
+
+std::string DocumentFilter() {
+  return TranslateText("MainFormModel", "Umbrafex settings files (*.ufx)");
+}
 
 std::string StartFolder(const MainModel& model) {
   return model.LastDir.empty() ? DocumentFolder() : model.LastDir;
@@ -28,18 +42,19 @@ bool HasDocumentExtension(const std::string& path) {
 
 bool MainFormModel::ConfirmDiscard() {
   if (!model_.Modified) return true;
-  const FormAnswer answer =
-      ui_.Ask({FormIcon::Question, "現在の設定はまだ保存されていません。保存しますか?",
-               "保存の確認", FormButtons::YesNoCancel, FormAnswer::Yes});
+  const FormAnswer answer = ui_.Ask(
+      {FormIcon::Question,
+       TranslateText("MainFormModel", "The current settings have not been saved yet. Save them?"),
+       TranslateText("MainFormModel", "Save Changes"), FormButtons::YesNoCancel, FormAnswer::Yes});
   if (answer == FormAnswer::Yes) return SaveDocumentAs();
   return answer == FormAnswer::No;
 }
 
 void MainFormModel::Open() {
   if (!ConfirmDiscard()) return;
-  const std::string path = ui_.OpenFileName({kOpenCaption, StartFolder(model_), kDocumentFilter});
+  const std::string path = ui_.OpenFileName({OpenCaption(), StartFolder(model_), DocumentFilter()});
   if (path.empty()) return;
-  ui_.ShowBusyStatus("open", "ファイルを開いています...");
+  ui_.ShowBusyStatus("open", TranslateText("MainFormModel", "Opening the file..."));
   Status status;
   {
     FormBusy busy(ui_);
@@ -47,7 +62,7 @@ void MainFormModel::Open() {
   }
   if (!status.ok()) {
     UpdateStatusBar();
-    ShowError(model_.LastError.Description, kOpenCaption);
+    ShowError(model_.LastError.Description, OpenCaption());
     return;
   }
   AfterOpen();
@@ -55,7 +70,7 @@ void MainFormModel::Open() {
 
 bool MainFormModel::OpenAtStartup(const std::string& path) {
   if (!OpenDocument(path).ok()) {
-    ShowError(path + "を開くことができません。", kProductCaption);
+    ShowError(ArgText(TranslateText("MainFormModel", "Cannot open %1."), path), kProductCaption);
     return false;
   }
   AfterOpen();
@@ -79,7 +94,7 @@ void MainFormModel::Save() {
     SaveDocumentAs();
     return;
   }
-  static_cast<void>(SaveTo(model_.DocumentPath, kSaveCaption));  // shows its own failure
+  static_cast<void>(SaveTo(model_.DocumentPath, SaveCaption()));  // shows its own failure
 }
 
 bool MainFormModel::SaveDocumentAs() {
@@ -88,11 +103,11 @@ bool MainFormModel::SaveDocumentAs() {
                                   : model_.DocumentPath;
   const std::string path = ChooseSavePath(initial);
   if (path.empty()) return false;
-  return SaveTo(path, kSaveAsCaption).ok();
+  return SaveTo(path, SaveAsCaption()).ok();
 }
 
-Status MainFormModel::SaveTo(const std::string& path, const char* caption) {
-  ui_.ShowBusyStatus("save", "ファイルを保存しています...");
+Status MainFormModel::SaveTo(const std::string& path, const std::string& caption) {
+  ui_.ShowBusyStatus("save", TranslateText("MainFormModel", "Saving the file..."));
   Status status;
   {
     FormBusy busy(ui_);
@@ -113,13 +128,15 @@ Status MainFormModel::SaveTo(const std::string& path, const char* caption) {
 std::string MainFormModel::ChooseSavePath(const std::string& initial) {
   std::string suggested = initial;
   for (;;) {
-    const std::string chosen = ui_.SaveFileName({kSaveAsCaption, suggested, kDocumentFilter});
+    const std::string chosen = ui_.SaveFileName({SaveAsCaption(), suggested, DocumentFilter()});
     if (chosen.empty() || HasDocumentExtension(chosen)) return chosen;
     const std::string path = chosen + std::string(kDocumentExtension);
     if (!FileExists(path)) return path;
-    const FormAnswer answer =
-        ui_.Ask({FormIcon::Question, GetFileName(path) + " は既に存在します。\n上書きしますか?",
-                 kSaveAsCaption, FormButtons::YesNo, FormAnswer::No});
+    const FormAnswer answer = ui_.Ask(
+        {FormIcon::Question,
+         ArgText(TranslateText("MainFormModel", "%1 already exists.\nDo you want to replace it?"),
+                 GetFileName(path)),
+         SaveAsCaption(), FormButtons::YesNo, FormAnswer::No});
     if (answer == FormAnswer::Yes) return path;
     suggested = path;
   }

@@ -9,16 +9,25 @@
 #include "Paths.h"
 #include "SettingChecks.h"
 #include "TimeZone.h"
+#include "UiText.h"
 #include "ValueText.h"
 
 namespace {
 
-constexpr const char* kLatitudeMessage =
-    "-89度59分59秒以上89度59分59秒以でかつ\n0度00分00秒以外の緯度を入力してください。";
-constexpr const char* kLongitudeMessage =
-    "-180度00分00秒以上180度00分00秒以下の経度を入力してください。";
-constexpr const char* kDateMessage = "1月1日から12月31日までの正しい日付を入力してください。";
-constexpr const char* kUnitStrip = "度    分    秒";
+std::string LatitudeMessage() {
+  return TranslateText("MainFormModel",
+                       "The latitude must be from −89°59′59″ to 89°59′59″ and not 0°00′00″.");
+}
+
+std::string LongitudeMessage() {
+  return TranslateText("MainFormModel", "The longitude must be from −180°00′00″ to 180°00′00″.");
+}
+
+std::string DateMessage() {
+  return TranslateText("MainFormModel",
+                       "The date must be a valid date from January 1 to December 31.");
+}
+
 constexpr int kMaxLatitudeDegrees = 89;
 constexpr int kMaxLongitudeDegrees = 180;
 constexpr int kMaxMinutes = 59;
@@ -117,7 +126,7 @@ bool MainFormModel::Refuse(FormBox box, FormIcon icon, const std::string& text) 
 bool MainFormModel::AcceptAngle(FormBox box) {
   const FormRow row = RowOf(box);
   const bool latitude = row == FormRow::Latitude;
-  const char* rangeMessage = latitude ? kLatitudeMessage : kLongitudeMessage;
+  const std::string rangeMessage = latitude ? LatitudeMessage() : LongitudeMessage();
   const auto changed = ReadNumber(Text(box));
   if (!changed) return Refuse(box, FormIcon::Information, rangeMessage);
   const double whole = std::nearbyint(*changed);
@@ -160,7 +169,7 @@ bool MainFormModel::AcceptAngle(FormBox box) {
 }
 
 bool MainFormModel::AcceptDate(FormBox box) {
-  if (!ReadNumber(Text(box))) return Refuse(box, FormIcon::Information, kDateMessage);
+  if (!ReadNumber(Text(box))) return Refuse(box, FormIcon::Information, DateMessage());
   int32_t month = 0;
   int32_t day = 0;
   ErrorRecord refused;
@@ -170,7 +179,7 @@ bool MainFormModel::AcceptDate(FormBox box) {
   });
   if (!status.ok()) return Refuse(box, FormIcon::Exclamation, refused.Description);
   if (month < 1 || month > 12 || day < 1 || day > DaysInMonth(month, model_.Chart().LeapYear())) {
-    return Refuse(box, FormIcon::Information, kDateMessage);
+    return Refuse(box, FormIcon::Information, DateMessage());
   }
   model_.Season.SeasonDate = DateOfYear(Today().Year, month, day);
   ApplySeason();
@@ -247,7 +256,7 @@ bool MainFormModel::FillAll() {
     // Outside the Japan area the model's name follows the last unit word.
     const CompassDeclination declination =
         CompassDeclinationOf(chart, model_.Season.SeasonDate.Year);
-    northDiffStrip_ = kUnitStrip;
+    northDiffStrip_ = TranslateText("MainFormModel", "°    ′    ″");
     if (!declination.model.empty()) northDiffStrip_ += "(" + std::string(declination.model) + ")";
     FillAngleRow(FormRow::NorthDiff, declination.west, false);
     FillAngleRow(FormRow::TimeDiff, chart.Season().TimeDiff(), true);
@@ -273,10 +282,15 @@ void MainFormModel::UpdateTitle() {
 void MainFormModel::UpdateStatusBar() {
   Chart& chart = model_.Chart();
   if (chart.TimeSystem() == kTrueSolarTime) {
-    status_[0] = {"true-solar", "表示時刻 : 真太陽時"};
+    status_[0] = {"true-solar", TranslateText("MainFormModel", "Time shown: true solar time")};
+  } else if (model_.Season.AdjustEquation) {
+    status_[0] = {"mean-time", TranslateText("MainFormModel",
+                                             "Time shown: standard time / equation of "
+                                             "time: corrected")};
   } else {
-    status_[0] = {"mean-time", std::string("表示時刻 : 中央標準時 / 均時差 : ") +
-                                   (model_.Season.AdjustEquation ? "補正あり" : "補正なし")};
+    status_[0] = {"mean-time", TranslateText("MainFormModel",
+                                             "Time shown: standard time / equation of "
+                                             "time: not corrected")};
   }
   const double zone = chart.Location().TimeZone();
   status_[1] = {zone == GetSystemTimeZone() ? "" : "zone-differs",

@@ -16,7 +16,6 @@
 #include "OutputChecks.h"
 
 inline constexpr const char* kProductCaption = "Umbrafex";
-inline constexpr const char* kDocumentFilter = "Umbrafex設定ファイル (*.ufx)";
 inline constexpr std::array<int16_t, 5> kIntervalMinutes{10, 15, 20, 30, 60};
 
 // One status panel: an icon name (empty for none) and its text.
@@ -32,7 +31,8 @@ class MainFormModel {
   MainModel& Model() { return model_; }
   const std::string& Text(FormBox box) const { return text_[Index(box)]; }
   const std::string& Before(FormBox box) const { return before_[Index(box)]; }
-  // "度    分    秒", outside the Japan area "度    分    秒(WMM2025)".
+  // The unit strip of the magnetic declination, outside the Japan area with
+  // the field model's name after it ("(WMM2025)").
   const std::string& NorthDiffStrip() const { return northDiffStrip_; }
   // The interval list's selection, -1 for none.
   int IntervalIndex() const { return intervalIndex_; }
@@ -104,7 +104,7 @@ class MainFormModel {
   // Opens into a copy of the design and takes it over only on success.
   Status OpenDocument(const std::string& path);
   void AfterOpen();
-  Status SaveTo(const std::string& path, const char* caption);
+  Status SaveTo(const std::string& path, const std::string& caption);
   // The save dialog's path with the document's extension; empty when the
   // user cancelled.
   std::string ChooseSavePath(const std::string& initial);

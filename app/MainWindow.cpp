@@ -52,7 +52,7 @@ MainWindow::MainWindow(MainModel& model, WindowHooks hooks, QWidget* parent)
       ui_(std::make_unique<MainWindowUi>(*this)),
       form_(model, *ui_) {
   setObjectName(QStringLiteral("frmMain"));
-  setWindowTitle(tr("Umbrafex"));
+  setWindowTitle(QStringLiteral("Umbrafex"));
   BuildControls();
   BuildMenus();
   BuildToolBar();
@@ -62,6 +62,20 @@ MainWindow::MainWindow(MainModel& model, WindowHooks hooks, QWidget* parent)
 }
 
 MainWindow::~MainWindow() = default;
+
+// The unit words shown after the boxes, and the ones a screen reader says.
+QString MainWindow::DegreeUnits() {
+  return tr("°    ′    ″");
+}
+QStringList MainWindow::DegreeUnitNames() {
+  return {tr("degrees"), tr("minutes"), tr("seconds")};
+}
+QString MainWindow::TimeUnits() {
+  return tr("h    m    s");
+}
+QStringList MainWindow::TimeUnitNames() {
+  return {tr("hours"), tr("minutes"), tr("seconds")};
+}
 
 void MainWindow::BuildControls() {
   auto* central = new QWidget(this);
@@ -86,7 +100,9 @@ void MainWindow::BuildControls() {
 }
 
 void MainWindow::AddRow(QGridLayout* grid, int row, const QString& caption, FormRow formRow,
-                        const QString& stripName, const QString& units, int parts) {
+                        const QString& stripName, const QString& units,
+                        const QStringList& unitNames) {
+  const int parts = static_cast<int>(unitNames.size());
   const QString name = QString::fromUtf8(RowName(formRow).data());
   const bool readOnly = !IsEditable(BoxAt(formRow, 0));
   std::vector<QLineEdit*> boxes;
@@ -98,12 +114,15 @@ void MainWindow::AddRow(QGridLayout* grid, int row, const QString& caption, Form
     boxes_[static_cast<std::size_t>(BoxAt(formRow, part))] = box;
     boxes.push_back(box);
   }
-  // A screen reader names each box by its row and unit ("緯度 度", "緯度 分").
+  // A screen reader names each box by its row and unit ("Latitude, degrees";
+  // "緯度 度" in Japanese).
   QString rowName = caption;
-  rowName.remove(QRegularExpression(u"\\(&.\\)|\\s*:$"_qs));
-  const QStringList unitWords = units.split(u' ', Qt::SkipEmptyParts);
-  for (int part = 0; part < parts && part < unitWords.size(); ++part)
-    boxes[static_cast<std::size_t>(part)]->setAccessibleName(rowName + u' ' + unitWords[part]);
+  rowName.remove(QRegularExpression(u"\\(&.\\)|&(?=[^&])|\\s*:$"_qs));
+  for (int part = 0; part < parts; ++part) {
+    boxes[static_cast<std::size_t>(part)]->setAccessibleName(
+        tr("%1, %2", "accessible name: a row and the unit of one of its boxes")
+            .arg(rowName, unitNames[part]));
+  }
   auto* strip = new UnitRow(stripName, boxes, this);
   strip->setText(units);
   auto* label = new QLabel(caption, this);
@@ -115,36 +134,38 @@ void MainWindow::AddRow(QGridLayout* grid, int row, const QString& caption, Form
 }
 
 QGroupBox* MainWindow::BuildPlaceFrame() {
-  auto* frame = new QGroupBox(tr("地域"), this);
+  auto* frame = new QGroupBox(tr("Place"), this);
   frame->setObjectName(u"picFrame"_qs);
   frame->setProperty("index", 0);
   auto* grid = new QGridLayout(frame);
   grid->setVerticalSpacing(4);
   QLineEdit* name = NewBox(u"txtLocation"_qs, 0, false, this);
   boxes_[static_cast<std::size_t>(FormBox::Location)] = name;
-  auto* nameLabel = new QLabel(tr("名前(&N):"), this);
+  auto* nameLabel = new QLabel(tr("&Name:"), this);
   nameLabel->setObjectName(u"lblLocation"_qs);
   nameLabel->setBuddy(name);
   grid->addWidget(nameLabel, 0, 0);
   grid->addWidget(name, 0, 1);
-  const QString degrees = tr("度    分    秒");
-  AddRow(grid, 1, tr("緯度(&L):"), FormRow::Latitude, u"txtLabelLatitude"_qs, degrees, 3);
-  AddRow(grid, 2, tr("経度(&G) :"), FormRow::Longitude, u"txtLabelLongitude"_qs, degrees, 3);
-  AddRow(grid, 3, tr("標準時差(&I):"), FormRow::TimeDiff, u"txtLabelTImeDiff"_qs,
-         tr("時    分    秒"), 3);
-  AddRow(grid, 4, tr("磁気偏角(&M):"), FormRow::NorthDiff, u"txtLabelNorthDiff"_qs, degrees, 3);
+  AddRow(grid, 1, tr("&Latitude:"), FormRow::Latitude, u"txtLabelLatitude"_qs, DegreeUnits(),
+         DegreeUnitNames());
+  AddRow(grid, 2, tr("Lon&gitude:"), FormRow::Longitude, u"txtLabelLongitude"_qs, DegreeUnits(),
+         DegreeUnitNames());
+  AddRow(grid, 3, tr("T&ime difference:"), FormRow::TimeDiff, u"txtLabelTImeDiff"_qs, TimeUnits(),
+         TimeUnitNames());
+  AddRow(grid, 4, tr("&Magnetic declination:"), FormRow::NorthDiff, u"txtLabelNorthDiff"_qs,
+         DegreeUnits(), DegreeUnitNames());
   grid->setRowStretch(5, 1);
   return frame;
 }
 
 QGroupBox* MainWindow::BuildTimeFrame() {
-  auto* frame = new QGroupBox(tr("表示方法"), this);
+  auto* frame = new QGroupBox(tr("Display"), this);
   frame->setObjectName(u"picFrame"_qs);
   frame->setProperty("index", 1);
   auto* grid = new QGridLayout(frame);
   grid->setVerticalSpacing(4);
   timeSystem_ = new QButtonGroup(this);
-  const QString systems[] = {tr("真太陽時(&S)"), tr("中央標準時(&C)")};
+  const QString systems[] = {tr("True &solar time"), tr("Standard &clock time")};
   for (int i = 0; i < 2; ++i) {
     auto* option = new QRadioButton(systems[i], this);
     option->setObjectName(u"optTimeSystem"_qs);
@@ -159,8 +180,8 @@ QGroupBox* MainWindow::BuildTimeFrame() {
   });
   interval_ = new QComboBox(this);
   interval_->setObjectName(u"cmbCalcTime"_qs);
-  for (int16_t minutes : kIntervalMinutes) interval_->addItem(tr("%1分").arg(minutes), minutes);
-  auto* label = new QLabel(tr("時間間隔(&P):"), this);
+  for (int16_t minutes : kIntervalMinutes) interval_->addItem(tr("%1 min").arg(minutes), minutes);
+  auto* label = new QLabel(tr("Inte&rval:"), this);
   label->setObjectName(u"lblCalcTime"_qs);
   label->setBuddy(interval_);
   grid->addWidget(label, 2, 0);
@@ -171,7 +192,7 @@ QGroupBox* MainWindow::BuildTimeFrame() {
     ShowForm();
   });
   dateMode_ = new QButtonGroup(this);
-  const QString modes[] = {tr("日付指定なし/現在時刻モード"), tr("日付指定あり/自由設定モード")};
+  const QString modes[] = {tr("No date (current time mode)"), tr("Fixed date (free setting mode)")};
   for (int i = 0; i < 2; ++i) {
     auto* option = new QRadioButton(modes[i], this);
     option->setObjectName(u"optDate"_qs);
@@ -188,14 +209,15 @@ QGroupBox* MainWindow::BuildTimeFrame() {
 }
 
 QGroupBox* MainWindow::BuildDateFrame() {
-  dateFrame_ = new QGroupBox(tr("日付"), this);
+  dateFrame_ = new QGroupBox(tr("Date"), this);
   dateFrame_->setObjectName(u"picFrame"_qs);
   dateFrame_->setProperty("index", 2);
   auto* grid = new QGridLayout(dateFrame_);
   grid->setVerticalSpacing(4);
-  AddRow(grid, 0, tr("日付(&D):"), FormRow::Date, u"txtLabelDate"_qs, tr("月    日"), 2);
-  AddRow(grid, 1, tr("均時差(&E):"), FormRow::Equation, u"txtLabelEquation"_qs,
-         tr("時    分    秒"), 3);
+  AddRow(grid, 0, tr("&Date:"), FormRow::Date, u"txtLabelDate"_qs, tr("month    day"),
+         {tr("month"), tr("day")});
+  AddRow(grid, 1, tr("&Equation of time:"), FormRow::Equation, u"txtLabelEquation"_qs, TimeUnits(),
+         TimeUnitNames());
   return dateFrame_;
 }
 

@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "MainFormModel.h"
+#include "UiText.h"
 #include "WindowHooks.h"
 
 class QAction;
@@ -66,8 +67,13 @@ class MainWindow : public QMainWindow {
   QGroupBox* BuildTimeFrame();
   QGroupBox* BuildDateFrame();
   void AddRow(class QGridLayout* grid, int row, const QString& caption, FormRow formRow,
-              const QString& stripName, const QString& units, int parts);
+              const QString& stripName, const QString& units, const QStringList& unitNames);
+  static QString DegreeUnits();
+  static QStringList DegreeUnitNames();
+  static QString TimeUnits();
+  static QStringList TimeUnitNames();
   void BuildMenus();
+  void BuildLanguageMenu(QMenu* menu);
   void BuildToolBar();
   void BuildStatusBar();
   QAction* NewAction(const QString& name, const QString& text, void (MainWindow::*slot)());
@@ -106,6 +112,8 @@ class MainWindow : public QMainWindow {
   void PopHintCommand();
   void HelpCommand();
   void AboutCommand();
+  // Keeps the language for the next start and says so in that language.
+  void ChooseLanguage(UiLanguage language);
   void EnableCommands();
   void UpdateStatusBar();
   void ShowStatusPanels();

@@ -8,12 +8,15 @@
 
 #include "MainWindow.h"
 #include "MainWindowUi.h"
+#include "UiLanguage.h"
 #include "UiServices.h"
 #include "YearTables.h"
 
 namespace {
 
-constexpr const char* kInfoCaption = "計算条件一覧";
+// Told in the language chosen, which the running texts are not in yet.
+constexpr const char* kLanguageAtRestart =
+    QT_TRANSLATE_NOOP("MainWindow", "The language changes when Umbrafex starts again.");
 
 }  // namespace
 
@@ -74,7 +77,7 @@ void MainWindow::PrintCommand() {
   UpdateStatusBar();
   if (status.ok()) {
     ShowDoneStatus(u"print"_qs,
-                   MainText(model_.Printer().Current().DeviceName) + tr(" に印刷しました"));
+                   tr("Printed on %1").arg(MainText(model_.Printer().Current().DeviceName)));
   }
 }
 
@@ -100,7 +103,7 @@ void MainWindow::ExportCommand() {
   form_.RestoreDateBasis();
   UpdateStatusBar();
   if (!written.isEmpty()) {
-    ShowDoneStatus(u"export-file"_qs, QFileInfo(written).fileName() + tr(" に書き出しました"));
+    ShowDoneStatus(u"export-file"_qs, tr("Exported to %1").arg(QFileInfo(written).fileName()));
   }
 }
 
@@ -138,7 +141,7 @@ void MainWindow::InfoCommand() {
   if (!hooks_.info || !ValidateEditing()) return;
   if (!model_.ApplySeason().ok()) {
     ShowMessage(this, MessageIcon::Exclamation, MainText(model_.LastError.Description),
-                MainText(kInfoCaption));
+                tr("Calculation Info"));
     return;
   }
   hooks_.info(this, model_);
@@ -206,4 +209,15 @@ void MainWindow::HelpCommand() {
 void MainWindow::AboutCommand() {
   if (!hooks_.about || !ValidateEditing()) return;
   hooks_.about(this);
+}
+
+void MainWindow::ChooseLanguage(UiLanguage language) {
+  const std::string code(LanguageCode(language));
+  if (model_.Language == code) return;
+  model_.Language = code;
+  // Back to the language of the running texts: nothing changes at the restart.
+  if (language == TextLanguage()) return;
+  ShowMessage(this, MessageIcon::Information,
+              TextInLanguage(language, "MainWindow", kLanguageAtRestart),
+              QStringLiteral("Umbrafex"));
 }

@@ -1,5 +1,6 @@
 // The main window's command table: menus, toolbar and status bar.
 #include <QAction>
+#include <QActionGroup>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
@@ -12,6 +13,7 @@
 #include "MainWindow.h"
 #include "MainWindowUi.h"
 #include "UiIcons.h"
+#include "UiLanguage.h"
 
 namespace {
 
@@ -65,56 +67,55 @@ void MainWindow::BuildMenus() {
     return menu;
   };
 
-  QMenu* file = addMenu(u"mnuFile"_qs, tr("ファイル(&F)"));
-  file->addAction(NewAction(u"mnuFileOpen"_qs, tr("開く(&O)..."), &MainWindow::OpenCommand));
-  file->addAction(NewAction(u"mnuFileSave"_qs, tr("上書き保存(&S)"), &MainWindow::SaveCommand));
-  file->addAction(
-      NewAction(u"mnuFileSaveAs"_qs, tr("名前を付けて保存(&A)..."), &MainWindow::SaveAsCommand));
+  QMenu* file = addMenu(u"mnuFile"_qs, tr("&File"));
+  file->addAction(NewAction(u"mnuFileOpen"_qs, tr("&Open..."), &MainWindow::OpenCommand));
+  file->addAction(NewAction(u"mnuFileSave"_qs, tr("&Save"), &MainWindow::SaveCommand));
+  file->addAction(NewAction(u"mnuFileSaveAs"_qs, tr("Save &As..."), &MainWindow::SaveAsCommand));
   file->addSeparator();
-  file->addAction(NewAction(u"mnuFilePrint"_qs, tr("印刷(&P)"), &MainWindow::PrintCommand));
+  file->addAction(NewAction(u"mnuFilePrint"_qs, tr("&Print"), &MainWindow::PrintCommand));
   file->addAction(
-      NewAction(u"mnuFileSetup"_qs, tr("プリンタの設定(&U)..."), &MainWindow::SetupCommand));
+      NewAction(u"mnuFileSetup"_qs, tr("Printer Set&up..."), &MainWindow::SetupCommand));
   file->addAction(
-      NewAction(u"mnuFilePreview"_qs, tr("印刷プレビュー(&V)..."), &MainWindow::PreviewCommand));
+      NewAction(u"mnuFilePreview"_qs, tr("Print Pre&view..."), &MainWindow::PreviewCommand));
   file->addAction(
-      NewAction(u"mnuFileExport"_qs, tr("PDF/SVG/PNGに書き出し..."), &MainWindow::ExportCommand));
+      NewAction(u"mnuFileExport"_qs, tr("&Export to PDF/SVG/PNG..."), &MainWindow::ExportCommand));
   file->addSeparator();
-  file->addAction(NewAction(u"mnuFileExit"_qs, tr("終了(&X)"), &MainWindow::ExitCommand));
+  file->addAction(NewAction(u"mnuFileExit"_qs, tr("E&xit"), &MainWindow::ExitCommand));
   actions_[u"mnuFileOpen"_qs]->setShortcut(QKeySequence::Open);
   actions_[u"mnuFileSave"_qs]->setShortcut(QKeySequence::Save);
   actions_[u"mnuFilePrint"_qs]->setShortcut(QKeySequence::Print);
 
-  QMenu* tool = addMenu(u"mnuTool"_qs, tr("ツール(&T)"));
+  QMenu* tool = addMenu(u"mnuTool"_qs, tr("&Tools"));
   tool->addAction(
-      NewAction(u"mnuToolLocation"_qs, tr("地域の選択(&L)..."), &MainWindow::LocationCommand));
+      NewAction(u"mnuToolLocation"_qs, tr("Choose &Location..."), &MainWindow::LocationCommand));
   tool->addAction(
-      NewAction(u"mnuToolInfo"_qs, tr("計算条件一覧(&I)..."), &MainWindow::InfoCommand));
+      NewAction(u"mnuToolInfo"_qs, tr("Calculation &Info..."), &MainWindow::InfoCommand));
   tool->addAction(
-      NewAction(u"mnuToolClock"_qs, tr("デスクトップ日時計(&C)..."), &MainWindow::ClockCommand));
-  tool->addAction(
-      NewAction(u"mnuToolOption"_qs, tr("オプション(&O)..."), &MainWindow::OptionCommand));
+      NewAction(u"mnuToolClock"_qs, tr("Desktop &Sundial..."), &MainWindow::ClockCommand));
+  tool->addAction(NewAction(u"mnuToolOption"_qs, tr("&Options..."), &MainWindow::OptionCommand));
 
-  QMenu* table = addMenu(u"mnuTable"_qs, tr("表・グラフ(&V)"));
-  QMenu* equation = table->addMenu(tr("均時差(&E)"));
+  QMenu* table = addMenu(u"mnuTable"_qs, tr("Ta&bles"));
+  QMenu* equation = table->addMenu(tr("&Equation of Time"));
   equation->setObjectName(u"mnuTableEquation"_qs);
-  equation->addAction(NewAction(u"mnuTableEquationExcel"_qs, tr("Excelに出力(&X)..."),
+  equation->addAction(NewAction(u"mnuTableEquationExcel"_qs, tr("To E&xcel Workbook..."),
                                 &MainWindow::EquationToSpreadsheet));
-  equation->addAction(NewAction(u"mnuTableEquationCsv"_qs, tr("ファイルに出力(&F)..."),
-                                &MainWindow::EquationToFile));
-  QMenu* declination = table->addMenu(tr("太陽赤緯(&S)"));
+  equation->addAction(
+      NewAction(u"mnuTableEquationCsv"_qs, tr("To &File..."), &MainWindow::EquationToFile));
+  QMenu* declination = table->addMenu(tr("Solar &Declination"));
   declination->setObjectName(u"mnuTableDeclination"_qs);
-  declination->addAction(NewAction(u"mnuTableDeclinationExcel"_qs, tr("Excelに出力(&X)..."),
+  declination->addAction(NewAction(u"mnuTableDeclinationExcel"_qs, tr("To E&xcel Workbook..."),
                                    &MainWindow::DeclinationToSpreadsheet));
-  declination->addAction(NewAction(u"mnuTableDeclinationCsv"_qs, tr("ファイルに出力(&F)..."),
-                                   &MainWindow::DeclinationToFile));
+  declination->addAction(
+      NewAction(u"mnuTableDeclinationCsv"_qs, tr("To &File..."), &MainWindow::DeclinationToFile));
   table->addSeparator();
-  table->addAction(NewAction(u"mnuTableGraph"_qs, tr("均時差・太陽赤緯のグラフ(&G)..."),
+  table->addAction(NewAction(u"mnuTableGraph"_qs, tr("Equation of Time and Declination &Graph..."),
                              &MainWindow::YearGraphCommand));
 
-  QMenu* help = addMenu(u"mnuHelp"_qs, tr("ヘルプ(&H)"));
-  help->addAction(NewAction(u"mnuHelpTopic"_qs, tr("目次(&C)..."), &MainWindow::HelpCommand));
+  QMenu* help = addMenu(u"mnuHelp"_qs, tr("&Help"));
+  help->addAction(NewAction(u"mnuHelpTopic"_qs, tr("&Contents..."), &MainWindow::HelpCommand));
+  BuildLanguageMenu(help->addMenu(tr("&Language")));
   help->addAction(
-      NewAction(u"mnuHelpAbout"_qs, tr("バージョン情報(&A)..."), &MainWindow::AboutCommand));
+      NewAction(u"mnuHelpAbout"_qs, tr("&About Umbrafex..."), &MainWindow::AboutCommand));
   actions_[u"mnuHelpTopic"_qs]->setShortcut(QKeySequence::HelpContents);
 
   // A menu command shows the picture of its toolbar button, so the two are
@@ -143,8 +144,27 @@ void MainWindow::BuildMenus() {
   declination->setIcon(ToolIcon(u"declination"_qs));
 }
 
+// Each language is named in itself, so that either can be found whatever
+// the texts around it; the one of the running texts is checked.
+void MainWindow::BuildLanguageMenu(QMenu* menu) {
+  menu->setObjectName(u"mnuHelpLanguage"_qs);
+  auto* group = new QActionGroup(this);
+  const std::tuple<QString, QString, UiLanguage> languages[] = {
+      {u"mnuHelpLanguageJapanese"_qs, u"日本語"_qs, UiLanguage::Japanese},
+      {u"mnuHelpLanguageEnglish"_qs, u"English"_qs, UiLanguage::English}};
+  for (const auto& [name, text, language] : languages) {
+    auto* action = new QAction(text, group);
+    action->setObjectName(name);
+    action->setCheckable(true);
+    action->setChecked(language == TextLanguage());
+    connect(action, &QAction::triggered, this, [this, which = language] { ChooseLanguage(which); });
+    actions_.insert(name, action);
+    menu->addAction(action);
+  }
+}
+
 void MainWindow::BuildToolBar() {
-  QToolBar* bar = addToolBar(tr("ツールバー"));
+  QToolBar* bar = addToolBar(tr("Toolbar"));
   bar->setObjectName(u"picToolBar"_qs);
   bar->setMovable(false);
   bar->setFloatable(false);
@@ -177,32 +197,32 @@ void MainWindow::BuildToolBar() {
     tool->setPopupMode(QToolButton::MenuButtonPopup);
   };
 
-  button(u"Open"_qs, u"open"_qs, tr("開く"), &MainWindow::OpenCommand);
-  button(u"Save"_qs, u"save"_qs, tr("上書き保存"), &MainWindow::SaveCommand);
+  button(u"Open"_qs, u"open"_qs, tr("Open"), &MainWindow::OpenCommand);
+  button(u"Save"_qs, u"save"_qs, tr("Save"), &MainWindow::SaveCommand);
   separator(u"Sep1"_qs);
-  button(u"Print"_qs, u"print"_qs, tr("印刷"), &MainWindow::PrintCommand);
-  button(u"Setup"_qs, u"setup"_qs, tr("プリンタの設定"), &MainWindow::SetupCommand);
-  button(u"Preview"_qs, u"preview"_qs, tr("印刷プレビュー"), &MainWindow::PreviewCommand);
+  button(u"Print"_qs, u"print"_qs, tr("Print"), &MainWindow::PrintCommand);
+  button(u"Setup"_qs, u"setup"_qs, tr("Printer Setup"), &MainWindow::SetupCommand);
+  button(u"Preview"_qs, u"preview"_qs, tr("Print Preview"), &MainWindow::PreviewCommand);
   separator(u"Sep2"_qs);
-  button(u"Location"_qs, u"location"_qs, tr("地域の選択"), &MainWindow::LocationCommand);
-  button(u"Info"_qs, u"info"_qs, tr("計算条件一覧"), &MainWindow::InfoCommand);
-  button(u"Clock"_qs, u"clock"_qs, tr("デスクトップ日時計"), &MainWindow::ClockCommand);
-  button(u"Option"_qs, u"option"_qs, tr("オプション"), &MainWindow::OptionCommand);
+  button(u"Location"_qs, u"location"_qs, tr("Choose Location"), &MainWindow::LocationCommand);
+  button(u"Info"_qs, u"info"_qs, tr("Calculation Info"), &MainWindow::InfoCommand);
+  button(u"Clock"_qs, u"clock"_qs, tr("Desktop Sundial"), &MainWindow::ClockCommand);
+  button(u"Option"_qs, u"option"_qs, tr("Options"), &MainWindow::OptionCommand);
   separator(u"Sep3"_qs);
-  dropDown(u"Equation"_qs, u"equation"_qs, tr("均時差"), &MainWindow::EquationToSpreadsheet,
-           u"tbrEquation"_qs,
-           {{{u"tbrEquationExcel"_qs, tr("Excelに出力(&X)...")},
-             {u"tbrEquationCsv"_qs, tr("ファイルに出力(&F)...")}}},
+  dropDown(u"Equation"_qs, u"equation"_qs, tr("Equation of Time"),
+           &MainWindow::EquationToSpreadsheet, u"tbrEquation"_qs,
+           {{{u"tbrEquationExcel"_qs, tr("To E&xcel Workbook...")},
+             {u"tbrEquationCsv"_qs, tr("To &File...")}}},
            {&MainWindow::EquationToSpreadsheet, &MainWindow::EquationToFile});
-  dropDown(u"Declination"_qs, u"declination"_qs, tr("太陽赤緯"),
+  dropDown(u"Declination"_qs, u"declination"_qs, tr("Solar Declination"),
            &MainWindow::DeclinationToSpreadsheet, u"tbrDeclination"_qs,
-           {{{u"tbrDeclinationExcel"_qs, tr("Excelに出力(&X)...")},
-             {u"tbrDeclinationCsv"_qs, tr("ファイルに出力(&F)...")}}},
+           {{{u"tbrDeclinationExcel"_qs, tr("To E&xcel Workbook...")},
+             {u"tbrDeclinationCsv"_qs, tr("To &File...")}}},
            {&MainWindow::DeclinationToSpreadsheet, &MainWindow::DeclinationToFile});
   separator(u"Sep4"_qs);
-  button(u"PopHint"_qs, u"pophint"_qs, tr("ポップヒント"), &MainWindow::PopHintCommand)
+  button(u"PopHint"_qs, u"pophint"_qs, tr("Pop Hints"), &MainWindow::PopHintCommand)
       ->setShortcut(QKeySequence::WhatsThis);
-  button(u"Help"_qs, u"help"_qs, tr("ヘルプ"), &MainWindow::HelpCommand);
+  button(u"Help"_qs, u"help"_qs, tr("Help"), &MainWindow::HelpCommand);
 }
 
 void MainWindow::BuildStatusBar() {

@@ -1,7 +1,5 @@
 #include "MainWindowUi.h"
 
-#include <QCoreApplication>
-
 #include "Busy.h"
 #include "MainWindow.h"
 #include "UiServices.h"
@@ -70,7 +68,7 @@ FileRequest RequestOf(const FileChoice& choice) {
 }  // namespace
 
 QString MainText(const std::string& text) {
-  return QCoreApplication::translate("frmMain", text.c_str());
+  return QString::fromStdString(text);
 }
 
 FormAnswer MainWindowUi::Ask(const FormMessage& message) {

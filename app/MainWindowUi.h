@@ -21,6 +21,6 @@ class MainWindowUi : public FormUi {
   MainWindow& window_;
 };
 
-// A text of the main window in the user's language (the source texts are
-// Japanese).
+// A text of the form model or the design, as Qt text (the form model's own
+// texts are translated where it makes them).
 QString MainText(const std::string& text);

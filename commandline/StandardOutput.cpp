@@ -6,12 +6,13 @@
 #include <ostream>
 
 #include "CommonOptions.h"
+#include "UiText.h"
 
 int FinishStandardOutput(int status, std::ostream& err) {
   std::cout.flush();
   const bool written = std::cout.good() && std::fflush(stdout) == 0 && std::ferror(stdout) == 0;
   if (written) return status;
   std::clearerr(stdout);
-  err << "ファイルに書き込めません。(標準出力)\n";
+  err << TranslateText("StandardOutput", "Cannot write to standard output.") << '\n';
   return status == kExitOk ? kExitFailure : status;
 }

@@ -65,12 +65,11 @@ void SetLinePen(const DrawPass& pass, PositionKind kind, const std::optional<Fac
   if (colors) t.setForeColor(hour ? colors->HourLine : colors->MinuteLine);
 }
 
-// The label centred in the middle of the time ring, its top facing outwards.
-void DrawLabel(const DrawPass& pass, const DialLayout& l, const DialGeometry& dial, double theta,
+// The label centred on the radius, its top facing outwards.
+void DrawLabel(const DrawPass& pass, double radius, const DialGeometry& dial, double theta,
                const std::string& label, const std::optional<FaceColors>& colors) {
   DrawTarget& t = pass.target;
-  const UserPoint middle =
-      dial.AtRadius(theta, l.MiddleRadius + (l.OuterRadius - l.MiddleRadius) / 2);
+  const UserPoint middle = dial.AtRadius(theta, radius);
   const double turn = theta - 90;
   const double w = t.TextWidth(label) / 2;
   const double h = t.TextHeight(label) / 2;
@@ -125,8 +124,10 @@ std::vector<FacePosition> FacePositions(const DrawPass& pass, const DialLayout& 
 }
 
 // Fits the drawn hour labels into the time ring; the target keeps the font
-// they are drawn in. Labels that give way lose their text.
-void FitLabels(const DrawPass& pass, const DialLayout& l, std::vector<FacePosition>& positions) {
+// they are drawn in. Labels that give way lose their text. Returns the
+// radius their centres stand on: the middle of the ring, or on paper just
+// outside the marks' rings where the ring is too narrow to centre them.
+double FitLabels(const DrawPass& pass, const DialLayout& l, std::vector<FacePosition>& positions) {
   DrawTarget& t = pass.target;
   std::vector<RingLabel> labels;
   std::vector<FacePosition*> labelled;
@@ -136,7 +137,8 @@ void FitLabels(const DrawPass& pass, const DialLayout& l, std::vector<FacePositi
                       std::atoi(p.label.text.c_str())});
     labelled.push_back(&p);
   }
-  if (labels.empty()) return;
+  const double ring = l.OuterRadius - l.MiddleRadius;
+  if (labels.empty()) return l.MiddleRadius + ring / 2;
   const FontSpec nominal = t.Font();
   const double readable = kSmallestLabelPoints * (pass.OnClock() ? 1.0 : pass.zoom);
   const double minScale = nominal.Size > 0 ? readable / nominal.Size : 1.0;
@@ -144,7 +146,6 @@ void FitLabels(const DrawPass& pass, const DialLayout& l, std::vector<FacePositi
   for (const RingLabel& label : labels) tallest = std::max(tallest, label.height);
   // On paper a label keeps clear of the placement marks' rings on the
   // middle circle; on the clock, a tenth of the ring from either circle.
-  const double ring = l.OuterRadius - l.MiddleRadius;
   const double room = pass.OnPaper() ? ring - 2 * (kMarkRingRadius + 0.5) : 0.8 * ring;
   const RingFit fit = FitRingLabels(labels, l.MiddleRadius + ring / 2, labels[0].height / 4,
                                     minScale, room / tallest);
@@ -156,6 +157,9 @@ void FitLabels(const DrawPass& pass, const DialLayout& l, std::vector<FacePositi
   for (size_t i = 0; i < labelled.size(); ++i) {
     if (!fit.shown[i]) labelled[i]->label.kind = PositionKind::Minute;
   }
+  const double centred = l.MiddleRadius + ring / 2;
+  if (!pass.OnPaper() || tallest * fit.scale <= room) return centred;
+  return std::max(centred, l.MiddleRadius + kMarkRingRadius + 0.5 + tallest * fit.scale / 2);
 }
 
 void DrawFace(const DrawPass& pass, const DialLayout& l) {
@@ -173,7 +177,7 @@ void DrawFace(const DrawPass& pass, const DialLayout& l) {
   const std::optional<FaceColors> colors = FaceColorsFor(pass);
   const DialGeometry dial = DialGeometryOf(l, pass.Latitude());
   std::vector<FacePosition> positions = FacePositions(pass, l, solars, timeFormat);
-  FitLabels(pass, l, positions);
+  const double labelRadius = FitLabels(pass, l, positions);
 
   for (const FacePosition& p : positions) {
     // An hour whose label gave way keeps its hour line's pen.
@@ -186,7 +190,8 @@ void DrawFace(const DrawPass& pass, const DialLayout& l) {
     }
     if (!p.drawn) continue;
     PixelLine(t, p.inner.x, p.inner.y, p.outer.x, p.outer.y);
-    if (p.label.kind == PositionKind::Hour) DrawLabel(pass, l, dial, p.theta, p.label.text, colors);
+    if (p.label.kind == PositionKind::Hour)
+      DrawLabel(pass, labelRadius, dial, p.theta, p.label.text, colors);
   }
 }
 

@@ -48,7 +48,9 @@ void DrawPaperTicks(const DrawPass& pass, const DialLayout& l) {
   DrawTarget& t = pass.target;
   const double cx = l.CenterX, cy = l.CenterY;
   SheetBox block{cx, cy, cx, cy};  // nothing to keep clear of
-  if (pass.design.settings.DialOption.PrintInfo) block = InformationBlockBox(pass, l);
+  if (pass.design.settings.DialOption.PrintInfo) {
+    if (const auto onFace = FaceBlockBox(pass, l)) block = *onFace;
+  }
   TickAround(t, cx, cy - l.MiddleRadius, cy - l.InnerRadius, block);  // north
   TickAround(t, cx, cy + l.InnerRadius, cy + l.MiddleRadius, block);  // south
   PixelLine(t, cx + l.InnerRadius, cy, cx + l.MiddleRadius, cy);      // east

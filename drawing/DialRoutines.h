@@ -45,8 +45,11 @@ Status DrawGnomon(DialDesign design, DrawTarget& target, const DialLayout& layou
 Status DrawDialMarks(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom);
 Status DrawGnomonMarks(DialDesign design, DrawTarget& target, const DialLayout& layout,
                        double zoom);
-Status DrawInformation(DialDesign design, DrawTarget& target, const DialLayout& layout,
-                       double zoom);
+// The information block (on the face, or off it where the face has no clear
+// place), the reading and turning sentences; page as a job of pageCount
+// pages counts it.
+Status DrawInformation(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom,
+                       double paperFactor = 1, int16_t page = 1, int16_t pageCount = 1);
 Status DrawPageTitle(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom,
                      int16_t page, int16_t pageCount);
 Status DrawMarginFrame(DialDesign design, DrawTarget& target);

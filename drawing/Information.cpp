@@ -16,7 +16,9 @@
 #include "FaceLines.h"
 #include "InformationBlock.h"
 #include "NodusLines.h"
+#include "ScaleBar.h"
 #include "SheetArea.h"
+#include "SheetRoom.h"
 #include "TextPattern.h"
 #include "UiText.h"
 #include "Version.h"
@@ -89,9 +91,13 @@ double BlockWidth(DrawTarget& t, const std::vector<std::string>& lines) {
   return width;
 }
 
-void DrawInformationBlock(const DrawPass& pass, const DialLayout& l) {
+void DrawInformationBlock(const DrawPass& pass, const PageShare& share) {
   DrawTarget& t = pass.target;
-  const SheetBox box = InformationBlockBox(pass, l);
+  const DialLayout& l = share.layout;
+  const BlockPlace place = PlaceBlock(pass, share);
+  // The sheet's fitting leaves room for the block; without it the smallest
+  // block stands where it always stood.
+  const SheetBox box = place.box ? *place.box : UsualFaceBlockBox(pass, l);
   double y = box.top;
   for (const std::string& line : InformationLines(pass.design, l.MiddleRadius)) {
     RotatedText(t, box.left, y, line, 0);
@@ -191,9 +197,25 @@ std::optional<std::string> TurningSentence(const DialDesign& design) {
                   {angle + ModelNote(declination)});
 }
 
-// The turning sentence at the bottom left, in the current font.
-SheetBox TurningBox(DrawTarget& t, const PageMargins& margins, const std::string& sentence) {
-  const double bottom = t.ScaleHeight() - margins.bottom;
+std::string CaptionText(int16_t page, int16_t pageCount) {
+  return FillText(TranslateText("DialTexts", "Page %1/%2"),
+                  {std::to_string(page), std::to_string(pageCount)});
+}
+
+// The turning sentence at the bottom left, above the page caption where the
+// page is too narrow for both on one line; in the information font (left
+// on the target).
+SheetBox TurningBox(const DrawPass& pass, const PageMargins& margins, const std::string& sentence) {
+  DrawTarget& t = pass.target;
+  const FontSpec font = ScaledFont(pass.design.settings.DialInformationFont, pass);
+  double bottom = t.ScaleHeight() - margins.bottom;
+  if (pass.design.settings.DialOption.PrintTitle) {
+    const SheetBox caption = CaptionBox(t, margins, pass.zoom, CaptionText(1, 2));
+    t.setFont(font);
+    if (margins.left + t.TextWidth(sentence) + kCornerGap > caption.left) {
+      bottom = caption.top - kCornerGap;
+    }
+  }
   return {margins.left, bottom - t.TextHeight(sentence), margins.left + t.TextWidth(sentence),
           bottom};
 }
@@ -201,13 +223,8 @@ SheetBox TurningBox(DrawTarget& t, const PageMargins& margins, const std::string
 void DrawTurningSentence(const DrawPass& pass, const PageMargins& margins) {
   const std::optional<std::string> sentence = TurningSentence(pass.design);
   if (!sentence) return;
-  const SheetBox box = TurningBox(pass.target, margins, *sentence);
+  const SheetBox box = TurningBox(pass, margins, *sentence);
   RotatedText(pass.target, box.left, box.top, *sentence, 0);
-}
-
-std::string CaptionText(int16_t page, int16_t pageCount) {
-  return FillText(TranslateText("DialTexts", "Page %1/%2"),
-                  {std::to_string(page), std::to_string(pageCount)});
 }
 
 constexpr double kSmallestBlockPoints = 6;  // still read without a lens
@@ -259,12 +276,12 @@ struct BlockRoom {
   }
 };
 
-}  // namespace
-
-SheetBox InformationBlockBox(const DrawPass& pass, const DialLayout& l) {
+// The block's lines at each size from the nominal down to the smallest
+// readable one, largest first, until `place` finds a box for one.
+template <typename Place>
+std::optional<SheetBox> FirstPlaceBySize(const DrawPass& pass, const DialLayout& l, Place place) {
   DrawTarget& t = pass.target;
   const std::vector<std::string> lines = InformationLines(pass.design, l.MiddleRadius);
-  const BlockRoom room{l, pass.Latitude() < 0 ? -1.0 : 1.0, FaceLineDirections(pass, l)};
   FontSpec font = ScaledFont(pass.design.settings.DialInformationFont, pass);
   const double smallest = std::min(font.Size, RoundFontSize(kSmallestBlockPoints * pass.zoom));
   for (double size = font.Size;; size = std::max(smallest, size - 0.5)) {
@@ -272,22 +289,66 @@ SheetBox InformationBlockBox(const DrawPass& pass, const DialLayout& l) {
     t.setFont(font);
     const double width = BlockWidth(t, lines);
     const double height = t.TextHeight(Join(lines.data(), lines.size()));
-    // Where it always stood first: centred a line above the band's middle.
-    const double r = l.InnerRadius + (l.MiddleRadius - l.InnerRadius) / 2;
-    const double usual = r - t.TextHeight(lines[0]) - height / 2;
-    if (const auto box = room.Place(width, height, usual)) return *box;
-    if (size <= smallest) return room.Box(width, height, usual);
+    if (const auto box = place(width, height, t.TextHeight(lines[0]))) return box;
+    if (size <= smallest) return std::nullopt;
   }
 }
 
+// Where the block always stood first: centred a line above the band's
+// middle.
+double UsualNear(const DialLayout& l, double height, double lineHeight) {
+  const double r = l.InnerRadius + (l.MiddleRadius - l.InnerRadius) / 2;
+  return r - lineHeight - height / 2;
+}
+
+BlockRoom FaceRoom(const DrawPass& pass, const DialLayout& l) {
+  return {l, pass.Latitude() < 0 ? -1.0 : 1.0, FaceLineDirections(pass, l)};
+}
+
+}  // namespace
+
+std::optional<SheetBox> FaceBlockBox(const DrawPass& pass, const DialLayout& l) {
+  const BlockRoom room = FaceRoom(pass, l);
+  return FirstPlaceBySize(pass, l, [&](double width, double height, double lineHeight) {
+    return room.Place(width, height, UsualNear(l, height, lineHeight));
+  });
+}
+
+SheetBox UsualFaceBlockBox(const DrawPass& pass, const DialLayout& l) {
+  const BlockRoom room = FaceRoom(pass, l);
+  SheetBox usual;
+  FirstPlaceBySize(pass, l, [&](double width, double height, double lineHeight) {
+    usual = room.Box(width, height, UsualNear(l, height, lineHeight));
+    return std::optional<SheetBox>();
+  });
+  return usual;
+}
+
+std::optional<SheetBox> SheetBlockBox(const DrawPass& pass, const DialLayout& l,
+                                      const SheetRoom& room) {
+  return FirstPlaceBySize(pass, l, [&](double width, double height, double) {
+    return room.FreeBoxNear(width, height, {l.CenterX, l.CenterY});
+  });
+}
+
+BlockPlace PlaceBlock(const DrawPass& pass, const PageShare& share) {
+  const DialLayout& l = share.layout;
+  if (auto onFace = FaceBlockBox(pass, l)) return {onFace, true};
+  SheetRoom room = SheetRoomOf(pass, share);
+  if (pass.design.settings.DialOption.ScaleBar && pass.OnPaper()) {
+    room.texts.push_back(UsualBarPlace(pass).box);
+  }
+  return {SheetBlockBox(pass, l, room), false};
+}
+
 Status DrawInformation(DialDesign design, DrawTarget& target, const DialLayout& layout,
-                       double zoom) {
+                        double zoom, double paperFactor, int16_t page, int16_t pageCount) {
   const DrawPass pass(design, target, zoom);
   return RunDrawRoutine(design, [&] {
     const PageMargins margins = TextMargins(target);
     if (!design.settings.DialOption.PrintInfo) return;
     SetTextPen(target, design.settings.DialColor.InformationFont);
-    DrawInformationBlock(pass, layout);
+    DrawInformationBlock(pass, ShareOfPage(layout, paperFactor, page, pageCount));
     target.setFont(ScaledFont(design.settings.DialInformationFont, pass));
     DrawReadingSentences(pass, margins);
     DrawTurningSentence(pass, margins);
@@ -302,7 +363,7 @@ std::vector<SheetBox> CornerTextBoxes(const DrawPass& pass, int16_t page, int16_
   if (options.PrintInfo) {
     boxes.push_back(ReadingBox(pass, margins));
     if (const auto sentence = TurningSentence(pass.design)) {
-      boxes.push_back(TurningBox(t, margins, *sentence));
+      boxes.push_back(TurningBox(pass, margins, *sentence));
     }
   }
   if (options.PrintTitle) {

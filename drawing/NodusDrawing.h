@@ -19,5 +19,8 @@ Status DrawNodusMark(DialDesign design, DrawTarget& target, const DialLayout& la
 // system); nothing when the sun is down or the shadow leaves the face.
 Status DrawNodusShadow(DialDesign design, ClockView& clock, const DialLayout& layout, double time,
                        double paperFactor);
-// 100 mm with ticks every 10 mm at the page's left margin, and how to check it.
-Status DrawScaleBar(DialDesign design, DrawTarget& target, double zoom);
+// 100 mm with ticks every 10 mm along a free margin of the page (the left
+// one where it is free), and how to check it; page as a job of pageCount
+// pages counts it.
+Status DrawScaleBar(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom,
+                    double paperFactor, int16_t page, int16_t pageCount);

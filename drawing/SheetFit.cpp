@@ -1,12 +1,16 @@
 #include "SheetFit.h"
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
 #include "DrawPass.h"
 #include "Gnomon.h"
 #include "InformationBlock.h"
+#include "ScaleBar.h"
 #include "SheetArea.h"
+#include "SheetKey.h"
+#include "SheetRoom.h"
 
 namespace {
 
@@ -28,16 +32,30 @@ bool MeetsOutline(const SheetBox& box, const GnomonOutline& g) {
   return false;
 }
 
-// The dial's letters stand a quarter of their height outside the ring.
-std::array<SheetBox, 4> LetterBoxes(const DrawPass& pass, const DialLayout& l) {
-  DrawTarget& t = pass.target;
-  t.setFont(OrientationLetterFont(pass, l));
-  const double w = t.TextWidth("W"), h = t.TextHeight("N");
-  const double cx = l.CenterX, cy = l.CenterY, r = l.OuterRadius;
-  return {{{cx - w / 2, cy - r - 1.25 * h, cx + w / 2, cy - r},
-           {cx - w / 2, cy + r, cx + w / 2, cy + r + 1.25 * h},
-           {cx + r, cy - h / 2, cx + r + 1.25 * w, cy + h / 2},
-           {cx - r - 1.25 * w, cy - h / 2, cx - r, cy + h / 2}}};
+// The time ring keeps room for labels of the smallest readable size between
+// the placement marks' rings and the outer circle (the labels leave the
+// ring's middle for that where it is narrow).
+bool RingHoldsLabels(const DrawPass& pass, const DialLayout& l) {
+  constexpr double kSmallestLabelPoints = 6;
+  FontSpec font = pass.design.settings.DialTimeFont;
+  font.Size = kSmallestLabelPoints;
+  pass.target.setFont(ScaledFont(font, pass));
+  const double room = l.OuterRadius - l.MiddleRadius - (kMarkRingRadius + 1);
+  return pass.target.TextHeight("0") <= room;
+}
+
+// The key needs a free corner; a block that finds no clear place on the
+// face, and a scale bar that finds none along the left margin, need a free
+// place elsewhere on the page.
+bool RoomForBlockAndBar(const DrawPass& pass, const PageShare& share) {
+  const DialOptionSettings& options = pass.design.settings.DialOption;
+  if (!PlaceKey(pass, share.layout, share.paperFactor, share.dial, share.gnomon).free) return false;
+  if (share.dial && options.PrintInfo) {
+    const BlockPlace block = PlaceBlock(pass, share);
+    if (!block.box) return false;
+  }
+  if (options.ScaleBar && pass.OnPaper() && !FreeBarPlace(pass, share)) return false;
+  return true;
 }
 
 }  // namespace
@@ -52,10 +70,14 @@ bool SheetHolds(DialDesign design, DrawTarget& target, const DialLayout& layout,
   for (SheetBox& text : texts) text = Widened(text, kClearance);
   const GnomonOutline g = GnomonOutlineFor(layout, pass.Latitude(), paperFactor);
   if (dial) {
+    if (!RingHoldsLabels(pass, layout)) return false;
     const UserPoint centre{layout.CenterX, layout.CenterY};
     for (const SheetBox& letter : LetterBoxes(pass, layout)) {
       if (!Inside(letter, area)) return false;
-      if (gnomon && MeetsOutline(Widened(letter, kClearance), g)) return false;
+      // The gap between the dial and the gnomon's tip shrinks with the paper,
+      // so on a small one the clearance does too.
+      const double clearance = kClearance * std::min(1.0, paperFactor);
+      if (gnomon && MeetsOutline(Widened(letter, clearance), g)) return false;
       for (const SheetBox& text : texts) {
         if (letter.Overlaps(text)) return false;
       }
@@ -70,5 +92,6 @@ bool SheetHolds(DialDesign design, DrawTarget& target, const DialLayout& layout,
       if (MeetsOutline(text, g)) return false;
     }
   }
-  return true;
+  return RoomForBlockAndBar(
+      pass, {layout, paperFactor, dial, gnomon, dial ? int16_t{1} : int16_t{2}, pageCount});
 }

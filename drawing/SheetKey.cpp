@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "DialWords.h"
 #include "DrawPass.h"
 #include "Gnomon.h"
+#include "InformationBlock.h"
 #include "SheetArea.h"
 #include "TextPattern.h"
 #include "UiText.h"
@@ -79,9 +81,8 @@ TakenAreas TakenAreasOf(const DrawPass& pass, const DialLayout& l, double paperF
   if (gnomon) {
     const GnomonOutline g = GnomonOutlineFor(l, pass.Latitude(), paperFactor);
     taken.pattern = BoxAround(g.points);
-    // Room for a label beside the pattern.
-    taken.pattern.left -= 6;
-    taken.pattern.right += 6;
+    taken.pattern.left -= kStyleLabelRoom;
+    taken.pattern.right += kStyleLabelRoom;
   }
   return taken;
 }
@@ -91,9 +92,18 @@ bool IsFree(const TakenAreas& taken, const SheetBox& box) {
   return !(taken.gnomon && box.Overlaps(taken.pattern));
 }
 
+bool ClearOf(const std::vector<SheetBox>& texts, const SheetBox& box) {
+  for (const SheetBox& text : texts) {
+    if (text.Overlaps(box)) return false;
+  }
+  return true;
+}
+
 // The corners inside the margins and clear of the corner sentences: bottom
-// right first, where the page caption is short.
-SheetBox KeyBox(const DrawPass& pass, const TakenAreas& taken, double width, double height) {
+// right first, where the page caption is short. Where a narrow page stacks
+// its corner texts higher, a corner moves inwards until it is clear.
+std::optional<SheetBox> KeyBox(const DrawPass& pass, const TakenAreas& taken,
+                               const std::vector<SheetBox>& texts, double width, double height) {
   DrawTarget& t = pass.target;
   const PageMargins m = PageMarginsOf(t);
   const double band = 2.5 * t.TextHeight("Ag");  // a corner's sentences
@@ -106,9 +116,18 @@ SheetBox KeyBox(const DrawPass& pass, const TakenAreas& taken, double width, dou
       {right - width, top, right, top + height},
   }};
   for (const SheetBox& box : corners) {
-    if (IsFree(taken, box)) return box;
+    if (IsFree(taken, box) && ClearOf(texts, box)) return box;
   }
-  return corners[0];
+  constexpr double kStep = 1;  // millimetres
+  for (double shift = kStep; shift < bottom - top - height; shift += kStep) {
+    for (size_t i = 0; i < corners.size(); ++i) {
+      const double by = i < 2 ? -shift : shift;  // the bottom corners move up
+      const SheetBox box{corners[i].left, corners[i].top + by, corners[i].right,
+                         corners[i].bottom + by};
+      if (IsFree(taken, box) && ClearOf(texts, box)) return box;
+    }
+  }
+  return std::nullopt;
 }
 
 void DrawKeyRow(const DrawPass& pass, const KeyRow& row, double x, double y, double rowHeight) {
@@ -128,19 +147,17 @@ void DrawKeyRow(const DrawPass& pass, const KeyRow& row, double x, double y, dou
               0);
 }
 
+// A line's height does not depend on its letters.
+double KeyRowHeight(DrawTarget& t) {
+  return 1.4 * t.TextHeight("X");
+}
+
 void DrawKey(const DrawPass& pass, const DialLayout& l, double paperFactor, bool dial,
              bool gnomon) {
-  DrawTarget& t = pass.target;
-  const TakenAreas taken = TakenAreasOf(pass, l, paperFactor, dial, gnomon);
-  t.setFont(KeyFont(pass, kKeyPoints));
-  const std::vector<KeyRow> rows = KeyRows(pass);
-  double textWidth = 0;
-  for (const KeyRow& row : rows) textWidth = std::max(textWidth, t.TextWidth(row.text));
-  const double rowHeight = 1.4 * t.TextHeight(rows.front().text);
-  const double width = kSampleLength + 2 * kTextGap + textWidth;
-  const SheetBox box = KeyBox(pass, taken, width, rowHeight * static_cast<double>(rows.size()));
+  const SheetBox box = PlaceKey(pass, l, paperFactor, dial, gnomon).box;
+  const double rowHeight = KeyRowHeight(pass.target);
   double y = box.top;
-  for (const KeyRow& row : rows) {
+  for (const KeyRow& row : KeyRows(pass)) {
     DrawKeyRow(pass, row, box.left, y, rowHeight);
     y += rowHeight;
   }
@@ -169,15 +186,17 @@ void DrawFlapWord(DrawTarget& t, UserPoint foot, UserPoint root, UserPoint flapF
 }
 
 // The label turned to run up the style, its foot kTextGap from the fold.
-// Inside the left triangle when the triangle is wide enough along the
-// label's length, else beside the pattern.
+// Inside the first triangle (left of the style in the north, right of it in
+// the south) when the triangle is wide enough along the label's length,
+// else beside the pattern.
 void DrawStyleLabel(const DrawPass& pass, const GnomonOutline& g, const std::string& label) {
   DrawTarget& t = pass.target;
   const UserPoint top = g.Top(), root = g.Root(), foot = g.LeftFoot();
   const double style = std::fabs(root.y - top.y);
   const double sign = root.y >= top.y ? 1 : -1;
-  const double width = top.x - foot.x;                // the triangle's widest
+  const double width = std::fabs(top.x - foot.x);     // the triangle's widest
   const double atWidest = std::fabs(foot.y - top.y);  // along the style from the top
+  const bool leftOfStyle = foot.x < top.x;
   for (double points = kKeyPoints; points >= kSmallestPoints; points -= 1) {
     t.setFont(KeyFont(pass, points));
     const double needed = t.TextHeight(label) + kTextGap;
@@ -187,11 +206,16 @@ void DrawStyleLabel(const DrawPass& pass, const GnomonOutline& g, const std::str
     const double to = style - needed / width * (style - atWidest);
     if (width <= needed || to - from < length) continue;
     const double middle = top.y + sign * (from + to) / 2;
-    RotatedText(t, top.x - needed, middle + length / 2, label, 90);
+    const double x = leftOfStyle ? top.x - needed : top.x + kTextGap;
+    RotatedText(t, x, middle + length / 2, label, 90);
     return;
   }
-  // Beside the pattern: on its right, or on its left where the margin is near.
-  t.setFont(KeyFont(pass, kKeyPoints));
+  // Beside the pattern: on its right, or on its left where the margin is
+  // near; no longer than the style where a readable size allows.
+  for (double points = kKeyPoints; points >= kSmallestPoints; points -= 1) {
+    t.setFont(KeyFont(pass, points));
+    if (t.TextWidth(label) <= style) break;
+  }
   const SheetBox box = BoxAround(g.points);
   const double middle = (top.y + root.y) / 2;
   const double height = t.TextHeight(label);
@@ -215,8 +239,27 @@ void DrawLabels(const DrawPass& pass, const DialLayout& l, double paperFactor) {
 
 }  // namespace
 
+KeyPlace PlaceKey(const DrawPass& pass, const DialLayout& l, double paperFactor, bool dial,
+                  bool gnomon) {
+  DrawTarget& t = pass.target;
+  const TakenAreas taken = TakenAreasOf(pass, l, paperFactor, dial, gnomon);
+  const std::vector<SheetBox> texts = CornerTextBoxes(pass, 1, 2);
+  t.setFont(KeyFont(pass, kKeyPoints));
+  const std::vector<KeyRow> rows = KeyRows(pass);
+  double textWidth = 0;
+  for (const KeyRow& row : rows) textWidth = std::max(textWidth, t.TextWidth(row.text));
+  const double width = kSampleLength + 2 * kTextGap + textWidth;
+  const double height = KeyRowHeight(t) * static_cast<double>(rows.size());
+  if (const auto box = KeyBox(pass, taken, texts, width, height)) return {*box, true};
+  // The sheet's fitting leaves room for the key; without it, bottom right.
+  const PageMargins m = PageMarginsOf(t);
+  const double right = t.ScaleWidth() - m.right;
+  const double bottom = t.ScaleHeight() - m.bottom - 2.5 * t.TextHeight("Ag");
+  return {{right - width, bottom - height, right, bottom}, false};
+}
+
 Status DrawSheetKey(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom,
-                    double paperFactor, int16_t page, int16_t pageCount) {
+                     double paperFactor, int16_t page, int16_t pageCount) {
   const DrawPass pass(design, target, zoom);
   return RunDrawRoutine(design, [&] {
     const bool onePage = pageCount < 2;

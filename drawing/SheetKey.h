@@ -5,6 +5,21 @@
 #include <cstdint>
 
 #include "DialRoutines.h"
+#include "DrawPass.h"
+#include "SheetArea.h"
+
+// Millimetres beside the gnomon pattern kept for its label where the label
+// does not fit inside.
+inline constexpr double kStyleLabelRoom = 6;
+
+// Where the key stands on a page showing the dial and/or the pattern, and
+// whether that place is free (sets the key's font).
+struct KeyPlace {
+  SheetBox box;
+  bool free = false;
+};
+KeyPlace PlaceKey(const DrawPass& pass, const DialLayout& layout, double paperFactor, bool dial,
+                  bool gnomon);
 
 // The key in a corner of the page that neither the dial nor the gnomon
 // pattern takes (page as DrawSundialPage counts it).

@@ -41,6 +41,9 @@ class MainModel : public Settings {
 
   std::string DocumentPath;
   std::string LastDir;
+  // The language chosen in the Help menu, "ja" or "en"; empty to follow the
+  // locale. Kept in the preferences, not in documents.
+  std::string Language;
   bool Modified = false;
   // What the last failed routine leaves for its caller to show.
   ErrorRecord LastError;

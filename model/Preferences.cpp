@@ -17,6 +17,7 @@
 namespace {
 
 constexpr const char* kMain = "Main";
+constexpr const char* kProduct = "Umbrafex";
 
 // Runs one loading step; a value in the wrong form or one the engine
 // refuses leaves the start-up value.
@@ -97,6 +98,7 @@ void ReadMainSection(const PreferenceReader& ini, MainModel& model) {
   Step([&] { model.Season.AdjustEquation = ini.Bool(kMain, "AdjustEquation", false); });
   Step([&] { model.LastDir = ini.Text(kMain, "LastDir", UnquotePath("")); });
   Step([&] { model.General.DebugMode = ini.Bool(kMain, "DebugMode", false); });
+  Step([&] { model.Language = ini.Text(kProduct, "Language", ""); });
 }
 
 void ReadGroups(const PreferenceReader& ini, MainModel& model) {
@@ -112,7 +114,9 @@ void PutEntries(ProfileFile& file, std::string_view section, const KeyValueTexts
 void WriteMainSection(ProfileFile& file, const MainModel& model) {
   const Chart& chart = model.Chart();
   const ChartLocation& location = chart.Location();
-  file.Set("Umbrafex", "Version", VersionText());
+  file.Set(kProduct, "Version", VersionText());
+  // Absent until a language is chosen; older versions pass the key by.
+  if (!model.Language.empty()) file.Set(kProduct, "Language", model.Language);
   if (!model.MainWindow.IsMinimized()) {
     const double position[2] = {model.MainWindow.Left, model.MainWindow.Top};
     file.Set(kMain, "Position", FormatPositionText(position, 2));

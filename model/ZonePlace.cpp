@@ -85,7 +85,15 @@ std::optional<ZonePlace> SystemZonePlace() {
   return FindZonePlace(DecodeFileText(*bytes), zone);
 }
 
+namespace {
+
+constexpr double kJapanStandardHours = 9;
+
+}  // namespace
+
 ZonePlace DefaultDesignPlace() {
   if (auto place = SystemZonePlace()) return *place;
-  return ZonePlace{"Akashi, Hyogo", "兵庫県明石市", 34.65, 135, GetSystemTimeZone()};
+  // With Akashi's own standard time: the computer's offset (UTC on many
+  // servers) would put its noon at 3:00.
+  return ZonePlace{"Akashi, Hyogo", "兵庫県明石市", 34.65, 135, kJapanStandardHours};
 }

@@ -30,5 +30,5 @@ std::optional<ZonePlace> FindZonePlace(std::string_view text, std::string_view z
 std::optional<ZonePlace> SystemZonePlace();
 
 // The place of a new design: SystemZonePlace, else Akashi (兵庫県明石市,
-// 34.65 N 135 E) with the computer's standard offset.
+// 34.65 N 135 E) in Japan Standard Time (+9 h).
 ZonePlace DefaultDesignPlace();

@@ -11,6 +11,7 @@
 #include "FileIo.h"
 #include "Paths.h"
 #include "ProfileFile.h"
+#include "UiText.h"
 
 namespace {
 
@@ -100,17 +101,19 @@ std::string AppIniProblem() {
   struct stat info {};
   if (::stat(path.c_str(), &info) != 0) {
     const std::string folder = ExistingFolder(path);
-    return ::access(folder.c_str(), W_OK | X_OK) == 0 ? ""
-                                                      : "フォルダ " + folder + " に書き込めません";
+    if (::access(folder.c_str(), W_OK | X_OK) == 0) return "";
+    return ArgText(TranslateText("AppIni", "cannot write to the folder %1"), folder);
   }
-  if (S_ISDIR(info.st_mode)) return "同じ名前のフォルダがあります";
-  if (!S_ISREG(info.st_mode)) return "通常のファイルではありません";
-  if (static_cast<std::size_t>(info.st_size) > kMaxProfileBytes) return "16 MB を超えています";
+  if (S_ISDIR(info.st_mode)) return TranslateText("AppIni", "a folder has the same name");
+  if (!S_ISREG(info.st_mode)) return TranslateText("AppIni", "not a regular file");
+  if (static_cast<std::size_t>(info.st_size) > kMaxProfileBytes)
+    return TranslateText("AppIni", "larger than 16 MB");
   const std::optional<std::string> bytes = ReadFileBytes(path, kMaxProfileBytes);
-  if (!bytes) return "読み込めません";
-  if (LooksLikeUtf16(*bytes)) return "UTF-16 で書かれていて読み込めません";
+  if (!bytes) return TranslateText("AppIni", "cannot be read");
+  if (LooksLikeUtf16(*bytes))
+    return TranslateText("AppIni", "written in UTF-16, which cannot be read");
   if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(path.c_str(), W_OK) != 0)
-    return "読み取り専用で、設定を保存できません";
+    return TranslateText("AppIni", "read-only, so the settings cannot be saved");
   return "";
 }
 

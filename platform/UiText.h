@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 // A text of a table that is translated where it is shown: lupdate collects
 // it, the compiler keeps the English source.
@@ -22,3 +23,8 @@ void InstallTextTranslator(TextTranslator translator, UiLanguage language);
 UiLanguage TextLanguage();
 
 std::string TranslateText(const char* context, const char* source);
+
+// The text with its first "%1" replaced by `value`, for translated texts
+// that name a file or a device; placed once, so a "%1" inside the value
+// stays as it is.
+std::string ArgText(std::string text, std::string_view value);

@@ -10,6 +10,7 @@
 #include "PrintDevice.h"
 #include "RunInOrder.h"
 #include "SheetFit.h"
+#include "UiText.h"
 
 namespace {
 
@@ -23,12 +24,9 @@ struct Paper {
 };
 
 constexpr Paper kPapers[] = {
-    {kPaperA3, 1.41, {297, 420}},
-    {kPaperA4, 1.0, {210, 297}},
-    {kPaperB4, 1.23, {257, 364}},
-    {kPaperB5, 0.87, {182, 257}},
-    {kPaperA5, 0.70, {148, 210}},
-    {kPaperLetter, 0.94, {215.9, 279.4}},
+    {kPaperA3, 1.41, {297, 420}},        {kPaperA4, 1.0, {210, 297}},
+    {kPaperB4, 1.23, {257, 364}},        {kPaperB5, 0.87, {182, 257}},
+    {kPaperA5, 0.70, {148, 210}},        {kPaperLetter, 0.94, {215.9, 279.4}},
     {kPaperLegal, 1.03, {215.9, 355.6}},
 };
 
@@ -114,6 +112,11 @@ DialLayout LayoutPage(double paperFactor, int32_t orientation, int16_t pageCount
   return layout;
 }
 
+std::string CrowdedPaperText() {
+  return TranslateText("PrintJob",
+                       "This sundial does not fit on A5 paper.\nChoose a larger paper.");
+}
+
 double FittedPaperFactor(MainModel& main, DrawTarget& sheet, double paperFactor,
                          int32_t orientation, int16_t pageCount, double zoom) {
   constexpr double kStep = 0.01;     // of the paper's factor
@@ -131,6 +134,10 @@ double FittedPaperFactor(MainModel& main, DrawTarget& sheet, double paperFactor,
                                 SheetHolds(main, sheet, layout, zoom, factor, false, true, pages);
     if (fits) return factor;
   }
+  // A5 is offered where the model fits it; elsewhere a larger paper does.
+  if (paperFactor == PaperFactor(kPaperA5)) {
+    RaiseError(kInvalidCallNumber, "mdlPrint.PrintSundial", CrowdedPaperText());
+  }
   return paperFactor * kSmallest;
 }
 
@@ -143,10 +150,14 @@ Status DrawSundialPage(MainModel& main, DrawTarget& target, const DialLayout& la
   auto gnomon = [&] { return r.Gnomon(main, target, layout, zoom, paperFactor); };
   auto dialMarks = [&] { return r.DialMarks(main, target, layout, zoom); };
   auto gnomonMarks = [&] { return r.GnomonMarks(main, target, layout, zoom); };
-  auto information = [&] { return r.Information(main, target, layout, zoom); };
+  auto information = [&] {
+    return r.Information(main, target, layout, zoom, paperFactor, page, pageCount);
+  };
   auto lines = [&] { return r.DialLines(main, target, layout, zoom); };
   auto nodus = [&] { return r.NodusMark(main, target, layout, zoom); };
-  auto scaleBar = [&] { return r.ScaleBar(main, target, zoom); };
+  auto scaleBar = [&] {
+    return r.ScaleBar(main, target, layout, zoom, paperFactor, page, pageCount);
+  };
   auto labels = [&] { return r.GnomonLabels(main, target, layout, zoom, paperFactor); };
   auto key = [&] { return r.SheetKey(main, target, layout, zoom, paperFactor, page, pageCount); };
 

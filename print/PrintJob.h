@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 
 #include "DialDesign.h"
 #include "DialRoutines.h"
@@ -41,7 +42,9 @@ DialLayout LayoutPage(double paperFactor, int32_t orientation, int16_t pageCount
 // The paper factor a job draws with: the paper's own, or less where the
 // sheet cannot hold the dial with its letters and the gnomon inside its
 // margins at that size (a long gnomon at a high latitude). Dial and gnomon
-// share it, so that the gnomon still fits its dial.
+// share it, so that the gnomon still fits its dial. Raises the error of
+// CrowdedPaperText() where no size holds the model on A5.
+std::string CrowdedPaperText();
 double FittedPaperFactor(MainModel& main, DrawTarget& sheet, double paperFactor,
                          int32_t orientation, int16_t pageCount, double zoom = 1.0);
 
@@ -53,6 +56,10 @@ inline int16_t PrintedPageCount(int16_t pageCount) {
 // The dial routines a page is drawn with; tests replace them.
 struct SundialRoutines {
   using Element = std::function<Status(DialDesign, DrawTarget&, const DialLayout&, double)>;
+  // With the paper factor and the page of the job: the page's texts and the scale bar and the key
+  // keep clear of what else the page shows.
+  using PageElement = std::function<Status(DialDesign, DrawTarget&, const DialLayout&, double,
+                                           double, int16_t, int16_t)>;
   // The paper forms of the two routines that the clock draws too.
   static constexpr auto kPaperRings =
       static_cast<Status (*)(DialDesign, DrawTarget&, const DialLayout&, double)>(DrawDialRings);
@@ -68,18 +75,16 @@ struct SundialRoutines {
       DrawGnomon;
   Element DialMarks = DrawDialMarks;
   Element GnomonMarks = DrawGnomonMarks;
-  Element Information = DrawInformation;
+  PageElement Information = DrawInformation;
   Element DialLines = kPaperDialLines;
   Element NodusMark = DrawNodusMark;
-  std::function<Status(DialDesign, DrawTarget&, double)> ScaleBar = DrawScaleBar;
+  PageElement ScaleBar = DrawScaleBar;
   std::function<Status(DialDesign, DrawTarget&, const DialLayout&, double, int16_t, int16_t)>
       PageTitle = DrawPageTitle;
   std::function<Status(DialDesign, DrawTarget&)> MarginFrame = DrawMarginFrame;
   std::function<Status(DialDesign, DrawTarget&, const DialLayout&, double, double)> GnomonLabels =
       DrawGnomonLabels;
-  std::function<Status(DialDesign, DrawTarget&, const DialLayout&, double, double, int16_t,
-                       int16_t)>
-      SheetKey = DrawSheetKey;
+  PageElement SheetKey = DrawSheetKey;
 };
 
 // Draws the elements of one page of a job of pageCount pages (below 2: the

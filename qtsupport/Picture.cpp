@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QImageReader>
@@ -26,7 +27,8 @@ namespace {
 constexpr double kPixelsPerMm96 = 96 / 25.4;
 
 [[noreturn]] void RaiseInvalidPicture() {
-  RaiseError(kInvalidPictureError, "LoadPicture", "ピクチャが不正です。");
+  RaiseError(kInvalidPictureError, "LoadPicture",
+             QCoreApplication::translate("Picture", "Invalid picture.").toStdString());
 }
 
 class ImagePicture : public Picture {
@@ -277,7 +279,10 @@ std::shared_ptr<const Picture> PictureFromBytes(const QByteArray& bytes) {
 
 std::shared_ptr<const Picture> LoadPicture(const std::string& path) {
   const std::optional<std::string> bytes = ReadFileBytes(path);
-  if (!bytes) RaiseError(kFileNotFoundNumber, "LoadPicture", "ファイルが見つかりません。");
+  if (!bytes) {
+    RaiseError(kFileNotFoundNumber, "LoadPicture",
+               QCoreApplication::translate("Picture", "File not found.").toStdString());
+  }
   return PictureFromBytes(QByteArray(bytes->data(), static_cast<qsizetype>(bytes->size())));
 }
 

@@ -1,5 +1,6 @@
 #include "QPainterDrawTarget.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPageLayout>
@@ -28,7 +29,9 @@ constexpr int32_t kCentimetersUnit = 7;
 
 [[noreturn]] void RaiseInvalid(const char* what) {
   RaiseError(kInvalidPropertyValue, "DrawTarget",
-             std::string("プロパティの値が不正です。 (") + what + ")");
+             QCoreApplication::translate("DrawTarget", "Invalid property value. (%1)")
+                 .arg(QLatin1String(what))
+                 .toStdString());
 }
 
 QString ToQString(std::string_view text) {
@@ -218,7 +221,9 @@ double QPainterDrawTarget::ToPixels(double value, ScaleUnit unit, double dpi, do
     case kCentimetersUnit:
       return value * dpi / (kMillimetersPerInch / 10);
     default:
-      RaiseError(5, "ScaleX", "プロシージャの呼び出し、または引数が不正です。");
+      RaiseError(5, "ScaleX",
+                 QCoreApplication::translate("DrawTarget", "Invalid procedure call or argument.")
+                     .toStdString());
   }
 }
 

@@ -21,6 +21,8 @@ QTranslator& QtTranslator() {
   return *translator;
 }
 
+constexpr const char* kJapaneseTexts = ":/i18n/umbrafex_ja.qm";
+
 std::string TranslateWithProgramTranslator(const char* context, const char* source) {
   const QString text = ProgramTranslator().translate(context, source);
   return text.isNull() ? std::string(source) : text.toStdString();
@@ -47,7 +49,7 @@ std::string_view LanguageCode(UiLanguage language) {
 
 void InstallUiLanguage(UiLanguage language) {
   if (language == UiLanguage::Japanese) {
-    (void)ProgramTranslator().load(QStringLiteral(":/i18n/umbrafex_ja.qm"));
+    (void)ProgramTranslator().load(QString::fromLatin1(kJapaneseTexts));
     (void)QtTranslator().load(QStringLiteral("qtbase_ja"),
                               QLibraryInfo::path(QLibraryInfo::TranslationsPath));
   } else {
@@ -67,4 +69,15 @@ void InstallUiLanguageIntoApplication() {
   if (TextLanguage() != UiLanguage::Japanese) return;
   QCoreApplication::installTranslator(&QtTranslator());
   QCoreApplication::installTranslator(&ProgramTranslator());
+}
+
+QString TextInLanguage(UiLanguage language, const char* context, const char* source) {
+  if (language == UiLanguage::English) return QString::fromUtf8(source);
+  static QTranslator* const japanese = [] {
+    auto* translator = new QTranslator;
+    (void)translator->load(QString::fromLatin1(kJapaneseTexts));
+    return translator;
+  }();
+  const QString text = japanese->translate(context, source);
+  return text.isNull() ? QString::fromUtf8(source) : text;
 }

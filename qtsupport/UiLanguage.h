@@ -3,6 +3,7 @@
 // (standard buttons, file dialogs) follow the same choice.
 #pragma once
 
+#include <QString>
 #include <optional>
 #include <string_view>
 
@@ -23,3 +24,8 @@ void InstallUiLanguage(UiLanguage language);
 // Installs the chosen translators into an application made after the
 // choice (called by the code that makes the application).
 void InstallUiLanguageIntoApplication();
+
+// A text in the given language, whichever is installed: for the few texts
+// about a choice that takes effect later (mark the source with
+// QT_TRANSLATE_NOOP).
+QString TextInLanguage(UiLanguage language, const char* context, const char* source);

@@ -144,8 +144,8 @@ QString ChooseSavePath(QWidget* parent, FileRequest request, const QString& exte
     if (!QFileInfo::exists(path)) return path;
     const MessageAnswer answer = ShowMessage(
         parent, MessageIcon::Question,
-        QFileInfo(path).fileName() +
-            QCoreApplication::translate("FileDialogs", " は既に存在します。\n上書きしますか?"),
+        QCoreApplication::translate("FileDialogs", "%1 already exists.\nDo you want to replace it?")
+            .arg(QFileInfo(path).fileName()),
         request.caption, MessageButtons::YesNo, MessageAnswer::No);
     if (answer == MessageAnswer::Yes) return path;
     request.initialPath = path;

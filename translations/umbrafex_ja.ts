@@ -17,6 +17,37 @@
     </message>
 </context>
 <context>
+    <name>AppIni</name>
+    <message>
+        <source>cannot write to the folder %1</source>
+        <translation>フォルダ %1 に書き込めません</translation>
+    </message>
+    <message>
+        <source>a folder has the same name</source>
+        <translation>同じ名前のフォルダがあります</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>larger than 16 MB</source>
+        <translation>16 MB を超えています</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>読み込めません</translation>
+    </message>
+    <message>
+        <source>written in UTF-16, which cannot be read</source>
+        <translation>UTF-16 で書かれていて読み込めません</translation>
+    </message>
+    <message>
+        <source>read-only, so the settings cannot be saved</source>
+        <translation>読み取り専用で、設定を保存できません</translation>
+    </message>
+</context>
+<context>
     <name>ClockSubcommand</name>
     <message>
         <source>Cannot write the file %1.</source>
@@ -52,6 +83,17 @@
     <message>
         <source>Time shown: %1 / Mode: %2</source>
         <translation>表示時刻 : %1 / 動作モード : %2</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>There is no display to open the window on. (%1)</source>
+        <translation>ウィンドウを開くディスプレイがありません。(%1)</translation>
+    </message>
+    <message>
+        <source>For the commands that need no screen, see umbrafex --help.</source>
+        <translation>画面を使わないコマンドは umbrafex --help をご覧ください。</translation>
     </message>
 </context>
 <context>
@@ -221,6 +263,21 @@
     </message>
 </context>
 <context>
+    <name>DisplayCheck</name>
+    <message>
+        <source>cannot connect to DISPLAY=%1</source>
+        <translation>DISPLAY=%1 に接続できません</translation>
+    </message>
+    <message>
+        <source>cannot connect to WAYLAND_DISPLAY=%1</source>
+        <translation>WAYLAND_DISPLAY=%1 に接続できません</translation>
+    </message>
+    <message>
+        <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>
+        <translation>DISPLAY も WAYLAND_DISPLAY も設定されていません</translation>
+    </message>
+</context>
+<context>
     <name>Documents</name>
     <message>
         <source>This type of file cannot be opened.</source>
@@ -235,6 +292,10 @@
         <translation>パス名が無効です。</translation>
     </message>
     <message>
+        <source>The file is empty.</source>
+        <translation>ファイルにこれ以上データがありません。</translation>
+    </message>
+    <message>
         <source>Cannot open %1.</source>
         <translation>%1を開くことができません。</translation>
     </message>
@@ -242,9 +303,16 @@
         <source>Cannot save %1.</source>
         <translation>%1を保存することができません。</translation>
     </message>
+</context>
+<context>
+    <name>DrawTarget</name>
     <message>
-        <source>The file is empty.</source>
-        <translation>ファイルにこれ以上データがありません。</translation>
+        <source>Invalid property value. (%1)</source>
+        <translation>プロパティの値が不正です。 (%1)</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument.</source>
+        <translation>プロシージャの呼び出し、または引数が不正です。</translation>
     </message>
 </context>
 <context>
@@ -429,9 +497,10 @@
 <context>
     <name>FileDialogs</name>
     <message>
-        <source> は既に存在します。
-上書きしますか?</source>
-        <translation type="unfinished"></translation>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 は既に存在します。
+上書きしますか?</translation>
     </message>
 </context>
 <context>
@@ -628,242 +697,349 @@
     </message>
 </context>
 <context>
+    <name>MainFormModel</name>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>上書き保存</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>名前を付けて保存</translation>
+    </message>
+    <message>
+        <source>Umbrafex settings files (*.ufx)</source>
+        <translation>Umbrafex設定ファイル (*.ufx)</translation>
+    </message>
+    <message>
+        <source>The current settings have not been saved yet. Save them?</source>
+        <translation>現在の設定はまだ保存されていません。保存しますか?</translation>
+    </message>
+    <message>
+        <source>Save Changes</source>
+        <translation>保存の確認</translation>
+    </message>
+    <message>
+        <source>Opening the file...</source>
+        <translation>ファイルを開いています...</translation>
+    </message>
+    <message>
+        <source>Cannot open %1.</source>
+        <translation>%1を開くことができません。</translation>
+    </message>
+    <message>
+        <source>Saving the file...</source>
+        <translation>ファイルを保存しています...</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 は既に存在します。
+上書きしますか?</translation>
+    </message>
+    <message>
+        <source>The latitude must be from −89°59′59″ to 89°59′59″ and not 0°00′00″.</source>
+        <translation>-89度59分59秒以上89度59分59秒以下でかつ
+0度00分00秒以外の緯度を入力してください。</translation>
+    </message>
+    <message>
+        <source>The longitude must be from −180°00′00″ to 180°00′00″.</source>
+        <translation>-180度00分00秒以上180度00分00秒以下の経度を入力してください。</translation>
+    </message>
+    <message>
+        <source>The date must be a valid date from January 1 to December 31.</source>
+        <translation>1月1日から12月31日までの正しい日付を入力してください。</translation>
+    </message>
+    <message>
+        <source>°    ′    ″</source>
+        <translation>度    分    秒</translation>
+    </message>
+    <message>
+        <source>Time shown: true solar time</source>
+        <translation>表示時刻 : 真太陽時</translation>
+    </message>
+    <message>
+        <source>Time shown: standard time / equation of time: corrected</source>
+        <translation>表示時刻 : 中央標準時 / 均時差 : 補正あり</translation>
+    </message>
+    <message>
+        <source>Time shown: standard time / equation of time: not corrected</source>
+        <translation>表示時刻 : 中央標準時 / 均時差 : 補正なし</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
-        <source>Umbrafex</source>
-        <translation type="unfinished"></translation>
+        <source>°    ′    ″</source>
+        <translation>度    分    秒</translation>
     </message>
     <message>
-        <source>地域</source>
-        <translation type="unfinished"></translation>
+        <source>degrees</source>
+        <translation>度</translation>
     </message>
     <message>
-        <source>名前(&amp;N):</source>
-        <translation type="unfinished"></translation>
+        <source>minutes</source>
+        <translation>分</translation>
     </message>
     <message>
-        <source>度    分    秒</source>
-        <translation type="unfinished"></translation>
+        <source>seconds</source>
+        <translation>秒</translation>
     </message>
     <message>
-        <source>緯度(&amp;L):</source>
-        <translation type="unfinished"></translation>
+        <source>h    m    s</source>
+        <translation>時    分    秒</translation>
     </message>
     <message>
-        <source>経度(&amp;G) :</source>
-        <translation type="unfinished"></translation>
+        <source>hours</source>
+        <translation>時</translation>
     </message>
     <message>
-        <source>標準時差(&amp;I):</source>
-        <translation type="unfinished"></translation>
+        <source>%1, %2</source>
+        <comment>accessible name: a row and the unit of one of its boxes</comment>
+        <translation>%1 %2</translation>
     </message>
     <message>
-        <source>時    分    秒</source>
-        <translation type="unfinished"></translation>
+        <source>Place</source>
+        <translation>地域</translation>
     </message>
     <message>
-        <source>磁気偏角(&amp;M):</source>
-        <translation type="unfinished"></translation>
+        <source>&amp;Name:</source>
+        <translation>名前(&amp;N):</translation>
     </message>
     <message>
-        <source>表示方法</source>
-        <translation type="unfinished"></translation>
+        <source>&amp;Latitude:</source>
+        <translation>緯度(&amp;L):</translation>
     </message>
     <message>
-        <source>真太陽時(&amp;S)</source>
-        <translation type="unfinished"></translation>
+        <source>Lon&amp;gitude:</source>
+        <translation>経度(&amp;G) :</translation>
     </message>
     <message>
-        <source>中央標準時(&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <source>T&amp;ime difference:</source>
+        <translation>標準時差(&amp;I):</translation>
     </message>
     <message>
-        <source>%1分</source>
-        <translation type="unfinished">%1%2日 {1分?}</translation>
+        <source>&amp;Magnetic declination:</source>
+        <translation>磁気偏角(&amp;M):</translation>
     </message>
     <message>
-        <source>時間間隔(&amp;P):</source>
-        <translation type="unfinished"></translation>
+        <source>Display</source>
+        <translation>表示方法</translation>
     </message>
     <message>
-        <source>日付指定なし/現在時刻モード</source>
-        <translation type="unfinished"></translation>
+        <source>True &amp;solar time</source>
+        <translation>真太陽時(&amp;S)</translation>
     </message>
     <message>
-        <source>日付指定あり/自由設定モード</source>
-        <translation type="unfinished"></translation>
+        <source>Standard &amp;clock time</source>
+        <translation>中央標準時(&amp;C)</translation>
     </message>
     <message>
-        <source>日付</source>
-        <translation type="unfinished"></translation>
+        <source>%1 min</source>
+        <translation>%1分</translation>
     </message>
     <message>
-        <source>日付(&amp;D):</source>
-        <translation type="unfinished"></translation>
+        <source>Inte&amp;rval:</source>
+        <translation>時間間隔(&amp;P):</translation>
     </message>
     <message>
-        <source>月    日</source>
-        <translation type="unfinished"></translation>
+        <source>No date (current time mode)</source>
+        <translation>日付指定なし/現在時刻モード</translation>
     </message>
     <message>
-        <source>均時差(&amp;E):</source>
-        <translation type="unfinished"></translation>
+        <source>Fixed date (free setting mode)</source>
+        <translation>日付指定あり/自由設定モード</translation>
     </message>
     <message>
-        <source> に印刷しました</source>
-        <translation type="unfinished"></translation>
+        <source>Date</source>
+        <translation>日付</translation>
     </message>
     <message>
-        <source> に書き出しました</source>
-        <translation type="unfinished"></translation>
+        <source>&amp;Date:</source>
+        <translation>日付(&amp;D):</translation>
     </message>
     <message>
-        <source>ファイル(&amp;F)</source>
-        <translation type="unfinished"></translation>
+        <source>month    day</source>
+        <translation>月    日</translation>
     </message>
     <message>
-        <source>開く(&amp;O)...</source>
-        <translation type="unfinished"></translation>
+        <source>month</source>
+        <translation>月</translation>
     </message>
     <message>
-        <source>上書き保存(&amp;S)</source>
-        <translation type="unfinished"></translation>
+        <source>day</source>
+        <translation>日</translation>
     </message>
     <message>
-        <source>名前を付けて保存(&amp;A)...</source>
-        <translation type="unfinished"></translation>
+        <source>&amp;Equation of time:</source>
+        <translation>均時差(&amp;E):</translation>
     </message>
     <message>
-        <source>印刷(&amp;P)</source>
-        <translation type="unfinished"></translation>
+        <source>The language changes when Umbrafex starts again.</source>
+        <translation>言語は Umbrafex を次に起動したときに切り替わります。</translation>
     </message>
     <message>
-        <source>プリンタの設定(&amp;U)...</source>
-        <translation type="unfinished"></translation>
+        <source>Printed on %1</source>
+        <translation>%1 に印刷しました</translation>
     </message>
     <message>
-        <source>印刷プレビュー(&amp;V)...</source>
-        <translation type="unfinished"></translation>
+        <source>Exported to %1</source>
+        <translation>%1 に書き出しました</translation>
     </message>
     <message>
-        <source>PDF/SVG/PNGに書き出し...</source>
-        <translation type="unfinished"></translation>
+        <source>Calculation Info</source>
+        <translation>計算条件一覧</translation>
     </message>
     <message>
-        <source>終了(&amp;X)</source>
-        <translation type="unfinished"></translation>
+        <source>&amp;File</source>
+        <translation>ファイル(&amp;F)</translation>
     </message>
     <message>
-        <source>ツール(&amp;T)</source>
-        <translation type="unfinished"></translation>
+        <source>&amp;Open...</source>
+        <translation>開く(&amp;O)...</translation>
     </message>
     <message>
-        <source>地域の選択(&amp;L)...</source>
-        <translation type="unfinished"></translation>
+        <source>&amp;Save</source>
+        <translation>上書き保存(&amp;S)</translation>
     </message>
     <message>
-        <source>計算条件一覧(&amp;I)...</source>
-        <translation type="unfinished"></translation>
+        <source>Save &amp;As...</source>
+        <translation>名前を付けて保存(&amp;A)...</translation>
     </message>
     <message>
-        <source>デスクトップ日時計(&amp;C)...</source>
-        <translation type="unfinished"></translation>
+        <source>&amp;Print</source>
+        <translation>印刷(&amp;P)</translation>
     </message>
     <message>
-        <source>オプション(&amp;O)...</source>
-        <translation type="unfinished"></translation>
+        <source>Printer Set&amp;up...</source>
+        <translation>プリンタの設定(&amp;U)...</translation>
     </message>
     <message>
-        <source>表・グラフ(&amp;V)</source>
-        <translation type="unfinished"></translation>
+        <source>Print Pre&amp;view...</source>
+        <translation>印刷プレビュー(&amp;V)...</translation>
     </message>
     <message>
-        <source>均時差(&amp;E)</source>
-        <translation type="unfinished"></translation>
+        <source>&amp;Export to PDF/SVG/PNG...</source>
+        <translation>PDF/SVG/PNGに書き出し...</translation>
     </message>
     <message>
-        <source>Excelに出力(&amp;X)...</source>
-        <translation type="unfinished"></translation>
+        <source>E&amp;xit</source>
+        <translation>終了(&amp;X)</translation>
     </message>
     <message>
-        <source>ファイルに出力(&amp;F)...</source>
-        <translation type="unfinished"></translation>
+        <source>&amp;Tools</source>
+        <translation>ツール(&amp;T)</translation>
     </message>
     <message>
-        <source>太陽赤緯(&amp;S)</source>
-        <translation type="unfinished"></translation>
+        <source>Choose &amp;Location...</source>
+        <translation>地域の選択(&amp;L)...</translation>
     </message>
     <message>
-        <source>均時差・太陽赤緯のグラフ(&amp;G)...</source>
-        <translation type="unfinished"></translation>
+        <source>Calculation &amp;Info...</source>
+        <translation>計算条件一覧(&amp;I)...</translation>
     </message>
     <message>
-        <source>ヘルプ(&amp;H)</source>
-        <translation type="unfinished"></translation>
+        <source>Desktop &amp;Sundial...</source>
+        <translation>デスクトップ日時計(&amp;C)...</translation>
     </message>
     <message>
-        <source>目次(&amp;C)...</source>
-        <translation type="unfinished"></translation>
+        <source>&amp;Options...</source>
+        <translation>オプション(&amp;O)...</translation>
     </message>
     <message>
-        <source>バージョン情報(&amp;A)...</source>
-        <translation type="unfinished"></translation>
+        <source>Ta&amp;bles</source>
+        <translation>表・グラフ(&amp;V)</translation>
     </message>
     <message>
-        <source>ツールバー</source>
-        <translation type="unfinished"></translation>
+        <source>&amp;Equation of Time</source>
+        <translation>均時差(&amp;E)</translation>
     </message>
     <message>
-        <source>開く</source>
-        <translation type="unfinished"></translation>
+        <source>To E&amp;xcel Workbook...</source>
+        <translation>Excelに出力(&amp;X)...</translation>
     </message>
     <message>
-        <source>上書き保存</source>
-        <translation type="unfinished"></translation>
+        <source>To &amp;File...</source>
+        <translation>ファイルに出力(&amp;F)...</translation>
     </message>
     <message>
-        <source>印刷</source>
-        <translation type="unfinished"></translation>
+        <source>Solar &amp;Declination</source>
+        <translation>太陽赤緯(&amp;S)</translation>
     </message>
     <message>
-        <source>プリンタの設定</source>
-        <translation type="unfinished"></translation>
+        <source>Equation of Time and Declination &amp;Graph...</source>
+        <translation>均時差・太陽赤緯のグラフ(&amp;G)...</translation>
     </message>
     <message>
-        <source>印刷プレビュー</source>
-        <translation type="unfinished"></translation>
+        <source>&amp;Help</source>
+        <translation>ヘルプ(&amp;H)</translation>
     </message>
     <message>
-        <source>地域の選択</source>
-        <translation type="unfinished"></translation>
+        <source>&amp;Contents...</source>
+        <translation>目次(&amp;C)...</translation>
     </message>
     <message>
-        <source>計算条件一覧</source>
-        <translation type="unfinished"></translation>
+        <source>&amp;Language</source>
+        <translation>言語(&amp;L)</translation>
     </message>
     <message>
-        <source>デスクトップ日時計</source>
-        <translation type="unfinished"></translation>
+        <source>&amp;About Umbrafex...</source>
+        <translation>バージョン情報(&amp;A)...</translation>
     </message>
     <message>
-        <source>オプション</source>
-        <translation type="unfinished"></translation>
+        <source>Toolbar</source>
+        <translation>ツールバー</translation>
     </message>
     <message>
-        <source>均時差</source>
-        <translation type="unfinished"></translation>
+        <source>Open</source>
+        <translation>開く</translation>
     </message>
     <message>
-        <source>太陽赤緯</source>
-        <translation type="unfinished"></translation>
+        <source>Save</source>
+        <translation>上書き保存</translation>
     </message>
     <message>
-        <source>ポップヒント</source>
-        <translation type="unfinished"></translation>
+        <source>Print</source>
+        <translation>印刷</translation>
     </message>
     <message>
-        <source>ヘルプ</source>
-        <translation type="unfinished"></translation>
+        <source>Printer Setup</source>
+        <translation>プリンタの設定</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>印刷プレビュー</translation>
+    </message>
+    <message>
+        <source>Choose Location</source>
+        <translation>地域の選択</translation>
+    </message>
+    <message>
+        <source>Desktop Sundial</source>
+        <translation>デスクトップ日時計</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>オプション</translation>
+    </message>
+    <message>
+        <source>Equation of Time</source>
+        <translation>均時差</translation>
+    </message>
+    <message>
+        <source>Solar Declination</source>
+        <translation>太陽赤緯</translation>
+    </message>
+    <message>
+        <source>Pop Hints</source>
+        <translation>ポップヒント</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>ヘルプ</translation>
     </message>
 </context>
 <context>
@@ -1316,6 +1492,17 @@ may not work properly.</source>
     </message>
 </context>
 <context>
+    <name>Picture</name>
+    <message>
+        <source>Invalid picture.</source>
+        <translation>ピクチャが不正です。</translation>
+    </message>
+    <message>
+        <source>File not found.</source>
+        <translation>ファイルが見つかりません。</translation>
+    </message>
+</context>
+<context>
     <name>Preferences</name>
     <message>
         <source>Cannot save the settings to %1 (%2).
@@ -1472,6 +1659,15 @@ Continuing with the default settings, which will not be saved.</source>
     </message>
 </context>
 <context>
+    <name>PrintJob</name>
+    <message>
+        <source>This sundial does not fit on A5 paper.
+Choose a larger paper.</source>
+        <translation>この日時計はA5用紙に収まりません。
+より大きな用紙を選択してください。</translation>
+    </message>
+</context>
+<context>
     <name>PrintSubcommand</name>
     <message>
         <source>The printer &quot;%1&quot; was not found.</source>
@@ -1517,6 +1713,13 @@ Continuing with the default settings, which will not be saved.</source>
     <message>
         <source>Type mismatch.</source>
         <translation>型が一致しません。</translation>
+    </message>
+</context>
+<context>
+    <name>StandardOutput</name>
+    <message>
+        <source>Cannot write to standard output.</source>
+        <translation>ファイルに書き込めません。(標準出力)</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "../print/EnglishTexts.h"
 #include "CommandLine.h"
 #include "DisplayCheck.h"
 
@@ -91,6 +92,18 @@ TEST_F(DisplayEnvironment, NoneSetUnreachableOrSentElsewhere) {
   EXPECT_NE(DisplayProblem(), "");
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
   EXPECT_EQ(DisplayProblem(), "");
+}
+
+TEST_F(DisplayEnvironment, NoDisplayMessageFollowsTheLanguage) {
+  const FileProbe none = [](const std::string&) { return false; };
+  EXPECT_EQ(NoDisplayMessage({}, DisplayProblem(), none),
+            "umbrafex: ウィンドウを開くディスプレイがありません。"
+            "(DISPLAY も WAYLAND_DISPLAY も設定されていません)\n"
+            "画面を使わないコマンドは umbrafex --help をご覧ください。\n");
+  const EnglishTexts english;
+  const std::string message = NoDisplayMessage({}, DisplayProblem(), none);
+  EXPECT_FALSE(HasJapanese(message)) << message;
+  EXPECT_NE(message.find("DISPLAY"), std::string::npos);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "../platform/ScratchFolder.h"
+#include "../print/EnglishTexts.h"
 #include "MainFormModel.h"
 #include "Paths.h"
 #include "ScriptedFormUi.h"
@@ -144,6 +145,29 @@ TEST_F(MainFormDocumentTest, StartupNamesThePathWhateverTheReason) {
   EXPECT_FALSE(form.OpenAtStartup(text));
   EXPECT_EQ(ui.LastText(), text + "を開くことができません。");
   EXPECT_EQ(ui.asked.back().caption, "Umbrafex");
+}
+
+TEST_F(MainFormDocumentTest, UnderEnglishTheFormSpeaksEnglish) {
+  const EnglishTexts english;
+  form.ChooseDateMode(1);
+  EXPECT_EQ(form.StatusPanelAt(0).text, "Time shown: standard time / equation of time: corrected");
+  EXPECT_EQ(form.NorthDiffStrip(), "°    ′    ″");
+  form.ChooseTimeSystem(kTrueSolarTime);
+  EXPECT_FALSE(HasJapanese(form.StatusPanelAt(0).text)) << form.StatusPanelAt(0).text;
+  model.Modified = true;
+  ui.answers = {FormAnswer::Yes, FormAnswer::No};
+  ui.savePaths = {scratch.Path("english"), scratch.Path("english"), ""};
+  EXPECT_TRUE(form.ConfirmDiscard());
+  EXPECT_EQ(form.SaveDocumentAs(), 0);  // not replaced, then cancelled
+  EXPECT_FALSE(form.OpenAtStartup(scratch.Path("missing.ufx")));
+  form.Open();  // cancelled
+  ASSERT_EQ(ui.asked.size(), 3u);
+  EXPECT_EQ(ui.choices.size(), 4u);
+  for (const FormMessage& message : ui.asked)
+    EXPECT_FALSE(HasJapanese(message.text + message.caption)) << message.text;
+  for (const FileChoice& choice : ui.choices)
+    EXPECT_FALSE(HasJapanese(choice.caption + choice.filter)) << choice.filter;
+  EXPECT_FALSE(HasJapanese(ui.statusTexts.back())) << ui.statusTexts.back();
 }
 
 TEST_F(MainFormDocumentTest, TablesAndTheClockGiveTheDesignItsOwnDayBack) {

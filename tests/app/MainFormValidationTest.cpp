@@ -9,7 +9,7 @@
 namespace {
 
 constexpr const char* kLatitudeMessage =
-    "-89度59分59秒以上89度59分59秒以でかつ\n0度00分00秒以外の緯度を入力してください。";
+    "-89度59分59秒以上89度59分59秒以下でかつ\n0度00分00秒以外の緯度を入力してください。";
 constexpr const char* kLongitudeMessage =
     "-180度00分00秒以上180度00分00秒以下の経度を入力してください。";
 constexpr const char* kDateMessage = "1月1日から12月31日までの正しい日付を入力してください。";

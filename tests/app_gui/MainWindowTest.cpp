@@ -1,12 +1,14 @@
 // The main window as the user drives it: typing and leaving a box, the
 // messages for a wrong value, documents through the file dialogs, closing.
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "../print/EnglishTexts.h"
 #include "AppIni.h"
 #include "MainWindow.h"
 #include "UiServices.h"
@@ -142,6 +144,53 @@ class MainWindowTest : public QObject {
     const QList<QLabel*> panel =
         window.findChild<QWidget*>(u"sbrPanel0"_qs)->findChildren<QLabel*>();
     QCOMPARE(panel.value(1)->text(), u"dial.pdf に書き出しました"_qs);
+  }
+
+  // The choice waits for the next start and is told in the language chosen.
+  void TheLanguageMenuKeepsTheChoiceForTheNextStart() {
+    ScriptedMessages messages;
+    ScopedUiServices services(&messages);
+    QVERIFY(Action("mnuHelpLanguageJapanese")->isChecked());
+    Action("mnuHelpLanguageEnglish")->trigger();
+    QCOMPARE(model_->Language, std::string("en"));
+    QCOMPARE(messages.asked.size(), std::size_t{1});
+    QCOMPARE(messages.asked[0].text, u"The language changes when Umbrafex starts again."_qs);
+    Action("mnuHelpLanguageJapanese")->trigger();  // the running one: nothing to wait for
+    QCOMPARE(model_->Language, std::string("ja"));
+    QCOMPARE(messages.asked.size(), std::size_t{1});
+
+    const EnglishTexts english;
+    MainWindow window(*model_, WindowHooks{});
+    auto* japanese = window.findChild<QAction*>(u"mnuHelpLanguageJapanese"_qs);
+    QVERIFY(!japanese->isChecked());
+    QCOMPARE(japanese->text(), u"日本語"_qs);
+    model_->Language.clear();
+    japanese->trigger();
+    QCOMPARE(messages.asked.size(), std::size_t{2});
+    QCOMPARE(messages.asked[1].text, u"言語は Umbrafex を次に起動したときに切り替わります。"_qs);
+  }
+
+  // Under English no caption, item, tip or name shows a Japanese word but
+  // the language menu's own "日本語"; the boxes hold the design's values.
+  void UnderEnglishTheWindowShowsNoJapanese() {
+    const EnglishTexts english;
+    MainWindow window(*model_, WindowHooks{});
+    QVERIFY(window.Load());
+    QStringList texts{window.windowTitle()};
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+      texts << widget->accessibleName() << widget->toolTip()
+            << widget->property("title").toString();
+      if (!qobject_cast<QLineEdit*>(widget)) texts << widget->property("text").toString();
+      if (auto* list = qobject_cast<QComboBox*>(widget)) {
+        for (int i = 0; i < list->count(); ++i) texts << list->itemText(i);
+      }
+    }
+    for (QAction* action : window.findChildren<QAction*>()) {
+      if (action->objectName() != u"mnuHelpLanguageJapanese"_qs)
+        texts << action->text() << action->toolTip();
+    }
+    for (const QString& text : texts) QVERIFY2(!HasJapanese(text), qPrintable(text));
+    QCOMPARE(BoxNamed(window, "txtLatitude", 0)->accessibleName(), u"Latitude, degrees"_qs);
   }
 
   void CommandsWithoutTheirWindowStayDisabled() {

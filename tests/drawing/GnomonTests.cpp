@@ -118,7 +118,9 @@ TEST_F(Pattern, RingsTicksAndLetters) {
   // and the north one (the block's side in the south) breaks around it.
   const auto ticks = page.Of(RecordOp::Line);
   ASSERT_GE(ticks.size(), 4u);
-  const SheetBox block = InformationBlockBox(DrawPass(main, page, 1.0), l);
+  const auto onFace = FaceBlockBox(DrawPass(main, page, 1.0), l);
+  ASSERT_TRUE(onFace);
+  const SheetBox block = *onFace;
   for (const Record& tick : ticks) {
     for (DevicePoint p : tick.Points) {
       const double r =

@@ -72,6 +72,7 @@ TEST(MainModel, NewDesignsStartAtTheTimeZonesPlaceOrAtAkashi) {
     EXPECT_EQ(location.Name(), "兵庫県明石市") << zone;
     EXPECT_EQ(location.Latitude(), 34.65) << zone;
     EXPECT_EQ(location.Longitude(), 135) << zone;
+    EXPECT_EQ(location.TimeZone(), 9) << zone;  // noon at 12:00 on a computer in UTC too
   }
   ScopedTimeZone tz("/usr/share/zoneinfo/Europe/Berlin");
   EXPECT_EQ(GetSystemTimeZoneName(), "Europe/Berlin");

@@ -9,6 +9,7 @@
 #include "FileIo.h"
 #include "Paths.h"
 #include "Preferences.h"
+#include "ZonePlace.h"
 #include "TextCodec.h"
 #include "TimeZone.h"
 
@@ -38,13 +39,13 @@ class PreferencesTest : public ::testing::Test {
 
 TEST_F(PreferencesTest, FirstStartShowsTheDefaultPlace) {
   MainModel model;
-  model.Chart().Location().setTimeZone(3);  // the ini's default is the system's zone
+  model.Chart().Location().setTimeZone(3);  // the ini's default is the default place's zone
   LoadPreferences(model);
   const ChartLocation& location = model.Chart().Location();
   EXPECT_EQ(location.Name(), "兵庫県明石市");
   EXPECT_EQ(location.Latitude(), 34.65);
   EXPECT_EQ(location.Longitude(), 135);
-  EXPECT_EQ(location.TimeZone(), GetSystemTimeZone());
+  EXPECT_EQ(location.TimeZone(), DefaultDesignPlace().TimeZone);
   EXPECT_EQ(model.Chart().TimeSystem(), kMeanStandardTime);
   EXPECT_EQ(model.CalcTime.Interval, 30);
   EXPECT_EQ(model.DialOption.Picture, AppFolder() + "/bkgcolor.wmf");
@@ -109,6 +110,22 @@ TEST_F(PreferencesTest, SavedPreferencesComeBackAtTheNextStart) {
   EXPECT_EQ(IniText(), text);
 }
 
+// No key until a language is chosen, so the file stays as older versions
+// write it; a chosen one sits beside the version and comes back.
+TEST_F(PreferencesTest, TheChosenLanguageIsKeptOnlyOnceChosen) {
+  MainModel model;
+  LoadPreferences(model);
+  EXPECT_EQ(model.Language, "");
+  SavePreferences(model);
+  EXPECT_EQ(IniText().find("Language"), std::string::npos);
+  model.Language = "en";
+  SavePreferences(model);
+  EXPECT_TRUE(IniText().starts_with("[Umbrafex]\r\nVersion=3.04.00\r\nLanguage=en\r\n\r\n"));
+  MainModel next;
+  LoadPreferences(next);
+  EXPECT_EQ(next.Language, "en");
+}
+
 TEST_F(PreferencesTest, ValueInTheWrongFormFailsOnlyItsOwnStep) {
   WriteIni(
       "[Main]\r\nPosition=300\r\nCompatible=maybe\r\nTimeSystem=abc\r\nLatitude=north\r\nLongitude="
@@ -126,7 +143,7 @@ TEST_F(PreferencesTest, ValueInTheWrongFormFailsOnlyItsOwnStep) {
   EXPECT_EQ(model.Chart().TimeSystem(), kMeanStandardTime);
   EXPECT_EQ(model.Chart().Location().Latitude(), 34.65);
   EXPECT_EQ(model.Chart().Location().Longitude(), 139.7);
-  EXPECT_EQ(model.Chart().Location().TimeZone(), GetSystemTimeZone());  // 99 refused by the engine
+  EXPECT_EQ(model.Chart().Location().TimeZone(), DefaultDesignPlace().TimeZone);  // 99 refused
   EXPECT_EQ(model.CalcTime.Interval, 15);
   EXPECT_TRUE(model.General.DebugMode);
   EXPECT_EQ(model.DialColor.HourLine, 12);  // integers are read from the leading digits

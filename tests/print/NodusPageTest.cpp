@@ -45,7 +45,8 @@ std::string DrawPage(MainModel& main, bool plain, RecordingSheet& sheet) {
       return Status::Ok();
     };
     routines.NodusMark = routines.DialLines;
-    routines.ScaleBar = [](DialDesign, DrawTarget&, double) { return Status::Ok(); };
+    routines.ScaleBar = [](DialDesign, DrawTarget&, const DialLayout&, double, double, int16_t,
+                           int16_t) { return Status::Ok(); };
   }
   EXPECT_EQ(DrawSundialPage(main, sheet, layout, 1.0, 1.0, 1, 1, routines), Status::Ok())
       << main.LastError.Description;

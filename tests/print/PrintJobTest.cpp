@@ -155,10 +155,12 @@ struct LoggingRoutines {
     };
     r.DialMarks = element("dial marks");
     r.GnomonMarks = element("gnomon marks");
-    r.Information = element("information");
+    r.Information = [this](DialDesign m, DrawTarget&, const DialLayout&, double, double, int16_t,
+                           int16_t) { return Step(m, "information"); };
     r.DialLines = element("lines");
     r.NodusMark = element("nodus");
-    r.ScaleBar = [this](DialDesign m, DrawTarget&, double) { return Step(m, "scale bar"); };
+    r.ScaleBar = [this](DialDesign m, DrawTarget&, const DialLayout&, double, double, int16_t,
+                        int16_t) { return Step(m, "scale bar"); };
     r.PageTitle = [this](DialDesign m, DrawTarget&, const DialLayout&, double, int16_t page,
                          int16_t count) {
       return Step(m, "title " + std::to_string(page) + "/" + std::to_string(count));

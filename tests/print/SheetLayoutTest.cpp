@@ -209,7 +209,9 @@ std::vector<std::string> PageFaults(RecordingTarget& page) {
 // Prints every design of the matrix and reports its faults (the first few
 // of them in full).
 int MatrixFaults(const std::vector<PaperName>& papers, const std::vector<double>& latitudes,
-                 bool scaleBar = false) {
+                 bool scaleBar = false, int* refusedA5 = nullptr) {
+  int refusals = 0;
+  if (!refusedA5) refusedA5 = &refusals;
   MainModel main;
   main.DialOption.Picture.clear();
   main.DialOption.ScaleBar = scaleBar;
@@ -224,8 +226,14 @@ int MatrixFaults(const std::vector<PaperName>& papers, const std::vector<double>
             main.CalcTime = {-999, -999, interval};
             EXPECT_EQ(main.ApplySeason(), Status::Ok());
             RecordingDocument document(paper.code, orientation);
-            EXPECT_EQ(PrintSundial(main, document, pages), Status::Ok())
-                << main.LastError.Description;
+            const Status status = PrintSundial(main, document, pages);
+            // A5 may refuse a design it cannot hold, and says so.
+            if (paper.code == kPaperA5 && !status.ok()) {
+              EXPECT_EQ(main.LastError.Description, CrowdedPaperText());
+              ++*refusedA5;
+              continue;
+            }
+            EXPECT_EQ(status, Status::Ok()) << main.LastError.Description;
             for (size_t page = 0; page < document.pages.size(); ++page) {
               for (const std::string& fault : PageFaults(*document.pages[page])) {
                 if (++failures > 40) continue;  // enough to see the pattern
@@ -256,15 +264,16 @@ TEST(SheetLayout, EveryTextInsideTheMarginsApartAndUncrossed) {
   EXPECT_EQ(MatrixFaults(PapersBut({kPaperA5, kPaperB5}), {60}), 0);
 }
 
-// Still crowded: A5, where the information block finds no clear place in
-// the inner band; 66 degrees, where the lines of a day without night run
-// through every place the block could take; 60 degrees south in landscape,
-// where the gnomon's label beside the pattern meets the letter E; B5 at 60
-// degrees, where the longer magnetic line leaves the block no clear place;
-// and the 100 mm scale bar, which the sheet's fitting does not yet keep
-// clear of the letter W in landscape.
-TEST(SheetLayout, DISABLED_CrowdedSheetsAsWell) {
-  EXPECT_EQ(MatrixFaults({{kPaperA5, "A5"}}, {5, 23, 35, 50, 60, 66, -5, -35, -60, -66}), 0);
+// The crowded sheets: A5, where the model fits only at some latitudes; 66
+// degrees, where the lines of a day without night leave the block no place
+// on the face; the gnomon's label beside the pattern in the south; and the
+// scale bar against the letter W in landscape.
+TEST(SheetLayout, CrowdedSheetsAsWell) {
+  // A5 holds every design of the common latitudes and may refuse others.
+  int refusedA5 = 0;
+  EXPECT_EQ(MatrixFaults({{kPaperA5, "A5"}}, {23, 35, -35}, false, &refusedA5), 0);
+  EXPECT_EQ(refusedA5, 0);
+  EXPECT_EQ(MatrixFaults({{kPaperA5, "A5"}}, {5, 50, 60, 66, -5, -60, -66}, false, &refusedA5), 0);
   EXPECT_EQ(MatrixFaults(PapersBut({kPaperA5}), {66, -60, -66}), 0);
   EXPECT_EQ(MatrixFaults({{kPaperB5, "B5"}}, {60}), 0);
   EXPECT_EQ(MatrixFaults(PapersBut({kPaperA5}), {35, 50, 60}, true), 0);

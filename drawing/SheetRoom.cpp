@@ -1,0 +1,100 @@
+#include "SheetRoom.h"
+
+#include <cmath>
+#include <limits>
+
+#include "Gnomon.h"
+#include "InformationBlock.h"
+#include "SheetKey.h"
+
+namespace {
+
+constexpr double kClearance = 1;  // millimetres between a placed box and anything else
+constexpr double kScanStep = 1;   // millimetres between the places tried
+
+SheetBox Widened(const SheetBox& box, double by) {
+  return {box.left - by, box.top - by, box.right + by, box.bottom + by};
+}
+
+}  // namespace
+
+PageShare ShareOfPage(const DialLayout& layout, double paperFactor, int16_t page,
+                      int16_t pageCount) {
+  const bool onePage = pageCount < 2;
+  return {layout,
+          paperFactor,
+          onePage || page == 1,
+          onePage || page == 2,
+          page,
+          static_cast<int16_t>(onePage ? 1 : 2)};
+}
+
+std::array<SheetBox, 4> LetterBoxes(const DrawPass& pass, const DialLayout& l) {
+  DrawTarget& t = pass.target;
+  t.setFont(OrientationLetterFont(pass, l));
+  const double w = t.TextWidth("W"), h = t.TextHeight("N");
+  const double cx = l.CenterX, cy = l.CenterY, r = l.OuterRadius;
+  return {{{cx - w / 2, cy - r - 1.25 * h, cx + w / 2, cy - r},
+           {cx - w / 2, cy + r, cx + w / 2, cy + r + 1.25 * h},
+           {cx + r, cy - h / 2, cx + r + 1.25 * w, cy + h / 2},
+           {cx - r - 1.25 * w, cy - h / 2, cx - r, cy + h / 2}}};
+}
+
+bool SheetRoom::IsFree(const SheetBox& box) const {
+  if (box.left < area.left || box.top < area.top || box.right > area.right ||
+      box.bottom > area.bottom) {
+    return false;
+  }
+  const SheetBox wide = Widened(box, kClearance);
+  if (dial) {
+    if (wide.Meets(centre, radius)) return false;
+    for (const SheetBox& letter : letters) {
+      if (wide.Overlaps(letter)) return false;
+    }
+  }
+  if (gnomon && wide.Overlaps(pattern)) return false;
+  for (const SheetBox& text : texts) {
+    if (wide.Overlaps(text)) return false;
+  }
+  return true;
+}
+
+std::optional<SheetBox> SheetRoom::FreeBoxNear(double width, double height, UserPoint near) const {
+  std::optional<SheetBox> best;
+  double nearest = std::numeric_limits<double>::infinity();
+  for (double top = area.top; top + height <= area.bottom; top += kScanStep) {
+    for (double left = area.left; left + width <= area.right; left += kScanStep) {
+      const double distance = std::hypot(left + width / 2 - near.x, top + height / 2 - near.y);
+      if (distance >= nearest) continue;
+      const SheetBox box{left, top, left + width, top + height};
+      if (!IsFree(box)) continue;
+      best = box;
+      nearest = distance;
+    }
+  }
+  return best;
+}
+
+SheetRoom SheetRoomOf(const DrawPass& pass, const PageShare& share) {
+  DrawTarget& t = pass.target;
+  const PageMargins m = PageMarginsOf(t);
+  SheetRoom room;
+  room.area = {m.left, m.top, t.ScaleWidth() - m.right, t.ScaleHeight() - m.bottom};
+  const DialLayout& l = share.layout;
+  room.dial = share.dial;
+  if (share.dial) {
+    room.centre = {l.CenterX, l.CenterY};
+    room.radius = l.OuterRadius;
+    room.letters = LetterBoxes(pass, l);
+  }
+  room.gnomon = share.gnomon;
+  if (share.gnomon) {
+    const GnomonOutline g = GnomonOutlineFor(l, pass.Latitude(), share.paperFactor);
+    room.pattern = BoxAround(g.points);
+    room.pattern.left -= kStyleLabelRoom;
+    room.pattern.right += kStyleLabelRoom;
+  }
+  room.texts = CornerTextBoxes(pass, share.page, share.pageCount);
+  room.texts.push_back(PlaceKey(pass, l, share.paperFactor, share.dial, share.gnomon).box);
+  return room;
+}
