@@ -112,7 +112,7 @@
     </message>
     <message>
         <source>Print at 100 % if this bar is not 100 mm long.</source>
-        <translation>この目盛りが100 mmでなければ、倍率100 %で印刷してください。</translation>
+        <translation>100 mmでなければ、倍率100 %で印刷してください。</translation>
     </message>
     <message>
         <source>%1°%2′%3″</source>
