@@ -6,6 +6,7 @@
 #include <new>
 #include <vector>
 
+#include "UiText.h"
 #include "Version.h"
 
 namespace {
@@ -110,8 +111,17 @@ void SetThinPen(DrawTarget& target) {
   target.setFillStyle(BrushStyle::Transparent);
 }
 
+FontSpec LanguageFont(FontSpec font) {
+  // English words in the Japanese default face look borrowed; Arial comes
+  // out as its metric twin Liberation Sans where Arial is not installed.
+  if (TextLanguage() != UiLanguage::Japanese && font.Name == DefaultDialInformationFont().Name) {
+    font.Name = "Arial";
+  }
+  return font;
+}
+
 FontSpec ScaledFont(const FontSpec& font, const DrawPass& pass) {
-  FontSpec copy = font;
+  FontSpec copy = LanguageFont(font);
   if (!pass.OnClock()) copy.Size = RoundFontSize(font.Size * pass.zoom);
   return copy;
 }
@@ -192,5 +202,5 @@ ErrorRecord RecordFault(const std::exception& fault) {
   if (dynamic_cast<const std::bad_alloc*>(&fault) != nullptr) {
     return {kOutOfMemoryNumber, kProductName, kOutOfMemoryText};
   }
-  return {kInternalErrorNumber, kProductName, "内部エラーです。"};
+  return {kInternalErrorNumber, kProductName, TranslateText("Drawing", "Internal error.")};
 }

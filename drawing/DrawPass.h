@@ -85,8 +85,11 @@ void SetDialPen(const DrawPass& pass);
 // Texts and frames: a solid one-pixel copy pen and no fill.
 void SetThinPen(DrawTarget& target);
 
-// A settings font as a routine assigns it: size times zoom on paper (and on
-// other surfaces), unchanged on the clock picture.
+// The font for the page's words in the reader's language: under English the
+// Japanese default information font becomes Arial.
+FontSpec LanguageFont(FontSpec font);
+// A settings font as a routine assigns it (in the LanguageFont): size times
+// zoom on paper (and on other surfaces), unchanged on the clock picture.
 FontSpec ScaledFont(const FontSpec& font, const DrawPass& pass);
 
 // The letters N S E W: the clock's font on the clock picture; on paper the

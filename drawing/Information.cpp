@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "AsciiText.h"
 #include "CompassDeclination.h"
 #include "DialRoutines.h"
+#include "DialWords.h"
 #include "DrawPass.h"
 #include "FaceLines.h"
 #include "InformationBlock.h"
@@ -19,6 +19,7 @@
 #include "ScaleBar.h"
 #include "SheetArea.h"
 #include "SheetRoom.h"
+#include "TextPattern.h"
 #include "UiText.h"
 #include "Version.h"
 
@@ -27,13 +28,8 @@ namespace {
 constexpr const char* kLineBreak = "\r\n";
 constexpr double kCornerGap = 1;  // millimetres between corner texts
 
-// An hours text of the chart with "時" spelled "時間".
-std::string HoursText(Chart& chart, double hours) {
-  return ReplaceAll(chart.FormatDegAngle(hours, "+-", "時分秒"), "時", "時間");
-}
-
-std::string MonthDayText(const CalendarDate& date) {
-  return std::to_string(date.Month) + "月" + std::to_string(date.Day) + "日";
+std::string DesignDateText(const CalendarDate& date) {
+  return MonthDayText(date.Month, date.Day);
 }
 
 std::string Join(const std::string* lines, size_t count) {
@@ -60,25 +56,30 @@ std::vector<std::string> InformationLines(DialDesign design, double faceRadius) 
   Chart& chart = design.chart;
   const ChartLocation& place = chart.Location();
   const bool adjusted = design.settings.Season.AdjustEquation;
+  const std::string notSet = TranslateText("DialTexts", "Not set");
   std::vector<std::string> lines(7);
-  lines[0] = "日付 : " +
-             (adjusted ? MonthDayText(design.settings.Season.SeasonDate) : std::string("指定なし"));
-  lines[1] = "地域 : " + place.Name();
-  lines[2] = "緯度 : " + chart.FormatDegAngle(place.Latitude(), "+-", "度分秒");
-  lines[3] = "経度 : " + chart.FormatDegAngle(place.Longitude(), "+-", "度分秒");
-  if (chart.TimeSystem() == kTrueSolarTime) lines[4] = "表示時刻 : 真太陽時";
-  if (chart.TimeSystem() == kMeanStandardTime) lines[4] = "表示時刻 : 中央標準時";
+  lines[0] = FillText(TranslateText("DialTexts", "Date: %1"),
+                      {adjusted ? DesignDateText(design.settings.Season.SeasonDate) : notSet});
+  lines[1] = FillText(TranslateText("DialTexts", "Place: %1"), {place.Name()});
+  lines[2] = FillText(TranslateText("DialTexts", "Latitude: %1"),
+                      {AngleText(chart, place.Latitude(), "+-")});
+  lines[3] = FillText(TranslateText("DialTexts", "Longitude: %1"),
+                      {AngleText(chart, place.Longitude(), "+-")});
+  if (chart.TimeSystem() == kTrueSolarTime)
+    lines[4] = TranslateText("DialTexts", "Time shown: apparent solar time");
+  if (chart.TimeSystem() == kMeanStandardTime)
+    lines[4] = TranslateText("DialTexts", "Time shown: standard time");
   const CompassDeclination declination =
       CompassDeclinationOf(chart, design.settings.Season.SeasonDate.Year);
-  lines[5] = "磁気偏角 : " + chart.FormatDegAngle(declination.west, "+- ", "度分秒") +
-             ModelNote(declination);
-  lines[6] = "均時差 : " + (adjusted ? HoursText(chart, chart.Season().EquationOfTime())
-                                     : std::string("指定なし"));
+  lines[5] = FillText(TranslateText("DialTexts", "Magnetic declination: %1"),
+                      {AngleText(chart, declination.west, "+- ") + ModelNote(declination)});
+  lines[6] = FillText(TranslateText("DialTexts", "Equation of time: %1"),
+                      {adjusted ? HoursText(chart, chart.Season().EquationOfTime()) : notSet});
   const NodusPlan nodus = PlanNodus(design.settings, chart, faceRadius);
   if (nodus.Wanted()) {
     char height[32];
     std::snprintf(height, sizeof height, "%.1f mm", nodus.height);
-    lines.push_back(TranslateText("DialTexts", "Nodus height") + " : " + height);
+    lines.push_back(FillText(TranslateText("DialTexts", "Nodus height: %1"), {height}));
   }
   return lines;
 }
@@ -145,18 +146,18 @@ SheetBox CaptionBox(DrawTarget& t, const PageMargins& margins, double zoom,
 // How to read the dial against clock time.
 std::array<std::string, 2> ReadingSentences(const DialDesign& design) {
   Chart& chart = design.chart;
-  std::string clock;
+  std::string clock = TranslateText("DialTexts", "The dial shows standard time.");
   if (chart.TimeSystem() == kTrueSolarTime) {
     const double diff = chart.Season().TimeDiff();
-    clock = (diff == 0 ? "+" : "") + HoursText(chart, diff) + "が";
-  } else if (chart.TimeSystem() == kMeanStandardTime) {
-    clock = "は";
+    clock = FillText(TranslateText("DialTexts", "Standard time is the dial's time %1."),
+                     {(diff == 0 ? "+" : "") + HoursText(chart, diff)});
   }
-  return {
-      "日時計の時刻" + clock + "中央標準時です。",
-      design.settings.Season.AdjustEquation
-          ? MonthDayText(design.settings.Season.SeasonDate) + "の均時差による補正を行っています。"
-          : std::string("ただし、観測日の均時差による補正が必要です。")};
+  return {clock,
+          design.settings.Season.AdjustEquation
+              ? FillText(TranslateText("DialTexts", "Corrected for the equation of time on %1."),
+                         {DesignDateText(design.settings.Season.SeasonDate)})
+              : TranslateText("DialTexts",
+                              "Correct it for the equation of time on the day you read it.")};
 }
 
 // The reading sentences at the top right, below the title where the page is
@@ -188,14 +189,17 @@ std::optional<std::string> TurningSentence(const DialDesign& design) {
   Chart& chart = design.chart;
   const CompassDeclination declination =
       CompassDeclinationOf(chart, design.settings.Season.SeasonDate.Year);
-  std::string angle = chart.FormatDegAngle(declination.west, "+- ", "度分秒");
+  std::string angle = AngleText(chart, declination.west, "+- ");
   if (!angle.empty()) angle.erase(0, 1);  // the sign
-  return (declination.west >= 0 ? "磁北に対して東に" : "磁北に対して西に") + angle +
-         ModelNote(declination) + "回転して設置します。";
+  return FillText(declination.west >= 0
+                      ? TranslateText("DialTexts", "Turn the dial %1 east of magnetic north.")
+                      : TranslateText("DialTexts", "Turn the dial %1 west of magnetic north."),
+                  {angle + ModelNote(declination)});
 }
 
 std::string CaptionText(int16_t page, int16_t pageCount) {
-  return "Page " + std::to_string(page) + "/" + std::to_string(pageCount);
+  return FillText(TranslateText("DialTexts", "Page %1/%2"),
+                  {std::to_string(page), std::to_string(pageCount)});
 }
 
 // The turning sentence at the bottom left, above the page caption where the

@@ -7,10 +7,11 @@
 #include <cstdio>
 #include <vector>
 
-#include "UiText.h"
+#include "DrawPass.h"
 #include "Gnomon.h"
 #include "NodusLines.h"
-#include "DrawPass.h"
+#include "TextPattern.h"
+#include "UiText.h"
 
 namespace {
 
@@ -104,8 +105,9 @@ void UsePen(const DrawPass& pass, ColorRef color, int32_t width) {
 std::string ArcLabel(const Chart& chart, const DateArc& arc) {
   std::string label;
   for (int16_t day : arc.days) {
-    if (!label.empty()) label += "・";
-    label += DateLabel(chart, day);
+    const std::string next = DateLabel(chart, day);
+    //: Two days whose date lines coincide.
+    label = label.empty() ? next : FillText(TranslateText("DialTexts", "%1 / %2"), {label, next});
   }
   return label;
 }

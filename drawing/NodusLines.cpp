@@ -4,13 +4,21 @@
 #include <cstdio>
 
 #include "Chart.h"
+#include "DialWords.h"
 #include "MathFunctions.h"
 #include "SolarFormulas.h"
+#include "UiText.h"
 
 namespace {
 
-constexpr const char* kSeasonNames[8] = {"立春", "春分", "立夏", "夏至",
-                                         "立秋", "秋分", "立冬", "冬至"};
+constexpr const char* kSeasonNames[8] = {UMBRAFEX_TEXT_NOOP("DialTexts", "Start of spring"),
+                                         UMBRAFEX_TEXT_NOOP("DialTexts", "Spring equinox"),
+                                         UMBRAFEX_TEXT_NOOP("DialTexts", "Start of summer"),
+                                         UMBRAFEX_TEXT_NOOP("DialTexts", "Summer solstice"),
+                                         UMBRAFEX_TEXT_NOOP("DialTexts", "Start of autumn"),
+                                         UMBRAFEX_TEXT_NOOP("DialTexts", "Autumn equinox"),
+                                         UMBRAFEX_TEXT_NOOP("DialTexts", "Start of winter"),
+                                         UMBRAFEX_TEXT_NOOP("DialTexts", "Winter solstice")};
 
 template <typename Enum>
 Enum Choice(int32_t value, int32_t last) {
@@ -84,11 +92,11 @@ std::string DateLabel(const Chart& chart, int16_t day) {
     int16_t seasonDay = 0;
     double declination = 0;
     if (GetSeasonSpec(error, season, seasonDay, declination).ok() && seasonDay == day) {
-      return kSeasonNames[season - 1];
+      return TranslateText("DialTexts", kSeasonNames[season - 1]);
     }
   }
   const CalcDateArray date = MonthDay(chart, day);
-  return std::to_string(date[0]) + "/" + std::to_string(date[1]);
+  return ShortMonthDayText(date[0], date[1]);
 }
 
 bool InFirstHalf(const Chart& chart, int16_t day) {

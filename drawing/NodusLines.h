@@ -43,8 +43,8 @@ struct NodusCurves {
 // design's hour lines. Raises the chart's error.
 NodusCurves TraceNodusCurves(const Settings& settings, Chart& chart, double faceRadius);
 
-// A day number as "MM-DD", or as the label a date line carries ("M/D", or a
-// season's name on the eight season days).
+// A day number as "MM-DD", or as the label a date line carries ("M/D", in
+// English "Mar 5", or a season's name on the eight season days).
 std::string MonthDayKey(const Chart& chart, int16_t day);
 std::string DateLabel(const Chart& chart, int16_t day);
 

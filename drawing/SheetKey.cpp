@@ -7,10 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "DialWords.h"
 #include "DrawPass.h"
 #include "Gnomon.h"
 #include "InformationBlock.h"
 #include "SheetArea.h"
+#include "TextPattern.h"
+#include "UiText.h"
 
 namespace {
 
@@ -20,7 +23,7 @@ constexpr double kSampleLength = 8;    // millimetres of each line sample
 constexpr double kTextGap = 1;         // millimetres between a label and its line
 
 FontSpec KeyFont(const DrawPass& pass, double points) {
-  FontSpec font = pass.design.settings.DialInformationFont;
+  FontSpec font = LanguageFont(pass.design.settings.DialInformationFont);
   font.Size = RoundFontSize(points * pass.zoom);
   font.Bold = font.Italic = font.Underline = font.Strikethrough = false;
   return font;
@@ -32,22 +35,26 @@ void SetSheetPen(const DrawPass& pass, PenStyle style, double millimetres) {
   pass.target.setForeColor(pass.design.settings.DialColor.GnomonLine);
 }
 
+enum class KeyKind { Cut, Fold, Glue };
+
 struct KeyRow {
-  const char* text;
+  std::string text;
   PenStyle style;
-  bool glue;
+  KeyKind kind;
 };
 
+constexpr const char* kGlueWord = UMBRAFEX_TEXT_NOOP("DialTexts", "Glue flap");
+
 std::vector<KeyRow> KeyRows(const DrawPass& pass) {
+  const KeyRow cut{TranslateText("DialTexts", "Cut line"), PenStyle::Solid, KeyKind::Cut};
+  const KeyRow glue{TranslateText("DialTexts", kGlueWord), PenStyle::Solid, KeyKind::Glue};
   if (!pass.design.settings.DialOption.LineStyle) {
-    return {{"切り取り線", PenStyle::Solid, false},
-            {"折り線", PenStyle::Solid, false},
-            {"のりしろ", PenStyle::Solid, true}};
+    return {cut, {TranslateText("DialTexts", "Fold line"), PenStyle::Solid, KeyKind::Fold}, glue};
   }
-  return {{"切り取り線", PenStyle::Solid, false},
-          {"山折り線", PenStyle::Dash, false},
-          {"谷折り線", PenStyle::DashDot, false},
-          {"のりしろ", PenStyle::Solid, true}};
+  return {cut,
+          {TranslateText("DialTexts", "Mountain fold"), PenStyle::Dash, KeyKind::Fold},
+          {TranslateText("DialTexts", "Valley fold"), PenStyle::DashDot, KeyKind::Fold},
+          glue};
 }
 
 // What the page shows of the model: the dial with its letters, the pattern.
@@ -126,14 +133,13 @@ std::optional<SheetBox> KeyBox(const DrawPass& pass, const TakenAreas& taken,
 void DrawKeyRow(const DrawPass& pass, const KeyRow& row, double x, double y, double rowHeight) {
   DrawTarget& t = pass.target;
   const double middle = y + rowHeight / 2;
-  if (row.glue) {
+  if (row.kind == KeyKind::Glue) {
     SetSheetPen(pass, PenStyle::Solid, kThinnestLineMm);
     t.setFillStyle(BrushStyle::Solid);
     t.setFillColor(pass.design.settings.DialColor.GnomonFill);
     PixelRectangle(t, x, middle - rowHeight / 4, x + kSampleLength, middle + rowHeight / 4);
   } else {
-    const bool cut = row.style == PenStyle::Solid && row.text == std::string("切り取り線");
-    SetSheetPen(pass, row.style, cut ? kCutLineMm : kFoldLineMm);
+    SetSheetPen(pass, row.style, row.kind == KeyKind::Cut ? kCutLineMm : kFoldLineMm);
     PixelLine(t, x, middle, x + kSampleLength, middle);
   }
   t.setForeColor(pass.design.settings.DialColor.InformationFont);
@@ -141,8 +147,9 @@ void DrawKeyRow(const DrawPass& pass, const KeyRow& row, double x, double y, dou
               0);
 }
 
+// A line's height does not depend on its letters.
 double KeyRowHeight(DrawTarget& t) {
-  return 1.4 * t.TextHeight("切");
+  return 1.4 * t.TextHeight("X");
 }
 
 void DrawKey(const DrawPass& pass, const DialLayout& l, double paperFactor, bool dial,
@@ -175,7 +182,7 @@ void DrawFlapWord(DrawTarget& t, UserPoint foot, UserPoint root, UserPoint flapF
   const UserPoint middle{(foot.x + root.x) / 2 + (flapFoot.x - foot.x) / 2,
                          (foot.y + root.y) / 2 + (flapFoot.y - foot.y) / 2};
   const double angle = Upright(VectorAngle(foot, {root.x, 2 * foot.y - root.y}));
-  CentredText(t, middle, "のりしろ", angle);
+  CentredText(t, middle, TranslateText("DialTexts", kGlueWord), angle);
 }
 
 // The label turned to run up the style, its foot kTextGap from the fold.
@@ -222,8 +229,9 @@ void DrawLabels(const DrawPass& pass, const DialLayout& l, double paperFactor) {
   const GnomonOutline g = GnomonOutlineFor(l, pass.Latitude(), paperFactor);
   SetThinPen(t);
   t.setForeColor(pass.design.settings.DialColor.InformationFont);
-  const std::string latitude = pass.design.chart.FormatDegAngle(pass.Latitude(), "北南", "度分秒");
-  DrawStyleLabel(pass, g, "ノーモン — 山折り  " + latitude + "用");
+  const std::string latitude = LatitudeText(pass.design.chart, pass.Latitude());
+  DrawStyleLabel(
+      pass, g, FillText(TranslateText("DialTexts", "Gnomon — mountain fold — for %1"), {latitude}));
   t.setFont(KeyFont(pass, kKeyPoints));
   DrawFlapWord(t, g.LeftFoot(), g.Root(), g.points[2]);
   DrawFlapWord(t, g.RightFoot(), g.Root(), g.points[6]);

@@ -26,7 +26,7 @@ KeyPlace PlaceKey(const DrawPass& pass, const DialLayout& layout, double paperFa
 Status DrawSheetKey(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom,
                     double paperFactor, int16_t page, int16_t pageCount);
 
-// "ノーモン — 山折り" and the latitude along the style, inside the pattern
-// where it fits and beside it otherwise; "のりしろ" on both flaps.
+// "Gnomon — mountain fold" and the latitude along the style, inside the
+// pattern where it fits and beside it otherwise; "Glue flap" on both flaps.
 Status DrawGnomonLabels(DialDesign design, DrawTarget& target, const DialLayout& layout,
                         double zoom, double paperFactor);

@@ -108,9 +108,10 @@ void Chart::BuildSolars(double StartTime, double EndTime, int16_t Interval) {
   // A time that is not a number orders with nothing: it fails here as a
   // start after the end rather than stepping without end.
   if (!(Single(start) <= Single(end)))
-    RaiseAddSolars(error, "計算終了時刻が計算開始時刻以前に指定されています。");
+    RaiseAddSolars(error,
+                   ENGINE_TEXT_NOOP("EngineErrors", "The end time is not after the start time."));
   if (Interval < 0 || Interval > 60)
-    RaiseAddSolars(error, "計算時間間隔に不正な時間が指定されています。");
+    RaiseAddSolars(error, ENGINE_TEXT_NOOP("EngineErrors", "Invalid time interval."));
 
   solars_ = std::make_unique<ChartSolars>(*state_);
   ChartSolars& solars = *solars_;

@@ -20,7 +20,7 @@ void ChartLocation::setLatitude(double value) {
   state_.Error.Clear();
   if (!(value > -90 && value < 90)) {
     RaiseError(state_.Error, kEngineErrorNumber, "Location.Latitude",
-               "不正な緯度の値が指定されています。");
+               ENGINE_TEXT_NOOP("EngineErrors", "Invalid latitude."));
   }
   latitude_ = value;
 }
@@ -33,7 +33,7 @@ void ChartLocation::setLongitude(double value) {
   state_.Error.Clear();
   if (!(value > -180 && value <= 180)) {
     RaiseError(state_.Error, kEngineErrorNumber, "Location.Longitude",
-               "不正な経度の値が指定されています。");
+               ENGINE_TEXT_NOOP("EngineErrors", "Invalid longitude."));
   }
   longitude_ = value;
 }
@@ -46,7 +46,7 @@ void ChartLocation::setStandardMeridian(double value) {
   state_.Error.Clear();
   if (!(value >= -180 && value <= 180)) {
     RaiseError(state_.Error, kEngineErrorNumber, "Location.StandardMeridian",
-               "不正な標準時子午線の値が指定されています。");
+               ENGINE_TEXT_NOOP("EngineErrors", "Invalid standard meridian."));
   }
   // -180 and 180 are the same meridian; the engine keeps it as 180.
   standardMeridian_ = value == -180 ? 180 : value;
@@ -61,7 +61,7 @@ void ChartLocation::setTimeZone(double value) {
   state_.Error.Clear();
   if (!(value >= -12 && value <= 12)) {
     RaiseError(state_.Error, kEngineErrorNumber, "Location.TimeZone",
-               "不正なタイムゾーンの値が指定されています。");
+               ENGINE_TEXT_NOOP("EngineErrors", "Invalid time zone."));
   }
   timeZone_ = value;
   standardMeridian_ = value == -12 ? 180 : 15 * value;

@@ -50,7 +50,7 @@ void ChartSeason::setCalcDate(int16_t value) {
   const int16_t maximum = state_.LeapYear ? 366 : 365;
   if (value < 1 || value > maximum) {
     RaiseError(state_.Error, kEngineErrorNumber, "Season.CalcDate",
-               "不正な通算日数が指定されています。");
+               ENGINE_TEXT_NOOP("EngineErrors", "Invalid day of the year."));
   }
   calcSeason_ = 0;
   GetSolarDeclination(value, ToFlag(state_.LeapYear), solarDeclination_);
@@ -66,7 +66,7 @@ void ChartSeason::setSolarDeclination(double value) {
   state_.Error.Clear();
   if (!(value >= -23.45 && value <= 23.45)) {
     RaiseError(state_.Error, kEngineErrorNumber, "Season.SolarDeclination",
-               "不正な太陽赤緯の値が指定されています。");
+               ENGINE_TEXT_NOOP("EngineErrors", "Invalid solar declination."));
   }
   solarDeclination_ = value;
 }
@@ -79,7 +79,7 @@ void ChartSeason::setEquationOfTime(double value) {
   state_.Error.Clear();
   if (!(value > -20 && value < 20)) {
     RaiseError(state_.Error, kEngineErrorNumber, "Season.EquationOfTime",
-               "不正な均時差の値が指定されています。");
+               ENGINE_TEXT_NOOP("EngineErrors", "Invalid equation of time."));
   }
   equationOfTime_ = value;
 }

@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr const char* kBadKeyText = "不正なインデックスキーが指定されています。";
+constexpr const char* kBadKeyText = ENGINE_TEXT_NOOP("EngineErrors", "Invalid index or key.");
 
 }  // namespace
 

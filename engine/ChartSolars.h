@@ -22,7 +22,7 @@ class ChartSolars {
   double EndTime() const;
   int16_t Interval() const;  // minutes, 0..60; -1 until set
 
-  // 1-based position or key; raise "不正なインデックスキーが指定されています。" when absent.
+  // 1-based position or key; raise "Invalid index or key." when absent.
   const ChartSolar& Solar(int32_t position) const;
   const ChartSolar& Solar(std::string_view key) const;
   int32_t CountSolars() const;

@@ -2,6 +2,21 @@
 
 #include <ostream>
 
+namespace {
+
+EngineTextTranslator installedTranslator = nullptr;
+
+}  // namespace
+
+void InstallEngineTextTranslator(EngineTextTranslator translator) {
+  installedTranslator = translator;
+}
+
+std::string EngineErrorText(std::string description) {
+  if (installedTranslator == nullptr || description.empty()) return description;
+  return installedTranslator("EngineErrors", description.c_str());
+}
+
 std::ostream& operator<<(std::ostream& out, Status status) {
   if (status.ok()) return out << "ok";
   return out << "error " << status.number();
@@ -16,8 +31,6 @@ void RaiseError(int32_t number, std::string source, std::string description) {
 }
 
 void RaiseError(ErrorRecord& record, int32_t number, std::string source, std::string description) {
-  record.Number = number;
-  record.Source = std::move(source);
-  record.Description = std::move(description);
+  (void)record.Record(number, std::move(source), std::move(description));
   RaiseRecorded(record);
 }

@@ -40,14 +40,29 @@ class [[nodiscard]] Status {
 // "ok" or "error <number>", also how GoogleTest prints a status.
 std::ostream& operator<<(std::ostream& out, Status status);
 
+// A text users read, marked for lupdate by its context and English source;
+// the compiler keeps the source, which EngineErrorText translates.
+#define ENGINE_TEXT_NOOP(context, text) text
+
+// The engine links no translations: the program installs a translator of
+// the user's language at start (TranslateText's). Until then the engine's
+// texts stay English.
+using EngineTextTranslator = std::string (*)(const char* context, const char* source);
+void InstallEngineTextTranslator(EngineTextTranslator translator);
+// An error's description as the user reads it: an engine text (context
+// "EngineErrors") in the installed language, any other text unchanged.
+// Errors and records pass their descriptions through it, so that texts of
+// the engine reach every reader translated.
+std::string EngineErrorText(std::string description);
+
 // An error in flight between the two bridges.
 class RaisedError : public std::runtime_error {
  public:
   RaisedError(int32_t number, std::string source, std::string description)
-      : std::runtime_error(description),
+      : std::runtime_error(EngineErrorText(std::move(description))),
         number_(number),
         source_(std::move(source)),
-        description_(std::move(description)) {}
+        description_(what()) {}
 
   int32_t Number() const { return number_; }
   const std::string& Source() const { return source_; }
@@ -76,7 +91,7 @@ struct ErrorRecord {
   Status Record(int32_t number, std::string source, std::string description) {
     Number = number;
     Source = std::move(source);
-    Description = std::move(description);
+    Description = EngineErrorText(std::move(description));
     return Status::Error(number);
   }
   Status Record(const RaisedError& e) { return Record(e.Number(), e.Source(), e.Description()); }
@@ -95,12 +110,14 @@ inline constexpr int32_t kDuplicateKeyNumber = 457;  // a key already in a colle
 inline constexpr int32_t kFileNotFoundNumber = 53;
 inline constexpr int32_t kFileAccessNumber = 75;  // a path or file that cannot be used
 
-inline constexpr const char* kInvalidCallText = "プロシージャの呼び出し、または引数が不正です。";
-inline constexpr const char* kOverflowText = "オーバーフローしました。";
-inline constexpr const char* kOutOfMemoryText = "メモリが不足しています。";
-inline constexpr const char* kSubscriptRangeText = "インデックスが有効範囲にありません。";
+inline constexpr const char* kInvalidCallText =
+    ENGINE_TEXT_NOOP("EngineErrors", "Invalid call or argument.");
+inline constexpr const char* kOverflowText = ENGINE_TEXT_NOOP("EngineErrors", "Overflow.");
+inline constexpr const char* kOutOfMemoryText = ENGINE_TEXT_NOOP("EngineErrors", "Out of memory.");
+inline constexpr const char* kSubscriptRangeText =
+    ENGINE_TEXT_NOOP("EngineErrors", "Index out of range.");
 inline constexpr const char* kDuplicateKeyText =
-    "このキーは既にこのコレクションの要素に割り当てられています。";
+    ENGINE_TEXT_NOOP("EngineErrors", "This key is already in the collection.");
 
 // The raising bridge. Raises the error the record holds.
 [[noreturn]] void RaiseRecorded(const ErrorRecord& record);

@@ -59,7 +59,8 @@ Status ConvCalcDate(ErrorRecord& error, int16_t totalDays, CalcDateArray& calcDa
   return TrapStatus(error, [&] {
     const int16_t leap = LeapDay(leapFlag);
     if (totalDays > MaxTotalDays(leapFlag)) {
-      RaiseError(error, kEngineErrorNumber, kCalcDateSource, "不正な通算日数が指定されています。");
+      RaiseError(error, kEngineErrorNumber, kCalcDateSource,
+                 ENGINE_TEXT_NOOP("EngineErrors", "Invalid day of the year."));
     }
     // From December backwards: the first month whose offset the day exceeds.
     for (int month = 12; month >= 2; --month) {
@@ -70,7 +71,8 @@ Status ConvCalcDate(ErrorRecord& error, int16_t totalDays, CalcDateArray& calcDa
       }
     }
     if (totalDays < 1) {
-      RaiseError(error, kEngineErrorNumber, kCalcDateSource, "不正な通算日数が指定されています。");
+      RaiseError(error, kEngineErrorNumber, kCalcDateSource,
+                 ENGINE_TEXT_NOOP("EngineErrors", "Invalid day of the year."));
     }
     calcDate = {1, totalDays};
   });
@@ -83,12 +85,14 @@ Status ConvTotalDays(ErrorRecord& error, const CalcDateArray& calcDate, int16_t&
     const int month = calcDate[0];
     const int day = calcDate[1];
     if (month < 1 || month > 12) {
-      RaiseError(error, kEngineErrorNumber, kTotalDaysSource, "不正な日付が指定されています。");
+      RaiseError(error, kEngineErrorNumber, kTotalDaysSource,
+                 ENGINE_TEXT_NOOP("EngineErrors", "Invalid date."));
     }
     int length = kMonthLength[month - 1];
     if (month == 2) length = leapFlag == kFlagTrue ? 29 : (leapFlag == kFlagFalse ? 28 : 0);
     if (day < 1 || day > length) {
-      RaiseError(error, kEngineErrorNumber, kTotalDaysSource, "不正な日付が指定されています。");
+      RaiseError(error, kEngineErrorNumber, kTotalDaysSource,
+                 ENGINE_TEXT_NOOP("EngineErrors", "Invalid date."));
     }
     totalDays = static_cast<int16_t>(day + kDaysBeforeMonth[month - 1] +
                                         (month >= 3 ? LeapDay(leapFlag) : 0));
@@ -98,7 +102,8 @@ Status ConvTotalDays(ErrorRecord& error, const CalcDateArray& calcDate, int16_t&
 bool IsLeapYear(ErrorRecord& error, int16_t year) {
   error.Clear();
   if (year < 1 || year > 9999) {
-    RaiseError(error, kEngineErrorNumber, "Chart.IsLeapYear", "不正な年(西暦)が指定されています。");
+    RaiseError(error, kEngineErrorNumber, "Chart.IsLeapYear",
+               ENGINE_TEXT_NOOP("EngineErrors", "Invalid year."));
   }
   return year % 400 == 0 || (year % 4 == 0 && year % 100 != 0);
 }
@@ -110,7 +115,7 @@ Status GetSeasonSpec(ErrorRecord& error, int32_t season, int16_t& totalDays, dou
   return TrapStatus(error, [&] {
     if (season < 1 || season > 8) {
       RaiseError(error, kEngineErrorNumber, "mdlChartSolarlib.gGetSeasonSpec",
-                 "不正な季節番号が指定されています。");
+                 ENGINE_TEXT_NOOP("EngineErrors", "Invalid season number."));
     }
     totalDays = kSeasons[season - 1].totalDays;
     declination = kSeasons[season - 1].declination;
@@ -180,8 +185,9 @@ Status GetSunRiseSet(ErrorRecord& error, double latitude, double declination, do
         sunSet = 24;
         return;
       case kNightStatePolarNight:
-        RaiseError(error, kEngineErrorNumber, "mdlChartSolarlib.gGetSunRiseSet",
-                   "極夜です。日の出・日の入時刻を算出できません。");
+        RaiseError(
+            error, kEngineErrorNumber, "mdlChartSolarlib.gGetSunRiseSet",
+            ENGINE_TEXT_NOOP("EngineErrors", "Polar night: the sun neither rises nor sets."));
       default:
         break;
     }

@@ -8,6 +8,8 @@
 #include "Paths.h"
 #include "SettingChecks.h"
 #include "SettingsKeys.h"
+#include "TextPattern.h"
+#include "UiText.h"
 #include "ValueText.h"
 #include "Version.h"
 #include "ZonePlace.h"
@@ -178,17 +180,25 @@ std::string PreferencesProblemMessage() {
   if (reason.empty()) return "";
   // A file that reads but cannot be written still gives its values.
   if (LoadAppIni()) {
-    return "設定ファイル " + AppIniPath() + " に設定を保存できません(" + reason +
-           ")。\n終了するときの設定は保存されません。";
+    return FillText(TranslateText("Preferences",
+                                  "Cannot save the settings to %1 (%2).\n"
+                                  "The settings at exit will not be saved."),
+                    {AppIniPath(), reason});
   }
-  return "設定ファイル " + AppIniPath() + " を使えません(" + reason +
-         ")。\n既定の設定で続けます。設定は保存されません。";
+  return FillText(TranslateText("Preferences",
+                                "Cannot use the settings file %1 (%2).\n"
+                                "Continuing with the default settings, which will not be saved."),
+                  {AppIniPath(), reason});
 }
 
 std::string PreferencesNotSavedMessage() {
   const std::string reason = AppIniProblem();
-  return "設定ファイル " + AppIniPath() + " に設定を保存できません" +
-         (reason.empty() ? std::string() : "(" + reason + ")") + "。";
+  if (reason.empty()) {
+    return FillText(TranslateText("Preferences", "Cannot save the settings to %1."),
+                    {AppIniPath()});
+  }
+  return FillText(TranslateText("Preferences", "Cannot save the settings to %1 (%2)."),
+                  {AppIniPath(), reason});
 }
 
 bool GetIniBool(std::string_view section, std::string_view key, bool fallback) {

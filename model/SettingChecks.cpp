@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "UiText.h"
 #include "ValueText.h"
 
 namespace {
@@ -27,7 +28,8 @@ bool IsColorValue(int32_t value) {
 
 void RequireValidValue(bool valid) {
   if (!valid) {
-    RaiseError(kInvalidPropertyValueError, "Umbrafex", "プロパティの値が不正です。");
+    RaiseError(kInvalidPropertyValueError, "Umbrafex",
+               TranslateText("Settings", "Invalid property value."));
   }
 }
 

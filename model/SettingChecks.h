@@ -17,7 +17,7 @@ bool IsTimeSystem(int32_t value);
 // A colour reference: red, green and blue bytes, the high byte 0.
 bool IsColorValue(int32_t value);
 
-// Raises "プロパティの値が不正です。" (kInvalidPropertyValueError) unless valid.
+// Raises "Invalid property value." (kInvalidPropertyValueError) unless valid.
 void RequireValidValue(bool valid);
 // Raises the same unless the text is free of control characters (line
 // breaks above all), which would become lines of the file it is saved in.

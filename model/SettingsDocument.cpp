@@ -11,6 +11,8 @@
 #include "SettingChecks.h"
 #include "SettingsKeys.h"
 #include "TextCodec.h"
+#include "TextPattern.h"
+#include "UiText.h"
 #include "ValueText.h"
 #include "Version.h"
 
@@ -20,9 +22,8 @@ constexpr int32_t kFormatError = static_cast<int32_t>(0x80040201u);
 constexpr int32_t kPastEndOfFileError = 62;
 constexpr const char* kOpenSource = "frmMain.lOpenUfxAll";
 constexpr const char* kSaveSource = "frmMain.lSaveUfxAll";
-constexpr const char* kFormatMessage = "この形式のファイルは開くことができません。";
-constexpr const char* kOpenFailed = "を開くことができません。";
-constexpr const char* kSaveFailed = "を保存することができません。";
+constexpr const char* kFormatMessage =
+    UMBRAFEX_TEXT_NOOP("Documents", "This type of file cannot be opened.");
 // Far beyond any real document; larger files are refused unread.
 constexpr std::size_t kMaxDocumentBytes = 64u * 1024u * 1024u;
 
@@ -394,7 +395,8 @@ std::string ReadDocumentText(const std::string& path) {
   if (!bytes) {
     bool missing = !FileExists(path);
     RaiseError(missing ? kFileNotFoundNumber : kFileAccessNumber, kOpenSource,
-               missing ? "ファイルが見つかりません。" : "パス名が無効です。");
+               missing ? TranslateText("Documents", "File not found.")
+                       : TranslateText("Documents", "Invalid path."));
   }
   return DecodeFileText(*bytes);
 }
@@ -422,19 +424,22 @@ Status MainModel::OpenDocument(const std::string& path) {
       LastError,
       [&] {
         if (!EndsWithIgnoringCase(path, ".ufx"))
-          RaiseError(kFormatError, kOpenSource, kFormatMessage);
+          RaiseError(kFormatError, kOpenSource, TranslateText("Documents", kFormatMessage));
         const std::string text = ReadDocumentText(path);
         LineCursor lines(text);
         if (lines.AtEnd())
-          RaiseError(kPastEndOfFileError, kOpenSource, "ファイルにこれ以上データがありません。");
+          RaiseError(kPastEndOfFileError, kOpenSource,
+                     TranslateText("Documents", "The file is empty."));
         if (!StartsWithIgnoringCase(TrimText(lines.Next()), HeaderPrefix())) {
-          RaiseError(kFormatError, kOpenSource, kFormatMessage);
+          RaiseError(kFormatError, kOpenSource, TranslateText("Documents", kFormatMessage));
         }
         DocumentReader(*this).Read(lines);
       },
       OpenFault);
   if (status.number() == kFormatError) return status;
-  if (!status.ok()) return NameFile(LastError, path + kOpenFailed);
+  if (!status.ok()) {
+    return NameFile(LastError, FillText(TranslateText("Documents", "Cannot open %1."), {path}));
+  }
   DocumentPath = path;
   LastDir = GetFolderName(path);
   return Status::Ok();
@@ -449,11 +454,13 @@ Status MainModel::SaveDocument(const std::string& path) {
         // Written beside the old document and moved over it only when complete,
         // so a failed save leaves the previous document as it was.
         if (!bytes || !WriteFileAtomically(path, *bytes)) {
-          RaiseError(kFileAccessNumber, kSaveSource, "パス名が無効です。");
+          RaiseError(kFileAccessNumber, kSaveSource, TranslateText("Documents", "Invalid path."));
         }
       },
       SaveFault);
-  if (!status.ok()) return NameFile(LastError, path + kSaveFailed);
+  if (!status.ok()) {
+    return NameFile(LastError, FillText(TranslateText("Documents", "Cannot save %1."), {path}));
+  }
   DocumentPath = path;
   LastDir = GetFolderName(path);
   return Status::Ok();

@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "NumberText.h"
+#include "UiText.h"
 
 namespace {
 
@@ -14,7 +15,7 @@ constexpr const char* kSource = "Umbrafex";
 constexpr double kMaxFontSize = 2048;
 
 [[noreturn]] void RaiseTypeMismatch() {
-  RaiseError(kTypeMismatchError, kSource, "型が一致しません。");
+  RaiseError(kTypeMismatchError, kSource, TranslateText("Settings", "Type mismatch."));
 }
 
 bool IsDigit(char c) {
@@ -119,7 +120,8 @@ int16_t ParseInt16Text(std::string_view text) {
 double ParseSizeText(std::string_view text) {
   double value = ParseRealText(text);
   if (!(value > 0 && value <= kMaxFontSize)) {
-    RaiseError(kInvalidPropertyValueError, kSource, "プロパティの値が不正です。");
+    RaiseError(kInvalidPropertyValueError, kSource,
+               TranslateText("Settings", "Invalid property value."));
   }
   return RoundFontSize(value);
 }

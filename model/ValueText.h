@@ -9,9 +9,9 @@
 #include "AsciiText.h"
 #include "EngineErrors.h"
 
-// "型が一致しません。": a text that is no value of the wanted kind.
+// "Type mismatch.": a text that is no value of the wanted kind.
 inline constexpr int32_t kTypeMismatchError = 13;
-// "プロパティの値が不正です。": a value the setting cannot take.
+// "Invalid property value.": a value the setting cannot take.
 inline constexpr int32_t kInvalidPropertyValueError = 380;
 
 // The program's own overflow error (kOverflowNumber): a number outside the

@@ -5,6 +5,8 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "EngineErrors.h"
+
 namespace {
 
 // Made once and kept for the whole run: TranslateText may be asked before
@@ -56,6 +58,7 @@ void InstallUiLanguage(UiLanguage language) {
     (void)QtTranslator().load(QString());
   }
   InstallTextTranslator(TranslateWithProgramTranslator, language);
+  InstallEngineTextTranslator(TranslateText);
   InstallUiLanguageIntoApplication();
 }
 

@@ -99,24 +99,167 @@
 <context>
     <name>DialTexts</name>
     <message>
-        <source>Nodus height</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Jan–Jun</source>
-        <translation type="unfinished"></translation>
+        <translation>1～6月</translation>
     </message>
     <message>
         <source>Jul–Dec</source>
-        <translation type="unfinished"></translation>
+        <translation>7～12月</translation>
     </message>
     <message>
         <source>Nodus</source>
-        <translation>ノーモン</translation>
+        <translation>ノーダス</translation>
     </message>
     <message>
         <source>Print at 100 % if this bar is not 100 mm long.</source>
-        <translation type="unfinished"></translation>
+        <translation>100 mmでなければ、倍率100 %で印刷してください。</translation>
+    </message>
+    <message>
+        <source>%1°%2′%3″</source>
+        <extracomment>Degrees, minutes and seconds of an angle.</extracomment>
+        <translation>%1度%2分%3秒</translation>
+    </message>
+    <message>
+        <source>%1h %2m %3s</source>
+        <extracomment>Hours, minutes and seconds of a time difference.</extracomment>
+        <translation>%1時間%2分%3秒</translation>
+    </message>
+    <message>
+        <source>%1 N</source>
+        <translation>北緯%1</translation>
+    </message>
+    <message>
+        <source>%1 S</source>
+        <translation>南緯%1</translation>
+    </message>
+    <message>
+        <source>Not set</source>
+        <translation>指定なし</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>日付 : %1</translation>
+    </message>
+    <message>
+        <source>Place: %1</source>
+        <translation>地域 : %1</translation>
+    </message>
+    <message>
+        <source>Latitude: %1</source>
+        <translation>緯度 : %1</translation>
+    </message>
+    <message>
+        <source>Longitude: %1</source>
+        <translation>経度 : %1</translation>
+    </message>
+    <message>
+        <source>Time shown: apparent solar time</source>
+        <translation>表示時刻 : 真太陽時</translation>
+    </message>
+    <message>
+        <source>Time shown: standard time</source>
+        <translation>表示時刻 : 中央標準時</translation>
+    </message>
+    <message>
+        <source>Magnetic declination: %1</source>
+        <translation>磁気偏角 : %1</translation>
+    </message>
+    <message>
+        <source>Equation of time: %1</source>
+        <translation>均時差 : %1</translation>
+    </message>
+    <message>
+        <source>Nodus height: %1</source>
+        <translation>ノーダスの高さ : %1</translation>
+    </message>
+    <message>
+        <source>The dial shows standard time.</source>
+        <translation>日時計の時刻は中央標準時です。</translation>
+    </message>
+    <message>
+        <source>Standard time is the dial&apos;s time %1.</source>
+        <translation>日時計の時刻%1が中央標準時です。</translation>
+    </message>
+    <message>
+        <source>Corrected for the equation of time on %1.</source>
+        <translation>%1の均時差による補正を行っています。</translation>
+    </message>
+    <message>
+        <source>Correct it for the equation of time on the day you read it.</source>
+        <translation>ただし、観測日の均時差による補正が必要です。</translation>
+    </message>
+    <message>
+        <source>Turn the dial %1 east of magnetic north.</source>
+        <translation>磁北に対して東に%1回転して設置します。</translation>
+    </message>
+    <message>
+        <source>Turn the dial %1 west of magnetic north.</source>
+        <translation>磁北に対して西に%1回転して設置します。</translation>
+    </message>
+    <message>
+        <source>Page %1/%2</source>
+        <translation>Page %1/%2</translation>
+    </message>
+    <message>
+        <source>%1 / %2</source>
+        <extracomment>Two days whose date lines coincide.</extracomment>
+        <translation>%1・%2</translation>
+    </message>
+    <message>
+        <source>Start of spring</source>
+        <translation>立春</translation>
+    </message>
+    <message>
+        <source>Spring equinox</source>
+        <translation>春分</translation>
+    </message>
+    <message>
+        <source>Start of summer</source>
+        <translation>立夏</translation>
+    </message>
+    <message>
+        <source>Summer solstice</source>
+        <translation>夏至</translation>
+    </message>
+    <message>
+        <source>Start of autumn</source>
+        <translation>立秋</translation>
+    </message>
+    <message>
+        <source>Autumn equinox</source>
+        <translation>秋分</translation>
+    </message>
+    <message>
+        <source>Start of winter</source>
+        <translation>立冬</translation>
+    </message>
+    <message>
+        <source>Winter solstice</source>
+        <translation>冬至</translation>
+    </message>
+    <message>
+        <source>Glue flap</source>
+        <translation>のりしろ</translation>
+    </message>
+    <message>
+        <source>Cut line</source>
+        <translation>切り取り線</translation>
+    </message>
+    <message>
+        <source>Fold line</source>
+        <translation>折り線</translation>
+    </message>
+    <message>
+        <source>Mountain fold</source>
+        <translation>山折り線</translation>
+    </message>
+    <message>
+        <source>Valley fold</source>
+        <translation>谷折り線</translation>
+    </message>
+    <message>
+        <source>Gnomon — mountain fold — for %1</source>
+        <translation>ノーモン — 山折り  %1用</translation>
     </message>
 </context>
 <context>
@@ -135,6 +278,33 @@
     </message>
 </context>
 <context>
+    <name>Documents</name>
+    <message>
+        <source>This type of file cannot be opened.</source>
+        <translation>この形式のファイルは開くことができません。</translation>
+    </message>
+    <message>
+        <source>File not found.</source>
+        <translation>ファイルが見つかりません。</translation>
+    </message>
+    <message>
+        <source>Invalid path.</source>
+        <translation>パス名が無効です。</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>ファイルにこれ以上データがありません。</translation>
+    </message>
+    <message>
+        <source>Cannot open %1.</source>
+        <translation>%1を開くことができません。</translation>
+    </message>
+    <message>
+        <source>Cannot save %1.</source>
+        <translation>%1を保存することができません。</translation>
+    </message>
+</context>
+<context>
     <name>DrawTarget</name>
     <message>
         <source>Invalid property value. (%1)</source>
@@ -143,6 +313,92 @@
     <message>
         <source>Invalid procedure call or argument.</source>
         <translation>プロシージャの呼び出し、または引数が不正です。</translation>
+    </message>
+</context>
+<context>
+    <name>Drawing</name>
+    <message>
+        <source>Internal error.</source>
+        <translation>内部エラーです。</translation>
+    </message>
+</context>
+<context>
+    <name>EngineErrors</name>
+    <message>
+        <source>The end time is not after the start time.</source>
+        <translation>計算終了時刻が計算開始時刻以前に指定されています。</translation>
+    </message>
+    <message>
+        <source>Invalid time interval.</source>
+        <translation>計算時間間隔に不正な時間が指定されています。</translation>
+    </message>
+    <message>
+        <source>Invalid latitude.</source>
+        <translation>不正な緯度の値が指定されています。</translation>
+    </message>
+    <message>
+        <source>Invalid longitude.</source>
+        <translation>不正な経度の値が指定されています。</translation>
+    </message>
+    <message>
+        <source>Invalid standard meridian.</source>
+        <translation>不正な標準時子午線の値が指定されています。</translation>
+    </message>
+    <message>
+        <source>Invalid time zone.</source>
+        <translation>不正なタイムゾーンの値が指定されています。</translation>
+    </message>
+    <message>
+        <source>Invalid day of the year.</source>
+        <translation>不正な通算日数が指定されています。</translation>
+    </message>
+    <message>
+        <source>Invalid solar declination.</source>
+        <translation>不正な太陽赤緯の値が指定されています。</translation>
+    </message>
+    <message>
+        <source>Invalid equation of time.</source>
+        <translation>不正な均時差の値が指定されています。</translation>
+    </message>
+    <message>
+        <source>Invalid index or key.</source>
+        <translation>不正なインデックスキーが指定されています。</translation>
+    </message>
+    <message>
+        <source>Invalid call or argument.</source>
+        <translation>プロシージャの呼び出し、または引数が不正です。</translation>
+    </message>
+    <message>
+        <source>Overflow.</source>
+        <translation>オーバーフローしました。</translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation>メモリが不足しています。</translation>
+    </message>
+    <message>
+        <source>Index out of range.</source>
+        <translation>インデックスが有効範囲にありません。</translation>
+    </message>
+    <message>
+        <source>This key is already in the collection.</source>
+        <translation>このキーは既にこのコレクションの要素に割り当てられています。</translation>
+    </message>
+    <message>
+        <source>Invalid date.</source>
+        <translation>不正な日付が指定されています。</translation>
+    </message>
+    <message>
+        <source>Invalid year.</source>
+        <translation>不正な年(西暦)が指定されています。</translation>
+    </message>
+    <message>
+        <source>Invalid season number.</source>
+        <translation>不正な季節番号が指定されています。</translation>
+    </message>
+    <message>
+        <source>Polar night: the sun neither rises nor sets.</source>
+        <translation>極夜です。日の出・日の入時刻を算出できません。</translation>
     </message>
 </context>
 <context>
@@ -1247,6 +1503,29 @@ may not work properly.</source>
     </message>
 </context>
 <context>
+    <name>Preferences</name>
+    <message>
+        <source>Cannot save the settings to %1 (%2).
+The settings at exit will not be saved.</source>
+        <translation>設定ファイル %1 に設定を保存できません(%2)。
+終了するときの設定は保存されません。</translation>
+    </message>
+    <message>
+        <source>Cannot use the settings file %1 (%2).
+Continuing with the default settings, which will not be saved.</source>
+        <translation>設定ファイル %1 を使えません(%2)。
+既定の設定で続けます。設定は保存されません。</translation>
+    </message>
+    <message>
+        <source>Cannot save the settings to %1.</source>
+        <translation>設定ファイル %1 に設定を保存できません。</translation>
+    </message>
+    <message>
+        <source>Cannot save the settings to %1 (%2).</source>
+        <translation>設定ファイル %1 に設定を保存できません(%2)。</translation>
+    </message>
+</context>
+<context>
     <name>PreviewModel</name>
     <message>
         <source>Other</source>
@@ -1423,6 +1702,17 @@ Choose a larger paper.</source>
     <message>
         <source>The selected paper size is not supported.</source>
         <translation>選択された用紙サイズはサポートしていません。</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Invalid property value.</source>
+        <translation>プロパティの値が不正です。</translation>
+    </message>
+    <message>
+        <source>Type mismatch.</source>
+        <translation>型が一致しません。</translation>
     </message>
 </context>
 <context>

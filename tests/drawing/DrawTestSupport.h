@@ -7,12 +7,14 @@
 
 #include <cmath>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "MainModel.h"
 #include "RecordingTarget.h"
 #include "DialRoutines.h"
 #include "DrawPass.h"
+#include "UiLanguage.h"
 
 inline constexpr double kDegrees = 180 / 3.14159265358979;
 
@@ -27,6 +29,26 @@ inline void PrepareModel(MainModel& main, double latitude = 34.65, int32_t seaso
   main.Chart().Location().setLatitude(latitude);
   main.Chart().Season().setCalcSeason(season);
   main.CalcTime = {-999, -999, 60};
+}
+
+// The texts in English for one test, the locale's language again after it.
+struct EnglishTexts {
+  EnglishTexts() { InstallUiLanguage(UiLanguage::English); }
+  ~EnglishTexts() { InstallUiLanguage(LanguageFromLocale()); }
+  EnglishTexts(const EnglishTexts&) = delete;
+  EnglishTexts& operator=(const EnglishTexts&) = delete;
+};
+
+// A kana, kanji or full-width character (U+3000..U+9FFF, U+FF00..U+FFEF).
+inline bool HasJapanese(std::string_view text) {
+  for (size_t i = 0; i < text.size(); ++i) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    if (lead >= 0xE3 && lead <= 0xE9) return true;
+    if (lead == 0xEF && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) >= 0xBC &&
+        static_cast<unsigned char>(text[i + 1]) <= 0xBF)
+      return true;
+  }
+  return false;
 }
 
 // Direction of a recorded line in degrees, counter-clockwise with y upwards.

@@ -79,6 +79,31 @@ TEST_F(Information, DateBasisTimeSystemAndPlace) {
   EXPECT_EQ(page.Texts()[7], "日時計の時刻+0時間18分00秒が中央標準時です。");
 }
 
+TEST_F(Information, EnglishWordsDatesAndAnglesInALatinFace) {
+  const EnglishTexts english;
+  main.Chart().Location().setName("Akashi, Hyogo");
+  main.Season.AdjustEquation = true;
+  main.Season.SeasonDate = {2024, 6, 21};
+  ASSERT_EQ(Draw(), Status::Ok());
+  ASSERT_EQ(DrawPageTitle(main, page, A4Layout(), 1.0, 1, 2), Status::Ok());
+  const auto texts = page.Texts();
+  ASSERT_EQ(texts.size(), 12u);
+  EXPECT_EQ(texts[0], "Date: June 21");
+  EXPECT_EQ(texts[2], "Latitude: +34°39′00″");
+  EXPECT_EQ(texts[6], "Equation of time: 0h 00m 00s");
+  EXPECT_EQ(texts[7], "Standard time is the dial's time +0h 00m 00s.");
+  EXPECT_EQ(texts[8], "Corrected for the equation of time on June 21.");
+  EXPECT_EQ(texts[9].rfind("Turn the dial 7°", 0), 0u) << texts[9];
+  EXPECT_EQ(texts[11], "Page 1/2");
+  for (const std::string& text : texts) EXPECT_FALSE(HasJapanese(text)) << text;
+  // The Japanese default face gives way to the Latin one; a chosen face stays.
+  EXPECT_EQ(page.Of(RecordOp::Text)[0].Font.Name, "Arial");
+  main.DialInformationFont.Name = "IPAPMincho";
+  page.Log.clear();
+  ASSERT_EQ(Draw(), Status::Ok());
+  EXPECT_EQ(page.State().Font.Name, "IPAPMincho");
+}
+
 TEST_F(Information, NothingWithoutPrintInfoAndFailureOnAMuteDevice) {
   main.DialOption.PrintInfo = false;
   EXPECT_EQ(Draw(), Status::Ok());

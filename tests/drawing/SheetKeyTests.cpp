@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "DrawTestSupport.h"
-#include "SheetArea.h"
 #include "QuadsApart.h"
+#include "SheetArea.h"
 #include "SheetKey.h"
 
 namespace {
@@ -105,6 +105,25 @@ TEST(SheetLines, GnomonLabelNamesTheFoldAndTheLatitude) {
   }
 }
 
+TEST(SheetLines, EnglishKeyAndGnomonLabel) {
+  const EnglishTexts english;
+  Sheet sheet(-35);
+  ASSERT_EQ(sheet.Draw(), Status::Ok());
+  RecordingTarget& page = sheet.page;
+  for (const Record& text : page.Of(RecordOp::Text))
+    EXPECT_FALSE(HasJapanese(text.Text)) << text.Text;
+  const PageMargins m = PageMarginsOf(page);
+  for (const char* word : {"Cut line", "Mountain fold", "Valley fold", "Glue flap"}) {
+    const Record* text = page.FindText(word);
+    ASSERT_NE(text, nullptr) << word;
+    page.setFont(text->State.Font);
+    EXPECT_LE(text->Points[0].x / kPixelsPerMm + page.TextWidth(word),
+              page.ScaleWidth() - m.right + 0.1)
+        << word;
+  }
+  EXPECT_NE(page.FindText("Gnomon — mountain fold — for 35°00′00″ S"), nullptr);
+}
+
 // A recorded text's box as four corners in pixels, turned as it is drawn.
 std::vector<UserPoint> TextCorners(RecordingTarget& page, const Record& text) {
   page.setFont(text.State.Font);
@@ -118,7 +137,6 @@ std::vector<UserPoint> TextCorners(RecordingTarget& page, const Record& text) {
   }
   return corners;
 }
-
 
 // Crowded faces (low latitudes, short intervals) shrink their labels to no
 // less than 6 pt and drop the lesser hours; none of the rest touch.

@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "EngineErrors.h"
+#include "UiLanguage.h"
 
 namespace {
 
@@ -33,7 +34,7 @@ TEST(Status, FaultsOfThePlatformBecomeErrors) {
   ErrorRecord record;
   EXPECT_EQ(TrapStatus(record, [] { throw std::bad_alloc(); }), Status::Error(kOutOfMemoryNumber));
   EXPECT_EQ(record.Source, "");
-  EXPECT_EQ(record.Description, kOutOfMemoryText);
+  EXPECT_EQ(record.Description, "メモリが不足しています。");
 
   const auto internal = [](const std::exception& fault) {
     return ErrorRecord{51, "Umbrafex", fault.what()};
@@ -46,6 +47,23 @@ TEST(Status, FaultsOfThePlatformBecomeErrors) {
   std::ostringstream text;
   text << Status::Ok() << ", " << Status::Error(6);
   EXPECT_EQ(text.str(), "ok, error 6");
+}
+
+// The engine's texts reach records and raised errors in the installed
+// language; other texts pass as they are.
+TEST(Status, EngineTextsInTheInstalledLanguage) {
+  const auto overflow = [] { RaiseError(kOverflowNumber, "Chart.AddSolars", kOverflowText); };
+  ErrorRecord record;
+  InstallUiLanguage(UiLanguage::English);
+  EXPECT_EQ(TrapStatus(record, overflow), Status::Error(kOverflowNumber));
+  EXPECT_EQ(record.Description, "Overflow.");
+  InstallUiLanguage(UiLanguage::Japanese);
+  EXPECT_EQ(TrapStatus(record, overflow), Status::Error(kOverflowNumber));
+  EXPECT_EQ(record.Description, "オーバーフローしました。");
+  EXPECT_EQ(RaisedError(kOverflowNumber, "", "Overflow.").Description(),
+            "オーバーフローしました。");
+  EXPECT_EQ(RaisedError(kOverflowNumber, "", "Overflow!").Description(), "Overflow!");
+  InstallUiLanguage(LanguageFromLocale());
 }
 
 }  // namespace

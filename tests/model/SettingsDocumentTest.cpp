@@ -13,6 +13,7 @@
 #include "MainModel.h"
 #include "Paths.h"
 #include "TextCodec.h"
+#include "UiLanguage.h"
 
 namespace fs = std::filesystem;
 
@@ -258,6 +259,23 @@ TEST_F(SettingsDocumentTest, ExtensionAndHeaderDecideWhetherAFileIsADocument) {
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   EXPECT_NE(model.OpenDocument(fifo), Status::Ok());
   EXPECT_EQ(model.LastError.Description, fifo + "を開くことができません。");
+}
+
+// Under English the messages name the file in English; a "%1" in the name
+// stays as it is.
+TEST_F(SettingsDocumentTest, MessagesInEnglish) {
+  InstallUiLanguage(UiLanguage::English);
+  MainModel model;
+  EXPECT_EQ(model.OpenDocument(WriteDocument("other.ufx", "[Sundial 1.0]\n")),
+            Status::Error(kFormatError));
+  EXPECT_EQ(model.LastError.Description, "This type of file cannot be opened.");
+  const std::string missing = Path("missing %1.ufx");
+  EXPECT_NE(model.OpenDocument(missing), Status::Ok());
+  EXPECT_EQ(model.LastError.Description, "Cannot open " + missing + ".");
+  const std::string intoMissingFolder = Path("none/a.ufx");
+  EXPECT_NE(model.SaveDocument(intoMissingFolder), Status::Ok());
+  EXPECT_EQ(model.LastError.Description, "Cannot save " + intoMissingFolder + ".");
+  InstallUiLanguage(LanguageFromLocale());
 }
 
 TEST_F(SettingsDocumentTest, OpeningMergesSectionsIntoTheCurrentSettings) {

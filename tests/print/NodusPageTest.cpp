@@ -97,8 +97,8 @@ TEST(NodusPage, CurvesNodusMarkAndHeightAppearWhenAsked) {
   main.DialOption.NodusHeight = 15;
   const std::string drawn = DrawPage(main, false);
   EXPECT_GT(drawn.size(), plain.size() + 10000);
-  for (const char* text :
-       {"夏至", "立春・立冬", "Nodus height : 15.0 mm", "Nodus 15.0 mm", "Jan–Jun", "Jul–Dec"}) {
+  for (const char* text : {"夏至", "立春・立冬", "ノーダスの高さ : 15.0 mm", "ノーダス 15.0 mm",
+                           "1～6月", "7～12月"}) {
     EXPECT_NE(drawn.find(text), std::string::npos) << text;
   }
   main.DialOption.HourCurves = 7;  // an unknown value from a document draws no curves
