@@ -72,8 +72,8 @@ std::string NoDisplayMessage(const std::vector<std::string>& args, std::string_v
     text = SuggestionFor(args.front());
   }
   text += "umbrafex: " +
-          ArgText(TranslateText("CommandLine", "There is no display to open the window on. (%1)"),
-                  reason) +
+          FillText(TranslateText("CommandLine", "There is no display to open the window on. (%1)"),
+                   {reason}) +
           '\n';
   text +=
       TranslateText("CommandLine", "For the commands that need no screen, see umbrafex --help.");

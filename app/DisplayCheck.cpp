@@ -78,11 +78,11 @@ std::string DisplayProblem() {
   const std::string x11Display = Variable("DISPLAY");
   if (xcb && !x11Display.empty()) {
     if (XServerAnswers(x11Display)) return {};
-    return ArgText(TranslateText("DisplayCheck", "cannot connect to DISPLAY=%1"), x11Display);
+    return FillText(TranslateText("DisplayCheck", "cannot connect to DISPLAY=%1"), {x11Display});
   }
   if (!waylandDisplay.empty()) {
-    return ArgText(TranslateText("DisplayCheck", "cannot connect to WAYLAND_DISPLAY=%1"),
-                   waylandDisplay);
+    return FillText(TranslateText("DisplayCheck", "cannot connect to WAYLAND_DISPLAY=%1"),
+                    {waylandDisplay});
   }
   return TranslateText("DisplayCheck", "neither DISPLAY nor WAYLAND_DISPLAY is set");
 }

@@ -70,7 +70,7 @@ void MainFormModel::Open() {
 
 bool MainFormModel::OpenAtStartup(const std::string& path) {
   if (!OpenDocument(path).ok()) {
-    ShowError(ArgText(TranslateText("MainFormModel", "Cannot open %1."), path), kProductCaption);
+    ShowError(FillText(TranslateText("MainFormModel", "Cannot open %1."), {path}), kProductCaption);
     return false;
   }
   AfterOpen();
@@ -134,8 +134,8 @@ std::string MainFormModel::ChooseSavePath(const std::string& initial) {
     if (!FileExists(path)) return path;
     const FormAnswer answer = ui_.Ask(
         {FormIcon::Question,
-         ArgText(TranslateText("MainFormModel", "%1 already exists.\nDo you want to replace it?"),
-                 GetFileName(path)),
+         FillText(TranslateText("MainFormModel", "%1 already exists.\nDo you want to replace it?"),
+                  {GetFileName(path)}),
          SaveAsCaption(), FormButtons::YesNo, FormAnswer::No});
     if (answer == FormAnswer::Yes) return path;
     suggested = path;

@@ -1,5 +1,7 @@
 // umbrafex clock: the desktop sundial's picture for a date and time, as a
 // PNG file.
+#include "ClockSubcommand.h"
+
 #include <chrono>
 #include <ctime>
 #include <optional>
@@ -9,13 +11,11 @@
 #include "AsciiText.h"
 #include "ClockPicture.h"
 #include "CommandHelp.h"
-#include "ClockSubcommand.h"
 #include "CommonOptions.h"
 #include "GuiSession.h"
 #include "MainModel.h"
 #include "OutputChecks.h"
 #include "SavedImage.h"
-#include "TextArgument.h"
 #include "UiText.h"
 
 namespace {
@@ -93,9 +93,8 @@ int RunClockSubcommand(const CommandArgs& args, std::ostream&, std::ostream& err
   };
   MainModel model;
   ParsedCommandLine parsed;
-  if (const int status =
-          StartCommand(args, kClockOptions, 0, kSynopsis, model, parsed, err,
-                       IntervalRule::Dial, readOptions);
+  if (const int status = StartCommand(args, kClockOptions, 0, kSynopsis, model, parsed, err,
+                                      IntervalRule::Dial, readOptions);
       status != kExitOk) {
     return status;
   }
@@ -111,7 +110,7 @@ int RunClockSubcommand(const CommandArgs& args, std::ostream&, std::ostream& err
     return kExitFailure;
   }
   if (!WriteImageFile(out, picture.Image(), "PNG")) {
-    err << WithArgument(TranslateText("ClockSubcommand", "Cannot write the file %1."), out) << '\n';
+    err << FillText(TranslateText("ClockSubcommand", "Cannot write the file %1."), {out}) << '\n';
     return kExitFailure;
   }
   return kExitOk;

@@ -1,7 +1,6 @@
 #include "DialWords.h"
 
 #include "Chart.h"
-#include "TextPattern.h"
 #include "UiText.h"
 
 namespace {

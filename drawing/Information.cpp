@@ -19,7 +19,6 @@
 #include "ScaleBar.h"
 #include "SheetArea.h"
 #include "SheetRoom.h"
-#include "TextPattern.h"
 #include "UiText.h"
 #include "Version.h"
 
@@ -341,8 +340,8 @@ BlockPlace PlaceBlock(const DrawPass& pass, const PageShare& share) {
   return {SheetBlockBox(pass, l, room), false};
 }
 
-Status DrawInformation(DialDesign design, DrawTarget& target, const DialLayout& layout,
-                        double zoom, double paperFactor, int16_t page, int16_t pageCount) {
+Status DrawInformation(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom,
+                       double paperFactor, int16_t page, int16_t pageCount) {
   const DrawPass pass(design, target, zoom);
   return RunDrawRoutine(design, [&] {
     const PageMargins margins = TextMargins(target);

@@ -10,7 +10,6 @@
 #include "DrawPass.h"
 #include "Gnomon.h"
 #include "NodusLines.h"
-#include "TextPattern.h"
 #include "UiText.h"
 
 namespace {
@@ -147,7 +146,8 @@ void DrawCurve(const FaceMap& map, Stroker& stroker, const Chart& chart, const H
 void DrawCurveKey(const DrawPass& pass, const DialLayout& l, const LinePens& pens) {
   DrawTarget& t = pass.target;
   // Short enough to stay in the corner outside the time ring.
-  const std::string rows[2] = {TranslateText("DialTexts", "Jan–Jun"), TranslateText("DialTexts", "Jul–Dec")};
+  const std::string rows[2] = {TranslateText("DialTexts", "Jan–Jun"),
+                               TranslateText("DialTexts", "Jul–Dec")};
   const double sample = l.OuterRadius * 0.12;
   const double x = l.CenterX - l.OuterRadius;
   double y = l.CenterY - l.OuterRadius;

@@ -12,7 +12,6 @@
 #include "Gnomon.h"
 #include "InformationBlock.h"
 #include "SheetArea.h"
-#include "TextPattern.h"
 #include "UiText.h"
 
 namespace {
@@ -259,7 +258,7 @@ KeyPlace PlaceKey(const DrawPass& pass, const DialLayout& l, double paperFactor,
 }
 
 Status DrawSheetKey(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom,
-                     double paperFactor, int16_t page, int16_t pageCount) {
+                    double paperFactor, int16_t page, int16_t pageCount) {
   const DrawPass pass(design, target, zoom);
   return RunDrawRoutine(design, [&] {
     const bool onePage = pageCount < 2;

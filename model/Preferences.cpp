@@ -8,7 +8,6 @@
 #include "Paths.h"
 #include "SettingChecks.h"
 #include "SettingsKeys.h"
-#include "TextPattern.h"
 #include "UiText.h"
 #include "ValueText.h"
 #include "Version.h"

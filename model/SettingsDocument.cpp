@@ -11,7 +11,6 @@
 #include "SettingChecks.h"
 #include "SettingsKeys.h"
 #include "TextCodec.h"
-#include "TextPattern.h"
 #include "UiText.h"
 #include "ValueText.h"
 #include "Version.h"

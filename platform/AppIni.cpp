@@ -102,7 +102,7 @@ std::string AppIniProblem() {
   if (::stat(path.c_str(), &info) != 0) {
     const std::string folder = ExistingFolder(path);
     if (::access(folder.c_str(), W_OK | X_OK) == 0) return "";
-    return ArgText(TranslateText("AppIni", "cannot write to the folder %1"), folder);
+    return FillText(TranslateText("AppIni", "cannot write to the folder %1"), {folder});
   }
   if (S_ISDIR(info.st_mode)) return TranslateText("AppIni", "a folder has the same name");
   if (!S_ISREG(info.st_mode)) return TranslateText("AppIni", "not a regular file");

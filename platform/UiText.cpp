@@ -21,8 +21,18 @@ std::string TranslateText(const char* context, const char* source) {
   return installedTranslator(context, source);
 }
 
-std::string ArgText(std::string text, std::string_view value) {
-  const std::size_t place = text.find("%1");
-  if (place != std::string::npos) text.replace(place, 2, value);
+std::string FillText(std::string_view pattern, std::initializer_list<std::string_view> values) {
+  std::string text;
+  text.reserve(pattern.size() + 32);
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
+    const auto n = static_cast<std::size_t>(next - '0');
+    if (pattern[i] == '%' && next >= '1' && next <= '9' && n <= values.size()) {
+      text += values.begin()[n - 1];
+      ++i;
+    } else {
+      text += pattern[i];
+    }
+  }
   return text;
 }

@@ -4,6 +4,7 @@
 // lupdate collects the calls as it collects QCoreApplication::translate.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -24,7 +25,9 @@ UiLanguage TextLanguage();
 
 std::string TranslateText(const char* context, const char* source);
 
-// The text with its first "%1" replaced by `value`, for translated texts
-// that name a file or a device; placed once, so a "%1" inside the value
-// stays as it is.
-std::string ArgText(std::string text, std::string_view value);
+// A translated text with its numbered places filled, as QString::arg does in
+// the windows (a translation may put the values where its language wants
+// them): each "%n" with 1 <= n <= values.size() becomes the n-th value, in one
+// pass, so that a "%1" inside a value stays as it is; any other "%" stays
+// ("100 %").
+std::string FillText(std::string_view pattern, std::initializer_list<std::string_view> values);

@@ -5,12 +5,11 @@
 #include <cmath>
 
 #include "PrintJob.h"
-#include "TextArgument.h"
 #include "UiText.h"
 
 namespace {
 
-constexpr double kMinZoom = 0.1;    // also the smallest fitted page
+constexpr double kMinZoom = 0.1;  // also the smallest fitted page
 constexpr double kMaxClickZoom = 2.0;
 constexpr double kZoomStep = 0.1;
 
@@ -281,6 +280,6 @@ std::string PrinterStatusText(bool available, const PrinterProperties& printer) 
   const std::string orientation = printer.Orientation == kPortrait
                                       ? TranslateText("PreviewModel", "Portrait")
                                       : TranslateText("PreviewModel", "Landscape");
-  return WithArguments(TranslateText("PreviewModel", "Printer: %1 / Paper: %2 %3"),
-                       {name, PaperLabel(printer.PaperSize), orientation});
+  return FillText(TranslateText("PreviewModel", "Printer: %1 / Paper: %2 %3"),
+                  {name, PaperLabel(printer.PaperSize), orientation});
 }

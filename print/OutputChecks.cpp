@@ -7,7 +7,6 @@
 #include "NodusChecks.h"
 #include "Paths.h"
 #include "PrintJob.h"
-#include "TextArgument.h"
 #include "UiText.h"
 
 namespace {
@@ -81,12 +80,11 @@ class CheckRun {
 
   void PaperSize() {
     if (IsSupportedPaper(request_.paperSize)) return;
-    const auto answer =
-        Ask(CheckStep::PaperSize,
-            WithArgument(TranslateText("OutputChecks",
-                                       "The selected paper size is not supported.\n"
-                                       "Continue with %1 on the current paper size?"),
-                         caption_));
+    const auto answer = Ask(CheckStep::PaperSize,
+                            FillText(TranslateText("OutputChecks",
+                                                   "The selected paper size is not supported.\n"
+                                                   "Continue with %1 on the current paper size?"),
+                                     {caption_}));
     if (answer == CheckAnswer::No || answer == CheckAnswer::Cancel) outcome_.proceed = false;
   }
 
@@ -95,13 +93,12 @@ class CheckRun {
     if (outcome_.pageCount > 1) return;
     const auto limit = PageSplitLimit(request_.paperSize, request_.orientation);
     if (!limit || Location().Latitude() < *limit) return;
-    const auto answer =
-        Ask(CheckStep::PageSplit,
-            WithArgument(TranslateText("OutputChecks",
-                                       "The dial may not fit the printable area.\n"
-                                       "Split dial and gnomon onto two pages for %1?"),
-                         caption_),
-            true);
+    const auto answer = Ask(CheckStep::PageSplit,
+                            FillText(TranslateText("OutputChecks",
+                                                   "The dial may not fit the printable area.\n"
+                                                   "Split dial and gnomon onto two pages for %1?"),
+                                     {caption_}),
+                            true);
     if (answer == CheckAnswer::Yes) outcome_.pageCount = 2;
     if (answer == CheckAnswer::Cancel) outcome_.proceed = false;
   }
@@ -109,11 +106,11 @@ class CheckRun {
   void BackPicture() {
     const std::string& picture = main_.DialOption.Picture;
     if (picture.empty() || FileExists(picture)) return;
-    const auto answer = Ask(CheckStep::BackPicture,
-                            WithArgument(TranslateText("OutputChecks",
-                                                       "The background picture was not found.\n"
-                                                       "Continue with %1 without it?"),
-                                         caption_));
+    const auto answer =
+        Ask(CheckStep::BackPicture, FillText(TranslateText("OutputChecks",
+                                                           "The background picture was not found.\n"
+                                                           "Continue with %1 without it?"),
+                                             {caption_}));
     if (answer == CheckAnswer::Yes) main_.DialOption.Picture.clear();
     if (answer == CheckAnswer::No || answer == CheckAnswer::Cancel) outcome_.proceed = false;
   }
@@ -123,13 +120,13 @@ class CheckRun {
         main_.Chart().TimeSystem() != kMeanStandardTime) {
       return;
     }
-    const auto answer = Ask(
-        CheckStep::TimeZone,
-        WithArgument(TranslateText("OutputChecks",
+    const auto answer =
+        Ask(CheckStep::TimeZone,
+            FillText(TranslateText("OutputChecks",
                                    "The longitude is more than 15° from the standard meridian.\n"
                                    "The time zone may be set wrongly.\n"
                                    "Continue with %1 in the current time zone?"),
-                     caption_));
+                     {caption_}));
     if (answer == CheckAnswer::No || answer == CheckAnswer::Cancel) outcome_.proceed = false;
   }
 

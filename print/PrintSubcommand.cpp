@@ -1,23 +1,21 @@
 // umbrafex print: the design on a printer of the desktop, through the same
 // job as the window's Print.
-#include "PrintCommand.h"
-
 #include <memory>
 #include <ostream>
 #include <string>
 
 #include "CommandHelp.h"
-#include "PrintSubcommands.h"
 #include "CommonOptions.h"
 #include "GuiSession.h"
 #include "MainModel.h"
 #include "OutputChecks.h"
 #include "PageExport.h"
+#include "PrintCommand.h"
+#include "PrintJob.h"
+#include "PrintSubcommands.h"
 #include "PrinterSetupQt.h"
 #include "SheetOptions.h"
-#include "TextArgument.h"
 #include "UiText.h"
-#include "PrintJob.h"
 
 namespace {
 
@@ -51,8 +49,8 @@ std::optional<PrintRequest> ReadRequest(const ParsedCommandLine& parsed, std::st
 // The options over what the document's printer section set.
 bool ApplyRequest(PrinterSetup& printer, const PrintRequest& request, std::ostream& err) {
   if (request.printer && !printer.SelectPrinter(*request.printer)) {
-    err << WithArgument(TranslateText("PrintSubcommand", "The printer \"%1\" was not found."),
-                        *request.printer)
+    err << FillText(TranslateText("PrintSubcommand", "The printer \"%1\" was not found."),
+                    {*request.printer})
         << '\n';
     return false;
   }

@@ -1,12 +1,11 @@
 #include "YearTables.h"
 
+#include "Chart.h"
 #include "FileIo.h"
 #include "MainModel.h"
 #include "NumberText.h"
 #include "Paths.h"
 #include "TextCodec.h"
-#include "Chart.h"
-#include "TextArgument.h"
 #include "UiText.h"
 
 namespace {
@@ -116,7 +115,7 @@ std::string SuggestedTableFolder(std::string_view documentPath, std::string_view
 }
 
 std::string CannotSaveMessage(std::string_view path) {
-  return WithArgument(TranslateText("YearTables", "Cannot save %1."), path);
+  return FillText(TranslateText("YearTables", "Cannot save %1."), {path});
 }
 
 Status WriteTableFile(MainModel& model, TableKind kind, const std::string& path) {

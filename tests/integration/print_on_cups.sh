@@ -5,6 +5,8 @@
 #   print_on_cups.sh UMBRAFEX
 set -euo pipefail
 umbrafex="$1"
+# The default design: Akashi, as on a computer whose zone names no city.
+export TZ=UTC
 queue="$UMBRAFEX_TEST_PRINTER"
 out="$UMBRAFEX_TEST_PRINTER_OUT"
 failures=0
@@ -55,10 +57,10 @@ check_pdf() {
 }
 
 if pdf="$(print_job --paper A4 --pages 1)"; then
-  check_pdf "$pdf" 1 210 297 "Umbrafex" "地域 : 兵庫県明石市" "1:00"
+  check_pdf "$pdf" 1 210 297 "Umbrafex" "地域 : 兵庫県明石市" "12:00"
 fi
 if pdf="$(print_job --paper A4 --pages 2)"; then
-  check_pdf "$pdf" 2 210 297 "地域 : 兵庫県明石市" "1:00"
+  check_pdf "$pdf" 2 210 297 "地域 : 兵庫県明石市" "12:00"
 fi
 if pdf="$(print_job --paper A3 --orientation portrait)"; then
   check_pdf "$pdf" 1 297 420 "Umbrafex"
