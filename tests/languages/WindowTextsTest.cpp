@@ -151,14 +151,7 @@ class WindowTextsTest : public QObject {
     QVERIFY(model.ApplySeason().ok());
     YearGraphData year;
     QCOMPARE(BuildYearGraphData(model, std::chrono::year{2024} / 6 / 21, year), Status::Ok());
-    QStringList faults;
-    for (const auto& make : EveryWindow(model, year)) {
-      std::unique_ptr<QWidget> window = make();
-      window->show();
-      QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-      faults << FaultsOnEveryPage(window.get());
-      window->close();
-    }
+    const QStringList faults = FaultsOfEveryWindow(model, year, FaultsOnEveryPage);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u"\n"_qs)));
   }
 

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
+#include <QtTest>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -34,4 +36,22 @@ inline std::vector<WindowMaker> EveryWindow(MainModel& model, const YearGraphDat
       [&] { return std::make_unique<HelpWindow>(); },
       [&] { return std::make_unique<AboutBox>(); },
   };
+}
+
+// What `check` finds on each window of the program, shown in turn at its
+// own size; a window that does not show is a fault too.
+inline QStringList FaultsOfEveryWindow(MainModel& model, const YearGraphData& year,
+                                       const std::function<QStringList(QWidget*)>& check) {
+  QStringList faults;
+  for (const auto& make : EveryWindow(model, year)) {
+    std::unique_ptr<QWidget> window = make();
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get())) {
+      faults << window->objectName() + u": not shown"_qs;
+      continue;
+    }
+    faults << check(window.get());
+    window->close();
+  }
+  return faults;
 }

@@ -14,9 +14,9 @@
 #include <functional>
 #include <memory>
 
+#include "../window_help/EveryWindow.h"
 #include "AboutBox.h"
 #include "AppIni.h"
-#include "../window_help/EveryWindow.h"
 #include "ClockWindow.h"
 #include "HelpWindow.h"
 #include "InfoWindow.h"
@@ -30,7 +30,6 @@
 #include "YearGraphWindow.h"
 
 namespace {
-
 
 // What does not fit, one line per fault.
 QStringList Misfits(QWidget* window) {
@@ -95,14 +94,7 @@ class WindowSizesTest : public QObject {
     QVERIFY(model.ApplySeason().ok());
     YearGraphData year;
     QVERIFY(BuildYearGraphData(model, std::chrono::year{2024} / 6 / 21, year).ok());
-    QStringList faults;
-    for (const auto& make : EveryWindow(model, year)) {
-      std::unique_ptr<QWidget> window = make();
-      window->show();
-      QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-      faults << Misfits(window.get());
-      window->close();
-    }
+    const QStringList faults = FaultsOfEveryWindow(model, year, Misfits);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u"\n"_qs)));
   }
 
