@@ -20,10 +20,10 @@ WindowHooks InstalledHooks() {
   hooks.info = ShowInfoWindow;
   hooks.options = ShowOptionsDialog;
   hooks.print = [](QWidget* window, MainModel& model, int16_t pageCount,
-                   const StatusShower& status) {
+                   const StatusFunction& status) {
     return RunPrintCommand(window, model, pageCount, status);
   };
-  hooks.printerSetup = [](QWidget* parent, MainModel& model, const StatusShower& status) {
+  hooks.printerSetup = [](QWidget* parent, MainModel& model, const StatusFunction& status) {
     return PrinterSetupCommand(parent, model, status);
   };
   hooks.preview = ShowPreviewWindow;

@@ -117,7 +117,7 @@ class MainWindow : public QMainWindow {
   void EnableCommands();
   void UpdateStatusBar();
   void ShowStatusPanels();
-  StatusShower StatusCallback();
+  StatusFunction StatusCallback();
 
   MainModel& model_;
   WindowHooks hooks_;

@@ -20,7 +20,7 @@ constexpr const char* kLanguageAtRestart =
 
 }  // namespace
 
-StatusShower MainWindow::StatusCallback() {
+StatusFunction MainWindow::StatusCallback() {
   return [this](const QString& icon, const QString& text) { ShowBusyStatus(icon, text); };
 }
 

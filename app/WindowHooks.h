@@ -8,14 +8,12 @@
 #include <memory>
 
 #include "EngineErrors.h"
+#include "UiServices.h"
 
 class MainModel;
 class PrinterSetup;
 class QWidget;
 enum class TableKind;
-
-// Shows a long operation's icon name and text in the first status panel.
-using StatusShower = std::function<void(const QString& icon, const QString& text)>;
 
 struct WindowHooks {
   // True after OK.
@@ -25,19 +23,19 @@ struct WindowHooks {
   std::function<bool(QWidget* parent, MainModel& model, int page)> options;
   // Ok or the failure's status, with the model's last-error record filled.
   std::function<Status(QWidget* window, MainModel& model, int16_t pageCount,
-                       const StatusShower& showStatus)>
+                       const StatusFunction& showStatus)>
       print;
-  std::function<bool(QWidget* parent, MainModel& model, const StatusShower& showStatus)>
+  std::function<bool(QWidget* parent, MainModel& model, const StatusFunction& showStatus)>
       printerSetup;
   std::function<void(QWidget* parent, MainModel& model, int16_t pageCount)> preview;
   // File menu "PDF/SVG/PNGに書き出し..."; the file written, empty when none was.
   std::function<QString(QWidget* parent, MainModel& model, int16_t pageCount)> exportPages;
   std::function<void(QWidget* parent, MainModel& model)> clock;
   std::function<void(QWidget* parent, MainModel& model, TableKind kind,
-                     const StatusShower& showStatus)>
+                     const StatusFunction& showStatus)>
       tableToFile;
   std::function<void(QWidget* parent, MainModel& model, TableKind kind,
-                     const StatusShower& showStatus)>
+                     const StatusFunction& showStatus)>
       tableToSpreadsheet;
   // Tables menu "均時差・太陽赤緯のグラフ...".
   std::function<void(QWidget* parent, MainModel& model)> yearGraph;

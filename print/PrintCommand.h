@@ -9,6 +9,7 @@
 
 #include "EngineErrors.h"
 #include "PrintJob.h"
+#include "UiServices.h"
 
 class MainModel;
 class QPrinter;
@@ -16,10 +17,6 @@ class QWidget;
 
 // What the print commands say when no printer can be used.
 std::string NoPrinterText();
-
-// Shows a long command's text and icon name in the window's first status
-// panel; an empty text puts the window's usual status back.
-using StatusFunction = std::function<void(const QString& icon, const QString& text)>;
 
 // Prints the design on the current printer (pageCount below 2: one page,
 // otherwise dial and gnomon on two). Ok, or the failure's status with the

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QUrl>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -59,6 +60,10 @@ DesktopService& Desktop();
 // that the added extension names is asked about here; No opens the dialog
 // again. Empty when the user cancelled.
 QString ChooseSavePath(QWidget* parent, FileRequest request, const QString& extension);
+
+// Shows a long command's text and icon name in the window's first status
+// panel; an empty text puts the window's usual status back.
+using StatusFunction = std::function<void(const QString& icon, const QString& text)>;
 
 // Shows a message through the current service.
 MessageAnswer ShowMessage(QWidget* parent, MessageIcon icon, const QString& text,

@@ -58,7 +58,7 @@ QString SpreadsheetWorkbookPath(const MainModel& model, TableKind kind) {
 }
 
 void SaveTableToFile(QWidget* parent, MainModel& model, TableKind kind,
-                     const StatusShower& showStatus) {
+                     const StatusFunction& showStatus) {
   model.LastError.Clear();
   const FileRequest request = TableSaveRequest(model, kind);
   const QString chosen = ChooseSavePath(parent, request, QStringLiteral(".csv"));
@@ -73,7 +73,7 @@ void SaveTableToFile(QWidget* parent, MainModel& model, TableKind kind,
 }
 
 void OpenTableInSpreadsheet(QWidget* parent, MainModel& model, TableKind kind,
-                            const StatusShower& showStatus) {
+                            const StatusFunction& showStatus) {
   model.LastError.Clear();
   const QString caption = Translated(TableTextsOf(kind).spreadsheetCaption);
   const QString path = SpreadsheetWorkbookPath(model, kind);

@@ -13,18 +13,16 @@ class MainModel;
 class QWidget;
 
 // Shows a text with an icon (by name) in the main window's first status panel.
-using StatusShower = std::function<void(const QString& icon, const QString& text)>;
-
 // The table as a CSV file: the save dialog, then the file. The chart's
 // season is as before; LastDir becomes the chosen folder.
 void SaveTableToFile(QWidget* parent, MainModel& model, TableKind kind,
-                     const StatusShower& showStatus);
+                     const StatusFunction& showStatus);
 
 // The table in a spreadsheet: the workbook into the user's cache folder,
 // replacing an older one of the same name, opened with the desktop's
 // program for it.
 void OpenTableInSpreadsheet(QWidget* parent, MainModel& model, TableKind kind,
-                            const StatusShower& showStatus);
+                            const StatusFunction& showStatus);
 
 // The save dialog's caption, starting folder and suggested name, and filter.
 FileRequest TableSaveRequest(const MainModel& model, TableKind kind);

@@ -34,7 +34,7 @@ class TableCommandsTest : public ::testing::Test {
     ASSERT_EQ(model.ApplySeason(), Status::Ok());
   }
 
-  StatusShower Recorder() {
+  StatusFunction Recorder() {
     return
         [this](const QString& icon, const QString& text) { statuses.push_back(icon + " " + text); };
   }
