@@ -23,9 +23,8 @@ std::string ScratchPath(const char* role, const char* extension) {
          extension;
 }
 
-bool EndsWith(const std::string& text, std::string_view tail) {
-  return text.size() >= tail.size() &&
-         text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+bool StartsWith(const std::string& text, std::string_view head) {
+  return text.compare(0, head.size(), head) == 0;
 }
 
 // The values whose range the readers check.
@@ -59,8 +58,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   RequireHoldableDesign(model);
   if (!model.OpenDocument(document).ok()) {
     const std::string& text = model.LastError.Description;
-    if (text != "この形式のファイルは開くことができません。" &&
-        !EndsWith(text, "を開くことができません。")) {
+    // No translator here: the English source texts.
+    if (text != "This type of file cannot be opened." && !StartsWith(text, "Cannot open ")) {
       std::abort();
     }
   } else {
