@@ -15,32 +15,32 @@ class DeferredPrinterSetup : public PrinterSetup {
   bool IsPrinterAvailable() const override { return real_.IsPrinterAvailable(); }
   PrinterProperties Current() const override { return current_; }
   bool SelectPrinter(const std::string& deviceName) override {
-    current_.DeviceName = deviceName;
+    current_.deviceName = deviceName;
     return Keep([=](PrinterSetup& p) { p.SelectPrinter(deviceName); });
   }
   bool setPaperSize(int16_t v) override {
-    return Set(&PrinterSetup::setPaperSize, &PrinterProperties::PaperSize, v);
+    return Set(&PrinterSetup::setPaperSize, &PrinterProperties::paperSize, v);
   }
   bool setPaperBin(int16_t v) override {
-    return Set(&PrinterSetup::setPaperBin, &PrinterProperties::PaperBin, v);
+    return Set(&PrinterSetup::setPaperBin, &PrinterProperties::paperBin, v);
   }
   bool setPrintQuality(int16_t v) override {
-    return Set(&PrinterSetup::setPrintQuality, &PrinterProperties::PrintQuality, v);
+    return Set(&PrinterSetup::setPrintQuality, &PrinterProperties::printQuality, v);
   }
   bool setColorMode(int16_t v) override {
-    return Set(&PrinterSetup::setColorMode, &PrinterProperties::ColorMode, v);
+    return Set(&PrinterSetup::setColorMode, &PrinterProperties::colorMode, v);
   }
   bool setDuplex(int16_t v) override {
-    return Set(&PrinterSetup::setDuplex, &PrinterProperties::Duplex, v);
+    return Set(&PrinterSetup::setDuplex, &PrinterProperties::duplex, v);
   }
   bool setOrientation(int16_t v) override {
-    return Set(&PrinterSetup::setOrientation, &PrinterProperties::Orientation, v);
+    return Set(&PrinterSetup::setOrientation, &PrinterProperties::orientation, v);
   }
   bool setZoom(int32_t v) override {
-    return Set(&PrinterSetup::setZoom, &PrinterProperties::Zoom, v);
+    return Set(&PrinterSetup::setZoom, &PrinterProperties::zoom, v);
   }
   bool setCopies(int16_t v) override {
-    return Set(&PrinterSetup::setCopies, &PrinterProperties::Copies, v);
+    return Set(&PrinterSetup::setCopies, &PrinterProperties::copies, v);
   }
 
   void Commit() {
@@ -78,8 +78,8 @@ void CopyDesign(const MainModel& from, MainModel& to) {
   target.Location().setLatitude(place.Latitude());
   target.Location().setLongitude(place.Longitude());
   target.Location().setTimeZone(place.TimeZone());
-  to.DocumentPath = from.DocumentPath;
-  to.LastDir = from.LastDir;
+  to.documentPath = from.documentPath;
+  to.lastDir = from.lastDir;
 }
 
 Status OpenIntoCopy(MainModel& model, const std::string& path) {
@@ -88,8 +88,8 @@ Status OpenIntoCopy(MainModel& model, const std::string& path) {
   auto printer = std::make_shared<DeferredPrinterSetup>(model.Printer());
   copy.setPrinter(printer);
   const Status status = copy.OpenDocument(path);
-  model.LastError.Clear();
-  if (!status.ok()) return model.LastError.Record(copy.LastError);
+  model.lastError.Clear();
+  if (!status.ok()) return model.lastError.Record(copy.lastError);
   CopyDesign(copy, model);
   printer->Commit();
   return Status::Ok();

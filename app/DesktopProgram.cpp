@@ -52,14 +52,14 @@ int RunDesktopProgram(int& argc, char** argv, const std::string& documentPath,
   LoadPreferences(model);
   // The language chosen in the Help menu wins over the locale's; every
   // window's texts are made after this.
-  if (const auto chosen = LanguageFromCode(model.Language)) InstallUiLanguage(*chosen);
+  if (const auto chosen = LanguageFromCode(model.language)) InstallUiLanguage(*chosen);
   InstallFontSubstitutions();
   InstallHelpKey(&app);
   // Told once, at start-up, when the file is there; otherwise at exit.
   const QString iniProblem = QString::fromStdString(PreferencesProblemMessage());
   MainWindow window(model, hooks);
   if (!window.Load()) {
-    ShowMessage(nullptr, MessageIcon::Critical, MainText(model.LastError.Description),
+    ShowMessage(nullptr, MessageIcon::Critical, MainText(model.lastError.description),
                 QStringLiteral("Umbrafex"));
     SavePreferences(model);
     return kLoadFailed;

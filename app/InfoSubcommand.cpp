@@ -5,10 +5,10 @@
 #include <utility>
 
 #include "CommandHelp.h"
-#include "Subcommands.h"
 #include "CommonOptions.h"
 #include "InfoListing.h"
 #include "MainModel.h"
+#include "Subcommands.h"
 
 namespace {
 
@@ -53,15 +53,15 @@ int RunInfoSubcommand(const CommandArgs& args, std::ostream& out, std::ostream& 
     return PrintUsage(err, kSynopsis, "--save needs a file name ending in .ufx");
   }
   std::string listing;
-  if (!TrapStatus(model.LastError, [&] {
-         listing = BuildInfoListing(model.Chart(), model.Season.SeasonDate.Year);
+  if (!TrapStatus(model.lastError, [&] {
+         listing = BuildInfoListing(model.Chart(), model.season.seasonDate.year);
        }).ok()) {
-    err << model.LastError.Description << '\n';
+    err << model.lastError.description << '\n';
     return kExitFailure;
   }
   out << WithLfLineEnds(listing);
   if (savePath && !model.SaveDocument(*savePath).ok()) {
-    err << model.LastError.Description << '\n';
+    err << model.lastError.description << '\n';
     return kExitFailure;
   }
   if (const std::string lost = OptionsNotKept(parsed.common); savePath && !lost.empty()) {

@@ -27,7 +27,7 @@ std::string DocumentFilter() {
 }
 
 std::string StartFolder(const MainModel& model) {
-  return model.LastDir.empty() ? DocumentFolder() : model.LastDir;
+  return model.lastDir.empty() ? DocumentFolder() : model.lastDir;
 }
 
 constexpr std::string_view kDocumentExtension = ".ufx";
@@ -41,7 +41,7 @@ bool HasDocumentExtension(const std::string& path) {
 }  // namespace
 
 bool MainFormModel::ConfirmDiscard() {
-  if (!model_.Modified) return true;
+  if (!model_.modified) return true;
   const FormAnswer answer = ui_.Ask(
       {FormIcon::Question,
        TranslateText("MainFormModel", "The current settings have not been saved yet. Save them?"),
@@ -62,7 +62,7 @@ void MainFormModel::Open() {
   }
   if (!status.ok()) {
     UpdateStatusBar();
-    ShowError(model_.LastError.Description, OpenCaption());
+    ShowError(model_.lastError.description, OpenCaption());
     return;
   }
   AfterOpen();
@@ -86,21 +86,21 @@ void MainFormModel::AfterOpen() {
   ShowChart();
   UpdateStatusBar();
   UpdateTitle();
-  model_.Modified = false;
+  model_.modified = false;
 }
 
 void MainFormModel::Save() {
-  if (model_.DocumentPath.empty()) {
+  if (model_.documentPath.empty()) {
     SaveDocumentAs();
     return;
   }
-  static_cast<void>(SaveTo(model_.DocumentPath, SaveCaption()));  // shows its own failure
+  static_cast<void>(SaveTo(model_.documentPath, SaveCaption()));  // shows its own failure
 }
 
 bool MainFormModel::SaveDocumentAs() {
-  const std::string initial = model_.DocumentPath.empty()
+  const std::string initial = model_.documentPath.empty()
                                   ? JoinPath(StartFolder(model_), kDefaultName)
-                                  : model_.DocumentPath;
+                                  : model_.documentPath;
   const std::string path = ChooseSavePath(initial);
   if (path.empty()) return false;
   return SaveTo(path, SaveAsCaption()).ok();
@@ -115,10 +115,10 @@ Status MainFormModel::SaveTo(const std::string& path, const std::string& caption
   }
   UpdateStatusBar();
   if (!status.ok()) {
-    ShowError(model_.LastError.Description, caption);
+    ShowError(model_.lastError.description, caption);
     return status;
   }
-  model_.Modified = false;
+  model_.modified = false;
   UpdateTitle();
   return Status::Ok();
 }

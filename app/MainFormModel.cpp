@@ -61,11 +61,11 @@ std::string TwoDigits(int value) {
 MainFormModel::MainFormModel(MainModel& model, FormUi& ui) : model_(model), ui_(ui) {}
 
 bool MainFormModel::Load() {
-  model_.LastError.Clear();
+  model_.lastError.Clear();
   UpdateTitle();
   if (!model_.ApplySeason().ok() || !FillAll()) return false;
   UpdateStatusBar();
-  model_.Modified = false;
+  model_.modified = false;
   return true;
 }
 
@@ -105,7 +105,7 @@ bool MainFormModel::AcceptRow(FormBox box) {
       // A pasted line break or tab would otherwise reach the saved files.
       model_.Chart().Location().setName(WithoutControlCharacters(Text(box)));
       before_[Index(box)] = Text(box);
-      model_.Modified = true;
+      model_.modified = true;
       return true;
     case FormRow::Date:
       return AcceptDate(box);
@@ -161,10 +161,10 @@ bool MainFormModel::AcceptAngle(FormBox box) {
       chart.Location().setLongitude(degrees);
     }
   });
-  if (!status.ok()) return Refuse(box, FormIcon::Exclamation, refused.Description);
+  if (!status.ok()) return Refuse(box, FormIcon::Exclamation, refused.description);
   if (!inRange) return Refuse(box, FormIcon::Information, rangeMessage);
   ShowChart();
-  model_.Modified = true;
+  model_.modified = true;
   return true;
 }
 
@@ -177,14 +177,14 @@ bool MainFormModel::AcceptDate(FormBox box) {
     month = WholeNumberOf(Text(FormBox::Date0));
     day = WholeNumberOf(Text(FormBox::Date1));
   });
-  if (!status.ok()) return Refuse(box, FormIcon::Exclamation, refused.Description);
+  if (!status.ok()) return Refuse(box, FormIcon::Exclamation, refused.description);
   if (month < 1 || month > 12 || day < 1 || day > DaysInMonth(month, model_.Chart().LeapYear())) {
     return Refuse(box, FormIcon::Information, DateMessage());
   }
-  model_.Season.SeasonDate = DateOfYear(Today().Year, month, day);
+  model_.season.seasonDate = DateOfYear(Today().year, month, day);
   ApplySeason();
   ShowChart();
-  model_.Modified = true;
+  model_.modified = true;
   return true;
 }
 
@@ -193,8 +193,8 @@ void MainFormModel::ChooseInterval(int index) {
     return;
   }
   intervalIndex_ = index;
-  model_.CalcTime.Interval = kIntervalMinutes[static_cast<std::size_t>(index)];
-  model_.Modified = true;
+  model_.calcTime.interval = kIntervalMinutes[static_cast<std::size_t>(index)];
+  model_.modified = true;
 }
 
 void MainFormModel::ChooseTimeSystem(int option) {
@@ -203,17 +203,17 @@ void MainFormModel::ChooseTimeSystem(int option) {
   model_.Chart().setTimeSystem(timeSystem);
   ShowChart();
   UpdateStatusBar();
-  model_.Modified = true;
+  model_.modified = true;
 }
 
 void MainFormModel::ChooseDateMode(int option) {
   const bool adjust = option != 0;
-  if (adjust == model_.Season.AdjustEquation) return;
-  model_.Season.AdjustEquation = adjust;
+  if (adjust == model_.season.adjustEquation) return;
+  model_.season.adjustEquation = adjust;
   ApplySeason();
   ShowChart();
   UpdateStatusBar();
-  model_.Modified = true;
+  model_.modified = true;
 }
 
 void MainFormModel::ShowError(const std::string& description, const std::string& caption) {
@@ -222,13 +222,13 @@ void MainFormModel::ShowError(const std::string& description, const std::string&
 
 bool MainFormModel::ApplySeason() {
   if (model_.ApplySeason().ok()) return true;
-  ShowError(model_.LastError.Description, kProductCaption);
+  ShowError(model_.lastError.description, kProductCaption);
   return false;
 }
 
 bool MainFormModel::ShowChart() {
   if (FillAll()) return true;
-  ShowError(model_.LastError.Description, kProductCaption);
+  ShowError(model_.lastError.description, kProductCaption);
   return false;
 }
 
@@ -247,7 +247,7 @@ void MainFormModel::FillAngleRow(FormRow row, double value, bool signedParts) {
 }
 
 bool MainFormModel::FillAll() {
-  const Status status = TrapStatus(model_.LastError, [&] {
+  const Status status = TrapStatus(model_.lastError, [&] {
     Chart& chart = model_.Chart();
     const ChartLocation& location = chart.Location();
     SetShown(FormBox::Location, location.Name());
@@ -255,7 +255,7 @@ bool MainFormModel::FillAll() {
     FillAngleRow(FormRow::Longitude, location.Longitude(), false);
     // Outside the Japan area the model's name follows the last unit word.
     const CompassDeclination declination =
-        CompassDeclinationOf(chart, model_.Season.SeasonDate.Year);
+        CompassDeclinationOf(chart, model_.season.seasonDate.year);
     northDiffStrip_ = TranslateText("MainFormModel", "°    ′    ″");
     northDiffModel_ = declination.model.empty() ? "" : "(" + std::string(declination.model) + ")";
     FillAngleRow(FormRow::NorthDiff, declination.west, false);
@@ -264,11 +264,11 @@ bool MainFormModel::FillAll() {
 
     intervalIndex_ = -1;
     for (std::size_t i = 0; i < kIntervalMinutes.size(); ++i) {
-      if (kIntervalMinutes[i] == model_.CalcTime.Interval) intervalIndex_ = static_cast<int>(i);
+      if (kIntervalMinutes[i] == model_.calcTime.interval) intervalIndex_ = static_cast<int>(i);
     }
-    SetShown(FormBox::Date0, std::to_string(model_.Season.SeasonDate.Month));
-    SetShown(FormBox::Date1, TwoDigits(model_.Season.SeasonDate.Day));
-    dateOption_ = model_.Season.AdjustEquation ? 1 : 0;
+    SetShown(FormBox::Date0, std::to_string(model_.season.seasonDate.month));
+    SetShown(FormBox::Date1, TwoDigits(model_.season.seasonDate.day));
+    dateOption_ = model_.season.adjustEquation ? 1 : 0;
     timeSystemOption_ = chart.TimeSystem() == kTrueSolarTime ? kTrueSolarTime : kMeanStandardTime;
   });
   return status.ok();
@@ -276,14 +276,14 @@ bool MainFormModel::FillAll() {
 
 void MainFormModel::UpdateTitle() {
   title_ = kProductCaption;
-  if (!model_.DocumentPath.empty()) title_ += " - [" + GetFileName(model_.DocumentPath) + "]";
+  if (!model_.documentPath.empty()) title_ += " - [" + GetFileName(model_.documentPath) + "]";
 }
 
 void MainFormModel::UpdateStatusBar() {
   Chart& chart = model_.Chart();
   if (chart.TimeSystem() == kTrueSolarTime) {
     status_[0] = {"true-solar", TranslateText("MainFormModel", "Time shown: true solar time")};
-  } else if (model_.Season.AdjustEquation) {
+  } else if (model_.season.adjustEquation) {
     status_[0] = {"mean-time", TranslateText("MainFormModel",
                                              "Time shown: standard time / equation of "
                                              "time: corrected")};

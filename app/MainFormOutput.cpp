@@ -50,14 +50,14 @@ std::optional<int16_t> MainFormModel::PrepareOutput(OutputCommand command) {
 void MainFormModel::AfterLocationChosen() {
   ShowChart();
   UpdateStatusBar();
-  model_.Modified = true;
+  model_.modified = true;
 }
 
 void MainFormModel::AfterOptionsChanged() {
   ApplySeason();
   ShowChart();
   UpdateStatusBar();
-  model_.Modified = true;
+  model_.modified = true;
 }
 
 void MainFormModel::RestoreDateBasis() {

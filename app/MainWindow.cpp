@@ -255,12 +255,12 @@ void MainWindow::FixClientSize() {
 }
 
 void MainWindow::PlaceOnScreen() {
-  const WindowPlacement& stored = model_.MainWindow;
-  const QPoint wanted(StoredPixels(stored.Left, 0), StoredPixels(stored.Top, 0));
+  const WindowPlacement& stored = model_.mainWindow;
+  const QPoint wanted(StoredPixels(stored.left, 0), StoredPixels(stored.top, 0));
   const QPoint place = ReachablePosition(QRect(wanted, size()));
   if (place != wanted) broughtBackTo_ = place;
   move(place);
-  if (stored.WindowState == kWindowMinimized) setWindowState(Qt::WindowMinimized);
+  if (stored.windowState == kWindowMinimized) setWindowState(Qt::WindowMinimized);
 }
 
 bool MainWindow::OpenAtStartup(const QString& path) {
@@ -270,12 +270,12 @@ bool MainWindow::OpenAtStartup(const QString& path) {
 }
 
 void MainWindow::RememberPlacement() {
-  WindowPlacement& stored = model_.MainWindow;
-  stored.WindowState = isMinimized() ? kWindowMinimized : kWindowNormal;
+  WindowPlacement& stored = model_.mainWindow;
+  stored.windowState = isMinimized() ? kWindowMinimized : kWindowNormal;
   if (isMinimized()) return;
   // Brought back from a screen that is not there now and not moved since:
   // the stored place stays for when that screen is back.
   if (broughtBackTo_ && pos() == *broughtBackTo_) return;
-  stored.Left = pos().x();
-  stored.Top = pos().y();
+  stored.left = pos().x();
+  stored.top = pos().y();
 }

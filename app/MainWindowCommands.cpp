@@ -71,13 +71,13 @@ void MainWindow::PrintCommand() {
   const auto pages = form_.PrepareOutput(OutputCommand::Print);
   ShowForm();
   if (!pages) return;
-  model_.LastError.Clear();
+  model_.lastError.Clear();
   // The print command shows its own failure message.
   const Status status = hooks_.print(this, model_, *pages, StatusCallback());
   UpdateStatusBar();
   if (status.ok()) {
     ShowDoneStatus(u"print"_qs,
-                   tr("Printed on %1").arg(MainText(model_.Printer().Current().DeviceName)));
+                   tr("Printed on %1").arg(MainText(model_.Printer().Current().deviceName)));
   }
 }
 
@@ -140,7 +140,7 @@ void MainWindow::LocationCommand() {
 void MainWindow::InfoCommand() {
   if (!hooks_.info || !ValidateEditing()) return;
   if (!model_.ApplySeason().ok()) {
-    ShowMessage(this, MessageIcon::Exclamation, MainText(model_.LastError.Description),
+    ShowMessage(this, MessageIcon::Exclamation, MainText(model_.lastError.description),
                 tr("Calculation Info"));
     return;
   }
@@ -213,8 +213,8 @@ void MainWindow::AboutCommand() {
 
 void MainWindow::ChooseLanguage(UiLanguage language) {
   const std::string code(LanguageCode(language));
-  if (model_.Language == code) return;
-  model_.Language = code;
+  if (model_.language == code) return;
+  model_.language = code;
   // Back to the language of the running texts: nothing changes at the restart.
   if (language == TextLanguage()) return;
   ShowMessage(this, MessageIcon::Information,

@@ -111,6 +111,6 @@ void MainWindow::ShowForm() {
   QString title = MainText(form_.Title());
   title.replace(u"[*]"_qs, u"[*][*]"_qs);
   setWindowTitle(title + u"[*]"_qs);
-  setWindowModified(model_.Modified);
+  setWindowModified(model_.modified);
   ShowStatusPanels();
 }

@@ -5,10 +5,10 @@
 #include <string>
 
 #include "CommandHelp.h"
-#include "Subcommands.h"
 #include "CommonOptions.h"
 #include "MainModel.h"
 #include "NumberText.h"
+#include "Subcommands.h"
 
 namespace {
 
@@ -18,8 +18,8 @@ constexpr std::string_view kSynopsis = kSolarsSynopsis;
 const ChartSolars& BuildSeries(MainModel& model) {
   Chart& chart = model.Chart();
   chart.RemoveSolars();
-  const CalcTimeSettings& range = model.CalcTime;
-  if (!chart.AddSolars(range.StartTime, range.EndTime, range.Interval).ok()) RaiseChartError(chart);
+  const CalcTimeSettings& range = model.calcTime;
+  if (!chart.AddSolars(range.startTime, range.endTime, range.interval).ok()) RaiseChartError(chart);
   return *chart.Solars();
 }
 
@@ -51,8 +51,8 @@ int RunSolarsSubcommand(const CommandArgs& args, std::ostream& out, std::ostream
     return status;
   }
   std::string text;
-  if (!TrapStatus(model.LastError, [&] { text = SeriesText(BuildSeries(model)); }).ok()) {
-    err << model.LastError.Description << '\n';
+  if (!TrapStatus(model.lastError, [&] { text = SeriesText(BuildSeries(model)); }).ok()) {
+    err << model.lastError.description << '\n';
     return kExitFailure;
   }
   out << text;

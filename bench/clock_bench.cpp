@@ -1,11 +1,11 @@
 // The desktop sundial's picture at 500 x 500 px: one redraw after a move of
 // the track bar, and a whole day of minute steps in free mode with the
 // process's resident memory before and after.
-#include <cstdlib>
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <fstream>
 
 #include "ClockModel.h"
@@ -20,10 +20,10 @@ using namespace std::chrono;
 constexpr int kSize = 500;
 
 void PrepareFreeMode(MainModel& main, ClockModel& clock) {
-  main.Season.AdjustEquation = true;
-  main.Season.SeasonDate = {2026, 6, 21};
-  main.ClockOption.Picture = true;
-  main.ClockOption.InvertShadow = true;
+  main.season.adjustEquation = true;
+  main.season.seasonDate = {2026, 6, 21};
+  main.clockOption.picture = true;
+  main.clockOption.invertShadow = true;
   if (!clock.Open().ok()) std::abort();
 }
 
@@ -52,7 +52,7 @@ void BM_ClockRedrawAfterTrackMove(benchmark::State& state) {
   for (auto _ : state) {
     position = position >= 18 * 60 ? 6 * 60 : position + kTrackLineStep;
     if (!clock.MoveTrack(position).ok() || !clock.Draw(picture).ok()) {
-      state.SkipWithError(main.LastError.Description.c_str());
+      state.SkipWithError(main.lastError.description.c_str());
       break;
     }
     benchmark::DoNotOptimize(picture.Image().constBits());
@@ -79,7 +79,7 @@ void BM_FreeModeDayOfMinuteSteps(benchmark::State& state) {
   for (auto _ : state) {
     for (int minute = 0; minute < kTrackMinutes; ++minute) {
       if (!clock.MoveTrack(minute).ok() || !clock.Draw(picture).ok()) {
-        state.SkipWithError(main.LastError.Description.c_str());
+        state.SkipWithError(main.lastError.description.c_str());
         return;
       }
     }

@@ -22,22 +22,22 @@ void RenderAt200(benchmark::State& state, int16_t paper, bool allLines) {
   if (allLines) {
     main.Chart().Location().setTimeZone(9);
     main.Chart().setTimeSystem(1);
-    main.DialOption.DateLines = 2;
-    main.DialOption.HourCurves = 2;
+    main.dialOption.dateLines = 2;
+    main.dialOption.hourCurves = 2;
   }
   if (!main.ApplySeason().ok()) {
     state.SkipWithError("ApplySeason failed");
     return;
   }
   const SheetSize sheet = PaperSheetSize(paper, kPortrait);
-  QImage image(static_cast<int>(sheet.Width / 25.4 * kScreenDpi * kZoom),
-               static_cast<int>(sheet.Height / 25.4 * kScreenDpi * kZoom), QImage::Format_RGB32);
+  QImage image(static_cast<int>(sheet.width / 25.4 * kScreenDpi * kZoom),
+               static_cast<int>(sheet.height / 25.4 * kScreenDpi * kZoom), QImage::Format_RGB32);
   const PageRequest page{paper, kPortrait, 1, 1, kScreenDpi};
   for (auto _ : state) {
     image.fill(Qt::white);
     QPainter painter(&image);
     if (!RenderPreviewPage(main, painter, page, kZoom, true).ok()) {
-      state.SkipWithError(main.LastError.Description.c_str());
+      state.SkipWithError(main.lastError.description.c_str());
       break;
     }
     painter.end();

@@ -2,10 +2,10 @@
 
 #include <initializer_list>
 
-#include "MainModel.h"
-#include "RunInOrder.h"
 #include "Chart.h"
+#include "MainModel.h"
 #include "PrintJob.h"
+#include "RunInOrder.h"
 
 namespace {
 
@@ -15,8 +15,8 @@ constexpr double kClockRadiusUnit = 10;
 }  // namespace
 
 Status RecomputeClockSeason(MainModel& main, std::chrono::local_seconds shown) {
-  main.LastError.Clear();
-  return TrapStatus(main.LastError, [&] {
+  main.lastError.Clear();
+  return TrapStatus(main.lastError, [&] {
     const std::chrono::year_month_day date{std::chrono::floor<std::chrono::days>(shown)};
     const CalcDateArray monthDay{static_cast<int16_t>(static_cast<unsigned>(date.month())),
                                  static_cast<int16_t>(static_cast<unsigned>(date.day()))};
@@ -34,10 +34,10 @@ double HourOfDay(std::chrono::local_seconds dateTime) {
 
 std::chrono::local_seconds ClockOpeningTime(const MainModel& main, std::chrono::local_seconds now) {
   using namespace std::chrono;
-  if (!main.Season.AdjustEquation) return now;
-  const CalendarDate& d = main.Season.SeasonDate;
-  const year_month_day day{year(d.Year), month(static_cast<unsigned>(d.Month)),
-                           std::chrono::day(static_cast<unsigned>(d.Day))};
+  if (!main.season.adjustEquation) return now;
+  const CalendarDate& d = main.season.seasonDate;
+  const year_month_day day{year(d.year), month(static_cast<unsigned>(d.month)),
+                           std::chrono::day(static_cast<unsigned>(d.day))};
   return local_days(day) + (now - floor<days>(now));
 }
 
@@ -60,28 +60,28 @@ int32_t ClockStateAt(const Chart& chart, double hour) {
 
 DialLayout ClockLayout(const DrawTarget& picture) {
   DialLayout layout;
-  layout.CenterX = picture.ScaleLeft() + picture.ScaleWidth() / 2;
-  layout.CenterY = picture.ScaleTop() + picture.ScaleHeight() / 2;
+  layout.centerX = picture.ScaleLeft() + picture.ScaleWidth() / 2;
+  layout.centerY = picture.ScaleTop() + picture.ScaleHeight() / 2;
   SetDialRadii(layout, kClockRadiusUnit);
   return layout;
 }
 
 Status DrawClock(MainModel& main, ClockCanvas& canvas, std::chrono::local_seconds shown,
                  double hour, double maxMagnify, const ClockRoutines& r) {
-  main.LastError.Clear();
+  main.lastError.Clear();
   int32_t nightState = kNightStateDayAndNight;
   int32_t state = kClockDay;
-  const Status status = TrapStatus(main.LastError, [&] {
+  const Status status = TrapStatus(main.lastError, [&] {
     nightState = main.Chart().Season().NightState();
     state = ClockStateAt(main.Chart(), hour);
   });
   if (!status.ok()) return status;
   canvas.setClockState(state);
-  canvas.Clear(state == kClockDay ? main.ClockDayColor.Background
-                                  : main.ClockNightColor.Background);
+  canvas.Clear(state == kClockDay ? main.clockDayColor.background
+                                  : main.clockNightColor.background);
 
   const DialLayout layout = ClockLayout(canvas.picClock());
-  const bool invert = main.ClockOption.InvertShadow;
+  const bool invert = main.clockOption.invertShadow;
   const bool shadow = nightState == kNightStateMidnightSun ||
                       (nightState == kNightStateDayAndNight && state == kClockDay);
   const bool face = nightState != kNightStatePolarNight;
@@ -90,27 +90,27 @@ Status DrawClock(MainModel& main, ClockCanvas& canvas, std::chrono::local_second
     return condition ? step : std::function<Status()>{};
   };
 
-  auto icon = when(main.ClockOption.Picture, [&] { return r.StateIcon(main, canvas, layout); });
-  auto rings = [&] { return r.DialRings(main, canvas, layout, 1.0); };
-  auto dialFace = when(face, [&] { return r.DialFace(main, canvas, layout, 1.0); });
+  auto icon = when(main.clockOption.picture, [&] { return r.stateIcon(main, canvas, layout); });
+  auto rings = [&] { return r.dialRings(main, canvas, layout, 1.0); };
+  auto dialFace = when(face, [&] { return r.dialFace(main, canvas, layout, 1.0); });
   // The nodus's curves and shadow follow the design's paper, as printed.
-  const double paper = PaperFactor(main.Printer().Current().PaperSize);
-  auto lines = when(face, [&] { return r.DialLines(main, canvas, layout, paper); });
-  auto nodus = when(shadow, [&] { return r.NodusShadow(main, canvas, layout, hour, paper); });
-  auto dateTime = [&] { return r.DateTime(main, canvas, layout, shown, hour); };
-  auto nightText = when(caption, [&] { return r.NightState(main, canvas, layout); });
+  const double paper = PaperFactor(main.Printer().Current().paperSize);
+  auto lines = when(face, [&] { return r.dialLines(main, canvas, layout, paper); });
+  auto nodus = when(shadow, [&] { return r.nodusShadow(main, canvas, layout, hour, paper); });
+  auto dateTime = [&] { return r.dateTime(main, canvas, layout, shown, hour); };
+  auto nightText = when(caption, [&] { return r.nightState(main, canvas, layout); });
 
   if (invert) {
     // Filled and inverted over the face, then outlined; the captions go on
     // top, where the shadow cannot cross them.
     auto shadows = when(shadow, [&] {
-      const Status status = r.Shadow(main, canvas, layout, hour, 2, invert, maxMagnify);
+      const Status status = r.shadow(main, canvas, layout, hour, 2, invert, maxMagnify);
       if (!status.ok()) return status;
-      return r.Shadow(main, canvas, layout, hour, 1, invert, maxMagnify);
+      return r.shadow(main, canvas, layout, hour, 1, invert, maxMagnify);
     });
     return RunInOrder({icon, rings, dialFace, lines, shadows, nodus, dateTime, nightText});
   }
   auto plainShadow =
-      when(shadow, [&] { return r.Shadow(main, canvas, layout, hour, 0, invert, maxMagnify); });
+      when(shadow, [&] { return r.shadow(main, canvas, layout, hour, 0, invert, maxMagnify); });
   return RunInOrder({icon, rings, plainShadow, dialFace, lines, dateTime, nodus, nightText});
 }

@@ -37,7 +37,7 @@ Status RecomputeClockSeason(MainModel& main, std::chrono::local_seconds shown);
 double HourOfDay(std::chrono::local_seconds dateTime);
 
 // The date and time the desktop sundial opens at: the present, or for a dial
-// corrected for one day (Season.AdjustEquation) that day at the present
+// corrected for one day (season.adjustEquation) that day at the present
 // time of day.
 std::chrono::local_seconds ClockOpeningTime(const MainModel& main, std::chrono::local_seconds now);
 
@@ -56,22 +56,22 @@ struct ClockRoutines {
   static constexpr auto kClockFace =
       static_cast<Status (*)(DialDesign, ClockView&, const DialLayout&, double)>(DrawDialFace);
 
-  Plain StateIcon = DrawClockStateIcon;
-  Face DialRings = kClockRings;
+  Plain stateIcon = DrawClockStateIcon;
+  Face dialRings = kClockRings;
   static constexpr auto kClockDialLines =
       static_cast<Status (*)(DialDesign, ClockView&, const DialLayout&, double)>(DrawDialLines);
 
-  Face DialFace = kClockFace;
+  Face dialFace = kClockFace;
   std::function<Status(DialDesign, ClockView&, const DialLayout&, std::chrono::local_seconds,
                        double)>
-      DateTime = DrawClockDateTime;
+      dateTime = DrawClockDateTime;
   std::function<Status(DialDesign, ClockView&, const DialLayout&, double, int32_t, bool, double)>
-      Shadow = DrawClockShadow;
-  Plain NightState = DrawNightState;
+      shadow = DrawClockShadow;
+  Plain nightState = DrawNightState;
   // The nodus's curves and its shadow, for a face of 65 mm times the factor.
-  std::function<Status(DialDesign, ClockView&, const DialLayout&, double)> DialLines =
+  std::function<Status(DialDesign, ClockView&, const DialLayout&, double)> dialLines =
       kClockDialLines;
-  std::function<Status(DialDesign, ClockView&, const DialLayout&, double, double)> NodusShadow =
+  std::function<Status(DialDesign, ClockView&, const DialLayout&, double, double)> nodusShadow =
       DrawNodusShadow;
 };
 

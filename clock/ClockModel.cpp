@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "MainModel.h"
 #include "Chart.h"
+#include "MainModel.h"
 
 namespace {
 
@@ -69,9 +69,9 @@ ClockModel::ClockModel(MainModel& main, double maxMagnify, UtcClock utcNow)
 
 template <typename Step>
 Status ClockModel::Guarded(Step step) {
-  main_.LastError.Clear();
+  main_.lastError.Clear();
   seasonFailed_ = false;
-  return TrapStatus(main_.LastError, step);
+  return TrapStatus(main_.lastError, step);
 }
 
 int32_t ClockModel::TimeSystem() const {
@@ -131,7 +131,7 @@ Status ClockModel::Open() {
   return Guarded([&] {
     opening_ = ClockOpeningTime(main_, Present());
     SetShown(opening_);
-    mode_ = main_.Season.AdjustEquation && !polarNight_ ? ClockMode::Free : ClockMode::RealTime;
+    mode_ = main_.season.adjustEquation && !polarNight_ ? ClockMode::Free : ClockMode::RealTime;
     Synchronise();
   });
 }
@@ -147,7 +147,7 @@ Status ClockModel::RealTimeCommand() {
 Status ClockModel::FreeCommand() {
   return Guarded([&] {
     mode_ = ClockMode::Free;
-    SetShown(main_.Season.AdjustEquation ? DateWithTimeOf(opening_, Present()) : shown_);
+    SetShown(main_.season.adjustEquation ? DateWithTimeOf(opening_, Present()) : shown_);
     Synchronise();
   });
 }

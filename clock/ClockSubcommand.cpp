@@ -106,7 +106,7 @@ int RunClockSubcommand(const CommandArgs& args, std::ostream&, std::ostream& err
   EnsureGuiSession();
   ClockPicture picture(size, size);
   if (!picture.Render(model, shown).ok()) {
-    err << model.LastError.Description << '\n';
+    err << model.lastError.description << '\n';
     return kExitFailure;
   }
   if (!WriteImageFile(out, picture.Image(), "PNG")) {

@@ -270,6 +270,6 @@ void ClockWindow::ReportFailure(const QString& caption) {
   tmrClock_.stop();
   if (failureShown_) return;
   failureShown_ = true;
-  ShowMessage(this, MessageIcon::Exclamation, QString::fromStdString(main_.LastError.Description),
+  ShowMessage(this, MessageIcon::Exclamation, QString::fromStdString(main_.lastError.description),
               caption);
 }

@@ -117,10 +117,10 @@ void ApplyPlaceAndModes(Chart& chart, const CommonOptions& o) {
 }
 
 void ApplyDateBasis(MainModel& model, const CommonOptions& o) {
-  if (o.adjustEquation) model.Season.AdjustEquation = *o.adjustEquation;
+  if (o.adjustEquation) model.season.adjustEquation = *o.adjustEquation;
   if (o.seasonDate) {
-    model.Season.SeasonDate.Month = o.seasonDate->first;
-    model.Season.SeasonDate.Day = o.seasonDate->second;
+    model.season.seasonDate.month = o.seasonDate->first;
+    model.season.seasonDate.day = o.seasonDate->second;
   }
 }
 
@@ -130,14 +130,14 @@ void ApplyDayOverrides(Chart& chart, const CommonOptions& o) {
 }
 
 void ApplyTimeRange(MainModel& model, const CommonOptions& o) {
-  if (o.startTime) model.CalcTime.StartTime = *o.startTime;
-  if (o.endTime) model.CalcTime.EndTime = *o.endTime;
-  if (o.interval) model.CalcTime.Interval = *o.interval;
+  if (o.startTime) model.calcTime.startTime = *o.startTime;
+  if (o.endTime) model.calcTime.endTime = *o.endTime;
+  if (o.interval) model.calcTime.interval = *o.interval;
 }
 
 const std::string& ModelErrorText(const MainModel& model) {
-  return model.LastError.Description.empty() ? model.Chart().ErrDescription()
-                                             : model.LastError.Description;
+  return model.lastError.description.empty() ? model.Chart().ErrDescription()
+                                             : model.lastError.description;
 }
 
 }  // namespace
@@ -209,7 +209,7 @@ std::optional<ParsedCommandLine> ParseCommandLine(const CommandArgs& args,
 
 int PrepareModel(MainModel& model, const CommonOptions& options, std::ostream& err) {
   if (options.document && !model.OpenDocument(*options.document).ok()) {
-    err << model.LastError.Description << '\n';
+    err << model.lastError.description << '\n';
     return kExitFailure;
   }
   ErrorRecord refused;
@@ -221,7 +221,7 @@ int PrepareModel(MainModel& model, const CommonOptions& options, std::ostream& e
     if (seasonApplied) ApplyDayOverrides(model.Chart(), options);
   });
   if (!status.ok()) {
-    err << refused.Description << '\n';
+    err << refused.description << '\n';
     return kExitFailure;
   }
   if (!seasonApplied) {

@@ -34,7 +34,7 @@ bool ShowingFailures(QWidget* parent, const QString& caption, Run run) {
     }
   };
   if (!TrapStatus(failure, body, DescribeFault).ok()) {
-    ShowMessage(parent, MessageIcon::Exclamation, QString::fromStdString(failure.Description),
+    ShowMessage(parent, MessageIcon::Exclamation, QString::fromStdString(failure.description),
                 caption);
   }
   return answer;
@@ -56,13 +56,13 @@ bool ShowLocationDialog(QWidget* parent, MainModel& model) {
 void ShowInfoWindow(QWidget* parent, MainModel& model) {
   ShowingFailures(parent, InfoWindow::tr("Calculation Conditions"), [&] {
     std::string listing;
-    model.LastError.Clear();
-    if (!TrapStatus(model.LastError, [&] {
-           listing = BuildInfoListing(model.Chart(), model.Season.SeasonDate.Year);
+    model.lastError.Clear();
+    if (!TrapStatus(model.lastError, [&] {
+           listing = BuildInfoListing(model.Chart(), model.season.seasonDate.year);
          }).ok()) {
       // The window still opens, empty, after the engine's message.
       ShowMessage(parent, MessageIcon::Exclamation,
-                  QString::fromStdString(model.LastError.Description), QStringLiteral("Umbrafex"));
+                  QString::fromStdString(model.lastError.description), QStringLiteral("Umbrafex"));
     }
     InfoWindow window(parent, QString::fromStdString(listing));
     window.exec();

@@ -59,11 +59,11 @@ InfoWindow::InfoWindow(QWidget* parent, const QString& listing)
 void InfoWindow::RestorePlacement() {
   const WindowPlacement placement = LoadInfoWindowPlacement();
   // The first opening (200 x 200 at the corner) would hide most lines.
-  QSize size(StoredPixels(placement.Width, 200), StoredPixels(placement.Height, 200));
+  QSize size(StoredPixels(placement.width, 200), StoredPixels(placement.height, 200));
   if (size.width() <= 200 && size.height() <= 200) size = QSize(420, 440);
-  PlaceWindow(this, QRect(QPoint(StoredPixels(placement.Left, 0), StoredPixels(placement.Top, 0)),
+  PlaceWindow(this, QRect(QPoint(StoredPixels(placement.left, 0), StoredPixels(placement.top, 0)),
                           size.expandedTo(minimumSize())));
-  if (placement.WindowState == kWindowMaximized)
+  if (placement.windowState == kWindowMaximized)
     setWindowState(windowState() | Qt::WindowMaximized);
 }
 
@@ -77,16 +77,16 @@ void InfoWindow::Copy() {
 void InfoWindow::done(int result) {
   WindowPlacement placement;
   const QRect normal = isMaximized() ? normalGeometry() : geometry();
-  placement.Left = pos().x();
-  placement.Top = pos().y();
-  placement.Width = normal.width();
-  placement.Height = normal.height();
-  placement.WindowState = isMinimized()   ? kWindowMinimized
+  placement.left = pos().x();
+  placement.top = pos().y();
+  placement.width = normal.width();
+  placement.height = normal.height();
+  placement.windowState = isMinimized()   ? kWindowMinimized
                           : isMaximized() ? kWindowMaximized
                                           : kWindowNormal;
   if (isMaximized()) {
-    placement.Left = normal.x();
-    placement.Top = normal.y();
+    placement.left = normal.x();
+    placement.top = normal.y();
   }
   SaveInfoWindowPlacement(placement);
   QDialog::done(result);

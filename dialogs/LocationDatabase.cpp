@@ -78,7 +78,7 @@ std::optional<std::vector<RegionRecord>> ParseRegions(std::string_view text) {
   std::vector<RegionRecord> regions;
   while (regions.size() < kMaxRegions && reader.HasData()) {
     auto region = ReadRegionRecord(reader);
-    if (!region || region->Code != static_cast<int>(regions.size()) + 1) return std::nullopt;
+    if (!region || region->code != static_cast<int>(regions.size()) + 1) return std::nullopt;
     regions.push_back(std::move(*region));
   }
   return regions;
@@ -91,7 +91,7 @@ std::optional<std::vector<CityRecord>> ParseCities(std::string_view text, int16_
   while (reader.HasData()) {
     const std::size_t start = reader.Position();
     auto city = ReadCityRecord(reader, set);
-    const auto region = city ? std::optional(city->RegionCode) : RegionOfRecordAt(text, start);
+    const auto region = city ? std::optional(city->regionCode) : RegionOfRecordAt(text, start);
     if (region && *region > regionCode) break;
     if (!city) {
       // A damaged record spoils its own region only.
@@ -99,10 +99,10 @@ std::optional<std::vector<CityRecord>> ParseCities(std::string_view text, int16_
       reader.SkipToLineAfter(start);
       continue;
     }
-    if (city->RegionCode < regionCode) continue;
+    if (city->regionCode < regionCode) continue;
     // The list position of a city is its code - 1; a gap would select the
     // wrong city or none.
-    if (city->CityCode != static_cast<int>(cities.size()) + 1) return std::nullopt;
+    if (city->cityCode != static_cast<int>(cities.size()) + 1) return std::nullopt;
     cities.push_back(std::move(*city));
   }
   return cities;
@@ -147,17 +147,17 @@ std::string LocationDatabaseFolder() {
 }
 
 std::string RegionListText(const RegionRecord& region, bool english) {
-  if (!english) return region.JapaneseName;
-  if (region.Code <= kLastPrefectureCode) return region.EnglishPrefix + "," + region.EnglishName;
-  return region.EnglishName;
+  if (!english) return region.japaneseName;
+  if (region.code <= kLastPrefectureCode) return region.englishPrefix + "," + region.englishName;
+  return region.englishName;
 }
 
 std::string CityListText(const CityRecord& city, bool english) {
-  return english ? city.EnglishName : city.JapaneseName;
+  return english ? city.englishName : city.japaneseName;
 }
 
 std::string PlaceName(const RegionRecord& region, const CityRecord& city, bool english) {
-  if (english) return city.EnglishName + ", " + region.EnglishName;
-  if (region.Code <= kLastPrefectureCode) return region.JapaneseName + city.JapaneseName;
-  return city.JapaneseName + ", " + region.JapaneseName;
+  if (english) return city.englishName + ", " + region.englishName;
+  if (region.code <= kLastPrefectureCode) return region.japaneseName + city.japaneseName;
+  return city.japaneseName + ", " + region.japaneseName;
 }

@@ -25,23 +25,23 @@ inline constexpr std::size_t kMaxRegions = 1000;
 inline constexpr int16_t kLastPrefectureCode = 47;
 
 struct RegionRecord {
-  int16_t Code = 0;
-  std::string EnglishName;
-  std::string EnglishPrefix;
-  std::string JapaneseName;
+  int16_t code = 0;
+  std::string englishName;
+  std::string englishPrefix;
+  std::string japaneseName;
 };
 
 using DmsTriple = std::array<int16_t, 3>;  // degrees, minutes, seconds
 
 struct CityRecord {
-  int16_t RegionCode = 0;
-  int16_t CityCode = 0;
-  std::string EnglishName;
-  std::string JapaneseName;
-  DmsTriple Latitude{};  // of the coordinate set that was asked for
-  DmsTriple Longitude{};
-  double TimeZone = 0;  // hours
-  std::string Remarks;
+  int16_t regionCode = 0;
+  int16_t cityCode = 0;
+  std::string englishName;
+  std::string japaneseName;
+  DmsTriple latitude{};  // of the coordinate set that was asked for
+  DmsTriple longitude{};
+  double timeZone = 0;  // hours
+  std::string remarks;
 };
 
 enum class CoordinateSet { Default, Jgd2000 };

@@ -41,7 +41,7 @@ LocationDialog::LocationDialog(QWidget* parent, MainModel& model, std::string da
   const WindowPlacement placement = LoadLocationDialogPlacement();
   adjustSize();
   setFixedSize(sizeHint());
-  PlaceWindow(this, QRect(StoredPixels(placement.Left, 10), StoredPixels(placement.Top, 10),
+  PlaceWindow(this, QRect(StoredPixels(placement.left, 10), StoredPixels(placement.top, 10),
                           width(), height()));
   ApplyPopHints(this);
 }
@@ -99,8 +99,8 @@ void LocationDialog::Build() {
   layout->addWidget(buttons);
 
   const LocationChoice& choice = location_.Choice();
-  chkEnglish_->setChecked(choice.English);
-  chkJGD2000_->setChecked(choice.JGD2000);
+  chkEnglish_->setChecked(choice.english);
+  chkJGD2000_->setChecked(choice.jgd2000);
 
   connect(cmbPrefs_, &QComboBox::activated, this, &LocationDialog::OnRegionChosen);
   connect(lstCities_, &QListWidget::currentRowChanged, this, &LocationDialog::OnCityRow);
@@ -134,7 +134,7 @@ void LocationDialog::ShowRegions() {
     cmbPrefs_->clear();
     const std::vector<std::string> items = location_.RegionItems();
     for (std::size_t i = 0; i < items.size(); ++i) {
-      cmbPrefs_->addItem(Text(items[i]), location_.Regions()[i].Code);
+      cmbPrefs_->addItem(Text(items[i]), location_.Regions()[i].code);
     }
     cmbPrefs_->setCurrentIndex(location_.RegionIndex());
   }
@@ -163,9 +163,9 @@ void LocationDialog::ShowCities() {
 void LocationDialog::ShowDetails() {
   const bool listed = lstCities_->currentRow() >= 0;
   const CityDetails details = listed ? location_.Details(model_.Chart()) : CityDetails{};
-  txtLocation_[0]->setText(Text(details.Latitude));
-  txtLocation_[1]->setText(Text(details.Longitude));
-  txtLocation_[2]->setText(Text(details.Remarks));
+  txtLocation_[0]->setText(Text(details.latitude));
+  txtLocation_[1]->setText(Text(details.longitude));
+  txtLocation_[2]->setText(Text(details.remarks));
   UpdateButtons();
 }
 
@@ -242,9 +242,9 @@ void LocationDialog::Accept() {
   if (!cmdOk_->isEnabled()) return;
   const auto place = location_.Chosen();
   if (!place) return;
-  model_.LastError.Clear();
-  if (!TrapStatus(model_.LastError, [&] { ApplyChosenPlace(model_.Chart(), *place); }).ok()) {
-    ShowMessage(this, MessageIcon::Exclamation, Text(model_.LastError.Description), Caption());
+  model_.lastError.Clear();
+  if (!TrapStatus(model_.lastError, [&] { ApplyChosenPlace(model_.Chart(), *place); }).ok()) {
+    ShowMessage(this, MessageIcon::Exclamation, Text(model_.lastError.description), Caption());
     return;
   }
   chosen_ = true;
@@ -253,7 +253,7 @@ void LocationDialog::Accept() {
 
 void LocationDialog::done(int result) {
   WindowPlacement placement{static_cast<double>(pos().x()), static_cast<double>(pos().y())};
-  placement.WindowState = isMinimized() ? kWindowMinimized : kWindowNormal;
+  placement.windowState = isMinimized() ? kWindowMinimized : kWindowNormal;
   SaveLocationDialog(placement, location_.Choice(), !chosen_);
   QDialog::done(result);
 }

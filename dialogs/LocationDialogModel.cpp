@@ -41,21 +41,21 @@ bool LocationDialogModel::ReadRegions() {
   // place) falls back to the default rather than locking the dialog in its
   // failed state, from which no choice could ever be stored again.
   const auto count = static_cast<int>(regions_.size());
-  if (choice_.SelectPref < 1 || choice_.SelectPref > count) {
-    choice_.SelectPref = kDefaultRegionCode <= count ? kDefaultRegionCode : int16_t{1};
-    choice_.SelectCity = 1;
+  if (choice_.selectPref < 1 || choice_.selectPref > count) {
+    choice_.selectPref = kDefaultRegionCode <= count ? kDefaultRegionCode : int16_t{1};
+    choice_.selectCity = 1;
   }
   return true;
 }
 
 bool LocationDialogModel::ReadCities() {
-  const auto set = choice_.JGD2000 ? CoordinateSet::Jgd2000 : CoordinateSet::Default;
-  auto cities = ReadCityFile(folder_, choice_.SelectPref, set);
+  const auto set = choice_.jgd2000 ? CoordinateSet::Jgd2000 : CoordinateSet::Default;
+  auto cities = ReadCityFile(folder_, choice_.selectPref, set);
   if (!cities) return DamageRegion();
   regionDamaged_ = false;
   cities_ = std::move(*cities);
-  if (choice_.SelectCity < 1 || choice_.SelectCity > static_cast<int>(cities_.size())) {
-    choice_.SelectCity = 1;
+  if (choice_.selectCity < 1 || choice_.selectCity > static_cast<int>(cities_.size())) {
+    choice_.selectCity = 1;
   }
   return true;
 }
@@ -64,61 +64,61 @@ std::vector<std::string> LocationDialogModel::RegionItems() const {
   std::vector<std::string> items;
   items.reserve(regions_.size());
   for (const RegionRecord& region : regions_)
-    items.push_back(RegionListText(region, choice_.English));
+    items.push_back(RegionListText(region, choice_.english));
   return items;
 }
 
 std::vector<std::string> LocationDialogModel::CityItems() const {
   std::vector<std::string> items;
   items.reserve(cities_.size());
-  for (const CityRecord& city : cities_) items.push_back(CityListText(city, choice_.English));
+  for (const CityRecord& city : cities_) items.push_back(CityListText(city, choice_.english));
   return items;
 }
 
 int LocationDialogModel::RegionIndex() const {
-  return failed_ ? -1 : choice_.SelectPref - 1;
+  return failed_ ? -1 : choice_.selectPref - 1;
 }
 
 int LocationDialogModel::CityIndex() const {
-  return failed_ || cities_.empty() ? -1 : choice_.SelectCity - 1;
+  return failed_ || cities_.empty() ? -1 : choice_.selectCity - 1;
 }
 
 bool LocationDialogModel::Jgd2000Enabled() const {
-  return !failed_ && choice_.SelectPref <= kLastPrefectureCode;
+  return !failed_ && choice_.selectPref <= kLastPrefectureCode;
 }
 
 bool LocationDialogModel::ChooseRegion(int16_t regionCode) {
   if (failed_) return false;
-  if (regionCode == choice_.SelectPref) return !regionDamaged_;
+  if (regionCode == choice_.selectPref) return !regionDamaged_;
   if (regionCode < 1 || regionCode > static_cast<int>(regions_.size())) return true;
-  choice_.SelectPref = regionCode;
-  choice_.SelectCity = 1;
+  choice_.selectPref = regionCode;
+  choice_.selectCity = 1;
   return ReadCities();
 }
 
 void LocationDialogModel::ChooseCity(int16_t cityCode) {
   if (failed_ || cityCode < 1 || cityCode > static_cast<int>(cities_.size())) return;
-  choice_.SelectCity = cityCode;
+  choice_.selectCity = cityCode;
 }
 
 bool LocationDialogModel::SetEnglish(bool english) {
-  if (english == choice_.English) return !failed_;
-  choice_.English = english;
+  if (english == choice_.english) return !failed_;
+  choice_.english = english;
   return Load();
 }
 
 bool LocationDialogModel::SetJgd2000(bool jgd2000) {
-  if (jgd2000 == choice_.JGD2000) return !failed_;
-  choice_.JGD2000 = jgd2000;
+  if (jgd2000 == choice_.jgd2000) return !failed_;
+  choice_.jgd2000 = jgd2000;
   if (failed_) return false;
   return ReadCities();
 }
 
 const RegionRecord* LocationDialogModel::SelectedRegion() const {
-  if (failed_ || choice_.SelectPref < 1 || choice_.SelectPref > static_cast<int>(regions_.size())) {
+  if (failed_ || choice_.selectPref < 1 || choice_.selectPref > static_cast<int>(regions_.size())) {
     return nullptr;
   }
-  return &regions_[static_cast<std::size_t>(choice_.SelectPref - 1)];
+  return &regions_[static_cast<std::size_t>(choice_.selectPref - 1)];
 }
 
 namespace {
@@ -148,8 +148,8 @@ CityDetails LocationDialogModel::Details(Chart& chart) {
   const CityRecord& city = cities_[static_cast<std::size_t>(index)];
   CityDetails details;
   const Status status = TrapStatus([&] {
-    details = {chart.FormatDmsAngle(city.Latitude, "+-", AngleMarks()),
-               chart.FormatDmsAngle(city.Longitude, "+-", AngleMarks()), RemarksText(city.Remarks)};
+    details = {chart.FormatDmsAngle(city.latitude, "+-", AngleMarks()),
+               chart.FormatDmsAngle(city.longitude, "+-", AngleMarks()), RemarksText(city.remarks)};
   });
   if (!status.ok()) {
     DamageRegion();
@@ -165,8 +165,8 @@ std::optional<ChosenPlace> LocationDialogModel::Chosen() const {
     return std::nullopt;
   }
   const CityRecord& city = cities_[static_cast<std::size_t>(index)];
-  return ChosenPlace{PlaceName(*region, city, choice_.English), city.Latitude, city.Longitude,
-                     city.TimeZone};
+  return ChosenPlace{PlaceName(*region, city, choice_.english), city.latitude, city.longitude,
+                     city.timeZone};
 }
 
 namespace {
@@ -196,38 +196,38 @@ std::vector<LocationDialogModel::CityMatch> LocationDialogModel::FindCities(std:
   // region's name, names that begin with it first of all.
   std::array<std::vector<const CityRecord*>, 3> ranked;
   for (const CityRecord& city : *everyCity_) {
-    if (city.RegionCode < 1 || city.RegionCode > static_cast<int>(regions_.size())) continue;
-    const RegionRecord& region = regions_[static_cast<std::size_t>(city.RegionCode - 1)];
-    if (StartsWith(city.JapaneseName, text) || StartsWith(city.EnglishName, text)) {
+    if (city.regionCode < 1 || city.regionCode > static_cast<int>(regions_.size())) continue;
+    const RegionRecord& region = regions_[static_cast<std::size_t>(city.regionCode - 1)];
+    if (StartsWith(city.japaneseName, text) || StartsWith(city.englishName, text)) {
       ranked[0].push_back(&city);
-    } else if (Contains(city.JapaneseName, text) || Contains(city.EnglishName, text)) {
+    } else if (Contains(city.japaneseName, text) || Contains(city.englishName, text)) {
       ranked[1].push_back(&city);
-    } else if (Contains(region.JapaneseName, text) || Contains(region.EnglishName, text)) {
+    } else if (Contains(region.japaneseName, text) || Contains(region.englishName, text)) {
       ranked[2].push_back(&city);
     }
   }
   for (const auto& rank : ranked) {
     for (const CityRecord* city : rank) {
       if (matches.size() == kMaxFoundCities) return matches;
-      const RegionRecord& region = regions_[static_cast<std::size_t>(city->RegionCode - 1)];
-      const std::string& regionName = choice_.English ? region.EnglishName : region.JapaneseName;
-      matches.push_back({city->RegionCode, city->CityCode,
-                         CityListText(*city, choice_.English) + " (" + regionName + ")"});
+      const RegionRecord& region = regions_[static_cast<std::size_t>(city->regionCode - 1)];
+      const std::string& regionName = choice_.english ? region.englishName : region.japaneseName;
+      matches.push_back({city->regionCode, city->cityCode,
+                         CityListText(*city, choice_.english) + " (" + regionName + ")"});
     }
   }
   return matches;
 }
 
 bool LocationDialogModel::ChooseFound(const CityMatch& match) {
-  if (!ChooseRegion(match.RegionCode)) return false;
-  ChooseCity(match.CityCode);
+  if (!ChooseRegion(match.regionCode)) return false;
+  ChooseCity(match.cityCode);
   return true;
 }
 
 std::vector<std::string> LocationDialogModel::ListItems() const {
   if (!Searching()) return CityItems();
   std::vector<std::string> items;
-  for (const CityMatch& match : matches_) items.push_back(match.Text);
+  for (const CityMatch& match : matches_) items.push_back(match.text);
   return items;
 }
 
@@ -235,8 +235,8 @@ int LocationDialogModel::ListIndex() const {
   if (!Searching()) return CityIndex();
   int index = -1;
   for (std::size_t i = 0; i < matches_.size() && !regionDamaged_; ++i) {
-    if (matches_[i].RegionCode == choice_.SelectPref &&
-        matches_[i].CityCode == choice_.SelectCity) {
+    if (matches_[i].regionCode == choice_.selectPref &&
+        matches_[i].cityCode == choice_.selectCity) {
       index = static_cast<int>(i);
     }
   }
@@ -254,22 +254,22 @@ double ConvertOrRaise(Chart& chart, const DmsTriple& triple) {
 }  // namespace
 
 void ApplyChosenPlace(Chart& chart, const ChosenPlace& place) {
-  const double latitude = ConvertOrRaise(chart, place.Latitude);
+  const double latitude = ConvertOrRaise(chart, place.latitude);
   if (latitude == 0) {
     RaiseError(kEngineErrorNumber, "Location.Latitude",
                TranslateText("LocationDialog", "The latitude is not valid."));
   }
-  const double longitude = ConvertOrRaise(chart, place.Longitude);
+  const double longitude = ConvertOrRaise(chart, place.longitude);
   ChartLocation& location = chart.Location();
   const std::string oldName = location.Name();
   const double oldLatitude = location.Latitude();
   const double oldLongitude = location.Longitude();
   ErrorRecord refused;
   const Status status = TrapStatus(refused, [&] {
-    location.setName(place.Name);
+    location.setName(place.name);
     location.setLatitude(latitude);
     location.setLongitude(longitude);
-    location.setTimeZone(place.TimeZone);
+    location.setTimeZone(place.timeZone);
   });
   if (!status.ok()) {
     // A refused value must not leave half a place behind: the dialog stays
@@ -295,11 +295,11 @@ int16_t GetIniCode(std::string_view key, int16_t fallback) {
 
 LocationChoice LoadLocationChoice() {
   LocationChoice choice;
-  choice.JGD2000 = GetIniBool(kLocationDialogSection, "JGD2000", choice.JGD2000);
-  choice.English =
+  choice.jgd2000 = GetIniBool(kLocationDialogSection, "JGD2000", choice.jgd2000);
+  choice.english =
       GetIniBool(kLocationDialogSection, "English", TextLanguage() == UiLanguage::English);
-  choice.SelectPref = GetIniCode("SelectPref", choice.SelectPref);
-  choice.SelectCity = GetIniCode("SelectCity", choice.SelectCity);
+  choice.selectPref = GetIniCode("SelectPref", choice.selectPref);
+  choice.selectCity = GetIniCode("SelectCity", choice.selectCity);
   return choice;
 }
 
@@ -313,8 +313,8 @@ void SaveLocationDialog(const WindowPlacement& placement, const LocationChoice& 
                         bool cancelled) {
   SaveWindowPlacement(kLocationDialogSection, PlacementKeys::Position, placement);
   if (cancelled) return;
-  PutIniBool(kLocationDialogSection, "JGD2000", choice.JGD2000);
-  PutIniBool(kLocationDialogSection, "English", choice.English);
-  PutIniString(kLocationDialogSection, "SelectPref", std::to_string(choice.SelectPref));
-  PutIniString(kLocationDialogSection, "SelectCity", std::to_string(choice.SelectCity));
+  PutIniBool(kLocationDialogSection, "JGD2000", choice.jgd2000);
+  PutIniBool(kLocationDialogSection, "English", choice.english);
+  PutIniString(kLocationDialogSection, "SelectPref", std::to_string(choice.selectPref));
+  PutIniString(kLocationDialogSection, "SelectCity", std::to_string(choice.selectCity));
 }

@@ -25,10 +25,10 @@ inline constexpr std::size_t kMaxFoundCities = 300;
 // The dialog's stored choice (preferences section "LocationDialog"). Before
 // one is stored, English names are shown under English texts.
 struct LocationChoice {
-  bool JGD2000 = false;
-  bool English = false;
-  int16_t SelectPref = kDefaultRegionCode;
-  int16_t SelectCity = kDefaultCityCode;
+  bool jgd2000 = false;
+  bool english = false;
+  int16_t selectPref = kDefaultRegionCode;
+  int16_t selectCity = kDefaultCityCode;
 };
 
 // The dialog's section of the preferences: the stored choice (defaults above
@@ -42,17 +42,17 @@ void SaveLocationDialog(const WindowPlacement& placement, const LocationChoice& 
 
 // The three read-only boxes: latitude, longitude, remarks.
 struct CityDetails {
-  std::string Latitude;
-  std::string Longitude;
-  std::string Remarks;
+  std::string latitude;
+  std::string longitude;
+  std::string remarks;
 };
 
 // The place handed back on OK.
 struct ChosenPlace {
-  std::string Name;
-  DmsTriple Latitude{};
-  DmsTriple Longitude{};
-  double TimeZone = 0;
+  std::string name;
+  DmsTriple latitude{};
+  DmsTriple longitude{};
+  double timeZone = 0;
 };
 
 class LocationDialogModel {
@@ -93,7 +93,7 @@ class LocationDialogModel {
   bool ChooseRegion(int16_t regionCode);
   // City list click: selects the city with that code when it is listed.
   void ChooseCity(int16_t cityCode);
-  // Switches act only on a change. English reads regions and cities again
+  // Switches act only on a change. english reads regions and cities again
   // (in the failed state it retries the whole database); JGD2000 reads the
   // cities again. False on a database failure.
   bool SetEnglish(bool english);
@@ -115,9 +115,9 @@ class LocationDialogModel {
   // most kMaxFoundCities of them. Listed in the current language as
   // "city (region)". Nothing for an empty text.
   struct CityMatch {
-    int16_t RegionCode = 0;
-    int16_t CityCode = 0;
-    std::string Text;
+    int16_t regionCode = 0;
+    int16_t cityCode = 0;
+    std::string text;
   };
   std::vector<CityMatch> FindCities(std::string_view text);
   // Selects a found city: its region (reading its cities) and the city.

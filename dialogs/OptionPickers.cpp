@@ -42,12 +42,12 @@ QString FaceStyleName(const QFont& font) {
 }
 
 QFont ToQFont(const FontSpec& spec) {
-  QFont font(ResolvedFontFamily(QString::fromStdString(spec.Name)));
-  if (spec.Size > 0) font.setPointSizeF(spec.Size);
-  font.setBold(spec.Bold);
-  font.setItalic(spec.Italic);
-  font.setUnderline(spec.Underline);
-  font.setStrikeOut(spec.Strikethrough);
+  QFont font(ResolvedFontFamily(QString::fromStdString(spec.name)));
+  if (spec.size > 0) font.setPointSizeF(spec.size);
+  font.setBold(spec.bold);
+  font.setItalic(spec.italic);
+  font.setUnderline(spec.underline);
+  font.setStrikeOut(spec.strikethrough);
   font.setStyleName(FaceStyleName(font));
   return font;
 }
@@ -57,15 +57,15 @@ QFont ToQFont(const FontSpec& spec) {
 // The substitution only decides what is drawn; the name is the document's.
 FontSpec FontSpecFromQFont(const QFont& font, const FontSpec& before) {
   FontSpec spec;
-  const QString resolved = ResolvedFontFamily(QString::fromStdString(before.Name));
-  spec.Name = font.family().compare(resolved, Qt::CaseInsensitive) == 0
-                  ? before.Name
+  const QString resolved = ResolvedFontFamily(QString::fromStdString(before.name));
+  spec.name = font.family().compare(resolved, Qt::CaseInsensitive) == 0
+                  ? before.name
                   : font.family().toStdString();
-  spec.Size = font.pointSizeF() > 0 ? font.pointSizeF() : before.Size;
-  spec.Bold = font.bold();
-  spec.Italic = font.italic();
-  spec.Underline = font.underline();
-  spec.Strikethrough = font.strikeOut();
+  spec.size = font.pointSizeF() > 0 ? font.pointSizeF() : before.size;
+  spec.bold = font.bold();
+  spec.italic = font.italic();
+  spec.underline = font.underline();
+  spec.strikethrough = font.strikeOut();
   return spec;
 }
 
@@ -81,7 +81,7 @@ std::optional<ColorRef> PickColor(QWidget* parent, ColorRef initial) {
 std::optional<FontChoice> PickFont(QWidget* parent, const FontChoice& initial) {
   QDialog dialog(parent);
   dialog.setWindowTitle(QCoreApplication::translate("OptionPickers", "Font"));
-  auto* fonts = new QFontDialog(ToQFont(initial.Font), &dialog);
+  auto* fonts = new QFontDialog(ToQFont(initial.font), &dialog);
   fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
   fonts->setWindowFlags(Qt::Widget);
   // Escape in the lists closes the inner dialog, which would leave an empty
@@ -91,7 +91,7 @@ std::optional<FontChoice> PickFont(QWidget* parent, const FontChoice& initial) {
   fonts->setSizeGripEnabled(false);
   dialog.setSizeGripEnabled(true);
 
-  ColorRef color = initial.Color;
+  ColorRef color = initial.color;
   auto* colorButton = new QPushButton(&dialog);
   colorButton->setObjectName(QStringLiteral("cmdFontColor"));
   PaintSwatch(colorButton, color);
@@ -122,7 +122,7 @@ std::optional<FontChoice> PickFont(QWidget* parent, const FontChoice& initial) {
   layout->addLayout(colorRow);
   layout->addWidget(buttons);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-  return FontChoice{FontSpecFromQFont(fonts->currentFont(), initial.Font), color};
+  return FontChoice{FontSpecFromQFont(fonts->currentFont(), initial.font), color};
 }
 
 }  // namespace

@@ -11,14 +11,14 @@ class QFont;
 class QWidget;
 
 struct FontChoice {
-  FontSpec Font;
-  ColorRef Color = 0;
+  FontSpec font;
+  ColorRef color = 0;
 };
 
 struct OptionPickers {
   // nullopt when the user cancelled.
-  std::function<std::optional<ColorRef>(QWidget* parent, ColorRef initial)> PickColor;
-  std::function<std::optional<FontChoice>(QWidget* parent, const FontChoice& initial)> PickFont;
+  std::function<std::optional<ColorRef>(QWidget* parent, ColorRef initial)> pickColor;
+  std::function<std::optional<FontChoice>(QWidget* parent, const FontChoice& initial)> pickFont;
 };
 
 // The font a font dialog returned, as the design keeps it: the document's

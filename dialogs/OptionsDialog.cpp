@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "DialRoutines.h"
 #include "FontSubstitutions.h"
 #include "MainModel.h"
 #include "Paths.h"
@@ -26,7 +27,6 @@
 #include "TimeZone.h"
 #include "UiIcons.h"
 #include "UiServices.h"
-#include "DialRoutines.h"
 
 namespace {
 
@@ -57,14 +57,14 @@ void ShowFont(QPushButton* sample, const FontSpec* font, const ColorRef* color) 
     sample->setFont(QFont());
     return;
   }
-  QFont shown(ResolvedFontFamily(QString::fromStdString(font->Name)));
+  QFont shown(ResolvedFontFamily(QString::fromStdString(font->name)));
   shown.setPointSizeF(QApplication::font().pointSizeF());
-  shown.setBold(font->Bold);
-  shown.setItalic(font->Italic);
-  shown.setUnderline(font->Underline);
-  shown.setStrikeOut(font->Strikethrough);
+  shown.setBold(font->bold);
+  shown.setItalic(font->italic);
+  shown.setUnderline(font->underline);
+  shown.setStrikeOut(font->strikethrough);
   sample->setFont(shown);
-  sample->setText(QString::fromStdString(font->Name));
+  sample->setText(QString::fromStdString(font->name));
   sample->setStyleSheet(QStringLiteral("QPushButton { color: %1; background-color: %2; }")
                             .arg(ToQColor(*color).name(), ToQColor(InvertColor(*color)).name()));
 }
@@ -72,11 +72,11 @@ void ShowFont(QPushButton* sample, const FontSpec* font, const ColorRef* color) 
 template <typename Colors>
 void ShowItem(const ColorFontItem<Colors>& item, Colors& colors, OptionSettings& options,
               QPushButton* const (&samples)[2], QPushButton* font) {
-  ShowColor(samples[0], OptionsDialog::tr("Line"), item.Line ? &(colors.*item.Line) : nullptr);
+  ShowColor(samples[0], OptionsDialog::tr("Line"), item.line ? &(colors.*item.line) : nullptr);
   ShowColor(samples[1], OptionsDialog::tr("Background"),
-            item.Fill ? &(colors.*item.Fill) : nullptr);
-  ShowFont(font, item.Font ? &(options.*item.Font) : nullptr,
-           item.FontColor ? &(colors.*item.FontColor) : nullptr);
+            item.fill ? &(colors.*item.fill) : nullptr);
+  ShowFont(font, item.font ? &(options.*item.font) : nullptr,
+           item.fontColor ? &(colors.*item.fontColor) : nullptr);
 }
 
 }  // namespace
@@ -132,21 +132,21 @@ int OptionsDialog::Page() const {
 }
 
 void OptionsDialog::ShowAll() {
-  const DialOptionSettings& dial = working_.DialOption;
+  const DialOptionSettings& dial = working_.dialOption;
   {
     // Showing the box must not turn a stored 0 into 1: only a tick stores.
     const QSignalBlocker block(chkMergePages_);
     chkMergePages_->setChecked(MergesPages(dial));
   }
-  chkDialMark_->setChecked(dial.PrintMark);
-  chkDialInfo_->setChecked(dial.PrintInfo);
-  chkDialLine_->setChecked(dial.LineStyle);
-  txtDialLine_->setText(QString::fromStdString(FormatLineWidth(dial.LineWidth)));
-  optDialFormat_[0]->setChecked(dial.TimeFormat == 0);
-  optDialFormat_[1]->setChecked(dial.TimeFormat != 0);
-  chkClockPicture_->setChecked(working_.ClockOption.Picture);
-  chkClockInvert_->setChecked(working_.ClockOption.InvertShadow);
-  txtDialPicture_->setText(QString::fromStdString(dial.Picture));
+  chkDialMark_->setChecked(dial.printMark);
+  chkDialInfo_->setChecked(dial.printInfo);
+  chkDialLine_->setChecked(dial.lineStyle);
+  txtDialLine_->setText(QString::fromStdString(FormatLineWidth(dial.lineWidth)));
+  optDialFormat_[0]->setChecked(dial.timeFormat == 0);
+  optDialFormat_[1]->setChecked(dial.timeFormat != 0);
+  chkClockPicture_->setChecked(working_.clockOption.picture);
+  chkClockInvert_->setChecked(working_.clockOption.invertShadow);
+  txtDialPicture_->setText(QString::fromStdString(dial.picture));
   ShowPicture();
   ShowDialSamples();
   ShowClockSamples();
@@ -157,7 +157,7 @@ void OptionsDialog::ShowAll() {
 void OptionsDialog::ShowDialSamples() {
   const int row = lstDialOptions_->currentRow();
   if (row < 0) return;
-  ShowItem(kDialItems[static_cast<std::size_t>(row)], working_.DialColor, working_, lblDialColor_,
+  ShowItem(kDialItems[static_cast<std::size_t>(row)], working_.dialColor, working_, lblDialColor_,
            lblDialFont_);
 }
 
@@ -170,7 +170,7 @@ void OptionsDialog::ShowClockSamples() {
 }
 
 void OptionsDialog::ShowPicture() {
-  const std::string& path = working_.DialOption.Picture;
+  const std::string& path = working_.dialOption.picture;
   QPixmap preview(kPicturePreviewSize);
   preview.fill(Qt::white);
   bool shown = false;
@@ -194,10 +194,10 @@ void OptionsDialog::ShowPicture() {
 }
 
 void OptionsDialog::ShowTimeZone() {
-  const TimeZoneTexts texts = FormatTimeZone(model_.Chart(), working_.TimeZone);
-  txtTimeZone_[0]->setText(QString::fromStdString(texts.Hours));
-  txtTimeZone_[1]->setText(QString::fromStdString(texts.Minutes));
-  txtMeridian_->setText(QString::fromStdString(texts.Meridian));
+  const TimeZoneTexts texts = FormatTimeZone(model_.Chart(), working_.timeZone);
+  txtTimeZone_[0]->setText(QString::fromStdString(texts.hours));
+  txtTimeZone_[1]->setText(QString::fromStdString(texts.minutes));
+  txtMeridian_->setText(QString::fromStdString(texts.meridian));
   refusedText_.clear();
 }
 
@@ -208,58 +208,58 @@ void OptionsDialog::TakeSystemTimeZone() {
     ShowMessage(this, MessageIcon::Information, Text(kTimeZoneMessage), Text(kOptionsCaption));
     return;
   }
-  working_.TimeZone = zone;
+  working_.timeZone = zone;
   ShowTimeZone();
 }
 
 void OptionsDialog::PickDialColor(int part) {
   const DialItem& item = kDialItems[static_cast<std::size_t>(lstDialOptions_->currentRow())];
-  ColorRef DialColorSettings::*key = part == 0 ? item.Line : item.Fill;
+  ColorRef DialColorSettings::*key = part == 0 ? item.line : item.fill;
   if (key == nullptr) return;
-  if (const auto color = pickers_.PickColor(this, working_.DialColor.*key)) {
-    working_.DialColor.*key = *color;
+  if (const auto color = pickers_.pickColor(this, working_.dialColor.*key)) {
+    working_.dialColor.*key = *color;
     ShowDialSamples();
   }
 }
 
 void OptionsDialog::PickClockColor(int part) {
   const ClockItem& item = kClockItems[static_cast<std::size_t>(lstClockOptions_->currentRow())];
-  ColorRef ClockColorSettings::*key = part == 0 ? item.Line : item.Fill;
+  ColorRef ClockColorSettings::*key = part == 0 ? item.line : item.fill;
   if (key == nullptr) return;
   ClockColorSettings& colors = ClockColors(working_, cmbClockOptions_->currentIndex() == 1);
-  if (const auto color = pickers_.PickColor(this, colors.*key)) {
+  if (const auto color = pickers_.pickColor(this, colors.*key)) {
     colors.*key = *color;
     ShowClockSamples();
   }
 }
 
 bool OptionsDialog::ApplyFont(FontSpec& font, ColorRef& color) {
-  const auto choice = pickers_.PickFont(this, FontChoice{font, color});
+  const auto choice = pickers_.pickFont(this, FontChoice{font, color});
   if (!choice) return false;
-  if (choice->Font.Name.empty()) {
+  if (choice->font.name.empty()) {
     ShowMessage(this, MessageIcon::Exclamation, Text(kNoFontMessage), Text(kOptionsCaption));
     return false;
   }
-  font = choice->Font;
-  color = choice->Color;
+  font = choice->font;
+  color = choice->color;
   return true;
 }
 
 void OptionsDialog::PickDialFont() {
   const DialItem& item = kDialItems[static_cast<std::size_t>(lstDialOptions_->currentRow())];
-  if (item.Font == nullptr) return;
-  if (ApplyFont(working_.*item.Font, working_.DialColor.*item.FontColor)) ShowDialSamples();
+  if (item.font == nullptr) return;
+  if (ApplyFont(working_.*item.font, working_.dialColor.*item.fontColor)) ShowDialSamples();
 }
 
 void OptionsDialog::PickClockFont() {
   const ClockItem& item = kClockItems[static_cast<std::size_t>(lstClockOptions_->currentRow())];
-  if (item.Font == nullptr) return;
+  if (item.font == nullptr) return;
   ClockColorSettings& colors = ClockColors(working_, cmbClockOptions_->currentIndex() == 1);
-  if (ApplyFont(working_.*item.Font, colors.*item.FontColor)) ShowClockSamples();
+  if (ApplyFont(working_.*item.font, colors.*item.fontColor)) ShowClockSamples();
 }
 
 void OptionsDialog::PickPicture() {
-  const std::string& current = working_.DialOption.Picture;
+  const std::string& current = working_.dialOption.picture;
   const QString folder =
       QString::fromStdString(current.empty() ? DocumentFolder() : GetFolderName(current));
   const QString patterns = QStringLiteral(
@@ -276,7 +276,7 @@ void OptionsDialog::PickPicture() {
   const QString chosen =
       FileDialogs().OpenFileName(this, {tr("Choose a Background Picture"), folder, filter});
   if (chosen.isEmpty()) return;
-  working_.DialOption.Picture = chosen.toStdString();
+  working_.dialOption.picture = chosen.toStdString();
   txtDialPicture_->setText(chosen);
   ShowPicture();
 }
@@ -322,7 +322,7 @@ bool OptionsDialog::ShowTyped(QLineEdit* box, TypedValue value, bool quiet) {
     return Refuse(box, Text(box == txtDialLine_ ? kLineWidthMessage : kTimeZoneMessage), quiet);
   }
   if (value == TypedValue::Taken && box == txtDialLine_) {
-    txtDialLine_->setText(QString::fromStdString(FormatLineWidth(working_.DialOption.LineWidth)));
+    txtDialLine_->setText(QString::fromStdString(FormatLineWidth(working_.dialOption.lineWidth)));
     refusedText_.clear();
   } else if (value == TypedValue::Taken) {
     ShowTimeZone();
@@ -347,7 +347,7 @@ void OptionsDialog::StoreAndClose() {
     Refuse(txtTimeZone_[0], Text(kTimeZoneMessage), false);
     return;
   }
-  model_.LastError.Clear();
+  model_.lastError.Clear();
   StoreOptions(working_, model_, model_.Chart());
   stored_ = true;
   accept();

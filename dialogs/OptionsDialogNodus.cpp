@@ -59,30 +59,30 @@ QGroupBox* OptionsDialog::BuildNodusGroup(QWidget* page) {
   grid->addWidget(chkScaleBar_, 4, 0, 1, 3);
 
   connect(cmbDateLines_, &QComboBox::activated, this,
-          [this](int index) { working_.DialOption.DateLines = index; });
+          [this](int index) { working_.dialOption.dateLines = index; });
   connect(cmbHourCurves_, &QComboBox::activated, this,
-          [this](int index) { working_.DialOption.HourCurves = index; });
+          [this](int index) { working_.dialOption.hourCurves = index; });
   connect(chkScaleBar_, &QCheckBox::toggled, this,
-          [this](bool on) { working_.DialOption.ScaleBar = on; });
+          [this](bool on) { working_.dialOption.scaleBar = on; });
   connect(txtNodusHeight_, &QLineEdit::editingFinished, this, [this] { CommitNodusHeight(false); });
   return group;
 }
 
 void OptionsDialog::ShowNodus() {
-  const DialOptionSettings& dial = working_.DialOption;
+  const DialOptionSettings& dial = working_.dialOption;
   // A value no list has (from a newer document) shows as none and stays stored.
-  const bool knownDates = dial.DateLines >= 0 && dial.DateLines < kDateLineChoices;
-  const bool knownCurves = dial.HourCurves >= 0 && dial.HourCurves < kHourCurveChoices;
-  cmbDateLines_->setCurrentIndex(knownDates ? dial.DateLines : 0);
-  cmbHourCurves_->setCurrentIndex(knownCurves ? dial.HourCurves : 0);
-  txtNodusHeight_->setText(QString::fromStdString(FormatNodusHeight(dial.NodusHeight)));
+  const bool knownDates = dial.dateLines >= 0 && dial.dateLines < kDateLineChoices;
+  const bool knownCurves = dial.hourCurves >= 0 && dial.hourCurves < kHourCurveChoices;
+  cmbDateLines_->setCurrentIndex(knownDates ? dial.dateLines : 0);
+  cmbHourCurves_->setCurrentIndex(knownCurves ? dial.hourCurves : 0);
+  txtNodusHeight_->setText(QString::fromStdString(FormatNodusHeight(dial.nodusHeight)));
   const QSignalBlocker block(chkScaleBar_);
-  chkScaleBar_->setChecked(dial.ScaleBar);
+  chkScaleBar_->setChecked(dial.scaleBar);
 }
 
 bool OptionsDialog::CommitNodusHeight(bool quiet) {
   const QString text = txtNodusHeight_->text();
-  if (text.toStdString() == FormatNodusHeight(working_.DialOption.NodusHeight)) return true;
+  if (text.toStdString() == FormatNodusHeight(working_.dialOption.nodusHeight)) return true;
   if (!quiet && QApplication::focusWidget() == cmdOption_[1]) return true;
   const auto height = ParseNodusHeight(text.toStdString());
   if (!height) {
@@ -90,7 +90,7 @@ bool OptionsDialog::CommitNodusHeight(bool quiet) {
                   tr("Enter the nodus height in millimetres, up to 1000, or leave it empty."),
                   quiet);
   }
-  working_.DialOption.NodusHeight = *height;
+  working_.dialOption.nodusHeight = *height;
   txtNodusHeight_->setText(QString::fromStdString(FormatNodusHeight(*height)));
   refusedText_.clear();
   return true;

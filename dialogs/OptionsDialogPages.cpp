@@ -48,7 +48,7 @@ QWidget* OptionsDialog::BuildDialPage1() {
   lstDialOptions_ = new QListWidget(colors);
   lstDialOptions_->setObjectName(QStringLiteral("lstDialOptions"));
   lstDialOptions_->setAccessibleName(tr("Items with colours and fonts"));
-  for (const DialItem& item : kDialItems) lstDialOptions_->addItem(tr(item.Name.data()));
+  for (const DialItem& item : kDialItems) lstDialOptions_->addItem(tr(item.name.data()));
   ShowEveryRow(lstDialOptions_);
   lstDialOptions_->setCurrentRow(0);
   lblDialColor_[0] = NewSample(QStringLiteral("lblDialColor"), 0, colors);
@@ -89,7 +89,7 @@ QWidget* OptionsDialog::BuildDialPage1() {
   connect(lblDialFont_, &QPushButton::clicked, this, &OptionsDialog::PickDialFont);
   connect(browse, &QPushButton::clicked, this, &OptionsDialog::PickPicture);
   connect(txtDialPicture_, &QLineEdit::textEdited, this, [this](const QString& text) {
-    working_.DialOption.Picture = text.toStdString();
+    working_.dialOption.picture = text.toStdString();
     ShowPicture();
   });
   return page;
@@ -139,15 +139,15 @@ QWidget* OptionsDialog::BuildDialPage2() {
   layout->addStretch();
 
   connect(chkMergePages_, &QCheckBox::toggled, this,
-          [this](bool on) { working_.DialOption.MaxPages = on ? 1 : 2; });
+          [this](bool on) { working_.dialOption.maxPages = on ? 1 : 2; });
   connect(chkDialMark_, &QCheckBox::toggled, this,
-          [this](bool on) { working_.DialOption.PrintMark = on; });
+          [this](bool on) { working_.dialOption.printMark = on; });
   connect(chkDialInfo_, &QCheckBox::toggled, this,
-          [this](bool on) { working_.DialOption.PrintInfo = on; });
+          [this](bool on) { working_.dialOption.printInfo = on; });
   connect(chkDialLine_, &QCheckBox::toggled, this,
-          [this](bool on) { working_.DialOption.LineStyle = on; });
+          [this](bool on) { working_.dialOption.lineStyle = on; });
   connect(group, &QButtonGroup::idClicked, this,
-          [this](int id) { working_.DialOption.TimeFormat = id; });
+          [this](int id) { working_.dialOption.timeFormat = id; });
   connect(txtDialLine_, &QLineEdit::editingFinished, this, [this] { CommitLineWidth(); });
   return page;
 }
@@ -162,7 +162,7 @@ QWidget* OptionsDialog::BuildClockPage() {
   lstClockOptions_ = new QListWidget(colors);
   lstClockOptions_->setObjectName(QStringLiteral("lstClockOptions"));
   lstClockOptions_->setAccessibleName(tr("Items with colours and fonts"));
-  for (const ClockItem& item : kClockItems) lstClockOptions_->addItem(tr(item.Name.data()));
+  for (const ClockItem& item : kClockItems) lstClockOptions_->addItem(tr(item.name.data()));
   ShowEveryRow(lstClockOptions_);
   lstClockOptions_->setCurrentRow(0);
   lblClockColor_[0] = NewSample(QStringLiteral("lblClockColor"), 0, colors);
@@ -199,9 +199,9 @@ QWidget* OptionsDialog::BuildClockPage() {
   connect(lblClockColor_[1], &QPushButton::clicked, this, [this] { PickClockColor(1); });
   connect(lblClockFont_, &QPushButton::clicked, this, &OptionsDialog::PickClockFont);
   connect(chkClockPicture_, &QCheckBox::toggled, this,
-          [this](bool on) { working_.ClockOption.Picture = on; });
+          [this](bool on) { working_.clockOption.picture = on; });
   connect(chkClockInvert_, &QCheckBox::toggled, this,
-          [this](bool on) { working_.ClockOption.InvertShadow = on; });
+          [this](bool on) { working_.clockOption.invertShadow = on; });
   return page;
 }
 

@@ -8,70 +8,70 @@
 #include "Paths.h"
 
 const std::array<DialItem, 8> kDialItems = {{
-    {UMBRAFEX_TEXT_NOOP("OptionsDialog", "Dial face (outer)"), &DialColorSettings::TimeLine,
-     &DialColorSettings::TimeFill, nullptr, nullptr},
-    {UMBRAFEX_TEXT_NOOP("OptionsDialog", "Dial face (inner)"), &DialColorSettings::TimeLine,
-     &DialColorSettings::InnerFill, nullptr, nullptr},
-    {UMBRAFEX_TEXT_NOOP("OptionsDialog", "Compass points"), &DialColorSettings::OrientationLine,
-     nullptr, &OptionSettings::DialOrientationFont, &DialColorSettings::OrientationFont},
-    {UMBRAFEX_TEXT_NOOP("OptionsDialog", "Hours"), &DialColorSettings::HourLine, nullptr,
-     &OptionSettings::DialTimeFont, &DialColorSettings::TimeFont},
-    {UMBRAFEX_TEXT_NOOP("OptionsDialog", "Minutes"), &DialColorSettings::MinuteLine, nullptr,
-     &OptionSettings::DialTimeFont, &DialColorSettings::TimeFont},
-    {UMBRAFEX_TEXT_NOOP("OptionsDialog", "Gnomon"), &DialColorSettings::GnomonLine,
-     &DialColorSettings::GnomonFill, nullptr, nullptr},
-    {UMBRAFEX_TEXT_NOOP("OptionsDialog", "Placement marks"), &DialColorSettings::MarkLine, nullptr,
+    {UMBRAFEX_TEXT_NOOP("OptionsDialog", "Dial face (outer)"), &DialColorSettings::timeLine,
+     &DialColorSettings::timeFill, nullptr, nullptr},
+    {UMBRAFEX_TEXT_NOOP("OptionsDialog", "Dial face (inner)"), &DialColorSettings::timeLine,
+     &DialColorSettings::innerFill, nullptr, nullptr},
+    {UMBRAFEX_TEXT_NOOP("OptionsDialog", "Compass points"), &DialColorSettings::orientationLine,
+     nullptr, &OptionSettings::dialOrientationFont, &DialColorSettings::orientationFont},
+    {UMBRAFEX_TEXT_NOOP("OptionsDialog", "Hours"), &DialColorSettings::hourLine, nullptr,
+     &OptionSettings::dialTimeFont, &DialColorSettings::timeFont},
+    {UMBRAFEX_TEXT_NOOP("OptionsDialog", "Minutes"), &DialColorSettings::minuteLine, nullptr,
+     &OptionSettings::dialTimeFont, &DialColorSettings::timeFont},
+    {UMBRAFEX_TEXT_NOOP("OptionsDialog", "Gnomon"), &DialColorSettings::gnomonLine,
+     &DialColorSettings::gnomonFill, nullptr, nullptr},
+    {UMBRAFEX_TEXT_NOOP("OptionsDialog", "Placement marks"), &DialColorSettings::markLine, nullptr,
      nullptr, nullptr},
     {UMBRAFEX_TEXT_NOOP("OptionsDialog", "Information"), nullptr, nullptr,
-     &OptionSettings::DialInformationFont, &DialColorSettings::InformationFont},
+     &OptionSettings::dialInformationFont, &DialColorSettings::informationFont},
 }};
 
 const std::array<ClockItem, 8> kClockItems = {{
-    {UMBRAFEX_TEXT_NOOP("OptionsDialog", "Dial face (outer)"), &ClockColorSettings::TimeLine,
-     &ClockColorSettings::TimeFill, nullptr, nullptr},
+    {UMBRAFEX_TEXT_NOOP("OptionsDialog", "Dial face (outer)"), &ClockColorSettings::timeLine,
+     &ClockColorSettings::timeFill, nullptr, nullptr},
     {UMBRAFEX_TEXT_NOOP("OptionsDialog", "Dial face (inner)"), nullptr,
-     &ClockColorSettings::InnerFill, nullptr, nullptr},
-    {UMBRAFEX_TEXT_NOOP("OptionsDialog", "Compass points"), &ClockColorSettings::OrientationLine,
-     nullptr, &OptionSettings::ClockOrientationFont, &ClockColorSettings::OrientationFont},
-    {UMBRAFEX_TEXT_NOOP("OptionsDialog", "Hours"), &ClockColorSettings::HourLine, nullptr,
-     &OptionSettings::ClockTimeFont, &ClockColorSettings::TimeFont},
-    {UMBRAFEX_TEXT_NOOP("OptionsDialog", "Minutes"), &ClockColorSettings::MinuteLine, nullptr,
-     &OptionSettings::ClockTimeFont, &ClockColorSettings::TimeFont},
-    {UMBRAFEX_TEXT_NOOP("OptionsDialog", "Shadow"), &ClockColorSettings::ShadowFill, nullptr,
+     &ClockColorSettings::innerFill, nullptr, nullptr},
+    {UMBRAFEX_TEXT_NOOP("OptionsDialog", "Compass points"), &ClockColorSettings::orientationLine,
+     nullptr, &OptionSettings::clockOrientationFont, &ClockColorSettings::orientationFont},
+    {UMBRAFEX_TEXT_NOOP("OptionsDialog", "Hours"), &ClockColorSettings::hourLine, nullptr,
+     &OptionSettings::clockTimeFont, &ClockColorSettings::timeFont},
+    {UMBRAFEX_TEXT_NOOP("OptionsDialog", "Minutes"), &ClockColorSettings::minuteLine, nullptr,
+     &OptionSettings::clockTimeFont, &ClockColorSettings::timeFont},
+    {UMBRAFEX_TEXT_NOOP("OptionsDialog", "Shadow"), &ClockColorSettings::shadowFill, nullptr,
      nullptr, nullptr},
-    {UMBRAFEX_TEXT_NOOP("OptionsDialog", "Clock"), &ClockColorSettings::ClockFont, nullptr,
-     &OptionSettings::ClockClockFont, &ClockColorSettings::ClockFont},
-    {UMBRAFEX_TEXT_NOOP("OptionsDialog", "Background"), &ClockColorSettings::Background, nullptr,
+    {UMBRAFEX_TEXT_NOOP("OptionsDialog", "Clock"), &ClockColorSettings::clockFont, nullptr,
+     &OptionSettings::clockClockFont, &ClockColorSettings::clockFont},
+    {UMBRAFEX_TEXT_NOOP("OptionsDialog", "Background"), &ClockColorSettings::background, nullptr,
      nullptr, nullptr},
 }};
 
 OptionSettings LoadOptions(const Settings& s, const Chart& chart) {
-  return {s.DialOption,    s.DialColor,           s.DialOrientationFont,
-          s.DialTimeFont,  s.DialInformationFont, s.ClockOption,
-          s.ClockDayColor, s.ClockNightColor,     s.ClockOrientationFont,
-          s.ClockTimeFont, s.ClockClockFont,      chart.Location().TimeZone()};
+  return {s.dialOption,    s.dialColor,           s.dialOrientationFont,
+          s.dialTimeFont,  s.dialInformationFont, s.clockOption,
+          s.clockDayColor, s.clockNightColor,     s.clockOrientationFont,
+          s.clockTimeFont, s.clockClockFont,      chart.Location().TimeZone()};
 }
 
 bool StoreOptions(const OptionSettings& o, Settings& s, Chart& chart) {
-  s.DialOption = o.DialOption;
-  s.DialColor = o.DialColor;
-  s.DialOrientationFont = o.DialOrientationFont;
-  s.DialTimeFont = o.DialTimeFont;
-  s.DialInformationFont = o.DialInformationFont;
-  s.ClockOption = o.ClockOption;
-  s.ClockDayColor = o.ClockDayColor;
-  s.ClockNightColor = o.ClockNightColor;
-  s.ClockOrientationFont = o.ClockOrientationFont;
-  s.ClockTimeFont = o.ClockTimeFont;
-  s.ClockClockFont = o.ClockClockFont;
-  return TrapStatus([&] { chart.Location().setTimeZone(o.TimeZone); }).ok();
+  s.dialOption = o.dialOption;
+  s.dialColor = o.dialColor;
+  s.dialOrientationFont = o.dialOrientationFont;
+  s.dialTimeFont = o.dialTimeFont;
+  s.dialInformationFont = o.dialInformationFont;
+  s.clockOption = o.clockOption;
+  s.clockDayColor = o.clockDayColor;
+  s.clockNightColor = o.clockNightColor;
+  s.clockOrientationFont = o.clockOrientationFont;
+  s.clockTimeFont = o.clockTimeFont;
+  s.clockClockFont = o.clockClockFont;
+  return TrapStatus([&] { chart.Location().setTimeZone(o.timeZone); }).ok();
 }
 
 OptionSettings DefaultOptions(double timeZone) {
   const Settings defaults;
   OptionSettings options = LoadOptions(defaults, Chart());
-  options.DialOption.Picture = FindDataFile("bkgcolor.wmf");
-  options.TimeZone = timeZone;
+  options.dialOption.picture = FindDataFile("bkgcolor.wmf");
+  options.timeZone = timeZone;
   return options;
 }
 
@@ -144,7 +144,7 @@ std::optional<double> ParseLineWidth(std::string_view text) {
 }
 
 TypedValue TakeLineWidth(OptionSettings& options, std::string_view text) {
-  double& width = options.DialOption.LineWidth;
+  double& width = options.dialOption.lineWidth;
   if (text == FormatLineWidth(width)) return TypedValue::Unchanged;
   const auto typed = ParseLineWidth(text);
   if (!typed) return TypedValue::Refused;
@@ -154,11 +154,11 @@ TypedValue TakeLineWidth(OptionSettings& options, std::string_view text) {
 
 TypedValue TakeTimeZone(OptionSettings& options, Chart& chart, std::string_view hours,
                         std::string_view minutes) {
-  const TimeZoneTexts shown = FormatTimeZone(chart, options.TimeZone);
-  if (hours == shown.Hours && minutes == shown.Minutes) return TypedValue::Unchanged;
+  const TimeZoneTexts shown = FormatTimeZone(chart, options.timeZone);
+  if (hours == shown.hours && minutes == shown.minutes) return TypedValue::Unchanged;
   const auto zone = ParseTimeZone(hours, minutes);
   if (!zone) return TypedValue::Refused;
-  options.TimeZone = *zone;
+  options.timeZone = *zone;
   return TypedValue::Taken;
 }
 
@@ -168,7 +168,7 @@ TypedOutcome TakeTypedOptions(OptionSettings& options, Chart& chart, const Typed
   if (outcome.lineWidth == TypedValue::Refused) return outcome;
   outcome.timeZone = TakeTimeZone(options, chart, typed.zoneHours, typed.zoneMinutes);
   if (outcome.timeZone == TypedValue::Refused) return outcome;
-  outcome.settableZone = IsSettableTimeZone(options.TimeZone);
+  outcome.settableZone = IsSettableTimeZone(options.timeZone);
   return outcome;
 }
 

@@ -36,18 +36,18 @@ inline constexpr int kTimeZoneOptionPage = 3;
 inline constexpr int kNodusOptionPage = 4;
 
 struct OptionSettings {
-  DialOptionSettings DialOption;
-  DialColorSettings DialColor;
-  FontSpec DialOrientationFont;
-  FontSpec DialTimeFont;
-  FontSpec DialInformationFont;
-  ClockOptionSettings ClockOption;
-  ClockColorSettings ClockDayColor = kClockDayColorDefaults;
-  ClockColorSettings ClockNightColor = kClockNightColorDefaults;
-  FontSpec ClockOrientationFont;
-  FontSpec ClockTimeFont;
-  FontSpec ClockClockFont;
-  double TimeZone = 9;  // hours
+  DialOptionSettings dialOption;
+  DialColorSettings dialColor;
+  FontSpec dialOrientationFont;
+  FontSpec dialTimeFont;
+  FontSpec dialInformationFont;
+  ClockOptionSettings clockOption;
+  ClockColorSettings clockDayColor = kClockDayColorDefaults;
+  ClockColorSettings clockNightColor = kClockNightColorDefaults;
+  FontSpec clockOrientationFont;
+  FontSpec clockTimeFont;
+  FontSpec clockClockFont;
+  double timeZone = 9;  // hours
 };
 
 // The design's current options.
@@ -63,11 +63,11 @@ OptionSettings DefaultOptions(double timeZone);
 // colour, font and font colour; null where the item has none.
 template <typename Colors>
 struct ColorFontItem {
-  std::string_view Name;
-  ColorRef Colors::*Line;
-  ColorRef Colors::*Fill;
-  FontSpec OptionSettings::*Font;
-  ColorRef Colors::*FontColor;
+  std::string_view name;
+  ColorRef Colors::*line;
+  ColorRef Colors::*fill;
+  FontSpec OptionSettings::*font;
+  ColorRef Colors::*fontColor;
 };
 using DialItem = ColorFontItem<DialColorSettings>;
 using ClockItem = ColorFontItem<ClockColorSettings>;
@@ -79,15 +79,15 @@ inline constexpr std::array<std::string_view, 2> kClockRecordNames = {
     UMBRAFEX_TEXT_NOOP("OptionsDialog", "Night settings")};
 
 inline ClockColorSettings& ClockColors(OptionSettings& options, bool night) {
-  return night ? options.ClockNightColor : options.ClockDayColor;
+  return night ? options.clockNightColor : options.clockDayColor;
 }
 
 // The time-zone group: signed whole hours, minutes, and the standard
 // meridian ("+82度30分00秒", "+82°30′00″"); a zone of -12 lies on +180.
 struct TimeZoneTexts {
-  std::string Hours;
-  std::string Minutes;
-  std::string Meridian;
+  std::string hours;
+  std::string minutes;
+  std::string meridian;
 };
 TimeZoneTexts FormatTimeZone(Chart& chart, double zone);
 // Whole hours (the sign taken from a "-" anywhere in the hours text, so
@@ -146,7 +146,7 @@ inline constexpr std::string_view kUnshownPictureText =
 
 // The page-arrangement box: ticked for one page.
 inline bool MergesPages(const DialOptionSettings& option) {
-  return option.MaxPages <= 1;
+  return option.maxPages <= 1;
 }
 
 // The nodus's height box: empty (or 0) for the automatic height, otherwise

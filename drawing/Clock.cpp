@@ -18,7 +18,7 @@ constexpr double kStateIconPoints = 36;
 
 void SetCaptionPen(DrawTarget& t, const ClockColorSettings* colors) {
   SetThinPen(t);
-  if (colors) t.setForeColor(colors->ClockFont);
+  if (colors) t.setForeColor(colors->clockFont);
 }
 
 // Half the width of the ring drawn around a caption.
@@ -35,7 +35,7 @@ void CentredText(DrawTarget& t, double x, double y, const std::string& text,
     const ColorRef ink = t.ForeColor();
     const double dx = t.ScaleX(kHaloPoints, ScaleUnit::Points, t.ScaleMode());
     const double dy = t.ScaleY(kHaloPoints, ScaleUnit::Points, t.ScaleMode());
-    t.setForeColor(colors->InnerFill);
+    t.setForeColor(colors->innerFill);
     for (int i = -1; i <= 1; ++i) {
       for (int j = -1; j <= 1; ++j) {
         if (i != 0 || j != 0) RotatedText(t, left + i * dx, top + j * dy, text, 0);
@@ -93,8 +93,8 @@ void DrawShadow(DialDesign design, ClockView& clock, const DialLayout& l, double
   const auto tip = [&](double length) { return dial.ShadowTip(sun.Azimuth(), length); };
   SetShadowPen(t, mode, invert);
   if (const ClockColorSettings* colors = ClockColorsFor(design.settings, clock.ClockState())) {
-    t.setForeColor(colors->ShadowFill);
-    t.setFillColor(colors->ShadowFill);
+    t.setForeColor(colors->shadowFill);
+    t.setFillColor(colors->shadowFill);
   }
 
   const UserPoint foot = dial.Foot();
@@ -131,12 +131,12 @@ Status DrawClockDateTime(DialDesign design, ClockView& clock, const DialLayout& 
                          std::chrono::local_seconds dateTime, double hour) {
   return RunDrawRoutine(design, [&] {
     DrawTarget& t = clock.picClock();
-    t.setFont(design.settings.ClockClockFont);
+    t.setFont(design.settings.clockClockFont);
     const std::string text = CaptionText(CaptionTime(dateTime, hour));
     const ClockColorSettings* colors = ClockColorsFor(design.settings, clock.ClockState());
     SetCaptionPen(t, colors);
     // Halfway between the dial centre and the inner end of the hour lines.
-    CentredText(t, layout.CenterX, layout.CenterY + layout.InnerRadius / 2, text, colors);
+    CentredText(t, layout.centerX, layout.centerY + layout.innerRadius / 2, text, colors);
   });
 }
 
@@ -149,13 +149,13 @@ Status DrawClockShadow(DialDesign design, ClockView& clock, const DialLayout& la
 Status DrawNightState(DialDesign design, ClockView& clock, const DialLayout& layout) {
   return RunDrawRoutine(design, [&] {
     DrawTarget& t = clock.picClock();
-    t.setFont(design.settings.ClockClockFont);
+    t.setFont(design.settings.clockClockFont);
     const ClockColorSettings* colors = ClockColorsFor(design.settings, clock.ClockState());
     SetCaptionPen(t, colors);
     const int32_t night = design.chart.Season().NightState();
     if (night == kNightStateMidnightSun)
-      CentredText(t, layout.CenterX, layout.CenterY, "Midnight Sun", colors);
+      CentredText(t, layout.centerX, layout.centerY, "Midnight Sun", colors);
     if (night == kNightStatePolarNight)
-      CentredText(t, layout.CenterX, layout.CenterY, "Polar Night", colors);
+      CentredText(t, layout.centerX, layout.centerY, "Polar Night", colors);
   });
 }

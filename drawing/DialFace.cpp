@@ -55,14 +55,14 @@ void SetLinePen(const DrawPass& pass, PositionKind kind, const std::optional<Fac
       SetDialPen(pass);
     } else if (pass.OnClock()) {
       SetPen(t, PenMode::CopyPen, PenStyle::Dot, 1);
-    } else if (pass.design.settings.DialOption.LineStyle) {
+    } else if (pass.design.settings.dialOption.lineStyle) {
       SetPen(t, PenMode::CopyPen, PenStyle::Dash, ThinnestPenWidth(pass));
     } else {
       SetDialPen(pass);
     }
     t.setFillStyle(BrushStyle::Transparent);
   }
-  if (colors) t.setForeColor(hour ? colors->HourLine : colors->MinuteLine);
+  if (colors) t.setForeColor(hour ? colors->hourLine : colors->minuteLine);
 }
 
 // The label centred on the radius, its top facing outwards.
@@ -77,7 +77,7 @@ void DrawLabel(const DrawPass& pass, double radius, const DialGeometry& dial, do
   const double d = std::sqrt(w * w + h * h);
   const UserPoint corner{middle.x - std::cos(delta) * d, middle.y - std::sin(delta) * d};
   const UserPoint turned = RotatePoint(middle, turn, corner);
-  if (colors) t.setForeColor(colors->TimeFont);
+  if (colors) t.setForeColor(colors->timeFont);
   RotatedText(t, turned.x, turned.y, label, turn);
 }
 
@@ -103,12 +103,12 @@ std::vector<FacePosition> FacePositions(const DrawPass& pass, const DialLayout& 
     p.label = LabelOf(pass.design.chart, solar.CalcTime(), p.magnification, timeFormat);
     if (p.magnification >= 0) {
       p.shadow = dial.ShadowTip(solar.Azimuth(), p.magnification * dial.edgeHeight);
-      p.theta = VectorAngle(dial.centre, {p.shadow.x, 2 * l.CenterY - p.shadow.y});
+      p.theta = VectorAngle(dial.centre, {p.shadow.x, 2 * l.centerY - p.shadow.y});
     } else {
       p.theta = ToCompassAngle(solar.Azimuth());
     }
-    p.inner = dial.AtRadius(p.theta, l.InnerRadius);
-    p.outer = dial.AtRadius(p.theta, l.MiddleRadius);
+    p.inner = dial.AtRadius(p.theta, l.innerRadius);
+    p.outer = dial.AtRadius(p.theta, l.middleRadius);
     if (p.label.kind == PositionKind::RiseSet) continue;
     if (k == 0) first = p.inner;
     // A range that ends where it began (0:00 to 24:00) draws its last line
@@ -137,29 +137,29 @@ double FitLabels(const DrawPass& pass, const DialLayout& l, std::vector<FacePosi
                       std::atoi(p.label.text.c_str())});
     labelled.push_back(&p);
   }
-  const double ring = l.OuterRadius - l.MiddleRadius;
-  if (labels.empty()) return l.MiddleRadius + ring / 2;
+  const double ring = l.outerRadius - l.middleRadius;
+  if (labels.empty()) return l.middleRadius + ring / 2;
   const FontSpec nominal = t.Font();
   const double readable = kSmallestLabelPoints * (pass.OnClock() ? 1.0 : pass.zoom);
-  const double minScale = nominal.Size > 0 ? readable / nominal.Size : 1.0;
+  const double minScale = nominal.size > 0 ? readable / nominal.size : 1.0;
   double tallest = 0;
   for (const RingLabel& label : labels) tallest = std::max(tallest, label.height);
   // On paper a label keeps clear of the placement marks' rings on the
   // middle circle; on the clock, a tenth of the ring from either circle.
   const double room = pass.OnPaper() ? ring - 2 * (kMarkRingRadius + 0.5) : 0.8 * ring;
-  const RingFit fit = FitRingLabels(labels, l.MiddleRadius + ring / 2, labels[0].height / 4,
+  const RingFit fit = FitRingLabels(labels, l.middleRadius + ring / 2, labels[0].height / 4,
                                     minScale, room / tallest);
   if (fit.scale < 1) {
     FontSpec smaller = nominal;
-    smaller.Size = RoundFontSize(nominal.Size * fit.scale);
+    smaller.size = RoundFontSize(nominal.size * fit.scale);
     t.setFont(smaller);
   }
   for (size_t i = 0; i < labelled.size(); ++i) {
     if (!fit.shown[i]) labelled[i]->label.kind = PositionKind::Minute;
   }
-  const double centred = l.MiddleRadius + ring / 2;
+  const double centred = l.middleRadius + ring / 2;
   if (!pass.OnPaper() || tallest * fit.scale <= room) return centred;
-  return std::max(centred, l.MiddleRadius + kMarkRingRadius + 0.5 + tallest * fit.scale / 2);
+  return std::max(centred, l.middleRadius + kMarkRingRadius + 0.5 + tallest * fit.scale / 2);
 }
 
 void DrawFace(const DrawPass& pass, const DialLayout& l) {
@@ -167,13 +167,13 @@ void DrawFace(const DrawPass& pass, const DialLayout& l) {
   DrawTarget& t = pass.target;
   SolarsLease lease(design.chart);
   const ChartSolars& solars =
-      lease.Add(design.settings.CalcTime.StartTime, design.settings.CalcTime.EndTime,
-                design.settings.CalcTime.Interval);
+      lease.Add(design.settings.calcTime.startTime, design.settings.calcTime.endTime,
+                design.settings.calcTime.interval);
 
   t.setFont(ScaledFont(
-      pass.OnClock() ? design.settings.ClockTimeFont : design.settings.DialTimeFont, pass));
-  const int32_t timeFormat = pass.OnClock() ? design.settings.ClockOption.TimeFormat
-                                            : design.settings.DialOption.TimeFormat;
+      pass.OnClock() ? design.settings.clockTimeFont : design.settings.dialTimeFont, pass));
+  const int32_t timeFormat = pass.OnClock() ? design.settings.clockOption.timeFormat
+                                            : design.settings.dialOption.timeFormat;
   const std::optional<FaceColors> colors = FaceColorsFor(pass);
   const DialGeometry dial = DialGeometryOf(l, pass.Latitude());
   std::vector<FacePosition> positions = FacePositions(pass, l, solars, timeFormat);
@@ -183,10 +183,10 @@ void DrawFace(const DrawPass& pass, const DialLayout& l) {
     // An hour whose label gave way keeps its hour line's pen.
     const bool hourLine = p.label.kind == PositionKind::Hour || !p.label.text.empty();
     SetLinePen(pass, hourLine ? PositionKind::Hour : PositionKind::Minute, colors);
-    if (design.settings.General.DebugMode && p.magnification >= 0) {
+    if (design.settings.general.debugMode && p.magnification >= 0) {
       const UserPoint foot = dial.Foot();
       PixelLine(t, foot.x, foot.y, p.shadow.x, p.shadow.y);
-      PixelLine(t, p.shadow.x, p.shadow.y, l.CenterX, l.CenterY);
+      PixelLine(t, p.shadow.x, p.shadow.y, l.centerX, l.centerY);
     }
     if (!p.drawn) continue;
     PixelLine(t, p.inner.x, p.inner.y, p.outer.x, p.outer.y);
@@ -199,8 +199,8 @@ void DrawFace(const DrawPass& pass, const DialLayout& l) {
 
 std::vector<double> FaceLineDirections(const DrawPass& pass, const DialLayout& layout) {
   SolarsLease lease(pass.design.chart);
-  const CalcTimeSettings& range = pass.design.settings.CalcTime;
-  const ChartSolars& solars = lease.Add(range.StartTime, range.EndTime, range.Interval);
+  const CalcTimeSettings& range = pass.design.settings.calcTime;
+  const ChartSolars& solars = lease.Add(range.startTime, range.endTime, range.interval);
   std::vector<double> directions;
   for (const FacePosition& p : FacePositions(pass, layout, solars, 0)) {
     if (p.drawn) directions.push_back(p.theta);

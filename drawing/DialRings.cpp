@@ -15,19 +15,19 @@ void DrawRings(const DrawPass& pass, const DialLayout& l, const std::optional<Fa
     t.setFillStyle(BrushStyle::Solid);
   }
   if (colors) {
-    t.setForeColor(colors->TimeLine);
-    t.setFillColor(colors->TimeFill);
+    t.setForeColor(colors->timeLine);
+    t.setFillColor(colors->timeFill);
   }
   // The dial is cut out along its outer ring.
   if (pass.OnPaper()) t.setDrawWidth(SheetPenWidth(t, kCutLineMm));
-  PixelCircle(t, l.CenterX, l.CenterY, l.OuterRadius);
+  PixelCircle(t, l.centerX, l.centerY, l.outerRadius);
   if (pass.OnPaper()) t.setDrawWidth(DialPenWidth(pass));
 
   if (colors) {
-    t.setForeColor(colors->TimeLine);
-    t.setFillColor(colors->InnerFill);
+    t.setForeColor(colors->timeLine);
+    t.setFillColor(colors->innerFill);
   }
-  PixelCircle(t, l.CenterX, l.CenterY, l.MiddleRadius);
+  PixelCircle(t, l.centerX, l.centerY, l.middleRadius);
 }
 
 // A tick along the north-south line from y1 to y2 (y1 < y2), broken where
@@ -46,30 +46,30 @@ void TickAround(DrawTarget& t, double x, double y1, double y2, const SheetBox& b
 // labels, and the north-south tick breaks around the information block.
 void DrawPaperTicks(const DrawPass& pass, const DialLayout& l) {
   DrawTarget& t = pass.target;
-  const double cx = l.CenterX, cy = l.CenterY;
+  const double cx = l.centerX, cy = l.centerY;
   SheetBox block{cx, cy, cx, cy};  // nothing to keep clear of
-  if (pass.design.settings.DialOption.PrintInfo) {
+  if (pass.design.settings.dialOption.printInfo) {
     if (const auto onFace = FaceBlockBox(pass, l)) block = *onFace;
   }
-  TickAround(t, cx, cy - l.MiddleRadius, cy - l.InnerRadius, block);  // north
-  TickAround(t, cx, cy + l.InnerRadius, cy + l.MiddleRadius, block);  // south
-  PixelLine(t, cx + l.InnerRadius, cy, cx + l.MiddleRadius, cy);      // east
-  PixelLine(t, cx - l.MiddleRadius, cy, cx - l.InnerRadius, cy);      // west
+  TickAround(t, cx, cy - l.middleRadius, cy - l.innerRadius, block);  // north
+  TickAround(t, cx, cy + l.innerRadius, cy + l.middleRadius, block);  // south
+  PixelLine(t, cx + l.innerRadius, cy, cx + l.middleRadius, cy);      // east
+  PixelLine(t, cx - l.middleRadius, cy, cx - l.innerRadius, cy);      // west
 }
 
 void DrawTicks(const DrawPass& pass, const DialLayout& l, const std::optional<FaceColors>& colors) {
   DrawTarget& t = pass.target;
   if (pass.SetsPens()) t.setFillStyle(BrushStyle::Transparent);
-  if (colors) t.setForeColor(colors->OrientationLine);
+  if (colors) t.setForeColor(colors->orientationLine);
   if (pass.OnPaper()) {
     DrawPaperTicks(pass, l);
     return;
   }
-  const double cx = l.CenterX, cy = l.CenterY;
-  PixelLine(t, cx, cy - l.OuterRadius, cx, cy - l.InnerRadius);  // north
-  PixelLine(t, cx, cy + l.InnerRadius, cx, cy + l.OuterRadius);  // south
-  PixelLine(t, cx + l.InnerRadius, cy, cx + l.OuterRadius, cy);  // east
-  PixelLine(t, cx - l.OuterRadius, cy, cx - l.InnerRadius, cy);  // west
+  const double cx = l.centerX, cy = l.centerY;
+  PixelLine(t, cx, cy - l.outerRadius, cx, cy - l.innerRadius);  // north
+  PixelLine(t, cx, cy + l.innerRadius, cx, cy + l.outerRadius);  // south
+  PixelLine(t, cx + l.innerRadius, cy, cx + l.outerRadius, cy);  // east
+  PixelLine(t, cx - l.outerRadius, cy, cx - l.innerRadius, cy);  // west
 }
 
 // The letters stand outside the dial, a quarter of a letter height away.
@@ -77,10 +77,10 @@ void DrawLetters(const DrawPass& pass, const DialLayout& l,
                  const std::optional<FaceColors>& colors) {
   DrawTarget& t = pass.target;
   t.setFont(OrientationLetterFont(pass, l));
-  if (colors) t.setForeColor(colors->OrientationFont);
+  if (colors) t.setForeColor(colors->orientationFont);
 
   const double gap = t.TextHeight("N") * 0.25;
-  const double cx = l.CenterX, cy = l.CenterY, r = l.OuterRadius;
+  const double cx = l.centerX, cy = l.centerY, r = l.outerRadius;
   RotatedText(t, cx - t.TextWidth("N") / 2, cy - r - t.TextHeight("N") - gap, "N", 0);
   RotatedText(t, cx - t.TextWidth("S") / 2, cy + r + gap, "S", 0);
   RotatedText(t, cx + r + gap, cy - t.TextHeight("E") / 2, "E", 0);

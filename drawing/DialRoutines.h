@@ -12,21 +12,21 @@ struct DialDesign;
 
 // Positions one drawing pass; radii always in the ratio 75 : 65 : 30.
 struct DialLayout {
-  double CenterX = 0;
-  double CenterY = 0;
-  double OuterRadius = 0;
-  double MiddleRadius = 0;
-  double InnerRadius = 0;
-  double GnomonX = 0;
-  double GnomonY = 0;
+  double centerX = 0;
+  double centerY = 0;
+  double outerRadius = 0;
+  double middleRadius = 0;
+  double innerRadius = 0;
+  double gnomonX = 0;
+  double gnomonY = 0;
 };
 
 // Sets the three radii of the ratio in a unit: millimetres times the paper
 // factor on a printed page, tens of the picture's units on the clock.
 inline void SetDialRadii(DialLayout& layout, double unit) {
-  layout.OuterRadius = 75 * unit;
-  layout.MiddleRadius = 65 * unit;
-  layout.InnerRadius = 30 * unit;
+  layout.outerRadius = 75 * unit;
+  layout.middleRadius = 65 * unit;
+  layout.innerRadius = 30 * unit;
 }
 
 // What the clock routines need of the desktop sundial window.

@@ -26,14 +26,14 @@ DevicePoint DeviceXY(const DrawTarget& target, double x, double y) {
 }
 
 int32_t FontWeight(const FontSpec& font) {
-  return font.Bold ? 700 : 400;
+  return font.bold ? 700 : 400;
 }
 
 // The face's colours of the dial colours or of a clock state's colours.
 template <typename Colors>
 FaceColors FaceColorsOf(const Colors& c) {
-  return {c.TimeLine, c.OrientationLine, c.HourLine,        c.MinuteLine,
-          c.TimeFill, c.InnerFill,       c.OrientationFont, c.TimeFont};
+  return {c.timeLine, c.orientationLine, c.hourLine,        c.minuteLine,
+          c.timeFill, c.innerFill,       c.orientationFont, c.timeFont};
 }
 
 }  // namespace
@@ -63,18 +63,18 @@ UserPoint DialGeometry::AtRadius(double theta, double radius) const {
 }
 
 DialGeometry DialGeometryOf(const DialLayout& layout, double latitude) {
-  return {{layout.CenterX, layout.CenterY},
+  return {{layout.centerX, layout.centerY},
           SignOf(latitude),
-          layout.MiddleRadius,
-          layout.MiddleRadius * std::tan(latitude * kRadiansPerDegree)};
+          layout.middleRadius,
+          layout.middleRadius * std::tan(latitude * kRadiansPerDegree)};
 }
 
 FontSpec OrientationLetterFont(const DrawPass& pass, const DialLayout& layout) {
-  if (pass.OnClock()) return ScaledFont(pass.design.settings.ClockOrientationFont, pass);
-  FontSpec font = ScaledFont(pass.design.settings.DialOrientationFont, pass);
+  if (pass.OnClock()) return ScaledFont(pass.design.settings.clockOrientationFont, pass);
+  FontSpec font = ScaledFont(pass.design.settings.dialOrientationFont, pass);
   constexpr double kA4OuterRadius = 75;
-  if (pass.OnPaper() && layout.OuterRadius < kA4OuterRadius) {
-    font.Size = RoundFontSize(font.Size * layout.OuterRadius / kA4OuterRadius);
+  if (pass.OnPaper() && layout.outerRadius < kA4OuterRadius) {
+    font.size = RoundFontSize(font.size * layout.outerRadius / kA4OuterRadius);
   }
   return font;
 }
@@ -82,7 +82,7 @@ FontSpec OrientationLetterFont(const DrawPass& pass, const DialLayout& layout) {
 int32_t DialPenWidth(const DrawPass& pass) {
   if (pass.OnClock()) return 1;
   const float pointsAsPixels = Single(pass.target.ScaleX(
-      Single(pass.design.settings.DialOption.LineWidth), ScaleUnit::Points, ScaleUnit::Pixels));
+      Single(pass.design.settings.dialOption.lineWidth), ScaleUnit::Points, ScaleUnit::Pixels));
   const double width = pointsAsPixels * pass.zoom;
   return std::max(RoundToInt32(width), ThinnestPenWidth(pass));
 }
@@ -114,26 +114,26 @@ void SetThinPen(DrawTarget& target) {
 FontSpec LanguageFont(FontSpec font) {
   // English words in the Japanese default face look borrowed; Arial comes
   // out as its metric twin Liberation Sans where Arial is not installed.
-  if (TextLanguage() != UiLanguage::Japanese && font.Name == DefaultDialInformationFont().Name) {
-    font.Name = "Arial";
+  if (TextLanguage() != UiLanguage::Japanese && font.name == DefaultDialInformationFont().name) {
+    font.name = "Arial";
   }
   return font;
 }
 
 FontSpec ScaledFont(const FontSpec& font, const DrawPass& pass) {
   FontSpec copy = LanguageFont(font);
-  if (!pass.OnClock()) copy.Size = RoundFontSize(font.Size * pass.zoom);
+  if (!pass.OnClock()) copy.size = RoundFontSize(font.size * pass.zoom);
   return copy;
 }
 
 const ClockColorSettings* ClockColorsFor(const Settings& settings, int32_t clockState) {
-  if (clockState == 0) return &settings.ClockDayColor;
-  if (clockState == 1) return &settings.ClockNightColor;
+  if (clockState == 0) return &settings.clockDayColor;
+  if (clockState == 1) return &settings.clockNightColor;
   return nullptr;
 }
 
 std::optional<FaceColors> FaceColorsFor(const DrawPass& pass) {
-  if (pass.OnPaper()) return FaceColorsOf(pass.design.settings.DialColor);
+  if (pass.OnPaper()) return FaceColorsOf(pass.design.settings.dialColor);
   if (pass.OnClock()) {
     if (const ClockColorSettings* c = ClockColorsFor(pass.design.settings, pass.clockState)) {
       return FaceColorsOf(*c);
@@ -180,14 +180,14 @@ void PixelPolyline(DrawTarget& target, std::span<const UserPoint> points) {
 void RotatedText(DrawTarget& target, double x, double y, std::string_view text, double angle) {
   const FontSpec& current = target.Font();
   DeviceFont font;
-  font.Name = current.Name;
-  font.HeightPixels = RoundToInt32(Single(
+  font.name = current.name;
+  font.heightPixels = RoundToInt32(Single(
       target.ScaleY(Single(target.TextHeight(text)), target.ScaleMode(), ScaleUnit::Pixels)));
-  font.EscapementTenths = RoundToInt32(angle * 10);
-  font.Weight = FontWeight(current);
-  font.Italic = current.Italic;
-  font.Underline = current.Underline;
-  font.Strikethrough = current.Strikethrough;
+  font.escapementTenths = RoundToInt32(angle * 10);
+  font.weight = FontWeight(current);
+  font.italic = current.italic;
+  font.underline = current.underline;
+  font.strikethrough = current.strikethrough;
   target.DeviceText(DeviceXY(target, x, y), text, font);
 }
 

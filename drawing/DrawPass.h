@@ -9,11 +9,11 @@
 #include <string_view>
 
 #include "DialDesign.h"
+#include "DialRoutines.h"
 #include "DrawTarget.h"
+#include "EngineErrors.h"
 #include "Geometry.h"
 #include "ValueText.h"
-#include "EngineErrors.h"
-#include "DialRoutines.h"
 
 // The run-time fault a routine meets when its own logic fails.
 inline constexpr int32_t kInternalErrorNumber = 51;
@@ -63,7 +63,7 @@ struct DialGeometry {
 };
 DialGeometry DialGeometryOf(const DialLayout& layout, double latitude);
 
-// The dial pen in device pixels: DialOption.LineWidth (points) times zoom,
+// The dial pen in device pixels: dialOption.lineWidth (points) times zoom,
 // at least ThinnestPenWidth; one pixel on the clock picture.
 int32_t DialPenWidth(const DrawPass& pass);
 void SetPen(DrawTarget& target, PenMode mode, PenStyle style, int32_t width);
@@ -102,14 +102,14 @@ const ClockColorSettings* ClockColorsFor(const Settings& settings, int32_t clock
 
 // The colours that the dial face shares with the clock face.
 struct FaceColors {
-  ColorRef TimeLine;
-  ColorRef OrientationLine;
-  ColorRef HourLine;
-  ColorRef MinuteLine;
-  ColorRef TimeFill;
-  ColorRef InnerFill;
-  ColorRef OrientationFont;
-  ColorRef TimeFont;
+  ColorRef timeLine;
+  ColorRef orientationLine;
+  ColorRef hourLine;
+  ColorRef minuteLine;
+  ColorRef timeFill;
+  ColorRef innerFill;
+  ColorRef orientationFont;
+  ColorRef timeFont;
 };
 // DialColor on paper, the clock colours of the state on the clock picture,
 // nothing on any other surface (or for an unknown clock state).

@@ -37,13 +37,13 @@ struct DevicePoint {
 
 // A font made for one piece of device text (see RotatedText).
 struct DeviceFont {
-  std::string Name;
-  int32_t HeightPixels = 0;
-  int32_t EscapementTenths = 0;  // counter-clockwise, tenths of a degree
-  int32_t Weight = 400;
-  bool Italic = false;
-  bool Underline = false;
-  bool Strikethrough = false;
+  std::string name;
+  int32_t heightPixels = 0;
+  int32_t escapementTenths = 0;  // counter-clockwise, tenths of a degree
+  int32_t weight = 400;
+  bool italic = false;
+  bool underline = false;
+  bool strikethrough = false;
 };
 
 class DrawTarget {

@@ -7,17 +7,17 @@
 GnomonOutline GnomonOutlineFor(const DialLayout& layout, double latitude, double paperFactor) {
   const double phi = latitude * kRadiansPerDegree;
   const double sigma = SignOf(latitude);
-  const double x = layout.GnomonX;
-  const double r = layout.MiddleRadius;
+  const double x = layout.gnomonX;
+  const double r = layout.middleRadius;
   const double style = r / std::cos(phi);
-  const double ya = layout.GnomonY + sigma * style;
+  const double ya = layout.gnomonY + sigma * style;
   const double a = r * std::sin(phi);
   const double b = r * std::cos(phi);
   const double flap = 10 * paperFactor;
   const double u = flap * std::cos(phi);
   const double v = flap * std::sin(phi);
   return {{{
-      {x, layout.GnomonY},
+      {x, layout.gnomonY},
       {x - a, ya - sigma * b},
       {x - a - sigma * u, ya - sigma * b + v},
       {x - sigma * u, ya + v},
@@ -33,7 +33,7 @@ namespace {
 // Fold lines are dashed (style) and dash-dotted (flaps) when line styles
 // apply, otherwise solid; on paper they are fold-line wide.
 void SetFoldPen(const DrawPass& pass, PenStyle styled) {
-  const bool styles = pass.design.settings.DialOption.LineStyle;
+  const bool styles = pass.design.settings.dialOption.lineStyle;
   pass.target.setDrawStyle(styles ? styled : PenStyle::Solid);
   if (pass.OnPaper()) {
     pass.target.setDrawWidth(SheetPenWidth(pass.target, kFoldLineMm));
@@ -48,8 +48,8 @@ void DrawPattern(const DrawPass& pass, const DialLayout& layout, double paperFac
   SetDialPen(pass);
   if (pass.OnPaper()) t.setDrawWidth(SheetPenWidth(t, kCutLineMm));  // cut out along it
   t.setFillStyle(BrushStyle::Solid);
-  t.setForeColor(pass.design.settings.DialColor.GnomonLine);
-  t.setFillColor(pass.design.settings.DialColor.GnomonFill);
+  t.setForeColor(pass.design.settings.dialColor.gnomonLine);
+  t.setFillColor(pass.design.settings.dialColor.gnomonFill);
   PixelPolygon(t, g.points);
 
   SetFoldPen(pass, PenStyle::Dash);

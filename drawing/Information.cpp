@@ -28,7 +28,7 @@ constexpr const char* kLineBreak = "\r\n";
 constexpr double kCornerGap = 1;  // millimetres between corner texts
 
 std::string DesignDateText(const CalendarDate& date) {
-  return MonthDayText(date.Month, date.Day);
+  return MonthDayText(date.month, date.day);
 }
 
 std::string Join(const std::string* lines, size_t count) {
@@ -54,11 +54,11 @@ std::string ModelNote(const CompassDeclination& declination) {
 std::vector<std::string> InformationLines(DialDesign design, double faceRadius) {
   Chart& chart = design.chart;
   const ChartLocation& place = chart.Location();
-  const bool adjusted = design.settings.Season.AdjustEquation;
+  const bool adjusted = design.settings.season.adjustEquation;
   const std::string notSet = TranslateText("DialTexts", "Not set");
   std::vector<std::string> lines(7);
   lines[0] = FillText(TranslateText("DialTexts", "Date: %1"),
-                      {adjusted ? DesignDateText(design.settings.Season.SeasonDate) : notSet});
+                      {adjusted ? DesignDateText(design.settings.season.seasonDate) : notSet});
   lines[1] = FillText(TranslateText("DialTexts", "Place: %1"), {place.Name()});
   lines[2] = FillText(TranslateText("DialTexts", "Latitude: %1"),
                       {AngleText(chart, place.Latitude(), "+-")});
@@ -69,7 +69,7 @@ std::vector<std::string> InformationLines(DialDesign design, double faceRadius) 
   if (chart.TimeSystem() == kMeanStandardTime)
     lines[4] = TranslateText("DialTexts", "Time shown: standard time");
   const CompassDeclination declination =
-      CompassDeclinationOf(chart, design.settings.Season.SeasonDate.Year);
+      CompassDeclinationOf(chart, design.settings.season.seasonDate.year);
   lines[5] = FillText(TranslateText("DialTexts", "Magnetic declination: %1"),
                       {AngleText(chart, declination.west, "+- ") + ModelNote(declination)});
   lines[6] = FillText(TranslateText("DialTexts", "Equation of time: %1"),
@@ -98,7 +98,7 @@ void DrawInformationBlock(const DrawPass& pass, const PageShare& share) {
   // block stands where it always stood.
   const SheetBox box = place.box ? *place.box : UsualFaceBlockBox(pass, l);
   double y = box.top;
-  for (const std::string& line : InformationLines(pass.design, l.MiddleRadius)) {
+  for (const std::string& line : InformationLines(pass.design, l.middleRadius)) {
     RotatedText(t, box.left, y, line, 0);
     y += t.TextHeight(line);
   }
@@ -152,9 +152,9 @@ std::array<std::string, 2> ReadingSentences(const DialDesign& design) {
                      {(diff == 0 ? "+" : "") + HoursText(chart, diff)});
   }
   return {clock,
-          design.settings.Season.AdjustEquation
+          design.settings.season.adjustEquation
               ? FillText(TranslateText("DialTexts", "Corrected for the equation of time on %1."),
-                         {DesignDateText(design.settings.Season.SeasonDate)})
+                         {DesignDateText(design.settings.season.seasonDate)})
               : TranslateText("DialTexts",
                               "Correct it for the equation of time on the day you read it.")};
 }
@@ -165,8 +165,8 @@ SheetBox ReadingBox(const DrawPass& pass, const PageMargins& margins) {
   DrawTarget& t = pass.target;
   double top = margins.top;
   std::optional<SheetBox> title;
-  if (pass.design.settings.DialOption.PrintTitle) title = TitleBox(t, margins, pass.zoom);
-  t.setFont(ScaledFont(pass.design.settings.DialInformationFont, pass));
+  if (pass.design.settings.dialOption.printTitle) title = TitleBox(t, margins, pass.zoom);
+  t.setFont(ScaledFont(pass.design.settings.dialInformationFont, pass));
   const std::array<std::string, 2> sentences = ReadingSentences(pass.design);
   const double width = std::max(t.TextWidth(sentences[0]), t.TextWidth(sentences[1]));
   const double height = t.TextHeight(sentences[0]) + t.TextHeight(sentences[1]);
@@ -187,7 +187,7 @@ void DrawReadingSentences(const DrawPass& pass, const PageMargins& margins) {
 std::optional<std::string> TurningSentence(const DialDesign& design) {
   Chart& chart = design.chart;
   const CompassDeclination declination =
-      CompassDeclinationOf(chart, design.settings.Season.SeasonDate.Year);
+      CompassDeclinationOf(chart, design.settings.season.seasonDate.year);
   std::string angle = AngleText(chart, declination.west, "+- ");
   if (!angle.empty()) angle.erase(0, 1);  // the sign
   return FillText(declination.west >= 0
@@ -206,9 +206,9 @@ std::string CaptionText(int16_t page, int16_t pageCount) {
 // on the target).
 SheetBox TurningBox(const DrawPass& pass, const PageMargins& margins, const std::string& sentence) {
   DrawTarget& t = pass.target;
-  const FontSpec font = ScaledFont(pass.design.settings.DialInformationFont, pass);
+  const FontSpec font = ScaledFont(pass.design.settings.dialInformationFont, pass);
   double bottom = t.ScaleHeight() - margins.bottom;
-  if (pass.design.settings.DialOption.PrintTitle) {
+  if (pass.design.settings.dialOption.printTitle) {
     const SheetBox caption = CaptionBox(t, margins, pass.zoom, CaptionText(1, 2));
     t.setFont(font);
     if (margins.left + t.TextWidth(sentence) + kCornerGap > caption.left) {
@@ -238,22 +238,22 @@ struct BlockRoom {
 
   // The block with its near edge `near` from the centre, across the axis.
   SheetBox Box(double width, double height, double near) const {
-    const double top = side > 0 ? l.CenterY + near : l.CenterY - near - height;
-    return {l.CenterX - width / 2, top, l.CenterX + width / 2, top + height};
+    const double top = side > 0 ? l.centerY + near : l.centerY - near - height;
+    return {l.centerX - width / 2, top, l.centerX + width / 2, top + height};
   }
 
   bool Clear(const SheetBox& box) const {
     const double c = kBlockClearance;
     const SheetBox wide{box.left - c, box.top - c, box.right + c, box.bottom + c};
-    const double limit = l.MiddleRadius - c;
+    const double limit = l.middleRadius - c;
     for (double x : {wide.left, wide.right}) {
       for (double y : {wide.top, wide.bottom}) {
-        if (std::hypot(x - l.CenterX, y - l.CenterY) > limit) return false;
+        if (std::hypot(x - l.centerX, y - l.centerY) > limit) return false;
       }
     }
     const DialGeometry dial = DialGeometryOf(l, side);
     for (double theta : directions) {
-      if (wide.Meets(dial.AtRadius(theta, l.InnerRadius), dial.AtRadius(theta, l.MiddleRadius))) {
+      if (wide.Meets(dial.AtRadius(theta, l.innerRadius), dial.AtRadius(theta, l.middleRadius))) {
         return false;
       }
     }
@@ -266,7 +266,7 @@ struct BlockRoom {
     constexpr double kStep = 0.5;
     const double nearest = 2.5;  // clear of the mark at the centre
     if (usual >= nearest && Clear(Box(width, height, usual))) return Box(width, height, usual);
-    for (double offset = kStep; offset < l.MiddleRadius; offset += kStep) {
+    for (double offset = kStep; offset < l.middleRadius; offset += kStep) {
       for (double near : {usual - offset, usual + offset}) {
         if (near >= nearest && Clear(Box(width, height, near))) return Box(width, height, near);
       }
@@ -280,11 +280,11 @@ struct BlockRoom {
 template <typename Place>
 std::optional<SheetBox> FirstPlaceBySize(const DrawPass& pass, const DialLayout& l, Place place) {
   DrawTarget& t = pass.target;
-  const std::vector<std::string> lines = InformationLines(pass.design, l.MiddleRadius);
-  FontSpec font = ScaledFont(pass.design.settings.DialInformationFont, pass);
-  const double smallest = std::min(font.Size, RoundFontSize(kSmallestBlockPoints * pass.zoom));
-  for (double size = font.Size;; size = std::max(smallest, size - 0.5)) {
-    font.Size = RoundFontSize(size);
+  const std::vector<std::string> lines = InformationLines(pass.design, l.middleRadius);
+  FontSpec font = ScaledFont(pass.design.settings.dialInformationFont, pass);
+  const double smallest = std::min(font.size, RoundFontSize(kSmallestBlockPoints * pass.zoom));
+  for (double size = font.size;; size = std::max(smallest, size - 0.5)) {
+    font.size = RoundFontSize(size);
     t.setFont(font);
     const double width = BlockWidth(t, lines);
     const double height = t.TextHeight(Join(lines.data(), lines.size()));
@@ -296,7 +296,7 @@ std::optional<SheetBox> FirstPlaceBySize(const DrawPass& pass, const DialLayout&
 // Where the block always stood first: centred a line above the band's
 // middle.
 double UsualNear(const DialLayout& l, double height, double lineHeight) {
-  const double r = l.InnerRadius + (l.MiddleRadius - l.InnerRadius) / 2;
+  const double r = l.innerRadius + (l.middleRadius - l.innerRadius) / 2;
   return r - lineHeight - height / 2;
 }
 
@@ -326,7 +326,7 @@ SheetBox UsualFaceBlockBox(const DrawPass& pass, const DialLayout& l) {
 std::optional<SheetBox> SheetBlockBox(const DrawPass& pass, const DialLayout& l,
                                       const SheetRoom& room) {
   return FirstPlaceBySize(pass, l, [&](double width, double height, double) {
-    return room.FreeBoxNear(width, height, {l.CenterX, l.CenterY});
+    return room.FreeBoxNear(width, height, {l.centerX, l.centerY});
   });
 }
 
@@ -334,7 +334,7 @@ BlockPlace PlaceBlock(const DrawPass& pass, const PageShare& share) {
   const DialLayout& l = share.layout;
   if (auto onFace = FaceBlockBox(pass, l)) return {onFace, true};
   SheetRoom room = SheetRoomOf(pass, share);
-  if (pass.design.settings.DialOption.ScaleBar && pass.OnPaper()) {
+  if (pass.design.settings.dialOption.scaleBar && pass.OnPaper()) {
     room.texts.push_back(UsualBarPlace(pass).box);
   }
   return {SheetBlockBox(pass, l, room), false};
@@ -345,10 +345,10 @@ Status DrawInformation(DialDesign design, DrawTarget& target, const DialLayout& 
   const DrawPass pass(design, target, zoom);
   return RunDrawRoutine(design, [&] {
     const PageMargins margins = TextMargins(target);
-    if (!design.settings.DialOption.PrintInfo) return;
-    SetTextPen(target, design.settings.DialColor.InformationFont);
+    if (!design.settings.dialOption.printInfo) return;
+    SetTextPen(target, design.settings.dialColor.informationFont);
     DrawInformationBlock(pass, ShareOfPage(layout, paperFactor, page, pageCount));
-    target.setFont(ScaledFont(design.settings.DialInformationFont, pass));
+    target.setFont(ScaledFont(design.settings.dialInformationFont, pass));
     DrawReadingSentences(pass, margins);
     DrawTurningSentence(pass, margins);
   });
@@ -357,15 +357,15 @@ Status DrawInformation(DialDesign design, DrawTarget& target, const DialLayout& 
 std::vector<SheetBox> CornerTextBoxes(const DrawPass& pass, int16_t page, int16_t pageCount) {
   DrawTarget& t = pass.target;
   const PageMargins margins = TextMargins(t);
-  const DialOptionSettings& options = pass.design.settings.DialOption;
+  const DialOptionSettings& options = pass.design.settings.dialOption;
   std::vector<SheetBox> boxes;
-  if (options.PrintInfo) {
+  if (options.printInfo) {
     boxes.push_back(ReadingBox(pass, margins));
     if (const auto sentence = TurningSentence(pass.design)) {
       boxes.push_back(TurningBox(pass, margins, *sentence));
     }
   }
-  if (options.PrintTitle) {
+  if (options.printTitle) {
     boxes.push_back(TitleBox(t, margins, pass.zoom));
     boxes.push_back(CaptionBox(t, margins, pass.zoom, CaptionText(page, pageCount)));
   }
@@ -390,7 +390,7 @@ Status DrawMarginFrame(DialDesign design, DrawTarget& target) {
     const PageMargins margins = PageMarginsOf(target);
     SetThinPen(target);
     target.setDrawWidth(SheetPenWidth(target, kThinnestLineMm));
-    target.setForeColor(design.settings.General.DebugMode ? 0 : target.ButtonFaceColor());
+    target.setForeColor(design.settings.general.debugMode ? 0 : target.ButtonFaceColor());
     PixelRectangle(target, margins.left, margins.top, target.ScaleWidth() - margins.right,
                    target.ScaleHeight() - margins.bottom);
   });

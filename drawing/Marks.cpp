@@ -1,7 +1,7 @@
 // Placement marks: where the gnomon's root and the foot of its vertical edge
 // meet the dial, on the dial and on the gnomon pattern alike.
-#include "Gnomon.h"
 #include "DrawPass.h"
+#include "Gnomon.h"
 
 namespace {
 
@@ -11,8 +11,8 @@ constexpr double kDotRadius = kMarkRingRadius / 2;
 void SetMarkPen(const DrawPass& pass) {
   SetDialPen(pass);
   pass.target.setFillStyle(BrushStyle::Transparent);
-  pass.target.setForeColor(pass.design.settings.DialColor.MarkLine);
-  pass.target.setFillColor(pass.design.settings.DialColor.MarkLine);
+  pass.target.setForeColor(pass.design.settings.dialColor.markLine);
+  pass.target.setFillColor(pass.design.settings.dialColor.markLine);
 }
 
 // A ring with a filled dot: the foot of the vertical edge.
@@ -33,11 +33,11 @@ void RootMark(DrawTarget& t, UserPoint p) {
 Status DrawDialMarks(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom) {
   const DrawPass pass(design, target, zoom);
   return RunDrawRoutine(design, [&] {
-    if (!design.settings.DialOption.PrintMark) return;
+    if (!design.settings.dialOption.printMark) return;
     SetMarkPen(pass);
     const double s = SignOf(pass.Latitude());
-    FootMark(target, {layout.CenterX, layout.CenterY - s * layout.MiddleRadius});
-    RootMark(target, {layout.CenterX, layout.CenterY});
+    FootMark(target, {layout.centerX, layout.centerY - s * layout.middleRadius});
+    RootMark(target, {layout.centerX, layout.centerY});
   });
 }
 
@@ -45,7 +45,7 @@ Status DrawGnomonMarks(DialDesign design, DrawTarget& target, const DialLayout& 
                        double zoom) {
   const DrawPass pass(design, target, zoom);
   return RunDrawRoutine(design, [&] {
-    if (!design.settings.DialOption.PrintMark) return;
+    if (!design.settings.dialOption.printMark) return;
     SetMarkPen(pass);
     // The flap width plays no part in the marked points.
     const GnomonOutline g = GnomonOutlineFor(layout, pass.Latitude(), 1.0);

@@ -88,7 +88,7 @@ struct LinePens {
 LinePens PensOf(const DrawPass& pass) {
   LinePens pens;
   if (const auto colors = FaceColorsFor(pass)) {
-    pens = {colors->TimeLine, colors->HourLine, colors->TimeFont, 1};
+    pens = {colors->timeLine, colors->hourLine, colors->timeFont, 1};
   }
   if (!pass.OnClock()) pens.width = std::max(1, DialPenWidth(pass) / 2);
   return pens;
@@ -148,14 +148,14 @@ void DrawCurveKey(const DrawPass& pass, const DialLayout& l, const LinePens& pen
   // Short enough to stay in the corner outside the time ring.
   const std::string rows[2] = {TranslateText("DialTexts", "Jan–Jun"),
                                TranslateText("DialTexts", "Jul–Dec")};
-  const double sample = l.OuterRadius * 0.12;
-  const double x = l.CenterX - l.OuterRadius;
-  double y = l.CenterY - l.OuterRadius;
+  const double sample = l.outerRadius * 0.12;
+  const double x = l.centerX - l.outerRadius;
+  double y = l.centerY - l.outerRadius;
   for (int row = 0; row < 2; ++row) {
     const double h = t.TextHeight(rows[row]);
     UsePen(pass, pens.curve, pens.width);
     {
-      Stroker stroker(t, l.MiddleRadius);
+      Stroker stroker(t, l.middleRadius);
       stroker.Segment({x, y + h / 2}, {x + sample, y + h / 2}, row == 1);
     }
     if (pass.SetsPens()) t.setForeColor(pens.text);
@@ -169,7 +169,7 @@ void DrawLines(const DrawPass& pass, const DialLayout& l, double faceRadius) {
   DrawTarget& t = pass.target;
   const NodusCurves curves = TraceNodusCurves(design.settings, design.chart, faceRadius);
   if (!curves.nodus) return;
-  const FaceMap map{l.CenterX, l.CenterY, l.MiddleRadius / faceRadius};
+  const FaceMap map{l.centerX, l.centerY, l.middleRadius / faceRadius};
   const LinePens pens = PensOf(pass);
 
   UsePen(pass, pens.dateLine, pens.width);
@@ -185,13 +185,13 @@ void DrawLines(const DrawPass& pass, const DialLayout& l, double faceRadius) {
   UsePen(pass, pens.curve, pens.width);
   bool anyCurve = false;
   for (const HourCurve& curve : curves.curves) {
-    Stroker stroker(t, l.MiddleRadius);
+    Stroker stroker(t, l.middleRadius);
     DrawCurve(map, stroker, design.chart, curve, halves);
     anyCurve = anyCurve || !curve.runs.empty();
   }
 
   t.setFont(ScaledFont(
-      pass.OnClock() ? design.settings.ClockTimeFont : design.settings.DialInformationFont, pass));
+      pass.OnClock() ? design.settings.clockTimeFont : design.settings.dialInformationFont, pass));
   if (pass.SetsPens()) SetThinPen(t);
   if (pass.SetsPens()) t.setForeColor(pens.text);
   // By declination, so that neighbours on the face alternate.
@@ -217,7 +217,7 @@ std::string HeightText(double millimetres) {
 
 Status DrawDialLines(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom) {
   const DrawPass pass(design, target, zoom);
-  return RunDrawRoutine(design, [&] { DrawLines(pass, layout, layout.MiddleRadius); });
+  return RunDrawRoutine(design, [&] { DrawLines(pass, layout, layout.middleRadius); });
 }
 
 Status DrawDialLines(DialDesign design, ClockView& clock, const DialLayout& layout,
@@ -229,7 +229,7 @@ Status DrawDialLines(DialDesign design, ClockView& clock, const DialLayout& layo
 Status DrawNodusMark(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom) {
   const DrawPass pass(design, target, zoom);
   return RunDrawRoutine(design, [&] {
-    const NodusPlan plan = PlanNodus(design.settings, design.chart, layout.MiddleRadius);
+    const NodusPlan plan = PlanNodus(design.settings, design.chart, layout.middleRadius);
     if (!plan.Wanted() || !plan.OnStyle()) return;
     const GnomonOutline g = GnomonOutlineFor(layout, pass.Latitude(), 1.0);
     const double f = plan.height / plan.styleTop;
@@ -237,13 +237,13 @@ Status DrawNodusMark(DialDesign design, DrawTarget& target, const DialLayout& la
     const UserPoint p{root.x + (top.x - root.x) * f, root.y + (top.y - root.y) * f};
     SetDialPen(pass);
     target.setFillStyle(BrushStyle::Transparent);
-    target.setForeColor(design.settings.DialColor.MarkLine);
+    target.setForeColor(design.settings.dialColor.markLine);
     // The style runs up the page; the notch crosses it.
     PixelLine(target, p.x - 2.5, p.y, p.x + 2.5, p.y);
     PixelCircle(target, p.x, p.y, 1.0);
-    target.setFont(ScaledFont(design.settings.DialInformationFont, pass));
+    target.setFont(ScaledFont(design.settings.dialInformationFont, pass));
     SetThinPen(target);
-    target.setForeColor(design.settings.DialColor.InformationFont);
+    target.setForeColor(design.settings.dialColor.informationFont);
     const std::string label = TranslateText("DialTexts", "Nodus") + " " + HeightText(plan.height);
     RotatedText(target, p.x + 3.5, p.y - target.TextHeight(label) / 2, label, 0);
   });
@@ -265,7 +265,7 @@ Status DrawNodusShadow(DialDesign design, ClockView& clock, const DialLayout& la
         SunDirection(latitude, design.chart.Season().SolarDeclination(), solar.HourAngle());
     const auto at = ShadowOnPlane(HorizontalPlane(), *nodus, sun);
     if (!at || std::hypot(at->x, at->y) > faceRadius) return;
-    const FaceMap map{layout.CenterX, layout.CenterY, layout.MiddleRadius / faceRadius};
+    const FaceMap map{layout.centerX, layout.centerY, layout.middleRadius / faceRadius};
     const UserPoint p = map.At(*at);
     DrawTarget& t = pass.target;
     SetPen(t, PenMode::CopyPen, PenStyle::Solid, 1);
@@ -273,6 +273,6 @@ Status DrawNodusShadow(DialDesign design, ClockView& clock, const DialLayout& la
     const ColorRef color = PensOf(pass).curve;
     t.setForeColor(color);
     t.setFillColor(color);
-    PixelCircle(t, p.x, p.y, layout.MiddleRadius / 60);
+    PixelCircle(t, p.x, p.y, layout.middleRadius / 60);
   });
 }

@@ -26,11 +26,11 @@ Enum Choice(int32_t value, int32_t last) {
 }
 
 std::optional<int16_t> DesignDay(const Settings& settings, const Chart& chart) {
-  if (!settings.Season.AdjustEquation) return std::nullopt;
+  if (!settings.season.adjustEquation) return std::nullopt;
   ErrorRecord error;
   int16_t day = 0;
-  const CalcDateArray date{static_cast<int16_t>(settings.Season.SeasonDate.Month),
-                           static_cast<int16_t>(settings.Season.SeasonDate.Day)};
+  const CalcDateArray date{static_cast<int16_t>(settings.season.seasonDate.month),
+                           static_cast<int16_t>(settings.season.seasonDate.day)};
   if (!ConvTotalDays(error, date, day, ToFlag(chart.LeapYear())).ok()) return std::nullopt;
   return day;
 }
@@ -45,17 +45,17 @@ CalcDateArray MonthDay(const Chart& chart, int16_t day) {
 }  // namespace
 
 NodusPlan PlanNodus(const Settings& settings, const Chart& chart, double faceRadius) {
-  const DialOptionSettings& option = settings.DialOption;
+  const DialOptionSettings& option = settings.dialOption;
   NodusPlan plan;
-  plan.dates = Choice<DateLineSet>(option.DateLines, 4);
-  if (chart.TimeSystem() == 1) plan.curves = Choice<HourCurveStyle>(option.HourCurves, 2);
+  plan.dates = Choice<DateLineSet>(option.dateLines, 4);
+  if (chart.TimeSystem() == 1) plan.curves = Choice<HourCurveStyle>(option.hourCurves, 2);
   plan.faceRadius = faceRadius;
   const double latitude = chart.Location().Latitude();
   plan.styleTop = faceRadius * std::tan(DegToRad(std::fabs(latitude)));
-  plan.automatic = !(option.NodusHeight > 0);
+  plan.automatic = !(option.nodusHeight > 0);
   plan.height = plan.automatic
                     ? AutomaticNodusHeight(HorizontalPlane(), latitude, faceRadius, plan.styleTop)
-                    : option.NodusHeight;
+                    : option.nodusHeight;
   return plan;
 }
 
@@ -71,8 +71,8 @@ NodusCurves TraceNodusCurves(const Settings& settings, Chart& chart, double face
     result.dates.push_back(TraceDateLine(result.setting, *result.nodus, arc));
   }
   if (plan.curves != HourCurveStyle::None) {
-    const CalcTimeSettings& range = settings.CalcTime;
-    for (double hour : WholeHoursOf(chart, range.StartTime, range.EndTime, range.Interval)) {
+    const CalcTimeSettings& range = settings.calcTime;
+    for (double hour : WholeHoursOf(chart, range.startTime, range.endTime, range.interval)) {
       result.curves.push_back(TraceHourCurve(chart, result.setting, *result.nodus, hour));
     }
   }

@@ -26,8 +26,8 @@ std::string BarText() {
 }
 
 void SetBarFont(const DrawPass& pass) {
-  FontSpec font = pass.design.settings.DialInformationFont;
-  font.Size = kTextPoints;
+  FontSpec font = pass.design.settings.dialInformationFont;
+  font.size = kTextPoints;
   pass.target.setFont(ScaledFont(font, pass));
 }
 
@@ -128,7 +128,7 @@ std::optional<BarPlace> FreeBarPlace(const DrawPass& pass, const PageShare& shar
   const BarPlace usual = UsualBarPlace(pass);
   // A block off the face keeps clear of the usual place.
   if (room.IsFree(usual.box)) return usual;
-  if (share.dial && pass.design.settings.DialOption.PrintInfo) {
+  if (share.dial && pass.design.settings.dialOption.printInfo) {
     const BlockPlace block = PlaceBlock(pass, share);
     if (!block.onFace && block.box) room.texts.push_back(*block.box);
   }
@@ -139,10 +139,10 @@ std::optional<BarPlace> FreeBarPlace(const DrawPass& pass, const PageShare& shar
 }
 
 Status DrawScaleBar(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom,
-                     double paperFactor, int16_t page, int16_t pageCount) {
+                    double paperFactor, int16_t page, int16_t pageCount) {
   const DrawPass pass(design, target, zoom);
   return RunDrawRoutine(design, [&] {
-    if (!design.settings.DialOption.ScaleBar || !pass.OnPaper()) return;
+    if (!design.settings.dialOption.scaleBar || !pass.OnPaper()) return;
     const std::optional<BarPlace> place =
         FreeBarPlace(pass, ShareOfPage(layout, paperFactor, page, pageCount));
     // The sheet's fitting leaves room for the bar; without it, it keeps its usual place.

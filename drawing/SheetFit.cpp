@@ -37,10 +37,10 @@ bool MeetsOutline(const SheetBox& box, const GnomonOutline& g) {
 // ring's middle for that where it is narrow).
 bool RingHoldsLabels(const DrawPass& pass, const DialLayout& l) {
   constexpr double kSmallestLabelPoints = 6;
-  FontSpec font = pass.design.settings.DialTimeFont;
-  font.Size = kSmallestLabelPoints;
+  FontSpec font = pass.design.settings.dialTimeFont;
+  font.size = kSmallestLabelPoints;
   pass.target.setFont(ScaledFont(font, pass));
-  const double room = l.OuterRadius - l.MiddleRadius - (kMarkRingRadius + 1);
+  const double room = l.outerRadius - l.middleRadius - (kMarkRingRadius + 1);
   return pass.target.TextHeight("0") <= room;
 }
 
@@ -48,13 +48,13 @@ bool RingHoldsLabels(const DrawPass& pass, const DialLayout& l) {
 // face, and a scale bar that finds none along the left margin, need a free
 // place elsewhere on the page.
 bool RoomForBlockAndBar(const DrawPass& pass, const PageShare& share) {
-  const DialOptionSettings& options = pass.design.settings.DialOption;
+  const DialOptionSettings& options = pass.design.settings.dialOption;
   if (!PlaceKey(pass, share.layout, share.paperFactor, share.dial, share.gnomon).free) return false;
-  if (share.dial && options.PrintInfo) {
+  if (share.dial && options.printInfo) {
     const BlockPlace block = PlaceBlock(pass, share);
     if (!block.box) return false;
   }
-  if (options.ScaleBar && pass.OnPaper() && !FreeBarPlace(pass, share)) return false;
+  if (options.scaleBar && pass.OnPaper() && !FreeBarPlace(pass, share)) return false;
   return true;
 }
 
@@ -71,7 +71,7 @@ bool SheetHolds(DialDesign design, DrawTarget& target, const DialLayout& layout,
   const GnomonOutline g = GnomonOutlineFor(layout, pass.Latitude(), paperFactor);
   if (dial) {
     if (!RingHoldsLabels(pass, layout)) return false;
-    const UserPoint centre{layout.CenterX, layout.CenterY};
+    const UserPoint centre{layout.centerX, layout.centerY};
     for (const SheetBox& letter : LetterBoxes(pass, layout)) {
       if (!Inside(letter, area)) return false;
       // The gap between the dial and the gnomon's tip shrinks with the paper,
@@ -83,7 +83,7 @@ bool SheetHolds(DialDesign design, DrawTarget& target, const DialLayout& layout,
       }
     }
     for (const SheetBox& text : texts) {
-      if (text.Meets(centre, layout.OuterRadius)) return false;
+      if (text.Meets(centre, layout.outerRadius)) return false;
     }
   }
   if (gnomon) {

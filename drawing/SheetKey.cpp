@@ -22,16 +22,16 @@ constexpr double kSampleLength = 8;    // millimetres of each line sample
 constexpr double kTextGap = 1;         // millimetres between a label and its line
 
 FontSpec KeyFont(const DrawPass& pass, double points) {
-  FontSpec font = LanguageFont(pass.design.settings.DialInformationFont);
-  font.Size = RoundFontSize(points * pass.zoom);
-  font.Bold = font.Italic = font.Underline = font.Strikethrough = false;
+  FontSpec font = LanguageFont(pass.design.settings.dialInformationFont);
+  font.size = RoundFontSize(points * pass.zoom);
+  font.bold = font.italic = font.underline = font.strikethrough = false;
   return font;
 }
 
 void SetSheetPen(const DrawPass& pass, PenStyle style, double millimetres) {
   SetPen(pass.target, PenMode::CopyPen, style, SheetPenWidth(pass.target, millimetres));
   pass.target.setFillStyle(BrushStyle::Transparent);
-  pass.target.setForeColor(pass.design.settings.DialColor.GnomonLine);
+  pass.target.setForeColor(pass.design.settings.dialColor.gnomonLine);
 }
 
 enum class KeyKind { Cut, Fold, Glue };
@@ -47,7 +47,7 @@ constexpr const char* kGlueWord = UMBRAFEX_TEXT_NOOP("DialTexts", "Glue flap");
 std::vector<KeyRow> KeyRows(const DrawPass& pass) {
   const KeyRow cut{TranslateText("DialTexts", "Cut line"), PenStyle::Solid, KeyKind::Cut};
   const KeyRow glue{TranslateText("DialTexts", kGlueWord), PenStyle::Solid, KeyKind::Glue};
-  if (!pass.design.settings.DialOption.LineStyle) {
+  if (!pass.design.settings.dialOption.lineStyle) {
     return {cut, {TranslateText("DialTexts", "Fold line"), PenStyle::Solid, KeyKind::Fold}, glue};
   }
   return {cut,
@@ -74,8 +74,8 @@ TakenAreas TakenAreasOf(const DrawPass& pass, const DialLayout& l, double paperF
   if (dial) {
     t.setFont(OrientationLetterFont(pass, l));
     const double letters = 1.25 * t.TextHeight("N") + t.TextWidth("W");
-    taken.centre = {l.CenterX, l.CenterY};
-    taken.radius = l.OuterRadius + letters;
+    taken.centre = {l.centerX, l.centerY};
+    taken.radius = l.outerRadius + letters;
   }
   if (gnomon) {
     const GnomonOutline g = GnomonOutlineFor(l, pass.Latitude(), paperFactor);
@@ -135,13 +135,13 @@ void DrawKeyRow(const DrawPass& pass, const KeyRow& row, double x, double y, dou
   if (row.kind == KeyKind::Glue) {
     SetSheetPen(pass, PenStyle::Solid, kThinnestLineMm);
     t.setFillStyle(BrushStyle::Solid);
-    t.setFillColor(pass.design.settings.DialColor.GnomonFill);
+    t.setFillColor(pass.design.settings.dialColor.gnomonFill);
     PixelRectangle(t, x, middle - rowHeight / 4, x + kSampleLength, middle + rowHeight / 4);
   } else {
     SetSheetPen(pass, row.style, row.kind == KeyKind::Cut ? kCutLineMm : kFoldLineMm);
     PixelLine(t, x, middle, x + kSampleLength, middle);
   }
-  t.setForeColor(pass.design.settings.DialColor.InformationFont);
+  t.setForeColor(pass.design.settings.dialColor.informationFont);
   RotatedText(t, x + kSampleLength + 2 * kTextGap, middle - t.TextHeight(row.text) / 2, row.text,
               0);
 }
@@ -227,7 +227,7 @@ void DrawLabels(const DrawPass& pass, const DialLayout& l, double paperFactor) {
   DrawTarget& t = pass.target;
   const GnomonOutline g = GnomonOutlineFor(l, pass.Latitude(), paperFactor);
   SetThinPen(t);
-  t.setForeColor(pass.design.settings.DialColor.InformationFont);
+  t.setForeColor(pass.design.settings.dialColor.informationFont);
   const std::string latitude = LatitudeText(pass.design.chart, pass.Latitude());
   DrawStyleLabel(
       pass, g, FillText(TranslateText("DialTexts", "Gnomon — mountain fold — for %1"), {latitude}));

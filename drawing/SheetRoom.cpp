@@ -33,7 +33,7 @@ std::array<SheetBox, 4> LetterBoxes(const DrawPass& pass, const DialLayout& l) {
   DrawTarget& t = pass.target;
   t.setFont(OrientationLetterFont(pass, l));
   const double w = t.TextWidth("W"), h = t.TextHeight("N");
-  const double cx = l.CenterX, cy = l.CenterY, r = l.OuterRadius;
+  const double cx = l.centerX, cy = l.centerY, r = l.outerRadius;
   return {{{cx - w / 2, cy - r - 1.25 * h, cx + w / 2, cy - r},
            {cx - w / 2, cy + r, cx + w / 2, cy + r + 1.25 * h},
            {cx + r, cy - h / 2, cx + r + 1.25 * w, cy + h / 2},
@@ -83,8 +83,8 @@ SheetRoom SheetRoomOf(const DrawPass& pass, const PageShare& share) {
   const DialLayout& l = share.layout;
   room.dial = share.dial;
   if (share.dial) {
-    room.centre = {l.CenterX, l.CenterY};
-    room.radius = l.OuterRadius;
+    room.centre = {l.centerX, l.centerY};
+    room.radius = l.outerRadius;
     room.letters = LetterBoxes(pass, l);
   }
   room.gnomon = share.gnomon;

@@ -6,27 +6,27 @@
 #include "SolarFormulas.h"
 
 Chart::Chart() : state_(std::make_unique<ChartState>()) {
-  state_->Error.Clear();
+  state_->error.Clear();
 }
 Chart::~Chart() = default;
 
 bool Chart::Compatible() const {
-  return state_->Compatible;
+  return state_->compatible;
 }
 void Chart::setCompatible(bool value) {
-  state_->Compatible = value;
+  state_->compatible = value;
 }
 bool Chart::LeapYear() const {
-  return state_->LeapYear;
+  return state_->leapYear;
 }
 void Chart::setLeapYear(bool value) {
-  state_->LeapYear = value;
+  state_->leapYear = value;
 }
 int32_t Chart::TimeSystem() const {
-  return state_->TimeSystem;
+  return state_->timeSystem;
 }
 void Chart::setTimeSystem(int32_t value) {
-  state_->TimeSystem = value;
+  state_->timeSystem = value;
 }
 bool Chart::IncludeRiseSet() const {
   return includeRiseSet_;
@@ -36,16 +36,16 @@ void Chart::setIncludeRiseSet(bool value) {
 }
 
 ChartLocation& Chart::Location() {
-  return state_->Location;
+  return state_->location;
 }
 const ChartLocation& Chart::Location() const {
-  return state_->Location;
+  return state_->location;
 }
 ChartSeason& Chart::Season() {
-  return state_->Season;
+  return state_->season;
 }
 const ChartSeason& Chart::Season() const {
-  return state_->Season;
+  return state_->season;
 }
 ChartSolars* Chart::Solars() {
   return solars_.get();
@@ -55,13 +55,13 @@ const ChartSolars* Chart::Solars() const {
 }
 
 const std::string& Chart::ErrDescription() const {
-  return state_->Error.Description;
+  return state_->error.description;
 }
 const std::string& Chart::ErrSource() const {
-  return state_->Error.Source;
+  return state_->error.source;
 }
 int32_t Chart::ErrNumber() const {
-  return state_->Error.Number;
+  return state_->error.number;
 }
 
 namespace {
@@ -79,7 +79,7 @@ double Round3(double x) {
 }  // namespace
 
 Status Chart::AddSolars(double StartTime, double EndTime, int16_t Interval) {
-  ErrorRecord& error = state_->Error;
+  ErrorRecord& error = state_->error;
   error.Clear();
   const Status status = TrapStatus(error, [&] { BuildSolars(StartTime, EndTime, Interval); });
   // A failure at any step leaves no series at all.
@@ -88,8 +88,8 @@ Status Chart::AddSolars(double StartTime, double EndTime, int16_t Interval) {
 }
 
 void Chart::BuildSolars(double StartTime, double EndTime, int16_t Interval) {
-  ErrorRecord& error = state_->Error;
-  ChartSeason& season = state_->Season;
+  ErrorRecord& error = state_->error;
+  ChartSeason& season = state_->season;
 
   // Times below -100 stand for sunrise and sunset; others are kept inside them.
   const auto [sunRise, sunSet] = season.SunRiseSetTimes();
@@ -187,41 +187,40 @@ bool Chart::SolarsExists() const {
 }
 
 Status Chart::ConvDmsAngle(double degAngle, DmsAngle& dmsAngle) {
-  return ::ConvDmsAngle(state_->Error, degAngle, dmsAngle);
+  return ::ConvDmsAngle(state_->error, degAngle, dmsAngle);
 }
 
 Status Chart::ConvDegAngle(const DmsAngle& dmsAngle, double& degAngle) {
-  return ::ConvDegAngle(state_->Error, dmsAngle, degAngle);
+  return ::ConvDegAngle(state_->error, dmsAngle, degAngle);
 }
 
-std::string Chart::FormatDmsAngle(std::span<const int16_t> dmsAngle,
-                                     std::string_view prefix, std::string_view units) {
-  return ::FormatDmsAngle(state_->Error, dmsAngle, prefix, units);
+std::string Chart::FormatDmsAngle(std::span<const int16_t> dmsAngle, std::string_view prefix,
+                                  std::string_view units) {
+  return ::FormatDmsAngle(state_->error, dmsAngle, prefix, units);
 }
 
 std::string Chart::FormatDegAngle(double degAngle, std::string_view prefix,
-                                     std::string_view units) {
-  return ::FormatDegAngle(state_->Error, degAngle, prefix, units);
+                                  std::string_view units) {
+  return ::FormatDegAngle(state_->error, degAngle, prefix, units);
 }
 
-std::string Chart::FormatDegAngleS(double degAngle, int32_t dmsMember,
-                                      std::string_view prefix) {
-  return ::FormatDegAngleS(state_->Error, degAngle, dmsMember, prefix);
+std::string Chart::FormatDegAngleS(double degAngle, int32_t dmsMember, std::string_view prefix) {
+  return ::FormatDegAngleS(state_->error, degAngle, dmsMember, prefix);
 }
 
 Status Chart::ConvCalcDate(int16_t totalDays, CalcDateArray& calcDate) {
   CalcDateArray result{};
-  const Status status = ::ConvCalcDate(state_->Error, totalDays, result, ToFlag(state_->LeapYear));
+  const Status status = ::ConvCalcDate(state_->error, totalDays, result, ToFlag(state_->leapYear));
   if (status.ok()) calcDate = result;
   return status;
 }
 
 Status Chart::ConvTotalDays(const CalcDateArray& calcDate, int16_t& totalDays) {
-  return ::ConvTotalDays(state_->Error, calcDate, totalDays, ToFlag(state_->LeapYear));
+  return ::ConvTotalDays(state_->error, calcDate, totalDays, ToFlag(state_->leapYear));
 }
 
 bool Chart::IsLeapYear(int16_t year) {
-  return ::IsLeapYear(state_->Error, year);
+  return ::IsLeapYear(state_->error, year);
 }
 
 bool Chart::IsJapanArea(double latitude, double longitude) const {

@@ -17,9 +17,9 @@ double ChartLocation::Latitude() const {
 }
 
 void ChartLocation::setLatitude(double value) {
-  state_.Error.Clear();
+  state_.error.Clear();
   if (!(value > -90 && value < 90)) {
-    RaiseError(state_.Error, kEngineErrorNumber, "Location.Latitude",
+    RaiseError(state_.error, kEngineErrorNumber, "Location.Latitude",
                ENGINE_TEXT_NOOP("EngineErrors", "Invalid latitude."));
   }
   latitude_ = value;
@@ -30,9 +30,9 @@ double ChartLocation::Longitude() const {
 }
 
 void ChartLocation::setLongitude(double value) {
-  state_.Error.Clear();
+  state_.error.Clear();
   if (!(value > -180 && value <= 180)) {
-    RaiseError(state_.Error, kEngineErrorNumber, "Location.Longitude",
+    RaiseError(state_.error, kEngineErrorNumber, "Location.Longitude",
                ENGINE_TEXT_NOOP("EngineErrors", "Invalid longitude."));
   }
   longitude_ = value;
@@ -43,9 +43,9 @@ double ChartLocation::StandardMeridian() const {
 }
 
 void ChartLocation::setStandardMeridian(double value) {
-  state_.Error.Clear();
+  state_.error.Clear();
   if (!(value >= -180 && value <= 180)) {
-    RaiseError(state_.Error, kEngineErrorNumber, "Location.StandardMeridian",
+    RaiseError(state_.error, kEngineErrorNumber, "Location.StandardMeridian",
                ENGINE_TEXT_NOOP("EngineErrors", "Invalid standard meridian."));
   }
   // -180 and 180 are the same meridian; the engine keeps it as 180.
@@ -58,9 +58,9 @@ double ChartLocation::TimeZone() const {
 }
 
 void ChartLocation::setTimeZone(double value) {
-  state_.Error.Clear();
+  state_.error.Clear();
   if (!(value >= -12 && value <= 12)) {
-    RaiseError(state_.Error, kEngineErrorNumber, "Location.TimeZone",
+    RaiseError(state_.error, kEngineErrorNumber, "Location.TimeZone",
                ENGINE_TEXT_NOOP("EngineErrors", "Invalid time zone."));
   }
   timeZone_ = value;

@@ -8,12 +8,12 @@ namespace {
 // Sunrise and sunset of the state's day and place, in true solar time;
 // raises the recorded error on polar night.
 std::pair<double, double> SolarRiseSet(ChartState& state) {
-  state.Error.Clear();
+  state.error.Clear();
   double rise = 0;
   double set = 0;
-  const Status status = GetSunRiseSet(state.Error, state.Location.Latitude(),
-                                      state.Season.SolarDeclination(), rise, set);
-  if (!status.ok()) RaiseRecorded(state.Error);
+  const Status status = GetSunRiseSet(state.error, state.location.Latitude(),
+                                      state.season.SolarDeclination(), rise, set);
+  if (!status.ok()) RaiseRecorded(state.error);
   return {rise, set};
 }
 
@@ -26,14 +26,14 @@ int32_t ChartSeason::CalcSeason() const {
 }
 
 void ChartSeason::setCalcSeason(int32_t value) {
-  state_.Error.Clear();
+  state_.error.Clear();
   if (value != 0) {
     int16_t totalDays = 0;
     double declination = 0;
-    if (!GetSeasonSpec(state_.Error, value, totalDays, declination).ok())
-      RaiseRecorded(state_.Error);
+    if (!GetSeasonSpec(state_.error, value, totalDays, declination).ok())
+      RaiseRecorded(state_.error);
     double equation = 0;
-    GetEquationOfTime(totalDays, ToFlag(state_.LeapYear), ToFlag(state_.Compatible), equation);
+    GetEquationOfTime(totalDays, ToFlag(state_.leapYear), ToFlag(state_.compatible), equation);
     solarDeclination_ = declination;
     calcDate_ = totalDays;
     equationOfTime_ = equation;
@@ -46,15 +46,15 @@ int16_t ChartSeason::CalcDate() const {
 }
 
 void ChartSeason::setCalcDate(int16_t value) {
-  state_.Error.Clear();
-  const int16_t maximum = state_.LeapYear ? 366 : 365;
+  state_.error.Clear();
+  const int16_t maximum = state_.leapYear ? 366 : 365;
   if (value < 1 || value > maximum) {
-    RaiseError(state_.Error, kEngineErrorNumber, "Season.CalcDate",
+    RaiseError(state_.error, kEngineErrorNumber, "Season.CalcDate",
                ENGINE_TEXT_NOOP("EngineErrors", "Invalid day of the year."));
   }
   calcSeason_ = 0;
-  GetSolarDeclination(value, ToFlag(state_.LeapYear), solarDeclination_);
-  GetEquationOfTime(value, ToFlag(state_.LeapYear), ToFlag(state_.Compatible), equationOfTime_);
+  GetSolarDeclination(value, ToFlag(state_.leapYear), solarDeclination_);
+  GetEquationOfTime(value, ToFlag(state_.leapYear), ToFlag(state_.compatible), equationOfTime_);
   calcDate_ = value;
 }
 
@@ -63,9 +63,9 @@ double ChartSeason::SolarDeclination() const {
 }
 
 void ChartSeason::setSolarDeclination(double value) {
-  state_.Error.Clear();
+  state_.error.Clear();
   if (!(value >= -23.45 && value <= 23.45)) {
-    RaiseError(state_.Error, kEngineErrorNumber, "Season.SolarDeclination",
+    RaiseError(state_.error, kEngineErrorNumber, "Season.SolarDeclination",
                ENGINE_TEXT_NOOP("EngineErrors", "Invalid solar declination."));
   }
   solarDeclination_ = value;
@@ -76,17 +76,17 @@ double ChartSeason::EquationOfTime() const {
 }
 
 void ChartSeason::setEquationOfTime(double value) {
-  state_.Error.Clear();
+  state_.error.Clear();
   if (!(value > -20 && value < 20)) {
-    RaiseError(state_.Error, kEngineErrorNumber, "Season.EquationOfTime",
+    RaiseError(state_.error, kEngineErrorNumber, "Season.EquationOfTime",
                ENGINE_TEXT_NOOP("EngineErrors", "Invalid equation of time."));
   }
   equationOfTime_ = value;
 }
 
 double ChartSeason::TimeDiff() const {
-  const double meridian = state_.Location.StandardMeridian();
-  const double longitude = UnwrapLongitude(meridian, state_.Location.Longitude());
+  const double meridian = state_.location.StandardMeridian();
+  const double longitude = UnwrapLongitude(meridian, state_.location.Longitude());
   const double noon = 12 - (longitude - meridian) / 15 - equationOfTime_;
   return noon - 12;
 }
@@ -105,5 +105,5 @@ std::pair<double, double> ChartSeason::SunRiseSetTimes() const {
 }
 
 int32_t ChartSeason::NightState() const {
-  return GetNightState(solarDeclination_, state_.Location.Latitude());
+  return GetNightState(solarDeclination_, state_.location.Latitude());
 }

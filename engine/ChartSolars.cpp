@@ -43,24 +43,24 @@ ptrdiff_t ChartSolars::FindKey(std::string_view key) const {
 // position, 5 for a key) with the member's own source and text.
 size_t ChartSolars::PositionOrRaise(int32_t position, const char* source) const {
   if (position < 1 || static_cast<size_t>(position) > items_.size()) {
-    RaiseError(state_.Error, kSubscriptRangeNumber, source, kBadKeyText);
+    RaiseError(state_.error, kSubscriptRangeNumber, source, kBadKeyText);
   }
   return static_cast<size_t>(position - 1);
 }
 
 size_t ChartSolars::KeyOrRaise(std::string_view key, const char* source) const {
   const ptrdiff_t found = FindKey(key);
-  if (found < 0) RaiseError(state_.Error, kInvalidCallNumber, source, kBadKeyText);
+  if (found < 0) RaiseError(state_.error, kInvalidCallNumber, source, kBadKeyText);
   return static_cast<size_t>(found);
 }
 
 const ChartSolar& ChartSolars::Solar(int32_t position) const {
-  state_.Error.Clear();
+  state_.error.Clear();
   return items_[PositionOrRaise(position, "Solars.Solar")];
 }
 
 const ChartSolar& ChartSolars::Solar(std::string_view key) const {
-  state_.Error.Clear();
+  state_.error.Clear();
   return items_[KeyOrRaise(key, "Solars.Solar")];
 }
 
@@ -77,23 +77,23 @@ bool ChartSolars::SolarExists(std::string_view key) const {
 }
 
 void ChartSolars::RemoveSolar(int32_t position) {
-  state_.Error.Clear();
+  state_.error.Clear();
   items_.erase(items_.begin() +
                static_cast<ptrdiff_t>(PositionOrRaise(position, "Solars.RemoveSolar")));
   removedAny_ = true;
 }
 
 void ChartSolars::RemoveSolar(std::string_view key) {
-  state_.Error.Clear();
+  state_.error.Clear();
   items_.erase(items_.begin() + static_cast<ptrdiff_t>(KeyOrRaise(key, "Solars.RemoveSolar")));
   removedAny_ = true;
 }
 
 Status ChartSolars::AddSolar(double time, int16_t kind) {
-  state_.Error.Clear();
-  return TrapStatus(state_.Error, [&] {
-    const ChartLocation& location = state_.Location;
-    const ChartSeason& season = state_.Season;
+  state_.error.Clear();
+  return TrapStatus(state_.error, [&] {
+    const ChartLocation& location = state_.location;
+    const ChartSeason& season = state_.season;
     ChartSolar item(state_);
 
     double solarTime = 0;  // a time system without times keeps 0
@@ -126,7 +126,7 @@ Status ChartSolars::AddSolar(double time, int16_t kind) {
     const size_t n = items_.size() + 1;
     std::string key = std::to_string(n);
     if (removedAny_ && FindKey(key) >= 0)
-      RaiseError(state_.Error, kDuplicateKeyNumber, "Solars.AddSolar", kDuplicateKeyText);
+      RaiseError(state_.error, kDuplicateKeyNumber, "Solars.AddSolar", kDuplicateKeyText);
     item.index_ = static_cast<int32_t>(n);
     item.indexKey_ = std::move(key);
     item.solarTime_ = solarTime;

@@ -14,14 +14,14 @@ inline constexpr int32_t kTrueSolarTime = 0;
 inline constexpr int32_t kMeanStandardTime = 1;
 
 struct ChartState {
-  ChartState() : Location(*this), Season(*this) {}
+  ChartState() : location(*this), season(*this) {}
   ChartState(const ChartState&) = delete;
   ChartState& operator=(const ChartState&) = delete;
 
-  bool Compatible = true;
-  bool LeapYear = false;
-  int32_t TimeSystem = kTrueSolarTime;
-  ErrorRecord Error;
-  ChartLocation Location;
-  ChartSeason Season;
+  bool compatible = true;
+  bool leapYear = false;
+  int32_t timeSystem = kTrueSolarTime;
+  ErrorRecord error;
+  ChartLocation location;
+  ChartSeason season;
 };

@@ -23,7 +23,7 @@ std::ostream& operator<<(std::ostream& out, Status status) {
 }
 
 void RaiseRecorded(const ErrorRecord& record) {
-  throw RaisedError(record.Number, record.Source, record.Description);
+  throw RaisedError(record.number, record.source, record.description);
 }
 
 void RaiseError(int32_t number, std::string source, std::string description) {

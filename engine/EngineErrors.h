@@ -77,26 +77,26 @@ class RaisedError : public std::runtime_error {
 // The last error a routine met: number (0 none), source and description,
 // as the user will see them.
 struct ErrorRecord {
-  int32_t Number = 0;
-  std::string Source;
-  std::string Description;
+  int32_t number = 0;
+  std::string source;
+  std::string description;
 
   // Keeps the strings' storage: the record is cleared on every engine call.
   void Clear() {
-    Number = 0;
-    Source.clear();
-    Description.clear();
+    number = 0;
+    source.clear();
+    description.clear();
   }
   // Fills the record and gives the error's status.
-  Status Record(int32_t number, std::string source, std::string description) {
-    Number = number;
-    Source = std::move(source);
-    Description = EngineErrorText(std::move(description));
+  Status Record(int32_t errorNumber, std::string errorSource, std::string errorDescription) {
+    number = errorNumber;
+    source = std::move(errorSource);
+    description = EngineErrorText(std::move(errorDescription));
     return Status::Error(number);
   }
   Status Record(const RaisedError& e) { return Record(e.Number(), e.Source(), e.Description()); }
   Status Record(const ErrorRecord& other) {
-    return Record(other.Number, other.Source, other.Description);
+    return Record(other.number, other.source, other.description);
   }
 };
 

@@ -95,7 +95,7 @@ Status ConvTotalDays(ErrorRecord& error, const CalcDateArray& calcDate, int16_t&
                  ENGINE_TEXT_NOOP("EngineErrors", "Invalid date."));
     }
     totalDays = static_cast<int16_t>(day + kDaysBeforeMonth[month - 1] +
-                                        (month >= 3 ? LeapDay(leapFlag) : 0));
+                                     (month >= 3 ? LeapDay(leapFlag) : 0));
   });
 }
 
@@ -218,25 +218,25 @@ double UnwrapLongitude(double standardMeridian, double longitude) {
 }
 
 double ConvStandardToSolar(double standardTime, double standardMeridian, double longitude,
-                            double equationOfTime) {
+                           double equationOfTime) {
   return standardTime + (UnwrapLongitude(standardMeridian, longitude) - standardMeridian) / 15 +
          equationOfTime;
 }
 
 double ConvSolarToStandard(double solarTime, double standardMeridian, double longitude,
-                            double equationOfTime) {
+                           double equationOfTime) {
   return solarTime - (UnwrapLongitude(standardMeridian, longitude) - standardMeridian) / 15 -
          equationOfTime;
 }
 
 bool ToSolarTime(const ChartState& state, double time, double& solarTime) {
-  switch (state.TimeSystem) {
+  switch (state.timeSystem) {
     case kTrueSolarTime:
       solarTime = time;
       return true;
     case kMeanStandardTime:
-      solarTime = ConvStandardToSolar(time, state.Location.StandardMeridian(),
-                                       state.Location.Longitude(), state.Season.EquationOfTime());
+      solarTime = ConvStandardToSolar(time, state.location.StandardMeridian(),
+                                      state.location.Longitude(), state.season.EquationOfTime());
       return true;
     default:
       return false;
@@ -244,12 +244,12 @@ bool ToSolarTime(const ChartState& state, double time, double& solarTime) {
 }
 
 double FromSolarTime(const ChartState& state, double solarTime) {
-  switch (state.TimeSystem) {
+  switch (state.timeSystem) {
     case kTrueSolarTime:
       return solarTime;
     case kMeanStandardTime:
-      return ConvSolarToStandard(solarTime, state.Location.StandardMeridian(),
-                                  state.Location.Longitude(), state.Season.EquationOfTime());
+      return ConvSolarToStandard(solarTime, state.location.StandardMeridian(),
+                                 state.location.Longitude(), state.season.EquationOfTime());
     default:
       return 0;
   }

@@ -23,13 +23,13 @@ int32_t SummerSolsticeSeason(double latitude) {
 
 MainModel::MainModel() {
   const CalendarDate today = Today();
-  Season.AdjustEquation = false;
-  Season.SeasonDate = today;
-  General.DebugMode = false;
-  DialOption.Picture = FindDataFile("bkgcolor.wmf");
+  season.adjustEquation = false;
+  season.seasonDate = today;
+  general.debugMode = false;
+  dialOption.picture = FindDataFile("bkgcolor.wmf");
 
   IgnoringErrors([&] { chart_.setCompatible(true); });
-  IgnoringErrors([&] { chart_.setLeapYear(chart_.IsLeapYear(static_cast<int16_t>(today.Year))); });
+  IgnoringErrors([&] { chart_.setLeapYear(chart_.IsLeapYear(static_cast<int16_t>(today.year))); });
   IgnoringErrors([&] { chart_.setTimeSystem(kMeanStandardTime); });
   IgnoringErrors([&] { chart_.setIncludeRiseSet(true); });
 
@@ -38,27 +38,27 @@ MainModel::MainModel() {
   ChartLocation& location = chart_.Location();
   const ZonePlace place = DefaultDesignPlace();
   IgnoringErrors([&] { location.setName(place.Name()); });
-  IgnoringErrors([&] { location.setLatitude(place.Latitude); });
-  IgnoringErrors([&] { location.setLongitude(place.Longitude); });
-  IgnoringErrors([&] { location.setTimeZone(place.TimeZone); });
+  IgnoringErrors([&] { location.setLatitude(place.latitude); });
+  IgnoringErrors([&] { location.setLongitude(place.longitude); });
+  IgnoringErrors([&] { location.setTimeZone(place.timeZone); });
 
   IgnoringErrors([&] { chart_.Season().setCalcSeason(SummerSolsticeSeason(location.Latitude())); });
   IgnoringErrors([&] { chart_.Season().setEquationOfTime(0); });
 }
 
 Status MainModel::ApplySeason() {
-  LastError.Clear();
-  return TrapStatus(LastError, [&] {
-    ChartSeason& season = chart_.Season();
-    if (Season.AdjustEquation) {
-      const CalcDateArray monthDay{static_cast<int16_t>(Season.SeasonDate.Month),
-                                   static_cast<int16_t>(Season.SeasonDate.Day)};
+  lastError.Clear();
+  return TrapStatus(lastError, [&] {
+    ChartSeason& chartSeason = chart_.Season();
+    if (season.adjustEquation) {
+      const CalcDateArray monthDay{static_cast<int16_t>(season.seasonDate.month),
+                                   static_cast<int16_t>(season.seasonDate.day)};
       int16_t dayNumber = 0;
       if (!chart_.ConvTotalDays(monthDay, dayNumber).ok()) RaiseChartError(chart_);
-      season.setCalcDate(dayNumber);
+      chartSeason.setCalcDate(dayNumber);
     } else {
-      season.setCalcSeason(SummerSolsticeSeason(chart_.Location().Latitude()));
-      season.setEquationOfTime(0);
+      chartSeason.setCalcSeason(SummerSolsticeSeason(chart_.Location().Latitude()));
+      chartSeason.setEquationOfTime(0);
     }
   });
 }

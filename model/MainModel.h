@@ -24,9 +24,9 @@ class MainModel : public Settings {
   const ::Chart& Chart() const { return chart_; }
 
   // What the dial routines read: the settings, the chart, this error record.
-  operator DialDesign() { return {*this, chart_, LastError}; }
+  operator DialDesign() { return {*this, chart_, lastError}; }
 
-  // Pushes the date basis (Season.AdjustEquation, Season.SeasonDate, the
+  // Pushes the date basis (season.adjustEquation, season.seasonDate, the
   // latitude's hemisphere) into the chart. Ok or the failure's status.
   Status ApplySeason();
 
@@ -39,16 +39,16 @@ class MainModel : public Settings {
   PrinterSetup& Printer() const { return *printer_; }
   void setPrinter(std::shared_ptr<PrinterSetup> printer);
 
-  std::string DocumentPath;
-  std::string LastDir;
+  std::string documentPath;
+  std::string lastDir;
   // The language chosen in the Help menu, "ja" or "en"; empty to follow the
   // locale. Kept in the preferences, not in documents.
-  std::string Language;
-  bool Modified = false;
+  std::string language;
+  bool modified = false;
   // What the last failed routine leaves for its caller to show.
-  ErrorRecord LastError;
+  ErrorRecord lastError;
   // The main window's place on the screen, kept in the preferences.
-  WindowPlacement MainWindow;
+  WindowPlacement mainWindow;
 
  private:
   ::Chart chart_;

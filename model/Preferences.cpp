@@ -70,10 +70,10 @@ void ReadMainSection(const PreferenceReader& ini, MainModel& model) {
   Chart& chart = model.Chart();
   ChartLocation& location = chart.Location();
   Step([&] {
-    double position[2] = {model.MainWindow.Left, model.MainWindow.Top};
+    double position[2] = {model.mainWindow.left, model.mainWindow.top};
     ParsePositionText(ini.Text(kMain, "Position", "0, 0"), position, 2);
-    model.MainWindow.Left = position[0];
-    model.MainWindow.Top = position[1];
+    model.mainWindow.left = position[0];
+    model.mainWindow.top = position[1];
   });
   Step([&] { chart.setCompatible(ini.Bool(kMain, "Compatible", true)); });
   Step([&] {
@@ -86,23 +86,23 @@ void ReadMainSection(const PreferenceReader& ini, MainModel& model) {
   // computer's time zone chose.
   const ZonePlace place = DefaultDesignPlace();
   Step([&] { location.setName(WithoutControlCharacters(ini.Text(kMain, "Name", place.Name()))); });
-  Step([&] { location.setLatitude(ini.Real(kMain, "Latitude", place.Latitude)); });
-  Step([&] { location.setLongitude(ini.Real(kMain, "Longitude", place.Longitude)); });
-  Step([&] { location.setTimeZone(ini.Real(kMain, "TimeZone", place.TimeZone)); });
+  Step([&] { location.setLatitude(ini.Real(kMain, "Latitude", place.latitude)); });
+  Step([&] { location.setLongitude(ini.Real(kMain, "Longitude", place.longitude)); });
+  Step([&] { location.setTimeZone(ini.Real(kMain, "TimeZone", place.timeZone)); });
   Step([&] {
     const int32_t interval = ini.Int(kMain, "Interval", 30);
     RequireValidValue(IsDialInterval(interval));
-    model.CalcTime.Interval = static_cast<int16_t>(interval);
+    model.calcTime.interval = static_cast<int16_t>(interval);
   });
-  Step([&] { model.Season.AdjustEquation = ini.Bool(kMain, "AdjustEquation", false); });
-  Step([&] { model.LastDir = ini.Text(kMain, "LastDir", UnquotePath("")); });
-  Step([&] { model.General.DebugMode = ini.Bool(kMain, "DebugMode", false); });
-  Step([&] { model.Language = ini.Text(kProduct, "Language", ""); });
+  Step([&] { model.season.adjustEquation = ini.Bool(kMain, "AdjustEquation", false); });
+  Step([&] { model.lastDir = ini.Text(kMain, "LastDir", UnquotePath("")); });
+  Step([&] { model.general.debugMode = ini.Bool(kMain, "DebugMode", false); });
+  Step([&] { model.language = ini.Text(kProduct, "Language", ""); });
 }
 
 void ReadGroups(const PreferenceReader& ini, MainModel& model) {
   Settings defaults;
-  defaults.DialOption.Picture = UnquotePath(FindDataFile("bkgcolor.wmf"));
+  defaults.dialOption.picture = UnquotePath(FindDataFile("bkgcolor.wmf"));
   for (const SettingsSection& section : SettingsSections()) ini.ReadGroup(section, model, defaults);
 }
 
@@ -115,9 +115,9 @@ void WriteMainSection(ProfileFile& file, const MainModel& model) {
   const ChartLocation& location = chart.Location();
   file.Set(kProduct, "Version", VersionText());
   // Absent until a language is chosen; older versions pass the key by.
-  if (!model.Language.empty()) file.Set(kProduct, "Language", model.Language);
-  if (!model.MainWindow.IsMinimized()) {
-    const double position[2] = {model.MainWindow.Left, model.MainWindow.Top};
+  if (!model.language.empty()) file.Set(kProduct, "Language", model.language);
+  if (!model.mainWindow.IsMinimized()) {
+    const double position[2] = {model.mainWindow.left, model.mainWindow.top};
     file.Set(kMain, "Position", FormatPositionText(position, 2));
   }
   PutEntries(file, kMain,
@@ -128,10 +128,10 @@ void WriteMainSection(ProfileFile& file, const MainModel& model) {
               {"Latitude", RealText(location.Latitude())},
               {"Longitude", RealText(location.Longitude())},
               {"TimeZone", RealText(location.TimeZone())},
-              {"AdjustEquation", BoolText(model.Season.AdjustEquation)},
-              {"LastDir", QuotePath(model.LastDir)},
-              {"DebugMode", BoolText(model.General.DebugMode)},
-              {"Interval", std::to_string(model.CalcTime.Interval)}});
+              {"AdjustEquation", BoolText(model.season.adjustEquation)},
+              {"LastDir", QuotePath(model.lastDir)},
+              {"DebugMode", BoolText(model.general.debugMode)},
+              {"Interval", std::to_string(model.calcTime.interval)}});
 }
 
 void WriteGroups(ProfileFile& file, const MainModel& model) {
@@ -223,25 +223,25 @@ int32_t PutIniReal(std::string_view section, std::string_view key, double value)
 }
 
 void LoadWindowPlacement(std::string_view section, PlacementKeys keys, WindowPlacement& placement) {
-  double items[4] = {placement.Left, placement.Top, placement.Width, placement.Height};
+  double items[4] = {placement.left, placement.top, placement.width, placement.height};
   const std::size_t count = KeepsSize(keys) ? 4 : 2;
   ParsePositionText(GetIniString(section, "Position", FormatPositionText(items, count)), items,
                     count);
-  placement.Left = items[0];
-  placement.Top = items[1];
+  placement.left = items[0];
+  placement.top = items[1];
   if (KeepsSize(keys)) {
-    placement.Width = items[2];
-    placement.Height = items[3];
+    placement.width = items[2];
+    placement.height = items[3];
   }
   if (KeepsState(keys))
-    placement.WindowState = GetIniInt(section, "WindowState", placement.WindowState);
+    placement.windowState = GetIniInt(section, "WindowState", placement.windowState);
 }
 
 void SaveWindowPlacement(std::string_view section, PlacementKeys keys,
                          const WindowPlacement& placement) {
-  if (KeepsState(keys)) PutIniString(section, "WindowState", std::to_string(placement.WindowState));
+  if (KeepsState(keys)) PutIniString(section, "WindowState", std::to_string(placement.windowState));
   if (placement.IsMinimized()) return;
-  const double items[4] = {placement.Left, placement.Top, placement.Width, placement.Height};
+  const double items[4] = {placement.left, placement.top, placement.width, placement.height};
   PutIniString(section, "Position", FormatPositionText(items, KeepsSize(keys) ? 4 : 2));
 }
 

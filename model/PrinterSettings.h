@@ -4,9 +4,8 @@
 #pragma once
 
 #include <algorithm>
-#include <iterator>
-
 #include <cstdint>
+#include <iterator>
 #include <optional>
 #include <string>
 
@@ -25,15 +24,15 @@ inline constexpr int16_t kLandscape = 2;
 
 // The current printer's set-up values, named as the document's keys.
 struct PrinterProperties {
-  std::string DeviceName;
-  int16_t PaperSize = 0;
-  int16_t PaperBin = 0;
-  int16_t PrintQuality = 0;
-  int16_t ColorMode = 0;
-  int16_t Duplex = 0;
-  int16_t Orientation = 0;
-  int32_t Zoom = 0;
-  int16_t Copies = 0;
+  std::string deviceName;
+  int16_t paperSize = 0;
+  int16_t paperBin = 0;
+  int16_t printQuality = 0;
+  int16_t colorMode = 0;
+  int16_t duplex = 0;
+  int16_t orientation = 0;
+  int32_t zoom = 0;
+  int16_t copies = 0;
 };
 
 class PrinterSetup {
@@ -72,14 +71,14 @@ class NoPrinterSetup : public PrinterSetup {
   bool IsPrinterAvailable() const override { return false; }
   PrinterProperties Current() const override {
     PrinterProperties sheet;
-    sheet.PaperSize = paperSize_;
-    sheet.Orientation = orientation_;
+    sheet.paperSize = paperSize_;
+    sheet.orientation = orientation_;
     return sheet;
   }
   bool SelectPrinter(const std::string&) override { return false; }
   bool setPaperSize(int16_t value) override {
-    constexpr int16_t kPapers[] = {kPaperA3,    kPaperA4,     kPaperB4,   kPaperB5,
-                                   kPaperA5,    kPaperLetter, kPaperLegal};
+    constexpr int16_t kPapers[] = {kPaperA3, kPaperA4,     kPaperB4,   kPaperB5,
+                                   kPaperA5, kPaperLetter, kPaperLegal};
     if (std::find(std::begin(kPapers), std::end(kPapers), value) == std::end(kPapers)) {
       return false;
     }

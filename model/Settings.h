@@ -22,90 +22,90 @@ inline constexpr ColorRef kColorSilver = 0xC0C0C0;
 inline constexpr ColorRef kColorButtonFace = 0xF0F0F0;  // the desktop's usual one
 
 struct FontSpec {
-  std::string Name = "Arial";
-  double Size = 10;  // points, kept to four decimals
-  bool Bold = false;
-  bool Italic = false;
-  bool Underline = false;
-  bool Strikethrough = false;
+  std::string name = "Arial";
+  double size = 10;  // points, kept to four decimals
+  bool bold = false;
+  bool italic = false;
+  bool underline = false;
+  bool strikethrough = false;
 
   bool operator==(const FontSpec&) const = default;
 };
 
 struct CalendarDate {
-  int Year = 2001;
-  int Month = 1;
-  int Day = 1;
+  int year = 2001;
+  int month = 1;
+  int day = 1;
 
   bool operator==(const CalendarDate&) const = default;
 };
 
 struct GeneralSettings {
-  bool DebugMode = false;
+  bool debugMode = false;
 };
 
 struct SeasonSettings {
-  bool AdjustEquation = false;
-  CalendarDate SeasonDate;  // today, set by the model
+  bool adjustEquation = false;
+  CalendarDate seasonDate;  // today, set by the model
 };
 
 struct CalcTimeSettings {
-  double StartTime = -999;
-  double EndTime = -999;
-  int16_t Interval = 30;
+  double startTime = -999;
+  double endTime = -999;
+  int16_t interval = 30;
 };
 
 struct DialOptionSettings {
-  bool PrintMark = true;
-  bool PrintInfo = true;
-  bool PrintTitle = true;
-  std::string Picture;  // bkgcolor.wmf in AppFolder, set by the model
-  double LineWidth = 1.0;
-  bool LineStyle = true;
-  int32_t TimeFormat = 1;
-  int16_t MaxPages = 1;
+  bool printMark = true;
+  bool printInfo = true;
+  bool printTitle = true;
+  std::string picture;  // bkgcolor.wmf in AppFolder, set by the model
+  double lineWidth = 1.0;
+  bool lineStyle = true;
+  int32_t timeFormat = 1;
+  int16_t maxPages = 1;
   // The nodus's curves: date lines 0 none, 1 season days, 2 solar terms,
   // 3 first days of the months, 4 the design's own day; hour curves 0 none,
   // 1 whole, 2 in two halves of the year. A nodus height of 0 is automatic.
-  int32_t DateLines = 0;
-  int32_t HourCurves = 0;
-  double NodusHeight = 0;  // millimetres
-  bool ScaleBar = true;
+  int32_t dateLines = 0;
+  int32_t hourCurves = 0;
+  double nodusHeight = 0;  // millimetres
+  bool scaleBar = true;
 };
 
 struct DialColorSettings {
-  ColorRef TimeLine = kColorBlack;
-  ColorRef OrientationLine = kColorBlack;
-  ColorRef HourLine = kColorRed;
-  ColorRef MinuteLine = kColorGrey;
-  ColorRef GnomonLine = kColorBlack;
-  ColorRef MarkLine = kColorBlack;
-  ColorRef TimeFill = kColorWhite;
-  ColorRef InnerFill = kColorWhite;
-  ColorRef GnomonFill = kColorWhite;
-  ColorRef OrientationFont = kColorBlack;
-  ColorRef TimeFont = kColorBlack;
-  ColorRef InformationFont = kColorBlack;
+  ColorRef timeLine = kColorBlack;
+  ColorRef orientationLine = kColorBlack;
+  ColorRef hourLine = kColorRed;
+  ColorRef minuteLine = kColorGrey;
+  ColorRef gnomonLine = kColorBlack;
+  ColorRef markLine = kColorBlack;
+  ColorRef timeFill = kColorWhite;
+  ColorRef innerFill = kColorWhite;
+  ColorRef gnomonFill = kColorWhite;
+  ColorRef orientationFont = kColorBlack;
+  ColorRef timeFont = kColorBlack;
+  ColorRef informationFont = kColorBlack;
 };
 
 struct ClockOptionSettings {
-  bool Picture = true;
-  int32_t TimeFormat = 0;
-  bool InvertShadow = true;
+  bool picture = true;
+  int32_t timeFormat = 0;
+  bool invertShadow = true;
 };
 
 struct ClockColorSettings {
-  ColorRef TimeLine;
-  ColorRef OrientationLine;
-  ColorRef HourLine;
-  ColorRef MinuteLine;
-  ColorRef TimeFill;
-  ColorRef InnerFill;
-  ColorRef ShadowFill;
-  ColorRef Background;
-  ColorRef OrientationFont;
-  ColorRef TimeFont;
-  ColorRef ClockFont;
+  ColorRef timeLine;
+  ColorRef orientationLine;
+  ColorRef hourLine;
+  ColorRef minuteLine;
+  ColorRef timeFill;
+  ColorRef innerFill;
+  ColorRef shadowFill;
+  ColorRef background;
+  ColorRef orientationFont;
+  ColorRef timeFont;
+  ColorRef clockFont;
 };
 
 inline constexpr ClockColorSettings kClockDayColorDefaults{
@@ -115,25 +115,33 @@ inline constexpr ClockColorSettings kClockNightColorDefaults{
     kColorWhite, kColorWhite, kColorRed,   kColorSilver, kColorSkyBlue, kColorNavy,
     kColorBlack, kColorNavy,  kColorWhite, kColorWhite,  kColorWhite};
 
-inline FontSpec DefaultDialOrientationFont() { return {"Arial", 16, true, false, false, false}; }
-inline FontSpec DefaultDialTimeFont() { return {"Arial", 12, true, false, false, false}; }
-inline FontSpec DefaultDialInformationFont() { return {"ＭＳ Ｐゴシック", 10, false, false, false, false}; }
-inline FontSpec DefaultClockFont() { return {"Arial", 10, true, false, false, false}; }
+inline FontSpec DefaultDialOrientationFont() {
+  return {"Arial", 16, true, false, false, false};
+}
+inline FontSpec DefaultDialTimeFont() {
+  return {"Arial", 12, true, false, false, false};
+}
+inline FontSpec DefaultDialInformationFont() {
+  return {"ＭＳ Ｐゴシック", 10, false, false, false, false};
+}
+inline FontSpec DefaultClockFont() {
+  return {"Arial", 10, true, false, false, false};
+}
 
 // Every group of one design, as the main window holds them.
 struct Settings {
-  GeneralSettings General;
-  SeasonSettings Season;
-  CalcTimeSettings CalcTime;
-  DialOptionSettings DialOption;
-  DialColorSettings DialColor;
-  FontSpec DialOrientationFont = DefaultDialOrientationFont();
-  FontSpec DialTimeFont = DefaultDialTimeFont();
-  FontSpec DialInformationFont = DefaultDialInformationFont();
-  ClockOptionSettings ClockOption;
-  ClockColorSettings ClockDayColor = kClockDayColorDefaults;
-  ClockColorSettings ClockNightColor = kClockNightColorDefaults;
-  FontSpec ClockOrientationFont = DefaultClockFont();
-  FontSpec ClockTimeFont = DefaultClockFont();
-  FontSpec ClockClockFont = DefaultClockFont();
+  GeneralSettings general;
+  SeasonSettings season;
+  CalcTimeSettings calcTime;
+  DialOptionSettings dialOption;
+  DialColorSettings dialColor;
+  FontSpec dialOrientationFont = DefaultDialOrientationFont();
+  FontSpec dialTimeFont = DefaultDialTimeFont();
+  FontSpec dialInformationFont = DefaultDialInformationFont();
+  ClockOptionSettings clockOption;
+  ClockColorSettings clockDayColor = kClockDayColorDefaults;
+  ClockColorSettings clockNightColor = kClockNightColorDefaults;
+  FontSpec clockOrientationFont = DefaultClockFont();
+  FontSpec clockTimeFont = DefaultClockFont();
+  FontSpec clockClockFont = DefaultClockFont();
 };

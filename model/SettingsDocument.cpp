@@ -139,7 +139,7 @@ class DocumentReader {
       else if (EqualsIgnoringCase(key, "LeapYear"))
         chart_.setLeapYear(ParseBoolText(value));
       else if (EqualsIgnoringCase(key, "DebugMode"))
-        model_.General.DebugMode = ParseBoolText(value);
+        model_.general.debugMode = ParseBoolText(value);
     });
   }
 
@@ -186,9 +186,9 @@ class DocumentReader {
       CalcDateArray monthDay{};
       if (!chart_.ConvCalcDate(calcDate, monthDay).ok()) RaiseChartError(chart_);
       // 29 February of a leap-year chart falls on 1 March of a common year.
-      model_.Season.SeasonDate = DateOfYear(Today().Year, monthDay[0], monthDay[1]);
+      model_.season.seasonDate = DateOfYear(Today().year, monthDay[0], monthDay[1]);
     }
-    model_.Season.AdjustEquation = adjustEquation;
+    model_.season.adjustEquation = adjustEquation;
     season.setEquationOfTime(adjustEquation ? equationOfTime : 0);
   }
 
@@ -200,20 +200,20 @@ class DocumentReader {
     };
     ReadSectionLines(lines, [&](std::string_view key, std::string_view value) {
       if (EqualsIgnoringCase(key, "StartTime"))
-        model_.CalcTime.StartTime = time(value);
+        model_.calcTime.startTime = time(value);
       else if (EqualsIgnoringCase(key, "EndTime"))
-        model_.CalcTime.EndTime = time(value);
+        model_.calcTime.endTime = time(value);
       else if (EqualsIgnoringCase(key, "Interval"))
-        model_.CalcTime.Interval = CheckedInterval(value);
+        model_.calcTime.interval = CheckedInterval(value);
     });
   }
 
   void ReadDialOption(LineCursor& lines) {
     ReadSectionLines(lines, [&](std::string_view key, std::string_view value) {
       if (EqualsIgnoringCase(key, "Picture") || EqualsIgnoringCase(key, "BackPicture")) {
-        model_.DialOption.Picture = PicturePath(value);
+        model_.dialOption.picture = PicturePath(value);
       } else {
-        ApplyDialOptionKey(model_.DialOption, key, value);
+        ApplyDialOptionKey(model_.dialOption, key, value);
       }
     });
   }
@@ -235,9 +235,9 @@ class DocumentReader {
   // The older single font section: the three dial fonts with prefixed keys.
   void ReadOldFontSection(LineCursor& lines) {
     const std::pair<std::string_view, FontSpec*> prefixes[] = {
-        {"Ori", &model_.DialOrientationFont},
-        {"Tim", &model_.DialTimeFont},
-        {"Inf", &model_.DialInformationFont}};
+        {"Ori", &model_.dialOrientationFont},
+        {"Tim", &model_.dialTimeFont},
+        {"Inf", &model_.dialInformationFont}};
     ReadSectionLines(lines, [&](std::string_view key, std::string_view value) {
       for (const auto& [prefix, font] : prefixes) {
         if (StartsWithIgnoringCase(key, prefix)) {
@@ -259,24 +259,24 @@ class DocumentReader {
       ReadSectionLines(lines, [&](std::string_view key, std::string_view value) {
         static_cast<void>(TrapStatus([&] { any = ApplyPrinterKey(wanted, key, value) || any; }));
       });
-      printer.setPaperSize(wanted.PaperSize);
-      printer.setOrientation(wanted.Orientation);
+      printer.setPaperSize(wanted.paperSize);
+      printer.setOrientation(wanted.orientation);
       if (any) printer.KeepDocumentValues(wanted);
       return;
     }
     ReadSectionLines(lines, [&](std::string_view key, std::string_view value) {
       ApplyPrinterKey(wanted, key, value);
     });
-    printer.SelectPrinter(wanted.DeviceName);
+    printer.SelectPrinter(wanted.deviceName);
     // Each value by itself: one the printer refuses is skipped silently.
-    printer.setPaperSize(wanted.PaperSize);
-    printer.setPaperBin(wanted.PaperBin);
-    printer.setPrintQuality(wanted.PrintQuality);
-    printer.setColorMode(wanted.ColorMode);
-    printer.setDuplex(wanted.Duplex);
-    printer.setOrientation(wanted.Orientation);
-    printer.setZoom(wanted.Zoom);
-    printer.setCopies(wanted.Copies);
+    printer.setPaperSize(wanted.paperSize);
+    printer.setPaperBin(wanted.paperBin);
+    printer.setPrintQuality(wanted.printQuality);
+    printer.setColorMode(wanted.colorMode);
+    printer.setDuplex(wanted.duplex);
+    printer.setOrientation(wanted.orientation);
+    printer.setZoom(wanted.zoom);
+    printer.setCopies(wanted.copies);
   }
 
   MainModel& model_;
@@ -329,7 +329,7 @@ class DocumentWriter {
     Key("TimeSystem", std::to_string(chart_.TimeSystem()));
     Key("IncludeRiseSet", BoolText(chart_.IncludeRiseSet()));
     Key("// LeapYear", BoolText(chart_.LeapYear()));
-    Key("// DebugMode", BoolText(model_.General.DebugMode));
+    Key("// DebugMode", BoolText(model_.general.debugMode));
   }
 
   void WriteLocation() {
@@ -350,7 +350,7 @@ class DocumentWriter {
   void WriteSeason() {
     const ChartSeason& season = chart_.Season();
     Section("Season");
-    Key("AdjustEquation", BoolText(model_.Season.AdjustEquation));
+    Key("AdjustEquation", BoolText(model_.season.adjustEquation));
     Key("CalcSeason", std::to_string(season.CalcSeason()));
     Key("CalcDate", std::to_string(season.CalcDate()));
     Key("SolarDeclination", RealText(season.SolarDeclination()));
@@ -369,9 +369,9 @@ class DocumentWriter {
 
   void WriteCalcTime() {
     Section("CalcTime");
-    Key("// StartTime", RealText(model_.CalcTime.StartTime));
-    Key("// EndTime", RealText(model_.CalcTime.EndTime));
-    Key("Interval", std::to_string(model_.CalcTime.Interval));
+    Key("// StartTime", RealText(model_.calcTime.startTime));
+    Key("// EndTime", RealText(model_.calcTime.endTime));
+    Key("Interval", std::to_string(model_.calcTime.interval));
   }
 
   void WritePrinter() {
@@ -412,15 +412,15 @@ ErrorRecord SaveFault(const std::exception&) {
 // The failure's text names the file, except that a file-type error keeps
 // its own when opening.
 Status NameFile(ErrorRecord& record, const std::string& text) {
-  return record.Record(record.Number, record.Source, text);
+  return record.Record(record.number, record.source, text);
 }
 
 }  // namespace
 
 Status MainModel::OpenDocument(const std::string& path) {
-  LastError.Clear();
+  lastError.Clear();
   const Status status = TrapStatus(
-      LastError,
+      lastError,
       [&] {
         if (!EndsWithIgnoringCase(path, ".ufx"))
           RaiseError(kFormatError, kOpenSource, TranslateText("Documents", kFormatMessage));
@@ -437,17 +437,17 @@ Status MainModel::OpenDocument(const std::string& path) {
       OpenFault);
   if (status.number() == kFormatError) return status;
   if (!status.ok()) {
-    return NameFile(LastError, FillText(TranslateText("Documents", "Cannot open %1."), {path}));
+    return NameFile(lastError, FillText(TranslateText("Documents", "Cannot open %1."), {path}));
   }
-  DocumentPath = path;
-  LastDir = GetFolderName(path);
+  documentPath = path;
+  lastDir = GetFolderName(path);
   return Status::Ok();
 }
 
 Status MainModel::SaveDocument(const std::string& path) {
-  LastError.Clear();
+  lastError.Clear();
   const Status status = TrapStatus(
-      LastError,
+      lastError,
       [&] {
         std::optional<std::string> bytes = EncodeFileText(DocumentWriter(*this).Write());
         // Written beside the old document and moved over it only when complete,
@@ -458,9 +458,9 @@ Status MainModel::SaveDocument(const std::string& path) {
       },
       SaveFault);
   if (!status.ok()) {
-    return NameFile(LastError, FillText(TranslateText("Documents", "Cannot save %1."), {path}));
+    return NameFile(lastError, FillText(TranslateText("Documents", "Cannot save %1."), {path}));
   }
-  DocumentPath = path;
-  LastDir = GetFolderName(path);
+  documentPath = path;
+  lastDir = GetFolderName(path);
   return Status::Ok();
 }

@@ -101,77 +101,77 @@ constexpr auto Field(const char* name, const char* oldName = nullptr) {
 
 using DialOption = DialOptionSettings;
 constexpr KeyField<DialOption> kDialOptionKeys[] = {
-    Field<&DialOption::Picture, PathText>("Picture"),
-    Field<&DialOption::MaxPages, PageCountValue>("MaxPages"),
-    Field<&DialOption::PrintMark, BoolValue>("PrintMark"),
-    Field<&DialOption::PrintInfo, BoolValue>("PrintInfo"),
-    Field<&DialOption::LineStyle, BoolValue>("LineStyle"),
-    Field<&DialOption::LineWidth, LineWidthValue>("LineWidth"),
-    Field<&DialOption::TimeFormat, TimeFormatValue>("TimeFormat"),
-    Field<&DialOption::PrintTitle, BoolValue>("PrintTitle"),
-    Field<&DialOption::DateLines, Int32Value>("DateLines"),
-    Field<&DialOption::HourCurves, Int32Value>("HourCurves"),
-    Field<&DialOption::NodusHeight, RealValue>("NodusHeight"),
-    Field<&DialOption::ScaleBar, BoolValue>("ScaleBar"),
+    Field<&DialOption::picture, PathText>("Picture"),
+    Field<&DialOption::maxPages, PageCountValue>("MaxPages"),
+    Field<&DialOption::printMark, BoolValue>("PrintMark"),
+    Field<&DialOption::printInfo, BoolValue>("PrintInfo"),
+    Field<&DialOption::lineStyle, BoolValue>("LineStyle"),
+    Field<&DialOption::lineWidth, LineWidthValue>("LineWidth"),
+    Field<&DialOption::timeFormat, TimeFormatValue>("TimeFormat"),
+    Field<&DialOption::printTitle, BoolValue>("PrintTitle"),
+    Field<&DialOption::dateLines, Int32Value>("DateLines"),
+    Field<&DialOption::hourCurves, Int32Value>("HourCurves"),
+    Field<&DialOption::nodusHeight, RealValue>("NodusHeight"),
+    Field<&DialOption::scaleBar, BoolValue>("ScaleBar"),
 };
 
 using DialColor = DialColorSettings;
 constexpr KeyField<DialColor> kDialColorKeys[] = {
-    Field<&DialColor::TimeLine, ColorValue>("TimeLine", "CirLine"),
-    Field<&DialColor::TimeFill, ColorValue>("TimeFill", "TimFill"),
-    Field<&DialColor::InnerFill, ColorValue>("InnerFill", "CirFill"),
-    Field<&DialColor::OrientationLine, ColorValue>("OrientationLine", "OriLine"),
-    Field<&DialColor::OrientationFont, ColorValue>("OrientationFont", "OriFont"),
-    Field<&DialColor::HourLine, ColorValue>("HourLine", "HorLine"),
-    Field<&DialColor::MinuteLine, ColorValue>("MinuteLine", "MinLine"),
-    Field<&DialColor::TimeFont, ColorValue>("TimeFont", "TimFont"),
-    Field<&DialColor::GnomonLine, ColorValue>("GnomonLine", "NmnLine"),
-    Field<&DialColor::GnomonFill, ColorValue>("GnomonFill", "NmnFill"),
-    Field<&DialColor::MarkLine, ColorValue>("MarkLine", "MrkLine"),
-    Field<&DialColor::InformationFont, ColorValue>("InformationFont", "InfFont"),
+    Field<&DialColor::timeLine, ColorValue>("TimeLine", "CirLine"),
+    Field<&DialColor::timeFill, ColorValue>("TimeFill", "TimFill"),
+    Field<&DialColor::innerFill, ColorValue>("InnerFill", "CirFill"),
+    Field<&DialColor::orientationLine, ColorValue>("OrientationLine", "OriLine"),
+    Field<&DialColor::orientationFont, ColorValue>("OrientationFont", "OriFont"),
+    Field<&DialColor::hourLine, ColorValue>("HourLine", "HorLine"),
+    Field<&DialColor::minuteLine, ColorValue>("MinuteLine", "MinLine"),
+    Field<&DialColor::timeFont, ColorValue>("TimeFont", "TimFont"),
+    Field<&DialColor::gnomonLine, ColorValue>("GnomonLine", "NmnLine"),
+    Field<&DialColor::gnomonFill, ColorValue>("GnomonFill", "NmnFill"),
+    Field<&DialColor::markLine, ColorValue>("MarkLine", "MrkLine"),
+    Field<&DialColor::informationFont, ColorValue>("InformationFont", "InfFont"),
 };
 
 using ClockOption = ClockOptionSettings;
 constexpr KeyField<ClockOption> kClockOptionKeys[] = {
-    Field<&ClockOption::Picture, BoolValue>("Picture"),
-    Field<&ClockOption::InvertShadow, BoolValue>("InvertShadow"),
-    Field<&ClockOption::TimeFormat, TimeFormatValue>("TimeFormat"),
+    Field<&ClockOption::picture, BoolValue>("Picture"),
+    Field<&ClockOption::invertShadow, BoolValue>("InvertShadow"),
+    Field<&ClockOption::timeFormat, TimeFormatValue>("TimeFormat"),
 };
 
 using ClockColor = ClockColorSettings;
 constexpr KeyField<ClockColor> kClockColorKeys[] = {
-    Field<&ClockColor::TimeLine, ColorValue>("TimeLine"),
-    Field<&ClockColor::TimeFill, ColorValue>("TimeFill"),
-    Field<&ClockColor::InnerFill, ColorValue>("InnerFill"),
-    Field<&ClockColor::OrientationLine, ColorValue>("OrientationLine"),
-    Field<&ClockColor::OrientationFont, ColorValue>("OrientationFont"),
-    Field<&ClockColor::HourLine, ColorValue>("HourLine"),
-    Field<&ClockColor::MinuteLine, ColorValue>("MinuteLine"),
-    Field<&ClockColor::TimeFont, ColorValue>("TimeFont"),
-    Field<&ClockColor::ShadowFill, ColorValue>("ShadowFill"),
-    Field<&ClockColor::ClockFont, ColorValue>("ClockFont"),
-    Field<&ClockColor::Background, ColorValue>("Background"),
+    Field<&ClockColor::timeLine, ColorValue>("TimeLine"),
+    Field<&ClockColor::timeFill, ColorValue>("TimeFill"),
+    Field<&ClockColor::innerFill, ColorValue>("InnerFill"),
+    Field<&ClockColor::orientationLine, ColorValue>("OrientationLine"),
+    Field<&ClockColor::orientationFont, ColorValue>("OrientationFont"),
+    Field<&ClockColor::hourLine, ColorValue>("HourLine"),
+    Field<&ClockColor::minuteLine, ColorValue>("MinuteLine"),
+    Field<&ClockColor::timeFont, ColorValue>("TimeFont"),
+    Field<&ClockColor::shadowFill, ColorValue>("ShadowFill"),
+    Field<&ClockColor::clockFont, ColorValue>("ClockFont"),
+    Field<&ClockColor::background, ColorValue>("Background"),
 };
 
 constexpr KeyField<FontSpec> kFontKeys[] = {
-    Field<&FontSpec::Name, PlainText>("Name"),
-    Field<&FontSpec::Size, FontSizeValue>("Size"),
-    Field<&FontSpec::Bold, BoolValue>("Bold"),
-    Field<&FontSpec::Italic, BoolValue>("Italic"),
-    Field<&FontSpec::Underline, BoolValue>("Underline"),
-    Field<&FontSpec::Strikethrough, BoolValue>("Strikethrough"),
+    Field<&FontSpec::name, PlainText>("Name"),
+    Field<&FontSpec::size, FontSizeValue>("Size"),
+    Field<&FontSpec::bold, BoolValue>("Bold"),
+    Field<&FontSpec::italic, BoolValue>("Italic"),
+    Field<&FontSpec::underline, BoolValue>("Underline"),
+    Field<&FontSpec::strikethrough, BoolValue>("Strikethrough"),
 };
 
 constexpr KeyField<PrinterProperties> kPrinterKeys[] = {
-    Field<&PrinterProperties::DeviceName, PlainText>("DeviceName", "Device"),
-    Field<&PrinterProperties::PaperSize, Int16Value>("PaperSize"),
-    Field<&PrinterProperties::PaperBin, Int16Value>("PaperBin"),
-    Field<&PrinterProperties::PrintQuality, Int16Value>("PrintQuality"),
-    Field<&PrinterProperties::ColorMode, Int16Value>("ColorMode"),
-    Field<&PrinterProperties::Duplex, Int16Value>("Duplex"),
-    Field<&PrinterProperties::Orientation, Int16Value>("Orientation"),
-    Field<&PrinterProperties::Zoom, Int32Value>("Zoom"),
-    Field<&PrinterProperties::Copies, Int16Value>("Copies"),
+    Field<&PrinterProperties::deviceName, PlainText>("DeviceName", "Device"),
+    Field<&PrinterProperties::paperSize, Int16Value>("PaperSize"),
+    Field<&PrinterProperties::paperBin, Int16Value>("PaperBin"),
+    Field<&PrinterProperties::printQuality, Int16Value>("PrintQuality"),
+    Field<&PrinterProperties::colorMode, Int16Value>("ColorMode"),
+    Field<&PrinterProperties::duplex, Int16Value>("Duplex"),
+    Field<&PrinterProperties::orientation, Int16Value>("Orientation"),
+    Field<&PrinterProperties::zoom, Int32Value>("Zoom"),
+    Field<&PrinterProperties::copies, Int16Value>("Copies"),
 };
 
 template <typename Group, std::size_t N>
@@ -215,17 +215,17 @@ constexpr SettingsSection Section(const char* name) {
 }
 
 constexpr SettingsSection kSections[] = {
-    Section<&Settings::DialOption, kDialOptionKeys>("DialOption"),
-    Section<&Settings::DialColor, kDialColorKeys>("DialColor"),
-    Section<&Settings::DialOrientationFont, kFontKeys>("DialOrientationFont"),
-    Section<&Settings::DialTimeFont, kFontKeys>("DialTimeFont"),
-    Section<&Settings::DialInformationFont, kFontKeys>("DialInformationFont"),
-    Section<&Settings::ClockOption, kClockOptionKeys>("ClockOption"),
-    Section<&Settings::ClockDayColor, kClockColorKeys>("ClockDayColor"),
-    Section<&Settings::ClockNightColor, kClockColorKeys>("ClockNightColor"),
-    Section<&Settings::ClockOrientationFont, kFontKeys>("ClockOrientationFont"),
-    Section<&Settings::ClockTimeFont, kFontKeys>("ClockTimeFont"),
-    Section<&Settings::ClockClockFont, kFontKeys>("ClockClockFont"),
+    Section<&Settings::dialOption, kDialOptionKeys>("DialOption"),
+    Section<&Settings::dialColor, kDialColorKeys>("DialColor"),
+    Section<&Settings::dialOrientationFont, kFontKeys>("DialOrientationFont"),
+    Section<&Settings::dialTimeFont, kFontKeys>("DialTimeFont"),
+    Section<&Settings::dialInformationFont, kFontKeys>("DialInformationFont"),
+    Section<&Settings::clockOption, kClockOptionKeys>("ClockOption"),
+    Section<&Settings::clockDayColor, kClockColorKeys>("ClockDayColor"),
+    Section<&Settings::clockNightColor, kClockColorKeys>("ClockNightColor"),
+    Section<&Settings::clockOrientationFont, kFontKeys>("ClockOrientationFont"),
+    Section<&Settings::clockTimeFont, kFontKeys>("ClockTimeFont"),
+    Section<&Settings::clockClockFont, kFontKeys>("ClockClockFont"),
 };
 
 }  // namespace

@@ -9,11 +9,11 @@ inline constexpr int32_t kWindowMinimized = 1;
 inline constexpr int32_t kWindowMaximized = 2;
 
 struct WindowPlacement {
-  double Left = 0;
-  double Top = 0;
-  double Width = 0;  // used by windows whose size is kept
-  double Height = 0;
-  int32_t WindowState = kWindowNormal;
+  double left = 0;
+  double top = 0;
+  double width = 0;  // used by windows whose size is kept
+  double height = 0;
+  int32_t windowState = kWindowNormal;
 
-  bool IsMinimized() const { return WindowState == kWindowMinimized; }
+  bool IsMinimized() const { return windowState == kWindowMinimized; }
 };

@@ -54,7 +54,7 @@ std::optional<double> Angle(const std::vector<std::string>& fields, std::size_t 
 }  // namespace
 
 const std::string& ZonePlace::Name() const {
-  return TextLanguage() == UiLanguage::Japanese ? JapaneseName : EnglishName;
+  return TextLanguage() == UiLanguage::Japanese ? japaneseName : englishName;
 }
 
 std::optional<ZonePlace> FindZonePlace(std::string_view text, std::string_view zone) {

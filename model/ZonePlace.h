@@ -11,11 +11,11 @@
 inline constexpr std::string_view kZoneFileName = "zones.dat";
 
 struct ZonePlace {
-  std::string EnglishName;   // "Berlin, Germany"
-  std::string JapaneseName;  // "ベルリン, ドイツ"
-  double Latitude = 0;       // degrees, north positive
-  double Longitude = 0;      // degrees, east positive
-  double TimeZone = 0;       // standard hours ahead of UTC
+  std::string englishName;   // "Berlin, Germany"
+  std::string japaneseName;  // "ベルリン, ドイツ"
+  double latitude = 0;       // degrees, north positive
+  double longitude = 0;      // degrees, east positive
+  double timeZone = 0;       // standard hours ahead of UTC
 
   // The name a new design takes: English unless the program speaks Japanese.
   const std::string& Name() const;

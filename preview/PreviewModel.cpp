@@ -68,8 +68,8 @@ void PreviewModel::KeepCentre(double& start, double oldExtent, double extent, do
 }
 
 void PreviewModel::SizeToZoom(double zoom) {
-  picture_.Width = pageWidth_ * zoom;
-  picture_.Height = pageHeight_ * zoom;
+  picture_.width = pageWidth_ * zoom;
+  picture_.height = pageHeight_ * zoom;
 }
 
 void PreviewModel::FitToArea() {
@@ -78,24 +78,24 @@ void PreviewModel::FitToArea() {
   const double r = pageHeight_ / pageWidth_;
   PictureRect& p = picture_;
   if (zoomMode_ == ZoomMode::PageWidth) {
-    p.Width = a;
-    p.Height = r * p.Width;
-    p.Left = 0;
-    p.Top = h / a >= r ? (h - p.Height) / 2 : 0;
+    p.width = a;
+    p.height = r * p.width;
+    p.left = 0;
+    p.top = h / a >= r ? (h - p.height) / 2 : 0;
   } else if (h / a >= r) {
-    p.Left = kWholePageMargin;
-    p.Width = a - 2 * kWholePageMargin;
-    p.Height = r * p.Width;
-    p.Top = (h - p.Height) / 2;
+    p.left = kWholePageMargin;
+    p.width = a - 2 * kWholePageMargin;
+    p.height = r * p.width;
+    p.top = (h - p.height) / 2;
   } else {
-    p.Top = kWholePageMargin;
-    p.Height = h - 2 * kWholePageMargin;
-    p.Width = p.Height / r;
-    p.Left = (a - p.Width) / 2;
+    p.top = kWholePageMargin;
+    p.height = h - 2 * kWholePageMargin;
+    p.width = p.height / r;
+    p.left = (a - p.width) / 2;
   }
-  if (p.Width / pageWidth_ < kMinZoom) SizeToZoom(kMinZoom);
-  PlaceAxis(p.Left, p.Width, a);
-  PlaceAxis(p.Top, p.Height, h);
+  if (p.width / pageWidth_ < kMinZoom) SizeToZoom(kMinZoom);
+  PlaceAxis(p.left, p.width, a);
+  PlaceAxis(p.top, p.height, h);
 }
 
 bool PreviewModel::Resize(double areaWidth, double areaHeight) {
@@ -104,8 +104,8 @@ bool PreviewModel::Resize(double areaWidth, double areaHeight) {
   if (fits) {
     FitToArea();
   } else {
-    PlaceAxis(picture_.Left, picture_.Width, areaWidth_);
-    PlaceAxis(picture_.Top, picture_.Height, areaHeight_);
+    PlaceAxis(picture_.left, picture_.width, areaWidth_);
+    PlaceAxis(picture_.top, picture_.height, areaHeight_);
   }
   UpdateBars();
   return fits;
@@ -120,48 +120,48 @@ void PreviewModel::FitPage(ZoomMode mode) {
 void PreviewModel::ZoomAt(ZoomMode mode, double x, double y) {
   zoomMode_ = mode;
   const double oldZoom = zoom_;
-  const double oldWidth = picture_.Width;
-  const double oldHeight = picture_.Height;
+  const double oldWidth = picture_.width;
+  const double oldHeight = picture_.height;
   if (mode == ZoomMode::In) {
     // A page already shown above the click limit is not made smaller.
     const double zoom =
         oldZoom >= kMaxClickZoom ? oldZoom : std::min(oldZoom + kZoomStep, kMaxClickZoom);
     const double ratio = zoom / oldZoom;
     // The clicked point of the page stays under the pointer.
-    picture_.Left += x - x * ratio;
-    picture_.Top += y - y * ratio;
+    picture_.left += x - x * ratio;
+    picture_.top += y - y * ratio;
     SizeToZoom(zoom);
-    PlaceAxis(picture_.Left, picture_.Width, areaWidth_);
-    PlaceAxis(picture_.Top, picture_.Height, areaHeight_);
+    PlaceAxis(picture_.left, picture_.width, areaWidth_);
+    PlaceAxis(picture_.top, picture_.height, areaHeight_);
   } else {
     SizeToZoom(std::max(oldZoom - kZoomStep, kMinZoom));
-    KeepCentre(picture_.Left, oldWidth, picture_.Width, areaWidth_);
-    KeepCentre(picture_.Top, oldHeight, picture_.Height, areaHeight_);
+    KeepCentre(picture_.left, oldWidth, picture_.width, areaWidth_);
+    KeepCentre(picture_.top, oldHeight, picture_.height, areaHeight_);
   }
   UpdateBars();
 }
 
 void PreviewModel::UpdateBars() {
-  zoom_ = picture_.Width / pageWidth_;
+  zoom_ = picture_.width / pageWidth_;
   auto update = [this](ScrollState& bar, double start, double extent, double area) {
-    bar.Visible = Overhangs(start, extent, area);
-    bar.Maximum = Round(extent);
-    bar.PageSize = Round(area);
-    bar.Position = Round(-start);
-    if (!bar.Visible) return;
+    bar.visible = Overhangs(start, extent, area);
+    bar.maximum = Round(extent);
+    bar.pageSize = Round(area);
+    bar.position = Round(-start);
+    if (!bar.visible) return;
     // One pair of steps serves both bars; the vertical one's stays.
-    pageStep_ = Round(bar.Maximum / 10.0);
+    pageStep_ = Round(bar.maximum / 10.0);
     lineStep_ = Round(pageStep_ / 10.0);
   };
-  update(hBar_, picture_.Left, picture_.Width, areaWidth_);
-  update(vBar_, picture_.Top, picture_.Height, areaHeight_);
+  update(hBar_, picture_.left, picture_.width, areaWidth_);
+  update(vBar_, picture_.top, picture_.height, areaHeight_);
 }
 
 void PreviewModel::Scroll(bool horizontal, ScrollRequest request, int32_t thumb) {
   ScrollState& bar = horizontal ? hBar_ : vBar_;
-  if (!bar.Visible) return;
+  if (!bar.visible) return;
   // 64-bit so that no step or thumb position can wrap.
-  int64_t position = bar.Position;
+  int64_t position = bar.position;
   switch (request) {
     case ScrollRequest::LineBack:
       position -= lineStep_;
@@ -182,14 +182,14 @@ void PreviewModel::Scroll(bool horizontal, ScrollRequest request, int32_t thumb)
     default:
       break;
   }
-  const int64_t last = static_cast<int64_t>(bar.Maximum) - bar.PageSize;
+  const int64_t last = static_cast<int64_t>(bar.maximum) - bar.pageSize;
   if (position < 0) {
     position = 0;
   } else if (position > last) {
     position = last;
   }
-  bar.Position = static_cast<int32_t>(position);
-  (horizontal ? picture_.Left : picture_.Top) = -static_cast<double>(bar.Position);
+  bar.position = static_cast<int32_t>(position);
+  (horizontal ? picture_.left : picture_.top) = -static_cast<double>(bar.position);
 }
 
 bool PreviewModel::LeftPress(double x, double y) {
@@ -204,11 +204,11 @@ bool PreviewModel::LeftMove(double x, double y) {
   auto drag = [&](double& start, double extent, double area, double by, ScrollState& bar) {
     if (extent <= area) return;
     start = std::clamp(start + by, area - extent, 0.0);
-    bar.Position = Round(-start);
+    bar.position = Round(-start);
     moved = true;
   };
-  drag(picture_.Left, picture_.Width, areaWidth_, x - dragX_, hBar_);
-  drag(picture_.Top, picture_.Height, areaHeight_, y - dragY_, vBar_);
+  drag(picture_.left, picture_.width, areaWidth_, x - dragX_, hBar_);
+  drag(picture_.top, picture_.height, areaHeight_, y - dragY_, vBar_);
   return moved;
 }
 
@@ -276,10 +276,10 @@ PixelSize OpeningPreviewSize(PixelSize available, double heightPerWidth, PixelSi
 }
 
 std::string PrinterStatusText(bool available, const PrinterProperties& printer) {
-  const std::string name = available ? printer.DeviceName : TranslateText("PreviewModel", "none");
-  const std::string orientation = printer.Orientation == kPortrait
+  const std::string name = available ? printer.deviceName : TranslateText("PreviewModel", "none");
+  const std::string orientation = printer.orientation == kPortrait
                                       ? TranslateText("PreviewModel", "Portrait")
                                       : TranslateText("PreviewModel", "Landscape");
   return FillText(TranslateText("PreviewModel", "Printer: %1 / Paper: %2 %3"),
-                  {name, PaperLabel(printer.PaperSize), orientation});
+                  {name, PaperLabel(printer.paperSize), orientation});
 }

@@ -28,19 +28,19 @@ enum class ScrollRequest : int32_t {
 };
 
 // One scroll bar: shown only while the picture overhangs the area on its
-// axis; range 0..Maximum with a thumb of PageSize, at Position.
+// axis; range 0..maximum with a thumb of PageSize, at Position.
 struct ScrollState {
-  bool Visible = false;
-  int32_t Maximum = 0;   // the picture's extent
-  int32_t PageSize = 0;  // the area's extent
-  int32_t Position = 0;  // how far the picture's start lies before the area's
+  bool visible = false;
+  int32_t maximum = 0;   // the picture's extent
+  int32_t pageSize = 0;  // the area's extent
+  int32_t position = 0;  // how far the picture's start lies before the area's
 };
 
 struct PictureRect {
-  double Left = 0;
-  double Top = 0;
-  double Width = 0;
-  double Height = 0;
+  double left = 0;
+  double top = 0;
+  double width = 0;
+  double height = 0;
 };
 
 // What a left-button release asks of the window.

@@ -4,14 +4,14 @@
 
 PreviewSheet CurrentPreviewSheet(PrinterSetup& printer) {
   PreviewSheet sheet;
-  sheet.PrinterAvailable = printer.IsPrinterAvailable();
-  sheet.Printer = printer.Current();
+  sheet.printerAvailable = printer.IsPrinterAvailable();
+  sheet.printer = printer.Current();
   const auto* desktop = dynamic_cast<QtPrinterSetup*>(&printer);
-  if (sheet.PrinterAvailable && desktop != nullptr) {
+  if (sheet.printerAvailable && desktop != nullptr) {
     const QSizeF paper = desktop->SheetMillimeters();
-    sheet.Millimeters = {paper.width(), paper.height()};
+    sheet.millimeters = {paper.width(), paper.height()};
   } else {
-    sheet.Millimeters = PaperSheetSize(sheet.Printer.PaperSize, sheet.Printer.Orientation);
+    sheet.millimeters = PaperSheetSize(sheet.printer.paperSize, sheet.printer.orientation);
   }
   return sheet;
 }

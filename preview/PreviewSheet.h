@@ -2,13 +2,13 @@
 // without a usable printer A4 portrait (or the paper a document named).
 #pragma once
 
-#include "PrinterSettings.h"
 #include "PrintJob.h"
+#include "PrinterSettings.h"
 
 struct PreviewSheet {
-  bool PrinterAvailable = false;
-  PrinterProperties Printer;  // device name, paper code, orientation
-  SheetSize Millimeters;
+  bool printerAvailable = false;
+  PrinterProperties printer;  // device name, paper code, orientation
+  SheetSize millimeters;
 };
 
 PreviewSheet CurrentPreviewSheet(PrinterSetup& printer);

@@ -112,7 +112,7 @@ PreviewWindow::PreviewWindow(MainModel& main, QWidget* parent) : QDialog(parent)
     connect(bar, &QScrollBar::valueChanged, this, [this, bar](int value) {
       const bool horizontal = bar == hBar_;
       const ScrollState& state = horizontal ? model_.HorizontalBar() : model_.VerticalBar();
-      if (!scrolling_ && value != state.Position) Scroll(bar, ScrollRequest::ThumbReleased, value);
+      if (!scrolling_ && value != state.position) Scroll(bar, ScrollRequest::ThumbReleased, value);
     });
   }
   grid->addWidget(background_, 0, 0);
@@ -149,11 +149,11 @@ QSize PreviewWindow::OpeningSize() const {
   const QSize available = AvailableArea(this, pos()).size() - kFrameAllowance;
   const QSize around(vBar_->sizeHint().width(), toolBar_->height() + hBar_->sizeHint().height() +
                                                     statusBar_->sizeHint().height());
-  const PixelSize size = OpeningPreviewSize(
-      {available.width(), available.height()},
-      sheet_.Millimeters.Height / std::max(sheet_.Millimeters.Width, 1.0),
-      {around.width(), around.height()}, Pixels(kWholePageMargin, TwipsPerPixel()),
-      toolBar_->minimumWidth());
+  const PixelSize size =
+      OpeningPreviewSize({available.width(), available.height()},
+                         sheet_.millimeters.height / std::max(sheet_.millimeters.width, 1.0),
+                         {around.width(), around.height()},
+                         Pixels(kWholePageMargin, TwipsPerPixel()), toolBar_->minimumWidth());
   return QSize(size.width, size.height);
 }
 
@@ -180,8 +180,8 @@ double PreviewWindow::TwipsPerPixel() const {
 
 void PreviewWindow::ReadSheet() {
   sheet_ = CurrentPreviewSheet(main_.Printer());
-  model_.setPageSize(sheet_.Millimeters.Width * kTwipsPerMillimeter,
-                     sheet_.Millimeters.Height * kTwipsPerMillimeter);
+  model_.setPageSize(sheet_.millimeters.width * kTwipsPerMillimeter,
+                     sheet_.millimeters.height * kTwipsPerMillimeter);
 }
 
 bool PreviewWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -236,7 +236,7 @@ void PreviewWindow::AreaResized() {
 }
 
 void PreviewWindow::LayOut(ZoomMode mode, const QString& caption) {
-  main_.LastError.Clear();
+  main_.lastError.Clear();
   model_.FitPage(mode);
   Render(caption);
   PlacePicture();
@@ -247,25 +247,25 @@ bool PreviewWindow::Render(const QString& caption) {
   if (!laidOut_) return true;
   const double tpp = TwipsPerPixel();
   const PictureRect& rect = model_.Picture();
-  const QSize logical(std::max(1, Pixels(rect.Width, tpp)), std::max(1, Pixels(rect.Height, tpp)));
+  const QSize logical(std::max(1, Pixels(rect.width, tpp)), std::max(1, Pixels(rect.height, tpp)));
   // Drawn in the screen's own pixels, the page as it would be at that much
   // more zoom, so that a scaled screen shows it sharp.
   const double ratio = PageRatio(devicePixelRatioF(), logical);
   QPixmap page(std::max(1, qRound(logical.width() * ratio)),
                std::max(1, qRound(logical.height() * ratio)));
   page.fill(Qt::white);
-  const PageRequest request{sheet_.Printer.PaperSize, sheet_.Printer.Orientation,
+  const PageRequest request{sheet_.printer.paperSize, sheet_.printer.orientation,
                             model_.PageCount(), model_.Page(), static_cast<double>(logicalDpiX())};
   Status status;
   {
     QPainter painter(&page);
     status = RenderPreviewPage(main_, painter, request, model_.Zoom() * ratio, model_.ShowGuide(),
-                               sheet_.Millimeters);
+                               sheet_.millimeters);
   }
   page.setDevicePixelRatio(ratio);
   picture_->setPage(page);
   if (!status.ok()) {
-    ShowMessage(this, MessageIcon::Exclamation, QString::fromStdString(main_.LastError.Description),
+    ShowMessage(this, MessageIcon::Exclamation, QString::fromStdString(main_.lastError.description),
                 caption);
     return false;
   }
@@ -275,18 +275,18 @@ bool PreviewWindow::Render(const QString& caption) {
 void PreviewWindow::PlacePicture() {
   const double tpp = TwipsPerPixel();
   const PictureRect& rect = model_.Picture();
-  picture_->setGeometry(Pixels(rect.Left, tpp), Pixels(rect.Top, tpp),
-                        std::max(1, Pixels(rect.Width, tpp)),
-                        std::max(1, Pixels(rect.Height, tpp)));
+  picture_->setGeometry(Pixels(rect.left, tpp), Pixels(rect.top, tpp),
+                        std::max(1, Pixels(rect.width, tpp)),
+                        std::max(1, Pixels(rect.height, tpp)));
   scrolling_ = true;
   auto sync = [](QScrollBar* bar, const ScrollState& state, int32_t line) {
-    bar->setVisible(state.Visible);
-    if (!state.Visible) return;
+    bar->setVisible(state.visible);
+    if (!state.visible) return;
     // Whole twips: an A3 sheet at 200 % lies far beyond 16 bits.
-    bar->setRange(0, std::max(0, state.Maximum - state.PageSize));
-    bar->setPageStep(std::max(1, state.PageSize));
+    bar->setRange(0, std::max(0, state.maximum - state.pageSize));
+    bar->setPageStep(std::max(1, state.pageSize));
     bar->setSingleStep(std::max(1, line));
-    bar->setValue(state.Position);
+    bar->setValue(state.position);
   };
   sync(hBar_, model_.HorizontalBar(), model_.LineStep());
   sync(vBar_, model_.VerticalBar(), model_.LineStep());
@@ -328,10 +328,10 @@ void PreviewWindow::Scroll(QScrollBar* bar, ScrollRequest request, int32_t thumb
   model_.Scroll(horizontal, request, thumb);
   const ScrollState& state = horizontal ? model_.HorizontalBar() : model_.VerticalBar();
   scrolling_ = true;
-  bar->setSliderPosition(state.Position);  // the model's steps, not the bar's own
+  bar->setSliderPosition(state.position);  // the model's steps, not the bar's own
   scrolling_ = false;
   const double tpp = TwipsPerPixel();
-  picture_->move(Pixels(model_.Picture().Left, tpp), Pixels(model_.Picture().Top, tpp));
+  picture_->move(Pixels(model_.Picture().left, tpp), Pixels(model_.Picture().top, tpp));
 }
 
 void PreviewWindow::UpdateButtons() {
@@ -354,7 +354,7 @@ void PreviewWindow::UpdateButtons() {
 
 void PreviewWindow::UpdateStatus() {
   panels_[0]->setText(
-      QString::fromStdString(PrinterStatusText(sheet_.PrinterAvailable, sheet_.Printer)));
+      QString::fromStdString(PrinterStatusText(sheet_.printerAvailable, sheet_.printer)));
   panels_[1]->setText(QString::fromStdString(model_.PageText()));
   panels_[2]->setText(QString::fromStdString(model_.ZoomText()));
 }
@@ -374,7 +374,7 @@ StatusFunction PreviewWindow::PanelStatus() {
 }
 
 void PreviewWindow::Print() {
-  main_.LastError.Clear();
+  main_.lastError.Clear();
   const auto respond = [this](const CheckItem& item) {
     const QString text = QString::fromStdString(item.text),
                   caption = QString::fromStdString(item.caption);
@@ -393,7 +393,7 @@ void PreviewWindow::Print() {
   UpdateStatus();
   if (status.ok()) {
     panels_[0]->setText(
-        tr("Printed on %1").arg(QString::fromStdString(main_.Printer().Current().DeviceName)));
+        tr("Printed on %1").arg(QString::fromStdString(main_.Printer().Current().deviceName)));
   }
 }
 
@@ -408,7 +408,7 @@ void PreviewWindow::Setup() {
 }
 
 void PreviewWindow::DividePages() {
-  main_.LastError.Clear();
+  main_.lastError.Clear();
   model_.DividePages();
   UpdateButtons();
   Render(tr("Page Split"));
@@ -416,7 +416,7 @@ void PreviewWindow::DividePages() {
 }
 
 void PreviewWindow::ChangePage(bool forward) {
-  main_.LastError.Clear();
+  main_.lastError.Clear();
   const bool changed = forward ? model_.NextPage() : model_.PreviousPage();
   UpdateButtons();
   if (changed) Render(forward ? tr("Next Page") : tr("Previous Page"));
@@ -430,7 +430,7 @@ void PreviewWindow::SetMouseMode(MouseMode mode) {
 }
 
 void PreviewWindow::ToggleGuide() {
-  main_.LastError.Clear();
+  main_.lastError.Clear();
   model_.ToggleGuide();
   UpdateButtons();
   Render(tr("Show Margins"));
@@ -454,7 +454,7 @@ void PreviewWindow::MouseReleased(QMouseEvent* event) {
   const double tpp = TwipsPerPixel();
   switch (event->button()) {
     case Qt::LeftButton: {
-      main_.LastError.Clear();
+      main_.lastError.Clear();
       const ReleaseAction action =
           model_.LeftRelease(event->position().x() * tpp, event->position().y() * tpp);
       if (action == ReleaseAction::OpenHand) picture_->setCursor(PreviewCursor(model_.Mouse()));

@@ -71,8 +71,8 @@ bool ReadDialLineOptions(const ParsedCommandLine& parsed, DialLineOptions& optio
 }
 
 void ApplyDialLineOptions(MainModel& model, const DialLineOptions& o) {
-  if (o.dateLines) model.DialOption.DateLines = *o.dateLines;
-  if (o.hourCurves) model.DialOption.HourCurves = *o.hourCurves;
-  if (o.nodusHeight) model.DialOption.NodusHeight = *o.nodusHeight;
-  if (o.scaleBar) model.DialOption.ScaleBar = *o.scaleBar;
+  if (o.dateLines) model.dialOption.dateLines = *o.dateLines;
+  if (o.hourCurves) model.dialOption.hourCurves = *o.hourCurves;
+  if (o.nodusHeight) model.dialOption.nodusHeight = *o.nodusHeight;
+  if (o.scaleBar) model.dialOption.scaleBar = *o.scaleBar;
 }

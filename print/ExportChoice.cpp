@@ -42,12 +42,12 @@ std::vector<ExportChoice::File> ExportChoice::Files(const std::string& path) con
   if (kind_ == ExportKind::Pdf) return {{path, pages}};
   if (pageCount_ < 2) return {{path, pages}};
   if (page_ != 0) {
-    pages.Page = page_;
+    pages.page = page_;
     return {{path, pages}};
   }
   std::vector<File> files;
   for (int16_t page = 1; page <= pageCount_; ++page) {
-    pages.Page = page;
+    pages.page = page;
     files.push_back({PagePicturePath(path, page), pages});
   }
   return files;

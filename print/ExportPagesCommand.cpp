@@ -7,8 +7,8 @@
 #include "MainModel.h"
 #include "PageExport.h"
 #include "Paths.h"
-#include "UiServices.h"
 #include "PrintJob.h"
+#include "UiServices.h"
 
 namespace {
 
@@ -17,12 +17,12 @@ struct Texts {
 };
 
 QString SuggestedPath(const MainModel& model) {
-  const std::string& document = model.DocumentPath;
+  const std::string& document = model.documentPath;
   if (!document.empty()) {
     return QString::fromStdString(RemoveExtension(document)) + QStringLiteral(".pdf");
   }
   const QString folder =
-      model.LastDir.empty() ? QDir::homePath() : QString::fromStdString(model.LastDir);
+      model.lastDir.empty() ? QDir::homePath() : QString::fromStdString(model.lastDir);
   return QDir(folder).filePath(QStringLiteral("sundial.pdf"));
 }
 
@@ -42,7 +42,7 @@ QString ExportPagesCommand(QWidget* parent, MainModel& model, int16_t pageCount)
 }
 
 QString ExportPagesCommand(QWidget* parent, MainModel& model, int16_t pageCount,
-                        const ExportOptionsDialog& askOptions) {
+                           const ExportOptionsDialog& askOptions) {
   const QString caption = Texts::tr("Export to PDF/SVG/PNG");
   const QString chosen = FileDialogs().SaveFileName(
       parent, {caption, SuggestedPath(model),
@@ -56,9 +56,9 @@ QString ExportPagesCommand(QWidget* parent, MainModel& model, int16_t pageCount,
     return {};
   }
   const PrinterProperties printer = model.Printer().Current();
-  ExportChoice choice(*kind, printer.PaperSize, printer.Orientation, pageCount);
+  ExportChoice choice(*kind, printer.paperSize, printer.orientation, pageCount);
   if (!askOptions(parent, choice)) return {};
-  model.LastError.Clear();
+  model.lastError.Clear();
   Status status;
   {
     BusyScope busy(parent);
@@ -66,7 +66,7 @@ QString ExportPagesCommand(QWidget* parent, MainModel& model, int16_t pageCount,
   }
   if (!status.ok()) {
     ShowMessage(parent, MessageIcon::Exclamation,
-                QString::fromStdString(model.LastError.Description), caption);
+                QString::fromStdString(model.lastError.description), caption);
     return {};
   }
   return chosen;

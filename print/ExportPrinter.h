@@ -3,17 +3,17 @@
 // section sets its paper and orientation as it would a real printer's.
 #pragma once
 
-#include "PrinterSettings.h"
 #include "PrintJob.h"
+#include "PrinterSettings.h"
 
 class ExportPrinterSetup : public PrinterSetup {
  public:
   ExportPrinterSetup() {
-    properties_.DeviceName = "Umbrafex Export";
-    properties_.PaperSize = kPaperA4;
-    properties_.Orientation = kPortrait;
-    properties_.Zoom = 100;
-    properties_.Copies = 1;
+    properties_.deviceName = "Umbrafex Export";
+    properties_.paperSize = kPaperA4;
+    properties_.orientation = kPortrait;
+    properties_.zoom = 100;
+    properties_.copies = 1;
   }
 
   bool IsPrinterAvailable() const override { return true; }
@@ -22,20 +22,20 @@ class ExportPrinterSetup : public PrinterSetup {
   // Like a printer without that paper, it refuses the unsupported sizes.
   bool setPaperSize(int16_t value) override {
     if (!IsSupportedPaper(value)) return false;
-    properties_.PaperSize = value;
+    properties_.paperSize = value;
     return true;
   }
   bool setOrientation(int16_t value) override {
     if (value != kPortrait && value != kLandscape) return false;
-    properties_.Orientation = value;
+    properties_.orientation = value;
     return true;
   }
-  bool setPaperBin(int16_t value) override { return Keep(properties_.PaperBin, value); }
-  bool setPrintQuality(int16_t value) override { return Keep(properties_.PrintQuality, value); }
-  bool setColorMode(int16_t value) override { return Keep(properties_.ColorMode, value); }
-  bool setDuplex(int16_t value) override { return Keep(properties_.Duplex, value); }
-  bool setZoom(int32_t value) override { return Keep(properties_.Zoom, value); }
-  bool setCopies(int16_t value) override { return Keep(properties_.Copies, value); }
+  bool setPaperBin(int16_t value) override { return Keep(properties_.paperBin, value); }
+  bool setPrintQuality(int16_t value) override { return Keep(properties_.printQuality, value); }
+  bool setColorMode(int16_t value) override { return Keep(properties_.colorMode, value); }
+  bool setDuplex(int16_t value) override { return Keep(properties_.duplex, value); }
+  bool setZoom(int32_t value) override { return Keep(properties_.zoom, value); }
+  bool setCopies(int16_t value) override { return Keep(properties_.copies, value); }
 
  private:
   template <typename T>

@@ -6,7 +6,6 @@
 
 #include "AsciiText.h"
 #include "CommandHelp.h"
-#include "PrintSubcommands.h"
 #include "CommonOptions.h"
 #include "ExportPrinter.h"
 #include "GuiSession.h"
@@ -14,8 +13,9 @@
 #include "MainModel.h"
 #include "OutputChecks.h"
 #include "PageExport.h"
-#include "SheetOptions.h"
 #include "PrintJob.h"
+#include "PrintSubcommands.h"
+#include "SheetOptions.h"
 
 namespace {
 
@@ -87,18 +87,17 @@ int RunExportSubcommand(const CommandArgs& args, std::ostream&, std::ostream& er
   };
   // Preparing includes ApplySeason, which the print command runs first.
   ParsedCommandLine parsed;
-  if (const int status =
-          StartCommand(args, kExportOptions, 0, kSynopsis, model, parsed, err,
-                       IntervalRule::Dial, setUp);
+  if (const int status = StartCommand(args, kExportOptions, 0, kSynopsis, model, parsed, err,
+                                      IntervalRule::Dial, setUp);
       status != kExitOk) {
     return status;
   }
   ApplyDialLineOptions(model, request->lines);
   if (request->paper) printer->setPaperSize(*request->paper);
   if (request->orientation) printer->setOrientation(*request->orientation);
-  const int16_t paper = printer->Current().PaperSize;
-  const int16_t orientation = printer->Current().Orientation;
-  const int16_t pageCount = PrintedPageCount(request->pages.value_or(model.DialOption.MaxPages));
+  const int16_t paper = printer->Current().paperSize;
+  const int16_t orientation = printer->Current().orientation;
+  const int16_t pageCount = PrintedPageCount(request->pages.value_or(model.dialOption.maxPages));
   if (request->page > pageCount) {
     return PrintUsage(err, kSynopsis, "--page 2 needs a two-page job (--pages 2)");
   }
@@ -115,7 +114,7 @@ int RunExportSubcommand(const CommandArgs& args, std::ostream&, std::ostream& er
   const ExportPages pages{paper, orientation, pageCount, request->page, request->dpi};
   const Status status = ExportPagesToFile(model, request->path, request->kind, pages);
   if (!status.ok()) {
-    err << model.LastError.Description << '\n';
+    err << model.lastError.description << '\n';
     return kExitFailure;
   }
   return kExitOk;

@@ -24,19 +24,19 @@ constexpr double kMillimetersPerInch = 25.4;
 constexpr double kMaxPixelsPerSide = 20000;
 
 int16_t PageOf(const PageRequest& request) {
-  return request.PageCount < 2 ? int16_t{1} : (request.Page >= 2 ? int16_t{2} : int16_t{1});
+  return request.pageCount < 2 ? int16_t{1} : (request.page >= 2 ? int16_t{2} : int16_t{1});
 }
 
 // Layout and the page's routines on a sheet whose user area is the paper.
 Status DrawPage(MainModel& main, DrawTarget& target, const PageRequest& request, double zoom,
                 bool frame) {
-  const double factor = FittedPaperFactor(main, target, PaperFactor(request.PaperSize),
-                                          request.Orientation, request.PageCount, zoom);
+  const double factor = FittedPaperFactor(main, target, PaperFactor(request.paperSize),
+                                          request.orientation, request.pageCount, zoom);
   const DialLayout layout =
-      LayoutPage(factor, request.Orientation, request.PageCount, main.Chart().Location().Latitude(),
+      LayoutPage(factor, request.orientation, request.pageCount, main.Chart().Location().Latitude(),
                  target.ScaleWidth(), target.ScaleHeight());
   const Status status =
-      DrawSundialPage(main, target, layout, zoom, factor, PageOf(request), request.PageCount);
+      DrawSundialPage(main, target, layout, zoom, factor, PageOf(request), request.pageCount);
   if (!status.ok() || !frame) return status;
   return DrawMarginFrame(main, target);
 }
@@ -44,8 +44,8 @@ Status DrawPage(MainModel& main, DrawTarget& target, const PageRequest& request,
 // A PNG is made whole in memory, so its sides are limited; an SVG is drawn
 // in vector form and takes any resolution.
 QSize PixelSize(const SheetSize& sheet, double dpi, PageImageFormat format) {
-  const double width = std::round(sheet.Width / kMillimetersPerInch * dpi);
-  const double height = std::round(sheet.Height / kMillimetersPerInch * dpi);
+  const double width = std::round(sheet.width / kMillimetersPerInch * dpi);
+  const double height = std::round(sheet.height / kMillimetersPerInch * dpi);
   const double limit = format == PageImageFormat::Png ? kMaxPixelsPerSide : 1e6;
   if (!(width >= 1 && height >= 1 && width <= limit && height <= limit)) {
     RaiseError(kInvalidCallNumber, kSource, kInvalidCallText);
@@ -54,17 +54,17 @@ QSize PixelSize(const SheetSize& sheet, double dpi, PageImageFormat format) {
 }
 
 Status WritePng(MainModel& main, const std::string& path, const PageRequest& request) {
-  const QSize size = PixelSize(PaperSheetSize(request.PaperSize, request.Orientation), request.Dpi,
+  const QSize size = PixelSize(PaperSheetSize(request.paperSize, request.orientation), request.dpi,
                                PageImageFormat::Png);
   QImage image(size, QImage::Format_RGB32);
-  const int dotsPerMeter = static_cast<int>(std::lround(request.Dpi / kMillimetersPerInch * 1000));
+  const int dotsPerMeter = static_cast<int>(std::lround(request.dpi / kMillimetersPerInch * 1000));
   image.setDotsPerMeterX(dotsPerMeter);
   image.setDotsPerMeterY(dotsPerMeter);
   image.fill(Qt::white);
   {
     QPainter painter(&image);
     const auto target = QPainterDrawTarget::ForPage(painter, DrawTargetKind::PrinterPage);
-    const Status status = DrawPage(main, *target, request, 1.0, main.General.DebugMode);
+    const Status status = DrawPage(main, *target, request, 1.0, main.general.debugMode);
     if (!status.ok()) return status;
   }
   if (!WriteImageFile(path, image, "PNG")) RaiseCannotWrite(kSource, path);
@@ -74,7 +74,7 @@ Status WritePng(MainModel& main, const std::string& path, const PageRequest& req
 // The page is generated in memory, its font names made the installed ones,
 // then written whole.
 Status WriteSvg(MainModel& main, const std::string& path, const PageRequest& request) {
-  const QSize size = PixelSize(PaperSheetSize(request.PaperSize, request.Orientation), request.Dpi,
+  const QSize size = PixelSize(PaperSheetSize(request.paperSize, request.orientation), request.dpi,
                                PageImageFormat::Svg);
   QBuffer generated;
   generated.open(QIODevice::WriteOnly);
@@ -83,13 +83,13 @@ Status WriteSvg(MainModel& main, const std::string& path, const PageRequest& req
     generator.setOutputDevice(&generated);
     generator.setSize(size);
     generator.setViewBox(QRect(QPoint(0, 0), size));
-    generator.setResolution(static_cast<int>(std::lround(request.Dpi)));
+    generator.setResolution(static_cast<int>(std::lround(request.dpi)));
     generator.setTitle(kProductName);
     QPainter painter;
     if (!painter.begin(&generator)) RaiseCannotWrite(kSource, path);
     painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
     const auto target = QPainterDrawTarget::ForPage(painter, DrawTargetKind::PrinterPage);
-    const Status status = DrawPage(main, *target, request, 1.0, main.General.DebugMode);
+    const Status status = DrawPage(main, *target, request, 1.0, main.general.debugMode);
     painter.end();
     if (!status.ok()) return status;
   }
@@ -104,13 +104,13 @@ Status WriteSvg(MainModel& main, const std::string& path, const PageRequest& req
 int MaxPngDpi(int16_t paperSize, int16_t orientation) {
   const SheetSize sheet = PaperSheetSize(paperSize, orientation);
   return static_cast<int>(
-      std::floor(kMaxPixelsPerSide * kMillimetersPerInch / std::max(sheet.Width, sheet.Height)));
+      std::floor(kMaxPixelsPerSide * kMillimetersPerInch / std::max(sheet.width, sheet.height)));
 }
 
 Status ExportPageImage(MainModel& main, const std::string& path, PageImageFormat format,
                        const PageRequest& request) {
-  main.LastError.Clear();
-  return TrapStatus(main.LastError, [&] {
+  main.lastError.Clear();
+  return TrapStatus(main.lastError, [&] {
     return format == PageImageFormat::Png ? WritePng(main, path, request)
                                           : WriteSvg(main, path, request);
   });
@@ -119,14 +119,14 @@ Status ExportPageImage(MainModel& main, const std::string& path, PageImageFormat
 Status RenderPreviewPage(MainModel& main, QPainter& painter, const PageRequest& request,
                          double zoom, bool showGuide) {
   return RenderPreviewPage(main, painter, request, zoom, showGuide,
-                           PaperSheetSize(request.PaperSize, request.Orientation));
+                           PaperSheetSize(request.paperSize, request.orientation));
 }
 
 Status RenderPreviewPage(MainModel& main, QPainter& painter, const PageRequest& request,
                          double zoom, bool showGuide, const SheetSize& sheet) {
-  main.LastError.Clear();
-  return TrapStatus(main.LastError, [&] {
-    const auto target = QPainterDrawTarget::ForPreview(painter, sheet.Width, sheet.Height);
+  main.lastError.Clear();
+  return TrapStatus(main.lastError, [&] {
+    const auto target = QPainterDrawTarget::ForPreview(painter, sheet.width, sheet.height);
     return DrawPage(main, *target, request, zoom, showGuide);
   });
 }

@@ -15,11 +15,11 @@ enum class PageImageFormat { Png, Svg };
 
 // Which page of which job, on which sheet.
 struct PageRequest {
-  int16_t PaperSize = kPaperA4;     // the platform's paper-size code
-  int16_t Orientation = kPortrait;  // or kLandscape
-  int16_t PageCount = 1;    // below 2 one page, otherwise two
-  int16_t Page = 1;         // 1, or 2 of a two-page job
-  double Dpi = 150;         // pixels per inch of the picture
+  int16_t paperSize = kPaperA4;     // the platform's paper-size code
+  int16_t orientation = kPortrait;  // or kLandscape
+  int16_t pageCount = 1;            // below 2 one page, otherwise two
+  int16_t page = 1;                 // 1, or 2 of a two-page job
+  double dpi = 150;                 // pixels per inch of the picture
 };
 
 // The highest resolution of a PNG of the sheet: its longer side may have at

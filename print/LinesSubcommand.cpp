@@ -7,7 +7,6 @@
 #include <string>
 
 #include "AsciiText.h"
-#include "PrintSubcommands.h"
 #include "CommandHelp.h"
 #include "CommonOptions.h"
 #include "DialLineOptions.h"
@@ -18,6 +17,7 @@
 #include "NumberText.h"
 #include "PageExport.h"
 #include "PrintJob.h"
+#include "PrintSubcommands.h"
 
 namespace {
 
@@ -78,7 +78,8 @@ int RunLinesSubcommand(const CommandArgs& args, std::ostream& out, std::ostream&
   int16_t paper = kPaperA4;
   if (const auto name = parsed.Extra("--paper")) {
     const auto code = PaperCodeOfName(*name);
-    if (!code) return PrintUsage(err, kSynopsis, "--paper must be A3, A4, A5, B4, B5, Letter or Legal");
+    if (!code)
+      return PrintUsage(err, kSynopsis, "--paper must be A3, A4, A5, B4, B5, Letter or Legal");
     paper = *code;
   }
   const auto output = parsed.Extra("-o");
@@ -96,12 +97,12 @@ int RunLinesSubcommand(const CommandArgs& args, std::ostream& out, std::ostream&
   // A paper named here wins over the document's printer section.
   if (parsed.Extra("--paper")) printer->setPaperSize(paper);
   std::string text;
-  const Status status = TrapStatus(model.LastError, [&] {
-    const double face = 65 * PaperFactor(printer->Current().PaperSize);
+  const Status status = TrapStatus(model.lastError, [&] {
+    const double face = 65 * PaperFactor(printer->Current().paperSize);
     text = LinesText(TraceNodusCurves(model, model.Chart(), face), model.Chart());
   });
   if (!status.ok()) {
-    err << model.LastError.Description << '\n';
+    err << model.lastError.description << '\n';
     return kExitFailure;
   }
   if (!output) {

@@ -66,7 +66,7 @@ class CheckRun {
 
   void PolarNight() {
     if (main_.Chart().Season().NightState() == kNightStatePolarNight &&
-        main_.Season.AdjustEquation) {
+        main_.season.adjustEquation) {
       Stop(CheckStep::PolarNight,
            TranslateText("OutputChecks",
                          "Polar night (the sun does not rise all day):\nno sundial can be made."));
@@ -104,14 +104,14 @@ class CheckRun {
   }
 
   void BackPicture() {
-    const std::string& picture = main_.DialOption.Picture;
+    const std::string& picture = main_.dialOption.picture;
     if (picture.empty() || FileExists(picture)) return;
     const auto answer =
         Ask(CheckStep::BackPicture, FillText(TranslateText("OutputChecks",
                                                            "The background picture was not found.\n"
                                                            "Continue with %1 without it?"),
                                              {caption_}));
-    if (answer == CheckAnswer::Yes) main_.DialOption.Picture.clear();
+    if (answer == CheckAnswer::Yes) main_.dialOption.picture.clear();
     if (answer == CheckAnswer::No || answer == CheckAnswer::Cancel) outcome_.proceed = false;
   }
 
@@ -227,8 +227,8 @@ std::optional<double> PageSplitLimit(int16_t paperSize, int16_t orientation) {
 OutputRequest RequestFromModel(const MainModel& main, OutputCommand command) {
   const PrinterSetup& printer = main.Printer();
   const PrinterProperties current = printer.Current();
-  return {command, printer.IsPrinterAvailable(), current.PaperSize, current.Orientation,
-          main.DialOption.MaxPages};
+  return {command, printer.IsPrinterAvailable(), current.paperSize, current.orientation,
+          main.dialOption.maxPages};
 }
 
 CheckOutcome RunOutputChecks(MainModel& main, const OutputRequest& request,

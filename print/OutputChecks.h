@@ -60,7 +60,7 @@ struct OutputRequest {
 };
 
 // The request as the main window makes it: the current printer's paper and
-// orientation, and DialOption.MaxPages.
+// orientation, and dialOption.maxPages.
 OutputRequest RequestFromModel(const MainModel& main, OutputCommand command);
 
 struct CheckOutcome {
@@ -72,7 +72,7 @@ struct CheckOutcome {
 using CheckResponder = std::function<CheckAnswer(const CheckItem&)>;
 
 // Runs the checks of the command in their fixed order. A Yes to the
-// missing-picture question clears DialOption.Picture; nothing else changes
+// missing-picture question clears dialOption.picture; nothing else changes
 // the design.
 CheckOutcome RunOutputChecks(MainModel& main, const OutputRequest& request,
                              const CheckResponder& respond);

@@ -43,10 +43,10 @@ std::optional<int16_t> OrientationCodeOfName(std::string_view name) {
 Status ExportPagesToFile(MainModel& main, const std::string& path, ExportKind kind,
                          const ExportPages& pages) {
   if (kind == ExportKind::Pdf) {
-    return ExportPdf(main, path, pages.PaperSize, pages.Orientation, pages.PageCount);
+    return ExportPdf(main, path, pages.paperSize, pages.orientation, pages.pageCount);
   }
-  const PageRequest request{pages.PaperSize, pages.Orientation, pages.PageCount, pages.Page,
-                            pages.Dpi};
+  const PageRequest request{pages.paperSize, pages.orientation, pages.pageCount, pages.page,
+                            pages.dpi};
   const auto format = kind == ExportKind::Png ? PageImageFormat::Png : PageImageFormat::Svg;
   return ExportPageImage(main, path, format, request);
 }

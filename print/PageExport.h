@@ -18,11 +18,11 @@ enum class ExportKind { Pdf, Svg, Png };
 std::optional<ExportKind> ExportKindOfPath(std::string_view path);
 
 struct ExportPages {
-  int16_t PaperSize = kPaperA4;
-  int16_t Orientation = kPortrait;
-  int16_t PageCount = 1;  // below 2 one page, otherwise two
-  int16_t Page = 1;       // the page a picture shows
-  double Dpi = 150;       // of a picture
+  int16_t paperSize = kPaperA4;
+  int16_t orientation = kPortrait;
+  int16_t pageCount = 1;  // below 2 one page, otherwise two
+  int16_t page = 1;       // the page a picture shows
+  double dpi = 150;       // of a picture
 };
 
 // Writes the file. Ok, or the failure's status with the last-error record filled.

@@ -9,11 +9,11 @@
 
 #include "Busy.h"
 #include "MainModel.h"
+#include "PrintJob.h"
 #include "PrinterDevice.h"
 #include "PrinterSetupQt.h"
 #include "UiServices.h"
 #include "UiText.h"
-#include "PrintJob.h"
 
 namespace {
 
@@ -75,13 +75,13 @@ std::string NoPrinterText() {
 }
 
 Status PrintOnPrinter(MainModel& model, int16_t pageCount) {
-  model.LastError.Clear();
+  model.lastError.Clear();
   auto* printer = dynamic_cast<QtPrinterSetup*>(&model.Printer());
   if (printer == nullptr || !printer->IsPrinterAvailable()) {
-    return model.LastError.Record(kInvalidCallNumber, kSource, NoPrinterText());
+    return model.lastError.Record(kInvalidCallNumber, kSource, NoPrinterText());
   }
   const PrinterProperties current = printer->Current();
-  return PrintRehearsed(model, printer->Printer(), current.PaperSize, current.Orientation,
+  return PrintRehearsed(model, printer->Printer(), current.paperSize, current.orientation,
                         pageCount);
 }
 
@@ -112,7 +112,7 @@ Status RunPrintCommand(QWidget* window, MainModel& model, int16_t pageCount,
     JobGuard guard;
     BusyScope busy(window);
     const CloseBlocker blocker(window);
-    const QString device = QString::fromStdString(model.Printer().Current().DeviceName);
+    const QString device = QString::fromStdString(model.Printer().Current().deviceName);
     if (showStatus) showStatus(QStringLiteral("print"), Texts::tr("Printing on %1...").arg(device));
     ShowPendingPaint();
     status = job(model, pageCount);
@@ -121,7 +121,7 @@ Status RunPrintCommand(QWidget* window, MainModel& model, int16_t pageCount,
   }
   if (!status.ok()) {
     ShowMessage(window, MessageIcon::Exclamation,
-                QString::fromStdString(model.LastError.Description), Texts::tr("Print"));
+                QString::fromStdString(model.lastError.description), Texts::tr("Print"));
   }
   return status;
 }

@@ -46,7 +46,7 @@ const Paper& PaperOrA4(int32_t paperSize) {
 
 bool IsFinite(const DialLayout& l) {
   for (double v :
-       {l.CenterX, l.CenterY, l.OuterRadius, l.MiddleRadius, l.InnerRadius, l.GnomonX, l.GnomonY}) {
+       {l.centerX, l.centerY, l.outerRadius, l.middleRadius, l.innerRadius, l.gnomonX, l.gnomonY}) {
     if (!std::isfinite(v)) return false;
   }
   return true;
@@ -65,15 +65,15 @@ bool IsSupportedPaper(int32_t paperSize) {
 SheetSize PaperSheetSize(int32_t paperSize, int32_t orientation) {
   const SheetSize portrait = PaperOrA4(paperSize).portrait;
   if (orientation == kPortrait) return portrait;
-  return {portrait.Height, portrait.Width};
+  return {portrait.height, portrait.width};
 }
 
 DialLayout LayoutPage(double paperFactor, int32_t orientation, int16_t pageCount, double latitude,
                       double width, double height) {
   DialLayout layout;
   SetDialRadii(layout, paperFactor);
-  const double r1 = layout.OuterRadius;
-  const double r2 = layout.MiddleRadius;
+  const double r1 = layout.outerRadius;
+  const double r2 = layout.middleRadius;
   const double gap = kGap * paperFactor;
   const double phi = DegToRad(std::fabs(latitude));
   const double s = SignOf(latitude);
@@ -83,29 +83,29 @@ DialLayout LayoutPage(double paperFactor, int32_t orientation, int16_t pageCount
     const double g = r2 / std::cos(phi);  // the gnomon's length down the page
     const double t = gap * std::sin(phi);
     const double margin = (height - 2 * r1 - 2 * gap - g - t) / 2;
-    layout.CenterX = width / 2;
-    layout.GnomonX = layout.CenterX;
+    layout.centerX = width / 2;
+    layout.gnomonX = layout.centerX;
     if (onePage) {
-      layout.CenterY = margin + gap + r1;
-      layout.GnomonY = layout.CenterY + r1 + gap;
-      if (s < 0) layout.GnomonY += g + t;
+      layout.centerY = margin + gap + r1;
+      layout.gnomonY = layout.centerY + r1 + gap;
+      if (s < 0) layout.gnomonY += g + t;
     } else {
-      layout.CenterY = height / 2;
-      layout.GnomonY = layout.CenterY - s * g / 2;
+      layout.centerY = height / 2;
+      layout.gnomonY = layout.centerY - s * g / 2;
     }
   } else {
     const double a = r2 * std::sin(phi);  // the gnomon's width across the page
     const double b = gap * std::cos(phi);
     const double margin = (width - 2 * r1 - 2 * gap - 2 * (a + b)) / 2;
-    layout.CenterY = height / 2;
+    layout.centerY = height / 2;
     if (onePage) {
-      layout.CenterX = margin + gap + r1;
-      layout.GnomonX = layout.CenterX + r1 + gap + a + b;
-      layout.GnomonY = layout.CenterY - s * (r2 / std::cos(phi) + gap * std::sin(phi)) / 2;
+      layout.centerX = margin + gap + r1;
+      layout.gnomonX = layout.centerX + r1 + gap + a + b;
+      layout.gnomonY = layout.centerY - s * (r2 / std::cos(phi) + gap * std::sin(phi)) / 2;
     } else {
-      layout.CenterX = width / 2;
-      layout.GnomonX = layout.CenterX;
-      layout.GnomonY = layout.CenterY - s * (r2 / std::cos(phi)) / 2;
+      layout.centerX = width / 2;
+      layout.gnomonX = layout.centerX;
+      layout.gnomonY = layout.centerY - s * (r2 / std::cos(phi)) / 2;
     }
   }
   if (!IsFinite(layout)) RaiseError(kOverflowNumber, "mdlPrint.PrintSundial", kOverflowText);
@@ -144,22 +144,22 @@ double FittedPaperFactor(MainModel& main, DrawTarget& sheet, double paperFactor,
 Status DrawSundialPage(MainModel& main, DrawTarget& target, const DialLayout& layout, double zoom,
                        double paperFactor, int16_t page, int16_t pageCount,
                        const SundialRoutines& r) {
-  auto rings = [&] { return r.DialRings(main, target, layout, zoom); };
-  auto picture = [&] { return r.BackPicture(main, target, layout); };
-  auto face = [&] { return r.DialFace(main, target, layout, zoom); };
-  auto gnomon = [&] { return r.Gnomon(main, target, layout, zoom, paperFactor); };
-  auto dialMarks = [&] { return r.DialMarks(main, target, layout, zoom); };
-  auto gnomonMarks = [&] { return r.GnomonMarks(main, target, layout, zoom); };
+  auto rings = [&] { return r.dialRings(main, target, layout, zoom); };
+  auto picture = [&] { return r.backPicture(main, target, layout); };
+  auto face = [&] { return r.dialFace(main, target, layout, zoom); };
+  auto gnomon = [&] { return r.gnomon(main, target, layout, zoom, paperFactor); };
+  auto dialMarks = [&] { return r.dialMarks(main, target, layout, zoom); };
+  auto gnomonMarks = [&] { return r.gnomonMarks(main, target, layout, zoom); };
   auto information = [&] {
-    return r.Information(main, target, layout, zoom, paperFactor, page, pageCount);
+    return r.information(main, target, layout, zoom, paperFactor, page, pageCount);
   };
-  auto lines = [&] { return r.DialLines(main, target, layout, zoom); };
-  auto nodus = [&] { return r.NodusMark(main, target, layout, zoom); };
+  auto lines = [&] { return r.dialLines(main, target, layout, zoom); };
+  auto nodus = [&] { return r.nodusMark(main, target, layout, zoom); };
   auto scaleBar = [&] {
-    return r.ScaleBar(main, target, layout, zoom, paperFactor, page, pageCount);
+    return r.scaleBar(main, target, layout, zoom, paperFactor, page, pageCount);
   };
-  auto labels = [&] { return r.GnomonLabels(main, target, layout, zoom, paperFactor); };
-  auto key = [&] { return r.SheetKey(main, target, layout, zoom, paperFactor, page, pageCount); };
+  auto labels = [&] { return r.gnomonLabels(main, target, layout, zoom, paperFactor); };
+  auto key = [&] { return r.sheetKey(main, target, layout, zoom, paperFactor, page, pageCount); };
 
   Status status;
   if (pageCount < 2) {
@@ -170,19 +170,19 @@ Status DrawSundialPage(MainModel& main, DrawTarget& target, const DialLayout& la
   } else {
     status = RunInOrder({gnomon, gnomonMarks, nodus, labels, key, scaleBar});
   }
-  if (!status.ok() || !main.DialOption.PrintTitle) return status;
+  if (!status.ok() || !main.dialOption.printTitle) return status;
   // The title counts the pages actually printed (a count above 2 still prints two).
-  return r.PageTitle(main, target, layout, zoom, page, PrintedPageCount(pageCount));
+  return r.pageTitle(main, target, layout, zoom, page, PrintedPageCount(pageCount));
 }
 
 Status PrintSundial(MainModel& main, PrintDevice& document, int16_t pageCount,
                     const SundialRoutines& routines) {
-  main.LastError.Clear();
+  main.lastError.Clear();
   bool started = false;
   Status drawn;  // a routine's failure, which has ended the job itself
   // A fault of the platform (memory, a device) still aborts the job and is reported.
   const Status status = TrapStatus(
-      main.LastError,
+      main.lastError,
       [&] {
         document.StartDoc();
         started = true;
@@ -198,7 +198,7 @@ Status PrintSundial(MainModel& main, PrintDevice& document, int16_t pageCount,
           DrawTarget& target = document.Page();
           drawn = DrawSundialPage(main, target, layout, 1.0, factor, page, pageCount, routines);
           // Read afresh for every page, as the title switch is.
-          if (drawn.ok() && main.General.DebugMode) drawn = routines.MarginFrame(main, target);
+          if (drawn.ok() && main.general.debugMode) drawn = routines.marginFrame(main, target);
           if (!drawn.ok()) {
             document.KillDoc();
             return drawn;

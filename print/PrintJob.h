@@ -27,8 +27,8 @@ bool IsSupportedPaper(int32_t paperSize);
 // unsupported paper). B4 and B5 are the JIS sizes; Letter and Legal are
 // 8.5 x 11 and 8.5 x 14 inches.
 struct SheetSize {
-  double Width = 0;
-  double Height = 0;
+  double width = 0;
+  double height = 0;
 };
 SheetSize PaperSheetSize(int32_t paperSize, int32_t orientation);
 
@@ -68,29 +68,29 @@ struct SundialRoutines {
   static constexpr auto kPaperDialLines =
       static_cast<Status (*)(DialDesign, DrawTarget&, const DialLayout&, double)>(DrawDialLines);
 
-  Element DialRings = kPaperRings;
-  std::function<Status(DialDesign, DrawTarget&, const DialLayout&)> BackPicture = DrawBackPicture;
-  Element DialFace = kPaperFace;
-  std::function<Status(DialDesign, DrawTarget&, const DialLayout&, double, double)> Gnomon =
+  Element dialRings = kPaperRings;
+  std::function<Status(DialDesign, DrawTarget&, const DialLayout&)> backPicture = DrawBackPicture;
+  Element dialFace = kPaperFace;
+  std::function<Status(DialDesign, DrawTarget&, const DialLayout&, double, double)> gnomon =
       DrawGnomon;
-  Element DialMarks = DrawDialMarks;
-  Element GnomonMarks = DrawGnomonMarks;
-  PageElement Information = DrawInformation;
-  Element DialLines = kPaperDialLines;
-  Element NodusMark = DrawNodusMark;
-  PageElement ScaleBar = DrawScaleBar;
+  Element dialMarks = DrawDialMarks;
+  Element gnomonMarks = DrawGnomonMarks;
+  PageElement information = DrawInformation;
+  Element dialLines = kPaperDialLines;
+  Element nodusMark = DrawNodusMark;
+  PageElement scaleBar = DrawScaleBar;
   std::function<Status(DialDesign, DrawTarget&, const DialLayout&, double, int16_t, int16_t)>
-      PageTitle = DrawPageTitle;
-  std::function<Status(DialDesign, DrawTarget&)> MarginFrame = DrawMarginFrame;
-  std::function<Status(DialDesign, DrawTarget&, const DialLayout&, double, double)> GnomonLabels =
+      pageTitle = DrawPageTitle;
+  std::function<Status(DialDesign, DrawTarget&)> marginFrame = DrawMarginFrame;
+  std::function<Status(DialDesign, DrawTarget&, const DialLayout&, double, double)> gnomonLabels =
       DrawGnomonLabels;
-  PageElement SheetKey = DrawSheetKey;
+  PageElement sheetKey = DrawSheetKey;
 };
 
 // Draws the elements of one page of a job of pageCount pages (below 2: the
 // single page with everything; otherwise page 1 the dial, page 2 the
 // gnomon), the scale bar and the key to its lines, then the page title
-// when DialOption.PrintTitle is on. The margin frame is the caller's. Ok,
+// when dialOption.printTitle is on. The margin frame is the caller's. Ok,
 // or the failing routine's status with its record left in the last-error
 // record.
 Status DrawSundialPage(MainModel& main, DrawTarget& target, const DialLayout& layout, double zoom,

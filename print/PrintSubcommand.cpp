@@ -93,12 +93,12 @@ int RunPrintSubcommand(const CommandArgs& args, std::ostream&, std::ostream& err
   if (!ApplyRequest(printer, *request, err)) return kExitFailure;
 
   const PrinterProperties current = printer.Current();
-  const int16_t pageCount = PrintedPageCount(request->pages.value_or(model.DialOption.MaxPages));
-  if (!CheckOutputForScript(model, current.PaperSize, current.Orientation, pageCount, err)) {
+  const int16_t pageCount = PrintedPageCount(request->pages.value_or(model.dialOption.maxPages));
+  if (!CheckOutputForScript(model, current.paperSize, current.orientation, pageCount, err)) {
     return kExitFailure;
   }
   if (!PrintOnPrinter(model, pageCount).ok()) {
-    err << model.LastError.Description << '\n';
+    err << model.lastError.description << '\n';
     return kExitFailure;
   }
   return kExitOk;

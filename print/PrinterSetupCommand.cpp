@@ -7,9 +7,9 @@
 
 #include "Busy.h"
 #include "MainModel.h"
+#include "PrintJob.h"
 #include "PrinterSetupQt.h"
 #include "UiServices.h"
-#include "PrintJob.h"
 
 namespace {
 
@@ -39,7 +39,7 @@ bool ShowPrintSetupDialog(QWidget* parent, PrinterSetup& printer) {
 
 bool PrinterSetupCommand(QWidget* parent, MainModel& model, const StatusFunction& showStatus,
                          const SetupDialog& dialog) {
-  model.LastError.Clear();
+  model.lastError.Clear();
   const QString caption = Texts::tr("Printer Setup");
   if (!model.Printer().IsPrinterAvailable()) {
     ShowMessage(parent, MessageIcon::Information, QString::fromStdString(NoPrinterText()), caption);
@@ -52,7 +52,7 @@ bool PrinterSetupCommand(QWidget* parent, MainModel& model, const StatusFunction
   bool supported;
   {
     BusyScope busy(parent);
-    supported = IsSupportedPaper(model.Printer().Current().PaperSize);
+    supported = IsSupportedPaper(model.Printer().Current().paperSize);
   }
   if (showStatus) showStatus({}, {});
   if (!supported) {

@@ -57,7 +57,7 @@ QString PrinterToUse(const QStringList& installed, const QString& current,
 }
 
 QtPrinterSetup::QtPrinterSetup() {
-  kept_.Zoom = 100;
+  kept_.zoom = 100;
 }
 
 // Made on first use: a QPrinter loads the print system (CUPS and its
@@ -96,20 +96,20 @@ PrinterProperties QtPrinterSetup::Current() const {
   if (!IsPrinterAvailable()) return sheet_.Current();
   PrinterProperties p = kept_;
   const QPageLayout layout = Device().pageLayout();
-  p.DeviceName = Device().printerName().toStdString();
-  p.PaperSize = PaperCodeOf(layout.pageSize().id());
-  p.Orientation = layout.orientation() == QPageLayout::Portrait ? kPortrait : kLandscape;
-  p.Copies = static_cast<int16_t>(Device().copyCount());
-  p.ColorMode = Device().colorMode() == QPrinter::Color ? kColor : kMonochrome;
+  p.deviceName = Device().printerName().toStdString();
+  p.paperSize = PaperCodeOf(layout.pageSize().id());
+  p.orientation = layout.orientation() == QPageLayout::Portrait ? kPortrait : kLandscape;
+  p.copies = static_cast<int16_t>(Device().copyCount());
+  p.colorMode = Device().colorMode() == QPrinter::Color ? kColor : kMonochrome;
   switch (Device().duplex()) {
     case QPrinter::DuplexLongSide:
-      p.Duplex = kDuplexLongEdge;
+      p.duplex = kDuplexLongEdge;
       break;
     case QPrinter::DuplexShortSide:
-      p.Duplex = kDuplexShortEdge;
+      p.duplex = kDuplexShortEdge;
       break;
     default:
-      p.Duplex = kSimplex;
+      p.duplex = kSimplex;
   }
   return p;
 }
@@ -170,19 +170,19 @@ bool QtPrinterSetup::setCopies(int16_t value) {
 
 bool QtPrinterSetup::setPaperBin(int16_t value) {
   if (!IsPrinterAvailable()) return false;
-  kept_.PaperBin = value;
+  kept_.paperBin = value;
   return true;
 }
 
 bool QtPrinterSetup::setPrintQuality(int16_t value) {
   if (!IsPrinterAvailable()) return false;
-  kept_.PrintQuality = value;
+  kept_.printQuality = value;
   return true;
 }
 
 bool QtPrinterSetup::setZoom(int32_t value) {
   if (!IsPrinterAvailable()) return false;
-  kept_.Zoom = value;
+  kept_.zoom = value;
   return true;
 }
 

@@ -15,8 +15,8 @@
 #include <cmath>
 #include <functional>
 
-#include "Picture.h"
 #include "EngineErrors.h"
+#include "Picture.h"
 
 namespace {
 
@@ -170,8 +170,8 @@ QPainterDrawTarget::~QPainterDrawTarget() {
 
 void QPainterDrawTarget::Initialise(DrawTargetKind kind, ScaleUnit mode, const UserScale& scale) {
   if (!painter_->isActive() || painter_->device() == nullptr) RaiseInvalid("painter");
-  if (!(std::isfinite(scale.Width) && std::isfinite(scale.Height) && scale.Width != 0 &&
-        scale.Height != 0 && std::isfinite(scale.Left) && std::isfinite(scale.Top))) {
+  if (!(std::isfinite(scale.width) && std::isfinite(scale.height) && scale.width != 0 &&
+        scale.height != 0 && std::isfinite(scale.left) && std::isfinite(scale.top))) {
     RaiseInvalid("ScaleWidth");
   }
   kind_ = kind;
@@ -234,13 +234,13 @@ double QPainterDrawTarget::FromPixels(double pixels, ScaleUnit unit, double dpi,
 }
 
 double QPainterDrawTarget::ScaleX(double value, ScaleUnit from, ScaleUnit to) const {
-  const double pixels = ToPixels(value, from, dpiX_, devicePixels_.width(), scale_.Width);
-  return FromPixels(pixels, to, dpiX_, devicePixels_.width(), scale_.Width);
+  const double pixels = ToPixels(value, from, dpiX_, devicePixels_.width(), scale_.width);
+  return FromPixels(pixels, to, dpiX_, devicePixels_.width(), scale_.width);
 }
 
 double QPainterDrawTarget::ScaleY(double value, ScaleUnit from, ScaleUnit to) const {
-  const double pixels = ToPixels(value, from, dpiY_, devicePixels_.height(), scale_.Height);
-  return FromPixels(pixels, to, dpiY_, devicePixels_.height(), scale_.Height);
+  const double pixels = ToPixels(value, from, dpiY_, devicePixels_.height(), scale_.height);
+  return FromPixels(pixels, to, dpiY_, devicePixels_.height(), scale_.height);
 }
 
 // Text is measured on an enlarged copy of the font and scaled back: small
@@ -274,17 +274,17 @@ double QPainterDrawTarget::TextHeight(std::string_view text) const {
 
 void QPainterDrawTarget::setFont(const FontSpec& font) {
   font_ = font;
-  QFont qfont(ToQString(font.Name));
+  QFont qfont(ToQString(font.name));
   // Sizes are points on paper: resolving against the device's own
   // resolution keeps them physically right on screen, image, PDF and printer.
   // The preview multiplies sizes by its zoom, down to a tenth: tiny sizes
   // are real sizes there.
-  const double points = std::isfinite(font.Size) ? std::clamp(font.Size, 0.01, 16384.0) : 10.0;
+  const double points = std::isfinite(font.size) ? std::clamp(font.size, 0.01, 16384.0) : 10.0;
   qfont.setPointSizeF(points);
-  qfont.setBold(font.Bold);
-  qfont.setItalic(font.Italic);
-  qfont.setUnderline(font.Underline);
-  qfont.setStrikeOut(font.Strikethrough);
+  qfont.setBold(font.bold);
+  qfont.setItalic(font.italic);
+  qfont.setUnderline(font.underline);
+  qfont.setStrikeOut(font.strikethrough);
   // Unhinted outlines keep text widths proportional to the size, so the
   // zoomed preview lays text out as the printed page does.
   qfont.setHintingPreference(QFont::PreferNoHinting);
@@ -299,8 +299,8 @@ void QPainterDrawTarget::setDrawWidth(int32_t pixels) {
 void QPainterDrawTarget::PaintPicture(std::string_view source, double x, double y, double width,
                                       double height) {
   const std::shared_ptr<const Picture> picture = LoadPictureSource(source);
-  const double px = ScaleX(x - scale_.Left, ScaleUnit::User, ScaleUnit::Pixels);
-  const double py = ScaleY(y - scale_.Top, ScaleUnit::User, ScaleUnit::Pixels);
+  const double px = ScaleX(x - scale_.left, ScaleUnit::User, ScaleUnit::Pixels);
+  const double py = ScaleY(y - scale_.top, ScaleUnit::User, ScaleUnit::Pixels);
   const double pw = ScaleX(width, ScaleUnit::User, ScaleUnit::Pixels);
   const double ph = ScaleY(height, ScaleUnit::User, ScaleUnit::Pixels);
   if (!(std::isfinite(px) && std::isfinite(py) && std::isfinite(pw) && std::isfinite(ph))) {
@@ -393,8 +393,8 @@ void QPainterDrawTarget::DevicePolygon(const std::vector<DevicePoint>& points) {
 // than the font subsets Qt embeds when the document closes.
 void QPainterDrawTarget::DeviceText(DevicePoint at, std::string_view text, const DeviceFont& font) {
   const QFont qfont =
-      FontForPixelHeight(ToQString(font.Name), font.HeightPixels, font.Weight, font.Italic,
-                         font.Underline, font.Strikethrough, painter_->device());
+      FontForPixelHeight(ToQString(font.name), font.heightPixels, font.weight, font.italic,
+                         font.underline, font.strikethrough, painter_->device());
   const QFontMetricsF metrics(qfont, painter_->device());
   painter_->save();
   painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
@@ -403,7 +403,7 @@ void QPainterDrawTarget::DeviceText(DevicePoint at, std::string_view text, const
   painter_->setPen(ToQColor(foreColor_));
   painter_->setBackgroundMode(Qt::TransparentMode);
   painter_->translate(at.x, at.y);
-  painter_->rotate(-font.EscapementTenths / 10.0);  // counter-clockwise on the page
+  painter_->rotate(-font.escapementTenths / 10.0);  // counter-clockwise on the page
   double baseline = metrics.ascent();
   for (const QString& line : SplitLines(text)) {
     painter_->drawText(QPointF(0, baseline), line);

@@ -18,10 +18,10 @@ class QPaintDevice;
 
 // Origin and extent of the user coordinate system, in user units.
 struct UserScale {
-  double Left = 0;
-  double Top = 0;
-  double Width = 0;
-  double Height = 0;
+  double left = 0;
+  double top = 0;
+  double width = 0;
+  double height = 0;
 };
 
 class QPainterDrawTarget : public DrawTarget {
@@ -56,10 +56,10 @@ class QPainterDrawTarget : public DrawTarget {
   ScaleUnit ScaleMode() const override { return mode_; }
   double ScaleX(double value, ScaleUnit from, ScaleUnit to) const override;
   double ScaleY(double value, ScaleUnit from, ScaleUnit to) const override;
-  double ScaleWidth() const override { return scale_.Width; }
-  double ScaleHeight() const override { return scale_.Height; }
-  double ScaleLeft() const override { return scale_.Left; }
-  double ScaleTop() const override { return scale_.Top; }
+  double ScaleWidth() const override { return scale_.width; }
+  double ScaleHeight() const override { return scale_.height; }
+  double ScaleLeft() const override { return scale_.left; }
+  double ScaleTop() const override { return scale_.top; }
   double Width() const override { return outerTwips_.width(); }
   double Height() const override { return outerTwips_.height(); }
   // Where the device's origin lies on the paper (the margins of a printer or

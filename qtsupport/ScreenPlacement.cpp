@@ -61,18 +61,18 @@ void PlaceWindow(QWidget* window, const QRect& frame) {
 
 void RestorePlacement(QWidget* window, const WindowPlacement& stored, QSize fallbackSize,
                       QSize minimum) {
-  const QSize size(StoredPixels(stored.Width, fallbackSize.width(), minimum.width()),
-                   StoredPixels(stored.Height, fallbackSize.height(), minimum.height()));
+  const QSize size(StoredPixels(stored.width, fallbackSize.width(), minimum.width()),
+                   StoredPixels(stored.height, fallbackSize.height(), minimum.height()));
   PlaceWindow(window,
-              QRect(QPoint(StoredPixels(stored.Left, 10), StoredPixels(stored.Top, 10)), size));
-  if (stored.WindowState == kWindowMaximized) window->setWindowState(Qt::WindowMaximized);
+              QRect(QPoint(StoredPixels(stored.left, 10), StoredPixels(stored.top, 10)), size));
+  if (stored.windowState == kWindowMaximized) window->setWindowState(Qt::WindowMaximized);
 }
 
 void KeepPlacement(const QWidget* window, WindowPlacement& stored) {
   if (window->isMinimized()) {
-    stored.WindowState = kWindowMinimized;
+    stored.windowState = kWindowMinimized;
   } else if (window->isMaximized()) {
-    stored.WindowState = kWindowMaximized;
+    stored.windowState = kWindowMaximized;
   } else {
     const QPoint place = window->pos();
     stored = {static_cast<double>(place.x()), static_cast<double>(place.y()),

@@ -27,7 +27,7 @@ QString FromStd(const std::string& text) {
 }
 
 void ShowFailure(QWidget* parent, const MainModel& model, const QString& caption) {
-  ShowMessage(parent, MessageIcon::Exclamation, FromStd(model.LastError.Description), caption);
+  ShowMessage(parent, MessageIcon::Exclamation, FromStd(model.lastError.description), caption);
 }
 
 // The table as a file of the given kind; the chart's season is put back
@@ -44,22 +44,22 @@ Status WriteWithSeasonKept(QWidget* parent, MainModel& model, Writer writer) {
 
 FileRequest TableSaveRequest(const MainModel& model, TableKind kind) {
   const std::string folder =
-      SuggestedTableFolder(model.DocumentPath, model.LastDir, DocumentFolder());
-  const std::string name = SuggestedTableFileName(kind, model.DocumentPath);
+      SuggestedTableFolder(model.documentPath, model.lastDir, DocumentFolder());
+  const std::string name = SuggestedTableFileName(kind, model.documentPath);
   return {Translated(TableTextsOf(kind).fileCaption), FromStd(JoinPath(folder, name)),
           Texts::tr("Comma-separated files (*.csv)")};
 }
 
 QString SpreadsheetWorkbookPath(const MainModel& model, TableKind kind) {
   const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
-  QString name = FromStd(SuggestedTableFileName(kind, model.DocumentPath));
+  QString name = FromStd(SuggestedTableFileName(kind, model.documentPath));
   name.chop(QStringLiteral(".csv").size());
   return QDir(cache).filePath(QStringLiteral("umbrafex/") + name + QStringLiteral(".xlsx"));
 }
 
 void SaveTableToFile(QWidget* parent, MainModel& model, TableKind kind,
                      const StatusFunction& showStatus) {
-  model.LastError.Clear();
+  model.lastError.Clear();
   const FileRequest request = TableSaveRequest(model, kind);
   const QString chosen = ChooseSavePath(parent, request, QStringLiteral(".csv"));
   if (chosen.isEmpty()) return;
@@ -74,7 +74,7 @@ void SaveTableToFile(QWidget* parent, MainModel& model, TableKind kind,
 
 void OpenTableInSpreadsheet(QWidget* parent, MainModel& model, TableKind kind,
                             const StatusFunction& showStatus) {
-  model.LastError.Clear();
+  model.lastError.Clear();
   const QString caption = Translated(TableTextsOf(kind).spreadsheetCaption);
   const QString path = SpreadsheetWorkbookPath(model, kind);
   if (showStatus) {

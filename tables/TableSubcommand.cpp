@@ -1,10 +1,11 @@
 // umbrafex table: the yearly table of the equation of time or of the solar
 // declination, as a CSV file or as a workbook with a chart.
+#include "TableSubcommand.h"
+
 #include <ostream>
 
 #include "AsciiText.h"
 #include "CommandHelp.h"
-#include "TableSubcommand.h"
 #include "CommonOptions.h"
 #include "MainModel.h"
 #include "YearTables.h"
@@ -40,7 +41,7 @@ int RunTableSubcommand(const CommandArgs& args, std::ostream&, std::ostream& err
   const Status status =
       workbook ? WriteTableWorkbook(model, *kind, *output) : WriteTableFile(model, *kind, *output);
   if (!status.ok()) {
-    err << model.LastError.Description << '\n';
+    err << model.lastError.description << '\n';
     return kExitFailure;
   }
   return kExitOk;

@@ -126,8 +126,8 @@ bool WriteWorkbook(const std::string& path, TableKind kind, const YearTable& tab
 }  // namespace
 
 Status WriteTableWorkbook(MainModel& model, TableKind kind, const std::string& path) {
-  model.LastError.Clear();
-  return TrapStatus(model.LastError, [&] {
+  model.lastError.Clear();
+  return TrapStatus(model.lastError, [&] {
     const YearTable table = BuildYearTable(model.Chart(), kind);
     // The library writes where it is told; it writes to a scratch file
     // first so that the target is replaced only by a complete workbook.

@@ -206,8 +206,8 @@ void PaintReadout(QPainter& p, const YearGraphLayout& layout, const YearGraphDat
 
 Status BuildYearGraphData(MainModel& model, std::chrono::year_month_day today,
                           YearGraphData& data) {
-  model.LastError.Clear();
-  return TrapStatus(model.LastError, [&] {
+  model.lastError.Clear();
+  return TrapStatus(model.lastError, [&] {
     Chart& chart = model.Chart();
     const SeasonGuard season(chart);
     const YearTable equation = BuildYearTable(chart, TableKind::EquationOfTime);
@@ -222,9 +222,9 @@ Status BuildYearGraphData(MainModel& model, std::chrono::year_month_day today,
       chart.Season().setCalcSeason(s);
       built.seasonDays[static_cast<std::size_t>(s - 1)] = chart.Season().CalcDate();
     }
-    if (model.Season.AdjustEquation) {
+    if (model.season.adjustEquation) {
       built.designDay =
-          DayNumberOf(chart, model.Season.SeasonDate.Month, model.Season.SeasonDate.Day);
+          DayNumberOf(chart, model.season.seasonDate.month, model.season.seasonDate.day);
     }
     built.today = DayNumberOf(chart, static_cast<int>(static_cast<unsigned>(today.month())),
                               static_cast<int>(static_cast<unsigned>(today.day())));

@@ -41,7 +41,7 @@ void ShowYearGraph(QWidget* parent, MainModel& model) {
   YearGraphData data;
   if (!BuildYearGraphData(model, TodayAtTheDialsPlace(model.Chart()), data).ok()) {
     ShowMessage(parent, MessageIcon::Exclamation,
-                QString::fromStdString(model.LastError.Description),
+                QString::fromStdString(model.lastError.description),
                 YearGraphWindow::tr("Equation of Time and Solar Declination"));
     return;
   }
@@ -133,14 +133,14 @@ YearGraphWindow::YearGraphWindow(MainModel& main, YearGraphData data, QWidget* p
 
 void YearGraphWindow::SaveCommand() {
   const std::string folder =
-      SuggestedTableFolder(main_.DocumentPath, main_.LastDir, DocumentFolder());
+      SuggestedTableFolder(main_.documentPath, main_.lastDir, DocumentFolder());
   const QString name = tr("Equation of Time and Solar Declination") + QStringLiteral(".png");
   const FileRequest request{tr("Save Graph"),
                             QString::fromStdString(JoinPath(folder, name.toStdString())),
                             tr("PNG pictures (*.png);;SVG pictures (*.svg)")};
   const QString path = ChooseSavePath(this, request, QStringLiteral(".png"));
   if (path.isEmpty()) return;
-  main_.LastDir = GetFolderName(path.toStdString());
+  main_.lastDir = GetFolderName(path.toStdString());
   if (!SaveYearGraph(graph_->Data(), path)) {
     ShowMessage(this, MessageIcon::Exclamation,
                 QString::fromStdString(CannotSaveMessage(path.toStdString())), windowTitle());

@@ -119,9 +119,9 @@ std::string CannotSaveMessage(std::string_view path) {
 }
 
 Status WriteTableFile(MainModel& model, TableKind kind, const std::string& path) {
-  model.LastError.Clear();
-  model.LastDir = GetFolderName(path);
-  return TrapStatus(model.LastError, [&] {
+  model.lastError.Clear();
+  model.lastDir = GetFolderName(path);
+  return TrapStatus(model.lastError, [&] {
     // The whole table is made before the file is touched, so a failing day
     // leaves any earlier file as it was.
     const std::string text = FormatTableFile(kind, BuildYearTable(model.Chart(), kind));

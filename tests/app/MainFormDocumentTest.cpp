@@ -68,7 +68,7 @@ TEST_F(MainFormDocumentTest, TitleAndStatusTexts) {
   ui.savePaths.push_back(scratch.Path("my dial"));
   EXPECT_TRUE(form.SaveDocumentAs());
   EXPECT_EQ(form.Title(), "Umbrafex - [my dial.ufx]");
-  EXPECT_FALSE(model.Modified);
+  EXPECT_FALSE(model.modified);
   EXPECT_EQ(ui.choices.back().filter, "Umbrafex設定ファイル (*.ufx)");
   EXPECT_EQ(ui.choices.back().initialPath, DocumentFolder() + "/umbrafex.ufx");
   EXPECT_EQ(ui.statusTexts.back(), "ファイルを保存しています...");
@@ -90,15 +90,15 @@ TEST_F(MainFormDocumentTest, SaveAsAddsTheExtensionAndAsksBeforeReplacingThatFil
   ui.savePaths = {scratch.Path("dial")};
   ui.answers = {FormAnswer::Yes};
   EXPECT_TRUE(form.SaveDocumentAs());
-  EXPECT_EQ(model.DocumentPath, existing);
+  EXPECT_EQ(model.documentPath, existing);
   ui.savePaths = {scratch.Path("my.dial")};
   EXPECT_TRUE(form.SaveDocumentAs());
-  EXPECT_EQ(model.DocumentPath, scratch.Path("my.dial.ufx"));
+  EXPECT_EQ(model.documentPath, scratch.Path("my.dial.ufx"));
 }
 
 TEST_F(MainFormDocumentTest, ConfirmDiscardYesWithACancelledSaveKeepsTheWindow) {
   EXPECT_TRUE(form.ConfirmDiscard());  // nothing to save
-  model.Modified = true;
+  model.modified = true;
   ui.answers = {FormAnswer::Yes, FormAnswer::No, FormAnswer::Cancel};
   EXPECT_FALSE(form.ConfirmDiscard());  // the save dialog is cancelled
   EXPECT_EQ(ui.asked[0].caption, "保存の確認");
@@ -124,20 +124,20 @@ TEST_F(MainFormDocumentTest, AFailedOpenLeavesTheDesignAsItWas) {
   EXPECT_EQ(model.Chart().Location().Name(), "兵庫県明石市");
   EXPECT_DOUBLE_EQ(model.Chart().Location().Latitude(), 34.65);
   EXPECT_EQ(model.Chart().TimeSystem(), kMeanStandardTime);
-  EXPECT_TRUE(model.DocumentPath.empty());
+  EXPECT_TRUE(model.documentPath.empty());
   EXPECT_EQ(ui.busyDepth, 0);
 
   const std::string good = scratch.Path("good.ufx");
   WriteFile(good, "[Umbrafex 3.04.00]\r\n[Location]\r\nName=札幌\r\nLatitude=43.06\r\n");
-  model.Modified = true;
+  model.modified = true;
   ui.answers = {FormAnswer::No};
   ui.openPaths.push_back(good);
   form.Open();
   EXPECT_EQ(form.Text(FormBox::Location), "札幌");
   EXPECT_EQ(form.Text(FormBox::Latitude0), "+43");
   EXPECT_EQ(form.Title(), "Umbrafex - [good.ufx]");
-  EXPECT_EQ(model.LastDir, scratch.path().string());
-  EXPECT_FALSE(model.Modified);
+  EXPECT_EQ(model.lastDir, scratch.path().string());
+  EXPECT_FALSE(model.modified);
 }
 
 TEST_F(MainFormDocumentTest, StartupNamesThePathWhateverTheReason) {
@@ -155,7 +155,7 @@ TEST_F(MainFormDocumentTest, UnderEnglishTheFormSpeaksEnglish) {
   EXPECT_EQ(form.NorthDiffStrip(), "°    ′    ″");
   form.ChooseTimeSystem(kTrueSolarTime);
   EXPECT_FALSE(HasJapanese(form.StatusPanelAt(0).text)) << form.StatusPanelAt(0).text;
-  model.Modified = true;
+  model.modified = true;
   ui.answers = {FormAnswer::Yes, FormAnswer::No};
   ui.savePaths = {scratch.Path("english"), scratch.Path("english"), ""};
   EXPECT_TRUE(form.ConfirmDiscard());
@@ -180,14 +180,14 @@ TEST_F(MainFormDocumentTest, TablesAndTheClockGiveTheDesignItsOwnDayBack) {
 }
 
 TEST_F(MainFormDocumentTest, OutputStopsAtPolarNightWithTheCommandsCaption) {
-  model.DialOption.Picture.clear();
+  model.dialOption.picture.clear();
   model.Chart().Location().setLatitude(80);
-  model.Season.AdjustEquation = true;
-  model.Season.SeasonDate = {2026, 12, 21};
+  model.season.adjustEquation = true;
+  model.season.seasonDate = {2026, 12, 21};
   EXPECT_FALSE(form.PrepareOutput(OutputCommand::Preview));
   ASSERT_EQ(ui.asked.size(), 1u);
   EXPECT_EQ(ui.asked[0].caption, "印刷プレビュー");
-  model.Season.AdjustEquation = false;
+  model.season.adjustEquation = false;
   ui.answers = {FormAnswer::Yes};
   EXPECT_EQ(form.PrepareOutput(OutputCommand::Clock), std::optional<int16_t>(1));
 }

@@ -38,10 +38,10 @@ class MainFormTest : public ::testing::Test {
 };
 
 TEST_F(MainFormTest, LatitudeSignComesFromTheDegreesBoxAndZeroIsRefused) {
-  EXPECT_FALSE(model.Modified);
+  EXPECT_FALSE(model.modified);
   TypeRow(FormRow::Latitude, "-0", "30", "0");
   EXPECT_DOUBLE_EQ(Latitude(), -0.5);
-  EXPECT_TRUE(model.Modified);
+  EXPECT_TRUE(model.modified);
   EXPECT_EQ(form.Text(FormBox::Latitude0), "-0");
   EXPECT_EQ(form.Text(FormBox::Latitude1), "30");
 
@@ -120,15 +120,15 @@ TEST_F(MainFormTest, ANeighbourWithoutANumberFailsWithTheConversionsMessage) {
 TEST_F(MainFormTest, DatesFollowTheChartsLeapYear) {
   EXPECT_TRUE(Type(FormBox::Date0, "3"));  // disabled without the date mode: nothing happens
   EXPECT_TRUE(ui.asked.empty());
-  EXPECT_EQ(form.Text(FormBox::Date0), std::to_string(model.Season.SeasonDate.Month));
+  EXPECT_EQ(form.Text(FormBox::Date0), std::to_string(model.season.seasonDate.month));
   form.ChooseDateMode(1);
   Type(FormBox::Date1, "01");
   EXPECT_TRUE(Type(FormBox::Date0, "2"));
   model.Chart().setLeapYear(true);
   EXPECT_TRUE(Type(FormBox::Date1, "29"));
-  EXPECT_EQ(model.Season.SeasonDate, DateOfYear(Today().Year, 2, 29));
+  EXPECT_EQ(model.season.seasonDate, DateOfYear(Today().year, 2, 29));
   // In a common calendar year the day rolls over to 1 March.
-  EXPECT_EQ(model.Chart().Season().CalcDate(), model.Season.SeasonDate.Month == 2 ? 60 : 61);
+  EXPECT_EQ(model.Chart().Season().CalcDate(), model.season.seasonDate.month == 2 ? 60 : 61);
   model.Chart().setLeapYear(false);
   Type(FormBox::Date0, "2");
   Type(FormBox::Date1, "28");
@@ -149,14 +149,14 @@ TEST_F(MainFormTest, DatesFollowTheChartsLeapYear) {
 TEST_F(MainFormTest, LeavingUnchangedOrTheNameBoxAndUndo) {
   form.Enter(FormBox::Latitude0);
   EXPECT_TRUE(form.Leave(FormBox::Latitude0));
-  EXPECT_FALSE(model.Modified);
+  EXPECT_FALSE(model.modified);
   form.Enter(FormBox::Latitude0);
   form.Edit(FormBox::Latitude0, "12");
   form.Undo(FormBox::Latitude0);
   EXPECT_EQ(form.Text(FormBox::Latitude0), "+34");
   EXPECT_TRUE(Type(FormBox::Location, ""));
   EXPECT_EQ(model.Chart().Location().Name(), "");
-  EXPECT_TRUE(model.Modified);
+  EXPECT_TRUE(model.modified);
 }
 
 TEST_F(MainFormTest, CommandsValidateTheBoxBeingEditedFirst) {
@@ -164,7 +164,7 @@ TEST_F(MainFormTest, CommandsValidateTheBoxBeingEditedFirst) {
   form.Edit(FormBox::Latitude0, "40");
   EXPECT_TRUE(form.ValidateEditing());
   EXPECT_DOUBLE_EQ(Latitude(), 40.65);
-  EXPECT_TRUE(model.Modified);
+  EXPECT_TRUE(model.modified);
   form.Enter(FormBox::Latitude0);
   form.Edit(FormBox::Latitude0, "95");
   EXPECT_FALSE(form.ValidateEditing());

@@ -37,7 +37,7 @@ class MainWindowTest : public QObject {
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
   }
   void cleanup() {
-    model_->Modified = false;
+    model_->modified = false;
     window_.reset();
     SetAppIniPath("");
   }
@@ -50,7 +50,7 @@ class MainWindowTest : public QObject {
     minutes->setFocus();
     QCOMPARE(model_->Chart().Location().Latitude(), 40.65);
     QCOMPARE(degrees->text(), QStringLiteral("+40"));
-    QVERIFY(model_->Modified);
+    QVERIFY(model_->modified);
     QVERIFY(BoxNamed(*window_, "txtNorthDiff", 0)->text() != northDiff);  // the chart follows
 
     ScriptedMessages messages;
@@ -77,7 +77,7 @@ class MainWindowTest : public QObject {
     Action("Save")->trigger();  // a toolbar button takes no focus
     QCOMPARE(model_->Chart().Location().Longitude(), 140.0);
     QCOMPARE(window_->windowTitle(), QStringLiteral("Umbrafex - [dial.ufx][*]"));
-    QVERIFY(!model_->Modified);
+    QVERIFY(!model_->modified);
     QVERIFY(!window_->isWindowModified());
     QCOMPARE(files.asked.at(0).caption, QStringLiteral("名前を付けて保存"));
     QCOMPARE(files.asked.at(0).filter, QStringLiteral("Umbrafex設定ファイル (*.ufx)"));
@@ -113,17 +113,17 @@ class MainWindowTest : public QObject {
 
   void AFailedLoadReportsAndAPlaceOffScreenComesBack() {
     MainModel broken;
-    broken.Season.AdjustEquation = true;
-    broken.Season.SeasonDate = {2026, 13, 1};
+    broken.season.adjustEquation = true;
+    broken.season.seasonDate = {2026, 13, 1};
     MainWindow window(broken, WindowHooks{});
     QVERIFY(!window.Load());
-    QVERIFY(!broken.LastError.Description.empty());
+    QVERIFY(!broken.lastError.description.empty());
 
-    model_->MainWindow.Left = 50000;
+    model_->mainWindow.left = 50000;
     window_->PlaceOnScreen();
     QCOMPARE(window_->pos(), QGuiApplication::primaryScreen()->availableGeometry().topLeft());
     window_->RememberPlacement();
-    QCOMPARE(model_->MainWindow.Left, 50000.0);  // written back as it was
+    QCOMPARE(model_->mainWindow.left, 50000.0);  // written back as it was
   }
 
   void ShownValuesAreReachedByTheirLabelsMnemonics() {
@@ -152,11 +152,11 @@ class MainWindowTest : public QObject {
     ScopedUiServices services(&messages);
     QVERIFY(Action("mnuHelpLanguageJapanese")->isChecked());
     Action("mnuHelpLanguageEnglish")->trigger();
-    QCOMPARE(model_->Language, std::string("en"));
+    QCOMPARE(model_->language, std::string("en"));
     QCOMPARE(messages.asked.size(), std::size_t{1});
     QCOMPARE(messages.asked[0].text, u"The language changes when Umbrafex starts again."_qs);
     Action("mnuHelpLanguageJapanese")->trigger();  // the running one: nothing to wait for
-    QCOMPARE(model_->Language, std::string("ja"));
+    QCOMPARE(model_->language, std::string("ja"));
     QCOMPARE(messages.asked.size(), std::size_t{1});
 
     const EnglishTexts english;
@@ -164,7 +164,7 @@ class MainWindowTest : public QObject {
     auto* japanese = window.findChild<QAction*>(u"mnuHelpLanguageJapanese"_qs);
     QVERIFY(!japanese->isChecked());
     QCOMPARE(japanese->text(), u"日本語"_qs);
-    model_->Language.clear();
+    model_->language.clear();
     japanese->trigger();
     QCOMPARE(messages.asked.size(), std::size_t{2});
     QCOMPARE(messages.asked[1].text, u"言語は Umbrafex を次に起動したときに切り替わります。"_qs);

@@ -33,7 +33,7 @@ class ClockModelTest : public ::testing::Test {
     main.Chart().Location().setLatitude(34.65);
     main.Chart().Location().setLongitude(135);
     main.Chart().Location().setTimeZone(9);
-    main.Season.AdjustEquation = false;
+    main.season.adjustEquation = false;
   }
 
   // Sets the present so that the dial's zone reads this standard time.
@@ -62,8 +62,8 @@ TEST_F(ClockModelTest, OpensInTheModeOfTheDateBasisAndSwitchesModes) {
   EXPECT_FALSE(clock.TrackEnabled());
   EXPECT_EQ(clock.Shown(), At(2026, 12, 7, 9, 41, 7));
 
-  main.Season.AdjustEquation = true;
-  main.Season.SeasonDate = {2026, 3, 5};
+  main.season.adjustEquation = true;
+  main.season.seasonDate = {2026, 3, 5};
   ASSERT_EQ(clock.Open(), Status::Ok());
   EXPECT_EQ(clock.Mode(), ClockMode::Free);
   EXPECT_FALSE(clock.TimerOn());
@@ -79,7 +79,7 @@ TEST_F(ClockModelTest, OpensInTheModeOfTheDateBasisAndSwitchesModes) {
   EXPECT_EQ(clock.Shown(), At(2026, 3, 5, 14, 0));
   EXPECT_TRUE(clock.TrackEnabled());
   // Without a date basis free mode keeps the shown time.
-  main.Season.AdjustEquation = false;
+  main.season.adjustEquation = false;
   ASSERT_EQ(clock.MoveTrack(600), Status::Ok());
   const local_seconds moved = clock.Shown();
   ASSERT_EQ(clock.FreeCommand(), Status::Ok());
@@ -88,8 +88,8 @@ TEST_F(ClockModelTest, OpensInTheModeOfTheDateBasisAndSwitchesModes) {
 
 TEST_F(ClockModelTest, PolarNightForcesRealTimeAndKeepsTheTrackBarStill) {
   main.Chart().Location().setLatitude(80);
-  main.Season.AdjustEquation = true;
-  main.Season.SeasonDate = {2026, 12, 21};
+  main.season.adjustEquation = true;
+  main.season.seasonDate = {2026, 12, 21};
   SetStandardTime(At(2026, 12, 21, 12, 0));
   ASSERT_EQ(clock.Open(), Status::Ok());
   EXPECT_EQ(clock.Mode(), ClockMode::RealTime);
@@ -102,7 +102,7 @@ TEST_F(ClockModelTest, PolarNightForcesRealTimeAndKeepsTheTrackBarStill) {
   EXPECT_EQ(clock.Shown(), shown);
 
   // Midnight sun: the whole day is daylight.
-  main.Season.SeasonDate = {2026, 6, 21};
+  main.season.seasonDate = {2026, 6, 21};
   SetStandardTime(At(2026, 6, 21, 10, 40));
   ASSERT_EQ(clock.Open(), Status::Ok());
   EXPECT_EQ(clock.Mode(), ClockMode::Free);
@@ -110,8 +110,8 @@ TEST_F(ClockModelTest, PolarNightForcesRealTimeAndKeepsTheTrackBarStill) {
 }
 
 TEST_F(ClockModelTest, TrackBarStandsOnWholeHoursAndMarksDaylight) {
-  main.Season.AdjustEquation = true;
-  main.Season.SeasonDate = {2026, 6, 21};
+  main.season.adjustEquation = true;
+  main.season.seasonDate = {2026, 6, 21};
   struct Case {
     int hour, minute, position;
   };
@@ -178,7 +178,7 @@ TEST_F(ClockModelTest, RedrawsOncePerMinuteAndFollowsTheDayAtMidnight) {
 
   // A leap day in a common-year chart keeps the clock running (28th's sun).
   SetStandardTime(At(2028, 2, 29, 12, 0));
-  ASSERT_EQ(clock.Tick(redraw), Status::Ok()) << main.LastError.Description;
+  ASSERT_EQ(clock.Tick(redraw), Status::Ok()) << main.lastError.description;
   EXPECT_EQ(clock.Shown(), At(2028, 2, 29, 12, 0));
   EXPECT_EQ(main.Chart().Season().CalcDate(), 59);
   // Free mode has no timer.
@@ -237,19 +237,19 @@ TEST(ClockPreferencesTest, UnusableShadowLimitsFallBackToTheDefault) {
 
   // A minimised close keeps the stored place.
   ClockPreferences preferences = LoadClockPreferences();
-  EXPECT_EQ(preferences.placement.Width, 260);
+  EXPECT_EQ(preferences.placement.width, 260);
   preferences.placement = {50, 60, 400, 500, kWindowMinimized};
   SaveClockPreferences(preferences);
   const ClockPreferences again = LoadClockPreferences();
-  EXPECT_EQ(again.placement.Left, 10);
-  EXPECT_EQ(again.placement.WindowState, kWindowMinimized);
+  EXPECT_EQ(again.placement.left, 10);
+  EXPECT_EQ(again.placement.windowState, kWindowMinimized);
   SetAppIniPath("");
 }
 
 TEST(SeasonGuardTest, PutsTheDesignsSeasonBack) {
   MainModel main;
   main.Chart().setLeapYear(false);
-  main.Season.AdjustEquation = false;
+  main.season.adjustEquation = false;
   ASSERT_EQ(main.ApplySeason(), Status::Ok());  // summer solstice, equation of time 0
   {
     const SeasonGuard guard(main.Chart());
@@ -258,8 +258,8 @@ TEST(SeasonGuardTest, PutsTheDesignsSeasonBack) {
   EXPECT_EQ(main.Chart().Season().CalcSeason(), 4);
   EXPECT_EQ(main.Chart().Season().EquationOfTime(), 0);
 
-  main.Season.AdjustEquation = true;
-  main.Season.SeasonDate = {2026, 3, 5};
+  main.season.adjustEquation = true;
+  main.season.seasonDate = {2026, 3, 5};
   ASSERT_EQ(main.ApplySeason(), Status::Ok());
   const double declination = main.Chart().Season().SolarDeclination();
   {

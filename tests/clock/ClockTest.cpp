@@ -44,7 +44,7 @@ class ClockOrderTest : public ::testing::Test {
 
   void SetUp() override {
     main.Chart().setTimeSystem(kTrueSolarTime);
-    main.ClockOption.Picture = true;
+    main.clockOption.picture = true;
   }
 
   ClockRoutines Logging() {
@@ -62,20 +62,20 @@ class ClockOrderTest : public ::testing::Test {
         return Status::Ok();
       };
     };
-    r.StateIcon = plain("icon");
-    r.DialRings = face("rings");
-    r.DialFace = face("face");
-    r.DateTime = [this](DialDesign, ClockView&, const DialLayout&, local_seconds, double) {
+    r.stateIcon = plain("icon");
+    r.dialRings = face("rings");
+    r.dialFace = face("face");
+    r.dateTime = [this](DialDesign, ClockView&, const DialLayout&, local_seconds, double) {
       log.push_back("caption");
       return Status::Ok();
     };
-    r.Shadow = [this](DialDesign, ClockView&, const DialLayout&, double, int32_t mode, bool invert,
+    r.shadow = [this](DialDesign, ClockView&, const DialLayout&, double, int32_t mode, bool invert,
                       double limit) {
       log.push_back("shadow " + std::to_string(mode) + (invert ? " inverted" : "") +
                     (limit == kDefaultMaxMagnify ? "" : " limit?"));
       return Status::Ok();
     };
-    r.NightState = plain("night text");
+    r.nightState = plain("night text");
     return r;
   }
 
@@ -90,23 +90,23 @@ class ClockOrderTest : public ::testing::Test {
 // Either way the caption comes last, on top of the shadow.
 TEST_F(ClockOrderTest, InvertedShadowGoesOverTheFacePlainShadowUnderIt) {
   Day(34.65, At(2026, 6, 21, 10, 30));
-  main.ClockOption.InvertShadow = true;
+  main.clockOption.invertShadow = true;
   ASSERT_EQ(DrawClock(main, canvas, At(2026, 6, 21, 10, 30), 10.5, kDefaultMaxMagnify, Logging()),
             Status::Ok());
-  EXPECT_EQ(log, (Log{"clear " + std::to_string(main.ClockDayColor.Background), "icon", "rings",
+  EXPECT_EQ(log, (Log{"clear " + std::to_string(main.clockDayColor.background), "icon", "rings",
                       "face", "shadow 2 inverted", "shadow 1 inverted", "caption"}));
   EXPECT_EQ(canvas.ClockState(), kClockDay);
   // The layout is centred on the picture whatever its proportions.
-  EXPECT_DOUBLE_EQ(layouts.at(0).CenterX, 1500);
-  EXPECT_DOUBLE_EQ(layouts.at(0).CenterY, 1000);
-  EXPECT_DOUBLE_EQ(layouts.at(0).OuterRadius, 750);
+  EXPECT_DOUBLE_EQ(layouts.at(0).centerX, 1500);
+  EXPECT_DOUBLE_EQ(layouts.at(0).centerY, 1000);
+  EXPECT_DOUBLE_EQ(layouts.at(0).outerRadius, 750);
 
   log.clear();
-  main.ClockOption.InvertShadow = false;
-  main.ClockOption.Picture = false;
+  main.clockOption.invertShadow = false;
+  main.clockOption.picture = false;
   ASSERT_EQ(DrawClock(main, canvas, At(2026, 6, 21, 10, 30), 10.5, kDefaultMaxMagnify, Logging()),
             Status::Ok());
-  EXPECT_EQ(log, (Log{"clear " + std::to_string(main.ClockDayColor.Background), "rings", "shadow 0",
+  EXPECT_EQ(log, (Log{"clear " + std::to_string(main.clockDayColor.background), "rings", "shadow 0",
                       "face", "caption"}));
 }
 
@@ -115,7 +115,7 @@ TEST_F(ClockOrderTest, NightHasNightColoursAndNoShadow) {
   ASSERT_EQ(DrawClock(main, canvas, At(2026, 6, 21, 23, 0), 23.0, kDefaultMaxMagnify, Logging()),
             Status::Ok());
   EXPECT_EQ(canvas.ClockState(), kClockNight);
-  EXPECT_EQ(log, (Log{"clear " + std::to_string(main.ClockNightColor.Background), "icon", "rings",
+  EXPECT_EQ(log, (Log{"clear " + std::to_string(main.clockNightColor.background), "icon", "rings",
                       "face", "caption"}));
   // Just before sunrise it is night; just after, day.
   const double sunrise = main.Chart().Season().SunRiseTime();
@@ -139,21 +139,21 @@ TEST_F(ClockOrderTest, MidnightSunAndPolarNight) {
   ASSERT_EQ(DrawClock(main, canvas, At(2026, 12, 21, 12, 0), 12.0, kDefaultMaxMagnify, Logging()),
             Status::Ok());
   EXPECT_EQ(canvas.ClockState(), kClockNight);
-  EXPECT_EQ(log, (Log{"clear " + std::to_string(main.ClockNightColor.Background), "icon", "rings",
+  EXPECT_EQ(log, (Log{"clear " + std::to_string(main.clockNightColor.background), "icon", "rings",
                       "caption", "night text"}));
 }
 
 TEST_F(ClockOrderTest, AFailingRoutineStopsTheDrawingWithItsError) {
   Day(34.65, At(2026, 6, 21, 10, 30));
   ClockRoutines r = Logging();
-  r.DialFace = [this](DialDesign m, ClockView&, const DialLayout&, double) {
+  r.dialFace = [this](DialDesign m, ClockView&, const DialLayout&, double) {
     log.push_back("face");
     return m.errors.Record(5, "mdlDraw.DrawDialFace", "bad");
   };
   EXPECT_EQ(DrawClock(main, canvas, At(2026, 6, 21, 10, 30), 10.5, kDefaultMaxMagnify, r),
             Status::Error(5));
   EXPECT_EQ(log.back(), "face");
-  EXPECT_EQ(main.LastError.Source, "mdlDraw.DrawDialFace");
+  EXPECT_EQ(main.lastError.source, "mdlDraw.DrawDialFace");
 }
 
 TEST(ClockSeasonTest, SeasonFollowsTheShownDate) {
@@ -165,7 +165,7 @@ TEST(ClockSeasonTest, SeasonFollowsTheShownDate) {
   EXPECT_EQ(main.Chart().Season().CalcDate(), 1);
   // 29 February does not exist in a dial's common year: the engine's error.
   EXPECT_NE(RecomputeClockSeason(main, At(2028, 2, 29, 12, 0)), Status::Ok());
-  EXPECT_FALSE(main.LastError.Description.empty());
+  EXPECT_FALSE(main.lastError.description.empty());
   EXPECT_DOUBLE_EQ(HourOfDay(At(2026, 3, 5, 10, 30) + seconds(36)), 10.51);
 }
 
@@ -174,10 +174,10 @@ TEST(ClockSeasonTest, SeasonFollowsTheShownDate) {
 TEST(ClockSeasonTest, OpensNowOrOnTheDayOfTheDateBasis) {
   MainModel main;
   const local_seconds now = At(2026, 12, 7, 9, 41) + seconds(7);
-  main.Season.AdjustEquation = false;
-  main.Season.SeasonDate = {2026, 3, 5};
+  main.season.adjustEquation = false;
+  main.season.seasonDate = {2026, 3, 5};
   EXPECT_EQ(ClockOpeningTime(main, now), now);
-  main.Season.AdjustEquation = true;
+  main.season.adjustEquation = true;
   EXPECT_EQ(ClockOpeningTime(main, now), At(2026, 3, 5, 9, 41) + seconds(7));
 }
 
@@ -217,7 +217,7 @@ TEST(ClockPictureTest, ShadowFallsWestInTheMorningEastInTheAfternoonOnTheGnomons
     const unsigned monthOfSummer = c.latitude > 0 ? 6 : 12;
     ClockPicture picture(400, 400);
     ASSERT_EQ(picture.Render(main, At(2026, monthOfSummer, 21, c.hour, 0)), Status::Ok())
-        << main.LastError.Description;
+        << main.lastError.description;
     EXPECT_EQ(picture.ClockState(), kClockDay);
     const ShadowSides sides = CountShadow(picture.Image(), c.latitude > 0);
     const ShadowSides wrongSide = CountShadow(picture.Image(), c.latitude < 0);
@@ -237,8 +237,8 @@ TEST(ClockPictureTest, ShadowFallsWestInTheMorningEastInTheAfternoonOnTheGnomons
 TEST(ClockPictureTest, BackgroundTakesTheDayOrNightColour) {
   MainModel main;
   main.Chart().setTimeSystem(kTrueSolarTime);
-  main.ClockDayColor.Background = kColorGreen;
-  main.ClockNightColor.Background = kColorMaroon;
+  main.clockDayColor.background = kColorGreen;
+  main.clockNightColor.background = kColorMaroon;
   ClockPicture picture(300, 300);
   ASSERT_EQ(picture.Render(main, At(2026, 6, 21, 12, 0)), Status::Ok());
   EXPECT_EQ(QColor(picture.Image().pixel(2, 297)), QColor(0, 255, 0));

@@ -67,8 +67,8 @@ class ClockGraphWindowsTest : public QObject {
     main_ = std::make_unique<MainModel>();
     main_->Chart().setLeapYear(false);
     main_->Chart().Location().setTimeZone(9);
-    main_->Season.AdjustEquation = true;
-    main_->Season.SeasonDate = {2026, 6, 21};
+    main_->season.adjustEquation = true;
+    main_->season.seasonDate = {2026, 6, 21};
   }
 
   void clockOpensDrawnAndFollowsTheTrackBar() {
@@ -143,7 +143,7 @@ class ClockGraphWindowsTest : public QObject {
 
   void polarNightOpensInRealTime() {
     main_->Chart().Location().setLatitude(80);
-    main_->Season.SeasonDate = {2026, 12, 21};
+    main_->season.seasonDate = {2026, 12, 21};
     utc_ = Utc(2026, 12, 21, 12, 0);
     ClockWindow window(*main_, nullptr, [this] { return utc_; });
     QVERIFY(window.Open());
@@ -158,7 +158,7 @@ class ClockGraphWindowsTest : public QObject {
   // A failing picture is said once, with the window's caption, and the
   // timer stops instead of failing again every second.
   void clockFailuresAreShownOnceAndStopTheTimer() {
-    main_->Season.AdjustEquation = false;
+    main_->season.adjustEquation = false;
     utc_ = Utc(2026, 6, 21, 10, 0);
     ScriptedMessages messages;
     ScopedUiServices services(&messages);
@@ -168,7 +168,7 @@ class ClockGraphWindowsTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QVERIFY(window.TimerRunning());
     ClockRoutines broken;
-    broken.DialRings = [](DialDesign design, ClockView&, const DialLayout&, double) {
+    broken.dialRings = [](DialDesign design, ClockView&, const DialLayout&, double) {
       return design.errors.Record(5, "mdlDraw.DrawDialRings", "broken");
     };
     window.Model().UseRoutines(broken);
@@ -189,7 +189,7 @@ class ClockGraphWindowsTest : public QObject {
     ScriptedMessages messages;
     ScriptedFileDialogs files;
     ScopedUiServices services(&messages, &files);
-    main_->LastDir = ini_.path().toStdString();
+    main_->lastDir = ini_.path().toStdString();
     YearGraphWindow window(*main_, std::move(data));
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));

@@ -79,11 +79,11 @@ TEST(CommonOptionsPrepare, AppliesThePlaceBeforeTheDateBasisAndOverridesAfterIt)
   MainModel dated;
   ASSERT_EQ(PrepareModel(dated, parsed->common, err), kExitOk);
   EXPECT_EQ(dated.Chart().Season().CalcDate(), 61);
-  EXPECT_TRUE(dated.Season.AdjustEquation);
+  EXPECT_TRUE(dated.season.adjustEquation);
   EXPECT_NE(dated.Chart().Season().EquationOfTime(), 0);
-  EXPECT_EQ(dated.CalcTime.StartTime, 8.5);
-  EXPECT_EQ(dated.CalcTime.EndTime, 15);
-  EXPECT_EQ(dated.CalcTime.Interval, 15);
+  EXPECT_EQ(dated.calcTime.startTime, 8.5);
+  EXPECT_EQ(dated.calcTime.endTime, 15);
+  EXPECT_EQ(dated.calcTime.interval, 15);
   EXPECT_TRUE(err.str().empty());
 }
 

@@ -22,33 +22,33 @@ class DialogPreferencesTest : public ::testing::Test {
 
 TEST_F(DialogPreferencesTest, FirstOpeningUsesTheDefaults) {
   const LocationChoice choice = LoadLocationChoice();
-  EXPECT_FALSE(choice.JGD2000);
-  EXPECT_FALSE(choice.English);
-  EXPECT_EQ(choice.SelectPref, 28);
-  EXPECT_EQ(choice.SelectCity, 6);
+  EXPECT_FALSE(choice.jgd2000);
+  EXPECT_FALSE(choice.english);
+  EXPECT_EQ(choice.selectPref, 28);
+  EXPECT_EQ(choice.selectCity, 6);
   const WindowPlacement dialog = LoadLocationDialogPlacement();
-  EXPECT_EQ(dialog.Left, 10);
-  EXPECT_EQ(dialog.Top, 10);
+  EXPECT_EQ(dialog.left, 10);
+  EXPECT_EQ(dialog.top, 10);
   const WindowPlacement info = LoadInfoWindowPlacement();
-  EXPECT_EQ((std::array{info.Left, info.Top, info.Width, info.Height}),
+  EXPECT_EQ((std::array{info.left, info.top, info.width, info.height}),
             (std::array{0.0, 0.0, 200.0, 200.0}));
-  EXPECT_EQ(info.WindowState, kWindowNormal);
+  EXPECT_EQ(info.windowState, kWindowNormal);
 }
 
 TEST_F(DialogPreferencesTest, CancelKeepsOnlyThePlaceAndOkKeepsTheChoice) {
   const LocationChoice chosen{true, true, 48, 2};
   SaveLocationDialog({40, 50}, chosen, true);
   EXPECT_EQ(GetIniString("LocationDialog", "Position", ""), "40, 50");
-  EXPECT_EQ(LoadLocationChoice().SelectPref, 28);
+  EXPECT_EQ(LoadLocationChoice().selectPref, 28);
 
   SaveLocationDialog({41, 51, 0, 0, 1}, chosen, false);  // minimised: place kept
   EXPECT_EQ(GetIniString("LocationDialog", "Position", ""), "40, 50");
   EXPECT_EQ(GetIniString("LocationDialog", "JGD2000", ""), "True");
   const LocationChoice stored = LoadLocationChoice();
-  EXPECT_TRUE(stored.JGD2000);
-  EXPECT_TRUE(stored.English);
-  EXPECT_EQ(stored.SelectPref, 48);
-  EXPECT_EQ(stored.SelectCity, 2);
+  EXPECT_TRUE(stored.jgd2000);
+  EXPECT_TRUE(stored.english);
+  EXPECT_EQ(stored.selectPref, 48);
+  EXPECT_EQ(stored.selectCity, 2);
 }
 
 TEST_F(DialogPreferencesTest, UnreadableValuesFallBackOneByOne) {
@@ -57,17 +57,17 @@ TEST_F(DialogPreferencesTest, UnreadableValuesFallBackOneByOne) {
                                   "SelectPref=70000\r\nSelectCity=3\r\nPosition=7\r\n"
                                   "[InfoWindow]\r\nPosition=5, 6, x\r\nWindowState=2\r\n"));
   const LocationChoice choice = LoadLocationChoice();
-  EXPECT_FALSE(choice.JGD2000);
-  EXPECT_TRUE(choice.English);
-  EXPECT_EQ(choice.SelectPref, 28);
-  EXPECT_EQ(choice.SelectCity, 3);
+  EXPECT_FALSE(choice.jgd2000);
+  EXPECT_TRUE(choice.english);
+  EXPECT_EQ(choice.selectPref, 28);
+  EXPECT_EQ(choice.selectCity, 3);
   const WindowPlacement dialog = LoadLocationDialogPlacement();
-  EXPECT_EQ(dialog.Left, 7);
-  EXPECT_EQ(dialog.Top, 10);
+  EXPECT_EQ(dialog.left, 7);
+  EXPECT_EQ(dialog.top, 10);
   const WindowPlacement info = LoadInfoWindowPlacement();
-  EXPECT_EQ((std::array{info.Left, info.Top, info.Width, info.Height}),
+  EXPECT_EQ((std::array{info.left, info.top, info.width, info.height}),
             (std::array{5.0, 6.0, 200.0, 200.0}));
-  EXPECT_EQ(info.WindowState, kWindowMaximized);
+  EXPECT_EQ(info.windowState, kWindowMaximized);
 
   SaveInfoWindowPlacement({1, 2, 300, 400, kWindowNormal});
   EXPECT_EQ(GetIniString("InfoWindow", "Position", ""), "1, 2, 300, 400");

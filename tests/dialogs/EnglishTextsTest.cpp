@@ -74,37 +74,37 @@ TEST_F(EnglishTexts, ListingInEnglishForms) {
 
 TEST_F(EnglishTexts, LocationDialogStartsWithEnglishNames) {
   const LocationChoice choice = LoadLocationChoice();
-  EXPECT_TRUE(choice.English) << "the box starts ticked until a choice is stored";
+  EXPECT_TRUE(choice.english) << "the box starts ticked until a choice is stored";
   LocationDialogModel model(UMBRAFEX_RESOURCES_DIR, choice);
   ASSERT_TRUE(model.Load());
   Chart chart;
   const CityDetails akashi = model.Details(chart);
-  EXPECT_EQ(akashi.Latitude, "+34°39′00″");
-  EXPECT_EQ(akashi.Longitude, "+135°00′00″");
-  EXPECT_EQ(model.Chosen()->Name, "Akashi, Hyogo");
+  EXPECT_EQ(akashi.latitude, "+34°39′00″");
+  EXPECT_EQ(akashi.longitude, "+135°00′00″");
+  EXPECT_EQ(model.Chosen()->name, "Akashi, Hyogo");
   for (const auto& items : {model.RegionItems(), model.ListItems()}) {
     for (const std::string& item : items) EXPECT_FALSE(HasCjk(item)) << item;
   }
   // The database's remarks are Japanese: Akashi's, a prefecture's capital, a country's.
-  EXPECT_EQ(akashi.Remarks, "On Japan's standard time meridian (135° E)");
+  EXPECT_EQ(akashi.remarks, "On Japan's standard time meridian (135° E)");
   for (const auto& [city, remarks] :
        {std::pair{"Sapporo", "Prefectural capital"}, {"Paris", "Capital"}}) {
     model.setFilter(city);
     ASSERT_TRUE(model.Searching()) << city;
     ASSERT_TRUE(model.ChooseMatch(0));
-    EXPECT_EQ(model.Details(chart).Remarks, remarks) << city;
+    EXPECT_EQ(model.Details(chart).remarks, remarks) << city;
   }
 
   EXPECT_EQ(model.FailureMessage(), "The location database cannot be opened.");
   ChosenPlace equator{"Equator", {0, 0, 0}, {10, 0, 0}, 1};
   ErrorRecord error;
   EXPECT_FALSE(TrapStatus(error, [&] { ApplyChosenPlace(chart, equator); }).ok());
-  EXPECT_EQ(error.Description, "The latitude is not valid.");
+  EXPECT_EQ(error.description, "The latitude is not valid.");
 }
 
 TEST_F(EnglishTexts, OptionsMeridianInDegreeMarks) {
   Chart chart;
-  EXPECT_EQ(FormatTimeZone(chart, 5.5).Meridian, "+82°30′00″");
+  EXPECT_EQ(FormatTimeZone(chart, 5.5).meridian, "+82°30′00″");
 }
 
 }  // namespace

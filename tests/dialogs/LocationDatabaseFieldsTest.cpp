@@ -50,9 +50,9 @@ TEST(ParseRegions, RecordsMayLackTheFinalLineEndOrSpanLines) {
       "\t\"Tohoku\",\"青森県\"");
   ASSERT_TRUE(regions);
   ASSERT_EQ(regions->size(), 2u);
-  EXPECT_EQ((*regions)[1].Code, 2);
-  EXPECT_EQ((*regions)[1].EnglishPrefix, "Tohoku");
-  EXPECT_EQ((*regions)[1].JapaneseName, "青森県");
+  EXPECT_EQ((*regions)[1].code, 2);
+  EXPECT_EQ((*regions)[1].englishPrefix, "Tohoku");
+  EXPECT_EQ((*regions)[1].japaneseName, "青森県");
 }
 
 TEST(ParseRegions, OnlyTheFirstThousandRecordsAreRead) {
@@ -87,16 +87,16 @@ TEST(ParseCities, SelectsOneRegionAndOneCoordinateSet) {
   const auto byDefault = ParseCities(kCities, 2, CoordinateSet::Default);
   ASSERT_TRUE(byDefault);
   ASSERT_EQ(byDefault->size(), 2u) << "a record after a higher region is never reached";
-  EXPECT_EQ((*byDefault)[0].Latitude, (DmsTriple{-1, 2, 3}));
-  EXPECT_EQ((*byDefault)[0].Longitude, (DmsTriple{0, -4, 5}));
-  EXPECT_EQ((*byDefault)[0].TimeZone, -3.5);
-  EXPECT_EQ((*byDefault)[1].EnglishName, "C, D");
-  EXPECT_EQ((*byDefault)[1].Remarks, "note");
+  EXPECT_EQ((*byDefault)[0].latitude, (DmsTriple{-1, 2, 3}));
+  EXPECT_EQ((*byDefault)[0].longitude, (DmsTriple{0, -4, 5}));
+  EXPECT_EQ((*byDefault)[0].timeZone, -3.5);
+  EXPECT_EQ((*byDefault)[1].englishName, "C, D");
+  EXPECT_EQ((*byDefault)[1].remarks, "note");
 
   const auto byWorld = ParseCities(kCities, 2, CoordinateSet::Jgd2000);
   ASSERT_TRUE(byWorld);
-  EXPECT_EQ((*byWorld)[0].Latitude, (DmsTriple{-6, 7, 8}));
-  EXPECT_EQ((*byWorld)[0].Longitude, (DmsTriple{0, 0, -9}));
+  EXPECT_EQ((*byWorld)[0].latitude, (DmsTriple{-6, 7, 8}));
+  EXPECT_EQ((*byWorld)[0].longitude, (DmsTriple{0, 0, -9}));
 
   const auto none = ParseCities(kCities, 9, CoordinateSet::Default);
   ASSERT_TRUE(none) << "the late record of region 2 is read and skipped";
@@ -110,7 +110,7 @@ TEST(ParseCities, ADamagedRecordSpoilsOnlyItsOwnRegion) {
   const auto second = ParseCities(shortFirst, 2, CoordinateSet::Default);
   ASSERT_TRUE(second);
   ASSERT_EQ(second->size(), 1u);
-  EXPECT_EQ((*second)[0].EnglishName, "B");
+  EXPECT_EQ((*second)[0].englishName, "B");
   EXPECT_EQ(ParseCities(shortFirst, 1, CoordinateSet::Default), std::nullopt);
   EXPECT_EQ(ParseAllCities(shortFirst, CoordinateSet::Default).size(), 1u);
   // City codes must run 1, 2, ... within the region.

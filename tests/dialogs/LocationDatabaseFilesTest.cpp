@@ -4,9 +4,9 @@
 #include <cstdlib>
 #include <string>
 
+#include "Chart.h"
 #include "LocationDatabase.h"
 #include "LocationDialogModel.h"
-#include "Chart.h"
 
 namespace {
 
@@ -38,16 +38,16 @@ TEST(ShippedLocationDatabase, PrefecturesFirstThenWorldRegions) {
   ASSERT_LE(regions->size(), kMaxRegions);
   for (int i = 0; i < kLastPrefectureCode; ++i) {
     const RegionRecord& r = (*regions)[static_cast<std::size_t>(i)];
-    EXPECT_TRUE(EndsWith(r.JapaneseName, "県") || EndsWith(r.JapaneseName, "都") ||
-                EndsWith(r.JapaneseName, "道") || EndsWith(r.JapaneseName, "府"))
-        << r.JapaneseName;
-    EXPECT_FALSE(r.EnglishPrefix.empty()) << r.EnglishName;
+    EXPECT_TRUE(EndsWith(r.japaneseName, "県") || EndsWith(r.japaneseName, "都") ||
+                EndsWith(r.japaneseName, "道") || EndsWith(r.japaneseName, "府"))
+        << r.japaneseName;
+    EXPECT_FALSE(r.englishPrefix.empty()) << r.englishName;
   }
-  EXPECT_EQ((*regions)[0].JapaneseName, "北海道");
-  EXPECT_EQ((*regions)[12].JapaneseName, "東京都");
-  EXPECT_EQ((*regions)[27].JapaneseName, "兵庫県");
-  EXPECT_EQ((*regions)[27].EnglishName, "Hyogo");
-  EXPECT_EQ((*regions)[46].JapaneseName, "沖縄県");
+  EXPECT_EQ((*regions)[0].japaneseName, "北海道");
+  EXPECT_EQ((*regions)[12].japaneseName, "東京都");
+  EXPECT_EQ((*regions)[27].japaneseName, "兵庫県");
+  EXPECT_EQ((*regions)[27].englishName, "Hyogo");
+  EXPECT_EQ((*regions)[46].japaneseName, "沖縄県");
 }
 
 TEST(ShippedLocationDatabase, DefaultPlaceIsAkashiOnTheStandardMeridian) {
@@ -56,11 +56,11 @@ TEST(ShippedLocationDatabase, DefaultPlaceIsAkashiOnTheStandardMeridian) {
   ASSERT_TRUE(regions && cities);
   ASSERT_GE(cities->size(), 6u);
   const CityRecord& akashi = (*cities)[5];
-  EXPECT_EQ(akashi.JapaneseName, "明石市");
-  EXPECT_EQ(akashi.EnglishName, "Akashi");
-  EXPECT_EQ(akashi.Latitude, (DmsTriple{34, 39, 0}));
-  EXPECT_EQ(akashi.Longitude, (DmsTriple{135, 0, 0}));
-  EXPECT_EQ(akashi.TimeZone, 9);
+  EXPECT_EQ(akashi.japaneseName, "明石市");
+  EXPECT_EQ(akashi.englishName, "Akashi");
+  EXPECT_EQ(akashi.latitude, (DmsTriple{34, 39, 0}));
+  EXPECT_EQ(akashi.longitude, (DmsTriple{135, 0, 0}));
+  EXPECT_EQ(akashi.timeZone, 9);
   EXPECT_EQ(PlaceName((*regions)[27], akashi, false), "兵庫県明石市");
 }
 
@@ -80,38 +80,38 @@ TEST(ShippedLocationDatabase, EveryCityLoadsInBothSetsAndReachesTheChart) {
     const CityRecord& a = byDefault[i];
     const CityRecord& b = byWorld[i];
     // Sorted by region, numbered 1, 2, ... within it, no region left empty.
-    if (a.RegionCode != region) {
-      ASSERT_EQ(a.RegionCode, region + 1) << "after region " << region;
-      region = a.RegionCode;
+    if (a.regionCode != region) {
+      ASSERT_EQ(a.regionCode, region + 1) << "after region " << region;
+      region = a.regionCode;
       expectedCode = 1;
     }
-    ASSERT_EQ(a.CityCode, expectedCode++) << "region " << region;
+    ASSERT_EQ(a.cityCode, expectedCode++) << "region " << region;
     const RegionRecord& r = (*regions)[static_cast<std::size_t>(region - 1)];
     const bool prefecture = region <= kLastPrefectureCode;
     (prefecture ? japanese : world) += 1;
-    const std::string label = a.JapaneseName + " in " + r.JapaneseName;
-    EXPECT_EQ(a.EnglishName, b.EnglishName);
-    EXPECT_FALSE(a.EnglishName.empty() || a.JapaneseName.empty()) << label;
-    EXPECT_TRUE(SignOnFirstNonZero(a.Latitude) && SignOnFirstNonZero(a.Longitude) &&
-                SignOnFirstNonZero(b.Latitude) && SignOnFirstNonZero(b.Longitude))
+    const std::string label = a.japaneseName + " in " + r.japaneseName;
+    EXPECT_EQ(a.englishName, b.englishName);
+    EXPECT_FALSE(a.englishName.empty() || a.japaneseName.empty()) << label;
+    EXPECT_TRUE(SignOnFirstNonZero(a.latitude) && SignOnFirstNonZero(a.longitude) &&
+                SignOnFirstNonZero(b.latitude) && SignOnFirstNonZero(b.longitude))
         << label;
     if (prefecture) {
-      if (a.CityCode == 1) {
-        EXPECT_TRUE(EndsWith(a.Remarks, "庁所在地")) << label;
+      if (a.cityCode == 1) {
+        EXPECT_TRUE(EndsWith(a.remarks, "庁所在地")) << label;
       }
-      EXPECT_EQ(a.TimeZone, 9) << label;
+      EXPECT_EQ(a.timeZone, 9) << label;
       // The Tokyo datum lies south-east of JGD2000 in Japan by some seconds.
-      const int north = Seconds(b.Latitude) - Seconds(a.Latitude);
-      const int east = Seconds(b.Longitude) - Seconds(a.Longitude);
+      const int north = Seconds(b.latitude) - Seconds(a.latitude);
+      const int east = Seconds(b.longitude) - Seconds(a.longitude);
       EXPECT_TRUE(north >= 5 && north <= 20 && east <= -5 && east >= -20)
           << label << " shift " << north << "″N " << east << "″E";
     } else {
-      EXPECT_EQ(a.Latitude, b.Latitude) << label;
-      EXPECT_EQ(a.Longitude, b.Longitude) << label;
+      EXPECT_EQ(a.latitude, b.latitude) << label;
+      EXPECT_EQ(a.longitude, b.longitude) << label;
     }
     for (const CityRecord* city : {&a, &b}) {
-      const ChosenPlace place{PlaceName(r, *city, false), city->Latitude, city->Longitude,
-                              city->TimeZone};
+      const ChosenPlace place{PlaceName(r, *city, false), city->latitude, city->longitude,
+                              city->timeZone};
       EXPECT_EQ(TrapStatus([&] { ApplyChosenPlace(chart, place); }), Status::Ok()) << label;
     }
   }
@@ -125,10 +125,10 @@ TEST(ShippedLocationDatabase, SearchFindsCitiesInEitherLanguage) {
   ASSERT_TRUE(model.Load());
   const auto tokyo = model.FindCities("tokyo");
   ASSERT_FALSE(tokyo.empty());
-  EXPECT_EQ(tokyo[0].Text, "東京 (東京都)");
+  EXPECT_EQ(tokyo[0].text, "東京 (東京都)");
   const auto berlin = model.FindCities("ベルリン");
   ASSERT_FALSE(berlin.empty());
-  EXPECT_EQ(berlin[0].Text, "ベルリン (ドイツ)");
+  EXPECT_EQ(berlin[0].text, "ベルリン (ドイツ)");
   EXPECT_EQ(model.FindCities("a").size(), kMaxFoundCities);
 }
 
@@ -139,9 +139,9 @@ TEST(ShippedLocationDatabase, ListsInBothLanguages) {
   EXPECT_EQ(model.CityItems()[5], "明石市");
   ASSERT_TRUE(model.SetEnglish(true));
   EXPECT_EQ(model.RegionItems()[27], "Kinki,Hyogo");
-  EXPECT_EQ(model.RegionItems()[47], model.Regions()[47].EnglishName);
+  EXPECT_EQ(model.RegionItems()[47], model.Regions()[47].englishName);
   EXPECT_EQ(model.CityItems()[5], "Akashi");
-  EXPECT_EQ(model.Chosen()->Name, "Akashi, Hyogo");
+  EXPECT_EQ(model.Chosen()->name, "Akashi, Hyogo");
 }
 
 }  // namespace

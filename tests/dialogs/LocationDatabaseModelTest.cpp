@@ -6,8 +6,8 @@
 #include <string>
 
 #include "../platform/ScratchFolder.h"
-#include "LocationDialogModel.h"
 #include "Chart.h"
+#include "LocationDialogModel.h"
 
 namespace {
 
@@ -66,13 +66,13 @@ TEST_F(LocationDialogModelTest, NoStoredChoiceSelectsTheDefaultPlace) {
 
   Chart chart;
   const CityDetails details = model.Details(chart);
-  EXPECT_EQ(details.Latitude, "+34度39分00秒");
-  EXPECT_EQ(details.Longitude, "+135度00分00秒");
-  EXPECT_EQ(details.Remarks, "remark 28-6");
+  EXPECT_EQ(details.latitude, "+34度39分00秒");
+  EXPECT_EQ(details.longitude, "+135度00分00秒");
+  EXPECT_EQ(details.remarks, "remark 28-6");
 
   const auto place = model.Chosen();
   ASSERT_TRUE(place);
-  EXPECT_EQ(place->Name, "県28市28-6");
+  EXPECT_EQ(place->name, "県28市28-6");
   ApplyChosenPlace(chart, *place);
   EXPECT_EQ(chart.Location().Name(), "県28市28-6");
   EXPECT_DOUBLE_EQ(chart.Location().Latitude(), 34.65);
@@ -109,29 +109,29 @@ TEST_F(LocationDialogModelTest, SwitchesPickColumnsAndNames) {
   LocationDialogModel model(Folder(), LocationChoice{false, false, 1, 1});
   ASSERT_TRUE(model.Load());
   ASSERT_TRUE(model.SetJgd2000(true));
-  EXPECT_EQ(model.Chosen()->Latitude, (DmsTriple{43, 3, 51}));
+  EXPECT_EQ(model.Chosen()->latitude, (DmsTriple{43, 3, 51}));
 
   ASSERT_TRUE(model.SetEnglish(true));
   EXPECT_EQ(model.RegionItems()[0], "Area1,Region1");
   EXPECT_EQ(model.RegionItems()[47], "Region48");
   EXPECT_EQ(model.CityItems()[0], "City1-1");
-  EXPECT_EQ(model.Chosen()->Name, "City1-1, Region1");
+  EXPECT_EQ(model.Chosen()->name, "City1-1, Region1");
   EXPECT_EQ(model.CityIndex(), 0) << "the selection survives the language change";
 
   // Above the prefectures the JGD2000 box is disabled but still chooses.
   ASSERT_TRUE(model.SetEnglish(false));
   ASSERT_TRUE(model.ChooseRegion(48));
   EXPECT_FALSE(model.Jgd2000Enabled());
-  EXPECT_TRUE(model.Choice().JGD2000);
+  EXPECT_TRUE(model.Choice().jgd2000);
   model.ChooseCity(2);
   const auto place = model.Chosen();
-  EXPECT_EQ(place->Name, "市48-2, 県48");
-  EXPECT_EQ(place->Latitude, (DmsTriple{0, -30, 9})) << "the second set, as written";
-  EXPECT_EQ(place->Longitude, (DmsTriple{0, -10, 5}));
-  EXPECT_EQ(place->TimeZone, -3.5);
+  EXPECT_EQ(place->name, "市48-2, 県48");
+  EXPECT_EQ(place->latitude, (DmsTriple{0, -30, 9})) << "the second set, as written";
+  EXPECT_EQ(place->longitude, (DmsTriple{0, -10, 5}));
+  EXPECT_EQ(place->timeZone, -3.5);
   ASSERT_TRUE(model.SetJgd2000(false));
-  EXPECT_EQ(model.Chosen()->Longitude, (DmsTriple{0, -10, 5}));
-  EXPECT_EQ(model.Chosen()->Latitude, (DmsTriple{0, -30, 0}));
+  EXPECT_EQ(model.Chosen()->longitude, (DmsTriple{0, -10, 5}));
+  EXPECT_EQ(model.Chosen()->latitude, (DmsTriple{0, -30, 0}));
 }
 
 TEST_F(LocationDialogModelTest, ARegionWithoutCitiesOrWithADamagedRecordLocksOnlyItself) {
@@ -144,9 +144,9 @@ TEST_F(LocationDialogModelTest, ARegionWithoutCitiesOrWithADamagedRecordLocksOnl
   EXPECT_EQ(model.CityIndex(), -1);
   EXPECT_FALSE(model.Chosen()) << "nothing to hand back";
   Chart chart;
-  EXPECT_EQ(model.Details(chart).Latitude, "");
+  EXPECT_EQ(model.Details(chart).latitude, "");
   ASSERT_TRUE(model.ChooseRegion(28));
-  EXPECT_EQ(model.Chosen()->Name, "県28市28-1");
+  EXPECT_EQ(model.Chosen()->name, "県28市28-1");
 
   // A damaged record in region 1: that region fails, the others work.
   Write("cities.dat", City(1, 1, "1,0,0,1,0,0", "1,0,0,1,0,0") + "1,2,\"X\",\"x\",1,2\r\n" +
@@ -159,7 +159,7 @@ TEST_F(LocationDialogModelTest, ARegionWithoutCitiesOrWithADamagedRecordLocksOnl
   EXPECT_FALSE(model.Chosen());
   ASSERT_TRUE(model.ChooseRegion(2));
   EXPECT_FALSE(model.RegionDamaged());
-  EXPECT_EQ(model.Chosen()->Latitude, (DmsTriple{2, 0, 0}));
+  EXPECT_EQ(model.Chosen()->latitude, (DmsTriple{2, 0, 0}));
 }
 
 TEST_F(LocationDialogModelTest, AnUnreadableRegionFileFailsAllAndEnglishRetries) {
@@ -177,7 +177,7 @@ TEST_F(LocationDialogModelTest, AnUnreadableRegionFileFailsAllAndEnglishRetries)
   ASSERT_TRUE(model.SetEnglish(true));
   EXPECT_FALSE(model.Failed());
   EXPECT_EQ(model.RegionIndex(), 27);
-  EXPECT_EQ(model.Chosen()->Latitude, (DmsTriple{34, 39, 12})) << "the JGD2000 tick kept";
+  EXPECT_EQ(model.Chosen()->latitude, (DmsTriple{34, 39, 12})) << "the JGD2000 tick kept";
 }
 
 TEST_F(LocationDialogModelTest, FindsCitiesInEitherLanguageAcrossRegions) {
@@ -187,11 +187,11 @@ TEST_F(LocationDialogModelTest, FindsCitiesInEitherLanguageAcrossRegions) {
   EXPECT_TRUE(model.FindCities("").empty());
   const auto byEnglish = model.FindCities("city48-");
   ASSERT_EQ(byEnglish.size(), 2u) << "letters match without regard to case";
-  EXPECT_EQ(byEnglish[1].Text, "市48-2 (県48)");
+  EXPECT_EQ(byEnglish[1].text, "市48-2 (県48)");
   EXPECT_EQ(model.FindCities("県1").size(), 3u) << "a region's name lists its cities";
   ASSERT_TRUE(model.ChooseFound(byEnglish[1]));
   EXPECT_EQ(model.RegionIndex(), 47);
-  EXPECT_EQ(model.Chosen()->Name, "市48-2, 県48");
+  EXPECT_EQ(model.Chosen()->name, "市48-2, 県48");
 
   model.setFilter("city48-");
   EXPECT_EQ(model.ListItems().at(1), "市48-2 (県48)");
@@ -225,7 +225,7 @@ TEST_F(LocationDialogModelTest, AnAngleTheChartCannotShowFailsLikeTheDatabase) {
   LocationDialogModel model(Folder(), LocationChoice{false, false, 1, 1});
   ASSERT_TRUE(model.Load());
   Chart chart;
-  EXPECT_EQ(model.Details(chart).Latitude, "");
+  EXPECT_EQ(model.Details(chart).latitude, "");
   EXPECT_TRUE(model.RegionDamaged());
   EXPECT_FALSE(model.Chosen());
 }
@@ -238,7 +238,7 @@ TEST_F(LocationDialogModelTest, ReadsCp932Files) {
         "134,59,50,9,\"\"\r\n");
   LocationDialogModel model(Folder(), LocationChoice{false, false, 1, 1});
   ASSERT_TRUE(model.Load());
-  EXPECT_EQ(model.Chosen()->Name, "兵庫県明石市");
+  EXPECT_EQ(model.Chosen()->name, "兵庫県明石市");
 }
 
 TEST(ApplyChosenPlace, RefusedValuesLeaveTheChartAsItWas) {
@@ -263,14 +263,14 @@ TEST(ApplyChosenPlace, RefusedValuesLeaveTheChartAsItWas) {
   place = {"Nowhere", {32767, 100, 0}, {20, 0, 0}, 9};
   ErrorRecord raised;
   EXPECT_FALSE(TrapStatus(raised, [&] { ApplyChosenPlace(chart, place); }).ok());
-  EXPECT_FALSE(raised.Description.empty());
+  EXPECT_FALSE(raised.description.empty());
   EXPECT_EQ(chart.Location().Name(), name);
 
   // The main window's rule: no dial at exactly 0 degrees latitude.
   place = {"Equator", {0, 0, 0}, {20, 0, 0}, 9};
   EXPECT_FALSE(TrapStatus([&] { ApplyChosenPlace(chart, place); }).ok());
   EXPECT_EQ(chart.Location().Name(), name);
-  place.Latitude = {0, 0, 1};
+  place.latitude = {0, 0, 1};
   EXPECT_EQ(TrapStatus([&] { ApplyChosenPlace(chart, place); }), Status::Ok());
 }
 

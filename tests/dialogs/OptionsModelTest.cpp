@@ -2,32 +2,32 @@
 // typed values at their limits, the defaults and writing back.
 #include <gtest/gtest.h>
 
+#include "Chart.h"
 #include "MainModel.h"
 #include "OptionsModel.h"
-#include "Chart.h"
 
 namespace {
 
 TEST(OptionItems, SharedKeysAndMissingSamples) {
   // The outer and inner ring of the dial draw with one line colour.
-  EXPECT_EQ(kDialItems[0].Line, kDialItems[1].Line);
-  EXPECT_NE(kDialItems[0].Fill, kDialItems[1].Fill);
+  EXPECT_EQ(kDialItems[0].line, kDialItems[1].line);
+  EXPECT_NE(kDialItems[0].fill, kDialItems[1].fill);
   // Hours and minutes share one font and its colour; only their lines differ.
-  EXPECT_EQ(kDialItems[3].Font, kDialItems[4].Font);
-  EXPECT_EQ(kDialItems[3].FontColor, kDialItems[4].FontColor);
-  EXPECT_EQ(kDialItems[7].Line, nullptr);
-  EXPECT_EQ(kDialItems[7].Font, &OptionSettings::DialInformationFont);
+  EXPECT_EQ(kDialItems[3].font, kDialItems[4].font);
+  EXPECT_EQ(kDialItems[3].fontColor, kDialItems[4].fontColor);
+  EXPECT_EQ(kDialItems[7].line, nullptr);
+  EXPECT_EQ(kDialItems[7].font, &OptionSettings::dialInformationFont);
   // The clock's inner ring has no line; its clock text uses one colour for
   // line and font.
-  EXPECT_EQ(kClockItems[1].Line, nullptr);
-  EXPECT_EQ(kClockItems[6].Line, kClockItems[6].FontColor);
+  EXPECT_EQ(kClockItems[1].line, nullptr);
+  EXPECT_EQ(kClockItems[6].line, kClockItems[6].fontColor);
 
   OptionSettings options;
-  options.DialColor.*kDialItems[1].Line = 0x123456;
-  EXPECT_EQ(options.DialColor.TimeLine, 0x123456);
-  ClockColors(options, true).*kClockItems[5].Line = 7;
-  EXPECT_EQ(options.ClockNightColor.ShadowFill, 7);
-  EXPECT_EQ(options.ClockDayColor.ShadowFill, kClockDayColorDefaults.ShadowFill);
+  options.dialColor.*kDialItems[1].line = 0x123456;
+  EXPECT_EQ(options.dialColor.timeLine, 0x123456);
+  ClockColors(options, true).*kClockItems[5].line = 7;
+  EXPECT_EQ(options.clockNightColor.shadowFill, 7);
+  EXPECT_EQ(options.clockDayColor.shadowFill, kClockDayColorDefaults.shadowFill);
 }
 
 TEST(OptionTimeZone, AcceptsExactlyMinus12To12) {
@@ -53,11 +53,11 @@ TEST(OptionTimeZone, AcceptsExactlyMinus12To12) {
 
   Chart chart;
   const TimeZoneTexts india = FormatTimeZone(chart, 5.5);
-  EXPECT_EQ(india.Hours, "+5");
-  EXPECT_EQ(india.Minutes, "30");
-  EXPECT_EQ(india.Meridian, "+82度30分00秒");
-  EXPECT_EQ(FormatTimeZone(chart, -12).Meridian, "+180度00分00秒");
-  EXPECT_EQ(FormatTimeZone(chart, -3.5).Hours, "-3");
+  EXPECT_EQ(india.hours, "+5");
+  EXPECT_EQ(india.minutes, "30");
+  EXPECT_EQ(india.meridian, "+82度30分00秒");
+  EXPECT_EQ(FormatTimeZone(chart, -12).meridian, "+180度00分00秒");
+  EXPECT_EQ(FormatTimeZone(chart, -3.5).hours, "-3");
 }
 
 TEST(OptionLineWidth, FromZeroToBelowHundred) {
@@ -74,13 +74,13 @@ TEST(OptionLineWidth, FromZeroToBelowHundred) {
 TEST(OptionTypedValues, OkTakesInOrderAndStopsAtTheFirstRefusal) {
   Chart chart;
   OptionSettings options;
-  options.TimeZone = 13;  // the computer's, beyond what a design takes
+  options.timeZone = 13;  // the computer's, beyond what a design takes
   TypedOutcome outcome = TakeTypedOptions(options, chart, {"x", "5", "30"});
   EXPECT_EQ(outcome.lineWidth, TypedValue::Refused);
   EXPECT_EQ(outcome.timeZone, TypedValue::Unchanged) << "not looked at";
-  EXPECT_EQ(options.TimeZone, 13);
+  EXPECT_EQ(options.timeZone, 13);
   const TimeZoneTexts shown = FormatTimeZone(chart, 13);
-  outcome = TakeTypedOptions(options, chart, {"1.00", shown.Hours, shown.Minutes});
+  outcome = TakeTypedOptions(options, chart, {"1.00", shown.hours, shown.minutes});
   EXPECT_EQ(outcome.lineWidth, TypedValue::Unchanged);
   EXPECT_EQ(outcome.timeZone, TypedValue::Unchanged);
   EXPECT_FALSE(outcome.settableZone);
@@ -88,8 +88,8 @@ TEST(OptionTypedValues, OkTakesInOrderAndStopsAtTheFirstRefusal) {
   EXPECT_EQ(outcome.lineWidth, TypedValue::Taken);
   EXPECT_EQ(outcome.timeZone, TypedValue::Taken);
   EXPECT_TRUE(outcome.settableZone);
-  EXPECT_EQ(options.DialOption.LineWidth, 2.5);
-  EXPECT_EQ(options.TimeZone, 5.5);
+  EXPECT_EQ(options.dialOption.lineWidth, 2.5);
+  EXPECT_EQ(options.timeZone, 5.5);
 }
 
 TEST(OptionPicturePreview, FitsInsideTheMarginAndCentres) {
@@ -105,33 +105,33 @@ TEST(OptionPicturePreview, FitsInsideTheMarginAndCentres) {
 
 TEST(OptionSettingsCopy, DefaultsAndWritingBack) {
   const OptionSettings defaults = DefaultOptions(-3.5);
-  EXPECT_TRUE(defaults.DialOption.Picture.ends_with("/bkgcolor.wmf"));
-  EXPECT_EQ(defaults.DialOption.LineWidth, 1.0);
-  EXPECT_EQ(defaults.DialOrientationFont.Name, "Arial");
-  EXPECT_EQ(defaults.DialTimeFont.Name, "Arial");
-  EXPECT_EQ(defaults.DialInformationFont.Name, "ＭＳ Ｐゴシック");
-  EXPECT_EQ(defaults.ClockClockFont.Name, "Arial");
-  EXPECT_EQ(defaults.ClockNightColor.Background, kClockNightColorDefaults.Background);
-  EXPECT_EQ(defaults.TimeZone, -3.5);
+  EXPECT_TRUE(defaults.dialOption.picture.ends_with("/bkgcolor.wmf"));
+  EXPECT_EQ(defaults.dialOption.lineWidth, 1.0);
+  EXPECT_EQ(defaults.dialOrientationFont.name, "Arial");
+  EXPECT_EQ(defaults.dialTimeFont.name, "Arial");
+  EXPECT_EQ(defaults.dialInformationFont.name, "ＭＳ Ｐゴシック");
+  EXPECT_EQ(defaults.clockClockFont.name, "Arial");
+  EXPECT_EQ(defaults.clockNightColor.background, kClockNightColorDefaults.background);
+  EXPECT_EQ(defaults.timeZone, -3.5);
 
   MainModel model;
   model.Chart().Location().setTimeZone(9);
   OptionSettings options = LoadOptions(model, model.Chart());
-  options.DialColor.HourLine = 0x00ff00;
-  options.ClockTimeFont.Name = "Serif";
-  options.TimeZone = 5.5;
+  options.dialColor.hourLine = 0x00ff00;
+  options.clockTimeFont.name = "Serif";
+  options.timeZone = 5.5;
   ASSERT_TRUE(StoreOptions(options, model, model.Chart()));
-  EXPECT_EQ(model.DialColor.HourLine, 0x00ff00);
-  EXPECT_EQ(model.ClockTimeFont.Name, "Serif");
+  EXPECT_EQ(model.dialColor.hourLine, 0x00ff00);
+  EXPECT_EQ(model.clockTimeFont.name, "Serif");
   EXPECT_EQ(model.Chart().Location().TimeZone(), 5.5);
   EXPECT_EQ(model.Chart().Location().StandardMeridian(), 82.5);
 
   // A zone the chart refuses keeps the old one, and says so.
-  options.TimeZone = 12.5;
-  options.DialColor.HourLine = 1;
+  options.timeZone = 12.5;
+  options.dialColor.hourLine = 1;
   EXPECT_FALSE(StoreOptions(options, model, model.Chart()));
   EXPECT_EQ(model.Chart().Location().TimeZone(), 5.5);
-  EXPECT_EQ(model.DialColor.HourLine, 1);
+  EXPECT_EQ(model.dialColor.hourLine, 1);
 }
 
 }  // namespace

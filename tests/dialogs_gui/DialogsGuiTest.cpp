@@ -135,7 +135,7 @@ class DialogsGuiTest : public QObject {
 
     const auto cities = ReadCityFile(kDatabase, 1, CoordinateSet::Default);
     QVERIFY(dialog.Chosen());
-    QCOMPARE(model.Chart().Location().Name(), "北海道" + (*cities)[1].JapaneseName);
+    QCOMPARE(model.Chart().Location().Name(), "北海道" + (*cities)[1].japaneseName);
     QCOMPARE(GetIniString("LocationDialog", "SelectPref", ""), std::string("1"));
     QCOMPARE(GetIniString("LocationDialog", "SelectCity", ""), std::string("2"));
     QVERIFY(messages_.asked.empty());
@@ -205,7 +205,7 @@ class DialogsGuiTest : public QObject {
   void infoCopiesTheListingAsBuilt() {
     MainModel model;
     const QString listing =
-        QString::fromStdString(BuildInfoListing(model.Chart(), model.Season.SeasonDate.Year));
+        QString::fromStdString(BuildInfoListing(model.Chart(), model.season.seasonDate.year));
     QApplication::clipboard()->setText(QStringLiteral("before"));
     WhenShown([](QWidget* window) {
       QCOMPARE(window->windowTitle(), QStringLiteral("計算条件一覧"));
@@ -254,11 +254,11 @@ class DialogsGuiTest : public QObject {
   void optionsOkWritesEveryChangeBack() {
     MainModel model;
     OptionPickers pickers;
-    pickers.PickColor = [](QWidget*, ColorRef) { return std::optional<ColorRef>(kColorGreen); };
-    pickers.PickFont = [](QWidget*, const FontChoice& initial) {
+    pickers.pickColor = [](QWidget*, ColorRef) { return std::optional<ColorRef>(kColorGreen); };
+    pickers.pickFont = [](QWidget*, const FontChoice& initial) {
       FontChoice choice = initial;
-      choice.Font.Size = 20;
-      choice.Color = 0x0000ff;
+      choice.font.size = 20;
+      choice.color = 0x0000ff;
       return std::optional<FontChoice>(choice);
     };
     OptionsDialog dialog(nullptr, model, pickers);
@@ -276,13 +276,13 @@ class DialogsGuiTest : public QObject {
     Indexed<QPushButton>(&dialog, "cmdOption", 0)->click();
 
     QVERIFY(dialog.Stored());
-    QCOMPARE(model.DialColor.HourLine, 0x00ff00);
-    QCOMPARE(model.DialInformationFont.Name, std::string("ＭＳ Ｐゴシック"));
-    QCOMPARE(model.DialInformationFont.Size, 20.0);
-    QCOMPARE(model.DialColor.InformationFont, 0x0000ff);
-    QCOMPARE(model.DialOption.MaxPages, int16_t{2});
-    QCOMPARE(model.ClockNightColor.Background, 0x00ff00);
-    QCOMPARE(model.ClockDayColor.Background, kClockDayColorDefaults.Background);
+    QCOMPARE(model.dialColor.hourLine, 0x00ff00);
+    QCOMPARE(model.dialInformationFont.name, std::string("ＭＳ Ｐゴシック"));
+    QCOMPARE(model.dialInformationFont.size, 20.0);
+    QCOMPARE(model.dialColor.informationFont, 0x0000ff);
+    QCOMPARE(model.dialOption.maxPages, int16_t{2});
+    QCOMPARE(model.clockNightColor.background, 0x00ff00);
+    QCOMPARE(model.clockDayColor.background, kClockDayColorDefaults.background);
     QCOMPARE(model.Chart().Location().TimeZone(), 5.5);
 
     const QString saved = scratch_.filePath(QStringLiteral("options.ufx"));
@@ -292,23 +292,24 @@ class DialogsGuiTest : public QObject {
 
   void optionsCancelAfterDefaultsChangesNothing() {
     MainModel model;
-    model.DialOption.LineWidth = 2.5;
-    model.DialTimeFont.Name = "ＭＳ 明朝";
+    model.dialOption.lineWidth = 2.5;
+    model.dialTimeFont.name = "ＭＳ 明朝";
     model.Chart().Location().setTimeZone(-3.5);
     OptionPickers pickers;
-    pickers.PickColor = [](QWidget*, ColorRef) { return std::optional<ColorRef>(0x123456); };
+    pickers.pickColor = [](QWidget*, ColorRef) { return std::optional<ColorRef>(0x123456); };
     WhenShown([](QWidget* dialog) {
       QCOMPARE(dialog->findChild<QComboBox*>(QStringLiteral("cmbPalette"))->currentIndex(), 3);
       QVERIFY(Indexed<QPushButton>(dialog, "cmdOption", 2)->isEnabled());
-      QVERIFY(Indexed<QPushButton>(dialog, "cmdOption", 3)->isEnabled());  // the date-line page follows
+      QVERIFY(
+          Indexed<QPushButton>(dialog, "cmdOption", 3)->isEnabled());  // the date-line page follows
       Indexed<QPushButton>(dialog, "cmdOption", 4)->click();
       QCOMPARE(dialog->findChild<QLineEdit*>(QStringLiteral("txtDialLine"))->text(),
                QStringLiteral("1.00"));
       Indexed<QPushButton>(dialog, "cmdOption", 1)->click();
     });
     QVERIFY(!ShowOptionsDialog(nullptr, model, 3));
-    QCOMPARE(model.DialOption.LineWidth, 2.5);
-    QCOMPARE(model.DialTimeFont.Name, std::string("ＭＳ 明朝"));
+    QCOMPARE(model.dialOption.lineWidth, 2.5);
+    QCOMPARE(model.dialTimeFont.name, std::string("ＭＳ 明朝"));
     QCOMPARE(model.Chart().Location().TimeZone(), -3.5);
   }
 
@@ -341,7 +342,7 @@ class DialogsGuiTest : public QObject {
     QVERIFY(dialog.Stored());
     QCOMPARE(model.Chart().Location().TimeZone(), -12.0);
     QCOMPARE(model.Chart().Location().StandardMeridian(), 180.0);
-    QCOMPARE(model.DialOption.LineWidth, 0.0);
+    QCOMPARE(model.dialOption.lineWidth, 0.0);
   }
 
   void optionsRefuseTheComputersZoneBeyondTwelve() {
@@ -399,7 +400,7 @@ class DialogsGuiTest : public QObject {
     });
     poll.start(20);
     const FontChoice bold{{"Arial", 12, true, false, false, false}, 0};
-    QVERIFY(!DesktopOptionPickers().PickFont(nullptr, bold));
+    QVERIFY(!DesktopOptionPickers().pickFont(nullptr, bold));
     QCoreApplication::removeTranslator(&japanese);
     QVERIFY(!escapeLeftItOpen);
     QVERIFY(!shown.italic());
@@ -408,14 +409,14 @@ class DialogsGuiTest : public QObject {
 
   void aFontPickedKeepsTheDocumentsName() {
     const FontSpec document{"ＭＳ Ｐゴシック", 10, false, false, false, false};
-    QFont drawn(ResolvedFontFamily(QString::fromStdString(document.Name)));
+    QFont drawn(ResolvedFontFamily(QString::fromStdString(document.name)));
     drawn.setPointSizeF(12);
     drawn.setStrikeOut(true);
     const FontSpec kept = FontSpecFromQFont(drawn, document);
-    QCOMPARE(kept.Name, document.Name);
-    QCOMPARE(kept.Size, 12.0);
-    QVERIFY(kept.Strikethrough);
-    QCOMPARE(FontSpecFromQFont(QFont(QStringLiteral("DejaVu Serif")), document).Name,
+    QCOMPARE(kept.name, document.name);
+    QCOMPARE(kept.size, 12.0);
+    QVERIFY(kept.strikethrough);
+    QCOMPARE(FontSpecFromQFont(QFont(QStringLiteral("DejaVu Serif")), document).name,
              std::string("DejaVu Serif"));
   }
 };

@@ -14,13 +14,13 @@ Record Haloed(const RecordingTarget& target, const std::string& text, ColorRef i
   EXPECT_EQ(texts.size(), 9u) << text;
   if (texts.size() != 9u) return {};
   for (std::size_t i = 0; i < 8; ++i) {
-    EXPECT_EQ(texts[i].Text, text);
-    EXPECT_EQ(texts[i].State.ForeColor, halo);
-    EXPECT_LE(std::abs(texts[i].Points[0].x - texts[8].Points[0].x), 2);
-    EXPECT_LE(std::abs(texts[i].Points[0].y - texts[8].Points[0].y), 2);
+    EXPECT_EQ(texts[i].text, text);
+    EXPECT_EQ(texts[i].state.foreColor, halo);
+    EXPECT_LE(std::abs(texts[i].points[0].x - texts[8].points[0].x), 2);
+    EXPECT_LE(std::abs(texts[i].points[0].y - texts[8].points[0].y), 2);
   }
-  EXPECT_EQ(texts[8].Text, text);
-  EXPECT_EQ(texts[8].State.ForeColor, ink);
+  EXPECT_EQ(texts[8].text, text);
+  EXPECT_EQ(texts[8].state.foreColor, ink);
   return texts[8];
 }
 
@@ -42,25 +42,25 @@ class Clock : public ::testing::Test {
 TEST_F(Clock, ShadowTriangleFollowsTheHourLine) {
   ASSERT_EQ(Shadow(15, 2, true), Status::Ok());
   const Record shadow = clock.target.Of(RecordOp::Polygon).at(0);
-  ASSERT_EQ(shadow.Points.size(), 3u);
+  ASSERT_EQ(shadow.points.size(), 3u);
   const DialLayout l = clock.Layout();
-  ExpectAt(clock.target, shadow.Points[0], l.CenterX, l.CenterY - l.MiddleRadius);
-  ExpectAt(clock.target, shadow.Points[2], l.CenterX, l.CenterY);
-  EXPECT_NEAR(Angle(shadow.Points[2], shadow.Points[1]), 60.4, 0.5);
-  EXPECT_EQ(shadow.State.DrawMode, PenMode::Invert);
-  EXPECT_EQ(shadow.State.FillStyle, BrushStyle::Solid);
-  EXPECT_EQ(shadow.State.FillColor, main.ClockDayColor.ShadowFill);
+  ExpectAt(clock.target, shadow.points[0], l.centerX, l.centerY - l.middleRadius);
+  ExpectAt(clock.target, shadow.points[2], l.centerX, l.centerY);
+  EXPECT_NEAR(Angle(shadow.points[2], shadow.points[1]), 60.4, 0.5);
+  EXPECT_EQ(shadow.state.drawMode, PenMode::Invert);
+  EXPECT_EQ(shadow.state.fillStyle, BrushStyle::Solid);
+  EXPECT_EQ(shadow.state.fillColor, main.clockDayColor.shadowFill);
   EXPECT_FALSE(main.Chart().SolarsExists());
 
-  clock.target.Log.clear();
+  clock.target.log.clear();
   clock.setState(1);
   ASSERT_EQ(Shadow(15, 1, true), Status::Ok());
   const Record outline = clock.target.Of(RecordOp::Polygon).at(0);
-  EXPECT_EQ(outline.State.DrawMode, PenMode::CopyPen);
-  EXPECT_EQ(outline.State.FillStyle, BrushStyle::Transparent);
-  EXPECT_EQ(outline.State.ForeColor, main.ClockNightColor.ShadowFill);
+  EXPECT_EQ(outline.state.drawMode, PenMode::CopyPen);
+  EXPECT_EQ(outline.state.fillStyle, BrushStyle::Transparent);
+  EXPECT_EQ(outline.state.foreColor, main.clockNightColor.shadowFill);
 
-  clock.target.Log.clear();
+  clock.target.log.clear();
   ASSERT_EQ(Shadow(15, 9, true), Status::Ok());  // pen and brush left as they were
   EXPECT_TRUE(clock.target.Of(RecordOp::DrawMode).empty());
 }
@@ -70,8 +70,8 @@ TEST_F(Clock, ShadowTriangleFollowsTheHourLine) {
 TEST_F(Clock, LongShadowIsCutAtTheLimit) {
   ASSERT_EQ(Shadow(15, 0, false, 200), Status::Ok());
   const Record shadow = clock.target.Of(RecordOp::Polygon).at(0);
-  ASSERT_EQ(shadow.Points.size(), 4u);
-  const auto p = shadow.Points;
+  ASSERT_EQ(shadow.points.size(), 4u);
+  const auto p = shadow.points;
   EXPECT_EQ(p[1].x, p[2].x);
   EXPECT_NEAR(p[2].y - p[1].y, clock.target.PixelY(650), 1.0);
   // The edge's shadow from the foot is as long as the limit; the style's
@@ -79,7 +79,7 @@ TEST_F(Clock, LongShadowIsCutAtTheLimit) {
   EXPECT_NEAR(std::hypot(p[2].x - p[0].x, p[2].y - p[0].y), clock.target.PixelX(200), 1.5);
   EXPECT_NEAR(p[1].x - p[0].x, p[2].x - p[3].x, 1.0);
   EXPECT_NEAR(p[1].y - p[0].y, p[2].y - p[3].y, 1.0);
-  EXPECT_EQ(shadow.State.DrawMode, PenMode::CopyPen);
+  EXPECT_EQ(shadow.state.drawMode, PenMode::CopyPen);
 }
 
 TEST_F(Clock, NoShadowWithoutSunAndFailuresLeaveNoSunPositions) {
@@ -89,7 +89,7 @@ TEST_F(Clock, NoShadowWithoutSunAndFailuresLeaveNoSunPositions) {
   EXPECT_FALSE(main.Chart().SolarsExists());
 
   EXPECT_EQ(Shadow(2, 0, false), Status::Error(kEngineErrorNumber));  // before sunrise
-  EXPECT_EQ(main.LastError.Source, "Chart.AddSolars");
+  EXPECT_EQ(main.lastError.source, "Chart.AddSolars");
   EXPECT_FALSE(main.Chart().SolarsExists());
 
   clock.target.RefuseAfter(RecordOp::Polygon, 0);
@@ -107,17 +107,17 @@ TEST_F(Clock, CaptionDateMovesWithHoursBeyondTheDay) {
   for (const Case& c : {Case{march5 + 23h, 25.5, "3/06 1:30"}, Case{march5, -0.5, "3/04 23:30"},
                         Case{march5 + 9h + 7min, 9.1166, "3/05 9:07"},
                         Case{local_days{2024y / February / 28} + 12h, 48.25, "3/01 0:15"}}) {
-    clock.target.Log.clear();
+    clock.target.log.clear();
     ASSERT_EQ(DrawClockDateTime(main, clock, clock.Layout(), c.shown, c.hour), Status::Ok());
-    Haloed(clock.target, c.text, main.ClockDayColor.ClockFont, main.ClockDayColor.InnerFill);
+    Haloed(clock.target, c.text, main.clockDayColor.clockFont, main.clockDayColor.innerFill);
   }
   const DialLayout l = clock.Layout();
   const std::string text = "3/01 0:15";
-  ExpectAt(clock.target, clock.target.Of(RecordOp::Text).back().Points[0],
-           l.CenterX - clock.target.TextWidth(text) / 2,
-           l.CenterY + 150 - clock.target.TextHeight(text) / 2);
-  EXPECT_EQ(clock.target.State().Font, main.ClockClockFont);
-  EXPECT_EQ(clock.target.State().ForeColor, main.ClockDayColor.ClockFont);
+  ExpectAt(clock.target, clock.target.Of(RecordOp::Text).back().points[0],
+           l.centerX - clock.target.TextWidth(text) / 2,
+           l.centerY + 150 - clock.target.TextHeight(text) / 2);
+  EXPECT_EQ(clock.target.State().font, main.clockClockFont);
+  EXPECT_EQ(clock.target.State().foreColor, main.clockDayColor.clockFont);
 }
 
 TEST_F(Clock, NightStateWordsAndStateIcon) {
@@ -126,30 +126,30 @@ TEST_F(Clock, NightStateWordsAndStateIcon) {
   EXPECT_TRUE(clock.target.Of(RecordOp::Text).empty());
   for (auto [season, words] : {std::pair{4, "Midnight Sun"}, std::pair{8, "Polar Night"}}) {
     PrepareModel(main, 70, season);
-    clock.target.Log.clear();
+    clock.target.log.clear();
     ASSERT_EQ(DrawNightState(main, clock, l), Status::Ok());
     const Record caption =
-        Haloed(clock.target, words, main.ClockDayColor.ClockFont, main.ClockDayColor.InnerFill);
-    ExpectAt(clock.target, caption.Points[0], l.CenterX - clock.target.TextWidth(words) / 2,
-             l.CenterY - clock.target.TextHeight(words) / 2);
+        Haloed(clock.target, words, main.clockDayColor.clockFont, main.clockDayColor.innerFill);
+    ExpectAt(clock.target, caption.points[0], l.centerX - clock.target.TextWidth(words) / 2,
+             l.centerY - clock.target.TextHeight(words) / 2);
   }
 
   // 48 pixels in the top right corner: 160 units at 0.3 pixels per unit.
   const double side = 48 / 0.3;
   for (auto [state, source] : {std::pair{0, "#801"}, std::pair{1, "#802"}}) {
-    clock.target.Log.clear();
+    clock.target.log.clear();
     clock.setState(state);
     ASSERT_EQ(DrawClockStateIcon(main, clock, l), Status::Ok());
     const Record icon = clock.target.Of(RecordOp::Picture).at(0);
-    EXPECT_EQ(icon.Text, source);
-    EXPECT_NEAR(icon.X, clock.target.ScaleWidth() - side, 1e-9);
-    EXPECT_EQ(icon.Y, 0);
-    EXPECT_NEAR(icon.Width, side, 1e-9);
+    EXPECT_EQ(icon.text, source);
+    EXPECT_NEAR(icon.x, clock.target.ScaleWidth() - side, 1e-9);
+    EXPECT_EQ(icon.y, 0);
+    EXPECT_NEAR(icon.width, side, 1e-9);
   }
-  clock.target.Log.clear();
+  clock.target.log.clear();
   clock.setState(2);
   ASSERT_EQ(DrawClockStateIcon(main, clock, l), Status::Ok());
-  EXPECT_TRUE(clock.target.Log.empty());
+  EXPECT_TRUE(clock.target.log.empty());
 }
 
 }  // namespace

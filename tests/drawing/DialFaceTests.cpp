@@ -17,7 +17,7 @@ class DialFace : public ::testing::Test {
 // theta = 90 - atan(sin(phi) tan(h)) for every hour, whatever the date.
 TEST_F(DialFace, HourLinesFollowTheHorizontalDialFormula) {
   for (int32_t season : {4, 8}) {
-    page.Log.clear();
+    page.log.clear();
     main.Chart().Season().setCalcSeason(season);
     ASSERT_EQ(Draw(), Status::Ok());
     const auto lines = DrawnLines(page);
@@ -38,12 +38,12 @@ TEST_F(DialFace, NoonLinePointsNorthWithAnUprightLabelInTheTimeRing) {
   const DrawnLine* noon = LineLabelled(lines, "12:00");
   ASSERT_NE(noon, nullptr);
   const DialLayout l = A4Layout();
-  ExpectAt(page, noon->line.Points[0], l.CenterX, l.CenterY - l.InnerRadius);
-  ExpectAt(page, noon->line.Points[1], l.CenterX, l.CenterY - l.MiddleRadius);
+  ExpectAt(page, noon->line.points[0], l.centerX, l.centerY - l.innerRadius);
+  ExpectAt(page, noon->line.points[1], l.centerX, l.centerY - l.middleRadius);
   const Record* label = page.FindText("12:00");
-  EXPECT_EQ(label->Font.EscapementTenths, 0);
+  EXPECT_EQ(label->font.escapementTenths, 0);
   const double w = page.TextWidth("12:00") / 2, h = page.TextHeight("12:00") / 2;
-  ExpectAt(page, label->Points[0], l.CenterX - w, l.CenterY - 70 - h);
+  ExpectAt(page, label->points[0], l.centerX - w, l.centerY - 70 - h);
 }
 
 TEST_F(DialFace, SouthernDialIsTheMirrorImage) {
@@ -54,7 +54,7 @@ TEST_F(DialFace, SouthernDialIsTheMirrorImage) {
   EXPECT_NEAR(LineAngle(LineLabelled(lines, "13:00")->line), -81.3, 0.1);
   EXPECT_NEAR(LineAngle(LineLabelled(lines, "15:00")->line), -60.4, 0.1);
   // Upside down against the page: its top faces outwards.
-  EXPECT_EQ(std::abs(page.FindText("12:00")->Font.EscapementTenths), 1800);
+  EXPECT_EQ(std::abs(page.FindText("12:00")->font.escapementTenths), 1800);
 }
 
 // With no gnomon height every shadow falls on the centre: lines with the
@@ -75,7 +75,7 @@ TEST_F(DialFace, EquatorLinesPointEastUnlessTheSunIsDown) {
 // Sunrise and sunset points are marked "RS" and skipped; half hours are
 // unlabelled minute lines, dashed and thin when line styles apply.
 TEST_F(DialFace, RiseSetPointsAreSkippedAndMinuteLinesUnlabelled) {
-  main.CalcTime.Interval = 30;
+  main.calcTime.interval = 30;
   ASSERT_EQ(main.Chart().AddSolars(-999, -999, 30), Status::Ok());
   const int32_t positions = main.Chart().Solars()->CountSolars();
   ASSERT_EQ(Draw(), Status::Ok());
@@ -84,18 +84,18 @@ TEST_F(DialFace, RiseSetPointsAreSkippedAndMinuteLinesUnlabelled) {
   EXPECT_EQ(page.FindText("RS"), nullptr);
   for (const DrawnLine& l : lines) {
     const bool hour = !l.label.empty();
-    EXPECT_EQ(l.line.State.DrawStyle, hour ? PenStyle::Solid : PenStyle::Dash);
-    EXPECT_EQ(l.line.State.DrawWidth, hour ? 8 : 5);  // 1 pt, 0.2 mm at 600 dpi
-    EXPECT_EQ(l.line.State.ForeColor, hour ? main.DialColor.HourLine : main.DialColor.MinuteLine);
+    EXPECT_EQ(l.line.state.drawStyle, hour ? PenStyle::Solid : PenStyle::Dash);
+    EXPECT_EQ(l.line.state.drawWidth, hour ? 8 : 5);  // 1 pt, 0.2 mm at 600 dpi
+    EXPECT_EQ(l.line.state.foreColor, hour ? main.dialColor.hourLine : main.dialColor.minuteLine);
   }
 
-  page.Log.clear();
-  main.DialOption.LineStyle = false;
-  main.DialOption.TimeFormat = 0;
+  page.log.clear();
+  main.dialOption.lineStyle = false;
+  main.dialOption.timeFormat = 0;
   ASSERT_EQ(Draw(), Status::Ok());
   for (const DrawnLine& l : DrawnLines(page)) {
-    EXPECT_EQ(l.line.State.DrawStyle, PenStyle::Solid);
-    EXPECT_EQ(l.line.State.DrawWidth, 8);
+    EXPECT_EQ(l.line.state.drawStyle, PenStyle::Solid);
+    EXPECT_EQ(l.line.state.drawWidth, 8);
   }
   EXPECT_NE(page.FindText("12"), nullptr);
 }
@@ -103,7 +103,7 @@ TEST_F(DialFace, RiseSetPointsAreSkippedAndMinuteLinesUnlabelled) {
 // A range from 0:00 to 24:00 ends where it began: one line and one label.
 TEST_F(DialFace, MidnightSunRangeDrawsItsLastLineOnce) {
   PrepareModel(main, 70);
-  main.CalcTime = {0, 24, 60};
+  main.calcTime = {0, 24, 60};
   ASSERT_EQ(Draw(), Status::Ok());
   const auto texts = page.Texts();
   EXPECT_EQ(texts.size(), 24u);
@@ -112,7 +112,7 @@ TEST_F(DialFace, MidnightSunRangeDrawsItsLastLineOnce) {
 }
 
 TEST_F(DialFace, ALonePositionIsDrawn) {
-  main.CalcTime = {12, 12, 60};
+  main.calcTime = {12, 12, 60};
   ASSERT_EQ(Draw(), Status::Ok());
   EXPECT_EQ(page.Texts(), std::vector<std::string>{"12:00"});
 }
@@ -123,7 +123,7 @@ TEST_F(DialFace, ALonePositionIsDrawn) {
 TEST_F(DialFace, ClockTimesWrapIntoTheDay) {
   main.Chart().setTimeSystem(1);
   for (const auto& [zone, wrapped] : {std::pair{0.0, "23:00"}, std::pair{-12.0, "15:00"}}) {
-    page.Log.clear();
+    page.log.clear();
     main.Chart().Location().setTimeZone(zone);
     ASSERT_EQ(Draw(), Status::Ok());
     const auto texts = page.Texts();
@@ -138,38 +138,38 @@ TEST_F(DialFace, ClockTimesWrapIntoTheDay) {
 
 // Foot of the vertical edge to the shadow point, shadow point to the centre.
 TEST_F(DialFace, DebugModeAddsTheShadowConstruction) {
-  main.General.DebugMode = true;
-  main.CalcTime = {15, 15, 60};
+  main.general.debugMode = true;
+  main.calcTime = {15, 15, 60};
   ASSERT_EQ(Draw(), Status::Ok());
   const auto lines = page.Of(RecordOp::Line);
   ASSERT_EQ(lines.size(), 3u);
   const DialLayout l = A4Layout();
-  ExpectAt(page, lines[0].Points[0], l.CenterX, l.CenterY - l.MiddleRadius);
-  EXPECT_EQ(lines[0].Points[1], lines[1].Points[0]);
-  ExpectAt(page, lines[1].Points[1], l.CenterX, l.CenterY);
+  ExpectAt(page, lines[0].points[0], l.centerX, l.centerY - l.middleRadius);
+  EXPECT_EQ(lines[0].points[1], lines[1].points[0]);
+  ExpectAt(page, lines[1].points[1], l.centerX, l.centerY);
   // The style's shadow runs along the hour line.
-  const DevicePoint p = lines[1].Points[0], c = lines[1].Points[1];
+  const DevicePoint p = lines[1].points[0], c = lines[1].points[1];
   EXPECT_NEAR(std::atan2(-(p.y - c.y), p.x - c.x) * kDegrees, LineAngle(lines[2]), 0.15);
 }
 
 TEST_F(DialFace, ClockFaceUsesTheColoursOfTheClockState) {
-  main.CalcTime.Interval = 30;
-  main.DialOption.LineWidth = 5;
-  main.DialOption.LineStyle = false;
+  main.calcTime.interval = 30;
+  main.dialOption.lineWidth = 5;
+  main.dialOption.lineStyle = false;
   TestClock clock(1);
   ASSERT_EQ(DrawDialFace(main, clock, clock.Layout(), 2.0), Status::Ok());
   const auto lines = DrawnLines(clock.target);
-  EXPECT_EQ(clock.target.State().Font, main.ClockTimeFont);  // not scaled
-  EXPECT_EQ(LineLabelled(lines, "12")->line.State.ForeColor, main.ClockNightColor.HourLine);
-  EXPECT_EQ(clock.target.FindText("12")->State.ForeColor, main.ClockNightColor.TimeFont);
+  EXPECT_EQ(clock.target.State().font, main.clockTimeFont);  // not scaled
+  EXPECT_EQ(LineLabelled(lines, "12")->line.state.foreColor, main.clockNightColor.hourLine);
+  EXPECT_EQ(clock.target.FindText("12")->state.foreColor, main.clockNightColor.timeFont);
   // One-pixel pens on the clock: solid hour lines, dotted minute lines,
   // whatever the dial's line width and style.
   for (const DrawnLine& l : lines) {
     const bool hour = !l.label.empty();
-    EXPECT_EQ(l.line.State.DrawWidth, 1);
-    EXPECT_EQ(l.line.State.DrawStyle, hour ? PenStyle::Solid : PenStyle::Dot);
-    EXPECT_EQ(l.line.State.ForeColor,
-              hour ? main.ClockNightColor.HourLine : main.ClockNightColor.MinuteLine);
+    EXPECT_EQ(l.line.state.drawWidth, 1);
+    EXPECT_EQ(l.line.state.drawStyle, hour ? PenStyle::Solid : PenStyle::Dot);
+    EXPECT_EQ(l.line.state.foreColor,
+              hour ? main.clockNightColor.hourLine : main.clockNightColor.minuteLine);
   }
 
   TestClock unknown(7);
@@ -179,11 +179,11 @@ TEST_F(DialFace, ClockFaceUsesTheColoursOfTheClockState) {
 
 TEST_F(DialFace, OtherSurfacesKeepTheirPenButGetTheFont) {
   SurfaceSetup setup = SurfaceSetup::PrinterA4();
-  setup.Kind = DrawTargetKind::Other;
+  setup.kind = DrawTargetKind::Other;
   RecordingTarget other(setup);
   ASSERT_EQ(DrawDialFace(main, other, A4Layout(), 1.0), Status::Ok());
-  for (const Record& r : other.Log) {
-    EXPECT_TRUE(r.IsPrimitive() || r.Op == RecordOp::Font) << static_cast<int>(r.Op);
+  for (const Record& r : other.log) {
+    EXPECT_TRUE(r.IsPrimitive() || r.op == RecordOp::Font) << static_cast<int>(r.op);
   }
   EXPECT_FALSE(other.Of(RecordOp::Text).empty());
 }
@@ -191,22 +191,22 @@ TEST_F(DialFace, OtherSurfacesKeepTheirPenButGetTheFont) {
 TEST_F(DialFace, FailuresAreRecordedAndLeaveNoSunPositions) {
   PrepareModel(main, 70, 8);  // polar night
   EXPECT_EQ(Draw(), Status::Error(kEngineErrorNumber));
-  EXPECT_EQ(main.LastError.Source, "mdlChartSolarlib.gGetSunRiseSet");
-  EXPECT_EQ(main.LastError.Description, "極夜です。日の出・日の入時刻を算出できません。");
+  EXPECT_EQ(main.lastError.source, "mdlChartSolarlib.gGetSunRiseSet");
+  EXPECT_EQ(main.lastError.description, "極夜です。日の出・日の入時刻を算出できません。");
   EXPECT_FALSE(main.Chart().SolarsExists());
 
   // A surface that refuses the third label keeps what was drawn before.
   PrepareModel(main);
   page.RefuseAfter(RecordOp::Text, 2);
   EXPECT_EQ(Draw(), Status::Error(RecordingTarget::kRefusedNumber));
-  EXPECT_EQ(main.LastError.Number, RecordingTarget::kRefusedNumber);
+  EXPECT_EQ(main.lastError.number, RecordingTarget::kRefusedNumber);
   EXPECT_EQ(page.Of(RecordOp::Text).size(), 2u);
   EXPECT_FALSE(main.Chart().SolarsExists());
 
   // Success clears the record.
   page.RefuseAfter(RecordOp::Text, -1);
   EXPECT_EQ(Draw(), Status::Ok());
-  EXPECT_EQ(main.LastError.Number, 0);
+  EXPECT_EQ(main.lastError.number, 0);
 }
 
 }  // namespace

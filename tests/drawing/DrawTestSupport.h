@@ -10,10 +10,10 @@
 #include <string_view>
 #include <vector>
 
-#include "MainModel.h"
-#include "RecordingTarget.h"
 #include "DialRoutines.h"
 #include "DrawPass.h"
+#include "MainModel.h"
+#include "RecordingTarget.h"
 #include "UiLanguage.h"
 
 inline constexpr double kDegrees = 180 / 3.14159265358979;
@@ -28,7 +28,7 @@ inline void PrepareModel(MainModel& main, double latitude = 34.65, int32_t seaso
   main.Chart().setTimeSystem(kTrueSolarTime);
   main.Chart().Location().setLatitude(latitude);
   main.Chart().Season().setCalcSeason(season);
-  main.CalcTime = {-999, -999, 60};
+  main.calcTime = {-999, -999, 60};
 }
 
 // The texts in English for one test, the locale's language again after it.
@@ -53,7 +53,7 @@ inline bool HasJapanese(std::string_view text) {
 
 // Direction of a recorded line in degrees, counter-clockwise with y upwards.
 inline double LineAngle(const Record& line) {
-  const DevicePoint a = line.Points[0], b = line.Points[1];
+  const DevicePoint a = line.points[0], b = line.points[1];
   return std::atan2(-(b.y - a.y), b.x - a.x) * kDegrees;
 }
 
@@ -64,9 +64,9 @@ struct DrawnLine {
 };
 inline std::vector<DrawnLine> DrawnLines(const RecordingTarget& t) {
   std::vector<DrawnLine> lines;
-  for (const Record& r : t.Log) {
-    if (r.Op == RecordOp::Line) lines.push_back({r, ""});
-    if (r.Op == RecordOp::Text && !lines.empty()) lines.back().label = r.Text;
+  for (const Record& r : t.log) {
+    if (r.op == RecordOp::Line) lines.push_back({r, ""});
+    if (r.op == RecordOp::Text && !lines.empty()) lines.back().label = r.text;
   }
   return lines;
 }
@@ -91,7 +91,7 @@ class TestClock : public ClockView {
   void setState(int32_t state) { state_ = state; }
   DialLayout Layout() const {
     const SurfaceSetup& s = target.Setup();
-    return {s.ScaleWidth / 2, s.ScaleHeight / 2, 750, 650, 300, 0, 0};
+    return {s.scaleWidth / 2, s.scaleHeight / 2, 750, 650, 300, 0, 0};
   }
   RecordingTarget target;
 

@@ -11,9 +11,9 @@ class Pattern : public ::testing::Test {
   void SetUp() override { PrepareModel(main, 35); }
   // Centre and radius of a recorded ellipse, in user units.
   void ExpectCircle(const Record& e, UserPoint centre, double radius) {
-    ExpectAt(page, {(e.Points[0].x + e.Points[1].x) / 2, (e.Points[0].y + e.Points[1].y) / 2},
+    ExpectAt(page, {(e.points[0].x + e.points[1].x) / 2, (e.points[0].y + e.points[1].y) / 2},
              centre.x, centre.y);
-    EXPECT_NEAR(e.Points[1].x - e.Points[0].x, page.PixelX(2 * radius), 1.0);
+    EXPECT_NEAR(e.points[1].x - e.points[0].x, page.PixelX(2 * radius), 1.0);
   }
   MainModel main;
   RecordingTarget page;
@@ -26,30 +26,30 @@ TEST_F(Pattern, GnomonOutlineAndFoldLines) {
   const UserPoint expected[] = {{100, 200},           {62.7176, 226.1058}, {54.5261, 231.8416},
                                 {91.8085, 285.0865},  {100, 279.3507},     {108.1915, 285.0865},
                                 {145.4739, 231.8416}, {137.2824, 226.1058}};
-  ASSERT_EQ(outline.Points.size(), 8u);
-  for (size_t i = 0; i < 8; ++i) ExpectAt(page, outline.Points[i], expected[i].x, expected[i].y);
-  EXPECT_EQ(outline.State.FillStyle, BrushStyle::Solid);
-  EXPECT_EQ(outline.State.ForeColor, main.DialColor.GnomonLine);
-  EXPECT_EQ(outline.State.FillColor, main.DialColor.GnomonFill);
-  EXPECT_EQ(outline.State.DrawWidth, 7);  // cut: 0.3 mm at 600 dpi
+  ASSERT_EQ(outline.points.size(), 8u);
+  for (size_t i = 0; i < 8; ++i) ExpectAt(page, outline.points[i], expected[i].x, expected[i].y);
+  EXPECT_EQ(outline.state.fillStyle, BrushStyle::Solid);
+  EXPECT_EQ(outline.state.foreColor, main.dialColor.gnomonLine);
+  EXPECT_EQ(outline.state.fillColor, main.dialColor.gnomonFill);
+  EXPECT_EQ(outline.state.drawWidth, 7);  // cut: 0.3 mm at 600 dpi
 
   const auto folds = page.Of(RecordOp::Line);
   ASSERT_EQ(folds.size(), 3u);
-  EXPECT_EQ(folds[0].Points, (std::vector<DevicePoint>{outline.Points[0], outline.Points[4]}));
-  EXPECT_EQ(folds[0].State.DrawStyle, PenStyle::Dash);
-  EXPECT_EQ(folds[1].Points, (std::vector<DevicePoint>{outline.Points[1], outline.Points[4]}));
-  EXPECT_EQ(folds[2].Points, (std::vector<DevicePoint>{outline.Points[7], outline.Points[4]}));
+  EXPECT_EQ(folds[0].points, (std::vector<DevicePoint>{outline.points[0], outline.points[4]}));
+  EXPECT_EQ(folds[0].state.drawStyle, PenStyle::Dash);
+  EXPECT_EQ(folds[1].points, (std::vector<DevicePoint>{outline.points[1], outline.points[4]}));
+  EXPECT_EQ(folds[2].points, (std::vector<DevicePoint>{outline.points[7], outline.points[4]}));
   for (const Record& fold : {folds[1], folds[2]}) {
-    EXPECT_EQ(fold.State.DrawStyle, PenStyle::DashDot);
-    EXPECT_EQ(fold.State.DrawWidth, 6);  // fold: 0.25 mm
+    EXPECT_EQ(fold.state.drawStyle, PenStyle::DashDot);
+    EXPECT_EQ(fold.state.drawWidth, 6);  // fold: 0.25 mm
   }
 
-  page.Log.clear();
-  main.DialOption.LineStyle = false;
+  page.log.clear();
+  main.dialOption.lineStyle = false;
   ASSERT_EQ(DrawGnomon(main, page, A4Layout(), 1.0, 1.41), Status::Ok());
   for (const Record& fold : page.Of(RecordOp::Line)) {
-    EXPECT_EQ(fold.State.DrawStyle, PenStyle::Solid);
-    EXPECT_EQ(fold.State.DrawWidth, 6);
+    EXPECT_EQ(fold.state.drawStyle, PenStyle::Solid);
+    EXPECT_EQ(fold.state.drawWidth, 6);
   }
 }
 
@@ -57,15 +57,15 @@ TEST_F(Pattern, SouthernGnomonIsMirroredTopToBottom) {
   main.Chart().Location().setLatitude(-35);
   ASSERT_EQ(DrawGnomon(main, page, A4Layout(), 1.0, 1.0), Status::Ok());
   const Record outline = page.Of(RecordOp::Polygon).at(0);
-  ExpectAt(page, outline.Points[4], 100, 200 - 79.3507);  // root above the top
-  ExpectAt(page, outline.Points[1], 137.2824, 173.8942);
-  EXPECT_LT(outline.Points[2].y, outline.Points[1].y);  // flaps open upwards
+  ExpectAt(page, outline.points[4], 100, 200 - 79.3507);  // root above the top
+  ExpectAt(page, outline.points[1], 137.2824, 173.8942);
+  EXPECT_LT(outline.points[2].y, outline.points[1].y);  // flaps open upwards
 }
 
 TEST_F(Pattern, NearPoleSizesOverflowInsteadOfReachingTheDevice) {
   main.Chart().Location().setLatitude(89.9999999);
   EXPECT_EQ(DrawGnomon(main, page, A4Layout(), 1.0, 1.0), Status::Error(kOverflowNumber));
-  EXPECT_EQ(main.LastError.Description, "オーバーフローしました。");
+  EXPECT_EQ(main.lastError.description, "オーバーフローしました。");
   EXPECT_TRUE(page.Of(RecordOp::Polygon).empty());
 }
 
@@ -74,15 +74,15 @@ TEST_F(Pattern, PlacementMarksOnDialAndGnomon) {
   ASSERT_EQ(DrawDialMarks(main, page, l, 1.0), Status::Ok());
   auto marks = page.Of(RecordOp::Ellipse);
   ASSERT_EQ(marks.size(), 3u);
-  ExpectCircle(marks[0], {l.CenterX, l.CenterY - l.MiddleRadius}, 1.5);
-  ExpectCircle(marks[1], {l.CenterX, l.CenterY - l.MiddleRadius}, 0.75);
-  ExpectCircle(marks[2], {l.CenterX, l.CenterY}, 1.5);
-  EXPECT_EQ(marks[0].State.FillStyle, BrushStyle::Transparent);
-  EXPECT_EQ(marks[1].State.FillStyle, BrushStyle::Solid);
-  EXPECT_EQ(marks[2].State.FillStyle, BrushStyle::Transparent);
-  EXPECT_EQ(marks[1].State.FillColor, main.DialColor.MarkLine);
+  ExpectCircle(marks[0], {l.centerX, l.centerY - l.middleRadius}, 1.5);
+  ExpectCircle(marks[1], {l.centerX, l.centerY - l.middleRadius}, 0.75);
+  ExpectCircle(marks[2], {l.centerX, l.centerY}, 1.5);
+  EXPECT_EQ(marks[0].state.fillStyle, BrushStyle::Transparent);
+  EXPECT_EQ(marks[1].state.fillStyle, BrushStyle::Solid);
+  EXPECT_EQ(marks[2].state.fillStyle, BrushStyle::Transparent);
+  EXPECT_EQ(marks[1].state.fillColor, main.dialColor.markLine);
 
-  page.Log.clear();
+  page.log.clear();
   ASSERT_EQ(DrawGnomonMarks(main, page, l, 1.0), Status::Ok());
   marks = page.Of(RecordOp::Ellipse);
   ASSERT_EQ(marks.size(), 5u);
@@ -91,16 +91,16 @@ TEST_F(Pattern, PlacementMarksOnDialAndGnomon) {
   ExpectCircle(marks[3], {137.2824, 226.1058}, 0.75);
   ExpectCircle(marks[4], {100, 279.3507}, 1.5);
 
-  page.Log.clear();
+  page.log.clear();
   main.Chart().Location().setLatitude(0);  // the foot falls on the centre
   ASSERT_EQ(DrawDialMarks(main, page, l, 1.0), Status::Ok());
-  EXPECT_EQ(page.Of(RecordOp::Ellipse)[0].Points, page.Of(RecordOp::Ellipse)[2].Points);
+  EXPECT_EQ(page.Of(RecordOp::Ellipse)[0].points, page.Of(RecordOp::Ellipse)[2].points);
 
-  page.Log.clear();
-  main.DialOption.PrintMark = false;
+  page.log.clear();
+  main.dialOption.printMark = false;
   EXPECT_EQ(DrawDialMarks(main, page, l, 1.0), Status::Ok());
   EXPECT_EQ(DrawGnomonMarks(main, page, l, 1.0), Status::Ok());
-  EXPECT_TRUE(page.Log.empty());
+  EXPECT_TRUE(page.log.empty());
 }
 
 TEST_F(Pattern, RingsTicksAndLetters) {
@@ -110,10 +110,10 @@ TEST_F(Pattern, RingsTicksAndLetters) {
   const double h = page.TextHeight("N"), w = page.TextWidth("N");
   const auto rings = page.Of(RecordOp::Ellipse);
   ASSERT_EQ(rings.size(), 2u);
-  ExpectCircle(rings[0], {l.CenterX, l.CenterY}, l.OuterRadius);
-  ExpectCircle(rings[1], {l.CenterX, l.CenterY}, l.MiddleRadius);
-  EXPECT_EQ(rings[0].State.FillColor, main.DialColor.TimeFill);
-  EXPECT_EQ(rings[1].State.FillColor, main.DialColor.InnerFill);
+  ExpectCircle(rings[0], {l.centerX, l.centerY}, l.outerRadius);
+  ExpectCircle(rings[1], {l.centerX, l.centerY}, l.middleRadius);
+  EXPECT_EQ(rings[0].state.fillColor, main.dialColor.timeFill);
+  EXPECT_EQ(rings[1].state.fillColor, main.dialColor.innerFill);
   // On paper the ticks keep out of the time ring, where the labels stand,
   // and the north one (the block's side in the south) breaks around it.
   const auto ticks = page.Of(RecordOp::Line);
@@ -122,45 +122,45 @@ TEST_F(Pattern, RingsTicksAndLetters) {
   ASSERT_TRUE(onFace);
   const SheetBox block = *onFace;
   for (const Record& tick : ticks) {
-    for (DevicePoint p : tick.Points) {
+    for (DevicePoint p : tick.points) {
       const double r =
-          std::hypot(p.x / page.PixelX(1) - l.CenterX, p.y / page.PixelY(1) - l.CenterY);
-      EXPECT_GE(r, l.InnerRadius - 0.1);
-      EXPECT_LE(r, l.MiddleRadius + 0.1);
+          std::hypot(p.x / page.PixelX(1) - l.centerX, p.y / page.PixelY(1) - l.centerY);
+      EXPECT_GE(r, l.innerRadius - 0.1);
+      EXPECT_LE(r, l.middleRadius + 0.1);
     }
-    const double top = std::min(tick.Points[0].y, tick.Points[1].y) / page.PixelY(1);
-    const double bottom = std::max(tick.Points[0].y, tick.Points[1].y) / page.PixelY(1);
-    EXPECT_TRUE(bottom < block.top || top > block.bottom || block.left > l.CenterX);
+    const double top = std::min(tick.points[0].y, tick.points[1].y) / page.PixelY(1);
+    const double bottom = std::max(tick.points[0].y, tick.points[1].y) / page.PixelY(1);
+    EXPECT_TRUE(bottom < block.top || top > block.bottom || block.left > l.centerX);
   }
-  ExpectAt(page, ticks[0].Points[0], l.CenterX, l.CenterY - l.MiddleRadius);
-  ExpectAt(page, ticks.back().Points[0], l.CenterX - l.MiddleRadius, l.CenterY);
+  ExpectAt(page, ticks[0].points[0], l.centerX, l.centerY - l.middleRadius);
+  ExpectAt(page, ticks.back().points[0], l.centerX - l.middleRadius, l.centerY);
 
   EXPECT_EQ(page.Texts(), (std::vector<std::string>{"N", "S", "E", "W"}));
-  ExpectAt(page, page.FindText("N")->Points[0], l.CenterX - w / 2,
-           l.CenterY - l.OuterRadius - 1.25 * h);
-  ExpectAt(page, page.FindText("E")->Points[0], l.CenterX + l.OuterRadius + 0.25 * h,
-           l.CenterY - h / 2);
+  ExpectAt(page, page.FindText("N")->points[0], l.centerX - w / 2,
+           l.centerY - l.outerRadius - 1.25 * h);
+  ExpectAt(page, page.FindText("E")->points[0], l.centerX + l.outerRadius + 0.25 * h,
+           l.centerY - h / 2);
 }
 
 TEST_F(Pattern, RingsOnTheClockAndOnOtherSurfaces) {
   TestClock clock(1);
   ASSERT_EQ(DrawDialRings(main, clock, clock.Layout(), 3.0), Status::Ok());
   const auto rings = clock.target.Of(RecordOp::Ellipse);
-  EXPECT_EQ(rings[0].State.FillColor, main.ClockNightColor.TimeFill);
-  EXPECT_EQ(rings[1].State.FillColor, main.ClockNightColor.InnerFill);
-  EXPECT_EQ(clock.target.FindText("N")->State.ForeColor, main.ClockNightColor.OrientationFont);
-  EXPECT_EQ(clock.target.State().Font, main.ClockOrientationFont);
+  EXPECT_EQ(rings[0].state.fillColor, main.clockNightColor.timeFill);
+  EXPECT_EQ(rings[1].state.fillColor, main.clockNightColor.innerFill);
+  EXPECT_EQ(clock.target.FindText("N")->state.foreColor, main.clockNightColor.orientationFont);
+  EXPECT_EQ(clock.target.State().font, main.clockOrientationFont);
   const auto ticks = clock.target.Of(RecordOp::Line);  // across the ring, as ever
   ASSERT_EQ(ticks.size(), 4u);
   const DialLayout cl = clock.Layout();
-  ExpectAt(clock.target, ticks[0].Points[0], cl.CenterX, cl.CenterY - cl.OuterRadius);
+  ExpectAt(clock.target, ticks[0].points[0], cl.centerX, cl.centerY - cl.outerRadius);
 
   SurfaceSetup setup = SurfaceSetup::PrinterA4();
-  setup.Kind = DrawTargetKind::Other;
+  setup.kind = DrawTargetKind::Other;
   RecordingTarget other(setup);
   ASSERT_EQ(DrawDialRings(main, other, A4Layout(), 2.0), Status::Ok());
-  for (const Record& r : other.Log) EXPECT_TRUE(r.IsPrimitive() || r.Op == RecordOp::Font);
-  EXPECT_EQ(other.State().Font.Size, 32);
+  for (const Record& r : other.log) EXPECT_TRUE(r.IsPrimitive() || r.op == RecordOp::Font);
+  EXPECT_EQ(other.State().font.size, 32);
 }
 
 }  // namespace

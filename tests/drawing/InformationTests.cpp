@@ -30,30 +30,30 @@ TEST_F(Information, BlockTextsAndPlacement) {
   EXPECT_EQ(texts[7], "日時計の時刻+0時間00分00秒が中央標準時です。");
   EXPECT_EQ(texts[8], "ただし、観測日の均時差による補正が必要です。");
   EXPECT_EQ(texts[9], "磁北に対して東に7度03分27秒回転して設置します。");
-  EXPECT_EQ(page.State().Font, main.DialInformationFont);
-  EXPECT_EQ(page.Log.back().State.ForeColor, main.DialColor.InformationFont);
+  EXPECT_EQ(page.State().font, main.dialInformationFont);
+  EXPECT_EQ(page.log.back().state.foreColor, main.dialColor.informationFont);
 
   // Centred in the inner disc on the south side, lines left-aligned.
   const DialLayout l = A4Layout();
   std::string joined;
   for (const std::string& line : block) joined += (joined.empty() ? "" : "\r\n") + line;
   const double lineHeight = page.TextHeight("x");
-  const double top = (47.5 - lineHeight) + l.CenterY - 3.5 * lineHeight;
+  const double top = (47.5 - lineHeight) + l.centerY - 3.5 * lineHeight;
   const auto records = page.Of(RecordOp::Text);
   for (size_t i = 0; i < 7; ++i) {
-    ExpectAt(page, records[i].Points[0], l.CenterX - page.TextWidth(joined) / 2,
+    ExpectAt(page, records[i].points[0], l.centerX - page.TextWidth(joined) / 2,
              top + i * lineHeight);
   }
   // Right-aligned as a whole at the top right; the turning sentence bottom left.
   const double right = page.ScaleWidth() - inside - page.TextWidth(texts[7] + "\r\n" + texts[8]);
-  ExpectAt(page, records[7].Points[0], right, inside);
-  ExpectAt(page, records[8].Points[0], right, inside + lineHeight);
-  ExpectAt(page, records[9].Points[0], inside, page.ScaleHeight() - inside - lineHeight);
+  ExpectAt(page, records[7].points[0], right, inside);
+  ExpectAt(page, records[8].points[0], right, inside + lineHeight);
+  ExpectAt(page, records[9].points[0], inside, page.ScaleHeight() - inside - lineHeight);
 }
 
 TEST_F(Information, DateBasisTimeSystemAndPlace) {
-  main.Season.AdjustEquation = true;
-  main.Season.SeasonDate = {2024, 3, 5};
+  main.season.adjustEquation = true;
+  main.season.seasonDate = {2024, 3, 5};
   main.Chart().Season().setEquationOfTime(-0.2);
   main.Chart().setTimeSystem(kMeanStandardTime);
   main.Chart().Location().setLatitude(-33.9);  // outside the magnetic area
@@ -69,9 +69,9 @@ TEST_F(Information, DateBasisTimeSystemAndPlace) {
   EXPECT_EQ(texts[7], "日時計の時刻は中央標準時です。");
   EXPECT_EQ(texts[8], "3月5日の均時差による補正を行っています。");
   // North of the centre in the southern hemisphere.
-  EXPECT_LT(page.Of(RecordOp::Text)[6].Points[0].y, page.PixelY(A4Layout().CenterY));
+  EXPECT_LT(page.Of(RecordOp::Text)[6].points[0].y, page.PixelY(A4Layout().centerY));
 
-  page.Log.clear();
+  page.log.clear();
   main.Chart().setTimeSystem(kTrueSolarTime);
   main.Chart().Season().setEquationOfTime(0);
   main.Chart().Location().setLongitude(130.5);  // dial 18 minutes behind the clock
@@ -82,8 +82,8 @@ TEST_F(Information, DateBasisTimeSystemAndPlace) {
 TEST_F(Information, EnglishWordsDatesAndAnglesInALatinFace) {
   const EnglishTexts english;
   main.Chart().Location().setName("Akashi, Hyogo");
-  main.Season.AdjustEquation = true;
-  main.Season.SeasonDate = {2024, 6, 21};
+  main.season.adjustEquation = true;
+  main.season.seasonDate = {2024, 6, 21};
   ASSERT_EQ(Draw(), Status::Ok());
   ASSERT_EQ(DrawPageTitle(main, page, A4Layout(), 1.0, 1, 2), Status::Ok());
   const auto texts = page.Texts();
@@ -97,50 +97,50 @@ TEST_F(Information, EnglishWordsDatesAndAnglesInALatinFace) {
   EXPECT_EQ(texts[11], "Page 1/2");
   for (const std::string& text : texts) EXPECT_FALSE(HasJapanese(text)) << text;
   // The Japanese default face gives way to the Latin one; a chosen face stays.
-  EXPECT_EQ(page.Of(RecordOp::Text)[0].Font.Name, "Arial");
-  main.DialInformationFont.Name = "IPAPMincho";
-  page.Log.clear();
+  EXPECT_EQ(page.Of(RecordOp::Text)[0].font.name, "Arial");
+  main.dialInformationFont.name = "IPAPMincho";
+  page.log.clear();
   ASSERT_EQ(Draw(), Status::Ok());
-  EXPECT_EQ(page.State().Font.Name, "IPAPMincho");
+  EXPECT_EQ(page.State().font.name, "IPAPMincho");
 }
 
 TEST_F(Information, NothingWithoutPrintInfoAndFailureOnAMuteDevice) {
-  main.DialOption.PrintInfo = false;
+  main.dialOption.printInfo = false;
   EXPECT_EQ(Draw(), Status::Ok());
-  EXPECT_TRUE(page.Log.empty());
+  EXPECT_TRUE(page.log.empty());
 
-  main.DialOption.PrintInfo = true;
-  page.OffsetUnknown = true;
+  main.dialOption.printInfo = true;
+  page.offsetUnknown = true;
   EXPECT_EQ(Draw(), Status::Error(RecordingTarget::kRefusedNumber));
-  EXPECT_EQ(main.LastError.Description, "プロパティの値が不正です。");
-  EXPECT_TRUE(page.Log.empty());
+  EXPECT_EQ(main.lastError.description, "プロパティの値が不正です。");
+  EXPECT_TRUE(page.log.empty());
 }
 
 // 15 mm from every paper edge, whatever the printer cannot reach.
 TEST_F(Information, MarginFrameOnPrinterAndPreview) {
-  main.General.DebugMode = true;
+  main.general.debugMode = true;
   ASSERT_EQ(DrawMarginFrame(main, page), Status::Ok());
   const Record frame = page.Of(RecordOp::Rectangle).at(0);
-  EXPECT_EQ(frame.Points, (std::vector<DevicePoint>{{254, 254}, {4506, 6561}}));
-  EXPECT_EQ(frame.State.ForeColor, 0);
-  EXPECT_EQ(frame.State.FillStyle, BrushStyle::Transparent);
+  EXPECT_EQ(frame.points, (std::vector<DevicePoint>{{254, 254}, {4506, 6561}}));
+  EXPECT_EQ(frame.state.foreColor, 0);
+  EXPECT_EQ(frame.state.fillStyle, BrushStyle::Transparent);
 
   RecordingTarget preview(SurfaceSetup::PreviewA4());
-  main.General.DebugMode = false;
+  main.general.debugMode = false;
   ASSERT_EQ(DrawMarginFrame(main, preview), Status::Ok());
   const Record screenFrame = preview.Of(RecordOp::Rectangle).at(0);
-  EXPECT_EQ(screenFrame.Points, (std::vector<DevicePoint>{{57, 57}, {737, 1066}}));
-  EXPECT_EQ(screenFrame.State.ForeColor, preview.ButtonFaceColor());
+  EXPECT_EQ(screenFrame.points, (std::vector<DevicePoint>{{57, 57}, {737, 1066}}));
+  EXPECT_EQ(screenFrame.state.foreColor, preview.ButtonFaceColor());
 }
 
 TEST_F(Information, PageTitle) {
   ASSERT_EQ(DrawPageTitle(main, page, A4Layout(), 2.0, 1, 2), Status::Ok());
   EXPECT_EQ(page.Texts(), (std::vector<std::string>{"Umbrafex Version 3.04", "Page 1/2"}));
-  EXPECT_EQ(page.State().Font, (FontSpec{"Arial", 20, true, false, false, false}));
-  EXPECT_EQ(page.State().ForeColor, 0);
+  EXPECT_EQ(page.State().font, (FontSpec{"Arial", 20, true, false, false, false}));
+  EXPECT_EQ(page.State().foreColor, 0);
   const auto texts = page.Of(RecordOp::Text);
-  ExpectAt(page, texts[0].Points[0], inside, inside);
-  ExpectAt(page, texts[1].Points[0], page.ScaleWidth() - inside - page.TextWidth("Page 1/2"),
+  ExpectAt(page, texts[0].points[0], inside, inside);
+  ExpectAt(page, texts[1].points[0], page.ScaleWidth() - inside - page.TextWidth("Page 1/2"),
            page.ScaleHeight() - inside - page.TextHeight("Page 1/2"));
 }
 

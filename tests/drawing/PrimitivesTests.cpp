@@ -1,8 +1,8 @@
 // Plane geometry, device rounding, rotated text, the dial pen, fonts, the
 // background picture and InvertColor.
+#include "DrawPass.h"
 #include "DrawTestSupport.h"
 #include "Geometry.h"
-#include "DrawPass.h"
 
 namespace {
 
@@ -42,13 +42,13 @@ TEST(Primitives, UserUnitsRoundToEvenDevicePixels) {
   PixelLine(clock, 5, 7, 9, 11);
   PixelCircle(clock, 100, 100, 3);  // 50 -+ 1.5
   const auto lines = clock.Of(RecordOp::Line);
-  EXPECT_EQ(lines[0].Points, (std::vector<DevicePoint>{{2, 4}, {4, 6}}));
-  EXPECT_EQ(clock.Of(RecordOp::Ellipse)[0].Points, (std::vector<DevicePoint>{{48, 48}, {52, 52}}));
+  EXPECT_EQ(lines[0].points, (std::vector<DevicePoint>{{2, 4}, {4, 6}}));
+  EXPECT_EQ(clock.Of(RecordOp::Ellipse)[0].points, (std::vector<DevicePoint>{{48, 48}, {52, 52}}));
 
   RecordingTarget page;  // 600 dpi, millimetres
   const UserPoint square[] = {{0, 0}, {10, 0}, {10, 25.4}};
   PixelPolygon(page, square);
-  EXPECT_EQ(page.Of(RecordOp::Polygon)[0].Points,
+  EXPECT_EQ(page.Of(RecordOp::Polygon)[0].points,
             (std::vector<DevicePoint>{{0, 0}, {236, 0}, {236, 600}}));
   EXPECT_FALSE(TrapStatus([&] { PixelRectangle(page, 0, 0, 1e10, 1); }).ok());
   EXPECT_EQ(TrapStatus([&] { PixelLine(page, 0, 0, 0, std::nan("")); }),
@@ -60,14 +60,14 @@ TEST(Primitives, RotatedTextBuildsItsDeviceFont) {
   page.setFont({"Arial", 10, true, true, false, true});
   RotatedText(page, 25.4, 50.8, "N", -12.34);
   const Record text = page.Of(RecordOp::Text)[0];
-  EXPECT_EQ(text.Points[0], (DevicePoint{600, 1200}));
-  EXPECT_EQ(text.Font.HeightPixels, 100);  // 12 pt line at 600 dpi
-  EXPECT_EQ(text.Font.EscapementTenths, -123);
-  EXPECT_EQ(text.Font.Weight, 700);
-  EXPECT_TRUE(text.Font.Italic);
-  EXPECT_FALSE(text.Font.Underline);
-  EXPECT_TRUE(text.Font.Strikethrough);
-  EXPECT_EQ(text.Font.Name, "Arial");
+  EXPECT_EQ(text.points[0], (DevicePoint{600, 1200}));
+  EXPECT_EQ(text.font.heightPixels, 100);  // 12 pt line at 600 dpi
+  EXPECT_EQ(text.font.escapementTenths, -123);
+  EXPECT_EQ(text.font.weight, 700);
+  EXPECT_TRUE(text.font.italic);
+  EXPECT_FALSE(text.font.underline);
+  EXPECT_TRUE(text.font.strikethrough);
+  EXPECT_EQ(text.font.name, "Arial");
 }
 
 // The dial pen: LineWidth points in pixels, times zoom, at least one pixel,
@@ -82,44 +82,44 @@ TEST(Pens, DialPenWidthRules) {
   for (const Case c : {Case{1, 1, 8}, Case{0, 1, 5}, Case{1, 0.5, 5}, Case{0.12, 0.5, 5},
                        Case{1.5, 1, 12}, Case{4.5, 1, 38}, Case{0.75, 2, 12}}) {
     RecordingTarget page;
-    main.DialOption.LineWidth = c.lineWidth;
+    main.dialOption.lineWidth = c.lineWidth;
     ASSERT_EQ(DrawDialMarks(main, page, A4Layout(), c.zoom), Status::Ok());
-    EXPECT_EQ(page.State().DrawWidth, c.pixels) << c.lineWidth << " pt, zoom " << c.zoom;
+    EXPECT_EQ(page.State().drawWidth, c.pixels) << c.lineWidth << " pt, zoom " << c.zoom;
   }
   TestClock clock;
-  main.DialOption.LineWidth = 5;
+  main.dialOption.lineWidth = 5;
   ASSERT_EQ(DrawDialRings(main, clock, clock.Layout(), 1.0), Status::Ok());
-  EXPECT_EQ(clock.target.Of(RecordOp::Ellipse)[0].State.DrawWidth, 1);
+  EXPECT_EQ(clock.target.Of(RecordOp::Ellipse)[0].state.drawWidth, 1);
 }
 
 TEST(Fonts, SizeTimesZoomKeptToFourDecimals) {
   MainModel main;
   RecordingTarget preview(SurfaceSetup::PreviewA4());
   ASSERT_EQ(DrawDialRings(main, preview, A4Layout(), 0.33333), Status::Ok());
-  EXPECT_EQ(preview.State().Font.Size, 5.3333);  // 16 x 0.33333 = 5.33328
-  EXPECT_EQ(preview.State().Font.Name, main.DialOrientationFont.Name);
-  EXPECT_TRUE(preview.State().Font.Bold);
+  EXPECT_EQ(preview.State().font.size, 5.3333);  // 16 x 0.33333 = 5.33328
+  EXPECT_EQ(preview.State().font.name, main.dialOrientationFont.name);
+  EXPECT_TRUE(preview.State().font.bold);
 }
 
 TEST(BackPicture, FillsTheInnerSquareAndSwallowsFailures) {
   MainModel main;
   RecordingTarget page;
-  main.DialOption.Picture = "/pictures/dial.wmf";
+  main.dialOption.picture = "/pictures/dial.wmf";
   EXPECT_EQ(DrawBackPicture(main, page, A4Layout()), Status::Ok());
   const Record picture = page.Of(RecordOp::Picture).at(0);
-  EXPECT_EQ(picture.Text, "/pictures/dial.wmf");
-  EXPECT_EQ(picture.X, 70);
-  EXPECT_EQ(picture.Y, 80);
-  EXPECT_EQ(picture.Width, 60);
-  EXPECT_EQ(picture.Height, 60);
+  EXPECT_EQ(picture.text, "/pictures/dial.wmf");
+  EXPECT_EQ(picture.x, 70);
+  EXPECT_EQ(picture.y, 80);
+  EXPECT_EQ(picture.width, 60);
+  EXPECT_EQ(picture.height, 60);
 
-  page.Log.clear();
-  page.MissingPictures = {main.DialOption.Picture};
+  page.log.clear();
+  page.missingPictures = {main.dialOption.picture};
   EXPECT_EQ(DrawBackPicture(main, page, A4Layout()), Status::Ok());
-  EXPECT_EQ(main.LastError.Number, 0);
-  main.DialOption.Picture.clear();
+  EXPECT_EQ(main.lastError.number, 0);
+  main.dialOption.picture.clear();
   EXPECT_EQ(DrawBackPicture(main, page, A4Layout()), Status::Ok());
-  EXPECT_TRUE(page.Log.empty());
+  EXPECT_TRUE(page.log.empty());
 }
 
 }  // namespace

@@ -30,72 +30,72 @@ enum class RecordOp {
 };
 
 struct RecordedState {
-  FontSpec Font;
-  ColorRef ForeColor = 0;
-  ColorRef FillColor = kColorWhite;
-  BrushStyle FillStyle = BrushStyle::Transparent;
-  PenMode DrawMode = PenMode::CopyPen;
-  PenStyle DrawStyle = PenStyle::Solid;
-  int32_t DrawWidth = 1;
+  FontSpec font;
+  ColorRef foreColor = 0;
+  ColorRef fillColor = kColorWhite;
+  BrushStyle fillStyle = BrushStyle::Transparent;
+  PenMode drawMode = PenMode::CopyPen;
+  PenStyle drawStyle = PenStyle::Solid;
+  int32_t drawWidth = 1;
 };
 
 struct Record {
-  RecordOp Op;
-  RecordedState State;                         // in force after this entry
-  std::vector<DevicePoint> Points;             // line ends, box corners, polygon, text point
-  std::string Text;                            // the text, or the picture's source
-  DeviceFont Font;                             // of a text
-  double X = 0, Y = 0, Width = 0, Height = 0;  // of a picture, user units
+  RecordOp op;
+  RecordedState state;                         // in force after this entry
+  std::vector<DevicePoint> points;             // line ends, box corners, polygon, text point
+  std::string text;                            // the text, or the picture's source
+  DeviceFont font;                             // of a text
+  double x = 0, y = 0, width = 0, height = 0;  // of a picture, user units
 
-  bool IsPrimitive() const { return Op >= RecordOp::Picture; }
+  bool IsPrimitive() const { return op >= RecordOp::Picture; }
 };
 
 // How the surface maps user units to pixels, and what it says about itself.
 struct SurfaceSetup {
-  DrawTargetKind Kind = DrawTargetKind::PrinterPage;
-  ScaleUnit Mode = ScaleUnit::Millimeters;
-  double DpiX = 600, DpiY = 600;
-  double UserPixelsX = 1, UserPixelsY = 1;  // pixels per unit when Mode is User
-  double ScaleWidth = 0, ScaleHeight = 0, ScaleLeft = 0, ScaleTop = 0;
-  double WidthTwips = 0, HeightTwips = 0;
-  int32_t OffsetX = 0, OffsetY = 0;  // physical offset, pixels
+  DrawTargetKind kind = DrawTargetKind::PrinterPage;
+  ScaleUnit mode = ScaleUnit::Millimeters;
+  double dpiX = 600, dpiY = 600;
+  double userPixelsX = 1, userPixelsY = 1;  // pixels per unit when Mode is User
+  double scaleWidth = 0, scaleHeight = 0, scaleLeft = 0, scaleTop = 0;
+  double widthTwips = 0, heightTwips = 0;
+  int32_t offsetX = 0, offsetY = 0;  // physical offset, pixels
 
   // An A4 sheet on a 600-dpi printer whose printable area starts 1/6 inch
   // (100 pixels, about 4.23 mm) inside each edge.
   static SurfaceSetup PrinterA4() {
     SurfaceSetup s;
-    s.OffsetX = s.OffsetY = 100;
+    s.offsetX = s.offsetY = 100;
     const double offsetMm = 100 * 25.4 / 600;
-    s.ScaleWidth = 210 - 2 * offsetMm;
-    s.ScaleHeight = 297 - 2 * offsetMm;
-    s.WidthTwips = 210 / 25.4 * 1440;
-    s.HeightTwips = 297 / 25.4 * 1440;
+    s.scaleWidth = 210 - 2 * offsetMm;
+    s.scaleHeight = 297 - 2 * offsetMm;
+    s.widthTwips = 210 / 25.4 * 1440;
+    s.heightTwips = 297 / 25.4 * 1440;
     return s;
   }
   // The preview picture: a whole page in millimetres on a 96-dpi screen.
   static SurfaceSetup PreviewA4() {
     SurfaceSetup s;
-    s.Kind = DrawTargetKind::PreviewPicture;
-    s.DpiX = s.DpiY = 96;
-    s.ScaleWidth = 210;
-    s.ScaleHeight = 297;
-    s.WidthTwips = 210 / 25.4 * 1440;
-    s.HeightTwips = 297 / 25.4 * 1440;
+    s.kind = DrawTargetKind::PreviewPicture;
+    s.dpiX = s.dpiY = 96;
+    s.scaleWidth = 210;
+    s.scaleHeight = 297;
+    s.widthTwips = 210 / 25.4 * 1440;
+    s.heightTwips = 297 / 25.4 * 1440;
     return s;
   }
   // The desktop sundial's picture: pixels on a 96-dpi screen, the shorter
   // side 2000 user units.
   static SurfaceSetup Clock(int32_t widthPixels, int32_t heightPixels) {
     SurfaceSetup s;
-    s.Kind = DrawTargetKind::ClockPicture;
-    s.Mode = ScaleUnit::User;
-    s.DpiX = s.DpiY = 96;
+    s.kind = DrawTargetKind::ClockPicture;
+    s.mode = ScaleUnit::User;
+    s.dpiX = s.dpiY = 96;
     const double shorter = widthPixels < heightPixels ? widthPixels : heightPixels;
-    s.UserPixelsX = s.UserPixelsY = shorter / 2000;
-    s.ScaleWidth = widthPixels / s.UserPixelsX;
-    s.ScaleHeight = heightPixels / s.UserPixelsY;
-    s.WidthTwips = widthPixels * 15.0;
-    s.HeightTwips = heightPixels * 15.0;
+    s.userPixelsX = s.userPixelsY = shorter / 2000;
+    s.scaleWidth = widthPixels / s.userPixelsX;
+    s.scaleHeight = heightPixels / s.userPixelsY;
+    s.widthTwips = widthPixels * 15.0;
+    s.heightTwips = heightPixels * 15.0;
     return s;
   }
 };
@@ -104,11 +104,11 @@ class RecordingTarget : public DrawTarget {
  public:
   explicit RecordingTarget(SurfaceSetup setup = SurfaceSetup::PrinterA4()) : setup_(setup) {}
 
-  std::vector<Record> Log;
+  std::vector<Record> log;
   // Sources PaintPicture cannot load.
-  std::vector<std::string> MissingPictures;
+  std::vector<std::string> missingPictures;
   // The device cannot tell its physical offset.
-  bool OffsetUnknown = false;
+  bool offsetUnknown = false;
 
   // The next `skip` entries of this kind pass, the one after raises.
   void RefuseAfter(RecordOp op, int skip) {
@@ -122,52 +122,52 @@ class RecordingTarget : public DrawTarget {
 
   std::vector<Record> Of(RecordOp op) const {
     std::vector<Record> found;
-    for (const Record& r : Log)
-      if (r.Op == op) found.push_back(r);
+    for (const Record& r : log)
+      if (r.op == op) found.push_back(r);
     return found;
   }
   std::vector<Record> Primitives() const {
     std::vector<Record> found;
-    for (const Record& r : Log)
+    for (const Record& r : log)
       if (r.IsPrimitive()) found.push_back(r);
     return found;
   }
   std::vector<std::string> Texts() const {
     std::vector<std::string> found;
-    for (const Record& r : Log)
-      if (r.Op == RecordOp::Text) found.push_back(r.Text);
+    for (const Record& r : log)
+      if (r.op == RecordOp::Text) found.push_back(r.text);
     return found;
   }
   // The first text entry with this text, or nullptr.
   const Record* FindText(std::string_view text) const {
-    for (const Record& r : Log)
-      if (r.Op == RecordOp::Text && r.Text == text) return &r;
+    for (const Record& r : log)
+      if (r.op == RecordOp::Text && r.text == text) return &r;
     return nullptr;
   }
 
   // User units to pixels as the device sees them (no rounding).
-  double PixelX(double x) const { return ScaleX(x, setup_.Mode, ScaleUnit::Pixels); }
-  double PixelY(double y) const { return ScaleY(y, setup_.Mode, ScaleUnit::Pixels); }
+  double PixelX(double x) const { return ScaleX(x, setup_.mode, ScaleUnit::Pixels); }
+  double PixelY(double y) const { return ScaleY(y, setup_.mode, ScaleUnit::Pixels); }
 
   // DrawTarget
-  DrawTargetKind Kind() const override { return setup_.Kind; }
-  ScaleUnit ScaleMode() const override { return setup_.Mode; }
+  DrawTargetKind Kind() const override { return setup_.kind; }
+  ScaleUnit ScaleMode() const override { return setup_.mode; }
   double ScaleX(double value, ScaleUnit from, ScaleUnit to) const override {
-    return FromPixels(ToPixels(value, from, setup_.DpiX, setup_.UserPixelsX), to, setup_.DpiX,
-                      setup_.UserPixelsX);
+    return FromPixels(ToPixels(value, from, setup_.dpiX, setup_.userPixelsX), to, setup_.dpiX,
+                      setup_.userPixelsX);
   }
   double ScaleY(double value, ScaleUnit from, ScaleUnit to) const override {
-    return FromPixels(ToPixels(value, from, setup_.DpiY, setup_.UserPixelsY), to, setup_.DpiY,
-                      setup_.UserPixelsY);
+    return FromPixels(ToPixels(value, from, setup_.dpiY, setup_.userPixelsY), to, setup_.dpiY,
+                      setup_.userPixelsY);
   }
-  double ScaleWidth() const override { return setup_.ScaleWidth; }
-  double ScaleHeight() const override { return setup_.ScaleHeight; }
-  double ScaleLeft() const override { return setup_.ScaleLeft; }
-  double ScaleTop() const override { return setup_.ScaleTop; }
-  double Width() const override { return setup_.WidthTwips; }
-  double Height() const override { return setup_.HeightTwips; }
-  int32_t PhysicalOffsetX() const override { return Offset(setup_.OffsetX); }
-  int32_t PhysicalOffsetY() const override { return Offset(setup_.OffsetY); }
+  double ScaleWidth() const override { return setup_.scaleWidth; }
+  double ScaleHeight() const override { return setup_.scaleHeight; }
+  double ScaleLeft() const override { return setup_.scaleLeft; }
+  double ScaleTop() const override { return setup_.scaleTop; }
+  double Width() const override { return setup_.widthTwips; }
+  double Height() const override { return setup_.heightTwips; }
+  int32_t PhysicalOffsetX() const override { return Offset(setup_.offsetX); }
+  int32_t PhysicalOffsetY() const override { return Offset(setup_.offsetY); }
 
   // Text metrics of a plain model font: an ASCII character is 0.55 em wide,
   // any other character 1 em; a line is 1.2 em high.
@@ -184,65 +184,65 @@ class RecordingTarget : public DrawTarget {
       }
       if (ems > widest) widest = ems;
     }
-    return ScaleX(widest * state_.Font.Size, ScaleUnit::Points, setup_.Mode);
+    return ScaleX(widest * state_.font.size, ScaleUnit::Points, setup_.mode);
   }
   double TextHeight(std::string_view text) const override {
     const double lines = static_cast<double>(Lines(text).size());
-    return ScaleY(lines * 1.2 * state_.Font.Size, ScaleUnit::Points, setup_.Mode);
+    return ScaleY(lines * 1.2 * state_.font.size, ScaleUnit::Points, setup_.mode);
   }
 
-  const FontSpec& Font() const override { return state_.Font; }
-  void setFont(const FontSpec& font) override { Set(RecordOp::Font, state_.Font, font); }
-  ColorRef ForeColor() const override { return state_.ForeColor; }
-  void setForeColor(ColorRef color) override { Set(RecordOp::ForeColor, state_.ForeColor, color); }
-  ColorRef FillColor() const override { return state_.FillColor; }
-  void setFillColor(ColorRef color) override { Set(RecordOp::FillColor, state_.FillColor, color); }
-  BrushStyle FillStyle() const override { return state_.FillStyle; }
+  const FontSpec& Font() const override { return state_.font; }
+  void setFont(const FontSpec& font) override { Set(RecordOp::Font, state_.font, font); }
+  ColorRef ForeColor() const override { return state_.foreColor; }
+  void setForeColor(ColorRef color) override { Set(RecordOp::ForeColor, state_.foreColor, color); }
+  ColorRef FillColor() const override { return state_.fillColor; }
+  void setFillColor(ColorRef color) override { Set(RecordOp::FillColor, state_.fillColor, color); }
+  BrushStyle FillStyle() const override { return state_.fillStyle; }
   void setFillStyle(BrushStyle style) override {
-    Set(RecordOp::FillStyle, state_.FillStyle, style);
+    Set(RecordOp::FillStyle, state_.fillStyle, style);
   }
-  PenMode DrawMode() const override { return state_.DrawMode; }
-  void setDrawMode(PenMode mode) override { Set(RecordOp::DrawMode, state_.DrawMode, mode); }
-  PenStyle DrawStyle() const override { return state_.DrawStyle; }
-  void setDrawStyle(PenStyle style) override { Set(RecordOp::DrawStyle, state_.DrawStyle, style); }
-  int32_t DrawWidth() const override { return state_.DrawWidth; }
-  void setDrawWidth(int32_t pixels) override { Set(RecordOp::DrawWidth, state_.DrawWidth, pixels); }
+  PenMode DrawMode() const override { return state_.drawMode; }
+  void setDrawMode(PenMode mode) override { Set(RecordOp::DrawMode, state_.drawMode, mode); }
+  PenStyle DrawStyle() const override { return state_.drawStyle; }
+  void setDrawStyle(PenStyle style) override { Set(RecordOp::DrawStyle, state_.drawStyle, style); }
+  int32_t DrawWidth() const override { return state_.drawWidth; }
+  void setDrawWidth(int32_t pixels) override { Set(RecordOp::DrawWidth, state_.drawWidth, pixels); }
 
   void PaintPicture(std::string_view source, double x, double y, double width,
                     double height) override {
     Change(RecordOp::Picture);
-    for (const std::string& missing : MissingPictures) {
+    for (const std::string& missing : missingPictures) {
       if (missing == source) RaiseError(481, "RecordingTarget", "ピクチャが不正です。");
     }
     Record& r = Push(RecordOp::Picture);
-    r.Text = source;
-    r.X = x;
-    r.Y = y;
-    r.Width = width;
-    r.Height = height;
+    r.text = source;
+    r.x = x;
+    r.y = y;
+    r.width = width;
+    r.height = height;
   }
   void DeviceLine(DevicePoint from, DevicePoint to) override {
     Change(RecordOp::Line);
-    Push(RecordOp::Line).Points = {from, to};
+    Push(RecordOp::Line).points = {from, to};
   }
   void DeviceEllipse(DevicePoint topLeft, DevicePoint bottomRight) override {
     Change(RecordOp::Ellipse);
-    Push(RecordOp::Ellipse).Points = {topLeft, bottomRight};
+    Push(RecordOp::Ellipse).points = {topLeft, bottomRight};
   }
   void DeviceRectangle(DevicePoint topLeft, DevicePoint bottomRight) override {
     Change(RecordOp::Rectangle);
-    Push(RecordOp::Rectangle).Points = {topLeft, bottomRight};
+    Push(RecordOp::Rectangle).points = {topLeft, bottomRight};
   }
   void DevicePolygon(const std::vector<DevicePoint>& points) override {
     Change(RecordOp::Polygon);
-    Push(RecordOp::Polygon).Points = points;
+    Push(RecordOp::Polygon).points = points;
   }
   void DeviceText(DevicePoint at, std::string_view text, const DeviceFont& font) override {
     Change(RecordOp::Text);
     Record& r = Push(RecordOp::Text);
-    r.Points = {at};
-    r.Text = text;
-    r.Font = font;
+    r.points = {at};
+    r.text = text;
+    r.font = font;
   }
 
  private:
@@ -279,7 +279,7 @@ class RecordingTarget : public DrawTarget {
   }
 
   int32_t Offset(int32_t pixels) const {
-    if (OffsetUnknown) RaiseError(kRefusedNumber, "RecordingTarget", "プロパティの値が不正です。");
+    if (offsetUnknown) RaiseError(kRefusedNumber, "RecordingTarget", "プロパティの値が不正です。");
     return pixels;
   }
   void Change(RecordOp op) {
@@ -295,8 +295,8 @@ class RecordingTarget : public DrawTarget {
     Push(op);
   }
   Record& Push(RecordOp op) {
-    Log.push_back(Record{op, state_, {}, {}, {}});
-    return Log.back();
+    log.push_back(Record{op, state_, {}, {}, {}});
+    return log.back();
   }
 
   SurfaceSetup setup_;

@@ -34,22 +34,22 @@ struct Sheet {
 
 TEST(SheetLines, NothingOnPaperIsAHairlineAndCutsAreHeavierThanFolds) {
   Sheet sheet(35);
-  sheet.main.DialOption.LineWidth = 0.1;  // a dial pen thinner than paper takes
-  sheet.main.CalcTime.Interval = 20;
+  sheet.main.dialOption.lineWidth = 0.1;  // a dial pen thinner than paper takes
+  sheet.main.calcTime.interval = 20;
   ASSERT_EQ(sheet.Draw(), Status::Ok());
   for (const Record& r : sheet.page.Primitives()) {
-    if (r.Op == RecordOp::Text) continue;
-    EXPECT_GE(r.State.DrawWidth, 0.2 * kPixelsPerMm - 0.5) << static_cast<int>(r.Op);
+    if (r.op == RecordOp::Text) continue;
+    EXPECT_GE(r.state.drawWidth, 0.2 * kPixelsPerMm - 0.5) << static_cast<int>(r.op);
   }
   const Record outer = sheet.page.Of(RecordOp::Ellipse).at(0);
   const Record pattern = sheet.page.Of(RecordOp::Polygon).at(0);
-  EXPECT_EQ(outer.State.DrawWidth, 7);  // 0.3 mm
-  EXPECT_EQ(pattern.State.DrawWidth, 7);
+  EXPECT_EQ(outer.state.drawWidth, 7);  // 0.3 mm
+  EXPECT_EQ(pattern.state.drawWidth, 7);
 
   // The clock keeps its one-pixel pens.
   TestClock clock;
   ASSERT_EQ(DrawDialFace(sheet.main, clock, clock.Layout(), 1.0), Status::Ok());
-  for (const Record& r : clock.target.Of(RecordOp::Line)) EXPECT_EQ(r.State.DrawWidth, 1);
+  for (const Record& r : clock.target.Of(RecordOp::Line)) EXPECT_EQ(r.state.drawWidth, 1);
 }
 
 // The key lies inside the margins and clear of the dial and the pattern;
@@ -63,21 +63,21 @@ TEST(SheetLines, KeyNamesCutFoldAndGlueInAFreeCorner) {
     for (const char* word : {"切り取り線", "山折り線", "谷折り線", "のりしろ"}) {
       const Record* text = page.FindText(word);
       ASSERT_NE(text, nullptr) << word;
-      const double x = text->Points[0].x / kPixelsPerMm, y = text->Points[0].y / kPixelsPerMm;
+      const double x = text->points[0].x / kPixelsPerMm, y = text->points[0].y / kPixelsPerMm;
       EXPECT_GE(x, m.left) << word;
       EXPECT_LE(x + page.TextWidth(word), page.ScaleWidth() - m.right + 0.1) << word;
       EXPECT_LE(y, page.ScaleHeight() - m.bottom) << word;
       if (std::string(word) == "のりしろ") continue;  // also on the flaps
-      const double dx = x - sheet.layout.CenterX, dy = y - sheet.layout.CenterY;
-      EXPECT_GT(std::hypot(dx, dy), sheet.layout.OuterRadius) << word << " " << latitude;
+      const double dx = x - sheet.layout.centerX, dy = y - sheet.layout.centerY;
+      EXPECT_GT(std::hypot(dx, dy), sheet.layout.outerRadius) << word << " " << latitude;
     }
     // Samples: the last lines drawn, a cut, then a dashed and a dash-dotted fold.
     const auto lines = page.Of(RecordOp::Line);
     ASSERT_GE(lines.size(), 3u);
-    EXPECT_EQ(lines[lines.size() - 3].State.DrawWidth, 7);
-    EXPECT_EQ(lines[lines.size() - 2].State.DrawStyle, PenStyle::Dash);
-    EXPECT_EQ(lines[lines.size() - 1].State.DrawStyle, PenStyle::DashDot);
-    EXPECT_EQ(lines[lines.size() - 1].State.DrawWidth, 6);
+    EXPECT_EQ(lines[lines.size() - 3].state.drawWidth, 7);
+    EXPECT_EQ(lines[lines.size() - 2].state.drawStyle, PenStyle::Dash);
+    EXPECT_EQ(lines[lines.size() - 1].state.drawStyle, PenStyle::DashDot);
+    EXPECT_EQ(lines[lines.size() - 1].state.drawWidth, 6);
   }
 }
 
@@ -90,18 +90,18 @@ TEST(SheetLines, GnomonLabelNamesTheFoldAndTheLatitude) {
     const auto texts = sheet.page.Of(RecordOp::Text);
     ASSERT_EQ(texts.size(), 3u);
     const Record& label = texts[0];
-    EXPECT_EQ(label.Text.rfind("ノーモン — 山折り", 0), 0u) << label.Text;
-    EXPECT_NE(label.Text.find(latitude > 30 ? "北緯35度" : "北緯5度"), std::string::npos);
-    EXPECT_EQ(label.Font.EscapementTenths, 900);
-    const double x = label.Points[0].x / kPixelsPerMm;
+    EXPECT_EQ(label.text.rfind("ノーモン — 山折り", 0), 0u) << label.text;
+    EXPECT_NE(label.text.find(latitude > 30 ? "北緯35度" : "北緯5度"), std::string::npos);
+    EXPECT_EQ(label.font.escapementTenths, 900);
+    const double x = label.points[0].x / kPixelsPerMm;
     if (inside) {
-      EXPECT_LT(x, sheet.layout.GnomonX);
-      EXPECT_GT(x, sheet.layout.GnomonX - 65 * std::sin(35 / kDegrees));
+      EXPECT_LT(x, sheet.layout.gnomonX);
+      EXPECT_GT(x, sheet.layout.gnomonX - 65 * std::sin(35 / kDegrees));
     } else {
-      EXPECT_GT(x, sheet.layout.GnomonX + 65 * std::sin(5 / kDegrees) + 5);
+      EXPECT_GT(x, sheet.layout.gnomonX + 65 * std::sin(5 / kDegrees) + 5);
     }
-    EXPECT_EQ(texts[1].Text, "のりしろ");
-    EXPECT_EQ(texts[2].Text, "のりしろ");
+    EXPECT_EQ(texts[1].text, "のりしろ");
+    EXPECT_EQ(texts[2].text, "のりしろ");
   }
 }
 
@@ -111,13 +111,13 @@ TEST(SheetLines, EnglishKeyAndGnomonLabel) {
   ASSERT_EQ(sheet.Draw(), Status::Ok());
   RecordingTarget& page = sheet.page;
   for (const Record& text : page.Of(RecordOp::Text))
-    EXPECT_FALSE(HasJapanese(text.Text)) << text.Text;
+    EXPECT_FALSE(HasJapanese(text.text)) << text.text;
   const PageMargins m = PageMarginsOf(page);
   for (const char* word : {"Cut line", "Mountain fold", "Valley fold", "Glue flap"}) {
     const Record* text = page.FindText(word);
     ASSERT_NE(text, nullptr) << word;
-    page.setFont(text->State.Font);
-    EXPECT_LE(text->Points[0].x / kPixelsPerMm + page.TextWidth(word),
+    page.setFont(text->state.font);
+    EXPECT_LE(text->points[0].x / kPixelsPerMm + page.TextWidth(word),
               page.ScaleWidth() - m.right + 0.1)
         << word;
   }
@@ -126,14 +126,14 @@ TEST(SheetLines, EnglishKeyAndGnomonLabel) {
 
 // A recorded text's box as four corners in pixels, turned as it is drawn.
 std::vector<UserPoint> TextCorners(RecordingTarget& page, const Record& text) {
-  page.setFont(text.State.Font);
-  const double w = page.PixelX(page.TextWidth(text.Text));
-  const double h = page.PixelY(page.TextHeight(text.Text));
-  const UserPoint at{double(text.Points[0].x), double(text.Points[0].y)};
+  page.setFont(text.state.font);
+  const double w = page.PixelX(page.TextWidth(text.text));
+  const double h = page.PixelY(page.TextHeight(text.text));
+  const UserPoint at{double(text.points[0].x), double(text.points[0].y)};
   std::vector<UserPoint> corners;
   for (const UserPoint p :
        {at, UserPoint{at.x + w, at.y}, UserPoint{at.x + w, at.y + h}, UserPoint{at.x, at.y + h}}) {
-    corners.push_back(RotatePoint(at, text.Font.EscapementTenths / 10.0, p));
+    corners.push_back(RotatePoint(at, text.font.escapementTenths / 10.0, p));
   }
   return corners;
 }
@@ -144,20 +144,20 @@ TEST(HourLabels, NeverTouchAndStayReadable) {
   for (double latitude : {5.0, 20.0, 34.65, 60.0, -5.0, -45.0}) {
     for (int16_t interval : {10, 60}) {
       Sheet sheet(latitude);
-      sheet.main.CalcTime.Interval = interval;
+      sheet.main.calcTime.interval = interval;
       ASSERT_EQ(DrawDialFace(sheet.main, sheet.page, sheet.layout, 1.0), Status::Ok());
       const auto texts = sheet.page.Of(RecordOp::Text);
       ASSERT_GE(texts.size(), 3u) << latitude;
       EXPECT_NE(sheet.page.FindText("12:00"), nullptr) << latitude;
       std::vector<std::vector<UserPoint>> boxes;
       for (const Record& t : texts) {
-        EXPECT_GE(t.State.Font.Size, 6) << latitude;
+        EXPECT_GE(t.state.font.size, 6) << latitude;
         boxes.push_back(TextCorners(sheet.page, t));
       }
       for (size_t i = 0; i < boxes.size(); ++i)
         for (size_t j = i + 1; j < boxes.size(); ++j)
           EXPECT_TRUE(QuadsApart(boxes[i], boxes[j]))
-              << texts[i].Text << " " << texts[j].Text << " at " << latitude;
+              << texts[i].text << " " << texts[j].text << " at " << latitude;
     }
   }
 }

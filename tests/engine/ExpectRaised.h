@@ -14,8 +14,8 @@ inline void ExpectRaised(const Chart& chart, const std::function<void()>& call,
                          int32_t number = kEngineErrorNumber) {
   ErrorRecord raised;
   EXPECT_EQ(TrapStatus(raised, call), Status::Error(number)) << source;
-  EXPECT_EQ(raised.Source, source);
-  EXPECT_EQ(raised.Description, text);
+  EXPECT_EQ(raised.source, source);
+  EXPECT_EQ(raised.description, text);
   EXPECT_EQ(chart.ErrNumber(), number);
   EXPECT_EQ(chart.ErrSource(), source);
   EXPECT_EQ(chart.ErrDescription(), text);

@@ -17,14 +17,14 @@ TEST(Status, TrapAndRaiseCarryTheWholeError) {
   const Status status =
       TrapStatus(record, [] { RaiseError(kEngineErrorNumber, "Chart.AddSolars", "説明"); });
   EXPECT_EQ(status, Status::Error(kEngineErrorNumber));
-  EXPECT_EQ(record.Number, kEngineErrorNumber);
-  EXPECT_EQ(record.Source, "Chart.AddSolars");
-  EXPECT_EQ(record.Description, "説明");
+  EXPECT_EQ(record.number, kEngineErrorNumber);
+  EXPECT_EQ(record.source, "Chart.AddSolars");
+  EXPECT_EQ(record.description, "説明");
 
   ErrorRecord again;
   EXPECT_EQ(TrapStatus(again, [&] { RaiseRecorded(record); }), status);
-  EXPECT_EQ(again.Source, "Chart.AddSolars");
-  EXPECT_EQ(again.Description, "説明");
+  EXPECT_EQ(again.source, "Chart.AddSolars");
+  EXPECT_EQ(again.description, "説明");
   // A body that reports a status itself gives it back as it is.
   EXPECT_EQ(TrapStatus(again, [] { return Status::Error(kFileAccessNumber); }),
             Status::Error(kFileAccessNumber));
@@ -33,8 +33,8 @@ TEST(Status, TrapAndRaiseCarryTheWholeError) {
 TEST(Status, FaultsOfThePlatformBecomeErrors) {
   ErrorRecord record;
   EXPECT_EQ(TrapStatus(record, [] { throw std::bad_alloc(); }), Status::Error(kOutOfMemoryNumber));
-  EXPECT_EQ(record.Source, "");
-  EXPECT_EQ(record.Description, "メモリが不足しています。");
+  EXPECT_EQ(record.source, "");
+  EXPECT_EQ(record.description, "メモリが不足しています。");
 
   const auto internal = [](const std::exception& fault) {
     return ErrorRecord{51, "Umbrafex", fault.what()};
@@ -42,7 +42,7 @@ TEST(Status, FaultsOfThePlatformBecomeErrors) {
   EXPECT_EQ(TrapStatus(
                 record, [] { throw std::logic_error("bug"); }, internal),
             Status::Error(51));
-  EXPECT_EQ(record.Description, "bug");
+  EXPECT_EQ(record.description, "bug");
 
   std::ostringstream text;
   text << Status::Ok() << ", " << Status::Error(6);
@@ -56,10 +56,10 @@ TEST(Status, EngineTextsInTheInstalledLanguage) {
   ErrorRecord record;
   InstallUiLanguage(UiLanguage::English);
   EXPECT_EQ(TrapStatus(record, overflow), Status::Error(kOverflowNumber));
-  EXPECT_EQ(record.Description, "Overflow.");
+  EXPECT_EQ(record.description, "Overflow.");
   InstallUiLanguage(UiLanguage::Japanese);
   EXPECT_EQ(TrapStatus(record, overflow), Status::Error(kOverflowNumber));
-  EXPECT_EQ(record.Description, "オーバーフローしました。");
+  EXPECT_EQ(record.description, "オーバーフローしました。");
   EXPECT_EQ(RaisedError(kOverflowNumber, "", "Overflow.").Description(),
             "オーバーフローしました。");
   EXPECT_EQ(RaisedError(kOverflowNumber, "", "Overflow!").Description(), "Overflow!");

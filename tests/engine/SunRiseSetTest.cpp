@@ -46,8 +46,8 @@ TEST(SunRiseSet, MidnightSunAndPolarNight) {
   ErrorRecord raised;
   EXPECT_EQ(TrapStatus(raised, [&] { south.chart.Season().SunRiseTime(); }),
             Status::Error(kEngineErrorNumber));
-  EXPECT_EQ(raised.Source, "mdlChartSolarlib.gGetSunRiseSet");
-  EXPECT_EQ(raised.Description, kPolarNight);
+  EXPECT_EQ(raised.source, "mdlChartSolarlib.gGetSunRiseSet");
+  EXPECT_EQ(raised.description, kPolarNight);
   EXPECT_EQ(south.chart.ErrDescription(), kPolarNight);
   EXPECT_FALSE(TrapStatus([&] { south.chart.Season().SunSetTime(); }).ok());
 }

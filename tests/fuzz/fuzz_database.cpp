@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   const auto regions = ParseRegions(text);
   if (regions) {
     for (const RegionRecord& r : *regions) {
-      if (RegionListText(r, true).empty() && r.Code <= kLastPrefectureCode) __builtin_trap();
+      if (RegionListText(r, true).empty() && r.code <= kLastPrefectureCode) __builtin_trap();
       (void)RegionListText(r, false);
     }
   }
@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     for (std::size_t i = 0; i < cities->size(); ++i) {
       const CityRecord& c = (*cities)[i];
       // What the dialog relies on: one region, numbered from 1 in order.
-      if (c.RegionCode != region || c.CityCode != static_cast<int>(i) + 1) __builtin_trap();
+      if (c.regionCode != region || c.cityCode != static_cast<int>(i) + 1) __builtin_trap();
       (void)PlaceName(someRegion, c, (i & 1) != 0);
     }
   }

@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   MainModel model;
   if (!model.OpenDocument(input).ok()) {
-    const std::string& text = model.LastError.Description;
+    const std::string& text = model.lastError.description;
     // No translator here: the English source texts.
     if (text != "This type of file cannot be opened." && !StartsWith(text, "Cannot open ")) {
       std::abort();

@@ -30,9 +30,9 @@ bool StartsWith(const std::string& text, std::string_view head) {
 // The values whose range the readers check.
 void RequireHoldableDesign(const MainModel& model) {
   const Chart& chart = model.Chart();
-  if (!IsTimeSystem(chart.TimeSystem()) || !IsDialInterval(model.CalcTime.Interval) ||
-      !IsColorValue(model.DialColor.HourLine) || !IsColorValue(model.ClockNightColor.Background) ||
-      model.DialOption.MaxPages < 1 || model.DialOption.MaxPages > 2 ||
+  if (!IsTimeSystem(chart.TimeSystem()) || !IsDialInterval(model.calcTime.interval) ||
+      !IsColorValue(model.dialColor.hourLine) || !IsColorValue(model.clockNightColor.background) ||
+      model.dialOption.maxPages < 1 || model.dialOption.maxPages > 2 ||
       HasControlCharacters(chart.Location().Name())) {
     std::abort();
   }
@@ -57,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   LoadPreferences(model);
   RequireHoldableDesign(model);
   if (!model.OpenDocument(document).ok()) {
-    const std::string& text = model.LastError.Description;
+    const std::string& text = model.lastError.description;
     // No translator here: the English source texts.
     if (text != "This type of file cannot be opened." && !StartsWith(text, "Cannot open ")) {
       std::abort();
@@ -73,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   LoadPreferences(next);
   RequireHoldableDesign(next);
   if (std::optional<ProfileFile> file = LoadAppIni(); file && file->Find("Main", "Interval")) {
-    if (next.CalcTime.Interval != model.CalcTime.Interval ||
+    if (next.calcTime.interval != model.calcTime.interval ||
         next.Chart().TimeSystem() != model.Chart().TimeSystem()) {
       std::abort();
     }

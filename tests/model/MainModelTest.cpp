@@ -35,7 +35,7 @@ TEST(MainModel, StartsWithTheDefaultDesignForToday) {
   const CalendarDate today = Today();
   EXPECT_TRUE(chart.Compatible());
   EXPECT_EQ(chart.LeapYear(),
-            today.Year % 4 == 0 && (today.Year % 100 != 0 || today.Year % 400 == 0));
+            today.year % 4 == 0 && (today.year % 100 != 0 || today.year % 400 == 0));
   EXPECT_EQ(chart.TimeSystem(), kMeanStandardTime);
   EXPECT_TRUE(chart.IncludeRiseSet());
   // The zone's own city, at its standard time (not daylight saving).
@@ -45,13 +45,13 @@ TEST(MainModel, StartsWithTheDefaultDesignForToday) {
   EXPECT_EQ(chart.Location().TimeZone(), -5);
   EXPECT_EQ(chart.Season().CalcSeason(), 4);
   EXPECT_EQ(chart.Season().EquationOfTime(), 0);
-  EXPECT_FALSE(model.Season.AdjustEquation);
-  EXPECT_EQ(model.Season.SeasonDate, today);
-  EXPECT_EQ(model.CalcTime.StartTime, -999);
-  EXPECT_EQ(model.CalcTime.Interval, 30);
-  EXPECT_EQ(model.DialOption.Picture, AppFolder() + "/bkgcolor.wmf");
-  EXPECT_EQ(model.DialInformationFont.Name, "ＭＳ Ｐゴシック");
-  EXPECT_EQ(model.DocumentPath, "");
+  EXPECT_FALSE(model.season.adjustEquation);
+  EXPECT_EQ(model.season.seasonDate, today);
+  EXPECT_EQ(model.calcTime.startTime, -999);
+  EXPECT_EQ(model.calcTime.interval, 30);
+  EXPECT_EQ(model.dialOption.picture, AppFolder() + "/bkgcolor.wmf");
+  EXPECT_EQ(model.dialInformationFont.name, "ＭＳ Ｐゴシック");
+  EXPECT_EQ(model.documentPath, "");
   EXPECT_FALSE(model.Printer().IsPrinterAvailable());
 }
 
@@ -60,7 +60,7 @@ TEST(MainModel, NewDesignsStartAtTheTimeZonesPlaceOrAtAkashi) {
     ScopedTimeZone tz(":Europe/Berlin");
     EXPECT_EQ(GetSystemTimeZoneName(), "Europe/Berlin");
     const ZonePlace place = DefaultDesignPlace();
-    EXPECT_EQ(place.EnglishName, "Berlin, Germany");
+    EXPECT_EQ(place.englishName, "Berlin, Germany");
     EXPECT_EQ(MainModel().Chart().Location().Name(), "ベルリン, ドイツ");
     EXPECT_EQ(MainModel().Chart().Location().TimeZone(), 1);
   }
@@ -84,10 +84,10 @@ TEST(MainModel, ZoneLinesAreReadWithTheirSigns) {
       "\"America/Bogota\",\"Bogota\",\"x\",4,36\r\n";
   const auto lima = FindZonePlace(text, "America/Lima");
   ASSERT_TRUE(lima);
-  EXPECT_EQ(lima->JapaneseName, "リマ, ペルー");
-  EXPECT_NEAR(lima->Latitude, -(12 + 2 / 60.0 + 36 / 3600.0), 1e-12);
-  EXPECT_NEAR(lima->Longitude, -(77 + 2 / 60.0), 1e-12);
-  EXPECT_EQ(lima->TimeZone, -5);
+  EXPECT_EQ(lima->japaneseName, "リマ, ペルー");
+  EXPECT_NEAR(lima->latitude, -(12 + 2 / 60.0 + 36 / 3600.0), 1e-12);
+  EXPECT_NEAR(lima->longitude, -(77 + 2 / 60.0), 1e-12);
+  EXPECT_EQ(lima->timeZone, -5);
   EXPECT_FALSE(FindZonePlace(text, "America/Bogota")) << "a short line";
   EXPECT_FALSE(FindZonePlace(text, "America"));
 }
@@ -113,22 +113,22 @@ TEST(MainModel, ApplySeasonUsesTheDayOrTheLocalSummerSolstice) {
   EXPECT_EQ(model.Chart().Season().CalcSeason(), 8);
   EXPECT_EQ(model.Chart().Season().EquationOfTime(), 0);
 
-  model.Season.AdjustEquation = true;
-  model.Season.SeasonDate = {2025, 3, 1};
+  model.season.adjustEquation = true;
+  model.season.seasonDate = {2025, 3, 1};
   model.Chart().setLeapYear(false);
   ASSERT_EQ(model.ApplySeason(), Status::Ok());
   EXPECT_EQ(model.Chart().Season().CalcDate(), 60);
   EXPECT_NE(model.Chart().Season().EquationOfTime(), 0);
 
   // 29 February on a chart without leap year: the engine's error is recorded.
-  model.Season.SeasonDate = {2025, 2, 29};
+  model.season.seasonDate = {2025, 2, 29};
   EXPECT_EQ(model.ApplySeason(), Status::Error(kEngineErrorNumber));
-  EXPECT_EQ(model.LastError.Number, kEngineErrorNumber);
-  EXPECT_FALSE(model.LastError.Description.empty());
+  EXPECT_EQ(model.lastError.number, kEngineErrorNumber);
+  EXPECT_FALSE(model.lastError.description.empty());
   EXPECT_EQ(model.Chart().Season().CalcDate(), 60);
   model.Chart().setLeapYear(true);
   EXPECT_EQ(model.ApplySeason(), Status::Ok());
-  EXPECT_EQ(model.LastError.Number, 0);
+  EXPECT_EQ(model.lastError.number, 0);
   EXPECT_EQ(model.Chart().Season().CalcDate(), 60);
 }
 

@@ -9,9 +9,9 @@
 #include "FileIo.h"
 #include "Paths.h"
 #include "Preferences.h"
-#include "ZonePlace.h"
 #include "TextCodec.h"
 #include "TimeZone.h"
+#include "ZonePlace.h"
 
 namespace fs = std::filesystem;
 
@@ -45,11 +45,11 @@ TEST_F(PreferencesTest, FirstStartShowsTheDefaultPlace) {
   EXPECT_EQ(location.Name(), "兵庫県明石市");
   EXPECT_EQ(location.Latitude(), 34.65);
   EXPECT_EQ(location.Longitude(), 135);
-  EXPECT_EQ(location.TimeZone(), DefaultDesignPlace().TimeZone);
+  EXPECT_EQ(location.TimeZone(), DefaultDesignPlace().timeZone);
   EXPECT_EQ(model.Chart().TimeSystem(), kMeanStandardTime);
-  EXPECT_EQ(model.CalcTime.Interval, 30);
-  EXPECT_EQ(model.DialOption.Picture, AppFolder() + "/bkgcolor.wmf");
-  EXPECT_EQ(model.MainWindow.Left, 0);
+  EXPECT_EQ(model.calcTime.interval, 30);
+  EXPECT_EQ(model.dialOption.picture, AppFolder() + "/bkgcolor.wmf");
+  EXPECT_EQ(model.mainWindow.left, 0);
   EXPECT_FALSE(fs::exists(path_));
 }
 
@@ -61,20 +61,20 @@ TEST_F(PreferencesTest, SavedPreferencesComeBackAtTheNextStart) {
   first.Chart().Location().setLatitude(26.2125);
   first.Chart().Location().setLongitude(127.68111);
   first.Chart().Location().setTimeZone(9);
-  first.CalcTime.Interval = 10;
-  first.Season.AdjustEquation = true;
-  first.LastDir = "/home/user/My Dials";
-  first.General.DebugMode = true;
-  first.MainWindow.Left = 120.5;
-  first.MainWindow.Top = 80.4;
-  first.DialOption.Picture = "/opt/bkg color.wmf";
-  first.DialOption.LineWidth = 0.75;
-  first.DialOption.MaxPages = 2;
-  first.DialColor.GnomonFill = kColorDarkGreen;
-  first.DialTimeFont = {"Noto Sans CJK JP", 13.5, false, true, false, true};
-  first.ClockOption.InvertShadow = false;
-  first.ClockNightColor.ShadowFill = kColorRed;
-  first.ClockTimeFont.Bold = false;
+  first.calcTime.interval = 10;
+  first.season.adjustEquation = true;
+  first.lastDir = "/home/user/My Dials";
+  first.general.debugMode = true;
+  first.mainWindow.left = 120.5;
+  first.mainWindow.top = 80.4;
+  first.dialOption.picture = "/opt/bkg color.wmf";
+  first.dialOption.lineWidth = 0.75;
+  first.dialOption.maxPages = 2;
+  first.dialColor.gnomonFill = kColorDarkGreen;
+  first.dialTimeFont = {"Noto Sans CJK JP", 13.5, false, true, false, true};
+  first.clockOption.invertShadow = false;
+  first.clockNightColor.shadowFill = kColorRed;
+  first.clockTimeFont.bold = false;
   SavePreferences(first);
 
   const std::string text = IniText();
@@ -90,20 +90,20 @@ TEST_F(PreferencesTest, SavedPreferencesComeBackAtTheNextStart) {
   EXPECT_FALSE(second.Chart().Compatible());
   EXPECT_EQ(second.Chart().Location().Name(), "沖縄県那覇市");
   EXPECT_EQ(second.Chart().Location().Longitude(), 127.68111);
-  EXPECT_EQ(second.CalcTime.Interval, 10);
-  EXPECT_TRUE(second.Season.AdjustEquation);
-  EXPECT_EQ(second.LastDir, "/home/user/My Dials");
-  EXPECT_TRUE(second.General.DebugMode);
-  EXPECT_EQ(second.MainWindow.Left, 120);
-  EXPECT_EQ(second.MainWindow.Top, 80);
-  EXPECT_EQ(second.DialOption.Picture, "/opt/bkg color.wmf");
-  EXPECT_EQ(second.DialOption.LineWidth, 0.75);
-  EXPECT_EQ(second.DialOption.MaxPages, 2);
-  EXPECT_EQ(second.DialColor.GnomonFill, kColorDarkGreen);
-  EXPECT_EQ(second.DialTimeFont, first.DialTimeFont);
-  EXPECT_FALSE(second.ClockOption.InvertShadow);
-  EXPECT_EQ(second.ClockNightColor.ShadowFill, kColorRed);
-  EXPECT_FALSE(second.ClockTimeFont.Bold);
+  EXPECT_EQ(second.calcTime.interval, 10);
+  EXPECT_TRUE(second.season.adjustEquation);
+  EXPECT_EQ(second.lastDir, "/home/user/My Dials");
+  EXPECT_TRUE(second.general.debugMode);
+  EXPECT_EQ(second.mainWindow.left, 120);
+  EXPECT_EQ(second.mainWindow.top, 80);
+  EXPECT_EQ(second.dialOption.picture, "/opt/bkg color.wmf");
+  EXPECT_EQ(second.dialOption.lineWidth, 0.75);
+  EXPECT_EQ(second.dialOption.maxPages, 2);
+  EXPECT_EQ(second.dialColor.gnomonFill, kColorDarkGreen);
+  EXPECT_EQ(second.dialTimeFont, first.dialTimeFont);
+  EXPECT_FALSE(second.clockOption.invertShadow);
+  EXPECT_EQ(second.clockNightColor.shadowFill, kColorRed);
+  EXPECT_FALSE(second.clockTimeFont.bold);
 
   // Saving again changes nothing.
   SavePreferences(second);
@@ -115,15 +115,15 @@ TEST_F(PreferencesTest, SavedPreferencesComeBackAtTheNextStart) {
 TEST_F(PreferencesTest, TheChosenLanguageIsKeptOnlyOnceChosen) {
   MainModel model;
   LoadPreferences(model);
-  EXPECT_EQ(model.Language, "");
+  EXPECT_EQ(model.language, "");
   SavePreferences(model);
   EXPECT_EQ(IniText().find("Language"), std::string::npos);
-  model.Language = "en";
+  model.language = "en";
   SavePreferences(model);
   EXPECT_TRUE(IniText().starts_with("[Umbrafex]\r\nVersion=3.04.00\r\nLanguage=en\r\n\r\n"));
   MainModel next;
   LoadPreferences(next);
-  EXPECT_EQ(next.Language, "en");
+  EXPECT_EQ(next.language, "en");
 }
 
 TEST_F(PreferencesTest, ValueInTheWrongFormFailsOnlyItsOwnStep) {
@@ -135,23 +135,23 @@ TEST_F(PreferencesTest, ValueInTheWrongFormFailsOnlyItsOwnStep) {
       "[DialTimeFont]\r\nSize=big\r\nName=\"Quoted Name\"\r\n"
       "[DialOption]\r\nMaxPages=70000\r\nPrintMark=False\r\n");
   MainModel model;
-  model.MainWindow.Top = 33;
+  model.mainWindow.top = 33;
   LoadPreferences(model);
-  EXPECT_EQ(model.MainWindow.Left, 300);  // a single number moves the left only
-  EXPECT_EQ(model.MainWindow.Top, 33);
+  EXPECT_EQ(model.mainWindow.left, 300);  // a single number moves the left only
+  EXPECT_EQ(model.mainWindow.top, 33);
   EXPECT_TRUE(model.Chart().Compatible());
   EXPECT_EQ(model.Chart().TimeSystem(), kMeanStandardTime);
   EXPECT_EQ(model.Chart().Location().Latitude(), 34.65);
   EXPECT_EQ(model.Chart().Location().Longitude(), 139.7);
-  EXPECT_EQ(model.Chart().Location().TimeZone(), DefaultDesignPlace().TimeZone);  // 99 refused
-  EXPECT_EQ(model.CalcTime.Interval, 15);
-  EXPECT_TRUE(model.General.DebugMode);
-  EXPECT_EQ(model.DialColor.HourLine, 12);  // integers are read from the leading digits
-  EXPECT_EQ(model.DialColor.MinuteLine, kColorGrey);
-  EXPECT_EQ(model.DialTimeFont.Size, 12);
-  EXPECT_EQ(model.DialTimeFont.Name, "Quoted Name");
-  EXPECT_EQ(model.DialOption.MaxPages, 1);
-  EXPECT_FALSE(model.DialOption.PrintMark);
+  EXPECT_EQ(model.Chart().Location().TimeZone(), DefaultDesignPlace().timeZone);  // 99 refused
+  EXPECT_EQ(model.calcTime.interval, 15);
+  EXPECT_TRUE(model.general.debugMode);
+  EXPECT_EQ(model.dialColor.hourLine, 12);  // integers are read from the leading digits
+  EXPECT_EQ(model.dialColor.minuteLine, kColorGrey);
+  EXPECT_EQ(model.dialTimeFont.size, 12);
+  EXPECT_EQ(model.dialTimeFont.name, "Quoted Name");
+  EXPECT_EQ(model.dialOption.maxPages, 1);
+  EXPECT_FALSE(model.dialOption.printMark);
 }
 
 TEST_F(PreferencesTest, OnlyWholeNumberKeysAreReadFromTheirLeadingDigits) {
@@ -160,10 +160,10 @@ TEST_F(PreferencesTest, OnlyWholeNumberKeysAreReadFromTheirLeadingDigits) {
       "[ClockOption]\r\nTimeFormat=1x\r\nInvertShadow=0x\r\n");
   MainModel model;
   LoadPreferences(model);
-  EXPECT_EQ(model.DialOption.TimeFormat, 0);
-  EXPECT_EQ(model.DialOption.LineWidth, 1.0);
-  EXPECT_EQ(model.ClockOption.TimeFormat, 1);
-  EXPECT_TRUE(model.ClockOption.InvertShadow);
+  EXPECT_EQ(model.dialOption.timeFormat, 0);
+  EXPECT_EQ(model.dialOption.lineWidth, 1.0);
+  EXPECT_EQ(model.clockOption.timeFormat, 1);
+  EXPECT_TRUE(model.clockOption.invertShadow);
 }
 
 // Numbers of the right kind that the setting cannot take fall back as a
@@ -176,11 +176,11 @@ TEST_F(PreferencesTest, ValuesOutOfTheirRangeLeaveTheDefault) {
     MainModel model;
     LoadPreferences(model);
     EXPECT_EQ(model.Chart().TimeSystem(), 1) << timeSystem;
-    EXPECT_EQ(model.CalcTime.Interval, 30);
-    EXPECT_EQ(model.DialOption.MaxPages, 1);
-    EXPECT_EQ(model.DialOption.TimeFormat, 1);
-    EXPECT_EQ(model.DialColor.HourLine, 255);
-    EXPECT_EQ(model.ClockDayColor.Background, 16777215);
+    EXPECT_EQ(model.calcTime.interval, 30);
+    EXPECT_EQ(model.dialOption.maxPages, 1);
+    EXPECT_EQ(model.dialOption.timeFormat, 1);
+    EXPECT_EQ(model.dialColor.hourLine, 255);
+    EXPECT_EQ(model.clockDayColor.background, 16777215);
     SavePreferences(model);
     EXPECT_NE(IniText().find("TimeSystem=1\r\n"), std::string::npos) << timeSystem;
   }
@@ -191,7 +191,7 @@ TEST_F(PreferencesTest, SavingKeepsOtherWindowsAndAMinimisedPosition) {
       "; written by hand\r\n[PreviewWindow]\r\nPosition=10, 10, 320, 420\r\nShowGuide=True\r\n\r\n"
       "[Main]\r\nPosition=5, 6\r\n");
   MainModel model;
-  model.MainWindow = {700, 800, 0, 0, 1};
+  model.mainWindow = {700, 800, 0, 0, 1};
   SavePreferences(model);
   const std::string text = IniText();
   EXPECT_TRUE(text.starts_with(
@@ -246,17 +246,17 @@ TEST_F(PreferencesTest, WindowPlacementKeepsWhatEachWindowStores) {
       "3, 4\r\n");
   WindowPlacement info{0, 7, 200, 200, kWindowNormal};
   LoadWindowPlacement("InfoWindow", PlacementKeys::PositionSizeAndState, info);
-  EXPECT_EQ(info.Left, 15);
-  EXPECT_EQ(info.Top, 7);  // unreadable part: the previous value
-  EXPECT_EQ(info.Width, 250);
-  EXPECT_EQ(info.Height, 200);
-  EXPECT_EQ(info.WindowState, kWindowMaximized);
+  EXPECT_EQ(info.left, 15);
+  EXPECT_EQ(info.top, 7);  // unreadable part: the previous value
+  EXPECT_EQ(info.width, 250);
+  EXPECT_EQ(info.height, 200);
+  EXPECT_EQ(info.windowState, kWindowMaximized);
 
   WindowPlacement dialog{10, 10, 99, 99, kWindowNormal};
   LoadWindowPlacement("LocationDialog", PlacementKeys::Position, dialog);
-  EXPECT_EQ(dialog.Left, 1);
-  EXPECT_EQ(dialog.Top, 2);
-  EXPECT_EQ(dialog.Width, 99);
+  EXPECT_EQ(dialog.left, 1);
+  EXPECT_EQ(dialog.top, 2);
+  EXPECT_EQ(dialog.width, 99);
 
   SaveWindowPlacement("InfoWindow", PlacementKeys::PositionSizeAndState,
                       {1.5, 2.5, 300.49, -4.5, kWindowNormal});

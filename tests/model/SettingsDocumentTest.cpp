@@ -65,17 +65,17 @@ void ChangeEverything(MainModel& model) {
   model.Chart().Location().setLatitude(-33.8675);
   model.Chart().Location().setLongitude(151.2069);
   model.Chart().Location().setTimeZone(10);
-  model.Season.AdjustEquation = true;
-  model.Season.SeasonDate = {Today().Year, 2, 14};
+  model.season.adjustEquation = true;
+  model.season.seasonDate = {Today().year, 2, 14};
   ASSERT_EQ(model.ApplySeason(), Status::Ok());
-  model.CalcTime.Interval = 15;
-  model.DialOption = {false, false, false, "/opt/my pictures/dial.png", 0.25, false, 0, 2};
-  model.DialColor.HourLine = kColorGreen;
-  model.DialColor.InformationFont = 123456;
-  model.DialInformationFont = {"IPAゴシック", 10.5, true, true, true, true};
-  model.ClockOption = {false, 1, false};
-  model.ClockNightColor.Background = 42;
-  model.ClockClockFont.Size = 7.25;
+  model.calcTime.interval = 15;
+  model.dialOption = {false, false, false, "/opt/my pictures/dial.png", 0.25, false, 0, 2};
+  model.dialColor.hourLine = kColorGreen;
+  model.dialColor.informationFont = 123456;
+  model.dialInformationFont = {"IPAゴシック", 10.5, true, true, true, true};
+  model.clockOption = {false, 1, false};
+  model.clockNightColor.background = 42;
+  model.clockClockFont.size = 7.25;
 }
 
 TEST_F(SettingsDocumentTest, SavedDocumentReopensToTheSameBytes) {
@@ -83,24 +83,24 @@ TEST_F(SettingsDocumentTest, SavedDocumentReopensToTheSameBytes) {
   ChangeEverything(first);
   const std::string a = Path("a.ufx");
   ASSERT_EQ(first.SaveDocument(a), Status::Ok());
-  EXPECT_EQ(first.DocumentPath, a);
-  EXPECT_EQ(first.LastDir, folder_.string());
+  EXPECT_EQ(first.documentPath, a);
+  EXPECT_EQ(first.lastDir, folder_.string());
 
   MainModel second;
-  ASSERT_EQ(second.OpenDocument(a), Status::Ok()) << second.LastError.Description;
+  ASSERT_EQ(second.OpenDocument(a), Status::Ok()) << second.lastError.description;
   EXPECT_EQ(second.Chart().Location().Name(), "東京都 = 新宿区");
   EXPECT_DOUBLE_EQ(second.Chart().Location().Latitude(), -33.8675);
   EXPECT_EQ(second.Chart().TimeSystem(), kTrueSolarTime);
   EXPECT_FALSE(second.Chart().Compatible());
-  EXPECT_TRUE(second.Season.AdjustEquation);
-  EXPECT_EQ(second.Season.SeasonDate, (CalendarDate{Today().Year, 2, 14}));
-  EXPECT_EQ(second.DialOption.Picture, "/opt/my pictures/dial.png");
-  EXPECT_EQ(second.DialOption.MaxPages, 2);
-  EXPECT_EQ(second.DialInformationFont, first.DialInformationFont);
-  EXPECT_EQ(second.ClockClockFont.Size, 7.25);
-  EXPECT_EQ(second.ClockNightColor.Background, 42);
-  EXPECT_EQ(second.DialColor.HourLine, kColorGreen);
-  EXPECT_EQ(second.ClockOption.TimeFormat, 1);
+  EXPECT_TRUE(second.season.adjustEquation);
+  EXPECT_EQ(second.season.seasonDate, (CalendarDate{Today().year, 2, 14}));
+  EXPECT_EQ(second.dialOption.picture, "/opt/my pictures/dial.png");
+  EXPECT_EQ(second.dialOption.maxPages, 2);
+  EXPECT_EQ(second.dialInformationFont, first.dialInformationFont);
+  EXPECT_EQ(second.clockClockFont.size, 7.25);
+  EXPECT_EQ(second.clockNightColor.background, 42);
+  EXPECT_EQ(second.dialColor.hourLine, kColorGreen);
+  EXPECT_EQ(second.clockOption.timeFormat, 1);
 
   // The day's declination comes back to 15 digits, so computed comment
   // values may move in their last digit once; from then on nothing moves.
@@ -228,37 +228,37 @@ TEST_F(SettingsDocumentTest, ExtensionAndHeaderDecideWhetherAFileIsADocument) {
   MainModel model;
   EXPECT_EQ(model.OpenDocument(WriteDocument("upper.UFX", "[Umbrafex 3.04.00]" + body)),
             Status::Ok());
-  EXPECT_EQ(model.CalcTime.Interval, 20);
+  EXPECT_EQ(model.calcTime.interval, 20);
   EXPECT_EQ(model.OpenDocument(
                 WriteDocument("lower.ufx", "  [umbrafex 9.99]  \n[CalcTime]\nInterval=10\n")),
             Status::Ok());
-  EXPECT_EQ(model.CalcTime.Interval, 10);
+  EXPECT_EQ(model.calcTime.interval, 10);
 
-  model.DocumentPath = "/before.ufx";
+  model.documentPath = "/before.ufx";
   const std::string spaced = WriteDocument("spaced.ufx ", "[Umbrafex 3.04.00]" + body);
   EXPECT_EQ(model.OpenDocument(spaced), Status::Error(kFormatError));
-  EXPECT_EQ(model.LastError.Description, kFormatMessage);
-  EXPECT_EQ(model.LastError.Source, "frmMain.lOpenUfxAll");
+  EXPECT_EQ(model.lastError.description, kFormatMessage);
+  EXPECT_EQ(model.lastError.source, "frmMain.lOpenUfxAll");
   EXPECT_EQ(model.OpenDocument(WriteDocument("nobracket.ufx", "Umbrafex 3.04.00" + body)),
             Status::Error(kFormatError));
-  EXPECT_EQ(model.LastError.Description, kFormatMessage);
+  EXPECT_EQ(model.lastError.description, kFormatMessage);
   EXPECT_EQ(model.OpenDocument(WriteDocument("other.ufx", "[Sundial 1.0]" + body)),
             Status::Error(kFormatError));
-  EXPECT_EQ(model.CalcTime.Interval, 10);
-  EXPECT_EQ(model.DocumentPath, "/before.ufx");
+  EXPECT_EQ(model.calcTime.interval, 10);
+  EXPECT_EQ(model.documentPath, "/before.ufx");
 
   // A file that cannot be read names itself.
   const std::string missing = Path("missing.ufx");
   EXPECT_NE(model.OpenDocument(missing), Status::Ok());
-  EXPECT_EQ(model.LastError.Description, missing + "を開くことができません。");
+  EXPECT_EQ(model.lastError.description, missing + "を開くことができません。");
   const std::string empty = WriteDocument("empty.ufx", "");
   EXPECT_NE(model.OpenDocument(empty), Status::Ok());
-  EXPECT_EQ(model.LastError.Description, empty + "を開くことができません。");
+  EXPECT_EQ(model.lastError.description, empty + "を開くことができません。");
   // A FIFO is refused at once instead of waiting for a writer.
   const std::string fifo = Path("fifo.ufx");
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   EXPECT_NE(model.OpenDocument(fifo), Status::Ok());
-  EXPECT_EQ(model.LastError.Description, fifo + "を開くことができません。");
+  EXPECT_EQ(model.lastError.description, fifo + "を開くことができません。");
 }
 
 // Under English the messages name the file in English; a "%1" in the name
@@ -268,20 +268,20 @@ TEST_F(SettingsDocumentTest, MessagesInEnglish) {
   MainModel model;
   EXPECT_EQ(model.OpenDocument(WriteDocument("other.ufx", "[Sundial 1.0]\n")),
             Status::Error(kFormatError));
-  EXPECT_EQ(model.LastError.Description, "This type of file cannot be opened.");
+  EXPECT_EQ(model.lastError.description, "This type of file cannot be opened.");
   const std::string missing = Path("missing %1.ufx");
   EXPECT_NE(model.OpenDocument(missing), Status::Ok());
-  EXPECT_EQ(model.LastError.Description, "Cannot open " + missing + ".");
+  EXPECT_EQ(model.lastError.description, "Cannot open " + missing + ".");
   const std::string intoMissingFolder = Path("none/a.ufx");
   EXPECT_NE(model.SaveDocument(intoMissingFolder), Status::Ok());
-  EXPECT_EQ(model.LastError.Description, "Cannot save " + intoMissingFolder + ".");
+  EXPECT_EQ(model.lastError.description, "Cannot save " + intoMissingFolder + ".");
   InstallUiLanguage(LanguageFromLocale());
 }
 
 TEST_F(SettingsDocumentTest, OpeningMergesSectionsIntoTheCurrentSettings) {
   MainModel model;
-  model.DialColor.HourLine = 1;
-  model.DialTimeFont.Name = "Keep";
+  model.dialColor.hourLine = 1;
+  model.dialTimeFont.name = "Keep";
   const std::string path = WriteDocument("merge.ufx",
                                          "[Umbrafex 3.04.00]\n"
                                          "[Location]\n"
@@ -300,17 +300,17 @@ TEST_F(SettingsDocumentTest, OpeningMergesSectionsIntoTheCurrentSettings) {
                                          "EndTime=8.5\n");
   model.Chart().setLeapYear(false);
   model.Chart().Location().setTimeZone(9);
-  ASSERT_EQ(model.OpenDocument(path), Status::Ok()) << model.LastError.Description;
+  ASSERT_EQ(model.OpenDocument(path), Status::Ok()) << model.lastError.description;
   EXPECT_EQ(model.Chart().Location().Name(), "札幌市");
   EXPECT_DOUBLE_EQ(model.Chart().Location().Latitude(), 43.06);
   EXPECT_DOUBLE_EQ(model.Chart().Location().StandardMeridian(), 135);
   EXPECT_FALSE(model.Chart().LeapYear());  // a comment line is never applied
-  EXPECT_EQ(model.CalcTime.Interval, 15);
-  EXPECT_EQ(model.CalcTime.StartTime, -999);
-  EXPECT_EQ(model.CalcTime.EndTime, 8.5);
-  EXPECT_EQ(model.DialColor.HourLine, 1);
-  EXPECT_EQ(model.DialTimeFont.Name, "Keep");
-  EXPECT_EQ(model.DocumentPath, path);
+  EXPECT_EQ(model.calcTime.interval, 15);
+  EXPECT_EQ(model.calcTime.startTime, -999);
+  EXPECT_EQ(model.calcTime.endTime, 8.5);
+  EXPECT_EQ(model.dialColor.hourLine, 1);
+  EXPECT_EQ(model.dialTimeFont.name, "Keep");
+  EXPECT_EQ(model.documentPath, path);
 
   ASSERT_EQ(model.OpenDocument(WriteDocument("leap.ufx", "[Umbrafex]\n[general]\nleapyear=TRUE\n")),
             Status::Ok());
@@ -325,21 +325,21 @@ TEST_F(SettingsDocumentTest, SeasonSectionSetsTheDayOrTheSeason) {
                                              "CalcSeason=0\nCalcDate=366\nSolarDeclination=-23\n"
                                              "EquationOfTime=0.05\n// SunRiseTime=7\n")),
             Status::Ok())
-      << model.LastError.Description;
+      << model.lastError.description;
   EXPECT_EQ(model.Chart().Season().CalcDate(), 365);
   EXPECT_DOUBLE_EQ(model.Chart().Season().SolarDeclination(), -23);
   EXPECT_DOUBLE_EQ(model.Chart().Season().EquationOfTime(), 0.05);
-  EXPECT_TRUE(model.Season.AdjustEquation);
-  EXPECT_EQ(model.Season.SeasonDate, (CalendarDate{Today().Year, 12, 31}));
+  EXPECT_TRUE(model.season.adjustEquation);
+  EXPECT_EQ(model.season.seasonDate, (CalendarDate{Today().year, 12, 31}));
 
   ASSERT_EQ(model.OpenDocument(WriteDocument("season.ufx",
                                              "[Umbrafex 3.04.00]\n[Season]\nCalcSeason=2\n"
                                              "EquationOfTime=0.05\n")),
             Status::Ok());
   EXPECT_EQ(model.Chart().Season().CalcSeason(), 2);
-  EXPECT_FALSE(model.Season.AdjustEquation);
+  EXPECT_FALSE(model.season.adjustEquation);
   EXPECT_EQ(model.Chart().Season().EquationOfTime(), 0);
-  EXPECT_EQ(model.Season.SeasonDate, (CalendarDate{Today().Year, 12, 31}));
+  EXPECT_EQ(model.season.seasonDate, (CalendarDate{Today().year, 12, 31}));
 
   // Day 60 of a leap-year chart is 29 February, a date the current year has
   // only when it is a leap year itself; otherwise the date is 1 March.
@@ -347,16 +347,16 @@ TEST_F(SettingsDocumentTest, SeasonSectionSetsTheDayOrTheSeason) {
                                              "[Umbrafex 3.04.00]\n[General]\nLeapYear=True\n"
                                              "[Season]\nAdjustEquation=True\nCalcDate=60\n")),
             Status::Ok());
-  const int year = Today().Year;
+  const int year = Today().year;
   const bool leapYear = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
   const CalendarDate expected = leapYear ? CalendarDate{year, 2, 29} : CalendarDate{year, 3, 1};
-  EXPECT_EQ(model.Season.SeasonDate, expected);
+  EXPECT_EQ(model.season.seasonDate, expected);
 
   // A day the engine refuses fails the open with the file's name.
   const std::string bad =
       WriteDocument("badday.ufx", "[Umbrafex 3.04.00]\n[Season]\nCalcDate=400\n");
   EXPECT_NE(model.OpenDocument(bad), Status::Ok());
-  EXPECT_EQ(model.LastError.Description, bad + "を開くことができません。");
+  EXPECT_EQ(model.lastError.description, bad + "を開くことができません。");
 }
 
 TEST_F(SettingsDocumentTest, PicturePathsExpandTheProgramFolderAndLoseQuotes) {
@@ -365,21 +365,21 @@ TEST_F(SettingsDocumentTest, PicturePathsExpandTheProgramFolderAndLoseQuotes) {
                                              "[Umbrafex 3.04.00]\n[DialOption]\n"
                                              "Picture=$(apppath)\\bkgcolor.wmf\n")),
             Status::Ok());
-  EXPECT_EQ(model.DialOption.Picture, AppFolder() + "//bkgcolor.wmf");
+  EXPECT_EQ(model.dialOption.picture, AppFolder() + "//bkgcolor.wmf");
   ASSERT_EQ(model.OpenDocument(WriteDocument("quoted.ufx",
                                              "[Umbrafex 3.04.00]\n[Option]\n"
                                              "BackPicture=\"/home/a b/p.bmp\"\nLineWidth=0.5\n")),
             Status::Ok());
-  EXPECT_EQ(model.DialOption.Picture, "/home/a b/p.bmp");
-  EXPECT_EQ(model.DialOption.LineWidth, 0.5);
+  EXPECT_EQ(model.dialOption.picture, "/home/a b/p.bmp");
+  EXPECT_EQ(model.dialOption.lineWidth, 0.5);
   ASSERT_EQ(model.OpenDocument(WriteDocument("drawing.ufx",
                                              "[Umbrafex 3.04.00]\n[Drawing]\nPicture=\n"
                                              "PrintMark=0\nPrintInfo=-1\nPrintTitle=false\n")),
             Status::Ok());
-  EXPECT_EQ(model.DialOption.Picture, "");
-  EXPECT_FALSE(model.DialOption.PrintMark);
-  EXPECT_TRUE(model.DialOption.PrintInfo);
-  EXPECT_FALSE(model.DialOption.PrintTitle);
+  EXPECT_EQ(model.dialOption.picture, "");
+  EXPECT_FALSE(model.dialOption.printMark);
+  EXPECT_TRUE(model.dialOption.printInfo);
+  EXPECT_FALSE(model.dialOption.printTitle);
 }
 
 TEST_F(SettingsDocumentTest, OlderSectionAndKeyNamesStillOpen) {
@@ -394,17 +394,17 @@ TEST_F(SettingsDocumentTest, OlderSectionAndKeyNamesStillOpen) {
                                        "InfItalic=True\nInfName=Courier\n"
                                        "[Printer]\nDevice=Old printer\n")),
       Status::Ok())
-      << model.LastError.Description;
-  const DialColorSettings& c = model.DialColor;
-  EXPECT_EQ((std::array{c.HourLine, c.TimeLine, c.TimeFill, c.InnerFill, c.OrientationLine,
-                        c.OrientationFont, c.MinuteLine, c.TimeFont, c.GnomonLine, c.GnomonFill,
-                        c.MarkLine, c.InformationFont}),
+      << model.lastError.description;
+  const DialColorSettings& c = model.dialColor;
+  EXPECT_EQ((std::array{c.hourLine, c.timeLine, c.timeFill, c.innerFill, c.orientationLine,
+                        c.orientationFont, c.minuteLine, c.timeFont, c.gnomonLine, c.gnomonFill,
+                        c.markLine, c.informationFont}),
             (std::array{255, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
-  EXPECT_EQ(model.DialOrientationFont.Name, "Times");
-  EXPECT_EQ(model.DialOrientationFont.Size, 20);
-  EXPECT_FALSE(model.DialTimeFont.Bold);
-  EXPECT_EQ(model.DialInformationFont.Name, "Courier");
-  EXPECT_TRUE(model.DialInformationFont.Italic);
+  EXPECT_EQ(model.dialOrientationFont.name, "Times");
+  EXPECT_EQ(model.dialOrientationFont.size, 20);
+  EXPECT_FALSE(model.dialTimeFont.bold);
+  EXPECT_EQ(model.dialInformationFont.name, "Courier");
+  EXPECT_TRUE(model.dialInformationFont.italic);
 }
 
 TEST_F(SettingsDocumentTest, ValueConversions) {
@@ -413,12 +413,12 @@ TEST_F(SettingsDocumentTest, ValueConversions) {
     return model.OpenDocument(WriteDocument("values.ufx", "[Umbrafex 3.04.00]\n" + lines));
   };
   ASSERT_EQ(open("[CalcTime]\nInterval=10.5\n"), Status::Ok());
-  EXPECT_EQ(model.CalcTime.Interval, 10);  // halves go to the even neighbour
+  EXPECT_EQ(model.calcTime.interval, 10);  // halves go to the even neighbour
   ASSERT_EQ(open("[CalcTime]\nInterval=29.5\n"), Status::Ok());
-  EXPECT_EQ(model.CalcTime.Interval, 30);
+  EXPECT_EQ(model.calcTime.interval, 30);
   ASSERT_EQ(open("[DialColor]\nHourLine=1.5e3\n[DialTimeFont]\nSize=10.123456\n"), Status::Ok());
-  EXPECT_EQ(model.DialColor.HourLine, 1500);
-  EXPECT_DOUBLE_EQ(model.DialTimeFont.Size, 10.1235);
+  EXPECT_EQ(model.dialColor.hourLine, 1500);
+  EXPECT_DOUBLE_EQ(model.dialTimeFont.size, 10.1235);
   ASSERT_EQ(open("[Location]\nLatitude=+35.000000000000000000000000000000000000001\n"),
             Status::Ok());
   EXPECT_DOUBLE_EQ(model.Chart().Location().Latitude(), 35);
@@ -449,7 +449,7 @@ TEST_F(SettingsDocumentTest, ValueConversions) {
   };
   for (const std::string& lines : failing) {
     EXPECT_NE(open(lines), Status::Ok()) << lines;
-    EXPECT_EQ(model.LastError.Description, Path("values.ufx") + "を開くことができません。")
+    EXPECT_EQ(model.lastError.description, Path("values.ufx") + "を開くことができません。")
         << lines;
   }
 }
@@ -458,7 +458,7 @@ TEST_F(SettingsDocumentTest, ValueConversions) {
 TEST_F(SettingsDocumentTest, TextsWithLineBreaksStayOnTheirLine) {
   MainModel model;
   model.Chart().Location().setName("evil\r\nLatitude=80\r\n[Location]\r\nLatitude=-80");
-  model.DialTimeFont.Name = "Arial\n[General]";
+  model.dialTimeFont.name = "Arial\n[General]";
   ASSERT_EQ(model.SaveDocument(Path("inj.ufx")), Status::Ok());
   const std::string text = ReadUtf8(Path("inj.ufx"));
   EXPECT_EQ(text.find("\n[Location]"), text.rfind("\n[Location]"));
@@ -478,12 +478,12 @@ TEST_F(SettingsDocumentTest, FailureKeepsTheSectionsAppliedBeforeIt) {
                     "[DialOption]\nMaxPages=2\nPrintMark=maybe\nPrintInfo=False\n"
                     "[ClockOption]\nTimeFormat=1\n");
   EXPECT_NE(model.OpenDocument(path), Status::Ok());
-  EXPECT_EQ(model.LastError.Description, path + "を開くことができません。");
-  EXPECT_EQ(model.CalcTime.Interval, 20);
-  EXPECT_EQ(model.DialOption.MaxPages, 2);
-  EXPECT_TRUE(model.DialOption.PrintInfo);
-  EXPECT_EQ(model.ClockOption.TimeFormat, 0);
-  EXPECT_EQ(model.DocumentPath, "");
+  EXPECT_EQ(model.lastError.description, path + "を開くことができません。");
+  EXPECT_EQ(model.calcTime.interval, 20);
+  EXPECT_EQ(model.dialOption.maxPages, 2);
+  EXPECT_TRUE(model.dialOption.printInfo);
+  EXPECT_EQ(model.clockOption.timeFormat, 0);
+  EXPECT_EQ(model.documentPath, "");
 }
 
 TEST_F(SettingsDocumentTest, FailedSaveLeavesThePreviousDocument) {
@@ -491,14 +491,14 @@ TEST_F(SettingsDocumentTest, FailedSaveLeavesThePreviousDocument) {
   const std::string path = Path("keep.ufx");
   ASSERT_EQ(model.SaveDocument(path), Status::Ok());
   const auto before = ReadFileBytes(path);
-  model.DocumentPath = "/elsewhere.ufx";
-  model.CalcTime.Interval = 60;
+  model.documentPath = "/elsewhere.ufx";
+  model.calcTime.interval = 60;
 
   if (::geteuid() != 0) {
     fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
     EXPECT_NE(model.SaveDocument(path), Status::Ok());
-    EXPECT_EQ(model.LastError.Description, path + "を保存することができません。");
-    EXPECT_EQ(model.LastError.Source, "frmMain.lSaveUfxAll");
+    EXPECT_EQ(model.lastError.description, path + "を保存することができません。");
+    EXPECT_EQ(model.lastError.source, "frmMain.lSaveUfxAll");
     fs::permissions(folder_, fs::perms::owner_all);
     EXPECT_EQ(ReadFileBytes(path), before);
   }
@@ -513,18 +513,18 @@ TEST_F(SettingsDocumentTest, FailedSaveLeavesThePreviousDocument) {
     const Status result = model.SaveDocument(path);
     ::setrlimit(RLIMIT_FSIZE, &saved);
     EXPECT_NE(result, Status::Ok());
-    EXPECT_EQ(model.LastError.Description, path + "を保存することができません。");
+    EXPECT_EQ(model.lastError.description, path + "を保存することができません。");
     EXPECT_EQ(ReadFileBytes(path), before);
   }
   // A document made read-only is not replaced, even where the folder allows it.
   fs::permissions(path, fs::perms::owner_read | fs::perms::group_read);
   EXPECT_NE(model.SaveDocument(path), Status::Ok());
-  EXPECT_EQ(model.LastError.Description, path + "を保存することができません。");
+  EXPECT_EQ(model.lastError.description, path + "を保存することができません。");
   EXPECT_EQ(ReadFileBytes(path), before);
   const std::string intoMissingFolder = Path("no/such.ufx");
   EXPECT_NE(model.SaveDocument(intoMissingFolder), Status::Ok());
-  EXPECT_EQ(model.LastError.Description, intoMissingFolder + "を保存することができません。");
-  EXPECT_EQ(model.DocumentPath, "/elsewhere.ufx");
+  EXPECT_EQ(model.lastError.description, intoMissingFolder + "を保存することができません。");
+  EXPECT_EQ(model.documentPath, "/elsewhere.ufx");
   EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
 }
 
@@ -545,18 +545,18 @@ TEST_F(SettingsDocumentTest, BadInputNeverCrashes) {
                                   "[Umbrafex]\r\n[Nothing]\r\nA=" + std::string(1 << 20, 'x') +
                                       "\r\n[CalcTime]\r\nInterval=60"));
   ASSERT_EQ(model.OpenDocument(Path("long.ufx")), Status::Ok());
-  EXPECT_EQ(model.CalcTime.Interval, 60);
+  EXPECT_EQ(model.calcTime.interval, 60);
 
   // A file beyond any document's size is refused unread.
   const std::string huge = Path("huge.ufx");
   ASSERT_TRUE(WriteFileAtomically(huge, "[Umbrafex]\r\n"));
   fs::resize_file(huge, 65u * 1024u * 1024u);
   EXPECT_NE(model.OpenDocument(huge), Status::Ok());
-  EXPECT_EQ(model.LastError.Description, huge + openFailed);
+  EXPECT_EQ(model.lastError.description, huge + openFailed);
   // A folder named like a document.
   fs::create_directory(Path("dir.ufx"));
   EXPECT_NE(model.OpenDocument(Path("dir.ufx")), Status::Ok());
-  EXPECT_EQ(model.LastError.Description, Path("dir.ufx") + openFailed);
+  EXPECT_EQ(model.lastError.description, Path("dir.ufx") + openFailed);
 }
 
 TEST_F(SettingsDocumentTest, Utf8DocumentsOpenToo) {
@@ -576,14 +576,14 @@ class FakePrinter : public PrinterSetup {
     selected = name;
     return true;
   }
-  bool setPaperSize(int16_t v) override { return Set(current.PaperSize, v); }
-  bool setPaperBin(int16_t v) override { return Set(current.PaperBin, v); }
-  bool setPrintQuality(int16_t v) override { return Set(current.PrintQuality, v); }
-  bool setColorMode(int16_t v) override { return Set(current.ColorMode, v); }
-  bool setDuplex(int16_t v) override { return Set(current.Duplex, v); }
-  bool setOrientation(int16_t v) override { return Set(current.Orientation, v); }
-  bool setZoom(int32_t v) override { return Set(current.Zoom, v); }
-  bool setCopies(int16_t v) override { return Set(current.Copies, v); }
+  bool setPaperSize(int16_t v) override { return Set(current.paperSize, v); }
+  bool setPaperBin(int16_t v) override { return Set(current.paperBin, v); }
+  bool setPrintQuality(int16_t v) override { return Set(current.printQuality, v); }
+  bool setColorMode(int16_t v) override { return Set(current.colorMode, v); }
+  bool setDuplex(int16_t v) override { return Set(current.duplex, v); }
+  bool setOrientation(int16_t v) override { return Set(current.orientation, v); }
+  bool setZoom(int32_t v) override { return Set(current.zoom, v); }
+  bool setCopies(int16_t v) override { return Set(current.copies, v); }
 
   PrinterProperties current{"Office Laser", kPaperA4, 7, -4, 2, 1, kPortrait, 100, 1};
   std::string selected;
@@ -612,36 +612,36 @@ TEST_F(SettingsDocumentTest, PrinterSectionGoesThroughThePrinterSetUp) {
                                        "[Umbrafex]\n[Printer]\nDeviceName=Photo\nPaperSize=8\n"
                                        "Orientation=-2\nZoom=40000\n[CalcTime]\nInterval=20\n")),
       Status::Ok())
-      << model.LastError.Description;
+      << model.lastError.description;
   EXPECT_EQ(printer->selected, "Photo");
-  EXPECT_EQ(printer->current.PaperSize, kPaperA3);
-  EXPECT_EQ(printer->current.Orientation, kPortrait);  // refused value skipped
-  EXPECT_EQ(printer->current.Zoom, 40000);
-  EXPECT_EQ(model.CalcTime.Interval, 20);
+  EXPECT_EQ(printer->current.paperSize, kPaperA3);
+  EXPECT_EQ(printer->current.orientation, kPortrait);  // refused value skipped
+  EXPECT_EQ(printer->current.zoom, 40000);
+  EXPECT_EQ(model.calcTime.interval, 20);
 
   // Without a usable printer a bad value is skipped, and only a supported
   // paper and the orientation are kept, as the sheet of the preview.
   model.setPrinter(nullptr);
-  EXPECT_EQ(model.Printer().Current().PaperSize, kPaperA4);
-  EXPECT_EQ(model.Printer().Current().Orientation, kPortrait);
+  EXPECT_EQ(model.Printer().Current().paperSize, kPaperA4);
+  EXPECT_EQ(model.Printer().Current().orientation, kPortrait);
   ASSERT_EQ(model.OpenDocument(WriteDocument(
                 "none.ufx", "[Umbrafex]\n[Printer]\nPaperSize=bad\n[CalcTime]\nInterval=10\n")),
             Status::Ok());
-  EXPECT_EQ(model.CalcTime.Interval, 10);
-  EXPECT_EQ(model.Printer().Current().PaperSize, kPaperA4);
+  EXPECT_EQ(model.calcTime.interval, 10);
+  EXPECT_EQ(model.Printer().Current().paperSize, kPaperA4);
   ASSERT_EQ(model.OpenDocument(WriteDocument(
                 "a3.ufx", "[Umbrafex]\n[Printer]\nPaperSize=8\nOrientation=2\nCopies=3\n")),
             Status::Ok());
-  EXPECT_EQ(model.Printer().Current().PaperSize, kPaperA3);
-  EXPECT_EQ(model.Printer().Current().Orientation, kLandscape);
+  EXPECT_EQ(model.Printer().Current().paperSize, kPaperA3);
+  EXPECT_EQ(model.Printer().Current().orientation, kLandscape);
   EXPECT_FALSE(model.Printer().IsPrinterAvailable());
   ASSERT_EQ(
       model.OpenDocument(WriteDocument("tabloid.ufx", "[Umbrafex]\n[Printer]\nPaperSize=3\n")),
       Status::Ok());
-  EXPECT_EQ(model.Printer().Current().PaperSize, kPaperA3);  // an unsupported paper is no sheet
+  EXPECT_EQ(model.Printer().Current().paperSize, kPaperA3);  // an unsupported paper is no sheet
   ASSERT_EQ(model.OpenDocument(WriteDocument("letter.ufx", "[Umbrafex]\n[Printer]\nPaperSize=1\n")),
             Status::Ok());
-  EXPECT_EQ(model.Printer().Current().PaperSize, kPaperLetter);
+  EXPECT_EQ(model.Printer().Current().paperSize, kPaperLetter);
 
   // Saved again on this machine, the document keeps what it came with.
   ASSERT_EQ(model.OpenDocument(path), Status::Ok());

@@ -136,7 +136,7 @@ bool RunSession(const WindowHooks& hooks, Dice& dice, RandomFileDialogs& files) 
   LoadPreferences(model);
   MainWindow window(model, hooks);
   if (!window.Load()) {
-    ++Stats().faults["the main window did not load: " + model.LastError.Description];
+    ++Stats().faults["the main window did not load: " + model.lastError.description];
     return false;
   }
   window.PlaceOnScreen();

@@ -19,31 +19,31 @@ PreviewModel A4In(double areaWidth, double areaHeight) {
 TEST(PreviewZoomTest, FitModesClampsAndMinimum) {
   // A tall area fits the page to its width with 100 twips either side.
   PreviewModel tall = A4In(6000, 20000);
-  EXPECT_DOUBLE_EQ(tall.Picture().Left, 100);
-  EXPECT_DOUBLE_EQ(tall.Picture().Width, 5800);
-  EXPECT_DOUBLE_EQ(tall.Picture().Top, (20000 - tall.Picture().Height) / 2);
-  EXPECT_FALSE(tall.VerticalBar().Visible);
+  EXPECT_DOUBLE_EQ(tall.Picture().left, 100);
+  EXPECT_DOUBLE_EQ(tall.Picture().width, 5800);
+  EXPECT_DOUBLE_EQ(tall.Picture().top, (20000 - tall.Picture().height) / 2);
+  EXPECT_FALSE(tall.VerticalBar().visible);
   // A wide one fits its height.
   PreviewModel wide = A4In(20000, 6000);
-  EXPECT_DOUBLE_EQ(wide.Picture().Top, 100);
-  EXPECT_DOUBLE_EQ(wide.Picture().Height, 5800);
-  EXPECT_NEAR(wide.Picture().Left, (20000 - 5800 * kA4Width / kA4Height) / 2, 1e-9);
+  EXPECT_DOUBLE_EQ(wide.Picture().top, 100);
+  EXPECT_DOUBLE_EQ(wide.Picture().height, 5800);
+  EXPECT_NEAR(wide.Picture().left, (20000 - 5800 * kA4Width / kA4Height) / 2, 1e-9);
 
   // Page width in a wide window shows the top edge with the vertical bar.
   wide.FitPage(ZoomMode::PageWidth);
-  EXPECT_DOUBLE_EQ(wide.Picture().Left, 0);
-  EXPECT_DOUBLE_EQ(wide.Picture().Top, 0);
-  EXPECT_TRUE(wide.VerticalBar().Visible);
-  EXPECT_FALSE(wide.HorizontalBar().Visible);
-  EXPECT_EQ(wide.VerticalBar().Position, 0);
+  EXPECT_DOUBLE_EQ(wide.Picture().left, 0);
+  EXPECT_DOUBLE_EQ(wide.Picture().top, 0);
+  EXPECT_TRUE(wide.VerticalBar().visible);
+  EXPECT_FALSE(wide.HorizontalBar().visible);
+  EXPECT_EQ(wide.VerticalBar().position, 0);
 
   // A tiny window never shows the page below 10 %, and scrolls instead.
   PreviewModel tiny = A4In(300, 300);
   EXPECT_DOUBLE_EQ(tiny.Zoom(), 0.1);
   EXPECT_EQ(tiny.ZoomText(), "10.00%");
-  EXPECT_TRUE(tiny.HorizontalBar().Visible);
-  EXPECT_TRUE(tiny.VerticalBar().Visible);
-  EXPECT_DOUBLE_EQ(tiny.Picture().Left, 0);  // held at the area's start
+  EXPECT_TRUE(tiny.HorizontalBar().visible);
+  EXPECT_TRUE(tiny.VerticalBar().visible);
+  EXPECT_DOUBLE_EQ(tiny.Picture().left, 0);  // held at the area's start
 
   // Clicks zoom in up to 2.0 and out down to 0.1.
   PreviewModel model = A4In(6000, 8000);
@@ -69,12 +69,12 @@ TEST(PreviewZoomTest, ZoomInKeepsTheClickedPointUnderThePointer) {
     const PictureRect before = model.Picture();
     const double oldZoom = model.Zoom();
     // A point well inside, so that the limits do not move the page.
-    const double x = -before.Left + 3000;
-    const double y = -before.Top + 4000;
+    const double x = -before.left + 3000;
+    const double y = -before.top + 4000;
     model.ZoomAt(ZoomMode::In, x, y);
     const double ratio = model.Zoom() / oldZoom;
-    EXPECT_NEAR(model.Picture().Left + x * ratio, before.Left + x, 1e-6);
-    EXPECT_NEAR(model.Picture().Top + y * ratio, before.Top + y, 1e-6);
+    EXPECT_NEAR(model.Picture().left + x * ratio, before.left + x, 1e-6);
+    EXPECT_NEAR(model.Picture().top + y * ratio, before.top + y, 1e-6);
   }
   // A size change after a click keeps the zoom and only places the page.
   const double zoom = model.Zoom();
@@ -90,34 +90,34 @@ TEST(PreviewScrollTest, StepsStopAtBothEndsAndTheThumbUsesTheFullRange) {
   model.Resize(8000, 8000);
   while (model.Zoom() < 2.0) model.ZoomAt(ZoomMode::In, 0, 0);
   const ScrollState& bar = model.VerticalBar();
-  ASSERT_TRUE(bar.Visible);
-  EXPECT_EQ(bar.Maximum, 47622);
-  EXPECT_EQ(bar.PageSize, 8000);
+  ASSERT_TRUE(bar.visible);
+  EXPECT_EQ(bar.maximum, 47622);
+  EXPECT_EQ(bar.pageSize, 8000);
   EXPECT_EQ(model.PageStep(), 4762);
   EXPECT_EQ(model.LineStep(), 476);
 
   model.Scroll(false, ScrollRequest::ThumbTrack, 0);
   model.Scroll(false, ScrollRequest::LineBack);
-  EXPECT_EQ(model.VerticalBar().Position, 0);
-  EXPECT_DOUBLE_EQ(model.Picture().Top, 0);
+  EXPECT_EQ(model.VerticalBar().position, 0);
+  EXPECT_DOUBLE_EQ(model.Picture().top, 0);
   model.Scroll(false, ScrollRequest::PageForward);
-  EXPECT_EQ(bar.Position, 4762);
+  EXPECT_EQ(bar.position, 4762);
   model.Scroll(false, ScrollRequest::LineForward);
-  EXPECT_EQ(bar.Position, 5238);
+  EXPECT_EQ(bar.position, 5238);
   model.Scroll(false, ScrollRequest::ThumbTrack, 40000);
-  EXPECT_EQ(bar.Position, 39622);  // maximum - page
-  EXPECT_DOUBLE_EQ(model.Picture().Top, -39622);
+  EXPECT_EQ(bar.position, 39622);  // maximum - page
+  EXPECT_DOUBLE_EQ(model.Picture().top, -39622);
   model.Scroll(false, ScrollRequest::ThumbTrack, 35000);
-  EXPECT_DOUBLE_EQ(model.Picture().Top, -35000);
+  EXPECT_DOUBLE_EQ(model.Picture().top, -35000);
   model.Scroll(false, ScrollRequest::EndScroll);
-  EXPECT_EQ(bar.Position, 35000);
+  EXPECT_EQ(bar.position, 35000);
   model.Scroll(false, ScrollRequest::PageForward);
   model.Scroll(false, ScrollRequest::PageForward);
-  EXPECT_EQ(bar.Position, 39622);
+  EXPECT_EQ(bar.position, 39622);
   model.Scroll(false, ScrollRequest::ThumbReleased, 120);
-  EXPECT_DOUBLE_EQ(model.Picture().Top, -120);
+  EXPECT_DOUBLE_EQ(model.Picture().top, -120);
   model.Scroll(false, ScrollRequest::PageBack);
-  EXPECT_EQ(bar.Position, 0);
+  EXPECT_EQ(bar.position, 0);
 }
 
 TEST(PreviewMouseTest, DraggingPopupAndZoomClicks) {
@@ -131,11 +131,11 @@ TEST(PreviewMouseTest, DraggingPopupAndZoomClicks) {
   model.FitPage(ZoomMode::PageWidth);  // overhangs downwards only
   model.LeftPress(1000, 1000);
   EXPECT_TRUE(model.LeftMove(1400, 400));
-  EXPECT_DOUBLE_EQ(model.Picture().Left, 0);
-  EXPECT_DOUBLE_EQ(model.Picture().Top, -600);
-  EXPECT_EQ(model.VerticalBar().Position, 600);
+  EXPECT_DOUBLE_EQ(model.Picture().left, 0);
+  EXPECT_DOUBLE_EQ(model.Picture().top, -600);
+  EXPECT_EQ(model.VerticalBar().position, 600);
   model.LeftMove(1000, -100000);  // held at the end
-  EXPECT_DOUBLE_EQ(model.Picture().Top, 4000 - model.Picture().Height);
+  EXPECT_DOUBLE_EQ(model.Picture().top, 4000 - model.Picture().height);
 
   // The release that follows the popup menu does not zoom; the popup
   // closing clears the flag so the next click is the user's.

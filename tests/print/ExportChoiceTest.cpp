@@ -33,11 +33,11 @@ TEST(ExportChoice, PageAndResolutionApplyToPicturesOnly) {
   const auto both = png.Files("dial.png");
   ASSERT_EQ(both.size(), 2u);
   EXPECT_EQ(both[1].path, "dial-2.png");
-  EXPECT_EQ(both[1].pages.Page, 2);
-  EXPECT_EQ(both[1].pages.PaperSize, kPaperB5);
+  EXPECT_EQ(both[1].pages.page, 2);
+  EXPECT_EQ(both[1].pages.paperSize, kPaperB5);
   png.setPage(2);
   ASSERT_EQ(png.Files("dial.png").size(), 1u);
-  EXPECT_EQ(png.Files("dial.png")[0].pages.Page, 2);
+  EXPECT_EQ(png.Files("dial.png")[0].pages.page, 2);
   png.setPageCount(1);  // page 2 is gone: back to every page
   EXPECT_EQ(png.Page(), 0);
 }

@@ -31,7 +31,7 @@ class RecordingSheet : public FakeSheet {
     for (const DevicePoint& p : points) log << p.x << ',' << p.y << ',';
   }
   void DeviceText(DevicePoint at, std::string_view text, const DeviceFont& font) override {
-    log << "T" << at.x << ',' << at.y << ',' << font.EscapementTenths << text << ';';
+    log << "T" << at.x << ',' << at.y << ',' << font.escapementTenths << text << ';';
   }
 };
 
@@ -41,15 +41,15 @@ std::string DrawPage(MainModel& main, bool plain, RecordingSheet& sheet) {
       LayoutPage(1.0, kPortrait, 1, main.Chart().Location().Latitude(), 210, 297);
   SundialRoutines routines;
   if (plain) {
-    routines.DialLines = [](DialDesign, DrawTarget&, const DialLayout&, double) {
+    routines.dialLines = [](DialDesign, DrawTarget&, const DialLayout&, double) {
       return Status::Ok();
     };
-    routines.NodusMark = routines.DialLines;
-    routines.ScaleBar = [](DialDesign, DrawTarget&, const DialLayout&, double, double, int16_t,
+    routines.nodusMark = routines.dialLines;
+    routines.scaleBar = [](DialDesign, DrawTarget&, const DialLayout&, double, double, int16_t,
                            int16_t) { return Status::Ok(); };
   }
   EXPECT_EQ(DrawSundialPage(main, sheet, layout, 1.0, 1.0, 1, 1, routines), Status::Ok())
-      << main.LastError.Description;
+      << main.lastError.description;
   return sheet.log.str();
 }
 
@@ -64,10 +64,10 @@ TEST(NodusPage, DocumentsWithoutTheNewKeysDrawAsBeforeWithTheScaleBarHidden) {
     MainModel main;
     std::string path = UMBRAFEX_TEST_DATA_DIR;  // tests/data: the samples sit beside it
     path = path.substr(0, path.rfind('/')) + "/fuzz/corpus/document/" + name;
-    ASSERT_EQ(main.OpenDocument(path), Status::Ok()) << name << ": " << main.LastError.Description;
+    ASSERT_EQ(main.OpenDocument(path), Status::Ok()) << name << ": " << main.lastError.description;
     ASSERT_EQ(main.ApplySeason(), Status::Ok());
-    EXPECT_TRUE(main.DialOption.ScaleBar) << "shown unless the design hides it";
-    main.DialOption.ScaleBar = false;
+    EXPECT_TRUE(main.dialOption.scaleBar) << "shown unless the design hides it";
+    main.dialOption.scaleBar = false;
     EXPECT_EQ(DrawPage(main, false), DrawPage(main, true)) << name;
   }
 }
@@ -90,19 +90,19 @@ TEST(NodusPage, CurvesNodusMarkAndHeightAppearWhenAsked) {
   MainModel main;
   main.Chart().setTimeSystem(1);
   ASSERT_EQ(main.ApplySeason(), Status::Ok());
-  main.DialOption.ScaleBar = false;
+  main.dialOption.scaleBar = false;
   const std::string plain = DrawPage(main, false);
-  main.DialOption.DateLines = 1;
-  main.DialOption.HourCurves = 2;
-  main.DialOption.NodusHeight = 15;
+  main.dialOption.dateLines = 1;
+  main.dialOption.hourCurves = 2;
+  main.dialOption.nodusHeight = 15;
   const std::string drawn = DrawPage(main, false);
   EXPECT_GT(drawn.size(), plain.size() + 10000);
   for (const char* text : {"夏至", "立春・立冬", "ノーダスの高さ : 15.0 mm", "ノーダス 15.0 mm",
                            "1～6月", "7～12月"}) {
     EXPECT_NE(drawn.find(text), std::string::npos) << text;
   }
-  main.DialOption.HourCurves = 7;  // an unknown value from a document draws no curves
-  main.DialOption.DateLines = -1;
+  main.dialOption.hourCurves = 7;  // an unknown value from a document draws no curves
+  main.dialOption.dateLines = -1;
   EXPECT_EQ(DrawPage(main, false), plain);
 }
 

@@ -16,10 +16,10 @@ namespace {
 
 TEST(OutputChecksTest, PolarNightStopsAndPageSplitWarnsOnlyNorthOfTheLimit) {
   MainModel main;
-  main.DialOption.Picture.clear();
+  main.dialOption.picture.clear();
   main.Chart().Location().setLatitude(75);
-  main.Season.AdjustEquation = true;
-  main.Season.SeasonDate = {2026, 12, 21};
+  main.season.adjustEquation = true;
+  main.season.seasonDate = {2026, 12, 21};
   ASSERT_EQ(main.ApplySeason(), Status::Ok());
   std::ostringstream err;
   EXPECT_FALSE(CheckOutputForScript(main, kPaperA4, kPortrait, 1, err));
@@ -34,7 +34,7 @@ TEST(OutputChecksTest, PolarNightStopsAndPageSplitWarnsOnlyNorthOfTheLimit) {
        {Case{45, kPaperA4, kPortrait, 1, true}, Case{44.99, kPaperA4, kPortrait, 1, false},
         Case{-60, kPaperA4, kPortrait, 1, false}, Case{45, kPaperA4, kPortrait, 2, false},
         Case{35, kPaperB5, kLandscape, 1, true}, Case{49, kPaperA3, kPortrait, 1, false}}) {
-    main.Season.AdjustEquation = false;
+    main.season.adjustEquation = false;
     main.Chart().Location().setLatitude(c.latitude);
     ASSERT_EQ(main.ApplySeason(), Status::Ok());
     std::ostringstream notes;
@@ -47,11 +47,11 @@ TEST(OutputChecksTest, PolarNightStopsAndPageSplitWarnsOnlyNorthOfTheLimit) {
 
 TEST(OutputChecksTest, MissingBackgroundPictureIsLeftOutWithANote) {
   MainModel main;
-  main.DialOption.Picture = "/no/such/picture.wmf";
+  main.dialOption.picture = "/no/such/picture.wmf";
   std::ostringstream err;
   EXPECT_TRUE(CheckOutputForScript(main, kPaperA4, kPortrait, 2, err));
   EXPECT_NE(err.str().find("指定された背景画像が見つかりません。"), std::string::npos);
-  EXPECT_TRUE(main.DialOption.Picture.empty());
+  EXPECT_TRUE(main.dialOption.picture.empty());
 }
 
 }  // namespace
@@ -75,7 +75,7 @@ struct Responder {
 };
 
 MainModel& At(MainModel& main, double latitude, double longitude = 135) {
-  main.DialOption.Picture.clear();
+  main.dialOption.picture.clear();
   main.Chart().Location().setLatitude(latitude);
   main.Chart().Location().setLongitude(longitude);
   main.Chart().Location().setTimeZone(9);
@@ -85,7 +85,7 @@ MainModel& At(MainModel& main, double latitude, double longitude = 135) {
 TEST(OutputSequenceTest, ItemsComeInOrderWithTheCommandsCaptionSpliced) {
   MainModel main;
   At(main, 66.55, 160.5);
-  main.DialOption.Picture = "/no/such/picture.wmf";
+  main.dialOption.picture = "/no/such/picture.wmf";
   Responder r;
   const OutputRequest print{OutputCommand::Print, true, 3, kPortrait, 1};  // tabloid
   const CheckOutcome outcome = RunOutputChecks(main, print, r.Fn());
@@ -106,7 +106,7 @@ TEST(OutputSequenceTest, ItemsComeInOrderWithTheCommandsCaptionSpliced) {
             "水平型日時計の仕組み上、高緯度地域では");
   EXPECT_EQ(r.items[3].caption, "印刷");
   EXPECT_TRUE(outcome.proceed);
-  EXPECT_TRUE(main.DialOption.Picture.empty());
+  EXPECT_TRUE(main.dialOption.picture.empty());
 }
 
 TEST(OutputSequenceTest, PrintStopsWithoutPrinterAndAnswersEndOrSplitTheCommand) {
@@ -133,7 +133,7 @@ TEST(OutputSequenceTest, PrintStopsWithoutPrinterAndAnswersEndOrSplitTheCommand)
   EXPECT_EQ(RunOutputChecks(main, preview, no.Fn()).pageCount, 1);
   Responder cancel{{CheckAnswer::Cancel}, {}};
   EXPECT_FALSE(RunOutputChecks(main, preview, cancel.Fn()).proceed);
-  EXPECT_EQ(main.DialOption.MaxPages, 1);
+  EXPECT_EQ(main.dialOption.maxPages, 1);
 
   // Writing the pages to a file is checked as the preview is, with its own
   // caption: the same split question, and no printer needed.
@@ -220,8 +220,8 @@ TEST(OutputSequenceTest, NodusTooHighOrUselessAndTheEquatorAreReported) {
   for (const Case& c : cases) {
     MainModel main;
     At(main, c.latitude);
-    main.DialOption.DateLines = c.dateLines;
-    main.DialOption.NodusHeight = c.nodus;
+    main.dialOption.dateLines = c.dateLines;
+    main.dialOption.nodusHeight = c.nodus;
     ASSERT_EQ(main.ApplySeason(), Status::Ok());
     Responder r{{CheckAnswer::No}, {}};
     const bool asked = !c.steps.empty() && c.steps.front() == CheckStep::Nodus;
@@ -240,7 +240,7 @@ TEST(OutputSequenceTest, EnglishItemsCarryTheCaption) {
   const EnglishTexts english;
   MainModel main;
   At(main, 3, 160.5);
-  main.DialOption.Picture = "/no/such/picture.wmf";
+  main.dialOption.picture = "/no/such/picture.wmf";
   Responder r;
   RunOutputChecks(main, {OutputCommand::Print, false, 3, kPortrait, 1}, r.Fn());
   ASSERT_EQ(r.items.size(), 1u);  // no printer
@@ -257,7 +257,7 @@ TEST(OutputSequenceTest, EnglishItemsCarryTheCaption) {
   EXPECT_EQ(choice.Problem(), "The resolution must be from 10 to 2400 dpi.");
   ErrorRecord error;
   EXPECT_FALSE(TrapStatus(error, [] { RaiseCannotWrite("PdfExport", "/x/d.pdf"); }).ok());
-  EXPECT_EQ(error.Description, "Cannot write the file /x/d.pdf.");
+  EXPECT_EQ(error.description, "Cannot write the file /x/d.pdf.");
 }
 
 }  // namespace

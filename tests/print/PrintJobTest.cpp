@@ -28,33 +28,33 @@ TEST(PaperTest, FactorsAndSheetsOfThePapers) {
     EXPECT_FALSE(IsSupportedPaper(other)) << other;
   }
   // B4 and B5 are the JIS sizes, not the ISO ones (250 x 353, 176 x 250).
-  EXPECT_DOUBLE_EQ(PaperSheetSize(kPaperB4, kPortrait).Width, 257);
-  EXPECT_DOUBLE_EQ(PaperSheetSize(kPaperB4, kPortrait).Height, 364);
-  EXPECT_DOUBLE_EQ(PaperSheetSize(kPaperB5, kPortrait).Width, 182);
-  EXPECT_DOUBLE_EQ(PaperSheetSize(kPaperB5, kPortrait).Height, 257);
-  EXPECT_DOUBLE_EQ(PaperSheetSize(kPaperA3, kLandscape).Width, 420);
-  EXPECT_DOUBLE_EQ(PaperSheetSize(kPaperA3, kLandscape).Height, 297);
-  EXPECT_DOUBLE_EQ(PaperSheetSize(kPaperA4, kLandscape).Width, 297);
-  EXPECT_DOUBLE_EQ(PaperSheetSize(kPaperLetter, kPortrait).Height, 279.4);
-  EXPECT_DOUBLE_EQ(PaperSheetSize(kPaperLegal, kLandscape).Width, 355.6);
+  EXPECT_DOUBLE_EQ(PaperSheetSize(kPaperB4, kPortrait).width, 257);
+  EXPECT_DOUBLE_EQ(PaperSheetSize(kPaperB4, kPortrait).height, 364);
+  EXPECT_DOUBLE_EQ(PaperSheetSize(kPaperB5, kPortrait).width, 182);
+  EXPECT_DOUBLE_EQ(PaperSheetSize(kPaperB5, kPortrait).height, 257);
+  EXPECT_DOUBLE_EQ(PaperSheetSize(kPaperA3, kLandscape).width, 420);
+  EXPECT_DOUBLE_EQ(PaperSheetSize(kPaperA3, kLandscape).height, 297);
+  EXPECT_DOUBLE_EQ(PaperSheetSize(kPaperA4, kLandscape).width, 297);
+  EXPECT_DOUBLE_EQ(PaperSheetSize(kPaperLetter, kPortrait).height, 279.4);
+  EXPECT_DOUBLE_EQ(PaperSheetSize(kPaperLegal, kLandscape).width, 355.6);
 }
 
 TEST(LayoutTest, OnePagePortraitNorthAndSouth) {
   const DialLayout north = LayoutPage(1.0, kPortrait, 1, 34.65, 210, 297);
-  EXPECT_DOUBLE_EQ(north.CenterX, 105);
-  EXPECT_NEAR(north.CenterY, 106.15026, 1e-4);
-  EXPECT_DOUBLE_EQ(north.GnomonX, 105);
-  EXPECT_NEAR(north.GnomonY, 191.15026, 1e-4);
-  EXPECT_DOUBLE_EQ(north.OuterRadius, 75);
-  EXPECT_DOUBLE_EQ(north.MiddleRadius, 65);
-  EXPECT_DOUBLE_EQ(north.InnerRadius, 30);
+  EXPECT_DOUBLE_EQ(north.centerX, 105);
+  EXPECT_NEAR(north.centerY, 106.15026, 1e-4);
+  EXPECT_DOUBLE_EQ(north.gnomonX, 105);
+  EXPECT_NEAR(north.gnomonY, 191.15026, 1e-4);
+  EXPECT_DOUBLE_EQ(north.outerRadius, 75);
+  EXPECT_DOUBLE_EQ(north.middleRadius, 65);
+  EXPECT_DOUBLE_EQ(north.innerRadius, 30);
 
   // The south moves the gnomon's reference down by its whole extent G + T.
   const DialLayout south = LayoutPage(1.0, kPortrait, 1, -34.65, 210, 297);
   const double extent = 65 / std::cos(DegToRad(34.65)) + 10 * std::sin(DegToRad(34.65));
-  EXPECT_DOUBLE_EQ(south.CenterY, north.CenterY);
-  EXPECT_NEAR(south.GnomonY - north.GnomonY, extent, 1e-9);
-  EXPECT_NEAR(south.GnomonY, 275.84974, 1e-4);
+  EXPECT_DOUBLE_EQ(south.centerY, north.centerY);
+  EXPECT_NEAR(south.gnomonY - north.gnomonY, extent, 1e-9);
+  EXPECT_NEAR(south.gnomonY, 275.84974, 1e-4);
 }
 
 TEST(LayoutTest, OnePagePortraitLeavesEqualSpaceAboveAndBelowOnEveryPaper) {
@@ -62,60 +62,60 @@ TEST(LayoutTest, OnePagePortraitLeavesEqualSpaceAboveAndBelowOnEveryPaper) {
     const double f = PaperFactor(paper);
     const SheetSize sheet = PaperSheetSize(paper, kPortrait);
     for (double latitude : {0.0, 20.0, 43.0, 60.0}) {
-      const DialLayout l = LayoutPage(f, kPortrait, 1, latitude, sheet.Width, sheet.Height);
+      const DialLayout l = LayoutPage(f, kPortrait, 1, latitude, sheet.width, sheet.height);
       const double phi = DegToRad(latitude);
-      const double above = l.CenterY - 75 * f - 10 * f;
+      const double above = l.centerY - 75 * f - 10 * f;
       const double below =
-          sheet.Height - (l.GnomonY + 65 * f / std::cos(phi) + 10 * f * std::sin(phi));
+          sheet.height - (l.gnomonY + 65 * f / std::cos(phi) + 10 * f * std::sin(phi));
       EXPECT_NEAR(above, below, 1e-9) << paper << " " << latitude;
-      EXPECT_DOUBLE_EQ(l.OuterRadius, 75 * f);
-      EXPECT_DOUBLE_EQ(l.MiddleRadius, 65 * f);
-      EXPECT_DOUBLE_EQ(l.InnerRadius, 30 * f);
-      EXPECT_DOUBLE_EQ(l.CenterX, sheet.Width / 2);
+      EXPECT_DOUBLE_EQ(l.outerRadius, 75 * f);
+      EXPECT_DOUBLE_EQ(l.middleRadius, 65 * f);
+      EXPECT_DOUBLE_EQ(l.innerRadius, 30 * f);
+      EXPECT_DOUBLE_EQ(l.centerX, sheet.width / 2);
     }
   }
 }
 
 TEST(LayoutTest, OnePageLandscapePutsTheGnomonRightOfTheDial) {
   const DialLayout l = LayoutPage(1.41, kLandscape, 1, 34.65, 420, 297);
-  EXPECT_NEAR(l.CenterX, 146.29208, 1e-4);
-  EXPECT_DOUBLE_EQ(l.CenterY, 148.5);
-  EXPECT_NEAR(l.GnomonX, 329.85, 1e-4);
-  EXPECT_NEAR(l.GnomonY, 88.78687, 1e-4);
+  EXPECT_NEAR(l.centerX, 146.29208, 1e-4);
+  EXPECT_DOUBLE_EQ(l.centerY, 148.5);
+  EXPECT_NEAR(l.gnomonX, 329.85, 1e-4);
+  EXPECT_NEAR(l.gnomonY, 88.78687, 1e-4);
   // Half the gnomon's length above the centre line in the north, below in the south.
   const DialLayout south = LayoutPage(1.41, kLandscape, 1, -34.65, 420, 297);
-  EXPECT_NEAR(south.GnomonY - 148.5, 148.5 - l.GnomonY, 1e-9);
-  EXPECT_DOUBLE_EQ(south.GnomonX, l.GnomonX);
+  EXPECT_NEAR(south.gnomonY - 148.5, 148.5 - l.gnomonY, 1e-9);
+  EXPECT_DOUBLE_EQ(south.gnomonX, l.gnomonX);
 }
 
 TEST(LayoutTest, TwoPagesCentreTheDialAndShiftTheGnomonAgainstTheHemisphere) {
   const DialLayout b5 = LayoutPage(0.87, kPortrait, 2, -35, 182, 257);
-  EXPECT_DOUBLE_EQ(b5.CenterX, 91);
-  EXPECT_DOUBLE_EQ(b5.CenterY, 128.5);
-  EXPECT_DOUBLE_EQ(b5.GnomonX, 91);
-  EXPECT_NEAR(b5.GnomonY, 163.01740, 1e-4);
+  EXPECT_DOUBLE_EQ(b5.centerX, 91);
+  EXPECT_DOUBLE_EQ(b5.centerY, 128.5);
+  EXPECT_DOUBLE_EQ(b5.gnomonX, 91);
+  EXPECT_NEAR(b5.gnomonY, 163.01740, 1e-4);
 
   const DialLayout b4 = LayoutPage(1.23, kLandscape, 2, 50, 364, 257);
-  EXPECT_DOUBLE_EQ(b4.CenterX, 182);
-  EXPECT_NEAR(b4.GnomonY, 66.30994, 1e-4);
+  EXPECT_DOUBLE_EQ(b4.centerX, 182);
+  EXPECT_NEAR(b4.gnomonY, 66.30994, 1e-4);
 
   // Any count of two or more is two pages; the equator puts the gnomon in the middle.
   for (int16_t count : {2, 3, 100}) {
     const DialLayout l = LayoutPage(1.0, kPortrait, count, 0.0, 210, 297);
-    EXPECT_DOUBLE_EQ(l.GnomonY, 148.5) << count;
-    EXPECT_DOUBLE_EQ(l.CenterY, 148.5) << count;
+    EXPECT_DOUBLE_EQ(l.gnomonY, 148.5) << count;
+    EXPECT_DOUBLE_EQ(l.centerY, 148.5) << count;
   }
   // Zero and negative counts are one page.
   for (int16_t count : {1, 0, -4}) {
-    EXPECT_NEAR(LayoutPage(1.0, kPortrait, count, 34.65, 210, 297).CenterY, 106.15026, 1e-4);
+    EXPECT_NEAR(LayoutPage(1.0, kPortrait, count, 34.65, 210, 297).centerY, 106.15026, 1e-4);
   }
 }
 
 TEST(LayoutTest, EquatorPortraitOnePageUsesTheBareBaseLength) {
   const DialLayout l = LayoutPage(1.0, kPortrait, 1, 0.0, 210, 297);
   // margin = (297 - 150 - 20 - 65 - 0) / 2 = 31
-  EXPECT_DOUBLE_EQ(l.CenterY, 31 + 10 + 75);
-  EXPECT_DOUBLE_EQ(l.GnomonY, l.CenterY + 85);
+  EXPECT_DOUBLE_EQ(l.centerY, 31 + 10 + 75);
+  EXPECT_DOUBLE_EQ(l.gnomonY, l.centerY + 85);
 }
 
 TEST(LayoutTest, ALatitudeWithoutFiniteLayoutRaises) {
@@ -144,28 +144,28 @@ struct LoggingRoutines {
         return Step(m, name);
       };
     };
-    r.DialRings = element("rings");
-    r.BackPicture = [this](DialDesign m, DrawTarget&, const DialLayout&) {
+    r.dialRings = element("rings");
+    r.backPicture = [this](DialDesign m, DrawTarget&, const DialLayout&) {
       return Step(m, "picture");
     };
-    r.DialFace = element("face");
-    r.Gnomon = [this](DialDesign m, DrawTarget&, const DialLayout&, double, double f) {
+    r.dialFace = element("face");
+    r.gnomon = [this](DialDesign m, DrawTarget&, const DialLayout&, double, double f) {
       gnomonFactors.push_back(f);
       return Step(m, "gnomon");
     };
-    r.DialMarks = element("dial marks");
-    r.GnomonMarks = element("gnomon marks");
-    r.Information = [this](DialDesign m, DrawTarget&, const DialLayout&, double, double, int16_t,
+    r.dialMarks = element("dial marks");
+    r.gnomonMarks = element("gnomon marks");
+    r.information = [this](DialDesign m, DrawTarget&, const DialLayout&, double, double, int16_t,
                            int16_t) { return Step(m, "information"); };
-    r.DialLines = element("lines");
-    r.NodusMark = element("nodus");
-    r.ScaleBar = [this](DialDesign m, DrawTarget&, const DialLayout&, double, double, int16_t,
+    r.dialLines = element("lines");
+    r.nodusMark = element("nodus");
+    r.scaleBar = [this](DialDesign m, DrawTarget&, const DialLayout&, double, double, int16_t,
                         int16_t) { return Step(m, "scale bar"); };
-    r.PageTitle = [this](DialDesign m, DrawTarget&, const DialLayout&, double, int16_t page,
+    r.pageTitle = [this](DialDesign m, DrawTarget&, const DialLayout&, double, int16_t page,
                          int16_t count) {
       return Step(m, "title " + std::to_string(page) + "/" + std::to_string(count));
     };
-    r.MarginFrame = [this](DialDesign m, DrawTarget&) { return Step(m, "frame"); };
+    r.marginFrame = [this](DialDesign m, DrawTarget&) { return Step(m, "frame"); };
     return r;
   }
 };
@@ -181,16 +181,16 @@ class PrintSequenceTest : public ::testing::Test {
 };
 
 TEST_F(PrintSequenceTest, OnePageDrawsEverythingThenTitleAndEnds) {
-  main.DialOption.PrintTitle = true;
-  main.General.DebugMode = false;
+  main.dialOption.printTitle = true;
+  main.general.debugMode = false;
   EXPECT_EQ(PrintSundial(main, document, 1, routines.Table()), Status::Ok());
   EXPECT_EQ(log, (Log{"start", "rings", "picture", "face", "lines", "gnomon", "dial marks",
                       "gnomon marks", "nodus", "information", "scale bar", "title 1/1", "end"}));
 }
 
 TEST_F(PrintSequenceTest, TwoPagesSplitDialAndGnomonWithOneBreakBetween) {
-  main.DialOption.PrintTitle = true;
-  main.General.DebugMode = true;
+  main.dialOption.printTitle = true;
+  main.general.debugMode = true;
   EXPECT_EQ(PrintSundial(main, document, 2, routines.Table()), Status::Ok());
   EXPECT_EQ(log, (Log{"start", "rings", "picture", "face", "lines", "dial marks", "information",
                       "scale bar", "title 1/2", "frame", "new page", "gnomon", "gnomon marks",
@@ -198,14 +198,14 @@ TEST_F(PrintSequenceTest, TwoPagesSplitDialAndGnomonWithOneBreakBetween) {
 }
 
 TEST_F(PrintSequenceTest, SwitchesOffLeaveNoTitleAndCountsAboveTwoPrintTwoPages) {
-  main.DialOption.PrintTitle = false;
-  main.General.DebugMode = false;
+  main.dialOption.printTitle = false;
+  main.general.debugMode = false;
   EXPECT_EQ(PrintSundial(main, document, 7, routines.Table()), Status::Ok());
   EXPECT_EQ(log,
             (Log{"start", "rings", "picture", "face", "lines", "dial marks", "information",
                  "scale bar", "new page", "gnomon", "gnomon marks", "nodus", "scale bar", "end"}));
   log.clear();
-  main.General.DebugMode = true;
+  main.general.debugMode = true;
   EXPECT_EQ(PrintSundial(main, document, -1, routines.Table()), Status::Ok());
   EXPECT_EQ(log.size(), 13u);
   EXPECT_EQ(log[11], "frame");
@@ -214,14 +214,14 @@ TEST_F(PrintSequenceTest, SwitchesOffLeaveNoTitleAndCountsAboveTwoPrintTwoPages)
 // The title and debug switches are read again for every page: a switch
 // changed while page 1 is printed holds for what follows.
 TEST_F(PrintSequenceTest, SwitchesAreReadAfreshForEveryPage) {
-  main.DialOption.PrintTitle = true;
-  main.General.DebugMode = false;
+  main.dialOption.printTitle = true;
+  main.general.debugMode = false;
   SundialRoutines table = routines.Table();
-  const auto title = table.PageTitle;
-  table.PageTitle = [this, title](DialDesign m, DrawTarget& t, const DialLayout& l, double z,
+  const auto title = table.pageTitle;
+  table.pageTitle = [this, title](DialDesign m, DrawTarget& t, const DialLayout& l, double z,
                                   int16_t page, int16_t count) {
-    main.DialOption.PrintTitle = false;
-    main.General.DebugMode = true;
+    main.dialOption.printTitle = false;
+    main.general.debugMode = true;
     return title(m, t, l, z, page, count);
   };
   EXPECT_EQ(PrintSundial(main, document, 2, table), Status::Ok());
@@ -231,14 +231,14 @@ TEST_F(PrintSequenceTest, SwitchesAreReadAfreshForEveryPage) {
 }
 
 TEST_F(PrintSequenceTest, AFailingRoutineAbortsTheJobWithItsOwnError) {
-  main.DialOption.PrintTitle = true;
+  main.dialOption.printTitle = true;
   routines.failAt = "face";
   const Status status = PrintSundial(main, document, 2, routines.Table());
   EXPECT_EQ(status, Status::Error(1004));
   EXPECT_EQ(log, (Log{"start", "rings", "picture", "face", "kill"}));
-  EXPECT_EQ(main.LastError.Number, 1004);
-  EXPECT_EQ(main.LastError.Source, "mdlDraw.face");
-  EXPECT_EQ(main.LastError.Description, "描画できません: face");
+  EXPECT_EQ(main.lastError.number, 1004);
+  EXPECT_EQ(main.lastError.source, "mdlDraw.face");
+  EXPECT_EQ(main.lastError.description, "描画できません: face");
 
   log.clear();
   routines.failAt = "gnomon marks";
@@ -251,20 +251,20 @@ TEST_F(PrintSequenceTest, AFailingRoutineAbortsTheJobWithItsOwnError) {
 TEST_F(PrintSequenceTest, DocumentFailuresAreRecordedAndNothingIsKept) {
   document.failStart = true;
   EXPECT_EQ(PrintSundial(main, document, 1, routines.Table()), Status::Error(482));
-  EXPECT_EQ(main.LastError.Description, "start refused");
+  EXPECT_EQ(main.lastError.description, "start refused");
   EXPECT_TRUE(log.empty());  // nothing drawn, nothing to abandon
 
   document.failStart = false;
   document.failEnd = true;
   EXPECT_EQ(PrintSundial(main, document, 1, routines.Table()), Status::Error(75));
   EXPECT_EQ(log.back(), "kill");
-  EXPECT_EQ(main.LastError.Source, "Printer");
+  EXPECT_EQ(main.lastError.source, "Printer");
 
   // A fault of the platform, not an error of ours, still aborts and is recorded.
   document.failEnd = false;
   log.clear();
   SundialRoutines table = routines.Table();
-  table.DialFace = [](DialDesign, DrawTarget&, const DialLayout&, double) -> Status {
+  table.dialFace = [](DialDesign, DrawTarget&, const DialLayout&, double) -> Status {
     throw std::bad_alloc();
   };
   EXPECT_EQ(PrintSundial(main, document, 1, table), Status::Error(7));
@@ -272,7 +272,7 @@ TEST_F(PrintSequenceTest, DocumentFailuresAreRecordedAndNothingIsKept) {
 
   // A success afterwards clears the record.
   EXPECT_EQ(PrintSundial(main, document, 1, routines.Table()), Status::Ok());
-  EXPECT_EQ(main.LastError.Number, 0);
+  EXPECT_EQ(main.lastError.number, 0);
 }
 
 TEST_F(PrintSequenceTest, LayoutFollowsTheDocumentsPaperOrientationAndLatitude) {
@@ -283,9 +283,9 @@ TEST_F(PrintSequenceTest, LayoutFollowsTheDocumentsPaperOrientationAndLatitude) 
   ASSERT_FALSE(routines.layouts.empty());
   const DialLayout expected = LayoutPage(0.87, kLandscape, 1, -35, 257, 182);
   for (const DialLayout& l : routines.layouts) {
-    EXPECT_DOUBLE_EQ(l.CenterX, expected.CenterX);
-    EXPECT_DOUBLE_EQ(l.GnomonY, expected.GnomonY);
-    EXPECT_DOUBLE_EQ(l.OuterRadius, 75 * 0.87);
+    EXPECT_DOUBLE_EQ(l.centerX, expected.centerX);
+    EXPECT_DOUBLE_EQ(l.gnomonY, expected.gnomonY);
+    EXPECT_DOUBLE_EQ(l.outerRadius, 75 * 0.87);
   }
   EXPECT_EQ(routines.gnomonFactors, std::vector<double>{0.87});
 }

@@ -36,7 +36,7 @@ bool IsDark(QRgb c) {
 void PrepareNoonOnAxis(MainModel& main, double latitude) {
   main.Chart().setTimeSystem(kTrueSolarTime);
   main.Chart().Location().setLatitude(latitude);
-  main.DialOption.Picture.clear();
+  main.dialOption.picture.clear();
   ASSERT_EQ(main.ApplySeason(), Status::Ok());
 }
 
@@ -48,7 +48,7 @@ class PageImageTest : public ::testing::Test {
   QImage Export(const PageRequest& request) {
     const std::string path = dir.filePath("page.png").toStdString();
     EXPECT_EQ(ExportPageImage(main, path, PageImageFormat::Png, request), Status::Ok())
-        << main.LastError.Description;
+        << main.lastError.description;
     return QImage(QString::fromStdString(path));
   }
 
@@ -72,25 +72,25 @@ TEST_F(PageImageTest, NoonLineIsRedOnTheSideOfTheGnomonInEachHemisphere) {
     ASSERT_EQ(image.height(), std::lround(Px(297)));
     const DialLayout l = LayoutPage(1.0, kPortrait, 1, latitude, 210, 297);
     // Halfway between the inner and the middle radius on the axis.
-    const double north = Px(l.CenterY - 47.5);
-    const double south = Px(l.CenterY + 47.5);
+    const double north = Px(l.centerY - 47.5);
+    const double south = Px(l.centerY + 47.5);
     const bool northern = latitude > 0;
-    EXPECT_EQ(RedNear(image, Px(l.CenterX), north), northern) << latitude;
-    EXPECT_EQ(RedNear(image, Px(l.CenterX), south), !northern) << latitude;
+    EXPECT_EQ(RedNear(image, Px(l.centerX), north), northern) << latitude;
+    EXPECT_EQ(RedNear(image, Px(l.centerX), south), !northern) << latitude;
   }
 }
 
 TEST_F(PageImageTest, OuterRingSitsAtItsRadiusInMillimetresOnEveryPaper) {
   PrepareNoonOnAxis(main, 34.65);
   // Without the corner sentences, which may make a small paper's dial give way.
-  main.DialOption.PrintInfo = false;
+  main.dialOption.printInfo = false;
   for (int16_t paper : {kPaperA3, kPaperA4, kPaperB5}) {
     const QImage image = Export({paper, kPortrait, 1, 1, kDpi});
     const SheetSize sheet = PaperSheetSize(paper, kPortrait);
     const double f = PaperFactor(paper);
-    const DialLayout l = LayoutPage(f, kPortrait, 1, 34.65, sheet.Width, sheet.Height);
+    const DialLayout l = LayoutPage(f, kPortrait, 1, 34.65, sheet.width, sheet.height);
     // Scanning leftwards 30 mm above the centre, the first ink is the outer circle.
-    const int row = static_cast<int>(std::lround(Px(l.CenterY - 30 * f)));
+    const int row = static_cast<int>(std::lround(Px(l.centerY - 30 * f)));
     int firstInk = -1;
     for (int x = image.width() - 1; x > 0; --x) {
       if (IsDark(image.pixel(x, row))) {
@@ -98,14 +98,14 @@ TEST_F(PageImageTest, OuterRingSitsAtItsRadiusInMillimetresOnEveryPaper) {
         break;
       }
     }
-    const double expected = Px(l.CenterX + std::sqrt(75 * 75 - 30 * 30) * f);
+    const double expected = Px(l.centerX + std::sqrt(75 * 75 - 30 * 30) * f);
     EXPECT_NEAR(firstInk, expected, 2.5) << paper;
   }
 }
 
 TEST_F(PageImageTest, SecondPageOfTwoHoldsOnlyTheGnomon) {
   PrepareNoonOnAxis(main, 34.65);
-  main.DialOption.PrintTitle = false;
+  main.dialOption.printTitle = false;
   const QImage page2 = Export({kPaperA4, kPortrait, 2, 2, kDpi});
   // No red hour line anywhere on the gnomon's page.
   int red = 0;
@@ -115,7 +115,7 @@ TEST_F(PageImageTest, SecondPageOfTwoHoldsOnlyTheGnomon) {
   EXPECT_EQ(red, 0);
   const QImage page1 = Export({kPaperA4, kPortrait, 2, 1, kDpi});
   const DialLayout l = LayoutPage(1.0, kPortrait, 2, 34.65, 210, 297);
-  EXPECT_TRUE(RedNear(page1, Px(l.CenterX), Px(l.CenterY - 47.5)));
+  EXPECT_TRUE(RedNear(page1, Px(l.centerX), Px(l.centerY - 47.5)));
 }
 
 TEST_F(PageImageTest, PreviewAtDoubleZoomShowsTheSamePageTwiceAsLarge) {
@@ -128,8 +128,8 @@ TEST_F(PageImageTest, PreviewAtDoubleZoomShowsTheSamePageTwiceAsLarge) {
   painter.end();
   const DialLayout l = LayoutPage(1.0, kPortrait, 1, 34.65, 210, 297);
   const double scale = image.width() / 210.0;
-  EXPECT_TRUE(RedNear(image, l.CenterX * scale, (l.CenterY - 47.5) * scale));
-  EXPECT_FALSE(RedNear(image, l.CenterX * scale, (l.CenterY + 47.5) * scale));
+  EXPECT_TRUE(RedNear(image, l.centerX * scale, (l.centerY - 47.5) * scale));
+  EXPECT_FALSE(RedNear(image, l.centerX * scale, (l.centerY + 47.5) * scale));
 }
 
 TEST_F(PageImageTest, SvgIsWrittenAtThePapersSize) {
@@ -153,7 +153,7 @@ TEST_F(PageImageTest, UnwritableFileIsReportedNotCrashed) {
   const std::string path = dir.filePath("no/such/folder/page.png").toStdString();
   EXPECT_EQ(ExportPageImage(main, path, PageImageFormat::Png, {kPaperA4, kPortrait, 1, 1, 50}),
             Status::Error(75));
-  EXPECT_NE(main.LastError.Description.find(path), std::string::npos);
+  EXPECT_NE(main.lastError.description.find(path), std::string::npos);
   EXPECT_EQ(ExportPdf(main, dir.filePath("none/x.pdf").toStdString(), kPaperA4, kPortrait, 1),
             Status::Error(75));
 }
@@ -194,7 +194,7 @@ TEST_F(PdfExportTest, OnePdfPagePerPrintedPageAtThePapersSize) {
         Case{kPaperA3, kLandscape, 1, 420, 297}, Case{kPaperB5, kPortrait, 2, 182, 257}}) {
     const std::string path = dir.filePath("dial.pdf").toStdString();
     ASSERT_EQ(ExportPdf(main, path, c.paper, c.orientation, c.pages), Status::Ok())
-        << main.LastError.Description;
+        << main.lastError.description;
     const PdfSummary pdf = ReadPdf(path);
     EXPECT_EQ(pdf.pages, c.pages) << c.paper;
     ASSERT_EQ(pdf.mediaBoxes.size(), static_cast<size_t>(c.pages));
@@ -210,7 +210,7 @@ TEST_F(PdfExportTest, AnAbandonedJobLeavesTheEarlierFileAsItWas) {
   const std::string path = dir.filePath("kept.pdf").toStdString();
   { std::ofstream(path) << "earlier"; }
   SundialRoutines failing;
-  failing.Gnomon = [](DialDesign m, DrawTarget&, const DialLayout&, double, double) {
+  failing.gnomon = [](DialDesign m, DrawTarget&, const DialLayout&, double, double) {
     return m.errors.Record(380, "mdlDraw.DrawGnomon", "refused");
   };
   PdfDevice document(path, kPaperA4, kPortrait);

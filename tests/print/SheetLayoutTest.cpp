@@ -31,11 +31,11 @@ class RecordingDocument : public PrintDevice {
   RecordingDocument(int16_t paper, int16_t orientation) : paper_(paper), orientation_(orientation) {
     const SheetSize sheet = PaperSheetSize(paper, orientation);
     const double offsetMm = kOffset * 25.4 / 600;
-    setup_.OffsetX = setup_.OffsetY = kOffset;
-    setup_.ScaleWidth = sheet.Width - 2 * offsetMm;
-    setup_.ScaleHeight = sheet.Height - 2 * offsetMm;
-    setup_.WidthTwips = sheet.Width / 25.4 * 1440;
-    setup_.HeightTwips = sheet.Height / 25.4 * 1440;
+    setup_.offsetX = setup_.offsetY = kOffset;
+    setup_.scaleWidth = sheet.width - 2 * offsetMm;
+    setup_.scaleHeight = sheet.height - 2 * offsetMm;
+    setup_.widthTwips = sheet.width / 25.4 * 1440;
+    setup_.heightTwips = sheet.height / 25.4 * 1440;
   }
   int16_t PaperSize() const override { return paper_; }
   int16_t Orientation() const override { return orientation_; }
@@ -77,26 +77,26 @@ UserPoint At(DevicePoint p) {
 
 PageShapes ShapesOf(RecordingTarget& page) {
   PageShapes shapes;
-  const std::vector<Record> log = page.Log;
+  const std::vector<Record> log = page.log;
   for (const Record& r : log) {
-    const auto& p = r.Points;
-    if (r.Op == RecordOp::Text) {
-      page.setFont(r.State.Font);
-      const double w = page.PixelX(page.TextWidth(r.Text));
-      const double h = page.PixelY(page.TextHeight(r.Text));
+    const auto& p = r.points;
+    if (r.op == RecordOp::Text) {
+      page.setFont(r.state.font);
+      const double w = page.PixelX(page.TextWidth(r.text));
+      const double h = page.PixelY(page.TextHeight(r.text));
       const UserPoint o = At(p[0]);
-      const double turn = r.Font.EscapementTenths / 10.0;
+      const double turn = r.font.escapementTenths / 10.0;
       Quad q;
       const std::array<UserPoint, 4> corners{
           {o, {o.x + w, o.y}, {o.x + w, o.y + h}, {o.x, o.y + h}}};
       for (size_t i = 0; i < 4; ++i) q[i] = RotatePoint(o, turn, corners[i]);
-      shapes.texts.push_back(r.Text);
+      shapes.texts.push_back(r.text);
       shapes.boxes.push_back(q);
-    } else if (r.Op == RecordOp::Line) {
+    } else if (r.op == RecordOp::Line) {
       shapes.segments.push_back({At(p[0]), At(p[1])});
-    } else if (r.Op == RecordOp::Polygon || r.Op == RecordOp::Rectangle) {
+    } else if (r.op == RecordOp::Polygon || r.op == RecordOp::Rectangle) {
       std::vector<UserPoint> corners;
-      if (r.Op == RecordOp::Polygon) {
+      if (r.op == RecordOp::Polygon) {
         for (DevicePoint d : p) corners.push_back(At(d));
       } else {
         corners = {
@@ -105,7 +105,7 @@ PageShapes ShapesOf(RecordingTarget& page) {
       for (size_t i = 0; i < corners.size(); ++i) {
         shapes.segments.push_back({corners[i], corners[(i + 1) % corners.size()]});
       }
-    } else if (r.Op == RecordOp::Ellipse) {
+    } else if (r.op == RecordOp::Ellipse) {
       shapes.circles.push_back(
           {{(p[0].x + p[1].x) / 2.0, (p[0].y + p[1].y) / 2.0}, (p[1].x - p[0].x) / 2.0});
     }
@@ -160,7 +160,6 @@ bool Meets(const Quad& q, const Circle& c) {
   return nearest < c.radius && c.radius < farthest;
 }
 
-
 // A device point in millimetres, for messages.
 std::string Mm(RecordingTarget& page, UserPoint p) {
   std::ostringstream text;
@@ -213,8 +212,8 @@ int MatrixFaults(const std::vector<PaperName>& papers, const std::vector<double>
   int refusals = 0;
   if (!refusedA5) refusedA5 = &refusals;
   MainModel main;
-  main.DialOption.Picture.clear();
-  main.DialOption.ScaleBar = scaleBar;
+  main.dialOption.picture.clear();
+  main.dialOption.scaleBar = scaleBar;
   main.Chart().setTimeSystem(0);
   int failures = 0;
   for (const PaperName& paper : papers) {
@@ -223,17 +222,17 @@ int MatrixFaults(const std::vector<PaperName>& papers, const std::vector<double>
         for (int16_t interval : {10, 30, 60}) {
           for (int16_t pages : {1, 2}) {
             main.Chart().Location().setLatitude(latitude);
-            main.CalcTime = {-999, -999, interval};
+            main.calcTime = {-999, -999, interval};
             EXPECT_EQ(main.ApplySeason(), Status::Ok());
             RecordingDocument document(paper.code, orientation);
             const Status status = PrintSundial(main, document, pages);
             // A5 may refuse a design it cannot hold, and says so.
             if (paper.code == kPaperA5 && !status.ok()) {
-              EXPECT_EQ(main.LastError.Description, CrowdedPaperText());
+              EXPECT_EQ(main.lastError.description, CrowdedPaperText());
               ++*refusedA5;
               continue;
             }
-            EXPECT_EQ(status, Status::Ok()) << main.LastError.Description;
+            EXPECT_EQ(status, Status::Ok()) << main.lastError.description;
             for (size_t page = 0; page < document.pages.size(); ++page) {
               for (const std::string& fault : PageFaults(*document.pages[page])) {
                 if (++failures > 40) continue;  // enough to see the pattern

@@ -19,10 +19,10 @@
 #include "Preferences.h"
 #include "PreviewWindow.h"
 #include "PrintCommand.h"
+#include "PrintJob.h"
 #include "PrinterSetupCommand.h"
 #include "PrinterSetupQt.h"
 #include "UiServices.h"
-#include "PrintJob.h"
 
 namespace {
 
@@ -32,7 +32,7 @@ class FakePrinter : public NoPrinterSetup {
   bool IsPrinterAvailable() const override { return true; }
   PrinterProperties Current() const override { return current; }
   bool setPaperSize(int16_t value) override {
-    current.PaperSize = value;
+    current.paperSize = value;
     return true;
   }
   PrinterProperties current{"Office Laser", kPaperA4, 0, 0, 2, 1, kPortrait, 100, 1};
@@ -73,7 +73,7 @@ class PrintWindowsTest : public QObject {
             ++jobs;
             return Status::Ok();
           });
-          return m.LastError.Record(482, "Printer", "プリンタエラーが発生しました。");
+          return m.lastError.Record(482, "Printer", "プリンタエラーが発生しました。");
         });
     QCOMPARE(jobs, 1);
     QCOMPARE(printedPages, int16_t{2});
@@ -91,7 +91,7 @@ class PrintWindowsTest : public QObject {
     // Without a usable printer the job itself refuses.
     model.setPrinter(nullptr);
     QCOMPARE_NE(PrintOnPrinter(model, 1), Status::Ok());
-    QCOMPARE(model.LastError.Description, NoPrinterText());
+    QCOMPARE(model.lastError.description, NoPrinterText());
   }
 
   // Qt cannot withdraw a job once begun; a failing page must stop it first.
@@ -103,7 +103,7 @@ class PrintWindowsTest : public QObject {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(out);
     SundialRoutines failing;
-    failing.GnomonMarks = [](DialDesign design, DrawTarget&, const DialLayout&, double) {
+    failing.gnomonMarks = [](DialDesign design, DrawTarget&, const DialLayout&, double) {
       return design.errors.Record(1004, "mdlDraw", "描画できません。");
     };
     QCOMPARE(PrintRehearsed(model, printer, kPaperA4, kPortrait, 2, failing), Status::Error(1004));
@@ -136,7 +136,7 @@ class PrintWindowsTest : public QObject {
     QVERIFY(PrinterSetupCommand(
         nullptr, model, [&](const QString&, const QString& text) { shown << text; },
         choose(3)));                                   // tabloid
-    QCOMPARE(printer->current.PaperSize, int16_t{3});  // stays chosen
+    QCOMPARE(printer->current.paperSize, int16_t{3});  // stays chosen
     QCOMPARE(messages.asked.size(), size_t{2});
     QCOMPARE(messages.asked[1].text, QString("選択された用紙サイズはサポートしていません。"));
     QCOMPARE(shown, (QStringList{"プリンタの設定を変更しています...", ""}));
@@ -192,11 +192,11 @@ class PrintWindowsTest : public QObject {
     const double twipsPerPixel = 1440.0 / window.logicalDpiX();
     // "Scroll here" from the bar's menu sets the value directly.
     bar->setValue(1500);
-    QCOMPARE(window.Model().VerticalBar().Position, 1500);
+    QCOMPARE(window.Model().VerticalBar().position, 1500);
     QCOMPARE(window.Picture()->y(), -qRound(1500 / twipsPerPixel));
     bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
     const int32_t stepped = 1500 + window.Model().PageStep();
-    QCOMPARE(window.Model().VerticalBar().Position, stepped);
+    QCOMPARE(window.Model().VerticalBar().position, stepped);
     QCOMPARE(bar->value(), stepped);
     QCOMPARE(window.Picture()->y(), -qRound(stepped / twipsPerPixel));
     window.close();

@@ -27,8 +27,8 @@ QImage Glyph(const QString& text, const char* family) {
   QPainter painter(&image);
   auto target = QPainterDrawTarget::ForPage(painter);
   DeviceFont font;
-  font.Name = family;
-  font.HeightPixels = 60;
+  font.name = family;
+  font.heightPixels = 60;
   target->DeviceText({5, 5}, text.toStdString(), font);
   return image;
 }
@@ -55,9 +55,9 @@ TEST(FontSubstitutions, DialFontsOnTheTargetUseTheSubstitute) {
   QPainter painter(&image);
   auto target = QPainterDrawTarget::ForPage(painter);
   FontSpec spec;
-  spec.Name = "ＭＳ Ｐ明朝";
-  spec.Size = 9;
-  spec.Bold = true;
+  spec.name = "ＭＳ Ｐ明朝";
+  spec.size = 9;
+  spec.bold = true;
   target->setFont(spec);
   const QFontInfo info(target->DeviceQFont());
   EXPECT_EQ(info.family(), "IPAPMincho");

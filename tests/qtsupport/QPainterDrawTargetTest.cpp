@@ -5,16 +5,16 @@
 #include <QPdfWriter>
 #include <QSvgGenerator>
 
+#include "EngineErrors.h"
 #include "PaintSupport.h"
 #include "QPainterDrawTarget.h"
-#include "EngineErrors.h"
 
 namespace {
 
 FontSpec Liberation(double points) {
   FontSpec font;
-  font.Name = "Arial";
-  font.Size = points;
+  font.name = "Arial";
+  font.size = points;
   return font;
 }
 
@@ -60,8 +60,8 @@ TEST(QPainterDrawTargetScale, ClockUsesItsOwnUnitsWithTheOriginWhereTheScaleSays
   QImage image = WhiteImage(300, 200);
   QPainter painter(&image);
   const UserScale scale = ShortSideScale(300, 200, 2000);
-  EXPECT_DOUBLE_EQ(scale.Width, 3000);
-  EXPECT_DOUBLE_EQ(scale.Height, 2000);
+  EXPECT_DOUBLE_EQ(scale.width, 3000);
+  EXPECT_DOUBLE_EQ(scale.height, 2000);
   const auto clock = QPainterDrawTarget::ForUserScale(painter, DrawTargetKind::ClockPicture, scale);
   EXPECT_EQ(clock->ScaleMode(), ScaleUnit::User);
   EXPECT_NEAR(clock->ScaleX(48, ScaleUnit::Pixels, ScaleUnit::User), 480, 1e-9);
@@ -186,8 +186,8 @@ TEST(QPainterDrawTargetText, DeviceTextCellHeightIsTheRequestedPixelHeight) {
 
 TEST(QPainterDrawTargetText, RotatedTextTurnsCounterClockwiseAboutItsTopLeftCorner) {
   DeviceFont font;
-  font.Name = "Arial";
-  font.HeightPixels = 30;
+  font.name = "Arial";
+  font.heightPixels = 30;
   struct Case {
     int tenths;
     bool (*where)(const QRect& ink);
@@ -214,7 +214,7 @@ TEST(QPainterDrawTargetText, RotatedTextTurnsCounterClockwiseAboutItsTopLeftCorn
       QPainter painter(&image);
       auto target = QPainterDrawTarget::ForPage(painter);
       target->setForeColor(kColorBlack);
-      font.EscapementTenths = c.tenths;
+      font.escapementTenths = c.tenths;
       target->DeviceText({100, 100}, "Sundial", font);
     }
     const QRect ink = InkBox(image);
@@ -232,8 +232,8 @@ TEST(QPainterDrawTargetText, TextIsDrawnInTheForeColourOnATransparentBackground)
     target->setForeColor(kColorRed);
     target->setDrawMode(PenMode::Invert);
     DeviceFont font;
-    font.Name = "Arial";
-    font.HeightPixels = 40;
+    font.name = "Arial";
+    font.heightPixels = 40;
     target->DeviceText({5, 5}, "HHHH", font);
   }
   bool red = false;

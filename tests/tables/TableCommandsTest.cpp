@@ -30,7 +30,7 @@ class TableCommandsTest : public ::testing::Test {
  protected:
   void SetUp() override {
     model.Chart().setLeapYear(false);
-    model.LastDir = scratch.path().string();
+    model.lastDir = scratch.path().string();
     ASSERT_EQ(model.ApplySeason(), Status::Ok());
   }
 
@@ -66,19 +66,19 @@ TEST_F(TableCommandsTest, FileOutputWritesTheYearWhereTheDialogSays) {
 
   // A leap-year chart and an open document: its folder and name.
   model.Chart().setLeapYear(true);
-  model.DocumentPath = folder + "/x.ufx";
-  model.LastDir = "/elsewhere";
+  model.documentPath = folder + "/x.ufx";
+  model.lastDir = "/elsewhere";
   files.savePaths = {QString::fromStdString(folder + "/dec.csv")};
   SaveTableToFile(nullptr, model, TableKind::SolarDeclination, Recorder());
   EXPECT_EQ(files.asked[1].initialPath, QString::fromStdString(folder + "/太陽赤緯表-x.csv"));
   EXPECT_EQ(LineCount(folder + "/dec.csv"), 367);
-  EXPECT_EQ(model.LastDir, folder);
+  EXPECT_EQ(model.lastDir, folder);
 }
 
 TEST_F(TableCommandsTest, CancelWritesNothingAndAFailureIsShownWithTheDialogsCaption) {
-  model.LastDir = "/kept";
+  model.lastDir = "/kept";
   SaveTableToFile(nullptr, model, TableKind::EquationOfTime, Recorder());
-  EXPECT_EQ(model.LastDir, "/kept");
+  EXPECT_EQ(model.lastDir, "/kept");
   EXPECT_TRUE(statuses.empty());
   EXPECT_TRUE(messages.asked.empty());
 
@@ -144,7 +144,7 @@ TEST_F(TableCommandsTest, WorkbookGoesToTheCacheAndOpensWithTheDesktopsProgram) 
 TEST(YearGraphTest, TheYearTheSeasonsAndTheMarkedDays) {
   MainModel model;
   model.Chart().setLeapYear(false);
-  model.Season.AdjustEquation = false;
+  model.season.adjustEquation = false;
   ASSERT_EQ(model.ApplySeason(), Status::Ok());
   YearGraphData data;
   using namespace std::chrono;
@@ -161,8 +161,8 @@ TEST(YearGraphTest, TheYearTheSeasonsAndTheMarkedDays) {
 
   // A leap day today has no place in a common year; a dial for one day
   // has its day marked.
-  model.Season.AdjustEquation = true;
-  model.Season.SeasonDate = {2026, 11, 3};
+  model.season.adjustEquation = true;
+  model.season.seasonDate = {2026, 11, 3};
   ASSERT_EQ(BuildYearGraphData(model, year(2028) / 2 / 29, data), Status::Ok());
   EXPECT_EQ(data.designDay, 307);
   EXPECT_FALSE(data.today);

@@ -76,7 +76,7 @@ TEST(TableFile, WrittenInCp932WithOneLinePerDayAndLastDirFollows) {
     model.Chart().setLeapYear(leap);
     const std::string path = folder.Path(leap ? "leap.csv" : "common.csv");
     ASSERT_EQ(WriteTableFile(model, TableKind::EquationOfTime, path), Status::Ok());
-    EXPECT_EQ(model.LastDir, folder.path().string());
+    EXPECT_EQ(model.lastDir, folder.path().string());
 
     const auto bytes = ReadFileBytes(path);
     ASSERT_TRUE(bytes);
@@ -94,8 +94,8 @@ TEST(TableFile, UnwritablePathIsReportedAndLeavesNothingBehind) {
   const std::string path = folder.Path("missing/t.csv");
   const Status status = WriteTableFile(model, TableKind::SolarDeclination, path);
   EXPECT_NE(status, Status::Ok());
-  EXPECT_EQ(model.LastError.Number, status.number());
-  EXPECT_EQ(model.LastError.Description, path + "を保存することができません。");
+  EXPECT_EQ(model.lastError.number, status.number());
+  EXPECT_EQ(model.lastError.description, path + "を保存することができません。");
   EXPECT_FALSE(fs::exists(path));
   EXPECT_EQ(ReadFileBytes(path), std::nullopt);
 }
@@ -176,7 +176,7 @@ TEST(TableWorkbook, CommonYearEndsInRow368AndFailuresAreReported) {
 
   const std::string bad = folder.Path("missing/d.xlsx");
   EXPECT_NE(WriteTableWorkbook(model, TableKind::SolarDeclination, bad), Status::Ok());
-  EXPECT_EQ(model.LastError.Description, bad + "を保存することができません。");
+  EXPECT_EQ(model.lastError.description, bad + "を保存することができません。");
   EXPECT_FALSE(fs::exists(bad));
 }
 
