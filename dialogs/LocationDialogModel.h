@@ -93,7 +93,7 @@ class LocationDialogModel {
   bool ChooseRegion(int16_t regionCode);
   // City list click: selects the city with that code when it is listed.
   void ChooseCity(int16_t cityCode);
-  // Switches act only on a change. english reads regions and cities again
+  // Switches act only on a change. Switching English reads regions and cities again
   // (in the failed state it retries the whole database); JGD2000 reads the
   // cities again. False on a database failure.
   bool SetEnglish(bool english);

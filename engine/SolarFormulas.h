@@ -46,7 +46,7 @@ Status GetSeasonSpec(ErrorRecord& error, int32_t season, int16_t& totalDays, dou
 // The sun's declination in degrees, north positive, limited to
 // -23.45..23.45. A six-term Fourier series in the day angle
 // w*(day + 0.5), w = 2 pi / 365 (366 with the leap flag, 0 for a flag that is
-// neither). source: the coefficients are quoted in Japanese solar-energy and
+// neither). Source: the coefficients are quoted in Japanese solar-energy and
 // building-climate references, but no original author or year could be
 // found. They are not Spencer's (Spencer 1971, Search 2(5):172), whose
 // series has the same form with other values (0.396 - 22.913 cos + ...).
@@ -60,7 +60,7 @@ void GetSolarDeclination(int16_t totalDays, int16_t leapFlag, double& declinatio
 // min), limited to -0.25..0.28333. compatibleFlag picks the
 // formula:
 // - kFlagTrue: three harmonics in amplitude-phase form of v = day * 2 pi /
-//   366 (always 366, no half day). source not found: its constant and
+//   366 (always 366, no half day). Source not found: its constant and
 //   first two harmonics come within 0.4 min of Spencer's (1971) series in
 //   hours (the constant with the opposite sign); Spencer has no third.
 // - kFlagFalse: the six-term Fourier series that goes with the declination
@@ -152,7 +152,7 @@ std::string FormatDegAngleS(ErrorRecord& error, double degAngle, int32_t dmsMemb
 // Magnetic declination around Japan; -999 outside the area.
 //
 // In degrees, positive when magnetic north lies west of true north (about
-// 7 in central Japan). source: the Geospatial Information Authority of Japan
+// 7 in central Japan). Source: the Geospatial Information Authority of Japan
 // (国土地理院), whose magnetic charts come with a quadratic in dp = latitude -
 // 37 and dl = longitude - 138 (degrees), coefficients in arc minutes, for
 // the standard field over the Japanese islands. It ignores local anomalies

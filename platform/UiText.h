@@ -1,5 +1,5 @@
 // The texts a person reads are written in English in the source and
-// translated at run time. code without Qt asks TranslateText(context, text);
+// translated at run time. Code without Qt asks TranslateText(context, text);
 // the program puts Qt's translator behind it at start-up (UiLanguage), and
 // lupdate collects the calls as it collects QCoreApplication::translate.
 #pragma once

@@ -28,7 +28,7 @@ enum class ScrollRequest : int32_t {
 };
 
 // One scroll bar: shown only while the picture overhangs the area on its
-// axis; range 0..maximum with a thumb of PageSize, at Position.
+// axis; range 0..maximum with a thumb of pageSize, at position.
 struct ScrollState {
   bool visible = false;
   int32_t maximum = 0;   // the picture's extent
