@@ -33,7 +33,9 @@ QString Caption() {
 }  // namespace
 
 LocationDialog::LocationDialog(QWidget* parent, MainModel& model, std::string databaseFolder)
-    : QDialog(parent), model_(model), location_(std::move(databaseFolder), LoadLocationChoice()) {
+    : QDialog(parent),
+      model_(model),
+      location_(databaseFolder, LoadLocationChoice(databaseFolder)) {
   setObjectName(QStringLiteral("frmLocation"));
   setWindowTitle(Caption());
   setWindowIcon(UiIcon(QStringLiteral("location"), QStringLiteral("mark-location")));

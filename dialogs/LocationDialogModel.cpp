@@ -3,12 +3,15 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <tuple>
 #include <utility>
 
 #include "AngleMarks.h"
 #include "AppIni.h"
 #include "Chart.h"
 #include "Preferences.h"
+#include "ZonePlace.h"
 
 LocationDialogModel::LocationDialogModel(std::string folder, LocationChoice choice)
     : folder_(std::move(folder)), choice_(choice) {}
@@ -291,10 +294,34 @@ int16_t GetIniCode(std::string_view key, int16_t fallback) {
   return code >= INT16_MIN && code <= INT16_MAX ? static_cast<int16_t>(code) : fallback;
 }
 
+// The region and city codes of the computer's zone's city, found by the
+// English "city, region" name that zones.dat gives it.
+std::optional<std::pair<int16_t, int16_t>> ZoneCityCodes(const std::string& folder) {
+  const auto place = SystemZonePlace();
+  if (!place) return std::nullopt;
+  const auto regions = ReadRegionFile(folder);
+  if (!regions) return std::nullopt;
+  for (const RegionRecord& region : *regions) {
+    if (!place->englishName.ends_with(", " + region.englishName)) continue;
+    const auto cities = ReadCityFile(folder, region.code, CoordinateSet::Default);
+    for (const CityRecord& city : cities.value_or(std::vector<CityRecord>{})) {
+      if (PlaceName(region, city, true) == place->englishName) {
+        return std::pair{region.code, city.cityCode};
+      }
+    }
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
-LocationChoice LoadLocationChoice() {
+LocationChoice LoadLocationChoice(const std::string& databaseFolder) {
   LocationChoice choice;
+  if (GetIniString(kLocationDialogSection, "SelectPref", "").empty()) {
+    if (const auto codes = ZoneCityCodes(databaseFolder)) {
+      std::tie(choice.selectPref, choice.selectCity) = *codes;
+    }
+  }
   choice.jgd2000 = GetIniBool(kLocationDialogSection, "JGD2000", choice.jgd2000);
   choice.english =
       GetIniBool(kLocationDialogSection, "English", TextLanguage() == UiLanguage::English);

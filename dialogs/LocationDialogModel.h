@@ -33,8 +33,11 @@ struct LocationChoice {
 
 // The dialog's section of the preferences: the stored choice (defaults above
 // for absent or unreadable keys) and the dialog's place, "10, 10" at first.
+// Until a region is stored the dialog opens at the city a new design starts
+// at, that of the computer's time zone, when the database in
+// `databaseFolder` lists it.
 inline constexpr std::string_view kLocationDialogSection = "LocationDialog";
-LocationChoice LoadLocationChoice();
+LocationChoice LoadLocationChoice(const std::string& databaseFolder);
 WindowPlacement LoadLocationDialogPlacement();
 // On closing: the place unless minimised; the choice only after OK.
 void SaveLocationDialog(const WindowPlacement& placement, const LocationChoice& choice,

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "../platform/ScratchFolder.h"
+#include "../support/ScopedTimeZone.h"
 #include "AppIni.h"
 #include "FileIo.h"
 #include "InfoListing.h"
@@ -21,7 +22,8 @@ class DialogPreferencesTest : public ::testing::Test {
 };
 
 TEST_F(DialogPreferencesTest, FirstOpeningUsesTheDefaults) {
-  const LocationChoice choice = LoadLocationChoice();
+  ScopedTimeZone tz("Asia/Tokyo");  // not in zones.dat: Akashi
+  const LocationChoice choice = LoadLocationChoice(UMBRAFEX_RESOURCES_DIR);
   EXPECT_FALSE(choice.jgd2000);
   EXPECT_FALSE(choice.english);
   EXPECT_EQ(choice.selectPref, 28);
@@ -35,16 +37,28 @@ TEST_F(DialogPreferencesTest, FirstOpeningUsesTheDefaults) {
   EXPECT_EQ(info.windowState, kWindowNormal);
 }
 
+TEST_F(DialogPreferencesTest, FirstOpeningAbroadStartsAtTheZonesCityUntilAChoiceIsStored) {
+  ScopedTimeZone tz("Europe/Berlin");
+  LocationChoice choice = LoadLocationChoice(UMBRAFEX_RESOURCES_DIR);
+  EXPECT_EQ((std::array{choice.selectPref, choice.selectCity}), (std::array<int16_t, 2>{70, 1}));
+  choice = LoadLocationChoice(scratch_.Path("no-database"));
+  EXPECT_EQ((std::array{choice.selectPref, choice.selectCity}), (std::array<int16_t, 2>{28, 6}));
+
+  SaveLocationDialog({10, 10}, {false, false, 28, 6}, false);
+  choice = LoadLocationChoice(UMBRAFEX_RESOURCES_DIR);
+  EXPECT_EQ(choice.selectPref, 28) << "a stored choice wins";
+}
+
 TEST_F(DialogPreferencesTest, CancelKeepsOnlyThePlaceAndOkKeepsTheChoice) {
   const LocationChoice chosen{true, true, 48, 2};
   SaveLocationDialog({40, 50}, chosen, true);
   EXPECT_EQ(GetIniString("LocationDialog", "Position", ""), "40, 50");
-  EXPECT_EQ(LoadLocationChoice().selectPref, 28);
+  EXPECT_EQ(LoadLocationChoice(scratch_.Path("no-database")).selectPref, 28);
 
   SaveLocationDialog({41, 51, 0, 0, 1}, chosen, false);  // minimised: place kept
   EXPECT_EQ(GetIniString("LocationDialog", "Position", ""), "40, 50");
   EXPECT_EQ(GetIniString("LocationDialog", "JGD2000", ""), "True");
-  const LocationChoice stored = LoadLocationChoice();
+  const LocationChoice stored = LoadLocationChoice(scratch_.Path("no-database"));
   EXPECT_TRUE(stored.jgd2000);
   EXPECT_TRUE(stored.english);
   EXPECT_EQ(stored.selectPref, 48);
@@ -56,7 +70,7 @@ TEST_F(DialogPreferencesTest, UnreadableValuesFallBackOneByOne) {
                                   "[LocationDialog]\r\nJGD2000=maybe\r\nEnglish=1\r\n"
                                   "SelectPref=70000\r\nSelectCity=3\r\nPosition=7\r\n"
                                   "[InfoWindow]\r\nPosition=5, 6, x\r\nWindowState=2\r\n"));
-  const LocationChoice choice = LoadLocationChoice();
+  const LocationChoice choice = LoadLocationChoice(scratch_.Path("no-database"));
   EXPECT_FALSE(choice.jgd2000);
   EXPECT_TRUE(choice.english);
   EXPECT_EQ(choice.selectPref, 28);

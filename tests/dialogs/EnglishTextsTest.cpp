@@ -6,6 +6,7 @@
 #include <string>
 
 #include "../platform/ScratchFolder.h"
+#include "../support/ScopedTimeZone.h"
 #include "AppIni.h"
 #include "Chart.h"
 #include "InfoListing.h"
@@ -73,7 +74,8 @@ TEST_F(EnglishTexts, ListingInEnglishForms) {
 }
 
 TEST_F(EnglishTexts, LocationDialogStartsWithEnglishNames) {
-  const LocationChoice choice = LoadLocationChoice();
+  ScopedTimeZone tz("Asia/Tokyo");
+  const LocationChoice choice = LoadLocationChoice(UMBRAFEX_RESOURCES_DIR);
   EXPECT_TRUE(choice.english) << "the box starts ticked until a choice is stored";
   LocationDialogModel model(UMBRAFEX_RESOURCES_DIR, choice);
   ASSERT_TRUE(model.Load());

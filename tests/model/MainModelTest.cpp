@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "../support/ScopedTimeZone.h"
 #include "LocalDate.h"
 #include "MainModel.h"
 #include "Paths.h"
@@ -9,24 +10,6 @@
 #include "ZonePlace.h"
 
 namespace {
-
-// Runs the test under a given TZ and restores the previous one.
-class ScopedTimeZone {
- public:
-  explicit ScopedTimeZone(const char* tz) {
-    if (const char* old = std::getenv("TZ")) saved_ = old;
-    ::setenv("TZ", tz, 1);
-  }
-  ~ScopedTimeZone() {
-    if (saved_)
-      ::setenv("TZ", saved_->c_str(), 1);
-    else
-      ::unsetenv("TZ");
-  }
-
- private:
-  std::optional<std::string> saved_;
-};
 
 TEST(MainModel, StartsWithTheDefaultDesignForToday) {
   ScopedTimeZone tz("America/New_York");
