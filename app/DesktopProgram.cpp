@@ -4,6 +4,7 @@
 #include <QSessionManager>
 #include <QTimer>
 
+#include "DisplayCheck.h"
 #include "FontSubstitutions.h"
 #include "GuiSession.h"
 #include "HelpKey.h"
@@ -42,6 +43,7 @@ class QuitAfterFirstPaint : public QObject {
 int RunDesktopProgram(int& argc, char** argv, const std::string& documentPath,
                       const WindowHooks& hooks) {
   QApplication app(argc, argv);
+  ReleaseDisplayCheck();
   QApplication::setApplicationName(QStringLiteral("Umbrafex"));
   QApplication::setDesktopFileName(QStringLiteral("umbrafex"));
   QApplication::setWindowIcon(UiIcon(QStringLiteral("umbrafex")));

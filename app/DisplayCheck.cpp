@@ -46,25 +46,40 @@ bool WaylandSocketExists(const std::string& display) {
   return ::stat(path.c_str(), &info) == 0;
 }
 
-// Opens and closes a connection through the library Qt's own plugin uses;
-// when the library cannot be loaded, Qt is left to judge.
+using Disconnect = void (*)(void*);
+
+// The check's connection while it is kept open, see ReleaseDisplayCheck.
+struct HeldConnection {
+  void* library = nullptr;
+  void* connection = nullptr;
+  Disconnect disconnect = nullptr;
+};
+HeldConnection heldConnection;
+
+// Opens a connection through the library Qt's own plugin uses, kept open on
+// success; when the library cannot be loaded, Qt is left to judge.
 bool XServerAnswers(const std::string& display) {
   void* library = ::dlopen("libxcb.so.1", RTLD_LAZY | RTLD_LOCAL);
   if (library == nullptr) return true;
   using Connect = void* (*)(const char*, int*);
   using HasError = int (*)(void*);
-  using Disconnect = void (*)(void*);
   const auto connect = reinterpret_cast<Connect>(::dlsym(library, "xcb_connect"));
   const auto hasError = reinterpret_cast<HasError>(::dlsym(library, "xcb_connection_has_error"));
   const auto disconnect = reinterpret_cast<Disconnect>(::dlsym(library, "xcb_disconnect"));
-  bool answers = true;
-  if (connect != nullptr && hasError != nullptr && disconnect != nullptr) {
-    void* connection = connect(display.c_str(), nullptr);
-    answers = connection != nullptr && hasError(connection) == 0;
-    if (connection != nullptr) disconnect(connection);
+  if (connect == nullptr || hasError == nullptr || disconnect == nullptr) {
+    ::dlclose(library);
+    return true;
   }
+  void* connection = connect(display.c_str(), nullptr);
+  const bool answers = connection != nullptr && hasError(connection) == 0;
+  if (answers) {
+    ReleaseDisplayCheck();
+    heldConnection = {library, connection, disconnect};
+    return true;
+  }
+  if (connection != nullptr) disconnect(connection);
   ::dlclose(library);
-  return answers;
+  return false;
 }
 
 }  // namespace
@@ -85,4 +100,11 @@ std::string DisplayProblem() {
                     {waylandDisplay});
   }
   return TranslateText("DisplayCheck", "neither DISPLAY nor WAYLAND_DISPLAY is set");
+}
+
+void ReleaseDisplayCheck() {
+  if (heldConnection.library == nullptr) return;
+  heldConnection.disconnect(heldConnection.connection);
+  ::dlclose(heldConnection.library);
+  heldConnection = {};
 }
