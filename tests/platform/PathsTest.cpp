@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "../support/ScopedTimeZone.h"
 #include "Paths.h"
 #include "TimeZone.h"
 
@@ -48,27 +49,8 @@ TEST(Paths, AppFolderHoldsThisProgram) {
   EXPECT_FALSE(FileExists(""));
 }
 
-class TimeZoneTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    const char* tz = std::getenv("TZ");
-    hadTz_ = tz != nullptr;
-    if (hadTz_) savedTz_ = tz;
-  }
-  void TearDown() override {
-    if (hadTz_)
-      setenv("TZ", savedTz_.c_str(), 1);
-    else
-      unsetenv("TZ");
-  }
-
- private:
-  bool hadTz_ = false;
-  std::string savedTz_;
-};
-
-TEST_F(TimeZoneTest, StandardOffsetIgnoresDaylightSaving) {
-  setenv("TZ", "Asia/Tokyo", 1);
+TEST(TimeZone, StandardOffsetIgnoresDaylightSaving) {
+  ScopedTimeZone restore("Asia/Tokyo");
   EXPECT_DOUBLE_EQ(GetSystemTimeZone(), 9);
   setenv("TZ", "America/New_York", 1);
   EXPECT_DOUBLE_EQ(GetSystemTimeZone(), -5);
