@@ -47,6 +47,27 @@ bool ParseMonthDay(std::string_view text, std::pair<int, int>& monthDay) {
          ParseInteger(text.substr(slash + 1), monthDay.second);
 }
 
+// Degrees from 0 to 360 (360 is north again) or one of the 16 compass names.
+bool ParseFacing(std::string_view text, double& value) {
+  if (const auto named = CompassAzimuth(text)) {
+    value = *named;
+    return true;
+  }
+  if (!ParseDouble(text, value) || !IsPlaneFacing(value)) return false;
+  value = NormalizedAzimuth(value);
+  return true;
+}
+
+bool ParseTilt(std::string_view text, double& value) {
+  return ParseDouble(text, value) && IsPlaneTilt(value);
+}
+
+bool ParsePreset(std::string_view text, PlanePreset& value) {
+  const auto preset = PresetOfName(text);
+  if (preset) value = *preset;
+  return preset.has_value();
+}
+
 // Each shared option reads its value into the options; false for a value
 // that is not of the option's kind.
 using ValueReader = std::function<bool(std::string_view, CommonOptions&)>;
@@ -99,6 +120,9 @@ const std::vector<CommonOptionEntry>& CommonOptionTable() {
       {"--start", DoubleInto(&CommonOptions::startTime)},
       {"--end", DoubleInto(&CommonOptions::endTime)},
       {"--interval", Into(&CommonOptions::interval, ParseInteger<int16_t>)},
+      {"--plane", Into(&CommonOptions::planePreset, ParsePreset)},
+      {"--facing", Into(&CommonOptions::facing, ParseFacing)},
+      {"--tilt", Into(&CommonOptions::tilt, ParseTilt)},
   };
   return table;
 }
@@ -133,6 +157,20 @@ void ApplyTimeRange(MainModel& model, const CommonOptions& o) {
   if (o.startTime) model.calcTime.startTime = *o.startTime;
   if (o.endTime) model.calcTime.endTime = *o.endTime;
   if (o.interval) model.calcTime.interval = *o.interval;
+}
+
+// The plane options after the place, whose latitude the presets follow. A
+// wall with no facing given looks toward the equator.
+void ApplyPlane(MainModel& model, const CommonOptions& o) {
+  const double latitude = model.Chart().Location().Latitude();
+  PlaneOrientation& plane = model.dialPlane;
+  if (o.planePreset) {
+    double facing = plane.facing;
+    if (plane.IsHorizontal() && !o.facing) facing = latitude < 0 ? 0 : 180;
+    plane = PresetOrientation(*o.planePreset, latitude, facing);
+  }
+  if (o.facing) plane.facing = *o.facing;
+  if (o.tilt) plane.tilt = *o.tilt;
 }
 
 const std::string& ModelErrorText(const MainModel& model) {
@@ -216,6 +254,7 @@ int PrepareModel(MainModel& model, const CommonOptions& options, std::ostream& e
   bool seasonApplied = false;
   const Status status = TrapStatus(refused, [&] {
     ApplyPlaceAndModes(model.Chart(), options);
+    ApplyPlane(model, options);
     ApplyDateBasis(model, options);
     seasonApplied = model.ApplySeason().ok();
     if (seasonApplied) ApplyDayOverrides(model.Chart(), options);
@@ -288,7 +327,12 @@ std::string_view CommonOptionsUsage() {
          "  --start H           first hour line (-999: sunrise)\n"
          "  --end H             last hour line (-999: sunset)\n"
          "  --interval MIN      minutes between hour lines: 10, 15, 20, 30 or 60\n"
-         "                      (solars: 0 to 60)\n";
+         "                      (solars: 0 to 60)\n"
+         "  --plane P           horizontal, vertical, polar or equatorial\n"
+         "  --facing DEG|NAME   the way the face looks: degrees from north through\n"
+         "                      east (180 south), or N, NNE, ... NNW\n"
+         "  --tilt DEG          the face from the horizontal: 0 flat, 90 a wall,\n"
+         "                      up to 180 facing down\n";
 }
 
 int PrintUsage(std::ostream& err, std::string_view synopsis, std::string_view reason) {

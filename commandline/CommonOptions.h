@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "Commands.h"
+#include "PlaneOrientation.h"
 
 class MainModel;
 
@@ -64,6 +65,11 @@ struct CommonOptions {
   std::optional<double> startTime;
   std::optional<double> endTime;
   std::optional<int16_t> interval;
+
+  // The dial's plane: a preset, then the facing and tilt given.
+  std::optional<PlanePreset> planePreset;
+  std::optional<double> facing;
+  std::optional<double> tilt;
 };
 
 struct ParsedCommandLine {

@@ -51,6 +51,8 @@ std::string ModelNote(const CompassDeclination& declination) {
   return declination.model.empty() ? std::string() : " (" + std::string(declination.model) + ")";
 }
 
+}  // namespace
+
 std::vector<std::string> InformationLines(DialDesign design, double faceRadius) {
   Chart& chart = design.chart;
   const ChartLocation& place = chart.Location();
@@ -82,6 +84,8 @@ std::vector<std::string> InformationLines(DialDesign design, double faceRadius) 
   }
   return lines;
 }
+
+namespace {
 
 // The block's lines are measured one by one: they are drawn so.
 double BlockWidth(DrawTarget& t, const std::vector<std::string>& lines) {

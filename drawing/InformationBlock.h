@@ -5,11 +5,17 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "DrawPass.h"
 #include "SheetArea.h"
 #include "SheetRoom.h"
+
+// The lines of the information block: the date, the place, the time shown,
+// the magnetic declination, the equation of time and, with date lines or
+// hour curves, the height of the nodus of a face of that radius.
+std::vector<std::string> InformationLines(DialDesign design, double faceRadius);
 
 // The block in the inner disc and band on the side away from the gnomon,
 // centred across the north-south line, at the largest readable size that

@@ -8,19 +8,12 @@
 #include <vector>
 
 #include "DrawPass.h"
+#include "FaceMap.h"
 #include "Gnomon.h"
 #include "NodusLines.h"
 #include "UiText.h"
 
 namespace {
-
-// Plane millimetres to the target's user units, north up.
-struct FaceMap {
-  double cx = 0;
-  double cy = 0;
-  double scale = 1;
-  UserPoint At(const PlanePoint& p) const { return {cx + p.x * scale, cy - p.y * scale}; }
-};
 
 // Draws a line solid, or dashed in lengths of the face, carrying the dash
 // phase from one segment to the next so that short segments still show it.
@@ -164,12 +157,12 @@ void DrawCurveKey(const DrawPass& pass, const DialLayout& l, const LinePens& pen
   }
 }
 
-void DrawLines(const DrawPass& pass, const DialLayout& l, double faceRadius) {
+// The curves and their labels; the key of the halves at the corner of the
+// layout's dial, where one is given. Dashes are in lengths of dashScale.
+void DrawCurves(const DrawPass& pass, const NodusCurves& curves, const FaceMap& map,
+                double dashScale, const DialLayout* keyAt) {
   const DialDesign& design = pass.design;
   DrawTarget& t = pass.target;
-  const NodusCurves curves = TraceNodusCurves(design.settings, design.chart, faceRadius);
-  if (!curves.nodus) return;
-  const FaceMap map{l.centerX, l.centerY, l.middleRadius / faceRadius};
   const LinePens pens = PensOf(pass);
 
   UsePen(pass, pens.dateLine, pens.width);
@@ -185,7 +178,7 @@ void DrawLines(const DrawPass& pass, const DialLayout& l, double faceRadius) {
   UsePen(pass, pens.curve, pens.width);
   bool anyCurve = false;
   for (const HourCurve& curve : curves.curves) {
-    Stroker stroker(t, l.middleRadius);
+    Stroker stroker(t, dashScale);
     DrawCurve(map, stroker, design.chart, curve, halves);
     anyCurve = anyCurve || !curve.runs.empty();
   }
@@ -204,7 +197,15 @@ void DrawLines(const DrawPass& pass, const DialLayout& l, double faceRadius) {
     const DateLine& line = *byDeclination[i];
     LabelDateLine(t, map, line, ArcLabel(design.chart, line.arc), i % 2 == 1);
   }
-  if (halves && anyCurve) DrawCurveKey(pass, l, pens);
+  if (halves && anyCurve && keyAt) DrawCurveKey(pass, *keyAt, pens);
+}
+
+void DrawLines(const DrawPass& pass, const DialLayout& l, double faceRadius) {
+  const NodusCurves curves =
+      TraceNodusCurves(pass.design.settings, pass.design.chart, faceRadius);
+  if (!curves.nodus) return;
+  DrawCurves(pass, curves, {l.centerX, l.centerY, l.middleRadius / faceRadius}, l.middleRadius,
+             &l);
 }
 
 std::string HeightText(double millimetres) {
@@ -214,6 +215,11 @@ std::string HeightText(double millimetres) {
 }
 
 }  // namespace
+
+void DrawNodusCurves(const DrawPass& pass, const NodusCurves& curves, const FaceMap& map,
+                     double dashScale) {
+  if (curves.nodus) DrawCurves(pass, curves, map, dashScale, nullptr);
+}
 
 Status DrawDialLines(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom) {
   const DrawPass pass(design, target, zoom);

@@ -7,6 +7,10 @@
 #include <cstdint>
 
 #include "DialRoutines.h"
+#include "FaceMap.h"
+#include "NodusLines.h"
+
+struct DrawPass;
 
 // On paper the face is the disc inside the time ring, in millimetres.
 Status DrawDialLines(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom);
@@ -24,3 +28,8 @@ Status DrawNodusShadow(DialDesign design, ClockView& clock, const DialLayout& la
 // pages counts it.
 Status DrawScaleBar(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom,
                     double paperFactor, int16_t page, int16_t pageCount);
+
+// The date lines and hour curves traced on any face, with their labels,
+// dashed in lengths of the dashScale (a face's size).
+void DrawNodusCurves(const DrawPass& pass, const NodusCurves& curves, const FaceMap& map,
+                     double dashScale);

@@ -6,6 +6,7 @@
 #include "Chart.h"
 #include "DialWords.h"
 #include "MathFunctions.h"
+#include "PlaneDial.h"
 #include "SolarFormulas.h"
 #include "UiText.h"
 
@@ -59,14 +60,10 @@ NodusPlan PlanNodus(const Settings& settings, const Chart& chart, double faceRad
   return plan;
 }
 
-NodusCurves TraceNodusCurves(const Settings& settings, Chart& chart, double faceRadius) {
-  NodusCurves result;
-  result.plan = PlanNodus(settings, chart, faceRadius);
+namespace {
+
+void TraceCurves(NodusCurves& result, const Settings& settings, Chart& chart) {
   const NodusPlan& plan = result.plan;
-  result.setting = {HorizontalPlane(), chart.Location().Latitude(), plan.height, faceRadius};
-  if (!plan.Wanted() || !(plan.height > 0)) return result;
-  result.nodus = NodusOnStyle(result.setting.plane, result.setting.latitude, plan.height);
-  if (!result.nodus) return result;
   for (const DateArc& arc : DateArcsOf(chart, plan.dates, DesignDay(settings, chart))) {
     result.dates.push_back(TraceDateLine(result.setting, *result.nodus, arc));
   }
@@ -76,6 +73,29 @@ NodusCurves TraceNodusCurves(const Settings& settings, Chart& chart, double face
       result.curves.push_back(TraceHourCurve(chart, result.setting, *result.nodus, hour));
     }
   }
+}
+
+}  // namespace
+
+NodusCurves TraceNodusCurves(const Settings& settings, Chart& chart, double faceRadius) {
+  NodusCurves result;
+  result.plan = PlanNodus(settings, chart, faceRadius);
+  const NodusPlan& plan = result.plan;
+  result.setting = {HorizontalPlane(), chart.Location().Latitude(), plan.height, faceRadius, {}};
+  if (!plan.Wanted() || !(plan.height > 0)) return result;
+  result.nodus = NodusOnStyle(result.setting.plane, result.setting.latitude, plan.height);
+  if (result.nodus) TraceCurves(result, settings, chart);
+  return result;
+}
+
+NodusCurves TracePlaneNodusCurves(const Settings& settings, Chart& chart, const PlaneDial& dial) {
+  NodusCurves result;
+  result.plan = PlanNodus(settings, chart, 0);
+  result.plan.height = dial.nodusHeight;
+  result.plan.styleTop = dial.nodusHeight;
+  result.setting = {dial.plane, dial.latitude, dial.nodusHeight, 0, dial.face};
+  result.nodus = dial.nodus;
+  if (result.plan.Wanted()) TraceCurves(result, settings, chart);
   return result;
 }
 

@@ -43,6 +43,10 @@ struct NodusCurves {
 // design's hour lines. Raises the chart's error.
 NodusCurves TraceNodusCurves(const Settings& settings, Chart& chart, double faceRadius);
 
+// The same curves on a dial of any plane: its nodus, its face.
+struct PlaneDial;
+NodusCurves TracePlaneNodusCurves(const Settings& settings, Chart& chart, const PlaneDial& dial);
+
 // A day number as "MM-DD", or as the label a date line carries ("M/D", in
 // English "Mar 5", or a season's name on the eight season days).
 std::string MonthDayKey(const Chart& chart, int16_t day);

@@ -77,7 +77,7 @@ double DeclinationOfDay(const Chart& chart, int16_t day) {
 std::optional<PlanePoint> FacePoint(const NodusSetting& s, const Vector3& nodus, double declination,
                                     double hourAngle) {
   const auto at = ShadowOnPlane(s.plane, nodus, SunDirection(s.latitude, declination, hourAngle));
-  if (!at || std::hypot(at->x, at->y) > s.faceRadius) return std::nullopt;
+  if (!at || !s.OnFace(*at)) return std::nullopt;
   return at;
 }
 

@@ -3,6 +3,7 @@
 // the year), clipped to the dial face, in millimetres on the dial plane.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -53,13 +54,18 @@ struct HourCurve {
   bool wrapsYear = false;  // the last day's point joins the first day's
 };
 
-// Where the curves are drawn: the plane, the nodus on it and the radius of
-// the face around the plane's origin.
+// Where the curves are drawn: the plane, the nodus on it and the face: the
+// disc of that radius around the plane's origin, or the box where one is given.
 struct NodusSetting {
   DialPlane plane;
   double latitude = 0;
   double height = 0;
   double faceRadius = 0;
+  std::optional<FaceBox> faceBox;
+
+  bool OnFace(const PlanePoint& p) const {
+    return faceBox ? faceBox->Contains(p) : std::hypot(p.x, p.y) <= faceRadius;
+  }
 };
 
 // The height that puts the noon point of the winter solstice's arc (or of the

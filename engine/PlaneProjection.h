@@ -41,6 +41,20 @@ struct PlanePoint {
   double y = 0;  // along `upward`
 };
 
+// A rectangle of the plane, its sides along `across` and `upward`.
+struct FaceBox {
+  double left = 0;
+  double bottom = 0;
+  double right = 0;
+  double top = 0;
+
+  double Width() const { return right - left; }
+  double Height() const { return top - bottom; }
+  bool Contains(const PlanePoint& p) const {
+    return p.x >= left && p.x <= right && p.y >= bottom && p.y <= top;
+  }
+};
+
 // The point of a polar style (the line through the origin parallel to the
 // earth's axis) that stands `height` above the plane; none when the style
 // runs parallel to the plane.

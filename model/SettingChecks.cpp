@@ -46,3 +46,11 @@ std::string WithoutControlCharacters(std::string_view text) {
   std::replace_if(clean.begin(), clean.end(), IsControl, ' ');
   return clean;
 }
+
+bool IsPlaneFacing(double degrees) {
+  return degrees >= 0 && degrees <= 360;
+}
+
+bool IsPlaneTilt(double degrees) {
+  return degrees >= 0 && degrees <= 180;
+}

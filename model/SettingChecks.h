@@ -14,6 +14,10 @@ inline constexpr std::array<int16_t, 5> kDialIntervals{10, 15, 20, 30, 60};
 bool IsDialInterval(int minutes);
 // 0 true solar time, 1 mean standard time.
 bool IsTimeSystem(int32_t value);
+// A dial plane's facing, 0 to 360 degrees (360 is north again), and tilt,
+// 0 to 180 degrees.
+bool IsPlaneFacing(double degrees);
+bool IsPlaneTilt(double degrees);
 // A colour reference: red, green and blue bytes, the high byte 0.
 bool IsColorValue(int32_t value);
 

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "PlaneOrientation.h"
+
 using ColorRef = int32_t;  // red in the low byte, then green, then blue
 
 inline constexpr ColorRef kColorBlack = 0x000000;
@@ -144,4 +146,7 @@ struct Settings {
   FontSpec clockOrientationFont = DefaultClockFont();
   FontSpec clockTimeFont = DefaultClockFont();
   FontSpec clockClockFont = DefaultClockFont();
+  // The face's plane ([DialPlane]); horizontal unless a document or the
+  // design says otherwise.
+  PlaneOrientation dialPlane;
 };

@@ -89,6 +89,7 @@ class DocumentReader {
   explicit DocumentReader(MainModel& model) : model_(model), chart_(model.Chart()) {}
 
   void Read(LineCursor& lines) {
+    model_.dialPlane = {};  // a document without [DialPlane] is horizontal
     while (!lines.AtEnd()) {
       std::string_view line = TrimText(lines.Next());
       if (!line.starts_with('[')) continue;
@@ -115,6 +116,8 @@ class DocumentReader {
       ReadOldFontSection(lines);
     else if (is("[Printer]"))
       ReadPrinter(lines);
+    else if (is("[DialPlane]"))
+      ReadDialPlane(lines);
     else
       ReadGroupSection(GroupSectionNamed(name), lines);
   }
@@ -208,6 +211,21 @@ class DocumentReader {
     });
   }
 
+  void ReadDialPlane(LineCursor& lines) {
+    PlaneOrientation plane;
+    ReadSectionLines(lines, [&](std::string_view key, std::string_view value) {
+      if (EqualsIgnoringCase(key, "Facing")) {
+        plane.facing = ParseRealText(value);
+        RequireValidValue(IsPlaneFacing(plane.facing));
+        plane.facing = NormalizedAzimuth(plane.facing);
+      } else if (EqualsIgnoringCase(key, "Tilt")) {
+        plane.tilt = ParseRealText(value);
+        RequireValidValue(IsPlaneTilt(plane.tilt));
+      }
+    });
+    model_.dialPlane = plane;
+  }
+
   void ReadDialOption(LineCursor& lines) {
     ReadSectionLines(lines, [&](std::string_view key, std::string_view value) {
       if (EqualsIgnoringCase(key, "Picture") || EqualsIgnoringCase(key, "BackPicture")) {
@@ -294,6 +312,7 @@ class DocumentWriter {
     WriteLocation();
     WriteSeason();
     WriteCalcTime();
+    WriteDialPlane();
     for (const SettingsSection& section : SettingsSections()) {
       Section(section.name);
       if (std::string_view(section.name) == "DialOption") {
@@ -372,6 +391,15 @@ class DocumentWriter {
     Key("// StartTime", RealText(model_.calcTime.startTime));
     Key("// EndTime", RealText(model_.calcTime.endTime));
     Key("Interval", std::to_string(model_.calcTime.interval));
+  }
+
+  // Only a dial off the horizontal has the section, so that a horizontal
+  // design is written as before.
+  void WriteDialPlane() {
+    if (model_.dialPlane.IsHorizontal()) return;
+    Section("DialPlane");
+    Key("Facing", RealText(model_.dialPlane.facing));
+    Key("Tilt", RealText(model_.dialPlane.tilt));
   }
 
   void WritePrinter() {

@@ -7,6 +7,7 @@
 #include "EngineErrors.h"
 #include "MainModel.h"
 #include "MathFunctions.h"
+#include "PlaneDialRoutines.h"
 #include "PrintDevice.h"
 #include "RunInOrder.h"
 #include "SheetFit.h"
@@ -144,6 +145,11 @@ double FittedPaperFactor(MainModel& main, DrawTarget& sheet, double paperFactor,
 Status DrawSundialPage(MainModel& main, DrawTarget& target, const DialLayout& layout, double zoom,
                        double paperFactor, int16_t page, int16_t pageCount,
                        const SundialRoutines& r) {
+  if (!main.dialPlane.IsHorizontal()) {
+    const Status status = DrawPlaneDialPage(main, target, zoom, paperFactor, page, pageCount);
+    if (!status.ok() || !main.dialOption.printTitle) return status;
+    return r.pageTitle(main, target, layout, zoom, page, PrintedPageCount(pageCount));
+  }
   auto rings = [&] { return r.dialRings(main, target, layout, zoom); };
   auto picture = [&] { return r.backPicture(main, target, layout); };
   auto face = [&] { return r.dialFace(main, target, layout, zoom); };
@@ -187,8 +193,12 @@ Status PrintSundial(MainModel& main, PrintDevice& document, int16_t pageCount,
         document.StartDoc();
         started = true;
         DrawTarget& sheet = document.Page();
-        const double factor = FittedPaperFactor(main, sheet, PaperFactor(document.PaperSize()),
-                                                document.Orientation(), pageCount);
+        // A dial on another plane fits its own sheet (PlaneSheet.h).
+        const double paper = PaperFactor(document.PaperSize());
+        const double factor =
+            main.dialPlane.IsHorizontal()
+                ? FittedPaperFactor(main, sheet, paper, document.Orientation(), pageCount)
+                : paper;
         const DialLayout layout =
             LayoutPage(factor, document.Orientation(), pageCount,
                        main.Chart().Location().Latitude(), sheet.ScaleWidth(), sheet.ScaleHeight());

@@ -20,7 +20,7 @@ PlanePoint Shadow(const DialPlane& plane, double latitude, double declination, d
 }
 
 NodusSetting HorizontalSetting(double latitude, double height = 20) {
-  return {HorizontalPlane(), latitude, height, 65};
+  return {HorizontalPlane(), latitude, height, 65, {}};
 }
 
 TEST(PlaneProjection, HourLinesMatchTheClosedFormsOfHorizontalAndSouthWallDials) {

@@ -1,0 +1,291 @@
+// A printed dial on any plane: the face with its hour lines and labels, the
+// substyle, the noon and horizon lines, the style root, the nodus's curves;
+// the gnomon pattern with its folds and nodus; the information block with the
+// plane's figures and how to mount the face.
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "DialWords.h"
+#include "DrawPass.h"
+#include "InformationBlock.h"
+#include "NodusDrawing.h"
+#include "NodusLines.h"
+#include "PlaneDialRoutines.h"
+#include "PlaneSheet.h"
+#include "UiText.h"
+
+namespace {
+
+constexpr double kMarkRadius = 1.2;  // millimetres: the root and the foot
+
+std::string Fixed(double value, int decimals) {
+  char text[48];
+  std::snprintf(text, sizeof text, "%.*f", decimals, value + 0.0);
+  return text;
+}
+
+std::string DegreesText(double degrees) {
+  return Fixed(degrees, 1) + "°";
+}
+
+std::string HourLabel(double clockTime, int32_t timeFormat) {
+  const int minutes = static_cast<int>(std::lround(clockTime * 60)) % (24 * 60);
+  if (minutes % 60 != 0) return "";
+  std::string text = std::to_string(minutes / 60);
+  if (timeFormat == 1) text += ":00";
+  return text;
+}
+
+void Line(DrawTarget& t, const FaceMap& map, const PlaneSegment& s) {
+  const UserPoint a = map.At(s.from), b = map.At(s.to);
+  PixelLine(t, a.x, a.y, b.x, b.y);
+}
+
+void UsePen(const DrawPass& pass, PenStyle style, double millimetres, ColorRef color) {
+  SetPen(pass.target, PenMode::CopyPen, style, SheetPenWidth(pass.target, millimetres));
+  pass.target.setFillStyle(BrushStyle::Transparent);
+  pass.target.setForeColor(color);
+}
+
+void Text(DrawTarget& t, double x, double y, const std::string& text) {
+  RotatedText(t, x, y, text, 0);
+}
+
+// Labels at the outer ends of the hour lines, in the band around the face;
+// a label that would cover one already placed gives way.
+void DrawHourLabels(const DrawPass& pass, const PlacedFace& face) {
+  DrawTarget& t = pass.target;
+  const Settings& settings = pass.design.settings;
+  t.setFont(ScaledFont(settings.dialTimeFont, pass));
+  SetThinPen(t);
+  t.setForeColor(settings.dialColor.timeFont);
+  std::vector<SheetBox> placed;
+  for (const PlaneHourLine& line : face.dial.hourLines) {
+    const std::string label = HourLabel(line.clockTime, settings.dialOption.timeFormat);
+    if (label.empty()) continue;
+    const UserPoint a = face.map.At(line.segment.from), b = face.map.At(line.segment.to);
+    const double length = std::hypot(b.x - a.x, b.y - a.y);
+    if (!(length > 0)) continue;
+    const double w = t.TextWidth(label), h = t.TextHeight(label);
+    const double reach = std::hypot(w, h) / 2 + 1;
+    const UserPoint centre{b.x + (b.x - a.x) / length * reach, b.y + (b.y - a.y) / length * reach};
+    const SheetBox box{centre.x - w / 2, centre.y - h / 2, centre.x + w / 2, centre.y + h / 2};
+    if (std::any_of(placed.begin(), placed.end(), [&](const SheetBox& o) { return o.Overlaps(box); }))
+      continue;
+    placed.push_back(box);
+    Text(t, box.left, box.top, label);
+  }
+}
+
+void DrawRoot(const DrawPass& pass, const PlacedFace& face) {
+  DrawTarget& t = pass.target;
+  const PlaneDial& dial = face.dial;
+  const DialColorSettings& colors = pass.design.settings.dialColor;
+  if (dial.style.Parallel()) return;
+  t.setFont(ScaledFont(pass.design.settings.dialInformationFont, pass));
+  if (dial.RootOnFace()) {
+    const UserPoint root = face.map.At({0, 0});
+    UsePen(pass, PenStyle::Solid, kThinnestLineMm, colors.markLine);
+    PixelCircle(t, root.x, root.y, kMarkRadius);
+    SetThinPen(t);
+    t.setForeColor(colors.informationFont);
+    Text(t, root.x + 2, root.y + 1, TranslateText("DialTexts", "Style root"));
+    return;
+  }
+  if (!dial.substyle) return;
+  // Off the face: where the substyle enters it, and how far away the root is.
+  const UserPoint entry = face.map.At(dial.substyle->from);
+  const double away = std::hypot(dial.substyle->from.x, dial.substyle->from.y);
+  SetThinPen(t);
+  t.setForeColor(colors.informationFont);
+  const std::string text = FillText(TranslateText("DialTexts", "Style root %1 mm beyond"),
+                                    {Fixed(away, 0)});
+  const double x = std::clamp(entry.x - t.TextWidth(text) / 2, face.outline.left,
+                              face.outline.right - t.TextWidth(text));
+  const double y = std::clamp(entry.y + 1, face.outline.top, face.outline.bottom - t.TextHeight(text));
+  Text(t, x, y, text);
+}
+
+void DrawFace(const DrawPass& pass, const PlacedFace& face) {
+  DrawTarget& t = pass.target;
+  const Settings& settings = pass.design.settings;
+  const DialColorSettings& colors = settings.dialColor;
+  const PlaneDial& dial = face.dial;
+  // The face to cut out, filled with the face's colour.
+  UsePen(pass, PenStyle::Solid, kCutLineMm, colors.timeLine);
+  t.setFillStyle(BrushStyle::Solid);
+  t.setFillColor(colors.timeFill);
+  PixelRectangle(t, face.outline.left, face.outline.top, face.outline.right, face.outline.bottom);
+
+  if (dial.horizon) {
+    UsePen(pass, PenStyle::Dot, kThinnestLineMm, colors.orientationLine);
+    Line(t, face.map, *dial.horizon);
+  }
+  if (dial.substyle) {
+    UsePen(pass, PenStyle::DashDot, kThinnestLineMm, colors.orientationLine);
+    Line(t, face.map, *dial.substyle);
+  }
+  for (const PlaneHourLine& line : dial.hourLines) {
+    const bool whole = !HourLabel(line.clockTime, 0).empty();
+    if (whole) {
+      SetDialPen(pass);
+      t.setFillStyle(BrushStyle::Transparent);
+      t.setForeColor(colors.hourLine);
+    } else {
+      UsePen(pass, settings.dialOption.lineStyle ? PenStyle::Dash : PenStyle::Solid,
+             kThinnestLineMm, colors.minuteLine);
+    }
+    Line(t, face.map, line.segment);
+  }
+  if (dial.noonLine) {
+    UsePen(pass, PenStyle::Solid, kFoldLineMm, colors.orientationLine);
+    Line(t, face.map, *dial.noonLine);
+  }
+  // Where the gnomon stands: its base on the substyle, and the nodus's foot.
+  if (dial.gnomonEnd > dial.gnomonStart) {
+    const PlanePoint d = dial.SubstyleDirection();
+    // From the root, or with a parallel style from the foot below it.
+    UsePen(pass, PenStyle::Solid, kCutLineMm, colors.markLine);
+    Line(t, face.map,
+         {{d.x * dial.gnomonStart, d.y * dial.gnomonStart},
+          {d.x * dial.gnomonEnd, d.y * dial.gnomonEnd}});
+  }
+  const UserPoint foot = face.map.At(dial.foot);
+  UsePen(pass, PenStyle::Solid, kThinnestLineMm, colors.markLine);
+  PixelLine(t, foot.x - kMarkRadius, foot.y, foot.x + kMarkRadius, foot.y);
+  PixelLine(t, foot.x, foot.y - kMarkRadius, foot.x, foot.y + kMarkRadius);
+
+  DrawNodusCurves(pass, TracePlaneNodusCurves(settings, pass.design.chart, dial), face.map,
+                  std::max(dial.face.Width(), dial.face.Height()) / 2);
+  DrawRoot(pass, face);
+  DrawHourLabels(pass, face);
+  if (!face.title.empty()) {
+    t.setFont(ScaledFont(settings.dialInformationFont, pass));
+    SetThinPen(t);
+    t.setForeColor(colors.informationFont);
+    const double h = t.TextHeight(face.title);
+    Text(t, face.outline.left, face.outline.top - h - 0.5, face.title);
+  }
+}
+
+void DrawGnomonPattern(const DrawPass& pass, const PlaneSheet& sheet) {
+  if (!sheet.gnomon) return;
+  DrawTarget& t = pass.target;
+  const Settings& settings = pass.design.settings;
+  const DialColorSettings& colors = settings.dialColor;
+  const PlaneDial& dial = sheet.faces.front().dial;
+  t.setFont(ScaledFont(settings.dialInformationFont, pass));
+  if (dial.style.styleHeight > 89.9) {
+    // A style square to the face: a pin through the centre.
+    const UserPoint at = sheet.gnomon->styleStart;
+    const double length = dial.nodusHeight * (sheet.faces.size() == 2 ? 2 : 1);
+    UsePen(pass, PenStyle::Solid, kCutLineMm, colors.gnomonLine);
+    PixelLine(t, at.x - length / 2, at.y, at.x + length / 2, at.y);
+    SetThinPen(t);
+    t.setForeColor(colors.informationFont);
+    const std::string text =
+        FillText(TranslateText("DialTexts", "Gnomon: a straight pin of %1 mm through the centre"),
+                 {Fixed(length, 1)});
+    Text(t, at.x - t.TextWidth(text) / 2, at.y + 2, text);
+    return;
+  }
+  const PlaneGnomonOutline g = PlaneGnomonOutlineOf(dial, *sheet.gnomon);
+  UsePen(pass, PenStyle::Solid, kCutLineMm, colors.gnomonLine);
+  t.setFillStyle(BrushStyle::Solid);
+  t.setFillColor(colors.gnomonFill);
+  PixelPolygon(t, g.outline);
+  const bool styles = settings.dialOption.lineStyle;
+  UsePen(pass, styles ? PenStyle::Dash : PenStyle::Solid, kFoldLineMm, colors.gnomonLine);
+  PixelLine(t, g.styleFrom.x, g.styleFrom.y, g.styleTo.x, g.styleTo.y);
+  UsePen(pass, styles ? PenStyle::DashDot : PenStyle::Solid, kFoldLineMm, colors.gnomonLine);
+  for (int side = 0; side < 2; ++side) {
+    PixelLine(t, g.baseFrom[side].x, g.baseFrom[side].y, g.baseTo[side].x, g.baseTo[side].y);
+  }
+  UsePen(pass, PenStyle::Solid, kThinnestLineMm, colors.markLine);
+  PixelCircle(t, g.styleTo.x, g.styleTo.y, 1.0);
+  SetThinPen(t);
+  t.setForeColor(colors.informationFont);
+  const std::string nodus =
+      FillText(TranslateText("DialTexts", "Nodus %1 mm"), {Fixed(dial.nodusHeight, 1)});
+  Text(t, g.styleTo.x + 2, g.styleTo.y - t.TextHeight(nodus) - 1, nodus);
+}
+
+}  // namespace
+
+std::string MountingSentence(const PlaneOrientation& plane, double latitude) {
+  const std::string facing = Fixed(plane.facing, 0);
+  const std::string compass = CompassName(plane.facing);
+  if (IsEquatorialPlane(plane, latitude)) {
+    return FillText(TranslateText("DialTexts",
+                                  "Set the faces parallel to the equator, the upper face looking "
+                                  "%1 and tilted %2° from the horizontal."),
+                    {compass, Fixed(plane.tilt, 0)});
+  }
+  if (plane.tilt == 90) {
+    return FillText(TranslateText("DialTexts",
+                                  "Fix the face on a wall that faces %1° (%2), noon line vertical."),
+                    {facing, compass});
+  }
+  return FillText(TranslateText("DialTexts",
+                                "Fix the face looking %1° (%2), tilted %3° from the horizontal, "
+                                "the top edge uppermost."),
+                  {facing, compass, Fixed(plane.tilt, 0)});
+}
+
+std::vector<std::string> PlaneInformationLines(const PlaneDial& dial) {
+  const StyleGeometry& s = dial.style;
+  return {
+      FillText(TranslateText("DialTexts", "Facing: %1"),
+               {DegreesText(dial.orientation.facing) + " (" + CompassName(dial.orientation.facing) +
+                ")"}),
+      FillText(TranslateText("DialTexts", "Tilt: %1"), {DegreesText(dial.orientation.tilt)}),
+      FillText(TranslateText("DialTexts", "Style height: %1"), {DegreesText(s.styleHeight)}),
+      FillText(TranslateText("DialTexts", "Substyle distance: %1"),
+               {DegreesText(s.substyleDistance)}),
+      FillText(TranslateText("DialTexts", "Substyle hour angle: %1"),
+               {DegreesText(s.substyleHourAngle)}),
+  };
+}
+
+Status DrawPlaneDialPage(DialDesign design, DrawTarget& target, double zoom, double paperFactor,
+                         int16_t page, int16_t pageCount) {
+  const DrawPass pass(design, target, zoom);
+  return RunDrawRoutine(design, [&] {
+    const PlaneSheet sheet =
+        LayPlaneSheet(design.settings, design.chart, target.ScaleWidth(), target.ScaleHeight(),
+                      PageMarginsOf(target), paperFactor, pageCount);
+    if (page == sheet.facePage) {
+      for (const PlacedFace& face : sheet.faces) DrawFace(pass, face);
+    }
+    if (page == sheet.gnomonPage) DrawGnomonPattern(pass, sheet);
+    if (page != sheet.facePage || !design.settings.dialOption.printInfo) return;
+    const PlaneDial& dial = sheet.faces.front().dial;
+    std::vector<std::string> lines = InformationLines(design, 0);
+    lines.resize(7);
+    for (std::string& line : PlaneInformationLines(dial)) lines.push_back(std::move(line));
+    lines.push_back(FillText(TranslateText("DialTexts", "Nodus height: %1"),
+                             {Fixed(dial.nodusHeight, 1) + " mm"}));
+    lines.push_back(MountingSentence(dial.orientation, dial.latitude));
+    target.setFont(ScaledFont(design.settings.dialInformationFont, pass));
+    SetThinPen(target);
+    target.setForeColor(design.settings.dialColor.informationFont);
+    // Two columns, the place and day and the plane, then how to mount it.
+    const SheetBox& box = sheet.textBox;
+    const size_t placeLines = 7;
+    double bottom = box.top;
+    for (size_t column = 0; column < 2; ++column) {
+      double y = box.top;
+      const size_t first = column == 0 ? 0 : placeLines;
+      const size_t last = column == 0 ? placeLines : lines.size() - 1;
+      for (size_t i = first; i < last; ++i) {
+        Text(target, box.left + column * box.Width() / 2, y, lines[i]);
+        y += target.TextHeight(lines[i]);
+      }
+      bottom = std::max(bottom, y);
+    }
+    Text(target, box.left, bottom + target.TextHeight(lines.back()) / 2, lines.back());
+  });
+}

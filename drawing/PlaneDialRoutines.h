@@ -1,0 +1,23 @@
+// The printed page of a dial on any plane other than the horizontal, with the
+// conventions of the routines in DialRoutines.h.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "DialDesign.h"
+#include "DrawTarget.h"
+#include "EngineErrors.h"
+#include "PlaneDial.h"
+
+// Page `page` of a job of pageCount pages (below 2: one page with the face,
+// the gnomon and the texts; otherwise the faces and texts, then the gnomon).
+Status DrawPlaneDialPage(DialDesign design, DrawTarget& target, double zoom, double paperFactor,
+                         int16_t page, int16_t pageCount);
+
+// The plane's lines of the information block and the listing: facing, tilt,
+// style height, substyle distance and the substyle's hour angle.
+std::vector<std::string> PlaneInformationLines(const PlaneDial& dial);
+// How to set the face up: "Fix the face on a wall that faces 200° (SSW), ...".
+std::string MountingSentence(const PlaneOrientation& plane, double latitude);
