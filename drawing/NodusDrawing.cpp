@@ -11,6 +11,7 @@
 #include "FaceMap.h"
 #include "Gnomon.h"
 #include "NodusLines.h"
+#include "SheetArea.h"
 #include "UiText.h"
 
 namespace {
@@ -108,7 +109,7 @@ std::string ArcLabel(const Chart& chart, const DateArc& arc) {
 // take turns between the morning and the evening end, so that labels of arcs
 // that run close together do not cover each other.
 void LabelDateLine(DrawTarget& t, const FaceMap& map, const DateLine& line,
-                   const std::string& label, bool evening) {
+                   const std::string& label, bool evening, std::vector<SheetBox>* placed) {
   const LineRun* longest = nullptr;
   for (const LineRun& run : line.runs) {
     if (!longest || run.size() > longest->size()) longest = &run;
@@ -117,7 +118,16 @@ void LabelDateLine(DrawTarget& t, const FaceMap& map, const DateLine& line,
   const UserPoint end = map.At(evening ? longest->back().at : longest->front().at);
   const double gap = t.TextHeight(label) / 3;
   const double x = end.x < map.cx ? end.x + gap : end.x - gap - t.TextWidth(label);
-  RotatedText(t, x, end.y - t.TextHeight(label) / 2, label, 0);
+  const double y = end.y - t.TextHeight(label) / 2;
+  if (placed) {
+    // A label that would cover one already placed gives way.
+    const SheetBox box{x, y, x + t.TextWidth(label), y + t.TextHeight(label)};
+    for (const SheetBox& other : *placed) {
+      if (other.Overlaps(box)) return;
+    }
+    placed->push_back(box);
+  }
+  RotatedText(t, x, y, label, 0);
 }
 
 void DrawCurve(const FaceMap& map, Stroker& stroker, const Chart& chart, const HourCurve& curve,
@@ -160,7 +170,7 @@ void DrawCurveKey(const DrawPass& pass, const DialLayout& l, const LinePens& pen
 // The curves and their labels; the key of the halves at the corner of the
 // layout's dial, where one is given. Dashes are in lengths of dashScale.
 void DrawCurves(const DrawPass& pass, const NodusCurves& curves, const FaceMap& map,
-                double dashScale, const DialLayout* keyAt) {
+                double dashScale, const DialLayout* keyAt, std::vector<SheetBox>* placed) {
   const DialDesign& design = pass.design;
   DrawTarget& t = pass.target;
   const LinePens pens = PensOf(pass);
@@ -195,7 +205,7 @@ void DrawCurves(const DrawPass& pass, const NodusCurves& curves, const FaceMap& 
   });
   for (size_t i = 0; i < byDeclination.size(); ++i) {
     const DateLine& line = *byDeclination[i];
-    LabelDateLine(t, map, line, ArcLabel(design.chart, line.arc), i % 2 == 1);
+    LabelDateLine(t, map, line, ArcLabel(design.chart, line.arc), i % 2 == 1, placed);
   }
   if (halves && anyCurve && keyAt) DrawCurveKey(pass, *keyAt, pens);
 }
@@ -205,7 +215,7 @@ void DrawLines(const DrawPass& pass, const DialLayout& l, double faceRadius) {
       TraceNodusCurves(pass.design.settings, pass.design.chart, faceRadius);
   if (!curves.nodus) return;
   DrawCurves(pass, curves, {l.centerX, l.centerY, l.middleRadius / faceRadius}, l.middleRadius,
-             &l);
+             &l, nullptr);
 }
 
 std::string HeightText(double millimetres) {
@@ -217,8 +227,8 @@ std::string HeightText(double millimetres) {
 }  // namespace
 
 void DrawNodusCurves(const DrawPass& pass, const NodusCurves& curves, const FaceMap& map,
-                     double dashScale) {
-  if (curves.nodus) DrawCurves(pass, curves, map, dashScale, nullptr);
+                     double dashScale, std::vector<SheetBox>& placed) {
+  if (curves.nodus) DrawCurves(pass, curves, map, dashScale, nullptr, &placed);
 }
 
 Status DrawDialLines(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom) {

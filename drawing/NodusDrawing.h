@@ -9,6 +9,9 @@
 #include "DialRoutines.h"
 #include "FaceMap.h"
 #include "NodusLines.h"
+#include "SheetArea.h"
+
+#include <vector>
 
 struct DrawPass;
 
@@ -29,7 +32,8 @@ Status DrawNodusShadow(DialDesign design, ClockView& clock, const DialLayout& la
 Status DrawScaleBar(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom,
                     double paperFactor, int16_t page, int16_t pageCount);
 
-// The date lines and hour curves traced on any face, with their labels,
-// dashed in lengths of the dashScale (a face's size).
+// The date lines and hour curves traced on any face, dashed in lengths of
+// the dashScale (a face's size), with the labels that keep clear of the
+// boxes placed (which gains theirs).
 void DrawNodusCurves(const DrawPass& pass, const NodusCurves& curves, const FaceMap& map,
-                     double dashScale);
+                     double dashScale, std::vector<SheetBox>& placed);

@@ -20,15 +20,25 @@
 namespace {
 
 constexpr double kMarkRadius = 1.2;  // millimetres: the root and the foot
+constexpr double kLabelGap = 1;      // millimetres between neighbouring labels
 
+// A value rounded to the decimals, never "-0.0".
 std::string Fixed(double value, int decimals) {
+  const double unit = std::pow(10.0, decimals);
+  const double rounded = std::nearbyint(value * unit) / unit + 0.0;
   char text[48];
-  std::snprintf(text, sizeof text, "%.*f", decimals, value + 0.0);
+  std::snprintf(text, sizeof text, "%.*f", decimals, rounded == 0 ? 0.0 : rounded);
   return text;
 }
 
 std::string DegreesText(double degrees) {
   return Fixed(degrees, 1) + "°";
+}
+
+// Whole degrees without decimals, others to a tenth, for sentences.
+std::string ShortDegrees(double degrees) {
+  const std::string tenth = Fixed(degrees, 1);
+  return tenth.ends_with(".0") ? tenth.substr(0, tenth.size() - 2) : tenth;
 }
 
 std::string HourLabel(double clockTime, int32_t timeFormat) {
@@ -56,13 +66,12 @@ void Text(DrawTarget& t, double x, double y, const std::string& text) {
 
 // Labels at the outer ends of the hour lines, in the band around the face;
 // a label that would cover one already placed gives way.
-void DrawHourLabels(const DrawPass& pass, const PlacedFace& face) {
+void DrawHourLabels(const DrawPass& pass, const PlacedFace& face, std::vector<SheetBox>& placed) {
   DrawTarget& t = pass.target;
   const Settings& settings = pass.design.settings;
   t.setFont(ScaledFont(settings.dialTimeFont, pass));
   SetThinPen(t);
   t.setForeColor(settings.dialColor.timeFont);
-  std::vector<SheetBox> placed;
   for (const PlaneHourLine& line : face.dial.hourLines) {
     const std::string label = HourLabel(line.clockTime, settings.dialOption.timeFormat);
     if (label.empty()) continue;
@@ -71,12 +80,25 @@ void DrawHourLabels(const DrawPass& pass, const PlacedFace& face) {
     if (!(length > 0)) continue;
     const double w = t.TextWidth(label), h = t.TextHeight(label);
     const double reach = std::hypot(w, h) / 2 + 1;
-    const UserPoint centre{b.x + (b.x - a.x) / length * reach, b.y + (b.y - a.y) / length * reach};
-    const SheetBox box{centre.x - w / 2, centre.y - h / 2, centre.x + w / 2, centre.y + h / 2};
-    if (std::any_of(placed.begin(), placed.end(), [&](const SheetBox& o) { return o.Overlaps(box); }))
-      continue;
-    placed.push_back(box);
-    Text(t, box.left, box.top, label);
+    const double dx = (b.x - a.x) / length * reach, dy = (b.y - a.y) / length * reach;
+    // Beyond the outer end, or where that is taken beyond the other end.
+    const UserPoint ends[2] = {{b.x + dx, b.y + dy}, {a.x - dx, a.y - dy}};
+    // The lines meet at a root on the face: no room for labels there.
+    const int endCount = face.dial.RootOnFace() ? 1 : 2;
+    for (int end = 0; end < endCount; ++end) {
+      const UserPoint& centre = ends[end];
+      const SheetBox box{centre.x - w / 2, centre.y - h / 2, centre.x + w / 2, centre.y + h / 2};
+      const SheetBox apart{box.left - kLabelGap, box.top, box.right + kLabelGap, box.bottom};
+      const bool taken = std::any_of(placed.begin(), placed.end(),
+                                     [&](const SheetBox& o) { return o.Overlaps(apart); });
+      const bool onSheet = box.left >= face.outline.left - w / 2 &&
+                           box.right <= face.outline.right + w / 2 &&
+                           box.top >= face.outline.top - h && box.bottom <= face.outline.bottom + h;
+      if (taken || !onSheet) continue;
+      placed.push_back(box);
+      Text(t, box.left, box.top, label);
+      break;
+    }
   }
 }
 
@@ -158,10 +180,12 @@ void DrawFace(const DrawPass& pass, const PlacedFace& face) {
   PixelLine(t, foot.x - kMarkRadius, foot.y, foot.x + kMarkRadius, foot.y);
   PixelLine(t, foot.x, foot.y - kMarkRadius, foot.x, foot.y + kMarkRadius);
 
+  // The hour labels first: they say what the face is for.
+  std::vector<SheetBox> placed;
+  DrawHourLabels(pass, face, placed);
   DrawNodusCurves(pass, TracePlaneNodusCurves(settings, pass.design.chart, dial), face.map,
-                  std::max(dial.face.Width(), dial.face.Height()) / 2);
+                  std::max(dial.face.Width(), dial.face.Height()) / 2, placed);
   DrawRoot(pass, face);
-  DrawHourLabels(pass, face);
   if (!face.title.empty()) {
     t.setFont(ScaledFont(settings.dialInformationFont, pass));
     SetThinPen(t);
@@ -216,13 +240,13 @@ void DrawGnomonPattern(const DrawPass& pass, const PlaneSheet& sheet) {
 }  // namespace
 
 std::string MountingSentence(const PlaneOrientation& plane, double latitude) {
-  const std::string facing = Fixed(plane.facing, 0);
+  const std::string facing = ShortDegrees(plane.facing);
   const std::string compass = CompassName(plane.facing);
   if (IsEquatorialPlane(plane, latitude)) {
     return FillText(TranslateText("DialTexts",
                                   "Set the faces parallel to the equator, the upper face looking "
                                   "%1 and tilted %2° from the horizontal."),
-                    {compass, Fixed(plane.tilt, 0)});
+                    {compass, ShortDegrees(plane.tilt)});
   }
   if (plane.tilt == 90) {
     return FillText(TranslateText("DialTexts",
@@ -232,7 +256,7 @@ std::string MountingSentence(const PlaneOrientation& plane, double latitude) {
   return FillText(TranslateText("DialTexts",
                                 "Fix the face looking %1° (%2), tilted %3° from the horizontal, "
                                 "the top edge uppermost."),
-                  {facing, compass, Fixed(plane.tilt, 0)});
+                  {facing, compass, ShortDegrees(plane.tilt)});
 }
 
 std::vector<std::string> PlaneInformationLines(const PlaneDial& dial) {

@@ -90,15 +90,13 @@ std::optional<HourRay> RayOf(const PlaneDial& dial, const std::vector<PlanePoint
     const double inf = std::numeric_limits<double>::infinity();
     return HourRay{shadows.front(), d, -inf, inf};
   }
-  HourRay ray;
-  double farthest = 0;
-  for (const PlanePoint& p : shadows) farthest = std::max(farthest, std::hypot(p.x, p.y));
-  if (!(farthest > 0)) return std::nullopt;
+  // The style's shadow runs from the root to the face's edge.
   const PlanePoint& any = shadows.front();
   const double length = std::hypot(any.x, any.y);
   if (!(length > 0)) return std::nullopt;
+  HourRay ray;
   ray.direction = {any.x / length, any.y / length};
-  ray.t1 = farthest;
+  ray.t1 = std::numeric_limits<double>::infinity();
   return ray;
 }
 

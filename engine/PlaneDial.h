@@ -57,11 +57,12 @@ struct PlaneDial {
   PlanePoint SubstyleDirection() const;
 };
 
-// Hours with the sun up and in front of the face on no day of the year get no
-// line; lines end where the nodus's shadow ends through the year (a shadow
-// longer than kLongestShadow nodus heights is too grazing to count). The face
-// is the box of those shadows, the foot and a near root, with a margin of a
-// tenth of the nodus height. Raises the chart's error.
+// The face is the box of the nodus's shadows through the year at the dial's
+// hours (a shadow longer than kLongestShadow nodus heights is too grazing to
+// count), the foot and a near root, with a margin of a tenth of the nodus
+// height. An hour whose shadow never falls there (the sun never up in front
+// of the face) gets no line; the others run from the root to the face's edge.
+// Raises the chart's error.
 inline constexpr double kLongestShadow = 4;
 PlaneDial LayPlaneDial(const Chart& chart, const PlaneOrientation& orientation,
                        int16_t intervalMinutes, double nodusHeight);

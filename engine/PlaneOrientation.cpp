@@ -27,14 +27,16 @@ bool SameName(std::string_view a, std::string_view b) {
 }
 
 // The hour angle of a direction: the hour at which the sun's hour circle
-// passes through it, folded onto the day side (-90, 90].
+// passes through it, folded onto the day side -90..90 (an east wall's is
+// -90, a west wall's +90).
 double HourAngleOfDirection(const Vector3& v, double latitude) {
   const double p = DegToRad(latitude);
   // The equator's point on the meridian, above the horizon.
   const Vector3 equatorNoon{0, -std::sin(p), std::cos(p)};
   double h = RadToDeg(std::atan2(-v.x, Dot(v, equatorNoon)));
-  if (h > 90) h -= 180;
-  if (h <= -90) h += 180;
+  constexpr double kSquare = 90 + 1e-9;
+  if (h > kSquare) h -= 180;
+  if (h < -kSquare) h += 180;
   return h + 0.0;  // no "-0"
 }
 

@@ -1,5 +1,6 @@
 // umbrafex lines: every point of the nodus's date lines and hour curves as
 // they are drawn, in millimetres on the printed dial, for scripts.
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <ostream>
@@ -16,6 +17,7 @@
 #include "NodusLines.h"
 #include "NumberText.h"
 #include "PageExport.h"
+#include "PlaneSheet.h"
 #include "PrintJob.h"
 #include "PrintSubcommands.h"
 
@@ -43,12 +45,7 @@ void Row(std::ostringstream& text, const char* kind, const std::string& key, con
        << ',' << Number(p.hourAngle) << ',' << Number(p.at.x) << ',' << Number(p.at.y) << '\n';
 }
 
-std::string LinesText(const NodusCurves& curves, const Chart& chart) {
-  std::ostringstream text;
-  const PlanePoint foot = curves.Foot();
-  text << "# Nodus=" << Number(foot.x) << ',' << Number(foot.y) << ',' << Number(curves.plan.height)
-       << '\n';
-  text << "Kind,Key,Day,Declination,HourAngle,X,Y\n";
+void Rows(std::ostringstream& text, const NodusCurves& curves, const Chart& chart) {
   for (const DateLine& line : curves.dates) {
     const std::string key = MonthDayKey(chart, line.arc.days.front());
     for (const LineRun& run : line.runs) {
@@ -61,6 +58,58 @@ std::string LinesText(const NodusCurves& curves, const Chart& chart) {
       for (const LinePoint& p : run) Row(text, "hourcurve", key, chart, p);
     }
   }
+}
+
+std::string LinesText(const NodusCurves& curves, const Chart& chart) {
+  std::ostringstream text;
+  const PlanePoint foot = curves.Foot();
+  text << "# Nodus=" << Number(foot.x) << ',' << Number(foot.y) << ',' << Number(curves.plan.height)
+       << '\n';
+  text << "Kind,Key,Day,Declination,HourAngle,X,Y\n";
+  Rows(text, curves, chart);
+  return text.str();
+}
+
+// An hour line's points: both ends and enough between them that none lies
+// more than kHourLineStep from the next.
+constexpr double kHourLineStep = 2;  // millimetres
+
+void HourLineRows(std::ostringstream& text, const PlaneHourLine& line) {
+  const PlanePoint& a = line.segment.from;
+  const PlanePoint& b = line.segment.to;
+  const int steps = std::max(1, static_cast<int>(std::ceil(std::hypot(b.x - a.x, b.y - a.y) /
+                                                           kHourLineStep)));
+  for (int i = 0; i <= steps; ++i) {
+    const double f = static_cast<double>(i) / steps;
+    text << "hourline," << ClockKey(line.clockTime) << ",,," << Number(line.hourAngle) << ','
+         << Number(a.x + (b.x - a.x) * f) << ',' << Number(a.y + (b.y - a.y) * f) << '\n';
+  }
+}
+
+// A dial on another plane: its plane, style and nodus, where its origin (the
+// style's root, or the nodus's foot below a parallel style) is printed, and
+// its hour lines beside the curves. The sheet is laid out as export lays
+// out a page of that paper.
+std::string PlaneLinesText(MainModel& model, int16_t paper, int16_t orientation) {
+  const SheetSize size = PaperSheetSize(paper, orientation);
+  const PlaneSheet sheet = LayPlaneSheet(model, model.Chart(), size.width, size.height,
+                                         PageMargins{}, PaperFactor(paper),
+                                         PrintedPageCount(model.dialOption.maxPages));
+  const PlacedFace& face = sheet.faces.front();
+  const PlaneDial& dial = face.dial;
+  const UserPoint origin = face.map.At({0, 0});
+  std::ostringstream text;
+  text << "# Plane=" << Number(dial.orientation.facing) << ',' << Number(dial.orientation.tilt)
+       << '\n';
+  text << "# Style=" << Number(dial.style.styleHeight) << ',' << Number(dial.style.substyleDistance)
+       << ',' << Number(dial.style.substyleHourAngle) << '\n';
+  text << "# Nodus=" << Number(dial.foot.x) << ',' << Number(dial.foot.y) << ','
+       << Number(dial.nodusHeight) << '\n';
+  text << "# Origin=" << sheet.facePage << ',' << Number(origin.x) << ',' << Number(origin.y)
+       << '\n';
+  text << "Kind,Key,Day,Declination,HourAngle,X,Y\n";
+  for (const PlaneHourLine& line : dial.hourLines) HourLineRows(text, line);
+  Rows(text, TracePlaneNodusCurves(model, model.Chart(), dial), model.Chart());
   return text.str();
 }
 
@@ -98,7 +147,12 @@ int RunLinesSubcommand(const CommandArgs& args, std::ostream& out, std::ostream&
   if (parsed.Extra("--paper")) printer->setPaperSize(paper);
   std::string text;
   const Status status = TrapStatus(model.lastError, [&] {
-    const double face = 65 * PaperFactor(printer->Current().paperSize);
+    const PrinterProperties sheet = printer->Current();
+    if (!model.dialPlane.IsHorizontal()) {
+      text = PlaneLinesText(model, sheet.paperSize, sheet.orientation);
+      return;
+    }
+    const double face = 65 * PaperFactor(sheet.paperSize);
     text = LinesText(TraceNodusCurves(model, model.Chart(), face), model.Chart());
   });
   if (!status.ok()) {

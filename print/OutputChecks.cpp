@@ -6,6 +6,7 @@
 #include "MainModel.h"
 #include "NodusChecks.h"
 #include "Paths.h"
+#include "PlaneDial.h"
 #include "PrintJob.h"
 #include "UiText.h"
 
@@ -27,16 +28,19 @@ class CheckRun {
 
   CheckOutcome Run() {
     const bool clock = request_.command == OutputCommand::Clock;
+    // A dial off the horizontal fits its sheet by itself and has its own nodus.
+    const bool horizontal = main_.dialPlane.IsHorizontal();
     if (!clock) {
       PolarNight();
       if (request_.command == OutputCommand::Print) Printer();
       PaperSize();
-      PageSplit();
+      if (horizontal) PageSplit();
       BackPicture();
     }
+    if (!horizontal) SunlitPlane();
     TimeZone();
-    Latitude();
-    if (!clock) Nodus();
+    if (horizontal) Latitude();
+    if (!clock && horizontal) Nodus();
     return outcome_;
   }
 
@@ -71,6 +75,14 @@ class CheckRun {
            TranslateText("OutputChecks",
                          "Polar night (the sun does not rise all day):\nno sundial can be made."));
     }
+  }
+
+  void SunlitPlane() {
+    const PlaneDial dial = LayPlaneDial(main_.Chart(), main_.dialPlane, 60, 1);
+    if (!dial.hourLines.empty()) return;
+    Stop(CheckStep::Plane, TranslateText("OutputChecks",
+                                         "The sun never shines on a face that looks this way:\n"
+                                         "no hour line can be drawn."));
   }
 
   void Printer() {

@@ -120,6 +120,8 @@ std::string CrowdedPaperText() {
 
 double FittedPaperFactor(MainModel& main, DrawTarget& sheet, double paperFactor,
                          int32_t orientation, int16_t pageCount, double zoom) {
+  // A dial on another plane fits its own sheet (PlaneSheet.h).
+  if (!main.dialPlane.IsHorizontal()) return paperFactor;
   constexpr double kStep = 0.01;     // of the paper's factor
   constexpr double kSmallest = 0.5;  // a dial still worth cutting out
   const double latitude = main.Chart().Location().Latitude();
@@ -193,12 +195,8 @@ Status PrintSundial(MainModel& main, PrintDevice& document, int16_t pageCount,
         document.StartDoc();
         started = true;
         DrawTarget& sheet = document.Page();
-        // A dial on another plane fits its own sheet (PlaneSheet.h).
-        const double paper = PaperFactor(document.PaperSize());
-        const double factor =
-            main.dialPlane.IsHorizontal()
-                ? FittedPaperFactor(main, sheet, paper, document.Orientation(), pageCount)
-                : paper;
+        const double factor = FittedPaperFactor(main, sheet, PaperFactor(document.PaperSize()),
+                                                document.Orientation(), pageCount);
         const DialLayout layout =
             LayoutPage(factor, document.Orientation(), pageCount,
                        main.Chart().Location().Latitude(), sheet.ScaleWidth(), sheet.ScaleHeight());
