@@ -54,7 +54,7 @@ int RunInfoSubcommand(const CommandArgs& args, std::ostream& out, std::ostream& 
   }
   std::string listing;
   if (!TrapStatus(model.lastError, [&] {
-         listing = BuildInfoListing(model.Chart(), model.season.seasonDate.year);
+         listing = BuildInfoListing(model.Chart(), model.season.seasonDate.year, model.dialPlane);
        }).ok()) {
     err << model.lastError.description << '\n';
     return kExitFailure;

@@ -17,7 +17,7 @@ struct CommandEntry {
 constexpr CommandEntry kCommands[] = {
     {"solars", RunSolarsSubcommand}, {"info", RunInfoSubcommand},   {"table", RunTableSubcommand},
     {"export", RunExportSubcommand}, {"clock", RunClockSubcommand}, {"print", RunPrintSubcommand},
-    {"lines", RunLinesSubcommand},
+    {"lines", RunLinesSubcommand},   {"wall", RunWallSubcommand},
 };
 
 }  // namespace

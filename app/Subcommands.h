@@ -1,10 +1,11 @@
-// umbrafex info and umbrafex solars, and the dispatch to every subcommand.
+// umbrafex info, solars and wall, and the dispatch to every subcommand.
 #pragma once
 
 #include "Commands.h"
 
 int RunInfoSubcommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
 int RunSolarsSubcommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
+int RunWallSubcommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
 
 // Runs the subcommand named by args[0]; -1 when there is no such command.
 int RunSubcommand(const CommandArgs& args, std::ostream& out, std::ostream& err);

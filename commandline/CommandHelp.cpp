@@ -31,7 +31,7 @@ constexpr std::string_view kDialLineOptions =
     "  --nodus MM|auto     the nodus's height above the dial (default: auto)\n"
     "  --scale-bar on|off  the 100 mm scale bar on every page\n";
 
-const std::array<CommandPage, 7>& Pages() {
+const std::array<CommandPage, 8>& Pages() {
   static const std::string exportOptions =
       "  -o OUT              output file; .pdf holds every page, .svg and .png one\n" +
       std::string(kSheetOptions) +
@@ -47,7 +47,7 @@ const std::array<CommandPage, 7>& Pages() {
       "  --paper A3|A4|A5|B4|B5|Letter|Legal\n"
       "                      the paper whose scale gives the millimetres\n" +
       std::string(kDialLineOptions);
-  static const std::array<CommandPage, 7> pages = {{
+  static const std::array<CommandPage, 8> pages = {{
       {"solars", "sun positions of the dial's hour lines", kSolarsSynopsis, ""},
       {"info", "the calculation conditions listing", kInfoSynopsis,
        "  --save OUT.ufx      also save the design as a settings document\n"},
@@ -63,6 +63,12 @@ const std::array<CommandPage, 7>& Pages() {
       {"print", "the printed pages on a printer", kPrintSynopsis, printOptions},
       {"lines", "the points of the date lines and hour curves as CSV", kLinesSynopsis,
        linesOptions},
+      {"wall", "which way a wall faces, from a nail's shadow", kWallSynopsis,
+       "  --date M/D          the day of the reading\n"
+       "  --time HH:MM        the clock time of the reading, in the zone's standard time\n"
+       "  --nail MM           the nail's length, held square to the wall\n"
+       "  --offset MM         where the tip of its shadow falls: right of the nail's foot\n"
+       "                      positive, left negative, as seen facing the wall\n"},
   }};
   return pages;
 }

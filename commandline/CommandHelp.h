@@ -35,6 +35,9 @@ inline constexpr std::string_view kLinesSynopsis =
     "umbrafex lines [DOC.ufx] [options] [--paper A3|A4|A5|B4|B5|Letter|Legal] [-o FILE.csv]\n"
     "       [--date-lines none|seasons|terms|months|day] [--hour-curves none|full|halves]\n"
     "       [--nodus MM|auto] [--scale-bar on|off]";
+inline constexpr std::string_view kWallSynopsis =
+    "umbrafex wall --lat DEG --lon DEG --tz HOURS --date M/D --time HH:MM --nail MM --offset MM\n"
+    "       [--leap yes|no]";
 
 // The subcommands' names in the order the program's usage lists them.
 std::vector<std::string_view> CommandNames();

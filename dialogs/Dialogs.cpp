@@ -58,7 +58,7 @@ void ShowInfoWindow(QWidget* parent, MainModel& model) {
     std::string listing;
     model.lastError.Clear();
     if (!TrapStatus(model.lastError, [&] {
-           listing = BuildInfoListing(model.Chart(), model.season.seasonDate.year);
+           listing = BuildInfoListing(model.Chart(), model.season.seasonDate.year, model.dialPlane);
          }).ok()) {
       // The window still opens, empty, after the engine's message.
       ShowMessage(parent, MessageIcon::Exclamation,

@@ -227,6 +227,31 @@ std::string BuildInfoListing(Chart& chart, int year) {
   return text;
 }
 
+std::string BuildInfoListing(Chart& chart, int year, const PlaneOrientation& plane) {
+  std::string text = BuildInfoListing(chart, year);
+  if (plane.IsHorizontal()) return text;
+  const double latitude = chart.Location().Latitude();
+  const StyleGeometry style = StyleOf(PlaneOfOrientation(plane), latitude);
+  const std::string_view degree = Forms().degree;
+  auto degrees = [&](double value) {
+    char digits[32];
+    std::snprintf(digits, sizeof digits, "%.1f", value);
+    return std::string(std::string_view(digits) == "-0.0" ? "0.0" : digits) + std::string(degree);
+  };
+  const auto line = [&text](const char* label, const std::string& value) {
+    text += Labelled(TranslateText("InfoListing", label), value);
+    text += kLineEnd;
+  };
+  text += kLineEnd;
+  line(UMBRAFEX_TEXT_NOOP("InfoListing", "Facing"),
+       degrees(plane.facing) + std::string(Forms().open) + CompassName(plane.facing) + ")");
+  line(UMBRAFEX_TEXT_NOOP("InfoListing", "Tilt"), degrees(plane.tilt));
+  line(UMBRAFEX_TEXT_NOOP("InfoListing", "Style height"), degrees(style.styleHeight));
+  line(UMBRAFEX_TEXT_NOOP("InfoListing", "Substyle distance"), degrees(style.substyleDistance));
+  line(UMBRAFEX_TEXT_NOOP("InfoListing", "Substyle hour angle"), degrees(style.substyleHourAngle));
+  return text;
+}
+
 WindowPlacement LoadInfoWindowPlacement() {
   WindowPlacement placement{0, 0, 200, 200, kWindowNormal};
   LoadWindowPlacement(kInfoWindowSection, PlacementKeys::PositionSizeAndState, placement);

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "PlaneOrientation.h"
 #include "WindowPlacement.h"
 
 class Chart;
@@ -16,6 +17,9 @@ class Chart;
 // for the magnetic declination outside the Japan area. Raises the engine's
 // error when a chart read fails (the caller shows its description).
 std::string BuildInfoListing(Chart& chart, int year);
+// With the dial's plane after them, unless it is horizontal: its facing and
+// compass name, tilt, style height, substyle distance and substyle hour angle.
+std::string BuildInfoListing(Chart& chart, int year, const PlaneOrientation& plane);
 
 // The window's placement in the preferences: left, top, width and height
 // ("0, 0, 200, 200" at first) and the window state.
