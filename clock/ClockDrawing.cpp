@@ -99,6 +99,10 @@ Status DrawClock(MainModel& main, ClockCanvas& canvas, std::chrono::local_second
   auto nodus = when(shadow, [&] { return r.nodusShadow(main, canvas, layout, hour, paper); });
   auto dateTime = [&] { return r.dateTime(main, canvas, layout, shown, hour); };
   auto nightText = when(caption, [&] { return r.nightState(main, canvas, layout); });
+  if (!main.dialPlane.IsHorizontal()) {
+    auto plane = when(face, [&] { return r.planeDial(main, canvas, hour, shadow); });
+    return RunInOrder({icon, plane, dateTime, nightText});
+  }
 
   if (invert) {
     // Filled and inverted over the face, then outlined; the captions go on

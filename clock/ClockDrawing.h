@@ -11,6 +11,7 @@
 #include "DialRoutines.h"
 #include "EngineErrors.h"
 #include "NodusDrawing.h"
+#include "PlaneDialRoutines.h"
 
 class MainModel;
 class Chart;
@@ -73,6 +74,8 @@ struct ClockRoutines {
       kClockDialLines;
   std::function<Status(DialDesign, ClockView&, const DialLayout&, double, double)> nodusShadow =
       DrawNodusShadow;
+  // A dial on another plane: its face and, when asked, the shadow at the time.
+  std::function<Status(DialDesign, ClockView&, double, bool)> planeDial = DrawPlaneClock;
 };
 
 // Draws the picture for the shown date-time at hour h (in the chart's time

@@ -64,8 +64,36 @@ void Text(DrawTarget& t, double x, double y, const std::string& text) {
   RotatedText(t, x, y, text, 0);
 }
 
-// Labels at the outer ends of the hour lines, in the band around the face;
-// a label that would cover one already placed gives way.
+// A label beyond the outer end of an hour line, or where that is taken beyond
+// the other end (not at a root on the face, where the lines meet); a label
+// that would cover one already placed gives way.
+void PlaceHourLabel(DrawTarget& t, const PlacedFace& face, const PlaneHourLine& line,
+                    const std::string& label, std::vector<SheetBox>& placed, double gap) {
+  const UserPoint a = face.map.At(line.segment.from), b = face.map.At(line.segment.to);
+  const double length = std::hypot(b.x - a.x, b.y - a.y);
+  if (!(length > 0)) return;
+  const double w = t.TextWidth(label), h = t.TextHeight(label);
+  const double reach = std::hypot(w, h) / 2 + gap;
+  const double dx = (b.x - a.x) / length * reach, dy = (b.y - a.y) / length * reach;
+  const UserPoint ends[2] = {{b.x + dx, b.y + dy}, {a.x - dx, a.y - dy}};
+  const int endCount = face.dial.RootOnFace() ? 1 : 2;
+  for (int end = 0; end < endCount; ++end) {
+    const UserPoint& centre = ends[end];
+    const SheetBox box{centre.x - w / 2, centre.y - h / 2, centre.x + w / 2, centre.y + h / 2};
+    const SheetBox apart{box.left - gap, box.top, box.right + gap, box.bottom};
+    const bool taken = std::any_of(placed.begin(), placed.end(),
+                                   [&](const SheetBox& o) { return o.Overlaps(apart); });
+    const bool inBand = box.left >= face.outline.left - w / 2 &&
+                        box.right <= face.outline.right + w / 2 &&
+                        box.top >= face.outline.top - h && box.bottom <= face.outline.bottom + h;
+    if (taken || !inBand) continue;
+    placed.push_back(box);
+    Text(t, box.left, box.top, label);
+    return;
+  }
+}
+
+// The labels of the whole hours, in the band around the face.
 void DrawHourLabels(const DrawPass& pass, const PlacedFace& face, std::vector<SheetBox>& placed) {
   DrawTarget& t = pass.target;
   const Settings& settings = pass.design.settings;
@@ -74,31 +102,7 @@ void DrawHourLabels(const DrawPass& pass, const PlacedFace& face, std::vector<Sh
   t.setForeColor(settings.dialColor.timeFont);
   for (const PlaneHourLine& line : face.dial.hourLines) {
     const std::string label = HourLabel(line.clockTime, settings.dialOption.timeFormat);
-    if (label.empty()) continue;
-    const UserPoint a = face.map.At(line.segment.from), b = face.map.At(line.segment.to);
-    const double length = std::hypot(b.x - a.x, b.y - a.y);
-    if (!(length > 0)) continue;
-    const double w = t.TextWidth(label), h = t.TextHeight(label);
-    const double reach = std::hypot(w, h) / 2 + 1;
-    const double dx = (b.x - a.x) / length * reach, dy = (b.y - a.y) / length * reach;
-    // Beyond the outer end, or where that is taken beyond the other end.
-    const UserPoint ends[2] = {{b.x + dx, b.y + dy}, {a.x - dx, a.y - dy}};
-    // The lines meet at a root on the face: no room for labels there.
-    const int endCount = face.dial.RootOnFace() ? 1 : 2;
-    for (int end = 0; end < endCount; ++end) {
-      const UserPoint& centre = ends[end];
-      const SheetBox box{centre.x - w / 2, centre.y - h / 2, centre.x + w / 2, centre.y + h / 2};
-      const SheetBox apart{box.left - kLabelGap, box.top, box.right + kLabelGap, box.bottom};
-      const bool taken = std::any_of(placed.begin(), placed.end(),
-                                     [&](const SheetBox& o) { return o.Overlaps(apart); });
-      const bool onSheet = box.left >= face.outline.left - w / 2 &&
-                           box.right <= face.outline.right + w / 2 &&
-                           box.top >= face.outline.top - h && box.bottom <= face.outline.bottom + h;
-      if (taken || !onSheet) continue;
-      placed.push_back(box);
-      Text(t, box.left, box.top, label);
-      break;
-    }
+    if (!label.empty()) PlaceHourLabel(t, face, line, label, placed, kLabelGap);
   }
 }
 
@@ -311,5 +315,110 @@ Status DrawPlaneDialPage(DialDesign design, DrawTarget& target, double zoom, dou
       bottom = std::max(bottom, y);
     }
     Text(target, box.left, bottom + target.TextHeight(lines.back()) / 2, lines.back());
+  });
+}
+
+namespace {
+
+// The desktop sundial's face: the dial fitted into the picture with room
+// for its labels around it, in the clock colours.
+PlacedFace ClockFace(const DrawPass& pass, const PlaneDial& unit) {
+  DrawTarget& t = pass.target;
+  const double band = 2.5 * t.TextHeight("00:00");
+  // The top and bottom eighths stay free for the icon and the caption.
+  const double width = t.ScaleWidth() - 2 * band;
+  const double height = t.ScaleHeight() * 0.75 - 2 * band;
+  const double scale = std::min(width / unit.face.Width(), height / unit.face.Height());
+  const double left = t.ScaleLeft() + (t.ScaleWidth() - unit.face.Width() * scale) / 2;
+  const double top = t.ScaleTop() + (t.ScaleHeight() - unit.face.Height() * scale) / 2;
+  PlacedFace face{unit, {left - unit.face.left * scale, top + unit.face.top * scale, scale}, {}, {}};
+  face.outline = {left - band, top - band, left + unit.face.Width() * scale + band,
+                  top + unit.face.Height() * scale + band};
+  return face;
+}
+
+void DrawClockFace(const DrawPass& pass, const PlacedFace& face) {
+  DrawTarget& t = pass.target;
+  const std::optional<FaceColors> colors = FaceColorsFor(pass);
+  // The labels' band in the time ring's colour, the face inside it.
+  SetPen(t, PenMode::CopyPen, PenStyle::Solid, 1);
+  t.setFillStyle(BrushStyle::Solid);
+  if (colors) {
+    t.setForeColor(colors->timeLine);
+    t.setFillColor(colors->timeFill);
+  }
+  PixelRectangle(t, face.outline.left, face.outline.top, face.outline.right, face.outline.bottom);
+  if (colors) t.setFillColor(colors->innerFill);
+  const FaceBox& box = face.dial.face;
+  const UserPoint a = face.map.At({box.left, box.top}), b = face.map.At({box.right, box.bottom});
+  PixelRectangle(t, a.x, a.y, b.x, b.y);
+  for (const PlaneHourLine& line : face.dial.hourLines) {
+    const bool whole = !HourLabel(line.clockTime, 0).empty();
+    SetPen(t, PenMode::CopyPen, whole ? PenStyle::Solid : PenStyle::Dot, 1);
+    if (colors) t.setForeColor(whole ? colors->hourLine : colors->minuteLine);
+    Line(t, face.map, line.segment);
+  }
+  std::vector<SheetBox> placed;
+  const Settings& settings = pass.design.settings;
+  t.setFont(ScaledFont(settings.clockTimeFont, pass));
+  SetThinPen(t);
+  if (colors) t.setForeColor(colors->timeFont);
+  for (const PlaneHourLine& line : face.dial.hourLines) {
+    const std::string label = HourLabel(line.clockTime, settings.clockOption.timeFormat);
+    if (!label.empty()) PlaceHourLabel(t, face, line, label, placed, 0);
+  }
+}
+
+// The gnomon's shadow: the plate on the substyle between its two ends, cast
+// through its style, and the nodus's dot at its tip.
+void DrawClockShadow(const DrawPass& pass, const PlacedFace& face, const Vector3& sun) {
+  const PlaneDial& dial = face.dial;
+  const PlanePoint d = dial.SubstyleDirection();
+  std::vector<UserPoint> shadow;
+  for (double distance : {dial.gnomonStart, dial.gnomonEnd}) {
+    shadow.push_back(face.map.At({d.x * distance, d.y * distance}));
+  }
+  for (double distance : {dial.gnomonEnd, dial.gnomonStart}) {
+    const PlanePoint base{d.x * distance, d.y * distance};
+    const double height = dial.StyleHeightAt(distance);
+    const Vector3 top{base.x * dial.plane.across.x + base.y * dial.plane.upward.x +
+                          height * dial.plane.normal.x,
+                      base.x * dial.plane.across.y + base.y * dial.plane.upward.y +
+                          height * dial.plane.normal.y,
+                      base.x * dial.plane.across.z + base.y * dial.plane.upward.z +
+                          height * dial.plane.normal.z};
+    const auto at = ShadowOnPlane(dial.plane, top, sun);
+    if (!at) return;
+    shadow.push_back(face.map.At(*at));
+  }
+  DrawTarget& t = pass.target;
+  SetPen(t, PenMode::CopyPen, PenStyle::Solid, 1);
+  t.setFillStyle(BrushStyle::Solid);
+  if (const ClockColorSettings* c = ClockColorsFor(pass.design.settings, pass.clockState)) {
+    t.setForeColor(c->shadowFill);
+    t.setFillColor(c->shadowFill);
+  }
+  PixelPolygon(t, shadow);
+  if (const auto tip = ShadowOnPlane(dial.plane, dial.nodus, sun)) {
+    const UserPoint p = face.map.At(*tip);
+    PixelCircle(t, p.x, p.y, face.map.scale * dial.nodusHeight / 20);
+  }
+}
+
+}  // namespace
+
+Status DrawPlaneClock(DialDesign design, ClockView& clock, double time, bool withShadow) {
+  const DrawPass pass(design, clock.picClock(), 1.0, clock.ClockState());
+  return RunDrawRoutine(design, [&] {
+    const PlaneDial unit =
+        LayPlaneDial(design.chart, design.settings.dialPlane, design.settings.calcTime.interval, 1);
+    const PlacedFace face = ClockFace(pass, unit);
+    DrawClockFace(pass, face);
+    if (!withShadow) return;
+    SolarsLease lease(design.chart);
+    const ChartSolar& solar = *lease.Add(time, time, 0).begin();
+    const Vector3 sun = SunDirection(unit.latitude, design.chart.Season().SolarDeclination(),
+                                     solar.HourAngle());
+    DrawClockShadow(pass, face, sun);
   });
 }

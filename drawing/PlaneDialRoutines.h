@@ -16,6 +16,12 @@
 Status DrawPlaneDialPage(DialDesign design, DrawTarget& target, double zoom, double paperFactor,
                          int16_t page, int16_t pageCount);
 
+// The desktop sundial of a dial on another plane: the face in the clock
+// colours of the window's state and, with the sun up, the gnomon's shadow
+// at the time (hours of the chart's time system) with the nodus's dot.
+class ClockView;
+Status DrawPlaneClock(DialDesign design, ClockView& clock, double time, bool withShadow);
+
 // The plane's lines of the information block and the listing: facing, tilt,
 // style height, substyle distance and the substyle's hour angle.
 std::vector<std::string> PlaneInformationLines(const PlaneDial& dial);
