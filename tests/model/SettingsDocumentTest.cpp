@@ -653,3 +653,38 @@ TEST_F(SettingsDocumentTest, PrinterSectionGoesThroughThePrinterSetUp) {
 }
 
 }  // namespace
+
+namespace {
+
+// A design on a wall keeps its plane through a save; a horizontal one writes
+// no plane at all, so that documents of every earlier version read and write
+// as before; and a document without the section is horizontal, whatever the
+// design before it was.
+TEST_F(SettingsDocumentTest, TheDialPlaneRoundTripsAndAHorizontalDesignWritesNone) {
+  MainModel wall;
+  wall.dialPlane = {202.5, 90};
+  ASSERT_TRUE(wall.SaveDocument(Path("wall.ufx")).ok());
+  EXPECT_NE(ReadUtf8(Path("wall.ufx")).find("[DialPlane]\r\nFacing=202.5\r\nTilt=90\r\n"),
+            std::string::npos);
+  MainModel flat;
+  ASSERT_TRUE(flat.SaveDocument(Path("flat.ufx")).ok());
+  EXPECT_EQ(ReadUtf8(Path("flat.ufx")).find("DialPlane"), std::string::npos);
+
+  MainModel reader;
+  ASSERT_TRUE(reader.OpenDocument(Path("wall.ufx")).ok());
+  EXPECT_EQ(reader.dialPlane, (PlaneOrientation{202.5, 90}));
+  ASSERT_TRUE(reader.OpenDocument(Path("flat.ufx")).ok());
+  EXPECT_TRUE(reader.dialPlane.IsHorizontal());
+}
+
+TEST_F(SettingsDocumentTest, APlaneOutOfRangeRefusesTheDocumentAndNorthIsRead) {
+  const std::string head = "[Umbrafex 3.04]\n[DialPlane]\n";
+  MainModel model;
+  for (const char* bad : {"Facing=360.5", "Facing=-1", "Tilt=181", "Tilt=-0.5", "Facing=SSW"}) {
+    EXPECT_FALSE(model.OpenDocument(WriteDocument("bad.ufx", head + bad + "\n")).ok()) << bad;
+  }
+  ASSERT_TRUE(model.OpenDocument(WriteDocument("north.ufx", head + "Facing=360\nTilt=90\n")).ok());
+  EXPECT_EQ(model.dialPlane, (PlaneOrientation{0, 90}));
+}
+
+}  // namespace
