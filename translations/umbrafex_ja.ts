@@ -2051,6 +2051,10 @@ The table was saved in this file:
         <translation>水平型日時計とは</translation>
     </message>
     <message>
+        <source>Dials on Any Plane</source>
+        <translation>いろいろな面の日時計</translation>
+    </message>
+    <message>
         <source>Making a Sundial Step by Step</source>
         <translation>日時計を作る手順</translation>
     </message>
@@ -2073,6 +2077,10 @@ The table was saved in this file:
     <message>
         <source>Setting Up the Sundial</source>
         <translation>日時計の設置</translation>
+    </message>
+    <message>
+        <source>Measuring and Mounting a Wall Dial</source>
+        <translation>壁の向きの測り方と取り付け</translation>
     </message>
     <message>
         <source>The Main Window</source>
