@@ -261,6 +261,62 @@
         <source>Gnomon — mountain fold — for %1</source>
         <translation>ノーモン — 山折り  %1用</translation>
     </message>
+    <message>
+        <source>Style root</source>
+        <translation>スタイルの根元</translation>
+    </message>
+    <message>
+        <source>Style root %1 mm beyond</source>
+        <translation>スタイルの根元はこの先 %1 mm</translation>
+    </message>
+    <message>
+        <source>Gnomon: a straight pin of %1 mm through the centre</source>
+        <translation>ノーモン : 長さ %1 mm のまっすぐなピンを中心に通す</translation>
+    </message>
+    <message>
+        <source>Nodus %1 mm</source>
+        <translation>ノーダス %1 mm</translation>
+    </message>
+    <message>
+        <source>Set the faces parallel to the equator, the upper face looking %1 and tilted %2° from the horizontal.</source>
+        <translation>文字盤を赤道面と平行に置きます。上の面は%1向き、水平から%2°傾けます。</translation>
+    </message>
+    <message>
+        <source>Fix the face on a wall that faces %1° (%2), noon line vertical.</source>
+        <translation>%1°(%2)向きの壁に、正午の線を鉛直にして取り付けます。</translation>
+    </message>
+    <message>
+        <source>Fix the face looking %1° (%2), tilted %3° from the horizontal, the top edge uppermost.</source>
+        <translation>文字盤を%1°(%2)向き、水平から%3°傾け、上端を上にして取り付けます。</translation>
+    </message>
+    <message>
+        <source>Facing: %1</source>
+        <translation>面の向き : %1</translation>
+    </message>
+    <message>
+        <source>Tilt: %1</source>
+        <translation>傾き : %1</translation>
+    </message>
+    <message>
+        <source>Style height: %1</source>
+        <translation>スタイルの高さ : %1</translation>
+    </message>
+    <message>
+        <source>Substyle distance: %1</source>
+        <translation>サブスタイルの振れ : %1</translation>
+    </message>
+    <message>
+        <source>Substyle hour angle: %1</source>
+        <translation>サブスタイルの時角 : %1</translation>
+    </message>
+    <message>
+        <source>Upper face (spring and summer)</source>
+        <translation>上の面(春・夏)</translation>
+    </message>
+    <message>
+        <source>Lower face (autumn and winter)</source>
+        <translation>下の面(秋・冬)</translation>
+    </message>
 </context>
 <context>
     <name>DisplayCheck</name>
@@ -608,6 +664,26 @@ Do you want to replace it?</source>
     <message>
         <source>Mean standard time</source>
         <translation>中央標準時</translation>
+    </message>
+    <message>
+        <source>Facing</source>
+        <translation>面の向き</translation>
+    </message>
+    <message>
+        <source>Tilt</source>
+        <translation>傾き</translation>
+    </message>
+    <message>
+        <source>Style height</source>
+        <translation>スタイルの高さ</translation>
+    </message>
+    <message>
+        <source>Substyle distance</source>
+        <translation>サブスタイルの振れ</translation>
+    </message>
+    <message>
+        <source>Substyle hour angle</source>
+        <translation>サブスタイルの時角</translation>
     </message>
 </context>
 <context>
@@ -1483,6 +1559,12 @@ may not work properly.</source>
         <source>Export to PDF/SVG/PNG</source>
         <translation>PDF/SVG/PNGに書き出し</translation>
     </message>
+    <message>
+        <source>The sun never shines on a face that looks this way:
+no hour line can be drawn.</source>
+        <translation>この向きの面には日が当たりません。
+時刻線を描けません。</translation>
+    </message>
 </context>
 <context>
     <name>OutputErrors</name>
@@ -1756,6 +1838,21 @@ The table was saved in this file:
     <message>
         <source>mmm d</source>
         <translation>m月d日</translation>
+    </message>
+</context>
+<context>
+    <name>WallCommand</name>
+    <message>
+        <source>The sun is below the horizon at that moment.</source>
+        <translation>その時刻には太陽が地平線の下にあります。</translation>
+    </message>
+    <message>
+        <source>Sun: azimuth %1, altitude %2</source>
+        <translation>太陽 : 方位角 %1、高度 %2</translation>
+    </message>
+    <message>
+        <source>Facing: %1 (%2)</source>
+        <translation>壁の向き : %1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -2051,10 +2148,6 @@ The table was saved in this file:
         <translation>水平型日時計とは</translation>
     </message>
     <message>
-        <source>Dials on Any Plane</source>
-        <translation>いろいろな面の日時計</translation>
-    </message>
-    <message>
         <source>Making a Sundial Step by Step</source>
         <translation>日時計を作る手順</translation>
     </message>
@@ -2077,10 +2170,6 @@ The table was saved in this file:
     <message>
         <source>Setting Up the Sundial</source>
         <translation>日時計の設置</translation>
-    </message>
-    <message>
-        <source>Measuring and Mounting a Wall Dial</source>
-        <translation>壁の向きの測り方と取り付け</translation>
     </message>
     <message>
         <source>The Main Window</source>
@@ -2149,6 +2238,14 @@ The table was saved in this file:
     <message>
         <source>The link cannot be opened.</source>
         <translation>リンク先を開くことができません。</translation>
+    </message>
+    <message>
+        <source>Dials on Any Plane</source>
+        <translation>いろいろな面の日時計</translation>
+    </message>
+    <message>
+        <source>Measuring and Mounting a Wall Dial</source>
+        <translation>壁の向きの測り方と取り付け</translation>
     </message>
 </context>
 </TS>
