@@ -241,6 +241,41 @@ void DrawGnomonPattern(const DrawPass& pass, const PlaneSheet& sheet) {
   Text(t, g.styleTo.x + 2, g.styleTo.y - t.TextHeight(nodus) - 1, nodus);
 }
 
+// The place and day in the left column, the plane in the right one, then how
+// to mount it across both; a smaller font where the box cannot hold them.
+constexpr size_t kPlaceLines = 7;
+
+double ColumnsHeight(DrawTarget& t, const std::vector<std::string>& lines) {
+  double left = 0, right = 0;
+  for (size_t i = 0; i + 1 < lines.size(); ++i) (i < kPlaceLines ? left : right) += t.TextHeight(lines[i]);
+  return std::max(left, right) + 1.5 * t.TextHeight(lines.back());
+}
+
+void DrawTextBlock(const DrawPass& pass, const SheetBox& box, const std::vector<std::string>& lines) {
+  DrawTarget& t = pass.target;
+  FontSpec font = ScaledFont(pass.design.settings.dialInformationFont, pass);
+  t.setFont(font);
+  const double height = ColumnsHeight(t, lines);
+  if (height > box.Height() && height > 0) {
+    font.size = std::max(RoundFontSize(font.size * box.Height() / height), 6 * pass.zoom);
+    t.setFont(font);
+  }
+  SetThinPen(t);
+  t.setForeColor(pass.design.settings.dialColor.informationFont);
+  double bottom = box.top;
+  for (size_t column = 0; column < 2; ++column) {
+    double y = box.top;
+    const size_t first = column == 0 ? 0 : kPlaceLines;
+    const size_t last = column == 0 ? kPlaceLines : lines.size() - 1;
+    for (size_t i = first; i < last; ++i) {
+      Text(t, box.left + static_cast<double>(column) * box.Width() / 2, y, lines[i]);
+      y += t.TextHeight(lines[i]);
+    }
+    bottom = std::max(bottom, y);
+  }
+  Text(t, box.left, bottom + t.TextHeight(lines.back()) / 2, lines.back());
+}
+
 }  // namespace
 
 std::string MountingSentence(const PlaneOrientation& plane, double latitude) {
@@ -297,24 +332,7 @@ Status DrawPlaneDialPage(DialDesign design, DrawTarget& target, double zoom, dou
     lines.push_back(FillText(TranslateText("DialTexts", "Nodus height: %1"),
                              {Fixed(dial.nodusHeight, 1) + " mm"}));
     lines.push_back(MountingSentence(dial.orientation, dial.latitude));
-    target.setFont(ScaledFont(design.settings.dialInformationFont, pass));
-    SetThinPen(target);
-    target.setForeColor(design.settings.dialColor.informationFont);
-    // Two columns, the place and day and the plane, then how to mount it.
-    const SheetBox& box = sheet.textBox;
-    const size_t placeLines = 7;
-    double bottom = box.top;
-    for (size_t column = 0; column < 2; ++column) {
-      double y = box.top;
-      const size_t first = column == 0 ? 0 : placeLines;
-      const size_t last = column == 0 ? placeLines : lines.size() - 1;
-      for (size_t i = first; i < last; ++i) {
-        Text(target, box.left + column * box.Width() / 2, y, lines[i]);
-        y += target.TextHeight(lines[i]);
-      }
-      bottom = std::max(bottom, y);
-    }
-    Text(target, box.left, bottom + target.TextHeight(lines.back()) / 2, lines.back());
+    DrawTextBlock(pass, sheet.textBox, lines);
   });
 }
 
