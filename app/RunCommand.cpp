@@ -1,8 +1,8 @@
 #include <ostream>
 #include <string_view>
 
-#include "CommandHelp.h"
 #include "ClockSubcommand.h"
+#include "CommandHelp.h"
 #include "PrintSubcommands.h"
 #include "Subcommands.h"
 #include "TableSubcommand.h"

@@ -64,9 +64,12 @@ std::optional<Reading> ReadingOf(const ParsedCommandLine& parsed, std::string& r
   const auto time = ClockTimeOf(parsed.Extra("--time"));
   const auto nail = NumberOf(parsed.Extra("--nail"));
   const auto offset = NumberOf(parsed.Extra("--offset"));
-  if (!time) reason = "--time needs the clock time as HH:MM, 00:00 to 23:59";
-  else if (!nail || !(*nail > 0)) reason = "--nail needs the nail's length in mm, above 0";
-  else if (!offset) reason = "--offset needs the shadow's offset in mm";
+  if (!time)
+    reason = "--time needs the clock time as HH:MM, 00:00 to 23:59";
+  else if (!nail || !(*nail > 0))
+    reason = "--nail needs the nail's length in mm, above 0";
+  else if (!offset)
+    reason = "--offset needs the shadow's offset in mm";
   if (!reason.empty()) return std::nullopt;
   return Reading{*time, *nail, *offset};
 }

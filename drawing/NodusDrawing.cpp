@@ -211,11 +211,10 @@ void DrawCurves(const DrawPass& pass, const NodusCurves& curves, const FaceMap& 
 }
 
 void DrawLines(const DrawPass& pass, const DialLayout& l, double faceRadius) {
-  const NodusCurves curves =
-      TraceNodusCurves(pass.design.settings, pass.design.chart, faceRadius);
+  const NodusCurves curves = TraceNodusCurves(pass.design.settings, pass.design.chart, faceRadius);
   if (!curves.nodus) return;
-  DrawCurves(pass, curves, {l.centerX, l.centerY, l.middleRadius / faceRadius}, l.middleRadius,
-             &l, nullptr);
+  DrawCurves(pass, curves, {l.centerX, l.centerY, l.middleRadius / faceRadius}, l.middleRadius, &l,
+             nullptr);
 }
 
 std::string HeightText(double millimetres) {

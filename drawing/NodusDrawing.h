@@ -5,13 +5,12 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "DialRoutines.h"
 #include "FaceMap.h"
 #include "NodusLines.h"
 #include "SheetArea.h"
-
-#include <vector>
 
 struct DrawPass;
 

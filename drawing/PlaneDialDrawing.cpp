@@ -127,11 +127,12 @@ void DrawRoot(const DrawPass& pass, const PlacedFace& face) {
   const double away = std::hypot(dial.substyle->from.x, dial.substyle->from.y);
   SetThinPen(t);
   t.setForeColor(colors.informationFont);
-  const std::string text = FillText(TranslateText("DialTexts", "Style root %1 mm beyond"),
-                                    {Fixed(away, 0)});
+  const std::string text =
+      FillText(TranslateText("DialTexts", "Style root %1 mm beyond"), {Fixed(away, 0)});
   const double x = std::clamp(entry.x - t.TextWidth(text) / 2, face.outline.left,
                               face.outline.right - t.TextWidth(text));
-  const double y = std::clamp(entry.y + 1, face.outline.top, face.outline.bottom - t.TextHeight(text));
+  const double y =
+      std::clamp(entry.y + 1, face.outline.top, face.outline.bottom - t.TextHeight(text));
   Text(t, x, y, text);
 }
 
@@ -247,11 +248,13 @@ constexpr size_t kPlaceLines = 7;
 
 double ColumnsHeight(DrawTarget& t, const std::vector<std::string>& lines) {
   double left = 0, right = 0;
-  for (size_t i = 0; i + 1 < lines.size(); ++i) (i < kPlaceLines ? left : right) += t.TextHeight(lines[i]);
+  for (size_t i = 0; i + 1 < lines.size(); ++i)
+    (i < kPlaceLines ? left : right) += t.TextHeight(lines[i]);
   return std::max(left, right) + 1.5 * t.TextHeight(lines.back());
 }
 
-void DrawTextBlock(const DrawPass& pass, const SheetBox& box, const std::vector<std::string>& lines) {
+void DrawTextBlock(const DrawPass& pass, const SheetBox& box,
+                   const std::vector<std::string>& lines) {
   DrawTarget& t = pass.target;
   FontSpec font = ScaledFont(pass.design.settings.dialInformationFont, pass);
   t.setFont(font);
@@ -288,9 +291,10 @@ std::string MountingSentence(const PlaneOrientation& plane, double latitude) {
                     {compass, ShortDegrees(plane.tilt)});
   }
   if (plane.tilt == 90) {
-    return FillText(TranslateText("DialTexts",
-                                  "Fix the face on a wall that faces %1° (%2), noon line vertical."),
-                    {facing, compass});
+    return FillText(
+        TranslateText("DialTexts",
+                      "Fix the face on a wall that faces %1° (%2), noon line vertical."),
+        {facing, compass});
   }
   return FillText(TranslateText("DialTexts",
                                 "Fix the face looking %1° (%2), tilted %3° from the horizontal, "
@@ -349,7 +353,8 @@ PlacedFace ClockFace(const DrawPass& pass, const PlaneDial& unit) {
   const double scale = std::min(width / unit.face.Width(), height / unit.face.Height());
   const double left = t.ScaleLeft() + (t.ScaleWidth() - unit.face.Width() * scale) / 2;
   const double top = t.ScaleTop() + (t.ScaleHeight() - unit.face.Height() * scale) / 2;
-  PlacedFace face{unit, {left - unit.face.left * scale, top + unit.face.top * scale, scale}, {}, {}};
+  PlacedFace face{
+      unit, {left - unit.face.left * scale, top + unit.face.top * scale, scale}, {}, {}};
   face.outline = {left - band, top - band, left + unit.face.Width() * scale + band,
                   top + unit.face.Height() * scale + band};
   return face;
@@ -399,12 +404,10 @@ void DrawClockShadow(const DrawPass& pass, const PlacedFace& face, const Vector3
   for (double distance : {dial.gnomonEnd, dial.gnomonStart}) {
     const PlanePoint base{d.x * distance, d.y * distance};
     const double height = dial.StyleHeightAt(distance);
-    const Vector3 top{base.x * dial.plane.across.x + base.y * dial.plane.upward.x +
-                          height * dial.plane.normal.x,
-                      base.x * dial.plane.across.y + base.y * dial.plane.upward.y +
-                          height * dial.plane.normal.y,
-                      base.x * dial.plane.across.z + base.y * dial.plane.upward.z +
-                          height * dial.plane.normal.z};
+    const Vector3 top{
+        base.x * dial.plane.across.x + base.y * dial.plane.upward.x + height * dial.plane.normal.x,
+        base.x * dial.plane.across.y + base.y * dial.plane.upward.y + height * dial.plane.normal.y,
+        base.x * dial.plane.across.z + base.y * dial.plane.upward.z + height * dial.plane.normal.z};
     const auto at = ShadowOnPlane(dial.plane, top, sun);
     if (!at) return;
     shadow.push_back(face.map.At(*at));
@@ -435,8 +438,8 @@ Status DrawPlaneClock(DialDesign design, ClockView& clock, double time, bool wit
     if (!withShadow) return;
     SolarsLease lease(design.chart);
     const ChartSolar& solar = *lease.Add(time, time, 0).begin();
-    const Vector3 sun = SunDirection(unit.latitude, design.chart.Season().SolarDeclination(),
-                                     solar.HourAngle());
+    const Vector3 sun =
+        SunDirection(unit.latitude, design.chart.Season().SolarDeclination(), solar.HourAngle());
     DrawClockShadow(pass, face, sun);
   });
 }

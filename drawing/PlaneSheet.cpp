@@ -137,9 +137,8 @@ PlaneSheet LayPlaneSheet(const Settings& settings, const Chart& chart, double wi
   }
   const PlaneDial& first = sheet.faces.front().dial;
   const double length = PlaneGnomonLength(first);
-  sheet.gnomon = PlacedGnomon{{gnomon.left + (gnomon.Width() - length) / 2,
-                               gnomon.top + gnomon.Height() / 2},
-                              flap};
+  sheet.gnomon = PlacedGnomon{
+      {gnomon.left + (gnomon.Width() - length) / 2, gnomon.top + gnomon.Height() / 2}, flap};
   const double textTop = twoPages ? faces.bottom + gap : gnomon.bottom + gap;
   sheet.textBox = {area.left, textTop, area.right, area.bottom};
   return sheet;

@@ -85,5 +85,4 @@ HourCurve TraceHourCurve(const Chart& chart, const NodusSetting& setting, const 
 
 // The whole hours among the chart's hour lines for the time range, in their
 // order, 24:00 folded onto 0:00. Raises the chart's error.
-std::vector<double> WholeHoursOf(Chart& chart, double startTime, double endTime,
-                                 int16_t interval);
+std::vector<double> WholeHoursOf(Chart& chart, double startTime, double endTime, int16_t interval);

@@ -64,7 +64,8 @@ void Include(FaceBox& box, const PlanePoint& p) {
 std::vector<PlanePoint> YearShadows(const PlaneDial& dial, double hourAngle) {
   std::vector<PlanePoint> shadows;
   for (double d = -kSolstice; d <= kSolstice + 1e-9; d += kDeclinationStep) {
-    const auto at = ShadowOnPlane(dial.plane, dial.nodus, SunDirection(dial.latitude, d, hourAngle));
+    const auto at =
+        ShadowOnPlane(dial.plane, dial.nodus, SunDirection(dial.latitude, d, hourAngle));
     if (!at) continue;
     if (std::hypot(at->x - dial.foot.x, at->y - dial.foot.y) > kLongestShadow * dial.nodusHeight)
       continue;

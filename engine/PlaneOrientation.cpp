@@ -8,9 +8,9 @@
 
 namespace {
 
-constexpr std::array<const char*, 16> kCompassNames = {
-    "N", "NNE", "NE", "ENE", "E", "ESE", "SE", "SSE",
-    "S", "SSW", "SW", "WSW", "W", "WNW", "NW", "NNW"};
+constexpr std::array<const char*, 16> kCompassNames = {"N",  "NNE", "NE", "ENE", "E",  "ESE",
+                                                       "SE", "SSE", "S",  "SSW", "SW", "WSW",
+                                                       "W",  "WNW", "NW", "NNW"};
 
 constexpr std::array<const char*, 4> kPresetNames = {"horizontal", "vertical", "polar",
                                                      "equatorial"};

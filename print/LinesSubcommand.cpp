@@ -77,8 +77,8 @@ constexpr double kHourLineStep = 2;  // millimetres
 void HourLineRows(std::ostringstream& text, const PlaneHourLine& line) {
   const PlanePoint& a = line.segment.from;
   const PlanePoint& b = line.segment.to;
-  const int steps = std::max(1, static_cast<int>(std::ceil(std::hypot(b.x - a.x, b.y - a.y) /
-                                                           kHourLineStep)));
+  const int steps =
+      std::max(1, static_cast<int>(std::ceil(std::hypot(b.x - a.x, b.y - a.y) / kHourLineStep)));
   for (int i = 0; i <= steps; ++i) {
     const double f = static_cast<double>(i) / steps;
     text << "hourline," << ClockKey(line.clockTime) << ",,," << Number(line.hourAngle) << ','
@@ -92,9 +92,9 @@ void HourLineRows(std::ostringstream& text, const PlaneHourLine& line) {
 // out a page of that paper.
 std::string PlaneLinesText(MainModel& model, int16_t paper, int16_t orientation) {
   const SheetSize size = PaperSheetSize(paper, orientation);
-  const PlaneSheet sheet = LayPlaneSheet(model, model.Chart(), size.width, size.height,
-                                         PageMargins{}, PaperFactor(paper),
-                                         PrintedPageCount(model.dialOption.maxPages));
+  const PlaneSheet sheet =
+      LayPlaneSheet(model, model.Chart(), size.width, size.height, PageMargins{},
+                    PaperFactor(paper), PrintedPageCount(model.dialOption.maxPages));
   const PlacedFace& face = sheet.faces.front();
   const PlaneDial& dial = face.dial;
   const UserPoint origin = face.map.At({0, 0});

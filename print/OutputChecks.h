@@ -30,7 +30,7 @@ enum class CheckStep {
   BackPicture,
   TimeZone,
   Latitude,
-  Nodus,       // no date line fits the face, or the nodus stands above the gnomon
+  Nodus,        // no date line fits the face, or the nodus stands above the gnomon
   NearEquator,  // date lines run off the face
   Plane         // the sun never reaches the face
 };

@@ -49,8 +49,8 @@ PlaneListing ParsePlaneLines(const std::string& text) {
 }
 
 PlaneListing RunPlaneLines(const CommandArgs& plane, double latitude) {
-  CommandArgs args{"lines", "--lat", std::to_string(latitude), "--lon", "0", "--tz", "0",
-                   "--time-system", "0", "--date-lines", "months"};
+  CommandArgs args{"lines",         "--lat", std::to_string(latitude), "--lon", "0", "--tz", "0",
+                   "--time-system", "0",     "--date-lines",           "months"};
   args.insert(args.end(), plane.begin(), plane.end());
   const CommandResult r = RunCommandLine(args);
   EXPECT_EQ(r.status, 0) << r.err;
@@ -89,17 +89,19 @@ TEST(PlaneCommands, AWallListsNoPointWhereTheFaceIsDark) {
     PlaneOrientation plane;
     double latitude;
   };
-  for (const Case& c : {Case{{180, 90}, 50}, Case{{250, 50}, 40}, Case{{20, 90}, -33.9},
-                        Case{{90, 90}, 51.5}}) {
+  for (const Case& c :
+       {Case{{180, 90}, 50}, Case{{250, 50}, 40}, Case{{20, 90}, -33.9}, Case{{90, 90}, 51.5}}) {
     const PlaneListing listing = RunPlaneLines(
         {"--facing", std::to_string(c.plane.facing), "--tilt", std::to_string(c.plane.tilt)},
         c.latitude);
     const DialPlane plane = PlaneOfOrientation(c.plane);
     ASSERT_FALSE(listing.hourLines.empty());
     for (const auto& [key, points] : listing.hourLines) {
-      const double hourAngle = 15 * (std::stoi(key.substr(0, 2)) + std::stoi(key.substr(3)) / 60.0 - 12);
+      const double hourAngle =
+          15 * (std::stoi(key.substr(0, 2)) + std::stoi(key.substr(3)) / 60.0 - 12);
       bool lit = false;
-      for (double d = -23.45; d <= 23.45 && !lit; d += 0.5) lit = LitInFront(plane, c.latitude, d, hourAngle);
+      for (double d = -23.45; d <= 23.45 && !lit; d += 0.5)
+        lit = LitInFront(plane, c.latitude, d, hourAngle);
       EXPECT_TRUE(lit) << key << " at " << c.latitude;
       for (size_t i = 1; i < points.size(); ++i) {
         const double step = std::hypot(points[i].first - points[i - 1].first,
@@ -140,11 +142,10 @@ TEST(PlaneCommands, TheWallCommandFindsTheFacingOrSaysTheSunIsDown) {
   EXPECT_EQ(night.status, 1);
   EXPECT_TRUE(night.out.empty());
   EXPECT_FALSE(night.err.empty());
-  for (const CommandArgs& bad : std::vector<CommandArgs>{{"--time", "25:00"},
-                                                         {"--nail", "0"},
-                                                         {"--offset", "x"}}) {
-    CommandArgs args{"wall", "--lat", "51.5", "--lon", "0", "--tz", "0", "--date", "6/21",
-                     "--time", "10:00", "--nail", "80", "--offset", "1"};
+  for (const CommandArgs& bad :
+       std::vector<CommandArgs>{{"--time", "25:00"}, {"--nail", "0"}, {"--offset", "x"}}) {
+    CommandArgs args{"wall", "--lat",  "51.5",  "--lon",  "0",  "--tz",     "0", "--date",
+                     "6/21", "--time", "10:00", "--nail", "80", "--offset", "1"};
     args.insert(args.end(), bad.begin(), bad.end());
     EXPECT_EQ(RunCommandLine(args).status, 1) << bad[0];
   }

@@ -4,8 +4,8 @@
 
 #include <cmath>
 
-#include "DialLines.h"
 #include "Chart.h"
+#include "DialLines.h"
 
 namespace {
 
