@@ -1,6 +1,7 @@
 // One page drawn onto an image at the preview's 200 % zoom (the page at twice
 // its real size on a 96 dpi screen): the default design on A4, and on A3 a
-// design with every line of the nodus (solar terms, halved hour curves).
+// design with every line of the nodus (solar terms, halved hour curves), flat
+// and on a wall facing south-south-west.
 #include <benchmark/benchmark.h>
 
 #include <QImage>
@@ -16,9 +17,11 @@ namespace {
 constexpr double kScreenDpi = 96;
 constexpr double kZoom = 2.0;
 
-void RenderAt200(benchmark::State& state, int16_t paper, bool allLines) {
+void RenderAt200(benchmark::State& state, int16_t paper, bool allLines,
+                 PlaneOrientation plane = {}) {
   EnsureGuiSession();
   MainModel main;
+  main.dialPlane = plane;
   if (allLines) {
     main.Chart().Location().setTimeZone(9);
     main.Chart().setTimeSystem(1);
@@ -56,6 +59,11 @@ void BM_PreviewRenderA3At200AllNodusLines(benchmark::State& state) {
   RenderAt200(state, kPaperA3, true);
 }
 BENCHMARK(BM_PreviewRenderA3At200AllNodusLines)->Unit(benchmark::kMillisecond);
+
+void BM_PreviewRenderA3At200WallAllNodusLines(benchmark::State& state) {
+  RenderAt200(state, kPaperA3, true, {202.5, 90});
+}
+BENCHMARK(BM_PreviewRenderA3At200WallAllNodusLines)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

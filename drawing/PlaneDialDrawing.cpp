@@ -242,41 +242,96 @@ void DrawGnomonPattern(const DrawPass& pass, const PlaneSheet& sheet) {
   Text(t, g.styleTo.x + 2, g.styleTo.y - t.TextHeight(nodus) - 1, nodus);
 }
 
-// The place and day in the left column, the plane in the right one, then how
-// to mount it across both; a smaller font where the box cannot hold them.
+// The place and day in the left column, the plane in the right one, then the
+// sentences on mounting and cutting across both, wrapped to the box; a
+// smaller font where the box cannot hold them.
 constexpr size_t kPlaceLines = 7;
+constexpr size_t kSentences = 2;
 
-double ColumnsHeight(DrawTarget& t, const std::vector<std::string>& lines) {
-  double left = 0, right = 0;
-  for (size_t i = 0; i + 1 < lines.size(); ++i)
-    (i < kPlaceLines ? left : right) += t.TextHeight(lines[i]);
-  return std::max(left, right) + 1.5 * t.TextHeight(lines.back());
+// The text broken into lines no wider than the width: after a space where
+// the line has one, else after any character (Japanese has no spaces).
+std::vector<std::string> Wrapped(DrawTarget& t, const std::string& text, double width) {
+  std::vector<std::string> lines;
+  std::string line;
+  size_t lastSpace = std::string::npos;
+  for (size_t i = 0; i < text.size();) {
+    size_t next = i + 1;
+    while (next < text.size() && (static_cast<unsigned char>(text[next]) & 0xC0) == 0x80) ++next;
+    const std::string character = text.substr(i, next - i);
+    if (!line.empty() && t.TextWidth(line + character) > width) {
+      if (lastSpace != std::string::npos && character != " ") {
+        lines.push_back(line.substr(0, lastSpace));
+        line = line.substr(lastSpace + 1);
+      } else {
+        lines.push_back(line);
+        line.clear();
+      }
+      lastSpace = std::string::npos;
+    }
+    if (character == " ") {
+      if (line.empty()) {
+        i = next;
+        continue;
+      }
+      lastSpace = line.size();
+    }
+    line += character;
+    i = next;
+  }
+  if (!line.empty()) lines.push_back(line);
+  return lines;
 }
 
-void DrawTextBlock(const DrawPass& pass, const SheetBox& box,
-                   const std::vector<std::string>& lines) {
+struct TextLayout {
+  std::vector<std::string> sentences;  // wrapped
+  double height = 0;
+};
+
+TextLayout LayText(DrawTarget& t, const std::vector<std::string>& lines, double width) {
+  TextLayout layout;
+  double left = 0, right = 0;
+  const size_t columns = lines.size() - kSentences;
+  for (size_t i = 0; i < columns; ++i) (i < kPlaceLines ? left : right) += t.TextHeight(lines[i]);
+  layout.height = std::max(left, right);
+  for (size_t i = columns; i < lines.size(); ++i) {
+    layout.height += t.TextHeight(lines[i]) / 2;
+    for (std::string& line : Wrapped(t, lines[i], width)) {
+      layout.height += t.TextHeight(line);
+      layout.sentences.push_back(std::move(line));
+    }
+  }
+  return layout;
+}
+
+void DrawTextBlock(const DrawPass& pass, const SheetBox& box, const std::vector<std::string>& lines) {
   DrawTarget& t = pass.target;
   FontSpec font = ScaledFont(pass.design.settings.dialInformationFont, pass);
   t.setFont(font);
-  const double height = ColumnsHeight(t, lines);
-  if (height > box.Height() && height > 0) {
-    font.size = std::max(RoundFontSize(font.size * box.Height() / height), 6 * pass.zoom);
+  TextLayout layout = LayText(t, lines, box.Width());
+  if (layout.height > box.Height() && layout.height > 0) {
+    font.size = std::max(RoundFontSize(font.size * box.Height() / layout.height), 6 * pass.zoom);
     t.setFont(font);
+    layout = LayText(t, lines, box.Width());
   }
   SetThinPen(t);
   t.setForeColor(pass.design.settings.dialColor.informationFont);
   double bottom = box.top;
+  const size_t columns = lines.size() - kSentences;
   for (size_t column = 0; column < 2; ++column) {
     double y = box.top;
     const size_t first = column == 0 ? 0 : kPlaceLines;
-    const size_t last = column == 0 ? kPlaceLines : lines.size() - 1;
+    const size_t last = column == 0 ? kPlaceLines : columns;
     for (size_t i = first; i < last; ++i) {
       Text(t, box.left + static_cast<double>(column) * box.Width() / 2, y, lines[i]);
       y += t.TextHeight(lines[i]);
     }
     bottom = std::max(bottom, y);
   }
-  Text(t, box.left, bottom + t.TextHeight(lines.back()) / 2, lines.back());
+  double y = bottom + t.TextHeight(lines.back()) / 2;
+  for (const std::string& line : layout.sentences) {
+    Text(t, box.left, y, line);
+    y += t.TextHeight(line);
+  }
 }
 
 }  // namespace
@@ -336,6 +391,9 @@ Status DrawPlaneDialPage(DialDesign design, DrawTarget& target, double zoom, dou
     lines.push_back(FillText(TranslateText("DialTexts", "Nodus height: %1"),
                              {Fixed(dial.nodusHeight, 1) + " mm"}));
     lines.push_back(MountingSentence(dial.orientation, dial.latitude));
+    lines.push_back(TranslateText("DialTexts",
+                                  "Cut along the solid outlines, fold along the dashed lines, and "
+                                  "glue the gnomon's flaps along the thick line on the face."));
     DrawTextBlock(pass, sheet.textBox, lines);
   });
 }

@@ -317,6 +317,10 @@
         <source>Lower face (autumn and winter)</source>
         <translation>下の面(秋・冬)</translation>
     </message>
+    <message>
+        <source>Cut along the solid outlines, fold along the dashed lines, and glue the gnomon&apos;s flaps along the thick line on the face.</source>
+        <translation>実線で切り抜き、破線で折り、ノーモンののりしろを文字盤の太線に沿って貼ります。</translation>
+    </message>
 </context>
 <context>
     <name>DisplayCheck</name>
