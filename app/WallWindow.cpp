@@ -7,10 +7,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "PopHints.h"
 
 namespace {
+
+// Between a box and its unit, as in the main window's rows.
+constexpr int kUnitSpacing = 4;
 
 QString Shown(const std::string& text) {
   return QString::fromStdString(text);
@@ -22,6 +26,7 @@ void AddRow(QGridLayout* grid, int row, const QString& caption, QLineEdit* box,
   auto* label = new QLabel(caption, box->parentWidget());
   label->setBuddy(box);
   auto* line = new QHBoxLayout;
+  line->setSpacing(kUnitSpacing);
   line->addWidget(box);
   if (after != nullptr) line->addLayout(after);
   line->addStretch(1);
@@ -31,6 +36,7 @@ void AddRow(QGridLayout* grid, int row, const QString& caption, QLineEdit* box,
 
 QHBoxLayout* UnitAfter(QWidget* parent, const QString& text) {
   auto* layout = new QHBoxLayout;
+  layout->setSpacing(kUnitSpacing);
   layout->addWidget(new QLabel(text, parent));
   return layout;
 }
@@ -105,8 +111,10 @@ WallWindow::WallWindow(QWidget* parent, WallModel model)
   layout->addLayout(grid);
   layout->addWidget(result_);
   layout->addLayout(buttons);
-  // Wide enough for the intro to wrap into a few lines rather than many.
-  setMinimumWidth(grid->sizeHint().width() + 2 * layout->contentsMargins().left());
+  // Wide enough for the intro to take two lines rather than many.
+  const int introWidth = intro->fontMetrics().horizontalAdvance(intro->text()) / 2 + 40;
+  setMinimumWidth(std::max(grid->sizeHint().width(), introWidth) +
+                  layout->contentsMargins().left() + layout->contentsMargins().right());
 
   ShowResult();
   ApplyPopHints(this);
