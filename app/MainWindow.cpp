@@ -253,6 +253,7 @@ QGroupBox* MainWindow::BuildPlaneFrame() {
   grid->setVerticalSpacing(4);
   // The facing and the tilt keep to the right, under the display.
   grid->setColumnStretch(2, 1);
+  grid->setColumnMinimumWidth(2, 18);
   plane_ = new QComboBox(this);
   plane_->setObjectName(u"cmbPlane"_qs);
   plane_->setAccessibleName(tr("Dial plane"));
@@ -270,7 +271,6 @@ QGroupBox* MainWindow::BuildPlaneFrame() {
     form_.ChoosePlane(index);
     ShowForm();
   });
-  grid->setColumnMinimumWidth(2, 18);
 
   const QString facingCaption = tr("F&acing:");
   const QStringList degrees = {tr("degrees")};

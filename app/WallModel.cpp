@@ -42,6 +42,12 @@ std::optional<unsigned> ReadDayOrMonth(const std::string& text) {
   return static_cast<unsigned>(*value);
 }
 
+// An azimuth to the tenth shown, 359.96 being north again.
+double AzimuthToTenth(double azimuth) {
+  const double tenths = std::round(azimuth * 10) / 10;
+  return tenths >= 360 ? tenths - 360 : tenths;
+}
+
 std::string TwoDigits(long value) {
   char text[8];
   std::snprintf(text, sizeof text, "%02ld", value);
@@ -126,7 +132,8 @@ void WallModel::Compute() {
   moment.leapYear = std::chrono::year{year_}.is_leap();
   moment.compatible = place_.compatible;
   const SunAzimuthAltitude sun = SunAtMoment(moment);
-  sunAzimuth_ = TenthsText(sun.azimuth) + "° (" + CompassPointText(sun.azimuth) + ")";
+  const double azimuth = AzimuthToTenth(sun.azimuth);
+  sunAzimuth_ = TenthsText(azimuth) + "° (" + CompassPointText(azimuth) + ")";
   sunAltitude_ = TenthsText(sun.altitude) + "°";
   if (!(sun.altitude > 0)) {
     result_ = TranslateText("WallModel", "The sun is below the horizon at that moment.");
@@ -147,8 +154,7 @@ void WallModel::Compute() {
     return;
   }
   // Rounded as shown, so that the design takes the facing the user read.
-  double shown = std::round(*facing * 10) / 10;
-  if (shown >= 360) shown -= 360;
+  const double shown = AzimuthToTenth(*facing);
   facing_ = shown;
   result_ = FillText(TranslateText("WallModel", "Facing: %1° (%2)"),
                      {TenthsText(shown), CompassPointText(shown)});
