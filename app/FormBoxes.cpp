@@ -3,18 +3,19 @@
 #include <array>
 #include <cmath>
 
-#include "ValueText.h"
 #include "EngineErrors.h"
+#include "ValueText.h"
 
 namespace {
 
-constexpr std::array<std::string_view, 7> kRowNames{"txtLocation", "txtLatitude",  "txtLongitude",
-                                                    "txtTimeDiff", "txtNorthDiff", "txtEquation",
-                                                    "txtDate"};
+constexpr std::array<std::string_view, 9> kRowNames{
+    "txtLocation", "txtLatitude", "txtLongitude",   "txtTimeDiff", "txtNorthDiff",
+    "txtEquation", "txtDate",     "txtPlaneFacing", "txtPlaneTilt"};
 // The first box of each row, in the order of FormRow.
-constexpr std::array<FormBox, 7> kRowStarts{
-    FormBox::Location,   FormBox::Latitude0, FormBox::Longitude0, FormBox::TimeDiff0,
-    FormBox::NorthDiff0, FormBox::Equation0, FormBox::Date0};
+constexpr std::array<FormBox, 9> kRowStarts{
+    FormBox::Location,  FormBox::Latitude0,   FormBox::Longitude0,
+    FormBox::TimeDiff0, FormBox::NorthDiff0,  FormBox::Equation0,
+    FormBox::Date0,     FormBox::PlaneFacing, FormBox::PlaneTilt};
 
 // Decodes one UTF-8 character at `i`, moving `i` past it.
 char32_t NextCharacter(std::string_view text, std::size_t& i) {
@@ -40,6 +41,8 @@ std::optional<char> AsciiOf(char32_t c) {
       return '+';
     case U'．':
       return '.';
+    case U'：':
+      return ':';
     case U'　':
       return ' ';
     default:
@@ -77,6 +80,8 @@ bool IsEditable(FormBox box) {
     case FormRow::Latitude:
     case FormRow::Longitude:
     case FormRow::Date:
+    case FormRow::PlaneFacing:
+    case FormRow::PlaneTilt:
       return true;
     default:
       return false;
@@ -87,6 +92,9 @@ int FilterKindOf(FormBox box) {
   const FormRow row = RowOf(box);
   if (row == FormRow::Location || !IsEditable(box)) return 4;
   if ((row == FormRow::Latitude || row == FormRow::Longitude) && PartOf(box) == 0) return 0;
+  // A sign passes so that a negative angle gets the range message rather
+  // than becoming a positive one.
+  if (row == FormRow::PlaneFacing || row == FormRow::PlaneTilt) return 3;
   return 1;
 }
 

@@ -26,10 +26,22 @@ enum class FormBox {
   Equation2,
   Date0,
   Date1,
+  PlaneFacing,
+  PlaneTilt,
 };
-inline constexpr std::size_t kFormBoxCount = static_cast<std::size_t>(FormBox::Date1) + 1;
+inline constexpr std::size_t kFormBoxCount = static_cast<std::size_t>(FormBox::PlaneTilt) + 1;
 
-enum class FormRow { Location, Latitude, Longitude, TimeDiff, NorthDiff, Equation, Date };
+enum class FormRow {
+  Location,
+  Latitude,
+  Longitude,
+  TimeDiff,
+  NorthDiff,
+  Equation,
+  Date,
+  PlaneFacing,
+  PlaneTilt
+};
 
 FormRow RowOf(FormBox box);
 // The position of the box in its row (0 degrees or month, 1, 2).
@@ -46,8 +58,8 @@ bool IsEditable(FormBox box);
 int FilterKindOf(FormBox box);
 bool KeyPasses(int filterKind, char32_t key);
 
-// The text with full-width digits, signs, points and spaces made ASCII, as
-// an input method or a paste may bring them.
+// The text with full-width digits, signs, points, colons and spaces made
+// ASCII, as an input method or a paste may bring them.
 std::string NarrowDigits(std::string_view text);
 // A decimal number with optional sign, point and exponent, spaces around
 // allowed; none for any other text.

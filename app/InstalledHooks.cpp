@@ -1,4 +1,5 @@
 #include "AboutBox.h"
+#include "ClockWindow.h"
 #include "Dialogs.h"
 #include "ExportPagesCommand.h"
 #include "HelpWindow.h"
@@ -7,8 +8,8 @@
 #include "PrinterSetupCommand.h"
 #include "PrinterSetupQt.h"
 #include "TableCommands.h"
+#include "WallWindow.h"
 #include "WindowHooks.h"
-#include "ClockWindow.h"
 #include "YearGraphWindow.h"
 #include "YearTables.h"
 
@@ -32,6 +33,7 @@ WindowHooks InstalledHooks() {
   };
   hooks.makePrinter = MakeSystemPrinterSetup;
   hooks.clock = ShowClockWindow;
+  hooks.measureWall = ShowWallWindow;
   hooks.tableToFile = SaveTableToFile;
   hooks.tableToSpreadsheet = OpenTableInSpreadsheet;
   hooks.yearGraph = ShowYearGraph;

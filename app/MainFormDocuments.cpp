@@ -82,6 +82,7 @@ Status MainFormModel::OpenDocument(const std::string& path) {
 }
 
 void MainFormModel::AfterOpen() {
+  RecognisePlane();
   ApplySeason();
   ShowChart();
   UpdateStatusBar();

@@ -63,6 +63,7 @@ MainFormModel::MainFormModel(MainModel& model, FormUi& ui) : model_(model), ui_(
 bool MainFormModel::Load() {
   model_.lastError.Clear();
   UpdateTitle();
+  RecognisePlane();
   if (!model_.ApplySeason().ok() || !FillAll()) return false;
   UpdateStatusBar();
   model_.modified = false;
@@ -86,7 +87,8 @@ void MainFormModel::Undo(FormBox box) {
 bool MainFormModel::Leave(FormBox box) {
   if (editing_ == box) editing_.reset();
   if (Text(box) == Before(box)) return true;
-  if (!IsEditable(box) || (RowOf(box) == FormRow::Date && !DateEnabled())) {
+  if (!IsEditable(box) || (RowOf(box) == FormRow::Date && !DateEnabled()) ||
+      !PlaneBoxEnabled(box)) {
     Undo(box);
     return true;
   }
@@ -109,6 +111,9 @@ bool MainFormModel::AcceptRow(FormBox box) {
       return true;
     case FormRow::Date:
       return AcceptDate(box);
+    case FormRow::PlaneFacing:
+    case FormRow::PlaneTilt:
+      return AcceptPlane(box);
     default:
       return AcceptAngle(box);
   }
@@ -163,6 +168,7 @@ bool MainFormModel::AcceptAngle(FormBox box) {
   });
   if (!status.ok()) return Refuse(box, FormIcon::Exclamation, refused.description);
   if (!inRange) return Refuse(box, FormIcon::Information, rangeMessage);
+  if (latitude) FollowLatitude();
   ShowChart();
   model_.modified = true;
   return true;
@@ -270,6 +276,7 @@ bool MainFormModel::FillAll() {
     SetShown(FormBox::Date1, TwoDigits(model_.season.seasonDate.day));
     dateOption_ = model_.season.adjustEquation ? 1 : 0;
     timeSystemOption_ = chart.TimeSystem() == kTrueSolarTime ? kTrueSolarTime : kMeanStandardTime;
+    FillPlane();
   });
   return status.ok();
 }

@@ -17,6 +17,10 @@
 
 inline constexpr const char* kProductCaption = "Umbrafex";
 inline constexpr std::array<int16_t, 5> kIntervalMinutes{10, 15, 20, 30, 60};
+// The dial-plane list: the presets in the order of PlanePreset, then a plane
+// typed freely.
+inline constexpr int kPlanePresetCount = 4;
+inline constexpr int kCustomPlane = kPlanePresetCount;
 
 // One status panel: an icon name (empty for none) and its text.
 struct StatusPanel {
@@ -40,6 +44,15 @@ class MainFormModel {
   int TimeSystemOption() const { return timeSystemOption_; }
   int DateOption() const { return dateOption_; }
   bool DateEnabled() const { return dateOption_ == 1; }
+  // The dial-plane list's choice (a PlanePreset or kCustomPlane), which of
+  // its boxes the choice lets the user type into, and the compass point of
+  // the facing shown ("SSE", translated).
+  int PlaneChoice() const { return planeChoice_; }
+  bool FacingEnabled() const {
+    return planeChoice_ == static_cast<int>(PlanePreset::Vertical) || TiltEnabled();
+  }
+  bool TiltEnabled() const { return planeChoice_ == kCustomPlane; }
+  const std::string& FacingCompass() const { return facingCompass_; }
   const std::string& Title() const { return title_; }
   const StatusPanel& StatusPanelAt(int panel) const { return status_[panel == 0 ? 0 : 1]; }
   std::optional<FormBox> Editing() const { return editing_; }
@@ -65,6 +78,12 @@ class MainFormModel {
   void ChooseInterval(int index);
   void ChooseTimeSystem(int option);
   void ChooseDateMode(int option);
+  // Vertical from horizontal starts facing the equator; polar and
+  // equatorial take the plane of the latitude; custom starts from the plane
+  // as it is.
+  void ChoosePlane(int choice);
+  // A wall's facing measured with the sun: a vertical dial facing that way.
+  void UseWallFacing(double facing);
 
   // The routines of the window, each showing its own failure message.
   bool ApplySeason();
@@ -100,6 +119,13 @@ class MainFormModel {
   bool AcceptRow(FormBox box);
   bool AcceptAngle(FormBox box);
   bool AcceptDate(FormBox box);
+  bool AcceptPlane(FormBox box);
+  bool PlaneBoxEnabled(FormBox box) const;
+  // The list's choice for the design's plane, after a load or an open.
+  void RecognisePlane();
+  // Polar and equatorial planes turn with the latitude.
+  void FollowLatitude();
+  void FillPlane();
   void FillAngleRow(FormRow row, double value, bool signedParts);
   bool FillAll();
   // Opens into a copy of the design and takes it over only on success.
@@ -120,6 +146,8 @@ class MainFormModel {
   int intervalIndex_ = -1;
   int timeSystemOption_ = kMeanStandardTime;
   int dateOption_ = 0;
+  int planeChoice_ = 0;
+  std::string facingCompass_;
   std::string title_ = kProductCaption;
   std::array<StatusPanel, 2> status_;
 };

@@ -48,6 +48,7 @@ std::optional<int16_t> MainFormModel::PrepareOutput(OutputCommand command) {
 }
 
 void MainFormModel::AfterLocationChosen() {
+  FollowLatitude();
   ShowChart();
   UpdateStatusBar();
   model_.modified = true;

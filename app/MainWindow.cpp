@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScreen>
@@ -19,6 +20,7 @@
 #include <QtMath>
 #include <algorithm>
 
+#include "AngleText.h"
 #include "MainWindowUi.h"
 #include "PopHints.h"
 #include "ScreenPlacement.h"
@@ -79,14 +81,17 @@ QStringList MainWindow::TimeUnitNames() {
 
 void MainWindow::BuildControls() {
   auto* central = new QWidget(this);
-  auto* columns = new QHBoxLayout(central);
-  columns->setContentsMargins(6, 4, 6, 4);
+  auto* columns = new QHBoxLayout;
   columns->addWidget(BuildPlaceFrame(), 1);
   auto* right = new QVBoxLayout;
   right->addWidget(BuildTimeFrame());
   right->addWidget(BuildDateFrame());
   right->addStretch(1);
   columns->addLayout(right);
+  auto* rows = new QVBoxLayout(central);
+  rows->setContentsMargins(6, 4, 6, 4);
+  rows->addLayout(columns, 1);
+  rows->addWidget(BuildPlaneFrame());
   setCentralWidget(central);
   // Typing starts in the first box, as the tab order runs.
   Box(FormBox::Location)->setFocus();
@@ -101,16 +106,25 @@ void MainWindow::BuildControls() {
 
 void MainWindow::AddRow(QGridLayout* grid, int row, const QString& caption, FormRow formRow,
                         const QString& stripName, const QString& units,
-                        const QStringList& unitNames) {
+                        const QStringList& unitNames, int column) {
+  UnitRow* strip = NewUnitRow(caption, formRow, stripName, units, unitNames);
+  grid->addWidget(NewRowLabel(caption, formRow), row, column);
+  grid->addWidget(strip, row, column + 1);
+  if (formRow == FormRow::NorthDiff) northDiffRow_ = strip;
+}
+
+UnitRow* MainWindow::NewUnitRow(const QString& caption, FormRow formRow, const QString& stripName,
+                                const QString& units, const QStringList& unitNames) {
   const int parts = static_cast<int>(unitNames.size());
   const QString name = QString::fromUtf8(RowName(formRow).data());
   const bool readOnly = !IsEditable(BoxAt(formRow, 0));
+  const bool plane = formRow == FormRow::PlaneFacing || formRow == FormRow::PlaneTilt;
   std::vector<QLineEdit*> boxes;
   for (int part = 0; part < parts; ++part) {
     QLineEdit* box = NewBox(name, part, readOnly, this);
     box->setAlignment(Qt::AlignRight);
-    box->setFixedWidth(box->fontMetrics().horizontalAdvance(part == 0 ? u"-000"_qs : u"000"_qs) +
-                       14);
+    const QString widest = plane ? u"000.00"_qs : part == 0 ? u"-000"_qs : u"000"_qs;
+    box->setFixedWidth(box->fontMetrics().horizontalAdvance(widest) + 14);
     boxes_[static_cast<std::size_t>(BoxAt(formRow, part))] = box;
     boxes.push_back(box);
   }
@@ -125,12 +139,15 @@ void MainWindow::AddRow(QGridLayout* grid, int row, const QString& caption, Form
   }
   auto* strip = new UnitRow(stripName, boxes, this);
   strip->setText(units);
+  return strip;
+}
+
+QLabel* MainWindow::NewRowLabel(const QString& caption, FormRow formRow) {
+  const QString name = QString::fromUtf8(RowName(formRow).data());
   auto* label = new QLabel(caption, this);
   label->setObjectName(u"lbl"_qs + name.mid(3));
-  label->setBuddy(boxes.front());
-  grid->addWidget(label, row, 0);
-  grid->addWidget(strip, row, 1);
-  if (formRow == FormRow::NorthDiff) northDiffRow_ = strip;
+  label->setBuddy(Box(BoxAt(formRow, 0)));
+  return label;
 }
 
 QGroupBox* MainWindow::BuildPlaceFrame() {
@@ -226,6 +243,64 @@ QGroupBox* MainWindow::BuildDateFrame() {
   return dateFrame_;
 }
 
+// Two rows under the place and the display: the list and the wall's
+// measurement on the left, the facing and the tilt on the right.
+QGroupBox* MainWindow::BuildPlaneFrame() {
+  auto* frame = new QGroupBox(tr("Dial plane"), this);
+  frame->setObjectName(u"picFrame"_qs);
+  frame->setProperty("index", 3);
+  auto* grid = new QGridLayout(frame);
+  grid->setVerticalSpacing(4);
+  // The facing and the tilt keep to the right, under the display.
+  grid->setColumnStretch(2, 1);
+  grid->setColumnMinimumWidth(2, 18);
+  plane_ = new QComboBox(this);
+  plane_->setObjectName(u"cmbPlane"_qs);
+  plane_->setAccessibleName(tr("Dial plane"));
+  for (const QString& item :
+       {tr("Horizontal"), tr("Vertical"), tr("Polar"), tr("Equatorial"), tr("Custom")}) {
+    plane_->addItem(item);
+  }
+  auto* planeLabel = new QLabel(tr("&Plane:"), this);
+  planeLabel->setObjectName(u"lblPlane"_qs);
+  planeLabel->setBuddy(plane_);
+  grid->addWidget(planeLabel, 0, 0);
+  grid->addWidget(plane_, 0, 1);
+  connect(plane_, &QComboBox::activated, this, [this](int index) {
+    if (!ValidateEditing()) return ShowForm();
+    form_.ChoosePlane(index);
+    ShowForm();
+  });
+
+  const QString facingCaption = tr("F&acing:");
+  const QStringList degrees = {tr("degrees")};
+  auto* facing = new QHBoxLayout;
+  facing->setSpacing(6);
+  facing->addWidget(
+      NewUnitRow(facingCaption, FormRow::PlaneFacing, u"txtLabelPlaneFacing"_qs, tr("°"), degrees));
+  facingCompass_ = new QLabel(this);
+  facingCompass_->setObjectName(u"lblPlaneCompass"_qs);
+  // As wide as the widest point, so that the boxes stay put as it changes.
+  int compassWidth = 0;
+  for (int point = 0; point < 16; ++point) {
+    compassWidth = std::max(compassWidth, facingCompass_->fontMetrics().horizontalAdvance(
+                                              MainText(CompassPointText(22.5 * point))));
+  }
+  facingCompass_->setMinimumWidth(compassWidth);
+  facing->addWidget(facingCompass_);
+  facing->addStretch(1);
+  grid->addWidget(NewRowLabel(facingCaption, FormRow::PlaneFacing), 0, 3);
+  grid->addLayout(facing, 0, 4);
+  AddRow(grid, 1, tr("Tilt from hori&zontal:"), FormRow::PlaneTilt, u"txtLabelPlaneTilt"_qs,
+         tr("°"), degrees, 3);
+
+  measureWall_ = new QPushButton(tr("Measure the &wall..."), this);
+  measureWall_->setObjectName(u"cmdMeasureWall"_qs);
+  connect(measureWall_, &QPushButton::clicked, this, &MainWindow::MeasureWallCommand);
+  grid->addWidget(measureWall_, 1, 0, 1, 2, Qt::AlignLeft);
+  return frame;
+}
+
 bool MainWindow::Load() {
   const bool loaded = form_.Load();
   ShowForm();
@@ -233,8 +308,8 @@ bool MainWindow::Load() {
   return loaded;
 }
 
-// The client size in twips at the screen's logical DPI; where the captions
-// need more room in the fonts at hand, both sides grow by the same factor.
+// The client size in twips at the screen's logical DPI, grown where the
+// controls need more room in the fonts at hand.
 void MainWindow::FixClientSize() {
   const double dpiX = logicalDpiX();
   const double dpiY = logicalDpiY();
@@ -249,9 +324,12 @@ void MainWindow::FixClientSize() {
   const QSize controls = centralWidget()->sizeHint();
   const QSize needed(std::max(controls.width(), menuBar()->sizeHint().width()),
                      controls.height() + toolHeight + statusHeight + menuHeight);
-  const double grow = std::max(
-      {1.0, double(needed.width()) / twips.width(), double(needed.height()) / twips.height()});
-  setFixedSize(qCeil(twips.width() * grow), qCeil(twips.height() * grow));
+  // Both sides grow by the factor the captions' width needs; the height
+  // further where the controls need more, as the dial-plane group below
+  // them does, rather than widening the window with it.
+  const double grow = std::max(1.0, double(needed.width()) / twips.width());
+  setFixedSize(qCeil(twips.width() * grow),
+               std::max(qCeil(twips.height() * grow), needed.height()));
 }
 
 void MainWindow::PlaceOnScreen() {

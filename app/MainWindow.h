@@ -22,6 +22,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QPushButton;
 class QRadioButton;
 class QSessionManager;
 class UnitRow;
@@ -66,8 +67,15 @@ class MainWindow : public QMainWindow {
   QGroupBox* BuildPlaceFrame();
   QGroupBox* BuildTimeFrame();
   QGroupBox* BuildDateFrame();
+  QGroupBox* BuildPlaneFrame();
+  // A row's label and boxes in two columns of the grid, from `column`.
   void AddRow(class QGridLayout* grid, int row, const QString& caption, FormRow formRow,
-              const QString& stripName, const QString& units, const QStringList& unitNames);
+              const QString& stripName, const QString& units, const QStringList& unitNames,
+              int column = 0);
+  // A row's boxes in their unit strip, and the label that leads to them.
+  UnitRow* NewUnitRow(const QString& caption, FormRow formRow, const QString& stripName,
+                      const QString& units, const QStringList& unitNames);
+  QLabel* NewRowLabel(const QString& caption, FormRow formRow);
   static QString DegreeUnits();
   static QStringList DegreeUnitNames();
   static QString TimeUnits();
@@ -101,6 +109,7 @@ class MainWindow : public QMainWindow {
   void LocationCommand();
   void InfoCommand();
   void ClockCommand();
+  void MeasureWallCommand();
   void OptionCommand();
   void ShowOptions(int page);
   void EquationToSpreadsheet();
@@ -130,6 +139,9 @@ class MainWindow : public QMainWindow {
   QButtonGroup* timeSystem_ = nullptr;
   QButtonGroup* dateMode_ = nullptr;
   QGroupBox* dateFrame_ = nullptr;
+  QComboBox* plane_ = nullptr;
+  QLabel* facingCompass_ = nullptr;
+  QPushButton* measureWall_ = nullptr;
   std::array<QLabel*, 2> statusIcons_{};
   std::array<QLabel*, 2> statusTexts_{};
   QWidget* timeZonePanel_ = nullptr;

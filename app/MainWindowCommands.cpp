@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QPushButton>
 #include <QWhatsThis>
 
 #include "MainWindow.h"
@@ -46,6 +47,7 @@ void MainWindow::EnableCommands() {
   enable({"mnuTableGraph"}, bool(hooks_.yearGraph));
   enable({"mnuHelpTopic", "Help"}, bool(hooks_.helpContents));
   enable({"mnuHelpAbout"}, bool(hooks_.about));
+  measureWall_->setEnabled(bool(hooks_.measureWall));
 }
 
 void MainWindow::OpenCommand() {
@@ -154,6 +156,12 @@ void MainWindow::ClockCommand() {
     hooks_.clock(this, model_);
     form_.RestoreDateBasis();
   }
+  ShowForm();
+}
+
+void MainWindow::MeasureWallCommand() {
+  if (!hooks_.measureWall || !ValidateEditing()) return;
+  if (const auto facing = hooks_.measureWall(this, model_)) form_.UseWallFacing(*facing);
   ShowForm();
 }
 

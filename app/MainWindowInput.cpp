@@ -107,6 +107,10 @@ void MainWindow::ShowForm() {
   timeSystem_->button(form_.TimeSystemOption())->setChecked(true);
   dateMode_->button(form_.DateOption())->setChecked(true);
   dateFrame_->setEnabled(form_.DateEnabled());
+  plane_->setCurrentIndex(form_.PlaneChoice());
+  Box(FormBox::PlaneFacing)->setEnabled(form_.FacingEnabled());
+  Box(FormBox::PlaneTilt)->setEnabled(form_.TiltEnabled());
+  facingCompass_->setText(MainText(form_.FacingCompass()));
   // "[*]" marks unsaved changes; one in a file name is doubled to stay text.
   QString title = MainText(form_.Title());
   title.replace(u"[*]"_qs, u"[*][*]"_qs);

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "EngineErrors.h"
 #include "UiServices.h"
@@ -31,6 +32,9 @@ struct WindowHooks {
   // File menu "PDF/SVG/PNGに書き出し..."; the file written, empty when none was.
   std::function<QString(QWidget* parent, MainModel& model, int16_t pageCount)> exportPages;
   std::function<void(QWidget* parent, MainModel& model)> clock;
+  // The dial-plane group's "Measure the wall..."; the facing to use, none
+  // when the window was closed without one.
+  std::function<std::optional<double>(QWidget* parent, const MainModel& model)> measureWall;
   std::function<void(QWidget* parent, MainModel& model, TableKind kind,
                      const StatusFunction& showStatus)>
       tableToFile;

@@ -31,6 +31,7 @@ QString HelpFolder() {
 QString PageOfWindow(const QString& name) {
   static const QHash<QString, QString> pages = {
       {QStringLiteral("frmMain"), QStringLiteral("mainwindow.html")},
+      {QStringLiteral("frmWall"), QStringLiteral("mainwindow.html")},
       {QStringLiteral("frmPreview"), QStringLiteral("preview.html")},
       {QStringLiteral("frmClock"), QStringLiteral("clock.html")},
       {QStringLiteral("frmLocation"), QStringLiteral("location.html")},

@@ -97,6 +97,73 @@
     </message>
 </context>
 <context>
+    <name>Compass</name>
+    <message>
+        <source>N</source>
+        <translation>北</translation>
+    </message>
+    <message>
+        <source>NNE</source>
+        <translation>北北東</translation>
+    </message>
+    <message>
+        <source>NE</source>
+        <translation>北東</translation>
+    </message>
+    <message>
+        <source>ENE</source>
+        <translation>東北東</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>東</translation>
+    </message>
+    <message>
+        <source>ESE</source>
+        <translation>東南東</translation>
+    </message>
+    <message>
+        <source>SE</source>
+        <translation>南東</translation>
+    </message>
+    <message>
+        <source>SSE</source>
+        <translation>南南東</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>南</translation>
+    </message>
+    <message>
+        <source>SSW</source>
+        <translation>南南西</translation>
+    </message>
+    <message>
+        <source>SW</source>
+        <translation>南西</translation>
+    </message>
+    <message>
+        <source>WSW</source>
+        <translation>西南西</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>西</translation>
+    </message>
+    <message>
+        <source>WNW</source>
+        <translation>西北西</translation>
+    </message>
+    <message>
+        <source>NW</source>
+        <translation>北西</translation>
+    </message>
+    <message>
+        <source>NNW</source>
+        <translation>北北西</translation>
+    </message>
+</context>
+<context>
     <name>DialTexts</name>
     <message>
         <source>Jan–Jun</source>
@@ -849,6 +916,14 @@ Do you want to replace it?</source>
         <source>Time shown: standard time / equation of time: not corrected</source>
         <translation>表示時刻 : 中央標準時 / 均時差 : 補正なし</translation>
     </message>
+    <message>
+        <source>The facing must be a number of degrees from 0 to 360 (south is 180).</source>
+        <translation>0度以上360度以下の向きを入力してください(南は180度)。</translation>
+    </message>
+    <message>
+        <source>The tilt must be a number of degrees from 0 (horizontal) to 180 (a wall is 90).</source>
+        <translation>0度(水平)以上180度以下の傾きを入力してください(壁は90度)。</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1120,6 +1195,50 @@ Do you want to replace it?</source>
     <message>
         <source>Help</source>
         <translation>ヘルプ</translation>
+    </message>
+    <message>
+        <source>Dial plane</source>
+        <translation>文字盤の面</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>水平型</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>垂直型</translation>
+    </message>
+    <message>
+        <source>Polar</source>
+        <translation>極型</translation>
+    </message>
+    <message>
+        <source>Equatorial</source>
+        <translation>赤道型</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>自由設定</translation>
+    </message>
+    <message>
+        <source>&amp;Plane:</source>
+        <translation>種類(&amp;K):</translation>
+    </message>
+    <message>
+        <source>F&amp;acing:</source>
+        <translation>向き(&amp;A):</translation>
+    </message>
+    <message>
+        <source>°</source>
+        <translation>度</translation>
+    </message>
+    <message>
+        <source>Tilt from hori&amp;zontal:</source>
+        <translation>水平からの傾き(&amp;Z):</translation>
+    </message>
+    <message>
+        <source>Measure the &amp;wall...</source>
+        <translation>壁の向きを測る(&amp;W)...</translation>
     </message>
 </context>
 <context>
@@ -1857,6 +1976,120 @@ The table was saved in this file:
     <message>
         <source>Facing: %1 (%2)</source>
         <translation>壁の向き : %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>WallModel</name>
+    <message>
+        <source>standard time (%1)</source>
+        <translation>標準時 (%1)</translation>
+    </message>
+    <message>
+        <source>Enter a date of this year: a month from 1 to 12 and a day of that month.</source>
+        <translation>今年の日付を入力してください。月は1〜12、日はその月にある日です。</translation>
+    </message>
+    <message>
+        <source>Enter the time as hours and minutes, from 00:00 to 23:59.</source>
+        <translation>時刻を「時:分」の形で、00:00 から 23:59 までで入力してください。</translation>
+    </message>
+    <message>
+        <source>The sun is below the horizon at that moment.</source>
+        <translation>その時刻には太陽が地平線の下にあります。</translation>
+    </message>
+    <message>
+        <source>Enter the nail&apos;s length in millimetres, more than 0.</source>
+        <translation>釘の長さを 0 より大きい mm の値で入力してください。</translation>
+    </message>
+    <message>
+        <source>Enter the offset in millimetres: + where the shadow&apos;s tip falls right of the nail, − where it falls left.</source>
+        <translation>影の先端のずれを mm で入力してください。釘の右にずれたら +、左なら − です。</translation>
+    </message>
+    <message>
+        <source>Facing: %1° (%2)</source>
+        <translation>向き: %1° (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>WallWindow</name>
+    <message>
+        <source>Measure the Wall</source>
+        <translation>壁の向きを測る</translation>
+    </message>
+    <message>
+        <source>Hold a nail square to the wall in the sun and mark where the tip of its shadow falls. Enter the moment and the two lengths.</source>
+        <translation>日の当たる壁に釘を直角に当て、影の先端の位置に印を付けます。その日時と、2つの長さを入力してください。</translation>
+    </message>
+    <message>
+        <source>Place:</source>
+        <translation>場所:</translation>
+    </message>
+    <message>
+        <source>Date, month</source>
+        <translation>日付 月</translation>
+    </message>
+    <message>
+        <source>Date, day</source>
+        <translation>日付 日</translation>
+    </message>
+    <message>
+        <source>month</source>
+        <translation>月</translation>
+    </message>
+    <message>
+        <source>day</source>
+        <translation>日</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation>日付(&amp;D):</translation>
+    </message>
+    <message>
+        <source>&amp;Time:</source>
+        <translation>時刻(&amp;T):</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>時刻</translation>
+    </message>
+    <message>
+        <source>&amp;Nail&apos;s length:</source>
+        <translation>釘の長さ(&amp;N):</translation>
+    </message>
+    <message>
+        <source>Nail&apos;s length, millimetres</source>
+        <translation>釘の長さ (mm)</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>Shadow tip&apos;s &amp;offset:</source>
+        <translation>影の先端のずれ(&amp;O):</translation>
+    </message>
+    <message>
+        <source>Shadow tip&apos;s offset, millimetres</source>
+        <translation>影の先端のずれ (mm)</translation>
+    </message>
+    <message>
+        <source>mm (right +, left −)</source>
+        <translation>mm (右 +、左 −)</translation>
+    </message>
+    <message>
+        <source>Sun&apos;s azimuth:</source>
+        <translation>太陽の方位角:</translation>
+    </message>
+    <message>
+        <source>Sun&apos;s altitude:</source>
+        <translation>太陽の高度:</translation>
+    </message>
+    <message>
+        <source>&amp;Use this facing</source>
+        <translation>この向きを使う(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -191,6 +192,43 @@ class MainWindowTest : public QObject {
     }
     for (const QString& text : texts) QVERIFY2(!HasJapanese(text), qPrintable(text));
     QCOMPARE(BoxNamed(window, "txtLatitude", 0)->accessibleName(), u"Latitude, degrees"_qs);
+    QCOMPARE(BoxNamed(window, "txtPlaneFacing", 0)->accessibleName(), u"Facing, degrees"_qs);
+    QCOMPARE(BoxNamed(window, "txtPlaneTilt", 0)->accessibleName(),
+             u"Tilt from horizontal, degrees"_qs);
+    QCOMPARE(window.findChild<QComboBox*>(u"cmbPlane"_qs)->accessibleName(), u"Dial plane"_qs);
+  }
+
+  // The list enables the boxes its choice lets the user type into; the
+  // wall measured comes in as a vertical dial facing that way.
+  void ThePlaneListAndTheMeasuredWall() {
+    WindowHooks hooks;
+    hooks.measureWall = [](QWidget*, const MainModel&) { return std::optional<double>(160.2); };
+    MainWindow window(*model_, hooks);
+    QVERIFY(window.Load());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QLineEdit* facing = BoxNamed(window, "txtPlaneFacing", 0);
+    QLineEdit* tilt = BoxNamed(window, "txtPlaneTilt", 0);
+    auto* plane = window.findChild<QComboBox*>(u"cmbPlane"_qs);
+    QVERIFY(!facing->isEnabled() && !tilt->isEnabled());
+    QTest::keyClick(&window, Qt::Key_K, Qt::AltModifier);  // 種類(K)
+    QTRY_VERIFY(plane->hasFocus());
+    QTest::keyClick(plane, Qt::Key_Down);
+    QCOMPARE(plane->currentIndex(), 1);
+    QVERIFY(facing->isEnabled() && !tilt->isEnabled());
+    QCOMPARE(facing->text(), u"180"_qs);
+    QCOMPARE(tilt->text(), u"90"_qs);
+
+    QTest::keyClick(plane, Qt::Key_Down);
+    QTest::keyClick(plane, Qt::Key_Down);
+    QTest::keyClick(plane, Qt::Key_Down);  // custom
+    QVERIFY(facing->isEnabled() && tilt->isEnabled());
+    window.findChild<QPushButton*>(u"cmdMeasureWall"_qs)->click();
+    QCOMPARE(plane->currentIndex(), 1);
+    QCOMPARE(facing->text(), u"160.2"_qs);
+    QVERIFY(!tilt->isEnabled());
+    QCOMPARE(window.findChild<QLabel*>(u"lblPlaneCompass"_qs)->text(), u"南南東"_qs);
+    QVERIFY(window.isWindowModified());
   }
 
   void CommandsWithoutTheirWindowStayDisabled() {

@@ -18,6 +18,7 @@
 #include "MainWindow.h"
 #include "OptionsDialog.h"
 #include "PreviewWindow.h"
+#include "WallWindow.h"
 #include "WindowHooks.h"
 #include "YearGraph.h"
 #include "YearGraphWindow.h"
@@ -35,6 +36,7 @@ inline std::vector<WindowMaker> EveryWindow(MainModel& model, const YearGraphDat
       [&] { return std::make_unique<YearGraphWindow>(model, year); },
       [&] { return std::make_unique<HelpWindow>(); },
       [&] { return std::make_unique<AboutBox>(); },
+      [&] { return std::make_unique<WallWindow>(nullptr, WallModelNow(model)); },
   };
 }
 

@@ -25,8 +25,8 @@
 
 #include "AboutBox.h"
 #include "AppIni.h"
-#include "EveryWindow.h"
 #include "ClockWindow.h"
+#include "EveryWindow.h"
 #include "HelpKey.h"
 #include "HelpWindow.h"
 #include "InfoWindow.h"
@@ -37,7 +37,6 @@
 #include "PopHints.h"
 #include "PreviewWindow.h"
 #include "YearGraph.h"
-#include "ClockWindow.h"
 #include "YearGraphWindow.h"
 
 namespace {
@@ -142,7 +141,6 @@ void ChangeEveryAction(QWidget* window) {
   }
 }
 
-
 // The help window F1 opened, which is not the window under test.
 HelpWindow* OpenHelpWindow(const QWidget* tested = nullptr) {
   for (QWidget* widget : QApplication::allWidgets()) {
@@ -208,9 +206,10 @@ class WindowHelpTest : public QObject {
     YearGraphData year;
     QCOMPARE(BuildYearGraphData(model, std::chrono::year{2024} / 6 / 21, year), Status::Ok());
     // The main window's F1 is its Help command: the contents.
-    const QStringList pages = {u"index.html"_qs,   u"location.html"_qs, u"info.html"_qs,
-                               u"options.html"_qs, u"preview.html"_qs,  u"clock.html"_qs,
-                               u"tables.html"_qs,  u"index.html"_qs,    u"credits.html"_qs};
+    const QStringList pages = {u"index.html"_qs,     u"location.html"_qs, u"info.html"_qs,
+                               u"options.html"_qs,   u"preview.html"_qs,  u"clock.html"_qs,
+                               u"tables.html"_qs,    u"index.html"_qs,    u"credits.html"_qs,
+                               u"mainwindow.html"_qs};
     const std::vector<WindowMaker> windows = EveryWindow(model, year);
     for (std::size_t i = 0; i < windows.size(); ++i) {
       std::unique_ptr<QWidget> window = windows[i]();
