@@ -101,8 +101,9 @@ std::optional<HourRay> RayOf(const PlaneDial& dial, const std::vector<PlanePoint
   return ray;
 }
 
-std::optional<PlaneSegment> SegmentOf(const PlaneDial& dial, double hourAngle) {
-  const auto ray = RayOf(dial, YearShadows(dial, hourAngle));
+std::optional<PlaneSegment> SegmentOf(const PlaneDial& dial,
+                                      const std::vector<PlanePoint>& shadows) {
+  const auto ray = RayOf(dial, shadows);
   if (!ray) return std::nullopt;
   return Clipped(dial.face, ray->origin, ray->direction, ray->t0, ray->t1);
 }
@@ -115,10 +116,10 @@ std::vector<double> ClockTimes(int16_t intervalMinutes) {
 }
 
 // The box of every counted shadow, the foot and a root within reach.
-FaceBox FaceOf(const PlaneDial& dial, const std::vector<double>& hourAngles) {
+FaceBox FaceOf(const PlaneDial& dial, const std::vector<std::vector<PlanePoint>>& shadows) {
   FaceBox box{dial.foot.x, dial.foot.y, dial.foot.x, dial.foot.y};
-  for (double h : hourAngles) {
-    for (const PlanePoint& p : YearShadows(dial, h)) Include(box, p);
+  for (const std::vector<PlanePoint>& hour : shadows) {
+    for (const PlanePoint& p : hour) Include(box, p);
   }
   if (!dial.style.Parallel() &&
       std::hypot(dial.foot.x, dial.foot.y) <= kLongestShadow * dial.nodusHeight) {
@@ -186,14 +187,18 @@ PlaneDial LayPlaneDial(const Chart& chart, const PlaneOrientation& orientation,
 
   const std::vector<double> times = ClockTimes(intervalMinutes);
   std::vector<double> angles;
-  for (double t : times) angles.push_back(HourAngleOfClockTime(chart, t));
-  dial.face = FaceOf(dial, angles);
+  std::vector<std::vector<PlanePoint>> shadows;
+  for (double t : times) {
+    angles.push_back(HourAngleOfClockTime(chart, t));
+    shadows.push_back(YearShadows(dial, angles.back()));
+  }
+  dial.face = FaceOf(dial, shadows);
   for (size_t i = 0; i < times.size(); ++i) {
-    if (const auto segment = SegmentOf(dial, angles[i])) {
+    if (const auto segment = SegmentOf(dial, shadows[i])) {
       dial.hourLines.push_back({times[i], angles[i], *segment});
     }
   }
-  dial.noonLine = SegmentOf(dial, 0);
+  dial.noonLine = SegmentOf(dial, YearShadows(dial, 0));
   const PlanePoint along = dial.SubstyleDirection();
   const double inf = std::numeric_limits<double>::infinity();
   if (dial.style.Parallel()) {
