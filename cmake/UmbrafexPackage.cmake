@@ -40,7 +40,7 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME umbrafex)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "${UMBRAFEX_MAINTAINER}")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "design horizontal sundials and print them as paper models")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "design sundials for any plane and print them as paper models")
 # CPack puts the summary before this as the first line.
 file(READ ${package_dir}/description.txt CPACK_DEBIAN_PACKAGE_DESCRIPTION)
 string(STRIP "${CPACK_DEBIAN_PACKAGE_DESCRIPTION}" CPACK_DEBIAN_PACKAGE_DESCRIPTION)
