@@ -157,6 +157,7 @@ QGroupBox* MainWindow::BuildPlaceFrame() {
   auto* grid = new QGridLayout(frame);
   grid->setVerticalSpacing(4);
   QLineEdit* name = NewBox(u"txtLocation"_qs, 0, false, this);
+  name->setMaxLength(kMaxPlaceNameLength);  // the engine takes no longer name
   boxes_[static_cast<std::size_t>(FormBox::Location)] = name;
   auto* nameLabel = new QLabel(tr("&Name:"), this);
   nameLabel->setObjectName(u"lblLocation"_qs);

@@ -9,6 +9,15 @@ const std::string& ChartLocation::Name() const {
   return name_;
 }
 void ChartLocation::setName(std::string value) {
+  state_.error.Clear();
+  int characters = 0;
+  for (unsigned char byte : value) {
+    if ((byte & 0xC0) != 0x80) ++characters;  // not a continuation byte
+  }
+  if (characters > kMaxPlaceNameLength) {
+    RaiseError(state_.error, kEngineErrorNumber, "Location.Name",
+               ENGINE_TEXT_NOOP("EngineErrors", "A place name may have at most 200 characters."));
+  }
   name_ = std::move(value);
 }
 

@@ -7,11 +7,15 @@
 
 struct ChartState;
 
+inline constexpr int kMaxPlaceNameLength = 200;
+
 class ChartLocation {
  public:
   explicit ChartLocation(ChartState& state);
 
   const std::string& Name() const;
+  // Raises for a name of more than kMaxPlaceNameLength characters (UTF-8):
+  // a place needs far fewer, and a huge one would slow every page's layout.
   void setName(std::string value);
   double Latitude() const;
   void setLatitude(double value);  // raises outside -90 < x < 90

@@ -30,10 +30,13 @@ std::string HeaderPrefix() {
   return std::string("[") + kProductName;
 }
 
-// The document's lines, read one after another with one step back.
+// The document's lines, read one after another with one step back, and the
+// section line they are in.
 class LineCursor {
  public:
   explicit LineCursor(std::string_view text) : lines_(SplitLines(text)) {}
+
+  std::string_view section;
 
   bool AtEnd() const { return next_ == lines_.size(); }
   std::string_view Next() { return lines_[next_++]; }
@@ -58,6 +61,20 @@ int16_t CheckedInterval(std::string_view text) {
 
 using KeyReader = std::function<void(std::string_view key, std::string_view value)>;
 
+// A key's refusal names the line it was refused on; the source marks it for
+// the document's message.
+constexpr const char* kRefusedKeySource = "Document.Key";
+constexpr std::size_t kShownValueLength = 40;
+
+[[noreturn]] void RaiseRefusedKey(const RaisedError& e, std::string_view section,
+                                  std::string_view key, std::string_view value) {
+  std::string shown(value.substr(0, kShownValueLength));
+  if (value.size() > kShownValueLength) shown += "...";
+  throw RaisedError(
+      e.Number(), kRefusedKeySource,
+      FillText(TranslateText("Documents", "%1 %2=%3: %4"), {section, key, shown, e.Description()}));
+}
+
 // Reads the key=value lines of one section up to the next section line
 // (left for the caller) or the end; lines without "=" are skipped.
 void ReadSectionLines(LineCursor& lines, const KeyReader& read) {
@@ -71,7 +88,13 @@ void ReadSectionLines(LineCursor& lines, const KeyReader& read) {
       }
       continue;
     }
-    read(TrimText(line.substr(0, equals)), TrimText(line.substr(equals + 1)));
+    const std::string_view key = TrimText(line.substr(0, equals));
+    const std::string_view value = TrimText(line.substr(equals + 1));
+    try {
+      read(key, value);
+    } catch (const RaisedError& e) {
+      RaiseRefusedKey(e, lines.section, key, value);
+    }
   }
 }
 
@@ -93,6 +116,7 @@ class DocumentReader {
     while (!lines.AtEnd()) {
       std::string_view line = TrimText(lines.Next());
       if (!line.starts_with('[')) continue;
+      lines.section = line;
       ReadSection(line, lines);
     }
   }
@@ -465,7 +489,9 @@ Status MainModel::OpenDocument(const std::string& path) {
       OpenFault);
   if (status.number() == kFormatError) return status;
   if (!status.ok()) {
-    return NameFile(lastError, FillText(TranslateText("Documents", "Cannot open %1."), {path}));
+    std::string text = FillText(TranslateText("Documents", "Cannot open %1."), {path});
+    if (lastError.source == kRefusedKeySource) text += "\n" + lastError.description;
+    return lastError.Record(lastError.number, kOpenSource, text);
   }
   documentPath = path;
   lastDir = GetFolderName(path);

@@ -430,6 +430,10 @@
         <source>Cannot save %1.</source>
         <translation>%1を保存することができません。</translation>
     </message>
+    <message>
+        <source>%1 %2=%3: %4</source>
+        <translation>%1 %2=%3 : %4</translation>
+    </message>
 </context>
 <context>
     <name>DrawTarget</name>
@@ -526,6 +530,10 @@
     <message>
         <source>Polar night: the sun neither rises nor sets.</source>
         <translation>極夜です。日の出・日の入時刻を算出できません。</translation>
+    </message>
+    <message>
+        <source>A place name may have at most 200 characters.</source>
+        <translation>地名は200文字以内にしてください。</translation>
     </message>
 </context>
 <context>

@@ -119,7 +119,8 @@ TEST_F(MainFormDocumentTest, AFailedOpenLeavesTheDesignAsItWas) {
             "[General]\r\nTimeSystem=0\r\n[Season]\r\nCalcDate=x\r\n");
   ui.openPaths.push_back(broken);
   form.Open();
-  EXPECT_EQ(ui.LastText(), broken + "を開くことができません。");
+  EXPECT_EQ(ui.LastText(),
+            broken + "を開くことができません。\n[Season] CalcDate=x : 型が一致しません。");
   EXPECT_EQ(ui.asked.back().caption, "開く");
   EXPECT_EQ(model.Chart().Location().Name(), "兵庫県明石市");
   EXPECT_DOUBLE_EQ(model.Chart().Location().Latitude(), 34.65);

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "ExpectRaised.h"
 #include "Chart.h"
+#include "ExpectRaised.h"
 
 namespace {
 
@@ -60,6 +60,14 @@ TEST(Location, RangesAndTheirEnds) {
   EXPECT_EQ(location.TimeZone(), 9);
   location.setName("");
   EXPECT_EQ(location.Name(), "");
+  // A name is bounded in characters, not bytes: 200 kanji pass, 201 do not.
+  std::string kanji;
+  for (int i = 0; i < 200; ++i) kanji += "明";
+  location.setName(kanji);
+  ExpectRaised(
+      chart, [&] { location.setName(kanji + "x"); }, "Location.Name",
+      "地名は200文字以内にしてください。");
+  EXPECT_EQ(location.Name(), kanji);
 }
 
 TEST(Location, MeridianAndTimeZoneStayCoupled) {
