@@ -4,6 +4,7 @@
 
 #include "Chart.h"
 #include "MainModel.h"
+#include "PlaneSheet.h"
 #include "PrintJob.h"
 #include "RunInOrder.h"
 
@@ -99,7 +100,7 @@ Status DrawClock(MainModel& main, ClockCanvas& canvas, std::chrono::local_second
   auto nodus = when(shadow, [&] { return r.nodusShadow(main, canvas, layout, hour, paper); });
   auto dateTime = [&] { return r.dateTime(main, canvas, layout, shown, hour); };
   auto nightText = when(caption, [&] { return r.nightState(main, canvas, layout); });
-  if (!main.dialPlane.IsHorizontal()) {
+  if (DrawsOnPlaneSheet(main, main.Chart())) {
     auto plane = when(face, [&] { return r.planeDial(main, canvas, hour, shadow); });
     return RunInOrder({icon, plane, dateTime, nightText});
   }

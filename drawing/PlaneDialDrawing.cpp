@@ -345,6 +345,9 @@ std::string MountingSentence(const PlaneOrientation& plane, double latitude) {
                                   "%1 and tilted %2° from the horizontal."),
                     {compass, ShortDegrees(plane.tilt)});
   }
+  if (plane.IsHorizontal()) {
+    return TranslateText("DialTexts", "Lay the face level, its top edge toward true north.");
+  }
   if (plane.tilt == 90) {
     return FillText(
         TranslateText("DialTexts",

@@ -11,9 +11,8 @@
 namespace {
 
 constexpr double kGap = 6;  // millimetres between the sheet's parts
-// The shares of the free height: the face, the gnomon and the text.
-constexpr double kFaceShare = 0.56;
-constexpr double kGnomonShare = 0.2;
+// The share of the free height kept for the text below the dial.
+constexpr double kTextShare = 0.22;
 constexpr double kLargestNodus = 80;  // millimetres, for a face that is nearly a point
 
 struct Region {
@@ -28,19 +27,42 @@ std::vector<PlaneOrientation> FacesOf(const Settings& settings, const Chart& cha
   return {plane};
 }
 
-// The nodus height at which every face fits its share of the region and the
-// gnomon its own.
-double FittingHeight(const std::vector<PlaneDial>& unit, const Region& faces, double band,
-                     const Region& gnomon, double flap) {
-  const double across = faces.Width() / static_cast<double>(unit.size());
-  double h = kLargestNodus;
+// The tallest face and the widest gnomon pattern of a nodus height of 1,
+// and how much of the page's height and width they may take.
+struct UnitSizes {
+  double faceHeight = 0;
+  double gnomonHeight = 0;  // across the style, both halves, without flaps
+  double gnomonLength = 0;
+  double faceWidth = 0;  // the widest face
+};
+
+UnitSizes SizesOf(const std::vector<PlaneDial>& unit) {
+  UnitSizes sizes;
   for (const PlaneDial& d : unit) {
-    h = std::min(h, (across - 2 * band - kGap) / d.face.Width());
-    h = std::min(h, (faces.Height() - 2 * band) / d.face.Height());
-    const double length = PlaneGnomonLength(d);
-    if (length > 0) h = std::min(h, gnomon.Width() / length);
-    const double half = PlaneGnomonHalfWidth(d, 0);
-    if (half > 0) h = std::min(h, (gnomon.Height() / 2 - flap) / half);
+    sizes.faceHeight = std::max(sizes.faceHeight, d.face.Height());
+    sizes.faceWidth = std::max(sizes.faceWidth, d.face.Width());
+    sizes.gnomonHeight = std::max(sizes.gnomonHeight, 2 * PlaneGnomonHalfWidth(d, 0));
+    sizes.gnomonLength = std::max(sizes.gnomonLength, PlaneGnomonLength(d));
+  }
+  return sizes;
+}
+
+// The nodus height at which the faces, in that many columns, fill the width,
+// and the rows of faces above the gnomon (or each on its own page) fill the
+// height left above the text; never above kLargestNodus.
+double FittingHeight(const UnitSizes& u, size_t faceCount, size_t columns, const Region& stack,
+                     double band, double gap, double flap, bool twoPages, double gnomonPageHeight) {
+  const double rows = static_cast<double>((faceCount + columns - 1) / columns);
+  const double across = stack.Width() / static_cast<double>(columns);
+  double h = std::min(kLargestNodus, (across - 2 * band - gap) / u.faceWidth);
+  if (u.gnomonLength > 0) h = std::min(h, stack.Width() / u.gnomonLength);
+  const double faceRows = rows * u.faceHeight;
+  const double bands = rows * (2 * band) + (rows - 1) * gap;
+  if (twoPages) {
+    h = std::min(h, (stack.Height() - bands) / faceRows);
+    if (u.gnomonHeight > 0) h = std::min(h, (gnomonPageHeight - 2 * flap) / u.gnomonHeight);
+  } else {
+    h = std::min(h, (stack.Height() - bands - gap - 2 * flap) / (faceRows + u.gnomonHeight));
   }
   return std::max(h, 1.0);
 }
@@ -56,6 +78,11 @@ PlacedFace Place(const PlaneDial& dial, const Region& slot, double band, std::st
 }
 
 }  // namespace
+
+bool DrawsOnPlaneSheet(const Settings& settings, const Chart& chart) {
+  return !settings.dialPlane.IsHorizontal() ||
+         std::fabs(chart.Location().Latitude()) < kPlaneSheetLatitude;
+}
 
 double PlaneGnomonLength(const PlaneDial& dial) {
   const double base = dial.gnomonEnd - dial.gnomonStart;
@@ -107,26 +134,39 @@ PlaneSheet LayPlaneSheet(const Settings& settings, const Chart& chart, double wi
   const Region area{margins.left + gap, margins.top + 2 * gap, width - margins.right - gap,
                     height - margins.bottom - 2 * gap};
   const bool twoPages = pageCount >= 2;
-  const double faceHeight = area.Height() * (twoPages ? 0.72 : kFaceShare);
-  const Region faces{area.left, area.top, area.right, area.top + faceHeight};
-  const Region gnomon =
-      twoPages ? Region{area.left, area.top, area.right, area.top + area.Height() * 0.5}
-               : Region{area.left, faces.bottom + gap, area.right,
-                        faces.bottom + gap + area.Height() * kGnomonShare};
+  // The faces and the gnomon stack from the top; the text takes the rest.
+  const Region stack{area.left, area.top, area.right,
+                     area.bottom - area.Height() * kTextShare - gap};
 
   const std::vector<PlaneOrientation> planes = FacesOf(settings, chart);
   const int16_t interval = settings.calcTime.interval;
   std::vector<PlaneDial> unit;
   for (const PlaneOrientation& p : planes) unit.push_back(LayPlaneDial(chart, p, interval, 1));
-  double h = FittingHeight(unit, faces, band, gnomon, flap);
+  const UnitSizes sizes = SizesOf(unit);
+  // A pair of faces stands side by side, or one above the other where that
+  // lets them be larger.
+  size_t columns = planes.size();
+  auto fitting = [&](size_t c) {
+    return FittingHeight(sizes, planes.size(), c, stack, band, gap, flap, twoPages, area.Height());
+  };
+  double h = fitting(columns);
+  if (columns > 1 && fitting(1) > h) {
+    columns = 1;
+    h = fitting(1);
+  }
   if (settings.dialOption.nodusHeight > 0) h = std::min(h, settings.dialOption.nodusHeight);
 
   PlaneSheet sheet;
   sheet.gnomonPage = twoPages ? 2 : 1;
-  const double across = faces.Width() / static_cast<double>(planes.size());
+  const double rowHeight = sizes.faceHeight * h + 2 * band;
+  const size_t rows = (planes.size() + columns - 1) / columns;
+  const double facesBottom =
+      stack.top + static_cast<double>(rows) * rowHeight + static_cast<double>(rows - 1) * gap;
+  const double across = stack.Width() / static_cast<double>(columns);
   for (size_t i = 0; i < planes.size(); ++i) {
-    const Region slot{faces.left + across * static_cast<double>(i), faces.top,
-                      faces.left + across * static_cast<double>(i + 1), faces.bottom};
+    const double left = stack.left + across * static_cast<double>(i % columns);
+    const double top = stack.top + (rowHeight + gap) * static_cast<double>(i / columns);
+    const Region slot{left, top, left + across, top + rowHeight};
     std::string title;
     if (planes.size() == 2) {
       title = i == 0 ? TranslateText("DialTexts", "Upper face (spring and summer)")
@@ -135,11 +175,12 @@ PlaneSheet LayPlaneSheet(const Settings& settings, const Chart& chart, double wi
     sheet.faces.push_back(
         Place(LayPlaneDial(chart, planes[i], interval, h), slot, band, std::move(title)));
   }
-  const PlaneDial& first = sheet.faces.front().dial;
-  const double length = PlaneGnomonLength(first);
-  sheet.gnomon = PlacedGnomon{
-      {gnomon.left + (gnomon.Width() - length) / 2, gnomon.top + gnomon.Height() / 2}, flap};
-  const double textTop = twoPages ? faces.bottom + gap : gnomon.bottom + gap;
+  const double length = PlaneGnomonLength(sheet.faces.front().dial);
+  const double gnomonHalf = sizes.gnomonHeight * h / 2 + flap;
+  const double gnomonMiddle =
+      twoPages ? area.top + area.Height() / 2 : facesBottom + gap + gnomonHalf;
+  sheet.gnomon = PlacedGnomon{{area.left + (area.Width() - length) / 2, gnomonMiddle}, flap};
+  const double textTop = twoPages ? facesBottom + gap : gnomonMiddle + gnomonHalf + gap;
   sheet.textBox = {area.left, textTop, area.right, area.bottom};
   return sheet;
 }

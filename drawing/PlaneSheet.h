@@ -38,6 +38,13 @@ struct PlaneSheet {
   int16_t gnomonPage = 1;
 };
 
+// Whether a design is drawn as a dial on its plane rather than as the
+// horizontal dial's rings: any plane off the horizontal, and a horizontal
+// dial near the equator, whose style lies almost flat. There it is a polar
+// dial, with hour lines all but parallel and a fin for a gnomon.
+inline constexpr double kPlaneSheetLatitude = 10;
+bool DrawsOnPlaneSheet(const Settings& settings, const Chart& chart);
+
 // The width of the band around a face that carries its hour labels.
 inline constexpr double kLabelBand = 9;
 

@@ -33,7 +33,9 @@ double HourAngleOfDirection(const Vector3& v, double latitude) {
   const double p = DegToRad(latitude);
   // The equator's point on the meridian, above the horizon.
   const Vector3 equatorNoon{0, -std::sin(p), std::cos(p)};
-  double h = RadToDeg(std::atan2(-v.x, Dot(v, equatorNoon)));
+  const double east = -v.x, noon = Dot(v, equatorNoon);
+  if (std::hypot(east, noon) < 1e-9) return 0;  // along the axis: no hour of its own
+  double h = RadToDeg(std::atan2(east, noon));
   constexpr double kSquare = 90 + 1e-9;
   if (h > kSquare) h -= 180;
   if (h < -kSquare) h += 180;

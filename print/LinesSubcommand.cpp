@@ -148,7 +148,7 @@ int RunLinesSubcommand(const CommandArgs& args, std::ostream& out, std::ostream&
   std::string text;
   const Status status = TrapStatus(model.lastError, [&] {
     const PrinterProperties sheet = printer->Current();
-    if (!model.dialPlane.IsHorizontal()) {
+    if (DrawsOnPlaneSheet(model, model.Chart())) {
       text = PlaneLinesText(model, sheet.paperSize, sheet.orientation);
       return;
     }

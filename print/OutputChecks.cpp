@@ -7,6 +7,7 @@
 #include "NodusChecks.h"
 #include "Paths.h"
 #include "PlaneDial.h"
+#include "PlaneSheet.h"
 #include "PrintJob.h"
 #include "UiText.h"
 
@@ -29,7 +30,7 @@ class CheckRun {
   CheckOutcome Run() {
     const bool clock = request_.command == OutputCommand::Clock;
     // A dial off the horizontal fits its sheet by itself and has its own nodus.
-    const bool horizontal = main_.dialPlane.IsHorizontal();
+    const bool horizontal = !DrawsOnPlaneSheet(main_, main_.Chart());
     if (!clock) {
       PolarNight();
       if (request_.command == OutputCommand::Print) Printer();

@@ -8,6 +8,7 @@
 #include "MainModel.h"
 #include "MathFunctions.h"
 #include "PlaneDialRoutines.h"
+#include "PlaneSheet.h"
 #include "PrintDevice.h"
 #include "RunInOrder.h"
 #include "SheetFit.h"
@@ -121,7 +122,7 @@ std::string CrowdedPaperText() {
 double FittedPaperFactor(MainModel& main, DrawTarget& sheet, double paperFactor,
                          int32_t orientation, int16_t pageCount, double zoom) {
   // A dial on another plane fits its own sheet (PlaneSheet.h).
-  if (!main.dialPlane.IsHorizontal()) return paperFactor;
+  if (DrawsOnPlaneSheet(main, main.Chart())) return paperFactor;
   constexpr double kStep = 0.01;     // of the paper's factor
   constexpr double kSmallest = 0.5;  // a dial still worth cutting out
   const double latitude = main.Chart().Location().Latitude();
@@ -147,7 +148,7 @@ double FittedPaperFactor(MainModel& main, DrawTarget& sheet, double paperFactor,
 Status DrawSundialPage(MainModel& main, DrawTarget& target, const DialLayout& layout, double zoom,
                        double paperFactor, int16_t page, int16_t pageCount,
                        const SundialRoutines& r) {
-  if (!main.dialPlane.IsHorizontal()) {
+  if (DrawsOnPlaneSheet(main, main.Chart())) {
     const Status status = DrawPlaneDialPage(main, target, zoom, paperFactor, page, pageCount);
     if (!status.ok() || !main.dialOption.printTitle) return status;
     return r.pageTitle(main, target, layout, zoom, page, PrintedPageCount(pageCount));

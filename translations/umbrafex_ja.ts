@@ -388,6 +388,10 @@
         <source>Cut along the solid outlines, fold along the dashed lines, and glue the gnomon&apos;s flaps along the thick line on the face.</source>
         <translation>実線で切り抜き、破線で折り、ノーモンののりしろを文字盤の太線に沿って貼ります。</translation>
     </message>
+    <message>
+        <source>Lay the face level, its top edge toward true north.</source>
+        <translation>文字盤を水平に置き、上端を真北に向けます。</translation>
+    </message>
 </context>
 <context>
     <name>DisplayCheck</name>
