@@ -77,15 +77,27 @@ void PlaceHourLabel(DrawTarget& t, const PlacedFace& face, const PlaneHourLine& 
   const double dx = (b.x - a.x) / length * reach, dy = (b.y - a.y) / length * reach;
   const UserPoint ends[2] = {{b.x + dx, b.y + dy}, {a.x - dx, a.y - dy}};
   const int endCount = face.dial.RootOnFace() ? 1 : 2;
+  const UserPoint corner1 = face.map.At({face.dial.face.left, face.dial.face.top});
+  const UserPoint corner2 = face.map.At({face.dial.face.right, face.dial.face.bottom});
+  // The face's lines, and a little room around them that labels keep clear of.
+  const double room = h / 8;
+  const SheetBox lines{corner1.x - room, corner1.y - room, corner2.x + room, corner2.y + room};
+  const double unit[2][2] = {{dx / reach, dy / reach}, {-dx / reach, -dy / reach}};
   for (int end = 0; end < endCount; ++end) {
-    const UserPoint& centre = ends[end];
+    UserPoint centre = ends[end];
+    // Out along the line until the label is clear of the face's lines.
+    for (int step = 0; step < 40; ++step) {
+      const SheetBox at{centre.x - w / 2, centre.y - h / 2, centre.x + w / 2, centre.y + h / 2};
+      if (!at.Overlaps(lines)) break;
+      centre = {centre.x + unit[end][0] * h / 4, centre.y + unit[end][1] * h / 4};
+    }
     const SheetBox box{centre.x - w / 2, centre.y - h / 2, centre.x + w / 2, centre.y + h / 2};
     const SheetBox apart{box.left - gap, box.top, box.right + gap, box.bottom};
     const bool taken = std::any_of(placed.begin(), placed.end(),
                                    [&](const SheetBox& o) { return o.Overlaps(apart); });
-    const bool inBand = box.left >= face.outline.left - w / 2 &&
-                        box.right <= face.outline.right + w / 2 &&
-                        box.top >= face.outline.top - h && box.bottom <= face.outline.bottom + h;
+    const bool inBand = box.left >= face.outline.left && box.right <= face.outline.right &&
+                        box.top >= face.outline.top && box.bottom <= face.outline.bottom &&
+                        !box.Overlaps(lines);
     if (taken || !inBand) continue;
     placed.push_back(box);
     Text(t, box.left, box.top, label);
@@ -106,34 +118,41 @@ void DrawHourLabels(const DrawPass& pass, const PlacedFace& face, std::vector<Sh
   }
 }
 
+// The root of the style as a small circle, or where it lies beyond the face
+// an arrowhead where the substyle leaves toward it; the text block says which.
 void DrawRoot(const DrawPass& pass, const PlacedFace& face) {
   DrawTarget& t = pass.target;
   const PlaneDial& dial = face.dial;
-  const DialColorSettings& colors = pass.design.settings.dialColor;
   if (dial.style.Parallel()) return;
-  t.setFont(ScaledFont(pass.design.settings.dialInformationFont, pass));
+  UsePen(pass, PenStyle::Solid, kThinnestLineMm, pass.design.settings.dialColor.markLine);
   if (dial.RootOnFace()) {
     const UserPoint root = face.map.At({0, 0});
-    UsePen(pass, PenStyle::Solid, kThinnestLineMm, colors.markLine);
     PixelCircle(t, root.x, root.y, kMarkRadius);
-    SetThinPen(t);
-    t.setForeColor(colors.informationFont);
-    Text(t, root.x + 2, root.y + 1, TranslateText("DialTexts", "Style root"));
     return;
   }
   if (!dial.substyle) return;
-  // Off the face: where the substyle enters it, and how far away the root is.
-  const UserPoint entry = face.map.At(dial.substyle->from);
+  const UserPoint tip = face.map.At(dial.substyle->from);
+  const UserPoint inner = face.map.At(dial.substyle->to);
+  const double length = std::hypot(tip.x - inner.x, tip.y - inner.y);
+  if (!(length > 0)) return;
+  const double ux = (tip.x - inner.x) / length, uy = (tip.y - inner.y) / length;
+  for (double side : {-1.0, 1.0}) {
+    PixelLine(t, tip.x, tip.y, tip.x - 2 * ux - side * uy, tip.y - 2 * uy + side * ux);
+  }
+}
+
+// Where the root is, for the text block.
+std::string RootSentence(const PlaneDial& dial) {
+  if (dial.style.Parallel()) return "";
+  if (dial.RootOnFace()) {
+    return TranslateText("DialTexts", "The small circle marks the style's root.");
+  }
+  if (!dial.substyle) return "";
   const double away = std::hypot(dial.substyle->from.x, dial.substyle->from.y);
-  SetThinPen(t);
-  t.setForeColor(colors.informationFont);
-  const std::string text =
-      FillText(TranslateText("DialTexts", "Style root %1 mm beyond"), {Fixed(away, 0)});
-  const double x = std::clamp(entry.x - t.TextWidth(text) / 2, face.outline.left,
-                              face.outline.right - t.TextWidth(text));
-  const double y =
-      std::clamp(entry.y + 1, face.outline.top, face.outline.bottom - t.TextHeight(text));
-  Text(t, x, y, text);
+  return FillText(TranslateText("DialTexts",
+                                "The style's root lies %1 mm beyond the face, where the arrow on "
+                                "the substyle points."),
+                  {Fixed(away, 0)});
 }
 
 void DrawFace(const DrawPass& pass, const PlacedFace& face) {
@@ -247,6 +266,8 @@ void DrawGnomonPattern(const DrawPass& pass, const PlaneSheet& sheet) {
 // smaller font where the box cannot hold them.
 constexpr size_t kPlaceLines = 7;
 constexpr size_t kSentences = 2;
+// Rows a little apart, so that no rounding to device pixels makes them touch.
+constexpr double kLineSpacing = 1.05;
 
 // The text broken into lines no wider than the width: after a space where
 // the line has one, else after any character (Japanese has no spaces).
@@ -287,50 +308,77 @@ struct TextLayout {
   double height = 0;
 };
 
-TextLayout LayText(DrawTarget& t, const std::vector<std::string>& lines, double width) {
+// The plane's column beside the place's, where the two fit side by side
+// with a gap, else below it.
+struct ColumnPlaces {
+  double left[2];
+  double top[2];
+  double rowHeight;
+};
+
+ColumnPlaces PlaceColumns(DrawTarget& t, const SheetBox& box, const std::vector<std::string>& lines,
+                          size_t columns) {
+  double widths[2] = {0, 0};
+  double row = 0;
+  for (size_t i = 0; i < columns; ++i) {
+    double& w = widths[i < kPlaceLines ? 0 : 1];
+    w = std::max(w, t.TextWidth(lines[i]));
+    row = std::max(row, t.TextHeight(lines[i]));
+  }
+  row *= kLineSpacing;
+  const double gap = 2 * row;
+  const double second = box.left + std::max(box.Width() / 2, widths[0] + gap);
+  if (second + widths[1] <= box.right) return {{box.left, second}, {box.top, box.top}, row};
+  const double below = box.top + row * static_cast<double>(kPlaceLines) + row / 2;
+  return {{box.left, box.left}, {box.top, below}, row};
+}
+
+TextLayout LayText(DrawTarget& t, const SheetBox& box, const std::vector<std::string>& lines) {
   TextLayout layout;
-  double left = 0, right = 0;
   const size_t columns = lines.size() - kSentences;
-  for (size_t i = 0; i < columns; ++i) (i < kPlaceLines ? left : right) += t.TextHeight(lines[i]);
-  layout.height = std::max(left, right);
+  const ColumnPlaces places = PlaceColumns(t, box, lines, columns);
+  const double rows[2] = {static_cast<double>(std::min(columns, kPlaceLines)),
+                          static_cast<double>(columns - std::min(columns, kPlaceLines))};
+  layout.height = std::max(places.top[0] + places.rowHeight * rows[0],
+                           places.top[1] + places.rowHeight * rows[1]) -
+                  box.top;
   for (size_t i = columns; i < lines.size(); ++i) {
     layout.height += t.TextHeight(lines[i]) / 2;
-    for (std::string& line : Wrapped(t, lines[i], width)) {
-      layout.height += t.TextHeight(line);
+    for (std::string& line : Wrapped(t, lines[i], box.Width())) {
+      layout.height += t.TextHeight(line) * kLineSpacing;
       layout.sentences.push_back(std::move(line));
     }
   }
   return layout;
 }
 
-void DrawTextBlock(const DrawPass& pass, const SheetBox& box, const std::vector<std::string>& lines) {
+void DrawTextBlock(const DrawPass& pass, const SheetBox& box,
+                   const std::vector<std::string>& lines) {
   DrawTarget& t = pass.target;
   FontSpec font = ScaledFont(pass.design.settings.dialInformationFont, pass);
   t.setFont(font);
-  TextLayout layout = LayText(t, lines, box.Width());
+  TextLayout layout = LayText(t, box, lines);
   if (layout.height > box.Height() && layout.height > 0) {
     font.size = std::max(RoundFontSize(font.size * box.Height() / layout.height), 6 * pass.zoom);
     t.setFont(font);
-    layout = LayText(t, lines, box.Width());
+    layout = LayText(t, box, lines);
   }
   SetThinPen(t);
   t.setForeColor(pass.design.settings.dialColor.informationFont);
-  double bottom = box.top;
   const size_t columns = lines.size() - kSentences;
-  for (size_t column = 0; column < 2; ++column) {
-    double y = box.top;
-    const size_t first = column == 0 ? 0 : kPlaceLines;
-    const size_t last = column == 0 ? kPlaceLines : columns;
-    for (size_t i = first; i < last; ++i) {
-      Text(t, box.left + static_cast<double>(column) * box.Width() / 2, y, lines[i]);
-      y += t.TextHeight(lines[i]);
-    }
-    bottom = std::max(bottom, y);
+  const ColumnPlaces places = PlaceColumns(t, box, lines, columns);
+  double bottom = box.top;
+  for (size_t i = 0; i < columns; ++i) {
+    const bool right = i >= kPlaceLines;
+    const double y = places.top[right ? 1 : 0] +
+                     places.rowHeight * static_cast<double>(right ? i - kPlaceLines : i);
+    Text(t, places.left[right ? 1 : 0], y, lines[i]);
+    bottom = std::max(bottom, y + t.TextHeight(lines[i]));
   }
   double y = bottom + t.TextHeight(lines.back()) / 2;
   for (const std::string& line : layout.sentences) {
     Text(t, box.left, y, line);
-    y += t.TextHeight(line);
+    y += t.TextHeight(line) * kLineSpacing;
   }
 }
 
@@ -393,7 +441,7 @@ Status DrawPlaneDialPage(DialDesign design, DrawTarget& target, double zoom, dou
     for (std::string& line : PlaneInformationLines(dial)) lines.push_back(std::move(line));
     lines.push_back(FillText(TranslateText("DialTexts", "Nodus height: %1"),
                              {Fixed(dial.nodusHeight, 1) + " mm"}));
-    lines.push_back(MountingSentence(dial.orientation, dial.latitude));
+    lines.push_back(MountingSentence(dial.orientation, dial.latitude) + " " + RootSentence(dial));
     lines.push_back(TranslateText("DialTexts",
                                   "Cut along the solid outlines, fold along the dashed lines, and "
                                   "glue the gnomon's flaps along the thick line on the face."));

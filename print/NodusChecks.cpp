@@ -9,9 +9,6 @@
 
 namespace {
 
-// Nearer the equator than this the style lies almost flat and the arcs run off.
-constexpr double kNearEquator = 5;
-
 struct Texts {
   Q_DECLARE_TR_FUNCTIONS(NodusChecks)
 };
@@ -45,13 +42,6 @@ NodusFindings CheckNodus(MainModel& main, int16_t paperSize) {
   }
   const NodusPlan& plan = curves.plan;
   if (!plan.Wanted()) return found;
-  const double latitude = main.Chart().Location().Latitude();
-  if (std::fabs(latitude) < kNearEquator) {
-    found.note = Texts::tr(
-                     "Near the equator the gnomon's style lies almost flat:\n"
-                     "the date lines and hour curves run off the dial face.")
-                     .toStdString();
-  }
   if (!(plan.height > 0)) return found;
   if (!plan.OnStyle()) {
     found.question = Texts::tr("The nodus at %1 mm stands higher than the gnomon (%2 mm).")

@@ -1,6 +1,6 @@
 // What the output checks say about the nodus: a height at which no date line
-// fits the face, a nodus above the gnomon's top, and a place so near the
-// equator that the lines run off the face.
+// fits the face, or a nodus above the gnomon's top. (Near the equator the
+// dial is drawn as a polar dial, whose nodus has its own sheet.)
 #pragma once
 
 #include <cstdint>
@@ -12,7 +12,6 @@ class MainModel;
 
 struct NodusFindings {
   std::optional<std::string> question;  // asked: go on anyway?
-  std::optional<std::string> note;
 };
 
 // Nothing when the design draws no date lines or hour curves.

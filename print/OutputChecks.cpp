@@ -163,7 +163,6 @@ class CheckRun {
       const auto answer = Ask(CheckStep::Nodus, *found.question + "\n" + ContinueQuestion());
       if (answer == CheckAnswer::No || answer == CheckAnswer::Cancel) outcome_.proceed = false;
     }
-    if (found.note) Note(CheckStep::NearEquator, *found.note);
   }
 
   std::string ContinueQuestion() const { return NodusContinueQuestion(caption_); }

@@ -31,8 +31,7 @@ enum class CheckStep {
   TimeZone,
   Latitude,
   Nodus,        // no date line fits the face, or the nodus stands above the gnomon
-  NearEquator,  // date lines run off the face
-  Plane         // the sun never reaches the face
+  Plane  // the sun never reaches the face
 };
 enum class CheckKind {
   Stop,  // shown, then the command ends

@@ -329,14 +329,6 @@
         <translation>ノーモン — 山折り  %1用</translation>
     </message>
     <message>
-        <source>Style root</source>
-        <translation>スタイルの根元</translation>
-    </message>
-    <message>
-        <source>Style root %1 mm beyond</source>
-        <translation>スタイルの根元はこの先 %1 mm</translation>
-    </message>
-    <message>
         <source>Gnomon: a straight pin of %1 mm through the centre</source>
         <translation>ノーモン : 長さ %1 mm のまっすぐなピンを中心に通す</translation>
     </message>
@@ -391,6 +383,14 @@
     <message>
         <source>Lay the face level, its top edge toward true north.</source>
         <translation>文字盤を水平に置き、上端を真北に向けます。</translation>
+    </message>
+    <message>
+        <source>The small circle marks the style&apos;s root.</source>
+        <translation>小さな丸はスタイルの根元です。</translation>
+    </message>
+    <message>
+        <source>The style&apos;s root lies %1 mm beyond the face, where the arrow on the substyle points.</source>
+        <translation>スタイルの根元は、サブスタイル上の矢印の方向に文字盤から %1 mm 先にあります。</translation>
     </message>
 </context>
 <context>

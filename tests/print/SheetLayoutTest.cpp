@@ -208,10 +208,11 @@ std::vector<std::string> PageFaults(RecordingTarget& page) {
 // Prints every design of the matrix and reports its faults (the first few
 // of them in full).
 int MatrixFaults(const std::vector<PaperName>& papers, const std::vector<double>& latitudes,
-                 bool scaleBar = false, int* refusedA5 = nullptr) {
+                 bool scaleBar = false, int* refusedA5 = nullptr, PlaneOrientation plane = {}) {
   int refusals = 0;
   if (!refusedA5) refusedA5 = &refusals;
   MainModel main;
+  main.dialPlane = plane;
   main.dialOption.picture.clear();
   main.dialOption.scaleBar = scaleBar;
   main.Chart().setTimeSystem(0);
@@ -261,6 +262,9 @@ std::vector<PaperName> PapersBut(std::initializer_list<int16_t> left) {
 TEST(SheetLayout, EveryTextInsideTheMarginsApartAndUncrossed) {
   EXPECT_EQ(MatrixFaults(PapersBut({kPaperA5}), {5, 23, 35, 50, -5, -35}), 0);
   EXPECT_EQ(MatrixFaults(PapersBut({kPaperA5, kPaperB5}), {60}), 0);
+  // Walls and reclining faces, on every paper, A5 included.
+  EXPECT_EQ(MatrixFaults(PapersBut({}), {35, 52, -34}, false, nullptr, {200, 90}), 0);
+  EXPECT_EQ(MatrixFaults(PapersBut({}), {40, -40}, false, nullptr, {250, 50}), 0);
 }
 
 // The crowded sheets: A5, where the model fits only at some latitudes; 66
