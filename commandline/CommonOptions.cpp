@@ -183,8 +183,7 @@ void NoteUnusedDate(const CommonOptions& o, std::ostream& err) {
     overriding = "--season " + std::to_string(*o.season);
   if (overriding.empty()) return;
   err << "umbrafex: "
-      << FillText(TranslateText("CommandLine", "note: --date has no effect with %1"),
-                  {overriding})
+      << FillText(TranslateText("CommandLine", "note: --date has no effect with %1"), {overriding})
       << '\n';
 }
 

@@ -27,16 +27,16 @@ struct ValueRange {
 // preferences, the command line and the options dialog (whose limits they
 // are). The engine keeps its own checks of the place and the day; the
 // ranges here match them so that a refusal can name the range.
-inline constexpr ValueRange kNodusHeightRange{0, 1000};  // millimetres, 0 automatic
-inline constexpr ValueRange kDateLinesRange{0, 4};       // none .. the design's day
-inline constexpr ValueRange kHourCurvesRange{0, 2};      // none, whole, halves
+inline constexpr ValueRange kNodusHeightRange{0, 1000};            // millimetres, 0 automatic
+inline constexpr ValueRange kDateLinesRange{0, 4};                 // none .. the design's day
+inline constexpr ValueRange kHourCurvesRange{0, 2};                // none, whole, halves
 inline constexpr ValueRange kLineWidthRange{0, 100, false, true};  // points
 inline constexpr ValueRange kMaxPagesRange{1, 2};
 inline constexpr ValueRange kTimeFormatRange{0, 1};
-inline constexpr ValueRange kTimeSystemRange{0, 1};  // true solar, mean standard
-inline constexpr ValueRange kColorRange{0, 0xFFFFFF};  // red, green, blue bytes
+inline constexpr ValueRange kTimeSystemRange{0, 1};                // true solar, mean standard
+inline constexpr ValueRange kColorRange{0, 0xFFFFFF};              // red, green, blue bytes
 inline constexpr ValueRange kFontSizeRange{0, 2048, true, false};  // points
-inline constexpr ValueRange kPlaneFacingRange{0, 360};  // 360 is north again
+inline constexpr ValueRange kPlaneFacingRange{0, 360};             // 360 is north again
 inline constexpr ValueRange kPlaneTiltRange{0, 180};
 inline constexpr ValueRange kLatitudeRange{-90, 90, true, true};
 inline constexpr ValueRange kLongitudeRange{-180, 180, true, false};

@@ -75,8 +75,9 @@ void ApplyDialLineOptions(MainModel& model, const DialLineOptions& o, std::ostre
   // are already where the sun is.
   if (o.hourCurves.value_or(0) != 0 && model.Chart().TimeSystem() == kTrueSolarTime) {
     err << "umbrafex: "
-        << TranslateText("CommandLine",
-                         "note: a true solar time dial has no hour curves; --hour-curves is ignored")
+        << TranslateText(
+               "CommandLine",
+               "note: a true solar time dial has no hour curves; --hour-curves is ignored")
         << '\n';
   }
   if (o.dateLines) model.dialOption.dateLines = *o.dateLines;

@@ -11,10 +11,10 @@
 #include <QSvgRenderer>
 #include <cmath>
 
+#include "EngineErrors.h"
 #include "FileIo.h"
 #include "MetafileParser.h"
 #include "QPainterDrawTarget.h"
-#include "EngineErrors.h"
 
 // Resources must be registered from the global namespace; the static
 // library's registration object would otherwise never be linked in.

@@ -367,12 +367,14 @@ TEST_F(SettingsDocumentTest, PicturePathsExpandTheProgramFolderAndLoseQuotes) {
                                              "Picture=$(apppath)\\bkgcolor.wmf\n")),
             Status::Ok());
   EXPECT_EQ(model.dialOption.picture, FindDataFile("bkgcolor.wmf"));
-  ASSERT_EQ(model.OpenDocument(WriteDocument("up.ufx", "[Umbrafex]\n[DialOption]\n"
-                                                       "Picture=$(AppPath)\\a\\..\\.\\b.png\n")),
+  ASSERT_EQ(model.OpenDocument(WriteDocument("up.ufx",
+                                             "[Umbrafex]\n[DialOption]\n"
+                                             "Picture=$(AppPath)\\a\\..\\.\\b.png\n")),
             Status::Ok());
   EXPECT_EQ(model.dialOption.picture, FindDataFile("b.png"));
   // The program's folder is never left.
-  for (const char* outside : {"$(AppPath)\\..\\..\\etc\\passwd", "$(AppPath)/a/../../x", "$(AppPath)"}) {
+  for (const char* outside :
+       {"$(AppPath)\\..\\..\\etc\\passwd", "$(AppPath)/a/../../x", "$(AppPath)"}) {
     EXPECT_NE(model.OpenDocument(WriteDocument(
                   "out.ufx", std::string("[Umbrafex]\n[DialOption]\nPicture=") + outside + "\n")),
               Status::Ok())
