@@ -28,7 +28,8 @@ constexpr std::string_view kDialLineOptions =
     "                      the first of each month, or the design's own day\n"
     "  --hour-curves none|full|halves\n"
     "                      mean-time hour curves (mean standard time only)\n"
-    "  --nodus MM|auto     the nodus's height above the dial (default: auto)\n"
+    "  --nodus MM|auto     the nodus's height above the dial, 0 to 1000 mm;\n"
+    "                      0 or auto: chosen by the dial (default)\n"
     "  --scale-bar on|off  the 100 mm scale bar on every page\n";
 
 const std::array<CommandPage, 8>& Pages() {
@@ -48,7 +49,8 @@ const std::array<CommandPage, 8>& Pages() {
       "                      the paper whose scale gives the millimetres\n" +
       std::string(kDialLineOptions);
   static const std::array<CommandPage, 8> pages = {{
-      {"solars", "sun positions of the dial's hour lines", kSolarsSynopsis, ""},
+      {"solars", "sun positions of the dial's hour lines", kSolarsSynopsis,
+       "  (south of the equator the Altitude column is 180 minus the altitude)\n"},
       {"info", "the calculation conditions listing", kInfoSynopsis,
        "  --save OUT.ufx      also save the design as a settings document\n"},
       {"table", "equation-of-time or declination table", kTableSynopsis,

@@ -11,10 +11,12 @@
 #include "MainModel.h"
 #include "Paths.h"
 #include "SettingChecks.h"
+#include "UiText.h"
 
 namespace {
 
 bool ParseDouble(std::string_view text, double& value) {
+  text = WithoutPlusSign(text);
   if (text.empty()) return false;
   const char* last = text.data() + text.size();
   const auto [end, ec] = std::from_chars(text.data(), last, value);
@@ -148,9 +150,41 @@ void ApplyDateBasis(MainModel& model, const CommonOptions& o) {
   }
 }
 
-void ApplyDayOverrides(Chart& chart, const CommonOptions& o) {
-  if (o.season) chart.Season().setCalcSeason(*o.season);
-  if (o.day) chart.Season().setCalcDate(*o.day);
+// The day number of a --date, raising the engine's error for a date the
+// chart's year does not have (2/30, or 2/29 outside a leap year).
+int16_t DayOfDate(Chart& chart, std::pair<int, int> monthDay) {
+  // Beyond any month or day, yet still a 16-bit number for the engine.
+  const auto part = [](int value) { return static_cast<int16_t>(std::clamp(value, -1, 99)); };
+  int16_t day = 0;
+  if (!chart.ConvTotalDays({part(monthDay.first), part(monthDay.second)}, day).ok())
+    RaiseChartError(chart);
+  return day;
+}
+
+// --season 0 keeps the design's day, which a date given then names; the
+// equation of time follows --adjust as a document's day does.
+void ApplyDayOverrides(MainModel& model, const CommonOptions& o) {
+  ChartSeason& season = model.Chart().Season();
+  if (o.season) season.setCalcSeason(*o.season);
+  if (o.season == 0 && o.seasonDate && !o.day && !model.season.adjustEquation) {
+    season.setCalcDate(DayOfDate(model.Chart(), *o.seasonDate));
+    season.setEquationOfTime(0);
+  }
+  if (o.day) season.setCalcDate(*o.day);
+}
+
+// A date that a season or a day number overrides is said to have no effect.
+void NoteUnusedDate(const CommonOptions& o, std::ostream& err) {
+  if (!o.seasonDate) return;
+  std::string overriding;
+  if (o.day)
+    overriding = "--day " + std::to_string(*o.day);
+  else if (o.season && *o.season != 0)
+    overriding = "--season " + std::to_string(*o.season);
+  if (overriding.empty()) return;
+  err << "umbrafex: "
+      << FillText(TranslateText("CommandLine", "note: --date has no effect with %1"), {overriding})
+      << '\n';
 }
 
 void ApplyTimeRange(MainModel& model, const CommonOptions& o) {
@@ -254,10 +288,12 @@ int PrepareModel(MainModel& model, const CommonOptions& options, std::ostream& e
   bool seasonApplied = false;
   const Status status = TrapStatus(refused, [&] {
     ApplyPlaceAndModes(model.Chart(), options);
+    // Every date given is checked, whether or not the design then uses it.
+    if (options.seasonDate) static_cast<void>(DayOfDate(model.Chart(), *options.seasonDate));
     ApplyPlane(model, options);
     ApplyDateBasis(model, options);
     seasonApplied = model.ApplySeason().ok();
-    if (seasonApplied) ApplyDayOverrides(model.Chart(), options);
+    if (seasonApplied) ApplyDayOverrides(model, options);
   });
   if (!status.ok()) {
     err << refused.description << '\n';
@@ -268,6 +304,7 @@ int PrepareModel(MainModel& model, const CommonOptions& options, std::ostream& e
     return kExitFailure;
   }
   ApplyTimeRange(model, options);
+  NoteUnusedDate(options, err);
   return kExitOk;
 }
 
@@ -277,9 +314,12 @@ int ReadCommandWords(const CommandArgs& args, std::span<const ExtraOptionSpec> e
   std::string reason;
   auto result = ParseCommandLine(args, extras, reason);
   if (!result) return PrintUsage(err, synopsis, reason);
+  // A number the dial does not take is a refused value, as the engine's
+  // refusal of one for the sun positions is.
   if (const auto interval = result->common.interval;
       interval && intervals == IntervalRule::Dial && !IsDialInterval(*interval)) {
-    return PrintUsage(err, synopsis, "--interval must be 10, 15, 20, 30 or 60 for a dial");
+    err << "umbrafex: --interval " << *interval << ": " << DialIntervalText() << '\n';
+    return kExitFailure;
   }
   if (result->positionals.size() > wordCount) {
     return PrintUsage(err, synopsis, "unexpected argument " + result->positionals[wordCount]);

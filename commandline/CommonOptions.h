@@ -21,15 +21,25 @@
 
 class MainModel;
 
-// Exit statuses of a subcommand.
+// Exit statuses of a subcommand: 1 when the command line cannot be read (an
+// unknown option, a missing value, a value not of the option's form), 2 when
+// a value of the right form is refused or a file cannot be read or written.
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitUsage = 1;
 inline constexpr int kExitFailure = 2;
+
+// A leading "+" taken off, so that "+0" reads as "-0" does; "+-1" keeps its
+// "+" and is refused.
+inline std::string_view WithoutPlusSign(std::string_view text) {
+  if (text.size() > 1 && text[0] == '+' && text[1] != '-' && text[1] != '+') text.remove_prefix(1);
+  return text;
+}
 
 // The whole text as a decimal integer of the type (sign allowed), or nullopt
 // for anything else, an empty text included, or a number out of the type's range.
 template <typename Int>
 std::optional<Int> ParseWholeNumber(std::string_view text) {
+  text = WithoutPlusSign(text);
   Int value{};
   const char* last = text.data() + text.size();
   const auto [end, ec] = std::from_chars(text.data(), last, value);

@@ -139,7 +139,7 @@ std::optional<double> ParseLineWidth(std::string_view text) {
   if (whole.size() > 6) return std::nullopt;
   double value = 0;
   std::from_chars(number.data(), number.data() + number.size(), value, std::chars_format::fixed);
-  if (!(value >= 0 && value < 100)) return std::nullopt;
+  if (!kLineWidthRange.Contains(value)) return std::nullopt;
   return value;
 }
 
@@ -208,7 +208,7 @@ std::optional<double> ParseNodusHeight(std::string_view text) {
   }
   double value = 0;
   std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
-  if (!(value >= 0 && value <= 1000)) return std::nullopt;
+  if (!kNodusHeightRange.Contains(value)) return std::nullopt;
   return value;
 }
 

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "SettingChecks.h"
 #include "Settings.h"
 #include "UiText.h"
 
@@ -154,5 +155,5 @@ inline bool MergesPages(const DialOptionSettings& option) {
 std::optional<double> ParseNodusHeight(std::string_view text);
 std::string FormatNodusHeight(double height);  // "" when automatic, else "12.5"
 // The choices of the date-line and hour-curve lists, in stored order.
-inline constexpr int kDateLineChoices = 5;
-inline constexpr int kHourCurveChoices = 3;
+inline constexpr int kDateLineChoices = static_cast<int>(kDateLinesRange.high) + 1;
+inline constexpr int kHourCurveChoices = static_cast<int>(kHourCurvesRange.high) + 1;

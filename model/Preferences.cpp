@@ -39,8 +39,13 @@ class PreferenceReader {
   bool Bool(std::string_view section, std::string_view key, bool fallback) const {
     return ParseBoolText(Text(section, key, BoolText(fallback)));
   }
-  double Real(std::string_view section, std::string_view key, double fallback) const {
-    return ParseRealText(Text(section, key, RealText(fallback)));
+  // A real of the key's range; raises (the step keeps the start-up value)
+  // for one outside.
+  double Real(std::string_view section, std::string_view key, double fallback,
+              const ValueRange& range) const {
+    const double value = ParseRealText(Text(section, key, RealText(fallback)));
+    RequireInRange(value, range);
+    return value;
   }
 
   // Reads every key of a group, each as its own step, over the defaults'
@@ -78,7 +83,7 @@ void ReadMainSection(const PreferenceReader& ini, MainModel& model) {
   Step([&] { chart.setCompatible(ini.Bool(kMain, "Compatible", true)); });
   Step([&] {
     const int32_t timeSystem = ini.Int(kMain, "TimeSystem", kMeanStandardTime);
-    RequireValidValue(IsTimeSystem(timeSystem));
+    RequireInRange(timeSystem, kTimeSystemRange);
     chart.setTimeSystem(timeSystem);
   });
   Step([&] { chart.setIncludeRiseSet(ini.Bool(kMain, "IncludeRiseSet", true)); });
@@ -86,12 +91,14 @@ void ReadMainSection(const PreferenceReader& ini, MainModel& model) {
   // computer's time zone chose.
   const ZonePlace place = DefaultDesignPlace();
   Step([&] { location.setName(WithoutControlCharacters(ini.Text(kMain, "Name", place.Name()))); });
-  Step([&] { location.setLatitude(ini.Real(kMain, "Latitude", place.latitude)); });
-  Step([&] { location.setLongitude(ini.Real(kMain, "Longitude", place.longitude)); });
-  Step([&] { location.setTimeZone(ini.Real(kMain, "TimeZone", place.timeZone)); });
+  Step([&] { location.setLatitude(ini.Real(kMain, "Latitude", place.latitude, kLatitudeRange)); });
+  Step([&] {
+    location.setLongitude(ini.Real(kMain, "Longitude", place.longitude, kLongitudeRange));
+  });
+  Step([&] { location.setTimeZone(ini.Real(kMain, "TimeZone", place.timeZone, kTimeZoneRange)); });
   Step([&] {
     const int32_t interval = ini.Int(kMain, "Interval", 30);
-    RequireValidValue(IsDialInterval(interval));
+    RequireDialInterval(interval);
     model.calcTime.interval = static_cast<int16_t>(interval);
   });
   Step([&] { model.season.adjustEquation = ini.Bool(kMain, "AdjustEquation", false); });

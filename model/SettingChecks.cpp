@@ -19,11 +19,36 @@ bool IsDialInterval(int minutes) {
 }
 
 bool IsTimeSystem(int32_t value) {
-  return value == 0 || value == 1;
+  return kTimeSystemRange.Contains(value);
 }
 
 bool IsColorValue(int32_t value) {
-  return value >= 0 && value <= 0xFFFFFF;
+  return kColorRange.Contains(value);
+}
+
+bool IsPlaneFacing(double degrees) {
+  return kPlaneFacingRange.Contains(degrees);
+}
+
+bool IsPlaneTilt(double degrees) {
+  return kPlaneTiltRange.Contains(degrees);
+}
+
+std::string RangeText(const ValueRange& range) {
+  const char* text = nullptr;
+  if (range.lowOpen && range.highOpen)
+    text = UMBRAFEX_TEXT_NOOP("Settings", "must be above %1 and below %2");
+  else if (range.lowOpen)
+    text = UMBRAFEX_TEXT_NOOP("Settings", "must be above %1 and at most %2");
+  else if (range.highOpen)
+    text = UMBRAFEX_TEXT_NOOP("Settings", "must be at least %1 and below %2");
+  else
+    text = UMBRAFEX_TEXT_NOOP("Settings", "must be from %1 to %2");
+  return FillText(TranslateText("Settings", text), {RealText(range.low), RealText(range.high)});
+}
+
+std::string DialIntervalText() {
+  return TranslateText("Settings", "must be 10, 15, 20, 30 or 60");
 }
 
 void RequireValidValue(bool valid) {
@@ -31,6 +56,15 @@ void RequireValidValue(bool valid) {
     RaiseError(kInvalidPropertyValueError, "Umbrafex",
                TranslateText("Settings", "Invalid property value."));
   }
+}
+
+void RequireInRange(double value, const ValueRange& range) {
+  if (!range.Contains(value)) RaiseError(kInvalidPropertyValueError, "Umbrafex", RangeText(range));
+}
+
+void RequireDialInterval(int minutes) {
+  if (!IsDialInterval(minutes))
+    RaiseError(kInvalidPropertyValueError, "Umbrafex", DialIntervalText());
 }
 
 bool HasControlCharacters(std::string_view text) {
@@ -45,12 +79,4 @@ std::string WithoutControlCharacters(std::string_view text) {
   std::string clean(text);
   std::replace_if(clean.begin(), clean.end(), IsControl, ' ');
   return clean;
-}
-
-bool IsPlaneFacing(double degrees) {
-  return degrees >= 0 && degrees <= 360;
-}
-
-bool IsPlaneTilt(double degrees) {
-  return degrees >= 0 && degrees <= 180;
 }

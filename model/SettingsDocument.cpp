@@ -2,6 +2,7 @@
 // lines, CP932 with CR LF. Opening merges the file into the current
 // settings; saving writes every group.
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "FileIo.h"
@@ -49,13 +50,26 @@ class LineCursor {
 
 int32_t CheckedTimeSystem(std::string_view text) {
   const int32_t value = ParseInt32Text(text);
-  RequireValidValue(IsTimeSystem(value));
+  RequireInRange(value, kTimeSystemRange);
   return value;
 }
 
 int16_t CheckedInterval(std::string_view text) {
   const int16_t value = ParseInt16Text(text);
-  RequireValidValue(IsDialInterval(value));
+  RequireDialInterval(value);
+  return value;
+}
+
+// A real of the key's range; the refusal names the range.
+double RealIn(std::string_view text, const ValueRange& range) {
+  const double value = ParseRealText(text);
+  RequireInRange(value, range);
+  return value;
+}
+
+int32_t Int32In(std::string_view text, const ValueRange& range) {
+  const int32_t value = ParseInt32Text(text);
+  RequireInRange(value, range);
   return value;
 }
 
@@ -176,11 +190,11 @@ class DocumentReader {
       if (EqualsIgnoringCase(key, "Name"))
         location.setName(WithoutControlCharacters(value));
       else if (EqualsIgnoringCase(key, "Latitude"))
-        location.setLatitude(ParseRealText(value));
+        location.setLatitude(RealIn(value, kLatitudeRange));
       else if (EqualsIgnoringCase(key, "Longitude"))
-        location.setLongitude(ParseRealText(value));
+        location.setLongitude(RealIn(value, kLongitudeRange));
       else if (EqualsIgnoringCase(key, "TimeZone"))
-        location.setTimeZone(ParseRealText(value));
+        location.setTimeZone(RealIn(value, kTimeZoneRange));
     });
   }
 
@@ -194,13 +208,13 @@ class DocumentReader {
       if (EqualsIgnoringCase(key, "AdjustEquation"))
         adjustEquation = ParseBoolText(value);
       else if (EqualsIgnoringCase(key, "CalcSeason"))
-        calcSeason = ParseInt32Text(value);
+        calcSeason = Int32In(value, kCalcSeasonRange);
       else if (EqualsIgnoringCase(key, "CalcDate"))
-        calcDate = ParseInt16Text(value);
+        calcDate = static_cast<int16_t>(Int32In(value, kCalcDateRange));
       else if (EqualsIgnoringCase(key, "SolarDeclination"))
-        solarDeclination = ParseRealText(value);
+        solarDeclination = RealIn(value, kSolarDeclinationRange);
       else if (EqualsIgnoringCase(key, "EquationOfTime"))
-        equationOfTime = ParseRealText(value);
+        equationOfTime = RealIn(value, kEquationOfTimeRange);
     });
 
     ChartSeason& season = chart_.Season();
@@ -239,12 +253,9 @@ class DocumentReader {
     PlaneOrientation plane;
     ReadSectionLines(lines, [&](std::string_view key, std::string_view value) {
       if (EqualsIgnoringCase(key, "Facing")) {
-        plane.facing = ParseRealText(value);
-        RequireValidValue(IsPlaneFacing(plane.facing));
-        plane.facing = NormalizedAzimuth(plane.facing);
+        plane.facing = NormalizedAzimuth(RealIn(value, kPlaneFacingRange));
       } else if (EqualsIgnoringCase(key, "Tilt")) {
-        plane.tilt = ParseRealText(value);
-        RequireValidValue(IsPlaneTilt(plane.tilt));
+        plane.tilt = RealIn(value, kPlaneTiltRange);
       }
     });
     model_.dialPlane = plane;
@@ -260,18 +271,46 @@ class DocumentReader {
     });
   }
 
-  // "$(AppPath)" stands for the program's folder. Documents written on
-  // Windows separate folders with "\", which becomes "/" here.
+  // "$(AppPath)" stands for the program's folder, where its data files
+  // are looked for (FindDataFile); what follows it must stay inside.
+  // Documents written on Windows separate folders with "\".
   static std::string PicturePath(std::string_view value) {
     constexpr std::string_view kAppPath = "$(AppPath)";
-    std::string path(value);
-    if (StartsWithIgnoringCase(value, kAppPath)) {
-      path = JoinPath(AppFolder(), TrimText(value.substr(kAppPath.size())));
-      for (char& c : path) {
-        if (c == '\\') c = '/';
+    if (!StartsWithIgnoringCase(value, kAppPath)) return UnquotePath(value);
+    const std::optional<std::string> inside =
+        PathInsideFolder(UnquotePath(TrimText(value.substr(kAppPath.size()))));
+    if (!inside) {
+      RaiseError(kInvalidPropertyValueError, "Umbrafex",
+                 TranslateText("Documents", "must name a file in the program's folder"));
+    }
+    return FindDataFile(*inside);
+  }
+
+  // The path's folders and name joined by "/", "." and empty parts left
+  // out and ".." taking the folder before it away; nullopt when ".." would
+  // leave the folder the path starts in, or nothing is named.
+  static std::optional<std::string> PathInsideFolder(std::string_view path) {
+    std::vector<std::string_view> parts;
+    while (!path.empty()) {
+      const std::size_t end = path.find_first_of("/\\");
+      const std::string_view part = path.substr(0, end);
+      path = end == std::string_view::npos ? std::string_view() : path.substr(end + 1);
+      if (part.empty() || part == ".") continue;
+      if (part != "..") {
+        parts.push_back(part);
+      } else if (parts.empty()) {
+        return std::nullopt;
+      } else {
+        parts.pop_back();
       }
     }
-    return UnquotePath(path);
+    if (parts.empty()) return std::nullopt;
+    std::string joined;
+    for (const std::string_view part : parts) {
+      if (!joined.empty()) joined += '/';
+      joined += part;
+    }
+    return joined;
   }
 
   // The older single font section: the three dial fonts with prefixed keys.

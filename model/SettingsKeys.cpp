@@ -38,35 +38,35 @@ struct PlainText {
   // A tab or another control character read is kept out of the design.
   static std::string Parse(std::string_view text) { return WithoutControlCharacters(text); }
 };
-// The kinds above, limited to what the setting means; a value outside
-// raises as a value of the wrong kind does.
-template <int16_t Low, int16_t High>
-struct Int16Between : Int16Value {
+// The kinds above, limited to the setting's range (SettingChecks.h); a
+// value outside raises as a value of the wrong kind does.
+template <const ValueRange& Range>
+struct Int16In : Int16Value {
   static int16_t Parse(std::string_view text) {
     const int16_t value = ParseInt16Text(text);
-    RequireValidValue(value >= Low && value <= High);
+    RequireInRange(value, Range);
     return value;
   }
 };
-template <int32_t Low, int32_t High>
-struct Int32Between : Int32Value {
+template <const ValueRange& Range>
+struct Int32In : Int32Value {
   static int32_t Parse(std::string_view text) {
     const int32_t value = ParseInt32Text(text);
-    RequireValidValue(value >= Low && value <= High);
+    RequireInRange(value, Range);
     return value;
   }
 };
-using PageCountValue = Int16Between<1, 2>;
-using TimeFormatValue = Int32Between<0, 1>;
-using ColorValue = Int32Between<0, 0xFFFFFF>;
-// The options dialog's range: from 0 up to, not including, 100 points.
-struct LineWidthValue : RealValue {
+template <const ValueRange& Range>
+struct RealIn : RealValue {
   static double Parse(std::string_view text) {
     const double value = ParseRealText(text);
-    RequireValidValue(value >= 0 && value < 100);
+    RequireInRange(value, Range);
     return value;
   }
 };
+using PageCountValue = Int16In<kMaxPagesRange>;
+using TimeFormatValue = Int32In<kTimeFormatRange>;
+using ColorValue = Int32In<kColorRange>;
 // Written in quotes, read as given.
 struct PathText {
   static constexpr bool kInteger = false;
@@ -106,12 +106,12 @@ constexpr KeyField<DialOption> kDialOptionKeys[] = {
     Field<&DialOption::printMark, BoolValue>("PrintMark"),
     Field<&DialOption::printInfo, BoolValue>("PrintInfo"),
     Field<&DialOption::lineStyle, BoolValue>("LineStyle"),
-    Field<&DialOption::lineWidth, LineWidthValue>("LineWidth"),
+    Field<&DialOption::lineWidth, RealIn<kLineWidthRange>>("LineWidth"),
     Field<&DialOption::timeFormat, TimeFormatValue>("TimeFormat"),
     Field<&DialOption::printTitle, BoolValue>("PrintTitle"),
-    Field<&DialOption::dateLines, Int32Value>("DateLines"),
-    Field<&DialOption::hourCurves, Int32Value>("HourCurves"),
-    Field<&DialOption::nodusHeight, RealValue>("NodusHeight"),
+    Field<&DialOption::dateLines, Int32In<kDateLinesRange>>("DateLines"),
+    Field<&DialOption::hourCurves, Int32In<kHourCurvesRange>>("HourCurves"),
+    Field<&DialOption::nodusHeight, RealIn<kNodusHeightRange>>("NodusHeight"),
     Field<&DialOption::scaleBar, BoolValue>("ScaleBar"),
 };
 

@@ -7,12 +7,12 @@
 #include <cstdlib>
 
 #include "NumberText.h"
+#include "SettingChecks.h"
 #include "UiText.h"
 
 namespace {
 
 constexpr const char* kSource = "Umbrafex";
-constexpr double kMaxFontSize = 2048;
 
 [[noreturn]] void RaiseTypeMismatch() {
   RaiseError(kTypeMismatchError, kSource, TranslateText("Settings", "Type mismatch."));
@@ -119,9 +119,6 @@ int16_t ParseInt16Text(std::string_view text) {
 
 double ParseSizeText(std::string_view text) {
   double value = ParseRealText(text);
-  if (!(value > 0 && value <= kMaxFontSize)) {
-    RaiseError(kInvalidPropertyValueError, kSource,
-               TranslateText("Settings", "Invalid property value."));
-  }
+  RequireInRange(value, kFontSizeRange);
   return RoundFontSize(value);
 }

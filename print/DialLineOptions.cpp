@@ -3,13 +3,13 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <ostream>
 
 #include "MainModel.h"
+#include "SettingChecks.h"
+#include "UiText.h"
 
 namespace {
-
-// The longest nodus that still makes sense: far beyond any paper's dial.
-constexpr double kHighestNodus = 1000;
 
 template <size_t N>
 std::optional<int32_t> IndexOf(const std::array<std::string_view, N>& names,
@@ -28,7 +28,7 @@ std::optional<double> NodusHeightOf(std::string_view text) {
   if (text.empty() || ec != std::errc{} || end != last || !std::isfinite(value)) {
     return std::nullopt;
   }
-  if (value < 0 || value > kHighestNodus) return std::nullopt;
+  if (!kNodusHeightRange.Contains(value)) return std::nullopt;
   return value;
 }
 
@@ -70,7 +70,16 @@ bool ReadDialLineOptions(const ParsedCommandLine& parsed, DialLineOptions& optio
   return true;
 }
 
-void ApplyDialLineOptions(MainModel& model, const DialLineOptions& o) {
+void ApplyDialLineOptions(MainModel& model, const DialLineOptions& o, std::ostream& err) {
+  // The hour curves follow the mean time; a true-solar dial's hour lines
+  // are already where the sun is.
+  if (o.hourCurves.value_or(0) != 0 && model.Chart().TimeSystem() == kTrueSolarTime) {
+    err << "umbrafex: "
+        << TranslateText(
+               "CommandLine",
+               "note: a true solar time dial has no hour curves; --hour-curves is ignored")
+        << '\n';
+  }
   if (o.dateLines) model.dialOption.dateLines = *o.dateLines;
   if (o.hourCurves) model.dialOption.hourCurves = *o.hourCurves;
   if (o.nodusHeight) model.dialOption.nodusHeight = *o.nodusHeight;

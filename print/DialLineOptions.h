@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <iosfwd>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,5 +22,6 @@ struct DialLineOptions {
 // Reads the options when given; false with the reason when one is wrong.
 bool ReadDialLineOptions(const ParsedCommandLine& parsed, DialLineOptions& options,
                          std::string& reason);
-// Sets the design's keys that the options name.
-void ApplyDialLineOptions(MainModel& model, const DialLineOptions& options);
+// Sets the design's keys that the options name; an option the design does
+// not draw (hour curves in true solar time) is noted on `err`.
+void ApplyDialLineOptions(MainModel& model, const DialLineOptions& options, std::ostream& err);

@@ -92,7 +92,7 @@ int RunExportSubcommand(const CommandArgs& args, std::ostream&, std::ostream& er
       status != kExitOk) {
     return status;
   }
-  ApplyDialLineOptions(model, request->lines);
+  ApplyDialLineOptions(model, request->lines, err);
   if (request->paper) printer->setPaperSize(*request->paper);
   if (request->orientation) printer->setOrientation(*request->orientation);
   const int16_t paper = printer->Current().paperSize;

@@ -14,6 +14,7 @@
 #include "ExportPrinter.h"
 #include "FileIo.h"
 #include "MainModel.h"
+#include "NodusChecks.h"
 #include "NodusLines.h"
 #include "NumberText.h"
 #include "PageExport.h"
@@ -142,7 +143,7 @@ int RunLinesSubcommand(const CommandArgs& args, std::ostream& out, std::ostream&
   if (const int status = PrepareModel(model, parsed.common, err); status != kExitOk) {
     return status;
   }
-  ApplyDialLineOptions(model, lineOptions);
+  ApplyDialLineOptions(model, lineOptions, err);
   // A paper named here wins over the document's printer section.
   if (parsed.Extra("--paper")) printer->setPaperSize(paper);
   std::string text;
@@ -154,6 +155,10 @@ int RunLinesSubcommand(const CommandArgs& args, std::ostream& out, std::ostream&
     }
     const double face = 65 * PaperFactor(sheet.paperSize);
     text = LinesText(TraceNodusCurves(model, model.Chart(), face), model.Chart());
+    // What export says of the same nodus, so that a bare header is explained.
+    const NodusFindings found = CheckNodus(model, sheet.paperSize);
+    if (found.question) err << *found.question << '\n';
+    if (found.note) err << *found.note << '\n';
   });
   if (!status.ok()) {
     err << model.lastError.description << '\n';

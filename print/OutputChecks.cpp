@@ -6,6 +6,7 @@
 #include "MainModel.h"
 #include "NodusChecks.h"
 #include "Paths.h"
+#include "Picture.h"
 #include "PlaneDial.h"
 #include "PlaneSheet.h"
 #include "PrintJob.h"
@@ -116,14 +117,19 @@ class CheckRun {
     if (answer == CheckAnswer::Cancel) outcome_.proceed = false;
   }
 
+  // A picture that is missing, unreadable or no picture at all would leave
+  // the dial without one; the user is told either way.
   void BackPicture() {
     const std::string& picture = main_.dialOption.picture;
-    if (picture.empty() || FileExists(picture)) return;
-    const auto answer =
-        Ask(CheckStep::BackPicture, FillText(TranslateText("OutputChecks",
-                                                           "The background picture was not found.\n"
-                                                           "Continue with %1 without it?"),
-                                             {caption_}));
+    if (picture.empty() || IsLoadablePicture(picture)) return;
+    const std::string text =
+        FileExists(picture) ? TranslateText("OutputChecks",
+                                            "The background picture cannot be read as a picture.\n"
+                                            "Continue with %1 without it?")
+                            : TranslateText("OutputChecks",
+                                            "The background picture was not found.\n"
+                                            "Continue with %1 without it?");
+    const auto answer = Ask(CheckStep::BackPicture, FillText(text, {caption_}));
     if (answer == CheckAnswer::Yes) main_.dialOption.picture.clear();
     if (answer == CheckAnswer::No || answer == CheckAnswer::Cancel) outcome_.proceed = false;
   }

@@ -84,7 +84,7 @@ int RunPrintSubcommand(const CommandArgs& args, std::ostream&, std::ostream& err
       status != kExitOk) {
     return status;
   }
-  ApplyDialLineOptions(model, request->lines);
+  ApplyDialLineOptions(model, request->lines, err);
   PrinterSetup& printer = model.Printer();
   if (!printer.IsPrinterAvailable()) {
     err << NoPrinterText() << '\n';

@@ -11,10 +11,10 @@
 #include <QSvgRenderer>
 #include <cmath>
 
+#include "EngineErrors.h"
 #include "FileIo.h"
 #include "MetafileParser.h"
 #include "QPainterDrawTarget.h"
-#include "EngineErrors.h"
 
 // Resources must be registered from the global namespace; the static
 // library's registration object would otherwise never be linked in.
@@ -25,6 +25,8 @@ static void RegisterClockPictures() {
 namespace {
 
 constexpr double kPixelsPerMm96 = 96 / 25.4;
+// Far beyond any background picture; a larger file is refused unread.
+constexpr std::size_t kMaxPictureBytes = 64u * 1024u * 1024u;
 
 [[noreturn]] void RaiseInvalidPicture() {
   RaiseError(kInvalidPictureError, "LoadPicture",
@@ -278,7 +280,8 @@ std::shared_ptr<const Picture> PictureFromBytes(const QByteArray& bytes) {
 }  // namespace
 
 std::shared_ptr<const Picture> LoadPicture(const std::string& path) {
-  const std::optional<std::string> bytes = ReadFileBytes(path);
+  // Plain files only, so that a FIFO or a device is never waited on.
+  const std::optional<std::string> bytes = ReadFileBytes(path, kMaxPictureBytes);
   if (!bytes) {
     RaiseError(kFileNotFoundNumber, "LoadPicture",
                QCoreApplication::translate("Picture", "File not found.").toStdString());

@@ -95,6 +95,14 @@
         <source>For the commands that need no screen, see umbrafex --help.</source>
         <translation>画面を使わないコマンドは umbrafex --help をご覧ください。</translation>
     </message>
+    <message>
+        <source>note: --date has no effect with %1</source>
+        <translation>注意: %1 を指定したため --date は使われません</translation>
+    </message>
+    <message>
+        <source>note: a true solar time dial has no hour curves; --hour-curves is ignored</source>
+        <translation>注意: 真太陽時の日時計には時刻曲線がないため --hour-curves は使われません</translation>
+    </message>
 </context>
 <context>
     <name>Compass</name>
@@ -437,6 +445,10 @@
     <message>
         <source>%1 %2=%3: %4</source>
         <translation>%1 %2=%3 : %4</translation>
+    </message>
+    <message>
+        <source>must name a file in the program&apos;s folder</source>
+        <translation>プログラムのフォルダー内のファイルを指定してください</translation>
     </message>
 </context>
 <context>
@@ -1700,6 +1712,12 @@ no hour line can be drawn.</source>
         <translation>この向きの面には日が当たりません。
 時刻線を描けません。</translation>
     </message>
+    <message>
+        <source>The background picture cannot be read as a picture.
+Continue with %1 without it?</source>
+        <translation>指定された背景画像は画像として読み込めません。
+背景画像なしで%1を実行しますか?</translation>
+    </message>
 </context>
 <context>
     <name>OutputErrors</name>
@@ -1930,6 +1948,26 @@ Choose a larger paper.</source>
     <message>
         <source>Type mismatch.</source>
         <translation>型が一致しません。</translation>
+    </message>
+    <message>
+        <source>must be above %1 and below %2</source>
+        <translation>%1より大きく%2未満の値を指定してください</translation>
+    </message>
+    <message>
+        <source>must be above %1 and at most %2</source>
+        <translation>%1より大きく%2以下の値を指定してください</translation>
+    </message>
+    <message>
+        <source>must be at least %1 and below %2</source>
+        <translation>%1以上%2未満の値を指定してください</translation>
+    </message>
+    <message>
+        <source>must be from %1 to %2</source>
+        <translation>%1～%2の範囲で指定してください</translation>
+    </message>
+    <message>
+        <source>must be 10, 15, 20, 30 or 60</source>
+        <translation>10、15、20、30、60のいずれかを指定してください</translation>
     </message>
 </context>
 <context>

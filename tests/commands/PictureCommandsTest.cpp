@@ -54,7 +54,7 @@ TEST(ClockCommand, RefusesOutputsAndMomentsItCannotDraw) {
   ExpectUsage({"clock", "-o", "clock.png", "--at", "2024-6-21 10:00"}, "--at must read");
   ExpectUsage({"clock", "-o", "clock.png", "--size", "31"}, "--size must be");
   ExpectUsage({"clock", "-o", "clock.png", "--size", "8001"}, "--size must be");
-  ExpectUsage({"clock", "-o", "clock.png", "--size", "+64"}, "--size must be");
+  ExpectUsage({"clock", "-o", "clock.png", "--size", "+-64"}, "--size must be");
 }
 
 TEST(ClockCommand, WritesThePictureOfTheGivenMoment) {

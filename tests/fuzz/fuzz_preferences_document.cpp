@@ -32,7 +32,11 @@ void RequireHoldableDesign(const MainModel& model) {
   const Chart& chart = model.Chart();
   if (!IsTimeSystem(chart.TimeSystem()) || !IsDialInterval(model.calcTime.interval) ||
       !IsColorValue(model.dialColor.hourLine) || !IsColorValue(model.clockNightColor.background) ||
-      model.dialOption.maxPages < 1 || model.dialOption.maxPages > 2 ||
+      !kMaxPagesRange.Contains(model.dialOption.maxPages) ||
+      !kNodusHeightRange.Contains(model.dialOption.nodusHeight) ||
+      !kDateLinesRange.Contains(model.dialOption.dateLines) ||
+      !kHourCurvesRange.Contains(model.dialOption.hourCurves) ||
+      !kLineWidthRange.Contains(model.dialOption.lineWidth) ||
       HasControlCharacters(chart.Location().Name())) {
     std::abort();
   }

@@ -352,11 +352,12 @@ TEST_F(SettingsDocumentTest, SeasonSectionSetsTheDayOrTheSeason) {
   const CalendarDate expected = leapYear ? CalendarDate{year, 2, 29} : CalendarDate{year, 3, 1};
   EXPECT_EQ(model.season.seasonDate, expected);
 
-  // A day the engine refuses fails the open with the file's name.
+  // A day no year has fails the open with the file's name and the key.
   const std::string bad =
       WriteDocument("badday.ufx", "[Umbrafex 3.04.00]\n[Season]\nCalcDate=400\n");
   EXPECT_NE(model.OpenDocument(bad), Status::Ok());
-  EXPECT_EQ(model.lastError.description, bad + "を開くことができません。");
+  EXPECT_TRUE(model.lastError.description.starts_with(bad + "を開くことができません。\n" +
+                                                      "[Season] CalcDate=400 : "));
 }
 
 TEST_F(SettingsDocumentTest, PicturePathsExpandTheProgramFolderAndLoseQuotes) {
@@ -365,7 +366,20 @@ TEST_F(SettingsDocumentTest, PicturePathsExpandTheProgramFolderAndLoseQuotes) {
                                              "[Umbrafex 3.04.00]\n[DialOption]\n"
                                              "Picture=$(apppath)\\bkgcolor.wmf\n")),
             Status::Ok());
-  EXPECT_EQ(model.dialOption.picture, AppFolder() + "//bkgcolor.wmf");
+  EXPECT_EQ(model.dialOption.picture, FindDataFile("bkgcolor.wmf"));
+  ASSERT_EQ(model.OpenDocument(WriteDocument("up.ufx",
+                                             "[Umbrafex]\n[DialOption]\n"
+                                             "Picture=$(AppPath)\\a\\..\\.\\b.png\n")),
+            Status::Ok());
+  EXPECT_EQ(model.dialOption.picture, FindDataFile("b.png"));
+  // The program's folder is never left.
+  for (const char* outside :
+       {"$(AppPath)\\..\\..\\etc\\passwd", "$(AppPath)/a/../../x", "$(AppPath)"}) {
+    EXPECT_NE(model.OpenDocument(WriteDocument(
+                  "out.ufx", std::string("[Umbrafex]\n[DialOption]\nPicture=") + outside + "\n")),
+              Status::Ok())
+        << outside;
+  }
   ASSERT_EQ(model.OpenDocument(WriteDocument("quoted.ufx",
                                              "[Umbrafex 3.04.00]\n[Option]\n"
                                              "BackPicture=\"/home/a b/p.bmp\"\nLineWidth=0.5\n")),
