@@ -158,7 +158,6 @@ int RunLinesSubcommand(const CommandArgs& args, std::ostream& out, std::ostream&
     // What export says of the same nodus, so that a bare header is explained.
     const NodusFindings found = CheckNodus(model, sheet.paperSize);
     if (found.question) err << *found.question << '\n';
-    if (found.note) err << *found.note << '\n';
   });
   if (!status.ok()) {
     err << model.lastError.description << '\n';

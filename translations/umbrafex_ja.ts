@@ -1268,12 +1268,6 @@ Do you want to replace it?</source>
 <context>
     <name>NodusChecks</name>
     <message>
-        <source>Near the equator the gnomon&apos;s style lies almost flat:
-the date lines and hour curves run off the dial face.</source>
-        <translation>赤道付近ではノーモンの斜辺がほぼ水平になるため、
-日付線と時刻曲線が文字盤からはみ出します。</translation>
-    </message>
-    <message>
         <source>The nodus at %1 mm stands higher than the gnomon (%2 mm).</source>
         <translation>指時点の高さ %1 mm がノーモンの高さ (%2 mm) を超えています。</translation>
     </message>
