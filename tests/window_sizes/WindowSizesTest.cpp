@@ -5,6 +5,7 @@
 // stored size too large.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDockWidget>
 #include <QListWidget>
 #include <QScreen>
 #include <QScrollBar>
@@ -96,6 +97,28 @@ class WindowSizesTest : public QObject {
     QVERIFY(BuildYearGraphData(model, std::chrono::year{2024} / 6 / 21, year).ok());
     const QStringList faults = FaultsOfEveryWindow(model, year, Misfits);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u"\n"_qs)));
+  }
+
+  // The main window with the dial view open, at the view's own width and at
+  // a stored width far too large: the view beside the form, or on a narrow
+  // screen in a window of its own, and each on the screen.
+  void TheMainWindowFitsWithTheDialViewOpen() {
+    for (const char* width : {"0", "5000"}) {
+      PutIniString("DialView", "Visible", "True");
+      PutIniString("DialView", "Width", width);
+      MainModel model;
+      MainWindow window(model, InstalledHooks());
+      QVERIFY(window.Load());
+      window.PlaceOnScreen();
+      window.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&window));
+      QDockWidget* dock = window.ViewDock();
+      QTRY_VERIFY(dock->isVisible());
+      QStringList faults = Misfits(&window);
+      if (dock->isFloating()) faults << Misfits(dock);
+      QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u"\n"_qs)));
+      QVERIFY(dock->widget()->height() >= dock->widget()->minimumSizeHint().height());
+    }
   }
 
   // The preview opens large enough to read: most of the screen's height,
