@@ -98,6 +98,7 @@ void DialViewModel::Changed() {
 
 void DialViewModel::DesignChanged() {
   CopyDesign(main_, design_);
+  showingTrial_ = false;
   Changed();
 }
 
@@ -112,7 +113,11 @@ bool DialViewModel::Typed(const MainFormModel& form, FormBox box, const std::str
   trialForm.Enter(box);
   trialForm.Edit(box, text);
   if (!trialForm.Leave(box) || ui.asked) return false;
-  CopyDesign(trial_, design_);
+  // Taken without a change: the box holds the design's own value again, or
+  // it is one the form ignores (a box that is off).
+  if (!trial_.modified && !showingTrial_) return false;
+  CopyDesign(trial_.modified ? trial_ : main_, design_);
+  showingTrial_ = trial_.modified;
   Changed();
   return true;
 }

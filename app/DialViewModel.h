@@ -88,4 +88,6 @@ class DialViewModel {
   int daylightEnd_ = 0;
   double hour_ = 12;  // of the design's time system
   SunAtMoment sun_;
+  // The picture shows a value still being typed, not the design's own.
+  bool showingTrial_ = false;
 };

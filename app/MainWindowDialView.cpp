@@ -91,8 +91,8 @@ void MainWindow::FitDialView() {
     const int width = std::clamp(wanted, least, std::max(least, room));
     dialDock_->setFloating(false);
     dialDock_->show();
-    setMinimumSize(formSize_.width() + separator + least, formSize_.height());
     setMaximumSize(formSize_.width() + separator + std::max(least, room), formSize_.height());
+    setMinimumSize(formSize_.width() + separator + least, formSize_.height());
     resize(formSize_.width() + separator + width, formSize_.height());
     return;
   }

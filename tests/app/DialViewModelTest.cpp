@@ -52,6 +52,10 @@ TEST_F(DialViewModelTest, ATypedValueDrawsOnlyOnceTheFormWouldTakeIt) {
   for (const char* text : {"-", "", "95", "-90"}) {
     EXPECT_FALSE(view.Typed(form, FormBox::Latitude0, text)) << text;
   }
+  // Boxes that are off (the facing of a horizontal dial, the date without
+  // a fixed date) change nothing.
+  EXPECT_FALSE(view.Typed(form, FormBox::PlaneFacing, "200"));
+  EXPECT_FALSE(view.Typed(form, FormBox::Date0, "7"));
   EXPECT_EQ(redraws, 0);
   EXPECT_TRUE(ui.asked.empty());
 
@@ -62,14 +66,16 @@ TEST_F(DialViewModelTest, ATypedValueDrawsOnlyOnceTheFormWouldTakeIt) {
   EXPECT_DOUBLE_EQ(main.Chart().Location().Latitude(), 35);
   EXPECT_FALSE(main.modified);
 
-  EXPECT_FALSE(view.Typed(form, FormBox::PlaneFacing, "4OO"));
-  EXPECT_TRUE(view.Typed(form, FormBox::Date0, "7"));  // ignored while the date is off
+  // Typed back to the design's own value: the design's picture again.
+  EXPECT_TRUE(view.Typed(form, FormBox::Latitude0, form.Text(FormBox::Latitude0)));
   EXPECT_EQ(redraws, 2);
+  EXPECT_DOUBLE_EQ(view.Design().Chart().Location().Latitude(), 35);
 
   // Changes the form has taken: the view follows the design.
   form.ChoosePlane(static_cast<int>(PlanePreset::Vertical));
   view.DesignChanged();
   EXPECT_EQ(redraws, 3);
+  EXPECT_FALSE(view.Typed(form, FormBox::PlaneFacing, "4OO"));
   EXPECT_DOUBLE_EQ(view.Design().dialPlane.tilt, 90);
   EXPECT_DOUBLE_EQ(view.Design().Chart().Location().Latitude(), 35);
   EXPECT_TRUE(view.Typed(form, FormBox::PlaneFacing, "200"));
