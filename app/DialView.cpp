@@ -48,9 +48,8 @@ DialView::DialView(MainModel& main, QWidget* parent) : QWidget(parent), model_(m
   slider_->setPageStep(kMomentPageStep);
   slider_->setTickInterval(kMomentPageStep);
   slider_->setTickPosition(QSlider::TicksBelow);
-  connect(slider_, &QSlider::valueChanged, this, [this](int minutes) {
-    model_.SetMinutes(minutes);
-  });
+  connect(slider_, &QSlider::valueChanged, this,
+          [this](int minutes) { model_.SetMinutes(minutes); });
 
   moment_ = new QLabel(this);
   moment_->setObjectName(u"lblDialViewMoment"_qs);

@@ -184,15 +184,14 @@ std::string DialViewModel::MomentText() const {
     return TranslateText("DialViewModel", "The sun is below the horizon: no shadow.");
   }
   if (!sun_.inFront) {
-    return FillText(TranslateText("DialViewModel",
-                                  "Sun %1° high, azimuth %2°: behind the face, no shadow."),
-                    {altitude, azimuth});
+    return FillText(
+        TranslateText("DialViewModel", "Sun %1° high, azimuth %2°: behind the face, no shadow."),
+        {altitude, azimuth});
   }
   const bool trueSolar = design_.Chart().TimeSystem() == kTrueSolarTime;
   const std::string system = trueSolar ? TranslateText("DialViewModel", "true solar time")
                                        : TranslateText("DialViewModel", "standard time");
-  return FillText(TranslateText("DialViewModel",
-                                "Sun %1° high, azimuth %2° (%3). The dial reads %4 (%5)."),
-                  {altitude, azimuth, CompassPointText(sun_.azimuth), ClockText(sun_.reading),
-                   system});
+  return FillText(
+      TranslateText("DialViewModel", "Sun %1° high, azimuth %2° (%3). The dial reads %4 (%5)."),
+      {altitude, azimuth, CompassPointText(sun_.azimuth), ClockText(sun_.reading), system});
 }

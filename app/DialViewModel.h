@@ -23,11 +23,11 @@ inline constexpr int kMinutesPerDay = 1440;
 
 // Where the sun stands at the moment and what the dial shows of it.
 struct SunAtMoment {
-  bool up = false;         // above the horizon
-  bool inFront = false;    // on the face's sunny side (always, when up, for a horizontal dial)
-  double altitude = 0;     // degrees
-  double azimuth = 0;      // degrees from north through east, 0..360
-  double reading = 0;      // hours of the design's time system, 0..24
+  bool up = false;       // above the horizon
+  bool inFront = false;  // on the face's sunny side (always, when up, for a horizontal dial)
+  double altitude = 0;   // degrees
+  double azimuth = 0;    // degrees from north through east, 0..360
+  double reading = 0;    // hours of the design's time system, 0..24
 };
 
 class DialViewModel {

@@ -330,8 +330,8 @@ void MainWindow::FixClientSize() {
   // further where the controls need more, as the dial-plane group below
   // them does, rather than widening the window with it.
   const double grow = std::max(1.0, double(needed.width()) / twips.width());
-  formSize_ = QSize(qCeil(twips.width() * grow),
-                    std::max(qCeil(twips.height() * grow), needed.height()));
+  formSize_ =
+      QSize(qCeil(twips.width() * grow), std::max(qCeil(twips.height() * grow), needed.height()));
   setFixedSize(formSize_);
   FitDialView();
 }

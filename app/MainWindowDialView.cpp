@@ -85,8 +85,7 @@ void MainWindow::FitDialView() {
   const int wanted = dialViewPreferences_.width > 0 ? dialViewPreferences_.width : kViewWidth;
   if (DialViewFitsBeside()) {
     // The form keeps its size; a wider window widens the view.
-    const int separator =
-        style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
+    const int separator = style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
     const int room = screen.width() - kFrameRoom - formSize_.width() - separator;
     const int width = std::clamp(wanted, least, std::max(least, room));
     dialDock_->setFloating(false);

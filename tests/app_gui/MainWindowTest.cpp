@@ -261,7 +261,7 @@ class MainWindowTest : public QObject {
     const int wide = window_->width();
     Action("mnuViewDial")->trigger();
     QVERIFY(window_->ViewDock()->isHidden());
-    QVERIFY(window_->width() < wide);
+    if (!window_->ViewDock()->isFloating()) QVERIFY(window_->width() < wide);
     window_->RememberPlacement();
     MainWindow again(*model_, WindowHooks{});
     QVERIFY(again.Load());

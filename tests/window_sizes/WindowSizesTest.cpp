@@ -53,7 +53,8 @@ QStringList Misfits(QWidget* window) {
     }
   }
   for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
-    if (!button->isVisible()) continue;
+    // A window of its own (a floating dock) is checked by itself.
+    if (!button->isVisible() || button->window() != window) continue;
     if (button->objectName() == u"qt_toolbar_ext_button"_qs) {
       faults << name + u": a toolbar folds buttons away"_qs;
       continue;
