@@ -333,7 +333,7 @@ void MainWindow::FixClientSize() {
   formSize_ =
       QSize(qCeil(twips.width() * grow), std::max(qCeil(twips.height() * grow), needed.height()));
   setFixedSize(formSize_);
-  FitDialView();
+  FitDialView(true);
 }
 
 void MainWindow::PlaceOnScreen() {

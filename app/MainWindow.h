@@ -97,9 +97,9 @@ class MainWindow : public QMainWindow {
   // preferences say once the form's size is known, and fed every change.
   void BuildDialView();
   void ShowDialView(bool shown);
-  // Beside the form when the screen is wide enough for both, else in a
-  // window of its own; false when it has no room at all.
-  void FitDialView();
+  // Beside the form when the screen is wide enough for both. Otherwise it
+  // starts hidden, and asked for, opens in a window of its own.
+  void FitDialView(bool starting = false);
   bool DialViewFitsBeside() const;
   void KeepDialViewPreferences();
 

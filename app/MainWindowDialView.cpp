@@ -68,14 +68,16 @@ bool MainWindow::DialViewFitsBeside() const {
          least.height() <= formSize_.height();
 }
 
-void MainWindow::FitDialView() {
+void MainWindow::FitDialView(bool starting) {
   if (formSize_.isEmpty()) return;  // before the form has its size
+  // A narrow screen starts with the form alone; the preference stays.
+  const bool shown = dialViewPreferences_.shown && !(starting && !DialViewFitsBeside());
   {
     const QSignalBlocker blocker(dialViewAction_);
-    dialViewAction_->setChecked(dialViewPreferences_.shown);
+    dialViewAction_->setChecked(shown);
   }
   centralWidget()->setFixedWidth(formSize_.width());
-  if (!dialViewPreferences_.shown) {
+  if (!shown) {
     dialDock_->hide();
     setFixedSize(formSize_);
     return;
