@@ -1308,7 +1308,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation>表示(&amp;V)</translation>
+        <translation>表示(&amp;O)</translation>
     </message>
 </context>
 <context>
