@@ -56,6 +56,7 @@ MainWindow::MainWindow(MainModel& model, WindowHooks hooks, QWidget* parent)
   setObjectName(QStringLiteral("frmMain"));
   setWindowTitle(QStringLiteral("Umbrafex"));
   BuildControls();
+  BuildDialView();
   BuildMenus();
   BuildToolBar();
   BuildStatusBar();
@@ -329,8 +330,10 @@ void MainWindow::FixClientSize() {
   // further where the controls need more, as the dial-plane group below
   // them does, rather than widening the window with it.
   const double grow = std::max(1.0, double(needed.width()) / twips.width());
-  setFixedSize(qCeil(twips.width() * grow),
-               std::max(qCeil(twips.height() * grow), needed.height()));
+  formSize_ =
+      QSize(qCeil(twips.width() * grow), std::max(qCeil(twips.height() * grow), needed.height()));
+  setFixedSize(formSize_);
+  FitDialView(true);
 }
 
 void MainWindow::PlaceOnScreen() {
@@ -349,6 +352,7 @@ bool MainWindow::OpenAtStartup(const QString& path) {
 }
 
 void MainWindow::RememberPlacement() {
+  KeepDialViewPreferences();
   WindowPlacement& stored = model_.mainWindow;
   stored.windowState = isMinimized() ? kWindowMinimized : kWindowNormal;
   if (isMinimized()) return;

@@ -11,6 +11,7 @@
 #include <array>
 #include <memory>
 
+#include "DialViewPreferences.h"
 #include "MainFormModel.h"
 #include "UiText.h"
 #include "WindowHooks.h"
@@ -18,6 +19,8 @@
 class QAction;
 class QButtonGroup;
 class QComboBox;
+class QDockWidget;
+class DialView;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -50,6 +53,10 @@ class MainWindow : public QMainWindow {
   // For logging out: validates the edit and asks about unsaved changes;
   // false cancels the logout.
   bool ConfirmClose();
+
+  // The dial view beside the form, and its dock.
+  DialView* View() const { return dialView_; }
+  QDockWidget* ViewDock() const { return dialDock_; }
 
   // Shows a long operation's icon and text in the first status panel.
   void ShowBusyStatus(const QString& icon, const QString& text);
@@ -86,6 +93,15 @@ class MainWindow : public QMainWindow {
   void BuildStatusBar();
   QAction* NewAction(const QString& name, const QString& text, void (MainWindow::*slot)());
   void FixClientSize();
+  // The dial view (MainWindowDialView.cpp): built hidden, shown as the
+  // preferences say once the form's size is known, and fed every change.
+  void BuildDialView();
+  void ShowDialView(bool shown);
+  // Beside the form when the screen is wide enough for both. Otherwise it
+  // starts hidden, and asked for, opens in a window of its own.
+  void FitDialView(bool starting = false);
+  bool DialViewFitsBeside() const;
+  void KeepDialViewPreferences();
 
   // Input.
   QLineEdit* Box(FormBox box) const { return boxes_[static_cast<std::size_t>(box)]; }
@@ -149,6 +165,12 @@ class MainWindow : public QMainWindow {
   QHash<QString, QAction*> actions_;
   // Where PlaceOnScreen put a window whose stored place was off every screen.
   std::optional<QPoint> broughtBackTo_;
+  QDockWidget* dialDock_ = nullptr;
+  DialView* dialView_ = nullptr;
+  QAction* dialViewAction_ = nullptr;
+  DialViewPreferences dialViewPreferences_;
+  // The window's size for the form alone, as FixClientSize found it.
+  QSize formSize_;
   bool validating_ = false;
   bool closeConfirmed_ = false;
 };

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QTimer>
 
+#include "DialView.h"
 #include "MainWindow.h"
 #include "MainWindowUi.h"
 #include "UnitRow.h"
@@ -117,4 +118,5 @@ void MainWindow::ShowForm() {
   setWindowTitle(title + u"[*]"_qs);
   setWindowModified(model_.modified);
   ShowStatusPanels();
+  dialView_->Model().DesignChanged();
 }

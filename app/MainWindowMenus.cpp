@@ -85,6 +85,9 @@ void MainWindow::BuildMenus() {
   actions_[u"mnuFileSave"_qs]->setShortcut(QKeySequence::Save);
   actions_[u"mnuFilePrint"_qs]->setShortcut(QKeySequence::Print);
 
+  QMenu* view = addMenu(u"mnuView"_qs, tr("&View"));
+  view->addAction(dialViewAction_);
+
   QMenu* tool = addMenu(u"mnuTool"_qs, tr("&Tools"));
   tool->addAction(
       NewAction(u"mnuToolLocation"_qs, tr("Choose &Location..."), &MainWindow::LocationCommand));
@@ -208,6 +211,8 @@ void MainWindow::BuildToolBar() {
   button(u"Info"_qs, u"info"_qs, tr("Calculation Info"), &MainWindow::InfoCommand);
   button(u"Clock"_qs, u"clock"_qs, tr("Desktop Sundial"), &MainWindow::ClockCommand);
   button(u"Option"_qs, u"option"_qs, tr("Options"), &MainWindow::OptionCommand);
+  bar->addAction(dialViewAction_);
+  bar->widgetForAction(dialViewAction_)->setObjectName(u"DialView"_qs);
   separator(u"Sep3"_qs);
   dropDown(u"Equation"_qs, u"equation"_qs, tr("Equation of Time"),
            &MainWindow::EquationToSpreadsheet, u"tbrEquation"_qs,

@@ -402,6 +402,52 @@
     </message>
 </context>
 <context>
+    <name>DialView</name>
+    <message>
+        <source>Dial view</source>
+        <translation>文字盤ビュー</translation>
+    </message>
+    <message>
+        <source>Time of day</source>
+        <translation>時刻</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>Clock time</source>
+        <translation>時計の時刻</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>現在</translation>
+    </message>
+</context>
+<context>
+    <name>DialViewModel</name>
+    <message>
+        <source>The sun is below the horizon: no shadow.</source>
+        <translation>太陽が地平線の下にあるため、影はできません。</translation>
+    </message>
+    <message>
+        <source>Sun %1° high, azimuth %2°: behind the face, no shadow.</source>
+        <translation>太陽の高度 %1°、方位 %2°: 文字盤の裏側にあるため、影はできません。</translation>
+    </message>
+    <message>
+        <source>true solar time</source>
+        <translation>真太陽時</translation>
+    </message>
+    <message>
+        <source>standard time</source>
+        <translation>標準時</translation>
+    </message>
+    <message>
+        <source>Sun %1° high, azimuth %2° (%3). The dial reads %4 (%5).</source>
+        <translation>太陽の高度 %1°、方位 %2°(%3)。日時計の示す時刻は %4(%5)です。</translation>
+    </message>
+</context>
+<context>
     <name>DisplayCheck</name>
     <message>
         <source>cannot connect to DISPLAY=%1</source>
@@ -1263,6 +1309,22 @@ Do you want to replace it?</source>
     <message>
         <source>Measure the &amp;wall...</source>
         <translation>壁の向きを測る(&amp;W)...</translation>
+    </message>
+    <message>
+        <source>Dial view</source>
+        <translation>文字盤ビュー</translation>
+    </message>
+    <message>
+        <source>&amp;Dial View</source>
+        <translation>文字盤ビュー(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Dial View</source>
+        <translation>文字盤ビュー</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>表示(&amp;O)</translation>
     </message>
 </context>
 <context>

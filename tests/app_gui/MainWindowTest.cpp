@@ -2,15 +2,18 @@
 // messages for a wrong value, documents through the file dialogs, closing.
 #include <QAction>
 #include <QComboBox>
+#include <QDockWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "../print/EnglishTexts.h"
 #include "AppIni.h"
+#include "DialView.h"
 #include "MainWindow.h"
 #include "UiServices.h"
 
@@ -229,6 +232,43 @@ class MainWindowTest : public QObject {
     QVERIFY(!tilt->isEnabled());
     QCOMPARE(window.findChild<QLabel*>(u"lblPlaneCompass"_qs)->text(), u"南南東"_qs);
     QVERIFY(window.isWindowModified());
+  }
+
+  // The dial view takes each character typed once the value is good, the
+  // form's choices, and keeps whether it is shown for the next start.
+  void TheDialViewFollowsTheFormAndKeepsItsShownState() {
+    const DialViewModel& view = window_->View()->Model();
+    // The test screen is narrow: the view starts hidden, and opens by hand.
+    if (window_->ViewDock()->isHidden()) Action("mnuViewDial")->trigger();
+    QVERIFY(!window_->ViewDock()->isHidden());
+    const double latitude = model_->Chart().Location().Latitude();
+    QLineEdit* degrees = BoxNamed(*window_, "txtLatitude", 0);
+    Type(degrees, u"-"_qs);
+    QCOMPARE(view.Design().Chart().Location().Latitude(), latitude);
+    QTest::keyClicks(degrees, u"4"_qs);
+    QVERIFY(view.Design().Chart().Location().Latitude() < -4);
+    QCOMPARE(model_->Chart().Location().Latitude(), latitude);  // until the box is left
+    auto* plane = window_->findChild<QComboBox*>(u"cmbPlane"_qs);
+    plane->setFocus();
+    QTest::keyClick(plane, Qt::Key_Down);
+    QCOMPARE(view.Design().dialPlane.tilt, 90.0);
+    QCOMPARE(view.Design().Chart().Location().Latitude(), model_->Chart().Location().Latitude());
+
+    // The slider steps ten minutes, a page an hour.
+    auto* slider = window_->findChild<QSlider*>(u"trkDialViewTime"_qs);
+    QCOMPARE(slider->accessibleName(), u"時刻"_qs);
+    QCOMPARE(slider->singleStep(), 10);
+    QCOMPARE(slider->pageStep(), 60);
+
+    const int wide = window_->width();
+    Action("mnuViewDial")->trigger();
+    QVERIFY(window_->ViewDock()->isHidden());
+    if (!window_->ViewDock()->isFloating()) QVERIFY(window_->width() < wide);
+    window_->RememberPlacement();
+    MainWindow again(*model_, WindowHooks{});
+    QVERIFY(again.Load());
+    QVERIFY(again.ViewDock()->isHidden());
+    QVERIFY(!again.findChild<QAction*>(u"mnuViewDial"_qs)->isChecked());
   }
 
   void CommandsWithoutTheirWindowStayDisabled() {

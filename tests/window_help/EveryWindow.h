@@ -27,7 +27,12 @@ using WindowMaker = std::function<std::unique_ptr<QWidget>()>;
 
 inline std::vector<WindowMaker> EveryWindow(MainModel& model, const YearGraphData& year) {
   return {
-      [&] { return std::make_unique<MainWindow>(model, InstalledHooks()); },
+      // Loaded, so that it has its size and the dial view beside it.
+      [&] {
+        auto window = std::make_unique<MainWindow>(model, InstalledHooks());
+        window->Load();
+        return window;
+      },
       [&] { return std::make_unique<LocationDialog>(nullptr, model, UMBRAFEX_RESOURCES_DIR); },
       [&] { return std::make_unique<InfoWindow>(nullptr, u"地域: 兵庫県明石市"_qs); },
       [&] { return std::make_unique<OptionsDialog>(nullptr, model); },
