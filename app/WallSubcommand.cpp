@@ -7,6 +7,7 @@
 #include <ostream>
 #include <string>
 
+#include "AngleText.h"
 #include "CommandHelp.h"
 #include "CommonOptions.h"
 #include "MainModel.h"
@@ -43,9 +44,7 @@ std::optional<double> ClockTimeOf(const std::optional<std::string>& text) {
 }
 
 std::string Degrees(double value) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.1f°", std::fabs(value) < 0.05 ? 0.0 : value);
-  return text;
+  return TenthsText(value) + "°";
 }
 
 struct Reading {
@@ -113,7 +112,7 @@ int RunWallSubcommand(const CommandArgs& args, std::ostream& out, std::ostream& 
                   {Degrees(sun.azimuth), Degrees(sun.altitude)})
       << '\n';
   out << FillText(TranslateText("WallCommand", "Facing: %1 (%2)"),
-                  {Degrees(facing), CompassName(facing)})
+                  {Degrees(facing), CompassPointText(facing)})
       << '\n';
   return kExitOk;
 }

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "AngleMarks.h"
+#include "AngleText.h"
 #include "AsciiText.h"
 #include "Chart.h"
 #include "CompassDeclination.h"
@@ -233,18 +234,14 @@ std::string BuildInfoListing(Chart& chart, int year, const PlaneOrientation& pla
   const double latitude = chart.Location().Latitude();
   const StyleGeometry style = StyleOf(PlaneOfOrientation(plane), latitude);
   const std::string_view degree = Forms().degree;
-  auto degrees = [&](double value) {
-    char digits[32];
-    std::snprintf(digits, sizeof digits, "%.1f", value);
-    return std::string(std::string_view(digits) == "-0.0" ? "0.0" : digits) + std::string(degree);
-  };
+  auto degrees = [&](double value) { return TenthsText(value) + std::string(degree); };
   const auto line = [&text](const char* label, const std::string& value) {
     text += Labelled(TranslateText("InfoListing", label), value);
     text += kLineEnd;
   };
   text += kLineEnd;
   line(UMBRAFEX_TEXT_NOOP("InfoListing", "Facing"),
-       degrees(plane.facing) + std::string(Forms().open) + CompassName(plane.facing) + ")");
+       degrees(plane.facing) + std::string(Forms().open) + CompassPointText(plane.facing) + ")");
   line(UMBRAFEX_TEXT_NOOP("InfoListing", "Tilt"), degrees(plane.tilt));
   line(UMBRAFEX_TEXT_NOOP("InfoListing", "Style height"), degrees(style.styleHeight));
   line(UMBRAFEX_TEXT_NOOP("InfoListing", "Substyle distance"), degrees(style.substyleDistance));

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "AngleText.h"
 #include "DialWords.h"
 #include "DrawPass.h"
 #include "InformationBlock.h"
@@ -22,23 +23,14 @@ namespace {
 constexpr double kMarkRadius = 1.2;  // millimetres: the root and the foot
 constexpr double kLabelGap = 1;      // millimetres between neighbouring labels
 
-// A value rounded to the decimals, never "-0.0".
-std::string Fixed(double value, int decimals) {
-  const double unit = std::pow(10.0, decimals);
-  const double rounded = std::nearbyint(value * unit) / unit + 0.0;
-  char text[48];
-  std::snprintf(text, sizeof text, "%.*f", decimals, rounded == 0 ? 0.0 : rounded);
-  return text;
+// Degrees to a tenth with their sign ("200.0°").
+std::string TenthDegrees(double degrees) {
+  return TenthsText(degrees) + "°";
 }
 
-std::string DegreesText(double degrees) {
-  return Fixed(degrees, 1) + "°";
-}
-
-// Whole degrees without decimals, others to a tenth, for sentences.
-std::string ShortDegrees(double degrees) {
-  const std::string tenth = Fixed(degrees, 1);
-  return tenth.ends_with(".0") ? tenth.substr(0, tenth.size() - 2) : tenth;
+// Millimetres to a tenth, or whole.
+std::string Millimetres(double value, int decimals) {
+  return decimals == 0 ? std::to_string(std::lround(value)) : TenthsText(value);
 }
 
 std::string HourLabel(double clockTime, int32_t timeFormat) {
@@ -152,7 +144,7 @@ std::string RootSentence(const PlaneDial& dial) {
   return FillText(TranslateText("DialTexts",
                                 "The style's root lies %1 mm beyond the face, where the arrow on "
                                 "the substyle points."),
-                  {Fixed(away, 0)});
+                  {Millimetres(away, 0)});
 }
 
 void DrawFace(const DrawPass& pass, const PlacedFace& face) {
@@ -236,7 +228,7 @@ void DrawGnomonPattern(const DrawPass& pass, const PlaneSheet& sheet) {
     t.setForeColor(colors.informationFont);
     const std::string text =
         FillText(TranslateText("DialTexts", "Gnomon: a straight pin of %1 mm through the centre"),
-                 {Fixed(length, 1)});
+                 {Millimetres(length, 1)});
     Text(t, at.x - t.TextWidth(text) / 2, at.y + 2, text);
     return;
   }
@@ -257,7 +249,7 @@ void DrawGnomonPattern(const DrawPass& pass, const PlaneSheet& sheet) {
   SetThinPen(t);
   t.setForeColor(colors.informationFont);
   const std::string nodus =
-      FillText(TranslateText("DialTexts", "Nodus %1 mm"), {Fixed(dial.nodusHeight, 1)});
+      FillText(TranslateText("DialTexts", "Nodus %1 mm"), {Millimetres(dial.nodusHeight, 1)});
   Text(t, g.styleTo.x + 2, g.styleTo.y - t.TextHeight(nodus) - 1, nodus);
 }
 
@@ -385,13 +377,13 @@ void DrawTextBlock(const DrawPass& pass, const SheetBox& box,
 }  // namespace
 
 std::string MountingSentence(const PlaneOrientation& plane, double latitude) {
-  const std::string facing = ShortDegrees(plane.facing);
-  const std::string compass = CompassName(plane.facing);
+  const std::string facing = DegreesText(plane.facing);
+  const std::string compass = CompassPointText(plane.facing);
   if (IsEquatorialPlane(plane, latitude)) {
     return FillText(TranslateText("DialTexts",
                                   "Set the faces parallel to the equator, the upper face looking "
                                   "%1 and tilted %2° from the horizontal."),
-                    {compass, ShortDegrees(plane.tilt)});
+                    {compass, DegreesText(plane.tilt)});
   }
   if (plane.IsHorizontal()) {
     return TranslateText("DialTexts", "Lay the face level, its top edge toward true north.");
@@ -405,21 +397,21 @@ std::string MountingSentence(const PlaneOrientation& plane, double latitude) {
   return FillText(TranslateText("DialTexts",
                                 "Fix the face looking %1° (%2), tilted %3° from the horizontal, "
                                 "the top edge uppermost."),
-                  {facing, compass, ShortDegrees(plane.tilt)});
+                  {facing, compass, DegreesText(plane.tilt)});
 }
 
 std::vector<std::string> PlaneInformationLines(const PlaneDial& dial) {
   const StyleGeometry& s = dial.style;
   return {
       FillText(TranslateText("DialTexts", "Facing: %1"),
-               {DegreesText(dial.orientation.facing) + " (" + CompassName(dial.orientation.facing) +
-                ")"}),
-      FillText(TranslateText("DialTexts", "Tilt: %1"), {DegreesText(dial.orientation.tilt)}),
-      FillText(TranslateText("DialTexts", "Style height: %1"), {DegreesText(s.styleHeight)}),
+               {TenthDegrees(dial.orientation.facing) + " (" +
+                CompassPointText(dial.orientation.facing) + ")"}),
+      FillText(TranslateText("DialTexts", "Tilt: %1"), {TenthDegrees(dial.orientation.tilt)}),
+      FillText(TranslateText("DialTexts", "Style height: %1"), {TenthDegrees(s.styleHeight)}),
       FillText(TranslateText("DialTexts", "Substyle distance: %1"),
-               {DegreesText(s.substyleDistance)}),
+               {TenthDegrees(s.substyleDistance)}),
       FillText(TranslateText("DialTexts", "Substyle hour angle: %1"),
-               {DegreesText(s.substyleHourAngle)}),
+               {TenthDegrees(s.substyleHourAngle)}),
   };
 }
 
@@ -440,7 +432,7 @@ Status DrawPlaneDialPage(DialDesign design, DrawTarget& target, double zoom, dou
     lines.resize(7);
     for (std::string& line : PlaneInformationLines(dial)) lines.push_back(std::move(line));
     lines.push_back(FillText(TranslateText("DialTexts", "Nodus height: %1"),
-                             {Fixed(dial.nodusHeight, 1) + " mm"}));
+                             {Millimetres(dial.nodusHeight, 1) + " mm"}));
     lines.push_back(MountingSentence(dial.orientation, dial.latitude) + " " + RootSentence(dial));
     lines.push_back(TranslateText("DialTexts",
                                   "Cut along the solid outlines, fold along the dashed lines, and "

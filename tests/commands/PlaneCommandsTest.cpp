@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "AngleText.h"
 #include "CommandRun.h"
 #include "PlaneOrientation.h"
 
@@ -135,7 +136,7 @@ TEST(PlaneCommands, TheWallCommandFindsTheFacingOrSaysTheSunIsDown) {
       RunCommandLine({"wall", "--lat", "51.5", "--lon", "-0.1", "--tz", "0", "--date", "6/21",
                       "--time", "10:30", "--nail", "80", "--offset", "-20"});
   ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_NE(r.out.find("153.2° (SSE)"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("153.2° (" + CompassPointText(153.2) + ")"), std::string::npos) << r.out;
   const CommandResult night =
       RunCommandLine({"wall", "--lat", "51.5", "--lon", "-0.1", "--tz", "0", "--date", "6/21",
                       "--time", "23:30", "--nail", "80", "--offset", "0"});

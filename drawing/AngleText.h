@@ -1,4 +1,4 @@
-// Angles as the windows show them.
+// Angles as the windows and the printed sheet show them.
 #pragma once
 
 #include <string>
