@@ -4,7 +4,6 @@
 // plane's figures and how to mount the face.
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <string>
 #include <vector>
 
