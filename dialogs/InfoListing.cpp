@@ -202,7 +202,7 @@ std::string BuildInfoListing(Chart& chart, int year) {
                 DegreesValue(chart, location.Longitude(), AngleSign::Longitude)));
   line(MagneticDeclinationLine(chart, year));
   line(Labelled(TranslateText("InfoListing", "Time zone"),
-                "GMT" + chart.FormatDegAngle(location.TimeZone(), "+-", ": ")));
+                "GMT" + chart.FormatDegAngle(location.TimeZone(), "+-+", ": ")));
   line("");
   line(DayLine(chart));
   line(Labelled(TranslateText("InfoListing", "Solar declination"),

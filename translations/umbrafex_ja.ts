@@ -1838,6 +1838,10 @@ Continuing with the default settings, which will not be saved.</source>
         <source>Printer: %1 / Paper: %2 %3</source>
         <translation>プリンタ : %1 / 用紙 : %2 %3</translation>
     </message>
+    <message>
+        <source>Page %1/%2</source>
+        <translation>%1/%2ページ</translation>
+    </message>
 </context>
 <context>
     <name>PreviewWindow</name>

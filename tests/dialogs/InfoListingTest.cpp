@@ -55,7 +55,7 @@ TEST(InfoListing, PlaceOutsideTheModelAreaAndZoneZero) {
   EXPECT_EQ(lines[2], "経度: 西経70度15分00秒(-70.25度)");
   // The world model's value for the winter solstice of 2026.
   EXPECT_EQ(lines[3], "磁気偏角: +0度17分10秒(+0.28607127度) (WMM2025)");
-  EXPECT_EQ(lines[4], "タイムゾーン: GMT0:00");
+  EXPECT_EQ(lines[4], "タイムゾーン: GMT+0:00");
 }
 
 TEST(InfoListing, PolarNightAndMidnightSunNeedNoSunrise) {
