@@ -51,8 +51,7 @@ std::string DesktopUsage() {
 }
 
 std::string DesktopVersion() {
-  return std::string(kProductName) + " Version " + std::to_string(kVersionMajor) + "." +
-         (kVersionMinor < 10 ? "0" : "") + std::to_string(kVersionMinor) + "\n";
+  return std::string(kProductName) + " Version " + PackageVersionText() + "\n";
 }
 
 std::string MistypedCommandMessage(const std::vector<std::string>& args, const FileProbe& exists) {

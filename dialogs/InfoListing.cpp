@@ -154,6 +154,22 @@ std::string DayLine(Chart& chart) {
   return Labelled(TranslateText("InfoListing", "Date"), date);
 }
 
+std::string AlmanacLabel() {
+  //: The upper limb of the sun on the horizon, with refraction.
+  return TranslateText("InfoListing", "Sunrise and sunset (almanac)");
+}
+
+// The almanac's rise and set as clock times, or the words for a sun that
+// stays down or up: near the polar circles they may differ from the
+// geometric ones.
+std::string AlmanacValue(Chart& chart) {
+  const auto times = chart.Season().AlmanacRiseSetTimes();
+  if (!times) return TranslateText("InfoListing", "Polar night");
+  if (times->second - times->first >= 24) return TranslateText("InfoListing", "Midnight sun");
+  return chart.FormatDegAngle(times->first, "-", ":: ") + " / " +
+         chart.FormatDegAngle(times->second, "-", ":: ");
+}
+
 void AppendSunLines(Chart& chart, std::string& text) {
   const auto& season = chart.Season();
   const auto line = [&text](const std::string& label, std::string_view value) {
@@ -168,6 +184,7 @@ void AppendSunLines(Chart& chart, std::string& text) {
       const std::string polarNight = TranslateText("InfoListing", "Polar night");
       line(sunrise, polarNight);
       line(sunset, polarNight);
+      line(AlmanacLabel(), AlmanacValue(chart));
       line(daylight, Duration(chart, 0, false));
       return;
     }
@@ -177,11 +194,15 @@ void AppendSunLines(Chart& chart, std::string& text) {
       line(sunset, midnightSun);
       break;
     }
-    default:
-      line(sunrise, ClockValue(chart, season.SunRiseTime()));
-      line(sunset, ClockValue(chart, season.SunSetTime()));
+    default: {
+      //: The sun's centre on the horizon, without refraction.
+      const std::string geometric = TranslateText("InfoListing", "%1 (geometric)");
+      line(sunrise, FillText(geometric, {ClockValue(chart, season.SunRiseTime())}));
+      line(sunset, FillText(geometric, {ClockValue(chart, season.SunSetTime())}));
       break;
+    }
   }
+  line(AlmanacLabel(), AlmanacValue(chart));
   line(daylight, DaylightValue(chart, season.SunSetTime() - season.SunRiseTime()));
 }
 
@@ -203,7 +224,7 @@ std::string BuildInfoListing(Chart& chart, int year) {
                 DegreesValue(chart, location.Longitude(), AngleSign::Longitude)));
   line(MagneticDeclinationLine(chart, year));
   line(Labelled(TranslateText("InfoListing", "Time zone"),
-                "GMT" + chart.FormatDegAngle(location.TimeZone(), "+-", ": ")));
+                "GMT" + chart.FormatDegAngle(location.TimeZone(), "+-+", ": ")));
   line("");
   line(DayLine(chart));
   line(Labelled(TranslateText("InfoListing", "Solar declination"),

@@ -148,7 +148,7 @@ std::string LocationDatabaseFolder() {
 
 std::string RegionListText(const RegionRecord& region, bool english) {
   if (!english) return region.japaneseName;
-  if (region.code <= kLastPrefectureCode) return region.englishPrefix + "," + region.englishName;
+  if (region.code <= kLastPrefectureCode) return region.englishPrefix + ", " + region.englishName;
   return region.englishName;
 }
 

@@ -65,12 +65,15 @@ void SetLinePen(const DrawPass& pass, PositionKind kind, const std::optional<Fac
   if (colors) t.setForeColor(hour ? colors->hourLine : colors->minuteLine);
 }
 
-// The label centred on the radius, its top facing outwards.
+// The label centred on the radius, its top facing outwards, unless that
+// would stand it more than 90 degrees from upright: then it turns half round
+// about its centre, so that no label is read upside down.
 void DrawLabel(const DrawPass& pass, double radius, const DialGeometry& dial, double theta,
                const std::string& label, const std::optional<FaceColors>& colors) {
   DrawTarget& t = pass.target;
   const UserPoint middle = dial.AtRadius(theta, radius);
-  const double turn = theta - 90;
+  double turn = std::remainder(theta - 90, 360.0);  // in [-180, 180]
+  if (std::abs(turn) > 90) turn = std::remainder(turn + 180, 360.0);
   const double w = t.TextWidth(label) / 2;
   const double h = t.TextHeight(label) / 2;
   const double delta = std::atan2(h, w);

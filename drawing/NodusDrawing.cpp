@@ -82,7 +82,10 @@ struct LinePens {
 LinePens PensOf(const DrawPass& pass) {
   LinePens pens;
   if (const auto colors = FaceColorsFor(pass)) {
-    pens = {colors->timeLine, colors->hourLine, colors->timeFont, 1};
+    // The clock's time font is meant for the time ring; these texts stand on
+    // the inner face or beside the dial, in the orientation font's place.
+    const ColorRef text = pass.OnClock() ? colors->orientationFont : colors->timeFont;
+    pens = {colors->timeLine, colors->hourLine, text, 1};
   }
   if (!pass.OnClock()) pens.width = std::max(1, DialPenWidth(pass) / 2);
   return pens;

@@ -104,6 +104,14 @@ std::pair<double, double> ChartSeason::SunRiseSetTimes() const {
   return {FromSolarTime(state_, rise), FromSolarTime(state_, set)};
 }
 
+std::optional<std::pair<double, double>> ChartSeason::AlmanacRiseSetTimes() const {
+  ErrorRecord error;
+  double rise = 0, set = 0;
+  if (!GetAlmanacSunRiseSet(error, state_.location.Latitude(), solarDeclination_, rise, set).ok())
+    return std::nullopt;
+  return std::pair{FromSolarTime(state_, rise), FromSolarTime(state_, set)};
+}
+
 int32_t ChartSeason::NightState() const {
   return GetNightState(solarDeclination_, state_.location.Latitude());
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <utility>
 
 struct ChartState;
@@ -39,6 +40,10 @@ class ChartSeason {
   double SunSetTime() const;   // raises on polar night
   // SunRiseTime and SunSetTime from one computation; raises on polar night.
   std::pair<double, double> SunRiseSetTimes() const;
+  // The almanac's sunrise and sunset (GetAlmanacSunRiseSet) in the chart's
+  // time system; 24 hours apart where the sun does not set, nothing where
+  // it does not rise.
+  std::optional<std::pair<double, double>> AlmanacRiseSetTimes() const;
   int32_t NightState() const;  // kNightState*
 
  private:

@@ -202,6 +202,28 @@ Status GetSunRiseSet(ErrorRecord& error, double latitude, double declination, do
   });
 }
 
+Status GetAlmanacSunRiseSet(ErrorRecord& error, double latitude, double declination,
+                            double& sunRise, double& sunSet) {
+  error.Clear();
+  return TrapStatus(error, [&] {
+    const double p = DegToRad(latitude), d = DegToRad(declination);
+    const double x = (std::sin(DegToRad(kAlmanacHorizon)) - std::sin(p) * std::sin(d)) /
+                     (std::cos(p) * std::cos(d));
+    if (x > 1) {
+      RaiseError(error, kEngineErrorNumber, "Chart.AlmanacSunRiseSet",
+                 ENGINE_TEXT_NOOP("EngineErrors", "Polar night: the sun neither rises nor sets."));
+    }
+    if (x < -1) {
+      sunRise = 0;
+      sunSet = 24;
+      return;
+    }
+    const double h = RadToDeg(std::acos(x)) / 15;
+    sunRise = 12 - h;
+    sunSet = 12 + h;
+  });
+}
+
 double ConvTimeToHourAngle(double solarTime) {
   return 15 * solarTime - 180;
 }

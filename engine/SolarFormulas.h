@@ -89,6 +89,15 @@ int32_t GetNightState(double declination, double latitude);
 // latitudes 20..45 north or south, 2.9..11.7 min at |latitude| <= 60.
 Status GetSunRiseSet(ErrorRecord& error, double latitude, double declination, double& sunRise,
                      double& sunSet);
+// The almanac's sunrise and sunset in true solar hours: the sun's upper limb
+// on the horizon, 16' of semi-diameter and 34' of refraction below it, so
+// cos H = (sin h0 - sin latitude sin declination) / (cos latitude cos
+// declination) with h0 = kAlmanacHorizon (Meeus, ch. 15). A sun that never
+// sinks that low gives (0, 24); one that never rises to it gives
+// kEngineErrorNumber; otherwise Ok. Latitude strictly inside -90..90.
+inline constexpr double kAlmanacHorizon = -0.833;  // degrees
+Status GetAlmanacSunRiseSet(ErrorRecord& error, double latitude, double declination,
+                            double& sunRise, double& sunSet);
 // True solar hours <-> hour angle in degrees: 15 * (t - 12), 0 at true noon,
 // negative in the morning.
 double ConvTimeToHourAngle(double solarTime);

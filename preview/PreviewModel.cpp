@@ -254,7 +254,8 @@ bool PreviewModel::NextPage() {
 }
 
 std::string PreviewModel::PageText() const {
-  return "Page" + std::to_string(page_) + "/" + std::to_string(pageCount_);
+  return FillText(TranslateText("PreviewModel", "Page %1/%2"),
+                  {std::to_string(page_), std::to_string(pageCount_)});
 }
 
 std::string PreviewModel::ZoomText() const {

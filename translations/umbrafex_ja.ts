@@ -826,6 +826,16 @@ Do you want to replace it?</source>
         <source>Substyle hour angle</source>
         <translation>サブスタイルの時角</translation>
     </message>
+    <message>
+        <source>Sunrise and sunset (almanac)</source>
+        <extracomment>The upper limb of the sun on the horizon, with refraction.</extracomment>
+        <translation>日の出・日の入(暦)</translation>
+    </message>
+    <message>
+        <source>%1 (geometric)</source>
+        <extracomment>The sun&apos;s centre on the horizon, without refraction.</extracomment>
+        <translation>%1 (幾何学的)</translation>
+    </message>
 </context>
 <context>
     <name>InfoWindow</name>
@@ -1837,6 +1847,10 @@ Continuing with the default settings, which will not be saved.</source>
     <message>
         <source>Printer: %1 / Paper: %2 %3</source>
         <translation>プリンタ : %1 / 用紙 : %2 %3</translation>
+    </message>
+    <message>
+        <source>Page %1/%2</source>
+        <translation>%1/%2ページ</translation>
     </message>
 </context>
 <context>

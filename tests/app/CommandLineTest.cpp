@@ -29,7 +29,7 @@ TEST(CommandLineTest, OptionsAreHelpVersionOrAUsageError) {
   const DesktopRequest wrong = ReadDesktopCommandLine({"-x", "dial.ufx"});
   EXPECT_EQ(wrong.kind, DesktopRequest::Kind::UsageError);
   EXPECT_EQ(wrong.reason, "unknown option: -x");
-  EXPECT_EQ(DesktopVersion(), "Umbrafex Version 3.04\n");
+  EXPECT_EQ(DesktopVersion(), "Umbrafex Version 3.4.0\n");
 }
 
 TEST(CommandLineTest, UsageListsEveryCommand) {

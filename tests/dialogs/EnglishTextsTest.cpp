@@ -52,8 +52,9 @@ TEST_F(EnglishTexts, ListingInEnglishForms) {
             "Solar declination: -23°27′00″ (-23.45°)\r\n"
             "Equation of time: +0 h 02 min 08 s (+0.03558137 h)\r\n"
             "Difference from standard time: -0 h 02 min 08 s (-0.03558137 h)\r\n"
-            "Sunrise: 7:09:47 (+7.16304113 h)\r\n"
-            "Sunset: 16:50:13 (+16.83695887 h)\r\n"
+            "Sunrise: 7:09:47 (+7.16304113 h) (geometric)\r\n"
+            "Sunset: 16:50:13 (+16.83695887 h) (geometric)\r\n"
+            "Sunrise and sunset (almanac): 7:05:10 / 16:54:50\r\n"
             "Day length: 9 h 40 min 26 s (9.67391773 h)\r\n"
             "Time system: True solar time\r\n");
 

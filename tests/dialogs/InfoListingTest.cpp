@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "InfoListing.h"
 #include "Chart.h"
+#include "InfoListing.h"
 
 namespace {
 
@@ -37,8 +37,9 @@ TEST(InfoListing, EngineDefaultsInTrueSolarTimeComeOutExactly) {
             "太陽赤緯: -23度27分00秒(-23.45度)\r\n"
             "均時差: +0時間02分08秒(+0.03558137時間)\r\n"
             "標準時差: -0時間02分08秒(-0.03558137時間)\r\n"
-            "日の出時刻: 7:09:47(+7.16304113時)\r\n"
-            "日の入時刻: 16:50:13(+16.83695887時)\r\n"
+            "日の出時刻: 7:09:47(+7.16304113時) (幾何学的)\r\n"
+            "日の入時刻: 16:50:13(+16.83695887時) (幾何学的)\r\n"
+            "日の出・日の入(暦): 7:05:10 / 16:54:50\r\n"
             "可照時間: 9時間40分26秒(9.67391773時間)\r\n"
             "時刻方式: 真太陽時\r\n");
 }
@@ -50,12 +51,12 @@ TEST(InfoListing, PlaceOutsideTheModelAreaAndZoneZero) {
   chart.Location().setTimeZone(0);
 
   const auto lines = LinesOf(BuildInfoListing(chart, 2026));
-  ASSERT_EQ(lines.size(), 14u);
+  ASSERT_EQ(lines.size(), 15u);
   EXPECT_EQ(lines[1], "緯度: 南緯33度30分00秒(-33.5度)");
   EXPECT_EQ(lines[2], "経度: 西経70度15分00秒(-70.25度)");
   // The world model's value for the winter solstice of 2026.
   EXPECT_EQ(lines[3], "磁気偏角: +0度17分10秒(+0.28607127度) (WMM2025)");
-  EXPECT_EQ(lines[4], "タイムゾーン: GMT0:00");
+  EXPECT_EQ(lines[4], "タイムゾーン: GMT+0:00");
 }
 
 TEST(InfoListing, PolarNightAndMidnightSunNeedNoSunrise) {
@@ -64,18 +65,20 @@ TEST(InfoListing, PolarNightAndMidnightSunNeedNoSunrise) {
 
   chart.Season().setCalcSeason(8);
   auto lines = LinesOf(BuildInfoListing(chart, 2026));
-  ASSERT_EQ(lines.size(), 14u);
+  ASSERT_EQ(lines.size(), 15u);
   EXPECT_EQ(lines[10], "日の出時刻: 極夜");
   EXPECT_EQ(lines[11], "日の入時刻: 極夜");
-  EXPECT_EQ(lines[12], "可照時間: 0時間00分00秒");
+  EXPECT_EQ(lines[12], "日の出・日の入(暦): 極夜");
+  EXPECT_EQ(lines[13], "可照時間: 0時間00分00秒");
 
   chart.Season().setCalcSeason(4);
   lines = LinesOf(BuildInfoListing(chart, 2026));
-  ASSERT_EQ(lines.size(), 14u);
+  ASSERT_EQ(lines.size(), 15u);
   EXPECT_EQ(lines[6], "季節: 夏至(6/21)");
   EXPECT_EQ(lines[10], "日の出時刻: 白夜");
   EXPECT_EQ(lines[11], "日の入時刻: 白夜");
-  EXPECT_EQ(lines[12], "可照時間: 24時間00分00秒(24.0時間)");
+  EXPECT_EQ(lines[12], "日の出・日の入(暦): 白夜");
+  EXPECT_EQ(lines[13], "可照時間: 24時間00分00秒(24.0時間)");
 }
 
 TEST(InfoListing, DayNumberAndTimeSystemLines) {
@@ -84,9 +87,9 @@ TEST(InfoListing, DayNumberAndTimeSystemLines) {
   chart.setTimeSystem(kMeanStandardTime);
 
   const auto lines = LinesOf(BuildInfoListing(chart, 2026));
-  ASSERT_EQ(lines.size(), 14u);
+  ASSERT_EQ(lines.size(), 15u);
   EXPECT_EQ(lines[6], "日付: 4/10");
-  EXPECT_EQ(lines[13], "時刻方式: 中央標準時");
+  EXPECT_EQ(lines[14], "時刻方式: 中央標準時");
   // Sunrise in standard time differs from true solar time by the time difference.
   EXPECT_EQ(lines[10].rfind("日の出時刻: ", 0), 0u);
   EXPECT_NE(lines[10].find("時)"), std::string::npos);

@@ -129,7 +129,7 @@ TEST(LocationNames, ListTextsAndHandedBackNames) {
   const CityRecord akashi{28, 6, "Akashi", "明石市", {}, {}, 9, ""};
   const CityRecord paris{67, 1, "Paris", "パリ", {}, {}, 1, ""};
 
-  EXPECT_EQ(RegionListText(hyogo, true), "Kinki,Hyogo");
+  EXPECT_EQ(RegionListText(hyogo, true), "Kinki, Hyogo");
   EXPECT_EQ(RegionListText(hyogo, false), "兵庫県");
   EXPECT_EQ(RegionListText(france, true), "France") << "no prefix beyond the prefectures";
   EXPECT_EQ(CityListText(akashi, true), "Akashi");

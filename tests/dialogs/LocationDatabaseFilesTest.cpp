@@ -138,7 +138,7 @@ TEST(ShippedLocationDatabase, ListsInBothLanguages) {
   EXPECT_EQ(model.RegionItems()[27], "兵庫県");
   EXPECT_EQ(model.CityItems()[5], "明石市");
   ASSERT_TRUE(model.SetEnglish(true));
-  EXPECT_EQ(model.RegionItems()[27], "Kinki,Hyogo");
+  EXPECT_EQ(model.RegionItems()[27], "Kinki, Hyogo");
   EXPECT_EQ(model.RegionItems()[47], model.Regions()[47].englishName);
   EXPECT_EQ(model.CityItems()[5], "Akashi");
   EXPECT_EQ(model.Chosen()->name, "Akashi, Hyogo");

@@ -112,7 +112,7 @@ TEST_F(LocationDialogModelTest, SwitchesPickColumnsAndNames) {
   EXPECT_EQ(model.Chosen()->latitude, (DmsTriple{43, 3, 51}));
 
   ASSERT_TRUE(model.SetEnglish(true));
-  EXPECT_EQ(model.RegionItems()[0], "Area1,Region1");
+  EXPECT_EQ(model.RegionItems()[0], "Area1, Region1");
   EXPECT_EQ(model.RegionItems()[47], "Region48");
   EXPECT_EQ(model.CityItems()[0], "City1-1");
   EXPECT_EQ(model.Chosen()->name, "City1-1, Region1");

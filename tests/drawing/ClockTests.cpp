@@ -1,7 +1,11 @@
-// The desktop sundial's own elements: shadow, caption, night words, icon.
+// The desktop sundial's own elements: shadow, caption, night words, icon,
+// and texts that stand out from what they stand on.
+#include <algorithm>
 #include <chrono>
 
 #include "DrawTestSupport.h"
+#include "Geometry.h"
+#include "NodusDrawing.h"
 
 namespace {
 
@@ -22,6 +26,20 @@ Record Haloed(const RecordingTarget& target, const std::string& text, ColorRef i
   EXPECT_EQ(texts[8].text, text);
   EXPECT_EQ(texts[8].state.foreColor, ink);
   return texts[8];
+}
+
+// The WCAG contrast ratio of two colours, 1 (none) to 21.
+double ContrastRatio(ColorRef a, ColorRef b) {
+  auto luminance = [](ColorRef c) {
+    double sum = 0;
+    for (auto [shift, weight] : {std::pair{0, 0.2126}, std::pair{8, 0.7152}, {16, 0.0722}}) {
+      const double v = ((c >> shift) & 0xFF) / 255.0;
+      sum += weight * (v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4));
+    }
+    return sum;
+  };
+  const double la = luminance(a), lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 class Clock : public ::testing::Test {
@@ -150,6 +168,40 @@ TEST_F(Clock, NightStateWordsAndStateIcon) {
   clock.setState(2);
   ASSERT_EQ(DrawClockStateIcon(main, clock, l), Status::Ok());
   EXPECT_TRUE(clock.target.log.empty());
+}
+
+// Hour labels on the time ring, letters beside it, date-line names on the
+// face and the key of the halves in the corner, by day and by night: each
+// text's colour stands out from the fill under its centre (3:1, what WCAG
+// asks of bold text).
+TEST_F(Clock, EveryTextStandsOutFromWhatItStandsOn) {
+  main.dialOption.dateLines = 1;
+  main.dialOption.hourCurves = 2;
+  const DialLayout l = clock.Layout();
+  RecordingTarget& t = clock.target;
+  const double cx = t.PixelX(l.centerX), cy = t.PixelY(l.centerY);
+  for (int32_t state : {0, 1}) {
+    const ClockColorSettings& c = state == 0 ? main.clockDayColor : main.clockNightColor;
+    clock.setState(state);
+    t.log.clear();
+    ASSERT_EQ(DrawDialRings(main, clock, l, 1), Status::Ok());
+    ASSERT_EQ(DrawDialFace(main, clock, l, 1), Status::Ok());
+    ASSERT_EQ(DrawDialLines(main, clock, l, 1), Status::Ok());
+    const std::vector<Record> texts = t.Of(RecordOp::Text);
+    EXPECT_GT(texts.size(), 20u);
+    for (const Record& r : texts) {
+      t.setFont(r.state.font);
+      const UserPoint o{double(r.points[0].x), double(r.points[0].y)};
+      const UserPoint centre = RotatePoint(
+          o, r.font.escapementTenths / 10.0,
+          {o.x + t.PixelX(t.TextWidth(r.text)) / 2, o.y + t.PixelY(t.TextHeight(r.text)) / 2});
+      const double radius = std::hypot(centre.x - cx, centre.y - cy);
+      const ColorRef under = radius < t.PixelX(l.middleRadius)  ? c.innerFill
+                             : radius < t.PixelX(l.outerRadius) ? c.timeFill
+                                                                : c.background;
+      EXPECT_GE(ContrastRatio(r.state.foreColor, under), 3) << r.text << " in state " << state;
+    }
+  }
 }
 
 }  // namespace

@@ -53,8 +53,13 @@ TEST_F(DialFace, SouthernDialIsTheMirrorImage) {
   EXPECT_NEAR(LineAngle(LineLabelled(lines, "12:00")->line), -90, 0.01);
   EXPECT_NEAR(LineAngle(LineLabelled(lines, "13:00")->line), -81.3, 0.1);
   EXPECT_NEAR(LineAngle(LineLabelled(lines, "15:00")->line), -60.4, 0.1);
-  // Upside down against the page: its top faces outwards.
-  EXPECT_EQ(std::abs(page.FindText("12:00")->font.escapementTenths), 1800);
+  // Its top would face outwards, upside down: it is turned upright about
+  // the same centre.
+  const Record* label = page.FindText("12:00");
+  EXPECT_EQ(label->font.escapementTenths, 0);
+  const DialLayout l = A4Layout();
+  const double w = page.TextWidth("12:00") / 2, h = page.TextHeight("12:00") / 2;
+  ExpectAt(page, label->points[0], l.centerX - w, l.centerY + 70 - h);
 }
 
 // With no gnomon height every shadow falls on the centre: lines with the

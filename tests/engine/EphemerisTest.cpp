@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "ExpectRaised.h"
 #include "Chart.h"
+#include "ExpectRaised.h"
 
 namespace {
 
@@ -169,6 +169,39 @@ TEST(Season, SeasonZeroOnlyStoresTheNumber) {
   EXPECT_EQ(season.CalcDate(), 100);
   EXPECT_EQ(season.SolarDeclination(), declination);
   EXPECT_EQ(season.EquationOfTime(), equation);
+}
+
+// The almanac's sunrise and sunset at the Tokyo almanac point (35 39 16 N,
+// 139 44 41 E) on 3 November: 6:04.4 and 16:44.8 standard time from the
+// ephemeris' declination (-14.93 deg) and equation of time (+16.4 min). Near
+// the polar circle at the winter solstice the sun's centre stays down while
+// its upper limb rises.
+TEST(Season, AlmanacSunriseAgreesWithTheAlmanac) {
+  Chart chart;
+  chart.setTimeSystem(kMeanStandardTime);
+  chart.Location().setLatitude(35.6544);
+  chart.Location().setLongitude(139.7447);
+  chart.Location().setTimeZone(9);
+  chart.Season().setCalcDate(307);
+  auto times = chart.Season().AlmanacRiseSetTimes();
+  ASSERT_TRUE(times);
+  EXPECT_NEAR(times->first * 60, 6 * 60 + 4.4, 1.0);
+  EXPECT_NEAR(times->second * 60, 16 * 60 + 44.8, 1.0);
+
+  chart.setTimeSystem(kTrueSolarTime);
+  chart.Season().setCalcSeason(8);
+  chart.Location().setLatitude(66.9);
+  EXPECT_EQ(chart.Season().NightState(), kNightStatePolarNight);
+  times = chart.Season().AlmanacRiseSetTimes();
+  ASSERT_TRUE(times);
+  EXPECT_NEAR(times->second - times->first, 1.65, 0.05);
+  chart.Location().setLatitude(70);
+  EXPECT_FALSE(chart.Season().AlmanacRiseSetTimes());
+  chart.Location().setLatitude(-66.2);  // the centre sets, the upper limb does not
+  EXPECT_EQ(chart.Season().NightState(), kNightStateDayAndNight);
+  times = chart.Season().AlmanacRiseSetTimes();
+  ASSERT_TRUE(times);
+  EXPECT_EQ(times->second - times->first, 24);
 }
 
 }  // namespace

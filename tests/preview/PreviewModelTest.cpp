@@ -158,13 +158,13 @@ TEST(PreviewPagesTest, ButtonsAndTextsForOneAndTwoPages) {
   EXPECT_FALSE(model.CanGoBack());
   EXPECT_FALSE(model.CanGoForward());
   EXPECT_FALSE(model.NextPage());
-  EXPECT_EQ(model.PageText(), "Page1/1");
+  EXPECT_EQ(model.PageText(), "1/1ページ");
 
   EXPECT_TRUE(model.DividePages());
   EXPECT_TRUE(model.IsDivided());
   EXPECT_FALSE(model.CanGoBack());
   EXPECT_TRUE(model.NextPage());
-  EXPECT_EQ(model.PageText(), "Page2/2");
+  EXPECT_EQ(model.PageText(), "2/2ページ");
   EXPECT_TRUE(model.CanGoBack());
   EXPECT_FALSE(model.CanGoForward());
   EXPECT_FALSE(model.NextPage());
@@ -172,7 +172,7 @@ TEST(PreviewPagesTest, ButtonsAndTextsForOneAndTwoPages) {
   // Dividing again always comes back to page 1.
   model.DividePages();
   model.DividePages();
-  EXPECT_EQ(model.PageText(), "Page1/2");
+  EXPECT_EQ(model.PageText(), "1/2ページ");
   EXPECT_EQ(model.ZoomText(), "100.00%");
 
   EXPECT_EQ(PrinterStatusText(false, PrinterProperties{"", kPaperA4, 0, 0, 0, 0, kPortrait, 0, 0}),

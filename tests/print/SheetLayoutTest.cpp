@@ -1,6 +1,6 @@
 // Every printed page over the papers, orientations, latitudes and intervals
 // a user may choose: each text inside the margins, apart from every other
-// text and crossed by no line.
+// text, crossed by no line and turned no more than 90 degrees from upright.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -67,6 +67,7 @@ struct Circle {
 struct PageShapes {
   std::vector<std::string> texts;
   std::vector<Quad> boxes;
+  std::vector<double> turns;  // degrees from upright, in [-180, 180]
   std::vector<Segment> segments;
   std::vector<Circle> circles;
 };
@@ -92,6 +93,7 @@ PageShapes ShapesOf(RecordingTarget& page) {
       for (size_t i = 0; i < 4; ++i) q[i] = RotatePoint(o, turn, corners[i]);
       shapes.texts.push_back(r.text);
       shapes.boxes.push_back(q);
+      shapes.turns.push_back(std::remainder(turn, 360.0));
     } else if (r.op == RecordOp::Line) {
       shapes.segments.push_back({At(p[0]), At(p[1])});
     } else if (r.op == RecordOp::Polygon || r.op == RecordOp::Rectangle) {
@@ -178,6 +180,9 @@ std::vector<std::string> PageFaults(RecordingTarget& page) {
   std::vector<std::string> faults;
   for (size_t i = 0; i < s.boxes.size(); ++i) {
     const std::string& text = s.texts[i];
+    if (std::abs(s.turns[i]) > 90) {
+      faults.push_back(text + " upside down, turned " + std::to_string(s.turns[i]) + " deg");
+    }
     for (const UserPoint& c : s.boxes[i]) {
       if (c.x < left || c.x > right || c.y < top || c.y > bottom) {
         faults.push_back(text + " outside the margins");
@@ -259,7 +264,7 @@ std::vector<PaperName> PapersBut(std::initializer_list<int16_t> left) {
   return papers;
 }
 
-TEST(SheetLayout, EveryTextInsideTheMarginsApartAndUncrossed) {
+TEST(SheetLayout, EveryTextInsideTheMarginsApartUncrossedAndUpright) {
   EXPECT_EQ(MatrixFaults(PapersBut({kPaperA5}), {5, 23, 35, 50, -5, -35}), 0);
   EXPECT_EQ(MatrixFaults(PapersBut({kPaperA5, kPaperB5}), {60}), 0);
   // Walls and reclining faces, on every paper, A5 included.

@@ -153,7 +153,7 @@ class PrintWindowsTest : public QObject {
     QVERIFY(!window.Picture()->Page().isNull());
     QCOMPARE(window.windowTitle(), QString("印刷プレビュー"));
     QCOMPARE(window.StatusText(0), QString("プリンタ : 無効 / 用紙 : A4 縦"));
-    QCOMPARE(window.StatusText(1), QString("Page1/2"));
+    QCOMPARE(window.StatusText(1), QString("1/2ページ"));
     // The page is the A4 sheet: the picture keeps its proportions.
     const QSize page = window.Picture()->Page().size();
     QVERIFY(qAbs(page.height() * 210.0 / page.width() - 297) < 2);
