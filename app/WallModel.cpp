@@ -49,7 +49,7 @@ double AzimuthToTenth(double azimuth) {
 }
 
 std::string TwoDigits(long value) {
-  char text[8];
+  char text[24];  // room for any long, though minutes and hours need two
   std::snprintf(text, sizeof text, "%02ld", value);
   return text;
 }
