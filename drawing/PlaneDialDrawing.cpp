@@ -64,25 +64,27 @@ void PlaceHourLabel(DrawTarget& t, const PlacedFace& face, const PlaneHourLine& 
   const double length = std::hypot(b.x - a.x, b.y - a.y);
   if (!(length > 0)) return;
   const double w = t.TextWidth(label), h = t.TextHeight(label);
-  const double reach = std::hypot(w, h) / 2 + gap;
-  const double dx = (b.x - a.x) / length * reach, dy = (b.y - a.y) / length * reach;
-  const UserPoint ends[2] = {{b.x + dx, b.y + dy}, {a.x - dx, a.y - dy}};
-  const int endCount = face.dial.RootOnFace() ? 1 : 2;
+  const double ux = (b.x - a.x) / length, uy = (b.y - a.y) / length;
+  // The face's lines, and a little room around them that labels keep clear of.
   const UserPoint corner1 = face.map.At({face.dial.face.left, face.dial.face.top});
   const UserPoint corner2 = face.map.At({face.dial.face.right, face.dial.face.bottom});
-  // The face's lines, and a little room around them that labels keep clear of.
   const double room = h / 8;
   const SheetBox lines{corner1.x - room, corner1.y - room, corner2.x + room, corner2.y + room};
-  const double unit[2][2] = {{dx / reach, dy / reach}, {-dx / reach, -dy / reach}};
+  auto boxAt = [&](UserPoint c) {
+    return SheetBox{c.x - w / 2, c.y - h / 2, c.x + w / 2, c.y + h / 2};
+  };
+  const struct {
+    UserPoint end;
+    double sign;
+  } ends[2] = {{b, 1}, {a, -1}};
+  const int endCount = face.dial.RootOnFace() ? 1 : 2;
   for (int end = 0; end < endCount; ++end) {
-    UserPoint centre = ends[end];
-    // Out along the line until the label is clear of the face's lines.
-    for (int step = 0; step < 40; ++step) {
-      const SheetBox at{centre.x - w / 2, centre.y - h / 2, centre.x + w / 2, centre.y + h / 2};
-      if (!at.Overlaps(lines)) break;
-      centre = {centre.x + unit[end][0] * h / 4, centre.y + unit[end][1] * h / 4};
+    // From the line's end outward, just far enough to clear the face's lines.
+    UserPoint centre = ends[end].end;
+    for (int step = 0; step < 80 && boxAt(centre).Overlaps(lines); ++step) {
+      centre = {centre.x + ends[end].sign * ux * h / 8, centre.y + ends[end].sign * uy * h / 8};
     }
-    const SheetBox box{centre.x - w / 2, centre.y - h / 2, centre.x + w / 2, centre.y + h / 2};
+    const SheetBox box = boxAt(centre);
     const SheetBox apart{box.left - gap, box.top, box.right + gap, box.bottom};
     const bool taken = std::any_of(placed.begin(), placed.end(),
                                    [&](const SheetBox& o) { return o.Overlaps(apart); });
