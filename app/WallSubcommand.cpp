@@ -1,6 +1,5 @@
 // umbrafex wall: which way a wall faces, from the shadow of a nail held
 // square to it at a known moment.
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <optional>
@@ -22,12 +21,7 @@ constexpr std::string_view kSynopsis = kWallSynopsis;
 constexpr ExtraOptionSpec kWallOptions[] = {{"--time", true}, {"--nail", true}, {"--offset", true}};
 
 std::optional<double> NumberOf(const std::optional<std::string>& text) {
-  if (!text || text->empty()) return std::nullopt;
-  double value = 0;
-  const char* last = text->data() + text->size();
-  const auto [end, ec] = std::from_chars(text->data(), last, value);
-  if (ec != std::errc{} || end != last || !std::isfinite(value)) return std::nullopt;
-  return value;
+  return text ? ParseDecimalNumber(*text) : std::nullopt;
 }
 
 // "HH:MM" from 0:00 to 23:59 as hours.

@@ -16,11 +16,9 @@
 namespace {
 
 bool ParseDouble(std::string_view text, double& value) {
-  text = WithoutPlusSign(text);
-  if (text.empty()) return false;
-  const char* last = text.data() + text.size();
-  const auto [end, ec] = std::from_chars(text.data(), last, value);
-  return ec == std::errc{} && end == last && std::isfinite(value);
+  const std::optional<double> parsed = ParseDecimalNumber(text);
+  if (parsed) value = *parsed;
+  return parsed.has_value();
 }
 
 template <typename Int>
@@ -213,6 +211,16 @@ const std::string& ModelErrorText(const MainModel& model) {
 }
 
 }  // namespace
+
+std::optional<double> ParseDecimalNumber(std::string_view text) {
+  text = WithoutPlusSign(text);
+  if (text.empty()) return std::nullopt;
+  double value = 0;
+  const char* last = text.data() + text.size();
+  const auto [end, ec] = std::from_chars(text.data(), last, value);
+  if (ec != std::errc{} || end != last || !std::isfinite(value)) return std::nullopt;
+  return value;
+}
 
 std::optional<std::string> ParsedCommandLine::Extra(std::string_view name) const {
   std::optional<std::string> value;

@@ -47,6 +47,10 @@ std::optional<Int> ParseWholeNumber(std::string_view text) {
   return value;
 }
 
+// The whole text as a finite decimal number (sign allowed), or nullopt for
+// anything else, an empty text, "nan" and "inf" included.
+std::optional<double> ParseDecimalNumber(std::string_view text);
+
 // An option that one command adds to the shared ones ("--save", "-o").
 struct ExtraOptionSpec {
   std::string_view name;

@@ -80,7 +80,7 @@ class CheckRun {
   }
 
   void SunlitPlane() {
-    const PlaneDial dial = LayPlaneDial(main_.Chart(), main_.dialPlane, 60, 1);
+    const PlaneDial dial = LayPlaneDial(main_.Chart(), main_.dialPlane, main_.calcTime.interval, 1);
     if (!dial.hourLines.empty()) return;
     Stop(CheckStep::Plane, TranslateText("OutputChecks",
                                          "The sun never shines on a face that looks this way:\n"
