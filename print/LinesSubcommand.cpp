@@ -13,11 +13,13 @@
 #include "DialLineOptions.h"
 #include "ExportPrinter.h"
 #include "FileIo.h"
+#include "GuiSession.h"
 #include "MainModel.h"
 #include "NodusChecks.h"
 #include "NodusLines.h"
 #include "NumberText.h"
 #include "PageExport.h"
+#include "PdfExport.h"
 #include "PlaneSheet.h"
 #include "PrintJob.h"
 #include "PrintSubcommands.h"
@@ -137,6 +139,7 @@ int RunLinesSubcommand(const CommandArgs& args, std::ostream& out, std::ostream&
     return PrintUsage(err, kSynopsis, "the output file must end in .csv: " + *output);
   }
 
+  EnsureGuiSession();  // the sheet's texts are measured to lay it out
   MainModel model;
   auto printer = std::make_shared<ExportPrinterSetup>();
   model.setPrinter(printer);
@@ -153,8 +156,12 @@ int RunLinesSubcommand(const CommandArgs& args, std::ostream& out, std::ostream&
       text = PlaneLinesText(model, sheet.paperSize, sheet.orientation);
       return;
     }
-    const double face = 65 * PaperFactor(sheet.paperSize);
-    text = LinesText(TraceNodusCurves(model, model.Chart(), face), model.Chart());
+    // The page the export would print, split in two where one cannot hold it.
+    int16_t pageCount = PrintedPageCount(model.dialOption.maxPages);
+    if (pageCount == 1 && !OnePageHolds(model, sheet.paperSize, sheet.orientation)) pageCount = 2;
+    const SheetPlan plan = PlanPaperSheet(model, sheet.paperSize, sheet.orientation, pageCount);
+    text =
+        LinesText(TraceNodusCurves(model, model.Chart(), plan.layout.middleRadius), model.Chart());
     // What export says of the same nodus, so that a bare header is explained.
     const NodusFindings found = CheckNodus(model, sheet.paperSize);
     if (found.question) err << *found.question << '\n';
