@@ -112,7 +112,8 @@ std::string ArcLabel(const Chart& chart, const DateArc& arc) {
 
 // The label sits inside the face at one end of the line: neighbouring lines
 // take turns between the morning and the evening end, so that labels of arcs
-// that run close together do not cover each other.
+// that run close together do not cover each other. One that would cover a
+// box already placed tries the other end, then gives way.
 void LabelDateLine(DrawTarget& t, const FaceMap& map, const DateLine& line,
                    const std::string& label, bool evening, std::vector<SheetBox>* placed,
                    std::optional<ColorRef> face) {
@@ -121,22 +122,26 @@ void LabelDateLine(DrawTarget& t, const FaceMap& map, const DateLine& line,
     if (!longest || run.size() > longest->size()) longest = &run;
   }
   if (!longest || longest->empty()) return;
-  const UserPoint end = map.At(evening ? longest->back().at : longest->front().at);
-  const double gap = t.TextHeight(label) / 3;
-  const double x = end.x < map.cx ? end.x + gap : end.x - gap - t.TextWidth(label);
-  const double y = end.y - t.TextHeight(label) / 2;
-  if (placed) {
-    // A label that would cover one already placed gives way.
-    const SheetBox box{x, y, x + t.TextWidth(label), y + t.TextHeight(label)};
-    for (const SheetBox& other : *placed) {
-      if (other.Overlaps(box)) return;
-    }
-    placed->push_back(box);
-  }
+  const double width = t.TextWidth(label), height = t.TextHeight(label);
+  const auto boxAt = [&](bool atEvening) {
+    const UserPoint end = map.At(atEvening ? longest->back().at : longest->front().at);
+    const double gap = height / 3;
+    const double x = end.x < map.cx ? end.x + gap : end.x - gap - width;
+    const double y = end.y - height / 2;
+    return SheetBox{x, y, x + width, y + height};
+  };
+  const auto isFree = [&](const SheetBox& box) {
+    return !placed || std::none_of(placed->begin(), placed->end(),
+                                   [&](const SheetBox& other) { return other.Overlaps(box); });
+  };
+  SheetBox box = boxAt(evening);
+  if (!isFree(box)) box = boxAt(!evening);
+  if (!isFree(box)) return;
+  if (placed) placed->push_back(box);
   if (face) {
-    TextOnCleared(t, x, y, label, *face);
+    TextOnCleared(t, box.left, box.top, label, *face);
   } else {
-    RotatedText(t, x, y, label, 0);
+    RotatedText(t, box.left, box.top, label, 0);
   }
 }
 
@@ -224,54 +229,27 @@ void DrawCurves(const DrawPass& pass, const NodusCurves& curves, const FaceMap& 
   if (halves && anyCurve && keyAt) DrawCurveKey(pass, *keyAt, pens);
 }
 
-void DrawLines(const DrawPass& pass, const DialLayout& l, double faceRadius) {
+// The placement marks at the style's root and the foot of the gnomon's
+// edge, which are drawn over the face after its lines.
+std::vector<SheetBox> MarkBoxes(const DrawPass& pass, const DialLayout& l) {
+  const double s = SignOf(pass.Latitude());
+  const double r = kMarkRingRadius;
+  std::vector<SheetBox> boxes;
+  for (const UserPoint p :
+       {UserPoint{l.centerX, l.centerY - s * l.middleRadius}, UserPoint{l.centerX, l.centerY}}) {
+    boxes.push_back({p.x - r, p.y - r, p.x + r, p.y + r});
+  }
+  return boxes;
+}
+
+// The clock shows the halves' key at the corner of its dial; a sheet has it
+// in the key to its lines (SheetKey.h), placed clear of everything else.
+void DrawLines(const DrawPass& pass, const DialLayout& l, double faceRadius, bool curveKey) {
   const NodusCurves curves = TraceNodusCurves(pass.design.settings, pass.design.chart, faceRadius);
   if (!curves.nodus) return;
-  DrawCurves(pass, curves, {l.centerX, l.centerY, l.middleRadius / faceRadius}, l.middleRadius, &l,
-             nullptr);
-}
-
-// The pattern's cut and fold lines, which a label on it must not cross.
-std::vector<std::pair<UserPoint, UserPoint>> PatternLines(const GnomonOutline& g) {
-  std::vector<std::pair<UserPoint, UserPoint>> lines;
-  for (size_t i = 0; i < g.points.size(); ++i) {
-    lines.push_back({g.points[i], g.points[(i + 1) % g.points.size()]});
-  }
-  lines.push_back({g.LeftFoot(), g.Root()});
-  lines.push_back({g.RightFoot(), g.Root()});
-  return lines;
-}
-
-bool CrossesPattern(const SheetBox& box, const GnomonOutline& g) {
-  for (const auto& [a, b] : PatternLines(g)) {
-    if (box.Meets(a, b)) return true;
-  }
-  return false;
-}
-
-// Beside the notch where that is clear of the pattern's lines; else up the
-// style towards its top, in the half that the style's own label leaves free
-// (the right in the north, the left in the south).
-void LabelNodus(DrawTarget& t, const GnomonOutline& g, UserPoint notch, const std::string& label) {
-  constexpr double kBeside = 3.5;  // millimetres from the style to the label
-  const double width = t.TextWidth(label), height = t.TextHeight(label);
-  const SheetBox beside{notch.x + kBeside, notch.y - height / 2, notch.x + kBeside + width,
-                        notch.y + height / 2};
-  if (!CrossesPattern(beside, g)) {
-    RotatedText(t, beside.left, beside.top, label, 0);
-    return;
-  }
-  const bool right = g.LeftFoot().x < g.Top().x;
-  const bool upwards = g.Top().y < g.Root().y;
-  const double left = right ? notch.x + kBeside / 2 : notch.x - kBeside / 2 - height;
-  const double bottom = upwards ? notch.y - kBeside : notch.y + kBeside + width;
-  RotatedText(t, left, bottom, label, 90);
-}
-
-std::string HeightText(double millimetres) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.1f mm", millimetres);
-  return text;
+  std::vector<SheetBox> placed = MarkBoxes(pass, l);
+  DrawCurves(pass, curves, {l.centerX, l.centerY, l.middleRadius / faceRadius}, l.middleRadius,
+             curveKey ? &l : nullptr, &placed);
 }
 
 }  // namespace
@@ -283,13 +261,13 @@ void DrawNodusCurves(const DrawPass& pass, const NodusCurves& curves, const Face
 
 Status DrawDialLines(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom) {
   const DrawPass pass(design, target, zoom);
-  return RunDrawRoutine(design, [&] { DrawLines(pass, layout, layout.middleRadius); });
+  return RunDrawRoutine(design, [&] { DrawLines(pass, layout, layout.middleRadius, false); });
 }
 
 Status DrawDialLines(DialDesign design, ClockView& clock, const DialLayout& layout,
                      double paperFactor) {
   const DrawPass pass(design, clock.picClock(), 1.0, clock.ClockState());
-  return RunDrawRoutine(design, [&] { DrawLines(pass, layout, 65 * paperFactor); });
+  return RunDrawRoutine(design, [&] { DrawLines(pass, layout, 65 * paperFactor, true); });
 }
 
 Status DrawNodusMark(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom) {
@@ -307,11 +285,7 @@ Status DrawNodusMark(DialDesign design, DrawTarget& target, const DialLayout& la
     // The style runs up the page; the notch crosses it.
     PixelLine(target, p.x - 2.5, p.y, p.x + 2.5, p.y);
     PixelCircle(target, p.x, p.y, 1.0);
-    target.setFont(ScaledFont(design.settings.dialInformationFont, pass));
-    SetThinPen(target);
-    target.setForeColor(design.settings.dialColor.informationFont);
-    const std::string label = TranslateText("DialTexts", "Nodus") + " " + HeightText(plan.height);
-    LabelNodus(target, g, p, label);
+    // Its height is given in the style's label (SheetKey.h), placed clear of the pattern.
   });
 }
 
