@@ -14,6 +14,14 @@
 
 namespace {
 
+// "E" or "W" of a declination given west positive, none when it rounds to
+// no second.
+std::string DeclinationSide(double west) {
+  if (std::lround(std::fabs(west) * 3600) == 0) return {};
+  return west > 0 ? TranslateText("MagneticDeclination", "W")
+                  : TranslateText("MagneticDeclination", "E");
+}
+
 std::string LatitudeMessage() {
   return TranslateText("MainFormModel",
                        "The latitude must be from −89°59′59″ to 89°59′59″ and not 0°00′00″.");
@@ -263,8 +271,13 @@ bool MainFormModel::FillAll() {
     const CompassDeclination declination =
         CompassDeclinationOf(chart, model_.season.seasonDate.year);
     northDiffStrip_ = TranslateText("MainFormModel", "°    ′    ″");
-    northDiffModel_ = declination.model.empty() ? "" : "(" + std::string(declination.model) + ")";
-    FillAngleRow(FormRow::NorthDiff, declination.west, false);
+    // The boxes hold the size; the side of true north follows in words.
+    northDiffModel_ = DeclinationSide(declination.west);
+    if (!declination.model.empty()) {
+      northDiffModel_ +=
+          (northDiffModel_.empty() ? "(" : " (") + std::string(declination.model) + ")";
+    }
+    FillAngleRow(FormRow::NorthDiff, std::fabs(declination.west), false);
     FillAngleRow(FormRow::TimeDiff, chart.Season().TimeDiff(), true);
     FillAngleRow(FormRow::Equation, chart.Season().EquationOfTime(), false);
 
