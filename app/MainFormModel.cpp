@@ -18,8 +18,8 @@ namespace {
 // no second.
 std::string DeclinationSide(double west) {
   if (std::lround(std::fabs(west) * 3600) == 0) return {};
-  return west > 0 ? TranslateText("MagneticDeclination", "W")
-                  : TranslateText("MagneticDeclination", "E");
+  return west > 0 ? TranslateText("MagneticDeclination", "west of true north")
+                  : TranslateText("MagneticDeclination", "east of true north");
 }
 
 std::string LatitudeMessage() {
@@ -251,10 +251,11 @@ void MainFormModel::SetShown(FormBox box, std::string text) {
   text_[Index(box)] = std::move(text);
 }
 
-void MainFormModel::FillAngleRow(FormRow row, double value, bool signedParts) {
+void MainFormModel::FillAngleRow(FormRow row, double value, bool signedParts, bool signedFirst) {
   Chart& chart = model_.Chart();
   for (int part = 0; part < 3; ++part) {
-    std::string text = chart.FormatDegAngleS(value, part, part == 0 || signedParts ? "+-" : "");
+    const bool sign = (part == 0 && signedFirst) || signedParts;
+    std::string text = chart.FormatDegAngleS(value, part, sign ? "+-" : "");
     if (chart.ErrNumber() != 0) RaiseChartError(chart);
     SetShown(BoxAt(row, part), std::move(text));
   }
@@ -277,7 +278,7 @@ bool MainFormModel::FillAll() {
       northDiffModel_ +=
           (northDiffModel_.empty() ? "(" : " (") + std::string(declination.model) + ")";
     }
-    FillAngleRow(FormRow::NorthDiff, std::fabs(declination.west), false);
+    FillAngleRow(FormRow::NorthDiff, std::fabs(declination.west), false, false);
     FillAngleRow(FormRow::TimeDiff, chart.Season().TimeDiff(), true);
     FillAngleRow(FormRow::Equation, chart.Season().EquationOfTime(), false);
 

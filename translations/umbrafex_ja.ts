@@ -1097,11 +1097,11 @@ Do you want to replace it?</source>
 <context>
     <name>MagneticDeclination</name>
     <message>
-        <source>W</source>
+        <source>west of true north</source>
         <translation>西偏</translation>
     </message>
     <message>
-        <source>E</source>
+        <source>east of true north</source>
         <translation>東偏</translation>
     </message>
 </context>

@@ -84,7 +84,7 @@ TEST(InfoCommand, SavedDocumentReadsBackToTheSameBytes) {
   // Values that a document holds only as comments are named when saved.
   r = Invoke({"info", "--leap", "yes", "--start", "7.5", "--end", "17", "--save", second});
   EXPECT_EQ(r.status, 0);
-  EXPECT_NE(r.err.find("does not keep --leap, --start, --end;"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("には --leap, --start, --end は保存されません"), std::string::npos) << r.err;
 
   r = Invoke({"info", "--save", (folder / "missing" / "z.ufx").string()});
   EXPECT_EQ(r.status, 2);

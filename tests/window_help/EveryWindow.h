@@ -12,6 +12,7 @@
 #include "AboutBox.h"
 #include "ClockWindow.h"
 #include "HelpWindow.h"
+#include "InfoListing.h"
 #include "InfoWindow.h"
 #include "LocationDialog.h"
 #include "MainModel.h"
@@ -34,7 +35,11 @@ inline std::vector<WindowMaker> EveryWindow(MainModel& model, const YearGraphDat
         return window;
       },
       [&] { return std::make_unique<LocationDialog>(nullptr, model, UMBRAFEX_RESOURCES_DIR); },
-      [&] { return std::make_unique<InfoWindow>(nullptr, u"地域: 兵庫県明石市"_qs); },
+      // The design's own listing, whose longest line the window must show.
+      [&] {
+        return std::make_unique<InfoWindow>(
+            nullptr, QString::fromStdString(BuildInfoListing(model.Chart(), 2026)));
+      },
       [&] { return std::make_unique<OptionsDialog>(nullptr, model); },
       [&] { return std::make_unique<PreviewWindow>(model); },
       [&] { return std::make_unique<ClockWindow>(model); },
