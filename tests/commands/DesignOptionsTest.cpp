@@ -64,6 +64,19 @@ TEST(DesignOptions, EveryDesignCommandTakesEveryOptionAndInfoSavesThem) {
   for (const char* key : {"DateLines=3", "HourCurves=2", "NodusHeight=12.5", "ScaleBar=False"}) {
     EXPECT_NE(saved.find(key), std::string::npos) << key;
   }
+  // The shell completes every one of them.
+  const std::string completion =
+      ReadFileBytes(UMBRAFEX_RESOURCES_DIR "/completion/umbrafex").value_or("");
+  const auto completes = [&](std::string_view name) {
+    for (std::size_t at = completion.find(name); at != std::string::npos;
+         at = completion.find(name, at + 1)) {
+      const char next = completion[at + name.size()];
+      if (next == ' ' || next == '\n' || next == '"') return true;
+    }
+    return false;
+  };
+  for (const DesignOptionRow& row : DesignOptionTable())
+    EXPECT_TRUE(completes(row.name)) << row.name;
   // A refused value is a usage error on every command, with its own reason.
   for (const char* command : {"info", "solars", "clock", "export", "print", "lines"}) {
     const CommandResult r = RunCommandLine({command, "--date-lines", "weeks"});
