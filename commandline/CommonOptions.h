@@ -52,8 +52,8 @@ std::optional<Int> ParseWholeNumber(std::string_view text) {
 // anything else, an empty text, "nan" and "inf" included.
 std::optional<double> ParseDecimalNumber(std::string_view text);
 
-// A key of what the sheet draws, which an option sets once the design is
-// prepared (the date lines, the nodus's height).
+// A key of the design's settings that an option sets once the design is
+// prepared: what the sheet draws (the date lines, the nodus's height, …).
 using DesignSetting = std::function<void(MainModel& model, std::ostream& err)>;
 
 // An option that one command adds to the shared ones ("--save", "-o").
@@ -90,7 +90,7 @@ struct CommonOptions {
   std::optional<double> facing;
   std::optional<double> tilt;
 
-  // What the sheet draws, in the order given.
+  // The settings keys given (what the sheet draws), in the order given.
   std::vector<DesignSetting> drawing;
 };
 

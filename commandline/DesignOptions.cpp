@@ -106,16 +106,23 @@ DesignValueReader BoolInto(std::optional<bool> CommonOptions::*member) {
   return Into(member, ParseYesNo);
 }
 
-// A key of what the sheet draws, set once the design is prepared.
-template <typename T, typename Parse>
-DesignValueReader DrawingInto(T DialOptionSettings::*key, Parse parse) {
-  return [key, parse](std::string_view text, CommonOptions& options) {
+// A key of one of the design's settings groups, set once the design is
+// prepared (after its document): a new stored option is one row with it.
+template <typename Group, typename T, typename Parse>
+DesignValueReader SettingInto(Group Settings::*group, T Group::*key, Parse parse) {
+  return [group, key, parse](std::string_view text, CommonOptions& options) {
     T value{};
     if (!parse(text, value)) return false;
     options.drawing.push_back(
-        [key, value](MainModel& model, std::ostream&) { model.dialOption.*key = value; });
+        [group, key, value](MainModel& model, std::ostream&) { model.*group.*key = value; });
     return true;
   };
+}
+
+// A key of what the sheet draws.
+template <typename T, typename Parse>
+DesignValueReader DrawingInto(T DialOptionSettings::*key, Parse parse) {
+  return SettingInto(&Settings::dialOption, key, parse);
 }
 
 // The hour curves follow the mean time; a true-solar dial's hour lines are

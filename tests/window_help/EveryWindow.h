@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "AboutBox.h"
+#include "Chart.h"
 #include "ClockWindow.h"
 #include "HelpWindow.h"
 #include "InfoListing.h"
@@ -35,10 +36,15 @@ inline std::vector<WindowMaker> EveryWindow(MainModel& model, const YearGraphDat
         return window;
       },
       [&] { return std::make_unique<LocationDialog>(nullptr, model, UMBRAFEX_RESOURCES_DIR); },
-      // The design's own listing, whose longest line the window must show.
+      // A listing with its longest lines (the world model's declination, the
+      // clock ahead of the sundial), which the window must show whole.
       [&] {
-        return std::make_unique<InfoWindow>(
-            nullptr, QString::fromStdString(BuildInfoListing(model.Chart(), 2026)));
+        Chart london;
+        london.Location().setLatitude(51.5);
+        london.Location().setLongitude(-0.1);
+        london.Location().setTimeZone(0);
+        return std::make_unique<InfoWindow>(nullptr,
+                                            QString::fromStdString(BuildInfoListing(london, 2026)));
       },
       [&] { return std::make_unique<OptionsDialog>(nullptr, model); },
       [&] { return std::make_unique<PreviewWindow>(model); },
