@@ -6,6 +6,7 @@
 
 #include "../platform/FileSizeLimit.h"
 #include "../platform/ScratchFolder.h"
+#include "../print/EnglishTexts.h"
 #include "CommandRun.h"
 #include "FileIo.h"
 
@@ -15,6 +16,7 @@ constexpr int kUsage = 1;
 
 // The exit status and whether standard error names the reason.
 void ExpectUsage(const CommandArgs& args, const std::string& reason) {
+  const EnglishTexts english;
   const CommandResult r = RunCommandLine(args);
   EXPECT_EQ(r.status, kUsage) << args.back();
   EXPECT_NE(r.err.find(reason), std::string::npos) << r.err;
