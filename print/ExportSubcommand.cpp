@@ -40,12 +40,12 @@ std::optional<ExportRequest> ReadRequest(const ParsedCommandLine& parsed, std::s
   ExportRequest request;
   const auto out = parsed.Extra("-o");
   if (!out) {
-    reason = "an output file is needed (-o OUT.pdf|OUT.svg|OUT.png)";
+    reason = "an output file is needed (-o OUT.pdf|OUT.svg|OUT.png|OUT.dxf)";
     return std::nullopt;
   }
   const auto kind = ExportKindOfPath(*out);
   if (!kind) {
-    reason = "the output file must end in .pdf, .svg or .png: " + *out;
+    reason = "the output file must end in .pdf, .svg, .png or .dxf: " + *out;
     return std::nullopt;
   }
   request.path = *out;
