@@ -24,9 +24,12 @@ constexpr std::string_view kSheetOptions =
 
 const std::array<CommandPage, 8>& Pages() {
   static const std::string exportOptions =
-      "  -o OUT              output file; .pdf holds every page, .svg and .png one\n" +
+      "  -o OUT              output file; .pdf holds every page, .svg, .png and\n"
+      "                      .dxf one; .svg and .dxf keep the layers face,\n"
+      "                      hour-lines, date-lines, hour-curves, labels,\n"
+      "                      gnomon, cut and fold, in millimetres\n" +
       std::string(kSheetOptions) +
-      "  --page N            the page of a PNG or SVG picture, 1 or 2 (default 1)\n"
+      "  --page N            the page of a PNG, SVG or DXF file, 1 or 2 (default 1)\n"
       "  --dpi N             resolution of a PNG picture, 10 to 2400 (default 150)\n";
   static const std::string printOptions =
       "  --printer NAME      the printer (default: the document's, or the system's default)\n" +
@@ -43,7 +46,7 @@ const std::array<CommandPage, 8>& Pages() {
       {"table", "equation-of-time or declination table", kTableSynopsis,
        "  eot|declination     the table: equation of time or solar declination\n"
        "  -o FILE             output file, .csv (text) or .xlsx (workbook with a chart)\n"},
-      {"export", "the printed pages as PDF, SVG or PNG", kExportSynopsis, exportOptions},
+      {"export", "the printed pages as PDF, SVG, PNG or DXF", kExportSynopsis, exportOptions},
       {"clock", "the desktop sundial's picture as PNG", kClockSynopsis,
        "  --at \"YYYY-MM-DD HH:MM\"\n"
        "                      the local date and time shown (default: now)\n"

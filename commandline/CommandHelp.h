@@ -18,8 +18,8 @@ inline constexpr std::string_view kInfoSynopsis =
 inline constexpr std::string_view kTableSynopsis =
     "umbrafex table eot|declination [DOC.ufx] [options] -o FILE.csv|FILE.xlsx";
 inline constexpr std::string_view kExportSynopsis =
-    "umbrafex export [DOC.ufx] [options] -o OUT.pdf|OUT.svg|OUT.png [--paper "
-    "A3|A4|A5|B4|B5|Letter|Legal]\n"
+    "umbrafex export [DOC.ufx] [options] -o OUT.pdf|OUT.svg|OUT.png|OUT.dxf\n"
+    "       [--paper A3|A4|A5|B4|B5|Letter|Legal]\n"
     "       [--orientation portrait|landscape] [--pages 1|2] [--page N] [--dpi N]\n"
     "       (--dpi 10 to 2400; a PNG at most 20000 pixels a side: A3 1209, B4 1395,\n"
     "        A4 1710, B5 1976 dpi)";

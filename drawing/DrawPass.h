@@ -42,6 +42,21 @@ struct DrawPass {
   double Latitude() const { return design.chart.Location().Latitude(); }
 };
 
+// Marks what a block draws with a layer, and restores the one before.
+class LayerScope {
+ public:
+  LayerScope(DrawTarget& target, DrawLayer layer) : target_(target), previous_(target.Layer()) {
+    target_.setLayer(layer);
+  }
+  ~LayerScope() { target_.setLayer(previous_); }
+  LayerScope(const LayerScope&) = delete;
+  LayerScope& operator=(const LayerScope&) = delete;
+
+ private:
+  DrawTarget& target_;
+  DrawLayer previous_;
+};
+
 // Sign of a value: -1, 0 or +1.
 double SignOf(double value);
 

@@ -193,6 +193,7 @@ void DrawCurves(const DrawPass& pass, const NodusCurves& curves, const FaceMap& 
   UsePen(pass, pens.dateLine, pens.width);
   std::vector<UserPoint> points;
   for (const DateLine& line : curves.dates) {
+    const LayerScope dateLayer(t, DrawLayer::DateLines);
     for (const LineRun& run : line.runs) {
       points.clear();
       for (const LinePoint& p : run) points.push_back(map.At(p.at));
@@ -203,6 +204,7 @@ void DrawCurves(const DrawPass& pass, const NodusCurves& curves, const FaceMap& 
   UsePen(pass, pens.curve, pens.width);
   bool anyCurve = false;
   for (const HourCurve& curve : curves.curves) {
+    const LayerScope curveLayer(t, DrawLayer::HourCurves);
     Stroker stroker(t, dashScale);
     DrawCurve(map, stroker, design.chart, curve, halves);
     anyCurve = anyCurve || !curve.runs.empty();
@@ -282,6 +284,7 @@ Status DrawNodusMark(DialDesign design, DrawTarget& target, const DialLayout& la
     SetDialPen(pass);
     target.setFillStyle(BrushStyle::Transparent);
     target.setForeColor(design.settings.dialColor.markLine);
+    const LayerScope gnomon(target, DrawLayer::Gnomon);
     // The style runs up the page; the notch crosses it.
     PixelLine(target, p.x - 2.5, p.y, p.x + 2.5, p.y);
     PixelCircle(target, p.x, p.y, 1.0);

@@ -40,13 +40,15 @@ std::optional<ExportRequest> ReadRequest(const ParsedCommandLine& parsed, std::s
   ExportRequest request;
   const auto out = parsed.Extra("-o");
   if (!out) {
-    reason = TranslateText("CommandLine", "an output file is needed (-o OUT.pdf|OUT.svg|OUT.png)");
+    reason = TranslateText("CommandLine",
+                           "an output file is needed (-o OUT.pdf|OUT.svg|OUT.png|OUT.dxf)");
     return std::nullopt;
   }
   const auto kind = ExportKindOfPath(*out);
   if (!kind) {
     reason = FillText(
-        TranslateText("CommandLine", "the output file must end in .pdf, .svg or .png: %1"), {*out});
+        TranslateText("CommandLine", "the output file must end in .pdf, .svg, .png or .dxf: %1"),
+        {*out});
     return std::nullopt;
   }
   request.path = *out;

@@ -846,12 +846,12 @@
         <translation>PDF/SVG/PNGに書き出し</translation>
     </message>
     <message>
-        <source>PDF files (*.pdf);;SVG pictures (*.svg);;PNG pictures (*.png)</source>
-        <translation>PDF ファイル (*.pdf);;SVG 画像 (*.svg);;PNG 画像 (*.png)</translation>
+        <source>PDF files (*.pdf);;SVG pictures (*.svg);;PNG pictures (*.png);;DXF drawings (*.dxf)</source>
+        <translation>PDF ファイル (*.pdf);;SVG 画像 (*.svg);;PNG 画像 (*.png);;DXF 図面 (*.dxf)</translation>
     </message>
     <message>
-        <source>The file name must end in .pdf, .svg or .png.</source>
-        <translation>ファイル名の拡張子は .pdf、.svg、.png のいずれかにしてください。</translation>
+        <source>The file name must end in .pdf, .svg, .png or .dxf.</source>
+        <translation>ファイル名の拡張子は .pdf、.svg、.png、.dxf のいずれかにしてください。</translation>
     </message>
 </context>
 <context>

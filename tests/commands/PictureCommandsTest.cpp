@@ -25,9 +25,9 @@ void ExpectUsage(const CommandArgs& args, const std::string& reason) {
 
 TEST(ExportCommand, RefusesOutputsAndOptionsItCannotHonour) {
   ExpectUsage({"export"}, "an output file is needed");
-  ExpectUsage({"export", "-o", "dial.txt"}, "must end in .pdf, .svg or .png");
-  ExpectUsage({"export", "-o", ".pdf"}, "must end in .pdf, .svg or .png");
-  ExpectUsage({"export", "-o", "out/.svg"}, "must end in .pdf, .svg or .png");
+  ExpectUsage({"export", "-o", "dial.txt"}, "must end in .pdf, .svg, .png or .dxf");
+  ExpectUsage({"export", "-o", ".pdf"}, "must end in .pdf, .svg, .png or .dxf");
+  ExpectUsage({"export", "-o", "out/.svg"}, "must end in .pdf, .svg, .png or .dxf");
   ExpectUsage({"export", "stray", "-o", "dial.pdf"}, "unexpected argument stray");
   ExpectUsage({"export", "-o", "dial.PDF", "--paper", "tabloid"}, "--paper must be");
   ExpectUsage({"export", "-o", "dial.pdf", "--orientation", "sideways"}, "--orientation must be");
