@@ -12,6 +12,7 @@
 #include "DrawPass.h"
 #include "FaceMap.h"
 #include "Gnomon.h"
+#include "InformationBlock.h"
 #include "NodusLines.h"
 #include "SheetArea.h"
 #include "UiText.h"
@@ -114,7 +115,17 @@ std::string ArcLabel(const Chart& chart, const DateArc& arc) {
 // take turns between the morning and the evening end, so that labels of arcs
 // that run close together do not cover each other. One that would cover a
 // box already placed tries the other end, then gives way.
-void LabelDateLine(DrawTarget& t, const FaceMap& map, const DateLine& line,
+// A round face keeps its labels inside its disc of that radius (none: any face).
+bool InsideDisc(const SheetBox& box, const FaceMap& map, double disc) {
+  if (disc <= 0) return true;
+  for (const UserPoint p : {UserPoint{box.left, box.top}, UserPoint{box.right, box.top},
+                            UserPoint{box.left, box.bottom}, UserPoint{box.right, box.bottom}}) {
+    if (std::hypot(p.x - map.cx, p.y - map.cy) > disc) return false;
+  }
+  return true;
+}
+
+void LabelDateLine(DrawTarget& t, const FaceMap& map, double disc, const DateLine& line,
                    const std::string& label, bool evening, std::vector<SheetBox>* placed,
                    std::optional<ColorRef> face) {
   const LineRun* longest = nullptr;
@@ -131,6 +142,7 @@ void LabelDateLine(DrawTarget& t, const FaceMap& map, const DateLine& line,
     return SheetBox{x, y, x + width, y + height};
   };
   const auto isFree = [&](const SheetBox& box) {
+    if (!InsideDisc(box, map, disc)) return false;
     return !placed || std::none_of(placed->begin(), placed->end(),
                                    [&](const SheetBox& other) { return other.Overlaps(box); });
   };
@@ -184,7 +196,7 @@ void DrawCurveKey(const DrawPass& pass, const DialLayout& l, const LinePens& pen
 
 // The curves and their labels; the key of the halves at the corner of the
 // layout's dial, where one is given. Dashes are in lengths of dashScale.
-void DrawCurves(const DrawPass& pass, const NodusCurves& curves, const FaceMap& map,
+void DrawCurves(const DrawPass& pass, const NodusCurves& curves, const FaceMap& map, double disc,
                 double dashScale, const DialLayout* keyAt, std::vector<SheetBox>* placed) {
   const DialDesign& design = pass.design;
   DrawTarget& t = pass.target;
@@ -226,7 +238,7 @@ void DrawCurves(const DrawPass& pass, const NodusCurves& curves, const FaceMap& 
       colors ? std::optional<ColorRef>(colors->innerFill) : std::nullopt;
   for (size_t i = 0; i < byDeclination.size(); ++i) {
     const DateLine& line = *byDeclination[i];
-    LabelDateLine(t, map, line, ArcLabel(design.chart, line.arc), i % 2 == 1, placed, face);
+    LabelDateLine(t, map, disc, line, ArcLabel(design.chart, line.arc), i % 2 == 1, placed, face);
   }
   if (halves && anyCurve && keyAt) DrawCurveKey(pass, *keyAt, pens);
 }
@@ -244,32 +256,46 @@ std::vector<SheetBox> MarkBoxes(const DrawPass& pass, const DialLayout& l) {
   return boxes;
 }
 
-// The clock shows the halves' key at the corner of its dial; a sheet has it
-// in the key to its lines (SheetKey.h), placed clear of everything else.
-void DrawLines(const DrawPass& pass, const DialLayout& l, double faceRadius, bool curveKey) {
+// The lines of a round face, their names inside its disc and clear of the
+// boxes given; the halves' key at the dial's corner where asked (the clock:
+// a sheet has it in the key to its lines, SheetKey.h).
+void DrawLines(const DrawPass& pass, const DialLayout& l, double faceRadius, bool curveKey,
+               std::vector<SheetBox> placed) {
   const NodusCurves curves = TraceNodusCurves(pass.design.settings, pass.design.chart, faceRadius);
   if (!curves.nodus) return;
-  std::vector<SheetBox> placed = MarkBoxes(pass, l);
   DrawCurves(pass, curves, {l.centerX, l.centerY, l.middleRadius / faceRadius}, l.middleRadius,
-             curveKey ? &l : nullptr, &placed);
+             l.middleRadius, curveKey ? &l : nullptr, &placed);
+}
+
+// What a sheet draws over its face after the lines: the placement marks and
+// the information block.
+std::vector<SheetBox> SheetBoxesOverFace(const DrawPass& pass, const DialLayout& l) {
+  std::vector<SheetBox> boxes;
+  if (pass.design.settings.dialOption.printMark) boxes = MarkBoxes(pass, l);
+  if (pass.design.settings.dialOption.printInfo) {
+    if (const auto block = FaceBlockBox(pass, l)) boxes.push_back(*block);
+  }
+  return boxes;
 }
 
 }  // namespace
 
 void DrawNodusCurves(const DrawPass& pass, const NodusCurves& curves, const FaceMap& map,
                      double dashScale, std::vector<SheetBox>& placed) {
-  if (curves.nodus) DrawCurves(pass, curves, map, dashScale, nullptr, &placed);
+  if (curves.nodus) DrawCurves(pass, curves, map, 0, dashScale, nullptr, &placed);
 }
 
 Status DrawDialLines(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom) {
   const DrawPass pass(design, target, zoom);
-  return RunDrawRoutine(design, [&] { DrawLines(pass, layout, layout.middleRadius, false); });
+  return RunDrawRoutine(design, [&] {
+    DrawLines(pass, layout, layout.middleRadius, false, SheetBoxesOverFace(pass, layout));
+  });
 }
 
 Status DrawDialLines(DialDesign design, ClockView& clock, const DialLayout& layout,
                      double paperFactor) {
   const DrawPass pass(design, clock.picClock(), 1.0, clock.ClockState());
-  return RunDrawRoutine(design, [&] { DrawLines(pass, layout, 65 * paperFactor, true); });
+  return RunDrawRoutine(design, [&] { DrawLines(pass, layout, 65 * paperFactor, true, {}); });
 }
 
 Status DrawNodusMark(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom) {

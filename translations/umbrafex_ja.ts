@@ -143,14 +143,6 @@
         <translation>--scale-bar には on か off を指定してください</translation>
     </message>
     <message>
-        <source>an output file is needed (-o OUT.pdf|OUT.svg|OUT.png)</source>
-        <translation>出力ファイルを指定してください (-o OUT.pdf|OUT.svg|OUT.png)</translation>
-    </message>
-    <message>
-        <source>the output file must end in .pdf, .svg or .png: %1</source>
-        <translation>出力ファイルの拡張子は .pdf、.svg、.png のいずれかにしてください: %1</translation>
-    </message>
-    <message>
         <source>--page must be 1 or 2</source>
         <translation>--page には 1 か 2 を指定してください</translation>
     </message>
@@ -266,6 +258,14 @@
         <source>only one document may be given</source>
         <translation>設定ファイルは1つだけ指定できます</translation>
     </message>
+    <message>
+        <source>an output file is needed (-o OUT.pdf|OUT.svg|OUT.png|OUT.dxf)</source>
+        <translation>出力ファイルを指定してください (-o OUT.pdf|OUT.svg|OUT.png|OUT.dxf)</translation>
+    </message>
+    <message>
+        <source>the output file must end in .pdf, .svg, .png or .dxf: %1</source>
+        <translation>出力ファイルの拡張子は .pdf、.svg、.png、.dxf のいずれかにしてください: %1</translation>
+    </message>
 </context>
 <context>
     <name>Compass</name>
@@ -343,10 +343,6 @@
     <message>
         <source>Jul–Dec</source>
         <translation>7～12月</translation>
-    </message>
-    <message>
-        <source>Nodus</source>
-        <translation>ノーダス</translation>
     </message>
     <message>
         <source>Print at 100 % if this bar is not 100 mm long.</source>
