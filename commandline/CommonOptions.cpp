@@ -123,6 +123,7 @@ const std::vector<CommonOptionEntry>& CommonOptionTable() {
       {"--plane", Into(&CommonOptions::planePreset, ParsePreset)},
       {"--facing", Into(&CommonOptions::facing, ParseFacing)},
       {"--tilt", Into(&CommonOptions::tilt, ParseTilt)},
+      {"--summer-time", BoolInto(&CommonOptions::summerTime)},
   };
   return table;
 }
@@ -189,6 +190,7 @@ void ApplyTimeRange(MainModel& model, const CommonOptions& o) {
   if (o.startTime) model.calcTime.startTime = *o.startTime;
   if (o.endTime) model.calcTime.endTime = *o.endTime;
   if (o.interval) model.calcTime.interval = *o.interval;
+  if (o.summerTime) model.dialOption.summerTime = *o.summerTime;
 }
 
 // The plane options after the place, whose latitude the presets follow. A
@@ -380,7 +382,8 @@ std::string_view CommonOptionsUsage() {
          "  --facing DEG|NAME   the way the face looks: degrees from north through\n"
          "                      east (180 south), or N, NNE, ... NNW\n"
          "  --tilt DEG          the face from the horizontal: 0 flat, 90 a wall,\n"
-         "                      up to 180 facing down\n";
+         "                      up to 180 facing down\n"
+         "  --summer-time yes|no  a second row of hour numbers, an hour later\n";
 }
 
 int PrintUsage(std::ostream& err, std::string_view synopsis, std::string_view reason) {

@@ -84,6 +84,8 @@ struct CommonOptions {
   std::optional<PlanePreset> planePreset;
   std::optional<double> facing;
   std::optional<double> tilt;
+
+  std::optional<bool> summerTime;  // a second row of hour numbers, an hour later
 };
 
 struct ParsedCommandLine {

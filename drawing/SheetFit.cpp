@@ -4,6 +4,7 @@
 #include <array>
 #include <vector>
 
+#include "CorrectionTable.h"
 #include "DrawPass.h"
 #include "Gnomon.h"
 #include "InformationBlock.h"
@@ -45,8 +46,8 @@ bool RingHoldsLabels(const DrawPass& pass, const DialLayout& l) {
 }
 
 // The key needs a free corner; a block that finds no clear place on the
-// face, and a scale bar that finds none along the left margin, need a free
-// place elsewhere on the page.
+// face, a scale bar that finds none along the left margin, and the table of
+// clock corrections need a free place elsewhere on the page.
 bool RoomForBlockAndBar(const DrawPass& pass, const PageShare& share) {
   const DialOptionSettings& options = pass.design.settings.dialOption;
   if (!PlaceKey(pass, share.layout, share.paperFactor, share.dial, share.gnomon).free) return false;
@@ -55,6 +56,9 @@ bool RoomForBlockAndBar(const DrawPass& pass, const PageShare& share) {
     if (!block.box) return false;
   }
   if (options.scaleBar && pass.OnPaper() && !FreeBarPlace(pass, share)) return false;
+  if (share.dial && ShowsCorrectionTable(pass.design) && !PlaceCorrectionTable(pass, share)) {
+    return false;
+  }
   return true;
 }
 

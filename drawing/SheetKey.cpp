@@ -34,7 +34,7 @@ void SetSheetPen(const DrawPass& pass, PenStyle style, double millimetres) {
   pass.target.setForeColor(pass.design.settings.dialColor.gnomonLine);
 }
 
-enum class KeyKind { Cut, Fold, Glue };
+enum class KeyKind { Cut, Fold, Glue, Summer };
 
 struct KeyRow {
   std::string text;
@@ -47,14 +47,25 @@ constexpr const char* kGlueWord = UMBRAFEX_TEXT_NOOP("DialTexts", "Glue flap");
 std::vector<KeyRow> KeyRows(const DrawPass& pass) {
   const KeyRow cut{TranslateText("DialTexts", "Cut line"), PenStyle::Solid, KeyKind::Cut};
   const KeyRow glue{TranslateText("DialTexts", kGlueWord), PenStyle::Solid, KeyKind::Glue};
+  std::vector<KeyRow> rows;
   if (!pass.design.settings.dialOption.lineStyle) {
-    return {cut, {TranslateText("DialTexts", "Fold line"), PenStyle::Solid, KeyKind::Fold}, glue};
+    rows = {cut, {TranslateText("DialTexts", "Fold line"), PenStyle::Solid, KeyKind::Fold}, glue};
+  } else {
+    rows = {cut,
+            {TranslateText("DialTexts", "Mountain fold"), PenStyle::Dash, KeyKind::Fold},
+            {TranslateText("DialTexts", "Valley fold"), PenStyle::DashDot, KeyKind::Fold},
+            glue};
   }
-  return {cut,
-          {TranslateText("DialTexts", "Mountain fold"), PenStyle::Dash, KeyKind::Fold},
-          {TranslateText("DialTexts", "Valley fold"), PenStyle::DashDot, KeyKind::Fold},
-          glue};
+  if (pass.design.settings.dialOption.summerTime) {
+    rows.push_back(
+        {TranslateText("DialTexts", "Summer time (+1 h)"), PenStyle::Solid, KeyKind::Summer});
+  }
+  return rows;
 }
+
+// The summer-time row's sample: an hour number as the face's second row
+// shows it.
+constexpr const char* kSummerSample = "13";
 
 // What the page shows of the model: the dial with its letters, the pattern.
 struct TakenAreas {
@@ -132,7 +143,11 @@ std::optional<SheetBox> KeyBox(const DrawPass& pass, const TakenAreas& taken,
 void DrawKeyRow(const DrawPass& pass, const KeyRow& row, double x, double y, double rowHeight) {
   DrawTarget& t = pass.target;
   const double middle = y + rowHeight / 2;
-  if (row.kind == KeyKind::Glue) {
+  if (row.kind == KeyKind::Summer) {
+    t.setForeColor(pass.design.settings.dialColor.hourLine);
+    RotatedText(t, x + (kSampleLength - t.TextWidth(kSummerSample)) / 2,
+                middle - t.TextHeight(kSummerSample) / 2, kSummerSample, 0);
+  } else if (row.kind == KeyKind::Glue) {
     SetSheetPen(pass, PenStyle::Solid, kThinnestLineMm);
     t.setFillStyle(BrushStyle::Solid);
     t.setFillColor(pass.design.settings.dialColor.gnomonFill);

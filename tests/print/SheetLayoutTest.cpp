@@ -213,13 +213,15 @@ std::vector<std::string> PageFaults(RecordingTarget& page) {
 // Prints every design of the matrix and reports its faults (the first few
 // of them in full).
 int MatrixFaults(const std::vector<PaperName>& papers, const std::vector<double>& latitudes,
-                 bool scaleBar = false, int* refusedA5 = nullptr, PlaneOrientation plane = {}) {
+                 bool scaleBar = false, int* refusedA5 = nullptr, PlaneOrientation plane = {},
+                 bool summerTime = false) {
   int refusals = 0;
   if (!refusedA5) refusedA5 = &refusals;
   MainModel main;
   main.dialPlane = plane;
   main.dialOption.picture.clear();
   main.dialOption.scaleBar = scaleBar;
+  main.dialOption.summerTime = summerTime;
   main.Chart().setTimeSystem(0);
   int failures = 0;
   for (const PaperName& paper : papers) {
@@ -274,8 +276,10 @@ TEST(SheetLayout, EveryTextInsideTheMarginsApartUncrossedAndUpright) {
 
 // The crowded sheets: A5, where the model fits only at some latitudes; 66
 // degrees, where the lines of a day without night leave the block no place
-// on the face; the gnomon's label beside the pattern in the south; and the
-// scale bar against the letter W in landscape.
+// on the face; the gnomon's label beside the pattern in the south; the
+// scale bar against the letter W in landscape; and a second row of hours
+// for summer time. (A design without a date carries the table of clock
+// corrections on every sheet.)
 TEST(SheetLayout, CrowdedSheetsAsWell) {
   // A5 holds every design of the common latitudes and may refuse others.
   int refusedA5 = 0;
@@ -285,6 +289,8 @@ TEST(SheetLayout, CrowdedSheetsAsWell) {
   EXPECT_EQ(MatrixFaults(PapersBut({kPaperA5}), {66, -60, -66}), 0);
   EXPECT_EQ(MatrixFaults({{kPaperB5, "B5"}}, {60}), 0);
   EXPECT_EQ(MatrixFaults(PapersBut({kPaperA5}), {35, 50, 60}, true), 0);
+  // The summer-time hours share the time ring, and the key names them.
+  EXPECT_EQ(MatrixFaults(PapersBut({}), {0, 35, 52, -35}, true, &refusedA5, {}, true), 0);
 }
 
 }  // namespace
