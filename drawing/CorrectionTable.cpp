@@ -92,20 +92,19 @@ FontSpec TableFont(const DrawPass& pass, double points) {
   return font;
 }
 
-// The page's room with the information block off the face and the scale bar
-// in the places they take.
-SheetRoom TableRoom(const DrawPass& pass, const PageShare& share) {
-  SheetRoom room = SheetRoomOf(pass, share);
+// The information block off the face and the scale bar, in the places they take.
+std::vector<SheetBox> BlockAndBar(const DrawPass& pass, const PageShare& share) {
+  std::vector<SheetBox> placed;
   const DialOptionSettings& options = pass.design.settings.dialOption;
   if (options.printInfo) {
     const BlockPlace block = PlaceBlock(pass, share);
-    if (!block.onFace && block.box) room.texts.push_back(*block.box);
+    if (!block.onFace && block.box) placed.push_back(*block.box);
   }
   if (options.scaleBar && pass.OnPaper()) {
     const std::optional<BarPlace> bar = FreeBarPlace(pass, share);
-    room.texts.push_back(bar ? bar->box : UsualBarPlace(pass).box);
+    placed.push_back(bar ? bar->box : UsualBarPlace(pass).box);
   }
-  return room;
+  return placed;
 }
 
 void DrawTable(const DrawPass& pass, const TablePlace& place) {
@@ -162,11 +161,20 @@ bool ShowsCorrectionTable(const DialDesign& design) {
 }
 
 std::optional<TablePlace> PlaceCorrectionTable(const DrawPass& pass, const PageShare& share) {
+  return PlaceCorrectionTable(pass, share, BlockAndBar(pass, share));
+}
+
+namespace {
+
+// The first of the sizes, largest first, and of one column or two, that finds a place.
+std::optional<TablePlace> FirstPlace(const DrawPass& pass, const PageShare& share,
+                                     const std::vector<SheetBox>& placed, double largest) {
   DrawTarget& t = pass.target;
-  const SheetRoom room = TableRoom(pass, share);
+  SheetRoom room = SheetRoomOf(pass, share);
+  room.texts.insert(room.texts.end(), placed.begin(), placed.end());
   const DialLayout& l = share.layout;
   const UserPoint near{l.centerX, l.centerY};
-  for (double points = kNominalPoints; points >= kSmallestPoints; points -= 1) {
+  for (double points = largest; points >= kSmallestPoints; points -= 1) {
     for (bool twoColumns : {false, true}) {
       t.setFont(TableFont(pass, points));
       const TableMeasure m = Measure(t, TableTextOf(pass.design.chart, twoColumns));
@@ -176,6 +184,19 @@ std::optional<TablePlace> PlaceCorrectionTable(const DrawPass& pass, const PageS
     }
   }
   return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<TablePlace> PlaceCorrectionTable(const DrawPass& pass, const PageShare& share,
+                                               const std::vector<SheetBox>& placed) {
+  return FirstPlace(pass, share, placed, kNominalPoints);
+}
+
+bool RoomForCorrectionTable(const DrawPass& pass, const PageShare& share,
+                            const std::vector<SheetBox>& placed) {
+  // A smaller size takes less room every way, so the smallest decides.
+  return FirstPlace(pass, share, placed, kSmallestPoints).has_value();
 }
 
 Status DrawCorrectionTable(DialDesign design, DrawTarget& target, const DialLayout& layout,

@@ -40,6 +40,13 @@ struct TablePlace {
   bool twoColumns = false;
 };
 std::optional<TablePlace> PlaceCorrectionTable(const DrawPass& pass, const PageShare& share);
+// The same where the block off the face and the scale bar are known to
+// take the boxes `placed`.
+std::optional<TablePlace> PlaceCorrectionTable(const DrawPass& pass, const PageShare& share,
+                                               const std::vector<SheetBox>& placed);
+// Whether some size finds a place, as the sheet's fitting asks it.
+bool RoomForCorrectionTable(const DrawPass& pass, const PageShare& share,
+                            const std::vector<SheetBox>& placed);
 
 Status DrawCorrectionTable(DialDesign design, DrawTarget& target, const DialLayout& layout,
                            double zoom, double paperFactor, int16_t page, int16_t pageCount);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <vector>
 
 #include "CorrectionTable.h"
@@ -51,15 +52,19 @@ bool RingHoldsLabels(const DrawPass& pass, const DialLayout& l) {
 bool RoomForBlockAndBar(const DrawPass& pass, const PageShare& share) {
   const DialOptionSettings& options = pass.design.settings.dialOption;
   if (!PlaceKey(pass, share.layout, share.paperFactor, share.dial, share.gnomon).free) return false;
+  std::vector<SheetBox> placed;  // off the face, for the table
   if (share.dial && options.printInfo) {
     const BlockPlace block = PlaceBlock(pass, share);
     if (!block.box) return false;
+    if (!block.onFace) placed.push_back(*block.box);
   }
-  if (options.scaleBar && pass.OnPaper() && !FreeBarPlace(pass, share)) return false;
-  if (share.dial && ShowsCorrectionTable(pass.design) && !PlaceCorrectionTable(pass, share)) {
-    return false;
+  if (options.scaleBar && pass.OnPaper()) {
+    const std::optional<BarPlace> bar = FreeBarPlace(pass, share);
+    if (!bar) return false;
+    placed.push_back(bar->box);
   }
-  return true;
+  return !share.dial || !ShowsCorrectionTable(pass.design) ||
+         RoomForCorrectionTable(pass, share, placed);
 }
 
 }  // namespace
