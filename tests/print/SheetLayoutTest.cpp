@@ -272,6 +272,8 @@ TEST(SheetLayout, EveryTextInsideTheMarginsApartUncrossedAndUpright) {
   // Walls and reclining faces, on every paper, A5 included.
   EXPECT_EQ(MatrixFaults(PapersBut({}), {35, 52, -34}, false, nullptr, {200, 90}), 0);
   EXPECT_EQ(MatrixFaults(PapersBut({}), {40, -40}, false, nullptr, {250, 50}), 0);
+  // A wall's summer-time numbers stand beyond its hours.
+  EXPECT_EQ(MatrixFaults(PapersBut({}), {52, -34}, false, nullptr, {200, 90}, true), 0);
 }
 
 // The crowded sheets: A5, where the model fits only at some latitudes; 66
