@@ -210,6 +210,9 @@ std::vector<DesignOptionRow> MakeTable() {
       {"--scale-bar", "on|off", "the 100 mm scale bar on every page",
        DrawingInto(&DialOptionSettings::scaleBar, ParseOnOff),
        UMBRAFEX_TEXT_NOOP("CommandLine", "--scale-bar must be on or off")},
+      {"--summer-time", "yes|no", "a second row of hour numbers, an hour later",
+       DrawingInto(&DialOptionSettings::summerTime, ParseYesNo),
+       UMBRAFEX_TEXT_NOOP("CommandLine", "--summer-time must be yes or no")},
   };
 }
 

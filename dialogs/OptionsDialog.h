@@ -99,6 +99,7 @@ class OptionsDialog : public QDialog {
   QComboBox* cmbHourCurves_ = nullptr;
   QLineEdit* txtNodusHeight_ = nullptr;
   QCheckBox* chkScaleBar_ = nullptr;
+  QCheckBox* chkSummerTime_ = nullptr;
 
   QComboBox* cmbClockOptions_ = nullptr;
   QListWidget* lstClockOptions_ = nullptr;

@@ -1,4 +1,5 @@
-// The options of the nodus's curves and the scale bar, on a page of their own.
+// The options of the nodus's curves, the scale bar and the summer-time hours,
+// on a page of their own.
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -46,6 +47,9 @@ QGroupBox* OptionsDialog::BuildNodusGroup(QWidget* page) {
   txtNodusHeight_->installEventFilter(this);
   chkScaleBar_ = new QCheckBox(tr("100 mm scale bar on every page"), group);
   chkScaleBar_->setObjectName(QStringLiteral("chkScaleBar"));
+  chkSummerTime_ =
+      new QCheckBox(tr("Summer time: a second row of hour numbers, one hour later"), group);
+  chkSummerTime_->setObjectName(QStringLiteral("chkSummerTime"));
 
   auto* grid = new QGridLayout(group);
   grid->addWidget(new QLabel(tr("Date lines:"), group), 0, 0);
@@ -57,6 +61,7 @@ QGroupBox* OptionsDialog::BuildNodusGroup(QWidget* page) {
   grid->addWidget(txtNodusHeight_, 3, 1);
   grid->addWidget(new QLabel(tr("mm (empty: fits the solstice arcs to the face)"), group), 3, 2);
   grid->addWidget(chkScaleBar_, 4, 0, 1, 3);
+  grid->addWidget(chkSummerTime_, 5, 0, 1, 3);
 
   connect(cmbDateLines_, &QComboBox::activated, this,
           [this](int index) { working_.dialOption.dateLines = index; });
@@ -64,6 +69,8 @@ QGroupBox* OptionsDialog::BuildNodusGroup(QWidget* page) {
           [this](int index) { working_.dialOption.hourCurves = index; });
   connect(chkScaleBar_, &QCheckBox::toggled, this,
           [this](bool on) { working_.dialOption.scaleBar = on; });
+  connect(chkSummerTime_, &QCheckBox::toggled, this,
+          [this](bool on) { working_.dialOption.summerTime = on; });
   connect(txtNodusHeight_, &QLineEdit::editingFinished, this, [this] { CommitNodusHeight(false); });
   return group;
 }
@@ -78,6 +85,8 @@ void OptionsDialog::ShowNodus() {
   txtNodusHeight_->setText(QString::fromStdString(FormatNodusHeight(dial.nodusHeight)));
   const QSignalBlocker block(chkScaleBar_);
   chkScaleBar_->setChecked(dial.scaleBar);
+  const QSignalBlocker blockSummer(chkSummerTime_);
+  chkSummerTime_->setChecked(dial.summerTime);
 }
 
 bool OptionsDialog::CommitNodusHeight(bool quiet) {

@@ -23,6 +23,12 @@ struct TimeLabel {
   std::string text;
 };
 
+// A second row of hour numbers for summer time: on the printed sheet, when
+// the design asks for it.
+bool SummerRow(const DrawPass& pass) {
+  return pass.OnPaper() && pass.design.settings.dialOption.summerTime;
+}
+
 // A drawing time as the hour a clock shows: times before midnight or past
 // the day's end (a zone far from the place) wrap into 0 to 23.
 double ClockHour(double time) {
@@ -67,26 +73,32 @@ void SetLinePen(const DrawPass& pass, PositionKind kind, const std::optional<Fac
 
 // The label centred on the radius, its top facing outwards, unless that
 // would stand it more than 90 degrees from upright: then it turns half round
-// about its centre, so that no label is read upside down.
+// about its centre, so that no label is read upside down. `along` moves it
+// that far in its reading direction (a summer-time number beside it).
 void DrawLabel(const DrawPass& pass, double radius, const DialGeometry& dial, double theta,
-               const std::string& label, const std::optional<FaceColors>& colors) {
+               const std::string& label, const std::optional<FaceColors>& colors,
+               double along = 0) {
   DrawTarget& t = pass.target;
   const UserPoint middle = dial.AtRadius(theta, radius);
   double turn = std::remainder(theta - 90, 360.0);  // in [-180, 180]
   if (std::abs(turn) > 90) turn = std::remainder(turn + 180, 360.0);
-  const double w = t.TextWidth(label) / 2;
-  const double h = t.TextHeight(label) / 2;
-  const double delta = std::atan2(h, w);
-  const double d = std::sqrt(w * w + h * h);
-  const UserPoint corner{middle.x - std::cos(delta) * d, middle.y - std::sin(delta) * d};
+  const UserPoint corner{middle.x + along - t.TextWidth(label) / 2,
+                         middle.y - t.TextHeight(label) / 2};
   const UserPoint turned = RotatePoint(middle, turn, corner);
   if (colors) t.setForeColor(colors->timeFont);
   RotatedText(t, turned.x, turned.y, label, turn);
 }
 
+// The hour in summer time, an hour later: the bare hour, which keeps the
+// pair narrow where it stands beside its hour.
+std::string SummerText(Chart& chart, double time) {
+  return LabelOf(chart, time + 1, 0, 0).text;
+}
+
 // One line of the face as the first pass finds it.
 struct FacePosition {
   TimeLabel label;
+  std::string summer;  // the same hour in summer time, on paper when the design asks
   double theta = 0;
   double magnification = 0;
   UserPoint shadow, inner, outer;
@@ -104,6 +116,9 @@ std::vector<FacePosition> FacePositions(const DrawPass& pass, const DialLayout& 
     FacePosition p;
     p.magnification = solar.Magnification();
     p.label = LabelOf(pass.design.chart, solar.CalcTime(), p.magnification, timeFormat);
+    if (SummerRow(pass) && p.label.kind == PositionKind::Hour) {
+      p.summer = SummerText(pass.design.chart, solar.CalcTime());
+    }
     if (p.magnification >= 0) {
       p.shadow = dial.ShadowTip(solar.Azimuth(), p.magnification * dial.edgeHeight);
       p.theta = VectorAngle(dial.centre, {p.shadow.x, 2 * l.centerY - p.shadow.y});
@@ -126,32 +141,54 @@ std::vector<FacePosition> FacePositions(const DrawPass& pass, const DialLayout& 
   return positions;
 }
 
+// Where the labels stand: the radius of the hours, and of their summer-time
+// numbers inside them, or beside them (`beside` apart) where the ring is too
+// narrow for two rows of a readable size.
+struct LabelPlaces {
+  double hours = 0;
+  double summer = 0;
+  double beside = 0;
+};
+
+constexpr double kRowsAcross = 2.25;  // label heights of two rows and the gap between
+
 // Fits the drawn hour labels into the time ring; the target keeps the font
-// they are drawn in. Labels that give way lose their text. Returns the
-// radius their centres stand on: the middle of the ring, or on paper just
-// outside the marks' rings where the ring is too narrow to centre them.
-double FitLabels(const DrawPass& pass, const DialLayout& l, std::vector<FacePosition>& positions) {
+// they are drawn in. Labels that give way lose their text. The labels stand
+// in the middle of the ring, or on paper just outside the marks' rings
+// where the ring is too narrow to centre them. Summer-time numbers take the
+// ring's inner half where two rows fit, else they stand beside their hours.
+LabelPlaces FitLabels(const DrawPass& pass, const DialLayout& l,
+                      std::vector<FacePosition>& positions) {
   DrawTarget& t = pass.target;
+  const double ring = l.outerRadius - l.middleRadius;
+  const double centred = l.middleRadius + ring / 2;
+  const FontSpec nominal = t.Font();
+  const double readable = kSmallestLabelPoints * (pass.OnClock() ? 1.0 : pass.zoom);
+  const double minScale = nominal.size > 0 ? readable / nominal.size : 1.0;
+  const bool summer = SummerRow(pass);
+  // On paper a label keeps clear of the placement marks' rings on the
+  // middle circle; on the clock, a tenth of the ring from either circle.
+  const double room = pass.OnPaper() ? ring - 2 * (kMarkRingRadius + 0.5) : 0.8 * ring;
+  const double beside = summer ? t.TextHeight("0") / 2 : 0;
+  const bool twoRows =
+      summer && kRowsAcross * t.TextHeight("0") * minScale <= ring - (kMarkRingRadius + 1);
+  const double rows = twoRows ? kRowsAcross : 1;
   std::vector<RingLabel> labels;
   std::vector<FacePosition*> labelled;
   for (FacePosition& p : positions) {
     if (!p.drawn || p.label.kind != PositionKind::Hour) continue;
-    labels.push_back({p.theta, t.TextWidth(p.label.text), t.TextHeight(p.label.text),
-                      std::atoi(p.label.text.c_str())});
+    const double w = t.TextWidth(p.label.text), ws = summer ? t.TextWidth(p.summer) : 0;
+    const double width = !summer ? w : twoRows ? std::max(w, ws) : w + beside + ws;
+    labels.push_back({p.theta, width, t.TextHeight(p.label.text), std::atoi(p.label.text.c_str())});
     labelled.push_back(&p);
   }
-  const double ring = l.outerRadius - l.middleRadius;
-  if (labels.empty()) return l.middleRadius + ring / 2;
-  const FontSpec nominal = t.Font();
-  const double readable = kSmallestLabelPoints * (pass.OnClock() ? 1.0 : pass.zoom);
-  const double minScale = nominal.size > 0 ? readable / nominal.size : 1.0;
+  if (labels.empty()) return {centred, centred, 0};
   double tallest = 0;
   for (const RingLabel& label : labels) tallest = std::max(tallest, label.height);
-  // On paper a label keeps clear of the placement marks' rings on the
-  // middle circle; on the clock, a tenth of the ring from either circle.
-  const double room = pass.OnPaper() ? ring - 2 * (kMarkRingRadius + 0.5) : 0.8 * ring;
-  const RingFit fit = FitRingLabels(labels, l.middleRadius + ring / 2, labels[0].height / 4,
-                                    minScale, room / tallest);
+  // The inner row is the more crowded one, so the fit is made there.
+  const double fitRadius = twoRows ? centred - kRowsAcross / 4 * tallest : centred;
+  const RingFit fit =
+      FitRingLabels(labels, fitRadius, labels[0].height / 4, minScale, room / (rows * tallest));
   if (fit.scale < 1) {
     FontSpec smaller = nominal;
     smaller.size = RoundFontSize(nominal.size * fit.scale);
@@ -160,9 +197,14 @@ double FitLabels(const DrawPass& pass, const DialLayout& l, std::vector<FacePosi
   for (size_t i = 0; i < labelled.size(); ++i) {
     if (!fit.shown[i]) labelled[i]->label.kind = PositionKind::Minute;
   }
-  const double centred = l.middleRadius + ring / 2;
-  if (!pass.OnPaper() || tallest * fit.scale <= room) return centred;
-  return std::max(centred, l.middleRadius + kMarkRingRadius + 0.5 + tallest * fit.scale / 2);
+  const double height = tallest * fit.scale;
+  double middle = centred;
+  if (pass.OnPaper() && rows * height > room) {
+    middle = std::max(centred, l.middleRadius + kMarkRingRadius + 0.5 + rows * height / 2);
+  }
+  if (!twoRows) return {middle, middle, beside * fit.scale};
+  const double apart = kRowsAcross / 4 * height;  // half a label and half the gap between
+  return {middle + apart, middle - apart, 0};
 }
 
 void DrawFace(const DrawPass& pass, const DialLayout& l) {
@@ -180,7 +222,9 @@ void DrawFace(const DrawPass& pass, const DialLayout& l) {
   const std::optional<FaceColors> colors = FaceColorsFor(pass);
   const DialGeometry dial = DialGeometryOf(l, pass.Latitude());
   std::vector<FacePosition> positions = FacePositions(pass, l, solars, timeFormat);
-  const double labelRadius = FitLabels(pass, l, positions);
+  const LabelPlaces places = FitLabels(pass, l, positions);
+  std::optional<FaceColors> summerColors = colors;
+  if (summerColors) summerColors->timeFont = summerColors->hourLine;
 
   for (const FacePosition& p : positions) {
     // An hour whose label gave way keeps its hour line's pen.
@@ -196,8 +240,17 @@ void DrawFace(const DrawPass& pass, const DialLayout& l) {
       const LayerScope lines(t, DrawLayer::HourLines);
       PixelLine(t, p.inner.x, p.inner.y, p.outer.x, p.outer.y);
     }
-    if (p.label.kind == PositionKind::Hour)
-      DrawLabel(pass, labelRadius, dial, p.theta, p.label.text, colors);
+    if (p.label.kind != PositionKind::Hour) continue;
+    if (p.summer.empty()) {
+      DrawLabel(pass, places.hours, dial, p.theta, p.label.text, colors);
+      continue;
+    }
+    // Side by side, the pair is centred on the line.
+    const double w = t.TextWidth(p.label.text), ws = t.TextWidth(p.summer);
+    const double shift = places.beside > 0 ? (places.beside + ws) / 2 : 0;
+    DrawLabel(pass, places.hours, dial, p.theta, p.label.text, colors, -shift);
+    DrawLabel(pass, places.summer, dial, p.theta, p.summer, summerColors,
+              places.beside > 0 ? (w + places.beside) / 2 : 0);
   }
 }
 

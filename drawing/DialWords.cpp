@@ -51,6 +51,12 @@ std::string MonthDayText(int month, int day) {
   return kMonthNames[month - 1] + (" " + std::to_string(day));
 }
 
+std::string MonthName(int month) {
+  if (!IsMonth(month)) return std::to_string(month);
+  if (TextLanguage() == UiLanguage::Japanese) return std::to_string(month) + "月";
+  return kMonthNames[month - 1];
+}
+
 std::string ShortMonthDayText(int month, int day) {
   if (TextLanguage() == UiLanguage::Japanese || !IsMonth(month)) {
     return std::to_string(month) + "/" + std::to_string(day);

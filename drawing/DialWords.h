@@ -14,5 +14,7 @@ std::string HoursText(Chart& chart, double hours);
 std::string LatitudeText(Chart& chart, double latitude);
 // "March 5" ("3月5日").
 std::string MonthDayText(int month, int day);
+// "March" ("3月").
+std::string MonthName(int month);
 // "Mar 5" ("3/5"), for labels on the face.
 std::string ShortMonthDayText(int month, int day);

@@ -4,6 +4,7 @@
 // plane's figures and how to mount the face.
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -55,23 +56,49 @@ void Text(DrawTarget& t, double x, double y, const std::string& text) {
   RotatedText(t, x, y, text, 0);
 }
 
-// A label beyond the outer end of an hour line, or where that is taken beyond
-// the other end (not at a root on the face, where the lines meet); a label
-// that would cover one already placed gives way.
-void PlaceHourLabel(DrawTarget& t, const PlacedFace& face, const PlaneHourLine& line,
-                    const std::string& label, std::vector<SheetBox>& placed, double gap) {
+// An hour's label, and in summer time its number an hour later beyond it.
+struct HourLabels {
+  std::string hour;
+  std::string summer;  // empty without summer time
+};
+
+// The labels beyond the outer end of an hour line, or where that is taken
+// beyond the other end (not at a root on the face, where the lines meet);
+// labels that would cover one already placed give way. A summer-time
+// number stands further out along the line, in the second colour, and its
+// hour's label gives way with it.
+void PlaceHourLabel(const DrawPass& pass, const PlacedFace& face, const PlaneHourLine& line,
+                    const HourLabels& labels, std::vector<SheetBox>& placed, double gap) {
+  DrawTarget& t = pass.target;
   const UserPoint a = face.map.At(line.segment.from), b = face.map.At(line.segment.to);
   const double length = std::hypot(b.x - a.x, b.y - a.y);
   if (!(length > 0)) return;
-  const double w = t.TextWidth(label), h = t.TextHeight(label);
+  const double h = t.TextHeight(labels.hour);
   const double ux = (b.x - a.x) / length, uy = (b.y - a.y) / length;
   // The face's lines, and a little room around them that labels keep clear of.
   const UserPoint corner1 = face.map.At({face.dial.face.left, face.dial.face.top});
   const UserPoint corner2 = face.map.At({face.dial.face.right, face.dial.face.bottom});
   const double room = h / 8;
   const SheetBox lines{corner1.x - room, corner1.y - room, corner2.x + room, corner2.y + room};
-  auto boxAt = [&](UserPoint c) {
-    return SheetBox{c.x - w / 2, c.y - h / 2, c.x + w / 2, c.y + h / 2};
+  auto boxAt = [&](UserPoint c, const std::string& text) {
+    const double w = t.TextWidth(text), th = t.TextHeight(text);
+    return SheetBox{c.x - w / 2, c.y - th / 2, c.x + w / 2, c.y + th / 2};
+  };
+  auto free = [&](const SheetBox& box) {
+    const SheetBox apart{box.left - gap, box.top, box.right + gap, box.bottom};
+    const bool taken = std::any_of(placed.begin(), placed.end(),
+                                   [&](const SheetBox& o) { return o.Overlaps(apart); });
+    const bool inBand = box.left >= face.outline.left && box.right <= face.outline.right &&
+                        box.top >= face.outline.top && box.bottom <= face.outline.bottom &&
+                        !box.Overlaps(lines);
+    return !taken && inBand;
+  };
+  // From a point outward along the line, just far enough to clear a box.
+  auto beyond = [&](UserPoint centre, double sign, const std::string& text, const SheetBox& clear) {
+    for (int step = 0; step < 80 && boxAt(centre, text).Overlaps(clear); ++step) {
+      centre = {centre.x + sign * ux * h / 8, centre.y + sign * uy * h / 8};
+    }
+    return centre;
   };
   const struct {
     UserPoint end;
@@ -79,21 +106,23 @@ void PlaceHourLabel(DrawTarget& t, const PlacedFace& face, const PlaneHourLine& 
   } ends[2] = {{b, 1}, {a, -1}};
   const int endCount = face.dial.RootOnFace() ? 1 : 2;
   for (int end = 0; end < endCount; ++end) {
-    // From the line's end outward, just far enough to clear the face's lines.
-    UserPoint centre = ends[end].end;
-    for (int step = 0; step < 80 && boxAt(centre).Overlaps(lines); ++step) {
-      centre = {centre.x + ends[end].sign * ux * h / 8, centre.y + ends[end].sign * uy * h / 8};
+    const UserPoint centre = beyond(ends[end].end, ends[end].sign, labels.hour, lines);
+    const SheetBox box = boxAt(centre, labels.hour);
+    if (!free(box)) continue;
+    std::optional<SheetBox> summer;
+    if (!labels.summer.empty()) {
+      const SheetBox apart{box.left - gap, box.top - gap, box.right + gap, box.bottom + gap};
+      summer = boxAt(beyond(centre, ends[end].sign, labels.summer, apart), labels.summer);
+      if (!free(*summer)) continue;
     }
-    const SheetBox box = boxAt(centre);
-    const SheetBox apart{box.left - gap, box.top, box.right + gap, box.bottom};
-    const bool taken = std::any_of(placed.begin(), placed.end(),
-                                   [&](const SheetBox& o) { return o.Overlaps(apart); });
-    const bool inBand = box.left >= face.outline.left && box.right <= face.outline.right &&
-                        box.top >= face.outline.top && box.bottom <= face.outline.bottom &&
-                        !box.Overlaps(lines);
-    if (taken || !inBand) continue;
     placed.push_back(box);
-    Text(t, box.left, box.top, label);
+    Text(t, box.left, box.top, labels.hour);
+    if (summer) {
+      placed.push_back(*summer);
+      t.setForeColor(pass.design.settings.dialColor.hourLine);
+      Text(t, summer->left, summer->top, labels.summer);
+      t.setForeColor(pass.design.settings.dialColor.timeFont);
+    }
     return;
   }
 }
@@ -105,9 +134,12 @@ void DrawHourLabels(const DrawPass& pass, const PlacedFace& face, std::vector<Sh
   t.setFont(ScaledFont(settings.dialTimeFont, pass));
   SetThinPen(t);
   t.setForeColor(settings.dialColor.timeFont);
+  const int32_t format = settings.dialOption.timeFormat;
   for (const PlaneHourLine& line : face.dial.hourLines) {
-    const std::string label = HourLabel(line.clockTime, settings.dialOption.timeFormat);
-    if (!label.empty()) PlaceHourLabel(t, face, line, label, placed, kLabelGap);
+    HourLabels labels{HourLabel(line.clockTime, format), ""};
+    if (labels.hour.empty()) continue;
+    if (settings.dialOption.summerTime) labels.summer = HourLabel(line.clockTime + 1, 0);
+    PlaceHourLabel(pass, face, line, labels, placed, kLabelGap);
   }
 }
 
@@ -356,8 +388,10 @@ TextLayout LayText(DrawTarget& t, const SheetBox& box, const std::vector<std::st
   return layout;
 }
 
-void DrawTextBlock(const DrawPass& pass, const SheetBox& box,
-                   const std::vector<std::string>& lines) {
+// The line `secondColour` (the key to the summer-time numbers) in the hour
+// lines' colour.
+void DrawTextBlock(const DrawPass& pass, const SheetBox& box, const std::vector<std::string>& lines,
+                   std::optional<size_t> secondColour) {
   DrawTarget& t = pass.target;
   FontSpec font = ScaledFont(pass.design.settings.dialInformationFont, pass);
   t.setFont(font);
@@ -376,10 +410,13 @@ void DrawTextBlock(const DrawPass& pass, const SheetBox& box,
     const bool right = i >= kPlaceLines;
     const double y = places.top[right ? 1 : 0] +
                      places.rowHeight * static_cast<double>(right ? i - kPlaceLines : i);
+    const DialColorSettings& colors = pass.design.settings.dialColor;
+    t.setForeColor(i == secondColour ? colors.hourLine : colors.informationFont);
     Text(t, places.left[right ? 1 : 0], y, lines[i]);
     bottom = std::max(bottom, y + t.TextHeight(lines[i]));
   }
   double y = bottom + t.TextHeight(lines.back()) / 2;
+  t.setForeColor(pass.design.settings.dialColor.informationFont);
   for (const std::string& line : layout.sentences) {
     Text(t, box.left, y, line);
     y += t.TextHeight(line) * kLineSpacing;
@@ -445,11 +482,17 @@ Status DrawPlaneDialPage(DialDesign design, DrawTarget& target, double zoom, dou
     for (std::string& line : PlaneInformationLines(dial)) lines.push_back(std::move(line));
     lines.push_back(FillText(TranslateText("DialTexts", "Nodus height: %1"),
                              {Millimetres(dial.nodusHeight, 1) + " mm"}));
+    // The key to the second row of numbers, in their colour.
+    std::optional<size_t> summerKey;
+    if (design.settings.dialOption.summerTime) {
+      summerKey = lines.size();
+      lines.push_back(TranslateText("DialTexts", "Summer time (+1 h)"));
+    }
     lines.push_back(MountingSentence(dial.orientation, dial.latitude) + " " + RootSentence(dial));
     lines.push_back(TranslateText("DialTexts",
                                   "Cut along the solid outlines, fold along the dashed lines, and "
                                   "glue the gnomon's flaps along the thick line on the face."));
-    DrawTextBlock(pass, sheet.textBox, lines);
+    DrawTextBlock(pass, sheet.textBox, lines, summerKey);
   });
 }
 
@@ -501,7 +544,7 @@ void DrawClockFace(const DrawPass& pass, const PlacedFace& face) {
   if (colors) t.setForeColor(colors->timeFont);
   for (const PlaneHourLine& line : face.dial.hourLines) {
     const std::string label = HourLabel(line.clockTime, settings.clockOption.timeFormat);
-    if (!label.empty()) PlaceHourLabel(t, face, line, label, placed, 0);
+    if (!label.empty()) PlaceHourLabel(pass, face, line, {label, ""}, placed, 0);
   }
 }
 

@@ -128,7 +128,8 @@ PlaneGnomonOutline PlaneGnomonOutlineOf(const PlaneDial& dial, const PlacedGnomo
 
 PlaneSheet LayPlaneSheet(const Settings& settings, const Chart& chart, double width, double height,
                          const PageMargins& margins, double paperFactor, int16_t pageCount) {
-  const double band = kLabelBand * paperFactor;
+  // Summer time stands a second number beyond each hour's.
+  const double band = kLabelBand * paperFactor * (settings.dialOption.summerTime ? 2.3 : 1);
   const double flap = 10 * paperFactor;
   const double gap = kGap * paperFactor;
   const Region area{margins.left + gap, margins.top + 2 * gap, width - margins.right - gap,

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <vector>
 
+#include "CorrectionTable.h"
 #include "DrawPass.h"
 #include "Gnomon.h"
 #include "InformationBlock.h"
@@ -33,17 +35,24 @@ bool MeetsOutline(const SheetBox& box, const GnomonOutline& g) {
 }
 
 // The key needs a free corner; a block that finds no clear place on the
-// face, and a scale bar that finds none along the left margin, need a free
-// place elsewhere on the page.
+// face, a scale bar that finds none along the left margin, and the table of
+// clock corrections need a free place elsewhere on the page.
 bool RoomForBlockAndBar(const DrawPass& pass, const PageShare& share) {
   const DialOptionSettings& options = pass.design.settings.dialOption;
   if (!PlaceKey(pass, share.layout, share.paperFactor, share.dial, share.gnomon).free) return false;
+  std::vector<SheetBox> placed;  // off the face, for the table
   if (share.dial && options.printInfo) {
     const BlockPlace block = PlaceBlock(pass, share);
     if (!block.box) return false;
+    if (!block.onFace) placed.push_back(*block.box);
   }
-  if (options.scaleBar && pass.OnPaper() && !FreeBarPlace(pass, share)) return false;
-  return true;
+  if (options.scaleBar && pass.OnPaper()) {
+    const std::optional<BarPlace> bar = FreeBarPlace(pass, share);
+    if (!bar) return false;
+    placed.push_back(bar->box);
+  }
+  return !share.dial || !ShowsCorrectionTable(pass.design) ||
+         RoomForCorrectionTable(pass, share, placed);
 }
 
 }  // namespace

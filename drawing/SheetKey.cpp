@@ -37,7 +37,7 @@ void SetSheetPen(const DrawPass& pass, PenStyle style, double millimetres) {
   pass.target.setForeColor(pass.design.settings.dialColor.gnomonLine);
 }
 
-enum class KeyKind { Cut, Fold, Glue, FirstHalf, SecondHalf };
+enum class KeyKind { Cut, Fold, Glue, FirstHalf, SecondHalf, Summer };
 
 struct KeyRow {
   std::string text;
@@ -60,6 +60,10 @@ std::vector<KeyRow> KeyRows(const DrawPass& pass, bool dial) {
     rows.push_back({TranslateText("DialTexts", "Valley fold"), PenStyle::DashDot, KeyKind::Fold});
   }
   rows.push_back(glue);
+  if (pass.design.settings.dialOption.summerTime) {
+    rows.push_back(
+        {TranslateText("DialTexts", "Summer time (+1 h)"), PenStyle::Solid, KeyKind::Summer});
+  }
   if (dial &&
       PlanNodus(pass.design.settings, pass.design.chart, 1).curves == HourCurveStyle::Halves) {
     rows.push_back({TranslateText("DialTexts", "Jan–Jun"), PenStyle::Solid, KeyKind::FirstHalf});
@@ -84,6 +88,10 @@ void DrawCurveSample(const DrawPass& pass, KeyKind kind, double x, double y) {
     PixelLine(t, x + from, y, x + std::min(from + kDash, kSampleLength), y);
   }
 }
+
+// The summer-time row's sample: an hour number as the face's second row
+// shows it.
+constexpr const char* kSummerSample = "13";
 
 // What the page shows of the model: the dial with its letters, the pattern.
 struct TakenAreas {
@@ -163,6 +171,10 @@ void DrawKeyRow(const DrawPass& pass, const KeyRow& row, double x, double y, dou
   const double middle = y + rowHeight / 2;
   if (row.kind == KeyKind::FirstHalf || row.kind == KeyKind::SecondHalf) {
     DrawCurveSample(pass, row.kind, x, middle);
+  } else if (row.kind == KeyKind::Summer) {
+    t.setForeColor(pass.design.settings.dialColor.hourLine);
+    RotatedText(t, x + (kSampleLength - t.TextWidth(kSummerSample)) / 2,
+                middle - t.TextHeight(kSummerSample) / 2, kSummerSample, 0);
   } else if (row.kind == KeyKind::Glue) {
     SetSheetPen(pass, PenStyle::Solid, kThinnestLineMm);
     t.setFillStyle(BrushStyle::Solid);

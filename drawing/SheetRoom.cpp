@@ -1,5 +1,6 @@
 #include "SheetRoom.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -59,13 +60,39 @@ bool SheetRoom::IsFree(const SheetBox& box) const {
   return true;
 }
 
-std::optional<SheetBox> SheetRoom::FreeBoxNear(double width, double height, UserPoint near) const {
+// The free box nearest to `near` among the places every `stride` steps of
+// the scan and no farther than `nearest` (squared) as given, which is set to
+// the found box's distance.
+std::optional<SheetBox> SheetRoom::NearestOnGrid(double width, double height, UserPoint near,
+                                                 int stride, double& nearest) const {
   std::optional<SheetBox> best;
-  double nearest = std::numeric_limits<double>::infinity();
-  for (double top = area.top; top + height <= area.bottom; top += kScanStep) {
-    for (double left = area.left; left + width <= area.right; left += kScanStep) {
-      const double distance = std::hypot(left + width / 2 - near.x, top + height / 2 - near.y);
-      if (distance >= nearest) continue;
+  const double bound = nearest;
+  nearest = std::numeric_limits<double>::infinity();
+  const double step = kScanStep * stride;
+  for (int row = 0; area.top + row * step + height <= area.bottom; ++row) {
+    const double top = area.top + row * step;
+    const double rowDy = top + height / 2 - near.y;
+    if (rowDy * rowDy > bound) continue;  // the whole row lies farther
+    // The lefts at which the box, widened, would meet the dial: IsFree would
+    // refuse them, and there are many, so they are passed over at once.
+    double dialFrom = 0, dialTo = 0;
+    if (dial) {
+      const double c = kClearance;
+      const double dy =
+          std::max({0.0, top - c - centre.y, centre.y - (top + height + c)});  // to the band
+      if (dy < radius) {
+        const double half = std::sqrt(radius * radius - dy * dy) - 1e-9;
+        dialFrom = centre.x - half - width - c;
+        dialTo = centre.x + half + c;
+      }
+    }
+    for (int column = 0; area.left + column * step + width <= area.right; ++column) {
+      const double left = area.left + column * step;
+      if (left > dialFrom && left < dialTo) continue;
+      // Squared: only the order matters, and this runs for every place tried.
+      const double dx = left + width / 2 - near.x, dy = top + height / 2 - near.y;
+      const double distance = dx * dx + dy * dy;
+      if (distance > bound || distance >= nearest) continue;
       const SheetBox box{left, top, left + width, top + height};
       if (!IsFree(box)) continue;
       best = box;
@@ -73,6 +100,16 @@ std::optional<SheetBox> SheetRoom::FreeBoxNear(double width, double height, User
     }
   }
   return best;
+}
+
+std::optional<SheetBox> SheetRoom::FreeBoxNear(double width, double height, UserPoint near) const {
+  // A coarse scan bounds the distance, so that the full scan tries only
+  // the places nearer than the coarse answer; it finds what it alone would.
+  constexpr int kCoarse = 4;
+  double nearest = std::numeric_limits<double>::infinity();
+  const std::optional<SheetBox> coarse = NearestOnGrid(width, height, near, kCoarse, nearest);
+  const std::optional<SheetBox> fine = NearestOnGrid(width, height, near, 1, nearest);
+  return fine ? fine : coarse;
 }
 
 SheetRoom SheetRoomOf(const DrawPass& pass, const PageShare& share) {

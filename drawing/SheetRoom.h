@@ -44,6 +44,10 @@ struct SheetRoom {
   bool IsFree(const SheetBox& box) const;
   // The free box of that size whose centre lies nearest to `near`.
   std::optional<SheetBox> FreeBoxNear(double width, double height, UserPoint near) const;
+
+ private:
+  std::optional<SheetBox> NearestOnGrid(double width, double height, UserPoint near, int stride,
+                                        double& nearest) const;
 };
 
 // The page's room before the block and the scale bar take their places

@@ -73,6 +73,8 @@ struct DialOptionSettings {
   int32_t hourCurves = 0;
   double nodusHeight = 0;  // millimetres
   bool scaleBar = true;
+  // A second row of hour numbers, an hour later, for the summer months.
+  bool summerTime = false;
 };
 
 struct DialColorSettings {

@@ -126,7 +126,8 @@ class DocumentReader {
   explicit DocumentReader(MainModel& model) : model_(model), chart_(model.Chart()) {}
 
   void Read(LineCursor& lines) {
-    model_.dialPlane = {};  // a document without [DialPlane] is horizontal
+    model_.dialPlane = {};                 // a document without [DialPlane] is horizontal
+    model_.dialOption.summerTime = false;  // written only when on
     while (!lines.AtEnd()) {
       std::string_view line = TrimText(lines.Next());
       if (!line.starts_with('[')) continue;

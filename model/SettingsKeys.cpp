@@ -1,5 +1,8 @@
 #include "SettingsKeys.h"
 
+#include <string>
+#include <vector>
+
 #include "Paths.h"
 #include "SettingChecks.h"
 #include "ValueText.h"
@@ -113,7 +116,11 @@ constexpr KeyField<DialOption> kDialOptionKeys[] = {
     Field<&DialOption::hourCurves, Int32In<kHourCurvesRange>>("HourCurves"),
     Field<&DialOption::nodusHeight, RealIn<kNodusHeightRange>>("NodusHeight"),
     Field<&DialOption::scaleBar, BoolValue>("ScaleBar"),
+    Field<&DialOption::summerTime, BoolValue>("SummerTime"),
 };
+
+// Written only when on, so that a design without it is saved as before.
+constexpr const char* kSummerTimeKey = "SummerTime";
 
 using DialColor = DialColorSettings;
 constexpr KeyField<DialColor> kDialColorKeys[] = {
@@ -214,8 +221,23 @@ constexpr SettingsSection Section(const char* name) {
           }};
 }
 
+KeyValueTexts DialOptionEntries(const Settings& s) {
+  KeyValueTexts entries = EntriesOf(s.dialOption, kDialOptionKeys);
+  if (!s.dialOption.summerTime) {
+    std::erase_if(entries, [](const auto& entry) { return entry.first == kSummerTimeKey; });
+  }
+  return entries;
+}
+
+// The dial options' section, whose summer-time key is written only when on.
+constexpr SettingsSection DialOptionSection() {
+  SettingsSection section = Section<&Settings::dialOption, kDialOptionKeys>("DialOption");
+  section.entries = DialOptionEntries;
+  return section;
+}
+
 constexpr SettingsSection kSections[] = {
-    Section<&Settings::dialOption, kDialOptionKeys>("DialOption"),
+    DialOptionSection(),
     Section<&Settings::dialColor, kDialColorKeys>("DialColor"),
     Section<&Settings::dialOrientationFont, kFontKeys>("DialOrientationFont"),
     Section<&Settings::dialTimeFont, kFontKeys>("DialTimeFont"),

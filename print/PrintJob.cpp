@@ -214,13 +214,17 @@ Status DrawSundialPage(MainModel& main, DrawTarget& target, const DialLayout& la
   };
   auto labels = [&] { return r.gnomonLabels(main, target, layout, zoom, paperFactor); };
   auto key = [&] { return r.sheetKey(main, target, layout, zoom, paperFactor, page, pageCount); };
+  auto table = [&] {
+    return r.correctionTable(main, target, layout, zoom, paperFactor, page, pageCount);
+  };
 
   Status status;
   if (pageCount < 2) {
     status = RunInOrder({rings, picture, face, lines, gnomon, dialMarks, gnomonMarks, nodus,
-                         information, labels, key, scaleBar});
+                         information, labels, key, scaleBar, table});
   } else if (page == 1) {
-    status = RunInOrder({rings, picture, face, lines, dialMarks, information, key, scaleBar});
+    status =
+        RunInOrder({rings, picture, face, lines, dialMarks, information, key, scaleBar, table});
   } else {
     status = RunInOrder({gnomon, gnomonMarks, nodus, labels, key, scaleBar});
   }

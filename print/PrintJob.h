@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "CorrectionTable.h"
 #include "DialDesign.h"
 #include "DialRoutines.h"
 #include "EngineErrors.h"
@@ -100,6 +101,7 @@ struct SundialRoutines {
   std::function<Status(DialDesign, DrawTarget&, const DialLayout&, double, double)> gnomonLabels =
       DrawGnomonLabels;
   PageElement sheetKey = DrawSheetKey;
+  PageElement correctionTable = DrawCorrectionTable;
 };
 
 // Draws the elements of one page of a job of pageCount pages (below 2: the

@@ -266,6 +266,10 @@
         <source>the output file must end in .pdf, .svg, .png or .dxf: %1</source>
         <translation>出力ファイルの拡張子は .pdf、.svg、.png、.dxf のいずれかにしてください: %1</translation>
     </message>
+    <message>
+        <source>--summer-time must be yes or no</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Compass</name>
@@ -558,6 +562,22 @@
     <message>
         <source>The style&apos;s root lies %1 mm beyond the face, where the arrow on the substyle points.</source>
         <translation>スタイルの根元は、サブスタイル上の矢印の方向に文字盤から %1 mm 先にあります。</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <translation>1日</translation>
+    </message>
+    <message>
+        <source>15th</source>
+        <translation>15日</translation>
+    </message>
+    <message>
+        <source>Clock time = dial + minutes</source>
+        <translation>時計の時刻 = 日時計 + 分</translation>
+    </message>
+    <message>
+        <source>Summer time (+1 h)</source>
+        <translation>夏時間 (+1時間)</translation>
     </message>
 </context>
 <context>
@@ -1882,6 +1902,10 @@ hour lines are already exact, so no curves are drawn.</source>
     <message>
         <source>UTC offset (hours:minutes):</source>
         <translation>時差(時間:分):</translation>
+    </message>
+    <message>
+        <source>Summer time: a second row of hour numbers, one hour later</source>
+        <translation>夏時間: 1時間後の時刻の数字をもう1列描く</translation>
     </message>
 </context>
 <context>

@@ -44,6 +44,7 @@ TEST(CommonOptionsParse, RefusesWhatItCannotRead) {
       {"--interval", "40000"},  // beyond 16 bits
       {"--time-system", "2"},   // only 0 or 1
       {"--leap", "true"},       // yes or no
+      {"--summer-time", "on"},  // yes or no
       {"--date", "3-14"},       // M/D
       {"--frobnicate", "1"},    // unknown
       {"--save"},               // extra option without its value
@@ -74,7 +75,7 @@ TEST(CommonOptionsPrepare, AppliesThePlaceBeforeTheDateBasisAndOverridesAfterIt)
 
   // A chosen day with the equation of time: 1 March of a leap year is day 61.
   parsed = Parse({"--leap", "yes", "--adjust", "yes", "--date", "3/1", "--start", "8.5", "--end",
-                  "15", "--interval", "15"},
+                  "15", "--interval", "15", "--summer-time", "yes"},
                  error);
   MainModel dated;
   ASSERT_EQ(PrepareModel(dated, parsed->common, err), kExitOk);
@@ -84,6 +85,7 @@ TEST(CommonOptionsPrepare, AppliesThePlaceBeforeTheDateBasisAndOverridesAfterIt)
   EXPECT_EQ(dated.calcTime.startTime, 8.5);
   EXPECT_EQ(dated.calcTime.endTime, 15);
   EXPECT_EQ(dated.calcTime.interval, 15);
+  EXPECT_TRUE(dated.dialOption.summerTime);
   EXPECT_TRUE(err.str().empty());
 }
 

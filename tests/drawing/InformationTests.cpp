@@ -1,6 +1,11 @@
 // The information block, the corner sentences, the page caption and the
 // margin frame, with the page margins of printer and preview.
+#include <algorithm>
+#include <utility>
+
+#include "CorrectionTable.h"
 #include "DrawTestSupport.h"
+#include "SolarFormulas.h"
 
 namespace {
 
@@ -142,6 +147,43 @@ TEST_F(Information, PageTitle) {
   ExpectAt(page, texts[0].points[0], inside, inside);
   ExpectAt(page, texts[1].points[0], page.ScaleWidth() - inside - page.TextWidth("Page 1/2"),
            page.ScaleHeight() - inside - page.TextHeight("Page 1/2"));
+}
+
+// The table of a dial read without a date: the engine's equation of time on
+// the 1st and 15th, with the longitude's difference on a true-solar dial,
+// whose lines do not hold it; month names and signed minutes in the sheet's
+// language.
+TEST(CorrectionTable, MinutesFollowTheEngineAndTheTableReadsThem) {
+  MainModel main;
+  PrepareModel(main);
+  main.Chart().Location().setLongitude(139.74);
+  main.Chart().Location().setTimeZone(9);
+  ASSERT_EQ(main.ApplySeason(), Status::Ok());
+  const double longitude = (139.74 - 135) / 15 * 60;
+  for (int32_t system : {kMeanStandardTime, kTrueSolarTime}) {
+    main.Chart().setTimeSystem(system);
+    const std::vector<ClockCorrection> table = ClockCorrections(main.Chart());
+    ASSERT_EQ(table.size(), 24u);
+    const double shift = system == kTrueSolarTime ? -longitude : 0;
+    for (const auto& [index, dayNumber] : {std::pair{3, 46}, std::pair{20, 305}}) {
+      double equation = 0;
+      GetEquationOfTime(dayNumber, ToFlag(main.Chart().LeapYear()),
+                        ToFlag(main.Chart().Compatible()), equation);
+      EXPECT_NEAR(table[index].minutes, -equation * 60 + shift, 1e-9) << system;
+    }
+    EXPECT_EQ((std::pair{table[20].month, table[20].day}), (std::pair{11, 1}));
+  }
+  // The almanac: the sun is about 14 minutes slow on 15 February, 16 fast on 1 November.
+  main.Chart().setTimeSystem(kMeanStandardTime);
+  EXPECT_NEAR(ClockCorrections(main.Chart())[3].minutes, 14.2, 1);
+  RecordingTarget page;
+  ASSERT_EQ(DrawCorrectionTable(main, page, A4Layout(), 1.0, 1.0, 1, 1), Status::Ok());
+  const auto texts = page.Texts();
+  ASSERT_EQ(texts.size(), 1u + 2 + 12 * 3);  // the heading, the days, the months
+  const auto november = std::find(texts.begin(), texts.end(), "11月");
+  ASSERT_LT(november + 2, texts.end());
+  EXPECT_EQ(std::vector<std::string>(november, november + 3),
+            (std::vector<std::string>{"11月", "−16", "−16"}));
 }
 
 }  // namespace

@@ -681,21 +681,34 @@ namespace {
 // no plane at all, so that documents of every earlier version read and write
 // as before; and a document without the section is horizontal, whatever the
 // design before it was.
-TEST_F(SettingsDocumentTest, TheDialPlaneRoundTripsAndAHorizontalDesignWritesNone) {
+// The dial's plane and the summer-time hours are written only where a
+// design has them, so that other documents keep their bytes; a document
+// without them opens horizontal and without summer time, whatever was open.
+TEST_F(SettingsDocumentTest, ThePlaneAndSummerTimeRoundTripAndADefaultDesignWritesNeither) {
   MainModel wall;
   wall.dialPlane = {202.5, 90};
+  wall.dialOption.summerTime = true;
   ASSERT_TRUE(wall.SaveDocument(Path("wall.ufx")).ok());
   EXPECT_NE(ReadUtf8(Path("wall.ufx")).find("[DialPlane]\r\nFacing=202.5\r\nTilt=90\r\n"),
+            std::string::npos);
+  EXPECT_NE(ReadUtf8(Path("wall.ufx")).find("ScaleBar=True\r\nSummerTime=True\r\n"),
             std::string::npos);
   MainModel flat;
   ASSERT_TRUE(flat.SaveDocument(Path("flat.ufx")).ok());
   EXPECT_EQ(ReadUtf8(Path("flat.ufx")).find("DialPlane"), std::string::npos);
+  EXPECT_EQ(ReadUtf8(Path("flat.ufx")).find("SummerTime"), std::string::npos);
 
   MainModel reader;
   ASSERT_TRUE(reader.OpenDocument(Path("wall.ufx")).ok());
   EXPECT_EQ(reader.dialPlane, (PlaneOrientation{202.5, 90}));
+  EXPECT_TRUE(reader.dialOption.summerTime);
   ASSERT_TRUE(reader.OpenDocument(Path("flat.ufx")).ok());
   EXPECT_TRUE(reader.dialPlane.IsHorizontal());
+  EXPECT_FALSE(reader.dialOption.summerTime);
+  // A value that is no yes or no refuses the document, as for every key.
+  const std::string bad =
+      WriteDocument("bad.ufx", "[Umbrafex 3.04.00]\n[DialOption]\nSummerTime=maybe\n");
+  EXPECT_FALSE(reader.OpenDocument(bad).ok());
 }
 
 TEST_F(SettingsDocumentTest, APlaneOutOfRangeRefusesTheDocumentAndNorthIsRead) {

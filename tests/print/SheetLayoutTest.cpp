@@ -239,6 +239,10 @@ void EveryDialLine(MainModel& main) {
   main.dialOption.scaleBar = true;
 }
 
+void WithSummerTime(MainModel& main) {
+  main.dialOption.summerTime = true;
+}
+
 int MatrixFaults(const std::vector<PaperName>& papers, const std::vector<double>& latitudes,
                  bool scaleBar = false, int* refusedA5 = nullptr, PlaneOrientation plane = {},
                  void (*options)(MainModel&) = nullptr) {
@@ -251,7 +255,7 @@ int MatrixFaults(const std::vector<PaperName>& papers, const std::vector<double>
   main.Chart().setTimeSystem(0);
   if (options) options(main);
   const std::vector<int16_t> intervals =
-      options ? std::vector<int16_t>{30} : std::vector<int16_t>{10, 30, 60};
+      options == EveryDialLine ? std::vector<int16_t>{30} : std::vector<int16_t>{10, 30, 60};
   int failures = 0;
   for (const PaperName& paper : papers) {
     for (int16_t orientation : {kPortrait, kLandscape}) {
@@ -301,6 +305,8 @@ TEST(SheetLayout, EveryTextInsideTheMarginsApartUncrossedAndUpright) {
   // Walls and reclining faces, on every paper, A5 included.
   EXPECT_EQ(MatrixFaults(PapersBut({}), {35, 52, -34}, false, nullptr, {200, 90}), 0);
   EXPECT_EQ(MatrixFaults(PapersBut({}), {40, -40}, false, nullptr, {250, 50}), 0);
+  // A wall's summer-time numbers stand beyond its hours.
+  EXPECT_EQ(MatrixFaults(PapersBut({}), {52, -34}, false, nullptr, {200, 90}, WithSummerTime), 0);
 }
 
 TEST(SheetLayout, EveryTextApartWithEveryDialLine) {
@@ -317,8 +323,10 @@ TEST(SheetLayout, EveryTextApartWithEveryDialLine) {
 
 // The crowded sheets: A5, where the model fits only at some latitudes; 66
 // degrees, where the lines of a day without night leave the block no place
-// on the face; the gnomon's label beside the pattern in the south; and the
-// scale bar against the letter W in landscape.
+// on the face; the gnomon's label beside the pattern in the south; the
+// scale bar against the letter W in landscape; and a second row of hours
+// for summer time. (A design without a date carries the table of clock
+// corrections on every sheet.)
 TEST(SheetLayout, CrowdedSheetsAsWell) {
   // A5 holds every design of the common latitudes and may refuse others.
   int refusedA5 = 0;
@@ -328,6 +336,8 @@ TEST(SheetLayout, CrowdedSheetsAsWell) {
   EXPECT_EQ(MatrixFaults(PapersBut({kPaperA5}), {66, -60, -66}), 0);
   EXPECT_EQ(MatrixFaults({{kPaperB5, "B5"}}, {60}), 0);
   EXPECT_EQ(MatrixFaults(PapersBut({kPaperA5}), {35, 50, 60}, true), 0);
+  // The summer-time hours share the time ring, and the key names them.
+  EXPECT_EQ(MatrixFaults(PapersBut({}), {0, 35, 52, -35}, true, &refusedA5, {}, WithSummerTime), 0);
 }
 
 }  // namespace
