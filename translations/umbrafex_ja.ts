@@ -268,7 +268,7 @@
     </message>
     <message>
         <source>--summer-time must be yes or no</source>
-        <translation type="unfinished"></translation>
+        <translation>--summer-time には yes か no を指定してください</translation>
     </message>
 </context>
 <context>
