@@ -68,6 +68,16 @@ bool ParsePreset(std::string_view text, PlanePreset& value) {
   return preset.has_value();
 }
 
+bool ParseDialKind(std::string_view text, DialKind& value) {
+  const auto kind = DialKindOfName(text);
+  if (kind) value = *kind;
+  return kind.has_value();
+}
+
+bool ParseMajor(std::string_view text, double& value) {
+  return ParseDouble(text, value) && kAnalemmaticMajorRange.Contains(value);
+}
+
 // Each shared option reads its value into the options; false for a value
 // that is not of the option's kind.
 using ValueReader = std::function<bool(std::string_view, CommonOptions&)>;
@@ -123,6 +133,8 @@ const std::vector<CommonOptionEntry>& CommonOptionTable() {
       {"--plane", Into(&CommonOptions::planePreset, ParsePreset)},
       {"--facing", Into(&CommonOptions::facing, ParseFacing)},
       {"--tilt", Into(&CommonOptions::tilt, ParseTilt)},
+      {"--dial", Into(&CommonOptions::dialKind, ParseDialKind)},
+      {"--major", Into(&CommonOptions::major, ParseMajor)},
   };
   return table;
 }
@@ -203,6 +215,8 @@ void ApplyPlane(MainModel& model, const CommonOptions& o) {
   }
   if (o.facing) plane.facing = *o.facing;
   if (o.tilt) plane.tilt = *o.tilt;
+  if (o.dialKind) model.dialKind = *o.dialKind;
+  if (o.major) model.analemmaticMajor = *o.major;
 }
 
 const std::string& ModelErrorText(const MainModel& model) {
@@ -380,7 +394,11 @@ std::string_view CommonOptionsUsage() {
          "  --facing DEG|NAME   the way the face looks: degrees from north through\n"
          "                      east (180 south), or N, NNE, ... NNW\n"
          "  --tilt DEG          the face from the horizontal: 0 flat, 90 a wall,\n"
-         "                      up to 180 facing down\n";
+         "                      up to 180 facing down\n"
+         "  --dial KIND         gnomon (the default) or analemmatic: hour points on\n"
+         "                      an ellipse, a person or a pencil as the gnomon\n"
+         "  --major MM          the analemmatic dial's semi-major axis at full size,\n"
+         "                      10 to 20000 mm (default 2000)\n";
 }
 
 int PrintUsage(std::ostream& err, std::string_view synopsis, std::string_view reason) {

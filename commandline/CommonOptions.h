@@ -16,6 +16,7 @@
 #include <utility>
 #include <vector>
 
+#include "AnalemmaticDial.h"
 #include "Commands.h"
 #include "PlaneOrientation.h"
 
@@ -84,6 +85,9 @@ struct CommonOptions {
   std::optional<PlanePreset> planePreset;
   std::optional<double> facing;
   std::optional<double> tilt;
+  // The kind of dial, and an analemmatic dial's semi-major axis (millimetres).
+  std::optional<DialKind> dialKind;
+  std::optional<double> major;
 };
 
 struct ParsedCommandLine {

@@ -345,8 +345,10 @@ TextLayout LayText(DrawTarget& t, const SheetBox& box, const std::vector<std::st
   return layout;
 }
 
-void DrawTextBlock(const DrawPass& pass, const SheetBox& box,
-                   const std::vector<std::string>& lines) {
+}  // namespace
+
+void DrawPlaneTextBlock(const DrawPass& pass, const SheetBox& box,
+                        const std::vector<std::string>& lines) {
   DrawTarget& t = pass.target;
   FontSpec font = ScaledFont(pass.design.settings.dialInformationFont, pass);
   t.setFont(font);
@@ -374,8 +376,6 @@ void DrawTextBlock(const DrawPass& pass, const SheetBox& box,
     y += t.TextHeight(line) * kLineSpacing;
   }
 }
-
-}  // namespace
 
 std::string MountingSentence(const PlaneOrientation& plane, double latitude) {
   const std::string facing = DegreesText(plane.facing);
@@ -438,7 +438,7 @@ Status DrawPlaneDialPage(DialDesign design, DrawTarget& target, double zoom, dou
     lines.push_back(TranslateText("DialTexts",
                                   "Cut along the solid outlines, fold along the dashed lines, and "
                                   "glue the gnomon's flaps along the thick line on the face."));
-    DrawTextBlock(pass, sheet.textBox, lines);
+    DrawPlaneTextBlock(pass, sheet.textBox, lines);
   });
 }
 

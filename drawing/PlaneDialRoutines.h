@@ -11,6 +11,8 @@
 #include "EngineErrors.h"
 #include "PlaneDial.h"
 
+struct DrawPass;
+
 // Page `page` of a job of pageCount pages (below 2: one page with the face,
 // the gnomon and the texts; otherwise the faces and texts, then the gnomon).
 Status DrawPlaneDialPage(DialDesign design, DrawTarget& target, double zoom, double paperFactor,
@@ -25,5 +27,11 @@ Status DrawPlaneClock(DialDesign design, ClockView& clock, double time, bool wit
 // The plane's lines of the information block and the listing: facing, tilt,
 // style height, substyle distance and the substyle's hour angle.
 std::vector<std::string> PlaneInformationLines(const PlaneDial& dial);
+// The information block in the box: seven lines of the place in the left
+// column, the rest but the last two in the right one, then the last two as
+// sentences across the box, wrapped; a smaller font where the box is short.
+struct SheetBox;
+void DrawPlaneTextBlock(const DrawPass& pass, const SheetBox& box,
+                        const std::vector<std::string>& lines);
 // How to set the face up: "Fix the face on a wall that faces 200° (SSW), ...".
 std::string MountingSentence(const PlaneOrientation& plane, double latitude);

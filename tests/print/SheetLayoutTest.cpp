@@ -213,11 +213,13 @@ std::vector<std::string> PageFaults(RecordingTarget& page) {
 // Prints every design of the matrix and reports its faults (the first few
 // of them in full).
 int MatrixFaults(const std::vector<PaperName>& papers, const std::vector<double>& latitudes,
-                 bool scaleBar = false, int* refusedA5 = nullptr, PlaneOrientation plane = {}) {
+                 bool scaleBar = false, int* refusedA5 = nullptr, PlaneOrientation plane = {},
+                 DialKind kind = DialKind::Gnomon) {
   int refusals = 0;
   if (!refusedA5) refusedA5 = &refusals;
   MainModel main;
   main.dialPlane = plane;
+  main.dialKind = kind;
   main.dialOption.picture.clear();
   main.dialOption.scaleBar = scaleBar;
   main.Chart().setTimeSystem(0);
@@ -270,6 +272,10 @@ TEST(SheetLayout, EveryTextInsideTheMarginsApartUncrossedAndUpright) {
   // Walls and reclining faces, on every paper, A5 included.
   EXPECT_EQ(MatrixFaults(PapersBut({}), {35, 52, -34}, false, nullptr, {200, 90}), 0);
   EXPECT_EQ(MatrixFaults(PapersBut({}), {40, -40}, false, nullptr, {250, 50}), 0);
+  // The analemmatic dial's sheet.
+  EXPECT_EQ(
+      MatrixFaults(PapersBut({}), {35, 52, -35, -52}, false, nullptr, {}, DialKind::Analemmatic),
+      0);
 }
 
 // The crowded sheets: A5, where the model fits only at some latitudes; 66
