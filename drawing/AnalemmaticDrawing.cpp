@@ -62,9 +62,9 @@ SheetBox LabelBoxOutside(const AnalemmaticDial& dial, const FaceMap& map, PlaneP
   PlanePoint n{at.x / (dial.major * dial.major), at.y / (dial.minor * dial.minor)};
   const double length = std::hypot(n.x, n.y);
   n = length > 0 ? PlanePoint{n.x / length, n.y / length} : PlanePoint{0, 1};
-  // From the box's centre to its edge along the normal.
-  const double toEdge = std::min(std::fabs(n.x) > 1e-9 ? w / 2 / std::fabs(n.x) : 1e300,
-                                 std::fabs(n.y) > 1e-9 ? h / 2 / std::fabs(n.y) : 1e300);
+  // How far the box reaches back along the normal from its centre: its
+  // nearest corner then stands the clearance beyond the tangent.
+  const double toEdge = std::fabs(n.x) * w / 2 + std::fabs(n.y) * h / 2;
   const UserPoint p = map.At(at);
   const double d = clearance + toEdge;
   const UserPoint c{p.x + n.x * d, p.y - n.y * d};

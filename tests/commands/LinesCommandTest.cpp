@@ -154,8 +154,9 @@ TEST(LinesCommand, WritesTheFileWhole) {
 // An analemmatic dial lists its full-size points from the ellipse's
 // centre: hour points on the ellipse, the date scale on the north-south axis.
 TEST(LinesCommand, AnAnalemmaticDialListsHourPointsAndTheDateScale) {
-  const CommandResult r = RunCommandLine(
-      {"lines", "--dial", "analemmatic", "--major", "1500", "--lat", "-52", "--time-system", "0"});
+  const CommandResult r =
+      RunCommandLine({"lines", "--dial", "analemmatic", "--major", "1500", "--lat", "-52",
+                      "--time-system", "0", "--interval", "60"});
   ASSERT_EQ(r.status, 0) << r.err;
   std::istringstream in(r.out);
   std::string line;
