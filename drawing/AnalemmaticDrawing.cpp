@@ -303,9 +303,11 @@ Status DrawAnalemmaticClock(DialDesign design, ClockView& clock, double time, bo
       const UserPoint p = map.At(hour.at);
       PixelCircle(t, p.x, p.y, whole ? r : r / 2);
     }
+    // The labels stand on the background, as the compass letters do, not on
+    // a time ring.
     t.setFont(ScaledFont(design.settings.clockTimeFont, pass));
     SetThinPen(t);
-    if (colors) t.setForeColor(colors->timeFont);
+    if (colors) t.setForeColor(colors->orientationFont);
     std::vector<SheetBox> placed;
     for (const AnalemmaticHour& hour : dial.hours) {
       if (!WholeHour(hour.clockTime)) continue;
@@ -327,7 +329,7 @@ Status DrawAnalemmaticClock(DialDesign design, ClockView& clock, double time, bo
     const double declination = design.chart.Season().SolarDeclination();
     const UserPoint from = map.At({0, AnalemmaticGnomonPlace(1, latitude, declination)});
     const UserPoint to = map.At(AnalemmaticHourPoint(1, latitude, solar.HourAngle()));
-    SetPen(t, PenMode::CopyPen, PenStyle::Solid, std::max(3, static_cast<int>(r)));
+    SetPen(t, PenMode::CopyPen, PenStyle::Solid, std::max(2, static_cast<int>(r / 2)));
     if (const ClockColorSettings* c = ClockColorsFor(design.settings, pass.clockState)) {
       t.setForeColor(c->shadowFill);
       t.setFillColor(c->shadowFill);
