@@ -15,6 +15,8 @@
 #include "MathFunctions.h"
 #include "PlaneDialRoutines.h"
 #include "PlaneProjection.h"
+#include "Settings.h"
+#include "SolarFormulas.h"
 #include "UiText.h"
 
 namespace {
@@ -90,11 +92,27 @@ void DrawHours(const DrawPass& pass, const AnalemmaticSheet& sheet, std::vector<
   t.setFont(ScaledFont(settings.dialTimeFont, pass));
   SetThinPen(t);
   t.setForeColor(colors.timeFont);
+  // Near the equator the date scale reaches beyond the ellipse: a label
+  // moves on outward until it clears the scale and its ticks.
+  double low = 0, high = 0;
+  for (const AnalemmaticDate& d : sheet.dial.dates) {
+    low = std::min(low, d.y);
+    high = std::max(high, d.y);
+  }
+  const UserPoint scaleTop = sheet.map.At({0, high}), scaleBottom = sheet.map.At({0, low});
+  const double tick = kTick * pass.zoom;
+  const SheetBox scale{scaleTop.x - tick - kLabelGap, scaleTop.y - kLabelGap,
+                       scaleTop.x + tick + kLabelGap, scaleBottom.y + kLabelGap};
   for (const AnalemmaticHour& hour : sheet.dial.hours) {
     if (!WholeHour(hour.clockTime)) continue;
     const std::string label = HourLabel(hour.clockTime, settings.dialOption.timeFormat);
-    const SheetBox box = LabelBoxOutside(sheet.dial, sheet.map, hour.at, t.TextWidth(label),
-                                         t.TextHeight(label), r + kLabelGap);
+    const double w = t.TextWidth(label), h = t.TextHeight(label);
+    double clearance = r + kLabelGap;
+    SheetBox box = LabelBoxOutside(sheet.dial, sheet.map, hour.at, w, h, clearance);
+    for (int step = 0; step < 100 && box.Overlaps(scale); ++step) {
+      clearance += h / 4;
+      box = LabelBoxOutside(sheet.dial, sheet.map, hour.at, w, h, clearance);
+    }
     const bool taken = std::any_of(placed.begin(), placed.end(),
                                    [&](const SheetBox& o) { return o.Overlaps(box); });
     if (taken) continue;
@@ -210,10 +228,16 @@ std::vector<std::string> TextLines(DialDesign design, const AnalemmaticSheet& sh
   lines.push_back(
       FillText(TranslateText("DialTexts", "This sheet: %1"), {ScaleText(sheet.Scale())}));
 
-  CalcDateArray day{};
-  static_cast<void>(chart.ConvCalcDate(chart.Season().CalcDate(), day));
-  const std::string date = MonthDayText(day[0], day[1]);
-  const double declination = chart.Season().SolarDeclination();
+  // Today's place: the design's own date, which the model keeps as today
+  // where the design has none.
+  const CalendarDate& today = design.settings.season.seasonDate;
+  const std::string date = MonthDayText(today.month, today.day);
+  double declination = chart.Season().SolarDeclination();
+  ErrorRecord error;
+  int16_t day = 0;
+  const int16_t leap = ToFlag(chart.LeapYear());
+  const CalcDateArray monthDay{static_cast<int16_t>(today.month), static_cast<int16_t>(today.day)};
+  if (ConvTotalDays(error, monthDay, day, leap).ok()) GetSolarDeclination(day, leap, declination);
   lines.push_back(FillText(
       TranslateText("DialTexts",
                     "Desk model: lay the sheet level, the arrow toward true north, and stand a "
@@ -253,9 +277,10 @@ Status DrawAnalemmaticPage(DialDesign design, DrawTarget& target, double zoom, d
         LayAnalemmaticSheet(design.settings, design.chart, target.ScaleWidth(),
                             target.ScaleHeight(), PageMarginsOf(target), paperFactor);
     if (page != 1) return;
+    // The hours' labels first: a date's label gives way to them.
     std::vector<SheetBox> placed;
-    DrawDateScale(pass, sheet, placed);
     DrawHours(pass, sheet, placed);
+    DrawDateScale(pass, sheet, placed);
     DrawNorthArrow(pass, sheet);
     if (design.settings.dialOption.printInfo) {
       DrawPlaneTextBlock(pass, sheet.textBox, TextLines(design, sheet));
