@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "AnalemmaticRoutines.h"
@@ -45,6 +46,16 @@ std::vector<UserPoint> EllipseOutline(const FaceMap& map, double major, double m
     points.push_back(map.At({major * std::cos(a), minor * std::sin(a)}));
   }
   return points;
+}
+
+// The date scale's ends north of the centre (the south one negative).
+std::pair<double, double> DateScaleSpan(const AnalemmaticDial& dial) {
+  double low = 0, high = 0;
+  for (const AnalemmaticDate& d : dial.dates) {
+    low = std::min(low, d.y);
+    high = std::max(high, d.y);
+  }
+  return {low, high};
 }
 
 bool WholeHour(double clockTime) {
@@ -94,11 +105,7 @@ void DrawHours(const DrawPass& pass, const AnalemmaticSheet& sheet, std::vector<
   t.setForeColor(colors.timeFont);
   // Near the equator the date scale reaches beyond the ellipse: a label
   // moves on outward until it clears the scale and its ticks.
-  double low = 0, high = 0;
-  for (const AnalemmaticDate& d : sheet.dial.dates) {
-    low = std::min(low, d.y);
-    high = std::max(high, d.y);
-  }
+  const auto [low, high] = DateScaleSpan(sheet.dial);
   const UserPoint scaleTop = sheet.map.At({0, high}), scaleBottom = sheet.map.At({0, low});
   const double tick = kTick * pass.zoom;
   const SheetBox scale{scaleTop.x - tick - kLabelGap, scaleTop.y - kLabelGap,
@@ -133,11 +140,7 @@ void DrawDateScale(const DrawPass& pass, const AnalemmaticSheet& sheet,
   const DialColorSettings& colors = settings.dialColor;
   const AnalemmaticDial& dial = sheet.dial;
   const FaceMap& map = sheet.map;
-  double low = 0, high = 0;
-  for (const AnalemmaticDate& d : dial.dates) {
-    low = std::min(low, d.y);
-    high = std::max(high, d.y);
-  }
+  const auto [low, high] = DateScaleSpan(dial);
   const double tick = kTick * pass.zoom;
   UsePen(pass, PenStyle::Solid, kFoldLineMm, colors.markLine);
   const UserPoint a = map.At({0, low}), b = map.At({0, high});
