@@ -49,9 +49,14 @@ class MainFormModel {
   // the facing shown ("SSE", translated).
   int PlaneChoice() const { return planeChoice_; }
   bool FacingEnabled() const {
-    return planeChoice_ == static_cast<int>(PlanePreset::Vertical) || TiltEnabled();
+    return PlaneEnabled() &&
+           (planeChoice_ == static_cast<int>(PlanePreset::Vertical) || TiltEnabled());
   }
-  bool TiltEnabled() const { return planeChoice_ == kCustomPlane; }
+  bool TiltEnabled() const { return PlaneEnabled() && planeChoice_ == kCustomPlane; }
+  // The dial list's choice (a DialKind); an analemmatic dial lies level, so
+  // the plane's controls rest while it is chosen.
+  int DialKindChoice() const { return static_cast<int>(model_.dialKind); }
+  bool PlaneEnabled() const { return !model_.IsAnalemmatic(); }
   const std::string& FacingCompass() const { return facingCompass_; }
   const std::string& Title() const { return title_; }
   const StatusPanel& StatusPanelAt(int panel) const { return status_[panel == 0 ? 0 : 1]; }
@@ -82,6 +87,7 @@ class MainFormModel {
   // equatorial take the plane of the latitude; custom starts from the plane
   // as it is.
   void ChoosePlane(int choice);
+  void ChooseDialKind(int choice);
   // A wall's facing measured with the sun: a vertical dial facing that way.
   void UseWallFacing(double facing);
 

@@ -1,5 +1,5 @@
-// The dial-plane group of the main window: the preset list, the facing and
-// tilt boxes, and what each choice lets the user type.
+// The dial-plane group of the main window: the kind of dial, the preset
+// list, the facing and tilt boxes, and what each choice lets the user type.
 #include "AngleText.h"
 #include "MainFormModel.h"
 #include "SettingChecks.h"
@@ -68,9 +68,18 @@ void MainFormModel::ChoosePlane(int choice) {
   if (model_.dialPlane != before) model_.modified = true;
 }
 
+void MainFormModel::ChooseDialKind(int choice) {
+  const auto kind = static_cast<DialKind>(choice);
+  if (kind != DialKind::Gnomon && kind != DialKind::Analemmatic) return;
+  if (kind == model_.dialKind) return;
+  model_.dialKind = kind;
+  model_.modified = true;
+}
+
 void MainFormModel::UseWallFacing(double facing) {
   if (!IsPlaneFacing(facing)) return;
   planeChoice_ = static_cast<int>(PlanePreset::Vertical);
+  model_.dialKind = DialKind::Gnomon;  // a wall carries the gnomon's dial
   model_.dialPlane =
       PresetOrientation(PlanePreset::Vertical, model_.Chart().Location().Latitude(), facing);
   FillPlane();

@@ -300,6 +300,24 @@ QGroupBox* MainWindow::BuildPlaneFrame() {
   measureWall_->setObjectName(u"cmdMeasureWall"_qs);
   connect(measureWall_, &QPushButton::clicked, this, &MainWindow::MeasureWallCommand);
   grid->addWidget(measureWall_, 1, 0, 1, 2, Qt::AlignLeft);
+
+  // The kind of dial: the gnomon's on the plane above, or an analemmatic
+  // dial on level ground, where a person is the gnomon.
+  dialKind_ = new QComboBox(this);
+  dialKind_->setObjectName(u"cmbDialKind"_qs);
+  dialKind_->setAccessibleName(tr("Kind of dial"));
+  dialKind_->addItem(tr("Gnomon"));
+  dialKind_->addItem(tr("Analemmatic"));
+  auto* kindLabel = new QLabel(tr("&Kind:"), this);
+  kindLabel->setObjectName(u"lblDialKind"_qs);
+  kindLabel->setBuddy(dialKind_);
+  grid->addWidget(kindLabel, 2, 0);
+  grid->addWidget(dialKind_, 2, 1);
+  connect(dialKind_, &QComboBox::activated, this, [this](int index) {
+    if (!ValidateEditing()) return ShowForm();
+    form_.ChooseDialKind(index);
+    ShowForm();
+  });
   return frame;
 }
 

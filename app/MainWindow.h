@@ -156,6 +156,7 @@ class MainWindow : public QMainWindow {
   QButtonGroup* dateMode_ = nullptr;
   QGroupBox* dateFrame_ = nullptr;
   QComboBox* plane_ = nullptr;
+  QComboBox* dialKind_ = nullptr;
   QLabel* facingCompass_ = nullptr;
   QPushButton* measureWall_ = nullptr;
   std::array<QLabel*, 2> statusIcons_{};

@@ -108,7 +108,9 @@ void MainWindow::ShowForm() {
   timeSystem_->button(form_.TimeSystemOption())->setChecked(true);
   dateMode_->button(form_.DateOption())->setChecked(true);
   dateFrame_->setEnabled(form_.DateEnabled());
+  dialKind_->setCurrentIndex(form_.DialKindChoice());
   plane_->setCurrentIndex(form_.PlaneChoice());
+  plane_->setEnabled(form_.PlaneEnabled());
   Box(FormBox::PlaneFacing)->setEnabled(form_.FacingEnabled());
   Box(FormBox::PlaneTilt)->setEnabled(form_.TiltEnabled());
   facingCompass_->setText(MainText(form_.FacingCompass()));

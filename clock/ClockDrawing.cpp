@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 
+#include "AnalemmaticSheet.h"
 #include "Chart.h"
 #include "MainModel.h"
 #include "PlaneSheet.h"
@@ -100,6 +101,10 @@ Status DrawClock(MainModel& main, ClockCanvas& canvas, std::chrono::local_second
   auto nodus = when(shadow, [&] { return r.nodusShadow(main, canvas, layout, hour, paper); });
   auto dateTime = [&] { return r.dateTime(main, canvas, layout, shown, hour); };
   auto nightText = when(caption, [&] { return r.nightState(main, canvas, layout); });
+  if (DrawsAnalemmatic(main)) {
+    auto ground = when(face, [&] { return r.analemmaticDial(main, canvas, hour, shadow); });
+    return RunInOrder({icon, ground, dateTime, nightText});
+  }
   if (DrawsOnPlaneSheet(main, main.Chart())) {
     auto plane = when(face, [&] { return r.planeDial(main, canvas, hour, shadow); });
     return RunInOrder({icon, plane, dateTime, nightText});

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "AnalemmaticRoutines.h"
 #include "DialDesign.h"
 #include "DialRoutines.h"
 #include "EngineErrors.h"
@@ -76,6 +77,9 @@ struct ClockRoutines {
       DrawNodusShadow;
   // A dial on another plane: its face and, when asked, the shadow at the time.
   std::function<Status(DialDesign, ClockView&, double, bool)> planeDial = DrawPlaneClock;
+  // An analemmatic dial: the ellipse and, when asked, the person's shadow.
+  std::function<Status(DialDesign, ClockView&, double, bool)> analemmaticDial =
+      DrawAnalemmaticClock;
 };
 
 // Draws the picture for the shown date-time at hour h (in the chart's time

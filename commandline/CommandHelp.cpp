@@ -37,7 +37,9 @@ const std::array<CommandPage, 8>& Pages() {
   static const std::string linesOptions =
       "  -o FILE.csv         output file (default: standard output)\n"
       "  --paper A3|A4|A5|B4|B5|Letter|Legal\n"
-      "                      the paper whose scale gives the millimetres\n";
+      "                      the paper whose scale gives the millimetres\n"
+      "  (with --dial analemmatic: the hour points and the date scale at full size,\n"
+      "  in millimetres east and north of the ellipse's centre)\n";
   static const std::array<CommandPage, 8> pages = {{
       {"solars", "sun positions of the dial's hour lines", kSolarsSynopsis,
        "  (south of the equator the Altitude column is 180 minus the altitude)\n"},

@@ -92,6 +92,8 @@ void ApplyPlane(MainModel& model, const CommonOptions& o) {
   }
   if (o.facing) plane.facing = *o.facing;
   if (o.tilt) plane.tilt = *o.tilt;
+  if (o.dialKind) model.dialKind = *o.dialKind;
+  if (o.major) model.analemmaticMajor = *o.major;
 }
 
 const std::string& ModelErrorText(const MainModel& model) {

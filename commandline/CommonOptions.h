@@ -89,6 +89,9 @@ struct CommonOptions {
   std::optional<PlanePreset> planePreset;
   std::optional<double> facing;
   std::optional<double> tilt;
+  // The kind of dial, and an analemmatic dial's semi-major axis (millimetres).
+  std::optional<DialKind> dialKind;
+  std::optional<double> major;
 
   // The settings keys given (what the sheet draws), in the order given.
   std::vector<DesignSetting> drawing;

@@ -70,6 +70,16 @@ bool ParsePreset(std::string_view text, PlanePreset& value) {
   return preset.has_value();
 }
 
+bool ParseDialKind(std::string_view text, DialKind& value) {
+  const auto kind = DialKindOfName(text);
+  if (kind) value = *kind;
+  return kind.has_value();
+}
+
+bool ParseMajor(std::string_view text, double& value) {
+  return ParseDouble(text, value) && kAnalemmaticMajorRange.Contains(value);
+}
+
 // The place of the word among the words, as the design stores a choice.
 template <std::size_t N>
 auto ParseWordIndex(const std::array<std::string_view, N>& words) {
@@ -192,6 +202,16 @@ std::vector<DesignOptionRow> MakeTable() {
        "the face from the horizontal: 0 flat, 90 a wall,\n"
        "up to 180 facing down",
        Into(&CommonOptions::tilt, ParseTilt)},
+      {"--dial", "KIND",
+       "gnomon (the default) or analemmatic: hour points on\n"
+       "an ellipse, a person or a pencil as the gnomon",
+       Into(&CommonOptions::dialKind, ParseDialKind),
+       UMBRAFEX_TEXT_NOOP("CommandLine", "--dial must be gnomon or analemmatic")},
+      {"--major", "MM",
+       "the analemmatic dial's semi-major axis at full size,\n"
+       "10 to 20000 mm (default 2000)",
+       Into(&CommonOptions::major, ParseMajor),
+       UMBRAFEX_TEXT_NOOP("CommandLine", "--major must be from 10 to 20000 mm")},
       {"--date-lines", "none|seasons|terms|months|day",
        "date lines: none, the eight season days, the 24 solar terms,\n"
        "the first of each month, or the design's own day",

@@ -388,10 +388,10 @@ TextLayout LayText(DrawTarget& t, const SheetBox& box, const std::vector<std::st
   return layout;
 }
 
-// The line `secondColour` (the key to the summer-time numbers) in the hour
-// lines' colour.
-void DrawTextBlock(const DrawPass& pass, const SheetBox& box, const std::vector<std::string>& lines,
-                   std::optional<size_t> secondColour) {
+}  // namespace
+
+void DrawPlaneTextBlock(const DrawPass& pass, const SheetBox& box,
+                        const std::vector<std::string>& lines, std::optional<size_t> secondColour) {
   DrawTarget& t = pass.target;
   FontSpec font = ScaledFont(pass.design.settings.dialInformationFont, pass);
   t.setFont(font);
@@ -422,8 +422,6 @@ void DrawTextBlock(const DrawPass& pass, const SheetBox& box, const std::vector<
     y += t.TextHeight(line) * kLineSpacing;
   }
 }
-
-}  // namespace
 
 std::string MountingSentence(const PlaneOrientation& plane, double latitude) {
   const std::string facing = DegreesText(plane.facing);
@@ -492,7 +490,7 @@ Status DrawPlaneDialPage(DialDesign design, DrawTarget& target, double zoom, dou
     lines.push_back(TranslateText("DialTexts",
                                   "Cut along the solid outlines, fold along the dashed lines, and "
                                   "glue the gnomon's flaps along the thick line on the face."));
-    DrawTextBlock(pass, sheet.textBox, lines, summerKey);
+    DrawPlaneTextBlock(pass, sheet.textBox, lines, summerKey);
   });
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "AsciiText.h"
 #include "UiText.h"
 #include "ValueText.h"
 
@@ -24,6 +25,17 @@ bool IsTimeSystem(int32_t value) {
 
 bool IsColorValue(int32_t value) {
   return kColorRange.Contains(value);
+}
+
+const char* DialKindName(DialKind kind) {
+  return kind == DialKind::Analemmatic ? "analemmatic" : "gnomon";
+}
+
+std::optional<DialKind> DialKindOfName(std::string_view name) {
+  for (DialKind kind : {DialKind::Gnomon, DialKind::Analemmatic}) {
+    if (EqualsIgnoringCase(name, DialKindName(kind))) return kind;
+  }
+  return std::nullopt;
 }
 
 bool IsPlaneFacing(double degrees) {

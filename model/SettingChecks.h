@@ -5,8 +5,11 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "AnalemmaticDial.h"
 
 // The values a numeric setting may take; each end belongs to the range
 // unless it is open. Nothing outside, not a number above all, is contained.
@@ -38,6 +41,7 @@ inline constexpr ValueRange kColorRange{0, 0xFFFFFF};              // red, green
 inline constexpr ValueRange kFontSizeRange{0, 2048, true, false};  // points
 inline constexpr ValueRange kPlaneFacingRange{0, 360};             // 360 is north again
 inline constexpr ValueRange kPlaneTiltRange{0, 180};
+inline constexpr ValueRange kAnalemmaticMajorRange{10, 20000};  // millimetres, a desk to a square
 inline constexpr ValueRange kLatitudeRange{-90, 90, true, true};
 inline constexpr ValueRange kLongitudeRange{-180, 180, true, false};
 inline constexpr ValueRange kTimeZoneRange{-12, 12};  // hours
@@ -54,6 +58,11 @@ bool IsTimeSystem(int32_t value);
 bool IsPlaneFacing(double degrees);
 bool IsPlaneTilt(double degrees);
 bool IsColorValue(int32_t value);
+
+// The stored and typed names of the dial kinds ("gnomon", "analemmatic"), and
+// the kind of such a name (letter case ignored).
+const char* DialKindName(DialKind kind);
+std::optional<DialKind> DialKindOfName(std::string_view name);
 
 // What a refused value should have been: "must be from 0 to 1000".
 std::string RangeText(const ValueRange& range);

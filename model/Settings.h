@@ -5,7 +5,10 @@
 #include <cstdint>
 #include <string>
 
+#include "AnalemmaticDial.h"
 #include "PlaneOrientation.h"
+
+inline constexpr double kDefaultAnalemmaticMajor = 2000;  // millimetres
 
 using ColorRef = int32_t;  // red in the low byte, then green, then blue
 
@@ -151,4 +154,11 @@ struct Settings {
   // The face's plane ([DialPlane]); horizontal unless a document or the
   // design says otherwise.
   PlaneOrientation dialPlane;
+  // [DialPlane] Kind and Major: the analemmatic dial instead of the gnomon's,
+  // with its semi-major axis in millimetres at full size (a schoolyard dial
+  // by default; the paper model is drawn to scale).
+  DialKind dialKind = DialKind::Gnomon;
+  double analemmaticMajor = kDefaultAnalemmaticMajor;
+
+  bool IsAnalemmatic() const { return dialKind == DialKind::Analemmatic; }
 };

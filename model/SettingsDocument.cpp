@@ -126,7 +126,10 @@ class DocumentReader {
   explicit DocumentReader(MainModel& model) : model_(model), chart_(model.Chart()) {}
 
   void Read(LineCursor& lines) {
-    model_.dialPlane = {};                 // a document without [DialPlane] is horizontal
+    // A document without [DialPlane] is a horizontal gnomon dial.
+    model_.dialPlane = {};
+    model_.dialKind = DialKind::Gnomon;
+    model_.analemmaticMajor = kDefaultAnalemmaticMajor;
     model_.dialOption.summerTime = false;  // written only when on
     while (!lines.AtEnd()) {
       std::string_view line = TrimText(lines.Next());
@@ -257,6 +260,15 @@ class DocumentReader {
         plane.facing = NormalizedAzimuth(RealIn(value, kPlaneFacingRange));
       } else if (EqualsIgnoringCase(key, "Tilt")) {
         plane.tilt = RealIn(value, kPlaneTiltRange);
+      } else if (EqualsIgnoringCase(key, "Kind")) {
+        const std::optional<DialKind> kind = DialKindOfName(value);
+        if (!kind) {
+          RaiseError(kInvalidPropertyValueError, "Umbrafex",
+                     TranslateText("Documents", "must be gnomon or analemmatic"));
+        }
+        model_.dialKind = *kind;
+      } else if (EqualsIgnoringCase(key, "Major")) {
+        model_.analemmaticMajor = RealIn(value, kAnalemmaticMajorRange);
       }
     });
     model_.dialPlane = plane;
@@ -457,13 +469,19 @@ class DocumentWriter {
     Key("Interval", std::to_string(model_.calcTime.interval));
   }
 
-  // Only a dial off the horizontal has the section, so that a horizontal
-  // design is written as before.
+  // Only a dial off the horizontal or an analemmatic dial has the section,
+  // so that a horizontal gnomon design is written as before.
   void WriteDialPlane() {
-    if (model_.dialPlane.IsHorizontal()) return;
+    const bool analemmatic = model_.IsAnalemmatic();
+    if (model_.dialPlane.IsHorizontal() && !analemmatic) return;
     Section("DialPlane");
-    Key("Facing", RealText(model_.dialPlane.facing));
-    Key("Tilt", RealText(model_.dialPlane.tilt));
+    if (!model_.dialPlane.IsHorizontal()) {
+      Key("Facing", RealText(model_.dialPlane.facing));
+      Key("Tilt", RealText(model_.dialPlane.tilt));
+    }
+    if (!analemmatic) return;
+    Key("Kind", DialKindName(model_.dialKind));
+    Key("Major", RealText(model_.analemmaticMajor));
   }
 
   void WritePrinter() {

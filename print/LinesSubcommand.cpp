@@ -7,6 +7,7 @@
 #include <sstream>
 #include <string>
 
+#include "AnalemmaticSheet.h"
 #include "AsciiText.h"
 #include "CommandHelp.h"
 #include "CommonOptions.h"
@@ -114,6 +115,32 @@ std::string PlaneLinesText(MainModel& model, int16_t paper, int16_t orientation)
   return text.str();
 }
 
+// An analemmatic dial at full size, whatever scale its sheet is drawn to:
+// the hour points and the gnomon's places on the date scale, x east and y
+// north from the ellipse's centre.
+std::string AnalemmaticLinesText(const MainModel& model) {
+  const Chart& chart = model.Chart();
+  if (const std::string problem = AnalemmaticLatitudeProblem(chart.Location().Latitude());
+      !problem.empty()) {
+    RaiseError(kInvalidCallNumber, "lines", problem);
+  }
+  const AnalemmaticDial dial =
+      LayAnalemmaticDial(chart, model.calcTime.interval, model.analemmaticMajor);
+  std::ostringstream text;
+  text << "# Dial=analemmatic," << Number(dial.major) << ',' << Number(dial.minor) << '\n';
+  text << "Kind,Key,Day,Declination,HourAngle,X,Y\n";
+  for (const AnalemmaticHour& h : dial.hours) {
+    text << "hourpoint," << ClockKey(h.clockTime) << ",,," << Number(h.hourAngle) << ','
+         << Number(h.at.x) << ',' << Number(h.at.y) << '\n';
+  }
+  for (const AnalemmaticDate& d : dial.dates) {
+    const std::string key = MonthDayKey(chart, d.day);
+    text << "datescale," << key << ',' << key << ',' << Number(d.declination) << ",,0,"
+         << Number(d.y) << '\n';
+  }
+  return text.str();
+}
+
 }  // namespace
 
 int RunLinesSubcommand(const CommandArgs& args, std::ostream& out, std::ostream& err) {
@@ -150,6 +177,10 @@ int RunLinesSubcommand(const CommandArgs& args, std::ostream& out, std::ostream&
   std::string text;
   const Status status = TrapStatus(model.lastError, [&] {
     const PrinterProperties sheet = printer->Current();
+    if (DrawsAnalemmatic(model)) {
+      text = AnalemmaticLinesText(model);
+      return;
+    }
     if (DrawsOnPlaneSheet(model, model.Chart())) {
       text = PlaneLinesText(model, sheet.paperSize, sheet.orientation);
       return;

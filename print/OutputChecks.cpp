@@ -3,6 +3,7 @@
 #include <cmath>
 #include <ostream>
 
+#include "AnalemmaticSheet.h"
 #include "MainModel.h"
 #include "NodusChecks.h"
 #include "Paths.h"
@@ -32,7 +33,8 @@ class CheckRun {
   CheckOutcome Run() {
     const bool clock = request_.command == OutputCommand::Clock;
     // A dial off the horizontal fits its sheet by itself and has its own nodus.
-    const bool horizontal = !DrawsOnPlaneSheet(main_, main_.Chart());
+    const bool analemmatic = DrawsAnalemmatic(main_);
+    const bool horizontal = !analemmatic && !DrawsOnPlaneSheet(main_, main_.Chart());
     if (!clock) {
       PolarNight();
       if (request_.command == OutputCommand::Print) Printer();
@@ -40,7 +42,11 @@ class CheckRun {
       if (horizontal) PageSplit();
       BackPicture();
     }
-    if (!horizontal) SunlitPlane();
+    if (analemmatic) {
+      AnalemmaticLatitude();
+    } else if (!horizontal) {
+      SunlitPlane();
+    }
     TimeZone();
     if (horizontal) Latitude();
     if (!clock && horizontal) Nodus();
@@ -86,6 +92,11 @@ class CheckRun {
     Stop(CheckStep::Plane, TranslateText("OutputChecks",
                                          "The sun never shines on a face that looks this way:\n"
                                          "no hour line can be drawn."));
+  }
+
+  void AnalemmaticLatitude() {
+    const std::string problem = AnalemmaticLatitudeProblem(Location().Latitude());
+    if (!problem.empty()) Stop(CheckStep::Latitude, problem);
   }
 
   void Printer() {

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "AnalemmaticRoutines.h"
+#include "AnalemmaticSheet.h"
 #include "DrawPass.h"
 #include "EngineErrors.h"
 #include "MainModel.h"
@@ -138,8 +140,8 @@ std::string CrowdedPaperText() {
 
 std::optional<double> FittingPaperFactor(MainModel& main, DrawTarget& sheet, double paperFactor,
                                          int32_t orientation, int16_t pageCount, double zoom) {
-  // A dial on another plane fits its own sheet (PlaneSheet.h).
-  if (DrawsOnPlaneSheet(main, main.Chart())) return paperFactor;
+  // A dial on another plane, or an analemmatic dial, fits its own sheet.
+  if (DrawsAnalemmatic(main) || DrawsOnPlaneSheet(main, main.Chart())) return paperFactor;
   constexpr int kSteps = 50;  // of a hundredth of the paper's factor, down to half of it
   const double latitude = main.Chart().Location().Latitude();
   const int16_t pages = PrintedPageCount(pageCount);
@@ -193,6 +195,11 @@ SheetPlan PlanSheet(MainModel& main, DrawTarget& sheet, double paperFactor, int3
 Status DrawSundialPage(MainModel& main, DrawTarget& target, const DialLayout& layout, double zoom,
                        double paperFactor, int16_t page, int16_t pageCount,
                        const SundialRoutines& r) {
+  if (DrawsAnalemmatic(main)) {
+    const Status status = DrawAnalemmaticPage(main, target, zoom, paperFactor, page);
+    if (!status.ok() || !main.dialOption.printTitle) return status;
+    return r.pageTitle(main, target, layout, zoom, page, PrintedPageCount(pageCount));
+  }
   if (DrawsOnPlaneSheet(main, main.Chart())) {
     const Status status = DrawPlaneDialPage(main, target, zoom, paperFactor, page, pageCount);
     if (!status.ok() || !main.dialOption.printTitle) return status;

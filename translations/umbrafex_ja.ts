@@ -270,6 +270,14 @@
         <source>--summer-time must be yes or no</source>
         <translation>--summer-time には yes か no を指定してください</translation>
     </message>
+    <message>
+        <source>--dial must be gnomon or analemmatic</source>
+        <translation>--dial には gnomon か analemmatic を指定してください</translation>
+    </message>
+    <message>
+        <source>--major must be from 10 to 20000 mm</source>
+        <translation>--major は 10 から 20000 mm の範囲で指定してください</translation>
+    </message>
 </context>
 <context>
     <name>Compass</name>
@@ -579,6 +587,54 @@
         <source>Summer time (+1 h)</source>
         <translation>夏時間 (+1時間)</translation>
     </message>
+    <message>
+        <source>N</source>
+        <translation>北</translation>
+    </message>
+    <message>
+        <source>at the centre</source>
+        <translation>中心</translation>
+    </message>
+    <message>
+        <source>%1 north of the centre</source>
+        <translation>中心から北へ%1</translation>
+    </message>
+    <message>
+        <source>%1 south of the centre</source>
+        <translation>中心から南へ%1</translation>
+    </message>
+    <message>
+        <source>Analemmatic dial</source>
+        <translation>アナレンマ型日時計</translation>
+    </message>
+    <message>
+        <source>Semi-major axis M (east-west): %1</source>
+        <translation>長半径M(東西):%1</translation>
+    </message>
+    <message>
+        <source>Semi-minor axis (north-south): %1</source>
+        <translation>短半径(南北):%1</translation>
+    </message>
+    <message>
+        <source>This sheet: %1</source>
+        <translation>この用紙の縮尺:%1</translation>
+    </message>
+    <message>
+        <source>Desk model: lay the sheet level, the arrow toward true north, and stand a pencil upright on the date scale at %1 (%2); its shadow points to the hour.</source>
+        <translation>卓上模型:用紙を水平に置いて矢印を真北に向け、日付目盛りの%1の位置(%2)に鉛筆をまっすぐ立てます。鉛筆の影が指す点が時刻です。</translation>
+    </message>
+    <message>
+        <source>On the ground at full size a person is the gnomon: on %1 stand on the date scale %2. From a height of %3 the shadow reaches the hour points all year; a shorter person&apos;s shadow still points toward them.</source>
+        <translation>原寸で地面に描いたときは、人がノーモンになります。%1には日付目盛りの%2に立ちます。高さ%3からの影なら一年中時刻の点に届きます。背がそれより低くても、影は時刻の点の方向を指します。</translation>
+    </message>
+    <message>
+        <source>An analemmatic dial needs a latitude of at least %1° north or south: nearer the equator its ellipse flattens into a line.</source>
+        <translation>アナレンマ型日時計には北緯または南緯%1度以上の緯度が必要です。赤道に近いと楕円がつぶれて線になってしまいます。</translation>
+    </message>
+    <message>
+        <source>full size</source>
+        <translation>原寸</translation>
+    </message>
 </context>
 <context>
     <name>DialView</name>
@@ -674,6 +730,10 @@
     <message>
         <source>must name a file in the program&apos;s folder</source>
         <translation>プログラムのフォルダー内のファイルを指定してください</translation>
+    </message>
+    <message>
+        <source>must be gnomon or analemmatic</source>
+        <translation>gnomon か analemmatic を指定してください</translation>
     </message>
 </context>
 <context>
@@ -1533,6 +1593,22 @@ Do you want to replace it?</source>
     <message>
         <source>Standard − solar t&amp;ime:</source>
         <translation>標準時差(&amp;I):</translation>
+    </message>
+    <message>
+        <source>Kind of dial</source>
+        <translation>日時計の種類</translation>
+    </message>
+    <message>
+        <source>Gnomon</source>
+        <translation>ノーモン型</translation>
+    </message>
+    <message>
+        <source>Analemmatic</source>
+        <translation>アナレンマ型</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>日時計の型(&amp;J):</translation>
     </message>
 </context>
 <context>

@@ -138,4 +138,22 @@ TEST_F(MainFormPlaneTest, AMeasuredWallAndADocumentsPlaneAreShown) {
   }
 }
 
+// An analemmatic dial lies level: while it is chosen the plane rests, and
+// a wall measured with the sun brings the gnomon's dial back.
+TEST_F(MainFormPlaneTest, TheAnalemmaticDialRestsThePlaneAndAWallEndsIt) {
+  form.ChoosePlane(kVertical);
+  model.modified = false;
+  form.ChooseDialKind(static_cast<int>(DialKind::Analemmatic));
+  EXPECT_TRUE(model.IsAnalemmatic());
+  EXPECT_TRUE(model.modified);
+  EXPECT_FALSE(form.PlaneEnabled() || form.FacingEnabled() || form.TiltEnabled());
+  EXPECT_TRUE(Type(FormBox::PlaneFacing, "90"));
+  ExpectPlane(180, 90);
+  form.ChooseDialKind(7);  // no such kind
+  EXPECT_TRUE(model.IsAnalemmatic());
+  form.UseWallFacing(200);
+  EXPECT_FALSE(model.IsAnalemmatic());
+  EXPECT_EQ(form.DialKindChoice(), static_cast<int>(DialKind::Gnomon));
+}
+
 }  // namespace

@@ -176,4 +176,54 @@ TEST(LinesCommand, ListsThePageAsTheFittedSheetPrintsIt) {
   EXPECT_NE(svg.str().find(printed), std::string::npos) << printed;
 }
 
+// An analemmatic dial lists its full-size points from the ellipse's
+// centre: hour points on the ellipse, the date scale on the north-south axis.
+TEST(LinesCommand, AnAnalemmaticDialListsHourPointsAndTheDateScale) {
+  const CommandResult r =
+      RunCommandLine({"lines", "--dial", "analemmatic", "--major", "1500", "--lat", "-52",
+                      "--time-system", "0", "--interval", "60"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  std::istringstream in(r.out);
+  std::string line;
+  std::getline(in, line);
+  double major = 0, minor = 0;
+  ASSERT_EQ(std::sscanf(line.c_str(), "# Dial=analemmatic,%lf,%lf", &major, &minor), 2) << line;
+  EXPECT_EQ(major, 1500);
+  EXPECT_NEAR(minor, 1500 * std::sin(52 * kDeg), 1e-6);
+  std::getline(in, line);
+  EXPECT_EQ(line, "Kind,Key,Day,Declination,HourAngle,X,Y");
+  int hours = 0, dates = 0;
+  while (std::getline(in, line)) {
+    std::istringstream fields(line);
+    std::string value[7];
+    for (auto& v : value) std::getline(fields, v, ',');
+    const double x = std::stod(value[5]), y = std::stod(value[6]);
+    if (value[0] == "hourpoint") {
+      ++hours;
+      EXPECT_NEAR(x * x / (major * major) + y * y / (minor * minor), 1, 1e-6) << line;
+      if (value[1] == "12:00") {
+        EXPECT_NEAR(y, -minor, 1e-6) << "noon lies south in the south";
+      }
+    } else {
+      ASSERT_EQ(value[0], "datescale") << line;
+      ++dates;
+      EXPECT_EQ(value[1].size(), 5u) << line;
+      EXPECT_EQ(x, 0);
+      EXPECT_NEAR(y, major * std::tan(std::stod(value[3]) * kDeg) * std::cos(52 * kDeg), 1e-3);
+    }
+  }
+  EXPECT_EQ(hours, 17);  // 4:00 to 20:00 at 52 degrees
+  EXPECT_EQ(dates, 16);
+
+  // Near the equator the ellipse is a line: refused with the reason.
+  const CommandResult equator = RunCommandLine({"lines", "--dial", "analemmatic", "--lat", "5"});
+  EXPECT_EQ(equator.status, 2);
+  EXPECT_NE(equator.err.find("10"), std::string::npos) << equator.err;  // the least latitude
+  EXPECT_EQ(equator.out, "");
+  for (const char* bad : {"--dial", "--major"}) {
+    EXPECT_EQ(RunCommandLine({"lines", bad, "sundial"}).status, 1) << bad;
+  }
+  EXPECT_EQ(RunCommandLine({"lines", "--major", "5"}).status, 1);
+}
+
 }  // namespace

@@ -709,14 +709,33 @@ TEST_F(SettingsDocumentTest, ThePlaneAndSummerTimeRoundTripAndADefaultDesignWrit
   const std::string bad =
       WriteDocument("bad.ufx", "[Umbrafex 3.04.00]\n[DialOption]\nSummerTime=maybe\n");
   EXPECT_FALSE(reader.OpenDocument(bad).ok());
+
+  // An analemmatic dial lies level and writes its kind and size alone; a
+  // document without them is the gnomon's again.
+  MainModel ground;
+  ground.dialKind = DialKind::Analemmatic;
+  ground.analemmaticMajor = 1250.5;
+  ASSERT_TRUE(ground.SaveDocument(Path("ground.ufx")).ok());
+  EXPECT_NE(
+      ReadUtf8(Path("ground.ufx")).find("[DialPlane]\r\nKind=analemmatic\r\nMajor=1250.5\r\n"),
+      std::string::npos);
+  ASSERT_TRUE(reader.OpenDocument(Path("ground.ufx")).ok());
+  EXPECT_TRUE(reader.IsAnalemmatic());
+  EXPECT_EQ(reader.analemmaticMajor, 1250.5);
+  ASSERT_TRUE(reader.OpenDocument(Path("flat.ufx")).ok());
+  EXPECT_FALSE(reader.IsAnalemmatic());
+  EXPECT_EQ(reader.analemmaticMajor, kDefaultAnalemmaticMajor);
 }
 
 TEST_F(SettingsDocumentTest, APlaneOutOfRangeRefusesTheDocumentAndNorthIsRead) {
   const std::string head = "[Umbrafex 3.04]\n[DialPlane]\n";
   MainModel model;
-  for (const char* bad : {"Facing=360.5", "Facing=-1", "Tilt=181", "Tilt=-0.5", "Facing=SSW"}) {
+  for (const char* bad : {"Facing=360.5", "Facing=-1", "Tilt=181", "Tilt=-0.5", "Facing=SSW",
+                          "Kind=sundial", "Major=5", "Major=20001", "Major=nan"}) {
     EXPECT_FALSE(model.OpenDocument(WriteDocument("bad.ufx", head + bad + "\n")).ok()) << bad;
   }
+  // The refusal names the key.
+  EXPECT_NE(model.lastError.description.find("Major=nan"), std::string::npos);
   ASSERT_TRUE(model.OpenDocument(WriteDocument("north.ufx", head + "Facing=360\nTilt=90\n")).ok());
   EXPECT_EQ(model.dialPlane, (PlaneOrientation{0, 90}));
 }

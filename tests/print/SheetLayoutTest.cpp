@@ -243,6 +243,10 @@ void WithSummerTime(MainModel& main) {
   main.dialOption.summerTime = true;
 }
 
+void Analemmatic(MainModel& main) {
+  main.dialKind = DialKind::Analemmatic;
+}
+
 int MatrixFaults(const std::vector<PaperName>& papers, const std::vector<double>& latitudes,
                  bool scaleBar = false, int* refusedA5 = nullptr, PlaneOrientation plane = {},
                  void (*options)(MainModel&) = nullptr) {
@@ -307,6 +311,8 @@ TEST(SheetLayout, EveryTextInsideTheMarginsApartUncrossedAndUpright) {
   EXPECT_EQ(MatrixFaults(PapersBut({}), {40, -40}, false, nullptr, {250, 50}), 0);
   // A wall's summer-time numbers stand beyond its hours.
   EXPECT_EQ(MatrixFaults(PapersBut({}), {52, -34}, false, nullptr, {200, 90}, WithSummerTime), 0);
+  // The analemmatic dial's sheet.
+  EXPECT_EQ(MatrixFaults(PapersBut({}), {35, 52, -35, -52}, false, nullptr, {}, Analemmatic), 0);
 }
 
 TEST(SheetLayout, EveryTextApartWithEveryDialLine) {
