@@ -17,6 +17,7 @@
 #include <utility>
 #include <vector>
 
+#include "AnalemmaticDial.h"
 #include "Commands.h"
 #include "PlaneOrientation.h"
 
