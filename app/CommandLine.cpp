@@ -14,9 +14,12 @@ std::string JoinedPath(const std::vector<std::string>& args) {
 
 std::string SuggestionFor(std::string_view word) {
   const std::string nearest = NearestCommandName(word);
-  std::string text = "umbrafex: unknown command '" + std::string(word) + "'";
-  if (!nearest.empty()) text += " \u2014 did you mean '" + nearest + "'?";
-  return text + '\n';
+  const std::string text =
+      nearest.empty()
+          ? FillText(TranslateText("CommandLine", "unknown command '%1'"), {word})
+          : FillText(TranslateText("CommandLine", "unknown command '%1' — did you mean '%2'?"),
+                     {word, nearest});
+  return "umbrafex: " + text + '\n';
 }
 
 }  // namespace
@@ -27,7 +30,9 @@ DesktopRequest ReadDesktopCommandLine(const std::vector<std::string>& args) {
   if (first == "--help" || first == "-h") return {DesktopRequest::Kind::Help, {}, {}};
   if (first == "--version") return {DesktopRequest::Kind::Version, {}, {}};
   if (first.starts_with('-')) {
-    return {DesktopRequest::Kind::UsageError, {}, "unknown option: " + first};
+    return {DesktopRequest::Kind::UsageError,
+            {},
+            FillText(TranslateText("CommandLine", "unknown option: %1"), {first})};
   }
   std::string path = JoinedPath(args);
   if (path.size() >= 2 && path.front() == '"' && path.back() == '"') {

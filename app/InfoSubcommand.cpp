@@ -9,6 +9,7 @@
 #include "InfoListing.h"
 #include "MainModel.h"
 #include "Subcommands.h"
+#include "UiText.h"
 
 namespace {
 
@@ -50,7 +51,8 @@ int RunInfoSubcommand(const CommandArgs& args, std::ostream& out, std::ostream& 
   }
   const auto savePath = parsed.Extra("--save");
   if (savePath && !NamesFileWithExtension(*savePath, ".ufx")) {
-    return PrintUsage(err, kSynopsis, "--save needs a file name ending in .ufx");
+    return PrintUsage(err, kSynopsis,
+                      TranslateText("CommandLine", "--save needs a file name ending in .ufx"));
   }
   std::string listing;
   if (!TrapStatus(model.lastError, [&] {
@@ -65,8 +67,12 @@ int RunInfoSubcommand(const CommandArgs& args, std::ostream& out, std::ostream& 
     return kExitFailure;
   }
   if (const std::string lost = OptionsNotKept(parsed.common); savePath && !lost.empty()) {
-    err << "umbrafex: note: " << *savePath << " does not keep " << lost
-        << "; opening it gives the document's own values\n";
+    err << "umbrafex: "
+        << FillText(TranslateText("CommandLine",
+                                  "note: %1 does not keep %2; opening it gives "
+                                  "the document's own values"),
+                    {*savePath, lost})
+        << '\n';
   }
   return kExitOk;
 }

@@ -14,6 +14,14 @@
 
 namespace {
 
+// "E" or "W" of a declination given west positive, none when it rounds to
+// no second.
+std::string DeclinationSide(double west) {
+  if (std::lround(std::fabs(west) * 3600) == 0) return {};
+  return west > 0 ? TranslateText("MagneticDeclination", "west of true north")
+                  : TranslateText("MagneticDeclination", "east of true north");
+}
+
 std::string LatitudeMessage() {
   return TranslateText("MainFormModel",
                        "The latitude must be from −89°59′59″ to 89°59′59″ and not 0°00′00″.");
@@ -243,10 +251,11 @@ void MainFormModel::SetShown(FormBox box, std::string text) {
   text_[Index(box)] = std::move(text);
 }
 
-void MainFormModel::FillAngleRow(FormRow row, double value, bool signedParts) {
+void MainFormModel::FillAngleRow(FormRow row, double value, bool signedParts, bool signedFirst) {
   Chart& chart = model_.Chart();
   for (int part = 0; part < 3; ++part) {
-    std::string text = chart.FormatDegAngleS(value, part, part == 0 || signedParts ? "+-" : "");
+    const bool sign = (part == 0 && signedFirst) || signedParts;
+    std::string text = chart.FormatDegAngleS(value, part, sign ? "+-" : "");
     if (chart.ErrNumber() != 0) RaiseChartError(chart);
     SetShown(BoxAt(row, part), std::move(text));
   }
@@ -263,8 +272,13 @@ bool MainFormModel::FillAll() {
     const CompassDeclination declination =
         CompassDeclinationOf(chart, model_.season.seasonDate.year);
     northDiffStrip_ = TranslateText("MainFormModel", "°    ′    ″");
-    northDiffModel_ = declination.model.empty() ? "" : "(" + std::string(declination.model) + ")";
-    FillAngleRow(FormRow::NorthDiff, declination.west, false);
+    // The boxes hold the size; the side of true north follows in words.
+    northDiffModel_ = DeclinationSide(declination.west);
+    if (!declination.model.empty()) {
+      northDiffModel_ +=
+          (northDiffModel_.empty() ? "(" : " (") + std::string(declination.model) + ")";
+    }
+    FillAngleRow(FormRow::NorthDiff, std::fabs(declination.west), false, false);
     FillAngleRow(FormRow::TimeDiff, chart.Season().TimeDiff(), true);
     FillAngleRow(FormRow::Equation, chart.Season().EquationOfTime(), false);
 

@@ -126,7 +126,8 @@ class MainFormModel {
   // Polar and equatorial planes turn with the latitude.
   void FollowLatitude();
   void FillPlane();
-  void FillAngleRow(FormRow row, double value, bool signedParts);
+  // The first part carries the sign unless signedFirst is false (a size alone).
+  void FillAngleRow(FormRow row, double value, bool signedParts, bool signedFirst = true);
   bool FillAll();
   // Opens into a copy of the design and takes it over only on success.
   Status OpenDocument(const std::string& path);

@@ -169,8 +169,8 @@ QGroupBox* MainWindow::BuildPlaceFrame() {
          DegreeUnitNames());
   AddRow(grid, 2, tr("Lon&gitude:"), FormRow::Longitude, u"txtLabelLongitude"_qs, DegreeUnits(),
          DegreeUnitNames());
-  AddRow(grid, 3, tr("T&ime difference:"), FormRow::TimeDiff, u"txtLabelTImeDiff"_qs, TimeUnits(),
-         TimeUnitNames());
+  AddRow(grid, 3, tr("Standard − solar t&ime:"), FormRow::TimeDiff, u"txtLabelTImeDiff"_qs,
+         TimeUnits(), TimeUnitNames());
   AddRow(grid, 4, tr("&Magnetic declination:"), FormRow::NorthDiff, u"txtLabelNorthDiff"_qs,
          DegreeUnits(), DegreeUnitNames());
   // Under the value rather than beside it, so that the row stays as wide as

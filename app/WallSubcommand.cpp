@@ -51,18 +51,18 @@ struct Reading {
 std::optional<Reading> ReadingOf(const ParsedCommandLine& parsed, std::string& reason) {
   const CommonOptions& o = parsed.common;
   if (!o.latitude || !o.longitude || !o.timeZone || !o.seasonDate) {
-    reason = "wall needs --lat, --lon, --tz and --date";
+    reason = TranslateText("CommandLine", "wall needs --lat, --lon, --tz and --date");
     return std::nullopt;
   }
   const auto time = ClockTimeOf(parsed.Extra("--time"));
   const auto nail = NumberOf(parsed.Extra("--nail"));
   const auto offset = NumberOf(parsed.Extra("--offset"));
   if (!time)
-    reason = "--time needs the clock time as HH:MM, 00:00 to 23:59";
+    reason = TranslateText("CommandLine", "--time needs the clock time as HH:MM, 00:00 to 23:59");
   else if (!nail || !(*nail > 0))
-    reason = "--nail needs the nail's length in mm, above 0";
+    reason = TranslateText("CommandLine", "--nail needs the nail's length in mm, above 0");
   else if (!offset)
-    reason = "--offset needs the shadow's offset in mm";
+    reason = TranslateText("CommandLine", "--offset needs the shadow's offset in mm");
   if (!reason.empty()) return std::nullopt;
   return Reading{*time, *nail, *offset};
 }

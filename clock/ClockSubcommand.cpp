@@ -75,17 +75,17 @@ int RunClockSubcommand(const CommandArgs& args, std::ostream&, std::ostream& err
   const auto readOptions = [&](const ParsedCommandLine& parsed) -> std::string {
     const auto path = parsed.Extra("-o");
     if (!path || !NamesFileWithExtension(*path, ".png")) {
-      return "an output file ending in .png is needed (-o OUT.png)";
+      return TranslateText("CommandLine", "an output file ending in .png is needed (-o OUT.png)");
     }
     out = *path;
     if (const auto text = parsed.Extra("--at")) {
       at = ParseDateTime(*text);
-      if (!at) return "--at must read \"YYYY-MM-DD HH:MM\"";
+      if (!at) return TranslateText("CommandLine", "--at must read \"YYYY-MM-DD HH:MM\"");
     }
     if (const auto text = parsed.Extra("--size")) {
       const auto value = Number(*text);
       if (!value || *value < kMinSize || *value > kMaxSize) {
-        return "--size must be a whole number from 32 to 8000";
+        return TranslateText("CommandLine", "--size must be a whole number from 32 to 8000");
       }
       size = *value;
     }

@@ -22,32 +22,22 @@ constexpr std::string_view kSheetOptions =
     "                      paper orientation\n"
     "  --pages 1|2         print the dial on one sheet or divide it over two\n";
 
-constexpr std::string_view kDialLineOptions =
-    "  --date-lines none|seasons|terms|months|day\n"
-    "                      date lines: none, the eight season days, the 24 solar terms,\n"
-    "                      the first of each month, or the design's own day\n"
-    "  --hour-curves none|full|halves\n"
-    "                      mean-time hour curves (mean standard time only)\n"
-    "  --nodus MM|auto     the nodus's height above the dial, 0 to 1000 mm;\n"
-    "                      0 or auto: chosen by the dial (default)\n"
-    "  --scale-bar on|off  the 100 mm scale bar on every page\n";
-
 const std::array<CommandPage, 8>& Pages() {
   static const std::string exportOptions =
-      "  -o OUT              output file; .pdf holds every page, .svg and .png one\n" +
+      "  -o OUT              output file; .pdf holds every page, .svg, .png and\n"
+      "                      .dxf one; .svg and .dxf keep the layers face,\n"
+      "                      hour-lines, date-lines, hour-curves, labels,\n"
+      "                      gnomon, cut and fold, in millimetres\n" +
       std::string(kSheetOptions) +
-      "  --page N            the page of a PNG or SVG picture, 1 or 2 (default 1)\n"
-      "  --dpi N             resolution of a PNG picture, 10 to 2400 (default 150)\n" +
-      std::string(kDialLineOptions);
+      "  --page N            the page of a PNG, SVG or DXF file, 1 or 2 (default 1)\n"
+      "  --dpi N             resolution of a PNG picture, 10 to 2400 (default 150)\n";
   static const std::string printOptions =
       "  --printer NAME      the printer (default: the document's, or the system's default)\n" +
-      std::string(kSheetOptions) + "  --copies N          number of copies, 1 to 999\n" +
-      std::string(kDialLineOptions);
+      std::string(kSheetOptions) + "  --copies N          number of copies, 1 to 999\n";
   static const std::string linesOptions =
       "  -o FILE.csv         output file (default: standard output)\n"
       "  --paper A3|A4|A5|B4|B5|Letter|Legal\n"
-      "                      the paper whose scale gives the millimetres\n" +
-      std::string(kDialLineOptions);
+      "                      the paper whose scale gives the millimetres\n";
   static const std::array<CommandPage, 8> pages = {{
       {"solars", "sun positions of the dial's hour lines", kSolarsSynopsis,
        "  (south of the equator the Altitude column is 180 minus the altitude)\n"},
@@ -56,7 +46,7 @@ const std::array<CommandPage, 8>& Pages() {
       {"table", "equation-of-time or declination table", kTableSynopsis,
        "  eot|declination     the table: equation of time or solar declination\n"
        "  -o FILE             output file, .csv (text) or .xlsx (workbook with a chart)\n"},
-      {"export", "the printed pages as PDF, SVG or PNG", kExportSynopsis, exportOptions},
+      {"export", "the printed pages as PDF, SVG, PNG or DXF", kExportSynopsis, exportOptions},
       {"clock", "the desktop sundial's picture as PNG", kClockSynopsis,
        "  --at \"YYYY-MM-DD HH:MM\"\n"
        "                      the local date and time shown (default: now)\n"

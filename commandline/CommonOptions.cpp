@@ -8,125 +8,13 @@
 #include <ostream>
 
 #include "AsciiText.h"
+#include "DesignOptions.h"
 #include "MainModel.h"
 #include "Paths.h"
 #include "SettingChecks.h"
 #include "UiText.h"
 
 namespace {
-
-bool ParseDouble(std::string_view text, double& value) {
-  const std::optional<double> parsed = ParseDecimalNumber(text);
-  if (parsed) value = *parsed;
-  return parsed.has_value();
-}
-
-template <typename Int>
-bool ParseInteger(std::string_view text, Int& value) {
-  const std::optional<Int> parsed = ParseWholeNumber<Int>(text);
-  if (parsed) value = *parsed;
-  return parsed.has_value();
-}
-
-bool ParseYesNo(std::string_view text, bool& value) {
-  if (text == "yes") {
-    value = true;
-    return true;
-  }
-  if (text == "no") {
-    value = false;
-    return true;
-  }
-  return false;
-}
-
-bool ParseMonthDay(std::string_view text, std::pair<int, int>& monthDay) {
-  const auto slash = text.find('/');
-  if (slash == std::string_view::npos) return false;
-  return ParseInteger(text.substr(0, slash), monthDay.first) &&
-         ParseInteger(text.substr(slash + 1), monthDay.second);
-}
-
-// Degrees from 0 to 360 (360 is north again) or one of the 16 compass names.
-bool ParseFacing(std::string_view text, double& value) {
-  if (const auto named = CompassAzimuth(text)) {
-    value = *named;
-    return true;
-  }
-  if (!ParseDouble(text, value) || !IsPlaneFacing(value)) return false;
-  value = NormalizedAzimuth(value);
-  return true;
-}
-
-bool ParseTilt(std::string_view text, double& value) {
-  return ParseDouble(text, value) && IsPlaneTilt(value);
-}
-
-bool ParsePreset(std::string_view text, PlanePreset& value) {
-  const auto preset = PresetOfName(text);
-  if (preset) value = *preset;
-  return preset.has_value();
-}
-
-// Each shared option reads its value into the options; false for a value
-// that is not of the option's kind.
-using ValueReader = std::function<bool(std::string_view, CommonOptions&)>;
-
-template <typename T, typename Parse>
-ValueReader Into(std::optional<T> CommonOptions::*member, Parse parse) {
-  return [member, parse](std::string_view text, CommonOptions& options) {
-    T value{};
-    if (!parse(text, value)) return false;
-    options.*member = value;
-    return true;
-  };
-}
-
-ValueReader DoubleInto(std::optional<double> CommonOptions::*member) {
-  return Into(member, ParseDouble);
-}
-
-ValueReader BoolInto(std::optional<bool> CommonOptions::*member) {
-  return Into(member, ParseYesNo);
-}
-
-struct CommonOptionEntry {
-  std::string_view name;
-  ValueReader read;
-};
-
-const std::vector<CommonOptionEntry>& CommonOptionTable() {
-  static const std::vector<CommonOptionEntry> table = {
-      {"--lat", DoubleInto(&CommonOptions::latitude)},
-      {"--lon", DoubleInto(&CommonOptions::longitude)},
-      {"--tz", DoubleInto(&CommonOptions::timeZone)},
-      {"--name",
-       [](std::string_view text, CommonOptions& o) {
-         o.name = std::string(text);
-         return true;
-       }},
-      {"--compatible", BoolInto(&CommonOptions::compatible)},
-      {"--leap", BoolInto(&CommonOptions::leapYear)},
-      {"--time-system", Into(&CommonOptions::timeSystem,
-                             [](std::string_view text, int32_t& value) {
-                               return ParseInteger(text, value) &&
-                                      (value == kTrueSolarTime || value == kMeanStandardTime);
-                             })},
-      {"--rise-set", BoolInto(&CommonOptions::includeRiseSet)},
-      {"--adjust", BoolInto(&CommonOptions::adjustEquation)},
-      {"--date", Into(&CommonOptions::seasonDate, ParseMonthDay)},
-      {"--season", Into(&CommonOptions::season, ParseInteger<int32_t>)},
-      {"--day", Into(&CommonOptions::day, ParseInteger<int16_t>)},
-      {"--start", DoubleInto(&CommonOptions::startTime)},
-      {"--end", DoubleInto(&CommonOptions::endTime)},
-      {"--interval", Into(&CommonOptions::interval, ParseInteger<int16_t>)},
-      {"--plane", Into(&CommonOptions::planePreset, ParsePreset)},
-      {"--facing", Into(&CommonOptions::facing, ParseFacing)},
-      {"--tilt", Into(&CommonOptions::tilt, ParseTilt)},
-      {"--summer-time", BoolInto(&CommonOptions::summerTime)},
-  };
-  return table;
-}
 
 // The location and mode options; the engine raises on values it refuses.
 void ApplyPlaceAndModes(Chart& chart, const CommonOptions& o) {
@@ -190,7 +78,6 @@ void ApplyTimeRange(MainModel& model, const CommonOptions& o) {
   if (o.startTime) model.calcTime.startTime = *o.startTime;
   if (o.endTime) model.calcTime.endTime = *o.endTime;
   if (o.interval) model.calcTime.interval = *o.interval;
-  if (o.summerTime) model.dialOption.summerTime = *o.summerTime;
 }
 
 // The plane options after the place, whose latitude the presets follow. A
@@ -236,26 +123,32 @@ std::optional<ParsedCommandLine> ParseCommandLine(const CommandArgs& args,
                                                   std::span<const ExtraOptionSpec> extras,
                                                   std::string& error) {
   ParsedCommandLine parsed;
-  const auto& table = CommonOptionTable();
+  const auto say = [&](const char* reason, std::initializer_list<std::string_view> values) {
+    error = FillText(TranslateText("CommandLine", reason), values);
+  };
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& word = args[i];
     const bool hasNext = i + 1 < args.size();
 
-    const auto common = std::find_if(table.begin(), table.end(),
-                                     [&](const CommonOptionEntry& e) { return e.name == word; });
-    if (common != table.end()) {
+    if (const DesignOptionRow* design = FindDesignOption(word)) {
       if (!hasNext) {
-        error = "option " + word + " needs a value";
+        say(UMBRAFEX_TEXT_NOOP("CommandLine", "option %1 needs a value"), {word});
         return std::nullopt;
       }
       const std::string& value = args[++i];
       // Such a text would become lines of a saved document.
       if (HasControlCharacters(value)) {
-        error = "option " + word + ": line breaks and other control characters are not allowed";
+        say(UMBRAFEX_TEXT_NOOP(
+                "CommandLine",
+                "option %1: line breaks and other control characters are not allowed"),
+            {word});
         return std::nullopt;
       }
-      if (!common->read(value, parsed.common)) {
-        error = "option " + word + ": invalid value \"" + value + "\"";
+      if (!design->read(value, parsed.common)) {
+        if (*design->refusal != '\0')
+          say(design->refusal, {});
+        else
+          say(UMBRAFEX_TEXT_NOOP("CommandLine", "option %1: invalid value \"%2\""), {word, value});
         return std::nullopt;
       }
       continue;
@@ -265,7 +158,7 @@ std::optional<ParsedCommandLine> ParseCommandLine(const CommandArgs& args,
                                     [&](const ExtraOptionSpec& e) { return e.name == word; });
     if (extra != extras.end()) {
       if (extra->takesValue && !hasNext) {
-        error = "option " + word + " needs a value";
+        say(UMBRAFEX_TEXT_NOOP("CommandLine", "option %1 needs a value"), {word});
         return std::nullopt;
       }
       parsed.extras.emplace_back(word, extra->takesValue ? args[++i] : std::string());
@@ -273,12 +166,12 @@ std::optional<ParsedCommandLine> ParseCommandLine(const CommandArgs& args,
     }
 
     if (word.size() > 1 && word[0] == '-') {
-      error = "unknown option " + word;
+      say(UMBRAFEX_TEXT_NOOP("CommandLine", "unknown option %1"), {word});
       return std::nullopt;
     }
     if (EndsWithIgnoringCase(word, ".ufx")) {
       if (parsed.common.document) {
-        error = "only one document may be given";
+        say(UMBRAFEX_TEXT_NOOP("CommandLine", "only one document may be given"), {});
         return std::nullopt;
       }
       parsed.common.document = word;
@@ -314,6 +207,7 @@ int PrepareModel(MainModel& model, const CommonOptions& options, std::ostream& e
     return kExitFailure;
   }
   ApplyTimeRange(model, options);
+  for (const DesignSetting& set : options.drawing) set(model, err);
   NoteUnusedDate(options, err);
   return kExitOk;
 }
@@ -332,9 +226,12 @@ int ReadCommandWords(const CommandArgs& args, std::span<const ExtraOptionSpec> e
     return kExitFailure;
   }
   if (result->positionals.size() > wordCount) {
-    return PrintUsage(err, synopsis, "unexpected argument " + result->positionals[wordCount]);
+    return PrintUsage(err, synopsis,
+                      FillText(TranslateText("CommandLine", "unexpected argument %1"),
+                               {result->positionals[wordCount]}));
   }
-  if (result->positionals.size() < wordCount) return PrintUsage(err, synopsis, "missing argument");
+  if (result->positionals.size() < wordCount)
+    return PrintUsage(err, synopsis, TranslateText("CommandLine", "missing argument"));
   parsed = std::move(*result);
   return kExitOk;
 }
@@ -359,31 +256,10 @@ bool NamesFileWithExtension(std::string_view path, std::string_view extension) {
   return name.size() > extension.size() && EndsWithIgnoringCase(name, extension);
 }
 
-std::string_view CommonOptionsUsage() {
+std::string CommonOptionsUsage() {
   return "options:\n"
-         "  DOC.ufx             settings document to start from\n"
-         "  --lat DEG           latitude, north positive\n"
-         "  --lon DEG           longitude, east positive\n"
-         "  --tz HOURS          time zone, hours ahead of UTC\n"
-         "  --name TEXT         place name\n"
-         "  --compatible yes|no compatible equation-of-time formula\n"
-         "  --leap yes|no       the year has 366 days\n"
-         "  --time-system 0|1   0 true solar time, 1 mean standard time\n"
-         "  --rise-set yes|no   include the sunrise and sunset points\n"
-         "  --adjust yes|no     correct the dial by the equation of time of --date\n"
-         "  --date M/D          the day of the date basis\n"
-         "  --season N          season 1..8, or 0 to keep the day\n"
-         "  --day N             day number 1..365 (366)\n"
-         "  --start H           first hour line (-999: sunrise)\n"
-         "  --end H             last hour line (-999: sunset)\n"
-         "  --interval MIN      minutes between hour lines: 10, 15, 20, 30 or 60\n"
-         "                      (solars: 0 to 60)\n"
-         "  --plane P           horizontal, vertical, polar or equatorial\n"
-         "  --facing DEG|NAME   the way the face looks: degrees from north through\n"
-         "                      east (180 south), or N, NNE, ... NNW\n"
-         "  --tilt DEG          the face from the horizontal: 0 flat, 90 a wall,\n"
-         "                      up to 180 facing down\n"
-         "  --summer-time yes|no  a second row of hour numbers, an hour later\n";
+         "  DOC.ufx             settings document to start from\n" +
+         DesignOptionsUsage();
 }
 
 int PrintUsage(std::ostream& err, std::string_view synopsis, std::string_view reason) {

@@ -1,6 +1,7 @@
-// The options every subcommand shares: an optional settings document, the
-// place and modes, the date basis, engine overrides of the day and the time
-// range of the hour lines. A command parses its arguments here, naming the
+// The options every subcommand shares: an optional settings document and the
+// design options (DesignOptions: the place and modes, the date basis, engine
+// overrides of the day, the time range of the hour lines, the plane and what
+// the sheet draws). A command parses its arguments here, naming the
 // options of its own, and then prepares the model in one fixed order.
 #pragma once
 
@@ -51,6 +52,10 @@ std::optional<Int> ParseWholeNumber(std::string_view text) {
 // anything else, an empty text, "nan" and "inf" included.
 std::optional<double> ParseDecimalNumber(std::string_view text);
 
+// A key of the design's settings that an option sets once the design is
+// prepared: what the sheet draws (the date lines, the nodus's height, …).
+using DesignSetting = std::function<void(MainModel& model, std::ostream& err)>;
+
 // An option that one command adds to the shared ones ("--save", "-o").
 struct ExtraOptionSpec {
   std::string_view name;
@@ -85,7 +90,8 @@ struct CommonOptions {
   std::optional<double> facing;
   std::optional<double> tilt;
 
-  std::optional<bool> summerTime;  // a second row of hour numbers, an hour later
+  // The settings keys given (what the sheet draws), in the order given.
+  std::vector<DesignSetting> drawing;
 };
 
 struct ParsedCommandLine {
@@ -141,7 +147,7 @@ int StartCommand(const CommandArgs& args, std::span<const ExtraOptionSpec> extra
 bool NamesFileWithExtension(std::string_view path, std::string_view extension);
 
 // The lines describing the shared options, for a command's usage text.
-std::string_view CommonOptionsUsage();
+std::string CommonOptionsUsage();
 
 // Prints "usage: <synopsis>", the reason and the shared options; kExitUsage.
 int PrintUsage(std::ostream& err, std::string_view synopsis, std::string_view reason);

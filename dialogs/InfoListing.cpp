@@ -95,6 +95,15 @@ std::string HoursValue(Chart& chart, double value) {
   return Duration(chart, value, true) + FormatDecimal(value, Forms().hours, true);
 }
 
+// Standard time less true solar time, with which of the two is ahead.
+std::string TimeDiffValue(Chart& chart, double hours) {
+  const std::string value = HoursValue(chart, hours);
+  if (std::lround(hours * 3600) == 0) return value;
+  return FillText(hours < 0 ? TranslateText("InfoListing", "%1, the clock behind the sundial")
+                            : TranslateText("InfoListing", "%1, the clock ahead of the sundial"),
+                  {value});
+}
+
 std::string ClockValue(Chart& chart, double time) {
   return chart.FormatDegAngle(time, "-", ":: ") + FormatDecimal(time, Forms().hour, true);
 }
@@ -109,8 +118,11 @@ std::string Labelled(const std::string& label, std::string_view value) {
 
 std::string MagneticDeclinationLine(Chart& chart, int year) {
   const CompassDeclination declination = CompassDeclinationOf(chart, year);
-  std::string text = Labelled(TranslateText("InfoListing", "Magnetic declination"),
-                              DegreesValue(chart, declination.west, AngleSign::Signed));
+  // The side of true north in words, so the decimal is the size alone.
+  std::string text =
+      Labelled(TranslateText("InfoListing", "Magnetic declination"),
+               MagneticDeclinationText(declination.west) +
+                   FormatDecimal(std::fabs(declination.west), Forms().degree, false));
   if (!declination.model.empty()) text += " (" + std::string(declination.model) + ")";
   return text;
 }
@@ -232,7 +244,7 @@ std::string BuildInfoListing(Chart& chart, int year) {
   line(Labelled(TranslateText("InfoListing", "Equation of time"),
                 HoursValue(chart, season.EquationOfTime())));
   line(Labelled(TranslateText("InfoListing", "Difference from standard time"),
-                HoursValue(chart, season.TimeDiff())));
+                TimeDiffValue(chart, season.TimeDiff())));
   AppendSunLines(chart, text);
   switch (chart.TimeSystem()) {
     case kTrueSolarTime:

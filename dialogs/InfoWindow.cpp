@@ -2,11 +2,16 @@
 
 #include <QClipboard>
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QTextDocument>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 
 #include "InfoListing.h"
 #include "PopHints.h"
@@ -60,11 +65,30 @@ void InfoWindow::RestorePlacement() {
   const WindowPlacement placement = LoadInfoWindowPlacement();
   // The first opening (200 x 200 at the corner) would hide most lines.
   QSize size(StoredPixels(placement.width, 200), StoredPixels(placement.height, 200));
-  if (size.width() <= 200 && size.height() <= 200) size = QSize(420, 440);
+  if (size.width() <= 200 && size.height() <= 200) size = FittingSize();
   PlaceWindow(this, QRect(QPoint(StoredPixels(placement.left, 0), StoredPixels(placement.top, 0)),
                           size.expandedTo(minimumSize())));
   if (placement.windowState == kWindowMaximized)
     setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+QSize InfoWindow::FittingSize() const {
+  const QFontMetrics metrics(txtInfo_->font());
+  const QStringList lines = txtInfo_->toPlainText().split(QLatin1Char('\n'));
+  int textWidth = 0;
+  for (const QString& line : lines)
+    textWidth = std::max(textWidth, metrics.horizontalAdvance(line));
+  // The box's frame and document margins, room for a vertical scroll bar,
+  // and the window's own margins around the box and the buttons.
+  const int inner = 2 * (txtInfo_->frameWidth() +
+                         static_cast<int>(std::ceil(txtInfo_->document()->documentMargin())));
+  const QMargins margins = layout()->contentsMargins();
+  const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  const int width = textWidth + inner + scrollBar + margins.left() + margins.right() + 4;
+  const int height = static_cast<int>(lines.size()) * metrics.lineSpacing() + inner + scrollBar +
+                     margins.top() + margins.bottom() + layout()->spacing() +
+                     layout()->itemAt(1)->sizeHint().height();
+  return QSize(std::max(width, 420), std::max(height, 440));
 }
 
 void InfoWindow::Copy() {

@@ -20,6 +20,8 @@ class InfoWindow : public QDialog {
 
  private:
   void RestorePlacement();
+  // Big enough to show every line of the listing whole.
+  QSize FittingSize() const;
 
   QString listing_;
   QPlainTextEdit* txtInfo_ = nullptr;

@@ -223,8 +223,8 @@ QWidget* OptionsDialog::BuildTimeZonePage() {
   auto* gmt = new QLabel(tr("GMT"), zone);
   gmt->setBuddy(txtTimeZone_[0]);
   // The two boxes share the time difference label.
-  txtTimeZone_[0]->setAccessibleName(tr("Time difference, hours"));
-  txtTimeZone_[1]->setAccessibleName(tr("Time difference, minutes"));
+  txtTimeZone_[0]->setAccessibleName(tr("UTC offset, hours"));
+  txtTimeZone_[1]->setAccessibleName(tr("UTC offset, minutes"));
   auto* row = new QHBoxLayout;
   row->addWidget(gmt);
   row->addWidget(txtTimeZone_[0]);
@@ -237,7 +237,7 @@ QWidget* OptionsDialog::BuildTimeZonePage() {
   meridianRow->addWidget(meridianLabel);
   meridianRow->addWidget(txtMeridian_, 1);
   auto* fields = new QVBoxLayout;
-  fields->addWidget(new QLabel(tr("Time difference (hours:minutes):"), zone));
+  fields->addWidget(new QLabel(tr("UTC offset (hours:minutes):"), zone));
   fields->addLayout(row);
   fields->addLayout(meridianRow);
   fields->addWidget(system, 0, Qt::AlignLeft);

@@ -46,3 +46,14 @@ std::string CompassPointText(double azimuth) {
   const double point = CompassAzimuth(CompassName(azimuth)).value_or(0) / 22.5;
   return TranslateText("Compass", kCompassPoints[static_cast<std::size_t>(point)]);
 }
+
+std::string MagneticDeclinationText(double westDegrees) {
+  const long minutes = std::lround(std::fabs(westDegrees) * 60);
+  char minuteText[8];
+  std::snprintf(minuteText, sizeof minuteText, "%02ld", minutes % 60);
+  const std::string degrees = std::to_string(minutes / 60);
+  const char* pattern = minutes == 0      ? UMBRAFEX_TEXT_NOOP("AngleText", "%1°%2′")
+                        : westDegrees > 0 ? UMBRAFEX_TEXT_NOOP("AngleText", "%1°%2′ W")
+                                          : UMBRAFEX_TEXT_NOOP("AngleText", "%1°%2′ E");
+  return FillText(TranslateText("AngleText", pattern), {degrees, minuteText});
+}

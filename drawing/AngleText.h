@@ -10,3 +10,8 @@ std::string TenthsText(double degrees);
 // The compass point of an azimuth in the language of the texts: "SSE" in
 // English, "南南東" in Japanese.
 std::string CompassPointText(double azimuth);
+
+// A magnetic declination, given west positive as the engine keeps it, to the
+// minute with the side of true north that magnetic north lies on: "1°10′ E",
+// "7°03′ W" ("東偏1度10分", "西偏7度03分"); none for zero ("0°00′").
+std::string MagneticDeclinationText(double westDegrees);

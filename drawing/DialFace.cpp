@@ -236,7 +236,10 @@ void DrawFace(const DrawPass& pass, const DialLayout& l) {
       PixelLine(t, p.shadow.x, p.shadow.y, l.centerX, l.centerY);
     }
     if (!p.drawn) continue;
-    PixelLine(t, p.inner.x, p.inner.y, p.outer.x, p.outer.y);
+    {
+      const LayerScope lines(t, DrawLayer::HourLines);
+      PixelLine(t, p.inner.x, p.inner.y, p.outer.x, p.outer.y);
+    }
     if (p.label.kind != PositionKind::Hour) continue;
     if (p.summer.empty()) {
       DrawLabel(pass, places.hours, dial, p.theta, p.label.text, colors);

@@ -20,7 +20,10 @@ void DrawRings(const DrawPass& pass, const DialLayout& l, const std::optional<Fa
   }
   // The dial is cut out along its outer ring.
   if (pass.OnPaper()) t.setDrawWidth(SheetPenWidth(t, kCutLineMm));
-  PixelCircle(t, l.centerX, l.centerY, l.outerRadius);
+  {
+    const LayerScope cut(t, DrawLayer::Cut);
+    PixelCircle(t, l.centerX, l.centerY, l.outerRadius);
+  }
   if (pass.OnPaper()) t.setDrawWidth(DialPenWidth(pass));
 
   if (colors) {

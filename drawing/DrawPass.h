@@ -42,6 +42,21 @@ struct DrawPass {
   double Latitude() const { return design.chart.Location().Latitude(); }
 };
 
+// Marks what a block draws with a layer, and restores the one before.
+class LayerScope {
+ public:
+  LayerScope(DrawTarget& target, DrawLayer layer) : target_(target), previous_(target.Layer()) {
+    target_.setLayer(layer);
+  }
+  ~LayerScope() { target_.setLayer(previous_); }
+  LayerScope(const LayerScope&) = delete;
+  LayerScope& operator=(const LayerScope&) = delete;
+
+ private:
+  DrawTarget& target_;
+  DrawLayer previous_;
+};
+
 // Sign of a value: -1, 0 or +1.
 double SignOf(double value);
 
@@ -124,6 +139,10 @@ void PixelPolygon(DrawTarget& target, std::span<const UserPoint> points);
 void PixelPolyline(DrawTarget& target, std::span<const UserPoint> points);
 // Text turned counter-clockwise by the angle about its top-left corner (x, y).
 void RotatedText(DrawTarget& target, double x, double y, std::string_view text, double angle);
+// Upright text on a box of the background's colour, so that the lines drawn
+// before it do not run through it.
+void TextOnCleared(DrawTarget& target, double x, double y, std::string_view text,
+                   ColorRef background);
 
 // Empties the chart's sun positions when the routine that filled them ends,
 // on success and on failure alike.

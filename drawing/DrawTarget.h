@@ -29,6 +29,21 @@ enum class PenMode : int32_t { CopyPen = 13, Invert = 6 };                    //
 enum class PenStyle : int32_t { Solid = 0, Dash = 1, Dot = 2, DashDot = 3 };  // DrawStyle
 enum class BrushStyle : int32_t { Solid = 0, Transparent = 1 };               // FillStyle
 
+// The layers of a sheet that CAD files and cutters keep apart. A surface
+// that only paints ignores them; every text belongs to Labels wherever it
+// is drawn.
+enum class DrawLayer : int32_t {
+  Face = 0,  // the face and the sheet's furniture: anything not marked otherwise
+  HourLines,
+  DateLines,
+  HourCurves,
+  Labels,
+  Gnomon,
+  Cut,   // outlines to cut along
+  Fold,  // lines to fold along
+};
+inline constexpr int kDrawLayerCount = 8;
+
 struct DevicePoint {
   int32_t x = 0;
   int32_t y = 0;
@@ -69,6 +84,10 @@ class DrawTarget {
   virtual int32_t PhysicalOffsetY() const { return 0; }
   // The desktop's button-face colour (a frame drawn in it is meant to vanish).
   virtual ColorRef ButtonFaceColor() const { return kColorButtonFace; }
+
+  // The layer what is drawn next belongs to (see LayerScope).
+  virtual DrawLayer Layer() const { return DrawLayer::Face; }
+  virtual void setLayer(DrawLayer) {}
 
   // Text extent in user units with the current font; CR LF separates lines.
   virtual double TextWidth(std::string_view text) const = 0;

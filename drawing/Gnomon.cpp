@@ -45,13 +45,18 @@ void SetFoldPen(const DrawPass& pass, PenStyle styled) {
 void DrawPattern(const DrawPass& pass, const DialLayout& layout, double paperFactor) {
   DrawTarget& t = pass.target;
   const GnomonOutline g = GnomonOutlineFor(layout, pass.Latitude(), paperFactor);
+  const LayerScope gnomon(t, DrawLayer::Gnomon);
   SetDialPen(pass);
   if (pass.OnPaper()) t.setDrawWidth(SheetPenWidth(t, kCutLineMm));  // cut out along it
   t.setFillStyle(BrushStyle::Solid);
   t.setForeColor(pass.design.settings.dialColor.gnomonLine);
   t.setFillColor(pass.design.settings.dialColor.gnomonFill);
-  PixelPolygon(t, g.points);
+  {
+    const LayerScope cut(t, DrawLayer::Cut);
+    PixelPolygon(t, g.points);
+  }
 
+  const LayerScope fold(t, DrawLayer::Fold);
   SetFoldPen(pass, PenStyle::Dash);
   PixelLine(t, g.Top().x, g.Top().y, g.Root().x, g.Root().y);
   SetFoldPen(pass, PenStyle::DashDot);

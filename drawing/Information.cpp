@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "AngleText.h"
 #include "CompassDeclination.h"
 #include "DialRoutines.h"
 #include "DialWords.h"
@@ -73,7 +74,7 @@ std::vector<std::string> InformationLines(DialDesign design, double faceRadius) 
   const CompassDeclination declination =
       CompassDeclinationOf(chart, design.settings.season.seasonDate.year);
   lines[5] = FillText(TranslateText("DialTexts", "Magnetic declination: %1"),
-                      {AngleText(chart, declination.west, "+- ") + ModelNote(declination)});
+                      {MagneticDeclinationText(declination.west) + ModelNote(declination)});
   lines[6] = FillText(TranslateText("DialTexts", "Equation of time: %1"),
                       {adjusted ? HoursText(chart, chart.Season().EquationOfTime()) : notSet});
   const NodusPlan nodus = PlanNodus(design.settings, chart, faceRadius);

@@ -5,11 +5,14 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "DrawPass.h"
 #include "FaceMap.h"
 #include "Gnomon.h"
+#include "InformationBlock.h"
 #include "NodusLines.h"
 #include "SheetArea.h"
 #include "UiText.h"
@@ -110,27 +113,48 @@ std::string ArcLabel(const Chart& chart, const DateArc& arc) {
 
 // The label sits inside the face at one end of the line: neighbouring lines
 // take turns between the morning and the evening end, so that labels of arcs
-// that run close together do not cover each other.
-void LabelDateLine(DrawTarget& t, const FaceMap& map, const DateLine& line,
-                   const std::string& label, bool evening, std::vector<SheetBox>* placed) {
+// that run close together do not cover each other. One that would cover a
+// box already placed tries the other end, then gives way.
+// A round face keeps its labels inside its disc of that radius (none: any face).
+bool InsideDisc(const SheetBox& box, const FaceMap& map, double disc) {
+  if (disc <= 0) return true;
+  for (const UserPoint p : {UserPoint{box.left, box.top}, UserPoint{box.right, box.top},
+                            UserPoint{box.left, box.bottom}, UserPoint{box.right, box.bottom}}) {
+    if (std::hypot(p.x - map.cx, p.y - map.cy) > disc) return false;
+  }
+  return true;
+}
+
+void LabelDateLine(DrawTarget& t, const FaceMap& map, double disc, const DateLine& line,
+                   const std::string& label, bool evening, std::vector<SheetBox>* placed,
+                   std::optional<ColorRef> face) {
   const LineRun* longest = nullptr;
   for (const LineRun& run : line.runs) {
     if (!longest || run.size() > longest->size()) longest = &run;
   }
   if (!longest || longest->empty()) return;
-  const UserPoint end = map.At(evening ? longest->back().at : longest->front().at);
-  const double gap = t.TextHeight(label) / 3;
-  const double x = end.x < map.cx ? end.x + gap : end.x - gap - t.TextWidth(label);
-  const double y = end.y - t.TextHeight(label) / 2;
-  if (placed) {
-    // A label that would cover one already placed gives way.
-    const SheetBox box{x, y, x + t.TextWidth(label), y + t.TextHeight(label)};
-    for (const SheetBox& other : *placed) {
-      if (other.Overlaps(box)) return;
-    }
-    placed->push_back(box);
+  const double width = t.TextWidth(label), height = t.TextHeight(label);
+  const auto boxAt = [&](bool atEvening) {
+    const UserPoint end = map.At(atEvening ? longest->back().at : longest->front().at);
+    const double gap = height / 3;
+    const double x = end.x < map.cx ? end.x + gap : end.x - gap - width;
+    const double y = end.y - height / 2;
+    return SheetBox{x, y, x + width, y + height};
+  };
+  const auto isFree = [&](const SheetBox& box) {
+    if (!InsideDisc(box, map, disc)) return false;
+    return !placed || std::none_of(placed->begin(), placed->end(),
+                                   [&](const SheetBox& other) { return other.Overlaps(box); });
+  };
+  SheetBox box = boxAt(evening);
+  if (!isFree(box)) box = boxAt(!evening);
+  if (!isFree(box)) return;
+  if (placed) placed->push_back(box);
+  if (face) {
+    TextOnCleared(t, box.left, box.top, label, *face);
+  } else {
+    RotatedText(t, box.left, box.top, label, 0);
   }
-  RotatedText(t, x, y, label, 0);
 }
 
 void DrawCurve(const FaceMap& map, Stroker& stroker, const Chart& chart, const HourCurve& curve,
@@ -172,7 +196,7 @@ void DrawCurveKey(const DrawPass& pass, const DialLayout& l, const LinePens& pen
 
 // The curves and their labels; the key of the halves at the corner of the
 // layout's dial, where one is given. Dashes are in lengths of dashScale.
-void DrawCurves(const DrawPass& pass, const NodusCurves& curves, const FaceMap& map,
+void DrawCurves(const DrawPass& pass, const NodusCurves& curves, const FaceMap& map, double disc,
                 double dashScale, const DialLayout* keyAt, std::vector<SheetBox>* placed) {
   const DialDesign& design = pass.design;
   DrawTarget& t = pass.target;
@@ -181,6 +205,7 @@ void DrawCurves(const DrawPass& pass, const NodusCurves& curves, const FaceMap& 
   UsePen(pass, pens.dateLine, pens.width);
   std::vector<UserPoint> points;
   for (const DateLine& line : curves.dates) {
+    const LayerScope dateLayer(t, DrawLayer::DateLines);
     for (const LineRun& run : line.runs) {
       points.clear();
       for (const LinePoint& p : run) points.push_back(map.At(p.at));
@@ -191,6 +216,7 @@ void DrawCurves(const DrawPass& pass, const NodusCurves& curves, const FaceMap& 
   UsePen(pass, pens.curve, pens.width);
   bool anyCurve = false;
   for (const HourCurve& curve : curves.curves) {
+    const LayerScope curveLayer(t, DrawLayer::HourCurves);
     Stroker stroker(t, dashScale);
     DrawCurve(map, stroker, design.chart, curve, halves);
     anyCurve = anyCurve || !curve.runs.empty();
@@ -206,42 +232,70 @@ void DrawCurves(const DrawPass& pass, const NodusCurves& curves, const FaceMap& 
   std::sort(byDeclination.begin(), byDeclination.end(), [](const DateLine* a, const DateLine* b) {
     return a->arc.declination < b->arc.declination;
   });
+  // The labels stand over the lines on a patch of the face's own colour.
+  const auto colors = FaceColorsFor(pass);
+  const std::optional<ColorRef> face =
+      colors ? std::optional<ColorRef>(colors->innerFill) : std::nullopt;
   for (size_t i = 0; i < byDeclination.size(); ++i) {
     const DateLine& line = *byDeclination[i];
-    LabelDateLine(t, map, line, ArcLabel(design.chart, line.arc), i % 2 == 1, placed);
+    LabelDateLine(t, map, disc, line, ArcLabel(design.chart, line.arc), i % 2 == 1, placed, face);
   }
   if (halves && anyCurve && keyAt) DrawCurveKey(pass, *keyAt, pens);
 }
 
-void DrawLines(const DrawPass& pass, const DialLayout& l, double faceRadius) {
-  const NodusCurves curves = TraceNodusCurves(pass.design.settings, pass.design.chart, faceRadius);
-  if (!curves.nodus) return;
-  DrawCurves(pass, curves, {l.centerX, l.centerY, l.middleRadius / faceRadius}, l.middleRadius, &l,
-             nullptr);
+// The placement marks at the style's root and the foot of the gnomon's
+// edge, which are drawn over the face after its lines.
+std::vector<SheetBox> MarkBoxes(const DrawPass& pass, const DialLayout& l) {
+  const double s = SignOf(pass.Latitude());
+  const double r = kMarkRingRadius;
+  std::vector<SheetBox> boxes;
+  for (const UserPoint p :
+       {UserPoint{l.centerX, l.centerY - s * l.middleRadius}, UserPoint{l.centerX, l.centerY}}) {
+    boxes.push_back({p.x - r, p.y - r, p.x + r, p.y + r});
+  }
+  return boxes;
 }
 
-std::string HeightText(double millimetres) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.1f mm", millimetres);
-  return text;
+// The lines of a round face, their names inside its disc and clear of the
+// boxes given; the halves' key at the dial's corner where asked (the clock:
+// a sheet has it in the key to its lines, SheetKey.h).
+void DrawLines(const DrawPass& pass, const DialLayout& l, double faceRadius, bool curveKey,
+               std::vector<SheetBox> placed) {
+  const NodusCurves curves = TraceNodusCurves(pass.design.settings, pass.design.chart, faceRadius);
+  if (!curves.nodus) return;
+  DrawCurves(pass, curves, {l.centerX, l.centerY, l.middleRadius / faceRadius}, l.middleRadius,
+             l.middleRadius, curveKey ? &l : nullptr, &placed);
+}
+
+// What a sheet draws over its face after the lines: the placement marks and
+// the information block.
+std::vector<SheetBox> SheetBoxesOverFace(const DrawPass& pass, const DialLayout& l) {
+  std::vector<SheetBox> boxes;
+  if (pass.design.settings.dialOption.printMark) boxes = MarkBoxes(pass, l);
+  if (pass.design.settings.dialOption.printInfo) {
+    if (const auto block = FaceBlockBox(pass, l)) boxes.push_back(*block);
+  }
+  return boxes;
 }
 
 }  // namespace
 
 void DrawNodusCurves(const DrawPass& pass, const NodusCurves& curves, const FaceMap& map,
                      double dashScale, std::vector<SheetBox>& placed) {
-  if (curves.nodus) DrawCurves(pass, curves, map, dashScale, nullptr, &placed);
+  if (curves.nodus) DrawCurves(pass, curves, map, 0, dashScale, nullptr, &placed);
 }
 
 Status DrawDialLines(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom) {
   const DrawPass pass(design, target, zoom);
-  return RunDrawRoutine(design, [&] { DrawLines(pass, layout, layout.middleRadius); });
+  return RunDrawRoutine(design, [&] {
+    DrawLines(pass, layout, layout.middleRadius, false, SheetBoxesOverFace(pass, layout));
+  });
 }
 
 Status DrawDialLines(DialDesign design, ClockView& clock, const DialLayout& layout,
                      double paperFactor) {
   const DrawPass pass(design, clock.picClock(), 1.0, clock.ClockState());
-  return RunDrawRoutine(design, [&] { DrawLines(pass, layout, 65 * paperFactor); });
+  return RunDrawRoutine(design, [&] { DrawLines(pass, layout, 65 * paperFactor, true, {}); });
 }
 
 Status DrawNodusMark(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom) {
@@ -256,14 +310,11 @@ Status DrawNodusMark(DialDesign design, DrawTarget& target, const DialLayout& la
     SetDialPen(pass);
     target.setFillStyle(BrushStyle::Transparent);
     target.setForeColor(design.settings.dialColor.markLine);
+    const LayerScope gnomon(target, DrawLayer::Gnomon);
     // The style runs up the page; the notch crosses it.
     PixelLine(target, p.x - 2.5, p.y, p.x + 2.5, p.y);
     PixelCircle(target, p.x, p.y, 1.0);
-    target.setFont(ScaledFont(design.settings.dialInformationFont, pass));
-    SetThinPen(target);
-    target.setForeColor(design.settings.dialColor.informationFont);
-    const std::string label = TranslateText("DialTexts", "Nodus") + " " + HeightText(plan.height);
-    RotatedText(target, p.x + 3.5, p.y - target.TextHeight(label) / 2, label, 0);
+    // Its height is given in the style's label (SheetKey.h), placed clear of the pattern.
   });
 }
 

@@ -189,7 +189,10 @@ void DrawFace(const DrawPass& pass, const PlacedFace& face) {
   UsePen(pass, PenStyle::Solid, kCutLineMm, colors.timeLine);
   t.setFillStyle(BrushStyle::Solid);
   t.setFillColor(colors.timeFill);
-  PixelRectangle(t, face.outline.left, face.outline.top, face.outline.right, face.outline.bottom);
+  {
+    const LayerScope cut(t, DrawLayer::Cut);
+    PixelRectangle(t, face.outline.left, face.outline.top, face.outline.right, face.outline.bottom);
+  }
 
   if (dial.horizon) {
     UsePen(pass, PenStyle::Dot, kThinnestLineMm, colors.orientationLine);
@@ -209,6 +212,7 @@ void DrawFace(const DrawPass& pass, const PlacedFace& face) {
       UsePen(pass, settings.dialOption.lineStyle ? PenStyle::Dash : PenStyle::Solid,
              kThinnestLineMm, colors.minuteLine);
     }
+    const LayerScope lines(t, DrawLayer::HourLines);
     Line(t, face.map, line.segment);
   }
   if (dial.noonLine) {
@@ -250,6 +254,7 @@ void DrawGnomonPattern(const DrawPass& pass, const PlaneSheet& sheet) {
   const Settings& settings = pass.design.settings;
   const DialColorSettings& colors = settings.dialColor;
   const PlaneDial& dial = sheet.faces.front().dial;
+  const LayerScope gnomon(t, DrawLayer::Gnomon);
   t.setFont(ScaledFont(settings.dialInformationFont, pass));
   if (dial.style.styleHeight > 89.9) {
     // A style square to the face: a pin through the centre.
@@ -269,13 +274,19 @@ void DrawGnomonPattern(const DrawPass& pass, const PlaneSheet& sheet) {
   UsePen(pass, PenStyle::Solid, kCutLineMm, colors.gnomonLine);
   t.setFillStyle(BrushStyle::Solid);
   t.setFillColor(colors.gnomonFill);
-  PixelPolygon(t, g.outline);
+  {
+    const LayerScope cut(t, DrawLayer::Cut);
+    PixelPolygon(t, g.outline);
+  }
   const bool styles = settings.dialOption.lineStyle;
-  UsePen(pass, styles ? PenStyle::Dash : PenStyle::Solid, kFoldLineMm, colors.gnomonLine);
-  PixelLine(t, g.styleFrom.x, g.styleFrom.y, g.styleTo.x, g.styleTo.y);
-  UsePen(pass, styles ? PenStyle::DashDot : PenStyle::Solid, kFoldLineMm, colors.gnomonLine);
-  for (int side = 0; side < 2; ++side) {
-    PixelLine(t, g.baseFrom[side].x, g.baseFrom[side].y, g.baseTo[side].x, g.baseTo[side].y);
+  {
+    const LayerScope fold(t, DrawLayer::Fold);
+    UsePen(pass, styles ? PenStyle::Dash : PenStyle::Solid, kFoldLineMm, colors.gnomonLine);
+    PixelLine(t, g.styleFrom.x, g.styleFrom.y, g.styleTo.x, g.styleTo.y);
+    UsePen(pass, styles ? PenStyle::DashDot : PenStyle::Solid, kFoldLineMm, colors.gnomonLine);
+    for (int side = 0; side < 2; ++side) {
+      PixelLine(t, g.baseFrom[side].x, g.baseFrom[side].y, g.baseTo[side].x, g.baseTo[side].y);
+    }
   }
   UsePen(pass, PenStyle::Solid, kThinnestLineMm, colors.markLine);
   PixelCircle(t, g.styleTo.x, g.styleTo.y, 1.0);

@@ -12,3 +12,7 @@
 // other; pageCount as the page caption counts.
 bool SheetHolds(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom,
                 double paperFactor, bool dial, bool gnomon, int16_t pageCount);
+
+// The time ring of the layout has room for labels of the smallest readable
+// size; a smaller dial has less.
+bool RingHoldsLabels(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom);

@@ -3,14 +3,17 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdio>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "DialWords.h"
 #include "DrawPass.h"
 #include "Gnomon.h"
 #include "InformationBlock.h"
+#include "NodusLines.h"
 #include "SheetArea.h"
 #include "UiText.h"
 
@@ -34,7 +37,7 @@ void SetSheetPen(const DrawPass& pass, PenStyle style, double millimetres) {
   pass.target.setForeColor(pass.design.settings.dialColor.gnomonLine);
 }
 
-enum class KeyKind { Cut, Fold, Glue, Summer };
+enum class KeyKind { Cut, Fold, Glue, FirstHalf, SecondHalf, Summer };
 
 struct KeyRow {
   std::string text;
@@ -44,23 +47,46 @@ struct KeyRow {
 
 constexpr const char* kGlueWord = UMBRAFEX_TEXT_NOOP("DialTexts", "Glue flap");
 
-std::vector<KeyRow> KeyRows(const DrawPass& pass) {
+// The rows of the cut and fold lines, and where the page shows a dial whose
+// hour curves are drawn in halves of the year, the two halves' line styles.
+std::vector<KeyRow> KeyRows(const DrawPass& pass, bool dial) {
   const KeyRow cut{TranslateText("DialTexts", "Cut line"), PenStyle::Solid, KeyKind::Cut};
   const KeyRow glue{TranslateText("DialTexts", kGlueWord), PenStyle::Solid, KeyKind::Glue};
-  std::vector<KeyRow> rows;
+  std::vector<KeyRow> rows{cut};
   if (!pass.design.settings.dialOption.lineStyle) {
-    rows = {cut, {TranslateText("DialTexts", "Fold line"), PenStyle::Solid, KeyKind::Fold}, glue};
+    rows.push_back({TranslateText("DialTexts", "Fold line"), PenStyle::Solid, KeyKind::Fold});
   } else {
-    rows = {cut,
-            {TranslateText("DialTexts", "Mountain fold"), PenStyle::Dash, KeyKind::Fold},
-            {TranslateText("DialTexts", "Valley fold"), PenStyle::DashDot, KeyKind::Fold},
-            glue};
+    rows.push_back({TranslateText("DialTexts", "Mountain fold"), PenStyle::Dash, KeyKind::Fold});
+    rows.push_back({TranslateText("DialTexts", "Valley fold"), PenStyle::DashDot, KeyKind::Fold});
   }
+  rows.push_back(glue);
   if (pass.design.settings.dialOption.summerTime) {
     rows.push_back(
         {TranslateText("DialTexts", "Summer time (+1 h)"), PenStyle::Solid, KeyKind::Summer});
   }
+  if (dial &&
+      PlanNodus(pass.design.settings, pass.design.chart, 1).curves == HourCurveStyle::Halves) {
+    rows.push_back({TranslateText("DialTexts", "Jan–Jun"), PenStyle::Solid, KeyKind::FirstHalf});
+    rows.push_back({TranslateText("DialTexts", "Jul–Dec"), PenStyle::Solid, KeyKind::SecondHalf});
+  }
   return rows;
+}
+
+// The hour curves' line: whole for the first half of the year, in dashes
+// for the second, as the curves on the face are drawn.
+void DrawCurveSample(const DrawPass& pass, KeyKind kind, double x, double y) {
+  constexpr double kDash = 2, kGap = 1.2;  // millimetres
+  DrawTarget& t = pass.target;
+  SetPen(t, PenMode::CopyPen, PenStyle::Solid, std::max(1, DialPenWidth(pass) / 2));
+  t.setFillStyle(BrushStyle::Transparent);
+  t.setForeColor(pass.design.settings.dialColor.hourLine);
+  if (kind == KeyKind::FirstHalf) {
+    PixelLine(t, x, y, x + kSampleLength, y);
+    return;
+  }
+  for (double from = 0; from < kSampleLength; from += kDash + kGap) {
+    PixelLine(t, x + from, y, x + std::min(from + kDash, kSampleLength), y);
+  }
 }
 
 // The summer-time row's sample: an hour number as the face's second row
@@ -143,7 +169,9 @@ std::optional<SheetBox> KeyBox(const DrawPass& pass, const TakenAreas& taken,
 void DrawKeyRow(const DrawPass& pass, const KeyRow& row, double x, double y, double rowHeight) {
   DrawTarget& t = pass.target;
   const double middle = y + rowHeight / 2;
-  if (row.kind == KeyKind::Summer) {
+  if (row.kind == KeyKind::FirstHalf || row.kind == KeyKind::SecondHalf) {
+    DrawCurveSample(pass, row.kind, x, middle);
+  } else if (row.kind == KeyKind::Summer) {
     t.setForeColor(pass.design.settings.dialColor.hourLine);
     RotatedText(t, x + (kSampleLength - t.TextWidth(kSummerSample)) / 2,
                 middle - t.TextHeight(kSummerSample) / 2, kSummerSample, 0);
@@ -171,7 +199,7 @@ void DrawKey(const DrawPass& pass, const DialLayout& l, double paperFactor, bool
   const SheetBox box = PlaceKey(pass, l, paperFactor, dial, gnomon).box;
   const double rowHeight = KeyRowHeight(pass.target);
   double y = box.top;
-  for (const KeyRow& row : KeyRows(pass)) {
+  for (const KeyRow& row : KeyRows(pass, dial)) {
     DrawKeyRow(pass, row, box.left, y, rowHeight);
     y += rowHeight;
   }
@@ -203,14 +231,56 @@ void DrawFlapWord(DrawTarget& t, UserPoint foot, UserPoint root, UserPoint flapF
 // Inside the first triangle (left of the style in the north, right of it in
 // the south) when the triangle is wide enough along the label's length,
 // else beside the pattern.
-void DrawStyleLabel(const DrawPass& pass, const GnomonOutline& g, const std::string& label) {
+// The stretch of [from, to] that holds `length` and keeps clear of the
+// nodus's notch at `nodus`: the longer of the two sides where the notch lies
+// within it.
+std::optional<std::pair<double, double>> StretchBeside(double from, double to, double length,
+                                                       std::optional<double> nodus) {
+  constexpr double kNotchClearance = 3.5;  // millimetres: the notch's half width and a gap
+  std::vector<std::pair<double, double>> stretches{{from, to}};
+  if (nodus && *nodus + kNotchClearance > from && *nodus - kNotchClearance < to) {
+    stretches = {{from, *nodus - kNotchClearance}, {*nodus + kNotchClearance, to}};
+    if (stretches[1].second - stretches[1].first > stretches[0].second - stretches[0].first) {
+      std::swap(stretches[0], stretches[1]);
+    }
+  }
+  for (const auto& stretch : stretches) {
+    if (stretch.second - stretch.first >= length) return stretch;
+  }
+  return std::nullopt;
+}
+
+// A label turned to run up the page beside the pattern, centred on the
+// style's middle, no longer than the style where a readable size allows;
+// on the right of the pattern, or on its left, in the first column or the
+// one beyond it.
+void DrawBesidePattern(const DrawPass& pass, const GnomonOutline& g, const std::string& label,
+                       bool right, int column = 0) {
+  DrawTarget& t = pass.target;
+  const double style = std::fabs(g.Root().y - g.Top().y);
+  for (double points = kKeyPoints; points >= kSmallestPoints; points -= 1) {
+    t.setFont(KeyFont(pass, points));
+    if (t.TextWidth(label) <= style) break;
+  }
+  const SheetBox box = BoxAround(g.points);
+  const double middle = (g.Top().y + g.Root().y) / 2;
+  const double height = t.TextHeight(label);
+  const double out = kTextGap + column * (height + kTextGap);
+  const double x = right ? box.right + out : box.left - out - height;
+  RotatedText(t, x, middle + t.TextWidth(label) / 2, label, 90);
+}
+
+// A label turned to run up the style, its foot kTextGap from the fold and
+// clear of the nodus's notch, inside one of the pattern's two triangles
+// where it is wide enough along the label's length; false where it is not.
+bool DrawInTriangle(const DrawPass& pass, const GnomonOutline& g, const std::string& label,
+                    std::optional<double> nodus, bool leftOfStyle) {
   DrawTarget& t = pass.target;
   const UserPoint top = g.Top(), root = g.Root(), foot = g.LeftFoot();
   const double style = std::fabs(root.y - top.y);
   const double sign = root.y >= top.y ? 1 : -1;
   const double width = std::fabs(top.x - foot.x);     // the triangle's widest
   const double atWidest = std::fabs(foot.y - top.y);  // along the style from the top
-  const bool leftOfStyle = foot.x < top.x;
   for (double points = kKeyPoints; points >= kSmallestPoints; points -= 1) {
     t.setFont(KeyFont(pass, points));
     const double needed = t.TextHeight(label) + kTextGap;
@@ -218,24 +288,48 @@ void DrawStyleLabel(const DrawPass& pass, const GnomonOutline& g, const std::str
     // Where the triangle is at least `needed` wide, measured from the top.
     const double from = needed / width * atWidest;
     const double to = style - needed / width * (style - atWidest);
-    if (width <= needed || to - from < length) continue;
-    const double middle = top.y + sign * (from + to) / 2;
+    if (width <= needed) continue;
+    const auto stretch = StretchBeside(from, to, length, nodus);
+    if (!stretch) continue;
+    const double middle = top.y + sign * (stretch->first + stretch->second) / 2;
     const double x = leftOfStyle ? top.x - needed : top.x + kTextGap;
     RotatedText(t, x, middle + length / 2, label, 90);
-    return;
+    return true;
   }
-  // Beside the pattern: on its right, or on its left where the margin is
-  // near; no longer than the style where a readable size allows.
-  for (double points = kKeyPoints; points >= kSmallestPoints; points -= 1) {
-    t.setFont(KeyFont(pass, points));
-    if (t.TextWidth(label) <= style) break;
+  return false;
+}
+
+// The style's label, with the nodus's height where it has one: together in
+// the first triangle (left of the style in the north, right of it in the
+// south); else the label there and the height in the other triangle; else
+// the label beside the pattern, on its right (its left where the margin is
+// near), and the height in the other triangle or beside the other side.
+void DrawStyleLabel(const DrawPass& pass, const GnomonOutline& g, const std::string& styleText,
+                    const std::string& nodusText, std::optional<double> nodus) {
+  DrawTarget& t = pass.target;
+  const bool first = g.LeftFoot().x < g.Top().x;
+  if (nodusText.empty()) {
+    if (DrawInTriangle(pass, g, styleText, nodus, first)) return;
+  } else {
+    if (DrawInTriangle(pass, g, styleText + "  " + nodusText, nodus, first)) return;
+    if (DrawInTriangle(pass, g, styleText, nodus, first)) {
+      if (!DrawInTriangle(pass, g, nodusText, nodus, !first)) {
+        DrawBesidePattern(pass, g, nodusText, first);
+      }
+      return;
+    }
   }
+  t.setFont(KeyFont(pass, kSmallestPoints));
   const SheetBox box = BoxAround(g.points);
-  const double middle = (top.y + root.y) / 2;
-  const double height = t.TextHeight(label);
-  double x = box.right + kTextGap;
-  if (x + height > t.ScaleWidth() - PageMarginsOf(t).right) x = box.left - kTextGap - height;
-  RotatedText(t, x, middle + t.TextWidth(label) / 2, label, 90);
+  const double column = kTextGap + t.TextHeight(styleText);
+  const double rightEdge = t.ScaleWidth() - PageMarginsOf(t).right;
+  const bool right = box.right + column <= rightEdge;
+  DrawBesidePattern(pass, g, styleText, right);
+  if (nodusText.empty() || DrawInTriangle(pass, g, nodusText, nodus, !first)) return;
+  // A second column beside the first, where the margin leaves room for it.
+  const bool twoColumns =
+      right ? box.right + 2 * column <= rightEdge : box.left - 2 * column >= PageMarginsOf(t).left;
+  DrawBesidePattern(pass, g, nodusText, twoColumns ? right : !right, twoColumns ? 1 : 0);
 }
 
 void DrawLabels(const DrawPass& pass, const DialLayout& l, double paperFactor) {
@@ -244,8 +338,22 @@ void DrawLabels(const DrawPass& pass, const DialLayout& l, double paperFactor) {
   SetThinPen(t);
   t.setForeColor(pass.design.settings.dialColor.informationFont);
   const std::string latitude = LatitudeText(pass.design.chart, pass.Latitude());
+  // The nodus's notch, measured along the style from its top as the mark puts it.
+  const NodusPlan plan = PlanNodus(pass.design.settings, pass.design.chart, l.middleRadius);
+  std::optional<double> nodus;
+  if (plan.Wanted() && plan.OnStyle()) {
+    const GnomonOutline marked = GnomonOutlineFor(l, pass.Latitude(), 1.0);
+    nodus = (1 - plan.height / plan.styleTop) * std::fabs(marked.Root().y - marked.Top().y);
+  }
+  std::string nodusText;
+  if (nodus) {
+    char height[16];
+    std::snprintf(height, sizeof height, "%.1f", plan.height);
+    nodusText = FillText(TranslateText("DialTexts", "Nodus %1 mm"), {height});
+  }
   DrawStyleLabel(
-      pass, g, FillText(TranslateText("DialTexts", "Gnomon — mountain fold — for %1"), {latitude}));
+      pass, g, FillText(TranslateText("DialTexts", "Gnomon — mountain fold — for %1"), {latitude}),
+      nodusText, nodus);
   t.setFont(KeyFont(pass, kKeyPoints));
   DrawFlapWord(t, g.LeftFoot(), g.Root(), g.points[2]);
   DrawFlapWord(t, g.RightFoot(), g.Root(), g.points[6]);
@@ -259,7 +367,7 @@ KeyPlace PlaceKey(const DrawPass& pass, const DialLayout& l, double paperFactor,
   const TakenAreas taken = TakenAreasOf(pass, l, paperFactor, dial, gnomon);
   const std::vector<SheetBox> texts = CornerTextBoxes(pass, 1, 2);
   t.setFont(KeyFont(pass, kKeyPoints));
-  const std::vector<KeyRow> rows = KeyRows(pass);
+  const std::vector<KeyRow> rows = KeyRows(pass, dial);
   double textWidth = 0;
   for (const KeyRow& row : rows) textWidth = std::max(textWidth, t.TextWidth(row.text));
   const double width = kSampleLength + 2 * kTextGap + textWidth;

@@ -45,8 +45,8 @@ class ExportChoice {
   // A picture of a two-page job may show one page or both (two files); a
   // PDF holds every page.
   bool PageApplies() const { return kind_ != ExportKind::Pdf && pageCount_ == 2; }
-  // The resolution sizes PNG and SVG pictures; a PDF has none.
-  bool DpiApplies() const { return kind_ != ExportKind::Pdf; }
+  // The resolution sizes a PNG picture; PDF, SVG and DXF are in millimetres.
+  bool DpiApplies() const { return kind_ == ExportKind::Png; }
 
   // Why the choice cannot be written ("" when it can), in the user's words.
   std::string Problem() const;

@@ -46,13 +46,14 @@ QString ExportPagesCommand(QWidget* parent, MainModel& model, int16_t pageCount,
   const QString caption = Texts::tr("Export to PDF/SVG/PNG");
   const QString chosen = FileDialogs().SaveFileName(
       parent, {caption, SuggestedPath(model),
-               Texts::tr("PDF files (*.pdf);;SVG pictures (*.svg);;PNG pictures (*.png)")});
+               Texts::tr("PDF files (*.pdf);;SVG pictures (*.svg);;PNG pictures (*.png);;"
+                         "DXF drawings (*.dxf)")});
   if (chosen.isEmpty()) return {};
   const std::string path = chosen.toStdString();
   const auto kind = ExportKindOfPath(path);
   if (!kind) {
     ShowMessage(parent, MessageIcon::Information,
-                Texts::tr("The file name must end in .pdf, .svg or .png."), caption);
+                Texts::tr("The file name must end in .pdf, .svg, .png or .dxf."), caption);
     return {};
   }
   const PrinterProperties printer = model.Printer().Current();

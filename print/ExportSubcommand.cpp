@@ -16,14 +16,14 @@
 #include "PrintJob.h"
 #include "PrintSubcommands.h"
 #include "SheetOptions.h"
+#include "UiText.h"
 
 namespace {
 
 constexpr std::string_view kSynopsis = kExportSynopsis;
 constexpr ExtraOptionSpec kExportOptions[] = {
-    {"-o", true},      {"--paper", true},    {"--orientation", true}, {"--pages", true},
-    {"--page", true},  {"--dpi", true},      {"--date-lines", true},  {"--hour-curves", true},
-    {"--nodus", true}, {"--scale-bar", true}};
+    {"-o", true},      {"--paper", true}, {"--orientation", true},
+    {"--pages", true}, {"--page", true},  {"--dpi", true}};
 constexpr double kDefaultDpi = 150;
 constexpr double kMinDpi = 10;
 constexpr double kMaxDpi = 2400;
@@ -40,12 +40,15 @@ std::optional<ExportRequest> ReadRequest(const ParsedCommandLine& parsed, std::s
   ExportRequest request;
   const auto out = parsed.Extra("-o");
   if (!out) {
-    reason = "an output file is needed (-o OUT.pdf|OUT.svg|OUT.png)";
+    reason = TranslateText("CommandLine",
+                           "an output file is needed (-o OUT.pdf|OUT.svg|OUT.png|OUT.dxf)");
     return std::nullopt;
   }
   const auto kind = ExportKindOfPath(*out);
   if (!kind) {
-    reason = "the output file must end in .pdf, .svg or .png: " + *out;
+    reason = FillText(
+        TranslateText("CommandLine", "the output file must end in .pdf, .svg, .png or .dxf: %1"),
+        {*out});
     return std::nullopt;
   }
   request.path = *out;
@@ -54,7 +57,7 @@ std::optional<ExportRequest> ReadRequest(const ParsedCommandLine& parsed, std::s
   if (const auto page = parsed.Extra("--page")) {
     const auto value = ParseWholeNumber<long>(*page);
     if (!value || (*value != 1 && *value != 2)) {
-      reason = "--page must be 1 or 2";
+      reason = TranslateText("CommandLine", "--page must be 1 or 2");
       return std::nullopt;
     }
     request.page = static_cast<int16_t>(*value);
@@ -62,7 +65,7 @@ std::optional<ExportRequest> ReadRequest(const ParsedCommandLine& parsed, std::s
   if (const auto dpi = parsed.Extra("--dpi")) {
     const auto value = ParseWholeNumber<long>(*dpi);
     if (!value || *value < kMinDpi || *value > kMaxDpi) {
-      reason = "--dpi must be a whole number from 10 to 2400";
+      reason = TranslateText("CommandLine", "--dpi must be a whole number from 10 to 2400");
       return std::nullopt;
     }
     request.dpi = static_cast<double>(*value);
@@ -92,26 +95,28 @@ int RunExportSubcommand(const CommandArgs& args, std::ostream&, std::ostream& er
       status != kExitOk) {
     return status;
   }
-  ApplyDialLineOptions(model, request->lines, err);
   if (request->paper) printer->setPaperSize(*request->paper);
   if (request->orientation) printer->setOrientation(*request->orientation);
   const int16_t paper = printer->Current().paperSize;
   const int16_t orientation = printer->Current().orientation;
   const int16_t pageCount = PrintedPageCount(request->pages.value_or(model.dialOption.maxPages));
   if (request->page > pageCount) {
-    return PrintUsage(err, kSynopsis, "--page 2 needs a two-page job (--pages 2)");
+    return PrintUsage(err, kSynopsis,
+                      TranslateText("CommandLine", "--page 2 needs a two-page job (--pages 2)"));
   }
 
   if (const int maxDpi = MaxPngDpi(paper, orientation);
       request->kind == ExportKind::Png && request->dpi > maxDpi) {
-    return PrintUsage(
-        err, kSynopsis,
-        "--dpi must be at most " + std::to_string(maxDpi) +
-            " for a PNG of this paper (20000 pixels a side); an SVG takes up to 2400");
+    return PrintUsage(err, kSynopsis,
+                      FillText(TranslateText("CommandLine",
+                                             "--dpi must be at most %1 for a PNG of this paper "
+                                             "(20000 pixels a side); an SVG takes up to 2400"),
+                               {std::to_string(maxDpi)}));
   }
-  if (!CheckOutputForScript(model, paper, orientation, pageCount, err)) return kExitFailure;
+  const CheckOutcome checked = CheckOutputForScript(model, paper, orientation, pageCount, err);
+  if (!checked.proceed) return kExitFailure;
 
-  const ExportPages pages{paper, orientation, pageCount, request->page, request->dpi};
+  const ExportPages pages{paper, orientation, checked.pageCount, request->page, request->dpi};
   const Status status = ExportPagesToFile(model, request->path, request->kind, pages);
   if (!status.ok()) {
     err << model.lastError.description << '\n';

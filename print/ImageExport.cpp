@@ -3,17 +3,18 @@
 #include <QBuffer>
 #include <QImage>
 #include <QPainter>
-#include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
 #include <memory>
 
+#include "LayeredPage.h"
+#include "LayeredSvg.h"
 #include "MainModel.h"
 #include "OutputErrors.h"
+#include "PlaneSheet.h"
 #include "PrintJob.h"
 #include "QPainterDrawTarget.h"
 #include "SavedImage.h"
-#include "SvgFontNames.h"
 #include "Version.h"
 
 namespace {
@@ -27,16 +28,25 @@ int16_t PageOf(const PageRequest& request) {
   return request.pageCount < 2 ? int16_t{1} : (request.page >= 2 ? int16_t{2} : int16_t{1});
 }
 
+// The style's root: the dial's centre, or on another plane the face's
+// origin as the lines command places it.
+UserPoint LinesOrigin(MainModel& main, const DrawTarget& target, const PageRequest& request,
+                      const DialLayout& layout) {
+  if (!DrawsOnPlaneSheet(main, main.Chart())) return {layout.centerX, layout.centerY};
+  const PlaneSheet sheet =
+      LayPlaneSheet(main, main.Chart(), target.ScaleWidth(), target.ScaleHeight(),
+                    PageMarginsOf(target), PaperFactor(request.paperSize), request.pageCount);
+  return sheet.faces.front().map.At({0, 0});
+}
+
 // Layout and the page's routines on a sheet whose user area is the paper.
 Status DrawPage(MainModel& main, DrawTarget& target, const PageRequest& request, double zoom,
-                bool frame) {
-  const double factor = FittedPaperFactor(main, target, PaperFactor(request.paperSize),
-                                          request.orientation, request.pageCount, zoom);
-  const DialLayout layout =
-      LayoutPage(factor, request.orientation, request.pageCount, main.Chart().Location().Latitude(),
-                 target.ScaleWidth(), target.ScaleHeight());
-  const Status status =
-      DrawSundialPage(main, target, layout, zoom, factor, PageOf(request), request.pageCount);
+                bool frame, UserPoint* origin = nullptr) {
+  const SheetPlan plan = PlanSheet(main, target, PaperFactor(request.paperSize),
+                                   request.orientation, request.pageCount, zoom);
+  if (origin) *origin = LinesOrigin(main, target, request, plan.layout);
+  const Status status = DrawSundialPage(main, target, plan.layout, zoom, plan.paperFactor,
+                                        PageOf(request), request.pageCount);
   if (!status.ok() || !frame) return status;
   return DrawMarginFrame(main, target);
 }
@@ -71,35 +81,20 @@ Status WritePng(MainModel& main, const std::string& path, const PageRequest& req
   return Status::Ok();
 }
 
-// The page is generated in memory, its font names made the installed ones,
-// then written whole.
+// The page is recorded shape by shape onto its layers, then written whole.
 Status WriteSvg(MainModel& main, const std::string& path, const PageRequest& request) {
-  const QSize size = PixelSize(PaperSheetSize(request.paperSize, request.orientation), request.dpi,
-                               PageImageFormat::Svg);
-  QBuffer generated;
-  generated.open(QIODevice::WriteOnly);
-  {
-    QSvgGenerator generator;
-    generator.setOutputDevice(&generated);
-    generator.setSize(size);
-    generator.setViewBox(QRect(QPoint(0, 0), size));
-    generator.setResolution(static_cast<int>(std::lround(request.dpi)));
-    generator.setTitle(kProductName);
-    QPainter painter;
-    if (!painter.begin(&generator)) RaiseCannotWrite(kSource, path);
-    painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
-    const auto target = QPainterDrawTarget::ForPage(painter, DrawTargetKind::PrinterPage);
-    const Status status = DrawPage(main, *target, request, 1.0, main.general.debugMode);
-    painter.end();
-    if (!status.ok()) return status;
-  }
-  if (!WriteEncodedFile(path, WithInstalledFontNames(generated.data()))) {
-    RaiseCannotWrite(kSource, path);
-  }
+  LayeredPage page;
+  if (const Status status = RecordLayeredPage(main, request, page); !status.ok()) return status;
+  if (!WriteEncodedFile(path, LayeredSvg(page))) RaiseCannotWrite(kSource, path);
   return Status::Ok();
 }
 
 }  // namespace
+
+Status DrawExportPage(MainModel& main, DrawTarget& target, const PageRequest& request,
+                      UserPoint* origin) {
+  return DrawPage(main, target, request, 1.0, main.general.debugMode, origin);
+}
 
 int MaxPngDpi(int16_t paperSize, int16_t orientation) {
   const SheetSize sheet = PaperSheetSize(paperSize, orientation);

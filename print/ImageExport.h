@@ -6,6 +6,7 @@
 #include <string>
 
 #include "EngineErrors.h"
+#include "Geometry.h"
 #include "PrintJob.h"
 
 class MainModel;
@@ -31,6 +32,12 @@ int MaxPngDpi(int16_t paperSize, int16_t orientation);
 // file. Ok, or the failure's status with the last-error record filled.
 Status ExportPageImage(MainModel& main, const std::string& path, PageImageFormat format,
                        const PageRequest& request);
+
+// Draws the requested page on a sheet whose user area is the paper, as the
+// PNG and SVG are drawn; `origin`, when given, receives the page point where
+// the lines command's coordinates start (the style's root).
+Status DrawExportPage(MainModel& main, DrawTarget& target, const PageRequest& request,
+                      UserPoint* origin = nullptr);
 
 // Draws the requested page onto an active painter whose device shows the
 // whole sheet at `zoom` times its real size, as the preview picture does:

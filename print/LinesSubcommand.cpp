@@ -10,24 +10,24 @@
 #include "AsciiText.h"
 #include "CommandHelp.h"
 #include "CommonOptions.h"
-#include "DialLineOptions.h"
 #include "ExportPrinter.h"
 #include "FileIo.h"
+#include "GuiSession.h"
 #include "MainModel.h"
 #include "NodusChecks.h"
 #include "NodusLines.h"
 #include "NumberText.h"
 #include "PageExport.h"
+#include "PdfExport.h"
 #include "PlaneSheet.h"
 #include "PrintJob.h"
 #include "PrintSubcommands.h"
+#include "UiText.h"
 
 namespace {
 
 constexpr std::string_view kSynopsis = kLinesSynopsis;
-constexpr ExtraOptionSpec kLinesOptions[] = {{"-o", true},           {"--paper", true},
-                                             {"--date-lines", true}, {"--hour-curves", true},
-                                             {"--nodus", true},      {"--scale-bar", true}};
+constexpr ExtraOptionSpec kLinesOptions[] = {{"-o", true}, {"--paper", true}};
 
 std::string Number(double value) {
   return FormatGeneralNumber(value);
@@ -122,28 +122,29 @@ int RunLinesSubcommand(const CommandArgs& args, std::ostream& out, std::ostream&
       status != kExitOk) {
     return status;
   }
-  DialLineOptions lineOptions;
-  std::string reason;
-  if (!ReadDialLineOptions(parsed, lineOptions, reason)) return PrintUsage(err, kSynopsis, reason);
   int16_t paper = kPaperA4;
   if (const auto name = parsed.Extra("--paper")) {
     const auto code = PaperCodeOfName(*name);
     if (!code)
-      return PrintUsage(err, kSynopsis, "--paper must be A3, A4, A5, B4, B5, Letter or Legal");
+      return PrintUsage(
+          err, kSynopsis,
+          TranslateText("CommandLine", "--paper must be A3, A4, A5, B4, B5, Letter or Legal"));
     paper = *code;
   }
   const auto output = parsed.Extra("-o");
   if (output && !EndsWithIgnoringCase(*output, ".csv")) {
-    return PrintUsage(err, kSynopsis, "the output file must end in .csv: " + *output);
+    return PrintUsage(
+        err, kSynopsis,
+        FillText(TranslateText("CommandLine", "the output file must end in .csv: %1"), {*output}));
   }
 
+  EnsureGuiSession();  // the sheet's texts are measured to lay it out
   MainModel model;
   auto printer = std::make_shared<ExportPrinterSetup>();
   model.setPrinter(printer);
   if (const int status = PrepareModel(model, parsed.common, err); status != kExitOk) {
     return status;
   }
-  ApplyDialLineOptions(model, lineOptions, err);
   // A paper named here wins over the document's printer section.
   if (parsed.Extra("--paper")) printer->setPaperSize(paper);
   std::string text;
@@ -153,8 +154,12 @@ int RunLinesSubcommand(const CommandArgs& args, std::ostream& out, std::ostream&
       text = PlaneLinesText(model, sheet.paperSize, sheet.orientation);
       return;
     }
-    const double face = 65 * PaperFactor(sheet.paperSize);
-    text = LinesText(TraceNodusCurves(model, model.Chart(), face), model.Chart());
+    // The page the export would print, split in two where one cannot hold it.
+    int16_t pageCount = PrintedPageCount(model.dialOption.maxPages);
+    if (pageCount == 1 && !OnePageHolds(model, sheet.paperSize, sheet.orientation)) pageCount = 2;
+    const SheetPlan plan = PlanPaperSheet(model, sheet.paperSize, sheet.orientation, pageCount);
+    text =
+        LinesText(TraceNodusCurves(model, model.Chart(), plan.layout.middleRadius), model.Chart());
     // What export says of the same nodus, so that a bare header is explained.
     const NodusFindings found = CheckNodus(model, sheet.paperSize);
     if (found.question) err << *found.question << '\n';
@@ -168,7 +173,8 @@ int RunLinesSubcommand(const CommandArgs& args, std::ostream& out, std::ostream&
     return kExitOk;
   }
   if (!WriteFileAtomically(*output, text)) {
-    err << "umbrafex: cannot write " << *output << '\n';
+    err << "umbrafex: " << FillText(TranslateText("CommandLine", "cannot write %1"), {*output})
+        << '\n';
     return kExitFailure;
   }
   return kExitOk;

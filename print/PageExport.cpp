@@ -1,6 +1,7 @@
 #include "PageExport.h"
 
 #include "AsciiText.h"
+#include "DxfExport.h"
 #include "ImageExport.h"
 #include "Paths.h"
 #include "PdfExport.h"
@@ -20,6 +21,7 @@ std::optional<ExportKind> ExportKindOfPath(std::string_view path) {
   if (HasExtension(path, ".pdf")) return ExportKind::Pdf;
   if (HasExtension(path, ".svg")) return ExportKind::Svg;
   if (HasExtension(path, ".png")) return ExportKind::Png;
+  if (HasExtension(path, ".dxf")) return ExportKind::Dxf;
   return std::nullopt;
 }
 
@@ -47,6 +49,7 @@ Status ExportPagesToFile(MainModel& main, const std::string& path, ExportKind ki
   }
   const PageRequest request{pages.paperSize, pages.orientation, pages.pageCount, pages.page,
                             pages.dpi};
+  if (kind == ExportKind::Dxf) return ExportDxf(main, path, request);
   const auto format = kind == ExportKind::Png ? PageImageFormat::Png : PageImageFormat::Svg;
   return ExportPageImage(main, path, format, request);
 }

@@ -1,5 +1,6 @@
-// The printed pages written to a file, as a PDF (every page) or as PNG or
-// SVG pictures: what `umbrafex export` and the File menu's export share.
+// The printed pages written to a file, as a PDF (every page), as PNG or
+// SVG pictures or as DXF drawings (one page each): what `umbrafex export` and the File menu's
+// export share.
 #pragma once
 
 #include <cstdint>
@@ -12,7 +13,7 @@
 
 class MainModel;
 
-enum class ExportKind { Pdf, Svg, Png };
+enum class ExportKind { Pdf, Svg, Png, Dxf };
 
 // The kind a file name's extension asks for (a name is needed before it).
 std::optional<ExportKind> ExportKindOfPath(std::string_view path);

@@ -20,10 +20,11 @@
 namespace {
 
 constexpr std::string_view kSynopsis = kPrintSynopsis;
-constexpr ExtraOptionSpec kPrintOptions[] = {
-    {"--printer", true},     {"--paper", true},  {"--orientation", true},
-    {"--pages", true},       {"--copies", true}, {"--date-lines", true},
-    {"--hour-curves", true}, {"--nodus", true},  {"--scale-bar", true}};
+constexpr ExtraOptionSpec kPrintOptions[] = {{"--printer", true},
+                                             {"--paper", true},
+                                             {"--orientation", true},
+                                             {"--pages", true},
+                                             {"--copies", true}};
 constexpr long kMaxCopies = 999;
 
 struct PrintRequest : SheetOptions {
@@ -38,7 +39,7 @@ std::optional<PrintRequest> ReadRequest(const ParsedCommandLine& parsed, std::st
   if (const auto copies = parsed.Extra("--copies")) {
     const auto value = ParseWholeNumber<long>(*copies);
     if (!value || *value < 1 || *value > kMaxCopies) {
-      reason = "--copies must be a whole number from 1 to 999";
+      reason = TranslateText("CommandLine", "--copies must be a whole number from 1 to 999");
       return std::nullopt;
     }
     request.copies = static_cast<int16_t>(*value);
@@ -84,7 +85,6 @@ int RunPrintSubcommand(const CommandArgs& args, std::ostream&, std::ostream& err
       status != kExitOk) {
     return status;
   }
-  ApplyDialLineOptions(model, request->lines, err);
   PrinterSetup& printer = model.Printer();
   if (!printer.IsPrinterAvailable()) {
     err << NoPrinterText() << '\n';
@@ -94,10 +94,10 @@ int RunPrintSubcommand(const CommandArgs& args, std::ostream&, std::ostream& err
 
   const PrinterProperties current = printer.Current();
   const int16_t pageCount = PrintedPageCount(request->pages.value_or(model.dialOption.maxPages));
-  if (!CheckOutputForScript(model, current.paperSize, current.orientation, pageCount, err)) {
-    return kExitFailure;
-  }
-  if (!PrintOnPrinter(model, pageCount).ok()) {
+  const CheckOutcome checked =
+      CheckOutputForScript(model, current.paperSize, current.orientation, pageCount, err);
+  if (!checked.proceed) return kExitFailure;
+  if (!PrintOnPrinter(model, checked.pageCount).ok()) {
     err << model.lastError.description << '\n';
     return kExitFailure;
   }

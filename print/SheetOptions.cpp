@@ -1,29 +1,30 @@
 #include "SheetOptions.h"
 
 #include "PageExport.h"
+#include "UiText.h"
 
 bool ReadSheetOptions(const ParsedCommandLine& parsed, SheetOptions& sheet, std::string& reason) {
   if (const auto paper = parsed.Extra("--paper")) {
     sheet.paper = PaperCodeOfName(*paper);
     if (!sheet.paper) {
-      reason = "--paper must be A3, A4, A5, B4, B5, Letter or Legal";
+      reason = TranslateText("CommandLine", "--paper must be A3, A4, A5, B4, B5, Letter or Legal");
       return false;
     }
   }
   if (const auto orientation = parsed.Extra("--orientation")) {
     sheet.orientation = OrientationCodeOfName(*orientation);
     if (!sheet.orientation) {
-      reason = "--orientation must be portrait or landscape";
+      reason = TranslateText("CommandLine", "--orientation must be portrait or landscape");
       return false;
     }
   }
   if (const auto pages = parsed.Extra("--pages")) {
     const auto value = ParseWholeNumber<long>(*pages);
     if (!value || (*value != 1 && *value != 2)) {
-      reason = "--pages must be 1 or 2";
+      reason = TranslateText("CommandLine", "--pages must be 1 or 2");
       return false;
     }
     sheet.pages = static_cast<int16_t>(*value);
   }
-  return ReadDialLineOptions(parsed, sheet.lines, reason);
+  return true;
 }

@@ -6,14 +6,12 @@
 #include <string>
 
 #include "CommonOptions.h"
-#include "DialLineOptions.h"
 
 struct SheetOptions {
   std::optional<int16_t> paper;        // --paper A3|A4|A5|B4|B5|Letter|Legal
   std::optional<int16_t> orientation;  // --orientation portrait|landscape
   std::optional<int16_t> pages;        // --pages 1|2
-  DialLineOptions lines;               // the nodus's curves and the scale bar
 };
 
-// Reads the sheet and line options when given; false with the reason when one is wrong.
+// Reads the sheet options when given; false with the reason when one is wrong.
 bool ReadSheetOptions(const ParsedCommandLine& parsed, SheetOptions& sheet, std::string& reason);

@@ -8,6 +8,7 @@
 #include "CommandHelp.h"
 #include "CommonOptions.h"
 #include "MainModel.h"
+#include "UiText.h"
 #include "YearTables.h"
 
 namespace {
@@ -31,11 +32,15 @@ int RunTableSubcommand(const CommandArgs& args, std::ostream&, std::ostream& err
     return status;
   }
   const auto kind = KindNamed(parsed.positionals.front());
-  if (!kind) return PrintUsage(err, kSynopsis, "name the table: eot or declination");
+  if (!kind)
+    return PrintUsage(err, kSynopsis,
+                      TranslateText("CommandLine", "name the table: eot or declination"));
   const auto output = parsed.Extra("-o");
   const bool workbook = output && NamesFileWithExtension(*output, ".xlsx");
   if (!output || (!workbook && !NamesFileWithExtension(*output, ".csv"))) {
-    return PrintUsage(err, kSynopsis, "give the output file with -o, ending in .csv or .xlsx");
+    return PrintUsage(
+        err, kSynopsis,
+        TranslateText("CommandLine", "give the output file with -o, ending in .csv or .xlsx"));
   }
 
   const Status status =

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "MainModel.h"
@@ -17,7 +18,7 @@ namespace {
 // below, and a gap between the two plots.
 constexpr double kLeftMargin = 52;
 constexpr double kRightMargin = 18;
-constexpr double kTopMargin = 30;
+constexpr double kTopMargin = 48;  // two rows of season names
 constexpr double kBottomMargin = 28;
 constexpr double kGap = 26;
 
@@ -51,27 +52,19 @@ QString MonthText(const std::array<const char*, 12>& names, int month) {
   return Texts::tr(names[static_cast<std::size_t>(std::clamp(month, 1, 12) - 1)]);
 }
 
-// The four seasons' starts of the old calendar and the equinoxes and
-// solstices; short, as the labels share the top edge.
+// The eight season days: the four seasons' starts of the old calendar and
+// the equinoxes and solstices.
 QString SeasonName(std::size_t season) {
-  switch (season) {
-    case 0:
-      return Texts::tr("Spring", "start of spring, early February");
-    case 1:
-      return Texts::tr("Equinox", "March equinox");
-    case 2:
-      return Texts::tr("Summer", "start of summer, early May");
-    case 3:
-      return Texts::tr("Solstice", "June solstice");
-    case 4:
-      return Texts::tr("Autumn", "start of autumn, early August");
-    case 5:
-      return Texts::tr("Equinox", "September equinox");
-    case 6:
-      return Texts::tr("Winter", "start of winter, early November");
-    default:
-      return Texts::tr("Solstice", "December solstice");
-  }
+  static constexpr std::array<const char*, 8> kNames = {
+      QT_TRANSLATE_NOOP("YearGraph", "Start of spring"),
+      QT_TRANSLATE_NOOP("YearGraph", "Spring equinox"),
+      QT_TRANSLATE_NOOP("YearGraph", "Start of summer"),
+      QT_TRANSLATE_NOOP("YearGraph", "Summer solstice"),
+      QT_TRANSLATE_NOOP("YearGraph", "Start of autumn"),
+      QT_TRANSLATE_NOOP("YearGraph", "Autumn equinox"),
+      QT_TRANSLATE_NOOP("YearGraph", "Start of winter"),
+      QT_TRANSLATE_NOOP("YearGraph", "Winter solstice")};
+  return Texts::tr(kNames[std::min(season, kNames.size() - 1)]);
 }
 
 struct Axis {
@@ -316,9 +309,12 @@ void PaintYearGraph(QPainter& p, const QRectF& area, const YearGraphData& data,
   PaintMonths(p, layout, data, area);
 
   const QFontMetricsF metrics(p.font());
+  // The starts of the seasons stand a row above the equinoxes and
+  // solstices, so that neighbours 45 days apart keep clear of each other.
   const double seasonY = layout.EquationPlot().top() - 8;
   for (std::size_t s = 0; s < data.seasonDays.size(); ++s) {
-    PaintDayLine(p, layout, data.seasonDays[s], kInkColour, Qt::DotLine, SeasonName(s), seasonY);
+    const double y = s % 2 == 0 ? seasonY - metrics.height() - 3 : seasonY;
+    PaintDayLine(p, layout, data.seasonDays[s], kInkColour, Qt::DotLine, SeasonName(s), y);
   }
   const double markY = layout.DeclinationPlot().top() - 8;
   if (data.designDay) {

@@ -17,6 +17,21 @@
     </message>
 </context>
 <context>
+    <name>AngleText</name>
+    <message>
+        <source>%1°%2′</source>
+        <translation>%1度%2分</translation>
+    </message>
+    <message>
+        <source>%1°%2′ W</source>
+        <translation>西偏%1度%2分</translation>
+    </message>
+    <message>
+        <source>%1°%2′ E</source>
+        <translation>東偏%1度%2分</translation>
+    </message>
+</context>
+<context>
     <name>AppIni</name>
     <message>
         <source>cannot write to the folder %1</source>
@@ -103,6 +118,158 @@
         <source>note: a true solar time dial has no hour curves; --hour-curves is ignored</source>
         <translation>注意: 真太陽時の日時計には時刻曲線がないため --hour-curves は使われません</translation>
     </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>余分な引数 %1</translation>
+    </message>
+    <message>
+        <source>missing argument</source>
+        <translation>引数が足りません</translation>
+    </message>
+    <message>
+        <source>--date-lines must be none, seasons, terms, months or day</source>
+        <translation>--date-lines には none、seasons、terms、months、day のいずれかを指定してください</translation>
+    </message>
+    <message>
+        <source>--hour-curves must be none, full or halves</source>
+        <translation>--hour-curves には none、full、halves のいずれかを指定してください</translation>
+    </message>
+    <message>
+        <source>--nodus must be a height in millimetres from 0 to 1000, or auto</source>
+        <translation>--nodus には 0 から 1000 までの高さ (mm) か auto を指定してください</translation>
+    </message>
+    <message>
+        <source>--scale-bar must be on or off</source>
+        <translation>--scale-bar には on か off を指定してください</translation>
+    </message>
+    <message>
+        <source>--page must be 1 or 2</source>
+        <translation>--page には 1 か 2 を指定してください</translation>
+    </message>
+    <message>
+        <source>--dpi must be a whole number from 10 to 2400</source>
+        <translation>--dpi には 10 から 2400 までの整数を指定してください</translation>
+    </message>
+    <message>
+        <source>--page 2 needs a two-page job (--pages 2)</source>
+        <translation>--page 2 は2ページの出力 (--pages 2) のときだけ使えます</translation>
+    </message>
+    <message>
+        <source>--dpi must be at most %1 for a PNG of this paper (20000 pixels a side); an SVG takes up to 2400</source>
+        <translation>この用紙のPNGでは --dpi は %1 までです (1辺20000ピクセルまで)。SVGなら2400まで使えます</translation>
+    </message>
+    <message>
+        <source>--paper must be A3, A4, A5, B4, B5, Letter or Legal</source>
+        <translation>--paper には A3、A4、A5、B4、B5、Letter、Legal のいずれかを指定してください</translation>
+    </message>
+    <message>
+        <source>the output file must end in .csv: %1</source>
+        <translation>出力ファイルの拡張子は .csv にしてください: %1</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>%1 を書き込めません</translation>
+    </message>
+    <message>
+        <source>--copies must be a whole number from 1 to 999</source>
+        <translation>--copies には 1 から 999 までの整数を指定してください</translation>
+    </message>
+    <message>
+        <source>--orientation must be portrait or landscape</source>
+        <translation>--orientation には portrait か landscape を指定してください</translation>
+    </message>
+    <message>
+        <source>--pages must be 1 or 2</source>
+        <translation>--pages には 1 か 2 を指定してください</translation>
+    </message>
+    <message>
+        <source>an output file ending in .png is needed (-o OUT.png)</source>
+        <translation>拡張子 .png の出力ファイルを指定してください (-o OUT.png)</translation>
+    </message>
+    <message>
+        <source>--at must read &quot;YYYY-MM-DD HH:MM&quot;</source>
+        <translation>--at は &quot;YYYY-MM-DD HH:MM&quot; の形で指定してください</translation>
+    </message>
+    <message>
+        <source>--size must be a whole number from 32 to 8000</source>
+        <translation>--size には 32 から 8000 までの整数を指定してください</translation>
+    </message>
+    <message>
+        <source>name the table: eot or declination</source>
+        <translation>表の種類 (eot か declination) を指定してください</translation>
+    </message>
+    <message>
+        <source>give the output file with -o, ending in .csv or .xlsx</source>
+        <translation>拡張子 .csv か .xlsx の出力ファイルを -o で指定してください</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>不明なコマンド &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos; — did you mean &apos;%2&apos;?</source>
+        <translation>不明なコマンド &apos;%1&apos; — &apos;%2&apos; のことですか?</translation>
+    </message>
+    <message>
+        <source>unknown option: %1</source>
+        <translation>不明なオプション: %1</translation>
+    </message>
+    <message>
+        <source>--save needs a file name ending in .ufx</source>
+        <translation>--save には拡張子 .ufx のファイル名を指定してください</translation>
+    </message>
+    <message>
+        <source>note: %1 does not keep %2; opening it gives the document&apos;s own values</source>
+        <translation>注意: %1 には %2 は保存されません。開くと設定ファイル自身の値になります</translation>
+    </message>
+    <message>
+        <source>wall needs --lat, --lon, --tz and --date</source>
+        <translation>wall には --lat、--lon、--tz、--date が必要です</translation>
+    </message>
+    <message>
+        <source>--time needs the clock time as HH:MM, 00:00 to 23:59</source>
+        <translation>--time には時刻を HH:MM (00:00～23:59) で指定してください</translation>
+    </message>
+    <message>
+        <source>--nail needs the nail&apos;s length in mm, above 0</source>
+        <translation>--nail には釘の長さ (mm、0より大きい値) を指定してください</translation>
+    </message>
+    <message>
+        <source>--offset needs the shadow&apos;s offset in mm</source>
+        <translation>--offset には影の先のずれ (mm) を指定してください</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>オプション %1 には値が必要です</translation>
+    </message>
+    <message>
+        <source>option %1: line breaks and other control characters are not allowed</source>
+        <translation>オプション %1: 改行などの制御文字は使えません</translation>
+    </message>
+    <message>
+        <source>option %1: invalid value &quot;%2&quot;</source>
+        <translation>オプション %1: 値 &quot;%2&quot; は使えません</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>不明なオプション %1</translation>
+    </message>
+    <message>
+        <source>only one document may be given</source>
+        <translation>設定ファイルは1つだけ指定できます</translation>
+    </message>
+    <message>
+        <source>an output file is needed (-o OUT.pdf|OUT.svg|OUT.png|OUT.dxf)</source>
+        <translation>出力ファイルを指定してください (-o OUT.pdf|OUT.svg|OUT.png|OUT.dxf)</translation>
+    </message>
+    <message>
+        <source>the output file must end in .pdf, .svg, .png or .dxf: %1</source>
+        <translation>出力ファイルの拡張子は .pdf、.svg、.png、.dxf のいずれかにしてください: %1</translation>
+    </message>
+    <message>
+        <source>--summer-time must be yes or no</source>
+        <translation>--summer-time には yes か no を指定してください</translation>
+    </message>
 </context>
 <context>
     <name>Compass</name>
@@ -180,10 +347,6 @@
     <message>
         <source>Jul–Dec</source>
         <translation>7～12月</translation>
-    </message>
-    <message>
-        <source>Nodus</source>
-        <translation>ノーダス</translation>
     </message>
     <message>
         <source>Print at 100 % if this bar is not 100 mm long.</source>
@@ -699,12 +862,12 @@
         <translation>PDF/SVG/PNGに書き出し</translation>
     </message>
     <message>
-        <source>PDF files (*.pdf);;SVG pictures (*.svg);;PNG pictures (*.png)</source>
-        <translation>PDF ファイル (*.pdf);;SVG 画像 (*.svg);;PNG 画像 (*.png)</translation>
+        <source>PDF files (*.pdf);;SVG pictures (*.svg);;PNG pictures (*.png);;DXF drawings (*.dxf)</source>
+        <translation>PDF ファイル (*.pdf);;SVG 画像 (*.svg);;PNG 画像 (*.png);;DXF 図面 (*.dxf)</translation>
     </message>
     <message>
-        <source>The file name must end in .pdf, .svg or .png.</source>
-        <translation>ファイル名の拡張子は .pdf、.svg、.png のいずれかにしてください。</translation>
+        <source>The file name must end in .pdf, .svg, .png or .dxf.</source>
+        <translation>ファイル名の拡張子は .pdf、.svg、.png、.dxf のいずれかにしてください。</translation>
     </message>
 </context>
 <context>
@@ -852,6 +1015,14 @@ Do you want to replace it?</source>
         <extracomment>The sun&apos;s centre on the horizon, without refraction.</extracomment>
         <translation>%1 (幾何学的)</translation>
     </message>
+    <message>
+        <source>%1, the clock behind the sundial</source>
+        <translation>%1 (時計が日時計より遅れる)</translation>
+    </message>
+    <message>
+        <source>%1, the clock ahead of the sundial</source>
+        <translation>%1 (時計が日時計より進む)</translation>
+    </message>
 </context>
 <context>
     <name>InfoWindow</name>
@@ -937,6 +1108,17 @@ Do you want to replace it?</source>
     <message>
         <source>Choose Location</source>
         <translation>地域の選択</translation>
+    </message>
+</context>
+<context>
+    <name>MagneticDeclination</name>
+    <message>
+        <source>west of true north</source>
+        <translation>西偏</translation>
+    </message>
+    <message>
+        <source>east of true north</source>
+        <translation>東偏</translation>
     </message>
 </context>
 <context>
@@ -1067,10 +1249,6 @@ Do you want to replace it?</source>
     <message>
         <source>Lon&amp;gitude:</source>
         <translation>経度(&amp;G) :</translation>
-    </message>
-    <message>
-        <source>T&amp;ime difference:</source>
-        <translation>標準時差(&amp;I):</translation>
     </message>
     <message>
         <source>&amp;Magnetic declination:</source>
@@ -1352,6 +1530,10 @@ Do you want to replace it?</source>
         <source>&amp;View</source>
         <translation>表示(&amp;O)</translation>
     </message>
+    <message>
+        <source>Standard − solar t&amp;ime:</source>
+        <translation>標準時差(&amp;I):</translation>
+    </message>
 </context>
 <context>
     <name>NodusChecks</name>
@@ -1606,20 +1788,8 @@ hour lines are already exact, so no curves are drawn.</source>
         <translation>システム設定に合わせる</translation>
     </message>
     <message>
-        <source>Time difference, hours</source>
-        <translation>時差 時間</translation>
-    </message>
-    <message>
-        <source>Time difference, minutes</source>
-        <translation>時差 分</translation>
-    </message>
-    <message>
         <source>Standard meridian:</source>
         <translation>標準時子午線:</translation>
-    </message>
-    <message>
-        <source>Time difference (hours:minutes):</source>
-        <translation>時差(時間:分):</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1720,6 +1890,18 @@ hour lines are already exact, so no curves are drawn.</source>
     <message>
         <source>Cannot be shown</source>
         <translation>表示できません</translation>
+    </message>
+    <message>
+        <source>UTC offset, hours</source>
+        <translation>時差 時間</translation>
+    </message>
+    <message>
+        <source>UTC offset, minutes</source>
+        <translation>時差 分</translation>
+    </message>
+    <message>
+        <source>UTC offset (hours:minutes):</source>
+        <translation>時差(時間:分):</translation>
     </message>
     <message>
         <source>Summer time: a second row of hour numbers, one hour later</source>
@@ -2327,46 +2509,6 @@ The table was saved in this file:
         <translation>12月</translation>
     </message>
     <message>
-        <source>Spring</source>
-        <comment>start of spring, early February</comment>
-        <translation>立春</translation>
-    </message>
-    <message>
-        <source>Equinox</source>
-        <comment>March equinox</comment>
-        <translation>春分</translation>
-    </message>
-    <message>
-        <source>Summer</source>
-        <comment>start of summer, early May</comment>
-        <translation>立夏</translation>
-    </message>
-    <message>
-        <source>Solstice</source>
-        <comment>June solstice</comment>
-        <translation>夏至</translation>
-    </message>
-    <message>
-        <source>Autumn</source>
-        <comment>start of autumn, early August</comment>
-        <translation>立秋</translation>
-    </message>
-    <message>
-        <source>Equinox</source>
-        <comment>September equinox</comment>
-        <translation>秋分</translation>
-    </message>
-    <message>
-        <source>Winter</source>
-        <comment>start of winter, early November</comment>
-        <translation>立冬</translation>
-    </message>
-    <message>
-        <source>Solstice</source>
-        <comment>December solstice</comment>
-        <translation>冬至</translation>
-    </message>
-    <message>
         <source>%1 %2</source>
         <comment>month name, day</comment>
         <translation>%1%2日</translation>
@@ -2394,6 +2536,38 @@ The table was saved in this file:
     <message>
         <source>Today</source>
         <translation>今日</translation>
+    </message>
+    <message>
+        <source>Start of spring</source>
+        <translation>立春</translation>
+    </message>
+    <message>
+        <source>Spring equinox</source>
+        <translation>春分</translation>
+    </message>
+    <message>
+        <source>Start of summer</source>
+        <translation>立夏</translation>
+    </message>
+    <message>
+        <source>Summer solstice</source>
+        <translation>夏至</translation>
+    </message>
+    <message>
+        <source>Start of autumn</source>
+        <translation>立秋</translation>
+    </message>
+    <message>
+        <source>Autumn equinox</source>
+        <translation>秋分</translation>
+    </message>
+    <message>
+        <source>Start of winter</source>
+        <translation>立冬</translation>
+    </message>
+    <message>
+        <source>Winter solstice</source>
+        <translation>冬至</translation>
     </message>
 </context>
 <context>

@@ -23,6 +23,7 @@ TEST(CommandLineTest, OneDocumentPathQuotedSplitOrPlain) {
 }
 
 TEST(CommandLineTest, OptionsAreHelpVersionOrAUsageError) {
+  const EnglishTexts english;
   EXPECT_EQ(ReadDesktopCommandLine({"--help"}).kind, DesktopRequest::Kind::Help);
   EXPECT_EQ(ReadDesktopCommandLine({"-h"}).kind, DesktopRequest::Kind::Help);
   EXPECT_EQ(ReadDesktopCommandLine({"--version"}).kind, DesktopRequest::Kind::Version);
@@ -40,6 +41,7 @@ TEST(CommandLineTest, UsageListsEveryCommand) {
 }
 
 TEST(CommandLineTest, MistypedCommandIsToldApartFromADocument) {
+  const EnglishTexts english;
   const FileProbe none = [](const std::string&) { return false; };
   const std::string message = MistypedCommandMessage({"exprot", "-o", "x.pdf"}, none);
   EXPECT_EQ(message.substr(0, message.find('\n')),
@@ -53,6 +55,7 @@ TEST(CommandLineTest, MistypedCommandIsToldApartFromADocument) {
 }
 
 TEST(CommandLineTest, NoDisplayNamesTheReasonAndTheNearestCommand) {
+  const EnglishTexts english;
   const FileProbe none = [](const std::string&) { return false; };
   const std::string typo = NoDisplayMessage({"exprot"}, "why", none);
   EXPECT_NE(typo.find("did you mean 'export'?"), std::string::npos);

@@ -39,10 +39,11 @@ TEST_F(MainFormDocumentTest, ShowChartForASouthernPlaceOutsideTheMagneticArea) {
   EXPECT_EQ(form.Text(FormBox::Latitude1), "52");
   EXPECT_EQ(form.Text(FormBox::Latitude2), "08");
   EXPECT_EQ(form.Text(FormBox::Longitude0), "+151");
-  // Outside the Japan area the world model gives the value and says so.
+  // Outside the Japan area the world model gives the value and says so; the
+  // boxes hold its size and the side of true north follows in words.
   EXPECT_EQ(form.NorthDiffStrip(), "度    分    秒");
-  EXPECT_EQ(form.NorthDiffModel(), "(WMM2025)");
-  EXPECT_EQ(form.Text(FormBox::NorthDiff0), "-12");
+  EXPECT_EQ(form.NorthDiffModel(), "東偏 (WMM2025)");
+  EXPECT_EQ(form.Text(FormBox::NorthDiff0), "12");
   EXPECT_EQ(form.Text(FormBox::Equation0), "0");
   EXPECT_EQ(form.Before(FormBox::Latitude0), "-33");
   EXPECT_EQ(form.IntervalIndex(), 3);

@@ -23,13 +23,13 @@ TEST(InfoCommand, EngineDefaultsPrintExactlyWithLfLineEnds) {
             "地域: 兵庫県明石市\n"
             "緯度: 北緯34度39分00秒(+34.65度)\n"
             "経度: 東経135度00分00秒(+135.0度)\n"
-            "磁気偏角: +7度03分27秒(+7.05760408度)\n"
+            "磁気偏角: 西偏7度03分(7.05760408度)\n"
             "タイムゾーン: GMT+9:00\n"
             "\n"
             "季節: 冬至(12/22)\n"
             "太陽赤緯: -23度27分00秒(-23.45度)\n"
             "均時差: +0時間02分08秒(+0.03558137時間)\n"
-            "標準時差: -0時間02分08秒(-0.03558137時間)\n"
+            "標準時差: -0時間02分08秒(-0.03558137時間) (時計が日時計より遅れる)\n"
             "日の出時刻: 7:09:47(+7.16304113時) (幾何学的)\n"
             "日の入時刻: 16:50:13(+16.83695887時) (幾何学的)\n"
             "日の出・日の入(暦): 7:05:10 / 16:54:50\n"
@@ -84,7 +84,7 @@ TEST(InfoCommand, SavedDocumentReadsBackToTheSameBytes) {
   // Values that a document holds only as comments are named when saved.
   r = Invoke({"info", "--leap", "yes", "--start", "7.5", "--end", "17", "--save", second});
   EXPECT_EQ(r.status, 0);
-  EXPECT_NE(r.err.find("does not keep --leap, --start, --end;"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("には --leap, --start, --end は保存されません"), std::string::npos) << r.err;
 
   r = Invoke({"info", "--save", (folder / "missing" / "z.ufx").string()});
   EXPECT_EQ(r.status, 2);

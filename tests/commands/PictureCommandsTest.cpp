@@ -6,6 +6,7 @@
 
 #include "../platform/FileSizeLimit.h"
 #include "../platform/ScratchFolder.h"
+#include "../print/EnglishTexts.h"
 #include "CommandRun.h"
 #include "FileIo.h"
 
@@ -15,6 +16,7 @@ constexpr int kUsage = 1;
 
 // The exit status and whether standard error names the reason.
 void ExpectUsage(const CommandArgs& args, const std::string& reason) {
+  const EnglishTexts english;
   const CommandResult r = RunCommandLine(args);
   EXPECT_EQ(r.status, kUsage) << args.back();
   EXPECT_NE(r.err.find(reason), std::string::npos) << r.err;
@@ -23,9 +25,9 @@ void ExpectUsage(const CommandArgs& args, const std::string& reason) {
 
 TEST(ExportCommand, RefusesOutputsAndOptionsItCannotHonour) {
   ExpectUsage({"export"}, "an output file is needed");
-  ExpectUsage({"export", "-o", "dial.txt"}, "must end in .pdf, .svg or .png");
-  ExpectUsage({"export", "-o", ".pdf"}, "must end in .pdf, .svg or .png");
-  ExpectUsage({"export", "-o", "out/.svg"}, "must end in .pdf, .svg or .png");
+  ExpectUsage({"export", "-o", "dial.txt"}, "must end in .pdf, .svg, .png or .dxf");
+  ExpectUsage({"export", "-o", ".pdf"}, "must end in .pdf, .svg, .png or .dxf");
+  ExpectUsage({"export", "-o", "out/.svg"}, "must end in .pdf, .svg, .png or .dxf");
   ExpectUsage({"export", "stray", "-o", "dial.pdf"}, "unexpected argument stray");
   ExpectUsage({"export", "-o", "dial.PDF", "--paper", "tabloid"}, "--paper must be");
   ExpectUsage({"export", "-o", "dial.pdf", "--orientation", "sideways"}, "--orientation must be");

@@ -8,8 +8,8 @@
 
 #include "../platform/FileSizeLimit.h"
 #include "../platform/ScratchFolder.h"
-#include "Subcommands.h"
 #include "FileIo.h"
+#include "Subcommands.h"
 
 namespace {
 

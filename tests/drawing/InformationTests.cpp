@@ -30,7 +30,7 @@ TEST_F(Information, BlockTextsAndPlacement) {
   const std::vector<std::string> block(texts.begin(), texts.begin() + 7);
   EXPECT_EQ(block, (std::vector<std::string>{"日付 : 指定なし", "地域 : 兵庫県明石市",
                                              "緯度 : +34度39分00秒", "経度 : +135度00分00秒",
-                                             "表示時刻 : 真太陽時", "磁気偏角 : +7度03分27秒",
+                                             "表示時刻 : 真太陽時", "磁気偏角 : 西偏7度03分",
                                              "均時差 : 指定なし"}));
   EXPECT_EQ(texts[7], "日時計の時刻+0時間00分00秒が中央標準時です。");
   EXPECT_EQ(texts[8], "ただし、観測日の均時差による補正が必要です。");
@@ -68,7 +68,7 @@ TEST_F(Information, DateBasisTimeSystemAndPlace) {
   EXPECT_EQ(texts[0], "日付 : 3月5日");
   EXPECT_EQ(texts[4], "表示時刻 : 中央標準時");
   // The world model's value for 2025.0, the start of its span, east of north.
-  EXPECT_EQ(texts[5], "磁気偏角 : -6度18分40秒 (WMM2025)");
+  EXPECT_EQ(texts[5], "磁気偏角 : 東偏6度19分 (WMM2025)");
   EXPECT_EQ(texts[9], "磁北に対して西に6度18分40秒 (WMM2025)回転して設置します。");
   EXPECT_EQ(texts[6], "均時差 : -0時間12分00秒");
   EXPECT_EQ(texts[7], "日時計の時刻は中央標準時です。");

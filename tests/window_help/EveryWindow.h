@@ -10,8 +10,10 @@
 #include <vector>
 
 #include "AboutBox.h"
+#include "Chart.h"
 #include "ClockWindow.h"
 #include "HelpWindow.h"
+#include "InfoListing.h"
 #include "InfoWindow.h"
 #include "LocationDialog.h"
 #include "MainModel.h"
@@ -34,7 +36,16 @@ inline std::vector<WindowMaker> EveryWindow(MainModel& model, const YearGraphDat
         return window;
       },
       [&] { return std::make_unique<LocationDialog>(nullptr, model, UMBRAFEX_RESOURCES_DIR); },
-      [&] { return std::make_unique<InfoWindow>(nullptr, u"地域: 兵庫県明石市"_qs); },
+      // A listing with its longest lines (the world model's declination, the
+      // clock ahead of the sundial), which the window must show whole.
+      [&] {
+        Chart london;
+        london.Location().setLatitude(51.5);
+        london.Location().setLongitude(-0.1);
+        london.Location().setTimeZone(0);
+        return std::make_unique<InfoWindow>(nullptr,
+                                            QString::fromStdString(BuildInfoListing(london, 2026)));
+      },
       [&] { return std::make_unique<OptionsDialog>(nullptr, model); },
       [&] { return std::make_unique<PreviewWindow>(model); },
       [&] { return std::make_unique<ClockWindow>(model); },

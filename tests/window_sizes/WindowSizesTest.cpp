@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDockWidget>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -51,6 +52,12 @@ QStringList Misfits(QWidget* window) {
   for (QListWidget* list : window->findChildren<QListWidget*>()) {
     if (list->isVisible() && list->count() <= 12 && list->verticalScrollBar()->maximum() > 0) {
       faults << u"%1: %2 cuts its items off"_qs.arg(name, list->objectName());
+    }
+  }
+  // A listing opens wide enough for its longest line.
+  for (QPlainTextEdit* text : window->findChildren<QPlainTextEdit*>()) {
+    if (text->isVisible() && text->horizontalScrollBar()->maximum() > 0) {
+      faults << u"%1: %2 cuts its lines off"_qs.arg(name, text->objectName());
     }
   }
   for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
