@@ -36,7 +36,10 @@ const std::map<std::string_view, std::string> kSampleValues = {{"--lat", "51.5"}
                                                                {"--date-lines", "months"},
                                                                {"--hour-curves", "halves"},
                                                                {"--nodus", "12.5"},
-                                                               {"--scale-bar", "off"}};
+                                                               {"--scale-bar", "off"},
+                                                               {"--summer-time", "yes"},
+                                                               {"--dial", "gnomon"},
+                                                               {"--major", "1500"}};
 
 TEST(DesignOptions, EveryDesignCommandTakesEveryOptionAndInfoSavesThem) {
   ScratchFolder scratch("design-options");
