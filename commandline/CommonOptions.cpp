@@ -62,6 +62,11 @@ bool ParseTilt(std::string_view text, double& value) {
   return ParseDouble(text, value) && IsPlaneTilt(value);
 }
 
+// A face of 10 mm to 20 m: smaller is no dial, larger no longer a sheet's.
+bool ParseFaceSize(std::string_view text, double& value) {
+  return ParseDouble(text, value) && value >= 10 && value <= 20000;
+}
+
 bool ParsePreset(std::string_view text, PlanePreset& value) {
   const auto preset = PresetOfName(text);
   if (preset) value = *preset;
@@ -123,6 +128,7 @@ const std::vector<CommonOptionEntry>& CommonOptionTable() {
       {"--plane", Into(&CommonOptions::planePreset, ParsePreset)},
       {"--facing", Into(&CommonOptions::facing, ParseFacing)},
       {"--tilt", Into(&CommonOptions::tilt, ParseTilt)},
+      {"--size", Into(&CommonOptions::faceSize, ParseFaceSize)},
   };
   return table;
 }
@@ -203,6 +209,7 @@ void ApplyPlane(MainModel& model, const CommonOptions& o) {
   }
   if (o.facing) plane.facing = *o.facing;
   if (o.tilt) plane.tilt = *o.tilt;
+  if (o.faceSize) model.dialOption.faceSize = *o.faceSize;
 }
 
 const std::string& ModelErrorText(const MainModel& model) {
@@ -380,7 +387,9 @@ std::string_view CommonOptionsUsage() {
          "  --facing DEG|NAME   the way the face looks: degrees from north through\n"
          "                      east (180 south), or N, NNE, ... NNW\n"
          "  --tilt DEG          the face from the horizontal: 0 flat, 90 a wall,\n"
-         "                      up to 180 facing down\n";
+         "                      up to 180 facing down\n"
+         "  --size MM           the face's width at 100 % (a horizontal dial's outer\n"
+         "                      ring), 10 to 20000; larger than the paper needs --tiles\n";
 }
 
 int PrintUsage(std::ostream& err, std::string_view synopsis, std::string_view reason) {

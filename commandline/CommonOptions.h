@@ -84,6 +84,8 @@ struct CommonOptions {
   std::optional<PlanePreset> planePreset;
   std::optional<double> facing;
   std::optional<double> tilt;
+  // The face's width at 100 %, millimetres.
+  std::optional<double> faceSize;
 };
 
 struct ParsedCommandLine {

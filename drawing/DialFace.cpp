@@ -87,23 +87,25 @@ void DrawLabel(const DrawPass& pass, double radius, const DialGeometry& dial, do
 // One line of the face as the first pass finds it.
 struct FacePosition {
   TimeLabel label;
+  double time = 0;
   double theta = 0;
   double magnification = 0;
   UserPoint shadow, inner, outer;
   bool drawn = false;
 };
 
-std::vector<FacePosition> FacePositions(const DrawPass& pass, const DialLayout& l,
+std::vector<FacePosition> FacePositions(DialDesign design, const DialLayout& l,
                                         const ChartSolars& solars, int32_t timeFormat) {
-  const DialGeometry dial = DialGeometryOf(l, pass.Latitude());
+  const DialGeometry dial = DialGeometryOf(l, design.chart.Location().Latitude());
   const int32_t count = solars.CountSolars();
   std::vector<FacePosition> positions;
   int32_t k = 0;
   UserPoint first;
   for (const ChartSolar& solar : solars) {
     FacePosition p;
+    p.time = solar.CalcTime();
     p.magnification = solar.Magnification();
-    p.label = LabelOf(pass.design.chart, solar.CalcTime(), p.magnification, timeFormat);
+    p.label = LabelOf(design.chart, solar.CalcTime(), p.magnification, timeFormat);
     if (p.magnification >= 0) {
       p.shadow = dial.ShadowTip(solar.Azimuth(), p.magnification * dial.edgeHeight);
       p.theta = VectorAngle(dial.centre, {p.shadow.x, 2 * l.centerY - p.shadow.y});
@@ -179,7 +181,7 @@ void DrawFace(const DrawPass& pass, const DialLayout& l) {
                                             : design.settings.dialOption.timeFormat;
   const std::optional<FaceColors> colors = FaceColorsFor(pass);
   const DialGeometry dial = DialGeometryOf(l, pass.Latitude());
-  std::vector<FacePosition> positions = FacePositions(pass, l, solars, timeFormat);
+  std::vector<FacePosition> positions = FacePositions(pass.design, l, solars, timeFormat);
   const double labelRadius = FitLabels(pass, l, positions);
 
   for (const FacePosition& p : positions) {
@@ -205,10 +207,21 @@ std::vector<double> FaceLineDirections(const DrawPass& pass, const DialLayout& l
   const CalcTimeSettings& range = pass.design.settings.calcTime;
   const ChartSolars& solars = lease.Add(range.startTime, range.endTime, range.interval);
   std::vector<double> directions;
-  for (const FacePosition& p : FacePositions(pass, layout, solars, 0)) {
+  for (const FacePosition& p : FacePositions(pass.design, layout, solars, 0)) {
     if (p.drawn) directions.push_back(p.theta);
   }
   return directions;
+}
+
+std::vector<FaceLine> FaceLinesOf(DialDesign design, const DialLayout& layout) {
+  SolarsLease lease(design.chart);
+  const CalcTimeSettings& range = design.settings.calcTime;
+  const ChartSolars& solars = lease.Add(range.startTime, range.endTime, range.interval);
+  std::vector<FaceLine> lines;
+  for (const FacePosition& p : FacePositions(design, layout, solars, 0)) {
+    if (p.drawn) lines.push_back({p.time, p.theta});
+  }
+  return lines;
 }
 
 Status DrawDialFace(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "DialRoutines.h"
 
@@ -12,3 +13,9 @@
 // other; pageCount as the page caption counts.
 bool SheetHolds(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom,
                 double paperFactor, bool dial, bool gnomon, int16_t pageCount);
+
+// Why a face of the size asked for (dialOption.faceSize) is not printed on
+// one sheet: it needs several (tiles).
+std::string FaceTooLargeText(double faceSize);
+// Raises that text as an error when `fits` is false.
+void RequireFaceFits(bool fits, double faceSize);

@@ -73,6 +73,9 @@ struct DialOptionSettings {
   int32_t hourCurves = 0;
   double nodusHeight = 0;  // millimetres
   bool scaleBar = true;
+  // The face's width at 100 % in millimetres (the horizontal dial's outer
+  // ring, a plane dial's face box); 0 fits the dial to the sheet.
+  double faceSize = 0;
 };
 
 struct DialColorSettings {

@@ -81,6 +81,9 @@ struct KeyField {
   bool integer;
   std::string (*text)(const Group&);
   void (*read)(Group&, std::string_view);
+  // Whether the key is written; nullptr: always. A key that older
+  // documents lack is written only when set, so that they stay as they were.
+  bool (*written)(const Group&) = nullptr;
 };
 
 template <typename Member>
@@ -99,6 +102,15 @@ constexpr auto Field(const char* name, const char* oldName = nullptr) {
                          [](Group& g, std::string_view v) { g.*Member = Codec::Parse(v); }};
 }
 
+// A key written only when its value is not zero.
+template <auto Member, typename Codec>
+constexpr auto FieldUnlessZero(const char* name) {
+  using Group = typename MemberOf<decltype(Member)>::Type;
+  auto field = Field<Member, Codec>(name);
+  field.written = [](const Group& g) { return g.*Member != 0; };
+  return field;
+}
+
 using DialOption = DialOptionSettings;
 constexpr KeyField<DialOption> kDialOptionKeys[] = {
     Field<&DialOption::picture, PathText>("Picture"),
@@ -113,6 +125,7 @@ constexpr KeyField<DialOption> kDialOptionKeys[] = {
     Field<&DialOption::hourCurves, Int32In<kHourCurvesRange>>("HourCurves"),
     Field<&DialOption::nodusHeight, RealIn<kNodusHeightRange>>("NodusHeight"),
     Field<&DialOption::scaleBar, BoolValue>("ScaleBar"),
+    FieldUnlessZero<&DialOption::faceSize, RealIn<kFaceSizeRange>>("FaceSize"),
 };
 
 using DialColor = DialColorSettings;
@@ -177,7 +190,9 @@ constexpr KeyField<PrinterProperties> kPrinterKeys[] = {
 template <typename Group, std::size_t N>
 KeyValueTexts EntriesOf(const Group& group, const KeyField<Group> (&keys)[N]) {
   KeyValueTexts entries;
-  for (const auto& key : keys) entries.emplace_back(key.name, key.text(group));
+  for (const auto& key : keys) {
+    if (!key.written || key.written(group)) entries.emplace_back(key.name, key.text(group));
+  }
   return entries;
 }
 

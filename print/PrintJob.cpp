@@ -56,6 +56,12 @@ bool IsFinite(const DialLayout& l) {
 
 }  // namespace
 
+double FaceSizeFactor(double faceSize) {
+  DialLayout unit;
+  SetDialRadii(unit, 1.0);
+  return faceSize / (2 * unit.outerRadius);
+}
+
 double PaperFactor(int32_t paperSize) {
   return PaperOrA4(paperSize).factor;
 }
@@ -119,24 +125,46 @@ std::string CrowdedPaperText() {
                        "This sundial does not fit on A5 paper.\nChoose a larger paper.");
 }
 
+namespace {
+
+bool HoldsAtFactor(MainModel& main, DrawTarget& sheet, double factor, int32_t orientation,
+                   int16_t pageCount, double zoom) {
+  const DialLayout layout = LayoutPage(factor, orientation, pageCount,
+                                       main.Chart().Location().Latitude(), sheet.ScaleWidth(),
+                                       sheet.ScaleHeight());
+  const int16_t pages = PrintedPageCount(pageCount);
+  if (pageCount < 2) return SheetHolds(main, sheet, layout, zoom, factor, true, true, pages);
+  return SheetHolds(main, sheet, layout, zoom, factor, true, false, pages) &&
+         SheetHolds(main, sheet, layout, zoom, factor, false, true, pages);
+}
+
+}  // namespace
+
+bool HoldsFaceSize(MainModel& main, DrawTarget& sheet, double paperFactor, int32_t orientation,
+                   int16_t pageCount) {
+  if (DrawsOnPlaneSheet(main, main.Chart())) {
+    return !LayPlaneSheet(main, main.Chart(), sheet.ScaleWidth(), sheet.ScaleHeight(),
+                          PageMarginsOf(sheet), paperFactor, pageCount)
+                .oversize;
+  }
+  return HoldsAtFactor(main, sheet, FaceSizeFactor(main.dialOption.faceSize), orientation,
+                       pageCount, 1.0);
+}
+
 double FittedPaperFactor(MainModel& main, DrawTarget& sheet, double paperFactor,
                          int32_t orientation, int16_t pageCount, double zoom) {
   // A dial on another plane fits its own sheet (PlaneSheet.h).
   if (DrawsOnPlaneSheet(main, main.Chart())) return paperFactor;
+  if (const double size = main.dialOption.faceSize; size > 0) {
+    const double factor = FaceSizeFactor(size);
+    RequireFaceFits(HoldsAtFactor(main, sheet, factor, orientation, pageCount, zoom), size);
+    return factor;
+  }
   constexpr double kStep = 0.01;     // of the paper's factor
   constexpr double kSmallest = 0.5;  // a dial still worth cutting out
-  const double latitude = main.Chart().Location().Latitude();
-  const bool onePage = pageCount < 2;
   for (double scale = 1; scale > kSmallest; scale -= kStep) {
     const double factor = paperFactor * scale;
-    const DialLayout layout = LayoutPage(factor, orientation, pageCount, latitude,
-                                         sheet.ScaleWidth(), sheet.ScaleHeight());
-    const int16_t pages = PrintedPageCount(pageCount);
-    const bool fits = onePage
-                          ? SheetHolds(main, sheet, layout, zoom, factor, true, true, pages)
-                          : SheetHolds(main, sheet, layout, zoom, factor, true, false, pages) &&
-                                SheetHolds(main, sheet, layout, zoom, factor, false, true, pages);
-    if (fits) return factor;
+    if (HoldsAtFactor(main, sheet, factor, orientation, pageCount, zoom)) return factor;
   }
   // A5 is offered where the model fits it; elsewhere a larger paper does.
   if (paperFactor == PaperFactor(kPaperA5)) {

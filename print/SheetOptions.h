@@ -13,6 +13,7 @@ struct SheetOptions {
   std::optional<int16_t> orientation;  // --orientation portrait|landscape
   std::optional<int16_t> pages;        // --pages 1|2
   DialLineOptions lines;               // the nodus's curves and the scale bar
+  bool tiles = false;                  // --tiles yes|no: the face size on many sheets
 };
 
 // Reads the sheet and line options when given; false with the reason when one is wrong.
