@@ -20,7 +20,12 @@ constexpr std::string_view kSheetOptions =
     "                      paper size (default: the document's or the printer's)\n"
     "  --orientation portrait|landscape\n"
     "                      paper orientation\n"
-    "  --pages 1|2         print the dial on one sheet or divide it over two\n";
+    "  --pages 1|2         print the dial on one sheet or divide it over two\n"
+    "  --tiles yes|no      the face at its --size on as many sheets as it needs,\n"
+    "                      overlapping by 10 mm: an assembly map, the tiles (A1, A2, ...)\n"
+    "                      with crop marks, crosses and a scale bar, and the table of\n"
+    "                      edge crossings; a PNG or SVG is one file a sheet (OUT-map,\n"
+    "                      OUT-A1, ..., OUT-edges)\n";
 
 constexpr std::string_view kDialLineOptions =
     "  --date-lines none|seasons|terms|months|day\n"
@@ -46,7 +51,9 @@ const std::array<CommandPage, 8>& Pages() {
   static const std::string linesOptions =
       "  -o FILE.csv         output file (default: standard output)\n"
       "  --paper A3|A4|A5|B4|B5|Letter|Legal\n"
-      "                      the paper whose scale gives the millimetres\n" +
+      "                      the paper whose scale gives the millimetres\n"
+      "  --edges             instead, where each hour line meets the face's edge:\n"
+      "                      Key,X,Y,Distance in mm from the style's root\n" +
       std::string(kDialLineOptions);
   static const std::array<CommandPage, 8> pages = {{
       {"solars", "sun positions of the dial's hour lines", kSolarsSynopsis,

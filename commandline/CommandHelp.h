@@ -22,7 +22,7 @@ inline constexpr std::string_view kExportSynopsis =
     "A3|A4|A5|B4|B5|Letter|Legal]\n"
     "       [--orientation portrait|landscape] [--pages 1|2] [--page N] [--dpi N]\n"
     "       [--date-lines none|seasons|terms|months|day] [--hour-curves none|full|halves]\n"
-    "       [--nodus MM|auto] [--scale-bar on|off]\n"
+    "       [--nodus MM|auto] [--scale-bar on|off] [--tiles yes|no]\n"
     "       (--dpi 10 to 2400; a PNG at most 20000 pixels a side: A3 1209, B4 1395,\n"
     "        A4 1710, B5 1976 dpi)";
 inline constexpr std::string_view kClockSynopsis =
@@ -31,11 +31,11 @@ inline constexpr std::string_view kPrintSynopsis =
     "umbrafex print [DOC.ufx] [options] [--printer NAME] [--paper A3|A4|A5|B4|B5|Letter|Legal]\n"
     "       [--orientation portrait|landscape] [--pages 1|2] [--copies N]\n"
     "       [--date-lines none|seasons|terms|months|day] [--hour-curves none|full|halves]\n"
-    "       [--nodus MM|auto] [--scale-bar on|off]";
+    "       [--nodus MM|auto] [--scale-bar on|off] [--tiles yes|no]";
 inline constexpr std::string_view kLinesSynopsis =
     "umbrafex lines [DOC.ufx] [options] [--paper A3|A4|A5|B4|B5|Letter|Legal] [-o FILE.csv]\n"
     "       [--date-lines none|seasons|terms|months|day] [--hour-curves none|full|halves]\n"
-    "       [--nodus MM|auto] [--scale-bar on|off]";
+    "       [--nodus MM|auto] [--scale-bar on|off] [--edges]";
 inline constexpr std::string_view kWallSynopsis =
     "umbrafex wall --lat DEG --lon DEG --tz HOURS --date M/D --time HH:MM --nail MM --offset MM\n"
     "       [--leap yes|no]";

@@ -246,9 +246,12 @@ std::optional<ParsedCommandLine> ParseCommandLine(const CommandArgs& args,
     const std::string& word = args[i];
     const bool hasNext = i + 1 < args.size();
 
+    // A command's own option of a shared name (the clock's --size in pixels) wins.
+    const bool own = std::any_of(extras.begin(), extras.end(),
+                                 [&](const ExtraOptionSpec& e) { return e.name == word; });
     const auto common = std::find_if(table.begin(), table.end(),
                                      [&](const CommonOptionEntry& e) { return e.name == word; });
-    if (common != table.end()) {
+    if (!own && common != table.end()) {
       if (!hasNext) {
         error = "option " + word + " needs a value";
         return std::nullopt;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
+#include <utility>
 
 #include "DrawPass.h"
 
@@ -23,46 +25,89 @@ DeviceBox BoxOf(DevicePoint a, DevicePoint b) {
 }  // namespace
 
 SheetWindowTarget::SheetWindowTarget(DrawTarget& page, double width, double height)
-    : page_(page), width_(width), height_(height), drawWidth_(page.DrawWidth()) {}
+    : page_(&page), width_(width), height_(height), drawWidth_(page.DrawWidth()) {}
 
 double SheetWindowTarget::Width() const {
-  return page_.ScaleX(width_, page_.ScaleMode(), ScaleUnit::Twips);
+  return page_->ScaleX(width_, page_->ScaleMode(), ScaleUnit::Twips);
 }
 
 double SheetWindowTarget::Height() const {
-  return page_.ScaleY(height_, page_.ScaleMode(), ScaleUnit::Twips);
+  return page_->ScaleY(height_, page_->ScaleMode(), ScaleUnit::Twips);
 }
 
 void SheetWindowTarget::setWindow(const SheetWindow& window) {
   window_ = window;
-  const ScaleUnit mm = page_.ScaleMode();
-  auto pxX = [&](double v) { return page_.ScaleX(v, mm, ScaleUnit::Pixels); };
-  auto pxY = [&](double v) { return page_.ScaleY(v, mm, ScaleUnit::Pixels); };
+  const ScaleUnit mm = page_->ScaleMode();
+  auto pxX = [&](double v) { return page_->ScaleX(v, mm, ScaleUnit::Pixels); };
+  auto pxY = [&](double v) { return page_->ScaleY(v, mm, ScaleUnit::Pixels); };
   offsetX_ = pxX(window.to.x - window.scale * window.from.x);
   offsetY_ = pxY(window.to.y - window.scale * window.from.y);
   const double* c = window.clip;
-  page_.setDeviceClip(DeviceBox{{RoundToInt32(pxX(c[0])), RoundToInt32(pxY(c[1]))},
-                                {RoundToInt32(pxX(c[2])), RoundToInt32(pxY(c[3]))}});
+  page_->setDeviceClip(DeviceBox{{RoundToInt32(pxX(c[0])), RoundToInt32(pxY(c[1]))},
+                                 {RoundToInt32(pxX(c[2])), RoundToInt32(pxY(c[3]))}});
   // The same box in the sheet's pixels, for leaving out what lies beyond it.
   auto back = [&](double page, double offset) { return (page - offset) / window.scale; };
   sheetClip_ = {{RoundToInt32(std::floor(back(pxX(c[0]), offsetX_))),
                  RoundToInt32(std::floor(back(pxY(c[1]), offsetY_)))},
                 {RoundToInt32(std::ceil(back(pxX(c[2]), offsetX_))),
                  RoundToInt32(std::ceil(back(pxY(c[3]), offsetY_)))}};
-  setDrawWidth(drawWidth_);
+  ApplyDrawWidth(drawWidth_);
 }
 
 void SheetWindowTarget::ClearWindow() {
-  page_.setDeviceClip(std::nullopt);
+  page_->setDeviceClip(std::nullopt);
 }
 
 void SheetWindowTarget::setSurvey(std::function<void(const SheetBox&)> survey) {
   survey_ = std::move(survey);
 }
 
+void SheetWindowTarget::StartRecording() {
+  kept_.clear();
+  recording_ = true;
+  // Every replay starts from the state the drawing started from.
+  const FontSpec font = page_->Font();
+  const ColorRef fore = page_->ForeColor(), fill = page_->FillColor();
+  const BrushStyle fillStyle = page_->FillStyle();
+  const PenMode mode = page_->DrawMode();
+  const PenStyle style = page_->DrawStyle();
+  const int32_t width = drawWidth_;
+  kept_.push_back([=, this] {
+    page_->setFont(font);
+    page_->setForeColor(fore);
+    page_->setFillColor(fill);
+    page_->setFillStyle(fillStyle);
+    page_->setDrawMode(mode);
+    page_->setDrawStyle(style);
+    ApplyDrawWidth(width);
+  });
+}
+
+void SheetWindowTarget::Replay() {
+  for (const auto& step : kept_) step();
+}
+
+void SheetWindowTarget::Set(std::function<void()> change) {
+  change();
+  if (recording_) kept_.push_back(std::move(change));
+}
+
+void SheetWindowTarget::Draw(std::function<void()> primitive) {
+  if (recording_) {
+    kept_.push_back(std::move(primitive));
+  } else {
+    primitive();
+  }
+}
+
 void SheetWindowTarget::setDrawWidth(int32_t pixels) {
+  Set([this, pixels] { ApplyDrawWidth(pixels); });
+}
+
+// The page's pen is the sheet's scaled with the window.
+void SheetWindowTarget::ApplyDrawWidth(int32_t pixels) {
   drawWidth_ = pixels;
-  page_.setDrawWidth(std::max(1, RoundToInt32(pixels * window_.scale)));
+  page_->setDrawWidth(std::max(1, RoundToInt32(pixels * window_.scale)));
 }
 
 DevicePoint SheetWindowTarget::Moved(DevicePoint p) const {
@@ -79,11 +124,11 @@ std::vector<DevicePoint> SheetWindowTarget::Moved(const std::vector<DevicePoint>
 
 bool SheetWindowTarget::Passes(DeviceBox box) const {
   if (survey_) {
-    const ScaleUnit mm = page_.ScaleMode();
-    survey_({page_.ScaleX(box.topLeft.x, ScaleUnit::Pixels, mm),
-             page_.ScaleY(box.topLeft.y, ScaleUnit::Pixels, mm),
-             page_.ScaleX(box.bottomRight.x, ScaleUnit::Pixels, mm),
-             page_.ScaleY(box.bottomRight.y, ScaleUnit::Pixels, mm)});
+    const ScaleUnit mm = page_->ScaleMode();
+    survey_({page_->ScaleX(box.topLeft.x, ScaleUnit::Pixels, mm),
+             page_->ScaleY(box.topLeft.y, ScaleUnit::Pixels, mm),
+             page_->ScaleX(box.bottomRight.x, ScaleUnit::Pixels, mm),
+             page_->ScaleY(box.bottomRight.y, ScaleUnit::Pixels, mm)});
     return false;
   }
   // The pen's half width may reach in from outside.
@@ -96,44 +141,73 @@ bool SheetWindowTarget::Passes(DeviceBox box) const {
 
 void SheetWindowTarget::PaintPicture(std::string_view source, double x, double y, double width,
                                      double height) {
-  if (survey_) {
-    survey_({x, y, x + width, y + height});
-    return;
-  }
-  const SheetWindow& w = window_;
-  page_.PaintPicture(source, w.to.x + w.scale * (x - w.from.x), w.to.y + w.scale * (y - w.from.y),
-                     width * w.scale, height * w.scale);
+  Draw([this, source = std::string(source), x, y, width, height] {
+    if (survey_) {
+      survey_({x, y, x + width, y + height});
+      return;
+    }
+    const SheetWindow& w = window_;
+    page_->PaintPicture(source, w.to.x + w.scale * (x - w.from.x),
+                        w.to.y + w.scale * (y - w.from.y), width * w.scale, height * w.scale);
+  });
 }
 
 void SheetWindowTarget::DeviceLine(DevicePoint from, DevicePoint to) {
-  if (Passes(BoxOf(from, to))) page_.DeviceLine(Moved(from), Moved(to));
+  Draw([this, from, to] {
+    if (Passes(BoxOf(from, to))) page_->DeviceLine(Moved(from), Moved(to));
+  });
 }
 
 void SheetWindowTarget::DeviceEllipse(DevicePoint topLeft, DevicePoint bottomRight) {
-  if (Passes(BoxOf(topLeft, bottomRight))) page_.DeviceEllipse(Moved(topLeft), Moved(bottomRight));
+  Draw([this, topLeft, bottomRight] {
+    if (Passes(BoxOf(topLeft, bottomRight))) {
+      page_->DeviceEllipse(Moved(topLeft), Moved(bottomRight));
+    }
+  });
 }
 
 void SheetWindowTarget::DeviceRectangle(DevicePoint topLeft, DevicePoint bottomRight) {
-  if (Passes(BoxOf(topLeft, bottomRight))) {
-    page_.DeviceRectangle(Moved(topLeft), Moved(bottomRight));
-  }
+  Draw([this, topLeft, bottomRight] {
+    if (Passes(BoxOf(topLeft, bottomRight))) {
+      page_->DeviceRectangle(Moved(topLeft), Moved(bottomRight));
+    }
+  });
 }
 
 void SheetWindowTarget::DevicePolygon(const std::vector<DevicePoint>& points) {
-  if (!points.empty() && Passes(BoxOf(points))) page_.DevicePolygon(Moved(points));
+  if (points.empty()) return;
+  Draw([this, points] {
+    if (Passes(BoxOf(points))) page_->DevicePolygon(Moved(points));
+  });
 }
 
 void SheetWindowTarget::DevicePolyline(const std::vector<DevicePoint>& points) {
-  if (!points.empty() && Passes(BoxOf(points))) page_.DevicePolyline(Moved(points));
+  if (points.empty()) return;
+  Draw([this, points] {
+    if (Passes(BoxOf(points))) page_->DevicePolyline(Moved(points));
+  });
 }
 
 void SheetWindowTarget::DeviceText(DevicePoint at, std::string_view text, const DeviceFont& font) {
-  // A text, turned any way, reaches no farther from its corner than its
-  // width and height (measured in the current font, which it is drawn in).
-  const double width = page_.ScaleX(page_.TextWidth(text), page_.ScaleMode(), ScaleUnit::Pixels);
-  const int32_t reach = RoundToInt32(std::max(width, 0.0)) + 2 * std::abs(font.heightPixels);
-  if (!Passes({{at.x - reach, at.y - reach}, {at.x + reach, at.y + reach}})) return;
-  DeviceFont moved = font;
-  moved.heightPixels = RoundToInt32(font.heightPixels * window_.scale);
-  page_.DeviceText(Moved(at), text, moved);
+  // The text's box turned about its corner, measured now in the font it is
+  // drawn in (with a line's height to spare).
+  const double width = page_->ScaleX(page_->TextWidth(text), page_->ScaleMode(), ScaleUnit::Pixels);
+  const double height = 2.0 * std::abs(font.heightPixels);
+  const double turn = font.escapementTenths / 10.0 * kRadiansPerDegree;
+  const double c = std::cos(turn), s = std::sin(turn);
+  std::vector<DevicePoint> corners;
+  for (const auto& [along, down] :
+       {std::pair{0.0, 0.0}, {width, 0.0}, {0.0, height}, {width, height}}) {
+    corners.push_back(
+        {at.x + RoundToInt32(along * c + down * s), at.y + RoundToInt32(-along * s + down * c)});
+  }
+  const DeviceBox box = BoxOf(corners);
+  Draw([this, at, text = std::string(text), font, box] {
+    if (!Passes(box)) return;
+    DeviceFont moved = font;
+    moved.heightPixels = RoundToInt32(font.heightPixels * window_.scale);
+    // Text too small for one pixel is left out (a height of 0 would be a default size).
+    if (moved.heightPixels == 0) return;
+    page_->DeviceText(Moved(at), text, moved);
+  });
 }

@@ -12,8 +12,8 @@
 
 namespace {
 
-constexpr double kFootBand = 12;    // millimetres under the window: label and bar
-constexpr double kCropGap = 2;      // between a window's corner and its crop marks
+constexpr double kFootBand = 12;  // millimetres under the window: label and bar
+constexpr double kCropGap = 2;    // between a window's corner and its crop marks
 constexpr double kCropLength = 6;
 constexpr double kCrossRadius = 2.5;
 constexpr double kCrossArm = 4;
@@ -98,7 +98,11 @@ std::string ClockText(double hours) {
   return text;
 }
 
-Status DrawRegistrationCrosses(DialDesign design, DrawTarget& sheet, const TileGrid& grid) {
+Status DrawRegistrationCrosses(DialDesign design, DrawTarget& sheet, const TileGrid& grid,
+                               const std::vector<bool>& printed) {
+  auto shown = [&](int row, int column) {
+    return printed[static_cast<size_t>(row * grid.columns + column)];
+  };
   return RunDrawRoutine(design, [&] {
     SetThinPen(sheet);
     sheet.setForeColor(0);
@@ -108,8 +112,13 @@ Status DrawRegistrationCrosses(DialDesign design, DrawTarget& sheet, const TileG
       for (int column = 0; column < grid.columns; ++column) {
         const SheetBox p = grid.Piece(row, column);
         const double midX = (p.left + p.right) / 2, midY = (p.top + p.bottom) / 2;
-        if (column + 1 < grid.columns) Cross(sheet, p.right - kTileOverlap / 2, midY);
-        if (row + 1 < grid.rows) Cross(sheet, midX, p.bottom - kTileOverlap / 2);
+        if (!shown(row, column)) continue;
+        if (column + 1 < grid.columns && shown(row, column + 1)) {
+          Cross(sheet, p.right - kTileOverlap / 2, midY);
+        }
+        if (row + 1 < grid.rows && shown(row + 1, column)) {
+          Cross(sheet, midX, p.bottom - kTileOverlap / 2);
+        }
       }
     }
   });
@@ -172,12 +181,17 @@ Status DrawAssemblyMap(DialDesign design, DrawTarget& paper, const TileGrid& gri
     }
     SetThinPen(paper);
     SetTextFont(pass, kTextPoints, false);
-    const std::string how = TranslateText(
-        "TileSheets",
-        "Neighbouring sheets overlap by 10 mm. Trim each sheet at its crop marks on the left and "
-        "top, lay it over its neighbours so that the crosses meet, and tape it.");
-    RotatedText(paper, m.left, paper.ScaleHeight() - m.bottom - paper.TextHeight(how) - 2, how,
-                0);
+    const std::string how[] = {
+        TranslateText("TileSheets", "Neighbouring sheets overlap by 10 mm."),
+        TranslateText("TileSheets",
+                      "Trim each sheet at its crop marks on the left and top, lay it over its"),
+        TranslateText("TileSheets", "neighbours so that the crosses meet, and tape it.")};
+    const double line = paper.TextHeight("0") * 1.3;
+    double y = paper.ScaleHeight() - m.bottom - 3 * line;
+    for (const std::string& text : how) {
+      RotatedText(paper, m.left, y, text, 0);
+      y += line;
+    }
   });
 }
 
@@ -192,26 +206,34 @@ Status DrawEdgeTable(DialDesign design, DrawTarget& paper,
     RotatedText(paper, m.left, m.top, title, 0);
     SetTextFont(pass, kTextPoints, false);
     const double line = paper.TextHeight("0") * 1.3;
-    const double columnWidth = paper.TextWidth("00:00   -0000.0   -0000.0   00000.0") + 12;
+    // Time, then X, Y and the distance each flush right in its cell.
+    const double cell = paper.TextWidth("-0000.0") + 4;
+    const double columnWidth = paper.TextWidth("00:00") + 3 * cell + 10;
     const double top = m.top + 3 * line;
     const double bottom = paper.ScaleHeight() - m.bottom;
     const auto perColumn = std::max(1, static_cast<int>((bottom - top) / line) - 1);
-    auto cell = [](double v) {
+    auto number = [](double v) {
       char text[16];
-      std::snprintf(text, sizeof text, "%9.1f", v);
+      std::snprintf(text, sizeof text, "%.1f", std::fabs(v) < 0.05 ? 0.0 : v);
       return std::string(text);
     };
-    const std::string head =
-        TranslateText("TileSheets", "Time") + "        X          Y      " +
-        TranslateText("TileSheets", "Distance");
+    auto row = [&](double x, double y, const std::string(&cells)[4]) {
+      RotatedText(paper, x, y, cells[0], 0);
+      for (int k = 1; k < 4; ++k) {
+        const double right = x + paper.TextWidth("00:00") + k * cell;
+        RotatedText(paper, right - paper.TextWidth(cells[k]), y, cells[k], 0);
+      }
+    };
+    const std::string head[4] = {TranslateText("TileSheets", "Time"), "X", "Y",
+                                 TranslateText("TileSheets", "Distance")};
     for (size_t i = 0; i < crossings.size(); ++i) {
-      const auto column = static_cast<int>(i) / perColumn, row = static_cast<int>(i) % perColumn;
+      const auto column = static_cast<int>(i) / perColumn, place = static_cast<int>(i) % perColumn;
       const double x = m.left + column * columnWidth;
-      if (row == 0) RotatedText(paper, x, top, head, 0);
+      if (place == 0) row(x, top, head);
       const EdgeCrossing& c = crossings[i];
-      const std::string text = ClockText(c.clockTime) + cell(c.x) + cell(c.y) +
-                               cell(std::hypot(c.x, c.y));
-      RotatedText(paper, x, top + (row + 1) * line, text, 0);
+      const std::string cells[4] = {ClockText(c.clockTime), number(c.x), number(c.y),
+                                    number(std::hypot(c.x, c.y))};
+      row(x, top + (place + 1) * line, cells);
     }
   });
 }

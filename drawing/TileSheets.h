@@ -45,9 +45,10 @@ SheetBox TileWindowOf(const DrawTarget& paper);
 // "A1": the row's letter (A..Z, then AA, AB, ...) and the column's number.
 std::string TileLabel(int row, int column);
 
-// The crosses on the overlaps, drawn on the sheet so that neighbours carry
-// them at the same place.
-Status DrawRegistrationCrosses(DialDesign design, DrawTarget& sheet, const TileGrid& grid);
+// The crosses on the overlaps of printed tiles (`printed`, row by row),
+// drawn on the sheet so that neighbours carry them at the same place.
+Status DrawRegistrationCrosses(DialDesign design, DrawTarget& sheet, const TileGrid& grid,
+                               const std::vector<bool>& printed);
 // A tile's own marks on its paper: crop marks at the window's corners, the
 // label and the scale bar in the band.
 Status DrawTileMarks(DialDesign design, DrawTarget& paper, const TileGrid& grid, int row,

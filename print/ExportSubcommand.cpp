@@ -21,8 +21,8 @@ namespace {
 
 constexpr std::string_view kSynopsis = kExportSynopsis;
 constexpr ExtraOptionSpec kExportOptions[] = {
-    {"-o", true},      {"--paper", true},    {"--orientation", true}, {"--pages", true},
-    {"--page", true},  {"--dpi", true},      {"--date-lines", true},  {"--hour-curves", true},
+    {"-o", true},      {"--paper", true},     {"--orientation", true}, {"--pages", true},
+    {"--page", true},  {"--dpi", true},       {"--date-lines", true},  {"--hour-curves", true},
     {"--nodus", true}, {"--scale-bar", true}, {"--tiles", true}};
 constexpr double kDefaultDpi = 150;
 constexpr double kMinDpi = 10;
@@ -111,8 +111,8 @@ int RunExportSubcommand(const CommandArgs& args, std::ostream&, std::ostream& er
   }
   if (!CheckOutputForScript(model, paper, orientation, pageCount, err)) return kExitFailure;
 
-  const ExportPages pages{paper, orientation, pageCount, request->page, request->dpi,
-                          request->tiles};
+  const ExportPages pages{paper,         orientation,  pageCount,
+                          request->page, request->dpi, request->tiles};
   const Status status = ExportPagesToFile(model, request->path, request->kind, pages);
   if (!status.ok()) {
     err << model.lastError.description << '\n';

@@ -2,7 +2,6 @@
 // they are drawn, in millimetres on the printed dial, for scripts.
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <ostream>
 #include <sstream>
 #include <string>
@@ -21,23 +20,17 @@
 #include "PlaneSheet.h"
 #include "PrintJob.h"
 #include "PrintSubcommands.h"
+#include "TiledJob.h"
 
 namespace {
 
 constexpr std::string_view kSynopsis = kLinesSynopsis;
-constexpr ExtraOptionSpec kLinesOptions[] = {{"-o", true},           {"--paper", true},
-                                             {"--date-lines", true}, {"--hour-curves", true},
-                                             {"--nodus", true},      {"--scale-bar", true}};
+constexpr ExtraOptionSpec kLinesOptions[] = {
+    {"-o", true},      {"--paper", true},     {"--date-lines", true}, {"--hour-curves", true},
+    {"--nodus", true}, {"--scale-bar", true}, {"--edges", false}};
 
 std::string Number(double value) {
   return FormatGeneralNumber(value);
-}
-
-std::string ClockKey(double hours) {
-  const int minutes = static_cast<int>(std::lround(hours * 60)) % (24 * 60);
-  char text[8];
-  std::snprintf(text, sizeof text, "%02d:%02d", minutes / 60, minutes % 60);
-  return text;
 }
 
 void Row(std::ostringstream& text, const char* kind, const std::string& key, const Chart& chart,
@@ -54,7 +47,7 @@ void Rows(std::ostringstream& text, const NodusCurves& curves, const Chart& char
     }
   }
   for (const HourCurve& curve : curves.curves) {
-    const std::string key = ClockKey(curve.clockTime);
+    const std::string key = ClockText(curve.clockTime);
     for (const LineRun& run : curve.runs) {
       for (const LinePoint& p : run) Row(text, "hourcurve", key, chart, p);
     }
@@ -82,7 +75,7 @@ void HourLineRows(std::ostringstream& text, const PlaneHourLine& line) {
       std::max(1, static_cast<int>(std::ceil(std::hypot(b.x - a.x, b.y - a.y) / kHourLineStep)));
   for (int i = 0; i <= steps; ++i) {
     const double f = static_cast<double>(i) / steps;
-    text << "hourline," << ClockKey(line.clockTime) << ",,," << Number(line.hourAngle) << ','
+    text << "hourline," << ClockText(line.clockTime) << ",,," << Number(line.hourAngle) << ','
          << Number(a.x + (b.x - a.x) * f) << ',' << Number(a.y + (b.y - a.y) * f) << '\n';
   }
 }
@@ -111,6 +104,17 @@ std::string PlaneLinesText(MainModel& model, int16_t paper, int16_t orientation)
   text << "Kind,Key,Day,Declination,HourAngle,X,Y\n";
   for (const PlaneHourLine& line : dial.hourLines) HourLineRows(text, line);
   Rows(text, TracePlaneNodusCurves(model, model.Chart(), dial), model.Chart());
+  return text.str();
+}
+
+// Where each hour line meets the face's edge, from the style's root.
+std::string EdgesText(const std::vector<EdgeCrossing>& crossings) {
+  std::ostringstream text;
+  text << "Key,X,Y,Distance\n";
+  for (const EdgeCrossing& c : crossings) {
+    text << ClockText(c.clockTime) << ',' << Number(c.x) << ',' << Number(c.y) << ','
+         << Number(std::hypot(c.x, c.y)) << '\n';
+  }
   return text.str();
 }
 
@@ -149,11 +153,17 @@ int RunLinesSubcommand(const CommandArgs& args, std::ostream& out, std::ostream&
   std::string text;
   const Status status = TrapStatus(model.lastError, [&] {
     const PrinterProperties sheet = printer->Current();
+    if (parsed.Extra("--edges")) {
+      text = EdgesText(DesignEdgeCrossings(model, sheet.paperSize, sheet.orientation));
+      return;
+    }
     if (DrawsOnPlaneSheet(model, model.Chart())) {
       text = PlaneLinesText(model, sheet.paperSize, sheet.orientation);
       return;
     }
-    const double face = 65 * PaperFactor(sheet.paperSize);
+    const double factor = model.dialOption.faceSize > 0 ? FaceSizeFactor(model.dialOption.faceSize)
+                                                        : PaperFactor(sheet.paperSize);
+    const double face = 65 * factor;
     text = LinesText(TraceNodusCurves(model, model.Chart(), face), model.Chart());
     // What export says of the same nodus, so that a bare header is explained.
     const NodusFindings found = CheckNodus(model, sheet.paperSize);

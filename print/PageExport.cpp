@@ -4,8 +4,8 @@
 #include "ImageExport.h"
 #include "Paths.h"
 #include "PdfExport.h"
-#include "TileExport.h"
 #include "PrintJob.h"
+#include "TileExport.h"
 
 namespace {
 

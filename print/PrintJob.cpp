@@ -129,9 +129,9 @@ namespace {
 
 bool HoldsAtFactor(MainModel& main, DrawTarget& sheet, double factor, int32_t orientation,
                    int16_t pageCount, double zoom) {
-  const DialLayout layout = LayoutPage(factor, orientation, pageCount,
-                                       main.Chart().Location().Latitude(), sheet.ScaleWidth(),
-                                       sheet.ScaleHeight());
+  const DialLayout layout =
+      LayoutPage(factor, orientation, pageCount, main.Chart().Location().Latitude(),
+                 sheet.ScaleWidth(), sheet.ScaleHeight());
   const int16_t pages = PrintedPageCount(pageCount);
   if (pageCount < 2) return SheetHolds(main, sheet, layout, zoom, factor, true, true, pages);
   return SheetHolds(main, sheet, layout, zoom, factor, true, false, pages) &&

@@ -21,9 +21,9 @@ namespace {
 
 constexpr std::string_view kSynopsis = kPrintSynopsis;
 constexpr ExtraOptionSpec kPrintOptions[] = {
-    {"--printer", true},     {"--paper", true},  {"--orientation", true},
-    {"--pages", true},       {"--copies", true}, {"--date-lines", true},
-    {"--hour-curves", true}, {"--nodus", true},  {"--scale-bar", true}};
+    {"--printer", true},   {"--paper", true},      {"--orientation", true}, {"--pages", true},
+    {"--copies", true},    {"--date-lines", true}, {"--hour-curves", true}, {"--nodus", true},
+    {"--scale-bar", true}, {"--tiles", true}};
 constexpr long kMaxCopies = 999;
 
 struct PrintRequest : SheetOptions {
@@ -97,7 +97,7 @@ int RunPrintSubcommand(const CommandArgs& args, std::ostream&, std::ostream& err
   if (!CheckOutputForScript(model, current.paperSize, current.orientation, pageCount, err)) {
     return kExitFailure;
   }
-  if (!PrintOnPrinter(model, pageCount).ok()) {
+  if (!(request->tiles ? PrintTilesOnPrinter(model) : PrintOnPrinter(model, pageCount)).ok()) {
     err << model.lastError.description << '\n';
     return kExitFailure;
   }

@@ -26,7 +26,8 @@ double SheetScale(MainModel& main, DrawTarget& paper, double paperFactor, int16_
   };
   double low = 0.05 * main.dialOption.faceSize / w;
   double high = 4 * main.dialOption.faceSize / w + 1;
-  if (!holds(high)) RaiseError(kInvalidCallNumber, kSource, FaceTooLargeText(main.dialOption.faceSize));
+  if (!holds(high))
+    RaiseError(kInvalidCallNumber, kSource, FaceTooLargeText(main.dialOption.faceSize));
   if (holds(low)) return low;
   for (int i = 0; i < kSearchSteps; ++i) {
     const double mid = (low + high) / 2;
@@ -77,8 +78,7 @@ int TiledSheet::PrintedCount() const {
 }
 
 std::string TilesNeedSizeText() {
-  return TranslateText("TiledJob",
-                       "Printing on several sheets needs the face's size (--size).");
+  return TranslateText("TiledJob", "Printing on several sheets needs the face's size (--size).");
 }
 
 TiledSheet PlanTiledSheet(MainModel& main, DrawTarget& paper, int16_t paperSize,
@@ -97,13 +97,18 @@ TiledSheet PlanTiledSheet(MainModel& main, DrawTarget& paper, int16_t paperSize,
                                       "Choose a smaller size or a larger paper."),
                         {std::to_string(tiled.grid.Count()), std::to_string(kMostTiles)}));
   }
+  tiled.sheet =
+      std::make_shared<SheetWindowTarget>(paper, tiled.grid.sheetWidth, tiled.grid.sheetHeight);
+  SheetWindowTarget& sheet = *tiled.sheet;
+  sheet.StartRecording();
+  Require(main, DrawSundialPage(main, sheet, SheetLayout(main, tiled, orientation), 1.0,
+                                tiled.paperFactor, 1, 1));
+  sheet.StopRecording();
   // A survey of what the sheet draws tells the tiles that carry nothing.
   std::vector<SheetBox> boxes;
-  SheetWindowTarget sheet(paper, tiled.grid.sheetWidth, tiled.grid.sheetHeight);
   sheet.setSurvey([&](const SheetBox& box) { boxes.push_back(box); });
-  const Status drawn = DrawSundialPage(main, sheet, SheetLayout(main, tiled, orientation), 1.0,
-                                       tiled.paperFactor, 1, 1);
-  Require(main, drawn);
+  sheet.Replay();
+  sheet.setSurvey(nullptr);
   for (int row = 0; row < tiled.grid.rows; ++row) {
     for (int column = 0; column < tiled.grid.columns; ++column) {
       const SheetBox piece = tiled.grid.Piece(row, column);
@@ -113,6 +118,9 @@ TiledSheet PlanTiledSheet(MainModel& main, DrawTarget& paper, int16_t paperSize,
       }));
     }
   }
+  sheet.ResumeRecording();
+  Require(main, DrawRegistrationCrosses(main, sheet, tiled.grid, tiled.printed));
+  sheet.StopRecording();
   return tiled;
 }
 
@@ -143,33 +151,30 @@ Status PrintTiledSundial(MainModel& main, PrintDevice& document) {
         const int16_t orientation = document.Orientation();
         const TiledSheet tiled = PlanTiledSheet(main, paper, document.PaperSize(), orientation);
         const TileGrid& grid = tiled.grid;
-        const DialLayout layout = SheetLayout(main, tiled, orientation);
-        SheetWindowTarget sheet(paper, grid.sheetWidth, grid.sheetHeight);
+        SheetWindowTarget& sheet = *tiled.sheet;
         auto drawSheet = [&](const SheetWindow& window) {
+          sheet.setPage(document.Page());
           sheet.setWindow(window);
-          const Status drawn =
-              DrawSundialPage(main, sheet, layout, 1.0, tiled.paperFactor, 1, 1);
-          const Status crosses = drawn.ok() ? DrawRegistrationCrosses(main, sheet, grid) : drawn;
+          sheet.Replay();
           sheet.ClearWindow();
-          Require(main, crosses);
         };
         document.NamePage("map");
         const SheetWindow map = MapWindow(paper, grid);
         drawSheet(map);
-        Require(main, DrawAssemblyMap(main, paper, grid, map, tiled.printed));
+        Require(main, DrawAssemblyMap(main, document.Page(), grid, map, tiled.printed));
         for (int row = 0; row < grid.rows; ++row) {
           for (int column = 0; column < grid.columns; ++column) {
             if (!tiled.printed[static_cast<size_t>(row * grid.columns + column)]) continue;
             document.NewPage();
             document.NamePage(TileLabel(row, column));
             drawSheet(grid.WindowOf(row, column));
-            Require(main, DrawTileMarks(main, paper, grid, row, column));
+            Require(main, DrawTileMarks(main, document.Page(), grid, row, column));
           }
         }
         document.NewPage();
         document.NamePage("edges");
-        Require(main, DrawEdgeTable(main, paper,
-                              DesignEdgeCrossings(main, document.PaperSize(), orientation)));
+        Require(main, DrawEdgeTable(main, document.Page(),
+                                    DesignEdgeCrossings(main, document.PaperSize(), orientation)));
         document.EndDoc();
         return Status::Ok();
       },

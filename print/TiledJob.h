@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -17,8 +18,11 @@ class DrawTarget;
 // The design's true-scale sheet and how the device's paper tiles it.
 struct TiledSheet {
   TileGrid grid;
-  double paperFactor = 1;  // the factor the sheet is drawn with
+  double paperFactor = 1;     // the factor the sheet is drawn with
   std::vector<bool> printed;  // per tile, row by row: it holds a piece of the design
+  // The sheet drawn once (the design and the registration crosses), which
+  // every window replays.
+  std::shared_ptr<SheetWindowTarget> sheet;
   int PrintedCount() const;
 };
 
@@ -27,8 +31,8 @@ std::string TilesNeedSizeText();
 
 // Lays out the sheet on `paper` (the device's page): the smallest sheet of
 // the paper's proportions that holds the design at its face size, the tiles
-// and which of them carry anything. Raises when the design has no face
-// size, or needs more than kMostTiles sheets.
+// and which of them carry anything, and records the sheet's drawing. Raises when the design has no
+// face size, or needs more than kMostTiles sheets.
 TiledSheet PlanTiledSheet(MainModel& main, DrawTarget& paper, int16_t paperSize,
                           int16_t orientation);
 
