@@ -191,6 +191,22 @@ void RotatedText(DrawTarget& target, double x, double y, std::string_view text, 
   target.DeviceText(DeviceXY(target, x, y), text, font);
 }
 
+void TextOnCleared(DrawTarget& target, double x, double y, std::string_view text,
+                   ColorRef background) {
+  const double pad = target.TextHeight(text) / 8;
+  const ColorRef ink = target.ForeColor();
+  const BrushStyle fill = target.FillStyle();
+  const ColorRef fillColor = target.FillColor();
+  target.setForeColor(background);
+  target.setFillStyle(BrushStyle::Solid);
+  target.setFillColor(background);
+  PixelRectangle(target, x - pad, y, x + target.TextWidth(text) + pad, y + target.TextHeight(text));
+  target.setFillStyle(fill);
+  target.setFillColor(fillColor);
+  target.setForeColor(ink);
+  RotatedText(target, x, y, text, 0);
+}
+
 const ChartSolars& SolarsLease::Add(double startTime, double endTime, int16_t interval) {
   if (!chart_.AddSolars(startTime, endTime, interval).ok() || chart_.Solars() == nullptr) {
     RaiseChartError(chart_);

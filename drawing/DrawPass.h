@@ -124,6 +124,10 @@ void PixelPolygon(DrawTarget& target, std::span<const UserPoint> points);
 void PixelPolyline(DrawTarget& target, std::span<const UserPoint> points);
 // Text turned counter-clockwise by the angle about its top-left corner (x, y).
 void RotatedText(DrawTarget& target, double x, double y, std::string_view text, double angle);
+// Upright text on a box of the background's colour, so that the lines drawn
+// before it do not run through it.
+void TextOnCleared(DrawTarget& target, double x, double y, std::string_view text,
+                   ColorRef background);
 
 // Empties the chart's sun positions when the routine that filled them ends,
 // on success and on failure alike.

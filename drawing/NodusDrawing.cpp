@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "DrawPass.h"
@@ -112,7 +114,8 @@ std::string ArcLabel(const Chart& chart, const DateArc& arc) {
 // take turns between the morning and the evening end, so that labels of arcs
 // that run close together do not cover each other.
 void LabelDateLine(DrawTarget& t, const FaceMap& map, const DateLine& line,
-                   const std::string& label, bool evening, std::vector<SheetBox>* placed) {
+                   const std::string& label, bool evening, std::vector<SheetBox>* placed,
+                   std::optional<ColorRef> face) {
   const LineRun* longest = nullptr;
   for (const LineRun& run : line.runs) {
     if (!longest || run.size() > longest->size()) longest = &run;
@@ -130,7 +133,11 @@ void LabelDateLine(DrawTarget& t, const FaceMap& map, const DateLine& line,
     }
     placed->push_back(box);
   }
-  RotatedText(t, x, y, label, 0);
+  if (face) {
+    TextOnCleared(t, x, y, label, *face);
+  } else {
+    RotatedText(t, x, y, label, 0);
+  }
 }
 
 void DrawCurve(const FaceMap& map, Stroker& stroker, const Chart& chart, const HourCurve& curve,
@@ -206,9 +213,13 @@ void DrawCurves(const DrawPass& pass, const NodusCurves& curves, const FaceMap& 
   std::sort(byDeclination.begin(), byDeclination.end(), [](const DateLine* a, const DateLine* b) {
     return a->arc.declination < b->arc.declination;
   });
+  // The labels stand over the lines on a patch of the face's own colour.
+  const auto colors = FaceColorsFor(pass);
+  const std::optional<ColorRef> face =
+      colors ? std::optional<ColorRef>(colors->innerFill) : std::nullopt;
   for (size_t i = 0; i < byDeclination.size(); ++i) {
     const DateLine& line = *byDeclination[i];
-    LabelDateLine(t, map, line, ArcLabel(design.chart, line.arc), i % 2 == 1, placed);
+    LabelDateLine(t, map, line, ArcLabel(design.chart, line.arc), i % 2 == 1, placed, face);
   }
   if (halves && anyCurve && keyAt) DrawCurveKey(pass, *keyAt, pens);
 }
@@ -218,6 +229,43 @@ void DrawLines(const DrawPass& pass, const DialLayout& l, double faceRadius) {
   if (!curves.nodus) return;
   DrawCurves(pass, curves, {l.centerX, l.centerY, l.middleRadius / faceRadius}, l.middleRadius, &l,
              nullptr);
+}
+
+// The pattern's cut and fold lines, which a label on it must not cross.
+std::vector<std::pair<UserPoint, UserPoint>> PatternLines(const GnomonOutline& g) {
+  std::vector<std::pair<UserPoint, UserPoint>> lines;
+  for (size_t i = 0; i < g.points.size(); ++i) {
+    lines.push_back({g.points[i], g.points[(i + 1) % g.points.size()]});
+  }
+  lines.push_back({g.LeftFoot(), g.Root()});
+  lines.push_back({g.RightFoot(), g.Root()});
+  return lines;
+}
+
+bool CrossesPattern(const SheetBox& box, const GnomonOutline& g) {
+  for (const auto& [a, b] : PatternLines(g)) {
+    if (box.Meets(a, b)) return true;
+  }
+  return false;
+}
+
+// Beside the notch where that is clear of the pattern's lines; else up the
+// style towards its top, in the half that the style's own label leaves free
+// (the right in the north, the left in the south).
+void LabelNodus(DrawTarget& t, const GnomonOutline& g, UserPoint notch, const std::string& label) {
+  constexpr double kBeside = 3.5;  // millimetres from the style to the label
+  const double width = t.TextWidth(label), height = t.TextHeight(label);
+  const SheetBox beside{notch.x + kBeside, notch.y - height / 2, notch.x + kBeside + width,
+                        notch.y + height / 2};
+  if (!CrossesPattern(beside, g)) {
+    RotatedText(t, beside.left, beside.top, label, 0);
+    return;
+  }
+  const bool right = g.LeftFoot().x < g.Top().x;
+  const bool upwards = g.Top().y < g.Root().y;
+  const double left = right ? notch.x + kBeside / 2 : notch.x - kBeside / 2 - height;
+  const double bottom = upwards ? notch.y - kBeside : notch.y + kBeside + width;
+  RotatedText(t, left, bottom, label, 90);
 }
 
 std::string HeightText(double millimetres) {
@@ -263,7 +311,7 @@ Status DrawNodusMark(DialDesign design, DrawTarget& target, const DialLayout& la
     SetThinPen(target);
     target.setForeColor(design.settings.dialColor.informationFont);
     const std::string label = TranslateText("DialTexts", "Nodus") + " " + HeightText(plan.height);
-    RotatedText(target, p.x + 3.5, p.y - target.TextHeight(label) / 2, label, 0);
+    LabelNodus(target, g, p, label);
   });
 }
 

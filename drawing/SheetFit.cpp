@@ -34,18 +34,6 @@ bool MeetsOutline(const SheetBox& box, const GnomonOutline& g) {
   return false;
 }
 
-// The time ring keeps room for labels of the smallest readable size between
-// the placement marks' rings and the outer circle (the labels leave the
-// ring's middle for that where it is narrow).
-bool RingHoldsLabels(const DrawPass& pass, const DialLayout& l) {
-  constexpr double kSmallestLabelPoints = 6;
-  FontSpec font = pass.design.settings.dialTimeFont;
-  font.size = kSmallestLabelPoints;
-  pass.target.setFont(ScaledFont(font, pass));
-  const double room = l.outerRadius - l.middleRadius - (kMarkRingRadius + 1);
-  return pass.target.TextHeight("0") <= room;
-}
-
 // The key needs a free corner; a block that finds no clear place on the
 // face, and a scale bar that finds none along the left margin, need a free
 // place elsewhere on the page.
@@ -62,6 +50,19 @@ bool RoomForBlockAndBar(const DrawPass& pass, const PageShare& share) {
 
 }  // namespace
 
+// The time ring keeps room for labels of the smallest readable size between
+// the placement marks' rings and the outer circle (the labels leave the
+// ring's middle for that where it is narrow).
+bool RingHoldsLabels(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom) {
+  constexpr double kSmallestLabelPoints = 6;
+  const DrawPass pass(design, target, zoom);
+  FontSpec font = design.settings.dialTimeFont;
+  font.size = kSmallestLabelPoints;
+  target.setFont(ScaledFont(font, pass));
+  const double room = layout.outerRadius - layout.middleRadius - (kMarkRingRadius + 1);
+  return target.TextHeight("0") <= room;
+}
+
 bool SheetHolds(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom,
                 double paperFactor, bool dial, bool gnomon, int16_t pageCount) {
   const DrawPass pass(design, target, zoom);
@@ -72,7 +73,7 @@ bool SheetHolds(DialDesign design, DrawTarget& target, const DialLayout& layout,
   for (SheetBox& text : texts) text = Widened(text, kClearance);
   const GnomonOutline g = GnomonOutlineFor(layout, pass.Latitude(), paperFactor);
   if (dial) {
-    if (!RingHoldsLabels(pass, layout)) return false;
+    if (!RingHoldsLabels(design, target, layout, zoom)) return false;
     const UserPoint centre{layout.centerX, layout.centerY};
     for (const SheetBox& letter : LetterBoxes(pass, layout)) {
       if (!Inside(letter, area)) return false;

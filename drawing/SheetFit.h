@@ -14,6 +14,10 @@
 bool SheetHolds(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom,
                 double paperFactor, bool dial, bool gnomon, int16_t pageCount);
 
+// The time ring of the layout has room for labels of the smallest readable
+// size; a smaller dial has less.
+bool RingHoldsLabels(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom);
+
 // Why a face of the size asked for (dialOption.faceSize) is not printed on
 // one sheet: it needs several (tiles).
 std::string FaceTooLargeText(double faceSize);

@@ -109,9 +109,10 @@ int RunExportSubcommand(const CommandArgs& args, std::ostream&, std::ostream& er
         "--dpi must be at most " + std::to_string(maxDpi) +
             " for a PNG of this paper (20000 pixels a side); an SVG takes up to 2400");
   }
-  if (!CheckOutputForScript(model, paper, orientation, pageCount, err)) return kExitFailure;
+  const CheckOutcome checked = CheckOutputForScript(model, paper, orientation, pageCount, err);
+  if (!checked.proceed) return kExitFailure;
 
-  const ExportPages pages{paper,         orientation,  pageCount,
+  const ExportPages pages{paper,         orientation,  checked.pageCount,
                           request->page, request->dpi, request->tiles};
   const Status status = ExportPagesToFile(model, request->path, request->kind, pages);
   if (!status.ok()) {

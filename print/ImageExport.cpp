@@ -30,13 +30,10 @@ int16_t PageOf(const PageRequest& request) {
 // Layout and the page's routines on a sheet whose user area is the paper.
 Status DrawPage(MainModel& main, DrawTarget& target, const PageRequest& request, double zoom,
                 bool frame) {
-  const double factor = FittedPaperFactor(main, target, PaperFactor(request.paperSize),
-                                          request.orientation, request.pageCount, zoom);
-  const DialLayout layout =
-      LayoutPage(factor, request.orientation, request.pageCount, main.Chart().Location().Latitude(),
-                 target.ScaleWidth(), target.ScaleHeight());
-  const Status status =
-      DrawSundialPage(main, target, layout, zoom, factor, PageOf(request), request.pageCount);
+  const SheetPlan plan = PlanSheet(main, target, PaperFactor(request.paperSize),
+                                   request.orientation, request.pageCount, zoom);
+  const Status status = DrawSundialPage(main, target, plan.layout, zoom, plan.paperFactor,
+                                        PageOf(request), request.pageCount);
   if (!status.ok() || !frame) return status;
   return DrawMarginFrame(main, target);
 }

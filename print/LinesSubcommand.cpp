@@ -12,11 +12,13 @@
 #include "DialLineOptions.h"
 #include "ExportPrinter.h"
 #include "FileIo.h"
+#include "GuiSession.h"
 #include "MainModel.h"
 #include "NodusChecks.h"
 #include "NodusLines.h"
 #include "NumberText.h"
 #include "PageExport.h"
+#include "PdfExport.h"
 #include "PlaneSheet.h"
 #include "PrintJob.h"
 #include "PrintSubcommands.h"
@@ -141,6 +143,7 @@ int RunLinesSubcommand(const CommandArgs& args, std::ostream& out, std::ostream&
     return PrintUsage(err, kSynopsis, "the output file must end in .csv: " + *output);
   }
 
+  EnsureGuiSession();  // the sheet's texts are measured to lay it out
   MainModel model;
   auto printer = std::make_shared<ExportPrinterSetup>();
   model.setPrinter(printer);
@@ -161,9 +164,17 @@ int RunLinesSubcommand(const CommandArgs& args, std::ostream& out, std::ostream&
       text = PlaneLinesText(model, sheet.paperSize, sheet.orientation);
       return;
     }
-    const double factor = model.dialOption.faceSize > 0 ? FaceSizeFactor(model.dialOption.faceSize)
-                                                        : PaperFactor(sheet.paperSize);
-    const double face = 65 * factor;
+    double face = 0;
+    if (model.dialOption.faceSize > 0) {
+      // At its own size, whether or not one sheet holds it.
+      face = 65 * FaceSizeFactor(model.dialOption.faceSize);
+    } else {
+      // The page the export would print, split in two where one cannot hold it.
+      int16_t pageCount = PrintedPageCount(model.dialOption.maxPages);
+      if (pageCount == 1 && !OnePageHolds(model, sheet.paperSize, sheet.orientation)) pageCount = 2;
+      face =
+          PlanPaperSheet(model, sheet.paperSize, sheet.orientation, pageCount).layout.middleRadius;
+    }
     text = LinesText(TraceNodusCurves(model, model.Chart(), face), model.Chart());
     // What export says of the same nodus, so that a bare header is explained.
     const NodusFindings found = CheckNodus(model, sheet.paperSize);

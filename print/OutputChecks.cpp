@@ -6,6 +6,7 @@
 #include "MainModel.h"
 #include "NodusChecks.h"
 #include "Paths.h"
+#include "PdfExport.h"
 #include "Picture.h"
 #include "PlaneDial.h"
 #include "PlaneSheet.h"
@@ -102,11 +103,11 @@ class CheckRun {
     if (answer == CheckAnswer::No || answer == CheckAnswer::Cancel) outcome_.proceed = false;
   }
 
-  // Signed on purpose: southern latitudes never reach the limits.
+  // Asked only where one page cannot hold the model even shrunk as the job
+  // would shrink it; elsewhere the job fits it by itself.
   void PageSplit() {
-    if (outcome_.pageCount > 1) return;
-    const auto limit = PageSplitLimit(request_.paperSize, request_.orientation);
-    if (!limit || Location().Latitude() < *limit) return;
+    if (outcome_.pageCount > 1 || !outcome_.proceed) return;
+    if (OnePageHolds(main_, request_.paperSize, request_.orientation)) return;
     const auto answer = Ask(CheckStep::PageSplit,
                             FillText(TranslateText("OutputChecks",
                                                    "The dial may not fit the printable area.\n"
@@ -186,18 +187,19 @@ std::string ScriptNote(const CheckItem& item) {
   if (item.kind != CheckKind::Ask) return item.text;
   std::string note = item.text.substr(0, item.text.rfind('\n'));
   if (item.step == CheckStep::PageSplit) {
-    note += "\n(--pages 2 puts the dial and the gnomon on two pages)";
+    note += "\n(putting the dial and the gnomon on two pages)";
   } else if (item.step == CheckStep::BackPicture) {
     note += "\n(exporting without it)";
   }
   return note;
 }
 
-// Goes on wherever a script can: one page, no missing picture.
+// Goes on wherever a script can: two pages where one cannot hold the model,
+// no missing picture.
 CheckResponder ScriptResponder(std::ostream& err) {
   return [&err](const CheckItem& item) {
     err << ScriptNote(item) << '\n';
-    return item.step == CheckStep::PageSplit ? CheckAnswer::No : CheckAnswer::Yes;
+    return CheckAnswer::Yes;
   };
 }
 
@@ -217,31 +219,6 @@ std::string OutputCommandCaption(OutputCommand command) {
   return "";
 }
 
-std::optional<double> PageSplitLimit(int16_t paperSize, int16_t orientation) {
-  const bool portrait = orientation == kPortrait;
-  if (!portrait && orientation != kLandscape) return std::nullopt;
-  switch (paperSize) {
-    case kPaperB5:
-      return portrait ? 40 : 35;
-    case kPaperB4:
-      return portrait ? 47 : 42;
-    case kPaperA4:
-      return portrait ? 45 : 40;
-    case kPaperA3:
-      return portrait ? 50 : 45;
-    // Where the margin around dial and gnomon falls below about 14 mm, as
-    // on the papers above.
-    case kPaperA5:
-      return portrait ? 39 : 34;
-    case kPaperLetter:
-      return portrait ? 44 : 39;
-    case kPaperLegal:
-      return portrait ? 62 : 65;
-    default:
-      return std::nullopt;
-  }
-}
-
 OutputRequest RequestFromModel(const MainModel& main, OutputCommand command) {
   const PrinterSetup& printer = main.Printer();
   const PrinterProperties current = printer.Current();
@@ -259,10 +236,10 @@ CheckOutcome RunPrinterChecks(MainModel& main, const CheckResponder& respond) {
   return CheckRun(main, request, respond).RunPrinterChecks();
 }
 
-bool CheckOutputForScript(MainModel& main, int16_t paperSize, int16_t orientation,
-                          int16_t pageCount, std::ostream& err) {
+CheckOutcome CheckOutputForScript(MainModel& main, int16_t paperSize, int16_t orientation,
+                                  int16_t pageCount, std::ostream& err) {
   const OutputRequest request{OutputCommand::Preview, true, paperSize, orientation, pageCount};
-  return RunOutputChecks(main, request, ScriptResponder(err)).proceed;
+  return RunOutputChecks(main, request, ScriptResponder(err));
 }
 
 void CheckClockForScript(MainModel& main, std::ostream& err) {

@@ -30,8 +30,8 @@ enum class CheckStep {
   BackPicture,
   TimeZone,
   Latitude,
-  Nodus,        // no date line fits the face, or the nodus stands above the gnomon
-  Plane  // the sun never reaches the face
+  Nodus,  // no date line fits the face, or the nodus stands above the gnomon
+  Plane   // the sun never reaches the face
 };
 enum class CheckKind {
   Stop,  // shown, then the command ends
@@ -82,13 +82,10 @@ CheckOutcome RunPrinterChecks(MainModel& main, const CheckResponder& respond);
 
 // Before export (the preview's checks): polar night stops it; the other
 // items are printed on `err` as notes and answered so that the export goes
-// on (one page, without a missing background picture).
-bool CheckOutputForScript(MainModel& main, int16_t paperSize, int16_t orientation,
-                          int16_t pageCount, std::ostream& err);
+// on (on two pages where one cannot hold the model, without a missing
+// background picture).
+CheckOutcome CheckOutputForScript(MainModel& main, int16_t paperSize, int16_t orientation,
+                                  int16_t pageCount, std::ostream& err);
 
 // Before the desktop sundial's picture: the time-zone and latitude notes.
 void CheckClockForScript(MainModel& main, std::ostream& err);
-
-// The latitude from which one page may not hold dial and gnomon; none for
-// unsupported papers and orientations.
-std::optional<double> PageSplitLimit(int16_t paperSize, int16_t orientation);

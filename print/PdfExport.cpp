@@ -8,10 +8,10 @@
 
 #include "MainModel.h"
 #include "OutputErrors.h"
+#include "PrintJob.h"
 #include "QPainterDrawTarget.h"
 #include "SavedImage.h"
 #include "Version.h"
-#include "PrintJob.h"
 
 namespace {
 
@@ -101,4 +101,29 @@ Status ExportPdf(MainModel& main, const std::string& path, int16_t paperSize, in
                  int16_t pageCount) {
   PdfDevice document(path, paperSize, orientation);
   return PrintSundial(main, document, pageCount);
+}
+
+namespace {
+
+// Runs measure on the first page of an unwritten PDF of that paper.
+template <typename Measure>
+auto OnUnwrittenPage(int16_t paperSize, int16_t orientation, Measure measure) {
+  PdfDevice page("", paperSize, orientation);
+  page.StartDoc();
+  return measure(page.Page());
+}
+
+}  // namespace
+
+SheetPlan PlanPaperSheet(MainModel& main, int16_t paperSize, int16_t orientation,
+                         int16_t pageCount) {
+  return OnUnwrittenPage(paperSize, orientation, [&](DrawTarget& sheet) {
+    return PlanSheet(main, sheet, PaperFactor(paperSize), orientation, pageCount);
+  });
+}
+
+bool OnePageHolds(MainModel& main, int16_t paperSize, int16_t orientation) {
+  return OnUnwrittenPage(paperSize, orientation, [&](DrawTarget& sheet) {
+    return FittingPaperFactor(main, sheet, PaperFactor(paperSize), orientation, 1).has_value();
+  });
 }

@@ -46,3 +46,12 @@ class PdfDevice : public PrintDevice {
 // Prints the design into a PDF file (PrintSundial on a PdfDevice).
 Status ExportPdf(MainModel& main, const std::string& path, int16_t paperSize, int16_t orientation,
                  int16_t pageCount);
+
+// The sheet as a job of that paper plans it, measured on a page that is never
+// written: what the checks and `lines` see before any output exists.
+struct SheetPlan;
+SheetPlan PlanPaperSheet(MainModel& main, int16_t paperSize, int16_t orientation,
+                         int16_t pageCount);
+// Whether one page of that paper holds the dial and the gnomon, shrunk as
+// far as the job would shrink them.
+bool OnePageHolds(MainModel& main, int16_t paperSize, int16_t orientation);

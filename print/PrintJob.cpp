@@ -54,6 +54,23 @@ bool IsFinite(const DialLayout& l) {
   return true;
 }
 
+// Where a condition that holds at `from` and fails at `to` changes, between
+// steps that it only ever does once.
+template <typename Condition>
+int LastHolding(int from, int to, const Condition& holds) {
+  while (to - from > 1) {
+    const int middle = (from + to) / 2;
+    (holds(middle) ? from : to) = middle;
+  }
+  return from;
+}
+
+// The first step where a condition that fails at `from` and holds at `to` holds.
+template <typename Condition>
+int FirstHolding(int from, int to, const Condition& holds) {
+  return LastHolding(from, to, [&](int step) { return !holds(step); }) + 1;
+}
+
 }  // namespace
 
 double FaceSizeFactor(double faceSize) {
@@ -151,26 +168,69 @@ bool HoldsFaceSize(MainModel& main, DrawTarget& sheet, double paperFactor, int32
                        pageCount, 1.0);
 }
 
-double FittedPaperFactor(MainModel& main, DrawTarget& sheet, double paperFactor,
-                         int32_t orientation, int16_t pageCount, double zoom) {
+std::optional<double> FittingPaperFactor(MainModel& main, DrawTarget& sheet, double paperFactor,
+                                         int32_t orientation, int16_t pageCount, double zoom) {
   // A dial on another plane fits its own sheet (PlaneSheet.h).
   if (DrawsOnPlaneSheet(main, main.Chart())) return paperFactor;
   if (const double size = main.dialOption.faceSize; size > 0) {
     const double factor = FaceSizeFactor(size);
+    if (!HoldsAtFactor(main, sheet, factor, orientation, pageCount, zoom)) return std::nullopt;
+    return factor;
+  }
+  constexpr int kSteps = 50;  // of a hundredth of the paper's factor, down to half of it
+  const double latitude = main.Chart().Location().Latitude();
+  const int16_t pages = PrintedPageCount(pageCount);
+  const auto factorAt = [&](int step) { return paperFactor * (1 - step / 100.0); };
+  const auto layoutAt = [&](int step) {
+    return LayoutPage(factorAt(step), orientation, pageCount, latitude, sheet.ScaleWidth(),
+                      sheet.ScaleHeight());
+  };
+  const auto fits = [&](int step) {
+    const double factor = factorAt(step);
+    const DialLayout layout = layoutAt(step);
+    if (pageCount < 2) return SheetHolds(main, sheet, layout, zoom, factor, true, true, pages);
+    return SheetHolds(main, sheet, layout, zoom, factor, true, false, pages) &&
+           SheetHolds(main, sheet, layout, zoom, factor, false, true, pages);
+  };
+  const auto ringHolds = [&](int step) {
+    return RingHoldsLabels(main, sheet, layoutAt(step), zoom);
+  };
+  if (fits(0)) return paperFactor;
+  // A smaller model leaves more room on the sheet but less in its time ring,
+  // so the steps that fit are those up to where the ring gets too narrow that
+  // hold the rest. Both edges are found by halving: the search measures the
+  // sheet's texts a few times, not fifty.
+  if (!ringHolds(0)) return std::nullopt;
+  const int ringEnd = ringHolds(kSteps - 1) ? kSteps - 1 : LastHolding(0, kSteps - 1, ringHolds);
+  if (!fits(ringEnd)) return std::nullopt;
+  return factorAt(FirstHolding(0, ringEnd, fits));
+}
+
+double FittedPaperFactor(MainModel& main, DrawTarget& sheet, double paperFactor,
+                         int32_t orientation, int16_t pageCount, double zoom) {
+  constexpr double kSmallest = 0.5;  // a dial still worth cutting out
+  if (const double size = main.dialOption.faceSize;
+      size > 0 && !DrawsOnPlaneSheet(main, main.Chart())) {
+    const double factor = FaceSizeFactor(size);
     RequireFaceFits(HoldsAtFactor(main, sheet, factor, orientation, pageCount, zoom), size);
     return factor;
   }
-  constexpr double kStep = 0.01;     // of the paper's factor
-  constexpr double kSmallest = 0.5;  // a dial still worth cutting out
-  for (double scale = 1; scale > kSmallest; scale -= kStep) {
-    const double factor = paperFactor * scale;
-    if (HoldsAtFactor(main, sheet, factor, orientation, pageCount, zoom)) return factor;
+  if (const auto factor =
+          FittingPaperFactor(main, sheet, paperFactor, orientation, pageCount, zoom)) {
+    return *factor;
   }
   // A5 is offered where the model fits it; elsewhere a larger paper does.
   if (paperFactor == PaperFactor(kPaperA5)) {
     RaiseError(kInvalidCallNumber, "mdlPrint.PrintSundial", CrowdedPaperText());
   }
   return paperFactor * kSmallest;
+}
+
+SheetPlan PlanSheet(MainModel& main, DrawTarget& sheet, double paperFactor, int32_t orientation,
+                    int16_t pageCount, double zoom) {
+  const double factor = FittedPaperFactor(main, sheet, paperFactor, orientation, pageCount, zoom);
+  return {factor, LayoutPage(factor, orientation, pageCount, main.Chart().Location().Latitude(),
+                             sheet.ScaleWidth(), sheet.ScaleHeight())};
 }
 
 Status DrawSundialPage(MainModel& main, DrawTarget& target, const DialLayout& layout, double zoom,
@@ -224,16 +284,14 @@ Status PrintSundial(MainModel& main, PrintDevice& document, int16_t pageCount,
         document.StartDoc();
         started = true;
         DrawTarget& sheet = document.Page();
-        const double factor = FittedPaperFactor(main, sheet, PaperFactor(document.PaperSize()),
-                                                document.Orientation(), pageCount);
-        const DialLayout layout =
-            LayoutPage(factor, document.Orientation(), pageCount,
-                       main.Chart().Location().Latitude(), sheet.ScaleWidth(), sheet.ScaleHeight());
+        const SheetPlan plan = PlanSheet(main, sheet, PaperFactor(document.PaperSize()),
+                                         document.Orientation(), pageCount);
 
         const int16_t pages = PrintedPageCount(pageCount);
         for (int16_t page = 1; page <= pages; ++page) {
           DrawTarget& target = document.Page();
-          drawn = DrawSundialPage(main, target, layout, 1.0, factor, page, pageCount, routines);
+          drawn = DrawSundialPage(main, target, plan.layout, 1.0, plan.paperFactor, page, pageCount,
+                                  routines);
           // Read afresh for every page, as the title switch is.
           if (drawn.ok() && main.general.debugMode) drawn = routines.marginFrame(main, target);
           if (!drawn.ok()) {

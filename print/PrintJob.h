@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "DialDesign.h"
@@ -51,6 +52,20 @@ DialLayout LayoutPage(double paperFactor, int32_t orientation, int16_t pageCount
 std::string CrowdedPaperText();
 double FittedPaperFactor(MainModel& main, DrawTarget& sheet, double paperFactor,
                          int32_t orientation, int16_t pageCount, double zoom = 1.0);
+// The largest factor, down to half the paper's, at which the sheet holds the
+// model; none where even that does not.
+std::optional<double> FittingPaperFactor(MainModel& main, DrawTarget& sheet, double paperFactor,
+                                         int32_t orientation, int16_t pageCount, double zoom = 1.0);
+
+// What a job prints the horizontal dial at: the fitted factor and the layout
+// on that sheet. The print job, the exports and `lines` all take it from
+// here, so that the listed millimetres are the printed ones.
+struct SheetPlan {
+  double paperFactor = 1;
+  DialLayout layout;
+};
+SheetPlan PlanSheet(MainModel& main, DrawTarget& sheet, double paperFactor, int32_t orientation,
+                    int16_t pageCount, double zoom = 1.0);
 
 // Whether the sheet holds the design at its face size (dialOption.faceSize):
 // the horizontal dial at FaceSizeFactor, a plane dial's face at that width.

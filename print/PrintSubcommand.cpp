@@ -94,10 +94,11 @@ int RunPrintSubcommand(const CommandArgs& args, std::ostream&, std::ostream& err
 
   const PrinterProperties current = printer.Current();
   const int16_t pageCount = PrintedPageCount(request->pages.value_or(model.dialOption.maxPages));
-  if (!CheckOutputForScript(model, current.paperSize, current.orientation, pageCount, err)) {
-    return kExitFailure;
-  }
-  if (!(request->tiles ? PrintTilesOnPrinter(model) : PrintOnPrinter(model, pageCount)).ok()) {
+  const CheckOutcome checked =
+      CheckOutputForScript(model, current.paperSize, current.orientation, pageCount, err);
+  if (!checked.proceed) return kExitFailure;
+  if (!(request->tiles ? PrintTilesOnPrinter(model) : PrintOnPrinter(model, checked.pageCount))
+           .ok()) {
     err << model.lastError.description << '\n';
     return kExitFailure;
   }

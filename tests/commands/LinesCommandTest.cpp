@@ -151,4 +151,29 @@ TEST(LinesCommand, WritesTheFileWhole) {
   EXPECT_EQ(RunCommandLine({"lines", "-o", "/nonexistent/dir/x.csv"}).status, 2);
 }
 
+// Where the sheet's fitting shrinks the dial (London on A4 with its date
+// lines), the listing follows the printed page: the height the page prints
+// is the listed one, and the points lie within the printed face.
+TEST(LinesCommand, ListsThePageAsTheFittedSheetPrintsIt) {
+  const CommandArgs design{"--lat", "51.5",         "--lon",   "-0.1",    "--tz",
+                           "0",     "--date-lines", "seasons", "--paper", "A4"};
+  CommandArgs lines{"lines"};
+  lines.insert(lines.end(), design.begin(), design.end());
+  const CommandResult listed = RunCommandLine(lines);
+  ASSERT_EQ(listed.status, 0) << listed.err;
+  const Listing l = Parse(listed.out);
+  EXPECT_LT(l.height, 12) << "the A4 dial at its full size would have 12.2 mm";
+
+  const std::string path = ::testing::TempDir() + "lines-page.svg";
+  CommandArgs exported{"export", "-o", path};
+  exported.insert(exported.end(), design.begin(), design.end());
+  ASSERT_EQ(RunCommandLine(exported).status, 0);
+  std::ifstream file(path);
+  std::stringstream svg;
+  svg << file.rdbuf();
+  char printed[32];  // the block's line and the mark's label, as " 11.0 mm" or " 11.0 "
+  std::snprintf(printed, sizeof printed, " %.1f ", l.height);
+  EXPECT_NE(svg.str().find(printed), std::string::npos) << printed;
+}
+
 }  // namespace

@@ -14,7 +14,9 @@
 
 namespace {
 
-TEST(OutputChecksTest, PolarNightStopsAndPageSplitWarnsOnlyNorthOfTheLimit) {
+// The split is asked where one page cannot hold the model even shrunk, and
+// a script then prints two pages.
+TEST(OutputChecksTest, PolarNightStopsAndPageSplitOnlyWhereOnePageCannotHoldTheModel) {
   MainModel main;
   main.dialOption.picture.clear();
   main.Chart().Location().setLatitude(75);
@@ -22,26 +24,28 @@ TEST(OutputChecksTest, PolarNightStopsAndPageSplitWarnsOnlyNorthOfTheLimit) {
   main.season.seasonDate = {2026, 12, 21};
   ASSERT_EQ(main.ApplySeason(), Status::Ok());
   std::ostringstream err;
-  EXPECT_FALSE(CheckOutputForScript(main, kPaperA4, kPortrait, 1, err));
+  EXPECT_FALSE(CheckOutputForScript(main, kPaperA4, kPortrait, 1, err).proceed);
   EXPECT_NE(err.str().find("日時計を作成することはできません。"), std::string::npos);
 
   struct Case {
     double latitude;
     int16_t paper, orientation, pages;
-    bool warns;
+    bool splits;
   };
   for (const Case& c :
-       {Case{45, kPaperA4, kPortrait, 1, true}, Case{44.99, kPaperA4, kPortrait, 1, false},
-        Case{-60, kPaperA4, kPortrait, 1, false}, Case{45, kPaperA4, kPortrait, 2, false},
-        Case{35, kPaperB5, kLandscape, 1, true}, Case{49, kPaperA3, kPortrait, 1, false}}) {
+       {Case{60, kPaperA5, kPortrait, 1, true}, Case{-60, kPaperA5, kPortrait, 1, true},
+        Case{45, kPaperA5, kPortrait, 1, false}, Case{60, kPaperA5, kPortrait, 2, false},
+        Case{60, kPaperA5, kLandscape, 1, false}, Case{66, kPaperA4, kPortrait, 1, false}}) {
     main.season.adjustEquation = false;
     main.Chart().Location().setLatitude(c.latitude);
     ASSERT_EQ(main.ApplySeason(), Status::Ok());
     std::ostringstream notes;
-    EXPECT_TRUE(CheckOutputForScript(main, c.paper, c.orientation, c.pages, notes));
+    const CheckOutcome outcome = CheckOutputForScript(main, c.paper, c.orientation, c.pages, notes);
+    EXPECT_TRUE(outcome.proceed);
     EXPECT_EQ(notes.str().find("印刷範囲からはみ出る可能性があります。") != std::string::npos,
-              c.warns)
+              c.splits)
         << c.latitude << " " << c.paper << " " << c.orientation;
+    EXPECT_EQ(outcome.pageCount, c.splits ? 2 : c.pages) << c.latitude;
   }
 }
 
@@ -49,7 +53,7 @@ TEST(OutputChecksTest, MissingBackgroundPictureIsLeftOutWithANote) {
   MainModel main;
   main.dialOption.picture = "/no/such/picture.wmf";
   std::ostringstream err;
-  EXPECT_TRUE(CheckOutputForScript(main, kPaperA4, kPortrait, 2, err));
+  EXPECT_TRUE(CheckOutputForScript(main, kPaperA4, kPortrait, 2, err).proceed);
   EXPECT_NE(err.str().find("指定された背景画像が見つかりません。"), std::string::npos);
   EXPECT_TRUE(main.dialOption.picture.empty());
 }
@@ -111,7 +115,7 @@ TEST(OutputSequenceTest, ItemsComeInOrderWithTheCommandsCaptionSpliced) {
 
 TEST(OutputSequenceTest, PrintStopsWithoutPrinterAndAnswersEndOrSplitTheCommand) {
   MainModel main;
-  At(main, 45);
+  At(main, 60);
   Responder none;
   EXPECT_FALSE(
       RunOutputChecks(main, {OutputCommand::Print, false, kPaperA4, kPortrait, 1}, none.Fn())
@@ -120,7 +124,7 @@ TEST(OutputSequenceTest, PrintStopsWithoutPrinterAndAnswersEndOrSplitTheCommand)
   EXPECT_EQ(none.items[0].text, "有効なプリンタが見つかりません。");
   EXPECT_EQ(none.items[0].kind, CheckKind::Stop);
 
-  const OutputRequest preview{OutputCommand::Preview, false, kPaperA4, kPortrait, 1};
+  const OutputRequest preview{OutputCommand::Preview, false, kPaperA5, kPortrait, 1};
   Responder yes;
   const CheckOutcome split = RunOutputChecks(main, preview, yes.Fn());
   EXPECT_TRUE(split.proceed);
@@ -139,7 +143,7 @@ TEST(OutputSequenceTest, PrintStopsWithoutPrinterAndAnswersEndOrSplitTheCommand)
   // caption: the same split question, and no printer needed.
   Responder exportYes;
   const CheckOutcome exported =
-      RunOutputChecks(main, {OutputCommand::Export, false, kPaperA4, kPortrait, 1}, exportYes.Fn());
+      RunOutputChecks(main, {OutputCommand::Export, false, kPaperA5, kPortrait, 1}, exportYes.Fn());
   EXPECT_EQ(exported.pageCount, 2);
   EXPECT_EQ(exportYes.items.at(0).caption, "PDF/SVG/PNGに書き出し");
 
@@ -187,13 +191,13 @@ TEST(OutputSequenceTest, WithoutPrinterThePreviewChecksItsOwnSheet) {
   EXPECT_FALSE(request.printerAvailable);
   EXPECT_EQ(request.paperSize, kPaperA4);
   EXPECT_EQ(request.orientation, kPortrait);
-  ASSERT_TRUE(main.Printer().setPaperSize(kPaperB5));
-  ASSERT_TRUE(main.Printer().setOrientation(kLandscape));
+  ASSERT_TRUE(main.Printer().setPaperSize(kPaperA5));
+  ASSERT_TRUE(main.Printer().setOrientation(kPortrait));
   request = RequestFromModel(main, OutputCommand::Preview);
-  EXPECT_EQ(request.paperSize, kPaperB5);
-  EXPECT_EQ(request.orientation, kLandscape);
-  // 36 degrees is within A4 portrait but beyond B5 landscape.
-  At(main, 36);
+  EXPECT_EQ(request.paperSize, kPaperA5);
+  EXPECT_EQ(request.orientation, kPortrait);
+  // One A4 page holds the model at 60 degrees; one A5 page does not.
+  At(main, 60);
   Responder yes;
   EXPECT_TRUE(RunOutputChecks(main, request, yes.Fn()).proceed);
   ASSERT_FALSE(yes.items.empty());
@@ -215,7 +219,7 @@ TEST(OutputSequenceTest, NodusTooHighOrUselessAndTheEquatorAreReported) {
       {35, 1, 0, {}},                   // automatic height fits
       {35, 1, 60, {CheckStep::Nodus}},  // above the 45.5 mm gnomon
       {35, 1, 2, {CheckStep::Nodus}},   // every arc inside the inner disc
-      {3, 1, 0, {}},  // drawn as a polar dial: nothing to warn of
+      {3, 1, 0, {}},                    // drawn as a polar dial: nothing to warn of
   };
   for (const Case& c : cases) {
     MainModel main;
