@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <span>
 
 #include "CommonOptions.h"
 
@@ -13,14 +14,23 @@ struct CommandPage {
   std::string_view summary;
   std::string_view synopsis;
   std::string_view ownOptions;  // "" when the command has none
+  // The design options whose names the command takes for its own.
+  std::span<const std::string_view> ownDesignNames = {};
 };
+
+constexpr std::string_view kClockOwnNames[] = {"--size"};
 
 constexpr std::string_view kSheetOptions =
     "  --paper A3|A4|A5|B4|B5|Letter|Legal\n"
     "                      paper size (default: the document's or the printer's)\n"
     "  --orientation portrait|landscape\n"
     "                      paper orientation\n"
-    "  --pages 1|2         print the dial on one sheet or divide it over two\n";
+    "  --pages 1|2         print the dial on one sheet or divide it over two\n"
+    "  --tiles yes|no      the face at its --size on as many sheets as it needs,\n"
+    "                      overlapping by 10 mm: an assembly map, the tiles (A1, A2, ...)\n"
+    "                      with crop marks, crosses and a scale bar, and the table of\n"
+    "                      edge crossings; a PNG or SVG is one file a sheet (OUT-map,\n"
+    "                      OUT-A1, ..., OUT-edges)\n";
 
 const std::array<CommandPage, 8>& Pages() {
   static const std::string exportOptions =
@@ -38,6 +48,8 @@ const std::array<CommandPage, 8>& Pages() {
       "  -o FILE.csv         output file (default: standard output)\n"
       "  --paper A3|A4|A5|B4|B5|Letter|Legal\n"
       "                      the paper whose scale gives the millimetres\n"
+      "  --edges             instead, where each hour line meets the face's edge:\n"
+      "                      Key,X,Y,Distance in mm from the style's root\n"
       "  (with --dial analemmatic: the hour points and the date scale at full size,\n"
       "  in millimetres east and north of the ellipse's centre)\n";
   static const std::array<CommandPage, 8> pages = {{
@@ -53,7 +65,8 @@ const std::array<CommandPage, 8>& Pages() {
        "  --at \"YYYY-MM-DD HH:MM\"\n"
        "                      the local date and time shown (default: now)\n"
        "  -o OUT.png          output file\n"
-       "  --size PX           width and height in pixels, 32 to 8000 (default 500)\n"},
+       "  --size PX           width and height in pixels, 32 to 8000 (default 500)\n",
+       kClockOwnNames},
       {"print", "the printed pages on a printer", kPrintSynopsis, printOptions},
       {"lines", "the points of the date lines and hour curves as CSV", kLinesSynopsis,
        linesOptions},
@@ -118,7 +131,7 @@ std::optional<std::string> CommandHelpText(std::string_view command) {
   if (!page->ownOptions.empty()) {
     text += "options of " + std::string(page->name) + ":\n" + std::string(page->ownOptions) + '\n';
   }
-  text += CommonOptionsUsage();
+  text += CommonOptionsUsage(page->ownDesignNames);
   text += "  -h, --help          show this help\n";
   return text;
 }

@@ -19,7 +19,7 @@ inline constexpr std::string_view kTableSynopsis =
     "umbrafex table eot|declination [DOC.ufx] [options] -o FILE.csv|FILE.xlsx";
 inline constexpr std::string_view kExportSynopsis =
     "umbrafex export [DOC.ufx] [options] -o OUT.pdf|OUT.svg|OUT.png|OUT.dxf\n"
-    "       [--paper A3|A4|A5|B4|B5|Letter|Legal]\n"
+    "       [--paper A3|A4|A5|B4|B5|Letter|Legal] [--tiles yes|no]\n"
     "       [--orientation portrait|landscape] [--pages 1|2] [--page N] [--dpi N]\n"
     "       (--dpi 10 to 2400; a PNG at most 20000 pixels a side: A3 1209, B4 1395,\n"
     "        A4 1710, B5 1976 dpi)";
@@ -27,9 +27,10 @@ inline constexpr std::string_view kClockSynopsis =
     "umbrafex clock [DOC.ufx] [options] [--at \"YYYY-MM-DD HH:MM\"] -o OUT.png [--size PX]";
 inline constexpr std::string_view kPrintSynopsis =
     "umbrafex print [DOC.ufx] [options] [--printer NAME] [--paper A3|A4|A5|B4|B5|Letter|Legal]\n"
-    "       [--orientation portrait|landscape] [--pages 1|2] [--copies N]";
+    "       [--orientation portrait|landscape] [--pages 1|2] [--copies N] [--tiles yes|no]";
 inline constexpr std::string_view kLinesSynopsis =
-    "umbrafex lines [DOC.ufx] [options] [--paper A3|A4|A5|B4|B5|Letter|Legal] [-o FILE.csv]";
+    "umbrafex lines [DOC.ufx] [options] [--paper A3|A4|A5|B4|B5|Letter|Legal] [-o FILE.csv]\n"
+    "       [--edges]";
 inline constexpr std::string_view kWallSynopsis =
     "umbrafex wall --lat DEG --lon DEG --tz HOURS --date M/D --time HH:MM --nail MM --offset MM\n"
     "       [--leap yes|no]";

@@ -132,7 +132,10 @@ std::optional<ParsedCommandLine> ParseCommandLine(const CommandArgs& args,
     const std::string& word = args[i];
     const bool hasNext = i + 1 < args.size();
 
-    if (const DesignOptionRow* design = FindDesignOption(word)) {
+    // A command's own option of a shared name (the clock's --size in pixels) wins.
+    const bool own = std::any_of(extras.begin(), extras.end(),
+                                 [&](const ExtraOptionSpec& e) { return e.name == word; });
+    if (const DesignOptionRow* design = own ? nullptr : FindDesignOption(word)) {
       if (!hasNext) {
         say(UMBRAFEX_TEXT_NOOP("CommandLine", "option %1 needs a value"), {word});
         return std::nullopt;
@@ -258,10 +261,10 @@ bool NamesFileWithExtension(std::string_view path, std::string_view extension) {
   return name.size() > extension.size() && EndsWithIgnoringCase(name, extension);
 }
 
-std::string CommonOptionsUsage() {
+std::string CommonOptionsUsage(std::span<const std::string_view> own) {
   return "options:\n"
          "  DOC.ufx             settings document to start from\n" +
-         DesignOptionsUsage();
+         DesignOptionsUsage(own);
 }
 
 int PrintUsage(std::ostream& err, std::string_view synopsis, std::string_view reason) {

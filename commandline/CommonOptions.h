@@ -150,8 +150,9 @@ int StartCommand(const CommandArgs& args, std::span<const ExtraOptionSpec> extra
 // has a name before it: ".csv" or "out/.csv" would make a hidden file.
 bool NamesFileWithExtension(std::string_view path, std::string_view extension);
 
-// The lines describing the shared options, for a command's usage text.
-std::string CommonOptionsUsage();
+// The lines describing the shared options, for a command's usage text,
+// without those of the names the command takes as its own (the clock's --size).
+std::string CommonOptionsUsage(std::span<const std::string_view> own = {});
 
 // Prints "usage: <synopsis>", the reason and the shared options; kExitUsage.
 int PrintUsage(std::ostream& err, std::string_view synopsis, std::string_view reason);

@@ -90,6 +90,11 @@ auto ParseWordIndex(const std::array<std::string_view, N>& words) {
   };
 }
 
+// A face of 10 mm to 20 m: smaller is no dial, larger no longer a sheet's.
+bool ParseFaceSize(std::string_view text, double& value) {
+  return ParseDouble(text, value) && value >= 10 && kFaceSizeRange.Contains(value);
+}
+
 bool ParseNodusHeight(std::string_view text, double& value) {
   if (text == "auto") {
     value = 0;
@@ -149,6 +154,23 @@ DesignValueReader HourCurvesInto() {
           << TranslateText(
                  "CommandLine",
                  "note: a true solar time dial has no hour curves; --hour-curves is ignored")
+          << '\n';
+    });
+    return true;
+  };
+}
+
+// An analemmatic dial is drawn to scale and set out at its --major; the
+// user is told that the face's size does not apply to it.
+DesignValueReader FaceSizeInto() {
+  return [read = DrawingInto(&DialOptionSettings::faceSize, ParseFaceSize)](
+             std::string_view text, CommonOptions& options) {
+    if (!read(text, options)) return false;
+    options.drawing.push_back([](MainModel& model, std::ostream& err) {
+      if (!model.IsAnalemmatic()) return;
+      err << "umbrafex: "
+          << TranslateText("CommandLine",
+                           "note: an analemmatic dial's size is its --major; --size is ignored")
           << '\n';
     });
     return true;
@@ -230,6 +252,12 @@ std::vector<DesignOptionRow> MakeTable() {
       {"--scale-bar", "on|off", "the 100 mm scale bar on every page",
        DrawingInto(&DialOptionSettings::scaleBar, ParseOnOff),
        UMBRAFEX_TEXT_NOOP("CommandLine", "--scale-bar must be on or off")},
+      {"--size", "MM",
+       "the face's width at 100 % (a horizontal dial's outer\n"
+       "ring), 10 to 20000 mm; export and print tile a face\n"
+       "larger than the paper",
+       FaceSizeInto(),
+       UMBRAFEX_TEXT_NOOP("CommandLine", "--size must be a width from 10 to 20000 mm")},
       {"--summer-time", "yes|no", "a second row of hour numbers, an hour later",
        DrawingInto(&DialOptionSettings::summerTime, ParseYesNo),
        UMBRAFEX_TEXT_NOOP("CommandLine", "--summer-time must be yes or no")},
@@ -253,10 +281,11 @@ const DesignOptionRow* FindDesignOption(std::string_view name) {
   return found == table.end() ? nullptr : &*found;
 }
 
-std::string DesignOptionsUsage() {
+std::string DesignOptionsUsage(std::span<const std::string_view> own) {
   const std::string indent(kHelpColumn, ' ');
   std::string text;
   for (const DesignOptionRow& row : DesignOptionTable()) {
+    if (std::find(own.begin(), own.end(), row.name) != own.end()) continue;
     std::string head = "  " + std::string(row.name) + ' ' + std::string(row.valueForm);
     head += head.size() < kHelpColumn ? std::string(kHelpColumn - head.size(), ' ') : '\n' + indent;
     text += head;

@@ -28,5 +28,6 @@ struct DesignOptionRow {
 std::span<const DesignOptionRow> DesignOptionTable();
 const DesignOptionRow* FindDesignOption(std::string_view name);
 
-// The table's options as the usage lists them: "  --lat DEG           latitude…".
-std::string DesignOptionsUsage();
+// The table's options as the usage lists them: "  --lat DEG           latitude…",
+// leaving out those named in `own`.
+std::string DesignOptionsUsage(std::span<const std::string_view> own = {});

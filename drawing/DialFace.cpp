@@ -99,25 +99,29 @@ std::string SummerText(Chart& chart, double time) {
 struct FacePosition {
   TimeLabel label;
   std::string summer;  // the same hour in summer time, on paper when the design asks
+  double time = 0;
   double theta = 0;
   double magnification = 0;
   UserPoint shadow, inner, outer;
   bool drawn = false;
 };
 
-std::vector<FacePosition> FacePositions(const DrawPass& pass, const DialLayout& l,
-                                        const ChartSolars& solars, int32_t timeFormat) {
-  const DialGeometry dial = DialGeometryOf(l, pass.Latitude());
+// `summer`: each hour also as it reads in summer time.
+std::vector<FacePosition> FacePositions(DialDesign design, const DialLayout& l,
+                                        const ChartSolars& solars, int32_t timeFormat,
+                                        bool summer = false) {
+  const DialGeometry dial = DialGeometryOf(l, design.chart.Location().Latitude());
   const int32_t count = solars.CountSolars();
   std::vector<FacePosition> positions;
   int32_t k = 0;
   UserPoint first;
   for (const ChartSolar& solar : solars) {
     FacePosition p;
+    p.time = solar.CalcTime();
     p.magnification = solar.Magnification();
-    p.label = LabelOf(pass.design.chart, solar.CalcTime(), p.magnification, timeFormat);
-    if (SummerRow(pass) && p.label.kind == PositionKind::Hour) {
-      p.summer = SummerText(pass.design.chart, solar.CalcTime());
+    p.label = LabelOf(design.chart, solar.CalcTime(), p.magnification, timeFormat);
+    if (summer && p.label.kind == PositionKind::Hour) {
+      p.summer = SummerText(design.chart, solar.CalcTime());
     }
     if (p.magnification >= 0) {
       p.shadow = dial.ShadowTip(solar.Azimuth(), p.magnification * dial.edgeHeight);
@@ -221,7 +225,8 @@ void DrawFace(const DrawPass& pass, const DialLayout& l) {
                                             : design.settings.dialOption.timeFormat;
   const std::optional<FaceColors> colors = FaceColorsFor(pass);
   const DialGeometry dial = DialGeometryOf(l, pass.Latitude());
-  std::vector<FacePosition> positions = FacePositions(pass, l, solars, timeFormat);
+  std::vector<FacePosition> positions =
+      FacePositions(pass.design, l, solars, timeFormat, SummerRow(pass));
   const LabelPlaces places = FitLabels(pass, l, positions);
   std::optional<FaceColors> summerColors = colors;
   if (summerColors) summerColors->timeFont = summerColors->hourLine;
@@ -261,10 +266,21 @@ std::vector<double> FaceLineDirections(const DrawPass& pass, const DialLayout& l
   const CalcTimeSettings& range = pass.design.settings.calcTime;
   const ChartSolars& solars = lease.Add(range.startTime, range.endTime, range.interval);
   std::vector<double> directions;
-  for (const FacePosition& p : FacePositions(pass, layout, solars, 0)) {
+  for (const FacePosition& p : FacePositions(pass.design, layout, solars, 0)) {
     if (p.drawn) directions.push_back(p.theta);
   }
   return directions;
+}
+
+std::vector<FaceLine> FaceLinesOf(DialDesign design, const DialLayout& layout) {
+  SolarsLease lease(design.chart);
+  const CalcTimeSettings& range = design.settings.calcTime;
+  const ChartSolars& solars = lease.Add(range.startTime, range.endTime, range.interval);
+  std::vector<FaceLine> lines;
+  for (const FacePosition& p : FacePositions(design, layout, solars, 0)) {
+    if (p.drawn) lines.push_back({p.time, p.theta});
+  }
+  return lines;
 }
 
 Status DrawDialFace(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -48,6 +49,12 @@ struct DevicePoint {
   int32_t x = 0;
   int32_t y = 0;
   bool operator==(const DevicePoint&) const = default;
+};
+
+// A box of device pixels, its right and bottom edges included.
+struct DeviceBox {
+  DevicePoint topLeft;
+  DevicePoint bottomRight;
 };
 
 // A font made for one piece of device text (see RotatedText).
@@ -113,6 +120,10 @@ class DrawTarget {
   // Raises RaisedError when the picture cannot be loaded.
   virtual void PaintPicture(std::string_view source, double x, double y, double width,
                             double height) = 0;
+
+  // Keeps what is drawn inside the box (a piece of a larger sheet on its
+  // page), or lifts that limit (nullopt). Surfaces without one draw all.
+  virtual void setDeviceClip(std::optional<DeviceBox> box) { (void)box; }
 
   // Device primitives in whole pixels, drawn with the current pen and brush.
   virtual void DeviceLine(DevicePoint from, DevicePoint to) = 0;

@@ -16,6 +16,7 @@
 #include "NodusLines.h"
 #include "PlaneDialRoutines.h"
 #include "PlaneSheet.h"
+#include "SheetFit.h"
 #include "UiText.h"
 
 namespace {
@@ -469,6 +470,7 @@ Status DrawPlaneDialPage(DialDesign design, DrawTarget& target, double zoom, dou
     const PlaneSheet sheet =
         LayPlaneSheet(design.settings, design.chart, target.ScaleWidth(), target.ScaleHeight(),
                       PageMarginsOf(target), paperFactor, pageCount);
+    RequireFaceFits(!sheet.oversize, design.settings.dialOption.faceSize);
     if (page == sheet.facePage) {
       for (const PlacedFace& face : sheet.faces) DrawFace(pass, face);
     }

@@ -155,9 +155,15 @@ PlaneSheet LayPlaneSheet(const Settings& settings, const Chart& chart, double wi
     columns = 1;
     h = fitting(1);
   }
-  if (settings.dialOption.nodusHeight > 0) h = std::min(h, settings.dialOption.nodusHeight);
-
   PlaneSheet sheet;
+  if (settings.dialOption.faceSize > 0 && sizes.faceWidth > 0) {
+    // The size given wins; the caller refuses or tiles a sheet too small.
+    const double wanted = settings.dialOption.faceSize / sizes.faceWidth;
+    sheet.oversize = wanted > h * (1 + 1e-9);
+    h = wanted;
+  } else if (settings.dialOption.nodusHeight > 0) {
+    h = std::min(h, settings.dialOption.nodusHeight);
+  }
   sheet.gnomonPage = twoPages ? 2 : 1;
   const double rowHeight = sizes.faceHeight * h + 2 * band;
   const size_t rows = (planes.size() + columns - 1) / columns;

@@ -36,6 +36,8 @@ struct PlaneSheet {
   SheetBox textBox;                    // the block and the sentences
   int16_t facePage = 1;
   int16_t gnomonPage = 1;
+  // The face size asked for (dialOption.faceSize) is more than the sheet holds.
+  bool oversize = false;
 };
 
 // Whether a design is drawn as a dial on its plane rather than as the
@@ -50,7 +52,8 @@ inline constexpr double kLabelBand = 9;
 
 // Lays out page `page` of a job of pageCount pages (below 2: one page) on a
 // sheet of width x height user millimetres within the margins; the paper
-// factor scales the band, the flaps and the gaps. The nodus height is the
+// factor scales the band, the flaps and the gaps. The nodus height is that
+// of the face size when one is set (oversize when it does not fit), else the
 // design's where it fits, else the largest that does. Raises the chart's
 // error.
 PlaneSheet LayPlaneSheet(const Settings& settings, const Chart& chart, double width, double height,

@@ -149,3 +149,8 @@ Status DrawScaleBar(DialDesign design, DrawTarget& target, const DialLayout& lay
     DrawBar(pass, place ? *place : UsualBarPlace(pass));
   });
 }
+
+void DrawScaleBarAt(const DrawPass& pass, BarSide side, double start) {
+  SetBarFont(pass);
+  DrawBar(pass, PlaceAt(pass, side, start));
+}

@@ -23,3 +23,6 @@ BarPlace UsualBarPlace(const DrawPass& pass);
 // clear of an information block off the face too; none where every margin
 // is taken.
 std::optional<BarPlace> FreeBarPlace(const DrawPass& pass, const PageShare& share);
+
+// Draws the bar at that place along a margin (a tile's foot).
+void DrawScaleBarAt(const DrawPass& pass, BarSide side, double start);

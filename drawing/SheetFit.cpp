@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <optional>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "SheetArea.h"
 #include "SheetKey.h"
 #include "SheetRoom.h"
+#include "UiText.h"
 
 namespace {
 
@@ -104,4 +106,15 @@ bool SheetHolds(DialDesign design, DrawTarget& target, const DialLayout& layout,
   }
   return RoomForBlockAndBar(
       pass, {layout, paperFactor, dial, gnomon, dial ? int16_t{1} : int16_t{2}, pageCount});
+}
+
+std::string FaceTooLargeText(double faceSize) {
+  return FillText(TranslateText("SheetFit",
+                                "A face of %1 mm does not fit on this paper.\nPrint it on several "
+                                "sheets: --tiles yes, or Tiles in the export dialog."),
+                  {std::to_string(std::lround(faceSize))});
+}
+
+void RequireFaceFits(bool fits, double faceSize) {
+  if (!fits) RaiseError(kInvalidCallNumber, "SheetFit", FaceTooLargeText(faceSize));
 }

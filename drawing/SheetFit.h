@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "DialRoutines.h"
 
@@ -16,3 +17,9 @@ bool SheetHolds(DialDesign design, DrawTarget& target, const DialLayout& layout,
 // The time ring of the layout has room for labels of the smallest readable
 // size; a smaller dial has less.
 bool RingHoldsLabels(DialDesign design, DrawTarget& target, const DialLayout& layout, double zoom);
+
+// Why a face of the size asked for (dialOption.faceSize) is not printed on
+// one sheet: it needs several (tiles).
+std::string FaceTooLargeText(double faceSize);
+// Raises that text as an error when `fits` is false.
+void RequireFaceFits(bool fits, double faceSize);

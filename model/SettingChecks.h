@@ -31,6 +31,7 @@ struct ValueRange {
 // are). The engine keeps its own checks of the place and the day; the
 // ranges here match them so that a refusal can name the range.
 inline constexpr ValueRange kNodusHeightRange{0, 1000};            // millimetres, 0 automatic
+inline constexpr ValueRange kFaceSizeRange{0, 20000};              // millimetres, 0 fitted
 inline constexpr ValueRange kDateLinesRange{0, 4};                 // none .. the design's day
 inline constexpr ValueRange kHourCurvesRange{0, 2};                // none, whole, halves
 inline constexpr ValueRange kLineWidthRange{0, 100, false, true};  // points

@@ -78,6 +78,9 @@ struct DialOptionSettings {
   bool scaleBar = true;
   // A second row of hour numbers, an hour later, for the summer months.
   bool summerTime = false;
+  // The face's width at 100 % in millimetres (the horizontal dial's outer
+  // ring, a plane dial's face box); 0 fits the dial to the sheet.
+  double faceSize = 0;
 };
 
 struct DialColorSettings {

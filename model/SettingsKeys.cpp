@@ -84,6 +84,9 @@ struct KeyField {
   bool integer;
   std::string (*text)(const Group&);
   void (*read)(Group&, std::string_view);
+  // Whether the key is written; nullptr: always. A key that older
+  // documents lack is written only when set, so that they stay as they were.
+  bool (*written)(const Group&) = nullptr;
 };
 
 template <typename Member>
@@ -102,6 +105,15 @@ constexpr auto Field(const char* name, const char* oldName = nullptr) {
                          [](Group& g, std::string_view v) { g.*Member = Codec::Parse(v); }};
 }
 
+// A key written only when its value is not zero (or false).
+template <auto Member, typename Codec>
+constexpr auto FieldUnlessZero(const char* name) {
+  using Group = typename MemberOf<decltype(Member)>::Type;
+  auto field = Field<Member, Codec>(name);
+  field.written = [](const Group& g) { return g.*Member != 0; };
+  return field;
+}
+
 using DialOption = DialOptionSettings;
 constexpr KeyField<DialOption> kDialOptionKeys[] = {
     Field<&DialOption::picture, PathText>("Picture"),
@@ -116,11 +128,9 @@ constexpr KeyField<DialOption> kDialOptionKeys[] = {
     Field<&DialOption::hourCurves, Int32In<kHourCurvesRange>>("HourCurves"),
     Field<&DialOption::nodusHeight, RealIn<kNodusHeightRange>>("NodusHeight"),
     Field<&DialOption::scaleBar, BoolValue>("ScaleBar"),
-    Field<&DialOption::summerTime, BoolValue>("SummerTime"),
+    FieldUnlessZero<&DialOption::summerTime, BoolValue>("SummerTime"),
+    FieldUnlessZero<&DialOption::faceSize, RealIn<kFaceSizeRange>>("FaceSize"),
 };
-
-// Written only when on, so that a design without it is saved as before.
-constexpr const char* kSummerTimeKey = "SummerTime";
 
 using DialColor = DialColorSettings;
 constexpr KeyField<DialColor> kDialColorKeys[] = {
@@ -184,7 +194,9 @@ constexpr KeyField<PrinterProperties> kPrinterKeys[] = {
 template <typename Group, std::size_t N>
 KeyValueTexts EntriesOf(const Group& group, const KeyField<Group> (&keys)[N]) {
   KeyValueTexts entries;
-  for (const auto& key : keys) entries.emplace_back(key.name, key.text(group));
+  for (const auto& key : keys) {
+    if (!key.written || key.written(group)) entries.emplace_back(key.name, key.text(group));
+  }
   return entries;
 }
 
@@ -221,23 +233,8 @@ constexpr SettingsSection Section(const char* name) {
           }};
 }
 
-KeyValueTexts DialOptionEntries(const Settings& s) {
-  KeyValueTexts entries = EntriesOf(s.dialOption, kDialOptionKeys);
-  if (!s.dialOption.summerTime) {
-    std::erase_if(entries, [](const auto& entry) { return entry.first == kSummerTimeKey; });
-  }
-  return entries;
-}
-
-// The dial options' section, whose summer-time key is written only when on.
-constexpr SettingsSection DialOptionSection() {
-  SettingsSection section = Section<&Settings::dialOption, kDialOptionKeys>("DialOption");
-  section.entries = DialOptionEntries;
-  return section;
-}
-
 constexpr SettingsSection kSections[] = {
-    DialOptionSection(),
+    Section<&Settings::dialOption, kDialOptionKeys>("DialOption"),
     Section<&Settings::dialColor, kDialColorKeys>("DialColor"),
     Section<&Settings::dialOrientationFont, kFontKeys>("DialOrientationFont"),
     Section<&Settings::dialTimeFont, kFontKeys>("DialTimeFont"),

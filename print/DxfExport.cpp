@@ -9,9 +9,13 @@
 #include <cstdio>
 #include <memory>
 
+#include "AnalemmaticSheet.h"
 #include "ImageExport.h"
 #include "MainModel.h"
 #include "OutputErrors.h"
+#include "PdfExport.h"
+#include "PlaneSheet.h"
+#include "PrintJob.h"
 #include "SavedImage.h"
 
 namespace {
@@ -227,11 +231,61 @@ std::string DxfText(const LayeredPage& page, const DxfScale& scale) {
   return written.readAll().toStdString();
 }
 
+namespace {
+
+// The face's width as the page lays it out without a face size.
+double FittedFaceWidth(MainModel& main, const PageRequest& request) {
+  if (DrawsOnPlaneSheet(main, main.Chart())) {
+    const SheetSize paper = PaperSheetSize(request.paperSize, request.orientation);
+    return LayPlaneSheet(main, main.Chart(), paper.width, paper.height, PageMargins{},
+                         PaperFactor(request.paperSize), request.pageCount)
+        .faces.front()
+        .dial.face.Width();
+  }
+  return 2 * PlanPaperSheet(main, request.paperSize, request.orientation, request.pageCount)
+                 .layout.outerRadius;
+}
+
+bool PaperHoldsFace(MainModel& main, const PageRequest& request) {
+  if (!DrawsOnPlaneSheet(main, main.Chart())) {
+    return PagesHold(main, request.paperSize, request.orientation, request.pageCount);
+  }
+  const SheetSize paper = PaperSheetSize(request.paperSize, request.orientation);
+  return !LayPlaneSheet(main, main.Chart(), paper.width, paper.height, PageMargins{},
+                        PaperFactor(request.paperSize), request.pageCount)
+              .oversize;
+}
+
+// A drawing has no paper: a face larger than the paper is recorded as the
+// page fits it and drawn to the face's size. Returns that scale, 1 for a
+// page at its printed size.
+double RecordAtFaceSize(MainModel& main, const PageRequest& request, LayeredPage& page,
+                        Status& status) {
+  const double size = main.dialOption.faceSize;
+  if (!(size > 0) || DrawsAnalemmatic(main) || PaperHoldsFace(main, request)) {
+    status = RecordLayeredPage(main, request, page);
+    return 1;
+  }
+  main.dialOption.faceSize = 0;
+  double scale = 1;
+  status = TrapStatus(main.lastError, [&] {
+    scale = size / FittedFaceWidth(main, request);
+    return Status::Ok();
+  });
+  if (status.ok()) status = RecordLayeredPage(main, request, page);
+  main.dialOption.faceSize = size;
+  return scale;
+}
+
+}  // namespace
+
 Status ExportDxf(MainModel& main, const std::string& path, const PageRequest& request) {
   LayeredPage page;
-  if (const Status status = RecordLayeredPage(main, request, page); !status.ok()) return status;
+  Status recorded;
+  const double scale = RecordAtFaceSize(main, request, page, recorded);
+  if (!recorded.ok()) return recorded;
   return TrapStatus(main.lastError, [&] {
-    const std::string text = DxfText(page);
+    const std::string text = DxfText(page, {scale});
     if (text.empty() || !WriteEncodedFile(path, QByteArray::fromStdString(text))) {
       RaiseCannotWrite(kSource, path);
     }

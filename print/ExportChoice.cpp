@@ -38,8 +38,8 @@ std::string ExportChoice::Problem() const {
 }
 
 std::vector<ExportChoice::File> ExportChoice::Files(const std::string& path) const {
-  ExportPages pages{paper_, orientation_, pageCount_, 1, dpi_};
-  if (kind_ == ExportKind::Pdf) return {{path, pages}};
+  ExportPages pages{paper_, orientation_, pageCount_, 1, dpi_, Tiling()};
+  if (kind_ == ExportKind::Pdf || Tiling()) return {{path, pages}};
   if (pageCount_ < 2) return {{path, pages}};
   if (page_ != 0) {
     pages.page = page_;

@@ -34,6 +34,8 @@ class ExportChoice {
   int16_t PageCount() const { return pageCount_; }
   int16_t Page() const { return page_; }  // 0: every page, one file each
   double Dpi() const { return dpi_; }
+  // The face's size on as many sheets as it needs (TiledJob.h).
+  bool Tiles() const { return tiles_; }
 
   void setPaper(int16_t code) { paper_ = code; }
   void setOrientation(int16_t orientation) { orientation_ = orientation; }
@@ -41,17 +43,23 @@ class ExportChoice {
   void setPageCount(int16_t count);
   void setPage(int16_t page) { page_ = page; }
   void setDpi(double dpi) { dpi_ = dpi; }
+  void setTiles(bool tiles) { tiles_ = tiles; }
+  // Tiles need a design with a face size, and paper: a DXF drawing is
+  // written whole at that size.
+  void setTilesAvailable(bool available) { tilesAvailable_ = available; }
+  bool TilesApply() const { return tilesAvailable_ && kind_ != ExportKind::Dxf; }
 
   // A picture of a two-page job may show one page or both (two files); a
   // PDF holds every page.
-  bool PageApplies() const { return kind_ != ExportKind::Pdf && pageCount_ == 2; }
+  bool PageApplies() const { return kind_ != ExportKind::Pdf && pageCount_ == 2 && !Tiling(); }
   // The resolution sizes a PNG picture; PDF, SVG and DXF are in millimetres.
   bool DpiApplies() const { return kind_ == ExportKind::Png; }
 
   // Why the choice cannot be written ("" when it can), in the user's words.
   std::string Problem() const;
 
-  // The files to write: the path with each page's ExportPages.
+  // The files to write: the path with each page's ExportPages (a tiled job
+  // names its sheets' pictures itself).
   struct File {
     std::string path;
     ExportPages pages;
@@ -65,4 +73,8 @@ class ExportChoice {
   int16_t pageCount_;
   int16_t page_ = 0;
   double dpi_ = 150;
+  bool tiles_ = false;
+  bool tilesAvailable_ = false;
+
+  bool Tiling() const { return tiles_ && TilesApply(); }
 };

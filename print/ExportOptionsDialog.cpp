@@ -1,5 +1,6 @@
 #include "ExportOptionsDialog.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialog>
@@ -48,6 +49,10 @@ class OptionsView : public QDialog {
     dpi_->setRange(int(kExportMinDpi), int(kExportMaxDpi));
     dpi_->setSuffix(QStringLiteral(" dpi"));
     dpi_->setValue(int(choice_.Dpi()));
+    tiles_ = new QCheckBox(tr("&Tiles: the face's size on several sheets"), this);
+    tiles_->setObjectName(QStringLiteral("chkTiles"));
+    tiles_->setChecked(choice_.Tiles());
+    tiles_->setEnabled(choice_.TilesApply());
     problem_ = new QLabel(this);
     buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     form->addRow(tr("&Paper:"), paper_);
@@ -55,6 +60,7 @@ class OptionsView : public QDialog {
     form->addRow(tr("&Sheets:"), pages_);
     form->addRow(tr("Pa&ge:"), page_);
     form->addRow(tr("&Resolution:"), dpi_);
+    form->addRow(tiles_);
     form->addRow(problem_);
     form->addRow(buttons_);
     connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -63,6 +69,7 @@ class OptionsView : public QDialog {
       connect(combo, &QComboBox::currentIndexChanged, this, [this] { Update(); });
     }
     connect(dpi_, &QSpinBox::valueChanged, this, [this] { Update(); });
+    connect(tiles_, &QCheckBox::toggled, this, [this] { Update(); });
     Update();
   }
 
@@ -76,6 +83,7 @@ class OptionsView : public QDialog {
     choice_.setPageCount(static_cast<int16_t>(pages_->currentData().toInt()));
     choice_.setPage(static_cast<int16_t>(page_->currentData().toInt()));
     choice_.setDpi(dpi_->value());
+    choice_.setTiles(tiles_->isChecked());
     page_->setEnabled(choice_.PageApplies());
     dpi_->setEnabled(choice_.DpiApplies());
     const std::string problem = choice_.Problem();
@@ -90,6 +98,7 @@ class OptionsView : public QDialog {
   QComboBox* pages_;
   QComboBox* page_;
   QSpinBox* dpi_;
+  QCheckBox* tiles_;
   QLabel* problem_;
   QDialogButtonBox* buttons_;
 };

@@ -58,6 +58,7 @@ QString ExportPagesCommand(QWidget* parent, MainModel& model, int16_t pageCount,
   }
   const PrinterProperties printer = model.Printer().Current();
   ExportChoice choice(*kind, printer.paperSize, printer.orientation, pageCount);
+  choice.setTilesAvailable(model.dialOption.faceSize > 0);
   if (!askOptions(parent, choice)) return {};
   model.lastError.Clear();
   Status status;

@@ -22,8 +22,8 @@ namespace {
 
 constexpr std::string_view kSynopsis = kExportSynopsis;
 constexpr ExtraOptionSpec kExportOptions[] = {
-    {"-o", true},      {"--paper", true}, {"--orientation", true},
-    {"--pages", true}, {"--page", true},  {"--dpi", true}};
+    {"-o", true},     {"--paper", true}, {"--orientation", true}, {"--pages", true},
+    {"--page", true}, {"--dpi", true},   {"--tiles", true}};
 constexpr double kDefaultDpi = 150;
 constexpr double kMinDpi = 10;
 constexpr double kMaxDpi = 2400;
@@ -113,10 +113,17 @@ int RunExportSubcommand(const CommandArgs& args, std::ostream&, std::ostream& er
                                              "(20000 pixels a side); an SVG takes up to 2400"),
                                {std::to_string(maxDpi)}));
   }
+  if (request->tiles && request->kind == ExportKind::Dxf) {
+    return PrintUsage(err, kSynopsis,
+                      TranslateText("CommandLine",
+                                    "--tiles prints on sheets of paper (PDF, PNG or SVG); "
+                                    "a DXF is drawn whole at the face's size"));
+  }
   const CheckOutcome checked = CheckOutputForScript(model, paper, orientation, pageCount, err);
   if (!checked.proceed) return kExitFailure;
 
-  const ExportPages pages{paper, orientation, checked.pageCount, request->page, request->dpi};
+  const ExportPages pages{paper,         orientation,  checked.pageCount,
+                          request->page, request->dpi, request->tiles};
   const Status status = ExportPagesToFile(model, request->path, request->kind, pages);
   if (!status.ok()) {
     err << model.lastError.description << '\n';

@@ -2,7 +2,6 @@
 // they are drawn, in millimetres on the printed dial, for scripts.
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <ostream>
 #include <sstream>
 #include <string>
@@ -23,22 +22,16 @@
 #include "PlaneSheet.h"
 #include "PrintJob.h"
 #include "PrintSubcommands.h"
+#include "TiledJob.h"
 #include "UiText.h"
 
 namespace {
 
 constexpr std::string_view kSynopsis = kLinesSynopsis;
-constexpr ExtraOptionSpec kLinesOptions[] = {{"-o", true}, {"--paper", true}};
+constexpr ExtraOptionSpec kLinesOptions[] = {{"-o", true}, {"--paper", true}, {"--edges", false}};
 
 std::string Number(double value) {
   return FormatGeneralNumber(value);
-}
-
-std::string ClockKey(double hours) {
-  const int minutes = static_cast<int>(std::lround(hours * 60)) % (24 * 60);
-  char text[8];
-  std::snprintf(text, sizeof text, "%02d:%02d", minutes / 60, minutes % 60);
-  return text;
 }
 
 void Row(std::ostringstream& text, const char* kind, const std::string& key, const Chart& chart,
@@ -55,7 +48,7 @@ void Rows(std::ostringstream& text, const NodusCurves& curves, const Chart& char
     }
   }
   for (const HourCurve& curve : curves.curves) {
-    const std::string key = ClockKey(curve.clockTime);
+    const std::string key = ClockText(curve.clockTime);
     for (const LineRun& run : curve.runs) {
       for (const LinePoint& p : run) Row(text, "hourcurve", key, chart, p);
     }
@@ -83,7 +76,7 @@ void HourLineRows(std::ostringstream& text, const PlaneHourLine& line) {
       std::max(1, static_cast<int>(std::ceil(std::hypot(b.x - a.x, b.y - a.y) / kHourLineStep)));
   for (int i = 0; i <= steps; ++i) {
     const double f = static_cast<double>(i) / steps;
-    text << "hourline," << ClockKey(line.clockTime) << ",,," << Number(line.hourAngle) << ','
+    text << "hourline," << ClockText(line.clockTime) << ",,," << Number(line.hourAngle) << ','
          << Number(a.x + (b.x - a.x) * f) << ',' << Number(a.y + (b.y - a.y) * f) << '\n';
   }
 }
@@ -130,13 +123,24 @@ std::string AnalemmaticLinesText(const MainModel& model) {
   text << "# Dial=analemmatic," << Number(dial.major) << ',' << Number(dial.minor) << '\n';
   text << "Kind,Key,Day,Declination,HourAngle,X,Y\n";
   for (const AnalemmaticHour& h : dial.hours) {
-    text << "hourpoint," << ClockKey(h.clockTime) << ",,," << Number(h.hourAngle) << ','
+    text << "hourpoint," << ClockText(h.clockTime) << ",,," << Number(h.hourAngle) << ','
          << Number(h.at.x) << ',' << Number(h.at.y) << '\n';
   }
   for (const AnalemmaticDate& d : dial.dates) {
     const std::string key = MonthDayKey(chart, d.day);
     text << "datescale," << key << ',' << key << ',' << Number(d.declination) << ",,0,"
          << Number(d.y) << '\n';
+  }
+  return text.str();
+}
+
+// Where each hour line meets the face's edge, from the style's root.
+std::string EdgesText(const std::vector<EdgeCrossing>& crossings) {
+  std::ostringstream text;
+  text << "Key,X,Y,Distance\n";
+  for (const EdgeCrossing& c : crossings) {
+    text << ClockText(c.clockTime) << ',' << Number(c.x) << ',' << Number(c.y) << ','
+         << Number(std::hypot(c.x, c.y)) << '\n';
   }
   return text.str();
 }
@@ -178,19 +182,25 @@ int RunLinesSubcommand(const CommandArgs& args, std::ostream& out, std::ostream&
   const Status status = TrapStatus(model.lastError, [&] {
     const PrinterProperties sheet = printer->Current();
     if (DrawsAnalemmatic(model)) {
+      if (parsed.Extra("--edges")) {
+        RaiseError(kInvalidCallNumber, "lines",
+                   TranslateText("CommandLine",
+                                 "An analemmatic dial has no hour lines to meet an edge; "
+                                 "leave out --edges for its hour points."));
+      }
       text = AnalemmaticLinesText(model);
+      return;
+    }
+    if (parsed.Extra("--edges")) {
+      text = EdgesText(DesignEdgeCrossings(model, sheet.paperSize, sheet.orientation));
       return;
     }
     if (DrawsOnPlaneSheet(model, model.Chart())) {
       text = PlaneLinesText(model, sheet.paperSize, sheet.orientation);
       return;
     }
-    // The page the export would print, split in two where one cannot hold it.
-    int16_t pageCount = PrintedPageCount(model.dialOption.maxPages);
-    if (pageCount == 1 && !OnePageHolds(model, sheet.paperSize, sheet.orientation)) pageCount = 2;
-    const SheetPlan plan = PlanPaperSheet(model, sheet.paperSize, sheet.orientation, pageCount);
-    text =
-        LinesText(TraceNodusCurves(model, model.Chart(), plan.layout.middleRadius), model.Chart());
+    const DialLayout layout = PrintedDialLayout(model, sheet.paperSize, sheet.orientation);
+    text = LinesText(TraceNodusCurves(model, model.Chart(), layout.middleRadius), model.Chart());
     // What export says of the same nodus, so that a bare header is explained.
     const NodusFindings found = CheckNodus(model, sheet.paperSize);
     if (found.question) err << *found.question << '\n';

@@ -6,6 +6,7 @@
 #include "Paths.h"
 #include "PdfExport.h"
 #include "PrintJob.h"
+#include "TileExport.h"
 
 namespace {
 
@@ -44,6 +45,9 @@ std::optional<int16_t> OrientationCodeOfName(std::string_view name) {
 
 Status ExportPagesToFile(MainModel& main, const std::string& path, ExportKind kind,
                          const ExportPages& pages) {
+  if (pages.tiles) {
+    return ExportTiles(main, path, kind, pages.paperSize, pages.orientation, pages.dpi);
+  }
   if (kind == ExportKind::Pdf) {
     return ExportPdf(main, path, pages.paperSize, pages.orientation, pages.pageCount);
   }
@@ -54,12 +58,15 @@ Status ExportPagesToFile(MainModel& main, const std::string& path, ExportKind ki
   return ExportPageImage(main, path, format, request);
 }
 
-std::string PagePicturePath(const std::string& path, int16_t page) {
-  if (page < 2) return path;
+std::string NamedPicturePath(const std::string& path, const std::string& name) {
   const std::size_t dot = path.rfind('.');
   const std::size_t slash = path.rfind('/');
   if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) {
-    return path + "-" + std::to_string(page);
+    return path + "-" + name;
   }
-  return path.substr(0, dot) + "-" + std::to_string(page) + path.substr(dot);
+  return path.substr(0, dot) + "-" + name + path.substr(dot);
+}
+
+std::string PagePicturePath(const std::string& path, int16_t page) {
+  return page < 2 ? path : NamedPicturePath(path, std::to_string(page));
 }

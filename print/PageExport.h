@@ -24,6 +24,7 @@ struct ExportPages {
   int16_t pageCount = 1;  // below 2 one page, otherwise two
   int16_t page = 1;       // the page a picture shows
   double dpi = 150;       // of a picture
+  bool tiles = false;     // the face size on many sheets (TiledJob.h)
 };
 
 // Writes the file. Ok, or the failure's status with the last-error record filled.
@@ -38,3 +39,5 @@ std::optional<int16_t> OrientationCodeOfName(std::string_view name);
 
 // "dial.png" with its page 2 as "dial-2.png".
 std::string PagePicturePath(const std::string& path, int16_t page);
+// "dial.png" with a tiled job's sheet "A1" as "dial-A1.png".
+std::string NamedPicturePath(const std::string& path, const std::string& name);

@@ -122,8 +122,9 @@ SheetPlan PlanPaperSheet(MainModel& main, int16_t paperSize, int16_t orientation
   });
 }
 
-bool OnePageHolds(MainModel& main, int16_t paperSize, int16_t orientation) {
+bool PagesHold(MainModel& main, int16_t paperSize, int16_t orientation, int16_t pageCount) {
   return OnUnwrittenPage(paperSize, orientation, [&](DrawTarget& sheet) {
-    return FittingPaperFactor(main, sheet, PaperFactor(paperSize), orientation, 1).has_value();
+    return FittingPaperFactor(main, sheet, PaperFactor(paperSize), orientation, pageCount)
+        .has_value();
   });
 }

@@ -52,6 +52,9 @@ Status ExportPdf(MainModel& main, const std::string& path, int16_t paperSize, in
 struct SheetPlan;
 SheetPlan PlanPaperSheet(MainModel& main, int16_t paperSize, int16_t orientation,
                          int16_t pageCount);
-// Whether one page of that paper holds the dial and the gnomon, shrunk as
-// far as the job would shrink them.
-bool OnePageHolds(MainModel& main, int16_t paperSize, int16_t orientation);
+// Whether the pages of that paper hold the dial and the gnomon, shrunk as
+// far as the job would shrink them (at the face's size where one is set).
+bool PagesHold(MainModel& main, int16_t paperSize, int16_t orientation, int16_t pageCount);
+inline bool OnePageHolds(MainModel& main, int16_t paperSize, int16_t orientation) {
+  return PagesHold(main, paperSize, orientation, 1);
+}

@@ -12,6 +12,7 @@
 #include "PrintJob.h"
 #include "PrinterDevice.h"
 #include "PrinterSetupQt.h"
+#include "TiledJob.h"
 #include "UiServices.h"
 #include "UiText.h"
 
@@ -74,19 +75,12 @@ std::string NoPrinterText() {
   return TranslateText("PrintCommand", "No usable printer was found.");
 }
 
-Status PrintOnPrinter(MainModel& model, int16_t pageCount) {
-  model.lastError.Clear();
-  auto* printer = dynamic_cast<QtPrinterSetup*>(&model.Printer());
-  if (printer == nullptr || !printer->IsPrinterAvailable()) {
-    return model.lastError.Record(kInvalidCallNumber, kSource, NoPrinterText());
-  }
-  const PrinterProperties current = printer->Current();
-  return PrintRehearsed(model, printer->Printer(), current.paperSize, current.orientation,
-                        pageCount);
-}
+namespace {
 
-Status PrintRehearsed(MainModel& model, QPrinter& printer, int16_t paperSize, int16_t orientation,
-                      int16_t pageCount, const SundialRoutines& routines) {
+// Draws the job into a scratch PDF of the printer's sheet first, so that a
+// failure leaves nothing half-printed, then on the printer.
+template <typename Job>
+Status Rehearsed(QPrinter& printer, int16_t paperSize, int16_t orientation, const Job& job) {
   const QTemporaryDir scratch;
   if (scratch.isValid()) {
     // Same sheet, margins and resolution, so the pages draw exactly alike.
@@ -96,12 +90,43 @@ Status PrintRehearsed(MainModel& model, QPrinter& printer, int16_t paperSize, in
     rehearsal.setResolution(printer.resolution());
     rehearsal.setPageLayout(printer.pageLayout());
     PrinterDevice document(rehearsal, paperSize, orientation);
-    if (const Status status = PrintSundial(model, document, pageCount, routines); !status.ok()) {
-      return status;
-    }
+    if (const Status status = job(document); !status.ok()) return status;
   }
   PrinterDevice document(printer, paperSize, orientation);
-  return PrintSundial(model, document, pageCount, routines);
+  return job(document);
+}
+
+// The job on the current printer, or NoPrinterText() without a usable one.
+template <typename Job>
+Status OnPrinter(MainModel& model, const Job& job) {
+  model.lastError.Clear();
+  auto* printer = dynamic_cast<QtPrinterSetup*>(&model.Printer());
+  if (printer == nullptr || !printer->IsPrinterAvailable()) {
+    return model.lastError.Record(kInvalidCallNumber, kSource, NoPrinterText());
+  }
+  return job(printer->Printer(), printer->Current());
+}
+
+}  // namespace
+
+Status PrintOnPrinter(MainModel& model, int16_t pageCount) {
+  return OnPrinter(model, [&](QPrinter& printer, const PrinterProperties& current) {
+    return PrintRehearsed(model, printer, current.paperSize, current.orientation, pageCount);
+  });
+}
+
+Status PrintTilesOnPrinter(MainModel& model) {
+  return OnPrinter(model, [&](QPrinter& printer, const PrinterProperties& current) {
+    return Rehearsed(printer, current.paperSize, current.orientation,
+                     [&](PrintDevice& document) { return PrintTiledSundial(model, document); });
+  });
+}
+
+Status PrintRehearsed(MainModel& model, QPrinter& printer, int16_t paperSize, int16_t orientation,
+                      int16_t pageCount, const SundialRoutines& routines) {
+  return Rehearsed(printer, paperSize, orientation, [&](PrintDevice& document) {
+    return PrintSundial(model, document, pageCount, routines);
+  });
 }
 
 Status RunPrintCommand(QWidget* window, MainModel& model, int16_t pageCount,

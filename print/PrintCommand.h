@@ -22,6 +22,8 @@ std::string NoPrinterText();
 // otherwise dial and gnomon on two). Ok, or the failure's status with the
 // last-error record filled; without a usable printer that is NoPrinterText().
 Status PrintOnPrinter(MainModel& model, int16_t pageCount);
+// The same for the face size on as many sheets as it needs (TiledJob.h).
+Status PrintTilesOnPrinter(MainModel& model);
 
 // The job on this printer. A job handed to CUPS cannot be withdrawn once
 // begun, so the pages are first rehearsed into a scratch PDF of the same

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "DrawTarget.h"
 
@@ -24,6 +25,9 @@ class PrintDevice {
   virtual DrawTarget& Page() = 0;
   // Ends the current sheet and starts the next one.
   virtual void NewPage() = 0;
+  // Names the current sheet ("A1"); a device of one file a sheet names the
+  // file after it, others ignore it.
+  virtual void NamePage(const std::string& name) { (void)name; }
   // Finishes the job; raises RaisedError when it cannot be written out.
   virtual void EndDoc() = 0;
   // Abandons the job: nothing of it is kept. Never fails.

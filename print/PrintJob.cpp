@@ -75,6 +75,12 @@ int FirstHolding(int from, int to, const Condition& holds) {
 
 }  // namespace
 
+double FaceSizeFactor(double faceSize) {
+  DialLayout unit;
+  SetDialRadii(unit, 1.0);
+  return faceSize / (2 * unit.outerRadius);
+}
+
 double PaperFactor(int32_t paperSize) {
   return PaperOrA4(paperSize).factor;
 }
@@ -138,10 +144,41 @@ std::string CrowdedPaperText() {
                        "This sundial does not fit on A5 paper.\nChoose a larger paper.");
 }
 
+namespace {
+
+bool HoldsAtFactor(MainModel& main, DrawTarget& sheet, double factor, int32_t orientation,
+                   int16_t pageCount, double zoom) {
+  const DialLayout layout =
+      LayoutPage(factor, orientation, pageCount, main.Chart().Location().Latitude(),
+                 sheet.ScaleWidth(), sheet.ScaleHeight());
+  const int16_t pages = PrintedPageCount(pageCount);
+  if (pageCount < 2) return SheetHolds(main, sheet, layout, zoom, factor, true, true, pages);
+  return SheetHolds(main, sheet, layout, zoom, factor, true, false, pages) &&
+         SheetHolds(main, sheet, layout, zoom, factor, false, true, pages);
+}
+
+}  // namespace
+
+bool HoldsFaceSize(MainModel& main, DrawTarget& sheet, double paperFactor, int32_t orientation,
+                   int16_t pageCount) {
+  if (DrawsOnPlaneSheet(main, main.Chart())) {
+    return !LayPlaneSheet(main, main.Chart(), sheet.ScaleWidth(), sheet.ScaleHeight(),
+                          PageMarginsOf(sheet), paperFactor, pageCount)
+                .oversize;
+  }
+  return HoldsAtFactor(main, sheet, FaceSizeFactor(main.dialOption.faceSize), orientation,
+                       pageCount, 1.0);
+}
+
 std::optional<double> FittingPaperFactor(MainModel& main, DrawTarget& sheet, double paperFactor,
                                          int32_t orientation, int16_t pageCount, double zoom) {
   // A dial on another plane, or an analemmatic dial, fits its own sheet.
   if (DrawsAnalemmatic(main) || DrawsOnPlaneSheet(main, main.Chart())) return paperFactor;
+  if (const double size = main.dialOption.faceSize; size > 0) {
+    const double factor = FaceSizeFactor(size);
+    if (!HoldsAtFactor(main, sheet, factor, orientation, pageCount, zoom)) return std::nullopt;
+    return factor;
+  }
   constexpr int kSteps = 50;  // of a hundredth of the paper's factor, down to half of it
   const double latitude = main.Chart().Location().Latitude();
   const int16_t pages = PrintedPageCount(pageCount);
@@ -174,6 +211,12 @@ std::optional<double> FittingPaperFactor(MainModel& main, DrawTarget& sheet, dou
 double FittedPaperFactor(MainModel& main, DrawTarget& sheet, double paperFactor,
                          int32_t orientation, int16_t pageCount, double zoom) {
   constexpr double kSmallest = 0.5;  // a dial still worth cutting out
+  if (const double size = main.dialOption.faceSize;
+      size > 0 && !DrawsAnalemmatic(main) && !DrawsOnPlaneSheet(main, main.Chart())) {
+    const double factor = FaceSizeFactor(size);
+    RequireFaceFits(HoldsAtFactor(main, sheet, factor, orientation, pageCount, zoom), size);
+    return factor;
+  }
   if (const auto factor =
           FittingPaperFactor(main, sheet, paperFactor, orientation, pageCount, zoom)) {
     return *factor;

@@ -24,6 +24,8 @@ class PrintDevice;
 // against A4's, the tighter one), 1.0 for any other paper.
 double PaperFactor(int32_t paperSize);
 bool IsSupportedPaper(int32_t paperSize);
+// The factor whose outer ring is faceSize millimetres across.
+double FaceSizeFactor(double faceSize);
 
 // The sheet in millimetres as it lies in the given orientation (A4 for an
 // unsupported paper). B4 and B5 are the JIS sizes; Letter and Legal are
@@ -45,7 +47,9 @@ DialLayout LayoutPage(double paperFactor, int32_t orientation, int16_t pageCount
 // sheet cannot hold the dial with its letters and the gnomon inside its
 // margins at that size (a long gnomon at a high latitude). Dial and gnomon
 // share it, so that the gnomon still fits its dial. Raises the error of
-// CrowdedPaperText() where no size holds the model on A5.
+// CrowdedPaperText() where no size holds the model on A5. A design with a
+// face size has that size's factor, and raises FaceTooLargeText() where the
+// sheet does not hold it.
 std::string CrowdedPaperText();
 double FittedPaperFactor(MainModel& main, DrawTarget& sheet, double paperFactor,
                          int32_t orientation, int16_t pageCount, double zoom = 1.0);
@@ -63,6 +67,11 @@ struct SheetPlan {
 };
 SheetPlan PlanSheet(MainModel& main, DrawTarget& sheet, double paperFactor, int32_t orientation,
                     int16_t pageCount, double zoom = 1.0);
+
+// Whether the sheet holds the design at its face size (dialOption.faceSize):
+// the horizontal dial at FaceSizeFactor, a plane dial's face at that width.
+bool HoldsFaceSize(MainModel& main, DrawTarget& sheet, double paperFactor, int32_t orientation,
+                   int16_t pageCount);
 
 // The pages a job asked for pageCount pages prints: one below 2, else two.
 inline int16_t PrintedPageCount(int16_t pageCount) {

@@ -20,11 +20,9 @@
 namespace {
 
 constexpr std::string_view kSynopsis = kPrintSynopsis;
-constexpr ExtraOptionSpec kPrintOptions[] = {{"--printer", true},
-                                             {"--paper", true},
-                                             {"--orientation", true},
-                                             {"--pages", true},
-                                             {"--copies", true}};
+constexpr ExtraOptionSpec kPrintOptions[] = {{"--printer", true},     {"--paper", true},
+                                             {"--orientation", true}, {"--pages", true},
+                                             {"--copies", true},      {"--tiles", true}};
 constexpr long kMaxCopies = 999;
 
 struct PrintRequest : SheetOptions {
@@ -97,7 +95,8 @@ int RunPrintSubcommand(const CommandArgs& args, std::ostream&, std::ostream& err
   const CheckOutcome checked =
       CheckOutputForScript(model, current.paperSize, current.orientation, pageCount, err);
   if (!checked.proceed) return kExitFailure;
-  if (!PrintOnPrinter(model, checked.pageCount).ok()) {
+  if (!(request->tiles ? PrintTilesOnPrinter(model) : PrintOnPrinter(model, checked.pageCount))
+           .ok()) {
     err << model.lastError.description << '\n';
     return kExitFailure;
   }

@@ -26,5 +26,12 @@ bool ReadSheetOptions(const ParsedCommandLine& parsed, SheetOptions& sheet, std:
     }
     sheet.pages = static_cast<int16_t>(*value);
   }
+  if (const auto tiles = parsed.Extra("--tiles")) {
+    if (*tiles != "yes" && *tiles != "no") {
+      reason = TranslateText("CommandLine", "--tiles must be yes or no");
+      return false;
+    }
+    sheet.tiles = *tiles == "yes";
+  }
   return true;
 }

@@ -346,6 +346,15 @@ void QPainterDrawTarget::DrawClosedShape(const QPainterPath& area,
   painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
+void QPainterDrawTarget::setDeviceClip(std::optional<DeviceBox> box) {
+  if (!box) {
+    painter_->setClipping(false);
+    return;
+  }
+  painter_->setClipRect(QRect(QPoint(box->topLeft.x, box->topLeft.y),
+                              QPoint(box->bottomRight.x, box->bottomRight.y)));
+}
+
 void QPainterDrawTarget::DeviceLine(DevicePoint from, DevicePoint to) {
   PreparePrimitive();
   painter_->drawLine(QPoint(from.x, from.y), QPoint(to.x, to.y));

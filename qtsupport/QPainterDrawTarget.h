@@ -89,6 +89,7 @@ class QPainterDrawTarget : public DrawTarget {
   void PaintPicture(std::string_view source, double x, double y, double width,
                     double height) override;
 
+  void setDeviceClip(std::optional<DeviceBox> box) override;
   void DeviceLine(DevicePoint from, DevicePoint to) override;
   void DeviceEllipse(DevicePoint topLeft, DevicePoint bottomRight) override;
   void DeviceRectangle(DevicePoint topLeft, DevicePoint bottomRight) override;

@@ -278,6 +278,26 @@
         <source>--major must be from 10 to 20000 mm</source>
         <translation>--major は 10 から 20000 mm の範囲で指定してください</translation>
     </message>
+    <message>
+        <source>note: an analemmatic dial&apos;s size is its --major; --size is ignored</source>
+        <translation>注意: アナレンマ日時計の大きさは --major で決まるため、--size は使われません</translation>
+    </message>
+    <message>
+        <source>--size must be a width from 10 to 20000 mm</source>
+        <translation>--size には 10 から 20000 までの幅(mm)を指定してください</translation>
+    </message>
+    <message>
+        <source>--tiles prints on sheets of paper (PDF, PNG or SVG); a DXF is drawn whole at the face&apos;s size</source>
+        <translation>--tiles は用紙に分けて出力する指定です(PDF、PNG、SVG)。DXF は文字盤の大きさのまま1つの図面になります</translation>
+    </message>
+    <message>
+        <source>An analemmatic dial has no hour lines to meet an edge; leave out --edges for its hour points.</source>
+        <translation>アナレンマ日時計には文字盤の縁と交わる時刻線がありません。時刻点を出力するには --edges を付けずに実行してください。</translation>
+    </message>
+    <message>
+        <source>--tiles must be yes or no</source>
+        <translation>--tiles には yes か no を指定してください</translation>
+    </message>
 </context>
 <context>
     <name>Compass</name>
@@ -913,6 +933,10 @@
     <message>
         <source>&amp;Resolution:</source>
         <translation>解像度(&amp;R):</translation>
+    </message>
+    <message>
+        <source>&amp;Tiles: the face&apos;s size on several sheets</source>
+        <translation>分割(&amp;T): 文字盤の大きさで複数の用紙に印刷</translation>
     </message>
 </context>
 <context>
@@ -2319,6 +2343,15 @@ Choose a larger paper.</source>
     </message>
 </context>
 <context>
+    <name>SheetFit</name>
+    <message>
+        <source>A face of %1 mm does not fit on this paper.
+Print it on several sheets: --tiles yes, or Tiles in the export dialog.</source>
+        <translation>%1 mm の文字盤はこの用紙に入りません。
+複数の用紙に分けて印刷してください(--tiles yes、または書き出しダイアログの「分割」)。</translation>
+    </message>
+</context>
+<context>
     <name>StandardOutput</name>
     <message>
         <source>Cannot write to standard output.</source>
@@ -2359,6 +2392,56 @@ The table was saved in this file:
     <message>
         <source>mmm d</source>
         <translation>m月d日</translation>
+    </message>
+</context>
+<context>
+    <name>TileSheets</name>
+    <message>
+        <source>of %1 rows x %2 columns</source>
+        <translation>%1 行 × %2 列</translation>
+    </message>
+    <message>
+        <source>Assembly map: %1 sheets</source>
+        <translation>組み立て図: %1 枚</translation>
+    </message>
+    <message>
+        <source>Neighbouring sheets overlap by 10 mm.</source>
+        <translation>隣り合う用紙は10 mm 重なります。</translation>
+    </message>
+    <message>
+        <source>Trim each sheet at its crop marks on the left and top, lay it over its</source>
+        <translation>各用紙の左と上をトンボで切り、合わせマーク(+)が重なるように</translation>
+    </message>
+    <message>
+        <source>neighbours so that the crosses meet, and tape it.</source>
+        <translation>隣の用紙に重ねて、テープで留めます。</translation>
+    </message>
+    <message>
+        <source>Where the hour lines meet the face&apos;s edge (mm from the style&apos;s root)</source>
+        <translation>時刻線と文字盤の縁の交点(グノモンの根元から mm)</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>時刻</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>距離</translation>
+    </message>
+</context>
+<context>
+    <name>TiledJob</name>
+    <message>
+        <source>Printing on several sheets needs the face&apos;s size (--size).</source>
+        <translation>複数の用紙に分けて印刷するには、文字盤の大きさ(--size)が必要です。</translation>
+    </message>
+    <message>
+        <source>An analemmatic dial is drawn to scale on one sheet; --major sets its size on the ground.</source>
+        <translation>アナレンマ日時計は縮尺をつけて1枚に描きます。地面での大きさは --major で指定してください。</translation>
+    </message>
+    <message>
+        <source>This size needs %1 sheets; at most %2 are printed. Choose a smaller size or a larger paper.</source>
+        <translation>この大きさには %1 枚の用紙が必要です。印刷できるのは %2 枚までです。小さい大きさか大きい用紙を選んでください。</translation>
     </message>
 </context>
 <context>

@@ -38,6 +38,7 @@ const std::map<std::string_view, std::string> kSampleValues = {{"--lat", "51.5"}
                                                                {"--nodus", "12.5"},
                                                                {"--scale-bar", "off"},
                                                                {"--summer-time", "yes"},
+                                                               {"--size", "100"},
                                                                {"--dial", "gnomon"},
                                                                {"--major", "1500"}};
 
@@ -64,7 +65,8 @@ TEST(DesignOptions, EveryDesignCommandTakesEveryOptionAndInfoSavesThem) {
   }
   // What the window would have stored for the same choices.
   const std::string saved = ReadFileBytes(document).value_or("");
-  for (const char* key : {"DateLines=3", "HourCurves=2", "NodusHeight=12.5", "ScaleBar=False"}) {
+  for (const char* key :
+       {"DateLines=3", "HourCurves=2", "NodusHeight=12.5", "ScaleBar=False", "FaceSize=100"}) {
     EXPECT_NE(saved.find(key), std::string::npos) << key;
   }
   // The shell completes every one of them.

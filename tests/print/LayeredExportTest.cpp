@@ -111,6 +111,33 @@ TEST_F(LayeredExportTest, DxfListsTheLayersAndDrawsHourLinesTrueToTheFormula) {
   }
 }
 
+// A drawing has no paper: the face takes its size, here larger than A4's.
+TEST_F(LayeredExportTest, DxfIsDrawnAtTheFaceSize) {
+  class Rings : public DxfContents {
+   public:
+    double largest = 0;
+    void addCircle(const DL_CircleData& data) override { largest = std::max(largest, data.radius); }
+  };
+  for (const double size : {120.0, 500.0}) {
+    const std::string path = Path("sized.dxf");
+    std::ostringstream out, err;
+    ASSERT_EQ(
+        RunExportSubcommand({"--lat", "35", "--size", std::to_string(size), "-o", path}, out, err),
+        0)
+        << err.str();
+    Rings dxf;
+    DL_Dxf reader;
+    ASSERT_TRUE(reader.in(path, &dxf));
+    EXPECT_NEAR(dxf.largest, size / 2, kTolerance);  // the outer ring
+    // The hour lines end on the middle ring, 65/75 of the outer one.
+    double farthest = 0;
+    for (const Segment& s : dxf.hourLines) {
+      farthest = std::max({farthest, std::hypot(s.a.x, s.a.y), std::hypot(s.b.x, s.b.y)});
+    }
+    EXPECT_NEAR(farthest, size / 2 * 65 / 75, kTolerance);
+  }
+}
+
 // A south wall: every hour-line point the lines command prints lies on a
 // LINE of the hour-lines layer.
 TEST_F(LayeredExportTest, WallDialHourLinesMatchTheLinesCommand) {
