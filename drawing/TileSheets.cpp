@@ -92,7 +92,9 @@ std::string TileLabel(int row, int column) {
 }
 
 std::string ClockText(double hours) {
-  const int minutes = static_cast<int>(std::lround(hours * 60)) % (24 * 60);
+  // A zone far from the place puts its hours before midnight or past the day's end.
+  constexpr int kDay = 24 * 60;
+  const int minutes = (static_cast<int>(std::lround(hours * 60)) % kDay + kDay) % kDay;
   char text[8];
   std::snprintf(text, sizeof text, "%02d:%02d", minutes / 60, minutes % 60);
   return text;

@@ -108,6 +108,9 @@ TEST(TiledJobTest, NeighbouringTilesCarryTheSameLinesWhereTheyOverlap) {
   EXPECT_EQ(sheets.names.front(), "map");
   EXPECT_EQ(sheets.names.back(), "edges");
   EXPECT_EQ(TileLabel(26, 3), "AA4");
+  // The table's clock of a zone far from the place wraps into the day.
+  EXPECT_EQ(ClockText(-11), "13:00");
+  EXPECT_EQ(ClockText(24.5), "00:30");
 
   auto page = [&](int row, int column) -> const RecordingTarget* {
     for (size_t i = 0; i < sheets.names.size(); ++i) {
