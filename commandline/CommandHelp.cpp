@@ -140,8 +140,9 @@ bool AsksForHelp(const CommandArgs& args) {
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& word = args[i];
     if (word == "-h" || word == "--help") return true;
-    // Every other option of the commands takes a value, which may be "-h".
-    if (word.size() > 1 && word[0] == '-' && !IsNegativeNumber(word)) ++i;
+    // Every other option of the commands but lines's --edges takes a value,
+    // which may be "-h".
+    if (word.size() > 1 && word[0] == '-' && !IsNegativeNumber(word) && word != "--edges") ++i;
   }
   return false;
 }

@@ -54,6 +54,7 @@ TEST(CommandHelp, EveryCommandExplainsItsOptionsOnHelpAndDashH) {
   EXPECT_FALSE(AsksForHelp({"--name", "-h"}));
   EXPECT_FALSE(AsksForHelp({"--name", "--help", "dial.ufx"}));
   EXPECT_TRUE(AsksForHelp({"dial.ufx", "--lat", "-35.5", "-h"}));
+  EXPECT_TRUE(AsksForHelp({"--edges", "-h"}));
 }
 
 TEST(CommandHelp, ManualListsTheOptionsThatHelpLists) {

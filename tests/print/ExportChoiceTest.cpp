@@ -42,6 +42,24 @@ TEST(ExportChoice, PageAndResolutionApplyToPicturesOnly) {
   EXPECT_EQ(png.Page(), 0);
 }
 
+// Tiles need a face size and paper: a tiled job is one file that names its
+// sheets, and a DXF is drawn whole.
+TEST(ExportChoice, TilesApplyToPaperKindsOfASizedFace) {
+  ExportChoice png(ExportKind::Png, kPaperA4, kPortrait, 2);
+  png.setTiles(true);
+  EXPECT_FALSE(png.TilesApply());
+  EXPECT_FALSE(png.Files("dial.png").front().pages.tiles);
+  png.setTilesAvailable(true);
+  EXPECT_FALSE(png.PageApplies());
+  ASSERT_EQ(png.Files("dial.png").size(), 1u);
+  EXPECT_TRUE(png.Files("dial.png").front().pages.tiles);
+  ExportChoice dxf(ExportKind::Dxf, kPaperA4, kPortrait, 1);
+  dxf.setTiles(true);
+  dxf.setTilesAvailable(true);
+  EXPECT_FALSE(dxf.TilesApply());
+  EXPECT_FALSE(dxf.Files("dial.dxf").front().pages.tiles);
+}
+
 TEST(ExportChoice, RefusesWhatCannotBeWritten) {
   ExportChoice png(ExportKind::Png, kPaperA4, kPortrait, 1);
   for (double dpi : {9.0, 2401.0, -1.0}) {
