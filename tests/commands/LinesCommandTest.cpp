@@ -174,6 +174,20 @@ TEST(LinesCommand, ListsThePageAsTheFittedSheetPrintsIt) {
   char printed[32];  // the block's line and the mark's label, as " 11.0 mm" or " 11.0 "
   std::snprintf(printed, sizeof printed, " %.1f ", l.height);
   EXPECT_NE(svg.str().find(printed), std::string::npos) << printed;
+
+  // A face of its own size is listed at that size, whether the page holds
+  // it (120 mm) or tiles print it (480 mm).
+  const auto sized = [&](const char* size) {
+    CommandArgs args = lines;
+    args.insert(args.end(), {"--size", size});
+    return Parse(RunCommandLine(args).out);
+  };
+  const Listing small = sized("120"), large = sized("480");
+  EXPECT_NEAR(large.height, 4 * small.height, 0.01);
+  ASSERT_EQ(large.rows.size(), small.rows.size());
+  ASSERT_FALSE(small.rows.empty());
+  EXPECT_NEAR(large.rows[0].x, 4 * small.rows[0].x, 0.01);
+  EXPECT_NEAR(large.rows.back().y, 4 * small.rows.back().y, 0.01);
 }
 
 // An analemmatic dial lists its full-size points from the ellipse's
