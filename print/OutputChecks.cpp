@@ -115,10 +115,12 @@ class CheckRun {
   }
 
   // Asked only where one page cannot hold the model even shrunk as the job
-  // would shrink it; elsewhere the job fits it by itself.
+  // would shrink it, and two pages can: elsewhere the job fits it by itself,
+  // or refuses a face too large for the paper with its own message.
   void PageSplit() {
     if (outcome_.pageCount > 1 || !outcome_.proceed) return;
     if (OnePageHolds(main_, request_.paperSize, request_.orientation)) return;
+    if (!PagesHold(main_, request_.paperSize, request_.orientation, 2)) return;
     const auto answer = Ask(CheckStep::PageSplit,
                             FillText(TranslateText("OutputChecks",
                                                    "The dial may not fit the printable area.\n"

@@ -12,6 +12,7 @@
 
 #include "../drawing/RecordingTarget.h"
 #include "MainModel.h"
+#include "OutputChecks.h"
 #include "PlaneSheet.h"
 #include "PrintDevice.h"
 #include "PrintJob.h"
@@ -164,6 +165,10 @@ TEST(FaceSizeTest, TheFaceHasItsSizeOrIsRefusedAndIsStoredOnlyWhenSet) {
   EXPECT_FALSE(PrintSundial(main, tooLarge, 1).ok());
   EXPECT_EQ(main.lastError.description, FaceTooLargeText(400));
   EXPECT_NE(main.lastError.description.find("--tiles"), std::string::npos);
+  // Two pages would not hold it either, so no split is offered before the refusal.
+  std::ostringstream asked;
+  EXPECT_EQ(CheckOutputForScript(main, kPaperA4, kPortrait, 1, asked).pageCount, 1);
+  EXPECT_EQ(asked.str(), "");
 
   // A wall's face box takes the size across; a larger one than the sheet is refused.
   main.dialPlane = {180, 90};
