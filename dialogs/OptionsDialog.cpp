@@ -336,7 +336,7 @@ void OptionsDialog::RestoreDefaults() {
 }
 
 void OptionsDialog::StoreAndClose() {
-  if (!CommitNodusHeight(true)) return ShowPage(kNodusOptionPage);
+  if (!CommitNodusHeight(true) || !CommitFaceSize(true)) return ShowPage(kNodusOptionPage);
   QLineEdit* zoneBox = txtTimeZone_[1]->hasFocus() ? txtTimeZone_[1] : txtTimeZone_[0];
   const TypedOutcome outcome = TakeTypedOptions(working_, model_.Chart(), Typed());
   if (!ShowTyped(txtDialLine_, outcome.lineWidth, true)) return ShowPage(1);
@@ -363,7 +363,9 @@ bool OptionsDialog::eventFilter(QObject* watched, QEvent* event) {
   }
   QString allowed = QStringLiteral("0123456789");
   if (watched == txtTimeZone_[0]) allowed += QStringLiteral("-+");
-  if (watched == txtDialLine_ || watched == txtNodusHeight_) allowed += QStringLiteral(".");
+  if (watched == txtDialLine_ || watched == txtNodusHeight_ || watched == txtFaceSize_) {
+    allowed += QStringLiteral(".");
+  }
   for (const QChar c : text) {
     if (!allowed.contains(c)) return true;
   }

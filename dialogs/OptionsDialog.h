@@ -69,6 +69,8 @@ class OptionsDialog : public QDialog {
   QGroupBox* BuildNodusGroup(QWidget* page);
   void ShowNodus();
   bool CommitNodusHeight(bool quiet);
+  bool CommitFaceSize(bool quiet);
+  QLineEdit* NumberBox(const QString& name, const QString& emptyText, QWidget* parent);
   bool Refuse(QLineEdit* box, const QString& message, bool quiet);
   void RestoreDefaults();
   void StoreAndClose();
@@ -98,6 +100,7 @@ class OptionsDialog : public QDialog {
   QComboBox* cmbDateLines_ = nullptr;
   QComboBox* cmbHourCurves_ = nullptr;
   QLineEdit* txtNodusHeight_ = nullptr;
+  QLineEdit* txtFaceSize_ = nullptr;
   QCheckBox* chkScaleBar_ = nullptr;
   QCheckBox* chkSummerTime_ = nullptr;
 

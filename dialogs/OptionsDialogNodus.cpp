@@ -1,5 +1,5 @@
-// The options of the nodus's curves, the scale bar and the summer-time hours,
-// on a page of their own.
+// The options of the nodus's curves, the face's printed size, the scale bar
+// and the summer-time hours, on a page of their own.
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,6 +18,18 @@ QWidget* OptionsDialog::BuildNodusPage() {
   layout->addWidget(BuildNodusGroup(page));
   layout->addStretch();
   return page;
+}
+
+// A short box for millimetres, right-aligned, that keeps out what is not a number.
+QLineEdit* OptionsDialog::NumberBox(const QString& name, const QString& emptyText,
+                                    QWidget* parent) {
+  auto* box = new QLineEdit(parent);
+  box->setObjectName(name);
+  box->setFixedWidth(70);
+  box->setAlignment(Qt::AlignRight);
+  box->setPlaceholderText(emptyText);
+  box->installEventFilter(this);
+  return box;
 }
 
 QGroupBox* OptionsDialog::BuildNodusGroup(QWidget* page) {
@@ -39,12 +51,8 @@ QGroupBox* OptionsDialog::BuildNodusGroup(QWidget* page) {
       tr("Hour curves show mean standard time on every day. In true solar time the straight\n"
          "hour lines are already exact, so no curves are drawn."),
       group);
-  txtNodusHeight_ = new QLineEdit(group);
-  txtNodusHeight_->setObjectName(QStringLiteral("txtNodusHeight"));
-  txtNodusHeight_->setFixedWidth(70);
-  txtNodusHeight_->setAlignment(Qt::AlignRight);
-  txtNodusHeight_->setPlaceholderText(tr("auto"));
-  txtNodusHeight_->installEventFilter(this);
+  txtNodusHeight_ = NumberBox(QStringLiteral("txtNodusHeight"), tr("auto"), group);
+  txtFaceSize_ = NumberBox(QStringLiteral("txtFaceSize"), tr("auto"), group);
   chkScaleBar_ = new QCheckBox(tr("100 mm scale bar on every page"), group);
   chkScaleBar_->setObjectName(QStringLiteral("chkScaleBar"));
   chkSummerTime_ =
@@ -60,8 +68,11 @@ QGroupBox* OptionsDialog::BuildNodusGroup(QWidget* page) {
   grid->addWidget(new QLabel(tr("Nodus height:"), group), 3, 0);
   grid->addWidget(txtNodusHeight_, 3, 1);
   grid->addWidget(new QLabel(tr("mm (empty: fits the solstice arcs to the face)"), group), 3, 2);
-  grid->addWidget(chkScaleBar_, 4, 0, 1, 3);
-  grid->addWidget(chkSummerTime_, 5, 0, 1, 3);
+  grid->addWidget(new QLabel(tr("Face size:"), group), 4, 0);
+  grid->addWidget(txtFaceSize_, 4, 1);
+  grid->addWidget(new QLabel(tr("mm across at 100 % (empty: fitted to the paper)"), group), 4, 2);
+  grid->addWidget(chkScaleBar_, 5, 0, 1, 3);
+  grid->addWidget(chkSummerTime_, 6, 0, 1, 3);
 
   connect(cmbDateLines_, &QComboBox::activated, this,
           [this](int index) { working_.dialOption.dateLines = index; });
@@ -72,6 +83,7 @@ QGroupBox* OptionsDialog::BuildNodusGroup(QWidget* page) {
   connect(chkSummerTime_, &QCheckBox::toggled, this,
           [this](bool on) { working_.dialOption.summerTime = on; });
   connect(txtNodusHeight_, &QLineEdit::editingFinished, this, [this] { CommitNodusHeight(false); });
+  connect(txtFaceSize_, &QLineEdit::editingFinished, this, [this] { CommitFaceSize(false); });
   return group;
 }
 
@@ -83,6 +95,7 @@ void OptionsDialog::ShowNodus() {
   cmbDateLines_->setCurrentIndex(knownDates ? dial.dateLines : 0);
   cmbHourCurves_->setCurrentIndex(knownCurves ? dial.hourCurves : 0);
   txtNodusHeight_->setText(QString::fromStdString(FormatNodusHeight(dial.nodusHeight)));
+  txtFaceSize_->setText(QString::fromStdString(FormatFaceSize(dial.faceSize)));
   const QSignalBlocker block(chkScaleBar_);
   chkScaleBar_->setChecked(dial.scaleBar);
   const QSignalBlocker blockSummer(chkSummerTime_);
@@ -101,6 +114,22 @@ bool OptionsDialog::CommitNodusHeight(bool quiet) {
   }
   working_.dialOption.nodusHeight = *height;
   txtNodusHeight_->setText(QString::fromStdString(FormatNodusHeight(*height)));
+  refusedText_.clear();
+  return true;
+}
+
+bool OptionsDialog::CommitFaceSize(bool quiet) {
+  const QString text = txtFaceSize_->text();
+  if (text.toStdString() == FormatFaceSize(working_.dialOption.faceSize)) return true;
+  if (!quiet && QApplication::focusWidget() == cmdOption_[1]) return true;
+  const auto size = ParseFaceSize(text.toStdString());
+  if (!size) {
+    return Refuse(txtFaceSize_,
+                  tr("Enter the face's width in millimetres, 10 to 20000, or leave it empty."),
+                  quiet);
+  }
+  working_.dialOption.faceSize = *size;
+  txtFaceSize_->setText(QString::fromStdString(FormatFaceSize(*size)));
   refusedText_.clear();
   return true;
 }

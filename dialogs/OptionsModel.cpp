@@ -195,7 +195,11 @@ std::string FormatLineWidth(double width) {
   return std::string(text, result.ptr);
 }
 
-std::optional<double> ParseNodusHeight(std::string_view text) {
+namespace {
+
+// Millimetres as a plain decimal ("12.5"), or 0 for an empty box; nullopt
+// for anything else, or for a value outside `range` other than 0.
+std::optional<double> ParseMillimetresOrEmpty(std::string_view text, ValueRange range) {
   text = Trimmed(text);
   if (text.empty()) return 0.0;
   const std::size_t point = text.find('.');
@@ -203,13 +207,23 @@ std::optional<double> ParseNodusHeight(std::string_view text) {
   const std::string_view fraction =
       point == std::string_view::npos ? std::string_view{} : text.substr(point + 1);
   if ((!whole.empty() && !IsDigits(whole)) || (!fraction.empty() && !IsDigits(fraction)) ||
-      (whole.empty() && fraction.empty()) || whole.size() > 4) {
+      (whole.empty() && fraction.empty()) || whole.size() > 6) {
     return std::nullopt;
   }
   double value = 0;
   std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
-  if (!kNodusHeightRange.Contains(value)) return std::nullopt;
+  if (value != 0 && !range.Contains(value)) return std::nullopt;
   return value;
+}
+
+}  // namespace
+
+std::optional<double> ParseNodusHeight(std::string_view text) {
+  return ParseMillimetresOrEmpty(text, kNodusHeightRange);
+}
+
+std::optional<double> ParseFaceSize(std::string_view text) {
+  return ParseMillimetresOrEmpty(text, {10, kFaceSizeRange.high});
 }
 
 std::string FormatNodusHeight(double height) {

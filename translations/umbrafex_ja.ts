@@ -2007,6 +2007,18 @@ hour lines are already exact, so no curves are drawn.</source>
         <source>Summer time: a second row of hour numbers, one hour later</source>
         <translation>夏時間: 1時間後の時刻の数字をもう1列描く</translation>
     </message>
+    <message>
+        <source>Face size:</source>
+        <translation>文字盤の大きさ:</translation>
+    </message>
+    <message>
+        <source>mm across at 100 % (empty: fitted to the paper)</source>
+        <translation>mm (100 % の幅。空欄: 用紙に合わせる)</translation>
+    </message>
+    <message>
+        <source>Enter the face&apos;s width in millimetres, 10 to 20000, or leave it empty.</source>
+        <translation>文字盤の幅を 10 から 20000 までのミリメートルで入力するか、空欄にしてください。</translation>
+    </message>
 </context>
 <context>
     <name>OutputChecks</name>

@@ -145,4 +145,9 @@ TEST(OptionsModelNodus, HeightBoxTakesMillimetresOrEmptyForAutomatic) {
   }
   EXPECT_EQ(FormatNodusHeight(0), "");
   EXPECT_EQ(FormatNodusHeight(18.0943), "18.1");
+  // The face size box: empty fits the paper; a size is 10 mm to 20 m.
+  EXPECT_EQ(ParseFaceSize(""), 0.0);
+  EXPECT_EQ(ParseFaceSize("1500"), 1500.0);
+  for (const char* bad : {"9.9", "20000.5", "-300", "1,500"})
+    EXPECT_FALSE(ParseFaceSize(bad)) << bad;
 }
