@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QHash>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPaintEngine>
@@ -43,6 +44,33 @@ QStringList SplitLines(std::string_view text) {
   QString all = ToQString(text);
   all.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   return all.split(QLatin1Char('\n'));
+}
+
+// Text measurements by font, device and text. A sheet's layout measures the
+// same few texts at the same sizes over and over (every trial size of the
+// fitting search, and again when the page is drawn), and shaping them at the
+// measuring size is what costs; the result depends on nothing else, so it is
+// kept for the process. Bounded: a preview zoomed through many sizes starts
+// afresh rather than growing without end.
+class MeasureCache {
+ public:
+  template <typename Measure>
+  double Get(const QString& key, const Measure& measure) {
+    if (const auto found = values_.constFind(key); found != values_.cend()) return *found;
+    if (values_.size() >= kMaxEntries) values_.clear();
+    const double value = measure();
+    values_.insert(key, value);
+    return value;
+  }
+
+ private:
+  static constexpr qsizetype kMaxEntries = 8192;
+  QHash<QString, double> values_;
+};
+
+MeasureCache& Measurements() {
+  static MeasureCache cache;
+  return cache;
 }
 
 // Dash patterns of the classic styled pens, in pen widths.
@@ -246,30 +274,47 @@ double QPainterDrawTarget::ScaleY(double value, ScaleUnit from, ScaleUnit to) co
 // Text is measured on an enlarged copy of the font and scaled back: small
 // sizes have their advances rounded to whole pixels, which would make the
 // layout depend on the resolution and the preview's zoom.
-QFontMetricsF QPainterDrawTarget::MeasuringMetrics(double& scale) const {
+double QPainterDrawTarget::MeasuringScale() const {
   constexpr double kMeasuringEmPixels = 512;
   const double emPixels = qfont_.pointSizeF() * dpiY_ / kPointsPerInch;
-  scale = std::max(1.0, kMeasuringEmPixels / std::max(emPixels, 1e-3));
+  return std::max(1.0, kMeasuringEmPixels / std::max(emPixels, 1e-3));
+}
+
+QFontMetricsF QPainterDrawTarget::MeasuringMetrics(double scale) const {
   QFont large(qfont_);
   large.setPointSizeF(qfont_.pointSizeF() * scale);
   return QFontMetricsF(QFont(large, painter_->device()), painter_->device());
 }
 
+QString QPainterDrawTarget::MeasuringKey(QChar what, std::string_view text) const {
+  QString key = qfont_.key() + QLatin1Char('|') + QString::number(qfont_.pointSizeF(), 'g', 17);
+  key += QLatin1Char('|') + what + QString::number(painter_->device()->devType()) +
+         QLatin1Char('|') + QString::number(dpiX_) + QLatin1Char('|') + QString::number(dpiY_) +
+         QLatin1Char('|');
+  key += ToQString(text);
+  return key;
+}
+
 double QPainterDrawTarget::TextWidth(std::string_view text) const {
-  double scale = 1;
-  const QFontMetricsF metrics = MeasuringMetrics(scale);
-  double widest = 0;
-  for (const QString& line : SplitLines(text)) {
-    widest = std::max(widest, metrics.horizontalAdvance(line));
-  }
-  return ScaleX(widest / scale, ScaleUnit::Pixels, ScaleUnit::User);
+  const double pixels = Measurements().Get(MeasuringKey(QLatin1Char('w'), text), [&] {
+    const double scale = MeasuringScale();
+    const QFontMetricsF metrics = MeasuringMetrics(scale);
+    double widest = 0;
+    for (const QString& line : SplitLines(text)) {
+      widest = std::max(widest, metrics.horizontalAdvance(line));
+    }
+    return widest / scale;
+  });
+  return ScaleX(pixels, ScaleUnit::Pixels, ScaleUnit::User);
 }
 
 double QPainterDrawTarget::TextHeight(std::string_view text) const {
-  double scale = 1;
-  const QFontMetricsF metrics = MeasuringMetrics(scale);
+  // The height of a line is the font's, whatever the text.
+  const double scale = MeasuringScale();
+  const double line = Measurements().Get(MeasuringKey(QLatin1Char('h'), {}),
+                                         [&] { return MeasuringMetrics(scale).height(); });
   const auto lines = static_cast<double>(SplitLines(text).size());
-  return ScaleY(lines * metrics.height() / scale, ScaleUnit::Pixels, ScaleUnit::User);
+  return ScaleY(lines * line / scale, ScaleUnit::Pixels, ScaleUnit::User);
 }
 
 void QPainterDrawTarget::setFont(const FontSpec& font) {

@@ -109,7 +109,12 @@ class QPainterDrawTarget : public DrawTarget {
                   double userExtent) const;
   double FromPixels(double pixels, ScaleUnit unit, double dpi, double devicePixels,
                     double userExtent) const;
-  QFontMetricsF MeasuringMetrics(double& scale) const;
+  // Texts are measured on the font enlarged by this factor.
+  double MeasuringScale() const;
+  QFontMetricsF MeasuringMetrics(double scale) const;
+  // What a measurement of `what` ('w' width, 'h' line height) of the text in
+  // the current font on this device is kept under.
+  QString MeasuringKey(QChar what, std::string_view text) const;
   // Selects pen, brush and raster mode for one primitive.
   void PreparePrimitive();
   // Draws an outlined, filled shape through `draw`, or inverts its area.
