@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QGuiApplication>
-#include <QHash>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPaintEngine>
@@ -15,6 +14,8 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <string>
+#include <unordered_map>
 
 #include "EngineErrors.h"
 #include "Picture.h"
@@ -55,17 +56,17 @@ QStringList SplitLines(std::string_view text) {
 class MeasureCache {
  public:
   template <typename Measure>
-  double Get(const QString& key, const Measure& measure) {
-    if (const auto found = values_.constFind(key); found != values_.cend()) return *found;
+  double Get(const std::string& key, const Measure& measure) {
+    if (const auto found = values_.find(key); found != values_.end()) return found->second;
     if (values_.size() >= kMaxEntries) values_.clear();
     const double value = measure();
-    values_.insert(key, value);
+    values_.emplace(key, value);
     return value;
   }
 
  private:
-  static constexpr qsizetype kMaxEntries = 8192;
-  QHash<QString, double> values_;
+  static constexpr size_t kMaxEntries = 8192;
+  std::unordered_map<std::string, double> values_;
 };
 
 MeasureCache& Measurements() {
@@ -286,17 +287,15 @@ QFontMetricsF QPainterDrawTarget::MeasuringMetrics(double scale) const {
   return QFontMetricsF(QFont(large, painter_->device()), painter_->device());
 }
 
-QString QPainterDrawTarget::MeasuringKey(QChar what, std::string_view text) const {
-  QString key = qfont_.key() + QLatin1Char('|') + QString::number(qfont_.pointSizeF(), 'g', 17);
-  key += QLatin1Char('|') + what + QString::number(painter_->device()->devType()) +
-         QLatin1Char('|') + QString::number(dpiX_) + QLatin1Char('|') + QString::number(dpiY_) +
-         QLatin1Char('|');
-  key += ToQString(text);
+std::string QPainterDrawTarget::MeasuringKey(char what, std::string_view text) const {
+  std::string key = measuringFont_;
+  key += what;
+  key += text;
   return key;
 }
 
 double QPainterDrawTarget::TextWidth(std::string_view text) const {
-  const double pixels = Measurements().Get(MeasuringKey(QLatin1Char('w'), text), [&] {
+  const double pixels = Measurements().Get(MeasuringKey('w', text), [&] {
     const double scale = MeasuringScale();
     const QFontMetricsF metrics = MeasuringMetrics(scale);
     double widest = 0;
@@ -311,8 +310,8 @@ double QPainterDrawTarget::TextWidth(std::string_view text) const {
 double QPainterDrawTarget::TextHeight(std::string_view text) const {
   // The height of a line is the font's, whatever the text.
   const double scale = MeasuringScale();
-  const double line = Measurements().Get(MeasuringKey(QLatin1Char('h'), {}),
-                                         [&] { return MeasuringMetrics(scale).height(); });
+  const double line =
+      Measurements().Get(MeasuringKey('h', {}), [&] { return MeasuringMetrics(scale).height(); });
   const auto lines = static_cast<double>(SplitLines(text).size());
   return ScaleY(lines * line / scale, ScaleUnit::Pixels, ScaleUnit::User);
 }
@@ -334,6 +333,14 @@ void QPainterDrawTarget::setFont(const FontSpec& font) {
   // zoomed preview lays text out as the printed page does.
   qfont.setHintingPreference(QFont::PreferNoHinting);
   qfont_ = QFont(qfont, painter_->device());
+  // Everything the font resolves from on this device, exactly.
+  const double exact[] = {points, dpiX_, dpiY_};
+  measuringFont_ = std::to_string(font.name.size()) + ':' + font.name;
+  measuringFont_.append(reinterpret_cast<const char*>(exact), sizeof exact);
+  measuringFont_ += static_cast<char>(font.bold | font.italic << 1 | font.underline << 2 |
+                                      font.strikethrough << 3);
+  measuringFont_ += std::to_string(painter_->device()->devType());
+  measuringFont_ += '\0';
 }
 
 void QPainterDrawTarget::setDrawWidth(int32_t pixels) {

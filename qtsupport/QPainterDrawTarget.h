@@ -9,6 +9,7 @@
 #include <QPen>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "DrawTarget.h"
 
@@ -114,7 +115,7 @@ class QPainterDrawTarget : public DrawTarget {
   QFontMetricsF MeasuringMetrics(double scale) const;
   // What a measurement of `what` ('w' width, 'h' line height) of the text in
   // the current font on this device is kept under.
-  QString MeasuringKey(QChar what, std::string_view text) const;
+  std::string MeasuringKey(char what, std::string_view text) const;
   // Selects pen, brush and raster mode for one primitive.
   void PreparePrimitive();
   // Draws an outlined, filled shape through `draw`, or inverts its area.
@@ -133,6 +134,7 @@ class QPainterDrawTarget : public DrawTarget {
   bool canInvert_ = false;
 
   FontSpec font_;
+  std::string measuringFont_;  // the font and device part of a measurement's key
   QFont qfont_;
   ColorRef foreColor_ = 0;
   ColorRef fillColor_ = 0;
