@@ -134,8 +134,14 @@ std::optional<ProfileFile> LoadAppIni() {
 bool SaveAppIni(const ProfileFile& file) {
   try {
     const std::string path = AppIniPath();
+    const std::optional<std::string> bytes = file.Bytes();
+    if (!bytes) return false;
+    // Every preference is put on its own, and most are put again unchanged
+    // at exit: a file that already says it all is left as it is, sparing
+    // the disk a flushed write for each.
+    if (ReadFileBytes(path, bytes->size()) == *bytes) return true;
     EnsureFolder(path);
-    return file.Save(path);
+    return WriteFileAtomically(path, *bytes);
   } catch (...) {
     return false;
   }

@@ -139,27 +139,32 @@ std::optional<ProfileFile> ProfileFile::Load(const std::string& path) {
   return FromBytes(*bytes);
 }
 
-bool ProfileFile::Save(const std::string& path) const {
+std::optional<std::string> ProfileFile::Bytes() const {
   // CP932 as older versions read it, lines read from the file kept byte for
   // byte; UTF-8 with a byte-order mark as soon as one value does not fit.
   std::string bytes;
   for (std::size_t i = 0; i < lines_.size(); ++i) {
     std::optional<std::string> line = raw_[i] ? raw_[i] : Utf8ToCp932Exactly(lines_[i]);
-    if (!line) return SaveAsUtf8(path);
+    if (!line) return Utf8Bytes();
     bytes += *line;
     bytes += "\r\n";
   }
-  return WriteFileAtomically(path, bytes);
+  return bytes;
 }
 
-bool ProfileFile::SaveAsUtf8(const std::string& path) const {
+std::optional<std::string> ProfileFile::Utf8Bytes() const {
   std::string bytes = "\xEF\xBB\xBF";
   for (const std::string& line : lines_) {
-    if (!IsValidUtf8(line)) return false;
+    if (!IsValidUtf8(line)) return std::nullopt;
     bytes += line;
     bytes += "\r\n";
   }
-  return WriteFileAtomically(path, bytes);
+  return bytes;
+}
+
+bool ProfileFile::Save(const std::string& path) const {
+  const std::optional<std::string> bytes = Bytes();
+  return bytes && WriteFileAtomically(path, *bytes);
 }
 
 std::size_t ProfileFile::FindSection(std::string_view section) const {

@@ -33,6 +33,8 @@ class ProfileFile {
   // in UTF-8 after a byte-order mark. False on failure (the old file then
   // stays as it was).
   bool Save(const std::string& path) const;
+  // The bytes Save writes; nullopt when a line is neither CP932 nor UTF-8.
+  std::optional<std::string> Bytes() const;
 
   // The value, trimmed, with one pair of enclosing double quotes removed,
   // cut at a NUL and to kProfileValueLimit CP932 bytes. nullopt when absent.
@@ -57,7 +59,7 @@ class ProfileFile {
   std::optional<std::size_t> FindKey(std::size_t header, std::string_view key) const;
   // One past the section's last line that is not blank.
   std::size_t SectionEnd(std::size_t header) const;
-  bool SaveAsUtf8(const std::string& path) const;
+  std::optional<std::string> Utf8Bytes() const;
 
   std::vector<std::string> lines_;
   // The file's own CP932 bytes of each line not changed since loading.

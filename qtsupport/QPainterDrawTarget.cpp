@@ -14,6 +14,8 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <string>
+#include <unordered_map>
 
 #include "EngineErrors.h"
 #include "Picture.h"
@@ -43,6 +45,33 @@ QStringList SplitLines(std::string_view text) {
   QString all = ToQString(text);
   all.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   return all.split(QLatin1Char('\n'));
+}
+
+// Text measurements by font, device and text. A sheet's layout measures the
+// same few texts at the same sizes over and over (every trial size of the
+// fitting search, and again when the page is drawn), and shaping them at the
+// measuring size is what costs; the result depends on nothing else, so it is
+// kept for the process. Bounded: a preview zoomed through many sizes starts
+// afresh rather than growing without end.
+class MeasureCache {
+ public:
+  template <typename Measure>
+  double Get(const std::string& key, const Measure& measure) {
+    if (const auto found = values_.find(key); found != values_.end()) return found->second;
+    if (values_.size() >= kMaxEntries) values_.clear();
+    const double value = measure();
+    values_.emplace(key, value);
+    return value;
+  }
+
+ private:
+  static constexpr size_t kMaxEntries = 8192;
+  std::unordered_map<std::string, double> values_;
+};
+
+MeasureCache& Measurements() {
+  static MeasureCache cache;
+  return cache;
 }
 
 // Dash patterns of the classic styled pens, in pen widths.
@@ -246,30 +275,45 @@ double QPainterDrawTarget::ScaleY(double value, ScaleUnit from, ScaleUnit to) co
 // Text is measured on an enlarged copy of the font and scaled back: small
 // sizes have their advances rounded to whole pixels, which would make the
 // layout depend on the resolution and the preview's zoom.
-QFontMetricsF QPainterDrawTarget::MeasuringMetrics(double& scale) const {
+double QPainterDrawTarget::MeasuringScale() const {
   constexpr double kMeasuringEmPixels = 512;
   const double emPixels = qfont_.pointSizeF() * dpiY_ / kPointsPerInch;
-  scale = std::max(1.0, kMeasuringEmPixels / std::max(emPixels, 1e-3));
+  return std::max(1.0, kMeasuringEmPixels / std::max(emPixels, 1e-3));
+}
+
+QFontMetricsF QPainterDrawTarget::MeasuringMetrics(double scale) const {
   QFont large(qfont_);
   large.setPointSizeF(qfont_.pointSizeF() * scale);
   return QFontMetricsF(QFont(large, painter_->device()), painter_->device());
 }
 
+std::string QPainterDrawTarget::MeasuringKey(char what, std::string_view text) const {
+  std::string key = measuringFont_;
+  key += what;
+  key += text;
+  return key;
+}
+
 double QPainterDrawTarget::TextWidth(std::string_view text) const {
-  double scale = 1;
-  const QFontMetricsF metrics = MeasuringMetrics(scale);
-  double widest = 0;
-  for (const QString& line : SplitLines(text)) {
-    widest = std::max(widest, metrics.horizontalAdvance(line));
-  }
-  return ScaleX(widest / scale, ScaleUnit::Pixels, ScaleUnit::User);
+  const double pixels = Measurements().Get(MeasuringKey('w', text), [&] {
+    const double scale = MeasuringScale();
+    const QFontMetricsF metrics = MeasuringMetrics(scale);
+    double widest = 0;
+    for (const QString& line : SplitLines(text)) {
+      widest = std::max(widest, metrics.horizontalAdvance(line));
+    }
+    return widest / scale;
+  });
+  return ScaleX(pixels, ScaleUnit::Pixels, ScaleUnit::User);
 }
 
 double QPainterDrawTarget::TextHeight(std::string_view text) const {
-  double scale = 1;
-  const QFontMetricsF metrics = MeasuringMetrics(scale);
+  // The height of a line is the font's, whatever the text.
+  const double scale = MeasuringScale();
+  const double line =
+      Measurements().Get(MeasuringKey('h', {}), [&] { return MeasuringMetrics(scale).height(); });
   const auto lines = static_cast<double>(SplitLines(text).size());
-  return ScaleY(lines * metrics.height() / scale, ScaleUnit::Pixels, ScaleUnit::User);
+  return ScaleY(lines * line / scale, ScaleUnit::Pixels, ScaleUnit::User);
 }
 
 void QPainterDrawTarget::setFont(const FontSpec& font) {
@@ -289,6 +333,14 @@ void QPainterDrawTarget::setFont(const FontSpec& font) {
   // zoomed preview lays text out as the printed page does.
   qfont.setHintingPreference(QFont::PreferNoHinting);
   qfont_ = QFont(qfont, painter_->device());
+  // Everything the font resolves from on this device, exactly.
+  const double exact[] = {points, dpiX_, dpiY_};
+  measuringFont_ = std::to_string(font.name.size()) + ':' + font.name;
+  measuringFont_.append(reinterpret_cast<const char*>(exact), sizeof exact);
+  measuringFont_ += static_cast<char>(font.bold | font.italic << 1 | font.underline << 2 |
+                                      font.strikethrough << 3);
+  measuringFont_ += std::to_string(painter_->device()->devType());
+  measuringFont_ += '\0';
 }
 
 void QPainterDrawTarget::setDrawWidth(int32_t pixels) {

@@ -9,6 +9,7 @@
 #include <QPen>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "DrawTarget.h"
 
@@ -110,7 +111,12 @@ class QPainterDrawTarget : public DrawTarget {
                   double userExtent) const;
   double FromPixels(double pixels, ScaleUnit unit, double dpi, double devicePixels,
                     double userExtent) const;
-  QFontMetricsF MeasuringMetrics(double& scale) const;
+  // Texts are measured on the font enlarged by this factor.
+  double MeasuringScale() const;
+  QFontMetricsF MeasuringMetrics(double scale) const;
+  // What a measurement of `what` ('w' width, 'h' line height) of the text in
+  // the current font on this device is kept under.
+  std::string MeasuringKey(char what, std::string_view text) const;
   // Selects pen, brush and raster mode for one primitive.
   void PreparePrimitive();
   // Draws an outlined, filled shape through `draw`, or inverts its area.
@@ -129,6 +135,7 @@ class QPainterDrawTarget : public DrawTarget {
   bool canInvert_ = false;
 
   FontSpec font_;
+  std::string measuringFont_;  // the font and device part of a measurement's key
   QFont qfont_;
   ColorRef foreColor_ = 0;
   ColorRef fillColor_ = 0;

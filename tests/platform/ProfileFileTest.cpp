@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -91,6 +92,21 @@ TEST_F(AppIniTest, AbsentFileGivesDefaultsAndWritingCreatesIt) {
   // Stored in CP932 with CR LF.
   EXPECT_EQ(ReadFileBytes(path_),
             "[Main]\r\nName=\x8B\x9E\x93\x73\x95\x7B\x8B\x9E\x93\x73\x8E\x73\r\nTimeSystem=0\r\n");
+}
+
+TEST_F(AppIniTest, OnlyAChangeRewritesTheFile) {
+  // A write replaces the file; a put of what it already holds must not.
+  const auto inode = [this] {
+    struct stat info {};
+    return ::stat(path_.c_str(), &info) == 0 ? info.st_ino : ino_t{0};
+  };
+  ASSERT_NE(PutIniString("Main", "Name", "京都府京都市"), 0);
+  const ino_t written = inode();
+  EXPECT_NE(PutIniString("Main", "Name", "京都府京都市"), 0);
+  EXPECT_EQ(inode(), written);
+  EXPECT_NE(PutIniString("Main", "Name", "京都"), 0);
+  EXPECT_NE(inode(), written);
+  EXPECT_EQ(GetIniString("Main", "Name", ""), "京都");
 }
 
 TEST_F(AppIniTest, IntegersAreReadFromTheLeadingDigits) {

@@ -132,6 +132,31 @@ TEST(QPainterDrawTargetText, MultiLineTextIsTheWidestLineByAllLines) {
   EXPECT_LT(page->TextWidth("Dial"), wide);
 }
 
+TEST(QPainterDrawTargetText, MeasurementsFollowEveryChangeOfFontAndDevice) {
+  // Measurements are kept for the process: none may be taken for another
+  // font, size or resolution.
+  const std::string text = "Summer solstice WM";
+  const auto widthOn = [&](double dpi, const FontSpec& font) {
+    QImage image = WhiteImage(50, 50, dpi);
+    QPainter painter(&image);
+    const auto page = QPainterDrawTarget::ForPage(painter);
+    page->setFont(font);
+    return page->TextWidth(text);
+  };
+  const double plain = widthOn(300, Liberation(12));
+  FontSpec bold = Liberation(12);
+  bold.bold = true;
+  FontSpec serif = Liberation(12);
+  serif.name = "Times New Roman";
+  EXPECT_GT(widthOn(300, bold), plain * 1.02);
+  EXPECT_LT(widthOn(300, serif), plain * 0.98);
+  EXPECT_NEAR(widthOn(300, Liberation(24)), 2 * plain, plain * 0.01);
+  EXPECT_GT(widthOn(300, Liberation(12.001)), plain);
+  // Millimetres on every resolution, from the first measurement on.
+  EXPECT_NEAR(widthOn(96, Liberation(12)), plain, plain * 0.01);
+  EXPECT_EQ(widthOn(300, Liberation(12)), plain);
+}
+
 TEST(QPainterDrawTargetText, FontSizeIsPhysicallyTheSameOnEveryResolution) {
   // A 72-point font: its cell is a fixed multiple of an inch whatever the
   // device, on images of any resolution and on PDF.
