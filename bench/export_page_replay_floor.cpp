@@ -2,7 +2,9 @@
 // very page umbrafex exports (bench_record_export_page) and replay it into
 // an A4 PDF at 600 dpi, or into a PNG at 150 dpi. `umbrafex export` of the
 // default page is measured against this: whatever it costs above the floor
-// is start-up, data files, fonts or the layout's search.
+// is start-up, data files, fonts or the layout's search. The file is saved
+// as umbrafex must save it, whole or not at all: written beside the target,
+// synced to the disk, then renamed over it (QSaveFile).
 //   bench_export_replay_floor PAGE.pic OUT.pdf|OUT.png
 #include <QGuiApplication>
 #include <QImage>
@@ -11,6 +13,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPicture>
+#include <QSaveFile>
 #include <cstdlib>
 
 int main(int argc, char** argv) {
@@ -22,6 +25,8 @@ int main(int argc, char** argv) {
   QPicture picture;
   if (!picture.load(QString::fromLocal8Bit(argv[1]))) return 1;
   const QString out = QString::fromLocal8Bit(argv[2]);
+  QSaveFile file(out);
+  if (!file.open(QIODevice::WriteOnly)) return 1;
   constexpr double kPdfDpi = 600;
   if (out.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) {
     constexpr double kPngDpi = 150;
@@ -32,13 +37,13 @@ int main(int argc, char** argv) {
     painter.scale(kPngDpi / kPdfDpi, kPngDpi / kPdfDpi);
     painter.drawPicture(0, 0, picture);
     painter.end();
-    return image.save(out) ? 0 : 1;
+    return image.save(&file, "PNG") && file.commit() ? 0 : 1;
   }
-  QPdfWriter writer(out);
+  QPdfWriter writer(&file);
   writer.setResolution(static_cast<int>(kPdfDpi));
   writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                    QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
   QPainter painter(&writer);
   painter.drawPicture(0, 0, picture);
-  return painter.end() ? 0 : 1;
+  return painter.end() && file.commit() ? 0 : 1;
 }
