@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QSessionManager>
 #include <QTimer>
+#include <functional>
+#include <utility>
 
 #include "DisplayCheck.h"
 #include "FontSubstitutions.h"
@@ -19,24 +21,35 @@ namespace {
 
 constexpr int kLoadFailed = 2;
 
-// For the start-up benchmark only: with UMBRAFEX_QUIT_AFTER_FIRST_PAINT=1 in
-// the environment the program ends once its main window has painted, so the
-// whole process from start to the first painted window can be timed.
-class QuitAfterFirstPaint : public QObject {
+// Runs a piece of work once, right after the window's first paint: what the
+// first picture of the window does not need waits for it.
+class AfterFirstPaint : public QObject {
  public:
-  using QObject::QObject;
-
-  static void InstallOn(QWidget& window) {
-    if (qEnvironmentVariableIntValue("UMBRAFEX_QUIT_AFTER_FIRST_PAINT") == 1)
-      window.installEventFilter(new QuitAfterFirstPaint(&window));
+  AfterFirstPaint(QWidget& window, std::function<void()> work)
+      : QObject(&window), work_(std::move(work)) {
+    window.installEventFilter(this);
   }
 
  protected:
   bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Paint) QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    if (event->type() == QEvent::Paint && work_) {
+      QTimer::singleShot(0, qApp, std::move(work_));
+      work_ = nullptr;
+    }
     return false;
   }
+
+ private:
+  std::function<void()> work_;
 };
+
+// For the start-up benchmark only: with UMBRAFEX_QUIT_AFTER_FIRST_PAINT=1 in
+// the environment the program ends once its main window has painted, so the
+// whole process from start to the first painted window can be timed.
+void QuitAfterFirstPaint(QWidget& window) {
+  if (qEnvironmentVariableIntValue("UMBRAFEX_QUIT_AFTER_FIRST_PAINT") == 1)
+    new AfterFirstPaint(window, &QCoreApplication::quit);
+}
 
 }  // namespace
 
@@ -46,7 +59,6 @@ int RunDesktopProgram(int& argc, char** argv, const std::string& documentPath,
   ReleaseDisplayCheck();
   QApplication::setApplicationName(QStringLiteral("Umbrafex"));
   QApplication::setDesktopFileName(QStringLiteral("umbrafex"));
-  QApplication::setWindowIcon(UiIcon(QStringLiteral("umbrafex")));
   InstallUiLanguageIntoApplication();
 
   MainModel model;
@@ -78,7 +90,11 @@ int RunDesktopProgram(int& argc, char** argv, const std::string& documentPath,
                      manager.release();
                      if (!confirmed) manager.cancel();
                    });
-  QuitAfterFirstPaint::InstallOn(window);
+  QuitAfterFirstPaint(window);
+  // The icon is drawn from its SVG at every size the window manager may
+  // want, a few milliseconds the first picture need not wait for.
+  new AfterFirstPaint(window,
+                      [] { QApplication::setWindowIcon(UiIcon(QStringLiteral("umbrafex"))); });
   window.show();
   if (!iniProblem.isEmpty()) {
     QTimer::singleShot(0, &window, [&window, &iniProblem] {

@@ -132,7 +132,8 @@ UnitRow* MainWindow::NewUnitRow(const QString& caption, FormRow formRow, const Q
   // A screen reader names each box by its row and unit ("Latitude, degrees";
   // "緯度 度" in Japanese).
   QString rowName = caption;
-  rowName.remove(QRegularExpression(u"\\(&.\\)|&(?=[^&])|\\s*:$"_qs));
+  static const QRegularExpression kMnemonicAndColon(u"\\(&.\\)|&(?=[^&])|\\s*:$"_qs);
+  rowName.remove(kMnemonicAndColon);
   for (int part = 0; part < parts; ++part) {
     boxes[static_cast<std::size_t>(part)]->setAccessibleName(
         tr("%1, %2", "accessible name: a row and the unit of one of its boxes")

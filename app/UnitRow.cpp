@@ -26,8 +26,8 @@ UnitRow::UnitRow(const QString& stripName, const std::vector<QLineEdit*>& boxes,
 
 void UnitRow::setText(const QString& text) {
   text_ = text;
-  const QStringList words =
-      text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+  static const QRegularExpression kSpaces(QStringLiteral("\\s+"));
+  const QStringList words = text.split(kSpaces, Qt::SkipEmptyParts);
   const bool perBox = words.size() == static_cast<qsizetype>(boxes_.size());
   for (std::size_t i = 0; i < boxes_.size(); ++i) {
     boxes_[i]->setVisible(perBox);
