@@ -227,10 +227,27 @@ void DrawFlapWord(DrawTarget& t, UserPoint foot, UserPoint root, UserPoint flapF
   CentredText(t, middle, TranslateText("DialTexts", kGlueWord), angle);
 }
 
-// The label turned to run up the style, its foot kTextGap from the fold.
-// Inside the first triangle (left of the style in the north, right of it in
-// the south) when the triangle is wide enough along the label's length,
-// else beside the pattern.
+// A label of the gnomon turned to run up the page, and the box it takes.
+struct StyleLabel {
+  std::string text;
+  double points = kKeyPoints;
+  UserPoint origin;  // where RotatedText puts it, turned 90 degrees
+  SheetBox box;
+  bool beside = false;  // outside the pattern
+};
+
+// The label with its lower edge at x (turned, its foot on the page's left),
+// centred on `middle` down the page, in the target's font.
+StyleLabel UpwardLabel(DrawTarget& t, const std::string& text, double points, double x,
+                       double middle, bool beside) {
+  const double length = t.TextWidth(text), height = t.TextHeight(text);
+  return {text,
+          points,
+          {x, middle + length / 2},
+          {x, middle - length / 2, x + height, middle + length / 2},
+          beside};
+}
+
 // The stretch of [from, to] that holds `length` and keeps clear of the
 // nodus's notch at `nodus`: the longer of the two sides where the notch lies
 // within it.
@@ -250,31 +267,31 @@ std::optional<std::pair<double, double>> StretchBeside(double from, double to, d
   return std::nullopt;
 }
 
-// A label turned to run up the page beside the pattern, centred on the
-// style's middle, no longer than the style where a readable size allows;
-// on the right of the pattern, or on its left, in the first column or the
-// one beyond it.
-void DrawBesidePattern(const DrawPass& pass, const GnomonOutline& g, const std::string& label,
-                       bool right, int column = 0) {
+// A label beside the pattern, centred on the style's middle, no longer than
+// the style where a readable size allows; `out` millimetres off the
+// pattern's right side, or off its left side.
+StyleLabel BesidePattern(const DrawPass& pass, const GnomonOutline& g, const std::string& label,
+                         bool right, double out) {
   DrawTarget& t = pass.target;
   const double style = std::fabs(g.Root().y - g.Top().y);
-  for (double points = kKeyPoints; points >= kSmallestPoints; points -= 1) {
+  double points = kKeyPoints;
+  for (;; points -= 1) {
     t.setFont(KeyFont(pass, points));
-    if (t.TextWidth(label) <= style) break;
+    if (t.TextWidth(label) <= style || points <= kSmallestPoints) break;
   }
   const SheetBox box = BoxAround(g.points);
-  const double middle = (g.Top().y + g.Root().y) / 2;
-  const double height = t.TextHeight(label);
-  const double out = kTextGap + column * (height + kTextGap);
-  const double x = right ? box.right + out : box.left - out - height;
-  RotatedText(t, x, middle + t.TextWidth(label) / 2, label, 90);
+  const double x = right ? box.right + out : box.left - out - t.TextHeight(label);
+  return UpwardLabel(t, label, points, x, (g.Top().y + g.Root().y) / 2, true);
 }
 
 // A label turned to run up the style, its foot kTextGap from the fold and
 // clear of the nodus's notch, inside one of the pattern's two triangles
-// where it is wide enough along the label's length; false where it is not.
-bool DrawInTriangle(const DrawPass& pass, const GnomonOutline& g, const std::string& label,
-                    std::optional<double> nodus, bool leftOfStyle) {
+// where it is wide enough along the label's length; none where it is not.
+std::optional<StyleLabel> InTriangle(const DrawPass& pass, const GnomonOutline& g,
+                                     const std::string& label, std::optional<double> nodus,
+                                     bool leftOfStyle) {
+  // Millimetres kept from the cut line: a label's edge on it is cut into.
+  constexpr double kEdgeGap = 0.5;
   DrawTarget& t = pass.target;
   const UserPoint top = g.Top(), root = g.Root(), foot = g.LeftFoot();
   const double style = std::fabs(root.y - top.y);
@@ -283,7 +300,8 @@ bool DrawInTriangle(const DrawPass& pass, const GnomonOutline& g, const std::str
   const double atWidest = std::fabs(foot.y - top.y);  // along the style from the top
   for (double points = kKeyPoints; points >= kSmallestPoints; points -= 1) {
     t.setFont(KeyFont(pass, points));
-    const double needed = t.TextHeight(label) + kTextGap;
+    const double height = t.TextHeight(label);
+    const double needed = kTextGap + height + kEdgeGap;
     const double length = t.TextWidth(label);
     // Where the triangle is at least `needed` wide, measured from the top.
     const double from = needed / width * atWidest;
@@ -292,51 +310,53 @@ bool DrawInTriangle(const DrawPass& pass, const GnomonOutline& g, const std::str
     const auto stretch = StretchBeside(from, to, length, nodus);
     if (!stretch) continue;
     const double middle = top.y + sign * (stretch->first + stretch->second) / 2;
-    const double x = leftOfStyle ? top.x - needed : top.x + kTextGap;
-    RotatedText(t, x, middle + length / 2, label, 90);
-    return true;
+    const double x = leftOfStyle ? top.x - kTextGap - height : top.x + kTextGap;
+    return UpwardLabel(t, label, points, x, middle, false);
   }
-  return false;
+  return std::nullopt;
 }
 
 // The style's label, with the nodus's height where it has one: together in
 // the first triangle (left of the style in the north, right of it in the
 // south); else the label there and the height in the other triangle; else
 // the label beside the pattern, on its right (its left where the margin is
-// near), and the height in the other triangle or beside the other side.
-void DrawStyleLabel(const DrawPass& pass, const GnomonOutline& g, const std::string& styleText,
-                    const std::string& nodusText, std::optional<double> nodus) {
+// near), and the height in the other triangle, or in a column beyond the
+// label's, or beside the other side where the margin leaves no room for it.
+std::vector<StyleLabel> PlanStyleLabels(const DrawPass& pass, const GnomonOutline& g,
+                                        const std::string& styleText, const std::string& nodusText,
+                                        std::optional<double> nodus) {
   DrawTarget& t = pass.target;
   const bool first = g.LeftFoot().x < g.Top().x;
   if (nodusText.empty()) {
-    if (DrawInTriangle(pass, g, styleText, nodus, first)) return;
+    if (auto label = InTriangle(pass, g, styleText, nodus, first)) return {*label};
   } else {
-    if (DrawInTriangle(pass, g, styleText + "  " + nodusText, nodus, first)) return;
-    if (DrawInTriangle(pass, g, styleText, nodus, first)) {
-      if (!DrawInTriangle(pass, g, nodusText, nodus, !first)) {
-        DrawBesidePattern(pass, g, nodusText, first);
-      }
-      return;
+    if (auto both = InTriangle(pass, g, styleText + "  " + nodusText, nodus, first)) return {*both};
+    if (auto label = InTriangle(pass, g, styleText, nodus, first)) {
+      if (auto height = InTriangle(pass, g, nodusText, nodus, !first)) return {*label, *height};
+      return {*label, BesidePattern(pass, g, nodusText, first, kTextGap)};
     }
   }
   t.setFont(KeyFont(pass, kSmallestPoints));
-  const SheetBox box = BoxAround(g.points);
-  const double column = kTextGap + t.TextHeight(styleText);
-  const double rightEdge = t.ScaleWidth() - PageMarginsOf(t).right;
-  const bool right = box.right + column <= rightEdge;
-  DrawBesidePattern(pass, g, styleText, right);
-  if (nodusText.empty() || DrawInTriangle(pass, g, nodusText, nodus, !first)) return;
-  // A second column beside the first, where the margin leaves room for it.
-  const bool twoColumns =
-      right ? box.right + 2 * column <= rightEdge : box.left - 2 * column >= PageMarginsOf(t).left;
-  DrawBesidePattern(pass, g, nodusText, twoColumns ? right : !right, twoColumns ? 1 : 0);
+  const PageMargins m = PageMarginsOf(t);
+  const double rightEdge = t.ScaleWidth() - m.right;
+  const bool right = BoxAround(g.points).right + kTextGap + t.TextHeight(styleText) <= rightEdge;
+  std::vector<StyleLabel> labels{BesidePattern(pass, g, styleText, right, kTextGap)};
+  if (nodusText.empty()) return labels;
+  if (auto height = InTriangle(pass, g, nodusText, nodus, !first)) {
+    labels.push_back(*height);
+    return labels;
+  }
+  const double beyond = 2 * kTextGap + labels[0].box.Width();
+  StyleLabel height = BesidePattern(pass, g, nodusText, right, beyond);
+  if (height.box.left < m.left || height.box.right > rightEdge) {
+    height = BesidePattern(pass, g, nodusText, !right, kTextGap);
+  }
+  labels.push_back(height);
+  return labels;
 }
 
-void DrawLabels(const DrawPass& pass, const DialLayout& l, double paperFactor) {
-  DrawTarget& t = pass.target;
+std::vector<StyleLabel> PlanLabels(const DrawPass& pass, const DialLayout& l, double paperFactor) {
   const GnomonOutline g = GnomonOutlineFor(l, pass.Latitude(), paperFactor);
-  SetThinPen(t);
-  t.setForeColor(pass.design.settings.dialColor.informationFont);
   const std::string latitude = LatitudeText(pass.design.chart, pass.Latitude());
   // The nodus's notch, measured along the style from its top as the mark puts it.
   const NodusPlan plan = PlanNodus(pass.design.settings, pass.design.chart, l.middleRadius);
@@ -351,9 +371,20 @@ void DrawLabels(const DrawPass& pass, const DialLayout& l, double paperFactor) {
     std::snprintf(height, sizeof height, "%.1f", plan.height);
     nodusText = FillText(TranslateText("DialTexts", "Nodus %1 mm"), {height});
   }
-  DrawStyleLabel(
+  return PlanStyleLabels(
       pass, g, FillText(TranslateText("DialTexts", "Gnomon — mountain fold — for %1"), {latitude}),
       nodusText, nodus);
+}
+
+void DrawLabels(const DrawPass& pass, const DialLayout& l, double paperFactor) {
+  DrawTarget& t = pass.target;
+  SetThinPen(t);
+  t.setForeColor(pass.design.settings.dialColor.informationFont);
+  for (const StyleLabel& label : PlanLabels(pass, l, paperFactor)) {
+    t.setFont(KeyFont(pass, label.points));
+    RotatedText(t, label.origin.x, label.origin.y, label.text, 90);
+  }
+  const GnomonOutline g = GnomonOutlineFor(l, pass.Latitude(), paperFactor);
   t.setFont(KeyFont(pass, kKeyPoints));
   DrawFlapWord(t, g.LeftFoot(), g.Root(), g.points[2]);
   DrawFlapWord(t, g.RightFoot(), g.Root(), g.points[6]);
@@ -361,11 +392,27 @@ void DrawLabels(const DrawPass& pass, const DialLayout& l, double paperFactor) {
 
 }  // namespace
 
+std::vector<SheetBox> LabelBoxesBesidePattern(const DrawPass& pass, const DialLayout& layout,
+                                              double paperFactor) {
+  std::vector<SheetBox> boxes;
+  for (const StyleLabel& label : PlanLabels(pass, layout, paperFactor)) {
+    if (label.beside) boxes.push_back(label.box);
+  }
+  return boxes;
+}
+
 KeyPlace PlaceKey(const DrawPass& pass, const DialLayout& l, double paperFactor, bool dial,
                   bool gnomon) {
   DrawTarget& t = pass.target;
   const TakenAreas taken = TakenAreasOf(pass, l, paperFactor, dial, gnomon);
-  const std::vector<SheetBox> texts = CornerTextBoxes(pass, 1, 2);
+  std::vector<SheetBox> texts = CornerTextBoxes(pass, 1, 2);
+  // A label longer than the pattern stands out beyond its ends.
+  if (gnomon) {
+    for (const SheetBox& label : LabelBoxesBesidePattern(pass, l, paperFactor)) {
+      texts.push_back({label.left - kTextGap, label.top - kTextGap, label.right + kTextGap,
+                       label.bottom + kTextGap});
+    }
+  }
   t.setFont(KeyFont(pass, kKeyPoints));
   const std::vector<KeyRow> rows = KeyRows(pass, dial);
   double textWidth = 0;

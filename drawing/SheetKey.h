@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "DialRoutines.h"
 #include "DrawPass.h"
@@ -11,6 +12,11 @@
 // Millimetres beside the gnomon pattern kept for its label where the label
 // does not fit inside.
 inline constexpr double kStyleLabelRoom = 6;
+
+// The boxes of the gnomon's labels that stand beside its pattern rather
+// than inside it (changes the target's font).
+std::vector<SheetBox> LabelBoxesBesidePattern(const DrawPass& pass, const DialLayout& layout,
+                                              double paperFactor);
 
 // Where the key stands on a page showing the dial and/or the pattern, and
 // whether that place is free (sets the key's font).

@@ -132,6 +132,11 @@ SheetRoom SheetRoomOf(const DrawPass& pass, const PageShare& share) {
     room.pattern.right += kStyleLabelRoom;
   }
   room.texts = CornerTextBoxes(pass, share.page, share.pageCount);
+  // Labels beside the pattern may reach beyond the room kept for them.
+  if (share.gnomon) {
+    const std::vector<SheetBox> labels = LabelBoxesBesidePattern(pass, l, share.paperFactor);
+    room.texts.insert(room.texts.end(), labels.begin(), labels.end());
+  }
   room.texts.push_back(PlaceKey(pass, l, share.paperFactor, share.dial, share.gnomon).box);
   return room;
 }
