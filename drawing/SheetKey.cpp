@@ -15,6 +15,7 @@
 #include "InformationBlock.h"
 #include "NodusLines.h"
 #include "SheetArea.h"
+#include "SheetRoom.h"
 #include "UiText.h"
 
 namespace {
@@ -355,8 +356,40 @@ std::vector<StyleLabel> PlanStyleLabels(const DrawPass& pass, const GnomonOutlin
   return labels;
 }
 
-std::vector<StyleLabel> PlanLabels(const DrawPass& pass, const DialLayout& l, double paperFactor) {
-  const GnomonOutline g = GnomonOutlineFor(l, pass.Latitude(), paperFactor);
+// Moves a label beside the pattern along the style, to the place nearest
+// the middle that keeps inside the margins and clear of `taken`, no farther
+// than it leaves a few millimetres of the style without it; false where none
+// does, and the label stays centred.
+bool SlideClear(StyleLabel& label, double style, const SheetBox& area,
+                const std::vector<SheetBox>& taken) {
+  constexpr double kStep = 0.5;  // millimetres
+  constexpr double kLeeway = 3;  // millimetres of the style's length
+  const SheetBox centred = label.box;
+  const double farthest = kLeeway + std::max(0.0, (centred.Height() - style) / 2);
+  for (double shift = 0; shift <= farthest; shift += kStep) {
+    for (double by : {-shift, shift}) {
+      const SheetBox box{centred.left, centred.top + by, centred.right, centred.bottom + by};
+      const bool clear = box.top >= area.top && box.bottom <= area.bottom &&
+                         std::none_of(taken.begin(), taken.end(), [&](const SheetBox& other) {
+                           return box.Overlaps({other.left - kTextGap, other.top - kTextGap,
+                                                other.right + kTextGap, other.bottom + kTextGap});
+                         });
+      if (clear) {
+        label.origin.y += by;
+        label.box = box;
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
+// The labels of the page's pattern, those beside it clear of the key and
+// the corner texts where they can be (`clear` says whether they are).
+std::vector<StyleLabel> PlanLabels(const DrawPass& pass, const PageShare& share, bool& clear) {
+  DrawTarget& t = pass.target;
+  const DialLayout& l = share.layout;
+  const GnomonOutline g = GnomonOutlineFor(l, pass.Latitude(), share.paperFactor);
   const std::string latitude = LatitudeText(pass.design.chart, pass.Latitude());
   // The nodus's notch, measured along the style from its top as the mark puts it.
   const NodusPlan plan = PlanNodus(pass.design.settings, pass.design.chart, l.middleRadius);
@@ -371,20 +404,35 @@ std::vector<StyleLabel> PlanLabels(const DrawPass& pass, const DialLayout& l, do
     std::snprintf(height, sizeof height, "%.1f", plan.height);
     nodusText = FillText(TranslateText("DialTexts", "Nodus %1 mm"), {height});
   }
-  return PlanStyleLabels(
+  std::vector<StyleLabel> labels = PlanStyleLabels(
       pass, g, FillText(TranslateText("DialTexts", "Gnomon — mountain fold — for %1"), {latitude}),
       nodusText, nodus);
+  clear = true;
+  if (std::none_of(labels.begin(), labels.end(), [](const StyleLabel& x) { return x.beside; })) {
+    return labels;
+  }
+  std::vector<SheetBox> taken = CornerTextBoxes(pass, share.page, share.pageCount);
+  taken.push_back(PlaceKey(pass, l, share.paperFactor, share.dial, share.gnomon).box);
+  const PageMargins m = PageMarginsOf(t);
+  const SheetBox area{m.left, m.top, t.ScaleWidth() - m.right, t.ScaleHeight() - m.bottom};
+  const double style = std::fabs(g.Root().y - g.Top().y);
+  for (StyleLabel& label : labels) {
+    if (label.beside) clear = SlideClear(label, style, area, taken) && clear;
+  }
+  return labels;
 }
 
-void DrawLabels(const DrawPass& pass, const DialLayout& l, double paperFactor) {
+void DrawLabels(const DrawPass& pass, const PageShare& share) {
   DrawTarget& t = pass.target;
+  const DialLayout& l = share.layout;
   SetThinPen(t);
   t.setForeColor(pass.design.settings.dialColor.informationFont);
-  for (const StyleLabel& label : PlanLabels(pass, l, paperFactor)) {
+  bool clear = true;
+  for (const StyleLabel& label : PlanLabels(pass, share, clear)) {
     t.setFont(KeyFont(pass, label.points));
     RotatedText(t, label.origin.x, label.origin.y, label.text, 90);
   }
-  const GnomonOutline g = GnomonOutlineFor(l, pass.Latitude(), paperFactor);
+  const GnomonOutline g = GnomonOutlineFor(l, pass.Latitude(), share.paperFactor);
   t.setFont(KeyFont(pass, kKeyPoints));
   DrawFlapWord(t, g.LeftFoot(), g.Root(), g.points[2]);
   DrawFlapWord(t, g.RightFoot(), g.Root(), g.points[6]);
@@ -392,27 +440,19 @@ void DrawLabels(const DrawPass& pass, const DialLayout& l, double paperFactor) {
 
 }  // namespace
 
-std::vector<SheetBox> LabelBoxesBesidePattern(const DrawPass& pass, const DialLayout& layout,
-                                              double paperFactor) {
-  std::vector<SheetBox> boxes;
-  for (const StyleLabel& label : PlanLabels(pass, layout, paperFactor)) {
-    if (label.beside) boxes.push_back(label.box);
+BesideLabels LabelsBesidePattern(const DrawPass& pass, const PageShare& share) {
+  BesideLabels beside;
+  for (const StyleLabel& label : PlanLabels(pass, share, beside.clear)) {
+    if (label.beside) beside.boxes.push_back(label.box);
   }
-  return boxes;
+  return beside;
 }
 
 KeyPlace PlaceKey(const DrawPass& pass, const DialLayout& l, double paperFactor, bool dial,
                   bool gnomon) {
   DrawTarget& t = pass.target;
   const TakenAreas taken = TakenAreasOf(pass, l, paperFactor, dial, gnomon);
-  std::vector<SheetBox> texts = CornerTextBoxes(pass, 1, 2);
-  // A label longer than the pattern stands out beyond its ends.
-  if (gnomon) {
-    for (const SheetBox& label : LabelBoxesBesidePattern(pass, l, paperFactor)) {
-      texts.push_back({label.left - kTextGap, label.top - kTextGap, label.right + kTextGap,
-                       label.bottom + kTextGap});
-    }
-  }
+  const std::vector<SheetBox> texts = CornerTextBoxes(pass, 1, 2);
   t.setFont(KeyFont(pass, kKeyPoints));
   const std::vector<KeyRow> rows = KeyRows(pass, dial);
   double textWidth = 0;
@@ -437,7 +477,8 @@ Status DrawSheetKey(DialDesign design, DrawTarget& target, const DialLayout& lay
 }
 
 Status DrawGnomonLabels(DialDesign design, DrawTarget& target, const DialLayout& layout,
-                        double zoom, double paperFactor) {
+                        double zoom, double paperFactor, int16_t page, int16_t pageCount) {
   const DrawPass pass(design, target, zoom);
-  return RunDrawRoutine(design, [&] { DrawLabels(pass, layout, paperFactor); });
+  return RunDrawRoutine(
+      design, [&] { DrawLabels(pass, ShareOfPage(layout, paperFactor, page, pageCount)); });
 }

@@ -8,15 +8,20 @@
 #include "DialRoutines.h"
 #include "DrawPass.h"
 #include "SheetArea.h"
+#include "SheetRoom.h"
 
 // Millimetres beside the gnomon pattern kept for its label where the label
 // does not fit inside.
 inline constexpr double kStyleLabelRoom = 6;
 
-// The boxes of the gnomon's labels that stand beside its pattern rather
-// than inside it (changes the target's font).
-std::vector<SheetBox> LabelBoxesBesidePattern(const DrawPass& pass, const DialLayout& layout,
-                                              double paperFactor);
+// The boxes of the gnomon's labels that stand beside its pattern on a page
+// rather than inside it, and whether they keep clear of the key and the
+// corner texts (changes the target's font).
+struct BesideLabels {
+  std::vector<SheetBox> boxes;
+  bool clear = true;
+};
+BesideLabels LabelsBesidePattern(const DrawPass& pass, const PageShare& share);
 
 // Where the key stands on a page showing the dial and/or the pattern, and
 // whether that place is free (sets the key's font).
@@ -33,6 +38,7 @@ Status DrawSheetKey(DialDesign design, DrawTarget& target, const DialLayout& lay
                     double paperFactor, int16_t page, int16_t pageCount);
 
 // "Gnomon — mountain fold" and the latitude along the style, inside the
-// pattern where it fits and beside it otherwise; "Glue flap" on both flaps.
+// pattern where it fits and beside it otherwise, clear of the key; "Glue
+// flap" on both flaps (page as DrawSundialPage counts it).
 Status DrawGnomonLabels(DialDesign design, DrawTarget& target, const DialLayout& layout,
-                        double zoom, double paperFactor);
+                        double zoom, double paperFactor, int16_t page = 1, int16_t pageCount = 1);

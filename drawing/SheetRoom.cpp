@@ -134,7 +134,7 @@ SheetRoom SheetRoomOf(const DrawPass& pass, const PageShare& share) {
   room.texts = CornerTextBoxes(pass, share.page, share.pageCount);
   // Labels beside the pattern may reach beyond the room kept for them.
   if (share.gnomon) {
-    const std::vector<SheetBox> labels = LabelBoxesBesidePattern(pass, l, share.paperFactor);
+    const std::vector<SheetBox> labels = LabelsBesidePattern(pass, share).boxes;
     room.texts.insert(room.texts.end(), labels.begin(), labels.end());
   }
   room.texts.push_back(PlaceKey(pass, l, share.paperFactor, share.dial, share.gnomon).box);
