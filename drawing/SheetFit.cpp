@@ -40,8 +40,9 @@ bool MeetsOutline(const SheetBox& box, const GnomonOutline& g) {
 // clock corrections need a free place elsewhere on the page.
 bool RoomForBlockAndBar(const DrawPass& pass, const PageShare& share) {
   const DialOptionSettings& options = pass.design.settings.dialOption;
-  if (!PlaceKey(pass, share.layout, share.paperFactor, share.dial, share.gnomon).free) return false;
-  if (share.gnomon && !LabelsBesidePattern(pass, share).clear) return false;
+  const KeyPlace key = PlaceKey(pass, share.layout, share.paperFactor, share.dial, share.gnomon);
+  if (!key.free) return false;
+  if (share.gnomon && !LabelsBesidePattern(pass, share, key.box).clear) return false;
   std::vector<SheetBox> placed;  // off the face, for the table
   if (share.dial && options.printInfo) {
     const BlockPlace block = PlaceBlock(pass, share);

@@ -386,7 +386,8 @@ bool SlideClear(StyleLabel& label, double style, const SheetBox& area,
 
 // The labels of the page's pattern, those beside it clear of the key and
 // the corner texts where they can be (`clear` says whether they are).
-std::vector<StyleLabel> PlanLabels(const DrawPass& pass, const PageShare& share, bool& clear) {
+std::vector<StyleLabel> PlanLabels(const DrawPass& pass, const PageShare& share,
+                                   const SheetBox& key, bool& clear) {
   DrawTarget& t = pass.target;
   const DialLayout& l = share.layout;
   const GnomonOutline g = GnomonOutlineFor(l, pass.Latitude(), share.paperFactor);
@@ -412,7 +413,7 @@ std::vector<StyleLabel> PlanLabels(const DrawPass& pass, const PageShare& share,
     return labels;
   }
   std::vector<SheetBox> taken = CornerTextBoxes(pass, share.page, share.pageCount);
-  taken.push_back(PlaceKey(pass, l, share.paperFactor, share.dial, share.gnomon).box);
+  taken.push_back(key);
   const PageMargins m = PageMarginsOf(t);
   const SheetBox area{m.left, m.top, t.ScaleWidth() - m.right, t.ScaleHeight() - m.bottom};
   const double style = std::fabs(g.Root().y - g.Top().y);
@@ -427,8 +428,9 @@ void DrawLabels(const DrawPass& pass, const PageShare& share) {
   const DialLayout& l = share.layout;
   SetThinPen(t);
   t.setForeColor(pass.design.settings.dialColor.informationFont);
+  const SheetBox key = PlaceKey(pass, l, share.paperFactor, share.dial, share.gnomon).box;
   bool clear = true;
-  for (const StyleLabel& label : PlanLabels(pass, share, clear)) {
+  for (const StyleLabel& label : PlanLabels(pass, share, key, clear)) {
     t.setFont(KeyFont(pass, label.points));
     RotatedText(t, label.origin.x, label.origin.y, label.text, 90);
   }
@@ -440,9 +442,10 @@ void DrawLabels(const DrawPass& pass, const PageShare& share) {
 
 }  // namespace
 
-BesideLabels LabelsBesidePattern(const DrawPass& pass, const PageShare& share) {
+BesideLabels LabelsBesidePattern(const DrawPass& pass, const PageShare& share,
+                                 const SheetBox& key) {
   BesideLabels beside;
-  for (const StyleLabel& label : PlanLabels(pass, share, beside.clear)) {
+  for (const StyleLabel& label : PlanLabels(pass, share, key, beside.clear)) {
     if (label.beside) beside.boxes.push_back(label.box);
   }
   return beside;

@@ -14,15 +14,6 @@
 // does not fit inside.
 inline constexpr double kStyleLabelRoom = 6;
 
-// The boxes of the gnomon's labels that stand beside its pattern on a page
-// rather than inside it, and whether they keep clear of the key and the
-// corner texts (changes the target's font).
-struct BesideLabels {
-  std::vector<SheetBox> boxes;
-  bool clear = true;
-};
-BesideLabels LabelsBesidePattern(const DrawPass& pass, const PageShare& share);
-
 // Where the key stands on a page showing the dial and/or the pattern, and
 // whether that place is free (sets the key's font).
 struct KeyPlace {
@@ -31,6 +22,15 @@ struct KeyPlace {
 };
 KeyPlace PlaceKey(const DrawPass& pass, const DialLayout& layout, double paperFactor, bool dial,
                   bool gnomon);
+
+// The boxes of the gnomon's labels that stand beside its pattern on a page
+// rather than inside it, and whether they keep clear of the page's key (as
+// PlaceKey places it) and corner texts (changes the target's font).
+struct BesideLabels {
+  std::vector<SheetBox> boxes;
+  bool clear = true;
+};
+BesideLabels LabelsBesidePattern(const DrawPass& pass, const PageShare& share, const SheetBox& key);
 
 // The key in a corner of the page that neither the dial nor the gnomon
 // pattern takes (page as DrawSundialPage counts it).
