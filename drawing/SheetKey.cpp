@@ -237,8 +237,8 @@ struct StyleLabel {
   bool beside = false;  // outside the pattern
 };
 
-// The label with its lower edge at x (turned, its foot on the page's left),
-// centred on `middle` down the page, in the target's font.
+// The label turned to run up the page, its lines' height across from x to
+// the right, centred on `middle` down the page, in the target's font.
 StyleLabel UpwardLabel(DrawTarget& t, const std::string& text, double points, double x,
                        double middle, bool beside) {
   const double length = t.TextWidth(text), height = t.TextHeight(text);
