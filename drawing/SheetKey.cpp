@@ -291,8 +291,9 @@ StyleLabel BesidePattern(const DrawPass& pass, const GnomonOutline& g, const std
 std::optional<StyleLabel> InTriangle(const DrawPass& pass, const GnomonOutline& g,
                                      const std::string& label, std::optional<double> nodus,
                                      bool leftOfStyle) {
-  // Millimetres kept from the cut line: a label's edge on it is cut into.
-  constexpr double kEdgeGap = 0.5;
+  // Millimetres kept from the cut line's middle: half its width, and the
+  // device's rounding of where the label stands.
+  constexpr double kEdgeGap = kCutLineMm / 2 + 0.05;
   DrawTarget& t = pass.target;
   const UserPoint top = g.Top(), root = g.Root(), foot = g.LeftFoot();
   const double style = std::fabs(root.y - top.y);
