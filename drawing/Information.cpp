@@ -206,12 +206,28 @@ std::string CaptionText(int16_t page, int16_t pageCount) {
                   {std::to_string(page), std::to_string(pageCount)});
 }
 
+// The information font, or a smaller one down to a size still read without
+// a lens where a long sentence (a far declination with its model's name)
+// would run past the right margin.
+FontSpec TurningFont(const DrawPass& pass, const PageMargins& margins,
+                     const std::string& sentence) {
+  constexpr double kSmallestPoints = 6;
+  DrawTarget& t = pass.target;
+  FontSpec font = ScaledFont(pass.design.settings.dialInformationFont, pass);
+  const double room = t.ScaleWidth() - margins.right - margins.left;
+  const double smallest = std::min(font.size, RoundFontSize(kSmallestPoints * pass.zoom));
+  for (t.setFont(font); t.TextWidth(sentence) > room && font.size > smallest; t.setFont(font)) {
+    font.size = RoundFontSize(std::max(smallest, font.size - 0.5));
+  }
+  return font;
+}
+
 // The turning sentence at the bottom left, above the page caption where the
-// page is too narrow for both on one line; in the information font (left
-// on the target).
+// page is too narrow for both on one line; in TurningFont (left on the
+// target).
 SheetBox TurningBox(const DrawPass& pass, const PageMargins& margins, const std::string& sentence) {
   DrawTarget& t = pass.target;
-  const FontSpec font = ScaledFont(pass.design.settings.dialInformationFont, pass);
+  const FontSpec font = TurningFont(pass, margins, sentence);
   double bottom = t.ScaleHeight() - margins.bottom;
   if (pass.design.settings.dialOption.printTitle) {
     const SheetBox caption = CaptionBox(t, margins, pass.zoom, CaptionText(1, 2));
@@ -220,6 +236,7 @@ SheetBox TurningBox(const DrawPass& pass, const PageMargins& margins, const std:
       bottom = caption.top - kCornerGap;
     }
   }
+  t.setFont(font);
   return {margins.left, bottom - t.TextHeight(sentence), margins.left + t.TextWidth(sentence),
           bottom};
 }

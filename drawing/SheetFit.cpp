@@ -36,12 +36,15 @@ bool MeetsOutline(const SheetBox& box, const GnomonOutline& g) {
   return false;
 }
 
-// The key needs a free corner; a block that finds no clear place on the
+// The key needs a free corner, and the labels beside the pattern a place
+// clear of it; a block that finds no clear place on the
 // face, a scale bar that finds none along the left margin, and the table of
 // clock corrections need a free place elsewhere on the page.
 bool RoomForBlockAndBar(const DrawPass& pass, const PageShare& share) {
   const DialOptionSettings& options = pass.design.settings.dialOption;
-  if (!PlaceKey(pass, share.layout, share.paperFactor, share.dial, share.gnomon).free) return false;
+  const KeyPlace key = PlaceKey(pass, share.layout, share.paperFactor, share.dial, share.gnomon);
+  if (!key.free) return false;
+  if (share.gnomon && !LabelsBesidePattern(pass, share, key.box).clear) return false;
   std::vector<SheetBox> placed;  // off the face, for the table
   if (share.dial && options.printInfo) {
     const BlockPlace block = PlaceBlock(pass, share);

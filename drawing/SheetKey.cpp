@@ -15,6 +15,7 @@
 #include "InformationBlock.h"
 #include "NodusLines.h"
 #include "SheetArea.h"
+#include "SheetRoom.h"
 #include "UiText.h"
 
 namespace {
@@ -227,10 +228,27 @@ void DrawFlapWord(DrawTarget& t, UserPoint foot, UserPoint root, UserPoint flapF
   CentredText(t, middle, TranslateText("DialTexts", kGlueWord), angle);
 }
 
-// The label turned to run up the style, its foot kTextGap from the fold.
-// Inside the first triangle (left of the style in the north, right of it in
-// the south) when the triangle is wide enough along the label's length,
-// else beside the pattern.
+// A label of the gnomon turned to run up the page, and the box it takes.
+struct StyleLabel {
+  std::string text;
+  double points = kKeyPoints;
+  UserPoint origin;  // where RotatedText puts it, turned 90 degrees
+  SheetBox box;
+  bool beside = false;  // outside the pattern
+};
+
+// The label turned to run up the page, its lines' height across from x to
+// the right, centred on `middle` down the page, in the target's font.
+StyleLabel UpwardLabel(DrawTarget& t, const std::string& text, double points, double x,
+                       double middle, bool beside) {
+  const double length = t.TextWidth(text), height = t.TextHeight(text);
+  return {text,
+          points,
+          {x, middle + length / 2},
+          {x, middle - length / 2, x + height, middle + length / 2},
+          beside};
+}
+
 // The stretch of [from, to] that holds `length` and keeps clear of the
 // nodus's notch at `nodus`: the longer of the two sides where the notch lies
 // within it.
@@ -250,31 +268,32 @@ std::optional<std::pair<double, double>> StretchBeside(double from, double to, d
   return std::nullopt;
 }
 
-// A label turned to run up the page beside the pattern, centred on the
-// style's middle, no longer than the style where a readable size allows;
-// on the right of the pattern, or on its left, in the first column or the
-// one beyond it.
-void DrawBesidePattern(const DrawPass& pass, const GnomonOutline& g, const std::string& label,
-                       bool right, int column = 0) {
+// A label beside the pattern, centred on the style's middle, no longer than
+// the style where a readable size allows; `out` millimetres off the
+// pattern's right side, or off its left side.
+StyleLabel BesidePattern(const DrawPass& pass, const GnomonOutline& g, const std::string& label,
+                         bool right, double out) {
   DrawTarget& t = pass.target;
   const double style = std::fabs(g.Root().y - g.Top().y);
-  for (double points = kKeyPoints; points >= kSmallestPoints; points -= 1) {
+  double points = kKeyPoints;
+  for (;; points -= 1) {
     t.setFont(KeyFont(pass, points));
-    if (t.TextWidth(label) <= style) break;
+    if (t.TextWidth(label) <= style || points <= kSmallestPoints) break;
   }
   const SheetBox box = BoxAround(g.points);
-  const double middle = (g.Top().y + g.Root().y) / 2;
-  const double height = t.TextHeight(label);
-  const double out = kTextGap + column * (height + kTextGap);
-  const double x = right ? box.right + out : box.left - out - height;
-  RotatedText(t, x, middle + t.TextWidth(label) / 2, label, 90);
+  const double x = right ? box.right + out : box.left - out - t.TextHeight(label);
+  return UpwardLabel(t, label, points, x, (g.Top().y + g.Root().y) / 2, true);
 }
 
 // A label turned to run up the style, its foot kTextGap from the fold and
 // clear of the nodus's notch, inside one of the pattern's two triangles
-// where it is wide enough along the label's length; false where it is not.
-bool DrawInTriangle(const DrawPass& pass, const GnomonOutline& g, const std::string& label,
-                    std::optional<double> nodus, bool leftOfStyle) {
+// where it is wide enough along the label's length; none where it is not.
+std::optional<StyleLabel> InTriangle(const DrawPass& pass, const GnomonOutline& g,
+                                     const std::string& label, std::optional<double> nodus,
+                                     bool leftOfStyle) {
+  // Millimetres kept from the cut line's middle: half its width, and the
+  // device's rounding of where the label stands.
+  constexpr double kEdgeGap = kCutLineMm / 2 + 0.05;
   DrawTarget& t = pass.target;
   const UserPoint top = g.Top(), root = g.Root(), foot = g.LeftFoot();
   const double style = std::fabs(root.y - top.y);
@@ -283,7 +302,8 @@ bool DrawInTriangle(const DrawPass& pass, const GnomonOutline& g, const std::str
   const double atWidest = std::fabs(foot.y - top.y);  // along the style from the top
   for (double points = kKeyPoints; points >= kSmallestPoints; points -= 1) {
     t.setFont(KeyFont(pass, points));
-    const double needed = t.TextHeight(label) + kTextGap;
+    const double height = t.TextHeight(label);
+    const double needed = kTextGap + height + kEdgeGap;
     const double length = t.TextWidth(label);
     // Where the triangle is at least `needed` wide, measured from the top.
     const double from = needed / width * atWidest;
@@ -292,51 +312,86 @@ bool DrawInTriangle(const DrawPass& pass, const GnomonOutline& g, const std::str
     const auto stretch = StretchBeside(from, to, length, nodus);
     if (!stretch) continue;
     const double middle = top.y + sign * (stretch->first + stretch->second) / 2;
-    const double x = leftOfStyle ? top.x - needed : top.x + kTextGap;
-    RotatedText(t, x, middle + length / 2, label, 90);
-    return true;
+    const double x = leftOfStyle ? top.x - kTextGap - height : top.x + kTextGap;
+    return UpwardLabel(t, label, points, x, middle, false);
   }
-  return false;
+  return std::nullopt;
 }
 
 // The style's label, with the nodus's height where it has one: together in
 // the first triangle (left of the style in the north, right of it in the
 // south); else the label there and the height in the other triangle; else
 // the label beside the pattern, on its right (its left where the margin is
-// near), and the height in the other triangle or beside the other side.
-void DrawStyleLabel(const DrawPass& pass, const GnomonOutline& g, const std::string& styleText,
-                    const std::string& nodusText, std::optional<double> nodus) {
+// near), and the height in the other triangle, or in a column beyond the
+// label's, or beside the other side where the margin leaves no room for it.
+std::vector<StyleLabel> PlanStyleLabels(const DrawPass& pass, const GnomonOutline& g,
+                                        const std::string& styleText, const std::string& nodusText,
+                                        std::optional<double> nodus) {
   DrawTarget& t = pass.target;
   const bool first = g.LeftFoot().x < g.Top().x;
   if (nodusText.empty()) {
-    if (DrawInTriangle(pass, g, styleText, nodus, first)) return;
+    if (auto label = InTriangle(pass, g, styleText, nodus, first)) return {*label};
   } else {
-    if (DrawInTriangle(pass, g, styleText + "  " + nodusText, nodus, first)) return;
-    if (DrawInTriangle(pass, g, styleText, nodus, first)) {
-      if (!DrawInTriangle(pass, g, nodusText, nodus, !first)) {
-        DrawBesidePattern(pass, g, nodusText, first);
-      }
-      return;
+    if (auto both = InTriangle(pass, g, styleText + "  " + nodusText, nodus, first)) return {*both};
+    if (auto label = InTriangle(pass, g, styleText, nodus, first)) {
+      if (auto height = InTriangle(pass, g, nodusText, nodus, !first)) return {*label, *height};
+      return {*label, BesidePattern(pass, g, nodusText, first, kTextGap)};
     }
   }
   t.setFont(KeyFont(pass, kSmallestPoints));
-  const SheetBox box = BoxAround(g.points);
-  const double column = kTextGap + t.TextHeight(styleText);
-  const double rightEdge = t.ScaleWidth() - PageMarginsOf(t).right;
-  const bool right = box.right + column <= rightEdge;
-  DrawBesidePattern(pass, g, styleText, right);
-  if (nodusText.empty() || DrawInTriangle(pass, g, nodusText, nodus, !first)) return;
-  // A second column beside the first, where the margin leaves room for it.
-  const bool twoColumns =
-      right ? box.right + 2 * column <= rightEdge : box.left - 2 * column >= PageMarginsOf(t).left;
-  DrawBesidePattern(pass, g, nodusText, twoColumns ? right : !right, twoColumns ? 1 : 0);
+  const PageMargins m = PageMarginsOf(t);
+  const double rightEdge = t.ScaleWidth() - m.right;
+  const bool right = BoxAround(g.points).right + kTextGap + t.TextHeight(styleText) <= rightEdge;
+  std::vector<StyleLabel> labels{BesidePattern(pass, g, styleText, right, kTextGap)};
+  if (nodusText.empty()) return labels;
+  if (auto height = InTriangle(pass, g, nodusText, nodus, !first)) {
+    labels.push_back(*height);
+    return labels;
+  }
+  const double beyond = 2 * kTextGap + labels[0].box.Width();
+  StyleLabel height = BesidePattern(pass, g, nodusText, right, beyond);
+  if (height.box.left < m.left || height.box.right > rightEdge) {
+    height = BesidePattern(pass, g, nodusText, !right, kTextGap);
+  }
+  labels.push_back(height);
+  return labels;
 }
 
-void DrawLabels(const DrawPass& pass, const DialLayout& l, double paperFactor) {
+// Moves a label beside the pattern along the style, to the place nearest
+// the middle that keeps inside the margins and clear of `taken`, no farther
+// than it leaves a few millimetres of the style without it; false where none
+// does, and the label stays centred.
+bool SlideClear(StyleLabel& label, double style, const SheetBox& area,
+                const std::vector<SheetBox>& taken) {
+  constexpr double kStep = 0.5;  // millimetres
+  constexpr double kLeeway = 3;  // millimetres of the style's length
+  const SheetBox centred = label.box;
+  const double farthest = kLeeway + std::max(0.0, (centred.Height() - style) / 2);
+  for (double shift = 0; shift <= farthest; shift += kStep) {
+    for (double by : {-shift, shift}) {
+      const SheetBox box{centred.left, centred.top + by, centred.right, centred.bottom + by};
+      const bool clear = box.top >= area.top && box.bottom <= area.bottom &&
+                         std::none_of(taken.begin(), taken.end(), [&](const SheetBox& other) {
+                           return box.Overlaps({other.left - kTextGap, other.top - kTextGap,
+                                                other.right + kTextGap, other.bottom + kTextGap});
+                         });
+      if (clear) {
+        label.origin.y += by;
+        label.box = box;
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
+// The labels of the page's pattern, those beside it clear of the key and
+// the corner texts where they can be (`clear` says whether they are).
+std::vector<StyleLabel> PlanLabels(const DrawPass& pass, const PageShare& share,
+                                   const SheetBox& key, bool& clear) {
   DrawTarget& t = pass.target;
-  const GnomonOutline g = GnomonOutlineFor(l, pass.Latitude(), paperFactor);
-  SetThinPen(t);
-  t.setForeColor(pass.design.settings.dialColor.informationFont);
+  const DialLayout& l = share.layout;
+  const GnomonOutline g = GnomonOutlineFor(l, pass.Latitude(), share.paperFactor);
   const std::string latitude = LatitudeText(pass.design.chart, pass.Latitude());
   // The nodus's notch, measured along the style from its top as the mark puts it.
   const NodusPlan plan = PlanNodus(pass.design.settings, pass.design.chart, l.middleRadius);
@@ -351,15 +406,51 @@ void DrawLabels(const DrawPass& pass, const DialLayout& l, double paperFactor) {
     std::snprintf(height, sizeof height, "%.1f", plan.height);
     nodusText = FillText(TranslateText("DialTexts", "Nodus %1 mm"), {height});
   }
-  DrawStyleLabel(
+  std::vector<StyleLabel> labels = PlanStyleLabels(
       pass, g, FillText(TranslateText("DialTexts", "Gnomon — mountain fold — for %1"), {latitude}),
       nodusText, nodus);
+  clear = true;
+  if (std::none_of(labels.begin(), labels.end(), [](const StyleLabel& x) { return x.beside; })) {
+    return labels;
+  }
+  std::vector<SheetBox> taken = CornerTextBoxes(pass, share.page, share.pageCount);
+  taken.push_back(key);
+  const PageMargins m = PageMarginsOf(t);
+  const SheetBox area{m.left, m.top, t.ScaleWidth() - m.right, t.ScaleHeight() - m.bottom};
+  const double style = std::fabs(g.Root().y - g.Top().y);
+  for (StyleLabel& label : labels) {
+    if (label.beside) clear = SlideClear(label, style, area, taken) && clear;
+  }
+  return labels;
+}
+
+void DrawLabels(const DrawPass& pass, const PageShare& share) {
+  DrawTarget& t = pass.target;
+  const DialLayout& l = share.layout;
+  SetThinPen(t);
+  t.setForeColor(pass.design.settings.dialColor.informationFont);
+  const SheetBox key = PlaceKey(pass, l, share.paperFactor, share.dial, share.gnomon).box;
+  bool clear = true;
+  for (const StyleLabel& label : PlanLabels(pass, share, key, clear)) {
+    t.setFont(KeyFont(pass, label.points));
+    RotatedText(t, label.origin.x, label.origin.y, label.text, 90);
+  }
+  const GnomonOutline g = GnomonOutlineFor(l, pass.Latitude(), share.paperFactor);
   t.setFont(KeyFont(pass, kKeyPoints));
   DrawFlapWord(t, g.LeftFoot(), g.Root(), g.points[2]);
   DrawFlapWord(t, g.RightFoot(), g.Root(), g.points[6]);
 }
 
 }  // namespace
+
+BesideLabels LabelsBesidePattern(const DrawPass& pass, const PageShare& share,
+                                 const SheetBox& key) {
+  BesideLabels beside;
+  for (const StyleLabel& label : PlanLabels(pass, share, key, beside.clear)) {
+    if (label.beside) beside.boxes.push_back(label.box);
+  }
+  return beside;
+}
 
 KeyPlace PlaceKey(const DrawPass& pass, const DialLayout& l, double paperFactor, bool dial,
                   bool gnomon) {
@@ -390,7 +481,8 @@ Status DrawSheetKey(DialDesign design, DrawTarget& target, const DialLayout& lay
 }
 
 Status DrawGnomonLabels(DialDesign design, DrawTarget& target, const DialLayout& layout,
-                        double zoom, double paperFactor) {
+                        double zoom, double paperFactor, int16_t page, int16_t pageCount) {
   const DrawPass pass(design, target, zoom);
-  return RunDrawRoutine(design, [&] { DrawLabels(pass, layout, paperFactor); });
+  return RunDrawRoutine(
+      design, [&] { DrawLabels(pass, ShareOfPage(layout, paperFactor, page, pageCount)); });
 }

@@ -132,6 +132,12 @@ SheetRoom SheetRoomOf(const DrawPass& pass, const PageShare& share) {
     room.pattern.right += kStyleLabelRoom;
   }
   room.texts = CornerTextBoxes(pass, share.page, share.pageCount);
-  room.texts.push_back(PlaceKey(pass, l, share.paperFactor, share.dial, share.gnomon).box);
+  const SheetBox key = PlaceKey(pass, l, share.paperFactor, share.dial, share.gnomon).box;
+  // Labels beside the pattern may reach beyond the room kept for them.
+  if (share.gnomon) {
+    const std::vector<SheetBox> labels = LabelsBesidePattern(pass, share, key).boxes;
+    room.texts.insert(room.texts.end(), labels.begin(), labels.end());
+  }
+  room.texts.push_back(key);
   return room;
 }

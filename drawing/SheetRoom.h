@@ -38,7 +38,7 @@ struct SheetRoom {
   std::array<SheetBox, 4> letters;
   bool gnomon = false;
   SheetBox pattern;             // with room for a label on either side
-  std::vector<SheetBox> texts;  // the corner texts and the key
+  std::vector<SheetBox> texts;  // the corner texts, the labels beside the pattern, the key
 
   // Inside the margins, and a clearance away from the model and every text.
   bool IsFree(const SheetBox& box) const;

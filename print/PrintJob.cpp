@@ -262,7 +262,9 @@ Status DrawSundialPage(MainModel& main, DrawTarget& target, const DialLayout& la
   auto scaleBar = [&] {
     return r.scaleBar(main, target, layout, zoom, paperFactor, page, pageCount);
   };
-  auto labels = [&] { return r.gnomonLabels(main, target, layout, zoom, paperFactor); };
+  auto labels = [&] {
+    return r.gnomonLabels(main, target, layout, zoom, paperFactor, page, pageCount);
+  };
   auto key = [&] { return r.sheetKey(main, target, layout, zoom, paperFactor, page, pageCount); };
   auto table = [&] {
     return r.correctionTable(main, target, layout, zoom, paperFactor, page, pageCount);

@@ -107,8 +107,7 @@ struct SundialRoutines {
   std::function<Status(DialDesign, DrawTarget&, const DialLayout&, double, int16_t, int16_t)>
       pageTitle = DrawPageTitle;
   std::function<Status(DialDesign, DrawTarget&)> marginFrame = DrawMarginFrame;
-  std::function<Status(DialDesign, DrawTarget&, const DialLayout&, double, double)> gnomonLabels =
-      DrawGnomonLabels;
+  PageElement gnomonLabels = DrawGnomonLabels;
   PageElement sheetKey = DrawSheetKey;
   PageElement correctionTable = DrawCorrectionTable;
 };

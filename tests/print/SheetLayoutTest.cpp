@@ -208,9 +208,22 @@ std::vector<std::string> PageFaults(RecordingTarget& page) {
     for (size_t j = i + 1; j < s.boxes.size(); ++j) {
       if (!QuadsApart(s.boxes[i], s.boxes[j])) faults.push_back(text + " touches " + s.texts[j]);
     }
+    // Most lines pass far from a text: those clear of the upright box
+    // around it are passed over at once.
+    const Quad& q = s.boxes[i];
+    const double boxLeft = std::min(std::min(q[0].x, q[1].x), std::min(q[2].x, q[3].x));
+    const double boxRight = std::max(std::max(q[0].x, q[1].x), std::max(q[2].x, q[3].x));
+    const double boxTop = std::min(std::min(q[0].y, q[1].y), std::min(q[2].y, q[3].y));
+    const double boxBottom = std::max(std::max(q[0].y, q[1].y), std::max(q[2].y, q[3].y));
     for (size_t k = s.hiddenSegments[i]; k < s.segments.size(); ++k) {
       const Segment& line = s.segments[k];
-      if (Meets(s.boxes[i], line)) {
+      if ((line.a.x < boxLeft && line.b.x < boxLeft) ||
+          (line.a.x > boxRight && line.b.x > boxRight) ||
+          (line.a.y < boxTop && line.b.y < boxTop) ||
+          (line.a.y > boxBottom && line.b.y > boxBottom)) {
+        continue;
+      }
+      if (Meets(q, line)) {
         faults.push_back(text + " crossed by the line " + Mm(page, line.a) + "-" +
                          Mm(page, line.b));
         break;
