@@ -70,6 +70,13 @@ class OptionsDialog : public QDialog {
   void ShowNodus();
   bool CommitNodusHeight(bool quiet);
   bool CommitFaceSize(bool quiet);
+  // A box of millimetres, empty for automatic: how it reads and what it
+  // says when it cannot.
+  struct MillimetreBox {
+    std::optional<double> (*parse)(std::string_view);
+    QString refusal;
+  };
+  bool CommitMillimetres(QLineEdit* box, double& stored, const MillimetreBox& kind, bool quiet);
   QLineEdit* NumberBox(const QString& name, const QString& emptyText, QWidget* parent);
   bool Refuse(QLineEdit* box, const QString& message, bool quiet);
   void RestoreDefaults();

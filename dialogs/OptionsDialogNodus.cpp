@@ -94,42 +94,40 @@ void OptionsDialog::ShowNodus() {
   const bool knownCurves = dial.hourCurves >= 0 && dial.hourCurves < kHourCurveChoices;
   cmbDateLines_->setCurrentIndex(knownDates ? dial.dateLines : 0);
   cmbHourCurves_->setCurrentIndex(knownCurves ? dial.hourCurves : 0);
-  txtNodusHeight_->setText(QString::fromStdString(FormatNodusHeight(dial.nodusHeight)));
-  txtFaceSize_->setText(QString::fromStdString(FormatFaceSize(dial.faceSize)));
+  txtNodusHeight_->setText(QString::fromStdString(FormatMillimetres(dial.nodusHeight)));
+  txtFaceSize_->setText(QString::fromStdString(FormatMillimetres(dial.faceSize)));
   const QSignalBlocker block(chkScaleBar_);
   chkScaleBar_->setChecked(dial.scaleBar);
   const QSignalBlocker blockSummer(chkSummerTime_);
   chkSummerTime_->setChecked(dial.summerTime);
 }
 
-bool OptionsDialog::CommitNodusHeight(bool quiet) {
-  const QString text = txtNodusHeight_->text();
-  if (text.toStdString() == FormatNodusHeight(working_.dialOption.nodusHeight)) return true;
+// Takes a millimetre box's text into `stored` when it parses; the same
+// text as stored passes, and Cancel being pressed does not refuse.
+bool OptionsDialog::CommitMillimetres(QLineEdit* box, double& stored, const MillimetreBox& kind,
+                                      bool quiet) {
+  const std::string text = box->text().toStdString();
+  if (text == FormatMillimetres(stored)) return true;
   if (!quiet && QApplication::focusWidget() == cmdOption_[1]) return true;
-  const auto height = ParseNodusHeight(text.toStdString());
-  if (!height) {
-    return Refuse(txtNodusHeight_,
-                  tr("Enter the nodus height in millimetres, up to 1000, or leave it empty."),
-                  quiet);
-  }
-  working_.dialOption.nodusHeight = *height;
-  txtNodusHeight_->setText(QString::fromStdString(FormatNodusHeight(*height)));
+  const auto value = kind.parse(text);
+  if (!value) return Refuse(box, kind.refusal, quiet);
+  stored = *value;
+  box->setText(QString::fromStdString(FormatMillimetres(*value)));
   refusedText_.clear();
   return true;
 }
 
+bool OptionsDialog::CommitNodusHeight(bool quiet) {
+  return CommitMillimetres(
+      txtNodusHeight_, working_.dialOption.nodusHeight,
+      {ParseNodusHeight,
+       tr("Enter the nodus height in millimetres, up to 1000, or leave it empty.")},
+      quiet);
+}
+
 bool OptionsDialog::CommitFaceSize(bool quiet) {
-  const QString text = txtFaceSize_->text();
-  if (text.toStdString() == FormatFaceSize(working_.dialOption.faceSize)) return true;
-  if (!quiet && QApplication::focusWidget() == cmdOption_[1]) return true;
-  const auto size = ParseFaceSize(text.toStdString());
-  if (!size) {
-    return Refuse(txtFaceSize_,
-                  tr("Enter the face's width in millimetres, 10 to 20000, or leave it empty."),
-                  quiet);
-  }
-  working_.dialOption.faceSize = *size;
-  txtFaceSize_->setText(QString::fromStdString(FormatFaceSize(*size)));
-  refusedText_.clear();
-  return true;
+  return CommitMillimetres(
+      txtFaceSize_, working_.dialOption.faceSize,
+      {ParseFaceSize, tr("Enter the face's width in millimetres, 10 to 20000, or leave it empty.")},
+      quiet);
 }

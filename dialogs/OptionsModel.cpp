@@ -226,7 +226,7 @@ std::optional<double> ParseFaceSize(std::string_view text) {
   return ParseMillimetresOrEmpty(text, {10, kFaceSizeRange.high});
 }
 
-std::string FormatNodusHeight(double height) {
+std::string FormatMillimetres(double height) {
   if (!(height > 0)) return {};
   char text[32];
   const auto result = std::to_chars(text, text + sizeof text, height, std::chars_format::fixed, 1);

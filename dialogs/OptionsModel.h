@@ -150,16 +150,14 @@ inline bool MergesPages(const DialOptionSettings& option) {
   return option.maxPages <= 1;
 }
 
+// A box of millimetres shows "" for 0 (automatic), else "12.5".
+std::string FormatMillimetres(double value);
 // The nodus's height box: empty (or 0) for the automatic height, otherwise
 // millimetres above 0 and at most 1000; nullopt for anything else.
 std::optional<double> ParseNodusHeight(std::string_view text);
-std::string FormatNodusHeight(double height);  // "" when automatic, else "12.5"
 // The face-size box: empty (or 0) for a face fitted to the paper, otherwise
 // the face's width at 100 %, 10 to 20000 mm; nullopt for anything else.
 std::optional<double> ParseFaceSize(std::string_view text);
-inline std::string FormatFaceSize(double size) {
-  return FormatNodusHeight(size);
-}
 // The choices of the date-line and hour-curve lists, in stored order.
 inline constexpr int kDateLineChoices = static_cast<int>(kDateLinesRange.high) + 1;
 inline constexpr int kHourCurveChoices = static_cast<int>(kHourCurvesRange.high) + 1;

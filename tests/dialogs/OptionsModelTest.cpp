@@ -143,8 +143,8 @@ TEST(OptionsModelNodus, HeightBoxTakesMillimetresOrEmptyForAutomatic) {
   for (const char* bad : {"1000.1", "-3", "1e2", "12,5", ".", "abc", "99999"}) {
     EXPECT_FALSE(ParseNodusHeight(bad)) << bad;
   }
-  EXPECT_EQ(FormatNodusHeight(0), "");
-  EXPECT_EQ(FormatNodusHeight(18.0943), "18.1");
+  EXPECT_EQ(FormatMillimetres(0), "");
+  EXPECT_EQ(FormatMillimetres(18.0943), "18.1");
   // The face size box: empty fits the paper; a size is 10 mm to 20 m.
   EXPECT_EQ(ParseFaceSize(""), 0.0);
   EXPECT_EQ(ParseFaceSize("1500"), 1500.0);
