@@ -285,38 +285,40 @@ Status DrawSundialPage(MainModel& main, DrawTarget& target, const DialLayout& la
   return r.pageTitle(main, target, layout, zoom, page, PrintedPageCount(pageCount));
 }
 
-Status PrintSundial(MainModel& main, PrintDevice& document, int16_t pageCount,
-                    const SundialRoutines& routines) {
+Status RunPrintDocument(MainModel& main, PrintDevice& document,
+                        const std::function<Status()>& drawPages) {
   main.lastError.Clear();
   bool started = false;
-  Status drawn;  // a routine's failure, which has ended the job itself
   // A fault of the platform (memory, a device) still aborts the job and is reported.
   const Status status = TrapStatus(
       main.lastError,
       [&] {
         document.StartDoc();
         started = true;
-        DrawTarget& sheet = document.Page();
-        const SheetPlan plan = PlanSheet(main, sheet, PaperFactor(document.PaperSize()),
-                                         document.Orientation(), pageCount);
-
-        const int16_t pages = PrintedPageCount(pageCount);
-        for (int16_t page = 1; page <= pages; ++page) {
-          DrawTarget& target = document.Page();
-          drawn = DrawSundialPage(main, target, plan.layout, 1.0, plan.paperFactor, page, pageCount,
-                                  routines);
-          // Read afresh for every page, as the title switch is.
-          if (drawn.ok() && main.general.debugMode) drawn = routines.marginFrame(main, target);
-          if (!drawn.ok()) {
-            document.KillDoc();
-            return drawn;
-          }
-          if (page < pages) document.NewPage();
-        }
+        if (const Status drawn = drawPages(); !drawn.ok()) return drawn;
         document.EndDoc();
         return Status::Ok();
       },
       RecordFault);
-  if (!status.ok() && started && drawn.ok()) document.KillDoc();
+  if (!status.ok() && started) document.KillDoc();
   return status;
+}
+
+Status PrintSundial(MainModel& main, PrintDevice& document, int16_t pageCount,
+                    const SundialRoutines& routines) {
+  return RunPrintDocument(main, document, [&] {
+    const SheetPlan plan = PlanSheet(main, document.Page(), PaperFactor(document.PaperSize()),
+                                     document.Orientation(), pageCount);
+    const int16_t pages = PrintedPageCount(pageCount);
+    for (int16_t page = 1; page <= pages; ++page) {
+      DrawTarget& target = document.Page();
+      Status drawn = DrawSundialPage(main, target, plan.layout, 1.0, plan.paperFactor, page,
+                                     pageCount, routines);
+      // Read afresh for every page, as the title switch is.
+      if (drawn.ok() && main.general.debugMode) drawn = routines.marginFrame(main, target);
+      if (!drawn.ok()) return drawn;
+      if (page < pages) document.NewPage();
+    }
+    return Status::Ok();
+  });
 }

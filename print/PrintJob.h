@@ -122,6 +122,12 @@ Status DrawSundialPage(MainModel& main, DrawTarget& target, const DialLayout& la
                        double paperFactor, int16_t page, int16_t pageCount,
                        const SundialRoutines& routines = {});
 
+// Starts the document, draws its pages and ends it; where drawing fails or
+// the platform faults, the document is abandoned and the status returned
+// (the last-error record filled).
+Status RunPrintDocument(MainModel& main, PrintDevice& document,
+                        const std::function<Status()>& drawPages);
+
 // Prints the design on the document: one page when pageCount is below 2,
 // otherwise dial and gnomon on two pages; the margin frame on every page in
 // debug mode. Ok, or the status of the error that stopped the job (the

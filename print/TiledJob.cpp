@@ -155,45 +155,35 @@ DialLayout PrintedDialLayout(MainModel& main, int16_t paperSize, int16_t orienta
 }
 
 Status PrintTiledSundial(MainModel& main, PrintDevice& document) {
-  main.lastError.Clear();
-  bool started = false;
-  const Status status = TrapStatus(
-      main.lastError,
-      [&] {
-        document.StartDoc();
-        started = true;
-        DrawTarget& paper = document.Page();
-        const int16_t orientation = document.Orientation();
-        const TiledSheet tiled = PlanTiledSheet(main, paper, document.PaperSize(), orientation);
-        const TileGrid& grid = tiled.grid;
-        SheetWindowTarget& sheet = *tiled.sheet;
-        auto drawSheet = [&](const SheetWindow& window) {
-          sheet.setPage(document.Page());
-          sheet.setWindow(window);
-          sheet.Replay();
-          sheet.ClearWindow();
-        };
-        document.NamePage("map");
-        const SheetWindow map = MapWindow(paper, grid);
-        drawSheet(map);
-        Require(main, DrawAssemblyMap(main, document.Page(), grid, map, tiled.printed));
-        for (int row = 0; row < grid.rows; ++row) {
-          for (int column = 0; column < grid.columns; ++column) {
-            if (!tiled.printed[static_cast<size_t>(row * grid.columns + column)]) continue;
-            document.NewPage();
-            document.NamePage(TileLabel(row, column));
-            drawSheet(grid.WindowOf(row, column));
-            Require(main, DrawTileMarks(main, document.Page(), grid, row, column));
-          }
-        }
+  return RunPrintDocument(main, document, [&] {
+    DrawTarget& paper = document.Page();
+    const int16_t orientation = document.Orientation();
+    const TiledSheet tiled = PlanTiledSheet(main, paper, document.PaperSize(), orientation);
+    const TileGrid& grid = tiled.grid;
+    SheetWindowTarget& sheet = *tiled.sheet;
+    auto drawSheet = [&](const SheetWindow& window) {
+      sheet.setPage(document.Page());
+      sheet.setWindow(window);
+      sheet.Replay();
+      sheet.ClearWindow();
+    };
+    document.NamePage("map");
+    const SheetWindow map = MapWindow(paper, grid);
+    drawSheet(map);
+    Require(main, DrawAssemblyMap(main, document.Page(), grid, map, tiled.printed));
+    for (int row = 0; row < grid.rows; ++row) {
+      for (int column = 0; column < grid.columns; ++column) {
+        if (!tiled.printed[static_cast<size_t>(row * grid.columns + column)]) continue;
         document.NewPage();
-        document.NamePage("edges");
-        Require(main, DrawEdgeTable(main, document.Page(),
-                                    DesignEdgeCrossings(main, document.PaperSize(), orientation)));
-        document.EndDoc();
-        return Status::Ok();
-      },
-      RecordFault);
-  if (!status.ok() && started) document.KillDoc();
-  return status;
+        document.NamePage(TileLabel(row, column));
+        drawSheet(grid.WindowOf(row, column));
+        Require(main, DrawTileMarks(main, document.Page(), grid, row, column));
+      }
+    }
+    document.NewPage();
+    document.NamePage("edges");
+    Require(main, DrawEdgeTable(main, document.Page(),
+                                DesignEdgeCrossings(main, document.PaperSize(), orientation)));
+    return Status::Ok();
+  });
 }
