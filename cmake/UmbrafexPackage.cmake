@@ -54,10 +54,13 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# What the libraries do not tell: the fonts the dial's MS fonts become, Qt's
-# own Japanese texts, and xdg-open for the spreadsheet and the help links.
+# What the libraries do not tell: the workbook library, which the program
+# opens itself (libxlsxwriter.so.4 is in Debian's libxlsxwriter4), the fonts
+# the dial's MS fonts become, Qt's own Japanese texts, and xdg-open for the
+# spreadsheet and the help links.
+string(REGEX REPLACE "\\.so\\.?" "" xlsxwriter_package "${UMBRAFEX_XLSXWRITER_SONAME}")
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "fonts-ipafont-gothic, fonts-ipafont-mincho, fonts-liberation2, qt6-translations-l10n, xdg-utils")
+  "${xlsxwriter_package}, fonts-ipafont-gothic, fonts-ipafont-mincho, fonts-liberation2, qt6-translations-l10n, xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 include(CPack)

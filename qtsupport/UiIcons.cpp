@@ -3,13 +3,15 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QHash>
+#include <iterator>
+
+#include "PictureIconEngine.h"
 
 namespace {
 
-// Each of our pictures is read once: a scalable icon parses its file when it
-// is made, and the menus, the toolbar and the status bar share them. The
-// icons go with the application, before the pixmaps they may hold would
-// outlive it.
+// Each icon is made once, and the menus, the toolbar and the status bar
+// share it. The icons go with the application, before the pixmaps they may
+// hold would outlive it.
 QHash<QString, QIcon>& OwnIcons() {
   static QHash<QString, QIcon> icons;
   return icons;
@@ -19,15 +21,30 @@ void ForgetOwnIcons() {
   OwnIcons().clear();
 }
 
+// The sizes the build draws each icon at (qtsupport/CMakeLists.txt). Each
+// picture is read when a window first shows it at its size; other sizes are
+// scaled from the nearest.
+constexpr int kPictureSizes[] = {UMBRAFEX_ICON_SIZES};
+
+QString PicturePath(const QString& name, int size) {
+  return QStringLiteral(":/umbrafex/icons/%1-%2.rgba").arg(name).arg(size);
+}
+
+QIcon PicturesIcon(const QString& name) {
+  const QString pattern =
+      QStringLiteral(":/umbrafex/icons/%1-%2.rgba").arg(name, QStringLiteral("%1"));
+  return QIcon(
+      new PictureIconEngine(pattern, {std::begin(kPictureSizes), std::end(kPictureSizes)}));
+}
+
 }  // namespace
 
 QIcon UiIcon(const QString& name, const QString& themeFallback) {
   QHash<QString, QIcon>& icons = OwnIcons();
   if (const auto found = icons.constFind(name); found != icons.cend()) return *found;
-  const QString path = QStringLiteral(":/umbrafex/icons/%1.svg").arg(name);
-  if (QFile::exists(path)) {
+  if (QFile::exists(PicturePath(name, kPictureSizes[0]))) {
     if (icons.isEmpty()) qAddPostRoutine(ForgetOwnIcons);
-    return *icons.insert(name, QIcon(path));
+    return *icons.insert(name, PicturesIcon(name));
   }
   if (!themeFallback.isEmpty()) return QIcon::fromTheme(themeFallback);
   return {};

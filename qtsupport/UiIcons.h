@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QString>
 
-// ":/umbrafex/icons/NAME.svg" when it exists, else the theme's icon of the
-// given name (e.g. "document-open"), else an empty icon.
+// Our icon NAME (resources/icons/NAME.svg, built in as pictures) when there
+// is one, else the theme's icon of the given name (e.g. "document-open"),
+// else an empty icon.
 QIcon UiIcon(const QString& name, const QString& themeFallback = {});

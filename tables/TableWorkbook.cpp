@@ -1,7 +1,6 @@
 // The workbook form of the tables: instead of driving a running spreadsheet
 // application, the same sheet and chart are written as an .xlsx file.
 #include <unistd.h>
-#include <xlsxwriter.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -10,6 +9,7 @@
 #include "MainModel.h"
 #include "Paths.h"
 #include "UiText.h"
+#include "XlsxLibrary.h"
 #include "YearTables.h"
 
 namespace {
@@ -55,71 +55,73 @@ struct ChartFonts {
   }
 };
 
-void WriteTableSheet(lxw_workbook* workbook, lxw_worksheet* sheet, const TableTexts& texts,
-                     const YearTable& table) {
-  lxw_format* centred = workbook_add_format(workbook);
-  format_set_align(centred, LXW_ALIGN_CENTER);
-  lxw_format* dateFormat = workbook_add_format(workbook);
-  format_set_num_format(dateFormat, "mm/dd");
-  lxw_format* valueFormat = workbook_add_format(workbook);
-  format_set_num_format(valueFormat, kValueFormat);
+void WriteTableSheet(const XlsxLibrary& xlsx, lxw_workbook* workbook, lxw_worksheet* sheet,
+                     const TableTexts& texts, const YearTable& table) {
+  lxw_format* centred = xlsx.workbook_add_format(workbook);
+  xlsx.format_set_align(centred, LXW_ALIGN_CENTER);
+  lxw_format* dateFormat = xlsx.workbook_add_format(workbook);
+  xlsx.format_set_num_format(dateFormat, "mm/dd");
+  lxw_format* valueFormat = xlsx.workbook_add_format(workbook);
+  xlsx.format_set_num_format(valueFormat, kValueFormat);
 
-  worksheet_write_string(sheet, 0, 0, TableText(texts.finishedText).c_str(), nullptr);
-  worksheet_write_string(sheet, kHeaderRow, 0, TranslateText("TableWorkbook", "Date").c_str(),
-                         centred);
-  worksheet_write_string(sheet, kHeaderRow, 1, TableText(texts.columnHeader).c_str(), centred);
+  xlsx.worksheet_write_string(sheet, 0, 0, TableText(texts.finishedText).c_str(), nullptr);
+  xlsx.worksheet_write_string(sheet, kHeaderRow, 0, TranslateText("TableWorkbook", "Date").c_str(),
+                              centred);
+  xlsx.worksheet_write_string(sheet, kHeaderRow, 1, TableText(texts.columnHeader).c_str(), centred);
   lxw_row_t row = kFirstDataRow;
   for (const TableRow& day : table.rows) {
     lxw_datetime date{table.year, day.month, day.day, 0, 0, 0};
-    worksheet_write_datetime(sheet, row, 0, &date, dateFormat);
-    worksheet_write_number(sheet, row, 1, day.value, valueFormat);
+    xlsx.worksheet_write_datetime(sheet, row, 0, &date, dateFormat);
+    xlsx.worksheet_write_number(sheet, row, 1, day.value, valueFormat);
     ++row;
   }
 }
 
-void AddChartSheet(lxw_workbook* workbook, const TableTexts& texts, const YearTable& table) {
+void AddChartSheet(const XlsxLibrary& xlsx, lxw_workbook* workbook, const TableTexts& texts,
+                   const YearTable& table) {
   const std::string sheetName = TableText(texts.sheetName);
-  lxw_chart* chart = workbook_add_chart(workbook, LXW_CHART_LINE);
+  lxw_chart* chart = xlsx.workbook_add_chart(workbook, LXW_CHART_LINE);
   // Every day of the table, the leap day's 31 December included.
   const auto lastRow = static_cast<lxw_row_t>(kFirstDataRow + table.rows.size() - 1);
-  lxw_chart_series* series = chart_add_series(chart, nullptr, nullptr);
-  chart_series_set_categories(series, sheetName.c_str(), kFirstDataRow, 0, lastRow, 0);
-  chart_series_set_values(series, sheetName.c_str(), kFirstDataRow, 1, lastRow, 1);
-  chart_series_set_name_range(series, sheetName.c_str(), kHeaderRow, 1);
+  lxw_chart_series* series = xlsx.chart_add_series(chart, nullptr, nullptr);
+  xlsx.chart_series_set_categories(series, sheetName.c_str(), kFirstDataRow, 0, lastRow, 0);
+  xlsx.chart_series_set_values(series, sheetName.c_str(), kFirstDataRow, 1, lastRow, 1);
+  xlsx.chart_series_set_name_range(series, sheetName.c_str(), kHeaderRow, 1);
 
   ChartFonts fonts;
-  chart_title_set_name(chart, TableText(texts.chartTitle).c_str());
-  chart_title_set_name_font(chart, &fonts.font);
-  chart_legend_set_position(chart, LXW_CHART_LEGEND_NONE);
+  xlsx.chart_title_set_name(chart, TableText(texts.chartTitle).c_str());
+  xlsx.chart_title_set_name_font(chart, &fonts.font);
+  xlsx.chart_legend_set_position(chart, LXW_CHART_LEGEND_NONE);
 
   // A number format: the day as the user's language writes it.
   const std::string dayFormat = TranslateText("TableWorkbook", "mmm d");
-  chart_axis_set_num_format(chart->x_axis, dayFormat.c_str());
-  chart_axis_set_num_font(chart->x_axis, &fonts.font);
+  xlsx.chart_axis_set_num_format(chart->x_axis, dayFormat.c_str());
+  xlsx.chart_axis_set_num_font(chart->x_axis, &fonts.font);
 
-  chart_axis_set_min(chart->y_axis, texts.axisMinimum);
-  chart_axis_set_max(chart->y_axis, texts.axisMaximum);
-  chart_axis_set_major_unit(chart->y_axis, texts.axisMajorUnit);
-  chart_axis_set_num_format(chart->y_axis, kValueFormat);
-  chart_axis_set_num_font(chart->y_axis, &fonts.font);
+  xlsx.chart_axis_set_min(chart->y_axis, texts.axisMinimum);
+  xlsx.chart_axis_set_max(chart->y_axis, texts.axisMaximum);
+  xlsx.chart_axis_set_major_unit(chart->y_axis, texts.axisMajorUnit);
+  xlsx.chart_axis_set_num_format(chart->y_axis, kValueFormat);
+  xlsx.chart_axis_set_num_font(chart->y_axis, &fonts.font);
 
   lxw_chartsheet* chartSheet =
-      workbook_add_chartsheet(workbook, TableText(texts.chartSheetName).c_str());
-  chartsheet_set_chart(chartSheet, chart);
-  chartsheet_activate(chartSheet);
+      xlsx.workbook_add_chartsheet(workbook, TableText(texts.chartSheetName).c_str());
+  xlsx.chartsheet_set_chart(chartSheet, chart);
+  xlsx.chartsheet_activate(chartSheet);
 }
 
 // Writes the workbook to `path`; false when the library cannot.
-bool WriteWorkbook(const std::string& path, TableKind kind, const YearTable& table) {
+bool WriteWorkbook(const XlsxLibrary& xlsx, const std::string& path, TableKind kind,
+                   const YearTable& table) {
   const TableTexts& texts = TableTextsOf(kind);
-  lxw_workbook* workbook = workbook_new(path.c_str());
+  lxw_workbook* workbook = xlsx.workbook_new(path.c_str());
   if (workbook == nullptr) return false;
-  lxw_worksheet* sheet = workbook_add_worksheet(workbook, TableText(texts.sheetName).c_str());
+  lxw_worksheet* sheet = xlsx.workbook_add_worksheet(workbook, TableText(texts.sheetName).c_str());
   if (sheet != nullptr) {
-    WriteTableSheet(workbook, sheet, texts, table);
-    AddChartSheet(workbook, texts, table);
+    WriteTableSheet(xlsx, workbook, sheet, texts, table);
+    AddChartSheet(xlsx, workbook, texts, table);
   }
-  const lxw_error status = workbook_close(workbook);  // frees the workbook
+  const lxw_error status = xlsx.workbook_close(workbook);  // frees the workbook
   return sheet != nullptr && status == LXW_NO_ERROR;
 }
 
@@ -128,12 +130,19 @@ bool WriteWorkbook(const std::string& path, TableKind kind, const YearTable& tab
 Status WriteTableWorkbook(MainModel& model, TableKind kind, const std::string& path) {
   model.lastError.Clear();
   return TrapStatus(model.lastError, [&] {
+    const XlsxLibrary* xlsx = LoadXlsxLibrary();
+    if (xlsx == nullptr) {
+      RaiseError(kFileAccessNumber, "mdlGraph.lWriteTableWorkbook",
+                 TranslateText("TableWorkbook",
+                               "The workbook cannot be written: the spreadsheet library "
+                               "(libxlsxwriter) is not installed."));
+    }
     const YearTable table = BuildYearTable(model.Chart(), kind);
     // The library writes where it is told; it writes to a scratch file
     // first so that the target is replaced only by a complete workbook.
     const TemporaryFile scratch;
     std::optional<std::string> bytes;
-    if (!scratch.Path().empty() && WriteWorkbook(scratch.Path(), kind, table)) {
+    if (!scratch.Path().empty() && WriteWorkbook(*xlsx, scratch.Path(), kind, table)) {
       bytes = ReadFileBytes(scratch.Path());
     }
     if (!bytes || !WriteFileAtomically(path, *bytes)) {
