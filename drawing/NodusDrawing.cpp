@@ -127,7 +127,7 @@ bool InsideDisc(const SheetBox& box, const FaceMap& map, double disc) {
 
 void LabelDateLine(DrawTarget& t, const FaceMap& map, double disc, const DateLine& line,
                    const std::string& label, bool evening, std::vector<SheetBox>* placed,
-                   std::optional<ColorRef> face) {
+                   const ColorRef* face) {
   const LineRun* longest = nullptr;
   for (const LineRun& run : line.runs) {
     if (!longest || run.size() > longest->size()) longest = &run;
@@ -150,7 +150,7 @@ void LabelDateLine(DrawTarget& t, const FaceMap& map, double disc, const DateLin
   if (!isFree(box)) box = boxAt(!evening);
   if (!isFree(box)) return;
   if (placed) placed->push_back(box);
-  if (face) {
+  if (face != nullptr) {
     TextOnCleared(t, box.left, box.top, label, *face);
   } else {
     RotatedText(t, box.left, box.top, label, 0);
@@ -234,8 +234,7 @@ void DrawCurves(const DrawPass& pass, const NodusCurves& curves, const FaceMap& 
   });
   // The labels stand over the lines on a patch of the face's own colour.
   const auto colors = FaceColorsFor(pass);
-  const std::optional<ColorRef> face =
-      colors ? std::optional<ColorRef>(colors->innerFill) : std::nullopt;
+  const ColorRef* face = colors ? &colors->innerFill : nullptr;
   for (size_t i = 0; i < byDeclination.size(); ++i) {
     const DateLine& line = *byDeclination[i];
     LabelDateLine(t, map, disc, line, ArcLabel(design.chart, line.arc), i % 2 == 1, placed, face);

@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <QPixmap>
 #include <algorithm>
-#include <cmath>
 #include <utility>
 
 PictureIconEngine::PictureIconEngine(QString pathPattern, std::vector<int> sizes)
@@ -37,12 +36,12 @@ const QIcon& PictureIconEngine::PictureFor(int pixels) {
   return *found;
 }
 
+// QIcon asks for the size in device pixels and sets the density itself.
 QPixmap PictureIconEngine::scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
-                                        qreal scale) {
+                                        qreal) {
   const QSize square = actualSize(size, mode, state);
   if (square.isEmpty() || sizes_.empty()) return {};
-  const int pixels = static_cast<int>(std::ceil(square.width() * scale));
-  return PictureFor(pixels).pixmap(square, scale, mode, state);
+  return PictureFor(square.width()).pixmap(square, 1.0, mode, state);
 }
 
 QPixmap PictureIconEngine::pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) {
@@ -52,7 +51,8 @@ QPixmap PictureIconEngine::pixmap(const QSize& size, QIcon::Mode mode, QIcon::St
 void PictureIconEngine::paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
                               QIcon::State state) {
   const qreal scale = painter->device() != nullptr ? painter->device()->devicePixelRatioF() : 1.0;
-  const QPixmap picture = scaledPixmap(rect.size(), mode, state, scale);
+  QPixmap picture = scaledPixmap(rect.size() * scale, mode, state, scale);
+  picture.setDevicePixelRatio(scale);
   if (picture.isNull()) return;
   const QSizeF drawn = picture.deviceIndependentSize();
   const QPointF corner(rect.x() + (rect.width() - drawn.width()) / 2,

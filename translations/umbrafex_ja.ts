@@ -2405,6 +2405,10 @@ The table was saved in this file:
         <source>mmm d</source>
         <translation>m月d日</translation>
     </message>
+    <message>
+        <source>The workbook cannot be written: the spreadsheet library (libxlsxwriter) is not installed.</source>
+        <translation>ブックを書き出せません。表計算ライブラリ (libxlsxwriter) がインストールされていません。</translation>
+    </message>
 </context>
 <context>
     <name>TileSheets</name>

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QIcon>
+#include <QImage>
 
 #include "PopHints.h"
 #include "UiIcons.h"
@@ -32,6 +34,21 @@ TEST(UiServicesTest, ScopedServicesAnswerAndRestore) {
     EXPECT_EQ(desktop.opened.size(), 1u);
   }
   EXPECT_EQ(&Messages(), before);
+}
+
+// Our icons are pictures drawn by the build: each size and density asked
+// for gets a picture of its own pixels, not a blank or a blurred small one.
+TEST(UiServicesTest, OwnIconsAreDrawnAtTheSizeAndDensityAsked) {
+  const QIcon save = UiIcon("save");
+  ASSERT_FALSE(save.isNull());
+  for (const qreal ratio : {1.0, 1.5, 2.0}) {
+    const QImage picture = save.pixmap(QSize(20, 20), ratio).toImage();
+    EXPECT_EQ(picture.size(), QSize(20, 20) * ratio) << ratio;
+    EXPECT_EQ(picture.devicePixelRatio(), ratio);
+    const QRgb middle = picture.pixel(picture.width() / 2, picture.height() / 2);
+    EXPECT_EQ(qAlpha(middle), 255) << "the save icon's middle is drawn: " << ratio;
+  }
+  EXPECT_EQ(save.availableSizes().front(), QSize(16, 16));
 }
 
 TEST(UiServicesTest, UnknownPopHintAndIconAreEmpty) {
