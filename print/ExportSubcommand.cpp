@@ -119,9 +119,8 @@ int RunExportSubcommand(const CommandArgs& args, std::ostream&, std::ostream& er
                                     "--tiles prints on sheets of paper (PDF, PNG or SVG); "
                                     "a DXF is drawn whole at the face's size"));
   }
-  // Tiles lay the design out as one sheet of their own: no split is asked.
   const CheckOutcome checked =
-      CheckOutputForScript(model, paper, orientation, request->tiles ? 2 : pageCount, err);
+      CheckOutputForScript(model, paper, orientation, pageCount, request->tiles, err);
   if (!checked.proceed) return kExitFailure;
 
   const ExportPages pages{paper,         orientation,  checked.pageCount,

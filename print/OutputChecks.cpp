@@ -118,7 +118,7 @@ class CheckRun {
   // would shrink it, and two pages can: elsewhere the job fits it by itself,
   // or refuses a face too large for the paper with its own message.
   void PageSplit() {
-    if (outcome_.pageCount > 1 || !outcome_.proceed) return;
+    if (outcome_.pageCount > 1 || request_.tiles || !outcome_.proceed) return;
     if (OnePageHolds(main_, request_.paperSize, request_.orientation)) return;
     if (!PagesHold(main_, request_.paperSize, request_.orientation, 2)) return;
     const auto answer = Ask(CheckStep::PageSplit,
@@ -250,8 +250,9 @@ CheckOutcome RunPrinterChecks(MainModel& main, const CheckResponder& respond) {
 }
 
 CheckOutcome CheckOutputForScript(MainModel& main, int16_t paperSize, int16_t orientation,
-                                  int16_t pageCount, std::ostream& err) {
-  const OutputRequest request{OutputCommand::Preview, true, paperSize, orientation, pageCount};
+                                  int16_t pageCount, bool tiles, std::ostream& err) {
+  const OutputRequest request{
+      OutputCommand::Preview, true, paperSize, orientation, pageCount, tiles};
   return RunOutputChecks(main, request, ScriptResponder(err));
 }
 

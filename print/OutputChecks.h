@@ -57,6 +57,8 @@ struct OutputRequest {
   int16_t paperSize = 0;
   int16_t orientation = 0;
   int16_t pageCount = 1;
+  // Tiles lay the design out as one sheet of their own: no split is asked.
+  bool tiles = false;
 };
 
 // The request as the main window makes it: the current printer's paper and
@@ -85,7 +87,7 @@ CheckOutcome RunPrinterChecks(MainModel& main, const CheckResponder& respond);
 // on (on two pages where one cannot hold the model, without a missing
 // background picture).
 CheckOutcome CheckOutputForScript(MainModel& main, int16_t paperSize, int16_t orientation,
-                                  int16_t pageCount, std::ostream& err);
+                                  int16_t pageCount, bool tiles, std::ostream& err);
 
 // Before the desktop sundial's picture: the time-zone and latitude notes.
 void CheckClockForScript(MainModel& main, std::ostream& err);

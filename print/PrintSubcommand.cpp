@@ -91,11 +91,9 @@ int RunPrintSubcommand(const CommandArgs& args, std::ostream&, std::ostream& err
   if (!ApplyRequest(printer, *request, err)) return kExitFailure;
 
   const PrinterProperties current = printer.Current();
-  // Tiles lay the design out as one sheet of their own: no split is asked.
-  const int16_t pageCount =
-      request->tiles ? 2 : PrintedPageCount(request->pages.value_or(model.dialOption.maxPages));
-  const CheckOutcome checked =
-      CheckOutputForScript(model, current.paperSize, current.orientation, pageCount, err);
+  const int16_t pageCount = PrintedPageCount(request->pages.value_or(model.dialOption.maxPages));
+  const CheckOutcome checked = CheckOutputForScript(model, current.paperSize, current.orientation,
+                                                    pageCount, request->tiles, err);
   if (!checked.proceed) return kExitFailure;
   if (!(request->tiles ? PrintTilesOnPrinter(model) : PrintOnPrinter(model, checked.pageCount))
            .ok()) {

@@ -24,7 +24,7 @@ TEST(OutputChecksTest, PolarNightStopsAndPageSplitOnlyWhereOnePageCannotHoldTheM
   main.season.seasonDate = {2026, 12, 21};
   ASSERT_EQ(main.ApplySeason(), Status::Ok());
   std::ostringstream err;
-  EXPECT_FALSE(CheckOutputForScript(main, kPaperA4, kPortrait, 1, err).proceed);
+  EXPECT_FALSE(CheckOutputForScript(main, kPaperA4, kPortrait, 1, false, err).proceed);
   EXPECT_NE(err.str().find("日時計を作成することはできません。"), std::string::npos);
 
   struct Case {
@@ -40,7 +40,8 @@ TEST(OutputChecksTest, PolarNightStopsAndPageSplitOnlyWhereOnePageCannotHoldTheM
     main.Chart().Location().setLatitude(c.latitude);
     ASSERT_EQ(main.ApplySeason(), Status::Ok());
     std::ostringstream notes;
-    const CheckOutcome outcome = CheckOutputForScript(main, c.paper, c.orientation, c.pages, notes);
+    const CheckOutcome outcome =
+        CheckOutputForScript(main, c.paper, c.orientation, c.pages, false, notes);
     EXPECT_TRUE(outcome.proceed);
     EXPECT_EQ(notes.str().find("印刷範囲からはみ出る可能性があります。") != std::string::npos,
               c.splits)
@@ -53,7 +54,7 @@ TEST(OutputChecksTest, MissingBackgroundPictureIsLeftOutWithANote) {
   MainModel main;
   main.dialOption.picture = "/no/such/picture.wmf";
   std::ostringstream err;
-  EXPECT_TRUE(CheckOutputForScript(main, kPaperA4, kPortrait, 2, err).proceed);
+  EXPECT_TRUE(CheckOutputForScript(main, kPaperA4, kPortrait, 2, false, err).proceed);
   EXPECT_NE(err.str().find("指定された背景画像が見つかりません。"), std::string::npos);
   EXPECT_TRUE(main.dialOption.picture.empty());
 }

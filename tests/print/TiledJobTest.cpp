@@ -167,7 +167,14 @@ TEST(FaceSizeTest, TheFaceHasItsSizeOrIsRefusedAndIsStoredOnlyWhenSet) {
   EXPECT_NE(main.lastError.description.find("--tiles"), std::string::npos);
   // Two pages would not hold it either, so no split is offered before the refusal.
   std::ostringstream asked;
-  EXPECT_EQ(CheckOutputForScript(main, kPaperA4, kPortrait, 1, asked).pageCount, 1);
+  EXPECT_EQ(CheckOutputForScript(main, kPaperA4, kPortrait, 1, false, asked).pageCount, 1);
+  EXPECT_EQ(asked.str(), "");
+  // One that two pages would hold: tiles lay it out as a sheet of their own.
+  main.dialOption.faceSize = 160;
+  EXPECT_EQ(CheckOutputForScript(main, kPaperA4, kPortrait, 1, false, asked).pageCount, 2);
+  EXPECT_NE(asked.str(), "");
+  asked.str("");
+  EXPECT_EQ(CheckOutputForScript(main, kPaperA4, kPortrait, 1, true, asked).pageCount, 1);
   EXPECT_EQ(asked.str(), "");
 
   // A wall's face box takes the size across; a larger one than the sheet is refused.
