@@ -9,3 +9,7 @@ int RunWallSubcommand(const CommandArgs& args, std::ostream& out, std::ostream& 
 
 // Runs the subcommand named by args[0]; -1 when there is no such command.
 int RunSubcommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
+
+// The same for the subcommands that need no window and no printer (all but
+// clock and print), which the program runs without loading its windows.
+int RunWindowlessSubcommand(const CommandArgs& args, std::ostream& out, std::ostream& err);

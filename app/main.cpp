@@ -1,55 +1,27 @@
 // umbrafex: the sundial designer. With a subcommand it is a command-line tool
 // for scripts; otherwise it starts the desktop program.
+//
+// The subcommands that need no window and no printer run here. Everything
+// else is in the program module, loaded only then: a script's export need
+// not load Qt Widgets and Qt Print Support, a few milliseconds of each run.
 #include <csignal>
 #include <iostream>
 #include <string>
 #include <vector>
 
-#include "CommandLine.h"
-#include "DesktopProgram.h"
-#include "DisplayCheck.h"
-#include "Paths.h"
+#include "Commands.h"
+#include "ProgramModule.h"
 #include "Subcommands.h"
 #include "UiLanguage.h"
-#include "WindowHooks.h"
 
 int main(int argc, char** argv) {
   // Past a file-size limit a write then fails and is reported, and the
   // temporary file of an unfinished save is removed, rather than the
   // signal ending the program in the middle of it.
   std::signal(SIGXFSZ, SIG_IGN);
-  // Scripts and the desktop alike speak the language of the locale; the
-  // desktop program may switch to the one chosen in its preferences.
   InstallUiLanguage(LanguageFromLocale());
   const std::vector<std::string> args(argv + 1, argv + argc);
-  const int status = RunSubcommand(args, std::cout, std::cerr);
+  const int status = RunWindowlessSubcommand(args, std::cout, std::cerr);
   if (status >= 0) return FinishStandardOutput(status, std::cerr);
-
-  const DesktopRequest request = ReadDesktopCommandLine(args);
-  switch (request.kind) {
-    case DesktopRequest::Kind::Help:
-      std::cout << DesktopUsage();
-      return FinishStandardOutput(0, std::cerr);
-    case DesktopRequest::Kind::Version:
-      std::cout << DesktopVersion();
-      return FinishStandardOutput(0, std::cerr);
-    case DesktopRequest::Kind::UsageError:
-      std::cerr << "umbrafex: " << request.reason << '\n' << DesktopUsage();
-      return 1;
-    case DesktopRequest::Kind::Window:
-      break;
-  }
-  const FileProbe exists = [](const std::string& path) { return FileExists(path); };
-  if (const std::string message = MistypedCommandMessage(args, exists); !message.empty()) {
-    std::cerr << message;
-    return 1;
-  }
-  // Qt would abort (status 134) on finding no display; say so and stop.
-  if (const std::string problem = DisplayProblem(); !problem.empty()) {
-    std::cerr << NoDisplayMessage(args, problem, exists);
-    return 1;
-  }
-  // Qt reads (and may take away) its own options; the document is ours.
-  int qtArgc = 1;
-  return RunDesktopProgram(qtArgc, argv, request.documentPath, InstalledHooks());
+  return RunProgramModule(argc, argv);
 }

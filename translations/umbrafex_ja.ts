@@ -2324,6 +2324,15 @@ Choose a larger paper.</source>
     </message>
 </context>
 <context>
+    <name>ProgramModule</name>
+    <message>
+        <source>The program&apos;s windows cannot be loaded (%1).
+Reinstall umbrafex.</source>
+        <translation>プログラムのウィンドウ部分を読み込めません (%1)。
+umbrafex を入れ直してください。</translation>
+    </message>
+</context>
+<context>
     <name>Settings</name>
     <message>
         <source>Invalid property value.</source>
