@@ -1,6 +1,5 @@
 #include "ProgramMain.h"
 
-#include <csignal>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -14,12 +13,10 @@
 #include "WindowHooks.h"
 
 int RunProgram(int argc, char** argv) {
-  // Past a file-size limit a write then fails and is reported, and the
-  // temporary file of an unfinished save is removed, rather than the
-  // signal ending the program in the middle of it.
-  std::signal(SIGXFSZ, SIG_IGN);
-  // Scripts and the desktop alike speak the language of the locale; the
-  // desktop program may switch to the one chosen in its preferences.
+  // The executable has set the file-size signal aside for the process. The
+  // module keeps its own texts: scripts and the desktop alike speak the
+  // language of the locale; the desktop program may switch to the one
+  // chosen in its preferences.
   InstallUiLanguage(LanguageFromLocale());
   const std::vector<std::string> args(argv + 1, argv + argc);
   const int status = RunSubcommand(args, std::cout, std::cerr);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "Paths.h"
+#include "UiLanguage.h"
 #include "UiText.h"
 
 namespace {
@@ -37,6 +38,7 @@ int RunProgramModule(int argc, char** argv) {
     const char* reason = dlerror();
     problem = reason != nullptr ? reason : path;
   }
+  InstallUiLanguage(LanguageFromLocale());
   std::cerr << "umbrafex: "
             << FillText(TranslateText("ProgramModule",
                                       "The program's windows cannot be loaded (%1).\n"

@@ -13,3 +13,4 @@ int RunSubcommand(const CommandArgs& args, std::ostream& out, std::ostream& err)
 // The same for the subcommands that need no window and no printer (all but
 // clock and print), which the program runs without loading its windows.
 int RunWindowlessSubcommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
+bool IsWindowlessSubcommand(const CommandArgs& args);

@@ -1,5 +1,8 @@
 #include "WindowlessCommands.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "CommandHelp.h"
 #include "PrintSubcommands.h"
 #include "Subcommands.h"
@@ -30,6 +33,12 @@ int RunListedSubcommand(std::span<const CommandEntry> commands, const CommandArg
     }
   }
   return -1;
+}
+
+bool IsWindowlessSubcommand(const CommandArgs& args) {
+  return !args.empty() &&
+         std::any_of(std::begin(kWindowlessCommands), std::end(kWindowlessCommands),
+                     [&](const CommandEntry& c) { return args[0] == c.name; });
 }
 
 int RunWindowlessSubcommand(const CommandArgs& args, std::ostream& out, std::ostream& err) {

@@ -19,9 +19,9 @@ int main(int argc, char** argv) {
   // temporary file of an unfinished save is removed, rather than the
   // signal ending the program in the middle of it.
   std::signal(SIGXFSZ, SIG_IGN);
-  InstallUiLanguage(LanguageFromLocale());
   const std::vector<std::string> args(argv + 1, argv + argc);
-  const int status = RunWindowlessSubcommand(args, std::cout, std::cerr);
-  if (status >= 0) return FinishStandardOutput(status, std::cerr);
-  return RunProgramModule(argc, argv);
+  if (!IsWindowlessSubcommand(args)) return RunProgramModule(argc, argv);
+  // Scripts speak the language of the locale.
+  InstallUiLanguage(LanguageFromLocale());
+  return FinishStandardOutput(RunWindowlessSubcommand(args, std::cout, std::cerr), std::cerr);
 }
