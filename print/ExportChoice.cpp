@@ -38,7 +38,7 @@ std::string ExportChoice::Problem() const {
 }
 
 std::vector<ExportChoice::File> ExportChoice::Files(const std::string& path) const {
-  ExportPages pages{paper_, orientation_, pageCount_, 1, dpi_, Tiling()};
+  ExportPages pages{paper_, orientation_, pageCount_, 1, dpi_, Tiling(), std::nullopt};
   if (kind_ == ExportKind::Pdf || Tiling()) return {{path, pages}};
   if (pageCount_ < 2) return {{path, pages}};
   if (page_ != 0) {

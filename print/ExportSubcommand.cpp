@@ -123,8 +123,8 @@ int RunExportSubcommand(const CommandArgs& args, std::ostream&, std::ostream& er
       CheckOutputForScript(model, paper, orientation, pageCount, request->tiles, err);
   if (!checked.proceed) return kExitFailure;
 
-  const ExportPages pages{paper,         orientation,  checked.pageCount,
-                          request->page, request->dpi, request->tiles};
+  const ExportPages pages{paper,        orientation,    checked.pageCount,         request->page,
+                          request->dpi, request->tiles, checked.onePagePaperFactor};
   const Status status = ExportPagesToFile(model, request->path, request->kind, pages);
   if (!status.ok()) {
     err << model.lastError.description << '\n';

@@ -28,7 +28,7 @@ class CheckRun {
         request_(request),
         respond_(respond),
         caption_(OutputCommandCaption(request.command)),
-        outcome_{true, request.pageCount} {}
+        outcome_{true, request.pageCount, std::nullopt} {}
 
   CheckOutcome Run() {
     const bool clock = request_.command == OutputCommand::Clock;
@@ -119,7 +119,9 @@ class CheckRun {
   // or refuses a face too large for the paper with its own message.
   void PageSplit() {
     if (outcome_.pageCount > 1 || request_.tiles || !outcome_.proceed) return;
-    if (OnePageHolds(main_, request_.paperSize, request_.orientation)) return;
+    outcome_.onePagePaperFactor =
+        HoldingPaperFactor(main_, request_.paperSize, request_.orientation, 1);
+    if (outcome_.onePagePaperFactor) return;
     if (!PagesHold(main_, request_.paperSize, request_.orientation, 2)) return;
     const auto answer = Ask(CheckStep::PageSplit,
                             FillText(TranslateText("OutputChecks",
@@ -144,7 +146,10 @@ class CheckRun {
                                             "The background picture was not found.\n"
                                             "Continue with %1 without it?");
     const auto answer = Ask(CheckStep::BackPicture, FillText(text, {caption_}));
-    if (answer == CheckAnswer::Yes) main_.dialOption.picture.clear();
+    if (answer == CheckAnswer::Yes) {
+      main_.dialOption.picture.clear();
+      outcome_.onePagePaperFactor.reset();  // measured with the picture
+    }
     if (answer == CheckAnswer::No || answer == CheckAnswer::Cancel) outcome_.proceed = false;
   }
 

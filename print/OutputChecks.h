@@ -68,6 +68,10 @@ OutputRequest RequestFromModel(const MainModel& main, OutputCommand command);
 struct CheckOutcome {
   bool proceed = false;
   int16_t pageCount = 1;  // two after a Yes to the page-split question
+  // The paper factor at which one page of the paper held the model, where
+  // the page-split check measured it (on a PDF page) and no later check
+  // changed the design: a PDF export of one page takes it (ExportPdf).
+  std::optional<double> onePagePaperFactor;
 };
 
 // Answers a question item; its answer is ignored for stops and notes.

@@ -49,7 +49,8 @@ Status ExportPagesToFile(MainModel& main, const std::string& path, ExportKind ki
     return ExportTiles(main, path, kind, pages.paperSize, pages.orientation, pages.dpi);
   }
   if (kind == ExportKind::Pdf) {
-    return ExportPdf(main, path, pages.paperSize, pages.orientation, pages.pageCount);
+    return ExportPdf(main, path, pages.paperSize, pages.orientation, pages.pageCount,
+                     pages.pageCount < 2 ? pages.fittedPaperFactor : std::nullopt);
   }
   const PageRequest request{pages.paperSize, pages.orientation, pages.pageCount, pages.page,
                             pages.dpi};

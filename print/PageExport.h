@@ -25,6 +25,8 @@ struct ExportPages {
   int16_t page = 1;       // the page a picture shows
   double dpi = 150;       // of a picture
   bool tiles = false;     // the face size on many sheets (TiledJob.h)
+  // One PDF page's factor as the output checks found it (CheckOutcome).
+  std::optional<double> fittedPaperFactor;
 };
 
 // Writes the file. Ok, or the failure's status with the last-error record filled.

@@ -98,9 +98,9 @@ void PdfDevice::Close() noexcept {
 }
 
 Status ExportPdf(MainModel& main, const std::string& path, int16_t paperSize, int16_t orientation,
-                 int16_t pageCount) {
+                 int16_t pageCount, std::optional<double> fittedPaperFactor) {
   PdfDevice document(path, paperSize, orientation);
-  return PrintSundial(main, document, pageCount);
+  return PrintSundial(main, document, pageCount, {}, fittedPaperFactor);
 }
 
 namespace {
@@ -122,9 +122,9 @@ SheetPlan PlanPaperSheet(MainModel& main, int16_t paperSize, int16_t orientation
   });
 }
 
-bool PagesHold(MainModel& main, int16_t paperSize, int16_t orientation, int16_t pageCount) {
+std::optional<double> HoldingPaperFactor(MainModel& main, int16_t paperSize, int16_t orientation,
+                                         int16_t pageCount) {
   return OnUnwrittenPage(paperSize, orientation, [&](DrawTarget& sheet) {
-    return FittingPaperFactor(main, sheet, PaperFactor(paperSize), orientation, pageCount)
-        .has_value();
+    return FittingPaperFactor(main, sheet, PaperFactor(paperSize), orientation, pageCount);
   });
 }

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "EngineErrors.h"
@@ -43,18 +44,25 @@ class PdfDevice : public PrintDevice {
   std::unique_ptr<QPainterDrawTarget> target_;
 };
 
-// Prints the design into a PDF file (PrintSundial on a PdfDevice).
+// Prints the design into a PDF file (PrintSundial on a PdfDevice). A
+// fittedPaperFactor that the output checks found for this design and paper
+// (CheckOutcome) spares the sheet's search for it.
 Status ExportPdf(MainModel& main, const std::string& path, int16_t paperSize, int16_t orientation,
-                 int16_t pageCount);
+                 int16_t pageCount, std::optional<double> fittedPaperFactor = std::nullopt);
 
 // The sheet as a job of that paper plans it, measured on a page that is never
 // written: what the checks and `lines` see before any output exists.
 struct SheetPlan;
 SheetPlan PlanPaperSheet(MainModel& main, int16_t paperSize, int16_t orientation,
                          int16_t pageCount);
-// Whether the pages of that paper hold the dial and the gnomon, shrunk as
-// far as the job would shrink them (at the face's size where one is set).
-bool PagesHold(MainModel& main, int16_t paperSize, int16_t orientation, int16_t pageCount);
+// The paper factor at which the pages of that paper hold the dial and the
+// gnomon, shrunk as far as the job would shrink them (at the face's size
+// where one is set); none where they do not.
+std::optional<double> HoldingPaperFactor(MainModel& main, int16_t paperSize, int16_t orientation,
+                                         int16_t pageCount);
+inline bool PagesHold(MainModel& main, int16_t paperSize, int16_t orientation, int16_t pageCount) {
+  return HoldingPaperFactor(main, paperSize, orientation, pageCount).has_value();
+}
 inline bool OnePageHolds(MainModel& main, int16_t paperSize, int16_t orientation) {
   return PagesHold(main, paperSize, orientation, 1);
 }

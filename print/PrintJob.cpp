@@ -229,8 +229,10 @@ double FittedPaperFactor(MainModel& main, DrawTarget& sheet, double paperFactor,
 }
 
 SheetPlan PlanSheet(MainModel& main, DrawTarget& sheet, double paperFactor, int32_t orientation,
-                    int16_t pageCount, double zoom) {
-  const double factor = FittedPaperFactor(main, sheet, paperFactor, orientation, pageCount, zoom);
+                    int16_t pageCount, double zoom, std::optional<double> fittedPaperFactor) {
+  const double factor =
+      fittedPaperFactor ? *fittedPaperFactor
+                        : FittedPaperFactor(main, sheet, paperFactor, orientation, pageCount, zoom);
   return {factor, LayoutPage(factor, orientation, pageCount, main.Chart().Location().Latitude(),
                              sheet.ScaleWidth(), sheet.ScaleHeight())};
 }
@@ -305,10 +307,10 @@ Status RunPrintDocument(MainModel& main, PrintDevice& document,
 }
 
 Status PrintSundial(MainModel& main, PrintDevice& document, int16_t pageCount,
-                    const SundialRoutines& routines) {
+                    const SundialRoutines& routines, std::optional<double> fittedPaperFactor) {
   return RunPrintDocument(main, document, [&] {
     const SheetPlan plan = PlanSheet(main, document.Page(), PaperFactor(document.PaperSize()),
-                                     document.Orientation(), pageCount);
+                                     document.Orientation(), pageCount, 1.0, fittedPaperFactor);
     const int16_t pages = PrintedPageCount(pageCount);
     for (int16_t page = 1; page <= pages; ++page) {
       DrawTarget& target = document.Page();

@@ -65,8 +65,10 @@ struct SheetPlan {
   double paperFactor = 1;
   DialLayout layout;
 };
+// A fittedPaperFactor already found for this design and sheet is taken as it is.
 SheetPlan PlanSheet(MainModel& main, DrawTarget& sheet, double paperFactor, int32_t orientation,
-                    int16_t pageCount, double zoom = 1.0);
+                    int16_t pageCount, double zoom = 1.0,
+                    std::optional<double> fittedPaperFactor = std::nullopt);
 
 // Whether the sheet holds the design at its face size (dialOption.faceSize):
 // the horizontal dial at FaceSizeFactor, a plane dial's face at that width.
@@ -133,4 +135,5 @@ Status RunPrintDocument(MainModel& main, PrintDevice& document,
 // debug mode. Ok, or the status of the error that stopped the job (the
 // document is then abandoned and the last-error record filled).
 Status PrintSundial(MainModel& main, PrintDevice& document, int16_t pageCount,
-                    const SundialRoutines& routines = {});
+                    const SundialRoutines& routines = {},
+                    std::optional<double> fittedPaperFactor = std::nullopt);

@@ -10,6 +10,7 @@
 #include "MainModel.h"
 #include "OutputChecks.h"
 #include "OutputErrors.h"
+#include "PdfExport.h"
 #include "PrintJob.h"
 
 namespace {
@@ -27,6 +28,7 @@ TEST(OutputChecksTest, PolarNightStopsAndPageSplitOnlyWhereOnePageCannotHoldTheM
   EXPECT_FALSE(CheckOutputForScript(main, kPaperA4, kPortrait, 1, false, err).proceed);
   EXPECT_NE(err.str().find("日時計を作成することはできません。"), std::string::npos);
 
+  int measured = 0;
   struct Case {
     double latitude;
     int16_t paper, orientation, pages;
@@ -47,7 +49,15 @@ TEST(OutputChecksTest, PolarNightStopsAndPageSplitOnlyWhereOnePageCannotHoldTheM
               c.splits)
         << c.latitude << " " << c.paper << " " << c.orientation;
     EXPECT_EQ(outcome.pageCount, c.splits ? 2 : c.pages) << c.latitude;
+    // A PDF export takes the factor the check found: the one its plan would.
+    if (outcome.onePagePaperFactor) {
+      ++measured;
+      EXPECT_EQ(*outcome.onePagePaperFactor,
+                PlanPaperSheet(main, c.paper, c.orientation, 1).paperFactor)
+          << c.latitude;
+    }
   }
+  EXPECT_GE(measured, 2);
 }
 
 TEST(OutputChecksTest, MissingBackgroundPictureIsLeftOutWithANote) {
