@@ -63,13 +63,85 @@ struct HourLabels {
   std::string summer;  // empty without summer time
 };
 
+// Whether a label's box on the face stays clear of the face's lines: every
+// hour line, the substyle, the noon line, the horizon, and the date lines
+// and hour curves.
+bool ClearOfFaceLines(const PlacedFace& face, const NodusCurves& curves, const SheetBox& box) {
+  const auto meets = [&](const PlaneSegment& segment) {
+    return box.Meets(face.map.At(segment.from), face.map.At(segment.to));
+  };
+  const PlaneDial& dial = face.dial;
+  if (std::any_of(dial.hourLines.begin(), dial.hourLines.end(),
+                  [&](const PlaneHourLine& line) { return meets(line.segment); })) {
+    return false;
+  }
+  for (const auto& segment : {dial.substyle, dial.noonLine, dial.horizon}) {
+    if (segment && meets(*segment)) return false;
+  }
+  const auto runMeets = [&](const LineRun& run) {
+    for (size_t i = 1; i < run.size(); ++i) {
+      if (box.Meets(face.map.At(run[i - 1].at), face.map.At(run[i].at))) return true;
+    }
+    return false;
+  };
+  for (const DateLine& line : curves.dates) {
+    if (std::any_of(line.runs.begin(), line.runs.end(), runMeets)) return false;
+  }
+  for (const HourCurve& curve : curves.curves) {
+    if (std::any_of(curve.runs.begin(), curve.runs.end(), runMeets)) return false;
+  }
+  return true;
+}
+
+// Where no band beyond either end has room (a line leaving through a narrow
+// side of the face, or ending where the sun leaves it), the label stands on
+// the face as near the line's outer end as it can, clear of every line and
+// label: within three label heights of it, else nowhere.
+void PlaceHourLabelInside(const DrawPass& pass, const PlacedFace& face, const NodusCurves& curves,
+                          const PlaneHourLine& line, const std::string& label,
+                          std::vector<SheetBox>& placed, double gap) {
+  DrawTarget& t = pass.target;
+  const UserPoint end = face.map.At(line.segment.to);
+  const double w = t.TextWidth(label), h = t.TextHeight(label);
+  const UserPoint corner1 = face.map.At({face.dial.face.left, face.dial.face.top});
+  const UserPoint corner2 = face.map.At({face.dial.face.right, face.dial.face.bottom});
+  const double room = h / 8;
+  const SheetBox inside{corner1.x + room, corner1.y + room, corner2.x - room, corner2.y - room};
+  constexpr int kReach = 12;  // steps of a quarter of the label's height
+  std::vector<UserPoint> centres;
+  for (int i = -kReach; i <= kReach; ++i) {
+    for (int j = -kReach; j <= kReach; ++j)
+      centres.push_back({end.x + i * h / 4, end.y + j * h / 4});
+  }
+  const auto distance = [&](UserPoint c) { return std::hypot(c.x - end.x, c.y - end.y); };
+  std::stable_sort(centres.begin(), centres.end(),
+                   [&](UserPoint p, UserPoint q) { return distance(p) < distance(q); });
+  for (const UserPoint c : centres) {
+    const SheetBox box{c.x - w / 2, c.y - h / 2, c.x + w / 2, c.y + h / 2};
+    const SheetBox apart{box.left - gap, box.top, box.right + gap, box.bottom};
+    const bool inFace = box.left >= inside.left && box.right <= inside.right &&
+                        box.top >= inside.top && box.bottom <= inside.bottom;
+    const SheetBox clear{box.left - room, box.top - room, box.right + room, box.bottom + room};
+    if (!inFace || !ClearOfFaceLines(face, curves, clear) ||
+        std::any_of(placed.begin(), placed.end(),
+                    [&](const SheetBox& other) { return other.Overlaps(apart); })) {
+      continue;
+    }
+    placed.push_back(box);
+    Text(t, box.left, box.top, label);
+    return;
+  }
+}
+
 // The labels beyond the outer end of an hour line, or where that is taken
-// beyond the other end (not at a root on the face, where the lines meet);
-// labels that would cover one already placed give way. A summer-time
+// beyond the other end (not at a root on the face, where the lines meet),
+// else on a sheet on the face beside it (PlaceHourLabelInside, clear of the
+// curves); labels that would cover one already placed give way. A summer-time
 // number stands further out along the line, in the second colour, and its
 // hour's label gives way with it.
 void PlaceHourLabel(const DrawPass& pass, const PlacedFace& face, const PlaneHourLine& line,
-                    const HourLabels& labels, std::vector<SheetBox>& placed, double gap) {
+                    const HourLabels& labels, std::vector<SheetBox>& placed, double gap,
+                    const NodusCurves* curves = nullptr) {
   DrawTarget& t = pass.target;
   const UserPoint a = face.map.At(line.segment.from), b = face.map.At(line.segment.to);
   const double length = std::hypot(b.x - a.x, b.y - a.y);
@@ -126,10 +198,14 @@ void PlaceHourLabel(const DrawPass& pass, const PlacedFace& face, const PlaneHou
     }
     return;
   }
+  if (curves != nullptr && labels.summer.empty()) {
+    PlaceHourLabelInside(pass, face, *curves, line, labels.hour, placed, gap);
+  }
 }
 
 // The labels of the whole hours, in the band around the face.
-void DrawHourLabels(const DrawPass& pass, const PlacedFace& face, std::vector<SheetBox>& placed) {
+void DrawHourLabels(const DrawPass& pass, const PlacedFace& face, const NodusCurves& curves,
+                    std::vector<SheetBox>& placed) {
   DrawTarget& t = pass.target;
   const Settings& settings = pass.design.settings;
   t.setFont(ScaledFont(settings.dialTimeFont, pass));
@@ -140,7 +216,7 @@ void DrawHourLabels(const DrawPass& pass, const PlacedFace& face, std::vector<Sh
     HourLabels labels{HourLabel(line.clockTime, format), ""};
     if (labels.hour.empty()) continue;
     if (settings.dialOption.summerTime) labels.summer = HourLabel(line.clockTime + 1, 0);
-    PlaceHourLabel(pass, face, line, labels, placed, kLabelGap);
+    PlaceHourLabel(pass, face, line, labels, placed, kLabelGap, &curves);
   }
 }
 
@@ -236,9 +312,10 @@ void DrawFace(const DrawPass& pass, const PlacedFace& face) {
 
   // The hour labels first: they say what the face is for.
   std::vector<SheetBox> placed;
-  DrawHourLabels(pass, face, placed);
-  DrawNodusCurves(pass, TracePlaneNodusCurves(settings, pass.design.chart, dial), face.map,
-                  std::max(dial.face.Width(), dial.face.Height()) / 2, placed);
+  const NodusCurves curves = TracePlaneNodusCurves(settings, pass.design.chart, dial);
+  DrawHourLabels(pass, face, curves, placed);
+  DrawNodusCurves(pass, curves, face.map, std::max(dial.face.Width(), dial.face.Height()) / 2,
+                  placed);
   DrawRoot(pass, face);
   if (!face.title.empty()) {
     t.setFont(ScaledFont(settings.dialInformationFont, pass));

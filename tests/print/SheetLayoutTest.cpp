@@ -328,6 +328,25 @@ TEST(SheetLayout, EveryTextInsideTheMarginsApartUncrossedAndUpright) {
   EXPECT_EQ(MatrixFaults(PapersBut({}), {35, 52, -35, -52}, false, nullptr, {}, Analemmatic), 0);
 }
 
+// A wall facing south-west: the hour lines that leave through its narrow
+// sides, or end where the sun leaves it, keep their labels on the face.
+TEST(SheetLayout, AWallsSideHoursAreLabelledOnItsFace) {
+  MainModel main;
+  main.dialPlane = {225, 90};
+  main.dialOption.picture.clear();
+  main.Chart().Location().setLatitude(51.51);
+  main.Chart().Location().setLongitude(-0.13);
+  main.Chart().Location().setTimeZone(0);
+  ASSERT_EQ(main.ApplySeason(), Status::Ok());
+  RecordingDocument document(kPaperA4, kPortrait);
+  ASSERT_EQ(PrintSundial(main, document, 1), Status::Ok());
+  const std::vector<std::string> texts = ShapesOf(*document.pages.front()).texts;
+  for (const char* hour : {"10:00", "11:00", "17:00", "19:00"}) {
+    EXPECT_NE(std::find(texts.begin(), texts.end(), hour), texts.end()) << hour;
+  }
+  EXPECT_TRUE(PageFaults(*document.pages.front()).empty());
+}
+
 TEST(SheetLayout, EveryTextApartWithEveryDialLine) {
   const std::vector<PaperName> papers{{kPaperA3, "A3"},
                                       {kPaperA4, "A4"},
