@@ -63,6 +63,13 @@ struct HourLabels {
   std::string summer;  // empty without summer time
 };
 
+// The face's box on the page.
+SheetBox FaceOnPage(const PlacedFace& face) {
+  const UserPoint corner1 = face.map.At({face.dial.face.left, face.dial.face.top});
+  const UserPoint corner2 = face.map.At({face.dial.face.right, face.dial.face.bottom});
+  return {corner1.x, corner1.y, corner2.x, corner2.y};
+}
+
 // Whether a label's box on the face stays clear of the face's lines: every
 // hour line, the substyle, the noon line, the horizon, and the date lines
 // and hour curves.
@@ -103,15 +110,16 @@ void PlaceHourLabelInside(const DrawPass& pass, const PlacedFace& face, const No
   DrawTarget& t = pass.target;
   const UserPoint end = face.map.At(line.segment.to);
   const double w = t.TextWidth(label), h = t.TextHeight(label);
-  const UserPoint corner1 = face.map.At({face.dial.face.left, face.dial.face.top});
-  const UserPoint corner2 = face.map.At({face.dial.face.right, face.dial.face.bottom});
+  const SheetBox onPage = FaceOnPage(face);
   const double room = h / 8;
-  const SheetBox inside{corner1.x + room, corner1.y + room, corner2.x - room, corner2.y - room};
+  const SheetBox inside{onPage.left + room, onPage.top + room, onPage.right - room,
+                        onPage.bottom - room};
   constexpr int kReach = 12;  // steps of a quarter of the label's height
   std::vector<UserPoint> centres;
   for (int i = -kReach; i <= kReach; ++i) {
-    for (int j = -kReach; j <= kReach; ++j)
+    for (int j = -kReach; j <= kReach; ++j) {
       centres.push_back({end.x + i * h / 4, end.y + j * h / 4});
+    }
   }
   const auto distance = [&](UserPoint c) { return std::hypot(c.x - end.x, c.y - end.y); };
   std::stable_sort(centres.begin(), centres.end(),
@@ -135,8 +143,8 @@ void PlaceHourLabelInside(const DrawPass& pass, const PlacedFace& face, const No
 
 // The labels beyond the outer end of an hour line, or where that is taken
 // beyond the other end (not at a root on the face, where the lines meet),
-// else on a sheet on the face beside it (PlaceHourLabelInside, clear of the
-// curves); labels that would cover one already placed give way. A summer-time
+// else, on a printed sheet, on the face near its end (PlaceHourLabelInside);
+// labels that would cover one already placed give way. A summer-time
 // number stands further out along the line, in the second colour, and its
 // hour's label gives way with it.
 void PlaceHourLabel(const DrawPass& pass, const PlacedFace& face, const PlaneHourLine& line,
@@ -149,10 +157,10 @@ void PlaceHourLabel(const DrawPass& pass, const PlacedFace& face, const PlaneHou
   const double h = t.TextHeight(labels.hour);
   const double ux = (b.x - a.x) / length, uy = (b.y - a.y) / length;
   // The face's lines, and a little room around them that labels keep clear of.
-  const UserPoint corner1 = face.map.At({face.dial.face.left, face.dial.face.top});
-  const UserPoint corner2 = face.map.At({face.dial.face.right, face.dial.face.bottom});
+  const SheetBox onPage = FaceOnPage(face);
   const double room = h / 8;
-  const SheetBox lines{corner1.x - room, corner1.y - room, corner2.x + room, corner2.y + room};
+  const SheetBox lines{onPage.left - room, onPage.top - room, onPage.right + room,
+                       onPage.bottom + room};
   auto boxAt = [&](UserPoint c, const std::string& text) {
     const double w = t.TextWidth(text), th = t.TextHeight(text);
     return SheetBox{c.x - w / 2, c.y - th / 2, c.x + w / 2, c.y + th / 2};
