@@ -86,10 +86,8 @@ void HourLineRows(std::ostringstream& text, const PlaneHourLine& line) {
 // its hour lines beside the curves. The sheet is laid out as export lays
 // out a page of that paper.
 std::string PlaneLinesText(MainModel& model, int16_t paper, int16_t orientation) {
-  const SheetSize size = PaperSheetSize(paper, orientation);
   const PlaneSheet sheet =
-      LayPlaneSheet(model, model.Chart(), size.width, size.height, PageMargins{},
-                    PaperFactor(paper), PrintedPageCount(model.dialOption.maxPages));
+      PlanPaperPlaneSheet(model, paper, orientation, PrintedPageCount(model.dialOption.maxPages));
   const PlacedFace& face = sheet.faces.front();
   const PlaneDial& dial = face.dial;
   const UserPoint origin = face.map.At({0, 0});

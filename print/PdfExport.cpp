@@ -8,6 +8,7 @@
 
 #include "MainModel.h"
 #include "OutputErrors.h"
+#include "PlaneSheet.h"
 #include "PrintJob.h"
 #include "QPainterDrawTarget.h"
 #include "SavedImage.h"
@@ -119,6 +120,14 @@ SheetPlan PlanPaperSheet(MainModel& main, int16_t paperSize, int16_t orientation
                          int16_t pageCount) {
   return OnUnwrittenPage(paperSize, orientation, [&](DrawTarget& sheet) {
     return PlanSheet(main, sheet, PaperFactor(paperSize), orientation, pageCount);
+  });
+}
+
+PlaneSheet PlanPaperPlaneSheet(MainModel& main, int16_t paperSize, int16_t orientation,
+                               int16_t pageCount) {
+  return OnUnwrittenPage(paperSize, orientation, [&](DrawTarget& sheet) {
+    return LayPlaneSheet(main, main.Chart(), sheet.ScaleWidth(), sheet.ScaleHeight(),
+                         PageMarginsOf(sheet), PaperFactor(paperSize), pageCount);
   });
 }
 

@@ -55,6 +55,11 @@ Status ExportPdf(MainModel& main, const std::string& path, int16_t paperSize, in
 struct SheetPlan;
 SheetPlan PlanPaperSheet(MainModel& main, int16_t paperSize, int16_t orientation,
                          int16_t pageCount);
+// The sheet of a dial on another plane as a job of that paper lays it out,
+// on the same unwritten page.
+struct PlaneSheet;
+PlaneSheet PlanPaperPlaneSheet(MainModel& main, int16_t paperSize, int16_t orientation,
+                               int16_t pageCount);
 // The paper factor at which the pages of that paper hold the dial and the
 // gnomon, shrunk as far as the job would shrink them (at the face's size
 // where one is set); none where they do not.
