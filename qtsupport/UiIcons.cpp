@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QHash>
 #include <iterator>
+#include <vector>
 
 #include "PictureIconEngine.h"
 
@@ -26,15 +27,9 @@ void ForgetOwnIcons() {
 // scaled from the nearest.
 constexpr int kPictureSizes[] = {UMBRAFEX_ICON_SIZES};
 
-QString PicturePath(const QString& name, int size) {
-  return QStringLiteral(":/umbrafex/icons/%1-%2.rgba").arg(name).arg(size);
-}
-
-QIcon PicturesIcon(const QString& name) {
-  const QString pattern =
-      QStringLiteral(":/umbrafex/icons/%1-%2.rgba").arg(name, QStringLiteral("%1"));
-  return QIcon(
-      new PictureIconEngine(pattern, {std::begin(kPictureSizes), std::end(kPictureSizes)}));
+// The icon's pictures, with "%1" for the size.
+QString PicturePattern(const QString& name) {
+  return QStringLiteral(":/umbrafex/icons/%1-%2.rgba").arg(name, QStringLiteral("%1"));
 }
 
 }  // namespace
@@ -42,9 +37,10 @@ QIcon PicturesIcon(const QString& name) {
 QIcon UiIcon(const QString& name, const QString& themeFallback) {
   QHash<QString, QIcon>& icons = OwnIcons();
   if (const auto found = icons.constFind(name); found != icons.cend()) return *found;
-  if (QFile::exists(PicturePath(name, kPictureSizes[0]))) {
+  if (const QString pattern = PicturePattern(name); QFile::exists(pattern.arg(kPictureSizes[0]))) {
     if (icons.isEmpty()) qAddPostRoutine(ForgetOwnIcons);
-    return *icons.insert(name, PicturesIcon(name));
+    const std::vector<int> sizes(std::begin(kPictureSizes), std::end(kPictureSizes));
+    return *icons.insert(name, QIcon(new PictureIconEngine(pattern, sizes)));
   }
   if (!themeFallback.isEmpty()) return QIcon::fromTheme(themeFallback);
   return {};
